@@ -1,0 +1,276 @@
+// POSIX implementations of the Win32 and C run-time file calls.
+#include "platform/Win32File.h"
+
+#include "platform/LastError.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+DWORD ErrnoToWin32(int err)
+{
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        return ERROR_FILE_NOT_FOUND;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ERROR_ACCESS_DENIED;
+    case EEXIST:
+        return ERROR_ALREADY_EXISTS;
+    default:
+        return static_cast<DWORD>(0x1F);  // ERROR_GEN_FAILURE
+    }
+}
+
+BOOL Fail(int err)
+{
+    SetLastError(ErrnoToWin32(err));
+    return FALSE;
+}
+
+bool WriteAll(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        ssize_t n = write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+struct FindState {
+    std::vector<_finddata_t> matches;
+    size_t next = 0;
+};
+
+std::map<std::intptr_t, std::unique_ptr<FindState>>& FindStates()
+{
+    static std::map<std::intptr_t, std::unique_ptr<FindState>> states;
+    return states;
+}
+
+bool NextMatch(FindState& state, _finddata_t* data)
+{
+    if (state.next >= state.matches.size())
+        return false;
+    *data = state.matches[state.next++];
+    return true;
+}
+
+}  // namespace
+
+BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
+{
+    if (!existingFile || !newFile)
+        return Fail(ENOENT);
+    struct stat target {};
+    if (stat(newFile, &target) == 0) {
+        if (failIfExists)
+            return Fail(EEXIST);
+        if (S_ISDIR(target.st_mode) || (target.st_mode & kWriteBits) == 0)
+            return Fail(EACCES);
+    }
+    int in = open(existingFile, O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return Fail(errno);
+    struct stat source {};
+    if (fstat(in, &source) != 0 || !S_ISREG(source.st_mode)) {
+        int err = errno ? errno : EACCES;
+        close(in);
+        return Fail(err);
+    }
+    std::string temp = platform::TemporaryNameBeside(newFile);
+    int out = mkstemp(temp.data());
+    if (out < 0) {
+        int err = errno;
+        close(in);
+        return Fail(err);
+    }
+    bool ok = true;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ok = false;
+            break;
+        }
+        if (n == 0)
+            break;
+        if (!WriteAll(out, buffer, static_cast<size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    int err = ok ? 0 : (errno ? errno : EIO);
+    close(in);
+    if (ok && fchmod(out, source.st_mode & 07777) != 0)
+        ok = false, err = errno;
+    if (ok && fsync(out) != 0)
+        ok = false, err = errno;
+    if (close(out) != 0 && ok)
+        ok = false, err = errno;
+    if (ok && rename(temp.c_str(), newFile) != 0)
+        ok = false, err = errno;
+    if (!ok) {
+        unlink(temp.c_str());
+        return Fail(err);
+    }
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
+}
+
+DWORD GetFileAttributesA(LPCSTR path)
+{
+    struct stat st {};
+    if (!path || stat(path, &st) != 0) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    DWORD attributes = 0;
+    if (S_ISDIR(st.st_mode))
+        attributes |= FILE_ATTRIBUTE_DIRECTORY;
+    if ((st.st_mode & kWriteBits) == 0)
+        attributes |= FILE_ATTRIBUTE_READONLY;
+    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
+BOOL SetFileAttributesA(LPCSTR path, DWORD attributes)
+{
+    struct stat st {};
+    if (!path || stat(path, &st) != 0)
+        return Fail(errno);
+    mode_t mode = st.st_mode & 07777;
+    mode = (attributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~kWriteBits) : (mode | S_IWUSR);
+    if (chmod(path, mode) != 0)
+        return Fail(errno);
+    return TRUE;
+}
+
+DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size)
+{
+    if (module != nullptr || !buffer || size == 0)
+        return 0;
+    char path[4096];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return 0;
+    size_t copy = std::min(static_cast<size_t>(n), static_cast<size_t>(size - 1));
+    std::memcpy(buffer, path, copy);
+    buffer[copy] = '\0';
+    return static_cast<DWORD>(copy);
+}
+
+BOOL SetCurrentDirectoryA(LPCSTR path)
+{
+    if (!path || chdir(path) != 0)
+        return Fail(errno);
+    return TRUE;
+}
+
+int _mkdir(const char* path)
+{
+    return (path && mkdir(path, 0777) == 0) ? 0 : -1;
+}
+
+std::intptr_t _findfirst(const char* pattern, _finddata_t* data)
+{
+    if (!pattern || !data)
+        return -1;
+    std::string full(pattern);
+    size_t slash = full.find_last_of('/');
+    std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : full.substr(0, slash));
+    std::string mask = slash == std::string::npos ? full : full.substr(slash + 1);
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return -1;
+    auto state = std::make_unique<FindState>();
+    while (dirent* entry = readdir(dir)) {
+        if (fnmatch(mask.c_str(), entry->d_name, FNM_PERIOD) != 0 && !(mask == "*" || mask == "*.*"))
+            continue;
+        struct stat st {};
+        std::string path = folder + "/" + entry->d_name;
+        if (stat(path.c_str(), &st) != 0)
+            continue;
+        _finddata_t match {};
+        match.attrib = (S_ISDIR(st.st_mode) ? _A_SUBDIR : 0u) | ((st.st_mode & kWriteBits) == 0 ? _A_RDONLY : 0u);
+        match.time_create = st.st_ctime;
+        match.time_access = st.st_atime;
+        match.time_write = st.st_mtime;
+        match.size = static_cast<unsigned long>(st.st_size);
+        std::strncpy(match.name, entry->d_name, sizeof match.name - 1);
+        state->matches.push_back(match);
+    }
+    closedir(dir);
+    if (!NextMatch(*state, data))
+        return -1;
+    static std::intptr_t nextHandle = 1;
+    std::intptr_t handle = nextHandle++;
+    FindStates()[handle] = std::move(state);
+    return handle;
+}
+
+int _findnext(std::intptr_t handle, _finddata_t* data)
+{
+    auto it = FindStates().find(handle);
+    if (it == FindStates().end() || !data)
+        return -1;
+    return NextMatch(*it->second, data) ? 0 : -1;
+}
+
+int _findclose(std::intptr_t handle)
+{
+    return FindStates().erase(handle) ? 0 : -1;
+}
+
+namespace platform {
+
+CString ProgramDirectory()
+{
+    const char* home = std::getenv("MORV9274_HOME");
+    std::string dir;
+    if (home && *home) {
+        dir = home;
+    } else {
+        char exe[4096];
+        if (GetModuleFileNameA(nullptr, exe, sizeof exe) > 0) {
+            dir = exe;
+            size_t slash = dir.find_last_of('/');
+            dir = slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
+        } else {
+            dir = ".";
+        }
+    }
+    while (dir.size() > 1 && dir.back() == '/')
+        dir.pop_back();
+    return CString(dir);
+}
+
+std::string TemporaryNameBeside(const char* path)
+{
+    std::string p(path ? path : "");
+    size_t slash = p.find_last_of('/');
+    std::string folder = slash == std::string::npos ? std::string() : p.substr(0, slash + 1);
+    return folder + ".tmp-copy-XXXXXX";
+}
+
+}  // namespace platform

@@ -1,0 +1,62 @@
+// The Win32 and C run-time file calls the program uses, on POSIX files.
+//
+// Paths use "/". The read-only attribute is the file's write permission bits. Copies never leave a target
+// half-written.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/Types.h"
+
+#include <ctime>
+#include <string>
+
+using HMODULE = void*;
+
+// Copies through a temporary file in the target's folder and a rename. Fails (false, GetLastError set) when the
+// source cannot be read, when failIfExists is set and the target exists, or when the target is read-only. The copy
+// takes the source's read-only attribute, as the original platform's copy does.
+BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists);
+
+// INVALID_FILE_ATTRIBUTES when the path does not exist; otherwise FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_READONLY
+// (no write permission bit is set) or FILE_ATTRIBUTE_NORMAL.
+DWORD GetFileAttributesA(LPCSTR path);
+
+// FILE_ATTRIBUTE_READONLY removes every write permission bit; any other value gives the owner write permission.
+BOOL SetFileAttributesA(LPCSTR path, DWORD attributes);
+
+// The executable's full path (module must be null). Returns the length copied, 0 on failure; truncates to size-1.
+DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size);
+
+BOOL SetCurrentDirectoryA(LPCSTR path);
+
+// Creates a folder; 0 on success, -1 on failure (also when it exists).
+int _mkdir(const char* path);
+
+// Folder search with the wildcards "*" and "?" in the last path component.
+struct _finddata_t {
+    unsigned attrib;
+    std::time_t time_create;
+    std::time_t time_access;
+    std::time_t time_write;
+    unsigned long size;
+    char name[260];
+};
+constexpr unsigned _A_NORMAL = 0x00;
+constexpr unsigned _A_RDONLY = 0x01;
+constexpr unsigned _A_SUBDIR = 0x10;
+
+// A search handle, or -1 when nothing matches.
+std::intptr_t _findfirst(const char* pattern, _finddata_t* data);
+// 0 and the next match, or -1 at the end.
+int _findnext(std::intptr_t handle, _finddata_t* data);
+int _findclose(std::intptr_t handle);
+
+namespace platform {
+
+// The program directory: MORV9274_HOME when set and not empty, else the executable's folder. No trailing "/".
+CString ProgramDirectory();
+
+// A mkstemp template for a temporary file beside path (same folder, so a rename replaces the target in one step).
+std::string TemporaryNameBeside(const char* path);
+
+}  // namespace platform
