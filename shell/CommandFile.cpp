@@ -1,0 +1,115 @@
+// The drawing tool's command file: key lines "-cmd", "-engpath", "-xmlpath", "-name", "-id", each followed by a
+// value line.
+#include "shell/CommandFile.h"
+
+#include "platform/TextFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// A path value may come in double quotes or not.
+CString StripQuotes(CString value)
+{
+    value.TrimLeft('"');
+    value.TrimRight('"');
+    return value;
+}
+
+// The leading decimal number of a line, as a formatted read takes it: white space skipped, optional sign, digits.
+int LeadingNumber(const CString& line)
+{
+    long value = std::strtol(line, nullptr, 10);
+    if (value > 0x7FFFFFFFL || value < -0x7FFFFFFFL - 1)
+        return 0;
+    return static_cast<int>(value);
+}
+
+bool StartsWithNumber(const CString& text)
+{
+    int first = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    return text[first] >= '0' && text[first] <= '9';
+}
+
+}  // namespace
+
+CString FolderOfPath(const CString& path)
+{
+    int slash = path.ReverseFind('/');
+    int backslash = path.ReverseFind('\\');
+    int last = slash > backslash ? slash : backslash;
+    return last < 0 ? CString() : path.Left(last);
+}
+
+bool ReadCommandFile(const char* path, StartValues& values)
+{
+    values = StartValues();
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file)
+        return false;
+    CString line;
+    bool pending = false;  // a line read as a possible "-id" value that turned out to be the next key
+    while (pending || platform::ReadLine(file, line)) {
+        pending = false;
+        const bool isCmd = line == "-cmd";
+        const bool isEngPath = line == "-engpath";
+        const bool isXmlPath = line == "-xmlpath";
+        const bool isName = line == "-name";
+        const bool isId = line == "-id";
+        if (!isCmd && !isEngPath && !isXmlPath && !isName && !isId)
+            continue;
+        CString value;
+        if (isId) {
+            // White space and blank lines before the number are skipped; the rest of the number's line is not
+            // used. A line without a number is no value: it is looked at again as a key.
+            values.id = 0;
+            while (platform::ReadLine(file, value)) {
+                CString trimmed(value);
+                trimmed.TrimLeft();
+                if (trimmed.IsEmpty())
+                    continue;
+                if (StartsWithNumber(trimmed)) {
+                    values.id = LeadingNumber(trimmed);
+                } else {
+                    line = value;
+                    pending = true;
+                }
+                break;
+            }
+            continue;
+        }
+        if (!platform::ReadLine(file, value))
+            value.Empty();
+        if (isCmd) {
+            values.cmd = value;
+        } else if (isEngPath) {
+            values.engPath = StripQuotes(value);
+        } else if (isXmlPath) {
+            values.xmlPath = StripQuotes(value);
+            values.xmlDir = FolderOfPath(values.xmlPath);
+        } else {
+            int dollar = value.Find('$');
+            values.name = dollar < 0 ? value : value.Left(dollar);
+        }
+    }
+    std::fclose(file);
+    return true;
+}
+
+bool ParseCmdFileArgument(const std::vector<CString>& args, StartValues& values)
+{
+    if (args.empty())
+        return false;
+    bool result = true;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "-cmdfile" || i + 1 >= args.size())
+            continue;
+        CString path = StripQuotes(args[++i]);
+        if (path.IsEmpty())
+            continue;
+        if (!ReadCommandFile(path, values))
+            result = false;
+    }
+    return result;
+}

@@ -1,0 +1,28 @@
+// Taking the program's arguments apart and reading the drawing tool's command file into the start context.
+#pragma once
+
+#include "platform/CString.h"
+
+#include <vector>
+
+struct StartValues {
+    CString cmd;
+    CString engPath;
+    CString xmlPath;
+    CString xmlDir;
+    CString name;
+    int id = 0;
+};
+
+// The arguments after the program's name. Each "-cmdfile" is followed by the command file's path as one argument
+// (blanks kept, surrounding double quotes removed); every command file named is read in turn, and since each read
+// empties the values first, the last one decides. False when there are no arguments or a named command file cannot
+// be read; true otherwise, also when "-cmdfile" is missing (the values then stay empty).
+bool ParseCmdFileArgument(const std::vector<CString>& args, StartValues& values);
+
+// Reads one command file. False (values emptied) when it cannot be opened; true otherwise, whatever it contains.
+// Lines of any length; CR LF or LF line ends; a key on the last line gets an empty value.
+bool ReadCommandFile(const char* path, StartValues& values);
+
+// The folder of a path: everything before its last "/" or "\"; empty when it has neither.
+CString FolderOfPath(const CString& path);

@@ -1,0 +1,22 @@
+// Process-wide start context and shell state: filled once by the start-up, read everywhere afterwards.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/Types.h"
+
+// The command and its parameters, as the command file gave them.
+extern CString g_strCmd;      // one of the fourteen commands
+extern CString g_strEngPath;  // the drawing file; its parameter file lies beside it
+extern CString g_strXmlPath;  // the drawing export
+extern CString g_strXmlDir;   // folder of the drawing export; "SCCmd.tmp" lies in its folder "para"
+extern CString g_strName;     // object kind of the object the command is about ("-name" before its first "$")
+extern int g_nId;             // drawing object id of that object, 0 when none
+
+// One flag per form position of the main frame: set at start-up, cleared by the form's first fill.
+constexpr int kFormPositions = 4;
+extern bool g_bFirstActivation[kFormPositions];
+
+// Verdict of the drawing evaluation.
+constexpr BYTE kDrawingCheckMessages = 1;  // the protocol form is shown in front of the first form
+constexpr BYTE kDrawingCheckFatal = 4;     // only the protocol form; every content command disabled
+extern BYTE g_nDrawingCheckFlags;
