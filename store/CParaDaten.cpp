@@ -1,0 +1,231 @@
+// CParaDaten: the handle count, the three working files and the operations on whole files.
+#include "store/CParaDaten.h"
+
+#include "platform/Win32File.h"
+#include "store/CDataFile.h"
+#include "store/CParaFile.h"
+
+#include <memory>
+
+namespace {
+
+struct WorkingFile {
+    const char* baseName;
+    const char* extension;
+};
+constexpr WorkingFile kWorkingFiles[CParaDaten::kFileCount] = {
+    {"datFile", "dat"},
+    {"para", "par"},
+    {"morv9274", "par"},
+};
+constexpr const char* kFolder = "para";
+
+// Process-wide: the live handles and one file object per working file, owned here and never by a handle.
+int g_nParaDatenCount = 0;
+std::unique_ptr<CEepromFile> g_pParaFile[CParaDaten::kFileCount];
+
+bool IsFileNumber(int file)
+{
+    return file >= 0 && file < CParaDaten::kFileCount;
+}
+
+bool IsSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+bool ClearReadOnly(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY))
+        return true;
+    return SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace
+
+CParaDaten::CParaDaten()
+{
+    ++g_nParaDatenCount;
+}
+
+CParaDaten::~CParaDaten()
+{
+    if (--g_nParaDatenCount == 0)
+        ReleaseFiles();
+}
+
+int CParaDaten::GetHandleCount()
+{
+    return g_nParaDatenCount;
+}
+
+CString CParaDaten::GetFileName(int file)
+{
+    if (!IsFileNumber(file))
+        return CString();
+    CString name;
+    name.Format("%s/%s.%s", kFolder, kWorkingFiles[file].baseName, kWorkingFiles[file].extension);
+    return name;
+}
+
+CEepromFile* CParaDaten::GetFile(int file)
+{
+    if (!IsFileNumber(file))
+        return nullptr;
+    if (!g_pParaFile[file]) {
+        if (file == kDatFile)
+            g_pParaFile[file] = std::make_unique<CDataFile>(GetFileName(file));
+        else
+            g_pParaFile[file] = std::make_unique<CParaFile>(GetFileName(file));
+    }
+    return g_pParaFile[file].get();
+}
+
+void CParaDaten::CloseFile(int file)
+{
+    if (IsFileNumber(file))
+        g_pParaFile[file].reset();
+}
+
+void CParaDaten::ReleaseFiles()
+{
+    CloseFile(kParaFile);
+    CloseFile(kWorkFile);
+    CloseFile(kDatFile);
+}
+
+bool CParaDaten::StoredId(int id, int& stored)
+{
+    if (id > 99999)
+        return false;
+    stored = id <= 0 ? -1 : id;
+    return true;
+}
+
+bool CParaDaten::CreateEmptyFile(int file)
+{
+    CEepromFile* f = GetFile(file);
+    return f && f->Create();
+}
+
+bool CParaDaten::CheckFileHeader(int file, FileHeader* header)
+{
+    CEepromFile* f = GetFile(file);
+    return f && f->CheckHeader(header);
+}
+
+bool CParaDaten::ConvertFile()
+{
+    CEepromFile* f = GetFile(kParaFile);
+    return f && f->Convert();
+}
+
+bool CParaDaten::DuplicateFile(int source, int target)
+{
+    if (!IsFileNumber(source) || !IsFileNumber(target))
+        return false;
+    CloseFile(source);
+    CloseFile(target);
+    return CopyFileA(GetFileName(source), GetFileName(target), FALSE) != FALSE;
+}
+
+bool CParaDaten::BeginWorkFile()
+{
+    return DuplicateFile(kParaFile, kWorkFile);
+}
+
+bool CParaDaten::CommitWorkFile()
+{
+    return DuplicateFile(kWorkFile, kParaFile);
+}
+
+bool CParaDaten::ImportFile(const CString& path, int file)
+{
+    if (!IsFileNumber(file))
+        return false;
+    ClearReadOnly(path);
+    CloseFile(file);
+    CString target = GetFileName(file);
+    if (!CopyFileA(path, target, FALSE))
+        return false;
+    ClearReadOnly(target);
+    return true;
+}
+
+bool CParaDaten::ExportFile(int file, const CString& path)
+{
+    if (!IsFileNumber(file))
+        return false;
+    CloseFile(file);
+    return CopyFileA(GetFileName(file), path, FALSE) != FALSE;
+}
+
+bool CParaDaten::ImportDatFile(const CString& path)
+{
+    return ImportFile(path, kDatFile);
+}
+
+bool CParaDaten::ExportDatFile(const CString& path)
+{
+    return ExportFile(kDatFile, path);
+}
+
+CString CParaDaten::ParameterFilePath(const CString& drawingPath, const char* extension)
+{
+    const std::string& path = drawingPath.str();
+    size_t nameStart = 0;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsSeparator(path[i]))
+            nameStart = i + 1;
+    }
+    size_t nameLength = path.size() - nameStart;
+    // "<name>.<ext>" with a name of at least one character: the extension is replaced.
+    if (nameLength >= 5 && path[path.size() - 4] == '.')
+        return CString(path.substr(0, path.size() - 3) + extension);
+    if (nameLength == 0 || (nameLength == 4 && path[nameStart] == '.'))
+        return CString();
+    return CString(path + "." + extension);
+}
+
+namespace {
+
+bool IsEvlDrawing(const CString& drawingPath)
+{
+    return drawingPath.GetLength() >= 4 && drawingPath[drawingPath.GetLength() - 4] == '.' &&
+           drawingPath.Right(3).CompareNoCase("evl") == 0;
+}
+
+}  // namespace
+
+bool CParaDaten::LoadBesideDrawing(const CString& drawingPath)
+{
+    CString par = ParameterFilePath(drawingPath, "par");
+    if (!par.IsEmpty()) {
+        if (IsEvlDrawing(drawingPath) && ImportFile(ParameterFilePath(drawingPath, "pvl"), kParaFile))
+            return true;
+        if (ImportFile(par, kParaFile))
+            return true;
+    }
+    CreateEmptyFile(kParaFile);
+    return false;
+}
+
+bool CParaDaten::SaveBesideDrawing(const CString& drawingPath)
+{
+    const char* extension = IsEvlDrawing(drawingPath) ? "pvl" : "par";
+    CString target = ParameterFilePath(drawingPath, extension);
+    return !target.IsEmpty() && ExportFile(kParaFile, target);
+}
+
+bool CParaDaten::ReadBytes(int file, int area, UINT address, UINT count, BYTE* buffer)
+{
+    CEepromFile* f = GetFile(file);
+    return f && count <= 255 && f->ReadBytes(area, address, count, buffer);
+}
+
+bool CParaDaten::WriteBytes(int file, int area, UINT address, UINT count, const BYTE* bytes)
+{
+    CEepromFile* f = GetFile(file);
+    return f && count <= 255 && f->WriteBytes(area, address, count, bytes);
+}

@@ -1,0 +1,153 @@
+// CParaDaten: the one access path to the parameter set. Every other part of the program reads and writes the
+// memory image only through it.
+//
+// A handle holds no data: construct it on the stack wherever a record is read or written, any number at once. The
+// three working files are process-wide objects in the folder "para" of the current directory, addressed by number:
+//   0 "para/datFile.dat"   CDataFile  function-data file compiled for the controller
+//   1 "para/para.par"      CParaFile  committed parameter set, the state saved beside the drawing
+//   2 "para/morv9274.par"  CParaFile  working copy that forms and services read and write
+// A file object is created on first use and keeps its file open until it is released: by CloseFile, before every
+// whole-file copy, and when the last handle is destroyed (files 1, 2, 0 in that order).
+//
+// Every operation takes the working-file number first; a number outside 0 to 2, a slot, message, input or output
+// number outside its range, or a file that cannot be opened makes it fail (false, 0, -1, an empty text) without
+// touching any file. Lookups return a slot number (0 when absent). No operation shows a message.
+//
+// The class is split over several source files by area:
+//   CParaDaten.cpp               handle, working files, whole-file copies, loading and saving beside the drawing,
+//                                raw byte access
+//   CParaDatenSlots.cpp          function and message slots: table entries, object ids, message numbers, lookups,
+//                                raw slot transfer, moving a slot
+//   CParaDatenBezeichnung.cpp    designation codes and the 16 user-defined designations
+//   CParaDatenTextArea.cpp       compiler and export paths, export options and language code of the text area
+// Record operations of further areas go into further CParaDaten<Area>.cpp files and are declared in a section of
+// their own below.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/Types.h"
+#include "store/Bezeichnung.h"
+#include "store/ExportFilter.h"
+#include "store/FileHeader.h"
+#include "store/FuncEntry.h"
+
+class CEepromFile;
+
+class CParaDaten {
+public:
+    // Working-file numbers.
+    enum { kDatFile = 0, kParaFile = 1, kWorkFile = 2, kFileCount = 3 };
+
+    CParaDaten();
+    virtual ~CParaDaten();
+    CParaDaten(const CParaDaten&) : CParaDaten() {}
+    CParaDaten& operator=(const CParaDaten&) { return *this; }
+
+    // ---- Working files and whole files (CParaDaten.cpp) ----
+
+    // "para/<name>.<ext>" of working file n; empty for any other number.
+    static CString GetFileName(int file);
+    // The file object of working file n (created on first use, not yet opened); null for any other number.
+    static CEepromFile* GetFile(int file);
+    // Releases the object of working file n; the next access opens the file again.
+    static void CloseFile(int file);
+    // Releases all three file objects (1, 2, 0), so every file is complete on the disc. The process's exit path
+    // calls it; tests call it between cases.
+    static void ReleaseFiles();
+    // The number of live handles.
+    static int GetHandleCount();
+
+    // Working file n becomes a new parameter set or function-data file with the default image.
+    bool CreateEmptyFile(int file);
+    // Opens working file n and reads its header; fills header (when given) only on success.
+    bool CheckFileHeader(int file, FileHeader* header);
+    // No older structure can be converted: always false, working file 1 unchanged.
+    bool ConvertFile();
+    // Releases both objects and copies the source file over the target file (never leaving a half-written target).
+    bool DuplicateFile(int source, int target);
+    bool BeginWorkFile();   // 1 over 2
+    bool CommitWorkFile();  // 2 over 1
+    // Copies an outside file over working file n; removes the read-only attribute from the outside file first and
+    // from the copy afterwards. False, working file unchanged, when the outside file is missing or cannot be copied.
+    bool ImportFile(const CString& path, int file);
+    // Copies working file n to an outside path; a read-only target makes it fail.
+    bool ExportFile(int file, const CString& path);
+    bool ImportDatFile(const CString& path);
+    bool ExportDatFile(const CString& path);
+    // The parameter file beside the drawing: the drawing's three-letter extension replaced by "pvl" for "evl"
+    // (any case), else "par"; a drawing path without a three-letter extension gets ".par" appended. Loading tries
+    // "pvl" then "par" for an "evl" drawing; when nothing can be loaded, working file 1 becomes an empty set and
+    // the result is false. A path with no file name fails.
+    bool LoadBesideDrawing(const CString& drawingPath);
+    bool SaveBesideDrawing(const CString& drawingPath);
+    // The parameter-file path for a drawing and an extension ("pvl" or "par"); empty when the path names no file.
+    static CString ParameterFilePath(const CString& drawingPath, const char* extension);
+
+    // Raw bytes of areas 0 and 1 (count 0 to 255).
+    bool ReadBytes(int file, int area, UINT address, UINT count, BYTE* buffer);
+    bool WriteBytes(int file, int area, UINT address, UINT count, const BYTE* bytes);
+
+    // ---- Function and message slots (CParaDatenSlots.cpp) ----
+
+    // Type code 0 before reading, so a failed read leaves an entry of type 0.
+    bool GetFuncEntry(int file, BYTE slot, FuncEntry& entry);
+    // Writes type (low byte), designation code, 00, number, FF FF FF FF.
+    bool SetFuncEntry(int file, BYTE slot, FuncEntry entry);
+    // The drawing object id of a function slot; -1 for a free slot.
+    bool GetFuncId(int file, BYTE slot, int& id);
+    // An id of 0 or less frees the slot; an id above 99,999 does not fit and is refused.
+    bool SetFuncId(int file, BYTE slot, int id);
+    // The first slot with that object id (-1 finds the first free one), or 0.
+    BYTE FindFuncSlot(int file, int id);
+    // The first slot whose entry holds that function number (255 the first without one), or 0.
+    BYTE FindFuncByNumber(int file, BYTE number);
+    bool GetMeldungId(int file, BYTE slot, int& id);
+    bool SetMeldungId(int file, BYTE slot, int id);
+    BYTE FindMeldungSlot(int file, int id);
+    // The message number 0 to 127 of a message slot; 255 when free or unreadable.
+    BYTE GetMeldungNr(int file, BYTE slot);
+    // Numbers 128 to 255 free the slot ("FFF").
+    bool SetMeldungNr(int file, BYTE slot, BYTE number);
+    BYTE FindMeldungByNumber(int file, BYTE number);
+    // The raw 8-byte entry and 128-byte record of a slot (the object id is not part of it).
+    bool ReadFuncRaw(int file, BYTE slot, BYTE* entry, BYTE* record);
+    bool WriteFuncRaw(int file, BYTE slot, const BYTE* entry, const BYTE* record);
+    // Moves a slot's id, entry and record to another slot and shifts the slots in between by one.
+    bool MoveFunc(int file, BYTE from, BYTE to);
+    // Working file 2: a slot holds a function with that number, and its type is that type.
+    bool IsFuncOfType(int type, BYTE number);
+
+    // ---- Designations (CParaDatenBezeichnung.cpp) ----
+
+    // The code byte of a function's designation, converted with the k standard names of the type (by kind name).
+    static void DecodeBezeichnung(const char* kind, BYTE code, Bezeichnung& designation);
+    static BYTE EncodeBezeichnung(const char* kind, const Bezeichnung& designation);
+    // User-defined designation n (1 to 16); a never written one reads as "%2d - - - - -" of n.
+    CString GetUserBezeichnung(int file, BYTE n);
+    // Stores the first 12 characters.
+    bool SetUserBezeichnung(int file, BYTE n, const CString& text);
+
+    // ---- Text area of the parameter file (CParaDatenTextArea.cpp) ----
+
+    // Empty unless the stored path ends in ".dat" (".txt" for the export path).
+    CString GetCompilerPfad(int file);
+    bool SetCompilerPfad(int file, const CString& path);
+    CString GetExportPfad(int file);
+    bool SetExportPfad(int file, const CString& path);
+    // The defaults when none is stored.
+    ExportFilter GetExportFilter(int file);
+    bool SetExportFilter(int file, ExportFilter filter);
+    // 0 "DEU", 1 "ENU", 2 "FRA", 3 "ITA", 4 "ESP", 5 "NLD", 6 "CES"; never written reads as 0; -1 for other
+    // letters or an unreadable file. Other codes are written as never written.
+    int GetSprache(int file);
+    bool SetSprache(int file, int code);
+
+protected:
+    // Range checks shared by the record operations of every area.
+    static bool IsFuncSlot(unsigned slot) { return slot >= 1 && slot <= 44; }
+    static bool IsMeldungSlot(unsigned slot) { return slot >= 1 && slot <= 8; }
+    static bool IsEingang(unsigned n) { return n >= 1 && n <= 16; }
+    static bool IsAusgang(unsigned n) { return n >= 1 && n <= 16; }
+    // The object id stored for id: -1 (free) for 0 or less; false when it does not fit five digits.
+    static bool StoredId(int id, int& stored);
+};

@@ -1,0 +1,237 @@
+// CParaDaten's working files: handles, whole-file copies, import and export, the parameter file beside the drawing.
+#include "GoldenImage.h"
+#include "StoreTestFolder.h"
+
+#include "platform/Win32File.h"
+#include "store/CEepromFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ParaDatenFileTest : public StoreTestFolder {
+protected:
+    // A distinguishable parameter file: a new set with one byte changed.
+    static std::string MarkedSet(BYTE mark)
+    {
+        std::string s = golden::ParaFile();
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", mark);
+        s.replace(298 + 9 + 2 * 10, 2, hex);
+        return s;
+    }
+    static BYTE Mark(int file)
+    {
+        CParaDaten para;
+        BYTE b = 0;
+        para.ReadBytes(file, 0, 10, 1, &b);
+        return b;
+    }
+};
+
+}  // namespace
+
+TEST_F(ParaDatenFileTest, WorkingFileNames)
+{
+    EXPECT_EQ(CParaDaten::GetFileName(0), "para/datFile.dat");
+    EXPECT_EQ(CParaDaten::GetFileName(1), "para/para.par");
+    EXPECT_EQ(CParaDaten::GetFileName(2), "para/morv9274.par");
+    EXPECT_EQ(CParaDaten::GetFileName(-1), "");
+    EXPECT_EQ(CParaDaten::GetFileName(3), "");
+    EXPECT_EQ(CParaDaten::GetFile(3), nullptr);
+    EXPECT_EQ(CParaDaten::GetFile(-1), nullptr);
+    CParaDaten para;
+    BYTE b[1] = {0};
+    EXPECT_FALSE(para.WriteBytes(3, 0, 0, 1, b));
+    EXPECT_FALSE(para.CreateEmptyFile(3));
+    EXPECT_FALSE(fs::exists("para"));
+}
+
+TEST_F(ParaDatenFileTest, FilesStayOpenWhileAnyHandleLives)
+{
+    {
+        CParaDaten outer;
+        ASSERT_TRUE(outer.CreateEmptyFile(2));
+        {
+            CParaDaten inner;
+            BYTE b = 0;
+            ASSERT_TRUE(inner.ReadBytes(2, 0, 0, 1, &b));
+            EXPECT_EQ(CParaDaten::GetHandleCount(), 2);
+        }
+        EXPECT_EQ(CParaDaten::GetFile(2)->GetState(), CEepromFile::kReadWrite);
+    }
+    EXPECT_EQ(CParaDaten::GetHandleCount(), 0);
+    EXPECT_EQ(CParaDaten::GetFile(2)->GetState(), CEepromFile::kClosed) << "the last handle released the files";
+}
+
+TEST_F(ParaDatenFileTest, NewFilesAndTheirHeaders)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    ASSERT_TRUE(para.CreateEmptyFile(0));
+    EXPECT_TRUE(ReadFile("para/para.par") == golden::ParaFile());
+    EXPECT_TRUE(ReadFile("para/datFile.dat") == golden::DataFile());
+
+    FileHeader header;
+    ASSERT_TRUE(para.CheckFileHeader(1, &header));
+    EXPECT_EQ(header.magic, "KAVELMOR_STEUERKONTORE_PARA_FILE");
+    EXPECT_FLOAT_EQ(header.version, 1.29f);
+    EXPECT_FLOAT_EQ(header.formatVersion, 1.00f);
+    ASSERT_TRUE(para.CheckFileHeader(0, &header));
+    EXPECT_EQ(header.magic, "KAVELMOR_STEUERKONTORE_DATA_FILE");
+    EXPECT_FLOAT_EQ(header.version, 0.00f);
+
+    FileHeader untouched;
+    EXPECT_FALSE(para.CheckFileHeader(2, &untouched));
+    EXPECT_EQ(untouched.magic, "");
+    EXPECT_FALSE(para.ConvertFile());
+    EXPECT_TRUE(ReadFile("para/para.par") == golden::ParaFile());
+}
+
+TEST_F(ParaDatenFileTest, CommitCarriesEveryEditMadeThroughTheOpenFile)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    ASSERT_TRUE(para.BeginWorkFile());
+    const BYTE bytes[] = {0xAB, 0xCD};
+    ASSERT_TRUE(para.WriteBytes(2, 0, 100, 2, bytes));
+    ASSERT_TRUE(para.SetSprache(2, 3));
+    ASSERT_TRUE(para.CommitWorkFile());
+    EXPECT_TRUE(ReadFile("para/para.par") == ReadFile("para/morv9274.par"));
+    EXPECT_EQ(para.GetSprache(1), 3);
+    BYTE back[2] = {};
+    ASSERT_TRUE(para.ReadBytes(1, 0, 100, 2, back));
+    EXPECT_EQ(back[0], 0xAB);
+}
+
+TEST_F(ParaDatenFileTest, CopyOntoAReadOnlyWorkingFileFailsAndLeavesIt)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    ASSERT_TRUE(para.BeginWorkFile());
+    const BYTE b = 0x42;
+    ASSERT_TRUE(para.WriteBytes(2, 0, 10, 1, &b));
+    ASSERT_TRUE(SetFileAttributesA("para/para.par", FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(para.CommitWorkFile());
+    EXPECT_TRUE(ReadFile("para/para.par") == golden::ParaFile());
+    EXPECT_FALSE(para.DuplicateFile(2, 3));
+    EXPECT_FALSE(para.DuplicateFile(-1, 2));
+}
+
+TEST_F(ParaDatenFileTest, ImportClearsReadOnlyAndExportRespectsIt)
+{
+    WriteFile("outside/set.par", MarkedSet(0x11));
+    ASSERT_TRUE(SetFileAttributesA("outside/set.par", FILE_ATTRIBUTE_READONLY));
+    fs::create_directories("para");
+    CParaDaten para;
+    ASSERT_TRUE(para.ImportFile("outside/set.par", 1));
+    EXPECT_EQ(GetFileAttributesA("outside/set.par"), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(GetFileAttributesA("para/para.par"), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Mark(1), 0x11);
+
+    // A missing outside file changes nothing.
+    EXPECT_FALSE(para.ImportFile("outside/missing.par", 1));
+    EXPECT_EQ(Mark(1), 0x11);
+
+    WriteFile("outside/target.par", "keep");
+    ASSERT_TRUE(SetFileAttributesA("outside/target.par", FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(para.ExportFile(1, "outside/target.par"));
+    EXPECT_EQ(ReadFile("outside/target.par"), "keep");
+    ASSERT_TRUE(para.ExportFile(1, "outside/copy.par"));
+    EXPECT_TRUE(ReadFile("outside/copy.par") == MarkedSet(0x11));
+
+    ASSERT_TRUE(para.CreateEmptyFile(0));
+    ASSERT_TRUE(para.ExportDatFile("outside/out.dat"));
+    ASSERT_TRUE(para.ImportDatFile("outside/out.dat"));
+    EXPECT_TRUE(ReadFile("para/datFile.dat") == golden::DataFile());
+}
+
+TEST_F(ParaDatenFileTest, ParameterFilePathBesideTheDrawing)
+{
+    struct Case {
+        const char* drawing;
+        const char* extension;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/plant/PLANT.EVL", "pvl", "/plant/PLANT.pvl"},
+        {"/plant/Heating.abc", "par", "/plant/Heating.par"},
+        {"C:\\Plant\\Heating.evl", "par", "C:\\Plant\\Heating.par"},
+        {"/plant/Heating", "par", "/plant/Heating.par"},
+        {"/plant/x.ev", "par", "/plant/x.ev.par"},
+        {"abc", "par", "abc.par"},
+        {"/plant/.evl", "par", ""},
+        {"/plant/", "par", ""},
+        {"C:\\Plant\\", "par", ""},
+        {"", "par", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CParaDaten::ParameterFilePath(c.drawing, c.extension), c.expected) << c.drawing;
+}
+
+TEST_F(ParaDatenFileTest, LoadBesideDrawing)
+{
+    struct Case {
+        const char* drawing;
+        bool pvl;
+        bool par;
+        bool loaded;
+        BYTE mark;  // FF: an empty set
+    };
+    const Case cases[] = {
+        {"plant/Heating.EVL", true, true, true, 0x22},
+        {"plant/Heating.EVL", false, true, true, 0x33},
+        {"plant/Heating.evl", false, false, false, 0xFF},
+        {"plant/Heating.abc", true, true, true, 0x33},
+        {"plant/Heating.abc", true, false, false, 0xFF},
+        {"plant/", true, true, false, 0xFF},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.drawing << " pvl " << c.pvl << " par " << c.par);
+        fs::remove_all("plant");
+        fs::remove_all("para");
+        fs::create_directories("plant");
+        fs::create_directories("para");
+        WriteFile("para/para.par", MarkedSet(0x99));
+        if (c.pvl)
+            WriteFile("plant/Heating.pvl", MarkedSet(0x22));
+        if (c.par)
+            WriteFile("plant/Heating.par", MarkedSet(0x33));
+        CParaDaten para;
+        EXPECT_EQ(para.LoadBesideDrawing(c.drawing), c.loaded);
+        EXPECT_EQ(Mark(1), c.mark);
+    }
+}
+
+TEST_F(ParaDatenFileTest, SaveBesideDrawing)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    fs::create_directories("plant");
+    EXPECT_TRUE(para.SaveBesideDrawing("plant/Heating.abc"));
+    EXPECT_TRUE(fs::exists("plant/Heating.par"));
+    EXPECT_TRUE(para.SaveBesideDrawing("plant/Heating.EVL"));
+    EXPECT_TRUE(fs::exists("plant/Heating.pvl"));
+    EXPECT_FALSE(para.SaveBesideDrawing("plant/"));
+
+    WriteFile("plant/Other.par", "old");
+    ASSERT_TRUE(SetFileAttributesA("plant/Other.par", FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(para.SaveBesideDrawing("plant/Other.abc"));
+    EXPECT_EQ(ReadFile("plant/Other.par"), "old");
+
+    // A read-only parameter file beside the drawing loads, and afterwards neither it nor file 1 is read-only.
+    EXPECT_TRUE(para.LoadBesideDrawing("plant/Other.xyz"));
+    EXPECT_EQ(GetFileAttributesA("plant/Other.par"), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(GetFileAttributesA("para/para.par"), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ParaDatenFileTest, RawAccessRefusesMoreThan255Bytes)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(2));
+    std::vector<BYTE> bytes(256, 0);
+    EXPECT_FALSE(para.WriteBytes(2, 0, 0, 256, bytes.data()));
+    EXPECT_FALSE(para.ReadBytes(2, 0, 0, 256, bytes.data()));
+    EXPECT_TRUE(para.ReadBytes(2, 0, 0, 255, bytes.data()));
+    EXPECT_EQ(bytes[0], 0x03);
+}
