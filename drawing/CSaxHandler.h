@@ -1,0 +1,143 @@
+// The event handler of the XML import: follows the drawing export element by element and writes the exchange files.
+//
+// CSaxHandler.cpp holds the parser callbacks, the element state machine and the opening and closing of the
+// exchange files; CSaxHandlerFelder.cpp the field setter (the group-object roles of every kind);
+// CSaxHandlerDateien.cpp the record writers, the catch objects and the junction and signal merges.
+//
+// Character data of one element may arrive in several pieces (the parser splits at every entity and character
+// reference); they are collected and acted on as one value when the next element starts or ends. Once the
+// exchange files could not be created or written, the handler ignores the rest of the document and reports
+// Failed().
+#pragma once
+
+#include "drawing/ObjektDaten.h"
+#include "drawing/XmlText.h"
+
+#include <xercesc/sax/HandlerBase.hpp>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct TypUndName {
+    std::string typ;
+    std::string name;
+};
+
+class CSaxHandler : public xercesc::HandlerBase {
+public:
+    enum Ereignis { kStart = 0, kZeichen = 1, kEnde = 2 };
+    enum Feld {
+        kGruppenKopf = 0,
+        kTextString = 1,
+        kPunktX = 2,
+        kPunktY = 3,
+        kFacename = 4,
+        kTextFarbe = 5,
+        kHintergrundFarbe = 6,
+        kAusrichtung = 7,
+        kPunktGroesse = 8,
+        kStilName = 9,
+    };
+
+    CSaxHandler();
+    ~CSaxHandler() override;
+
+    // Parser callbacks.
+    void startElement(const XMLCh* const name, xercesc::AttributeList& attributes) override;
+    void characters(const XMLCh* const chars, const XMLSize_t length) override;
+    void endElement(const XMLCh* const name) override;
+    void warning(const xercesc::SAXParseException& exc) override;
+    void error(const xercesc::SAXParseException& exc) override;
+    void fatalError(const xercesc::SAXParseException& exc) override;
+    void notationDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const) override {}
+    void unparsedEntityDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const,
+                            const XMLCh* const) override {}
+
+    // The element state machine; event 0 start, 1 character data, 2 end.
+    void OnXmlEvent(int event, const XMLCh* text, size_t length);
+
+    // The exchange files could not be created or written; the rest of the document was ignored.
+    bool Failed() const { return m_failed; }
+    // The document's root was "output" and its end was reached with every file written and closed.
+    bool Complete() const { return m_outputDone && !m_rootWrong && !m_failed; }
+    bool RootWrong() const { return m_rootWrong; }
+    const std::string& FailedFile() const { return m_failedFile; }
+
+private:
+    enum Zustand { kIdle = 0, kObjektKopf = 1, kGruppenKopfLesen = 2, kString = 3, kCatch = 4, kPunkt = 5, kFont = 6 };
+
+    // CSaxHandler.cpp
+    void StartElement(const std::u16string_view name);
+    void EndElement(const std::u16string_view name);
+    void FlushCharacters();
+    void OnCharacters(const XMLCh* text);
+    void ReadObjektName(const std::string& text);
+    void OpenFiles();
+    void CloseFiles();
+    void ShowParseMessage(const char* format, const char* caption, const xercesc::SAXParseException& exc);
+
+    // CSaxHandlerFelder.cpp
+    void SetObjektFeld(unsigned code, const XMLCh* text);
+    void SetGruppenKopf();
+    void SetTextString(const XMLCh* text);
+    void SetOnlineFeld(unsigned code, const XMLCh* text);
+    std::string XmlToString(const XMLCh* text) { return m_text.ToString(text); }
+    static std::string CutText(std::string text, size_t n);
+
+    // CSaxHandlerDateien.cpp
+    void ObjektRecord(bool create);
+    void WriteObjekt();
+    void WriteObjektRecord();
+    void WriteTranslateRecord();
+    void WriteOnlineRahmen();
+    void WriteOnlinePlatzhalter();
+    void OnCatchObject(int phase, int lineId);
+    void WriteConnect2Node();
+    void WriteConnect2SigOver();
+    void WriteScratchFiles();
+    void Write(int file, const std::string& bytes);
+
+    // Header of the current drawing object and group object.
+    TypUndName m_objekt;
+    int m_objektId = 0;
+    int m_objektNummer = -1;
+    TypUndName m_gruppe;
+    int m_gruppenId = 0;
+
+    bool m_capture = false;
+    int m_state = kIdle;
+    int m_headerCount = 0;
+    std::u16string m_element;  // the element most recently started or ended
+
+    // Character data collected for the current element.
+    std::u16string m_pending;
+    bool m_hasPending = false;
+
+    // Document bookkeeping.
+    int m_depth = 0;
+    bool m_rootWrong = false;
+    bool m_outputOpen = false;
+    bool m_outputDone = false;
+    bool m_failed = false;
+    std::string m_failedFile;
+
+    std::FILE* m_files[13] = {};
+    std::unique_ptr<ObjektDaten> m_record;
+    drawing::XmlText m_text;
+
+    // Lines of the current catch object, and the copy a signal object's connector leaves for its object end.
+    std::vector<int> m_catched;
+    std::vector<int> m_catchedSigOver;
+    // What "CatchedLines.tmp" holds at the end: the lines of the last catch object or merge group.
+    std::vector<int> m_scratch;
+    // Mirrors of "Nodes.tmp" and "SignalOver.tmp", merged at the end of the document.
+    struct Sammlung {
+        int knoten = 0;
+        std::string name;
+        std::vector<int> linien;
+    };
+    std::vector<Sammlung> m_nodes;
+    std::vector<Sammlung> m_signals;
+};

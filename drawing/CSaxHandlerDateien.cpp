@@ -1,0 +1,371 @@
+// The XML import's writers: object records, id lists, online schema, catch objects and the junction and signal merges.
+#include "drawing/CSaxHandler.h"
+
+#include <cstring>
+
+using drawing::KindFamily;
+using drawing::KindInfo;
+using drawing::TranslateItem;
+
+namespace {
+
+enum Datei {
+    kNodes = 0,
+    kConnect2Line = 1,
+    kSignalOver = 2,
+    kConnect2Fang = 3,
+    kKsObjects = 4,
+    kFuncIds = 5,
+    kMeldungIds = 6,
+    kTranslate = 7,
+    kOnline = 8,
+    kCatchedLines = 9,
+    kCatchedLinesSigOver = 10,
+    kConnect2Node = 11,
+    kConnect2SigOver = 12,
+};
+
+constexpr size_t kKsRecordBytes = 1400;
+constexpr size_t kTranslateRecordBytes = 500;
+
+// An integer field: right-aligned in 8 characters and CR LF. A value that does not fit the 8 characters is written
+// as 0, unassigned, so that it cannot shift the fields after it.
+void PutNumber(std::string& out, int value)
+{
+    if (value < -9999999 || value > 99999999) value = 0;
+    char field[10];
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    int pos = 7;
+    do {
+        field[pos--] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (value < 0) field[pos--] = '-';
+    while (pos >= 0) field[pos--] = ' ';
+    field[8] = '\r';
+    field[9] = '\n';
+    out.append(field, 10);
+}
+
+// A text field right-aligned in width characters (28 or 48) and CR LF; a longer text keeps its first characters.
+void PutText(std::string& out, const std::string& text, size_t width)
+{
+    size_t length = text.size() < width ? text.size() : width;
+    out.append(width - length, ' ');
+    out.append(text, 0, length);
+    out.append("\r\n", 2);
+}
+
+void Pad(std::string& out, size_t recordBytes)
+{
+    if (out.size() > recordBytes - 2) out.resize(recordBytes - 2);
+    out.append(recordBytes - 2 - out.size(), ' ');
+    out.append("\r\n", 2);
+}
+
+void PutLine(std::string& out, const std::string& text)
+{
+    out += text;
+    out.append("\r\n", 2);
+}
+
+void PutLine(std::string& out, int value) { PutLine(out, std::to_string(value)); }
+
+std::string Trimmed(const std::string& text)
+{
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::string WithoutLeadingBlanks(const std::string& text)
+{
+    size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+// The ids of a merge group, each once, in the order of their first appearance.
+std::vector<int> Distinct(const std::vector<int>& ids)
+{
+    std::vector<int> distinct;
+    for (int id : ids) {
+        bool seen = false;
+        for (int known : distinct)
+            if (known == id) {
+                seen = true;
+                break;
+            }
+        if (!seen) distinct.push_back(id);
+    }
+    return distinct;
+}
+
+}  // namespace
+
+void CSaxHandler::ObjektRecord(bool create)
+{
+    m_record.reset();
+    if (!create) return;
+    if (const KindInfo* kind = drawing::FindKind(m_objekt.name)) m_record = std::make_unique<ObjektDaten>(*kind);
+}
+
+void CSaxHandler::WriteObjekt()
+{
+    if (!m_record || !m_outputOpen) return;
+    const KindInfo& kind = *m_record->kind;
+    if (kind.WritesRecords()) {
+        WriteObjektRecord();
+        WriteTranslateRecord();
+    }
+    std::string out;
+    if (kind.family == KindFamily::Funktion) {
+        PutNumber(out, m_objektId);
+        PutNumber(out, kind.typeCode);
+        PutNumber(out, m_objektNummer);
+        Write(kFuncIds, out);
+    } else if (kind.family == KindFamily::Meldung) {
+        PutNumber(out, m_objektId);
+        PutNumber(out, m_objektNummer);
+        Write(kMeldungIds, out);
+    } else if (kind.family == KindFamily::Signal) {
+        // The lines caught by this object's connector; none when it has no catch object of its own.
+        if (!m_catchedSigOver.empty()) {
+            PutText(out, m_record->bezeichnung, 28);
+            PutNumber(out, static_cast<int>(m_catchedSigOver.size()));
+            for (int line : m_catchedSigOver) PutNumber(out, line);
+            Write(kSignalOver, out);
+            m_signals.push_back({0, m_record->bezeichnung, m_catchedSigOver});
+        }
+    } else if (kind.family == KindFamily::OnlineRahmen) {
+        WriteOnlineRahmen();
+    } else if (kind.family == KindFamily::OnlinePlatzhalter) {
+        WriteOnlinePlatzhalter();
+    }
+}
+
+void CSaxHandler::WriteObjektRecord()
+{
+    const ObjektDaten& r = *m_record;
+    const KindInfo& kind = *r.kind;
+    std::string out;
+    out.reserve(kKsRecordBytes);
+    PutText(out, kind.name, 28);
+    PutNumber(out, m_objektId);
+    PutNumber(out, r.bibliotheksVersion);
+    PutText(out, r.bezeichnung, 28);
+    PutNumber(out, r.bezeichnungId);
+    switch (kind.family) {
+    case KindFamily::Eingang:
+    case KindFamily::Sensorstatus:
+    case KindFamily::Ausgang:
+    case KindFamily::AnalogAusgang:
+    case KindFamily::NetzwerkStatus:
+        PutNumber(out, r.nummern[0]);
+        PutNumber(out, r.nummerIds[0]);
+        break;
+    case KindFamily::MischerAusgang:
+        for (int i = 0; i < 2; ++i) {
+            PutNumber(out, r.nummern[i]);
+            PutNumber(out, r.nummerIds[i]);
+        }
+        break;
+    case KindFamily::Netzwerk:
+        PutNumber(out, r.nummern[0]);
+        PutNumber(out, r.nummerIds[0]);
+        PutText(out, Trimmed(r.netzTyp), 48);
+        PutNumber(out, r.netzTypId);
+        for (int i = 1; i < 3; ++i) {
+            PutNumber(out, r.nummern[i]);
+            PutNumber(out, r.nummerIds[i]);
+        }
+        break;
+    default:
+        break;
+    }
+    for (size_t i = 0; i < r.pins.size(); ++i) {
+        PutText(out, r.pins[i].name, 28);
+        PutNumber(out, r.pins[i].id);
+        PutNumber(out, drawing::PinVerbindungsart(kind, static_cast<int>(i), r.nummern[0]));
+        PutNumber(out, kind.HasPinLabels() ? r.pins[i].labelId : 0);
+    }
+    for (const ObjektDaten::Teilnehmer& t : r.teilnehmer) {
+        PutText(out, t.name, 28);
+        PutNumber(out, 0);
+        PutNumber(out, 0);
+        PutNumber(out, t.id);
+    }
+    if (kind.family == KindFamily::Meldung) {
+        PutText(out, r.ursache, 28);
+        PutNumber(out, r.ursacheId);
+    }
+    Pad(out, kKsRecordBytes);
+    Write(kKsObjects, out);
+}
+
+void CSaxHandler::WriteTranslateRecord()
+{
+    const ObjektDaten& r = *m_record;
+    const KindInfo& kind = *r.kind;
+    const bool meldung = kind.family == KindFamily::Meldung;
+    std::string out;
+    out.reserve(kTranslateRecordBytes);
+    PutText(out, kind.name, 28);
+    PutNumber(out, m_objektId);
+    PutNumber(out, r.bibliotheksVersion);
+    PutText(out, meldung ? r.ursache : r.bezeichnung, 28);
+    PutNumber(out, meldung ? r.ursacheId : r.bezeichnungId);
+    for (const TranslateItem& item : kind.translateItems) {
+        int value = 0;
+        switch (item.source) {
+        case TranslateItem::Number: value = r.nummern[item.index]; break;
+        case TranslateItem::NumberId: value = r.nummerIds[item.index]; break;
+        case TranslateItem::PinLabel: value = r.pins[static_cast<size_t>(item.index)].labelId; break;
+        case TranslateItem::Designation: value = r.bezeichnungId; break;
+        case TranslateItem::Cause: value = r.ursacheId; break;
+        case TranslateItem::NetType: value = r.netzTypId; break;
+        case TranslateItem::Role:
+            value = item.index >= 0 ? r.rollenIds[static_cast<size_t>(item.index)] : 0;
+            break;
+        case TranslateItem::Participant: value = r.teilnehmer[static_cast<size_t>(item.index)].id; break;
+        }
+        PutNumber(out, value);
+    }
+    Pad(out, kTranslateRecordBytes);
+    Write(kTranslate, out);
+}
+
+void CSaxHandler::WriteOnlineRahmen()
+{
+    const ObjektDaten& r = *m_record;
+    std::string out;
+    PutLine(out, r.kind->name);
+    for (int i = 0; i < 4; ++i) {
+        PutLine(out, r.x[i]);
+        PutLine(out, r.y[i]);
+    }
+    Write(kOnline, out);
+}
+
+void CSaxHandler::WriteOnlinePlatzhalter()
+{
+    const ObjektDaten& r = *m_record;
+    std::string out;
+    PutLine(out, r.kind->name);
+    PutLine(out, r.platzhalterText);
+    PutLine(out, r.x[1]);
+    PutLine(out, r.y[1]);
+    PutLine(out, r.schriftart);
+    PutLine(out, r.schriftGroesse);
+    PutLine(out, r.ausrichtung);
+    PutLine(out, r.stilName);
+    PutLine(out, r.textFarbe);
+    PutLine(out, r.hintergrundFarbe);
+    Write(kOnline, out);
+}
+
+void CSaxHandler::OnCatchObject(int phase, int lineId)
+{
+    if (phase == 0) {
+        m_catched.clear();
+        return;
+    }
+    if (phase == 1) {
+        m_catched.push_back(lineId);
+        return;
+    }
+    m_scratch = m_catched;
+    if (!m_record || !m_outputOpen) return;
+    const KindInfo& kind = *m_record->kind;
+    const int n = static_cast<int>(m_catched.size());
+    if (kind.IsConnectable()) {
+        if (n == 0) return;
+        std::string fang;
+        PutNumber(fang, m_objektId);
+        PutNumber(fang, m_gruppenId);
+        PutNumber(fang, n);
+        for (int line : m_catched) PutNumber(fang, line);
+        Write(kConnect2Fang, fang);
+        std::string lines;
+        for (int line : m_catched) {
+            PutNumber(lines, line);
+            PutNumber(lines, m_objektId);
+            PutNumber(lines, m_gruppenId);
+        }
+        Write(kConnect2Line, lines);
+    } else if (kind.family == KindFamily::Knotenpunkt) {
+        if (n == 0) return;
+        std::string out;
+        PutNumber(out, m_objektId);
+        PutNumber(out, n);
+        for (int line : m_catched) PutNumber(out, line);
+        Write(kNodes, out);
+        m_nodes.push_back({m_objektId, std::string(), m_catched});
+    } else if (kind.family == KindFamily::Signal) {
+        m_catchedSigOver = m_catched;
+    }
+}
+
+void CSaxHandler::WriteConnect2Node()
+{
+    std::vector<bool> merged(m_nodes.size(), false);
+    std::string out;
+    for (size_t k = 0; k < m_nodes.size(); ++k) {
+        if (merged[k]) continue;
+        merged[k] = true;
+        std::vector<int> collected = m_nodes[k].linien;
+        for (size_t l = k + 1; l < m_nodes.size(); ++l) {
+            if (merged[l] || m_nodes[l].knoten != m_nodes[k].knoten) continue;
+            collected.insert(collected.end(), m_nodes[l].linien.begin(), m_nodes[l].linien.end());
+            merged[l] = true;
+        }
+        m_scratch = collected;
+        std::vector<int> lines = Distinct(collected);
+        const size_t m = lines.size();
+        for (size_t p = 0; p < m; ++p) {
+            PutNumber(out, lines[p]);
+            PutNumber(out, m_nodes[k].knoten);
+            PutNumber(out, static_cast<int>(m - 1));
+            for (size_t q = 1; q < m; ++q) PutNumber(out, lines[(p + q) % m]);
+        }
+    }
+    Write(kConnect2Node, out);
+}
+
+void CSaxHandler::WriteConnect2SigOver()
+{
+    std::vector<bool> merged(m_signals.size(), false);
+    std::vector<std::string> names;
+    for (const Sammlung& s : m_signals) names.push_back(WithoutLeadingBlanks(s.name));
+    std::string out;
+    for (size_t k = 0; k < m_signals.size(); ++k) {
+        if (merged[k]) continue;
+        merged[k] = true;
+        std::vector<int> collected = m_signals[k].linien;
+        for (size_t l = k + 1; l < m_signals.size(); ++l) {
+            if (merged[l] || names[l] != names[k]) continue;
+            collected.insert(collected.end(), m_signals[l].linien.begin(), m_signals[l].linien.end());
+            merged[l] = true;
+        }
+        m_scratch = collected;
+        std::vector<int> lines = Distinct(collected);
+        const size_t m = lines.size();
+        for (size_t p = 0; p < m; ++p) {
+            PutNumber(out, lines[p]);
+            PutText(out, names[k], 28);
+            PutNumber(out, static_cast<int>(m - 1));
+            for (size_t q = 1; q < m; ++q) PutNumber(out, lines[(p + q) % m]);
+        }
+    }
+    Write(kConnect2SigOver, out);
+}
+
+void CSaxHandler::WriteScratchFiles()
+{
+    std::string out;
+    for (int line : m_scratch) PutNumber(out, line);
+    Write(kCatchedLines, out);
+    out.clear();
+    for (int line : m_catchedSigOver) PutNumber(out, line);
+    Write(kCatchedLinesSigOver, out);
+}

@@ -1,0 +1,155 @@
+// The drawing reader's partner search: every pin joined to a pin through lines, junctions and signal transfers.
+//
+// The search walks the paths from the start pin depth first, exploring a node's lines from the last to the first;
+// for each line it takes the first end (of at most two counted ends, line ends at pins first, then junctions, then
+// signal names) that is not already on the path. A pin found is listed when it is reached; duplicates are folded at
+// the end, so the result is the order in which each pin was first reached.
+//
+// A node is only entered when some pin not yet listed can still be reached from it without passing an element of
+// the current path. Entering any other node could only list pins again, so leaving it out keeps the result exactly
+// as the walk over every path would give it, while a meshed net no longer costs a walk over all of its paths.
+#include "drawing/CPfadKnoten.h"
+#include "drawing/CZeichnung.h"
+#include "drawing/WiringIndex.h"
+
+#include <memory>
+
+namespace {
+
+// The most nodes one search enters; only a wiring file of absurd contents can come near it.
+constexpr long kMaxKnoten = 5'000'000;
+
+}  // namespace
+
+int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
+{
+    liste.SetSize(0);
+    const drawing::WiringIndex& w = Wiring();
+    const int rootFang = w.FindFang(objektId, pinId);
+    if (rootFang < 0) return 0;
+
+    const size_t elementCount = static_cast<size_t>(w.ElementCount());
+    std::vector<int> onPath(elementCount, 0);
+    std::vector<char> listed(elementCount, 0);
+    std::vector<std::pair<VerbindungsPaar, int>> found;  // pin and its element, in order of reaching
+    std::vector<std::unique_ptr<CPfadKnoten>> stack;
+    long entered = 0;
+
+    auto push = [&](const PfadEintrag& entry, const std::vector<int>& lines) {
+        const std::vector<PfadEintrag> none;
+        const std::vector<PfadEintrag>& parentPath = stack.empty() ? none : stack.back()->Path();
+        CPfadKnoten* parent = stack.empty() ? nullptr : stack.back().get();
+        auto node = std::make_unique<CPfadKnoten>(static_cast<int>(lines.size()), parentPath, entry, parent);
+        for (size_t i = 0; i < lines.size(); ++i) node->SetChild(static_cast<int>(i), lines[i]);
+        ++onPath[static_cast<size_t>(entry.element)];
+        stack.push_back(std::move(node));
+        ++entered;
+    };
+
+    const drawing::WiringIndex::Fang& root = w.FangRecords()[static_cast<size_t>(rootFang)];
+    PfadEintrag rootEntry;
+    rootEntry.art = PfadEintrag::kPin;
+    rootEntry.objektId = objektId;
+    rootEntry.pinId = pinId;
+    rootEntry.element = w.PinElement(objektId, pinId);
+    push(rootEntry, root.linien);
+
+    int counter = 0;
+    bool lineDone = false, nodeDone = false, sigDone = false;
+    auto reset = [&] {
+        counter = 0;
+        lineDone = nodeDone = sigDone = false;
+    };
+    // Enters the element as a child of the current node, or, when nothing new can be reached from it, goes on as
+    // if its node had been explored and left.
+    auto enter = [&](const PfadEintrag& entry, const std::vector<int>& lines) {
+        if (w.ReachesUndiscoveredPin(entry.element, onPath, listed)) {
+            push(entry, lines);
+        } else {
+            --stack.back()->nextChild;
+        }
+        reset();
+    };
+
+    while (!stack.empty() && entered < kMaxKnoten) {
+        CPfadKnoten& current = *stack.back();
+        if (current.nextChild < 0) {
+            --onPath[static_cast<size_t>(current.Own().element)];
+            stack.pop_back();
+            if (!stack.empty()) --stack.back()->nextChild;
+            reset();
+            continue;
+        }
+        if (counter >= 2 || (lineDone && nodeDone && sigDone)) {
+            --current.nextChild;
+            reset();
+            continue;
+        }
+        const int line = current.GetChild(current.nextChild);
+        bool created = false;
+
+        if (!lineDone) {
+            bool ended = false;
+            for (int r : w.LineMatches(line)) {
+                ++counter;
+                const drawing::WiringIndex::LineEnd& end = w.LineRecords()[static_cast<size_t>(r)];
+                if (onPath[static_cast<size_t>(end.element)] == 0) {
+                    found.push_back({{end.objektId, end.pinId}, end.element});
+                    listed[static_cast<size_t>(end.element)] = 1;
+                    const int fang = w.FangOfElement(end.element);
+                    if (fang >= 0) {
+                        PfadEintrag entry;
+                        entry.art = PfadEintrag::kPin;
+                        entry.objektId = end.objektId;
+                        entry.pinId = end.pinId;
+                        entry.element = end.element;
+                        enter(entry, w.FangRecords()[static_cast<size_t>(fang)].linien);
+                        created = true;
+                    }
+                    ended = true;
+                    break;
+                }
+                if (counter >= 2) {
+                    ended = true;
+                    break;
+                }
+            }
+            if (!ended) lineDone = true;
+        }
+        for (int file = 0; file < 2 && !created; ++file) {
+            bool& done = file == 0 ? nodeDone : sigDone;
+            if (counter >= 2 || done) continue;
+            const auto& matches = file == 0 ? w.NodeMatches(line) : w.SigMatches(line);
+            const auto& records = file == 0 ? w.NodeRecords() : w.SigRecords();
+            bool ended = false;
+            for (int r : matches) {
+                ++counter;
+                const drawing::WiringIndex::Verbund& v = records[static_cast<size_t>(r)];
+                if (onPath[static_cast<size_t>(v.element)] == 0) {
+                    PfadEintrag entry;
+                    entry.art = file == 0 ? PfadEintrag::kKnoten : PfadEintrag::kSignal;
+                    entry.knotenId = v.knoten;
+                    entry.name = v.name;
+                    entry.element = v.element;
+                    enter(entry, v.andere);
+                    created = true;
+                    ended = true;
+                    break;
+                }
+                if (counter >= 2) {
+                    ended = true;
+                    break;
+                }
+            }
+            if (!ended) done = true;
+        }
+    }
+
+    std::vector<char> added(elementCount, 0);
+    for (const auto& [paar, element] : found) {
+        if (added[static_cast<size_t>(element)]) continue;
+        added[static_cast<size_t>(element)] = 1;
+        liste.Add(paar);
+    }
+    return liste.GetCount();
+}

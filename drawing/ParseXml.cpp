@@ -1,0 +1,87 @@
+// The parse of the drawing export: parser set-up, result codes and the boxes of the parse as a whole.
+#include "drawing/ParseXml.h"
+
+#include "drawing/CSaxHandler.h"
+#include "drawing/ParserMessageBox.h"
+#include "drawing/XmlText.h"
+
+#include <xercesc/parsers/SAXParser.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/XMLException.hpp>
+
+#include <memory>
+#include <string>
+
+namespace drawing {
+
+namespace {
+
+constexpr UINT kBoxFlags = MB_TASKMODAL | MB_ICONWARNING | MB_OK;
+
+std::string ExceptionText(const xercesc::XMLException& e)
+{
+    XmlText text;
+    return text.ToString(e.getMessage());
+}
+
+}  // namespace
+
+int ParseXml(const char* path)
+{
+    try {
+        xercesc::XMLPlatformUtils::Initialize();
+    } catch (const xercesc::XMLException& e) {
+        std::string message = "Fehler während der Initialisierung! :\n";
+        // The library is not usable here, so its message is taken as plain ASCII.
+        for (const XMLCh* c = e.getMessage(); c && *c; ++c) message += *c < 0x80 ? static_cast<char>(*c) : '?';
+        ShowParserMessage("XML-Parsing Error", message.c_str(), kBoxFlags);
+        return kParseInitFehler;
+    }
+
+    int result = kParseOk;
+    {
+        auto parser = std::make_unique<xercesc::SAXParser>();
+        parser->setValidationScheme(xercesc::SAXParser::Val_Auto);
+        parser->setDoNamespaces(true);
+        parser->setDoSchema(true);
+        parser->setValidationSchemaFullChecking(true);
+
+        auto handler = std::make_unique<CSaxHandler>();
+        parser->setDocumentHandler(handler.get());
+        parser->setErrorHandler(handler.get());
+        try {
+            parser->parse(path);
+            const XMLSize_t errors = parser->getErrorCount();
+            if (handler->Failed()) {
+                std::string message = "Ein Fehler ist aufgetreten! :\nDie Austauschdatei <" + handler->FailedFile() +
+                                      "> kann nicht geschrieben werden.";
+                ShowParserMessage("XML-Parsing Error", message.c_str(), kBoxFlags);
+                result = kParseFehler;
+            } else if (errors > 0) {
+                result = kParseFehler;
+            } else if (!handler->Complete()) {
+                ShowParserMessage("XML-Parsing Error",
+                                  "Ein Fehler ist aufgetreten! :\nDas Dokument ist kein vollständiger "
+                                  "Zeichnungsexport (Wurzelelement <output> fehlt oder ist nicht abgeschlossen).",
+                                  kBoxFlags);
+                result = kParseFehler;
+            }
+            handler.reset();
+        } catch (const xercesc::XMLException& e) {
+            handler.reset();
+            std::string message = "Ein Fehler ist aufgetreten! :\n" + ExceptionText(e);
+            ShowParserMessage("XML-Parsing Error", message.c_str(), kBoxFlags);
+            result = kParseAusnahme;
+        } catch (const xercesc::OutOfMemoryException&) {
+            handler.reset();
+            ShowParserMessage("XML-Parsing Error", "Ein Fehler ist aufgetreten! :\nOut of memory", kBoxFlags);
+            result = kParseAusnahme;
+        }
+        parser.reset();
+    }
+    xercesc::XMLPlatformUtils::Terminate();
+    return result;
+}
+
+}  // namespace drawing

@@ -1,0 +1,19 @@
+// Reads the drawing export into the exchange files of the folder "para" of the current directory.
+#pragma once
+
+namespace drawing {
+
+enum ParseErgebnis {
+    kParseOk = 0,
+    kParseInitFehler = 1,   // the parser library could not be initialised
+    kParseFehler = 4,       // the parser reported errors, or the document or the exchange files were unusable
+    kParseAusnahme = -1,    // the parser raised an exception during the parse
+};
+
+// Parses the XML file with the SAX parser and the import's handler. The parser's problems are shown as warning
+// boxes. Only 0 means that every exchange file was written from a complete document whose root is "output"; a
+// document with another root, one that does not end its root, or exchange files that cannot be created or written
+// give 4 (with a box of their own when the parser itself reported nothing).
+int ParseXml(const char* path);
+
+}  // namespace drawing

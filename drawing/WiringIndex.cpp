@@ -1,0 +1,171 @@
+// Parsing and indexing of the wiring files for the partner search.
+#include "drawing/WiringIndex.h"
+
+#include "drawing/CFeldDatei.h"
+
+namespace drawing {
+
+namespace {
+
+const std::vector<int> kNone;
+
+long long PinKey(int objektId, int pinId)
+{
+    return (static_cast<long long>(objektId) << 32) ^ static_cast<unsigned int>(pinId);
+}
+
+// Reads n line ids; false when the count cannot be right for what is left of the file.
+bool ReadIds(CFeldDatei& file, int n, std::vector<int>& ids)
+{
+    if (n < 0 || file.IsPastEnd()) return false;
+    long long left = static_cast<long long>(file.GetLength()) - file.GetPosition();
+    if (static_cast<long long>(n) * CFeldDatei::kIntBytes > left) return false;
+    ids.resize(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) ids[static_cast<size_t>(i)] = file.ReadInt();
+    return true;
+}
+
+bool MoreRecords(CFeldDatei* file) { return file && file->IsLoaded() && file->GetPosition() < file->GetLength(); }
+
+}  // namespace
+
+int WiringIndex::Element(std::unordered_map<long long, int>& map, long long key, bool pin)
+{
+    auto [it, inserted] = map.emplace(key, static_cast<int>(m_isPin.size()));
+    if (inserted) {
+        m_isPin.push_back(pin);
+        m_fangOfElement.push_back(-1);
+        m_elementLines.emplace_back();
+    }
+    return it->second;
+}
+
+int WiringIndex::LineIndex(int linie)
+{
+    auto [it, inserted] = m_lineIndex.emplace(linie, static_cast<int>(m_lineElements.size()));
+    if (inserted) m_lineElements.emplace_back();
+    return it->second;
+}
+
+WiringIndex::WiringIndex(CFeldDatei* fang, CFeldDatei* line, CFeldDatei* node, CFeldDatei* sigOver)
+{
+    if (fang) fang->Seek(0, 0);
+    while (MoreRecords(fang)) {
+        Fang record{fang->ReadInt(), fang->ReadInt(), {}};
+        if (!ReadIds(*fang, fang->ReadInt(), record.linien)) break;
+        m_fang.push_back(std::move(record));
+    }
+    if (line) line->Seek(0, 0);
+    while (MoreRecords(line) && line->GetPosition() + 3 * CFeldDatei::kIntBytes <= line->GetLength()) {
+        LineEnd record{line->ReadInt(), line->ReadInt(), line->ReadInt(), -1};
+        m_line.push_back(record);
+    }
+    if (node) node->Seek(0, 0);
+    while (MoreRecords(node)) {
+        Verbund record{node->ReadInt(), node->ReadInt(), std::string(), {}, -1};
+        if (!ReadIds(*node, node->ReadInt(), record.andere)) break;
+        m_node.push_back(std::move(record));
+    }
+    if (sigOver) sigOver->Seek(0, 0);
+    while (MoreRecords(sigOver)) {
+        Verbund record{sigOver->ReadInt(), 0, std::string(), {}, -1};
+        record.name = sigOver->ReadText30().str();
+        if (!ReadIds(*sigOver, sigOver->ReadInt(), record.andere)) break;
+        m_sig.push_back(std::move(record));
+    }
+
+    // Elements and the graph of what can follow what.
+    for (size_t i = 0; i < m_fang.size(); ++i) {
+        int e = Element(m_pinElements, PinKey(m_fang[i].objektId, m_fang[i].pinId), true);
+        if (m_fangOfElement[static_cast<size_t>(e)] >= 0) continue;  // the search takes a pin's first record only
+        m_fangOfElement[static_cast<size_t>(e)] = static_cast<int>(i);
+        for (int l : m_fang[i].linien) m_elementLines[static_cast<size_t>(e)].push_back(LineIndex(l));
+    }
+    for (size_t i = 0; i < m_line.size(); ++i) {
+        LineEnd& r = m_line[i];
+        r.element = Element(m_pinElements, PinKey(r.objektId, r.pinId), true);
+        m_lineMatches[r.linie].push_back(static_cast<int>(i));
+        m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
+    }
+    for (size_t i = 0; i < m_node.size(); ++i) {
+        Verbund& r = m_node[i];
+        r.element = Element(m_junctionElements, r.knoten, false);
+        m_nodeMatches[r.linie].push_back(static_cast<int>(i));
+        m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
+        auto& lines = m_elementLines[static_cast<size_t>(r.element)];
+        lines.push_back(LineIndex(r.linie));
+        for (int l : r.andere) lines.push_back(LineIndex(l));
+    }
+    for (size_t i = 0; i < m_sig.size(); ++i) {
+        Verbund& r = m_sig[i];
+        auto [it, inserted] = m_signalElements.emplace(r.name, static_cast<int>(m_isPin.size()));
+        if (inserted) {
+            m_isPin.push_back(false);
+            m_fangOfElement.push_back(-1);
+            m_elementLines.emplace_back();
+        }
+        r.element = it->second;
+        m_sigMatches[r.linie].push_back(static_cast<int>(i));
+        m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
+        auto& lines = m_elementLines[static_cast<size_t>(r.element)];
+        lines.push_back(LineIndex(r.linie));
+        for (int l : r.andere) lines.push_back(LineIndex(l));
+    }
+    m_stamp.assign(m_isPin.size(), 0);
+}
+
+const std::vector<int>& WiringIndex::LineMatches(int linie) const
+{
+    auto it = m_lineMatches.find(linie);
+    return it == m_lineMatches.end() ? kNone : it->second;
+}
+
+const std::vector<int>& WiringIndex::NodeMatches(int linie) const
+{
+    auto it = m_nodeMatches.find(linie);
+    return it == m_nodeMatches.end() ? kNone : it->second;
+}
+
+const std::vector<int>& WiringIndex::SigMatches(int linie) const
+{
+    auto it = m_sigMatches.find(linie);
+    return it == m_sigMatches.end() ? kNone : it->second;
+}
+
+int WiringIndex::FindFang(int objektId, int pinId) const
+{
+    int e = PinElement(objektId, pinId);
+    return e < 0 ? -1 : m_fangOfElement[static_cast<size_t>(e)];
+}
+
+int WiringIndex::PinElement(int objektId, int pinId) const
+{
+    auto it = m_pinElements.find(PinKey(objektId, pinId));
+    return it == m_pinElements.end() ? -1 : it->second;
+}
+
+bool WiringIndex::ReachesUndiscoveredPin(int element, const std::vector<int>& blocked,
+                                         const std::vector<char>& discovered) const
+{
+    if (++m_generation == 0) {
+        m_stamp.assign(m_stamp.size(), 0);
+        m_generation = 1;
+    }
+    std::vector<int> queue{element};
+    m_stamp[static_cast<size_t>(element)] = m_generation;
+    for (size_t head = 0; head < queue.size(); ++head) {
+        const size_t e = static_cast<size_t>(queue[head]);
+        if (m_isPin[e] && !discovered[e]) return true;
+        for (int l : m_elementLines[e]) {
+            for (int next : m_lineElements[static_cast<size_t>(l)]) {
+                const size_t n = static_cast<size_t>(next);
+                if (m_stamp[n] == m_generation || blocked[n] > 0) continue;
+                m_stamp[n] = m_generation;
+                queue.push_back(next);
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace drawing
