@@ -6,10 +6,8 @@
 #include "store/CIniSettings.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -30,35 +28,6 @@ int HexValue(char c)
 
 UINT CharsPerLine(int area) { return area == 2 ? 64 : 32; }
 UINT CharsPerUnit(int area) { return area == 2 ? 1 : 2; }
-
-bool WriteAllAt(int fd, const char* data, size_t size, long position)
-{
-    while (size > 0) {
-        ssize_t n = pwrite(fd, data, size, position);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-        position += n;
-    }
-    return true;
-}
-
-size_t ReadAllAt(int fd, char* data, size_t size, long position)
-{
-    size_t done = 0;
-    while (done < size) {
-        ssize_t n = pread(fd, data + done, size - done, position + static_cast<long>(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<size_t>(n);
-    }
-    return done;
-}
 
 void AppendDataLines(std::string& out, int area, const BYTE* bytes, const char* chars)
 {
@@ -122,7 +91,7 @@ bool CEepromFile::RangeAllowed(int area, UINT address, UINT count)
 
 bool CEepromFile::Open(int mode)
 {
-    if (m_state == mode && m_fd >= 0)
+    if (m_state == mode && m_file.IsOpen())
         return true;
     Close();
     bool ok = false;
@@ -131,14 +100,12 @@ bool CEepromFile::Open(int mode)
         DWORD attributes = GetFileAttributesA(m_path);
         bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
         if (mode == kCreated && !readOnly) {
-            m_fd = open(m_path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-            if (m_fd >= 0) {
+            if (m_file.Open(m_path, O_WRONLY | O_CREAT | O_TRUNC)) {
                 m_bHeaderValid = NewFileHeaderValid() ? 1 : 0;
                 ok = true;
             }
         } else if (mode == kReadOnly || !readOnly) {
-            m_fd = open(m_path, (mode == kReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC);
-            ok = m_fd >= 0 && ReadHeaderFromStart(nullptr);
+            ok = m_file.Open(m_path, mode == kReadWrite ? O_RDWR : O_RDONLY) && ReadHeaderFromStart(nullptr);
         }
     }
     if (!ok) {
@@ -152,17 +119,17 @@ bool CEepromFile::Open(int mode)
 
 void CEepromFile::Close()
 {
-    if (m_fd >= 0)
-        close(m_fd);
-    m_fd = -1;
+    m_file.Close();
     m_state = kClosed;
 }
 
 bool CEepromFile::ReadHeaderFromStart(FileHeader* header)
 {
     HeaderText text;
-    text.bytes.resize(kHeaderReadSize);
-    text.bytes.resize(ReadAllAt(m_fd, text.bytes.data(), kHeaderReadSize, 0));
+    size_t available = 0;
+    const char* bytes = m_file.Read(0, kHeaderReadSize, available);
+    if (bytes)
+        text.bytes.assign(bytes, available);
     return ReadHeader(text, header);
 }
 
@@ -219,9 +186,8 @@ bool CEepromFile::CreateImage(bool parData)
         std::string free(65536, 'F');
         AppendDataLines(out, 2, nullptr, free.data());
     }
-    bool ok = WriteAllAt(m_fd, out.data(), out.size(), 0);
-    ok = (close(m_fd) == 0) && ok;
-    m_fd = -1;
+    bool ok = m_file.Write(0, out.data(), out.size());
+    ok = m_file.Close() && ok;
     m_state = kClosed;
     return ok;
 }
@@ -233,14 +199,14 @@ size_t CEepromFile::ReadData(int area, UINT address, UINT count, char* out)
     const UINT unit = CharsPerUnit(area);
     const long first = Position(area, address);
     const long end = Position(area, address + count - 1) + unit;
-    m_scratch.resize(static_cast<size_t>(end - first));
-    size_t got = ReadAllAt(m_fd, m_scratch.data(), m_scratch.size(), first);
+    size_t got = 0;
+    const char* run = m_file.Read(first, static_cast<size_t>(end - first), got);
     size_t done = 0;
-    for (UINT i = 0; i < count; ++i) {
+    for (UINT i = 0; run && i < count; ++i) {
         size_t offset = static_cast<size_t>(Position(area, address + i) - first);
         if (offset + unit > got)
             break;
-        std::memcpy(out + done, m_scratch.data() + offset, unit);
+        std::memcpy(out + done, run + offset, unit);
         done += unit;
     }
     return done;
@@ -254,19 +220,21 @@ bool CEepromFile::WriteData(int area, UINT address, UINT count, const char* data
     const UINT perLine = CharsPerLine(area);
     const long first = Position(area, address);
     if (address / perLine == (address + count - 1) / perLine)
-        return WriteAllAt(m_fd, data, static_cast<size_t>(count) * unit, first);
-    // Across line ends: read the run with its line starts, put the data in and write it back in one piece.
+        return m_file.Write(first, data, static_cast<size_t>(count) * unit);
+    // Across line ends: the run with the line starts it passes, written back in one piece.
     const long end = Position(area, address + count - 1) + unit;
-    m_scratch.resize(static_cast<size_t>(end - first));
-    if (ReadAllAt(m_fd, m_scratch.data(), m_scratch.size(), first) == m_scratch.size()) {
+    size_t got = 0;
+    const char* run = m_file.Read(first, static_cast<size_t>(end - first), got);
+    if (run && got == static_cast<size_t>(end - first)) {
+        m_scratch.assign(run, got);
         for (UINT i = 0; i < count; ++i)
             std::memcpy(m_scratch.data() + (Position(area, address + i) - first), data + i * unit, unit);
-        return WriteAllAt(m_fd, m_scratch.data(), m_scratch.size(), first);
+        return m_file.Write(first, m_scratch.data(), m_scratch.size());
     }
-    // The file ends inside the run: write line by line.
+    // The file ends inside the run: line by line, leaving the line starts alone.
     for (UINT i = 0; i < count;) {
         UINT n = std::min(count - i, perLine - (address + i) % perLine);
-        if (!WriteAllAt(m_fd, data + i * unit, static_cast<size_t>(n) * unit, Position(area, address + i)))
+        if (!m_file.Write(Position(area, address + i), data + i * unit, static_cast<size_t>(n) * unit))
             return false;
         i += n;
     }

@@ -6,7 +6,8 @@
 // character per position, 64 a line. Every line is 73 bytes on the disc: CR LF, ":", the count, the address and the
 // data. The last byte of areas 0 and 1 and the last character of area 2 cannot be reached.
 //
-// The file is opened by the first operation and stays open (read-write) until Close or destruction. No operation
+// The file is opened by the first operation and stays open (read-write) until Close or destruction; reads are
+// served from a page cache, writes go to the disc at once. No operation
 // shows a message; every failure is a false result. A read-only file cannot be opened for writing, also for root.
 // CParaDaten creates these objects and is the only caller.
 #pragma once
@@ -14,6 +15,7 @@
 #include "platform/CString.h"
 #include "platform/Types.h"
 #include "store/FileHeader.h"
+#include "store/PagedFile.h"
 
 #include <string>
 
@@ -125,6 +127,6 @@ private:
 
     CString m_path;
     int m_state = kClosed;
-    int m_fd = -1;
+    PagedFile m_file;
     std::string m_scratch;
 };

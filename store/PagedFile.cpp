@@ -1,0 +1,121 @@
+// The page cache of an open memory-image file.
+#include "store/PagedFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+PagedFile::~PagedFile()
+{
+    Close();
+}
+
+bool PagedFile::Open(const char* path, int flags, int mode)
+{
+    Close();
+    m_fd = open(path, flags | O_CLOEXEC, mode);
+    if (m_fd < 0)
+        return false;
+    struct stat st {};
+    if (fstat(m_fd, &st) != 0) {
+        Close();
+        return false;
+    }
+    m_size = 0;
+    m_loaded.clear();
+    Resize(static_cast<long>(st.st_size));
+    return true;
+}
+
+bool PagedFile::Close()
+{
+    bool ok = true;
+    if (m_fd >= 0)
+        ok = close(m_fd) == 0;
+    m_fd = -1;
+    m_size = 0;
+    m_loaded.clear();
+    return ok;
+}
+
+void PagedFile::Resize(long size)
+{
+    if (size > m_capacity) {
+        std::unique_ptr<char[]> grown(new char[static_cast<size_t>(size)]);
+        if (m_size > 0)
+            std::memcpy(grown.get(), m_cache.get(), static_cast<size_t>(m_size));
+        m_cache = std::move(grown);
+        m_capacity = size;
+    }
+    m_size = size;
+    m_loaded.resize(static_cast<size_t>((m_size + kPageSize - 1) / kPageSize), 0);
+}
+
+bool PagedFile::Load(long first, long end)
+{
+    // Fetches the missing pages of [first, end), each run of missing pages with one read.
+    long page = first / kPageSize;
+    const long lastPage = (end - 1) / kPageSize;
+    while (page <= lastPage) {
+        if (m_loaded[static_cast<size_t>(page)]) {
+            ++page;
+            continue;
+        }
+        long runEnd = page;
+        while (runEnd + 1 <= lastPage && !m_loaded[static_cast<size_t>(runEnd + 1)])
+            ++runEnd;
+        const long from = page * kPageSize;
+        const long to = std::min(m_size, (runEnd + 1) * kPageSize);
+        long done = 0;
+        while (from + done < to) {
+            ssize_t n = pread(m_fd, m_cache.get() + from + done, static_cast<size_t>(to - from - done), from + done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += n;
+        }
+        std::fill(m_loaded.begin() + page, m_loaded.begin() + runEnd + 1, 1);
+        page = runEnd + 1;
+    }
+    return true;
+}
+
+const char* PagedFile::Read(long position, size_t length, size_t& available)
+{
+    available = 0;
+    if (m_fd < 0 || position < 0 || position >= m_size)
+        return nullptr;
+    const long end = std::min(m_size, position + static_cast<long>(length));
+    if (!Load(position, end))
+        return nullptr;
+    available = static_cast<size_t>(end - position);
+    return m_cache.get() + position;
+}
+
+bool PagedFile::Write(long position, const char* data, size_t length)
+{
+    if (m_fd < 0 || position < 0)
+        return false;
+    size_t done = 0;
+    while (done < length) {
+        ssize_t n = pwrite(m_fd, data + done, length - done, position + static_cast<long>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    const long end = position + static_cast<long>(done);
+    if (end > m_size) {
+        // The file grew: the page that held the old end is fetched again, new pages when first read.
+        if (m_size > 0)
+            m_loaded[static_cast<size_t>((m_size - 1) / kPageSize)] = 0;
+        Resize(end);
+    }
+    std::memcpy(m_cache.get() + position, data, done);
+    return done == length;
+}

@@ -1,0 +1,40 @@
+// An open file read through a cache of 4 KB pages and written through at once.
+//
+// Reads fetch the pages they touch once and serve every later read from memory; writes go to the disc at once (so a
+// failed write is reported by the write that failed) and into the cache. The file must not be changed by anyone
+// else while it is open.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+class PagedFile {
+public:
+    PagedFile() = default;
+    ~PagedFile();
+    PagedFile(const PagedFile&) = delete;
+    PagedFile& operator=(const PagedFile&) = delete;
+
+    // open(2) flags and mode; false when the file cannot be opened.
+    bool Open(const char* path, int flags, int mode = 0666);
+    // False when closing reported an error (data may not have reached the disc).
+    bool Close();
+    bool IsOpen() const { return m_fd >= 0; }
+
+    // The bytes from position on, up to length or the end of the file: a pointer into the cache and their count.
+    const char* Read(long position, size_t length, size_t& available);
+    // Writes all bytes at position; false when any could not be written.
+    bool Write(long position, const char* data, size_t length);
+    long Size() const { return m_size; }
+
+private:
+    static constexpr long kPageSize = 4096;
+    bool Load(long first, long end);
+    void Resize(long size);
+
+    int m_fd = -1;
+    long m_size = 0;
+    long m_capacity = 0;
+    std::unique_ptr<char[]> m_cache;  // bytes of unloaded pages are undefined
+    std::vector<char> m_loaded;  // one flag per page
+};
