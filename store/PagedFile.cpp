@@ -116,6 +116,7 @@ bool PagedFile::Write(long position, const char* data, size_t length)
             m_loaded[static_cast<size_t>((m_size - 1) / kPageSize)] = 0;
         Resize(end);
     }
-    std::memcpy(m_cache.get() + position, data, done);
+    if (done > 0)
+        std::memcpy(m_cache.get() + position, data, done);
     return done == length;
 }
