@@ -5,6 +5,7 @@
 // delete them. Item pointers stay valid until the next SetSize, RemoveAll or the array's destruction.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 template <class Item>
@@ -36,18 +37,18 @@ public:
     {
         RemoveAll();
         if (count <= 0) return;
-        m_items.reserve(static_cast<size_t>(count));
+        m_items.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) m_items.push_back(new Item());
         m_count = count;
     }
 
     // The slot at index; the index must lie in 0 .. count - 1.
-    Item*& ElementAt(int index) { return m_items[static_cast<size_t>(index)]; }
+    Item*& ElementAt(int index) { return m_items[static_cast<std::size_t>(index)]; }
 
     // The item at index, or null for an index outside 0 .. count - 1.
     Item* GetAt(int index) const
     {
-        return index >= 0 && index < m_count ? m_items[static_cast<size_t>(index)] : nullptr;
+        return index >= 0 && index < m_count ? m_items[static_cast<std::size_t>(index)] : nullptr;
     }
 
     // Deletes every item that is not null; count 0.

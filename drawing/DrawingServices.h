@@ -1,9 +1,9 @@
 // What the drawing reader asks of the parameter store and the text service, behind one replaceable interface.
 //
-// The drawing folder sits below the store and the text service in the build order of the program's subsystems, so
-// it reaches them through this interface. Start-up installs an implementation that forwards to `CParaDaten`
-// (working copy) and `CTexte`; until then the default answers "nothing known": empty texts, no slots, no output
-// variable, and protocol entries are dropped.
+// The default asks the parameter store's working copy (working file 2) for slots and function numbers. The text
+// service's answers (display texts, output-variable numbers, protocol entries) come from an implementation that
+// start-up installs; until then the default answers with empty texts and no output variable, and drops protocol
+// entries. Tests install fakes.
 #pragma once
 
 #include "platform/CString.h"

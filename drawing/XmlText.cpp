@@ -18,6 +18,9 @@ std::string XmlText::ToString(const XMLCh* text, size_t length)
     m_target.out.clear();
     if (text && length > 0)
         m_formatter->formatBuf(text, length, xercesc::XMLFormatter::NoEscapes, xercesc::XMLFormatter::UnRep_Replace);
+    // The formatter puts SUB where Latin-1 has no character; a question mark shows the gap in the drawing's texts.
+    for (char& c : m_target.out)
+        if (c == '\x1A') c = '?';
     return m_target.out;
 }
 

@@ -11,7 +11,7 @@
 namespace drawing {
 
 // Converts texts with the parser's own "LATIN1" formatter, never through the process locale. A character that
-// Latin-1 cannot represent becomes the formatter's replacement character. Needs an initialised parser library for
+// Latin-1 cannot represent becomes a question mark. Needs an initialised parser library for
 // its whole lifetime.
 class XmlText {
 public:
