@@ -72,13 +72,13 @@ int Standin::Run()
         return 1;
     }
 
-    std::printf("vorna-standin ready %s\n", m_options.service.c_str());
-    std::fflush(stdout);
     if (!m_options.readyPath.empty() &&
         !platform::WriteFileAtomically(m_options.readyPath.c_str(), "ready " + m_options.service + "\n")) {
         std::fprintf(stderr, "vorna-standin: cannot write %s\n", m_options.readyPath.c_str());
         return 1;
     }
+    std::printf("vorna-standin ready %s\n", m_options.service.c_str());
+    std::fflush(stdout);
     if (m_options.runFor.count() > 0)
         RunOnceAfter(m_options.runFor, [this] { m_done = true; });
     loop.RunUntil([this] { return m_done; }, false);
