@@ -31,7 +31,7 @@ UINT CharsPerUnit(int area) { return area == 2 ? 1 : 2; }
 
 void AppendDataLines(std::string& out, int area, const BYTE* bytes, const char* chars)
 {
-    const UINT lines = area == 0 ? 1024 : area == 1 ? 32 : 1024;
+    const UINT lines = area == 1 ? 32 : 1024;
     const UINT label0 = area == 1 ? 0x8000 : 0;
     const UINT perLine = CharsPerLine(area);
     char head[10];
