@@ -95,18 +95,16 @@ bool CEepromFile::Open(int mode)
         return true;
     Close();
     bool ok = false;
-    if (mode == kCreated || mode == kReadWrite || mode == kReadOnly) {
-        // The read-only attribute refuses writing whoever runs the program.
+    if (mode == kCreated) {
+        // The read-only attribute refuses writing whoever runs the program; checked before anything is truncated.
         DWORD attributes = GetFileAttributesA(m_path);
-        bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-        if (mode == kCreated && !readOnly) {
-            if (m_file.Open(m_path, O_WRONLY | O_CREAT | O_TRUNC)) {
-                m_bHeaderValid = NewFileHeaderValid() ? 1 : 0;
-                ok = true;
-            }
-        } else if (mode == kReadOnly || !readOnly) {
-            ok = m_file.Open(m_path, mode == kReadWrite ? O_RDWR : O_RDONLY) && ReadHeaderFromStart(nullptr);
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) {
+            ok = m_file.Open(m_path, O_WRONLY | O_CREAT | O_TRUNC);
+            m_bHeaderValid = NewFileHeaderValid() ? 1 : 0;
         }
+    } else if (mode == kReadWrite || mode == kReadOnly) {
+        ok = m_file.Open(m_path, mode == kReadWrite ? O_RDWR : O_RDONLY) &&
+             !(mode == kReadWrite && m_file.IsReadOnly()) && ReadHeaderFromStart(nullptr);
     }
     if (!ok) {
         Close();

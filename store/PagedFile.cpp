@@ -24,6 +24,7 @@ bool PagedFile::Open(const char* path, int flags, int mode)
         Close();
         return false;
     }
+    m_readOnly = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
     m_size = 0;
     m_loaded.clear();
     Resize(static_cast<long>(st.st_size));

@@ -20,6 +20,8 @@ public:
     // False when closing reported an error (data may not have reached the disc).
     bool Close();
     bool IsOpen() const { return m_fd >= 0; }
+    // The file carried no write permission bit when it was opened (the platform's read-only attribute).
+    bool IsReadOnly() const { return m_readOnly; }
 
     // The bytes from position on, up to length or the end of the file: a pointer into the cache and their count.
     const char* Read(long position, size_t length, size_t& available);
@@ -35,6 +37,7 @@ private:
     int m_fd = -1;
     long m_size = 0;
     long m_capacity = 0;
+    bool m_readOnly = false;
     std::unique_ptr<char[]> m_cache;  // bytes of unloaded pages are undefined
     std::vector<char> m_loaded;  // one flag per page
 };
