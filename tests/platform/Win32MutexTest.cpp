@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -53,9 +56,36 @@ Created Create(const std::string& name, BOOL own)
     return {h, GetLastError()};
 }
 
+// Every test gets a runtime folder of its own (the helper processes inherit it), so no lock file outlives it.
+class Win32MutexTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("XDG_RUNTIME_DIR");
+        m_hadOld = old != nullptr;
+        if (old)
+            m_old = old;
+        m_folder = std::filesystem::temp_directory_path() / ("ipc-runtime-" + std::to_string(getpid()));
+        std::filesystem::remove_all(m_folder);
+        ASSERT_EQ(mkdir(m_folder.c_str(), 0700), 0);
+        setenv("XDG_RUNTIME_DIR", m_folder.c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (m_hadOld)
+            setenv("XDG_RUNTIME_DIR", m_old.c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+        std::filesystem::remove_all(m_folder);
+    }
+    std::filesystem::path m_folder;
+    std::string m_old;
+    bool m_hadOld = false;
+};
+
 }  // namespace
 
-TEST(Win32MutexTest, ExistsWhileAnotherProcessHoldsItOpenEvenAfterItReleasedOwnership)
+TEST_F(Win32MutexTest, ExistsWhileAnotherProcessHoldsItOpenEvenAfterItReleasedOwnership)
 {
     std::string name = UniqueName("mutex");
     MutexPeer first(name, true);
@@ -88,7 +118,7 @@ TEST(Win32MutexTest, ExistsWhileAnotherProcessHoldsItOpenEvenAfterItReleasedOwne
     CloseHandle(fresh.handle);
 }
 
-TEST(Win32MutexTest, DeathOfTheOwnerReleasesOwnershipAndLeavesNothingStale)
+TEST_F(Win32MutexTest, DeathOfTheOwnerReleasesOwnershipAndLeavesNothingStale)
 {
     std::string name = UniqueName("mutex");
     auto peer = std::make_unique<MutexPeer>(name, true);
@@ -109,7 +139,7 @@ TEST(Win32MutexTest, DeathOfTheOwnerReleasesOwnershipAndLeavesNothingStale)
     CloseHandle(next.handle);
 }
 
-TEST(Win32MutexTest, WaiterGetsTheMutexWhenTheOwnerReleasesItAndTimesOutOtherwise)
+TEST_F(Win32MutexTest, WaiterGetsTheMutexWhenTheOwnerReleasesItAndTimesOutOtherwise)
 {
     std::string name = UniqueName("mutex");
     Created mine = Create(name, TRUE);
@@ -130,7 +160,7 @@ TEST(Win32MutexTest, WaiterGetsTheMutexWhenTheOwnerReleasesItAndTimesOutOtherwis
     CloseHandle(mine.handle);
 }
 
-TEST(Win32MutexTest, TimedWaitLastsItsTimeOut)
+TEST_F(Win32MutexTest, TimedWaitLastsItsTimeOut)
 {
     std::string name = UniqueName("mutex");
     MutexPeer owner(name, true);
@@ -142,7 +172,7 @@ TEST(Win32MutexTest, TimedWaitLastsItsTimeOut)
     CloseHandle(mine.handle);
 }
 
-TEST(Win32MutexTest, OwnershipInOneProcessIsRecursiveAndPerHandleObject)
+TEST_F(Win32MutexTest, OwnershipInOneProcessIsRecursiveAndPerHandleObject)
 {
     std::string name = UniqueName("mutex");
     Created a = Create(name, TRUE);
@@ -163,7 +193,7 @@ TEST(Win32MutexTest, OwnershipInOneProcessIsRecursiveAndPerHandleObject)
     EXPECT_TRUE(CloseHandle(b.handle));
 }
 
-TEST(Win32MutexTest, InvalidHandlesFail)
+TEST_F(Win32MutexTest, InvalidHandlesFail)
 {
     int notAHandle = 0;
     EXPECT_EQ(WaitForSingleObject(&notAHandle, 0), WAIT_FAILED);
@@ -176,7 +206,7 @@ TEST(Win32MutexTest, InvalidHandlesFail)
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
 }
 
-TEST(Win32MutexTest, NamesAreExactBytesAndNeverCollide)
+TEST_F(Win32MutexTest, NamesAreExactBytesAndNeverCollide)
 {
     // Names whose escaped file names could be confused, and bytes outside ASCII.
     const std::string base = UniqueName("");
@@ -195,7 +225,7 @@ TEST(Win32MutexTest, NamesAreExactBytesAndNeverCollide)
         CloseHandle(h);
 }
 
-TEST(Win32MutexTest, UnnamedMutexesAreNeverShared)
+TEST_F(Win32MutexTest, UnnamedMutexesAreNeverShared)
 {
     Created a = Create("", TRUE);
     Created b = Create("", TRUE);
@@ -205,4 +235,23 @@ TEST(Win32MutexTest, UnnamedMutexesAreNeverShared)
     EXPECT_TRUE(ReleaseMutex(b.handle));
     CloseHandle(a.handle);
     CloseHandle(b.handle);
+}
+
+TEST_F(Win32MutexTest, LockFilesStayInAPrivateRuntimeFolder)
+{
+    HANDLE h = CreateMutexA(nullptr, FALSE, "ipc lock files");
+    ASSERT_NE(h, nullptr);
+    std::filesystem::path folder = m_folder / "win32-objects";
+    struct stat st {};
+    ASSERT_EQ(lstat(folder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_TRUE(std::filesystem::exists(folder / "ipc%20lock%20files.mutex"));
+    CloseHandle(h);
+
+    // A runtime folder that others can write into is not used.
+    ASSERT_EQ(chmod(m_folder.c_str(), 0777), 0);
+    HANDLE other = CreateMutexA(nullptr, FALSE, "ipc lock files elsewhere");
+    EXPECT_NE(other, nullptr);
+    EXPECT_FALSE(std::filesystem::exists(folder / "ipc%20lock%20files%20elsewhere.mutex"));
+    CloseHandle(other);
 }
