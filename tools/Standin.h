@@ -3,8 +3,10 @@
 // It serves a DDE service (normally "vorna") with topic "set" and item "object". A poke "sendtcl§<path>" makes it
 // read that command file and record its lines; any other text poked there (such as "settext§<id>§<text>") is
 // recorded as it is. Each such poke is a transfer: the stand-in then connects to the reply service (normally
-// "morv9274"), pokes "ack" on topic "set", item "object", and disconnects. The options make it misbehave as a
-// drawing tool could.
+// "morv9274"), pokes "ack" on topic "set", item "object", and disconnects. A command file that cannot be read is
+// reported on standard error and the transfer is still acknowledged. Pokes on another topic or item, or in another
+// format than CF_TEXT, are answered "not processed" and neither recorded nor acknowledged. The options make it
+// misbehave as a drawing tool could.
 #pragma once
 
 #include "platform/Ddeml.h"

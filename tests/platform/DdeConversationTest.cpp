@@ -1,5 +1,8 @@
 // DDE conversations with a server in another process: raw bytes, order, answers, time-outs, death and descriptors.
+#include "platform/DdeFrame.h"
+#include "platform/DdeStringTable.h"
 #include "platform/Ddeml.h"
+#include "platform/LocalSocket.h"
 #include "platform/EventLoop.h"
 
 #include "ByteText.h"
@@ -298,4 +301,31 @@ TEST_F(DdeConversationTest, TwoHundredRoundsLeaveNoDescriptorsBehind)
     RunLoopUntil([&] { return (serverAfter = serverDescriptors()) == serverBefore; }, 20s);
     EXPECT_EQ(serverAfter, serverBefore);
     EXPECT_EQ(DdeRecorder::events.size(), 0u);
+}
+
+TEST_F(DdeConversationTest, ForeignBytesEndOnlyTheirOwnConnection)
+{
+    std::string address = platform::LocalSocket::Address("dde", platform::DdeStringTable::Key(m_name));
+    platform::DdeFrame pokeFirst;
+    pokeFirst.kind = platform::DdeFrame::Kind::Poke;
+    pokeFirst.item = "object";
+    pokeFirst.data = "no connect before";
+    platform::DdeFrame oldVersion;
+    oldVersion.kind = platform::DdeFrame::Kind::Connect;
+    oldVersion.status = platform::DdeFrame::kProtocolVersion + 1;
+    oldVersion.item = m_name;
+    const std::string junk[] = {std::string("\xFF\xFF\xFF\xFF garbage"), pokeFirst.Encode(), oldVersion.Encode(),
+                                std::string(3, '\0')};
+    for (const std::string& bytes : junk) {
+        platform::LocalSocket sock = platform::LocalSocket::Connect(address);
+        ASSERT_TRUE(sock.IsValid());
+        ASSERT_TRUE(sock.SendAll(bytes.data(), bytes.size(), 5s));
+    }
+    // The server goes on serving proper conversations, and none of the junk reached its callback.
+    HCONV conv = Connect();
+    ASSERT_NE(conv, nullptr);
+    std::vector<std::string> skipped;
+    EXPECT_EQ(m_server->WaitFor("confirm", 20s, &skipped), "confirm");
+    EXPECT_EQ(skipped, std::vector<std::string> {"connect " + m_name + " set"});
+    DdeDisconnect(conv);
 }
