@@ -93,6 +93,8 @@ TEST_F(EepromFileTest, FieldsAtTheEdgesOfEveryAreaAndAcrossLineEnds)
     const Case cases[] = {
         {0, 0, 1},     {0, 0, 32},   {0, 31, 1},  {0, 30, 3},  {0, 32766, 1}, {0, 32700, 66}, {0, 100, 255},
         {1, 0, 1},     {1, 1022, 1}, {1, 31, 2},  {2, 0, 1},   {2, 63, 2},     {2, 65534, 1},  {2, 60, 140},
+        // Runs that cross a 4 KB page of the file as well as line ends.
+        {0, 1650, 100}, {2, 1000, 200},
     };
     const std::string original = NewParaFile();
     for (const Case& c : cases) {
@@ -338,6 +340,28 @@ TEST_F(EepromFileTest, UnreadableBytesAreFFAndTheReadFails)
     EXPECT_EQ(next, 0x11);
     char c = 0;
     EXPECT_FALSE(file.ReadChars(0, 1, &c)) << "the character area lies beyond the end of the file";
+}
+
+TEST_F(EepromFileTest, WritingPastTheEndOfATruncatedFileReadsBack)
+{
+    WriteFile("copy.par", ReadFile(DataPath("truncated.par")));
+    std::vector<BYTE> bytes(40);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<BYTE>(0xC0 + i);
+    {
+        CParaFile file("copy.par");
+        BYTE before = 0;
+        ASSERT_TRUE(file.ReadBytes(0, 40, 1, &before));  // the cache holds the file's last page
+        ASSERT_TRUE(file.WriteBytes(0, 40, static_cast<UINT>(bytes.size()), bytes.data()));
+        std::vector<BYTE> back(bytes.size());
+        EXPECT_TRUE(file.ReadBytes(0, 40, static_cast<UINT>(back.size()), back.data()));
+        EXPECT_EQ(back, bytes);
+    }
+    CParaFile fresh("copy.par");
+    std::vector<BYTE> back(bytes.size());
+    EXPECT_TRUE(fresh.ReadBytes(0, 40, static_cast<UINT>(back.size()), back.data()));
+    EXPECT_EQ(back, bytes);
+    EXPECT_EQ(ReadFile("copy.par").size(), static_cast<size_t>(Pos(0, 79) + 2)) << "the data reach the disc";
 }
 
 TEST_F(EepromFileTest, MissingFileFailsEveryOperationAndIsRetried)
