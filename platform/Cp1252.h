@@ -1,0 +1,13 @@
+// Conversion between the program's Windows-1252 bytes and UTF-8, used only at the edges (terminal, window backend).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+std::string Cp1252ToUtf8(std::string_view text);
+// Characters that Windows-1252 cannot hold become '?'; malformed UTF-8 bytes are taken as Windows-1252 bytes.
+std::string Utf8ToCp1252(std::string_view text);
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+// The one place message boxes and file dialogs go through.
+//
+// By default the headless prompts answer (platform/HeadlessPrompts.h): nothing ever blocks. The window backend
+// installs prompts that show real boxes in a nested modal loop.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/WindowTypes.h"
+
+namespace platform {
+
+struct MessageBoxRequest {
+    HWND owner;
+    CString text;
+    CString caption;
+    UINT flags;
+};
+
+struct FileDialogRequest {
+    bool open;           // an open dialog, else a save dialog
+    CString defaultExtension;
+    CString fileName;    // preset name
+    DWORD flags;         // OFN_*
+    CString filter;      // "description|pattern|...||"
+    CString initialDir;
+    CString title;
+    HWND owner;
+};
+
+struct FileDialogAnswer {
+    bool ok = false;
+    CString path;        // full path as chosen, before the default extension is added
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // Returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO, ...).
+    virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
+    virtual FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) = 0;
+};
+
+Prompts& CurrentPrompts();
+// Installs other prompts; null goes back to the headless ones.
+void SetPrompts(Prompts* prompts);
+
+}  // namespace platform
+
+// owner may be null. With MB_SYSTEMMODAL or MB_TASKMODAL every window of the program waits for the answer.
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+// The application's name as caption; the owner is the active window or the main window.
+int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
+int AfxMessageBox(UINT promptId, UINT type = MB_OK, UINT helpId = 0);

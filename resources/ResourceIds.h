@@ -1,0 +1,165 @@
+// Every resource id of the program: dialog and form templates, toolbars, commands, controls, strings and bitmaps.
+//
+// One name per number and purpose; a control id may be used by several templates (the same number can be a combo box
+// in one form and a static in another), so control names say what the control is where it is shared.
+#pragma once
+
+// The document template: menu, accelerator table, icon and document strings.
+#define IDR_MAINFRAME 128
+
+// Dialog templates.
+#define IDD_ABOUTBOX 100
+#define IDD_MORV9274_FORM 101          // the empty start view
+#define IDD_ZEICHNUNG_AUSWERTEN 134    // drawing evaluation
+#define IDD_BEZEICHNUNGEN 135          // user-defined designations
+#define IDD_ZEITPROGRAMM 159           // time programs
+#define IDD_DATENTRANSFER 241          // transfer to the drawing tool
+
+// Form templates of the shell, the drawing and the production.
+#define IDD_PROTOKOLL 147
+#define IDD_COMPILER 172
+#define IDD_FUNC_ORDER 243
+#define IDD_EXPORT_PARA 251
+#define IDD_IMPORT 252
+#define IDD_CAN_LOGGING 255
+
+// Form templates of the function types: parameter form, input-variable form, output-variable form.
+#define IDD_HZKRREG 226
+#define IDD_HZKRREG_VARIN 224
+#define IDD_HZKRREG_VAROUT 225
+#define IDD_ANFHEIZUNG 144
+#define IDD_ANFHEIZUNG_VARIN 156
+#define IDD_ANFHEIZUNG_VAROUT 153
+#define IDD_ANFWARMWASSER 184
+#define IDD_ANFWARMWASSER_VARIN 222
+#define IDD_ANFWARMWASSER_VAROUT 223
+#define IDD_LADEPUMPE 141
+#define IDD_LADEPUMPE_VARIN 164
+#define IDD_LADEPUMPE_VAROUT 165
+#define IDD_ZIRKULATION 221
+#define IDD_ZIRKULATION_VARIN 220
+#define IDD_ZIRKULATION_VAROUT 219
+#define IDD_SOLARREGELUNG 157
+#define IDD_SOLARREGELUNG_VARIN 174
+#define IDD_SOLARREGELUNG_VAROUT 173
+#define IDD_SOLARVORRANG 133
+#define IDD_SOLARVORRANG_VARIN 167
+#define IDD_SOLARVORRANG_VAROUT 168
+#define IDD_PID_REGELUNG 140
+#define IDD_PID_REGELUNG_VARIN 176
+#define IDD_PID_REGELUNG_VAROUT 175
+#define IDD_WMZ 150
+#define IDD_WMZ_VARIN 211
+#define IDD_STARTFUNC 143
+#define IDD_STARTFUNC_VARIN 166
+#define IDD_STARTFUNC_VAROUT 169
+#define IDD_KUEHLFUNC 148
+#define IDD_KUEHLFUNC_VARIN 180
+#define IDD_KUEHLFUNC_VAROUT 179
+#define IDD_MISCHERREG 149
+#define IDD_MISCHERREG_VARIN 178
+#define IDD_MISCHERREG_VAROUT 177
+#define IDD_KESSELKASKADE 238
+#define IDD_KESSELKASKADE_VARIN 236
+#define IDD_KESSELKASKADE_VAROUT 239
+#define IDD_VERGLEICH 138
+#define IDD_VERGLEICH_VARIN 210
+#define IDD_VERGLEICH_VAROUT 209
+#define IDD_LOGIKFUNC 212
+#define IDD_LOGIKFUNC_VARIN 216
+#define IDD_LOGIKFUNC_VAROUT 214
+#define IDD_ANALOGFUNC 152
+#define IDD_ANALOGFUNC_VARIN 160
+#define IDD_ANALOGFUNC_VAROUT 161
+#define IDD_WARTUNGSFUNC 142
+#define IDD_WARTUNGSFUNC_VARIN 163
+#define IDD_WARTUNGSFUNC_VAROUT 171
+#define IDD_TIMER 158
+#define IDD_TIMER_VARIN 208
+#define IDD_TIMER_VAROUT 207
+#define IDD_SCHALTUHR 183
+#define IDD_SCHALTUHR_VARIN 218
+#define IDD_SCHALTUHR_VAROUT 217
+#define IDD_ZAEHLER 151
+#define IDD_ZAEHLER_VARIN 162
+#define IDD_FUNCKONTROLLE 154
+#define IDD_FUNCKONTROLLE_VARIN 182
+#define IDD_FUNCKONTROLLE_VAROUT 181
+#define IDD_SYNC 233
+#define IDD_SYNC_VARIN 232
+#define IDD_SYNC_VAROUT 231
+#define IDD_PROFILFUNC 240
+#define IDD_PROFILFUNC_VARIN 234
+#define IDD_PROFILFUNC_VAROUT 235
+
+// Toolbars (resource and bitmap of the same id), by what they are chosen for.
+#define IDR_TOOLBAR_EINGANG 130
+#define IDR_TOOLBAR_AUSGANG 131
+#define IDR_TOOLBAR_FUNKTION 132
+#define IDR_TOOLBAR_SIGNAL 139
+#define IDR_TOOLBAR_COMPILER 170
+#define IDR_TOOLBAR_FUNCVIEW 171
+#define IDR_TOOLBAR_FUNCORDER 200
+#define IDR_TOOLBAR_MSGORDER 201
+#define IDR_TOOLBAR_NETZEINGANG 202
+#define IDR_TOOLBAR_NETZAUSGANG 203
+#define IDR_TOOLBAR_IMPORT 216
+#define IDR_TOOLBAR_CANLOGGING 217
+
+// Commands of the toolbars and accelerators (the status-bar prompt is the string of the same id).
+#define ID_TOOLBAR_PLACEHOLDER 1424    // a loaded button that becomes a separator
+#define ID_MENU_EMPTY 32805            // the one disabled item of the empty menu
+#define ID_SHOW_EINGANG 32785
+#define ID_SHOW_AUSGANG 32792
+#define ID_SHOW_VAROUT 32794
+#define ID_SAVE_AND_CLOSE 32795
+#define ID_TERMINATE 32796
+#define ID_SHOW_PARAMETER 32797
+#define ID_SHOW_VARIN 32798
+#define ID_SHOW_PROTOKOLL 32806
+#define ID_SHOW_SIGNAL 32873
+#define ID_CLOSE_WINDOW 32876
+#define ID_SHOW_COMPILER 32878
+#define ID_ASSIGN_EINGANG 32882
+#define ID_SAVE_ASSIGN_EINGANG 32883
+#define ID_SAVE_ASSIGN_AUSGANG 32884
+#define ID_ASSIGN_AUSGANG 32885
+#define ID_SHOW_FUNCVIEW 32886
+#define ID_SHOW_FUNCORDER 32890
+#define ID_SHOW_MSGORDER 32894
+#define ID_SAVE_ASSIGN_NETZ 32895
+#define ID_SAVE_SETTINGS_AND_CLOSE 32896
+#define ID_ASSIGN_NETZ 32897
+#define ID_SHOW_NETZEINGANG 32898
+#define ID_SHOW_NETZAUSGANG 32899
+#define ID_SHOW_EXPORT 32900
+#define ID_SHOW_IMPORT 32904
+#define ID_SHOW_CANLOGGING 32909
+
+// Controls shared by many templates.
+#define IDC_TITLE 1000                 // title line of every form
+#define IDC_BEZ_GRUPPE_LABEL 1769
+#define IDC_BEZ_GRUPPE 1770
+#define IDC_BEZ_LABEL 1540
+#define IDC_BEZ_NAME 1428              // designation name (parameter forms); designation line (variable forms)
+#define IDC_BEZ_ZIFFER 1439
+#define IDC_BEZ_VERWALTEN 1768         // "..." button: user-defined designations
+#define IDC_ZEITPROGRAMM 1088          // button that opens the time programs
+#define IDC_PROGRESS 1226
+#define IDC_STATUS_TEXT 1322
+
+// Controls of the about box.
+#define IDC_ABOUT_VERSION 1135
+#define IDC_ABOUT_CONTROLLER 1134
+
+// Controls of the transfer dialog and the evaluation dialog.
+#define IDC_TRANSFER_LABEL 1338
+#define IDC_EVAL_GROUP 1320
+#define IDC_EVAL_INTRO 1332
+
+// Controls of the user-defined designations dialog.
+#define IDC_DESIGNATIONS_CAPTION 1339
+#define IDC_DESIGNATIONS_LIST 1450
+#define IDC_DESIGNATIONS_EDIT 1449
+#define IDC_DESIGNATIONS_REPLACE 1452
+#define IDC_DESIGNATIONS_OK 1330
