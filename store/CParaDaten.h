@@ -20,6 +20,7 @@
 //                                raw slot transfer, moving a slot
 //   CParaDatenBezeichnung.cpp    designation codes and the 16 user-defined designations
 //   CParaDatenTextArea.cpp       compiler and export paths, export options and language code of the text area
+//   CParaDatenFuncRecord.cpp     the read and write steps shared by the records of all function types
 // Record operations of further areas go into further CParaDaten<Area>.cpp files and are declared in a section of
 // their own below.
 #pragma once
@@ -27,9 +28,13 @@
 #include "platform/CString.h"
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
+#include "store/DrawingReader.h"
 #include "store/ExportFilter.h"
 #include "store/FileHeader.h"
 #include "store/FuncEntry.h"
+#include "store/RecordCodec.h"
+
+#include <functional>
 
 class CEepromFile;
 
@@ -150,4 +155,15 @@ protected:
     static bool IsAusgang(unsigned n) { return n >= 1 && n <= 16; }
     // The object id stored for id: -1 (free) for 0 or less; false when it does not fit five digits.
     static bool StoredId(int id, int& stored);
+
+    // ---- Function records: the steps every function type's get and set share (CParaDatenFuncRecord.cpp) ----
+
+    // Constructs the drawing reader for the length of the call, reads the slot's entry and record and decodes them
+    // into fields (size bytes, zeroed first); then, with complete and a drawing object id stored for the slot,
+    // calls completion with the reader and the id. False, fields untouched, when the slot cannot be read.
+    bool ReadFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, BYTE* fields, size_t size,
+                        bool complete, const std::function<void(DrawingReader&, int)>& completion);
+    // Reads the slot's entry and record, encodes the fields over them (every byte the type does not own keeps its
+    // stored value) and writes both back. False, nothing written, when the slot cannot be read.
+    bool WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields);
 };

@@ -5,14 +5,64 @@
 // The program installs the real factory at start-up; tests install a fake. Without a factory a reader that knows
 // no drawing is used: it answers every query with nothing, as a reader whose exchange files are missing does.
 // Queries are added here as the record reads that need them arrive.
+//
+// Completing a record: every GetQuellen<Type> operation overwrites the sources and output flags of a decoded record
+// from the lines at the pins of the record's drawing object. Each has a default that applies the type's table of
+// pin completions through the two pin queries below, so a drawing that answers those completes every record; a
+// drawing may still override any operation. The record reads call them only for a slot with a drawing object id.
 #pragma once
+
+#include "platform/Types.h"
+#include "store/Quelle.h"
 
 #include <functional>
 #include <memory>
+#include <span>
+
+struct MeldungParam;
 
 class DrawingReader {
 public:
     virtual ~DrawingReader() = default;
+
+    // ---- Pins of a function or message object (pins numbered from 1 in the order of the kind's pin list) ----
+
+    // When the object has the pin: kind and number of the source that the pin's first partner stands for; a pin
+    // without partner sets kind 0 and keeps number, so a fixed value stored in the record survives. A missing
+    // object or pin leaves both as they are. The reader that knows no drawing leaves both.
+    virtual void GetPinQuelle(int objectId, BYTE pin, BYTE& kind, BYTE& number);
+    // The outputs 1..16 that the pin drives among up to 20 partners (a mixer output counts as its first output):
+    // flags[n - 1] = 1 for each output n, every other flag 0. The reader that knows no drawing gives all 0.
+    virtual void GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16]);
+
+    // How one pin completes a decoded record (fields are decoded byte numbers).
+    struct PinCompletion {
+        enum Kind : BYTE {
+            Source,   // kind into field a, number into field b (GetPinQuelle)
+            Flags16,  // the 16 output flags into fields a..a+15
+            Flags6,   // the flags of outputs 1, 2, 6, 7, 15, 16 into fields a..a+5
+            Mixer,    // field a = the first of outputs 3, 8, 10, 12 that the pin drives, else 0
+        };
+        Kind kind;
+        BYTE pin;
+        BYTE a;
+        BYTE b = 0;
+    };
+    // Applies the completions in order to the record's bytes.
+    void Complete(int objectId, std::span<const PinCompletion> pins, BYTE* fields);
+
+    // ---- Completion of function and message records: one operation per record kind ----
+
+    // Message object: input pins 1, 2, 3 into the three sources of the record (DrawingReaderPlant.cpp).
+    virtual void GetQuellenMeldung(int objectId, MeldungParam& record);
+
+    // ---- Sources of the network outputs (DrawingReaderPlant.cpp) ----
+
+    // For every "Netzwerkausgang" object whose network number n is 1..16 (17..32), the source at its input pin
+    // becomes entry n - 1 (n - 17); every entry without such an object becomes kind 0, number 0. The reader that
+    // knows no drawing clears all 16.
+    virtual void GetNetzAusgaengeDigital(Quelle sources[16]);
+    virtual void GetNetzAusgaengeAnalog(Quelle sources[16]);
 };
 
 using DrawingReaderFactory = std::function<std::unique_ptr<DrawingReader>()>;

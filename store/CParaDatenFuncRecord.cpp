@@ -1,0 +1,39 @@
+// CParaDaten: the read and write steps that the records of all function types share.
+#include "store/CParaDaten.h"
+
+#include "store/DrawingReader.h"
+#include "store/RecordCodec.h"
+
+#include <cstring>
+
+bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, BYTE* fields, size_t size,
+                                bool complete, const std::function<void(DrawingReader&, int)>& completion)
+{
+    // The reader lives for the whole read, whether or not the record is completed from the drawing.
+    std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
+    BYTE entry[record::kEntrySize];
+    BYTE stored[record::kSlotSize];
+    std::memset(entry, 0xFF, sizeof entry);
+    std::memset(stored, 0xFF, sizeof stored);
+    if (!ReadFuncRaw(file, slot, entry, stored))
+        return false;
+    std::memset(fields, 0, size);
+    record::DecodeFuncRecord(type, entry, stored, fields);
+    int id = -1;
+    if (complete && completion && GetFuncId(file, slot, id) && id > 0)
+        completion(*drawing, id);
+    return true;
+}
+
+bool CParaDaten::WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields)
+{
+    BYTE entry[record::kEntrySize];
+    BYTE stored[record::kSlotSize];
+    std::memset(entry, 0xFF, sizeof entry);
+    std::memset(stored, 0xFF, sizeof stored);
+    // Bytes the type does not own keep their stored value, so a slot that cannot be read must not be written.
+    if (!ReadFuncRaw(file, slot, entry, stored))
+        return false;
+    record::EncodeFuncRecord(type, fields, entry, stored);
+    return WriteFuncRaw(file, slot, entry, stored);
+}
