@@ -1,6 +1,7 @@
 // CCmdTarget: an object with a message map that commands can be routed to (windows, documents, the application).
 #pragma once
 
+#include "platform/CCmdUI.h"
 #include "platform/CObject.h"
 #include "platform/MessageMap.h"
 
