@@ -13,6 +13,13 @@ BEGIN_MESSAGE_MAP(CView, CWnd)
     ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
 END_MESSAGE_MAP()
 
+BOOL CView::Create(LPCTSTR, LPCTSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                   CCreateContext* context)
+{
+    return CreateModelWindow(platform::WindowKind::View, windowName, style | WS_CHILD, 0, rect, parent, id, nullptr,
+                             context);
+}
+
 int CView::OnCreate(LPCREATESTRUCT createStruct)
 {
     auto* context = createStruct ? static_cast<CCreateContext*>(createStruct->lpCreateParams) : nullptr;

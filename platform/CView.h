@@ -13,6 +13,9 @@ class CDocument;
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
 public:
+    // A view window (WS_CHILD added); the creation context's document, when given, gets the view.
+    BOOL Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                CCreateContext* context = nullptr) override;
     CDocument* GetDocument() const { return m_pDocument; }
 
     virtual void OnInitialUpdate();
