@@ -1,4 +1,4 @@
-// CComboBox: a combo box; the program uses drop-down lists (CBS_DROPDOWNLIST).
+// CComboBox: a combo box, mostly a drop-down list (CBS_DROPDOWNLIST).
 //
 // Notifications: AddString, InsertString, DeleteString, ResetContent, SetCurSel, SelectString and SetItemData send
 // none. A user's pick of an item sends CBN_DROPDOWN, CBN_SELENDOK (also when the same item is picked again),

@@ -18,7 +18,7 @@ public:
     ~CDocument() override;
 
     virtual BOOL OnNewDocument();
-    // Opening reads nothing: the program keeps no document content; only the path is remembered.
+    // Opening reads nothing (documents here hold no content); only the path is remembered.
     virtual BOOL OnOpenDocument(LPCTSTR path);
     virtual void DeleteContents() {}
 

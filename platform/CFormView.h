@@ -1,8 +1,8 @@
-// CFormView: a view whose controls come from a dialog template, as every form of the program is.
+// CFormView: a view whose controls come from a dialog template.
 //
 // Create makes the view window with the given style (without WS_VISIBLE it stays hidden) and then the template's
 // controls. OnInitialUpdate's base exchanges the data into the controls, so DDX_Control members are bound before any
-// activation fills the form.
+// activation fills the view.
 #pragma once
 
 #include "platform/CView.h"

@@ -1,4 +1,4 @@
-// CListCtrl: a list view; the program uses the report view (rows of cells under column headers).
+// CListCtrl: a list view, mostly in report view (rows of cells under column headers).
 //
 // Notifications: columns, rows, texts, item states (selection, focus, drop highlight), the selection mark, scrolling
 // and EnsureVisible changed by code send none. A user's click on a row selects and focuses it, makes it the selection

@@ -3,7 +3,7 @@
 // The window's state (id, text, style, show state, enabled state, rectangle, parent, children, timers and, for a
 // control, the control's own state) lives in the model under its HWND; a CWnd object is attached to a handle and
 // works on that state, so a control member bound by DDX_Control and the control the template created are the same
-// control. Messages of a window go to the last CWnd attached to it (the dialog, form or frame object, or a control
+// control. Messages of a window go to the last CWnd attached to it (the dialog, view or frame object, or a control
 // class that handles reflected notifications).
 //
 // Notifications: SetWindowText sends nothing, except on a single-line edit (see CEdit.h). ShowWindow, EnableWindow,

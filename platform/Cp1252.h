@@ -1,4 +1,4 @@
-// Conversion between the program's Windows-1252 bytes and UTF-8, used only at the edges (terminal, window backend).
+// Conversion between Windows-1252 bytes and UTF-8, used only at the edges (terminal, window backend).
 #pragma once
 
 #include <string>

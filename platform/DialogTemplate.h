@@ -1,14 +1,14 @@
 // Dialog templates as data: a dialog's id, style, size, caption and font, and each control's class, id, style,
 // rectangle in dialog units, text and list items.
 //
-// The application's templates live in resources/ as C++ tables, for example
+// Templates are C++ tables, for example
 //
-//     const platform::DialogTemplate kUserDesignations = {
-//         IDD_BEZEICHNUNGEN, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 235, 230},
-//         "Designations", {"MS Sans Serif", 8},
+//     const platform::DialogTemplate kExample = {
+//         IDD_EXAMPLE, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 235, 230},
+//         "Example", {"MS Sans Serif", 8},
 //         {
-//             {platform::ControlClass::Static, IDC_DEN_LABEL, SS_LEFT | WS_GROUP, {20, 10, 90, 8}, "Den.:"},
-//             {platform::ControlClass::ComboBox, IDC_DIGIT, CBS_DROPDOWNLIST | WS_TABSTOP, {40, 21, 30, 80}, "",
+//             {platform::ControlClass::Static, IDC_EXAMPLE_LABEL, SS_LEFT | WS_GROUP, {20, 10, 90, 8}, "Name:"},
+//             {platform::ControlClass::ComboBox, IDC_EXAMPLE_DIGIT, CBS_DROPDOWNLIST | WS_TABSTOP, {40, 21, 30, 80}, "",
 //              {"", "1", "2"}},
 //         }};
 //

@@ -84,29 +84,29 @@ private:
         return &map;                                                                        \
     }
 
-#define MORV_THIS(t) static_cast<ThisClass*>(t)
+#define PLATFORM_MAP_THIS(t) static_cast<ThisClass*>(t)
 
 // Commands, update handlers and control notifications (WM_COMMAND).
 #define ON_COMMAND(id_, fn_)                                                                                  \
     {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id_), static_cast<UINT>(id_),               \
-     platform::EntryKind::Command, +[](CCmdTarget* t, platform::MessageCall&) { MORV_THIS(t)->fn_(); }},
+     platform::EntryKind::Command, +[](CCmdTarget* t, platform::MessageCall&) { PLATFORM_MAP_THIS(t)->fn_(); }},
 #define ON_COMMAND_RANGE(id_, idLast_, fn_)                                                                    \
     {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id_), static_cast<UINT>(idLast_),           \
-     platform::EntryKind::Command, +[](CCmdTarget* t, platform::MessageCall& c) { MORV_THIS(t)->fn_(c.id); }},
+     platform::EntryKind::Command, +[](CCmdTarget* t, platform::MessageCall& c) { PLATFORM_MAP_THIS(t)->fn_(c.id); }},
 #define ON_UPDATE_COMMAND_UI(id_, fn_)                                                                        \
     {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id_), static_cast<UINT>(id_),     \
      platform::EntryKind::UpdateUI,                                                                         \
-     +[](CCmdTarget* t, platform::MessageCall& c) { MORV_THIS(t)->fn_(static_cast<CCmdUI*>(c.extra)); }},
+     +[](CCmdTarget* t, platform::MessageCall& c) { PLATFORM_MAP_THIS(t)->fn_(static_cast<CCmdUI*>(c.extra)); }},
 #define ON_UPDATE_COMMAND_UI_RANGE(id_, idLast_, fn_)                                                          \
     {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id_), static_cast<UINT>(idLast_), \
      platform::EntryKind::UpdateUI,                                                                         \
-     +[](CCmdTarget* t, platform::MessageCall& c) { MORV_THIS(t)->fn_(static_cast<CCmdUI*>(c.extra)); }},
+     +[](CCmdTarget* t, platform::MessageCall& c) { PLATFORM_MAP_THIS(t)->fn_(static_cast<CCmdUI*>(c.extra)); }},
 #define ON_CONTROL(code_, id_, fn_)                                                                            \
     {WM_COMMAND, static_cast<UINT>(code_), static_cast<UINT>(id_), static_cast<UINT>(id_),                     \
-     platform::EntryKind::Command, +[](CCmdTarget* t, platform::MessageCall&) { MORV_THIS(t)->fn_(); }},
+     platform::EntryKind::Command, +[](CCmdTarget* t, platform::MessageCall&) { PLATFORM_MAP_THIS(t)->fn_(); }},
 #define ON_CONTROL_RANGE(code_, id_, idLast_, fn_)                                                              \
     {WM_COMMAND, static_cast<UINT>(code_), static_cast<UINT>(id_), static_cast<UINT>(idLast_),                 \
-     platform::EntryKind::Command, +[](CCmdTarget* t, platform::MessageCall& c) { MORV_THIS(t)->fn_(c.id); }},
+     platform::EntryKind::Command, +[](CCmdTarget* t, platform::MessageCall& c) { PLATFORM_MAP_THIS(t)->fn_(c.id); }},
 #define ON_BN_CLICKED(id_, fn_) ON_CONTROL(BN_CLICKED, id_, fn_)
 #define ON_BN_DOUBLECLICKED(id_, fn_) ON_CONTROL(BN_DOUBLECLICKED, id_, fn_)
 #define ON_CBN_SELENDOK(id_, fn_) ON_CONTROL(CBN_SELENDOK, id_, fn_)
@@ -127,55 +127,55 @@ private:
     {WM_NOTIFY, static_cast<UINT>(code_), static_cast<UINT>(id_), static_cast<UINT>(id_),                      \
      platform::EntryKind::Notify, +[](CCmdTarget* t, platform::MessageCall& c) {                            \
          auto* n = static_cast<platform::NotifyInfo*>(c.extra);                                             \
-         MORV_THIS(t)->fn_(n->header, n->result);                                                            \
+         PLATFORM_MAP_THIS(t)->fn_(n->header, n->result);                                                            \
      }},
 #define ON_NOTIFY_RANGE(code_, id_, idLast_, fn_)                                                               \
     {WM_NOTIFY, static_cast<UINT>(code_), static_cast<UINT>(id_), static_cast<UINT>(idLast_),                  \
      platform::EntryKind::Notify, +[](CCmdTarget* t, platform::MessageCall& c) {                            \
          auto* n = static_cast<platform::NotifyInfo*>(c.extra);                                             \
-         MORV_THIS(t)->fn_(c.id, n->header, n->result);                                                      \
+         PLATFORM_MAP_THIS(t)->fn_(c.id, n->header, n->result);                                                      \
      }},
 #define ON_NOTIFY_REFLECT(code_, fn_)                                                                         \
     {WM_NOTIFY, static_cast<UINT>(code_), 0, 0xFFFFFFFFu, platform::EntryKind::NotifyReflect,                \
      +[](CCmdTarget* t, platform::MessageCall& c) {                                                         \
          auto* n = static_cast<platform::NotifyInfo*>(c.extra);                                             \
-         MORV_THIS(t)->fn_(n->header, n->result);                                                            \
+         PLATFORM_MAP_THIS(t)->fn_(n->header, n->result);                                                            \
      }},
 
 // Window messages.
 #define ON_MESSAGE(message_, fn_)                                                                             \
     {static_cast<UINT>(message_), 0, 0, 0, platform::EntryKind::Message,                                    \
-     +[](CCmdTarget* t, platform::MessageCall& c) { c.result = MORV_THIS(t)->fn_(c.wParam, c.lParam); }},
+     +[](CCmdTarget* t, platform::MessageCall& c) { c.result = PLATFORM_MAP_THIS(t)->fn_(c.wParam, c.lParam); }},
 #define ON_WM_TIMER()                                                                                       \
     {WM_TIMER, 0, 0, 0, platform::EntryKind::Message,                                                      \
-     +[](CCmdTarget* t, platform::MessageCall& c) { MORV_THIS(t)->OnTimer(static_cast<UINT_PTR>(c.wParam)); }},
+     +[](CCmdTarget* t, platform::MessageCall& c) { PLATFORM_MAP_THIS(t)->OnTimer(static_cast<UINT_PTR>(c.wParam)); }},
 #define ON_WM_CREATE()                                                                                      \
     {WM_CREATE, 0, 0, 0, platform::EntryKind::Message, +[](CCmdTarget* t, platform::MessageCall& c) {      \
-         c.result = MORV_THIS(t)->OnCreate(reinterpret_cast<LPCREATESTRUCT>(c.lParam));                     \
+         c.result = PLATFORM_MAP_THIS(t)->OnCreate(reinterpret_cast<LPCREATESTRUCT>(c.lParam));                     \
      }},
 #define ON_WM_CLOSE()                                                                                       \
     {WM_CLOSE, 0, 0, 0, platform::EntryKind::Message,                                                      \
-     +[](CCmdTarget* t, platform::MessageCall&) { MORV_THIS(t)->OnClose(); }},
+     +[](CCmdTarget* t, platform::MessageCall&) { PLATFORM_MAP_THIS(t)->OnClose(); }},
 #define ON_WM_DESTROY()                                                                                     \
     {WM_DESTROY, 0, 0, 0, platform::EntryKind::Message,                                                    \
-     +[](CCmdTarget* t, platform::MessageCall&) { MORV_THIS(t)->OnDestroy(); }},
+     +[](CCmdTarget* t, platform::MessageCall&) { PLATFORM_MAP_THIS(t)->OnDestroy(); }},
 #define ON_WM_SIZE()                                                                                        \
     {WM_SIZE, 0, 0, 0, platform::EntryKind::Message, +[](CCmdTarget* t, platform::MessageCall& c) {        \
-         MORV_THIS(t)->OnSize(static_cast<UINT>(c.wParam), LOWORD(static_cast<std::uintptr_t>(c.lParam)),   \
+         PLATFORM_MAP_THIS(t)->OnSize(static_cast<UINT>(c.wParam), LOWORD(static_cast<std::uintptr_t>(c.lParam)),   \
                               HIWORD(static_cast<std::uintptr_t>(c.lParam)));                               \
      }},
-#define MORV_MOUSE_ENTRY(msg_, fn_)                                                                           \
+#define PLATFORM_MAP_MOUSE_ENTRY(msg_, fn_)                                                                           \
     {msg_, 0, 0, 0, platform::EntryKind::Message, +[](CCmdTarget* t, platform::MessageCall& c) {            \
-         MORV_THIS(t)->fn_(static_cast<UINT>(c.wParam),                                                      \
+         PLATFORM_MAP_THIS(t)->fn_(static_cast<UINT>(c.wParam),                                                      \
                           CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(c.lParam))),         \
                                  static_cast<short>(HIWORD(static_cast<std::uintptr_t>(c.lParam)))));       \
      }},
-#define ON_WM_MOUSEMOVE() MORV_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
-#define ON_WM_LBUTTONDOWN() MORV_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
-#define ON_WM_LBUTTONUP() MORV_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
-#define ON_WM_LBUTTONDBLCLK() MORV_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+#define ON_WM_MOUSEMOVE() PLATFORM_MAP_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
+#define ON_WM_LBUTTONDOWN() PLATFORM_MAP_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() PLATFORM_MAP_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() PLATFORM_MAP_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_KEYDOWN()                                                                                     \
     {WM_KEYDOWN, 0, 0, 0, platform::EntryKind::Message, +[](CCmdTarget* t, platform::MessageCall& c) {     \
-         MORV_THIS(t)->OnKeyDown(static_cast<UINT>(c.wParam), static_cast<UINT>(c.lParam & 0xFFFF),         \
+         PLATFORM_MAP_THIS(t)->OnKeyDown(static_cast<UINT>(c.wParam), static_cast<UINT>(c.lParam & 0xFFFF),         \
                                  static_cast<UINT>((c.lParam >> 16) & 0xFFFF));                             \
      }},

@@ -46,7 +46,7 @@ void SetPrompts(Prompts* prompts);
 
 }  // namespace platform
 
-// owner may be null. With MB_SYSTEMMODAL or MB_TASKMODAL every window of the program waits for the answer.
+// owner may be null. With MB_SYSTEMMODAL or MB_TASKMODAL every window of the process waits for the answer.
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 // The application's name as caption; the owner is the active window or the main window.
 int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);

@@ -1,6 +1,6 @@
-// The program's resources by id: dialog templates, toolbars, accelerator tables, bitmaps and the string table.
+// Resources by id: dialog templates, toolbars, accelerator tables, bitmaps and the string table.
 //
-// The application registers its data at start-up (resources/); tests register their own. Registering an id again
+// The application registers its tables at start-up; tests register their own. Registering an id again
 // replaces the earlier entry.
 #pragma once
 

@@ -1,0 +1,154 @@
+// Mouse capture, points in screen and client coordinates, the window under a point, the drag image, and the keys
+// held during a user's key press: what a list whose rows are reordered by dragging relies on.
+#include "WindowTestTemplates.h"
+
+#include "platform/CImageList.h"
+#include "platform/CListCtrl.h"
+#include "platform/CTreeCtrl.h"
+#include "platform/ResourceRegistry.h"
+#include "platform/TestDriver.h"
+#include "platform/UserInput.h"
+#include "platform/Win32Window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace windowtest;
+
+namespace {
+
+// A window that moves a list row to where it is dropped, the way the order lists do.
+class DragHost : public CWnd {
+public:
+    CListCtrl* rows = nullptr;
+    std::unique_ptr<CImageList> dragImage;
+    int source = -1;
+    int target = -1;
+    bool dragging = false;
+    std::string keys;
+
+    DragHost()
+    {
+        RegisterTestTemplates();
+        CreateEx(0, nullptr, "Drag host", WS_POPUP | WS_VISIBLE, CRect(100, 50, 700, 550), nullptr, 0);
+        platform::CreateTemplateControls(this, *platform::ResourceRegistry::Instance().Dialog(IDD_ALL_CONTROLS));
+        rows = dynamic_cast<CListCtrl*>(GetDlgItem(IDC_ROWS));
+        rows->InsertColumn(0, "Funzioni", LVCFMT_LEFT, 200);
+        for (const char* text : {"one", "two", "three", "four"})
+            rows->InsertItem(rows->GetItemCount(), text, 0);
+    }
+    ~DragHost() override { DestroyWindow(); }
+
+    void OnBeginDrag(NMHDR* header, LRESULT* result)
+    {
+        auto* nm = reinterpret_cast<NMLISTVIEW*>(header);
+        source = nm->iItem;
+        CPoint origin;
+        dragImage.reset(rows->CreateDragImage(source, &origin));
+        dragImage->BeginDrag(0, CPoint(10, 10));
+        CPoint screen = nm->ptAction;
+        rows->ClientToScreen(&screen);
+        CImageList::DragEnter(nullptr, screen);
+        dragging = true;
+        SetCapture();
+        *result = 0;
+    }
+    void OnMouseMove(UINT, CPoint point)
+    {
+        if (!dragging)
+            return;
+        CPoint screen = point;
+        ClientToScreen(&screen);
+        CImageList::DragMove(screen);
+        CWnd* under = WindowFromPoint(screen);
+        if (under && under->m_hWnd == rows->m_hWnd) {
+            rows->ScreenToClient(&screen);
+            target = rows->HitTest(screen);
+        }
+    }
+    void OnLButtonUp(UINT, CPoint)
+    {
+        if (!dragging)
+            return;
+        ReleaseCapture();
+        dragging = false;
+        CImageList::DragLeave(nullptr);
+        CImageList::EndDrag();
+        if (target >= 0 && target != source) {
+            CString moved = rows->GetItemText(source, 0);
+            rows->DeleteItem(source);
+            rows->InsertItem(target, moved, 0);
+        }
+    }
+    void OnTreeKey(NMHDR* header, LRESULT* result)
+    {
+        auto* nm = reinterpret_cast<NMTVKEYDOWN*>(header);
+        keys += std::to_string(nm->wVKey) + (GetKeyState(VK_CONTROL) < 0 ? "+ctrl " : " ");
+        *result = 0;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(DragHost, CWnd)
+    ON_NOTIFY(LVN_BEGINDRAG, IDC_ROWS, OnBeginDrag)
+    ON_NOTIFY(TVN_KEYDOWN, IDC_TREE, OnTreeKey)
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+CPoint RowPoint(CListCtrl& rows, int row)
+{
+    CRect rect;
+    rows.GetItemRect(row, &rect, LVIR_BOUNDS);
+    return CPoint(rect.left + 5, rect.top + 3);
+}
+
+TEST(PointerAndKeyTest, DraggedRowGoesWhereTheCapturedMouseReleasesIt)
+{
+    DragHost host;
+    CListCtrl& rows = *host.rows;
+    ASSERT_TRUE(platform::UserInput::BeginDragRow(rows, 3, RowPoint(rows, 3)));
+    EXPECT_EQ(CWnd::GetCapture(), &host);
+    ASSERT_NE(CImageList::GetDragState().list, nullptr) << "the drag image is up";
+
+    // The mouse moves over the list; the capturing window gets the moves in its own coordinates.
+    EXPECT_TRUE(platform::UserInput::MouseMove(rows, RowPoint(rows, 1)));
+    EXPECT_EQ(host.target, 1);
+    CPoint screen = RowPoint(rows, 1);
+    rows.ClientToScreen(&screen);
+    EXPECT_EQ(CImageList::GetDragState().position, screen);
+    EXPECT_TRUE(platform::UserInput::LButtonUp(rows, RowPoint(rows, 1)));
+
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(CImageList::GetDragState().list, nullptr);
+    platform::TestDriver driver;
+    EXPECT_EQ(driver.Items(host, IDC_ROWS), (std::vector<CString> {"one", "four", "two", "three"}));
+}
+
+TEST(PointerAndKeyTest, WindowUnderAPointIsTheDeepestShownOne)
+{
+    DragHost host;
+    CRect rowsRect;
+    host.rows->GetWindowRect(&rowsRect);
+    EXPECT_EQ(CWnd::WindowFromPoint(rowsRect.CenterPoint()), host.rows);
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(105, 55)), &host);
+    host.rows->ShowWindow(SW_HIDE);
+    EXPECT_EQ(CWnd::WindowFromPoint(rowsRect.CenterPoint()), &host) << "a hidden window is not under any point";
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(5000, 5000)), nullptr);
+}
+
+TEST(PointerAndKeyTest, HeldKeysAreSeenWhileTheKeyIsHandled)
+{
+    DragHost host;
+    auto* tree = dynamic_cast<CTreeCtrl*>(host.GetDlgItem(IDC_TREE));
+    tree->InsertItem("group");
+    platform::TestDriver driver;
+    EXPECT_TRUE(driver.Key(host, IDC_TREE, VK_RIGHT, platform::UserInput::kControl));
+    EXPECT_TRUE(driver.Key(host, IDC_TREE, VK_RIGHT));
+    EXPECT_EQ(host.keys, "39+ctrl 39 ");
+    EXPECT_GE(GetKeyState(VK_CONTROL), 0) << "released after the key press";
+}
+
+}  // namespace
