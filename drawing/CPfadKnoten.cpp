@@ -11,13 +11,13 @@ bool operator==(const PfadEintrag& a, const PfadEintrag& b)
     }
 }
 
-CPfadKnoten::CPfadKnoten(int childCount, const std::vector<PfadEintrag>& parentPath, const PfadEintrag& own,
-                         CPfadKnoten* parent)
-    : nextChild(childCount - 1), m_parent(parent), m_children(static_cast<size_t>(childCount > 0 ? childCount : 0), -1)
+CPfadKnoten::CPfadKnoten(int childCount, const PfadEintrag& own, CPfadKnoten* parent)
+    : nextChild(childCount - 1),
+      m_parent(parent),
+      m_children(static_cast<size_t>(childCount > 0 ? childCount : 0), -1),
+      m_own(own),
+      m_pathLength(parent ? parent->GetPathLength() + 1 : 1)
 {
-    m_path.reserve(parentPath.size() + 1);
-    m_path = parentPath;
-    m_path.push_back(own);
 }
 
 int CPfadKnoten::GetChild(int index) const
@@ -32,6 +32,8 @@ void CPfadKnoten::SetChild(int index, int lineId)
 
 PfadEintrag CPfadKnoten::GetPathEntry(int index) const
 {
-    if (index >= 0 && index < GetPathLength()) return m_path[static_cast<size_t>(index)];
-    return PfadEintrag();
+    if (index < 0 || index >= m_pathLength) return PfadEintrag();
+    const CPfadKnoten* node = this;
+    for (int i = m_pathLength - 1; i > index; --i) node = node->m_parent;
+    return node->m_own;
 }

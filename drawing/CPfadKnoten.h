@@ -19,9 +19,9 @@ bool operator==(const PfadEintrag& a, const PfadEintrag& b);
 
 class CPfadKnoten {
 public:
-    // The children start as -1 and are set with SetChild; the next child to explore is the last one.
-    CPfadKnoten(int childCount, const std::vector<PfadEintrag>& parentPath, const PfadEintrag& own,
-                CPfadKnoten* parent);
+    // The children start as -1 and are set with SetChild; the next child to explore is the last one. The path is
+    // the parent's path (none without a parent) and the own entry; the parent must outlive the node.
+    CPfadKnoten(int childCount, const PfadEintrag& own, CPfadKnoten* parent);
     virtual ~CPfadKnoten() = default;
 
     // -1 for an index outside 0 .. child count - 1.
@@ -29,11 +29,10 @@ public:
     // Ignored for an index outside the children.
     void SetChild(int index, int lineId);
     // The entry at index of the path from the start pin to this node (own entry last); a junction entry with id -1
-    // outside it.
+    // outside it. The path is kept as the chain of parents, so creating a node costs nothing per path entry.
     PfadEintrag GetPathEntry(int index) const;
-    const std::vector<PfadEintrag>& Path() const { return m_path; }
-    const PfadEintrag& Own() const { return m_path.back(); }
-    int GetPathLength() const { return static_cast<int>(m_path.size()); }
+    const PfadEintrag& Own() const { return m_own; }
+    int GetPathLength() const { return m_pathLength; }
     int GetChildCount() const { return static_cast<int>(m_children.size()); }
     CPfadKnoten* Parent() const { return m_parent; }
 
@@ -42,5 +41,6 @@ public:
 private:
     CPfadKnoten* m_parent;
     std::vector<int> m_children;
-    std::vector<PfadEintrag> m_path;
+    PfadEintrag m_own;
+    int m_pathLength;
 };

@@ -2,8 +2,8 @@
 //
 // The search walks the paths from the start pin depth first, exploring a node's lines from the last to the first;
 // for each line it takes the first end (of at most two counted ends, line ends at pins first, then junctions, then
-// signal names) that is not already on the path. A pin found is listed when it is reached; duplicates are folded at
-// the end, so the result is the order in which each pin was first reached.
+// signal names) that is not already on the path. A pin is listed when it is first reached, so the result holds each
+// pin once, in the order of first reaching.
 //
 // A node is only entered when some pin not yet listed can still be reached from it without passing an element of
 // the current path. Entering any other node could only list pins again, so leaving it out keeps the result exactly
@@ -16,8 +16,10 @@
 
 namespace {
 
-// The most nodes one search enters; only a wiring file of absurd contents can come near it.
-constexpr long kMaxKnoten = 5'000'000;
+// The most work (nodes entered and elements looked at) of one search. A drawing's own wiring stays far below it;
+// only wiring files damaged into nets the drawing tool cannot draw (a line caught by three connectors) can leave
+// paths whose every branch looks promising, and the search then ends there with the partners found so far.
+constexpr long kMaxArbeit = 2'000'000;
 
 }  // namespace
 
@@ -31,19 +33,17 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
     const size_t elementCount = static_cast<size_t>(w.ElementCount());
     std::vector<int> onPath(elementCount, 0);
     std::vector<char> listed(elementCount, 0);
-    std::vector<std::pair<VerbindungsPaar, int>> found;  // pin and its element, in order of reaching
+    std::vector<VerbindungsPaar> found;  // each pin once, in the order of its first finding
     std::vector<std::unique_ptr<CPfadKnoten>> stack;
-    long entered = 0;
+    long arbeit = 0;
 
     auto push = [&](const PfadEintrag& entry, const std::vector<int>& lines) {
-        const std::vector<PfadEintrag> none;
-        const std::vector<PfadEintrag>& parentPath = stack.empty() ? none : stack.back()->Path();
         CPfadKnoten* parent = stack.empty() ? nullptr : stack.back().get();
-        auto node = std::make_unique<CPfadKnoten>(static_cast<int>(lines.size()), parentPath, entry, parent);
+        auto node = std::make_unique<CPfadKnoten>(static_cast<int>(lines.size()), entry, parent);
         for (size_t i = 0; i < lines.size(); ++i) node->SetChild(static_cast<int>(i), lines[i]);
         ++onPath[static_cast<size_t>(entry.element)];
         stack.push_back(std::move(node));
-        ++entered;
+        arbeit += 1 + static_cast<long>(lines.size());
     };
 
     const drawing::WiringIndex::Fang& root = w.FangRecords()[static_cast<size_t>(rootFang)];
@@ -63,7 +63,7 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
     // Enters the element as a child of the current node, or, when nothing new can be reached from it, goes on as
     // if its node had been explored and left.
     auto enter = [&](const PfadEintrag& entry, const std::vector<int>& lines) {
-        if (w.ReachesUndiscoveredPin(entry.element, onPath, listed)) {
+        if (w.ReachesUndiscoveredPin(entry.element, onPath, listed, arbeit)) {
             push(entry, lines);
         } else {
             --stack.back()->nextChild;
@@ -71,7 +71,8 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
         reset();
     };
 
-    while (!stack.empty() && entered < kMaxKnoten) {
+    while (!stack.empty() && arbeit < kMaxArbeit) {
+        ++arbeit;
         CPfadKnoten& current = *stack.back();
         if (current.nextChild < 0) {
             --onPath[static_cast<size_t>(current.Own().element)];
@@ -94,7 +95,8 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
                 ++counter;
                 const drawing::WiringIndex::LineEnd& end = w.LineRecords()[static_cast<size_t>(r)];
                 if (onPath[static_cast<size_t>(end.element)] == 0) {
-                    found.push_back({{end.objektId, end.pinId}, end.element});
+                    // Only a pin's first finding decides its place in the result.
+                    if (!listed[static_cast<size_t>(end.element)]) found.push_back({end.objektId, end.pinId});
                     listed[static_cast<size_t>(end.element)] = 1;
                     const int fang = w.FangOfElement(end.element);
                     if (fang >= 0) {
@@ -145,11 +147,6 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
         }
     }
 
-    std::vector<char> added(elementCount, 0);
-    for (const auto& [paar, element] : found) {
-        if (added[static_cast<size_t>(element)]) continue;
-        added[static_cast<size_t>(element)] = 1;
-        liste.Add(paar);
-    }
+    for (const VerbindungsPaar& paar : found) liste.Add(paar);
     return liste.GetCount();
 }

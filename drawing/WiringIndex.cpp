@@ -84,14 +84,16 @@ WiringIndex::WiringIndex(CFeldDatei* fang, CFeldDatei* line, CFeldDatei* node, C
     for (size_t i = 0; i < m_line.size(); ++i) {
         LineEnd& r = m_line[i];
         r.element = Element(m_pinElements, PinKey(r.objektId, r.pinId), true);
-        m_lineMatches[r.linie].push_back(static_cast<int>(i));
-        m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
+        auto& matches = m_lineMatches[r.linie];
+        matches.push_back(static_cast<int>(i));
+        if (matches.size() <= 2) m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
     }
     for (size_t i = 0; i < m_node.size(); ++i) {
         Verbund& r = m_node[i];
         r.element = Element(m_junctionElements, r.knoten, false);
-        m_nodeMatches[r.linie].push_back(static_cast<int>(i));
-        m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
+        auto& matches = m_nodeMatches[r.linie];
+        matches.push_back(static_cast<int>(i));
+        if (matches.size() <= 2) m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
         auto& lines = m_elementLines[static_cast<size_t>(r.element)];
         lines.push_back(LineIndex(r.linie));
         for (int l : r.andere) lines.push_back(LineIndex(l));
@@ -105,8 +107,9 @@ WiringIndex::WiringIndex(CFeldDatei* fang, CFeldDatei* line, CFeldDatei* node, C
             m_elementLines.emplace_back();
         }
         r.element = it->second;
-        m_sigMatches[r.linie].push_back(static_cast<int>(i));
-        m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
+        auto& matches = m_sigMatches[r.linie];
+        matches.push_back(static_cast<int>(i));
+        if (matches.size() <= 2) m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
         auto& lines = m_elementLines[static_cast<size_t>(r.element)];
         lines.push_back(LineIndex(r.linie));
         for (int l : r.andere) lines.push_back(LineIndex(l));
@@ -145,15 +148,17 @@ int WiringIndex::PinElement(int objektId, int pinId) const
 }
 
 bool WiringIndex::ReachesUndiscoveredPin(int element, const std::vector<int>& blocked,
-                                         const std::vector<char>& discovered) const
+                                         const std::vector<char>& discovered, long& work) const
 {
     if (++m_generation == 0) {
         m_stamp.assign(m_stamp.size(), 0);
         m_generation = 1;
     }
-    std::vector<int> queue{element};
+    std::vector<int>& queue = m_queue;
+    queue.assign(1, element);
     m_stamp[static_cast<size_t>(element)] = m_generation;
     for (size_t head = 0; head < queue.size(); ++head) {
+        ++work;
         const size_t e = static_cast<size_t>(queue[head]);
         if (m_isPin[e] && !discovered[e]) return true;
         for (int l : m_elementLines[e]) {

@@ -56,8 +56,9 @@ public:
     int ElementCount() const { return static_cast<int>(m_isPin.size()); }
 
     // True when some pin that discovered[] does not mark can be reached from the element over lines and elements
-    // that blocked[] does not mark (counts above 0 block).
-    bool ReachesUndiscoveredPin(int element, const std::vector<int>& blocked, const std::vector<char>& discovered) const;
+    // that blocked[] does not mark (counts above 0 block). Adds the elements visited to work.
+    bool ReachesUndiscoveredPin(int element, const std::vector<int>& blocked, const std::vector<char>& discovered,
+                                long& work) const;
 
 private:
     int Element(std::unordered_map<long long, int>& map, long long key, bool pin);
@@ -77,9 +78,10 @@ private:
     // The graph of what can follow what: element -> lines, line -> elements.
     std::unordered_map<int, int> m_lineIndex;
     std::vector<std::vector<int>> m_elementLines;  // dense line indexes
-    std::vector<std::vector<int>> m_lineElements;
+    std::vector<std::vector<int>> m_lineElements;  // only ends a search can take: the first two of each file
 
     mutable std::vector<int> m_stamp;
+    mutable std::vector<int> m_queue;
     mutable int m_generation = 0;
 };
 
