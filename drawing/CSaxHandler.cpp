@@ -6,6 +6,9 @@
 
 #include <xercesc/sax/SAXParseException.hpp>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -28,7 +31,32 @@ bool IsPolylinieOrRectangle(const std::string& type) { return type == "polylinie
 
 CSaxHandler::CSaxHandler() = default;
 
-CSaxHandler::~CSaxHandler() { CloseFiles(); }
+CSaxHandler::Element CSaxHandler::ElementOf(std::u16string_view name)
+{
+    // Every element of the document passes here: decided by length first, then by the whole name.
+    auto is = [&](std::u16string_view candidate, Element element) { return name == candidate ? element : kAnderes; };
+    switch (name.size()) {
+    case 1: return name[0] == u'x' ? kX : name[0] == u'y' ? kY : kAnderes;
+    case 2: return is(u"id", kId);
+    case 4: return name[0] == u't' ? is(u"type", kType) : is(u"name", kName);
+    case 5: return is(u"point", kPoint);
+    case 6:
+        if (name[0] == u'o') return name[1] == u'u' ? is(u"output", kOutput) : is(u"object", kObject);
+        return name[0] == u's' ? is(u"string", kStringElement) : is(u"lineID", kLineID);
+    case 7: return is(u"efAlign", kEfAlign);
+    case 8: return name[0] == u'k' ? is(u"kextfont", kKextfont) : is(u"facename", kFacenameElement);
+    case 9: return is(u"efBkColor", kEfBkColor);
+    case 11:
+        if (name[0] == u'g') return is(u"groupobject", kGroupobject);
+        if (name[0] == u'c') return is(u"catchobject", kCatchobject);
+        if (name[2] == u'T') return is(u"efTextColor", kEfTextColor);
+        if (name[2] == u'P') return is(u"efPointSize", kEfPointSize);
+        return is(u"efStyleName", kEfStyleName);
+    default: return kAnderes;
+    }
+}
+
+CSaxHandler::~CSaxHandler() { CloseFiles(false); }
 
 void CSaxHandler::startElement(const XMLCh* const name, xercesc::AttributeList&)
 {
@@ -79,8 +107,9 @@ void CSaxHandler::OnXmlEvent(int event, const XMLCh* text, size_t length)
     case kStart: {
         FlushCharacters();
         std::u16string_view name(text, length);
-        if (m_depth++ == 0 && name != u"output"sv) m_rootWrong = true;
-        StartElement(name);
+        const Element element = ElementOf(name);
+        if (m_depth++ == 0 && element != kOutput) m_rootWrong = true;
+        StartElement(element);
         break;
     }
     case kZeichen:
@@ -92,7 +121,7 @@ void CSaxHandler::OnXmlEvent(int event, const XMLCh* text, size_t length)
     case kEnde:
         FlushCharacters();
         if (m_depth > 0) --m_depth;
-        EndElement(std::u16string_view(text, length));
+        EndElement(ElementOf(std::u16string_view(text, length)));
         break;
     default:
         break;
@@ -107,14 +136,14 @@ void CSaxHandler::FlushCharacters()
     m_pending.clear();
 }
 
-void CSaxHandler::StartElement(const std::u16string_view name)
+void CSaxHandler::StartElement(Element name)
 {
-    m_element.assign(name);
-    if (name == u"output"sv) {
+    m_element = name;
+    if (name == kOutput) {
         if (!m_outputOpen && !m_outputDone && !m_rootWrong) OpenFiles();
         return;
     }
-    if (name == u"object"sv) {
+    if (name == kObject) {
         // A record left by an object that never ended is dropped unwritten.
         m_record.reset();
         m_state = kObjektKopf;
@@ -129,12 +158,12 @@ void CSaxHandler::StartElement(const std::u16string_view name)
         m_catchedSigOver.clear();
         return;
     }
-    const bool header = name == u"type"sv || name == u"id"sv || name == u"name"sv;
+    const bool header = name == kType || name == kId || name == kName;
     if (m_state == kObjektKopf && header) {
         m_capture = true;
         return;
     }
-    if (name == u"groupobject"sv) {
+    if (name == kGroupobject) {
         m_state = kGruppenKopfLesen;
         m_capture = false;
         m_gruppenId = 0;
@@ -146,36 +175,36 @@ void CSaxHandler::StartElement(const std::u16string_view name)
         m_capture = true;
         return;
     }
-    if (m_gruppe.typ == "text" && name == u"string"sv) {
+    if (m_gruppe.typ == "text" && name == kStringElement) {
         m_capture = true;
         m_state = kString;
         return;
     }
-    if (m_state == kFont && (name == u"facename"sv || name == u"efTextColor"sv || name == u"efBkColor"sv ||
-                             name == u"efAlign"sv || name == u"efPointSize"sv || name == u"efStyleName"sv)) {
+    if (m_state == kFont && (name == kFacenameElement || name == kEfTextColor || name == kEfBkColor ||
+                             name == kEfAlign || name == kEfPointSize || name == kEfStyleName)) {
         m_capture = true;
         return;
     }
-    if (m_gruppe.typ == "text" && name == u"kextfont"sv) {
+    if (m_gruppe.typ == "text" && name == kKextfont) {
         m_capture = false;
         m_state = kFont;
         return;
     }
-    if ((m_objekt.typ == "polylinie" || m_gruppe.typ == "polylinie") && name == u"catchobject"sv) {
+    if ((m_objekt.typ == "polylinie" || m_gruppe.typ == "polylinie") && name == kCatchobject) {
         m_capture = false;
         m_state = kCatch;
         OnCatchObject(0, 0);
         return;
     }
-    if (m_state == kCatch && name == u"lineID"sv) {
+    if (m_state == kCatch && name == kLineID) {
         m_capture = true;
         return;
     }
     if (m_state == kPunkt) {
-        if (name == u"x"sv || name == u"y"sv) m_capture = true;
+        if (name == kX || name == kY) m_capture = true;
         return;
     }
-    if ((IsPolylinieOrRectangle(m_objekt.typ) || IsPolylinieOrRectangle(m_gruppe.typ)) && name == u"point"sv) {
+    if ((IsPolylinieOrRectangle(m_objekt.typ) || IsPolylinieOrRectangle(m_gruppe.typ)) && name == kPoint) {
         m_capture = false;
         m_state = kPunkt;
     }
@@ -183,12 +212,12 @@ void CSaxHandler::StartElement(const std::u16string_view name)
 
 void CSaxHandler::OnCharacters(const XMLCh* text)
 {
-    const std::u16string_view element = m_element;
+    const Element element = m_element;
     switch (m_state) {
     case kObjektKopf:
-        if (element == u"type"sv) m_objekt.typ = XmlToString(text);
-        else if (element == u"id"sv) m_objektId = drawing::XmlToUInt(text);
-        else if (element == u"name"sv) ReadObjektName(XmlToString(text));
+        if (element == kType) m_objekt.typ = XmlToString(text);
+        else if (element == kId) m_objektId = drawing::XmlToUInt(text);
+        else if (element == kName) ReadObjektName(XmlToString(text));
         else break;
         if (++m_headerCount >= 3) {
             m_state = kIdle;
@@ -196,9 +225,9 @@ void CSaxHandler::OnCharacters(const XMLCh* text)
         }
         break;
     case kGruppenKopfLesen:
-        if (element == u"type"sv) m_gruppe.typ = XmlToString(text);
-        else if (element == u"id"sv) m_gruppenId = drawing::XmlToUInt(text);
-        else if (element == u"name"sv) m_gruppe.name = XmlToString(text);
+        if (element == kType) m_gruppe.typ = XmlToString(text);
+        else if (element == kId) m_gruppenId = drawing::XmlToUInt(text);
+        else if (element == kName) m_gruppe.name = XmlToString(text);
         else break;
         if (++m_headerCount >= 3) {
             SetObjektFeld(kGruppenKopf, text);
@@ -213,16 +242,16 @@ void CSaxHandler::OnCharacters(const XMLCh* text)
         OnCatchObject(1, drawing::XmlToUInt(text));
         break;
     case kPunkt:
-        if (element == u"x"sv) SetObjektFeld(kPunktX, text);
-        else if (element == u"y"sv) SetObjektFeld(kPunktY, text);
+        if (element == kX) SetObjektFeld(kPunktX, text);
+        else if (element == kY) SetObjektFeld(kPunktY, text);
         break;
     case kFont:
-        if (element == u"facename"sv) SetObjektFeld(kFacename, text);
-        else if (element == u"efTextColor"sv) SetObjektFeld(kTextFarbe, text);
-        else if (element == u"efBkColor"sv) SetObjektFeld(kHintergrundFarbe, text);
-        else if (element == u"efAlign"sv) SetObjektFeld(kAusrichtung, text);
-        else if (element == u"efPointSize"sv) SetObjektFeld(kPunktGroesse, text);
-        else if (element == u"efStyleName"sv) SetObjektFeld(kStilName, text);
+        if (element == kFacenameElement) SetObjektFeld(kFacename, text);
+        else if (element == kEfTextColor) SetObjektFeld(kTextFarbe, text);
+        else if (element == kEfBkColor) SetObjektFeld(kHintergrundFarbe, text);
+        else if (element == kEfAlign) SetObjektFeld(kAusrichtung, text);
+        else if (element == kEfPointSize) SetObjektFeld(kPunktGroesse, text);
+        else if (element == kEfStyleName) SetObjektFeld(kStilName, text);
         break;
     default:
         break;
@@ -246,30 +275,30 @@ void CSaxHandler::ReadObjektName(const std::string& text)
     if (m_objekt.name.size() > 28) m_objekt.name.resize(28);
 }
 
-void CSaxHandler::EndElement(const std::u16string_view name)
+void CSaxHandler::EndElement(Element name)
 {
-    m_element.assign(name);
+    m_element = name;
     m_capture = false;
-    if (name == u"catchobject"sv && m_state == kCatch) {
+    if (name == kCatchobject && m_state == kCatch) {
         OnCatchObject(2, 0);
         m_state = kIdle;
-    } else if (name == u"kextfont"sv && m_state == kFont) {
+    } else if (name == kKextfont && m_state == kFont) {
         m_state = kIdle;
-    } else if (name == u"point"sv) {
+    } else if (name == kPoint) {
         m_state = kIdle;
-    } else if (name == u"groupobject"sv) {
+    } else if (name == kGroupobject) {
         // What follows the group belongs to the object, not to this group.
         m_gruppe = TypUndName();
         m_gruppenId = 0;
         if (m_state == kGruppenKopfLesen) m_state = kIdle;
-    } else if (name == u"object"sv) {
+    } else if (name == kObject) {
         WriteObjekt();
         ObjektRecord(false);
-    } else if (name == u"output"sv && m_depth == 0 && m_outputOpen) {
+    } else if (name == kOutput && m_depth == 0 && m_outputOpen) {
         WriteConnect2Node();
         WriteConnect2SigOver();
         WriteScratchFiles();
-        CloseFiles();
+        CloseFiles(true);
         if (!m_failed) m_outputDone = true;
     }
 }
@@ -278,35 +307,46 @@ void CSaxHandler::OpenFiles()
 {
     for (int i = 0; i < 13; ++i) {
         std::string path = "para/"s + kDateien[i];
-        m_files[i] = std::fopen(path.c_str(), "wb");
-        if (!m_files[i]) {
+        m_files[i] = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        m_inhalt[i].clear();
+        // Room for a large drawing from the start, so the contents are not copied as they grow.
+        m_inhalt[i].reserve(i == 4 ? 1 << 20 : i == 7 ? 1 << 19 : 1 << 16);
+        if (m_files[i] < 0) {
             m_failed = true;
             m_failedFile = path;
-            CloseFiles();
+            CloseFiles(false);
             return;
         }
     }
     m_outputOpen = true;
 }
 
-void CSaxHandler::CloseFiles()
+void CSaxHandler::CloseFiles(bool schreiben)
 {
     for (int i = 0; i < 13; ++i) {
-        if (!m_files[i]) continue;
-        if (std::fclose(m_files[i]) != 0 && !m_failed) {
-            m_failed = true;
-            m_failedFile = "para/"s + kDateien[i];
+        if (m_files[i] < 0) continue;
+        if (schreiben && !m_failed) {
+            // The new contents over the old, then cut to their length: one write per file.
+            const std::string& bytes = m_inhalt[i];
+            size_t done = 0;
+            while (done < bytes.size()) {
+                ssize_t n = ::pwrite(m_files[i], bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+                if (n <= 0) break;
+                done += static_cast<size_t>(n);
+            }
+            if (done != bytes.size() || ::ftruncate(m_files[i], static_cast<off_t>(bytes.size())) != 0) {
+                m_failed = true;
+                m_failedFile = "para/"s + kDateien[i];
+            }
         }
-        m_files[i] = nullptr;
+        ::close(m_files[i]);
+        m_files[i] = -1;
+        m_inhalt[i].clear();
     }
     m_outputOpen = false;
 }
 
 void CSaxHandler::Write(int file, const std::string& bytes)
 {
-    if (!m_files[file] || m_failed) return;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), m_files[file]) != bytes.size()) {
-        m_failed = true;
-        m_failedFile = "para/"s + kDateien[file];
-    }
+    if (m_files[file] >= 0) m_inhalt[file] += bytes;
 }

@@ -15,7 +15,6 @@
 
 #include <xercesc/sax/HandlerBase.hpp>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,15 +66,21 @@ public:
 
 private:
     enum Zustand { kIdle = 0, kObjektKopf = 1, kGruppenKopfLesen = 2, kString = 3, kCatch = 4, kPunkt = 5, kFont = 6 };
+    // The element names of the export's vocabulary; every other name is kAnderes.
+    enum Element {
+        kAnderes, kOutput, kObject, kType, kId, kName, kGroupobject, kStringElement, kKextfont, kFacenameElement,
+        kEfTextColor, kEfBkColor, kEfAlign, kEfPointSize, kEfStyleName, kCatchobject, kLineID, kPoint, kX, kY,
+    };
+    static Element ElementOf(std::u16string_view name);
 
     // CSaxHandler.cpp
-    void StartElement(const std::u16string_view name);
-    void EndElement(const std::u16string_view name);
+    void StartElement(Element name);
+    void EndElement(Element name);
     void FlushCharacters();
     void OnCharacters(const XMLCh* text);
     void ReadObjektName(const std::string& text);
     void OpenFiles();
-    void CloseFiles();
+    void CloseFiles(bool schreiben);
     void ShowParseMessage(const char* format, const char* caption, const xercesc::SAXParseException& exc);
 
     // CSaxHandlerFelder.cpp
@@ -109,7 +114,7 @@ private:
     bool m_capture = false;
     int m_state = kIdle;
     int m_headerCount = 0;
-    std::u16string m_element;  // the element most recently started or ended
+    Element m_element = kAnderes;  // the element most recently started or ended
 
     // Character data collected for the current element.
     std::u16string m_pending;
@@ -123,7 +128,10 @@ private:
     bool m_failed = false;
     std::string m_failedFile;
 
-    std::FILE* m_files[13] = {};
+    // The files of "para", open from the start of "output"; what they receive is collected and written at its end,
+    // so a document that fails on the way leaves the files of the earlier run whole.
+    int m_files[13] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    std::string m_inhalt[13];
     std::unique_ptr<ObjektDaten> m_record;
     drawing::XmlText m_text;
 
