@@ -6,6 +6,7 @@
 #include "platform/CWnd.h"
 #include "platform/EventLoop.h"
 #include "platform/ResourceRegistry.h"
+#include "platform/WindowData.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -59,6 +60,12 @@ BOOL CWinApp::OnIdle(LONG)
 {
     if (m_pMainWnd && m_pMainWnd->IsWindow())
         m_pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    // At most once a second: a title held by an ending instance becomes free shortly.
+    auto now = std::chrono::steady_clock::now();
+    if (now - m_lastPublishRetry >= std::chrono::seconds(1)) {
+        m_lastPublishRetry = now;
+        platform::RetryPublishingFrameTitles();
+    }
     return FALSE;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/CString.h"
 #include "platform/WindowTypes.h"
 
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -46,6 +47,7 @@ private:
     bool m_hasName = false;
     std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
     mutable CString m_nameCache;
+    std::chrono::steady_clock::time_point m_lastPublishRetry {};
 };
 
 CWinApp* AfxGetApp();

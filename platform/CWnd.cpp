@@ -309,6 +309,30 @@ BOOL CWnd::IsWindow() const
     return Data() != nullptr;
 }
 
+namespace platform {
+
+void PublishFrameTitle(WindowData* data)
+{
+    if (data->published || data->kind != WindowKind::Frame || data->parent || data->text.IsEmpty())
+        return;
+    // Another instance reaches this frame by its exact title (FindWindowA, PostMessageA).
+    HWND hwnd = data->hwnd;
+    data->published = remote::Publish(data->text, [hwnd](UINT message, WPARAM wParam, LPARAM lParam) {
+        if (FindWindowData(hwnd))
+            SendMessageA(hwnd, message, wParam, lParam);
+    });
+    data->publishedTitle = data->text;
+}
+
+void RetryPublishingFrameTitles()
+{
+    for (HWND hwnd : TopLevelWindows())
+        if (WindowData* data = FindWindowData(hwnd); data && !data->published)
+            PublishFrameTitle(data);
+}
+
+}  // namespace platform
+
 void CWnd::SetWindowText(LPCTSTR text)
 {
     platform::WindowData* data = Data();
@@ -319,15 +343,7 @@ void CWnd::SetWindowText(LPCTSTR text)
         platform::remote::Unpublish(data->publishedTitle);
         data->published = false;
     }
-    if (data->kind == platform::WindowKind::Frame && !data->parent && !data->text.IsEmpty()) {
-        // Another instance reaches this frame by its exact title (FindWindowA, PostMessageA).
-        HWND hwnd = m_hWnd;
-        data->published = platform::remote::Publish(data->text, [hwnd](UINT message, WPARAM wParam, LPARAM lParam) {
-            if (platform::FindWindowData(hwnd))
-                SendMessageA(hwnd, message, wParam, lParam);
-        });
-        data->publishedTitle = data->text;
-    }
+    platform::PublishFrameTitle(data);
     platform::NotifyWindowChanged(m_hWnd, platform::WindowChange::Text);
     if (data->state)
         data->state->TextSetByCode(m_hWnd);

@@ -82,6 +82,11 @@ HWND LockoutWindow();
 // Queues a message for a window of this process; a WM_CLOSE waits until no modal loop runs.
 void PostLocalMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Makes a titled top-level frame reachable by its title from other processes. A title another live process holds
+// cannot be published; the main loop tries again while idle, so the frame becomes reachable once that process ended.
+void PublishFrameTitle(WindowData* data);
+void RetryPublishingFrameTitles();
+
 // The window that receives the notifications of a control (its parent), and the notification helpers.
 void SendCommandNotification(HWND control, UINT code);
 LRESULT SendNotify(HWND control, NMHDR& header);

@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
+#include <string>
 
 using namespace windowtest;
 
@@ -226,6 +228,11 @@ const Case kCases[] = {
      true, ""},
 };
 
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ControlNotificationTest : public testing::TestWithParam<Case> {};
 
 TEST_P(ControlNotificationTest, SendsExactlyTheseNotifications)
@@ -240,7 +247,21 @@ TEST_P(ControlNotificationTest, SendsExactlyTheseNotifications)
     EXPECT_EQ(host.Trace(), c.expected) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryControl, ControlNotificationTest, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<Case>& info) { return "Case" + std::to_string(info.index); });
+std::string CaseName(const testing::TestParamInfo<Case>& info)
+{
+    std::string name;
+    bool upper = true;
+    for (const char* p = info.param.name; *p; ++p) {
+        if (std::isalnum(static_cast<unsigned char>(*p))) {
+            name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(*p))) : *p;
+            upper = false;
+        } else {
+            upper = true;
+        }
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryControl, ControlNotificationTest, testing::ValuesIn(kCases), CaseName);
 
 }  // namespace

@@ -259,6 +259,23 @@ TEST_F(WindowModelTest, ATitledFrameIsReachableFromOtherProcessesWhileItExists)
     EXPECT_FALSE(platform::remote::Exists(title.c_str()));
 }
 
+TEST_F(WindowModelTest, FrameWhoseTitleIsHeldElsewhereBecomesReachableOnceItIsFree)
+{
+    std::string title = "morv9274 held title " + std::to_string(getpid());
+    ASSERT_TRUE(platform::remote::Publish(title.c_str(), [](UINT, WPARAM, LPARAM) {}));  // the ending instance
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, title.c_str()));
+    app.m_pMainWnd = frame;
+    HWND hwnd = frame->m_hWnd;
+    platform::remote::Unpublish(title.c_str());
+    EXPECT_FALSE(platform::remote::Exists(title.c_str()));
+    app.OnIdle(0);
+    EXPECT_TRUE(platform::remote::Exists(title.c_str())) << "published again while the loop is idle";
+    EXPECT_TRUE(platform::remote::Post(title.c_str(), WM_CLOSE, 0, 0));
+    EXPECT_TRUE(driver.RunUntil([&] { return !IsWindow(hwnd); }, std::chrono::milliseconds(2000)))
+        << "a close from another process runs the frame's close";
+}
+
 TEST_F(WindowModelTest, FindWindowAndPostMessageFallBackToOtherProcessesWindows)
 {
     std::string title = "morv9274 other process " + std::to_string(getpid());
