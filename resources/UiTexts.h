@@ -1,0 +1,406 @@
+// The user-interface texts of this build (Italian): every text the program shows or writes into the drawing, once.
+//
+// Code refers to these names and never repeats a literal. Texts used one by one are named constants; texts that
+// belong to an internal name (an object kind, a pin, a function type's list) stand in tables keyed by that name, so
+// a lookup and its data cannot drift apart. The file is grouped in sections by area; add new texts to the section of
+// their area or open a new one. Internal names (kinds, pins) are German and are keys, not texts for the user.
+//
+// Sources are UTF-8 compiled to Windows-1252, so "à" and "’" are single bytes in the program. Trailing blanks are
+// part of a text where they appear.
+#pragma once
+
+namespace ui {
+
+struct KindText {
+    const char* kind;  // internal kind name
+    const char* text;
+};
+
+struct PinText {
+    const char* kind;  // internal kind name
+    const char* pin;   // internal pin name
+    const char* text;
+};
+
+// ==== Start-up, file commands and the transfer to the drawing tool ====
+
+inline constexpr char kMessageCaption[] = "morv9274 - Message: %s";   // with the message number, e.g. "1.009"
+inline constexpr char kDdeInitCaption[] = "morv9274 - Message 1.001";  // the one caption without a colon
+inline constexpr char kAlreadyRunning[] = "Viene già eseguito morv9274!!";
+inline constexpr char kTryingToEndOther[] =
+    "Per continuare a lavorare come desiderato con morv9274 si tenta di terminare l’applicazione già eseguita.";
+inline constexpr char kDataLossPossible[] = "Un’eventuale perdita di dati non può essere esclusa!";
+inline constexpr char kDdeInitFailed[] = "Fallita l’inizzazione del server morv9274!";
+inline constexpr char kInvalidCall[] = "Richiamo non valido di morv9274!";
+inline constexpr char kCannotRun[] = "Non è possibile eseguire appropriatamente morv9274 ";
+inline constexpr char kCreateParaFailed[] = "Errore nel creare di parametri !";
+inline constexpr char kLoadParaFailed[] = "Errore al caricamento del set di parametri!";
+inline constexpr char kParaFileNotLoaded[] =
+    "Non è stato possibile caricare il file dei parametri (*.par) del disegno.";
+inline constexpr char kNewEmptyArea[] =
+    "Viene creata una nuova (vuota) area di memoria per la parametrizzazione.";
+inline constexpr char kWrongParametrisation[] = "Il file aperto contiene una parametrizzazione errata!";
+inline constexpr char kCannotRestore[] = "Non è possibile ripristinare la parametrizzazione.";
+inline constexpr char kOldStructure[] = "Il file dispone di una struttura di parametrizzazione obsoleta!";
+inline constexpr char kConvertingNow[] = "Ora la parametrizzazione viene convertita nella struttura attuale.";
+inline constexpr char kIncompatibilities[] = "Non si possono escludere delle incompatibilità.";
+inline constexpr char kCheckNewParametrisation[] = "Si prega di controllare la \"nuova\" parametrizzazione.";
+inline constexpr char kNewStructure[] =
+    "Il file dispone di una nuova struttura di parametrizzazione che non supporta questa versione di VORNA!";
+inline constexpr char kUseNewerVorna[] = "Si raccomanda di modificare questo file con una versione di VORNA più recente.";
+inline constexpr char kConvertingToSupported[] = "Ora la parametrizzazione viene convertita nella struttura supportata.";
+inline constexpr char kSaveFailed[] = "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!";
+inline constexpr char kCannotParameterise[] = "Non si possono impostare i parametri dell’oggetto selezionato!";
+inline constexpr char kCannotEvaluate[] = "Non è possibile valutare il disegno!";
+inline constexpr char kCannotOpenVornaXml[] = "Non è stato possibile aprire il file \"VORNA.xml\"!";
+inline constexpr char kOnlineSchemaFailed[] = "Errore nel creare lo schema online";
+inline constexpr char kOnlineSchemaFrameCount[] = "Numero non valido cornici schema online";
+inline constexpr char kOnlineSchemaOneFrame[] = "Si deve usare esattamente una cornice!";
+
+inline constexpr char kTransferCaption[] = "Trasferimento dati";
+inline constexpr char kTransferState[] = "Stato";
+inline constexpr char kTransferProcessing[] = "Trattare i dati...";
+inline constexpr char kTransferWaitingAck[] = "In attesa di \"Acknowledge\"...";
+inline constexpr char kTransferClosing[] = "Inizializzare la fine collegamento";
+inline constexpr char kClientInitFailed[] = "Errore all’inizializazzione del client!";
+inline constexpr char kConnectFailed[] = "Errore all’instaurazione del collegamento con il server VORNA!";
+inline constexpr char kTransmitFailed[] = "Errore alla trasmissione dati al server VORNA!";
+inline constexpr char kNoConnection[] = "Non è stato possibile accertare un collegamento esistente.";
+inline constexpr char kDisconnectFailed[] = "Errore alla terminazione del collegamento con il server VORNA!";
+inline constexpr char kNoAcknowledge[] = "Non è stato possibile ricevere l’acknowledge.";
+
+// ==== Designations ====
+
+inline constexpr char kNoDesignation[] = "------------";          // no designation chosen; heads every list
+inline constexpr char kNoDesignationFunction[] = "- - - - - -";   // a function without designation, in the drawing
+inline constexpr char kNoDesignationList[] = "- - - - - - -";     // first entry of function lists; messages
+inline constexpr char kNoOutputVariable[] = "--------";           // a function output variable that does not exist
+
+// Standard designations of the function kinds, names 1 to k in index order.
+namespace standard_names {
+inline constexpr const char* kAnalogfunc[] = {"ANALOG", "MIN", "MASS", "VAL.MED.", "SOMMA", "FILTRO"};
+inline constexpr const char* kAnfHeizung[] = {"RISC.RICH"};
+inline constexpr const char* kAnfWarmwasser[] = {"A.C.RICH."};
+inline constexpr const char* kFuncKontrolle[] = {"CONTR.FUN", "CONTR.SOL", "CONTR.RSC"};
+inline constexpr const char* kHzkrReg[] = {"CIR.RISC.", "RISC.PAV."};
+inline constexpr const char* kKesselkaskade[] = {"CASC.CALD"};
+inline constexpr const char* kKuehlfunc[] = {"FZ.RAF."};
+inline constexpr const char* kLadepumpe[] = {"POMPA CA."};
+inline constexpr const char* kLogikfunc[] = {"LOGIC", "OPPURE", "E", "FLIP FLOP"};
+inline constexpr const char* kMischerReg[] = {"REG.M.", "AUM.RT."};
+inline constexpr const char* kPID_Regelung[] = {"REG.PID", "REG.G.VAR", "AP.AC.HYG", "MOD.BRUC.", "PID SOL."};
+inline constexpr const char* kProfilfunc[] = {"PROFILO", "TEMP.PROF", "SUESRISCM"};
+inline constexpr const char* kSchaltuhr[] = {"ORA"};
+inline constexpr const char* kSolarregelung[] = {"SOLARE", "SOLARE SE", "SOLARE SV"};
+inline constexpr const char* kSolarvorrang[] = {"PRIO.SOL."};
+inline constexpr const char* kStartfunc[] = {"START SOL"};
+inline constexpr const char* kSync[] = {"SINC.", "VACANZA", "ASSENTE"};
+inline constexpr const char* kTimer[] = {"TIMER", "TEMPO INT", "RITARDO", "TEMPO MIN", "TEMPO BL.", "INSTAB."};
+inline constexpr const char* kVergleich[] = {"CONFR.", "FUNZ.MASS", "FUNZ.MIN.", "DIFF.FUNZ"};
+inline constexpr const char* kWMZ[] = {"QTA CAL", "QC SOLAR", "QC C.RIS."};
+inline constexpr const char* kWartungsfunc[] = {"FZ.SPZC.", "MANUTENZ."};
+inline constexpr const char* kZaehler[] = {"CONTATORE", "C.ORE FNZ", "C.IMPULSI", "START BR.", "ORE FZ BR",
+    "O.FZ SOL", "O.FZ C.R", "O.FZ.CIRC"};
+inline constexpr const char* kZirkulation[] = {"CIRCOLAZ.", "AC.PRONT.", "AZION.AC."};
+}  // namespace standard_names
+
+// Predefined designations of inputs, items 1 to n in index order.
+namespace input_lists {
+inline constexpr const char* kGeneralTemperatures[] = {"T.Collettore", "T.Sol.-MAND", "T.Sol.-RIT", "T.Cald.-MAND",
+    "T.Cald.-RIT", "T.Circr.MAND", "T.Circr.RIT", "T.Acqua Cald", "T.Accumulat.", "T.Acc.infer.", "T.Acc.interm",
+    "T.Acc.super.", "T.Piscina", "Temp.Amb.", "Temp.Est.", "T.Collter.", "T.PompaCal.", "T.Circ.RIT"};
+inline constexpr const char* kProducerTemperatures[] = {"T.CldGasolMD", "T.CldGasolRT", "T.CaldGasMD", "T.CaldGasRT",
+    "T.CaldLegMD", "T.CaldLegRT", "T.CalPelletM", "T.CalPelletR", "T.PompCalMD", "T.PompCalRT", "T.Collettore",
+    "T.Coll.MD", "T.Coll.RT", "T.CollTer.MD", "T.CollTer.RT"};
+inline constexpr const char* kConsumerTemperatures[] = {"T.Accumulo", "T.Acc.inf", "T.Acc.interm", "T.Acc.sup",
+    "T.Bolittore", "T.Bol.inf", "T.Bol.interm", "T.Bol.sup", "T.Vasca", "T.Vasca-MD", "T.Vasca-RT", "T.A.C.Accum",
+    "T.A.C.Acc", "T.Ref.Accum", "T.AcRisc.sup", "T.AcRisc.inf"};
+inline constexpr const char* kPerformanceTemperatures[] = {"T.Scamb.A.C.", "T.Scamb.PRI", "T.Scamb.SEC",
+    "T.Circr.MAND", "T.Circr.RIT", "T.Coll.MD", "T.Coll.RT", "T.Circ.MD", "T.Circ.RIT", "T.Sol.-MAND", "T.Sol.-RIT",
+    "T.RT A.C."};
+inline constexpr const char* kClimateTemperatures[] = {"T.Aria Alim.", "T.Aria Viz.", "T.Amb.", "T.Est."};
+inline constexpr const char* kSolarRadiation[] = {"Irrad.Sol."};
+}  // namespace input_lists
+
+// ==== Object kinds, pins and function output variables ====
+
+// Display names of the drawing's object kinds.
+inline constexpr KindText kObjectKindTexts[] = {
+    {"Eingang", "Ingresso"},
+    {"Sensorstatus", "Stato del sensore"},
+    {"Ausgang", "Uscita"},
+    {"Mischer_Ausgang", "Uscita del miscelatore"},
+    {"Analog_Ausgang", "Uscita analogica"},
+    {"Netzwerkeingang", "Ingresso di rete"},
+    {"Netzwerkstatus", "Stato della rete"},
+    {"Netzwerkausgang", "Uscita della rete"},
+    {"Meldung", "Messaggio"},
+    {"Analogfunktion", "Funzione analogica"},
+    {"Anforderung Heizung", "Richiesta riscald."},
+    {"Anforderung Warmwasser", "Richiesta acqua calda"},
+    {"Funktionskontrolle", "Controllo funzionalità"},
+    {"Heizkreisregler", "Regolatore circ. risc."},
+    {"Kesselkaskade", "Caldaie in cascata"},
+    {"Kühlfunktion", "Funz. Raffrescamento"},
+    {"Ladepumpe", "Pompa di carico"},
+    {"Logikfunktion", "Funzione logica"},
+    {"Mischerregelfunktion", "Funz. Regolaz. misc."},
+    {"PID-Regelung", "Regolazione P.I.D."},
+    {"Profilfunktion", "Funzione Profili"},
+    {"Schaltuhr", "Interruttore orario"},
+    {"Solarregelung", "Regolazione solare"},
+    {"Solarvorrang", "Priorità solare"},
+    {"Startfunktion", "Funzione Avvio"},
+    {"Synchronisation", "Sincronizzazione"},
+    {"Timerfunktion", "Funzione Timer"},
+    {"Vergleich", "Comparazione"},
+    {"Wärmemengenzähler", "Calorimetro"},
+    {"Wartungsfunktion", "Funzione Manutenzione"},
+    {"Zähler", "Contatore"},
+    {"Zirkulation", "Circolazione"},
+};
+
+// Display texts of the pins of messages and functions, kind by kind.
+inline constexpr PinText kPinTexts[] = {
+    // Meldung
+    {"Meldung", "Freigabe Meldung", "ABL messaggio"},
+    {"Meldung", "Meldung aktivieren", "Attiv. messaggio"},
+    {"Meldung", "Meldung löschen", "Canc. messaggio"},
+    {"Meldung", "Meldung aktiv", "Messaggio attivo"},
+    // Analogfunktion
+    {"Analogfunktion", "Freigabe Funktion", "ABL funz. anal."},
+    {"Analogfunktion", "Ergebnis bei Freigabe AUS", "Risultato (ABL=OFF)"},
+    {"Analogfunktion", "Eingangsvariable 1", "Variabile ingresso 1"},
+    {"Analogfunktion", "Eingangsvariable 2", "Variabile ingresso 2"},
+    {"Analogfunktion", "Eingangsvariable 3", "Variabile ingresso 3"},
+    {"Analogfunktion", "Eingangsvariable 4", "Variabile ingresso 4"},
+    {"Analogfunktion", "Eingangsvariable 5", "Variabile ingresso 5"},
+    {"Analogfunktion", "Eingangsvariable 6", "Variabile ingresso 6"},
+    {"Analogfunktion", "Ergebnis", "Risultato"},
+    // Anforderung Heizung
+    {"Anforderung Heizung", "Freigabe Funktion", "ABL richiesta"},
+    {"Anforderung Heizung", "Anforderungstemperatur", "Richiesta temp."},
+    {"Anforderung Heizung", "Abschalttemperatur", "Temp. disattivazione"},
+    {"Anforderung Heizung", "Sollwert Anforderung", "Valore nom. richiesta "},
+    {"Anforderung Heizung", "Sollwert Abschaltung", "Valore nom. disattivaz."},
+    {"Anforderung Heizung", "Anforderung", "Richiesta"},
+    // Anforderung Warmwasser
+    {"Anforderung Warmwasser", "Freigabe Funktion", "ABL Richiesta"},
+    {"Anforderung Warmwasser", "Warmwassertemperatur", "Temp. acqua calda"},
+    {"Anforderung Warmwasser", "Solltemperatur", "Temp. nominale"},
+    {"Anforderung Warmwasser", "Externer Schalter", "Commutatore est."},
+    {"Anforderung Warmwasser", "effektive Solltemperatur", "Temp. nom. eff. "},
+    {"Anforderung Warmwasser", "akt Solltemperatur", "Temp. nominale"},
+    {"Anforderung Warmwasser", "Anforderung", "Richiesta"},
+    {"Anforderung Warmwasser", "Brennerleistung", "Potenza bruciat."},
+    // Funktionskontrolle
+    {"Funktionskontrolle", "Kontrollwert a", "Valore controllo a "},
+    {"Funktionskontrolle", "Kontrollwert b", "Valore controllo b"},
+    {"Funktionskontrolle", "Freigabe Diff-Kontrolle", "ABL contr. diff."},
+    {"Funktionskontrolle", "Fehler Wert", "Errore valore"},
+    {"Funktionskontrolle", "Fehler Differenz", "Errore diff."},
+    // Heizkreisregler
+    {"Heizkreisregler", "Freigabe Funktion", "ABL circ. risc."},
+    {"Heizkreisregler", "Freigabe Pumpe", "ABL pompa"},
+    {"Heizkreisregler", "Freigabe Mischer", "ABL miscelatore"},
+    {"Heizkreisregler", "Raumtemperatur", "Temp. ambiente"},
+    {"Heizkreisregler", "Vorlauftemperatur", "Temp. mandata"},
+    {"Heizkreisregler", "Aussentemperatur", "Temp. esterna"},
+    {"Heizkreisregler", "Externer Schalter", "Commutatore est."},
+    {"Heizkreisregler", "Vorlaufsolltemperatur", "T.nom. mandata"},
+    {"Heizkreisregler", "eff. Raumsolltemperatur", "T.amb. nom. eff."},
+    {"Heizkreisregler", "Wartungsbetrieb", "Mod. manutenz."},
+    {"Heizkreisregler", "Frostschutzbetrieb", "Mod. antigelo"},
+    {"Heizkreisregler", "Heizkreispumpe", "Pompa circ. risc."},
+    {"Heizkreisregler", "Mischer", "Misc. ap./chiuso"},
+    // Kesselkaskade
+    {"Kesselkaskade", "Freigabe Funktion", "ABL Cald. casc. "},
+    {"Kesselkaskade", "Freigabe ab 2ter Kesselstufe", "ABL 2. Liv.Cald."},
+    {"Kesselkaskade", "Freigabe ab 3ter Kesselstufe", "ABL 3. Liv.Cald."},
+    {"Kesselkaskade", "Vorlauftemperatur", "Temperatura mandata"},
+    {"Kesselkaskade", "Energiekennzahl", "Valore dell’energia"},
+    {"Kesselkaskade", "Sollwert", "Valore nominale "},
+    {"Kesselkaskade", "Status Kessel 1", "Stato Cald. 1"},
+    {"Kesselkaskade", "Status Kessel 2", "Stato Cald. 2"},
+    {"Kesselkaskade", "Status Kessel 3", "Stato Cald. 3"},
+    {"Kesselkaskade", "Betriebsstd Kessel A", "Ore di esercizio"},
+    {"Kesselkaskade", "Betriebsstd Kessel B", "Ore di esercizio"},
+    {"Kesselkaskade", "Betriebsstd Kessel C", "Ore di esercizio"},
+    {"Kesselkaskade", "Anforderung Kessel A", "Richiesta"},
+    {"Kesselkaskade", "Anforderung Kessel B", "Richiesta"},
+    {"Kesselkaskade", "Anforderung Kessel C", "Richiesta"},
+    // Kühlfunktion
+    {"Kühlfunktion", "Freigabe Funktion", "ABL Funz. Raff."},
+    {"Kühlfunktion", "Referenztemperatur", "Temp. di riferimento"},
+    {"Kühlfunktion", "Referenztemperatur max", "Temp. max. Riferim."},
+    {"Kühlfunktion", "Stellgrösse", "Grandezza regol."},
+    {"Kühlfunktion", "Status Kühlung", "Raffrescamento"},
+    // Ladepumpe
+    {"Ladepumpe", "Freigabe Funktion", "ABL pompa"},
+    {"Ladepumpe", "Zubringertemperatur", "Temp. alimentazione"},
+    {"Ladepumpe", "Referenztemperatur", "Temp. di riferimento"},
+    {"Ladepumpe", "Mindesttemp Zubringer", "Temp. min. alimentazione"},
+    {"Ladepumpe", "Maximaltemp Referenz", "Temp. max. riferimento"},
+    {"Ladepumpe", "Ladepumpe", "Pompa di carico"},
+    // Logikfunktion
+    {"Logikfunktion", "Freigabe Funktion", "ABL Funz.log."},
+    {"Logikfunktion", "Eingangsvariable 1", "Variabile ingr. 1"},
+    {"Logikfunktion", "Eingangsvariable 2", "Variabile ingr. 2"},
+    {"Logikfunktion", "Eingangsvariable 3", "Variabile ingr. 3"},
+    {"Logikfunktion", "Eingangsvariable 4", "Variabile ingr. 4"},
+    {"Logikfunktion", "Eingangsvariable 5", "Variabile ingr. 5"},
+    {"Logikfunktion", "Eingangsvariable 6", "Variabile ingr. 6"},
+    {"Logikfunktion", "Ergebnis", "Risultato"},
+    {"Logikfunktion", "Ergebnis invers", "Risultato inv."},
+    // Mischerregelfunktion
+    {"Mischerregelfunktion", "Freigabe Funktion", "ABL miscelatore"},
+    {"Mischerregelfunktion", "Regeltemperatur", "Temp. di regolazione"},
+    {"Mischerregelfunktion", "Sollwert", "Valore nominale"},
+    {"Mischerregelfunktion", "Regelsolltemperatur", "T. nom. Regol."},
+    {"Mischerregelfunktion", "Mischer", "Misc. ap./chiuso"},
+    // PID-Regelung
+    {"PID-Regelung", "Freigabe Funktion", "ABL Regolazione"},
+    {"PID-Regelung", "Temp Absolutwertreg", "T. Regol. Val. Abs."},
+    {"PID-Regelung", "Sollwert Absolutwertreg", "Vnom. Regol.Val.Abs."},
+    {"PID-Regelung", "Temp(+) Differenzreg", "Temp. (+) Reg. diff."},
+    {"PID-Regelung", "Temp(-) Differenzreg", "Temp. (-) Reg. diff."},
+    {"PID-Regelung", "Aktivierungstemperatur", "Temp. attivazione"},
+    {"PID-Regelung", "Aktivierungsschwelle", "Soglia attivazione"},
+    {"PID-Regelung", "Regeltemperatur", "Temp. di regolazione"},
+    {"PID-Regelung", "Sollwert", "Valore nominale"},
+    {"PID-Regelung", "Stellgrösse", "Grandezza regol."},
+    // Profilfunktion
+    {"Profilfunktion", "Freigabe Funktion", "ABL Profilo"},
+    {"Profilfunktion", "Sollwert bei Freigabe AUS", "Val. nom. (ABL=OFF)"},
+    {"Profilfunktion", "Start Profil", "Start Profilo"},
+    {"Profilfunktion", "Stop Profil", "Stop Profilo"},
+    {"Profilfunktion", "Reset Profil", "Reset Profilo"},
+    {"Profilfunktion", "Takt Profil", "Cadenza Profilo"},
+    {"Profilfunktion", "Sollwert", "Valore nominale"},
+    {"Profilfunktion", "aktuelle Stufe", "Livello attivo"},
+    {"Profilfunktion", "Status Profil", "Stato Profilo"},
+    // Schaltuhr
+    {"Schaltuhr", "Freigabe Funktion", "ABL Interr. or."},
+    {"Schaltuhr", "Blockadeeingang", "Ingr.Bloc. crit."},
+    {"Schaltuhr", "Sollwert", "Valore nominale"},
+    {"Schaltuhr", "Status Zeitbedingung", "Stato cond. temp."},
+    // Solarregelung
+    {"Solarregelung", "Freigabe Funktion", "ABL Circuito solare"},
+    {"Solarregelung", "Kollektortemperatur", "Temp. collettore"},
+    {"Solarregelung", "Referenztemperatur", "Temp. di riferimento"},
+    {"Solarregelung", "Begrenzungstemperatur", "Temperatura limite"},
+    {"Solarregelung", "Max_Begrenzung", "Limite massimo"},
+    {"Solarregelung", "Solarkreis EIN", "Circ. solare ON"},
+    // Solarvorrang
+    {"Solarvorrang", "Freigabe Funktion", "ABL Prior. sol."},
+    {"Solarvorrang", "Solarstrahlung", "Radiazione solare"},
+    {"Solarvorrang", "Spülvorgang", "Ciclo di pulizia"},
+    // Startfunktion
+    {"Startfunktion", "Freigabe Funktion", "ABL Funz. Avvio"},
+    {"Startfunktion", "Solarstrahlung", "Radiazione solare"},
+    {"Startfunktion", "Bezugstemperatur", "Temp. riferimento"},
+    {"Startfunktion", "Spülvorgang", "Ciclo di pulizia"},
+    // Synchronisation
+    {"Synchronisation", "Freigabe Funktion", "ABL Sincronizz."},
+    {"Synchronisation", "Sommerzeit", "Ora legale"},
+    {"Synchronisation", "Reglerstart", "Avvio regolatore"},
+    {"Synchronisation", "Status Sync", "Stato Sincronizz."},
+    // Timerfunktion
+    {"Timerfunktion", "Freigabe Funktion", "ABL Timer"},
+    {"Timerfunktion", "Triggereingang", "Ingresso trigger"},
+    {"Timerfunktion", "Tastverhältnis", "Proporzione tasti"},
+    {"Timerfunktion", "Timerausgang", "Uscita timer"},
+    {"Timerfunktion", "Timerausgang invers", "Uscita inv.timer"},
+    // Vergleich
+    {"Vergleich", "Freigabe Funktion", "ABL Comparazione"},
+    {"Vergleich", "Wert a", "Valore a"},
+    {"Vergleich", "Wert b", "Valore b"},
+    {"Vergleich", "Ergebnis", "Va > Vb + diff"},
+    {"Vergleich", "Ergebnis invers", "Va < Vb + diff"},
+    // Wärmemengenzähler
+    {"Wärmemengenzähler", "Freigabe Funktion", "ABL Calorimetro"},
+    {"Wärmemengenzähler", "Vorlauftemperatur", "Temperatura mandata"},
+    {"Wärmemengenzähler", "Rücklauftemperatur", "Temperatura ritorno"},
+    {"Wärmemengenzähler", "Volumenstrom", "Portata"},
+    {"Wärmemengenzähler", "Zählerrücksetzung", "Azzeram. Contat."},
+    {"Wärmemengenzähler", "Leistung", "Potenza"},
+    {"Wärmemengenzähler", "MWh", "Megawattore"},
+    {"Wärmemengenzähler", "kWh", "Kilowattore"},
+    // Wartungsfunktion
+    {"Wartungsfunktion", "Freigabe Funktion", "Commutatore est."},
+    {"Wartungsfunktion", "Brenneranforderung", "Rich. bruciatore"},
+    {"Wartungsfunktion", "Brennerleistung", "Pot. bruciatore"},
+    // Zähler
+    {"Zähler", "Freigabe Funktion", "ABL Contatore"},
+    {"Zähler", "Eingang 1", "Ingresso 1"},
+    {"Zähler", "Eingang 2", "Ingresso 2"},
+    {"Zähler", "Eingang 3", "Ingresso 3"},
+    {"Zähler", "Eingang 4", "Ingresso 4"},
+    {"Zähler", "Eingang 5", "Ingresso 5"},
+    {"Zähler", "Eingang 6", "Ingresso 6"},
+    {"Zähler", "Zählerrücksetzung", "Azzeram. contat."},
+    {"Zähler", "Zählerstand", "Pos.num. contat."},
+    // Zirkulation
+    {"Zirkulation", "Freigabe Funktion", "ABL Circolazione"},
+    {"Zirkulation", "Rücklauftemperatur", "Temp. ritorno"},
+    {"Zirkulation", "Warmwassertemperatur", "Temp. acqua calda"},
+    {"Zirkulation", "Solltemperatur Zirkuleitung", "T.nom. condotta circ."},
+    {"Zirkulation", "Speichertemperatur", "Temp. accumulatore"},
+    {"Zirkulation", "eff_ZRLSollTemp", "Tnom eff. RCirc."},
+    {"Zirkulation", "Status Zirkulation", "Stato circolaz."},
+};
+
+// Short names of the output variables of each function type, variables 1 to n.
+namespace output_variables {
+inline constexpr const char* kHzkrReg[] = {"Temp.Teor.Mand", "Status Pompa", "Stat.Miscelat", "T.Amb.TEOR.efc",
+    "In Manutenz.", "Fz.Antigelo"};
+inline constexpr const char* kAnfHeizung[] = {"Rich.ON", "Rich.OFF"};
+inline constexpr const char* kAnfWarmwasser[] = {"Temp.Teor.Efc", "Rich.ON", "Rich.OFF", "Prest.Br.", "Temp.Teor."};
+inline constexpr const char* kLadepumpe[] = {"Stat.Pompa.Ca."};
+inline constexpr const char* kZirkulation[] = {"Status Circo", "T.ZRL.eff"};
+inline constexpr const char* kSolarregelung[] = {"Circ.S.ON", "Limit.MAX"};
+inline constexpr const char* kSolarvorrang[] = {"Lavaggio"};
+inline constexpr const char* kPID_Regelung[] = {"Grandezza"};
+inline constexpr const char* kVergleich[] = {"Va > Vb + diff", "Va < Vb + diff"};
+inline constexpr const char* kLogikfunc[] = {"Risultato", "Risultato Inv."};
+inline constexpr const char* kAnalogfunc[] = {"Risultato"};
+inline constexpr const char* kWMZ[] = {"Resa", "kWh", "MWh"};
+inline constexpr const char* kWartungsfunc[] = {"Iniz. Bruciat.", "Prest.Br."};
+inline constexpr const char* kTimer[] = {"Uscita TIMER", "Inv.Uscita"};
+inline constexpr const char* kSchaltuhr[] = {"Start", "Val.Teoretico"};
+inline constexpr const char* kStartfunc[] = {"Lavaggio"};
+inline constexpr const char* kZaehler[] = {"Pos.Contatore"};
+inline constexpr const char* kKuehlfunc[] = {"Grandezza", "Stat.Fz.Raffr"};
+inline constexpr const char* kMischerReg[] = {"Temp.Reg.efc", "Stat.Miscelat"};
+inline constexpr const char* kFuncKontrolle[] = {"Errore Valore", "Errore Diff"};
+inline constexpr const char* kSync[] = {"Stato Sinc.", "Periodo Estivo", "Start Regol."};
+inline constexpr const char* kProfilfunc[] = {"Profilo Att", "Val.Teoretico", "Grad. Attuale"};
+inline constexpr const char* kKesselkaskade[] = {"Val.Teoretico", "Stat.Cald.A", "Funz.Ore C.A", "Stat.Cald.1",
+    "Stat.Cald.B", "Funz.Ore C.B", "Stat.Cald.2", "Stat.Cald.C", "Funz.Ore C.C", "Stat.Cald.3"};
+}  // namespace output_variables
+
+// ==== Variable sources ====
+
+inline constexpr char kSourceUser[] = "Utente";
+inline constexpr char kSourceInput[] = "Entrata";
+inline constexpr char kSourceOutput[] = "Uscita";
+inline constexpr char kSourceNetworkStatus[] = "St.Rete";
+inline constexpr char kSourceSensorStatus[] = "St.Sonda";
+inline constexpr char kSourceMessage[] = "Messag.";
+inline constexpr char kSourceNetworkInput[] = "Rete";
+inline constexpr char kNotUsed[] = "non usato";
+inline constexpr char kAllSensors[] = "Tutti Sonde";
+
+// ==== Network ====
+
+inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";
+inline constexpr char kNetworkInputTitleDL[] = "   Rete - var. di ingresso (DL)   ";
+inline constexpr char kNetworkInputTitleCAN[] = "   Rete - var. di ingresso (CAN)   ";
+inline constexpr char kNetworkDigitalLong[] = "DIGITALE";
+inline constexpr char kNetworkAnalogLong[] = "ANALOG";
+inline constexpr char kNetworkDigital[] = "DIGITAL";
+inline constexpr char kNetworkAnalog[] = "ANALOG.";
+inline constexpr char kNetworkAllInputs[] = "tutti gli ingr. della rete";
+inline constexpr char kNotUsedShort[] = "inutiliz.";
+
+}  // namespace ui

@@ -1,0 +1,121 @@
+// CTexte: the text service. It turns internal names, codes and records of the parameter set into the texts the user
+// sees (Italian in this build), and writes the drawing evaluation's protocol file.
+//
+// Holds no data: construct one on the stack wherever a text is needed, any number at once. Every operation returns
+// a new text (or a number) and changes nothing but what it names (the protocol file, an out argument, a list). No
+// operation reports a failure or shows a message: whatever cannot be found yields the "not found" text of its kind
+// ("------------" for a designation, "--------" for a function output variable, "" for a kind or pin).
+// Operations that read the parameter set use a CParaDaten handle of their own unless they take one.
+//
+// The class is split over several source files by area:
+//   CTexte.cpp             object kinds, pins, function types and their output variables
+//   CTexteBezeichnung.cpp  standard and displayed designations of functions
+//   CTexteQuelle.cpp       texts of variable sources
+//   CTexteNetz.cpp         texts of network inputs, outputs and status
+//   CTexteListe.cpp        function lists for combo boxes
+//   CTexteProtokoll.cpp    the protocol file of the drawing evaluation
+// Operations of further areas go into further CTexte<Area>.cpp files and are declared in a section of their own.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/Types.h"
+#include "store/Bezeichnung.h"
+#include "store/Quelle.h"
+#include "texts/FunktionsListe.h"
+
+class CParaDaten;
+
+class CTexte {
+public:
+    CTexte() = default;
+    virtual ~CTexte() = default;
+
+    // ---- Object kinds, pins, function types and output variables (CTexte.cpp) ----
+
+    // Display name of an internal kind name (exact, case-sensitive); "" for any other name.
+    CString GetObjektArtText(const CString& kind) const;
+    // Display text of a pin of a message or function kind; "" when the kind or the pin is not listed. Five texts
+    // end in a blank, which belongs to them.
+    CString GetPinText(const CString& kind, const CString& pin) const;
+    // Internal kind name of a function type code 1 to 23; "" for any other code.
+    CString GetFunktionsArt(BYTE typeCode) const;
+    CString GetFunktionsArtText(BYTE typeCode) const;
+    // Number of output variables of a type; 0 outside 1 to 23.
+    int GetAusgangVariableAnzahl(int typeCode) const;
+    // Output-variable number (1 to 10) that an output pin of a function kind carries; 0 for any other pin or kind.
+    BYTE GetAusgangVariableNr(const CString& kind, const CString& pin) const;
+    // Short name of output variable nr of a type; "--------" when the type has no such variable.
+    CString GetAusgangVariableText(BYTE typeCode, BYTE nr) const;
+
+    // ---- Designations of functions (CTexteBezeichnung.cpp) ----
+
+    // k, the number of standard designations of a function kind; 0 for any other name.
+    BYTE GetStandardBezAnzahl(const CString& kind) const;
+    // Standard name index (1 to k) with the digit 1 to 9 appended; "------------" without digit for index 0, an
+    // index above k or a kind that is no function kind.
+    CString GetStandardBezeichnung(const CString& kind, BYTE index, BYTE digit) const;
+    // Group 0: the standard designation. Other groups: user-defined designation index + 1 (index 0 to 15) of the
+    // working file, as stored, with the digit 1 to 9 appended; "------------" for an index above 15.
+    CString GetBezeichnung(int file, const CString& kind, const Bezeichnung& designation) const;
+    // The designation as written into the drawing: "------------" shown as "- - - - - -", framed by two blanks on
+    // each side.
+    CString GetBezeichnungText(int file, const CString& kind, const Bezeichnung& designation) const;
+    // Designation of the function in slot 1 to 44 of the working file, unframed; "------------" for any other slot.
+    CString GetFunktionsName(int file, BYTE slot) const;
+
+    // ---- Variable sources (CTexteQuelle.cpp) ----
+
+    // "Utente", "Entrata", "Uscita", "St.Rete", "St.Sonda", "Messag.", "Rete", or for kinds 3 to 46 the designation
+    // of the function numbered kind - 3 ("------------" when no slot holds it); "" for any other kind.
+    CString GetQuelleKurzText(int file, BYTE kind) const;
+    // Name of the variable a source delivers; "------------" for a kind it cannot name, "--------" for an output
+    // variable of a function that does not exist.
+    CString GetQuelleVariableText(int file, BYTE kind, BYTE number) const;
+    // One-line text of a source: "non usato", "<kind> <n> - <variable>" for inputs, outputs, sensor status and
+    // messages, "<kind> - <n>: <variable>" for the others.
+    CString GetQuelleLangText(int file, const Quelle& source) const;
+    // The source label, number label and variable text of one input variable of a function form, from working
+    // file 2. With kind 0 the variable text is "non usato" when noFixedState is set and empty otherwise.
+    void GetQuelleTexte(BYTE kind, BYTE number, BYTE noFixedState, CString& sourceLabel, CString& numberLabel,
+                        CString& variableText) const;
+
+    // ---- Network (CTexteNetz.cpp) ----
+
+    // "DIGITALE n" for 1 to 16, "ANALOG n-16" for 17 to 32, "non usato" otherwise.
+    CString GetNetzNrLangText(BYTE n) const;
+    // As GetNetzNrLangText, with 33 (all) "Tutti Sonde".
+    CString GetNetzStatusText(BYTE n) const;
+    // "DIGITALn" for 1 to 16, "ANALOG.n-16" for 17 to 32, "inutiliz." otherwise.
+    CString GetNetzNrText(BYTE n) const;
+    // As GetNetzNrText, with 33 (all network inputs) "tutti gli ingr. della rete".
+    CString GetNetzNrTextAlle(BYTE n) const;
+    // The number texts of GetNetzNrText, for network outputs.
+    CString GetNetzAusgangNrText(BYTE n) const;
+
+    // ---- Function lists (CTexteListe.cpp) ----
+
+    // Fill the list from working file 2 of the given store handle (a handle of its own when null): entry 0 is
+    // (0, "- - - - - - -"), then in slot order one entry per function of the wanted types, with the reference
+    // value function number + 1 and the function's designation.
+    void GetAnforderungsListe(FunktionsListe& list, CParaDaten* para) const;  // heating and hot-water requests
+    void GetSolarListe(FunktionsListe& list, CParaDaten* para) const;         // solar controls
+    void GetSolarListe2(FunktionsListe& list, CParaDaten* para) const;        // solar controls, for a second form
+    void GetHzkrListe(FunktionsListe& list, CParaDaten* para) const;          // heating-circuit controllers
+    // Index of the first entry 0 to count whose reference value equals value; 0 when none does.
+    BYTE FindInListe(const FunktionsListe& list, BYTE value) const;
+    // Text of the first entry 0 to count whose reference value equals value; "" when none does.
+    CString GetListenBezeichnung(const FunktionsListe& list, BYTE value) const;
+
+    // ---- Protocol file (CTexteProtokoll.cpp) ----
+
+    // The protocol of the drawing evaluation, relative to the program directory.
+    static constexpr const char* kProtokollDatei = "para/Protokoll.tmp";
+    // Code 0 empties the file. Codes 1 to 7 append one entry of three CR LF lines: the code and the text's byte
+    // length, each right-aligned in 8 characters, and the text on one line (a line break inside the text is
+    // written as a blank, so one entry never spans more lines). Any other code does nothing. The file is opened
+    // and closed by every call; when it cannot be opened nothing is written.
+    void WriteProtokoll(int code, const CString& text) const;
+
+private:
+    void FillFunktionsListe(FunktionsListe& list, CParaDaten* para, int type1, int type2) const;
+};

@@ -1,0 +1,68 @@
+// CTexte: lists of the functions of some types, for the combo boxes that reference other functions.
+#include "texts/CTexte.h"
+
+#include "resources/UiTexts.h"
+#include "store/CParaDaten.h"
+#include "store/FuncEntry.h"
+#include "store/ImageLayout.h"
+#include "texts/StandardDesignations.h"
+
+using namespace texts;
+
+void CTexte::FillFunktionsListe(FunktionsListe& list, CParaDaten* para, int type1, int type2) const
+{
+    CParaDaten own;
+    CParaDaten& store = para ? *para : own;
+    list.count = 0;
+    list.entries[0].flag = 0;
+    list.entries[0].text = ui::kNoDesignationList;
+    for (BYTE slot = 1; slot <= layout::kFuncSlots; ++slot) {
+        FuncEntry entry;
+        if (!store.GetFuncEntry(CParaDaten::kWorkFile, slot, entry))
+            entry = FuncEntry();
+        if (entry.type != type1 && entry.type != type2)
+            continue;
+        // 44 slots never overflow the 45 entries.
+        ++list.count;
+        list.entries[list.count].flag = static_cast<BYTE>(entry.number + 1);
+        list.entries[list.count].text = GetFunktionsName(CParaDaten::kWorkFile, slot);
+    }
+}
+
+void CTexte::GetAnforderungsListe(FunktionsListe& list, CParaDaten* para) const
+{
+    FillFunktionsListe(list, para, kTypeAnfHeizung, kTypeAnfWarmwasser);
+}
+
+void CTexte::GetSolarListe(FunktionsListe& list, CParaDaten* para) const
+{
+    FillFunktionsListe(list, para, kTypeSolarregelung, kTypeSolarregelung);
+}
+
+void CTexte::GetSolarListe2(FunktionsListe& list, CParaDaten* para) const
+{
+    FillFunktionsListe(list, para, kTypeSolarregelung, kTypeSolarregelung);
+}
+
+void CTexte::GetHzkrListe(FunktionsListe& list, CParaDaten* para) const
+{
+    FillFunktionsListe(list, para, kTypeHzkrReg, kTypeHzkrReg);
+}
+
+BYTE CTexte::FindInListe(const FunktionsListe& list, BYTE value) const
+{
+    for (int i = 0; i <= list.count && i < FunktionsListe::kEntryCount; ++i) {
+        if (list.entries[i].flag == value)
+            return static_cast<BYTE>(i);
+    }
+    return 0;
+}
+
+CString CTexte::GetListenBezeichnung(const FunktionsListe& list, BYTE value) const
+{
+    for (int i = 0; i <= list.count && i < FunktionsListe::kEntryCount; ++i) {
+        if (list.entries[i].flag == value)
+            return list.entries[i].text;
+    }
+    return CString();
+}

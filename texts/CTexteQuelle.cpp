@@ -1,0 +1,134 @@
+// CTexte: texts of variable sources, as the input-variable forms, the logging lists and the export show them.
+#include "texts/CTexte.h"
+
+#include "resources/UiTexts.h"
+#include "store/CParaDaten.h"
+#include "store/FuncEntry.h"
+
+namespace {
+
+// Source kinds as a record stores them.
+enum QuellenArt : BYTE {
+    kQuelleKeine = 0,      // a user value, or not connected
+    kQuelleEingang = 1,
+    kQuelleAusgang = 2,
+    kQuelleFunktion0 = 3,  // 3 to 46: output variable of the function numbered kind - 3
+    kQuelleFunktion43 = 46,
+    kQuelleNetzStatus = 96,
+    kQuelleSensorStatus = 97,
+    kQuelleMeldung = 98,
+    kQuelleNetzEingang = 99,
+};
+static_assert(kQuelleFunktion43 - kQuelleFunktion0 == 43 && kQuelleNetzEingang == 99);
+
+bool IsFunktion(BYTE kind) { return kind >= kQuelleFunktion0 && kind <= kQuelleFunktion43; }
+
+// The slot holding function number kind - 3; 0 when none does.
+BYTE FunktionsSlot(int file, BYTE kind)
+{
+    CParaDaten para;
+    return para.FindFuncByNumber(file, static_cast<BYTE>(kind - kQuelleFunktion0));
+}
+
+}  // namespace
+
+CString CTexte::GetQuelleKurzText(int file, BYTE kind) const
+{
+    switch (kind) {
+    case kQuelleKeine:
+        return ui::kSourceUser;
+    case kQuelleEingang:
+        return ui::kSourceInput;
+    case kQuelleAusgang:
+        return ui::kSourceOutput;
+    case kQuelleNetzStatus:
+        return ui::kSourceNetworkStatus;
+    case kQuelleSensorStatus:
+        return ui::kSourceSensorStatus;
+    case kQuelleMeldung:
+        return ui::kSourceMessage;
+    case kQuelleNetzEingang:
+        return ui::kSourceNetworkInput;
+    default:
+        break;
+    }
+    if (!IsFunktion(kind))
+        return CString();
+    // A source naming a function that no slot holds shows as a function without designation.
+    const BYTE slot = FunktionsSlot(file, kind);
+    return slot ? GetFunktionsName(file, slot) : CString(ui::kNoDesignation);
+}
+
+CString CTexte::GetQuelleVariableText(int file, BYTE kind, BYTE number) const
+{
+    switch (kind) {
+    case kQuelleKeine:
+        return ui::kNotUsed;
+    case kQuelleNetzStatus:
+        return GetNetzStatusText(number);
+    case kQuelleNetzEingang:
+        return GetNetzNrLangText(number);
+    default:
+        break;
+    }
+    if (IsFunktion(kind)) {
+        // With no slot there is no type, and type 0 has no output variables.
+        FuncEntry entry;
+        CParaDaten para;
+        const BYTE slot = FunktionsSlot(file, kind);
+        if (!slot || !para.GetFuncEntry(file, slot, entry))
+            entry = FuncEntry();
+        return GetAusgangVariableText(static_cast<BYTE>(entry.type), number);
+    }
+    return ui::kNoDesignation;
+}
+
+CString CTexte::GetQuelleLangText(int file, const Quelle& source) const
+{
+    if (source.kind == kQuelleKeine)
+        return ui::kNotUsed;
+    const CString kindText = GetQuelleKurzText(file, source.kind);
+    const CString variable = GetQuelleVariableText(file, source.kind, source.number);
+    CString text;
+    switch (source.kind) {
+    case kQuelleEingang:
+    case kQuelleAusgang:
+    case kQuelleSensorStatus:
+    case kQuelleMeldung:
+        text.Format("%s %d - %s", kindText.GetString(), source.number, variable.GetString());
+        break;
+    default:
+        text.Format("%s - %d: %s", kindText.GetString(), source.number, variable.GetString());
+        break;
+    }
+    return text;
+}
+
+void CTexte::GetQuelleTexte(BYTE kind, BYTE number, BYTE noFixedState, CString& sourceLabel, CString& numberLabel,
+                            CString& variableText) const
+{
+    if (kind == kQuelleKeine) {
+        sourceLabel = ui::kSourceUser;
+        numberLabel.Empty();
+        variableText = noFixedState ? CString(ui::kNotUsed) : CString();
+        return;
+    }
+    switch (kind) {
+    case kQuelleEingang:
+    case kQuelleAusgang:
+    case kQuelleNetzStatus:
+    case kQuelleSensorStatus:
+    case kQuelleMeldung:
+    case kQuelleNetzEingang:
+        sourceLabel = GetQuelleKurzText(CParaDaten::kWorkFile, kind);
+        break;
+    default: {
+        // Every other kind is taken as a function output; a kind beyond 46 names no function there can be.
+        const BYTE slot = IsFunktion(kind) ? FunktionsSlot(CParaDaten::kWorkFile, kind) : 0;
+        sourceLabel = slot ? GetFunktionsName(CParaDaten::kWorkFile, slot) : CString(ui::kNoDesignation);
+        break;
+    }
+    }
+    numberLabel.Format("%d:", number);
+    variableText = GetQuelleVariableText(CParaDaten::kWorkFile, kind, number);
+}
