@@ -1,10 +1,12 @@
 // Progress ranges: nested ranges map percentages into their enclosing range, the top level sets the position.
 #include "texts/CFortschritt.h"
 
+#include "platform/CProgressCtrl.h"
+
 #include <climits>
 #include <cmath>
 
-CFortschritt::CFortschritt(ProgressPosition* control, int from, int to) : m_control(control), m_from(from), m_to(to)
+CFortschritt::CFortschritt(CProgressCtrl* control, int from, int to) : m_control(control), m_from(from), m_to(to)
 {
 }
 

@@ -3,30 +3,26 @@
 // own percentage without knowing where on the bar it lands.
 #pragma once
 
-// The control a top-level range moves: anything with a settable position.
-class ProgressPosition {
-public:
-    virtual ~ProgressPosition() = default;
-    virtual void SetPos(int position) = 0;
-};
+class CProgressCtrl;
 
 class CFortschritt {
 public:
     // A range on a control: 0 percent is position from, 100 percent position to. Does not own the control.
-    CFortschritt(ProgressPosition* control, int from, int to);
+    CFortschritt(CProgressCtrl* control, int from, int to);
     // A range inside another: 0 percent is the enclosing range's percentage from, 100 percent its to. Does not own
     // the enclosing range, which must outlive this one.
     CFortschritt(CFortschritt* enclosing, int from, int to);
 
     // Moves the bar. A nested range passes the mapped percentage on unrounded; the top level truncates toward zero
-    // to a position. Percentages outside 0 to 100 are mapped without clamping (the control clamps to its range).
+    // to a position and sets it on the control (which clamps it to its range). Percentages outside 0 to 100 are
+    // mapped without clamping.
     void SetProzent(float percent);
 
 private:
     void SetProzentExact(double percent);
 
     CFortschritt* m_enclosing = nullptr;
-    ProgressPosition* m_control = nullptr;
+    CProgressCtrl* m_control = nullptr;
     int m_from = 0;
     int m_to = 0;
 };
