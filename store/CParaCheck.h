@@ -9,11 +9,26 @@
 // The class is split over several source files:
 //   CParaCheck.cpp    the shared operations: source kinds, flags, the designation and the digital source triple
 //                     with which every function-record repair begins
+//   CParaCheckPlant.cpp     inputs, outputs, anti-seize settings
+//   CParaCheckSettings.cpp  controller settings
+//   CParaCheckMeldung.cpp   messages
+//   CParaCheckNetz.cpp      network records
+//   CParaCheckLogging.cpp   CAN data logging
 // The repairs of each record kind go into further CParaCheck<Area>.cpp files and are declared in a section of their
 // own below.
 #pragma once
 
 #include "platform/Types.h"
+#include "store/AntiblockierschutzParam.h"
+#include "store/AusgangParam.h"
+#include "store/EingangParam.h"
+#include "store/LoggingListen.h"
+#include "store/MeldungParam.h"
+#include "store/NetzEingang.h"
+#include "store/NetzwerkParam.h"
+#include "store/Quelle.h"
+#include "store/ReglerEinstellungen.h"
+#include "store/Sendebedingungen.h"
 
 class CParaCheck {
 public:
@@ -49,4 +64,37 @@ public:
     // A digital source triple (kind, inverted flag, number): an unknown kind becomes 0; with kind 0 the number is
     // the fixed value and is repaired with CheckFlag. The inverted flag is not repaired.
     void CheckDigitalQuelle(BYTE* triple, BYTE keepLowBit);
+
+    // ---- Inputs, outputs, anti-seize settings (CParaCheckPlant.cpp) ----
+
+    // A designation index outside a list 1..k becomes k + 1 (none) with digit 0. Fields the type does not use are
+    // set to fixed values, so that the shared stored bytes hold what the type needs.
+    void CheckEingang(BYTE n, EingangParam& record);
+    void CheckAusgang(BYTE n, AusgangParam& record);
+    // A time of day above 143 becomes 07.00.
+    void CheckAntiblockierschutz(AntiblockierschutzParam& record);
+
+    // ---- Controller settings (CParaCheckSettings.cpp) ----
+
+    // Contrast, brightness, light-off; a digit above 9 resets all four expert-code digits to the default code.
+    void CheckRegler(ReglerEinstellungen& record);
+
+    // ---- Messages (CParaCheckMeldung.cpp) ----
+
+    void CheckMeldung(MeldungParam& record, BYTE keepLowBit);
+
+    // ---- Network (CParaCheckNetz.cpp) ----
+
+    void CheckNetzKnoten(NetzwerkParam& record);
+    void CheckNetzZeiten(Sendebedingungen& record);
+    void CheckNetzTimeouts(BYTE timeouts[8]);
+    // Unknown kinds and network inputs (a network input cannot feed a network output) become kind 0.
+    void CheckNetzAusgaengeDigital(Quelle sources[16]);
+    void CheckNetzAusgaengeAnalog(Quelle sources[16]);
+    void CheckNetzEingaengeDigital(NetzEingang inputs[16]);
+    void CheckNetzEingaengeAnalog(NetzEingang inputs[16]);
+
+    // ---- CAN data logging (CParaCheckLogging.cpp) ----
+
+    void CheckLogging(LoggingListen& record);
 };

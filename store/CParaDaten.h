@@ -20,6 +20,11 @@
 //                                raw slot transfer, moving a slot
 //   CParaDatenBezeichnung.cpp    designation codes and the 16 user-defined designations
 //   CParaDatenTextArea.cpp       compiler and export paths, export options and language code of the text area
+//   CParaDatenPlant.cpp          inputs, outputs and the anti-seize settings
+//   CParaDatenSettings.cpp       controller settings, potentiostat and welcome screen
+//   CParaDatenMeldung.cpp        message records
+//   CParaDatenNetz.cpp           network settings, transmission conditions, network inputs and output sources
+//   CParaDatenLogging.cpp        CAN data logging and the function overview list
 //   CParaDatenFuncRecord.cpp     the read and write steps shared by the records of all function types
 // Record operations of further areas go into further CParaDaten<Area>.cpp files and are declared in a section of
 // their own below.
@@ -27,6 +32,19 @@
 
 #include "platform/CString.h"
 #include "platform/Types.h"
+#include "store/AntiblockierschutzParam.h"
+#include "store/AusgangParam.h"
+#include "store/BegruessungsText.h"
+#include "store/EingangParam.h"
+#include "store/FuncViewEntry.h"
+#include "store/LoggingListen.h"
+#include "store/MeldungParam.h"
+#include "store/NetzEingang.h"
+#include "store/NetzwerkParam.h"
+#include "store/PotentiostatParam.h"
+#include "store/Quelle.h"
+#include "store/ReglerEinstellungen.h"
+#include "store/Sendebedingungen.h"
 #include "store/Bezeichnung.h"
 #include "store/DrawingReader.h"
 #include "store/ExportFilter.h"
@@ -146,6 +164,84 @@ public:
     // letters or an unreadable file. Other codes are written as never written.
     int GetSprache(int file);
     bool SetSprache(int file, int code);
+
+    // ---- Inputs, outputs and anti-seize settings (CParaDatenPlant.cpp) ----
+    // A get sets the type to 0 first, so a failed read leaves an unused input or output; on success every field
+    // is decoded afresh (fields the record's form does not carry read as 0). A set builds the record from FF.
+
+    bool GetEingang(int file, BYTE n, EingangParam& record);
+    bool SetEingang(int file, BYTE n, EingangParam record);
+    // Outputs 1 to 14 give fields type .. runTime (and for output 14 its two flags); outputs 15 and 16 the analog
+    // fields with type 0.
+    bool GetAusgang(int file, BYTE n, AusgangParam& record);
+    bool SetAusgang(int file, BYTE n, AusgangParam record);
+    // A failed read leaves the record as it was.
+    bool GetAntiblockierschutz(int file, AntiblockierschutzParam& record);
+    bool SetAntiblockierschutz(int file, AntiblockierschutzParam record);
+
+    // ---- Controller settings, potentiostat, welcome screen (CParaDatenSettings.cpp) ----
+    // A get that fails leaves its record as it was.
+
+    bool GetReglerEinst(int file, ReglerEinstellungen& record);
+    // Writes the format mark 3 whatever field 0 holds.
+    bool SetReglerEinst(int file, ReglerEinstellungen record);
+    // Only the release flag is read; the other fields become 0.
+    bool GetPotentiostat(int file, PotentiostatParam& record);
+    // The release flag and the fixed image of the rest of the record.
+    bool SetPotentiostat(int file, PotentiostatParam record);
+    // A screen marked as default reads as the default texts with flag 0.
+    bool GetBegruessung(int file, BegruessungsText& record);
+    // Flag 0 stores the default mark (the lines are not kept); otherwise each line cut to 22 characters, in display
+    // characters, padded with blanks.
+    bool SetBegruessung(int file, BegruessungsText record);
+    static void GetDefaultBegruessung(BegruessungsText& record);
+    // Windows-1252 text to the display's characters and back, one for one; characters without a display code
+    // become the replacement.
+    static void ToReglerZeichen(CString& text, char replacement);
+    static void FromReglerZeichen(CString& text, char replacement);
+
+    // ---- Messages (CParaDatenMeldung.cpp) ----
+
+    // The 16 stored bytes of message slot 1..8.
+    bool ReadMeldungRaw(int file, BYTE slot, BYTE* record);
+    bool WriteMeldungRaw(int file, BYTE slot, const BYTE* record);
+    // With complete, the three sources are then taken from the drawing when the slot has an object. A failed read
+    // leaves the record as it was.
+    bool GetMeldung(int file, BYTE slot, MeldungParam& record, bool complete);
+    bool SetMeldung(int file, BYTE slot, MeldungParam record);
+
+    // ---- Network (CParaDatenNetz.cpp) ----
+    // A failed read leaves the record as it was. Sets write the whole stored size, unused bytes FF.
+
+    bool GetNetzwerk(int file, NetzwerkParam& record);
+    bool SetNetzwerk(int file, NetzwerkParam record);
+    bool GetSendebedingungen(int file, Sendebedingungen& record);
+    bool SetSendebedingungen(int file, Sendebedingungen record);
+    // Time-outs in minutes: digital network inputs 1..4, 5..8, 9..12, 13..16, then analog 17..20 .. 29..32.
+    bool GetNetzTimeouts(int file, BYTE timeouts[8]);
+    bool SetNetzTimeouts(int file, const BYTE timeouts[8]);
+    // The sources of network outputs 1..16 (17..32). With complete, the drawing's network-output objects then
+    // replace them; entries without an object become kind 0, number 0.
+    bool GetNetzAusgaengeDigital(int file, Quelle sources[16], bool complete);
+    bool GetNetzAusgaengeAnalog(int file, Quelle sources[16], bool complete);
+    bool SetNetzAusgaengeDigital(int file, const Quelle sources[16]);
+    bool SetNetzAusgaengeAnalog(int file, const Quelle sources[16]);
+    // Network inputs 1..16 and 17..32.
+    bool GetNetzEingaengeDigital(int file, NetzEingang inputs[16]);
+    bool SetNetzEingaengeDigital(int file, const NetzEingang inputs[16]);
+    bool GetNetzEingaengeAnalog(int file, NetzEingang inputs[16]);
+    bool SetNetzEingaengeAnalog(int file, const NetzEingang inputs[16]);
+
+    // ---- CAN data logging and function overview (CParaDatenLogging.cpp) ----
+
+    // Working files 1 and 2 whose master node is FF (never written) give the default logging block.
+    bool GetLoggingListen(int file, LoggingListen& record);
+    // True only when all five stored parts were written.
+    bool SetLoggingListen(int file, const LoggingListen& record);
+    // All 128 entries FF FF FF first, then the stored list up to its end mark.
+    bool GetFuncView(int file, FuncViewEntry entries[128]);
+    // Entries up to the first of kind FF; the rest of the stored list FF.
+    bool SetFuncView(int file, const FuncViewEntry entries[128]);
 
 protected:
     // Range checks shared by the record operations of every area.

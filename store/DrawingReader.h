@@ -13,10 +13,13 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "store/Quelle.h"
 
 #include <functional>
 #include <memory>
 #include <span>
+
+struct MeldungParam;
 
 class DrawingReader {
 public:
@@ -49,6 +52,17 @@ public:
     void Complete(int objectId, std::span<const PinCompletion> pins, BYTE* fields);
 
     // ---- Completion of function and message records: one operation per record kind ----
+
+    // Message object: input pins 1, 2, 3 into the three sources of the record (DrawingReaderPlant.cpp).
+    virtual void GetQuellenMeldung(int objectId, MeldungParam& record);
+
+    // ---- Sources of the network outputs (DrawingReaderPlant.cpp) ----
+
+    // For every "Netzwerkausgang" object whose network number n is 1..16 (17..32), the source at its input pin
+    // becomes entry n - 1 (n - 17); every entry without such an object becomes kind 0, number 0. The reader that
+    // knows no drawing clears all 16.
+    virtual void GetNetzAusgaengeDigital(Quelle sources[16]);
+    virtual void GetNetzAusgaengeAnalog(Quelle sources[16]);
 };
 
 using DrawingReaderFactory = std::function<std::unique_ptr<DrawingReader>()>;

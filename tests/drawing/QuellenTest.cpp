@@ -3,6 +3,7 @@
 
 #include "drawing/CZeichnung.h"
 #include "drawing/DrawingServices.h"
+#include "drawing/StoreDrawingReader.h"
 
 #include <map>
 
@@ -153,6 +154,23 @@ TEST_F(QuellenTest, NetworkOutputSourcesTables)
         // Two objects numbered 3: the later one wins.
         EXPECT_EQ(digital[i], (i == 2 ? Quelle{7, 1} : Quelle{0, 0})) << i;
     }
+}
+
+TEST_F(QuellenTest, StoreCompletesRecordsThroughTheDrawing)
+{
+    drawing::InstallStoreDrawingReader();
+    // Fields: source kind and number of "Wert a" at 0/1, the flags of "Ergebnis" at 2..17, six flags at 18..23.
+    const DrawingReader::PinCompletion pins[] = {{DrawingReader::PinCompletion::Source, 2, 0, 1},
+                                                 {DrawingReader::PinCompletion::Flags16, 4, 2},
+                                                 {DrawingReader::PinCompletion::Flags6, 5, 18}};
+    BYTE fields[24];
+    std::fill(fields, fields + 24, 9);
+    OpenDrawingReader()->Complete(200, pins, fields);
+    SetDrawingReaderFactory(nullptr);
+    EXPECT_EQ(fields[0], 1);
+    EXPECT_EQ(fields[1], 5);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(fields[2 + i], i == 2 || i == 10 ? 1 : 0) << i;
+    EXPECT_EQ(std::vector<BYTE>(fields + 18, fields + 24), (std::vector<BYTE>{0, 0, 0, 0, 0, 1}));
 }
 
 TEST_F(QuellenTest, ReadConnectionsBoundsAndMissingFile)

@@ -1,0 +1,22 @@
+// The parameter store's view of the drawing, answered by the drawing reader over the exchange files.
+#pragma once
+
+#include "drawing/CZeichnung.h"
+#include "store/DrawingReader.h"
+
+namespace drawing {
+
+// A drawing reader for one record read: the pin sources and output flags with which the store completes a record.
+class StoreDrawingReader : public DrawingReader {
+public:
+    void GetPinQuelle(int objectId, BYTE pin, BYTE& kind, BYTE& number) override;
+    void GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16]) override;
+
+private:
+    CZeichnung m_zeichnung;
+};
+
+// Makes every reader the store opens a StoreDrawingReader; start-up calls it once.
+void InstallStoreDrawingReader();
+
+}  // namespace drawing
