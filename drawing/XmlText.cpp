@@ -40,6 +40,8 @@ int XmlToUInt(const XMLCh* text, bool* clean)
             ok = false;  // an overflowing number raises inside the library
         }
     }
+    // A number beyond the signed 32-bit range cannot be an id or a number of the drawing.
+    if (value > 0x7FFFFFFFu) ok = false;
     if (clean) *clean = ok;
     return ok ? static_cast<int>(value) : 0;
 }

@@ -37,7 +37,7 @@ private:
 };
 
 // The unsigned decimal number of the text (blanks around it allowed) as a signed 32-bit value; 0, and *clean false,
-// when the text is no such number.
+// when the text is no such number or the number is above the signed 32-bit range.
 int XmlToUInt(const XMLCh* text, bool* clean = nullptr);
 
 // Blanks every control character (below 0x20, and 0x7F), so a stored text can never break a line of the exchange

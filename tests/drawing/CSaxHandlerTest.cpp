@@ -102,6 +102,34 @@ TEST_F(CSaxHandlerTest, ParticipantEntriesFollowTheCountedPins)
     EXPECT_EQ(Field(ks, 1400 + 90 + 9 * 60, 60), Txt("beteiligte Funktion 7") + Int(0) + Int(0) + Int(11));
 }
 
+TEST_F(CSaxHandlerTest, KnownKindWithoutGroupsWritesFullRecords)
+{
+    ASSERT_EQ(Parse(Doc(Obj("rectangle", 7, "Anforderung Heizung$5", "") + Obj("rectangle", 8, "Meldung", ""))), 0);
+    const std::string ks = Ks();
+    ASSERT_EQ(ks.size(), 2800u);
+    EXPECT_EQ(Field(ks, 0, 90), Txt("Anforderung Heizung") + Int(7) + Int(0) + Txt("") + Int(0));
+    EXPECT_EQ(Field(ks, 90, 60), Txt("") + Int(0) + Int(6) + Int(0));
+    EXPECT_EQ(Field(ks, 90 + 5 * 60, 60), Txt("") + Int(0) + Int(8) + Int(0));
+    EXPECT_EQ(Field(ks, 450, 950), std::string(948, ' ') + "\r\n");
+    EXPECT_EQ(Tr().size(), 1000u);
+    EXPECT_EQ(ReadFile("para/FuncIDs.tmp"), Int(7) + Int(2) + Int(5));
+    EXPECT_EQ(ReadFile("para/MeldungIDs.tmp"), Int(8) + Int(-1));
+}
+
+TEST_F(CSaxHandlerTest, NumbersThatDoNotFitTheirFieldAreUnassigned)
+{
+    // An id wider than its 8 characters, or beyond the 32-bit range, would shift every field after it.
+    ASSERT_EQ(Parse(Doc(Obj("rectangle", 123456789, "Eingang$1",
+                            Text(4294967295u, "Bezeichnung", "x") + Connector(99999999, "Eingang", {5})))),
+              0);
+    const std::string ks = Ks();
+    ASSERT_EQ(ks.size(), 1400u);
+    EXPECT_EQ(Field(ks, 30, 10), Int(0));
+    EXPECT_EQ(Field(ks, 50, 40), Txt("x") + Int(0));
+    EXPECT_EQ(Field(ks, 110, 60), Txt("Eingang") + Int(99999999) + Int(1) + Int(0));
+    EXPECT_EQ(ReadFile("para/Connect2Fang.tmp"), Int(0) + Int(99999999) + Int(1) + Int(5));
+}
+
 TEST_F(CSaxHandlerTest, OutputInputPinTakesItsKindFromTheNumber)
 {
     struct Case {

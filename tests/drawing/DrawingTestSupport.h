@@ -72,24 +72,24 @@ inline std::string Doc(const std::string& objects)
 }
 
 // An object with its header and groups.
-inline std::string Obj(const std::string& type, int id, const std::string& name, const std::string& inner)
+inline std::string Obj(const std::string& type, long long id, const std::string& name, const std::string& inner)
 {
     return "<object><type>" + type + "</type><id>" + std::to_string(id) + "</id><name>" + name + "</name>" + inner +
            "</object>\n";
 }
 
-inline std::string Group(const std::string& type, int id, const std::string& name, const std::string& inner = "")
+inline std::string Group(const std::string& type, long long id, const std::string& name, const std::string& inner = "")
 {
     return "<groupobject><type>" + type + "</type><id>" + std::to_string(id) + "</id><name>" + name + "</name>" +
            inner + "</groupobject>";
 }
 
-inline std::string Text(int id, const std::string& role, const std::string& string)
+inline std::string Text(long long id, const std::string& role, const std::string& string)
 {
     return Group("text", id, role, "<string>" + string + "</string>");
 }
 
-inline std::string Connector(int id, const std::string& pin, std::initializer_list<int> lines)
+inline std::string Connector(long long id, const std::string& pin, std::initializer_list<int> lines)
 {
     std::string inner;
     if (lines.size() > 0) {
