@@ -3,6 +3,7 @@
 // Each resource file of this folder (one per dialog or group of forms, toolbars, the string table) defines one
 // function that adds its tables to platform::ResourceRegistry, and is listed here.
 #include "resources/Resources.h"
+#include "resources/ResourceTables.h"
 
 #include <initializer_list>
 
@@ -13,7 +14,9 @@ namespace {
 using Registrar = void (*)();
 
 // Resource files add their registration function here.
-constexpr std::initializer_list<Registrar> kRegistrars = {};
+constexpr std::initializer_list<Registrar> kRegistrars = {
+    RegisterDatentransferTemplate,
+};
 
 }  // namespace
 

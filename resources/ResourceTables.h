@@ -1,0 +1,8 @@
+// The registration functions of the resource files of this folder; Resources.cpp calls each once.
+#pragma once
+
+namespace resources {
+
+void RegisterDatentransferTemplate();
+
+}  // namespace resources

@@ -1,0 +1,225 @@
+// The application object: start-up, single instance, command file and the file commands.
+#include "shell/CMorv9274App.h"
+
+#include "platform/CWaitCursor.h"
+#include "platform/LastError.h"
+#include "platform/ProcessExit.h"
+#include "platform/Prompts.h"
+#include "platform/Win32File.h"
+#include "platform/Win32Window.h"
+#include "resources/Resources.h"
+#include "resources/UiTexts.h"
+#include "shell/CommandFile.h"
+#include "shell/StartContext.h"
+#include "store/CParaDaten.h"
+#include "store/FileHeader.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kMutexName[] = "morv9274 Mutex String";
+constexpr char kMainWindowTitle[] = "Vorna - morv9274";
+constexpr char kParaMagic[] = "KAVELMOR_STEUERKONTORE_PARA_FILE";
+constexpr int kLanguageIta = 3;
+constexpr DWORD kMutexWaitMs = 2000;
+// After giving up on the mutex, how long the run waits for the other instance to let go before it touches the
+// working files (that instance was asked to close).
+constexpr DWORD kMutexGiveWayMs = 15000;
+
+const char* const kCommands[] = {"start", "close", "new", "open", "save", "saveas", "param", "parser",
+                                 "paraimport", "funcview", "funcorder", "msgorder", "onlineschema", "canlogging"};
+
+const char* const kParamKinds[] = {
+    "Eingang", "Ausgang", "Analog_Ausgang", "Mischer_Ausgang", "Sensorstatus", "Meldung", "Signal_Übernahme",
+    "Signal_Übergabe", "Analogfunktion", "Anforderung Heizung", "Anforderung Warmwasser", "Funktionskontrolle",
+    "Heizkreisregler", "Kesselkaskade", "Kühlfunktion", "Ladepumpe", "Logikfunktion", "Mischerregelfunktion",
+    "PID-Regelung", "Profilfunktion", "Schaltuhr", "Solarregelung", "Solarvorrang", "Startfunktion",
+    "Synchronisation", "Timerfunktion", "Vergleich", "Wärmemengenzähler", "Wartungsfunktion", "Zähler",
+    "Zirkulation", "Netzwerkeingang", "Netzwerkstatus", "Netzwerkausgang"};
+static_assert(sizeof kParamKinds / sizeof kParamKinds[0] == 34);
+
+CMorv9274App* g_pApp = nullptr;
+
+template <size_t N>
+bool IsOneOf(const CString& value, const char* const (&list)[N])
+{
+    for (const char* entry : list)
+        if (value == entry)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+CMorv9274App::CMorv9274App() : CWinApp(nullptr)
+{
+    g_pApp = this;
+}
+
+CMorv9274App::~CMorv9274App()
+{
+    ExitCleanup();
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+CString CMorv9274App::GetModuleDirectory()
+{
+    return platform::ProgramDirectory();
+}
+
+bool CMorv9274App::IsParamKind(const CString& kind)
+{
+    return IsOneOf(kind, kParamKinds);
+}
+
+bool CMorv9274App::IsKnownCommand(const CString& command)
+{
+    return IsOneOf(command, kCommands);
+}
+
+void CMorv9274App::StartupMessage(const char* number, const CString& text, UINT flags)
+{
+    CString caption;
+    caption.Format(ui::kMessageCaption, number);
+    MessageBoxA(m_hOwner, text, caption, flags);
+}
+
+void CMorv9274App::ExitCleanup()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    CWaitCursor wait;
+    UnregisterDdeServer();
+    if (g_pApp && g_pApp->m_hMutex) {
+        ReleaseMutex(g_pApp->m_hMutex);
+        g_pApp->m_hMutex = nullptr;
+    }
+    CParaDaten::ReleaseFiles();
+}
+
+void CMorv9274App::EndRun()
+{
+    platform::EndProcess(0);
+}
+
+void CMorv9274App::KeepSingleInstance()
+{
+    m_hMutex = CreateMutexA(nullptr, TRUE, kMutexName);
+    if (GetLastError() != ERROR_ALREADY_EXISTS)
+        return;
+    bool acquired = WaitForSingleObject(m_hMutex, kMutexWaitMs) == WAIT_OBJECT_0;
+    if (!acquired) {
+        CString text;
+        text.Format("%s\n\n%s\n%s", ui::kAlreadyRunning, ui::kTryingToEndOther, ui::kDataLossPossible);
+        StartupMessage("1.000", text, kStartupError);
+    }
+    if (HWND other = FindWindowA(nullptr, kMainWindowTitle))
+        PostMessageA(other, WM_CLOSE, 0, 0);
+    // The other instance is still in its start-up and may be writing the working files: give it time to end
+    // before this run touches them.
+    if (!acquired)
+        WaitForSingleObject(m_hMutex, kMutexGiveWayMs);
+}
+
+BOOL CMorv9274App::InitInstance()
+{
+    platform::AddExitHook(&CMorv9274App::ExitCleanup);
+    resources::RegisterResources();
+    CParaDaten store;
+    m_hOwner = GetActiveWindow();
+
+    KeepSingleInstance();
+
+    for (bool& first : g_bFirstActivation)
+        first = true;
+    g_nDrawingCheckFlags = 0;
+
+    SetCurrentDirectoryA(GetModuleDirectory());
+    _mkdir("para");
+
+    if (!RegisterDdeServer())
+        MessageBoxA(m_hOwner, ui::kDdeInitFailed, ui::kDdeInitCaption, kStartupWarning);
+
+    CString invalidCall;
+    invalidCall.Format("%s\n\n%s", ui::kInvalidCall, ui::kCannotRun);
+    StartValues start;
+    if (!ParseCmdFileArgument(m_arguments, start)) {
+        StartupMessage("1.002", invalidCall, kStartupError);
+        EndRun();
+    }
+    g_strCmd = start.cmd;
+    g_strEngPath = start.engPath;
+    g_strXmlPath = start.xmlPath;
+    g_strXmlDir = start.xmlDir;
+    g_strName = start.name;
+    g_nId = start.id;
+
+    // A command that works on the parameter file beside the drawing needs a drawing path with a file name in it.
+    const bool needsDrawing = g_strCmd == "open" || g_strCmd == "save" || g_strCmd == "saveas";
+    if (g_strXmlPath.IsEmpty() || !IsKnownCommand(g_strCmd) ||
+        (needsDrawing && CParaDaten::ParameterFilePath(g_strEngPath, "par").IsEmpty())) {
+        StartupMessage("1.003", invalidCall, kStartupError);
+        EndRun();
+    }
+
+    if (g_strCmd == "new" || g_strCmd == "start") {
+        if (!store.CreateEmptyFile(CParaDaten::kParaFile))
+            StartupMessage("1.049", ui::kCreateParaFailed, kStartupError);
+        store.SetSprache(CParaDaten::kParaFile, kLanguageIta);
+        EndRun();
+    }
+    if (g_strCmd == "save" || g_strCmd == "saveas") {
+        if (!store.SaveBesideDrawing(g_strEngPath))
+            StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
+        EndRun();
+    }
+    if (g_strCmd == "close")
+        EndRun();
+    if (g_strCmd == "param" && !IsParamKind(g_strName)) {
+        StartupMessage("1.008", ui::kCannotParameterise, kStartupWarning);
+        EndRun();
+    }
+    bool translate = false;
+    if (g_strCmd == "open")
+        RunOpenCommand(translate);
+    RunEvaluatedCommand(translate);
+    return FALSE;
+}
+
+void CMorv9274App::RunOpenCommand(bool& translate)
+{
+    CParaDaten store;
+    translate = false;
+    CString text;
+    if (!store.LoadBesideDrawing(g_strEngPath)) {
+        text.Format("%s\n\n%s\n%s", ui::kLoadParaFailed, ui::kParaFileNotLoaded, ui::kNewEmptyArea);
+        StartupMessage("1.043", text, kStartupError);
+        if (!store.CreateEmptyFile(CParaDaten::kParaFile))
+            StartupMessage("1.050", ui::kCreateParaFailed, kStartupError);
+        translate = true;
+    } else {
+        FileHeader header;
+        if (!store.CheckFileHeader(CParaDaten::kParaFile, &header) || header.magic != kParaMagic) {
+            text.Format("%s\n\n%s\n%s", ui::kWrongParametrisation, ui::kCannotRestore, ui::kNewEmptyArea);
+            StartupMessage("1.004", text, kStartupError);
+            if (!store.CreateEmptyFile(CParaDaten::kParaFile))
+                StartupMessage("1.051", ui::kCreateParaFailed, kStartupError);
+        } else if (header.formatVersion < 1.0f) {
+            text.Format("%s\n\n%s\n%s\n%s", ui::kOldStructure, ui::kConvertingNow, ui::kIncompatibilities,
+                        ui::kCheckNewParametrisation);
+            StartupMessage("1.005", text, kStartupWarning);
+            store.ConvertFile();
+        } else if (header.formatVersion > 1.0f) {
+            text.Format("%s\n\n%s\n\n%s\n%s\n%s", ui::kNewStructure, ui::kUseNewerVorna, ui::kConvertingToSupported,
+                        ui::kIncompatibilities, ui::kCheckNewParametrisation);
+            StartupMessage("1.007", text, kStartupWarning);
+            store.ConvertFile();
+        }
+    }
+    if (store.GetSprache(CParaDaten::kParaFile) != kLanguageIta)
+        translate = true;
+}

@@ -1,0 +1,144 @@
+// Running the program binary in a temporary program directory.
+#include "ProgramRun.h"
+
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace testsupport {
+namespace {
+
+std::vector<std::string> BoxLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        // Only message boxes have two tabs: caption, flags, text.
+        size_t tab = line.find('\t');
+        if (tab != std::string::npos && line.find('\t', tab + 1) != std::string::npos)
+            lines.push_back(platform::Utf8ToCp1252(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+ProgramHome::ProgramHome()
+{
+    static int counter = 0;
+    m_dir = std::filesystem::temp_directory_path() /
+            ("morv-e2e-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(m_dir);
+    std::filesystem::create_directories(m_dir);
+}
+
+ProgramHome::~ProgramHome()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(m_dir, ec);
+}
+
+void ProgramHome::WriteFile(const std::string& relative, const std::string& bytes) const
+{
+    std::filesystem::create_directories((m_dir / relative).parent_path());
+    platform::WriteFileAtomically(Path(relative).c_str(), bytes);
+}
+
+std::string ProgramHome::ReadFile(const std::string& relative) const
+{
+    std::string bytes;
+    platform::ReadWholeFile(Path(relative).c_str(), bytes);
+    return bytes;
+}
+
+std::string ProgramHome::WriteCommandFile(const std::vector<std::pair<std::string, std::string>>& keys,
+                                          const std::string& name) const
+{
+    std::string text;
+    for (const auto& [key, value] : keys)
+        text += key + "\r\n" + value + "\r\n";
+    WriteFile(name, text);
+    return Path(name);
+}
+
+pid_t ProgramHome::Start(const std::vector<std::string>& args) const
+{
+    std::vector<std::string> argv = {MORV9274_BINARY};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<char*> cargv;
+    for (auto& a : argv)
+        cargv.push_back(a.data());
+    cargv.push_back(nullptr);
+
+    std::vector<std::string> env = {"MORV9274_HOME=" + m_dir.string()};
+    for (char** e = environ; *e; ++e)
+        if (std::string(*e).rfind("MORV9274_HOME=", 0) != 0)
+            env.push_back(*e);
+    std::vector<char*> cenv;
+    for (auto& e : env)
+        cenv.push_back(e.data());
+    cenv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    std::string errPath = Path("stderr.txt");
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, cargv[0], &actions, nullptr, cargv.data(), cenv.data()) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+ProgramResult ProgramHome::Finish(pid_t pid) const
+{
+    ProgramResult result;
+    if (pid <= 0)
+        return result;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            result.boxes = BoxesSoFar();
+            return result;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.boxes = BoxesSoFar();
+    return result;
+}
+
+std::vector<std::string> ProgramHome::BoxesSoFar() const
+{
+    return BoxLines(ReadFile("stderr.txt"));
+}
+
+ProgramResult ProgramHome::Run(const std::vector<std::string>& args) const
+{
+    return Finish(Start(args));
+}
+
+ProgramResult ProgramHome::RunCommand(const std::vector<std::pair<std::string, std::string>>& keys) const
+{
+    return Run({"-cmdfile", "\"" + WriteCommandFile(keys) + "\""});
+}
+
+}  // namespace testsupport

@@ -1,0 +1,47 @@
+// Runs the real morv9274 binary as the drawing tool would: a program directory of its own, a command file, the
+// message boxes read back from its standard error.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace testsupport {
+
+struct ProgramResult {
+    int exitCode = -1;               // -1: did not end in time (killed)
+    std::vector<std::string> boxes;  // "caption\tflags\ttext" of every message box, in order, in Windows-1252
+};
+
+class ProgramHome {
+public:
+    ProgramHome();
+    ~ProgramHome();
+    ProgramHome(const ProgramHome&) = delete;
+    ProgramHome& operator=(const ProgramHome&) = delete;
+
+    const std::filesystem::path& Dir() const { return m_dir; }
+    std::string Path(const std::string& relative) const { return (m_dir / relative).string(); }
+    void WriteFile(const std::string& relative, const std::string& bytes) const;
+    std::string ReadFile(const std::string& relative) const;
+    bool Exists(const std::string& relative) const { return std::filesystem::exists(m_dir / relative); }
+
+    // A command file as the drawing tool writes it (CR LF), from key/value pairs.
+    std::string WriteCommandFile(const std::vector<std::pair<std::string, std::string>>& keys,
+                                 const std::string& name = "command.txt") const;
+
+    // Starts the program with the arguments and waits for its end.
+    ProgramResult Run(const std::vector<std::string>& args) const;
+    ProgramResult RunCommand(const std::vector<std::pair<std::string, std::string>>& keys) const;
+    // Starts it without waiting; Finish waits and collects the result.
+    pid_t Start(const std::vector<std::string>& args) const;
+    ProgramResult Finish(pid_t pid) const;
+    // The message-box lines written so far by a started program.
+    std::vector<std::string> BoxesSoFar() const;
+
+private:
+    std::filesystem::path m_dir;
+};
+
+}  // namespace testsupport

@@ -1,0 +1,267 @@
+// The real program started as the drawing tool starts it: the single instance, the command file, the file commands
+// and "open" up to the loading and testing of the parameter file. Every run must end with exit code 0.
+#include "ProgramRun.h"
+
+#include "platform/EventLoop.h"
+#include "platform/HeadlessPrompts.h"
+#include "platform/RemoteWindow.h"
+#include "platform/Win32File.h"
+#include "platform/Win32Mutex.h"
+#include "store/CParaDaten.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <unistd.h>
+
+using testsupport::ProgramHome;
+using testsupport::ProgramResult;
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+namespace {
+
+constexpr UINT kError = 0x1010;
+constexpr UINT kWarning = 0x1030;
+const char kInvalidCall[] = "Richiamo non valido di morv9274!\n\nNon è possibile eseguire appropriatamente morv9274 ";
+
+std::string Box(const char* number, UINT flags, const char* text)
+{
+    platform::MessageBoxRequest request {nullptr, text, CString("morv9274 - Message: ") + number, flags};
+    return platform::HeadlessPrompts::FormatLine(request).str();
+}
+
+std::string Join(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const auto& line : lines)
+        all += line + "\n";
+    return all;
+}
+
+// The language code of a parameter file, read through the store in a folder of its own.
+int LanguageOf(const ProgramHome& home, const std::string& relative)
+{
+    ProgramHome reader;
+    std::filesystem::create_directories(reader.Dir() / "para");
+    char cwd[4096];
+    EXPECT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    EXPECT_EQ(chdir(reader.Dir().c_str()), 0);
+    CParaDaten store;
+    int code = -2;
+    if (store.ImportFile(home.Path(relative).c_str(), CParaDaten::kWorkFile))
+        code = store.GetSprache(CParaDaten::kWorkFile);
+    CParaDaten::ReleaseFiles();
+    EXPECT_EQ(chdir(cwd), 0);
+    return code;
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    ProgramResult Run(const Keys& keys) { return m_home.RunCommand(keys); }
+    Keys WithXml(Keys keys) const
+    {
+        keys.push_back({"-xmlpath", m_home.Path("VORNA.xml")});
+        return keys;
+    }
+    // A committed, saved parameter set beside the drawing "plant.evl".
+    void SaveNewSet()
+    {
+        ASSERT_EQ(Run(WithXml({{"-cmd", "new"}})).boxes.size(), 0u);
+        ASSERT_EQ(Run(WithXml({{"-cmd", "save"}, {"-engpath", m_home.Path("plant.evl")}})).boxes.size(), 0u);
+        ASSERT_TRUE(m_home.Exists("plant.pvl"));
+    }
+    void ReplaceInFile(const std::string& relative, const std::string& from, const std::string& to)
+    {
+        std::string bytes = m_home.ReadFile(relative);
+        size_t at = bytes.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        bytes.replace(at, from.size(), to);
+        m_home.WriteFile(relative, bytes);
+    }
+    ProgramHome m_home;
+};
+
+}  // namespace
+
+TEST_F(StartupTest, InvalidCallsEndWithTheirMessageAndExitCodeZero)
+{
+    ProgramResult noArguments = m_home.Run({});
+    EXPECT_EQ(noArguments.exitCode, 0);
+    EXPECT_EQ(Join(noArguments.boxes), Box("1.002", kError, kInvalidCall) + "\n");
+
+    ProgramResult unreadable = m_home.Run({"-cmdfile", "\"" + m_home.Path("missing.txt") + "\""});
+    EXPECT_EQ(Join(unreadable.boxes), Box("1.002", kError, kInvalidCall) + "\n");
+
+    ProgramResult noCmdFile = m_home.Run({"-other"});
+    EXPECT_EQ(Join(noCmdFile.boxes), Box("1.003", kError, kInvalidCall) + "\n");
+
+    const Keys calls[] = {
+        {{"-cmd", "new"}},                                              // no drawing export
+        WithXml({{"-cmd", "Open"}}),                                    // commands are case-sensitive
+        WithXml({{"-cmd", "param "}}),                                  // a trailing blank is no command
+        WithXml({{"-cmd", "open"}, {"-engpath", m_home.Path("dir/")}}),  // no file name to open
+        WithXml({{"-cmd", "save"}}),                                    // no drawing at all
+    };
+    for (const Keys& keys : calls) {
+        ProgramResult result = Run(keys);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(Join(result.boxes), Box("1.003", kError, kInvalidCall) + "\n") << keys.front().second;
+    }
+    EXPECT_FALSE(m_home.Exists("para/para.par")) << "an invalid call touches no working file";
+}
+
+TEST_F(StartupTest, NewCreatesAnEmptyItalianSetAndSaveStoresItBesideTheDrawing)
+{
+    for (const char* command : {"new", "start"}) {
+        ProgramResult result = Run(WithXml({{"-cmd", command}}));
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(Join(result.boxes), "") << command;
+        EXPECT_EQ(m_home.ReadFile("para/para.par").size(), 152150u) << command;
+        EXPECT_EQ(LanguageOf(m_home, "para/para.par"), 3) << "ITA";
+        EXPECT_FALSE(m_home.Exists("para/morv9274.par")) << "file commands touch working file 1 only";
+    }
+    struct {
+        const char* drawing;
+        const char* parameterFile;
+    } saves[] = {{"plant.evl", "plant.pvl"}, {"plant.EVL", "plant.pvl"}, {"other.vsd", "other.par"},
+                 {"noext", "noext.par"}};
+    for (const auto& save : saves) {
+        for (const char* command : {"save", "saveas"}) {
+            std::filesystem::remove(m_home.Path(save.parameterFile));
+            ProgramResult result = Run(WithXml({{"-cmd", command}, {"-engpath", m_home.Path(save.drawing)}}));
+            EXPECT_EQ(Join(result.boxes), "");
+            EXPECT_EQ(m_home.ReadFile(save.parameterFile), m_home.ReadFile("para/para.par")) << save.drawing;
+        }
+    }
+}
+
+TEST_F(StartupTest, SaveOverAReadOnlyFileWarnsAndKeepsIt)
+{
+    SaveNewSet();
+    m_home.WriteFile("plant.pvl", "kept");
+    ASSERT_TRUE(SetFileAttributesA(m_home.Path("plant.pvl").c_str(), FILE_ATTRIBUTE_READONLY));
+    ProgramResult result = Run(WithXml({{"-cmd", "save"}, {"-engpath", m_home.Path("plant.evl")}}));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(Join(result.boxes),
+              Box("1.027", kWarning, "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!") + "\n");
+    EXPECT_EQ(m_home.ReadFile("plant.pvl"), "kept");
+}
+
+TEST_F(StartupTest, CloseEndsWithoutTouchingTheWorkingFiles)
+{
+    ProgramResult result = Run(WithXml({{"-cmd", "close"}}));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(m_home.Path("para")));
+    EXPECT_TRUE(std::filesystem::is_empty(m_home.Path("para")));
+}
+
+TEST_F(StartupTest, OpenLoadsAndTestsTheParameterFile)
+{
+    const std::string noXml = Box("1.009", kError,
+                                  "Non è possibile valutare il disegno!\n\nNon è stato possibile aprire il file "
+                                  "\"VORNA.xml\"!");
+    const std::string rebuilt = "Viene creata una nuova (vuota) area di memoria per la parametrizzazione.";
+    const std::string checkIt = "Non si possono escludere delle incompatibilità.\nSi prega di controllare la "
+                                "\"nuova\" parametrizzazione.";
+    SaveNewSet();
+    const Keys open = WithXml({{"-cmd", "open"}, {"-engpath", m_home.Path("plant.evl")}});
+
+    // A current, Italian set: nothing to say but that the drawing export is missing.
+    EXPECT_EQ(Join(Run(open).boxes), noXml + "\n");
+    EXPECT_EQ(m_home.ReadFile("para/morv9274.par"), m_home.ReadFile("para/para.par")) << "working copy prepared";
+    m_home.WriteFile("VORNA.xml", "<output/>");
+    ProgramResult quiet = Run(open);
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(Join(quiet.boxes), "");
+
+    ReplaceInFile("plant.pvl", "P1.00", "P0.90");
+    EXPECT_EQ(Join(Run(open).boxes),
+              Box("1.005", kWarning,
+                  ("Il file dispone di una struttura di parametrizzazione obsoleta!\n\nOra la parametrizzazione "
+                   "viene convertita nella struttura attuale.\n" + checkIt).c_str()) + "\n");
+    ReplaceInFile("plant.pvl", "P0.90", "P1.10");
+    EXPECT_EQ(Join(Run(open).boxes),
+              Box("1.007", kWarning,
+                  ("Il file dispone di una nuova struttura di parametrizzazione che non supporta questa versione di "
+                   "VORNA!\n\nSi raccomanda di modificare questo file con una versione di VORNA più recente.\n\nOra "
+                   "la parametrizzazione viene convertita nella struttura supportata.\n" + checkIt).c_str()) + "\n");
+
+    ReplaceInFile("plant.pvl", "KAVELMOR_STEUERKONTORE_PARA_FILE", "KAVELMOR_STEUERKONTORE_DATA_FILE");
+    EXPECT_EQ(Join(Run(open).boxes),
+              Box("1.004", kError,
+                  ("Il file aperto contiene una parametrizzazione errata!\n\nNon è possibile ripristinare la "
+                   "parametrizzazione.\n" + rebuilt).c_str()) + "\n");
+    EXPECT_EQ(m_home.ReadFile("para/para.par").size(), 152150u) << "replaced by an empty set";
+
+    std::filesystem::remove(m_home.Path("plant.pvl"));
+    EXPECT_EQ(Join(Run(open).boxes),
+              Box("1.043", kError,
+                  ("Errore al caricamento del set di parametri!\n\nNon è stato possibile caricare il file dei "
+                   "parametri (*.par) del disegno.\n" + rebuilt).c_str()) + "\n");
+}
+
+TEST_F(StartupTest, ParamAcceptsOnlyTheKnownObjectKinds)
+{
+    const Keys lower = WithXml({{"-cmd", "param"}, {"-name", "zähler$1"}});
+    EXPECT_EQ(Join(Run(lower).boxes),
+              Box("1.008", kWarning, "Non si possono impostare i parametri dell’oggetto selezionato!") + "\n");
+    // A known kind goes on to the drawing evaluation, which needs the drawing export.
+    ASSERT_EQ(Run(WithXml({{"-cmd", "new"}})).boxes.size(), 0u);
+    for (const char* kind : {"Zähler$1", "Wärmemengenzähler$2", "Signal_Übergabe", "Netzwerkausgang"}) {
+        ProgramResult result = Run(WithXml({{"-cmd", "param"}, {"-name", kind}}));
+        ASSERT_EQ(result.boxes.size(), 1u) << kind;
+        EXPECT_EQ(result.boxes[0].substr(0, 25), "morv9274 - Message: 1.009") << kind;
+    }
+}
+
+TEST_F(StartupTest, EvaluatedCommandsNeedACommittedSet)
+{
+    ProgramResult result = Run(WithXml({{"-cmd", "funcview"}}));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(Join(result.boxes), Box("1.052", kError, "Errore al caricamento del set di parametri!") + "\n");
+}
+
+TEST_F(StartupTest, EvaluatedCommandsEmptyTheDrawingToolsCommandFile)
+{
+    ASSERT_EQ(Run(WithXml({{"-cmd", "new"}})).boxes.size(), 0u);
+    m_home.WriteFile("drawing/para/SCCmd.tmp", "setfilenotuptodate\r\n");
+    ProgramResult result =
+        Run({{"-cmd", "funcview"}, {"-xmlpath", m_home.Path("drawing/VORNA.xml")}});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(m_home.ReadFile("drawing/para/SCCmd.tmp"), "");
+}
+
+TEST_F(StartupTest, ASecondStartClosesTheRunningWindowAndWaitsForTheFirstInstance)
+{
+    // This test plays a first instance that is still in its start-up: it owns the mutex and shows the main window.
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, "morv9274 Mutex String");
+    ASSERT_NE(mutex, nullptr);
+    int closes = 0;
+    ASSERT_TRUE(platform::remote::Publish("Vorna - morv9274", [&](UINT message, WPARAM, LPARAM) {
+        if (message == WM_CLOSE)
+            ++closes;
+    }));
+    pid_t second = m_home.Start({"-cmdfile", m_home.WriteCommandFile(WithXml({{"-cmd", "new"}}))});
+    ASSERT_GT(second, 0);
+
+    auto& loop = platform::EventLoop::Current();
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    loop.RunUntil([&] { return closes > 0 || std::chrono::steady_clock::now() > deadline; }, false);
+    EXPECT_EQ(closes, 1) << "WM_CLOSE posted to the window titled \"Vorna - morv9274\"";
+    EXPECT_EQ(Join(m_home.BoxesSoFar()),
+              Box("1.000", kError,
+                  "Viene già eseguito morv9274!!\n\nPer continuare a lavorare come desiderato con morv9274 si tenta "
+                  "di terminare l’applicazione già eseguita.\nUn’eventuale perdita di dati non può essere esclusa!") +
+                  "\n");
+    // While this instance still holds the mutex, the second one keeps its hands off the working files.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(m_home.Exists("para/para.par"));
+
+    ReleaseMutex(mutex);
+    ProgramResult result = m_home.Finish(second);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(m_home.Exists("para/para.par"));
+    platform::remote::Unpublish("Vorna - morv9274");
+    CloseHandle(mutex);
+}

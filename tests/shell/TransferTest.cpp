@@ -1,0 +1,177 @@
+// The command channel and the transfer dialog against the drawing-tool stand-in, a real separate process, with the
+// program's own DDE server in this process receiving the "ack".
+#include "ChildProcess.h"
+
+#include "platform/EventLoop.h"
+#include "platform/HeadlessPrompts.h"
+#include "platform/TextFile.h"
+#include "resources/Resources.h"
+#include "shell/CDatentransferDlg.h"
+#include "shell/CMorv9274App.h"
+#include "shell/CSCCmd.h"
+#include "shell/DdeGlobals.h"
+#include "shell/StartContext.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using testsupport::ChildProcess;
+
+namespace {
+
+constexpr UINT kDialogWarning = 0x2030;
+
+std::string Box(const char* number, const char* text)
+{
+    platform::MessageBoxRequest request {nullptr, text, CString("morv9274 - Message: ") + number, kDialogWarning};
+    return platform::HeadlessPrompts::FormatLine(request).str();
+}
+
+class TransferTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        resources::RegisterResources();
+        ASSERT_TRUE(CMorv9274App::RegisterDdeServer());
+    }
+    static void TearDownTestSuite() { CMorv9274App::UnregisterDdeServer(); }
+
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("morv-transfer-" + std::to_string(getpid()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir / "para");
+        g_strXmlDir = m_dir.string().c_str();
+        g_bDdeAck = false;
+        platform::HeadlessPrompts::Instance().Clear();
+    }
+    void TearDown() override
+    {
+        if (m_standin.Pid() > 0) {
+            m_standin.Kill(SIGTERM);
+            m_standin.Wait();
+        }
+        g_strXmlDir.Empty();
+        fs::remove_all(m_dir);
+    }
+
+    void StartStandin(std::vector<std::string> options = {})
+    {
+        std::vector<std::string> argv = {VORNA_STANDIN, "--record", (m_dir / "record.txt").string()};
+        argv.insert(argv.end(), options.begin(), options.end());
+        ASSERT_TRUE(m_standin.Start(argv));
+        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+    }
+    std::string Recorded() const
+    {
+        std::string bytes;
+        platform::ReadWholeFile((m_dir / "record.txt").string().c_str(), bytes);
+        return bytes;
+    }
+    std::string Boxes() const
+    {
+        std::string all;
+        for (const auto& box : platform::HeadlessPrompts::Instance().MessageBoxes())
+            all += platform::HeadlessPrompts::FormatLine(box).str() + "\n";
+        return all;
+    }
+    bool TransferOneLine()
+    {
+        CSCCmd channel;
+        channel.Reset();
+        channel.SetFileNotUpToDate();
+        CDatentransferDlg dialog;
+        return dialog.SendTcl((m_dir / "para" / "SCCmd.tmp").string().c_str());
+    }
+
+    fs::path m_dir;
+    ChildProcess m_standin;
+};
+
+}  // namespace
+
+TEST_F(TransferTest, ExecuteHandsTheCommandFileOverAndWaitsForTheAck)
+{
+    StartStandin();
+    CSCCmd channel;
+    channel.Reset();
+    EXPECT_TRUE(channel.IsEmpty());
+    channel.SetText(12, "50% \xA7 Kessel\r\nneu");
+    channel.SetObj(7, "Heizkreisregler$3");
+    channel.SetFileNotUpToDate();
+    EXPECT_FALSE(channel.IsEmpty());
+    channel.Execute();
+
+    EXPECT_EQ(Boxes(), "");
+    EXPECT_TRUE(g_bDdeAck);
+    EXPECT_EQ(g_hDdeConv, nullptr) << "the stand-in closed its conversation";
+    // The stand-in read the file the program wrote: lines as appended, CR LF inside a text turned into blanks.
+    EXPECT_EQ(Recorded(), "settext\xA7" "12\xA7" "50% \xA7 Kessel  neu\n"
+                          "setobj\xA7" "7\xA7" "Heizkreisregler$3\n"
+                          "setfilenotuptodate\n");
+    // A second transfer in the same run waits for its own "ack".
+    EXPECT_TRUE(TransferOneLine());
+    EXPECT_EQ(Boxes(), "");
+}
+
+TEST_F(TransferTest, NothingAppendedOrNoFileMeansNothingHandedOver)
+{
+    StartStandin();
+    CSCCmd channel;
+    channel.Reset();
+    channel.Execute();
+    fs::remove_all(m_dir / "para");
+    CSCCmd broken;
+    broken.Reset();
+    broken.SetFileNotUpToDate();
+    EXPECT_TRUE(broken.IsEmpty()) << "a line that could not be written does not count";
+    broken.Execute();
+    EXPECT_EQ(Recorded(), "");
+    EXPECT_EQ(Boxes(), "");
+}
+
+TEST_F(TransferTest, DirectTextIsPokedWithoutTheCommandFile)
+{
+    StartStandin();
+    CSCCmd::SetTextDirekt(4711, "Segnale 1");
+    EXPECT_EQ(Boxes(), "");
+    EXPECT_EQ(Recorded(), "settext\xA7" "4711\xA7" "Segnale 1\n");
+    EXPECT_FALSE(fs::exists(m_dir / "para" / "SCCmd.tmp"));
+}
+
+TEST_F(TransferTest, DrawingToolNotRunningIsReportedAtOnce)
+{
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(TransferOneLine());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(Boxes(), Box("1.015", "Errore all’instaurazione del collegamento con il server VORNA!") + "\n");
+}
+
+TEST_F(TransferTest, MisbehavingDrawingToolEndsTheWaitAfterTheBudget)
+{
+    struct Case {
+        std::vector<std::string> options;
+        std::string boxes;
+    } cases[] = {
+        {{"--no-ack"}, Box("1.019", "Non è stato possibile ricevere l’acknowledge.") + "\n"},
+        {{"--wrong-case"}, Box("1.019", "Non è stato possibile ricevere l’acknowledge.") + "\n"},
+        // Acknowledged but the conversation stays open: the wait ends without a message.
+        {{"--keep-open"}, ""},
+    };
+    for (const Case& c : cases) {
+        StartStandin(c.options);
+        platform::HeadlessPrompts::Instance().Clear();
+        g_bDdeAck = false;
+        EXPECT_FALSE(TransferOneLine()) << c.options[0];
+        EXPECT_EQ(Boxes(), c.boxes) << c.options[0];
+        m_standin.Kill(SIGTERM);
+        m_standin.Wait();
+        // The stand-in's conversation with the server ends with its process.
+        auto& loop = platform::EventLoop::Current();
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        loop.RunUntil([&] { return g_hDdeConv == nullptr || std::chrono::steady_clock::now() > deadline; }, false);
+    }
+}
