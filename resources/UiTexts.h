@@ -390,6 +390,13 @@ inline constexpr char kSourceMessage[] = "Messag.";
 inline constexpr char kSourceNetworkInput[] = "Rete";
 inline constexpr char kNotUsed[] = "non usato";
 inline constexpr char kAllSensors[] = "Tutti Sonde";
+// The mode of an input variable: the fixed state of an unconnected input, or how a connected one is taken.
+inline constexpr char kModeFixedState[] = "Stato:";
+inline constexpr char kModeConnected[] = "Modo:";
+inline constexpr char kFixedOff[] = "OFF";
+inline constexpr char kFixedOn[] = "ON";
+inline constexpr char kModeNormal[] = "normale";
+inline constexpr char kModeInverted[] = "inverso";
 
 // ==== Network ====
 

@@ -23,6 +23,7 @@
 #include "store/Quelle.h"
 #include "texts/FunktionsListe.h"
 
+class CComboBox;
 class CParaDaten;
 
 class CTexte {
@@ -78,6 +79,13 @@ public:
     // file 2. With kind 0 the variable text is "non usato" when noFixedState is set and empty otherwise.
     void GetQuelleTexte(BYTE kind, BYTE number, BYTE noFixedState, CString& sourceLabel, CString& numberLabel,
                         CString& variableText) const;
+    // GetQuelleTexte, and the mode label with the mode combo box. Kind 0 with noFixedState: an empty mode label
+    // and a disabled combo box. Kind 0 without: "Stato:", items "OFF" and "ON", "ON" selected when fixedState is
+    // not 0. Other kinds: "Modo:", items "normale" and "inverso", item mode selected. The combo box is emptied
+    // before it is filled (which sends no notification) and never enabled here.
+    void FillQuelleCtrls(BYTE kind, BYTE number, BYTE noFixedState, CString& sourceLabel, CString& numberLabel,
+                         CString& variableText, CString& modeLabel, BYTE mode, CComboBox& modeCombo,
+                         BYTE fixedState) const;
 
     // ---- Network (CTexteNetz.cpp) ----
 

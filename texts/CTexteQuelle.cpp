@@ -1,6 +1,7 @@
 // CTexte: texts of variable sources, as the input-variable forms, the logging lists and the export show them.
 #include "texts/CTexte.h"
 
+#include "platform/CComboBox.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
@@ -131,4 +132,29 @@ void CTexte::GetQuelleTexte(BYTE kind, BYTE number, BYTE noFixedState, CString& 
     }
     numberLabel.Format("%d:", number);
     variableText = GetQuelleVariableText(CParaDaten::kWorkFile, kind, number);
+}
+
+void CTexte::FillQuelleCtrls(BYTE kind, BYTE number, BYTE noFixedState, CString& sourceLabel, CString& numberLabel,
+                             CString& variableText, CString& modeLabel, BYTE mode, CComboBox& modeCombo,
+                             BYTE fixedState) const
+{
+    GetQuelleTexte(kind, number, noFixedState, sourceLabel, numberLabel, variableText);
+    if (kind == kQuelleKeine && noFixedState) {
+        modeLabel.Empty();
+        modeCombo.EnableWindow(FALSE);
+        return;
+    }
+    // Items go to fixed positions, so the index is the stored value whatever the box's sort style.
+    modeCombo.ResetContent();
+    if (kind == kQuelleKeine) {
+        modeLabel = ui::kModeFixedState;
+        modeCombo.InsertString(0, ui::kFixedOff);
+        modeCombo.InsertString(1, ui::kFixedOn);
+        modeCombo.SetCurSel(fixedState ? 1 : 0);
+        return;
+    }
+    modeLabel = ui::kModeConnected;
+    modeCombo.InsertString(0, ui::kModeNormal);
+    modeCombo.InsertString(1, ui::kModeInverted);
+    modeCombo.SetCurSel(mode);
 }

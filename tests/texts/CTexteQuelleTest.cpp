@@ -4,6 +4,11 @@
 
 #include "StoreTestFolder.h"
 
+#include "platform/CComboBox.h"
+
+#include <string>
+#include <vector>
+
 namespace {
 
 class CTexteQuelleTest : public StoreTestFolder {
@@ -126,5 +131,53 @@ TEST_F(CTexteQuelleTest, FormTextsOfOneInputVariable)
         EXPECT_STREQ(source, c.source) << c.kind << "/" << c.number;
         EXPECT_STREQ(number, c.number_) << c.kind << "/" << c.number;
         EXPECT_STREQ(variable, c.variable) << c.kind << "/" << c.number;
+    }
+}
+
+TEST_F(CTexteQuelleTest, FormControlsOfOneInputVariable)
+{
+    struct Case {
+        int kind, number, noFixedState, mode, fixedState;
+        bool enabledBefore;
+        const char* modeLabel;
+        std::vector<std::string> items;
+        int selected;
+        bool enabledAfter;
+    };
+    const Case cases[] = {
+        {0, 0, 1, 0, 1, true, "", {"stale"}, 0, false},  // an optional input: the box is only disabled
+        {0, 0, 0, 0, 0, true, "Stato:", {"OFF", "ON"}, 0, true},
+        {0, 1, 0, 1, 7, true, "Stato:", {"OFF", "ON"}, 1, true},
+        {0, 1, 0, 1, 1, false, "Stato:", {"OFF", "ON"}, 1, false},  // never enabled here
+        {3, 2, 0, 1, 0, true, "Modo:", {"normale", "inverso"}, 1, true},
+        {96, 5, 1, 0, 1, true, "Modo:", {"normale", "inverso"}, 0, true},
+        {99, 5, 0, 2, 0, false, "Modo:", {"normale", "inverso"}, -1, false},  // no such mode: nothing selected
+    };
+    for (const Case& c : cases) {
+        CComboBox combo;
+        ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, CRect(0, 0, 80, 100), nullptr, 1));
+        combo.AddString("stale");
+        combo.SetCurSel(0);
+        combo.EnableWindow(c.enabledBefore);
+        CString source, number, variable, mode = "old";
+        m_texte.FillQuelleCtrls(static_cast<BYTE>(c.kind), static_cast<BYTE>(c.number),
+                                static_cast<BYTE>(c.noFixedState), source, number, variable, mode,
+                                static_cast<BYTE>(c.mode), combo, static_cast<BYTE>(c.fixedState));
+        CString expectedSource, expectedNumber, expectedVariable;
+        m_texte.GetQuelleTexte(static_cast<BYTE>(c.kind), static_cast<BYTE>(c.number),
+                               static_cast<BYTE>(c.noFixedState), expectedSource, expectedNumber, expectedVariable);
+        EXPECT_STREQ(source, expectedSource) << c.kind;
+        EXPECT_STREQ(number, expectedNumber) << c.kind;
+        EXPECT_STREQ(variable, expectedVariable) << c.kind;
+        EXPECT_STREQ(mode, c.modeLabel) << c.kind;
+        std::vector<std::string> items;
+        for (int i = 0; i < combo.GetCount(); ++i) {
+            CString item;
+            combo.GetLBText(i, item);
+            items.push_back(item.GetString());
+        }
+        EXPECT_EQ(items, c.items) << c.kind;
+        EXPECT_EQ(combo.GetCurSel(), c.selected) << c.kind;
+        EXPECT_EQ(combo.IsWindowEnabled() != FALSE, c.enabledAfter) << c.kind;
     }
 }
