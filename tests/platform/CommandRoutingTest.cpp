@@ -169,6 +169,44 @@ TEST_F(CommandRoutingTest, ButtonStatesFollowTheUpdateHandlersWhenTheLoopIsIdle)
     EXPECT_FALSE(platform::UserInput::PressToolbarButton(frame->toolBar, 1)) << "a separator is no button";
 }
 
+TEST_F(CommandRoutingTest, PlaceholderTurnedSeparatorIsNoButton)
+{
+    frame->toolBar.SetButtonStyle(4, TBBS_SEPARATOR);
+    EXPECT_EQ(frame->toolBar.GetItemID(4), static_cast<UINT>(ID_SEPARATOR));
+    EXPECT_EQ(frame->toolBar.CommandToIndex(ID_APP_ONLY), -1);
+    EXPECT_FALSE(platform::UserInput::PressToolbarButton(frame->toolBar, 4));
+    EXPECT_EQ(g_trace, "");
+}
+
+// A frame whose toolbar resource is missing, as a start-up with a broken resource table would have.
+class BrokenFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(BrokenFrame)
+public:
+    CToolBar toolBar;
+    int OnCreate(LPCREATESTRUCT cs)
+    {
+        if (CFrameWnd::OnCreate(cs) == -1 || !toolBar.CreateEx(this) || !toolBar.LoadToolBar(4242))
+            return -1;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(BrokenFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(BrokenFrame, CFrameWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST_F(CommandRoutingTest, FrameThatCannotBuildItsBarsLeavesNothingBehind)
+{
+    size_t windowsBefore = platform::TopLevelWindows().size();
+    CSingleDocTemplate broken(kTemplateId + 1, RUNTIME_CLASS(RouteDocument), RUNTIME_CLASS(BrokenFrame),
+                              RUNTIME_CLASS(RouteView));
+    EXPECT_EQ(broken.OpenDocumentFile(nullptr), nullptr);
+    EXPECT_EQ(broken.GetDocument(), nullptr);
+    EXPECT_EQ(platform::TopLevelWindows().size(), windowsBefore);
+    EXPECT_EQ(app.m_pMainWnd, frame) << "the main window stays the one that was built";
+}
+
 TEST_F(CommandRoutingTest, PointingAtAButtonShowsItsPromptAndLeavingShowsTheIdleText)
 {
     EXPECT_TRUE(platform::UserInput::HoverToolbarButton(frame->toolBar, 0));

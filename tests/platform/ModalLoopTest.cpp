@@ -168,6 +168,7 @@ TEST_F(ModalLoopTest, CloseOfTheMainWindowPostedDuringADialogWaitsUntilTheDialog
     TimerDialog dlg([&](TimerDialog& d, int tick) {
         if (tick == 1) {
             EXPECT_FALSE(frame->IsWindowEnabled()) << "a modal dialog disables its owner";
+            EXPECT_FALSE(platform::UserInput::CloseWindow(*frame)) << "no user reaches the owner meanwhile";
             frame->PostMessage(WM_CLOSE);
             trace += "posted ";
         }
