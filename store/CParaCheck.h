@@ -14,11 +14,25 @@
 //   CParaCheckMeldung.cpp   messages
 //   CParaCheckNetz.cpp      network records
 //   CParaCheckLogging.cpp   CAN data logging
+//   CParaCheckKessel.cpp    mixer control and boiler cascade
+//   CParaCheckLogik.cpp     logic, time and monitoring functions
 // The repairs of each record kind go into further CParaCheck<Area>.cpp files and are declared in a section of their
 // own below.
 #pragma once
 
 #include "platform/Types.h"
+#include "store/AnalogfuncParam.h"
+#include "store/FuncKontrolleParam.h"
+#include "store/KesselkaskadeParam.h"
+#include "store/LogikfuncParam.h"
+#include "store/MischerRegParam.h"
+#include "store/ProfilfuncParam.h"
+#include "store/SchaltuhrParam.h"
+#include "store/SyncParam.h"
+#include "store/TimerParam.h"
+#include "store/VergleichParam.h"
+#include "store/WartungsfuncParam.h"
+#include "store/ZaehlerParam.h"
 #include "store/AntiblockierschutzParam.h"
 #include "store/AusgangParam.h"
 #include "store/EingangParam.h"
@@ -97,4 +111,27 @@ public:
     // ---- CAN data logging (CParaCheckLogging.cpp) ----
 
     void CheckLogging(LoggingListen& record);
+    // ---- Mixer control and boiler cascade (CParaCheckKessel.cpp) ----
+
+    void CheckMischerReg(MischerRegParam& record, BYTE keepLowBit);
+    // Reads the function table of the working file: a participant that names no heating or hot-water request
+    // there becomes 0.
+    void CheckKesselkaskade(int file, KesselkaskadeParam& record, BYTE keepLowBit);
+
+    // ---- Logic, time and monitoring functions (CParaCheckLogik.cpp) ----
+
+    void CheckAnalogfunc(AnalogfuncParam& record, BYTE keepLowBit);
+    void CheckLogikfunc(LogikfuncParam& record, BYTE keepLowBit);
+    void CheckVergleich(VergleichParam& record, BYTE keepLowBit);
+    // Nothing of this record depends on keepLowBit.
+    void CheckFuncKontrolle(FuncKontrolleParam& record, BYTE keepLowBit);
+    void CheckTimer(TimerParam& record, BYTE keepLowBit);
+    void CheckZaehler(ZaehlerParam& record, BYTE keepLowBit);
+    void CheckSchaltuhr(SchaltuhrParam& record, BYTE keepLowBit);
+    void CheckSync(SyncParam& record, BYTE keepLowBit);
+    void CheckProfil(ProfilfuncParam& record, BYTE keepLowBit);
+    // Reads the function table of the working file: a reference that names no heating-circuit controller there
+    // becomes 0. Nothing depends on keepLowBit.
+    void CheckWartungsfunc(int file, WartungsfuncParam& record, BYTE keepLowBit);
+
 };

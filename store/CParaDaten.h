@@ -26,6 +26,8 @@
 //   CParaDatenNetz.cpp           network settings, transmission conditions, network inputs and output sources
 //   CParaDatenLogging.cpp        CAN data logging and the function overview list
 //   CParaDatenFuncRecord.cpp     the read and write steps shared by the records of all function types
+//   CParaDatenKessel.cpp         mixer control and boiler cascade records
+//   CParaDatenLogik.cpp          records of the logic, time and monitoring functions
 // Record operations of further areas go into further CParaDaten<Area>.cpp files and are declared in a section of
 // their own below.
 #pragma once
@@ -50,6 +52,18 @@
 #include "store/ExportFilter.h"
 #include "store/FileHeader.h"
 #include "store/FuncEntry.h"
+#include "store/AnalogfuncParam.h"
+#include "store/FuncKontrolleParam.h"
+#include "store/KesselkaskadeParam.h"
+#include "store/LogikfuncParam.h"
+#include "store/MischerRegParam.h"
+#include "store/ProfilfuncParam.h"
+#include "store/SchaltuhrParam.h"
+#include "store/SyncParam.h"
+#include "store/TimerParam.h"
+#include "store/VergleichParam.h"
+#include "store/WartungsfuncParam.h"
+#include "store/ZaehlerParam.h"
 #include "store/RecordCodec.h"
 
 #include <functional>
@@ -242,6 +256,57 @@ public:
     bool GetFuncView(int file, FuncViewEntry entries[128]);
     // Entries up to the first of kind FF; the rest of the stored list FF.
     bool SetFuncView(int file, const FuncViewEntry entries[128]);
+
+    // ---- Mixer control and boiler cascade (CParaDatenKessel.cpp) ----
+    // A get that fails leaves the record as it was; with complete, the sources and output flags are then taken from
+    // the drawing object of the slot. A set writes nothing over a slot that cannot be read. GetDefault<Type> stores
+    // the bytes of a new slot's record into a 128-byte buffer that the caller has filled with FF.
+
+    bool GetMischerReg(int file, BYTE slot, MischerRegParam& record, bool complete);
+    bool SetMischerReg(int file, BYTE slot, MischerRegParam record);
+    // Each boiler's hours from the pair of agreeing copies with the larger value (0 when neither pair agrees); the
+    // set writes the low 16 bits into all copies, boiler C's as 0 unless three boilers are in use.
+    bool GetKesselkaskade(int file, BYTE slot, KesselkaskadeParam& record, bool complete);
+    bool SetKesselkaskade(int file, BYTE slot, KesselkaskadeParam record);
+    static void GetDefaultMischerReg(BYTE* record);
+    static void GetDefaultKesselkaskade(BYTE* record);
+
+    // ---- Logic, time and monitoring functions (CParaDatenLogik.cpp) ----
+    // As the mixer control above.
+
+    bool GetAnalogfunc(int file, BYTE slot, AnalogfuncParam& record, bool complete);
+    bool SetAnalogfunc(int file, BYTE slot, AnalogfuncParam record);
+    bool GetLogikfunc(int file, BYTE slot, LogikfuncParam& record, bool complete);
+    bool SetLogikfunc(int file, BYTE slot, LogikfuncParam record);
+    bool GetVergleich(int file, BYTE slot, VergleichParam& record, bool complete);
+    bool SetVergleich(int file, BYTE slot, VergleichParam record);
+    bool GetFuncKontrolle(int file, BYTE slot, FuncKontrolleParam& record, bool complete);
+    bool SetFuncKontrolle(int file, BYTE slot, FuncKontrolleParam record);
+    bool GetTimer(int file, BYTE slot, TimerParam& record, bool complete);
+    bool SetTimer(int file, BYTE slot, TimerParam record);
+    // The position from the pair of agreeing copies with the larger value (0 when neither agrees); the set writes
+    // minutes and the low 16 bits of the position into all four copies.
+    bool GetZaehler(int file, BYTE slot, ZaehlerParam& record, bool complete);
+    bool SetZaehler(int file, BYTE slot, ZaehlerParam record);
+    bool GetSchaltuhr(int file, BYTE slot, SchaltuhrParam& record, bool complete);
+    bool SetSchaltuhr(int file, BYTE slot, SchaltuhrParam record);
+    bool GetSync(int file, BYTE slot, SyncParam& record, bool complete);
+    bool SetSync(int file, BYTE slot, SyncParam record);
+    bool GetProfilfunc(int file, BYTE slot, ProfilfuncParam& record, bool complete);
+    bool SetProfilfunc(int file, BYTE slot, ProfilfuncParam record);
+    // With complete, every reference that names no heating-circuit controller of working file 2 then reads as 0.
+    bool GetWartungsfunc(int file, BYTE slot, WartungsfuncParam& record, bool complete);
+    bool SetWartungsfunc(int file, BYTE slot, WartungsfuncParam record);
+    static void GetDefaultAnalogfunc(BYTE* record);
+    static void GetDefaultLogikfunc(BYTE* record);
+    static void GetDefaultVergleich(BYTE* record);
+    static void GetDefaultFuncKontrolle(BYTE* record);
+    static void GetDefaultTimer(BYTE* record);
+    static void GetDefaultZaehler(BYTE* record);
+    static void GetDefaultSchaltuhr(BYTE* record);
+    static void GetDefaultSync(BYTE* record);
+    static void GetDefaultProfilfunc(BYTE* record);
+    static void GetDefaultWartungsfunc(BYTE* record);
 
 protected:
     // Range checks shared by the record operations of every area.

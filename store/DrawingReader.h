@@ -21,6 +21,19 @@
 
 struct MeldungParam;
 
+struct AnalogfuncParam;
+struct FuncKontrolleParam;
+struct KesselkaskadeParam;
+struct LogikfuncParam;
+struct MischerRegParam;
+struct ProfilfuncParam;
+struct SchaltuhrParam;
+struct SyncParam;
+struct TimerParam;
+struct VergleichParam;
+struct WartungsfuncParam;
+struct ZaehlerParam;
+
 class DrawingReader {
 public:
     virtual ~DrawingReader() = default;
@@ -52,6 +65,23 @@ public:
     void Complete(int objectId, std::span<const PinCompletion> pins, BYTE* fields);
 
     // ---- Completion of function and message records: one operation per record kind ----
+
+    // Mixer control and boiler cascade (DrawingReaderKessel.cpp); the participants of a cascade are not taken from
+    // the drawing.
+    virtual void GetQuellenMischerReg(int objectId, MischerRegParam& record);
+    virtual void GetQuellenKesselkaskade(int objectId, KesselkaskadeParam& record);
+    // Logic, time and monitoring functions (DrawingReaderLogik.cpp). The logic function's number of inputs in use
+    // then becomes its highest input with a source (1 when none has one).
+    virtual void GetQuellenAnalogfunc(int objectId, AnalogfuncParam& record);
+    virtual void GetQuellenLogikfunc(int objectId, LogikfuncParam& record);
+    virtual void GetQuellenVergleich(int objectId, VergleichParam& record);
+    virtual void GetQuellenFuncKontrolle(int objectId, FuncKontrolleParam& record);
+    virtual void GetQuellenTimer(int objectId, TimerParam& record);
+    virtual void GetQuellenZaehler(int objectId, ZaehlerParam& record);
+    virtual void GetQuellenSchaltuhr(int objectId, SchaltuhrParam& record);
+    virtual void GetQuellenSync(int objectId, SyncParam& record);
+    virtual void GetQuellenProfilfunc(int objectId, ProfilfuncParam& record);
+    virtual void GetQuellenWartungsfunc(int objectId, WartungsfuncParam& record);
 
     // Message object: input pins 1, 2, 3 into the three sources of the record (DrawingReaderPlant.cpp).
     virtual void GetQuellenMeldung(int objectId, MeldungParam& record);

@@ -1,0 +1,322 @@
+// CParaCheck: repairs of the logic, time and monitoring function records.
+#include "store/CParaCheck.h"
+
+#include "store/CParaDaten.h"
+
+namespace {
+
+constexpr int kHeizkreisregler = 1;
+
+// The number of standard designations of each type.
+constexpr BYTE kAnalogfuncNamen = 6;
+constexpr BYTE kLogikfuncNamen = 4;
+constexpr BYTE kVergleichNamen = 4;
+constexpr BYTE kFuncKontrolleNamen = 3;
+constexpr BYTE kTimerNamen = 6;
+constexpr BYTE kZaehlerNamen = 8;
+constexpr BYTE kSchaltuhrNamen = 1;
+constexpr BYTE kSyncNamen = 3;
+constexpr BYTE kProfilNamen = 3;
+constexpr BYTE kWartungsfuncNamen = 2;
+
+// A repair of one byte: a value outside low..high (or, for an inside rule, within it) becomes the replacement.
+struct Regel {
+    BYTE low;
+    BYTE high;
+    BYTE replacement;
+    bool inside;
+
+    void Apply(BYTE& value) const
+    {
+        if (inside == (value >= low && value <= high))
+            value = replacement;
+    }
+};
+constexpr Regel Above(BYTE max, BYTE replacement) { return {0, max, replacement, false}; }
+constexpr Regel Outside(BYTE min, BYTE max, BYTE replacement) { return {min, max, replacement, false}; }
+constexpr Regel Inside(BYTE low, BYTE high, BYTE replacement) { return {low, high, replacement, true}; }
+constexpr Regel kKeine = Inside(1, 0, 0);
+
+// ---- Analog function: the rules of each unit ----
+
+struct AnalogRegeln {
+    Regel fixedResult;  // field 19 with kind 0
+    Regel fixedValue;   // the fixed value of a variable
+    Regel offset;       // the offset added to a source (field 20 and the variables')
+};
+// Dimensionless values are signed bytes (-125..125) except the result (0..250); temperatures are temperature bytes
+// (-50..200 deg C) with difference-byte offsets; irradiance is value x 10 W/m2 with offsets in W/m2.
+constexpr AnalogRegeln kAnalogRegeln[3] = {
+    {Above(250, 0), Inside(126, 130, 50), Inside(126, 130, 0)},
+    {Inside(201, 205, 5), Inside(201, 205, 10), Inside(128, 128, 0)},
+    {Above(200, 0), Above(200, 50), Above(200, 0)},
+};
+
+// ---- Comparison: the rules of each unit ----
+
+struct VergleichRegeln {
+    Regel fixedB;       // field 12 with kind 0
+    Regel on;           // field 7
+    bool onZeroToOne;   // a switch-on difference of 0 becomes 1
+    Regel off;          // field 8
+    bool signedOrder;   // the differences compare as signed bytes (difference-byte scales)
+};
+constexpr VergleichRegeln kVergleichRegeln[12] = {
+    {Above(100, 50), Above(100, 5), true, Above(100, 5), false},    // "Senza Dim."
+    {Inside(201, 205, 60), Inside(128, 128, 129), false, kKeine, true},  // "Temperat."
+    {Above(200, 50), Above(200, 50), true, Above(200, 50), false},  // "Irrad.Sol."
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Tempo"
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Num.Imp"
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Qt Cal KWH"
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Qt Cal MWH"
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Prestaz."
+    {Above(200, 10), Above(200, 50), true, Above(200, 50), false},  // "Flusso"
+    {Above(200, 40), Above(100, 10), true, Above(100, 10), false},  // "Velo.Vento"
+    {Above(100, 60), Inside(128, 128, 129), false, kKeine, true},       // "Umidita"
+    {Above(200, 30), Above(199, 20), true, Above(199, 20), false},  // "Pressione"
+};
+
+// ---- Profile function: the rule of a step value in each unit ----
+
+constexpr Regel kProfilRegeln[8] = {
+    Above(100, 50), Above(250, 60), Above(200, 60), Above(250, 250),
+    Above(250, 250), Above(250, 250), Above(250, 250), Above(250, 250),
+};
+
+// ---- Synchronisation: the rules of a window in each mode ----
+
+struct SyncRegeln {
+    Regel major;  // start and end hour or day
+    Regel minor;  // start and end minute or month
+};
+constexpr SyncRegeln kSyncRegeln[4] = {
+    {kKeine, Above(59, 0)},                         // "Ora": minutes
+    {Above(23, 0), Above(59, 0)},                   // "Giorno": hours and minutes
+    {Outside(1, 31, 1), kKeine},                    // "Mese": days
+    {Outside(1, 31, 1), Outside(1, 12, 1)},         // "Anno": days and months
+};
+
+// The type of the function with that number in the working file's table; 0 when no slot holds it or the table
+// cannot be read.
+int FuncTypeOfNumber(int file, BYTE number)
+{
+    CParaDaten para;
+    const BYTE slot = para.FindFuncByNumber(file, number);
+    FuncEntry entry;
+    return slot != 0 && para.GetFuncEntry(file, slot, entry) ? entry.type : 0;
+}
+
+}  // namespace
+
+// ---- Analog function and logic function ----
+
+void CParaCheck::CheckAnalogfunc(AnalogfuncParam& r, BYTE keepLowBit)
+{
+    CheckBezeichnung(&r.designation.group, kAnalogfuncNamen);
+    CheckDigitalQuelle(&r.release.kind, keepLowBit);
+    if (r.function > kAnalogFilter)
+        r.function = kAnalogMin;
+    if (r.unit > kEinheitStrahlung)
+        r.unit = kEinheitTemperatur;
+    if (r.filterTime > 251)
+        r.filterTime = 0;
+
+    const AnalogRegeln& rules = kAnalogRegeln[r.unit];
+    CheckQuelle(&r.offResult.kind, 0, 0);
+    if (r.offResult.kind == 0)
+        rules.fixedResult.Apply(r.offResult.number);
+    else
+        rules.offset.Apply(r.offResultOffset);
+
+    r.lastVariable = 0;
+    for (BYTE k = 0; k < 6; ++k) {
+        AnalogfuncParam::Variable& v = r.variables[k];
+        CheckQuelle(&v.kind, 0, 0);
+        if (v.kind != 0) {
+            r.lastVariable = static_cast<BYTE>(k + 1);
+            rules.offset.Apply(v.offset);
+        } else {
+            rules.fixedValue.Apply(v.number);
+        }
+    }
+    if (r.variableCount < r.lastVariable)
+        r.variableCount = r.lastVariable;
+    if (r.variableCount < 1 || r.variableCount > 6)
+        r.variableCount = 2;
+}
+
+void CParaCheck::CheckLogikfunc(LogikfuncParam& r, BYTE keepLowBit)
+{
+    CheckBezeichnung(&r.designation.group, kLogikfuncNamen);
+    CheckDigitalQuelle(&r.release.kind, keepLowBit);
+    // The inputs in use are always the highest connected one; fixed states and inversions are not repaired.
+    r.inputCount = 1;
+    for (BYTE k = 0; k < 6; ++k) {
+        CheckQuelle(&r.inputs[k].kind, 0, 0);
+        if (r.inputs[k].kind != 0)
+            r.inputCount = static_cast<BYTE>(k + 1);
+    }
+    if (r.function > kLogikFlipFlop)
+        r.function = kLogikOder;
+}
+
+// ---- Comparison and function control ----
+
+void CParaCheck::CheckVergleich(VergleichParam& r, BYTE keepLowBit)
+{
+    CheckBezeichnung(&r.designation.group, kVergleichNamen);
+    CheckDigitalQuelle(&r.release.kind, keepLowBit);
+    if (r.unit > kEinheitDruck)
+        r.unit = kEinheitTemperatur;
+    CheckQuelle(&r.valueB.kind, 0, 0);
+
+    const VergleichRegeln& rules = kVergleichRegeln[r.unit];
+    if (r.valueB.kind == 0)
+        rules.fixedB.Apply(r.valueB.number);
+    rules.on.Apply(r.onDifference);
+    if (rules.onZeroToOne && r.onDifference == 0)
+        r.onDifference = 1;
+    rules.off.Apply(r.offDifference);
+
+    const bool ordered = rules.signedOrder ? static_cast<signed char>(r.onDifference) >
+                                                 static_cast<signed char>(r.offDifference)
+                                           : r.onDifference > r.offDifference;
+    if (!ordered)
+        r.offDifference = static_cast<BYTE>(r.onDifference - 1);
+}
+
+void CParaCheck::CheckFuncKontrolle(FuncKontrolleParam& r, BYTE)
+{
+    CheckBezeichnung(&r.designation.group, kFuncKontrolleNamen);
+    // The difference control's fixed state is not repaired.
+    CheckQuelle(&r.differenceRelease.kind, 0, 0);
+    if (r.errorDelay < 1 || r.errorDelay > 120)
+        r.errorDelay = 15;
+    if (r.differenceLimit > 99)
+        r.differenceLimit = 50;
+    CheckQuelle(&r.valueB.kind, 0, 0);
+    if (r.valueB.kind == 0 && r.valueB.number > 200)
+        r.valueB.number = 60;
+}
+
+// ---- Timer function and counter ----
+
+void CParaCheck::CheckTimer(TimerParam& r, BYTE keepLowBit)
+{
+    CheckBezeichnung(&r.designation.group, kTimerNamen);
+    CheckDigitalQuelle(&r.release.kind, keepLowBit);
+    CheckDigitalQuelle(&r.trigger.kind, keepLowBit);
+    CheckQuelle(&r.duty.kind, 0, 0);
+    if (r.duty.kind == 0 && r.duty.number > 100)
+        r.duty.number = 100;
+    // Only the stored bits of the two words are looked at and cleared.
+    if ((r.modeWord & TimerParam::kModeMask) > kTimerAstabil)
+        r.modeWord &= ~TimerParam::kModeMask;
+    if ((r.edgeWord & TimerParam::kEdgeMask) > kFlankeNegativ)
+        r.edgeWord &= ~TimerParam::kEdgeMask;
+    if (r.time > 251)
+        r.time = 0;
+    if (r.offTime > 251)
+        r.offTime = 0;
+}
+
+void CParaCheck::CheckZaehler(ZaehlerParam& r, BYTE keepLowBit)
+{
+    CheckBezeichnung(&r.designation.group, kZaehlerNamen);
+    if (r.divisor < 1 || r.divisor > 250)
+        r.divisor = 1;
+    CheckDigitalQuelle(&r.release.kind, keepLowBit);
+    // Neither the reset input's nor the counting inputs' fixed states are repaired.
+    CheckQuelle(&r.reset.kind, 0, 0);
+    for (BYTE k = 0; k < 6; ++k) {
+        CheckQuelle(&r.inputs[k].kind, 0, 0);
+        if (r.inputs[k].kind != 0)
+            r.inputCount = static_cast<BYTE>(k + 1);
+    }
+    if (r.inputCount < 1 || r.inputCount > 6)
+        r.inputCount = 1;
+}
+
+// ---- Time switch and synchronisation ----
+
+void CParaCheck::CheckSchaltuhr(SchaltuhrParam& r, BYTE keepLowBit)
+{
+    CheckBezeichnung(&r.designation.group, kSchaltuhrNamen);
+    CheckDigitalQuelle(&r.release.kind, keepLowBit);
+    // The blocking times count only with a blocking source; its fixed state is not repaired.
+    CheckQuelle(&r.blocking.kind, 0, 0);
+    if (r.blocking.kind != 0) {
+        if (r.blockDays > 31)
+            r.blockDays = 0;
+        if (r.blockTime > 202)
+            r.blockTime = 0;
+        if (r.blockMinDays > 31)
+            r.blockMinDays = 0;
+        if (r.blockMinTime > 202)
+            r.blockMinTime = 0;
+    }
+    if (r.nominalValue > 99)
+        r.nominalValue = 5;
+    CheckZeitprogramm(1, &r.programsInUse, &r.windowsPerProgram, r.programs);
+}
+
+void CParaCheck::CheckSync(SyncParam& r, BYTE keepLowBit)
+{
+    CheckBezeichnung(&r.designation.group, kSyncNamen);
+    CheckDigitalQuelle(&r.release.kind, keepLowBit);
+    if (r.windowCount < 1 || r.windowCount > 5)
+        r.windowCount = 1;
+    if (r.mode > kSyncJahr)
+        r.mode = kSyncStunde;
+    // All five windows, whatever the number in use; bytes the mode does not use are left alone.
+    const SyncRegeln& rules = kSyncRegeln[r.mode];
+    for (SyncParam::Fenster& w : r.windows) {
+        rules.major.Apply(w.startMajor);
+        rules.minor.Apply(w.startMinor);
+        rules.major.Apply(w.endMajor);
+        rules.minor.Apply(w.endMinor);
+    }
+}
+
+// ---- Profile function and maintenance function ----
+
+void CParaCheck::CheckProfil(ProfilfuncParam& r, BYTE keepLowBit)
+{
+    CheckBezeichnung(&r.designation.group, kProfilNamen);
+    CheckDigitalQuelle(&r.release.kind, keepLowBit);
+    if (r.stepCount < 2 || r.stepCount > 64)
+        r.stepCount = 2;
+    if (r.unit > kEinheitLeistung)
+        r.unit = kEinheitTemperatur;
+    // The internal clock time counts only without a clock source; start, stop and reset are not repaired.
+    CheckQuelle(&r.clock.kind, 0, 0);
+    if (r.clock.kind == 0 && (r.clock.number < 1 || r.clock.number > 251))
+        r.clock.number = 1;
+    const Regel& step = kProfilRegeln[r.unit];
+    CheckQuelle(&r.offValue.kind, 0, 0);
+    if (r.offValue.kind == 0)
+        step.Apply(r.offValue.number);
+    // Every step, also those beyond the number in use.
+    for (BYTE& s : r.steps)
+        step.Apply(s);
+}
+
+void CParaCheck::CheckWartungsfunc(int file, WartungsfuncParam& r, BYTE)
+{
+    CheckBezeichnung(&r.designation.group, kWartungsfuncNamen);
+    // The external switch's fixed state is not repaired.
+    CheckQuelle(&r.externalSwitch.kind, 0, 0);
+    if (r.runTime > 120)
+        r.runTime = 20;
+    if (r.burnerPower < 20 || r.burnerPower > 100)
+        r.burnerPower = 80;
+    if (r.circuitCount < 1 || r.circuitCount > 5)
+        r.circuitCount = 2;
+    // Every reference, whatever the number in use, must name a heating-circuit controller of that file.
+    for (BYTE& c : r.circuits) {
+        if (c > 45)
+            c = 0;
+        else if (c != 0 && FuncTypeOfNumber(file, static_cast<BYTE>(c - 1)) != kHeizkreisregler)
+            c = 0;
+    }
+}

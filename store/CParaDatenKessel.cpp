@@ -1,0 +1,133 @@
+// CParaDaten: the records of the mixer control and of the boiler cascade.
+#include "store/CParaDaten.h"
+
+#include "store/DrawingReader.h"
+#include "store/RecordCodec.h"
+
+#include <bit>
+#include <cstring>
+
+using namespace record;
+
+static_assert(std::endian::native == std::endian::little,
+              "bit fields of the 32-bit words are decoded into their lowest byte");
+
+namespace {
+
+// Field 16 is the low 4 bits of a 32-bit word; bits 5..7 of byte 1 are not the record's.
+constexpr FieldCodec kMischerRegFields[] = {
+    Byte(11, 0), Bits(16, 1, 0, 4), Bit(12, 1, 4), Byte(20, 2), Triple(4, 3), Source(9, 5), Source(7, 7),
+};
+
+// One boiler block b: stored bytes 48 + 6b .. 53 + 6b, decoded fields 24 + 28b on. Output 16 has no stored bit.
+constexpr FieldCodec KesselCodec(int b, int i)
+{
+    const BYTE o = static_cast<BYTE>(24 + 28 * b);
+    const BYTE s = static_cast<BYTE>(48 + 6 * b);
+    const FieldCodec block[] = {
+        Byte(o, s), Byte(o + 1, s + 1), Byte(o + 2, s + 2), Flags(o + 3, s + 3, 15), Bit(o + 19, s + 4, 7),
+        Byte(o + 20, s + 5),
+    };
+    return block[i];
+}
+
+constexpr FieldCodec kKesselkaskadeFields[] = {
+    Bits(13, 0, 0, 4), Bits(14, 0, 4, 4), Triple(4, 1), Source(15, 3), Byte(17, 5), Triple(7, 6), Triple(10, 8),
+    Bytes(18, 32, 6),
+    KesselCodec(0, 0), KesselCodec(0, 1), KesselCodec(0, 2), KesselCodec(0, 3), KesselCodec(0, 4), KesselCodec(0, 5),
+    KesselCodec(1, 0), KesselCodec(1, 1), KesselCodec(1, 2), KesselCodec(1, 3), KesselCodec(1, 4), KesselCodec(1, 5),
+    KesselCodec(2, 0), KesselCodec(2, 1), KesselCodec(2, 2), KesselCodec(2, 3), KesselCodec(2, 4), KesselCodec(2, 5),
+};
+
+constexpr FuncRecordType kMischerReg{19, kMischerRegFields};
+constexpr FuncRecordType kKesselkaskade{23, kKesselkaskadeFields};
+
+static_assert(FieldEnd(kMischerRegFields) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegFields) <= kSlotSize);
+static_assert(FieldEnd(kKesselkaskadeFields) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeFields) <= 66);
+
+// The operating hours of boiler b are kept in two pairs of 16-bit copies, low byte first; a pair whose copies
+// differ counts as 0, and the larger pair wins.
+constexpr unsigned kStundenKopien[2][2] = {{80, 90}, {104, 114}};
+
+unsigned Word(const BYTE* stored, unsigned at)
+{
+    return stored[at] | unsigned(stored[at + 1]) << 8;
+}
+
+void DecodeStunden(const BYTE* stored, KesselkaskadeParam& r)
+{
+    for (unsigned b = 0; b < 3; ++b) {
+        unsigned hours = 0;
+        for (const auto& pair : kStundenKopien) {
+            const unsigned first = Word(stored, pair[0] + 2 * b);
+            if (first == Word(stored, pair[1] + 2 * b) && first > hours)
+                hours = first;
+        }
+        r.boilers[b].hours = hours;
+    }
+}
+
+// Boiler C's copies hold its hours only in a cascade of three boilers.
+void EncodeStunden(const KesselkaskadeParam& r, BYTE* stored)
+{
+    for (unsigned b = 0; b < 3; ++b) {
+        const std::uint32_t hours = b < 2 || r.boilerCount > 2 ? r.boilers[b].hours : 0;
+        for (const auto& pair : kStundenKopien)
+            for (unsigned copy : pair) {
+                stored[copy + 2 * b] = static_cast<BYTE>(hours & 0xFF);
+                stored[copy + 2 * b + 1] = static_cast<BYTE>(hours >> 8 & 0xFF);
+            }
+    }
+}
+
+}  // namespace
+
+bool CParaDaten::GetMischerReg(int file, BYTE slot, MischerRegParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kMischerReg, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenMischerReg(id, record); });
+}
+
+bool CParaDaten::SetMischerReg(int file, BYTE slot, MischerRegParam record)
+{
+    return WriteFuncRecord(file, slot, kMischerReg, Fields(record));
+}
+
+bool CParaDaten::GetKesselkaskade(int file, BYTE slot, KesselkaskadeParam& record, bool complete)
+{
+    return ReadFuncRecord(
+        file, slot, kKesselkaskade, Fields(record), sizeof record, complete,
+        [&record](DrawingReader& d, int id) { d.GetQuellenKesselkaskade(id, record); },
+        [&record](const BYTE* stored, BYTE*) { DecodeStunden(stored, record); });
+}
+
+bool CParaDaten::SetKesselkaskade(int file, BYTE slot, KesselkaskadeParam record)
+{
+    return WriteFuncRecord(file, slot, kKesselkaskade, Fields(record),
+                           [&record](const BYTE*, BYTE* stored) { EncodeStunden(record, stored); });
+}
+
+void CParaDaten::GetDefaultMischerReg(BYTE* record)
+{
+    // Difference 0.0 K; open while released off, sense normal, no mixer; release fixed on; setpoint fixed 30 deg C;
+    // control temperature input 1.
+    const BYTE bytes[] = {0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x1E, 0x01, 0x01};
+    std::memcpy(record, bytes, sizeof bytes);
+}
+
+void CParaDaten::GetDefaultKesselkaskade(BYTE* record)
+{
+    // Two participants and two boilers; release from input 1, second and third stage fixed on; flow temperature
+    // input 1; sequence change after 1000 hours.
+    const BYTE header[] = {0x22, 0x01, 0x01, 0x01, 0x01, 0x64, 0x00, 0x01, 0x00, 0x01};
+    std::memcpy(record, header, sizeof header);
+    std::memset(record + 32, 0x00, 6);
+    for (unsigned b = 0; b < 3; ++b) {
+        // DIFF.ON 0.0 K, DIFF.OFF 0.1 K, no delay, no outputs, no automatic change, place b + 1.
+        const BYTE block[] = {0x00, 0x01, 0x00, 0x00, 0x00, static_cast<BYTE>(b + 1)};
+        std::memcpy(record + 48 + 6 * b, block, sizeof block);
+        for (const auto& pair : kStundenKopien)
+            for (unsigned copy : pair)
+                std::memset(record + copy + 2 * b, 0x00, 2);
+    }
+}

@@ -1,0 +1,331 @@
+// CParaDaten: the records of the logic, time and monitoring functions: analog function, logic function, comparison,
+// function control, timer function, counter, time switch, synchronisation, profile function, maintenance function.
+#include "store/CParaDaten.h"
+
+#include "store/DrawingReader.h"
+#include "store/RecordCodec.h"
+
+#include <bit>
+#include <cstring>
+
+using namespace record;
+
+static_assert(std::endian::native == std::endian::little,
+              "bit fields of the 32-bit words are decoded into their lowest byte");
+
+namespace {
+
+// ---- Stored forms: the slot byte of every decoded field ----
+
+constexpr FieldCodec kAnalogfuncFields[] = {
+    Byte(7, 0), Byte(9, 1), Flags6(12, 2), Byte(10, 3), Triple(4, 4), Source(18, 6), Byte(11, 8), Byte(20, 9),
+    Source(21, 64), Source(24, 66), Source(27, 68), Source(30, 70), Source(33, 72), Source(36, 74),
+    Byte(23, 96), Byte(26, 98), Byte(29, 100), Byte(32, 102), Byte(35, 104), Byte(38, 106),
+};
+
+constexpr FieldCodec kLogikfuncFields[] = {
+    Byte(7, 0), Byte(8, 1), Flags16(9, 2), Flags16(25, 4), Triple(4, 6),
+    Triple(41, 64), Triple(44, 66), Triple(47, 68), Triple(50, 70), Triple(53, 72), Triple(56, 74),
+};
+
+// The unit is a 32-bit word of which only the low byte is stored.
+constexpr FieldCodec kVergleichFields[] = {
+    Byte(7, 0), Byte(8, 1), Flags16(20, 2), Flags16(36, 4), Triple(4, 6), Source(9, 8), Source(11, 10), Byte(16, 12),
+};
+
+// Output 16 has no bit in either list; bit 7 of byte 3 is the keep-error flag, bit 7 of byte 5 is written as 0.
+constexpr FieldCodec kFuncKontrolleFields[] = {
+    Byte(4, 0), Byte(5, 1), Flags(14, 2, 15), Bit(13, 3, 7), Flags(30, 4, 15), Triple(10, 6), Source(6, 8),
+    Source(8, 10),
+};
+
+// Edge and mode are the low bits of the 32-bit words at 8 and 16.
+constexpr FieldCodec kTimerFields[] = {
+    Byte(20, 0), Bits(8, 1, 0, 2), Bit(12, 1, 2), Bits(16, 1, 3, 5), Flags16(27, 2), Flags16(43, 4), Triple(4, 6),
+    Triple(22, 8), Byte(21, 10), Source(25, 11),
+};
+
+// Bits 1..6 of byte 1 are not the counter's; bit 7 is written as 0 and the position is kept in copies (below).
+constexpr FieldCodec kZaehlerFields[] = {
+    Byte(7, 0), Bit(8, 1, 0), Triple(4, 2), Triple(10, 4), Byte(9, 6),
+    Triple(13, 64), Triple(16, 66), Triple(19, 68), Triple(22, 70), Triple(25, 72), Triple(28, 74),
+};
+
+// Fields 7..9 and the programs at 34 are the time-program block.
+constexpr FieldCodec kSchaltuhrFields[] = {
+    Flags16(18, 1), Triple(4, 3), Byte(10, 5), Triple(15, 6), Byte(11, 8), Byte(12, 9), Byte(13, 10), Byte(14, 11),
+};
+
+constexpr FieldCodec kSyncFields[] = {
+    Bits(7, 0, 0, 3), Bit(9, 0, 3), Bits(8, 0, 4, 4), Flags16(10, 1), Triple(4, 3), Bytes(26, 64, 20),
+};
+
+constexpr FieldCodec kProfilfuncFields[] = {
+    Byte(7, 0), Bits(8, 1, 0, 7), Bit(9, 1, 7), Flags16(24, 2), Triple(4, 4), Triple(10, 6), Triple(13, 8),
+    Triple(16, 10), Triple(19, 12), Source(22, 14), Bytes(40, 64, 64),
+};
+
+constexpr FieldCodec kWartungsfuncFields[] = {
+    Byte(7, 0), Byte(8, 1), Byte(9, 2), Flags16(10, 3), Flags6(26, 5), Triple(4, 6), Bytes(32, 64, 5),
+};
+
+constexpr FuncRecordType kAnalogfunc{11, kAnalogfuncFields};
+constexpr FuncRecordType kLogikfunc{10, kLogikfuncFields};
+constexpr FuncRecordType kVergleich{9, kVergleichFields};
+constexpr FuncRecordType kFuncKontrolle{20, kFuncKontrolleFields};
+constexpr FuncRecordType kTimer{14, kTimerFields};
+constexpr FuncRecordType kZaehler{17, kZaehlerFields};
+constexpr FuncRecordType kSchaltuhr{15, kSchaltuhrFields, 34};
+constexpr FuncRecordType kSync{21, kSyncFields};
+constexpr FuncRecordType kProfilfunc{22, kProfilfuncFields};
+constexpr FuncRecordType kWartungsfunc{13, kWartungsfuncFields};
+
+static_assert(FieldEnd(kAnalogfuncFields) <= sizeof(AnalogfuncParam) && StoredEnd(kAnalogfuncFields) <= kSlotSize);
+static_assert(FieldEnd(kLogikfuncFields) <= sizeof(LogikfuncParam) && StoredEnd(kLogikfuncFields) <= kSlotSize);
+static_assert(FieldEnd(kVergleichFields) <= sizeof(VergleichParam) && StoredEnd(kVergleichFields) <= kSlotSize);
+static_assert(FieldEnd(kFuncKontrolleFields) <= sizeof(FuncKontrolleParam));
+static_assert(FieldEnd(kTimerFields) <= sizeof(TimerParam) && StoredEnd(kTimerFields) <= kSlotSize);
+static_assert(FieldEnd(kZaehlerFields) <= sizeof(ZaehlerParam) && StoredEnd(kZaehlerFields) <= kSlotSize);
+static_assert(FieldEnd(kSchaltuhrFields) <= sizeof(SchaltuhrParam) && StoredEnd(kSchaltuhrFields) <= 64);
+static_assert(FieldEnd(kSyncFields) <= sizeof(SyncParam) && StoredEnd(kSyncFields) <= kSlotSize);
+static_assert(FieldEnd(kProfilfuncFields) == sizeof(ProfilfuncParam) && StoredEnd(kProfilfuncFields) == kSlotSize);
+static_assert(FieldEnd(kWartungsfuncFields) == sizeof(WartungsfuncParam));
+
+// ---- The counter position ----
+
+// The position is kept in two pairs of copies of three bytes (least significant first); a pair whose copies differ
+// counts as 0, and the larger pair wins.
+constexpr unsigned kZaehlerKopien[2][2] = {{80, 88}, {112, 120}};
+
+std::uint32_t KopienPaar(const BYTE* stored, const unsigned copies[2])
+{
+    if (std::memcmp(stored + copies[0], stored + copies[1], 3) != 0)
+        return 0;
+    const BYTE* c = stored + copies[0];
+    return c[0] | std::uint32_t(c[1]) << 8 | std::uint32_t(c[2]) << 16;
+}
+
+void DecodeZaehlerStand(const BYTE* stored, ZaehlerParam& r)
+{
+    const std::uint32_t a = KopienPaar(stored, kZaehlerKopien[0]);
+    const std::uint32_t b = KopienPaar(stored, kZaehlerKopien[1]);
+    const std::uint32_t value = a > b ? a : b;
+    r.minutes = static_cast<BYTE>(value & 0xFF);
+    r.position = value >> 8;
+}
+
+void EncodeZaehlerStand(const ZaehlerParam& r, BYTE* stored)
+{
+    const BYTE bytes[3] = {r.minutes, static_cast<BYTE>(r.position & 0xFF), static_cast<BYTE>(r.position >> 8 & 0xFF)};
+    for (const auto& pair : kZaehlerKopien)
+        for (unsigned copy : pair)
+            std::memcpy(stored + copy, bytes, sizeof bytes);
+}
+
+// ---- Defaults of a new slot ----
+
+void Put(BYTE* record, unsigned at, std::initializer_list<BYTE> bytes)
+{
+    std::memcpy(record + at, bytes.begin(), bytes.size());
+}
+
+}  // namespace
+
+// ---- Analog function and logic function ----
+
+bool CParaDaten::GetAnalogfunc(int file, BYTE slot, AnalogfuncParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kAnalogfunc, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenAnalogfunc(id, record); });
+}
+
+bool CParaDaten::SetAnalogfunc(int file, BYTE slot, AnalogfuncParam record)
+{
+    return WriteFuncRecord(file, slot, kAnalogfunc, Fields(record));
+}
+
+bool CParaDaten::GetLogikfunc(int file, BYTE slot, LogikfuncParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kLogikfunc, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenLogikfunc(id, record); });
+}
+
+bool CParaDaten::SetLogikfunc(int file, BYTE slot, LogikfuncParam record)
+{
+    return WriteFuncRecord(file, slot, kLogikfunc, Fields(record));
+}
+
+// ---- Comparison and function control ----
+
+bool CParaDaten::GetVergleich(int file, BYTE slot, VergleichParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kVergleich, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenVergleich(id, record); });
+}
+
+bool CParaDaten::SetVergleich(int file, BYTE slot, VergleichParam record)
+{
+    return WriteFuncRecord(file, slot, kVergleich, Fields(record));
+}
+
+bool CParaDaten::GetFuncKontrolle(int file, BYTE slot, FuncKontrolleParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kFuncKontrolle, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenFuncKontrolle(id, record); });
+}
+
+bool CParaDaten::SetFuncKontrolle(int file, BYTE slot, FuncKontrolleParam record)
+{
+    return WriteFuncRecord(file, slot, kFuncKontrolle, Fields(record));
+}
+
+// ---- Timer function and counter ----
+
+bool CParaDaten::GetTimer(int file, BYTE slot, TimerParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kTimer, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenTimer(id, record); });
+}
+
+bool CParaDaten::SetTimer(int file, BYTE slot, TimerParam record)
+{
+    return WriteFuncRecord(file, slot, kTimer, Fields(record));
+}
+
+bool CParaDaten::GetZaehler(int file, BYTE slot, ZaehlerParam& record, bool complete)
+{
+    return ReadFuncRecord(
+        file, slot, kZaehler, Fields(record), sizeof record, complete,
+        [&record](DrawingReader& d, int id) { d.GetQuellenZaehler(id, record); },
+        [&record](const BYTE* stored, BYTE*) { DecodeZaehlerStand(stored, record); });
+}
+
+bool CParaDaten::SetZaehler(int file, BYTE slot, ZaehlerParam record)
+{
+    return WriteFuncRecord(file, slot, kZaehler, Fields(record), [&record](const BYTE*, BYTE* stored) {
+        EncodeZaehlerStand(record, stored);
+        stored[1] &= 0x7F;
+    });
+}
+
+// ---- Time switch and synchronisation ----
+
+bool CParaDaten::GetSchaltuhr(int file, BYTE slot, SchaltuhrParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kSchaltuhr, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenSchaltuhr(id, record); });
+}
+
+bool CParaDaten::SetSchaltuhr(int file, BYTE slot, SchaltuhrParam record)
+{
+    return WriteFuncRecord(file, slot, kSchaltuhr, Fields(record));
+}
+
+bool CParaDaten::GetSync(int file, BYTE slot, SyncParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kSync, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenSync(id, record); });
+}
+
+bool CParaDaten::SetSync(int file, BYTE slot, SyncParam record)
+{
+    return WriteFuncRecord(file, slot, kSync, Fields(record));
+}
+
+// ---- Profile function and maintenance function ----
+
+bool CParaDaten::GetProfilfunc(int file, BYTE slot, ProfilfuncParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kProfilfunc, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenProfilfunc(id, record); });
+}
+
+bool CParaDaten::SetProfilfunc(int file, BYTE slot, ProfilfuncParam record)
+{
+    return WriteFuncRecord(file, slot, kProfilfunc, Fields(record));
+}
+
+bool CParaDaten::GetWartungsfunc(int file, BYTE slot, WartungsfuncParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kWartungsfunc, Fields(record), sizeof record, complete,
+                          [this, &record](DrawingReader& d, int id) {
+                              d.GetQuellenWartungsfunc(id, record);
+                              // A completed record names only functions of the working copy that are
+                              // heating-circuit controllers.
+                              for (BYTE& circuit : record.circuits)
+                                  if (circuit != 0 && !IsFuncOfType(1, static_cast<BYTE>(circuit - 1)))
+                                      circuit = 0;
+                          });
+}
+
+bool CParaDaten::SetWartungsfunc(int file, BYTE slot, WartungsfuncParam record)
+{
+    return WriteFuncRecord(file, slot, kWartungsfunc, Fields(record));
+}
+
+// ---- Defaults of a new slot ----
+
+void CParaDaten::GetDefaultAnalogfunc(BYTE* record)
+{
+    Put(record, 0, {0x01, 0x02, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00});
+    std::memset(record + 64, 0x00, 12);
+    for (unsigned k = 0; k < 6; ++k)
+        record[96 + 2 * k] = 0x00;
+}
+
+void CParaDaten::GetDefaultLogikfunc(BYTE* record)
+{
+    Put(record, 0, {0x01, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01});
+    std::memset(record + 64, 0x00, 12);
+}
+
+void CParaDaten::GetDefaultVergleich(BYTE* record)
+{
+    Put(record, 0, {0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x01, 0x09, 0x00, 0x3C, 0x01});
+}
+
+void CParaDaten::GetDefaultFuncKontrolle(BYTE* record)
+{
+    Put(record, 0, {0x1E, 0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x01, 0x01, 0x01});
+}
+
+void CParaDaten::GetDefaultTimer(BYTE* record)
+{
+    Put(record, 0, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x64});
+}
+
+void CParaDaten::GetDefaultZaehler(BYTE* record)
+{
+    Put(record, 0, {0x01, 0x00, 0x00, 0x01, 0x00, 0x00, 0x01});
+    std::memset(record + 64, 0x00, 12);
+    for (const auto& pair : kZaehlerKopien)
+        for (unsigned copy : pair)
+            std::memset(record + copy, 0x00, 3);
+}
+
+void CParaDaten::GetDefaultSchaltuhr(BYTE* record)
+{
+    Put(record, 0, {0x11, 0x00, 0x00, 0x00, 0x01, 0x05, 0x00, 0x00, 0x3C, 0x00, 0x3C, 0x00});
+    for (unsigned j = 0; j < 5; ++j)
+        Put(record, 64 + 10 * j, {0x00, 0x00, 0x00, 0x05, 0x00, 0x00, 0x05, 0x00, 0x00, 0x05});
+}
+
+void CParaDaten::GetDefaultSync(BYTE* record)
+{
+    Put(record, 0, {0x01, 0x00, 0x00, 0x00, 0x01});
+    std::memset(record + 64, 0x00, 20);
+}
+
+void CParaDaten::GetDefaultProfilfunc(BYTE* record)
+{
+    Put(record, 0,
+        {0x02, 0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x3C, 0x00, 0x00, 0x00, 0x00});
+    // A new slot also clears byte 63, which no field uses.
+    std::memset(record + 63, 0x00, 65);
+}
+
+void CParaDaten::GetDefaultWartungsfunc(BYTE* record)
+{
+    Put(record, 0, {0x02, 0x14, 0x64, 0x00, 0x00, 0x00, 0x00, 0x00});
+    std::memset(record + 64, 0x00, 5);
+}

@@ -1,0 +1,35 @@
+// The decoded record of a synchronisation (function type 21, "Synchronisation"): up to five windows within an hour,
+// day, month or year, repeated or once, driving an output list while a window is active.
+#pragma once
+
+#include "platform/Types.h"
+#include "store/Bezeichnung.h"
+#include "store/DigitalQuelle.h"
+
+#include <cstddef>
+
+// The period the windows lie in (field 8), stored in 4 bits.
+enum SyncModus : BYTE { kSyncStunde = 0, kSyncTag = 1, kSyncMonat = 2, kSyncJahr = 3 };
+static_assert(kSyncStunde == 0 && kSyncTag == 1 && kSyncMonat == 2 && kSyncJahr == 3);
+
+struct SyncParam {
+    // One window; which bytes count depends on the mode.
+    struct Fenster {
+        BYTE startMajor = 0;  // kSyncTag: start hour 0..23; kSyncMonat, kSyncJahr: start day 1..31
+        BYTE startMinor = 0;  // kSyncStunde, kSyncTag: start minute 0..59; kSyncJahr: start month 1..12
+        BYTE endMajor = 0;    // as startMajor, for the end
+        BYTE endMinor = 0;    // as startMinor, for the end
+    };
+
+    Bezeichnung designation;  // 0..2; 3 standard designations
+    BYTE number = 0;          // 3: the function's own number
+    DigitalQuelle release;    // 4..6: "RILASCIO SINCR."
+    BYTE windowCount = 0;     // 7: windows in use 1..5 (3 bits stored)
+    BYTE mode = 0;            // 8: SyncModus ("Ora", "Giorno", "Mese", "Anno")
+    BYTE once = 0;            // 9: 0 "ciciclo" every period, 1 "unico" once
+    BYTE outputs[16] = {};    // 10..25: "COND.TPO.RISPET." drives output n + 1
+    Fenster windows[5];       // 26..45
+};
+static_assert(sizeof(SyncParam::Fenster) == 4);
+static_assert(offsetof(SyncParam, outputs) == 10 && offsetof(SyncParam, windows) == 26 && sizeof(SyncParam) == 46,
+              "the forms address the fields by position");
