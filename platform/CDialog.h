@@ -5,7 +5,8 @@
 // before the dialog is shown, shows it, and runs a nested modal loop of the event loop (timers, posted messages and
 // watched descriptors keep being served; a WM_CLOSE posted meanwhile waits for the loop's end) until EndDialog. It
 // returns EndDialog's result, -1 when the template is missing or a quit request ended the loop, and IDCANCEL when
-// nothing could ever end the loop (a headless run with no timer, task or descriptor left): no run ever blocks.
+// nothing could ever end the loop (no timer, task, watched descriptor or window backend left), so such a headless
+// run never blocks.
 // IDOK and IDCANCEL commands (the OK and Cancel buttons, Enter on the default button, Escape, the close box) call
 // OnOK and OnCancel. OnInitDialog's base exchanges the data into the controls; OnOK's base reads them back and ends
 // with IDOK unless the exchange fails; OnCancel's base ends with IDCANCEL without exchanging.

@@ -272,7 +272,7 @@ bool UserInput::HoverToolbarButton(CToolBar& toolBar, int index)
 bool UserInput::CloseWindow(CWnd& topLevel)
 {
     WindowData* data = FindWindowData(topLevel.m_hWnd);
-    if (!data || data->parent || !IsReachable(topLevel.m_hWnd))
+    if (!data || data->parent || !(data->style & WS_SYSMENU) || !IsReachable(topLevel.m_hWnd))
         return false;
     topLevel.SendMessage(WM_CLOSE);
     return true;

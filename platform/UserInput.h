@@ -51,7 +51,7 @@ public:
     // Pointing at a toolbar button (-1: leaving the toolbar).
     static bool HoverToolbarButton(CToolBar& toolBar, int index);
 
-    // The close box of a top-level window: WM_CLOSE.
+    // The close box of a top-level window: WM_CLOSE. A window without WS_SYSMENU has no close box.
     static bool CloseWindow(CWnd& topLevel);
 
     // Mouse actions at a point in the window's client coordinates; a window that holds the capture receives them in

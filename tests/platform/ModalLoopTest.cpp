@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <string>
+#include <unistd.h>
 
 using namespace windowtest;
 
@@ -269,11 +271,41 @@ TEST_F(ModalLoopTest, KeysOfADialog)
     }
 }
 
-TEST_F(ModalLoopTest, CloseBoxCancels)
+TEST_F(ModalLoopTest, CloseBoxCancelsAndADialogWithoutSystemMenuHasNone)
 {
+    // The test dialog has no system menu, like the evaluation dialog; then it gets one.
     EditDialog dlg;
-    driver.WhenDialogRuns([](CDialog& d) { EXPECT_TRUE(platform::UserInput::CloseWindow(d)); });
+    driver.WhenDialogRuns([](CDialog& d) {
+        EXPECT_FALSE(platform::UserInput::CloseWindow(d));
+        d.ModifyStyle(0, WS_SYSMENU);
+        EXPECT_TRUE(platform::UserInput::CloseWindow(d));
+    });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.oks, 0);
+}
+
+TEST_F(ModalLoopTest, WatchedDescriptorIsServedInsideTheModalLoop)
+{
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    platform::EventLoop& loop = platform::EventLoop::Current();
+    TimerDialog* running = nullptr;
+    std::uint64_t watch = loop.WatchFd(fds[0], POLLIN, [&](int fd, short) {
+        char c = 0;
+        EXPECT_EQ(read(fd, &c, 1), 1);
+        running->EndDialog(c == 'k' ? IDOK : IDABORT);  // as an acknowledgement over a socket ends a wait
+    });
+    TimerDialog dlg([&](TimerDialog& d, int tick) {
+        if (tick == 1) {
+            d.KillTimer(1);
+            EXPECT_EQ(write(fds[1], "k", 1), 1);
+        }
+    });
+    running = &dlg;
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    loop.UnwatchFd(watch);
+    close(fds[0]);
+    close(fds[1]);
 }
 
 }  // namespace
