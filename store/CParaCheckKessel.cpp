@@ -12,9 +12,8 @@ constexpr BYTE kKesselkaskadeNamen = 1;
 
 // The type of the function with that number in the working file's table; 0 when no slot holds it or the table
 // cannot be read.
-int FuncTypeOfNumber(int file, BYTE number)
+int FuncTypeOfNumber(CParaDaten& para, int file, BYTE number)
 {
-    CParaDaten para;
     const BYTE slot = para.FindFuncByNumber(file, number);
     FuncEntry entry;
     return slot != 0 && para.GetFuncEntry(file, slot, entry) ? entry.type : 0;
@@ -61,11 +60,12 @@ void CParaCheck::CheckKesselkaskade(int file, KesselkaskadeParam& r, BYTE keepLo
     if (r.participantCount < 1 || r.participantCount > 6)
         r.participantCount = 2;
     // Every participant, whatever the count in use, must name a heating or hot-water request.
+    CParaDaten para;
     for (BYTE& p : r.participants) {
         if (p > 45) {
             p = 0;
         } else if (p != 0) {
-            const int type = FuncTypeOfNumber(file, static_cast<BYTE>(p - 1));
+            const int type = FuncTypeOfNumber(para, file, static_cast<BYTE>(p - 1));
             if (type != kAnforderungHeizung && type != kAnforderungWarmwasser)
                 p = 0;
         }

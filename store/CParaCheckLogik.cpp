@@ -98,9 +98,8 @@ constexpr SyncRegeln kSyncRegeln[4] = {
 
 // The type of the function with that number in the working file's table; 0 when no slot holds it or the table
 // cannot be read.
-int FuncTypeOfNumber(int file, BYTE number)
+int FuncTypeOfNumber(CParaDaten& para, int file, BYTE number)
 {
-    CParaDaten para;
     const BYTE slot = para.FindFuncByNumber(file, number);
     FuncEntry entry;
     return slot != 0 && para.GetFuncEntry(file, slot, entry) ? entry.type : 0;
@@ -313,10 +312,11 @@ void CParaCheck::CheckWartungsfunc(int file, WartungsfuncParam& r, BYTE)
     if (r.circuitCount < 1 || r.circuitCount > 5)
         r.circuitCount = 2;
     // Every reference, whatever the number in use, must name a heating-circuit controller of that file.
+    CParaDaten para;
     for (BYTE& c : r.circuits) {
         if (c > 45)
             c = 0;
-        else if (c != 0 && FuncTypeOfNumber(file, static_cast<BYTE>(c - 1)) != kHeizkreisregler)
+        else if (c != 0 && FuncTypeOfNumber(para, file, static_cast<BYTE>(c - 1)) != kHeizkreisregler)
             c = 0;
     }
 }
