@@ -39,8 +39,10 @@ BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 
 void CEdit::LimitText(int maxChars)
 {
-    if (auto* state = StateAs<EditState>())
+    if (auto* state = StateAs<EditState>()) {
         state->limit = maxChars <= 0 ? kLargestLimit : maxChars;
+        platform::NotifyWindowChanged(m_hWnd, platform::WindowChange::Style);
+    }
 }
 
 UINT CEdit::GetLimitText() const

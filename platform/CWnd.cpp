@@ -728,6 +728,12 @@ CWnd* CWnd::WindowFromPoint(POINT point)
     return nullptr;
 }
 
+CWnd* CWnd::GetDesktopWindow()
+{
+    static CWnd desktop;
+    return &desktop;
+}
+
 BOOL ShowWindow(HWND hwnd, int cmdShow)
 {
     CWnd* wnd = CWnd::FromHandle(hwnd);

@@ -121,6 +121,8 @@ public:
     static CWnd* GetCapture();
     // The deepest shown window under a screen point, topmost first; null over no window.
     static CWnd* WindowFromPoint(POINT point);
+    // The screen as a window: a window object without a window, for calls that name the desktop (drag images).
+    static CWnd* GetDesktopWindow();
 
     // Messages. SendMessage dispatches at once; PostMessage queues (WM_CLOSE waits until no modal loop runs).
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;

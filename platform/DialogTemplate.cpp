@@ -57,6 +57,7 @@ std::unique_ptr<CWnd> CreateControl(CWnd* parent, const ControlTemplate& c)
     // Template texts of edits go in without notifying: the dialog is not up yet.
     if (c.cls == ControlClass::Edit && !c.text.IsEmpty()) {
         FindWindowData(control->m_hWnd)->text = c.text;
+        NotifyWindowChanged(control->m_hWnd, WindowChange::Text);
     }
     for (const CString& item : c.items) {
         if (auto* combo = dynamic_cast<CComboBox*>(control.get()))

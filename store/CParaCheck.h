@@ -9,6 +9,9 @@
 // The class is split over several source files:
 //   CParaCheck.cpp    the shared operations: source kinds, flags, the designation and the digital source triple
 //                     with which every function-record repair begins
+//   CParaCheckZeitprogramm.cpp  the time-program block
+//   CParaCheckSolar.cpp   solar control, solar priority, PID control, heat meter, start and cooling function
+//   CParaCheckHeizung.cpp heating-circuit controller, heating and hot-water request, charge pump, circulation
 //   CParaCheckPlant.cpp     inputs, outputs, anti-seize settings
 //   CParaCheckSettings.cpp  controller settings
 //   CParaCheckMeldung.cpp   messages
@@ -21,6 +24,18 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "store/AnfHeizungParam.h"
+#include "store/AnfWarmwasserParam.h"
+#include "store/HzkrRegParam.h"
+#include "store/KuehlfuncParam.h"
+#include "store/LadepumpeParam.h"
+#include "store/PID_RegelungParam.h"
+#include "store/SolarregelungParam.h"
+#include "store/SolarvorrangParam.h"
+#include "store/StartfuncParam.h"
+#include "store/WMZParam.h"
+#include "store/Zeitprogramm.h"
+#include "store/ZirkulationParam.h"
 #include "store/AnalogfuncParam.h"
 #include "store/FuncKontrolleParam.h"
 #include "store/KesselkaskadeParam.h"
@@ -78,6 +93,31 @@ public:
     // A digital source triple (kind, inverted flag, number): an unknown kind becomes 0; with kind 0 the number is
     // the fixed value and is repaired with CheckFlag. The inverted flag is not repaired.
     void CheckDigitalQuelle(BYTE* triple, BYTE keepLowBit);
+
+    // ---- Time programs (CParaCheckZeitprogramm.cpp) ----
+
+    // The block of five programs and its control fields: a program count outside smallest..5 becomes smallest, a
+    // window count outside 1..3 becomes 2; in every program and window, used or not, a start or end above 143
+    // becomes 0 and a setpoint above 90 becomes 20. Day flags and the setpoint switch are not repaired.
+    void CheckZeitprogramm(BYTE smallest, BYTE* programs, BYTE* windows, Zeitprogramm* block);
+
+    // ---- Solar and energy functions (CParaCheckSolar.cpp) ----
+    // The checks that take a file test the functions a record refers to against that file's function table.
+
+    void CheckSolarregelung(SolarregelungParam& record, BYTE keepLowBit);
+    void CheckSolarvorrang(int file, SolarvorrangParam& record, BYTE keepLowBit);
+    void CheckPidRegelung(PID_RegelungParam& record, BYTE keepLowBit);
+    void CheckWmz(WMZParam& record, BYTE keepLowBit);
+    void CheckStartfunc(int file, StartfuncParam& record, BYTE keepLowBit);
+    void CheckKuehlfunc(KuehlfuncParam& record, BYTE keepLowBit);
+
+    // ---- Heating functions (CParaCheckHeizung.cpp) ----
+
+    void CheckHzkrReg(HzkrRegParam& record, BYTE keepLowBit);
+    void CheckAnfHeizung(AnfHeizungParam& record, BYTE keepLowBit);
+    void CheckAnfWarmwasser(AnfWarmwasserParam& record, BYTE keepLowBit);
+    void CheckLadepumpe(LadepumpeParam& record, BYTE keepLowBit);
+    void CheckZirkulation(ZirkulationParam& record, BYTE keepLowBit);
 
     // ---- Inputs, outputs, anti-seize settings (CParaCheckPlant.cpp) ----
 

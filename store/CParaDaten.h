@@ -26,6 +26,8 @@
 //   CParaDatenNetz.cpp           network settings, transmission conditions, network inputs and output sources
 //   CParaDatenLogging.cpp        CAN data logging and the function overview list
 //   CParaDatenFuncRecord.cpp     the read and write steps shared by the records of all function types
+//   CParaDatenSolar.cpp          solar control, solar priority, PID control, heat meter, start and cooling function
+//   CParaDatenHeizung.cpp        heating-circuit controller, heating and hot-water request, charge pump, circulation
 //   CParaDatenKessel.cpp         mixer control and boiler cascade records
 //   CParaDatenLogik.cpp          records of the logic, time and monitoring functions
 // Record operations of further areas go into further CParaDaten<Area>.cpp files and are declared in a section of
@@ -47,7 +49,18 @@
 #include "store/Quelle.h"
 #include "store/ReglerEinstellungen.h"
 #include "store/Sendebedingungen.h"
+#include "store/AnfHeizungParam.h"
+#include "store/AnfWarmwasserParam.h"
 #include "store/Bezeichnung.h"
+#include "store/HzkrRegParam.h"
+#include "store/KuehlfuncParam.h"
+#include "store/LadepumpeParam.h"
+#include "store/PID_RegelungParam.h"
+#include "store/SolarregelungParam.h"
+#include "store/SolarvorrangParam.h"
+#include "store/StartfuncParam.h"
+#include "store/WMZParam.h"
+#include "store/ZirkulationParam.h"
 #include "store/DrawingReader.h"
 #include "store/ExportFilter.h"
 #include "store/FileHeader.h"
@@ -308,6 +321,56 @@ public:
     static void GetDefaultProfilfunc(BYTE* record);
     static void GetDefaultWartungsfunc(BYTE* record);
 
+    // ---- Function records of the solar, energy and heating types (CParaDatenSolar.cpp, CParaDatenHeizung.cpp) ----
+    // A get reads the slot's entry and record; with complete and a drawing object stored for the slot, the drawing
+    // then overwrites the sources and output flags (fixed values of unconnected sources survive). False, record
+    // untouched, when the slot cannot be read. A set writes the type code, the designation code, the number and the
+    // bytes the type owns over the stored ones; false, nothing written, when the slot cannot be read. Neither looks
+    // at the type code stored in the entry. GetDefault<Type> stores the defaults of a new record into a slot record
+    // that the caller has filled with FF; bytes the type does not own stay FF.
+
+    bool GetSolarregelung(int file, BYTE slot, SolarregelungParam& record, bool complete);
+    bool SetSolarregelung(int file, BYTE slot, SolarregelungParam record);
+    // Participants that are no solar control in working file 2 read as 0.
+    bool GetSolarvorrang(int file, BYTE slot, SolarvorrangParam& record, bool complete);
+    bool SetSolarvorrang(int file, BYTE slot, SolarvorrangParam record);
+    bool GetPidRegelung(int file, BYTE slot, PID_RegelungParam& record, bool complete);
+    bool SetPidRegelung(int file, BYTE slot, PID_RegelungParam record);
+    // The calibration from the first of its two stored blocks whose marker and parity bits are sound (else not
+    // calibrated with the default points); the reading from the larger of its two pairs of equal copies.
+    bool GetWmz(int file, BYTE slot, WMZParam& record, bool complete);
+    // Both calibration blocks with parity bits and marker, all four reading copies.
+    bool SetWmz(int file, BYTE slot, WMZParam record);
+    // Solar controls that are no solar control in working file 2 read as 0.
+    bool GetStartfunc(int file, BYTE slot, StartfuncParam& record, bool complete);
+    bool SetStartfunc(int file, BYTE slot, StartfuncParam record);
+    bool GetKuehlfunc(int file, BYTE slot, KuehlfuncParam& record, bool complete);
+    bool SetKuehlfunc(int file, BYTE slot, KuehlfuncParam record);
+    // The exclusive or of bits 0..n-1 of the value.
+    static BYTE Parity(DWORD value, int n);
+    static void GetDefaultSolarregelung(BYTE* record);
+    static void GetDefaultSolarvorrang(BYTE* record);
+    static void GetDefaultPidRegelung(BYTE* record);
+    static void GetDefaultWmz(BYTE* record);
+    static void GetDefaultStartfunc(BYTE* record);
+    static void GetDefaultKuehlfunc(BYTE* record);
+
+    bool GetHzkrReg(int file, BYTE slot, HzkrRegParam& record, bool complete);
+    bool SetHzkrReg(int file, BYTE slot, HzkrRegParam record);
+    bool GetAnfHeizung(int file, BYTE slot, AnfHeizungParam& record, bool complete);
+    bool SetAnfHeizung(int file, BYTE slot, AnfHeizungParam record);
+    bool GetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam& record, bool complete);
+    bool SetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam record);
+    bool GetLadepumpe(int file, BYTE slot, LadepumpeParam& record, bool complete);
+    bool SetLadepumpe(int file, BYTE slot, LadepumpeParam record);
+    bool GetZirkulation(int file, BYTE slot, ZirkulationParam& record, bool complete);
+    bool SetZirkulation(int file, BYTE slot, ZirkulationParam record);
+    static void GetDefaultHzkrReg(BYTE* record);
+    static void GetDefaultAnfHeizung(BYTE* record);
+    static void GetDefaultAnfWarmwasser(BYTE* record);
+    static void GetDefaultLadepumpe(BYTE* record);
+    static void GetDefaultZirkulation(BYTE* record);
+
 protected:
     // Range checks shared by the record operations of every area.
     static bool IsFuncSlot(unsigned slot) { return slot >= 1 && slot <= 44; }
@@ -319,12 +382,19 @@ protected:
 
     // ---- Function records: the steps every function type's get and set share (CParaDatenFuncRecord.cpp) ----
 
+    // What a type decodes or encodes by hand beside its table (redundant copies, fields that depend on others):
+    // called with the slot record's 128 stored bytes and the record's fields.
+    using FuncRecordDecoder = std::function<void(const BYTE* stored, BYTE* fields)>;
+    using FuncRecordEncoder = std::function<void(const BYTE* fields, BYTE* stored)>;
     // Constructs the drawing reader for the length of the call, reads the slot's entry and record and decodes them
-    // into fields (size bytes, zeroed first); then, with complete and a drawing object id stored for the slot,
-    // calls completion with the reader and the id. False, fields untouched, when the slot cannot be read.
+    // into fields (size bytes, zeroed first), the decoder last; then, with complete and a drawing object id stored
+    // for the slot, calls completion with the reader and the id. False, fields untouched, when the slot cannot be
+    // read.
     bool ReadFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, BYTE* fields, size_t size,
-                        bool complete, const std::function<void(DrawingReader&, int)>& completion);
+                        bool complete, const std::function<void(DrawingReader&, int)>& completion,
+                        const FuncRecordDecoder& decoder = {});
     // Reads the slot's entry and record, encodes the fields over them (every byte the type does not own keeps its
-    // stored value) and writes both back. False, nothing written, when the slot cannot be read.
-    bool WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields);
+    // stored value), the encoder last, and writes both back. False, nothing written, when the slot cannot be read.
+    bool WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields,
+                         const FuncRecordEncoder& encoder = {});
 };

@@ -7,7 +7,8 @@
 #include <cstring>
 
 bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, BYTE* fields, size_t size,
-                                bool complete, const std::function<void(DrawingReader&, int)>& completion)
+                                bool complete, const std::function<void(DrawingReader&, int)>& completion,
+                                const FuncRecordDecoder& decoder)
 {
     // The reader lives for the whole read, whether or not the record is completed from the drawing.
     std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
@@ -19,13 +20,16 @@ bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordTyp
         return false;
     std::memset(fields, 0, size);
     record::DecodeFuncRecord(type, entry, stored, fields);
+    if (decoder)
+        decoder(stored, fields);
     int id = -1;
     if (complete && completion && GetFuncId(file, slot, id) && id > 0)
         completion(*drawing, id);
     return true;
 }
 
-bool CParaDaten::WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields)
+bool CParaDaten::WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields,
+                                 const FuncRecordEncoder& encoder)
 {
     BYTE entry[record::kEntrySize];
     BYTE stored[record::kSlotSize];
@@ -35,5 +39,7 @@ bool CParaDaten::WriteFuncRecord(int file, BYTE slot, const record::FuncRecordTy
     if (!ReadFuncRaw(file, slot, entry, stored))
         return false;
     record::EncodeFuncRecord(type, fields, entry, stored);
+    if (encoder)
+        encoder(fields, stored);
     return WriteFuncRaw(file, slot, entry, stored);
 }

@@ -19,6 +19,18 @@
 #include <memory>
 #include <span>
 
+struct AnfHeizungParam;
+struct AnfWarmwasserParam;
+struct HzkrRegParam;
+struct KuehlfuncParam;
+struct LadepumpeParam;
+struct PID_RegelungParam;
+struct SolarregelungParam;
+struct SolarvorrangParam;
+struct StartfuncParam;
+struct WMZParam;
+struct ZirkulationParam;
+
 struct MeldungParam;
 
 struct AnalogfuncParam;
@@ -65,6 +77,22 @@ public:
     void Complete(int objectId, std::span<const PinCompletion> pins, BYTE* fields);
 
     // ---- Completion of function and message records: one operation per record kind ----
+
+    // Solar and energy functions (DrawingReaderSolar.cpp); the participants of a solar priority and the solar
+    // controls of a start function are not taken from the drawing.
+    virtual void GetQuellenSolarregelung(int objectId, SolarregelungParam& record);
+    virtual void GetQuellenSolarvorrang(int objectId, SolarvorrangParam& record);
+    virtual void GetQuellenPID_Regelung(int objectId, PID_RegelungParam& record);
+    virtual void GetQuellenWMZ(int objectId, WMZParam& record);
+    virtual void GetQuellenStartfunc(int objectId, StartfuncParam& record);
+    virtual void GetQuellenKuehlfunc(int objectId, KuehlfuncParam& record);
+    // Heating functions (DrawingReaderHeizung.cpp). The heating-circuit controller's mixer field becomes the first
+    // of the mixer output pairs 3, 8, 10, 12 that its mixer pin drives, 0 when none.
+    virtual void GetQuellenHzkrReg(int objectId, HzkrRegParam& record);
+    virtual void GetQuellenAnfHeizung(int objectId, AnfHeizungParam& record);
+    virtual void GetQuellenAnfWarmwasser(int objectId, AnfWarmwasserParam& record);
+    virtual void GetQuellenLadepumpe(int objectId, LadepumpeParam& record);
+    virtual void GetQuellenZirkulation(int objectId, ZirkulationParam& record);
 
     // Mixer control and boiler cascade (DrawingReaderKessel.cpp); the participants of a cascade are not taken from
     // the drawing.

@@ -49,7 +49,7 @@ public:
         dragImage->BeginDrag(0, CPoint(10, 10));
         CPoint screen = nm->ptAction;
         rows->ClientToScreen(&screen);
-        CImageList::DragEnter(nullptr, screen);
+        CImageList::DragEnter(GetDesktopWindow(), screen);
         dragging = true;
         SetCapture();
         *result = 0;
@@ -73,7 +73,7 @@ public:
             return;
         ReleaseCapture();
         dragging = false;
-        CImageList::DragLeave(nullptr);
+        CImageList::DragLeave(GetDesktopWindow());
         CImageList::EndDrag();
         if (target >= 0 && target != source) {
             CString moved = rows->GetItemText(source, 0);

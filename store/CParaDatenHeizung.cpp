@@ -1,0 +1,295 @@
+// CParaDaten: the records of the heating-circuit controller, the heating and hot-water requests, the charge pump
+// and the circulation.
+#include "store/CParaDaten.h"
+
+#include "store/DrawingReader.h"
+#include "store/RecordCodec.h"
+
+#include <cstring>
+
+using namespace record;
+
+namespace {
+
+constexpr int kHzkrRegType = 1;
+constexpr int kAnfHeizungType = 2;
+constexpr int kAnfWarmwasserType = 3;
+constexpr int kLadepumpeType = 4;
+constexpr int kZirkulationType = 5;
+
+// ---- Stored forms: field, stored byte. Byte 0 and bytes 64..113 of the types with programs are the
+// time-program block. ----
+
+// Byte 18: bits 0..2 mixer while off, bit 7 condition 5, bit 3 selects the half of byte 19 that holds the mode
+// (hand-coded below), bits 4..6 are not the record's.
+constexpr FieldCodec kHzkrRegFields[] = {
+    Bits(14, 1, 0, 3), Bit(24, 1, 3),    Bit(26, 1, 4),    Bit(28, 1, 5),   Bit(31, 1, 6),   Bit(15, 1, 7),
+    Byte(16, 2),       Byte(17, 3),      Byte(11, 4),      Byte(12, 5),     Byte(25, 6),     Byte(19, 7),
+    Byte(18, 8),       Byte(20, 9),      Byte(21, 10),     Byte(27, 11),    Byte(22, 12),    Byte(23, 13),
+    Byte(30, 14),      Byte(29, 15),     Byte(33, 16),     Byte(32, 17),    Bits(36, 18, 0, 3), Bit(34, 18, 7),
+    Byte(35, 20),      Flags16(54, 21),  Byte(70, 23),     Triple(4, 24),   Triple(39, 26),  Triple(42, 28),
+    Bytes(45, 30, 6),  Triple(51, 36),   Byte(37, 38),     Byte(38, 39),    Byte(13, 40),
+};
+constexpr FieldCodec kAnfHeizungFields[] = {
+    Byte(9, 0),     Byte(10, 1),    Byte(17, 2),     Byte(19, 3),     Flags16(20, 4), Triple(4, 6),
+    Source(7, 8),   Source(13, 10), Source(11, 12),  Source(15, 14),  Byte(18, 16),
+};
+constexpr FieldCodec kAnfWarmwasserFields[] = {
+    Byte(10, 1),    Byte(11, 2),     Byte(12, 3),    Byte(13, 4),      Flags16(21, 5), Flags6(37, 7),
+    Triple(4, 8),   Source(14, 10),  Source(16, 12), Triple(18, 14),
+};
+constexpr FieldCodec kLadepumpeFields[] = {
+    Byte(9, 0),     Byte(10, 1),    Byte(15, 2),     Byte(16, 3),     Byte(19, 4),    Byte(20, 5),
+    Flags16(21, 6), Triple(4, 8),   Source(7, 10),   Source(13, 12),  Source(11, 14), Source(17, 16),
+};
+constexpr FieldCodec kZirkulationFields[] = {
+    Byte(10, 1),    Byte(11, 2),    Byte(12, 3),     Byte(13, 4),     Byte(14, 5),    Byte(15, 6),
+    Flags16(26, 7), Triple(4, 9),   Bytes(18, 11, 8), Byte(16, 19),   Byte(17, 20),
+};
+
+constexpr FuncRecordType kHzkrReg{kHzkrRegType, kHzkrRegFields, offsetof(HzkrRegParam, programs)};
+constexpr FuncRecordType kAnfHeizung{kAnfHeizungType, kAnfHeizungFields};
+constexpr FuncRecordType kAnfWarmwasser{kAnfWarmwasserType, kAnfWarmwasserFields,
+                                        offsetof(AnfWarmwasserParam, programs)};
+constexpr FuncRecordType kLadepumpe{kLadepumpeType, kLadepumpeFields};
+constexpr FuncRecordType kZirkulation{kZirkulationType, kZirkulationFields, offsetof(ZirkulationParam, programs)};
+
+static_assert(FieldEnd(kHzkrRegFields) == offsetof(HzkrRegParam, programs) && StoredEnd(kHzkrRegFields) == 41);
+static_assert(FieldEnd(kAnfHeizungFields) == sizeof(AnfHeizungParam) && StoredEnd(kAnfHeizungFields) == 17);
+static_assert(FieldEnd(kAnfWarmwasserFields) == offsetof(AnfWarmwasserParam, programs) &&
+              StoredEnd(kAnfWarmwasserFields) == 16);
+static_assert(FieldEnd(kLadepumpeFields) == sizeof(LadepumpeParam) && StoredEnd(kLadepumpeFields) == 18);
+static_assert(FieldEnd(kZirkulationFields) == offsetof(ZirkulationParam, programs) &&
+              StoredEnd(kZirkulationFields) == 21);
+
+// ---- The heating-circuit controller's mode: one nibble written into both halves of byte 19 ----
+
+constexpr unsigned kModusByte = 19;
+constexpr unsigned kModusWahlByte = 18;
+constexpr BYTE kModusWahlBit = 0x08;  // set: the mode is read from the high half
+
+void DecodeModus(const BYTE* stored, BYTE* fields)
+{
+    const BYTE both = stored[kModusByte];
+    fields[offsetof(HzkrRegParam, mode)] =
+        stored[kModusWahlByte] & kModusWahlBit ? static_cast<BYTE>(both >> 4) : static_cast<BYTE>(both & 0x0F);
+}
+
+void EncodeModus(const BYTE* fields, BYTE* stored)
+{
+    const BYTE mode = fields[offsetof(HzkrRegParam, mode)] & 0x0F;
+    stored[kModusByte] = static_cast<BYTE>(mode | mode << 4);
+    stored[kModusWahlByte] = static_cast<BYTE>(stored[kModusWahlByte] & ~kModusWahlBit);
+}
+
+// ---- Defaults of a new record ----
+
+constexpr DigitalQuelle kFreigabeEin{0, 0, 1};
+constexpr Quelle Eingang(BYTE n) { return Quelle{1, n}; }
+constexpr Quelle Fest(BYTE value) { return Quelle{0, value}; }
+
+// Every program on no day, all windows from 00:00 to 00:00 with the given setpoint.
+void LeereProgramme(Zeitprogramm* programs, BYTE setpoint)
+{
+    for (int j = 0; j < kZeitprogramme; ++j)
+        for (Zeitfenster& w : programs[j].windows)
+            w = Zeitfenster{0, 0, setpoint};
+}
+
+HzkrRegParam DefaultHzkrReg()
+{
+    HzkrRegParam r{};
+    r.release = kFreigabeEin;
+    r.windowsPerProgram = 2;
+    r.programsInUse = 2;
+    r.mode = kHzkrAuto;
+    r.roomNormal = 20;
+    r.roomReduced = 16;
+    r.byOutsideTemp = 1;
+    r.curve = 60;
+    r.flowAtPlus10 = 35;
+    r.flowMax = 65;
+    r.flowMin = 20;
+    r.averagingControl = 107;  // 10 min
+    r.averagingOff = 127;      // 30 min
+    r.offRoomHyst = 10;        // 1.0 K
+    r.offFlowHyst = 20;
+    r.offOutsideHyst = 20;
+    r.offOutsideMax = 20;
+    r.offReducedHyst = 20;
+    r.offReducedOutsideMin = 5;
+    r.mixerWhileOff = kHzkrMischerZu;
+    r.frostRoom = 5;
+    r.frostOutside = 5;
+    r.pumpRelease = kFreigabeEin;
+    r.mixerRelease = kFreigabeEin;
+    r.roomTemp = Eingang(1);
+    r.flowTemp = Eingang(1);
+    r.outsideTemp = Eingang(1);
+    LeereProgramme(r.programs, 20);
+    // Program 1 on all seven days, window 1 from 06:00 to 22:00.
+    std::memset(r.programs[0].days, 1, sizeof r.programs[0].days);
+    r.programs[0].windows[0].start = 36;
+    r.programs[0].windows[0].end = 132;
+    return r;
+}
+
+AnfHeizungParam DefaultAnfHeizung()
+{
+    AnfHeizungParam r{};
+    r.release = kFreigabeEin;
+    r.demandTemp = Eingang(7);
+    r.diffOn = 10;   // 1.0 K
+    r.diffOff = 90;  // 9.0 K
+    r.demandSetpoint = Quelle{16, 1};  // output variable 1 of function number 13
+    r.offTemp = Eingang(6);
+    r.offSetpoint = Quelle{16, 1};
+    r.outputs[4] = 1;
+    return r;
+}
+
+AnfWarmwasserParam DefaultAnfWarmwasser()
+{
+    AnfWarmwasserParam r{};
+    r.release = kFreigabeEin;
+    r.windowsPerProgram = 2;
+    r.programsInUse = 2;
+    r.minTemp = 40;
+    r.diffOff = 40;  // 4.0 K
+    r.burnerPower = 100;
+    r.hotWaterTemp = Eingang(2);
+    r.setpoint = Fest(50);
+    LeereProgramme(r.programs, 50);
+    return r;
+}
+
+LadepumpeParam DefaultLadepumpe()
+{
+    LadepumpeParam r{};
+    r.release = kFreigabeEin;
+    r.sourceTemp = Eingang(9);
+    r.minDiffOn = 50;      // 5.0 K
+    r.sourceMin = Fest(60);
+    r.referenceTemp = Eingang(5);
+    r.maxDiffOn = 10;      // 1.0 K
+    r.maxDiffOff = 50;     // 5.0 K
+    r.referenceMax = Fest(90);
+    r.sourceDiffOn = 60;   // 6.0 K
+    r.sourceDiffOff = 30;  // 3.0 K
+    r.outputs[5] = 1;
+    return r;
+}
+
+ZirkulationParam DefaultZirkulation()
+{
+    ZirkulationParam r{};
+    r.release = kFreigabeEin;
+    r.windowsPerProgram = 2;
+    r.programsInUse = 2;
+    r.mode = kZirkulationZeit;
+    r.diffOff = 50;          // 5.0 K
+    r.tapRise = 20;          // 2.0 K
+    r.runTime = 90;          // 90 s
+    r.pause = 10;
+    r.mixingDiff = 80;       // 8.0 K
+    r.mixingStoreMin = 30;
+    r.returnTemp = Eingang(1);
+    r.hotWaterTemp = Eingang(1);
+    r.setpoint = Fest(50);
+    r.storeTemp = Quelle{0, 1};
+    LeereProgramme(r.programs, 50);
+    return r;
+}
+
+// The default slot record is what a write of the default record stores into a new slot.
+template <class Record>
+void StoreDefault(const FuncRecordType& type, const Record& r, BYTE* slot)
+{
+    BYTE entry[kEntrySize];
+    EncodeFuncRecord(type, Fields(r), entry, slot);
+}
+
+}  // namespace
+
+bool CParaDaten::GetHzkrReg(int file, BYTE slot, HzkrRegParam& record, bool complete)
+{
+    return ReadFuncRecord(
+        file, slot, kHzkrReg, Fields(record), sizeof record, complete,
+        [&record](DrawingReader& d, int id) { d.GetQuellenHzkrReg(id, record); }, DecodeModus);
+}
+
+bool CParaDaten::SetHzkrReg(int file, BYTE slot, HzkrRegParam record)
+{
+    return WriteFuncRecord(file, slot, kHzkrReg, Fields(record), EncodeModus);
+}
+
+bool CParaDaten::GetAnfHeizung(int file, BYTE slot, AnfHeizungParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kAnfHeizung, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenAnfHeizung(id, record); });
+}
+
+bool CParaDaten::SetAnfHeizung(int file, BYTE slot, AnfHeizungParam record)
+{
+    return WriteFuncRecord(file, slot, kAnfHeizung, Fields(record));
+}
+
+bool CParaDaten::GetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kAnfWarmwasser, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenAnfWarmwasser(id, record); });
+}
+
+bool CParaDaten::SetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam record)
+{
+    return WriteFuncRecord(file, slot, kAnfWarmwasser, Fields(record));
+}
+
+bool CParaDaten::GetLadepumpe(int file, BYTE slot, LadepumpeParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kLadepumpe, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenLadepumpe(id, record); });
+}
+
+bool CParaDaten::SetLadepumpe(int file, BYTE slot, LadepumpeParam record)
+{
+    return WriteFuncRecord(file, slot, kLadepumpe, Fields(record));
+}
+
+bool CParaDaten::GetZirkulation(int file, BYTE slot, ZirkulationParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kZirkulation, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenZirkulation(id, record); });
+}
+
+bool CParaDaten::SetZirkulation(int file, BYTE slot, ZirkulationParam record)
+{
+    return WriteFuncRecord(file, slot, kZirkulation, Fields(record));
+}
+
+void CParaDaten::GetDefaultHzkrReg(BYTE* record)
+{
+    const HzkrRegParam r = DefaultHzkrReg();
+    StoreDefault(kHzkrReg, r, record);
+    EncodeModus(Fields(r), record);
+}
+
+void CParaDaten::GetDefaultAnfHeizung(BYTE* record)
+{
+    StoreDefault(kAnfHeizung, DefaultAnfHeizung(), record);
+}
+
+void CParaDaten::GetDefaultAnfWarmwasser(BYTE* record)
+{
+    StoreDefault(kAnfWarmwasser, DefaultAnfWarmwasser(), record);
+}
+
+void CParaDaten::GetDefaultLadepumpe(BYTE* record)
+{
+    StoreDefault(kLadepumpe, DefaultLadepumpe(), record);
+}
+
+void CParaDaten::GetDefaultZirkulation(BYTE* record)
+{
+    StoreDefault(kZirkulation, DefaultZirkulation(), record);
+}

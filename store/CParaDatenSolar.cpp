@@ -1,0 +1,383 @@
+// CParaDaten: the records of the solar control, solar priority, PID control, heat meter, start function and
+// cooling function.
+#include "store/CParaDaten.h"
+
+#include "store/DrawingReader.h"
+#include "store/RecordCodec.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+using namespace record;
+
+static_assert(std::endian::native == std::endian::little,
+              "the PID mode bits are decoded into the lowest byte of their 32-bit word");
+
+namespace {
+
+constexpr int kSolarregelungType = 6;
+constexpr int kSolarvorrangType = 7;
+constexpr int kPidRegelungType = 8;
+constexpr int kWmzType = 12;
+constexpr int kStartfuncType = 16;
+constexpr int kKuehlfuncType = 18;
+
+// ---- Stored forms: field, stored byte ----
+
+constexpr FieldCodec kSolarregelungFields[] = {
+    Byte(15, 0), Byte(16, 1),   Byte(9, 2),     Byte(10, 3),    Byte(13, 4), Byte(14, 5), Byte(19, 6),
+    Byte(20, 7), Flags16(21, 8), Triple(4, 10), Source(7, 12), Source(11, 14), Source(17, 16),
+};
+constexpr FieldCodec kSolarvorrangFields[] = {
+    Byte(7, 0), Byte(10, 1), Byte(11, 2), Byte(12, 3), Byte(13, 4), Flags16(14, 5), Triple(4, 7), Source(8, 9),
+    Bytes(30, 64, 20),  // participant j and its priority in bytes 64 + 2j, 65 + 2j
+};
+// The three modes are bits 0..5 of stored byte 0 (bit 7 is not the record's); the outputs bits 0..5 of byte 2.
+constexpr FieldCodec kPidRegelungFields[] = {
+    Bits(8, 0, 0, 6), Bit(12, 0, 6),    Byte(13, 1),   Flags6(35, 2),  Triple(4, 3),   Source(14, 5),
+    Source(16, 7),    Source(18, 9),    Source(20, 11), Source(22, 13), Source(24, 15), Source(26, 17),
+    Source(28, 19),   Byte(30, 21),     Byte(31, 22),  Byte(32, 23),   Byte(33, 24),   Byte(34, 25),
+};
+// Stored byte 1 is not the record's; calibration and reading are hand-coded below.
+constexpr FieldCodec kWmzFields[] = {
+    Byte(7, 0), Triple(4, 2), Source(8, 4), Source(10, 6), Source(12, 8), Triple(14, 10),
+};
+constexpr FieldCodec kStartfuncFields[] = {
+    Byte(7, 0),      Byte(8, 1),    Byte(9, 2),     Byte(10, 3),     Byte(11, 4), Byte(12, 5),
+    Flags16(17, 6),  Triple(4, 8),  Source(13, 10), Source(15, 12),  Bytes(33, 64, 10),
+};
+constexpr FieldCodec kKuehlfuncFields[] = {
+    Byte(13, 0),     Byte(14, 1),   Byte(7, 2),     Byte(8, 3),      Byte(15, 4),
+    Flags16(16, 5),  Flags6(32, 7), Triple(4, 8),   Source(9, 10),   Source(11, 12),
+};
+
+constexpr FuncRecordType kSolarregelung{kSolarregelungType, kSolarregelungFields};
+constexpr FuncRecordType kSolarvorrang{kSolarvorrangType, kSolarvorrangFields};
+constexpr FuncRecordType kPidRegelung{kPidRegelungType, kPidRegelungFields};
+constexpr FuncRecordType kWmz{kWmzType, kWmzFields};
+constexpr FuncRecordType kStartfunc{kStartfuncType, kStartfuncFields};
+constexpr FuncRecordType kKuehlfunc{kKuehlfuncType, kKuehlfuncFields};
+
+static_assert(FieldEnd(kSolarregelungFields) == sizeof(SolarregelungParam) && StoredEnd(kSolarregelungFields) == 18);
+static_assert(FieldEnd(kSolarvorrangFields) == sizeof(SolarvorrangParam) && StoredEnd(kSolarvorrangFields) == 84);
+static_assert(FieldEnd(kPidRegelungFields) == 41 && StoredEnd(kPidRegelungFields) == 26);
+static_assert(FieldEnd(kWmzFields) == 17 && StoredEnd(kWmzFields) == 12);
+static_assert(FieldEnd(kStartfuncFields) == sizeof(StartfuncParam) && StoredEnd(kStartfuncFields) == 74);
+static_assert(FieldEnd(kKuehlfuncFields) == sizeof(KuehlfuncParam) && StoredEnd(kKuehlfuncFields) == 14);
+
+// ---- Heat meter: calibration blocks and meter-reading copies ----
+
+constexpr unsigned kKalibrierBlock[2] = {64, 96};  // block A, block B: four words, then the marker
+constexpr BYTE kKalibriert = 0xCA;
+constexpr unsigned kZaehlerKopien[2][2] = {{80, 88}, {112, 120}};  // pair 1, pair 2
+constexpr std::int32_t kKalibrierDefault[4] = {5000, 0, 2499, 0};
+
+// A 15-bit two's-complement value with its parity in bit 15.
+WORD KalibrierWort(std::int32_t value)
+{
+    const WORD bits = static_cast<WORD>(value & 0x7FFF);
+    return static_cast<WORD>(bits | CParaDaten::Parity(bits, 15) << 15);
+}
+
+bool ReadKalibrierBlock(const BYTE* block, std::int32_t values[4])
+{
+    if (block[8] != kKalibriert)
+        return false;
+    for (int w = 0; w < 4; ++w) {
+        const WORD word = static_cast<WORD>(block[2 * w] | block[2 * w + 1] << 8);
+        if ((word >> 15) != CParaDaten::Parity(word, 15))
+            return false;
+        const int bits = word & 0x7FFF;
+        values[w] = bits & 0x4000 ? bits - 0x8000 : bits;
+    }
+    return true;
+}
+
+std::uint32_t ReadLE32(const BYTE* p)
+{
+    return p[0] | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+}
+
+void DecodeWmz(const BYTE* stored, WMZParam& r)
+{
+    std::int32_t values[4];
+    r.calibrated = 0;
+    std::memcpy(values, kKalibrierDefault, sizeof values);
+    for (unsigned at : kKalibrierBlock) {
+        std::int32_t found[4];
+        if (ReadKalibrierBlock(stored + at, found)) {
+            std::memcpy(values, found, sizeof values);
+            r.calibrated = 1;
+            break;
+        }
+    }
+    r.upperTemp = values[0];
+    r.upperDiff = values[1];
+    r.lowerTemp = values[2];
+    r.lowerDiff = values[3];
+
+    // A pair whose copies differ counts as 0; the larger pair wins, high half first, which is the plain order of
+    // the 32-bit value.
+    std::uint32_t reading = 0;
+    for (const auto& pair : kZaehlerKopien) {
+        const std::uint32_t first = ReadLE32(stored + pair[0]);
+        if (first == ReadLE32(stored + pair[1]) && first > reading)
+            reading = first;
+    }
+    r.readingKwh = reading & 0xFFFF;
+    r.readingMwh = reading >> 16;
+}
+
+void EncodeWmz(const WMZParam& r, BYTE* stored)
+{
+    const std::int32_t values[4] = {r.upperTemp, r.upperDiff, r.lowerTemp, r.lowerDiff};
+    for (unsigned at : kKalibrierBlock) {
+        for (int w = 0; w < 4; ++w) {
+            const WORD word = KalibrierWort(values[w]);
+            stored[at + 2 * w] = static_cast<BYTE>(word & 0xFF);
+            stored[at + 2 * w + 1] = static_cast<BYTE>(word >> 8);
+        }
+        stored[at + 8] = r.calibrated ? kKalibriert : 0;
+    }
+    const std::uint32_t reading = (r.readingMwh & 0xFFFF) << 16 | (r.readingKwh & 0xFFFF);
+    for (const auto& pair : kZaehlerKopien)
+        for (unsigned copy : pair)
+            for (int i = 0; i < 4; ++i)
+                stored[copy + i] = static_cast<BYTE>(reading >> (8 * i));
+}
+
+// ---- References to solar controls ----
+
+// Entries that do not name a solar control of working file 2 (function number + 1) become 0.
+void KeepSolarControls(CParaDaten& para, BYTE* entry, int count, int stride)
+{
+    for (int j = 0; j < count; ++j) {
+        BYTE& value = entry[j * stride];
+        if (value != 0 && !para.IsFuncOfType(kSolarregelungType, static_cast<BYTE>(value - 1)))
+            value = 0;
+    }
+}
+
+// ---- Defaults of a new record ----
+
+// A release fixed on.
+constexpr DigitalQuelle kFreigabeEin{0, 0, 1};
+constexpr Quelle Eingang(BYTE n) { return Quelle{1, n}; }
+constexpr Quelle Fest(BYTE value) { return Quelle{0, value}; }
+
+SolarregelungParam DefaultSolarregelung()
+{
+    SolarregelungParam r{};
+    r.release = kFreigabeEin;
+    r.collectorTemp = Eingang(1);
+    r.collectorMax = 130;
+    r.collectorHyst = 100;  // 10 K
+    r.referenceTemp = Eingang(3);
+    r.referenceMax = 70;
+    r.referenceHyst = 30;   // 3.0 K
+    r.diffOn = 70;          // 7.0 K
+    r.diffOff = 40;         // 4.0 K
+    r.limitTemp = Eingang(2);
+    r.limitMax = 70;
+    r.limitHyst = 30;
+    r.outputs[0] = 1;
+    return r;
+}
+
+SolarvorrangParam DefaultSolarvorrang()
+{
+    SolarvorrangParam r{};
+    r.release = kFreigabeEin;
+    r.participantCount = 2;
+    r.activation = 20;  // 200 W/m2
+    r.runTime = 20;
+    r.waitTime = 5;
+    r.timerFromPriority = 1;
+    r.flushOutputs[0] = 1;
+    return r;
+}
+
+PID_RegelungParam DefaultPidRegelung()
+{
+    PID_RegelungParam r{};
+    r.release = kFreigabeEin;
+    r.diffSetpoint = 80;  // 8.0 K
+    r.absSetpoint = Fest(50);
+    r.eventThreshold = Fest(60);
+    r.eventSetpoint = Fest(90);
+    r.outputMax = 30;
+    r.p = 10;
+    return r;
+}
+
+WMZParam DefaultWmz()
+{
+    WMZParam r{};
+    r.release = kFreigabeEin;
+    r.flowTemp = Eingang(1);
+    r.returnTemp = Eingang(2);
+    r.flowRate = Eingang(16);
+    r.upperTemp = kKalibrierDefault[0];
+    r.lowerTemp = kKalibrierDefault[2];
+    return r;
+}
+
+StartfuncParam DefaultStartfunc()
+{
+    StartfuncParam r{};
+    r.release = kFreigabeEin;
+    r.solarCount = 2;
+    r.runTime = 15;
+    r.interval = 20;
+    r.windowStart = 42;  // 07:00
+    r.windowEnd = 120;   // 20:00
+    r.activation = 20;
+    r.relativeTemp = Eingang(1);
+    return r;
+}
+
+KuehlfuncParam DefaultKuehlfunc()
+{
+    KuehlfuncParam r{};
+    r.release = kFreigabeEin;
+    r.windowEnd = 36;  // 06:00
+    r.referenceTemp = Eingang(1);
+    r.referenceMax = Fest(90);
+    r.diffOn = 50;     // 5.0 K
+    r.magnitude = 15;
+    return r;
+}
+
+// The default slot record is what a write of the default record stores into a new slot.
+template <class Record>
+void StoreDefault(const FuncRecordType& type, const Record& r, BYTE* slot)
+{
+    BYTE entry[kEntrySize];
+    EncodeFuncRecord(type, Fields(r), entry, slot);
+}
+
+}  // namespace
+
+BYTE CParaDaten::Parity(DWORD value, int n)
+{
+    BYTE parity = 0;
+    for (int i = 0; i < n && i < 32; ++i)
+        parity ^= static_cast<BYTE>((value >> i) & 1);
+    return parity;
+}
+
+bool CParaDaten::GetSolarregelung(int file, BYTE slot, SolarregelungParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kSolarregelung, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenSolarregelung(id, record); });
+}
+
+bool CParaDaten::SetSolarregelung(int file, BYTE slot, SolarregelungParam record)
+{
+    return WriteFuncRecord(file, slot, kSolarregelung, Fields(record));
+}
+
+bool CParaDaten::GetSolarvorrang(int file, BYTE slot, SolarvorrangParam& record, bool complete)
+{
+    SolarvorrangParam r{};
+    if (!ReadFuncRecord(file, slot, kSolarvorrang, Fields(r), sizeof r, complete,
+                        [&r](DrawingReader& d, int id) { d.GetQuellenSolarvorrang(id, r); }))
+        return false;
+    KeepSolarControls(*this, &r.participants[0].function, 10, sizeof(SolarvorrangTeilnehmer));
+    record = r;
+    return true;
+}
+
+bool CParaDaten::SetSolarvorrang(int file, BYTE slot, SolarvorrangParam record)
+{
+    return WriteFuncRecord(file, slot, kSolarvorrang, Fields(record));
+}
+
+bool CParaDaten::GetPidRegelung(int file, BYTE slot, PID_RegelungParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kPidRegelung, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenPID_Regelung(id, record); });
+}
+
+bool CParaDaten::SetPidRegelung(int file, BYTE slot, PID_RegelungParam record)
+{
+    return WriteFuncRecord(file, slot, kPidRegelung, Fields(record));
+}
+
+bool CParaDaten::GetWmz(int file, BYTE slot, WMZParam& record, bool complete)
+{
+    WMZParam r{};
+    if (!ReadFuncRecord(
+            file, slot, kWmz, Fields(r), sizeof r, complete,
+            [&r](DrawingReader& d, int id) { d.GetQuellenWMZ(id, r); },
+            [&r](const BYTE* stored, BYTE*) { DecodeWmz(stored, r); }))
+        return false;
+    record = r;
+    return true;
+}
+
+bool CParaDaten::SetWmz(int file, BYTE slot, WMZParam record)
+{
+    return WriteFuncRecord(file, slot, kWmz, Fields(record),
+                           [&record](const BYTE*, BYTE* stored) { EncodeWmz(record, stored); });
+}
+
+bool CParaDaten::GetStartfunc(int file, BYTE slot, StartfuncParam& record, bool complete)
+{
+    StartfuncParam r{};
+    if (!ReadFuncRecord(file, slot, kStartfunc, Fields(r), sizeof r, complete,
+                        [&r](DrawingReader& d, int id) { d.GetQuellenStartfunc(id, r); }))
+        return false;
+    KeepSolarControls(*this, r.solarControls, 10, 1);
+    record = r;
+    return true;
+}
+
+bool CParaDaten::SetStartfunc(int file, BYTE slot, StartfuncParam record)
+{
+    return WriteFuncRecord(file, slot, kStartfunc, Fields(record));
+}
+
+bool CParaDaten::GetKuehlfunc(int file, BYTE slot, KuehlfuncParam& record, bool complete)
+{
+    return ReadFuncRecord(file, slot, kKuehlfunc, Fields(record), sizeof record, complete,
+                          [&record](DrawingReader& d, int id) { d.GetQuellenKuehlfunc(id, record); });
+}
+
+bool CParaDaten::SetKuehlfunc(int file, BYTE slot, KuehlfuncParam record)
+{
+    return WriteFuncRecord(file, slot, kKuehlfunc, Fields(record));
+}
+
+void CParaDaten::GetDefaultSolarregelung(BYTE* record)
+{
+    StoreDefault(kSolarregelung, DefaultSolarregelung(), record);
+}
+
+void CParaDaten::GetDefaultSolarvorrang(BYTE* record)
+{
+    StoreDefault(kSolarvorrang, DefaultSolarvorrang(), record);
+}
+
+void CParaDaten::GetDefaultPidRegelung(BYTE* record)
+{
+    StoreDefault(kPidRegelung, DefaultPidRegelung(), record);
+}
+
+void CParaDaten::GetDefaultWmz(BYTE* record)
+{
+    const WMZParam r = DefaultWmz();
+    StoreDefault(kWmz, r, record);
+    EncodeWmz(r, record);
+}
+
+void CParaDaten::GetDefaultStartfunc(BYTE* record)
+{
+    StoreDefault(kStartfunc, DefaultStartfunc(), record);
+}
+
+void CParaDaten::GetDefaultKuehlfunc(BYTE* record)
+{
+    StoreDefault(kKuehlfunc, DefaultKuehlfunc(), record);
+}

@@ -1,0 +1,32 @@
+// The decoded record of a start function (function type 16, "Startfunktion"): starts up to 10 solar controls from
+// a radiation or temperature condition inside a daily time window.
+#pragma once
+
+#include "platform/Types.h"
+#include "store/Bezeichnung.h"
+#include "store/DigitalQuelle.h"
+#include "store/Quelle.h"
+
+#include <cstddef>
+
+struct StartfuncParam {
+    Bezeichnung designation;      // 0..2; 1 standard designation ("START SOL")
+    BYTE number = 0;              // 3: the function's own number
+    DigitalQuelle release;        // 4..6: "RILASCIO FUNZ.START"
+    BYTE solarCount = 0;          // 7: "utiliz. FUNZION:", 1..10
+    BYTE runTime = 0;             // 8: "Decorrenza:", seconds, 0..240
+    BYTE interval = 0;            // 9: "Intervallo:", minutes, 0..120
+    BYTE windowStart = 0;         // 10: "Tempo Attivazione:", time of day 0..143
+    BYTE windowEnd = 0;           // 11: time of day 0..143
+    BYTE activation = 0;          // 12: with a radiation sensor 10 W/m2 ("Irrad.Att:"), 0..90; without, a plain
+                                  // number ("Grado Att.:"), 0..99
+    Quelle radiation;             // 13, 14: "IRRAD.SOL."; kind 0 none
+    Quelle relativeTemp;          // 15, 16: "TEMP.RELAT."
+    BYTE flushOutputs[16] = {};   // 17..32: outputs 1..16 of the flushing ("LAVAGGIO"), 1 = yes
+    BYTE solarControls[10] = {};  // 33..42: function number + 1 of a solar control; 0 none
+};
+static_assert(offsetof(StartfuncParam, release) == 4 && offsetof(StartfuncParam, activation) == 12 &&
+              offsetof(StartfuncParam, radiation) == 13 && offsetof(StartfuncParam, relativeTemp) == 15 &&
+              offsetof(StartfuncParam, flushOutputs) == 17 && offsetof(StartfuncParam, solarControls) == 33 &&
+              sizeof(StartfuncParam) == 43,
+              "the stored-form table and the drawing completion address the fields by position");
