@@ -1,15 +1,14 @@
-// The XML import's warning boxes, written to standard error until the window model's message box is wired in.
+// The XML import's warning boxes go through the program's message boxes.
 #include "drawing/ParserMessageBox.h"
 
-#include <cstdio>
+#include "platform/Prompts.h"
+#include "platform/Win32Window.h"
 
 namespace drawing {
 
 int ShowParserMessage(const char* caption, const char* text, UINT flags)
 {
-    std::fprintf(stderr, "%s\t%u\t%s\n", caption ? caption : "", flags, text ? text : "");
-    std::fflush(stderr);
-    return IDOK;
+    return MessageBoxA(GetActiveWindow(), text, caption, flags);
 }
 
 }  // namespace drawing

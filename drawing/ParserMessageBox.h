@@ -5,9 +5,8 @@
 
 namespace drawing {
 
-// Shows a message box with the given caption, text and MB_* flags and returns the button pressed (IDOK).
-// Until the window model's MessageBoxA is wired in here, it writes "caption\tflags\ttext" and a line feed to
-// standard error (flags as a decimal number) and answers IDOK.
+// Shows a message box with the given caption, text and MB_* flags, owned by the active window (the evaluation
+// dialog while it runs), and returns the button pressed.
 int ShowParserMessage(const char* caption, const char* text, UINT flags);
 
 }  // namespace drawing

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drawing/ParseXml.h"
+#include "platform/HeadlessPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -50,13 +51,19 @@ protected:
         std::filesystem::remove_all(m_folder, ignored);
     }
 
-    // Writes the document as "VORNA.xml", parses it and returns the result; the boxes shown go to *boxes.
+    // Writes the document as "VORNA.xml", parses it and returns the result; the boxes shown go to *boxes, one
+    // "caption\tflags\ttext\n" each (flags in decimal, the text as shown).
     int Parse(const std::string& xml, std::string* boxes = nullptr)
     {
         WriteFile("VORNA.xml", xml);
+        auto& prompts = platform::HeadlessPrompts::Instance();
+        prompts.Clear();
         ::testing::internal::CaptureStderr();
         int result = drawing::ParseXml("VORNA.xml");
-        std::string shown = ::testing::internal::GetCapturedStderr();
+        ::testing::internal::GetCapturedStderr();
+        std::string shown;
+        for (const auto& box : prompts.MessageBoxes())
+            shown += box.caption.str() + "\t" + std::to_string(box.flags) + "\t" + box.text.str() + "\n";
         if (boxes) *boxes = shown;
         return result;
     }
