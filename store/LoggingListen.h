@@ -7,12 +7,12 @@
 
 struct LoggingListen {
     struct Datensatz {
-        Quelle analog[16];
-        Quelle digital[13];
+        Quelle analog[16] = {};
+        Quelle digital[13] = {};
     };
 
     BYTE masterNode = 0;  // "MASTER NODO:" 1..62 in the form, 0..62 after repair
     BYTE timeout = 0;     // "Timeout:" time byte, 10..251
-    Datensatz sets[2];
+    Datensatz sets[2] = {};
 };
 static_assert(sizeof(LoggingListen) == 118, "field positions 0..117 are used by number");

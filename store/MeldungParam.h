@@ -21,9 +21,9 @@ struct MeldungParam {
     BYTE index = 0;        // 2: cause index, 1-based (12 or 17 none)
     BYTE digit = 0;        // 3: cause number 0..9
     BYTE alarm = 0;        // 4: alarm sound, 1 = on
-    DigitalQuelle release;   // 5..7: "RILASCIO MESSAG."
-    DigitalQuelle activate;  // 8..10: "ATTIVARE MESSAG."
-    DigitalQuelle cancel;    // 11..13: "CANCEL MESSAG."
+    DigitalQuelle release = {};   // 5..7: "RILASCIO MESSAG."
+    DigitalQuelle activate = {};  // 8..10: "ATTIVARE MESSAG."
+    DigitalQuelle cancel = {};    // 11..13: "CANCEL MESSAG."
     BYTE normalOn[16] = {};      // 14..29: "normale ON" flags of outputs 1..16
     BYTE dominantOn[16] = {};    // 30..45: "dominante ON"
     BYTE dominantOff[16] = {};   // 46..61: "dominante OFF"

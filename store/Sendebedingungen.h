@@ -14,6 +14,6 @@ struct Sendebedingungen {
     BYTE onChange = 0;   // digital outputs: send on change ("Presso Mod."), 1 = yes
     BYTE interval = 0;   // digital outputs: send interval in minutes ("Tpo Interv.:"), 1..60
     BYTE blocking = 0;   // digital outputs: blocking time in seconds ("Tpo Blocc.:"), 1..120
-    AnalogGruppe analog[4];
+    AnalogGruppe analog[4] = {};
 };
 static_assert(sizeof(Sendebedingungen) == 15, "stored one to one");
