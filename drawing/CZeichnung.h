@@ -15,6 +15,7 @@
 #include "platform/Types.h"
 #include "store/Quelle.h"
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -98,6 +99,13 @@ public:
     bool SetNetzNr(const CString& art, int objektId, BYTE nummer);
     bool GetNetzStatusNr(int objektId, BYTE& nummer, int& textId);
     bool CountNetzAusgaenge(BYTE analog[16], BYTE digital[16]);
+
+    // Connection check (CZeichnungVerbindungen.cpp). Checks every pin of the object against the rules of its
+    // connection kind, logs the faults, and appends one record per checked pin to the open "Connections.tmp"
+    // (none for the pins of output objects). Stops at the first faulty pin; true when every pin passed.
+    bool CheckVerbindungen(const CString& art, int objektId, std::FILE* connections, bool abbruchHinweis);
+    // "%d %s" for every non-zero count in the order the protocol shows them, joined by ", ".
+    static CString GetVerbindungsDetails(const int counts[20]);
 
 private:
     const drawing::WiringIndex& Wiring();

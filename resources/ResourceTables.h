@@ -4,5 +4,6 @@
 namespace resources {
 
 void RegisterDatentransferTemplate();
+void RegisterZeichnungAuswertenTemplate();
 
 }  // namespace resources

@@ -16,6 +16,7 @@ using Registrar = void (*)();
 // Resource files add their registration function here.
 constexpr std::initializer_list<Registrar> kRegistrars = {
     RegisterDatentransferTemplate,
+    RegisterZeichnungAuswertenTemplate,
 };
 
 }  // namespace

@@ -410,4 +410,62 @@ inline constexpr char kNetworkAnalog[] = "ANALOG.";
 inline constexpr char kNetworkAllInputs[] = "tutti gli ingr. della rete";
 inline constexpr char kNotUsedShort[] = "inutiliz.";
 
+// ==== Drawing evaluation ====
+
+inline constexpr char kEvalTitle[] = "Valutare il disegno";
+inline constexpr char kEvalGroup[] = "Stato";
+inline constexpr char kEvalIntro[] = "Accertare e valutare i dati necessari dal disegno:";
+inline constexpr char kEvalInit[] = "Inizializazzione...";
+inline constexpr char kEvalAborted[] = "L'operazione è stata interrotta.";
+inline constexpr char kEvalParsing[] = "Parsing...";
+inline constexpr char kEvalParseError[] = "Si è verificato un’errore al parsing.";
+inline constexpr char kEvalLibraryStatus[] = "Accertare e verificare la/le versione/i libreria ...";
+inline constexpr char kEvalLibraryTitle[] = "Accertare e verificare gli oggetti della libreria ...";
+inline constexpr char kEvalObjectLibraryStatus[] = "Accertare e verificare versione biblio dell’oggetto ...";
+inline constexpr char kEvalObjectLibraryTitle[] = "Accertare e verificare versione libreria dell’oggetto ...";
+inline constexpr char kEvalObjectNotFound[] = "Non è stato possibile trovare dati relativi all’oggetto selezionato.";
+inline constexpr char kEvalFunctionsTitle[] = "Aggiorna dati di funzionamento ...";
+inline constexpr char kEvalFunctionCount[] = "Funzioni: %d di %d";
+inline constexpr char kEvalTooManyFunctions[] =
+    "Il numero massimo possibile di %d funzioni è stato superato di %d funzione/i!";
+inline constexpr char kEvalMessagesTitle[] = "Aggiorna lista messaggi ...";
+inline constexpr char kEvalMessageCount[] = "Messaggi: %d di %d";
+inline constexpr char kEvalTooManyMessages[] =
+    "Il numero massimo possibile di %d messaggi è stato superato di %d messaggio/i!";
+inline constexpr char kEvalCreateFailed[] = "Non è stato possibile creare lo slot per l’oggetto \"%s$%d\" (ID %d).";
+inline constexpr char kEvalConnectionsFailed[] = "Non è stato possibile creare il file \"Connections.tmp\"!";
+inline constexpr char kEvalVariablesTitle[] = "Aggiornare le variabili di ingresso/di uscita";
+inline constexpr char kEvalMessageVariablesTitle[] = "Aggiornare variabili di ingr./uscita del messaggio";
+inline constexpr char kEvalOutputVariableTitle[] = "Aggiornare variabile di ingresso dell’uscita ...";
+inline constexpr char kEvalNetOutputVariableTitle[] = "Aggiornare variabile di ingresso dell’uscita di rete";
+inline constexpr char kEvalFunctionVariablesTitle[] = "Aggiorna variabili di entrata/uscita delle funzioni ...";
+inline constexpr char kEvalMemoryTitle[] = "Verifica spazio memoria necessario delle funzioni ...";
+inline constexpr char kEvalVariableBytes[] = "Variabili: %d di %d byte";
+inline constexpr char kEvalParameterBytes[] = "Parametri: %d di %d byte";
+inline constexpr char kEvalVariablesExceed[] =
+    "Il fabbisogno di memoria delle variabili delle funzioni utilizzate eccede di ";
+inline constexpr char kEvalParametersExceed[] =
+    "Il fabbisogno di memoria dei parametri delle funzioni utilizzate eccede di ";
+inline constexpr char kEvalExceedEnd[] = " byte! ";
+inline constexpr char kEvalNetInputsTitle[] = "Controlla entrate di rete ...";
+inline constexpr char kEvalNetInputAnalogTwice[] =
+    "Le entrate di rete <Analog %d> ed <Analog %d> sono definite per lo stesso parametro.";
+inline constexpr char kEvalNetInputDigitalTwice[] =
+    "Le entrate di rete <Digital %d> ed <Digital %d> sono definite per lo stesso parametro.";
+inline constexpr char kEvalNetOutputsTitle[] = "Verificare le uscite di rete ...";
+inline constexpr char kEvalNetOutputAnalogTwice[] = "Viene utilizzato più volte nel disegno l’uscita di rete <Analog %d>.";
+inline constexpr char kEvalNetOutputDigitalTwice[] =
+    "Viene utilizzato più volte nel disegno l’uscita di rete <Digital %d>.";
+inline constexpr char kEvalRequirementsTitle[] = "Rilevamento requisiti del sistema ...";
+inline constexpr char kEvalMissingLink[] =
+    "Non è stato possibile accertare il collegamento necessario alla connessione \"%s (%s) - %s\".";
+inline constexpr char kEvalWrongLink[] =
+    "Collegamento errato, non valido alla connessione \"%s (%s) - %s\" (Tipo: %s).";
+inline constexpr char kEvalLinkDetails[] = "- dettagli: %s";
+inline constexpr char kEvalNoConnection[] = "nessun collegamento";
+
+// ==== Online schema ====
+
+inline constexpr char kOnlineSchemaFilter[] = "Schema online (*.html)|*.html||";
+
 }  // namespace ui

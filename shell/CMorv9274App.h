@@ -35,6 +35,10 @@ public:
     // The fourteen commands.
     static bool IsKnownCommand(const CString& command);
 
+    // The "onlineschema" command's page: reads the online exchange file, asks for the target and writes the page;
+    // its failures end in a message box.
+    void CreateOnlineSchema();
+
     // Shows a start-up message box: caption "morv9274 - Message: <number>", single OK button.
     void StartupMessage(const char* number, const CString& text, UINT flags);
 

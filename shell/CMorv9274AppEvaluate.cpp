@@ -1,13 +1,35 @@
-// Every command the start-up does not finish by itself: the working copy is prepared, the drawing export tested,
-// the working copy committed and the commands queued on the way handed to the drawing tool.
+// Every command the start-up does not finish by itself: the working copy is prepared, the drawing export tested and
+// evaluated, the working copy committed and the commands queued on the way handed to the drawing tool.
 #include "shell/CMorv9274App.h"
 
+#include "drawing/COnlineSchema.h"
+#include "drawing/COnlineSchemaHtml.h"
+#include "drawing/CZeichnungAuswertenDlg.h"
+#include "drawing/DrawingServices.h"
+#include "platform/CFileDialog.h"
+#include "platform/Prompts.h"
+#include "platform/Win32Window.h"
 #include "resources/UiTexts.h"
 #include "shell/CSCCmd.h"
 #include "shell/StartContext.h"
 #include "store/CParaDaten.h"
+#include "store/CSystemRequirements.h"
+#include "texts/DrawingTextServices.h"
 
 #include <cstdio>
+
+namespace {
+
+// The evaluation's findings and texts come from the text service; the requirements live for the whole run.
+void InstallRunServices()
+{
+    static DrawingTextServices services;
+    drawing::SetServices(&services);
+    static CSystemRequirements requirements;
+    if (g_pSystemRequirements == nullptr) g_pSystemRequirements = &requirements;
+}
+
+}  // namespace
 
 void CMorv9274App::RunEvaluatedCommand(bool translate)
 {
@@ -30,17 +52,59 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
         EndRun();
     }
 
-    // The drawing evaluation and, for "open", the translation of the drawing texts come here; until they are
-    // built the working copy passes through unchanged and the language code stays as it was loaded.
-    (void)translate;
+    InstallRunServices();
+    // Until the evaluation has run, the drawing counts as unusable.
+    g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
+    auto* evaluation = new CZeichnungAuswertenDlg(&channel, nullptr);
+    evaluation->DoModal();
+    delete evaluation;
     store.CommitWorkFile();
-    if (g_strCmd == "open")
+
+    if (g_strCmd == "open") {
+        // The translation of the drawing texts comes here: only for a drawing that is not fatal, and the language
+        // code "ITA" is written only once it has succeeded. Until it is built the language code stays as loaded.
+        (void)translate;
         store.CommitWorkFile();
+    } else if (g_strCmd == "onlineschema") {
+        CreateOnlineSchema();
+    }
 
     if (!channel.IsEmpty()) {
         channel.SetFileNotUpToDate();
         channel.Execute();
     }
-    // "open" and "onlineschema" end here; the window commands will continue with the main frame.
+    // "open" and "onlineschema" end here; the window commands will build their main frame at this point, and until
+    // they do they end after the evaluation as well.
     EndRun();
+}
+
+void CMorv9274App::CreateOnlineSchema()
+{
+    const HWND owner = GetActiveWindow();
+    auto warn = [owner](const char* number, const CString& text) {
+        CString caption;
+        caption.Format(ui::kMessageCaption, number);
+        MessageBoxA(owner, text, caption, kStartupWarning);
+    };
+
+    COnlineSchema schema;
+    if (!schema.ReadFile("para/Online.tmp")) {
+        warn("1.045", ui::kOnlineSchemaFailed);
+        return;
+    }
+    if (schema.m_Rahmen.GetCount() != 1) {
+        CString text;
+        text.Format("%s\n%s", ui::kOnlineSchemaFrameCount, ui::kOnlineSchemaOneFrame);
+        warn("1.046", text);
+        return;
+    }
+    CFileDialog dialog(FALSE, "html", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, ui::kOnlineSchemaFilter,
+                       CWnd::GetForegroundWindow());
+    const CString folder = GetModuleDirectory();
+    dialog.m_ofn.lpstrInitialDir = folder.GetString();
+    if (dialog.DoModal() != IDOK) return;
+
+    COnlineSchemaHtml page;
+    if (!page.Build(schema) || !page.WriteFile(dialog.GetPathName().GetString()))
+        warn("1.047", ui::kOnlineSchemaFailed);
 }

@@ -14,6 +14,7 @@
 //   CTexteNetz.cpp         texts of network inputs, outputs and status
 //   CTexteListe.cpp        function lists for combo boxes
 //   CTexteProtokoll.cpp    the protocol file of the drawing evaluation
+//   CTexteSpeicher.cpp     function count and memory need
 // Operations of further areas go into further CTexte<Area>.cpp files and are declared in a section of their own.
 #pragma once
 
@@ -24,6 +25,7 @@
 #include "texts/FunktionsListe.h"
 
 class CComboBox;
+class CFortschritt;
 class CParaDaten;
 
 class CTexte {
@@ -123,6 +125,16 @@ public:
     // written as a blank, so one entry never spans more lines). Any other code does nothing. The file is opened
     // and closed by every call; when it cannot be opened nothing is written.
     void WriteProtokoll(int code, const CString& text) const;
+
+    // ---- Function count and memory need (CTexteSpeicher.cpp) ----
+
+    // The used function slots from slot 1 up to the first empty one (type 0 or 255), at most 44.
+    BYTE GetFunktionsAnzahl(int file) const;
+    // The parameter and variable bytes that the functions of the used slots need in the controller, counted up to
+    // the first empty slot. Records are read (with complete, their sources from the drawing) and repaired before
+    // their counts are used. With a progress range, reports slot / 44 percent after each slot.
+    void GetSpeicherbedarf(int file, int& parameterBytes, int& variableBytes, BYTE complete,
+                           CFortschritt* progress) const;
 
 private:
     void FillFunktionsListe(FunktionsListe& list, CParaDaten* para, int type1, int type2) const;

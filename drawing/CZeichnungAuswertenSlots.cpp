@@ -1,0 +1,181 @@
+// The function and message slots of the working copy follow the drawing: kept slots take the object's current id,
+// slots whose object is gone are deleted, new objects get new slots.
+#include "drawing/CZeichnungAuswertenDlg.h"
+
+#include "drawing/CZeichnung.h"
+#include "drawing/SlotChanges.h"
+#include "platform/CLocale.h"
+#include "resources/UiTexts.h"
+#include "shell/StartContext.h"
+#include "store/CParaDaten.h"
+#include "store/FuncEntry.h"
+#include "texts/CTexte.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kWork = 2;
+
+bool SlotStepsRun(std::initializer_list<const char*> commands)
+{
+    for (const char* cmd : commands)
+        if (g_strCmd == cmd) return true;
+    return g_strCmd == "param" && !CZeichnungAuswertenDlg::IstAnlagenArt(g_strName);
+}
+
+struct FuncSlot {
+    int id = -1;
+    int type = 0;
+    BYTE number = 255;
+    bool matched = false;
+};
+
+struct NewFunc {
+    int id;
+    int type;
+    BYTE number;
+};
+
+}  // namespace
+
+BYTE CZeichnungAuswertenDlg::StepFunktionen()
+{
+    if (!SlotStepsRun({"open", "parser", "paraimport", "funcview", "canlogging", "funcorder"})) return 0;
+    SetStatus(ui::kEvalFunctionsTitle);
+    Protokoll(5, ui::kEvalFunctionsTitle);
+    SetProgress(0);
+
+    CParaDaten para;
+    CZeichnung zeichnung;
+    // Every slot that holds an object takes part, wherever it stands in the table: a slot behind a gap that did
+    // not take part would keep its id while the object got a second slot.
+    FuncSlot slots[kMaxFunktionen + 1];
+    for (BYTE s = 1; s <= kMaxFunktionen; ++s) {
+        FuncEntry entry;
+        para.GetFuncEntry(kWork, s, entry);
+        para.GetFuncId(kWork, s, slots[s].id);
+        slots[s].type = entry.type;
+        slots[s].number = entry.number;
+    }
+    SetProgress(10);
+
+    std::vector<NewFunc> neue;
+    int objektId = 0;
+    int typ = 0;
+    BYTE nummer = 0;
+    for (int i = 0; zeichnung.GetFuncID(i, objektId, typ, nummer); ++i) {
+        FuncSlot* found = nullptr;
+        for (int s = 1; s <= kMaxFunktionen && found == nullptr; ++s) {
+            FuncSlot& slot = slots[s];
+            if (slot.id >= 1 && !slot.matched && slot.type == typ && slot.number == nummer && nummer < 44)
+                found = &slot;
+        }
+        if (found != nullptr) {
+            const int s = static_cast<int>(found - slots);
+            if (found->id != objektId) para.SetFuncId(kWork, static_cast<BYTE>(s), objektId);
+            found->matched = true;
+        } else {
+            neue.push_back({objektId, typ, nummer});
+        }
+    }
+
+    // From the last slot down, so that a deletion never moves a slot that is still to be deleted.
+    int belegt = 0;
+    for (int s = kMaxFunktionen; s >= 1; --s) {
+        if (slots[s].id < 1) continue;
+        if (slots[s].matched) {
+            ++belegt;
+        } else if (!drawing::GetSlotChanges().DeleteFunc(para, kWork, static_cast<BYTE>(s), m_pChannel)) {
+            ++belegt;  // still there
+        }
+    }
+    SetProgress(40);
+
+    const int gesamt = belegt + static_cast<int>(neue.size());
+    Protokoll(6, CString(platform::FormatC(ui::kEvalFunctionCount, gesamt, kMaxFunktionen)));
+    BYTE verdict = 0;
+    if (gesamt > kMaxFunktionen) {
+        Protokoll(1, CString(platform::FormatC(ui::kEvalTooManyFunctions, kMaxFunktionen, gesamt - kMaxFunktionen)));
+        Protokoll(7, ui::kEvalAborted);
+        verdict = kFatal;
+    } else {
+        CTexte texte;
+        for (const NewFunc& neu : neue) {
+            if (drawing::GetSlotChanges().CreateFunc(para, kWork, neu.id, neu.type, m_pChannel)) continue;
+            Protokoll(1, CString(platform::FormatC(ui::kEvalCreateFailed,
+                                                   texte.GetFunktionsArt(static_cast<BYTE>(neu.type)).GetString(),
+                                                   neu.number, neu.id)));
+            Protokoll(7, ui::kEvalAborted);
+            verdict = kFatal;
+            break;
+        }
+    }
+    SetProgress(100);
+    return verdict;
+}
+
+BYTE CZeichnungAuswertenDlg::StepMeldungen()
+{
+    if (!SlotStepsRun({"open", "parser", "paraimport", "canlogging", "msgorder"})) return 0;
+    SetStatus(ui::kEvalMessagesTitle);
+    Protokoll(5, ui::kEvalMessagesTitle);
+    SetProgress(0);
+
+    CParaDaten para;
+    CZeichnung zeichnung;
+    int ids[kMaxMeldungen + 1] = {};
+    BYTE nummern[kMaxMeldungen + 1] = {};
+    bool matched[kMaxMeldungen + 1] = {};
+    for (BYTE s = 1; s <= kMaxMeldungen; ++s) {
+        ids[s] = -1;
+        para.GetMeldungId(kWork, s, ids[s]);
+        nummern[s] = para.GetMeldungNr(kWork, s);
+    }
+    SetProgress(50);
+
+    std::vector<std::pair<int, BYTE>> neue;
+    int objektId = 0;
+    BYTE nummer = 0;
+    for (int i = 0; zeichnung.GetMeldungID(i, objektId, nummer); ++i) {
+        int found = 0;
+        for (int s = 1; s <= kMaxMeldungen && found == 0; ++s)
+            if (ids[s] > 0 && nummern[s] < kMaxMeldungen && !matched[s] && nummern[s] == nummer) found = s;
+        if (found != 0) {
+            if (ids[found] != objektId) para.SetMeldungId(kWork, static_cast<BYTE>(found), objektId);
+            matched[found] = true;
+        } else {
+            neue.push_back({objektId, nummer});
+        }
+    }
+    for (BYTE s = 1; s <= kMaxMeldungen; ++s)
+        if (ids[s] > 0 && !matched[s]) drawing::GetSlotChanges().DeleteMeldung(para, kWork, s, m_pChannel);
+
+    // Counted afresh: a deleted slot that held no valid number was never in use.
+    int belegt = 0;
+    for (BYTE s = 1; s <= kMaxMeldungen; ++s) {
+        int id = -1;
+        para.GetMeldungId(kWork, s, id);
+        if (id > 0 && para.GetMeldungNr(kWork, s) < kMaxMeldungen) ++belegt;
+    }
+    SetProgress(80);
+
+    const int gesamt = belegt + static_cast<int>(neue.size());
+    Protokoll(6, CString(platform::FormatC(ui::kEvalMessageCount, gesamt, kMaxMeldungen)));
+    BYTE verdict = 0;
+    if (gesamt > kMaxMeldungen) {
+        Protokoll(1, CString(platform::FormatC(ui::kEvalTooManyMessages, kMaxMeldungen, gesamt - kMaxMeldungen)));
+        Protokoll(7, ui::kEvalAborted);
+        verdict = kFatal;
+    } else {
+        for (const auto& [id, nr] : neue) {
+            if (drawing::GetSlotChanges().CreateMeldung(para, kWork, id, m_pChannel)) continue;
+            Protokoll(1, CString(platform::FormatC(ui::kEvalCreateFailed, "Meldung", nr, id)));
+            Protokoll(7, ui::kEvalAborted);
+            verdict = kFatal;
+            break;
+        }
+    }
+    SetProgress(100);
+    return verdict;
+}
