@@ -120,7 +120,35 @@ inline constexpr const char* kPerformanceTemperatures[] = {"T.Scamb.A.C.", "T.Sc
     "T.RT A.C."};
 inline constexpr const char* kClimateTemperatures[] = {"T.Aria Alim.", "T.Aria Viz.", "T.Amb.", "T.Est."};
 inline constexpr const char* kSolarRadiation[] = {"Irrad.Sol."};
+inline constexpr const char* kOtherQuantities[] = {"Posiz.Motore", "Stand Riemp.", "Giri Var.", "Val.Teor."};
+inline constexpr const char* kDigitalInputs[] = {"Imp.Digitale", "Flussostato", "Problema", "Rilascio"};
+inline constexpr const char* kImpulseInputs[] = {"Flusso Sol.", "Flus. CcRisc", "Flus. Circ.", "Scor. Aq.Fr.",
+    "Scor. Aq.Ca.", "Velo.Vento"};
 }  // namespace input_lists
+
+// Predefined designations of outputs, items 1 to n in index order.
+namespace output_lists {
+inline constexpr const char* kGeneralOutputs[] = {"Pompa-C.Ris.", "Pompa-Solare", "Pompa Carico", "Po.Car.SP.",
+    "Po.Car.AC.", "Valvola", "Valv.Solare", "Valv.Risc.RT", "Valv.AC", "Iniz.Cald.", "Iniz.Bruc.", "Iniz.PompCal",
+    "Pompa-Circ.", "Valv.Strat", "Iniz.Rit.", "Pompa Filtro", "Pompa", "Pompa-AC"};
+inline constexpr const char* kClimateOutputs[] = {"Ventilatore", "Sportello"};
+inline constexpr const char* kMixerOutputs[] = {"Misc.C.Risc", "Misc.Iniz.RT"};
+inline constexpr const char* kDataLineOutputs[] = {"Linea Dati"};
+}  // namespace output_lists
+
+// Predefined causes of messages, items 1 to n in index order.
+inline constexpr const char* kMessageCauses[] = {"Circolatione", "Temperatura Sup.", "Temperatura Min.", "Sonda",
+    "Sonda10", "Sonda1", "Uscita", "Uscita10", "Uscita1", "Bruciatore", "Rete"};
+
+// Message types as the drawing shows them, framed by two blanks.
+inline constexpr char kMessageTypeError[] = "  ERRORE  ";
+inline constexpr char kMessageTypeWarning[] = "  AVVISO  ";
+inline constexpr char kMessageTypeFault[] = "  GUASTO  ";
+inline constexpr char kMessageTypeMessage[] = "  MESSAGGIO  ";
+inline constexpr char kMessageTypeUnused[] = "  inutilizzato  ";
+
+// An input or output that is not used.
+inline constexpr char kNotUsedShort[] = "inutiliz.";
 
 // ==== Object kinds, pins and function output variables ====
 
@@ -408,7 +436,6 @@ inline constexpr char kNetworkAnalogLong[] = "ANALOG";
 inline constexpr char kNetworkDigital[] = "DIGITAL";
 inline constexpr char kNetworkAnalog[] = "ANALOG.";
 inline constexpr char kNetworkAllInputs[] = "tutti gli ingr. della rete";
-inline constexpr char kNotUsedShort[] = "inutiliz.";
 
 // ==== Drawing evaluation ====
 

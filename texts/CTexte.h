@@ -10,6 +10,7 @@
 // The class is split over several source files by area:
 //   CTexte.cpp             object kinds, pins, function types and their output variables
 //   CTexteBezeichnung.cpp  standard and displayed designations of functions
+//   CTexteAnlage.cpp       designations of inputs, outputs and messages
 //   CTexteQuelle.cpp       texts of variable sources
 //   CTexteNetz.cpp         texts of network inputs, outputs and status
 //   CTexteListe.cpp        function lists for combo boxes
@@ -27,6 +28,10 @@
 class CComboBox;
 class CFortschritt;
 class CParaDaten;
+struct AusgangParam;
+struct EingangParam;
+struct MeldungParam;
+struct NetzEingang;
 
 class CTexte {
 public:
@@ -66,6 +71,24 @@ public:
     // Designation of the function in slot 1 to 44 of the working file, unframed; "------------" for any other slot.
     CString GetFunktionsName(int file, BYTE slot) const;
 
+    // ---- Designations of inputs, outputs and messages (CTexteAnlage.cpp) ----
+    // Group and index choose a predefined list (by the input's measured and process quantity, the output's type)
+    // or a user-defined designation 1 to 16 of the working file; an index outside its list gives "------------".
+
+    CString GetEingangBezeichnung(int file, const EingangParam& input) const;
+    // "inutiliz." for an unused input, else the designation with its digit 1 to 9 (after "------------" too).
+    CString GetEingangText(int file, const EingangParam& input) const;
+    CString GetAusgangBezeichnung(int file, const AusgangParam& output) const;
+    // "inutiliz." for an unused output, else the designation with its digit 1 to 9 (after "------------" too).
+    CString GetAusgangText(int file, const AusgangParam& output) const;
+    // The cause of a message; its type is not consulted.
+    CString GetMeldungBezeichnung(int file, const MeldungParam& message) const;
+    // The cause with its digit as written into the drawing: "------------" alone shown as "- - - - - - -", framed
+    // by two blanks on each side.
+    CString GetMeldungBezeichnungText(int file, const MeldungParam& message) const;
+    // "  ERRORE  ", "  AVVISO  ", "  GUASTO  ", "  MESSAGGIO  ", or "  inutilizzato  " for any other type.
+    CString GetMeldungsArt(int file, const MeldungParam& message) const;
+
     // ---- Variable sources (CTexteQuelle.cpp) ----
 
     // "Utente", "Entrata", "Uscita", "St.Rete", "St.Sonda", "Messag.", "Rete", or for kinds 3 to 46 the designation
@@ -90,6 +113,11 @@ public:
                          BYTE fixedState) const;
 
     // ---- Network (CTexteNetz.cpp) ----
+
+    // Title of network input n (1 to 16 from the digital list, 17 to 32 from the analog list): "(DL)" or "(CAN)"
+    // by the input's bus when a node sends it, the plain title when none does and for any other n. Three blanks
+    // frame each title.
+    CString GetNetzVariableText(BYTE n, const NetzEingang digital[16], const NetzEingang analog[16]) const;
 
     // "DIGITALE n" for 1 to 16, "ANALOG n-16" for 17 to 32, "non usato" otherwise.
     CString GetNetzNrLangText(BYTE n) const;
@@ -137,5 +165,8 @@ public:
                            CFortschritt* progress) const;
 
 private:
+    CString EingangVariableText(int file, BYTE n) const;
+    CString AusgangVariableText(int file, BYTE n) const;
+    CString MeldungVariableText(int file, BYTE slot) const;
     void FillFunktionsListe(FunktionsListe& list, CParaDaten* para, int type1, int type2) const;
 };

@@ -3,6 +3,7 @@
 #include "texts/CTexte.h"
 
 #include "resources/UiTexts.h"
+#include "store/NetzEingang.h"
 
 namespace {
 
@@ -19,7 +20,21 @@ CString NumberText(const char* format, const char* word, int number)
     return text;
 }
 
+constexpr BYTE kDatenleitung = 1;  // the bus flag of an input received over the data line
+
 }  // namespace
+
+CString CTexte::GetNetzVariableText(BYTE n, const NetzEingang digital[16], const NetzEingang analog[16]) const
+{
+    const NetzEingang* input = nullptr;
+    if (IsDigital(n) && digital)
+        input = &digital[n - 1];
+    else if (IsAnalog(n) && analog)
+        input = &analog[n - 17];
+    if (!input || input->node == 0)
+        return ui::kNetworkInputTitle;
+    return input->transport == kDatenleitung ? ui::kNetworkInputTitleDL : ui::kNetworkInputTitleCAN;
+}
 
 CString CTexte::GetNetzNrLangText(BYTE n) const
 {

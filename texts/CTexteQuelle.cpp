@@ -3,8 +3,11 @@
 
 #include "platform/CComboBox.h"
 #include "resources/UiTexts.h"
+#include "store/AusgangParam.h"
 #include "store/CParaDaten.h"
+#include "store/EingangParam.h"
 #include "store/FuncEntry.h"
+#include "store/MeldungParam.h"
 
 namespace {
 
@@ -22,6 +25,8 @@ enum QuellenArt : BYTE {
 };
 static_assert(kQuelleFunktion43 - kQuelleFunktion0 == 43 && kQuelleNetzEingang == 99);
 
+constexpr BYTE kAlleSensoren = 17;  // sensor status of all sensors at once
+
 bool IsFunktion(BYTE kind) { return kind >= kQuelleFunktion0 && kind <= kQuelleFunktion43; }
 
 // The slot holding function number kind - 3; 0 when none does.
@@ -31,7 +36,57 @@ BYTE FunktionsSlot(int file, BYTE kind)
     return para.FindFuncByNumber(file, static_cast<BYTE>(kind - kQuelleFunktion0));
 }
 
+// The second output of a mixer pair: output n - 1 may be a mixer that occupies n as well.
+bool KannMischerPartnerSein(BYTE n)
+{
+    return n == 4 || n == 9 || n == 11 || n == 13;
+}
+
+// A designation followed by a record's digit, unless there is no designation to number.
+CString MitZiffer(CString designation, BYTE digit)
+{
+    if (designation != ui::kNoDesignation && digit != 0)
+        designation.AppendFormat("%d", digit);
+    return designation;
+}
+
 }  // namespace
+
+// A record that cannot be read counts as all zero: not used, no designation.
+CString CTexte::EingangVariableText(int file, BYTE n) const
+{
+    CParaDaten para;
+    EingangParam input;
+    if (!para.GetEingang(file, n, input))
+        input = EingangParam();
+    return MitZiffer(GetEingangBezeichnung(file, input), input.digit);
+}
+
+CString CTexte::AusgangVariableText(int file, BYTE n) const
+{
+    CParaDaten para;
+    AusgangParam output;
+    bool mixer = false;
+    if (KannMischerPartnerSein(n)) {
+        mixer = para.GetAusgang(file, static_cast<BYTE>(n - 1), output) && output.type == kAusgangMischer;
+    }
+    if (!mixer && !para.GetAusgang(file, n, output))
+        output = AusgangParam();
+    return MitZiffer(GetAusgangBezeichnung(file, output), output.digit);
+}
+
+CString CTexte::MeldungVariableText(int file, BYTE slot) const
+{
+    CParaDaten para;
+    MeldungParam message;
+    if (!para.GetMeldung(file, slot, message, false))
+        message = MeldungParam();
+    CString text = GetMeldungBezeichnung(file, message);
+    // Unlike inputs and outputs, a message of any type numbers "------------" as well.
+    if (message.type != kMeldungUnbenutzt && message.digit != 0)
+        text.AppendFormat("%d", message.digit);
+    return text;
+}
 
 CString CTexte::GetQuelleKurzText(int file, BYTE kind) const
 {
@@ -65,6 +120,14 @@ CString CTexte::GetQuelleVariableText(int file, BYTE kind, BYTE number) const
     switch (kind) {
     case kQuelleKeine:
         return ui::kNotUsed;
+    case kQuelleEingang:
+        return EingangVariableText(file, number);
+    case kQuelleSensorStatus:
+        return number == kAlleSensoren ? CString(ui::kAllSensors) : EingangVariableText(file, number);
+    case kQuelleAusgang:
+        return AusgangVariableText(file, number);
+    case kQuelleMeldung:
+        return MeldungVariableText(file, number);
     case kQuelleNetzStatus:
         return GetNetzStatusText(number);
     case kQuelleNetzEingang:

@@ -106,6 +106,84 @@ TEST_F(CTexteQuelleTest, VariableAndOneLineTextsOfUsersFunctionsAndNetwork)
     }
 }
 
+TEST_F(CTexteQuelleTest, VariableAndOneLineTextsOfInputsOutputsSensorsAndMessages)
+{
+    ASSERT_TRUE(m_para->SetUserBezeichnung(2, 4, "Mio"));
+    EingangParam input;
+    input.type = kEingangAnalog;
+    input.quantity = kGroesseTemperatur;
+    input.index = 1;
+    input.digit = 3;
+    ASSERT_TRUE(m_para->SetEingang(2, 2, input));  // "T.Collettore" with digit 3
+    input.index = 0;
+    ASSERT_TRUE(m_para->SetEingang(2, 5, input));  // no designation, digit 3
+    input.type = kEingangDigital;
+    input.group = 1;
+    input.index = 4;
+    input.digit = 0;
+    ASSERT_TRUE(m_para->SetEingang(2, 16, input));  // user designation 4, no digit
+
+    AusgangParam mixer;
+    mixer.type = kAusgangMischer;
+    mixer.index = 2;
+    mixer.digit = 1;
+    ASSERT_TRUE(m_para->SetAusgang(2, 3, mixer));   // outputs 3 and 4: "Misc.Iniz.RT" 1
+    ASSERT_TRUE(m_para->SetAusgang(2, 13, mixer));  // outputs 13 and 14
+    AusgangParam pump;
+    pump.type = kAusgangSchalt;
+    pump.index = 17;
+    pump.digit = 2;
+    ASSERT_TRUE(m_para->SetAusgang(2, 8, pump));   // output 8 is no mixer: output 9 speaks for itself
+    ASSERT_TRUE(m_para->SetAusgang(2, 9, pump));
+    ASSERT_TRUE(m_para->SetAusgang(2, 14, pump));
+
+    MeldungParam message;
+    message.type = kMeldungProblem;
+    message.index = 12;  // one past the 11 causes: none
+    message.digit = 5;
+    ASSERT_TRUE(m_para->SetMeldung(2, 1, message));  // no cause, digit 5
+    message.type = kMeldungUnbenutzt;
+    ASSERT_TRUE(m_para->SetMeldung(2, 2, message));  // unused: no digit
+    message.type = kMeldungFehler;
+    message.index = 4;
+    message.digit = 0;
+    ASSERT_TRUE(m_para->SetMeldung(2, 3, message));  // "Sonda"
+
+    struct Case {
+        int kind, number;
+        const char* variable;
+        const char* lang;
+    };
+    const Case cases[] = {
+        {1, 2, "T.Collettore3", "Entrata 2 - T.Collettore3"},
+        {1, 5, "------------", "Entrata 5 - ------------"},  // no digit after no designation
+        {1, 16, "Mio", "Entrata 16 - Mio"},
+        {1, 1, "------------", "Entrata 1 - ------------"},  // an input not in use
+        {1, 0, "------------", "Entrata 0 - ------------"},  // no such input
+        {1, 17, "------------", "Entrata 17 - ------------"},
+        {97, 2, "T.Collettore3", "St.Sonda 2 - T.Collettore3"},
+        {97, 17, "Tutti Sonde", "St.Sonda 17 - Tutti Sonde"},
+        {2, 3, "Misc.Iniz.RT1", "Uscita 3 - Misc.Iniz.RT1"},
+        {2, 4, "Misc.Iniz.RT1", "Uscita 4 - Misc.Iniz.RT1"},  // the second output of the mixer
+        {2, 14, "Pompa2", "Uscita 14 - Pompa2"},               // only 4, 9, 11 and 13 look back
+        {2, 9, "Pompa2", "Uscita 9 - Pompa2"},
+        {2, 5, "------------", "Uscita 5 - ------------"},
+        {98, 1, "------------5", "Messag. 1 - ------------5"},
+        {98, 2, "------------", "Messag. 2 - ------------"},
+        {98, 3, "Sonda", "Messag. 3 - Sonda"},
+        {98, 9, "------------", "Messag. 9 - ------------"},  // there are 8 message slots
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Variable(c.kind, c.number), c.variable) << c.kind << "/" << c.number;
+        EXPECT_EQ(Lang(c.kind, c.number), c.lang) << c.kind << "/" << c.number;
+    }
+    CString source, number, variable;
+    m_texte.GetQuelleTexte(2, 4, 0, source, number, variable);
+    EXPECT_STREQ(source, "Uscita");
+    EXPECT_STREQ(number, "4:");
+    EXPECT_STREQ(variable, "Misc.Iniz.RT1");
+}
+
 TEST_F(CTexteQuelleTest, FormTextsOfOneInputVariable)
 {
     struct Case {
