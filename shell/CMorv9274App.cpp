@@ -1,6 +1,7 @@
 // The application object: start-up, single instance, command file and the file commands.
 #include "shell/CMorv9274App.h"
 
+#include "drawing/StoreDrawingReader.h"
 #include "platform/CWaitCursor.h"
 #include "platform/LastError.h"
 #include "platform/ProcessExit.h"
@@ -129,6 +130,8 @@ BOOL CMorv9274App::InitInstance()
 {
     platform::AddExitHook(&CMorv9274App::ExitCleanup);
     resources::RegisterResources();
+    // Record reads of the store complete their sources from the drawing.
+    drawing::InstallStoreDrawingReader();
     CParaDaten store;
     m_hOwner = GetActiveWindow();
 
