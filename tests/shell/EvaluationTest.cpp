@@ -1,0 +1,336 @@
+// The drawing evaluation at start-up, run by the real program on small drawings: the slots of the committed set, the
+// protocol and the commands handed to the drawing tool, for new, changed and faulty drawings.
+#include "ChildProcess.h"
+#include "ProgramRun.h"
+
+#include "platform/HeadlessPrompts.h"
+#include "store/CParaDaten.h"
+#include "store/FuncEntry.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+using testsupport::ChildProcess;
+using testsupport::ProgramHome;
+using testsupport::ProgramResult;
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+namespace {
+
+// ---- Small drawings ----
+
+struct Pin {
+    const char* name;
+    std::vector<int> lines;
+};
+
+std::string Group(int id, const char* type, const std::string& name, const std::string& inner = "")
+{
+    return "    <groupobject><type>" + std::string(type) + "</type><id>" + std::to_string(id) + "</id><name>" + name +
+           "</name>" + inner + "</groupobject>\n";
+}
+
+std::string Catch(const std::vector<int>& lines)
+{
+    if (lines.empty()) return "";
+    std::string inner = "<catchobject>";
+    for (int line : lines) inner += "<lineID>" + std::to_string(line) + "</lineID>";
+    return inner + "</catchobject>";
+}
+
+// An object of id; its groups take the ids id + 1, id + 2, ... (pin k of the list: id + 2 + k).
+std::string Object(int id, const std::string& name, const std::vector<Pin>& pins, int version = 11,
+                   const std::vector<std::string>& texts = {})
+{
+    std::string xml = "  <object><type>rectangle</type><id>" + std::to_string(id) + "</id><name>" + name + "</name>\n";
+    xml += Group(id + 1, "rectangle", "Biblio-Vers " + std::to_string(version));
+    int next = id + 2;
+    for (const Pin& pin : pins) xml += Group(next++, "polylinie", pin.name, Catch(pin.lines));
+    for (const std::string& text : texts) xml += Group(next++, "text", text, "<string>" + text + "</string>");
+    return xml + "  </object>\n";
+}
+
+std::string Vergleich(int id, int number, std::vector<int> wertA = {}, int version = 11)
+{
+    return Object(id, "Vergleich$" + std::to_string(number),
+                  {{"Freigabe Funktion", {}}, {"Wert a", wertA}, {"Wert b", {}}, {"Ergebnis", {}},
+                   {"Ergebnis invers", {}}},
+                  version, {"Bezeichnung"});
+}
+
+std::string Meldung(int id, int number)
+{
+    return Object(id, "Meldung$" + std::to_string(number), {}, 11, {"Meldungstyp", "Meldungsursache"});
+}
+
+std::string Eingang(int id, int number, std::vector<int> lines)
+{
+    std::string xml = "  <object><type>rectangle</type><id>" + std::to_string(id) + "</id><name>Eingang$" +
+                      std::to_string(number) + "</name>\n";
+    xml += Group(id + 1, "rectangle", "Biblio-Vers 11");
+    xml += Group(id + 2, "text", "Bezeichnung", "<string>Fuehler</string>");
+    xml += Group(id + 3, "text", "Index", "<string>" + std::to_string(number) + "</string>");
+    xml += Group(id + 4, "polylinie", "Eingang", Catch(lines));
+    return xml + "  </object>\n";
+}
+
+std::string Line(int id)
+{
+    return "  <object><type>polylinie</type><id>" + std::to_string(id) +
+           "</id><name>Linie</name><point><x>0</x><y>0</y></point></object>\n";
+}
+
+std::string Drawing(const std::string& objects)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n" + objects + "</output>\n";
+}
+
+// ---- Expected files ----
+
+std::string Entry(int code, const std::string& text)
+{
+    char head[64];
+    std::snprintf(head, sizeof head, "%8d\r\n%8d\r\n", code, static_cast<int>(text.size()));
+    return head + text + "\r\n";
+}
+
+const std::string kParse = Entry(5, "Parsing...");
+const std::string kLibrary = Entry(5, "Accertare e verificare gli oggetti della libreria ...");
+const std::string kAborted = Entry(7, "L'operazione è stata interrotta.");
+
+std::string FunctionStep(int count)
+{
+    return Entry(5, "Aggiorna dati di funzionamento ...") + Entry(6, "Funzioni: " + std::to_string(count) + " di 44");
+}
+
+std::string MessageStep(int count)
+{
+    return Entry(5, "Aggiorna lista messaggi ...") + Entry(6, "Messaggi: " + std::to_string(count) + " di 8");
+}
+
+std::string Commands(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& line : lines) all += line + "\r\n";
+    return all;
+}
+
+// The used slots of the committed set in para/para.par: "slot:id/type/number" for functions, "Mslot:id/number" for
+// messages.
+std::string Slots(const ProgramHome& home)
+{
+    ProgramHome reader;
+    std::filesystem::create_directories(reader.Dir() / "para");
+    char cwd[4096];
+    EXPECT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    EXPECT_EQ(chdir(reader.Dir().c_str()), 0);
+    std::string all;
+    {
+        CParaDaten store;
+        EXPECT_TRUE(store.ImportFile(home.Path("para/para.par").c_str(), CParaDaten::kWorkFile));
+        for (BYTE slot = 1; slot <= 44; ++slot) {
+            FuncEntry entry;
+            int id = -1;
+            store.GetFuncEntry(CParaDaten::kWorkFile, slot, entry);
+            store.GetFuncId(CParaDaten::kWorkFile, slot, id);
+            if (id < 0 && (entry.type == 0 || entry.type == 255)) continue;
+            all += std::to_string(slot) + ":" + std::to_string(id) + "/" + std::to_string(entry.type) + "/" +
+                   std::to_string(entry.number) + " ";
+        }
+        for (BYTE slot = 1; slot <= 8; ++slot) {
+            int id = -1;
+            store.GetMeldungId(CParaDaten::kWorkFile, slot, id);
+            const BYTE number = store.GetMeldungNr(CParaDaten::kWorkFile, slot);
+            if (id < 0 && number == 255) continue;
+            all += "M" + std::to_string(slot) + ":" + std::to_string(id) + "/" + std::to_string(number) + " ";
+        }
+    }
+    CParaDaten::ReleaseFiles();
+    EXPECT_EQ(chdir(cwd), 0);
+    return all;
+}
+
+class EvaluationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
+        ASSERT_TRUE(m_standin.Start(argv));
+        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+    }
+    void TearDown() override
+    {
+        m_standin.Kill(SIGTERM);
+        m_standin.Wait();
+    }
+
+    // Runs the command on the drawing; the boxes other than the notice of a new, empty parameter set.
+    std::vector<std::string> Run(const std::string& command, const std::string& drawing)
+    {
+        m_home.WriteFile("VORNA.xml", drawing);
+        ProgramResult result = m_home.RunCommand({{"-cmd", command},
+                                                  {"-engpath", m_home.Path("plant.evl")},
+                                                  {"-xmlpath", m_home.Path("VORNA.xml")}});
+        EXPECT_EQ(result.exitCode, 0);
+        std::vector<std::string> boxes;
+        for (const std::string& box : result.boxes)
+            if (box.find("Message: 1.043") == std::string::npos) boxes.push_back(box);
+        return boxes;
+    }
+    // "open" on the drawing, then the committed set saved beside the drawing for the next run.
+    void OpenAndSave(const std::string& drawing)
+    {
+        EXPECT_TRUE(Run("open", drawing).empty());
+        ProgramResult saved = m_home.RunCommand({{"-cmd", "save"},
+                                                 {"-engpath", m_home.Path("plant.evl")},
+                                                 {"-xmlpath", m_home.Path("VORNA.xml")}});
+        ASSERT_TRUE(saved.boxes.empty());
+    }
+    std::string Protocol() const { return m_home.ReadFile("para/Protokoll.tmp"); }
+    std::string SCCmd() const { return m_home.ReadFile("para/SCCmd.tmp"); }
+
+    ProgramHome m_home;
+    ChildProcess m_standin;
+};
+
+const std::string kTwoAndMessage = Drawing(Vergleich(500, 0) + Vergleich(510, 1) + Meldung(600, 0));
+
+TEST_F(EvaluationTest, ANewDrawingGetsSlotsAndRenamesItsObjects)
+{
+    EXPECT_TRUE(Run("open", Drawing(Vergleich(500, 3) + Vergleich(510, 3) + Meldung(600, 5))).empty());
+    EXPECT_EQ(Slots(m_home), "1:500/9/0 2:510/9/1 M1:600/0 ");
+    EXPECT_EQ(Protocol(), kParse + kLibrary + FunctionStep(2) + MessageStep(1));
+    EXPECT_EQ(SCCmd(), Commands({"setobj\xA7" "500\xA7Vergleich$0", "setobj\xA7" "510\xA7Vergleich$1",
+                                 "setobj\xA7" "600\xA7Meldung$0", "setfilenotuptodate"}));
+    EXPECT_NE(m_home.ReadFile("record.txt").find("setfilenotuptodate"), std::string::npos);
+}
+
+TEST_F(EvaluationTest, ChangedDrawingsMoveTheSlots)
+{
+    struct Case {
+        const char* name;
+        std::string drawing;
+        std::string slots;
+        std::string commands;
+        int functions;
+    };
+    const Case cases[] = {
+        {"unchanged", kTwoAndMessage, "1:500/9/0 2:510/9/1 M1:600/0 ", "", 2},
+        {"added", Drawing(Vergleich(500, 0) + Vergleich(510, 1) + Vergleich(520, 7) + Meldung(600, 0)),
+         "1:500/9/0 2:510/9/1 3:520/9/2 M1:600/0 ",
+         Commands({"setobj\xA7" "520\xA7Vergleich$2", "setfilenotuptodate"}), 3},
+        {"deleted", Drawing(Vergleich(510, 1) + Meldung(600, 0)), "1:510/9/1 M1:600/0 ", "", 1},
+        {"renumbered", Drawing(Vergleich(500, 0) + Vergleich(510, 7) + Meldung(600, 0)),
+         "1:500/9/0 2:510/9/1 M1:600/0 ", Commands({"setobj\xA7" "510\xA7Vergleich$1", "setfilenotuptodate"}), 2},
+        {"replaced", Drawing(Vergleich(530, 0) + Vergleich(510, 1) + Meldung(600, 0)),
+         "1:530/9/0 2:510/9/1 M1:600/0 ", "", 2},
+        {"message removed", Drawing(Vergleich(500, 0) + Vergleich(510, 1)), "1:500/9/0 2:510/9/1 ", "", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(m_home.Path("plant.pvl"));
+        OpenAndSave(kTwoAndMessage);
+        EXPECT_TRUE(Run("open", c.drawing).empty());
+        EXPECT_EQ(Slots(m_home), c.slots);
+        EXPECT_EQ(SCCmd(), c.commands);
+        const int messages = c.slots.find("M1") != std::string::npos ? 1 : 0;
+        EXPECT_EQ(Protocol(), kParse + kLibrary + FunctionStep(c.functions) + MessageStep(messages));
+    }
+}
+
+TEST_F(EvaluationTest, LimitsAndFaultsMakeTheEvaluationFatal)
+{
+    std::string many;
+    for (int i = 0; i < 45; ++i) many += Vergleich(1000 + 20 * i, i);
+    std::string messages;
+    for (int i = 0; i < 9; ++i) messages += Meldung(3000 + 20 * i, i);
+    struct Case {
+        const char* name;
+        std::string drawing;
+        std::string protocol;
+    };
+    const Case cases[] = {
+        {"too many functions", Drawing(many),
+         kParse + kLibrary + FunctionStep(45) +
+             Entry(1, "Il numero massimo possibile di 44 funzioni è stato superato di 1 funzione/i!") + kAborted},
+        {"too many messages", Drawing(messages),
+         kParse + kLibrary + FunctionStep(0) + MessageStep(9) +
+             Entry(1, "Il numero massimo possibile di 8 messaggi è stato superato di 1 messaggio/i!") + kAborted},
+        {"library too recent", Drawing(Vergleich(500, 0, {}, 12) + Vergleich(510, 1)),
+         kParse + kLibrary +
+             Entry(1, "È incompatibile l’oggetto della libreria \"Vergleich\" (\"Bezeichnung\") a questa versione di "
+                      "VORNA più vecchia. (Versione dell‘oggetto = 1.2 / Versione supportata = 1.1)") +
+             kAborted},
+        {"not parsed", "<?xml version=\"1.0\"?>\n<output><object>",
+         kParse + Entry(1, "Si è verificato un’errore al parsing.") + kAborted},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(m_home.Path("plant.pvl"));
+        m_home.WriteFile("para/Connections.tmp", "kept");
+        Run("open", c.drawing);
+        EXPECT_EQ(Protocol(), c.protocol);
+        EXPECT_EQ(Slots(m_home), "");
+        EXPECT_EQ(SCCmd(), "");
+        EXPECT_EQ(m_home.ReadFile("para/Connections.tmp"), "kept");
+    }
+}
+
+TEST_F(EvaluationTest, ConnectionsAreCheckedAndRecordedForTheWindowCommands)
+{
+    // Vergleich 500 reads input 1 through line 900; Vergleich 510 has no source on its required input.
+    const std::string wired = Eingang(700, 1, {900}) + Line(900);
+    OpenAndSave(Drawing(Vergleich(500, 0, {900}) + wired));
+    EXPECT_TRUE(Run("funcview", Drawing(Vergleich(500, 0, {900}) + wired)).empty());
+    auto record = [](std::vector<int> values) {
+        std::string all;
+        char field[32];
+        for (int v : values) {
+            std::snprintf(field, sizeof field, "%8d\r\n", v);
+            all += field;
+        }
+        return all;
+    };
+    // Pins of Vergleich 500: 502 .. 506; the input's pin 704.
+    EXPECT_EQ(m_home.ReadFile("para/Connections.tmp"),
+              record({500, 502, 0, 500, 503, 1, 700, 704, 500, 504, 0, 500, 505, 0, 500, 506, 0}));
+    const std::string variables = Entry(5, "Aggiornare le variabili di ingresso/di uscita");
+    const std::string memory = Entry(5, "Verifica spazio memoria necessario delle funzioni ...") +
+                               Entry(6, "Variabili: 1 di 384 byte") + Entry(6, "Parametri: 13 di 832 byte");
+    EXPECT_EQ(Protocol(), kParse + kLibrary + FunctionStep(1) + variables + memory);
+
+    EXPECT_TRUE(Run("funcview", Drawing(Vergleich(500, 0, {900}) + Vergleich(510, 1) + wired)).empty());
+    EXPECT_EQ(Protocol(), kParse + kLibrary + FunctionStep(2) + variables +
+                              Entry(1, "Non è stato possibile accertare il collegamento necessario alla connessione "
+                                       "\"Comparazione (Bezeichnung) - Valore a\".") +
+                              kAborted);
+    EXPECT_EQ(m_home.ReadFile("para/Connections.tmp"),
+              record({500, 502, 0, 500, 503, 1, 700, 704, 500, 504, 0, 500, 505, 0, 500, 506, 0, 510, 512, 0, 510,
+                      513, 0}));
+}
+
+TEST_F(EvaluationTest, OnlineSchemaNeedsExactlyOneFrame)
+{
+    OpenAndSave(kTwoAndMessage);
+    const std::vector<std::string> boxes = Run("onlineschema", kTwoAndMessage);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("morv9274 - Message: 1.046\t0x1030\tNumero non valido cornici schema online"),
+              std::string::npos)
+        << boxes[0];
+    EXPECT_EQ(Protocol(), kParse);
+    EXPECT_EQ(m_home.ReadFile("para/Connections.tmp"), "");
+
+    // With its frame the command asks for the target in the program directory; a cancelled dialog writes nothing
+    // and shows no message.
+    const std::string frame = "  <object><type>rectangle</type><id>800</id><name>Online_Rahmen</name>"
+                              "<point><x>0</x><y>0</y></point><point><x>64</x><y>0</y></point>"
+                              "<point><x>64</x><y>48</y></point><point><x>0</x><y>48</y></point></object>\n";
+    const std::vector<std::string> asked = Run("onlineschema", Drawing(frame));
+    EXPECT_EQ(asked, std::vector<std::string>{"file dialog\tsave\tSchema online (*.html)|*.html||\t" +
+                                              m_home.Dir().string() + "\t"});
+}
+
+}  // namespace
