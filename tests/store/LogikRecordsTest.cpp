@@ -359,7 +359,7 @@ TEST_F(LogikRecordsTest, LogicFunctionRepairs)
          }},
         {"fixed states and inversions of the inputs are not repaired", 0,
          [](auto& r) { r.inputs[2] = {0, 7, 5}; }, [](auto&) {}},
-        {"function 7 becomes OR, 3 stays", 0, [](auto& r) { r.function = 7; }, [](auto& r) { r.function = 1; }},
+        {"function 4 becomes OR", 0, [](auto& r) { r.function = 4; }, [](auto& r) { r.function = 1; }},
         {"flip-flop stays", 0, [](auto& r) { r.function = kLogikFlipFlop; }, [](auto&) {}},
         {"fixed release 3 becomes 1 either way", 1, [](auto& r) { r.release.number = 3; },
          [](auto& r) { r.release.number = 1; }},
@@ -430,6 +430,7 @@ TEST_F(LogikRecordsTest, ComparisonRepairs)
              r.valueB.number = 10;
              r.offDifference = 50;
          }},
+        {"pulses: 200 above 10 compare unsigned and stay", 0, unit(4, 200, 10), [](auto&) {}},
         {"flow: fixed b 201 becomes 10", 0,
          [&](auto& r) {
              unit(8, 60, 0)(r);

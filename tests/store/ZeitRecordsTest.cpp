@@ -276,7 +276,7 @@ TEST_F(ZeitRecordsTest, TimerRepairs)
         {"edge 3 becomes 0, bits above it stay", 0, [](auto& r) { r.edgeWord = 0x107; },
          [](auto& r) { r.edgeWord = 0x104; }},
         {"edge 2 stays", 0, [](auto& r) { r.edgeWord = 2; }, [](auto&) {}},
-        {"fixed duty 150 % becomes 100 %", 0, [](auto& r) { r.duty.number = 150; },
+        {"fixed duty 101 % becomes 100 %", 0, [](auto& r) { r.duty.number = 101; },
          [](auto& r) { r.duty.number = 100; }},
         {"duty from a source keeps its number", 0, [](auto& r) { r.duty = {4, 150}; }, [](auto&) {}},
         {"an unknown duty kind becomes fixed and is then limited", 0, [](auto& r) { r.duty = {48, 150}; },
@@ -291,7 +291,7 @@ TEST_F(ZeitRecordsTest, TimerRepairs)
              r.offTime = 251;
          },
          [](auto& r) { r.time = 0; }},
-        {"off-time 255 becomes 0", 0, [](auto& r) { r.offTime = 255; }, [](auto& r) { r.offTime = 0; }},
+        {"off-time 252 becomes 0", 0, [](auto& r) { r.offTime = 252; }, [](auto& r) { r.offTime = 0; }},
         {"retrigger and outputs are not repaired", 0,
          [](auto& r) {
              r.retrigger = 4;
@@ -315,6 +315,8 @@ TEST_F(ZeitRecordsTest, CounterRepairs)
          [](auto& r) { r.inputCount = 5; }},
         {"none connected: a count of 4 is kept", 0, [](auto& r) { r.inputCount = 4; }, [](auto&) {}},
         {"none connected: a count of 9 becomes 1", 0, [](auto& r) { r.inputCount = 9; },
+         [](auto& r) { r.inputCount = 1; }},
+        {"none connected: a count of 7 becomes 1", 0, [](auto& r) { r.inputCount = 7; },
          [](auto& r) { r.inputCount = 1; }},
         {"a count of 0 becomes 1", 0, [](auto& r) { r.inputCount = 0; }, [](auto& r) { r.inputCount = 1; }},
         {"an unknown counting kind is no source and does not count", 0,
@@ -347,8 +349,12 @@ TEST_F(ZeitRecordsTest, TimeSwitchRepairs)
     auto blockTimes = [](SchaltuhrParam& r) {
         r.blockMinTime = 250;
         r.blockMinDays = 40;
-        r.blockTime = 203;
-        r.blockDays = 32;
+        r.blockTime = 250;
+        r.blockDays = 40;
+    };
+    auto justAbove = [](SchaltuhrParam& r) {
+        r.blockMinTime = r.blockTime = 203;
+        r.blockMinDays = r.blockDays = 32;
     };
     ExpectRepairs<SchaltuhrParam>(ValidSchaltuhr(), {
         {"a valid record stays", 0, [](auto&) {}, [](auto&) {}},
@@ -356,6 +362,14 @@ TEST_F(ZeitRecordsTest, TimeSwitchRepairs)
         {"with a blocking source they become 0", 0,
          [&](auto& r) {
              blockTimes(r);
+             r.blocking.kind = 1;
+         },
+         [](auto& r) {
+             r.blockMinTime = r.blockMinDays = r.blockTime = r.blockDays = 0;
+         }},
+        {"with a blocking source 203 and 32 become 0", 0,
+         [&](auto& r) {
+             justAbove(r);
              r.blocking.kind = 1;
          },
          [](auto& r) {
