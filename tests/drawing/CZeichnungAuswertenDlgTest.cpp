@@ -1,0 +1,197 @@
+// The evaluation dialog in the window model, and its slot steps on hand-made working copies.
+#include "DrawingTestSupport.h"
+
+#include "drawing/CZeichnungAuswertenDlg.h"
+#include "drawing/SlotChanges.h"
+#include "platform/CDialog.h"
+#include "platform/ResourceRegistry.h"
+#include "platform/TestDriver.h"
+#include "resources/ResourceIds.h"
+#include "resources/Resources.h"
+#include "shell/CSCCmd.h"
+#include "shell/StartContext.h"
+#include "store/CParaDaten.h"
+#include "store/FuncEntry.h"
+
+#include <cstring>
+
+namespace {
+
+using drawingtest::Doc;
+using drawingtest::ReadFile;
+
+std::string Vergleich(int id, int number)
+{
+    return "<object><type>rectangle</type><id>" + std::to_string(id) + "</id><name>Vergleich$" +
+           std::to_string(number) + "</name><groupobject><type>rectangle</type><id>" + std::to_string(id + 1) +
+           "</id><name>Biblio-Vers 11</name></groupobject></object>\n";
+}
+
+std::string Meldung(int id, int number)
+{
+    return "<object><type>rectangle</type><id>" + std::to_string(id) + "</id><name>Meldung$" +
+           std::to_string(number) + "</name></object>\n";
+}
+
+// The protocol's texts of one code, in order.
+std::vector<std::string> Texts(int code)
+{
+    std::vector<std::string> texts;
+    std::istringstream in(ReadFile("para/Protokoll.tmp"));
+    std::string c, length, text;
+    while (std::getline(in, c) && std::getline(in, length) && std::getline(in, text)) {
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        if (std::stoi(c) == code) texts.push_back(text);
+    }
+    return texts;
+}
+
+class CZeichnungAuswertenDlgTest : public drawingtest::InTempFolder {
+protected:
+    static void SetUpTestSuite() { resources::RegisterResources(); }
+    void SetUp() override
+    {
+        InTempFolder::SetUp();
+        g_strCmd = "open";
+        g_strName.Empty();
+        g_nId = 0;
+        g_strXmlDir = m_folder.string().c_str();
+        CParaDaten para;
+        ASSERT_TRUE(para.CreateEmptyFile(CParaDaten::kWorkFile));
+    }
+    void TearDown() override
+    {
+        CParaDaten::ReleaseFiles();
+        drawing::SetSlotChanges(nullptr);
+        g_strXmlDir.Empty();
+        InTempFolder::TearDown();
+    }
+    void PutFunc(BYTE slot, int id, int type, BYTE number)
+    {
+        CParaDaten para;
+        BYTE entry[8] = {static_cast<BYTE>(type), 0xFF, 0, number, 0xFF, 0xFF, 0xFF, 0xFF};
+        BYTE record[128];
+        std::memset(record, 0xFF, sizeof record);
+        ASSERT_TRUE(para.SetFuncId(CParaDaten::kWorkFile, slot, id));
+        ASSERT_TRUE(para.WriteFuncRaw(CParaDaten::kWorkFile, slot, entry, record));
+    }
+    BYTE Evaluate(const std::string& objects)
+    {
+        EXPECT_EQ(Parse(Doc(objects)), 0);
+        CSCCmd channel;
+        channel.Reset();
+        CZeichnungAuswertenDlg dlg(&channel);
+        const BYTE verdict = dlg.Auswerten();
+        m_commands = ReadFile(std::string(CSCCmd::GetFileName().GetString()));
+        return verdict;
+    }
+    std::string Slots()
+    {
+        CParaDaten para;
+        std::string all;
+        for (BYTE slot = 1; slot <= 44; ++slot) {
+            FuncEntry entry;
+            int id = -1;
+            para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry);
+            para.GetFuncId(CParaDaten::kWorkFile, slot, id);
+            if (id >= 0) all += std::to_string(slot) + ":" + std::to_string(id) + "/" + std::to_string(entry.number) + " ";
+        }
+        return all;
+    }
+    std::string m_commands;
+};
+
+TEST_F(CZeichnungAuswertenDlgTest, RunsOnceFromItsTimerAndIgnoresEscEnterAndClose)
+{
+    drawingtest::WriteFile("VORNA.xml", Doc(Vergleich(500, 0)));
+    platform::TestDriver driver;
+    CSCCmd channel;
+    channel.Reset();
+    CZeichnungAuswertenDlg dlg(&channel);
+    bool stillRunning = false;
+    CString status, intro;
+    driver.WhenDialogRuns([&](CDialog& shown) {
+        status = driver.Text(shown, IDC_STATUS_TEXT);
+        intro = driver.Text(shown, IDC_EVAL_INTRO);
+        driver.PressKey(shown, VK_ESCAPE);
+        driver.PressKey(shown, VK_RETURN);
+        shown.SendMessage(WM_CLOSE, 0, 0);
+        stillRunning = shown.IsRunningModal() && !dlg.HasEvaluated();
+    });
+    g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
+    dlg.DoModal();
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(status, "Inizializazzione...");
+    EXPECT_EQ(intro, "Accertare e valutare i dati necessari dal disegno:");
+    EXPECT_TRUE(dlg.HasEvaluated());
+    EXPECT_EQ(g_nDrawingCheckFlags, 0);
+    EXPECT_EQ(Texts(6), (std::vector<std::string>{"Funzioni: 1 di 44", "Messaggi: 0 di 8"}));
+    EXPECT_EQ(Slots(), "1:500/0 ");
+}
+
+TEST_F(CZeichnungAuswertenDlgTest, TemplateIsASystemModalDialogWithoutCloseBox)
+{
+    const platform::DialogTemplate* tpl = platform::ResourceRegistry::Instance().Dialog(IDD_ZEICHNUNG_AUSWERTEN);
+    ASSERT_NE(tpl, nullptr);
+    EXPECT_EQ(tpl->style & WS_SYSMENU, 0u);
+    EXPECT_NE(tpl->style & DS_SYSMODAL, 0u);
+    EXPECT_EQ(tpl->rect.cx, 250);
+    EXPECT_EQ(tpl->rect.cy, 114);
+}
+
+TEST_F(CZeichnungAuswertenDlgTest, SlotsBehindAGapKeepTheirObjects)
+{
+    // Slot 2 is free: the function of slot 3 still belongs to object 510 and must not get a second slot.
+    PutFunc(1, 500, 9, 0);
+    PutFunc(3, 510, 9, 1);
+    EXPECT_EQ(Evaluate(Vergleich(500, 0) + Vergleich(510, 1)), 0);
+    EXPECT_EQ(Slots(), "1:500/0 3:510/1 ");
+    EXPECT_EQ(m_commands, "");
+    EXPECT_EQ(Texts(6)[0], "Funzioni: 2 di 44");
+
+    // An object gone from behind the gap is deleted, not orphaned.
+    EXPECT_EQ(Evaluate(Vergleich(500, 0)), 0);
+    EXPECT_EQ(Slots(), "1:500/0 ");
+    EXPECT_EQ(Texts(6)[0], "Funzioni: 1 di 44");
+}
+
+TEST_F(CZeichnungAuswertenDlgTest, MessageCountIsTakenAfterTheDeletions)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.SetMeldungId(CParaDaten::kWorkFile, 1, 600));
+    ASSERT_TRUE(para.SetMeldungNr(CParaDaten::kWorkFile, 1, 0));
+    // A slot with an object but no valid number: deleted, and it never counted as in use.
+    ASSERT_TRUE(para.SetMeldungId(CParaDaten::kWorkFile, 2, 610));
+    ASSERT_TRUE(para.SetMeldungNr(CParaDaten::kWorkFile, 2, 9));
+    EXPECT_EQ(Evaluate(Meldung(600, 0)), 0);
+    EXPECT_EQ(Texts(6), (std::vector<std::string>{"Funzioni: 0 di 44", "Messaggi: 1 di 8"}));
+    int id = 0;
+    para.GetMeldungId(CParaDaten::kWorkFile, 2, id);
+    EXPECT_EQ(id, -1);
+}
+
+TEST_F(CZeichnungAuswertenDlgTest, AFailedCreateIsFatal)
+{
+    struct Refusing : drawing::SlotChanges {
+        bool CreateFunc(CParaDaten&, int, int, int, CSCCmd*) override { return false; }
+    } refusing;
+    drawing::SetSlotChanges(&refusing);
+    EXPECT_EQ(Evaluate(Vergleich(500, 3)), CZeichnungAuswertenDlg::kFatal);
+    EXPECT_EQ(Texts(1), std::vector<std::string> {
+                            "Non è stato possibile creare lo slot per l’oggetto \"Vergleich$3\" (ID 500)."});
+    EXPECT_EQ(Texts(7).size(), 1u);
+    // The evaluation stopped: no message step ran.
+    EXPECT_EQ(Texts(6), std::vector<std::string> {"Funzioni: 1 di 44"});
+}
+
+TEST_F(CZeichnungAuswertenDlgTest, ConnectionsFileThatCannotBeCreatedStopsTheCommandsThatNeedSources)
+{
+    std::filesystem::create_directory("para/Connections.tmp");  // a folder in its place
+    g_strCmd = "funcview";
+    EXPECT_EQ(Evaluate(Vergleich(500, 0)), CZeichnungAuswertenDlg::kFatal);
+    EXPECT_EQ(Texts(1), std::vector<std::string> {"Non è stato possibile creare il file \"Connections.tmp\"!"});
+    g_strCmd = "open";
+    EXPECT_EQ(Evaluate(Vergleich(500, 0)), 0);
+}
+
+}  // namespace
