@@ -7,8 +7,8 @@ namespace {
 
 constexpr int kAnforderungHeizung = 2;
 constexpr int kAnforderungWarmwasser = 3;
-constexpr BYTE kMischerRegNamen = 2;
-constexpr BYTE kKesselkaskadeNamen = 1;
+constexpr int kMischerregelfunktion = 19;
+constexpr int kKesselkaskade = 23;
 
 // The type of the function with that number in the working file's table; 0 when no slot holds it or the table
 // cannot be read.
@@ -23,7 +23,7 @@ int FuncTypeOfNumber(CParaDaten& para, int file, BYTE number)
 
 void CParaCheck::CheckMischerReg(MischerRegParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kMischerRegNamen);
+    CheckFuncBezeichnung(&r.designation.group, kMischerregelfunktion);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckQuelle(&r.setpoint.kind, 0, 0);
     if (r.setpoint.kind == 0 && r.setpoint.number > 99)
@@ -37,7 +37,7 @@ void CParaCheck::CheckMischerReg(MischerRegParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckKesselkaskade(int file, KesselkaskadeParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kKesselkaskadeNamen);
+    CheckFuncBezeichnung(&r.designation.group, kKesselkaskade);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckDigitalQuelle(&r.release2.kind, keepLowBit);
     CheckDigitalQuelle(&r.release3.kind, keepLowBit);

@@ -5,19 +5,18 @@
 
 namespace {
 
+// Function type codes.
 constexpr int kHeizkreisregler = 1;
-
-// The number of standard designations of each type.
-constexpr BYTE kAnalogfuncNamen = 6;
-constexpr BYTE kLogikfuncNamen = 4;
-constexpr BYTE kVergleichNamen = 4;
-constexpr BYTE kFuncKontrolleNamen = 3;
-constexpr BYTE kTimerNamen = 6;
-constexpr BYTE kZaehlerNamen = 8;
-constexpr BYTE kSchaltuhrNamen = 1;
-constexpr BYTE kSyncNamen = 3;
-constexpr BYTE kProfilNamen = 3;
-constexpr BYTE kWartungsfuncNamen = 2;
+constexpr int kVergleich = 9;
+constexpr int kLogikfunktion = 10;
+constexpr int kAnalogfunktion = 11;
+constexpr int kWartungsfunktion = 13;
+constexpr int kTimerfunktion = 14;
+constexpr int kSchaltuhr = 15;
+constexpr int kZaehler = 17;
+constexpr int kFunktionskontrolle = 20;
+constexpr int kSynchronisation = 21;
+constexpr int kProfilfunktion = 22;
 
 // A repair of one byte: a value outside low..high (or, for an inside rule, within it) becomes the replacement.
 struct Regel {
@@ -62,18 +61,18 @@ struct VergleichRegeln {
     bool signedOrder;   // the differences compare as signed bytes (difference-byte scales)
 };
 constexpr VergleichRegeln kVergleichRegeln[12] = {
-    {Above(100, 50), Above(100, 5), true, Above(100, 5), false},    // "Senza Dim."
+    {Above(100, 50), Above(100, 5), true, Above(100, 5), false},         // "Senza Dim."
     {Inside(201, 205, 60), Inside(128, 128, 129), false, kKeine, true},  // "Temperat."
-    {Above(200, 50), Above(200, 50), true, Above(200, 50), false},  // "Irrad.Sol."
-    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Tempo"
-    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Num.Imp"
-    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Qt Cal KWH"
-    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Qt Cal MWH"
-    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},  // "Prestaz."
-    {Above(200, 10), Above(200, 50), true, Above(200, 50), false},  // "Flusso"
-    {Above(200, 40), Above(100, 10), true, Above(100, 10), false},  // "Velo.Vento"
-    {Above(100, 60), Inside(128, 128, 129), false, kKeine, true},       // "Umidita"
-    {Above(200, 30), Above(199, 20), true, Above(199, 20), false},  // "Pressione"
+    {Above(200, 50), Above(200, 50), true, Above(200, 50), false},       // "Irrad.Sol."
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},       // "Tempo"
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},       // "Num.Imp"
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},       // "Qt Cal KWH"
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},       // "Qt Cal MWH"
+    {Above(250, 10), Above(200, 50), true, Above(200, 50), false},       // "Prestaz."
+    {Above(200, 10), Above(200, 50), true, Above(200, 50), false},       // "Flusso"
+    {Above(200, 40), Above(100, 10), true, Above(100, 10), false},       // "Velo.Vento"
+    {Above(100, 60), Inside(128, 128, 129), false, kKeine, true},        // "Umidita"
+    {Above(200, 30), Above(199, 20), true, Above(199, 20), false},       // "Pressione"
 };
 
 // ---- Profile function: the rule of a step value in each unit ----
@@ -90,10 +89,10 @@ struct SyncRegeln {
     Regel minor;  // start and end minute or month
 };
 constexpr SyncRegeln kSyncRegeln[4] = {
-    {kKeine, Above(59, 0)},                         // "Ora": minutes
-    {Above(23, 0), Above(59, 0)},                   // "Giorno": hours and minutes
-    {Outside(1, 31, 1), kKeine},                    // "Mese": days
-    {Outside(1, 31, 1), Outside(1, 12, 1)},         // "Anno": days and months
+    {kKeine, Above(59, 0)},                  // "Ora": minutes
+    {Above(23, 0), Above(59, 0)},            // "Giorno": hours and minutes
+    {Outside(1, 31, 1), kKeine},             // "Mese": days
+    {Outside(1, 31, 1), Outside(1, 12, 1)},  // "Anno": days and months
 };
 
 // The type of the function with that number in the working file's table; 0 when no slot holds it or the table
@@ -111,7 +110,7 @@ int FuncTypeOfNumber(CParaDaten& para, int file, BYTE number)
 
 void CParaCheck::CheckAnalogfunc(AnalogfuncParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kAnalogfuncNamen);
+    CheckFuncBezeichnung(&r.designation.group, kAnalogfunktion);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     if (r.function > kAnalogFilter)
         r.function = kAnalogMin;
@@ -146,7 +145,7 @@ void CParaCheck::CheckAnalogfunc(AnalogfuncParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckLogikfunc(LogikfuncParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kLogikfuncNamen);
+    CheckFuncBezeichnung(&r.designation.group, kLogikfunktion);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     // The inputs in use are always the highest connected one; fixed states and inversions are not repaired.
     r.inputCount = 1;
@@ -163,7 +162,7 @@ void CParaCheck::CheckLogikfunc(LogikfuncParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckVergleich(VergleichParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kVergleichNamen);
+    CheckFuncBezeichnung(&r.designation.group, kVergleich);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     if (r.unit > kEinheitDruck)
         r.unit = kEinheitTemperatur;
@@ -186,7 +185,7 @@ void CParaCheck::CheckVergleich(VergleichParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckFuncKontrolle(FuncKontrolleParam& r, BYTE)
 {
-    CheckBezeichnung(&r.designation.group, kFuncKontrolleNamen);
+    CheckFuncBezeichnung(&r.designation.group, kFunktionskontrolle);
     // The difference control's fixed state is not repaired.
     CheckQuelle(&r.differenceRelease.kind, 0, 0);
     if (r.errorDelay < 1 || r.errorDelay > 120)
@@ -202,7 +201,7 @@ void CParaCheck::CheckFuncKontrolle(FuncKontrolleParam& r, BYTE)
 
 void CParaCheck::CheckTimer(TimerParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kTimerNamen);
+    CheckFuncBezeichnung(&r.designation.group, kTimerfunktion);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckDigitalQuelle(&r.trigger.kind, keepLowBit);
     CheckQuelle(&r.duty.kind, 0, 0);
@@ -221,7 +220,7 @@ void CParaCheck::CheckTimer(TimerParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckZaehler(ZaehlerParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kZaehlerNamen);
+    CheckFuncBezeichnung(&r.designation.group, kZaehler);
     if (r.divisor < 1 || r.divisor > 250)
         r.divisor = 1;
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
@@ -240,7 +239,7 @@ void CParaCheck::CheckZaehler(ZaehlerParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckSchaltuhr(SchaltuhrParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kSchaltuhrNamen);
+    CheckFuncBezeichnung(&r.designation.group, kSchaltuhr);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     // The blocking times count only with a blocking source; its fixed state is not repaired.
     CheckQuelle(&r.blocking.kind, 0, 0);
@@ -261,7 +260,7 @@ void CParaCheck::CheckSchaltuhr(SchaltuhrParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckSync(SyncParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kSyncNamen);
+    CheckFuncBezeichnung(&r.designation.group, kSynchronisation);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     if (r.windowCount < 1 || r.windowCount > 5)
         r.windowCount = 1;
@@ -281,7 +280,7 @@ void CParaCheck::CheckSync(SyncParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckProfil(ProfilfuncParam& r, BYTE keepLowBit)
 {
-    CheckBezeichnung(&r.designation.group, kProfilNamen);
+    CheckFuncBezeichnung(&r.designation.group, kProfilfunktion);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     if (r.stepCount < 2 || r.stepCount > 64)
         r.stepCount = 2;
@@ -302,7 +301,7 @@ void CParaCheck::CheckProfil(ProfilfuncParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckWartungsfunc(int file, WartungsfuncParam& r, BYTE)
 {
-    CheckBezeichnung(&r.designation.group, kWartungsfuncNamen);
+    CheckFuncBezeichnung(&r.designation.group, kWartungsfunktion);
     // The external switch's fixed state is not repaired.
     CheckQuelle(&r.externalSwitch.kind, 0, 0);
     if (r.runTime > 120)

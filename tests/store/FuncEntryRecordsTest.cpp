@@ -2,6 +2,8 @@
 // converted with the type's own number of standard names, function number, and the bytes the entry keeps.
 #include "FuncSlotFixture.h"
 
+#include "store/CParaCheck.h"
+
 #include <cstring>
 
 namespace {
@@ -32,7 +34,61 @@ std::function<bool(CParaDaten&, Bezeichnung, BYTE, Bezeichnung&, BYTE&)> Via(
     };
 }
 
+// Repairs a record holding only the designation and gives the designation back.
+template <class Record>
+std::function<Bezeichnung(Bezeichnung)> Repair(void (*check)(Record&))
+{
+    return [=](Bezeichnung designation) {
+        Record r{};
+        r.designation = designation;
+        check(r);
+        return r.designation;
+    };
+}
+
 }  // namespace
+
+TEST_F(FuncEntryRecordsTest, EachRepairKnowsItsTypesNumberOfStandardNames)
+{
+    struct Case {
+        const char* name;
+        BYTE standardNames;
+        std::function<Bezeichnung(Bezeichnung)> repair;
+    };
+    const Case cases[] = {
+        {"Vergleich", 4, Repair<VergleichParam>([](auto& r) { CParaCheck().CheckVergleich(r, 0); })},
+        {"Logikfunktion", 4, Repair<LogikfuncParam>([](auto& r) { CParaCheck().CheckLogikfunc(r, 0); })},
+        {"Analogfunktion", 6, Repair<AnalogfuncParam>([](auto& r) { CParaCheck().CheckAnalogfunc(r, 0); })},
+        {"Wartungsfunktion", 2,
+         Repair<WartungsfuncParam>([](auto& r) { CParaCheck().CheckWartungsfunc(2, r, 0); })},
+        {"Timerfunktion", 6, Repair<TimerParam>([](auto& r) { CParaCheck().CheckTimer(r, 0); })},
+        {"Schaltuhr", 1, Repair<SchaltuhrParam>([](auto& r) { CParaCheck().CheckSchaltuhr(r, 0); })},
+        {"Zähler", 8, Repair<ZaehlerParam>([](auto& r) { CParaCheck().CheckZaehler(r, 0); })},
+        {"Mischerregelfunktion", 2, Repair<MischerRegParam>([](auto& r) { CParaCheck().CheckMischerReg(r, 0); })},
+        {"Funktionskontrolle", 3,
+         Repair<FuncKontrolleParam>([](auto& r) { CParaCheck().CheckFuncKontrolle(r, 0); })},
+        {"Synchronisation", 3, Repair<SyncParam>([](auto& r) { CParaCheck().CheckSync(r, 0); })},
+        {"Profilfunktion", 3, Repair<ProfilfuncParam>([](auto& r) { CParaCheck().CheckProfil(r, 0); })},
+        {"Kesselkaskade", 1,
+         Repair<KesselkaskadeParam>([](auto& r) { CParaCheck().CheckKesselkaskade(2, r, 0); })},
+    };
+    for (const Case& c : cases) {
+        const BYTE k = c.standardNames;
+        const std::pair<Bezeichnung, Bezeichnung> designations[] = {
+            {{0, k, 9}, {0, k, 9}},                          // the last standard name
+            {{0, static_cast<BYTE>(k + 1), 9}, {0, 0, 0}},   // one past it: none
+            {{0, 0, 4}, {0, 0, 0}},                          // none keeps no digit
+            {{1, 15, 9}, {1, 15, 9}},                        // the last user-defined name
+            {{1, 16, 3}, {1, 0, 0}},                         // one past it
+            {{1, 2, 10}, {1, 2, 0}},                         // a digit above 9
+        };
+        for (const auto& [in, out] : designations) {
+            const Bezeichnung repaired = c.repair(in);
+            EXPECT_EQ(Hex(repaired), Hex(out)) << c.name << " " << int(in.group) << "/" << int(in.index) << "/"
+                                               << int(in.digit);
+        }
+    }
+}
 
 TEST_F(FuncEntryRecordsTest, EachTypeWritesItsCodeAndItsDesignation)
 {
