@@ -2,6 +2,7 @@
 #include "DrawingTestSupport.h"
 
 #include "drawing/CZeichnungAuswertenDlg.h"
+#include "drawing/DrawingServices.h"
 #include "drawing/SlotChanges.h"
 #include "platform/CDialog.h"
 #include "platform/ResourceRegistry.h"
@@ -12,6 +13,7 @@
 #include "shell/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
+#include "texts/DrawingTextServices.h"
 
 #include <cstring>
 
@@ -56,6 +58,7 @@ protected:
         g_strName.Empty();
         g_nId = 0;
         g_strXmlDir = m_folder.string().c_str();
+        drawing::SetServices(&m_services);
         CParaDaten para;
         ASSERT_TRUE(para.CreateEmptyFile(CParaDaten::kWorkFile));
     }
@@ -63,6 +66,7 @@ protected:
     {
         CParaDaten::ReleaseFiles();
         drawing::SetSlotChanges(nullptr);
+        drawing::SetServices(nullptr);
         g_strXmlDir.Empty();
         InTempFolder::TearDown();
     }
@@ -99,6 +103,7 @@ protected:
         return all;
     }
     std::string m_commands;
+    DrawingTextServices m_services;
 };
 
 TEST_F(CZeichnungAuswertenDlgTest, RunsOnceFromItsTimerAndIgnoresEscEnterAndClose)
@@ -192,6 +197,25 @@ TEST_F(CZeichnungAuswertenDlgTest, ConnectionsFileThatCannotBeCreatedStopsTheCom
     EXPECT_EQ(Texts(1), std::vector<std::string> {"Non è stato possibile creare il file \"Connections.tmp\"!"});
     g_strCmd = "open";
     EXPECT_EQ(Evaluate(Vergleich(500, 0)), 0);
+}
+
+TEST_F(CZeichnungAuswertenDlgTest, ParamOnAFunctionOnlyMarksTheFaultsOfOtherFunctions)
+{
+    // Both comparisons lack the source of "Wert a": the other one only sets the mark, the edited one is fatal.
+    g_strCmd = "param";
+    g_strName = "Vergleich";
+    g_nId = 510;
+    const std::string drawing = Vergleich(500, 0) + Vergleich(510, 1);
+    PutFunc(1, 500, 9, 0);
+    PutFunc(2, 510, 9, 1);
+    EXPECT_EQ(Evaluate(drawing), CZeichnungAuswertenDlg::kFatal | CZeichnungAuswertenDlg::kAndereFunktion);
+    EXPECT_EQ(Texts(1).size(), 2u);
+    EXPECT_EQ(Texts(7).size(), 1u);  // the abort note only after the edited object
+
+    g_nId = 999;  // an object that is not in the drawing
+    EXPECT_EQ(Evaluate(drawing), CZeichnungAuswertenDlg::kFatal);
+    EXPECT_EQ(Texts(1), std::vector<std::string> {
+                            "Non è stato possibile trovare dati relativi all’oggetto selezionato."});
 }
 
 }  // namespace
