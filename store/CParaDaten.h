@@ -20,6 +20,7 @@
 //                                raw slot transfer, moving a slot
 //   CParaDatenBezeichnung.cpp    designation codes and the 16 user-defined designations
 //   CParaDatenTextArea.cpp       compiler and export paths, export options and language code of the text area
+//   CParaDatenCreate.cpp         creating and deleting functions and messages
 //   CParaDatenPlant.cpp          inputs, outputs and the anti-seize settings
 //   CParaDatenSettings.cpp       controller settings, potentiostat and welcome screen
 //   CParaDatenMeldung.cpp        message records
@@ -82,6 +83,7 @@
 #include <functional>
 
 class CEepromFile;
+class CSCCmd;
 
 class CParaDaten {
 public:
@@ -269,6 +271,37 @@ public:
     bool GetFuncView(int file, FuncViewEntry entries[128]);
     // Entries up to the first of kind FF; the rest of the stored list FF.
     bool SetFuncView(int file, const FuncViewEntry entries[128]);
+
+    // ---- Creating and deleting functions and messages (CParaDatenCreate.cpp) ----
+    // The drawing evaluation calls them on working file 2. The channel (none allowed) receives the commands that
+    // rename a new object and reset the labels of pins whose participant was deleted.
+
+    // A new function of type 1..23 for the drawing object: in the first slot that holds none, with the lowest
+    // function number no function holds, designation none chosen, the type's default record; the object is renamed
+    // "<type name>$<number>". False, nothing written, when no slot is free, the type is unknown or a slot cannot
+    // be read.
+    bool CreateFunc(int file, int id, int type, CSCCmd* channel);
+    // The default bytes of a new slot record of the type into a 128-byte buffer the caller filled with FF; nothing
+    // for a type outside 1..23.
+    static void GetDefaultRecord(int type, BYTE* record);
+    // Clears the references to the slot's function, then moves the later slots down one place (they keep their
+    // numbers) and frees slot 44. Stops with false at the first step that fails; the steps before stay done.
+    bool DeleteFunc(int file, BYTE slot, CSCCmd* channel);
+    // Participant entries naming the slot's function (solar controls in solar priorities and start functions,
+    // heating-circuit controllers in maintenance functions, requests in boiler cascades) become 0, with dashes on
+    // the labels of their pins; only records that changed are written.
+    bool ClearFuncReferences(int file, BYTE slot, CSCCmd* channel);
+    // Drops the group of the slot's function (its header and the entries up to the next header) from the overview.
+    bool RemoveFuncFromFuncView(int file, BYTE slot, CSCCmd* channel);
+    // Logging sources that are output variables of the slot's function become no source.
+    bool RemoveFuncFromLogging(int file, BYTE slot);
+    // A new message in the first free message slot, with the lowest message number 0..7 no slot holds and the
+    // record of a new message; the object is renamed "Meldung$<number>". False when no slot is free or a number
+    // cannot be read.
+    bool CreateMeldung(int file, int id, CSCCmd* channel);
+    // Frees the message slot in place after clearing the logging sources that name it; its record becomes zero.
+    bool DeleteMeldung(int file, BYTE slot, CSCCmd* channel);
+    bool RemoveMeldungFromLogging(int file, BYTE slot);
 
     // ---- Mixer control and boiler cascade (CParaDatenKessel.cpp) ----
     // A get that fails leaves the record as it was; with complete, the sources and output flags are then taken from

@@ -12,6 +12,7 @@
 // drawing may still override any operation. The record reads call them only for a slot with a drawing object id.
 #pragma once
 
+#include "platform/CString.h"
 #include "platform/Types.h"
 #include "store/Quelle.h"
 
@@ -121,6 +122,19 @@ public:
     // knows no drawing clears all 16.
     virtual void GetNetzAusgaengeDigital(Quelle sources[16]);
     virtual void GetNetzAusgaengeAnalog(Quelle sources[16]);
+
+    // ---- Pins and their labels (DrawingReaderPlant.cpp) ----
+
+    struct PinInfo {
+        CString name;       // internal pin name, without leading blanks
+        int pinId = -1;
+        BYTE kind = 0;      // connection kind 1..19
+        int labelId = -1;   // id of the pin's label text object
+    };
+    // Pin n (from 1) of the object: true when the object exists and its n-th pin entry was read (a pin beyond the
+    // object's pins reads blank: empty name, ids -1); false when the object is not found, pin left as it was. The
+    // reader that knows no drawing finds no object.
+    virtual bool GetPin(BYTE n, int objectId, PinInfo& pin);
 };
 
 using DrawingReaderFactory = std::function<std::unique_ptr<DrawingReader>()>;

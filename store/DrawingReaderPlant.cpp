@@ -31,3 +31,8 @@ void DrawingReader::GetNetzAusgaengeAnalog(Quelle sources[16])
     for (int i = 0; i < 16; ++i)
         sources[i] = Quelle{};
 }
+
+bool DrawingReader::GetPin(BYTE, int, PinInfo&)
+{
+    return false;
+}
