@@ -218,4 +218,36 @@ TEST_F(CZeichnungAuswertenDlgTest, ParamOnAFunctionOnlyMarksTheFaultsOfOtherFunc
                             "Non è stato possibile trovare dati relativi all’oggetto selezionato."});
 }
 
+TEST_F(CZeichnungAuswertenDlgTest, MemoryExcessIsAnErrorOnlyForTheCompile)
+{
+    struct Case {
+        const char* command;
+        int meters;  // heat meters of 30 variable bytes each
+        BYTE verdict;
+        std::vector<std::string> errors, warnings;
+    };
+    const std::string excess = "Il fabbisogno di memoria delle variabili delle funzioni utilizzate eccede di 6 byte! ";
+    const Case cases[] = {
+        {"funcview", 12, 0, {}, {}},
+        {"funcview", 13, CZeichnungAuswertenDlg::kMeldungen, {}, {excess}},
+        {"parser", 13, CZeichnungAuswertenDlg::kFatal, {excess}, {}},
+        {"open", 13, 0, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + std::to_string(c.meters));
+        ASSERT_TRUE(CParaDaten().CreateEmptyFile(CParaDaten::kWorkFile));
+        for (int i = 0; i < c.meters; ++i) PutFunc(static_cast<BYTE>(i + 1), 500 + 10 * i, 12, static_cast<BYTE>(i));
+        g_strCmd = c.command;
+        drawingtest::WriteFile("para/Protokoll.tmp", "");
+        CZeichnungAuswertenDlg dlg(nullptr);
+        EXPECT_EQ(dlg.StepSpeicher(), c.verdict);
+        EXPECT_EQ(Texts(1), c.errors);
+        EXPECT_EQ(Texts(3), c.warnings);
+        if (g_strCmd == "open") continue;
+        EXPECT_EQ(Texts(6), (std::vector<std::string>{"Variabili: " + std::to_string(30 * c.meters) + " di 384 byte",
+                                                      "Parametri: " + std::to_string(12 * c.meters) + " di 832 byte"}));
+        EXPECT_EQ(Texts(7).size(), c.verdict == CZeichnungAuswertenDlg::kFatal ? 1u : 0u);
+    }
+}
+
 }  // namespace
