@@ -13,6 +13,7 @@
 #include "shell/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
+#include "store/NetzEingang.h"
 #include "texts/DrawingTextServices.h"
 
 #include <cstring>
@@ -248,6 +249,27 @@ TEST_F(CZeichnungAuswertenDlgTest, MemoryExcessIsAnErrorOnlyForTheCompile)
                                                       "Parametri: " + std::to_string(12 * c.meters) + " di 832 byte"}));
         EXPECT_EQ(Texts(7).size(), c.verdict == CZeichnungAuswertenDlg::kFatal ? 1u : 0u);
     }
+}
+
+TEST_F(CZeichnungAuswertenDlgTest, NetworkInputsDefinedTwiceStopTheCompile)
+{
+    {
+        CParaDaten para;
+        NetzEingang inputs[16] = {};
+        inputs[0] = {1, 5, 2};
+        inputs[2] = {1, 5, 2};
+        ASSERT_TRUE(para.SetNetzEingaengeDigital(CParaDaten::kWorkFile, inputs));
+    }
+    CZeichnungAuswertenDlg dlg(nullptr);
+    g_strCmd = "funcview";
+    EXPECT_EQ(dlg.StepNetzEingaenge(), 0);
+    EXPECT_EQ(Texts(5).size(), 0u);
+    g_strCmd = "parser";
+    EXPECT_EQ(dlg.StepNetzEingaenge(), CZeichnungAuswertenDlg::kFatal);
+    // Unused entries (node 0) are alike too, but never reported.
+    EXPECT_EQ(Texts(1), std::vector<std::string> {
+                            "Le entrate di rete <Digital 1> ed <Digital 3> sono definite per lo stesso parametro."});
+    EXPECT_EQ(Texts(7).size(), 1u);
 }
 
 }  // namespace
