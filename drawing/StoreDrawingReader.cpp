@@ -13,6 +13,30 @@ void StoreDrawingReader::GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16])
     m_zeichnung.GetAusgangFlags(objectId, pin, flags);
 }
 
+void StoreDrawingReader::GetNetzAusgaengeDigital(Quelle sources[16])
+{
+    m_zeichnung.GetNetzAusgaengeDigital(sources);
+}
+
+void StoreDrawingReader::GetNetzAusgaengeAnalog(Quelle sources[16])
+{
+    m_zeichnung.GetNetzAusgaengeAnalog(sources);
+}
+
+bool StoreDrawingReader::GetPin(BYTE n, int objectId, DrawingReader::PinInfo& pin)
+{
+    ::PinInfo read;
+    read.pinId = pin.pinId;
+    read.labelId = pin.labelId;
+    if (!m_zeichnung.GetPin(n, objectId, read))
+        return false;
+    pin.name = read.name;
+    pin.pinId = read.pinId;
+    pin.kind = read.verbindungsart;
+    pin.labelId = read.labelId;
+    return true;
+}
+
 void InstallStoreDrawingReader()
 {
     SetDrawingReaderFactory([] { return std::unique_ptr<DrawingReader>(std::make_unique<StoreDrawingReader>()); });

@@ -6,11 +6,15 @@
 
 namespace drawing {
 
-// A drawing reader for one record read: the pin sources and output flags with which the store completes a record.
+// A drawing reader for one record operation: the pin sources and output flags with which the store completes a
+// record, the sources of the network outputs, and the pins whose labels a deleted function resets.
 class StoreDrawingReader : public DrawingReader {
 public:
     void GetPinQuelle(int objectId, BYTE pin, BYTE& kind, BYTE& number) override;
     void GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16]) override;
+    void GetNetzAusgaengeDigital(Quelle sources[16]) override;
+    void GetNetzAusgaengeAnalog(Quelle sources[16]) override;
+    bool GetPin(BYTE n, int objectId, DrawingReader::PinInfo& pin) override;
 
 private:
     CZeichnung m_zeichnung;
