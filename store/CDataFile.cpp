@@ -15,6 +15,11 @@ constexpr float kEmptyFormatVersion = 1.00f;
 
 }  // namespace
 
+CEepromFile::HeaderKeys CDataFile::Keys()
+{
+    return {kMagic, kVersionKey, kControllerVersion, kFormatKey, kFormatVersion};
+}
+
 bool CDataFile::Create()
 {
     return CreateImage(false);
@@ -34,34 +39,14 @@ void CDataFile::WriteHeader(std::string& out)
 {
     if (!m_bHeaderValid)
         return;
-    out += platform::FormatC("%32s\r\n", kMagic);
-    out += platform::FormatC("%20s%04X\r\n", "EEPROM_SIZE: ", 0x7FFFu);
-    out += platform::FormatC("%20s%04X\r\n", "I_EEPROM_SIZE: ", 0x03FFu);
-    out += platform::FormatC("%21s%03.02f\r\n", kVersionKey, kControllerVersion);
-    out += platform::FormatC("%21s%03.02f\r\n", kFormatKey, kFormatVersion);
-    out += platform::FormatC("%152s\r\n", "");
-    out += platform::FormatC("%4s", "DATA");
+    WriteHeaderLines(out, Keys());
 }
 
 bool CDataFile::ReadHeader(HeaderText& text, FileHeader* header)
 {
-    text.pos = 0;
-    CString line;
-    ReadLine(text, line);
-    if (line != kMagic)
-        return false;
-    m_bHeaderValid = 1;
-    ReadLine(text, line);
-    ReadLine(text, line);
     CString version;
-    ReadLine(text, version);
-    version.TrimLeft(kVersionKey);
     CString format;
-    ReadLine(text, format);
-    format.TrimLeft(kFormatKey);
-    ReadLine(text, line);
-    ReadLine(text, line);
-    if (line != "DATA")
+    if (!ReadHeaderLines(text, Keys(), version, format))
         return false;
     if (header) {
         header->magic = kMagic;

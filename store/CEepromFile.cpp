@@ -451,3 +451,33 @@ void CEepromFile::BuildDefaultImage(BYTE* image)
         image[a + 2] = 0x00;
     }
 }
+
+void CEepromFile::WriteHeaderLines(std::string& out, const HeaderKeys& keys)
+{
+    out += platform::FormatC("%32s\r\n", keys.magic);
+    out += platform::FormatC("%20s%04X\r\n", "EEPROM_SIZE: ", 0x7FFFu);
+    out += platform::FormatC("%20s%04X\r\n", "I_EEPROM_SIZE: ", 0x03FFu);
+    out += platform::FormatC("%21s%03.02f\r\n", keys.versionKey, keys.version);
+    out += platform::FormatC("%21s%03.02f\r\n", keys.formatKey, keys.formatVersion);
+    out += platform::FormatC("%152s\r\n", "");
+    out += platform::FormatC("%4s", "DATA");
+}
+
+bool CEepromFile::ReadHeaderLines(HeaderText& text, const HeaderKeys& keys, CString& version, CString& format)
+{
+    text.pos = 0;
+    CString line;
+    ReadLine(text, line);
+    if (line != keys.magic)
+        return false;
+    m_bHeaderValid = 1;
+    ReadLine(text, line);
+    ReadLine(text, line);
+    ReadLine(text, version);
+    version.TrimLeft(keys.versionKey);
+    ReadLine(text, format);
+    format.TrimLeft(keys.formatKey);
+    ReadLine(text, line);
+    ReadLine(text, line);
+    return line == "DATA";
+}

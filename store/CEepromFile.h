@@ -107,6 +107,20 @@ protected:
 
     // One header line of at most 199 characters, leading blanks and the line end removed.
     static bool ReadLine(HeaderText& text, CString& line);
+
+    // What tells the two kinds of file apart in their headers.
+    struct HeaderKeys {
+        const char* magic;
+        const char* versionKey;
+        double version;
+        const char* formatKey;
+        double formatVersion;
+    };
+    // The seven header lines (298 bytes) of a new file of that kind.
+    static void WriteHeaderLines(std::string& out, const HeaderKeys& keys);
+    // Reads lines 1 to 7: false when the magic or line 7 ("DATA") differs. Sets the header-valid flag when the
+    // magic matches; version and format are the texts after their keys (empty when a line holds no digits).
+    bool ReadHeaderLines(HeaderText& text, const HeaderKeys& keys, CString& version, CString& format);
     // The range rules shared by both kinds: areas 0 and 1 below their last byte, area 2 up to 65,535.
     static bool RangeAllowed(int area, UINT address, UINT count);
 

@@ -12,6 +12,11 @@ constexpr double kFormatVersion = 1.00;
 
 }  // namespace
 
+CEepromFile::HeaderKeys CParaFile::Keys()
+{
+    return {kMagic, kVersionKey, kToolVersion, kFormatKey, kFormatVersion};
+}
+
 bool CParaFile::Create()
 {
     return CreateImage(true);
@@ -29,34 +34,14 @@ bool CParaFile::Seek(int area, UINT address, UINT count)
 
 void CParaFile::WriteHeader(std::string& out)
 {
-    out += platform::FormatC("%32s\r\n", kMagic);
-    out += platform::FormatC("%20s%04X\r\n", "EEPROM_SIZE: ", 0x7FFFu);
-    out += platform::FormatC("%20s%04X\r\n", "I_EEPROM_SIZE: ", 0x03FFu);
-    out += platform::FormatC("%21s%03.02f\r\n", kVersionKey, kToolVersion);
-    out += platform::FormatC("%21s%03.02f\r\n", kFormatKey, kFormatVersion);
-    out += platform::FormatC("%152s\r\n", "");
-    out += platform::FormatC("%4s", "DATA");
+    WriteHeaderLines(out, Keys());
 }
 
 bool CParaFile::ReadHeader(HeaderText& text, FileHeader* header)
 {
-    text.pos = 0;
-    CString line;
-    ReadLine(text, line);
-    if (line != kMagic)
-        return false;
-    m_bHeaderValid = 1;
-    ReadLine(text, line);
-    ReadLine(text, line);
     CString version;
-    ReadLine(text, version);
-    version.TrimLeft(kVersionKey);
     CString format;
-    ReadLine(text, format);
-    format.TrimLeft(kFormatKey);
-    ReadLine(text, line);
-    ReadLine(text, line);
-    if (line != "DATA")
+    if (!ReadHeaderLines(text, Keys(), version, format))
         return false;
     if (header) {
         header->magic = kMagic;

@@ -17,6 +17,7 @@ public:
 protected:
     bool ReadHeader(HeaderText& text, FileHeader* header) override;
     void WriteHeader(std::string& out) override;
+    static HeaderKeys Keys();
     bool NewFileHeaderValid() const override { return true; }
     bool Seek(int area, UINT address, UINT count) override;
 };
