@@ -133,8 +133,8 @@ def plant(d, kind, number, designation, pin_lines, vtype="rectangle", extra_grou
     return d.obj(vtype, "%s$%d" % (kind, number), g)
 
 
-def funktion(d, spec, number, designation, pin_lines):
-    kind, inputs, outputs, roles, participants = spec
+def funktion(d, entry, number, designation, pin_lines):
+    kind, inputs, outputs, roles, participants = entry
     g = [d.group("rectangle", "Biblio-Vers 11", points=[(0, 0), (100, 80)]),
          d.group("text", "Bezeichnung", designation, font=("Arial", 8))]
     for r in COMMON_ROLES + roles:
@@ -182,13 +182,13 @@ def alle_objekte():
     d.obj("polylinie", "Signal_Übernahme", [d.group("text", "Bezeichnung", "NETZ"),
                                            d.group("polylinie", "Anschluss", catch=[l_sig2])])
     meldung(d, 1, {"Freigabe Meldung": [l_sig2]})
-    for code, spec in enumerate(FUNKTIONEN, start=1):
+    for code, entry in enumerate(FUNKTIONEN, start=1):
         lines = {}
         if code == 1:
             lines = {"Aussentemperatur": [l_j3], "Heizkreispumpe": [l_out]}
         if code == 9:
             lines = {"Ergebnis": [l_net]}
-        funktion(d, spec, code - 1, "%s %d" % (spec[0][:12], code), lines)
+        funktion(d, entry, code - 1, "%s %d" % (entry[0][:12], code), lines)
     d.obj("rectangle", "Online_Rahmen", [], extra="".join("    <point><x>%d</x><y>%d</y></point>\n" % p for p in
                                                           [(0, 0), (640, 0), (640, 480), (0, 480)]))
     d.obj("rectangle", "Online_Platzh_Rechts", [
@@ -239,15 +239,15 @@ def gross():
     rnd.shuffle(pool)
     out_pool = [l for o in outs for l in o]
     for f in range(44):
-        spec = FUNKTIONEN[f % len(FUNKTIONEN)]
+        entry = FUNKTIONEN[f % len(FUNKTIONEN)]
         lines = {}
-        for pin in spec[1]:
+        for pin in entry[1]:
             if pool and rnd.random() < 0.8:
                 lines[pin] = [pool.pop()]
-        for pin in spec[2]:
+        for pin in entry[2]:
             if out_pool and rnd.random() < 0.5:
                 lines[pin] = [out_pool.pop()]
-        funktion(d, spec, f, "Funktion %d" % (f + 1), lines)
+        funktion(d, entry, f, "Funktion %d" % (f + 1), lines)
     for m in range(8):
         lines = {}
         if pool:

@@ -16,10 +16,10 @@
 namespace recordtest {
 
 // "46 28 ff*3" -> 46 28 ff ff ff: bytes in hex, "xx*n" repeats a byte n times.
-inline std::vector<BYTE> Bytes(const std::string& spec)
+inline std::vector<BYTE> Bytes(const std::string& hexText)
 {
     std::vector<BYTE> out;
-    std::istringstream in(spec);
+    std::istringstream in(hexText);
     std::string token;
     while (in >> token) {
         const size_t star = token.find('*');
