@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Runs the program's main job on the shipped sample drawing as the drawing tool would: with the drawing-tool
-# stand-in serving DDE, it starts morv9274 for "new", "save", "open" and "save" again in a program directory of its
-# own under /tmp, then shows the message boxes, the files left behind and what the stand-in received.
+# Runs the program's main job on the shipped sample drawing (SAMPLE=<file> for another) as the drawing tool would:
+# with the drawing-tool stand-in serving DDE, it starts morv9274 for "new", "save", "open" (which evaluates the drawing) and "save" again in
+# a program directory of its own under /tmp, then shows the message boxes, the files left behind, the evaluation's
+# protocol and what the stand-in received.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 BUILD_DIR=${BUILD_DIR:-build}
 home=$(mktemp -d /tmp/morv9274-demo.XXXXXX)
-cp samples/VORNA.xml "$home/VORNA.xml"
+cp "${SAMPLE:-samples/drawings/gross.xml}" "$home/VORNA.xml"
 mkdir -p "$home/para"
 drawing="$home/plant.evl"
 
@@ -33,5 +34,7 @@ echo "== Program directory $home"
 find "$home" -type f ! -name standin-ready | sort | while read -r f; do
   printf '   %8d  %s\n' "$(stat -c %s "$f")" "${f#$home/}"
 done
+echo "== Protocol of the drawing evaluation (para/Protokoll.tmp)"
+if [ -s "$home/para/Protokoll.tmp" ]; then iconv -f CP1252 -t UTF-8 "$home/para/Protokoll.tmp" | sed 's/^/   /'; fi
 echo "== Commands the drawing tool received"
-if [ -s "$home/standin-record.txt" ]; then sed 's/^/   /' "$home/standin-record.txt"; else echo "   (none)"; fi
+if [ -s "$home/standin-record.txt" ]; then iconv -f CP1252 -t UTF-8 "$home/standin-record.txt" | sed "s/^/   /"; else echo "   (none)"; fi
