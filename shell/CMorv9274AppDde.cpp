@@ -4,6 +4,7 @@
 
 #include "shell/DdeGlobals.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
