@@ -188,6 +188,19 @@ struct RepairCase {
     std::function<void(const R&)> expect;
 };
 
+// Runs each case on a copy of the fresh record: arrange, repair, expect.
+template <class R, size_t N, class Repair>
+void RunRepairs(const R& fresh, const RepairCase<R> (&cases)[N], Repair repair)
+{
+    for (const RepairCase<R>& c : cases) {
+        SCOPED_TRACE(c.name);
+        R r = fresh;
+        c.arrange(r);
+        repair(r);
+        c.expect(r);
+    }
+}
+
 // Starts each case from the type's new record, decoded.
 template <class R>
 R NewRecord(void (*defaults)(BYTE*), bool (CParaDaten::*get)(int, BYTE, R&, bool), int type)

@@ -407,13 +407,7 @@ TEST_F(HeizungRecordsTest, HzkrRegRepairs)
         {"six programs become none", [](R& r) { r.programsInUse = 6; }, [](const R& r) { EXPECT_EQ(r.programsInUse, 0); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckHzkrReg(r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckHzkrReg(r, 0); });
 }
 
 TEST_F(HeizungRecordsTest, AnfHeizungRepairs)
@@ -446,13 +440,7 @@ TEST_F(HeizungRecordsTest, AnfHeizungRepairs)
          [](const R& r) { EXPECT_EQ(r.demandTemp.kind, 200); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckAnfHeizung(r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckAnfHeizung(r, 0); });
 }
 
 TEST_F(HeizungRecordsTest, AnfWarmwasserRepairs)
@@ -480,13 +468,7 @@ TEST_F(HeizungRecordsTest, AnfWarmwasserRepairs)
          }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckAnfWarmwasser(r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckAnfWarmwasser(r, 0); });
 }
 
 TEST_F(HeizungRecordsTest, LadepumpeRepairs)
@@ -510,13 +492,7 @@ TEST_F(HeizungRecordsTest, LadepumpeRepairs)
          [](const R& r) { EXPECT_EQ(r.referenceMax.number, 100); EXPECT_EQ(r.sourceMin.number, 60); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckLadepumpe(r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckLadepumpe(r, 0); });
 }
 
 TEST_F(HeizungRecordsTest, ZirkulationRepairs)
@@ -546,11 +522,5 @@ TEST_F(HeizungRecordsTest, ZirkulationRepairs)
         {"fixed setpoint", [](R& r) { r.setpoint = {0, 100}; }, [](const R& r) { EXPECT_EQ(r.setpoint.number, 60); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckZirkulation(r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckZirkulation(r, 0); });
 }

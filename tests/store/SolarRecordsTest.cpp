@@ -447,13 +447,7 @@ TEST_F(SolarRecordsTest, SolarregelungRepairs)
          [](const R& r) { EXPECT_EQ(r.designation.index, 0); EXPECT_EQ(r.designation.digit, 0); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckSolarregelung(r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckSolarregelung(r, 0); });
 }
 
 TEST_F(SolarRecordsTest, SolarvorrangRepairs)
@@ -484,13 +478,7 @@ TEST_F(SolarRecordsTest, SolarvorrangRepairs)
          [](const R& r) { EXPECT_EQ(r.radiation.kind, 0); EXPECT_EQ(r.radiation.number, 3); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckSolarvorrang(2, r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckSolarvorrang(2, r, 0); });
     // Without a readable working file no reference survives.
     R r = fresh;
     r.participants[0] = {6, 1};
@@ -530,13 +518,7 @@ TEST_F(SolarRecordsTest, PidRepairs)
          [](const R& r) { EXPECT_EQ(r.designation.index, 5); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckPidRegelung(r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckPidRegelung(r, 0); });
 }
 
 TEST_F(SolarRecordsTest, WmzRepairs)
@@ -571,13 +553,7 @@ TEST_F(SolarRecordsTest, WmzRepairs)
         {"reset source not repaired", [](R& r) { r.reset = {0, 0, 7}; }, [](const R& r) { EXPECT_EQ(r.reset.number, 7); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckWmz(r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckWmz(r, 0); });
 }
 
 TEST_F(SolarRecordsTest, StartfuncRepairs)
@@ -608,13 +584,7 @@ TEST_F(SolarRecordsTest, StartfuncRepairs)
          }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckStartfunc(2, r, 0);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckStartfunc(2, r, 0); });
 }
 
 TEST_F(SolarRecordsTest, KuehlfuncRepairs)
@@ -639,11 +609,5 @@ TEST_F(SolarRecordsTest, KuehlfuncRepairs)
          [](const R& r) { EXPECT_EQ(r.release.number, 0); }},
     };
     CParaCheck check;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        R r = fresh;
-        c.arrange(r);
-        check.CheckKuehlfunc(r, 1);
-        c.expect(r);
-    }
+    RunRepairs(fresh, cases, [&](R& r) { check.CheckKuehlfunc(r, 1); });
 }
