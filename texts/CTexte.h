@@ -15,7 +15,8 @@
 //   CTexteNetz.cpp         texts of network inputs, outputs and status
 //   CTexteListe.cpp        function lists for combo boxes
 //   CTexteProtokoll.cpp    the protocol file of the drawing evaluation
-//   CTexteSpeicher.cpp     function count and memory need
+//   CTexteSpeicher.cpp     function count and memory need, the default data-logging block
+//   CTexteUebersicht.cpp   texts of the function overview
 // Operations of further areas go into further CTexte<Area>.cpp files and are declared in a section of their own.
 #pragma once
 
@@ -30,6 +31,7 @@ class CFortschritt;
 class CParaDaten;
 struct AusgangParam;
 struct EingangParam;
+struct FuncViewEntry;
 struct MeldungParam;
 struct NetzEingang;
 
@@ -163,6 +165,19 @@ public:
     // their counts are used. With a progress range, reports slot / 44 percent after each slot.
     void GetSpeicherbedarf(int file, int& parameterBytes, int& variableBytes, BYTE complete,
                            CFortschritt* progress) const;
+    // The default CAN data-logging block of a new parameter set into block (at least 236 bytes); bytes 2 and 3
+    // keep what the caller put there.
+    static void DefaultLoggingDaten(BYTE* block);
+
+    // ---- Function overview (CTexteUebersicht.cpp) ----
+
+    // Text of one overview entry, its inputs, outputs and functions taken from the given working file: "" for kind
+    // 0; "Utente", "Entrata", "Uscita" or the function's designation for a group header; otherwise the value's
+    // label ("- - - -" for a value the group does not have, "--------" for a function group whose slot is empty
+    // or that no slot carries).
+    CString GetFuncViewText(int file, const FuncViewEntry& entry) const;
+    // One letter for the entry's access kind: "F" header, "A", "B", "C", "T", "E"; "-" for any other kind.
+    CString GetFuncViewArtKuerzel(const FuncViewEntry& entry) const;
 
 private:
     CString EingangVariableText(int file, BYTE n) const;
