@@ -491,6 +491,23 @@ inline constexpr char kEvalWrongLink[] =
 inline constexpr char kEvalLinkDetails[] = "- dettagli: %s";
 inline constexpr char kEvalNoConnection[] = "nessun collegamento";
 
+// ==== Drawing labels ====
+
+// Appended to the label of a digital input pin of a function or message object.
+inline constexpr char kPinSuffixInverted[] = " (inv.)";  // a connected source, taken inverted
+inline constexpr char kPinSuffixOff[] = " (OFF)";        // nothing connected, fixed state OFF
+
+// ==== Function overview ====
+
+inline constexpr char kOverviewGroupUser[] = "Utente";
+inline constexpr char kOverviewGroupInputs[] = "Entrata";
+inline constexpr char kOverviewGroupOutputs[] = "Uscita";
+inline constexpr char kOverviewNoValue[] = "- - - -";       // a value the group does not have
+inline constexpr char kOverviewDate[] = "Data";
+inline constexpr char kOverviewTime[] = "Ora";
+inline constexpr char kOverviewAnalogOutput[] = "Uscita Analoga";
+inline constexpr char kOverviewKindLetters[] = "FABCTE";   // header, then access kinds 1, 7, 8, 2, 3
+
 // ==== Online schema ====
 
 inline constexpr char kOnlineSchemaFilter[] = "Schema online (*.html)|*.html||";
