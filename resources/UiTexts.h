@@ -507,6 +507,105 @@ inline constexpr char kOverviewDate[] = "Data";
 inline constexpr char kOverviewTime[] = "Ora";
 inline constexpr char kOverviewAnalogOutput[] = "Uscita Analoga";
 inline constexpr char kOverviewKindLetters[] = "FABCTE";   // header, then access kinds 1, 7, 8, 2, 3
+// The controller's own short labels of the values of each function type, by parameter number from 1.
+namespace overview_labels {
+// Heizkreisregler
+inline constexpr const char* kHzkrReg[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "MODO:", "TEMP.AMBIENTE:", "T.Amb.EFF:", "T.Amb.ABBASS:",
+    "T.Amb.NORMALE:", "PROG.ORA:", "TEMP.MANDATA:", "T.Mand.EFF:", "T.Mand.TEOR:", "Curva Ri.:", "TEMP.ESTERNA:",
+    "T.Est.EFF:", "VAL. MED.:", "COND. DI SPEGN.:", "ANTIGELO:", "Tempo Prec.:", "T.Amb.EFC:", "CIRC.RISCPOMPA:",
+    "MISCELA.:"};
+// Anforderung Heizung
+inline constexpr const char* kAnfHeizung[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "TEMP.RICHIESTA:", "On_EFF:", "T.Ini.TEOR:", "DIFF.ON:",
+    "SPEGN.TEMP.:", "Off_EFF:", "T.Usc.TEOR:", "DIFF.OFF:", "Temp.Zocc.:", "T.RichMIN:", "Durata Minimale:",
+    " ECO:MODO:", "Copert.ant.:", "RICHIESTA:"};
+// Anforderung Warmwasser
+inline constexpr const char* kAnfWarmwasser[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "TEMP AC.CALDA:", "T.Ac.EFF.:", "T.Ac.TEOR:", "PROG.ORA:",
+    "T.Ac.MIN.:", "DIFF.ON:", "DIFF.OFF:", "Prest.Bruc.:", "RICHIESTA:", "TEMP.TEOR.efficace:", "UNA CARICARE:"};
+// Ladepumpe
+inline constexpr const char* kLadepumpe[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "TRASCORSATEMP.:", "T.Tras.EFF:", "T.Tras.MIN:", "DIFF.ON:",
+    "DIFF.OFF:", "TEMP.REFERENZA:", "T.Ref.EFF:", "T.Ref.MASS:", "DIFF.ON:", "DIFF.OFF:", "DIFF. TRASC-REF:",
+    "DIFF.ON:", "DIFF.OFF:", "POMPA:"};
+// Zirkulation
+inline constexpr const char* kZirkulation[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "MODO:", "RITORNO CIRCO:", "T.Circ.EFF:", "T.Cir.TEOR:",
+    "PROG.ORA:", "DIFF.ON:", "DIFF.OFF:", "TEMP AC.CALDA:", "T.Ac.EFF.:", "dDIFF-on:", "Decorrenza:", "Tpo Pausa:",
+    "PROTEZ.MISCEL:", "T.Acc.EFF.:", "T.Acc.MIN.:", "DIFF.MISC.:", "CIRCOLAZ.:", "TEMP.TEOR.efficace:"};
+// Solarregelung
+inline constexpr const char* kSolarregelung[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "TEMP COLLET.:", "T.Coll.EFF:", "T.Coll.MASS:", "Isteresi:",
+    "TEMP.REFERENZA:", "T.Ref.EFF:", "T.Ref.MASS:", "Isteresi:", "DIFF. COLL-REF:", "DIFF.ON:", "DIFF.OFF:",
+    "TEMP.LIMITAZIONE:", "T.Lim.EFF:", "T.Lim.MASS:", "Isteresi:", "CIRC.SOL.:"};
+// Solarvorrang
+inline constexpr const char* kSolarvorrang[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "DEFINIRE PRECEDENZA:", "TEMPO SUCCESSIVO:", "da Precedenza:",
+    "Irrad.Sol.:", "Val Attiv:", "Decorrenza:", "Tpo Aspet:", "Lavaggio:"};
+// PID-Regelung
+inline constexpr const char* kPID_Regelung[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "VAL.ASSOL.REGOLAZ.:", "MODO:", "T.Abs.EFF:", "T.Abs.TEOR:",
+    "REGOLAZ.DIFF.:", "MODO:", "T.Diff+.EFF:", "T.Diff-.EFF:", "DIFF.TEOR:", "REGOLAZ.AVVENIM.:", "MODO:", "COND.: EFF",
+    "T.Att.EFF:", "T.Att.SOGL:", "Reg.EFF:", "Reg.TEOR:", "GRANDEZZA:", "massimale:", "minimale:", "attuale:",
+    "PARAMETRO REGOLAZ.:"};
+// Vergleich
+inline constexpr const char* kVergleich[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "GR.FUNZ.:", "VALOREa:", "VALOREb:", "DIFF.ON:", "DIFF.OFF:",
+    "Va > Vb + diff:", "Va < Vb + diff:"};
+// Logikfunktion
+inline constexpr const char* kLogikfunc[] = {
+    "ENTRATA DATI:", "USCITA DATI:", "FUNZION:", "RISULTATI:", "RISULTATI INV.:"};
+// Analogfunktion
+inline constexpr const char* kAnalogfunc[] = {
+    "ENTRATA DATI:", "USCITA DATI:", "GR.FUNZ.:", "FUNZION:", "RISULTATI:", "PARAMETRO:", "VAL.MED.:"};
+// Wärmemengenzähler
+inline constexpr const char* kWMZ[] = {
+    "ENTRATA DATI:", "MENU SERVIZ.:", "Stato:", "ANTIGELO:", "T.Mand.:", "T.Rit.:", "DIFF:", "FLUSSO:", "RESA:",
+    "QUANT.CAL.:"};
+// Wartungsfunktion
+inline constexpr const char* kWartungsfunc[] = {
+    "AVVIARE FUNZION", "Stato:", "ENTRATA DATI:", "USCITA DATI:", "Tpo.Tot.Fz.:", "Prest.Bruc.:", "RICHIESTA BRUC.:",
+    "PREST.BRUC.:"};
+// Timerfunktion
+inline constexpr const char* kTimer[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "MODO:", "TRIGGER:", "TEMPO IMP.:", "MANO: TIMER", "TAST.PROP.:",
+    "Uscita TIMER:", "Uscita INV.:"};
+// Schaltuhr
+inline constexpr const char* kSchaltuhr[] = {
+    "ENTRATA DATI:", "USCITA DATI:", "PROG.ORA:", "COND.TPO.RISPET.:", "VAL.TEOR.:", "Val.Nom.Cond.Tpo e esaudito:",
+    "Tempo Min Cond.Bloc.:", "Tempo Blocco:"};
+// Startfunktion
+inline constexpr const char* kStartfunc[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "Tempo Attivazione:", "Decorrenza:", "Intervallo:", "Grado Att.:",
+    "Tentative:", "Senza Suc.:", "dal ult. Corso:", "LAVAGGIO:"};
+// Zähler
+inline constexpr const char* kZaehler[] = {
+    "ENTRATA DATI:", "MENU SERVIZ.:", "MODO:", "Pos.Contatore:", "Cont.Giorno prec.:", "Divisore:"};
+// Kühlfunktion
+inline constexpr const char* kKuehlfunc[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "TEMPO FINE.:", "TEMP.REFERENZA:", "T.Ref.EFF:", "T.Ref.MASS:",
+    "DIFF.ON:", "DIFF.OFF:", "GRANDEZZA:", "RAFFRED.:"};
+// Mischerregelfunktion
+inline constexpr const char* kMischerReg[] = {
+    "ENTRATA DATI:", "USCITA DATI:", "MODO:", "TEMP.REGOL.:", "Reg.EFF:", "Reg.TEOR:", "Diff.:", "se RILASCIO = off",
+    "MISCELA.:", "T.Reg.EFF:"};
+// Funktionskontrolle
+inline constexpr const char* kFuncKontrolle[] = {
+    "ENTRATA DATI:", "USCITA DATI:", "PARAMETRO:", "VALOREa:", "VALOREb:", "DIFF.:", "Canc.Mess.Errore:",
+    "Salv.Errore:", "Errore Valore:", "Errore Diff:"};
+// Synchronisation
+inline constexpr const char* kSync[] = {
+    "ENTRATA DATI:", "USCITA DATI:", "MODO:", "PARAMETRO:", "COND.TPO.RISPET.:", "ciciclo"};
+// Profilfunktion
+inline constexpr const char* kProfilfunc[] = {
+    "ENTRATA DATI:", "USCITA DATI:", "GR.FUNZ.:", "ciciclo:", "Tatto Int:", "AVVIARE PROFILO:", "GRADO ATTUALE:",
+    "VAL.TEOR.:", "PARAMETRO:", "PROFILO ATTIVO:"};
+// Kesselkaskade
+inline constexpr const char* kKesselkaskade[] = {
+    "STATO FUNZ.:", "ENTRATA DATI:", "USCITA DATI:", "MENU SERVIZ.:", "T.Mand.EFF:", "T.Mand.TEOR:", "PARAMETRO:",
+    "VAL.TEOR.:"};
+}  // namespace overview_labels
 
 // ==== Online schema ====
 

@@ -1,6 +1,7 @@
 // The text service's function count and the memory need of the functions in the controller.
 #include "texts/CTexte.h"
 
+#include "store/CEepromFile.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 #include "texts/CFortschritt.h"
@@ -97,4 +98,10 @@ void CTexte::GetSpeicherbedarf(int file, int& parameterBytes, int& variableBytes
         }
         if (progress != nullptr) progress->SetProzent(static_cast<float>(slot) / 44.0f * 100.0f);
     }
+}
+
+void CTexte::DefaultLoggingDaten(BYTE* block)
+{
+    // A new memory image carries the same block; both come from one place.
+    CEepromFile::DefaultLogging(block);
 }

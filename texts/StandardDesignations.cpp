@@ -42,25 +42,26 @@ constexpr const char* kKesselkaskade[] = {"Sollwert", "Anforderung Kessel A", "B
 }  // namespace pins
 
 // One row; the sizes of the name and pin lists come from the lists themselves.
-template <std::size_t K, std::size_t N, std::size_t P>
+template <std::size_t K, std::size_t N, std::size_t P, std::size_t L>
 constexpr FunctionTypeInfo Type(int code, const char* kind, const char* const (&standardNames)[K], int headEntry,
                                 BYTE outputCount, const char* const (&outputNames)[N],
-                                const char* const (&outputPins)[P])
+                                const char* const (&outputPins)[P], const char* const (&overviewLabels)[L])
 {
     static_assert(N == P, "every output variable has one pin entry");
     return FunctionTypeInfo{code, kind, static_cast<BYTE>(K), standardNames, headEntry, outputCount,
-                            static_cast<BYTE>(N), outputNames, outputPins};
+                            static_cast<BYTE>(N), outputNames, outputPins, static_cast<BYTE>(L), overviewLabels};
 }
 
 namespace names = ui::standard_names;
 namespace outputs = ui::output_variables;
+namespace overview = ui::overview_labels;
 
 }  // namespace
 
 // One row per type: the name of its lists, kind name, head entry, number of output variables. The head entries 0
 // to 22 of g_BezeichnungsTexte follow the kind names in reverse alphabetical order.
 #define ROW(name, kind, head, outputCount) \
-    Type(kType##name, kind, names::k##name, head, outputCount, outputs::k##name, pins::k##name)
+    Type(kType##name, kind, names::k##name, head, outputCount, outputs::k##name, pins::k##name, overview::k##name)
 
 const FunctionTypeInfo kFunctionTypes[kFunctionTypeCount] = {
     ROW(HzkrReg, "Heizkreisregler", 18, 6),

@@ -1,4 +1,5 @@
-// The function types: type code, internal kind name, standard designations and output variables of each type.
+// The function types: type code, internal kind name, standard designations, output variables and function-overview
+// labels of each type.
 #pragma once
 
 #include "platform/Types.h"
@@ -42,6 +43,8 @@ struct FunctionTypeInfo {
     BYTE outputNameCount;              // output variables with a short name; may exceed outputCount
     const char* const* outputNames;    // short names of output variables 1 to outputNameCount
     const char* const* outputPins;     // internal name of the pin that carries each variable; null: no pin
+    BYTE overviewCount;                // number of values the function overview can show of the type
+    const char* const* overviewLabels; // their labels, by parameter number 1 to overviewCount
 };
 
 // The 23 function types in the order of their type codes 1 to 23.
