@@ -1,11 +1,17 @@
-// A whole run of morv9274 for "new" and for "save", beside the floor of starting a process that copies the same
-// parameter file ("cp"): the program's own work should stay small next to process creation.
+// Whole runs of morv9274 as the drawing tool starts them. "new" and "save" beside the floor of starting a process
+// that copies the same parameter file ("cp"): the program's own work should stay small next to process creation.
+// "open" of the large sample drawing (evaluation, commit and hand-over to the drawing-tool stand-in) beside a process
+// that only parses the same drawing: after the benchmarks the ratio of the two is printed (goal: 3 or less).
 #include "platform/TextFile.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <signal.h>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -26,7 +32,8 @@ std::filesystem::path Home()
     return home;
 }
 
-int Spawn(std::vector<std::string> argv)
+// Starts a process in the benchmark's program directory, its output discarded; -1 when it cannot start.
+pid_t Start(std::vector<std::string> argv)
 {
     std::vector<char*> cargv;
     for (auto& a : argv)
@@ -39,12 +46,20 @@ int Spawn(std::vector<std::string> argv)
     env.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
     int rc = posix_spawnp(&pid, cargv[0], &actions, nullptr, cargv.data(), env.data());
     posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+// Runs a process to its end; its exit code, or -1.
+int Spawn(std::vector<std::string> argv)
+{
+    const pid_t pid = Start(std::move(argv));
     int status = 0;
-    if (rc != 0 || waitpid(pid, &status, 0) < 0)
+    if (pid < 0 || waitpid(pid, &status, 0) < 0)
         return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -82,9 +97,92 @@ void BM_FloorCopyProcess(benchmark::State& state)
     }
 }
 
+// The drawing tool's stand-in, serving the hand-over of "open" for the whole benchmark.
+class Standin {
+public:
+    Standin()
+    {
+        const std::string ready = (Home() / "standin-ready").string();
+        m_pid = Start({STANDIN_BINARY, "--ready-file", ready, "--run-for", "600000"});
+        for (int i = 0; i < 200 && !std::filesystem::exists(ready); ++i)
+            usleep(10000);
+    }
+    ~Standin()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+int OpenLargeDrawing()
+{
+    return Spawn({MORV9274_BINARY, "-cmdfile", CommandFile("open")});
+}
+
+int BareParseLargeDrawing()
+{
+    return Spawn({BARE_PARSE_BINARY, LARGE_DRAWING});
+}
+
+void PrepareOpen()
+{
+    std::filesystem::copy_file(LARGE_DRAWING, Home() / "VORNA.xml", std::filesystem::copy_options::overwrite_existing);
+    Spawn({MORV9274_BINARY, "-cmdfile", CommandFile("new")});
+}
+
+void BM_ProgramOpenLargeDrawing(benchmark::State& state)
+{
+    PrepareOpen();
+    for (auto _ : state) {
+        if (OpenLargeDrawing() != 0)
+            state.SkipWithError("the program did not end with 0");
+    }
+}
+
+void BM_FloorBareParseProcess(benchmark::State& state)
+{
+    for (auto _ : state) {
+        if (BareParseLargeDrawing() != 0)
+            state.SkipWithError("the bare parse failed");
+    }
+}
+
+double MedianSeconds(int (*run)(), int repeats)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repeats; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 }  // namespace
 
 BENCHMARK(BM_FloorCopyProcess)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProgramNew)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProgramSave)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+BENCHMARK(BM_FloorBareParseProcess)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgramOpenLargeDrawing)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    Standin standin;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    PrepareOpen();
+    const double bare = MedianSeconds(BareParseLargeDrawing, 15);
+    const double open = MedianSeconds(OpenLargeDrawing, 15);
+    std::printf("bare parse process %.1f ms, \"open\" run %.1f ms, ratio %.2f (goal: 3.00 or less)\n", bare * 1e3,
+                open * 1e3, open / bare);
+    benchmark::Shutdown();
+    std::filesystem::remove_all(Home());
+    return 0;
+}
