@@ -17,6 +17,8 @@
 //   CTexteProtokoll.cpp    the protocol file of the drawing evaluation
 //   CTexteSpeicher.cpp     function count and memory need, the default data-logging block
 //   CTexteUebersicht.cpp   texts of the function overview
+//   CTexteZeichnung.cpp    label refresh of the drawing: the walk, plant, message and network objects, pin labels
+//   CTexteFunktion.cpp     label refresh of function objects, one table row per function type
 // Operations of further areas go into further CTexte<Area>.cpp files and are declared in a section of their own.
 #pragma once
 
@@ -28,12 +30,27 @@
 
 class CComboBox;
 class CFortschritt;
+class CParaCheck;
 class CParaDaten;
+class CSCCmd;
+class CZeichnung;
 struct AusgangParam;
 struct EingangParam;
 struct FuncViewEntry;
 struct MeldungParam;
 struct NetzEingang;
+struct ObjektInfo;
+
+// The texts of one network variable as the label refresh puts them into a network object: its title (as sent, and
+// without the blanks that frame it, as the drawing gives it back), its short number text, and the node and node
+// output that the object shows.
+struct NetzTextEintrag {
+    CString titelGetrimmt;
+    CString titel;
+    CString kurzText;
+    BYTE knoten = 0;
+    BYTE knotenAusgang = 0;
+};
 
 class CTexte {
 public:
@@ -178,6 +195,42 @@ public:
     CString GetFuncViewText(int file, const FuncViewEntry& entry) const;
     // One letter for the entry's access kind: "F" header, "A", "B", "C", "T", "E"; "-" for any other kind.
     CString GetFuncViewArtKuerzel(const FuncViewEntry& entry) const;
+
+    // ---- Label refresh of the drawing (CTexteZeichnung.cpp, CTexteFunktion.cpp) ----
+    // The texts the drawing shows are made to follow working file 2: each refresh appends "settext" lines to the
+    // caller's channel and never executes it. A target text id of 0 or less (a pin without label, an object without
+    // that text) gets no command. Every result is true when at least one command was appended.
+
+    // Group bits of UpdateZeichnung: the object kinds each refreshes.
+    enum : UINT {
+        kLabelsEingaenge = 1,       // "Eingang", "Sensorstatus"
+        kLabelsAusgaenge = 2,       // "Ausgang", "Mischer_Ausgang", "Analog_Ausgang"
+        kLabelsFunktionen = 4,      // the 23 function kinds
+        kLabelsMeldungen = 8,       // "Meldung"
+        kLabelsNetzEingaenge = 16,  // "Netzwerkeingang", "Netzwerkstatus"
+        kLabelsNetzAusgaenge = 32,  // "Netzwerkausgang"
+        kLabelsAlle = 0xFFFF,
+    };
+    // Walks every object of the drawing whose kind belongs to a group of the mask, except the object whose id is
+    // skipId (none when negative). A designation is sent only when it differs from what the drawing shows; the
+    // framed designations of functions and messages, the cause of a message, pin labels and participant texts are
+    // sent on every refresh, since the drawing gives texts back without their framing blanks.
+    bool UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const;
+    // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
+    // appended for a kind that is no function. An object that no slot carries gets the designation of a function
+    // without one ("- - - - - -" framed) and nothing else. The function record is repaired by the shared record
+    // reader; the checker is taken for the message and network records of the same call.
+    bool UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
+                        const ObjektInfo& object) const;
+    // The message type, the cause and the labels of the three input pins of a message object. An object that no
+    // message slot carries gets the texts of an unused message without cause, and no pin labels.
+    bool UpdateMeldung(CSCCmd& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
+                       const ObjektInfo& object) const;
+    // One digital input pin's label: its display text, then " (inv.)" when a source is connected inverted, or
+    // " (OFF)" when none is connected, the pin has a fixed value (noFixedValue 0) and that value is 0. Appended
+    // without comparison; false, nothing appended, for a label id of 0 or less.
+    bool SetPinLabel(CSCCmd& channel, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue,
+                     const CString& kind, const CString& pin, int labelId) const;
 
 private:
     CString EingangVariableText(int file, BYTE n) const;

@@ -1,0 +1,258 @@
+// CTexte: label refresh of function objects, one table row per function type: its designation, the labels of its
+// digital input pins and the texts of the functions it names as participants.
+#include "texts/CTexte.h"
+
+#include "drawing/CZeichnung.h"
+#include "resources/UiTexts.h"
+#include "shell/CSCCmd.h"
+#include "store/AnalogfuncParam.h"
+#include "store/AnfHeizungParam.h"
+#include "store/AnfWarmwasserParam.h"
+#include "store/CParaDaten.h"
+#include "store/FuncKontrolleParam.h"
+#include "store/HzkrRegParam.h"
+#include "store/KesselkaskadeParam.h"
+#include "store/KuehlfuncParam.h"
+#include "store/LadepumpeParam.h"
+#include "store/LogikfuncParam.h"
+#include "store/MischerRegParam.h"
+#include "store/PID_RegelungParam.h"
+#include "store/ProfilfuncParam.h"
+#include "store/SchaltuhrParam.h"
+#include "store/SolarregelungParam.h"
+#include "store/SolarvorrangParam.h"
+#include "store/StartfuncParam.h"
+#include "store/SyncParam.h"
+#include "store/TimerParam.h"
+#include "store/VergleichParam.h"
+#include "store/WMZParam.h"
+#include "store/WartungsfuncParam.h"
+#include "store/ZaehlerParam.h"
+#include "store/ZirkulationParam.h"
+#include "texts/FuncRecordReader.h"
+#include "texts/StandardDesignations.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace {
+
+// The text of a participant place that holds no function.
+constexpr const char* kKeinTeilnehmer = "- - - - - - - - - - - - - - - -";
+
+// Whether an unconnected pin shows its fixed value as " (OFF)".
+enum class Festwert : BYTE {
+    Ja,               // the pin has a fixed value
+    Nein,             // the pin has none: never " (OFF)"
+    BisZweiKessel,    // none while the cascade runs 2 boilers or fewer (its third stage does not exist then)
+    NeinNurGezeichnet,  // none, and labelled only when the symbol has the pin (older symbols lack it)
+};
+
+struct PinLabel {
+    BYTE pin;          // pin number of the object, from 1; 0 ends the list
+    const char* name;  // internal name of that pin
+    BYTE feld;         // first of the pin's three source fields (kind, inverted, number) in the decoded record
+    Festwert festwert;
+};
+
+// The lists of functions that participant fields refer to.
+enum class Liste : BYTE { Keine, Anforderungen, Solar, Solar2, Heizkreise };
+
+struct Teilnehmer {
+    Liste liste;
+    BYTE ersterPin;   // pin entry of the first participant text
+    BYTE anzahl;      // participant texts the symbol carries
+    BYTE anzahlFeld;  // record field of the participants in use
+    BYTE ersterFeld;  // record field of the first participant (function number + 1, 0 none)
+    BYTE schritt;     // fields from one participant to the next
+};
+
+constexpr int kMaxPins = 8;
+
+struct FunktionsLabels {
+    const char* kind;
+    PinLabel pins[kMaxPins];
+    Teilnehmer teilnehmer = {Liste::Keine, 0, 0, 0, 0, 0};
+};
+
+constexpr BYTE kKesselAnzahl = offsetof(KesselkaskadeParam, boilerCount);
+
+constexpr BYTE Feld(std::size_t offset) { return static_cast<BYTE>(offset); }
+
+// Every function type, in the order in which kinds are compared.
+const FunktionsLabels kFunktionen[] = {
+    {"Analogfunktion", {{1, "Freigabe Funktion", Feld(offsetof(AnalogfuncParam, release)), Festwert::Ja}}},
+    {"Anforderung Heizung", {{1, "Freigabe Funktion", Feld(offsetof(AnfHeizungParam, release)), Festwert::Ja}}},
+    {"Anforderung Warmwasser",
+     {{1, "Freigabe Funktion", Feld(offsetof(AnfWarmwasserParam, release)), Festwert::Ja},
+      {4, "Externer Schalter", Feld(offsetof(AnfWarmwasserParam, externalSwitch)), Festwert::NeinNurGezeichnet}}},
+    {"Funktionskontrolle",
+     {{3, "Freigabe Diff-Kontrolle", Feld(offsetof(FuncKontrolleParam, differenceRelease)), Festwert::Ja}}},
+    {"Heizkreisregler",
+     {{1, "Freigabe Funktion", Feld(offsetof(HzkrRegParam, release)), Festwert::Ja},
+      {2, "Freigabe Pumpe", Feld(offsetof(HzkrRegParam, pumpRelease)), Festwert::Ja},
+      {3, "Freigabe Mischer", Feld(offsetof(HzkrRegParam, mixerRelease)), Festwert::Ja},
+      {7, "Externer Schalter", Feld(offsetof(HzkrRegParam, externalSwitch)), Festwert::Nein}}},
+    {"Kesselkaskade",
+     {{1, "Freigabe Funktion", Feld(offsetof(KesselkaskadeParam, release)), Festwert::Ja},
+      {2, "Freigabe ab 2ter Kesselstufe", Feld(offsetof(KesselkaskadeParam, release2)), Festwert::Ja},
+      {3, "Freigabe ab 3ter Kesselstufe", Feld(offsetof(KesselkaskadeParam, release3)), Festwert::BisZweiKessel}},
+     {Liste::Anforderungen, 16, 6, Feld(offsetof(KesselkaskadeParam, participantCount)),
+      Feld(offsetof(KesselkaskadeParam, participants)), 1}},
+    {"Kühlfunktion", {{1, "Freigabe Funktion", Feld(offsetof(KuehlfuncParam, release)), Festwert::Ja}}},
+    {"Ladepumpe", {{1, "Freigabe Funktion", Feld(offsetof(LadepumpeParam, release)), Festwert::Ja}}},
+    {"Logikfunktion",
+     {{1, "Freigabe Funktion", Feld(offsetof(LogikfuncParam, release)), Festwert::Ja},
+      {2, "Eingangsvariable 1", Feld(offsetof(LogikfuncParam, inputs) + 0), Festwert::Nein},
+      {3, "Eingangsvariable 2", Feld(offsetof(LogikfuncParam, inputs) + 3), Festwert::Nein},
+      {4, "Eingangsvariable 3", Feld(offsetof(LogikfuncParam, inputs) + 6), Festwert::Nein},
+      {5, "Eingangsvariable 4", Feld(offsetof(LogikfuncParam, inputs) + 9), Festwert::Nein},
+      {6, "Eingangsvariable 5", Feld(offsetof(LogikfuncParam, inputs) + 12), Festwert::Nein},
+      {7, "Eingangsvariable 6", Feld(offsetof(LogikfuncParam, inputs) + 15), Festwert::Nein}}},
+    {"Mischerregelfunktion", {{1, "Freigabe Funktion", Feld(offsetof(MischerRegParam, release)), Festwert::Ja}}},
+    {"PID-Regelung", {{1, "Freigabe Funktion", Feld(offsetof(PID_RegelungParam, release)), Festwert::Ja}}},
+    {"Profilfunktion",
+     {{1, "Freigabe Funktion", Feld(offsetof(ProfilfuncParam, release)), Festwert::Ja},
+      {3, "Start Profil", Feld(offsetof(ProfilfuncParam, start)), Festwert::Nein},
+      {4, "Stop Profil", Feld(offsetof(ProfilfuncParam, stop)), Festwert::Nein},
+      {5, "Reset Profil", Feld(offsetof(ProfilfuncParam, reset)), Festwert::Nein},
+      {6, "Takt Profil", Feld(offsetof(ProfilfuncParam, clock)), Festwert::Nein}}},
+    {"Schaltuhr",
+     {{1, "Freigabe Funktion", Feld(offsetof(SchaltuhrParam, release)), Festwert::Ja},
+      {2, "Blockadeeingang", Feld(offsetof(SchaltuhrParam, blocking)), Festwert::Nein}}},
+    {"Solarregelung", {{1, "Freigabe Funktion", Feld(offsetof(SolarregelungParam, release)), Festwert::Ja}}},
+    {"Solarvorrang",
+     {{1, "Freigabe Funktion", Feld(offsetof(SolarvorrangParam, release)), Festwert::Ja}},
+     {Liste::Solar, 4, 10, Feld(offsetof(SolarvorrangParam, participantCount)),
+      Feld(offsetof(SolarvorrangParam, participants)), Feld(sizeof(SolarvorrangTeilnehmer))}},
+    {"Startfunktion",
+     {{1, "Freigabe Funktion", Feld(offsetof(StartfuncParam, release)), Festwert::Ja}},
+     {Liste::Solar2, 5, 10, Feld(offsetof(StartfuncParam, solarCount)), Feld(offsetof(StartfuncParam, solarControls)),
+      1}},
+    {"Synchronisation", {{1, "Freigabe Funktion", Feld(offsetof(SyncParam, release)), Festwert::Ja}}},
+    {"Timerfunktion",
+     {{1, "Freigabe Funktion", Feld(offsetof(TimerParam, release)), Festwert::Ja},
+      {2, "Triggereingang", Feld(offsetof(TimerParam, trigger)), Festwert::Ja}}},
+    {"Vergleich", {{1, "Freigabe Funktion", Feld(offsetof(VergleichParam, release)), Festwert::Ja}}},
+    {"Wärmemengenzähler",
+     {{1, "Freigabe Funktion", Feld(offsetof(WMZParam, release)), Festwert::Ja},
+      {5, "Zählerrücksetzung", Feld(offsetof(WMZParam, reset)), Festwert::Nein}}},
+    {"Wartungsfunktion",
+     {{1, "Freigabe Funktion", Feld(offsetof(WartungsfuncParam, externalSwitch)), Festwert::Nein}},
+     {Liste::Heizkreise, 4, 5, Feld(offsetof(WartungsfuncParam, circuitCount)),
+      Feld(offsetof(WartungsfuncParam, circuits)), 1}},
+    {"Zähler",
+     {{1, "Freigabe Funktion", Feld(offsetof(ZaehlerParam, release)), Festwert::Ja},
+      {2, "Eingang 1", Feld(offsetof(ZaehlerParam, inputs) + 0), Festwert::Nein},
+      {3, "Eingang 2", Feld(offsetof(ZaehlerParam, inputs) + 3), Festwert::Nein},
+      {4, "Eingang 3", Feld(offsetof(ZaehlerParam, inputs) + 6), Festwert::Nein},
+      {5, "Eingang 4", Feld(offsetof(ZaehlerParam, inputs) + 9), Festwert::Nein},
+      {6, "Eingang 5", Feld(offsetof(ZaehlerParam, inputs) + 12), Festwert::Nein},
+      {7, "Eingang 6", Feld(offsetof(ZaehlerParam, inputs) + 15), Festwert::Nein},
+      {8, "Zählerrücksetzung", Feld(offsetof(ZaehlerParam, reset)), Festwert::Nein}}},
+    {"Zirkulation", {{1, "Freigabe Funktion", Feld(offsetof(ZirkulationParam, release)), Festwert::Ja}}},
+};
+static_assert(sizeof(kFunktionen) / sizeof(kFunktionen[0]) == texts::kFunctionTypeCount);
+
+const FunktionsLabels* FindFunktion(const CString& kind)
+{
+    for (const FunktionsLabels& row : kFunktionen) {
+        if (kind == row.kind)
+            return &row;
+    }
+    return nullptr;
+}
+
+// The record byte at a field; 0 past the record's end, so a short record can never be read beyond.
+BYTE At(const std::vector<BYTE>& record, unsigned feld) { return feld < record.size() ? record[feld] : 0; }
+
+bool KeinFestwert(const PinLabel& p, const std::vector<BYTE>& record)
+{
+    switch (p.festwert) {
+    case Festwert::Ja:
+        return false;
+    case Festwert::BisZweiKessel:
+        return At(record, kKesselAnzahl) <= 2;
+    case Festwert::Nein:
+    case Festwert::NeinNurGezeichnet:
+        return true;
+    }
+    return true;
+}
+
+void FillListe(const CTexte& texte, Liste liste, FunktionsListe& list, CParaDaten& para)
+{
+    switch (liste) {
+    case Liste::Anforderungen: texte.GetAnforderungsListe(list, &para); break;
+    case Liste::Solar: texte.GetSolarListe(list, &para); break;
+    case Liste::Solar2: texte.GetSolarListe2(list, &para); break;
+    case Liste::Heizkreise: texte.GetHzkrListe(list, &para); break;
+    case Liste::Keine: break;
+    }
+}
+
+}  // namespace
+
+bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZeichnung& drawing,
+                            const ObjektInfo& object) const
+{
+    const FunktionsLabels* row = FindFunktion(object.art);
+    if (!row)
+        return false;
+    bool queued = false;
+
+    const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, object.objektId);
+    // Without a slot there is no record to read the pins from: the object shows that it has no designation.
+    std::vector<BYTE> record;
+    if (slot != 0)
+        record = texts::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot,
+                                               texts::TypeCodeOfKind(object.art.GetString()), false);
+    Bezeichnung designation;
+    if (record.size() >= sizeof(Bezeichnung)) {
+        designation.group = record[0];
+        designation.index = record[1];
+        designation.digit = record[2];
+    }
+    const CString text = GetBezeichnungText(CParaDaten::kWorkFile, object.art, designation);
+    int textId = 0;
+    if (drawing.GetTextId(object.objektId, textId) && textId > 0 && object.bezeichnung != text) {
+        channel.SetText(static_cast<UINT>(textId), text);
+        queued = true;
+    }
+    if (record.empty())
+        return queued;
+
+    for (const PinLabel& p : row->pins) {
+        if (p.pin == 0)
+            break;
+        PinInfo pin;
+        if (!drawing.GetPin(p.pin, object.objektId, pin))
+            continue;
+        if (p.festwert == Festwert::NeinNurGezeichnet && pin.name.IsEmpty())
+            continue;
+        queued |= SetPinLabel(channel, At(record, p.feld), KeinFestwert(p, record) ? 1 : 0, At(record, p.feld + 1u),
+                              At(record, p.feld + 2u), object.art, pin.name, pin.labelId);
+    }
+
+    const Teilnehmer& t = row->teilnehmer;
+    if (t.liste == Liste::Keine)
+        return queued;
+    FunktionsListe list;
+    FillListe(*this, t.liste, list, para);
+    const BYTE inUse = At(record, t.anzahlFeld);
+    for (BYTE k = 0; k < t.anzahl; ++k) {
+        PinInfo pin;
+        if (!drawing.GetPin(static_cast<BYTE>(t.ersterPin + k), object.objektId, pin) || pin.labelId <= 0)
+            continue;
+        const BYTE function = At(record, t.ersterFeld + static_cast<unsigned>(k) * t.schritt);
+        CString participant = kKeinTeilnehmer;
+        if (k < inUse && function != 0) {
+            participant = GetListenBezeichnung(list, function);
+            if (participant == ui::kNoDesignation)
+                participant = ui::kNoDesignationList;
+        }
+        channel.SetText(static_cast<UINT>(pin.labelId), participant);
+        queued = true;
+    }
+    return queued;
+}
