@@ -22,7 +22,6 @@ namespace {
 constexpr char kMutexName[] = "morv9274 Mutex String";
 constexpr char kMainWindowTitle[] = "Vorna - morv9274";
 constexpr char kParaMagic[] = "KAVELMOR_STEUERKONTORE_PARA_FILE";
-constexpr int kLanguageIta = 3;
 constexpr DWORD kMutexWaitMs = 2000;
 // After giving up on the mutex, how long the run waits for the other instance to let go before it touches the
 // working files (that instance was asked to close).

@@ -16,6 +16,9 @@ public:
     CMorv9274App();
     ~CMorv9274App() override;
 
+    // The language code of this build's texts ("ITA"), stored in every parameter set it writes.
+    static constexpr int kLanguageIta = 3;
+
     // Never returns for the commands that end during the start-up (exit code 0).
     BOOL InitInstance() override;
 

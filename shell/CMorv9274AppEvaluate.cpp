@@ -15,6 +15,7 @@
 #include "store/CParaDaten.h"
 #include "store/CSystemRequirements.h"
 #include "texts/DrawingTextServices.h"
+#include "translate/CTranslate.h"
 
 #include <cstdio>
 
@@ -61,9 +62,14 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     store.CommitWorkFile();
 
     if (g_strCmd == "open") {
-        // The translation of the drawing texts comes here: only for a drawing that is not fatal, and the language
-        // code "ITA" is written only once it has succeeded. Until it is built the language code stays as loaded.
-        (void)translate;
+        // A parameter set of another language (or none) has its drawing texts rewritten. A fatal drawing is not
+        // translated (its exchange files and slots cannot be trusted), and the set is marked as ours only once the
+        // texts have been queued, so that a translation that could not run is tried again at the next "open".
+        if (translate && (g_nDrawingCheckFlags & CZeichnungAuswertenDlg::kFatal) == 0) {
+            CTranslate translation;
+            if (translation.Run(channel))
+                store.SetSprache(CParaDaten::kWorkFile, kLanguageIta);
+        }
         store.CommitWorkFile();
     } else if (g_strCmd == "onlineschema") {
         CreateOnlineSchema();

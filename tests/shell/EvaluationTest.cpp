@@ -122,15 +122,8 @@ std::string Commands(const std::vector<std::string>& lines)
 // messages.
 std::string Slots(const ProgramHome& home)
 {
-    ProgramHome reader;
-    std::filesystem::create_directories(reader.Dir() / "para");
-    char cwd[4096];
-    EXPECT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    EXPECT_EQ(chdir(reader.Dir().c_str()), 0);
     std::string all;
-    {
-        CParaDaten store;
-        EXPECT_TRUE(store.ImportFile(home.Path("para/para.par").c_str(), CParaDaten::kWorkFile));
+    EXPECT_TRUE(testsupport::WithParameterFile(home, "para/para.par", false, [&](CParaDaten& store) {
         for (BYTE slot = 1; slot <= 44; ++slot) {
             FuncEntry entry;
             int id = -1;
@@ -147,9 +140,7 @@ std::string Slots(const ProgramHome& home)
             if (id < 0 && number == 255) continue;
             all += "M" + std::to_string(slot) + ":" + std::to_string(id) + "/" + std::to_string(number) + " ";
         }
-    }
-    CParaDaten::ReleaseFiles();
-    EXPECT_EQ(chdir(cwd), 0);
+    }));
     return all;
 }
 
@@ -197,15 +188,53 @@ protected:
 };
 
 const std::string kTwoAndMessage = Drawing(Vergleich(500, 0) + Vergleich(510, 1) + Meldung(600, 0));
+// The translated texts of that drawing: the designations of both functions and the message's type and cause.
+const std::string kTranslatedTwoAndMessage =
+    Commands({"settext\xA7" "507\xA7  - - - - - -  ", "settext\xA7" "517\xA7  - - - - - -  ",
+              "settext\xA7" "602\xA7  inutilizzato  ", "settext\xA7" "603\xA7  - - - - - - -  "});
 
 TEST_F(EvaluationTest, ANewDrawingGetsSlotsAndRenamesItsObjects)
 {
     EXPECT_TRUE(Run("open", Drawing(Vergleich(500, 3) + Vergleich(510, 3) + Meldung(600, 5))).empty());
     EXPECT_EQ(Slots(m_home), "1:500/9/0 2:510/9/1 M1:600/0 ");
     EXPECT_EQ(Protocol(), kParse + kLibrary + FunctionStep(2) + MessageStep(1));
+    // Without a parameter set beside the drawing, its texts are also written anew.
     EXPECT_EQ(SCCmd(), Commands({"setobj\xA7" "500\xA7Vergleich$0", "setobj\xA7" "510\xA7Vergleich$1",
-                                 "setobj\xA7" "600\xA7Meldung$0", "setfilenotuptodate"}));
+                                 "setobj\xA7" "600\xA7Meldung$0"}) +
+                           kTranslatedTwoAndMessage + Commands({"setfilenotuptodate"}));
     EXPECT_NE(m_home.ReadFile("record.txt").find("setfilenotuptodate"), std::string::npos);
+}
+
+TEST_F(EvaluationTest, OpenTranslatesTheTextsOfASetOfAnotherLanguage)
+{
+    auto language = [this](const char* file) {
+        int code = -2;
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, file, false, [&](CParaDaten& store) {
+            code = store.GetSprache(CParaDaten::kWorkFile);
+        }));
+        return code;
+    };
+    auto setLanguage = [this](int code) {
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, "plant.pvl", true, [&](CParaDaten& store) {
+            EXPECT_TRUE(store.SetSprache(CParaDaten::kWorkFile, code));
+        }));
+    };
+    OpenAndSave(kTwoAndMessage);
+    EXPECT_EQ(language("plant.pvl"), 3);
+
+    // A set of this language keeps the drawing's texts.
+    EXPECT_TRUE(Run("open", kTwoAndMessage).empty());
+    EXPECT_EQ(SCCmd(), "");
+
+    setLanguage(1);
+    EXPECT_TRUE(Run("open", kTwoAndMessage).empty());
+    EXPECT_EQ(SCCmd(), kTranslatedTwoAndMessage + Commands({"setfilenotuptodate"}));
+    EXPECT_EQ(language("para/para.par"), 3);
+
+    // A fatal drawing is neither translated nor marked as translated.
+    Run("open", Drawing(Vergleich(500, 0, {}, 12) + Vergleich(510, 1) + Meldung(600, 0)));
+    EXPECT_EQ(SCCmd(), "");
+    EXPECT_EQ(language("para/para.par"), 1);
 }
 
 TEST_F(EvaluationTest, ChangedDrawingsMoveTheSlots)

@@ -3,6 +3,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
+#include "store/CParaDaten.h"
 
 #include <chrono>
 #include <csignal>
@@ -139,6 +140,30 @@ ProgramResult ProgramHome::Run(const std::vector<std::string>& args) const
 ProgramResult ProgramHome::RunCommand(const std::vector<std::pair<std::string, std::string>>& keys) const
 {
     return Run({"-cmdfile", "\"" + WriteCommandFile(keys) + "\""});
+}
+
+bool WithParameterFile(const ProgramHome& home, const std::string& relative, bool writeBack,
+                       const std::function<void(CParaDaten&)>& use)
+{
+    // The store works relative to the current directory: a program directory of its own, so that the home's
+    // working files stay as the program left them.
+    ProgramHome reader;
+    std::filesystem::create_directories(reader.Dir() / "para");
+    char cwd[4096];
+    if (!getcwd(cwd, sizeof cwd) || chdir(reader.Dir().c_str()) != 0)
+        return false;
+    bool ok;
+    {
+        CParaDaten store;
+        ok = store.ImportFile(home.Path(relative).c_str(), CParaDaten::kWorkFile);
+        if (ok) {
+            use(store);
+            if (writeBack)
+                ok = store.ExportFile(CParaDaten::kWorkFile, home.Path(relative).c_str());
+        }
+    }
+    CParaDaten::ReleaseFiles();
+    return chdir(cwd) == 0 && ok;
 }
 
 }  // namespace testsupport

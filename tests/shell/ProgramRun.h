@@ -3,9 +3,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
+
+class CParaDaten;
 
 namespace testsupport {
 
@@ -43,5 +46,10 @@ public:
 private:
     std::filesystem::path m_dir;
 };
+
+// Opens a parameter file of the home (relative path) as the working copy of a private program directory for use;
+// with writeBack, the working copy is written back over the file afterwards. False when it cannot be read or written.
+bool WithParameterFile(const ProgramHome& home, const std::string& relative, bool writeBack,
+                       const std::function<void(CParaDaten&)>& use);
 
 }  // namespace testsupport

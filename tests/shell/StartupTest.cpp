@@ -38,20 +38,12 @@ std::string Join(const std::vector<std::string>& lines)
     return all;
 }
 
-// The language code of a parameter file, read through the store in a folder of its own.
+// The language code of a parameter file of the home.
 int LanguageOf(const ProgramHome& home, const std::string& relative)
 {
-    ProgramHome reader;
-    std::filesystem::create_directories(reader.Dir() / "para");
-    char cwd[4096];
-    EXPECT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    EXPECT_EQ(chdir(reader.Dir().c_str()), 0);
-    CParaDaten store;
     int code = -2;
-    if (store.ImportFile(home.Path(relative).c_str(), CParaDaten::kWorkFile))
-        code = store.GetSprache(CParaDaten::kWorkFile);
-    CParaDaten::ReleaseFiles();
-    EXPECT_EQ(chdir(cwd), 0);
+    EXPECT_TRUE(testsupport::WithParameterFile(home, relative, false,
+                                               [&](CParaDaten& store) { code = store.GetSprache(CParaDaten::kWorkFile); }));
     return code;
 }
 
