@@ -218,8 +218,8 @@ public:
     bool UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const;
     // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
     // appended for a kind that is no function. An object that no slot carries gets the designation of a function
-    // without one ("- - - - - -" framed) and nothing else. The function record is repaired by the shared record
-    // reader; the checker is taken for the message and network records of the same call.
+    // without one ("- - - - - -" framed) and nothing else. The record is read and repaired by the shared function
+    // record reader, so the checker is not used here; the signature is the one UpdateMeldung shares.
     bool UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
                         const ObjektInfo& object) const;
     // The message type, the cause and the labels of the three input pins of a message object. An object that no
