@@ -217,7 +217,7 @@ public:
     // sent on every refresh, since the drawing gives texts back without their framing blanks.
     bool UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const;
     // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
-    // appended for a kind that is no function. An object that no slot carries gets the designation of a function
+    // appended for a kind that is no function. A pin label drawn without its connector still gets its pin's text. An object that no slot carries gets the designation of a function
     // without one ("- - - - - -" framed) and nothing else. The record is read and repaired by the shared function
     // record reader, so the checker is not used here; the signature is the one UpdateMeldung shares.
     bool UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,

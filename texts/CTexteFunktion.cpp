@@ -230,8 +230,10 @@ bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZei
             continue;
         if (p.festwert == Festwert::NeinNurGezeichnet && pin.name.IsEmpty())
             continue;
+        // A label drawn without its connector still names the pin it stands for.
+        const CString name = pin.name.IsEmpty() ? CString(p.name) : pin.name;
         queued |= SetPinLabel(channel, At(record, p.feld), KeinFestwert(p, record) ? 1 : 0, At(record, p.feld + 1u),
-                              At(record, p.feld + 2u), object.art, pin.name, pin.labelId);
+                              At(record, p.feld + 2u), object.art, name, pin.labelId);
     }
 
     const Teilnehmer& t = row->teilnehmer;

@@ -454,6 +454,38 @@ TEST_F(LabelRefreshTest, EveryFunctionTypeLabelsItsPinsFromTheirOwnSourceFields)
     }
 }
 
+TEST_F(LabelRefreshTest, LabelsDrawnWithoutTheirConnectorStillShowTheirPinsText)
+{
+    std::string objects;
+    int id = 10000;
+    for (const KindCase& k : kKinds) {
+        std::set<int> all;
+        for (size_t pin = 1; pin <= drawing::FindKind(k.kind)->pins.size(); ++pin) all.insert(static_cast<int>(pin));
+        objects += Funktion(k.kind, id, 1, "old", {}, all);
+        NewFunc(k.kind, id);
+        EditFunc(k.kind, id, [&](BYTE* f) {
+            for (const PinCase& p : k.pins) f[p.field] = 1, f[p.field + 1] = 0, f[p.field + 2] = 1;
+        });
+        id += 1000;
+    }
+    Draw(objects);
+    id = 10000;
+    for (const KindCase& k : kKinds) {
+        const drawing::KindInfo* info = drawing::FindKind(k.kind);
+        Lines expected = {Settext(DesignationId(id), "  - - - - - -  ")};
+        for (const PinCase& p : k.pins) {
+            // The hot-water request's external switch counts as drawn only with its connector.
+            if (std::string(k.kind) == "Anforderung Warmwasser" && p.pin == 4) continue;
+            const char* name = info->pins[static_cast<size_t>(p.pin) - 1].name;
+            expected.push_back(Settext(LabelId(id, p.pin), m_texte.GetPinText(k.kind, name).GetString()));
+        }
+        for (int n = 1; n <= info->participants; ++n) expected.push_back(Settext(ParticipantId(id, n), kDashes16));
+        const Lines lines = RefreshFunktion(id);
+        EXPECT_EQ(lines, expected) << k.kind << ":\n" << Join(lines);
+        id += 1000;
+    }
+}
+
 TEST_F(LabelRefreshTest, UnknownKindQueuesNothing)
 {
     Draw(Anlage("Eingang", 1000, 1, "x"));
