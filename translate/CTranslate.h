@@ -62,14 +62,6 @@ public:
     // Drawing elements of older libraries carry texts that this program does not manage: they keep their texts.
     static constexpr BYTE kMinVersion = 11;
 
-    // What Run fills from working file 2 before it reads the file.
-    struct Tables {
-        CString inputs[16];             // designation texts of inputs 1 to 16
-        CString outputs[14];            // designation texts of outputs 1 to 14 (a mixer's second output copies)
-        TranslateNetzText netInputs[32];
-        TranslateNetzText netOutputs[32];
-    };
-
     CTranslate() = default;
     virtual ~CTranslate() = default;
 
@@ -100,9 +92,6 @@ public:
 
     // Queues one "settext" command; nothing for an id of 0 or below, which names no text object.
     static void Queue(CSCCmd& channel, int textId, const CString& text);
-
-    // The four tables of the working copy.
-    static void FillTables(CParaDaten& para, CParaCheck& check, CTexte& texte, Tables& tables);
 
     // ---- Plant objects (CTranslateAnlage.cpp) ----
     // Each reads its kind's values right after the header, then queues its commands.
@@ -137,6 +126,16 @@ public:
                            const TranslateHeader& header);
 
 private:
+    // What Run fills from working file 2 before it reads the file.
+    struct Tables {
+        CString inputs[16];             // designation texts of inputs 1 to 16
+        CString outputs[14];            // designation texts of outputs 1 to 14 (a mixer's second output copies)
+        TranslateNetzText netInputs[32];
+        TranslateNetzText netOutputs[32];
+    };
+    // The four tables of the working copy.
+    static void FillTables(CParaDaten& para, CParaCheck& check, CTexte& texte, Tables& tables);
+
     void Dispatch(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header, const Tables& tables,
                   CParaDaten& para, CParaCheck& check, CTexte& texte);
     void TranslateNetzwerk(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,

@@ -190,13 +190,16 @@ const FunktionsArt* FindArt(const CString& kind)
     return nullptr;
 }
 
+// Byte k of a decoded record; 0 beyond its end.
+BYTE ByteAt(const std::vector<BYTE>& record, int k)
+{
+    return k >= 0 && static_cast<size_t>(k) < record.size() ? record[static_cast<size_t>(k)] : 0;
+}
+
 // The names of the participants, one per participant byte.
 std::vector<CString> TeilnehmerNamen(const Teilnehmer& t, const std::vector<BYTE>& record, CParaDaten& para,
                                      CTexte& texte)
 {
-    auto byteAt = [&record](int k) -> BYTE {
-        return k >= 0 && static_cast<size_t>(k) < record.size() ? record[static_cast<size_t>(k)] : 0;
-    };
     FunktionsListe list;
     switch (t.list) {
     case Liste::kAnforderung: texte.GetAnforderungsListe(list, &para); break;
@@ -205,10 +208,10 @@ std::vector<CString> TeilnehmerNamen(const Teilnehmer& t, const std::vector<BYTE
     case Liste::kHzkr: texte.GetHzkrListe(list, &para); break;
     case Liste::kKeine: return {};
     }
-    const int inUse = byteAt(t.countByte);
+    const int inUse = ByteAt(record, t.countByte);
     std::vector<CString> names;
     for (int i = 0; i < t.count; ++i) {
-        const BYTE participant = byteAt(t.firstByte + i * t.step);  // function number + 1; 0 none
+        const BYTE participant = ByteAt(record, t.firstByte + i * t.step);  // function number + 1; 0 none
         if (i >= inUse || participant == 0) {
             names.push_back(T::kNoParticipant);
             continue;
@@ -244,9 +247,7 @@ void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDa
             record = texts::ReadRepairedFuncRecord(para, work, slot, art->typeCode, false);
     }
     const bool hasRecord = !record.empty();
-    auto byteAt = [&record](int k) -> BYTE {
-        return k >= 0 && static_cast<size_t>(k) < record.size() ? record[static_cast<size_t>(k)] : 0;
-    };
+    auto byteAt = [&record](int k) { return ByteAt(record, k); };
     const std::vector<CString> participants =
         hasRecord ? TeilnehmerNamen(art->teilnehmer, record, para, texte) : std::vector<CString>();
 
