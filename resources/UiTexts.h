@@ -497,6 +497,90 @@ inline constexpr char kEvalNoConnection[] = "nessun collegamento";
 inline constexpr char kPinSuffixInverted[] = " (inv.)";  // a connected source, taken inverted
 inline constexpr char kPinSuffixOff[] = " (OFF)";        // nothing connected, fixed state OFF
 
+// ==== Drawing symbols ====
+
+// The texts that the program writes into the symbols of the drawing besides designations and pin labels: kind
+// letters, titles and field labels of plant, message and function symbols. Leading and trailing blanks belong to
+// the texts.
+namespace symbols {
+// Every object with a number: the number text of an object that has none assigned.
+inline constexpr char kUnassignedNumber[] = "0";
+
+// Kind letters.
+inline constexpr char kLetterInput[] = " S ";
+inline constexpr char kLetterOutput[] = " U ";
+inline constexpr char kLetterNetwork[] = "R";
+
+// Sensor status.
+inline constexpr char kSensorStatusTitle[] = " Stato  del  sensore:";
+inline constexpr char kAllSensorsLabel[] = "tutti i sensori";
+
+// Mixer and analog outputs.
+inline constexpr char kMixerOpen[] = "Miscel. APERTO";
+inline constexpr char kMixerClosed[] = "Miscel. CHIUSO";
+inline constexpr char kAnalogOutputTitle[] = " Uscita analogica";
+inline constexpr char kAnalogOutputDesignation[] = " ";
+
+// Signal transfers.
+inline constexpr char kSignalHandOver[] = " Trasferimento segnale ";
+inline constexpr char kSignalTakeOver[] = " Accettazione segnale ";
+
+// Network objects.
+inline constexpr char kNetworkStatusTitle[] = "  S t a t o   d e l l a   r e t e  ";
+inline constexpr char kNetworkOutputTitle[] = "   Rete - variabile di uscita   ";
+inline constexpr char kNodeLabel[] = "NOR:";
+inline constexpr char kNetworkOutputLabel[] = "USR:";
+
+// Field labels of message and function symbols.
+inline constexpr char kTypeLabel[] = "Tipo:";
+inline constexpr char kDesignationLabel[] = "Des.:";
+inline constexpr char kInputVariablesLabel[] = "Var. ingresso:";
+inline constexpr char kOutputVariablesLabel[] = "Var. uscita:";
+
+// Message symbols.
+inline constexpr char kMessageTitle[] = "  Messaggio  ";
+inline constexpr char kMessageTypeLabel[] = "Tipo di mess.:";
+inline constexpr char kMessageCauseLabel[] = "Causa mess.:";
+
+// Output marks beside a function's output pins: the kind of controller output the pin drives.
+inline constexpr char kMarkSwitch[] = "(Uscita comm.)";
+inline constexpr char kMarkSpeed[] = "(Usc. Num. giri)";
+inline constexpr char kMarkMixer[] = "(Uscita misc.)";
+
+// Participant lists.
+inline constexpr char kParticipantsLabel[] = "Funzioni interessate:";
+inline constexpr char kNoParticipant[] = "- - - - - - - - - - - - - - - -";
+
+// Titles of the function symbols, framed by two blanks on each side, and their constant field labels.
+inline constexpr char kTitleAnalogfunc[] = "  Funzione analogica  ";
+inline constexpr char kTitleAnfHeizung[] = "  Richiesta riscaldamento  ";
+inline constexpr char kTitleAnfWarmwasser[] = "  Richiesta AC  ";
+inline constexpr char kTitleFuncKontrolle[] = "  Controllo funzionalità  ";
+inline constexpr char kTitleHzkrReg[] = "  Regolatore circ. risc.  ";
+inline constexpr char kTitleKesselkaskade[] = "  Caldaie in cascata  ";
+inline constexpr char kTitleKuehlfunc[] = "  Funz. Raffreddamento  ";
+inline constexpr char kTitleLadepumpe[] = "  Pompa di carico  ";
+inline constexpr char kTitleLogikfunc[] = "  Funzione logica  ";
+inline constexpr char kTitleMischerReg[] = "  Funz. Regolaz. misc.  ";
+inline constexpr char kTitlePID_Regelung[] = "  Regolazione P.I.D.  ";
+inline constexpr char kTitleProfilfunc[] = "  Funzione Profili  ";
+inline constexpr char kTitleSchaltuhr[] = "  Interruttore orario  ";
+inline constexpr char kTitleSolarregelung[] = "  Regolazione solare  ";
+inline constexpr char kTitleSolarvorrang[] = "  Priorità solare  ";
+inline constexpr char kTitleStartfunc[] = "  Funzione Avvio  ";
+inline constexpr char kTitleSync[] = "  Sincronizzazione  ";
+inline constexpr char kTitleTimer[] = "  Funzione Timer  ";
+inline constexpr char kTitleVergleich[] = "  Comparazione  ";
+inline constexpr char kTitleWMZ[] = "  Calorimetro  ";
+inline constexpr char kTitleWartungsfunc[] = "  Funzione Manutenzione  ";
+inline constexpr char kTitleZaehler[] = "  Contatore  ";
+inline constexpr char kTitleZirkulation[] = "  Circolazione  ";
+inline constexpr char kBoilerA[] = "Caldaia A:";
+inline constexpr char kBoilerB[] = "Caldaia B:";
+inline constexpr char kBoilerC[] = "Caldaia C:";
+inline constexpr char kEventControl[] = "Regolazione eventi";
+}  // namespace symbols
+
 // ==== Function overview ====
 
 inline constexpr char kOverviewGroupUser[] = "Utente";

@@ -2,6 +2,7 @@
 // (participant lists of other functions, the function overview list, the CAN logging lists).
 #include "store/CParaDaten.h"
 
+#include "resources/UiTexts.h"
 #include "shell/CSCCmd.h"
 #include "store/CEepromFile.h"
 #include "store/DrawingReader.h"
@@ -58,8 +59,6 @@ static_assert(offsetof(StartfuncParam, solarControls) == 33);
 static_assert(offsetof(WartungsfuncParam, circuits) == 32);
 static_assert(offsetof(KesselkaskadeParam, participants) == 18);
 
-constexpr const char* kDashes = "- - - - - - - - - - - - - - - -";
-
 // Clears the entries of one record that hold target, shows dashes at their pins, and writes the record back when
 // an entry was cleared. False when the record could not be read or written.
 template <class Record>
@@ -84,7 +83,7 @@ bool ClearIn(CParaDaten& para, int file, BYTE slot, const ReferenceList& list, i
         DrawingReader::PinInfo pin;
         // A blank pin entry (past the object's pins) has no label to reset.
         if (drawing->GetPin(static_cast<BYTE>(list.firstPin + j), id, pin) && pin.labelId >= 0 && channel)
-            channel->SetText(static_cast<UINT>(pin.labelId), kDashes);
+            channel->SetText(static_cast<UINT>(pin.labelId), ui::symbols::kNoParticipant);
     }
     return !cleared || (para.*set)(file, slot, r);
 }

@@ -217,8 +217,9 @@ public:
     // sent on every refresh, since the drawing gives texts back without their framing blanks.
     bool UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const;
     // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
-    // appended for a kind that is no function. A pin label drawn without its connector still gets its pin's text. An object that no slot carries gets the designation of a function
-    // without one ("- - - - - -" framed) and nothing else. The record is read and repaired by the shared function
+    // appended for a kind that is no function. A pin label drawn without its connector still gets its pin's text.
+    // An object that no slot carries gets the designation of a function without one ("- - - - - -" framed) and
+    // nothing else. The record is read and repaired by the shared function
     // record reader, so the checker is not used here; the signature is the one UpdateMeldung shares.
     bool UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
                         const ObjektInfo& object) const;
@@ -231,6 +232,17 @@ public:
     // without comparison; false, nothing appended, for a label id of 0 or less.
     bool SetPinLabel(CSCCmd& channel, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue,
                      const CString& kind, const CString& pin, int labelId) const;
+    // The mark of SetPinLabel, appended to label.
+    static void AppendPinSuffix(CString& label, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue);
+
+    // The functions a participant field may name, by the kind of list.
+    enum class TeilnehmerListe : BYTE { Keine, Anforderungen, Solar, Solar2, Heizkreise };
+    // Fills the list as its builder above does; leaves it untouched for Keine.
+    void GetTeilnehmerListe(TeilnehmerListe which, FunktionsListe& list, CParaDaten* para) const;
+    // The text of participant place index (from 0) that holds function (function number + 1): dashes for a place
+    // at or beyond inUse or holding 0; else the function's designation in the list, "- - - - - - -" for one
+    // without designation and "" for a function the list does not hold (deleted, or of another type).
+    CString GetTeilnehmerText(const FunktionsListe& list, BYTE inUse, BYTE index, BYTE function) const;
 
 private:
     CString EingangVariableText(int file, BYTE n) const;

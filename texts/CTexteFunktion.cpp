@@ -37,9 +37,6 @@
 
 namespace {
 
-// The text of a participant place that holds no function.
-constexpr const char* kKeinTeilnehmer = "- - - - - - - - - - - - - - - -";
-
 // Whether an unconnected pin shows its fixed value as " (OFF)".
 enum class Festwert : BYTE {
     Ja,               // the pin has a fixed value
@@ -55,8 +52,7 @@ struct PinLabel {
     Festwert festwert;
 };
 
-// The lists of functions that participant fields refer to.
-enum class Liste : BYTE { Keine, Anforderungen, Solar, Solar2, Heizkreise };
+using Liste = CTexte::TeilnehmerListe;
 
 struct Teilnehmer {
     Liste liste;
@@ -180,17 +176,6 @@ bool KeinFestwert(const PinLabel& p, const std::vector<BYTE>& record)
     return true;
 }
 
-void FillListe(const CTexte& texte, Liste liste, FunktionsListe& list, CParaDaten& para)
-{
-    switch (liste) {
-    case Liste::Anforderungen: texte.GetAnforderungsListe(list, &para); break;
-    case Liste::Solar: texte.GetSolarListe(list, &para); break;
-    case Liste::Solar2: texte.GetSolarListe2(list, &para); break;
-    case Liste::Heizkreise: texte.GetHzkrListe(list, &para); break;
-    case Liste::Keine: break;
-    }
-}
-
 }  // namespace
 
 bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZeichnung& drawing,
@@ -240,21 +225,34 @@ bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZei
     if (t.liste == Liste::Keine)
         return queued;
     FunktionsListe list;
-    FillListe(*this, t.liste, list, para);
+    GetTeilnehmerListe(t.liste, list, &para);
     const BYTE inUse = At(record, t.anzahlFeld);
     for (BYTE k = 0; k < t.anzahl; ++k) {
         PinInfo pin;
         if (!drawing.GetPin(static_cast<BYTE>(t.ersterPin + k), object.objektId, pin) || pin.labelId <= 0)
             continue;
         const BYTE function = At(record, t.ersterFeld + static_cast<unsigned>(k) * t.schritt);
-        CString participant = kKeinTeilnehmer;
-        if (k < inUse && function != 0) {
-            participant = GetListenBezeichnung(list, function);
-            if (participant == ui::kNoDesignation)
-                participant = ui::kNoDesignationList;
-        }
-        channel.SetText(static_cast<UINT>(pin.labelId), participant);
+        channel.SetText(static_cast<UINT>(pin.labelId), GetTeilnehmerText(list, inUse, k, function));
         queued = true;
     }
     return queued;
+}
+
+void CTexte::GetTeilnehmerListe(TeilnehmerListe which, FunktionsListe& list, CParaDaten* para) const
+{
+    switch (which) {
+    case TeilnehmerListe::Anforderungen: GetAnforderungsListe(list, para); break;
+    case TeilnehmerListe::Solar: GetSolarListe(list, para); break;
+    case TeilnehmerListe::Solar2: GetSolarListe2(list, para); break;
+    case TeilnehmerListe::Heizkreise: GetHzkrListe(list, para); break;
+    case TeilnehmerListe::Keine: break;
+    }
+}
+
+CString CTexte::GetTeilnehmerText(const FunktionsListe& list, BYTE inUse, BYTE index, BYTE function) const
+{
+    if (index >= inUse || function == 0)
+        return ui::symbols::kNoParticipant;
+    const CString name = GetListenBezeichnung(list, function);
+    return name == ui::kNoDesignation ? CString(ui::kNoDesignationList) : name;
 }

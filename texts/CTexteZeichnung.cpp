@@ -18,9 +18,6 @@
 
 namespace {
 
-// What a "Sensorstatus" object shows when it stands for all inputs.
-constexpr const char* kAlleSensoren = "tutti i sensori";
-
 constexpr int kFunktionsEintraege = 44;
 constexpr int kMeldungsEintraege = 8;
 constexpr BYTE kOhneNummer = 255;  // an object the drawing has not numbered yet
@@ -191,7 +188,7 @@ bool EingangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& objec
     if (n >= 1 && n <= kEingaenge)
         return Ersetzen(channel, object, t.eingaenge[n]);
     if (object.art == "Sensorstatus" && n == kAlleSensorenNr)
-        return Ersetzen(channel, object, kAlleSensoren);
+        return Ersetzen(channel, object, ui::symbols::kAllSensorsLabel);
     return Ersetzen(channel, object, ui::kNotUsedShort);
 }
 
@@ -360,11 +357,16 @@ bool CTexte::SetPinLabel(CSCCmd& channel, BYTE sourceKind, BYTE noFixedValue, BY
                          const CString& kind, const CString& pin, int labelId) const
 {
     CString label = GetPinText(kind, pin);
+    AppendPinSuffix(label, sourceKind, noFixedValue, inverted, fixedValue);
+    return Senden(channel, labelId, label);
+}
+
+void CTexte::AppendPinSuffix(CString& label, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue)
+{
     if (sourceKind != 0) {
         if (inverted != 0)
             label += ui::kPinSuffixInverted;
     } else if (fixedValue == 0 && noFixedValue == 0) {
         label += ui::kPinSuffixOff;
     }
-    return Senden(channel, labelId, label);
 }

@@ -210,11 +210,8 @@ bool CTranslate::ReadNumbers(TranslateFile& file, int count, std::vector<int>& v
 
 void CTranslate::AppendSuffix(CString& label, BYTE sourceKind, BYTE suppressOff, BYTE inverted, BYTE fixedValue)
 {
-    if (sourceKind != 0) {
-        if (inverted != 0) label += ui::kPinSuffixInverted;
-    } else if (fixedValue == 0 && suppressOff == 0) {
-        label += ui::kPinSuffixOff;
-    }
+    // The same marks as the label refresh writes.
+    CTexte::AppendPinSuffix(label, sourceKind, suppressOff, inverted, fixedValue);
 }
 
 void CTranslate::Queue(CSCCmd& channel, int textId, const CString& text)

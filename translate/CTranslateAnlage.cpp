@@ -6,9 +6,8 @@
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "texts/CTexte.h"
-#include "translate/TranslateTexts.h"
 
-namespace T = translate_texts;
+namespace T = ui::symbols;
 
 namespace {
 
@@ -52,7 +51,7 @@ void CTranslate::TranslateSensorstatus(TranslateFile& file, CSCCmd& channel, con
     if (v[0] >= 1 && v[0] <= 16)
         designation = inputs[v[0] - 1];
     else if (v[0] == 17)
-        designation = T::kAllSensors;
+        designation = T::kAllSensorsLabel;
     Queue(channel, header.designationTextId, designation);
 }
 

@@ -9,11 +9,10 @@
 #include "texts/CTexte.h"
 #include "texts/FuncRecordReader.h"
 #include "texts/FunktionsListe.h"
-#include "translate/TranslateTexts.h"
 
 #include <cstring>
 
-namespace T = translate_texts;
+namespace T = ui::symbols;
 
 namespace {
 
@@ -41,11 +40,10 @@ Text Inv(const char* pin, int byte) { return {pin, Art::kPinInverted, byte}; }
 Text Label(const char* object, const char* text) { return {object, Art::kLabel, 0, text}; }
 Text Participant(const char* object, int index) { return {object, Art::kParticipant, index}; }
 
-// The candidate functions of a participant list, as its form offers them.
-enum class Liste : BYTE { kKeine, kAnforderung, kSolar, kSolar2, kHzkr };
+using Liste = CTexte::TeilnehmerListe;
 
 struct Teilnehmer {
-    Liste list = Liste::kKeine;
+    Liste list = Liste::Keine;
     int count = 0;      // participant bytes in the record
     int countByte = 0;  // the byte holding how many of them are in use
     int firstByte = 0;
@@ -67,74 +65,74 @@ const std::vector<FunktionsArt>& Arten()
     static const char* const M = T::kMarkMixer;
     static const char* const P = T::kParticipantsLabel;
     static const std::vector<FunktionsArt> arten = {
-        {"Analogfunktion", 11, "  Funzione analogica  ",
+        {"Analogfunktion", 11, T::kTitleAnalogfunc,
          {Suffix("Freigabe Funktion", 4), Pin("Ergebnis bei Freigabe AUS"), Pin("Eingangsvariable 1"),
           Pin("Eingangsvariable 2"), Pin("Eingangsvariable 3"), Pin("Eingangsvariable 4"), Pin("Eingangsvariable 5"),
           Pin("Eingangsvariable 6"), Pin("Ergebnis"), Label("ErgebnisAusgType", R)}},
-        {"Anforderung Heizung", 2, "  Richiesta riscaldamento  ",
+        {"Anforderung Heizung", 2, T::kTitleAnfHeizung,
          {Suffix("Freigabe Funktion", 4), Pin("Anforderungstemperatur"), Pin("Abschalttemperatur"),
           Pin("Sollwert Anforderung"), Pin("Sollwert Abschaltung"), Pin("Anforderung"),
           Label("AnforderungAusgType", S)}},
-        {"Anforderung Warmwasser", 3, "  Richiesta AC  ",
+        {"Anforderung Warmwasser", 3, T::kTitleAnfWarmwasser,
          {Suffix("Freigabe Funktion", 4), Pin("Warmwassertemperatur"), Pin("Solltemperatur"),
           Inv("Externer Schalter", 18), Pin("effektive Solltemperatur"), Pin("akt Solltemperatur"),
           Pin("Anforderung"), Label("AnforderungAusgType", S), Pin("Brennerleistung"),
           Label("BrennerleistungAusgType", R)}},
-        {"Funktionskontrolle", 20, "  Controllo funzionalità  ",
+        {"Funktionskontrolle", 20, T::kTitleFuncKontrolle,
          {Pin("Kontrollwert a"), Pin("Kontrollwert b"), Suffix("Freigabe Diff-Kontrolle", 10), Pin("Fehler Wert"),
           Label("Fehler Wert AusgType", S), Pin("Fehler Differenz"), Label("Fehler Differenz AusgType", S)}},
-        {"Heizkreisregler", 1, "  Regolatore circ. risc.  ",
+        {"Heizkreisregler", 1, T::kTitleHzkrReg,
          {Suffix("Freigabe Funktion", 4), Suffix("Freigabe Pumpe", 39), Suffix("Freigabe Mischer", 42),
           Pin("Raumtemperatur"), Pin("Vorlauftemperatur"), Pin("Aussentemperatur"), Inv("Externer Schalter", 51),
           Pin("Vorlaufsolltemperatur"), Pin("eff. Raumsolltemperatur"), Pin("Wartungsbetrieb"),
           Pin("Frostschutzbetrieb"), Pin("Heizkreispumpe"), Label("HeizkreispumpeAusgType", S), Pin("Mischer"),
           Label("MischerAusgType", M)}},
-        {"Kesselkaskade", 23, "  Caldaie in cascata  ",
+        {"Kesselkaskade", 23, T::kTitleKesselkaskade,
          {Suffix("Freigabe Funktion", 4), Suffix("Freigabe ab 2ter Kesselstufe", 7),
           ThirdStage("Freigabe ab 3ter Kesselstufe", 10), Pin("Vorlauftemperatur"), Pin("Energiekennzahl"),
           Label("beteiligte Funktionen Txt", P), Participant("beteiligte Funktion 1", 0),
           Participant("beteiligte Funktion 2", 1), Participant("beteiligte Funktion 3", 2),
           Participant("beteiligte Funktion 4", 3), Participant("beteiligte Funktion 5", 4),
           Participant("beteiligte Funktion 6", 5), Pin("Sollwert"), Pin("Status Kessel 1"), Pin("Status Kessel 2"),
-          Pin("Status Kessel 3"), Label("Kessel A Txt", "Caldaia A:"), Pin("Betriebsstd Kessel A"),
-          Pin("Anforderung Kessel A"), Label("Anf Kessel A AusgType", S), Label("Kessel B Txt", "Caldaia B:"),
+          Pin("Status Kessel 3"), Label("Kessel A Txt", T::kBoilerA), Pin("Betriebsstd Kessel A"),
+          Pin("Anforderung Kessel A"), Label("Anf Kessel A AusgType", S), Label("Kessel B Txt", T::kBoilerB),
           Pin("Betriebsstd Kessel B"), Pin("Anforderung Kessel B"), Label("Anf Kessel B AusgType", S),
-          Label("Kessel C Txt", "Caldaia C:"), Pin("Betriebsstd Kessel C"), Pin("Anforderung Kessel C"),
+          Label("Kessel C Txt", T::kBoilerC), Pin("Betriebsstd Kessel C"), Pin("Anforderung Kessel C"),
           Label("Anf Kessel C AusgType", S)},
-         {Liste::kAnforderung, 6, 13, 18, 1}},
-        {"Kühlfunktion", 18, "  Funz. Raffreddamento  ",
+         {Liste::Anforderungen, 6, 13, 18, 1}},
+        {"Kühlfunktion", 18, T::kTitleKuehlfunc,
          {Suffix("Freigabe Funktion", 4), Pin("Referenztemperatur"), Pin("Referenztemperatur max"),
           Pin("Stellgrösse"), Label("StellgrösseAusgType", R), Pin("Status Kühlung"),
           Label("Status Kühlung AusgType", S)}},
-        {"Ladepumpe", 4, "  Pompa di carico  ",
+        {"Ladepumpe", 4, T::kTitleLadepumpe,
          {Suffix("Freigabe Funktion", 4), Pin("Zubringertemperatur"), Pin("Referenztemperatur"),
           Pin("Mindesttemp Zubringer"), Pin("Maximaltemp Referenz"), Pin("Ladepumpe"),
           Label("LadepumpeAusgType", S)}},
-        {"Logikfunktion", 10, "  Funzione logica  ",
+        {"Logikfunktion", 10, T::kTitleLogikfunc,
          {Suffix("Freigabe Funktion", 4), Inv("Eingangsvariable 1", 41), Inv("Eingangsvariable 2", 44),
           Inv("Eingangsvariable 3", 47), Inv("Eingangsvariable 4", 50), Inv("Eingangsvariable 5", 53),
           Inv("Eingangsvariable 6", 56), Pin("Ergebnis"), Label("ErgebnisAusgType", S), Pin("Ergebnis invers"),
           Label("Ergebnis invers AusgType", S)}},
-        {"Mischerregelfunktion", 19, "  Funz. Regolaz. misc.  ",
+        {"Mischerregelfunktion", 19, T::kTitleMischerReg,
          {Suffix("Freigabe Funktion", 4), Pin("Regeltemperatur"), Pin("Sollwert"), Pin("Regelsolltemperatur"),
           Pin("Mischer"), Label("MischerAusgType", M)}},
-        {"PID-Regelung", 8, "  Regolazione P.I.D.  ",
+        {"PID-Regelung", 8, T::kTitlePID_Regelung,
          {Suffix("Freigabe Funktion", 4), Pin("Temp Absolutwertreg"), Pin("Sollwert Absolutwertreg"),
-          Pin("Temp(+) Differenzreg"), Pin("Temp(-) Differenzreg"), Label("EreignisregelungTxt", "Regolazione eventi"),
+          Pin("Temp(+) Differenzreg"), Pin("Temp(-) Differenzreg"), Label("EreignisregelungTxt", T::kEventControl),
           Pin("Aktivierungstemperatur"), Pin("Aktivierungsschwelle"), Pin("Regeltemperatur"), Pin("Sollwert"),
           Pin("Stellgrösse"), Label("StellgrösseAusgType", R)}},
-        {"Profilfunktion", 22, "  Funzione Profili  ",
+        {"Profilfunktion", 22, T::kTitleProfilfunc,
          {Suffix("Freigabe Funktion", 4), Pin("Sollwert bei Freigabe AUS"), Inv("Start Profil", 10),
           Inv("Stop Profil", 13), Inv("Reset Profil", 19), Inv("Takt Profil", 16), Pin("Sollwert"),
           Pin("aktuelle Stufe"), Pin("Status Profil"), Label("Status Profil AusgType", S)}},
-        {"Schaltuhr", 15, "  Interruttore orario  ",
+        {"Schaltuhr", 15, T::kTitleSchaltuhr,
          {Suffix("Freigabe Funktion", 4), Inv("Blockadeeingang", 15), Pin("Sollwert"), Pin("Status Zeitbedingung"),
           Label("Status Zeitbed AusgType", S)}},
-        {"Solarregelung", 6, "  Regolazione solare  ",
+        {"Solarregelung", 6, T::kTitleSolarregelung,
          {Suffix("Freigabe Funktion", 4), Pin("Kollektortemperatur"), Pin("Referenztemperatur"),
           Pin("Begrenzungstemperatur"), Pin("Max_Begrenzung"), Pin("Solarkreis EIN"),
           Label("Solarkreis EIN AusgType", S)}},
-        {"Solarvorrang", 7, "  Priorità solare  ",
+        {"Solarvorrang", 7, T::kTitleSolarvorrang,
          {Suffix("Freigabe Funktion", 4), Pin("Solarstrahlung"), Label("beteiligte Funktionen Txt", P),
           Participant("beteiligte Funktion 1", 0), Participant("beteiligte Funktion 2", 1),
           Participant("beteiligte Funktion 3", 2), Participant("beteiligte Funktion 4", 3),
@@ -142,8 +140,8 @@ const std::vector<FunktionsArt>& Arten()
           Participant("beteiligte Funktion 7", 6), Participant("beteiligte Funktion 8", 7),
           Participant("beteiligte Funktion 9", 8), Participant("beteiligte Funktion 10", 9), Pin("Spülvorgang"),
           Label("SpülvorgangAusgType", S)},
-         {Liste::kSolar, 10, 7, 30, 2}},
-        {"Startfunktion", 16, "  Funzione Avvio  ",
+         {Liste::Solar, 10, 7, 30, 2}},
+        {"Startfunktion", 16, T::kTitleStartfunc,
          {Suffix("Freigabe Funktion", 4), Pin("Solarstrahlung"), Pin("Bezugstemperatur"),
           Label("beteiligte Funktionen Txt", P), Participant("beteiligte Funktion 1", 0),
           Participant("beteiligte Funktion 2", 1), Participant("beteiligte Funktion 3", 2),
@@ -151,31 +149,31 @@ const std::vector<FunktionsArt>& Arten()
           Participant("beteiligte Funktion 6", 5), Participant("beteiligte Funktion 7", 6),
           Participant("beteiligte Funktion 8", 7), Participant("beteiligte Funktion 9", 8),
           Participant("beteiligte Funktion 10", 9), Pin("Spülvorgang"), Label("SpülvorgangAusgType", S)},
-         {Liste::kSolar2, 10, 7, 33, 1}},
-        {"Synchronisation", 21, "  Sincronizzazione  ",
+         {Liste::Solar2, 10, 7, 33, 1}},
+        {"Synchronisation", 21, T::kTitleSync,
          {Suffix("Freigabe Funktion", 4), Pin("Sommerzeit"), Pin("Reglerstart"), Pin("Status Sync"),
           Label("Status Sync AusgType", S)}},
-        {"Timerfunktion", 14, "  Funzione Timer  ",
+        {"Timerfunktion", 14, T::kTitleTimer,
          {Suffix("Freigabe Funktion", 4), Suffix("Triggereingang", 22), Pin("Tastverhältnis"), Pin("Timerausgang"),
           Label("TimerausgangAusgType", S), Pin("Timerausgang invers"), Label("Timerausgang inv AusgType", S)}},
-        {"Vergleich", 9, "  Comparazione  ",
+        {"Vergleich", 9, T::kTitleVergleich,
          {Suffix("Freigabe Funktion", 4), Pin("Wert a"), Pin("Wert b"), Pin("Ergebnis"),
           Label("ErgebnisAusgType", S), Pin("Ergebnis invers"), Label("Ergebnis invers AusgType", S)}},
-        {"Wärmemengenzähler", 12, "  Calorimetro  ",
+        {"Wärmemengenzähler", 12, T::kTitleWMZ,
          {Suffix("Freigabe Funktion", 4), Pin("Vorlauftemperatur"), Pin("Rücklauftemperatur"), Pin("Volumenstrom"),
           Inv("Zählerrücksetzung", 14), Pin("Leistung"), Pin("MWh"), Pin("kWh")}},
-        {"Wartungsfunktion", 13, "  Funzione Manutenzione  ",
+        {"Wartungsfunktion", 13, T::kTitleWartungsfunc,
          {Inv("Freigabe Funktion", 4), Label("beteiligte Funktionen Txt", P),
           Participant("beteiligte Funktion 1", 0), Participant("beteiligte Funktion 2", 1),
           Participant("beteiligte Funktion 3", 2), Participant("beteiligte Funktion 4", 3),
           Participant("beteiligte Funktion 5", 4), Pin("Brenneranforderung"),
           Label("BrenneranforderungAusgType", S), Pin("Brennerleistung"), Label("BrennerleistungAusgType", R)},
-         {Liste::kHzkr, 5, 7, 32, 1}},
-        {"Zähler", 17, "  Contatore  ",
+         {Liste::Heizkreise, 5, 7, 32, 1}},
+        {"Zähler", 17, T::kTitleZaehler,
          {Suffix("Freigabe Funktion", 4), Inv("Eingang 1", 13), Inv("Eingang 2", 16), Inv("Eingang 3", 19),
           Inv("Eingang 4", 22), Inv("Eingang 5", 25), Inv("Eingang 6", 28), Inv("Zählerrücksetzung", 10),
           Pin("Zählerstand")}},
-        {"Zirkulation", 5, "  Circolazione  ",
+        {"Zirkulation", 5, T::kTitleZirkulation,
          {Suffix("Freigabe Funktion", 4), Pin("Rücklauftemperatur"), Pin("Warmwassertemperatur"),
           Pin("Solltemperatur Zirkuleitung"), Pin("Speichertemperatur"), Pin("eff_ZRLSollTemp"),
           Pin("Status Zirkulation"), Label("Status Zirkulation AusgType", S)}},
@@ -200,25 +198,14 @@ BYTE ByteAt(const std::vector<BYTE>& record, int k)
 std::vector<CString> TeilnehmerNamen(const Teilnehmer& t, const std::vector<BYTE>& record, CParaDaten& para,
                                      CTexte& texte)
 {
+    if (t.list == Liste::Keine) return {};
     FunktionsListe list;
-    switch (t.list) {
-    case Liste::kAnforderung: texte.GetAnforderungsListe(list, &para); break;
-    case Liste::kSolar: texte.GetSolarListe(list, &para); break;
-    case Liste::kSolar2: texte.GetSolarListe2(list, &para); break;
-    case Liste::kHzkr: texte.GetHzkrListe(list, &para); break;
-    case Liste::kKeine: return {};
-    }
+    texte.GetTeilnehmerListe(t.list, list, &para);
     const int inUse = ByteAt(record, t.countByte);
     std::vector<CString> names;
     for (int i = 0; i < t.count; ++i) {
         const BYTE participant = ByteAt(record, t.firstByte + i * t.step);  // function number + 1; 0 none
-        if (i >= inUse || participant == 0) {
-            names.push_back(T::kNoParticipant);
-            continue;
-        }
-        CString name = texte.GetListenBezeichnung(list, participant);
-        if (name == ui::kNoDesignation) name = ui::kNoDesignationList;
-        names.push_back(name);
+        names.push_back(texte.GetTeilnehmerText(list, static_cast<BYTE>(inUse), static_cast<BYTE>(i), participant));
     }
     return names;
 }

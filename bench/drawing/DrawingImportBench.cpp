@@ -1,14 +1,11 @@
 // The import of the large sample drawing into the exchange files, beside the parser's bare SAX parse of the same
 // file with empty handlers. After the benchmarks it prints the ratio of the two (goal: the import within 2x).
+#include "bench/BenchSupport.h"
 #include "drawing/ParseXml.h"
 
 #include <benchmark/benchmark.h>
-#include <xercesc/parsers/SAXParser.hpp>
-#include <xercesc/sax/HandlerBase.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -19,18 +16,9 @@ namespace {
 
 std::string g_xml;
 
-// The bare parse: the same parser settings as the import, handlers that do nothing.
 void BareParse()
 {
-    xercesc::SAXParser parser;
-    parser.setValidationScheme(xercesc::SAXParser::Val_Auto);
-    parser.setDoNamespaces(true);
-    parser.setDoSchema(true);
-    parser.setValidationSchemaFullChecking(true);
-    xercesc::HandlerBase handler;
-    parser.setDocumentHandler(&handler);
-    parser.setErrorHandler(&handler);
-    parser.parse(g_xml.c_str());
+    bench::BareSaxParse(g_xml.c_str());
 }
 
 void Import()
@@ -50,18 +38,6 @@ void BM_DrawingImport(benchmark::State& state)
 }
 BENCHMARK(BM_DrawingImport)->Unit(benchmark::kMillisecond);
 
-double MedianSeconds(void (*run)(), int repeats)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -78,8 +54,8 @@ int main(int argc, char** argv)
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    const double bare = MedianSeconds(BareParse, 31);
-    const double import = MedianSeconds(Import, 31);
+    const double bare = bench::MedianSeconds(BareParse, 31);
+    const double import = bench::MedianSeconds(Import, 31);
     std::printf("bare SAX parse %.3f ms, import %.3f ms, ratio %.2f (goal: 2.00 or less)\n", bare * 1e3,
                 import * 1e3, import / bare);
     benchmark::Shutdown();

@@ -2,12 +2,11 @@
 // that copies the same parameter file ("cp"): the program's own work should stay small next to process creation.
 // "open" of the large sample drawing (evaluation, commit and hand-over to the drawing-tool stand-in) beside a process
 // that only parses the same drawing: after the benchmarks the ratio of the two is printed (goal: 3 or less).
+#include "bench/BenchSupport.h"
 #include "platform/TextFile.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -152,18 +151,6 @@ void BM_FloorBareParseProcess(benchmark::State& state)
     }
 }
 
-double MedianSeconds(int (*run)(), int repeats)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 }  // namespace
 
 BENCHMARK(BM_FloorCopyProcess)->Unit(benchmark::kMillisecond);
@@ -178,8 +165,8 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     PrepareOpen();
-    const double bare = MedianSeconds(BareParseLargeDrawing, 15);
-    const double open = MedianSeconds(OpenLargeDrawing, 15);
+    const double bare = bench::MedianSeconds(BareParseLargeDrawing, 15);
+    const double open = bench::MedianSeconds(OpenLargeDrawing, 15);
     std::printf("bare parse process %.1f ms, \"open\" run %.1f ms, ratio %.2f (goal: 3.00 or less)\n", bare * 1e3,
                 open * 1e3, open / bare);
     benchmark::Shutdown();
