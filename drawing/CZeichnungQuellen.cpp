@@ -2,6 +2,7 @@
 #include "drawing/CZeichnung.h"
 
 #include "drawing/DrawingServices.h"
+#include "store/AusgangParam.h"
 
 #include <vector>
 
@@ -156,7 +157,7 @@ BYTE CZeichnung::GetMischerStartAusgang(int objektId, BYTE pinNummer)
 {
     BYTE alle[16];
     GetAusgangFlags(objektId, pinNummer, alle);
-    for (BYTE start : {3, 8, 10, 12})
+    for (BYTE start : kMischerErsteAusgaenge)
         if (alle[start - 1]) return start;
     return 0;
 }

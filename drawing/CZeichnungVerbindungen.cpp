@@ -4,6 +4,7 @@
 
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
+#include "store/AusgangParam.h"
 
 #include <cstring>
 #include <vector>
@@ -50,7 +51,7 @@ bool ZaehltAlsPartner(CZeichnung& zeichnung, const ObjektInfo& objekt, const Pin
     }
     if (art == "Mischer_Ausgang") {
         zeichnung.GetAusgangNummer(objekt.objektId, nummer);
-        return nummer == 3 || nummer == 8 || nummer == 10 || nummer == 12;
+        return IsMischerErsterAusgang(nummer);
     }
     if (art == "Netzwerkeingang") {
         zeichnung.GetNetzNr(objekt.objektId, nummer, textId);

@@ -14,6 +14,12 @@ enum AusgangTyp : int {
 };
 static_assert(kAusgangMischer == 3 && kAusgangDatenleitung == 4);
 
+// A mixer drives an output pair, opening on its first output and closing on the next one; only these four pairs
+// are wired for it.
+inline constexpr BYTE kMischerErsteAusgaenge[4] = {3, 8, 10, 12};
+constexpr bool IsMischerErsterAusgang(int n) { return n == 3 || n == 8 || n == 10 || n == 12; }
+constexpr bool IsMischerZweiterAusgang(int n) { return IsMischerErsterAusgang(n - 1); }
+
 struct AusgangParam {
     // Outputs 1 to 14.
     int type = 0;            // AusgangTyp

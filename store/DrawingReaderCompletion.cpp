@@ -2,6 +2,8 @@
 // completion of decoded records from them.
 #include "store/DrawingReader.h"
 
+#include "store/AusgangParam.h"
+
 #include <cstring>
 
 void DrawingReader::GetPinQuelle(int, BYTE, BYTE&, BYTE&)
@@ -17,8 +19,6 @@ namespace {
 
 // The speed-controllable outputs, in the order of the six flags.
 constexpr BYTE kSechsAusgaenge[6] = {1, 2, 6, 7, 15, 16};
-// The first outputs of the mixer output pairs, in the order in which they are looked for.
-constexpr BYTE kMischerAusgaenge[4] = {3, 8, 10, 12};
 
 }  // namespace
 
@@ -42,7 +42,7 @@ void DrawingReader::Complete(int objectId, std::span<const PinCompletion> pins, 
             break;
         case PinCompletion::Mixer:
             fields[p.a] = 0;
-            for (BYTE output : kMischerAusgaenge)
+            for (BYTE output : kMischerErsteAusgaenge)
                 if (flags[output - 1] == 1) {
                     fields[p.a] = output;
                     break;

@@ -36,12 +36,6 @@ BYTE FunktionsSlot(int file, BYTE kind)
     return para.FindFuncByNumber(file, static_cast<BYTE>(kind - kQuelleFunktion0));
 }
 
-// The second output of a mixer pair: output n - 1 may be a mixer that occupies n as well.
-bool KannMischerPartnerSein(BYTE n)
-{
-    return n == 4 || n == 9 || n == 11 || n == 13;
-}
-
 // A designation followed by a record's digit, unless there is no designation to number.
 CString MitZiffer(CString designation, BYTE digit)
 {
@@ -67,7 +61,7 @@ CString CTexte::AusgangVariableText(int file, BYTE n) const
     CParaDaten para;
     AusgangParam output;
     bool mixer = false;
-    if (KannMischerPartnerSein(n)) {
+    if (IsMischerZweiterAusgang(n)) {
         mixer = para.GetAusgang(file, static_cast<BYTE>(n - 1), output) && output.type == kAusgangMischer;
     }
     if (!mixer && !para.GetAusgang(file, n, output))

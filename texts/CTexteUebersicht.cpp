@@ -25,12 +25,6 @@ void AppendDigit(CString& text, bool used, BYTE digit)
         text += static_cast<char>('0' + digit);
 }
 
-// Outputs whose place is taken by the second relay of a mixer on the output before them.
-bool IsMischerPartner(BYTE output)
-{
-    return output == 4 || output == 9 || output == 11 || output == 13;
-}
-
 }  // namespace
 
 CString CTexte::GetFuncViewText(int file, const FuncViewEntry& entry) const
@@ -72,7 +66,7 @@ CString CTexte::GetFuncViewText(int file, const FuncViewEntry& entry) const
         if (p == 15 || p == 16)
             return text + ui::kOverviewAnalogOutput;
         AusgangParam output;
-        if (IsMischerPartner(p) && para.GetAusgang(file, static_cast<BYTE>(p - 1), output) &&
+        if (IsMischerZweiterAusgang(p) && para.GetAusgang(file, static_cast<BYTE>(p - 1), output) &&
             output.type == kAusgangMischer)
             return text + ui::kNoDesignation;
         if (!para.GetAusgang(file, p, output))

@@ -199,7 +199,7 @@ bool AusgangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& objec
     if (object.art == "Mischer_Ausgang") {
         int secondId = 0;
         drawing.GetMischerNr(object.objektId, n, indexId, secondId);
-        if (n == 3 || n == 8 || n == 10 || n == 12)
+        if (IsMischerErsterAusgang(n))
             return Ersetzen(channel, object, t.ausgaenge[n]);
         return Ersetzen(channel, object, ui::kNotUsedShort);
     }
@@ -209,7 +209,7 @@ bool AusgangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& objec
     if (n < 1 || n > kAusgaenge)
         return Ersetzen(channel, object, ui::kNotUsedShort);
     // An output object on the second output of a mixer pair shows the pair's text.
-    if ((n == 4 || n == 9 || n == 11 || n == 13) && t.mischer[n - 1])
+    if (IsMischerZweiterAusgang(n) && t.mischer[n - 1])
         --n;
     return Ersetzen(channel, object, t.ausgaenge[n]);
 }

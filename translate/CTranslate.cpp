@@ -4,6 +4,7 @@
 #include "platform/TextFile.h"
 #include "resources/UiTexts.h"
 #include "shell/CSCCmd.h"
+#include "store/AusgangParam.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "texts/CTexte.h"
@@ -51,9 +52,6 @@ bool ParseNumber(std::string_view text, int& value)
     value = static_cast<int>(signedValue);
     return true;
 }
-
-// The mixer's second output carries no designation of its own: a mixer on output n occupies n and n + 1.
-bool IsMischerPaar(int n) { return n == 3 || n == 8 || n == 10 || n == 12; }
 
 }  // namespace
 
@@ -122,7 +120,8 @@ void CTranslate::FillTables(CParaDaten& para, CParaCheck& check, CTexte& texte, 
         para.GetAusgang(file, n, output);
         check.CheckAusgang(n, output);
         tables.outputs[n - 1] = texte.GetAusgangText(file, output);
-        if (IsMischerPaar(n) && output.type == kAusgangMischer) {
+        if (IsMischerErsterAusgang(n) && output.type == kAusgangMischer) {
+            // The pair's second output carries no designation of its own.
             tables.outputs[n] = tables.outputs[n - 1];
             ++n;
         }

@@ -3,6 +3,7 @@
 
 #include "resources/UiTexts.h"
 #include "shell/CSCCmd.h"
+#include "store/AusgangParam.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "texts/CTexte.h"
@@ -74,7 +75,7 @@ void CTranslate::TranslateMischerAusgang(TranslateFile& file, CSCCmd& channel, c
     std::vector<int> v;
     if (!ReadNumbers(file, 8, v)) return;
     const int first = v[0];
-    const bool assigned = first == 3 || first == 8 || first == 10 || first == 12;
+    const bool assigned = IsMischerErsterAusgang(first);
     Queue(channel, v[2], T::kMixerOpen);
     Queue(channel, v[6], T::kMixerClosed);
     Queue(channel, v[3], T::kLetterOutput);
