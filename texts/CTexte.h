@@ -41,7 +41,7 @@ struct MeldungParam;
 struct NetzEingang;
 struct ObjektInfo;
 
-// The texts of one network variable as the label refresh puts them into a network object: its title (as sent, and
+// The texts of one network variable as the label refresh and the translation put them into a network object: its title (as sent, and
 // without the blanks that frame it, as the drawing gives it back), its short number text, and the node and node
 // output that the object shows.
 struct NetzTextEintrag {
@@ -232,6 +232,13 @@ public:
     // without comparison; false, nothing appended, for a label id of 0 or less.
     bool SetPinLabel(CSCCmd& channel, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue,
                      const CString& kind, const CString& pin, int labelId) const;
+    // The tables of texts that the label refresh and the translation both take from working file 2, each record
+    // repaired first: GetEingangText of inputs 1 to 16 (input n at n - 1); the texts of network inputs 1 to 32 by
+    // number, [0] those of a network input not in use; the texts of network outputs 1 to 32 by number, with this
+    // controller's own node ([0] unused).
+    void GetEingangTexte(CParaDaten& para, CParaCheck& check, CString texts[16]) const;
+    void GetNetzEingangTexte(CParaDaten& para, CParaCheck& check, NetzTextEintrag entries[33]) const;
+    void GetNetzAusgangTexte(CParaDaten& para, CParaCheck& check, NetzTextEintrag entries[33]) const;
     // The mark of SetPinLabel, appended to label.
     static void AppendPinSuffix(CString& label, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue);
 

@@ -37,11 +37,11 @@ struct Eintrag {
 struct Tabellen {
     std::vector<Eintrag> funktionen;
     std::vector<Eintrag> meldungen;
-    CString eingaenge[kEingaenge + 1];        // by input number; [0] unused
+    CString eingaenge[kEingaenge];            // input n at n - 1
     CString ausgaenge[kAusgaenge + 1];        // by output number; [0] unused
     bool mischer[kAusgaenge + 1] = {};        // the stored output is a mixer output (before repair)
-    NetzTextEintrag netzEingaenge[kNetzVariablen + 1];  // [0] the texts of a network input not in use
-    NetzTextEintrag netzAusgaenge[kNetzVariablen + 1];  // [0] unused
+    NetzTextEintrag netzEingaenge[kNetzVariablen + 1];  // by number; [0] the texts of a network input not in use
+    NetzTextEintrag netzAusgaenge[kNetzVariablen + 1];  // by number; [0] unused
 };
 
 enum Gruppe : UINT {
@@ -120,16 +120,6 @@ void ListenLesen(CZeichnung& drawing, Tabellen& t)
     }
 }
 
-void EingaengeLesen(const CTexte& texte, CParaDaten& para, CParaCheck& check, Tabellen& t)
-{
-    for (BYTE n = 1; n <= kEingaenge; ++n) {
-        EingangParam record;
-        para.GetEingang(CParaDaten::kWorkFile, n, record);
-        check.CheckEingang(n, record);
-        t.eingaenge[n] = texte.GetEingangText(CParaDaten::kWorkFile, record);
-    }
-}
-
 void AusgaengeLesen(const CTexte& texte, CParaDaten& para, CParaCheck& check, Tabellen& t)
 {
     for (BYTE n = 1; n <= kAusgaenge; ++n) {
@@ -141,52 +131,13 @@ void AusgaengeLesen(const CTexte& texte, CParaDaten& para, CParaCheck& check, Ta
     }
 }
 
-void Titel(NetzTextEintrag& e, const CString& titel)
-{
-    e.titel = titel;
-    e.titelGetrimmt = titel;
-    e.titelGetrimmt.Trim();
-}
-
-void NetzEingaengeLesen(const CTexte& texte, CParaDaten& para, CParaCheck& check, Tabellen& t)
-{
-    NetzEingang digital[16] = {};
-    NetzEingang analog[16] = {};
-    para.GetNetzEingaengeDigital(CParaDaten::kWorkFile, digital);
-    para.GetNetzEingaengeAnalog(CParaDaten::kWorkFile, analog);
-    check.CheckNetzEingaengeDigital(digital);
-    check.CheckNetzEingaengeAnalog(analog);
-    Titel(t.netzEingaenge[0], texte.GetNetzVariableText(0, digital, analog));
-    for (BYTE n = 1; n <= kNetzVariablen; ++n) {
-        NetzTextEintrag& e = t.netzEingaenge[n];
-        const NetzEingang& input = n <= 16 ? digital[n - 1] : analog[n - 17];
-        Titel(e, texte.GetNetzVariableText(n, digital, analog));
-        e.kurzText = texte.GetNetzNrText(n);
-        e.knoten = input.node;
-        e.knotenAusgang = input.node != 0 ? input.output : 0;
-    }
-}
-
-void NetzAusgaengeLesen(const CTexte& texte, CParaDaten& para, CParaCheck& check, Tabellen& t)
-{
-    NetzwerkParam netz;
-    para.GetNetzwerk(CParaDaten::kWorkFile, netz);
-    check.CheckNetzKnoten(netz);
-    for (BYTE n = 1; n <= kNetzVariablen; ++n) {
-        NetzTextEintrag& e = t.netzAusgaenge[n];
-        e.kurzText = texte.GetNetzAusgangNrText(n);
-        e.knoten = netz.node;
-        e.knotenAusgang = n <= 16 ? n : static_cast<BYTE>(n - 16);
-    }
-}
-
 bool EingangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& object, const Tabellen& t)
 {
     BYTE n = 0;
     int indexId = 0;
     drawing.GetEingangNr(object.objektId, n, indexId);
     if (n >= 1 && n <= kEingaenge)
-        return Ersetzen(channel, object, t.eingaenge[n]);
+        return Ersetzen(channel, object, t.eingaenge[n - 1]);
     if (object.art == "Sensorstatus" && n == kAlleSensorenNr)
         return Ersetzen(channel, object, ui::symbols::kAllSensorsLabel);
     return Ersetzen(channel, object, ui::kNotUsedShort);
@@ -272,13 +223,13 @@ bool CTexte::UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const
     Tabellen t;
     ListenLesen(drawing, t);
     if (groups & kEingang)
-        EingaengeLesen(*this, para, check, t);
+        GetEingangTexte(para, check, t.eingaenge);
     if (groups & kAusgang)
         AusgaengeLesen(*this, para, check, t);
     if (groups & kNetzEingang)
-        NetzEingaengeLesen(*this, para, check, t);
+        GetNetzEingangTexte(para, check, t.netzEingaenge);
     if (groups & kNetzAusgang)
-        NetzAusgaengeLesen(*this, para, check, t);
+        GetNetzAusgangTexte(para, check, t.netzAusgaenge);
 
     bool queued = false;
     const int count = drawing.GetObjektAnzahl();
@@ -351,6 +302,59 @@ bool CTexte::UpdateMeldung(CSCCmd& channel, CParaDaten& para, CParaCheck& check,
         queued |= SetPinLabel(channel, q.kind, 0, q.inverted, q.number, object.art, pin.name, pin.labelId);
     }
     return queued;
+}
+
+void CTexte::GetEingangTexte(CParaDaten& para, CParaCheck& check, CString texts[16]) const
+{
+    for (BYTE n = 1; n <= kEingaenge; ++n) {
+        EingangParam record;
+        para.GetEingang(CParaDaten::kWorkFile, n, record);
+        check.CheckEingang(n, record);
+        texts[n - 1] = GetEingangText(CParaDaten::kWorkFile, record);
+    }
+}
+
+namespace {
+
+void Titel(NetzTextEintrag& e, const CString& titel)
+{
+    e.titel = titel;
+    e.titelGetrimmt = titel;
+    e.titelGetrimmt.Trim();
+}
+
+}  // namespace
+
+void CTexte::GetNetzEingangTexte(CParaDaten& para, CParaCheck& check, NetzTextEintrag entries[33]) const
+{
+    NetzEingang digital[16] = {};
+    NetzEingang analog[16] = {};
+    para.GetNetzEingaengeDigital(CParaDaten::kWorkFile, digital);
+    para.GetNetzEingaengeAnalog(CParaDaten::kWorkFile, analog);
+    check.CheckNetzEingaengeDigital(digital);
+    check.CheckNetzEingaengeAnalog(analog);
+    Titel(entries[0], GetNetzVariableText(0, digital, analog));
+    for (BYTE n = 1; n <= kNetzVariablen; ++n) {
+        NetzTextEintrag& e = entries[n];
+        const NetzEingang& input = n <= 16 ? digital[n - 1] : analog[n - 17];
+        Titel(e, GetNetzVariableText(n, digital, analog));
+        e.kurzText = GetNetzNrText(n);
+        e.knoten = input.node;
+        e.knotenAusgang = input.node != 0 ? input.output : 0;
+    }
+}
+
+void CTexte::GetNetzAusgangTexte(CParaDaten& para, CParaCheck& check, NetzTextEintrag entries[33]) const
+{
+    NetzwerkParam netz;
+    para.GetNetzwerk(CParaDaten::kWorkFile, netz);
+    check.CheckNetzKnoten(netz);
+    for (BYTE n = 1; n <= kNetzVariablen; ++n) {
+        NetzTextEintrag& e = entries[n];
+        e.kurzText = GetNetzAusgangNrText(n);
+        e.knoten = netz.node;
+        e.knotenAusgang = n <= 16 ? n : static_cast<BYTE>(n - 16);
+    }
 }
 
 bool CTexte::SetPinLabel(CSCCmd& channel, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue,

@@ -109,12 +109,7 @@ void CTranslate::Dispatch(TranslateFile& file, CSCCmd& channel, const TranslateH
 void CTranslate::FillTables(CParaDaten& para, CParaCheck& check, CTexte& texte, Tables& tables)
 {
     const int file = CParaDaten::kWorkFile;
-    for (BYTE n = 1; n <= 16; ++n) {
-        EingangParam input;
-        para.GetEingang(file, n, input);
-        check.CheckEingang(n, input);
-        tables.inputs[n - 1] = texte.GetEingangText(file, input);
-    }
+    texte.GetEingangTexte(para, check, tables.inputs);
     for (BYTE n = 1; n <= 14; ++n) {
         AusgangParam output;
         para.GetAusgang(file, n, output);
@@ -127,30 +122,13 @@ void CTranslate::FillTables(CParaDaten& para, CParaCheck& check, CTexte& texte, 
         }
     }
 
-    NetzEingang digital[16];
-    NetzEingang analog[16];
-    para.GetNetzEingaengeDigital(file, digital);
-    para.GetNetzEingaengeAnalog(file, analog);
-    check.CheckNetzEingaengeDigital(digital);
-    check.CheckNetzEingaengeAnalog(analog);
-    for (BYTE n = 1; n <= 32; ++n) {
-        const NetzEingang& entry = n <= 16 ? digital[n - 1] : analog[n - 17];
-        TranslateNetzText& text = tables.netInputs[n - 1];
-        text.title = texte.GetNetzVariableText(n, digital, analog);
-        text.numberText = texte.GetNetzNrText(n);
-        text.node = entry.node;
-        text.output = entry.node != 0 ? entry.output : 0;
-    }
-
-    NetzwerkParam network;
-    para.GetNetzwerk(file, network);
-    check.CheckNetzKnoten(network);
-    for (BYTE n = 1; n <= 32; ++n) {
-        TranslateNetzText& text = tables.netOutputs[n - 1];
-        text.title = "";
-        text.numberText = texte.GetNetzAusgangNrText(n);
-        text.node = network.node;
-        text.output = n <= 16 ? n : static_cast<BYTE>(n - 16);
+    NetzTextEintrag inputs[33];
+    NetzTextEintrag outputs[33];
+    texte.GetNetzEingangTexte(para, check, inputs);
+    texte.GetNetzAusgangTexte(para, check, outputs);
+    for (int n = 1; n <= 32; ++n) {
+        tables.netInputs[n - 1] = {inputs[n].titel, inputs[n].kurzText, inputs[n].knoten, inputs[n].knotenAusgang};
+        tables.netOutputs[n - 1] = {"", outputs[n].kurzText, outputs[n].knoten, outputs[n].knotenAusgang};
     }
 }
 
