@@ -38,6 +38,12 @@ public:
     // Returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO, ...).
     virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
     virtual FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) = 0;
+
+    // Ends the message box or file dialog that these prompts show right now, as if the person had pressed the
+    // button or chosen the answer (a driver acting from outside the process). Returns false when none is shown;
+    // prompts that answer at once never show one.
+    virtual bool EndShownMessageBox(int /*button*/) { return false; }
+    virtual bool EndShownFileDialog(const FileDialogAnswer& /*answer*/) { return false; }
 };
 
 Prompts& CurrentPrompts();
