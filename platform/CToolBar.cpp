@@ -14,6 +14,7 @@ namespace {
 struct Button {
     UINT id;
     UINT style;
+    int image;
 };
 
 struct ToolBarState : platform::ControlState {
@@ -21,7 +22,19 @@ struct ToolBarState : platform::ControlState {
     DWORD barStyle = 0;
     DWORD controlStyle = 0;
     CSize image {16, 15};
+    UINT bitmapId = 0;
     bool Valid(int index) const { return index >= 0 && index < static_cast<int>(buttons.size()); }
+    void Fill(const UINT* ids, int count)
+    {
+        buttons.clear();
+        int next = 0;
+        for (int i = 0; i < count; ++i) {
+            bool separator = ids[i] == ID_SEPARATOR;
+            buttons.push_back(Button {ids[i], separator ? TBBS_SEPARATOR : TBBS_BUTTON, separator ? -1 : next});
+            if (!separator)
+                ++next;
+        }
+    }
 };
 
 // The update element of one toolbar button.
@@ -70,7 +83,10 @@ BOOL CToolBar::LoadToolBar(UINT resourceId)
     if (!resource || !state)
         return FALSE;
     state->image = resource->buttonImage;
-    return SetButtons(resource->commands.data(), static_cast<int>(resource->commands.size()));
+    state->Fill(resource->commands.data(), static_cast<int>(resource->commands.size()));
+    state->bitmapId = resourceId;
+    platform::NotifyWindowChanged(m_hWnd, platform::WindowChange::Items);
+    return TRUE;
 }
 
 BOOL CToolBar::SetButtons(const UINT* ids, int count)
@@ -78,9 +94,8 @@ BOOL CToolBar::SetButtons(const UINT* ids, int count)
     auto* state = StateAs<ToolBarState>();
     if (!state)
         return FALSE;
-    state->buttons.clear();
-    for (int i = 0; i < count; ++i)
-        state->buttons.push_back(Button {ids[i], ids[i] == ID_SEPARATOR ? TBBS_SEPARATOR : TBBS_BUTTON});
+    state->Fill(ids, count);
+    state->bitmapId = 0;
     platform::NotifyWindowChanged(m_hWnd, platform::WindowChange::Items);
     return TRUE;
 }
@@ -89,6 +104,18 @@ int CToolBar::GetCount() const
 {
     auto* state = StateAs<ToolBarState>();
     return state ? static_cast<int>(state->buttons.size()) : 0;
+}
+
+UINT CToolBar::GetBitmapId() const
+{
+    auto* state = StateAs<ToolBarState>();
+    return state ? state->bitmapId : 0;
+}
+
+int CToolBar::GetImageIndex(int index) const
+{
+    auto* state = StateAs<ToolBarState>();
+    return state && state->Valid(index) ? state->buttons[static_cast<size_t>(index)].image : -1;
 }
 
 UINT CToolBar::GetItemID(int index) const

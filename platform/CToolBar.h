@@ -28,6 +28,11 @@ public:
     BOOL SetButtons(const UINT* ids, int count);
 
     int GetCount() const;
+    // The id of the image the button images come from (the loaded toolbar resource's id; 0 when none was loaded),
+    // and the button's place in it: the buttons of the resource are numbered in order, separators left out, and a
+    // placeholder that was turned into a separator keeps its number. -1 for a separator of the resource.
+    UINT GetBitmapId() const;
+    int GetImageIndex(int index) const;
     UINT GetItemID(int index) const;
     int CommandToIndex(UINT id) const;
     UINT GetButtonStyle(int index) const;

@@ -58,6 +58,32 @@ CSize ResourceRegistry::BitmapSize(UINT id) const
     return it == m_bitmaps.end() ? CSize() : it->second;
 }
 
+void ResourceRegistry::AddImage(UINT id, std::function<Image()> draw)
+{
+    LazyImage& lazy = m_images[id];
+    lazy.draw = std::move(draw);
+    lazy.drawn = false;
+    lazy.image = Image {};
+}
+
+bool ResourceRegistry::HasImage(UINT id) const
+{
+    return m_images.count(id) != 0;
+}
+
+const Image* ResourceRegistry::GetImage(UINT id) const
+{
+    auto it = m_images.find(id);
+    if (it == m_images.end())
+        return nullptr;
+    const LazyImage& lazy = it->second;
+    if (!lazy.drawn) {
+        lazy.image = lazy.draw ? lazy.draw() : Image {};
+        lazy.drawn = true;
+    }
+    return &lazy.image;
+}
+
 void ResourceRegistry::AddString(UINT id, const CString& text)
 {
     m_strings[id] = text;

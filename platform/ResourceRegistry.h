@@ -1,12 +1,19 @@
-// Resources by id: dialog templates, toolbars, accelerator tables, bitmaps and the string table.
+// Resources by id: dialog templates, toolbars, accelerator tables, bitmaps, images and the string table.
 //
 // The application registers its tables at start-up; tests register their own. Registering an id again
 // replaces the earlier entry.
+//
+// Images are pixels the program draws itself: a toolbar's button images are the image of the toolbar's id, one
+// button image after the other from left to right (buttons only, separators have none), each of the toolbar's
+// buttonImage size; an SS_ICON static shows the image whose decimal id its text names. An image is made from its
+// description on first use, so a run that shows no window never spends time on pixels.
 #pragma once
 
 #include "platform/CPoint.h"
 #include "platform/DialogTemplate.h"
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -16,6 +23,13 @@ struct ToolBarResource {
     UINT id = 0;
     CSize buttonImage;           // size of one button's image in pixels
     std::vector<UINT> commands;  // in order; ID_SEPARATOR (0) is a separator
+};
+
+// Pixels row by row from the top left, each 0xAARRGGBB (alpha 0 is transparent).
+struct Image {
+    CSize size;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * size.cx + x)]; }
 };
 
 class ResourceRegistry {
@@ -35,6 +49,12 @@ public:
     bool HasBitmap(UINT id) const;
     CSize BitmapSize(UINT id) const;
 
+    // The image is made by draw when it is first asked for.
+    void AddImage(UINT id, std::function<Image()> draw);
+    bool HasImage(UINT id) const;
+    // The image, or null when there is none.
+    const Image* GetImage(UINT id) const;
+
     void AddString(UINT id, const CString& text);
     bool HasString(UINT id) const;
     // The text, or "" when there is none.
@@ -46,6 +66,12 @@ private:
     std::map<UINT, std::vector<ACCEL>> m_accelerators;
     std::map<UINT, CSize> m_bitmaps;
     std::map<UINT, CString> m_strings;
+    struct LazyImage {
+        std::function<Image()> draw;
+        mutable bool drawn = false;
+        mutable Image image;
+    };
+    std::map<UINT, LazyImage> m_images;
 };
 
 }  // namespace platform

@@ -134,6 +134,7 @@ constexpr DWORD SS_ICON = 0x0003;
 constexpr DWORD SS_LEFTNOWORDWRAP = 0x000C;
 constexpr DWORD SS_BITMAP = 0x000E;
 constexpr DWORD SS_TYPEMASK = 0x001F;
+constexpr DWORD SS_NOPREFIX = 0x0080;  // "&" is shown, not taken as a mnemonic
 constexpr DWORD SS_NOTIFY = 0x0100;
 constexpr DWORD SS_CENTERIMAGE = 0x0200;
 constexpr DWORD SS_SUNKEN = 0x1000;
