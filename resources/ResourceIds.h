@@ -7,6 +7,15 @@
 // The document template: menu, accelerator table, icon and document strings.
 #define IDR_MAINFRAME 128
 
+// Child ids of the main frame's forms: the shown form has AFX_IDW_PANE_FIRST (0xE900), the template's start view at
+// first; a form switch exchanges the ids.
+#define IDW_FORM_PROTOKOLL 0xE901      // the protocol form, in every window command
+#define IDW_FORM_FIRST 0xE902          // input, network, list, compiler or import form
+#define IDW_FORM_SECOND 0xE903         // output, signal-transfer or export form
+#define IDW_FORM_PARAMETER 0xE904      // parameter form of a function type or of a message
+#define IDW_FORM_VARIN 0xE905          // its input-variable form
+#define IDW_FORM_VAROUT 0xE906         // its output-variable form
+
 // Dialog templates.
 #define IDD_ABOUTBOX 100
 #define IDD_MORV9274_FORM 101          // the empty start view
@@ -135,8 +144,10 @@
 #define ID_SHOW_EXPORT 32900
 #define ID_SHOW_IMPORT 32904
 #define ID_SHOW_CANLOGGING 32909
+// ID_APP_ABOUT (57664) opens the about box (accelerator only).
 
 // Controls shared by many templates.
+#define IDC_STATIC_ITEM 0xFFFF         // group boxes, icons and labels no code addresses
 #define IDC_TITLE 1000                 // title line of every form
 #define IDC_BEZ_GRUPPE_LABEL 1769
 #define IDC_BEZ_GRUPPE 1770
@@ -147,6 +158,9 @@
 #define IDC_ZEITPROGRAMM 1088          // button that opens the time programs
 #define IDC_PROGRESS 1226
 #define IDC_STATUS_TEXT 1322
+
+// Controls of the protocol form.
+#define IDC_PROTOKOLL_LIST 1336
 
 // Controls of the about box.
 #define IDC_ABOUT_VERSION 1135

@@ -3,7 +3,12 @@
 
 namespace resources {
 
+void RegisterAboutTemplate();
 void RegisterDatentransferTemplate();
+void RegisterMainFrameResources();
+void RegisterProtokollTemplate();
+void RegisterStartViewTemplate();
+void RegisterToolBars();
 void RegisterZeichnungAuswertenTemplate();
 
 }  // namespace resources

@@ -15,7 +15,12 @@ using Registrar = void (*)();
 
 // Resource files add their registration function here.
 constexpr std::initializer_list<Registrar> kRegistrars = {
+    RegisterAboutTemplate,
     RegisterDatentransferTemplate,
+    RegisterMainFrameResources,
+    RegisterProtokollTemplate,
+    RegisterStartViewTemplate,
+    RegisterToolBars,
     RegisterZeichnungAuswertenTemplate,
 };
 

@@ -69,6 +69,61 @@ inline constexpr char kNoConnection[] = "Non è stato possibile accertare un col
 inline constexpr char kDisconnectFailed[] = "Errore alla terminazione del collegamento con il server VORNA!";
 inline constexpr char kNoAcknowledge[] = "Non è stato possibile ricevere l’acknowledge.";
 
+// ==== Main frame, its commands, the about box and the protocol form ====
+
+inline constexpr char kMainFrameTitle[] = "Vorna - morv9274";  // also how a second instance finds the frame
+inline constexpr char kDocumentString[] = "morv9274\n\nmorv9274\n\n\nmorv9274.Document\nmorv9274 Document";
+inline constexpr char kAppTitle[] = "morv927";
+inline constexpr char kIdlePrompt[] = "Pronto";
+inline constexpr char kIndicatorCaps[] = "UF";
+inline constexpr char kIndicatorNum[] = "NUM";
+inline constexpr char kIndicatorScroll[] = "RF";
+
+// Status-bar prompts of the toolbar commands, shown while the pointer is over a button.
+inline constexpr char kPromptSaveAndClose[] =
+    "Salvare le modifiche della parametrizzazione e chiudere la finestra di dialogo";
+inline constexpr char kPromptSaveSettingsAndClose[] =
+    "Salvare le modifiche delle impostazioni e chiudere la finestra di dialogo";
+inline constexpr char kPromptAssignEingang[] = "Assegnare l’ingresso impostato all’oggetto grafico selezionato";
+inline constexpr char kPromptAssignAusgang[] = "Assegnare l’uscita impostata all’oggetto grafico selezionato";
+inline constexpr char kPromptAssignNetz[] = "Assegnare le impostazioni selezionate all’oggetto di rete nel disegno";
+inline constexpr char kPromptSaveAssignEingang[] =
+    "Salvare la parametrizzazione, assegnare l’ingresso e chiudere la finestra di dialogo";
+inline constexpr char kPromptSaveAssignNetz[] =
+    "Salvare le impostazioni, assegnarle all’oggetto di rete selezionato e chiudere la finestra di dialogo";
+inline constexpr char kPromptTerminate[] = "Terminare la parametrizzazione senza salvare le modifiche";
+inline constexpr char kPromptCloseWindow[] = "Chiudere la finestra";
+inline constexpr char kPromptProtokoll[] = "Protocollo errore di valutazione del disegno";
+inline constexpr char kPromptEingang[] = "Parametrare gli ingressi";
+inline constexpr char kPromptAusgang[] = "Parametrare le uscite";
+inline constexpr char kPromptSignal[] = "Parametrare il trasferimento / l’accettazione dei segnali";
+inline constexpr char kPromptParameter[] = "Parametrare la funzione selezionata";
+inline constexpr char kPromptVarOut[] = "Indica le variabili di uscita della funzione selezionata";
+inline constexpr char kPromptCompiler[] = "Creare dati di funzione";
+inline constexpr char kPromptExport[] = "Esportare la parametrizzazione in un file di testo per la documentazione";
+inline constexpr char kPromptImport[] = "Importare nel disegno i parametri dai dati di funzione";
+inline constexpr char kPromptFuncView[] = "Sinottica delle funzioni - editor";
+inline constexpr char kPromptCanLogging[] = "Modifica definizioni per la raccolta dati CAN";
+inline constexpr char kPromptFuncOrder[] = "Cambiare l’ordine delle funzioni";
+inline constexpr char kPromptMsgOrder[] = "Cambiare l’ordine dei messaggi";
+inline constexpr char kPromptNetzEingang[] = "Parametrare gli ingressi di rete";
+inline constexpr char kPromptNetzAusgang[] = "Parametrare le uscite di rete";
+
+inline constexpr char kAboutCaption[] = "Informazione su morv9274";
+inline constexpr char kAboutVersionFormat[] = "morv9274 versione %03.02f IT";
+inline constexpr char kAboutControllerFormat[] = "KRX9274 a partire da vers. A%03.02f";
+inline constexpr double kProgramVersion = 1.29;
+inline constexpr double kLowestControllerVersion = 3.24;
+inline constexpr char kAboutOk[] = "OK";
+
+inline constexpr char kProtokollCaption[] = "PROTOCOLLO ERRORI";
+inline constexpr char kProtokollTitle[] = "Valutazione del disegno";
+inline constexpr char kProtokollError[] = "Errori -";
+inline constexpr char kProtokollWarning[] = "Avvisi -  ";
+inline constexpr char kProtokollIndent[] = "     ";
+inline constexpr char kProtokollResult[] = "Risultato - %d errori, %d avviso/i";
+inline constexpr char kProtokollNotOpened[] = "Non è stato possibile aprire il file protocollo!";
+
 // ==== Designations ====
 
 inline constexpr char kNoDesignation[] = "------------";          // no designation chosen; heads every list
