@@ -20,7 +20,6 @@
 namespace {
 
 constexpr char kMutexName[] = "morv9274 Mutex String";
-constexpr char kMainWindowTitle[] = "Vorna - morv9274";
 constexpr char kParaMagic[] = "KAVELMOR_STEUERKONTORE_PARA_FILE";
 constexpr DWORD kMutexWaitMs = 2000;
 // After giving up on the mutex, how long the run waits for the other instance to let go before it touches the
@@ -117,7 +116,7 @@ void CMorv9274App::KeepSingleInstance()
         text.Format("%s\n\n%s\n%s", ui::kAlreadyRunning, ui::kTryingToEndOther, ui::kDataLossPossible);
         StartupMessage("1.000", text, kStartupError);
     }
-    if (HWND other = FindWindowA(nullptr, kMainWindowTitle))
+    if (HWND other = FindWindowA(nullptr, ui::kMainFrameTitle))
         PostMessageA(other, WM_CLOSE, 0, 0);
     // The other instance is still in its start-up and may be writing the working files: give it time to end
     // before this run touches them.
@@ -189,7 +188,7 @@ BOOL CMorv9274App::InitInstance()
     if (g_strCmd == "open")
         RunOpenCommand(translate);
     RunEvaluatedCommand(translate);
-    return FALSE;
+    return StartMainFrame();
 }
 
 void CMorv9274App::RunOpenCommand(bool& translate)

@@ -5,11 +5,17 @@
 //                             commands and "open"), the exit clean-up
 //   CMorv9274AppDde.cpp       the program's own DDE server
 //   CMorv9274AppEvaluate.cpp  the preparation, drawing evaluation and hand-over of every evaluated command
+//   CMorv9274AppFrame.cpp     the main frame of the window commands: its forms, form switching and the commands
 #pragma once
 
 #include "platform/CWinApp.h"
 #include "platform/Ddeml.h"
 #include "platform/Win32Mutex.h"
+#include "shell/FormTable.h"
+
+class CMainFrame;
+struct CCreateContext;
+class CView;
 
 class CMorv9274App : public CWinApp {
 public:
@@ -49,16 +55,45 @@ public:
     // files. Runs once, from the one exit path; later calls do nothing.
     static void ExitCleanup();
 
+    // The rest of the start-up of a window command after the evaluation: the document template opens the command
+    // file as its document (frame, toolbar, status bar, start view), the protocol form and the row's forms are
+    // created hidden, the start form or the protocol form is switched in by the evaluation's verdict, and the frame
+    // is shown with the state WINDOW.ini stores, centred, titled "Vorna - morv9274"; the mutex is then released.
+    // False when the frame could not be made; a form that could not be created ends the run (exit code 0), so no
+    // command ever reaches a form that does not stand.
+    BOOL StartMainFrame();
+    BOOL StartMainFrame(const FormRow& row);
+
+    // Shows the form in the frame's pane and makes it the active view (it fills itself on its first activation);
+    // returns the form shown before.
+    CView* SwitchView(CView* form);
+    // The application's form member, or null when the form was not created.
+    CView* GetForm(FormSlot slot) const { return m_forms[static_cast<int>(slot)]; }
+    CMainFrame* GetMainFrame() const;
+    // The row of the running window command (the start-up's row; the command and kind's row before it ran).
+    const FormRow& GetFormRow() const;
+
+    // The commands of the running frame, dispatched by the command table; their update handlers follow its rules.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, platform::CmdHandlerInfo* handlerInfo) override;
+    bool IsCommandAvailable(const CommandRow& command) const;
+    void OnAppAbout();
+    [[noreturn]] void OnTerminate();
+
     HANDLE m_hMutex = nullptr;
 
 private:
+    void RunCommand(const CommandRow& command);
+    bool CreateForm(const FormEntry& entry, bool first, CCreateContext& context);
+
     void KeepSingleInstance();
     [[noreturn]] void EndRun();
     void RunOpenCommand(bool& translate);
-    // The commands that go on with the drawing evaluation.
+    // The commands that go on with the drawing evaluation; returns only for the window commands.
     void RunEvaluatedCommand(bool translate);
 
     HWND m_hOwner = nullptr;
+    const FormRow* m_pFormRow = nullptr;
+    CView* m_forms[static_cast<int>(FormSlot::Count)] = {};
 };
 
 constexpr UINT kStartupError = MB_SYSTEMMODAL | MB_ICONHAND;            // 0x1010

@@ -79,9 +79,9 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
         channel.SetFileNotUpToDate();
         channel.Execute();
     }
-    // "open" and "onlineschema" end here; the window commands will build their main frame at this point, and until
-    // they do they end after the evaluation as well.
-    EndRun();
+    // "open" and "onlineschema" end here; the window commands go on with their main frame.
+    if (g_strCmd == "open" || g_strCmd == "onlineschema")
+        EndRun();
 }
 
 void CMorv9274App::CreateOnlineSchema()

@@ -1,0 +1,152 @@
+// The rows of the window commands: forms, toolbars, routines and commands.
+#include "shell/FormTable.h"
+
+#include "drawing/CProtokoll.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+constexpr int kFirstForm = 1;
+constexpr int kVarInForm = 2;
+constexpr int kVarOutForm = 3;
+
+CView* CreateProtokoll()
+{
+    return new CProtokoll;
+}
+
+// A function type's trio: parameter form, input-variable form and, where the type has one, output-variable form.
+FormRow FunctionRow(const char* kind, bool hasVarOut)
+{
+    FormRow row {"param", {kind}, IDR_TOOLBAR_FUNKTION, {}, FormSlot::Parameter};
+    row.forms.push_back({FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm});
+    row.forms.push_back({FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm});
+    if (hasVarOut)
+        row.forms.push_back({FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm});
+    return row;
+}
+
+std::vector<FormRow> MakeFormRows()
+{
+    std::vector<FormRow> rows = {
+        {"param", {"Eingang", "Sensorstatus"}, IDR_TOOLBAR_EINGANG,
+         {{FormSlot::Eingang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::Eingang},
+        {"param", {"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"}, IDR_TOOLBAR_AUSGANG,
+         {{FormSlot::Ausgang, IDW_FORM_SECOND, kFirstForm}}, FormSlot::Ausgang},
+        {"param", {"Signal_Übergabe", "Signal_Übernahme"}, IDR_TOOLBAR_SIGNAL,
+         {{FormSlot::SignalUebergabe, IDW_FORM_SECOND, kFirstForm}}, FormSlot::SignalUebergabe},
+        {"param", {"Meldung"}, IDR_TOOLBAR_FUNKTION,
+         {{FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm},
+          {FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm},
+          {FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm}},
+         FormSlot::Parameter},
+        {"param", {"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
+         {{FormSlot::NetzwerkEingang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkEingang},
+        {"param", {"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
+         {{FormSlot::NetzwerkAusgang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkAusgang},
+        {"funcview", {}, IDR_TOOLBAR_FUNCVIEW, {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm}}, FormSlot::FuncView},
+        {"canlogging", {}, IDR_TOOLBAR_CANLOGGING, {{FormSlot::CanLogging, IDW_FORM_FIRST, kFirstForm}},
+         FormSlot::CanLogging},
+        {"funcorder", {}, IDR_TOOLBAR_FUNCORDER, {{FormSlot::FuncOrder, IDW_FORM_FIRST, kFirstForm}},
+         FormSlot::FuncOrder},
+        {"msgorder", {}, IDR_TOOLBAR_MSGORDER, {{FormSlot::MeldungOrder, IDW_FORM_FIRST, kFirstForm}},
+         FormSlot::MeldungOrder},
+        // The export form fills itself through the flag of an input-variable form.
+        {"parser", {}, IDR_TOOLBAR_COMPILER,
+         {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm}, {FormSlot::Export, IDW_FORM_SECOND, kVarInForm}},
+         FormSlot::Compiler},
+        {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm}}, FormSlot::Import},
+    };
+    const struct {
+        const char* kind;
+        bool hasVarOut;
+    } functionTypes[] = {
+        {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
+        {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
+        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true},
+        {"Mischerregelfunktion", true}, {"PID-Regelung", true},   {"Profilfunktion", true},
+        {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
+        {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
+        {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
+        {"Zähler", false},         {"Zirkulation", true},
+    };
+    for (const auto& type : functionTypes)
+        rows.push_back(FunctionRow(type.kind, type.hasVarOut));
+    return rows;
+}
+
+const FormRow kAnythingElse {nullptr, {}, IDR_TOOLBAR_FUNKTION, {}, FormSlot::StartView};
+
+}  // namespace
+
+const FormEntry& ProtocolFormEntry()
+{
+    static const FormEntry entry {FormSlot::Protokoll, IDW_FORM_PROTOKOLL, 0, &CreateProtokoll};
+    return entry;
+}
+
+const std::vector<FormRow>& FormRows()
+{
+    static const std::vector<FormRow> rows = MakeFormRows();
+    return rows;
+}
+
+const FormRow& FindFormRow(const CString& command, const CString& kind)
+{
+    for (const FormRow& row : FormRows()) {
+        if (command != row.command)
+            continue;
+        if (row.kinds.empty())
+            return row;
+        for (const char* k : row.kinds)
+            if (kind == k)
+                return row;
+    }
+    return kAnythingElse;
+}
+
+const std::vector<CommandRow>& CommandRows()
+{
+    using K = CommandKind;
+    using R = DisableRule;
+    using F = FormSlot;
+    static const std::vector<CommandRow> rows = {
+        {ID_SAVE_AND_CLOSE, K::Save, R::Fatal, F::Count},
+        {ID_SAVE_SETTINGS_AND_CLOSE, K::Save, R::Fatal, F::Count},
+        {ID_ASSIGN_EINGANG, K::Assign, R::Fatal, F::Count},
+        {ID_ASSIGN_AUSGANG, K::Assign, R::Fatal, F::Count},
+        {ID_ASSIGN_NETZ, K::Assign, R::Fatal, F::Count},
+        {ID_SAVE_ASSIGN_EINGANG, K::SaveAssign, R::Fatal, F::Count},
+        {ID_SAVE_ASSIGN_AUSGANG, K::SaveAssign, R::Fatal, F::Count},
+        {ID_SAVE_ASSIGN_NETZ, K::SaveAssign, R::Fatal, F::Count},
+        {ID_TERMINATE, K::Terminate, R::Never, F::Count},
+        {ID_CLOSE_WINDOW, K::Terminate, R::Never, F::Count},
+        {ID_SHOW_PROTOKOLL, K::Switch, R::Never, F::Protokoll},
+        {ID_SHOW_EINGANG, K::Switch, R::Fatal, F::Eingang},
+        {ID_SHOW_AUSGANG, K::Switch, R::Fatal, F::Ausgang},
+        {ID_SHOW_SIGNAL, K::Switch, R::Fatal, F::SignalUebergabe},
+        {ID_SHOW_PARAMETER, K::Switch, R::Fatal, F::Parameter},
+        {ID_SHOW_VARIN, K::Switch, R::Fatal, F::VarIn},
+        // Disabled also for the function types without an output-variable form, which never create one.
+        {ID_SHOW_VAROUT, K::Switch, R::Fatal, F::VarOut},
+        {ID_SHOW_COMPILER, K::Switch, R::Fatal, F::Compiler},
+        {ID_SHOW_EXPORT, K::Switch, R::Fatal, F::Export},
+        {ID_SHOW_IMPORT, K::Switch, R::Fatal, F::Import},
+        {ID_SHOW_FUNCVIEW, K::Switch, R::Fatal, F::FuncView},
+        {ID_SHOW_CANLOGGING, K::Switch, R::Fatal, F::CanLogging},
+        {ID_SHOW_FUNCORDER, K::Switch, R::Fatal, F::FuncOrder},
+        {ID_SHOW_MSGORDER, K::Switch, R::Fatal, F::MeldungOrder},
+        {ID_SHOW_NETZEINGANG, K::Switch, R::Fatal, F::NetzwerkEingang},
+        {ID_SHOW_NETZAUSGANG, K::Switch, R::Fatal, F::NetzwerkAusgang},
+        {ID_APP_ABOUT, K::About, R::Never, F::Count},
+    };
+    return rows;
+}
+
+const CommandRow* FindCommandRow(UINT id)
+{
+    for (const CommandRow& row : CommandRows())
+        if (row.id == id)
+            return &row;
+    return nullptr;
+}
