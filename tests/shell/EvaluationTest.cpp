@@ -162,9 +162,11 @@ protected:
     std::vector<std::string> Run(const std::string& command, const std::string& drawing)
     {
         m_home.WriteFile("VORNA.xml", drawing);
-        ProgramResult result = m_home.RunCommand({{"-cmd", command},
-                                                  {"-engpath", m_home.Path("plant.evl")},
-                                                  {"-xmlpath", m_home.Path("VORNA.xml")}});
+        const std::vector<std::pair<std::string, std::string>> keys = {
+            {"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
+        // A window command stays with its main frame until something closes it.
+        const bool window = command != "open" && command != "onlineschema";
+        ProgramResult result = window ? m_home.RunWindowCommand(keys) : m_home.RunCommand(keys);
         EXPECT_EQ(result.exitCode, 0);
         std::vector<std::string> boxes;
         for (const std::string& box : result.boxes)

@@ -2,6 +2,7 @@
 #include "ProgramRun.h"
 
 #include "platform/Cp1252.h"
+#include "platform/RemoteWindow.h"
 #include "platform/TextFile.h"
 #include "store/CParaDaten.h"
 
@@ -140,6 +141,33 @@ ProgramResult ProgramHome::Run(const std::vector<std::string>& args) const
 ProgramResult ProgramHome::RunCommand(const std::vector<std::pair<std::string, std::string>>& keys) const
 {
     return Run({"-cmdfile", "\"" + WriteCommandFile(keys) + "\""});
+}
+
+ProgramResult ProgramHome::RunWindowCommand(const std::vector<std::pair<std::string, std::string>>& keys,
+                                            const std::function<void()>& atFrame) const
+{
+    pid_t pid = Start({"-cmdfile", "\"" + WriteCommandFile(keys) + "\""});
+    if (pid <= 0)
+        return ProgramResult {};
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    bool shown = false;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (platform::remote::Exists(kFrameTitle)) {
+            shown = true;
+            break;
+        }
+        siginfo_t info {};
+        if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
+            break;  // ended without a frame
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (shown) {
+        if (atFrame)
+            atFrame();
+        else
+            platform::remote::Post(kFrameTitle, WM_CLOSE, 0, 0);
+    }
+    return Finish(pid);
 }
 
 bool WithParameterFile(const ProgramHome& home, const std::string& relative, bool writeBack,

@@ -40,12 +40,20 @@ public:
     // Starts it without waiting; Finish waits and collects the result.
     pid_t Start(const std::vector<std::string>& args) const;
     ProgramResult Finish(pid_t pid) const;
+    // Runs a window command: starts the program, waits until its main frame can be reached by its title, runs
+    // atFrame (by default it closes the frame from outside, as a second instance does) and waits for the end. A run
+    // that ends before its frame shows is collected as it is, without atFrame.
+    ProgramResult RunWindowCommand(const std::vector<std::pair<std::string, std::string>>& keys,
+                                   const std::function<void()>& atFrame = {}) const;
     // The message-box lines written so far by a started program.
     std::vector<std::string> BoxesSoFar() const;
 
 private:
     std::filesystem::path m_dir;
 };
+
+// The main frame's title, by which other processes reach it.
+inline constexpr char kFrameTitle[] = "Vorna - morv9274";
 
 // Opens a parameter file of the home (relative path) as the working copy of a private program directory for use;
 // with writeBack, the working copy is written back over the file afterwards. False when it cannot be read or written.
