@@ -27,6 +27,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateCon
     if (lineEnd >= 0)
         title = title.Left(lineEnd);
     LoadAccelTable(resourceId);
+    m_nMenuId = platform::ResourceRegistry::Instance().Menu(resourceId) ? resourceId : 0;
     return Create(nullptr, title, style, CRect(0, 0, 0, 0), parent, nullptr, 0, context);
 }
 

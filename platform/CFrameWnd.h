@@ -29,13 +29,16 @@ class CFrameWnd : public CWnd {
 public:
     CFrameWnd() = default;
 
-    // Creates the frame with the title of string resource resourceId (its text up to the first "\n") and the
-    // accelerator table of the same id, when there is one.
+    // Creates the frame with the title of string resource resourceId (its text up to the first "\n"), and the menu
+    // and accelerator table of the same id, when there are.
     virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CWnd* parent = nullptr,
                            CCreateContext* context = nullptr);
     BOOL Create(LPCTSTR className, LPCTSTR title, DWORD style = WS_OVERLAPPEDWINDOW,
                 const RECT& rect = CRect(0, 0, 0, 0), CWnd* parent = nullptr, LPCTSTR menuName = nullptr,
                 DWORD exStyle = 0, CCreateContext* context = nullptr);
+
+    // The id of the menu resource the frame shows as its menu bar; 0 for none.
+    UINT GetMenuId() const { return m_nMenuId; }
 
     CView* GetActiveView() const { return m_pViewActive; }
     // Deactivates the old view and, with notify, activates the new one (see CView.h); nothing happens when view is
@@ -78,6 +81,7 @@ protected:
 
     CView* m_pViewActive = nullptr;
     std::vector<ACCEL> m_accelerators;
+    UINT m_nMenuId = 0;
 
     DECLARE_MESSAGE_MAP()
 };

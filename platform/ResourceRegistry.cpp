@@ -31,6 +31,17 @@ const ToolBarResource* ResourceRegistry::ToolBar(UINT id) const
     return it == m_toolBars.end() ? nullptr : &it->second;
 }
 
+void ResourceRegistry::AddMenu(UINT id, std::vector<MenuItem> items)
+{
+    m_menus[id] = std::move(items);
+}
+
+const std::vector<MenuItem>* ResourceRegistry::Menu(UINT id) const
+{
+    auto it = m_menus.find(id);
+    return it == m_menus.end() ? nullptr : &it->second;
+}
+
 void ResourceRegistry::AddAccelerators(UINT id, std::vector<ACCEL> table)
 {
     m_accelerators[id] = std::move(table);

@@ -25,6 +25,13 @@ struct ToolBarResource {
     std::vector<UINT> commands;  // in order; ID_SEPARATOR (0) is a separator
 };
 
+// A frame's menu bar: its items in order. A frame loads the menu of its resource id (CFrameWnd::LoadFrame).
+struct MenuItem {
+    UINT command = 0;
+    CString text;
+    bool disabled = false;
+};
+
 // Pixels row by row from the top left, each 0xAARRGGBB (alpha 0 is transparent).
 struct Image {
     CSize size;
@@ -41,6 +48,9 @@ public:
 
     void AddToolBar(const ToolBarResource& toolBar);
     const ToolBarResource* ToolBar(UINT id) const;
+
+    void AddMenu(UINT id, std::vector<MenuItem> items);
+    const std::vector<MenuItem>* Menu(UINT id) const;
 
     void AddAccelerators(UINT id, std::vector<ACCEL> table);
     const std::vector<ACCEL>* Accelerators(UINT id) const;
@@ -64,6 +74,7 @@ private:
     std::map<UINT, DialogTemplate> m_dialogs;
     std::map<UINT, ToolBarResource> m_toolBars;
     std::map<UINT, std::vector<ACCEL>> m_accelerators;
+    std::map<UINT, std::vector<MenuItem>> m_menus;
     std::map<UINT, CSize> m_bitmaps;
     std::map<UINT, CString> m_strings;
     struct LazyImage {

@@ -13,12 +13,14 @@
 #include "platform/WindowData.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
+#include "resources/ToolBarImages.h"
 #include "shell/CMainFrame.h"
 #include "shell/CMorv9274App.h"
 #include "shell/StartContext.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -196,6 +198,45 @@ TEST_F(MainFrameTest, EachCommandAndKindShowsItsToolbarWithItsGroups)
     }
 }
 
+// The pixels of one button's picture.
+std::vector<std::uint32_t> Picture(const platform::Image& image, int index, CSize button)
+{
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < button.cy; ++y)
+        for (int x = 0; x < button.cx; ++x)
+            pixels.push_back(image.At(index * button.cx + x, y));
+    return pixels;
+}
+
+TEST_F(MainFrameTest, EveryButtonHasAPictureOfItsOwnOnItsToolbar)
+{
+    ASSERT_TRUE(resources::GlyphsAreWellFormed());
+    const platform::ResourceRegistry& registry = platform::ResourceRegistry::Instance();
+    for (UINT id : {130u, 131u, 132u, 139u, 170u, 171u, 200u, 201u, 202u, 203u, 216u, 217u}) {
+        SCOPED_TRACE(id);
+        const platform::ToolBarResource* bar = registry.ToolBar(id);
+        const platform::Image* image = registry.GetImage(id);
+        ASSERT_NE(bar, nullptr);
+        ASSERT_NE(image, nullptr);
+        std::vector<std::vector<std::uint32_t>> seen;
+        int index = 0;
+        for (UINT command : bar->commands) {
+            if (command == ID_SEPARATOR)
+                continue;
+            std::vector<std::uint32_t> picture = Picture(*image, index++, bar->buttonImage);
+            const bool blank = std::all_of(picture.begin(), picture.end(), [](std::uint32_t p) { return p == 0; });
+            EXPECT_EQ(blank, command == ID_TOOLBAR_PLACEHOLDER) << command;
+            if (blank)
+                continue;
+            EXPECT_EQ(std::find(seen.begin(), seen.end(), picture), seen.end()) << command;
+            seen.push_back(picture);
+        }
+    }
+    const platform::Image* icon = registry.GetImage(IDR_MAINFRAME);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->size, CSize(32, 32));
+}
+
 TEST_F(MainFrameTest, TheFrameIsShownNormallyTitledWithItsStatusBar)
 {
     CMainFrame& frame = Start("funcview", "");
@@ -209,6 +250,13 @@ TEST_F(MainFrameTest, TheFrameIsShownNormallyTitledWithItsStatusBar)
     EXPECT_EQ(rect.Size(), CSize(749, 603));
     const CRect screen = platform::ScreenRect();
     EXPECT_EQ(rect.TopLeft(), CPoint(screen.left + (screen.Width() - 749) / 2, screen.top + (screen.Height() - 603) / 2));
+    // An empty menu bar: one disabled item without text.
+    ASSERT_EQ(frame.GetMenuId(), static_cast<UINT>(IDR_MAINFRAME));
+    const std::vector<platform::MenuItem>* menu = platform::ResourceRegistry::Instance().Menu(IDR_MAINFRAME);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->size(), 1u);
+    EXPECT_TRUE(menu->front().disabled);
+    EXPECT_EQ(menu->front().text, "");
     CStatusBar& bar = frame.GetStatusBar();
     ASSERT_EQ(bar.GetCount(), 4);
     EXPECT_EQ(bar.GetPaneText(0), "Pronto");
