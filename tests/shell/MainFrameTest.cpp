@@ -11,6 +11,7 @@
 #include "platform/TextFile.h"
 #include "platform/UserInput.h"
 #include "platform/WindowData.h"
+#include "platform/WindowObserver.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/ToolBarImages.h"
@@ -377,6 +378,54 @@ TEST_F(MainFrameTest, AFatalVerdictLeavesOnlyTheProtocolTerminateAndAbout)
         TearDown();
         SetUp();
     }
+}
+
+// Records what a window backend would be told.
+class RecordingObserver : public platform::WindowObserver {
+public:
+    RecordingObserver() { platform::AddWindowObserver(this); }
+    ~RecordingObserver() override { platform::RemoveWindowObserver(this); }
+    void WindowChanged(HWND hwnd, platform::WindowChange change) override { m_seen.insert({hwnd, change}); }
+    bool Saw(const CWnd& window, platform::WindowChange change) const
+    {
+        return m_seen.count({window.m_hWnd, change}) != 0;
+    }
+    std::set<std::pair<HWND, platform::WindowChange>> m_seen;
+};
+
+TEST_F(MainFrameTest, AWindowBackendIsToldOfEveryChangeOfTheFrame)
+{
+    using platform::WindowChange;
+    RecordingObserver observer;
+    CMainFrame& frame = Start(kTrio);
+    EXPECT_TRUE(observer.Saw(frame, WindowChange::Created));
+    EXPECT_TRUE(observer.Saw(frame, WindowChange::Text));        // the title
+    EXPECT_TRUE(observer.Saw(frame, WindowChange::Visibility));  // shown
+    EXPECT_TRUE(observer.Saw(frame.GetToolBar(), WindowChange::Items));
+    EXPECT_TRUE(observer.Saw(frame.GetStatusBar(), WindowChange::Items));
+
+    observer.m_seen.clear();
+    CView* parameter = m_app->GetForm(FormSlot::Parameter);
+    CView* varIn = m_app->GetForm(FormSlot::VarIn);
+    ASSERT_TRUE(m_driver.PressToolbarButton(frame, ID_SHOW_VARIN));
+    for (CView* form : {parameter, varIn}) {
+        EXPECT_TRUE(observer.Saw(*form, WindowChange::Id));
+        EXPECT_TRUE(observer.Saw(*form, WindowChange::Visibility));
+    }
+    EXPECT_TRUE(observer.Saw(*varIn, WindowChange::Placement));
+
+    observer.m_seen.clear();
+    CToolBar& bar = frame.GetToolBar();
+    ASSERT_TRUE(platform::UserInput::HoverToolbarButton(bar, bar.CommandToIndex(ID_SHOW_PARAMETER)));
+    EXPECT_TRUE(observer.Saw(frame.GetStatusBar(), WindowChange::Text));
+
+    // An enabled state that changes reaches the backend with the idle update.
+    observer.m_seen.clear();
+    frame.UpdateCommandUI();
+    EXPECT_FALSE(observer.Saw(bar, WindowChange::Items));
+    g_nDrawingCheckFlags = kDrawingCheckFatal;
+    frame.UpdateCommandUI();
+    EXPECT_TRUE(observer.Saw(bar, WindowChange::Items));
 }
 
 TEST_F(MainFrameTest, TheOutputVariablesCommandNeedsAnOutputVariableForm)
