@@ -100,7 +100,8 @@ TEST_F(CProtokollTest, ListsEveryEntryWithThePrefixOfItsCode)
         // A number that is none ends the list with what was read.
         {"length not a number", Entry(1, "first") + "       1\r\n  lots\r\nsecond\r\n" + Entry(1, "third"),
          WithResult({"     Errori -first"}, 1, 0)},
-        {"negative length", Entry(3, "first") + "       3\r\n      -8\r\nsecond\r\n", WithResult({"     Avvisi -  first"}, 0, 1)},
+        {"negative length", Entry(3, "first") + "       3\r\n      -8\r\nsecond\r\n",
+         WithResult({"     Avvisi -  first"}, 0, 1)},
         {"length out of range", Entry(5, "first") + "       5\r\n99999999999999999999\r\nsecond\r\n",
          WithResult({"first"}, 0, 0)},
         {"code not a number", Entry(5, "first") + "  errore\r\n       3\r\nabc\r\n", WithResult({"first"}, 0, 0)},

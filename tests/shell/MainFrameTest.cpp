@@ -250,7 +250,8 @@ TEST_F(MainFrameTest, TheFrameIsShownNormallyTitledWithItsStatusBar)
     frame.GetWindowRect(&rect);
     EXPECT_EQ(rect.Size(), CSize(749, 603));
     const CRect screen = platform::ScreenRect();
-    EXPECT_EQ(rect.TopLeft(), CPoint(screen.left + (screen.Width() - 749) / 2, screen.top + (screen.Height() - 603) / 2));
+    EXPECT_EQ(rect.TopLeft(),
+              CPoint(screen.left + (screen.Width() - 749) / 2, screen.top + (screen.Height() - 603) / 2));
     // An empty menu bar: one disabled item without text.
     ASSERT_EQ(frame.GetMenuId(), static_cast<UINT>(IDR_MAINFRAME));
     const std::vector<platform::MenuItem>* menu = platform::ResourceRegistry::Instance().Menu(IDR_MAINFRAME);
@@ -577,8 +578,8 @@ TEST_F(MainFrameTest, TheCloseBoxStoresTheChangedPlacement)
     frame.GetWindowRect(&rect);
     EXPECT_TRUE(platform::UserInput::CloseWindow(frame));
     char expected[128];
-    std::snprintf(expected, sizeof expected, "    1\r\n%5ld\r\n%5ld\r\n  749\r\n  603\r\n", static_cast<long>(rect.left),
-                  static_cast<long>(rect.top));
+    std::snprintf(expected, sizeof expected, "    1\r\n%5ld\r\n%5ld\r\n  749\r\n  603\r\n",
+                  static_cast<long>(rect.left), static_cast<long>(rect.top));
     EXPECT_EQ(Placement(), expected);
     EXPECT_EQ(m_app->m_pMainWnd, nullptr);
     EXPECT_TRUE(platform::QuitRequested());
