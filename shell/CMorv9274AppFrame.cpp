@@ -152,9 +152,15 @@ bool CMorv9274App::IsCommandAvailable(const CommandRow& command) const
 {
     if (command.rule == DisableRule::Fatal && IsFatal())
         return false;
-    if (command.kind == CommandKind::Switch)
-        return GetForm(command.target) != nullptr;
-    return true;
+    // A command whose form or routine does not exist is shown as unavailable rather than doing nothing; in a
+    // complete program every button of a toolbar has both.
+    switch (command.kind) {
+    case CommandKind::Switch: return GetForm(command.target) != nullptr;
+    case CommandKind::Save: return m_pFormRow->save != nullptr;
+    case CommandKind::Assign: return m_pFormRow->assign != nullptr;
+    case CommandKind::SaveAssign: return m_pFormRow->saveAssign != nullptr;
+    default: return true;
+    }
 }
 
 BOOL CMorv9274App::OnCmdMsg(UINT nID, int nCode, void* pExtra, platform::CmdHandlerInfo* handlerInfo)

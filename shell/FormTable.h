@@ -71,7 +71,9 @@ struct CommandRow {
     UINT id;
     CommandKind kind;
     DisableRule rule;
-    FormSlot target;  // the form a switch shows; a switch to a form that does not exist is disabled too
+    // The form a switch shows. A switch to a form that does not exist is disabled too, as is a save, assign or
+    // save-assign command whose row has no routine for it.
+    FormSlot target;
 };
 
 // The protocol form, created first in every window command.

@@ -275,6 +275,8 @@ TEST_F(MainFrameTest, ACommandWhoseFormsAreNotBuiltShowsTheStartViewAndKeepsTheP
     EXPECT_FALSE(m_app->GetForm(FormSlot::Protokoll)->IsWindowVisible());
     EXPECT_EQ(m_app->GetForm(FormSlot::FuncView), nullptr);
     EXPECT_FALSE(m_driver.ToolbarButtonEnabled(frame, ID_SHOW_FUNCVIEW));
+    EXPECT_FALSE(m_driver.ToolbarButtonEnabled(frame, ID_SAVE_AND_CLOSE));
+    EXPECT_TRUE(m_driver.ToolbarButtonEnabled(frame, ID_TERMINATE));
     EXPECT_TRUE(m_driver.PressToolbarButton(frame, ID_SHOW_PROTOKOLL));
     EXPECT_EQ(Shown(frame), m_app->GetForm(FormSlot::Protokoll));
 }
