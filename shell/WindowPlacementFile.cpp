@@ -35,23 +35,20 @@ bool WindowPlacementFile::Read(WindowPlacement& stored) const
     std::FILE* file = std::fopen(m_path.GetString(), "rb");
     if (!file)
         return false;
-    int* fields[] = {&stored.showState, &stored.left, &stored.top, &stored.width, &stored.height};
+    // Nothing is taken from a file that does not hold all five numbers.
     WindowPlacement read;
-    int* targets[] = {&read.showState, &read.left, &read.top, &read.width, &read.height};
     bool ok = true;
-    for (int* target : targets) {
+    for (int* value : {&read.showState, &read.left, &read.top, &read.width, &read.height}) {
         CString line;
-        if (!platform::ReadLine(file, line) || !ParseLine(line, *target)) {
+        if (!platform::ReadLine(file, line) || !ParseLine(line, *value)) {
             ok = false;
             break;
         }
     }
     std::fclose(file);
-    if (!ok)
-        return false;
-    for (size_t i = 0; i < 5; ++i)
-        *fields[i] = *targets[i];
-    return true;
+    if (ok)
+        stored = read;
+    return ok;
 }
 
 bool WindowPlacementFile::IsStorableShowState(int showState)
