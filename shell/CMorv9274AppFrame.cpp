@@ -56,7 +56,7 @@ BOOL CMorv9274App::StartMainFrame(const FormRow& row)
     for (CView*& form : m_forms)
         form = nullptr;
 
-    // The recent-file list of the original platform's profile has no place here; the template is what remains.
+    // No recent-file list is kept: a run only ever opens the command file it was started with.
     auto* docTemplate = new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CMorv9274Doc), RUNTIME_CLASS(CMainFrame),
                                                RUNTIME_CLASS(CMorv9274View));
     AddDocTemplate(docTemplate);
