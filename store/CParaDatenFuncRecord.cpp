@@ -10,8 +10,6 @@ bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordTyp
                                 bool complete, const std::function<void(DrawingReader&, int)>& completion,
                                 const FuncRecordDecoder& decoder)
 {
-    // The reader lives for the whole read, whether or not the record is completed from the drawing.
-    std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
     BYTE entry[record::kEntrySize];
     BYTE stored[record::kSlotSize];
     std::memset(entry, 0xFF, sizeof entry);
@@ -23,8 +21,9 @@ bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordTyp
     if (decoder)
         decoder(stored, fields);
     int id = -1;
+    // Only a completion needs the drawing: loading its exchange files costs a hundred times the read.
     if (complete && completion && GetFuncId(file, slot, id) && id > 0)
-        completion(*drawing, id);
+        WithDrawing([&](DrawingReader& drawing) { completion(drawing, id); });
     return true;
 }
 

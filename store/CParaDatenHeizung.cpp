@@ -4,18 +4,13 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "texts/StandardDesignations.h"
 
 #include <cstring>
 
 using namespace record;
 
 namespace {
-
-constexpr int kHzkrRegType = 1;
-constexpr int kAnfHeizungType = 2;
-constexpr int kAnfWarmwasserType = 3;
-constexpr int kLadepumpeType = 4;
-constexpr int kZirkulationType = 5;
 
 // ---- Stored forms: field, stored byte. Byte 0 and bytes 64..113 of the types with programs are the
 // time-program block. ----
@@ -47,12 +42,13 @@ constexpr FieldCodec kZirkulationFields[] = {
     Flags16(26, 7), Triple(4, 9),   Bytes(18, 11, 8), Byte(16, 19),   Byte(17, 20),
 };
 
-constexpr FuncRecordType kHzkrReg{kHzkrRegType, kHzkrRegFields, offsetof(HzkrRegParam, programs)};
-constexpr FuncRecordType kAnfHeizung{kAnfHeizungType, kAnfHeizungFields};
-constexpr FuncRecordType kAnfWarmwasser{kAnfWarmwasserType, kAnfWarmwasserFields,
+constexpr FuncRecordType kHzkrReg{texts::kTypeHzkrReg, kHzkrRegFields, offsetof(HzkrRegParam, programs)};
+constexpr FuncRecordType kAnfHeizung{texts::kTypeAnfHeizung, kAnfHeizungFields};
+constexpr FuncRecordType kAnfWarmwasser{texts::kTypeAnfWarmwasser, kAnfWarmwasserFields,
                                         offsetof(AnfWarmwasserParam, programs)};
-constexpr FuncRecordType kLadepumpe{kLadepumpeType, kLadepumpeFields};
-constexpr FuncRecordType kZirkulation{kZirkulationType, kZirkulationFields, offsetof(ZirkulationParam, programs)};
+constexpr FuncRecordType kLadepumpe{texts::kTypeLadepumpe, kLadepumpeFields};
+constexpr FuncRecordType kZirkulation{texts::kTypeZirkulation, kZirkulationFields,
+                                      offsetof(ZirkulationParam, programs)};
 
 static_assert(FieldEnd(kHzkrRegFields) == offsetof(HzkrRegParam, programs) && StoredEnd(kHzkrRegFields) == 41);
 static_assert(FieldEnd(kAnfHeizungFields) == sizeof(AnfHeizungParam) && StoredEnd(kAnfHeizungFields) == 17);

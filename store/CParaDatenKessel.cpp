@@ -3,6 +3,7 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "texts/StandardDesignations.h"
 
 #include <bit>
 #include <cstring>
@@ -39,8 +40,8 @@ constexpr FieldCodec kKesselkaskadeFields[] = {
     KesselCodec(2, 0), KesselCodec(2, 1), KesselCodec(2, 2), KesselCodec(2, 3), KesselCodec(2, 4), KesselCodec(2, 5),
 };
 
-constexpr FuncRecordType kMischerReg{19, kMischerRegFields};
-constexpr FuncRecordType kKesselkaskade{23, kKesselkaskadeFields};
+constexpr FuncRecordType kMischerReg{texts::kTypeMischerReg, kMischerRegFields};
+constexpr FuncRecordType kKesselkaskade{texts::kTypeKesselkaskade, kKesselkaskadeFields};
 
 static_assert(FieldEnd(kMischerRegFields) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegFields) <= kSlotSize);
 static_assert(FieldEnd(kKesselkaskadeFields) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeFields) <= 66);

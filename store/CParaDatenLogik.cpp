@@ -4,6 +4,7 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "texts/StandardDesignations.h"
 
 #include <bit>
 #include <cstring>
@@ -69,16 +70,16 @@ constexpr FieldCodec kWartungsfuncFields[] = {
     Byte(7, 0), Byte(8, 1), Byte(9, 2), Flags16(10, 3), Flags6(26, 5), Triple(4, 6), Bytes(32, 64, 5),
 };
 
-constexpr FuncRecordType kAnalogfunc{11, kAnalogfuncFields};
-constexpr FuncRecordType kLogikfunc{10, kLogikfuncFields};
-constexpr FuncRecordType kVergleich{9, kVergleichFields};
-constexpr FuncRecordType kFuncKontrolle{20, kFuncKontrolleFields};
-constexpr FuncRecordType kTimer{14, kTimerFields};
-constexpr FuncRecordType kZaehler{17, kZaehlerFields};
-constexpr FuncRecordType kSchaltuhr{15, kSchaltuhrFields, 34};
-constexpr FuncRecordType kSync{21, kSyncFields};
-constexpr FuncRecordType kProfilfunc{22, kProfilfuncFields};
-constexpr FuncRecordType kWartungsfunc{13, kWartungsfuncFields};
+constexpr FuncRecordType kAnalogfunc{texts::kTypeAnalogfunc, kAnalogfuncFields};
+constexpr FuncRecordType kLogikfunc{texts::kTypeLogikfunc, kLogikfuncFields};
+constexpr FuncRecordType kVergleich{texts::kTypeVergleich, kVergleichFields};
+constexpr FuncRecordType kFuncKontrolle{texts::kTypeFuncKontrolle, kFuncKontrolleFields};
+constexpr FuncRecordType kTimer{texts::kTypeTimer, kTimerFields};
+constexpr FuncRecordType kZaehler{texts::kTypeZaehler, kZaehlerFields};
+constexpr FuncRecordType kSchaltuhr{texts::kTypeSchaltuhr, kSchaltuhrFields, offsetof(SchaltuhrParam, programs)};
+constexpr FuncRecordType kSync{texts::kTypeSync, kSyncFields};
+constexpr FuncRecordType kProfilfunc{texts::kTypeProfilfunc, kProfilfuncFields};
+constexpr FuncRecordType kWartungsfunc{texts::kTypeWartungsfunc, kWartungsfuncFields};
 
 static_assert(FieldEnd(kAnalogfuncFields) <= sizeof(AnalogfuncParam) && StoredEnd(kAnalogfuncFields) <= kSlotSize);
 static_assert(FieldEnd(kLogikfuncFields) <= sizeof(LogikfuncParam) && StoredEnd(kLogikfuncFields) <= kSlotSize);

@@ -4,6 +4,7 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "texts/StandardDesignations.h"
 
 #include <bit>
 #include <cstdint>
@@ -15,13 +16,6 @@ static_assert(std::endian::native == std::endian::little,
               "the PID mode bits are decoded into the lowest byte of their 32-bit word");
 
 namespace {
-
-constexpr int kSolarregelungType = 6;
-constexpr int kSolarvorrangType = 7;
-constexpr int kPidRegelungType = 8;
-constexpr int kWmzType = 12;
-constexpr int kStartfuncType = 16;
-constexpr int kKuehlfuncType = 18;
 
 // ---- Stored forms: field, stored byte ----
 
@@ -52,12 +46,12 @@ constexpr FieldCodec kKuehlfuncFields[] = {
     Flags16(16, 5),  Flags6(32, 7), Triple(4, 8),   Source(9, 10),   Source(11, 12),
 };
 
-constexpr FuncRecordType kSolarregelung{kSolarregelungType, kSolarregelungFields};
-constexpr FuncRecordType kSolarvorrang{kSolarvorrangType, kSolarvorrangFields};
-constexpr FuncRecordType kPidRegelung{kPidRegelungType, kPidRegelungFields};
-constexpr FuncRecordType kWmz{kWmzType, kWmzFields};
-constexpr FuncRecordType kStartfunc{kStartfuncType, kStartfuncFields};
-constexpr FuncRecordType kKuehlfunc{kKuehlfuncType, kKuehlfuncFields};
+constexpr FuncRecordType kSolarregelung{texts::kTypeSolarregelung, kSolarregelungFields};
+constexpr FuncRecordType kSolarvorrang{texts::kTypeSolarvorrang, kSolarvorrangFields};
+constexpr FuncRecordType kPidRegelung{texts::kTypePID_Regelung, kPidRegelungFields};
+constexpr FuncRecordType kWmz{texts::kTypeWMZ, kWmzFields};
+constexpr FuncRecordType kStartfunc{texts::kTypeStartfunc, kStartfuncFields};
+constexpr FuncRecordType kKuehlfunc{texts::kTypeKuehlfunc, kKuehlfuncFields};
 
 static_assert(FieldEnd(kSolarregelungFields) == sizeof(SolarregelungParam) && StoredEnd(kSolarregelungFields) == 18);
 static_assert(FieldEnd(kSolarvorrangFields) == sizeof(SolarvorrangParam) && StoredEnd(kSolarvorrangFields) == 84);
@@ -154,7 +148,7 @@ void KeepSolarControls(CParaDaten& para, BYTE* entry, int count, int stride)
 {
     for (int j = 0; j < count; ++j) {
         BYTE& value = entry[j * stride];
-        if (value != 0 && !para.IsFuncOfType(kSolarregelungType, static_cast<BYTE>(value - 1)))
+        if (value != 0 && !para.IsFuncOfType(texts::kTypeSolarregelung, static_cast<BYTE>(value - 1)))
             value = 0;
     }
 }

@@ -1,6 +1,7 @@
-// What the parameter store asks of the drawing: the record reads construct a reader for the length of every read,
-// whether or not they complete the record from the drawing. The drawing folder implements it; the store knows only
-// this interface, so it never depends on the drawing folder.
+// What the parameter store asks of the drawing: a record read that completes the record from the drawing uses the
+// reader its caller passed in (CParaDaten::UseDrawing), or else opens one for the length of the read; a read that
+// completes nothing never opens one. The drawing folder implements it; the store knows only this interface, so it
+// never depends on the drawing folder.
 //
 // The program installs the real factory at start-up; tests install a fake. Without a factory a reader that knows
 // no drawing is used: it answers every query with nothing, as a reader whose exchange files are missing does.

@@ -10,6 +10,7 @@
 #include "store/AnfWarmwasserParam.h"
 #include "store/CParaDaten.h"
 #include "store/FuncKontrolleParam.h"
+#include "store/FunctionTypes.h"
 #include "store/HzkrRegParam.h"
 #include "store/KesselkaskadeParam.h"
 #include "store/KuehlfuncParam.h"
@@ -29,7 +30,6 @@
 #include "store/WartungsfuncParam.h"
 #include "store/ZaehlerParam.h"
 #include "store/ZirkulationParam.h"
-#include "texts/FuncRecordReader.h"
 #include "texts/StandardDesignations.h"
 
 #include <cstddef>
@@ -190,7 +190,7 @@ bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZei
     // Without a slot there is no record to read the pins from: the object shows that it has no designation.
     std::vector<BYTE> record;
     if (slot != 0)
-        record = texts::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot,
+        record = functypes::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot,
                                                texts::TypeCodeOfKind(object.art.GetString()), false);
     Bezeichnung designation;
     if (record.size() >= sizeof(Bezeichnung)) {

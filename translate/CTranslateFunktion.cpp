@@ -6,8 +6,8 @@
 #include "store/Bezeichnung.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
+#include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
-#include "texts/FuncRecordReader.h"
 #include "texts/FunktionsListe.h"
 
 #include <cstring>
@@ -231,7 +231,7 @@ void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDa
         const BYTE slot = para.FindFuncSlot(work, header.objectId);
         FuncEntry entry;
         if (slot != 0 && para.GetFuncEntry(work, slot, entry) && entry.type == art->typeCode)
-            record = texts::ReadRepairedFuncRecord(para, work, slot, art->typeCode, false);
+            record = functypes::ReadRepairedFuncRecord(para, work, slot, art->typeCode, false);
     }
     const bool hasRecord = !record.empty();
     auto byteAt = [&record](int k) { return ByteAt(record, k); };

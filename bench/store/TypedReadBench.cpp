@@ -1,6 +1,6 @@
 // One typed record read (the heating-circuit controller of slot 1) with the drawing's reader installed, beside the
-// same read with no drawing at all: what a read costs for the drawing it does not complete from, and what completing
-// costs with a reader the caller already holds.
+// same read with no drawing at all: what a read costs for a drawing it does not complete from, what a completing
+// read costs that loads the drawing, and what it costs with a drawing the caller already holds.
 #include "drawing/StoreDrawingReader.h"
 #include "store/CParaDaten.h"
 
@@ -35,7 +35,16 @@ public:
         std::memset(record, 0xFF, sizeof record);
         CParaDaten::GetDefaultHzkrReg(record);
         para.WriteFuncRaw(2, 1, entry, record);
-        para.SetFuncId(2, 1, 1001);
+        // The slot stands for the drawing's first heating-circuit controller, so a completion finds its pins.
+        CZeichnung drawing;
+        int id = 1001;
+        ObjektInfo object;
+        for (int n = 1; drawing.GetObjekt(n, object); ++n)
+            if (object.art == "Heizkreisregler") {
+                id = object.objektId;
+                break;
+            }
+        para.SetFuncId(2, 1, id);
     }
     ~DrawingAndSet()
     {
@@ -96,5 +105,21 @@ void CompletedReadWithDrawingInstalled(benchmark::State& state)
     SetDrawingReaderFactory(nullptr);
 }
 BENCHMARK(CompletedReadWithDrawingInstalled)->Unit(benchmark::kMicrosecond);
+
+// The label refresh's case: the caller holds the loaded drawing and passes it to its handle.
+void CompletedReadWithCallersDrawing(benchmark::State& state)
+{
+    Folder();
+    CZeichnung drawing;
+    drawing::StoreDrawingReader reader(drawing);
+    CParaDaten para;
+    para.UseDrawing(&reader);
+    HzkrRegParam record;
+    for (auto _ : state) {
+        para.GetHzkrReg(2, 1, record, true);
+        benchmark::DoNotOptimize(record);
+    }
+}
+BENCHMARK(CompletedReadWithCallersDrawing)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
