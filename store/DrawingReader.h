@@ -62,7 +62,7 @@ public:
     // flags[n - 1] = 1 for each output n, every other flag 0. The reader that knows no drawing gives all 0.
     virtual void GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16]);
 
-    // How one pin completes a decoded record (fields are decoded byte numbers).
+    // How one pin completes a decoded record (fields are offsets in the decoded record).
     struct PinCompletion {
         enum Kind : BYTE {
             Source,   // kind into field a, number into field b (GetPinQuelle)
@@ -79,8 +79,10 @@ public:
     void Complete(int objectId, std::span<const PinCompletion> pins, BYTE* fields);
 
     // ---- Completion of function and message records: one operation per record kind ----
+    // The function types' operations apply the pins of the type's row in the function-type catalog
+    // (DrawingReaderCompletion.cpp).
 
-    // Solar and energy functions (DrawingReaderSolar.cpp); the participants of a solar priority and the solar
+    // Solar and energy functions; the participants of a solar priority and the solar
     // controls of a start function are not taken from the drawing.
     virtual void GetQuellenSolarregelung(int objectId, SolarregelungParam& record);
     virtual void GetQuellenSolarvorrang(int objectId, SolarvorrangParam& record);
@@ -88,7 +90,7 @@ public:
     virtual void GetQuellenWMZ(int objectId, WMZParam& record);
     virtual void GetQuellenStartfunc(int objectId, StartfuncParam& record);
     virtual void GetQuellenKuehlfunc(int objectId, KuehlfuncParam& record);
-    // Heating functions (DrawingReaderHeizung.cpp). The heating-circuit controller's mixer field becomes the first
+    // Heating functions. The heating-circuit controller's mixer field becomes the first
     // of the mixer output pairs 3, 8, 10, 12 that its mixer pin drives, 0 when none.
     virtual void GetQuellenHzkrReg(int objectId, HzkrRegParam& record);
     virtual void GetQuellenAnfHeizung(int objectId, AnfHeizungParam& record);
@@ -96,11 +98,11 @@ public:
     virtual void GetQuellenLadepumpe(int objectId, LadepumpeParam& record);
     virtual void GetQuellenZirkulation(int objectId, ZirkulationParam& record);
 
-    // Mixer control and boiler cascade (DrawingReaderKessel.cpp); the participants of a cascade are not taken from
+    // Mixer control and boiler cascade; the participants of a cascade are not taken from
     // the drawing.
     virtual void GetQuellenMischerReg(int objectId, MischerRegParam& record);
     virtual void GetQuellenKesselkaskade(int objectId, KesselkaskadeParam& record);
-    // Logic, time and monitoring functions (DrawingReaderLogik.cpp). The logic function's number of inputs in use
+    // Logic, time and monitoring functions. The logic function's number of inputs in use
     // then becomes its highest input with a source (1 when none has one).
     virtual void GetQuellenAnalogfunc(int objectId, AnalogfuncParam& record);
     virtual void GetQuellenLogikfunc(int objectId, LogikfuncParam& record);

@@ -2,13 +2,14 @@
 // so that no caller keeps a table or a switch of its own over the type codes.
 //
 // A row gives the type code, the names (kind name, standard designations, output variables and overview labels of
-// the text tables), the size of the decoded record, type-erased access to the record (read, write, defaults of a new
+// the text tables), the size of the decoded record, the pins that complete it from the drawing, type-erased access to the record (read, write, defaults of a new
 // slot, repair), the three form templates, the memory the function takes in the controller and the fields by which
 // it drives output 16 (the controller requirements). Record fields are addressed by offsetof, never by a position
 // written out.
 #pragma once
 
 #include "platform/Types.h"
+#include "store/DrawingReader.h"
 #include "texts/StandardDesignations.h"
 
 #include <cstddef>
@@ -53,6 +54,9 @@ struct FunctionType {
     Code code;
     const texts::FunctionTypeInfo& names;  // kind name, standard designations, output variables, overview labels
     size_t recordSize;                     // bytes of the decoded record
+    // The pins that complete the decoded record from the drawing, in the order they are applied: pin number of the
+    // object (from 1, in the order of the kind's pin list) and the record fields it fills, by offsetof.
+    std::span<const DrawingReader::PinCompletion> pins;
     // Reads the slot's decoded record into fields (recordSize bytes); with complete, the drawing's pins first
     // complete it as the named read does. False, fields untouched, when the slot cannot be read.
     bool (*read)(CParaDaten& para, int file, BYTE slot, BYTE* fields, bool complete);
