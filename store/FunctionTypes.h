@@ -2,10 +2,13 @@
 // so that no caller keeps a table or a switch of its own over the type codes.
 //
 // A row gives the type code, the names (kind name, standard designations, output variables and overview labels of
-// the text tables), the size of the decoded record, the pins that complete it from the drawing, type-erased access to the record (read, write, defaults of a new
-// slot, repair), the three form templates, the memory the function takes in the controller and the fields by which
-// it drives output 16 (the controller requirements). Record fields are addressed by offsetof, never by a position
-// written out.
+// the text tables), the size of the decoded record, the pins that complete it from the drawing, type-erased access
+// to the record (read, write, defaults of a new slot, repair), the three form templates, the memory the function
+// takes in the controller and the fields by which it drives output 16 (the controller requirements). Record fields
+// are addressed by offsetof, never by a position written out.
+//
+// The names of the pins are the drawing's (drawing/ObjectKinds); the repairs are the store's (CParaCheck), which
+// the rows only reference.
 #pragma once
 
 #include "platform/Types.h"
