@@ -6,6 +6,7 @@
 #include "store/CParaCheck.h"
 #include "store/FunctionTypes.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <set>
@@ -40,6 +41,33 @@ TEST(FunctionTypesTest, EveryKindNameIsAFunctionKindOfTheDrawingWithThatCode)
     }
 }
 
+// Every pin that completes a record is a pin of the drawing's kind, at most once, and every field it fills lies
+// inside the decoded record.
+TEST(FunctionTypesTest, EveryPinIsAPinOfTheKindAndFillsFieldsInsideTheRecord)
+{
+    using Pin = DrawingReader::PinCompletion;
+    for (const FunctionType& type : functypes::AllFunctionTypes()) {
+        const drawing::KindInfo* kind = drawing::FindKind(type.names.kind);
+        ASSERT_NE(kind, nullptr) << type.names.kind;
+        EXPECT_FALSE(type.pins.empty()) << type.names.kind;
+        std::set<int> seen;
+        for (const Pin& pin : type.pins) {
+            const std::string where = std::string(type.names.kind) + ", pin " + std::to_string(pin.pin);
+            EXPECT_GE(pin.pin, 1) << where;
+            EXPECT_LE(pin.pin, kind->pins.size()) << where;
+            EXPECT_TRUE(seen.insert(pin.pin).second) << where << " completes twice";
+            size_t last = pin.a;
+            switch (pin.kind) {
+            case Pin::Source: last = std::max<size_t>(pin.a, pin.b); EXPECT_GT(pin.b, pin.a) << where; break;
+            case Pin::Flags16: last = pin.a + 15u; break;
+            case Pin::Flags6: last = pin.a + 5u; break;
+            case Pin::Mixer: break;
+            }
+            EXPECT_LT(last, type.recordSize) << where;
+        }
+    }
+}
+
 // Ids are distinct across all forms; only the heat meter and the counter lack an output-variable form.
 TEST(FunctionTypesTest, FormTemplatesAreDistinctAndOnlyTwoTypesLackAnOutputForm)
 {
@@ -60,21 +88,26 @@ TEST(FunctionTypesTest, FormTemplatesAreDistinctAndOnlyTwoTypesLackAnOutputForm)
     EXPECT_EQ(withoutOutputs, (std::set<std::string>{"W\xE4rmemengenz\xE4hler", "Z\xE4hler"}));
 }
 
-// Every field the memory need or the requirement reads lies inside the record; a Programs share names the two
-// program counts, a flag of output 16 is a flag (the defaults give 0 or 1).
+// Every field the memory need or the requirement reads lies inside the record, and a share per entry counts
+// something.
 TEST(FunctionTypesTest, EveryFieldTheRowsNameLiesInsideTheRecord)
 {
     for (const FunctionType& type : functypes::AllFunctionTypes()) {
         const auto& m = type.memory;
-        if (m.share != functypes::MemoryShare::None)
+        if (m.share != functypes::MemoryShare::None) {
             EXPECT_LT(m.countField, type.recordSize) << type.names.kind;
-        if (m.share == functypes::MemoryShare::Programs || m.share == functypes::MemoryShare::Cascade)
+        }
+        if (m.share == functypes::MemoryShare::Programs || m.share == functypes::MemoryShare::Cascade) {
             EXPECT_LT(m.windowsField, type.recordSize) << type.names.kind;
-        if (m.share == functypes::MemoryShare::PerEntry)
+        }
+        if (m.share == functypes::MemoryShare::PerEntry) {
             EXPECT_GT(m.factor, 0) << type.names.kind;
-        for (int field : type.output16Fields)
-            if (field != functypes::kNoField)
+        }
+        for (int field : type.output16Fields) {
+            if (field != functypes::kNoField) {
                 EXPECT_LT(static_cast<size_t>(field), type.recordSize) << type.names.kind;
+            }
+        }
     }
 }
 
