@@ -197,14 +197,6 @@ ZirkulationParam DefaultZirkulation()
     return r;
 }
 
-// The default slot record is what a write of the default record stores into a new slot.
-template <class Record>
-void StoreDefault(const FuncRecordType& type, const Record& r, BYTE* slot)
-{
-    BYTE entry[kEntrySize];
-    EncodeFuncRecord(type, Fields(r), entry, slot);
-}
-
 }  // namespace
 
 bool CParaDaten::GetHzkrReg(int file, BYTE slot, HzkrRegParam& record, bool complete)
@@ -266,26 +258,26 @@ bool CParaDaten::SetZirkulation(int file, BYTE slot, ZirkulationParam record)
 void CParaDaten::GetDefaultHzkrReg(BYTE* record)
 {
     const HzkrRegParam r = DefaultHzkrReg();
-    StoreDefault(kHzkrReg, r, record);
+    EncodeDefault(kHzkrReg, r, record);
     EncodeModus(Fields(r), record);
 }
 
 void CParaDaten::GetDefaultAnfHeizung(BYTE* record)
 {
-    StoreDefault(kAnfHeizung, DefaultAnfHeizung(), record);
+    EncodeDefault(kAnfHeizung, DefaultAnfHeizung(), record);
 }
 
 void CParaDaten::GetDefaultAnfWarmwasser(BYTE* record)
 {
-    StoreDefault(kAnfWarmwasser, DefaultAnfWarmwasser(), record);
+    EncodeDefault(kAnfWarmwasser, DefaultAnfWarmwasser(), record);
 }
 
 void CParaDaten::GetDefaultLadepumpe(BYTE* record)
 {
-    StoreDefault(kLadepumpe, DefaultLadepumpe(), record);
+    EncodeDefault(kLadepumpe, DefaultLadepumpe(), record);
 }
 
 void CParaDaten::GetDefaultZirkulation(BYTE* record)
 {
-    StoreDefault(kZirkulation, DefaultZirkulation(), record);
+    EncodeDefault(kZirkulation, DefaultZirkulation(), record);
 }

@@ -243,14 +243,6 @@ KuehlfuncParam DefaultKuehlfunc()
     return r;
 }
 
-// The default slot record is what a write of the default record stores into a new slot.
-template <class Record>
-void StoreDefault(const FuncRecordType& type, const Record& r, BYTE* slot)
-{
-    BYTE entry[kEntrySize];
-    EncodeFuncRecord(type, Fields(r), entry, slot);
-}
-
 }  // namespace
 
 BYTE CParaDaten::Parity(DWORD value, int n)
@@ -346,32 +338,32 @@ bool CParaDaten::SetKuehlfunc(int file, BYTE slot, KuehlfuncParam record)
 
 void CParaDaten::GetDefaultSolarregelung(BYTE* record)
 {
-    StoreDefault(kSolarregelung, DefaultSolarregelung(), record);
+    EncodeDefault(kSolarregelung, DefaultSolarregelung(), record);
 }
 
 void CParaDaten::GetDefaultSolarvorrang(BYTE* record)
 {
-    StoreDefault(kSolarvorrang, DefaultSolarvorrang(), record);
+    EncodeDefault(kSolarvorrang, DefaultSolarvorrang(), record);
 }
 
 void CParaDaten::GetDefaultPidRegelung(BYTE* record)
 {
-    StoreDefault(kPidRegelung, DefaultPidRegelung(), record);
+    EncodeDefault(kPidRegelung, DefaultPidRegelung(), record);
 }
 
 void CParaDaten::GetDefaultWmz(BYTE* record)
 {
     const WMZParam r = DefaultWmz();
-    StoreDefault(kWmz, r, record);
+    EncodeDefault(kWmz, r, record);
     EncodeWmz(r, record);
 }
 
 void CParaDaten::GetDefaultStartfunc(BYTE* record)
 {
-    StoreDefault(kStartfunc, DefaultStartfunc(), record);
+    EncodeDefault(kStartfunc, DefaultStartfunc(), record);
 }
 
 void CParaDaten::GetDefaultKuehlfunc(BYTE* record)
 {
-    StoreDefault(kKuehlfunc, DefaultKuehlfunc(), record);
+    EncodeDefault(kKuehlfunc, DefaultKuehlfunc(), record);
 }
