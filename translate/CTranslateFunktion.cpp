@@ -1,6 +1,7 @@
 // Translation of the function objects: one table row per function kind, one routine for all of them.
 #include "translate/CTranslate.h"
 
+#include "drawing/ObjectKinds.h"
 #include "resources/UiTexts.h"
 #include "shell/CSCCmd.h"
 #include "store/Bezeichnung.h"
@@ -9,6 +10,7 @@
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
 #include "texts/FunktionsListe.h"
+#include "texts/StandardDesignations.h"
 
 #include <cstddef>
 #include <cstring>
@@ -30,19 +32,20 @@ enum class Art : BYTE {
     kParticipant,    // the name of participant k
 };
 
+// Text i of a kind belongs to the text object named by entry 5 + i of the kind's translation list in the drawing's
+// kind table (drawing/ObjectKinds), the pin's name for the pin kinds.
 struct Text {
-    const char* object;  // the text object's name in the drawing library (the pin's name for the pin kinds)
     Art art;
     int arg = 0;                 // byte k, or the participant's index
     const char* label = nullptr;  // kLabel only
 };
 
-Text Pin(const char* pin) { return {pin, Art::kPin}; }
-Text Suffix(const char* pin, int byte) { return {pin, Art::kPinSuffix, byte}; }
-Text ThirdStage(const char* pin, int byte) { return {pin, Art::kPinThirdStage, byte}; }
-Text Inv(const char* pin, int byte) { return {pin, Art::kPinInverted, byte}; }
-Text Label(const char* object, const char* text) { return {object, Art::kLabel, 0, text}; }
-Text Participant(const char* object, int index) { return {object, Art::kParticipant, index}; }
+Text Pin() { return {Art::kPin}; }
+Text Suffix(int byte) { return {Art::kPinSuffix, byte}; }
+Text ThirdStage(int byte) { return {Art::kPinThirdStage, byte}; }
+Text Inv(int byte) { return {Art::kPinInverted, byte}; }
+Text Label(const char* text) { return {Art::kLabel, 0, text}; }
+Text Participant(int index) { return {Art::kParticipant, index}; }
 
 using Liste = CTexte::TeilnehmerListe;
 
@@ -55,7 +58,6 @@ struct Teilnehmer {
 };
 
 struct FunktionsArt {
-    const char* kind;
     int typeCode;
     const char* title;  // the symbol's title, framed by two blanks on each side
     std::vector<Text> texts;  // texts 6 onwards, in the order of their ids in "Translate.tmp"
@@ -69,130 +71,75 @@ const std::vector<FunktionsArt>& Arten()
     static const char* const M = T::kMarkMixer;
     static const char* const P = T::kParticipantsLabel;
     static const std::vector<FunktionsArt> arten = {
-        {"Analogfunktion", texts::kTypeAnalogfunc, T::kTitleAnalogfunc,
-         {Suffix("Freigabe Funktion", F(AnalogfuncParam, release)), Pin("Ergebnis bei Freigabe AUS"),
-          Pin("Eingangsvariable 1"), Pin("Eingangsvariable 2"), Pin("Eingangsvariable 3"), Pin("Eingangsvariable 4"),
-          Pin("Eingangsvariable 5"), Pin("Eingangsvariable 6"), Pin("Ergebnis"), Label("ErgebnisAusgType", R)}},
-        {"Anforderung Heizung", texts::kTypeAnfHeizung, T::kTitleAnfHeizung,
-         {Suffix("Freigabe Funktion", F(AnfHeizungParam, release)), Pin("Anforderungstemperatur"),
-          Pin("Abschalttemperatur"), Pin("Sollwert Anforderung"), Pin("Sollwert Abschaltung"), Pin("Anforderung"),
-          Label("AnforderungAusgType", S)}},
-        {"Anforderung Warmwasser", texts::kTypeAnfWarmwasser, T::kTitleAnfWarmwasser,
-         {Suffix("Freigabe Funktion", F(AnfWarmwasserParam, release)), Pin("Warmwassertemperatur"),
-          Pin("Solltemperatur"), Inv("Externer Schalter", F(AnfWarmwasserParam, externalSwitch)),
-          Pin("effektive Solltemperatur"), Pin("akt Solltemperatur"), Pin("Anforderung"),
-          Label("AnforderungAusgType", S), Pin("Brennerleistung"), Label("BrennerleistungAusgType", R)}},
-        {"Funktionskontrolle", texts::kTypeFuncKontrolle, T::kTitleFuncKontrolle,
-         {Pin("Kontrollwert a"), Pin("Kontrollwert b"),
-          Suffix("Freigabe Diff-Kontrolle", F(FuncKontrolleParam, differenceRelease)), Pin("Fehler Wert"),
-          Label("Fehler Wert AusgType", S), Pin("Fehler Differenz"), Label("Fehler Differenz AusgType", S)}},
-        {"Heizkreisregler", texts::kTypeHzkrReg, T::kTitleHzkrReg,
-         {Suffix("Freigabe Funktion", F(HzkrRegParam, release)), Suffix("Freigabe Pumpe", F(HzkrRegParam, pumpRelease)),
-          Suffix("Freigabe Mischer", F(HzkrRegParam, mixerRelease)), Pin("Raumtemperatur"), Pin("Vorlauftemperatur"),
-          Pin("Aussentemperatur"), Inv("Externer Schalter", F(HzkrRegParam, externalSwitch)),
-          Pin("Vorlaufsolltemperatur"), Pin("eff. Raumsolltemperatur"), Pin("Wartungsbetrieb"),
-          Pin("Frostschutzbetrieb"), Pin("Heizkreispumpe"), Label("HeizkreispumpeAusgType", S), Pin("Mischer"),
-          Label("MischerAusgType", M)}},
-        {"Kesselkaskade", texts::kTypeKesselkaskade, T::kTitleKesselkaskade,
-         {Suffix("Freigabe Funktion", F(KesselkaskadeParam, release)),
-          Suffix("Freigabe ab 2ter Kesselstufe", F(KesselkaskadeParam, release2)),
-          ThirdStage("Freigabe ab 3ter Kesselstufe", F(KesselkaskadeParam, release3)), Pin("Vorlauftemperatur"),
-          Pin("Energiekennzahl"), Label("beteiligte Funktionen Txt", P), Participant("beteiligte Funktion 1", 0),
-          Participant("beteiligte Funktion 2", 1), Participant("beteiligte Funktion 3", 2),
-          Participant("beteiligte Funktion 4", 3), Participant("beteiligte Funktion 5", 4),
-          Participant("beteiligte Funktion 6", 5), Pin("Sollwert"), Pin("Status Kessel 1"), Pin("Status Kessel 2"),
-          Pin("Status Kessel 3"), Label("Kessel A Txt", T::kBoilerA), Pin("Betriebsstd Kessel A"),
-          Pin("Anforderung Kessel A"), Label("Anf Kessel A AusgType", S), Label("Kessel B Txt", T::kBoilerB),
-          Pin("Betriebsstd Kessel B"), Pin("Anforderung Kessel B"), Label("Anf Kessel B AusgType", S),
-          Label("Kessel C Txt", T::kBoilerC), Pin("Betriebsstd Kessel C"), Pin("Anforderung Kessel C"),
-          Label("Anf Kessel C AusgType", S)},
+        {texts::kTypeAnalogfunc, T::kTitleAnalogfunc,
+         {Suffix(F(AnalogfuncParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(R)}},
+        {texts::kTypeAnfHeizung, T::kTitleAnfHeizung,
+         {Suffix(F(AnfHeizungParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeAnfWarmwasser, T::kTitleAnfWarmwasser,
+         {Suffix(F(AnfWarmwasserParam, release)), Pin(), Pin(), Inv(F(AnfWarmwasserParam, externalSwitch)), Pin(),
+          Pin(), Pin(), Label(S), Pin(), Label(R)}},
+        {texts::kTypeFuncKontrolle, T::kTitleFuncKontrolle,
+         {Pin(), Pin(), Suffix(F(FuncKontrolleParam, differenceRelease)), Pin(), Label(S), Pin(), Label(S)}},
+        {texts::kTypeHzkrReg, T::kTitleHzkrReg,
+         {Suffix(F(HzkrRegParam, release)), Suffix(F(HzkrRegParam, pumpRelease)), Suffix(F(HzkrRegParam, mixerRelease)),
+          Pin(), Pin(), Pin(), Inv(F(HzkrRegParam, externalSwitch)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S), Pin(),
+          Label(M)}},
+        {texts::kTypeKesselkaskade, T::kTitleKesselkaskade,
+         {Suffix(F(KesselkaskadeParam, release)), Suffix(F(KesselkaskadeParam, release2)),
+          ThirdStage(F(KesselkaskadeParam, release3)), Pin(), Pin(), Label(P), Participant(0), Participant(1),
+          Participant(2), Participant(3), Participant(4), Participant(5), Pin(), Pin(), Pin(), Pin(),
+          Label(T::kBoilerA), Pin(), Pin(), Label(S), Label(T::kBoilerB), Pin(), Pin(), Label(S), Label(T::kBoilerC),
+          Pin(), Pin(), Label(S)},
          {Liste::Anforderungen, 6, F(KesselkaskadeParam, participantCount), F(KesselkaskadeParam, participants), 1}},
-        {"Kühlfunktion", texts::kTypeKuehlfunc, T::kTitleKuehlfunc,
-         {Suffix("Freigabe Funktion", F(KuehlfuncParam, release)), Pin("Referenztemperatur"),
-          Pin("Referenztemperatur max"), Pin("Stellgrösse"), Label("StellgrösseAusgType", R), Pin("Status Kühlung"),
-          Label("Status Kühlung AusgType", S)}},
-        {"Ladepumpe", texts::kTypeLadepumpe, T::kTitleLadepumpe,
-         {Suffix("Freigabe Funktion", F(LadepumpeParam, release)), Pin("Zubringertemperatur"),
-          Pin("Referenztemperatur"), Pin("Mindesttemp Zubringer"), Pin("Maximaltemp Referenz"), Pin("Ladepumpe"),
-          Label("LadepumpeAusgType", S)}},
-        {"Logikfunktion", texts::kTypeLogikfunc, T::kTitleLogikfunc,
-         {Suffix("Freigabe Funktion", F(LogikfuncParam, release)),
-          Inv("Eingangsvariable 1", F(LogikfuncParam, inputs[0])),
-          Inv("Eingangsvariable 2", F(LogikfuncParam, inputs[1])),
-          Inv("Eingangsvariable 3", F(LogikfuncParam, inputs[2])),
-          Inv("Eingangsvariable 4", F(LogikfuncParam, inputs[3])),
-          Inv("Eingangsvariable 5", F(LogikfuncParam, inputs[4])),
-          Inv("Eingangsvariable 6", F(LogikfuncParam, inputs[5])), Pin("Ergebnis"), Label("ErgebnisAusgType", S),
-          Pin("Ergebnis invers"), Label("Ergebnis invers AusgType", S)}},
-        {"Mischerregelfunktion", texts::kTypeMischerReg, T::kTitleMischerReg,
-         {Suffix("Freigabe Funktion", F(MischerRegParam, release)), Pin("Regeltemperatur"), Pin("Sollwert"),
-          Pin("Regelsolltemperatur"), Pin("Mischer"), Label("MischerAusgType", M)}},
-        {"PID-Regelung", texts::kTypePID_Regelung, T::kTitlePID_Regelung,
-         {Suffix("Freigabe Funktion", F(PID_RegelungParam, release)), Pin("Temp Absolutwertreg"),
-          Pin("Sollwert Absolutwertreg"), Pin("Temp(+) Differenzreg"), Pin("Temp(-) Differenzreg"),
-          Label("EreignisregelungTxt", T::kEventControl), Pin("Aktivierungstemperatur"), Pin("Aktivierungsschwelle"),
-          Pin("Regeltemperatur"), Pin("Sollwert"), Pin("Stellgrösse"), Label("StellgrösseAusgType", R)}},
-        {"Profilfunktion", texts::kTypeProfilfunc, T::kTitleProfilfunc,
-         {Suffix("Freigabe Funktion", F(ProfilfuncParam, release)), Pin("Sollwert bei Freigabe AUS"),
-          Inv("Start Profil", F(ProfilfuncParam, start)), Inv("Stop Profil", F(ProfilfuncParam, stop)),
-          Inv("Reset Profil", F(ProfilfuncParam, reset)), Inv("Takt Profil", F(ProfilfuncParam, clock)),
-          Pin("Sollwert"), Pin("aktuelle Stufe"), Pin("Status Profil"), Label("Status Profil AusgType", S)}},
-        {"Schaltuhr", texts::kTypeSchaltuhr, T::kTitleSchaltuhr,
-         {Suffix("Freigabe Funktion", F(SchaltuhrParam, release)), Inv("Blockadeeingang", F(SchaltuhrParam, blocking)),
-          Pin("Sollwert"), Pin("Status Zeitbedingung"), Label("Status Zeitbed AusgType", S)}},
-        {"Solarregelung", texts::kTypeSolarregelung, T::kTitleSolarregelung,
-         {Suffix("Freigabe Funktion", F(SolarregelungParam, release)), Pin("Kollektortemperatur"),
-          Pin("Referenztemperatur"), Pin("Begrenzungstemperatur"), Pin("Max_Begrenzung"), Pin("Solarkreis EIN"),
-          Label("Solarkreis EIN AusgType", S)}},
-        {"Solarvorrang", texts::kTypeSolarvorrang, T::kTitleSolarvorrang,
-         {Suffix("Freigabe Funktion", F(SolarvorrangParam, release)), Pin("Solarstrahlung"),
-          Label("beteiligte Funktionen Txt", P), Participant("beteiligte Funktion 1", 0),
-          Participant("beteiligte Funktion 2", 1), Participant("beteiligte Funktion 3", 2),
-          Participant("beteiligte Funktion 4", 3), Participant("beteiligte Funktion 5", 4),
-          Participant("beteiligte Funktion 6", 5), Participant("beteiligte Funktion 7", 6),
-          Participant("beteiligte Funktion 8", 7), Participant("beteiligte Funktion 9", 8),
-          Participant("beteiligte Funktion 10", 9), Pin("Spülvorgang"), Label("SpülvorgangAusgType", S)},
+        {texts::kTypeKuehlfunc, T::kTitleKuehlfunc,
+         {Suffix(F(KuehlfuncParam, release)), Pin(), Pin(), Pin(), Label(R), Pin(), Label(S)}},
+        {texts::kTypeLadepumpe, T::kTitleLadepumpe,
+         {Suffix(F(LadepumpeParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeLogikfunc, T::kTitleLogikfunc,
+         {Suffix(F(LogikfuncParam, release)), Inv(F(LogikfuncParam, inputs[0])), Inv(F(LogikfuncParam, inputs[1])),
+          Inv(F(LogikfuncParam, inputs[2])), Inv(F(LogikfuncParam, inputs[3])), Inv(F(LogikfuncParam, inputs[4])),
+          Inv(F(LogikfuncParam, inputs[5])), Pin(), Label(S), Pin(), Label(S)}},
+        {texts::kTypeMischerReg, T::kTitleMischerReg,
+         {Suffix(F(MischerRegParam, release)), Pin(), Pin(), Pin(), Pin(), Label(M)}},
+        {texts::kTypePID_Regelung, T::kTitlePID_Regelung,
+         {Suffix(F(PID_RegelungParam, release)), Pin(), Pin(), Pin(), Pin(), Label(T::kEventControl), Pin(), Pin(),
+          Pin(), Pin(), Pin(), Label(R)}},
+        {texts::kTypeProfilfunc, T::kTitleProfilfunc,
+         {Suffix(F(ProfilfuncParam, release)), Pin(), Inv(F(ProfilfuncParam, start)), Inv(F(ProfilfuncParam, stop)),
+          Inv(F(ProfilfuncParam, reset)), Inv(F(ProfilfuncParam, clock)), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeSchaltuhr, T::kTitleSchaltuhr,
+         {Suffix(F(SchaltuhrParam, release)), Inv(F(SchaltuhrParam, blocking)), Pin(), Pin(), Label(S)}},
+        {texts::kTypeSolarregelung, T::kTitleSolarregelung,
+         {Suffix(F(SolarregelungParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeSolarvorrang, T::kTitleSolarvorrang,
+         {Suffix(F(SolarvorrangParam, release)), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
+          Participant(3), Participant(4), Participant(5), Participant(6), Participant(7), Participant(8),
+          Participant(9), Pin(), Label(S)},
          {Liste::Solar, 10, F(SolarvorrangParam, participantCount), F(SolarvorrangParam, participants),
           sizeof(SolarvorrangTeilnehmer)}},
-        {"Startfunktion", texts::kTypeStartfunc, T::kTitleStartfunc,
-         {Suffix("Freigabe Funktion", F(StartfuncParam, release)), Pin("Solarstrahlung"), Pin("Bezugstemperatur"),
-          Label("beteiligte Funktionen Txt", P), Participant("beteiligte Funktion 1", 0),
-          Participant("beteiligte Funktion 2", 1), Participant("beteiligte Funktion 3", 2),
-          Participant("beteiligte Funktion 4", 3), Participant("beteiligte Funktion 5", 4),
-          Participant("beteiligte Funktion 6", 5), Participant("beteiligte Funktion 7", 6),
-          Participant("beteiligte Funktion 8", 7), Participant("beteiligte Funktion 9", 8),
-          Participant("beteiligte Funktion 10", 9), Pin("Spülvorgang"), Label("SpülvorgangAusgType", S)},
+        {texts::kTypeStartfunc, T::kTitleStartfunc,
+         {Suffix(F(StartfuncParam, release)), Pin(), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
+          Participant(3), Participant(4), Participant(5), Participant(6), Participant(7), Participant(8),
+          Participant(9), Pin(), Label(S)},
          {Liste::Solar2, 10, F(StartfuncParam, solarCount), F(StartfuncParam, solarControls), 1}},
-        {"Synchronisation", texts::kTypeSync, T::kTitleSync,
-         {Suffix("Freigabe Funktion", F(SyncParam, release)), Pin("Sommerzeit"), Pin("Reglerstart"), Pin("Status Sync"),
-          Label("Status Sync AusgType", S)}},
-        {"Timerfunktion", texts::kTypeTimer, T::kTitleTimer,
-         {Suffix("Freigabe Funktion", F(TimerParam, release)), Suffix("Triggereingang", F(TimerParam, trigger)),
-          Pin("Tastverhältnis"), Pin("Timerausgang"), Label("TimerausgangAusgType", S), Pin("Timerausgang invers"),
-          Label("Timerausgang inv AusgType", S)}},
-        {"Vergleich", texts::kTypeVergleich, T::kTitleVergleich,
-         {Suffix("Freigabe Funktion", F(VergleichParam, release)), Pin("Wert a"), Pin("Wert b"), Pin("Ergebnis"),
-          Label("ErgebnisAusgType", S), Pin("Ergebnis invers"), Label("Ergebnis invers AusgType", S)}},
-        {"Wärmemengenzähler", texts::kTypeWMZ, T::kTitleWMZ,
-         {Suffix("Freigabe Funktion", F(WMZParam, release)), Pin("Vorlauftemperatur"), Pin("Rücklauftemperatur"),
-          Pin("Volumenstrom"), Inv("Zählerrücksetzung", F(WMZParam, reset)), Pin("Leistung"), Pin("MWh"), Pin("kWh")}},
-        {"Wartungsfunktion", texts::kTypeWartungsfunc, T::kTitleWartungsfunc,
-         {Inv("Freigabe Funktion", F(WartungsfuncParam, externalSwitch)), Label("beteiligte Funktionen Txt", P),
-          Participant("beteiligte Funktion 1", 0), Participant("beteiligte Funktion 2", 1),
-          Participant("beteiligte Funktion 3", 2), Participant("beteiligte Funktion 4", 3),
-          Participant("beteiligte Funktion 5", 4), Pin("Brenneranforderung"), Label("BrenneranforderungAusgType", S),
-          Pin("Brennerleistung"), Label("BrennerleistungAusgType", R)},
+        {texts::kTypeSync, T::kTitleSync,
+         {Suffix(F(SyncParam, release)), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeTimer, T::kTitleTimer,
+         {Suffix(F(TimerParam, release)), Suffix(F(TimerParam, trigger)), Pin(), Pin(), Label(S), Pin(), Label(S)}},
+        {texts::kTypeVergleich, T::kTitleVergleich,
+         {Suffix(F(VergleichParam, release)), Pin(), Pin(), Pin(), Label(S), Pin(), Label(S)}},
+        {texts::kTypeWMZ, T::kTitleWMZ,
+         {Suffix(F(WMZParam, release)), Pin(), Pin(), Pin(), Inv(F(WMZParam, reset)), Pin(), Pin(), Pin()}},
+        {texts::kTypeWartungsfunc, T::kTitleWartungsfunc,
+         {Inv(F(WartungsfuncParam, externalSwitch)), Label(P), Participant(0), Participant(1), Participant(2),
+          Participant(3), Participant(4), Pin(), Label(S), Pin(), Label(R)},
          {Liste::Heizkreise, 5, F(WartungsfuncParam, circuitCount), F(WartungsfuncParam, circuits), 1}},
-        {"Zähler", texts::kTypeZaehler, T::kTitleZaehler,
-         {Suffix("Freigabe Funktion", F(ZaehlerParam, release)), Inv("Eingang 1", F(ZaehlerParam, inputs[0])),
-          Inv("Eingang 2", F(ZaehlerParam, inputs[1])), Inv("Eingang 3", F(ZaehlerParam, inputs[2])),
-          Inv("Eingang 4", F(ZaehlerParam, inputs[3])), Inv("Eingang 5", F(ZaehlerParam, inputs[4])),
-          Inv("Eingang 6", F(ZaehlerParam, inputs[5])), Inv("Zählerrücksetzung", F(ZaehlerParam, reset)),
-          Pin("Zählerstand")}},
-        {"Zirkulation", texts::kTypeZirkulation, T::kTitleZirkulation,
-         {Suffix("Freigabe Funktion", F(ZirkulationParam, release)), Pin("Rücklauftemperatur"),
-          Pin("Warmwassertemperatur"), Pin("Solltemperatur Zirkuleitung"), Pin("Speichertemperatur"),
-          Pin("eff_ZRLSollTemp"), Pin("Status Zirkulation"), Label("Status Zirkulation AusgType", S)}},
+        {texts::kTypeZaehler, T::kTitleZaehler,
+         {Suffix(F(ZaehlerParam, release)), Inv(F(ZaehlerParam, inputs[0])), Inv(F(ZaehlerParam, inputs[1])),
+          Inv(F(ZaehlerParam, inputs[2])), Inv(F(ZaehlerParam, inputs[3])), Inv(F(ZaehlerParam, inputs[4])),
+          Inv(F(ZaehlerParam, inputs[5])), Inv(F(ZaehlerParam, reset)), Pin()}},
+        {texts::kTypeZirkulation, T::kTitleZirkulation,
+         {Suffix(F(ZirkulationParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
     };
     return arten;
 }
@@ -201,9 +148,17 @@ const std::vector<FunktionsArt>& Arten()
 
 const FunktionsArt* FindArt(const CString& kind)
 {
+    const int code = texts::TypeCodeOfKind(kind.GetString());
     for (const FunktionsArt& art : Arten())
-        if (kind == art.kind) return &art;
+        if (code != 0 && art.typeCode == code) return &art;
     return nullptr;
+}
+
+// The name of the text object that text i of a function kind belongs to; "" when the kind's list has no such entry.
+const char* TextObject(const CString& kind, size_t i)
+{
+    const drawing::KindInfo* info = drawing::FindKind(kind.GetString());
+    return info && 5 + i < info->translate.size() ? info->translate[5 + i] : "";
 }
 
 // Byte k of a decoded record; 0 beyond its end.
@@ -276,7 +231,7 @@ void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDa
         const int k = def.arg;
         switch (def.art) {
         case Art::kPin:
-            Queue(channel, id, texte.GetPinText(header.kind, def.object));
+            Queue(channel, id, texte.GetPinText(header.kind, TextObject(header.kind, i)));
             break;
         case Art::kLabel:
             Queue(channel, id, def.label);
@@ -285,7 +240,7 @@ void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDa
         case Art::kPinThirdStage:
         case Art::kPinInverted: {
             if (!hasRecord) break;
-            CString label = texte.GetPinText(header.kind, def.object);
+            CString label = texte.GetPinText(header.kind, TextObject(header.kind, i));
             if (def.art == Art::kPinInverted) {
                 AppendSuffix(label, byteAt(k), 1, byteAt(k + 1), 0);
             } else {
