@@ -67,7 +67,7 @@ struct Teilnehmer {
 constexpr int kMaxPins = 8;
 
 struct FunktionsLabels {
-    const char* kind;
+    int typeCode;
     PinLabel pins[kMaxPins];
     Teilnehmer teilnehmer = {Liste::Keine, 0, 0, 0, 0, 0};
 };
@@ -76,29 +76,29 @@ constexpr BYTE kKesselAnzahl = offsetof(KesselkaskadeParam, boilerCount);
 
 constexpr BYTE Feld(std::size_t offset) { return static_cast<BYTE>(offset); }
 
-// Every function type, in the order in which kinds are compared.
+// Every function type.
 const FunktionsLabels kFunktionen[] = {
-    {"Analogfunktion", {{1, Feld(offsetof(AnalogfuncParam, release)), Festwert::Ja}}},
-    {"Anforderung Heizung", {{1, Feld(offsetof(AnfHeizungParam, release)), Festwert::Ja}}},
-    {"Anforderung Warmwasser",
+    {texts::kTypeAnalogfunc, {{1, Feld(offsetof(AnalogfuncParam, release)), Festwert::Ja}}},
+    {texts::kTypeAnfHeizung, {{1, Feld(offsetof(AnfHeizungParam, release)), Festwert::Ja}}},
+    {texts::kTypeAnfWarmwasser,
      {{1, Feld(offsetof(AnfWarmwasserParam, release)), Festwert::Ja},
       {4, Feld(offsetof(AnfWarmwasserParam, externalSwitch)), Festwert::NeinNurGezeichnet}}},
-    {"Funktionskontrolle",
+    {texts::kTypeFuncKontrolle,
      {{3, Feld(offsetof(FuncKontrolleParam, differenceRelease)), Festwert::Ja}}},
-    {"Heizkreisregler",
+    {texts::kTypeHzkrReg,
      {{1, Feld(offsetof(HzkrRegParam, release)), Festwert::Ja},
       {2, Feld(offsetof(HzkrRegParam, pumpRelease)), Festwert::Ja},
       {3, Feld(offsetof(HzkrRegParam, mixerRelease)), Festwert::Ja},
       {7, Feld(offsetof(HzkrRegParam, externalSwitch)), Festwert::Nein}}},
-    {"Kesselkaskade",
+    {texts::kTypeKesselkaskade,
      {{1, Feld(offsetof(KesselkaskadeParam, release)), Festwert::Ja},
       {2, Feld(offsetof(KesselkaskadeParam, release2)), Festwert::Ja},
       {3, Feld(offsetof(KesselkaskadeParam, release3)), Festwert::BisZweiKessel}},
      {Liste::Anforderungen, 16, 6, Feld(offsetof(KesselkaskadeParam, participantCount)),
       Feld(offsetof(KesselkaskadeParam, participants)), 1}},
-    {"Kühlfunktion", {{1, Feld(offsetof(KuehlfuncParam, release)), Festwert::Ja}}},
-    {"Ladepumpe", {{1, Feld(offsetof(LadepumpeParam, release)), Festwert::Ja}}},
-    {"Logikfunktion",
+    {texts::kTypeKuehlfunc, {{1, Feld(offsetof(KuehlfuncParam, release)), Festwert::Ja}}},
+    {texts::kTypeLadepumpe, {{1, Feld(offsetof(LadepumpeParam, release)), Festwert::Ja}}},
+    {texts::kTypeLogikfunc,
      {{1, Feld(offsetof(LogikfuncParam, release)), Festwert::Ja},
       {2, Feld(offsetof(LogikfuncParam, inputs) + 0), Festwert::Nein},
       {3, Feld(offsetof(LogikfuncParam, inputs) + 3), Festwert::Nein},
@@ -106,39 +106,39 @@ const FunktionsLabels kFunktionen[] = {
       {5, Feld(offsetof(LogikfuncParam, inputs) + 9), Festwert::Nein},
       {6, Feld(offsetof(LogikfuncParam, inputs) + 12), Festwert::Nein},
       {7, Feld(offsetof(LogikfuncParam, inputs) + 15), Festwert::Nein}}},
-    {"Mischerregelfunktion", {{1, Feld(offsetof(MischerRegParam, release)), Festwert::Ja}}},
-    {"PID-Regelung", {{1, Feld(offsetof(PID_RegelungParam, release)), Festwert::Ja}}},
-    {"Profilfunktion",
+    {texts::kTypeMischerReg, {{1, Feld(offsetof(MischerRegParam, release)), Festwert::Ja}}},
+    {texts::kTypePID_Regelung, {{1, Feld(offsetof(PID_RegelungParam, release)), Festwert::Ja}}},
+    {texts::kTypeProfilfunc,
      {{1, Feld(offsetof(ProfilfuncParam, release)), Festwert::Ja},
       {3, Feld(offsetof(ProfilfuncParam, start)), Festwert::Nein},
       {4, Feld(offsetof(ProfilfuncParam, stop)), Festwert::Nein},
       {5, Feld(offsetof(ProfilfuncParam, reset)), Festwert::Nein},
       {6, Feld(offsetof(ProfilfuncParam, clock)), Festwert::Nein}}},
-    {"Schaltuhr",
+    {texts::kTypeSchaltuhr,
      {{1, Feld(offsetof(SchaltuhrParam, release)), Festwert::Ja},
       {2, Feld(offsetof(SchaltuhrParam, blocking)), Festwert::Nein}}},
-    {"Solarregelung", {{1, Feld(offsetof(SolarregelungParam, release)), Festwert::Ja}}},
-    {"Solarvorrang",
+    {texts::kTypeSolarregelung, {{1, Feld(offsetof(SolarregelungParam, release)), Festwert::Ja}}},
+    {texts::kTypeSolarvorrang,
      {{1, Feld(offsetof(SolarvorrangParam, release)), Festwert::Ja}},
      {Liste::Solar, 4, 10, Feld(offsetof(SolarvorrangParam, participantCount)),
       Feld(offsetof(SolarvorrangParam, participants)), Feld(sizeof(SolarvorrangTeilnehmer))}},
-    {"Startfunktion",
+    {texts::kTypeStartfunc,
      {{1, Feld(offsetof(StartfuncParam, release)), Festwert::Ja}},
      {Liste::Solar2, 5, 10, Feld(offsetof(StartfuncParam, solarCount)), Feld(offsetof(StartfuncParam, solarControls)),
       1}},
-    {"Synchronisation", {{1, Feld(offsetof(SyncParam, release)), Festwert::Ja}}},
-    {"Timerfunktion",
+    {texts::kTypeSync, {{1, Feld(offsetof(SyncParam, release)), Festwert::Ja}}},
+    {texts::kTypeTimer,
      {{1, Feld(offsetof(TimerParam, release)), Festwert::Ja},
       {2, Feld(offsetof(TimerParam, trigger)), Festwert::Ja}}},
-    {"Vergleich", {{1, Feld(offsetof(VergleichParam, release)), Festwert::Ja}}},
-    {"Wärmemengenzähler",
+    {texts::kTypeVergleich, {{1, Feld(offsetof(VergleichParam, release)), Festwert::Ja}}},
+    {texts::kTypeWMZ,
      {{1, Feld(offsetof(WMZParam, release)), Festwert::Ja},
       {5, Feld(offsetof(WMZParam, reset)), Festwert::Nein}}},
-    {"Wartungsfunktion",
+    {texts::kTypeWartungsfunc,
      {{1, Feld(offsetof(WartungsfuncParam, externalSwitch)), Festwert::Nein}},
      {Liste::Heizkreise, 4, 5, Feld(offsetof(WartungsfuncParam, circuitCount)),
       Feld(offsetof(WartungsfuncParam, circuits)), 1}},
-    {"Zähler",
+    {texts::kTypeZaehler,
      {{1, Feld(offsetof(ZaehlerParam, release)), Festwert::Ja},
       {2, Feld(offsetof(ZaehlerParam, inputs) + 0), Festwert::Nein},
       {3, Feld(offsetof(ZaehlerParam, inputs) + 3), Festwert::Nein},
@@ -147,14 +147,15 @@ const FunktionsLabels kFunktionen[] = {
       {6, Feld(offsetof(ZaehlerParam, inputs) + 12), Festwert::Nein},
       {7, Feld(offsetof(ZaehlerParam, inputs) + 15), Festwert::Nein},
       {8, Feld(offsetof(ZaehlerParam, reset)), Festwert::Nein}}},
-    {"Zirkulation", {{1, Feld(offsetof(ZirkulationParam, release)), Festwert::Ja}}},
+    {texts::kTypeZirkulation, {{1, Feld(offsetof(ZirkulationParam, release)), Festwert::Ja}}},
 };
 static_assert(sizeof(kFunktionen) / sizeof(kFunktionen[0]) == texts::kFunctionTypeCount);
 
 const FunktionsLabels* FindFunktion(const CString& kind)
 {
+    const int code = texts::TypeCodeOfKind(kind.GetString());
     for (const FunktionsLabels& row : kFunktionen) {
-        if (kind == row.kind)
+        if (code != 0 && code == row.typeCode)
             return &row;
     }
     return nullptr;
