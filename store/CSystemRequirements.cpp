@@ -3,6 +3,7 @@
 
 #include "store/AntiblockierschutzParam.h"
 #include "store/AusgangParam.h"
+#include "store/Bezeichnung.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/EingangParam.h"
@@ -85,8 +86,9 @@ void CSystemRequirements::Calculate(int file, bool complete, CFortschritt* progr
         MeldungParam message;
         para.GetMeldung(file, slot, message, complete);
         check.CheckMeldung(message, file == 0 ? 1 : 0);
-        const BYTE* bytes = reinterpret_cast<const BYTE*>(&message);
-        if (bytes[29] == 1 || bytes[45] == 1 || bytes[61] == 1 || bytes[77] == 1) m_data.Merge(1, 2);
+        if (message.normalOn[15] == 1 || message.dominantOn[15] == 1 || message.dominantOff[15] == 1 ||
+            message.errorRelease[15] == 1)
+            m_data.Merge(1, 2);
     }
     Report(progress, 97);
 
@@ -135,7 +137,8 @@ void CSystemRequirements::CalcFunktionen(CFortschritt* progress, bool complete)
         if (used) {
             const std::vector<BYTE> r =
                 functypes::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot, entry.type, complete);
-            if (r[0] != 0) m_data.Merge(1, 0);
+            // Every function record begins with its designation.
+            if (As<Bezeichnung>(r).group != 0) m_data.Merge(1, 0);
             for (int field : type->output16Fields)
                 if (field != functypes::kNoField && r[field] == 1) m_data.Merge(1, 2);
             if (entry.type == texts::kTypePID_Regelung) {
