@@ -426,11 +426,12 @@ protected:
     using FuncRecordDecoder = std::function<void(const BYTE* stored, BYTE* fields)>;
     using FuncRecordEncoder = std::function<void(const BYTE* fields, BYTE* stored)>;
     // Reads the slot's entry and record and decodes them into fields (size bytes, zeroed first), the decoder last;
-    // then, with complete and a drawing object id stored for the slot, calls completion with the handle's drawing
-    // and the id. False, fields untouched, when the slot cannot be read.
+    // then, with complete and a drawing object id stored for the slot, the handle's drawing completes the fields
+    // by the pins of the type's catalog row, and completed runs. False, fields untouched, when the slot cannot be
+    // read.
     bool ReadFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, BYTE* fields, size_t size,
-                        bool complete, const std::function<void(DrawingReader&, int)>& completion,
-                        const FuncRecordDecoder& decoder = {});
+                        bool complete, const FuncRecordDecoder& decoder = {},
+                        const std::function<void()>& completed = {});
     // Reads the slot's entry and record, encodes the fields over them (every byte the type does not own keeps its
     // stored value), the encoder last, and writes both back. False, nothing written, when the slot cannot be read.
     bool WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields,

@@ -7,8 +7,8 @@
 #include <cstring>
 
 bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, BYTE* fields, size_t size,
-                                bool complete, const std::function<void(DrawingReader&, int)>& completion,
-                                const FuncRecordDecoder& decoder)
+                                bool complete, const FuncRecordDecoder& decoder,
+                                const std::function<void()>& completed)
 {
     BYTE entry[record::kEntrySize];
     BYTE stored[record::kSlotSize];
@@ -22,8 +22,11 @@ bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordTyp
         decoder(stored, fields);
     int id = -1;
     // Only a completion needs the drawing: loading its exchange files costs a hundred times the read.
-    if (complete && completion && GetFuncId(file, slot, id) && id > 0)
-        WithDrawing([&](DrawingReader& drawing) { completion(drawing, id); });
+    if (!complete || !GetFuncId(file, slot, id) || id <= 0)
+        return true;
+    WithDrawing([&](DrawingReader& drawing) { drawing.CompleteFunction(type.typeCode, id, fields); });
+    if (completed)
+        completed();
     return true;
 }
 

@@ -202,8 +202,7 @@ ZirkulationParam DefaultZirkulation()
 bool CParaDaten::GetHzkrReg(int file, BYTE slot, HzkrRegParam& record, bool complete)
 {
     return ReadFuncRecord(
-        file, slot, kHzkrReg, Fields(record), sizeof record, complete,
-        [&record](DrawingReader& d, int id) { d.GetQuellenHzkrReg(id, record); }, DecodeModus);
+        file, slot, kHzkrReg, Fields(record), sizeof record, complete, DecodeModus);
 }
 
 bool CParaDaten::SetHzkrReg(int file, BYTE slot, HzkrRegParam record)
@@ -213,8 +212,7 @@ bool CParaDaten::SetHzkrReg(int file, BYTE slot, HzkrRegParam record)
 
 bool CParaDaten::GetAnfHeizung(int file, BYTE slot, AnfHeizungParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kAnfHeizung, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenAnfHeizung(id, record); });
+    return ReadFuncRecord(file, slot, kAnfHeizung, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetAnfHeizung(int file, BYTE slot, AnfHeizungParam record)
@@ -224,8 +222,7 @@ bool CParaDaten::SetAnfHeizung(int file, BYTE slot, AnfHeizungParam record)
 
 bool CParaDaten::GetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kAnfWarmwasser, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenAnfWarmwasser(id, record); });
+    return ReadFuncRecord(file, slot, kAnfWarmwasser, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam record)
@@ -235,8 +232,7 @@ bool CParaDaten::SetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam record
 
 bool CParaDaten::GetLadepumpe(int file, BYTE slot, LadepumpeParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kLadepumpe, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenLadepumpe(id, record); });
+    return ReadFuncRecord(file, slot, kLadepumpe, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetLadepumpe(int file, BYTE slot, LadepumpeParam record)
@@ -246,8 +242,7 @@ bool CParaDaten::SetLadepumpe(int file, BYTE slot, LadepumpeParam record)
 
 bool CParaDaten::GetZirkulation(int file, BYTE slot, ZirkulationParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kZirkulation, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenZirkulation(id, record); });
+    return ReadFuncRecord(file, slot, kZirkulation, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetZirkulation(int file, BYTE slot, ZirkulationParam record)

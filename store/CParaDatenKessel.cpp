@@ -85,8 +85,7 @@ void EncodeStunden(const KesselkaskadeParam& r, BYTE* stored)
 
 bool CParaDaten::GetMischerReg(int file, BYTE slot, MischerRegParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kMischerReg, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenMischerReg(id, record); });
+    return ReadFuncRecord(file, slot, kMischerReg, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetMischerReg(int file, BYTE slot, MischerRegParam record)
@@ -98,7 +97,6 @@ bool CParaDaten::GetKesselkaskade(int file, BYTE slot, KesselkaskadeParam& recor
 {
     return ReadFuncRecord(
         file, slot, kKesselkaskade, Fields(record), sizeof record, complete,
-        [&record](DrawingReader& d, int id) { d.GetQuellenKesselkaskade(id, record); },
         [&record](const BYTE* stored, BYTE*) { DecodeStunden(stored, record); });
 }
 

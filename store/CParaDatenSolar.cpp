@@ -255,8 +255,7 @@ BYTE CParaDaten::Parity(DWORD value, int n)
 
 bool CParaDaten::GetSolarregelung(int file, BYTE slot, SolarregelungParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kSolarregelung, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenSolarregelung(id, record); });
+    return ReadFuncRecord(file, slot, kSolarregelung, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetSolarregelung(int file, BYTE slot, SolarregelungParam record)
@@ -267,8 +266,7 @@ bool CParaDaten::SetSolarregelung(int file, BYTE slot, SolarregelungParam record
 bool CParaDaten::GetSolarvorrang(int file, BYTE slot, SolarvorrangParam& record, bool complete)
 {
     SolarvorrangParam r{};
-    if (!ReadFuncRecord(file, slot, kSolarvorrang, Fields(r), sizeof r, complete,
-                        [&r](DrawingReader& d, int id) { d.GetQuellenSolarvorrang(id, r); }))
+    if (!ReadFuncRecord(file, slot, kSolarvorrang, Fields(r), sizeof r, complete))
         return false;
     KeepSolarControls(*this, &r.participants[0].function, 10, sizeof(SolarvorrangTeilnehmer));
     record = r;
@@ -282,8 +280,7 @@ bool CParaDaten::SetSolarvorrang(int file, BYTE slot, SolarvorrangParam record)
 
 bool CParaDaten::GetPidRegelung(int file, BYTE slot, PID_RegelungParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kPidRegelung, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenPID_Regelung(id, record); });
+    return ReadFuncRecord(file, slot, kPidRegelung, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetPidRegelung(int file, BYTE slot, PID_RegelungParam record)
@@ -296,7 +293,6 @@ bool CParaDaten::GetWmz(int file, BYTE slot, WMZParam& record, bool complete)
     WMZParam r{};
     if (!ReadFuncRecord(
             file, slot, kWmz, Fields(r), sizeof r, complete,
-            [&r](DrawingReader& d, int id) { d.GetQuellenWMZ(id, r); },
             [&r](const BYTE* stored, BYTE*) { DecodeWmz(stored, r); }))
         return false;
     record = r;
@@ -312,8 +308,7 @@ bool CParaDaten::SetWmz(int file, BYTE slot, WMZParam record)
 bool CParaDaten::GetStartfunc(int file, BYTE slot, StartfuncParam& record, bool complete)
 {
     StartfuncParam r{};
-    if (!ReadFuncRecord(file, slot, kStartfunc, Fields(r), sizeof r, complete,
-                        [&r](DrawingReader& d, int id) { d.GetQuellenStartfunc(id, r); }))
+    if (!ReadFuncRecord(file, slot, kStartfunc, Fields(r), sizeof r, complete))
         return false;
     KeepSolarControls(*this, r.solarControls, 10, 1);
     record = r;
@@ -327,8 +322,7 @@ bool CParaDaten::SetStartfunc(int file, BYTE slot, StartfuncParam record)
 
 bool CParaDaten::GetKuehlfunc(int file, BYTE slot, KuehlfuncParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kKuehlfunc, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenKuehlfunc(id, record); });
+    return ReadFuncRecord(file, slot, kKuehlfunc, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetKuehlfunc(int file, BYTE slot, KuehlfuncParam record)

@@ -227,11 +227,23 @@ constexpr const texts::FunctionTypeInfo& Names(Code code) { return texts::kFunct
 template <class Record, Getter<Record> get, Setter<Record> set, class CheckFn, size_t kPins>
 constexpr FunctionType Row(Code code, const Pin (&pins)[kPins], void (*defaults)(BYTE*), CheckFn check,
                            FormTemplates forms, MemoryNeed memory, int output16a = kNoField,
-                           int output16b = kNoField)
+                           int output16b = kNoField, void (*pinsApplied)(BYTE*) = nullptr)
 {
-    return FunctionType{code,     Names(code),   sizeof(Record), pins,   Read<Record, get>,
+    return FunctionType{code,     Names(code), sizeof(Record), pins,  pinsApplied, Read<Record, get>,
                         Write<Record, set>, defaults, Blank<Record>, check, forms,
                         memory,   {output16a, output16b}};
+}
+
+// The logic function's inputs in use reach up to the highest one with a source.
+void CountLogicInputs(BYTE* fields)
+{
+    LogikfuncParam r;
+    std::memcpy(&r, fields, sizeof r);
+    r.inputCount = 1;
+    for (BYTE k = 0; k < 6; ++k)
+        if (r.inputs[k].kind != 0)
+            r.inputCount = static_cast<BYTE>(k + 1);
+    std::memcpy(fields, &r, sizeof r);
 }
 
 constexpr MemoryNeed Fixed(int variables, int parameters)
@@ -306,7 +318,7 @@ constexpr FunctionType kRows[texts::kFunctionTypeCount] = {
         texts::kTypeLogikfunc, kLogikfuncPins, P::GetDefaultLogikfunc, Check<LogikfuncParam, &C::CheckLogikfunc>,
         {IDD_LOGIKFUNC, IDD_LOGIKFUNC_VARIN, IDD_LOGIKFUNC_VAROUT},
         PerEntry(2, 8, 2, offsetof(LogikfuncParam, inputCount)),
-        Out16(offsetof(LogikfuncParam, result)), Out16(offsetof(LogikfuncParam, inverted))),
+        Out16(offsetof(LogikfuncParam, result)), Out16(offsetof(LogikfuncParam, inverted)), CountLogicInputs),
     Row<AnalogfuncParam, &P::GetAnalogfunc, &P::SetAnalogfunc>(
         texts::kTypeAnalogfunc, kAnalogfuncPins, P::GetDefaultAnalogfunc, Check<AnalogfuncParam, &C::CheckAnalogfunc>,
         {IDD_ANALOGFUNC, IDD_ANALOGFUNC_VARIN, IDD_ANALOGFUNC_VAROUT},

@@ -60,6 +60,8 @@ struct FunctionType {
     // The pins that complete the decoded record from the drawing, in the order they are applied: pin number of the
     // object (from 1, in the order of the kind's pin list) and the record fields it fills, by offsetof.
     std::span<const DrawingReader::PinCompletion> pins;
+    // What follows in the record from the pins just applied; null for nothing.
+    void (*pinsApplied)(BYTE* fields);
     // Reads the slot's decoded record into fields (recordSize bytes); with complete, the drawing's pins first
     // complete it as the named read does. False, fields untouched, when the slot cannot be read.
     bool (*read)(CParaDaten& para, int file, BYTE slot, BYTE* fields, bool complete);
