@@ -201,8 +201,7 @@ ZirkulationParam DefaultZirkulation()
 
 bool CParaDaten::GetHzkrReg(int file, BYTE slot, HzkrRegParam& record, bool complete)
 {
-    return ReadFuncRecord(
-        file, slot, kHzkrReg, Fields(record), sizeof record, complete, DecodeModus);
+    return ReadFuncRecord(file, slot, kHzkrReg, Fields(record), sizeof record, complete, DecodeModus);
 }
 
 bool CParaDaten::SetHzkrReg(int file, BYTE slot, HzkrRegParam record)
