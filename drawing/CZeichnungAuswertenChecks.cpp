@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kWork = 2;
+constexpr int kWork = CParaDaten::kWorkFile;
 constexpr const char* kConnectionsFile = "para/Connections.tmp";
 
 bool IstBefehl(std::initializer_list<const char*> commands)

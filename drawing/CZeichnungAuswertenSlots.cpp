@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kWork = 2;
+constexpr int kWork = CParaDaten::kWorkFile;
 
 bool SlotStepsRun(std::initializer_list<const char*> commands)
 {

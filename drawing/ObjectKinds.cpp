@@ -1,6 +1,8 @@
 // The table of the drawing's object kinds: pins and connection kinds, text roles and the translation-list layouts.
 #include "drawing/ObjectKinds.h"
 
+#include "texts/StandardDesignations.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -31,12 +33,13 @@ std::vector<const char*> Beteiligte(int count)
     return std::vector<const char*>(names, names + count);
 }
 
-KindInfo Funktion(const char* name, int typeCode, std::vector<PinDef> pins, std::vector<const char*> furtherRoles,
+// A function kind: its name is the one the type's code has in the function-type table.
+KindInfo Funktion(texts::FunctionTypeCode code, std::vector<PinDef> pins, std::vector<const char*> furtherRoles,
                   std::vector<const char*> translate, int participants = 0)
 {
-    return KindInfo{name,
+    return KindInfo{texts::FunctionKindName(code),
                     KindFamily::Funktion,
-                    typeCode,
+                    code,
                     kRect,
                     std::move(pins),
                     participants,
@@ -89,7 +92,7 @@ std::vector<KindInfo> BuildKinds()
     // The 23 function kinds, by type code.
     const BYTE U = kFuncInUserInputOutputFuncOut, I = kFuncInInputOutputFuncOut, P = kFuncOutPara,
                S = kFuncOutSwitch, R = kFuncOutRPM, X = kFuncOutSwitchExceptA16, M = kFuncOutMixer;
-    k.push_back(Funktion("Heizkreisregler", 1,
+    k.push_back(Funktion(texts::kTypeHzkrReg,
         {{"Freigabe Funktion", U}, {"Freigabe Pumpe", U}, {"Freigabe Mischer", U}, {"Raumtemperatur", U},
          {"Vorlauftemperatur", U}, {"Aussentemperatur", U}, {"Externer Schalter", U}, {"Vorlaufsolltemperatur", P},
          {"eff. Raumsolltemperatur", P}, {"Wartungsbetrieb", P}, {"Frostschutzbetrieb", P}, {"Heizkreispumpe", S},
@@ -99,44 +102,44 @@ std::vector<KindInfo> BuildKinds()
          "Aussentemperatur", "Externer Schalter", "Vorlaufsolltemperatur", "eff. Raumsolltemperatur",
          "Wartungsbetrieb", "Frostschutzbetrieb", "Heizkreispumpe", "HeizkreispumpeAusgType", "Mischer",
          "MischerAusgType"}));
-    k.push_back(Funktion("Anforderung Heizung", 2,
+    k.push_back(Funktion(texts::kTypeAnfHeizung,
         {{"Freigabe Funktion", U}, {"Anforderungstemperatur", I}, {"Abschalttemperatur", U},
          {"Sollwert Anforderung", U}, {"Sollwert Abschaltung", U}, {"Anforderung", S}},
         {"AnforderungAusgType"},
         {"Freigabe Funktion", "Anforderungstemperatur", "Abschalttemperatur", "Sollwert Anforderung",
          "Sollwert Abschaltung", "Anforderung", "AnforderungAusgType"}));
-    k.push_back(Funktion("Anforderung Warmwasser", 3,
+    k.push_back(Funktion(texts::kTypeAnfWarmwasser,
         {{"Freigabe Funktion", U}, {"Warmwassertemperatur", I}, {"Solltemperatur", U}, {"Externer Schalter", U},
          {"effektive Solltemperatur", P}, {"akt Solltemperatur", P}, {"Anforderung", S}, {"Brennerleistung", R}},
         {"AnforderungAusgType", "BrennerleistungAusgType"},
         {"Freigabe Funktion", "Warmwassertemperatur", "Solltemperatur", "Externer Schalter",
          "effektive Solltemperatur", "akt Solltemperatur", "Anforderung", "AnforderungAusgType", "Brennerleistung",
          "BrennerleistungAusgType"}));
-    k.push_back(Funktion("Ladepumpe", 4,
+    k.push_back(Funktion(texts::kTypeLadepumpe,
         {{"Freigabe Funktion", U}, {"Zubringertemperatur", I}, {"Referenztemperatur", I},
          {"Mindesttemp Zubringer", U}, {"Maximaltemp Referenz", U}, {"Ladepumpe", S}},
         {"LadepumpeAusgType"},
         {"Freigabe Funktion", "Zubringertemperatur", "Referenztemperatur", "Mindesttemp Zubringer",
          "Maximaltemp Referenz", "Ladepumpe", "LadepumpeAusgType"}));
-    k.push_back(Funktion("Zirkulation", 5,
+    k.push_back(Funktion(texts::kTypeZirkulation,
         {{"Freigabe Funktion", U}, {"Rücklauftemperatur", I}, {"Warmwassertemperatur", U},
          {"Solltemperatur Zirkuleitung", U}, {"Speichertemperatur", U}, {"eff_ZRLSollTemp", P},
          {"Status Zirkulation", S}},
         {"Status Zirkulation AusgType"},
         {"Freigabe Funktion", "Rücklauftemperatur", "Warmwassertemperatur", "Solltemperatur Zirkuleitung",
          "Speichertemperatur", "eff_ZRLSollTemp", "Status Zirkulation", "Status Zirkulation AusgType"}));
-    k.push_back(Funktion("Solarregelung", 6,
+    k.push_back(Funktion(texts::kTypeSolarregelung,
         {{"Freigabe Funktion", U}, {"Kollektortemperatur", I}, {"Referenztemperatur", I},
          {"Begrenzungstemperatur", U}, {"Max_Begrenzung", P}, {"Solarkreis EIN", S}},
         {"Solarkreis EIN AusgType"},
         {"Freigabe Funktion", "Kollektortemperatur", "Referenztemperatur", "Begrenzungstemperatur",
          "Max_Begrenzung", "Solarkreis EIN", "Solarkreis EIN AusgType"}));
-    k.push_back(Funktion("Solarvorrang", 7, {{"Freigabe Funktion", U}, {"Solarstrahlung", U}, {"Spülvorgang", S}},
+    k.push_back(Funktion(texts::kTypeSolarvorrang, {{"Freigabe Funktion", U}, {"Solarstrahlung", U}, {"Spülvorgang", S}},
         {"beteiligte Funktionen Txt", "SpülvorgangAusgType"},
         Join(Join({"Freigabe Funktion", "Solarstrahlung", "beteiligte Funktionen Txt"}, Beteiligte(10)),
              {"Spülvorgang", "SpülvorgangAusgType"}),
         10));
-    k.push_back(Funktion("PID-Regelung", 8,
+    k.push_back(Funktion(texts::kTypePID_Regelung,
         {{"Freigabe Funktion", U}, {"Temp Absolutwertreg", U}, {"Sollwert Absolutwertreg", U},
          {"Temp(+) Differenzreg", U}, {"Temp(-) Differenzreg", U}, {"Aktivierungstemperatur", U},
          {"Aktivierungsschwelle", U}, {"Regeltemperatur", U}, {"Sollwert", U}, {"Stellgrösse", R}},
@@ -144,12 +147,12 @@ std::vector<KindInfo> BuildKinds()
         {"Freigabe Funktion", "Temp Absolutwertreg", "Sollwert Absolutwertreg", "Temp(+) Differenzreg",
          "Temp(-) Differenzreg", "EreignisregelungTxt", "Aktivierungstemperatur", "Aktivierungsschwelle",
          "Regeltemperatur", "Sollwert", "Stellgrösse", "StellgrösseAusgType"}));
-    k.push_back(Funktion("Vergleich", 9,
+    k.push_back(Funktion(texts::kTypeVergleich,
         {{"Freigabe Funktion", U}, {"Wert a", I}, {"Wert b", U}, {"Ergebnis", S}, {"Ergebnis invers", S}},
         {"ErgebnisAusgType", "Ergebnis invers AusgType"},
         {"Freigabe Funktion", "Wert a", "Wert b", "Ergebnis", "ErgebnisAusgType", "Ergebnis invers",
          "Ergebnis invers AusgType"}));
-    k.push_back(Funktion("Logikfunktion", 10,
+    k.push_back(Funktion(texts::kTypeLogikfunc,
         {{"Freigabe Funktion", U}, {"Eingangsvariable 1", U}, {"Eingangsvariable 2", U}, {"Eingangsvariable 3", U},
          {"Eingangsvariable 4", U}, {"Eingangsvariable 5", U}, {"Eingangsvariable 6", U}, {"Ergebnis", S},
          {"Ergebnis invers", S}},
@@ -157,7 +160,7 @@ std::vector<KindInfo> BuildKinds()
         {"Freigabe Funktion", "Eingangsvariable 1", "Eingangsvariable 2", "Eingangsvariable 3", "Eingangsvariable 4",
          "Eingangsvariable 5", "Eingangsvariable 6", "Ergebnis", "ErgebnisAusgType", "Ergebnis invers",
          "Ergebnis invers AusgType"}));
-    k.push_back(Funktion("Analogfunktion", 11,
+    k.push_back(Funktion(texts::kTypeAnalogfunc,
         {{"Freigabe Funktion", U}, {"Ergebnis bei Freigabe AUS", U}, {"Eingangsvariable 1", U},
          {"Eingangsvariable 2", U}, {"Eingangsvariable 3", U}, {"Eingangsvariable 4", U}, {"Eingangsvariable 5", U},
          {"Eingangsvariable 6", U}, {"Ergebnis", R}},
@@ -165,69 +168,69 @@ std::vector<KindInfo> BuildKinds()
         {"Freigabe Funktion", "Ergebnis bei Freigabe AUS", "Eingangsvariable 1", "Eingangsvariable 2",
          "Eingangsvariable 3", "Eingangsvariable 4", "Eingangsvariable 5", "Eingangsvariable 6", "Ergebnis",
          "ErgebnisAusgType"}));
-    k.push_back(Funktion("Wärmemengenzähler", 12,
+    k.push_back(Funktion(texts::kTypeWMZ,
         {{"Freigabe Funktion", U}, {"Vorlauftemperatur", U}, {"Rücklauftemperatur", U}, {"Volumenstrom", U},
          {"Zählerrücksetzung", U}, {"Leistung", P}, {"MWh", P}, {"kWh", P}},
         {},
         {"Freigabe Funktion", "Vorlauftemperatur", "Rücklauftemperatur", "Volumenstrom", "Zählerrücksetzung",
          "Leistung", "MWh", "kWh"}));
-    k.push_back(Funktion("Wartungsfunktion", 13,
+    k.push_back(Funktion(texts::kTypeWartungsfunc,
         {{"Freigabe Funktion", U}, {"Brenneranforderung", S}, {"Brennerleistung", R}},
         {"beteiligte Funktionen Txt", "BrenneranforderungAusgType", "BrennerleistungAusgType"},
         Join(Join({"Freigabe Funktion", "beteiligte Funktionen Txt"}, Beteiligte(5)),
              {"Brenneranforderung", "BrenneranforderungAusgType", "Brennerleistung", "BrennerleistungAusgType"}),
         5));
-    k.push_back(Funktion("Timerfunktion", 14,
+    k.push_back(Funktion(texts::kTypeTimer,
         {{"Freigabe Funktion", U}, {"Triggereingang", U}, {"Tastverhältnis", U}, {"Timerausgang", S},
          {"Timerausgang invers", S}},
         {"TimerausgangAusgType", "Timerausgang inv AusgType"},
         {"Freigabe Funktion", "Triggereingang", "Tastverhältnis", "Timerausgang", "TimerausgangAusgType",
          "Timerausgang invers", "Timerausgang inv AusgType"}));
-    k.push_back(Funktion("Schaltuhr", 15,
+    k.push_back(Funktion(texts::kTypeSchaltuhr,
         {{"Freigabe Funktion", U}, {"Blockadeeingang", U}, {"Sollwert", P}, {"Status Zeitbedingung", S}},
         {"Status Zeitbed AusgType"},
         {"Freigabe Funktion", "Blockadeeingang", "Sollwert", "Status Zeitbedingung", "Status Zeitbed AusgType"}));
-    k.push_back(Funktion("Startfunktion", 16,
+    k.push_back(Funktion(texts::kTypeStartfunc,
         {{"Freigabe Funktion", U}, {"Solarstrahlung", U}, {"Bezugstemperatur", U}, {"Spülvorgang", S}},
         {"beteiligte Funktionen Txt", "SpülvorgangAusgType"},
         Join(Join({"Freigabe Funktion", "Solarstrahlung", "Bezugstemperatur", "beteiligte Funktionen Txt"},
                   Beteiligte(10)),
              {"Spülvorgang", "SpülvorgangAusgType"}),
         10));
-    k.push_back(Funktion("Zähler", 17,
+    k.push_back(Funktion(texts::kTypeZaehler,
         {{"Freigabe Funktion", U}, {"Eingang 1", U}, {"Eingang 2", U}, {"Eingang 3", U}, {"Eingang 4", U},
          {"Eingang 5", U}, {"Eingang 6", U}, {"Zählerrücksetzung", U}, {"Zählerstand", P}},
         {},
         {"Freigabe Funktion", "Eingang 1", "Eingang 2", "Eingang 3", "Eingang 4", "Eingang 5", "Eingang 6",
          "Zählerrücksetzung", "Zählerstand"}));
-    k.push_back(Funktion("Kühlfunktion", 18,
+    k.push_back(Funktion(texts::kTypeKuehlfunc,
         {{"Freigabe Funktion", U}, {"Referenztemperatur", I}, {"Referenztemperatur max", U}, {"Stellgrösse", R},
          {"Status Kühlung", S}},
         {"StellgrösseAusgType", "Status Kühlung AusgType"},
         {"Freigabe Funktion", "Referenztemperatur", "Referenztemperatur max", "Stellgrösse", "StellgrösseAusgType",
          "Status Kühlung", "Status Kühlung AusgType"}));
-    k.push_back(Funktion("Mischerregelfunktion", 19,
+    k.push_back(Funktion(texts::kTypeMischerReg,
         {{"Freigabe Funktion", U}, {"Regeltemperatur", I}, {"Sollwert", U}, {"Regelsolltemperatur", P},
          {"Mischer", M}},
         {"MischerAusgType"},
         {"Freigabe Funktion", "Regeltemperatur", "Sollwert", "Regelsolltemperatur", "Mischer", "MischerAusgType"}));
-    k.push_back(Funktion("Funktionskontrolle", 20,
+    k.push_back(Funktion(texts::kTypeFuncKontrolle,
         {{"Kontrollwert a", I}, {"Kontrollwert b", U}, {"Freigabe Diff-Kontrolle", U}, {"Fehler Wert", X},
          {"Fehler Differenz", X}},
         {"Fehler Wert AusgType", "Fehler Differenz AusgType"},
         {"Kontrollwert a", "Kontrollwert b", "Freigabe Diff-Kontrolle", "Fehler Wert", "Fehler Wert AusgType",
          "Fehler Differenz", "Fehler Differenz AusgType"}));
-    k.push_back(Funktion("Synchronisation", 21,
+    k.push_back(Funktion(texts::kTypeSync,
         {{"Freigabe Funktion", U}, {"Sommerzeit", P}, {"Reglerstart", P}, {"Status Sync", S}},
         {"Status Sync AusgType"},
         {"Freigabe Funktion", "Sommerzeit", "Reglerstart", "Status Sync", "Status Sync AusgType"}));
-    k.push_back(Funktion("Profilfunktion", 22,
+    k.push_back(Funktion(texts::kTypeProfilfunc,
         {{"Freigabe Funktion", U}, {"Sollwert bei Freigabe AUS", U}, {"Start Profil", U}, {"Stop Profil", U},
          {"Reset Profil", U}, {"Takt Profil", U}, {"Sollwert", P}, {"aktuelle Stufe", P}, {"Status Profil", S}},
         {"Status Profil AusgType"},
         {"Freigabe Funktion", "Sollwert bei Freigabe AUS", "Start Profil", "Stop Profil", "Reset Profil",
          "Takt Profil", "Sollwert", "aktuelle Stufe", "Status Profil", "Status Profil AusgType"}));
-    k.push_back(Funktion("Kesselkaskade", 23,
+    k.push_back(Funktion(texts::kTypeKesselkaskade,
         {{"Freigabe Funktion", U}, {"Freigabe ab 2ter Kesselstufe", U}, {"Freigabe ab 3ter Kesselstufe", U},
          {"Vorlauftemperatur", I}, {"Energiekennzahl", U}, {"Sollwert", P}, {"Status Kessel 1", P},
          {"Status Kessel 2", P}, {"Status Kessel 3", P}, {"Betriebsstd Kessel A", P}, {"Anforderung Kessel A", X},

@@ -3,6 +3,14 @@
 
 namespace drawing {
 
+StoreDrawingReader::StoreDrawingReader() : m_loaded(std::make_unique<CZeichnung>()), m_zeichnung(*m_loaded)
+{
+}
+
+StoreDrawingReader::StoreDrawingReader(CZeichnung& drawing) : m_zeichnung(drawing)
+{
+}
+
 void StoreDrawingReader::GetPinQuelle(int objectId, BYTE pin, BYTE& kind, BYTE& number)
 {
     m_zeichnung.GetPinQuelle(objectId, pin, kind, number);

@@ -4,12 +4,20 @@
 #include "drawing/CZeichnung.h"
 #include "store/DrawingReader.h"
 
+#include <memory>
+
 namespace drawing {
 
-// A drawing reader for one record operation: the pin sources and output flags with which the store completes a
-// record, the sources of the network outputs, and the pins whose labels a deleted function resets.
+// A drawing reader for one record operation, or for every read of a caller that already holds the drawing: the pin
+// sources and output flags with which the store completes a record, the sources of the network outputs, and the
+// pins whose labels a deleted function resets.
 class StoreDrawingReader : public DrawingReader {
 public:
+    // Loads the drawing's exchange files.
+    StoreDrawingReader();
+    // Answers from a drawing the caller holds (not owned; it must outlive the reader), loading nothing.
+    explicit StoreDrawingReader(CZeichnung& drawing);
+
     void GetPinQuelle(int objectId, BYTE pin, BYTE& kind, BYTE& number) override;
     void GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16]) override;
     void GetNetzAusgaengeDigital(Quelle sources[16]) override;
@@ -17,7 +25,8 @@ public:
     bool GetPin(BYTE n, int objectId, DrawingReader::PinInfo& pin) override;
 
 private:
-    CZeichnung m_zeichnung;
+    std::unique_ptr<CZeichnung> m_loaded;
+    CZeichnung& m_zeichnung;
 };
 
 // Makes every reader the store opens a StoreDrawingReader; start-up calls it once.

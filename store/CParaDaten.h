@@ -1,7 +1,8 @@
 // CParaDaten: the one access path to the parameter set. Every other part of the program reads and writes the
 // memory image only through it.
 //
-// A handle holds no data: construct it on the stack wherever a record is read or written, any number at once. The
+// A handle holds no record data: construct it on the stack wherever a record is read or written, any number at
+// once. The
 // three working files are process-wide objects in the folder "para" of the current directory, addressed by number:
 //   0 "para/datFile.dat"   CDataFile  function-data file compiled for the controller
 //   1 "para/para.par"      CParaFile  committed parameter set, the state saved beside the drawing
@@ -94,6 +95,11 @@ public:
     virtual ~CParaDaten();
     CParaDaten(const CParaDaten&) : CParaDaten() {}
     CParaDaten& operator=(const CParaDaten&) { return *this; }
+
+    // The drawing that this handle's reads complete records from: a caller that already holds the drawing passes
+    // it in (not owned; it must outlive the reads). Without one, each read that completes a record opens a reader
+    // for its length; a read that completes nothing never opens one. A copy of the handle borrows no drawing.
+    void UseDrawing(DrawingReader* drawing) { m_drawing = drawing; }
 
     // ---- Working files and whole files (CParaDaten.cpp) ----
 
@@ -419,15 +425,30 @@ protected:
     // called with the slot record's 128 stored bytes and the record's fields.
     using FuncRecordDecoder = std::function<void(const BYTE* stored, BYTE* fields)>;
     using FuncRecordEncoder = std::function<void(const BYTE* fields, BYTE* stored)>;
-    // Constructs the drawing reader for the length of the call, reads the slot's entry and record and decodes them
-    // into fields (size bytes, zeroed first), the decoder last; then, with complete and a drawing object id stored
-    // for the slot, calls completion with the reader and the id. False, fields untouched, when the slot cannot be
+    // Reads the slot's entry and record and decodes them into fields (size bytes, zeroed first), the decoder last;
+    // then, with complete and a drawing object id stored for the slot, the handle's drawing completes the fields
+    // by the pins of the type's catalog row, and completed runs. False, fields untouched, when the slot cannot be
     // read.
     bool ReadFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, BYTE* fields, size_t size,
-                        bool complete, const std::function<void(DrawingReader&, int)>& completion,
-                        const FuncRecordDecoder& decoder = {});
+                        bool complete, const FuncRecordDecoder& decoder = {},
+                        const std::function<void()>& completed = {});
     // Reads the slot's entry and record, encodes the fields over them (every byte the type does not own keeps its
     // stored value), the encoder last, and writes both back. False, nothing written, when the slot cannot be read.
     bool WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields,
                          const FuncRecordEncoder& encoder = {});
+
+    // Calls use with the drawing passed in by UseDrawing, or else with a reader opened for the length of the call.
+    template <class Use>
+    void WithDrawing(Use use)
+    {
+        if (m_drawing) {
+            use(*m_drawing);
+            return;
+        }
+        std::unique_ptr<DrawingReader> opened = OpenDrawingReader();
+        use(*opened);
+    }
+
+private:
+    DrawingReader* m_drawing = nullptr;
 };

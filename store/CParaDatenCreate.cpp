@@ -6,6 +6,7 @@
 #include "shell/CSCCmd.h"
 #include "store/CEepromFile.h"
 #include "store/DrawingReader.h"
+#include "store/FunctionTypes.h"
 #include "store/ImageLayout.h"
 #include "store/KesselkaskadeParam.h"
 #include "store/RecordCodec.h"
@@ -20,22 +21,8 @@
 
 namespace {
 
-constexpr int kTypeCount = 23;
 constexpr BYTE kNoNumber = 0xFF;
 constexpr BYTE kMeldungFrei = 0x80;  // a message number with this bit is a free slot
-
-// The defaults of a new slot record, by type code 1..23.
-using DefaultWriter = void (*)(BYTE*);
-constexpr DefaultWriter kDefaults[kTypeCount] = {
-    CParaDaten::GetDefaultHzkrReg,       CParaDaten::GetDefaultAnfHeizung,   CParaDaten::GetDefaultAnfWarmwasser,
-    CParaDaten::GetDefaultLadepumpe,     CParaDaten::GetDefaultZirkulation,  CParaDaten::GetDefaultSolarregelung,
-    CParaDaten::GetDefaultSolarvorrang,  CParaDaten::GetDefaultPidRegelung,  CParaDaten::GetDefaultVergleich,
-    CParaDaten::GetDefaultLogikfunc,     CParaDaten::GetDefaultAnalogfunc,   CParaDaten::GetDefaultWmz,
-    CParaDaten::GetDefaultWartungsfunc,  CParaDaten::GetDefaultTimer,        CParaDaten::GetDefaultSchaltuhr,
-    CParaDaten::GetDefaultStartfunc,     CParaDaten::GetDefaultZaehler,      CParaDaten::GetDefaultKuehlfunc,
-    CParaDaten::GetDefaultMischerReg,    CParaDaten::GetDefaultFuncKontrolle, CParaDaten::GetDefaultSync,
-    CParaDaten::GetDefaultProfilfunc,    CParaDaten::GetDefaultKesselkaskade,
-};
 
 // Participant lists that name other functions by function number + 1 (0 none): deleting a function of a deleted
 // type clears its entries in every record of the referring type, and the label of the entry's pin.
@@ -49,26 +36,27 @@ struct ReferenceList {
     BYTE firstPin;      // pin of entry 0; entry j has pin firstPin + j
 };
 constexpr ReferenceList kReferenceLists[] = {
-    {6, 0, 7, 30, 10, 2, 4},    // solar controls in a solar priority
-    {6, 0, 16, 33, 10, 1, 5},   // solar controls in a start function
-    {1, 0, 13, 32, 5, 1, 4},    // heating-circuit controllers in a maintenance function
-    {2, 3, 23, 18, 6, 1, 16},   // heating and hot-water requests in a boiler cascade
+    // solar controls in a solar priority
+    {texts::kTypeSolarregelung, 0, texts::kTypeSolarvorrang, offsetof(SolarvorrangParam, participants), 10,
+     sizeof(SolarvorrangTeilnehmer), 4},
+    // solar controls in a start function
+    {texts::kTypeSolarregelung, 0, texts::kTypeStartfunc, offsetof(StartfuncParam, solarControls), 10, 1, 5},
+    // heating-circuit controllers in a maintenance function
+    {texts::kTypeHzkrReg, 0, texts::kTypeWartungsfunc, offsetof(WartungsfuncParam, circuits), 5, 1, 4},
+    // heating and hot-water requests in a boiler cascade
+    {texts::kTypeAnfHeizung, texts::kTypeAnfWarmwasser, texts::kTypeKesselkaskade,
+     offsetof(KesselkaskadeParam, participants), 6, 1, 16},
 };
-static_assert(offsetof(SolarvorrangParam, participants) == 30 && sizeof(SolarvorrangTeilnehmer) == 2);
-static_assert(offsetof(StartfuncParam, solarControls) == 33);
-static_assert(offsetof(WartungsfuncParam, circuits) == 32);
-static_assert(offsetof(KesselkaskadeParam, participants) == 18);
 
-// Clears the entries of one record that hold target, shows dashes at their pins, and writes the record back when
-// an entry was cleared. False when the record could not be read or written.
-template <class Record>
-bool ClearIn(CParaDaten& para, int file, BYTE slot, const ReferenceList& list, int target, CSCCmd* channel,
-             bool (CParaDaten::*get)(int, BYTE, Record&, bool), bool (CParaDaten::*set)(int, BYTE, Record))
+// Clears the entries of the slot's record (of the list's referring type) that hold target, shows dashes at their
+// pins, and writes the record back when an entry was cleared. False when the record could not be read or written.
+bool ClearInSlot(CParaDaten& para, int file, BYTE slot, const ReferenceList& list, int target, CSCCmd* channel)
 {
-    Record r{};
-    if (!(para.*get)(file, slot, r, true))
+    const functypes::FunctionType* type = functypes::FindFunctionType(list.referring);
+    std::vector<BYTE> fields(type->recordSize);
+    type->blank(fields.data());
+    if (!type->read(para, file, slot, fields.data(), true))
         return false;
-    BYTE* fields = record::Fields(r);
     bool cleared = false;
     for (BYTE j = 0; j < list.count; ++j) {
         BYTE& entry = fields[list.first + j * list.step];
@@ -85,26 +73,7 @@ bool ClearIn(CParaDaten& para, int file, BYTE slot, const ReferenceList& list, i
         if (drawing->GetPin(static_cast<BYTE>(list.firstPin + j), id, pin) && pin.labelId >= 0 && channel)
             channel->SetText(static_cast<UINT>(pin.labelId), ui::symbols::kNoParticipant);
     }
-    return !cleared || (para.*set)(file, slot, r);
-}
-
-bool ClearInSlot(CParaDaten& para, int file, BYTE slot, const ReferenceList& list, int target, CSCCmd* channel)
-{
-    switch (list.referring) {
-    case 7:
-        return ClearIn(para, file, slot, list, target, channel, &CParaDaten::GetSolarvorrang,
-                       &CParaDaten::SetSolarvorrang);
-    case 16:
-        return ClearIn(para, file, slot, list, target, channel, &CParaDaten::GetStartfunc, &CParaDaten::SetStartfunc);
-    case 13:
-        return ClearIn(para, file, slot, list, target, channel, &CParaDaten::GetWartungsfunc,
-                       &CParaDaten::SetWartungsfunc);
-    case 23:
-        return ClearIn(para, file, slot, list, target, channel, &CParaDaten::GetKesselkaskade,
-                       &CParaDaten::SetKesselkaskade);
-    default:
-        return true;
-    }
+    return !cleared || type->write(para, file, slot, fields.data());
 }
 
 // Every source of both logging data sets.
@@ -123,13 +92,13 @@ void ForEachLoggingSource(LoggingListen& r, Visit visit)
 
 void CParaDaten::GetDefaultRecord(int type, BYTE* record)
 {
-    if (type >= 1 && type <= kTypeCount)
-        kDefaults[type - 1](record);
+    if (const functypes::FunctionType* row = functypes::FindFunctionType(type))
+        row->defaults(record);
 }
 
 bool CParaDaten::CreateFunc(int file, int id, int type, CSCCmd* channel)
 {
-    if (!GetFile(file) || type < 1 || type > kTypeCount)
+    if (!GetFile(file) || !functypes::FindFunctionType(type))
         return false;
     // The first slot that holds no function, and every number a function holds. A slot is free only when both its
     // object id and its type say so, so that a slot whose id alone was lost is never overwritten; every used slot

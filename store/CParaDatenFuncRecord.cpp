@@ -7,11 +7,9 @@
 #include <cstring>
 
 bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, BYTE* fields, size_t size,
-                                bool complete, const std::function<void(DrawingReader&, int)>& completion,
-                                const FuncRecordDecoder& decoder)
+                                bool complete, const FuncRecordDecoder& decoder,
+                                const std::function<void()>& completed)
 {
-    // The reader lives for the whole read, whether or not the record is completed from the drawing.
-    std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
     BYTE entry[record::kEntrySize];
     BYTE stored[record::kSlotSize];
     std::memset(entry, 0xFF, sizeof entry);
@@ -23,8 +21,12 @@ bool CParaDaten::ReadFuncRecord(int file, BYTE slot, const record::FuncRecordTyp
     if (decoder)
         decoder(stored, fields);
     int id = -1;
-    if (complete && completion && GetFuncId(file, slot, id) && id > 0)
-        completion(*drawing, id);
+    // Only a completion needs the drawing: loading its exchange files costs a hundred times the read.
+    if (!complete || !GetFuncId(file, slot, id) || id <= 0)
+        return true;
+    WithDrawing([&](DrawingReader& drawing) { drawing.CompleteFunction(type.typeCode, id, fields); });
+    if (completed)
+        completed();
     return true;
 }
 

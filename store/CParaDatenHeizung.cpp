@@ -4,18 +4,13 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "texts/StandardDesignations.h"
 
 #include <cstring>
 
 using namespace record;
 
 namespace {
-
-constexpr int kHzkrRegType = 1;
-constexpr int kAnfHeizungType = 2;
-constexpr int kAnfWarmwasserType = 3;
-constexpr int kLadepumpeType = 4;
-constexpr int kZirkulationType = 5;
 
 // ---- Stored forms: field, stored byte. Byte 0 and bytes 64..113 of the types with programs are the
 // time-program block. ----
@@ -47,12 +42,13 @@ constexpr FieldCodec kZirkulationFields[] = {
     Flags16(26, 7), Triple(4, 9),   Bytes(18, 11, 8), Byte(16, 19),   Byte(17, 20),
 };
 
-constexpr FuncRecordType kHzkrReg{kHzkrRegType, kHzkrRegFields, offsetof(HzkrRegParam, programs)};
-constexpr FuncRecordType kAnfHeizung{kAnfHeizungType, kAnfHeizungFields};
-constexpr FuncRecordType kAnfWarmwasser{kAnfWarmwasserType, kAnfWarmwasserFields,
+constexpr FuncRecordType kHzkrReg{texts::kTypeHzkrReg, kHzkrRegFields, offsetof(HzkrRegParam, programs)};
+constexpr FuncRecordType kAnfHeizung{texts::kTypeAnfHeizung, kAnfHeizungFields};
+constexpr FuncRecordType kAnfWarmwasser{texts::kTypeAnfWarmwasser, kAnfWarmwasserFields,
                                         offsetof(AnfWarmwasserParam, programs)};
-constexpr FuncRecordType kLadepumpe{kLadepumpeType, kLadepumpeFields};
-constexpr FuncRecordType kZirkulation{kZirkulationType, kZirkulationFields, offsetof(ZirkulationParam, programs)};
+constexpr FuncRecordType kLadepumpe{texts::kTypeLadepumpe, kLadepumpeFields};
+constexpr FuncRecordType kZirkulation{texts::kTypeZirkulation, kZirkulationFields,
+                                      offsetof(ZirkulationParam, programs)};
 
 static_assert(FieldEnd(kHzkrRegFields) == offsetof(HzkrRegParam, programs) && StoredEnd(kHzkrRegFields) == 41);
 static_assert(FieldEnd(kAnfHeizungFields) == sizeof(AnfHeizungParam) && StoredEnd(kAnfHeizungFields) == 17);
@@ -201,21 +197,11 @@ ZirkulationParam DefaultZirkulation()
     return r;
 }
 
-// The default slot record is what a write of the default record stores into a new slot.
-template <class Record>
-void StoreDefault(const FuncRecordType& type, const Record& r, BYTE* slot)
-{
-    BYTE entry[kEntrySize];
-    EncodeFuncRecord(type, Fields(r), entry, slot);
-}
-
 }  // namespace
 
 bool CParaDaten::GetHzkrReg(int file, BYTE slot, HzkrRegParam& record, bool complete)
 {
-    return ReadFuncRecord(
-        file, slot, kHzkrReg, Fields(record), sizeof record, complete,
-        [&record](DrawingReader& d, int id) { d.GetQuellenHzkrReg(id, record); }, DecodeModus);
+    return ReadFuncRecord(file, slot, kHzkrReg, Fields(record), sizeof record, complete, DecodeModus);
 }
 
 bool CParaDaten::SetHzkrReg(int file, BYTE slot, HzkrRegParam record)
@@ -225,8 +211,7 @@ bool CParaDaten::SetHzkrReg(int file, BYTE slot, HzkrRegParam record)
 
 bool CParaDaten::GetAnfHeizung(int file, BYTE slot, AnfHeizungParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kAnfHeizung, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenAnfHeizung(id, record); });
+    return ReadFuncRecord(file, slot, kAnfHeizung, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetAnfHeizung(int file, BYTE slot, AnfHeizungParam record)
@@ -236,8 +221,7 @@ bool CParaDaten::SetAnfHeizung(int file, BYTE slot, AnfHeizungParam record)
 
 bool CParaDaten::GetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kAnfWarmwasser, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenAnfWarmwasser(id, record); });
+    return ReadFuncRecord(file, slot, kAnfWarmwasser, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam record)
@@ -247,8 +231,7 @@ bool CParaDaten::SetAnfWarmwasser(int file, BYTE slot, AnfWarmwasserParam record
 
 bool CParaDaten::GetLadepumpe(int file, BYTE slot, LadepumpeParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kLadepumpe, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenLadepumpe(id, record); });
+    return ReadFuncRecord(file, slot, kLadepumpe, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetLadepumpe(int file, BYTE slot, LadepumpeParam record)
@@ -258,8 +241,7 @@ bool CParaDaten::SetLadepumpe(int file, BYTE slot, LadepumpeParam record)
 
 bool CParaDaten::GetZirkulation(int file, BYTE slot, ZirkulationParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kZirkulation, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenZirkulation(id, record); });
+    return ReadFuncRecord(file, slot, kZirkulation, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetZirkulation(int file, BYTE slot, ZirkulationParam record)
@@ -270,26 +252,26 @@ bool CParaDaten::SetZirkulation(int file, BYTE slot, ZirkulationParam record)
 void CParaDaten::GetDefaultHzkrReg(BYTE* record)
 {
     const HzkrRegParam r = DefaultHzkrReg();
-    StoreDefault(kHzkrReg, r, record);
+    EncodeDefault(kHzkrReg, r, record);
     EncodeModus(Fields(r), record);
 }
 
 void CParaDaten::GetDefaultAnfHeizung(BYTE* record)
 {
-    StoreDefault(kAnfHeizung, DefaultAnfHeizung(), record);
+    EncodeDefault(kAnfHeizung, DefaultAnfHeizung(), record);
 }
 
 void CParaDaten::GetDefaultAnfWarmwasser(BYTE* record)
 {
-    StoreDefault(kAnfWarmwasser, DefaultAnfWarmwasser(), record);
+    EncodeDefault(kAnfWarmwasser, DefaultAnfWarmwasser(), record);
 }
 
 void CParaDaten::GetDefaultLadepumpe(BYTE* record)
 {
-    StoreDefault(kLadepumpe, DefaultLadepumpe(), record);
+    EncodeDefault(kLadepumpe, DefaultLadepumpe(), record);
 }
 
 void CParaDaten::GetDefaultZirkulation(BYTE* record)
 {
-    StoreDefault(kZirkulation, DefaultZirkulation(), record);
+    EncodeDefault(kZirkulation, DefaultZirkulation(), record);
 }

@@ -3,6 +3,7 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "texts/StandardDesignations.h"
 
 #include <bit>
 #include <cstring>
@@ -39,8 +40,8 @@ constexpr FieldCodec kKesselkaskadeFields[] = {
     KesselCodec(2, 0), KesselCodec(2, 1), KesselCodec(2, 2), KesselCodec(2, 3), KesselCodec(2, 4), KesselCodec(2, 5),
 };
 
-constexpr FuncRecordType kMischerReg{19, kMischerRegFields};
-constexpr FuncRecordType kKesselkaskade{23, kKesselkaskadeFields};
+constexpr FuncRecordType kMischerReg{texts::kTypeMischerReg, kMischerRegFields};
+constexpr FuncRecordType kKesselkaskade{texts::kTypeKesselkaskade, kKesselkaskadeFields};
 
 static_assert(FieldEnd(kMischerRegFields) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegFields) <= kSlotSize);
 static_assert(FieldEnd(kKesselkaskadeFields) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeFields) <= 66);
@@ -84,8 +85,7 @@ void EncodeStunden(const KesselkaskadeParam& r, BYTE* stored)
 
 bool CParaDaten::GetMischerReg(int file, BYTE slot, MischerRegParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kMischerReg, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenMischerReg(id, record); });
+    return ReadFuncRecord(file, slot, kMischerReg, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetMischerReg(int file, BYTE slot, MischerRegParam record)
@@ -97,7 +97,6 @@ bool CParaDaten::GetKesselkaskade(int file, BYTE slot, KesselkaskadeParam& recor
 {
     return ReadFuncRecord(
         file, slot, kKesselkaskade, Fields(record), sizeof record, complete,
-        [&record](DrawingReader& d, int id) { d.GetQuellenKesselkaskade(id, record); },
         [&record](const BYTE* stored, BYTE*) { DecodeStunden(stored, record); });
 }
 

@@ -4,6 +4,7 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "texts/StandardDesignations.h"
 
 #include <bit>
 #include <cstring>
@@ -69,16 +70,16 @@ constexpr FieldCodec kWartungsfuncFields[] = {
     Byte(7, 0), Byte(8, 1), Byte(9, 2), Flags16(10, 3), Flags6(26, 5), Triple(4, 6), Bytes(32, 64, 5),
 };
 
-constexpr FuncRecordType kAnalogfunc{11, kAnalogfuncFields};
-constexpr FuncRecordType kLogikfunc{10, kLogikfuncFields};
-constexpr FuncRecordType kVergleich{9, kVergleichFields};
-constexpr FuncRecordType kFuncKontrolle{20, kFuncKontrolleFields};
-constexpr FuncRecordType kTimer{14, kTimerFields};
-constexpr FuncRecordType kZaehler{17, kZaehlerFields};
-constexpr FuncRecordType kSchaltuhr{15, kSchaltuhrFields, 34};
-constexpr FuncRecordType kSync{21, kSyncFields};
-constexpr FuncRecordType kProfilfunc{22, kProfilfuncFields};
-constexpr FuncRecordType kWartungsfunc{13, kWartungsfuncFields};
+constexpr FuncRecordType kAnalogfunc{texts::kTypeAnalogfunc, kAnalogfuncFields};
+constexpr FuncRecordType kLogikfunc{texts::kTypeLogikfunc, kLogikfuncFields};
+constexpr FuncRecordType kVergleich{texts::kTypeVergleich, kVergleichFields};
+constexpr FuncRecordType kFuncKontrolle{texts::kTypeFuncKontrolle, kFuncKontrolleFields};
+constexpr FuncRecordType kTimer{texts::kTypeTimer, kTimerFields};
+constexpr FuncRecordType kZaehler{texts::kTypeZaehler, kZaehlerFields};
+constexpr FuncRecordType kSchaltuhr{texts::kTypeSchaltuhr, kSchaltuhrFields, offsetof(SchaltuhrParam, programs)};
+constexpr FuncRecordType kSync{texts::kTypeSync, kSyncFields};
+constexpr FuncRecordType kProfilfunc{texts::kTypeProfilfunc, kProfilfuncFields};
+constexpr FuncRecordType kWartungsfunc{texts::kTypeWartungsfunc, kWartungsfuncFields};
 
 static_assert(FieldEnd(kAnalogfuncFields) <= sizeof(AnalogfuncParam) && StoredEnd(kAnalogfuncFields) <= kSlotSize);
 static_assert(FieldEnd(kLogikfuncFields) <= sizeof(LogikfuncParam) && StoredEnd(kLogikfuncFields) <= kSlotSize);
@@ -135,8 +136,7 @@ void Put(BYTE* record, unsigned at, std::initializer_list<BYTE> bytes)
 
 bool CParaDaten::GetAnalogfunc(int file, BYTE slot, AnalogfuncParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kAnalogfunc, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenAnalogfunc(id, record); });
+    return ReadFuncRecord(file, slot, kAnalogfunc, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetAnalogfunc(int file, BYTE slot, AnalogfuncParam record)
@@ -146,8 +146,7 @@ bool CParaDaten::SetAnalogfunc(int file, BYTE slot, AnalogfuncParam record)
 
 bool CParaDaten::GetLogikfunc(int file, BYTE slot, LogikfuncParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kLogikfunc, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenLogikfunc(id, record); });
+    return ReadFuncRecord(file, slot, kLogikfunc, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetLogikfunc(int file, BYTE slot, LogikfuncParam record)
@@ -159,8 +158,7 @@ bool CParaDaten::SetLogikfunc(int file, BYTE slot, LogikfuncParam record)
 
 bool CParaDaten::GetVergleich(int file, BYTE slot, VergleichParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kVergleich, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenVergleich(id, record); });
+    return ReadFuncRecord(file, slot, kVergleich, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetVergleich(int file, BYTE slot, VergleichParam record)
@@ -170,8 +168,7 @@ bool CParaDaten::SetVergleich(int file, BYTE slot, VergleichParam record)
 
 bool CParaDaten::GetFuncKontrolle(int file, BYTE slot, FuncKontrolleParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kFuncKontrolle, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenFuncKontrolle(id, record); });
+    return ReadFuncRecord(file, slot, kFuncKontrolle, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetFuncKontrolle(int file, BYTE slot, FuncKontrolleParam record)
@@ -183,8 +180,7 @@ bool CParaDaten::SetFuncKontrolle(int file, BYTE slot, FuncKontrolleParam record
 
 bool CParaDaten::GetTimer(int file, BYTE slot, TimerParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kTimer, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenTimer(id, record); });
+    return ReadFuncRecord(file, slot, kTimer, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetTimer(int file, BYTE slot, TimerParam record)
@@ -196,7 +192,6 @@ bool CParaDaten::GetZaehler(int file, BYTE slot, ZaehlerParam& record, bool comp
 {
     return ReadFuncRecord(
         file, slot, kZaehler, Fields(record), sizeof record, complete,
-        [&record](DrawingReader& d, int id) { d.GetQuellenZaehler(id, record); },
         [&record](const BYTE* stored, BYTE*) { DecodeZaehlerStand(stored, record); });
 }
 
@@ -212,8 +207,7 @@ bool CParaDaten::SetZaehler(int file, BYTE slot, ZaehlerParam record)
 
 bool CParaDaten::GetSchaltuhr(int file, BYTE slot, SchaltuhrParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kSchaltuhr, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenSchaltuhr(id, record); });
+    return ReadFuncRecord(file, slot, kSchaltuhr, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetSchaltuhr(int file, BYTE slot, SchaltuhrParam record)
@@ -223,8 +217,7 @@ bool CParaDaten::SetSchaltuhr(int file, BYTE slot, SchaltuhrParam record)
 
 bool CParaDaten::GetSync(int file, BYTE slot, SyncParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kSync, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenSync(id, record); });
+    return ReadFuncRecord(file, slot, kSync, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetSync(int file, BYTE slot, SyncParam record)
@@ -236,8 +229,7 @@ bool CParaDaten::SetSync(int file, BYTE slot, SyncParam record)
 
 bool CParaDaten::GetProfilfunc(int file, BYTE slot, ProfilfuncParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kProfilfunc, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenProfilfunc(id, record); });
+    return ReadFuncRecord(file, slot, kProfilfunc, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetProfilfunc(int file, BYTE slot, ProfilfuncParam record)
@@ -247,15 +239,12 @@ bool CParaDaten::SetProfilfunc(int file, BYTE slot, ProfilfuncParam record)
 
 bool CParaDaten::GetWartungsfunc(int file, BYTE slot, WartungsfuncParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kWartungsfunc, Fields(record), sizeof record, complete,
-                          [this, &record](DrawingReader& d, int id) {
-                              d.GetQuellenWartungsfunc(id, record);
-                              // A completed record names only functions of the working copy that are
-                              // heating-circuit controllers.
-                              for (BYTE& circuit : record.circuits)
-                                  if (circuit != 0 && !IsFuncOfType(1, static_cast<BYTE>(circuit - 1)))
-                                      circuit = 0;
-                          });
+    return ReadFuncRecord(file, slot, kWartungsfunc, Fields(record), sizeof record, complete, {}, [this, &record] {
+        // A completed record names only functions of the working copy that are heating-circuit controllers.
+        for (BYTE& circuit : record.circuits)
+            if (circuit != 0 && !IsFuncOfType(texts::kTypeHzkrReg, static_cast<BYTE>(circuit - 1)))
+                circuit = 0;
+    });
 }
 
 bool CParaDaten::SetWartungsfunc(int file, BYTE slot, WartungsfuncParam record)

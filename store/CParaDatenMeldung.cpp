@@ -51,7 +51,6 @@ bool CParaDaten::WriteMeldungRaw(int file, BYTE slot, const BYTE* record)
 
 bool CParaDaten::GetMeldung(int file, BYTE slot, MeldungParam& record, bool complete)
 {
-    std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
     BYTE stored[layout::kMeldungRecordSize];
     if (!ReadMeldungRaw(file, slot, stored))
         return false;
@@ -64,7 +63,7 @@ bool CParaDaten::GetMeldung(int file, BYTE slot, MeldungParam& record, bool comp
     if (complete) {
         int id = -1;
         if (GetMeldungId(file, slot, id) && id > 0)
-            drawing->GetQuellenMeldung(id, r);
+            WithDrawing([&](DrawingReader& drawing) { drawing.GetQuellenMeldung(id, r); });
     }
     record = r;
     return true;

@@ -131,24 +131,22 @@ bool CParaDaten::SetNetzTimeouts(int file, const BYTE timeouts[8])
 
 bool CParaDaten::GetNetzAusgaengeDigital(int file, Quelle sources[16], bool complete)
 {
-    std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
     Quelle read[16];
     if (!GetSources(GetFile(file), layout::kNetzAusgaengeDigital, read))
         return false;
     if (complete)
-        drawing->GetNetzAusgaengeDigital(read);
+        WithDrawing([&read](DrawingReader& drawing) { drawing.GetNetzAusgaengeDigital(read); });
     std::copy(read, read + 16, sources);
     return true;
 }
 
 bool CParaDaten::GetNetzAusgaengeAnalog(int file, Quelle sources[16], bool complete)
 {
-    std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
     Quelle read[16];
     if (!GetSources(GetFile(file), layout::kNetzAusgaengeAnalog, read))
         return false;
     if (complete)
-        drawing->GetNetzAusgaengeAnalog(read);
+        WithDrawing([&read](DrawingReader& drawing) { drawing.GetNetzAusgaengeAnalog(read); });
     std::copy(read, read + 16, sources);
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "texts/StandardDesignations.h"
 
 #include <bit>
 #include <cstdint>
@@ -15,13 +16,6 @@ static_assert(std::endian::native == std::endian::little,
               "the PID mode bits are decoded into the lowest byte of their 32-bit word");
 
 namespace {
-
-constexpr int kSolarregelungType = 6;
-constexpr int kSolarvorrangType = 7;
-constexpr int kPidRegelungType = 8;
-constexpr int kWmzType = 12;
-constexpr int kStartfuncType = 16;
-constexpr int kKuehlfuncType = 18;
 
 // ---- Stored forms: field, stored byte ----
 
@@ -52,12 +46,12 @@ constexpr FieldCodec kKuehlfuncFields[] = {
     Flags16(16, 5),  Flags6(32, 7), Triple(4, 8),   Source(9, 10),   Source(11, 12),
 };
 
-constexpr FuncRecordType kSolarregelung{kSolarregelungType, kSolarregelungFields};
-constexpr FuncRecordType kSolarvorrang{kSolarvorrangType, kSolarvorrangFields};
-constexpr FuncRecordType kPidRegelung{kPidRegelungType, kPidRegelungFields};
-constexpr FuncRecordType kWmz{kWmzType, kWmzFields};
-constexpr FuncRecordType kStartfunc{kStartfuncType, kStartfuncFields};
-constexpr FuncRecordType kKuehlfunc{kKuehlfuncType, kKuehlfuncFields};
+constexpr FuncRecordType kSolarregelung{texts::kTypeSolarregelung, kSolarregelungFields};
+constexpr FuncRecordType kSolarvorrang{texts::kTypeSolarvorrang, kSolarvorrangFields};
+constexpr FuncRecordType kPidRegelung{texts::kTypePID_Regelung, kPidRegelungFields};
+constexpr FuncRecordType kWmz{texts::kTypeWMZ, kWmzFields};
+constexpr FuncRecordType kStartfunc{texts::kTypeStartfunc, kStartfuncFields};
+constexpr FuncRecordType kKuehlfunc{texts::kTypeKuehlfunc, kKuehlfuncFields};
 
 static_assert(FieldEnd(kSolarregelungFields) == sizeof(SolarregelungParam) && StoredEnd(kSolarregelungFields) == 18);
 static_assert(FieldEnd(kSolarvorrangFields) == sizeof(SolarvorrangParam) && StoredEnd(kSolarvorrangFields) == 84);
@@ -154,7 +148,7 @@ void KeepSolarControls(CParaDaten& para, BYTE* entry, int count, int stride)
 {
     for (int j = 0; j < count; ++j) {
         BYTE& value = entry[j * stride];
-        if (value != 0 && !para.IsFuncOfType(kSolarregelungType, static_cast<BYTE>(value - 1)))
+        if (value != 0 && !para.IsFuncOfType(texts::kTypeSolarregelung, static_cast<BYTE>(value - 1)))
             value = 0;
     }
 }
@@ -249,14 +243,6 @@ KuehlfuncParam DefaultKuehlfunc()
     return r;
 }
 
-// The default slot record is what a write of the default record stores into a new slot.
-template <class Record>
-void StoreDefault(const FuncRecordType& type, const Record& r, BYTE* slot)
-{
-    BYTE entry[kEntrySize];
-    EncodeFuncRecord(type, Fields(r), entry, slot);
-}
-
 }  // namespace
 
 BYTE CParaDaten::Parity(DWORD value, int n)
@@ -269,8 +255,7 @@ BYTE CParaDaten::Parity(DWORD value, int n)
 
 bool CParaDaten::GetSolarregelung(int file, BYTE slot, SolarregelungParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kSolarregelung, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenSolarregelung(id, record); });
+    return ReadFuncRecord(file, slot, kSolarregelung, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetSolarregelung(int file, BYTE slot, SolarregelungParam record)
@@ -281,8 +266,7 @@ bool CParaDaten::SetSolarregelung(int file, BYTE slot, SolarregelungParam record
 bool CParaDaten::GetSolarvorrang(int file, BYTE slot, SolarvorrangParam& record, bool complete)
 {
     SolarvorrangParam r{};
-    if (!ReadFuncRecord(file, slot, kSolarvorrang, Fields(r), sizeof r, complete,
-                        [&r](DrawingReader& d, int id) { d.GetQuellenSolarvorrang(id, r); }))
+    if (!ReadFuncRecord(file, slot, kSolarvorrang, Fields(r), sizeof r, complete))
         return false;
     KeepSolarControls(*this, &r.participants[0].function, 10, sizeof(SolarvorrangTeilnehmer));
     record = r;
@@ -296,8 +280,7 @@ bool CParaDaten::SetSolarvorrang(int file, BYTE slot, SolarvorrangParam record)
 
 bool CParaDaten::GetPidRegelung(int file, BYTE slot, PID_RegelungParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kPidRegelung, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenPID_Regelung(id, record); });
+    return ReadFuncRecord(file, slot, kPidRegelung, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetPidRegelung(int file, BYTE slot, PID_RegelungParam record)
@@ -310,7 +293,6 @@ bool CParaDaten::GetWmz(int file, BYTE slot, WMZParam& record, bool complete)
     WMZParam r{};
     if (!ReadFuncRecord(
             file, slot, kWmz, Fields(r), sizeof r, complete,
-            [&r](DrawingReader& d, int id) { d.GetQuellenWMZ(id, r); },
             [&r](const BYTE* stored, BYTE*) { DecodeWmz(stored, r); }))
         return false;
     record = r;
@@ -326,8 +308,7 @@ bool CParaDaten::SetWmz(int file, BYTE slot, WMZParam record)
 bool CParaDaten::GetStartfunc(int file, BYTE slot, StartfuncParam& record, bool complete)
 {
     StartfuncParam r{};
-    if (!ReadFuncRecord(file, slot, kStartfunc, Fields(r), sizeof r, complete,
-                        [&r](DrawingReader& d, int id) { d.GetQuellenStartfunc(id, r); }))
+    if (!ReadFuncRecord(file, slot, kStartfunc, Fields(r), sizeof r, complete))
         return false;
     KeepSolarControls(*this, r.solarControls, 10, 1);
     record = r;
@@ -341,8 +322,7 @@ bool CParaDaten::SetStartfunc(int file, BYTE slot, StartfuncParam record)
 
 bool CParaDaten::GetKuehlfunc(int file, BYTE slot, KuehlfuncParam& record, bool complete)
 {
-    return ReadFuncRecord(file, slot, kKuehlfunc, Fields(record), sizeof record, complete,
-                          [&record](DrawingReader& d, int id) { d.GetQuellenKuehlfunc(id, record); });
+    return ReadFuncRecord(file, slot, kKuehlfunc, Fields(record), sizeof record, complete);
 }
 
 bool CParaDaten::SetKuehlfunc(int file, BYTE slot, KuehlfuncParam record)
@@ -352,32 +332,32 @@ bool CParaDaten::SetKuehlfunc(int file, BYTE slot, KuehlfuncParam record)
 
 void CParaDaten::GetDefaultSolarregelung(BYTE* record)
 {
-    StoreDefault(kSolarregelung, DefaultSolarregelung(), record);
+    EncodeDefault(kSolarregelung, DefaultSolarregelung(), record);
 }
 
 void CParaDaten::GetDefaultSolarvorrang(BYTE* record)
 {
-    StoreDefault(kSolarvorrang, DefaultSolarvorrang(), record);
+    EncodeDefault(kSolarvorrang, DefaultSolarvorrang(), record);
 }
 
 void CParaDaten::GetDefaultPidRegelung(BYTE* record)
 {
-    StoreDefault(kPidRegelung, DefaultPidRegelung(), record);
+    EncodeDefault(kPidRegelung, DefaultPidRegelung(), record);
 }
 
 void CParaDaten::GetDefaultWmz(BYTE* record)
 {
     const WMZParam r = DefaultWmz();
-    StoreDefault(kWmz, r, record);
+    EncodeDefault(kWmz, r, record);
     EncodeWmz(r, record);
 }
 
 void CParaDaten::GetDefaultStartfunc(BYTE* record)
 {
-    StoreDefault(kStartfunc, DefaultStartfunc(), record);
+    EncodeDefault(kStartfunc, DefaultStartfunc(), record);
 }
 
 void CParaDaten::GetDefaultKuehlfunc(BYTE* record)
 {
-    StoreDefault(kKuehlfunc, DefaultKuehlfunc(), record);
+    EncodeDefault(kKuehlfunc, DefaultKuehlfunc(), record);
 }

@@ -3,16 +3,21 @@
 
 #include "store/AntiblockierschutzParam.h"
 #include "store/AusgangParam.h"
+#include "store/Bezeichnung.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/EingangParam.h"
 #include "store/FuncEntry.h"
+#include "store/FunctionTypes.h"
+#include "store/PID_RegelungParam.h"
+#include "store/WMZParam.h"
 #include "store/MeldungParam.h"
 #include "store/NetzEingang.h"
 #include "texts/CFortschritt.h"
 #include "texts/CTexte.h"
-#include "texts/FuncRecordReader.h"
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -20,18 +25,14 @@ CSystemRequirements* g_pSystemRequirements = nullptr;
 
 namespace {
 
-constexpr int kWork = 2;
-
-struct FuncRegel {
-    int ausgang16[2];  // positions of the flags by which the function drives output 16; -1 none
-};
-
-// By type code 1 to 23.
-constexpr FuncRegel kRegeln[24] = {
-    {{-1, -1}}, {{69, -1}}, {{35, -1}}, {{36, 42}}, {{36, -1}}, {{41, -1}}, {{36, -1}}, {{29, -1}},
-    {{40, -1}}, {{35, 51}}, {{24, 40}}, {{17, -1}}, {{-1, -1}}, {{25, 31}}, {{42, 58}}, {{33, -1}},
-    {{32, -1}}, {{-1, -1}}, {{31, 37}}, {{-1, -1}}, {{-1, -1}}, {{25, -1}}, {{39, -1}}, {{-1, -1}},
-};
+// The record of a type out of its repaired bytes.
+template <class Record>
+Record As(const std::vector<BYTE>& bytes)
+{
+    Record r{};
+    std::memcpy(&r, bytes.data(), std::min(sizeof r, bytes.size()));
+    return r;
+}
 
 void Report(CFortschritt* progress, float percent)
 {
@@ -69,7 +70,7 @@ void CSystemRequirements::Calculate(int file, bool complete, CFortschritt* progr
         if (n == 16 && output.scaleInLow == 0 && output.scaleOutLow > 40) m_data.Merge(1, 2);
     }
     AntiblockierschutzParam antiSeize;
-    para.GetAntiblockierschutz(kWork, antiSeize);
+    para.GetAntiblockierschutz(CParaDaten::kWorkFile, antiSeize);
     check.CheckAntiblockierschutz(antiSeize);
     if (antiSeize.outputs[15] == 1) m_data.Merge(1, 2);
     Report(progress, 6);
@@ -85,8 +86,9 @@ void CSystemRequirements::Calculate(int file, bool complete, CFortschritt* progr
         MeldungParam message;
         para.GetMeldung(file, slot, message, complete);
         check.CheckMeldung(message, file == 0 ? 1 : 0);
-        const BYTE* bytes = reinterpret_cast<const BYTE*>(&message);
-        if (bytes[29] == 1 || bytes[45] == 1 || bytes[61] == 1 || bytes[77] == 1) m_data.Merge(1, 2);
+        if (message.normalOn[15] == 1 || message.dominantOn[15] == 1 || message.dominantOff[15] == 1 ||
+            message.errorRelease[15] == 1)
+            m_data.Merge(1, 2);
     }
     Report(progress, 97);
 
@@ -116,34 +118,37 @@ void CSystemRequirements::CalcFunktionen(CFortschritt* progress, bool complete)
     {
         std::unique_ptr<CFortschritt> count;
         if (progress != nullptr) count = std::make_unique<CFortschritt>(progress, 0, 12);
-        if (texte.GetFunktionsAnzahl(kWork) > 40) m_data.Merge(1, 0);
+        if (texte.GetFunktionsAnzahl(CParaDaten::kWorkFile) > 40) m_data.Merge(1, 0);
         Report(count.get(), 12);
         std::unique_ptr<CFortschritt> memory;
         if (count) memory = std::make_unique<CFortschritt>(count.get(), 12, 100);
         int parameterBytes = 0;
         int variableBytes = 0;
-        texte.GetSpeicherbedarf(kWork, parameterBytes, variableBytes, complete ? 1 : 0, memory.get());
+        texte.GetSpeicherbedarf(CParaDaten::kWorkFile, parameterBytes, variableBytes, complete ? 1 : 0, memory.get());
         if (variableBytes > 288) m_data.Merge(1, 0);
     }
 
     for (BYTE slot = 1; slot <= 44; ++slot) {
         FuncEntry entry;
-        para.GetFuncEntry(kWork, slot, entry);
-        const bool used = entry.type >= 1 && entry.type <= 23;
+        para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry);
+        const functypes::FunctionType* type = functypes::FindFunctionType(entry.type);
+        const bool used = type != nullptr;
         if (entry.type != 0 && entry.type != 255 && entry.number >= 40 && entry.number != 255) m_data.Merge(1, 0);
         if (used) {
-            const std::vector<BYTE> r = texts::ReadRepairedFuncRecord(para, kWork, slot, entry.type, complete);
-            if (!r.empty()) {
-                if (r[0] != 0) m_data.Merge(1, 0);
-                for (int position : kRegeln[entry.type].ausgang16)
-                    if (position >= 0 && static_cast<size_t>(position) < r.size() && r[position] == 1)
-                        m_data.Merge(1, 2);
-                auto at = [&r](size_t k) { return k < r.size() ? r[k] : 0; };
-                if (entry.type == 8) {
-                    for (size_t k : {16, 24, 28})
-                        if (at(k) == 0 && at(k + 1) > 150) m_data.Merge(1, 0);
-                }
-                if (entry.type == 12 && at(8) != 0 && at(10) == 0) m_data.Merge(1, 0);
+            const std::vector<BYTE> r =
+                functypes::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot, entry.type, complete);
+            // Every function record begins with its designation.
+            if (As<Bezeichnung>(r).group != 0) m_data.Merge(1, 0);
+            for (int field : type->output16Fields)
+                if (field != functypes::kNoField && r[field] == 1) m_data.Merge(1, 2);
+            if (entry.type == texts::kTypePID_Regelung) {
+                const PID_RegelungParam pid = As<PID_RegelungParam>(r);
+                for (const Quelle& constant : {pid.absSetpoint, pid.eventThreshold, pid.eventSetpoint})
+                    if (constant.kind == 0 && constant.number > 150) m_data.Merge(1, 0);
+            }
+            if (entry.type == texts::kTypeWMZ) {
+                const WMZParam meter = As<WMZParam>(r);
+                if (meter.flowTemp.kind != 0 && meter.returnTemp.kind == 0) m_data.Merge(1, 0);
             }
         }
         Report(progress, 12.0f + 88.0f * slot / 44.0f);

@@ -1,15 +1,15 @@
-// What the parameter store asks of the drawing: the record reads construct a reader for the length of every read,
-// whether or not they complete the record from the drawing. The drawing folder implements it; the store knows only
-// this interface, so it never depends on the drawing folder.
+// What the parameter store asks of the drawing: a record read that completes the record from the drawing uses the
+// reader its caller passed in (CParaDaten::UseDrawing), or else opens one for the length of the read; a read that
+// completes nothing never opens one. The drawing folder implements it; the store knows only this interface, so it
+// never depends on the drawing folder.
 //
 // The program installs the real factory at start-up; tests install a fake. Without a factory a reader that knows
 // no drawing is used: it answers every query with nothing, as a reader whose exchange files are missing does.
 // Queries are added here as the record reads that need them arrive.
 //
-// Completing a record: every GetQuellen<Type> operation overwrites the sources and output flags of a decoded record
-// from the lines at the pins of the record's drawing object. Each has a default that applies the type's table of
-// pin completions through the two pin queries below, so a drawing that answers those completes every record; a
-// drawing may still override any operation. The record reads call them only for a slot with a drawing object id.
+// Completing a record overwrites the sources and output flags of a decoded record from the lines at the pins of the
+// record's drawing object, through the two pin queries below, so a drawing that answers those completes every
+// record. The record reads complete only a slot with a drawing object id.
 #pragma once
 
 #include "platform/CString.h"
@@ -20,32 +20,7 @@
 #include <memory>
 #include <span>
 
-struct AnfHeizungParam;
-struct AnfWarmwasserParam;
-struct HzkrRegParam;
-struct KuehlfuncParam;
-struct LadepumpeParam;
-struct PID_RegelungParam;
-struct SolarregelungParam;
-struct SolarvorrangParam;
-struct StartfuncParam;
-struct WMZParam;
-struct ZirkulationParam;
-
 struct MeldungParam;
-
-struct AnalogfuncParam;
-struct FuncKontrolleParam;
-struct KesselkaskadeParam;
-struct LogikfuncParam;
-struct MischerRegParam;
-struct ProfilfuncParam;
-struct SchaltuhrParam;
-struct SyncParam;
-struct TimerParam;
-struct VergleichParam;
-struct WartungsfuncParam;
-struct ZaehlerParam;
 
 class DrawingReader {
 public:
@@ -61,7 +36,7 @@ public:
     // flags[n - 1] = 1 for each output n, every other flag 0. The reader that knows no drawing gives all 0.
     virtual void GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16]);
 
-    // How one pin completes a decoded record (fields are decoded byte numbers).
+    // How one pin completes a decoded record (fields are offsets in the decoded record).
     struct PinCompletion {
         enum Kind : BYTE {
             Source,   // kind into field a, number into field b (GetPinQuelle)
@@ -77,40 +52,13 @@ public:
     // Applies the completions in order to the record's bytes.
     void Complete(int objectId, std::span<const PinCompletion> pins, BYTE* fields);
 
-    // ---- Completion of function and message records: one operation per record kind ----
+    // ---- Completion of function and message records ----
 
-    // Solar and energy functions (DrawingReaderSolar.cpp); the participants of a solar priority and the solar
-    // controls of a start function are not taken from the drawing.
-    virtual void GetQuellenSolarregelung(int objectId, SolarregelungParam& record);
-    virtual void GetQuellenSolarvorrang(int objectId, SolarvorrangParam& record);
-    virtual void GetQuellenPID_Regelung(int objectId, PID_RegelungParam& record);
-    virtual void GetQuellenWMZ(int objectId, WMZParam& record);
-    virtual void GetQuellenStartfunc(int objectId, StartfuncParam& record);
-    virtual void GetQuellenKuehlfunc(int objectId, KuehlfuncParam& record);
-    // Heating functions (DrawingReaderHeizung.cpp). The heating-circuit controller's mixer field becomes the first
-    // of the mixer output pairs 3, 8, 10, 12 that its mixer pin drives, 0 when none.
-    virtual void GetQuellenHzkrReg(int objectId, HzkrRegParam& record);
-    virtual void GetQuellenAnfHeizung(int objectId, AnfHeizungParam& record);
-    virtual void GetQuellenAnfWarmwasser(int objectId, AnfWarmwasserParam& record);
-    virtual void GetQuellenLadepumpe(int objectId, LadepumpeParam& record);
-    virtual void GetQuellenZirkulation(int objectId, ZirkulationParam& record);
-
-    // Mixer control and boiler cascade (DrawingReaderKessel.cpp); the participants of a cascade are not taken from
-    // the drawing.
-    virtual void GetQuellenMischerReg(int objectId, MischerRegParam& record);
-    virtual void GetQuellenKesselkaskade(int objectId, KesselkaskadeParam& record);
-    // Logic, time and monitoring functions (DrawingReaderLogik.cpp). The logic function's number of inputs in use
-    // then becomes its highest input with a source (1 when none has one).
-    virtual void GetQuellenAnalogfunc(int objectId, AnalogfuncParam& record);
-    virtual void GetQuellenLogikfunc(int objectId, LogikfuncParam& record);
-    virtual void GetQuellenVergleich(int objectId, VergleichParam& record);
-    virtual void GetQuellenFuncKontrolle(int objectId, FuncKontrolleParam& record);
-    virtual void GetQuellenTimer(int objectId, TimerParam& record);
-    virtual void GetQuellenZaehler(int objectId, ZaehlerParam& record);
-    virtual void GetQuellenSchaltuhr(int objectId, SchaltuhrParam& record);
-    virtual void GetQuellenSync(int objectId, SyncParam& record);
-    virtual void GetQuellenProfilfunc(int objectId, ProfilfuncParam& record);
-    virtual void GetQuellenWartungsfunc(int objectId, WartungsfuncParam& record);
+    // A decoded function record of the type code: its row's pins in the function-type catalog are applied in order,
+    // then what follows from them (the logic function's number of inputs in use becomes its highest input with a
+    // source, 1 when none has one). Participants chosen on a form (solar controls, heating-circuit controllers,
+    // requests) are never taken from the drawing. A code of no function type completes nothing.
+    void CompleteFunction(int typeCode, int objectId, BYTE* fields);
 
     // Message object: input pins 1, 2, 3 into the three sources of the record (DrawingReaderPlant.cpp).
     virtual void GetQuellenMeldung(int objectId, MeldungParam& record);

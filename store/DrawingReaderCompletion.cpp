@@ -1,8 +1,9 @@
-// The drawing reader's pin queries as the reader that knows no drawing answers them, and the table-driven
-// completion of decoded records from them.
+// The drawing reader's pin queries as the reader that knows no drawing answers them, and the completion of every
+// function type's decoded record from them by the type's pins in the function-type catalog.
 #include "store/DrawingReader.h"
 
 #include "store/AusgangParam.h"
+#include "store/FunctionTypes.h"
 
 #include <cstring>
 
@@ -52,4 +53,14 @@ void DrawingReader::Complete(int objectId, std::span<const PinCompletion> pins, 
             break;
         }
     }
+}
+
+void DrawingReader::CompleteFunction(int typeCode, int objectId, BYTE* fields)
+{
+    const functypes::FunctionType* type = functypes::FindFunctionType(typeCode);
+    if (!type)
+        return;
+    Complete(objectId, type->pins, fields);
+    if (type->pinsApplied)
+        type->pinsApplied(fields);
 }

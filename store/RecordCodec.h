@@ -133,6 +133,14 @@ void DecodeFuncRecord(const FuncRecordType& type, const BYTE* entry, const BYTE*
 // Entry: type code, designation code, 0, field 3 (bytes 4..7 kept); slot record: the table's fields and the time
 // programs, every other byte kept.
 void EncodeFuncRecord(const FuncRecordType& type, const BYTE* fields, BYTE* entry, BYTE* slot);
+// A type's default slot record: what writing its default decoded record over the caller's slot (filled with FF)
+// stores there.
+template <class Record>
+void EncodeDefault(const FuncRecordType& type, const Record& defaults, BYTE* slot)
+{
+    BYTE entry[kEntrySize];
+    EncodeFuncRecord(type, Fields(defaults), entry, slot);
+}
 
 // ---- Byte scales (for showing and entering values; records keep the stored byte) ----
 

@@ -3,6 +3,7 @@
 #include "texts/CTexte.h"
 
 #include "drawing/CZeichnung.h"
+#include "drawing/ObjectKinds.h"
 #include "resources/UiTexts.h"
 #include "shell/CSCCmd.h"
 #include "store/AnalogfuncParam.h"
@@ -10,6 +11,7 @@
 #include "store/AnfWarmwasserParam.h"
 #include "store/CParaDaten.h"
 #include "store/FuncKontrolleParam.h"
+#include "store/FunctionTypes.h"
 #include "store/HzkrRegParam.h"
 #include "store/KesselkaskadeParam.h"
 #include "store/KuehlfuncParam.h"
@@ -29,7 +31,6 @@
 #include "store/WartungsfuncParam.h"
 #include "store/ZaehlerParam.h"
 #include "store/ZirkulationParam.h"
-#include "texts/FuncRecordReader.h"
 #include "texts/StandardDesignations.h"
 
 #include <cstddef>
@@ -45,9 +46,9 @@ enum class Festwert : BYTE {
     NeinNurGezeichnet,  // none, and labelled only when the symbol has the pin (older symbols lack it)
 };
 
+// The pin's internal name is the one of the drawing's kind (drawing/ObjectKinds), at its pin number.
 struct PinLabel {
     BYTE pin;          // pin number of the object, from 1; 0 ends the list
-    const char* name;  // internal name of that pin
     BYTE feld;         // first of the pin's three source fields (kind, inverted, number) in the decoded record
     Festwert festwert;
 };
@@ -66,7 +67,7 @@ struct Teilnehmer {
 constexpr int kMaxPins = 8;
 
 struct FunktionsLabels {
-    const char* kind;
+    int typeCode;
     PinLabel pins[kMaxPins];
     Teilnehmer teilnehmer = {Liste::Keine, 0, 0, 0, 0, 0};
 };
@@ -75,88 +76,96 @@ constexpr BYTE kKesselAnzahl = offsetof(KesselkaskadeParam, boilerCount);
 
 constexpr BYTE Feld(std::size_t offset) { return static_cast<BYTE>(offset); }
 
-// Every function type, in the order in which kinds are compared.
+// Every function type.
 const FunktionsLabels kFunktionen[] = {
-    {"Analogfunktion", {{1, "Freigabe Funktion", Feld(offsetof(AnalogfuncParam, release)), Festwert::Ja}}},
-    {"Anforderung Heizung", {{1, "Freigabe Funktion", Feld(offsetof(AnfHeizungParam, release)), Festwert::Ja}}},
-    {"Anforderung Warmwasser",
-     {{1, "Freigabe Funktion", Feld(offsetof(AnfWarmwasserParam, release)), Festwert::Ja},
-      {4, "Externer Schalter", Feld(offsetof(AnfWarmwasserParam, externalSwitch)), Festwert::NeinNurGezeichnet}}},
-    {"Funktionskontrolle",
-     {{3, "Freigabe Diff-Kontrolle", Feld(offsetof(FuncKontrolleParam, differenceRelease)), Festwert::Ja}}},
-    {"Heizkreisregler",
-     {{1, "Freigabe Funktion", Feld(offsetof(HzkrRegParam, release)), Festwert::Ja},
-      {2, "Freigabe Pumpe", Feld(offsetof(HzkrRegParam, pumpRelease)), Festwert::Ja},
-      {3, "Freigabe Mischer", Feld(offsetof(HzkrRegParam, mixerRelease)), Festwert::Ja},
-      {7, "Externer Schalter", Feld(offsetof(HzkrRegParam, externalSwitch)), Festwert::Nein}}},
-    {"Kesselkaskade",
-     {{1, "Freigabe Funktion", Feld(offsetof(KesselkaskadeParam, release)), Festwert::Ja},
-      {2, "Freigabe ab 2ter Kesselstufe", Feld(offsetof(KesselkaskadeParam, release2)), Festwert::Ja},
-      {3, "Freigabe ab 3ter Kesselstufe", Feld(offsetof(KesselkaskadeParam, release3)), Festwert::BisZweiKessel}},
+    {texts::kTypeAnalogfunc, {{1, Feld(offsetof(AnalogfuncParam, release)), Festwert::Ja}}},
+    {texts::kTypeAnfHeizung, {{1, Feld(offsetof(AnfHeizungParam, release)), Festwert::Ja}}},
+    {texts::kTypeAnfWarmwasser,
+     {{1, Feld(offsetof(AnfWarmwasserParam, release)), Festwert::Ja},
+      {4, Feld(offsetof(AnfWarmwasserParam, externalSwitch)), Festwert::NeinNurGezeichnet}}},
+    {texts::kTypeFuncKontrolle,
+     {{3, Feld(offsetof(FuncKontrolleParam, differenceRelease)), Festwert::Ja}}},
+    {texts::kTypeHzkrReg,
+     {{1, Feld(offsetof(HzkrRegParam, release)), Festwert::Ja},
+      {2, Feld(offsetof(HzkrRegParam, pumpRelease)), Festwert::Ja},
+      {3, Feld(offsetof(HzkrRegParam, mixerRelease)), Festwert::Ja},
+      {7, Feld(offsetof(HzkrRegParam, externalSwitch)), Festwert::Nein}}},
+    {texts::kTypeKesselkaskade,
+     {{1, Feld(offsetof(KesselkaskadeParam, release)), Festwert::Ja},
+      {2, Feld(offsetof(KesselkaskadeParam, release2)), Festwert::Ja},
+      {3, Feld(offsetof(KesselkaskadeParam, release3)), Festwert::BisZweiKessel}},
      {Liste::Anforderungen, 16, 6, Feld(offsetof(KesselkaskadeParam, participantCount)),
       Feld(offsetof(KesselkaskadeParam, participants)), 1}},
-    {"Kühlfunktion", {{1, "Freigabe Funktion", Feld(offsetof(KuehlfuncParam, release)), Festwert::Ja}}},
-    {"Ladepumpe", {{1, "Freigabe Funktion", Feld(offsetof(LadepumpeParam, release)), Festwert::Ja}}},
-    {"Logikfunktion",
-     {{1, "Freigabe Funktion", Feld(offsetof(LogikfuncParam, release)), Festwert::Ja},
-      {2, "Eingangsvariable 1", Feld(offsetof(LogikfuncParam, inputs) + 0), Festwert::Nein},
-      {3, "Eingangsvariable 2", Feld(offsetof(LogikfuncParam, inputs) + 3), Festwert::Nein},
-      {4, "Eingangsvariable 3", Feld(offsetof(LogikfuncParam, inputs) + 6), Festwert::Nein},
-      {5, "Eingangsvariable 4", Feld(offsetof(LogikfuncParam, inputs) + 9), Festwert::Nein},
-      {6, "Eingangsvariable 5", Feld(offsetof(LogikfuncParam, inputs) + 12), Festwert::Nein},
-      {7, "Eingangsvariable 6", Feld(offsetof(LogikfuncParam, inputs) + 15), Festwert::Nein}}},
-    {"Mischerregelfunktion", {{1, "Freigabe Funktion", Feld(offsetof(MischerRegParam, release)), Festwert::Ja}}},
-    {"PID-Regelung", {{1, "Freigabe Funktion", Feld(offsetof(PID_RegelungParam, release)), Festwert::Ja}}},
-    {"Profilfunktion",
-     {{1, "Freigabe Funktion", Feld(offsetof(ProfilfuncParam, release)), Festwert::Ja},
-      {3, "Start Profil", Feld(offsetof(ProfilfuncParam, start)), Festwert::Nein},
-      {4, "Stop Profil", Feld(offsetof(ProfilfuncParam, stop)), Festwert::Nein},
-      {5, "Reset Profil", Feld(offsetof(ProfilfuncParam, reset)), Festwert::Nein},
-      {6, "Takt Profil", Feld(offsetof(ProfilfuncParam, clock)), Festwert::Nein}}},
-    {"Schaltuhr",
-     {{1, "Freigabe Funktion", Feld(offsetof(SchaltuhrParam, release)), Festwert::Ja},
-      {2, "Blockadeeingang", Feld(offsetof(SchaltuhrParam, blocking)), Festwert::Nein}}},
-    {"Solarregelung", {{1, "Freigabe Funktion", Feld(offsetof(SolarregelungParam, release)), Festwert::Ja}}},
-    {"Solarvorrang",
-     {{1, "Freigabe Funktion", Feld(offsetof(SolarvorrangParam, release)), Festwert::Ja}},
+    {texts::kTypeKuehlfunc, {{1, Feld(offsetof(KuehlfuncParam, release)), Festwert::Ja}}},
+    {texts::kTypeLadepumpe, {{1, Feld(offsetof(LadepumpeParam, release)), Festwert::Ja}}},
+    {texts::kTypeLogikfunc,
+     {{1, Feld(offsetof(LogikfuncParam, release)), Festwert::Ja},
+      {2, Feld(offsetof(LogikfuncParam, inputs) + 0), Festwert::Nein},
+      {3, Feld(offsetof(LogikfuncParam, inputs) + 3), Festwert::Nein},
+      {4, Feld(offsetof(LogikfuncParam, inputs) + 6), Festwert::Nein},
+      {5, Feld(offsetof(LogikfuncParam, inputs) + 9), Festwert::Nein},
+      {6, Feld(offsetof(LogikfuncParam, inputs) + 12), Festwert::Nein},
+      {7, Feld(offsetof(LogikfuncParam, inputs) + 15), Festwert::Nein}}},
+    {texts::kTypeMischerReg, {{1, Feld(offsetof(MischerRegParam, release)), Festwert::Ja}}},
+    {texts::kTypePID_Regelung, {{1, Feld(offsetof(PID_RegelungParam, release)), Festwert::Ja}}},
+    {texts::kTypeProfilfunc,
+     {{1, Feld(offsetof(ProfilfuncParam, release)), Festwert::Ja},
+      {3, Feld(offsetof(ProfilfuncParam, start)), Festwert::Nein},
+      {4, Feld(offsetof(ProfilfuncParam, stop)), Festwert::Nein},
+      {5, Feld(offsetof(ProfilfuncParam, reset)), Festwert::Nein},
+      {6, Feld(offsetof(ProfilfuncParam, clock)), Festwert::Nein}}},
+    {texts::kTypeSchaltuhr,
+     {{1, Feld(offsetof(SchaltuhrParam, release)), Festwert::Ja},
+      {2, Feld(offsetof(SchaltuhrParam, blocking)), Festwert::Nein}}},
+    {texts::kTypeSolarregelung, {{1, Feld(offsetof(SolarregelungParam, release)), Festwert::Ja}}},
+    {texts::kTypeSolarvorrang,
+     {{1, Feld(offsetof(SolarvorrangParam, release)), Festwert::Ja}},
      {Liste::Solar, 4, 10, Feld(offsetof(SolarvorrangParam, participantCount)),
       Feld(offsetof(SolarvorrangParam, participants)), Feld(sizeof(SolarvorrangTeilnehmer))}},
-    {"Startfunktion",
-     {{1, "Freigabe Funktion", Feld(offsetof(StartfuncParam, release)), Festwert::Ja}},
+    {texts::kTypeStartfunc,
+     {{1, Feld(offsetof(StartfuncParam, release)), Festwert::Ja}},
      {Liste::Solar2, 5, 10, Feld(offsetof(StartfuncParam, solarCount)), Feld(offsetof(StartfuncParam, solarControls)),
       1}},
-    {"Synchronisation", {{1, "Freigabe Funktion", Feld(offsetof(SyncParam, release)), Festwert::Ja}}},
-    {"Timerfunktion",
-     {{1, "Freigabe Funktion", Feld(offsetof(TimerParam, release)), Festwert::Ja},
-      {2, "Triggereingang", Feld(offsetof(TimerParam, trigger)), Festwert::Ja}}},
-    {"Vergleich", {{1, "Freigabe Funktion", Feld(offsetof(VergleichParam, release)), Festwert::Ja}}},
-    {"Wärmemengenzähler",
-     {{1, "Freigabe Funktion", Feld(offsetof(WMZParam, release)), Festwert::Ja},
-      {5, "Zählerrücksetzung", Feld(offsetof(WMZParam, reset)), Festwert::Nein}}},
-    {"Wartungsfunktion",
-     {{1, "Freigabe Funktion", Feld(offsetof(WartungsfuncParam, externalSwitch)), Festwert::Nein}},
+    {texts::kTypeSync, {{1, Feld(offsetof(SyncParam, release)), Festwert::Ja}}},
+    {texts::kTypeTimer,
+     {{1, Feld(offsetof(TimerParam, release)), Festwert::Ja},
+      {2, Feld(offsetof(TimerParam, trigger)), Festwert::Ja}}},
+    {texts::kTypeVergleich, {{1, Feld(offsetof(VergleichParam, release)), Festwert::Ja}}},
+    {texts::kTypeWMZ,
+     {{1, Feld(offsetof(WMZParam, release)), Festwert::Ja},
+      {5, Feld(offsetof(WMZParam, reset)), Festwert::Nein}}},
+    {texts::kTypeWartungsfunc,
+     {{1, Feld(offsetof(WartungsfuncParam, externalSwitch)), Festwert::Nein}},
      {Liste::Heizkreise, 4, 5, Feld(offsetof(WartungsfuncParam, circuitCount)),
       Feld(offsetof(WartungsfuncParam, circuits)), 1}},
-    {"Zähler",
-     {{1, "Freigabe Funktion", Feld(offsetof(ZaehlerParam, release)), Festwert::Ja},
-      {2, "Eingang 1", Feld(offsetof(ZaehlerParam, inputs) + 0), Festwert::Nein},
-      {3, "Eingang 2", Feld(offsetof(ZaehlerParam, inputs) + 3), Festwert::Nein},
-      {4, "Eingang 3", Feld(offsetof(ZaehlerParam, inputs) + 6), Festwert::Nein},
-      {5, "Eingang 4", Feld(offsetof(ZaehlerParam, inputs) + 9), Festwert::Nein},
-      {6, "Eingang 5", Feld(offsetof(ZaehlerParam, inputs) + 12), Festwert::Nein},
-      {7, "Eingang 6", Feld(offsetof(ZaehlerParam, inputs) + 15), Festwert::Nein},
-      {8, "Zählerrücksetzung", Feld(offsetof(ZaehlerParam, reset)), Festwert::Nein}}},
-    {"Zirkulation", {{1, "Freigabe Funktion", Feld(offsetof(ZirkulationParam, release)), Festwert::Ja}}},
+    {texts::kTypeZaehler,
+     {{1, Feld(offsetof(ZaehlerParam, release)), Festwert::Ja},
+      {2, Feld(offsetof(ZaehlerParam, inputs) + 0), Festwert::Nein},
+      {3, Feld(offsetof(ZaehlerParam, inputs) + 3), Festwert::Nein},
+      {4, Feld(offsetof(ZaehlerParam, inputs) + 6), Festwert::Nein},
+      {5, Feld(offsetof(ZaehlerParam, inputs) + 9), Festwert::Nein},
+      {6, Feld(offsetof(ZaehlerParam, inputs) + 12), Festwert::Nein},
+      {7, Feld(offsetof(ZaehlerParam, inputs) + 15), Festwert::Nein},
+      {8, Feld(offsetof(ZaehlerParam, reset)), Festwert::Nein}}},
+    {texts::kTypeZirkulation, {{1, Feld(offsetof(ZirkulationParam, release)), Festwert::Ja}}},
 };
 static_assert(sizeof(kFunktionen) / sizeof(kFunktionen[0]) == texts::kFunctionTypeCount);
 
 const FunktionsLabels* FindFunktion(const CString& kind)
 {
+    const int code = texts::TypeCodeOfKind(kind.GetString());
     for (const FunktionsLabels& row : kFunktionen) {
-        if (kind == row.kind)
+        if (code != 0 && code == row.typeCode)
             return &row;
     }
     return nullptr;
+}
+
+// The internal name of pin n (from 1) of a function kind.
+const char* PinName(const CString& kind, BYTE n)
+{
+    const drawing::KindInfo* info = drawing::FindKind(kind.GetString());
+    return info && n >= 1 && static_cast<size_t>(n) <= info->pins.size() ? info->pins[n - 1].name : "";
 }
 
 // The record byte at a field; 0 past the record's end, so a short record can never be read beyond.
@@ -190,7 +199,7 @@ bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZei
     // Without a slot there is no record to read the pins from: the object shows that it has no designation.
     std::vector<BYTE> record;
     if (slot != 0)
-        record = texts::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot,
+        record = functypes::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot,
                                                texts::TypeCodeOfKind(object.art.GetString()), false);
     Bezeichnung designation;
     if (record.size() >= sizeof(Bezeichnung)) {
@@ -216,7 +225,7 @@ bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZei
         if (p.festwert == Festwert::NeinNurGezeichnet && pin.name.IsEmpty())
             continue;
         // A label drawn without its connector still names the pin it stands for.
-        const CString name = pin.name.IsEmpty() ? CString(p.name) : pin.name;
+        const CString name = pin.name.IsEmpty() ? CString(PinName(object.art, p.pin)) : pin.name;
         queued |= SetPinLabel(channel, At(record, p.feld), KeinFestwert(p, record) ? 1 : 0, At(record, p.feld + 1u),
                               At(record, p.feld + 2u), object.art, name, pin.labelId);
     }

@@ -3,6 +3,7 @@
 #include "texts/CTexte.h"
 
 #include "drawing/CZeichnung.h"
+#include "drawing/StoreDrawingReader.h"
 #include "resources/UiTexts.h"
 #include "shell/CSCCmd.h"
 #include "store/AusgangParam.h"
@@ -218,7 +219,10 @@ bool NetzAusgangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& o
 bool CTexte::UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const
 {
     CZeichnung drawing;
+    // Every read of the refresh that completes a record does so from the drawing already loaded here.
+    drawing::StoreDrawingReader reader(drawing);
     CParaDaten para;
+    para.UseDrawing(&reader);
     CParaCheck check;
     Tabellen t;
     ListenLesen(drawing, t);

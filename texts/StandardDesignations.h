@@ -6,7 +6,8 @@
 
 namespace texts {
 
-// Function type codes as a function-table entry stores them; 0 (and 255) mark an empty slot.
+// Function type codes as a function-table entry stores them; 0 (and 255) mark an empty slot. The one name of the
+// codes everywhere; store/FunctionTypes.h holds the catalog of what else is known of each type.
 enum FunctionTypeCode : int {
     kTypeHzkrReg = 1,
     kTypeAnfHeizung = 2,
@@ -32,6 +33,13 @@ enum FunctionTypeCode : int {
     kTypeProfilfunc = 22,
     kTypeKesselkaskade = 23,
 };
+// Stored in every function-table entry and in the drawing's exchange files: the codes never move.
+static_assert(kTypeHzkrReg == 1 && kTypeAnfHeizung == 2 && kTypeAnfWarmwasser == 3 && kTypeLadepumpe == 4 &&
+              kTypeZirkulation == 5 && kTypeSolarregelung == 6 && kTypeSolarvorrang == 7 && kTypePID_Regelung == 8 &&
+              kTypeVergleich == 9 && kTypeLogikfunc == 10 && kTypeAnalogfunc == 11 && kTypeWMZ == 12 &&
+              kTypeWartungsfunc == 13 && kTypeTimer == 14 && kTypeSchaltuhr == 15 && kTypeStartfunc == 16 &&
+              kTypeZaehler == 17 && kTypeKuehlfunc == 18 && kTypeMischerReg == 19 && kTypeFuncKontrolle == 20 &&
+              kTypeSync == 21 && kTypeProfilfunc == 22 && kTypeKesselkaskade == 23);
 
 struct FunctionTypeInfo {
     int typeCode;                      // the type code stored in byte 0 of a function-table entry
@@ -48,7 +56,7 @@ struct FunctionTypeInfo {
 };
 
 // The 23 function types in the order of their type codes 1 to 23.
-constexpr int kFunctionTypeCount = 23;
+constexpr int kFunctionTypeCount = kTypeKesselkaskade;
 extern const FunctionTypeInfo kFunctionTypes[kFunctionTypeCount];
 
 // The type of a code 1 to 23, or of an internal kind name (exact, case-sensitive); null for anything else.

@@ -121,7 +121,7 @@ public:
     // True for the 23 function kind names.
     static bool IsFunktion(const CString& kind);
     // Reads the ids of a function object and queues its texts; any kind that is no function kind: nothing. The
-    // record is read and repaired as every walk over the function slots does (texts/FuncRecordReader.h).
+    // record is read and repaired as every walk over the function slots does (store/FunctionTypes.h).
     void TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDaten& para, CTexte& texte,
                            const TranslateHeader& header);
 

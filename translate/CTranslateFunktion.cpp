@@ -1,44 +1,51 @@
 // Translation of the function objects: one table row per function kind, one routine for all of them.
 #include "translate/CTranslate.h"
 
+#include "drawing/ObjectKinds.h"
 #include "resources/UiTexts.h"
 #include "shell/CSCCmd.h"
 #include "store/Bezeichnung.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
+#include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
-#include "texts/FuncRecordReader.h"
 #include "texts/FunktionsListe.h"
+#include "texts/StandardDesignations.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace T = ui::symbols;
 
 namespace {
 
-// How one text of a function symbol is made. "Byte k" is position k of the kind's decoded, repaired record.
+#define F(Record, field) static_cast<int>(offsetof(Record, field))
+
+// How one text of a function symbol is made. "Byte k" is offset k of the kind's decoded, repaired record, written
+// with offsetof of the record's field.
 enum class Art : BYTE {
     kPin,            // the pin's display text
     kPinSuffix,      // the pin's display text with the mark of the digital source at bytes k .. k + 2
-    kPinThirdStage,  // as kPinSuffix; no " (OFF)" while the cascade has at most two boilers (byte 14)
+    kPinThirdStage,  // as kPinSuffix; no " (OFF)" while the cascade has at most two boilers (its boiler count)
     kPinInverted,    // the pin's display text, " (inv.)" when the source at bytes k, k + 1 is connected and inverted
     kLabel,          // a constant text
     kParticipant,    // the name of participant k
 };
 
+// Text i of a kind belongs to the text object named by entry 5 + i of the kind's translation list in the drawing's
+// kind table (drawing/ObjectKinds), the pin's name for the pin kinds.
 struct Text {
-    const char* object;  // the text object's name in the drawing library (the pin's name for the pin kinds)
     Art art;
     int arg = 0;                 // byte k, or the participant's index
     const char* label = nullptr;  // kLabel only
 };
 
-Text Pin(const char* pin) { return {pin, Art::kPin}; }
-Text Suffix(const char* pin, int byte) { return {pin, Art::kPinSuffix, byte}; }
-Text ThirdStage(const char* pin, int byte) { return {pin, Art::kPinThirdStage, byte}; }
-Text Inv(const char* pin, int byte) { return {pin, Art::kPinInverted, byte}; }
-Text Label(const char* object, const char* text) { return {object, Art::kLabel, 0, text}; }
-Text Participant(const char* object, int index) { return {object, Art::kParticipant, index}; }
+Text Pin() { return {Art::kPin}; }
+Text Suffix(int byte) { return {Art::kPinSuffix, byte}; }
+Text ThirdStage(int byte) { return {Art::kPinThirdStage, byte}; }
+Text Inv(int byte) { return {Art::kPinInverted, byte}; }
+Text Label(const char* text) { return {Art::kLabel, 0, text}; }
+Text Participant(int index) { return {Art::kParticipant, index}; }
 
 using Liste = CTexte::TeilnehmerListe;
 
@@ -51,7 +58,6 @@ struct Teilnehmer {
 };
 
 struct FunktionsArt {
-    const char* kind;
     int typeCode;
     const char* title;  // the symbol's title, framed by two blanks on each side
     std::vector<Text> texts;  // texts 6 onwards, in the order of their ids in "Translate.tmp"
@@ -65,127 +71,94 @@ const std::vector<FunktionsArt>& Arten()
     static const char* const M = T::kMarkMixer;
     static const char* const P = T::kParticipantsLabel;
     static const std::vector<FunktionsArt> arten = {
-        {"Analogfunktion", 11, T::kTitleAnalogfunc,
-         {Suffix("Freigabe Funktion", 4), Pin("Ergebnis bei Freigabe AUS"), Pin("Eingangsvariable 1"),
-          Pin("Eingangsvariable 2"), Pin("Eingangsvariable 3"), Pin("Eingangsvariable 4"), Pin("Eingangsvariable 5"),
-          Pin("Eingangsvariable 6"), Pin("Ergebnis"), Label("ErgebnisAusgType", R)}},
-        {"Anforderung Heizung", 2, T::kTitleAnfHeizung,
-         {Suffix("Freigabe Funktion", 4), Pin("Anforderungstemperatur"), Pin("Abschalttemperatur"),
-          Pin("Sollwert Anforderung"), Pin("Sollwert Abschaltung"), Pin("Anforderung"),
-          Label("AnforderungAusgType", S)}},
-        {"Anforderung Warmwasser", 3, T::kTitleAnfWarmwasser,
-         {Suffix("Freigabe Funktion", 4), Pin("Warmwassertemperatur"), Pin("Solltemperatur"),
-          Inv("Externer Schalter", 18), Pin("effektive Solltemperatur"), Pin("akt Solltemperatur"),
-          Pin("Anforderung"), Label("AnforderungAusgType", S), Pin("Brennerleistung"),
-          Label("BrennerleistungAusgType", R)}},
-        {"Funktionskontrolle", 20, T::kTitleFuncKontrolle,
-         {Pin("Kontrollwert a"), Pin("Kontrollwert b"), Suffix("Freigabe Diff-Kontrolle", 10), Pin("Fehler Wert"),
-          Label("Fehler Wert AusgType", S), Pin("Fehler Differenz"), Label("Fehler Differenz AusgType", S)}},
-        {"Heizkreisregler", 1, T::kTitleHzkrReg,
-         {Suffix("Freigabe Funktion", 4), Suffix("Freigabe Pumpe", 39), Suffix("Freigabe Mischer", 42),
-          Pin("Raumtemperatur"), Pin("Vorlauftemperatur"), Pin("Aussentemperatur"), Inv("Externer Schalter", 51),
-          Pin("Vorlaufsolltemperatur"), Pin("eff. Raumsolltemperatur"), Pin("Wartungsbetrieb"),
-          Pin("Frostschutzbetrieb"), Pin("Heizkreispumpe"), Label("HeizkreispumpeAusgType", S), Pin("Mischer"),
-          Label("MischerAusgType", M)}},
-        {"Kesselkaskade", 23, T::kTitleKesselkaskade,
-         {Suffix("Freigabe Funktion", 4), Suffix("Freigabe ab 2ter Kesselstufe", 7),
-          ThirdStage("Freigabe ab 3ter Kesselstufe", 10), Pin("Vorlauftemperatur"), Pin("Energiekennzahl"),
-          Label("beteiligte Funktionen Txt", P), Participant("beteiligte Funktion 1", 0),
-          Participant("beteiligte Funktion 2", 1), Participant("beteiligte Funktion 3", 2),
-          Participant("beteiligte Funktion 4", 3), Participant("beteiligte Funktion 5", 4),
-          Participant("beteiligte Funktion 6", 5), Pin("Sollwert"), Pin("Status Kessel 1"), Pin("Status Kessel 2"),
-          Pin("Status Kessel 3"), Label("Kessel A Txt", T::kBoilerA), Pin("Betriebsstd Kessel A"),
-          Pin("Anforderung Kessel A"), Label("Anf Kessel A AusgType", S), Label("Kessel B Txt", T::kBoilerB),
-          Pin("Betriebsstd Kessel B"), Pin("Anforderung Kessel B"), Label("Anf Kessel B AusgType", S),
-          Label("Kessel C Txt", T::kBoilerC), Pin("Betriebsstd Kessel C"), Pin("Anforderung Kessel C"),
-          Label("Anf Kessel C AusgType", S)},
-         {Liste::Anforderungen, 6, 13, 18, 1}},
-        {"Kühlfunktion", 18, T::kTitleKuehlfunc,
-         {Suffix("Freigabe Funktion", 4), Pin("Referenztemperatur"), Pin("Referenztemperatur max"),
-          Pin("Stellgrösse"), Label("StellgrösseAusgType", R), Pin("Status Kühlung"),
-          Label("Status Kühlung AusgType", S)}},
-        {"Ladepumpe", 4, T::kTitleLadepumpe,
-         {Suffix("Freigabe Funktion", 4), Pin("Zubringertemperatur"), Pin("Referenztemperatur"),
-          Pin("Mindesttemp Zubringer"), Pin("Maximaltemp Referenz"), Pin("Ladepumpe"),
-          Label("LadepumpeAusgType", S)}},
-        {"Logikfunktion", 10, T::kTitleLogikfunc,
-         {Suffix("Freigabe Funktion", 4), Inv("Eingangsvariable 1", 41), Inv("Eingangsvariable 2", 44),
-          Inv("Eingangsvariable 3", 47), Inv("Eingangsvariable 4", 50), Inv("Eingangsvariable 5", 53),
-          Inv("Eingangsvariable 6", 56), Pin("Ergebnis"), Label("ErgebnisAusgType", S), Pin("Ergebnis invers"),
-          Label("Ergebnis invers AusgType", S)}},
-        {"Mischerregelfunktion", 19, T::kTitleMischerReg,
-         {Suffix("Freigabe Funktion", 4), Pin("Regeltemperatur"), Pin("Sollwert"), Pin("Regelsolltemperatur"),
-          Pin("Mischer"), Label("MischerAusgType", M)}},
-        {"PID-Regelung", 8, T::kTitlePID_Regelung,
-         {Suffix("Freigabe Funktion", 4), Pin("Temp Absolutwertreg"), Pin("Sollwert Absolutwertreg"),
-          Pin("Temp(+) Differenzreg"), Pin("Temp(-) Differenzreg"), Label("EreignisregelungTxt", T::kEventControl),
-          Pin("Aktivierungstemperatur"), Pin("Aktivierungsschwelle"), Pin("Regeltemperatur"), Pin("Sollwert"),
-          Pin("Stellgrösse"), Label("StellgrösseAusgType", R)}},
-        {"Profilfunktion", 22, T::kTitleProfilfunc,
-         {Suffix("Freigabe Funktion", 4), Pin("Sollwert bei Freigabe AUS"), Inv("Start Profil", 10),
-          Inv("Stop Profil", 13), Inv("Reset Profil", 19), Inv("Takt Profil", 16), Pin("Sollwert"),
-          Pin("aktuelle Stufe"), Pin("Status Profil"), Label("Status Profil AusgType", S)}},
-        {"Schaltuhr", 15, T::kTitleSchaltuhr,
-         {Suffix("Freigabe Funktion", 4), Inv("Blockadeeingang", 15), Pin("Sollwert"), Pin("Status Zeitbedingung"),
-          Label("Status Zeitbed AusgType", S)}},
-        {"Solarregelung", 6, T::kTitleSolarregelung,
-         {Suffix("Freigabe Funktion", 4), Pin("Kollektortemperatur"), Pin("Referenztemperatur"),
-          Pin("Begrenzungstemperatur"), Pin("Max_Begrenzung"), Pin("Solarkreis EIN"),
-          Label("Solarkreis EIN AusgType", S)}},
-        {"Solarvorrang", 7, T::kTitleSolarvorrang,
-         {Suffix("Freigabe Funktion", 4), Pin("Solarstrahlung"), Label("beteiligte Funktionen Txt", P),
-          Participant("beteiligte Funktion 1", 0), Participant("beteiligte Funktion 2", 1),
-          Participant("beteiligte Funktion 3", 2), Participant("beteiligte Funktion 4", 3),
-          Participant("beteiligte Funktion 5", 4), Participant("beteiligte Funktion 6", 5),
-          Participant("beteiligte Funktion 7", 6), Participant("beteiligte Funktion 8", 7),
-          Participant("beteiligte Funktion 9", 8), Participant("beteiligte Funktion 10", 9), Pin("Spülvorgang"),
-          Label("SpülvorgangAusgType", S)},
-         {Liste::Solar, 10, 7, 30, 2}},
-        {"Startfunktion", 16, T::kTitleStartfunc,
-         {Suffix("Freigabe Funktion", 4), Pin("Solarstrahlung"), Pin("Bezugstemperatur"),
-          Label("beteiligte Funktionen Txt", P), Participant("beteiligte Funktion 1", 0),
-          Participant("beteiligte Funktion 2", 1), Participant("beteiligte Funktion 3", 2),
-          Participant("beteiligte Funktion 4", 3), Participant("beteiligte Funktion 5", 4),
-          Participant("beteiligte Funktion 6", 5), Participant("beteiligte Funktion 7", 6),
-          Participant("beteiligte Funktion 8", 7), Participant("beteiligte Funktion 9", 8),
-          Participant("beteiligte Funktion 10", 9), Pin("Spülvorgang"), Label("SpülvorgangAusgType", S)},
-         {Liste::Solar2, 10, 7, 33, 1}},
-        {"Synchronisation", 21, T::kTitleSync,
-         {Suffix("Freigabe Funktion", 4), Pin("Sommerzeit"), Pin("Reglerstart"), Pin("Status Sync"),
-          Label("Status Sync AusgType", S)}},
-        {"Timerfunktion", 14, T::kTitleTimer,
-         {Suffix("Freigabe Funktion", 4), Suffix("Triggereingang", 22), Pin("Tastverhältnis"), Pin("Timerausgang"),
-          Label("TimerausgangAusgType", S), Pin("Timerausgang invers"), Label("Timerausgang inv AusgType", S)}},
-        {"Vergleich", 9, T::kTitleVergleich,
-         {Suffix("Freigabe Funktion", 4), Pin("Wert a"), Pin("Wert b"), Pin("Ergebnis"),
-          Label("ErgebnisAusgType", S), Pin("Ergebnis invers"), Label("Ergebnis invers AusgType", S)}},
-        {"Wärmemengenzähler", 12, T::kTitleWMZ,
-         {Suffix("Freigabe Funktion", 4), Pin("Vorlauftemperatur"), Pin("Rücklauftemperatur"), Pin("Volumenstrom"),
-          Inv("Zählerrücksetzung", 14), Pin("Leistung"), Pin("MWh"), Pin("kWh")}},
-        {"Wartungsfunktion", 13, T::kTitleWartungsfunc,
-         {Inv("Freigabe Funktion", 4), Label("beteiligte Funktionen Txt", P),
-          Participant("beteiligte Funktion 1", 0), Participant("beteiligte Funktion 2", 1),
-          Participant("beteiligte Funktion 3", 2), Participant("beteiligte Funktion 4", 3),
-          Participant("beteiligte Funktion 5", 4), Pin("Brenneranforderung"),
-          Label("BrenneranforderungAusgType", S), Pin("Brennerleistung"), Label("BrennerleistungAusgType", R)},
-         {Liste::Heizkreise, 5, 7, 32, 1}},
-        {"Zähler", 17, T::kTitleZaehler,
-         {Suffix("Freigabe Funktion", 4), Inv("Eingang 1", 13), Inv("Eingang 2", 16), Inv("Eingang 3", 19),
-          Inv("Eingang 4", 22), Inv("Eingang 5", 25), Inv("Eingang 6", 28), Inv("Zählerrücksetzung", 10),
-          Pin("Zählerstand")}},
-        {"Zirkulation", 5, T::kTitleZirkulation,
-         {Suffix("Freigabe Funktion", 4), Pin("Rücklauftemperatur"), Pin("Warmwassertemperatur"),
-          Pin("Solltemperatur Zirkuleitung"), Pin("Speichertemperatur"), Pin("eff_ZRLSollTemp"),
-          Pin("Status Zirkulation"), Label("Status Zirkulation AusgType", S)}},
+        {texts::kTypeAnalogfunc, T::kTitleAnalogfunc,
+         {Suffix(F(AnalogfuncParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(R)}},
+        {texts::kTypeAnfHeizung, T::kTitleAnfHeizung,
+         {Suffix(F(AnfHeizungParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeAnfWarmwasser, T::kTitleAnfWarmwasser,
+         {Suffix(F(AnfWarmwasserParam, release)), Pin(), Pin(), Inv(F(AnfWarmwasserParam, externalSwitch)), Pin(),
+          Pin(), Pin(), Label(S), Pin(), Label(R)}},
+        {texts::kTypeFuncKontrolle, T::kTitleFuncKontrolle,
+         {Pin(), Pin(), Suffix(F(FuncKontrolleParam, differenceRelease)), Pin(), Label(S), Pin(), Label(S)}},
+        {texts::kTypeHzkrReg, T::kTitleHzkrReg,
+         {Suffix(F(HzkrRegParam, release)), Suffix(F(HzkrRegParam, pumpRelease)), Suffix(F(HzkrRegParam, mixerRelease)),
+          Pin(), Pin(), Pin(), Inv(F(HzkrRegParam, externalSwitch)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S), Pin(),
+          Label(M)}},
+        {texts::kTypeKesselkaskade, T::kTitleKesselkaskade,
+         {Suffix(F(KesselkaskadeParam, release)), Suffix(F(KesselkaskadeParam, release2)),
+          ThirdStage(F(KesselkaskadeParam, release3)), Pin(), Pin(), Label(P), Participant(0), Participant(1),
+          Participant(2), Participant(3), Participant(4), Participant(5), Pin(), Pin(), Pin(), Pin(),
+          Label(T::kBoilerA), Pin(), Pin(), Label(S), Label(T::kBoilerB), Pin(), Pin(), Label(S), Label(T::kBoilerC),
+          Pin(), Pin(), Label(S)},
+         {Liste::Anforderungen, 6, F(KesselkaskadeParam, participantCount), F(KesselkaskadeParam, participants), 1}},
+        {texts::kTypeKuehlfunc, T::kTitleKuehlfunc,
+         {Suffix(F(KuehlfuncParam, release)), Pin(), Pin(), Pin(), Label(R), Pin(), Label(S)}},
+        {texts::kTypeLadepumpe, T::kTitleLadepumpe,
+         {Suffix(F(LadepumpeParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeLogikfunc, T::kTitleLogikfunc,
+         {Suffix(F(LogikfuncParam, release)), Inv(F(LogikfuncParam, inputs[0])), Inv(F(LogikfuncParam, inputs[1])),
+          Inv(F(LogikfuncParam, inputs[2])), Inv(F(LogikfuncParam, inputs[3])), Inv(F(LogikfuncParam, inputs[4])),
+          Inv(F(LogikfuncParam, inputs[5])), Pin(), Label(S), Pin(), Label(S)}},
+        {texts::kTypeMischerReg, T::kTitleMischerReg,
+         {Suffix(F(MischerRegParam, release)), Pin(), Pin(), Pin(), Pin(), Label(M)}},
+        {texts::kTypePID_Regelung, T::kTitlePID_Regelung,
+         {Suffix(F(PID_RegelungParam, release)), Pin(), Pin(), Pin(), Pin(), Label(T::kEventControl), Pin(), Pin(),
+          Pin(), Pin(), Pin(), Label(R)}},
+        {texts::kTypeProfilfunc, T::kTitleProfilfunc,
+         {Suffix(F(ProfilfuncParam, release)), Pin(), Inv(F(ProfilfuncParam, start)), Inv(F(ProfilfuncParam, stop)),
+          Inv(F(ProfilfuncParam, reset)), Inv(F(ProfilfuncParam, clock)), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeSchaltuhr, T::kTitleSchaltuhr,
+         {Suffix(F(SchaltuhrParam, release)), Inv(F(SchaltuhrParam, blocking)), Pin(), Pin(), Label(S)}},
+        {texts::kTypeSolarregelung, T::kTitleSolarregelung,
+         {Suffix(F(SolarregelungParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeSolarvorrang, T::kTitleSolarvorrang,
+         {Suffix(F(SolarvorrangParam, release)), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
+          Participant(3), Participant(4), Participant(5), Participant(6), Participant(7), Participant(8),
+          Participant(9), Pin(), Label(S)},
+         {Liste::Solar, 10, F(SolarvorrangParam, participantCount), F(SolarvorrangParam, participants),
+          sizeof(SolarvorrangTeilnehmer)}},
+        {texts::kTypeStartfunc, T::kTitleStartfunc,
+         {Suffix(F(StartfuncParam, release)), Pin(), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
+          Participant(3), Participant(4), Participant(5), Participant(6), Participant(7), Participant(8),
+          Participant(9), Pin(), Label(S)},
+         {Liste::Solar2, 10, F(StartfuncParam, solarCount), F(StartfuncParam, solarControls), 1}},
+        {texts::kTypeSync, T::kTitleSync,
+         {Suffix(F(SyncParam, release)), Pin(), Pin(), Pin(), Label(S)}},
+        {texts::kTypeTimer, T::kTitleTimer,
+         {Suffix(F(TimerParam, release)), Suffix(F(TimerParam, trigger)), Pin(), Pin(), Label(S), Pin(), Label(S)}},
+        {texts::kTypeVergleich, T::kTitleVergleich,
+         {Suffix(F(VergleichParam, release)), Pin(), Pin(), Pin(), Label(S), Pin(), Label(S)}},
+        {texts::kTypeWMZ, T::kTitleWMZ,
+         {Suffix(F(WMZParam, release)), Pin(), Pin(), Pin(), Inv(F(WMZParam, reset)), Pin(), Pin(), Pin()}},
+        {texts::kTypeWartungsfunc, T::kTitleWartungsfunc,
+         {Inv(F(WartungsfuncParam, externalSwitch)), Label(P), Participant(0), Participant(1), Participant(2),
+          Participant(3), Participant(4), Pin(), Label(S), Pin(), Label(R)},
+         {Liste::Heizkreise, 5, F(WartungsfuncParam, circuitCount), F(WartungsfuncParam, circuits), 1}},
+        {texts::kTypeZaehler, T::kTitleZaehler,
+         {Suffix(F(ZaehlerParam, release)), Inv(F(ZaehlerParam, inputs[0])), Inv(F(ZaehlerParam, inputs[1])),
+          Inv(F(ZaehlerParam, inputs[2])), Inv(F(ZaehlerParam, inputs[3])), Inv(F(ZaehlerParam, inputs[4])),
+          Inv(F(ZaehlerParam, inputs[5])), Inv(F(ZaehlerParam, reset)), Pin()}},
+        {texts::kTypeZirkulation, T::kTitleZirkulation,
+         {Suffix(F(ZirkulationParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
     };
     return arten;
 }
 
+#undef F
+
 const FunktionsArt* FindArt(const CString& kind)
 {
+    const int code = texts::TypeCodeOfKind(kind.GetString());
     for (const FunktionsArt& art : Arten())
-        if (kind == art.kind) return &art;
+        if (code != 0 && art.typeCode == code) return &art;
     return nullptr;
+}
+
+// The name of the text object that text i of a function kind belongs to; "" when the kind's list has no such entry.
+const char* TextObject(const CString& kind, size_t i)
+{
+    const drawing::KindInfo* info = drawing::FindKind(kind.GetString());
+    return info && 5 + i < info->translate.size() ? info->translate[5 + i] : "";
 }
 
 // Byte k of a decoded record; 0 beyond its end.
@@ -231,7 +204,7 @@ void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDa
         const BYTE slot = para.FindFuncSlot(work, header.objectId);
         FuncEntry entry;
         if (slot != 0 && para.GetFuncEntry(work, slot, entry) && entry.type == art->typeCode)
-            record = texts::ReadRepairedFuncRecord(para, work, slot, art->typeCode, false);
+            record = functypes::ReadRepairedFuncRecord(para, work, slot, art->typeCode, false);
     }
     const bool hasRecord = !record.empty();
     auto byteAt = [&record](int k) { return ByteAt(record, k); };
@@ -258,7 +231,7 @@ void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDa
         const int k = def.arg;
         switch (def.art) {
         case Art::kPin:
-            Queue(channel, id, texte.GetPinText(header.kind, def.object));
+            Queue(channel, id, texte.GetPinText(header.kind, TextObject(header.kind, i)));
             break;
         case Art::kLabel:
             Queue(channel, id, def.label);
@@ -267,11 +240,12 @@ void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDa
         case Art::kPinThirdStage:
         case Art::kPinInverted: {
             if (!hasRecord) break;
-            CString label = texte.GetPinText(header.kind, def.object);
+            CString label = texte.GetPinText(header.kind, TextObject(header.kind, i));
             if (def.art == Art::kPinInverted) {
                 AppendSuffix(label, byteAt(k), 1, byteAt(k + 1), 0);
             } else {
-                const BYTE suppressOff = def.art == Art::kPinThirdStage && byteAt(14) <= 2 ? 1 : 0;
+                const int boilers = static_cast<int>(offsetof(KesselkaskadeParam, boilerCount));
+                const BYTE suppressOff = def.art == Art::kPinThirdStage && byteAt(boilers) <= 2 ? 1 : 0;
                 AppendSuffix(label, byteAt(k), suppressOff, byteAt(k + 1), byteAt(k + 2));
             }
             Queue(channel, id, label);

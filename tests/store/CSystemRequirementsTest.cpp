@@ -3,12 +3,14 @@
 
 #include "store/CParaDaten.h"
 #include "store/CSystemRequirements.h"
+#include "store/FunctionTypes.h"
 #include "store/NetzEingang.h"
 #include "store/ReglerEinstellungen.h"
 #include "store/VergleichParam.h"
 #include "store/ZaehlerParam.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -75,6 +77,33 @@ TEST_F(CSystemRequirementsTest, EachFeatureRaisesItsLevels)
     EXPECT_EQ(Calculate(), "0/0");
     Put(2, 9, 40, &CParaDaten::GetDefaultVergleich);
     EXPECT_EQ(Calculate(), "1/0");
+}
+
+// Every flag by which a function drives output 16, at its position in the type's decoded record.
+TEST_F(CSystemRequirementsTest, EveryFunctionDrivingOutput16NeedsTheNewerSerialLevel)
+{
+    const struct {
+        int type;
+        std::vector<size_t> positions;
+    } cases[] = {
+        {1, {69}},      {2, {35}},      {3, {36, 42}}, {4, {36}},      {5, {41}},      {6, {36}},
+        {7, {29}},      {8, {40}},      {9, {35, 51}}, {10, {24, 40}}, {11, {17}},     {13, {25, 31}},
+        {14, {42, 58}}, {15, {33}},     {16, {32}},    {18, {31, 37}}, {21, {25}},     {22, {39}},
+    };
+    for (const auto& c : cases) {
+        const functypes::FunctionType* type = functypes::FindFunctionType(c.type);
+        ASSERT_NE(type, nullptr);
+        for (size_t position : c.positions) {
+            Put(1, c.type, 0, type->defaults);
+            EXPECT_NE(Calculate().back(), '2') << type->names.kind << " drives output 16 by default";
+            CParaDaten para;
+            std::vector<BYTE> fields(type->recordSize);
+            ASSERT_TRUE(type->read(para, kWork, 1, fields.data(), false));
+            fields.at(position) = 1;
+            ASSERT_TRUE(type->write(para, kWork, 1, fields.data()));
+            EXPECT_EQ(Calculate().back(), '2') << type->names.kind << ", position " << position;
+        }
+    }
 }
 
 TEST_F(CSystemRequirementsTest, NetworkInputsOverTheDataLineAndTheCustomerLock)

@@ -401,7 +401,30 @@ TEST_F(KesselRecordsTest, MixerControlIsCompletedFromItsPins)
     ASSERT_TRUE(para.SetFuncId(2, 3, 0));
     ASSERT_TRUE(para.GetMischerReg(2, 3, r, true));
     EXPECT_EQ(r.release.kind, 0);
-    EXPECT_EQ(Drawing().opened, 3) << "every read constructs a drawing reader";
+    EXPECT_EQ(Drawing().opened, 1) << "only the read that completes from the drawing opens a reader";
+}
+
+// A caller that holds the drawing passes it to the handle: the reads complete from it and open no reader.
+TEST_F(KesselRecordsTest, AHandleGivenADrawingCompletesFromItAndOpensNone)
+{
+    MakeSlot(3, 4711, 19, 2, CParaDaten::GetDefaultMischerReg);
+    Connect(4711, 1, 1, 5);
+    auto held = std::make_shared<PinDrawing::State>();
+    held->pins[{4711, 1}] = PinDrawing::Pin{true, 1, 7, {}};
+    PinDrawing reader(held);
+    CParaDaten para;
+    para.UseDrawing(&reader);
+    MischerRegParam r;
+    ASSERT_TRUE(para.GetMischerReg(2, 3, r, true));
+    EXPECT_EQ(r.release.number, 7) << "completed from the drawing the caller holds";
+    EXPECT_EQ(Drawing().opened, 0);
+    ASSERT_FALSE(held->completed.empty());
+    for (int id : held->completed)
+        EXPECT_EQ(id, 4711);
+    para.UseDrawing(nullptr);
+    ASSERT_TRUE(para.GetMischerReg(2, 3, r, true));
+    EXPECT_EQ(r.release.number, 5) << "without one, the installed reader answers again";
+    EXPECT_EQ(Drawing().opened, 1);
 }
 
 TEST_F(KesselRecordsTest, MixerOutputPairIsTheFirstInOrderThreeEightTenTwelve)

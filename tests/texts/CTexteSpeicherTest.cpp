@@ -3,12 +3,14 @@
 
 #include "platform/CProgressCtrl.h"
 #include "store/CParaDaten.h"
+#include "store/FunctionTypes.h"
 #include "store/HzkrRegParam.h"
 #include "store/KesselkaskadeParam.h"
 #include "texts/CFortschritt.h"
 #include "texts/CTexte.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -70,6 +72,33 @@ TEST_F(CTexteSpeicherTest, RecordCountsAddTheirBytes)
     cascade.boilerCount = 3;
     ASSERT_TRUE(para.SetKesselkaskade(kWork, 2, cascade));
     EXPECT_EQ(Need(), "2 functions, 42 variable bytes, 95 parameter bytes");
+}
+
+// The types whose parameters grow with the entries in use: bytes per entry. (The logic function's count follows
+// its highest connected input through its repair, so a count written alone does not show.)
+TEST_F(CTexteSpeicherTest, EachEntryInUseAddsItsTypesBytes)
+{
+    const struct {
+        int type;
+        int perEntry;
+    } cases[] = {{7, 2}, {11, 3}, {13, 1}, {16, 1}, {17, 2}, {21, 4}, {22, 1}};
+    for (const auto& c : cases) {
+        const functypes::FunctionType* type = functypes::FindFunctionType(c.type);
+        ASSERT_NE(type, nullptr);
+        Put(1, c.type, 0, type->defaults);
+        auto needWith = [&](BYTE entries) {
+            CParaDaten para;
+            std::vector<BYTE> fields(type->recordSize);
+            EXPECT_TRUE(type->read(para, kWork, 1, fields.data(), false));
+            fields[type->memory.countField] = entries;
+            EXPECT_TRUE(type->write(para, kWork, 1, fields.data()));
+            int parameter = 0;
+            int variable = 0;
+            CTexte().GetSpeicherbedarf(kWork, parameter, variable, 0, nullptr);
+            return parameter;
+        };
+        EXPECT_EQ(needWith(3) - needWith(2), c.perEntry) << type->names.kind;
+    }
 }
 
 TEST_F(CTexteSpeicherTest, ReportsEachSlotOnTheProgressRange)

@@ -9,6 +9,8 @@
 #include "drawing/ObjectKinds.h"
 #include "shell/CSCCmd.h"
 #include "store/CParaCheck.h"
+#include "store/DrawingReader.h"
+#include "store/FunctionTypes.h"
 
 #include <filesystem>
 #include <functional>
@@ -114,20 +116,8 @@ std::string Netz(const std::string& kind, int id, int number, const std::string&
     return Obj("polylinie", id, Named(kind, number), inner);
 }
 
-// Reads and writes one function record of any type as the bytes of its decoded record.
+// Changes the bytes of a decoded function record.
 using Edit = std::function<void(BYTE* fields)>;
-using Editor = std::function<bool(CParaDaten&, BYTE slot, const Edit&)>;
-
-template <class R>
-Editor EditorOf(bool (CParaDaten::*get)(int, BYTE, R&, bool), bool (CParaDaten::*set)(int, BYTE, R))
-{
-    return [get, set](CParaDaten& para, BYTE slot, const Edit& edit) {
-        R record;
-        if (!(para.*get)(kFile, slot, record, false)) return false;
-        edit(reinterpret_cast<BYTE*>(&record));
-        return (para.*set)(kFile, slot, record);
-    };
-}
 
 class LabelRefreshTest : public StoreTestFolder {
 protected:
@@ -163,43 +153,18 @@ protected:
         return para.FindMeldungSlot(kFile, id);
     }
 
+    // Reads the function record of the object's slot as the bytes of its decoded record, edits and writes it.
     void EditFunc(const std::string& kind, int id, const Edit& edit)
     {
-        static const std::vector<std::pair<std::string, Editor>> editors = {
-            {"Analogfunktion", EditorOf(&CParaDaten::GetAnalogfunc, &CParaDaten::SetAnalogfunc)},
-            {"Anforderung Heizung", EditorOf(&CParaDaten::GetAnfHeizung, &CParaDaten::SetAnfHeizung)},
-            {"Anforderung Warmwasser", EditorOf(&CParaDaten::GetAnfWarmwasser, &CParaDaten::SetAnfWarmwasser)},
-            {"Funktionskontrolle", EditorOf(&CParaDaten::GetFuncKontrolle, &CParaDaten::SetFuncKontrolle)},
-            {"Heizkreisregler", EditorOf(&CParaDaten::GetHzkrReg, &CParaDaten::SetHzkrReg)},
-            {"Kesselkaskade", EditorOf(&CParaDaten::GetKesselkaskade, &CParaDaten::SetKesselkaskade)},
-            {"Kühlfunktion", EditorOf(&CParaDaten::GetKuehlfunc, &CParaDaten::SetKuehlfunc)},
-            {"Ladepumpe", EditorOf(&CParaDaten::GetLadepumpe, &CParaDaten::SetLadepumpe)},
-            {"Logikfunktion", EditorOf(&CParaDaten::GetLogikfunc, &CParaDaten::SetLogikfunc)},
-            {"Mischerregelfunktion", EditorOf(&CParaDaten::GetMischerReg, &CParaDaten::SetMischerReg)},
-            {"PID-Regelung", EditorOf(&CParaDaten::GetPidRegelung, &CParaDaten::SetPidRegelung)},
-            {"Profilfunktion", EditorOf(&CParaDaten::GetProfilfunc, &CParaDaten::SetProfilfunc)},
-            {"Schaltuhr", EditorOf(&CParaDaten::GetSchaltuhr, &CParaDaten::SetSchaltuhr)},
-            {"Solarregelung", EditorOf(&CParaDaten::GetSolarregelung, &CParaDaten::SetSolarregelung)},
-            {"Solarvorrang", EditorOf(&CParaDaten::GetSolarvorrang, &CParaDaten::SetSolarvorrang)},
-            {"Startfunktion", EditorOf(&CParaDaten::GetStartfunc, &CParaDaten::SetStartfunc)},
-            {"Synchronisation", EditorOf(&CParaDaten::GetSync, &CParaDaten::SetSync)},
-            {"Timerfunktion", EditorOf(&CParaDaten::GetTimer, &CParaDaten::SetTimer)},
-            {"Vergleich", EditorOf(&CParaDaten::GetVergleich, &CParaDaten::SetVergleich)},
-            {"Wärmemengenzähler", EditorOf(&CParaDaten::GetWmz, &CParaDaten::SetWmz)},
-            {"Wartungsfunktion", EditorOf(&CParaDaten::GetWartungsfunc, &CParaDaten::SetWartungsfunc)},
-            {"Zähler", EditorOf(&CParaDaten::GetZaehler, &CParaDaten::SetZaehler)},
-            {"Zirkulation", EditorOf(&CParaDaten::GetZirkulation, &CParaDaten::SetZirkulation)},
-        };
+        const functypes::FunctionType* type = functypes::FindFunctionType(drawing::FindKind(kind)->typeCode);
+        ASSERT_NE(type, nullptr) << kind;
         CParaDaten para;
         const BYTE slot = para.FindFuncSlot(kFile, id);
         ASSERT_NE(slot, 0) << kind;
-        for (const auto& [name, editor] : editors) {
-            if (name == kind) {
-                ASSERT_TRUE(editor(para, slot, edit)) << kind;
-                return;
-            }
-        }
-        FAIL() << "no editor for " << kind;
+        std::vector<BYTE> fields(type->recordSize);
+        ASSERT_TRUE(type->read(para, kFile, slot, fields.data(), false)) << kind;
+        edit(fields.data());
+        ASSERT_TRUE(type->write(para, kFile, slot, fields.data())) << kind;
     }
 
     void EditMeldung(int id, const std::function<void(MeldungParam&)>& edit)
@@ -308,6 +273,25 @@ TEST_F(LabelRefreshTest, InputsAndOutputsShowTheirStoredDesignationsAndOnlyChang
     Lines both = inputs;
     both.insert(both.end(), outputs.begin(), outputs.end());
     EXPECT_EQ(Refresh(CTexte::kLabelsAlle, -1), both);
+}
+
+// The refresh reads every record through the drawing it has loaded: it never loads the exchange files again.
+TEST_F(LabelRefreshTest, AWholeRefreshOpensNoFurtherDrawing)
+{
+    struct Counting : DrawingReader {
+        explicit Counting(int& opened) { ++opened; }
+    };
+    int opened = 0;
+    const DrawingReaderFactory previous =
+        SetDrawingReaderFactory([&opened] { return std::make_unique<Counting>(opened); });
+    NewFunc("Heizkreisregler", 3000);
+    NewFunc("Kesselkaskade", 5000);
+    NewMeldung(4000);
+    Draw(Funktion("Heizkreisregler", 3000, 1, "x") + Funktion("Kesselkaskade", 5000, 2, "x") +
+         Meldung(4000, 0, "x", "y") + Netz("Netzwerkausgang", 6000, 1, "x", "t", 1, 1));
+    Refresh(CTexte::kLabelsAlle, -1);
+    EXPECT_EQ(opened, 0);
+    SetDrawingReaderFactory(previous);
 }
 
 TEST_F(LabelRefreshTest, GroupMaskSkipIdAndTheResult)

@@ -6,8 +6,8 @@
 
 #include "drawing/ObjectKinds.h"
 #include "drawing/ParseXml.h"
+#include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
-#include "texts/FuncRecordReader.h"
 
 #include <map>
 #include <set>
@@ -357,7 +357,7 @@ TEST_F(SampleDrawingTest, EveryFunctionKindOfTheSampleGetsAllItsTexts)
         const drawing::KindInfo* info = drawing::FindKind(kind->kind);
         ASSERT_NE(info, nullptr) << kind->kind;
         const BYTE slot = m_para->FindFuncSlot(2, object.id);
-        const std::vector<BYTE> record = texts::ReadRepairedFuncRecord(*m_para, 2, slot, info->typeCode, false);
+        const std::vector<BYTE> record = functypes::ReadRepairedFuncRecord(*m_para, 2, slot, info->typeCode, false);
 
         auto expect = [&](const char* textObject, const std::string& text) {
             auto found = object.texts.find(textObject);

@@ -1,0 +1,408 @@
+// The rows of the function-type catalog and the type-erased record access over them.
+#include "store/FunctionTypes.h"
+
+#include "resources/ResourceIds.h"
+#include "store/CParaCheck.h"
+#include "store/CParaDaten.h"
+
+#include <cstring>
+#include <type_traits>
+
+namespace functypes {
+
+namespace {
+
+template <class Record>
+using Getter = bool (CParaDaten::*)(int, BYTE, Record&, bool);
+template <class Record>
+using Setter = bool (CParaDaten::*)(int, BYTE, Record);
+template <class Record>
+using Checker = void (CParaCheck::*)(Record&, BYTE);
+template <class Record>
+using FileChecker = void (CParaCheck::*)(int, Record&, BYTE);
+
+// The records are plain bytes, so a type-erased caller may hold one as recordSize bytes.
+template <class Record>
+constexpr bool kPlainRecord = std::is_trivially_copyable_v<Record> && std::is_standard_layout_v<Record>;
+
+template <class Record, Getter<Record> get>
+bool Read(CParaDaten& para, int file, BYTE slot, BYTE* fields, bool complete)
+{
+    static_assert(kPlainRecord<Record>);
+    Record r{};
+    if (!(para.*get)(file, slot, r, complete))
+        return false;
+    std::memcpy(fields, &r, sizeof r);
+    return true;
+}
+
+template <class Record, Setter<Record> set>
+bool Write(CParaDaten& para, int file, BYTE slot, const BYTE* fields)
+{
+    Record r;
+    std::memcpy(&r, fields, sizeof r);
+    return (para.*set)(file, slot, r);
+}
+
+template <class Record>
+void Blank(BYTE* fields)
+{
+    const Record r{};
+    std::memcpy(fields, &r, sizeof r);
+}
+
+template <class Record, Checker<Record> repair>
+void Check(CParaCheck& check, int, BYTE* fields, BYTE keepLowBit)
+{
+    Record r;
+    std::memcpy(&r, fields, sizeof r);
+    (check.*repair)(r, keepLowBit);
+    std::memcpy(fields, &r, sizeof r);
+}
+
+// The repairs that look at other slots of the file.
+template <class Record, FileChecker<Record> repair>
+void CheckInFile(CParaCheck& check, int file, BYTE* fields, BYTE keepLowBit)
+{
+    Record r;
+    std::memcpy(&r, fields, sizeof r);
+    (check.*repair)(file, r, keepLowBit);
+    std::memcpy(fields, &r, sizeof r);
+}
+
+// ---- The pins that complete a record from the drawing, by the field each fills ----
+
+using Pin = DrawingReader::PinCompletion;
+
+constexpr BYTE At(size_t field) { return static_cast<BYTE>(field); }
+// A digital source: kind and number of a DigitalQuelle.
+constexpr Pin Digital(BYTE pin, size_t field)
+{
+    return {Pin::Source, pin, At(field), At(field + offsetof(DigitalQuelle, number))};
+}
+// An analog source: kind and number of a Quelle (or of a variable that begins as one).
+constexpr Pin Analog(BYTE pin, size_t field)
+{
+    return {Pin::Source, pin, At(field), At(field + offsetof(Quelle, number))};
+}
+constexpr Pin Outputs16(BYTE pin, size_t field) { return {Pin::Flags16, pin, At(field)}; }
+constexpr Pin Outputs6(BYTE pin, size_t field) { return {Pin::Flags6, pin, At(field)}; }
+constexpr Pin MixerPair(BYTE pin, size_t field) { return {Pin::Mixer, pin, At(field)}; }
+
+#define F(Record, field) offsetof(Record, field)
+
+constexpr Pin kHzkrRegPins[] = {
+    Digital(1, F(HzkrRegParam, release)),        Digital(2, F(HzkrRegParam, pumpRelease)),
+    Digital(3, F(HzkrRegParam, mixerRelease)),   Analog(4, F(HzkrRegParam, roomTemp)),
+    Analog(5, F(HzkrRegParam, flowTemp)),        Analog(6, F(HzkrRegParam, outsideTemp)),
+    Digital(7, F(HzkrRegParam, externalSwitch)), Outputs16(12, F(HzkrRegParam, pumpOutputs)),
+    MixerPair(13, F(HzkrRegParam, mixerOutputs)),
+};
+constexpr Pin kAnfHeizungPins[] = {
+    Digital(1, F(AnfHeizungParam, release)),        Analog(2, F(AnfHeizungParam, demandTemp)),
+    Analog(3, F(AnfHeizungParam, offTemp)),         Analog(4, F(AnfHeizungParam, demandSetpoint)),
+    Analog(5, F(AnfHeizungParam, offSetpoint)),     Outputs16(6, F(AnfHeizungParam, outputs)),
+};
+constexpr Pin kAnfWarmwasserPins[] = {
+    Digital(1, F(AnfWarmwasserParam, release)),        Analog(2, F(AnfWarmwasserParam, hotWaterTemp)),
+    Analog(3, F(AnfWarmwasserParam, setpoint)),        Digital(4, F(AnfWarmwasserParam, externalSwitch)),
+    Outputs16(7, F(AnfWarmwasserParam, outputs)),      Outputs6(8, F(AnfWarmwasserParam, burnerOutputs)),
+};
+constexpr Pin kLadepumpePins[] = {
+    Digital(1, F(LadepumpeParam, release)),       Analog(2, F(LadepumpeParam, sourceTemp)),
+    Analog(3, F(LadepumpeParam, referenceTemp)),  Analog(4, F(LadepumpeParam, sourceMin)),
+    Analog(5, F(LadepumpeParam, referenceMax)),   Outputs16(6, F(LadepumpeParam, outputs)),
+};
+constexpr Pin kZirkulationPins[] = {
+    Digital(1, F(ZirkulationParam, release)),     Analog(2, F(ZirkulationParam, returnTemp)),
+    Analog(3, F(ZirkulationParam, hotWaterTemp)), Analog(4, F(ZirkulationParam, setpoint)),
+    Analog(5, F(ZirkulationParam, storeTemp)),    Outputs16(7, F(ZirkulationParam, outputs)),
+};
+constexpr Pin kSolarregelungPins[] = {
+    Digital(1, F(SolarregelungParam, release)),       Analog(2, F(SolarregelungParam, collectorTemp)),
+    Analog(3, F(SolarregelungParam, referenceTemp)),  Analog(4, F(SolarregelungParam, limitTemp)),
+    Outputs16(6, F(SolarregelungParam, outputs)),
+};
+// The participants are chosen on the input-variable form, not taken from the drawing.
+constexpr Pin kSolarvorrangPins[] = {
+    Digital(1, F(SolarvorrangParam, release)), Analog(2, F(SolarvorrangParam, radiation)),
+    Outputs16(3, F(SolarvorrangParam, flushOutputs)),
+};
+constexpr Pin kPID_RegelungPins[] = {
+    Digital(1, F(PID_RegelungParam, release)),         Analog(2, F(PID_RegelungParam, absActual)),
+    Analog(3, F(PID_RegelungParam, absSetpoint)),      Analog(4, F(PID_RegelungParam, diffPlus)),
+    Analog(5, F(PID_RegelungParam, diffMinus)),        Analog(6, F(PID_RegelungParam, eventActivation)),
+    Analog(7, F(PID_RegelungParam, eventThreshold)),   Analog(8, F(PID_RegelungParam, eventControlled)),
+    Analog(9, F(PID_RegelungParam, eventSetpoint)),    Outputs6(10, F(PID_RegelungParam, outputs)),
+};
+constexpr Pin kWMZPins[] = {
+    Digital(1, F(WMZParam, release)), Analog(2, F(WMZParam, flowTemp)), Analog(3, F(WMZParam, returnTemp)),
+    Analog(4, F(WMZParam, flowRate)), Digital(5, F(WMZParam, reset)),
+};
+// The solar controls are chosen on the input-variable form, not taken from the drawing.
+constexpr Pin kStartfuncPins[] = {
+    Digital(1, F(StartfuncParam, release)),          Analog(2, F(StartfuncParam, radiation)),
+    Analog(3, F(StartfuncParam, relativeTemp)),      Outputs16(4, F(StartfuncParam, flushOutputs)),
+};
+constexpr Pin kKuehlfuncPins[] = {
+    Digital(1, F(KuehlfuncParam, release)),             Analog(2, F(KuehlfuncParam, referenceTemp)),
+    Analog(3, F(KuehlfuncParam, referenceMax)),         Outputs6(4, F(KuehlfuncParam, controlledOutputs)),
+    Outputs16(5, F(KuehlfuncParam, coolingOutputs)),
+};
+// Release, control temperature, setpoint; the mixer output pair at pin 5.
+constexpr Pin kMischerRegPins[] = {
+    Digital(1, F(MischerRegParam, release)), Analog(2, F(MischerRegParam, controlTemp)),
+    Analog(3, F(MischerRegParam, setpoint)), MixerPair(5, F(MischerRegParam, outputs)),
+};
+// The three releases and the flow temperature; the demand outputs of boilers A, B, C at pins 11, 13, 15. The
+// participants are chosen on the input-variable form, not taken from the drawing.
+constexpr Pin kKesselkaskadePins[] = {
+    Digital(1, F(KesselkaskadeParam, release)),           Digital(2, F(KesselkaskadeParam, release2)),
+    Digital(3, F(KesselkaskadeParam, release3)),          Analog(4, F(KesselkaskadeParam, flowTemp)),
+    Outputs16(11, F(KesselkaskadeParam, boilers[0].demand)), Outputs16(13, F(KesselkaskadeParam, boilers[1].demand)),
+    Outputs16(15, F(KesselkaskadeParam, boilers[2].demand)),
+};
+// Release, result while the release is off, variables 1..6; the speed-controllable outputs at pin 9.
+constexpr Pin kAnalogfuncPins[] = {
+    Digital(1, F(AnalogfuncParam, release)),       Analog(2, F(AnalogfuncParam, offResult)),
+    Analog(3, F(AnalogfuncParam, variables[0])),   Analog(4, F(AnalogfuncParam, variables[1])),
+    Analog(5, F(AnalogfuncParam, variables[2])),   Analog(6, F(AnalogfuncParam, variables[3])),
+    Analog(7, F(AnalogfuncParam, variables[4])),   Analog(8, F(AnalogfuncParam, variables[5])),
+    Outputs6(9, F(AnalogfuncParam, outputs)),
+};
+// Release, inputs 1..6; result and inverted result at pins 8 and 9.
+constexpr Pin kLogikfuncPins[] = {
+    Digital(1, F(LogikfuncParam, release)),    Digital(2, F(LogikfuncParam, inputs[0])),
+    Digital(3, F(LogikfuncParam, inputs[1])),  Digital(4, F(LogikfuncParam, inputs[2])),
+    Digital(5, F(LogikfuncParam, inputs[3])),  Digital(6, F(LogikfuncParam, inputs[4])),
+    Digital(7, F(LogikfuncParam, inputs[5])),  Outputs16(8, F(LogikfuncParam, result)),
+    Outputs16(9, F(LogikfuncParam, inverted)),
+};
+constexpr Pin kVergleichPins[] = {
+    Digital(1, F(VergleichParam, release)), Analog(2, F(VergleichParam, valueA)), Analog(3, F(VergleichParam, valueB)),
+    Outputs16(4, F(VergleichParam, above)), Outputs16(5, F(VergleichParam, below)),
+};
+// A connection to output 16 sets a flag that is not stored.
+constexpr Pin kFuncKontrollePins[] = {
+    Analog(1, F(FuncKontrolleParam, valueA)),              Analog(2, F(FuncKontrolleParam, valueB)),
+    Digital(3, F(FuncKontrolleParam, differenceRelease)),  Outputs16(4, F(FuncKontrolleParam, valueError)),
+    Outputs16(5, F(FuncKontrolleParam, differenceError)),
+};
+constexpr Pin kTimerPins[] = {
+    Digital(1, F(TimerParam, release)), Digital(2, F(TimerParam, trigger)), Analog(3, F(TimerParam, duty)),
+    Outputs16(4, F(TimerParam, output)), Outputs16(5, F(TimerParam, inverted)),
+};
+// Release, counting inputs 1..6, reset; the counter drives no outputs.
+constexpr Pin kZaehlerPins[] = {
+    Digital(1, F(ZaehlerParam, release)),    Digital(2, F(ZaehlerParam, inputs[0])),
+    Digital(3, F(ZaehlerParam, inputs[1])),  Digital(4, F(ZaehlerParam, inputs[2])),
+    Digital(5, F(ZaehlerParam, inputs[3])),  Digital(6, F(ZaehlerParam, inputs[4])),
+    Digital(7, F(ZaehlerParam, inputs[5])),  Digital(8, F(ZaehlerParam, reset)),
+};
+// Pin 3 carries no source of the record; the time programs are never taken from the drawing.
+constexpr Pin kSchaltuhrPins[] = {
+    Digital(1, F(SchaltuhrParam, release)), Digital(2, F(SchaltuhrParam, blocking)),
+    Outputs16(4, F(SchaltuhrParam, outputs)),
+};
+constexpr Pin kSyncPins[] = {
+    Digital(1, F(SyncParam, release)), Outputs16(4, F(SyncParam, outputs)),
+};
+// Release, value while released off, start, stop, reset, clock; the running profile's outputs at pin 9.
+constexpr Pin kProfilfuncPins[] = {
+    Digital(1, F(ProfilfuncParam, release)), Analog(2, F(ProfilfuncParam, offValue)),
+    Digital(3, F(ProfilfuncParam, start)),   Digital(4, F(ProfilfuncParam, stop)),
+    Digital(5, F(ProfilfuncParam, reset)),   Digital(6, F(ProfilfuncParam, clock)),
+    Outputs16(9, F(ProfilfuncParam, outputs)),
+};
+// External switch; burner demand at pin 2, burner power at the speed-controllable outputs of pin 3.
+constexpr Pin kWartungsfuncPins[] = {
+    Digital(1, F(WartungsfuncParam, externalSwitch)), Outputs16(2, F(WartungsfuncParam, burnerDemand)),
+    Outputs6(3, F(WartungsfuncParam, powerOutputs)),
+};
+
+#undef F
+
+constexpr const texts::FunctionTypeInfo& Names(Code code) { return texts::kFunctionTypes[code - 1]; }
+
+template <class Record, Getter<Record> get, Setter<Record> set, class CheckFn, size_t kPins>
+constexpr FunctionType Row(Code code, const Pin (&pins)[kPins], void (*defaults)(BYTE*), CheckFn check,
+                           FormTemplates forms, MemoryNeed memory, int output16a = kNoField,
+                           int output16b = kNoField, void (*pinsApplied)(BYTE*) = nullptr)
+{
+    return FunctionType{code,     Names(code), sizeof(Record), pins,  pinsApplied, Read<Record, get>,
+                        Write<Record, set>, defaults, Blank<Record>, check, forms,
+                        memory,   {output16a, output16b}};
+}
+
+// The logic function's inputs in use reach up to the highest one with a source.
+void CountLogicInputs(BYTE* fields)
+{
+    LogikfuncParam r;
+    std::memcpy(&r, fields, sizeof r);
+    r.inputCount = 1;
+    for (BYTE k = 0; k < 6; ++k)
+        if (r.inputs[k].kind != 0)
+            r.inputCount = static_cast<BYTE>(k + 1);
+    std::memcpy(fields, &r, sizeof r);
+}
+
+constexpr MemoryNeed Fixed(int variables, int parameters)
+{
+    return {variables, parameters, MemoryShare::None, 0, 0, 0};
+}
+
+template <class Record>
+constexpr MemoryNeed Programs(int variables, int parameters)
+{
+    return {variables, parameters, MemoryShare::Programs, 0, offsetof(Record, programsInUse),
+            offsetof(Record, windowsPerProgram)};
+}
+
+constexpr MemoryNeed PerEntry(int variables, int parameters, BYTE factor, size_t countField)
+{
+    return {variables, parameters, MemoryShare::PerEntry, factor, static_cast<BYTE>(countField), 0};
+}
+
+// The flag of output 16 in a list of outputs 1..16, and in a list of outputs 1, 2, 6, 7, 15, 16.
+constexpr int Out16(size_t list) { return static_cast<int>(list) + 15; }
+constexpr int Out16Of6(size_t list) { return static_cast<int>(list) + 5; }
+
+using P = CParaDaten;
+using C = CParaCheck;
+
+// clang-format off
+constexpr FunctionType kRows[texts::kFunctionTypeCount] = {
+    Row<HzkrRegParam, &P::GetHzkrReg, &P::SetHzkrReg>(
+        texts::kTypeHzkrReg, kHzkrRegPins, P::GetDefaultHzkrReg, Check<HzkrRegParam, &C::CheckHzkrReg>,
+        {IDD_HZKRREG, IDD_HZKRREG_VARIN, IDD_HZKRREG_VAROUT}, Programs<HzkrRegParam>(24, 41),
+        Out16(offsetof(HzkrRegParam, pumpOutputs))),
+    Row<AnfHeizungParam, &P::GetAnfHeizung, &P::SetAnfHeizung>(
+        texts::kTypeAnfHeizung, kAnfHeizungPins, P::GetDefaultAnfHeizung, Check<AnfHeizungParam, &C::CheckAnfHeizung>,
+        {IDD_ANFHEIZUNG, IDD_ANFHEIZUNG_VARIN, IDD_ANFHEIZUNG_VAROUT}, Fixed(7, 17),
+        Out16(offsetof(AnfHeizungParam, outputs))),
+    Row<AnfWarmwasserParam, &P::GetAnfWarmwasser, &P::SetAnfWarmwasser>(
+        texts::kTypeAnfWarmwasser, kAnfWarmwasserPins,
+        P::GetDefaultAnfWarmwasser, Check<AnfWarmwasserParam, &C::CheckAnfWarmwasser>,
+        {IDD_ANFWARMWASSER, IDD_ANFWARMWASSER_VARIN, IDD_ANFWARMWASSER_VAROUT}, Programs<AnfWarmwasserParam>(8, 16),
+        Out16(offsetof(AnfWarmwasserParam, outputs)), Out16Of6(offsetof(AnfWarmwasserParam, burnerOutputs))),
+    Row<LadepumpeParam, &P::GetLadepumpe, &P::SetLadepumpe>(
+        texts::kTypeLadepumpe, kLadepumpePins, P::GetDefaultLadepumpe, Check<LadepumpeParam, &C::CheckLadepumpe>,
+        {IDD_LADEPUMPE, IDD_LADEPUMPE_VARIN, IDD_LADEPUMPE_VAROUT}, Fixed(1, 18),
+        Out16(offsetof(LadepumpeParam, outputs))),
+    Row<ZirkulationParam, &P::GetZirkulation, &P::SetZirkulation>(
+        texts::kTypeZirkulation, kZirkulationPins,
+        P::GetDefaultZirkulation, Check<ZirkulationParam, &C::CheckZirkulation>,
+        {IDD_ZIRKULATION, IDD_ZIRKULATION_VARIN, IDD_ZIRKULATION_VAROUT}, Programs<ZirkulationParam>(9, 21),
+        Out16(offsetof(ZirkulationParam, outputs))),
+    Row<SolarregelungParam, &P::GetSolarregelung, &P::SetSolarregelung>(
+        texts::kTypeSolarregelung, kSolarregelungPins,
+        P::GetDefaultSolarregelung, Check<SolarregelungParam, &C::CheckSolarregelung>,
+        {IDD_SOLARREGELUNG, IDD_SOLARREGELUNG_VARIN, IDD_SOLARREGELUNG_VAROUT}, Fixed(8, 18),
+        Out16(offsetof(SolarregelungParam, outputs))),
+    Row<SolarvorrangParam, &P::GetSolarvorrang, &P::SetSolarvorrang>(
+        texts::kTypeSolarvorrang, kSolarvorrangPins, P::GetDefaultSolarvorrang,
+        CheckInFile<SolarvorrangParam, &C::CheckSolarvorrang>,
+        {IDD_SOLARVORRANG, IDD_SOLARVORRANG_VARIN, IDD_SOLARVORRANG_VAROUT},
+        PerEntry(9, 11, 2, offsetof(SolarvorrangParam, participantCount)),
+        Out16(offsetof(SolarvorrangParam, flushOutputs))),
+    Row<PID_RegelungParam, &P::GetPidRegelung, &P::SetPidRegelung>(
+        texts::kTypePID_Regelung, kPID_RegelungPins,
+        P::GetDefaultPidRegelung, Check<PID_RegelungParam, &C::CheckPidRegelung>,
+        {IDD_PID_REGELUNG, IDD_PID_REGELUNG_VARIN, IDD_PID_REGELUNG_VAROUT}, Fixed(6, 26),
+        Out16Of6(offsetof(PID_RegelungParam, outputs))),
+    Row<VergleichParam, &P::GetVergleich, &P::SetVergleich>(
+        texts::kTypeVergleich, kVergleichPins, P::GetDefaultVergleich, Check<VergleichParam, &C::CheckVergleich>,
+        {IDD_VERGLEICH, IDD_VERGLEICH_VARIN, IDD_VERGLEICH_VAROUT}, Fixed(1, 13),
+        Out16(offsetof(VergleichParam, above)), Out16(offsetof(VergleichParam, below))),
+    Row<LogikfuncParam, &P::GetLogikfunc, &P::SetLogikfunc>(
+        texts::kTypeLogikfunc, kLogikfuncPins, P::GetDefaultLogikfunc, Check<LogikfuncParam, &C::CheckLogikfunc>,
+        {IDD_LOGIKFUNC, IDD_LOGIKFUNC_VARIN, IDD_LOGIKFUNC_VAROUT},
+        PerEntry(2, 8, 2, offsetof(LogikfuncParam, inputCount)),
+        Out16(offsetof(LogikfuncParam, result)), Out16(offsetof(LogikfuncParam, inverted)), CountLogicInputs),
+    Row<AnalogfuncParam, &P::GetAnalogfunc, &P::SetAnalogfunc>(
+        texts::kTypeAnalogfunc, kAnalogfuncPins, P::GetDefaultAnalogfunc, Check<AnalogfuncParam, &C::CheckAnalogfunc>,
+        {IDD_ANALOGFUNC, IDD_ANALOGFUNC_VARIN, IDD_ANALOGFUNC_VAROUT},
+        PerEntry(6, 10, 3, offsetof(AnalogfuncParam, variableCount)),
+        Out16Of6(offsetof(AnalogfuncParam, outputs))),
+    // The heat meter's values are shown in its parameter form: it has no output-variable form.
+    Row<WMZParam, &P::GetWmz, &P::SetWmz>(
+        texts::kTypeWMZ, kWMZPins, P::GetDefaultWmz, Check<WMZParam, &C::CheckWmz>,
+        {IDD_WMZ, IDD_WMZ_VARIN, 0}, Fixed(30, 12)),
+    Row<WartungsfuncParam, &P::GetWartungsfunc, &P::SetWartungsfunc>(
+        texts::kTypeWartungsfunc, kWartungsfuncPins, P::GetDefaultWartungsfunc,
+        CheckInFile<WartungsfuncParam, &C::CheckWartungsfunc>,
+        {IDD_WARTUNGSFUNC, IDD_WARTUNGSFUNC_VARIN, IDD_WARTUNGSFUNC_VAROUT},
+        PerEntry(3, 8, 1, offsetof(WartungsfuncParam, circuitCount)),
+        Out16(offsetof(WartungsfuncParam, burnerDemand)), Out16Of6(offsetof(WartungsfuncParam, powerOutputs))),
+    Row<TimerParam, &P::GetTimer, &P::SetTimer>(
+        texts::kTypeTimer, kTimerPins, P::GetDefaultTimer, Check<TimerParam, &C::CheckTimer>,
+        {IDD_TIMER, IDD_TIMER_VARIN, IDD_TIMER_VAROUT}, Fixed(4, 13),
+        Out16(offsetof(TimerParam, output)), Out16(offsetof(TimerParam, inverted))),
+    Row<SchaltuhrParam, &P::GetSchaltuhr, &P::SetSchaltuhr>(
+        texts::kTypeSchaltuhr, kSchaltuhrPins, P::GetDefaultSchaltuhr, Check<SchaltuhrParam, &C::CheckSchaltuhr>,
+        {IDD_SCHALTUHR, IDD_SCHALTUHR_VARIN, IDD_SCHALTUHR_VAROUT}, Programs<SchaltuhrParam>(7, 12),
+        Out16(offsetof(SchaltuhrParam, outputs))),
+    Row<StartfuncParam, &P::GetStartfunc, &P::SetStartfunc>(
+        texts::kTypeStartfunc, kStartfuncPins, P::GetDefaultStartfunc, CheckInFile<StartfuncParam, &C::CheckStartfunc>,
+        {IDD_STARTFUNC, IDD_STARTFUNC_VARIN, IDD_STARTFUNC_VAROUT},
+        PerEntry(11, 14, 1, offsetof(StartfuncParam, solarCount)),
+        Out16(offsetof(StartfuncParam, flushOutputs))),
+    // The counter's readings are shown in its parameter form: it has no output-variable form.
+    Row<ZaehlerParam, &P::GetZaehler, &P::SetZaehler>(
+        texts::kTypeZaehler, kZaehlerPins, P::GetDefaultZaehler, Check<ZaehlerParam, &C::CheckZaehler>,
+        {IDD_ZAEHLER, IDD_ZAEHLER_VARIN, 0}, PerEntry(8, 7, 2, offsetof(ZaehlerParam, inputCount))),
+    Row<KuehlfuncParam, &P::GetKuehlfunc, &P::SetKuehlfunc>(
+        texts::kTypeKuehlfunc, kKuehlfuncPins, P::GetDefaultKuehlfunc, Check<KuehlfuncParam, &C::CheckKuehlfunc>,
+        {IDD_KUEHLFUNC, IDD_KUEHLFUNC_VARIN, IDD_KUEHLFUNC_VAROUT}, Fixed(2, 14),
+        Out16(offsetof(KuehlfuncParam, coolingOutputs)), Out16Of6(offsetof(KuehlfuncParam, controlledOutputs))),
+    Row<MischerRegParam, &P::GetMischerReg, &P::SetMischerReg>(
+        texts::kTypeMischerReg, kMischerRegPins, P::GetDefaultMischerReg, Check<MischerRegParam, &C::CheckMischerReg>,
+        {IDD_MISCHERREG, IDD_MISCHERREG_VARIN, IDD_MISCHERREG_VAROUT}, Fixed(11, 9)),
+    Row<FuncKontrolleParam, &P::GetFuncKontrolle, &P::SetFuncKontrolle>(
+        texts::kTypeFuncKontrolle, kFuncKontrollePins,
+        P::GetDefaultFuncKontrolle, Check<FuncKontrolleParam, &C::CheckFuncKontrolle>,
+        {IDD_FUNCKONTROLLE, IDD_FUNCKONTROLLE_VARIN, IDD_FUNCKONTROLLE_VAROUT}, Fixed(6, 12)),
+    Row<SyncParam, &P::GetSync, &P::SetSync>(
+        texts::kTypeSync, kSyncPins, P::GetDefaultSync, Check<SyncParam, &C::CheckSync>,
+        {IDD_SYNC, IDD_SYNC_VARIN, IDD_SYNC_VAROUT}, PerEntry(1, 5, 4, offsetof(SyncParam, windowCount)),
+        Out16(offsetof(SyncParam, outputs))),
+    Row<ProfilfuncParam, &P::GetProfilfunc, &P::SetProfilfunc>(
+        texts::kTypeProfilfunc, kProfilfuncPins, P::GetDefaultProfilfunc, Check<ProfilfuncParam, &C::CheckProfil>,
+        {IDD_PROFILFUNC, IDD_PROFILFUNC_VARIN, IDD_PROFILFUNC_VAROUT},
+        PerEntry(8, 16, 1, offsetof(ProfilfuncParam, stepCount)), Out16(offsetof(ProfilfuncParam, outputs))),
+    Row<KesselkaskadeParam, &P::GetKesselkaskade, &P::SetKesselkaskade>(
+        texts::kTypeKesselkaskade, kKesselkaskadePins, P::GetDefaultKesselkaskade,
+        CheckInFile<KesselkaskadeParam, &C::CheckKesselkaskade>,
+        {IDD_KESSELKASKADE, IDD_KESSELKASKADE_VARIN, IDD_KESSELKASKADE_VAROUT},
+        {9, 10, MemoryShare::Cascade, 0, offsetof(KesselkaskadeParam, participantCount),
+         offsetof(KesselkaskadeParam, boilerCount)}),
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const FunctionType> AllFunctionTypes()
+{
+    return kRows;
+}
+
+const FunctionType* FindFunctionType(int code)
+{
+    return code >= 1 && code <= texts::kFunctionTypeCount ? &kRows[code - 1] : nullptr;
+}
+
+std::vector<BYTE> ReadRepairedFuncRecord(CParaDaten& para, int file, BYTE slot, int code, bool complete)
+{
+    const FunctionType* type = FindFunctionType(code);
+    if (!type)
+        return {};
+    std::vector<BYTE> fields(type->recordSize);
+    type->blank(fields.data());
+    type->read(para, file, slot, fields.data(), complete);
+    CParaCheck check;
+    // Working file 0 holds compiled data, whose low bits of the flags carry a meaning of their own.
+    type->check(check, file, fields.data(), file == CParaDaten::kDatFile ? 1 : 0);
+    return fields;
+}
+
+}  // namespace functypes
