@@ -23,6 +23,11 @@ void EventLoop::PostDeferred(Task task)
     m_deferred.push_back(std::move(task));
 }
 
+void EventLoop::WhenIdle(Task task)
+{
+    m_idle.push_back(std::move(task));
+}
+
 std::uint64_t EventLoop::AddTimer(std::chrono::milliseconds interval, Task callback)
 {
     interval = std::max(interval, std::chrono::milliseconds(1));
@@ -56,7 +61,7 @@ void EventLoop::SetBackendPump(Task pump, std::chrono::milliseconds maxWait)
 
 bool EventLoop::HasSources() const
 {
-    return !m_tasks.empty() || (!m_deferred.empty() && m_modalDepth == 0) || !m_timers.empty() ||
+    return !m_tasks.empty() || (!m_deferred.empty() && m_modalDepth == 0) || !m_idle.empty() || !m_timers.empty() ||
            !m_watches.empty() || static_cast<bool>(m_backendPump);
 }
 
@@ -137,6 +142,15 @@ bool EventLoop::RunOnce(std::chrono::milliseconds wait)
 
     std::chrono::milliseconds timeout = wait;
     bool tasksWaiting = !m_tasks.empty() || (m_modalDepth == 0 && !m_deferred.empty());
+    if (!tasksWaiting && !m_idle.empty()) {
+        // Tasks registered by these run at a later pass, after the next wait: one that keeps registering itself
+        // cannot keep the loop from sleeping.
+        std::vector<Task> idle;
+        idle.swap(m_idle);
+        for (Task& task : idle)
+            task();
+        tasksWaiting = !m_tasks.empty() || (m_modalDepth == 0 && !m_deferred.empty());
+    }
     if (any || tasksWaiting) {
         timeout = std::chrono::milliseconds(0);
     } else {
