@@ -23,6 +23,10 @@ void EventLoop::PostDeferred(Task task)
     m_deferred.push_back(std::move(task));
 }
 
+namespace {
+constexpr std::chrono::milliseconds kIdleRecheck {10};
+}
+
 void EventLoop::WhenIdle(Task task)
 {
     m_idle.push_back(std::move(task));
@@ -142,9 +146,11 @@ bool EventLoop::RunOnce(std::chrono::milliseconds wait)
 
     std::chrono::milliseconds timeout = wait;
     bool tasksWaiting = !m_tasks.empty() || (m_modalDepth == 0 && !m_deferred.empty());
+    bool ranIdle = false;
     if (!tasksWaiting && !m_idle.empty()) {
-        // Tasks registered by these run at a later pass, after the next wait: one that keeps registering itself
-        // cannot keep the loop from sleeping.
+        // Tasks registered by these run at a later pass, after the next wait (kept short, so the caller soon sees
+        // what they changed): one that keeps registering itself cannot make the loop spin.
+        ranIdle = true;
         std::vector<Task> idle;
         idle.swap(m_idle);
         for (Task& task : idle)
@@ -154,6 +160,8 @@ bool EventLoop::RunOnce(std::chrono::milliseconds wait)
     if (any || tasksWaiting) {
         timeout = std::chrono::milliseconds(0);
     } else {
+        if (ranIdle || !m_idle.empty())
+            timeout = timeout.count() < 0 ? kIdleRecheck : std::min(timeout, kIdleRecheck);
         if (!m_timers.empty()) {
             Clock::time_point next = Clock::time_point::max();
             for (const auto& entry : m_timers)
@@ -165,7 +173,7 @@ bool EventLoop::RunOnce(std::chrono::milliseconds wait)
         if (m_backendPump)
             timeout = timeout.count() < 0 ? m_backendMaxWait : std::min(timeout, m_backendMaxWait);
     }
-    any |= PollDescriptors(timeout);
+    any |= PollDescriptors(timeout) || ranIdle;
     if (m_tasks.empty())
         any |= RunDueTimers();
     return any;

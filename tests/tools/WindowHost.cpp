@@ -1,7 +1,9 @@
 // window-host: a small program of the window model for the tests of wnddrive. Its frame has a toolbar and an
 // accelerator; its modal dialog (template 9301) holds every control kind; it shows message boxes and a file dialog.
 // Every handler writes what it received into a log static (the frame's 3000, the dialog's 1020), in Windows-1252,
-// so a test reads through wnddrive what the program itself saw.
+// so a test reads through wnddrive what the program itself saw. With --showing-prompts, message boxes and file dialogs
+// stay up in a modal loop until something ends them, as a real window backend shows them.
+#include "platform/EventLoop.h"
 #include "platform/WindowModel.h"
 
 #include <csignal>
@@ -79,6 +81,49 @@ void RegisterResources()
     };
     registry.AddDialog(dialog);
 }
+
+// Prompts that show each box until it is ended from outside, as the window backend's real boxes wait for a person.
+class ShowingPrompts : public platform::Prompts {
+public:
+    int ShowMessageBox(const platform::MessageBoxRequest&) override
+    {
+        m_boxShown = true;
+        m_boxAnswer = 0;
+        platform::EventLoop::Current().RunUntil([this] { return m_boxAnswer != 0; }, true);
+        m_boxShown = false;
+        return m_boxAnswer;
+    }
+    platform::FileDialogAnswer ShowFileDialog(const platform::FileDialogRequest&) override
+    {
+        m_fileShown = true;
+        m_fileEnded = false;
+        platform::EventLoop::Current().RunUntil([this] { return m_fileEnded; }, true);
+        m_fileShown = false;
+        return m_fileAnswer;
+    }
+    bool EndShownMessageBox(int button) override
+    {
+        if (!m_boxShown || m_boxAnswer != 0)
+            return false;
+        m_boxAnswer = button;
+        return true;
+    }
+    bool EndShownFileDialog(const platform::FileDialogAnswer& answer) override
+    {
+        if (!m_fileShown || m_fileEnded)
+            return false;
+        m_fileAnswer = answer;
+        m_fileEnded = true;
+        return true;
+    }
+
+private:
+    bool m_boxShown = false;
+    int m_boxAnswer = 0;
+    bool m_fileShown = false;
+    bool m_fileEnded = false;
+    platform::FileDialogAnswer m_fileAnswer;
+};
 
 CString Format(const char* format, int value)
 {
@@ -210,6 +255,10 @@ public:
     CHostApp() : CWinApp("window-host") {}
     BOOL InitInstance() override
     {
+        static ShowingPrompts showing;
+        for (const CString& argument : m_arguments)
+            if (argument == "--showing-prompts")
+                platform::SetPrompts(&showing);
         RegisterResources();
         auto* frame = new CHostFrame;
         if (!frame->LoadFrame(kFrameId))

@@ -279,3 +279,31 @@ TEST_F(WndDriveTest, TwoIsolatedRunsAtOnceNeverMeet)
     EXPECT_EQ(otherHost.Wait(), 0);
     EXPECT_EQ(Done({"get", "1007"}), "primo\n") << "this run's program is untouched";
 }
+
+TEST_F(WndDriveTest, ABoxOrDialogShownRightNowIsEndedByTheAnswer)
+{
+    // A host whose boxes and dialogs stay up until something ends them, as real windows wait for a person.
+    Isolation showing;
+    ChildProcess host;
+    ASSERT_TRUE(showing.Start(host, {WINDOW_HOST, "--showing-prompts"}));
+    ASSERT_EQ(host.WaitFor("window-host ready"), "window-host ready");
+    ASSERT_EQ(DriveIn(showing, {"command", "32002"}).exitCode, 0);
+
+    // The click returns once the box is up; the program waits in it, and the next verbs are served meanwhile.
+    EXPECT_EQ(DriveIn(showing, {"click", "1017"}).exitCode, 0);
+    EXPECT_EQ(DriveIn(showing, {"get", "1020"}).out, "\n") << "the handler still waits for the answer";
+    EXPECT_EQ(DriveIn(showing, {"boxes"}).out, "Domanda\t0x0003\tSalvare le modifiche?\n");
+    EXPECT_EQ(DriveIn(showing, {"answer", "NO"}).exitCode, 0);
+    EXPECT_EQ(DriveIn(showing, {"get", "1020"}).out, "answer 7\n");
+
+    EXPECT_EQ(DriveIn(showing, {"click", "1018"}).exitCode, 0);
+    EXPECT_EQ(DriveIn(showing, {"file", "/tmp/scelto.par"}).exitCode, 0);
+    EXPECT_EQ(DriveIn(showing, {"get", "1020"}).out, "file /tmp/scelto.par\n");
+
+    // An answer given before the box comes answers it at once, without showing it.
+    EXPECT_EQ(DriveIn(showing, {"answer", "CANCEL"}).exitCode, 0);
+    EXPECT_EQ(DriveIn(showing, {"click", "1017"}).exitCode, 0);
+    EXPECT_EQ(DriveIn(showing, {"get", "1020"}).out, "answer 2\n");
+    host.Kill(SIGTERM);
+    host.Wait();
+}
