@@ -38,7 +38,7 @@ INT_PTR CFileDialog::DoModal()
     request.initialDir = m_ofn.lpstrInitialDir ? m_ofn.lpstrInitialDir : "";
     request.title = m_ofn.lpstrTitle ? m_ofn.lpstrTitle : "";
     request.owner = m_parent ? m_parent->m_hWnd : nullptr;
-    platform::FileDialogAnswer answer = platform::CurrentPrompts().ShowFileDialog(request);
+    platform::FileDialogAnswer answer = platform::ShowFileDialog(request);
     if (!answer.ok || answer.path.IsEmpty())
         return IDCANCEL;
     m_path = answer.path;

@@ -567,6 +567,18 @@ bool CListCtrl::UserClickRow(int row)
     return true;
 }
 
+bool CListCtrl::UserDoubleClickRow(int row)
+{
+    HWND hwnd = m_hWnd;
+    if (!UserClickRow(row) || !platform::FindWindowData(hwnd))
+        return false;
+    NMLISTVIEW nm {};
+    nm.hdr.code = NM_DBLCLK;
+    nm.iItem = row;
+    platform::SendNotify(hwnd, nm.hdr);
+    return true;
+}
+
 bool CListCtrl::UserBeginDrag(int row, CPoint point)
 {
     auto* state = StateAs<ListState>();

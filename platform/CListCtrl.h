@@ -2,7 +2,7 @@
 //
 // Notifications: columns, rows, texts, item states (selection, focus, drop highlight), the selection mark, scrolling
 // and EnsureVisible changed by code send none. A user's click on a row selects and focuses it, makes it the selection
-// mark, and sends LVN_ITEMCHANGED for that row and then NM_CLICK. Beginning to drag a row sends LVN_BEGINDRAG with the
+// mark, and sends LVN_ITEMCHANGED for that row and then NM_CLICK; a double click then sends NM_DBLCLK. Beginning to drag a row sends LVN_BEGINDRAG with the
 // row and the point; a key pressed in the list sends LVN_KEYDOWN.
 //
 // Geometry, for hit tests and scrolling: rows are kRowHeight pixels high below a header of kHeaderHeight pixels (no
@@ -93,6 +93,8 @@ public:
 private:
     friend class platform::UserInput;
     bool UserClickRow(int row);
+    // A double click on a row: the click, then NM_DBLCLK with the row (an NMLISTVIEW, as NMITEMACTIVATE begins).
+    bool UserDoubleClickRow(int row);
     bool UserBeginDrag(int row, CPoint point);
     bool UserKey(UINT key);
 };

@@ -6,6 +6,7 @@
 #include "platform/CWnd.h"
 #include "platform/EventLoop.h"
 #include "platform/ResourceRegistry.h"
+#include "platform/WindowChannel.h"
 #include "platform/WindowData.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
@@ -104,6 +105,8 @@ int AfxWinMain(int argc, char** argv)
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
+    // From its first window on (a message box of the start-up included), the program can be used from outside.
+    platform::WindowChannel::Serve();
     app->m_arguments.clear();
     app->m_strCmdLine.Empty();
     for (int i = 1; i < argc; ++i) {

@@ -1,6 +1,7 @@
 // CWinApp: the application object; one exists per process, constructed before the start-up runs.
 //
-// AfxWinMain runs InitInstance; when it returns true, Run serves the event loop until the main window is destroyed, a
+// AfxWinMain first serves the window channel (platform/WindowChannel.h), so the program's windows can be used from
+// outside from the start-up on, then runs InitInstance; when it returns true, Run serves the event loop until the main window is destroyed, a
 // quit is requested (PostQuitMessage), or nothing is left that could ever wake the loop, and then returns
 // ExitInstance's code. When InitInstance returns false, ExitInstance's code is returned at once. After every pass of
 // the main loop the main window's toolbars are brought in line with the command update handlers.

@@ -51,9 +51,12 @@ std::string Cp1252ToUtf8(std::string_view text)
     return out;
 }
 
-std::string Utf8ToCp1252(std::string_view text)
+namespace {
+
+// Returns false at the first character Windows-1252 cannot hold or malformed byte when exact; otherwise replaces them.
+bool FromUtf8(std::string_view text, std::string& out, bool exact)
 {
-    std::string out;
+    out.clear();
     out.reserve(text.size());
     size_t i = 0;
     while (i < text.size()) {
@@ -73,15 +76,33 @@ std::string Utf8ToCp1252(std::string_view text)
             }
         }
         if (!valid) {
+            if (exact)
+                return false;
             out += static_cast<char>(b);
             ++i;
             continue;
         }
         int mapped = ToCp1252(c);
+        if (mapped < 0 && exact)
+            return false;
         out += mapped < 0 ? '?' : static_cast<char>(mapped);
         i += static_cast<size_t>(length);
     }
+    return true;
+}
+
+}  // namespace
+
+std::string Utf8ToCp1252(std::string_view text)
+{
+    std::string out;
+    FromUtf8(text, out, false);
     return out;
+}
+
+bool Utf8ToCp1252Exact(std::string_view text, std::string& out)
+{
+    return FromUtf8(text, out, true);
 }
 
 }  // namespace platform

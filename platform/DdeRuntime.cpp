@@ -1,4 +1,4 @@
-// DDE services and conversations over abstract Unix-domain sockets, served from the event loop.
+// DDE services and conversations over Unix-domain sockets in the runtime folder, served from the event loop.
 #include "platform/DdeRuntime.h"
 
 #include "platform/EventLoop.h"

@@ -6,8 +6,9 @@
 //    letters give the same handle value, so handles are compared with == or DdeCmpStringHandles; DdeQueryStringA
 //    gives the text as first created. Each DdeCreateStringHandleA needs its DdeFreeStringHandle; handles passed to a
 //    callback are valid during the callback.
-//  - A service registered with DdeNameService listens on the abstract socket named after the user and the service
-//    (case-insensitive). The name vanishes with the process, so a run that crashed never blocks the next one. While
+//  - A service registered with DdeNameService listens on a socket in the per-user runtime folder named after the
+//    service (case-insensitive; platform/LocalSocket.h), so no other user can take the name first. A socket file a
+//    crashed run left behind is taken over, so such a run never blocks the next one. While
 //    another live process still serves the name (an instance that is closing), the registration succeeds and takes
 //    the name over as soon as it is free: it retries from the event loop.
 //  - DdeConnect fails at once when no process serves the service, with DMLERR_NO_CONV_ESTABLISHED.

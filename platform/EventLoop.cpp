@@ -23,6 +23,15 @@ void EventLoop::PostDeferred(Task task)
     m_deferred.push_back(std::move(task));
 }
 
+namespace {
+constexpr std::chrono::milliseconds kIdleRecheck {10};
+}
+
+void EventLoop::WhenIdle(Task task)
+{
+    m_idle.push_back(std::move(task));
+}
+
 std::uint64_t EventLoop::AddTimer(std::chrono::milliseconds interval, Task callback)
 {
     interval = std::max(interval, std::chrono::milliseconds(1));
@@ -56,7 +65,7 @@ void EventLoop::SetBackendPump(Task pump, std::chrono::milliseconds maxWait)
 
 bool EventLoop::HasSources() const
 {
-    return !m_tasks.empty() || (!m_deferred.empty() && m_modalDepth == 0) || !m_timers.empty() ||
+    return !m_tasks.empty() || (!m_deferred.empty() && m_modalDepth == 0) || !m_idle.empty() || !m_timers.empty() ||
            !m_watches.empty() || static_cast<bool>(m_backendPump);
 }
 
@@ -137,9 +146,22 @@ bool EventLoop::RunOnce(std::chrono::milliseconds wait)
 
     std::chrono::milliseconds timeout = wait;
     bool tasksWaiting = !m_tasks.empty() || (m_modalDepth == 0 && !m_deferred.empty());
+    bool ranIdle = false;
+    if (!tasksWaiting && !m_idle.empty()) {
+        // Tasks registered by these run at a later pass, after the next wait (kept short, so the caller soon sees
+        // what they changed): one that keeps registering itself cannot make the loop spin.
+        ranIdle = true;
+        std::vector<Task> idle;
+        idle.swap(m_idle);
+        for (Task& task : idle)
+            task();
+        tasksWaiting = !m_tasks.empty() || (m_modalDepth == 0 && !m_deferred.empty());
+    }
     if (any || tasksWaiting) {
         timeout = std::chrono::milliseconds(0);
     } else {
+        if (ranIdle || !m_idle.empty())
+            timeout = timeout.count() < 0 ? kIdleRecheck : std::min(timeout, kIdleRecheck);
         if (!m_timers.empty()) {
             Clock::time_point next = Clock::time_point::max();
             for (const auto& entry : m_timers)
@@ -151,7 +173,7 @@ bool EventLoop::RunOnce(std::chrono::milliseconds wait)
         if (m_backendPump)
             timeout = timeout.count() < 0 ? m_backendMaxWait : std::min(timeout, m_backendMaxWait);
     }
-    any |= PollDescriptors(timeout);
+    any |= PollDescriptors(timeout) || ranIdle;
     if (m_tasks.empty())
         any |= RunDueTimers();
     return any;

@@ -28,6 +28,10 @@ public:
     void Post(Task task);
     void PostDeferred(Task task);
 
+    // Runs the task once, at the start of the next pass (of any loop, nested ones included) that finds no posted task
+    // waiting: the queue has run empty, so whatever the work before it caused has been carried out.
+    void WhenIdle(Task task);
+
     // A periodic timer; returns its id (never 0). The callback runs at most once per loop pass and only when the
     // queue of posted tasks is empty, as WM_TIMER is a low-priority message.
     std::uint64_t AddTimer(std::chrono::milliseconds interval, Task callback);
@@ -70,6 +74,7 @@ private:
 
     std::deque<Task> m_tasks;
     std::deque<Task> m_deferred;
+    std::vector<Task> m_idle;
     std::map<std::uint64_t, Timer> m_timers;
     std::map<std::uint64_t, Watch> m_watches;
     std::uint64_t m_nextId = 1;

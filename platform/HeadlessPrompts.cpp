@@ -34,6 +34,12 @@ void WriteLine(const CString& line)
     std::fflush(stderr);
 }
 
+CString FileDialogLine(const FileDialogRequest& request)
+{
+    return CString("file dialog\t") + (request.open ? "open" : "save") + "\t" + Escape(request.filter) + "\t" +
+           Escape(request.initialDir) + "\t" + Escape(request.fileName);
+}
+
 }  // namespace
 
 HeadlessPrompts& HeadlessPrompts::Instance()
@@ -64,6 +70,20 @@ int HeadlessPrompts::DefaultAnswer(UINT flags)
     return buttons[type][button > 2 ? 0 : button];
 }
 
+int HeadlessPrompts::ShowAnswered(const MessageBoxRequest& request, int answer)
+{
+    m_boxes.push_back(request);
+    WriteLine(FormatLine(request));
+    return answer;
+}
+
+FileDialogAnswer HeadlessPrompts::ShowAnswered(const FileDialogRequest& request, const FileDialogAnswer& answer)
+{
+    m_fileDialogs.push_back(request);
+    WriteLine(FileDialogLine(request));
+    return answer;
+}
+
 int HeadlessPrompts::ShowMessageBox(const MessageBoxRequest& request)
 {
     m_boxes.push_back(request);
@@ -79,8 +99,7 @@ int HeadlessPrompts::ShowMessageBox(const MessageBoxRequest& request)
 FileDialogAnswer HeadlessPrompts::ShowFileDialog(const FileDialogRequest& request)
 {
     m_fileDialogs.push_back(request);
-    WriteLine(CString("file dialog\t") + (request.open ? "open" : "save") + "\t" + Escape(request.filter) + "\t" +
-              Escape(request.initialDir) + "\t" + Escape(request.fileName));
+    WriteLine(FileDialogLine(request));
     FileDialogAnswer answer;
     if (!m_fileAnswers.empty()) {
         std::optional<CString> scripted = m_fileAnswers.front();

@@ -23,6 +23,11 @@ public:
     int ShowMessageBox(const MessageBoxRequest& request) override;
     FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
 
+    // Logs and captures a box or dialog that was answered before it was shown (platform::ShowMessageBox), and gives
+    // that answer.
+    int ShowAnswered(const MessageBoxRequest& request, int answer);
+    FileDialogAnswer ShowAnswered(const FileDialogRequest& request, const FileDialogAnswer& answer);
+
     // Answers for the next boxes and dialogs, in order.
     void ScriptMessageBoxAnswer(int answer) { m_boxAnswers.push_back(answer); }
     void ScriptFileDialogAnswer(const CString& path) { m_fileAnswers.push_back(path); }

@@ -1,5 +1,7 @@
-// Abstract-namespace Unix-domain stream sockets named per user.
+// Unix-domain stream sockets in the per-user runtime folder.
 #include "platform/LocalSocket.h"
+
+#include "platform/RuntimeFolder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,7 +9,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -16,14 +20,21 @@ namespace platform {
 
 namespace {
 
-socklen_t FillAddress(sockaddr_un& addr, const std::string& address)
+// False (errno EACCES or ENAMETOOLONG) when the address cannot be a socket file path.
+bool FillAddress(sockaddr_un& addr, const std::string& address)
 {
     std::memset(&addr, 0, sizeof addr);
     addr.sun_family = AF_UNIX;
-    // sun_path[0] stays 0: the abstract namespace. The name is not terminated; its length is in the address size.
-    size_t length = std::min(address.size(), sizeof addr.sun_path - 1);
-    std::memcpy(addr.sun_path + 1, address.data(), length);
-    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+    if (address.empty()) {
+        errno = EACCES;  // no safe runtime folder
+        return false;
+    }
+    if (address.size() >= sizeof addr.sun_path) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
+    std::memcpy(addr.sun_path, address.data(), address.size());
+    return true;
 }
 
 bool PeerIsSameUser(int fd)
@@ -37,11 +48,24 @@ bool PeerIsSameUser(int fd)
 
 }  // namespace
 
+LocalSocket::LocalSocket(LocalSocket&& other) noexcept
+    : m_fd(other.m_fd), m_lockFd(other.m_lockFd), m_path(std::move(other.m_path))
+{
+    other.m_fd = -1;
+    other.m_lockFd = -1;
+    other.m_path.clear();
+}
+
 LocalSocket& LocalSocket::operator=(LocalSocket&& other) noexcept
 {
     if (this != &other) {
         Close();
-        m_fd = other.Release();
+        m_fd = other.m_fd;
+        m_lockFd = other.m_lockFd;
+        m_path = std::move(other.m_path);
+        other.m_fd = -1;
+        other.m_lockFd = -1;
+        other.m_path.clear();
     }
     return *this;
 }
@@ -55,38 +79,62 @@ int LocalSocket::Release()
 
 void LocalSocket::Close()
 {
-    if (m_fd >= 0) {
-        int saved = errno;
+    int saved = errno;
+    // A listener gives its name up in this order: the socket file goes while the lock still says that the name is
+    // ours, so a successor that takes the lock never has its own socket file removed.
+    if (!m_path.empty())
+        ::unlink(m_path.c_str());
+    m_path.clear();
+    if (m_fd >= 0)
         ::close(m_fd);
-        errno = saved;
-        m_fd = -1;
-    }
+    m_fd = -1;
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+    m_lockFd = -1;
+    errno = saved;
 }
 
 std::string LocalSocket::Address(std::string_view kind, std::string_view name)
 {
-    std::string prefix = "win32/" + std::to_string(getuid()) + "/" + std::string(kind) + "/";
-    if (prefix.size() + name.size() <= sizeof(sockaddr_un::sun_path) - 1)
-        return prefix + std::string(name);
-    // FNV-1a: stable across runs and builds, which std::hash is not required to be.
-    std::uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : name) {
-        hash ^= c;
-        hash *= 1099511628211ull;
-    }
-    char text[24];
-    std::snprintf(text, sizeof text, "#%016llx", static_cast<unsigned long long>(hash));
-    return prefix + text;
+    std::string folder = RuntimeFolder();
+    if (folder.empty())
+        return {};
+    std::string prefix = folder + "/" + std::string(kind) + ".";
+    const std::string suffix = ".sock";
+    size_t room = sizeof(sockaddr_un::sun_path) - 1;
+    // Room for at least a hashed stem; a runtime folder with a longer path gets addresses Listen refuses.
+    size_t left = prefix.size() + suffix.size() < room ? room - prefix.size() - suffix.size() : 17;
+    return prefix + RuntimeFileStem(name, std::max<size_t>(left, 17)) + suffix;
 }
 
 LocalSocket LocalSocket::Listen(const std::string& address)
 {
+    sockaddr_un addr;
+    if (!FillAddress(addr, address))
+        return {};
+    std::string lockPath = address + ".lock";
+    int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lockFd < 0)
+        return {};
+    int rc;
+    do
+        rc = ::flock(lockFd, LOCK_EX | LOCK_NB);
+    while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        ::close(lockFd);
+        errno = EADDRINUSE;  // a live process listens
+        return {};
+    }
     LocalSocket sock(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    sock.m_lockFd = lockFd;
     if (!sock.IsValid())
         return {};
-    sockaddr_un addr;
-    socklen_t size = FillAddress(addr, address);
-    if (::bind(sock.m_fd, reinterpret_cast<sockaddr*>(&addr), size) != 0 || ::listen(sock.m_fd, 64) != 0)
+    // Whatever socket file is there belongs to nobody alive: whoever made it let go of the lock.
+    ::unlink(address.c_str());
+    if (::bind(sock.m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
+        return {};
+    sock.m_path = address;
+    if (::listen(sock.m_fd, 64) != 0)
         return {};
     return sock;
 }
@@ -97,10 +145,14 @@ LocalSocket LocalSocket::Connect(const std::string& address)
     if (!sock.IsValid())
         return {};
     sockaddr_un addr;
-    socklen_t size = FillAddress(addr, address);
-    // A Unix-domain connect completes at once when the listener's queue has room; it never waits for accept.
-    if (::connect(sock.m_fd, reinterpret_cast<sockaddr*>(&addr), size) != 0)
+    if (!FillAddress(addr, address))
         return {};
+    // A Unix-domain connect completes at once when the listener's queue has room; it never waits for accept.
+    if (::connect(sock.m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        if (errno == ENOENT)
+            errno = ECONNREFUSED;  // no socket file: nobody listens, as for a file left behind
+        return {};
+    }
     if (!PeerIsSameUser(sock.m_fd)) {
         errno = EACCES;
         return {};

@@ -1,9 +1,11 @@
-// A Unix-domain stream socket in the abstract namespace, named per user, for talking to other processes.
+// A Unix-domain stream socket in the per-user runtime folder, for talking to other processes of this user.
 //
-// Abstract names vanish with the last descriptor that holds them, so a process that dies leaves nothing behind that
-// could block the next one. Every name carries the user id, and both ends check the peer's credentials, so a process
-// of another user can neither serve nor reach our names. Descriptors are non-blocking and close on exec; writes never
-// raise SIGPIPE.
+// Every name is a socket file in the runtime folder (platform/RuntimeFolder.h), which no other user can enter, so no
+// other user can take a name first or reach ours; both ends also check the peer's credentials. A listener holds a
+// lock on a file beside its socket for as long as it listens: the lock, not the socket file, says that a live process
+// serves the name. A socket file that a crashed run left behind is therefore taken over by the next listener, and
+// the kernel drops the lock of a process that dies. Descriptors are non-blocking and close on exec; writes never raise
+// SIGPIPE.
 #pragma once
 
 #include <chrono>
@@ -17,16 +19,18 @@ public:
     LocalSocket() = default;
     explicit LocalSocket(int fd) : m_fd(fd) {}
     ~LocalSocket() { Close(); }
-    LocalSocket(LocalSocket&& other) noexcept : m_fd(other.Release()) {}
+    LocalSocket(LocalSocket&& other) noexcept;
     LocalSocket& operator=(LocalSocket&& other) noexcept;
     LocalSocket(const LocalSocket&) = delete;
     LocalSocket& operator=(const LocalSocket&) = delete;
 
-    // The abstract address of `name` in the namespace `kind` for the calling user ("kind" keeps windows, DDE
-    // services and whatever comes later apart). Names too long for an address are replaced by a hash of them.
+    // The address (socket file path) of `name` of the kind `kind` ("kind" keeps windows, DDE services and whatever
+    // comes later apart) in the runtime folder; names too long for an address are replaced by a hash of them. ""
+    // when there is no safe runtime folder (Listen and Connect then fail with EACCES).
     static std::string Address(std::string_view kind, std::string_view name);
 
-    // Listens on an address. Fails (invalid socket, errno EADDRINUSE) while any live process holds the address.
+    // Listens on an address. Fails (invalid socket, errno EADDRINUSE) while any live process listens on it; a socket
+    // file left without a live listener is replaced. Closing the listener removes its socket file.
     static LocalSocket Listen(const std::string& address);
 
     // Connects to a listening address. Fails at once (invalid socket, errno ECONNREFUSED) when nobody listens, and
@@ -55,6 +59,9 @@ public:
 
 private:
     int m_fd = -1;
+    // A listener's lock on "<address>.lock" and its socket file, removed when it closes.
+    int m_lockFd = -1;
+    std::string m_path;
 };
 
 }  // namespace platform

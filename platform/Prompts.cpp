@@ -6,11 +6,28 @@
 #include "platform/HeadlessPrompts.h"
 #include "platform/ResourceRegistry.h"
 
+#include <deque>
+
 namespace platform {
 
 namespace {
+
 Prompts* g_prompts = nullptr;
+std::deque<int> g_boxAnswers;
+std::deque<FileDialogAnswer> g_fileAnswers;
+
+std::vector<MessageBoxRequest>& Shown()
+{
+    static std::vector<MessageBoxRequest> shown;
+    return shown;
 }
+
+bool Headless()
+{
+    return &CurrentPrompts() == &HeadlessPrompts::Instance();
+}
+
+}  // namespace
 
 Prompts& CurrentPrompts()
 {
@@ -22,12 +39,52 @@ void SetPrompts(Prompts* prompts)
     g_prompts = prompts;
 }
 
+int ShowMessageBox(const MessageBoxRequest& request)
+{
+    Shown().push_back(request);
+    if (g_boxAnswers.empty())
+        return CurrentPrompts().ShowMessageBox(request);
+    int answer = g_boxAnswers.front();
+    g_boxAnswers.pop_front();
+    if (Headless())
+        return HeadlessPrompts::Instance().ShowAnswered(request, answer);
+    return answer;
+}
+
+FileDialogAnswer ShowFileDialog(const FileDialogRequest& request)
+{
+    if (g_fileAnswers.empty())
+        return CurrentPrompts().ShowFileDialog(request);
+    FileDialogAnswer answer = g_fileAnswers.front();
+    g_fileAnswers.pop_front();
+    if (Headless())
+        return HeadlessPrompts::Instance().ShowAnswered(request, answer);
+    return answer;
+}
+
+void AnswerMessageBox(int button)
+{
+    if (!CurrentPrompts().EndShownMessageBox(button))
+        g_boxAnswers.push_back(button);
+}
+
+void AnswerFileDialog(const FileDialogAnswer& answer)
+{
+    if (!CurrentPrompts().EndShownFileDialog(answer))
+        g_fileAnswers.push_back(answer);
+}
+
+const std::vector<MessageBoxRequest>& ShownMessageBoxes()
+{
+    return Shown();
+}
+
 }  // namespace platform
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
     platform::MessageBoxRequest request {owner, text ? text : "", caption ? caption : "Error", type};
-    return platform::CurrentPrompts().ShowMessageBox(request);
+    return platform::ShowMessageBox(request);
 }
 
 int AfxMessageBox(LPCTSTR text, UINT type, UINT)

@@ -7,6 +7,8 @@
 #include "platform/CString.h"
 #include "platform/WindowTypes.h"
 
+#include <vector>
+
 namespace platform {
 
 struct MessageBoxRequest {
@@ -49,6 +51,21 @@ public:
 Prompts& CurrentPrompts();
 // Installs other prompts; null goes back to the headless ones.
 void SetPrompts(Prompts* prompts);
+
+// The one way the program shows a message box or a file dialog. Every message box is recorded. An answer queued from
+// outside (below) answers the next one at once, in the order queued; otherwise the current prompts show it (headless:
+// answered at once with the default button or cancelled, see HeadlessPrompts.h). Headless prompts still log and
+// capture a box or dialog answered from the queue.
+int ShowMessageBox(const MessageBoxRequest& request);
+FileDialogAnswer ShowFileDialog(const FileDialogRequest& request);
+
+// Answers from outside the process (the window channel), as a person would give them: the message box or file dialog
+// shown right now is ended with the answer; when none is shown, the answer waits for the next one.
+void AnswerMessageBox(int button);
+void AnswerFileDialog(const FileDialogAnswer& answer);
+
+// Every message box shown so far in this process, in order.
+const std::vector<MessageBoxRequest>& ShownMessageBoxes();
 
 }  // namespace platform
 

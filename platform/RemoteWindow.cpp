@@ -1,4 +1,4 @@
-// Top-level windows of other processes, reached by title through a per-user abstract socket.
+// Top-level windows of other processes, reached by title through a socket in the per-user runtime folder.
 //
 // While a title is published, its process listens on the socket named after the title. A post is one connection that
 // carries one fixed-size record (magic, message, wParam, lParam) and is closed by the sender at once; the listener

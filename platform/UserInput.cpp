@@ -114,9 +114,11 @@ bool UserInput::SelectItem(CWnd& control, int index)
     return false;
 }
 
-bool UserInput::DoubleClickItem(CWnd& listBox, int index)
+bool UserInput::DoubleClickItem(CWnd& control, int index)
 {
-    auto* list = As<CListBox>(listBox, WindowKind::ListBox);
+    if (auto* view = As<CListCtrl>(control, WindowKind::ListView))
+        return view->UserDoubleClickRow(index);
+    auto* list = As<CListBox>(control, WindowKind::ListBox);
     return list && list->UserDoubleClick(index);
 }
 

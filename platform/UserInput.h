@@ -27,7 +27,8 @@ public:
     static bool Click(CWnd& control);
     // Picking an item of a combo box or list box, a tab, or a row of a list view.
     static bool SelectItem(CWnd& control, int index);
-    static bool DoubleClickItem(CWnd& listBox, int index);
+    // A double click on an item of a list box or a row of a list view.
+    static bool DoubleClickItem(CWnd& control, int index);
     // Opening a combo box's list and closing it without a choice.
     static bool CancelDropDown(CWnd& combo);
     static bool SelectTreeItem(CWnd& tree, HTREEITEM item);

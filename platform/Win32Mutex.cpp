@@ -2,6 +2,7 @@
 #include "platform/Win32Mutex.h"
 
 #include "platform/LastError.h"
+#include "platform/RuntimeFolder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -47,53 +48,6 @@ std::mutex g_tableLock;
 std::map<std::string, std::weak_ptr<MutexObject>> g_named;
 std::set<MutexHandle*> g_handles;
 
-bool IsPrivateFolder(const std::string& path)
-{
-    struct stat st {};
-    return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & 077) == 0;
-}
-
-// The folder for this user's lock files, or "" when no safe one can be had.
-std::string RuntimeFolder()
-{
-    std::string path;
-    const char* xdg = std::getenv("XDG_RUNTIME_DIR");
-    if (xdg && xdg[0] == '/' && IsPrivateFolder(xdg))
-        path = std::string(xdg) + "/win32-objects";
-    else
-        path = "/tmp/win32-objects-" + std::to_string(getuid());
-    mkdir(path.c_str(), 0700);
-    // /tmp is shared by every user: use the folder only when it is ours and nobody else can write into it.
-    return IsPrivateFolder(path) ? path : std::string();
-}
-
-// A file name for any mutex name: safe bytes stay, every other byte becomes %XX; names too long are hashed.
-std::string FileStem(const std::string& name)
-{
-    std::string stem;
-    for (unsigned char c : name) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||
-            c == '_') {
-            stem += static_cast<char>(c);
-        } else {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", c);
-            stem += hex;
-        }
-    }
-    if (stem.empty() || stem[0] == '.' || stem.size() > 200) {
-        std::uint64_t hash = 14695981039346656037ull;
-        for (unsigned char c : name) {
-            hash ^= c;
-            hash *= 1099511628211ull;
-        }
-        char text[24];
-        std::snprintf(text, sizeof text, "#%016llx", static_cast<unsigned long long>(hash));
-        stem = text;
-    }
-    return stem;
-}
-
 int OpenLockFile(const std::string& path)
 {
     return open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
@@ -112,10 +66,10 @@ int LockRetrying(int fd, int operation)
 // held the mutex open. False when the files cannot be used.
 bool OpenNamed(MutexObject& object, bool& existed)
 {
-    std::string folder = RuntimeFolder();
+    std::string folder = platform::RuntimeFolder();
     if (folder.empty())
         return false;
-    std::string base = folder + "/" + FileStem(object.name);
+    std::string base = folder + "/" + platform::RuntimeFileStem(object.name);
     // The test for "held open" converts an exclusive lock into a shared one, which is not atomic; the guard keeps
     // every other process's test out of that gap.
     int guard = OpenLockFile(base + ".guard");

@@ -1,7 +1,7 @@
 // Named mutexes shared by the processes of one user: CreateMutexA, WaitForSingleObject, ReleaseMutex, CloseHandle.
 //
-// Two separate facts are kept, each by a lock on a file in the user's runtime folder ($XDG_RUNTIME_DIR/win32-objects,
-// else the private folder /tmp/win32-objects-<uid>):
+// Two separate facts are kept, each by a lock on a file in the user's runtime folder (platform/RuntimeFolder.h; when
+// no safe one can be had, CreateMutexA fails with ERROR_ACCESS_DENIED):
 //  - existence: every process that holds the mutex open keeps a shared lock on its presence file, so "already
 //    exists" (ERROR_ALREADY_EXISTS after CreateMutexA) holds for as long as any other live process keeps a handle,
 //    whether or not it owns the mutex;

@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+extern char** environ;
+
 namespace testsupport {
 
 ChildProcess::~ChildProcess()
@@ -26,6 +28,14 @@ ChildProcess::~ChildProcess()
 
 bool ChildProcess::Start(const std::vector<std::string>& argv)
 {
+    std::vector<std::string> environment;
+    for (char** e = environ; *e; ++e)
+        environment.emplace_back(*e);
+    return Start(argv, environment);
+}
+
+bool ChildProcess::Start(const std::vector<std::string>& argv, const std::vector<std::string>& environment)
+{
     int toChild[2];
     int fromChild[2];
     if (pipe2(toChild, O_CLOEXEC) != 0)
@@ -39,12 +49,16 @@ bool ChildProcess::Start(const std::vector<std::string>& argv)
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    std::vector<char*> env;
+    for (const std::string& e : environment)
+        env.push_back(const_cast<char*>(e.c_str()));
+    env.push_back(nullptr);
     pid_t pid = fork();
     if (pid == 0) {
         // Only async-signal-safe calls until exec.
         dup2(toChild[0], 0);
         dup2(fromChild[1], 1);
-        execv(args[0], args.data());
+        execve(args[0], args.data(), env.data());
         _exit(127);
     }
     close(toChild[0]);

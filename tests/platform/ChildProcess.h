@@ -19,6 +19,8 @@ public:
 
     // Starts argv[0] (a path) with the arguments. Standard error stays the test's own.
     bool Start(const std::vector<std::string>& argv);
+    // The same with this environment ("NAME=value" entries) instead of the test's own.
+    bool Start(const std::vector<std::string>& argv, const std::vector<std::string>& environment);
 
     // The next line of standard output without its "\n"; false on time-out or end of output.
     bool ReadLine(std::string& line, std::chrono::milliseconds timeout = std::chrono::seconds(20));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <poll.h>
 #include <string>
 #include <unistd.h>
@@ -79,4 +80,41 @@ TEST(EventLoopTest, LoopWithNothingToWaitForReturns)
     bool never = false;
     loop.RunUntil([&] { return never; }, true);
     EXPECT_EQ(loop.ModalDepth(), 0);
+}
+
+TEST(EventLoopTest, IdleTasksRunOnceTheQueueHasRunEmptyAlsoInANestedLoop)
+{
+    EventLoop& loop = EventLoop::Current();
+    std::string trace;
+    // Work that posts more work: the idle task waits for all of it.
+    loop.Post([&] {
+        trace += 'a';
+        loop.Post([&] {
+            trace += 'b';
+            loop.Post([&] { trace += 'c'; });
+        });
+    });
+    loop.WhenIdle([&] { trace += "|idle"; });
+    for (int pass = 0; pass < 5; ++pass)
+        loop.RunOnce(0ms);
+    EXPECT_EQ(trace, "abc|idle");
+
+    // Registered inside a nested modal loop, it runs in that loop, and one that registers itself again waits
+    // for a later pass rather than spinning within one.
+    trace.clear();
+    int idlePasses = 0;
+    std::function<void()> again = [&] {
+        if (++idlePasses < 3)
+            loop.WhenIdle(again);
+    };
+    loop.Post([&] {
+        loop.WhenIdle(again);
+        loop.RunUntil([&] { return idlePasses >= 3; }, true);
+        trace += "nested ended";
+    });
+    auto start = std::chrono::steady_clock::now();
+    while (trace.empty() && std::chrono::steady_clock::now() - start < 5s)
+        loop.RunOnce(10ms);
+    EXPECT_EQ(trace, "nested ended");
+    EXPECT_EQ(idlePasses, 3);
 }
