@@ -4,6 +4,8 @@
 #include "drawing/CZeichnung.h"
 #include "store/DrawingReader.h"
 
+#include <map>
+
 namespace drawing {
 
 // A drawing reader for one record operation: the pin sources and output flags with which the store completes a
@@ -17,7 +19,11 @@ public:
     bool GetPin(BYTE n, int objectId, DrawingReader::PinInfo& pin) override;
 
 private:
+    // The drawing's id of the function or message object that a stored id stands for; the id itself when none.
+    int DrawingId(int objectId);
+
     CZeichnung m_zeichnung;
+    std::map<int, int> m_drawingIds;  // by five lowest digits; filled on the first query
 };
 
 // Makes every reader the store opens a StoreDrawingReader; start-up calls it once.

@@ -231,8 +231,15 @@ TEST_F(EvaluationTest, OpenTranslatesTheTextsOfASetOfAnotherLanguage)
     EXPECT_EQ(SCCmd(), kTranslatedTwoAndMessage + Commands({"setfilenotuptodate"}));
     EXPECT_EQ(language("para/para.par"), 3);
 
-    // A fatal drawing is neither translated nor marked as translated.
+    // A fatal drawing is translated all the same and marked as translated.
+    setLanguage(1);
     Run("open", Drawing(Vergleich(500, 0, {}, 12) + Vergleich(510, 1) + Meldung(600, 0)));
+    EXPECT_EQ(SCCmd(), kTranslatedTwoAndMessage + Commands({"setfilenotuptodate"}));
+    EXPECT_EQ(language("para/para.par"), 3);
+
+    // An export this run could not read leaves the translation file of an earlier drawing: nothing is translated,
+    // and the set is not marked as translated.
+    Run("open", "<?xml version=\"1.0\"?>\n<output><object>");
     EXPECT_EQ(SCCmd(), "");
     EXPECT_EQ(language("para/para.par"), 1);
 }

@@ -118,14 +118,14 @@ TEST_F(ParaDatenFileTest, CopyOntoAReadOnlyWorkingFileFailsAndLeavesIt)
     EXPECT_FALSE(para.DuplicateFile(-1, 2));
 }
 
-TEST_F(ParaDatenFileTest, ImportClearsReadOnlyAndExportRespectsIt)
+TEST_F(ParaDatenFileTest, ImportLeavesTheOutsideFileAloneAndExportRespectsIt)
 {
     WriteFile("outside/set.par", MarkedSet(0x11));
     ASSERT_TRUE(SetFileAttributesA("outside/set.par", FILE_ATTRIBUTE_READONLY));
     fs::create_directories("para");
     CParaDaten para;
     ASSERT_TRUE(para.ImportFile("outside/set.par", 1));
-    EXPECT_EQ(GetFileAttributesA("outside/set.par"), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(GetFileAttributesA("outside/set.par"), FILE_ATTRIBUTE_READONLY) << "the person's file is not changed";
     EXPECT_EQ(GetFileAttributesA("para/para.par"), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(Mark(1), 0x11);
 
@@ -219,9 +219,9 @@ TEST_F(ParaDatenFileTest, SaveBesideDrawing)
     EXPECT_FALSE(para.SaveBesideDrawing("plant/Other.abc"));
     EXPECT_EQ(ReadFile("plant/Other.par"), "old");
 
-    // A read-only parameter file beside the drawing loads, and afterwards neither it nor file 1 is read-only.
+    // A read-only parameter file beside the drawing loads and stays read-only; file 1 can be written.
     EXPECT_TRUE(para.LoadBesideDrawing("plant/Other.xyz"));
-    EXPECT_EQ(GetFileAttributesA("plant/Other.par"), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(GetFileAttributesA("plant/Other.par"), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(GetFileAttributesA("para/para.par"), FILE_ATTRIBUTE_NORMAL);
 }
 
