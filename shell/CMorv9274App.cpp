@@ -213,9 +213,10 @@ void CMorv9274App::RunSaveCommand()
         StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
         return;
     }
-    // A placeholder set replaces the person's file beside the drawing only when the person says so.
-    const CString target = CParaDaten::SavedParameterFilePath(g_strEngPath);
-    if (CParaDaten::IsPlaceholderSet() && GetFileAttributesA(target) != INVALID_FILE_ATTRIBUTES) {
+    // A placeholder set replaces the person's file beside the drawing only when the person says so; a file that
+    // cannot be replaced anyway (read-only) needs no question.
+    const DWORD target = GetFileAttributesA(CParaDaten::SavedParameterFilePath(g_strEngPath));
+    if (CParaDaten::IsPlaceholderSet() && target != INVALID_FILE_ATTRIBUTES && !(target & FILE_ATTRIBUTE_READONLY)) {
         CString text;
         text.Format("%s\n\n%s", ui::kSavePlaceholder, ui::kSavePlaceholderAsk);
         CString caption;
