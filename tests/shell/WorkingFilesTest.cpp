@@ -68,11 +68,19 @@ protected:
     // The run is killed (SIGKILL) in the middle of its n-th write to a file.
     ProgramResult RunKilledAtWrite(const char* command, int n) const
     {
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        const std::string asanBefore = asan ? asan : "";
         setenv("LD_PRELOAD", KILL_AT_WRITE_LIBRARY, 1);
         setenv("KILL_AT_WRITE", std::to_string(n).c_str(), 1);
+        // In the sanitizer build the preloaded library comes before the sanitizer's runtime.
+        setenv("ASAN_OPTIONS", (asanBefore + (asan ? ":" : "") + "verify_asan_link_order=0").c_str(), 1);
         ProgramResult result = Run(command);
         unsetenv("LD_PRELOAD");
         unsetenv("KILL_AT_WRITE");
+        if (asan)
+            setenv("ASAN_OPTIONS", asanBefore.c_str(), 1);
+        else
+            unsetenv("ASAN_OPTIONS");
         return result;
     }
     // The person's set beside the drawing: a saved new set with another language code, so that it differs from
