@@ -1,12 +1,12 @@
 // CParaDaten: the handle count, the three working files and the operations on whole files.
 #include "store/CParaDaten.h"
 
-#include "platform/TextFile.h"
 #include "platform/Win32File.h"
 #include "store/CDataFile.h"
 #include "store/CParaFile.h"
 
 #include <memory>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -274,7 +274,16 @@ bool CParaDaten::MarkPlaceholderSet(bool placeholder)
     if (!placeholder)
         return unlink(kPlaceholderMark) == 0 || !IsPlaceholderSet();
     _mkdir(kFolder);
-    return platform::WriteFileAtomically(kPlaceholderMark, "placeholder\r\n");
+    // An empty file needs no room on the disc. Should even that fail, working file 1 goes, so that no save can
+    // take whatever it holds for the drawing's set.
+    int fd = open(kPlaceholderMark, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        close(fd);
+        return true;
+    }
+    CloseFile(kParaFile);
+    unlink(GetFileName(kParaFile));
+    return false;
 }
 
 bool CParaDaten::ReadBytes(int file, int area, UINT address, UINT count, BYTE* buffer)

@@ -155,8 +155,9 @@ public:
 
     // A placeholder set: working file 1 was made a new empty set because the drawing's own set could not be
     // loaded (or was not a parameter set). It must not replace the person's file beside the drawing unless the
-    // person agrees. The mark is a file beside the working files and outlives the run; it is set before the
-    // placeholder is made, so a run killed in between errs on the safe side.
+    // person agrees. The mark is an empty file beside the working files and outlives the run; it is set before the
+    // placeholder is made, so a run killed in between errs on the safe side. When the mark cannot be made (a full
+    // disc), working file 1 is removed instead and marking reports false.
     static bool IsPlaceholderSet();
     static bool MarkPlaceholderSet(bool placeholder);
 
