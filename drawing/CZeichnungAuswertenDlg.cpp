@@ -119,7 +119,8 @@ BYTE CZeichnungAuswertenDlg::StepParse()
     SetProgress(50);
     Protokoll(5, ui::kEvalParsing);
     BYTE result = 0;
-    if (ParseXml("VORNA.xml") != 0) {
+    m_bImportiert = ParseXml("VORNA.xml") == 0;
+    if (!m_bImportiert) {
         Protokoll(1, ui::kEvalParseError);
         Protokoll(7, ui::kEvalAborted);
         result = 1;

@@ -53,6 +53,8 @@ public:
     void Protokoll(int code, const CString& text);
 
     bool HasEvaluated() const { return m_bAusgewertet; }
+    // This run read the drawing export into the exchange files without error (so they are this drawing's).
+    bool HasImported() const { return m_bImportiert; }
 
     // Kinds of plant objects whose "param" skips the function, message and memory steps.
     static bool IstAnlagenArt(const CString& kind);
@@ -75,5 +77,6 @@ private:
     CString m_strStatus;
     CSCCmd* m_pChannel;
     bool m_bAusgewertet = false;
+    bool m_bImportiert = false;
     bool m_bEnding = false;
 };

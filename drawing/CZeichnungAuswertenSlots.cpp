@@ -11,6 +11,8 @@
 #include "store/FuncEntry.h"
 #include "texts/CTexte.h"
 
+#include <functional>
+#include <map>
 #include <vector>
 
 namespace {
@@ -37,6 +39,49 @@ struct NewFunc {
     BYTE number;
 };
 
+// A function or message object of the drawing, as the protocol names it: kind, "$", number, and its id.
+struct SlotObject {
+    CString kind;
+    int number;
+    int id;
+};
+
+// The function and message objects of the drawing, in drawing order.
+std::vector<SlotObject> SlotObjects(CZeichnung& zeichnung)
+{
+    std::vector<SlotObject> objects;
+    CTexte texte;
+    int id = 0;
+    int type = 0;
+    BYTE number = 0;
+    for (int i = 0; zeichnung.GetFuncID(i, id, type, number); ++i)
+        objects.push_back({texte.GetFunktionsArt(static_cast<BYTE>(type)), number, id});
+    for (int i = 0; zeichnung.GetMeldungID(i, id, number); ++i)
+        objects.push_back({CString("Meldung"), number, id});
+    return objects;
+}
+
+// Slots store and match an object id by its five lowest digits, so two function or message objects whose ids share
+// them cannot be told apart: each such object is named beside the first one with its digits. True when any was.
+bool ReportSharedIdDigits(CZeichnung& zeichnung, const std::function<void(int, const CString&)>& protokoll)
+{
+    const std::vector<SlotObject> objects = SlotObjects(zeichnung);
+    std::map<int, size_t> first;
+    bool found = false;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const int digits = CParaDaten::IdDigits(objects[i].id);
+        if (digits == 0) continue;  // no slot at all
+        auto [at, isNew] = first.emplace(digits, i);
+        if (isNew) continue;
+        const SlotObject& a = objects[at->second];
+        const SlotObject& b = objects[i];
+        protokoll(1, CString(platform::FormatC(ui::kEvalSameIdDigits, a.kind.GetString(), a.number, a.id,
+                                               b.kind.GetString(), b.number, b.id)));
+        found = true;
+    }
+    return found;
+}
+
 }  // namespace
 
 BYTE CZeichnungAuswertenDlg::StepFunktionen()
@@ -48,6 +93,12 @@ BYTE CZeichnungAuswertenDlg::StepFunktionen()
 
     CParaDaten para;
     CZeichnung zeichnung;
+    auto protokoll = [this](int code, const CString& text) { Protokoll(code, text); };
+    if (ReportSharedIdDigits(zeichnung, protokoll)) {
+        Protokoll(7, ui::kEvalAborted);
+        SetProgress(100);
+        return kFatal;
+    }
     // Every slot that holds an object takes part, wherever it stands in the table: a slot behind a gap that did
     // not take part would keep its id while the object got a second slot.
     FuncSlot slots[kMaxFunktionen + 1];
@@ -61,10 +112,21 @@ BYTE CZeichnungAuswertenDlg::StepFunktionen()
     SetProgress(10);
 
     std::vector<NewFunc> neue;
+    BYTE verdict = 0;
+    CTexte texte;
     int objektId = 0;
     int typ = 0;
     BYTE nummer = 0;
     for (int i = 0; zeichnung.GetFuncID(i, objektId, typ, nummer); ++i) {
+        // An id with nothing to store (0, a text that is no number, 100000, ...) would get a slot no evaluation
+        // could find again: the object gets none.
+        if (CParaDaten::IdDigits(objektId) == 0) {
+            Protokoll(3, CString(platform::FormatC(ui::kEvalNoUsableId,
+                                                   texte.GetFunktionsArt(static_cast<BYTE>(typ)).GetString(), nummer,
+                                                   objektId)));
+            verdict |= kMeldungen;
+            continue;
+        }
         FuncSlot* found = nullptr;
         for (int s = 1; s <= kMaxFunktionen && found == nullptr; ++s) {
             FuncSlot& slot = slots[s];
@@ -73,17 +135,18 @@ BYTE CZeichnungAuswertenDlg::StepFunktionen()
         }
         if (found != nullptr) {
             const int s = static_cast<int>(found - slots);
-            if (found->id != objektId) para.SetFuncId(kWork, static_cast<BYTE>(s), objektId);
+            if (found->id != CParaDaten::IdDigits(objektId)) para.SetFuncId(kWork, static_cast<BYTE>(s), objektId);
             found->matched = true;
         } else {
             neue.push_back({objektId, typ, nummer});
         }
     }
 
-    // From the last slot down, so that a deletion never moves a slot that is still to be deleted.
+    // From the last slot down, so that a deletion never moves a slot that is still to be deleted. A function whose
+    // stored id is 0 or lost belongs to no object and is deleted as one whose object has gone.
     int belegt = 0;
     for (int s = kMaxFunktionen; s >= 1; --s) {
-        if (slots[s].id < 1) continue;
+        if (slots[s].id < 0 && slots[s].type == 0) continue;  // free
         if (slots[s].matched) {
             ++belegt;
         } else if (!drawing::GetSlotChanges().DeleteFunc(para, kWork, static_cast<BYTE>(s), m_pChannel)) {
@@ -94,20 +157,18 @@ BYTE CZeichnungAuswertenDlg::StepFunktionen()
 
     const int gesamt = belegt + static_cast<int>(neue.size());
     Protokoll(6, CString(platform::FormatC(ui::kEvalFunctionCount, gesamt, kMaxFunktionen)));
-    BYTE verdict = 0;
     if (gesamt > kMaxFunktionen) {
         Protokoll(1, CString(platform::FormatC(ui::kEvalTooManyFunctions, kMaxFunktionen, gesamt - kMaxFunktionen)));
         Protokoll(7, ui::kEvalAborted);
-        verdict = kFatal;
+        verdict |= kFatal;
     } else {
-        CTexte texte;
         for (const NewFunc& neu : neue) {
             if (drawing::GetSlotChanges().CreateFunc(para, kWork, neu.id, neu.type, m_pChannel)) continue;
             Protokoll(1, CString(platform::FormatC(ui::kEvalCreateFailed,
                                                    texte.GetFunktionsArt(static_cast<BYTE>(neu.type)).GetString(),
                                                    neu.number, neu.id)));
             Protokoll(7, ui::kEvalAborted);
-            verdict = kFatal;
+            verdict |= kFatal;
             break;
         }
     }
@@ -124,6 +185,12 @@ BYTE CZeichnungAuswertenDlg::StepMeldungen()
 
     CParaDaten para;
     CZeichnung zeichnung;
+    auto protokoll = [this](int code, const CString& text) { Protokoll(code, text); };
+    if (ReportSharedIdDigits(zeichnung, protokoll)) {
+        Protokoll(7, ui::kEvalAborted);
+        SetProgress(100);
+        return kFatal;
+    }
     int ids[kMaxMeldungen + 1] = {};
     BYTE nummern[kMaxMeldungen + 1] = {};
     bool matched[kMaxMeldungen + 1] = {};
@@ -135,21 +202,30 @@ BYTE CZeichnungAuswertenDlg::StepMeldungen()
     SetProgress(50);
 
     std::vector<std::pair<int, BYTE>> neue;
+    BYTE verdict = 0;
     int objektId = 0;
     BYTE nummer = 0;
     for (int i = 0; zeichnung.GetMeldungID(i, objektId, nummer); ++i) {
+        if (CParaDaten::IdDigits(objektId) == 0) {
+            Protokoll(3, CString(platform::FormatC(ui::kEvalNoUsableId, "Meldung", nummer, objektId)));
+            verdict |= kMeldungen;
+            continue;
+        }
         int found = 0;
         for (int s = 1; s <= kMaxMeldungen && found == 0; ++s)
             if (ids[s] > 0 && nummern[s] < kMaxMeldungen && !matched[s] && nummern[s] == nummer) found = s;
         if (found != 0) {
-            if (ids[found] != objektId) para.SetMeldungId(kWork, static_cast<BYTE>(found), objektId);
+            if (ids[found] != CParaDaten::IdDigits(objektId))
+                para.SetMeldungId(kWork, static_cast<BYTE>(found), objektId);
             matched[found] = true;
         } else {
             neue.push_back({objektId, nummer});
         }
     }
+    // A message whose stored id is 0 or lost belongs to no object and is freed as one whose object has gone.
     for (BYTE s = 1; s <= kMaxMeldungen; ++s)
-        if (ids[s] > 0 && !matched[s]) drawing::GetSlotChanges().DeleteMeldung(para, kWork, s, m_pChannel);
+        if ((ids[s] > 0 || nummern[s] < 0x80) && !matched[s])
+            drawing::GetSlotChanges().DeleteMeldung(para, kWork, s, m_pChannel);
 
     // Counted afresh: a deleted slot that held no valid number was never in use.
     int belegt = 0;
@@ -162,17 +238,16 @@ BYTE CZeichnungAuswertenDlg::StepMeldungen()
 
     const int gesamt = belegt + static_cast<int>(neue.size());
     Protokoll(6, CString(platform::FormatC(ui::kEvalMessageCount, gesamt, kMaxMeldungen)));
-    BYTE verdict = 0;
     if (gesamt > kMaxMeldungen) {
         Protokoll(1, CString(platform::FormatC(ui::kEvalTooManyMessages, kMaxMeldungen, gesamt - kMaxMeldungen)));
         Protokoll(7, ui::kEvalAborted);
-        verdict = kFatal;
+        verdict |= kFatal;
     } else {
         for (const auto& [id, nr] : neue) {
             if (drawing::GetSlotChanges().CreateMeldung(para, kWork, id, m_pChannel)) continue;
             Protokoll(1, CString(platform::FormatC(ui::kEvalCreateFailed, "Meldung", nr, id)));
             Protokoll(7, ui::kEvalAborted);
-            verdict = kFatal;
+            verdict |= kFatal;
             break;
         }
     }

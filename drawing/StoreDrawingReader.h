@@ -5,6 +5,7 @@
 #include "store/DrawingReader.h"
 
 #include <memory>
+#include <map>
 
 namespace drawing {
 
@@ -25,8 +26,12 @@ public:
     bool GetPin(BYTE n, int objectId, DrawingReader::PinInfo& pin) override;
 
 private:
+    // The drawing's id of the function or message object that a stored id stands for; the id itself when none.
+    int DrawingId(int objectId);
+
     std::unique_ptr<CZeichnung> m_loaded;
     CZeichnung& m_zeichnung;
+    std::map<int, int> m_drawingIds;  // by five lowest digits; filled on the first query
 };
 
 // Makes every reader the store opens a StoreDrawingReader; start-up calls it once.

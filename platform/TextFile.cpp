@@ -54,8 +54,8 @@ bool ReadWholeFile(const char* path, std::string& bytes)
 
 bool WriteFileAtomically(const char* path, const std::string& bytes)
 {
-    std::string temp = TemporaryNameBeside(path);
-    int fd = mkstemp(temp.data());
+    std::string temp;
+    int fd = CreateTemporaryBeside(path, temp);
     if (fd < 0)
         return false;
     bool ok = true;
@@ -69,7 +69,7 @@ bool WriteFileAtomically(const char* path, const std::string& bytes)
         else
             done += static_cast<size_t>(n);
     }
-    // mkstemp creates 0600: give the file the target's permissions, or the usual ones for a new file.
+    // The temporary is created 0600: give the file the target's permissions, or the usual ones for a new file.
     struct stat existing {};
     mode_t mode;
     if (stat(path, &existing) == 0) {
@@ -81,10 +81,11 @@ bool WriteFileAtomically(const char* path, const std::string& bytes)
     }
     ok = ok && fchmod(fd, mode) == 0;
     ok = ok && fsync(fd) == 0;
-    ok = (close(fd) == 0) && ok;
+    // Renamed while the temporary's lock is held, so no other run takes it for one a killed run left behind.
     ok = ok && std::rename(temp.c_str(), path) == 0;
     if (!ok)
         unlink(temp.c_str());
+    close(fd);
     return ok;
 }
 

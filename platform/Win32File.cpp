@@ -11,6 +11,7 @@
 #include <fnmatch.h>
 #include <map>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -77,12 +78,28 @@ bool NextMatch(FindState& state, _finddata_t* data)
 
 }  // namespace
 
-BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
+namespace {
+
+constexpr char kTemporaryPrefix[] = ".morv9274-";
+constexpr size_t kTemporaryRandom = 6;  // the characters mkstemp puts in place of "XXXXXX"
+
+// Whose permission bits a copy takes: the source's (the original platform's copy) or those of the file it replaces.
+enum class CopyMode { FromSource, KeepTarget };
+
+mode_t NewFileMode()
+{
+    mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+BOOL CopyWhole(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists, CopyMode copyMode)
 {
     if (!existingFile || !newFile)
         return Fail(ENOENT);
     struct stat target {};
-    if (stat(newFile, &target) == 0) {
+    const bool targetExists = stat(newFile, &target) == 0;
+    if (targetExists) {
         if (failIfExists)
             return Fail(EEXIST);
         if (S_ISDIR(target.st_mode) || (target.st_mode & kWriteBits) == 0)
@@ -97,8 +114,8 @@ BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
         close(in);
         return Fail(err);
     }
-    std::string temp = platform::TemporaryNameBeside(newFile);
-    int out = mkstemp(temp.data());
+    std::string temp;
+    int out = platform::CreateTemporaryBeside(newFile, temp);
     if (out < 0) {
         int err = errno;
         close(in);
@@ -123,20 +140,60 @@ BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
     }
     int err = ok ? 0 : (errno ? errno : EIO);
     close(in);
-    if (ok && fchmod(out, source.st_mode & 07777) != 0)
+    mode_t mode = source.st_mode & 07777;
+    if (copyMode == CopyMode::KeepTarget) {
+        mode = targetExists ? (target.st_mode & 07777) : NewFileMode();
+        // Only root may give a file away; anyone may keep a group they belong to. Otherwise the copy stays ours.
+        if (targetExists) {
+            const bool owned = fchown(out, target.st_uid, target.st_gid) == 0 ||
+                               fchown(out, static_cast<uid_t>(-1), target.st_gid) == 0;
+            (void)owned;
+        }
+    }
+    if (ok && fchmod(out, mode) != 0)
         ok = false, err = errno;
     if (ok && fsync(out) != 0)
         ok = false, err = errno;
-    if (close(out) != 0 && ok)
-        ok = false, err = errno;
+    // Renamed while the lock is still held, so no other run ever takes the finished copy for a stale one.
     if (ok && rename(temp.c_str(), newFile) != 0)
         ok = false, err = errno;
-    if (!ok) {
+    if (!ok)
         unlink(temp.c_str());
+    close(out);  // after fsync and rename the copy stands, whatever close reports
+    if (!ok)
         return Fail(err);
-    }
     SetLastError(ERROR_SUCCESS);
     return TRUE;
+}
+
+bool IsOwnTemporaryName(const char* name)
+{
+    const size_t prefix = sizeof kTemporaryPrefix - 1;
+    if (std::strncmp(name, kTemporaryPrefix, prefix) != 0 || std::strlen(name) != prefix + kTemporaryRandom)
+        return false;
+    for (size_t i = prefix; i < prefix + kTemporaryRandom; ++i) {
+        const char c = name[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+            return false;
+    }
+    return true;
+}
+
+bool Before(const struct timespec& a, const struct timespec& b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+}  // namespace
+
+BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
+{
+    return CopyWhole(existingFile, newFile, failIfExists, CopyMode::FromSource);
+}
+
+BOOL platform::CopyFileKeepingTarget(LPCSTR existingFile, LPCSTR newFile)
+{
+    return CopyWhole(existingFile, newFile, FALSE, CopyMode::KeepTarget);
 }
 
 DWORD GetFileAttributesA(LPCSTR path)
@@ -270,7 +327,47 @@ std::string TemporaryNameBeside(const char* path)
     std::string p(path ? path : "");
     size_t slash = p.find_last_of('/');
     std::string folder = slash == std::string::npos ? std::string() : p.substr(0, slash + 1);
-    return folder + ".tmp-copy-XXXXXX";
+    return folder + kTemporaryPrefix + std::string(kTemporaryRandom, 'X');
+}
+
+int CreateTemporaryBeside(const char* path, std::string& name)
+{
+    name = TemporaryNameBeside(path);
+    int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    // A file just made cannot be locked by anyone else; the lock only tells other runs that it is alive.
+    while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+    return fd;
+}
+
+int RemoveStaleTemporaries(const char* folder, const struct timespec& before)
+{
+    DIR* dir = opendir(folder && *folder ? folder : ".");
+    if (!dir)
+        return 0;
+    const std::string base = folder && *folder ? std::string(folder) + "/" : std::string();
+    int removed = 0;
+    while (dirent* entry = readdir(dir)) {
+        if (!IsOwnTemporaryName(entry->d_name))
+            continue;
+        const std::string path = base + entry->d_name;
+        int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened {};
+        struct stat named {};
+        // A live run holds its lock until its temporary is renamed or removed.
+        const bool stale = fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && Before(opened.st_mtim, before) &&
+                           flock(fd, LOCK_EX | LOCK_NB) == 0 && lstat(path.c_str(), &named) == 0 &&
+                           named.st_ino == opened.st_ino && named.st_dev == opened.st_dev;
+        if (stale && unlink(path.c_str()) == 0)
+            ++removed;
+        close(fd);
+    }
+    closedir(dir);
+    return removed;
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include "platform/Types.h"
 
 #include <ctime>
+#include <time.h>
 #include <string>
 
 using HMODULE = void*;
@@ -57,6 +58,22 @@ namespace platform {
 CString ProgramDirectory();
 
 // A mkstemp template for a temporary file beside path (same folder, so a rename replaces the target in one step).
+// The name is hidden and the program's own: "." and "morv9274-" followed by six characters.
 std::string TemporaryNameBeside(const char* path);
+
+// Creates a temporary file beside path (mode 0600) and takes an exclusive lock on it that lasts while the returned
+// descriptor is open, so that RemoveStaleTemporaries of another run never takes a file still being written. Close
+// the descriptor only after the rename (or the unlink). -1 on failure (errno set); name receives the file's path.
+int CreateTemporaryBeside(const char* path, std::string& name);
+
+// Removes the temporaries of the program's own naming in folder that a run killed halfway left behind: regular files
+// last changed before the time given (this run's start) and locked by no live process. Any other file is left
+// alone. Returns how many were removed.
+int RemoveStaleTemporaries(const char* folder, const struct timespec& before);
+
+// Copies source over target, whole or not at all (a temporary beside the target and a rename). The new target keeps
+// the permission bits (and, where the system allows it, the owner and group) of the file it replaces; a new target
+// gets those of a newly created file. Fails like CopyFileA: a missing or unreadable source, a read-only target.
+BOOL CopyFileKeepingTarget(LPCSTR existingFile, LPCSTR newFile);
 
 }  // namespace platform

@@ -50,6 +50,9 @@ inline constexpr char kNewStructure[] =
 inline constexpr char kUseNewerVorna[] = "Si raccomanda di modificare questo file con una versione di VORNA più recente.";
 inline constexpr char kConvertingToSupported[] = "Ora la parametrizzazione viene convertita nella struttura supportata.";
 inline constexpr char kSaveFailed[] = "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!";
+inline constexpr char kSavePlaceholder[] =
+    "Il set di parametri del disegno non è stato caricato: la parametrizzazione attuale è un set nuovo (vuoto).";
+inline constexpr char kSavePlaceholderAsk[] = "Sovrascrivere comunque il file dei parametri del disegno?";
 inline constexpr char kCannotParameterise[] = "Non si possono impostare i parametri dell’oggetto selezionato!";
 inline constexpr char kCannotEvaluate[] = "Non è possibile valutare il disegno!";
 inline constexpr char kCannotOpenVornaXml[] = "Non è stato possibile aprire il file \"VORNA.xml\"!";
@@ -515,6 +518,10 @@ inline constexpr char kEvalMessageCount[] = "Messaggi: %d di %d";
 inline constexpr char kEvalTooManyMessages[] =
     "Il numero massimo possibile di %d messaggi è stato superato di %d messaggio/i!";
 inline constexpr char kEvalCreateFailed[] = "Non è stato possibile creare lo slot per l’oggetto \"%s$%d\" (ID %d).";
+inline constexpr char kEvalNoUsableId[] =
+    "L’oggetto \"%s$%d\" (ID %d) non ha un ID utilizzabile: non gli viene assegnato nessuno slot.";
+inline constexpr char kEvalSameIdDigits[] =
+    "Gli oggetti \"%s$%d\" (ID %d) e \"%s$%d\" (ID %d) hanno le stesse ultime cinque cifre dell’ID.";
 inline constexpr char kEvalConnectionsFailed[] = "Non è stato possibile creare il file \"Connections.tmp\"!";
 inline constexpr char kEvalVariablesTitle[] = "Aggiornare le variabili di ingresso/di uscita";
 inline constexpr char kEvalMessageVariablesTitle[] = "Aggiornare variabili di ingr./uscita del messaggio";

@@ -16,6 +16,7 @@
 #include "store/FileHeader.h"
 
 #include <cstring>
+#include <ctime>
 
 namespace {
 
@@ -133,6 +134,10 @@ BOOL CMorv9274App::InitInstance()
     CParaDaten store;
     m_hOwner = GetActiveWindow();
 
+    // What a run killed halfway through a copy left behind is removed; a temporary that another run is still
+    // writing is younger than this run or locked by it.
+    struct timespec runStart {};
+    clock_gettime(CLOCK_REALTIME, &runStart);
     KeepSingleInstance();
 
     for (bool& first : g_bFirstActivation)
@@ -141,6 +146,8 @@ BOOL CMorv9274App::InitInstance()
 
     SetCurrentDirectoryA(GetModuleDirectory());
     _mkdir("para");
+    platform::RemoveStaleTemporaries(".", runStart);
+    platform::RemoveStaleTemporaries("para", runStart);
 
     if (!RegisterDdeServer())
         MessageBoxA(m_hOwner, ui::kDdeInitFailed, ui::kDdeInitCaption, kStartupWarning);
@@ -158,6 +165,8 @@ BOOL CMorv9274App::InitInstance()
     g_strXmlDir = start.xmlDir;
     g_strName = start.name;
     g_nId = start.id;
+    if (!g_strEngPath.IsEmpty())
+        platform::RemoveStaleTemporaries(FolderOfPath(g_strEngPath), runStart);
 
     // A command that works on the parameter file beside the drawing needs a drawing path with a file name in it.
     const bool needsDrawing = g_strCmd == "open" || g_strCmd == "save" || g_strCmd == "saveas";
@@ -168,14 +177,18 @@ BOOL CMorv9274App::InitInstance()
     }
 
     if (g_strCmd == "new" || g_strCmd == "start") {
-        if (!store.CreateEmptyFile(CParaDaten::kParaFile))
+        const bool created = store.CreateEmptyFile(CParaDaten::kParaFile);
+        if (!created)
             StartupMessage("1.049", ui::kCreateParaFailed, kStartupError);
         store.SetSprache(CParaDaten::kParaFile, kLanguageIta);
+        // The set asked for is the person's own; it is on the disc (released) before it stops being a placeholder.
+        CParaDaten::CloseFile(CParaDaten::kParaFile);
+        if (created)
+            CParaDaten::MarkPlaceholderSet(false);
         EndRun();
     }
     if (g_strCmd == "save" || g_strCmd == "saveas") {
-        if (!store.SaveBesideDrawing(g_strEngPath))
-            StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
+        RunSaveCommand();
         EndRun();
     }
     if (g_strCmd == "close")
@@ -191,6 +204,33 @@ BOOL CMorv9274App::InitInstance()
     return StartMainFrame();
 }
 
+void CMorv9274App::RunSaveCommand()
+{
+    CParaDaten store;
+    // Only a whole set is stored: a working file that is not one would replace the person's file with a torn one.
+    if (!store.IsCompleteFile(CParaDaten::kParaFile)) {
+        StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
+        return;
+    }
+    // A placeholder set replaces the person's file beside the drawing only when the person says so; a file that
+    // cannot be replaced anyway (read-only) needs no question.
+    const DWORD target = GetFileAttributesA(CParaDaten::SavedParameterFilePath(g_strEngPath));
+    if (CParaDaten::IsPlaceholderSet() && target != INVALID_FILE_ATTRIBUTES && !(target & FILE_ATTRIBUTE_READONLY)) {
+        CString text;
+        text.Format("%s\n\n%s", ui::kSavePlaceholder, ui::kSavePlaceholderAsk);
+        CString caption;
+        caption.Format(ui::kMessageCaption, "1.054");
+        if (MessageBoxA(m_hOwner, text, caption, kStartupWarning | MB_YESNO | MB_DEFBUTTON2) != IDYES)
+            return;
+    }
+    if (!store.SaveBesideDrawing(g_strEngPath)) {
+        StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
+        return;
+    }
+    // The set beside the drawing is this set now.
+    CParaDaten::MarkPlaceholderSet(false);
+}
+
 void CMorv9274App::RunOpenCommand(bool& translate)
 {
     CParaDaten store;
@@ -204,9 +244,12 @@ void CMorv9274App::RunOpenCommand(bool& translate)
         translate = true;
     } else {
         FileHeader header;
-        if (!store.CheckFileHeader(CParaDaten::kParaFile, &header) || header.magic != kParaMagic) {
+        // A file that ends before its image does is no parameter set either.
+        if (!store.CheckFileHeader(CParaDaten::kParaFile, &header) || header.magic != kParaMagic ||
+            !store.IsCompleteFile(CParaDaten::kParaFile)) {
             text.Format("%s\n\n%s\n%s", ui::kWrongParametrisation, ui::kCannotRestore, ui::kNewEmptyArea);
             StartupMessage("1.004", text, kStartupError);
+            CParaDaten::MarkPlaceholderSet(true);
             if (!store.CreateEmptyFile(CParaDaten::kParaFile))
                 StartupMessage("1.051", ui::kCreateParaFailed, kStartupError);
         } else if (header.formatVersion < 1.0f) {

@@ -88,6 +88,9 @@ private:
     void KeepSingleInstance();
     [[noreturn]] void EndRun();
     void RunOpenCommand(bool& translate);
+    // "save" and "saveas": working file 1 beside the drawing, never a torn set, and a placeholder set only when
+    // the person agrees.
+    void RunSaveCommand();
     // The commands that go on with the drawing evaluation; returns only for the window commands.
     void RunEvaluatedCommand(bool translate);
 

@@ -58,19 +58,22 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
     auto* evaluation = new CZeichnungAuswertenDlg(&channel, nullptr);
     evaluation->DoModal();
+    const bool imported = evaluation->HasImported();
     delete evaluation;
-    store.CommitWorkFile();
+    // What the evaluation changed follows the drawing; it is no edit of the person's.
+    store.CommitDrawingChanges();
 
     if (g_strCmd == "open") {
-        // A parameter set of another language (or none) has its drawing texts rewritten. A fatal drawing is not
-        // translated (its exchange files and slots cannot be trusted), and the set is marked as ours only once the
-        // texts have been queued, so that a translation that could not run is tried again at the next "open".
-        if (translate && (g_nDrawingCheckFlags & CZeichnungAuswertenDlg::kFatal) == 0) {
+        // A parameter set of another language (or none) has its drawing texts rewritten, also for a fatal drawing.
+        // Only when this run could not read the drawing export are the texts left alone: the translation file is
+        // then not this drawing's. The set is marked as ours only once the texts have been queued, so that a
+        // translation that could not run is tried again at the next "open".
+        if (translate && imported) {
             CTranslate translation;
             if (translation.Run(channel))
                 store.SetSprache(CParaDaten::kWorkFile, kLanguageIta);
         }
-        store.CommitWorkFile();
+        store.CommitDrawingChanges();
     } else if (g_strCmd == "onlineschema") {
         CreateOnlineSchema();
     }

@@ -2,12 +2,61 @@
 // value line.
 #include "shell/CommandFile.h"
 
-#include "platform/TextFile.h"
-
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
+
+// No line the drawing tool writes is longer than a path: PATH_MAX bytes (the terminating zero included) and the
+// double quotes around it. A longer line, or a file longer than a few thousand such lines, is not a command file
+// (a device, a stream without end), and reading it stops there instead of growing without bound.
+constexpr size_t kMaxLine = PATH_MAX + 2;
+constexpr long kMaxFileBytes = 1L << 20;
+
+// Reads lines of at most kMaxLine characters (CR LF or LF removed) and at most kMaxFileBytes in all.
+class BoundedLines {
+public:
+    explicit BoundedLines(std::FILE* file) : m_file(file) {}
+    // False at the end of the file, or when a bound is passed (Overrun then tells).
+    bool Next(CString& line)
+    {
+        std::string text;
+        bool any = false;
+        int c;
+        while ((c = std::getc(m_file)) != EOF) {
+            any = true;
+            if (++m_total > kMaxFileBytes) {
+                m_overrun = true;
+                return false;
+            }
+            if (c == '\n')
+                break;
+            if (text.size() > kMaxLine) {
+                m_overrun = true;
+                return false;
+            }
+            text += static_cast<char>(c);
+        }
+        if (!any)
+            return false;
+        if (c == '\n' && !text.empty() && text.back() == '\r')
+            text.pop_back();
+        if (text.size() > kMaxLine) {
+            m_overrun = true;
+            return false;
+        }
+        line = CString(std::move(text));
+        return true;
+    }
+    bool Overrun() const { return m_overrun; }
+
+private:
+    std::FILE* m_file;
+    long m_total = 0;
+    bool m_overrun = false;
+};
 
 // A path value may come in double quotes or not.
 CString StripQuotes(CString value)
@@ -48,9 +97,10 @@ bool ReadCommandFile(const char* path, StartValues& values)
     std::FILE* file = std::fopen(path, "rb");
     if (!file)
         return false;
+    BoundedLines lines(file);
     CString line;
     bool pending = false;  // a line read as a possible "-id" value that turned out to be the next key
-    while (pending || platform::ReadLine(file, line)) {
+    while (pending || lines.Next(line)) {
         pending = false;
         const bool isCmd = line == "-cmd";
         const bool isEngPath = line == "-engpath";
@@ -64,7 +114,7 @@ bool ReadCommandFile(const char* path, StartValues& values)
             // White space and blank lines before the number are skipped; the rest of the number's line is not
             // used. A line without a number is no value: it is looked at again as a key.
             values.id = 0;
-            while (platform::ReadLine(file, value)) {
+            while (lines.Next(value)) {
                 CString trimmed(value);
                 trimmed.TrimLeft();
                 if (trimmed.IsEmpty())
@@ -79,7 +129,7 @@ bool ReadCommandFile(const char* path, StartValues& values)
             }
             continue;
         }
-        if (!platform::ReadLine(file, value))
+        if (!lines.Next(value))
             value.Empty();
         if (isCmd) {
             values.cmd = value;
@@ -94,6 +144,10 @@ bool ReadCommandFile(const char* path, StartValues& values)
         }
     }
     std::fclose(file);
+    if (lines.Overrun()) {
+        values = StartValues();
+        return false;
+    }
     return true;
 }
 

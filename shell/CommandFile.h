@@ -20,8 +20,10 @@ struct StartValues {
 // be read; true otherwise, also when "-cmdfile" is missing (the values then stay empty).
 bool ParseCmdFileArgument(const std::vector<CString>& args, StartValues& values);
 
-// Reads one command file. False (values emptied) when it cannot be opened; true otherwise, whatever it contains.
-// Lines of any length; CR LF or LF line ends; a key on the last line gets an empty value.
+// Reads one command file. False (values emptied) when it cannot be opened, or when a line is longer than any path
+// can be (PATH_MAX and two double quotes) or the file runs past 1 MiB: no command file is, and reading one that
+// never ends (a device) must end. True otherwise, whatever it contains. CR LF or LF line ends; a key on the last
+// line gets an empty value.
 bool ReadCommandFile(const char* path, StartValues& values);
 
 // The folder of a path: everything before its last "/" or "\"; empty when it has neither.

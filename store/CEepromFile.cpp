@@ -2,12 +2,14 @@
 #include "store/CEepromFile.h"
 
 #include "platform/CLocale.h"
+#include "platform/TextFile.h"
 #include "platform/Win32File.h"
 #include "store/CIniSettings.h"
 
 #include <algorithm>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -103,7 +105,7 @@ bool CEepromFile::Open(int mode)
             m_bHeaderValid = NewFileHeaderValid() ? 1 : 0;
         }
     } else if (mode == kReadWrite || mode == kReadOnly) {
-        ok = m_file.Open(m_path, mode == kReadWrite ? O_RDWR : O_RDONLY) &&
+        ok = m_file.Open(m_path, mode == kReadWrite ? O_RDWR : O_RDONLY, 0666, m_bReplacedWhole) &&
              !(mode == kReadWrite && m_file.IsReadOnly()) && ReadHeaderFromStart(nullptr);
     }
     if (!ok) {
@@ -169,8 +171,15 @@ bool CEepromFile::CreateImage(bool parData)
     size_t slash = path.find_last_of('/');
     if (slash != std::string::npos && slash > 0)
         _mkdir(path.substr(0, slash).c_str());
-    if (!Open(kCreated))
+    Close();
+    // The read-only attribute refuses writing whoever runs the program; a device or folder is never replaced.
+    struct stat existing {};
+    if (stat(m_path, &existing) == 0 &&
+        (!S_ISREG(existing.st_mode) || (GetFileAttributesA(m_path) & FILE_ATTRIBUTE_READONLY))) {
+        m_state = kFailed;
         return false;
+    }
+    m_bHeaderValid = NewFileHeaderValid() ? 1 : 0;
 
     std::string out;
     out.reserve(parData ? kParaFileSize : kDataFileSize);
@@ -184,10 +193,14 @@ bool CEepromFile::CreateImage(bool parData)
         std::string free(65536, 'F');
         AppendDataLines(out, 2, nullptr, free.data());
     }
-    bool ok = m_file.Write(0, out.data(), out.size());
-    ok = m_file.Close() && ok;
-    m_state = kClosed;
+    const bool ok = platform::WriteFileAtomically(m_path, out);
+    m_state = ok ? kClosed : kFailed;
     return ok;
+}
+
+bool CEepromFile::IsComplete()
+{
+    return Open(kReadWrite) && ReadHeaderFromStart(nullptr) && m_file.Size() >= ImageSize();
 }
 
 size_t CEepromFile::ReadData(int area, UINT address, UINT count, char* out)

@@ -41,8 +41,10 @@ public:
     CEepromFile(const CEepromFile&) = delete;
     CEepromFile& operator=(const CEepromFile&) = delete;
 
-    // Creates (or truncates) the file with the header and the default image, creating the file's folder when
-    // missing; the file is closed afterwards. False when it cannot be created or any byte cannot be written.
+    // Makes the file a new one with the header and the default image, creating the file's folder when missing; the
+    // file is written whole into a temporary beside it that then takes its place, so it is never seen half-written,
+    // and it is closed afterwards. False (the file as it was) when it cannot be created, any byte cannot be written,
+    // it is read-only, or the path names something other than a regular file.
     virtual bool Create() = 0;
     // Opens read-write and reads the header again from the start; fills the header (when given) on success only.
     virtual bool CheckHeader(FileHeader* header);
@@ -76,6 +78,13 @@ public:
     // recognised). True at once when already in that mode; otherwise a failure leaves the state failed.
     bool Open(int mode);
     void Close();
+
+    // The file is never changed in place: the writes of one open reach it together when it is closed (PagedFile).
+    // Takes effect at the next open.
+    void SetReplacedWhole(bool whole) { m_bReplacedWhole = whole; }
+    // The header is recognised and the file reaches the end of its image, as only a complete copy or creation
+    // leaves it; the file is opened as by CheckHeader.
+    bool IsComplete();
 
     int GetState() const { return m_state; }
     bool IsHeaderValid() const { return m_bHeaderValid != 0; }
@@ -124,8 +133,10 @@ protected:
     // The range rules shared by both kinds: areas 0 and 1 below their last byte, area 2 up to 65,535.
     static bool RangeAllowed(int area, UINT address, UINT count);
 
-    // Writes header, areas 0 and 1 and, with parData, "PAR_DATA" and area 2, then closes the file.
+    // Writes header, areas 0 and 1 and, with parData, "PAR_DATA" and area 2 as a whole new file.
     bool CreateImage(bool parData);
+    // The length of a complete file of this kind.
+    virtual long ImageSize() const = 0;
     // Reads the header for modes 3 and 4 and ReadHeader.
     bool ReadHeaderFromStart(FileHeader* header);
 
@@ -143,4 +154,5 @@ private:
     int m_state = kClosed;
     PagedFile m_file;
     std::string m_scratch;
+    bool m_bReplacedWhole = false;
 };

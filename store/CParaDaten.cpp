@@ -6,6 +6,9 @@
 #include "store/CParaFile.h"
 
 #include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +22,9 @@ constexpr WorkingFile kWorkingFiles[CParaDaten::kFileCount] = {
     {"morv9274", "par"},
 };
 constexpr const char* kFolder = "para";
+// Beside the working files: present while working file 1 holds a placeholder set.
+constexpr const char* kPlaceholderMark = "para/para.placeholder";
+constexpr mode_t kReadBits = S_IRUSR | S_IRGRP | S_IROTH;
 
 // Process-wide: the live handles and one file object per working file, owned here and never by a handle.
 int g_nParaDatenCount = 0;
@@ -78,6 +84,9 @@ CEepromFile* CParaDaten::GetFile(int file)
             g_pParaFile[file] = std::make_unique<CDataFile>(GetFileName(file));
         else
             g_pParaFile[file] = std::make_unique<CParaFile>(GetFileName(file));
+        // Working file 1 is the set a save stores beside the drawing: it is never changed in place, so a run
+        // killed in the middle of an update cannot leave it torn.
+        g_pParaFile[file]->SetReplacedWhole(file == kParaFile);
     }
     return g_pParaFile[file].get();
 }
@@ -97,9 +106,8 @@ void CParaDaten::ReleaseFiles()
 
 bool CParaDaten::StoredId(int id, int& stored)
 {
-    if (id > 99999)
-        return false;
-    stored = id <= 0 ? -1 : id;
+    const int digits = IdDigits(id);
+    stored = digits == 0 ? -1 : digits;
     return true;
 }
 
@@ -113,6 +121,12 @@ bool CParaDaten::CheckFileHeader(int file, FileHeader* header)
 {
     CEepromFile* f = GetFile(file);
     return f && f->CheckHeader(header);
+}
+
+bool CParaDaten::IsCompleteFile(int file)
+{
+    CEepromFile* f = GetFile(file);
+    return f && f->IsComplete();
 }
 
 bool CParaDaten::ConvertFile()
@@ -137,6 +151,14 @@ bool CParaDaten::BeginWorkFile()
 
 bool CParaDaten::CommitWorkFile()
 {
+    if (!DuplicateFile(kWorkFile, kParaFile))
+        return false;
+    MarkPlaceholderSet(false);
+    return true;
+}
+
+bool CParaDaten::CommitDrawingChanges()
+{
     return DuplicateFile(kWorkFile, kParaFile);
 }
 
@@ -144,7 +166,10 @@ bool CParaDaten::ImportFile(const CString& path, int file)
 {
     if (!IsFileNumber(file))
         return false;
-    ClearReadOnly(path);
+    // A file the person made unreadable stays so and is not read, whoever runs the program.
+    struct stat outside {};
+    if (stat(path, &outside) == 0 && (outside.st_mode & kReadBits) == 0)
+        return false;
     CloseFile(file);
     CString target = GetFileName(file);
     if (!CopyFileA(path, target, FALSE))
@@ -158,7 +183,7 @@ bool CParaDaten::ExportFile(int file, const CString& path)
     if (!IsFileNumber(file))
         return false;
     CloseFile(file);
-    return CopyFileA(GetFileName(file), path, FALSE) != FALSE;
+    return platform::CopyFileKeepingTarget(GetFileName(file), path) != FALSE;
 }
 
 bool CParaDaten::ImportDatFile(const CString& path)
@@ -202,20 +227,63 @@ bool CParaDaten::LoadBesideDrawing(const CString& drawingPath)
 {
     CString par = ParameterFilePath(drawingPath, "par");
     if (!par.IsEmpty()) {
-        if (IsEvlDrawing(drawingPath) && ImportFile(ParameterFilePath(drawingPath, "pvl"), kParaFile))
+        if ((IsEvlDrawing(drawingPath) && ImportFile(ParameterFilePath(drawingPath, "pvl"), kParaFile)) ||
+            ImportFile(par, kParaFile)) {
+            MarkPlaceholderSet(false);
             return true;
-        if (ImportFile(par, kParaFile))
-            return true;
+        }
     }
+    MarkPlaceholderSet(true);
     CreateEmptyFile(kParaFile);
     return false;
 }
 
+CString CParaDaten::SavedParameterFilePath(const CString& drawingPath)
+{
+    return ParameterFilePath(drawingPath, IsEvlDrawing(drawingPath) ? "pvl" : "par");
+}
+
+CString CParaDaten::BackupPath(const CString& parameterFile)
+{
+    return parameterFile + ".bak";
+}
+
 bool CParaDaten::SaveBesideDrawing(const CString& drawingPath)
 {
-    const char* extension = IsEvlDrawing(drawingPath) ? "pvl" : "par";
-    CString target = ParameterFilePath(drawingPath, extension);
-    return !target.IsEmpty() && ExportFile(kParaFile, target);
+    CString target = SavedParameterFilePath(drawingPath);
+    if (target.IsEmpty())
+        return false;
+    struct stat existing {};
+    if (stat(target, &existing) == 0) {
+        // The person's file is copied whole before it is replaced; one the person made read-only or unreadable
+        // is neither replaced nor copied.
+        if (!S_ISREG(existing.st_mode) || (existing.st_mode & kReadBits) == 0 ||
+            (GetFileAttributesA(target) & FILE_ATTRIBUTE_READONLY) || !CopyFileA(target, BackupPath(target), FALSE))
+            return false;
+    }
+    return ExportFile(kParaFile, target);
+}
+
+bool CParaDaten::IsPlaceholderSet()
+{
+    return access(kPlaceholderMark, F_OK) == 0;
+}
+
+bool CParaDaten::MarkPlaceholderSet(bool placeholder)
+{
+    if (!placeholder)
+        return unlink(kPlaceholderMark) == 0 || !IsPlaceholderSet();
+    _mkdir(kFolder);
+    // An empty file needs no room on the disc. Should even that fail, working file 1 goes, so that no save can
+    // take whatever it holds for the drawing's set.
+    int fd = open(kPlaceholderMark, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        close(fd);
+        return true;
+    }
+    CloseFile(kParaFile);
+    unlink(GetFileName(kParaFile));
+    return false;
 }
 
 bool CParaDaten::ReadBytes(int file, int area, UINT address, UINT count, BYTE* buffer)

@@ -119,16 +119,25 @@ public:
     bool CreateEmptyFile(int file);
     // Opens working file n and reads its header; fills header (when given) only on success.
     bool CheckFileHeader(int file, FileHeader* header);
+    // Working file n has a recognised header and reaches the end of its image: only such a file is a set that may
+    // be stored or used as the drawing's set.
+    bool IsCompleteFile(int file);
     // No older structure can be converted: always false, working file 1 unchanged.
     bool ConvertFile();
     // Releases both objects and copies the source file over the target file (never leaving a half-written target).
     bool DuplicateFile(int source, int target);
     bool BeginWorkFile();   // 1 over 2
-    bool CommitWorkFile();  // 2 over 1
-    // Copies an outside file over working file n; removes the read-only attribute from the outside file first and
-    // from the copy afterwards. False, working file unchanged, when the outside file is missing or cannot be copied.
+    // 2 over 1: the person's edits are the set now, so a placeholder set stops being one.
+    bool CommitWorkFile();
+    // 2 over 1 after the drawing evaluation or translation changed the working copy: no edit of the person's, so
+    // the placeholder mark stays as it is.
+    bool CommitDrawingChanges();
+    // Copies an outside file over working file n and removes the read-only attribute from the copy; the outside file
+    // is never changed. False, working file unchanged, when the outside file is missing, carries no read
+    // permission at all (also for root) or cannot be copied.
     bool ImportFile(const CString& path, int file);
-    // Copies working file n to an outside path; a read-only target makes it fail.
+    // Copies working file n to an outside path, whole or not at all; a file replaced there keeps its permissions,
+    // and a read-only one makes the copy fail.
     bool ExportFile(int file, const CString& path);
     bool ImportDatFile(const CString& path);
     bool ExportDatFile(const CString& path);
@@ -136,10 +145,27 @@ public:
     // (any case), else "par"; a drawing path without a three-letter extension gets ".par" appended. Loading tries
     // "pvl" then "par" for an "evl" drawing; when nothing can be loaded, working file 1 becomes an empty set and
     // the result is false. A path with no file name fails.
+    // A load that fails marks working file 1 as a placeholder set (before the empty set is made), one that succeeds
+    // clears the mark.
     bool LoadBesideDrawing(const CString& drawingPath);
+    // Copies working file 1 to the parameter file beside the drawing. A file already there is first copied whole to
+    // "<its name>.bak" beside it, so it stays recoverable, and keeps its permissions; a read-only or unreadable one
+    // (no read permission at all) is left as it is and the save fails.
     bool SaveBesideDrawing(const CString& drawingPath);
     // The parameter-file path for a drawing and an extension ("pvl" or "par"); empty when the path names no file.
     static CString ParameterFilePath(const CString& drawingPath, const char* extension);
+    // The parameter file that saving beside this drawing writes ("pvl" for an "evl" drawing, else "par").
+    static CString SavedParameterFilePath(const CString& drawingPath);
+    // The file a save keeps the replaced parameter file in.
+    static CString BackupPath(const CString& parameterFile);
+
+    // A placeholder set: working file 1 was made a new empty set because the drawing's own set could not be
+    // loaded (or was not a parameter set). It must not replace the person's file beside the drawing unless the
+    // person agrees. The mark is an empty file beside the working files and outlives the run; it is set before the
+    // placeholder is made, so a run killed in between errs on the safe side. When the mark cannot be made (a full
+    // disc), working file 1 is removed instead and marking reports false.
+    static bool IsPlaceholderSet();
+    static bool MarkPlaceholderSet(bool placeholder);
 
     // Raw bytes of areas 0 and 1 (count 0 to 255).
     bool ReadBytes(int file, int area, UINT address, UINT count, BYTE* buffer);
@@ -153,9 +179,10 @@ public:
     bool SetFuncEntry(int file, BYTE slot, FuncEntry entry);
     // The drawing object id of a function slot; -1 for a free slot.
     bool GetFuncId(int file, BYTE slot, int& id);
-    // An id of 0 or less frees the slot; an id above 99,999 does not fit and is refused.
+    // Stores the id's five lowest digits (IdDigits); an id without any (0 or less, or 100,000, 200,000, ...) frees
+    // the slot.
     bool SetFuncId(int file, BYTE slot, int id);
-    // The first slot with that object id (-1 finds the first free one), or 0.
+    // The first slot whose stored id equals the id's five lowest digits (-1 finds the first free one), or 0.
     BYTE FindFuncSlot(int file, int id);
     // The first slot whose entry holds that function number (255 the first without one), or 0.
     BYTE FindFuncByNumber(int file, BYTE number);
@@ -174,6 +201,9 @@ public:
     bool MoveFunc(int file, BYTE from, BYTE to);
     // Working file 2: a slot holds a function with that number, and its type is that type.
     bool IsFuncOfType(int type, BYTE number);
+    // The five lowest decimal digits of a drawing object id, under which slots store and match it; 0 (no id) for
+    // an id of 0 or less.
+    static int IdDigits(int id) { return id > 0 ? id % 100000 : 0; }
 
     // ---- Designations (CParaDatenBezeichnung.cpp) ----
 
@@ -416,7 +446,7 @@ protected:
     static bool IsMeldungSlot(unsigned slot) { return slot >= 1 && slot <= 8; }
     static bool IsEingang(unsigned n) { return n >= 1 && n <= 16; }
     static bool IsAusgang(unsigned n) { return n >= 1 && n <= 16; }
-    // The object id stored for id: -1 (free) for 0 or less; false when it does not fit five digits.
+    // The object id stored for id: its five lowest digits, -1 (free) when they are 00000 or the id is 0 or less.
     static bool StoredId(int id, int& stored);
 
     // ---- Function records: the steps every function type's get and set share (CParaDatenFuncRecord.cpp) ----

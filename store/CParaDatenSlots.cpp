@@ -12,6 +12,16 @@ namespace {
 constexpr UINT kFreeId = 0xFFFFF;  // "FFFFF"
 constexpr UINT kFreeNr = 0xFFF;    // "FFF"
 
+// The stored id a lookup compares with: -1 (free) and 0 as they are, any other id by its five lowest digits; an id
+// whose five lowest digits are 00000 has no slot and matches nothing.
+int LookupId(int id)
+{
+    if (id <= 0)
+        return id;
+    const int digits = CParaDaten::IdDigits(id);
+    return digits == 0 ? -2 : digits;
+}
+
 }  // namespace
 
 bool CParaDaten::GetFuncEntry(int file, BYTE slot, FuncEntry& entry)
@@ -65,7 +75,7 @@ BYTE CParaDaten::FindFuncSlot(int file, int id)
         int stored = 0;
         if (!GetFuncId(file, slot, stored))
             return 0;
-        if (stored == id)
+        if (stored == LookupId(id))
             return slot;
     }
     return 0;
@@ -102,7 +112,7 @@ BYTE CParaDaten::FindMeldungSlot(int file, int id)
         int stored = 0;
         if (!GetMeldungId(file, slot, stored))
             return 0;
-        if (stored == id)
+        if (stored == LookupId(id))
             return slot;
     }
     return 0;

@@ -19,5 +19,6 @@ protected:
     void WriteHeader(std::string& out) override;
     static HeaderKeys Keys();
     bool NewFileHeaderValid() const override { return true; }
+    long ImageSize() const override { return kParaFileSize; }
     bool Seek(int area, UINT address, UINT count) override;
 };

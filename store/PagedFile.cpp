@@ -1,6 +1,8 @@
 // The page cache of an open memory-image file.
 #include "store/PagedFile.h"
 
+#include "platform/Win32File.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -13,9 +15,11 @@ PagedFile::~PagedFile()
     Close();
 }
 
-bool PagedFile::Open(const char* path, int flags, int mode)
+bool PagedFile::Open(const char* path, int flags, int mode, bool replaceWhole)
 {
     Close();
+    m_path = path;
+    m_replaceWhole = replaceWhole;
     m_fd = open(path, flags | O_CLOEXEC, mode);
     if (m_fd < 0)
         return false;
@@ -25,6 +29,7 @@ bool PagedFile::Open(const char* path, int flags, int mode)
         return false;
     }
     m_readOnly = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    m_mode = st.st_mode & 07777;
     m_size = 0;
     m_loaded.clear();
     Resize(static_cast<long>(st.st_size));
@@ -34,9 +39,18 @@ bool PagedFile::Open(const char* path, int flags, int mode)
 bool PagedFile::Close()
 {
     bool ok = true;
-    if (m_fd >= 0)
+    if (m_fd >= 0 && !m_replacement.empty()) {
+        // The temporary's lock lasts until after the rename, so no other run takes it for a stale one.
+        ok = !m_writeFailed && fsync(m_fd) == 0 && rename(m_replacement.c_str(), m_path.c_str()) == 0;
+        if (!ok)
+            unlink(m_replacement.c_str());
+        close(m_fd);
+    } else if (m_fd >= 0) {
         ok = close(m_fd) == 0;
+    }
     m_fd = -1;
+    m_replacement.clear();
+    m_writeFailed = false;
     m_size = 0;
     m_loaded.clear();
     return ok;
@@ -97,9 +111,39 @@ const char* PagedFile::Read(long position, size_t length, size_t& available)
     return m_cache.get() + position;
 }
 
+bool PagedFile::BeginReplacement()
+{
+    if (m_size > 0 && !Load(0, m_size))
+        return false;
+    std::string name;
+    int fd = platform::CreateTemporaryBeside(m_path.c_str(), name);
+    if (fd < 0)
+        return false;
+    long done = 0;
+    while (done < m_size) {
+        ssize_t n = pwrite(fd, m_cache.get() + done, static_cast<size_t>(m_size - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    if (done != m_size || fchmod(fd, static_cast<mode_t>(m_mode)) != 0) {
+        unlink(name.c_str());
+        close(fd);
+        return false;
+    }
+    close(m_fd);
+    m_fd = fd;
+    m_replacement = name;
+    return true;
+}
+
 bool PagedFile::Write(long position, const char* data, size_t length)
 {
     if (m_fd < 0 || position < 0)
+        return false;
+    if (m_replaceWhole && m_replacement.empty() && !BeginReplacement())
         return false;
     size_t done = 0;
     while (done < length) {
@@ -119,5 +163,7 @@ bool PagedFile::Write(long position, const char* data, size_t length)
     }
     if (done > 0)
         std::memcpy(m_cache.get() + position, data, done);
+    if (done != length)
+        m_writeFailed = true;
     return done == length;
 }

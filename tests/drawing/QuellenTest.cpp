@@ -173,6 +173,30 @@ TEST_F(QuellenTest, StoreCompletesRecordsThroughTheDrawing)
     EXPECT_EQ(std::vector<BYTE>(fields + 18, fields + 24), (std::vector<BYTE>{0, 0, 0, 0, 0, 1}));
 }
 
+TEST_F(QuellenTest, StoreFindsAFunctionByTheFiveLowestDigitsOfItsId)
+{
+    // The slot of function 1000200 stores 00200; an input object with the id 200 is no function and no candidate.
+    const std::string objects =
+        Obj("rectangle", 105, "Eingang", Text(1, "Index", "5") + Connector(155, "Eingang", {})) +
+        Obj("rectangle", 200, "Eingang", Text(1, "Index", "7") + Connector(156, "Eingang", {})) +
+        Obj("rectangle", 1000200, "Vergleich$1",
+            Connector(1000201, "Freigabe Funktion", {}) + Connector(1000202, "Wert a", {}));
+    ASSERT_EQ(Parse(Doc(objects)), 0);
+    WriteFile("para/Connections.tmp", Record(1000200, 1000202, {{105, 155}}));
+    drawing::InstallStoreDrawingReader();
+    BYTE kind = 9;
+    BYTE number = 9;
+    OpenDrawingReader()->GetPinQuelle(200, 2, kind, number);
+    DrawingReader::PinInfo pin;
+    const bool found = OpenDrawingReader()->GetPin(2, 200, pin);
+    SetDrawingReaderFactory(nullptr);
+    EXPECT_EQ(kind, 1);
+    EXPECT_EQ(number, 5);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(pin.name, "Wert a");
+    EXPECT_EQ(pin.pinId, 1000202);
+}
+
 TEST_F(QuellenTest, ReadConnectionsBoundsAndMissingFile)
 {
     int objekte[20], pins[20];

@@ -6,7 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -123,4 +128,57 @@ TEST_F(Win32FileTest, ProgramDirectoryIsHomeOrExecutableFolder)
     char tiny[4];
     EXPECT_EQ(GetModuleFileNameA(nullptr, tiny, sizeof tiny), 3u);
     EXPECT_EQ(tiny[3], '\0');
+}
+
+TEST_F(Win32FileTest, CopyKeepingTheTargetKeepsItsPermissions)
+{
+    Write("src", "new");
+    Write("shared", "old");
+    ASSERT_EQ(chmod(Path("shared").c_str(), 0640), 0);
+    ASSERT_TRUE(platform::CopyFileKeepingTarget(Path("src").c_str(), Path("shared").c_str()));
+    EXPECT_EQ(Read("shared"), "new");
+    struct stat st {};
+    ASSERT_EQ(stat(Path("shared").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    ASSERT_EQ(chmod(Path("src").c_str(), 0600), 0);
+    ASSERT_TRUE(platform::CopyFileKeepingTarget(Path("src").c_str(), Path("fresh").c_str()));
+    ASSERT_EQ(stat(Path("fresh").c_str(), &st), 0);
+    EXPECT_NE(st.st_mode & 07777, 0600u) << "a new target gets a new file's permissions, not the source's";
+    EXPECT_TRUE(fs::directory_iterator(m_dir) != fs::directory_iterator());
+    for (const auto& entry : fs::directory_iterator(m_dir))
+        EXPECT_NE(entry.path().filename().string().rfind(".morv9274-", 0), 0u) << "no temporary left";
+}
+
+TEST_F(Win32FileTest, StaleTemporariesOfOurNamingAreRemovedAndNoOthers)
+{
+    struct timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    for (const char* name : {".morv9274-Ab12Cd", ".morv9274-Ab12C", ".morv9274-Ab12Cd.par", ".morv9274-Ab1_Cd",
+                             "morv9274-Ab12Cd", ".morv9274-Young1", ".morv9274-Locked"}) {
+        Write(name, "x");
+        // File times come from a coarse clock: the young one is set clearly after this run's start.
+        fs::last_write_time(Path(name), std::string(name) == ".morv9274-Young1"
+                                            ? fs::file_time_type::clock::now() + std::chrono::hours(1)
+                                            : old);
+    }
+    fs::create_directory(Path(".morv9274-Folder"));
+    fs::last_write_time(Path(".morv9274-Folder"), old);
+    std::string live;
+    int fd = platform::CreateTemporaryBeside(Path("target").c_str(), live);
+    ASSERT_GE(fd, 0);
+    struct timespec times[2] = {{now.tv_sec - 3600, 0}, {now.tv_sec - 3600, 0}};
+    ASSERT_EQ(futimens(fd, times), 0);
+    int locked = open(Path(".morv9274-Locked").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(locked, LOCK_EX), 0);
+
+    EXPECT_EQ(platform::RemoveStaleTemporaries(m_dir.c_str(), now), 1);
+    EXPECT_FALSE(fs::exists(Path(".morv9274-Ab12Cd")));
+    for (const char* name : {".morv9274-Ab12C", ".morv9274-Ab12Cd.par", ".morv9274-Ab1_Cd", "morv9274-Ab12Cd",
+                             ".morv9274-Young1", ".morv9274-Locked", ".morv9274-Folder"})
+        EXPECT_TRUE(fs::exists(Path(name))) << name;
+    EXPECT_TRUE(fs::exists(live)) << "a temporary still being written";
+    close(fd);
+    close(locked);
+    EXPECT_EQ(platform::RemoveStaleTemporaries(m_dir.c_str(), now), 2) << "once their runs let go";
 }

@@ -4,6 +4,7 @@
 #include "ProgramRun.h"
 
 #include "platform/HeadlessPrompts.h"
+#include "store/CEepromFile.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 
@@ -233,8 +234,15 @@ TEST_F(EvaluationTest, OpenTranslatesTheTextsOfASetOfAnotherLanguage)
     EXPECT_EQ(SCCmd(), kTranslatedTwoAndMessage + Commands({"setfilenotuptodate"}));
     EXPECT_EQ(language("para/para.par"), 3);
 
-    // A fatal drawing is neither translated nor marked as translated.
+    // A fatal drawing is translated all the same and marked as translated.
+    setLanguage(1);
     Run("open", Drawing(Vergleich(500, 0, {}, 12) + Vergleich(510, 1) + Meldung(600, 0)));
+    EXPECT_EQ(SCCmd(), kTranslatedTwoAndMessage + Commands({"setfilenotuptodate"}));
+    EXPECT_EQ(language("para/para.par"), 3);
+
+    // An export this run could not read leaves the translation file of an earlier drawing: nothing is translated,
+    // and the set is not marked as translated.
+    Run("open", "<?xml version=\"1.0\"?>\n<output><object>");
     EXPECT_EQ(SCCmd(), "");
     EXPECT_EQ(language("para/para.par"), 1);
 }
@@ -308,6 +316,94 @@ TEST_F(EvaluationTest, LimitsAndFaultsMakeTheEvaluationFatal)
         EXPECT_EQ(SCCmd(), "");
         EXPECT_EQ(m_home.ReadFile("para/Connections.tmp"), "kept");
     }
+}
+
+TEST_F(EvaluationTest, IdsAboveFiveDigitsAreStoredAndMatchedByTheirLowestDigits)
+{
+    const std::string large = Drawing(Vergleich(100500, 0) + Vergleich(2000510, 1) + Meldung(99900600, 0));
+    EXPECT_TRUE(Run("open", large).empty());
+    EXPECT_EQ(Slots(m_home), "1:500/9/0 2:510/9/1 M1:600/0 ");
+    EXPECT_EQ(Protocol(), kParse + kLibrary + FunctionStep(2) + MessageStep(1));
+    EXPECT_EQ(SCCmd().rfind(Commands({"setobj\xA7" "100500\xA7Vergleich$0", "setobj\xA7" "2000510\xA7Vergleich$1",
+                                               "setobj\xA7" "99900600\xA7Meldung$0"}), 0), 0u);
+    // The same drawing again: every object finds its slot, nothing is renamed or created.
+    ProgramResult saved = m_home.RunCommand({{"-cmd", "save"}, {"-engpath", m_home.Path("plant.evl")},
+                                             {"-xmlpath", m_home.Path("VORNA.xml")}});
+    ASSERT_TRUE(saved.boxes.empty());
+    EXPECT_TRUE(Run("open", large).empty());
+    EXPECT_EQ(Slots(m_home), "1:500/9/0 2:510/9/1 M1:600/0 ");
+    EXPECT_EQ(SCCmd(), "");
+    // Their records are completed from the drawing: the connection check and the memory need of a window command.
+    const std::string wired = Eingang(700, 1, {900, 901}) + Line(900) + Line(901);
+    EXPECT_TRUE(Run("funcview", Drawing(Vergleich(100500, 0, {900}) + Vergleich(2000510, 1, {901}) +
+                                        Meldung(99900600, 0) + wired)).empty());
+    EXPECT_EQ(Protocol(), kParse + kLibrary + FunctionStep(2) +
+                              Entry(5, "Aggiornare le variabili di ingresso/di uscita") +
+                              Entry(5, "Verifica spazio memoria necessario delle funzioni ...") +
+                              Entry(6, "Variabili: 2 di 384 byte") + Entry(6, "Parametri: 26 di 832 byte"));
+
+    // Two objects whose ids share their five lowest digits cannot be told apart: fatal, both named, no slot moves.
+    struct Case {
+        const char* name;
+        std::string drawing;
+        std::string step;
+    };
+    const Case cases[] = {
+        {"two functions", Drawing(Vergleich(100500, 0) + Vergleich(2000510, 1) + Vergleich(500, 2)),
+         Entry(5, "Aggiorna dati di funzionamento ...") +
+             Entry(1, "Gli oggetti \"Vergleich$0\" (ID 100500) e \"Vergleich$2\" (ID 500) hanno le stesse ultime "
+                      "cinque cifre dell’ID.")},
+        {"a function and a message", Drawing(Vergleich(100500, 0) + Vergleich(2000510, 1) + Meldung(300510, 0)),
+         Entry(5, "Aggiorna dati di funzionamento ...") +
+             Entry(1, "Gli oggetti \"Vergleich$1\" (ID 2000510) e \"Meldung$0\" (ID 300510) hanno le stesse "
+                      "ultime cinque cifre dell’ID.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Run("open", c.drawing);
+        EXPECT_EQ(Protocol(), kParse + kLibrary + c.step + kAborted);
+        EXPECT_EQ(Slots(m_home), "1:500/9/0 2:510/9/1 M1:600/0 ");
+    }
+}
+
+TEST_F(EvaluationTest, ObjectsWithoutAUsableIdGetNoSlotAndLeakNone)
+{
+    // An id of 0, an id that is no number and an id whose five lowest digits are 00000.
+    std::string noNumber = Vergleich(520, 2);
+    noNumber.replace(noNumber.find("<id>520</id>"), 12, "<id>abc</id>");
+    const std::string drawing =
+        Drawing(Vergleich(500, 0) + Vergleich(0, 1) + noNumber + Vergleich(200000, 3) + Meldung(0, 0));
+    auto warning = [](const char* object, int id) {
+        return Entry(3, "L’oggetto \"" + std::string(object) + "\" (ID " + std::to_string(id) +
+                            ") non ha un ID utilizzabile: non gli viene assegnato nessuno slot.");
+    };
+    const std::string protocol = kParse + kLibrary + Entry(5, "Aggiorna dati di funzionamento ...") +
+                                 warning("Vergleich$1", 0) + warning("Vergleich$2", 0) +
+                                 warning("Vergleich$3", 200000) + Entry(6, "Funzioni: 1 di 44") +
+                                 Entry(5, "Aggiorna lista messaggi ...") + warning("Meldung$0", 0) +
+                                 Entry(6, "Messaggi: 0 di 8");
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        OpenAndSave(drawing);
+        EXPECT_EQ(Slots(m_home), "1:500/9/0 ");
+        EXPECT_EQ(Protocol(), protocol);
+    }
+
+    // Slots that a function or message without id was once given are freed like those of vanished objects.
+    EXPECT_TRUE(testsupport::WithParameterFile(m_home, "plant.pvl", true, [](CParaDaten& store) {
+        FuncEntry entry;
+        entry.type = 9;
+        entry.designation = 0xFF;
+        entry.number = 5;
+        EXPECT_TRUE(store.SetFuncEntry(CParaDaten::kWorkFile, 2, entry));
+        entry.number = 6;
+        EXPECT_TRUE(store.SetFuncEntry(CParaDaten::kWorkFile, 3, entry));
+        EXPECT_TRUE(store.GetFile(CParaDaten::kWorkFile)->WriteChars(10, 5, "00000"));
+        EXPECT_TRUE(store.SetMeldungNr(CParaDaten::kWorkFile, 2, 3));
+    }));
+    EXPECT_EQ(Slots(m_home), "1:500/9/0 ");  // committed set still the old one
+    EXPECT_TRUE(Run("open", drawing).empty());
+    EXPECT_EQ(Slots(m_home), "1:500/9/0 ");
 }
 
 TEST_F(EvaluationTest, ConnectionsAreCheckedAndRecordedForTheWindowCommands)

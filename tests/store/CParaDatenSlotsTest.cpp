@@ -98,11 +98,17 @@ TEST_F(ParaDatenSlotsTest, ObjectIdsAndMessageNumbersInTheTextArea)
     EXPECT_EQ(TextArea(215, 5), "99999");
     ASSERT_TRUE(para.SetFuncId(2, 44, -5));
     EXPECT_EQ(TextArea(215, 5), "FFFFF");
-    // An id that does not fit five digits would name another object: refused, nothing written.
-    ASSERT_TRUE(para.SetFuncId(2, 1, 4711));
-    EXPECT_FALSE(para.SetFuncId(2, 1, 104711));
+    // An id above 99,999 keeps its five lowest digits and is found again by them; 00000 cannot be told from "no id".
+    ASSERT_TRUE(para.SetFuncId(2, 1, 104711));
     EXPECT_EQ(TextArea(0, 5), "04711");
-    EXPECT_FALSE(para.SetMeldungId(2, 1, 100000));
+    EXPECT_EQ(para.FindFuncSlot(2, 104711), 1);
+    EXPECT_EQ(para.FindFuncSlot(2, 4711), 1);
+    EXPECT_EQ(para.FindFuncSlot(2, 204712), 0);
+    ASSERT_TRUE(para.SetMeldungId(2, 1, 2147400077));
+    EXPECT_EQ(TextArea(596, 5), "00077");
+    ASSERT_TRUE(para.SetMeldungId(2, 1, 100000));
+    EXPECT_EQ(TextArea(596, 5), "FFFFF");
+    EXPECT_EQ(para.FindMeldungSlot(2, 100000), 0) << "no free slot is found for an id without digits";
 
     ASSERT_TRUE(para.SetMeldungId(2, 8, 77));
     ASSERT_TRUE(para.SetMeldungNr(2, 8, 7));

@@ -5,6 +5,8 @@
 #include "platform/Win32File.h"
 #include "store/CEepromFile.h"
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -118,14 +120,14 @@ TEST_F(ParaDatenFileTest, CopyOntoAReadOnlyWorkingFileFailsAndLeavesIt)
     EXPECT_FALSE(para.DuplicateFile(-1, 2));
 }
 
-TEST_F(ParaDatenFileTest, ImportClearsReadOnlyAndExportRespectsIt)
+TEST_F(ParaDatenFileTest, ImportLeavesTheOutsideFileAloneAndExportRespectsIt)
 {
     WriteFile("outside/set.par", MarkedSet(0x11));
     ASSERT_TRUE(SetFileAttributesA("outside/set.par", FILE_ATTRIBUTE_READONLY));
     fs::create_directories("para");
     CParaDaten para;
     ASSERT_TRUE(para.ImportFile("outside/set.par", 1));
-    EXPECT_EQ(GetFileAttributesA("outside/set.par"), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(GetFileAttributesA("outside/set.par"), FILE_ATTRIBUTE_READONLY) << "the person's file is not changed";
     EXPECT_EQ(GetFileAttributesA("para/para.par"), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(Mark(1), 0x11);
 
@@ -219,9 +221,9 @@ TEST_F(ParaDatenFileTest, SaveBesideDrawing)
     EXPECT_FALSE(para.SaveBesideDrawing("plant/Other.abc"));
     EXPECT_EQ(ReadFile("plant/Other.par"), "old");
 
-    // A read-only parameter file beside the drawing loads, and afterwards neither it nor file 1 is read-only.
+    // A read-only parameter file beside the drawing loads and stays read-only; file 1 can be written.
     EXPECT_TRUE(para.LoadBesideDrawing("plant/Other.xyz"));
-    EXPECT_EQ(GetFileAttributesA("plant/Other.par"), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(GetFileAttributesA("plant/Other.par"), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(GetFileAttributesA("para/para.par"), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -234,4 +236,70 @@ TEST_F(ParaDatenFileTest, RawAccessRefusesMoreThan255Bytes)
     EXPECT_FALSE(para.ReadBytes(2, 0, 0, 256, bytes.data()));
     EXPECT_TRUE(para.ReadBytes(2, 0, 0, 255, bytes.data()));
     EXPECT_EQ(bytes[0], 0x03);
+}
+
+TEST_F(ParaDatenFileTest, WorkingFileOneIsReplacedWholeAndNeverChangedInPlace)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    struct stat before {};
+    ASSERT_EQ(stat("para/para.par", &before), 0);
+    ASSERT_TRUE(para.SetSprache(1, 1));
+    EXPECT_TRUE(ReadFile("para/para.par") == golden::ParaFile()) << "the file on the disc is not written in place";
+    EXPECT_EQ(para.GetSprache(1), 1) << "the open file reads its own writes";
+    CParaDaten::CloseFile(1);
+    struct stat after {};
+    ASSERT_EQ(stat("para/para.par", &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino) << "replaced by a whole new file";
+    EXPECT_EQ(ReadFile("para/para.par").size(), golden::ParaFile().size());
+    EXPECT_EQ(para.GetSprache(1), 1);
+    for (const auto& entry : fs::directory_iterator("para"))
+        EXPECT_EQ(entry.path().filename().string().rfind(".morv9274-", 0), std::string::npos) << "no temporary";
+
+    // Working file 2 is the working copy and keeps its place on the disc.
+    ASSERT_TRUE(para.BeginWorkFile());
+    ASSERT_TRUE(para.SetSprache(2, 2));
+    EXPECT_EQ(ReadFile("para/morv9274.par").find("PAR_DATA"), ReadFile("para/para.par").find("PAR_DATA"));
+    EXPECT_FALSE(ReadFile("para/morv9274.par") == ReadFile("para/para.par")) << "written through at once";
+
+    EXPECT_TRUE(para.IsCompleteFile(1));
+    std::string cut = ReadFile("para/para.par");
+    cut.pop_back();
+    CParaDaten::CloseFile(1);
+    WriteFile("para/para.par", cut);
+    EXPECT_FALSE(para.IsCompleteFile(1)) << "a file that ends before its image is no whole set";
+}
+
+TEST_F(ParaDatenFileTest, SaveKeepsTheReplacedSetAndThePlaceholderMarkFollowsTheSet)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    fs::create_directories("plant");
+    WriteFile("plant/Heating.par", MarkedSet(0x44));
+    ASSERT_TRUE(para.SaveBesideDrawing("plant/Heating.abc"));
+    EXPECT_TRUE(ReadFile("plant/Heating.par") == golden::ParaFile());
+    EXPECT_TRUE(ReadFile("plant/Heating.par.bak") == MarkedSet(0x44)) << "the replaced set stays recoverable";
+    EXPECT_EQ(CParaDaten::BackupPath("plant/Heating.par"), "plant/Heating.par.bak");
+    EXPECT_EQ(CParaDaten::SavedParameterFilePath("plant/Heating.EVL"), "plant/Heating.pvl");
+
+    // A set the person made unreadable is neither loaded nor replaced nor copied, and keeps its mode.
+    ASSERT_EQ(chmod("plant/Heating.par", 0), 0);
+    EXPECT_FALSE(para.SaveBesideDrawing("plant/Heating.abc"));
+    EXPECT_TRUE(ReadFile("plant/Heating.par.bak") == MarkedSet(0x44));
+    EXPECT_FALSE(para.LoadBesideDrawing("plant/Heating.abc"));
+    EXPECT_TRUE(CParaDaten::IsPlaceholderSet()) << "a failed load leaves a placeholder";
+    struct stat st {};
+    ASSERT_EQ(stat("plant/Heating.par", &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0u);
+    ASSERT_EQ(chmod("plant/Heating.par", 0644), 0);
+    EXPECT_TRUE(para.LoadBesideDrawing("plant/Heating.abc"));
+    EXPECT_FALSE(CParaDaten::IsPlaceholderSet());
+
+    // The evaluation's commit keeps the mark, a commit of the person's edits ends it.
+    ASSERT_TRUE(CParaDaten::MarkPlaceholderSet(true));
+    ASSERT_TRUE(para.BeginWorkFile());
+    ASSERT_TRUE(para.CommitDrawingChanges());
+    EXPECT_TRUE(CParaDaten::IsPlaceholderSet());
+    ASSERT_TRUE(para.CommitWorkFile());
+    EXPECT_FALSE(CParaDaten::IsPlaceholderSet());
 }
