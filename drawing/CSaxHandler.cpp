@@ -4,6 +4,7 @@
 #include "drawing/ParserMessageBox.h"
 #include "platform/CLocale.h"
 
+#include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/sax/SAXParseException.hpp>
 
 #include <fcntl.h>
@@ -73,12 +74,20 @@ void CSaxHandler::endElement(const XMLCh* const name)
     OnXmlEvent(kEnde, name, xercesc::XMLString::stringLen(name));
 }
 
+xercesc::InputSource* CSaxHandler::resolveEntity(const XMLCh* const, const XMLCh* const systemId)
+{
+    // The export is the drawing tool's own output and never needs anything beside it; an empty replacement keeps
+    // the parser from its default resolution, which would read files and open network connections.
+    static const XMLByte kNothing[1] = {0};
+    return new xercesc::MemBufInputSource(kNothing, 0, systemId ? systemId : u"", false);
+}
+
 void CSaxHandler::ShowParseMessage(const char* format, const char* caption, const xercesc::SAXParseException& exc)
 {
-    std::string systemId = m_text.ToString(exc.getSystemId());
+    std::string systemId = drawing::XmlToCp1252(exc.getSystemId());
     std::string text = platform::FormatC(format, systemId.c_str(), static_cast<int>(exc.getLineNumber()),
                                          static_cast<int>(exc.getColumnNumber()));
-    text += m_text.ToString(exc.getMessage());
+    text += drawing::XmlToCp1252(exc.getMessage());
     drawing::ShowParserMessage(caption, text.c_str(), MB_TASKMODAL | MB_ICONWARNING | MB_OK);
 }
 

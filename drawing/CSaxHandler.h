@@ -50,6 +50,9 @@ public:
     void warning(const xercesc::SAXParseException& exc) override;
     void error(const xercesc::SAXParseException& exc) override;
     void fatalError(const xercesc::SAXParseException& exc) override;
+    // Every external DTD, entity or schema the document names resolves to an empty text: nothing outside the
+    // export is ever fetched or opened. The parser owns the source returned.
+    xercesc::InputSource* resolveEntity(const XMLCh* const publicId, const XMLCh* const systemId) override;
     void notationDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const) override {}
     void unparsedEntityDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const,
                             const XMLCh* const) override {}
@@ -88,7 +91,7 @@ private:
     void SetGruppenKopf();
     void SetTextString(const XMLCh* text);
     void SetOnlineFeld(unsigned code, const XMLCh* text);
-    std::string XmlToString(const XMLCh* text) { return m_text.ToString(text); }
+    static std::string XmlToString(const XMLCh* text) { return drawing::XmlToCp1252(text); }
     static std::string CutText(std::string text, size_t n);
 
     // CSaxHandlerDateien.cpp
@@ -133,7 +136,6 @@ private:
     int m_files[13] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     std::string m_inhalt[13];
     std::unique_ptr<ObjektDaten> m_record;
-    drawing::XmlText m_text;
 
     // Lines of the current catch object, and the copy a signal object's connector leaves for its object end.
     std::vector<int> m_catched;

@@ -8,6 +8,7 @@
 #include <xercesc/parsers/SAXParser.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
 
 #include <memory>
@@ -19,11 +20,11 @@ namespace {
 
 constexpr UINT kBoxFlags = MB_TASKMODAL | MB_ICONWARNING | MB_OK;
 
-std::string ExceptionText(const xercesc::XMLException& e)
-{
-    XmlText text;
-    return text.ToString(e.getMessage());
-}
+// The most expansions of declared entities one document may ask for. The drawing tool declares no entities (its
+// exports use character references, which do not count), so this only ends documents built to expand without end.
+constexpr XMLSize_t kEntityExpansionLimit = 10000;
+
+std::string ExceptionText(const xercesc::XMLException& e) { return XmlToCp1252(e.getMessage()); }
 
 }  // namespace
 
@@ -32,24 +33,32 @@ int ParseXml(const char* path)
     try {
         xercesc::XMLPlatformUtils::Initialize();
     } catch (const xercesc::XMLException& e) {
-        std::string message = "Fehler während der Initialisierung! :\n";
-        // The library is not usable here, so its message is taken as plain ASCII.
-        for (const XMLCh* c = e.getMessage(); c && *c; ++c) message += *c < 0x80 ? static_cast<char>(*c) : '?';
+        std::string message = "Fehler während der Initialisierung! :\n" + ExceptionText(e);
         ShowParserMessage("XML-Parsing Error", message.c_str(), kBoxFlags);
         return kParseInitFehler;
     }
 
     int result = kParseOk;
     {
+        xercesc::SecurityManager security;  // outlives the parser
+        security.setEntityExpansionLimit(kEntityExpansionLimit);
         auto parser = std::make_unique<xercesc::SAXParser>();
         parser->setValidationScheme(xercesc::SAXParser::Val_Auto);
         parser->setDoNamespaces(true);
         parser->setDoSchema(true);
         parser->setValidationSchemaFullChecking(true);
+        // Nothing outside the export is loaded: no schema named in it, no external DTD or entity (the handler
+        // resolves every one to an empty text, and the parser's own resolution stays off should it not), and
+        // declared entities expand only a bounded number of times.
+        parser->setLoadSchema(false);
+        parser->setLoadExternalDTD(false);
+        parser->setDisableDefaultEntityResolution(true);
+        parser->setSecurityManager(&security);
 
         auto handler = std::make_unique<CSaxHandler>();
         parser->setDocumentHandler(handler.get());
         parser->setErrorHandler(handler.get());
+        parser->setEntityResolver(handler.get());
         try {
             parser->parse(path);
             const XMLSize_t errors = parser->getErrorCount();

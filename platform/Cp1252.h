@@ -9,5 +9,7 @@ namespace platform {
 std::string Cp1252ToUtf8(std::string_view text);
 // Characters that Windows-1252 cannot hold become '?'; malformed UTF-8 bytes are taken as Windows-1252 bytes.
 std::string Utf8ToCp1252(std::string_view text);
+// The Windows-1252 byte of a Unicode code point, or -1 when the code page has none.
+int CodePointToCp1252(char32_t c);
 
 }  // namespace platform
