@@ -111,9 +111,13 @@ void CSaxHandler::warning(const xercesc::SAXParseException& exc)
 
 void CSaxHandler::OnXmlEvent(int event, const XMLCh* text, size_t length)
 {
-    if (m_failed) return;
+    if (m_failed || m_tooDeep) return;
     switch (event) {
     case kStart: {
+        if (m_depth >= kMaxTiefe) {
+            m_tooDeep = true;
+            return;
+        }
         FlushCharacters();
         std::u16string_view name(text, length);
         const Element element = ElementOf(name);

@@ -40,6 +40,11 @@ public:
         kStilName = 9,
     };
 
+    // The deepest element nesting the import reads. A drawing export nests five levels (output, object,
+    // groupobject, point, x); ten thousand leaves room for any export to come while a document nested deeper,
+    // which can only be damaged or built to exhaust the parser, is refused early.
+    static constexpr int kMaxTiefe = 10000;
+
     CSaxHandler();
     ~CSaxHandler() override;
 
@@ -66,6 +71,8 @@ public:
     bool Complete() const { return m_outputDone && !m_rootWrong && !m_failed; }
     bool RootWrong() const { return m_rootWrong; }
     const std::string& FailedFile() const { return m_failedFile; }
+    // An element started deeper than kMaxTiefe; the rest of the document was ignored and the files left as they were.
+    bool TooDeep() const { return m_tooDeep; }
 
 private:
     enum Zustand { kIdle = 0, kObjektKopf = 1, kGruppenKopfLesen = 2, kString = 3, kCatch = 4, kPunkt = 5, kFont = 6 };
@@ -129,6 +136,7 @@ private:
     bool m_outputOpen = false;
     bool m_outputDone = false;
     bool m_failed = false;
+    bool m_tooDeep = false;
     std::string m_failedFile;
 
     // The files of "para", open from the start of "output"; what they receive is collected and written at its end,

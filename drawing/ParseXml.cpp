@@ -5,6 +5,7 @@
 #include "drawing/ParserMessageBox.h"
 #include "drawing/XmlText.h"
 
+#include <xercesc/framework/XMLPScanToken.hpp>
 #include <xercesc/parsers/SAXParser.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
@@ -44,7 +45,11 @@ int ParseXml(const char* path)
         security.setEntityExpansionLimit(kEntityExpansionLimit);
         auto parser = std::make_unique<xercesc::SAXParser>();
         parser->setValidationScheme(xercesc::SAXParser::Val_Auto);
-        parser->setDoNamespaces(true);
+        // Namespace processing stays off: the drawing tool writes none, element names arrive the same either way,
+        // and the parser looks up the namespace of every element through every open level below it, so a deeply
+        // nested document would take time growing with the square of its size. Without namespaces no schema is
+        // processed either.
+        parser->setDoNamespaces(false);
         parser->setDoSchema(true);
         parser->setValidationSchemaFullChecking(true);
         // Nothing outside the export is loaded: no schema named in it, no external DTD or entity (the handler
@@ -60,9 +65,22 @@ int ParseXml(const char* path)
         parser->setErrorHandler(handler.get());
         parser->setEntityResolver(handler.get());
         try {
-            parser->parse(path);
+            // Parsed piece by piece, so that the handler can end the parse of a document nested beyond reason.
+            xercesc::XMLPScanToken token;
+            if (parser->parseFirst(path, token)) {
+                while (!handler->TooDeep() && parser->parseNext(token)) {
+                }
+            }
+            // Taken before the reset of an ended parse, which clears it.
             const XMLSize_t errors = parser->getErrorCount();
-            if (handler->Failed()) {
+            if (handler->TooDeep()) parser->parseReset(token);
+            if (handler->TooDeep()) {
+                const std::string message = "Ein Fehler ist aufgetreten! :\nDas Dokument ist tiefer als " +
+                                            std::to_string(CSaxHandler::kMaxTiefe) +
+                                            " Ebenen verschachtelt und kein Zeichnungsexport.";
+                ShowParserMessage("XML-Parsing Error", message.c_str(), kBoxFlags);
+                result = kParseFehler;
+            } else if (handler->Failed()) {
                 std::string message = "Ein Fehler ist aufgetreten! :\nDie Austauschdatei <" + handler->FailedFile() +
                                       "> kann nicht geschrieben werden.";
                 ShowParserMessage("XML-Parsing Error", message.c_str(), kBoxFlags);

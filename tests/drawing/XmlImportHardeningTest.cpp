@@ -11,6 +11,16 @@ namespace {
 
 class XmlImportHardeningTest : public InTempFolder {
 protected:
+    // Seconds the parse of the document takes; its result in *result.
+    double TimedParse(const std::string& xml, int* result = nullptr, std::string* boxes = nullptr)
+    {
+        WriteFile("VORNA.xml", xml);
+        const auto start = std::chrono::steady_clock::now();
+        const int parsed = Parse(xml, boxes);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (result) *result = parsed;
+        return seconds;
+    }
     std::string Ks() { return ReadFile("para/KS_Objects.tmp"); }
     std::string Absolute(const std::string& name) { return (m_folder / name).string(); }
 };
@@ -103,6 +113,67 @@ TEST_F(XmlImportHardeningTest, ReferencesOfARealExportAreNotCountedAsExpansions)
                                                                    "F&#252;hler &amp; &lt;&gt; &quot;&apos; &#x20AC;"));
     ASSERT_EQ(Parse(Doc(objects)), 0);
     EXPECT_NE(Ks().find(Txt("F\xFChler & <> \"' \x80")), std::string::npos);
+}
+
+// Elements nested inside "output", each level named g; blocks of them side by side.
+std::string Nested(int levels, int blocks = 1)
+{
+    std::string block;
+    block.reserve(static_cast<size_t>(levels) * 7);
+    for (int i = 0; i < levels; ++i) block += "<g>";
+    for (int i = 0; i < levels; ++i) block += "</g>";
+    std::string xml = "<?xml version=\"1.0\"?>\n<output>";
+    xml.reserve(block.size() * static_cast<size_t>(blocks) + 64);
+    for (int b = 0; b < blocks; ++b) xml += block;
+    return xml + "</output>";
+}
+
+TEST_F(XmlImportHardeningTest, NestingBeyondAnyDrawingEndsTheParseQuickly)
+{
+    for (int levels : {100'000, 1'000'000}) {
+        SCOPED_TRACE(levels);
+        // The files of an earlier run stay as they were.
+        WriteFile("para/KS_Objects.tmp", "earlier");
+        int result = 0;
+        std::string boxes;
+        const double seconds = TimedParse(Nested(levels), &result, &boxes);
+        EXPECT_EQ(result, 4);
+        EXPECT_EQ(boxes, "XML-Parsing Error\t8240\tEin Fehler ist aufgetreten! :\nDas Dokument ist tiefer als 10000 "
+                         "Ebenen verschachtelt und kein Zeichnungsexport.\n");
+        EXPECT_LT(seconds, 10.0);
+        EXPECT_EQ(ReadFile("para/KS_Objects.tmp"), "earlier");
+    }
+    // The limit itself: "output" and 9,999 levels inside it are read, one more is not.
+    EXPECT_EQ(Parse(Nested(9'999)), 0);
+    EXPECT_EQ(Parse(Nested(10'000)), 4);
+}
+
+TEST_F(XmlImportHardeningTest, RealDrawingsAreWellWithinTheNestingLimit)
+{
+    for (const char* name : {"samples/VORNA.xml", "samples/drawings/gross.xml", "samples/drawings/alle_objekte.xml"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Parse(ReadFile(std::string(MORV_SOURCE_DIR) + "/" + name)), 0);
+        EXPECT_FALSE(Ks().empty());
+    }
+}
+
+TEST_F(XmlImportHardeningTest, ParseTimeGrowsLinearlyWithTheSizeAtAnyDepth)
+{
+    // A wide flat export and one four times its size.
+    auto lines = [](int count) {
+        std::string objects;
+        for (int i = 0; i < count; ++i) objects += Obj("polylinie", 1000 + i, "Linie", "<point><x>1</x><y>2</y></point>");
+        return Doc(objects);
+    };
+    const double once = TimedParse(lines(20'000));
+    const double fourTimes = TimedParse(lines(80'000));
+    EXPECT_LT(fourTimes, 10 * once + 0.05) << once << " s, four times the size " << fourTimes << " s";
+
+    // The same number of elements side by side and nested as deep as allowed: a cost per element that grew with
+    // its depth would make the nested document many times slower.
+    const double flat = TimedParse(Nested(1, 40 * 9'999));
+    const double deep = TimedParse(Nested(9'999, 40));
+    EXPECT_LT(deep, 6 * flat + 0.1) << "side by side " << flat << " s, nested " << deep << " s";
 }
 
 }  // namespace
