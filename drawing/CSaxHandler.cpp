@@ -4,7 +4,6 @@
 #include "drawing/ParserMessageBox.h"
 #include "platform/CLocale.h"
 
-#include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/sax/SAXParseException.hpp>
 
 #include <fcntl.h>
@@ -74,12 +73,12 @@ void CSaxHandler::endElement(const XMLCh* const name)
     OnXmlEvent(kEnde, name, xercesc::XMLString::stringLen(name));
 }
 
-xercesc::InputSource* CSaxHandler::resolveEntity(const XMLCh* const, const XMLCh* const systemId)
+xercesc::InputSource* CSaxHandler::resolveEntity(const XMLCh* const, const XMLCh* const)
 {
-    // The export is the drawing tool's own output and never needs anything beside it; an empty replacement keeps
-    // the parser from its default resolution, which would read files and open network connections.
-    static const XMLByte kNothing[1] = {0};
-    return new xercesc::MemBufInputSource(kNothing, 0, systemId ? systemId : u"", false);
+    // The export is the drawing tool's own output and never needs anything beside it. No source, with the parser's
+    // default resolution switched off, leaves an external DTD unopened (the parse then ends with the parser's
+    // exception) and an external entity unexpanded (reported as an error); nothing is read or fetched.
+    return nullptr;
 }
 
 void CSaxHandler::ShowParseMessage(const char* format, const char* caption, const xercesc::SAXParseException& exc)

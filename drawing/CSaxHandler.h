@@ -55,8 +55,8 @@ public:
     void warning(const xercesc::SAXParseException& exc) override;
     void error(const xercesc::SAXParseException& exc) override;
     void fatalError(const xercesc::SAXParseException& exc) override;
-    // Every external DTD, entity or schema the document names resolves to an empty text: nothing outside the
-    // export is ever fetched or opened. The parser owns the source returned.
+    // Every external DTD or entity the document names resolves to nothing: nothing outside the export is ever
+    // fetched or opened (the parser must have its default resolution switched off).
     xercesc::InputSource* resolveEntity(const XMLCh* const publicId, const XMLCh* const systemId) override;
     void notationDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const) override {}
     void unparsedEntityDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const,

@@ -53,7 +53,7 @@ int ParseXml(const char* path)
         parser->setDoSchema(true);
         parser->setValidationSchemaFullChecking(true);
         // Nothing outside the export is loaded: no schema named in it, no external DTD or entity (the handler
-        // resolves every one to an empty text, and the parser's own resolution stays off should it not), and
+        // resolves none and the parser's own resolution is off, so an export that needs one fails to parse), and
         // declared entities expand only a bounded number of times.
         parser->setLoadSchema(false);
         parser->setLoadExternalDTD(false);
@@ -71,9 +71,10 @@ int ParseXml(const char* path)
                 while (!handler->TooDeep() && parser->parseNext(token)) {
                 }
             }
-            // Taken before the reset of an ended parse, which clears it.
+            // Taken before the reset, which clears it; the reset frees what a parse that stopped early, on its own
+            // or at an error, still holds.
             const XMLSize_t errors = parser->getErrorCount();
-            if (handler->TooDeep()) parser->parseReset(token);
+            parser->parseReset(token);
             if (handler->TooDeep()) {
                 const std::string message = "Ein Fehler ist aufgetreten! :\nDas Dokument ist tiefer als " +
                                             std::to_string(CSaxHandler::kMaxTiefe) +
