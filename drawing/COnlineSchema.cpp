@@ -26,7 +26,9 @@ bool NextInt(std::FILE* file, int& value)
 {
     std::string line;
     if (!NextLine(file, line)) return false;
-    value = std::atoi(line.c_str());
+    // A value beyond the 32-bit range keeps its low 32 bits, so a colour written unsigned (4294967295 for "none")
+    // reads as the signed value it stands for.
+    value = static_cast<int>(static_cast<unsigned int>(std::strtoll(line.c_str(), nullptr, 10)));
     return true;
 }
 

@@ -73,12 +73,20 @@ void CSaxHandler::endElement(const XMLCh* const name)
     OnXmlEvent(kEnde, name, xercesc::XMLString::stringLen(name));
 }
 
+xercesc::InputSource* CSaxHandler::resolveEntity(const XMLCh* const, const XMLCh* const)
+{
+    // The export is the drawing tool's own output and never needs anything beside it. No source, with the parser's
+    // default resolution switched off, leaves an external DTD unopened (the parse then ends with the parser's
+    // exception) and an external entity unexpanded (reported as an error); nothing is read or fetched.
+    return nullptr;
+}
+
 void CSaxHandler::ShowParseMessage(const char* format, const char* caption, const xercesc::SAXParseException& exc)
 {
-    std::string systemId = m_text.ToString(exc.getSystemId());
+    std::string systemId = drawing::XmlToCp1252(exc.getSystemId());
     std::string text = platform::FormatC(format, systemId.c_str(), static_cast<int>(exc.getLineNumber()),
                                          static_cast<int>(exc.getColumnNumber()));
-    text += m_text.ToString(exc.getMessage());
+    text += drawing::XmlToCp1252(exc.getMessage());
     drawing::ShowParserMessage(caption, text.c_str(), MB_TASKMODAL | MB_ICONWARNING | MB_OK);
 }
 
@@ -102,9 +110,13 @@ void CSaxHandler::warning(const xercesc::SAXParseException& exc)
 
 void CSaxHandler::OnXmlEvent(int event, const XMLCh* text, size_t length)
 {
-    if (m_failed) return;
+    if (m_failed || m_tooDeep) return;
     switch (event) {
     case kStart: {
+        if (m_depth >= kMaxTiefe) {
+            m_tooDeep = true;
+            return;
+        }
         FlushCharacters();
         std::u16string_view name(text, length);
         const Element element = ElementOf(name);

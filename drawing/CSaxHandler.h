@@ -40,6 +40,11 @@ public:
         kStilName = 9,
     };
 
+    // The deepest element nesting the import reads. A drawing export nests five levels (output, object,
+    // groupobject, point, x); ten thousand leaves room for any export to come while a document nested deeper,
+    // which can only be damaged or built to exhaust the parser, is refused early.
+    static constexpr int kMaxTiefe = 10000;
+
     CSaxHandler();
     ~CSaxHandler() override;
 
@@ -50,6 +55,9 @@ public:
     void warning(const xercesc::SAXParseException& exc) override;
     void error(const xercesc::SAXParseException& exc) override;
     void fatalError(const xercesc::SAXParseException& exc) override;
+    // Every external DTD or entity the document names resolves to nothing: nothing outside the export is ever
+    // fetched or opened (the parser must have its default resolution switched off).
+    xercesc::InputSource* resolveEntity(const XMLCh* const publicId, const XMLCh* const systemId) override;
     void notationDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const) override {}
     void unparsedEntityDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const,
                             const XMLCh* const) override {}
@@ -63,6 +71,8 @@ public:
     bool Complete() const { return m_outputDone && !m_rootWrong && !m_failed; }
     bool RootWrong() const { return m_rootWrong; }
     const std::string& FailedFile() const { return m_failedFile; }
+    // An element started deeper than kMaxTiefe; the rest of the document was ignored and the files left as they were.
+    bool TooDeep() const { return m_tooDeep; }
 
 private:
     enum Zustand { kIdle = 0, kObjektKopf = 1, kGruppenKopfLesen = 2, kString = 3, kCatch = 4, kPunkt = 5, kFont = 6 };
@@ -88,7 +98,7 @@ private:
     void SetGruppenKopf();
     void SetTextString(const XMLCh* text);
     void SetOnlineFeld(unsigned code, const XMLCh* text);
-    std::string XmlToString(const XMLCh* text) { return m_text.ToString(text); }
+    static std::string XmlToString(const XMLCh* text) { return drawing::XmlToCp1252(text); }
     static std::string CutText(std::string text, size_t n);
 
     // CSaxHandlerDateien.cpp
@@ -126,6 +136,7 @@ private:
     bool m_outputOpen = false;
     bool m_outputDone = false;
     bool m_failed = false;
+    bool m_tooDeep = false;
     std::string m_failedFile;
 
     // The files of "para", open from the start of "output"; what they receive is collected and written at its end,
@@ -133,7 +144,6 @@ private:
     int m_files[13] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     std::string m_inhalt[13];
     std::unique_ptr<ObjektDaten> m_record;
-    drawing::XmlText m_text;
 
     // Lines of the current catch object, and the copy a signal object's connector leaves for its object end.
     std::vector<int> m_catched;

@@ -167,8 +167,8 @@ void CSaxHandler::SetOnlineFeld(unsigned code, const XMLCh* text)
     if (m_gruppe.name != "Text1") return;
     switch (code) {
     case kFacename: record.schriftart = CutText(XmlToString(text), std::string::npos); break;
-    case kTextFarbe: record.textFarbe = drawing::XmlToUInt(text); break;
-    case kHintergrundFarbe: record.hintergrundFarbe = drawing::XmlToUInt(text); break;
+    case kTextFarbe: record.textFarbe = drawing::XmlToColour(text); break;
+    case kHintergrundFarbe: record.hintergrundFarbe = drawing::XmlToColour(text); break;
     case kAusrichtung: record.ausrichtung = drawing::XmlToUInt(text); break;
     case kPunktGroesse: record.schriftGroesse = drawing::XmlToUInt(text); break;
     case kStilName: record.stilName = CutText(XmlToString(text), std::string::npos); break;

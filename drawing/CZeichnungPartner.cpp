@@ -54,6 +54,9 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
     rootEntry.element = w.PinElement(objektId, pinId);
     push(rootEntry, root.linien);
 
+    // Once every pin the start pin's net holds is listed, the rest of the walk cannot change the result.
+    const size_t allPartners = static_cast<size_t>(w.ReachablePins(rootEntry.element, arbeit) - 1);
+
     int counter = 0;
     bool lineDone = false, nodeDone = false, sigDone = false;
     auto reset = [&] {
@@ -71,7 +74,7 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
         reset();
     };
 
-    while (!stack.empty() && arbeit < kMaxArbeit) {
+    while (!stack.empty() && arbeit < kMaxArbeit && found.size() < allPartners) {
         ++arbeit;
         CPfadKnoten& current = *stack.back();
         if (current.nextChild < 0) {

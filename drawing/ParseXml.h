@@ -12,8 +12,9 @@ enum ParseErgebnis {
 
 // Parses the XML file with the SAX parser and the import's handler. The parser's problems are shown as warning
 // boxes. Only 0 means that every exchange file was written from a complete document whose root is "output"; a
-// document with another root, one that does not end its root, or exchange files that cannot be created or written
-// give 4 (with a box of their own when the parser itself reported nothing).
+// document with another root, one that does not end its root, one nested deeper than any drawing, or exchange files
+// that cannot be created or written give 4 (with a box of their own when the parser itself reported nothing).
+// Nothing outside the document is read: an external DTD or entity is refused (-1 or 4), a schema is not loaded.
 int ParseXml(const char* path);
 
 }  // namespace drawing

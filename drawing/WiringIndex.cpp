@@ -3,6 +3,8 @@
 
 #include "drawing/CFeldDatei.h"
 
+#include <algorithm>
+
 namespace drawing {
 
 namespace {
@@ -114,6 +116,12 @@ WiringIndex::WiringIndex(CFeldDatei* fang, CFeldDatei* line, CFeldDatei* node, C
         lines.push_back(LineIndex(r.linie));
         for (int l : r.andere) lines.push_back(LineIndex(l));
     }
+    // A junction or signal name lists every line of its group once per record, so its lines come m times over;
+    // reachability needs each once, and a search over a group of m lines then costs m, not m * m.
+    for (std::vector<int>& lines : m_elementLines) {
+        std::sort(lines.begin(), lines.end());
+        lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    }
     m_stamp.assign(m_isPin.size(), 0);
 }
 
@@ -145,6 +153,17 @@ int WiringIndex::PinElement(int objektId, int pinId) const
 {
     auto it = m_pinElements.find(PinKey(objektId, pinId));
     return it == m_pinElements.end() ? -1 : it->second;
+}
+
+int WiringIndex::ReachablePins(int element, long& work) const
+{
+    const std::vector<int> unblocked(m_isPin.size(), 0);
+    const std::vector<char> discovered(m_isPin.size(), 1);
+    ReachesUndiscoveredPin(element, unblocked, discovered, work);
+    int pins = 0;
+    for (int e : m_queue)
+        if (m_isPin[static_cast<size_t>(e)]) ++pins;
+    return pins;
 }
 
 bool WiringIndex::ReachesUndiscoveredPin(int element, const std::vector<int>& blocked,

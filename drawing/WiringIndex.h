@@ -60,6 +60,11 @@ public:
     bool ReachesUndiscoveredPin(int element, const std::vector<int>& blocked, const std::vector<char>& discovered,
                                 long& work) const;
 
+    // The pins (the element itself among them when it is one) reachable from the element over any line end a
+    // search can take, blocked by nothing: no search from the element can list more. Adds the elements visited to
+    // work.
+    int ReachablePins(int element, long& work) const;
+
 private:
     int Element(std::unordered_map<long long, int>& map, long long key, bool pin);
     int LineIndex(int linie);

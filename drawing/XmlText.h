@@ -1,44 +1,28 @@
-// Conversion of the parser's UTF-16 texts: to single-byte text through the parser's Latin-1 formatter, and to
-// unsigned numbers.
+// Conversion of the parser's UTF-16 texts: to single-byte Windows-1252 text, and to unsigned numbers.
 #pragma once
 
-#include <xercesc/framework/XMLFormatter.hpp>
 #include <xercesc/util/XercesDefs.hpp>
 
-#include <memory>
 #include <string>
 
 namespace drawing {
 
-// Converts texts with the parser's own "LATIN1" formatter, never through the process locale. A character that
-// Latin-1 cannot represent becomes a question mark. Needs an initialised parser library for
-// its whole lifetime.
-class XmlText {
-public:
-    XmlText();
-    ~XmlText();
-    XmlText(const XmlText&) = delete;
-    XmlText& operator=(const XmlText&) = delete;
-
-    std::string ToString(const XMLCh* text, size_t length);
-    std::string ToString(const XMLCh* text);
-
-private:
-    class Target : public xercesc::XMLFormatTarget {
-    public:
-        void writeChars(const XMLByte* const bytes, const XMLSize_t count, xercesc::XMLFormatter* const) override
-        {
-            out.append(reinterpret_cast<const char*>(bytes), count);
-        }
-        std::string out;
-    };
-    Target m_target;
-    std::unique_ptr<xercesc::XMLFormatter> m_formatter;
-};
+// The text in Windows-1252, the code page of every text the program keeps: each character the code page holds
+// becomes its byte (the characters of 0x80 to 0x9F too: the euro sign, typographic quotes, dashes, ...), every
+// other character one question mark (a character outside the 16-bit range, or a lone surrogate, counts as one).
+// Needs no parser library.
+std::string XmlToCp1252(const XMLCh* text, size_t length);
+std::string XmlToCp1252(const XMLCh* text);
 
 // The unsigned decimal number of the text (blanks around it allowed) as a signed 32-bit value; 0, and *clean false,
 // when the text is no such number or the number is above the signed 32-bit range.
 int XmlToUInt(const XMLCh* text, bool* clean = nullptr);
+
+// A colour value of the drawing: its text read as a decimal number written signed or unsigned; a value whose 32 bits
+// are all ones (-1 or 4294967295) is kNoColour, any other keeps its three colour bytes (red in the low byte). A text
+// that is no number gives 0 (black).
+constexpr int kNoColour = -1;
+int XmlToColour(const XMLCh* text);
 
 // Blanks every control character (below 0x20, and 0x7F), so a stored text can never break a line of the exchange
 // files.

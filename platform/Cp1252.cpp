@@ -28,7 +28,9 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
-int ToCp1252(char32_t c)
+}  // namespace
+
+int CodePointToCp1252(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<int>(c);
@@ -37,8 +39,6 @@ int ToCp1252(char32_t c)
             return 0x80 + i;
     return -1;
 }
-
-}  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text)
 {
@@ -82,7 +82,7 @@ bool FromUtf8(std::string_view text, std::string& out, bool exact)
             ++i;
             continue;
         }
-        int mapped = ToCp1252(c);
+        int mapped = CodePointToCp1252(c);
         if (mapped < 0 && exact)
             return false;
         out += mapped < 0 ? '?' : static_cast<char>(mapped);
