@@ -5,6 +5,7 @@
 #include "platform/CWnd.h"
 #include "platform/HeadlessPrompts.h"
 #include "platform/ResourceRegistry.h"
+#include "platform/WindowBackend.h"
 
 namespace platform {
 
@@ -26,6 +27,7 @@ void SetPrompts(Prompts* prompts)
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
+    platform::EnsureWindowBackend();
     platform::MessageBoxRequest request {owner, text ? text : "", caption ? caption : "Error", type};
     return platform::CurrentPrompts().ShowMessageBox(request);
 }
