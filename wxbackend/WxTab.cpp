@@ -66,7 +66,7 @@ public:
         if (change == WindowChange::Created || change == WindowChange::Items || change == WindowChange::Placement) {
             // Only the tab row: the area below belongs to the controls of the page.
             wxRect r = Rect();
-            m_tabs->SetSize(r.x, r.y, r.width, std::max(m_tabs->GetBestSize().y, 24));
+            m_tabs->SetSize(r.x, r.y, r.width, std::max(m_tabs->GetBestSize().y + 8, 24));
         }
         if (change == WindowChange::Created || change == WindowChange::Items || change == WindowChange::Selection) {
             int selection = tab->GetCurSel();

@@ -1,6 +1,8 @@
 // The host's frame, form and dialog.
 #include "HostWindows.h"
 
+#include "platform/Cp1252.h"
+
 #include <cstdio>
 
 namespace wxhost {
@@ -89,9 +91,26 @@ void HostFrame::OnClose()
     CFrameWnd::OnClose();
 }
 
+namespace {
+
+// The host's dialog prints what its edit holds when OK ends it.
+class HostDialog : public CDialog {
+public:
+    explicit HostDialog(CWnd* parent) : CDialog(IDD_HOST_DIALOG, parent) {}
+    void OnOK() override
+    {
+        CString text;
+        GetDlgItemText(static_cast<int>(IDC_DIALOG_EDIT), text);
+        std::printf("dialog text %s\n", platform::Cp1252ToUtf8(text.str()).c_str());
+        CDialog::OnOK();
+    }
+};
+
+}  // namespace
+
 void HostFrame::OnCommandFirst()
 {
-    CDialog dialog(IDD_HOST_DIALOG, this);
+    HostDialog dialog(this);
     INT_PTR result = dialog.DoModal();
     std::printf("dialog ended %d\n", static_cast<int>(result));
     std::fflush(stdout);

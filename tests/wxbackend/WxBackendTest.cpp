@@ -153,6 +153,19 @@ TEST_F(WxBackendTest, ACharacterWindows1252CannotHoldIsRefusedNotReplaced)
     EXPECT_EQ(TextOf(wxhost::IDC_NAME), "a\xE2\x82\xACz");
 }
 
+TEST_F(WxBackendTest, TypingIntoADialogsEntryAndEnterEndTheModalDialog)
+{
+    StartHost();
+    m_host.WriteLine("press 0");
+    ASSERT_EQ(Xdo({"search", "--sync", "--name", "Finestra di prova"}), 0);
+    TypeInto(wxhost::IDC_DIALOG_EDIT, "Ciao");
+    std::string output;
+    ASSERT_EQ(m_display.Run({XTOOL, "shot", "root", std::string(SHOT_DIR) + "/dialog.png"}, &output), 0);
+    ASSERT_EQ(Xdo({"key", "Return"}), 0);
+    EXPECT_EQ(m_host.WaitFor("dialog text"), "dialog text Ciao");
+    EXPECT_EQ(m_host.WaitFor("dialog ended"), "dialog ended 1");
+}
+
 TEST_F(WxBackendTest, AClickOnARealButtonRunsItsHandler)
 {
     StartHost();

@@ -8,12 +8,14 @@
 //   box FLAGS   shows a message box, then prints "box <answer>"
 //   answer N    ends the shown message box with button N ("answered 1" or "answered 0")
 //   file        shows a file dialog, then prints "file <path>" or "file cancel"
+//   press N     presses toolbar button N as a person does (button 0 opens the host's dialog)
 //   quit        closes the frame
 // Notifications the form receives are printed as "notify <id> <code>".
 #include "HostWindows.h"
 
 #include "platform/Cp1252.h"
 #include "platform/EventLoop.h"
+#include "platform/UserInput.h"
 #include "platform/WindowBackend.h"
 
 #include <cstdio>
@@ -139,6 +141,10 @@ void Run(const std::string& line)
                            g_frame);
         Say(dialog.DoModal() == IDOK ? "file " + platform::Cp1252ToUtf8(dialog.GetPathName().str())
                                      : std::string("file cancel"));
+    } else if (verb == "press") {
+        // A toolbar button pressed as a person presses it; the command may run a modal dialog meanwhile.
+        if (g_frame)
+            platform::UserInput::PressToolbarButton(g_frame->m_toolBar, std::atoi(argument.c_str()));
     } else if (verb == "quit") {
         if (g_frame)
             g_frame->SendMessage(WM_CLOSE);
