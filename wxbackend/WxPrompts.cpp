@@ -109,6 +109,19 @@ int Prompts::ShowMessageBox(const platform::MessageBoxRequest& request)
     GtkWidget* dialog =
         gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, icon, GTK_BUTTONS_NONE, "%s", text.c_str());
     gtk_window_set_title(GTK_WINDOW(dialog), ToWx(request.caption).utf8_str());
+    // GTK 3 no longer shows the kind's icon by itself; the original boxes always show it.
+    const char* iconName = icon == GTK_MESSAGE_ERROR      ? "dialog-error"
+                           : icon == GTK_MESSAGE_QUESTION ? "dialog-question"
+                           : icon == GTK_MESSAGE_WARNING  ? "dialog-warning"
+                           : icon == GTK_MESSAGE_INFO     ? "dialog-information"
+                                                          : nullptr;
+    if (iconName) {
+        G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+        GtkWidget* image = gtk_image_new_from_icon_name(iconName, GTK_ICON_SIZE_DIALOG);
+        gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(dialog), image);
+        gtk_widget_show(image);
+        G_GNUC_END_IGNORE_DEPRECATIONS
+    }
     Box box;
     for (const ButtonRow& row : rows) {
         gtk_dialog_add_button(GTK_DIALOG(dialog), g_dgettext("gtk30", row.label), row.id);
