@@ -193,6 +193,26 @@ TEST_F(WxBackendTest, ChangesMadeByCodeSendNoNotification)
     EXPECT_EQ(TextOf(wxhost::IDC_NOTES), "riga uno\\r\\nriga due");
 }
 
+TEST_F(WxBackendTest, LongWorkDrawsItsProgressWhileItRuns)
+{
+    StartHost();
+    Rect bar = RectOf(wxhost::IDC_PROGRESS);
+    ASSERT_GT(bar.w, 0);
+    m_host.WriteLine("work");
+    ASSERT_EQ(m_host.WaitFor("work at 70"), "work at 70");
+    // The host is inside its work and serves nothing: what the screen shows was drawn during the work.
+    std::string output;
+    ASSERT_EQ(m_display.Run({XTOOL, "fill", std::to_string(bar.x), std::to_string(bar.y), std::to_string(bar.w),
+                             std::to_string(bar.h)},
+                            &output),
+              0);
+    int filled = std::atoi(output.c_str());
+    EXPECT_GE(filled, 60) << output;
+    EXPECT_LE(filled, 80) << output;
+    m_host.WriteLine("go on");
+    EXPECT_EQ(m_host.WaitFor("work done"), "work done");
+}
+
 TEST_F(WxBackendTest, TheWindowManagersCloseBoxPostsWmClose)
 {
     StartHost();

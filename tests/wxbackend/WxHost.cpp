@@ -8,6 +8,7 @@
 //   box FLAGS   shows a message box, then prints "box <answer>"
 //   answer N    ends the shown message box with button N ("answered 1" or "answered 0")
 //   file        shows a file dialog, then prints "file <path>" or "file cancel"
+//   work        long work that moves the progress bar without returning to the loop (pauses at 70 for a line)
 //   press N     presses toolbar button N as a person does (button 0 opens the host's dialog)
 //   quit        closes the frame
 // Notifications the form receives are printed as "notify <id> <code>".
@@ -141,6 +142,23 @@ void Run(const std::string& line)
                            g_frame);
         Say(dialog.DoModal() == IDOK ? "file " + platform::Cp1252ToUtf8(dialog.GetPathName().str())
                                      : std::string("file cancel"));
+    } else if (verb == "work") {
+        // Long work that never returns to the loop: it moves the progress bar and, at 70, waits for a line on its
+        // input, so a test can look at the screen meanwhile.
+        CWaitCursor wait;
+        auto* progress = static_cast<CProgressCtrl*>(g_frame->GetActiveView()->GetDlgItem(wxhost::IDC_PROGRESS));
+        progress->SetRange(0, 100);
+        for (int pos = 0; pos <= 100; pos += 10) {
+            progress->SetPos(pos);
+            if (pos == 70) {
+                Say("work at 70");
+                std::string ignored;
+                for (char c = 0; read(0, &c, 1) == 1 && c != '\n';)
+                    ignored += c;
+            }
+            usleep(40000);
+        }
+        Say("work done");
     } else if (verb == "press") {
         // A toolbar button pressed as a person presses it; the command may run a modal dialog meanwhile.
         if (g_frame)

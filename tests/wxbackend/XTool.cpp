@@ -1,6 +1,8 @@
 // A small X client for the backend's tests and benchmark.
 //
 //   xtool shot WINDOW FILE   saves the window (an id, or "root") as PNG and prints "<width> <height> <colours>"
+//   xtool fill X Y W H       the percentage of the fullest screen row of the rectangle that is drawn in the theme's
+//                            blue (a progress bar's filled part)
 //   xtool close WINDOW       asks the window to close as a window manager's close box does (WM_DELETE_WINDOW)
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
@@ -8,6 +10,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -42,6 +45,31 @@ int Shot(Window window, const char* file)
     return 0;
 }
 
+int Fill(int x, int y, int width, int height)
+{
+    GdkPixbuf* pixbuf = width > 0 && height > 0
+                            ? gdk_pixbuf_get_from_window(gdk_get_default_root_window(), x, y, width, height)
+                            : nullptr;
+    if (!pixbuf)
+        return 2;
+    const guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
+    int stride = gdk_pixbuf_get_rowstride(pixbuf);
+    int channels = gdk_pixbuf_get_n_channels(pixbuf);
+    // The bar may be drawn thinner than its widget: the fullest row counts.
+    int best = 0;
+    for (int row = 0; row < height; ++row) {
+        int blue = 0;
+        for (int i = 0; i < width; ++i) {
+            const guchar* p = pixels + row * stride + i * channels;
+            if (p[2] > p[0] + 60)
+                ++blue;
+        }
+        best = std::max(best, blue);
+    }
+    std::printf("%d\n", best * 100 / width);
+    return 0;
+}
+
 int Close(Window window)
 {
     Display* x = gdk_x11_display_get_xdisplay(gdk_display_get_default());
@@ -67,6 +95,8 @@ int main(int argc, char** argv)
     Window window = std::strcmp(argv[2], "root") == 0 ? 0 : std::strtoul(argv[2], nullptr, 0);
     if (std::strcmp(argv[1], "shot") == 0 && argc == 4)
         return Shot(window, argv[3]);
+    if (std::strcmp(argv[1], "fill") == 0 && argc == 6)
+        return Fill(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     if (std::strcmp(argv[1], "close") == 0 && window != 0)
         return Close(window);
     return 2;
