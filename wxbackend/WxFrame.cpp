@@ -50,6 +50,38 @@ public:
             });
         });
         m_frame->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) { OnFrameKey(event, Hwnd()); });
+        auto placed = [this](wxEvent& event) {
+            event.Skip();
+            Placed();
+        };
+        m_frame->Bind(wxEVT_SIZE, placed);
+        m_frame->Bind(wxEVT_MOVE, placed);
+        m_frame->Bind(wxEVT_ICONIZE, placed);
+        m_frame->Bind(wxEVT_MAXIMIZE, placed);
+    }
+
+    // The person moved, resized, minimised or maximised the frame through the window manager: the model learns the
+    // placement once the toolkit's burst of events is over (it is what WINDOW.ini keeps).
+    void Placed()
+    {
+        if (Backend().Mirroring() || m_placementPending || !m_frame->IsShown())
+            return;
+        m_placementPending = true;
+        HWND self = Hwnd();
+        Backend().Later([this, self] {
+            if (Backend().Find(self) != this)
+                return;
+            m_placementPending = false;
+            platform::WindowData* data = Data();
+            int showCmd = m_frame->IsIconized() ? SW_SHOWMINIMIZED : m_frame->IsMaximized() ? SW_SHOWMAXIMIZED
+                                                                                            : SW_SHOWNORMAL;
+            CRect normal = data->normalRect;
+            if (showCmd == SW_SHOWNORMAL) {
+                wxRect r = m_frame->GetRect();
+                normal = CRect(r.x, r.y, r.x + r.width, r.y + r.height);
+            }
+            platform::UserInput::PlaceWindow(Wnd(), normal, showCmd);
+        });
     }
 
     wxWindow* Widget() const override { return m_frame; }
@@ -128,6 +160,7 @@ public:
     wxPanel* m_body;
     wxBoxSizer* m_sizer;
     wxScrolledWindow* m_client;
+    bool m_placementPending = false;
 };
 
 // wx key codes to the virtual keys of the accelerator tables.

@@ -213,6 +213,18 @@ TEST_F(WxBackendTest, LongWorkDrawsItsProgressWhileItRuns)
     EXPECT_EQ(m_host.WaitFor("work done"), "work done");
 }
 
+TEST_F(WxBackendTest, AFrameThePersonResizesTellsTheModelItsPlacement)
+{
+    StartHost();
+    ASSERT_EQ(Ask("place", "place "), "place 1 900 560");
+    ASSERT_EQ(Xdo({"windowsize", FrameWindow(), "700", "450"}), 0);
+    // The window manager's resize reaches the model as the person's; it is what WINDOW.ini keeps.
+    std::string placement;
+    for (int i = 0; i < 100 && placement != "place 1 700 450"; ++i)
+        placement = Ask("place", "place ");
+    EXPECT_EQ(placement, "place 1 700 450");
+}
+
 TEST_F(WxBackendTest, TheWindowManagersCloseBoxPostsWmClose)
 {
     StartHost();

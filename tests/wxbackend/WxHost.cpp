@@ -4,6 +4,7 @@
 //   rect ID     "rect X Y W H": where the control of the shown form or running dialog is on the screen
 //   get ID      "text <UTF-8>": the control's model text, with CR and LF written as \r and \n
 //   wid         "wid N": the frame's X window
+//   place       "place <show state> <width> <height>": the frame's placement in the model
 //   code        changes every kind of control by code, lets the toolkit run, then prints "code done"
 //   box FLAGS   shows a message box, then prints "box <answer>"
 //   answer N    ends the shown message box with button N ("answered 1" or "answered 0")
@@ -124,6 +125,13 @@ void Run(const std::string& line)
         for (char c : utf8)
             escaped += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
         Say("text " + escaped);
+    } else if (verb == "place") {
+        WINDOWPLACEMENT placement {};
+        if (g_frame)
+            g_frame->GetWindowPlacement(&placement);
+        CRect r(placement.rcNormalPosition);
+        Say("place " + std::to_string(placement.showCmd) + " " + std::to_string(r.Width()) + " " +
+            std::to_string(r.Height()));
     } else if (verb == "wid") {
         Say("wid " + std::to_string(backend && g_frame ? backend->NativeWindowId(g_frame->m_hWnd) : 0));
     } else if (verb == "code") {
