@@ -117,7 +117,8 @@ private:
         }
         // Movement, Tab and shortcuts (select all, copy; paste and cut arrive as their own events) stay the
         // toolkit's.
-        if (ch == WXK_NONE || ch < 32 || ch == 127 || event.ControlDown() || (event.AltDown() && !event.ControlDown() && ch < 128)) {
+        bool shortcut = event.ControlDown() || (event.AltDown() && ch < 128);
+        if (ch == WXK_NONE || ch < 32 || ch == 127 || shortcut) {
             event.Skip();
             return;
         }

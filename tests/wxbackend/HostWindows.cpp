@@ -129,7 +129,8 @@ void HostView::OnInitialUpdate()
     auto* rows = static_cast<CListCtrl*>(GetDlgItem(IDC_ROWS));
     rows->InsertColumn(0, "Funzione", LVCFMT_LEFT, 150);
     rows->InsertColumn(1, "Valore", LVCFMT_LEFT, 120);
-    const char* cells[][2] = {{"Temperatura mandata", "45 °C"}, {"Temperatura ritorno", "30 °C"}, {"Pompa", "Acceso"}};
+    const char* cells[][2] = {
+        {"Temperatura mandata", "45 °C"}, {"Temperatura ritorno", "30 °C"}, {"Pompa", "Acceso"}};
     for (int i = 0; i < 3; ++i) {
         rows->InsertItem(i, cells[i][0]);
         rows->SetItemText(i, 1, cells[i][1]);

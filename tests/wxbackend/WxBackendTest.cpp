@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -220,8 +221,11 @@ TEST_F(WxBackendTest, AFrameThePersonResizesTellsTheModelItsPlacement)
     ASSERT_EQ(Xdo({"windowsize", FrameWindow(), "700", "450"}), 0);
     // The window manager's resize reaches the model as the person's; it is what WINDOW.ini keeps.
     std::string placement;
-    for (int i = 0; i < 100 && placement != "place 1 700 450"; ++i)
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (placement != "place 1 700 450" && std::chrono::steady_clock::now() < deadline) {
         placement = Ask("place", "place ");
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     EXPECT_EQ(placement, "place 1 700 450");
 }
 
