@@ -3,6 +3,7 @@
 
 #include "platform/CWnd.h"
 #include "platform/Prompts.h"
+#include "platform/WindowBackend.h"
 
 #include <algorithm>
 
@@ -38,6 +39,7 @@ INT_PTR CFileDialog::DoModal()
     request.initialDir = m_ofn.lpstrInitialDir ? m_ofn.lpstrInitialDir : "";
     request.title = m_ofn.lpstrTitle ? m_ofn.lpstrTitle : "";
     request.owner = m_parent ? m_parent->m_hWnd : nullptr;
+    platform::EnsureWindowBackend();
     platform::FileDialogAnswer answer = platform::ShowFileDialog(request);
     if (!answer.ok || answer.path.IsEmpty())
         return IDCANCEL;

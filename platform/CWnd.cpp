@@ -4,6 +4,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/EventLoop.h"
 #include "platform/RemoteWindow.h"
+#include "platform/WindowBackend.h"
 
 #include <algorithm>
 
@@ -432,6 +433,9 @@ BOOL CWnd::ShowWindow(int cmdShow)
     platform::WindowData* data = Data();
     if (!data)
         return FALSE;
+    // The first top-level window shown brings up the real windows, when there is a display for them.
+    if (!data->parent && cmdShow != SW_HIDE)
+        platform::EnsureWindowBackend();
     BOOL wasVisible = (data->style & WS_VISIBLE) != 0;
     platform::ShowState oldState = data->showState;
     bool activate = true;

@@ -5,6 +5,7 @@
 #include "platform/CWnd.h"
 #include "platform/HeadlessPrompts.h"
 #include "platform/ResourceRegistry.h"
+#include "platform/WindowBackend.h"
 
 #include <deque>
 
@@ -83,6 +84,7 @@ const std::vector<MessageBoxRequest>& ShownMessageBoxes()
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
+    platform::EnsureWindowBackend();
     platform::MessageBoxRequest request {owner, text ? text : "", caption ? caption : "Error", type};
     return platform::ShowMessageBox(request);
 }

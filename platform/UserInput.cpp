@@ -280,6 +280,20 @@ bool UserInput::CloseWindow(CWnd& topLevel)
     return true;
 }
 
+bool UserInput::PlaceWindow(CWnd& topLevel, const CRect& normalRect, int showCmd)
+{
+    WindowData* data = FindWindowData(topLevel.m_hWnd);
+    if (!data || data->parent || !(data->style & WS_VISIBLE) || normalRect.Width() <= 0 || normalRect.Height() <= 0)
+        return false;
+    WINDOWPLACEMENT placement;
+    topLevel.GetWindowPlacement(&placement);
+    if (CRect(placement.rcNormalPosition) == normalRect && static_cast<int>(placement.showCmd) == showCmd)
+        return true;
+    placement.rcNormalPosition = normalRect;
+    placement.showCmd = static_cast<UINT>(showCmd);
+    return topLevel.SetWindowPlacement(&placement) != FALSE;
+}
+
 bool UserInput::MouseMove(CWnd& window, CPoint point)
 {
     return SendMouse(window, point, WM_MOUSEMOVE, 0);

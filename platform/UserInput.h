@@ -8,6 +8,7 @@
 #pragma once
 
 #include "platform/CPoint.h"
+#include "platform/CRect.h"
 #include "platform/CString.h"
 #include "platform/WindowTypes.h"
 
@@ -54,6 +55,10 @@ public:
 
     // The close box of a top-level window: WM_CLOSE. A window without WS_SYSMENU has no close box.
     static bool CloseWindow(CWnd& topLevel);
+    // Moving, resizing, minimising, maximising or restoring a shown top-level window by its frame (the window
+    // manager): the restored placement becomes normalRect and the show state showCmd (SW_SHOWNORMAL,
+    // SW_SHOWMINIMIZED or SW_SHOWMAXIMIZED). A resize sends WM_SIZE.
+    static bool PlaceWindow(CWnd& topLevel, const CRect& normalRect, int showCmd);
 
     // Mouse actions at a point in the window's client coordinates; a window that holds the capture receives them in
     // its own client coordinates.

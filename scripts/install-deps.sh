@@ -4,8 +4,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxerces-c-dev libwxgtk3.2-dev
-  clang libclang-rt-14-dev xvfb xauth
+  libxerces-c-dev libwxgtk3.2-dev libgtk-3-dev libx11-dev fonts-dejavu-core
+  clang libclang-rt-14-dev xvfb xauth xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

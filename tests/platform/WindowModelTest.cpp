@@ -235,6 +235,31 @@ TEST_F(WindowModelTest, PlacementOfAFrameCreatedMinimised)
     frame->DestroyWindow();
 }
 
+TEST_F(WindowModelTest, APersonsPlacementOfAFrameIsWhatItsPlacementReports)
+{
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "Placed", WS_OVERLAPPEDWINDOW, CRect(10, 20, 759, 623)));
+    EXPECT_FALSE(platform::UserInput::PlaceWindow(*frame, CRect(0, 0, 500, 400), SW_SHOWNORMAL))
+        << "nobody moves a hidden window";
+    frame->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(platform::UserInput::PlaceWindow(*frame, CRect(30, 40, 530, 440), SW_SHOWNORMAL));
+    WINDOWPLACEMENT placement;
+    frame->GetWindowPlacement(&placement);
+    EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
+    EXPECT_EQ(CRect(placement.rcNormalPosition), CRect(30, 40, 530, 440));
+    CRect now;
+    frame->GetWindowRect(&now);
+    EXPECT_EQ(now, CRect(30, 40, 530, 440));
+
+    ASSERT_TRUE(platform::UserInput::PlaceWindow(*frame, CRect(30, 40, 530, 440), SW_SHOWMAXIMIZED));
+    frame->GetWindowPlacement(&placement);
+    EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+    EXPECT_EQ(CRect(placement.rcNormalPosition), CRect(30, 40, 530, 440)) << "the restored placement is kept";
+    EXPECT_FALSE(platform::UserInput::PlaceWindow(*frame, CRect(0, 0, 0, 400), SW_SHOWNORMAL))
+        << "a window without width is no placement";
+    frame->DestroyWindow();
+}
+
 TEST_F(WindowModelTest, FindWindowAndPostMessageReachLocalWindowsByExactTitle)
 {
     auto* frame = new CFrameWnd;

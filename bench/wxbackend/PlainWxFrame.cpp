@@ -1,0 +1,54 @@
+// The floor of the window start-up: a plain wxWidgets program that shows one frame with as many controls as the
+// backend's host form, and nothing else (no model, no module loaded at run time).
+#include <wx/listctrl.h>
+#include <wx/notebook.h>
+#include <wx/treectrl.h>
+#include <wx/wx.h>
+
+namespace {
+
+class PlainApp : public wxApp {
+public:
+    bool OnInit() override
+    {
+        auto* frame = new wxFrame(nullptr, wxID_ANY, "plain wx frame", wxPoint(20, 20), wxSize(900, 560));
+        frame->SetMenuBar(new wxMenuBar);
+        frame->CreateStatusBar(4);
+        auto* panel = new wxPanel(frame);
+        new wxStaticText(panel, wxID_ANY, "PROVA DEI CONTROLLI", wxPoint(300, 10));
+        new wxStaticText(panel, wxID_ANY, "Nome:", wxPoint(15, 45));
+        new wxTextCtrl(panel, wxID_ANY, "", wxPoint(90, 42), wxSize(180, 20));
+        new wxButton(panel, wxID_ANY, "Applica", wxPoint(285, 40));
+        new wxTextCtrl(panel, wxID_ANY, "", wxPoint(15, 75), wxSize(345, 65), wxTE_MULTILINE);
+        new wxStaticBox(panel, wxID_ANY, "Opzioni", wxPoint(15, 150), wxSize(165, 100));
+        new wxCheckBox(panel, wxID_ANY, "Attivo", wxPoint(27, 170));
+        new wxRadioButton(panel, wxID_ANY, "Estate", wxPoint(27, 195), wxDefaultSize, wxRB_GROUP);
+        new wxRadioButton(panel, wxID_ANY, "Inverno", wxPoint(27, 218));
+        wxString days[] = {"Lunedi", "Martedi", "Mercoledi"};
+        new wxChoice(panel, wxID_ANY, wxPoint(195, 155), wxSize(165, -1), 3, days);
+        wxString items[] = {"Caldaia", "Bollitore", "Circuito di riscaldamento"};
+        new wxListBox(panel, wxID_ANY, wxPoint(195, 185), wxSize(165, 65), 3, items);
+        auto* tabs = new wxNotebook(panel, wxID_ANY, wxPoint(375, 42), wxSize(240, -1));
+        for (const char* tab : {"Uno", "Due", "Tre"})
+            tabs->AddPage(new wxPanel(tabs, wxID_ANY, wxDefaultPosition, wxSize(0, 0)), tab);
+        auto* tree = new wxTreeCtrl(panel, wxID_ANY, wxPoint(375, 75), wxSize(240, 175),
+                                    wxTR_HIDE_ROOT | wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT);
+        wxTreeItemId root = tree->AddRoot("");
+        wxTreeItemId plant = tree->AppendItem(root, "Impianto");
+        tree->AppendItem(plant, "Caldaia 1");
+        tree->Expand(plant);
+        auto* rows = new wxListCtrl(panel, wxID_ANY, wxPoint(15, 265), wxSize(600, 130), wxLC_REPORT);
+        rows->AppendColumn("Funzione", wxLIST_FORMAT_LEFT, 225);
+        rows->AppendColumn("Valore", wxLIST_FORMAT_LEFT, 180);
+        rows->InsertItem(0, "Temperatura mandata");
+        auto* gauge = new wxGauge(panel, wxID_ANY, 100, wxPoint(15, 405), wxSize(450, 16));
+        gauge->SetValue(40);
+        new wxStaticText(panel, wxID_ANY, "Prima riga\nSeconda riga", wxPoint(15, 430));
+        frame->Show();
+        return true;
+    }
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP(PlainApp);

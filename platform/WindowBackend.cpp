@@ -1,0 +1,72 @@
+// Loading the window backend module on demand.
+#include "platform/WindowBackend.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <string>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+bool g_tried = false;
+WindowBackend* g_backend = nullptr;
+
+bool Wanted()
+{
+    const char* headless = std::getenv("MORV9274_HEADLESS");
+    if (headless && std::strcmp(headless, "1") == 0)
+        return false;
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+std::string ModulePath()
+{
+    char buffer[4096];
+    ssize_t n = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
+    if (n <= 0)
+        return {};
+    std::string exe(buffer, static_cast<size_t>(n));
+    return exe.substr(0, exe.rfind('/') + 1) + kWindowBackendModule;
+}
+
+}  // namespace
+
+WindowBackend* EnsureWindowBackend()
+{
+    if (g_tried)
+        return g_backend;
+    g_tried = true;
+    if (!Wanted())
+        return nullptr;
+    std::string path = ModulePath();
+    if (access(path.c_str(), F_OK) != 0)
+        return nullptr;  // a build without the backend: headless, as asked for by nobody's mistake
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        std::fprintf(stderr, "window backend not loaded, running without windows: %s\n", dlerror());
+        return nullptr;
+    }
+    auto entry = reinterpret_cast<WindowBackendEntry>(dlsym(module, kWindowBackendEntry));
+    if (!entry) {
+        std::fprintf(stderr, "window backend not usable, running without windows: %s\n", path.c_str());
+        return nullptr;
+    }
+    // The module stays loaded for the life of the process: its widgets and hooks live as long.
+    g_backend = entry();
+    return g_backend;
+}
+
+WindowBackend* ActiveWindowBackend()
+{
+    return g_backend;
+}
+
+}  // namespace platform

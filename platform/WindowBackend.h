@@ -1,0 +1,44 @@
+// The window backend: real windows for the window model, loaded at run time from a module beside the executable.
+//
+// The program itself links no toolkit, so the file commands start as fast as a headless build. The model calls
+// EnsureWindowBackend when a top-level window (frame, modal dialog, message box, file dialog) is about to be shown;
+// the module is loaded then, once, and only when a display is there (DISPLAY or WAYLAND_DISPLAY set) and
+// MORV9274_HEADLESS is not "1". A module that cannot be loaded, or a display that cannot be opened, leaves the model
+// headless with one line on standard error.
+//
+// The module exports one entry point, kWindowBackendEntry, of type WindowBackendEntry: it mirrors every window that
+// already exists, observes the model from then on (platform/WindowObserver.h), installs its prompts
+// (platform/Prompts.h) and hooks the toolkit into the event loop (platform/EventLoop.h). It returns null when the
+// display cannot be opened.
+#pragma once
+
+#include "platform/CRect.h"
+#include "platform/WindowTypes.h"
+
+namespace platform {
+
+class WindowBackend {
+public:
+    virtual ~WindowBackend() = default;
+    // Where the window's widget is on the screen now, in pixels; false when it has none or is not shown.
+    virtual bool ScreenRectOf(HWND hwnd, CRect& rect) = 0;
+    // Lets the toolkit draw and deliver what is pending (no model task runs); for tools and tests that look at
+    // the screen.
+    virtual void Flush() = 0;
+    // The native window id (an X11 window) of a top-level window, or 0.
+    virtual unsigned long NativeWindowId(HWND hwnd) = 0;
+};
+
+// The file name of the module, looked for beside the executable.
+inline constexpr const char* kWindowBackendModule = "morv9274-wx.so";
+inline constexpr const char* kWindowBackendEntry = "morv9274_window_backend_start";
+extern "C" {
+using WindowBackendEntry = WindowBackend* (*)();
+}
+
+// Loads the backend when it is wanted and possible; returns it, or null when the model stays headless. Tries once.
+WindowBackend* EnsureWindowBackend();
+// The loaded backend, or null; never loads.
+WindowBackend* ActiveWindowBackend();
+
+}  // namespace platform

@@ -1,0 +1,150 @@
+// The wxWidgets/GTK window backend: one mirror per model window, kept in line through platform::WindowObserver.
+//
+// Only this folder includes wxWidgets and GTK headers. A mirror turns model changes into native calls and native
+// signals into platform::UserInput calls; every native call runs under a Guard, and a signal that arrives while a
+// guard is held was raised by the mirroring itself and is dropped, so a change made by code never reaches a handler.
+#pragma once
+
+#include "platform/CWnd.h"
+#include "platform/WindowBackend.h"
+#include "platform/WindowData.h"
+#include "platform/WindowObserver.h"
+
+#include <wx/wx.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <vector>
+
+class wxGUIEventLoop;
+
+namespace wxbackend {
+
+class Mirror;
+
+class WxBackend final : public platform::WindowBackend, public platform::WindowObserver {
+public:
+    // Opens the display and mirrors the windows that exist; null when the display cannot be opened.
+    static WxBackend* Start();
+    static WxBackend& Instance();
+
+    void WindowChanged(HWND hwnd, platform::WindowChange change) override;
+    void CursorChanged(HCURSOR cursor) override;
+
+    bool ScreenRectOf(HWND hwnd, CRect& rect) override;
+    void Flush() override;
+    unsigned long NativeWindowId(HWND hwnd) override;
+
+    // Held around every native call that mirrors the model.
+    class Guard {
+    public:
+        Guard() { ++Instance().m_mirroring; }
+        ~Guard() { --Instance().m_mirroring; }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+    };
+    // Whether a signal now comes from mirroring (and must be dropped) rather than from a person.
+    bool Mirroring() const { return m_mirroring > 0; }
+
+    Mirror* Find(HWND hwnd) const;
+    // The mirror of the control that holds a widget, or null.
+    Mirror* FindByWidget(const wxWindow* widget) const;
+
+    // Model pixels (dialog units converted with the model's fixed base units) to pixels of the dialog font.
+    int ScaleX(int modelPixels) const;
+    int ScaleY(int modelPixels) const;
+    wxRect ToPixels(const CRect& modelRect) const;
+    const wxFont& DialogFont() const { return m_font; }
+
+    // Destroys a widget on the next pump, outside any signal it may be emitting now.
+    void Doom(wxWindow* widget);
+    // Toolkit events, then the toolkit's idle work; no model task runs here.
+    void Pump();
+    // Lets the toolkit draw while the model works without returning to its loop; input waits in the toolkit's queue.
+    void RepaintNow();
+    // Runs a person's action after the current signal has returned, with the model loop.
+    void Later(std::function<void()> action);
+
+private:
+    WxBackend() = default;
+    bool Open();
+    void MirrorTree(HWND hwnd);
+    void Create(HWND hwnd);
+    void Destroy(HWND hwnd);
+
+    std::map<HWND, std::unique_ptr<Mirror>> m_mirrors;
+    std::vector<wxWeakRef<wxWindow>> m_doomed;
+    int m_mirroring = 0;
+    bool m_pumping = false;
+    bool m_busyCursor = false;
+    wxFont m_font;
+    int m_baseX = 6;
+    int m_baseY = 13;
+    wxGUIEventLoop* m_loop = nullptr;
+    std::chrono::steady_clock::time_point m_lastRepaint;
+};
+
+// A model window's widget.
+class Mirror {
+public:
+    explicit Mirror(HWND hwnd) : m_hwnd(hwnd) {}
+    virtual ~Mirror() = default;
+    Mirror(const Mirror&) = delete;
+    Mirror& operator=(const Mirror&) = delete;
+
+    HWND Hwnd() const { return m_hwnd; }
+    platform::WindowData* Data() const { return platform::FindWindowData(m_hwnd); }
+    CWnd& Wnd() const { return *CWnd::FromHandle(m_hwnd); }
+    virtual wxWindow* Widget() const = 0;
+    // Where child controls go.
+    virtual wxWindow* ChildParent() const { return Widget(); }
+    // Brings the widget in line with the model; Created brings every aspect.
+    virtual void Update(platform::WindowChange change);
+    // A child was shown, hidden or moved (frames lay out their views).
+    virtual void ChildChanged() {}
+
+protected:
+    WxBackend& Backend() const { return WxBackend::Instance(); }
+    // The widget's rectangle from the model, for a child control.
+    wxRect Rect() const { return Backend().ToPixels(Data()->rect); }
+
+private:
+    HWND m_hwnd;
+};
+
+// Factories, one per kind of widget (one source file each).
+std::unique_ptr<Mirror> MakeFrame(HWND hwnd);
+std::unique_ptr<Mirror> MakeDialog(HWND hwnd, wxWindow* owner);
+std::unique_ptr<Mirror> MakeView(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeToolBar(HWND hwnd, Mirror& frame);
+std::unique_ptr<Mirror> MakeStatusBar(HWND hwnd, Mirror& frame);
+std::unique_ptr<Mirror> MakeButton(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeStatic(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeEdit(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeComboBox(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeListBox(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeTreeView(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeListView(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeTab(HWND hwnd, wxWindow* parent);
+std::unique_ptr<Mirror> MakeProgress(HWND hwnd, wxWindow* parent);
+
+// The frame mirror's parts the toolbar and status bar attach to.
+wxWindow* BarParent(Mirror& frame);
+void AttachToolBar(Mirror& frame, wxWindow* bar);
+void AttachStatusBar(Mirror& frame, wxStatusBar* bar);
+
+// The model's control object of a window, whichever object receives its messages.
+template <class Control>
+Control* ControlOf(HWND hwnd)
+{
+    platform::WindowData* data = platform::FindWindowData(hwnd);
+    if (!data)
+        return nullptr;
+    for (auto it = data->wrappers.rbegin(); it != data->wrappers.rend(); ++it)
+        if (auto* typed = dynamic_cast<Control*>(*it))
+            return typed;
+    return nullptr;
+}
+
+}  // namespace wxbackend

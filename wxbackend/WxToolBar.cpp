@@ -1,0 +1,143 @@
+// The frame's toolbar: a column of buttons on the left, labelled with their commands' short texts. A press and a
+// pointer resting on a button go to the model, which runs the command when its update handler enables it and shows
+// the command's prompt in the status bar.
+#include "wxbackend/WxBackend.h"
+
+#include "platform/CToolBar.h"
+#include "platform/ResourceRegistry.h"
+#include "platform/UserInput.h"
+#include "wxbackend/WxText.h"
+
+#include <vector>
+
+namespace wxbackend {
+
+namespace {
+
+// The label of a command's button: the short text after "\n" in its string, else the prompt.
+wxString ButtonLabel(UINT command)
+{
+    CString text = platform::ResourceRegistry::Instance().String(command);
+    int lineEnd = text.Find('\n');
+    CString label = lineEnd >= 0 ? text.Mid(lineEnd + 1) : text;
+    if (label.IsEmpty())
+        label = lineEnd >= 0 ? text.Left(lineEnd) : text;
+    if (label.IsEmpty())
+        label.Format("%u", command);
+    return ToWx(label);
+}
+
+class ToolBarMirror final : public Mirror {
+public:
+    ToolBarMirror(HWND hwnd, Mirror& frame) : Mirror(hwnd)
+    {
+        m_panel = new wxPanel(BarParent(frame), wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE);
+        m_sizer = new wxBoxSizer(wxVERTICAL);
+        m_panel->SetSizer(m_sizer);
+        m_panel->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+            event.Skip();
+            Hover(-1);
+        });
+        AttachToolBar(frame, m_panel);
+    }
+
+    wxWindow* Widget() const override { return m_panel; }
+
+    void Update(platform::WindowChange change) override
+    {
+        using platform::WindowChange;
+        platform::WindowData* data = Data();
+        if (change == WindowChange::Created || change == WindowChange::Visibility)
+            m_panel->Show((data->style & WS_VISIBLE) != 0);
+        if (change == WindowChange::Created || change == WindowChange::Items)
+            Rebuild();
+        if (change == WindowChange::Created || change == WindowChange::Items || change == WindowChange::Selection ||
+            change == WindowChange::Enabled)
+            UpdateStates();
+    }
+
+private:
+    void Rebuild()
+    {
+        auto* bar = ControlOf<CToolBar>(Hwnd());
+        if (!bar)
+            return;
+        // Style changes (enabled, checked) arrive as item changes too: only a new button list builds anew.
+        std::vector<UINT> layout;
+        for (int i = 0; i < bar->GetCount(); ++i)
+            layout.push_back((bar->GetButtonStyle(i) & TBBS_SEPARATOR) ? ID_SEPARATOR : bar->GetItemID(i));
+        if (layout == m_layout && !m_buttons.empty())
+            return;
+        m_layout = layout;
+        m_sizer->Clear(true);
+        m_buttons.assign(bar->GetCount(), nullptr);
+        CSize size = bar->GetButtonSize();
+        int width = std::max(static_cast<int>(size.cx), 100);
+        m_sizer->AddSpacer(4);
+        for (int i = 0; i < bar->GetCount(); ++i) {
+            if ((bar->GetButtonStyle(i) & TBBS_SEPARATOR) || bar->GetItemID(i) == ID_SEPARATOR) {
+                m_sizer->AddSpacer(8);
+                continue;
+            }
+            auto* button = new wxButton(m_panel, wxID_ANY, ButtonLabel(bar->GetItemID(i)), wxDefaultPosition,
+                                        wxSize(width, -1), wxBU_EXACTFIT);
+            button->Bind(wxEVT_BUTTON, [this, i](wxCommandEvent&) { Press(i); });
+            button->Bind(wxEVT_ENTER_WINDOW, [this, i](wxMouseEvent& event) {
+                event.Skip();
+                Hover(i);
+            });
+            m_buttons[i] = button;
+            m_sizer->Add(button, 0, wxLEFT | wxRIGHT | wxBOTTOM, 3);
+        }
+        m_panel->GetParent()->Layout();
+    }
+
+    void UpdateStates()
+    {
+        auto* bar = ControlOf<CToolBar>(Hwnd());
+        if (!bar)
+            return;
+        bool barEnabled = !(Data()->style & WS_DISABLED);
+        for (int i = 0; i < static_cast<int>(m_buttons.size()) && i < bar->GetCount(); ++i)
+            if (m_buttons[i])
+                m_buttons[i]->Enable(barEnabled && bar->IsButtonEnabled(i));
+    }
+
+    void Press(int index)
+    {
+        if (Backend().Mirroring())
+            return;
+        HWND self = Hwnd();
+        Backend().Later([self, index] {
+            if (auto* bar = ControlOf<CToolBar>(self))
+                platform::UserInput::PressToolbarButton(*bar, index);
+        });
+    }
+
+    void Hover(int index)
+    {
+        if (Backend().Mirroring() || index == m_hovered)
+            return;
+        m_hovered = index;
+        HWND self = Hwnd();
+        Backend().Later([self, index] {
+            if (auto* bar = ControlOf<CToolBar>(self))
+                platform::UserInput::HoverToolbarButton(*bar, index);
+        });
+    }
+
+    wxPanel* m_panel;
+    wxBoxSizer* m_sizer;
+    std::vector<wxButton*> m_buttons;
+    std::vector<UINT> m_layout;
+    int m_hovered = -1;
+};
+
+}  // namespace
+
+std::unique_ptr<Mirror> MakeToolBar(HWND hwnd, Mirror& frame)
+{
+    return std::make_unique<ToolBarMirror>(hwnd, frame);
+}
+
+}  // namespace wxbackend

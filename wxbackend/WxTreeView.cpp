@@ -1,0 +1,138 @@
+// Tree views: the model's items, expanded states and selection. A person's selection and expansion are held back
+// in the widget and go to the model, which may refuse a selection (TVN_SELCHANGING); the widget then shows what
+// the model holds.
+#include "wxbackend/WxBackend.h"
+
+#include "platform/CTreeCtrl.h"
+#include "platform/UserInput.h"
+#include "wxbackend/WxText.h"
+
+#include <wx/treectrl.h>
+
+#include <map>
+
+namespace wxbackend {
+
+namespace {
+
+class TreeViewMirror final : public Mirror {
+public:
+    TreeViewMirror(HWND hwnd, wxWindow* parent) : Mirror(hwnd)
+    {
+        DWORD style = Data()->style;
+        long flags = wxTR_HIDE_ROOT | wxTR_SINGLE | wxTR_NO_LINES;
+        if (style & TVS_HASBUTTONS)
+            flags |= wxTR_HAS_BUTTONS;
+        if (style & TVS_LINESATROOT)
+            flags |= wxTR_LINES_AT_ROOT;
+        wxRect r = Rect();
+        m_tree = new wxTreeCtrl(parent, wxID_ANY, r.GetPosition(), r.GetSize(), flags);
+        m_tree->Bind(wxEVT_TREE_SEL_CHANGING, [this](wxTreeEvent& event) {
+            if (Backend().Mirroring())
+                return;
+            event.Veto();
+            Act(event.GetItem(), 0);
+        });
+        m_tree->Bind(wxEVT_TREE_ITEM_EXPANDING, [this](wxTreeEvent& event) {
+            if (Backend().Mirroring())
+                return;
+            event.Veto();
+            Act(event.GetItem(), TVE_EXPAND);
+        });
+        m_tree->Bind(wxEVT_TREE_ITEM_COLLAPSING, [this](wxTreeEvent& event) {
+            if (Backend().Mirroring())
+                return;
+            event.Veto();
+            Act(event.GetItem(), TVE_COLLAPSE);
+        });
+    }
+
+    wxWindow* Widget() const override { return m_tree; }
+
+    void Update(platform::WindowChange change) override
+    {
+        using platform::WindowChange;
+        Mirror::Update(change);
+        if (change == WindowChange::Created || change == WindowChange::Items)
+            Rebuild();
+        if (change == WindowChange::Created || change == WindowChange::Items || change == WindowChange::Selection)
+            ShowStates();
+    }
+
+private:
+    void Rebuild()
+    {
+        auto* tree = ControlOf<CTreeCtrl>(Hwnd());
+        m_tree->DeleteAllItems();
+        m_items.clear();
+        wxTreeItemId root = m_tree->AddRoot("");
+        if (tree)
+            AddChildren(*tree, TVI_ROOT, root);
+    }
+
+    void AddChildren(CTreeCtrl& tree, HTREEITEM parent, wxTreeItemId into)
+    {
+        for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item)) {
+            wxTreeItemId id = m_tree->AppendItem(into, ToWx(tree.GetItemText(item)));
+            m_items[item] = id;
+            AddChildren(tree, item, id);
+        }
+    }
+
+    void ShowStates()
+    {
+        auto* tree = ControlOf<CTreeCtrl>(Hwnd());
+        if (!tree)
+            return;
+        for (const auto& [item, id] : m_items) {
+            bool expanded = (tree->GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+            if (expanded && m_tree->ItemHasChildren(id) && !m_tree->IsExpanded(id))
+                m_tree->Expand(id);
+            else if (!expanded && m_tree->IsExpanded(id))
+                m_tree->Collapse(id);
+        }
+        HTREEITEM selected = tree->GetSelectedItem();
+        auto it = m_items.find(selected);
+        if (it == m_items.end())
+            m_tree->UnselectAll();
+        else if (m_tree->GetSelection() != it->second)
+            m_tree->SelectItem(it->second);
+    }
+
+    // expandCode 0 selects the item.
+    void Act(const wxTreeItemId& id, UINT expandCode)
+    {
+        HTREEITEM item = nullptr;
+        for (const auto& [modelItem, widgetItem] : m_items)
+            if (widgetItem == id)
+                item = modelItem;
+        if (!item)
+            return;
+        HWND self = Hwnd();
+        // The tree is inside its own change: the model acts afterwards, from its loop.
+        Backend().Later([this, self, item, expandCode] {
+            if (Backend().Find(self) != this)
+                return;
+            if (expandCode)
+                platform::UserInput::ExpandTreeItem(Wnd(), item, expandCode);
+            else
+                platform::UserInput::SelectTreeItem(Wnd(), item);
+            if (Backend().Find(self) == this) {
+                WxBackend::Guard guard;
+                ShowStates();
+            }
+        });
+    }
+
+    wxTreeCtrl* m_tree;
+    std::map<HTREEITEM, wxTreeItemId> m_items;
+};
+
+}  // namespace
+
+std::unique_ptr<Mirror> MakeTreeView(HWND hwnd, wxWindow* parent)
+{
+    return std::make_unique<TreeViewMirror>(hwnd, parent);
+}
+
+}  // namespace wxbackend
