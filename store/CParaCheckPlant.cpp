@@ -1,6 +1,8 @@
 // CParaCheck: repairs of the input and output records and of the anti-seize settings.
 #include "store/CParaCheck.h"
 
+#include "store/PlantFields.h"
+
 namespace {
 
 constexpr BYTE kUserCount = 16;  // user-defined designations
@@ -23,10 +25,14 @@ void CheckTwoGroups(int& group, BYTE& index, BYTE& digit, BYTE standardCount)
     LimitIndex(index, digit, group == 1 ? kUserCount : standardCount);
 }
 
-void LimitDigit(BYTE& digit)
+std::span<const record::FieldInfo> FieldTable(const EingangParam&) { return record::kEingangFields; }
+std::span<const record::FieldInfo> FieldTable(const AusgangParam&) { return record::kAusgangFields; }
+
+// A designation digit above 9 becomes 0.
+template <class Record>
+void LimitDigit(Record& r)
 {
-    if (digit > 9)
-        digit = 0;
+    record::RepairField(r, FieldTable(r), &r.digit);
 }
 
 // The scale and correction fields of an input that has no scale.
@@ -41,8 +47,7 @@ void ClearScale(EingangParam& r)
 
 void LimitAveraging(EingangParam& r)
 {
-    if (r.averaging > 60)
-        r.averaging = 10;
+    record::RepairField(r, record::kEingangFields, &r.averaging);
 }
 
 // Index ranges of the six designation groups of an analog temperature input.
@@ -54,7 +59,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
 {
     if (r.type == kEingangAnalog && r.quantity == kGroesseStrahlung) {
         CheckTwoGroups(r.group, r.index, r.digit, 1);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         r.sensorType = 1;
         LimitAveraging(r);
         r.factor = 1;
@@ -79,7 +84,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
                 r.processQuantity = 0;
             CheckTwoGroups(r.group, r.index, r.digit, 4);
         }
-        LimitDigit(r.digit);
+        LimitDigit(r);
         r.sensorType = 1;
         LimitAveraging(r);
         r.factor = 1;
@@ -101,7 +106,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
         if (r.group < 0 || r.group > 5)
             r.group = 0;
         LimitIndex(r.index, r.digit, kTemperaturGruppen[r.group]);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         if (r.sensorType < 1 || r.sensorType > 4)
             r.sensorType = 1;
         LimitAveraging(r);
@@ -114,7 +119,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
     if (r.type == kEingangDigital) {
         r.quantity = 1;
         CheckTwoGroups(r.group, r.index, r.digit, 4);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         r.sensorType = 1;
         r.averaging = 10;
         r.factor = 1;
@@ -131,7 +136,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
                 r.factor = 1;
         }
         CheckTwoGroups(r.group, r.index, r.digit, 6);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         r.sensorType = 1;
         LimitAveraging(r);
     } else {
@@ -151,16 +156,8 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
 void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
 {
     if (n == 15 || n == 16) {
-        if (r.digitalLevel > 200)
-            r.digitalLevel = 200;
-        if (r.scaleInLow > 99)
-            r.scaleInLow = 0;
-        if (r.scaleInHigh < 1 || r.scaleInHigh > 100)
-            r.scaleInHigh = 100;
-        if (r.scaleOutLow > 200)
-            r.scaleOutLow = 0;
-        if (r.scaleOutHigh > 200)
-            r.scaleOutHigh = 200;
+        for (const BYTE* field : {&r.digitalLevel, &r.scaleInLow, &r.scaleInHigh, &r.scaleOutLow, &r.scaleOutHigh})
+            record::RepairField(r, record::kAusgangFields, field);
         return;
     }
     switch (r.type) {
@@ -174,7 +171,7 @@ void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
             r.group = 0;
             LimitIndex(r.index, r.digit, 18);
         }
-        LimitDigit(r.digit);
+        LimitDigit(r);
         if (r.delay > 249)
             r.delay = 0;
         if (r.followUp > 249)
@@ -188,7 +185,7 @@ void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
         if (r.runTime > 249)
             r.runTime = 92;
         CheckTwoGroups(r.group, r.index, r.digit, 2);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         break;
     case kAusgangDatenleitung:
         r.delay = 0;
@@ -196,7 +193,7 @@ void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
         r.phaseCut = 0;
         r.group = 0;
         LimitIndex(r.index, r.digit, 1);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         break;
     default:
         // The run time and the flags of output 14 are left as they are.
@@ -213,6 +210,5 @@ void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
 
 void CParaCheck::CheckAntiblockierschutz(AntiblockierschutzParam& r)
 {
-    if (r.time > 143)
-        r.time = 42;  // 07.00
+    record::RepairRanges(r, record::kAntiblockierschutzFields);
 }
