@@ -2,7 +2,11 @@
 // exactly, and an edit row accepts exactly the field's range as the scale shows it.
 #include "store/FieldBinding.h"
 #include "store/HeizungFields.h"
+#include "store/RecordCodec.h"
 #include "store/SolarFields.h"
+
+#include "platform/CLocale.h"
+#include "resources/ValueLists.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +63,38 @@ TEST(FieldBindingTest, ComboRowsTakeTheFieldsOwnCodesUnlessAListIsGiven)
     EXPECT_EQ(record::BindCombo(100, mixer, {3, 8}).codes, (std::vector<long> {3, 8}));
     const record::FieldInfo& pump = record::Row(record::kHzkrRegFields, offsetof(HzkrRegParam, pumpOutputs));
     EXPECT_EQ(record::BindCheck(100, pump, 5).field.offset, offsetof(HzkrRegParam, pumpOutputs) + 5);
+}
+
+// The lists of the templates are generated beside the resources, below the store; they must show each code as
+// the store's scale reads it.
+TEST(FieldBindingTest, ValueListsShowEachCodeAsTheStoresScaleReadsIt)
+{
+    struct Case {
+        const char* name;
+        resources::ValueList list;
+        int decimals;
+        long (*shown)(BYTE code);
+    };
+    const Case cases[] = {
+        {"difference", resources::DifferenceList(), 1, [](BYTE c) -> long { return record::DifferenceTenths(c); }},
+        {"hysteresis", resources::HysteresisList(1), 1, [](BYTE c) -> long { return record::HysteresisTenths(c); }},
+        {"temperature", resources::TemperatureList(), 0,
+         [](BYTE c) -> long { return record::TemperatureCelsius(c); }},
+    };
+    for (const Case& c : cases)
+        for (size_t i = 0; i < c.list.items.size(); ++i) {
+            CString text = c.list.items[i];
+            text.Remove(' ');
+            long shown = 0;
+            ASSERT_TRUE(platform::ParseShown(text, c.decimals, shown)) << c.name << " item " << i;
+            EXPECT_EQ(shown, c.shown(static_cast<BYTE>(c.list.codes[i])))
+                << c.name << " item " << i << " \"" << c.list.items[i].GetString() << "\"";
+        }
+    const resources::ValueList times = resources::TimeOfDayList();
+    for (size_t i = 0; i < times.items.size(); ++i) {
+        const int minutes = record::TimeOfDayMinutes(static_cast<BYTE>(times.codes[i]));
+        EXPECT_EQ(times.items[i], platform::FormatC("%02d.%02d", minutes / 60, minutes % 60)) << i;
+    }
 }
 
 }  // namespace
