@@ -55,6 +55,8 @@ constexpr BYTE kTemperaturGruppen[6] = {18, 15, 16, 12, 4, 16};
 
 }  // namespace
 
+using record::RepairField;
+
 void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
 {
     if (r.type == kEingangAnalog && r.quantity == kGroesseStrahlung) {
@@ -74,8 +76,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
     if (signal) {
         const int pq = r.processQuantity;
         if (pq == 1 || pq == 6 || pq == 7) {
-            if (r.group < 0 || r.group > 5)
-                r.group = 0;
+            RepairField(r, record::kEingangFields, &r.group);
             LimitIndex(r.index, r.digit, r.group == 1 ? kUserCount : 18);
         } else if (pq == 2) {
             CheckTwoGroups(r.group, r.index, r.digit, 1);
@@ -94,21 +95,17 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
             r.scaleOutLow = 0;
         if (r.scaleOutHigh > limit)
             r.scaleOutHigh = 10;
-        if (r.scaleInLow > 249)
-            r.scaleInLow = 0;
-        if (r.scaleInHighMinus1 > 249)
-            r.scaleInHighMinus1 = 199;
+        RepairField(r, record::kEingangFields, &r.scaleInLow);
+        RepairField(r, record::kEingangFields, &r.scaleInHighMinus1);
         r.correction = 0;
         return;
     }
     if (r.type == kEingangAnalog) {
         r.quantity = kGroesseTemperatur;
-        if (r.group < 0 || r.group > 5)
-            r.group = 0;
+        RepairField(r, record::kEingangFields, &r.group);
         LimitIndex(r.index, r.digit, kTemperaturGruppen[r.group]);
         LimitDigit(r);
-        if (r.sensorType < 1 || r.sensorType > 4)
-            r.sensorType = 1;
+        RepairField(r, record::kEingangFields, &r.sensorType);
         LimitAveraging(r);
         r.factor = 1;
         ClearScale(r);
@@ -125,8 +122,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
         r.factor = 1;
     } else if (r.type == kEingangImpuls) {
         if (r.quantity == kGroesseImpulse) {
-            if (r.divisor < 1 || r.divisor > 250)
-                r.divisor = 1;
+            RepairField(r, record::kEingangFields, &r.divisor);
         } else if (r.quantity == kGroesseWind) {
             if (r.factor < 1 || r.factor > 100)
                 r.factor = 1;
@@ -172,18 +168,15 @@ void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
             LimitIndex(r.index, r.digit, 18);
         }
         LimitDigit(r);
-        if (r.delay > 249)
-            r.delay = 0;
-        if (r.followUp > 249)
-            r.followUp = 0;
+        RepairField(r, record::kAusgangFields, &r.delay);
+        RepairField(r, record::kAusgangFields, &r.followUp);
         if (r.type == kAusgangSchalt || r.phaseCut != 1)
             r.phaseCut = 0;
         break;
     case kAusgangMischer:
         r.delay = 0;
         r.phaseCut = 0;
-        if (r.runTime > 249)
-            r.runTime = 92;
+        RepairField(r, record::kAusgangFields, &r.runTime);
         CheckTwoGroups(r.group, r.index, r.digit, 2);
         LimitDigit(r);
         break;
