@@ -1,6 +1,6 @@
-// Field tables of the plant records: inputs, outputs, anti-seize settings, controller settings and messages (see
-// FieldInfo.h). Almost every input and output rule depends on the type and number of the input or output, so most
-// rows are repaired by hand code that applies the row's range where it holds.
+// Field tables of the plant records: inputs, outputs, anti-seize settings, controller settings, potentiostat and
+// messages (see FieldInfo.h). Almost every input and output rule depends on the type and number of the input or
+// output, so most rows are repaired by hand code that applies the row's range where it holds.
 #pragma once
 
 #include "store/AntiblockierschutzParam.h"
@@ -9,6 +9,7 @@
 #include "store/FieldInfo.h"
 #include "store/HeizungFields.h"
 #include "store/MeldungParam.h"
+#include "store/PotentiostatParam.h"
 #include "store/ReglerEinstellungen.h"
 
 namespace record {
@@ -77,6 +78,11 @@ inline constexpr FieldInfo kReglerFields[] = {
     Flag(RECORD_FIELD(ReglerEinstellungen, lockParameters)),
     Flag(RECORD_FIELD(ReglerEinstellungen, lockOutputs)),
     Flag(RECORD_FIELD(ReglerEinstellungen, lockMenu)),
+};
+
+// The potentiostat's other bytes are reserved and never shown.
+inline constexpr FieldInfo kPotentiostatFields[] = {
+    Flag(RECORD_FIELD(PotentiostatParam, release)),
 };
 
 inline constexpr BYTE kMeldungTypCodes[] = {kMeldungUnbenutzt, kMeldungFehler, kMeldungWarnung, kMeldungProblem,

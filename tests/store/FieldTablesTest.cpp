@@ -89,6 +89,7 @@ std::vector<Table> AllTables()
                                          [](AntiblockierschutzParam& r) { CParaCheck().CheckAntiblockierschutz(r); }),
         OfPlain<ReglerEinstellungen>("ReglerEinstellungen", record::kReglerFields,
                                      [](ReglerEinstellungen& r) { CParaCheck().CheckRegler(r); }),
+        OfPlain<PotentiostatParam>("PotentiostatParam", record::kPotentiostatFields),
         OfPlain<NetzwerkParam>("NetzwerkParam", record::kNetzwerkFields,
                                [](NetzwerkParam& r) { CParaCheck().CheckNetzKnoten(r); }),
         OfPlain<Sendebedingungen>("Sendebedingungen", record::kSendebedingungenFields,
