@@ -4,6 +4,8 @@
 #include "store/CParaDaten.h"
 #include "store/LogikFields.h"
 
+#include <initializer_list>
+
 namespace {
 
 // Function type codes.

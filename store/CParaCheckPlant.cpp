@@ -3,6 +3,8 @@
 
 #include "store/PlantFields.h"
 
+#include <initializer_list>
+
 namespace {
 
 constexpr BYTE kUserCount = 16;  // user-defined designations
