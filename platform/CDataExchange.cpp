@@ -27,14 +27,11 @@ CString PromptText(UINT id, const char* fallback)
 
 void ParseFailed(CDataExchange* dx, UINT promptId, const char* fallback)
 {
-    CString text = PromptText(promptId, fallback);
-    dx->m_pDlgWnd->MessageBox(text, nullptr, MB_OK | MB_ICONEXCLAMATION);
-    if (CWnd* control = CWnd::FromHandle(dx->m_hLastControl))
-        control->SetFocus();
-    dx->Fail();
+    dx->Refuse(PromptText(promptId, fallback));
 }
 
-// Loads text into the control only when it differs, as the original does, so an unchanged field is left alone.
+// Loads text into the control only when it differs, as the platform's DDX does, so an unchanged field is left
+// alone.
 void SetTextIfChanged(HWND hwnd, const CString& text)
 {
     CWnd* control = CWnd::FromHandle(hwnd);
@@ -151,6 +148,14 @@ HWND CDataExchange::PrepareCtrl(int id)
 void CDataExchange::Fail()
 {
     m_bFailed = TRUE;
+}
+
+void CDataExchange::Refuse(const CString& text)
+{
+    m_pDlgWnd->MessageBox(text, nullptr, MB_OK | MB_ICONEXCLAMATION);
+    if (CWnd* control = CWnd::FromHandle(m_hLastControl))
+        control->SetFocus();
+    Fail();
 }
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control)
@@ -304,4 +309,14 @@ void DDV_MaxChars(CDataExchange* dx, const CString& value, int maxChars)
         dx->m_pDlgWnd->MessageBox(text, nullptr, MB_OK | MB_ICONEXCLAMATION);
         dx->Fail();
     }
+}
+
+void DDV_MinMaxLong(CDataExchange* dx, long value, long minValue, long maxValue)
+{
+    if (dx->m_bFailed || !dx->m_bSaveAndValidate || (value >= minValue && value <= maxValue))
+        return;
+    CString text = PromptText(AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2.");
+    text.Replace("%1", platform::FormatC("%ld", minValue).c_str());
+    text.Replace("%2", platform::FormatC("%ld", maxValue).c_str());
+    dx->Refuse(text);
 }

@@ -24,6 +24,9 @@ public:
     HWND PrepareCtrl(int id);
     HWND PrepareEditCtrl(int id) { return PrepareCtrl(id); }
     void Fail();
+    // A value of the last prepared control was refused: shows text in a warning box, puts the focus on that control
+    // and fails the exchange, as every DDX and DDV refusal does.
+    void Refuse(const CString& text);
 };
 
 // Binds control to the dialog's control with the id the first time; later calls do nothing.
@@ -46,3 +49,5 @@ void DDX_CBIndex(CDataExchange* dx, int id, int& value);
 void DDX_LBIndex(CDataExchange* dx, int id, int& value);
 // Loading limits the edit field to maxChars; saving fails on a longer text.
 void DDV_MaxChars(CDataExchange* dx, const CString& value, int maxChars);
+// Saving fails with "Please enter an integer between <min> and <max>." when value lies outside min..max.
+void DDV_MinMaxLong(CDataExchange* dx, long value, long minValue, long maxValue);

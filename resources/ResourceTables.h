@@ -1,14 +1,17 @@
-// The registration functions of the resource files of this folder; Resources.cpp calls each once.
+// The dialog templates of the resource files of this folder; Resources.cpp registers each one listed in its
+// table. A new dialog adds its template here and one row there.
 #pragma once
+
+#include "platform/DialogTemplate.h"
 
 namespace resources {
 
 void RegisterAboutTemplate();
-void RegisterDatentransferTemplate();
 void RegisterMainFrameResources();
 void RegisterProtokollTemplate();
 void RegisterStartViewTemplate();
 void RegisterToolBars();
-void RegisterZeichnungAuswertenTemplate();
+extern const platform::DialogTemplate kDatentransferTemplate;
+extern const platform::DialogTemplate kZeichnungAuswertenTemplate;
 
 }  // namespace resources

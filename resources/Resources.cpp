@@ -1,9 +1,12 @@
-// The list of resource tables the program registers at start-up.
+// The resource tables the program registers at start-up.
 //
-// Each resource file of this folder (one per dialog or group of forms, toolbars, the string table) defines one
-// function that adds its tables to platform::ResourceRegistry, and is listed here.
+// Each dialog template of this folder (one file per dialog) is a constant declared in ResourceTables.h and listed
+// once in kDialogTemplates. Resources of other kinds (toolbars, string tables) add a registration function to
+// kRegistrars.
 #include "resources/Resources.h"
 #include "resources/ResourceTables.h"
+
+#include "platform/ResourceRegistry.h"
 
 #include <initializer_list>
 
@@ -11,23 +14,30 @@ namespace resources {
 
 namespace {
 
+// Dialog templates: one row per dialog.
+const platform::DialogTemplate* const kDialogTemplates[] = {
+    &kDatentransferTemplate,
+    &kZeichnungAuswertenTemplate,
+};
+
 using Registrar = void (*)();
 
-// Resource files add their registration function here.
+// Resources that are no dialog template of the table above add their registration function here.
 constexpr std::initializer_list<Registrar> kRegistrars = {
     RegisterAboutTemplate,
-    RegisterDatentransferTemplate,
     RegisterMainFrameResources,
     RegisterProtokollTemplate,
     RegisterStartViewTemplate,
     RegisterToolBars,
-    RegisterZeichnungAuswertenTemplate,
 };
 
 }  // namespace
 
 void RegisterResources()
 {
+    platform::ResourceRegistry& registry = platform::ResourceRegistry::Instance();
+    for (const platform::DialogTemplate* dialogTemplate : kDialogTemplates)
+        registry.AddDialog(*dialogTemplate);
     for (Registrar registrar : kRegistrars)
         registrar();
 }

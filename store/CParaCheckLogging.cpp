@@ -1,12 +1,11 @@
 // CParaCheck: repair of the CAN data-logging configuration.
 #include "store/CParaCheck.h"
 
+#include "store/NetzFields.h"
+
 void CParaCheck::CheckLogging(LoggingListen& r)
 {
-    if (r.masterNode > 62)
-        r.masterNode = 62;
-    if (r.timeout < 10 || r.timeout > 251)
-        r.timeout = 60;
+    record::RepairRanges(r, record::kLoggingFields);
     for (LoggingListen::Datensatz& set : r.sets) {
         for (Quelle& q : set.analog)
             CheckQuelle(&q.kind, 0, 0);

@@ -2,6 +2,9 @@
 #include "store/CParaCheck.h"
 
 #include "store/CParaDaten.h"
+#include "store/LogikFields.h"
+
+#include <initializer_list>
 
 namespace {
 
@@ -106,18 +109,16 @@ int FuncTypeOfNumber(CParaDaten& para, int file, BYTE number)
 
 }  // namespace
 
+using record::RepairField;
+using record::RepairRanges;
+
 // ---- Analog function and logic function ----
 
 void CParaCheck::CheckAnalogfunc(AnalogfuncParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, kAnalogfunktion);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
-    if (r.function > kAnalogFilter)
-        r.function = kAnalogMin;
-    if (r.unit > kEinheitStrahlung)
-        r.unit = kEinheitTemperatur;
-    if (r.filterTime > 251)
-        r.filterTime = 0;
+    RepairRanges(r, record::kAnalogfuncFields);
 
     const AnalogRegeln& rules = kAnalogRegeln[r.unit];
     CheckQuelle(&r.offResult.kind, 0, 0);
@@ -154,8 +155,7 @@ void CParaCheck::CheckLogikfunc(LogikfuncParam& r, BYTE keepLowBit)
         if (r.inputs[k].kind != 0)
             r.inputCount = static_cast<BYTE>(k + 1);
     }
-    if (r.function > kLogikFlipFlop)
-        r.function = kLogikOder;
+    RepairRanges(r, record::kLogikfuncFields);
 }
 
 // ---- Comparison and function control ----
@@ -164,8 +164,7 @@ void CParaCheck::CheckVergleich(VergleichParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, kVergleich);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
-    if (r.unit > kEinheitDruck)
-        r.unit = kEinheitTemperatur;
+    RepairRanges(r, record::kVergleichFields);
     CheckQuelle(&r.valueB.kind, 0, 0);
 
     const VergleichRegeln& rules = kVergleichRegeln[r.unit];
@@ -188,13 +187,10 @@ void CParaCheck::CheckFuncKontrolle(FuncKontrolleParam& r, BYTE)
     CheckFuncBezeichnung(&r.designation.group, kFunktionskontrolle);
     // The difference control's fixed state is not repaired.
     CheckQuelle(&r.differenceRelease.kind, 0, 0);
-    if (r.errorDelay < 1 || r.errorDelay > 120)
-        r.errorDelay = 15;
-    if (r.differenceLimit > 99)
-        r.differenceLimit = 50;
+    RepairRanges(r, record::kFuncKontrolleFields);
     CheckQuelle(&r.valueB.kind, 0, 0);
-    if (r.valueB.kind == 0 && r.valueB.number > 200)
-        r.valueB.number = 60;
+    if (r.valueB.kind == 0)
+        RepairField(r, record::kFuncKontrolleFields, &r.valueB.number);
 }
 
 // ---- Timer function and counter ----
@@ -205,24 +201,20 @@ void CParaCheck::CheckTimer(TimerParam& r, BYTE keepLowBit)
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckDigitalQuelle(&r.trigger.kind, keepLowBit);
     CheckQuelle(&r.duty.kind, 0, 0);
-    if (r.duty.kind == 0 && r.duty.number > 100)
-        r.duty.number = 100;
+    if (r.duty.kind == 0)
+        RepairField(r, record::kTimerFields, &r.duty.number);
     // Only the stored bits of the two words are looked at and cleared.
     if ((r.modeWord & TimerParam::kModeMask) > kTimerAstabil)
         r.modeWord &= ~TimerParam::kModeMask;
     if ((r.edgeWord & TimerParam::kEdgeMask) > kFlankeNegativ)
         r.edgeWord &= ~TimerParam::kEdgeMask;
-    if (r.time > 251)
-        r.time = 0;
-    if (r.offTime > 251)
-        r.offTime = 0;
+    RepairRanges(r, record::kTimerFields);
 }
 
 void CParaCheck::CheckZaehler(ZaehlerParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, kZaehler);
-    if (r.divisor < 1 || r.divisor > 250)
-        r.divisor = 1;
+    RepairRanges(r, record::kZaehlerFields);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     // Neither the reset input's nor the counting inputs' fixed states are repaired.
     CheckQuelle(&r.reset.kind, 0, 0);
@@ -243,18 +235,10 @@ void CParaCheck::CheckSchaltuhr(SchaltuhrParam& r, BYTE keepLowBit)
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     // The blocking times count only with a blocking source; its fixed state is not repaired.
     CheckQuelle(&r.blocking.kind, 0, 0);
-    if (r.blocking.kind != 0) {
-        if (r.blockDays > 31)
-            r.blockDays = 0;
-        if (r.blockTime > 202)
-            r.blockTime = 0;
-        if (r.blockMinDays > 31)
-            r.blockMinDays = 0;
-        if (r.blockMinTime > 202)
-            r.blockMinTime = 0;
-    }
-    if (r.nominalValue > 99)
-        r.nominalValue = 5;
+    if (r.blocking.kind != 0)
+        for (const BYTE* field : {&r.blockDays, &r.blockTime, &r.blockMinDays, &r.blockMinTime})
+            RepairField(r, record::kSchaltuhrFields, field);
+    RepairRanges(r, record::kSchaltuhrFields);
     CheckZeitprogramm(1, &r.programsInUse, &r.windowsPerProgram, r.programs);
 }
 
@@ -262,10 +246,7 @@ void CParaCheck::CheckSync(SyncParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, kSynchronisation);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
-    if (r.windowCount < 1 || r.windowCount > 5)
-        r.windowCount = 1;
-    if (r.mode > kSyncJahr)
-        r.mode = kSyncStunde;
+    RepairRanges(r, record::kSyncFields);
     // All five windows, whatever the number in use; bytes the mode does not use are left alone.
     const SyncRegeln& rules = kSyncRegeln[r.mode];
     for (SyncParam::Fenster& w : r.windows) {
@@ -282,14 +263,11 @@ void CParaCheck::CheckProfil(ProfilfuncParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, kProfilfunktion);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
-    if (r.stepCount < 2 || r.stepCount > 64)
-        r.stepCount = 2;
-    if (r.unit > kEinheitLeistung)
-        r.unit = kEinheitTemperatur;
+    RepairRanges(r, record::kProfilFields);
     // The internal clock time counts only without a clock source; start, stop and reset are not repaired.
     CheckQuelle(&r.clock.kind, 0, 0);
-    if (r.clock.kind == 0 && (r.clock.number < 1 || r.clock.number > 251))
-        r.clock.number = 1;
+    if (r.clock.kind == 0)
+        RepairField(r, record::kProfilFields, &r.clock.number);
     const Regel& step = kProfilRegeln[r.unit];
     CheckQuelle(&r.offValue.kind, 0, 0);
     if (r.offValue.kind == 0)
@@ -304,12 +282,7 @@ void CParaCheck::CheckWartungsfunc(int file, WartungsfuncParam& r, BYTE)
     CheckFuncBezeichnung(&r.designation.group, kWartungsfunktion);
     // The external switch's fixed state is not repaired.
     CheckQuelle(&r.externalSwitch.kind, 0, 0);
-    if (r.runTime > 120)
-        r.runTime = 20;
-    if (r.burnerPower < 20 || r.burnerPower > 100)
-        r.burnerPower = 80;
-    if (r.circuitCount < 1 || r.circuitCount > 5)
-        r.circuitCount = 2;
+    RepairRanges(r, record::kWartungsfuncFields);
     // Every reference, whatever the number in use, must name a heating-circuit controller of that file.
     CParaDaten para;
     for (BYTE& c : r.circuits) {

@@ -1,6 +1,10 @@
 // CParaCheck: repairs of the input and output records and of the anti-seize settings.
 #include "store/CParaCheck.h"
 
+#include "store/PlantFields.h"
+
+#include <initializer_list>
+
 namespace {
 
 constexpr BYTE kUserCount = 16;  // user-defined designations
@@ -23,10 +27,14 @@ void CheckTwoGroups(int& group, BYTE& index, BYTE& digit, BYTE standardCount)
     LimitIndex(index, digit, group == 1 ? kUserCount : standardCount);
 }
 
-void LimitDigit(BYTE& digit)
+std::span<const record::FieldInfo> FieldTable(const EingangParam&) { return record::kEingangFields; }
+std::span<const record::FieldInfo> FieldTable(const AusgangParam&) { return record::kAusgangFields; }
+
+// A designation digit above 9 becomes 0.
+template <class Record>
+void LimitDigit(Record& r)
 {
-    if (digit > 9)
-        digit = 0;
+    record::RepairField(r, FieldTable(r), &r.digit);
 }
 
 // The scale and correction fields of an input that has no scale.
@@ -41,8 +49,7 @@ void ClearScale(EingangParam& r)
 
 void LimitAveraging(EingangParam& r)
 {
-    if (r.averaging > 60)
-        r.averaging = 10;
+    record::RepairField(r, record::kEingangFields, &r.averaging);
 }
 
 // Index ranges of the six designation groups of an analog temperature input.
@@ -50,11 +57,13 @@ constexpr BYTE kTemperaturGruppen[6] = {18, 15, 16, 12, 4, 16};
 
 }  // namespace
 
+using record::RepairField;
+
 void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
 {
     if (r.type == kEingangAnalog && r.quantity == kGroesseStrahlung) {
         CheckTwoGroups(r.group, r.index, r.digit, 1);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         r.sensorType = 1;
         LimitAveraging(r);
         r.factor = 1;
@@ -69,8 +78,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
     if (signal) {
         const int pq = r.processQuantity;
         if (pq == 1 || pq == 6 || pq == 7) {
-            if (r.group < 0 || r.group > 5)
-                r.group = 0;
+            RepairField(r, record::kEingangFields, &r.group);
             LimitIndex(r.index, r.digit, r.group == 1 ? kUserCount : 18);
         } else if (pq == 2) {
             CheckTwoGroups(r.group, r.index, r.digit, 1);
@@ -79,7 +87,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
                 r.processQuantity = 0;
             CheckTwoGroups(r.group, r.index, r.digit, 4);
         }
-        LimitDigit(r.digit);
+        LimitDigit(r);
         r.sensorType = 1;
         LimitAveraging(r);
         r.factor = 1;
@@ -89,21 +97,17 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
             r.scaleOutLow = 0;
         if (r.scaleOutHigh > limit)
             r.scaleOutHigh = 10;
-        if (r.scaleInLow > 249)
-            r.scaleInLow = 0;
-        if (r.scaleInHighMinus1 > 249)
-            r.scaleInHighMinus1 = 199;
+        RepairField(r, record::kEingangFields, &r.scaleInLow);
+        RepairField(r, record::kEingangFields, &r.scaleInHighMinus1);
         r.correction = 0;
         return;
     }
     if (r.type == kEingangAnalog) {
         r.quantity = kGroesseTemperatur;
-        if (r.group < 0 || r.group > 5)
-            r.group = 0;
+        RepairField(r, record::kEingangFields, &r.group);
         LimitIndex(r.index, r.digit, kTemperaturGruppen[r.group]);
-        LimitDigit(r.digit);
-        if (r.sensorType < 1 || r.sensorType > 4)
-            r.sensorType = 1;
+        LimitDigit(r);
+        RepairField(r, record::kEingangFields, &r.sensorType);
         LimitAveraging(r);
         r.factor = 1;
         ClearScale(r);
@@ -114,14 +118,13 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
     if (r.type == kEingangDigital) {
         r.quantity = 1;
         CheckTwoGroups(r.group, r.index, r.digit, 4);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         r.sensorType = 1;
         r.averaging = 10;
         r.factor = 1;
     } else if (r.type == kEingangImpuls) {
         if (r.quantity == kGroesseImpulse) {
-            if (r.divisor < 1 || r.divisor > 250)
-                r.divisor = 1;
+            RepairField(r, record::kEingangFields, &r.divisor);
         } else if (r.quantity == kGroesseWind) {
             if (r.factor < 1 || r.factor > 100)
                 r.factor = 1;
@@ -131,7 +134,7 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
                 r.factor = 1;
         }
         CheckTwoGroups(r.group, r.index, r.digit, 6);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         r.sensorType = 1;
         LimitAveraging(r);
     } else {
@@ -151,16 +154,8 @@ void CParaCheck::CheckEingang(BYTE n, EingangParam& r)
 void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
 {
     if (n == 15 || n == 16) {
-        if (r.digitalLevel > 200)
-            r.digitalLevel = 200;
-        if (r.scaleInLow > 99)
-            r.scaleInLow = 0;
-        if (r.scaleInHigh < 1 || r.scaleInHigh > 100)
-            r.scaleInHigh = 100;
-        if (r.scaleOutLow > 200)
-            r.scaleOutLow = 0;
-        if (r.scaleOutHigh > 200)
-            r.scaleOutHigh = 200;
+        for (const BYTE* field : {&r.digitalLevel, &r.scaleInLow, &r.scaleInHigh, &r.scaleOutLow, &r.scaleOutHigh})
+            record::RepairField(r, record::kAusgangFields, field);
         return;
     }
     switch (r.type) {
@@ -174,21 +169,18 @@ void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
             r.group = 0;
             LimitIndex(r.index, r.digit, 18);
         }
-        LimitDigit(r.digit);
-        if (r.delay > 249)
-            r.delay = 0;
-        if (r.followUp > 249)
-            r.followUp = 0;
+        LimitDigit(r);
+        RepairField(r, record::kAusgangFields, &r.delay);
+        RepairField(r, record::kAusgangFields, &r.followUp);
         if (r.type == kAusgangSchalt || r.phaseCut != 1)
             r.phaseCut = 0;
         break;
     case kAusgangMischer:
         r.delay = 0;
         r.phaseCut = 0;
-        if (r.runTime > 249)
-            r.runTime = 92;
+        RepairField(r, record::kAusgangFields, &r.runTime);
         CheckTwoGroups(r.group, r.index, r.digit, 2);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         break;
     case kAusgangDatenleitung:
         r.delay = 0;
@@ -196,7 +188,7 @@ void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
         r.phaseCut = 0;
         r.group = 0;
         LimitIndex(r.index, r.digit, 1);
-        LimitDigit(r.digit);
+        LimitDigit(r);
         break;
     default:
         // The run time and the flags of output 14 are left as they are.
@@ -213,6 +205,5 @@ void CParaCheck::CheckAusgang(BYTE n, AusgangParam& r)
 
 void CParaCheck::CheckAntiblockierschutz(AntiblockierschutzParam& r)
 {
-    if (r.time > 143)
-        r.time = 42;  // 07.00
+    record::RepairRanges(r, record::kAntiblockierschutzFields);
 }

@@ -2,15 +2,11 @@
 #include "store/CParaCheck.h"
 
 #include "store/IniWerte.h"
+#include "store/PlantFields.h"
 
 void CParaCheck::CheckRegler(ReglerEinstellungen& r)
 {
-    if (r.contrast < 30 || r.contrast > 50)
-        r.contrast = 44;
-    if (r.brightness > 10)
-        r.brightness = 10;
-    if (r.lightOff > 15)
-        r.lightOff = 0;
+    record::RepairRanges(r, record::kReglerFields);
     bool bad = false;
     for (BYTE digit : r.expertCode)
         bad = bad || digit > 9;

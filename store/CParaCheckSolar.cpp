@@ -2,7 +2,9 @@
 // cooling function.
 #include "store/CParaCheck.h"
 
+#include "store/CParaCheckRules.h"
 #include "store/CParaDaten.h"
+#include "store/SolarFields.h"
 
 #include <cstdint>
 
@@ -10,29 +12,6 @@ namespace {
 
 constexpr int kSolarregelungType = 6;
 constexpr BYTE kHighestReference = 45;  // function number 44 + 1; anything above names no function
-
-// Difference bytes compare as signed bytes: the scale rises with the signed value.
-int Signed(BYTE value)
-{
-    return static_cast<signed char>(value);
-}
-
-// Outside lo..hi becomes the replacement.
-void Range(BYTE& value, BYTE lo, BYTE hi, BYTE replacement)
-{
-    if (value < lo || value > hi)
-        value = replacement;
-}
-
-// A switch-off difference that must lie below the switch-on difference. A switch-on difference of -90 K (128)
-// would leave no room below it, so it is first raised to -85 K (129).
-void OffBelowOn(BYTE& on, BYTE& off)
-{
-    if (on == 128)
-        on = 129;
-    if (Signed(off) >= Signed(on))
-        off = static_cast<BYTE>(on - 1);
-}
 
 // A reference to a function by number + 1 stays only when it names a solar control of the given file.
 void CheckSolarReference(int file, BYTE& value)
@@ -48,12 +27,13 @@ void CheckSolarReference(int file, BYTE& value)
         value = 0;
 }
 
-// A source whose number is a constant in deg C while its kind is 0.
-void CheckConstantSource(CParaCheck& check, Quelle& source, BYTE maximum, BYTE replacement)
+// A source whose number is a constant while its kind is 0; the constant's row is the one of the number's field.
+template <class Record>
+void CheckConstantSource(CParaCheck& check, Record& r, std::span<const record::FieldInfo> table, Quelle& source)
 {
     check.CheckQuelle(&source.kind, 0, 0);
-    if (source.kind == 0 && source.number > maximum)
-        source.number = replacement;
+    if (source.kind == 0)
+        record::RepairField(r, table, &source.number);
 }
 
 // One of the PID control's three 2-bit modes: 3 becomes 1 ("normale").
@@ -65,20 +45,22 @@ void CheckPidModus(std::uint32_t& modes, unsigned shift)
 
 }  // namespace
 
+using paracheck::OffBelowOn;
+using record::Range;
+using record::RepairField;
+using record::RepairRanges;
+
 void CParaCheck::CheckSolarregelung(SolarregelungParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, kSolarregelungType);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
-    Range(r.collectorMax, 90, 200, 130);
-    Range(r.collectorHyst, 5, 115, 80);
-    Range(r.referenceMax, 0, 150, 90);
-    Range(r.referenceHyst, 5, 115, 80);
+    RepairRanges(r, record::kSolarregelungFields);
     OffBelowOn(r.diffOn, r.diffOff);
     CheckQuelle(&r.limitTemp.kind, 0, 0);
     // The limit maximum and its hysteresis are repaired only while the limit is switched off.
     if (r.limitTemp.kind == 0) {
-        Range(r.limitMax, 0, 150, 90);
-        Range(r.limitHyst, 5, 115, 80);
+        RepairField(r, record::kSolarregelungFields, &r.limitMax);
+        RepairField(r, record::kSolarregelungFields, &r.limitHyst);
     }
 }
 
@@ -87,11 +69,7 @@ void CParaCheck::CheckSolarvorrang(int file, SolarvorrangParam& r, BYTE keepLowB
     CheckFuncBezeichnung(&r.designation.group, 7);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckQuelle(&r.radiation.kind, 0, 0);
-    Range(r.activation, 0, 90, 20);
-    Range(r.runTime, 0, 120, 20);
-    Range(r.waitTime, 0, 20, 5);
-    Range(r.participantCount, 2, 10, 2);
-    Range(r.timerFromPriority, 0, 10, 2);
+    RepairRanges(r, record::kSolarvorrangFields);
     if (r.timerFromPriority > r.participantCount)
         r.timerFromPriority = r.participantCount;
     for (SolarvorrangTeilnehmer& p : r.participants) {
@@ -107,22 +85,12 @@ void CParaCheck::CheckPidRegelung(PID_RegelungParam& r, BYTE keepLowBit)
     CheckFuncBezeichnung(&r.designation.group, 8);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckPidModus(r.modes, kPidAbsolutShift);
-    CheckConstantSource(*this, r.absSetpoint, 200, 60);
+    CheckConstantSource(*this, r, record::kPidRegelungFields, r.absSetpoint);
     CheckPidModus(r.modes, kPidDifferenzShift);
-    if (r.diffSetpoint > 189)
-        r.diffSetpoint = 80;
     CheckPidModus(r.modes, kPidEreignisShift);
-    CheckConstantSource(*this, r.eventThreshold, 200, 60);
-    CheckConstantSource(*this, r.eventSetpoint, 200, 60);
-    if (r.outputMax > 100)
-        r.outputMax = 30;
-    if (r.outputMin > 100)
-        r.outputMin = 0;
-    Range(r.p, 1, 100, 5);
-    if (r.i > 100)
-        r.i = 5;
-    if (r.d > 10)
-        r.d = 5;
+    CheckConstantSource(*this, r, record::kPidRegelungFields, r.eventThreshold);
+    CheckConstantSource(*this, r, record::kPidRegelungFields, r.eventSetpoint);
+    RepairRanges(r, record::kPidRegelungFields);
 }
 
 void CParaCheck::CheckWmz(WMZParam& r, BYTE keepLowBit)
@@ -136,10 +104,11 @@ void CParaCheck::CheckWmz(WMZParam& r, BYTE keepLowBit)
     } else {
         Range(r.factor, 1, 100, 1);
     }
-    CheckConstantSource(*this, r.flowRate, 200, 10);
-    const bool calibrationOutside = r.upperTemp < 5000 || r.upperTemp > 16000 || r.upperDiff < -9999 ||
-                                    r.upperDiff > 9999 || r.lowerTemp < -9999 || r.lowerTemp > 2499 ||
-                                    r.lowerDiff < -9999 || r.lowerDiff > 9999;
+    CheckConstantSource(*this, r, record::kWmzFields, r.flowRate);
+    // The calibration points and the meter reading are each kept or reset as a whole.
+    const auto inRange = [&r](const auto* field) { return record::FieldInRange(r, record::kWmzFields, field); };
+    const bool calibrationOutside = !inRange(&r.upperTemp) || !inRange(&r.upperDiff) || !inRange(&r.lowerTemp) ||
+                                    !inRange(&r.lowerDiff);
     if (calibrationOutside) {
         r.calibrated = 0;
         r.upperTemp = 5000;
@@ -147,7 +116,7 @@ void CParaCheck::CheckWmz(WMZParam& r, BYTE keepLowBit)
         r.lowerTemp = 2499;
         r.lowerDiff = 0;
     }
-    if (r.readingKwh > 9999 || r.readingMwh > 19999) {
+    if (!inRange(&r.readingKwh) || !inRange(&r.readingMwh)) {
         r.readingKwh = 0;
         r.readingMwh = 0;
     }
@@ -157,19 +126,11 @@ void CParaCheck::CheckStartfunc(int file, StartfuncParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, 16);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
-    if (r.windowStart > 143)
-        r.windowStart = 42;
-    if (r.windowEnd > 143)
-        r.windowEnd = 48;
-    if (r.runTime > 240)
-        r.runTime = 5;
-    if (r.interval > 120)
-        r.interval = 10;
+    RepairRanges(r, record::kStartfuncFields);
     CheckQuelle(&r.radiation.kind, 0, 0);
     // In 10 W/m2 with a radiation sensor, a plain number without one.
     if (r.activation > (r.radiation.kind != 0 ? 90 : 99))
         r.activation = 20;
-    Range(r.solarCount, 1, 10, 2);
     for (BYTE& value : r.solarControls)
         CheckSolarReference(file, value);
 }
@@ -178,12 +139,7 @@ void CParaCheck::CheckKuehlfunc(KuehlfuncParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, 18);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
-    if (r.windowStart > 143)
-        r.windowStart = 42;
-    if (r.windowEnd > 143)
-        r.windowEnd = 48;
-    CheckConstantSource(*this, r.referenceMax, 99, 60);
+    RepairRanges(r, record::kKuehlfuncFields);
+    CheckConstantSource(*this, r, record::kKuehlfuncFields, r.referenceMax);
     OffBelowOn(r.diffOn, r.diffOff);
-    if (r.magnitude > 100)
-        r.magnitude = 30;
 }

@@ -1,0 +1,48 @@
+// The value lists that many dialog templates share, generated in one place. Each list gives both the items of a
+// combo box (ControlTemplate::items) and the stored code of each item (the codes of a combo's binding row), so a
+// template and the exchange of its form read one source:
+//
+//     const resources::ValueList kDiff = resources::DifferenceList();
+//     {platform::ControlClass::ComboBox, IDC_DIFF_ON, CBS_DROPDOWNLIST | WS_VSCROLL, {..}, "", kDiff.items},
+//     record::BindCombo(IDC_DIFF_ON, diffOnRow, kDiff.codes),
+//
+// Numbers are right-aligned by blanks as the templates write them: a one-digit number after four blanks, a
+// two-digit one after two, a longer one without ("    5", "  45", "120").
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/Types.h"
+
+#include <vector>
+
+namespace resources {
+
+struct ValueList {
+    std::vector<CString> items;  // the texts, in item order
+    std::vector<long> codes;     // the stored code of each item
+};
+
+// A number with the blanks that right-align it in a list.
+CString PaddedNumber(long value);
+
+// first..last, item text the padded number, code = the number.
+ValueList NumberList(long first, long last);
+// Temperatures 0..99 deg C ("    0" .. "  99"), code = the degrees.
+ValueList TemperatureList();
+// Percentages 0..100.
+ValueList PercentList();
+// The temperature difference code v from first to last (-128..127): "- 90" .. "- 10", "- 9.9" .. "- 0.1", "  0.0" ..
+// "  9.9", "  10" .. "  85"; one decimal below 10 K, whole kelvins from 10 K on. The code is the stored byte of v.
+// The full list has 256 items, item index = v + 128.
+ValueList DifferenceList(int first = -128, int last = 127);
+// The hysteresis code from first (1 or 5) to 115: "  0.5" .. "  9.9", "  10" .. "  25"; code = the stored byte.
+ValueList HysteresisList(int first);
+// Times of day in 10-minute steps: "00.00" .. "23.50", code 0..143.
+ValueList TimeOfDayList();
+// Time bytes 0..last (at most 156): seconds 0..90 as padded numbers, half minutes 2.0..9.5 (91..106) with one
+// decimal, whole minutes 10..59 (107..156) as padded numbers.
+ValueList TimeByteList(int last);
+// "OFF", "ON", codes 0 and 1.
+ValueList OnOffList();
+
+}  // namespace resources
