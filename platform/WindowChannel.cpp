@@ -551,11 +551,13 @@ constexpr KeyName kKeys[] = {
 };
 
 // A key as written: modifiers in front, then a key name, F1..F12 or one character.
-bool ParseKey(CString spec, UINT& key, UINT& modifiers, char& character)
+bool ParseKey(CString keyText, UINT& key, UINT& modifiers, char& character)
 {
     key = 0;
     modifiers = 0;
     character = 0;
+    if (keyText.IsEmpty())
+        return false;
     for (bool more = true; more;) {
         more = false;
         static const struct {
@@ -564,29 +566,29 @@ bool ParseKey(CString spec, UINT& key, UINT& modifiers, char& character)
         } prefixes[] = {{"CTRL+", UserInput::kControl}, {"SHIFT+", UserInput::kShift}, {"ALT+", UserInput::kAlt}};
         for (const auto& p : prefixes) {
             CString prefix = p.prefix;
-            if (spec.GetLength() > prefix.GetLength() && spec.Left(prefix.GetLength()).CompareNoCase(prefix) == 0) {
+            if (keyText.GetLength() > prefix.GetLength() && keyText.Left(prefix.GetLength()).CompareNoCase(prefix) == 0) {
                 modifiers |= p.modifier;
-                spec = spec.Mid(prefix.GetLength());
+                keyText = keyText.Mid(prefix.GetLength());
                 more = true;
             }
         }
     }
     for (const KeyName& k : kKeys) {
-        if (spec.CompareNoCase(k.name) == 0) {
+        if (keyText.CompareNoCase(k.name) == 0) {
             key = k.key;
             return true;
         }
     }
-    if ((spec[0] == 'F' || spec[0] == 'f') && spec.GetLength() >= 2 && AllDigits(spec.Mid(1))) {
-        int n = std::atoi(spec.Mid(1).GetString());
+    if ((keyText[0] == 'F' || keyText[0] == 'f') && keyText.GetLength() >= 2 && AllDigits(keyText.Mid(1))) {
+        int n = std::atoi(keyText.Mid(1).GetString());
         if (n >= 1 && n <= 12) {
             key = 0x70 + static_cast<UINT>(n - 1);
             return true;
         }
     }
-    if (spec.GetLength() != 1)
+    if (keyText.GetLength() != 1)
         return false;
-    character = spec[0];
+    character = keyText[0];
     if (character >= 'a' && character <= 'z')
         key = static_cast<UINT>(character - 'a' + 'A');
     else if ((character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9'))
@@ -594,13 +596,13 @@ bool ParseKey(CString spec, UINT& key, UINT& modifiers, char& character)
     return true;
 }
 
-Result Key(HWND root, const CString& target, const CString& spec)
+Result Key(HWND root, const CString& target, const CString& keyText)
 {
     UINT key = 0;
     UINT modifiers = 0;
     char character = 0;
-    if (!ParseKey(spec, key, modifiers, character))
-        return Refused("no key " + Quoted(spec));
+    if (!ParseKey(keyText, key, modifiers, character))
+        return Refused("no key " + Quoted(keyText));
     HWND hwnd = nullptr;
     if (target == "-") {
         HWND focus = FocusWindow();
@@ -620,7 +622,7 @@ Result Key(HWND root, const CString& target, const CString& spec)
     if (character && !(modifiers & (UserInput::kControl | UserInput::kAlt)) && Data(hwnd)->kind == WindowKind::Edit)
         return Acted(UserInput::TypeText(wnd, CString(character)), hwnd, Describe(hwnd) + " takes no typing");
     if (!key)
-        return Refused("the key " + Quoted(spec) + " does nothing here");
+        return Refused("the key " + Quoted(keyText) + " does nothing here");
     return Acted(UserInput::PressKey(wnd, key, modifiers), hwnd, "the key cannot be pressed");
 }
 
