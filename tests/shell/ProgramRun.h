@@ -60,4 +60,13 @@ inline constexpr char kFrameTitle[] = "Vorna - morv9274";
 bool WithParameterFile(const ProgramHome& home, const std::string& relative, bool writeBack,
                        const std::function<void(CParaDaten&)>& use);
 
+// Message-box flags of the program's errors and warnings.
+constexpr unsigned kErrorBox = 0x1010;
+constexpr unsigned kWarningBox = 0x1030;
+
+// The line the program writes for its box "morv9274 - Message: <number>".
+std::string BoxLine(const char* number, unsigned flags, const char* text);
+// The lines, each ended by "\n": a whole list of boxes in one failure message.
+std::string JoinLines(const std::vector<std::string>& lines);
+
 }  // namespace testsupport

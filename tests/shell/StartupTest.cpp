@@ -16,27 +16,15 @@
 
 using testsupport::ProgramHome;
 using testsupport::ProgramResult;
+using testsupport::BoxLine;
+using testsupport::JoinLines;
 using Keys = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
 
-constexpr UINT kError = 0x1010;
-constexpr UINT kWarning = 0x1030;
+constexpr UINT kError = testsupport::kErrorBox;
+constexpr UINT kWarning = testsupport::kWarningBox;
 const char kInvalidCall[] = "Richiamo non valido di morv9274!\n\nNon è possibile eseguire appropriatamente morv9274 ";
-
-std::string Box(const char* number, UINT flags, const char* text)
-{
-    platform::MessageBoxRequest request {nullptr, text, CString("morv9274 - Message: ") + number, flags};
-    return platform::HeadlessPrompts::FormatLine(request).str();
-}
-
-std::string Join(const std::vector<std::string>& lines)
-{
-    std::string all;
-    for (const auto& line : lines)
-        all += line + "\n";
-    return all;
-}
 
 // The language code of a parameter file of the home.
 int LanguageOf(const ProgramHome& home, const std::string& relative)
@@ -79,13 +67,13 @@ TEST_F(StartupTest, InvalidCallsEndWithTheirMessageAndExitCodeZero)
 {
     ProgramResult noArguments = m_home.Run({});
     EXPECT_EQ(noArguments.exitCode, 0);
-    EXPECT_EQ(Join(noArguments.boxes), Box("1.002", kError, kInvalidCall) + "\n");
+    EXPECT_EQ(JoinLines(noArguments.boxes), BoxLine("1.002", kError, kInvalidCall) + "\n");
 
     ProgramResult unreadable = m_home.Run({"-cmdfile", "\"" + m_home.Path("missing.txt") + "\""});
-    EXPECT_EQ(Join(unreadable.boxes), Box("1.002", kError, kInvalidCall) + "\n");
+    EXPECT_EQ(JoinLines(unreadable.boxes), BoxLine("1.002", kError, kInvalidCall) + "\n");
 
     ProgramResult noCmdFile = m_home.Run({"-other"});
-    EXPECT_EQ(Join(noCmdFile.boxes), Box("1.003", kError, kInvalidCall) + "\n");
+    EXPECT_EQ(JoinLines(noCmdFile.boxes), BoxLine("1.003", kError, kInvalidCall) + "\n");
 
     const Keys calls[] = {
         {{"-cmd", "new"}},                                              // no drawing export
@@ -97,7 +85,7 @@ TEST_F(StartupTest, InvalidCallsEndWithTheirMessageAndExitCodeZero)
     for (const Keys& keys : calls) {
         ProgramResult result = Run(keys);
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_EQ(Join(result.boxes), Box("1.003", kError, kInvalidCall) + "\n") << keys.front().second;
+        EXPECT_EQ(JoinLines(result.boxes), BoxLine("1.003", kError, kInvalidCall) + "\n") << keys.front().second;
     }
     EXPECT_FALSE(m_home.Exists("para/para.par")) << "an invalid call touches no working file";
 }
@@ -107,7 +95,7 @@ TEST_F(StartupTest, NewCreatesAnEmptyItalianSetAndSaveStoresItBesideTheDrawing)
     for (const char* command : {"new", "start"}) {
         ProgramResult result = Run(WithXml({{"-cmd", command}}));
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_EQ(Join(result.boxes), "") << command;
+        EXPECT_EQ(JoinLines(result.boxes), "") << command;
         EXPECT_EQ(m_home.ReadFile("para/para.par").size(), 152150u) << command;
         EXPECT_EQ(LanguageOf(m_home, "para/para.par"), 3) << "ITA";
         EXPECT_FALSE(m_home.Exists("para/morv9274.par")) << "file commands touch working file 1 only";
@@ -121,7 +109,7 @@ TEST_F(StartupTest, NewCreatesAnEmptyItalianSetAndSaveStoresItBesideTheDrawing)
         for (const char* command : {"save", "saveas"}) {
             std::filesystem::remove(m_home.Path(save.parameterFile));
             ProgramResult result = Run(WithXml({{"-cmd", command}, {"-engpath", m_home.Path(save.drawing)}}));
-            EXPECT_EQ(Join(result.boxes), "");
+            EXPECT_EQ(JoinLines(result.boxes), "");
             EXPECT_EQ(m_home.ReadFile(save.parameterFile), m_home.ReadFile("para/para.par")) << save.drawing;
         }
     }
@@ -134,8 +122,8 @@ TEST_F(StartupTest, SaveOverAReadOnlyFileWarnsAndKeepsIt)
     ASSERT_TRUE(SetFileAttributesA(m_home.Path("plant.pvl").c_str(), FILE_ATTRIBUTE_READONLY));
     ProgramResult result = Run(WithXml({{"-cmd", "save"}, {"-engpath", m_home.Path("plant.evl")}}));
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(Join(result.boxes),
-              Box("1.027", kWarning, "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!") + "\n");
+    EXPECT_EQ(JoinLines(result.boxes),
+              BoxLine("1.027", kWarning, "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!") + "\n");
     EXPECT_EQ(m_home.ReadFile("plant.pvl"), "kept");
 }
 
@@ -150,7 +138,7 @@ TEST_F(StartupTest, CloseEndsWithoutTouchingTheWorkingFiles)
 
 TEST_F(StartupTest, OpenLoadsAndTestsTheParameterFile)
 {
-    const std::string noXml = Box("1.009", kError,
+    const std::string noXml = BoxLine("1.009", kError,
                                   "Non è possibile valutare il disegno!\n\nNon è stato possibile aprire il file "
                                   "\"VORNA.xml\"!");
     const std::string rebuilt = "Viene creata una nuova (vuota) area di memoria per la parametrizzazione.";
@@ -160,35 +148,35 @@ TEST_F(StartupTest, OpenLoadsAndTestsTheParameterFile)
     const Keys open = WithXml({{"-cmd", "open"}, {"-engpath", m_home.Path("plant.evl")}});
 
     // A current, Italian set: nothing to say but that the drawing export is missing.
-    EXPECT_EQ(Join(Run(open).boxes), noXml + "\n");
+    EXPECT_EQ(JoinLines(Run(open).boxes), noXml + "\n");
     EXPECT_EQ(m_home.ReadFile("para/morv9274.par"), m_home.ReadFile("para/para.par")) << "working copy prepared";
     m_home.WriteFile("VORNA.xml", "<output/>");
     ProgramResult quiet = Run(open);
     EXPECT_EQ(quiet.exitCode, 0);
-    EXPECT_EQ(Join(quiet.boxes), "");
+    EXPECT_EQ(JoinLines(quiet.boxes), "");
 
     ReplaceInFile("plant.pvl", "P1.00", "P0.90");
-    EXPECT_EQ(Join(Run(open).boxes),
-              Box("1.005", kWarning,
+    EXPECT_EQ(JoinLines(Run(open).boxes),
+              BoxLine("1.005", kWarning,
                   ("Il file dispone di una struttura di parametrizzazione obsoleta!\n\nOra la parametrizzazione "
                    "viene convertita nella struttura attuale.\n" + checkIt).c_str()) + "\n");
     ReplaceInFile("plant.pvl", "P0.90", "P1.10");
-    EXPECT_EQ(Join(Run(open).boxes),
-              Box("1.007", kWarning,
+    EXPECT_EQ(JoinLines(Run(open).boxes),
+              BoxLine("1.007", kWarning,
                   ("Il file dispone di una nuova struttura di parametrizzazione che non supporta questa versione di "
                    "VORNA!\n\nSi raccomanda di modificare questo file con una versione di VORNA più recente.\n\nOra "
                    "la parametrizzazione viene convertita nella struttura supportata.\n" + checkIt).c_str()) + "\n");
 
     ReplaceInFile("plant.pvl", "KAVELMOR_STEUERKONTORE_PARA_FILE", "KAVELMOR_STEUERKONTORE_DATA_FILE");
-    EXPECT_EQ(Join(Run(open).boxes),
-              Box("1.004", kError,
+    EXPECT_EQ(JoinLines(Run(open).boxes),
+              BoxLine("1.004", kError,
                   ("Il file aperto contiene una parametrizzazione errata!\n\nNon è possibile ripristinare la "
                    "parametrizzazione.\n" + rebuilt).c_str()) + "\n");
     EXPECT_EQ(m_home.ReadFile("para/para.par").size(), 152150u) << "replaced by an empty set";
 
     std::filesystem::remove(m_home.Path("plant.pvl"));
-    EXPECT_EQ(Join(Run(open).boxes),
-              Box("1.043", kError,
+    EXPECT_EQ(JoinLines(Run(open).boxes),
+              BoxLine("1.043", kError,
                   ("Errore al caricamento del set di parametri!\n\nNon è stato possibile caricare il file dei "
                    "parametri (*.par) del disegno.\n" + rebuilt).c_str()) + "\n");
 }
@@ -196,8 +184,8 @@ TEST_F(StartupTest, OpenLoadsAndTestsTheParameterFile)
 TEST_F(StartupTest, ParamAcceptsOnlyTheKnownObjectKinds)
 {
     const Keys lower = WithXml({{"-cmd", "param"}, {"-name", "zähler$1"}});
-    EXPECT_EQ(Join(Run(lower).boxes),
-              Box("1.008", kWarning, "Non si possono impostare i parametri dell’oggetto selezionato!") + "\n");
+    EXPECT_EQ(JoinLines(Run(lower).boxes),
+              BoxLine("1.008", kWarning, "Non si possono impostare i parametri dell’oggetto selezionato!") + "\n");
     // A known kind goes on to the drawing evaluation, which needs the drawing export.
     ASSERT_EQ(Run(WithXml({{"-cmd", "new"}})).boxes.size(), 0u);
     for (const char* kind : {"Zähler$1", "Wärmemengenzähler$2", "Signal_Übergabe", "Netzwerkausgang"}) {
@@ -211,7 +199,7 @@ TEST_F(StartupTest, EvaluatedCommandsNeedACommittedSet)
 {
     ProgramResult result = Run(WithXml({{"-cmd", "funcview"}}));
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(Join(result.boxes), Box("1.052", kError, "Errore al caricamento del set di parametri!") + "\n");
+    EXPECT_EQ(JoinLines(result.boxes), BoxLine("1.052", kError, "Errore al caricamento del set di parametri!") + "\n");
 }
 
 TEST_F(StartupTest, EvaluatedCommandsEmptyTheDrawingToolsCommandFile)
@@ -241,8 +229,8 @@ TEST_F(StartupTest, ASecondStartClosesTheRunningWindowAndWaitsForTheFirstInstanc
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     loop.RunUntil([&] { return closes > 0 || std::chrono::steady_clock::now() > deadline; }, false);
     EXPECT_EQ(closes, 1) << "WM_CLOSE posted to the window titled \"Vorna - morv9274\"";
-    EXPECT_EQ(Join(m_home.BoxesSoFar()),
-              Box("1.000", kError,
+    EXPECT_EQ(JoinLines(m_home.BoxesSoFar()),
+              BoxLine("1.000", kError,
                   "Viene già eseguito morv9274!!\n\nPer continuare a lavorare come desiderato con morv9274 si tenta "
                   "di terminare l’applicazione già eseguita.\nUn’eventuale perdita di dati non può essere esclusa!") +
                   "\n");

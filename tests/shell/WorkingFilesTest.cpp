@@ -19,28 +19,16 @@
 
 using testsupport::ProgramHome;
 using testsupport::ProgramResult;
+using testsupport::BoxLine;
+using testsupport::JoinLines;
 using Keys = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
 
-constexpr UINT kError = 0x1010;
-constexpr UINT kWarning = 0x1030;
+constexpr UINT kError = testsupport::kErrorBox;
+constexpr UINT kWarning = testsupport::kWarningBox;
 constexpr size_t kParaFileSize = 152150;
 const char kSaveFailed[] = "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!";
-
-std::string Box(const char* number, UINT flags, const char* text)
-{
-    platform::MessageBoxRequest request {nullptr, text, CString("morv9274 - Message: ") + number, flags};
-    return platform::HeadlessPrompts::FormatLine(request).str();
-}
-
-std::string Join(const std::vector<std::string>& lines)
-{
-    std::string all;
-    for (const auto& line : lines)
-        all += line + "\n";
-    return all;
-}
 
 unsigned ModeOf(const std::string& path)
 {
@@ -87,8 +75,8 @@ protected:
     // every set "new" makes.
     std::string MakePersonsSet()
     {
-        EXPECT_EQ(Join(Run("new").boxes), "");
-        EXPECT_EQ(Join(Run("save").boxes), "");
+        EXPECT_EQ(JoinLines(Run("new").boxes), "");
+        EXPECT_EQ(JoinLines(Run("save").boxes), "");
         EXPECT_TRUE(testsupport::WithParameterFile(m_home, "plant.pvl", true, [](CParaDaten& store) {
             EXPECT_TRUE(store.SetSprache(CParaDaten::kWorkFile, 1));
         }));
@@ -124,7 +112,7 @@ TEST_F(WorkingFilesTest, ARunKilledAtAnyWriteNeverLetsSaveStoreATornSet)
         ASSERT_TRUE(IsCompleteSet("para/para.par")) << "working file 1 is whole after the kill";
 
         ProgramResult save = Run("save");
-        EXPECT_EQ(Join(save.boxes), "");
+        EXPECT_EQ(JoinLines(save.boxes), "");
         EXPECT_TRUE(m_home.ReadFile("plant.pvl") == m_home.ReadFile("para/para.par"));
         EXPECT_TRUE(IsCompleteSet("plant.pvl")) << "the person's file is replaced only by a whole set";
         EXPECT_TRUE(m_home.ReadFile("plant.pvl.bak") == persons) << "the replaced set is kept";
@@ -145,7 +133,7 @@ TEST_F(WorkingFilesTest, ARunKilledAtAnyWriteNeverLetsSaveStoreATornSet)
         const std::string stored = m_home.ReadFile("plant.pvl");
         EXPECT_TRUE(stored == persons || stored == newSet);
         EXPECT_FALSE(Temporaries(m_home.Dir()).empty()) << "the killed copy's temporary";
-        EXPECT_EQ(Join(Run("close").boxes), "");
+        EXPECT_EQ(JoinLines(Run("close").boxes), "");
         EXPECT_TRUE(Temporaries(m_home.Dir()).empty()) << "removed at the next start";
     }
 }
@@ -160,7 +148,7 @@ TEST_F(WorkingFilesTest, SaveRefusesAWorkingFileThatIsNotAWholeSet)
     for (const char* command : {"save", "saveas"}) {
         ProgramResult result = Run(command);
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_EQ(Join(result.boxes), Box("1.027", kWarning, kSaveFailed) + "\n") << command;
+        EXPECT_EQ(JoinLines(result.boxes), BoxLine("1.027", kWarning, kSaveFailed) + "\n") << command;
         EXPECT_TRUE(m_home.ReadFile("plant.pvl") == persons) << command;
         EXPECT_FALSE(m_home.Exists("plant.pvl.bak")) << command;
     }
@@ -169,7 +157,7 @@ TEST_F(WorkingFilesTest, SaveRefusesAWorkingFileThatIsNotAWholeSet)
     ProgramResult open = Run("open");
     ASSERT_FALSE(open.boxes.empty());
     EXPECT_EQ(open.boxes[0],
-              Box("1.004", kError,
+              BoxLine("1.004", kError,
                   "Il file aperto contiene una parametrizzazione errata!\n\nNon è possibile ripristinare la "
                   "parametrizzazione.\nViene creata una nuova (vuota) area di memoria per la parametrizzazione."));
 }
@@ -178,7 +166,7 @@ TEST_F(WorkingFilesTest, ASetThatWasNotLoadedNeverReplacesThePersonsSetUnasked)
 {
     const std::string persons = MakePersonsSet();
     const std::string asked =
-        Box("1.054", kWarning | MB_YESNO | MB_DEFBUTTON2,
+        BoxLine("1.054", kWarning | MB_YESNO | MB_DEFBUTTON2,
             "Il set di parametri del disegno non è stato caricato: la parametrizzazione attuale è un set nuovo "
             "(vuoto).\n\nSovrascrivere comunque il file dei parametri del disegno?");
 
@@ -189,25 +177,25 @@ TEST_F(WorkingFilesTest, ASetThatWasNotLoadedNeverReplacesThePersonsSetUnasked)
     m_home.WriteFile("plant.pvl", foreign);
     ASSERT_EQ(Run("open").boxes.size(), 2u);  // 1.004, then 1.009 for the missing drawing export
     ProgramResult save = Run("save");
-    EXPECT_EQ(Join(save.boxes), asked + "\n");
+    EXPECT_EQ(JoinLines(save.boxes), asked + "\n");
     EXPECT_TRUE(m_home.ReadFile("plant.pvl") == foreign);
     EXPECT_FALSE(m_home.Exists("plant.pvl.bak"));
 
     // Beside a drawing without a set there is nothing to lose: the set is stored and is the drawing's own from then.
     std::filesystem::remove(m_home.Path("plant.pvl"));
-    EXPECT_EQ(Join(Run("save").boxes), "");
+    EXPECT_EQ(JoinLines(Run("save").boxes), "");
     EXPECT_TRUE(m_home.ReadFile("plant.pvl") == m_home.ReadFile("para/para.par"));
     m_home.WriteFile("plant.pvl", persons);
-    EXPECT_EQ(Join(Run("save").boxes), "");
+    EXPECT_EQ(JoinLines(Run("save").boxes), "");
     EXPECT_TRUE(m_home.ReadFile("plant.pvl.bak") == persons) << "replaced, and kept beside it";
 
     // A set that is missing: the same question. After "new" the set is the person's choice again.
     std::filesystem::rename(m_home.Path("plant.pvl"), m_home.Path("plant.kept"));
     Run("open");
     std::filesystem::rename(m_home.Path("plant.kept"), m_home.Path("plant.pvl"));
-    EXPECT_EQ(Join(Run("save").boxes), asked + "\n");
-    EXPECT_EQ(Join(Run("new").boxes), "");
-    EXPECT_EQ(Join(Run("save").boxes), "");
+    EXPECT_EQ(JoinLines(Run("save").boxes), asked + "\n");
+    EXPECT_EQ(JoinLines(Run("new").boxes), "");
+    EXPECT_EQ(JoinLines(Run("save").boxes), "");
 }
 
 TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)
@@ -215,7 +203,7 @@ TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)
     const std::string persons = MakePersonsSet();
     // A set the person shares with a group keeps its permissions when it is replaced; its backup takes them too.
     ASSERT_EQ(chmod(m_home.Path("plant.pvl").c_str(), 0640), 0);
-    EXPECT_EQ(Join(Run("save").boxes), "");
+    EXPECT_EQ(JoinLines(Run("save").boxes), "");
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0640u);
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl.bak")), 0640u);
 
@@ -224,7 +212,7 @@ TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)
     ASSERT_EQ(chmod(m_home.Path("plant.pvl").c_str(), 0444), 0);
     EXPECT_EQ(Run("open").boxes.size(), 1u);  // 1.009: no drawing export, the set itself loaded
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0444u);
-    EXPECT_EQ(Join(Run("save").boxes), Box("1.027", kWarning, kSaveFailed) + "\n");
+    EXPECT_EQ(JoinLines(Run("save").boxes), BoxLine("1.027", kWarning, kSaveFailed) + "\n");
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0444u);
 
     // A set the person made unreadable is not loaded (whoever runs the program), and keeps its mode.
@@ -233,7 +221,7 @@ TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)
     ASSERT_FALSE(open.boxes.empty());
     EXPECT_EQ(open.boxes[0].substr(0, 25), "morv9274 - Message: 1.043");
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0u);
-    EXPECT_EQ(Join(Run("save").boxes), Box("1.027", kWarning, kSaveFailed) + "\n");
+    EXPECT_EQ(JoinLines(Run("save").boxes), BoxLine("1.027", kWarning, kSaveFailed) + "\n");
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0u);
     ASSERT_EQ(chmod(m_home.Path("plant.pvl").c_str(), 0644), 0);
     EXPECT_TRUE(m_home.ReadFile("plant.pvl") == persons);
@@ -241,14 +229,14 @@ TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)
 
 TEST_F(WorkingFilesTest, ACommandFileWithoutLineEndsEndsAtOnce)
 {
-    const std::string invalid = Box("1.002", kError,
+    const std::string invalid = BoxLine("1.002", kError,
                                     "Richiamo non valido di morv9274!\n\nNon è possibile eseguire appropriatamente "
                                     "morv9274 ");
     const auto started = std::chrono::steady_clock::now();
     ProgramResult endless = m_home.Run({"-cmdfile", "\"/dev/zero\""});
     const auto took = std::chrono::steady_clock::now() - started;
     EXPECT_EQ(endless.exitCode, 0);
-    EXPECT_EQ(Join(endless.boxes), invalid + "\n");
+    EXPECT_EQ(JoinLines(endless.boxes), invalid + "\n");
     EXPECT_LT(took, std::chrono::seconds(10));
     struct rusage usage {};
     ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
@@ -258,10 +246,10 @@ TEST_F(WorkingFilesTest, ACommandFileWithoutLineEndsEndsAtOnce)
     const std::string longest(PATH_MAX - 1, 'p');
     ProgramResult fits = m_home.RunCommand({{"-cmd", "close"}, {"-engpath", "\"" + longest + "\""},
                                             {"-xmlpath", m_home.Path("VORNA.xml")}});
-    EXPECT_EQ(Join(fits.boxes), "");
+    EXPECT_EQ(JoinLines(fits.boxes), "");
     ProgramResult tooLong = m_home.RunCommand({{"-cmd", "close"}, {"-engpath", "\"" + longest + "xx\""},
                                                {"-xmlpath", m_home.Path("VORNA.xml")}});
-    EXPECT_EQ(Join(tooLong.boxes), invalid + "\n");
+    EXPECT_EQ(JoinLines(tooLong.boxes), invalid + "\n");
 }
 
 TEST_F(WorkingFilesTest, TheNextStartRemovesOnlyStaleTemporariesOfItsOwnNaming)
@@ -289,7 +277,7 @@ TEST_F(WorkingFilesTest, TheNextStartRemovesOnlyStaleTemporariesOfItsOwnNaming)
 
     ProgramResult result = m_home.RunCommand(
         {{"-cmd", "close"}, {"-engpath", m_home.Path("plant/plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}});
-    EXPECT_EQ(Join(result.boxes), "");
+    EXPECT_EQ(JoinLines(result.boxes), "");
     for (const std::string& name : stale)
         EXPECT_FALSE(m_home.Exists(name)) << name;
     for (const std::string& name : kept)
