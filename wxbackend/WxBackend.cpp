@@ -85,6 +85,9 @@ bool WxBackend::Open()
     wxLog::EnableLogging(false);
     // The toolkit must not keep the user's locale: the program formats numbers in the C locale.
     std::string numeric = std::setlocale(LC_ALL, nullptr);
+    // Scroll bars that show only while the pointer moves would hide that a form reaches beyond its pane; the
+    // program's forms and lists always show theirs. A person's own setting wins.
+    setenv("GTK_OVERLAY_SCROLLING", "0", 0);
     wxApp::SetInstance(new BackendApp);
     int wxArgc = 1;
     bool started = wxEntryStart(wxArgc, argvData) && wxTheApp->CallOnInit();

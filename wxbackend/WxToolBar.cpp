@@ -1,6 +1,7 @@
-// The frame's toolbar: a column of buttons on the left, labelled with their commands' short texts. A press and a
-// pointer resting on a button go to the model, which runs the command when its update handler enables it and shows
-// the command's prompt in the status bar.
+// The frame's toolbar: a column of picture buttons on the left, each with its command's short text as tooltip (a
+// button whose toolbar has no picture for it shows the text instead). A press and a pointer resting on a button go
+// to the model, which runs the command when its update handler enables it and shows the command's prompt in the
+// status bar.
 #include "wxbackend/WxBackend.h"
 
 #include "platform/CToolBar.h"
@@ -8,6 +9,10 @@
 #include "platform/UserInput.h"
 #include "wxbackend/WxText.h"
 
+#include <wx/bmpbuttn.h>
+#include <wx/image.h>
+
+#include <cstdint>
 #include <vector>
 
 namespace wxbackend {
@@ -25,6 +30,26 @@ wxString ButtonLabel(UINT command)
     if (label.IsEmpty())
         label.Format("%u", command);
     return ToWx(label);
+}
+
+// The picture of one button: its cell of the toolbar's image strip, or an empty bitmap when there is none or the
+// cell is blank.
+wxBitmap ButtonPicture(const platform::Image* strip, CSize cell, int imageIndex)
+{
+    if (!strip || imageIndex < 0 || cell.cx <= 0 || cell.cy <= 0 || (imageIndex + 1) * cell.cx > strip->size.cx ||
+        cell.cy > strip->size.cy)
+        return wxBitmap();
+    wxImage picture(cell.cx, cell.cy);
+    picture.InitAlpha();
+    bool blank = true;
+    for (int y = 0; y < cell.cy; ++y)
+        for (int x = 0; x < cell.cx; ++x) {
+            std::uint32_t argb = strip->At(imageIndex * cell.cx + x, y);
+            picture.SetRGB(x, y, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+            picture.SetAlpha(x, y, static_cast<unsigned char>(argb >> 24));
+            blank = blank && (argb >> 24) == 0;
+        }
+    return blank ? wxBitmap() : wxBitmap(picture);
 }
 
 class ToolBarMirror final : public Mirror {
@@ -73,14 +98,24 @@ private:
         m_buttons.assign(bar->GetCount(), nullptr);
         CSize size = bar->GetButtonSize();
         int width = std::max(static_cast<int>(size.cx), 100);
+        const platform::Image* strip = platform::ResourceRegistry::Instance().GetImage(bar->GetBitmapId());
+        // The button is its image plus the toolbar's fixed padding of 7 x 6 pixels.
+        CSize cell(size.cx - 7, size.cy - 6);
         m_sizer->AddSpacer(4);
         for (int i = 0; i < bar->GetCount(); ++i) {
             if ((bar->GetButtonStyle(i) & TBBS_SEPARATOR) || bar->GetItemID(i) == ID_SEPARATOR) {
                 m_sizer->AddSpacer(8);
                 continue;
             }
-            auto* button = new wxButton(m_panel, wxID_ANY, ButtonLabel(bar->GetItemID(i)), wxDefaultPosition,
-                                        wxSize(width, -1), wxBU_EXACTFIT);
+            wxBitmap picture = ButtonPicture(strip, cell, bar->GetImageIndex(i));
+            wxButton* button = nullptr;
+            if (picture.IsOk()) {
+                button = new wxBitmapButton(m_panel, wxID_ANY, picture, wxDefaultPosition, wxDefaultSize);
+                button->SetToolTip(ButtonLabel(bar->GetItemID(i)));
+            } else {
+                button = new wxButton(m_panel, wxID_ANY, ButtonLabel(bar->GetItemID(i)), wxDefaultPosition,
+                                      wxSize(width, -1), wxBU_EXACTFIT);
+            }
             button->Bind(wxEVT_BUTTON, [this, i](wxCommandEvent&) { Press(i); });
             button->Bind(wxEVT_ENTER_WINDOW, [this, i](wxMouseEvent& event) {
                 event.Skip();
