@@ -5,7 +5,6 @@
 #include "platform/TextFile.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "shell/StartContext.h"
 
 #include <cctype>
 
@@ -48,6 +47,12 @@ CProtokoll::CProtokoll() : CFormView(IDD_PROTOKOLL) {}
 
 CProtokoll::~CProtokoll() = default;
 
+void CProtokoll::UseFrameState(bool* firstActivation, int* currentPage)
+{
+    m_pFirstActivation = firstActivation;
+    m_pCurrentPage = currentPage;
+}
+
 void CProtokoll::DoDataExchange(CDataExchange* dx)
 {
     CFormView::DoDataExchange(dx);
@@ -58,11 +63,11 @@ void CProtokoll::DoDataExchange(CDataExchange* dx)
 void CProtokoll::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
     if (activate) {
-        if (g_bFirstActivation[0]) {
+        if (*m_pFirstActivation) {
             Fill();
-            g_bFirstActivation[0] = false;
+            *m_pFirstActivation = false;
         }
-        g_nCurrentPage = 1;
+        *m_pCurrentPage = 1;
     }
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }

@@ -4,7 +4,6 @@
 #include "drawing/CZeichnung.h"
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
-#include "shell/StartContext.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/CSystemRequirements.h"
@@ -19,30 +18,17 @@ namespace {
 
 constexpr int kWork = CParaDaten::kWorkFile;
 constexpr const char* kConnectionsFile = "para/Connections.tmp";
-
-bool IstBefehl(std::initializer_list<const char*> commands)
-{
-    for (const char* cmd : commands)
-        if (g_strCmd == cmd) return true;
-    return false;
-}
-
-bool IstParamAuf(std::initializer_list<const char*> kinds)
-{
-    if (g_strCmd != "param") return false;
-    for (const char* kind : kinds)
-        if (g_strName == kind) return true;
-    return false;
-}
+using C = drawing::Command;
 
 }  // namespace
 
 BYTE CZeichnungAuswertenDlg::StepVariablen()
 {
     std::FILE* file = std::fopen(kConnectionsFile, "wb");
-    const bool brauchtQuellen = IstBefehl({"parser", "paraimport", "funcview", "canlogging", "funcorder", "msgorder"}) ||
-                                (g_strCmd == "param" && (!IstAnlagenArt(g_strName) ||
-                                                         IstParamAuf({"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"})));
+    const auto& r = m_request;
+    const bool alleObjekte = r.Is({C::Parser, C::ParaImport, C::FuncView, C::CanLogging, C::FuncOrder, C::MsgOrder});
+    const bool brauchtQuellen =
+        alleObjekte || r.IsParamOnFunction() || r.IsParamOn({"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"});
     if (file == nullptr) {
         // Every later lookup of a source would read nothing or an old file; the commands that need the sources
         // cannot go on.
@@ -60,7 +46,7 @@ BYTE CZeichnungAuswertenDlg::StepVariablen()
         int typ = 0;
         BYTE nummer = 0;
         for (int i = 0; zeichnung.GetFuncID(i, objektId, typ, nummer); ++i) {
-            const bool bearbeitet = objektId == g_nId;
+            const bool bearbeitet = objektId == r.objectId;
             const bool hinweis = !nurBearbeitetesFatal || bearbeitet;
             const CString art = texte.GetFunktionsArt(static_cast<BYTE>(typ));
             if (!zeichnung.CheckVerbindungen(art, objektId, file, hinweis)) {
@@ -74,10 +60,10 @@ BYTE CZeichnungAuswertenDlg::StepVariablen()
         }
     };
     auto pruefeBearbeitetes = [&]() {
-        if (!zeichnung.CheckVerbindungen(g_strName, g_nId, file, true)) verdict |= kFatal;
+        if (!zeichnung.CheckVerbindungen(r.kind, r.objectId, file, true)) verdict |= kFatal;
     };
 
-    if (IstBefehl({"parser", "paraimport", "funcview", "canlogging", "funcorder", "msgorder"})) {
+    if (alleObjekte) {
         SetStatus(ui::kEvalVariablesTitle);
         Protokoll(5, ui::kEvalVariablesTitle);
         SetProgress(0);
@@ -90,7 +76,7 @@ BYTE CZeichnungAuswertenDlg::StepVariablen()
             if (verdict & kFatal) break;
         }
         SetProgress(90);
-        if (IstBefehl({"parser", "paraimport"})) {
+        if (r.Is({C::Parser, C::ParaImport})) {
             ObjektInfo info;
             for (int m = 1; zeichnung.GetObjekt(m, info); ++m) {
                 if (info.art != "Ausgang" && info.art != "Mischer_Ausgang" && info.art != "Analog_Ausgang" &&
@@ -101,19 +87,19 @@ BYTE CZeichnungAuswertenDlg::StepVariablen()
             }
         }
         SetProgress(100);
-    } else if (IstParamAuf({"Meldung"})) {
+    } else if (r.IsParamOn({"Meldung"})) {
         SetStatus(ui::kEvalMessageVariablesTitle);
         Protokoll(5, ui::kEvalMessageVariablesTitle);
         SetProgress(0);
         pruefeBearbeitetes();
         SetProgress(100);
-    } else if (IstParamAuf({"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"})) {
+    } else if (r.IsParamOn({"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"})) {
         SetStatus(ui::kEvalOutputVariableTitle);
         Protokoll(5, ui::kEvalOutputVariableTitle);
         SetProgress(0);
         pruefeBearbeitetes();
         SetProgress(100);
-    } else if (IstParamAuf({"Netzwerkausgang"})) {
+    } else if (r.IsParamOn({"Netzwerkausgang"})) {
         SetStatus(ui::kEvalNetOutputVariableTitle);
         Protokoll(5, ui::kEvalNetOutputVariableTitle);
         SetProgress(0);
@@ -121,10 +107,10 @@ BYTE CZeichnungAuswertenDlg::StepVariablen()
         SetProgress(20);
         ObjektInfo info;
         for (int m = 1; zeichnung.GetObjekt(m, info); ++m)
-            if (info.art == "Netzwerkausgang" && info.objektId != g_nId)
+            if (info.art == "Netzwerkausgang" && info.objektId != r.objectId)
                 zeichnung.CheckVerbindungen(info.art, info.objektId, file, true);
         SetProgress(100);
-    } else if (g_strCmd == "param" && !IstAnlagenArt(g_strName)) {
+    } else if (r.IsParamOnFunction()) {
         SetStatus(ui::kEvalFunctionVariablesTitle);
         Protokoll(5, ui::kEvalFunctionVariablesTitle);
         SetProgress(0);
@@ -137,8 +123,8 @@ BYTE CZeichnungAuswertenDlg::StepVariablen()
 
 BYTE CZeichnungAuswertenDlg::StepSpeicher()
 {
-    const bool laeuft = IstBefehl({"parser", "funcview", "canlogging", "funcorder"}) ||
-                        (g_strCmd == "param" && !IstAnlagenArt(g_strName));
+    const bool laeuft =
+        m_request.Is({C::Parser, C::FuncView, C::CanLogging, C::FuncOrder}) || m_request.IsParamOnFunction();
     if (!laeuft) return 0;
     SetStatus(ui::kEvalMemoryTitle);
     Protokoll(5, ui::kEvalMemoryTitle);
@@ -154,7 +140,7 @@ BYTE CZeichnungAuswertenDlg::StepSpeicher()
     Protokoll(6, CString(platform::FormatC(ui::kEvalParameterBytes, parameter, kParameterBytes)));
 
     BYTE verdict = 0;
-    const bool compile = g_strCmd == "parser";
+    const bool compile = m_request.command == C::Parser;
     auto ueberschuss = [&](const char* anfang, int zuViel) {
         CString text(platform::FormatC("%s%d%s", anfang, zuViel, ui::kEvalExceedEnd));
         Protokoll(compile ? 1 : 3, text);
@@ -169,7 +155,7 @@ BYTE CZeichnungAuswertenDlg::StepSpeicher()
 
 BYTE CZeichnungAuswertenDlg::StepNetzEingaenge()
 {
-    if (g_strCmd != "parser") return 0;
+    if (m_request.command != C::Parser) return 0;
     SetStatus(ui::kEvalNetInputsTitle);
     Protokoll(5, ui::kEvalNetInputsTitle);
     SetProgress(0);
@@ -202,8 +188,8 @@ BYTE CZeichnungAuswertenDlg::StepNetzEingaenge()
 
 BYTE CZeichnungAuswertenDlg::StepNetzAusgaenge()
 {
-    const bool fatal = IstBefehl({"parser", "paraimport"});
-    if (!fatal && !IstParamAuf({"Netzwerkausgang"})) return 0;
+    const bool fatal = m_request.Is({C::Parser, C::ParaImport});
+    if (!fatal && !m_request.IsParamOn({"Netzwerkausgang"})) return 0;
     SetStatus(ui::kEvalNetOutputsTitle);
     Protokoll(5, ui::kEvalNetOutputsTitle);
     SetProgress(0);
@@ -233,7 +219,7 @@ BYTE CZeichnungAuswertenDlg::StepNetzAusgaenge()
 
 BYTE CZeichnungAuswertenDlg::StepAnforderungen()
 {
-    if (g_strCmd != "parser") return 0;
+    if (m_request.command != C::Parser) return 0;
     SetStatus(ui::kEvalRequirementsTitle);
     Protokoll(5, ui::kEvalRequirementsTitle);
     SetProgress(0);

@@ -7,29 +7,19 @@
 #include "platform/CWaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "shell/StartContext.h"
 #include "texts/CTexte.h"
 
 BEGIN_MESSAGE_MAP(CZeichnungAuswertenDlg, CDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CZeichnungAuswertenDlg::CZeichnungAuswertenDlg(CSCCmd* channel, CWnd* parent)
-    : CDialog(IDD_ZEICHNUNG_AUSWERTEN, parent), m_pChannel(channel)
+CZeichnungAuswertenDlg::CZeichnungAuswertenDlg(const drawing::EvaluationRequest& request, DrawingCommands* channel,
+                                               CWnd* parent)
+    : CDialog(IDD_ZEICHNUNG_AUSWERTEN, parent), m_request(request), m_pChannel(channel)
 {
 }
 
 CZeichnungAuswertenDlg::~CZeichnungAuswertenDlg() = default;
-
-bool CZeichnungAuswertenDlg::IstAnlagenArt(const CString& kind)
-{
-    static const char* const kArten[] = {"Eingang",        "Sensorstatus",     "Ausgang",
-                                         "Mischer_Ausgang", "Analog_Ausgang",   "Signal_Übergabe",
-                                         "Signal_Übernahme", "Netzwerkeingang", "Netzwerkstatus"};
-    for (const char* art : kArten)
-        if (kind == art) return true;
-    return false;
-}
 
 void CZeichnungAuswertenDlg::DoDataExchange(CDataExchange* dx)
 {
@@ -109,7 +99,7 @@ BYTE CZeichnungAuswertenDlg::Auswerten()
         if (step == &CZeichnungAuswertenDlg::StepSpeicher && (verdict & kAndereFunktion)) continue;
         verdict |= (this->*step)();
     }
-    g_nDrawingCheckFlags = verdict;
+    m_verdict = verdict;
     return verdict;
 }
 
@@ -131,11 +121,9 @@ BYTE CZeichnungAuswertenDlg::StepParse()
 
 BYTE CZeichnungAuswertenDlg::StepBibliothek()
 {
-    static const char* const kAlleObjekte[] = {"open",     "parser",    "paraimport", "funcview",
-                                               "canlogging", "funcorder", "msgorder"};
-    bool alle = false;
-    for (const char* cmd : kAlleObjekte)
-        if (g_strCmd == cmd) alle = true;
+    using C = drawing::Command;
+    const bool alle =
+        m_request.Is({C::Open, C::Parser, C::ParaImport, C::FuncView, C::CanLogging, C::FuncOrder, C::MsgOrder});
 
     BYTE verdict = 0;
     CZeichnung zeichnung;
@@ -154,11 +142,11 @@ BYTE CZeichnungAuswertenDlg::StepBibliothek()
             }
             SetProgress(m * 100 / n);
         }
-    } else if (g_strCmd == "param") {
+    } else if (m_request.command == C::Param) {
         SetStatus(ui::kEvalObjectLibraryStatus);
         SetProgress(0);
         Protokoll(5, ui::kEvalObjectLibraryTitle);
-        const int index = zeichnung.FindObjekt(g_nId);
+        const int index = zeichnung.FindObjekt(m_request.objectId);
         if (index == 0 || !zeichnung.GetObjekt(index, info)) {
             Protokoll(1, ui::kEvalObjectNotFound);
             Protokoll(7, ui::kEvalAborted);

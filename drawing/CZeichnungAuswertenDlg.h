@@ -4,7 +4,7 @@
 // parse the drawing export, check library versions, bring the function and message slots of the working copy in
 // line with the drawing, check connections (writing "Connections.tmp"), memory, network inputs and outputs, and
 // compute the controller requirements, as far as the command needs them. Each step writes its protocol entries and
-// returns its verdict bits; the verdict goes into g_nDrawingCheckFlags. The dialog has no control the user can
+// returns its verdict bits; the dialog keeps the verdict for its caller (Verdict). The dialog has no control the user can
 // press: Esc, Enter and the close request are ignored; it ends itself after the evaluation. A run that never got
 // to evaluate leaves the fatal verdict.
 //
@@ -13,10 +13,11 @@
 // memory, network and requirement steps.
 #pragma once
 
+#include "drawing/EvaluationRequest.h"
 #include "platform/CDialog.h"
 #include "platform/CProgressCtrl.h"
 
-class CSCCmd;
+class DrawingCommands;
 
 class CZeichnungAuswertenDlg : public CDialog {
 public:
@@ -31,8 +32,10 @@ public:
     static constexpr int kParameterBytes = 832;
     static constexpr UINT_PTR kTimerStart = 102;
 
-    // The channel is the caller's and collects the commands the slot steps queue for the drawing tool.
-    explicit CZeichnungAuswertenDlg(CSCCmd* channel, CWnd* parent = nullptr);
+    // The request chooses the steps. The channel is the caller's and collects the commands the slot steps queue for
+    // the drawing tool (null: they queue none).
+    CZeichnungAuswertenDlg(const drawing::EvaluationRequest& request, DrawingCommands* channel,
+                           CWnd* parent = nullptr);
     ~CZeichnungAuswertenDlg() override;
 
     // The whole sequence; stores and returns the verdict.
@@ -56,8 +59,8 @@ public:
     // This run read the drawing export into the exchange files without error (so they are this drawing's).
     bool HasImported() const { return m_bImportiert; }
 
-    // Kinds of plant objects whose "param" skips the function, message and memory steps.
-    static bool IstAnlagenArt(const CString& kind);
+    // The verdict of the evaluation; fatal until it has run.
+    BYTE Verdict() const { return m_verdict; }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -75,7 +78,9 @@ private:
     CProgressCtrl m_Progress;
     CString m_strIntro;
     CString m_strStatus;
-    CSCCmd* m_pChannel;
+    drawing::EvaluationRequest m_request;
+    DrawingCommands* m_pChannel;
+    BYTE m_verdict = kFatal;
     bool m_bAusgewertet = false;
     bool m_bImportiert = false;
     bool m_bEnding = false;

@@ -6,7 +6,6 @@
 #include "drawing/SlotChanges.h"
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
-#include "shell/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 #include "texts/CTexte.h"
@@ -19,12 +18,7 @@ namespace {
 
 constexpr int kWork = CParaDaten::kWorkFile;
 
-bool SlotStepsRun(std::initializer_list<const char*> commands)
-{
-    for (const char* cmd : commands)
-        if (g_strCmd == cmd) return true;
-    return g_strCmd == "param" && !CZeichnungAuswertenDlg::IstAnlagenArt(g_strName);
-}
+using C = drawing::Command;
 
 struct FuncSlot {
     int id = -1;
@@ -86,7 +80,9 @@ bool ReportSharedIdDigits(CZeichnung& zeichnung, const std::function<void(int, c
 
 BYTE CZeichnungAuswertenDlg::StepFunktionen()
 {
-    if (!SlotStepsRun({"open", "parser", "paraimport", "funcview", "canlogging", "funcorder"})) return 0;
+    if (!m_request.Is({C::Open, C::Parser, C::ParaImport, C::FuncView, C::CanLogging, C::FuncOrder}) &&
+        !m_request.IsParamOnFunction())
+        return 0;
     SetStatus(ui::kEvalFunctionsTitle);
     Protokoll(5, ui::kEvalFunctionsTitle);
     SetProgress(0);
@@ -178,7 +174,8 @@ BYTE CZeichnungAuswertenDlg::StepFunktionen()
 
 BYTE CZeichnungAuswertenDlg::StepMeldungen()
 {
-    if (!SlotStepsRun({"open", "parser", "paraimport", "canlogging", "msgorder"})) return 0;
+    if (!m_request.Is({C::Open, C::Parser, C::ParaImport, C::CanLogging, C::MsgOrder}) && !m_request.IsParamOnFunction())
+        return 0;
     SetStatus(ui::kEvalMessagesTitle);
     Protokoll(5, ui::kEvalMessagesTitle);
     SetProgress(0);

@@ -16,22 +16,22 @@ SlotChanges* g_changes = &g_storeChanges;
 SlotChanges& GetSlotChanges() { return *g_changes; }
 void SetSlotChanges(SlotChanges* changes) { g_changes = changes != nullptr ? changes : &g_storeChanges; }
 
-bool SlotChanges::CreateFunc(CParaDaten& para, int file, int objectId, int typeCode, CSCCmd* channel)
+bool SlotChanges::CreateFunc(CParaDaten& para, int file, int objectId, int typeCode, DrawingCommands* channel)
 {
     return para.CreateFunc(file, objectId, typeCode, channel);
 }
 
-bool SlotChanges::DeleteFunc(CParaDaten& para, int file, BYTE slot, CSCCmd* channel)
+bool SlotChanges::DeleteFunc(CParaDaten& para, int file, BYTE slot, DrawingCommands* channel)
 {
     return para.DeleteFunc(file, slot, channel);
 }
 
-bool SlotChanges::CreateMeldung(CParaDaten& para, int file, int objectId, CSCCmd* channel)
+bool SlotChanges::CreateMeldung(CParaDaten& para, int file, int objectId, DrawingCommands* channel)
 {
     return para.CreateMeldung(file, objectId, channel);
 }
 
-bool SlotChanges::DeleteMeldung(CParaDaten& para, int file, BYTE slot, CSCCmd* channel)
+bool SlotChanges::DeleteMeldung(CParaDaten& para, int file, BYTE slot, DrawingCommands* channel)
 {
     return para.DeleteMeldung(file, slot, channel);
 }

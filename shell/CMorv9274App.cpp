@@ -1,7 +1,9 @@
 // The application object: start-up, single instance, command file and the file commands.
 #include "shell/CMorv9274App.h"
 
+#include "drawing/EvaluationRequest.h"
 #include "drawing/StoreDrawingReader.h"
+#include "link/StartContext.h"
 #include "platform/CWaitCursor.h"
 #include "platform/LastError.h"
 #include "platform/ProcessExit.h"
@@ -11,7 +13,6 @@
 #include "resources/Resources.h"
 #include "resources/UiTexts.h"
 #include "shell/CommandFile.h"
-#include "shell/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/FileHeader.h"
 
@@ -26,9 +27,6 @@ constexpr DWORD kMutexWaitMs = 2000;
 // After giving up on the mutex, how long the run waits for the other instance to let go before it touches the
 // working files (that instance was asked to close).
 constexpr DWORD kMutexGiveWayMs = 15000;
-
-const char* const kCommands[] = {"start", "close", "new", "open", "save", "saveas", "param", "parser",
-                                 "paraimport", "funcview", "funcorder", "msgorder", "onlineschema", "canlogging"};
 
 const char* const kParamKinds[] = {
     "Eingang", "Ausgang", "Analog_Ausgang", "Mischer_Ausgang", "Sensorstatus", "Meldung", "Signal_Übernahme",
@@ -76,7 +74,7 @@ bool CMorv9274App::IsParamKind(const CString& kind)
 
 bool CMorv9274App::IsKnownCommand(const CString& command)
 {
-    return IsOneOf(command, kCommands);
+    return drawing::CommandFromName(command) != drawing::Command::Unknown;
 }
 
 void CMorv9274App::StartupMessage(const char* number, const CString& text, UINT flags)

@@ -6,12 +6,12 @@
 #include "drawing/COnlineSchemaHtml.h"
 #include "drawing/CZeichnungAuswertenDlg.h"
 #include "drawing/DrawingServices.h"
+#include "link/CSCCmd.h"
+#include "link/StartContext.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
 #include "platform/Win32Window.h"
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
-#include "shell/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/CSystemRequirements.h"
 #include "texts/DrawingTextServices.h"
@@ -56,8 +56,10 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     InstallRunServices();
     // Until the evaluation has run, the drawing counts as unusable.
     g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
-    auto* evaluation = new CZeichnungAuswertenDlg(&channel, nullptr);
+    const drawing::EvaluationRequest request {drawing::CommandFromName(g_strCmd), g_strName, g_nId};
+    auto* evaluation = new CZeichnungAuswertenDlg(request, &channel, nullptr);
     evaluation->DoModal();
+    g_nDrawingCheckFlags = evaluation->Verdict();
     const bool imported = evaluation->HasImported();
     delete evaluation;
     // What the evaluation changed follows the drawing; it is no edit of the person's.

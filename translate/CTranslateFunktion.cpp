@@ -3,9 +3,9 @@
 
 #include "drawing/ObjectKinds.h"
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
 #include "store/Bezeichnung.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingCommands.h"
 #include "store/FuncEntry.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
@@ -190,7 +190,7 @@ bool CTranslate::IsFunktion(const CString& kind)
     return FindArt(kind) != nullptr;
 }
 
-void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDaten& para, CTexte& texte,
+void CTranslate::TranslateFunktion(TranslateFile& file, DrawingCommands& channel, CParaDaten& para, CTexte& texte,
                                    const TranslateHeader& header)
 {
     const FunktionsArt* art = FindArt(header.kind);

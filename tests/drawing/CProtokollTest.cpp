@@ -10,7 +10,6 @@
 #include "platform/WindowData.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
-#include "shell/StartContext.h"
 
 #include <string>
 #include <vector>
@@ -45,11 +44,10 @@ protected:
     void SetUp() override
     {
         InTempFolder::SetUp();
-        g_bFirstActivation[0] = true;
-        g_nCurrentPage = 0;
         m_frame = new CFrameWnd;
         ASSERT_TRUE(m_frame->Create(nullptr, "protocol test"));
         m_form = new CProtokoll;
+        m_form->UseFrameState(&m_firstActivation, &m_currentPage);
         ASSERT_TRUE(m_form->Create(nullptr, "morv9274 View", WS_VISIBLE, CRect(0, 0, 0, 0), m_frame, 0xE901));
         m_form->SendMessage(WM_INITIALUPDATE);
         m_other = new CFormView(IDD_MORV9274_FORM);
@@ -66,6 +64,8 @@ protected:
     std::vector<CString> Lines() { return m_driver.Items(*m_form, IDC_PROTOKOLL_LIST); }
     int Selected() { return m_driver.CurSel(*m_form, IDC_PROTOKOLL_LIST); }
 
+    bool m_firstActivation = true;  // the frame's flag of the protocol form
+    int m_currentPage = 0;
     CFrameWnd* m_frame = nullptr;
     CProtokoll* m_form = nullptr;
     CFormView* m_other = nullptr;  // the form shown before the protocol
@@ -110,13 +110,13 @@ TEST_F(CProtokollTest, ListsEveryEntryWithThePrefixOfItsCode)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         WriteFile("para/Protokoll.tmp", c.file);
-        g_bFirstActivation[0] = true;
+        m_firstActivation = true;
         m_frame->SetActiveView(m_other);
         Activate();
         EXPECT_EQ(Lines(), c.lines);
         // The empty line before the result is selected.
         EXPECT_EQ(Selected(), static_cast<int>(c.lines.size()) - 4);
-        EXPECT_FALSE(g_bFirstActivation[0]);
+        EXPECT_FALSE(m_firstActivation);
     }
     EXPECT_EQ(m_driver.Text(*m_form, IDC_TITLE), "PROTOCOLLO ERRORI");
     auto* list = dynamic_cast<CListBox*>(m_form->GetDlgItem(IDC_PROTOKOLL_LIST));
@@ -135,13 +135,13 @@ TEST_F(CProtokollTest, FillsItselfOnceAndEveryActivationSetsThePage)
 {
     WriteFile("para/Protokoll.tmp", Entry(1, "uno"));
     Activate();
-    EXPECT_EQ(g_nCurrentPage, 1);
+    EXPECT_EQ(m_currentPage, 1);
     WriteFile("para/Protokoll.tmp", Entry(3, "due") + Entry(3, "tre"));
-    g_nCurrentPage = 7;
+    m_currentPage = 7;
     m_frame->SetActiveView(m_other);
-    EXPECT_EQ(g_nCurrentPage, 7);
+    EXPECT_EQ(m_currentPage, 7);
     Activate();
-    EXPECT_EQ(g_nCurrentPage, 1);
+    EXPECT_EQ(m_currentPage, 1);
     EXPECT_EQ(Lines(), WithResult({"     Errori -uno"}, 1, 0));
 }
 

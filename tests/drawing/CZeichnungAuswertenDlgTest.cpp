@@ -4,13 +4,13 @@
 #include "drawing/CZeichnungAuswertenDlg.h"
 #include "drawing/DrawingServices.h"
 #include "drawing/SlotChanges.h"
+#include "link/CSCCmd.h"
+#include "link/StartContext.h"
 #include "platform/CDialog.h"
 #include "platform/ResourceRegistry.h"
 #include "platform/TestDriver.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
-#include "shell/CSCCmd.h"
-#include "shell/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 #include "store/NetzEingang.h"
@@ -55,9 +55,7 @@ protected:
     void SetUp() override
     {
         InTempFolder::SetUp();
-        g_strCmd = "open";
-        g_strName.Empty();
-        g_nId = 0;
+        m_request = {drawing::Command::Open, "", 0};
         g_strXmlDir = m_folder.string().c_str();
         drawing::SetServices(&m_services);
         CParaDaten para;
@@ -85,7 +83,7 @@ protected:
         EXPECT_EQ(Parse(Doc(objects)), 0);
         CSCCmd channel;
         channel.Reset();
-        CZeichnungAuswertenDlg dlg(&channel);
+        CZeichnungAuswertenDlg dlg(m_request, &channel);
         const BYTE verdict = dlg.Auswerten();
         m_commands = ReadFile(std::string(CSCCmd::GetFileName().GetString()));
         return verdict;
@@ -103,6 +101,7 @@ protected:
         }
         return all;
     }
+    drawing::EvaluationRequest m_request;
     std::string m_commands;
     DrawingTextServices m_services;
 };
@@ -113,7 +112,7 @@ TEST_F(CZeichnungAuswertenDlgTest, RunsOnceFromItsTimerAndIgnoresEscEnterAndClos
     platform::TestDriver driver;
     CSCCmd channel;
     channel.Reset();
-    CZeichnungAuswertenDlg dlg(&channel);
+    CZeichnungAuswertenDlg dlg(m_request, &channel);
     bool stillRunning = false;
     CString status, intro;
     driver.WhenDialogRuns([&](CDialog& shown) {
@@ -124,13 +123,13 @@ TEST_F(CZeichnungAuswertenDlgTest, RunsOnceFromItsTimerAndIgnoresEscEnterAndClos
         shown.SendMessage(WM_CLOSE, 0, 0);
         stillRunning = shown.IsRunningModal() && !dlg.HasEvaluated();
     });
-    g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
+    EXPECT_EQ(dlg.Verdict(), CZeichnungAuswertenDlg::kFatal);
     dlg.DoModal();
     EXPECT_TRUE(stillRunning);
     EXPECT_EQ(status, "Inizializazzione...");
     EXPECT_EQ(intro, "Accertare e valutare i dati necessari dal disegno:");
     EXPECT_TRUE(dlg.HasEvaluated());
-    EXPECT_EQ(g_nDrawingCheckFlags, 0);
+    EXPECT_EQ(dlg.Verdict(), 0);
     EXPECT_EQ(Texts(6), (std::vector<std::string>{"Funzioni: 1 di 44", "Messaggi: 0 di 8"}));
     EXPECT_EQ(Slots(), "1:500/0 ");
 }
@@ -179,7 +178,7 @@ TEST_F(CZeichnungAuswertenDlgTest, MessageCountIsTakenAfterTheDeletions)
 TEST_F(CZeichnungAuswertenDlgTest, AFailedCreateIsFatal)
 {
     struct Refusing : drawing::SlotChanges {
-        bool CreateFunc(CParaDaten&, int, int, int, CSCCmd*) override { return false; }
+        bool CreateFunc(CParaDaten&, int, int, int, DrawingCommands*) override { return false; }
     } refusing;
     drawing::SetSlotChanges(&refusing);
     EXPECT_EQ(Evaluate(Vergleich(500, 3)), CZeichnungAuswertenDlg::kFatal);
@@ -193,19 +192,19 @@ TEST_F(CZeichnungAuswertenDlgTest, AFailedCreateIsFatal)
 TEST_F(CZeichnungAuswertenDlgTest, ConnectionsFileThatCannotBeCreatedStopsTheCommandsThatNeedSources)
 {
     std::filesystem::create_directory("para/Connections.tmp");  // a folder in its place
-    g_strCmd = "funcview";
+    m_request.command = drawing::CommandFromName("funcview");
     EXPECT_EQ(Evaluate(Vergleich(500, 0)), CZeichnungAuswertenDlg::kFatal);
     EXPECT_EQ(Texts(1), std::vector<std::string> {"Non è stato possibile creare il file \"Connections.tmp\"!"});
-    g_strCmd = "open";
+    m_request.command = drawing::CommandFromName("open");
     EXPECT_EQ(Evaluate(Vergleich(500, 0)), 0);
 }
 
 TEST_F(CZeichnungAuswertenDlgTest, ParamOnAFunctionOnlyMarksTheFaultsOfOtherFunctions)
 {
     // Both comparisons lack the source of "Wert a": the other one only sets the mark, the edited one is fatal.
-    g_strCmd = "param";
-    g_strName = "Vergleich";
-    g_nId = 510;
+    m_request.command = drawing::CommandFromName("param");
+    m_request.kind = "Vergleich";
+    m_request.objectId = 510;
     const std::string drawing = Vergleich(500, 0) + Vergleich(510, 1);
     PutFunc(1, 500, 9, 0);
     PutFunc(2, 510, 9, 1);
@@ -213,7 +212,7 @@ TEST_F(CZeichnungAuswertenDlgTest, ParamOnAFunctionOnlyMarksTheFaultsOfOtherFunc
     EXPECT_EQ(Texts(1).size(), 2u);
     EXPECT_EQ(Texts(7).size(), 1u);  // the abort note only after the edited object
 
-    g_nId = 999;  // an object that is not in the drawing
+    m_request.objectId = 999;  // an object that is not in the drawing
     EXPECT_EQ(Evaluate(drawing), CZeichnungAuswertenDlg::kFatal);
     EXPECT_EQ(Texts(1), std::vector<std::string> {
                             "Non è stato possibile trovare dati relativi all’oggetto selezionato."});
@@ -238,13 +237,13 @@ TEST_F(CZeichnungAuswertenDlgTest, MemoryExcessIsAnErrorOnlyForTheCompile)
         SCOPED_TRACE(std::string(c.command) + " " + std::to_string(c.meters));
         ASSERT_TRUE(CParaDaten().CreateEmptyFile(CParaDaten::kWorkFile));
         for (int i = 0; i < c.meters; ++i) PutFunc(static_cast<BYTE>(i + 1), 500 + 10 * i, 12, static_cast<BYTE>(i));
-        g_strCmd = c.command;
+        m_request.command = drawing::CommandFromName(c.command);
         drawingtest::WriteFile("para/Protokoll.tmp", "");
-        CZeichnungAuswertenDlg dlg(nullptr);
+        CZeichnungAuswertenDlg dlg(m_request, nullptr);
         EXPECT_EQ(dlg.StepSpeicher(), c.verdict);
         EXPECT_EQ(Texts(1), c.errors);
         EXPECT_EQ(Texts(3), c.warnings);
-        if (g_strCmd == "open") continue;
+        if (m_request.command == drawing::Command::Open) continue;
         EXPECT_EQ(Texts(6), (std::vector<std::string>{"Variabili: " + std::to_string(30 * c.meters) + " di 384 byte",
                                                       "Parametri: " + std::to_string(12 * c.meters) + " di 832 byte"}));
         EXPECT_EQ(Texts(7).size(), c.verdict == CZeichnungAuswertenDlg::kFatal ? 1u : 0u);
@@ -260,12 +259,9 @@ TEST_F(CZeichnungAuswertenDlgTest, NetworkInputsDefinedTwiceStopTheCompile)
         inputs[2] = {1, 5, 2};
         ASSERT_TRUE(para.SetNetzEingaengeDigital(CParaDaten::kWorkFile, inputs));
     }
-    CZeichnungAuswertenDlg dlg(nullptr);
-    g_strCmd = "funcview";
-    EXPECT_EQ(dlg.StepNetzEingaenge(), 0);
+    EXPECT_EQ(CZeichnungAuswertenDlg({drawing::Command::FuncView, "", 0}, nullptr).StepNetzEingaenge(), 0);
     EXPECT_EQ(Texts(5).size(), 0u);
-    g_strCmd = "parser";
-    EXPECT_EQ(dlg.StepNetzEingaenge(), CZeichnungAuswertenDlg::kFatal);
+    EXPECT_EQ(CZeichnungAuswertenDlg({drawing::Command::Parser, "", 0}, nullptr).StepNetzEingaenge(), CZeichnungAuswertenDlg::kFatal);
     // Unused entries (node 0) are alike too, but never reported.
     EXPECT_EQ(Texts(1), std::vector<std::string> {
                             "Le entrate di rete <Digital 1> ed <Digital 3> sono definite per lo stesso parametro."});

@@ -2,15 +2,15 @@
 // program's own DDE server in this process receiving the "ack".
 #include "ChildProcess.h"
 
+#include "link/CDatentransferDlg.h"
+#include "link/CSCCmd.h"
+#include "link/DdeGlobals.h"
+#include "link/StartContext.h"
 #include "platform/EventLoop.h"
 #include "platform/HeadlessPrompts.h"
 #include "platform/TextFile.h"
 #include "resources/Resources.h"
-#include "shell/CDatentransferDlg.h"
 #include "shell/CMorv9274App.h"
-#include "shell/CSCCmd.h"
-#include "shell/DdeGlobals.h"
-#include "shell/StartContext.h"
 
 #include <gtest/gtest.h>
 

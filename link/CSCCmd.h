@@ -8,11 +8,11 @@
 
 #include "platform/CString.h"
 #include "platform/Types.h"
+#include "store/DrawingCommands.h"
 
-class CSCCmd {
+class CSCCmd : public DrawingCommands {
 public:
     CSCCmd() = default;
-    virtual ~CSCCmd() = default;
 
     // The command file's path, computed anew from the current export folder.
     static CString GetFileName();
@@ -20,9 +20,9 @@ public:
     // Creates or empties the command file; the channel then holds nothing.
     void Reset();
     // Append one line each. A line that could not be written leaves the channel as it was.
-    void SetText(UINT textId, const CString& text);
-    void SetObj(UINT objectId, const CString& text);
-    void SetFileNotUpToDate();
+    void SetText(UINT textId, const CString& text) override;
+    void SetObj(UINT objectId, const CString& text) override;
+    void SetFileNotUpToDate() override;
     // True when nothing has been appended since Reset (also when Reset failed).
     bool IsEmpty() const { return m_bEmpty; }
 

@@ -1,5 +1,5 @@
 // Storage of the process-wide start context.
-#include "shell/StartContext.h"
+#include "link/StartContext.h"
 
 CString g_strCmd;
 CString g_strEngPath;

@@ -1,11 +1,11 @@
 // The transfer dialog: send, wait for "ack", close.
-#include "shell/CDatentransferDlg.h"
+#include "link/CDatentransferDlg.h"
 
+#include "link/DdeGlobals.h"
 #include "platform/CDataExchange.h"
 #include "platform/Prompts.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "shell/DdeGlobals.h"
 
 #include <cstring>
 

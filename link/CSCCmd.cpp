@@ -1,8 +1,8 @@
 // The command channel: appending lines to "SCCmd.tmp" and handing the file over.
-#include "shell/CSCCmd.h"
+#include "link/CSCCmd.h"
 
-#include "shell/CDatentransferDlg.h"
-#include "shell/StartContext.h"
+#include "link/CDatentransferDlg.h"
+#include "link/StartContext.h"
 #include "platform/CWaitCursor.h"
 
 #include <cstdio>
