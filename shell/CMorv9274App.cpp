@@ -4,6 +4,7 @@
 #include "drawing/EvaluationRequest.h"
 #include "drawing/StoreDrawingReader.h"
 #include "link/StartContext.h"
+#include "platform/ApplicationNames.h"
 #include "platform/CWaitCursor.h"
 #include "platform/LastError.h"
 #include "platform/ProcessExit.h"
@@ -50,9 +51,18 @@ bool IsOneOf(const CString& value, const char* const (&list)[N])
 
 }  // namespace
 
+const platform::ApplicationNames& CMorv9274App::Names()
+{
+    static const platform::ApplicationNames names {"MORV9274_HOME", "MORV9274_HEADLESS", "morv9274-wx.so",
+                                                   ".morv9274-"};
+    return names;
+}
+
 CMorv9274App::CMorv9274App() : CWinApp(nullptr)
 {
     g_pApp = this;
+    // Before anything of the platform looks for the program folder, a window backend or a temporary name.
+    platform::SetApplicationNames(Names());
 }
 
 CMorv9274App::~CMorv9274App()
