@@ -22,7 +22,10 @@ BEGIN_MESSAGE_MAP(CDatentransferDlg, CDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDatentransferDlg::CDatentransferDlg(CWnd* parent) : CDialog(IDD_DATENTRANSFER, parent)
+CDatentransferDlg::CDatentransferDlg(CWnd* parent) : CDatentransferDlg(parent, Timing()) {}
+
+CDatentransferDlg::CDatentransferDlg(CWnd* parent, const Timing& timing)
+    : CDialog(IDD_DATENTRANSFER, parent), m_timing(timing)
 {
     if (DdeInitializeA(&m_idInst, &CDatentransferDlg::ClientCallback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
         m_idInst = 0;
@@ -87,7 +90,7 @@ BOOL CDatentransferDlg::OnInitDialog()
     UpdateData(FALSE);
     m_nPolls = 0;
     m_nClosingTicks = 0;
-    SetTimer(kTimerSend, 5);
+    SetTimer(kTimerSend, m_timing.sendMs);
     return TRUE;
 }
 
@@ -179,7 +182,7 @@ void CDatentransferDlg::OnTimer(UINT_PTR id)
         } else {
             m_strStatus = ui::kTransferWaitingAck;
             UpdateData(FALSE);
-            SetTimer(kTimerWait, 10);
+            SetTimer(kTimerWait, m_timing.pollMs);
         }
     } else if (id == kTimerWait) {
         KillTimer(kTimerWait);
@@ -188,8 +191,8 @@ void CDatentransferDlg::OnTimer(UINT_PTR id)
             ++m_nPolls;
             m_Progress.SetPos(10 + static_cast<int>(m_nPolls * 0.0875));
             UpdateData(FALSE);
-            if (m_nPolls <= kMaxPolls) {
-                SetTimer(kTimerWait, 10);
+            if (m_nPolls <= m_timing.maxPolls) {
+                SetTimer(kTimerWait, m_timing.pollMs);
             } else {
                 if (!g_bDdeAck)
                     Warn("1.019", ui::kNoAcknowledge);
@@ -198,7 +201,7 @@ void CDatentransferDlg::OnTimer(UINT_PTR id)
         } else {
             m_strStatus = ui::kTransferClosing;
             UpdateData(FALSE);
-            SetTimer(kTimerClose, 10);
+            SetTimer(kTimerClose, m_timing.closeMs);
         }
     } else if (id == kTimerClose) {
         KillTimer(kTimerClose);
@@ -206,7 +209,7 @@ void CDatentransferDlg::OnTimer(UINT_PTR id)
         m_Progress.SetPos(80 + 10 * m_nClosingTicks);
         UpdateData(FALSE);
         if (m_nClosingTicks < 2)
-            SetTimer(kTimerClose, 10);
+            SetTimer(kTimerClose, m_timing.closeMs);
         else
             OnOK();
     }

@@ -3,7 +3,7 @@
 // The dialog pokes "sendtcl§<path>" or "settext§<id>§<text>" asynchronously to the drawing tool's service "vorna"
 // (topic "set", item "object"), closes that conversation at once, and then waits, on a chain of one-shot 10 ms
 // timers, until the drawing tool has poked "ack" to the program's own server and closed its conversation with it;
-// it gives up after 800 polls. The program's server runs on the same event loop between the timer events.
+// it gives up after 800 polls. Budget and ticks are the product's unless a caller (a test) gives others. The program's server runs on the same event loop between the timer events.
 #pragma once
 
 #include "platform/CDialog.h"
@@ -25,7 +25,16 @@ public:
         kDisconnectFailed = 5,
     };
 
+    // The poll budget and the ticks of the timer chain, in milliseconds.
+    struct Timing {
+        int maxPolls = 800;
+        UINT sendMs = 5;    // from the dialog's start to the send
+        UINT pollMs = 10;   // between two looks for the "ack"
+        UINT closeMs = 10;  // each of the two closing ticks
+    };
+
     explicit CDatentransferDlg(CWnd* parent = nullptr);
+    CDatentransferDlg(CWnd* parent, const Timing& timing);
     ~CDatentransferDlg() override;
 
     // Run the dialog modally with "sendtcl§<path>" or "settext§<id>§<text>"; true when it ended with IDOK.
@@ -36,8 +45,7 @@ public:
     bool Disconnect();
     int Send(const CString& text);
 
-    // The poll budget and the ticks of the timer chain.
-    static constexpr int kMaxPolls = 800;
+    // The timers of the chain.
     static constexpr UINT_PTR kTimerSend = 104;
     static constexpr UINT_PTR kTimerWait = 103;
     static constexpr UINT_PTR kTimerClose = 105;
@@ -56,6 +64,7 @@ private:
     void Warn(const char* number, const CString& text);
     void ShowStatusMessage(int status);
 
+    Timing m_timing;
     CProgressCtrl m_Progress;
     CString m_strLabel;
     CString m_strStatus;
