@@ -1,8 +1,8 @@
 // The application object: start-up, single instance, command file and the file commands.
 #include "shell/CMorv9274App.h"
 
-#include "drawing/EvaluationRequest.h"
 #include "drawing/StoreDrawingReader.h"
+#include "evaluation/EvaluationRequest.h"
 #include "link/StartContext.h"
 #include "platform/ApplicationNames.h"
 #include "platform/CWaitCursor.h"

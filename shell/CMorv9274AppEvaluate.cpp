@@ -2,18 +2,18 @@
 // evaluated, the working copy committed and the commands queued on the way handed to the drawing tool.
 #include "shell/CMorv9274App.h"
 
-#include "drawing/COnlineSchema.h"
-#include "drawing/COnlineSchemaHtml.h"
-#include "drawing/CZeichnungAuswertenDlg.h"
 #include "drawing/DrawingServices.h"
+#include "evaluation/COnlineSchema.h"
+#include "evaluation/COnlineSchemaHtml.h"
+#include "evaluation/CZeichnungAuswertenDlg.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
 #include "platform/Win32Window.h"
+#include "requirements/CSystemRequirements.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
-#include "store/CSystemRequirements.h"
 #include "texts/DrawingTextServices.h"
 #include "translate/CTranslate.h"
 

@@ -1,7 +1,7 @@
 // The rows of the window commands: forms, toolbars, routines and commands.
 #include "shell/FormTable.h"
 
-#include "drawing/CProtokoll.h"
+#include "evaluation/CProtokoll.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 

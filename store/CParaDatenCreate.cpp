@@ -13,7 +13,7 @@
 #include "store/SolarvorrangParam.h"
 #include "store/StartfuncParam.h"
 #include "store/WartungsfuncParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstddef>
 #include <cstring>

@@ -26,7 +26,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/Quelle.h"
-#include "texts/FunktionsListe.h"
+#include "texttables/FunktionsListe.h"
 
 class CComboBox;
 class CFortschritt;

@@ -31,7 +31,7 @@
 #include "store/WartungsfuncParam.h"
 #include "store/ZaehlerParam.h"
 #include "store/ZirkulationParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstddef>
 #include <vector>

@@ -13,7 +13,7 @@
 #include "store/MeldungParam.h"
 #include "store/NetzEingang.h"
 #include "store/NetzwerkParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <vector>
 

@@ -9,8 +9,8 @@
 #include "store/FuncEntry.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
-#include "texts/FunktionsListe.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/FunktionsListe.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstddef>
 #include <cstring>

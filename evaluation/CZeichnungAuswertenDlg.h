@@ -13,7 +13,7 @@
 // memory, network and requirement steps.
 #pragma once
 
-#include "drawing/EvaluationRequest.h"
+#include "evaluation/EvaluationRequest.h"
 #include "platform/CDialog.h"
 #include "platform/CProgressCtrl.h"
 

@@ -1,5 +1,5 @@
 // Table of the function types: type code, internal kind name, standard designations and output variables.
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include "resources/UiTexts.h"
 

@@ -1,8 +1,8 @@
 // Controller requirements of hand-made parameter sets: each rule raises the levels it names, and only those.
 #include "StoreTestFolder.h"
 
+#include "requirements/CSystemRequirements.h"
 #include "store/CParaDaten.h"
-#include "store/CSystemRequirements.h"
 #include "store/FunctionTypes.h"
 #include "store/NetzEingang.h"
 #include "store/ReglerEinstellungen.h"

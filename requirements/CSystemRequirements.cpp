@@ -1,5 +1,5 @@
 // The controller requirements of a parameter set: a walk over its records, each repaired and judged by its rule.
-#include "store/CSystemRequirements.h"
+#include "requirements/CSystemRequirements.h"
 
 #include "store/AntiblockierschutzParam.h"
 #include "store/AusgangParam.h"
@@ -9,12 +9,12 @@
 #include "store/EingangParam.h"
 #include "store/FuncEntry.h"
 #include "store/FunctionTypes.h"
-#include "store/PID_RegelungParam.h"
-#include "store/WMZParam.h"
 #include "store/MeldungParam.h"
 #include "store/NetzEingang.h"
-#include "texts/CFortschritt.h"
+#include "store/PID_RegelungParam.h"
+#include "store/WMZParam.h"
 #include "texts/CTexte.h"
+#include "texttables/CFortschritt.h"
 
 #include <algorithm>
 #include <cstring>

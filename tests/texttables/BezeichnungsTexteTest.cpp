@@ -1,7 +1,7 @@
 // The table of predefined designation texts and the head entries of the function types' lists.
-#include "texts/BezeichnungsTexte.h"
+#include "texttables/BezeichnungsTexte.h"
 
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <gtest/gtest.h>
 

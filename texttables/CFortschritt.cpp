@@ -1,5 +1,5 @@
 // Progress ranges: nested ranges map percentages into their enclosing range, the top level sets the position.
-#include "texts/CFortschritt.h"
+#include "texttables/CFortschritt.h"
 
 #include "platform/CProgressCtrl.h"
 

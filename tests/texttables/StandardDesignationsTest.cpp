@@ -1,5 +1,5 @@
 // The table of function types and their counts of standard designations.
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The table of predefined designation texts, built at compile time from the user-interface text lists.
-#include "texts/BezeichnungsTexte.h"
+#include "texttables/BezeichnungsTexte.h"
 
 #include "resources/UiTexts.h"
 

@@ -1,8 +1,8 @@
 // The online-schema exchange file and the page built from it.
 #include "DrawingTestSupport.h"
 
-#include "drawing/COnlineSchema.h"
-#include "drawing/COnlineSchemaHtml.h"
+#include "evaluation/COnlineSchema.h"
+#include "evaluation/COnlineSchemaHtml.h"
 
 namespace {
 

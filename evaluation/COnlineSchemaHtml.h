@@ -1,8 +1,8 @@
 // COnlineSchemaHtml: the online-schema page (XHTML with CSS) built from the frame and placeholders of the drawing.
 #pragma once
 
-#include "drawing/COnlineSchema.h"
 #include "drawing/CRecordArray.h"
+#include "evaluation/COnlineSchema.h"
 #include "platform/CString.h"
 
 struct OnlineStil {

@@ -1,9 +1,9 @@
 // The function and message slots of the working copy follow the drawing: kept slots take the object's current id,
 // slots whose object is gone are deleted, new objects get new slots.
-#include "drawing/CZeichnungAuswertenDlg.h"
+#include "evaluation/CZeichnungAuswertenDlg.h"
 
 #include "drawing/CZeichnung.h"
-#include "drawing/SlotChanges.h"
+#include "evaluation/SlotChanges.h"
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"

@@ -1,5 +1,5 @@
 // The drawing evaluation dialog: start from the timer, the sequence of steps, the parse and the library steps.
-#include "drawing/CZeichnungAuswertenDlg.h"
+#include "evaluation/CZeichnungAuswertenDlg.h"
 
 #include "drawing/CZeichnung.h"
 #include "drawing/ParseXml.h"

@@ -1,5 +1,5 @@
 // The online-schema page: geometry, styles and the XHTML text.
-#include "drawing/COnlineSchemaHtml.h"
+#include "evaluation/COnlineSchemaHtml.h"
 
 #include "platform/CLocale.h"
 #include "platform/Cp1252.h"

@@ -2,7 +2,7 @@
 // numbers are wrong, and that it fills itself only once.
 #include "DrawingTestSupport.h"
 
-#include "drawing/CProtokoll.h"
+#include "evaluation/CProtokoll.h"
 #include "platform/CFormView.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CListBox.h"

@@ -2,7 +2,7 @@
 // as the forms offer them in a combo box whose first item stands for no function.
 #pragma once
 
-#include "texts/EinstellungsEintrag.h"
+#include "texttables/EinstellungsEintrag.h"
 
 struct FunktionsListe {
     static constexpr int kEntryCount = 45;  // entry 0 and one per function slot

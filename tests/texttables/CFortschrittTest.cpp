@@ -1,5 +1,5 @@
 // Progress ranges: positions set on a progress bar through top-level and nested ranges.
-#include "texts/CFortschritt.h"
+#include "texttables/CFortschritt.h"
 
 #include "platform/CProgressCtrl.h"
 

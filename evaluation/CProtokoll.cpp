@@ -1,5 +1,5 @@
 // The protocol form of the drawing evaluation.
-#include "drawing/CProtokoll.h"
+#include "evaluation/CProtokoll.h"
 
 #include "platform/CDataExchange.h"
 #include "platform/TextFile.h"

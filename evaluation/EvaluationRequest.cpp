@@ -1,5 +1,5 @@
 // The command words of the drawing tool and the plant kinds.
-#include "drawing/EvaluationRequest.h"
+#include "evaluation/EvaluationRequest.h"
 
 namespace drawing {
 

@@ -1,6 +1,6 @@
 // The store's slot operations as the evaluation uses them: create and delete functions and messages of a working
 // file; the store renames the drawing objects and clears every reference through the command channel.
-#include "drawing/SlotChanges.h"
+#include "evaluation/SlotChanges.h"
 
 #include "store/CParaDaten.h"
 

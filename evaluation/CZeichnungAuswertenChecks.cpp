@@ -1,15 +1,15 @@
 // The evaluation's connection, memory, network-input, network-output and requirement steps.
-#include "drawing/CZeichnungAuswertenDlg.h"
+#include "evaluation/CZeichnungAuswertenDlg.h"
 
 #include "drawing/CZeichnung.h"
 #include "platform/CLocale.h"
+#include "requirements/CSystemRequirements.h"
 #include "resources/UiTexts.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
-#include "store/CSystemRequirements.h"
 #include "store/NetzEingang.h"
-#include "texts/CFortschritt.h"
 #include "texts/CTexte.h"
+#include "texttables/CFortschritt.h"
 
 #include <cstdio>
 #include <cstring>

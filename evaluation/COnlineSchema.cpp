@@ -1,5 +1,5 @@
 // Reading "Online.tmp": one record name per group, then its values one per line.
-#include "drawing/COnlineSchema.h"
+#include "evaluation/COnlineSchema.h"
 
 
 #include <cstdio>

@@ -1,9 +1,9 @@
 // The evaluation dialog in the window model, and its slot steps on hand-made working copies.
 #include "DrawingTestSupport.h"
 
-#include "drawing/CZeichnungAuswertenDlg.h"
 #include "drawing/DrawingServices.h"
-#include "drawing/SlotChanges.h"
+#include "evaluation/CZeichnungAuswertenDlg.h"
+#include "evaluation/SlotChanges.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
 #include "platform/CDialog.h"
