@@ -1,35 +1,22 @@
 // CZeichnungAuswertenDlg: the drawing evaluation at start-up, a modal dialog that shows its progress.
 //
-// The dialog starts its work from its first timer message, so it is visible before the work begins. The steps
-// parse the drawing export, check library versions, bring the function and message slots of the working copy in
-// line with the drawing, check connections (writing "Connections.tmp"), memory, network inputs and outputs, and
-// compute the controller requirements, as far as the command needs them. Each step writes its protocol entries and
-// returns its verdict bits; the dialog keeps the verdict for its caller (Verdict). The dialog has no control the user can
-// press: Esc, Enter and the close request are ignored; it ends itself after the evaluation. A run that never got
-// to evaluate leaves the fatal verdict.
-//
-// CZeichnungAuswertenDlg.cpp holds the dialog, the sequence and the parse and library steps;
-// CZeichnungAuswertenSlots.cpp the function and message slots; CZeichnungAuswertenChecks.cpp the connection,
-// memory, network and requirement steps.
+// The dialog starts the checks (DrawingChecker) from its first timer message, so it is visible before the work
+// begins, shows each step's title and progress while they run, and keeps the verdict for its caller. It has no
+// control the user can press: Esc, Enter and the close request are ignored; it ends itself after the evaluation.
+// A run that never got to evaluate leaves the fatal verdict.
 #pragma once
 
+#include "evaluation/DrawingChecker.h"
 #include "evaluation/EvaluationRequest.h"
 #include "platform/CDialog.h"
 #include "platform/CProgressCtrl.h"
 
-class DrawingCommands;
-
-class CZeichnungAuswertenDlg : public CDialog {
+class CZeichnungAuswertenDlg : public CDialog, private EvaluationReporter {
 public:
-    // Verdict bits.
-    static constexpr BYTE kMeldungen = 1;       // findings to show, not fatal
-    static constexpr BYTE kFatal = 4;           // the drawing cannot be used for this command
-    static constexpr BYTE kAndereFunktion = 8;  // under "param", another function failed its connection check
-
-    static constexpr int kMaxFunktionen = 44;
-    static constexpr int kMaxMeldungen = 8;
-    static constexpr int kVariablenBytes = 384;
-    static constexpr int kParameterBytes = 832;
+    // Verdict bits (DrawingChecker's).
+    static constexpr BYTE kMeldungen = DrawingChecker::kMeldungen;
+    static constexpr BYTE kFatal = DrawingChecker::kFatal;
+    static constexpr BYTE kAndereFunktion = DrawingChecker::kAndereFunktion;
     static constexpr UINT_PTR kTimerStart = 102;
 
     // The request chooses the steps. The channel is the caller's and collects the commands the slot steps queue for
@@ -38,27 +25,12 @@ public:
                            CWnd* parent = nullptr);
     ~CZeichnungAuswertenDlg() override;
 
-    // The whole sequence; stores and returns the verdict.
+    // Runs the checks (once); stores and returns the verdict.
     BYTE Auswerten();
-
-    BYTE StepParse();
-    BYTE StepBibliothek();
-    BYTE StepFunktionen();
-    BYTE StepMeldungen();
-    BYTE StepVariablen();
-    BYTE StepSpeicher();
-    BYTE StepNetzEingaenge();
-    BYTE StepNetzAusgaenge();
-    BYTE StepAnforderungen();
-
-    // 0 when the drawing export was read into the exchange files without error.
-    int ParseXml(const char* fileName);
-    void Protokoll(int code, const CString& text);
 
     bool HasEvaluated() const { return m_bAusgewertet; }
     // This run read the drawing export into the exchange files without error (so they are this drawing's).
-    bool HasImported() const { return m_bImportiert; }
-
+    bool HasImported() const { return m_checker.HasImported(); }
     // The verdict of the evaluation; fatal until it has run.
     BYTE Verdict() const { return m_verdict; }
 
@@ -72,16 +44,14 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void SetStatus(const char* text);
-    void SetProgress(int position);
+    void SetStatus(const char* text) override;
+    void SetProgress(int position) override;
 
+    DrawingChecker m_checker;
     CProgressCtrl m_Progress;
     CString m_strIntro;
     CString m_strStatus;
-    drawing::EvaluationRequest m_request;
-    DrawingCommands* m_pChannel;
-    BYTE m_verdict = kFatal;
     bool m_bAusgewertet = false;
-    bool m_bImportiert = false;
     bool m_bEnding = false;
+    BYTE m_verdict = kFatal;
 };

@@ -5,8 +5,14 @@
 
 #include <climits>
 #include <cmath>
+#include <utility>
 
 CFortschritt::CFortschritt(CProgressCtrl* control, int from, int to) : m_control(control), m_from(from), m_to(to)
+{
+}
+
+CFortschritt::CFortschritt(std::function<void(int)> setPosition, int from, int to)
+    : m_setPosition(std::move(setPosition)), m_from(from), m_to(to)
 {
 }
 
@@ -28,7 +34,7 @@ void CFortschritt::SetProzentExact(double percent)
         m_enclosing->SetProzentExact(m_from + span);
         return;
     }
-    if (!m_control)
+    if (!m_control && !m_setPosition)
         return;
     // A position beyond the int range (or no number at all) would make the conversion undefined.
     double position = std::trunc(span) + m_from;
@@ -38,5 +44,8 @@ void CFortschritt::SetProzentExact(double percent)
         position = INT_MIN;
     if (position > INT_MAX)
         position = INT_MAX;
-    m_control->SetPos(static_cast<int>(position));
+    if (m_control)
+        m_control->SetPos(static_cast<int>(position));
+    else
+        m_setPosition(static_cast<int>(position));
 }

@@ -3,12 +3,16 @@
 // own percentage without knowing where on the bar it lands.
 #pragma once
 
+#include <functional>
+
 class CProgressCtrl;
 
 class CFortschritt {
 public:
     // A range on a control: 0 percent is position from, 100 percent position to. Does not own the control.
     CFortschritt(CProgressCtrl* control, int from, int to);
+    // A range on whatever shows the position (work that knows no control reports through it); null: nothing shown.
+    CFortschritt(std::function<void(int)> setPosition, int from, int to);
     // A range inside another: 0 percent is the enclosing range's percentage from, 100 percent its to. Does not own
     // the enclosing range, which must outlive this one.
     CFortschritt(CFortschritt* enclosing, int from, int to);
@@ -23,6 +27,7 @@ private:
 
     CFortschritt* m_enclosing = nullptr;
     CProgressCtrl* m_control = nullptr;
+    std::function<void(int)> m_setPosition;
     int m_from = 0;
     int m_to = 0;
 };

@@ -1,5 +1,5 @@
 // The evaluation's connection, memory, network-input, network-output and requirement steps.
-#include "evaluation/CZeichnungAuswertenDlg.h"
+#include "evaluation/DrawingChecker.h"
 
 #include "drawing/CZeichnung.h"
 #include "platform/CLocale.h"
@@ -22,11 +22,11 @@ using C = drawing::Command;
 
 }  // namespace
 
-BYTE CZeichnungAuswertenDlg::StepVariablen()
+BYTE DrawingChecker::StepVariablen()
 {
     std::FILE* file = std::fopen(kConnectionsFile, "wb");
     const auto& r = m_request;
-    const bool alleObjekte = r.Is({C::Parser, C::ParaImport, C::FuncView, C::CanLogging, C::FuncOrder, C::MsgOrder});
+    const bool alleObjekte = Runs(kConnections);
     const bool brauchtQuellen =
         alleObjekte || r.IsParamOnFunction() || r.IsParamOn({"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"});
     if (file == nullptr) {
@@ -76,7 +76,7 @@ BYTE CZeichnungAuswertenDlg::StepVariablen()
             if (verdict & kFatal) break;
         }
         SetProgress(90);
-        if (r.Is({C::Parser, C::ParaImport})) {
+        if (Runs(kNetOutputs)) {
             ObjektInfo info;
             for (int m = 1; zeichnung.GetObjekt(m, info); ++m) {
                 if (info.art != "Ausgang" && info.art != "Mischer_Ausgang" && info.art != "Analog_Ausgang" &&
@@ -121,11 +121,9 @@ BYTE CZeichnungAuswertenDlg::StepVariablen()
     return verdict;
 }
 
-BYTE CZeichnungAuswertenDlg::StepSpeicher()
+BYTE DrawingChecker::StepSpeicher()
 {
-    const bool laeuft =
-        m_request.Is({C::Parser, C::FuncView, C::CanLogging, C::FuncOrder}) || m_request.IsParamOnFunction();
-    if (!laeuft) return 0;
+    if (!Runs(kMemory)) return 0;
     SetStatus(ui::kEvalMemoryTitle);
     Protokoll(5, ui::kEvalMemoryTitle);
     SetProgress(0);
@@ -133,7 +131,7 @@ BYTE CZeichnungAuswertenDlg::StepSpeicher()
     int parameter = 0;
     int variablen = 0;
     {
-        CFortschritt fortschritt(&m_Progress, 0, 100);
+        CFortschritt fortschritt([this](int position) { SetProgress(position); }, 0, 100);
         CTexte().GetSpeicherbedarf(kWork, parameter, variablen, 1, &fortschritt);
     }
     Protokoll(6, CString(platform::FormatC(ui::kEvalVariableBytes, variablen, kVariablenBytes)));
@@ -153,9 +151,9 @@ BYTE CZeichnungAuswertenDlg::StepSpeicher()
     return verdict;
 }
 
-BYTE CZeichnungAuswertenDlg::StepNetzEingaenge()
+BYTE DrawingChecker::StepNetzEingaenge()
 {
-    if (m_request.command != C::Parser) return 0;
+    if (!Runs(kNetInputs)) return 0;
     SetStatus(ui::kEvalNetInputsTitle);
     Protokoll(5, ui::kEvalNetInputsTitle);
     SetProgress(0);
@@ -186,10 +184,11 @@ BYTE CZeichnungAuswertenDlg::StepNetzEingaenge()
     return kFatal;
 }
 
-BYTE CZeichnungAuswertenDlg::StepNetzAusgaenge()
+BYTE DrawingChecker::StepNetzAusgaenge()
 {
-    const bool fatal = m_request.Is({C::Parser, C::ParaImport});
-    if (!fatal && !m_request.IsParamOn({"Netzwerkausgang"})) return 0;
+    if (!Runs(kNetOutputs)) return 0;
+    // Only where the whole drawing is compiled or imported do outputs driven twice stop the command.
+    const bool fatal = m_request.command != C::Param;
     SetStatus(ui::kEvalNetOutputsTitle);
     Protokoll(5, ui::kEvalNetOutputsTitle);
     SetProgress(0);
@@ -217,14 +216,14 @@ BYTE CZeichnungAuswertenDlg::StepNetzAusgaenge()
     return verdict;
 }
 
-BYTE CZeichnungAuswertenDlg::StepAnforderungen()
+BYTE DrawingChecker::StepAnforderungen()
 {
-    if (m_request.command != C::Parser) return 0;
+    if (!Runs(kRequirements)) return 0;
     SetStatus(ui::kEvalRequirementsTitle);
     Protokoll(5, ui::kEvalRequirementsTitle);
     SetProgress(0);
     if (g_pSystemRequirements != nullptr) {
-        CFortschritt fortschritt(&m_Progress, 0, 100);
+        CFortschritt fortschritt([this](int position) { SetProgress(position); }, 0, 100);
         g_pSystemRequirements->Calculate(kWork, true, &fortschritt);
     }
     SetProgress(100);

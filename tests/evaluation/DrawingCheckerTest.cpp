@@ -1,8 +1,10 @@
-// The evaluation dialog in the window model, and its slot steps on hand-made working copies.
+// The drawing evaluation: its checks on hand-made working copies, and the dialog in the window model that shows
+// their progress.
 #include "DrawingTestSupport.h"
 
 #include "drawing/DrawingServices.h"
 #include "evaluation/CZeichnungAuswertenDlg.h"
+#include "evaluation/DrawingChecker.h"
 #include "evaluation/SlotChanges.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -11,6 +13,7 @@
 #include "platform/TestDriver.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
+#include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 #include "store/NetzEingang.h"
@@ -49,7 +52,18 @@ std::vector<std::string> Texts(int code)
     return texts;
 }
 
-class CZeichnungAuswertenDlgTest : public drawingtest::InTempFolder {
+// The step titles the checks report, and their progress, which stays on the bar.
+struct RecordingReporter : EvaluationReporter {
+    void SetStatus(const char* text) override { statuses.emplace_back(text); }
+    void SetProgress(int position) override
+    {
+        EXPECT_GE(position, 0);
+        EXPECT_LE(position, 100);
+    }
+    std::vector<std::string> statuses;
+};
+
+class DrawingCheckerTest : public drawingtest::InTempFolder {
 protected:
     static void SetUpTestSuite() { resources::RegisterResources(); }
     void SetUp() override
@@ -83,8 +97,9 @@ protected:
         EXPECT_EQ(Parse(Doc(objects)), 0);
         CSCCmd channel;
         channel.Reset();
-        CZeichnungAuswertenDlg dlg(m_request, &channel);
-        const BYTE verdict = dlg.Auswerten();
+        m_reporter.statuses.clear();
+        DrawingChecker checker(m_request, &channel, &m_reporter);
+        const BYTE verdict = checker.Run();
         m_commands = ReadFile(std::string(CSCCmd::GetFileName().GetString()));
         return verdict;
     }
@@ -102,11 +117,12 @@ protected:
         return all;
     }
     drawing::EvaluationRequest m_request;
+    RecordingReporter m_reporter;
     std::string m_commands;
     DrawingTextServices m_services;
 };
 
-TEST_F(CZeichnungAuswertenDlgTest, RunsOnceFromItsTimerAndIgnoresEscEnterAndClose)
+TEST_F(DrawingCheckerTest, RunsOnceFromItsTimerAndIgnoresEscEnterAndClose)
 {
     drawingtest::WriteFile("VORNA.xml", Doc(Vergleich(500, 0)));
     platform::TestDriver driver;
@@ -134,7 +150,7 @@ TEST_F(CZeichnungAuswertenDlgTest, RunsOnceFromItsTimerAndIgnoresEscEnterAndClos
     EXPECT_EQ(Slots(), "1:500/0 ");
 }
 
-TEST_F(CZeichnungAuswertenDlgTest, TemplateIsASystemModalDialogWithoutCloseBox)
+TEST_F(DrawingCheckerTest, TemplateIsASystemModalDialogWithoutCloseBox)
 {
     const platform::DialogTemplate* tpl = platform::ResourceRegistry::Instance().Dialog(IDD_ZEICHNUNG_AUSWERTEN);
     ASSERT_NE(tpl, nullptr);
@@ -144,7 +160,7 @@ TEST_F(CZeichnungAuswertenDlgTest, TemplateIsASystemModalDialogWithoutCloseBox)
     EXPECT_EQ(tpl->rect.cy, 114);
 }
 
-TEST_F(CZeichnungAuswertenDlgTest, SlotsBehindAGapKeepTheirObjects)
+TEST_F(DrawingCheckerTest, SlotsBehindAGapKeepTheirObjects)
 {
     // Slot 2 is free: the function of slot 3 still belongs to object 510 and must not get a second slot.
     PutFunc(1, 500, 9, 0);
@@ -160,7 +176,7 @@ TEST_F(CZeichnungAuswertenDlgTest, SlotsBehindAGapKeepTheirObjects)
     EXPECT_EQ(Texts(6)[0], "Funzioni: 1 di 44");
 }
 
-TEST_F(CZeichnungAuswertenDlgTest, MessageCountIsTakenAfterTheDeletions)
+TEST_F(DrawingCheckerTest, MessageCountIsTakenAfterTheDeletions)
 {
     CParaDaten para;
     ASSERT_TRUE(para.SetMeldungId(CParaDaten::kWorkFile, 1, 600));
@@ -175,7 +191,7 @@ TEST_F(CZeichnungAuswertenDlgTest, MessageCountIsTakenAfterTheDeletions)
     EXPECT_EQ(id, -1);
 }
 
-TEST_F(CZeichnungAuswertenDlgTest, AFailedCreateIsFatal)
+TEST_F(DrawingCheckerTest, AFailedCreateIsFatal)
 {
     struct Refusing : drawing::SlotChanges {
         bool CreateFunc(CParaDaten&, int, int, int, DrawingCommands*) override { return false; }
@@ -189,7 +205,7 @@ TEST_F(CZeichnungAuswertenDlgTest, AFailedCreateIsFatal)
     EXPECT_EQ(Texts(6), std::vector<std::string> {"Funzioni: 1 di 44"});
 }
 
-TEST_F(CZeichnungAuswertenDlgTest, ConnectionsFileThatCannotBeCreatedStopsTheCommandsThatNeedSources)
+TEST_F(DrawingCheckerTest, ConnectionsFileThatCannotBeCreatedStopsTheCommandsThatNeedSources)
 {
     std::filesystem::create_directory("para/Connections.tmp");  // a folder in its place
     m_request.command = drawing::CommandFromName("funcview");
@@ -199,7 +215,7 @@ TEST_F(CZeichnungAuswertenDlgTest, ConnectionsFileThatCannotBeCreatedStopsTheCom
     EXPECT_EQ(Evaluate(Vergleich(500, 0)), 0);
 }
 
-TEST_F(CZeichnungAuswertenDlgTest, ParamOnAFunctionOnlyMarksTheFaultsOfOtherFunctions)
+TEST_F(DrawingCheckerTest, ParamOnAFunctionOnlyMarksTheFaultsOfOtherFunctions)
 {
     // Both comparisons lack the source of "Wert a": the other one only sets the mark, the edited one is fatal.
     m_request.command = drawing::CommandFromName("param");
@@ -218,7 +234,7 @@ TEST_F(CZeichnungAuswertenDlgTest, ParamOnAFunctionOnlyMarksTheFaultsOfOtherFunc
                             "Non è stato possibile trovare dati relativi all’oggetto selezionato."});
 }
 
-TEST_F(CZeichnungAuswertenDlgTest, MemoryExcessIsAnErrorOnlyForTheCompile)
+TEST_F(DrawingCheckerTest, MemoryExcessIsAnErrorOnlyForTheCompile)
 {
     struct Case {
         const char* command;
@@ -239,8 +255,7 @@ TEST_F(CZeichnungAuswertenDlgTest, MemoryExcessIsAnErrorOnlyForTheCompile)
         for (int i = 0; i < c.meters; ++i) PutFunc(static_cast<BYTE>(i + 1), 500 + 10 * i, 12, static_cast<BYTE>(i));
         m_request.command = drawing::CommandFromName(c.command);
         drawingtest::WriteFile("para/Protokoll.tmp", "");
-        CZeichnungAuswertenDlg dlg(m_request, nullptr);
-        EXPECT_EQ(dlg.StepSpeicher(), c.verdict);
+        EXPECT_EQ(DrawingChecker(m_request, nullptr).StepSpeicher(), c.verdict);
         EXPECT_EQ(Texts(1), c.errors);
         EXPECT_EQ(Texts(3), c.warnings);
         if (m_request.command == drawing::Command::Open) continue;
@@ -250,7 +265,7 @@ TEST_F(CZeichnungAuswertenDlgTest, MemoryExcessIsAnErrorOnlyForTheCompile)
     }
 }
 
-TEST_F(CZeichnungAuswertenDlgTest, NetworkInputsDefinedTwiceStopTheCompile)
+TEST_F(DrawingCheckerTest, NetworkInputsDefinedTwiceStopTheCompile)
 {
     {
         CParaDaten para;
@@ -259,13 +274,48 @@ TEST_F(CZeichnungAuswertenDlgTest, NetworkInputsDefinedTwiceStopTheCompile)
         inputs[2] = {1, 5, 2};
         ASSERT_TRUE(para.SetNetzEingaengeDigital(CParaDaten::kWorkFile, inputs));
     }
-    EXPECT_EQ(CZeichnungAuswertenDlg({drawing::Command::FuncView, "", 0}, nullptr).StepNetzEingaenge(), 0);
+    EXPECT_EQ(DrawingChecker({drawing::Command::FuncView, "", 0}, nullptr).StepNetzEingaenge(), 0);
     EXPECT_EQ(Texts(5).size(), 0u);
-    EXPECT_EQ(CZeichnungAuswertenDlg({drawing::Command::Parser, "", 0}, nullptr).StepNetzEingaenge(), CZeichnungAuswertenDlg::kFatal);
+    EXPECT_EQ(DrawingChecker({drawing::Command::Parser, "", 0}, nullptr).StepNetzEingaenge(), CZeichnungAuswertenDlg::kFatal);
     // Unused entries (node 0) are alike too, but never reported.
     EXPECT_EQ(Texts(1), std::vector<std::string> {
                             "Le entrate di rete <Digital 1> ed <Digital 3> sono definite per lo stesso parametro."});
     EXPECT_EQ(Texts(7).size(), 1u);
+}
+
+TEST_F(DrawingCheckerTest, EachCommandRunsItsSteps)
+{
+    using C = drawing::Command;
+    struct Case {
+        C command;
+        std::vector<std::string> steps;
+    };
+    const std::string parse = ui::kEvalParsing, library = ui::kEvalLibraryStatus, functions = ui::kEvalFunctionsTitle,
+                      messages = ui::kEvalMessagesTitle, variables = ui::kEvalVariablesTitle,
+                      memory = ui::kEvalMemoryTitle, netIn = ui::kEvalNetInputsTitle, netOut = ui::kEvalNetOutputsTitle,
+                      requirements = ui::kEvalRequirementsTitle;
+    const Case cases[] = {
+        {C::Open, {parse, library, functions, messages}},
+        {C::Parser, {parse, library, functions, messages, variables, memory, netIn, netOut, requirements}},
+        {C::ParaImport, {parse, library, functions, messages, variables, netOut}},
+        {C::FuncView, {parse, library, functions, variables, memory}},
+        {C::CanLogging, {parse, library, functions, messages, variables, memory}},
+        {C::FuncOrder, {parse, library, functions, variables, memory}},
+        {C::MsgOrder, {parse, library, messages, variables}},
+        {C::OnlineSchema, {parse}},
+        {C::New, {parse}},
+        {C::Unknown, {parse}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.command));
+        m_request.command = c.command;
+        EXPECT_EQ(Evaluate(Meldung(700, 0)), 0);
+        EXPECT_EQ(m_reporter.statuses, c.steps);
+    }
+    // "param" on an object the drawing lacks stops after its library step.
+    m_request = {C::Param, "Vergleich", 999};
+    EXPECT_EQ(Evaluate(Meldung(700, 0)), CZeichnungAuswertenDlg::kFatal);
+    EXPECT_EQ(m_reporter.statuses, (std::vector<std::string> {parse, ui::kEvalObjectLibraryStatus}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The function and message slots of the working copy follow the drawing: kept slots take the object's current id,
 // slots whose object is gone are deleted, new objects get new slots.
-#include "evaluation/CZeichnungAuswertenDlg.h"
+#include "evaluation/DrawingChecker.h"
 
 #include "drawing/CZeichnung.h"
 #include "evaluation/SlotChanges.h"
@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kWork = CParaDaten::kWorkFile;
 
-using C = drawing::Command;
 
 struct FuncSlot {
     int id = -1;
@@ -78,11 +77,9 @@ bool ReportSharedIdDigits(CZeichnung& zeichnung, const std::function<void(int, c
 
 }  // namespace
 
-BYTE CZeichnungAuswertenDlg::StepFunktionen()
+BYTE DrawingChecker::StepFunktionen()
 {
-    if (!m_request.Is({C::Open, C::Parser, C::ParaImport, C::FuncView, C::CanLogging, C::FuncOrder}) &&
-        !m_request.IsParamOnFunction())
-        return 0;
+    if (!Runs(kFunctions)) return 0;
     SetStatus(ui::kEvalFunctionsTitle);
     Protokoll(5, ui::kEvalFunctionsTitle);
     SetProgress(0);
@@ -172,10 +169,9 @@ BYTE CZeichnungAuswertenDlg::StepFunktionen()
     return verdict;
 }
 
-BYTE CZeichnungAuswertenDlg::StepMeldungen()
+BYTE DrawingChecker::StepMeldungen()
 {
-    if (!m_request.Is({C::Open, C::Parser, C::ParaImport, C::CanLogging, C::MsgOrder}) && !m_request.IsParamOnFunction())
-        return 0;
+    if (!Runs(kMessages)) return 0;
     SetStatus(ui::kEvalMessagesTitle);
     Protokoll(5, ui::kEvalMessagesTitle);
     SetProgress(0);
