@@ -111,6 +111,8 @@ private:
     void OnCatchObject(int phase, int lineId);
     void WriteConnect2Node();
     void WriteConnect2SigOver();
+    struct Sammlung;
+    void WriteGroups(int file, const std::vector<Sammlung>& records, const std::vector<std::string>& keys);
     void WriteScratchFiles();
     void Write(int file, const std::string& bytes);
 

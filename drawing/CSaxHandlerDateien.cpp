@@ -1,7 +1,12 @@
 // The XML import's writers: object records, id lists, online schema, catch objects and the junction and signal merges.
 #include "drawing/CSaxHandler.h"
 
+#include "drawing/CFeldDatei.h"
+
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 using drawing::KindFamily;
 using drawing::KindInfo;
@@ -83,22 +88,6 @@ std::string WithoutLeadingBlanks(const std::string& text)
 {
     size_t first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first);
-}
-
-// The ids of a merge group, each once, in the order of their first appearance.
-std::vector<int> Distinct(const std::vector<int>& ids)
-{
-    std::vector<int> distinct;
-    for (int id : ids) {
-        bool seen = false;
-        for (int known : distinct)
-            if (known == id) {
-                seen = true;
-                break;
-            }
-        if (!seen) distinct.push_back(id);
-    }
-    return distinct;
 }
 
 }  // namespace
@@ -308,56 +297,75 @@ void CSaxHandler::OnCatchObject(int phase, int lineId)
 
 void CSaxHandler::WriteConnect2Node()
 {
-    std::vector<bool> merged(m_nodes.size(), false);
-    std::string out;
-    for (size_t k = 0; k < m_nodes.size(); ++k) {
-        if (merged[k]) continue;
-        merged[k] = true;
-        std::vector<int> collected = m_nodes[k].linien;
-        for (size_t l = k + 1; l < m_nodes.size(); ++l) {
-            if (merged[l] || m_nodes[l].knoten != m_nodes[k].knoten) continue;
-            collected.insert(collected.end(), m_nodes[l].linien.begin(), m_nodes[l].linien.end());
-            merged[l] = true;
-        }
-        m_scratch = collected;
-        std::vector<int> lines = Distinct(collected);
-        const size_t m = lines.size();
-        for (size_t p = 0; p < m; ++p) {
-            PutNumber(out, lines[p]);
-            PutNumber(out, m_nodes[k].knoten);
-            PutNumber(out, static_cast<int>(m - 1));
-            for (size_t q = 1; q < m; ++q) PutNumber(out, lines[(p + q) % m]);
-        }
+    std::vector<std::string> keys;
+    keys.reserve(m_nodes.size());
+    for (const Sammlung& s : m_nodes) {
+        std::string key;
+        PutNumber(key, s.knoten);
+        keys.push_back(std::move(key));
     }
-    Write(kConnect2Node, out);
+    WriteGroups(kConnect2Node, m_nodes, keys);
 }
 
 void CSaxHandler::WriteConnect2SigOver()
 {
-    std::vector<bool> merged(m_signals.size(), false);
-    std::vector<std::string> names;
-    for (const Sammlung& s : m_signals) names.push_back(WithoutLeadingBlanks(s.name));
+    std::vector<std::string> keys;
+    keys.reserve(m_signals.size());
+    for (const Sammlung& s : m_signals) {
+        std::string key;
+        PutText(key, WithoutLeadingBlanks(s.name), 28);
+        keys.push_back(std::move(key));
+    }
+    WriteGroups(kConnect2SigOver, m_signals, keys);
+}
+
+// Records with the same key field form a group, in the order of the group's first record; its lines are those of
+// its records in record order, each once. Every line of a group of m lines gets a record: the line, the key field,
+// m - 1 and the other lines, starting after it and wrapping round. The file is m times m fields per group by its
+// format; everything else here takes time in proportion to the records.
+void CSaxHandler::WriteGroups(int file, const std::vector<Sammlung>& records, const std::vector<std::string>& keys)
+{
+    std::unordered_map<std::string_view, size_t> groupOf;
+    std::vector<std::vector<size_t>> groups;  // record indexes of each group
+    for (size_t k = 0; k < records.size(); ++k) {
+        auto [it, inserted] = groupOf.emplace(keys[k], groups.size());
+        if (inserted) groups.emplace_back();
+        groups[it->second].push_back(k);
+    }
+    std::vector<std::vector<int>> lines(groups.size());
+    size_t bytes = 0;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        std::vector<int> collected;
+        for (size_t k : groups[g])
+            collected.insert(collected.end(), records[k].linien.begin(), records[k].linien.end());
+        std::unordered_set<int> seen;
+        for (int line : collected)
+            if (seen.insert(line).second) lines[g].push_back(line);
+        const size_t m = lines[g].size();
+        bytes += m * (2 * CFeldDatei::kIntBytes + keys[groups[g].front()].size() + (m - 1) * CFeldDatei::kIntBytes);
+        if (g + 1 == groups.size()) m_scratch = std::move(collected);
+    }
     std::string out;
-    for (size_t k = 0; k < m_signals.size(); ++k) {
-        if (merged[k]) continue;
-        merged[k] = true;
-        std::vector<int> collected = m_signals[k].linien;
-        for (size_t l = k + 1; l < m_signals.size(); ++l) {
-            if (merged[l] || names[l] != names[k]) continue;
-            collected.insert(collected.end(), m_signals[l].linien.begin(), m_signals[l].linien.end());
-            merged[l] = true;
-        }
-        m_scratch = collected;
-        std::vector<int> lines = Distinct(collected);
-        const size_t m = lines.size();
+    out.reserve(bytes);
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const size_t m = lines[g].size();
+        // The fields of the lines written twice in a row: the others of line p are the m - 1 fields after its own.
+        std::string fields;
+        fields.reserve(2 * m * CFeldDatei::kIntBytes);
+        for (int round = 0; round < 2; ++round)
+            for (int line : lines[g]) PutNumber(fields, line);
+        std::string count;
+        PutNumber(count, static_cast<int>(m - 1));
+        const std::string& key = keys[groups[g].front()];
         for (size_t p = 0; p < m; ++p) {
-            PutNumber(out, lines[p]);
-            PutText(out, names[k], 28);
-            PutNumber(out, static_cast<int>(m - 1));
-            for (size_t q = 1; q < m; ++q) PutNumber(out, lines[(p + q) % m]);
+            out.append(fields, p * CFeldDatei::kIntBytes, CFeldDatei::kIntBytes);
+            out += key;
+            out += count;
+            out.append(fields, (p + 1) * CFeldDatei::kIntBytes, (m - 1) * CFeldDatei::kIntBytes);
         }
     }
-    Write(kConnect2SigOver, out);
+    if (m_files[file] >= 0 && m_inhalt[file].empty()) m_inhalt[file] = std::move(out);
+    else Write(file, out);
 }
 
 void CSaxHandler::WriteScratchFiles()
