@@ -42,7 +42,8 @@ const drawing::WiringIndex& CZeichnung::Wiring()
     // The wiring files are read once, into the index, by the first reader that searches partners; their merge files
     // grow with the square of a junction's lines, and most readers never look at them.
     if (!m_wiring) {
-        m_wiring = std::make_unique<drawing::WiringIndex>(Load("Connect2Fang.tmp").get(), Load("Connect2Line.tmp").get(),
+        m_wiring = std::make_unique<drawing::WiringIndex>(Load("Connect2Fang.tmp").get(),
+                                                          Load("Connect2Line.tmp").get(),
                                                           Load("Connect2Node.tmp").get(),
                                                           Load("Connect2SigOver.tmp").get());
     }

@@ -1,8 +1,9 @@
 // The drawing reader: objects, pins, partners, sources and numbers of the drawing as the exchange files describe it.
 //
 // Constructed for one operation; reflects "KS_Objects.tmp", "FuncIDs.tmp" and "MeldungIDs.tmp" of the folder "para"
-// as they were at construction, and the wiring files as they were at its first partner search. Missing files are no error: queries then answer false, 0 or
-// empty. Number write-backs change the reader's copy and the one field in "KS_Objects.tmp".
+// as they were at construction, and the wiring files as they were at its first partner search. Missing files are no
+// error: queries then answer false, 0 or empty. Number write-backs change the reader's copy and the one field in
+// "KS_Objects.tmp".
 //
 // CZeichnung.cpp holds objects, pins, ids, texts and the library check; CZeichnungPartner.cpp the partner search;
 // CZeichnungQuellen.cpp the sources of pins and the output flags; CZeichnungNummern.cpp the numbers of plant and
