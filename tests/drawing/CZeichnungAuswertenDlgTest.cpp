@@ -6,7 +6,7 @@
 #include "drawing/SlotChanges.h"
 #include "platform/CDialog.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "shell/CSCCmd.h"
