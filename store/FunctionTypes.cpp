@@ -226,6 +226,7 @@ using L = PinLabel;
 constexpr FixedValue Yes = FixedValue::Yes;
 constexpr FixedValue No = FixedValue::No;
 
+// clang-format off
 constexpr L kAnalogfuncLabels[] = {{1, At(F(AnalogfuncParam, release)), Yes}};
 constexpr L kAnfHeizungLabels[] = {{1, At(F(AnfHeizungParam, release)), Yes}};
 constexpr L kAnfWarmwasserLabels[] = {{1, At(F(AnfWarmwasserParam, release)), Yes},
@@ -285,6 +286,7 @@ constexpr Participants kStartfuncParticipants{ParticipantList::Solar2, 5, 10, At
 constexpr Participants kWartungsfuncParticipants{ParticipantList::HeatingCircuits, 4, 5,
                                                  At(F(WartungsfuncParam, circuitCount)),
                                                  At(F(WartungsfuncParam, circuits)), 1};
+// clang-format on
 
 #undef F
 

@@ -32,7 +32,7 @@ enum class Art : BYTE {
 // kind table (drawing/ObjectKinds), the pin's name for the pin kinds.
 struct Text {
     Art art;
-    int arg = 0;                 // the participant's index
+    int arg = 0;                  // the participant's index
     const char* label = nullptr;  // kLabel only
 };
 
