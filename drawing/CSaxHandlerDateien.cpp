@@ -7,6 +7,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <unistd.h>
 
 using drawing::KindFamily;
 using drawing::KindInfo;
@@ -320,11 +321,13 @@ void CSaxHandler::WriteConnect2SigOver()
 }
 
 // Records with the same key field form a group, in the order of the group's first record; its lines are those of
-// its records in record order, each once. Every line of a group of m lines gets a record: the line, the key field,
-// m - 1 and the other lines, starting after it and wrapping round. The file is m times m fields per group by its
-// format; everything else here takes time in proportion to the records.
+// its records in record order, each once. The file is m times m fields per group of m lines by its format; finding
+// the groups takes time in proportion to the records.
 void CSaxHandler::WriteGroups(int file, const std::vector<Sammlung>& records, const std::vector<std::string>& keys)
 {
+    std::vector<MergeGroup>& merged = m_merged[file - kConnect2Node];
+    merged.clear();
+    if (m_files[file] < 0) return;
     std::unordered_map<std::string_view, size_t> groupOf;
     std::vector<std::vector<size_t>> groups;  // record indexes of each group
     for (size_t k = 0; k < records.size(); ++k) {
@@ -332,40 +335,58 @@ void CSaxHandler::WriteGroups(int file, const std::vector<Sammlung>& records, co
         if (inserted) groups.emplace_back();
         groups[it->second].push_back(k);
     }
-    std::vector<std::vector<int>> lines(groups.size());
-    size_t bytes = 0;
     for (size_t g = 0; g < groups.size(); ++g) {
         std::vector<int> collected;
         for (size_t k : groups[g])
             collected.insert(collected.end(), records[k].linien.begin(), records[k].linien.end());
+        MergeGroup group{keys[groups[g].front()], {}};
         std::unordered_set<int> seen;
         for (int line : collected)
-            if (seen.insert(line).second) lines[g].push_back(line);
-        const size_t m = lines[g].size();
-        bytes += m * (2 * CFeldDatei::kIntBytes + keys[groups[g].front()].size() + (m - 1) * CFeldDatei::kIntBytes);
+            if (seen.insert(line).second) group.lines.push_back(line);
+        merged.push_back(std::move(group));
         if (g + 1 == groups.size()) m_scratch = std::move(collected);
     }
+}
+
+// Writes the merge records of the file from offset on, a piece at a time: every line of a group of m lines gets a
+// record of the line, the key field, m - 1 and the other lines, starting after it and wrapping round. Each line's
+// field is formatted once; a record's other lines are one copy out of the group's fields written twice in a row.
+bool CSaxHandler::WriteMergeRecords(int file, size_t& offset)
+{
+    if (file != kConnect2Node && file != kConnect2SigOver) return true;
+    constexpr size_t kPiece = 1 << 20;
+    constexpr size_t kInt = CFeldDatei::kIntBytes;
     std::string out;
-    out.reserve(bytes);
-    for (size_t g = 0; g < groups.size(); ++g) {
-        const size_t m = lines[g].size();
-        // The fields of the lines written twice in a row: the others of line p are the m - 1 fields after its own.
+    auto flush = [&](size_t atLeast) {
+        if (out.size() < atLeast) return true;
+        size_t done = 0;
+        while (done < out.size()) {
+            const ssize_t n = ::pwrite(m_files[file], out.data() + done, out.size() - done,
+                                       static_cast<off_t>(offset + done));
+            if (n <= 0) return false;
+            done += static_cast<size_t>(n);
+        }
+        offset += done;
+        out.clear();
+        return true;
+    };
+    for (const MergeGroup& group : m_merged[file - kConnect2Node]) {
+        const size_t m = group.lines.size();
         std::string fields;
-        fields.reserve(2 * m * CFeldDatei::kIntBytes);
+        fields.reserve(2 * m * kInt);
         for (int round = 0; round < 2; ++round)
-            for (int line : lines[g]) PutNumber(fields, line);
+            for (int line : group.lines) PutNumber(fields, line);
         std::string count;
         PutNumber(count, static_cast<int>(m - 1));
-        const std::string& key = keys[groups[g].front()];
         for (size_t p = 0; p < m; ++p) {
-            out.append(fields, p * CFeldDatei::kIntBytes, CFeldDatei::kIntBytes);
-            out += key;
+            out.append(fields, p * kInt, kInt);
+            out += group.key;
             out += count;
-            out.append(fields, (p + 1) * CFeldDatei::kIntBytes, (m - 1) * CFeldDatei::kIntBytes);
+            out.append(fields, (p + 1) * kInt, (m - 1) * kInt);
+            if (!flush(kPiece)) return false;
         }
     }
-    if (m_files[file] >= 0 && m_inhalt[file].empty()) m_inhalt[file] = std::move(out);
-    else Write(file, out);
+    return flush(1);
 }
 
 void CSaxHandler::WriteScratchFiles()
