@@ -491,10 +491,10 @@ TEST_F(EvaluationTest, DuplicatedWiringCostsTimeInProportionToTheExport)
 
     const double large = openAndSearch(800);
     // The merge file is sixteen times as large by its format (57 MB); the work beside writing and comparing its bytes
-    // grows with the export. Measured: 0.12 s and 0.31 s; when every record was parsed, held and merged on its own,
-    // 0.16 s and 1.06 s.
+    // grows with the export. Measured: about 0.2 s and 0.25 s; when every record was parsed, held and merged on its
+    // own and the file was built whole before it was written, 0.16 s and 1.06 s.
     EXPECT_LT(large, 20.0);
-    EXPECT_LT(large, 5 * small + 0.2) << small << " s, four times the copies " << large << " s";
+    EXPECT_LT(large, 4 * small + 0.2) << small << " s, four times the copies " << large << " s";
 }
 
 TEST_F(EvaluationTest, OnlineSchemaNeedsExactlyOneFrame)
