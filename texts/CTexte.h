@@ -25,6 +25,7 @@
 #include "platform/CString.h"
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
+#include "store/FunctionTypes.h"
 #include "store/Quelle.h"
 #include "texttables/FunktionsListe.h"
 
@@ -242,9 +243,9 @@ public:
     // The mark of SetPinLabel, appended to label.
     static void AppendPinSuffix(CString& label, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue);
 
-    // The functions a participant field may name, by the kind of list.
-    enum class TeilnehmerListe : BYTE { Keine, Anforderungen, Solar, Solar2, Heizkreise };
-    // Fills the list as its builder above does; leaves it untouched for Keine.
+    // The functions a participant field may name, by the kind of list (the function-type catalog's).
+    using TeilnehmerListe = functypes::ParticipantList;
+    // Fills the list as its builder above does; leaves it untouched for None.
     void GetTeilnehmerListe(TeilnehmerListe which, FunktionsListe& list, CParaDaten* para) const;
     // The text of participant place index (from 0) that holds function (function number + 1): dashes for a place
     // at or beyond inUse or holding 0; else the function's designation in the list, "- - - - - - -" for one
