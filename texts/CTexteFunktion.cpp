@@ -216,19 +216,7 @@ bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZei
     if (record.empty())
         return queued;
 
-    for (const PinLabel& p : row->pins) {
-        if (p.pin == 0)
-            break;
-        PinInfo pin;
-        if (!drawing.GetPin(p.pin, object.objektId, pin))
-            continue;
-        if (p.festwert == Festwert::NeinNurGezeichnet && pin.name.IsEmpty())
-            continue;
-        // A label drawn without its connector still names the pin it stands for.
-        const CString name = pin.name.IsEmpty() ? CString(PinName(object.art, p.pin)) : pin.name;
-        queued |= SetPinLabel(channel, At(record, p.feld), KeinFestwert(p, record) ? 1 : 0, At(record, p.feld + 1u),
-                              At(record, p.feld + 2u), object.art, name, pin.labelId);
-    }
+    queued |= SetFunktionPinLabels(channel, drawing, object.art, object.objektId, record);
 
     const Teilnehmer& t = row->teilnehmer;
     if (t.liste == Liste::Keine)
@@ -243,6 +231,29 @@ bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZei
         const BYTE function = At(record, t.ersterFeld + static_cast<unsigned>(k) * t.schritt);
         channel.SetText(static_cast<UINT>(pin.labelId), GetTeilnehmerText(list, inUse, k, function));
         queued = true;
+    }
+    return queued;
+}
+
+bool CTexte::SetFunktionPinLabels(CSCCmd& channel, CZeichnung& drawing, const CString& kind, int objectId,
+                                  const std::vector<BYTE>& record) const
+{
+    const FunktionsLabels* row = FindFunktion(kind);
+    if (!row)
+        return false;
+    bool queued = false;
+    for (const PinLabel& p : row->pins) {
+        if (p.pin == 0)
+            break;
+        PinInfo pin;
+        if (!drawing.GetPin(p.pin, objectId, pin))
+            continue;
+        if (p.festwert == Festwert::NeinNurGezeichnet && pin.name.IsEmpty())
+            continue;
+        // A label drawn without its connector still names the pin it stands for.
+        const CString name = pin.name.IsEmpty() ? CString(PinName(kind, p.pin)) : pin.name;
+        queued |= SetPinLabel(channel, At(record, p.feld), KeinFestwert(p, record) ? 1 : 0, At(record, p.feld + 1u),
+                              At(record, p.feld + 2u), kind, name, pin.labelId);
     }
     return queued;
 }

@@ -1,0 +1,36 @@
+// The three forms of the mixer control (function type 19, "Mischerregelfunktion"): setpoint, difference, the
+// action direction and what the mixer does while the release is off; the release, control temperature and setpoint
+// inputs; the mixer output pair. All of it is table data of the function form frame.
+#pragma once
+
+#include "forms/frame/FunctionParamForm.h"
+#include "forms/frame/FunctionVarInForm.h"
+#include "forms/frame/FunctionVarOutForm.h"
+
+class CMischerReg : public FunctionParamForm {
+    DECLARE_DYNCREATE(CMischerReg)
+public:
+    CMischerReg();
+
+    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
+    static CView* CreateForm();
+    static CView* CreateVarIn();
+    static CView* CreateVarOut();
+    static void Publish(CView* form);
+    static void Save();
+};
+
+// The parameter form of the run, once the shell created it.
+extern CMischerReg* g_pMischerReg;
+
+class CMischerRegVarIn : public FunctionVarInForm {
+    DECLARE_DYNCREATE(CMischerRegVarIn)
+public:
+    CMischerRegVarIn();
+};
+
+class CMischerRegVarOut : public FunctionVarOutForm {
+    DECLARE_DYNCREATE(CMischerRegVarOut)
+public:
+    CMischerRegVarOut();
+};
