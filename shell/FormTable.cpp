@@ -3,6 +3,7 @@
 
 #include "drawing/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/logic/CLogikfunc.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -38,7 +39,8 @@ FormRow FunctionRow(const char* kind, bool hasVarOut, const FunctionForms& f)
 
 const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::CreateVarIn, &CMischerReg::CreateVarOut,
                                       &CMischerReg::Publish, &CMischerReg::Save};
-
+const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
+                                     &CLogikfunc::Publish, &CLogikfunc::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -78,7 +80,7 @@ std::vector<FormRow> MakeFormRows()
     } functionTypes[] = {
         {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
         {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true},
+        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
