@@ -18,10 +18,10 @@ using platform::DialogTemplate;
 constexpr int kWidth = 320;
 constexpr int kMargin = 8;
 constexpr int kIndent = 20;
-constexpr int kCaptionWidth = 94;
-constexpr int kControlX = 118;
+constexpr int kCaptionWidth = 76;
+constexpr int kControlX = 100;
 constexpr int kControlWidth = 70;
-constexpr int kUnitX = 192;
+constexpr int kUnitX = 174;
 constexpr int kRowHeight = 16;
 constexpr int kTextHeight = 9;
 constexpr int kComboDrop = 120;  // a drop-down's height with its list open
