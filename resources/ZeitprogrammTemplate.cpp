@@ -40,9 +40,9 @@ std::vector<ControlTemplate> Controls()
         {ControlClass::ComboBox, IDC_ZP_WINDOWS, kList, {89, 27, 44, 60}, "", NumberList(1, 3, 2).items},
         {ControlClass::Static, IDC_ZP_SETPOINTS_LABEL, SS_LEFT, {161, 17, 60, 8}},
         {ControlClass::ComboBox, IDC_ZP_SETPOINTS, kList, {161, 27, 44, 40}},
-        {ControlClass::Tab, IDC_ZP_TABS, WS_TABSTOP, {7, 54, 222, 112}},
+        {ControlClass::Tab, IDC_ZP_TABS, WS_TABSTOP, {7, 54, 222, 104}},
         // The page under the tab row; its controls are the dialog's own.
-        {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {7, 64, 222, 102}},
+        {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {7, 64, 222, 94}},
     };
     for (int d = 0; d < 7; ++d)
         controls.push_back({ControlClass::Button, kDays[d], BS_AUTOCHECKBOX | WS_TABSTOP | (d == 0 ? WS_GROUP : 0),
@@ -56,15 +56,15 @@ std::vector<ControlTemplate> Controls()
         controls.push_back({ControlClass::ComboBox, kWindows[w].setpoint, kList, {157, y, 36, 100}, "", setpoints});
         controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, SS_LEFT, {197, y + 2, 16, 8}, "°C"});
     }
-    controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, {56, 174, 50, 14}});
-    controls.push_back({ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, {130, 174, 50, 14}});
+    controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, {56, 166, 50, 14}});
+    controls.push_back({ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, {130, 166, 50, 14}});
     return controls;
 }
 
 }  // namespace
 
 const platform::DialogTemplate kZeitprogrammTemplate = {
-    IDD_ZEITPROGRAMM, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 236, 196}, "", {"MS Sans Serif", 8},
+    IDD_ZEITPROGRAMM, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 236, 188}, "", {"MS Sans Serif", 8},
     Controls()};
 
 }  // namespace resources
