@@ -176,4 +176,34 @@
 #define IDC_DESIGNATIONS_LIST 1450
 #define IDC_DESIGNATIONS_EDIT 1449
 #define IDC_DESIGNATIONS_REPLACE 1452
-#define IDC_DESIGNATIONS_OK 1330
+#define IDC_DESIGNATIONS_OK 1330         // the default button; the dialog has no IDOK
+
+// Controls of the time-program dialog: the options, the tab of each program in use, the days and three windows of
+// the current program.
+#define IDC_ZP_OPTIONS 1687
+#define IDC_ZP_PROGRAMS_LABEL 1681
+#define IDC_ZP_PROGRAMS 1327
+#define IDC_ZP_WINDOWS_LABEL 1682
+#define IDC_ZP_WINDOWS 1332
+#define IDC_ZP_SETPOINTS_LABEL 1683
+#define IDC_ZP_SETPOINTS 1192
+#define IDC_ZP_TABS 1381
+#define IDC_ZP_MONDAY 1060
+#define IDC_ZP_TUESDAY 1066
+#define IDC_ZP_WEDNESDAY 1074
+#define IDC_ZP_THURSDAY 1085
+#define IDC_ZP_FRIDAY 1106
+#define IDC_ZP_SATURDAY 1134
+#define IDC_ZP_SUNDAY 1148
+#define IDC_ZP_START1 1492
+#define IDC_ZP_END1 1495
+#define IDC_ZP_SETPOINT1 1352
+#define IDC_ZP_START2 1493
+#define IDC_ZP_END2 1496
+#define IDC_ZP_SETPOINT2 1364
+#define IDC_ZP_START3 1494
+#define IDC_ZP_END3 1497
+#define IDC_ZP_SETPOINT3 1373
+#define IDC_ZP_HOUR1 1684                // "Ora" beside the end box of each window
+#define IDC_ZP_HOUR2 1685
+#define IDC_ZP_HOUR3 1686

@@ -208,6 +208,33 @@ inline constexpr char kMessageTypeUnused[] = "  inutilizzato  ";
 // An input or output that is not used.
 inline constexpr char kNotUsedShort[] = "inutiliz.";
 
+// ==== User-designations and time-program dialogs ====
+
+inline constexpr char kButtonOk[] = "OK";
+inline constexpr char kButtonCancel[] = "Annullare";
+
+inline constexpr char kDesignationsTitle[] = "gestire le descrizioni personalizzate";
+inline constexpr char kDesignationLabel[] = "DEN.:";
+inline constexpr char kDesignationsReplaceWith[] = "sostituire con (max 12 caratteri):";
+inline constexpr char kDesignationsReplace[] = "Sostituire";
+inline constexpr char kDesignationEmpty[] =
+    "Non è stato possibile sostituire la descrizione selez. perché non era indicata nessuna nuova descrizione.";
+inline constexpr char kDesignationTooLong[] = "La nuova descrizione contiene troppi caratteri (max 12)!";
+inline constexpr char kDesignationNoneSelected[] = "Non è stata selezionata nessuna descrizione da sostituire.";
+inline constexpr char kDesignationInvalidChar[] =
+    "La nuova descrizione contiene un carattere non valido che non viene supportato dal regolatore!";
+
+inline constexpr char kZeitprogrammTitle[] = "Progr. temporali";
+inline constexpr char kZeitprogrammOptions[] = "Opzioni programmi temporali";
+inline constexpr char kZeitprogrammCount[] = "Numero Progr.:";
+inline constexpr char kZeitprogrammWindows[] = "Numero Finest.:";
+inline constexpr char kZeitprogrammSetpoints[] = "con Val.Nom.?";
+inline constexpr char kZeitprogrammNo[] = "no";
+inline constexpr char kZeitprogrammYes[] = "sì";
+inline constexpr char kZeitprogrammTab[] = "Prog.Temp.%d";                  // with the program number 1..5
+inline constexpr const char* kZeitprogrammDays[] = {"Lu", "Ma", "Me", "Gi", "Ve", "Sa", "Do"};  // Monday first
+inline constexpr char kZeitprogrammHour[] = "Ora";
+
 // ==== Object kinds, pins and function output variables ====
 
 // Display names of the drawing's object kinds.
@@ -491,7 +518,6 @@ inline constexpr char kFormParameters[] = "P A R A M E T R I";
 inline constexpr char kFormInputs[] = "V A R I A B I L E  D I  I N G R E S S O";
 inline constexpr char kFormOutputs[] = "V A R I A B I L E  D I  U S C I T A";
 inline constexpr char kDesignationGroupLabel[] = "GRUPPO DENOM.:";
-inline constexpr char kDesignationLabel[] = "DEN.:";
 inline constexpr char kDesignationGroupStandard[] = "Generale";
 inline constexpr char kDesignationGroupUser[] = "Def. Utente";
 inline constexpr char kDesignationManage[] = "...";

@@ -2,6 +2,7 @@
 #include "forms/frame/FunctionParamForm.h"
 
 #include "drawing/CZeichnung.h"
+#include "forms/dialogs/CBezeichnungenDlg.h"
 #include "forms/frame/FormLayout.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
@@ -26,6 +27,7 @@ BEGIN_MESSAGE_MAP(FunctionParamForm, CFormView)
     ON_CBN_SELENDOK(IDC_BEZ_GRUPPE, OnBezeichnungsGruppe)
     ON_CBN_SELENDOK(IDC_BEZ_NAME, OnBezeichnung)
     ON_CBN_SELENDOK(IDC_BEZ_ZIFFER, OnBezeichnung)
+    ON_BN_CLICKED(IDC_BEZ_VERWALTEN, OnBezeichnungenVerwalten)
     // Every other list and radio button of the form is a value control of the kind's table.
     ON_CONTROL_RANGE(CBN_SELENDOK, 1, kLastControlId, OnValuePick)
     ON_CONTROL_RANGE(BN_CLICKED, 1, kLastControlId, OnValueClick)
@@ -246,6 +248,16 @@ void FunctionParamForm::OnBezeichnung()
         designation.group != 0 || designation.index != 0 ? static_cast<BYTE>(digit >= 0 ? digit : designation.digit) : 0;
     SetDesignation(designation);
     ShowRecord(false);
+}
+
+void FunctionParamForm::OnBezeichnungenVerwalten()
+{
+    // The dialog writes the 16 designations into working file 2 itself; the save then refreshes every label.
+    CBezeichnungenDlg dialog;
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_bBezeichnungenGeaendert = true;
+    ShowRecord(true);
 }
 
 void FunctionParamForm::OnValuePick(UINT id)

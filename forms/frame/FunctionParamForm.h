@@ -50,6 +50,7 @@ public:
 
     void OnBezeichnungsGruppe();
     void OnBezeichnung();
+    void OnBezeichnungenVerwalten();
 
     // The decoded record (byte k is offset k), as the variable forms reach it.
     BYTE* Record() { return m_record.data(); }

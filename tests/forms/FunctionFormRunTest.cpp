@@ -120,6 +120,7 @@ const std::vector<Step> kMixerEdits = {
     {"get 1491", 0, "  0.0\n"},   // a new record's difference
     {"get 1439", 0, "\n"},        // no designation: no digit, and its list is disabled
     {"pick 1439 3", 1},
+    {"click 1768", 1},  // the designations dialog only for user designations
     {"pick 1491 0"},
     {"pick 1317 2"},
     {"click 1043"},
@@ -243,6 +244,51 @@ TEST_F(FunctionFormRunTest, TerminatingAfterEditsWritesAndSendsNothing)
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
     EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
+}
+
+TEST_F(FunctionFormRunTest, ConfirmedUserDesignationsRefreshEveryOtherObjectOnSave)
+{
+    const struct {
+        const char* ending;  // how the designations dialog ends
+        bool refresh;        // the save also relabels the other objects
+    } cases[] = {{"click 2", false}, {"click 1330", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        const size_t start = m_home.ReadFile("record.txt").size();
+        ProgramResult result = m_home.RunWindowCommand(Command("param", "Mischerregelfunktion$0", "200"), [&] {
+            Drive({
+                {"pick 1770 1"},
+                {"click 1768"},
+                {"--window active pick 1450 0"},
+                {"--window active type 1449 MISCELA"},
+                {"--window active click 1452"},
+                {std::string("--window active ") + c.ending},
+                {"pick 1439 4"},
+                {kSave},
+            });
+        });
+        EXPECT_EQ(result.exitCode, 0);
+        m_recordStart = start;
+        const std::vector<std::string> lines = Received();
+        const std::string name = c.refresh ? "MISCELA" : " 1 - - - - -";
+        ASSERT_GE(lines.size(), 3u) << testsupport::JoinLines(lines);
+        EXPECT_EQ(lines[0], "settext§202§  " + name + "4  ");
+        EXPECT_EQ(lines[1], "settext§211§ABL miscelatore");
+        EXPECT_EQ(lines.back(), "setfilenotuptodate");
+        // The other objects' labels follow only after a confirmed dialog, never this object's.
+        bool logicRelabelled = false;
+        for (size_t i = 2; i + 1 < lines.size(); ++i) {
+            logicRelabelled |= lines[i] == "settext§311§ABL Funz.log.";
+            EXPECT_EQ(lines[i].find("settext§202§"), std::string::npos) << lines[i];
+        }
+        EXPECT_EQ(logicRelabelled, c.refresh) << testsupport::JoinLines(lines);
+        EXPECT_EQ(lines.size() == 3, !c.refresh) << testsupport::JoinLines(lines);
+
+        const MischerRegParam r = Stored<MischerRegParam>(200, &CParaDaten::GetMischerReg);
+        EXPECT_EQ(r.designation.group, 1);
+        EXPECT_EQ(r.designation.index, 0);
+        EXPECT_EQ(r.designation.digit, 4);
+    }
 }
 
 }  // namespace
