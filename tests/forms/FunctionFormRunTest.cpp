@@ -219,12 +219,12 @@ TEST_F(FunctionFormRunTest, LogicFunctionSavesItsOperationAndModesAndLabelsSeven
     EXPECT_EQ(r.inputCount, 2);
     EXPECT_EQ(r.result[4], 1);
 
+    // Data input 3 has no label in the drawing: nothing for it, and no other pin's text in its place.
     const std::vector<std::string> expected = {
         "settext§302§  LOGIC  ",
         "settext§311§ABL Funz.log. (inv.)",
         "settext§321§Variabile ingr. 1",
         "settext§331§Variabile ingr. 2 (inv.)",
-        "settext§341§Variabile ingr. 3",
         "settext§351§Variabile ingr. 4",
         "settext§361§Variabile ingr. 5",
         "settext§371§Variabile ingr. 6",
