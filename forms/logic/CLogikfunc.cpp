@@ -1,6 +1,7 @@
 // The logic function's forms: its tables for the function form frame.
 #include "forms/logic/CLogikfunc.h"
 
+#include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/LogikfuncParam.h"
 #include "texts/StandardDesignations.h"
@@ -20,14 +21,14 @@ const FunctionKind kKind {texts::kTypeLogikfunc, ui::kTitleLogikfunc, false};
 
 // OnFunktion: the four radio buttons are one group; the checked one is the operation.
 const std::vector<LayoutGroup> kLayout = {
-    {1452, ui::kLogikFunctionGroup,
-     {{0, nullptr, 1265, ControlKind::Radios, nullptr,
-       {{1265, ui::kLogikFunctions[0]}, {1054, ui::kLogikFunctions[1]}, {1057, ui::kLogikFunctions[2]},
-        {1058, ui::kLogikFunctions[3]}}}}},
+    {IDC_LOGIK_FUNCTION_GROUP, ui::kLogikFunctionGroup,
+     {{0, nullptr, IDC_LOGIK_OFF, ControlKind::Radios, nullptr,
+       {{IDC_LOGIK_OFF, ui::kLogikFunctions[0]}, {IDC_LOGIK_OR, ui::kLogikFunctions[1]},
+        {IDC_LOGIK_AND, ui::kLogikFunctions[2]}, {IDC_LOGIK_FLIPFLOP, ui::kLogikFunctions[3]}}}}},
 };
 
 const std::vector<ValueControl> kValues = {
-    {1265, FORM_FIELD(R, function), 0},
+    {IDC_LOGIK_OFF, FORM_FIELD(R, function), 0},
 };
 
 // The release takes a fixed state; a data input without a source is not used and shows no mode.
@@ -40,8 +41,9 @@ InputRow DataInput(int i, UINT heading, UINT source, UINT kind, UINT number, UIN
 }
 
 const std::vector<InputRow> kInputs = {
-    {ui::kLogikReleaseInput, 0, 1276, 1271, InputKind::Digital, offsetof(R, release.kind),
-     offsetof(R, release.inverted), offsetof(R, release.number), 0, 1454, 1456, 1514, 1512, 1513,
+    {ui::kLogikReleaseInput, 0, IDC_RELEASE_HEADING, IDC_RELEASE_SOURCE_LABEL, InputKind::Digital, offsetof(R, release.kind),
+     offsetof(R, release.inverted), offsetof(R, release.number), 0, IDC_RELEASE_KIND, IDC_RELEASE_NUMBER,
+     IDC_RELEASE_VARIABLE, IDC_RELEASE_MODE_LABEL, IDC_RELEASE_MODE,
      ModeRule::FixedState},
     DataInput(1, 1461, 1453, 1201, 1222, 1210, 1522, 1525),
     DataInput(2, 1462, 1455, 1319, 1241, 1334, 1083, 1086),
@@ -57,8 +59,8 @@ constexpr UINT kInvertedBoxes[16] = {1251, 1253, 1255, 1257, 1259, 1261, 1263, 1
                                      1269, 1271, 1273, 1275, 1278, 1511, 1281, 1282};
 
 const std::vector<OutputGroup> kOutputs = {
-    {1542, ui::kLogikResult, SixteenOutputs(kResultBoxes, offsetof(R, result))},
-    {1467, ui::kLogikResultInverted, SixteenOutputs(kInvertedBoxes, offsetof(R, inverted))},
+    {IDC_LOGIK_RESULT_GROUP, ui::kLogikResult, SixteenOutputs(kResultBoxes, offsetof(R, result))},
+    {IDC_LOGIK_INVERTED_GROUP, ui::kLogikResultInverted, SixteenOutputs(kInvertedBoxes, offsetof(R, inverted))},
 };
 
 FunctionParamForm* ParamForm()
