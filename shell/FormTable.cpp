@@ -1,9 +1,10 @@
 // The rows of the window commands: forms, toolbars, routines and commands.
 #include "shell/FormTable.h"
 
-#include "drawing/CProtokoll.h"
+#include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -14,7 +15,9 @@ constexpr int kVarOutForm = 3;
 
 CView* CreateProtokoll()
 {
-    return new CProtokoll;
+    auto* form = new CProtokoll;
+    form->UseFrameState(&g_bFirstActivation[0], &g_nCurrentPage);
+    return form;
 }
 
 // What a function type's forms give the table; all null for a type whose forms are not built.

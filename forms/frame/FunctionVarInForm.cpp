@@ -6,7 +6,7 @@
 #include "platform/CDataExchange.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "shell/StartContext.h"
+#include "link/StartContext.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
 

@@ -5,7 +5,7 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/MischerRegParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 IMPLEMENT_DYNCREATE(CMischerReg, FunctionParamForm)
 IMPLEMENT_DYNCREATE(CMischerRegVarIn, FunctionVarInForm)

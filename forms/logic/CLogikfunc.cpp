@@ -4,7 +4,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/LogikfuncParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 IMPLEMENT_DYNCREATE(CLogikfunc, FunctionParamForm)
 IMPLEMENT_DYNCREATE(CLogikfuncVarIn, FunctionVarInForm)

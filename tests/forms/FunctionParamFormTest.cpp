@@ -8,10 +8,10 @@
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/UiTexts.h"
-#include "shell/StartContext.h"
+#include "link/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/MischerRegParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstdint>
 #include <cstring>
