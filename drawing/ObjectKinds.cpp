@@ -1,7 +1,7 @@
 // The table of the drawing's object kinds: pins and connection kinds, text roles and the translation-list layouts.
 #include "drawing/ObjectKinds.h"
 
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,7 @@
 // POSIX implementations of the Win32 and C run-time file calls.
 #include "platform/Win32File.h"
 
+#include "platform/ApplicationNames.h"
 #include "platform/LastError.h"
 
 #include <cerrno>
@@ -80,7 +81,6 @@ bool NextMatch(FindState& state, _finddata_t* data)
 
 namespace {
 
-constexpr char kTemporaryPrefix[] = ".morv9274-";
 constexpr size_t kTemporaryRandom = 6;  // the characters mkstemp puts in place of "XXXXXX"
 
 // Whose permission bits a copy takes: the source's (the original platform's copy) or those of the file it replaces.
@@ -168,8 +168,9 @@ BOOL CopyWhole(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists, CopyMode 
 
 bool IsOwnTemporaryName(const char* name)
 {
-    const size_t prefix = sizeof kTemporaryPrefix - 1;
-    if (std::strncmp(name, kTemporaryPrefix, prefix) != 0 || std::strlen(name) != prefix + kTemporaryRandom)
+    const std::string& temporaryPrefix = platform::GetApplicationNames().temporaryPrefix;
+    const size_t prefix = temporaryPrefix.size();
+    if (std::strncmp(name, temporaryPrefix.c_str(), prefix) != 0 || std::strlen(name) != prefix + kTemporaryRandom)
         return false;
     for (size_t i = prefix; i < prefix + kTemporaryRandom; ++i) {
         const char c = name[i];
@@ -303,7 +304,8 @@ namespace platform {
 
 CString ProgramDirectory()
 {
-    const char* home = std::getenv("MORV9274_HOME");
+    const std::string& variable = GetApplicationNames().homeVariable;
+    const char* home = variable.empty() ? nullptr : std::getenv(variable.c_str());
     std::string dir;
     if (home && *home) {
         dir = home;
@@ -327,7 +329,7 @@ std::string TemporaryNameBeside(const char* path)
     std::string p(path ? path : "");
     size_t slash = p.find_last_of('/');
     std::string folder = slash == std::string::npos ? std::string() : p.substr(0, slash + 1);
-    return folder + kTemporaryPrefix + std::string(kTemporaryRandom, 'X');
+    return folder + GetApplicationNames().temporaryPrefix + std::string(kTemporaryRandom, 'X');
 }
 
 int CreateTemporaryBeside(const char* path, std::string& name)

@@ -54,11 +54,12 @@ int _findclose(std::intptr_t handle);
 
 namespace platform {
 
-// The program directory: MORV9274_HOME when set and not empty, else the executable's folder. No trailing "/".
+// The program directory: the program's home variable (platform/ApplicationNames.h) when set and not empty, else the
+// executable's folder. No trailing "/".
 CString ProgramDirectory();
 
 // A mkstemp template for a temporary file beside path (same folder, so a rename replaces the target in one step).
-// The name is hidden and the program's own: "." and "morv9274-" followed by six characters.
+// The name is hidden and the program's own: its temporary prefix (platform/ApplicationNames.h) and six characters.
 std::string TemporaryNameBeside(const char* path);
 
 // Creates a temporary file beside path (mode 0600) and takes an exclusive lock on it that lasts while the returned

@@ -1,6 +1,8 @@
 // Loading the window backend module on demand.
 #include "platform/WindowBackend.h"
 
+#include "platform/ApplicationNames.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,7 +19,8 @@ WindowBackend* g_backend = nullptr;
 
 bool Wanted()
 {
-    const char* headless = std::getenv("MORV9274_HEADLESS");
+    const std::string& variable = GetApplicationNames().headlessVariable;
+    const char* headless = variable.empty() ? nullptr : std::getenv(variable.c_str());
     if (headless && std::strcmp(headless, "1") == 0)
         return false;
     auto set = [](const char* name) {
@@ -34,7 +37,7 @@ std::string ModulePath()
     if (n <= 0)
         return {};
     std::string exe(buffer, static_cast<size_t>(n));
-    return exe.substr(0, exe.rfind('/') + 1) + kWindowBackendModule;
+    return exe.substr(0, exe.rfind('/') + 1) + GetApplicationNames().backendModule;
 }
 
 }  // namespace
@@ -44,7 +47,7 @@ WindowBackend* EnsureWindowBackend()
     if (g_tried)
         return g_backend;
     g_tried = true;
-    if (!Wanted())
+    if (GetApplicationNames().backendModule.empty() || !Wanted())
         return nullptr;
     std::string path = ModulePath();
     if (access(path.c_str(), F_OK) != 0)

@@ -2,8 +2,8 @@
 //
 // The program itself links no toolkit, so the file commands start as fast as a headless build. The model calls
 // EnsureWindowBackend when a top-level window (frame, modal dialog, message box, file dialog) is about to be shown;
-// the module is loaded then, once, and only when a display is there (DISPLAY or WAYLAND_DISPLAY set) and
-// MORV9274_HEADLESS is not "1". A module that cannot be loaded, or a display that cannot be opened, leaves the model
+// the module is loaded then, once, and only when the program named one (platform/ApplicationNames.h), a display is
+// there (DISPLAY or WAYLAND_DISPLAY set) and the program's headless variable is not "1". A module that cannot be loaded, or a display that cannot be opened, leaves the model
 // headless with one line on standard error.
 //
 // The module exports one entry point, kWindowBackendEntry, of type WindowBackendEntry: it mirrors every window that
@@ -29,9 +29,8 @@ public:
     virtual unsigned long NativeWindowId(HWND hwnd) = 0;
 };
 
-// The file name of the module, looked for beside the executable.
-inline constexpr const char* kWindowBackendModule = "morv9274-wx.so";
-inline constexpr const char* kWindowBackendEntry = "morv9274_window_backend_start";
+// The entry point every backend module exports.
+inline constexpr const char* kWindowBackendEntry = "platform_window_backend_start";
 extern "C" {
 using WindowBackendEntry = WindowBackend* (*)();
 }

@@ -1,10 +1,10 @@
 // The main frame: creation with its toolbar and status bar, and WINDOW.ini.
 #include "shell/CMainFrame.h"
 
+#include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 #include "shell/CMorv9274App.h"
 #include "shell/FormTable.h"
-#include "shell/StartContext.h"
 #include "shell/WindowPlacementFile.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)

@@ -2,6 +2,9 @@
 #include "shell/CMorv9274App.h"
 
 #include "drawing/StoreDrawingReader.h"
+#include "evaluation/EvaluationRequest.h"
+#include "link/StartContext.h"
+#include "platform/ApplicationNames.h"
 #include "platform/CWaitCursor.h"
 #include "platform/LastError.h"
 #include "platform/ProcessExit.h"
@@ -11,7 +14,6 @@
 #include "resources/Resources.h"
 #include "resources/UiTexts.h"
 #include "shell/CommandFile.h"
-#include "shell/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/FileHeader.h"
 
@@ -26,9 +28,6 @@ constexpr DWORD kMutexWaitMs = 2000;
 // After giving up on the mutex, how long the run waits for the other instance to let go before it touches the
 // working files (that instance was asked to close).
 constexpr DWORD kMutexGiveWayMs = 15000;
-
-const char* const kCommands[] = {"start", "close", "new", "open", "save", "saveas", "param", "parser",
-                                 "paraimport", "funcview", "funcorder", "msgorder", "onlineschema", "canlogging"};
 
 const char* const kParamKinds[] = {
     "Eingang", "Ausgang", "Analog_Ausgang", "Mischer_Ausgang", "Sensorstatus", "Meldung", "Signal_Übernahme",
@@ -52,9 +51,18 @@ bool IsOneOf(const CString& value, const char* const (&list)[N])
 
 }  // namespace
 
+const platform::ApplicationNames& CMorv9274App::Names()
+{
+    static const platform::ApplicationNames names {"MORV9274_HOME", "MORV9274_HEADLESS", "morv9274-wx.so",
+                                                   ".morv9274-"};
+    return names;
+}
+
 CMorv9274App::CMorv9274App() : CWinApp(nullptr)
 {
     g_pApp = this;
+    // Before anything of the platform looks for the program folder, a window backend or a temporary name.
+    platform::SetApplicationNames(Names());
 }
 
 CMorv9274App::~CMorv9274App()
@@ -76,7 +84,7 @@ bool CMorv9274App::IsParamKind(const CString& kind)
 
 bool CMorv9274App::IsKnownCommand(const CString& command)
 {
-    return IsOneOf(command, kCommands);
+    return drawing::CommandFromName(command) != drawing::Command::Unknown;
 }
 
 void CMorv9274App::StartupMessage(const char* number, const CString& text, UINT flags)

@@ -8,6 +8,7 @@
 //   CMorv9274AppFrame.cpp     the main frame of the window commands: its forms, form switching and the commands
 #pragma once
 
+#include "platform/ApplicationNames.h"
 #include "platform/CWinApp.h"
 #include "platform/Ddeml.h"
 #include "platform/Win32Mutex.h"
@@ -30,6 +31,10 @@ public:
 
     // The program directory (the executable's folder, or MORV9274_HOME), without a trailing "/".
     static CString GetModuleDirectory();
+    // The program's names for the platform layer, given to it by the constructor: the program folder's variable
+    // MORV9274_HOME, the headless variable MORV9274_HEADLESS, the window backend "morv9274-wx.so" and the prefix
+    // ".morv9274-" of temporary files.
+    static const platform::ApplicationNames& Names();
 
     // The DDE server of the program (service "morv9274", topic "set", item "object").
     static HDDEDATA DdeCallback(UINT type, UINT format, HCONV conv, HSZ hsz1, HSZ hsz2, HDDEDATA data,

@@ -2,7 +2,7 @@
 // carried out a handed-over command file, and disconnects.
 #include "shell/CMorv9274App.h"
 
-#include "shell/DdeGlobals.h"
+#include "link/DdeGlobals.h"
 
 #include <cstdio>
 #include <cstring>

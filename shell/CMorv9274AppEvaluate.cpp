@@ -2,18 +2,18 @@
 // evaluated, the working copy committed and the commands queued on the way handed to the drawing tool.
 #include "shell/CMorv9274App.h"
 
-#include "drawing/COnlineSchema.h"
-#include "drawing/COnlineSchemaHtml.h"
-#include "drawing/CZeichnungAuswertenDlg.h"
 #include "drawing/DrawingServices.h"
+#include "evaluation/COnlineSchema.h"
+#include "evaluation/COnlineSchemaHtml.h"
+#include "evaluation/CZeichnungAuswertenDlg.h"
+#include "link/CSCCmd.h"
+#include "link/StartContext.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
 #include "platform/Win32Window.h"
+#include "requirements/CSystemRequirements.h"
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
-#include "shell/StartContext.h"
 #include "store/CParaDaten.h"
-#include "store/CSystemRequirements.h"
 #include "texts/DrawingTextServices.h"
 #include "translate/CTranslate.h"
 
@@ -56,8 +56,10 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     InstallRunServices();
     // Until the evaluation has run, the drawing counts as unusable.
     g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
-    auto* evaluation = new CZeichnungAuswertenDlg(&channel, nullptr);
+    const drawing::EvaluationRequest request {drawing::CommandFromName(g_strCmd), g_strName, g_nId};
+    auto* evaluation = new CZeichnungAuswertenDlg(request, &channel, nullptr);
     evaluation->DoModal();
+    g_nDrawingCheckFlags = evaluation->Verdict();
     const bool imported = evaluation->HasImported();
     delete evaluation;
     // What the evaluation changed follows the drawing; it is no edit of the person's.

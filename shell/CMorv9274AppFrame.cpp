@@ -2,6 +2,7 @@
 // frame. What a command does and which forms exist come from the tables of FormTable.h.
 #include "shell/CMorv9274App.h"
 
+#include "link/StartContext.h"
 #include "platform/CCmdUI.h"
 #include "platform/CCreateContext.h"
 #include "platform/CSingleDocTemplate.h"
@@ -12,7 +13,6 @@
 #include "shell/CMainFrame.h"
 #include "shell/CMorv9274Doc.h"
 #include "shell/CMorv9274View.h"
-#include "shell/StartContext.h"
 #include "shell/WindowPlacementFile.h"
 
 #include <cstdio>

@@ -1,7 +1,8 @@
 // The rows of the window commands: forms, toolbars, routines and commands.
 #include "shell/FormTable.h"
 
-#include "drawing/CProtokoll.h"
+#include "evaluation/CProtokoll.h"
+#include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -12,7 +13,9 @@ constexpr int kVarOutForm = 3;
 
 CView* CreateProtokoll()
 {
-    return new CProtokoll;
+    auto* form = new CProtokoll;
+    form->UseFrameState(&g_bFirstActivation[0], &g_nCurrentPage);
+    return form;
 }
 
 // A function type's trio: parameter form, input-variable form and, where the type has one, output-variable form.

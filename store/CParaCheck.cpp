@@ -1,7 +1,7 @@
 // CParaCheck: source kinds, flags, designations and digital source triples.
 #include "store/CParaCheck.h"
 
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 namespace {
 

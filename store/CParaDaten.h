@@ -84,7 +84,7 @@
 #include <functional>
 
 class CEepromFile;
-class CSCCmd;
+class DrawingCommands;
 
 class CParaDaten {
 public:
@@ -316,27 +316,27 @@ public:
     // function number no function holds, designation none chosen, the type's default record; the object is renamed
     // "<type name>$<number>". False, nothing written, when no slot is free, the type is unknown or a slot cannot
     // be read.
-    bool CreateFunc(int file, int id, int type, CSCCmd* channel);
+    bool CreateFunc(int file, int id, int type, DrawingCommands* channel);
     // The default bytes of a new slot record of the type into a 128-byte buffer the caller filled with FF; nothing
     // for a type outside 1..23.
     static void GetDefaultRecord(int type, BYTE* record);
     // Clears the references to the slot's function, then moves the later slots down one place (they keep their
     // numbers) and frees slot 44. Stops with false at the first step that fails; the steps before stay done.
-    bool DeleteFunc(int file, BYTE slot, CSCCmd* channel);
+    bool DeleteFunc(int file, BYTE slot, DrawingCommands* channel);
     // Participant entries naming the slot's function (solar controls in solar priorities and start functions,
     // heating-circuit controllers in maintenance functions, requests in boiler cascades) become 0, with dashes on
     // the labels of their pins; only records that changed are written.
-    bool ClearFuncReferences(int file, BYTE slot, CSCCmd* channel);
+    bool ClearFuncReferences(int file, BYTE slot, DrawingCommands* channel);
     // Drops the group of the slot's function (its header and the entries up to the next header) from the overview.
-    bool RemoveFuncFromFuncView(int file, BYTE slot, CSCCmd* channel);
+    bool RemoveFuncFromFuncView(int file, BYTE slot, DrawingCommands* channel);
     // Logging sources that are output variables of the slot's function become no source.
     bool RemoveFuncFromLogging(int file, BYTE slot);
     // A new message in the first free message slot, with the lowest message number 0..7 no slot holds and the
     // record of a new message; the object is renamed "Meldung$<number>". False when no slot is free or a number
     // cannot be read.
-    bool CreateMeldung(int file, int id, CSCCmd* channel);
+    bool CreateMeldung(int file, int id, DrawingCommands* channel);
     // Frees the message slot in place after clearing the logging sources that name it; its record becomes zero.
-    bool DeleteMeldung(int file, BYTE slot, CSCCmd* channel);
+    bool DeleteMeldung(int file, BYTE slot, DrawingCommands* channel);
     bool RemoveMeldungFromLogging(int file, BYTE slot);
 
     // ---- Mixer control and boiler cascade (CParaDatenKessel.cpp) ----

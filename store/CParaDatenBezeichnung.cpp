@@ -6,7 +6,7 @@
 
 #include "store/CEepromFile.h"
 #include "store/ImageLayout.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstring>
 

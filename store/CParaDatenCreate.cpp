@@ -3,8 +3,8 @@
 #include "store/CParaDaten.h"
 
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
 #include "store/CEepromFile.h"
+#include "store/DrawingCommands.h"
 #include "store/DrawingReader.h"
 #include "store/FunctionTypes.h"
 #include "store/ImageLayout.h"
@@ -13,7 +13,7 @@
 #include "store/SolarvorrangParam.h"
 #include "store/StartfuncParam.h"
 #include "store/WartungsfuncParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstddef>
 #include <cstring>
@@ -50,7 +50,7 @@ constexpr ReferenceList kReferenceLists[] = {
 
 // Clears the entries of the slot's record (of the list's referring type) that hold target, shows dashes at their
 // pins, and writes the record back when an entry was cleared. False when the record could not be read or written.
-bool ClearInSlot(CParaDaten& para, int file, BYTE slot, const ReferenceList& list, int target, CSCCmd* channel)
+bool ClearInSlot(CParaDaten& para, int file, BYTE slot, const ReferenceList& list, int target, DrawingCommands* channel)
 {
     const functypes::FunctionType* type = functypes::FindFunctionType(list.referring);
     std::vector<BYTE> fields(type->recordSize);
@@ -96,7 +96,7 @@ void CParaDaten::GetDefaultRecord(int type, BYTE* record)
         row->defaults(record);
 }
 
-bool CParaDaten::CreateFunc(int file, int id, int type, CSCCmd* channel)
+bool CParaDaten::CreateFunc(int file, int id, int type, DrawingCommands* channel)
 {
     if (!GetFile(file) || !functypes::FindFunctionType(type))
         return false;
@@ -142,7 +142,7 @@ bool CParaDaten::CreateFunc(int file, int id, int type, CSCCmd* channel)
     return GetFile(file)->WriteBytes(layout::kAreaEeprom, layout::FuncRecord(slot), sizeof record, record);
 }
 
-bool CParaDaten::DeleteFunc(int file, BYTE slot, CSCCmd* channel)
+bool CParaDaten::DeleteFunc(int file, BYTE slot, DrawingCommands* channel)
 {
     if (!GetFile(file) || !IsFuncSlot(slot))
         return false;
@@ -175,7 +175,7 @@ bool CParaDaten::DeleteFunc(int file, BYTE slot, CSCCmd* channel)
     return f->WriteBytes(layout::kAreaEeprom, layout::FuncRecord(layout::kFuncSlots), sizeof record, record);
 }
 
-bool CParaDaten::ClearFuncReferences(int file, BYTE slot, CSCCmd* channel)
+bool CParaDaten::ClearFuncReferences(int file, BYTE slot, DrawingCommands* channel)
 {
     FuncEntry deleted;
     if (!GetFile(file) || !GetFuncEntry(file, slot, deleted))
@@ -194,7 +194,7 @@ bool CParaDaten::ClearFuncReferences(int file, BYTE slot, CSCCmd* channel)
     return true;
 }
 
-bool CParaDaten::RemoveFuncFromFuncView(int file, BYTE slot, CSCCmd*)
+bool CParaDaten::RemoveFuncFromFuncView(int file, BYTE slot, DrawingCommands*)
 {
     FuncEntry deleted;
     FuncViewEntry entries[128];
@@ -231,7 +231,7 @@ bool CParaDaten::RemoveFuncFromLogging(int file, BYTE slot)
     return SetLoggingListen(file, r);
 }
 
-bool CParaDaten::CreateMeldung(int file, int id, CSCCmd* channel)
+bool CParaDaten::CreateMeldung(int file, int id, DrawingCommands* channel)
 {
     CEepromFile* f = GetFile(file);
     if (!f)
@@ -266,7 +266,7 @@ bool CParaDaten::CreateMeldung(int file, int id, CSCCmd* channel)
     return WriteMeldungRaw(file, slot, kNeueMeldung);
 }
 
-bool CParaDaten::DeleteMeldung(int file, BYTE slot, CSCCmd*)
+bool CParaDaten::DeleteMeldung(int file, BYTE slot, DrawingCommands*)
 {
     if (!GetFile(file) || !IsMeldungSlot(slot) || !RemoveMeldungFromLogging(file, slot))
         return false;

@@ -4,7 +4,7 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <bit>
 #include <cstdint>

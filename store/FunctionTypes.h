@@ -13,7 +13,7 @@
 
 #include "platform/Types.h"
 #include "store/DrawingReader.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstddef>
 #include <span>

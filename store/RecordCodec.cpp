@@ -2,7 +2,7 @@
 #include "store/RecordCodec.h"
 
 #include "store/CParaDaten.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 #include "texts/CTexte.h"
 
 #include "resources/UiTexts.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstring>
 

@@ -26,13 +26,13 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/Quelle.h"
-#include "texts/FunktionsListe.h"
+#include "texttables/FunktionsListe.h"
 
 class CComboBox;
 class CFortschritt;
 class CParaCheck;
 class CParaDaten;
-class CSCCmd;
+class DrawingCommands;
 class CZeichnung;
 struct AusgangParam;
 struct EingangParam;
@@ -215,22 +215,22 @@ public:
     // skipId (none when negative). A designation is sent only when it differs from what the drawing shows; the
     // framed designations of functions and messages, the cause of a message, pin labels and participant texts are
     // sent on every refresh, since the drawing gives texts back without their framing blanks.
-    bool UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const;
+    bool UpdateZeichnung(DrawingCommands& channel, UINT groups, int skipId) const;
     // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
     // appended for a kind that is no function. A pin label drawn without its connector still gets its pin's text.
     // An object that no slot carries gets the designation of a function without one ("- - - - - -" framed) and
     // nothing else. The record is read and repaired by the shared function
     // record reader, so the checker is not used here; the signature is the one UpdateMeldung shares.
-    bool UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
+    bool UpdateFunktion(DrawingCommands& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
                         const ObjektInfo& object) const;
     // The message type, the cause and the labels of the three input pins of a message object. An object that no
     // message slot carries gets the texts of an unused message without cause, and no pin labels.
-    bool UpdateMeldung(CSCCmd& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
+    bool UpdateMeldung(DrawingCommands& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
                        const ObjektInfo& object) const;
     // One digital input pin's label: its display text, then " (inv.)" when a source is connected inverted, or
     // " (OFF)" when none is connected, the pin has a fixed value (noFixedValue 0) and that value is 0. Appended
     // without comparison; false, nothing appended, for a label id of 0 or less.
-    bool SetPinLabel(CSCCmd& channel, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue,
+    bool SetPinLabel(DrawingCommands& channel, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue,
                      const CString& kind, const CString& pin, int labelId) const;
     // The tables of texts that the label refresh and the translation both take from working file 2, each record
     // repaired first: GetEingangText of inputs 1 to 16 (input n at n - 1); the texts of network inputs 1 to 32 by

@@ -7,7 +7,7 @@
 #include "store/EingangParam.h"
 #include "store/ImageLayout.h"
 #include "store/MeldungParam.h"
-#include "texts/BezeichnungsTexte.h"
+#include "texttables/BezeichnungsTexte.h"
 
 #include <cstddef>
 

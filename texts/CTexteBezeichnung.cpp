@@ -5,8 +5,8 @@
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 #include "store/ImageLayout.h"
-#include "texts/BezeichnungsTexte.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/BezeichnungsTexte.h"
+#include "texttables/StandardDesignations.h"
 
 namespace {
 

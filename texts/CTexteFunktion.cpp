@@ -5,11 +5,11 @@
 #include "drawing/CZeichnung.h"
 #include "drawing/ObjectKinds.h"
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
 #include "store/AnalogfuncParam.h"
 #include "store/AnfHeizungParam.h"
 #include "store/AnfWarmwasserParam.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingCommands.h"
 #include "store/FuncKontrolleParam.h"
 #include "store/FunctionTypes.h"
 #include "store/HzkrRegParam.h"
@@ -31,7 +31,7 @@
 #include "store/WartungsfuncParam.h"
 #include "store/ZaehlerParam.h"
 #include "store/ZirkulationParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstddef>
 #include <vector>
@@ -187,7 +187,7 @@ bool KeinFestwert(const PinLabel& p, const std::vector<BYTE>& record)
 
 }  // namespace
 
-bool CTexte::UpdateFunktion(CSCCmd& channel, CParaDaten& para, CParaCheck&, CZeichnung& drawing,
+bool CTexte::UpdateFunktion(DrawingCommands& channel, CParaDaten& para, CParaCheck&, CZeichnung& drawing,
                             const ObjektInfo& object) const
 {
     const FunktionsLabels* row = FindFunktion(object.art);

@@ -5,7 +5,7 @@
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 #include "store/ImageLayout.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 using namespace texts;
 

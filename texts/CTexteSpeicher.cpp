@@ -5,7 +5,7 @@
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 #include "store/FunctionTypes.h"
-#include "texts/CFortschritt.h"
+#include "texttables/CFortschritt.h"
 
 #include <vector>
 

@@ -8,7 +8,7 @@
 #include "store/EingangParam.h"
 #include "store/FuncEntry.h"
 #include "store/FuncViewEntry.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 namespace {
 

@@ -5,15 +5,15 @@
 #include "drawing/CZeichnung.h"
 #include "drawing/StoreDrawingReader.h"
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
 #include "store/AusgangParam.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingCommands.h"
 #include "store/EingangParam.h"
 #include "store/MeldungParam.h"
 #include "store/NetzEingang.h"
 #include "store/NetzwerkParam.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <vector>
 
@@ -73,7 +73,7 @@ UINT GruppeVon(const CString& art)
     return kKeine;
 }
 
-bool Senden(CSCCmd& channel, int textId, const CString& text)
+bool Senden(DrawingCommands& channel, int textId, const CString& text)
 {
     if (textId <= 0)
         return false;
@@ -89,7 +89,7 @@ CString Zahl(int value)
 }
 
 // The object's designation text becomes text, when the drawing does not show it already.
-bool Ersetzen(CSCCmd& channel, const ObjektInfo& object, const CString& text)
+bool Ersetzen(DrawingCommands& channel, const ObjektInfo& object, const CString& text)
 {
     return object.bezeichnung != text && Senden(channel, object.bezeichnungId, text);
 }
@@ -132,7 +132,7 @@ void AusgaengeLesen(const CTexte& texte, CParaDaten& para, CParaCheck& check, Ta
     }
 }
 
-bool EingangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& object, const Tabellen& t)
+bool EingangObjekt(CZeichnung& drawing, DrawingCommands& channel, const ObjektInfo& object, const Tabellen& t)
 {
     BYTE n = 0;
     int indexId = 0;
@@ -144,7 +144,7 @@ bool EingangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& objec
     return Ersetzen(channel, object, ui::kNotUsedShort);
 }
 
-bool AusgangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& object, const Tabellen& t)
+bool AusgangObjekt(CZeichnung& drawing, DrawingCommands& channel, const ObjektInfo& object, const Tabellen& t)
 {
     BYTE n = 0;
     int indexId = 0;
@@ -166,7 +166,7 @@ bool AusgangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& objec
     return Ersetzen(channel, object, t.ausgaenge[n]);
 }
 
-bool NetzEingangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& object, const Tabellen& t)
+bool NetzEingangObjekt(CZeichnung& drawing, DrawingCommands& channel, const ObjektInfo& object, const Tabellen& t)
 {
     BYTE n = 0;
     int indexId = 0;
@@ -193,7 +193,7 @@ bool NetzEingangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& o
     return queued;
 }
 
-bool NetzAusgangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& object, const Tabellen& t)
+bool NetzAusgangObjekt(CZeichnung& drawing, DrawingCommands& channel, const ObjektInfo& object, const Tabellen& t)
 {
     BYTE n = 0;
     int indexId = 0;
@@ -216,7 +216,7 @@ bool NetzAusgangObjekt(CZeichnung& drawing, CSCCmd& channel, const ObjektInfo& o
 
 }  // namespace
 
-bool CTexte::UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const
+bool CTexte::UpdateZeichnung(DrawingCommands& channel, UINT groups, int skipId) const
 {
     CZeichnung drawing;
     // Every read of the refresh that completes a record does so from the drawing already loaded here.
@@ -275,7 +275,7 @@ bool CTexte::UpdateZeichnung(CSCCmd& channel, UINT groups, int skipId) const
     return queued;
 }
 
-bool CTexte::UpdateMeldung(CSCCmd& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
+bool CTexte::UpdateMeldung(DrawingCommands& channel, CParaDaten& para, CParaCheck& check, CZeichnung& drawing,
                            const ObjektInfo& object) const
 {
     const BYTE slot = para.FindMeldungSlot(CParaDaten::kWorkFile, object.objektId);
@@ -361,7 +361,7 @@ void CTexte::GetNetzAusgangTexte(CParaDaten& para, CParaCheck& check, NetzTextEi
     }
 }
 
-bool CTexte::SetPinLabel(CSCCmd& channel, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue,
+bool CTexte::SetPinLabel(DrawingCommands& channel, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue,
                          const CString& kind, const CString& pin, int labelId) const
 {
     CString label = GetPinText(kind, pin);

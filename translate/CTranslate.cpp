@@ -3,10 +3,10 @@
 
 #include "platform/TextFile.h"
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
 #include "store/AusgangParam.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingCommands.h"
 #include "texts/CTexte.h"
 
 #include <algorithm>
@@ -55,7 +55,7 @@ bool ParseNumber(std::string_view text, int& value)
 
 }  // namespace
 
-bool CTranslate::Run(CSCCmd& channel)
+bool CTranslate::Run(DrawingCommands& channel)
 {
     CTexte texte;
     CParaDaten para;
@@ -78,7 +78,7 @@ bool CTranslate::Run(CSCCmd& channel)
     return true;
 }
 
-void CTranslate::Dispatch(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header, const Tables& tables,
+void CTranslate::Dispatch(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header, const Tables& tables,
                           CParaDaten& para, CParaCheck& check, CTexte& texte)
 {
     const CString& kind = header.kind;
@@ -191,7 +191,7 @@ void CTranslate::AppendSuffix(CString& label, BYTE sourceKind, BYTE suppressOff,
     CTexte::AppendPinSuffix(label, sourceKind, suppressOff, inverted, fixedValue);
 }
 
-void CTranslate::Queue(CSCCmd& channel, int textId, const CString& text)
+void CTranslate::Queue(DrawingCommands& channel, int textId, const CString& text)
 {
     if (textId <= 0) return;
     channel.SetText(static_cast<UINT>(textId), text);

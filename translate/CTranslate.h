@@ -28,7 +28,7 @@
 
 class CParaCheck;
 class CParaDaten;
-class CSCCmd;
+class DrawingCommands;
 class CTexte;
 
 // The header of one record of "Translate.tmp", as read.
@@ -67,7 +67,7 @@ public:
 
     // Queues the commands of every record on the channel (constructed and reset by the caller, who also sends
     // them). False, nothing queued, when "para/Translate.tmp" cannot be read; true otherwise.
-    bool Run(CSCCmd& channel);
+    bool Run(DrawingCommands& channel);
 
     // ---- Reading "Translate.tmp" (CTranslate.cpp) ----
     // Fields are lines ending in CR LF (a bare LF is accepted); a field is read only when its line ends inside the
@@ -91,29 +91,29 @@ public:
     static void AppendSuffix(CString& label, BYTE sourceKind, BYTE suppressOff, BYTE inverted, BYTE fixedValue);
 
     // Queues one "settext" command; nothing for an id of 0 or below, which names no text object.
-    static void Queue(CSCCmd& channel, int textId, const CString& text);
+    static void Queue(DrawingCommands& channel, int textId, const CString& text);
 
     // ---- Plant objects (CTranslateAnlage.cpp) ----
     // Each reads its kind's values right after the header, then queues its commands.
 
-    void TranslateEingang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+    void TranslateEingang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                           const CString inputs[16]);
-    void TranslateSensorstatus(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+    void TranslateSensorstatus(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                const CString inputs[16]);
-    void TranslateAusgang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+    void TranslateAusgang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                           const CString outputs[14]);
-    void TranslateMischerAusgang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+    void TranslateMischerAusgang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                  const CString outputs[14]);
-    void TranslateAnalogAusgang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header);
+    void TranslateAnalogAusgang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header);
     // "Signal_Übergabe" and "Signal_Übernahme": the header's kind name chooses the title.
-    void TranslateSignalUebergabe(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header);
-    void TranslateNetzwerkeingang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+    void TranslateSignalUebergabe(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header);
+    void TranslateNetzwerkeingang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                   const TranslateNetzText netInputs[32]);
-    void TranslateNetzwerkstatus(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+    void TranslateNetzwerkstatus(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                  const TranslateNetzText netInputs[32]);
-    void TranslateNetzwerkausgang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+    void TranslateNetzwerkausgang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                   const TranslateNetzText netOutputs[32]);
-    void TranslateMeldung(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header, CParaDaten& para,
+    void TranslateMeldung(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header, CParaDaten& para,
                           CParaCheck& check, CTexte& texte);
 
     // ---- Function objects (CTranslateFunktion.cpp) ----
@@ -122,7 +122,7 @@ public:
     static bool IsFunktion(const CString& kind);
     // Reads the ids of a function object and queues its texts; any kind that is no function kind: nothing. The
     // record is read and repaired as every walk over the function slots does (store/FunctionTypes.h).
-    void TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDaten& para, CTexte& texte,
+    void TranslateFunktion(TranslateFile& file, DrawingCommands& channel, CParaDaten& para, CTexte& texte,
                            const TranslateHeader& header);
 
 private:
@@ -136,8 +136,8 @@ private:
     // The four tables of the working copy.
     static void FillTables(CParaDaten& para, CParaCheck& check, CTexte& texte, Tables& tables);
 
-    void Dispatch(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header, const Tables& tables,
+    void Dispatch(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header, const Tables& tables,
                   CParaDaten& para, CParaCheck& check, CTexte& texte);
-    void TranslateNetzwerk(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+    void TranslateNetzwerk(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                            const TranslateNetzText table[32], const char* unassignedTitle, bool fixedTitle);
 };

@@ -2,10 +2,10 @@
 #include "translate/CTranslate.h"
 
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
 #include "store/AusgangParam.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingCommands.h"
 #include "texts/CTexte.h"
 
 namespace T = ui::symbols;
@@ -14,7 +14,7 @@ namespace {
 
 // The number text is rewritten only for an object without a number: an assigned number is the drawing's own and
 // stays as it is.
-void QueueUnassignedNumber(CSCCmd& channel, int textId, bool assigned)
+void QueueUnassignedNumber(DrawingCommands& channel, int textId, bool assigned)
 {
     if (!assigned) CTranslate::Queue(channel, textId, T::kUnassignedNumber);
 }
@@ -28,7 +28,7 @@ CString Decimal(int value)
 
 }  // namespace
 
-void CTranslate::TranslateEingang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateEingang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                   const CString inputs[16])
 {
     std::vector<int> v;  // number, "Index", "TypeZeichen"
@@ -39,7 +39,7 @@ void CTranslate::TranslateEingang(TranslateFile& file, CSCCmd& channel, const Tr
     Queue(channel, header.designationTextId, assigned ? inputs[v[0] - 1] : CString(ui::kNotUsedShort));
 }
 
-void CTranslate::TranslateSensorstatus(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateSensorstatus(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                        const CString inputs[16])
 {
     std::vector<int> v;  // number (17 all sensors), "Index", "Type", "TypeZeichen"
@@ -56,7 +56,7 @@ void CTranslate::TranslateSensorstatus(TranslateFile& file, CSCCmd& channel, con
     Queue(channel, header.designationTextId, designation);
 }
 
-void CTranslate::TranslateAusgang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateAusgang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                   const CString outputs[14])
 {
     std::vector<int> v;  // number, "Index", "TypeZeichen"
@@ -67,7 +67,7 @@ void CTranslate::TranslateAusgang(TranslateFile& file, CSCCmd& channel, const Tr
     Queue(channel, header.designationTextId, assigned ? outputs[v[0] - 1] : CString(ui::kNotUsedShort));
 }
 
-void CTranslate::TranslateMischerAusgang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateMischerAusgang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                          const CString outputs[14])
 {
     // first number, "Index_1", "Type_1", "TypeZeichen_1", second number, "Index_2", "Type_2", "TypeZeichen_2";
@@ -85,7 +85,7 @@ void CTranslate::TranslateMischerAusgang(TranslateFile& file, CSCCmd& channel, c
     Queue(channel, header.designationTextId, assigned ? outputs[first - 1] : CString(ui::kNotUsedShort));
 }
 
-void CTranslate::TranslateAnalogAusgang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header)
+void CTranslate::TranslateAnalogAusgang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header)
 {
     std::vector<int> v;  // number, "Index", "Type", "TypeZeichen"
     if (!ReadNumbers(file, 4, v)) return;
@@ -96,14 +96,14 @@ void CTranslate::TranslateAnalogAusgang(TranslateFile& file, CSCCmd& channel, co
     Queue(channel, header.designationTextId, assigned ? T::kAnalogOutputDesignation : ui::kNotUsedShort);
 }
 
-void CTranslate::TranslateSignalUebergabe(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header)
+void CTranslate::TranslateSignalUebergabe(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header)
 {
     std::vector<int> v;  // "Type"
     if (!ReadNumbers(file, 1, v)) return;
     Queue(channel, v[0], header.kind == "Signal_Übergabe" ? T::kSignalHandOver : T::kSignalTakeOver);
 }
 
-void CTranslate::TranslateNetzwerk(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateNetzwerk(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                    const TranslateNetzText table[32], const char* unassignedTitle, bool fixedTitle)
 {
     // number, "Index", "Type", "TypeZeichen", "NWK_Txt", "NWK", "NWA_Txt", "NWA"
@@ -121,19 +121,19 @@ void CTranslate::TranslateNetzwerk(TranslateFile& file, CSCCmd& channel, const T
     Queue(channel, v[7], entry ? Decimal(entry->output) : CString(T::kUnassignedNumber));
 }
 
-void CTranslate::TranslateNetzwerkeingang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateNetzwerkeingang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                           const TranslateNetzText netInputs[32])
 {
     TranslateNetzwerk(file, channel, header, netInputs, ui::kNetworkInputTitle, false);
 }
 
-void CTranslate::TranslateNetzwerkausgang(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateNetzwerkausgang(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                           const TranslateNetzText netOutputs[32])
 {
     TranslateNetzwerk(file, channel, header, netOutputs, T::kNetworkOutputTitle, true);
 }
 
-void CTranslate::TranslateNetzwerkstatus(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateNetzwerkstatus(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                          const TranslateNetzText netInputs[32])
 {
     std::vector<int> v;  // number (33 all network inputs), "Index", "Type", "TypeZeichen"
@@ -150,7 +150,7 @@ void CTranslate::TranslateNetzwerkstatus(TranslateFile& file, CSCCmd& channel, c
     Queue(channel, header.designationTextId, designation);
 }
 
-void CTranslate::TranslateMeldung(TranslateFile& file, CSCCmd& channel, const TranslateHeader& header,
+void CTranslate::TranslateMeldung(TranslateFile& file, DrawingCommands& channel, const TranslateHeader& header,
                                   CParaDaten& para, CParaCheck& check, CTexte& texte)
 {
     const int work = CParaDaten::kWorkFile;

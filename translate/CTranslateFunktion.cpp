@@ -3,14 +3,14 @@
 
 #include "drawing/ObjectKinds.h"
 #include "resources/UiTexts.h"
-#include "shell/CSCCmd.h"
 #include "store/Bezeichnung.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingCommands.h"
 #include "store/FuncEntry.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
-#include "texts/FunktionsListe.h"
-#include "texts/StandardDesignations.h"
+#include "texttables/FunktionsListe.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstddef>
 #include <cstring>
@@ -190,7 +190,7 @@ bool CTranslate::IsFunktion(const CString& kind)
     return FindArt(kind) != nullptr;
 }
 
-void CTranslate::TranslateFunktion(TranslateFile& file, CSCCmd& channel, CParaDaten& para, CTexte& texte,
+void CTranslate::TranslateFunktion(TranslateFile& file, DrawingCommands& channel, CParaDaten& para, CTexte& texte,
                                    const TranslateHeader& header)
 {
     const FunktionsArt* art = FindArt(header.kind);

@@ -371,7 +371,7 @@ void Mirror::Update(platform::WindowChange change)
 
 }  // namespace wxbackend
 
-extern "C" __attribute__((visibility("default"))) platform::WindowBackend* morv9274_window_backend_start()
+extern "C" __attribute__((visibility("default"))) platform::WindowBackend* platform_window_backend_start()
 {
     return wxbackend::WxBackend::Start();
 }

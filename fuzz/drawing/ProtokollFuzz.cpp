@@ -1,5 +1,5 @@
 // Fuzz target: arbitrary bytes as the evaluation's protocol file, read entry by entry as the protocol form reads it.
-#include "drawing/CProtokoll.h"
+#include "evaluation/CProtokoll.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // type (object ids 1 to 23, the type code) and eight messages (object ids 24 to 31).
 #include "fuzz/drawing/FuzzFolder.h"
 
-#include "shell/CSCCmd.h"
+#include "link/CSCCmd.h"
 #include "store/CParaDaten.h"
 #include "translate/CTranslate.h"
 

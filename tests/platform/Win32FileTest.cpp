@@ -1,4 +1,5 @@
 // The Win32 file calls on POSIX: copies, attributes, folder search, program directory.
+#include "platform/ApplicationNames.h"
 #include "platform/LastError.h"
 #include "platform/TextFile.h"
 #include "platform/Win32File.h"
@@ -25,9 +26,12 @@ protected:
         m_dir = fs::temp_directory_path() / ("morv-win32file-" + std::to_string(getpid()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
+        // A program's names, as a program gives them at start.
+        platform::SetApplicationNames({"PROBE_HOME", "", "", ".probe-"});
     }
     void TearDown() override
     {
+        platform::SetApplicationNames({});
         std::error_code ec;
         fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(m_dir);
@@ -114,16 +118,15 @@ TEST_F(Win32FileTest, ProgramDirectoryIsHomeOrExecutableFolder)
     ASSERT_GT(GetModuleFileNameA(nullptr, exe, sizeof exe), 0u);
     std::string exeDir = fs::path(exe).parent_path().string();
 
-    const char* saved = std::getenv("MORV9274_HOME");
-    std::string keep = saved ? saved : "";
-    setenv("MORV9274_HOME", (m_dir.string() + "/").c_str(), 1);
+    setenv("PROBE_HOME", (m_dir.string() + "/").c_str(), 1);
     EXPECT_EQ(platform::ProgramDirectory(), m_dir.string().c_str());
-    setenv("MORV9274_HOME", "", 1);
+    // Without a program's names the platform reads no variable.
+    platform::SetApplicationNames({});
     EXPECT_EQ(platform::ProgramDirectory(), exeDir.c_str());
-    if (saved)
-        setenv("MORV9274_HOME", keep.c_str(), 1);
-    else
-        unsetenv("MORV9274_HOME");
+    platform::SetApplicationNames({"PROBE_HOME", "", "", ".probe-"});
+    setenv("PROBE_HOME", "", 1);
+    EXPECT_EQ(platform::ProgramDirectory(), exeDir.c_str());
+    unsetenv("PROBE_HOME");
 
     char tiny[4];
     EXPECT_EQ(GetModuleFileNameA(nullptr, tiny, sizeof tiny), 3u);
@@ -146,7 +149,7 @@ TEST_F(Win32FileTest, CopyKeepingTheTargetKeepsItsPermissions)
     EXPECT_NE(st.st_mode & 07777, 0600u) << "a new target gets a new file's permissions, not the source's";
     EXPECT_TRUE(fs::directory_iterator(m_dir) != fs::directory_iterator());
     for (const auto& entry : fs::directory_iterator(m_dir))
-        EXPECT_NE(entry.path().filename().string().rfind(".morv9274-", 0), 0u) << "no temporary left";
+        EXPECT_NE(entry.path().filename().string().rfind(".probe-", 0), 0u) << "no temporary left";
 }
 
 TEST_F(Win32FileTest, StaleTemporariesOfOurNamingAreRemovedAndNoOthers)
@@ -154,28 +157,28 @@ TEST_F(Win32FileTest, StaleTemporariesOfOurNamingAreRemovedAndNoOthers)
     struct timespec now {};
     clock_gettime(CLOCK_REALTIME, &now);
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(2);
-    for (const char* name : {".morv9274-Ab12Cd", ".morv9274-Ab12C", ".morv9274-Ab12Cd.par", ".morv9274-Ab1_Cd",
-                             "morv9274-Ab12Cd", ".morv9274-Young1", ".morv9274-Locked"}) {
+    for (const char* name : {".probe-Ab12Cd", ".probe-Ab12C", ".probe-Ab12Cd.par", ".probe-Ab1_Cd",
+                             "probe-Ab12Cd", ".probe-Young1", ".probe-Locked"}) {
         Write(name, "x");
         // File times come from a coarse clock: the young one is set clearly after this run's start.
-        fs::last_write_time(Path(name), std::string(name) == ".morv9274-Young1"
+        fs::last_write_time(Path(name), std::string(name) == ".probe-Young1"
                                             ? fs::file_time_type::clock::now() + std::chrono::hours(1)
                                             : old);
     }
-    fs::create_directory(Path(".morv9274-Folder"));
-    fs::last_write_time(Path(".morv9274-Folder"), old);
+    fs::create_directory(Path(".probe-Folder"));
+    fs::last_write_time(Path(".probe-Folder"), old);
     std::string live;
     int fd = platform::CreateTemporaryBeside(Path("target").c_str(), live);
     ASSERT_GE(fd, 0);
     struct timespec times[2] = {{now.tv_sec - 3600, 0}, {now.tv_sec - 3600, 0}};
     ASSERT_EQ(futimens(fd, times), 0);
-    int locked = open(Path(".morv9274-Locked").c_str(), O_RDONLY);
+    int locked = open(Path(".probe-Locked").c_str(), O_RDONLY);
     ASSERT_EQ(flock(locked, LOCK_EX), 0);
 
     EXPECT_EQ(platform::RemoveStaleTemporaries(m_dir.c_str(), now), 1);
-    EXPECT_FALSE(fs::exists(Path(".morv9274-Ab12Cd")));
-    for (const char* name : {".morv9274-Ab12C", ".morv9274-Ab12Cd.par", ".morv9274-Ab1_Cd", "morv9274-Ab12Cd",
-                             ".morv9274-Young1", ".morv9274-Locked", ".morv9274-Folder"})
+    EXPECT_FALSE(fs::exists(Path(".probe-Ab12Cd")));
+    for (const char* name : {".probe-Ab12C", ".probe-Ab12Cd.par", ".probe-Ab1_Cd", "probe-Ab12Cd",
+                             ".probe-Young1", ".probe-Locked", ".probe-Folder"})
         EXPECT_TRUE(fs::exists(Path(name))) << name;
     EXPECT_TRUE(fs::exists(live)) << "a temporary still being written";
     close(fd);

@@ -1,6 +1,6 @@
 // The program's DDE server as the drawing tool sees it: connection by service name, "ack" pokes, requests.
+#include "link/DdeGlobals.h"
 #include "shell/CMorv9274App.h"
-#include "shell/DdeGlobals.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "OutsideAccessProbe.h"
 #include "ProgramRun.h"
 
-#include "drawing/COnlineSchema.h"
-#include "drawing/COnlineSchemaHtml.h"
+#include "evaluation/COnlineSchema.h"
+#include "evaluation/COnlineSchemaHtml.h"
 #include "platform/Cp1252.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The main frame of the window commands in the process, driven as a person would through the test driver: the
 // toolbar of each command, the forms the verdict switches in, the form switches, the enable rules, the status-bar
 // prompts, the about box, the ends of a run and WINDOW.ini.
+#include "link/StartContext.h"
 #include "platform/CDialog.h"
 #include "platform/CFormView.h"
 #include "platform/CStatusBar.h"
@@ -17,7 +18,6 @@
 #include "resources/ToolBarImages.h"
 #include "shell/CMainFrame.h"
 #include "shell/CMorv9274App.h"
-#include "shell/StartContext.h"
 
 #include <gtest/gtest.h>
 

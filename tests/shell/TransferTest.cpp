@@ -2,15 +2,15 @@
 // program's own DDE server in this process receiving the "ack".
 #include "ChildProcess.h"
 
+#include "link/CDatentransferDlg.h"
+#include "link/CSCCmd.h"
+#include "link/DdeGlobals.h"
+#include "link/StartContext.h"
 #include "platform/EventLoop.h"
 #include "platform/HeadlessPrompts.h"
 #include "platform/TextFile.h"
 #include "resources/Resources.h"
-#include "shell/CDatentransferDlg.h"
 #include "shell/CMorv9274App.h"
-#include "shell/CSCCmd.h"
-#include "shell/DdeGlobals.h"
-#include "shell/StartContext.h"
 
 #include <gtest/gtest.h>
 
@@ -78,12 +78,13 @@ protected:
             all += platform::HeadlessPrompts::FormatLine(box).str() + "\n";
         return all;
     }
-    bool TransferOneLine()
+    // The product's budget and ticks unless the test gives others.
+    bool TransferOneLine(const CDatentransferDlg::Timing& timing = CDatentransferDlg::Timing())
     {
         CSCCmd channel;
         channel.Reset();
         channel.SetFileNotUpToDate();
-        CDatentransferDlg dialog;
+        CDatentransferDlg dialog(nullptr, timing);
         return dialog.SendTcl((m_dir / "para" / "SCCmd.tmp").string().c_str());
     }
 
@@ -161,11 +162,17 @@ TEST_F(TransferTest, MisbehavingDrawingToolEndsTheWaitAfterTheBudget)
         // Acknowledged but the conversation stays open: the wait ends without a message.
         {{"--keep-open"}, ""},
     };
+    // A short budget of the product's ticks; the product's own (800 polls) would take 8 s a case.
+    CDatentransferDlg::Timing budget;
+    budget.maxPolls = 40;
     for (const Case& c : cases) {
         StartStandin(c.options);
         platform::HeadlessPrompts::Instance().Clear();
         g_bDdeAck = false;
-        EXPECT_FALSE(TransferOneLine()) << c.options[0];
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(TransferOneLine(budget)) << c.options[0];
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(budget.maxPolls * 10))
+            << c.options[0] << ": the wait takes its whole budget";
         EXPECT_EQ(Boxes(), c.boxes) << c.options[0];
         m_standin.Kill(SIGTERM);
         m_standin.Wait();

@@ -1,7 +1,7 @@
 // Designation codes of functions and the 16 user-defined designations.
 #include "StoreTestFolder.h"
 
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 namespace {
 

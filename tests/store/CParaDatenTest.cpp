@@ -2,6 +2,7 @@
 #include "GoldenImage.h"
 #include "StoreTestFolder.h"
 
+#include "platform/ApplicationNames.h"
 #include "platform/Win32File.h"
 #include "store/CEepromFile.h"
 
@@ -254,7 +255,9 @@ TEST_F(ParaDatenFileTest, WorkingFileOneIsReplacedWholeAndNeverChangedInPlace)
     EXPECT_EQ(ReadFile("para/para.par").size(), golden::ParaFile().size());
     EXPECT_EQ(para.GetSprache(1), 1);
     for (const auto& entry : fs::directory_iterator("para"))
-        EXPECT_EQ(entry.path().filename().string().rfind(".morv9274-", 0), std::string::npos) << "no temporary";
+        EXPECT_EQ(entry.path().filename().string().rfind(platform::GetApplicationNames().temporaryPrefix, 0),
+                  std::string::npos)
+            << "no temporary";
 
     // Working file 2 is the working copy and keeps its place on the disc.
     ASSERT_TRUE(para.BeginWorkFile());

@@ -2,8 +2,8 @@
 // drawing, and the clean-up of participant lists, the function overview and the CAN logging lists.
 #include "PlantRecordFixture.h"
 
-#include "shell/CSCCmd.h"
-#include "shell/StartContext.h"
+#include "link/CSCCmd.h"
+#include "link/StartContext.h"
 #include "store/DrawingReader.h"
 #include "store/ImageLayout.h"
 #include "store/KesselkaskadeParam.h"

@@ -6,8 +6,8 @@
 #include "store/FunctionTypes.h"
 #include "store/HzkrRegParam.h"
 #include "store/KesselkaskadeParam.h"
-#include "texts/CFortschritt.h"
 #include "texts/CTexte.h"
+#include "texttables/CFortschritt.h"
 
 #include <cstring>
 #include <vector>

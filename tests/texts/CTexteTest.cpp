@@ -1,7 +1,7 @@
 // Display texts of object kinds, pins and function types, and the output variables of each function type.
 #include "texts/CTexte.h"
 
-#include "texts/StandardDesignations.h"
+#include "texttables/StandardDesignations.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // parsed from their export and parameter sets written through the store.
 #include "texts/CTexte.h"
 
-#include "StoreTestFolder.h"
 #include "../drawing/DrawingTestSupport.h"
+#include "StoreTestFolder.h"
 
 #include "drawing/CZeichnung.h"
 #include "drawing/ObjectKinds.h"
-#include "shell/CSCCmd.h"
+#include "link/CSCCmd.h"
 #include "store/CParaCheck.h"
 #include "store/DrawingReader.h"
 #include "store/FunctionTypes.h"

@@ -1,8 +1,8 @@
 // The program directory of the translation tests.
 #include "TranslateTestFolder.h"
 
-#include "shell/CSCCmd.h"
-#include "shell/StartContext.h"
+#include "link/CSCCmd.h"
+#include "link/StartContext.h"
 #include "translate/CTranslate.h"
 
 #include <cstdio>

@@ -15,6 +15,7 @@
 // Notifications the form receives are printed as "notify <id> <code>".
 #include "HostWindows.h"
 
+#include "platform/ApplicationNames.h"
 #include "platform/Cp1252.h"
 #include "platform/EventLoop.h"
 #include "platform/UserInput.h"
@@ -198,6 +199,8 @@ void ReadInput(int fd)
 
 int main()
 {
+    // The program's window backend, and its variable that keeps the model headless.
+    platform::SetApplicationNames({"", "MORV9274_HEADLESS", WINDOW_BACKEND_MODULE, ".morv9274-"});
     wxhost::RegisterHostResources();
     platform::EventLoop::Current().WatchFd(0, POLLIN, [](int fd, short) { ReadInput(fd); });
     g_frame = wxhost::ShowHostFrame();

@@ -1,0 +1,12 @@
+// Storage of the process-wide start context.
+#include "link/StartContext.h"
+
+CString g_strCmd;
+CString g_strEngPath;
+CString g_strXmlPath;
+CString g_strXmlDir;
+CString g_strName;
+int g_nId = 0;
+bool g_bFirstActivation[kFormPositions] = {};
+int g_nCurrentPage = 0;
+BYTE g_nDrawingCheckFlags = 0;
