@@ -10,6 +10,7 @@
 // Prints "dialog-host ready" before the dialog runs; the folder is the program folder (MORV9274_HOME).
 #include "forms/dialogs/CBezeichnungenDlg.h"
 #include "forms/dialogs/CZeitprogrammDlg.h"
+#include "platform/ApplicationNames.h"
 #include "platform/CWinApp.h"
 #include "platform/Win32File.h"
 #include "resources/Resources.h"
@@ -86,7 +87,11 @@ int ShowTimePrograms(BYTE first, BYTE choices)
 
 class CDialogHostApp : public CWinApp {
 public:
-    CDialogHostApp() : CWinApp("dialog-host") {}
+    CDialogHostApp() : CWinApp("dialog-host")
+    {
+        // The program's names: its folder, the headless switch and the window backend beside it.
+        platform::SetApplicationNames({"MORV9274_HOME", "MORV9274_HEADLESS", "morv9274-wx.so", ".morv9274-"});
+    }
     BOOL InitInstance() override
     {
         std::error_code ec;
