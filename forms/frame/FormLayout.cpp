@@ -99,7 +99,8 @@ DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::
     for (int d = 1; d <= 9; ++d)
         digits.push_back(CString(static_cast<char>('0' + d)));
     t.controls.push_back({ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, 28, kWidth - 2 * kMargin, 42}});
-    t.controls.push_back({ControlClass::Static, IDC_BEZ_GRUPPE_LABEL, kStatic, {kIndent, 39, kCaptionWidth, kTextHeight}});
+    t.controls.push_back(
+        {ControlClass::Static, IDC_BEZ_GRUPPE_LABEL, kStatic, {kIndent, 39, kCaptionWidth, kTextHeight}});
     t.controls.push_back({ControlClass::ComboBox, IDC_BEZ_GRUPPE, kCombo, {kControlX, 36, kControlWidth, 60}});
     t.controls.push_back({ControlClass::Static, IDC_BEZ_LABEL, kStatic, {kIndent, 55, kCaptionWidth, kTextHeight}});
     t.controls.push_back({ControlClass::ComboBox, IDC_BEZ_NAME, kCombo, {kControlX, 52, kControlWidth, kComboDrop}});
@@ -132,7 +133,8 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
     AddTitle(t);
     int y = AddDesignationLine(t);
     for (const InputRow& in : inputs) {
-        t.controls.push_back({ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
+        t.controls.push_back(
+            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
         // The heading begins with a line break: its text stands on the second line.
         t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, y + 2, 160, 18}});
         const int line = y + 25;
@@ -160,7 +162,8 @@ DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups)
     for (const OutputGroup& group : groups) {
         const int rows = (static_cast<int>(group.boxes.size()) + kColumns - 1) / kColumns;
         const int height = 14 + rows * kBoxRow;
-        t.controls.push_back({ControlClass::Button, group.boxId, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, height}});
+        t.controls.push_back(
+            {ControlClass::Button, group.boxId, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, height}});
         for (size_t i = 0; i < group.boxes.size(); ++i) {
             const int column = static_cast<int>(i) % kColumns;
             const int row = static_cast<int>(i) / kColumns;

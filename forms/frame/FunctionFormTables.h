@@ -25,17 +25,19 @@ struct Field {
     bool isSigned = false;  // a signed byte or word
 };
 
-#define FORM_FIELD(Record, member)                                                                                 \
-    ::forms::Field { static_cast<unsigned>(offsetof(Record, member)), static_cast<unsigned>(sizeof(std::declval<Record&>().member)) }
-#define FORM_SIGNED(Record, member)                                                                                \
-    ::forms::Field                                                                                                 \
-    {                                                                                                              \
-        static_cast<unsigned>(offsetof(Record, member)), static_cast<unsigned>(sizeof(std::declval<Record&>().member)), 0, true    \
+#define FORM_FIELD(Record, member)                                                                                     \
+    ::forms::Field {                                                                                                   \
+        static_cast<unsigned>(offsetof(Record, member)), static_cast<unsigned>(sizeof(std::declval<Record&>().member)) \
     }
-#define FORM_BITS(Record, member, n)                                                                               \
-    ::forms::Field                                                                                                 \
-    {                                                                                                              \
-        static_cast<unsigned>(offsetof(Record, member)), static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n          \
+#define FORM_SIGNED(Record, member)                                                \
+    ::forms::Field {                                                               \
+        static_cast<unsigned>(offsetof(Record, member)),                           \
+            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), 0, true \
+    }
+#define FORM_BITS(Record, member, n)                                         \
+    ::forms::Field {                                                         \
+        static_cast<unsigned>(offsetof(Record, member)),                     \
+            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n \
     }
 
 long ReadField(const BYTE* record, const Field& field);

@@ -57,12 +57,15 @@ const forms::LayoutRow* FindRow(std::span<const forms::LayoutGroup> layout, UINT
 }  // namespace
 
 FunctionParamForm::FunctionParamForm(const Tables& tables)
-    : CFormView(static_cast<UINT>(TypeOf(tables.kind.code).forms.parameters)), m_tables(tables),
-      m_type(&TypeOf(tables.kind.code)), m_record(m_type->recordSize)
+    : CFormView(static_cast<UINT>(TypeOf(tables.kind.code).forms.parameters)),
+      m_tables(tables),
+      m_type(&TypeOf(tables.kind.code)),
+      m_record(m_type->recordSize)
 {
     // A record is never shown or saved from unset bytes: the blank record until the read fills it.
     m_type->blank(m_record.data());
-    forms::EnsureTemplate(m_templateId, [&] { return forms::ParamTemplate(m_templateId, tables.layout, tables.values); });
+    forms::EnsureTemplate(m_templateId,
+                          [&] { return forms::ParamTemplate(m_templateId, tables.layout, tables.values); });
 
     m_captionIds = {IDC_TITLE, IDC_BEZ_GRUPPE_LABEL, IDC_BEZ_LABEL};
     for (const forms::LayoutGroup& group : tables.layout)
@@ -244,8 +247,9 @@ void FunctionParamForm::OnBezeichnung()
     // A list without selection keeps what the record holds.
     if (name >= 0)
         designation.index = static_cast<BYTE>(name);
-    designation.digit =
-        designation.group != 0 || designation.index != 0 ? static_cast<BYTE>(digit >= 0 ? digit : designation.digit) : 0;
+    designation.digit = designation.group != 0 || designation.index != 0
+                            ? static_cast<BYTE>(digit >= 0 ? digit : designation.digit)
+                            : 0;
     SetDesignation(designation);
     ShowRecord(false);
 }
@@ -332,7 +336,8 @@ void FunctionParamForm::SaveAndExit()
     channel.Reset();
     int textId = 0;
     if (drawing.GetTextId(g_nId, textId) && textId > 0)
-        channel.SetText(static_cast<UINT>(textId), texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
+        channel.SetText(static_cast<UINT>(textId),
+                        texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
     texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);

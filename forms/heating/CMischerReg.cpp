@@ -1,5 +1,8 @@
-// The mixer control's forms: its tables for the function form frame.
+// The mixer control's parameter form: its tables for the function form frame, and the factories of its forms.
 #include "forms/heating/CMischerReg.h"
+
+#include "forms/heating/CMischerRegVarIn.h"
+#include "forms/heating/CMischerRegVarOut.h"
 
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
@@ -8,8 +11,6 @@
 #include "texttables/StandardDesignations.h"
 
 IMPLEMENT_DYNCREATE(CMischerReg, FunctionParamForm)
-IMPLEMENT_DYNCREATE(CMischerRegVarIn, FunctionVarInForm)
-IMPLEMENT_DYNCREATE(CMischerRegVarOut, FunctionVarOutForm)
 
 CMischerReg* g_pMischerReg = nullptr;
 
@@ -18,12 +19,12 @@ namespace {
 using namespace forms;
 using R = MischerRegParam;
 
-const FunctionKind kKind {texts::kTypeMischerReg, ui::kTitleMischerReg, false};
-
 const std::vector<LayoutGroup> kLayout = {
     {IDC_MISCHER_TEMP_GROUP, ui::kMischerTempGroup,
-     {{IDC_MISCHER_SETPOINT_LABEL, ui::kMischerSetpointLabel, IDC_MISCHER_SETPOINT, ControlKind::Combo, ui::kUnitDegrees},
-      {IDC_MISCHER_DIFFERENCE_LABEL, ui::kMischerDifferenceLabel, IDC_MISCHER_DIFFERENCE, ControlKind::Combo, ui::kUnitKelvin}}},
+     {{IDC_MISCHER_SETPOINT_LABEL, ui::kMischerSetpointLabel, IDC_MISCHER_SETPOINT, ControlKind::Combo,
+       ui::kUnitDegrees},
+      {IDC_MISCHER_DIFFERENCE_LABEL, ui::kMischerDifferenceLabel, IDC_MISCHER_DIFFERENCE, ControlKind::Combo,
+       ui::kUnitKelvin}}},
     {0, nullptr,
      {{IDC_MISCHER_MODE_LABEL, ui::kMischerModeLabel, IDC_MISCHER_NORMAL, ControlKind::Radios, nullptr,
        {{IDC_MISCHER_NORMAL, ui::kModeNormal}, {IDC_MISCHER_INVERSE, ui::kModeInverted}}},
@@ -43,35 +44,9 @@ const std::vector<ValueControl> kValues = {
     {IDC_MISCHER_OFF_ACTION, FORM_BITS(R, offAction, 4), 0, {{}, ui::kMischerOffActions}},
 };
 
-const std::vector<InputRow> kInputs = {
-    {ui::kMischerReleaseInput, 0, IDC_RELEASE_HEADING, IDC_RELEASE_SOURCE_LABEL, InputKind::Digital, offsetof(R, release.kind),
-     offsetof(R, release.inverted), offsetof(R, release.number), 0, IDC_RELEASE_KIND, IDC_RELEASE_NUMBER,
-     IDC_RELEASE_VARIABLE, IDC_RELEASE_MODE_LABEL, IDC_RELEASE_MODE,
-     ModeRule::FixedState},
-    {ui::kMischerControlTempInput, 0, IDC_MISCHER_CONTROL_HEADING, IDC_MISCHER_CONTROL_SOURCE_LABEL, InputKind::Analog, offsetof(R, controlTemp.kind), 0,
-     offsetof(R, controlTemp.number), 0, IDC_MISCHER_CONTROL_KIND, IDC_MISCHER_CONTROL_NUMBER,
-     IDC_MISCHER_CONTROL_VARIABLE},
-    {ui::kMischerSetpointInput, 0, IDC_MISCHER_SETPOINT_HEADING, IDC_MISCHER_SETPOINT_SOURCE_LABEL, InputKind::Analog, offsetof(R, setpoint.kind), 0,
-     offsetof(R, setpoint.number), 0, IDC_MISCHER_SETPOINT_KIND, IDC_MISCHER_SETPOINT_NUMBER,
-     IDC_MISCHER_SETPOINT_VARIABLE},
-};
-
-// One mixer pair by its first output, or none.
-const std::vector<OutputGroup> kOutputs = {
-    {IDC_MISCHER_OUTPUT_GROUP, ui::kMischerOutput,
-     {{IDC_MISCHER_OUTPUT_NONE, BoxLabel::None, 0, {}, -1, true},
-      {IDC_MISCHER_OUTPUT_3, BoxLabel::Pair, 3, FORM_FIELD(R, outputs), kMischer3},
-      {IDC_MISCHER_OUTPUT_8, BoxLabel::Pair, 8, FORM_FIELD(R, outputs), kMischer8},
-      {IDC_MISCHER_OUTPUT_10, BoxLabel::Pair, 10, FORM_FIELD(R, outputs), kMischer10},
-      {IDC_MISCHER_OUTPUT_12, BoxLabel::Pair, 12, FORM_FIELD(R, outputs), kMischer12}}},
-};
-
-FunctionParamForm* ParamForm()
-{
-    return g_pMischerReg;
-}
-
 }  // namespace
+
+const forms::FunctionKind CMischerReg::kKind {texts::kTypeMischerReg, ui::kTitleMischerReg, false};
 
 CMischerReg::CMischerReg() : FunctionParamForm({kKind, kLayout, kValues}) {}
 
@@ -95,12 +70,13 @@ void CMischerReg::Publish(CView* form)
     g_pMischerReg = dynamic_cast<CMischerReg*>(form);
 }
 
+FunctionParamForm* CMischerReg::Instance()
+{
+    return g_pMischerReg;
+}
+
 void CMischerReg::Save()
 {
     if (g_pMischerReg)
         g_pMischerReg->SaveAndExit();
 }
-
-CMischerRegVarIn::CMischerRegVarIn() : FunctionVarInForm(kKind, kInputs, &ParamForm) {}
-
-CMischerRegVarOut::CMischerRegVarOut() : FunctionVarOutForm(kKind, kOutputs, &ParamForm) {}

@@ -1,11 +1,10 @@
-// The three forms of the mixer control (function type 19, "Mischerregelfunktion"): setpoint, difference, the
+// The parameter form of the mixer control (function type 19, "Mischerregelfunktion"): setpoint, difference, the
 // action direction and what the mixer does while the release is off; the release, control temperature and setpoint
-// inputs; the mixer output pair. All of it is table data of the function form frame.
+// inputs and the mixer output pair are its variable forms (CMischerRegVarIn, CMischerRegVarOut). All of it is table
+// data of the function form frame.
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"
-#include "forms/frame/FunctionVarInForm.h"
-#include "forms/frame/FunctionVarOutForm.h"
 
 class CMischerReg : public FunctionParamForm {
     DECLARE_DYNCREATE(CMischerReg)
@@ -18,19 +17,11 @@ public:
     static CView* CreateVarOut();
     static void Publish(CView* form);
     static void Save();
+
+    // The type, shared by its three forms, and the parameter form of the run (its g_p pointer).
+    static const forms::FunctionKind kKind;
+    static FunctionParamForm* Instance();
 };
 
 // The parameter form of the run, once the shell created it.
 extern CMischerReg* g_pMischerReg;
-
-class CMischerRegVarIn : public FunctionVarInForm {
-    DECLARE_DYNCREATE(CMischerRegVarIn)
-public:
-    CMischerRegVarIn();
-};
-
-class CMischerRegVarOut : public FunctionVarOutForm {
-    DECLARE_DYNCREATE(CMischerRegVarOut)
-public:
-    CMischerRegVarOut();
-};

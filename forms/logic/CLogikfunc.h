@@ -1,11 +1,9 @@
-// The three forms of the logic function (function type 10, "Logikfunktion"): the operation; the release and six
-// data inputs with their modes; the outputs of the result and of the inverted result. All of it is table data of
-// the function form frame.
+// The parameter form of the logic function (function type 10, "Logikfunktion"): the operation. The release and six
+// data inputs with their modes, and the outputs of the result and of the inverted result, are its variable forms
+// (CLogikfuncVarIn, CLogikfuncVarOut). All of it is table data of the function form frame.
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"
-#include "forms/frame/FunctionVarInForm.h"
-#include "forms/frame/FunctionVarOutForm.h"
 
 class CLogikfunc : public FunctionParamForm {
     DECLARE_DYNCREATE(CLogikfunc)
@@ -18,19 +16,11 @@ public:
     static CView* CreateVarOut();
     static void Publish(CView* form);
     static void Save();
+
+    // The type, shared by its three forms, and the parameter form of the run (its g_p pointer).
+    static const forms::FunctionKind kKind;
+    static FunctionParamForm* Instance();
 };
 
 // The parameter form of the run, once the shell created it.
 extern CLogikfunc* g_pLogikfunc;
-
-class CLogikfuncVarIn : public FunctionVarInForm {
-    DECLARE_DYNCREATE(CLogikfuncVarIn)
-public:
-    CLogikfuncVarIn();
-};
-
-class CLogikfuncVarOut : public FunctionVarOutForm {
-    DECLARE_DYNCREATE(CLogikfuncVarOut)
-public:
-    CLogikfuncVarOut();
-};

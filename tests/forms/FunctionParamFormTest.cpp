@@ -64,7 +64,8 @@ protected:
         ASSERT_TRUE(m_frame->Create(nullptr, "Function form test"));
         m_frame->ShowWindow(SW_SHOW);
         m_form = new CMischerReg;
-        ASSERT_TRUE(m_form->Create(nullptr, "morv9274 View", WS_VISIBLE, CRect(0, 0, 0, 0), m_frame, IDW_FORM_PARAMETER));
+        ASSERT_TRUE(
+            m_form->Create(nullptr, "morv9274 View", WS_VISIBLE, CRect(0, 0, 0, 0), m_frame, IDW_FORM_PARAMETER));
         g_pMischerReg = m_form;
         m_form->SendMessage(WM_INITIALUPDATE);
         m_form->OnActivateView(TRUE, m_form, nullptr);
