@@ -29,6 +29,8 @@
 #include "store/Quelle.h"
 #include "texttables/FunktionsListe.h"
 
+#include <vector>
+
 class CComboBox;
 class CFortschritt;
 class CParaCheck;
@@ -217,6 +219,11 @@ public:
     // framed designations of functions and messages, the cause of a message, pin labels and participant texts are
     // sent on every refresh, since the drawing gives texts back without their framing blanks.
     bool UpdateZeichnung(DrawingCommands& channel, UINT groups, int skipId) const;
+    // The labels of the digital input pins of a function object from its decoded record (byte k is offset k), by the
+    // kind's rows: the one place the label refresh and the forms' saves take them from. A pin that cannot be looked
+    // up or has no label (id 0 or less) is skipped. False, nothing appended, for a kind that is no function.
+    bool SetFunktionPinLabels(DrawingCommands& channel, CZeichnung& drawing, const CString& kind, int objectId,
+                              const std::vector<BYTE>& record) const;
     // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
     // appended for a kind that is no function. A pin label drawn without its connector still gets its pin's text.
     // An object that no slot carries gets the designation of a function without one ("- - - - - -" framed) and

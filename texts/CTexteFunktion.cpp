@@ -55,17 +55,7 @@ bool CTexte::UpdateFunktion(DrawingCommands& channel, CParaDaten& para, CParaChe
     if (record.empty())
         return queued;
 
-    for (const functypes::PinLabel& p : row->pinLabels) {
-        PinInfo pin;
-        if (!drawing.GetPin(p.pin, object.objektId, pin))
-            continue;
-        if (p.fixedValue == functypes::FixedValue::NoOnlyIfDrawn && pin.name.IsEmpty())
-            continue;
-        // A label drawn without its connector still names the pin it stands for.
-        const CString name = pin.name.IsEmpty() ? CString(PinName(object.art, p.pin)) : pin.name;
-        queued |= SetPinLabel(channel, At(record, p.field), functypes::ShowsNoFixedValue(p, record) ? 1 : 0,
-                              At(record, p.field + 1u), At(record, p.field + 2u), object.art, name, pin.labelId);
-    }
+    queued |= SetFunktionPinLabels(channel, drawing, object.art, object.objektId, record);
 
     const functypes::Participants& t = row->participants;
     if (t.list == TeilnehmerListe::None)
@@ -80,6 +70,28 @@ bool CTexte::UpdateFunktion(DrawingCommands& channel, CParaDaten& para, CParaChe
         const BYTE function = At(record, t.firstField + static_cast<unsigned>(k) * t.step);
         channel.SetText(static_cast<UINT>(pin.labelId), GetTeilnehmerText(list, inUse, k, function));
         queued = true;
+    }
+    return queued;
+}
+
+bool CTexte::SetFunktionPinLabels(DrawingCommands& channel, CZeichnung& drawing, const CString& kind, int objectId,
+                                  const std::vector<BYTE>& record) const
+{
+    const int code = texts::TypeCodeOfKind(kind.GetString());
+    const functypes::FunctionType* row = code != 0 ? functypes::FindFunctionType(code) : nullptr;
+    if (!row)
+        return false;
+    bool queued = false;
+    for (const functypes::PinLabel& p : row->pinLabels) {
+        PinInfo pin;
+        if (!drawing.GetPin(p.pin, objectId, pin))
+            continue;
+        if (p.fixedValue == functypes::FixedValue::NoOnlyIfDrawn && pin.name.IsEmpty())
+            continue;
+        // A label drawn without its connector still names the pin it stands for.
+        const CString name = pin.name.IsEmpty() ? CString(PinName(kind, p.pin)) : pin.name;
+        queued |= SetPinLabel(channel, At(record, p.field), functypes::ShowsNoFixedValue(p, record) ? 1 : 0,
+                              At(record, p.field + 1u), At(record, p.field + 2u), kind, name, pin.labelId);
     }
     return queued;
 }
