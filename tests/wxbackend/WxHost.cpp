@@ -19,6 +19,7 @@
 #include "platform/EventLoop.h"
 #include "platform/UserInput.h"
 #include "platform/WindowBackend.h"
+#include "platform/WindowChannel.h"
 
 #include <cstdio>
 #include <cstring>
@@ -199,6 +200,8 @@ void ReadInput(int fd)
 int main()
 {
     wxhost::RegisterHostResources();
+    // wnddrive reads the host's windows from outside, as it reads the program's.
+    platform::WindowChannel::Serve();
     platform::EventLoop::Current().WatchFd(0, POLLIN, [](int fd, short) { ReadInput(fd); });
     g_frame = wxhost::ShowHostFrame();
     if (!g_frame)
