@@ -208,6 +208,7 @@ void CMorv9274App::RunCommand(const CommandRow& command)
         break;
     case CommandKind::Terminate:
         OnTerminate();
+        break;
     case CommandKind::Switch:
         SwitchView(GetForm(command.target));
         break;

@@ -1,11 +1,18 @@
 // Static texts: alignment, line breaks, word wrap within the template width, and the colour and size change the
-// program sets in place of painting hooks.
+// program sets in place of painting hooks. An icon static (SS_ICON) shows the image whose decimal id its text names,
+// at the image's own size, as an icon static sizes itself to its icon.
 #include "wxbackend/WxBackend.h"
 
 #include "platform/CStatic.h"
+#include "platform/ResourceRegistry.h"
 #include "wxbackend/WxText.h"
 
+#include <wx/image.h>
+#include <wx/statbmp.h>
 #include <wx/stattext.h>
+
+#include <cstdint>
+#include <cstdlib>
 
 namespace wxbackend {
 
@@ -59,10 +66,56 @@ private:
     wxStaticText* m_text;
 };
 
+// The image of the id as a bitmap with its transparency; an empty bitmap when the registry has none.
+wxBitmap IconPicture(const CString& idText)
+{
+    const platform::Image* image =
+        platform::ResourceRegistry::Instance().GetImage(static_cast<UINT>(std::strtoul(idText.GetString(), nullptr, 10)));
+    if (!image || image->size.cx <= 0 || image->size.cy <= 0)
+        return wxBitmap();
+    wxImage picture(image->size.cx, image->size.cy);
+    picture.InitAlpha();
+    for (int y = 0; y < image->size.cy; ++y)
+        for (int x = 0; x < image->size.cx; ++x) {
+            std::uint32_t argb = image->At(x, y);
+            picture.SetRGB(x, y, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+            picture.SetAlpha(x, y, static_cast<unsigned char>(argb >> 24));
+        }
+    return wxBitmap(picture);
+}
+
+class IconMirror final : public Mirror {
+public:
+    IconMirror(HWND hwnd, wxWindow* parent) : Mirror(hwnd)
+    {
+        m_picture = new wxStaticBitmap(parent, wxID_ANY, wxNullBitmap, Rect().GetPosition());
+    }
+
+    wxWindow* Widget() const override { return m_picture; }
+
+    void Update(platform::WindowChange change) override
+    {
+        using platform::WindowChange;
+        Mirror::Update(change);
+        if (change == WindowChange::Created || change == WindowChange::Text || change == WindowChange::Placement) {
+            wxBitmap picture = IconPicture(Data()->text);
+            m_picture->SetBitmap(picture);
+            wxSize size = picture.IsOk() ? picture.GetSize() : Rect().GetSize();
+            m_picture->SetSize(wxRect(Rect().GetPosition(), size));
+        }
+    }
+
+private:
+    wxStaticBitmap* m_picture;
+};
+
 }  // namespace
 
 std::unique_ptr<Mirror> MakeStatic(HWND hwnd, wxWindow* parent)
 {
+    platform::WindowData* data = platform::FindWindowData(hwnd);
+    if (data && (data->style & SS_TYPEMASK) == SS_ICON)
+        return std::make_unique<IconMirror>(hwnd, parent);
     return std::make_unique<StaticMirror>(hwnd, parent);
 }
 

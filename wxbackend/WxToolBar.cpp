@@ -1,7 +1,7 @@
-// The frame's toolbar: a column of picture buttons on the left, each with its command's short text as tooltip (a
-// button whose toolbar has no picture for it shows the text instead). A press and a pointer resting on a button go
-// to the model, which runs the command when its update handler enables it and shows the command's prompt in the
-// status bar.
+// The frame's toolbar: a column of picture buttons on the left (a button whose toolbar has no picture for it shows its
+// command's short text instead). The bar has no tooltips: a pointer resting on a button goes to the model, which shows
+// the command's prompt in the status bar's first pane, and a press runs the command when its update handler enables
+// it.
 #include "wxbackend/WxBackend.h"
 
 #include "platform/CToolBar.h"
@@ -111,7 +111,6 @@ private:
             wxButton* button = nullptr;
             if (picture.IsOk()) {
                 button = new wxBitmapButton(m_panel, wxID_ANY, picture, wxDefaultPosition, wxDefaultSize);
-                button->SetToolTip(ButtonLabel(bar->GetItemID(i)));
             } else {
                 button = new wxButton(m_panel, wxID_ANY, ButtonLabel(bar->GetItemID(i)), wxDefaultPosition,
                                       wxSize(width, -1), wxBU_EXACTFIT);

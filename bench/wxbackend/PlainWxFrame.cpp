@@ -1,5 +1,7 @@
 // The floor of the window start-up: a plain wxWidgets program that shows one frame with as many controls as the
-// backend's host form, and nothing else (no model, no module loaded at run time).
+// backend's host form, and nothing else (no model, no module loaded at run time). With --main-frame it shows instead
+// as many controls as the program's main frame with its protocol form: a column of six picture buttons, a status bar
+// of four panes, a group box, a title and a list of the protocol's lines.
 #include <wx/listctrl.h>
 #include <wx/notebook.h>
 #include <wx/treectrl.h>
@@ -11,6 +13,8 @@ class PlainApp : public wxApp {
 public:
     bool OnInit() override
     {
+        if (argc > 1 && argv[1] == "--main-frame")
+            return ShowMainFrame();
         auto* frame = new wxFrame(nullptr, wxID_ANY, "plain wx frame", wxPoint(20, 20), wxSize(900, 560));
         frame->SetMenuBar(new wxMenuBar);
         frame->CreateStatusBar(4);
@@ -44,6 +48,35 @@ public:
         auto* gauge = new wxGauge(panel, wxID_ANY, 100, wxPoint(15, 405), wxSize(450, 16));
         gauge->SetValue(40);
         new wxStaticText(panel, wxID_ANY, "Prima riga\nSeconda riga", wxPoint(15, 430));
+        frame->Show();
+        return true;
+    }
+
+    bool ShowMainFrame()
+    {
+        auto* frame = new wxFrame(nullptr, wxID_ANY, "plain main frame", wxDefaultPosition, wxSize(749, 603));
+        frame->SetMenuBar(new wxMenuBar);
+        frame->CreateStatusBar(4);
+        auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+        auto* bar = new wxPanel(frame);
+        auto* column = new wxBoxSizer(wxVERTICAL);
+        wxImage picture(60, 32);
+        picture.SetRGB(wxRect(0, 0, 60, 32), 40, 90, 170);
+        for (int i = 0; i < 6; ++i)
+            column->Add(new wxBitmapButton(bar, wxID_ANY, wxBitmap(picture)), 0, wxALL, 3);
+        bar->SetSizer(column);
+        sizer->Add(bar, 0, wxEXPAND);
+        auto* form = new wxScrolledWindow(frame);
+        new wxStaticBox(form, wxID_ANY, "", wxPoint(10, 10), wxSize(600, 480));
+        new wxStaticText(form, wxID_ANY, "PROTOCOLLO ERRORI", wxPoint(250, 25));
+        wxString lines[] = {"Valutazione del disegno", "Parsing...", "Accertare e verificare", "Errori -",
+                            "L'operazione è stata interrotta.", "", "Risultato - 1 errori, 0 avviso/i", ""};
+        new wxListBox(form, wxID_ANY, wxPoint(60, 60), wxSize(560, 420), 8, lines, wxLB_HSCROLL);
+        form->SetScrollRate(10, 10);
+        form->SetVirtualSize(630, 500);
+        sizer->Add(form, 1, wxEXPAND);
+        frame->SetSizer(sizer);
+        frame->Centre();
         frame->Show();
         return true;
     }

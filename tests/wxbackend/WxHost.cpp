@@ -20,6 +20,7 @@
 #include "platform/EventLoop.h"
 #include "platform/UserInput.h"
 #include "platform/WindowBackend.h"
+#include "platform/WindowChannel.h"
 
 #include <cstdio>
 #include <cstring>
@@ -202,6 +203,8 @@ int main()
     // The program's window backend, and its variable that keeps the model headless.
     platform::SetApplicationNames({"", "MORV9274_HEADLESS", WINDOW_BACKEND_MODULE, ".morv9274-"});
     wxhost::RegisterHostResources();
+    // wnddrive reads the host's windows from outside, as it reads the program's.
+    platform::WindowChannel::Serve();
     platform::EventLoop::Current().WatchFd(0, POLLIN, [](int fd, short) { ReadInput(fd); });
     g_frame = wxhost::ShowHostFrame();
     if (!g_frame)

@@ -1,6 +1,7 @@
 // A small X client for the backend's tests and benchmark.
 //
-//   xtool shot WINDOW FILE   saves the window (an id, or "root") as PNG and prints "<width> <height> <colours>"
+//   xtool shot WINDOW FILE   saves the window (an id, or "root") as PNG and prints "<width> <height> <colours> <blue>":
+//                            the number of different colours (up to 1000) and of pixels drawn in a clear blue
 //   xtool fill X Y W H       the percentage of the fullest screen row of the rectangle that is drawn in the theme's
 //                            blue (a progress bar's filled part)
 //   xtool close WINDOW       asks the window to close as a window manager's close box does (WM_DELETE_WINDOW)
@@ -31,17 +32,21 @@ int Shot(Window window, const char* file)
     if (!pixbuf)
         return 2;
     std::set<unsigned> colours;
+    long blue = 0;
     const guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
     int stride = gdk_pixbuf_get_rowstride(pixbuf);
     int channels = gdk_pixbuf_get_n_channels(pixbuf);
-    for (int y = 0; y < height && colours.size() < 1000; ++y)
+    for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const guchar* p = pixels + y * stride + x * channels;
-            colours.insert(static_cast<unsigned>(p[0]) << 16 | static_cast<unsigned>(p[1]) << 8 | p[2]);
+            if (colours.size() < 1000)
+                colours.insert(static_cast<unsigned>(p[0]) << 16 | static_cast<unsigned>(p[1]) << 8 | p[2]);
+            if (p[2] > p[0] + 60)
+                ++blue;
         }
     if (!gdk_pixbuf_save(pixbuf, file, "png", nullptr, nullptr))
         return 2;
-    std::printf("%d %d %zu\n", width, height, colours.size());
+    std::printf("%d %d %zu %ld\n", width, height, colours.size(), blue);
     return 0;
 }
 
