@@ -6,6 +6,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/RemoteWindow.h"
+#include "platform/TextFile.h"
 #include "store/CParaDaten.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <set>
 #include <sys/wait.h>
 
 using testsupport::ChildProcess;
@@ -173,6 +175,85 @@ TEST_F(CompilerRunTest, ANewSetCompilesAndAnExistingOrReadOnlyTargetIsKept)
     EXPECT_EQ(first, m_home.ReadFile("para/datFile.dat"));
     EXPECT_EQ(m_home.ReadFile("para/para.par"), m_home.ReadFile("para/morv9274.par"));
     EXPECT_FALSE(Recorded("setfilenotuptodate")) << "the compile sends nothing";
+}
+
+// The type codes of the function kinds, as the controller knows them.
+int TypeCode(const std::string& kind)
+{
+    static const char* const kKinds[] = {
+        "Heizkreisregler", "Anforderung Heizung", "Anforderung Warmwasser", "Ladepumpe", "Zirkulation",
+        "Solarregelung", "Solarvorrang", "PID-Regelung", "Vergleich", "Logikfunktion", "Analogfunktion",
+        "Wärmemengenzähler", "Wartungsfunktion", "Timerfunktion", "Schaltuhr", "Startfunktion", "Zähler",
+        "Kühlfunktion", "Mischerregelfunktion", "Funktionskontrolle", "Synchronisation", "Profilfunktion",
+        "Kesselkaskade"};
+    for (int code = 1; code <= 23; ++code)
+        if (platform::Utf8ToCp1252(kind) == kKinds[code - 1])
+            return code;
+    return 0;
+}
+
+TEST_F(CompilerRunTest, ASetWithTheFunctionsOfADrawingCompilesThemInSlotOrder)
+{
+    // Two comparisons whose values come from input 1, each with its library frame and designation text.
+    auto group = [](int id, const char* type, const std::string& name, const std::string& inner) {
+        return "<groupobject><type>" + std::string(type) + "</type><id>" + std::to_string(id) + "</id><name>" + name +
+               "</name>" + inner + "</groupobject>\n";
+    };
+    auto caught = [](int line) { return "<catchobject><lineID>" + std::to_string(line) + "</lineID></catchobject>"; };
+    auto line = [](int id) {
+        return "<object><type>polylinie</type><id>" + std::to_string(id) +
+               "</id><name>Linie</name><point><x>0</x><y>0</y></point></object>\n";
+    };
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n";
+    xml += "<object><type>rectangle</type><id>700</id><name>Eingang$1</name>\n" +
+           group(701, "rectangle", "Biblio-Vers 11", "") + group(702, "text", "Bezeichnung", "<string>F</string>") +
+           group(703, "text", "Index", "<string>1</string>") +
+           group(704, "polylinie", "Eingang",
+                 "<catchobject><lineID>900</lineID><lineID>901</lineID><lineID>902</lineID><lineID>903</lineID>"
+                 "</catchobject>") +
+           "</object>\n";
+    for (int k = 0; k < 2; ++k) {
+        const int id = 500 + 20 * k;
+        xml += "\n  <object><type>rectangle</type><id>" + std::to_string(id) + "</id><name>Vergleich$" +
+               std::to_string(k) + "</name>\n" + group(id + 1, "rectangle", "Biblio-Vers 11", "") +
+               group(id + 2, "polylinie", "Freigabe Funktion", "") +
+               group(id + 3, "polylinie", "Wert a", caught(900 + 2 * k)) +
+               group(id + 4, "polylinie", "Wert b", caught(901 + 2 * k)) + group(id + 5, "polylinie", "Ergebnis", "") +
+               group(id + 6, "polylinie", "Ergebnis invers", "") +
+               group(id + 7, "text", "Bezeichnung", "<string>Bezeichnung</string>") + "  </object>\n";
+    }
+    for (int id = 900; id <= 903; ++id)
+        xml += line(id);
+    xml += "</output>\n";
+    m_home.WriteFile("VORNA.xml", xml);
+    // The function objects of the drawing, by the kind before "$" in the name of each top-level object.
+    std::multiset<int> drawn;
+    for (size_t at = xml.find("\n  <object>"); at != std::string::npos; at = xml.find("\n  <object>", at + 1)) {
+        const size_t name = xml.find("<name>", at) + 6;
+        const int code = TypeCode(xml.substr(name, xml.find('$', name) - name));
+        if (code)
+            drawn.insert(code);
+    }
+    ASSERT_FALSE(drawn.empty());
+    ProgramResult result = Parser([&] {
+        // The evaluation's messages show the protocol first; the toolbar switches to the compiler.
+        Do({"command", "32878"});
+        Do({"click", "1075"});
+        EXPECT_EQ(Get("1322"), "Conversione terminata correttamente / compilatore pronto");
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string dat = m_home.ReadFile("KRX9274_Funktionsdaten/plant.dat");
+    const std::string committed = m_home.ReadFile("para/para.par");
+    std::multiset<int> compiled;
+    for (unsigned slot = 1; slot <= drawn.size(); ++slot) {
+        compiled.insert(std::stoi(ImageBytes(dat, 8 * slot + 7416, 1), nullptr, 16));
+        // Entry and record as the committed set holds them after the repairs.
+        EXPECT_EQ(ImageBytes(dat, 8 * slot + 7416, 8), ImageBytes(committed, 8 * slot + 7416, 8)) << slot;
+        EXPECT_EQ(ImageBytes(dat, 128 * slot + 128, 128), ImageBytes(committed, 128 * slot + 128, 128)) << slot;
+    }
+    EXPECT_EQ(compiled, drawn);
+    for (unsigned slot = drawn.size() + 1; slot <= 44; ++slot)
+        EXPECT_EQ(ImageBytes(dat, 8 * slot + 7416, 8), "00000000FFFFFFFF") << slot;
 }
 
 TEST_F(CompilerRunTest, TheChosenTargetIsStoredAndAStoredFolderThatIsGoneFallsBack)
