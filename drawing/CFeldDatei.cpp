@@ -120,6 +120,12 @@ CString CFeldDatei::ReadText(int width)
     return text;
 }
 
+std::string_view CFeldDatei::BytesAt(int offset, long long count) const
+{
+    if (!m_loaded || offset < 0 || count < 0 || offset + count > m_length) return {};
+    return std::string_view(m_buffer.data() + offset, static_cast<size_t>(count));
+}
+
 CString CFeldDatei::ReadText30() { return ReadText(kText30Bytes); }
 CString CFeldDatei::ReadText50() { return ReadText(kText50Bytes); }
 

@@ -10,6 +10,7 @@
 #include "platform/CString.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -51,6 +52,9 @@ public:
     // field's 28 (48) characters up to a NUL, without leading blanks. The position advances by 30 (50).
     CString ReadText30();
     CString ReadText50();
+    // The count bytes of the buffer from offset as they are, for a caller that compares fields without reading
+    // them; empty when they do not lie wholly inside the buffer. The position does not move.
+    std::string_view BytesAt(int offset, long long count) const;
 
     // Overwrites the 8 value characters of the integer field at the position with "%8d" and advances by 10. False,
     // with nothing changed, when nothing is loaded, the field does not lie inside the buffer, or the value does not

@@ -346,7 +346,8 @@ void CSaxHandler::CloseFiles(bool schreiben)
                 if (n <= 0) break;
                 done += static_cast<size_t>(n);
             }
-            if (done != bytes.size() || ::ftruncate(m_files[i], static_cast<off_t>(bytes.size())) != 0) {
+            const bool whole = done == bytes.size() && WriteMergeRecords(i, done);
+            if (!whole || ::ftruncate(m_files[i], static_cast<off_t>(done)) != 0) {
                 m_failed = true;
                 m_failedFile = "para/"s + kDateien[i];
             }
@@ -355,6 +356,7 @@ void CSaxHandler::CloseFiles(bool schreiben)
         m_files[i] = -1;
         m_inhalt[i].clear();
     }
+    for (std::vector<MergeGroup>& merged : m_merged) merged.clear();
     m_outputOpen = false;
 }
 

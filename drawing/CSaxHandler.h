@@ -111,6 +111,9 @@ private:
     void OnCatchObject(int phase, int lineId);
     void WriteConnect2Node();
     void WriteConnect2SigOver();
+    struct Sammlung;
+    void WriteGroups(int file, const std::vector<Sammlung>& records, const std::vector<std::string>& keys);
+    bool WriteMergeRecords(int file, size_t& offset);
     void WriteScratchFiles();
     void Write(int file, const std::string& bytes);
 
@@ -158,4 +161,11 @@ private:
     };
     std::vector<Sammlung> m_nodes;
     std::vector<Sammlung> m_signals;
+    // The merge groups of "Connect2Node.tmp" and "Connect2SigOver.tmp": key field and lines, each line once. Their
+    // records (m times m fields for a group of m lines) are made piece by piece as the files are written.
+    struct MergeGroup {
+        std::string key;
+        std::vector<int> lines;
+    };
+    std::vector<MergeGroup> m_merged[2];
 };

@@ -1,7 +1,13 @@
 // The XML import's writers: object records, id lists, online schema, catch objects and the junction and signal merges.
 #include "drawing/CSaxHandler.h"
 
+#include "drawing/CFeldDatei.h"
+
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <unistd.h>
 
 using drawing::KindFamily;
 using drawing::KindInfo;
@@ -83,22 +89,6 @@ std::string WithoutLeadingBlanks(const std::string& text)
 {
     size_t first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first);
-}
-
-// The ids of a merge group, each once, in the order of their first appearance.
-std::vector<int> Distinct(const std::vector<int>& ids)
-{
-    std::vector<int> distinct;
-    for (int id : ids) {
-        bool seen = false;
-        for (int known : distinct)
-            if (known == id) {
-                seen = true;
-                break;
-            }
-        if (!seen) distinct.push_back(id);
-    }
-    return distinct;
 }
 
 }  // namespace
@@ -308,56 +298,95 @@ void CSaxHandler::OnCatchObject(int phase, int lineId)
 
 void CSaxHandler::WriteConnect2Node()
 {
-    std::vector<bool> merged(m_nodes.size(), false);
-    std::string out;
-    for (size_t k = 0; k < m_nodes.size(); ++k) {
-        if (merged[k]) continue;
-        merged[k] = true;
-        std::vector<int> collected = m_nodes[k].linien;
-        for (size_t l = k + 1; l < m_nodes.size(); ++l) {
-            if (merged[l] || m_nodes[l].knoten != m_nodes[k].knoten) continue;
-            collected.insert(collected.end(), m_nodes[l].linien.begin(), m_nodes[l].linien.end());
-            merged[l] = true;
-        }
-        m_scratch = collected;
-        std::vector<int> lines = Distinct(collected);
-        const size_t m = lines.size();
-        for (size_t p = 0; p < m; ++p) {
-            PutNumber(out, lines[p]);
-            PutNumber(out, m_nodes[k].knoten);
-            PutNumber(out, static_cast<int>(m - 1));
-            for (size_t q = 1; q < m; ++q) PutNumber(out, lines[(p + q) % m]);
-        }
+    std::vector<std::string> keys;
+    keys.reserve(m_nodes.size());
+    for (const Sammlung& s : m_nodes) {
+        std::string key;
+        PutNumber(key, s.knoten);
+        keys.push_back(std::move(key));
     }
-    Write(kConnect2Node, out);
+    WriteGroups(kConnect2Node, m_nodes, keys);
 }
 
 void CSaxHandler::WriteConnect2SigOver()
 {
-    std::vector<bool> merged(m_signals.size(), false);
-    std::vector<std::string> names;
-    for (const Sammlung& s : m_signals) names.push_back(WithoutLeadingBlanks(s.name));
+    std::vector<std::string> keys;
+    keys.reserve(m_signals.size());
+    for (const Sammlung& s : m_signals) {
+        std::string key;
+        PutText(key, WithoutLeadingBlanks(s.name), 28);
+        keys.push_back(std::move(key));
+    }
+    WriteGroups(kConnect2SigOver, m_signals, keys);
+}
+
+// Records with the same key field form a group, in the order of the group's first record; its lines are those of
+// its records in record order, each once. The file is m times m fields per group of m lines by its format; finding
+// the groups takes time in proportion to the records.
+void CSaxHandler::WriteGroups(int file, const std::vector<Sammlung>& records, const std::vector<std::string>& keys)
+{
+    std::vector<MergeGroup>& merged = m_merged[file - kConnect2Node];
+    merged.clear();
+    if (m_files[file] < 0) return;
+    std::unordered_map<std::string_view, size_t> groupOf;
+    std::vector<std::vector<size_t>> groups;  // record indexes of each group
+    for (size_t k = 0; k < records.size(); ++k) {
+        auto [it, inserted] = groupOf.emplace(keys[k], groups.size());
+        if (inserted) groups.emplace_back();
+        groups[it->second].push_back(k);
+    }
+    for (size_t g = 0; g < groups.size(); ++g) {
+        std::vector<int> collected;
+        for (size_t k : groups[g])
+            collected.insert(collected.end(), records[k].linien.begin(), records[k].linien.end());
+        MergeGroup group{keys[groups[g].front()], {}};
+        std::unordered_set<int> seen;
+        for (int line : collected)
+            if (seen.insert(line).second) group.lines.push_back(line);
+        merged.push_back(std::move(group));
+        if (g + 1 == groups.size()) m_scratch = std::move(collected);
+    }
+}
+
+// Writes the merge records of the file from offset on, a piece at a time: every line of a group of m lines gets a
+// record of the line, the key field, m - 1 and the other lines, starting after it and wrapping round. Each line's
+// field is formatted once; a record's other lines are one copy out of the group's fields written twice in a row.
+bool CSaxHandler::WriteMergeRecords(int file, size_t& offset)
+{
+    if (file != kConnect2Node && file != kConnect2SigOver) return true;
+    constexpr size_t kPiece = 1 << 20;
+    constexpr size_t kInt = CFeldDatei::kIntBytes;
     std::string out;
-    for (size_t k = 0; k < m_signals.size(); ++k) {
-        if (merged[k]) continue;
-        merged[k] = true;
-        std::vector<int> collected = m_signals[k].linien;
-        for (size_t l = k + 1; l < m_signals.size(); ++l) {
-            if (merged[l] || names[l] != names[k]) continue;
-            collected.insert(collected.end(), m_signals[l].linien.begin(), m_signals[l].linien.end());
-            merged[l] = true;
+    auto flush = [&](size_t atLeast) {
+        if (out.size() < atLeast) return true;
+        size_t done = 0;
+        while (done < out.size()) {
+            const ssize_t n = ::pwrite(m_files[file], out.data() + done, out.size() - done,
+                                       static_cast<off_t>(offset + done));
+            if (n <= 0) return false;
+            done += static_cast<size_t>(n);
         }
-        m_scratch = collected;
-        std::vector<int> lines = Distinct(collected);
-        const size_t m = lines.size();
+        offset += done;
+        out.clear();
+        return true;
+    };
+    for (const MergeGroup& group : m_merged[file - kConnect2Node]) {
+        const size_t m = group.lines.size();
+        std::string fields;
+        fields.reserve(2 * m * kInt);
+        for (int round = 0; round < 2; ++round)
+            for (int line : group.lines) PutNumber(fields, line);
+        std::string count;
+        PutNumber(count, static_cast<int>(m - 1));
         for (size_t p = 0; p < m; ++p) {
-            PutNumber(out, lines[p]);
-            PutText(out, names[k], 28);
-            PutNumber(out, static_cast<int>(m - 1));
-            for (size_t q = 1; q < m; ++q) PutNumber(out, lines[(p + q) % m]);
+            out.append(fields, p * kInt, kInt);
+            out += group.key;
+            out += count;
+            out.append(fields, (p + 1) * kInt, (m - 1) * kInt);
+            if (!flush(kPiece)) return false;
         }
     }
-    Write(kConnect2SigOver, out);
+    return flush(1);
 }
 
 void CSaxHandler::WriteScratchFiles()

@@ -31,11 +31,7 @@ int BlockBytes(const CString& art)
 CZeichnung::CZeichnung()
     : m_objekte(Load("KS_Objects.tmp")),
       m_funcIds(Load("FuncIDs.tmp")),
-      m_meldungIds(Load("MeldungIDs.tmp")),
-      m_node(Load("Connect2Node.tmp")),
-      m_line(Load("Connect2Line.tmp")),
-      m_sigOver(Load("Connect2SigOver.tmp")),
-      m_fang(Load("Connect2Fang.tmp"))
+      m_meldungIds(Load("MeldungIDs.tmp"))
 {
 }
 
@@ -43,8 +39,14 @@ CZeichnung::~CZeichnung() = default;
 
 const drawing::WiringIndex& CZeichnung::Wiring()
 {
-    if (!m_wiring)
-        m_wiring = std::make_unique<drawing::WiringIndex>(m_fang.get(), m_line.get(), m_node.get(), m_sigOver.get());
+    // The wiring files are read once, into the index, by the first reader that searches partners; their merge files
+    // grow with the square of a junction's lines, and most readers never look at them.
+    if (!m_wiring) {
+        m_wiring = std::make_unique<drawing::WiringIndex>(Load("Connect2Fang.tmp").get(),
+                                                          Load("Connect2Line.tmp").get(),
+                                                          Load("Connect2Node.tmp").get(),
+                                                          Load("Connect2SigOver.tmp").get());
+    }
     return *m_wiring;
 }
 

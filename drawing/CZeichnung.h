@@ -1,8 +1,9 @@
 // The drawing reader: objects, pins, partners, sources and numbers of the drawing as the exchange files describe it.
 //
-// Constructed for one operation; reflects "KS_Objects.tmp", "FuncIDs.tmp", "MeldungIDs.tmp" and the wiring files
-// of the folder "para" as they were at construction. Missing files are no error: queries then answer false, 0 or
-// empty. Number write-backs change the reader's copy and the one field in "KS_Objects.tmp".
+// Constructed for one operation; reflects "KS_Objects.tmp", "FuncIDs.tmp" and "MeldungIDs.tmp" of the folder "para"
+// as they were at construction, and the wiring files as they were at its first partner search. Missing files are no
+// error: queries then answer false, 0 or empty. Number write-backs change the reader's copy and the one field in
+// "KS_Objects.tmp".
 //
 // CZeichnung.cpp holds objects, pins, ids, texts and the library check; CZeichnungPartner.cpp the partner search;
 // CZeichnungQuellen.cpp the sources of pins and the output flags; CZeichnungNummern.cpp the numbers of plant and
@@ -118,10 +119,6 @@ private:
     std::unique_ptr<CFeldDatei> m_objekte;
     std::unique_ptr<CFeldDatei> m_funcIds;
     std::unique_ptr<CFeldDatei> m_meldungIds;
-    std::unique_ptr<CFeldDatei> m_node;
-    std::unique_ptr<CFeldDatei> m_line;
-    std::unique_ptr<CFeldDatei> m_sigOver;
-    std::unique_ptr<CFeldDatei> m_fang;
     std::unique_ptr<drawing::WiringIndex> m_wiring;
     std::vector<int> m_objektIds;  // object id of every record, for the lookups by id
 };

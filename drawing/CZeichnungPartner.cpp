@@ -13,6 +13,7 @@
 #include "drawing/WiringIndex.h"
 
 #include <memory>
+#include <span>
 
 namespace {
 
@@ -37,7 +38,7 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
     std::vector<std::unique_ptr<CPfadKnoten>> stack;
     long arbeit = 0;
 
-    auto push = [&](const PfadEintrag& entry, const std::vector<int>& lines) {
+    auto push = [&](const PfadEintrag& entry, std::span<const int> lines) {
         CPfadKnoten* parent = stack.empty() ? nullptr : stack.back().get();
         auto node = std::make_unique<CPfadKnoten>(static_cast<int>(lines.size()), entry, parent);
         for (size_t i = 0; i < lines.size(); ++i) node->SetChild(static_cast<int>(i), lines[i]);
@@ -65,7 +66,7 @@ int CZeichnung::FindPartner(int objektId, int pinId, CVerbindungsListe& liste)
     };
     // Enters the element as a child of the current node, or, when nothing new can be reached from it, goes on as
     // if its node had been explored and left.
-    auto enter = [&](const PfadEintrag& entry, const std::vector<int>& lines) {
+    auto enter = [&](const PfadEintrag& entry, std::span<const int> lines) {
         if (w.ReachesUndiscoveredPin(entry.element, onPath, listed, arbeit)) {
             push(entry, lines);
         } else {

@@ -42,6 +42,59 @@ int WiringIndex::Element(std::unordered_map<long long, int>& map, long long key,
     return it->second;
 }
 
+void WiringIndex::ReadGroups(CFeldDatei* file, bool named, std::vector<Verbund>& records)
+{
+    if (!file) return;
+    file->Seek(0, 0);
+    const int keyBytes = named ? CFeldDatei::kText30Bytes : CFeldDatei::kIntBytes;
+    constexpr int kInt = CFeldDatei::kIntBytes;
+    // The group the last record read field by field opened: its lines twice over, their fields as the file holds
+    // them (twice over as well), its key and count fields, and the place in it of the record to expect next.
+    const std::vector<int>* lines = nullptr;
+    std::string fields;
+    std::string head;
+    size_t m = 0;
+    size_t next = 0;
+    while (MoreRecords(file)) {
+        const int start = file->GetPosition();
+        if (lines && next < m) {
+            const size_t bytes = kInt + head.size() + (m - 1) * kInt;
+            const std::string_view record = file->BytesAt(start, static_cast<long long>(bytes));
+            if (record.size() == bytes && record.compare(0, kInt, fields, next * kInt, kInt) == 0 &&
+                record.compare(kInt, head.size(), head) == 0 &&
+                record.compare(kInt + head.size(), (m - 1) * kInt, fields, (next + 1) * kInt, (m - 1) * kInt) == 0) {
+                const Verbund& first = records.back();
+                records.push_back({(*lines)[next], first.knoten, first.name,
+                                   std::span<const int>(lines->data() + next + 1, m - 1), -1, false});
+                file->Seek(static_cast<int>(bytes), 1);
+                ++next;
+                continue;
+            }
+        }
+        Verbund record{file->ReadInt(), 0, std::string(), {}, -1, true};
+        if (named) record.name = file->ReadText30().str();
+        else record.knoten = file->ReadInt();
+        std::vector<int> others;
+        if (!ReadIds(*file, file->ReadInt(), others)) break;
+        m = others.size() + 1;
+        std::vector<int>& group = m_groupLines.emplace_back();
+        group.reserve(2 * m);
+        for (int round = 0; round < 2; ++round) {
+            group.push_back(record.linie);
+            group.insert(group.end(), others.begin(), others.end());
+        }
+        lines = &group;
+        record.andere = std::span<const int>(group.data() + 1, m - 1);
+        const std::string_view raw = file->BytesAt(start, file->GetPosition() - start);
+        head.assign(raw.substr(kInt, static_cast<size_t>(keyBytes + kInt)));
+        fields.assign(raw.substr(0, kInt));
+        fields.append(raw.substr(static_cast<size_t>(kInt + keyBytes + kInt)));
+        fields.append(std::string(fields));
+        next = 1;
+        records.push_back(std::move(record));
+    }
+}
+
 int WiringIndex::LineIndex(int linie)
 {
     auto [it, inserted] = m_lineIndex.emplace(linie, static_cast<int>(m_lineElements.size()));
@@ -62,19 +115,8 @@ WiringIndex::WiringIndex(CFeldDatei* fang, CFeldDatei* line, CFeldDatei* node, C
         LineEnd record{line->ReadInt(), line->ReadInt(), line->ReadInt(), -1};
         m_line.push_back(record);
     }
-    if (node) node->Seek(0, 0);
-    while (MoreRecords(node)) {
-        Verbund record{node->ReadInt(), node->ReadInt(), std::string(), {}, -1};
-        if (!ReadIds(*node, node->ReadInt(), record.andere)) break;
-        m_node.push_back(std::move(record));
-    }
-    if (sigOver) sigOver->Seek(0, 0);
-    while (MoreRecords(sigOver)) {
-        Verbund record{sigOver->ReadInt(), 0, std::string(), {}, -1};
-        record.name = sigOver->ReadText30().str();
-        if (!ReadIds(*sigOver, sigOver->ReadInt(), record.andere)) break;
-        m_sig.push_back(std::move(record));
-    }
+    ReadGroups(node, false, m_node);
+    ReadGroups(sigOver, true, m_sig);
 
     // Elements and the graph of what can follow what.
     for (size_t i = 0; i < m_fang.size(); ++i) {
@@ -96,6 +138,7 @@ WiringIndex::WiringIndex(CFeldDatei* fang, CFeldDatei* line, CFeldDatei* node, C
         auto& matches = m_nodeMatches[r.linie];
         matches.push_back(static_cast<int>(i));
         if (matches.size() <= 2) m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
+        if (!r.opensGroup) continue;
         auto& lines = m_elementLines[static_cast<size_t>(r.element)];
         lines.push_back(LineIndex(r.linie));
         for (int l : r.andere) lines.push_back(LineIndex(l));
@@ -112,6 +155,7 @@ WiringIndex::WiringIndex(CFeldDatei* fang, CFeldDatei* line, CFeldDatei* node, C
         auto& matches = m_sigMatches[r.linie];
         matches.push_back(static_cast<int>(i));
         if (matches.size() <= 2) m_lineElements[static_cast<size_t>(LineIndex(r.linie))].push_back(r.element);
+        if (!r.opensGroup) continue;
         auto& lines = m_elementLines[static_cast<size_t>(r.element)];
         lines.push_back(LineIndex(r.linie));
         for (int l : r.andere) lines.push_back(LineIndex(l));

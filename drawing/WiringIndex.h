@@ -5,6 +5,8 @@
 // every line the elements at its ends, which bound what a search from an element can still reach.
 #pragma once
 
+#include <deque>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -30,12 +32,18 @@ public:
         int linie;
         int knoten;        // junction id
         std::string name;  // signal name, without leading blanks
-        std::vector<int> andere;
+        std::span<const int> andere;
         int element;
+        bool opensGroup;   // its lines (linie and andere) are all the lines of the records that follow it in its group
     };
 
     // Reads the files as they are loaded (an unloaded file has no records). A record whose count cannot be right
     // (negative, or more ids than the file holds) ends the reading of its file.
+    //
+    // A junction or signal name of m lines has m records of m - 1 other lines in the merge files, each the group's
+    // lines from the one after its own, wrapping round. Records that repeat the group of the record before them
+    // byte for byte in that way share its lines instead of holding copies, so the index takes memory and time in
+    // proportion to the lines, and reading a merge file is one comparison of its bytes.
     WiringIndex(CFeldDatei* fang, CFeldDatei* line, CFeldDatei* node, CFeldDatei* sigOver);
 
     const std::vector<Fang>& FangRecords() const { return m_fang; }
@@ -67,12 +75,14 @@ public:
 
 private:
     int Element(std::unordered_map<long long, int>& map, long long key, bool pin);
+    void ReadGroups(CFeldDatei* file, bool named, std::vector<Verbund>& records);
     int LineIndex(int linie);
 
     std::vector<Fang> m_fang;
     std::vector<LineEnd> m_line;
     std::vector<Verbund> m_node;
     std::vector<Verbund> m_sig;
+    std::deque<std::vector<int>> m_groupLines;  // the lines of each group twice in a row; Verbund::andere views them
 
     std::unordered_map<int, std::vector<int>> m_lineMatches, m_nodeMatches, m_sigMatches;
     std::unordered_map<long long, int> m_pinElements, m_junctionElements;

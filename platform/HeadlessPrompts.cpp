@@ -1,4 +1,4 @@
-// Headless message boxes and file dialogs: logged, captured and answered by script.
+// Headless message boxes and file dialogs: logged, captured and answered with their defaults.
 #include "platform/HeadlessPrompts.h"
 
 #include "platform/CLocale.h"
@@ -86,38 +86,18 @@ FileDialogAnswer HeadlessPrompts::ShowAnswered(const FileDialogRequest& request,
 
 int HeadlessPrompts::ShowMessageBox(const MessageBoxRequest& request)
 {
-    m_boxes.push_back(request);
-    WriteLine(FormatLine(request));
-    if (!m_boxAnswers.empty()) {
-        int answer = m_boxAnswers.front();
-        m_boxAnswers.pop_front();
-        return answer;
-    }
-    return DefaultAnswer(request.flags);
+    return ShowAnswered(request, DefaultAnswer(request.flags));
 }
 
 FileDialogAnswer HeadlessPrompts::ShowFileDialog(const FileDialogRequest& request)
 {
-    m_fileDialogs.push_back(request);
-    WriteLine(FileDialogLine(request));
-    FileDialogAnswer answer;
-    if (!m_fileAnswers.empty()) {
-        std::optional<CString> scripted = m_fileAnswers.front();
-        m_fileAnswers.pop_front();
-        if (scripted) {
-            answer.ok = true;
-            answer.path = *scripted;
-        }
-    }
-    return answer;
+    return ShowAnswered(request, FileDialogAnswer {});
 }
 
 void HeadlessPrompts::Clear()
 {
     m_boxes.clear();
     m_fileDialogs.clear();
-    m_boxAnswers.clear();
-    m_fileAnswers.clear();
 }
 
 }  // namespace platform

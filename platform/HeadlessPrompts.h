@@ -2,16 +2,14 @@
 //
 // A message box writes one line "caption<TAB>flags<TAB>text" to standard error (flags as 0x%04X; backslash, tab,
 // carriage return and line feed of caption and text escaped as \\, \t, \r and \n; UTF-8 on the terminal), is kept in
-// the capture list, and answers what a test scripted, else its default button: IDOK for a box with an OK button,
-// IDYES for a yes/no box (the second or third button with MB_DEFBUTTON2/3), IDABORT or IDRETRY likewise.
-// A file dialog writes one line "file dialog<TAB>open|save<TAB>filter<TAB>folder<TAB>name" and answers the path a
-// test scripted, else cancels.
+// the capture list, and answers its default button: IDOK for a box with an OK button, IDYES for a yes/no box (the
+// second or third button with MB_DEFBUTTON2/3), IDABORT or IDRETRY likewise. A file dialog writes one line
+// "file dialog<TAB>open|save<TAB>filter<TAB>folder<TAB>name" and cancels. An answer given from outside
+// (platform::AnswerMessageBox, Prompts.h) comes first; the box is logged and captured all the same.
 #pragma once
 
 #include "platform/Prompts.h"
 
-#include <deque>
-#include <optional>
 #include <vector>
 
 namespace platform {
@@ -28,14 +26,9 @@ public:
     int ShowAnswered(const MessageBoxRequest& request, int answer);
     FileDialogAnswer ShowAnswered(const FileDialogRequest& request, const FileDialogAnswer& answer);
 
-    // Answers for the next boxes and dialogs, in order.
-    void ScriptMessageBoxAnswer(int answer) { m_boxAnswers.push_back(answer); }
-    void ScriptFileDialogAnswer(const CString& path) { m_fileAnswers.push_back(path); }
-    void ScriptFileDialogCancel() { m_fileAnswers.push_back(std::nullopt); }
-
     const std::vector<MessageBoxRequest>& MessageBoxes() const { return m_boxes; }
     const std::vector<FileDialogRequest>& FileDialogs() const { return m_fileDialogs; }
-    // Forgets the captured boxes and dialogs and every answer not yet used.
+    // Forgets the captured boxes and dialogs.
     void Clear();
 
     // The line written for a message box, without the line end.
@@ -45,8 +38,6 @@ public:
 private:
     std::vector<MessageBoxRequest> m_boxes;
     std::vector<FileDialogRequest> m_fileDialogs;
-    std::deque<int> m_boxAnswers;
-    std::deque<std::optional<CString>> m_fileAnswers;
 };
 
 }  // namespace platform

@@ -75,6 +75,12 @@ void AnswerFileDialog(const FileDialogAnswer& answer)
         g_fileAnswers.push_back(answer);
 }
 
+void ForgetPendingAnswers()
+{
+    g_boxAnswers.clear();
+    g_fileAnswers.clear();
+}
+
 const std::vector<MessageBoxRequest>& ShownMessageBoxes()
 {
     return Shown();

@@ -63,6 +63,8 @@ FileDialogAnswer ShowFileDialog(const FileDialogRequest& request);
 // shown right now is ended with the answer; when none is shown, the answer waits for the next one.
 void AnswerMessageBox(int button);
 void AnswerFileDialog(const FileDialogAnswer& answer);
+// Forgets the answers from outside that no box or dialog has taken yet.
+void ForgetPendingAnswers();
 
 // Every message box shown so far in this process, in order.
 const std::vector<MessageBoxRequest>& ShownMessageBoxes();

@@ -23,7 +23,7 @@
 // - Message boxes (MessageBoxA, CWnd::MessageBox, AfxMessageBox) and CFileDialog go through platform/Prompts.h; headless
 //   they never block (platform/HeadlessPrompts.h). Dialogs run nested modal loops that keep timers, posted messages
 //   and the sockets going; a WM_CLOSE posted meanwhile waits for the loop's end.
-// - Tests act as a user through platform::TestDriver (platform/TestDriver.h); a window backend turns widget signals
+// - Tests act as a user through platform::TestDriver (tests/support/TestDriver.h); a window backend turns widget signals
 //   into platform::UserInput calls and mirrors what platform::WindowObserver reports.
 #pragma once
 

@@ -1,7 +1,7 @@
 // The compiler form.
 #include "production/CCompiler.h"
 
-#include "forms/network/CNetzEinstellungenDlg.h"
+#include "forms/dialogs/CNetzEinstellungenDlg.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
 #include "platform/CDataExchange.h"

@@ -176,4 +176,82 @@
 #define IDC_DESIGNATIONS_LIST 1450
 #define IDC_DESIGNATIONS_EDIT 1449
 #define IDC_DESIGNATIONS_REPLACE 1452
-#define IDC_DESIGNATIONS_OK 1330
+#define IDC_DESIGNATIONS_OK 1330         // the default button; the dialog has no IDOK
+
+// Controls of the time-program dialog: the options, the tab of each program in use, the days and three windows of
+// the current program.
+#define IDC_ZP_OPTIONS 1687
+#define IDC_ZP_PROGRAMS_LABEL 1681
+#define IDC_ZP_PROGRAMS 1327
+#define IDC_ZP_WINDOWS_LABEL 1682
+#define IDC_ZP_WINDOWS 1332
+#define IDC_ZP_SETPOINTS_LABEL 1683
+#define IDC_ZP_SETPOINTS 1192
+#define IDC_ZP_TABS 1381
+#define IDC_ZP_MONDAY 1060
+#define IDC_ZP_TUESDAY 1066
+#define IDC_ZP_WEDNESDAY 1074
+#define IDC_ZP_THURSDAY 1085
+#define IDC_ZP_FRIDAY 1106
+#define IDC_ZP_SATURDAY 1134
+#define IDC_ZP_SUNDAY 1148
+#define IDC_ZP_START1 1492
+#define IDC_ZP_END1 1495
+#define IDC_ZP_SETPOINT1 1352
+#define IDC_ZP_START2 1493
+#define IDC_ZP_END2 1496
+#define IDC_ZP_SETPOINT2 1364
+#define IDC_ZP_START3 1494
+#define IDC_ZP_END3 1497
+#define IDC_ZP_SETPOINT3 1373
+#define IDC_ZP_HOUR1 1684                // "Ora" beside the end box of each window
+#define IDC_ZP_HOUR2 1685
+#define IDC_ZP_HOUR3 1686
+
+// The release input of the input-variable forms (heading, "Fonte:", source kind, number, variable, mode label and
+// mode list), the same in every function type that has one.
+#define IDC_RELEASE_HEADING 1276
+#define IDC_RELEASE_SOURCE_LABEL 1271
+#define IDC_RELEASE_KIND 1454
+#define IDC_RELEASE_NUMBER 1456
+#define IDC_RELEASE_VARIABLE 1514
+#define IDC_RELEASE_MODE_LABEL 1512
+#define IDC_RELEASE_MODE 1513
+
+// Controls of the mixer control's forms.
+#define IDC_MISCHER_MODE_LABEL 1476
+#define IDC_MISCHER_NORMAL 1390          // first of the radio pair normal / inverse
+#define IDC_MISCHER_INVERSE 1043
+#define IDC_MISCHER_TEMP_GROUP 1479
+#define IDC_MISCHER_SETPOINT_LABEL 1477
+#define IDC_MISCHER_SETPOINT 1490
+#define IDC_MISCHER_DIFFERENCE_LABEL 1478
+#define IDC_MISCHER_DIFFERENCE 1491
+#define IDC_MISCHER_RELEASE_OFF 1480
+#define IDC_MISCHER_OFF_ACTION_LABEL 1481
+#define IDC_MISCHER_OFF_ACTION 1317
+#define IDC_MISCHER_CONTROL_HEADING 1483
+#define IDC_MISCHER_CONTROL_SOURCE_LABEL 1482
+#define IDC_MISCHER_CONTROL_KIND 1312
+#define IDC_MISCHER_CONTROL_NUMBER 1316
+#define IDC_MISCHER_CONTROL_VARIABLE 1318
+#define IDC_MISCHER_SETPOINT_HEADING 1485
+#define IDC_MISCHER_SETPOINT_SOURCE_LABEL 1484
+#define IDC_MISCHER_SETPOINT_KIND 1321
+#define IDC_MISCHER_SETPOINT_NUMBER 1323
+#define IDC_MISCHER_SETPOINT_VARIABLE 1324
+#define IDC_MISCHER_OUTPUT_GROUP 1358
+#define IDC_MISCHER_OUTPUT_NONE 1288
+#define IDC_MISCHER_OUTPUT_3 1293        // the pairs by their first output
+#define IDC_MISCHER_OUTPUT_8 1298
+#define IDC_MISCHER_OUTPUT_10 1302
+#define IDC_MISCHER_OUTPUT_12 1307
+
+// Controls of the logic function's forms; the ids of its six data inputs and 32 output boxes stand in its tables.
+#define IDC_LOGIK_FUNCTION_GROUP 1452
+#define IDC_LOGIK_OFF 1265               // first of the four operation radios
+#define IDC_LOGIK_OR 1054
+#define IDC_LOGIK_AND 1057
+#define IDC_LOGIK_FLIPFLOP 1058
+#define IDC_LOGIK_RESULT_GROUP 1542
+#define IDC_LOGIK_INVERTED_GROUP 1467

@@ -12,7 +12,9 @@ void RegisterProductionTemplates();
 void RegisterProtokollTemplate();
 void RegisterStartViewTemplate();
 void RegisterToolBars();
+extern const platform::DialogTemplate kBezeichnungenTemplate;
 extern const platform::DialogTemplate kDatentransferTemplate;
 extern const platform::DialogTemplate kZeichnungAuswertenTemplate;
+extern const platform::DialogTemplate kZeitprogrammTemplate;
 
 }  // namespace resources

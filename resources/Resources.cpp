@@ -16,8 +16,10 @@ namespace {
 
 // Dialog templates: one row per dialog.
 const platform::DialogTemplate* const kDialogTemplates[] = {
+    &kBezeichnungenTemplate,
     &kDatentransferTemplate,
     &kZeichnungAuswertenTemplate,
+    &kZeitprogrammTemplate,
 };
 
 using Registrar = void (*)();

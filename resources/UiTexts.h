@@ -208,6 +208,33 @@ inline constexpr char kMessageTypeUnused[] = "  inutilizzato  ";
 // An input or output that is not used.
 inline constexpr char kNotUsedShort[] = "inutiliz.";
 
+// ==== User-designations and time-program dialogs ====
+
+inline constexpr char kButtonOk[] = "OK";
+inline constexpr char kButtonCancel[] = "Annullare";
+
+inline constexpr char kDesignationsTitle[] = "gestire le descrizioni personalizzate";
+inline constexpr char kDesignationLabel[] = "DEN.:";
+inline constexpr char kDesignationsReplaceWith[] = "sostituire con (max 12 caratteri):";
+inline constexpr char kDesignationsReplace[] = "Sostituire";
+inline constexpr char kDesignationEmpty[] =
+    "Non è stato possibile sostituire la descrizione selez. perché non era indicata nessuna nuova descrizione.";
+inline constexpr char kDesignationTooLong[] = "La nuova descrizione contiene troppi caratteri (max 12)!";
+inline constexpr char kDesignationNoneSelected[] = "Non è stata selezionata nessuna descrizione da sostituire.";
+inline constexpr char kDesignationInvalidChar[] =
+    "La nuova descrizione contiene un carattere non valido che non viene supportato dal regolatore!";
+
+inline constexpr char kZeitprogrammTitle[] = "Progr. temporali";
+inline constexpr char kZeitprogrammOptions[] = "Opzioni programmi temporali";
+inline constexpr char kZeitprogrammCount[] = "Numero Progr.:";
+inline constexpr char kZeitprogrammWindows[] = "Numero Finest.:";
+inline constexpr char kZeitprogrammSetpoints[] = "con Val.Nom.?";
+inline constexpr char kZeitprogrammNo[] = "no";
+inline constexpr char kZeitprogrammYes[] = "sì";
+inline constexpr char kZeitprogrammTab[] = "Prog.Temp.%d";                  // with the program number 1..5
+inline constexpr const char* kZeitprogrammDays[] = {"Lu", "Ma", "Me", "Gi", "Ve", "Sa", "Do"};  // Monday first
+inline constexpr char kZeitprogrammHour[] = "Ora";
+
 // ==== Object kinds, pins and function output variables ====
 
 // Display names of the drawing's object kinds.
@@ -483,6 +510,59 @@ inline constexpr char kFixedOff[] = "OFF";
 inline constexpr char kFixedOn[] = "ON";
 inline constexpr char kModeNormal[] = "normale";
 inline constexpr char kModeInverted[] = "inverso";
+
+// ==== Function forms: the frame every function type's three forms share ====
+
+inline constexpr char kFormTitle[] = "%s  -  %s";  // the type's spaced title and the form's
+inline constexpr char kFormParameters[] = "P A R A M E T R I";
+inline constexpr char kFormInputs[] = "V A R I A B I L E  D I  I N G R E S S O";
+inline constexpr char kFormOutputs[] = "V A R I A B I L E  D I  U S C I T A";
+inline constexpr char kDesignationGroupLabel[] = "GRUPPO DENOM.:";
+inline constexpr char kDesignationGroupStandard[] = "Generale";
+inline constexpr char kDesignationGroupUser[] = "Def. Utente";
+inline constexpr char kDesignationManage[] = "...";
+inline constexpr char kInputHeading[] = "\n%s:";
+inline constexpr char kInputHeadingNumbered[] = "\n%s %d:";
+inline constexpr char kInputSource[] = "Fonte:";
+inline constexpr char kOutputGroupTitle[] = "%s - %s";  // the output's name and the kind of outputs it drives
+inline constexpr char kOutputKind[] = "Uscita";
+inline constexpr char kOutputPrefix[] = "U ";
+inline constexpr char kOutputBox[] = "%s%d";
+inline constexpr char kOutputBoxAnalog[] = "%s%d (=%s)";
+inline constexpr char kOutputAnalog[] = "analog";
+inline constexpr char kOutputBoxPair[] = "%s%d, %d";
+inline constexpr char kOutputNone[] = "nessuno";
+// A save whose record could not be read or written: nothing is sent and the form stays.
+inline constexpr char kFunctionSaveFailedCaption[] = "morv9274 - Message 2.010";
+inline constexpr char kFunctionSaveFailed[] =
+    "ATTENZIONE: Non è stato possibile memorizzare i parametri della funzione! Le modifiche non sono state salvate.";
+
+// Spaced titles of the function forms.
+inline constexpr char kTitleMischerReg[] = "R E G O L A Z I O N E  M I S C E L A T O R E";
+inline constexpr char kTitleLogikfunc[] = "F U N Z I O N E  L O G I C A";
+
+// Mixer control forms.
+inline constexpr char kMischerModeLabel[] = "MODO:";
+inline constexpr char kMischerTempGroup[] = "TEMP.REGOL.:";
+inline constexpr char kMischerSetpointLabel[] = "Reg.TEOR:";
+inline constexpr char kMischerDifferenceLabel[] = "Diff.:";
+inline constexpr char kMischerReleaseOff[] = "se RILASCIO = off";
+inline constexpr char kMischerOffActionLabel[] = "MISCELA.:";
+inline constexpr const char* kMischerOffActions[] = {"aprire", "chiudere", "non modif."};
+inline constexpr char kMischerReleaseInput[] = "RILASCIO MISCELA.";
+inline constexpr char kMischerControlTempInput[] = "TEMP.REGOL.";
+inline constexpr char kMischerSetpointInput[] = "VAL.TEOR.";
+inline constexpr char kMischerOutput[] = "MISCELA.";
+inline constexpr char kUnitDegrees[] = "°C";
+inline constexpr char kUnitKelvin[] = "K";
+
+// Logic function forms.
+inline constexpr char kLogikFunctionGroup[] = "FUNZION:";
+inline constexpr const char* kLogikFunctions[] = {"OFF", "OPPURE", "E", "FLIP FLOP"};
+inline constexpr char kLogikReleaseInput[] = "RILASCIO FUNZ.LOGIC";
+inline constexpr char kLogikDataInput[] = "ENTRATA DATI";
+inline constexpr char kLogikResult[] = "RISULTATI";
+inline constexpr char kLogikResultInverted[] = "RISULTATI INV.";
 
 // ==== Network ====
 

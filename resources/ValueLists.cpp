@@ -4,6 +4,7 @@
 #include "platform/CLocale.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace resources {
 
@@ -36,18 +37,18 @@ void Add(ValueList& list, CString text, long code)
 
 }  // namespace
 
-CString PaddedNumber(long value)
+CString PaddedNumber(long value, int oneDigitBlanks)
 {
     const CString digits = platform::FormatC("%ld", value);
-    const int length = digits.GetLength();
-    return CString(length == 1 ? "    " : length == 2 ? "  " : "") + digits;
+    const int blanks = oneDigitBlanks - 2 * (digits.GetLength() - 1);
+    return CString(std::string(static_cast<size_t>(blanks > 0 ? blanks : 0), ' ').c_str()) + digits;
 }
 
-ValueList NumberList(long first, long last)
+ValueList NumberList(long first, long last, int oneDigitBlanks)
 {
     ValueList list;
     for (long v = first; v <= last; ++v)
-        Add(list, PaddedNumber(v), v);
+        Add(list, PaddedNumber(v, oneDigitBlanks), v);
     return list;
 }
 
@@ -77,11 +78,11 @@ ValueList HysteresisList(int first)
     return list;
 }
 
-ValueList TimeOfDayList()
+ValueList TimeOfDayList(const char* prefix)
 {
     ValueList list;
     for (int v = 0; v <= 143; ++v)
-        Add(list, platform::FormatC("%02d.%02d", v / 6, v % 6 * 10), v);
+        Add(list, CString(prefix) + platform::FormatC("%02d.%02d", v / 6, v % 6 * 10), v);
     return list;
 }
 

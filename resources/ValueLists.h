@@ -7,7 +7,8 @@
 //     record::BindCombo(IDC_DIFF_ON, diffOnRow, kDiff.codes),
 //
 // Numbers are right-aligned by blanks as the templates write them: a one-digit number after four blanks, a
-// two-digit one after two, a longer one without ("    5", "  45", "120").
+// two-digit one after two, a longer one without ("    5", "  45", "120"). Some lists pad narrower: with three blanks
+// before one digit, a two-digit number gets one ("   5", " 45").
 #pragma once
 
 #include "platform/CString.h"
@@ -22,11 +23,12 @@ struct ValueList {
     std::vector<long> codes;     // the stored code of each item
 };
 
-// A number with the blanks that right-align it in a list.
-CString PaddedNumber(long value);
+// A number with the blanks that right-align it in a list: oneDigitBlanks before one digit, two fewer for each
+// further digit, none at the least.
+CString PaddedNumber(long value, int oneDigitBlanks = 4);
 
 // first..last, item text the padded number, code = the number.
-ValueList NumberList(long first, long last);
+ValueList NumberList(long first, long last, int oneDigitBlanks = 4);
 // Temperatures 0..99 deg C ("    0" .. "  99"), code = the degrees.
 ValueList TemperatureList();
 // Percentages 0..100.
@@ -37,8 +39,8 @@ ValueList PercentList();
 ValueList DifferenceList(int first = -128, int last = 127);
 // The hysteresis code from first (1 or 5) to 115: "  0.5" .. "  9.9", "  10" .. "  25"; code = the stored byte.
 ValueList HysteresisList(int first);
-// Times of day in 10-minute steps: "00.00" .. "23.50", code 0..143.
-ValueList TimeOfDayList();
+// Times of day in 10-minute steps: "00.00" .. "23.50" after prefix, code 0..143.
+ValueList TimeOfDayList(const char* prefix = "");
 // Time bytes 0..last (at most 156): seconds 0..90 as padded numbers, half minutes 2.0..9.5 (91..106) with one
 // decimal, whole minutes 10..59 (107..156) as padded numbers.
 ValueList TimeByteList(int last);

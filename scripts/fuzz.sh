@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${FUZZ_SECONDS:-10}
-targets=(fuzz_drawing_xml_import fuzz_drawing_feld_datei fuzz_shell_command_file fuzz_store_image
-         fuzz_store_settings fuzz_translate)
+targets=(fuzz_drawing_xml_import fuzz_drawing_feld_datei fuzz_drawing_protokoll fuzz_shell_command_file
+         fuzz_shell_window_placement fuzz_store_image fuzz_store_settings fuzz_translate)
 
 CXX=clang++ CC=clang cmake -S . -B "$build" -G Ninja -DMORV_FUZZ=ON -DMORV_BENCH=OFF >/dev/null
 cmake --build "$build" -j"${FUZZ_JOBS:-$(nproc)}" --target "${targets[@]}"
@@ -18,7 +18,9 @@ seeds() {
   case "$1" in
     fuzz_drawing_xml_import) ls samples/VORNA.xml samples/drawings/*.xml ;;
     fuzz_drawing_feld_datei) ls tests/data/drawing/vorna/*.tmp ;;
-    fuzz_shell_command_file) ls tests/data/shell/* ;;
+    fuzz_drawing_protokoll) ls tests/data/drawing/protokoll/* ;;
+    fuzz_shell_command_file) ls tests/data/shell/*.txt ;;
+    fuzz_shell_window_placement) ls tests/data/shell/window/* ;;
     fuzz_store_image) ls tests/data/store/*.par tests/data/store/*.dat ;;
     fuzz_store_settings) ls tests/data/store/*.ini ;;
     fuzz_translate) ls tests/data/drawing/*/Translate.tmp ;;

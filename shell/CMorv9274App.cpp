@@ -247,7 +247,8 @@ void CMorv9274App::RunOpenCommand(bool& translate)
     if (!store.LoadBesideDrawing(g_strEngPath)) {
         text.Format("%s\n\n%s\n%s", ui::kLoadParaFailed, ui::kParaFileNotLoaded, ui::kNewEmptyArea);
         StartupMessage("1.043", text, kStartupError);
-        if (!store.CreateEmptyFile(CParaDaten::kParaFile))
+        // An empty set is made only under the placeholder mark; without room for the mark there is no working set.
+        if (!CParaDaten::MarkPlaceholderSet(true) || !store.CreateEmptyFile(CParaDaten::kParaFile))
             StartupMessage("1.050", ui::kCreateParaFailed, kStartupError);
         translate = true;
     } else {
@@ -257,8 +258,7 @@ void CMorv9274App::RunOpenCommand(bool& translate)
             !store.IsCompleteFile(CParaDaten::kParaFile)) {
             text.Format("%s\n\n%s\n%s", ui::kWrongParametrisation, ui::kCannotRestore, ui::kNewEmptyArea);
             StartupMessage("1.004", text, kStartupError);
-            CParaDaten::MarkPlaceholderSet(true);
-            if (!store.CreateEmptyFile(CParaDaten::kParaFile))
+            if (!CParaDaten::MarkPlaceholderSet(true) || !store.CreateEmptyFile(CParaDaten::kParaFile))
                 StartupMessage("1.051", ui::kCreateParaFailed, kStartupError);
         } else if (header.formatVersion < 1.0f) {
             text.Format("%s\n\n%s\n%s\n%s", ui::kOldStructure, ui::kConvertingNow, ui::kIncompatibilities,

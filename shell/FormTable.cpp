@@ -2,6 +2,8 @@
 #include "shell/FormTable.h"
 
 #include "evaluation/CProtokoll.h"
+#include "forms/heating/CMischerReg.h"
+#include "forms/logic/CLogikfunc.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
 #include "resources/ResourceIds.h"
@@ -26,16 +28,30 @@ CView* CreateCompiler()
     return form;
 }
 
+// What a function type's forms give the table; all null for a type whose forms are not built.
+struct FunctionForms {
+    FormFactory parameters = nullptr;
+    FormFactory inputs = nullptr;
+    FormFactory outputs = nullptr;
+    FormPublisher publish = nullptr;
+    FormRoutine save = nullptr;
+};
+
 // A function type's trio: parameter form, input-variable form and, where the type has one, output-variable form.
-FormRow FunctionRow(const char* kind, bool hasVarOut)
+FormRow FunctionRow(const char* kind, bool hasVarOut, const FunctionForms& f)
 {
-    FormRow row {"param", {kind}, IDR_TOOLBAR_FUNKTION, {}, FormSlot::Parameter};
-    row.forms.push_back({FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm});
-    row.forms.push_back({FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm});
+    FormRow row {"param", {kind}, IDR_TOOLBAR_FUNKTION, {}, FormSlot::Parameter, f.save};
+    row.forms.push_back({FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm, f.parameters, f.publish});
+    row.forms.push_back({FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm, f.inputs});
     if (hasVarOut)
-        row.forms.push_back({FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm});
+        row.forms.push_back({FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm, f.outputs});
     return row;
 }
+
+const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::CreateVarIn, &CMischerReg::CreateVarOut,
+                                      &CMischerReg::Publish, &CMischerReg::Save};
+const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
+                                     &CLogikfunc::Publish, &CLogikfunc::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -71,18 +87,19 @@ std::vector<FormRow> MakeFormRows()
     const struct {
         const char* kind;
         bool hasVarOut;
+        FunctionForms forms = {};
     } functionTypes[] = {
         {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
         {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true},
-        {"Mischerregelfunktion", true}, {"PID-Regelung", true},   {"Profilfunktion", true},
+        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
+        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
         {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
         {"Zähler", false},         {"Zirkulation", true},
     };
     for (const auto& type : functionTypes)
-        rows.push_back(FunctionRow(type.kind, type.hasVarOut));
+        rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));
     return rows;
 }
 

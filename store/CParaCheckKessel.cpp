@@ -4,13 +4,9 @@
 #include "store/CParaCheckRules.h"
 #include "store/CParaDaten.h"
 #include "store/KesselFields.h"
+#include "texttables/StandardDesignations.h"
 
 namespace {
-
-constexpr int kAnforderungHeizung = 2;
-constexpr int kAnforderungWarmwasser = 3;
-constexpr int kMischerregelfunktion = 19;
-constexpr int kKesselkaskade = 23;
 
 // The type of the function with that number in the working file's table; 0 when no slot holds it or the table
 // cannot be read.
@@ -25,7 +21,7 @@ int FuncTypeOfNumber(CParaDaten& para, int file, BYTE number)
 
 void CParaCheck::CheckMischerReg(MischerRegParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kMischerregelfunktion);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeMischerReg);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckQuelle(&r.setpoint.kind, 0, 0);
     if (r.setpoint.kind == 0)
@@ -37,7 +33,7 @@ void CParaCheck::CheckMischerReg(MischerRegParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckKesselkaskade(int file, KesselkaskadeParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kKesselkaskade);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeKesselkaskade);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckDigitalQuelle(&r.release2.kind, keepLowBit);
     CheckDigitalQuelle(&r.release3.kind, keepLowBit);
@@ -58,7 +54,7 @@ void CParaCheck::CheckKesselkaskade(int file, KesselkaskadeParam& r, BYTE keepLo
             p = 0;
         } else if (p != 0) {
             const int type = FuncTypeOfNumber(para, file, static_cast<BYTE>(p - 1));
-            if (type != kAnforderungHeizung && type != kAnforderungWarmwasser)
+            if (type != texts::kTypeAnfHeizung && type != texts::kTypeAnfWarmwasser)
                 p = 0;
         }
     }

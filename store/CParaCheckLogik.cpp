@@ -3,23 +3,11 @@
 
 #include "store/CParaDaten.h"
 #include "store/LogikFields.h"
+#include "texttables/StandardDesignations.h"
 
 #include <initializer_list>
 
 namespace {
-
-// Function type codes.
-constexpr int kHeizkreisregler = 1;
-constexpr int kVergleich = 9;
-constexpr int kLogikfunktion = 10;
-constexpr int kAnalogfunktion = 11;
-constexpr int kWartungsfunktion = 13;
-constexpr int kTimerfunktion = 14;
-constexpr int kSchaltuhr = 15;
-constexpr int kZaehler = 17;
-constexpr int kFunktionskontrolle = 20;
-constexpr int kSynchronisation = 21;
-constexpr int kProfilfunktion = 22;
 
 // A repair of one byte: a value outside low..high (or, for an inside rule, within it) becomes the replacement.
 struct Regel {
@@ -116,7 +104,7 @@ using record::RepairRanges;
 
 void CParaCheck::CheckAnalogfunc(AnalogfuncParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kAnalogfunktion);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeAnalogfunc);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     RepairRanges(r, record::kAnalogfuncFields);
 
@@ -146,7 +134,7 @@ void CParaCheck::CheckAnalogfunc(AnalogfuncParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckLogikfunc(LogikfuncParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kLogikfunktion);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeLogikfunc);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     // The inputs in use are always the highest connected one; fixed states and inversions are not repaired.
     r.inputCount = 1;
@@ -162,7 +150,7 @@ void CParaCheck::CheckLogikfunc(LogikfuncParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckVergleich(VergleichParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kVergleich);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeVergleich);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     RepairRanges(r, record::kVergleichFields);
     CheckQuelle(&r.valueB.kind, 0, 0);
@@ -184,7 +172,7 @@ void CParaCheck::CheckVergleich(VergleichParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckFuncKontrolle(FuncKontrolleParam& r, BYTE)
 {
-    CheckFuncBezeichnung(&r.designation.group, kFunktionskontrolle);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeFuncKontrolle);
     // The difference control's fixed state is not repaired.
     CheckQuelle(&r.differenceRelease.kind, 0, 0);
     RepairRanges(r, record::kFuncKontrolleFields);
@@ -197,7 +185,7 @@ void CParaCheck::CheckFuncKontrolle(FuncKontrolleParam& r, BYTE)
 
 void CParaCheck::CheckTimer(TimerParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kTimerfunktion);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeTimer);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     CheckDigitalQuelle(&r.trigger.kind, keepLowBit);
     CheckQuelle(&r.duty.kind, 0, 0);
@@ -213,7 +201,7 @@ void CParaCheck::CheckTimer(TimerParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckZaehler(ZaehlerParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kZaehler);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeZaehler);
     RepairRanges(r, record::kZaehlerFields);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     // Neither the reset input's nor the counting inputs' fixed states are repaired.
@@ -231,7 +219,7 @@ void CParaCheck::CheckZaehler(ZaehlerParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckSchaltuhr(SchaltuhrParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kSchaltuhr);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeSchaltuhr);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     // The blocking times count only with a blocking source; its fixed state is not repaired.
     CheckQuelle(&r.blocking.kind, 0, 0);
@@ -244,7 +232,7 @@ void CParaCheck::CheckSchaltuhr(SchaltuhrParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckSync(SyncParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kSynchronisation);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeSync);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     RepairRanges(r, record::kSyncFields);
     // All five windows, whatever the number in use; bytes the mode does not use are left alone.
@@ -261,7 +249,7 @@ void CParaCheck::CheckSync(SyncParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckProfil(ProfilfuncParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kProfilfunktion);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeProfilfunc);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     RepairRanges(r, record::kProfilFields);
     // The internal clock time counts only without a clock source; start, stop and reset are not repaired.
@@ -279,7 +267,7 @@ void CParaCheck::CheckProfil(ProfilfuncParam& r, BYTE keepLowBit)
 
 void CParaCheck::CheckWartungsfunc(int file, WartungsfuncParam& r, BYTE)
 {
-    CheckFuncBezeichnung(&r.designation.group, kWartungsfunktion);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeWartungsfunc);
     // The external switch's fixed state is not repaired.
     CheckQuelle(&r.externalSwitch.kind, 0, 0);
     RepairRanges(r, record::kWartungsfuncFields);
@@ -288,7 +276,7 @@ void CParaCheck::CheckWartungsfunc(int file, WartungsfuncParam& r, BYTE)
     for (BYTE& c : r.circuits) {
         if (c > 45)
             c = 0;
-        else if (c != 0 && FuncTypeOfNumber(para, file, static_cast<BYTE>(c - 1)) != kHeizkreisregler)
+        else if (c != 0 && FuncTypeOfNumber(para, file, static_cast<BYTE>(c - 1)) != texts::kTypeHzkrReg)
             c = 0;
     }
 }

@@ -5,12 +5,12 @@
 #include "store/CParaCheckRules.h"
 #include "store/CParaDaten.h"
 #include "store/SolarFields.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstdint>
 
 namespace {
 
-constexpr int kSolarregelungType = 6;
 constexpr BYTE kHighestReference = 45;  // function number 44 + 1; anything above names no function
 
 // A reference to a function by number + 1 stays only when it names a solar control of the given file.
@@ -23,7 +23,7 @@ void CheckSolarReference(int file, BYTE& value)
     CParaDaten para;
     const BYTE slot = para.FindFuncByNumber(file, static_cast<BYTE>(value - 1));
     FuncEntry entry;
-    if (slot == 0 || !para.GetFuncEntry(file, slot, entry) || entry.type != kSolarregelungType)
+    if (slot == 0 || !para.GetFuncEntry(file, slot, entry) || entry.type != texts::kTypeSolarregelung)
         value = 0;
 }
 
@@ -52,7 +52,7 @@ using record::RepairRanges;
 
 void CParaCheck::CheckSolarregelung(SolarregelungParam& r, BYTE keepLowBit)
 {
-    CheckFuncBezeichnung(&r.designation.group, kSolarregelungType);
+    CheckFuncBezeichnung(&r.designation.group, texts::kTypeSolarregelung);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     RepairRanges(r, record::kSolarregelungFields);
     OffBelowOn(r.diffOn, r.diffOff);

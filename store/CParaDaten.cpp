@@ -233,8 +233,10 @@ bool CParaDaten::LoadBesideDrawing(const CString& drawingPath)
             return true;
         }
     }
-    MarkPlaceholderSet(true);
-    CreateEmptyFile(kParaFile);
+    // Without the mark, working file 1 is gone instead; an empty set made in its place would carry no mark and
+    // could be saved over the person's file unasked.
+    if (MarkPlaceholderSet(true))
+        CreateEmptyFile(kParaFile);
     return false;
 }
 

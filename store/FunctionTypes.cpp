@@ -220,7 +220,82 @@ constexpr Pin kWartungsfuncPins[] = {
     Outputs6(3, F(WartungsfuncParam, powerOutputs)),
 };
 
+// ---- The labels of the digital inputs and the participants ----
+
+using L = PinLabel;
+constexpr FixedValue Yes = FixedValue::Yes;
+constexpr FixedValue No = FixedValue::No;
+
+// clang-format off
+constexpr L kAnalogfuncLabels[] = {{1, At(F(AnalogfuncParam, release)), Yes}};
+constexpr L kAnfHeizungLabels[] = {{1, At(F(AnfHeizungParam, release)), Yes}};
+constexpr L kAnfWarmwasserLabels[] = {{1, At(F(AnfWarmwasserParam, release)), Yes},
+                                      {4, At(F(AnfWarmwasserParam, externalSwitch)), FixedValue::NoOnlyIfDrawn}};
+constexpr L kFuncKontrolleLabels[] = {{3, At(F(FuncKontrolleParam, differenceRelease)), Yes}};
+constexpr L kHzkrRegLabels[] = {{1, At(F(HzkrRegParam, release)), Yes},
+                                {2, At(F(HzkrRegParam, pumpRelease)), Yes},
+                                {3, At(F(HzkrRegParam, mixerRelease)), Yes},
+                                {7, At(F(HzkrRegParam, externalSwitch)), No}};
+constexpr L kKesselkaskadeLabels[] = {{1, At(F(KesselkaskadeParam, release)), Yes},
+                                      {2, At(F(KesselkaskadeParam, release2)), Yes},
+                                      {3, At(F(KesselkaskadeParam, release3)), FixedValue::UpToTwoBoilers}};
+constexpr L kKuehlfuncLabels[] = {{1, At(F(KuehlfuncParam, release)), Yes}};
+constexpr L kLadepumpeLabels[] = {{1, At(F(LadepumpeParam, release)), Yes}};
+constexpr L kLogikfuncLabels[] = {{1, At(F(LogikfuncParam, release)), Yes},
+                                  {2, At(F(LogikfuncParam, inputs[0])), No},
+                                  {3, At(F(LogikfuncParam, inputs[1])), No},
+                                  {4, At(F(LogikfuncParam, inputs[2])), No},
+                                  {5, At(F(LogikfuncParam, inputs[3])), No},
+                                  {6, At(F(LogikfuncParam, inputs[4])), No},
+                                  {7, At(F(LogikfuncParam, inputs[5])), No}};
+constexpr L kMischerRegLabels[] = {{1, At(F(MischerRegParam, release)), Yes}};
+constexpr L kPID_RegelungLabels[] = {{1, At(F(PID_RegelungParam, release)), Yes}};
+constexpr L kProfilfuncLabels[] = {{1, At(F(ProfilfuncParam, release)), Yes},
+                                   {3, At(F(ProfilfuncParam, start)), No},
+                                   {4, At(F(ProfilfuncParam, stop)), No},
+                                   {5, At(F(ProfilfuncParam, reset)), No},
+                                   {6, At(F(ProfilfuncParam, clock)), No}};
+constexpr L kSchaltuhrLabels[] = {{1, At(F(SchaltuhrParam, release)), Yes}, {2, At(F(SchaltuhrParam, blocking)), No}};
+constexpr L kSolarregelungLabels[] = {{1, At(F(SolarregelungParam, release)), Yes}};
+constexpr L kSolarvorrangLabels[] = {{1, At(F(SolarvorrangParam, release)), Yes}};
+constexpr L kStartfuncLabels[] = {{1, At(F(StartfuncParam, release)), Yes}};
+constexpr L kSyncLabels[] = {{1, At(F(SyncParam, release)), Yes}};
+constexpr L kTimerLabels[] = {{1, At(F(TimerParam, release)), Yes}, {2, At(F(TimerParam, trigger)), Yes}};
+constexpr L kVergleichLabels[] = {{1, At(F(VergleichParam, release)), Yes}};
+constexpr L kWMZLabels[] = {{1, At(F(WMZParam, release)), Yes}, {5, At(F(WMZParam, reset)), No}};
+constexpr L kWartungsfuncLabels[] = {{1, At(F(WartungsfuncParam, externalSwitch)), No}};
+constexpr L kZaehlerLabels[] = {{1, At(F(ZaehlerParam, release)), Yes},
+                                {2, At(F(ZaehlerParam, inputs[0])), No},
+                                {3, At(F(ZaehlerParam, inputs[1])), No},
+                                {4, At(F(ZaehlerParam, inputs[2])), No},
+                                {5, At(F(ZaehlerParam, inputs[3])), No},
+                                {6, At(F(ZaehlerParam, inputs[4])), No},
+                                {7, At(F(ZaehlerParam, inputs[5])), No},
+                                {8, At(F(ZaehlerParam, reset)), No}};
+constexpr L kZirkulationLabels[] = {{1, At(F(ZirkulationParam, release)), Yes}};
+
+constexpr Participants kKesselkaskadeParticipants{ParticipantList::Demands, 16, 6,
+                                                  At(F(KesselkaskadeParam, participantCount)),
+                                                  At(F(KesselkaskadeParam, participants)), 1};
+constexpr Participants kSolarvorrangParticipants{ParticipantList::Solar, 4, 10,
+                                                 At(F(SolarvorrangParam, participantCount)),
+                                                 At(F(SolarvorrangParam, participants)),
+                                                 At(sizeof(SolarvorrangTeilnehmer))};
+constexpr Participants kStartfuncParticipants{ParticipantList::Solar2, 5, 10, At(F(StartfuncParam, solarCount)),
+                                              At(F(StartfuncParam, solarControls)), 1};
+constexpr Participants kWartungsfuncParticipants{ParticipantList::HeatingCircuits, 4, 5,
+                                                 At(F(WartungsfuncParam, circuitCount)),
+                                                 At(F(WartungsfuncParam, circuits)), 1};
+// clang-format on
+
 #undef F
+
+constexpr FunctionType WithLabels(FunctionType row, std::span<const PinLabel> labels, Participants participants = {})
+{
+    row.pinLabels = labels;
+    row.participants = participants;
+    return row;
+}
 
 constexpr const texts::FunctionTypeInfo& Names(Code code) { return texts::kFunctionTypes[code - 1]; }
 
@@ -229,7 +304,7 @@ constexpr FunctionType Row(Code code, const Pin (&pins)[kPins], void (*defaults)
                            FormTemplates forms, MemoryNeed memory, int output16a = kNoField,
                            int output16b = kNoField, void (*pinsApplied)(BYTE*) = nullptr)
 {
-    return FunctionType{code,     Names(code), sizeof(Record), pins,  pinsApplied, Read<Record, get>,
+    return FunctionType{code,     Names(code), sizeof(Record), pins,  pinsApplied, {}, {}, Read<Record, get>,
                         Write<Record, set>, defaults, Blank<Record>, check, forms,
                         memory,   {output16a, output16b}};
 }
@@ -272,110 +347,133 @@ using C = CParaCheck;
 
 // clang-format off
 constexpr FunctionType kRows[texts::kFunctionTypeCount] = {
-    Row<HzkrRegParam, &P::GetHzkrReg, &P::SetHzkrReg>(
+    WithLabels(Row<HzkrRegParam, &P::GetHzkrReg, &P::SetHzkrReg>(
         texts::kTypeHzkrReg, kHzkrRegPins, P::GetDefaultHzkrReg, Check<HzkrRegParam, &C::CheckHzkrReg>,
         {IDD_HZKRREG, IDD_HZKRREG_VARIN, IDD_HZKRREG_VAROUT}, Programs<HzkrRegParam>(24, 41),
         Out16(offsetof(HzkrRegParam, pumpOutputs))),
-    Row<AnfHeizungParam, &P::GetAnfHeizung, &P::SetAnfHeizung>(
+        kHzkrRegLabels),
+    WithLabels(Row<AnfHeizungParam, &P::GetAnfHeizung, &P::SetAnfHeizung>(
         texts::kTypeAnfHeizung, kAnfHeizungPins, P::GetDefaultAnfHeizung, Check<AnfHeizungParam, &C::CheckAnfHeizung>,
         {IDD_ANFHEIZUNG, IDD_ANFHEIZUNG_VARIN, IDD_ANFHEIZUNG_VAROUT}, Fixed(7, 17),
         Out16(offsetof(AnfHeizungParam, outputs))),
-    Row<AnfWarmwasserParam, &P::GetAnfWarmwasser, &P::SetAnfWarmwasser>(
+        kAnfHeizungLabels),
+    WithLabels(Row<AnfWarmwasserParam, &P::GetAnfWarmwasser, &P::SetAnfWarmwasser>(
         texts::kTypeAnfWarmwasser, kAnfWarmwasserPins,
         P::GetDefaultAnfWarmwasser, Check<AnfWarmwasserParam, &C::CheckAnfWarmwasser>,
         {IDD_ANFWARMWASSER, IDD_ANFWARMWASSER_VARIN, IDD_ANFWARMWASSER_VAROUT}, Programs<AnfWarmwasserParam>(8, 16),
         Out16(offsetof(AnfWarmwasserParam, outputs)), Out16Of6(offsetof(AnfWarmwasserParam, burnerOutputs))),
-    Row<LadepumpeParam, &P::GetLadepumpe, &P::SetLadepumpe>(
+        kAnfWarmwasserLabels),
+    WithLabels(Row<LadepumpeParam, &P::GetLadepumpe, &P::SetLadepumpe>(
         texts::kTypeLadepumpe, kLadepumpePins, P::GetDefaultLadepumpe, Check<LadepumpeParam, &C::CheckLadepumpe>,
         {IDD_LADEPUMPE, IDD_LADEPUMPE_VARIN, IDD_LADEPUMPE_VAROUT}, Fixed(1, 18),
         Out16(offsetof(LadepumpeParam, outputs))),
-    Row<ZirkulationParam, &P::GetZirkulation, &P::SetZirkulation>(
+        kLadepumpeLabels),
+    WithLabels(Row<ZirkulationParam, &P::GetZirkulation, &P::SetZirkulation>(
         texts::kTypeZirkulation, kZirkulationPins,
         P::GetDefaultZirkulation, Check<ZirkulationParam, &C::CheckZirkulation>,
         {IDD_ZIRKULATION, IDD_ZIRKULATION_VARIN, IDD_ZIRKULATION_VAROUT}, Programs<ZirkulationParam>(9, 21),
         Out16(offsetof(ZirkulationParam, outputs))),
-    Row<SolarregelungParam, &P::GetSolarregelung, &P::SetSolarregelung>(
+        kZirkulationLabels),
+    WithLabels(Row<SolarregelungParam, &P::GetSolarregelung, &P::SetSolarregelung>(
         texts::kTypeSolarregelung, kSolarregelungPins,
         P::GetDefaultSolarregelung, Check<SolarregelungParam, &C::CheckSolarregelung>,
         {IDD_SOLARREGELUNG, IDD_SOLARREGELUNG_VARIN, IDD_SOLARREGELUNG_VAROUT}, Fixed(8, 18),
         Out16(offsetof(SolarregelungParam, outputs))),
-    Row<SolarvorrangParam, &P::GetSolarvorrang, &P::SetSolarvorrang>(
+        kSolarregelungLabels),
+    WithLabels(Row<SolarvorrangParam, &P::GetSolarvorrang, &P::SetSolarvorrang>(
         texts::kTypeSolarvorrang, kSolarvorrangPins, P::GetDefaultSolarvorrang,
         CheckInFile<SolarvorrangParam, &C::CheckSolarvorrang>,
         {IDD_SOLARVORRANG, IDD_SOLARVORRANG_VARIN, IDD_SOLARVORRANG_VAROUT},
         PerEntry(9, 11, 2, offsetof(SolarvorrangParam, participantCount)),
         Out16(offsetof(SolarvorrangParam, flushOutputs))),
-    Row<PID_RegelungParam, &P::GetPidRegelung, &P::SetPidRegelung>(
+        kSolarvorrangLabels, kSolarvorrangParticipants),
+    WithLabels(Row<PID_RegelungParam, &P::GetPidRegelung, &P::SetPidRegelung>(
         texts::kTypePID_Regelung, kPID_RegelungPins,
         P::GetDefaultPidRegelung, Check<PID_RegelungParam, &C::CheckPidRegelung>,
         {IDD_PID_REGELUNG, IDD_PID_REGELUNG_VARIN, IDD_PID_REGELUNG_VAROUT}, Fixed(6, 26),
         Out16Of6(offsetof(PID_RegelungParam, outputs))),
-    Row<VergleichParam, &P::GetVergleich, &P::SetVergleich>(
+        kPID_RegelungLabels),
+    WithLabels(Row<VergleichParam, &P::GetVergleich, &P::SetVergleich>(
         texts::kTypeVergleich, kVergleichPins, P::GetDefaultVergleich, Check<VergleichParam, &C::CheckVergleich>,
         {IDD_VERGLEICH, IDD_VERGLEICH_VARIN, IDD_VERGLEICH_VAROUT}, Fixed(1, 13),
         Out16(offsetof(VergleichParam, above)), Out16(offsetof(VergleichParam, below))),
-    Row<LogikfuncParam, &P::GetLogikfunc, &P::SetLogikfunc>(
+        kVergleichLabels),
+    WithLabels(Row<LogikfuncParam, &P::GetLogikfunc, &P::SetLogikfunc>(
         texts::kTypeLogikfunc, kLogikfuncPins, P::GetDefaultLogikfunc, Check<LogikfuncParam, &C::CheckLogikfunc>,
         {IDD_LOGIKFUNC, IDD_LOGIKFUNC_VARIN, IDD_LOGIKFUNC_VAROUT},
         PerEntry(2, 8, 2, offsetof(LogikfuncParam, inputCount)),
         Out16(offsetof(LogikfuncParam, result)), Out16(offsetof(LogikfuncParam, inverted)), CountLogicInputs),
-    Row<AnalogfuncParam, &P::GetAnalogfunc, &P::SetAnalogfunc>(
+        kLogikfuncLabels),
+    WithLabels(Row<AnalogfuncParam, &P::GetAnalogfunc, &P::SetAnalogfunc>(
         texts::kTypeAnalogfunc, kAnalogfuncPins, P::GetDefaultAnalogfunc, Check<AnalogfuncParam, &C::CheckAnalogfunc>,
         {IDD_ANALOGFUNC, IDD_ANALOGFUNC_VARIN, IDD_ANALOGFUNC_VAROUT},
         PerEntry(6, 10, 3, offsetof(AnalogfuncParam, variableCount)),
         Out16Of6(offsetof(AnalogfuncParam, outputs))),
+        kAnalogfuncLabels),
     // The heat meter's values are shown in its parameter form: it has no output-variable form.
-    Row<WMZParam, &P::GetWmz, &P::SetWmz>(
+    WithLabels(Row<WMZParam, &P::GetWmz, &P::SetWmz>(
         texts::kTypeWMZ, kWMZPins, P::GetDefaultWmz, Check<WMZParam, &C::CheckWmz>,
         {IDD_WMZ, IDD_WMZ_VARIN, 0}, Fixed(30, 12)),
-    Row<WartungsfuncParam, &P::GetWartungsfunc, &P::SetWartungsfunc>(
+        kWMZLabels),
+    WithLabels(Row<WartungsfuncParam, &P::GetWartungsfunc, &P::SetWartungsfunc>(
         texts::kTypeWartungsfunc, kWartungsfuncPins, P::GetDefaultWartungsfunc,
         CheckInFile<WartungsfuncParam, &C::CheckWartungsfunc>,
         {IDD_WARTUNGSFUNC, IDD_WARTUNGSFUNC_VARIN, IDD_WARTUNGSFUNC_VAROUT},
         PerEntry(3, 8, 1, offsetof(WartungsfuncParam, circuitCount)),
         Out16(offsetof(WartungsfuncParam, burnerDemand)), Out16Of6(offsetof(WartungsfuncParam, powerOutputs))),
-    Row<TimerParam, &P::GetTimer, &P::SetTimer>(
+        kWartungsfuncLabels, kWartungsfuncParticipants),
+    WithLabels(Row<TimerParam, &P::GetTimer, &P::SetTimer>(
         texts::kTypeTimer, kTimerPins, P::GetDefaultTimer, Check<TimerParam, &C::CheckTimer>,
         {IDD_TIMER, IDD_TIMER_VARIN, IDD_TIMER_VAROUT}, Fixed(4, 13),
         Out16(offsetof(TimerParam, output)), Out16(offsetof(TimerParam, inverted))),
-    Row<SchaltuhrParam, &P::GetSchaltuhr, &P::SetSchaltuhr>(
+        kTimerLabels),
+    WithLabels(Row<SchaltuhrParam, &P::GetSchaltuhr, &P::SetSchaltuhr>(
         texts::kTypeSchaltuhr, kSchaltuhrPins, P::GetDefaultSchaltuhr, Check<SchaltuhrParam, &C::CheckSchaltuhr>,
         {IDD_SCHALTUHR, IDD_SCHALTUHR_VARIN, IDD_SCHALTUHR_VAROUT}, Programs<SchaltuhrParam>(7, 12),
         Out16(offsetof(SchaltuhrParam, outputs))),
-    Row<StartfuncParam, &P::GetStartfunc, &P::SetStartfunc>(
+        kSchaltuhrLabels),
+    WithLabels(Row<StartfuncParam, &P::GetStartfunc, &P::SetStartfunc>(
         texts::kTypeStartfunc, kStartfuncPins, P::GetDefaultStartfunc, CheckInFile<StartfuncParam, &C::CheckStartfunc>,
         {IDD_STARTFUNC, IDD_STARTFUNC_VARIN, IDD_STARTFUNC_VAROUT},
         PerEntry(11, 14, 1, offsetof(StartfuncParam, solarCount)),
         Out16(offsetof(StartfuncParam, flushOutputs))),
+        kStartfuncLabels, kStartfuncParticipants),
     // The counter's readings are shown in its parameter form: it has no output-variable form.
-    Row<ZaehlerParam, &P::GetZaehler, &P::SetZaehler>(
+    WithLabels(Row<ZaehlerParam, &P::GetZaehler, &P::SetZaehler>(
         texts::kTypeZaehler, kZaehlerPins, P::GetDefaultZaehler, Check<ZaehlerParam, &C::CheckZaehler>,
         {IDD_ZAEHLER, IDD_ZAEHLER_VARIN, 0}, PerEntry(8, 7, 2, offsetof(ZaehlerParam, inputCount))),
-    Row<KuehlfuncParam, &P::GetKuehlfunc, &P::SetKuehlfunc>(
+        kZaehlerLabels),
+    WithLabels(Row<KuehlfuncParam, &P::GetKuehlfunc, &P::SetKuehlfunc>(
         texts::kTypeKuehlfunc, kKuehlfuncPins, P::GetDefaultKuehlfunc, Check<KuehlfuncParam, &C::CheckKuehlfunc>,
         {IDD_KUEHLFUNC, IDD_KUEHLFUNC_VARIN, IDD_KUEHLFUNC_VAROUT}, Fixed(2, 14),
         Out16(offsetof(KuehlfuncParam, coolingOutputs)), Out16Of6(offsetof(KuehlfuncParam, controlledOutputs))),
-    Row<MischerRegParam, &P::GetMischerReg, &P::SetMischerReg>(
+        kKuehlfuncLabels),
+    WithLabels(Row<MischerRegParam, &P::GetMischerReg, &P::SetMischerReg>(
         texts::kTypeMischerReg, kMischerRegPins, P::GetDefaultMischerReg, Check<MischerRegParam, &C::CheckMischerReg>,
         {IDD_MISCHERREG, IDD_MISCHERREG_VARIN, IDD_MISCHERREG_VAROUT}, Fixed(11, 9)),
-    Row<FuncKontrolleParam, &P::GetFuncKontrolle, &P::SetFuncKontrolle>(
+        kMischerRegLabels),
+    WithLabels(Row<FuncKontrolleParam, &P::GetFuncKontrolle, &P::SetFuncKontrolle>(
         texts::kTypeFuncKontrolle, kFuncKontrollePins,
         P::GetDefaultFuncKontrolle, Check<FuncKontrolleParam, &C::CheckFuncKontrolle>,
         {IDD_FUNCKONTROLLE, IDD_FUNCKONTROLLE_VARIN, IDD_FUNCKONTROLLE_VAROUT}, Fixed(6, 12)),
-    Row<SyncParam, &P::GetSync, &P::SetSync>(
+        kFuncKontrolleLabels),
+    WithLabels(Row<SyncParam, &P::GetSync, &P::SetSync>(
         texts::kTypeSync, kSyncPins, P::GetDefaultSync, Check<SyncParam, &C::CheckSync>,
         {IDD_SYNC, IDD_SYNC_VARIN, IDD_SYNC_VAROUT}, PerEntry(1, 5, 4, offsetof(SyncParam, windowCount)),
         Out16(offsetof(SyncParam, outputs))),
-    Row<ProfilfuncParam, &P::GetProfilfunc, &P::SetProfilfunc>(
+        kSyncLabels),
+    WithLabels(Row<ProfilfuncParam, &P::GetProfilfunc, &P::SetProfilfunc>(
         texts::kTypeProfilfunc, kProfilfuncPins, P::GetDefaultProfilfunc, Check<ProfilfuncParam, &C::CheckProfil>,
         {IDD_PROFILFUNC, IDD_PROFILFUNC_VARIN, IDD_PROFILFUNC_VAROUT},
         PerEntry(8, 16, 1, offsetof(ProfilfuncParam, stepCount)), Out16(offsetof(ProfilfuncParam, outputs))),
-    Row<KesselkaskadeParam, &P::GetKesselkaskade, &P::SetKesselkaskade>(
+        kProfilfuncLabels),
+    WithLabels(Row<KesselkaskadeParam, &P::GetKesselkaskade, &P::SetKesselkaskade>(
         texts::kTypeKesselkaskade, kKesselkaskadePins, P::GetDefaultKesselkaskade,
         CheckInFile<KesselkaskadeParam, &C::CheckKesselkaskade>,
         {IDD_KESSELKASKADE, IDD_KESSELKASKADE_VARIN, IDD_KESSELKASKADE_VAROUT},
         {9, 10, MemoryShare::Cascade, 0, offsetof(KesselkaskadeParam, participantCount),
          offsetof(KesselkaskadeParam, boilerCount)}),
+        kKesselkaskadeLabels, kKesselkaskadeParticipants),
 };
 // clang-format on
 
@@ -389,6 +487,30 @@ std::span<const FunctionType> AllFunctionTypes()
 const FunctionType* FindFunctionType(int code)
 {
     return code >= 1 && code <= texts::kFunctionTypeCount ? &kRows[code - 1] : nullptr;
+}
+
+const PinLabel* FindPinLabel(const FunctionType& type, int pin)
+{
+    for (const PinLabel& label : type.pinLabels)
+        if (label.pin == pin)
+            return &label;
+    return nullptr;
+}
+
+bool ShowsNoFixedValue(const PinLabel& label, std::span<const BYTE> record)
+{
+    switch (label.fixedValue) {
+    case FixedValue::Yes:
+        return false;
+    case FixedValue::UpToTwoBoilers: {
+        constexpr size_t boilers = offsetof(KesselkaskadeParam, boilerCount);
+        return (boilers < record.size() ? record[boilers] : 0) <= 2;
+    }
+    case FixedValue::No:
+    case FixedValue::NoOnlyIfDrawn:
+        return true;
+    }
+    return true;
 }
 
 std::vector<BYTE> ReadRepairedFuncRecord(CParaDaten& para, int file, BYTE slot, int code, bool complete)

@@ -2,7 +2,8 @@
 // so that no caller keeps a table or a switch of its own over the type codes.
 //
 // A row gives the type code, the names (kind name, standard designations, output variables and overview labels of
-// the text tables), the size of the decoded record, the pins that complete it from the drawing, type-erased access
+// the text tables), the size of the decoded record, the pins that complete it from the drawing, the labels of its
+// digital inputs and the participants it names (which the symbol's texts show), type-erased access
 // to the record (read, write, defaults of a new slot, repair), the three form templates, the memory the function
 // takes in the controller and the fields by which it drives output 16 (the controller requirements). Record fields
 // are addressed by offsetof, never by a position written out.
@@ -53,6 +54,35 @@ struct FormTemplates {
 
 constexpr int kNoField = -1;
 
+// Whether an unconnected digital input shows its fixed value, " (OFF)", in its label on the symbol.
+enum class FixedValue : BYTE {
+    Yes,             // the input has a fixed value
+    No,              // it has none: never " (OFF)"
+    UpToTwoBoilers,  // none while the cascade runs two boilers or fewer (its third stage does not exist then)
+    NoOnlyIfDrawn,   // none, and labelled only when the symbol has the pin (older symbols lack it)
+};
+
+// A digital input whose label on the symbol tells how it is connected. The label refresh, the translation and the
+// function forms read these rows.
+struct PinLabel {
+    BYTE pin;               // pin number of the object, from 1, in the order of the kind's pin list
+    BYTE field;             // offsetof the input's DigitalQuelle in the decoded record (kind, inverted, number)
+    FixedValue fixedValue;  // whether an unconnected input shows its fixed value
+};
+
+// The list a function's participants are chosen from.
+enum class ParticipantList : BYTE { None, Demands, Solar, Solar2, HeatingCircuits };
+
+// The functions a function names as participants, each shown by a text of its own on the symbol.
+struct Participants {
+    ParticipantList list = ParticipantList::None;  // None: the type names no participants
+    BYTE firstPin = 0;    // pin entry of the symbol's first participant text
+    BYTE count = 0;       // participant fields in the record, and participant texts on the symbol
+    BYTE countField = 0;  // offsetof the field that says how many are in use
+    BYTE firstField = 0;  // offsetof the first participant: function number + 1, 0 for none
+    BYTE step = 1;        // bytes from one participant to the next
+};
+
 struct FunctionType {
     Code code;
     const texts::FunctionTypeInfo& names;  // kind name, standard designations, output variables, overview labels
@@ -62,6 +92,9 @@ struct FunctionType {
     std::span<const DrawingReader::PinCompletion> pins;
     // What follows in the record from the pins just applied; null for nothing.
     void (*pinsApplied)(BYTE* fields);
+    // The digital inputs whose labels show their connection, in pin order, and the participants.
+    std::span<const PinLabel> pinLabels;
+    Participants participants;
     // Reads the slot's decoded record into fields (recordSize bytes); with complete, the drawing's pins first
     // complete it as the named read does. False, fields untouched, when the slot cannot be read.
     bool (*read)(CParaDaten& para, int file, BYTE slot, BYTE* fields, bool complete);
@@ -82,6 +115,12 @@ struct FunctionType {
 std::span<const FunctionType> AllFunctionTypes();
 // The row of a type code 1 to 23; null for any other code.
 const FunctionType* FindFunctionType(int code);
+
+// The label of the type's digital input at the pin (number from 1); null when the pin has none.
+const PinLabel* FindPinLabel(const FunctionType& type, int pin);
+// Whether the input's label shows no fixed value when the input is unconnected; the cascade's third stage asks the
+// decoded record (recordSize bytes; a shorter record counts as zeros beyond its end).
+bool ShowsNoFixedValue(const PinLabel& label, std::span<const BYTE> record);
 
 // The decoded record of the slot read as the type's row reads it, then repaired, as its bytes (byte k is offset k of
 // the record). Working file 0 keeps the low bits of the flags, whose meaning there is its own. Empty for a code

@@ -25,8 +25,11 @@
 #include "platform/CString.h"
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
+#include "store/FunctionTypes.h"
 #include "store/Quelle.h"
 #include "texttables/FunktionsListe.h"
+
+#include <vector>
 
 class CComboBox;
 class CFortschritt;
@@ -216,6 +219,11 @@ public:
     // framed designations of functions and messages, the cause of a message, pin labels and participant texts are
     // sent on every refresh, since the drawing gives texts back without their framing blanks.
     bool UpdateZeichnung(DrawingCommands& channel, UINT groups, int skipId) const;
+    // The labels of the digital input pins of a function object from its decoded record (byte k is offset k), by the
+    // kind's rows: the one place the label refresh and the forms' saves take them from. A pin that cannot be looked
+    // up or has no label (id 0 or less) is skipped. False, nothing appended, for a kind that is no function.
+    bool SetFunktionPinLabels(DrawingCommands& channel, CZeichnung& drawing, const CString& kind, int objectId,
+                              const std::vector<BYTE>& record) const;
     // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
     // appended for a kind that is no function. A pin label drawn without its connector still gets its pin's text.
     // An object that no slot carries gets the designation of a function without one ("- - - - - -" framed) and
@@ -242,9 +250,9 @@ public:
     // The mark of SetPinLabel, appended to label.
     static void AppendPinSuffix(CString& label, BYTE sourceKind, BYTE noFixedValue, BYTE inverted, BYTE fixedValue);
 
-    // The functions a participant field may name, by the kind of list.
-    enum class TeilnehmerListe : BYTE { Keine, Anforderungen, Solar, Solar2, Heizkreise };
-    // Fills the list as its builder above does; leaves it untouched for Keine.
+    // The functions a participant field may name, by the kind of list (the function-type catalog's).
+    using TeilnehmerListe = functypes::ParticipantList;
+    // Fills the list as its builder above does; leaves it untouched for None.
     void GetTeilnehmerListe(TeilnehmerListe which, FunktionsListe& list, CParaDaten* para) const;
     // The text of participant place index (from 0) that holds function (function number + 1): dashes for a place
     // at or beyond inUse or holding 0; else the function's designation in the list, "- - - - - - -" for one

@@ -19,49 +19,32 @@ namespace T = ui::symbols;
 
 namespace {
 
-#define F(Record, field) static_cast<int>(offsetof(Record, field))
-
-// How one text of a function symbol is made. "Byte k" is offset k of the kind's decoded, repaired record, written
-// with offsetof of the record's field.
+// How one text of a function symbol is made.
 enum class Art : BYTE {
-    kPin,            // the pin's display text
-    kPinSuffix,      // the pin's display text with the mark of the digital source at bytes k .. k + 2
-    kPinThirdStage,  // as kPinSuffix; no " (OFF)" while the cascade has at most two boilers (its boiler count)
-    kPinInverted,    // the pin's display text, " (inv.)" when the source at bytes k, k + 1 is connected and inverted
-    kLabel,          // a constant text
-    kParticipant,    // the name of participant k
+    kPin,          // the pin's display text
+    kPinLabel,     // the label of the digital input at this text's pin (text i: pin i + 1), from the type's row of
+                   // the catalog: the pin's display text with the mark of its source
+    kLabel,        // a constant text
+    kParticipant,  // the name of participant k
 };
 
 // Text i of a kind belongs to the text object named by entry 5 + i of the kind's translation list in the drawing's
 // kind table (drawing/ObjectKinds), the pin's name for the pin kinds.
 struct Text {
     Art art;
-    int arg = 0;                 // byte k, or the participant's index
+    int arg = 0;                  // the participant's index
     const char* label = nullptr;  // kLabel only
 };
 
 Text Pin() { return {Art::kPin}; }
-Text Suffix(int byte) { return {Art::kPinSuffix, byte}; }
-Text ThirdStage(int byte) { return {Art::kPinThirdStage, byte}; }
-Text Inv(int byte) { return {Art::kPinInverted, byte}; }
+Text Input() { return {Art::kPinLabel}; }
 Text Label(const char* text) { return {Art::kLabel, 0, text}; }
 Text Participant(int index) { return {Art::kParticipant, index}; }
-
-using Liste = CTexte::TeilnehmerListe;
-
-struct Teilnehmer {
-    Liste list = Liste::Keine;
-    int count = 0;      // participant bytes in the record
-    int countByte = 0;  // the byte holding how many of them are in use
-    int firstByte = 0;
-    int step = 1;       // distance between two participant bytes
-};
 
 struct FunktionsArt {
     int typeCode;
     const char* title;  // the symbol's title, framed by two blanks on each side
     std::vector<Text> texts;  // texts 6 onwards, in the order of their ids in "Translate.tmp"
-    Teilnehmer teilnehmer = {};
 };
 
 const std::vector<FunktionsArt>& Arten()
@@ -72,79 +55,61 @@ const std::vector<FunktionsArt>& Arten()
     static const char* const P = T::kParticipantsLabel;
     static const std::vector<FunktionsArt> arten = {
         {texts::kTypeAnalogfunc, T::kTitleAnalogfunc,
-         {Suffix(F(AnalogfuncParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(R)}},
+         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(R)}},
         {texts::kTypeAnfHeizung, T::kTitleAnfHeizung,
-         {Suffix(F(AnfHeizungParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
         {texts::kTypeAnfWarmwasser, T::kTitleAnfWarmwasser,
-         {Suffix(F(AnfWarmwasserParam, release)), Pin(), Pin(), Inv(F(AnfWarmwasserParam, externalSwitch)), Pin(),
-          Pin(), Pin(), Label(S), Pin(), Label(R)}},
+         {Input(), Pin(), Pin(), Input(), Pin(), Pin(), Pin(), Label(S), Pin(), Label(R)}},
         {texts::kTypeFuncKontrolle, T::kTitleFuncKontrolle,
-         {Pin(), Pin(), Suffix(F(FuncKontrolleParam, differenceRelease)), Pin(), Label(S), Pin(), Label(S)}},
+         {Pin(), Pin(), Input(), Pin(), Label(S), Pin(), Label(S)}},
         {texts::kTypeHzkrReg, T::kTitleHzkrReg,
-         {Suffix(F(HzkrRegParam, release)), Suffix(F(HzkrRegParam, pumpRelease)), Suffix(F(HzkrRegParam, mixerRelease)),
-          Pin(), Pin(), Pin(), Inv(F(HzkrRegParam, externalSwitch)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S), Pin(),
+         {Input(), Input(), Input(), Pin(), Pin(), Pin(), Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S), Pin(),
           Label(M)}},
         {texts::kTypeKesselkaskade, T::kTitleKesselkaskade,
-         {Suffix(F(KesselkaskadeParam, release)), Suffix(F(KesselkaskadeParam, release2)),
-          ThirdStage(F(KesselkaskadeParam, release3)), Pin(), Pin(), Label(P), Participant(0), Participant(1),
-          Participant(2), Participant(3), Participant(4), Participant(5), Pin(), Pin(), Pin(), Pin(),
-          Label(T::kBoilerA), Pin(), Pin(), Label(S), Label(T::kBoilerB), Pin(), Pin(), Label(S), Label(T::kBoilerC),
-          Pin(), Pin(), Label(S)},
-         {Liste::Anforderungen, 6, F(KesselkaskadeParam, participantCount), F(KesselkaskadeParam, participants), 1}},
+         {Input(), Input(), Input(), Pin(), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
+          Participant(3), Participant(4), Participant(5), Pin(), Pin(), Pin(), Pin(), Label(T::kBoilerA), Pin(),
+          Pin(), Label(S), Label(T::kBoilerB), Pin(), Pin(), Label(S), Label(T::kBoilerC), Pin(), Pin(), Label(S)}},
         {texts::kTypeKuehlfunc, T::kTitleKuehlfunc,
-         {Suffix(F(KuehlfuncParam, release)), Pin(), Pin(), Pin(), Label(R), Pin(), Label(S)}},
+         {Input(), Pin(), Pin(), Pin(), Label(R), Pin(), Label(S)}},
         {texts::kTypeLadepumpe, T::kTitleLadepumpe,
-         {Suffix(F(LadepumpeParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
         {texts::kTypeLogikfunc, T::kTitleLogikfunc,
-         {Suffix(F(LogikfuncParam, release)), Inv(F(LogikfuncParam, inputs[0])), Inv(F(LogikfuncParam, inputs[1])),
-          Inv(F(LogikfuncParam, inputs[2])), Inv(F(LogikfuncParam, inputs[3])), Inv(F(LogikfuncParam, inputs[4])),
-          Inv(F(LogikfuncParam, inputs[5])), Pin(), Label(S), Pin(), Label(S)}},
+         {Input(), Input(), Input(), Input(), Input(), Input(), Input(), Pin(), Label(S), Pin(), Label(S)}},
         {texts::kTypeMischerReg, T::kTitleMischerReg,
-         {Suffix(F(MischerRegParam, release)), Pin(), Pin(), Pin(), Pin(), Label(M)}},
+         {Input(), Pin(), Pin(), Pin(), Pin(), Label(M)}},
         {texts::kTypePID_Regelung, T::kTitlePID_Regelung,
-         {Suffix(F(PID_RegelungParam, release)), Pin(), Pin(), Pin(), Pin(), Label(T::kEventControl), Pin(), Pin(),
-          Pin(), Pin(), Pin(), Label(R)}},
+         {Input(), Pin(), Pin(), Pin(), Pin(), Label(T::kEventControl), Pin(), Pin(), Pin(), Pin(), Pin(), Label(R)}},
         {texts::kTypeProfilfunc, T::kTitleProfilfunc,
-         {Suffix(F(ProfilfuncParam, release)), Pin(), Inv(F(ProfilfuncParam, start)), Inv(F(ProfilfuncParam, stop)),
-          Inv(F(ProfilfuncParam, reset)), Inv(F(ProfilfuncParam, clock)), Pin(), Pin(), Pin(), Label(S)}},
+         {Input(), Pin(), Input(), Input(), Input(), Input(), Pin(), Pin(), Pin(), Label(S)}},
         {texts::kTypeSchaltuhr, T::kTitleSchaltuhr,
-         {Suffix(F(SchaltuhrParam, release)), Inv(F(SchaltuhrParam, blocking)), Pin(), Pin(), Label(S)}},
+         {Input(), Input(), Pin(), Pin(), Label(S)}},
         {texts::kTypeSolarregelung, T::kTitleSolarregelung,
-         {Suffix(F(SolarregelungParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
         {texts::kTypeSolarvorrang, T::kTitleSolarvorrang,
-         {Suffix(F(SolarvorrangParam, release)), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
-          Participant(3), Participant(4), Participant(5), Participant(6), Participant(7), Participant(8),
-          Participant(9), Pin(), Label(S)},
-         {Liste::Solar, 10, F(SolarvorrangParam, participantCount), F(SolarvorrangParam, participants),
-          sizeof(SolarvorrangTeilnehmer)}},
+         {Input(), Pin(), Label(P), Participant(0), Participant(1), Participant(2), Participant(3), Participant(4),
+          Participant(5), Participant(6), Participant(7), Participant(8), Participant(9), Pin(), Label(S)}},
         {texts::kTypeStartfunc, T::kTitleStartfunc,
-         {Suffix(F(StartfuncParam, release)), Pin(), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
-          Participant(3), Participant(4), Participant(5), Participant(6), Participant(7), Participant(8),
-          Participant(9), Pin(), Label(S)},
-         {Liste::Solar2, 10, F(StartfuncParam, solarCount), F(StartfuncParam, solarControls), 1}},
+         {Input(), Pin(), Pin(), Label(P), Participant(0), Participant(1), Participant(2), Participant(3),
+          Participant(4), Participant(5), Participant(6), Participant(7), Participant(8), Participant(9), Pin(),
+          Label(S)}},
         {texts::kTypeSync, T::kTitleSync,
-         {Suffix(F(SyncParam, release)), Pin(), Pin(), Pin(), Label(S)}},
+         {Input(), Pin(), Pin(), Pin(), Label(S)}},
         {texts::kTypeTimer, T::kTitleTimer,
-         {Suffix(F(TimerParam, release)), Suffix(F(TimerParam, trigger)), Pin(), Pin(), Label(S), Pin(), Label(S)}},
+         {Input(), Input(), Pin(), Pin(), Label(S), Pin(), Label(S)}},
         {texts::kTypeVergleich, T::kTitleVergleich,
-         {Suffix(F(VergleichParam, release)), Pin(), Pin(), Pin(), Label(S), Pin(), Label(S)}},
+         {Input(), Pin(), Pin(), Pin(), Label(S), Pin(), Label(S)}},
         {texts::kTypeWMZ, T::kTitleWMZ,
-         {Suffix(F(WMZParam, release)), Pin(), Pin(), Pin(), Inv(F(WMZParam, reset)), Pin(), Pin(), Pin()}},
+         {Input(), Pin(), Pin(), Pin(), Input(), Pin(), Pin(), Pin()}},
         {texts::kTypeWartungsfunc, T::kTitleWartungsfunc,
-         {Inv(F(WartungsfuncParam, externalSwitch)), Label(P), Participant(0), Participant(1), Participant(2),
-          Participant(3), Participant(4), Pin(), Label(S), Pin(), Label(R)},
-         {Liste::Heizkreise, 5, F(WartungsfuncParam, circuitCount), F(WartungsfuncParam, circuits), 1}},
+         {Input(), Label(P), Participant(0), Participant(1), Participant(2), Participant(3), Participant(4), Pin(),
+          Label(S), Pin(), Label(R)}},
         {texts::kTypeZaehler, T::kTitleZaehler,
-         {Suffix(F(ZaehlerParam, release)), Inv(F(ZaehlerParam, inputs[0])), Inv(F(ZaehlerParam, inputs[1])),
-          Inv(F(ZaehlerParam, inputs[2])), Inv(F(ZaehlerParam, inputs[3])), Inv(F(ZaehlerParam, inputs[4])),
-          Inv(F(ZaehlerParam, inputs[5])), Inv(F(ZaehlerParam, reset)), Pin()}},
+         {Input(), Input(), Input(), Input(), Input(), Input(), Input(), Input(), Pin()}},
         {texts::kTypeZirkulation, T::kTitleZirkulation,
-         {Suffix(F(ZirkulationParam, release)), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
+         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
     };
     return arten;
 }
-
-#undef F
 
 const FunktionsArt* FindArt(const CString& kind)
 {
@@ -167,17 +132,17 @@ BYTE ByteAt(const std::vector<BYTE>& record, int k)
     return k >= 0 && static_cast<size_t>(k) < record.size() ? record[static_cast<size_t>(k)] : 0;
 }
 
-// The names of the participants, one per participant byte.
-std::vector<CString> TeilnehmerNamen(const Teilnehmer& t, const std::vector<BYTE>& record, CParaDaten& para,
-                                     CTexte& texte)
+// The names of the participants, one per participant field.
+std::vector<CString> TeilnehmerNamen(const functypes::Participants& t, const std::vector<BYTE>& record,
+                                     CParaDaten& para, CTexte& texte)
 {
-    if (t.list == Liste::Keine) return {};
+    if (t.list == functypes::ParticipantList::None) return {};
     FunktionsListe list;
     texte.GetTeilnehmerListe(t.list, list, &para);
-    const int inUse = ByteAt(record, t.countByte);
+    const int inUse = ByteAt(record, t.countField);
     std::vector<CString> names;
     for (int i = 0; i < t.count; ++i) {
-        const BYTE participant = ByteAt(record, t.firstByte + i * t.step);  // function number + 1; 0 none
+        const BYTE participant = ByteAt(record, t.firstField + i * t.step);  // function number + 1; 0 none
         names.push_back(texte.GetTeilnehmerText(list, static_cast<BYTE>(inUse), static_cast<BYTE>(i), participant));
     }
     return names;
@@ -195,6 +160,7 @@ void CTranslate::TranslateFunktion(TranslateFile& file, DrawingCommands& channel
 {
     const FunktionsArt* art = FindArt(header.kind);
     if (!art) return;
+    const functypes::FunctionType& row = *functypes::FindFunctionType(art->typeCode);
     const int work = CParaDaten::kWorkFile;
 
     // The record is the object's only when its slot carries the object's id and the kind's type; an id of 0 or
@@ -209,7 +175,7 @@ void CTranslate::TranslateFunktion(TranslateFile& file, DrawingCommands& channel
     const bool hasRecord = !record.empty();
     auto byteAt = [&record](int k) { return ByteAt(record, k); };
     const std::vector<CString> participants =
-        hasRecord ? TeilnehmerNamen(art->teilnehmer, record, para, texte) : std::vector<CString>();
+        hasRecord ? TeilnehmerNamen(row.participants, record, para, texte) : std::vector<CString>();
 
     // "TypeTxt", "Type", "BezeichnungTxt", "EingangsvarTxt", "AusgangsvarTxt", then the kind's texts.
     std::vector<int> ids;
@@ -236,18 +202,13 @@ void CTranslate::TranslateFunktion(TranslateFile& file, DrawingCommands& channel
         case Art::kLabel:
             Queue(channel, id, def.label);
             break;
-        case Art::kPinSuffix:
-        case Art::kPinThirdStage:
-        case Art::kPinInverted: {
-            if (!hasRecord) break;
+        case Art::kPinLabel: {
+            const functypes::PinLabel* input = functypes::FindPinLabel(row, static_cast<int>(i) + 1);
+            if (!hasRecord || !input) break;
             CString label = texte.GetPinText(header.kind, TextObject(header.kind, i));
-            if (def.art == Art::kPinInverted) {
-                AppendSuffix(label, byteAt(k), 1, byteAt(k + 1), 0);
-            } else {
-                const int boilers = static_cast<int>(offsetof(KesselkaskadeParam, boilerCount));
-                const BYTE suppressOff = def.art == Art::kPinThirdStage && byteAt(boilers) <= 2 ? 1 : 0;
-                AppendSuffix(label, byteAt(k), suppressOff, byteAt(k + 1), byteAt(k + 2));
-            }
+            const int f = input->field;
+            AppendSuffix(label, byteAt(f), functypes::ShowsNoFixedValue(*input, record) ? 1 : 0, byteAt(f + 1),
+                         byteAt(f + 2));
             Queue(channel, id, label);
             break;
         }

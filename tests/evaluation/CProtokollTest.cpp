@@ -6,7 +6,7 @@
 #include "platform/CFormView.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CListBox.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "platform/WindowData.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"

@@ -10,7 +10,7 @@
 #include "link/StartContext.h"
 #include "platform/CDialog.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/UiTexts.h"

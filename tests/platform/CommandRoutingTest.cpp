@@ -8,7 +8,7 @@
 #include "platform/CView.h"
 #include "platform/CWinApp.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "platform/UserInput.h"
 
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 #include "platform/CTabCtrl.h"
 #include "platform/CTreeCtrl.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "platform/UserInput.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "platform/DataBinding.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "platform/CButton.h"
 #include "platform/CComboBox.h"
 #include "platform/CEdit.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "platform/CWinApp.h"
 #include "platform/EventLoop.h"
 #include "platform/Prompts.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "platform/UserInput.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "platform/CListCtrl.h"
 #include "platform/CTreeCtrl.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "platform/UserInput.h"
 #include "platform/Win32Window.h"
 

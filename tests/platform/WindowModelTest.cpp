@@ -14,7 +14,7 @@
 #include "platform/CWinApp.h"
 #include "platform/RemoteWindow.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "platform/UserInput.h"
 #include "platform/Win32Window.h"
 #include "platform/WindowObserver.h"

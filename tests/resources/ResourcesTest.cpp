@@ -14,7 +14,8 @@ TEST(ResourcesTest, EveryListedDialogTemplateIsRegisteredUnderItsId)
     resources::RegisterResources();
     const platform::ResourceRegistry& registry = platform::ResourceRegistry::Instance();
     for (const platform::DialogTemplate* expected :
-         {&resources::kDatentransferTemplate, &resources::kZeichnungAuswertenTemplate}) {
+         {&resources::kBezeichnungenTemplate, &resources::kDatentransferTemplate, &resources::kZeichnungAuswertenTemplate,
+          &resources::kZeitprogrammTemplate}) {
         const platform::DialogTemplate* registered = registry.Dialog(expected->id);
         ASSERT_NE(registered, nullptr) << expected->id;
         EXPECT_EQ(registered->style, expected->style) << expected->id;

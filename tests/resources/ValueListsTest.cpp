@@ -49,7 +49,13 @@ TEST(ValueListsTest, ListsHoldTheTemplatesItemsWithTheirStoredCodes)
                {{0, "    0", 0}, {90, "  90", 90}, {91, "2.0", 91}, {92, "2.5", 92}, {106, "9.5", 106},
                 {107, "  10", 107}, {127, "  30", 127}},
                false);
+    ExpectList("times of day after a blank", resources::TimeOfDayList(" "), 144,
+               {{0, " 00.00", 0}, {143, " 23.50", 143}});
     ExpectList("minutes", resources::NumberList(0, 120), 121, {{0, "    0", 0}, {120, "120", 120}});
+    ExpectList("window setpoints", resources::NumberList(0, 90, 3), 91,
+               {{0, "   0", 0}, {9, "   9", 9}, {10, " 10", 10}, {90, " 90", 90}});
+    ExpectList("windows per program", resources::NumberList(1, 3, 2), 3, {{0, "  1", 1}, {2, "  3", 3}});
+    ExpectList("narrow three digits", resources::NumberList(100, 100, 3), 1, {{0, "100", 100}});
     ExpectList("percent", resources::PercentList(), 101, {{100, "100", 100}});
     ExpectList("on/off", resources::OnOffList(), 2, {{0, "OFF", 0}, {1, "ON", 1}});
 }

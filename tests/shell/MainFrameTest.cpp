@@ -8,7 +8,7 @@
 #include "platform/CToolBar.h"
 #include "platform/ProcessExit.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "platform/TextFile.h"
 #include "platform/UserInput.h"
 #include "platform/WindowData.h"

@@ -88,9 +88,20 @@ pid_t ProgramHome::Start(const std::vector<std::string>& args) const
     cargv.push_back(nullptr);
 
     std::vector<std::string> env = {"MORV9274_HOME=" + m_dir.string()};
+    auto changed = [this](const std::string& entry) {
+        if (entry.rfind("MORV9274_HOME=", 0) == 0)
+            return true;
+        for (const auto& [name, value] : m_environment)
+            if (entry.rfind(name + "=", 0) == 0)
+                return true;
+        return false;
+    };
     for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("MORV9274_HOME=", 0) != 0)
+        if (!changed(*e))
             env.push_back(*e);
+    for (const auto& [name, value] : m_environment)
+        if (value)
+            env.push_back(name + "=" + *value);
     std::vector<char*> cenv;
     for (auto& e : env)
         cenv.push_back(e.data());
@@ -106,6 +117,12 @@ pid_t ProgramHome::Start(const std::vector<std::string>& args) const
         pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return pid;
+}
+
+void ProgramHome::SetEnvironment(const std::string& name, std::optional<std::string> value)
+{
+    std::erase_if(m_environment, [&](const auto& change) { return change.first == name; });
+    m_environment.emplace_back(name, std::move(value));
 }
 
 ProgramResult ProgramHome::Finish(pid_t pid) const

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -34,6 +35,10 @@ public:
     std::string WriteCommandFile(const std::vector<std::pair<std::string, std::string>>& keys,
                                  const std::string& name = "command.txt") const;
 
+    // The program's environment: the test's own with MORV9274_HOME set to this folder, then these changes (a name
+    // without value is removed).
+    void SetEnvironment(const std::string& name, std::optional<std::string> value);
+
     // Starts the program with the arguments and waits for its end.
     ProgramResult Run(const std::vector<std::string>& args) const;
     ProgramResult RunCommand(const std::vector<std::pair<std::string, std::string>>& keys) const;
@@ -50,6 +55,7 @@ public:
 
 private:
     std::filesystem::path m_dir;
+    std::vector<std::pair<std::string, std::optional<std::string>>> m_environment;
 };
 
 // The main frame's title, by which other processes reach it.

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -244,4 +247,54 @@ TEST_F(StartupTest, ASecondStartClosesTheRunningWindowAndWaitsForTheFirstInstanc
     EXPECT_TRUE(m_home.Exists("para/para.par"));
     platform::remote::Unpublish("Vorna - morv9274");
     CloseHandle(mutex);
+}
+
+TEST_F(StartupTest, AFallbackRuntimeFolderOthersCouldUseIsRefusedWithItsReason)
+{
+    // Without XDG_RUNTIME_DIR the per-user objects would live in ${TMPDIR}/win32-objects-<uid>. A folder there that
+    // another user made first, or that others can enter, is not used: the program says why on its standard error,
+    // once, and goes on without its single-instance lock and its link to the drawing tool.
+    struct Case {
+        const char* name;
+        unsigned mode;
+        uid_t owner;
+        std::string reason;
+    };
+    const uid_t me = getuid();
+    std::vector<Case> cases = {
+        {"open to others", 0755, me, "has mode 0755; it must be 0700, so that no other user can enter it"}};
+    if (me == 0)  // only root can give a folder to another user
+        cases.push_back({"another user's", 0700, 65534, "belongs to user 65534, not to this user (0)"});
+    // A drawing with one comparison that the set does not know yet: "open" renames it through the drawing tool.
+    m_home.WriteFile("VORNA.xml", "<?xml version=\"1.0\"?>\n<output><object><type>rectangle</type><id>500</id><name>"
+                                  "Vergleich$3</name><groupobject><type>rectangle</type><id>501</id><name>Biblio-Vers "
+                                  "11</name></groupobject></object></output>\n");
+    const std::string tmp = m_home.Path("tmp");
+    const std::string folder = tmp + "/win32-objects-" + std::to_string(me);
+    m_home.SetEnvironment("XDG_RUNTIME_DIR", std::nullopt);
+    m_home.SetEnvironment("TMPDIR", tmp);
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(tmp);
+        std::filesystem::create_directories(folder);
+        ASSERT_EQ(chmod(folder.c_str(), c.mode), 0);
+        ASSERT_EQ(chown(folder.c_str(), c.owner, static_cast<gid_t>(-1)), 0);
+
+        ProgramResult result = Run(WithXml({{"-cmd", "open"}, {"-engpath", m_home.Path("plant.evl")}}));
+        EXPECT_EQ(result.exitCode, 0) << c.name;
+        const std::string refusal = "morv9274: the runtime folder " + folder + " " + c.reason +
+                                    "; set XDG_RUNTIME_DIR to a private folder of this user\n";
+        const std::string err = m_home.ReadFile("stderr.txt");
+        ASSERT_NE(err.find(refusal), std::string::npos) << c.name << "\n" << err;
+        EXPECT_EQ(err.find(refusal, err.find(refusal) + 1), std::string::npos) << c.name << ": said once";
+        ASSERT_FALSE(result.boxes.empty()) << c.name;
+        EXPECT_EQ(result.boxes.back(),
+                  BoxLine("1.015", MB_ICONEXCLAMATION | MB_TASKMODAL,
+                          "Errore all’instaurazione del collegamento con il server VORNA!"))
+            << c.name;
+        // Nothing is made in the folder, and it keeps its mode.
+        EXPECT_TRUE(std::filesystem::is_empty(folder)) << c.name;
+        struct stat st {};
+        ASSERT_EQ(stat(folder.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode) << c.name;
+    }
 }

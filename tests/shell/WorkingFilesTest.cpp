@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -196,6 +197,40 @@ TEST_F(WorkingFilesTest, ASetThatWasNotLoadedNeverReplacesThePersonsSetUnasked)
     EXPECT_EQ(JoinLines(Run("save").boxes), asked + "\n");
     EXPECT_EQ(JoinLines(Run("new").boxes), "");
     EXPECT_EQ(JoinLines(Run("save").boxes), "");
+}
+
+TEST_F(WorkingFilesTest, WithoutRoomForThePlaceholderMarkNoSaveStoresTheWorkingSet)
+{
+    // Working file 1 holds the set of a drawing opened before; this drawing's set cannot be loaded, and the disc
+    // has no room for the mark that says the working set is a placeholder. No working set may then reach the
+    // person's file unasked: neither the earlier drawing's nor a new empty one.
+    MakePersonsSet();
+    std::string foreign = m_home.ReadFile("plant.pvl");
+    foreign.replace(0, 32, "KAVELMOR_STEUERKONTORE_DATA_FILE");
+    m_home.WriteFile("plant.pvl", foreign);
+
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    m_home.SetEnvironment("LD_PRELOAD", NO_ROOM_FOR_LIBRARY);
+    m_home.SetEnvironment("NO_ROOM_FOR", "para.placeholder");
+    // In the sanitizer build the preloaded library comes before the sanitizer's runtime.
+    m_home.SetEnvironment("ASAN_OPTIONS", std::string(asan ? asan : "") + (asan ? ":" : "") + "verify_asan_link_order=0");
+    ProgramResult open = Run("open");
+    m_home.SetEnvironment("LD_PRELOAD", std::nullopt);
+    m_home.SetEnvironment("NO_ROOM_FOR", std::nullopt);
+    m_home.SetEnvironment("ASAN_OPTIONS", asan ? std::optional<std::string>(asan) : std::nullopt);
+    EXPECT_EQ(open.exitCode, 0);
+    // 1.004 (no parameter set), 1.051 (no new set made), 1.009 (no drawing export).
+    ASSERT_EQ(open.boxes.size(), 3u) << JoinLines(open.boxes);
+    EXPECT_EQ(open.boxes[0].substr(0, 25), "morv9274 - Message: 1.004");
+    EXPECT_EQ(open.boxes[1].substr(0, 25), "morv9274 - Message: 1.051");
+    EXPECT_FALSE(m_home.Exists("para/para.placeholder"));
+    EXPECT_FALSE(m_home.Exists("para/para.par")) << "working file 1 goes instead of the mark";
+
+    for (const char* command : {"save", "saveas"}) {
+        EXPECT_EQ(JoinLines(Run(command).boxes), BoxLine("1.027", kWarning, kSaveFailed) + "\n") << command;
+        EXPECT_TRUE(m_home.ReadFile("plant.pvl") == foreign) << command;
+        EXPECT_FALSE(m_home.Exists("plant.pvl.bak")) << command;
+    }
 }
 
 TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)

@@ -10,7 +10,7 @@
 #include "platform/CWnd.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ResourceRegistry.h"
-#include "platform/TestDriver.h"
+#include "support/TestDriver.h"
 #include "resources/ValueLists.h"
 
 #include <gtest/gtest.h>

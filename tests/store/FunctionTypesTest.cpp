@@ -111,6 +111,44 @@ TEST(FunctionTypesTest, EveryFieldTheRowsNameLiesInsideTheRecord)
     }
 }
 
+// A labelled input is a digital source that the drawing completes into the same field, so the label always shows
+// the connection the record holds; the participant fields lie inside the record.
+TEST(FunctionTypesTest, EveryLabelledInputIsADigitalSourceOfItsRowAndParticipantsLieInsideTheRecord)
+{
+    using Pin = DrawingReader::PinCompletion;
+    for (const FunctionType& type : functypes::AllFunctionTypes()) {
+        EXPECT_FALSE(type.pinLabels.empty()) << type.names.kind << ": every symbol labels a release or switch";
+        int previous = 0;
+        for (const functypes::PinLabel& label : type.pinLabels) {
+            const std::string where = std::string(type.names.kind) + ", pin " + std::to_string(label.pin);
+            EXPECT_GT(label.pin, previous) << where << ": in pin order, each once";
+            previous = label.pin;
+            EXPECT_EQ(functypes::FindPinLabel(type, label.pin), &label) << where;
+            const auto completion = std::find_if(type.pins.begin(), type.pins.end(),
+                                                 [&](const Pin& pin) { return pin.pin == label.pin; });
+            ASSERT_NE(completion, type.pins.end()) << where;
+            EXPECT_EQ(completion->kind, Pin::Source) << where;
+            EXPECT_EQ(completion->a, label.field) << where;
+            EXPECT_EQ(completion->b, label.field + offsetof(DigitalQuelle, number)) << where;
+        }
+        const functypes::Participants& p = type.participants;
+        if (p.list == functypes::ParticipantList::None)
+            continue;
+        EXPECT_LT(p.countField, type.recordSize) << type.names.kind;
+        EXPECT_LT(p.firstField + (p.count - 1u) * p.step, type.recordSize) << type.names.kind;
+    }
+
+    // The cascade's third stage has no fixed value while the cascade runs two boilers or fewer.
+    const FunctionType& cascade = *functypes::FindFunctionType(texts::kTypeKesselkaskade);
+    const functypes::PinLabel& third = *functypes::FindPinLabel(cascade, 3);
+    std::vector<BYTE> record(cascade.recordSize, 0);
+    for (BYTE boilers : {0, 1, 2, 3, 4}) {
+        record[offsetof(KesselkaskadeParam, boilerCount)] = boilers;
+        EXPECT_EQ(functypes::ShowsNoFixedValue(third, record), boilers <= 2) << int(boilers);
+        EXPECT_FALSE(functypes::ShowsNoFixedValue(*functypes::FindPinLabel(cascade, 2), record));
+    }
+}
+
 class FunctionTypesSlotTest : public StoreTestFolder {
 protected:
     void SetUp() override

@@ -1,5 +1,6 @@
-// The test driver of the window model.
-#include "platform/TestDriver.h"
+// The test driver of the window model: acts through platform::UserInput and answers prompts through the queue the
+// window channel also uses (platform::AnswerMessageBox).
+#include "support/TestDriver.h"
 
 #include "platform/BoundControl.h"
 #include "platform/CButton.h"
@@ -18,13 +19,13 @@ namespace platform {
 
 TestDriver::TestDriver()
 {
-    HeadlessPrompts::Instance().Clear();
+    ClearPrompts();
     CDialog::ClearPendingDialogActions();
 }
 
 TestDriver::~TestDriver()
 {
-    HeadlessPrompts::Instance().Clear();
+    ClearPrompts();
     CDialog::ClearPendingDialogActions();
 }
 
@@ -203,17 +204,20 @@ int TestDriver::Pos(CWnd& window, UINT id)
 
 void TestDriver::AnswerNextMessageBox(int answer)
 {
-    HeadlessPrompts::Instance().ScriptMessageBoxAnswer(answer);
+    AnswerMessageBox(answer);
 }
 
 void TestDriver::AnswerNextFileDialog(const CString& path)
 {
-    HeadlessPrompts::Instance().ScriptFileDialogAnswer(path);
+    FileDialogAnswer answer;
+    answer.ok = true;
+    answer.path = path;
+    AnswerFileDialog(answer);
 }
 
 void TestDriver::CancelNextFileDialog()
 {
-    HeadlessPrompts::Instance().ScriptFileDialogCancel();
+    AnswerFileDialog(FileDialogAnswer {});
 }
 
 const std::vector<MessageBoxRequest>& TestDriver::MessageBoxes() const
@@ -229,6 +233,7 @@ const std::vector<FileDialogRequest>& TestDriver::FileDialogs() const
 void TestDriver::ClearPrompts()
 {
     HeadlessPrompts::Instance().Clear();
+    ForgetPendingAnswers();
 }
 
 void TestDriver::WhenDialogRuns(std::function<void(CDialog&)> action)

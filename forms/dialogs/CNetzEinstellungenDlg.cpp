@@ -1,5 +1,5 @@
 // The network settings dialog.
-#include "forms/network/CNetzEinstellungenDlg.h"
+#include "forms/dialogs/CNetzEinstellungenDlg.h"
 
 #include "platform/CDataExchange.h"
 #include "resources/ProductionIds.h"

@@ -1,5 +1,6 @@
 // A test driver for the window model: acts as a user on controls by id, scripts the answers of message boxes and
-// file dialogs, runs actions inside modal dialogs, and reads every control back.
+// file dialogs, runs actions inside modal dialogs, and reads every control back. Part of the test-support library
+// (platform_testing), never of the program.
 //
 // Typical use:
 //

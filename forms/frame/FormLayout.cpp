@@ -1,0 +1,186 @@
+// Templates of the function forms from their tables: one geometry for all kinds, in dialog units.
+#include "forms/frame/FormLayout.h"
+
+#include "platform/ResourceRegistry.h"
+#include "resources/ResourceIds.h"
+#include "resources/UiTexts.h"
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+
+using platform::ControlClass;
+using platform::ControlTemplate;
+using platform::DialogTemplate;
+
+constexpr int kWidth = 320;
+constexpr int kMargin = 8;
+constexpr int kIndent = 20;
+constexpr int kCaptionWidth = 76;
+constexpr int kControlX = 100;
+constexpr int kControlWidth = 70;
+constexpr int kUnitX = 174;
+constexpr int kRowHeight = 16;
+constexpr int kTextHeight = 9;
+constexpr int kComboDrop = 120;  // a drop-down's height with its list open
+constexpr int kGroupGap = 6;
+
+constexpr DWORD kStatic = SS_LEFT | WS_GROUP;
+constexpr DWORD kCombo = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
+
+DialogTemplate Form(UINT id)
+{
+    return DialogTemplate {id, WS_CHILD, {0, 0, kWidth, 0}, "", {"MS Sans Serif", 8}, {}};
+}
+
+// The title line in its box, as every function form begins.
+void AddTitle(DialogTemplate& t)
+{
+    t.controls.push_back({ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, 4, kWidth - 2 * kMargin, 20}});
+    t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {16, 11, kWidth - 32, kTextHeight}});
+}
+
+// The designation line of the variable forms: a line break, then name and digit, centred.
+int AddDesignationLine(DialogTemplate& t)
+{
+    t.controls.push_back({ControlClass::Static, IDC_BEZ_NAME, SS_CENTER, {16, 26, kWidth - 32, 18}});
+    return 50;
+}
+
+const ValueControl* FindValue(std::span<const ValueControl> values, UINT id)
+{
+    for (const ValueControl& v : values)
+        if (v.id == id)
+            return &v;
+    return nullptr;
+}
+
+void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values)
+{
+    if (row.captionId) {
+        const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
+        t.controls.push_back({ControlClass::Static, row.captionId, kStatic, {kIndent, y + 3, width, kTextHeight}});
+    }
+    switch (row.kind) {
+    case ControlKind::None: break;
+    case ControlKind::Combo: {
+        const ValueControl* value = FindValue(values, row.controlId);
+        t.controls.push_back({ControlClass::ComboBox, row.controlId, kCombo, {kControlX, y, kControlWidth, kComboDrop},
+                              "", value ? value->items.numbers : std::vector<CString> {}});
+        break;
+    }
+    case ControlKind::Radios: {
+        // A group without a caption of its own starts where captions do.
+        int x = row.captionId ? kControlX : kIndent;
+        bool first = true;
+        for (const RadioButton& radio : row.radios) {
+            const DWORD style = BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0);
+            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, 56, 10}});
+            x += 60;
+            first = false;
+        }
+        break;
+    }
+    }
+    if (row.unit)
+        t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, kStatic, {kUnitX, y + 3, 24, kTextHeight},
+                              row.unit});
+}
+
+}  // namespace
+
+DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::span<const ValueControl> values)
+{
+    DialogTemplate t = Form(id);
+    AddTitle(t);
+    std::vector<CString> digits = {""};
+    for (int d = 1; d <= 9; ++d)
+        digits.push_back(CString(static_cast<char>('0' + d)));
+    t.controls.push_back({ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, 28, kWidth - 2 * kMargin, 42}});
+    t.controls.push_back(
+        {ControlClass::Static, IDC_BEZ_GRUPPE_LABEL, kStatic, {kIndent, 39, kCaptionWidth, kTextHeight}});
+    t.controls.push_back({ControlClass::ComboBox, IDC_BEZ_GRUPPE, kCombo, {kControlX, 36, kControlWidth, 60}});
+    t.controls.push_back({ControlClass::Static, IDC_BEZ_LABEL, kStatic, {kIndent, 55, kCaptionWidth, kTextHeight}});
+    t.controls.push_back({ControlClass::ComboBox, IDC_BEZ_NAME, kCombo, {kControlX, 52, kControlWidth, kComboDrop}});
+    t.controls.push_back(
+        {ControlClass::ComboBox, IDC_BEZ_ZIFFER, kCombo, {kUnitX, 52, 30, kComboDrop}, "", std::move(digits)});
+    t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {kUnitX + 34, 52, 18, 13}, ui::kDesignationManage});
+
+    int y = 76;
+    for (const LayoutGroup& group : groups) {
+        const int top = group.boxId ? 11 : 2;
+        const int height = top + static_cast<int>(group.rows.size()) * kRowHeight + 3;
+        t.controls.push_back(
+            {ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
+             {kMargin, y, kWidth - 2 * kMargin, height}});
+        int ry = y + top;
+        for (const LayoutRow& row : group.rows) {
+            AddRow(t, row, ry, values);
+            ry += kRowHeight;
+        }
+        y += height + kGroupGap;
+    }
+    t.rect.cy = y + kMargin;
+    return t;
+}
+
+DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
+{
+    DialogTemplate t = Form(id);
+    AddTitle(t);
+    int y = AddDesignationLine(t);
+    for (const InputRow& in : inputs) {
+        t.controls.push_back(
+            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
+        // The heading begins with a line break: its text stands on the second line.
+        t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, y + 2, 160, 18}});
+        const int line = y + 25;
+        t.controls.push_back({ControlClass::Static, in.sourceLabelId, kStatic, {16, line, 28, kTextHeight}});
+        t.controls.push_back({ControlClass::Static, in.kindTextId, kStatic, {46, line, 56, kTextHeight}});
+        t.controls.push_back({ControlClass::Static, in.numberTextId, kStatic, {104, line, 18, kTextHeight}});
+        t.controls.push_back({ControlClass::Static, in.variableTextId, kStatic, {124, line, 94, kTextHeight}});
+        if (in.modeLabelId)
+            t.controls.push_back({ControlClass::Static, in.modeLabelId, kStatic, {222, line, 30, kTextHeight}});
+        if (in.modeComboId)
+            t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254, line - 3, 54, 60}});
+        y += 44;
+    }
+    t.rect.cy = y + kMargin;
+    return t;
+}
+
+DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups)
+{
+    constexpr int kColumns = 4;
+    constexpr int kBoxRow = 14;
+    DialogTemplate t = Form(id);
+    AddTitle(t);
+    int y = AddDesignationLine(t);
+    for (const OutputGroup& group : groups) {
+        const int rows = (static_cast<int>(group.boxes.size()) + kColumns - 1) / kColumns;
+        const int height = 14 + rows * kBoxRow;
+        t.controls.push_back(
+            {ControlClass::Button, group.boxId, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, height}});
+        for (size_t i = 0; i < group.boxes.size(); ++i) {
+            const int column = static_cast<int>(i) % kColumns;
+            const int row = static_cast<int>(i) / kColumns;
+            t.controls.push_back({ControlClass::Button, group.boxes[i].id, BS_AUTOCHECKBOX | WS_DISABLED | WS_GROUP,
+                                  {kIndent + column * 72, y + 12 + row * kBoxRow, 68, 10}});
+        }
+        y += height + kGroupGap;
+    }
+    t.rect.cy = y + kMargin;
+    return t;
+}
+
+void EnsureTemplate(UINT id, const std::function<DialogTemplate()>& make)
+{
+    platform::ResourceRegistry& registry = platform::ResourceRegistry::Instance();
+    if (!registry.Dialog(id))
+        registry.AddDialog(make());
+}
+
+}  // namespace forms

@@ -1,0 +1,90 @@
+// Reading and writing the fields the form tables name, and the rows every switching output group shares.
+#include "forms/frame/FunctionFormTables.h"
+
+#include "resources/UiTexts.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace forms {
+
+namespace {
+
+std::uint32_t Word(const BYTE* record, const Field& field)
+{
+    switch (field.size) {
+    case 2: {
+        std::uint16_t v;
+        std::memcpy(&v, record + field.offset, 2);
+        return v;
+    }
+    case 4: {
+        std::uint32_t v;
+        std::memcpy(&v, record + field.offset, 4);
+        return v;
+    }
+    default: return record[field.offset];
+    }
+}
+
+void PutWord(BYTE* record, const Field& field, std::uint32_t value)
+{
+    switch (field.size) {
+    case 2: {
+        const auto v = static_cast<std::uint16_t>(value);
+        std::memcpy(record + field.offset, &v, 2);
+        break;
+    }
+    case 4: std::memcpy(record + field.offset, &value, 4); break;
+    default: record[field.offset] = static_cast<BYTE>(value); break;
+    }
+}
+
+std::uint32_t Mask(const Field& field)
+{
+    const unsigned bits = field.bits ? field.bits : field.size * 8;
+    return bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1u;
+}
+
+}  // namespace
+
+long ReadField(const BYTE* record, const Field& field)
+{
+    const std::uint32_t value = Word(record, field) & Mask(field);
+    if (!field.isSigned)
+        return static_cast<long>(value);
+    const unsigned bits = field.bits ? field.bits : field.size * 8;
+    const std::uint32_t sign = 1u << (bits - 1);
+    return (value & sign) ? static_cast<long>(value) - (static_cast<long>(Mask(field)) + 1) : static_cast<long>(value);
+}
+
+void WriteField(BYTE* record, const Field& field, long value)
+{
+    const std::uint32_t mask = Mask(field);
+    const std::uint32_t word = (Word(record, field) & ~mask) | (static_cast<std::uint32_t>(value) & mask);
+    PutWord(record, field, word);
+}
+
+CString OutputBoxLabel(const OutputBox& box)
+{
+    CString text;
+    switch (box.label) {
+    case BoxLabel::Single: text.Format(ui::kOutputBox, ui::kOutputPrefix, box.output); break;
+    case BoxLabel::Analog: text.Format(ui::kOutputBoxAnalog, ui::kOutputPrefix, box.output, ui::kOutputAnalog); break;
+    case BoxLabel::Pair: text.Format(ui::kOutputBoxPair, ui::kOutputPrefix, box.output, box.output + 1); break;
+    case BoxLabel::None: text = ui::kOutputNone; break;
+    }
+    return text;
+}
+
+std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField)
+{
+    std::vector<OutputBox> boxes;
+    for (int n = 1; n <= 16; ++n) {
+        const BoxLabel label = n >= 15 ? BoxLabel::Analog : BoxLabel::Single;
+        boxes.push_back({ids[n - 1], label, n, Field {firstField + static_cast<unsigned>(n - 1)}});
+    }
+    return boxes;
+}
+
+}  // namespace forms

@@ -1,0 +1,169 @@
+// The tables a function type gives the function form frame: what its three forms show, which record field each
+// control edits and how, its inputs and outputs. The frame's base classes (FunctionParamForm, FunctionVarInForm,
+// FunctionVarOutForm) do everything else; a kind's own classes hold these tables and only what a table cannot say.
+//
+// Record fields are named by offsetof: FORM_FIELD(MischerRegParam, difference) is the field's offset and size, and
+// a bit field of a wider word adds its width (FORM_BITS). The record itself is the catalog's
+// (store/FunctionTypes.h): read, written and repaired through the type's row.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/Types.h"
+
+#include <cstddef>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace forms {
+
+// A stored number of the decoded record.
+struct Field {
+    unsigned offset = 0;
+    unsigned size = 1;      // 1, 2 or 4 bytes, host byte order
+    unsigned bits = 0;      // the low `bits` bits of the word; 0 the whole word
+    bool isSigned = false;  // a signed byte or word
+};
+
+#define FORM_FIELD(Record, member)                                                                                     \
+    ::forms::Field {                                                                                                   \
+        static_cast<unsigned>(offsetof(Record, member)), static_cast<unsigned>(sizeof(std::declval<Record&>().member)) \
+    }
+#define FORM_SIGNED(Record, member)                                                \
+    ::forms::Field {                                                               \
+        static_cast<unsigned>(offsetof(Record, member)),                           \
+            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), 0, true \
+    }
+#define FORM_BITS(Record, member, n)                                         \
+    ::forms::Field {                                                         \
+        static_cast<unsigned>(offsetof(Record, member)),                     \
+            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n \
+    }
+
+long ReadField(const BYTE* record, const Field& field);
+// Writes the value into the field; a bit field keeps the word's other bits.
+void WriteField(BYTE* record, const Field& field, long value);
+
+// ---- The type ----
+
+struct FunctionKind {
+    int code;               // the catalog's type code; its row gives the record, the templates and the kind name
+    const char* title;      // spaced title of the three forms
+    bool reshowOnActivate;  // the parameter form shows the record again on every later activation
+};
+
+// ---- Layout: the rows a form template is generated from ----
+
+enum class ControlKind : BYTE {
+    None,     // a caption alone (a heading line)
+    Combo,    // drop-down list
+    Radios,   // a radio group, its buttons side by side
+};
+
+struct RadioButton {
+    UINT id;
+    const char* text;
+};
+
+// One line of a form: a caption, the control it labels and the unit after it.
+struct LayoutRow {
+    UINT captionId = 0;  // static set at run time; 0 none
+    const char* caption = nullptr;
+    UINT controlId = 0;
+    ControlKind kind = ControlKind::None;
+    const char* unit = nullptr;          // a fixed unit text beside the control; null none
+    std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
+};
+
+// Lines under a group box (boxId 0: no box).
+struct LayoutGroup {
+    UINT boxId = 0;
+    const char* title = nullptr;
+    std::vector<LayoutRow> rows;
+};
+
+// ---- Values: which field a control edits ----
+
+// The items of a list: numbers stand in the template, words are inserted at run time.
+struct ValueItems {
+    std::vector<CString> numbers {};                 // template items (from resources/ValueLists)
+    std::span<const char* const> words {};           // run-time items
+};
+
+// A control is enabled exactly when the field equals the value; a disabled list shows no selection.
+struct EnableRule {
+    bool always = true;
+    Field field {};
+    long equals = 0;
+};
+
+struct ValueControl {
+    UINT id;            // the combo, or the first radio button of the group
+    Field field;
+    long offset = 0;    // stored value = item index + offset
+    ValueItems items {};
+    EnableRule enable {};
+    bool reshow = false;  // a pick shows the record again (the type's repair then acts on it)
+    // Radios: the button shown for a stored value beyond the group (index); lists show no selection for one.
+    int beyond = 0;
+};
+
+// ---- Input-variable form ----
+
+enum class InputKind : BYTE { Digital, Analog };
+
+enum class ModeRule : BYTE {
+    FixedState,  // unconnected: the combo sets the fixed state; connected: the inverted flag
+    Optional,    // unconnected: the combo does nothing (hidden where hideUnconnected says so)
+};
+
+struct InputRow {
+    const char* name;
+    int number = 0;  // numbered heading "\n%s %d:" when not 0
+    UINT headingId;
+    UINT sourceLabelId;  // "Fonte:"
+    InputKind kind;
+    unsigned kindField;      // offsets of the source kind, inverted flag and number (or fixed state)
+    unsigned invertedField;  // Digital only
+    unsigned numberField;
+    BYTE notUsed;  // what an unconnected input shows: 1 "non usato", 0 its fixed state or nothing
+    UINT kindTextId, numberTextId, variableTextId;
+    UINT modeLabelId = 0;  // Digital only
+    UINT modeComboId = 0;
+    ModeRule rule = ModeRule::FixedState;
+    bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
+};
+
+// ---- Output-variable form ----
+
+enum class BoxLabel : BYTE {
+    Single,  // "U n"
+    Analog,  // "U n (=analog)"
+    Pair,    // "U n, n+1"
+    None,    // "nessuno"
+};
+
+// A box is checked when its field holds `equals` (or, with equals -1, anything but 0); a fallback box when no other
+// box of its group is.
+struct OutputBox {
+    UINT id;
+    BoxLabel label;
+    int output;  // controller output number n of the label
+    Field field {};
+    long equals = -1;
+    bool fallback = false;
+};
+
+struct OutputGroup {
+    UINT boxId;
+    const char* name;
+    std::vector<OutputBox> boxes;
+};
+
+// "U n", "U n (=analog)", "U n, n+1" or "nessuno".
+CString OutputBoxLabel(const OutputBox& box);
+
+// The 16 boxes of a switching output group: outputs 1 to 16 in fields first .. first + 15, 15 and 16 analog.
+std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField);
+
+}  // namespace forms

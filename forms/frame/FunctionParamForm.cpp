@@ -1,0 +1,348 @@
+// The parameter form of every function type: load, show, the designation and value handlers, and the save.
+#include "forms/frame/FunctionParamForm.h"
+
+#include "drawing/CZeichnung.h"
+#include "forms/dialogs/CBezeichnungenDlg.h"
+#include "forms/frame/FormLayout.h"
+#include "platform/CDataExchange.h"
+#include "platform/CWaitCursor.h"
+#include "platform/ProcessExit.h"
+#include "resources/ResourceIds.h"
+#include "resources/UiTexts.h"
+#include "link/CSCCmd.h"
+#include "link/StartContext.h"
+#include "store/CParaCheck.h"
+#include "store/CParaDaten.h"
+#include "store/FunctionTypes.h"
+#include "texts/CTexte.h"
+
+#include <stdexcept>
+
+// Controls have ids below the commands (0x8000 on); BN_CLICKED shares its code with a command.
+constexpr UINT kLastControlId = 0x7FFF;
+
+IMPLEMENT_DYNAMIC(FunctionParamForm, CFormView)
+
+BEGIN_MESSAGE_MAP(FunctionParamForm, CFormView)
+    ON_CBN_SELENDOK(IDC_BEZ_GRUPPE, OnBezeichnungsGruppe)
+    ON_CBN_SELENDOK(IDC_BEZ_NAME, OnBezeichnung)
+    ON_CBN_SELENDOK(IDC_BEZ_ZIFFER, OnBezeichnung)
+    ON_BN_CLICKED(IDC_BEZ_VERWALTEN, OnBezeichnungenVerwalten)
+    // Every other list and radio button of the form is a value control of the kind's table.
+    ON_CONTROL_RANGE(CBN_SELENDOK, 1, kLastControlId, OnValuePick)
+    ON_CONTROL_RANGE(BN_CLICKED, 1, kLastControlId, OnValueClick)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr int kFirstActivation = 1;
+
+const functypes::FunctionType& TypeOf(int code)
+{
+    const functypes::FunctionType* type = functypes::FindFunctionType(code);
+    if (!type)
+        throw std::logic_error("a function form of a type the catalog does not know");
+    return *type;
+}
+
+const forms::LayoutRow* FindRow(std::span<const forms::LayoutGroup> layout, UINT controlId)
+{
+    for (const forms::LayoutGroup& group : layout)
+        for (const forms::LayoutRow& row : group.rows)
+            if (row.controlId == controlId)
+                return &row;
+    return nullptr;
+}
+
+}  // namespace
+
+FunctionParamForm::FunctionParamForm(const Tables& tables)
+    : CFormView(static_cast<UINT>(TypeOf(tables.kind.code).forms.parameters)),
+      m_tables(tables),
+      m_type(&TypeOf(tables.kind.code)),
+      m_record(m_type->recordSize)
+{
+    // A record is never shown or saved from unset bytes: the blank record until the read fills it.
+    m_type->blank(m_record.data());
+    forms::EnsureTemplate(m_templateId,
+                          [&] { return forms::ParamTemplate(m_templateId, tables.layout, tables.values); });
+
+    m_captionIds = {IDC_TITLE, IDC_BEZ_GRUPPE_LABEL, IDC_BEZ_LABEL};
+    for (const forms::LayoutGroup& group : tables.layout)
+        for (const forms::LayoutRow& row : group.rows)
+            if (row.captionId)
+                m_captionIds.push_back(row.captionId);
+    m_captions.resize(m_captionIds.size());
+    for (const forms::ValueControl& value : tables.values) {
+        const forms::LayoutRow* row = FindRow(tables.layout, value.id);
+        const bool radios = row && row->kind == forms::ControlKind::Radios;
+        m_combos.push_back(radios ? nullptr : std::make_unique<CComboBox>());
+        m_radios.push_back(-1);
+    }
+}
+
+FunctionParamForm::~FunctionParamForm() = default;
+
+void FunctionParamForm::DoDataExchange(CDataExchange* dx)
+{
+    CFormView::DoDataExchange(dx);
+    DDX_Control(dx, IDC_BEZ_GRUPPE, m_group);
+    DDX_Control(dx, IDC_BEZ_NAME, m_name);
+    DDX_Control(dx, IDC_BEZ_ZIFFER, m_digit);
+    DDX_Control(dx, IDC_BEZ_VERWALTEN, m_manage);
+    for (size_t i = 0; i < m_tables.values.size(); ++i) {
+        const int id = static_cast<int>(m_tables.values[i].id);
+        if (m_combos[i])
+            DDX_Control(dx, id, *m_combos[i]);
+        else
+            DDX_Radio(dx, id, m_radios[i]);
+    }
+    for (size_t i = 0; i < m_captionIds.size(); ++i)
+        DDX_Text(dx, static_cast<int>(m_captionIds[i]), m_captions[i]);
+}
+
+void FunctionParamForm::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
+{
+    if (activate) {
+        if (g_bFirstActivation[kFirstActivation]) {
+            LoadForm();
+            g_bFirstActivation[kFirstActivation] = false;
+        } else if (m_tables.kind.reshowOnActivate) {
+            ShowRecord(true);
+        }
+    }
+    CFormView::OnActivateView(activate, activateView, deactiveView);
+}
+
+void FunctionParamForm::LoadForm()
+{
+    CParaDaten para;
+    m_captions[0].Format(ui::kFormTitle, m_tables.kind.title, ui::kFormParameters);
+    m_captions[1] = ui::kDesignationGroupLabel;
+    m_captions[2] = ui::kDesignationLabel;
+    size_t caption = 3;
+    for (const forms::LayoutGroup& group : m_tables.layout) {
+        if (group.boxId)
+            if (CWnd* box = GetDlgItem(static_cast<int>(group.boxId)))
+                box->SetWindowText(group.title);
+        for (const forms::LayoutRow& row : group.rows) {
+            if (row.captionId)
+                m_captions[caption++] = row.caption;
+            for (const forms::RadioButton& radio : row.radios)
+                if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
+                    button->SetWindowText(radio.text);
+        }
+    }
+
+    for (int n = m_group.GetCount(); n > 0; --n)
+        m_group.DeleteString(0);
+    m_group.InsertString(0, ui::kDesignationGroupStandard);
+    m_group.InsertString(1, ui::kDesignationGroupUser);
+    for (size_t i = 0; i < m_tables.values.size(); ++i) {
+        const forms::ValueControl& value = m_tables.values[i];
+        if (!m_combos[i] || value.items.words.empty())
+            continue;
+        for (int n = m_combos[i]->GetCount(); n > 0; --n)
+            m_combos[i]->DeleteString(0);
+        for (size_t k = 0; k < value.items.words.size(); ++k)
+            m_combos[i]->InsertString(static_cast<int>(k), value.items.words[k]);
+    }
+
+    const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, g_nId);
+    // Slot 0 is no function slot: nothing is read through it.
+    m_readFailed = slot == 0 || !m_type->read(para, CParaDaten::kWorkFile, slot, m_record.data(), true);
+    ShowRecord(true);
+}
+
+void FunctionParamForm::CheckRecord()
+{
+    CParaCheck check;
+    m_type->check(check, CParaDaten::kWorkFile, m_record.data(), 0);
+}
+
+Bezeichnung FunctionParamForm::Designation() const
+{
+    return Bezeichnung {m_record[0], m_record[1], m_record[2]};
+}
+
+void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
+{
+    m_record[0] = designation.group;
+    m_record[1] = designation.index;
+    m_record[2] = designation.digit;
+}
+
+bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
+{
+    return value.enable.always || forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals;
+}
+
+void FunctionParamForm::ShowRecord(bool refill)
+{
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    CheckRecord();
+    const Bezeichnung designation = Designation();
+    m_manage.EnableWindow(designation.group != 0);
+    m_digit.EnableWindow(designation.group != 0 || designation.index != 0);
+    for (const forms::ValueControl& value : m_tables.values) {
+        const forms::LayoutRow* row = FindRow(m_tables.layout, value.id);
+        if (row && row->kind == forms::ControlKind::Radios) {
+            for (const forms::RadioButton& radio : row->radios)
+                if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
+                    button->EnableWindow(Enabled(value));
+        } else if (CWnd* control = GetDlgItem(static_cast<int>(value.id))) {
+            control->EnableWindow(Enabled(value));
+        }
+    }
+
+    m_group.SetCurSel(designation.group != 0 ? 1 : 0);
+    if (refill) {
+        m_name.ResetContent();
+        CTexte texte;
+        const CString kind = m_type->names.kind;
+        if (designation.group != 0) {
+            CParaDaten para;
+            for (BYTE n = 1; n <= 16; ++n)
+                m_name.InsertString(n - 1, para.GetUserBezeichnung(CParaDaten::kWorkFile, n));
+        } else {
+            const BYTE count = texte.GetStandardBezAnzahl(kind);
+            for (BYTE n = 0; n <= count; ++n)
+                m_name.InsertString(n, texte.GetStandardBezeichnung(kind, n, 0));
+        }
+    }
+    m_name.SetCurSel(designation.index);
+    m_digit.SetCurSel(designation.digit);
+
+    for (size_t i = 0; i < m_tables.values.size(); ++i) {
+        const forms::ValueControl& value = m_tables.values[i];
+        const long index = forms::ReadField(m_record.data(), value.field) - value.offset;
+        if (m_combos[i]) {
+            // A value that a connected source replaces shows no selection.
+            m_combos[i]->SetCurSel(Enabled(value) ? static_cast<int>(index) : -1);
+        } else {
+            const forms::LayoutRow* row = FindRow(m_tables.layout, value.id);
+            const long buttons = row ? static_cast<long>(row->radios.size()) : 0;
+            m_radios[i] = index >= 0 && index < buttons ? static_cast<int>(index) : value.beyond;
+        }
+    }
+    ShowSpecial();
+    UpdateData(FALSE);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void FunctionParamForm::OnBezeichnungsGruppe()
+{
+    const BYTE group = m_group.GetCurSel() == 1 ? 1 : 0;
+    if (group == m_record[0])
+        return;
+    SetDesignation(Bezeichnung {group, 0, 0});
+    ShowRecord(true);
+}
+
+void FunctionParamForm::OnBezeichnung()
+{
+    Bezeichnung designation = Designation();
+    const int name = m_name.GetCurSel();
+    const int digit = m_digit.GetCurSel();
+    // A list without selection keeps what the record holds.
+    if (name >= 0)
+        designation.index = static_cast<BYTE>(name);
+    designation.digit = designation.group != 0 || designation.index != 0
+                            ? static_cast<BYTE>(digit >= 0 ? digit : designation.digit)
+                            : 0;
+    SetDesignation(designation);
+    ShowRecord(false);
+}
+
+void FunctionParamForm::OnBezeichnungenVerwalten()
+{
+    // The dialog writes the 16 designations into working file 2 itself; the save then refreshes every label.
+    CBezeichnungenDlg dialog;
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_bBezeichnungenGeaendert = true;
+    ShowRecord(true);
+}
+
+void FunctionParamForm::OnValuePick(UINT id)
+{
+    for (size_t i = 0; i < m_tables.values.size(); ++i) {
+        const forms::ValueControl& value = m_tables.values[i];
+        if (value.id != id || !m_combos[i])
+            continue;
+        const int index = m_combos[i]->GetCurSel();
+        if (index < 0)
+            return;
+        forms::WriteField(m_record.data(), value.field, index + value.offset);
+        if (value.reshow)
+            ShowRecord(false);
+        return;
+    }
+}
+
+void FunctionParamForm::OnValueClick(UINT id)
+{
+    for (size_t i = 0; i < m_tables.values.size(); ++i) {
+        const forms::ValueControl& value = m_tables.values[i];
+        const forms::LayoutRow* row = m_combos[i] ? nullptr : FindRow(m_tables.layout, value.id);
+        if (!row)
+            continue;
+        for (const forms::RadioButton& radio : row->radios) {
+            if (radio.id != id)
+                continue;
+            UpdateData(TRUE);
+            if (m_radios[i] >= 0)
+                forms::WriteField(m_record.data(), value.field, m_radios[i] + value.offset);
+            if (value.reshow)
+                ShowRecord(false);
+            return;
+        }
+    }
+}
+
+CString FunctionParamForm::DesignationLine() const
+{
+    CString name;
+    CString digit;
+    m_name.GetLBText(m_name.GetCurSel(), name);
+    const int digitIndex = m_digit.GetCurSel();
+    if (digitIndex >= 1)
+        m_digit.GetLBText(digitIndex, digit);
+    return "\n" + name + (digit.IsEmpty() ? CString() : " " + digit);
+}
+
+void FunctionParamForm::RefuseSave()
+{
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    MessageBox(ui::kFunctionSaveFailed, ui::kFunctionSaveFailedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+}
+
+void FunctionParamForm::SaveAndExit()
+{
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    CParaDaten para;
+    const CString kind = m_type->names.kind;
+    const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, g_nId);
+    // Nothing is sent for a record that was never read or not stored: the drawing would show texts of no record.
+    if (m_readFailed || slot == 0 || !m_type->write(para, CParaDaten::kWorkFile, slot, m_record.data()) ||
+        !para.CommitWorkFile()) {
+        RefuseSave();
+        return;
+    }
+
+    CSCCmd channel;
+    CZeichnung drawing;
+    CTexte texte;
+    channel.Reset();
+    int textId = 0;
+    if (drawing.GetTextId(g_nId, textId) && textId > 0)
+        channel.SetText(static_cast<UINT>(textId),
+                        texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
+    texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
+    if (m_bBezeichnungenGeaendert)
+        texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
+    channel.SetFileNotUpToDate();
+    channel.Execute();
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    platform::EndProcess(0);
+}

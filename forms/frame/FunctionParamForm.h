@@ -1,0 +1,96 @@
+// FunctionParamForm: the parameter form of every function type. It owns the only copy of the function's decoded
+// record, reads it on its first activation (LoadForm), repairs and shows it (ShowRecord), lets the person choose the
+// designation and the values its tables name, and on the save command writes it, commits the working copy, sends
+// the drawing its texts and ends the process (SaveAndExit).
+//
+// A kind derives from it and gives its tables (FunctionFormTables.h); what no table says goes into the hooks
+// ShowSpecial (enable and select steps of its own) and its own message-map entries, which come before the frame's.
+//
+// Notifications: the value controls' picks (CBN_SELENDOK) and clicks (BN_CLICKED) store at once; code that changes
+// a control sends none. The designations-changed flag is set only by a confirmed designations dialog.
+//
+// A record that could not be read (no slot carries the object, or the read failed) is shown as the repair leaves
+// the blank record, and its save is refused like a failed write: a warning box, nothing written or sent, the form
+// stays.
+#pragma once
+
+#include "forms/frame/FunctionFormTables.h"
+#include "platform/CButton.h"
+#include "platform/CComboBox.h"
+#include "platform/CFormView.h"
+#include "store/Bezeichnung.h"
+
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace functypes {
+struct FunctionType;
+}
+
+class FunctionParamForm : public CFormView {
+    DECLARE_DYNAMIC(FunctionParamForm)
+public:
+    struct Tables {
+        const forms::FunctionKind& kind;
+        std::span<const forms::LayoutGroup> layout;
+        std::span<const forms::ValueControl> values;
+    };
+
+    explicit FunctionParamForm(const Tables& tables);
+    ~FunctionParamForm() override;
+
+    void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
+
+    void LoadForm();
+    void ShowRecord(bool refill);
+    void CheckRecord();
+    // Returns only when the save was refused (the record could not be read, written or committed).
+    void SaveAndExit();
+
+    void OnBezeichnungsGruppe();
+    void OnBezeichnung();
+    void OnBezeichnungenVerwalten();
+
+    // The decoded record (byte k is offset k), as the variable forms reach it.
+    BYTE* Record() { return m_record.data(); }
+    const BYTE* Record() const { return m_record.data(); }
+    const functypes::FunctionType& Type() const { return *m_type; }
+    const forms::FunctionKind& Kind() const { return m_tables.kind; }
+    // The designation line of the variable forms: a line break, the selected name and, for a digit, a blank and
+    // the digit.
+    CString DesignationLine() const;
+    bool DesignationsChanged() const { return m_bBezeichnungenGeaendert; }
+    bool ReadFailed() const { return m_readFailed; }
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    // The kind's own steps between the frame's enable and select steps and the exchange; nothing by default.
+    virtual void ShowSpecial() {}
+
+    void OnValuePick(UINT id);
+    void OnValueClick(UINT id);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    Bezeichnung Designation() const;
+    void SetDesignation(const Bezeichnung& designation);
+    bool Enabled(const forms::ValueControl& value) const;
+    void RefuseSave();
+
+    Tables m_tables;
+    const functypes::FunctionType* m_type;
+    std::vector<BYTE> m_record;
+    bool m_readFailed = true;
+    bool m_bBezeichnungenGeaendert = false;
+
+    CComboBox m_group;
+    CComboBox m_name;
+    CComboBox m_digit;
+    CButton m_manage;
+    std::vector<std::unique_ptr<CComboBox>> m_combos;  // per value row; null for a radio group
+    std::vector<int> m_radios;                        // per value row: the checked button, -1 none
+    std::vector<UINT> m_captionIds;
+    std::vector<CString> m_captions;  // per caption id, exchanged by DDX_Text
+};

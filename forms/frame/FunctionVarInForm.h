@@ -1,0 +1,49 @@
+// FunctionVarInForm: the input-variable form of every function type. It shows where each input pin takes its value
+// from and edits each input's mode (inverted flag, or the fixed state of an unconnected input) in the parameter
+// form's record; it holds no record of its own.
+//
+// Every activation sets the title, the headings and the designation line (from the parameter form's lists); the
+// source texts and the mode lists are filled once per run, on the first activation. A mode pick (CBN_SELENDOK of
+// a mode list) stores at once and shows nothing again.
+#pragma once
+
+#include "forms/frame/FunctionFormTables.h"
+#include "platform/CComboBox.h"
+#include "platform/CFormView.h"
+
+#include <memory>
+#include <span>
+#include <vector>
+
+class FunctionParamForm;
+
+class FunctionVarInForm : public CFormView {
+    DECLARE_DYNAMIC(FunctionVarInForm)
+public:
+    using ParamFormOf = FunctionParamForm* (*)();  // the type's parameter form (its g_p<F>)
+
+    FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs, ParamFormOf param);
+    ~FunctionVarInForm() override;
+
+    void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
+    void UpdateForm();
+    // The mode list of one input was picked.
+    void OnModus(UINT comboId);
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    struct InputTexts {
+        CString heading, source, kind, number, variable, mode;
+    };
+
+    std::span<const forms::InputRow> m_inputs;
+    ParamFormOf m_param;
+    const forms::FunctionKind& m_kind;
+    CString m_strTitle;
+    CString m_strBezeichnung;
+    std::vector<InputTexts> m_texts;
+    std::vector<std::unique_ptr<CComboBox>> m_modes;  // per input; null without a mode list
+};

@@ -1,0 +1,82 @@
+// The mixer control's parameter form: its tables for the function form frame, and the factories of its forms.
+#include "forms/heating/CMischerReg.h"
+
+#include "forms/heating/CMischerRegVarIn.h"
+#include "forms/heating/CMischerRegVarOut.h"
+
+#include "resources/ResourceIds.h"
+#include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
+#include "store/MischerRegParam.h"
+#include "texttables/StandardDesignations.h"
+
+IMPLEMENT_DYNCREATE(CMischerReg, FunctionParamForm)
+
+CMischerReg* g_pMischerReg = nullptr;
+
+namespace {
+
+using namespace forms;
+using R = MischerRegParam;
+
+const std::vector<LayoutGroup> kLayout = {
+    {IDC_MISCHER_TEMP_GROUP, ui::kMischerTempGroup,
+     {{IDC_MISCHER_SETPOINT_LABEL, ui::kMischerSetpointLabel, IDC_MISCHER_SETPOINT, ControlKind::Combo,
+       ui::kUnitDegrees},
+      {IDC_MISCHER_DIFFERENCE_LABEL, ui::kMischerDifferenceLabel, IDC_MISCHER_DIFFERENCE, ControlKind::Combo,
+       ui::kUnitKelvin}}},
+    {0, nullptr,
+     {{IDC_MISCHER_MODE_LABEL, ui::kMischerModeLabel, IDC_MISCHER_NORMAL, ControlKind::Radios, nullptr,
+       {{IDC_MISCHER_NORMAL, ui::kModeNormal}, {IDC_MISCHER_INVERSE, ui::kModeInverted}}},
+      {IDC_MISCHER_RELEASE_OFF, ui::kMischerReleaseOff},
+      {IDC_MISCHER_OFF_ACTION_LABEL, ui::kMischerOffActionLabel, IDC_MISCHER_OFF_ACTION, ControlKind::Combo}}},
+};
+
+const std::vector<ValueControl> kValues = {
+    // OnSollwert: the fixed setpoint counts only while no source gives it.
+    {IDC_MISCHER_SETPOINT, FORM_FIELD(R, setpoint.number), 0, {resources::TemperatureList().items},
+     {false, FORM_FIELD(R, setpoint.kind), 0}},
+    // OnDifferenz: the difference list without its three lowest codes.
+    {IDC_MISCHER_DIFFERENCE, FORM_SIGNED(R, difference), -125, {resources::DifferenceList(-125, 127).items}},
+    // OnRegelModus: normal or inverse; any stored value but 0 shows as inverse.
+    {IDC_MISCHER_NORMAL, FORM_FIELD(R, inverse), 0, {}, {}, false, 1},
+    // OnMischerAus: the low 4 bits of the word; the other bits stay as they are.
+    {IDC_MISCHER_OFF_ACTION, FORM_BITS(R, offAction, 4), 0, {{}, ui::kMischerOffActions}},
+};
+
+}  // namespace
+
+const forms::FunctionKind CMischerReg::kKind {texts::kTypeMischerReg, ui::kTitleMischerReg, false};
+
+CMischerReg::CMischerReg() : FunctionParamForm({kKind, kLayout, kValues}) {}
+
+CView* CMischerReg::CreateForm()
+{
+    return new CMischerReg;
+}
+
+CView* CMischerReg::CreateVarIn()
+{
+    return new CMischerRegVarIn;
+}
+
+CView* CMischerReg::CreateVarOut()
+{
+    return new CMischerRegVarOut;
+}
+
+void CMischerReg::Publish(CView* form)
+{
+    g_pMischerReg = dynamic_cast<CMischerReg*>(form);
+}
+
+FunctionParamForm* CMischerReg::Instance()
+{
+    return g_pMischerReg;
+}
+
+void CMischerReg::Save()
+{
+    if (g_pMischerReg)
+        g_pMischerReg->SaveAndExit();
+}

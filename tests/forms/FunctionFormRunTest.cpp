@@ -1,0 +1,295 @@
+// The forms of a mixer control and of a logic function in the real program: "open" a small drawing, then "param" on
+// each object, pick and click as a person through wnddrive, switch to the variable forms, save; the committed
+// parameter file and the lines the drawing-tool stand-in received are compared with what the forms must produce.
+// Terminating after the same edits writes and sends nothing.
+#include "ChildProcess.h"
+#include "ProgramRun.h"
+
+#include "platform/RemoteWindow.h"
+#include "platform/TextFile.h"
+#include "resources/ResourceIds.h"
+#include "store/CParaDaten.h"
+#include "store/LogikfuncParam.h"
+#include "store/MischerRegParam.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+using testsupport::ChildProcess;
+using testsupport::ProgramHome;
+using testsupport::ProgramResult;
+
+namespace {
+
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+struct Step {
+    Step(std::string a, int code = 0, std::string out = {})
+        : args(std::move(a)), exitCode(code), expected(std::move(out)) {}
+    std::string args;      // a wnddrive verb and its arguments
+    int exitCode;          // 1: a person could not have done it
+    std::string expected;  // its output, when not empty
+};
+
+class FunctionFormRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
+        ASSERT_TRUE(m_standin.Start(argv));
+        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        std::string drawing;
+        ASSERT_TRUE(platform::ReadWholeFile(FORMS_DATA "/mixer_logic.xml", drawing));
+        m_home.WriteFile("VORNA.xml", drawing);
+        ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
+        ASSERT_EQ(m_home.RunCommand(Command("open")).exitCode, 0);
+        // Only what the forms' runs send counts; the stand-in appends to its record for the whole test.
+        m_recordStart = m_home.ReadFile("record.txt").size();
+    }
+    void TearDown() override
+    {
+        m_standin.Kill(SIGTERM);
+        m_standin.Wait();
+    }
+    Keys Command(const char* command, const char* name = nullptr, const char* id = nullptr) const
+    {
+        Keys keys = {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
+        if (name)
+            keys.push_back({"-name", name});
+        if (id)
+            keys.push_back({"-id", id});
+        return keys;
+    }
+    // Runs the steps against the running program; every step's result and output is checked.
+    static void Drive(const std::vector<Step>& steps)
+    {
+        for (const Step& step : steps) {
+            const std::string line = std::string(WNDDRIVE) + " " + step.args + " 2>&1";
+            FILE* pipe = popen(line.c_str(), "r");
+            ASSERT_NE(pipe, nullptr);
+            std::string out;
+            char buffer[512];
+            while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+                out.append(buffer, n);
+            const int status = pclose(pipe);
+            EXPECT_EQ(WEXITSTATUS(status), step.exitCode) << step.args << ": " << out;
+            if (!step.expected.empty()) {
+                EXPECT_EQ(out, step.expected) << step.args;
+            }
+        }
+    }
+    std::vector<std::string> Received() const
+    {
+        std::vector<std::string> lines;
+        const std::string text = m_home.ReadFile("record.txt");
+        size_t start = m_recordStart;
+        for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+            lines.push_back(text.substr(start, end - start));
+        return lines;
+    }
+    template <class Record>
+    Record Stored(int objectId, bool (CParaDaten::*get)(int, BYTE, Record&, bool)) const
+    {
+        Record record;
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, "para/para.par", false, [&](CParaDaten& para) {
+            const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, objectId);
+            EXPECT_NE(slot, 0);
+            EXPECT_TRUE((para.*get)(CParaDaten::kWorkFile, slot, record, false));
+        }));
+        return record;
+    }
+
+    ProgramHome m_home;
+    ChildProcess m_standin;
+    size_t m_recordStart = 0;
+};
+
+const std::string kSave = "command " + std::to_string(ID_SAVE_AND_CLOSE);
+const std::string kTerminate = "command " + std::to_string(ID_TERMINATE);
+const std::string kShowVarIn = "command " + std::to_string(ID_SHOW_VARIN);
+const std::string kShowVarOut = "command " + std::to_string(ID_SHOW_VAROUT);
+const std::string kShowParam = "command " + std::to_string(ID_SHOW_PARAMETER);
+
+// The mixer's edits: the lowest difference, "non modif.", inverse, setpoint 55 deg C, the name "REG.M." with digit
+// 2, and the unconnected release set to OFF in the input-variable form.
+const std::vector<Step> kMixerEdits = {
+    {"get 1491", 0, "  0.0\n"},   // a new record's difference
+    {"get 1439", 0, "\n"},        // no designation: no digit, and its list is disabled
+    {"pick 1439 3", 1},
+    {"click 1768", 1},  // the designations dialog only for user designations
+    {"pick 1491 0"},
+    {"pick 1317 2"},
+    {"click 1043"},
+    {"pick 1490 55"},
+    {"pick 1428 1"},
+    {"pick 1439 2"},
+    {kShowVarIn},
+    {"get 1428", 0, "\nREG.M. 2\n"},
+    {"get 1454", 0, "Utente\n"},
+    {"get 1312", 0, "Entrata\n"},
+    {"get 1316", 0, "1:\n"},
+    {"pick 1513 0"},
+    {kShowVarOut},
+    {"get 1298", 0, "1\n"},  // the mixer pair at outputs 8 and 9
+    {"get 1288", 0, "0\n"},
+    {"get 1307", 0, "0\n"},
+    {"click 1288", 1},       // a read-only display
+    {kShowParam},
+    {"get 1491", 0, "- 75\n"},
+};
+
+TEST_F(FunctionFormRunTest, MixerControlSavesWhatThePersonChoseAndLabelsItsRelease)
+{
+    const std::string before = m_home.ReadFile("para/para.par");
+    ProgramResult result = m_home.RunWindowCommand(Command("param", "Mischerregelfunktion$0", "200"), [&] {
+        std::vector<Step> steps = kMixerEdits;
+        steps.push_back({kSave});
+        Drive(steps);
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+    EXPECT_NE(m_home.ReadFile("para/para.par"), before);
+
+    const MischerRegParam r = Stored<MischerRegParam>(200, &CParaDaten::GetMischerReg);
+    EXPECT_EQ(r.designation.group, 0);
+    EXPECT_EQ(r.designation.index, 1);
+    EXPECT_EQ(r.designation.digit, 2);
+    EXPECT_EQ(static_cast<signed char>(r.difference), -125);
+    EXPECT_EQ(r.offAction & 0xF, 2u);
+    EXPECT_EQ(r.inverse, 1);
+    EXPECT_EQ(r.setpoint.kind, 0);
+    EXPECT_EQ(r.setpoint.number, 55);
+    EXPECT_EQ(r.release.kind, 0);
+    EXPECT_EQ(r.release.number, 0);  // fixed state OFF
+    EXPECT_EQ(r.controlTemp.kind, 1);
+    EXPECT_EQ(r.controlTemp.number, 1);
+    EXPECT_EQ(r.outputs, 8);
+
+    const std::vector<std::string> expected = {
+        "settext§202§  REG.M.2  ",
+        "settext§211§ABL miscelatore (OFF)",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+}
+
+TEST_F(FunctionFormRunTest, LogicFunctionSavesItsOperationAndModesAndLabelsSevenPins)
+{
+    ProgramResult result = m_home.RunWindowCommand(Command("param", "Logikfunktion$1", "300"), [&] {
+        Drive({
+            {"get 1054", 0, "1\n"},  // a new record's operation: OR
+            {"click 1058"},
+            {"pick 1428 1"},
+            {"get 1439", 0, "\n"},
+            {kShowVarIn},
+            {"get 1428", 0, "\nLOGIC\n"},
+            {"get 1461", 0, "\nENTRATA DATI 1:\n"},
+            {"get 1210", 0, "non usato\n"},
+            {"pick 1525 1", 1},  // an unconnected data input shows no mode
+            {"get 1319", 0, "Entrata\n"},
+            {"get 1241", 0, "3:\n"},
+            {"pick 1086 1"},
+            {"get 1512", 0, "Modo:\n"},  // the release is connected: its mode, not a fixed state
+            {"pick 1513 1"},
+            {kShowVarOut},
+            {"get 1081", 0, "1\n"},  // the result drives output 5
+            {"get 1028", 0, "0\n"},
+            {"get 1259", 0, "0\n"},
+            {kSave},
+        });
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+
+    const LogikfuncParam r = Stored<LogikfuncParam>(300, &CParaDaten::GetLogikfunc);
+    EXPECT_EQ(r.designation.index, 1);
+    EXPECT_EQ(r.designation.digit, 0);
+    EXPECT_EQ(r.function, kLogikFlipFlop);
+    EXPECT_EQ(r.release.kind, 1);
+    EXPECT_EQ(r.release.number, 2);
+    EXPECT_EQ(r.release.inverted, 1);
+    EXPECT_EQ(r.inputs[1].kind, 1);
+    EXPECT_EQ(r.inputs[1].number, 3);
+    EXPECT_EQ(r.inputs[1].inverted, 1);
+    EXPECT_EQ(r.inputs[0].inverted, 0);
+    EXPECT_EQ(r.inputCount, 2);
+    EXPECT_EQ(r.result[4], 1);
+
+    // Data input 3 has no label in the drawing: nothing for it, and no other pin's text in its place.
+    const std::vector<std::string> expected = {
+        "settext§302§  LOGIC  ",
+        "settext§311§ABL Funz.log. (inv.)",
+        "settext§321§Variabile ingr. 1",
+        "settext§331§Variabile ingr. 2 (inv.)",
+        "settext§351§Variabile ingr. 4",
+        "settext§361§Variabile ingr. 5",
+        "settext§371§Variabile ingr. 6",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+}
+
+TEST_F(FunctionFormRunTest, TerminatingAfterEditsWritesAndSendsNothing)
+{
+    const std::string before = m_home.ReadFile("para/para.par");
+    ProgramResult result = m_home.RunWindowCommand(Command("param", "Mischerregelfunktion$0", "200"), [&] {
+        std::vector<Step> steps = kMixerEdits;
+        steps.push_back({kTerminate});
+        Drive(steps);
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
+    EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
+}
+
+TEST_F(FunctionFormRunTest, ConfirmedUserDesignationsRefreshEveryOtherObjectOnSave)
+{
+    const struct {
+        const char* ending;  // how the designations dialog ends
+        bool refresh;        // the save also relabels the other objects
+    } cases[] = {{"click 2", false}, {"click 1330", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        const size_t start = m_home.ReadFile("record.txt").size();
+        ProgramResult result = m_home.RunWindowCommand(Command("param", "Mischerregelfunktion$0", "200"), [&] {
+            Drive({
+                {"pick 1770 1"},
+                {"click 1768"},
+                {"--window active pick 1450 0"},
+                {"--window active type 1449 MISCELA"},
+                {"--window active click 1452"},
+                {std::string("--window active ") + c.ending},
+                {"pick 1439 4"},
+                {kSave},
+            });
+        });
+        EXPECT_EQ(result.exitCode, 0);
+        m_recordStart = start;
+        const std::vector<std::string> lines = Received();
+        const std::string name = c.refresh ? "MISCELA" : " 1 - - - - -";
+        ASSERT_GE(lines.size(), 3u) << testsupport::JoinLines(lines);
+        EXPECT_EQ(lines[0], "settext§202§  " + name + "4  ");
+        EXPECT_EQ(lines[1], "settext§211§ABL miscelatore");
+        EXPECT_EQ(lines.back(), "setfilenotuptodate");
+        // The other objects' labels follow only after a confirmed dialog, never this object's.
+        bool logicRelabelled = false;
+        for (size_t i = 2; i + 1 < lines.size(); ++i) {
+            logicRelabelled |= lines[i] == "settext§311§ABL Funz.log.";
+            EXPECT_EQ(lines[i].find("settext§202§"), std::string::npos) << lines[i];
+        }
+        EXPECT_EQ(logicRelabelled, c.refresh) << testsupport::JoinLines(lines);
+        EXPECT_EQ(lines.size() == 3, !c.refresh) << testsupport::JoinLines(lines);
+
+        const MischerRegParam r = Stored<MischerRegParam>(200, &CParaDaten::GetMischerReg);
+        EXPECT_EQ(r.designation.group, 1);
+        EXPECT_EQ(r.designation.index, 0);
+        EXPECT_EQ(r.designation.digit, 4);
+    }
+}
+
+}  // namespace
