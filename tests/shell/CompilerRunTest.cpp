@@ -303,14 +303,16 @@ TEST_F(CompilerRunTest, TheDialogsStoreTheirRecordsAndTellTheDrawingTool)
     const std::string templatePath = m_home.Path("Vorlage.bgs");
     m_home.WriteFile(templatePath.substr(m_home.Dir().string().size() + 1), "Uno\r\nDue\r\n");
     ProgramResult result = Parser([&] {
-        // Additional settings: contrast 35, summer time off, expert code 3261.
+        // Additional settings: contrast 35, summer time off, expert code 3261, the menu locked, which only a
+        // controller from A3.24 on knows.
         Do({"click", "1082"});
         EXPECT_EQ(Get("1133"), " 41");
         Do({"pick", "1133", "5"});
         Do({"click", "1130"});
         Do({"pick", "1138", "3"});
+        Do({"click", "1208"});
         Do({"click", "1"});
-        EXPECT_EQ(Get("1771"), "Richiedi dati di funzionamento KRX9274 dalla versione A2.28 !!");
+        EXPECT_EQ(Get("1771"), "Richiedi dati di funzionamento KRX9274 dalla versione A3.24 !!");
 
         // Network: only the release switched off is a change the drawing tool hears of.
         Do({"click", "1194"});
@@ -343,6 +345,8 @@ TEST_F(CompilerRunTest, TheDialogsStoreTheirRecordsAndTellTheDrawingTool)
     // Byte 1: contrast 35 without the summer-time bit; bytes 3 and 4 the expert code 3261.
     EXPECT_EQ(ImageBytes(committed, 1, 1), "23");
     EXPECT_EQ(ImageBytes(committed, 3, 2), "6132");
+    // Byte 6: the menu lock in bit 3, stored inverted; bits 2 and 4 to 7 always set.
+    EXPECT_EQ(ImageBytes(committed, 6, 1), "F4");
     EXPECT_EQ(m_home.ReadFile("morv9274.ini").find("    3261\r\n") != std::string::npos, true);
     // The network settings at 6656: node 1 in bits 0..6, the release (bit 7) off.
     EXPECT_EQ(ImageBytes(committed, 6656, 1), "01");
