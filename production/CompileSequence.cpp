@@ -197,7 +197,8 @@ bool CompileSequence::CopyBezeichnung(int n)
 {
     MORV_PARA;
     const BYTE number = static_cast<BYTE>(n);
-    return para.SetUserBezeichnung(kDat, number, para.GetUserBezeichnung(kWork, number));
+    CString text;
+    return para.GetUserBezeichnung(kWork, number, text) && para.SetUserBezeichnung(kDat, number, text);
 }
 
 bool CompileSequence::CopyEingang(int n)

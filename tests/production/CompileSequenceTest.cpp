@@ -44,6 +44,14 @@ std::string ImageBytes(const std::string& file, unsigned address, unsigned count
 
 class CompileSequenceTest : public StoreTestFolder {
 protected:
+    // Spoils the first byte at the address of area 0 in working file 2: its two digits are no hexadecimal number.
+    static void Damage(unsigned address)
+    {
+        CParaDaten::ReleaseFiles();
+        std::string work = ReadFile("para/morv9274.par");
+        work.replace(298 + (address / 32) * 73 + 9 + (address % 32) * 2, 2, "ZZ");
+        WriteFile("para/morv9274.par", work);
+    }
     void SetUp() override
     {
         StoreTestFolder::SetUp();
@@ -187,15 +195,9 @@ TEST_F(CompileSequenceTest, AFailedStepCommitsNothingAndLeavesTheTargetAlone)
         int lastPosition;
     } cases[] = {
         // A damaged working copy: the read of input 7 fails, so no record of repaired defaults is compiled.
-        {"damaged input 7",
-         [] {
-             CParaDaten::ReleaseFiles();
-             std::string work = ReadFile("para/morv9274.par");
-             const unsigned address = 16 * 7 + 6896;
-             work.replace(298 + (address / 32) * 73 + 9 + (address % 32) * 2, 2, "ZZ");
-             WriteFile("para/morv9274.par", work);
-         },
-         12},
+        {"damaged input 7", [] { Damage(16 * 7 + 6896); }, 12},
+        // Likewise a damaged user designation 3 (position 5 is the designations' one line).
+        {"damaged designation 3", [] { Damage(13 * 3 + 6387); }, 5},
         // Slot 2 ends the table with a type no function has; slot 3 still names a drawing object.
         {"function after the end of the table",
          [] {
