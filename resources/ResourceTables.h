@@ -8,6 +8,7 @@ namespace resources {
 
 void RegisterAboutTemplate();
 void RegisterMainFrameResources();
+void RegisterProductionTemplates();
 void RegisterProtokollTemplate();
 void RegisterStartViewTemplate();
 void RegisterToolBars();

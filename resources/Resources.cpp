@@ -28,6 +28,7 @@ using Registrar = void (*)();
 constexpr std::initializer_list<Registrar> kRegistrars = {
     RegisterAboutTemplate,
     RegisterMainFrameResources,
+    RegisterProductionTemplates,
     RegisterProtokollTemplate,
     RegisterStartViewTemplate,
     RegisterToolBars,

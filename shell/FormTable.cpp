@@ -5,6 +5,7 @@
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
 #include "link/StartContext.h"
+#include "production/CCompiler.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -17,6 +18,13 @@ CView* CreateProtokoll()
 {
     auto* form = new CProtokoll;
     form->UseFrameState(&g_bFirstActivation[0], &g_nCurrentPage);
+    return form;
+}
+
+CView* CreateCompiler()
+{
+    auto* form = new CCompiler;
+    form->UseFirstActivation(&g_bFirstActivation[kFirstForm]);
     return form;
 }
 
@@ -72,7 +80,7 @@ std::vector<FormRow> MakeFormRows()
          FormSlot::MeldungOrder},
         // The export form fills itself through the flag of an input-variable form.
         {"parser", {}, IDR_TOOLBAR_COMPILER,
-         {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm}, {FormSlot::Export, IDW_FORM_SECOND, kVarInForm}},
+         {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm, &CreateCompiler}, {FormSlot::Export, IDW_FORM_SECOND, kVarInForm}},
          FormSlot::Compiler},
         {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm}}, FormSlot::Import},
     };

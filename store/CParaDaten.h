@@ -212,6 +212,8 @@ public:
     static BYTE EncodeBezeichnung(const char* kind, const Bezeichnung& designation);
     // User-defined designation n (1 to 16); a never written one reads as "%2d - - - - -" of n.
     CString GetUserBezeichnung(int file, BYTE n);
+    // The same; false when the designation's bytes could not all be read (the text is then as above).
+    bool GetUserBezeichnung(int file, BYTE n, CString& text);
     // Stores the first 12 characters.
     bool SetUserBezeichnung(int file, BYTE n, const CString& text);
 

@@ -1,0 +1,70 @@
+// The network settings dialog.
+#include "forms/dialogs/CNetzEinstellungenDlg.h"
+
+#include "platform/CDataExchange.h"
+#include "resources/ProductionIds.h"
+#include "resources/ProductionTexts.h"
+
+namespace {
+
+struct Caption {
+    int id;
+    const char* text;
+};
+
+constexpr Caption kCaptions[] = {
+    {IDOK, ui::kDialogOk},
+    {IDCANCEL, ui::kDialogCancel},
+    {IDC_NETZ_GROUP, ui::kNetzGroup},
+    {IDC_NETZ_NODE_LABEL, ui::kNetzNode},
+    {IDC_NETZ_RELEASE_LABEL, ui::kNetzRelease},
+    {IDC_NETZ_AUTOMATIC_LABEL, ui::kNetzAutomatic},
+};
+
+void Fill(CComboBox& list, const char* off, const char* on, BYTE value)
+{
+    list.ResetContent();
+    list.AddString(off);
+    list.AddString(on);
+    list.SetCurSel(value != 0 ? 1 : 0);
+}
+
+}  // namespace
+
+CNetzEinstellungenDlg::CNetzEinstellungenDlg(BYTE* bytes, CWnd* parent)
+    : CDialog(IDD_NETZEINSTELLUNGEN, parent), m_pBytes(bytes)
+{
+}
+
+CNetzEinstellungenDlg::~CNetzEinstellungenDlg() = default;
+
+void CNetzEinstellungenDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_NETZ_NODE, m_Node);
+    DDX_Control(dx, IDC_NETZ_RELEASE, m_Release);
+    DDX_Control(dx, IDC_NETZ_AUTOMATIC, m_Automatic);
+}
+
+BOOL CNetzEinstellungenDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowText(ui::kNetzCaption);
+    for (const Caption& c : kCaptions)
+        if (CWnd* control = GetDlgItem(c.id))
+            control->SetWindowText(c.text);
+    Fill(m_Release, ui::kNetzOff, ui::kNetzOn, m_pBytes[1]);
+    Fill(m_Automatic, ui::kNetzNo, ui::kNetzYes, m_pBytes[2]);
+    // A node outside 1 to 62 leaves the list without a selection.
+    m_Node.SetCurSel(static_cast<int>(m_pBytes[0]) - 1);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CNetzEinstellungenDlg::OnOK()
+{
+    m_pBytes[0] = static_cast<BYTE>(m_Node.GetCurSel() + 1);
+    m_pBytes[1] = m_Release.GetCurSel() > 0 ? 1 : 0;
+    m_pBytes[2] = m_Automatic.GetCurSel() > 0 ? 1 : 0;
+    CDialog::OnOK();
+}

@@ -1,0 +1,44 @@
+// CBegruessungDlg: the welcome screen of the working copy, the controller's default texts or four lines of the
+// user's own, with templates of the four lines in ".bgs" files (88 characters: four lines of 22, no line ends). OK
+// writes the screen into working file 2 and commits it; template files and the template folder of the settings file
+// change as soon as a template is loaded or saved.
+#pragma once
+
+#include "platform/CDialog.h"
+#include "platform/CEdit.h"
+#include "store/BegruessungsText.h"
+
+class CBegruessungDlg : public CDialog {
+public:
+    explicit CBegruessungDlg(CWnd* parent = nullptr);
+    ~CBegruessungDlg() override;
+
+    // The template folder (made when missing) and the storing of a chosen file's folder as the next one.
+    static CString GetVorlagenOrdner();
+    static void SetVorlagenOrdner(const CString& path);
+    // The four lines of a template file's text: up to 22 characters each, line ends and trailing blanks dropped;
+    // a line the text does not reach keeps what lines held.
+    static void ParseTemplate(const std::string& text, CString lines[4]);
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnBenutzerdefiniert();
+    void OnChangeZeile();
+    void OnVorlageLaden();
+    void OnVorlageSpeichern();
+    void UpdateControls();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The chosen file, with ".bgs" unless that is its extension; empty when the dialog was cancelled.
+    CString ChooseTemplate(bool open);
+    void Warn(const char* number, const char* text);
+
+    BegruessungsText m_record;
+    CEdit m_Lines[4];
+    CString m_strLines[4];
+    int m_nCustom = 0;
+};

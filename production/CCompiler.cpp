@@ -1,0 +1,272 @@
+// The compiler form.
+#include "production/CCompiler.h"
+
+#include "forms/dialogs/CNetzEinstellungenDlg.h"
+#include "link/CSCCmd.h"
+#include "link/StartContext.h"
+#include "platform/CDataExchange.h"
+#include "platform/CFileDialog.h"
+#include "platform/CWaitCursor.h"
+#include "platform/Prompts.h"
+#include "production/CBegruessungDlg.h"
+#include "production/CZusatzEinstellungenDlg.h"
+#include "production/TargetFolders.h"
+#include "requirements/CSystemRequirements.h"
+#include "resources/ProductionIds.h"
+#include "resources/ProductionTexts.h"
+#include "resources/ResourceIds.h"
+#include "resources/UiTexts.h"
+#include "store/CIniSettings.h"
+#include "store/CParaCheck.h"
+#include "store/CParaDaten.h"
+#include "texts/CTexte.h"
+
+#include <filesystem>
+#include <system_error>
+
+IMPLEMENT_DYNCREATE(CCompiler, CFormView)
+
+BEGIN_MESSAGE_MAP(CCompiler, CFormView)
+    ON_BN_CLICKED(IDC_COMPILER_CHOOSE, OnZielWaehlen)
+    ON_BN_CLICKED(IDC_COMPILER_CONVERT, OnKonvertieren)
+    ON_BN_CLICKED(IDC_COMPILER_USER_SETTINGS, OnBenutzerEinstellungen)
+    ON_BN_CLICKED(IDC_COMPILER_NETWORK, OnNetzwerkEinstellungen)
+    ON_BN_CLICKED(IDC_COMPILER_WELCOME, OnBegruessungsseite)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr UINT kQuestion = MB_YESNO | MB_ICONWARNING | MB_TASKMODAL;
+constexpr UINT kWarning = MB_OK | MB_ICONWARNING | MB_TASKMODAL;
+
+struct Caption {
+    int id;
+    const char* text;
+};
+
+constexpr Caption kCaptions[] = {
+    {IDC_COMPILER_PATH_GROUP, ui::kCompilerPathGroup},
+    {IDC_COMPILER_CHOOSE, ui::kCompilerChooseTarget},
+    {IDC_COMPILER_SETTINGS_GROUP, ui::kCompilerSettingsGroup},
+    {IDC_COMPILER_USER_SETTINGS, ui::kCompilerUserSettings},
+    {IDC_COMPILER_NETWORK, ui::kCompilerNetwork},
+    {IDC_COMPILER_WELCOME, ui::kCompilerWelcome},
+    {IDC_COMPILER_CONVERSION_GROUP, ui::kCompilerConversionGroup},
+    {IDC_COMPILER_STATUS_GROUP, ui::kCompilerStatusGroup},
+    {IDC_COMPILER_CONVERT, ui::kCompilerConvert},
+};
+
+// The drawing tool learns that the drawing's parameter file is no longer current; before runs first.
+template <class Before>
+void NotifyNotUpToDate(Before before)
+{
+    CSCCmd channel;
+    channel.Reset();
+    before(channel);
+    channel.SetFileNotUpToDate();
+    channel.Execute();
+}
+
+void NotifyNotUpToDate()
+{
+    NotifyNotUpToDate([](CSCCmd&) {});
+}
+
+}  // namespace
+
+CCompiler::CCompiler() : CFormView(IDD_COMPILER) {}
+
+CCompiler::~CCompiler() = default;
+
+void CCompiler::DoDataExchange(CDataExchange* dx)
+{
+    CFormView::DoDataExchange(dx);
+    DDX_Control(dx, IDC_COMPILER_TARGET, m_Target);
+    DDX_Control(dx, IDC_COMPILER_CONVERT, m_Convert);
+    DDX_Control(dx, IDC_COMPILER_PROGRESS, m_Progress);
+    DDX_Control(dx, IDC_COMPILER_REQUIREMENT, m_Requirement);
+    DDX_Text(dx, IDC_COMPILER_STATUS, m_strStatus);
+    DDX_Text(dx, IDC_COMPILER_TITLE, m_strTitle);
+    DDX_Text(dx, IDC_COMPILER_REQUIREMENT, m_strRequirement);
+}
+
+void CCompiler::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
+{
+    if (activate && *m_pFirstActivation) {
+        LoadForm();
+        *m_pFirstActivation = false;
+    }
+    CFormView::OnActivateView(activate, activateView, deactiveView);
+}
+
+void CCompiler::LoadForm()
+{
+    m_strTitle.Format(ui::kCompilerTitle, ui::kCompilerOsVersion);
+    for (const Caption& c : kCaptions)
+        if (CWnd* control = GetDlgItem(c.id))
+            control->SetWindowText(c.text);
+    ShowRequirement();
+    m_strStatus = ui::kCompilerReady;
+    m_Progress.SetRange32(0, production::kCompileEnd);
+    m_Progress.SetPos(0);
+    CParaDaten para;
+    CIniSettings ini;
+    SetTarget(production::CompilerTarget(para.GetCompilerPfad(CParaDaten::kWorkFile), ini.GetCompilerPfad(),
+                                         g_strEngPath, g_strXmlPath));
+    UpdateData(FALSE);
+}
+
+void CCompiler::SetTarget(const CString& path)
+{
+    m_Target.SetWindowText(path);
+    m_Target.SetSel(0, -1);
+}
+
+void CCompiler::ShowRequirement()
+{
+    const VersionRequirement need =
+        g_pSystemRequirements ? g_pSystemRequirements->GetRequirement() : VersionRequirement(0, 0);
+    if (need.GetSerialLevel() <= 0)
+        m_strRequirement.Format(ui::kCompilerRequirement, need.GetOsVersion());
+    else
+        m_strRequirement.Format(ui::kCompilerRequirementSerial, need.GetOsVersion(), need.GetSerialNumber());
+    // A larger font; blue when the data need a newer controller than the oldest, else dark green.
+    m_Requirement.SetFontSizeDelta(2);
+    m_Requirement.SetTextColor(need.GetOsLevel() > 0 ? RGB(0, 0, 255) : RGB(0, 110, 0));
+}
+
+void CCompiler::SetStatus(int position, const CString& text)
+{
+    m_strStatus = text;
+    m_Progress.SetPos(position);
+    UpdateData(FALSE);
+}
+
+bool CCompiler::Konvertieren(const CString& target)
+{
+    production::CompileSequence sequence(*this);
+    return sequence.Run(target);
+}
+
+int CCompiler::Message(const char* number, const CString& text, UINT type)
+{
+    CString caption;
+    caption.Format(ui::kMessageCaption, number);
+    return MessageBox(text, caption, type);
+}
+
+void CCompiler::OnZielWaehlen()
+{
+    CString current;
+    m_Target.GetWindowText(current);
+    const CString folder = production::FolderOf(current);
+    CFileDialog dialog(FALSE, nullptr, production::FileNameOf(current),
+                       OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_HIDEREADONLY | OFN_NOCHANGEDIR, ui::kCompilerFilter,
+                       this);
+    dialog.m_ofn.lpstrInitialDir = folder;
+    if (dialog.DoModal() != IDOK)
+        return;
+    CString path = dialog.GetPathName();
+    if (dialog.GetFileExt() != "dat")
+        path += ".dat";
+    // The parameter set keeps a limited number of characters: a longer path would be cut and then read back as no
+    // path at all, so it is refused and the target stays as it was.
+    if (path.GetLength() > production::MaxStoredPathLength()) {
+        CString text;
+        text.Format(ui::kCompilerPathTooLong, path.GetString(), production::MaxStoredPathLength());
+        Message("1.055", text, kWarning);
+        return;
+    }
+    SetTarget(path);
+    CParaDaten para;
+    para.SetCompilerPfad(CParaDaten::kWorkFile, path);
+    para.CommitWorkFile();
+    CIniSettings().SetCompilerPfad(dialog.GetFolderPath());
+    UpdateData(FALSE);
+    NotifyNotUpToDate();
+}
+
+void CCompiler::OnKonvertieren()
+{
+    CWaitCursor wait;
+    m_Convert.EnableWindow(FALSE);
+    m_strStatus = ui::kCompilerStarting;
+    m_Progress.SetPos(0);
+    UpdateData(FALSE);
+    CString target;
+    m_Target.GetWindowText(target);
+    const CString name = production::FileNameOf(target);
+    std::error_code ec;
+    bool run = true;
+    if (std::filesystem::exists(target.GetString(), ec)) {
+        CString text;
+        text.Format("%s%s%s\n\n%s", ui::kCompilerExists1, name.GetString(), ui::kCompilerExists2,
+                    ui::kCompilerOverwrite);
+        run = Message("1.010", text, kQuestion) == IDYES;
+    }
+    if (run) {
+        if (Konvertieren(target)) {
+            m_strStatus = ui::kCompilerDone;
+            m_Progress.SetPos(production::kCompileEnd);
+            UpdateData(FALSE);
+        } else {
+            m_strStatus = ui::kCompilerFailed;
+            UpdateData(FALSE);
+            CString text;
+            text.Format("%s\n%s%s%s", ui::kCompilerFailed, ui::kCompilerCannotCreate1, name.GetString(),
+                        ui::kCompilerCannotCreate2);
+            Message("1.011", text, kWarning);
+            m_strStatus = ui::kCompilerFailedReady;
+            m_Progress.SetPos(0);
+        }
+    } else {
+        m_strStatus = ui::kCompilerCancelled;
+    }
+    UpdateData(FALSE);
+    m_Convert.EnableWindow(TRUE);
+    m_Convert.SetFocus();
+}
+
+void CCompiler::OnBenutzerEinstellungen()
+{
+    CZusatzEinstellungenDlg dialog;
+    if (dialog.DoModal() != IDOK)
+        return;
+    ShowRequirement();
+    UpdateData(FALSE);
+    NotifyNotUpToDate();
+}
+
+void CCompiler::OnNetzwerkEinstellungen()
+{
+    CParaDaten para;
+    NetzwerkParam read;
+    para.GetNetzwerk(CParaDaten::kWorkFile, read);
+    NetzwerkParam record = read;
+    CParaCheck().CheckNetzKnoten(record);
+    BYTE bytes[3] = {record.node, record.release, record.automatic};
+    CNetzEinstellungenDlg dialog(bytes);
+    if (dialog.DoModal() != IDOK)
+        return;
+    record.node = bytes[0];
+    record.release = bytes[1];
+    record.automatic = bytes[2];
+    para.SetNetzwerk(CParaDaten::kWorkFile, record);
+    para.CommitWorkFile();
+    // Every change of the committed set is told to the drawing tool, not only a new node number; a new node number
+    // also refreshes the texts of the network outputs.
+    const bool nodeChanged = record.node != read.node;
+    if (!nodeChanged && record.release == read.release && record.automatic == read.automatic)
+        return;
+    NotifyNotUpToDate([&](CSCCmd& channel) {
+        if (nodeChanged)
+            CTexte().UpdateZeichnung(channel, CTexte::kLabelsNetzAusgaenge, -1);
+    });
+}
+
+void CCompiler::OnBegruessungsseite()
+{
+    CBegruessungDlg dialog;
+    if (dialog.DoModal() == IDOK)
+        NotifyNotUpToDate();
+}
