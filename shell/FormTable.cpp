@@ -3,6 +3,7 @@
 
 #include "evaluation/CProtokoll.h"
 #include "link/StartContext.h"
+#include "production/CImport.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -16,6 +17,11 @@ CView* CreateProtokoll()
     auto* form = new CProtokoll;
     form->UseFrameState(&g_bFirstActivation[0], &g_nCurrentPage);
     return form;
+}
+
+CView* CreateImport()
+{
+    return new CImport;
 }
 
 // A function type's trio: parameter form, input-variable form and, where the type has one, output-variable form.
@@ -58,7 +64,8 @@ std::vector<FormRow> MakeFormRows()
         {"parser", {}, IDR_TOOLBAR_COMPILER,
          {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm}, {FormSlot::Export, IDW_FORM_SECOND, kVarInForm}},
          FormSlot::Compiler},
-        {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm}}, FormSlot::Import},
+        {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm, &CreateImport}},
+         FormSlot::Import},
     };
     const struct {
         const char* kind;
