@@ -14,8 +14,8 @@
 IMPLEMENT_DYNCREATE(CImport, CFormView)
 
 BEGIN_MESSAGE_MAP(CImport, CFormView)
-    ON_BN_CLICKED(IDC_SOURCE_CHOOSE, OnQuelleWaehlen)
-    ON_BN_CLICKED(IDC_IMPORT_START, OnImportieren)
+ON_BN_CLICKED(IDC_SOURCE_CHOOSE, OnQuelleWaehlen)
+ON_BN_CLICKED(IDC_IMPORT_START, OnImportieren)
 END_MESSAGE_MAP()
 
 namespace {
@@ -23,7 +23,8 @@ namespace {
 constexpr int kFirstForm = 1;
 constexpr int kProgressEnd = 219;
 constexpr UINT kMessageFlags = MB_OK | MB_ICONWARNING | MB_TASKMODAL;
-constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_EXPLORER;
+constexpr DWORD kOpenFlags =
+    OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_EXPLORER;
 
 using production::Incompatibility;
 
@@ -66,7 +67,8 @@ void SplitPath(const CString& path, CString& folder, CString& name)
 
 }  // namespace
 
-CImport::CImport() : CFormView(IDD_IMPORT) {}
+CImport::CImport() : CFormView(IDD_IMPORT)
+{}
 
 CImport::~CImport() = default;
 
@@ -173,15 +175,12 @@ bool CImport::ShowOutcome(const production::ImportOutcome& outcome)
     m_SourcePath.GetWindowText(path);
     CString text;
     switch (outcome.kind) {
-    case production::ImportOutcome::Imported:
-        return false;
+    case production::ImportOutcome::Imported: return false;
     case production::ImportOutcome::LoadFailed:
         text.Format(ui::kImportLoadFailed, path.GetString());
         ShowMessage(ui::kImportLoadFailedNumber, text);
         return true;
-    case production::ImportOutcome::WrongFormat:
-        ShowMessage(ui::kImportFormatNumber, ui::kImportFormat);
-        return true;
+    case production::ImportOutcome::WrongFormat: ShowMessage(ui::kImportFormatNumber, ui::kImportFormat); return true;
     case production::ImportOutcome::Incompatible:
         ShowMessage(FindRefusal(outcome.check.reason).number, IncompatibleText(outcome.check));
         return true;

@@ -48,15 +48,9 @@ bool ImportCheck::Agree(std::span<const Pin> pins, const BYTE* current, const BY
             if (current[p.a] != 0 && current[p.b] != source[p.b])
                 return false;
             continue;
-        case Pin::Flags16:
-            count = flagsStored;
-            break;
-        case Pin::Flags6:
-            count = 6;
-            break;
-        case Pin::Mixer:
-            count = 1;
-            break;
+        case Pin::Flags16: count = flagsStored; break;
+        case Pin::Flags6: count = 6; break;
+        case Pin::Mixer: count = 1; break;
         }
         for (int k = first; k < first + count; ++k)
             if (current[k] != source[k])
@@ -120,9 +114,9 @@ CheckResult ImportCheck::CheckMeldungen()
         m_para.GetMeldung(CParaDaten::kWorkFile, n, current, true);
         check.CheckMeldung(current, 0);
         const bool agree = current.type == kMeldungUnbenutzt
-                               ? source.type == kMeldungUnbenutzt
-                               : Agree(DrawingReader::MeldungPins(), reinterpret_cast<const BYTE*>(&current),
-                                       reinterpret_cast<const BYTE*>(&source));
+            ? source.type == kMeldungUnbenutzt
+            : Agree(DrawingReader::MeldungPins(), reinterpret_cast<const BYTE*>(&current),
+                    reinterpret_cast<const BYTE*>(&source));
         if (!agree)
             return {Incompatibility::Message, n};
     }

@@ -22,14 +22,16 @@ constexpr int kLabelsStep = 20;    // the refresh of the drawing's texts
 constexpr int kHandOverStep = 20;  // the transfer to the drawing tool
 constexpr UINT kAllGroups = 0xFFFF;
 
-bool HasNumber(const char* status) { return std::strstr(status, "%d") != nullptr; }
+bool HasNumber(const char* status)
+{
+    return std::strstr(status, "%d") != nullptr;
+}
 
 // Reads a record of the source, repairs it and writes it into the working copy.
 template <class Record, class Repair>
-bool Copy(bool (CParaDaten::*get)(int, Record&), bool (CParaDaten::*set)(int, Record), CParaDaten& para,
-          Repair repair)
+bool Copy(bool (CParaDaten::*get)(int, Record&), bool (CParaDaten::*set)(int, Record), CParaDaten& para, Repair repair)
 {
-    Record record {};
+    Record record{};
     if (!(para.*get)(kDat, record))
         return false;
     repair(record);
@@ -187,10 +189,8 @@ void ImportCopy::FilterFuncView(FuncViewEntry (&entries)[128])
         case FuncViewEntry::kUserB:
         case FuncViewEntry::kUserC:
         case FuncViewEntry::kTechniker:
-        case FuncViewEntry::kExperte:
-            break;
-        default:
-            continue;
+        case FuncViewEntry::kExperte: break;
+        default: continue;
         }
         // A leading run of entries without a header belongs to the user group.
         if (count == 0 && e.kind != FuncViewEntry::kGruppe)

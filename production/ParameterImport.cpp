@@ -19,8 +19,7 @@ ImportOutcome ParameterImport::Run(const CString& path, CSCCmd& channel)
     if (!para.ImportDatFile(path))
         return {ImportOutcome::LoadFailed, {}};
     FileHeader header;
-    if (!para.CheckFileHeader(CParaDaten::kDatFile, &header) ||
-        !IsSupportedHeader(header.magic, header.formatVersion))
+    if (!para.CheckFileHeader(CParaDaten::kDatFile, &header) || !IsSupportedHeader(header.magic, header.formatVersion))
         return {ImportOutcome::WrongFormat, {}};
     const CheckResult check = ImportCheck(para, m_reporter).Run();
     if (!check.Fits())

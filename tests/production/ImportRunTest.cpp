@@ -43,8 +43,10 @@ constexpr unsigned kImportBox = 0x2030;  // task-modal warning
 const std::string kTerminate = "command " + std::to_string(ID_TERMINATE);
 
 struct Step {
-    Step(std::string a, int code = 0, std::string out = {}) : args(std::move(a)), exitCode(code), expected(std::move(out)) {}
-    std::string args;      // a wnddrive verb and its arguments
+    Step(std::string a, int code = 0, std::string out = {})
+        : args(std::move(a)), exitCode(code), expected(std::move(out))
+    {}
+    std::string args;  // a wnddrive verb and its arguments
     int exitCode;
     std::string expected;  // its output, when not empty
 };
@@ -105,7 +107,8 @@ protected:
     // The steps of a person who chooses the file and starts the import.
     std::vector<Step> ChooseAndImport(const std::string& file) const
     {
-        return {{"file " + m_home.Path(file)}, {"click " + std::to_string(IDC_SOURCE_CHOOSE)},
+        return {{"file " + m_home.Path(file)},
+                {"click " + std::to_string(IDC_SOURCE_CHOOSE)},
                 {"click " + std::to_string(IDC_IMPORT_START)}};
     }
     std::vector<std::string> Received() const
@@ -180,8 +183,10 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
         {"missing.dat", nullptr, "1.031",
          std::string("Errore al caricamento del file sorgente \" ") + m_home.Path("missing.dat") + " \"."},
         {"count.dat",
-         [](CParaDaten& p) { EXPECT_TRUE(p.SetFuncEntry(kDat, kLogicSlot, FuncEntry {0, 0xFF, 0xFF})); }, "1.036",
-         Refusal("È diverso il numero funzioni nel file sorgente e nel disegno.")},
+         [](CParaDaten& p) {
+             EXPECT_TRUE(p.SetFuncEntry(kDat, kLogicSlot, FuncEntry{0, 0xFF, 0xFF}));
+         },
+         "1.036", Refusal("È diverso il numero funzioni nel file sorgente e nel disegno.")},
         {"type.dat",
          [](CParaDaten& p) {
              FuncEntry entry;
@@ -218,7 +223,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
          [](CParaDaten& p) {
              Quelle sources[16];
              EXPECT_TRUE(p.GetNetzAusgaengeDigital(kDat, sources, false));
-             sources[2] = Quelle {1, 1};
+             sources[2] = Quelle{1, 1};
              EXPECT_TRUE(p.SetNetzAusgaengeDigital(kDat, sources));
          },
          "1.040", Refusal("Uscita di rete digitale 3 incompatibile")},
@@ -226,7 +231,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
          [](CParaDaten& p) {
              Quelle sources[16];
              EXPECT_TRUE(p.GetNetzAusgaengeAnalog(kDat, sources, false));
-             sources[0] = Quelle {1, 2};
+             sources[0] = Quelle{1, 2};
              EXPECT_TRUE(p.SetNetzAusgaengeAnalog(kDat, sources));
          },
          "1.041", Refusal("Uscita di rete analogica 1 incompatibile")},
@@ -265,7 +270,8 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
             refuse(c.file, c.number, c.text);
         // Cancelling the dialog changes nothing.
         expected.push_back(dialog + m_home.Dir().string() + "\t" + previous);
-        Drive({{"file CANCEL"}, {"click " + std::to_string(IDC_SOURCE_CHOOSE)},
+        Drive({{"file CANCEL"},
+               {"click " + std::to_string(IDC_SOURCE_CHOOSE)},
                {"get " + std::to_string(IDC_SOURCE_PATH), 0, m_home.Path("netanalog.dat") + "\n"},
                {"get " + std::to_string(IDC_STATUS_TEXT), 0, Shown(ui::kImportRefused)},
                {kTerminate}});
@@ -280,7 +286,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
 // with its extension in capitals, is read and left as it was.
 TEST_F(ImportRunTest, ACompatibleSourceIsImportedCommittedAndSentToTheDrawing)
 {
-    const BYTE code = CParaDaten::EncodeBezeichnung("Mischerregelfunktion", Bezeichnung {0, 2, 3});
+    const BYTE code = CParaDaten::EncodeBezeichnung("Mischerregelfunktion", Bezeichnung{0, 2, 3});
     MakeSource("Anlage.DAT", [&](CParaDaten& p) {
         MischerRegParam r;
         EXPECT_TRUE(p.GetMischerReg(kDat, kMixerSlot, r, false));
@@ -296,9 +302,9 @@ TEST_F(ImportRunTest, ACompatibleSourceIsImportedCommittedAndSentToTheDrawing)
         EXPECT_TRUE(p.SetUserBezeichnung(kDat, 1, "CALDAIA"));
     });
     const std::string source = m_home.ReadFile("Anlage.DAT");
-    std::filesystem::permissions(m_home.Path("Anlage.DAT"), std::filesystem::perms::owner_read |
-                                                                 std::filesystem::perms::group_read |
-                                                                 std::filesystem::perms::others_read);
+    std::filesystem::permissions(m_home.Path("Anlage.DAT"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                     std::filesystem::perms::others_read);
     const std::string before = m_home.ReadFile("para/para.par");
 
     ProgramResult result = m_home.RunWindowCommand(Command("paraimport"), [&] {
@@ -361,9 +367,10 @@ TEST_F(ImportRunTest, AFailureHalfwayLeavesTheCommittedSetAndSendsNothing)
     });
     std::filesystem::permissions(m_home.Path("para/para.par"), std::filesystem::perms::owner_all);
     EXPECT_EQ(result.exitCode, 0);
-    const std::vector<std::string> expected = {std::string("file dialog\topen\t") + ui::kImportFilter + "\t\t", BoxLine(
-        "1.033", kImportBox,
-        "Si è verificato un’errore all’importazione dei dati.\nNon è stato possibile importare i dati.")};
+    const std::vector<std::string> expected = {
+        std::string("file dialog\topen\t") + ui::kImportFilter + "\t\t",
+        BoxLine("1.033", kImportBox,
+                "Si è verificato un’errore all’importazione dei dati.\nNon è stato possibile importare i dati.")};
     EXPECT_EQ(result.boxes, expected) << testsupport::JoinLines(result.boxes);
     EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
     EXPECT_EQ(m_home.ReadFile("para/morv9274.par"), before);

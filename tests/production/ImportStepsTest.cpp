@@ -106,7 +106,7 @@ TEST_F(ImportStepsTest, ASlotOfNoFunctionTypeIsRefusedByNumber)
     for (int code : {24, 100, 254}) {
         SCOPED_TRACE(code);
         for (int file : {CParaDaten::kDatFile, CParaDaten::kWorkFile})
-            ASSERT_TRUE(para.SetFuncEntry(file, 1, FuncEntry {code, 0xFF, 0}));
+            ASSERT_TRUE(para.SetFuncEntry(file, 1, FuncEntry{code, 0xFF, 0}));
         const production::CheckResult result = check.CheckFunktionen();
         EXPECT_EQ(result.reason, Incompatibility::Function);
         EXPECT_EQ(result.number, 1);
@@ -131,7 +131,8 @@ TEST(ImportFuncViewTest, OnlyHeadersAndAccessLevelsAreTakenOver)
         {"leading kind 7", {{7, 0, 1}, {6, 4, 0}, {3, 4, 2}}, {{6, 0, 0}, {7, 0, 1}, {6, 4, 0}, {3, 4, 2}}},
         {"empty", {}, {}},
         {"stops at the end mark", {{6, 1, 0}, {0xFF, 0xFF, 0xFF}, {2, 1, 1}}, {{6, 1, 0}}},
-        {"every kind", {{1, 0, 1}, {2, 0, 2}, {3, 0, 3}, {7, 0, 4}, {8, 0, 5}, {5, 0, 6}, {0, 0, 7}},
+        {"every kind",
+         {{1, 0, 1}, {2, 0, 2}, {3, 0, 3}, {7, 0, 4}, {8, 0, 5}, {5, 0, 6}, {0, 0, 7}},
          {{6, 0, 0}, {1, 0, 1}, {2, 0, 2}, {3, 0, 3}, {7, 0, 4}, {8, 0, 5}}},
     };
     for (const auto& c : cases) {
@@ -181,10 +182,8 @@ TEST_F(ImportStepsTest, AnUnreadableDesignationFailsTheStepAndWritesNoPlaceholde
 TEST(ImportSourcePathTest, DatInAnyCaseIsKept)
 {
     const std::pair<const char*, const char*> cases[][2] = {
-        {{"/p/Anlage.dat", "dat"}, {"/p/Anlage.dat", ""}},
-        {{"/p/Anlage.DAT", "DAT"}, {"/p/Anlage.DAT", ""}},
-        {{"/p/Anlage.Dat", "Dat"}, {"/p/Anlage.Dat", ""}},
-        {{"/p/Anlage.txt", "txt"}, {"/p/Anlage.txt.dat", ""}},
+        {{"/p/Anlage.dat", "dat"}, {"/p/Anlage.dat", ""}}, {{"/p/Anlage.DAT", "DAT"}, {"/p/Anlage.DAT", ""}},
+        {{"/p/Anlage.Dat", "Dat"}, {"/p/Anlage.Dat", ""}}, {{"/p/Anlage.txt", "txt"}, {"/p/Anlage.txt.dat", ""}},
         {{"/p/Anlage", ""}, {"/p/Anlage.dat", ""}},
     };
     for (const auto& c : cases)
