@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -348,9 +349,12 @@ TEST_F(ImportRunTest, ACompatibleSourceIsImportedCommittedAndSentToTheDrawing)
 
     const std::vector<std::string> received = Received();
     ASSERT_FALSE(received.empty());
-    EXPECT_EQ(received.back(), "setfilenotuptodate");
-    EXPECT_NE(std::find(received.begin(), received.end(), "settext§202§  AUM.RT.3  "), received.end())
-        << testsupport::JoinLines(received);
+    EXPECT_EQ(received.back(), "setfilenotuptodate") << testsupport::JoinLines(received);
+    // Every object's texts are refreshed: the new designation, the other function's labels, the inputs.
+    for (const char* line : {"settext§202§  AUM.RT.3  ", "settext§311§ABL Funz.log.", "settext§102§inutiliz."})
+        EXPECT_NE(std::find(received.begin(), received.end(), line), received.end())
+            << line << "\n"
+            << testsupport::JoinLines(received);
 }
 
 // A copy that fails halfway (the committed set is read-only, so the commit is refused) shows 1.033 and ends the
