@@ -4,6 +4,9 @@
 #include "production/ImportCopy.h"
 #include "store/CDataFile.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingReader.h"
+
+#include <memory>
 
 namespace production {
 
@@ -21,7 +24,11 @@ ImportOutcome ParameterImport::Run(const CString& path, CSCCmd& channel)
     FileHeader header;
     if (!para.CheckFileHeader(CParaDaten::kDatFile, &header) || !IsSupportedHeader(header.magic, header.formatVersion))
         return {ImportOutcome::WrongFormat, {}};
+    // One reader of the drawing completes every record the check reads.
+    const std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
+    para.UseDrawing(drawing.get());
     const CheckResult check = ImportCheck(para, m_reporter).Run();
+    para.UseDrawing(nullptr);
     if (!check.Fits())
         return {ImportOutcome::Incompatible, check};
     if (ImportCopy(para, m_reporter).Run(channel) != ImportEnd::Imported)
