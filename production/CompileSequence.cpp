@@ -198,7 +198,7 @@ bool CompileSequence::CopyBezeichnung(int n)
     MORV_PARA;
     const BYTE number = static_cast<BYTE>(n);
     CString text;
-    return para.GetUserBezeichnung(kWork, number, text) && para.SetUserBezeichnung(kDat, number, text);
+    return para.ReadUserBezeichnung(kWork, number, text) && para.SetUserBezeichnung(kDat, number, text);
 }
 
 bool CompileSequence::CopyEingang(int n)

@@ -171,6 +171,16 @@
 #define IDC_EVAL_GROUP 1320
 #define IDC_EVAL_INTRO 1332
 
+// Controls of the parameter import form.
+#define IDC_FORM_TITLE 1079            // title line of the production forms
+#define IDC_SOURCE_GROUP 1329
+#define IDC_SOURCE_PATH 1068           // path of the chosen source file (read-only)
+#define IDC_SOURCE_CHOOSE 1072
+#define IDC_IMPORT_GROUP 1330
+#define IDC_IMPORT_NOTE 1331
+#define IDC_STATUS_GROUP 1320
+#define IDC_IMPORT_START 1222
+
 // Controls of the user-defined designations dialog.
 #define IDC_DESIGNATIONS_CAPTION 1339
 #define IDC_DESIGNATIONS_LIST 1450

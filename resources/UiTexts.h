@@ -837,4 +837,64 @@ inline constexpr const char* kKesselkaskade[] = {
 
 inline constexpr char kOnlineSchemaFilter[] = "Schema online (*.html)|*.html||";
 
+// ==== Parameter import ====
+
+inline constexpr char kImportTitle[] =
+    "I M P O R T A Z I O N E    P A R A M E T R I  -  importare parametri dai dati di funzione";
+inline constexpr char kImportSourceGroup[] = "File sorgente (dati di funzione KRX9274)";
+inline constexpr char kImportChooseSource[] = "Sel. sorgente";
+inline constexpr char kImportGroup[] = "I m p o r t a z i o n e  -  P a r a m e t r i";
+inline constexpr char kImportNote[] =
+    "L'importazione dei parametri è possibile solo se non è stata aggiunta o rimossa nessuna funzione o messaggio, "
+    "né sia stato modificato nessun collegamento.";
+inline constexpr char kImportStatusGroup[] = "Stato";
+inline constexpr char kImportStart[] = "I M P O R T A R E";
+inline constexpr char kImportFilter[] = "Dati di funzione KRX9274 (*.dat)|*.dat||";
+inline constexpr char kImportExtension[] = "dat";
+// Status lines.
+inline constexpr char kImportChooseFirst[] = "Il convertitore è pronto -> selezionare file sorgente";
+inline constexpr char kImportReady[] = "Convertitore è pronto";
+inline constexpr char kImportStarting[] = "Inizializazzione in corso...";
+inline constexpr char kImportDone[] = "Importazione conclusa con successo";
+inline constexpr char kImportRefused[] = "Importazione annullata / convertitore pronto";
+inline constexpr char kImportFailed[] = "Errore all’importazione dei parametri!!";
+inline constexpr char kCheckFunctions[] = "Verifica delle funzioni...";
+inline constexpr char kCheckFunction[] = "Verifica della funzione %d";
+inline constexpr char kCheckUnusedFunctions[] = "Verifica delle funzioni inutilizzate...";
+inline constexpr char kCheckMessage[] = "Verifica del messaggio %d";
+inline constexpr char kCheckNetDigital[] = "Verifica dell'uscita di rete digitale %d";
+inline constexpr char kCheckNetAnalog[] = "Verifica della uscita di rete analogica %d";
+inline constexpr char kCopySettings[] = "Importazione dei parametri addizionali del regolatore..";
+inline constexpr char kCopyPotentiostat[] = "Importazione dei parametri del potenziostato...";
+inline constexpr char kCopyDesignations[] = "Importazione delle descrizioni personalizzate...";
+inline constexpr char kCopyInput[] = "Importazione dei parametri dell'ingresso %d";
+inline constexpr char kCopyOutput[] = "Importazione dei parametri dell’uscita %d";
+inline constexpr char kCopyFunction[] = "Importazione dei parametri della funzione %d";
+inline constexpr char kCopyFuncView[] = "Importazione della sinottica della funzione";
+inline constexpr char kCopyLogging[] = "Importazione dei parametri della raccolta dati CAN...";
+inline constexpr char kCopyMessage[] = "Importazione dei parametri del messaggio %d";
+inline constexpr char kCopyNetwork[] = "Importazione dei parametri di rete...";
+inline constexpr char kCopyWelcome[] = "Importazione della schermata di benvenuto...";
+inline constexpr char kCopyCommit[] = "Salvare i parametri importati...";
+inline constexpr char kCopyLabels[] = "Verificare il disegno...";
+inline constexpr char kCopyHandOver[] = "Aggiornare il disegno...";
+// Messages (their numbers with the texts).
+inline constexpr char kImportLoadFailedNumber[] = "1.031";
+inline constexpr char kImportLoadFailed[] = "Errore al caricamento del file sorgente \" %s \".";
+inline constexpr char kImportFormatNumber[] = "1.032";
+inline constexpr char kImportFormat[] =
+    "Il formato del file sorgente non viene supportato.\nNon è possibile l’importazione dei dati.";
+inline constexpr char kImportCopyFailedNumber[] = "1.033";
+inline constexpr char kImportCopyFailed[] =
+    "Si è verificato un’errore all’importazione dei dati.\nNon è stato possibile importare i dati.";
+inline constexpr char kIncompatibleFormat[] = "%s\n%s%s";
+inline constexpr char kIncompatibleFirst[] = "I dati del file sorgente non sono compatibili con il disegno attuale.";
+inline constexpr char kIncompatibleLast[] = "Non è possibile l’importazione dei parametri.";
+inline constexpr char kIncompatibleFunctionCount[] = "È diverso il numero funzioni nel file sorgente e nel disegno.";
+inline constexpr char kIncompatibleFunction[] = "Funzione %d diversa nel file sorgente e nel disegno.";
+inline constexpr char kIncompatibleParameters[] = "Parametri incompatibili della funzione %d.";
+inline constexpr char kIncompatibleMessage[] = "Parametri incompatibili del messaggio %d.";
+inline constexpr char kIncompatibleNetDigital[] = "Uscita di rete digitale %d incompatibile";
+inline constexpr char kIncompatibleNetAnalog[] = "Uscita di rete analogica %d incompatibile";
+
 }  // namespace ui

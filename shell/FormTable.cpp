@@ -6,6 +6,7 @@
 #include "forms/logic/CLogikfunc.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
+#include "production/CImport.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -19,6 +20,11 @@ CView* CreateProtokoll()
     auto* form = new CProtokoll;
     form->UseFrameState(&g_bFirstActivation[0], &g_nCurrentPage);
     return form;
+}
+
+CView* CreateImport()
+{
+    return new CImport;
 }
 
 CView* CreateCompiler()
@@ -82,7 +88,8 @@ std::vector<FormRow> MakeFormRows()
         {"parser", {}, IDR_TOOLBAR_COMPILER,
          {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm, &CreateCompiler}, {FormSlot::Export, IDW_FORM_SECOND, kVarInForm}},
          FormSlot::Compiler},
-        {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm}}, FormSlot::Import},
+        {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm, &CreateImport}},
+         FormSlot::Import},
     };
     const struct {
         const char* kind;

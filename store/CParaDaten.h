@@ -212,8 +212,9 @@ public:
     static BYTE EncodeBezeichnung(const char* kind, const Bezeichnung& designation);
     // User-defined designation n (1 to 16); a never written one reads as "%2d - - - - -" of n.
     CString GetUserBezeichnung(int file, BYTE n);
-    // The same; false when the designation's bytes could not all be read (the text is then as above).
-    bool GetUserBezeichnung(int file, BYTE n, CString& text);
+    // The same text, but false, text untouched, when the file or the designation cannot be read, so a caller that
+    // copies designations never copies a text the file does not hold.
+    bool ReadUserBezeichnung(int file, BYTE n, CString& text);
     // Stores the first 12 characters.
     bool SetUserBezeichnung(int file, BYTE n, const CString& text);
 

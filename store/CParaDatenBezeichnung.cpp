@@ -50,29 +50,31 @@ BYTE CParaDaten::EncodeBezeichnung(const char* kind, const Bezeichnung& designat
 CString CParaDaten::GetUserBezeichnung(int file, BYTE n)
 {
     CString text;
-    GetUserBezeichnung(file, n, text);
+    if (!ReadUserBezeichnung(file, n, text) && GetFile(file) && n >= 1 && n <= layout::kUserBezeichnungen) {
+        // A read that fails reads as never written.
+        text.Format("%2d - - - - -", n);
+        text = text.Left(layout::kUserBezeichnungLength);
+    }
     return text;
 }
 
-bool CParaDaten::GetUserBezeichnung(int file, BYTE n, CString& text)
+bool CParaDaten::ReadUserBezeichnung(int file, BYTE n, CString& text)
 {
     CEepromFile* f = GetFile(file);
-    if (!f || n < 1 || n > layout::kUserBezeichnungen) {
-        text.Empty();
+    if (!f || n < 1 || n > layout::kUserBezeichnungen)
         return false;
-    }
     BYTE bytes[layout::kUserBezeichnungSize];
-    // A read that fails leaves FF everywhere, which reads as never written.
-    const bool read = f->ReadBytes(layout::kAreaEeprom, layout::UserBezeichnung(n), sizeof bytes, bytes);
+    if (!f->ReadBytes(layout::kAreaEeprom, layout::UserBezeichnung(n), sizeof bytes, bytes))
+        return false;
     if (bytes[12] == kWritten) {
         const void* end = std::memchr(bytes, kWritten, layout::kUserBezeichnungLength);
         size_t length = end ? static_cast<size_t>(static_cast<const BYTE*>(end) - bytes) : layout::kUserBezeichnungLength;
         text = CString(reinterpret_cast<const char*>(bytes), static_cast<int>(length));
-        return read;
+        return true;
     }
     text.Format("%2d - - - - -", n);
     text = text.Left(layout::kUserBezeichnungLength);
-    return read;
+    return true;
 }
 
 bool CParaDaten::SetUserBezeichnung(int file, BYTE n, const CString& text)

@@ -62,6 +62,8 @@ public:
 
     // Message object: input pins 1, 2, 3 into the three sources of the record (DrawingReaderPlant.cpp).
     virtual void GetQuellenMeldung(int objectId, MeldungParam& record);
+    // The pins that complete a message record (fields are offsets in MeldungParam).
+    static std::span<const PinCompletion> MeldungPins();
 
     // ---- Sources of the network outputs (DrawingReaderPlant.cpp) ----
 

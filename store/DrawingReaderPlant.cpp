@@ -15,6 +15,11 @@ constexpr DrawingReader::PinCompletion kMeldungPins[] = {
 
 }  // namespace
 
+std::span<const DrawingReader::PinCompletion> DrawingReader::MeldungPins()
+{
+    return kMeldungPins;
+}
+
 void DrawingReader::GetQuellenMeldung(int objectId, MeldungParam& record)
 {
     Complete(objectId, kMeldungPins, reinterpret_cast<BYTE*>(&record));

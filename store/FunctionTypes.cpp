@@ -297,6 +297,13 @@ constexpr FunctionType WithLabels(FunctionType row, std::span<const PinLabel> la
     return row;
 }
 
+// A type whose output lists keep no bit for output 16.
+constexpr FunctionType NoStoredOutput16(FunctionType row)
+{
+    row.outputFlagsStored = 15;
+    return row;
+}
+
 constexpr const texts::FunctionTypeInfo& Names(Code code) { return texts::kFunctionTypes[code - 1]; }
 
 template <class Record, Getter<Record> get, Setter<Record> set, class CheckFn, size_t kPins>
@@ -452,11 +459,11 @@ constexpr FunctionType kRows[texts::kFunctionTypeCount] = {
         texts::kTypeMischerReg, kMischerRegPins, P::GetDefaultMischerReg, Check<MischerRegParam, &C::CheckMischerReg>,
         {IDD_MISCHERREG, IDD_MISCHERREG_VARIN, IDD_MISCHERREG_VAROUT}, Fixed(11, 9)),
         kMischerRegLabels),
-    WithLabels(Row<FuncKontrolleParam, &P::GetFuncKontrolle, &P::SetFuncKontrolle>(
+    NoStoredOutput16(WithLabels(Row<FuncKontrolleParam, &P::GetFuncKontrolle, &P::SetFuncKontrolle>(
         texts::kTypeFuncKontrolle, kFuncKontrollePins,
         P::GetDefaultFuncKontrolle, Check<FuncKontrolleParam, &C::CheckFuncKontrolle>,
         {IDD_FUNCKONTROLLE, IDD_FUNCKONTROLLE_VARIN, IDD_FUNCKONTROLLE_VAROUT}, Fixed(6, 12)),
-        kFuncKontrolleLabels),
+        kFuncKontrolleLabels)),
     WithLabels(Row<SyncParam, &P::GetSync, &P::SetSync>(
         texts::kTypeSync, kSyncPins, P::GetDefaultSync, Check<SyncParam, &C::CheckSync>,
         {IDD_SYNC, IDD_SYNC_VARIN, IDD_SYNC_VAROUT}, PerEntry(1, 5, 4, offsetof(SyncParam, windowCount)),
@@ -467,13 +474,13 @@ constexpr FunctionType kRows[texts::kFunctionTypeCount] = {
         {IDD_PROFILFUNC, IDD_PROFILFUNC_VARIN, IDD_PROFILFUNC_VAROUT},
         PerEntry(8, 16, 1, offsetof(ProfilfuncParam, stepCount)), Out16(offsetof(ProfilfuncParam, outputs))),
         kProfilfuncLabels),
-    WithLabels(Row<KesselkaskadeParam, &P::GetKesselkaskade, &P::SetKesselkaskade>(
+    NoStoredOutput16(WithLabels(Row<KesselkaskadeParam, &P::GetKesselkaskade, &P::SetKesselkaskade>(
         texts::kTypeKesselkaskade, kKesselkaskadePins, P::GetDefaultKesselkaskade,
         CheckInFile<KesselkaskadeParam, &C::CheckKesselkaskade>,
         {IDD_KESSELKASKADE, IDD_KESSELKASKADE_VARIN, IDD_KESSELKASKADE_VAROUT},
         {9, 10, MemoryShare::Cascade, 0, offsetof(KesselkaskadeParam, participantCount),
          offsetof(KesselkaskadeParam, boilerCount)}),
-        kKesselkaskadeLabels, kKesselkaskadeParticipants),
+        kKesselkaskadeLabels, kKesselkaskadeParticipants)),
 };
 // clang-format on
 

@@ -109,6 +109,9 @@ struct FunctionType {
     FormTemplates forms;
     MemoryNeed memory;
     int output16Fields[2];  // the flags by which the function drives output 16; kNoField none
+    // Of each 16-flag output pin, the flags of outputs 1..n the record stores: 15 where the record keeps no bit for
+    // output 16 (the drawing may connect it, but the controller takes it from elsewhere).
+    BYTE outputFlagsStored = 16;
 };
 
 // The 23 rows in the order of their codes 1 to 23.

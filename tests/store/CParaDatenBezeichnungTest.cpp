@@ -91,8 +91,18 @@ TEST_F(ParaDatenBezeichnungTest, UserDesignations)
     EXPECT_EQ(para.GetUserBezeichnung(2, 5), "Küche");
     EXPECT_EQ(para.GetUserBezeichnung(2, 4), " 4 - - - - -") << "neighbours untouched";
 
-    // A file that cannot be read gives the never-written text.
+    CString text = "kept";
+    EXPECT_TRUE(para.ReadUserBezeichnung(2, 5, text));
+    EXPECT_EQ(text, "Küche");
+    EXPECT_TRUE(para.ReadUserBezeichnung(2, 4, text));
+    EXPECT_EQ(text, " 4 - - - - -");
+
+    // A file that cannot be read gives the never-written text, and the read with a result says it failed.
     CParaDaten::ReleaseFiles();
     std::filesystem::remove("para/morv9274.par");
     EXPECT_EQ(para.GetUserBezeichnung(2, 1), " 1 - - - - -");
+    text = "kept";
+    EXPECT_FALSE(para.ReadUserBezeichnung(2, 1, text));
+    EXPECT_FALSE(para.ReadUserBezeichnung(2, 17, text));
+    EXPECT_EQ(text, "kept");
 }

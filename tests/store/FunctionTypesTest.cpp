@@ -197,6 +197,33 @@ TEST_F(FunctionTypesSlotTest, ReadThenWriteThroughTheRowKeepsTheSlot)
     }
 }
 
+// The catalog's count of stored output flags is what the record keeps: every 16-flag pin's flags written as 1 read
+// back as 1 for outputs 1..outputFlagsStored and as 0 beyond.
+TEST_F(FunctionTypesSlotTest, StoredOutputFlagsAreThoseTheRecordKeeps)
+{
+    using Pin = DrawingReader::PinCompletion;
+    CParaDaten para;
+    for (const FunctionType& type : functypes::AllFunctionTypes()) {
+        BYTE entry[8] = {static_cast<BYTE>(type.code), 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFF};
+        BYTE stored[kSlotBytes];
+        std::memset(stored, 0xFF, sizeof stored);
+        type.defaults(stored);
+        ASSERT_TRUE(para.WriteFuncRaw(2, 1, entry, stored));
+        std::vector<BYTE> fields(type.recordSize);
+        ASSERT_TRUE(type.read(para, 2, 1, fields.data(), false));
+        for (const Pin& pin : type.pins)
+            if (pin.kind == Pin::Flags16)
+                std::fill_n(fields.begin() + pin.a, 16, 1);
+        ASSERT_TRUE(type.write(para, 2, 1, fields.data()));
+        std::vector<BYTE> back(type.recordSize);
+        ASSERT_TRUE(type.read(para, 2, 1, back.data(), false));
+        for (const Pin& pin : type.pins)
+            for (int n = 0; pin.kind == Pin::Flags16 && n < 16; ++n)
+                EXPECT_EQ(back[pin.a + n], n < type.outputFlagsStored ? 1 : 0)
+                    << type.names.kind << ", pin " << int(pin.pin) << ", output " << n + 1;
+    }
+}
+
 // A slot that cannot be read leaves the fields untouched.
 TEST_F(FunctionTypesSlotTest, AFailedReadLeavesTheFields)
 {

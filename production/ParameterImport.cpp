@@ -1,0 +1,39 @@
+// One import: load, header, compatibility check, copy steps.
+#include "production/ParameterImport.h"
+
+#include "production/ImportCopy.h"
+#include "store/CDataFile.h"
+#include "store/CParaDaten.h"
+#include "store/DrawingReader.h"
+
+#include <memory>
+
+namespace production {
+
+bool ParameterImport::IsSupportedHeader(const CString& magic, float formatVersion)
+{
+    return magic == CDataFile::kMagic && formatVersion == 1.0f;
+}
+
+ImportOutcome ParameterImport::Run(const CString& path, CSCCmd& channel)
+{
+    CParaDaten para;
+    // The person's file is only read; the copy over working file 0 is made writable.
+    if (!para.ImportDatFile(path))
+        return {ImportOutcome::LoadFailed, {}};
+    FileHeader header;
+    if (!para.CheckFileHeader(CParaDaten::kDatFile, &header) || !IsSupportedHeader(header.magic, header.formatVersion))
+        return {ImportOutcome::WrongFormat, {}};
+    // One reader of the drawing completes every record the check reads.
+    const std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
+    para.UseDrawing(drawing.get());
+    const CheckResult check = ImportCheck(para, m_reporter).Run();
+    para.UseDrawing(nullptr);
+    if (!check.Fits())
+        return {ImportOutcome::Incompatible, check};
+    if (ImportCopy(para, m_reporter).Run(channel) != ImportEnd::Imported)
+        return {ImportOutcome::CopyFailed, {}};
+    return {ImportOutcome::Imported, {}};
+}
+
+}  // namespace production

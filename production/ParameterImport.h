@@ -1,0 +1,39 @@
+// One import of a function-data file into the drawing's parameter set: load the file as working file 0, test its
+// header, check it against the drawing, copy its parameters. A plain sequence: it shows nothing and returns what
+// happened; the import form shows the messages and decides how the run goes on.
+#pragma once
+
+#include "platform/CString.h"
+#include "production/ImportCheck.h"
+#include "production/ImportReporter.h"
+
+class CSCCmd;
+
+namespace production {
+
+struct ImportOutcome {
+    enum Kind {
+        Imported,      // committed, texts refreshed and handed to the drawing tool
+        LoadFailed,    // the file could not be copied over working file 0
+        WrongFormat,   // no function-data header, or a format other than 1.0
+        Incompatible,  // the check's first difference is in `check`
+        CopyFailed,    // a copy step or the commit failed; the committed set is unchanged
+    };
+    Kind kind = Imported;
+    CheckResult check;
+};
+
+class ParameterImport {
+public:
+    explicit ParameterImport(ImportReporter& reporter) : m_reporter(reporter) {}
+
+    ImportOutcome Run(const CString& path, CSCCmd& channel);
+
+    // Whether the header of working file 0 is one the import reads: the function-data magic and format 1.0.
+    static bool IsSupportedHeader(const CString& magic, float formatVersion);
+
+private:
+    ImportReporter& m_reporter;
+};
+
+}  // namespace production
