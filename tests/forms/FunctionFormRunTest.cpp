@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -245,6 +246,26 @@ TEST_F(FunctionFormRunTest, TerminatingAfterEditsWritesAndSendsNothing)
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
     EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
+}
+
+// The committed set cannot be replaced (read-only): the save warns, keeps the person in the form with the edit, and
+// neither the committed set nor the drawing tool sees anything; terminating then ends the run.
+TEST_F(FunctionFormRunTest, ASaveWhoseCommitFailsWarnsSendsNothingAndStaysInTheForm)
+{
+    std::string before;
+    ProgramResult result = m_home.RunWindowCommand(Command("param", "Mischerregelfunktion$0", "200"), [&] {
+        Drive({{"pick 1491 0"}});
+        // The start-up has committed the evaluation by now; from here on the committed set cannot be replaced.
+        before = m_home.ReadFile("para/para.par");
+        ASSERT_EQ(chmod(m_home.Path("para/para.par").c_str(), 0444), 0);
+        Drive({{kSave}, {"get 1491", 0, "- 75\n"}, {kShowVarIn}, {kShowParam}, {"get 1491", 0, "- 75\n"},
+               {kTerminate}});
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
+    EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
+    ASSERT_EQ(result.boxes.size(), 1u) << testsupport::JoinLines(result.boxes);
+    EXPECT_NE(result.boxes[0].find("morv9274 - Message 2.010"), std::string::npos) << result.boxes[0];
 }
 
 TEST_F(FunctionFormRunTest, ConfirmedUserDesignationsRefreshEveryOtherObjectOnSave)
