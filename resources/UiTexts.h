@@ -523,6 +523,7 @@ inline constexpr char kDesignationGroupUser[] = "Def. Utente";
 inline constexpr char kDesignationManage[] = "...";
 inline constexpr char kInputHeading[] = "\n%s:";
 inline constexpr char kInputHeadingNumbered[] = "\n%s %d:";
+inline constexpr char kInputHeadingTwoLines[] = "%s:";  // a name of two lines of its own
 inline constexpr char kInputSource[] = "Fonte:";
 inline constexpr char kOutputGroupTitle[] = "%s - %s";  // the output's name and the kind of outputs it drives
 inline constexpr char kOutputKind[] = "Uscita";
@@ -563,6 +564,53 @@ inline constexpr char kLogikReleaseInput[] = "RILASCIO FUNZ.LOGIC";
 inline constexpr char kLogikDataInput[] = "ENTRATA DATI";
 inline constexpr char kLogikResult[] = "RISULTATI";
 inline constexpr char kLogikResultInverted[] = "RISULTATI INV.";
+
+// ==== Solar and energy function forms ====
+
+inline constexpr char kTitleKuehlfunc[] = "F U N Z I O N E  R A F F R E S C A M E N T O";
+inline constexpr char kTitlePID_Regelung[] = "R E G O L A Z I O N E  P I D";
+inline constexpr char kOutputKindSpeed[] = "Uscita Reg.Giri Var.";
+
+// Cooling function forms.
+inline constexpr char kKuehlWindowGroup[] = "TEMPO FINE.:";
+inline constexpr char kKuehlHour[] = "Ora";
+inline constexpr char kKuehlReferenceGroup[] = "TEMP.REFERENZA:";
+inline constexpr char kKuehlReferenceMax[] = "T.Ref.MASS:";
+inline constexpr char kDiffOn[] = "DIFF.ON:";
+inline constexpr char kDiffOff[] = "DIFF.OFF:";
+inline constexpr char kMagnitude[] = "GRANDEZZA:";
+inline constexpr char kKuehlReleaseInput[] = "RILASCIO RAFFRED.";
+inline constexpr char kKuehlReferenceInput[] = "TEMP.REFERENZA";
+inline constexpr char kKuehlReferenceMaxInput[] = "TEMP.MASS.RIF.";
+inline constexpr char kKuehlOutput[] = "RAFFRED.";
+inline constexpr char kMagnitudeOutput[] = "GRANDEZZA";
+
+// PID control forms.
+inline constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
+inline constexpr char kPidAbsoluteGroup[] = "VAL.ASSOL.REGOLAZ.:";
+inline constexpr char kPidMode[] = "MODO:";
+inline constexpr char kPidAbsoluteSetpoint[] = "T.Abs.TEOR:";
+inline constexpr char kPidDifferenceGroup[] = "REGOLAZ.DIFF.:";
+inline constexpr char kPidDifferenceSetpoint[] = "DIFF.TEOR:";
+inline constexpr char kPidEventGroup[] = "REGOLAZ.AVVENIM.:";
+inline constexpr char kPidCondition[] = "COND.:";
+inline constexpr char kPidAbove[] = "EFF > SOGL";
+inline constexpr char kPidBelow[] = "EFF < SOGL";
+inline constexpr char kPidThreshold[] = "T.Att.SOGL:";
+inline constexpr char kPidEventSetpoint[] = "Reg.TEOR:";
+inline constexpr char kPidMagnitudeGroup[] = "GRANDEZZA:";
+inline constexpr char kPidMaximum[] = "massimale:";
+inline constexpr char kPidMinimum[] = "minimale:";
+inline constexpr char kPidParameterGroup[] = "PARAMETRO REGOLAZ.:";
+inline constexpr char kPidP[] = "P :";
+inline constexpr char kPidI[] = "I :";
+inline constexpr char kPidD[] = "D :";
+inline constexpr char kPidReleaseInput[] = "RILASCIO REGOLAZ.";
+inline constexpr const char* kPidInputs[] = {
+    "TEMP.\nREGOLAZ.VAL.ASSOL.",           "VAL.TEOR.\nREGOLAZ.VAL.ASSOL.",   "TEMP. (+)\nREGOLAZ.DIFF.",
+    "TEMP. (-)\nREGOLAZ.DIFF.",            "TEMP.ATTIVAZIONE\nREGOLAZ.AVVENIM.", "SOGLIA ATTIVAZIONE\nREGOLAZ.AVVENIM.",
+    "TEMP REGOLAZ.\nREGOLAZ.AVVENIM.",     "VAL.TEOR.\nREGOLAZ.AVVENIM.",
+};
 
 // ==== Network ====
 

@@ -70,10 +70,10 @@ ValueList DifferenceList(int first, int last)
     return list;
 }
 
-ValueList HysteresisList(int first)
+ValueList HysteresisList(int first, int last)
 {
     ValueList list;
-    for (int c = first; c <= 115; ++c)
+    for (int c = first; c <= last; ++c)
         Add(list, CString("  ") + Kelvin(c <= 99 ? c : (c - 90) * 10), c);
     return list;
 }

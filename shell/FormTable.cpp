@@ -4,6 +4,8 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/solar/CKuehlfunc.h"
+#include "forms/solar/CPID_Regelung.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 
@@ -44,6 +46,10 @@ const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::Cr
                                       &CMischerReg::Publish, &CMischerReg::Save};
 const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
+const FunctionForms kKuehlfuncForms {&CKuehlfunc::CreateForm, &CKuehlfunc::CreateVarIn, &CKuehlfunc::CreateVarOut,
+                                     &CKuehlfunc::Publish, &CKuehlfunc::Save};
+const FunctionForms kPID_RegelungForms {&CPID_Regelung::CreateForm, &CPID_Regelung::CreateVarIn,
+                                        &CPID_Regelung::CreateVarOut, &CPID_Regelung::Publish, &CPID_Regelung::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -83,8 +89,8 @@ std::vector<FormRow> MakeFormRows()
     } functionTypes[] = {
         {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
         {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
-        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
+        {"Kühlfunktion", true, kKuehlfuncForms},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
+        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
         {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},

@@ -135,8 +135,10 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
     for (const InputRow& in : inputs) {
         t.controls.push_back(
             {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
-        // The heading begins with a line break: its text stands on the second line.
-        t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, y + 2, 160, 18}});
+        // The heading begins with a line break: its text stands on the second line. A heading of two lines of its
+        // own starts lower, below the box's frame.
+        const int headingY = in.twoLineHeading ? y + 7 : y + 2;
+        t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, headingY, 160, 18}});
         const int line = y + 25;
         t.controls.push_back({ControlClass::Static, in.sourceLabelId, kStatic, {16, line, 28, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.kindTextId, kStatic, {46, line, 56, kTextHeight}});

@@ -23,6 +23,7 @@ struct Field {
     unsigned size = 1;      // 1, 2 or 4 bytes, host byte order
     unsigned bits = 0;      // the low `bits` bits of the word; 0 the whole word
     bool isSigned = false;  // a signed byte or word
+    unsigned shift = 0;     // a bit field starts at this bit of the word
 };
 
 #define FORM_FIELD(Record, member)                                                                                     \
@@ -38,6 +39,13 @@ struct Field {
     ::forms::Field {                                                         \
         static_cast<unsigned>(offsetof(Record, member)),                     \
             static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n \
+    }
+
+// `n` bits from bit `at` of the word.
+#define FORM_BITS_AT(Record, member, n, at)                                                         \
+    ::forms::Field {                                                                                \
+        static_cast<unsigned>(offsetof(Record, member)),                                            \
+            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n, false, at             \
     }
 
 long ReadField(const BYTE* record, const Field& field);
@@ -132,6 +140,7 @@ struct InputRow {
     UINT modeComboId = 0;
     ModeRule rule = ModeRule::FixedState;
     bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
+    bool twoLineHeading = false;   // the name holds its own line break: heading "%s:" without a leading one
 };
 
 // ---- Output-variable form ----
@@ -158,6 +167,7 @@ struct OutputGroup {
     UINT boxId;
     const char* name;
     std::vector<OutputBox> boxes;
+    const char* kind = nullptr;  // the kind of outputs in the title; null "Uscita"
 };
 
 // "U n", "U n (=analog)", "U n, n+1" or "nessuno".
@@ -165,5 +175,9 @@ CString OutputBoxLabel(const OutputBox& box);
 
 // The 16 boxes of a switching output group: outputs 1 to 16 in fields first .. first + 15, 15 and 16 analog.
 std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField);
+
+// The 6 boxes of a speed-controlled output group: outputs 1, 2, 6, 7, 15 and 16 in fields first .. first + 5,
+// labelled "U n" without the analog mark.
+std::vector<OutputBox> SpeedOutputs(const UINT (&ids)[6], unsigned firstField);
 
 }  // namespace forms

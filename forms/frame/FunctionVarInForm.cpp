@@ -75,7 +75,9 @@ void FunctionVarInForm::UpdateForm()
     m_strTitle.Format(ui::kFormTitle, m_kind.title, ui::kFormInputs);
     for (size_t i = 0; i < m_inputs.size(); ++i) {
         const forms::InputRow& in = m_inputs[i];
-        if (in.number)
+        if (in.twoLineHeading)
+            m_texts[i].heading.Format(ui::kInputHeadingTwoLines, in.name);
+        else if (in.number)
             m_texts[i].heading.Format(ui::kInputHeadingNumbered, in.name, in.number);
         else
             m_texts[i].heading.Format(ui::kInputHeading, in.name);

@@ -1,0 +1,128 @@
+// The solar and energy function forms in the real program: "open" a drawing with one object of each kind, then
+// "param" on each, pick and click as a person through wnddrive, switch to the variable forms, save; the committed
+// parameter file and the lines the drawing-tool stand-in received are compared with what the forms must produce.
+#include "FormRunFixture.h"
+
+#include "store/KuehlfuncParam.h"
+#include "store/PID_RegelungParam.h"
+
+namespace {
+
+using namespace testsupport;
+
+class SolarFormRunTest : public FormRunFixture {
+protected:
+    SolarFormRunTest() : FormRunFixture("solar_energy.xml") {}
+};
+
+TEST_F(SolarFormRunTest, CoolingKeepsItsSwitchOffBelowSwitchOnAndLabelsItsRelease)
+{
+    ProgramResult result = Param("Kühlfunktion$0", "4000", {
+        {"pick 1428 1"},
+        {"pick 1487 42"},
+        {"pick 1488 48"},
+        {"get 1489", 0, "\n"},  // the maximum comes from a sensor: no fixed value to choose
+        {"pick 1489 30", 1},
+        {"pick 1199 178"},      // switch on at 5.0 K
+        {"pick 1207 183"},      // 5.5 K is not below: one step below the switch-on difference instead
+        {"get 1207", 0, "  4.9\n"},
+        {"pick 1020 100"},
+        {kShowVarIn},
+        {"get 1428", 0, "\nFZ.RAF.\n"},
+        {"get 1510", 0, "Entrata\n"},
+        {"get 1197", 0, "1:\n"},
+        {"get 1221", 0, "2:\n"},
+        {"pick 1513 0"},
+        {kShowVarOut},
+        {"get 1244", 0, "1\n"},  // cooling status on output 4
+        {"get 1229", 0, "1\n"},  // the control variable on output 6
+        {"get 1225", 0, "0\n"},
+        {kShowParam},
+        {"get 1487", 0, "07.00\n"},
+        {kSave},
+    });
+    EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
+
+    const KuehlfuncParam r = Stored<KuehlfuncParam>(4000, &CParaDaten::GetKuehlfunc);
+    EXPECT_EQ(r.designation.index, 1);
+    EXPECT_EQ(r.windowStart, 42);
+    EXPECT_EQ(r.windowEnd, 48);
+    EXPECT_EQ(r.referenceMax.kind, 1);
+    EXPECT_EQ(r.diffOn, 50);
+    EXPECT_EQ(r.diffOff, 49);
+    EXPECT_EQ(r.magnitude, 100);
+    EXPECT_EQ(r.release.kind, 0);
+    EXPECT_EQ(r.release.number, 0);
+    EXPECT_EQ(r.coolingOutputs[3], 1);
+    EXPECT_EQ(r.controlledOutputs[2], 1);
+
+    const std::vector<std::string> expected = {
+        "settext§4002§  FZ.RAF.  ",
+        "settext§4011§ABL Funz. Raff. (OFF)",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+TEST_F(SolarFormRunTest, PidControlStoresEachModeInItsOwnBitsAndItsFixedSetpoints)
+{
+    ProgramResult result = Param("PID-Regelung$1", "6000", {
+        {"pick 1428 5"},
+        {"pick 1470 2"},
+        {"pick 1473 1"},
+        {"pick 1472 1"},
+        {"pick 1472 0"},      // the difference regulation off again; the other two keep theirs
+        {"get 1470", 0, "inverso\n"},
+        {"click 1392"},
+        {"pick 1471 120"},
+        {"get 1477", 0, "\n"},  // the threshold comes from a sensor
+        {"pick 1477 10", 1},
+        {"pick 1026 200"},
+        {"pick 1046 150"},
+        {"get 1046", 0, "  60\n"},
+        {"pick 1475 20"},
+        {"pick 1476 40"},     // a minimum above the maximum is the person's choice
+        {"pick 1051 0"},
+        {"get 1051", 0, "    1\n"},
+        {"pick 1064 7"},
+        {"pick 1058 10"},
+        {kShowVarIn},
+        {"get 1568", 0, "TEMP.\nREGOLAZ.VAL.ASSOL.:\n"},
+        {"get 1343", 0, "1:\n"},
+        {"get 1350", 0, "\n"},           // an unconnected setpoint: its value is the form's
+        {"get 1370", 0, "non usato\n"},  // an unconnected temperature
+        {"get 1374", 0, "2:\n"},
+        {"pick 1513 1"},
+        {kShowVarOut},
+        {"get 1153", 0, "1\n"},  // output 7
+        {"get 1119", 0, "0\n"},
+        {kSave},
+    });
+    EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
+
+    const PID_RegelungParam r = Stored<PID_RegelungParam>(6000, &CParaDaten::GetPidRegelung);
+    EXPECT_EQ(r.designation.index, 5);
+    EXPECT_EQ(r.modes & 0x3Fu, (kPidInvers << kPidAbsolutShift) | (kPidNormal << kPidEreignisShift));
+    EXPECT_EQ(r.eventBelow, 1);
+    EXPECT_EQ(r.absSetpoint.kind, 0);
+    EXPECT_EQ(r.absSetpoint.number, 120);
+    EXPECT_EQ(r.eventThreshold.kind, 1);
+    EXPECT_EQ(r.eventSetpoint.number, 200);
+    EXPECT_EQ(r.diffSetpoint, 150);
+    EXPECT_EQ(r.outputMax, 20);
+    EXPECT_EQ(r.outputMin, 40);
+    EXPECT_EQ(r.p, 1);
+    EXPECT_EQ(r.i, 7);
+    EXPECT_EQ(r.d, 10);
+    EXPECT_EQ(r.release.number, 1);  // fixed state ON
+    EXPECT_EQ(r.outputs[3], 1);
+
+    const std::vector<std::string> expected = {
+        "settext§6002§  PID SOL.  ",
+        "settext§6011§ABL Regolazione",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+}  // namespace
