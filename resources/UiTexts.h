@@ -585,6 +585,19 @@ inline constexpr char kKuehlReferenceMaxInput[] = "TEMP.MASS.RIF.";
 inline constexpr char kKuehlOutput[] = "RAFFRED.";
 inline constexpr char kMagnitudeOutput[] = "GRANDEZZA";
 
+// Solar control forms.
+inline constexpr char kTitleSolarregelung[] = "R E G O L A Z I O N E  S O L A R E";
+inline constexpr char kSolarCollectorGroup[] = "TEMP COLLET.:";
+inline constexpr char kSolarCollectorMax[] = "T.Coll.MASS:";
+inline constexpr char kHysteresis[] = "Isteresi:";
+inline constexpr char kSolarDiffGroup[] = "DIFF. COLL-REF:";
+inline constexpr char kSolarLimitGroup[] = "TEMP.LIMITAZIONE:";
+inline constexpr char kSolarLimitMax[] = "T.Lim.MASS:";
+inline constexpr char kSolarReleaseInput[] = "RILASCIO CIRC.SOL.";
+inline constexpr char kSolarCollectorInput[] = "TEMP COLLET.";
+inline constexpr char kSolarLimitInput[] = "TEMP.LIMITAZIONE";
+inline constexpr char kSolarOutput[] = "CIRC.SOL.";
+
 // PID control forms.
 inline constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
 inline constexpr char kPidAbsoluteGroup[] = "VAL.ASSOL.REGOLAZ.:";

@@ -6,6 +6,7 @@
 #include "forms/logic/CLogikfunc.h"
 #include "forms/solar/CKuehlfunc.h"
 #include "forms/solar/CPID_Regelung.h"
+#include "forms/solar/CSolarregelung.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 
@@ -50,6 +51,9 @@ const FunctionForms kKuehlfuncForms {&CKuehlfunc::CreateForm, &CKuehlfunc::Creat
                                      &CKuehlfunc::Publish, &CKuehlfunc::Save};
 const FunctionForms kPID_RegelungForms {&CPID_Regelung::CreateForm, &CPID_Regelung::CreateVarIn,
                                         &CPID_Regelung::CreateVarOut, &CPID_Regelung::Publish, &CPID_Regelung::Save};
+const FunctionForms kSolarregelungForms {&CSolarregelung::CreateForm, &CSolarregelung::CreateVarIn,
+                                         &CSolarregelung::CreateVarOut, &CSolarregelung::Publish,
+                                         &CSolarregelung::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -91,7 +95,7 @@ std::vector<FormRow> MakeFormRows()
         {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
         {"Kühlfunktion", true, kKuehlfuncForms},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
-        {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
+        {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
         {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
         {"Zähler", false},         {"Zirkulation", true},

@@ -58,6 +58,9 @@ struct FunctionKind {
     int code;               // the catalog's type code; its row gives the record, the templates and the kind name
     const char* title;      // spaced title of the three forms
     bool reshowOnActivate;  // the parameter form shows the record again on every later activation
+    // The types whose participant lists (the catalog's participants of their rows) may name a function of this
+    // kind: the save sends this function's designation to every participant pin of theirs that names it.
+    std::span<const int> listedBy {};
 };
 
 // ---- Layout: the rows a form template is generated from ----
@@ -98,11 +101,13 @@ struct ValueItems {
     std::span<const char* const> words {};           // run-time items
 };
 
-// A control is enabled exactly when the field equals the value; a disabled list shows no selection.
+// A control is enabled exactly when the field equals the value (with unless, when it does not); a disabled list
+// shows no selection.
 struct EnableRule {
     bool always = true;
     Field field {};
     long equals = 0;
+    bool unless = false;
 };
 
 struct ValueControl {

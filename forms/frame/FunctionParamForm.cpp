@@ -13,7 +13,9 @@
 #include "link/StartContext.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+#include "store/FuncEntry.h"
 #include "store/FunctionTypes.h"
+#include "store/ImageLayout.h"
 #include "texts/CTexte.h"
 
 #include <stdexcept>
@@ -174,7 +176,8 @@ void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
 
 bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
 {
-    return value.enable.always || forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals;
+    return value.enable.always ||
+           (forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals) != value.enable.unless;
 }
 
 void FunctionParamForm::ShowRecord(bool refill)
@@ -317,6 +320,44 @@ void FunctionParamForm::RefuseSave()
     MessageBox(ui::kFunctionSaveFailed, ui::kFunctionSaveFailedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
+void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
+                                       CParaDaten& para) const
+{
+    if (m_tables.kind.listedBy.empty())
+        return;
+    CString text = texte.GetBezeichnung(CParaDaten::kWorkFile, m_type->names.kind, Designation());
+    if (text == ui::kNoDesignation)
+        text = ui::kNoDesignationList;
+    // A participant field holds the listed function's own number plus 1.
+    const BYTE self = static_cast<BYTE>(m_record[3] + 1);
+    for (BYTE slot = 1; slot <= layout::kFuncSlots; ++slot) {
+        FuncEntry entry;
+        if (!para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry))
+            continue;
+        bool listed = false;
+        for (const int code : m_tables.kind.listedBy)
+            listed |= entry.type == code;
+        const functypes::FunctionType* lister = listed ? functypes::FindFunctionType(entry.type) : nullptr;
+        int objectId = 0;
+        if (!lister || !para.GetFuncId(CParaDaten::kWorkFile, slot, objectId))
+            continue;
+        // A record of its own per lister, and none compared that could not be read.
+        std::vector<BYTE> record(lister->recordSize);
+        if (!lister->read(para, CParaDaten::kWorkFile, slot, record.data(), true))
+            continue;
+        const functypes::Participants& p = lister->participants;
+        // Every place that names this function, also one beyond the count in use: the lister's own save resets it.
+        for (BYTE k = 0; k < p.count; ++k) {
+            const size_t field = p.firstField + static_cast<size_t>(k) * p.step;
+            PinInfo pin;
+            if (field >= record.size() || record[field] != self ||
+                !drawing.GetPin(static_cast<BYTE>(p.firstPin + k), objectId, pin) || pin.labelId <= 0)
+                continue;
+            channel.SetText(static_cast<UINT>(pin.labelId), text);
+        }
+    }
+}
+
 void FunctionParamForm::SaveAndExit()
 {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
@@ -339,6 +380,7 @@ void FunctionParamForm::SaveAndExit()
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
     texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
+    RelabelListers(channel, drawing, texte, para);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
     channel.SetFileNotUpToDate();

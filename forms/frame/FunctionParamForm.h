@@ -27,6 +27,10 @@
 namespace functypes {
 struct FunctionType;
 }
+class CParaDaten;
+class CTexte;
+class CZeichnung;
+class DrawingCommands;
 
 class FunctionParamForm : public CFormView {
     DECLARE_DYNAMIC(FunctionParamForm)
@@ -78,6 +82,8 @@ private:
     void SetDesignation(const Bezeichnung& designation);
     bool Enabled(const forms::ValueControl& value) const;
     void RefuseSave();
+    // The participant pins of the functions that list this one (the kind's listedBy) get its designation.
+    void RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) const;
 
     Tables m_tables;
     const functypes::FunctionType* m_type;

@@ -5,6 +5,9 @@
 
 #include "store/KuehlfuncParam.h"
 #include "store/PID_RegelungParam.h"
+#include "store/SolarregelungParam.h"
+#include "store/SolarvorrangParam.h"
+#include "store/StartfuncParam.h"
 
 namespace {
 
@@ -120,6 +123,85 @@ TEST_F(SolarFormRunTest, PidControlStoresEachModeInItsOwnBitsAndItsFixedSetpoint
     const std::vector<std::string> expected = {
         "settext§6002§  PID SOL.  ",
         "settext§6011§ABL Regolazione",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+TEST_F(SolarFormRunTest, SolarControlRelabelsTheParticipantPinsThatNameIt)
+{
+    // A solar priority names the solar control 7000 in places 1 and 3 (3 beyond its count of 2) and the other one
+    // in place 2; a start function names it in place 2.
+    BYTE own = 0;
+    BYTE other = 0;
+    ASSERT_TRUE(WithParameterFile(m_home, "para/para.par", true, [&](CParaDaten& para) {
+        const int file = CParaDaten::kWorkFile;
+        SolarregelungParam solar;
+        ASSERT_TRUE(para.GetSolarregelung(file, para.FindFuncSlot(file, 7000), solar, false));
+        own = static_cast<BYTE>(solar.number + 1);
+        ASSERT_TRUE(para.GetSolarregelung(file, para.FindFuncSlot(file, 7400), solar, false));
+        other = static_cast<BYTE>(solar.number + 1);
+        const BYTE prioritySlot = para.FindFuncSlot(file, 8000);
+        SolarvorrangParam priority;
+        ASSERT_TRUE(para.GetSolarvorrang(file, prioritySlot, priority, false));
+        priority.participantCount = 2;
+        priority.participants[0].function = own;
+        priority.participants[1].function = other;
+        priority.participants[2].function = own;
+        ASSERT_TRUE(para.SetSolarvorrang(file, prioritySlot, priority));
+        const BYTE startSlot = para.FindFuncSlot(file, 8500);
+        StartfuncParam start;
+        ASSERT_TRUE(para.GetStartfunc(file, startSlot, start, false));
+        start.solarControls[1] = own;
+        ASSERT_TRUE(para.SetStartfunc(file, startSlot, start));
+    }));
+    ASSERT_NE(own, other);
+
+    ProgramResult result = Param("Solarregelung$2", "7000", {
+        {"pick 1428 2"},
+        {"pick 1439 3"},
+        {"pick 1002 40"},
+        {"get 1002", 0, "130\n"},
+        {"pick 1004 0"},
+        {"pick 1011 150"},
+        {"pick 1017 110"},
+        {"pick 1199 0"},            // the lowest code is no difference: the one above it instead
+        {"get 1199", 0, "- 85\n"},
+        {"get 1207", 0, "- 90\n"},
+        {"pick 1199 178"},
+        {"pick 1207 200"},          // not below the switch-on difference: one step below it instead
+        {"get 1207", 0, "  4.9\n"},
+        {"get 1033", 0, "\n"},      // no limit temperature: its lists are off
+        {"pick 1033 3", 1},
+        {"pick 1036 3", 1},
+        {kShowVarIn},
+        {"get 1183", 0, "Entrata\n"},
+        {"get 1195", 0, "1:\n"},
+        {"get 1204", 0, "non usato\n"},
+        {kShowVarOut},
+        {"get 1028", 0, "1\n"},
+        {"get 1040", 0, "0\n"},
+        {kSave},
+    });
+    EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
+
+    const SolarregelungParam r = Stored<SolarregelungParam>(7000, &CParaDaten::GetSolarregelung);
+    EXPECT_EQ(r.designation.index, 2);
+    EXPECT_EQ(r.designation.digit, 3);
+    EXPECT_EQ(r.collectorMax, 130);
+    EXPECT_EQ(r.collectorHyst, 5);
+    EXPECT_EQ(r.referenceMax, 150);
+    EXPECT_EQ(r.referenceHyst, 115);
+    EXPECT_EQ(r.diffOn, 50);
+    EXPECT_EQ(r.diffOff, 49);
+    EXPECT_EQ(r.outputs[0], 1);
+
+    const std::vector<std::string> expected = {
+        "settext§7002§  SOLARE SE3  ",
+        "settext§7011§ABL Circuito solare",
+        "settext§8041§SOLARE SE3",
+        "settext§8061§SOLARE SE3",
+        "settext§8561§SOLARE SE3",
         "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
