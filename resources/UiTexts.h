@@ -598,6 +598,23 @@ inline constexpr char kSolarCollectorInput[] = "TEMP COLLET.";
 inline constexpr char kSolarLimitInput[] = "TEMP.LIMITAZIONE";
 inline constexpr char kSolarOutput[] = "CIRC.SOL.";
 
+// Start function forms.
+inline constexpr char kTitleStartfunc[] = "F U N Z I O N E  A V V I O";
+inline constexpr char kStartWindow[] = "Tempo Attivazione:";
+inline constexpr char kRunTime[] = "Decorrenza:";
+inline constexpr char kUnitSeconds[] = "Sec";
+inline constexpr char kInterval[] = "Intervallo:";
+inline constexpr char kUnitMinutes[] = "Min";
+inline constexpr char kStartRadiationThreshold[] = "Irrad.Att:";
+inline constexpr char kStartPlainThreshold[] = "Grado Att.:";
+inline constexpr char kUnitRadiation[] = "W/m²";
+inline constexpr char kParticipatingFunctions[] = "utiliz. FUNZION:";
+inline constexpr char kStartReleaseInput[] = "RILASCIO FUNZ.START";
+inline constexpr char kRadiationInput[] = "IRRAD.SOL.";
+inline constexpr char kStartRelativeInput[] = "TEMP.RELAT.";
+inline constexpr char kStartCount[] = "Numero utilizzati Funzioni Solare:";
+inline constexpr char kFlushOutput[] = "LAVAGGIO";
+
 // PID control forms.
 inline constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
 inline constexpr char kPidAbsoluteGroup[] = "VAL.ASSOL.REGOLAZ.:";

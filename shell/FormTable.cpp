@@ -7,6 +7,7 @@
 #include "forms/solar/CKuehlfunc.h"
 #include "forms/solar/CPID_Regelung.h"
 #include "forms/solar/CSolarregelung.h"
+#include "forms/solar/CStartfunc.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 
@@ -54,6 +55,8 @@ const FunctionForms kPID_RegelungForms {&CPID_Regelung::CreateForm, &CPID_Regelu
 const FunctionForms kSolarregelungForms {&CSolarregelung::CreateForm, &CSolarregelung::CreateVarIn,
                                          &CSolarregelung::CreateVarOut, &CSolarregelung::Publish,
                                          &CSolarregelung::Save};
+const FunctionForms kStartfuncForms {&CStartfunc::CreateForm, &CStartfunc::CreateVarIn, &CStartfunc::CreateVarOut,
+                                     &CStartfunc::Publish, &CStartfunc::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -96,7 +99,7 @@ std::vector<FormRow> MakeFormRows()
         {"Kühlfunktion", true, kKuehlfuncForms},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true},
-        {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
+        {"Startfunktion", true, kStartfuncForms},   {"Synchronisation", true},     {"Timerfunktion", true},
         {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
         {"Zähler", false},         {"Zirkulation", true},
     };

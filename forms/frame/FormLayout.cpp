@@ -4,6 +4,7 @@
 #include "platform/ResourceRegistry.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
 
 #include <algorithm>
 
@@ -84,9 +85,9 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         break;
     }
     }
-    if (row.unit)
-        t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, kStatic, {kUnitX, y + 3, 24, kTextHeight},
-                              row.unit});
+    if (row.unit || row.unitId)
+        t.controls.push_back({ControlClass::Static, row.unitId ? row.unitId : IDC_STATIC_ITEM, kStatic,
+                              {kUnitX, y + 3, 30, kTextHeight}, row.unit ? row.unit : ""});
 }
 
 }  // namespace
@@ -127,7 +128,8 @@ DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::
     return t;
 }
 
-DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
+DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const ParticipantLists* participants,
+                             int places)
 {
     DialogTemplate t = Form(id);
     AddTitle(t);
@@ -149,6 +151,27 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
         if (in.modeComboId)
             t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254, line - 3, 54, 60}});
         y += 44;
+    }
+    if (participants) {
+        // The count, then the places in two columns of five.
+        const int rows = (static_cast<int>(participants->listIds.size()) + 1) / 2;
+        const int height = 40 + rows * kRowHeight;
+        t.controls.push_back(
+            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, height}});
+        t.controls.push_back({ControlClass::Static, participants->countLabelId, kStatic,
+                              {16, y + 11, 150, kTextHeight}});
+        t.controls.push_back({ControlClass::ComboBox, participants->countComboId, kCombo,
+                              {170, y + 8, 40, kComboDrop}, "",
+                              resources::NumberList(participants->firstCount, places, 3).items});
+        t.controls.push_back({ControlClass::Static, participants->listsLabelId, kStatic,
+                              {16, y + 27, 150, kTextHeight}});
+        for (size_t k = 0; k < participants->listIds.size(); ++k) {
+            const int column = static_cast<int>(k) / rows;
+            const int row = static_cast<int>(k) % rows;
+            t.controls.push_back({ControlClass::ComboBox, participants->listIds[k], kCombo,
+                                  {16 + column * 148, y + 38 + row * kRowHeight, 140, kComboDrop}});
+        }
+        y += height + kGroupGap;
     }
     t.rect.cy = y + kMargin;
     return t;

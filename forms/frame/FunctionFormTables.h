@@ -84,6 +84,7 @@ struct LayoutRow {
     ControlKind kind = ControlKind::None;
     const char* unit = nullptr;          // a fixed unit text beside the control; null none
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
+    UINT unitId = 0;                     // the unit static's id when the kind changes its text; 0 none
 };
 
 // Lines under a group box (boxId 0: no box).
@@ -146,6 +147,19 @@ struct InputRow {
     ModeRule rule = ModeRule::FixedState;
     bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
     bool twoLineHeading = false;   // the name holds its own line break: heading "%s:" without a leading one
+};
+
+// The participants an input-variable form chooses, in the fields of the catalog row's participants: how many (a
+// count list whose item index is the count minus firstCount) and which function in each place (lists filled once
+// from the parameter form's participant list; the places beyond the count hidden). A pick stores at once.
+struct ParticipantLists {
+    UINT countLabelId;
+    const char* countLabel;
+    UINT countComboId;
+    long firstCount;
+    UINT listsLabelId;
+    const char* listsLabel;
+    std::vector<UINT> listIds;  // places 1 to n, in two columns of up to five
 };
 
 // ---- Output-variable form ----

@@ -74,6 +74,10 @@ FunctionParamForm::FunctionParamForm(const Tables& tables)
         for (const forms::LayoutRow& row : group.rows)
             if (row.captionId)
                 m_captionIds.push_back(row.captionId);
+    for (const forms::LayoutGroup& group : tables.layout)
+        for (const forms::LayoutRow& row : group.rows)
+            if (row.unitId)
+                m_captionIds.push_back(row.unitId);
     m_captions.resize(m_captionIds.size());
     for (const forms::ValueControl& value : tables.values) {
         const forms::LayoutRow* row = FindRow(tables.layout, value.id);
@@ -129,7 +133,7 @@ void FunctionParamForm::LoadForm()
                 box->SetWindowText(group.title);
         for (const forms::LayoutRow& row : group.rows) {
             if (row.captionId)
-                m_captions[caption++] = row.caption;
+                m_captions[caption++] = row.caption ? row.caption : "";
             for (const forms::RadioButton& radio : row.radios)
                 if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
                     button->SetWindowText(radio.text);
@@ -150,9 +154,15 @@ void FunctionParamForm::LoadForm()
             m_combos[i]->InsertString(static_cast<int>(k), value.items.words[k]);
     }
 
+    for (const forms::LayoutGroup& group : m_tables.layout)
+        for (const forms::LayoutRow& row : group.rows)
+            if (row.unitId)
+                SetCaption(row.unitId, row.unit ? row.unit : "");
+
     const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, g_nId);
     // Slot 0 is no function slot: nothing is read through it.
     m_readFailed = slot == 0 || !m_type->read(para, CParaDaten::kWorkFile, slot, m_record.data(), true);
+    CTexte().GetTeilnehmerListe(m_type->participants.list, m_participantList, &para);
     ShowRecord(true);
 }
 
@@ -231,6 +241,21 @@ void FunctionParamForm::ShowRecord(bool refill)
     ShowSpecial();
     UpdateData(FALSE);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void FunctionParamForm::SetCaption(UINT id, const CString& text)
+{
+    for (size_t i = 0; i < m_captionIds.size(); ++i)
+        if (m_captionIds[i] == id)
+            m_captions[i] = text;
+}
+
+CComboBox* FunctionParamForm::ValueCombo(UINT id)
+{
+    for (size_t i = 0; i < m_tables.values.size(); ++i)
+        if (m_tables.values[i].id == id)
+            return m_combos[i].get();
+    return nullptr;
 }
 
 void FunctionParamForm::OnBezeichnungsGruppe()
@@ -380,6 +405,7 @@ void FunctionParamForm::SaveAndExit()
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
     texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
+    texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, g_nId, m_record);
     RelabelListers(channel, drawing, texte, para);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);

@@ -19,6 +19,7 @@
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
 #include "store/Bezeichnung.h"
+#include "texttables/FunktionsListe.h"
 
 #include <memory>
 #include <span>
@@ -66,11 +67,19 @@ public:
     CString DesignationLine() const;
     bool DesignationsChanged() const { return m_bBezeichnungenGeaendert; }
     bool ReadFailed() const { return m_readFailed; }
+    // The functions the type's participant fields may name (the catalog's participants list), built at the first
+    // activation; empty for a type without participants.
+    const FunktionsListe& ParticipantList() const { return m_participantList; }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     // The kind's own steps between the frame's enable and select steps and the exchange; nothing by default.
     virtual void ShowSpecial() {}
+
+    // The text of a caption or unit static of the layout, kept through every later exchange.
+    void SetCaption(UINT id, const CString& text);
+    // The list of a value row (a kind that rebuilds its items); null for another id.
+    CComboBox* ValueCombo(UINT id);
 
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);
@@ -89,6 +98,7 @@ private:
     const functypes::FunctionType* m_type;
     std::vector<BYTE> m_record;
     bool m_readFailed = true;
+    FunktionsListe m_participantList;
     bool m_bBezeichnungenGeaendert = false;
 
     CComboBox m_group;

@@ -16,6 +16,26 @@ using namespace testsupport;
 class SolarFormRunTest : public FormRunFixture {
 protected:
     SolarFormRunTest() : FormRunFixture("solar_energy.xml") {}
+
+    // Names the two solar controls "SOLARE" with digit 1 (7000) and "SOLARE SV" (7400).
+    void NameSolarControls()
+    {
+        ASSERT_TRUE(WithParameterFile(m_home, "para/para.par", true, [&](CParaDaten& para) {
+            const int file = CParaDaten::kWorkFile;
+            const struct {
+                int id;
+                BYTE name, digit;
+            } names[] = {{7000, 1, 1}, {7400, 3, 0}};
+            for (const auto& n : names) {
+                const BYTE slot = para.FindFuncSlot(file, n.id);
+                SolarregelungParam solar;
+                ASSERT_TRUE(para.GetSolarregelung(file, slot, solar, false));
+                solar.designation.index = n.name;
+                solar.designation.digit = n.digit;
+                ASSERT_TRUE(para.SetSolarregelung(file, slot, solar));
+            }
+        }));
+    }
 };
 
 TEST_F(SolarFormRunTest, CoolingKeepsItsSwitchOffBelowSwitchOnAndLabelsItsRelease)
@@ -204,6 +224,70 @@ TEST_F(SolarFormRunTest, SolarControlRelabelsTheParticipantPinsThatNameIt)
         "settext§8561§SOLARE SE3",
         "setfilenotuptodate",
     };
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+TEST_F(SolarFormRunTest, StartFunctionChoosesItsSolarControlsAndLabelsTheirPins)
+{
+    NameSolarControls();
+    ProgramResult result = Param("Startfunktion$5", "8500", {
+        {"pick 1428 1"},
+        {"get 1187", 0, "Irrad.Att:\n"},  // a radiation sensor is connected: the threshold in W/m2
+        {"get 1196", 0, "W/m\xC2\xB2\n"},  // wnddrive answers in UTF-8
+        {"pick 1018 90"},
+        {"get 1018", 0, "900\n"},
+        {"pick 1442 240"},
+        {"pick 1016 0"},
+        {"pick 1455 50"},
+        {"pick 1457 10"},          // a window that ends before it starts is the person's choice
+        {kShowVarIn},
+        {"get 1181", 0, "------------\n"},
+        {"get 1461", 0, "non usato\n"},
+        {"pick 1205 2"},           // three solar controls
+        {"pick 1220 1", 1},        // the fourth place is hidden
+        {"pick 1209 1"},
+        {"pick 1212 0"},
+        {"pick 1216 2"},
+        {"get 1209", 0, "SOLARE1\n"},
+        {kShowParam},              // the parameter form shows the new participants at once
+        {"get 1209", 0, "SOLARE1\n"},
+        {"get 1212", 0, "- - - - - - -\n"},
+        {"get 1216", 0, "SOLARE SV\n"},
+        {"get 1220", 0, "\n"},
+        {kShowVarIn},
+        {"pick 1205 0"},           // one: the others hide, and keep their values
+        {"get 1212", 0, "- - - - - - -\n"},
+        {kShowVarOut},
+        {"get 1028", 0, "0\n"},
+        {kShowParam},
+        {"get 1216", 0, "\n"},
+        {kSave},
+    });
+    EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
+
+    const StartfuncParam r = Stored<StartfuncParam>(8500, &CParaDaten::GetStartfunc);
+    const SolarregelungParam first = Stored<SolarregelungParam>(7000, &CParaDaten::GetSolarregelung);
+    const SolarregelungParam second = Stored<SolarregelungParam>(7400, &CParaDaten::GetSolarregelung);
+    EXPECT_EQ(r.designation.index, 1);
+    EXPECT_EQ(r.activation, 90);
+    EXPECT_EQ(r.runTime, 240);
+    EXPECT_EQ(r.interval, 0);
+    EXPECT_EQ(r.windowStart, 50);
+    EXPECT_EQ(r.windowEnd, 10);
+    EXPECT_EQ(r.solarCount, 1);
+    EXPECT_EQ(r.solarControls[0], first.number + 1);
+    EXPECT_EQ(r.solarControls[1], 0);
+    EXPECT_EQ(r.solarControls[2], second.number + 1);
+
+    // Only the first place is in use: every other pin shows that it names nothing.
+    std::vector<std::string> expected = {
+        "settext§8502§  START SOL  ",
+        "settext§8511§ABL Funz. Avvio",
+        "settext§8551§SOLARE1",
+    };
+    for (int k = 2; k <= 10; ++k)
+        expected.push_back("settext§" + std::to_string(8541 + 10 * k) + "§- - - - - - - - - - - - - - - -");
+    expected.push_back("setfilenotuptodate");
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
 
