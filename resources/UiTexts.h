@@ -615,6 +615,17 @@ inline constexpr char kStartRelativeInput[] = "TEMP.RELAT.";
 inline constexpr char kStartCount[] = "Numero utilizzati Funzioni Solare:";
 inline constexpr char kFlushOutput[] = "LAVAGGIO";
 
+// Solar priority forms.
+inline constexpr char kTitleSolarvorrang[] = "P R I O R I T À  S O L A R E";
+inline constexpr char kPriorityGroup[] = "DEFINIRE PRECEDENZA";
+inline constexpr char kPriorityLabel[] = "%s   :";  // a participant's designation
+inline constexpr char kPriorityOff[] = " %s";       // with "OFF"
+inline constexpr char kFollowUpGroup[] = "TEMPO SUCCESSIVO:";
+inline constexpr char kFromPriority[] = "da Precedenza:";
+inline constexpr char kRadiationThreshold[] = "Val Attiv:";
+inline constexpr char kWaitTime[] = "Tpo Aspet:";
+inline constexpr char kPriorityReleaseInput[] = "RILASCIO PREC SOL";
+
 // PID control forms.
 inline constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
 inline constexpr char kPidAbsoluteGroup[] = "VAL.ASSOL.REGOLAZ.:";

@@ -70,6 +70,14 @@ ValueList DifferenceList(int first, int last)
     return list;
 }
 
+ValueList ScaledList(long first, long last, long scale)
+{
+    ValueList list;
+    for (long v = first; v <= last; ++v)
+        Add(list, PaddedNumber(v * scale), v);
+    return list;
+}
+
 ValueList HysteresisList(int first, int last)
 {
     ValueList list;

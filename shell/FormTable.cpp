@@ -7,6 +7,7 @@
 #include "forms/solar/CKuehlfunc.h"
 #include "forms/solar/CPID_Regelung.h"
 #include "forms/solar/CSolarregelung.h"
+#include "forms/solar/CSolarvorrang.h"
 #include "forms/solar/CStartfunc.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
@@ -57,6 +58,8 @@ const FunctionForms kSolarregelungForms {&CSolarregelung::CreateForm, &CSolarreg
                                          &CSolarregelung::Save};
 const FunctionForms kStartfuncForms {&CStartfunc::CreateForm, &CStartfunc::CreateVarIn, &CStartfunc::CreateVarOut,
                                      &CStartfunc::Publish, &CStartfunc::Save};
+const FunctionForms kSolarvorrangForms {&CSolarvorrang::CreateForm, &CSolarvorrang::CreateVarIn,
+                                        &CSolarvorrang::CreateVarOut, &CSolarvorrang::Publish, &CSolarvorrang::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -98,7 +101,7 @@ std::vector<FormRow> MakeFormRows()
         {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
         {"Kühlfunktion", true, kKuehlfuncForms},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
-        {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true},
+        {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true, kSolarvorrangForms},
         {"Startfunktion", true, kStartfuncForms},   {"Synchronisation", true},     {"Timerfunktion", true},
         {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
         {"Zähler", false},         {"Zirkulation", true},

@@ -11,6 +11,8 @@
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
 
+#include <algorithm>
+
 // Controls have ids below the commands (0x8000 on); BN_CLICKED shares its code with a command.
 constexpr UINT kLastControlId = 0x7FFF;
 
@@ -153,9 +155,10 @@ void FunctionVarInForm::ShowParticipants()
     const functypes::Participants& p = param->Type().participants;
     const BYTE* record = param->Record();
     const long count = record[p.countField];
-    // The first place always shows: a count below one is the repair's to mend.
-    for (size_t k = 1; k < m_places.size(); ++k)
-        m_places[k]->ShowWindow(static_cast<long>(k) < count ? SW_SHOW : SW_HIDE);
+    // The places up to the least count always show.
+    const long shown = std::max(count, m_participants->firstCount);
+    for (size_t k = 0; k < m_places.size(); ++k)
+        m_places[k]->ShowWindow(static_cast<long>(k) < shown ? SW_SHOW : SW_HIDE);
     m_count.SetCurSel(static_cast<int>(count - m_participants->firstCount));
     CTexte texte;
     for (size_t k = 0; k < m_places.size(); ++k)

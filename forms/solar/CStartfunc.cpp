@@ -84,9 +84,10 @@ void CStartfunc::ShowSpecial()
         return;
     for (int n = list->GetCount(); n > 0; --n)
         list->DeleteString(0);
-    const int items = radiation ? 91 : 100;
-    for (int i = 0; i < items; ++i)
-        list->InsertString(i, resources::PaddedNumber(radiation ? i * 10 : i));
+    const std::vector<CString> items =
+        radiation ? resources::ScaledList(0, 90, 10).items : resources::NumberList(0, 99).items;
+    for (size_t i = 0; i < items.size(); ++i)
+        list->InsertString(static_cast<int>(i), items[i]);
     list->SetCurSel(record[offsetof(R, activation)]);
 }
 

@@ -291,4 +291,71 @@ TEST_F(SolarFormRunTest, StartFunctionChoosesItsSolarControlsAndLabelsTheirPins)
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
 
+TEST_F(SolarFormRunTest, SolarPriorityBuildsItsRowsForTheParticipantsChosenInItsInputForm)
+{
+    NameSolarControls();
+    ProgramResult result = Param("Solarvorrang$4", "8000", {
+        {"pick 1428 1"},
+        {"get 1216", 0, "\n"},            // two rows to begin with
+        {"pick 1245 1", 1},
+        {kShowVarIn},
+        {"pick 1205 3"},                   // five solar controls
+        {"pick 1209 1"},
+        {"pick 1212 2"},
+        {"pick 1216 0"},
+        {"pick 1228 1", 1},                // the sixth place is hidden
+        {kShowParam},
+        {"get 1209", 0, "SOLARE1   :\n"},
+        {"get 1212", 0, "SOLARE SV   :\n"},
+        {"get 1216", 0, "- - - - - - -   :\n"},
+        {"get 1224", 0, "- - - - - - -   :\n"},
+        {"get 1228", 0, "\n"},
+        {"pick 1231 2"},
+        {"pick 1239 1"},
+        {"pick 1245 5"},
+        {"pick 1505 4"},                   // the follow-up timer from level 5
+        {"pick 1009 90"},
+        {"pick 1442 120"},
+        {"pick 1005 20"},
+        {kShowVarIn},
+        {"pick 1205 1"},                   // three: the levels above it are cut
+        {kShowParam},
+        {"get 1245", 0, " OFF\n"},
+        {"get 1505", 0, "    3\n"},
+        {"pick 1252 1", 1},                // the fourth row is hidden
+        {"get 1239", 0, "    1\n"},
+        {kShowVarOut},
+        {"get 1028", 0, "0\n"},
+        {kSave},
+    });
+    EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
+
+    const SolarvorrangParam r = Stored<SolarvorrangParam>(8000, &CParaDaten::GetSolarvorrang);
+    const SolarregelungParam first = Stored<SolarregelungParam>(7000, &CParaDaten::GetSolarregelung);
+    const SolarregelungParam second = Stored<SolarregelungParam>(7400, &CParaDaten::GetSolarregelung);
+    EXPECT_EQ(r.designation.index, 1);
+    EXPECT_EQ(r.participantCount, 3);
+    EXPECT_EQ(r.participants[0].function, first.number + 1);
+    EXPECT_EQ(r.participants[0].priority, 2);
+    EXPECT_EQ(r.participants[1].function, second.number + 1);
+    EXPECT_EQ(r.participants[1].priority, 1);
+    EXPECT_EQ(r.participants[2].function, 0);
+    EXPECT_EQ(r.participants[2].priority, 0);
+    EXPECT_EQ(r.timerFromPriority, 3);
+    EXPECT_EQ(r.activation, 90);
+    EXPECT_EQ(r.runTime, 120);
+    EXPECT_EQ(r.waitTime, 20);
+
+    std::vector<std::string> expected = {
+        "settext§8002§  PRIO.SOL.  ",
+        "settext§8011§ABL Prior. sol.",
+        "settext§8041§SOLARE1",
+        "settext§8051§SOLARE SV",
+    };
+    for (int k = 3; k <= 10; ++k)
+        expected.push_back("settext§" + std::to_string(8031 + 10 * k) + "§- - - - - - - - - - - - - - - -");
+    expected.push_back("setfilenotuptodate");
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
 }  // namespace
