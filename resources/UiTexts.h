@@ -626,6 +626,38 @@ inline constexpr char kRadiationThreshold[] = "Val Attiv:";
 inline constexpr char kWaitTime[] = "Tpo Aspet:";
 inline constexpr char kPriorityReleaseInput[] = "RILASCIO PREC SOL";
 
+// Heat meter forms.
+inline constexpr char kTitleWMZ[] = "C A L O R I M E T R O";
+inline constexpr char kWmzFrostProtection[] = "ANTIGELO:";
+inline constexpr char kWmzFactor[] = "FATTORE:";
+inline constexpr char kWmzFlow[] = "FLUSSO:";
+inline constexpr char kUnitFlow[] = "l/h";
+inline constexpr char kWmzCalibrationGroup[] = "CALIBR.";
+inline constexpr char kWmzCalibrationSet[] = "Settare parametri di calibrazione";
+inline constexpr char kWmzSystem[] = "Sistema operativo KRX9274:";
+inline constexpr char kWmzFromA318[] = "da A3.18";
+inline constexpr char kWmzBeforeA318[] = "versione precedente";
+inline constexpr char kWmzCalibrationTemp[] = "Temp.Calib.";
+inline constexpr char kWmzLower[] = "ant.:";
+inline constexpr char kWmzUpper[] = "sup.:";
+inline constexpr char kWmzDiff[] = "Diff.";
+inline constexpr char kWmzCommonDiff[] = "Diff.:";  // the one difference from A3.18
+inline constexpr char kWmzQuantityGroup[] = "QUANT.CAL.";
+inline constexpr char kWmzReading[] = "Pos.Contatore:";
+inline constexpr char kUnitMwh[] = "MWh";
+inline constexpr char kUnitKwh[] = "kWh";
+inline constexpr char kWmzReleaseInput[] = "RILASCIO QTA CALORE";
+inline constexpr char kWmzFlowTempInput[] = "TEMP.MANDATA";
+inline constexpr char kWmzReturnTempInput[] = "TEMP.RITORNO";
+inline constexpr char kWmzFlowInput[] = "FLUSSO";
+inline constexpr char kWmzResetInput[] = "CONTAT. RIMETTERE";
+inline constexpr char kWmzCalibrationCaption[] = "morv9274 - Message 2.000";
+inline constexpr char kWmzCalibrationInvalid[] = "Valore inserito non valido dei parametri di calibrazione!";
+inline constexpr char kWmzQuantityCaption[] = "morv9274 - Message 2.001";
+inline constexpr char kWmzQuantityInvalid[] = "Valore inserito non valido della quantità di calore!";
+inline constexpr char kWmzLayoutCaption[] = "morv9274 - Message 2.004";
+inline constexpr char kWmzCalibrationReset[] = "Questi parametri verranno quindi azzerati.";
+
 // PID control forms.
 inline constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
 inline constexpr char kPidAbsoluteGroup[] = "VAL.ASSOL.REGOLAZ.:";

@@ -70,11 +70,11 @@ ValueList DifferenceList(int first, int last)
     return list;
 }
 
-ValueList ScaledList(long first, long last, long scale)
+ValueList ScaledList(long first, long last, long scale, int oneDigitBlanks)
 {
     ValueList list;
     for (long v = first; v <= last; ++v)
-        Add(list, PaddedNumber(v * scale), v);
+        Add(list, PaddedNumber(v * scale, oneDigitBlanks), v);
     return list;
 }
 

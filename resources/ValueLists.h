@@ -30,7 +30,7 @@ CString PaddedNumber(long value, int oneDigitBlanks = 4);
 // first..last, item text the padded number, code = the number.
 ValueList NumberList(long first, long last, int oneDigitBlanks = 4);
 // first..last, item text the padded number times scale, code = the number (radiation in steps of 10 W/m2).
-ValueList ScaledList(long first, long last, long scale);
+ValueList ScaledList(long first, long last, long scale, int oneDigitBlanks = 4);
 // Temperatures 0..99 deg C ("    0" .. "  99"), code = the degrees.
 ValueList TemperatureList();
 // Percentages 0..100.

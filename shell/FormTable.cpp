@@ -9,6 +9,7 @@
 #include "forms/solar/CSolarregelung.h"
 #include "forms/solar/CSolarvorrang.h"
 #include "forms/solar/CStartfunc.h"
+#include "forms/solar/CWMZ.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 
@@ -58,6 +59,7 @@ const FunctionForms kSolarregelungForms {&CSolarregelung::CreateForm, &CSolarreg
                                          &CSolarregelung::Save};
 const FunctionForms kStartfuncForms {&CStartfunc::CreateForm, &CStartfunc::CreateVarIn, &CStartfunc::CreateVarOut,
                                      &CStartfunc::Publish, &CStartfunc::Save};
+const FunctionForms kWMZForms {&CWMZ::CreateForm, &CWMZ::CreateVarIn, nullptr, &CWMZ::Publish, &CWMZ::Save};
 const FunctionForms kSolarvorrangForms {&CSolarvorrang::CreateForm, &CSolarvorrang::CreateVarIn,
                                         &CSolarvorrang::CreateVarOut, &CSolarvorrang::Publish, &CSolarvorrang::Save};
 
@@ -103,7 +105,7 @@ std::vector<FormRow> MakeFormRows()
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true, kSolarvorrangForms},
         {"Startfunktion", true, kStartfuncForms},   {"Synchronisation", true},     {"Timerfunktion", true},
-        {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
+        {"Vergleich", true},       {"Wärmemengenzähler", false, kWMZForms},  {"Wartungsfunktion", true},
         {"Zähler", false},         {"Zirkulation", true},
     };
     for (const auto& type : functionTypes)

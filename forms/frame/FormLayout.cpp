@@ -60,7 +60,7 @@ const ValueControl* FindValue(std::span<const ValueControl> values, UINT id)
 
 void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values)
 {
-    if (row.captionId) {
+    if (row.captionId && row.kind != ControlKind::Check) {
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
         t.controls.push_back({ControlClass::Static, row.captionId, kStatic, {kIndent, y + 3, width, kTextHeight}});
     }
@@ -76,14 +76,26 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         // A group without a caption of its own starts where captions do.
         int x = row.captionId ? kControlX : kIndent;
         bool first = true;
+        const int width = row.radioWidth ? row.radioWidth : 56;
         for (const RadioButton& radio : row.radios) {
             const DWORD style = BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0);
-            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, 56, 10}});
-            x += 60;
+            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, width, 10}});
+            x += width + 4;
             first = false;
         }
         break;
     }
+    case ControlKind::Edit:
+    case ControlKind::Digits: {
+        const DWORD style = ES_AUTOHSCROLL | ES_RIGHT | WS_BORDER | WS_TABSTOP | WS_GROUP |
+                            (row.kind == ControlKind::Digits ? ES_NUMBER : 0);
+        t.controls.push_back({ControlClass::Edit, row.controlId, style, {kControlX, y, kControlWidth, 12}});
+        break;
+    }
+    case ControlKind::Check:
+        t.controls.push_back({ControlClass::Button, row.controlId, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+                              {kIndent, y + 2, kWidth - 2 * kIndent, 10}});
+        break;
     }
     if (row.unit || row.unitId)
         t.controls.push_back({ControlClass::Static, row.unitId ? row.unitId : IDC_STATIC_ITEM, kStatic,

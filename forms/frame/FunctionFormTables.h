@@ -69,6 +69,9 @@ enum class ControlKind : BYTE {
     None,     // a caption alone (a heading line)
     Combo,    // drop-down list
     Radios,   // a radio group, its buttons side by side
+    Edit,     // a right-aligned edit field for a typed number (the kind handles its EN_CHANGE)
+    Digits,   // the same, taking typed digits only
+    Check,    // a check box with the row's caption as its text, over the whole line (the kind handles its click)
 };
 
 struct RadioButton {
@@ -85,6 +88,7 @@ struct LayoutRow {
     const char* unit = nullptr;          // a fixed unit text beside the control; null none
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
     UINT unitId = 0;                     // the unit static's id when the kind changes its text; 0 none
+    int radioWidth = 0;                  // Radios: the width of each button in dialog units; 0 the common one
 };
 
 // Lines under a group box (boxId 0: no box).

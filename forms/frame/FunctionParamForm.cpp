@@ -137,6 +137,9 @@ void FunctionParamForm::LoadForm()
             for (const forms::RadioButton& radio : row.radios)
                 if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
                     button->SetWindowText(radio.text);
+            if (row.kind == forms::ControlKind::Check && row.caption)
+                if (CWnd* box = GetDlgItem(static_cast<int>(row.controlId)))
+                    box->SetWindowText(row.caption);
         }
     }
 
@@ -163,6 +166,7 @@ void FunctionParamForm::LoadForm()
     // Slot 0 is no function slot: nothing is read through it.
     m_readFailed = slot == 0 || !m_type->read(para, CParaDaten::kWorkFile, slot, m_record.data(), true);
     CTexte().GetTeilnehmerListe(m_type->participants.list, m_participantList, &para);
+    LoadSpecial();
     ShowRecord(true);
 }
 

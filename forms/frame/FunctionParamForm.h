@@ -49,7 +49,8 @@ public:
 
     void LoadForm();
     void ShowRecord(bool refill);
-    void CheckRecord();
+    // The type's repair of the record; a kind may look at what it changed.
+    virtual void CheckRecord();
     // Returns only when the save was refused (the record could not be read, written or committed).
     void SaveAndExit();
 
@@ -75,6 +76,9 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     // The kind's own steps between the frame's enable and select steps and the exchange; nothing by default.
     virtual void ShowSpecial() {}
+    // The kind's own set-up at the first activation, after the record was read and before it is first shown;
+    // nothing by default.
+    virtual void LoadSpecial() {}
 
     // The text of a caption or unit static of the layout, kept through every later exchange.
     void SetCaption(UINT id, const CString& text);

@@ -24,4 +24,7 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CSolarvorrangVarOut::CSolarvorrangVarOut() : FunctionVarOutForm(CSolarvorrang::kKind, kOutputs, &CSolarvorrang::Instance) {}
+CSolarvorrangVarOut::CSolarvorrangVarOut()
+    : FunctionVarOutForm(CSolarvorrang::kKind, kOutputs, &CSolarvorrang::Instance)
+{
+}

@@ -8,6 +8,7 @@
 #include "store/SolarregelungParam.h"
 #include "store/SolarvorrangParam.h"
 #include "store/StartfuncParam.h"
+#include "store/WMZParam.h"
 
 namespace {
 
@@ -355,6 +356,134 @@ TEST_F(SolarFormRunTest, SolarPriorityBuildsItsRowsForTheParticipantsChosenInIts
     for (int k = 3; k <= 10; ++k)
         expected.push_back("settext§" + std::to_string(8031 + 10 * k) + "§- - - - - - - - - - - - - - - -");
     expected.push_back("setfilenotuptodate");
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+// The heat meter's typed numbers: what a person types or pastes keeps only what makes a number; values out of range
+// are refused at the save with a warning while the form stays, and switching the calibration layout resets them.
+TEST_F(SolarFormRunTest, HeatMeterKeepsOnlyNumbersAndRefusesValuesOutOfRange)
+{
+    const std::string calibration = "morv9274 - Message 2.000\t0x2030\tValore inserito non valido dei parametri di "
+                                    "calibrazione!";
+    ProgramResult result = Param("Wärmemengenzähler$6", "3000", {
+        {"pick 1428 1"},
+        {"get 1730", 0, "ANTIGELO:\n"},   // both temperatures connected: frost protection and fixed flow
+        {"pick 1314 10"},
+        {"get 1314", 0, "    500\n"},
+        {"get 1208", 0, "\n"},             // no calibration set: its fields are off and empty
+        {"type 1208 5", 1},
+        {"click 1212"},
+        {"get 1734", 0, "Diff.:\n"},      // equal differences: one common difference
+        {"type 1209 5", 1},
+        {"type 1208 1a2"},
+        {"get 1208", 0, "12\n"},
+        {"paste 1214 x1y23"},               // pasted junk passes the digits-only field
+        {"get 1214", 0, "123\n"},
+        {"type 1214 -4", 0},               // the field takes digits only
+        {"get 1214", 0, "4\n"},
+        {"type 1215 12.34"},               // one decimal
+        {"get 1215", 0, "12.3\n"},
+        {"click 1781"},                    // the layout before A3.18: four values
+        {"get 1208", 0, "24.99\n"},
+        {"get 1210", 0, "12.00\n"},
+        {"get 1209", 0, "50.00\n"},
+        {"paste 1211 -0.05.7"},
+        {"get 1211", 0, "-0.05\n"},
+        {"type 1209 160.01"},
+        {kSave},                           // refused: the form stays
+        {"get 1209", 0, "160.01\n"},
+        {"click 1780"},                    // back to one difference: the values out of range are reset
+        {"get 1208", 0, "0.00\n"},
+        {"type 1208 -3.5"},
+        {"type 1214 20000"},
+        {kSave},                           // refused: the counter position is out of range
+        {"type 1214 19999"},
+        {"type 1215 999.9"},
+        {kShowVarIn},
+        {"get 1744", 0, "\nFLUSSO:\n"},
+        {"get 1309", 0, "\n"},             // an unconnected flow: its fixed value is the parameter form's
+        {"pick 1194 1", 1},                // an unconnected counter reset shows no mode
+        {kShowVarOut, 1},                  // the type has no output-variable form
+        {kSave},
+    });
+    const std::vector<std::string> boxes = {
+        calibration,
+        "morv9274 - Message 2.004\t0x2030\tValore inserito non valido dei parametri di calibrazione!\\nQuesti "
+        "parametri verranno quindi azzerati.",
+        "morv9274 - Message 2.001\t0x2030\tValore inserito non valido della quantità di calore!",
+    };
+    EXPECT_EQ(result.boxes, boxes) << JoinLines(result.boxes);
+
+    const WMZParam r = Stored<WMZParam>(3000, &CParaDaten::GetWmz);
+    EXPECT_EQ(r.designation.index, 1);
+    EXPECT_EQ(r.flowRate.number, 10);
+    EXPECT_EQ(r.calibrated, 1);
+    EXPECT_EQ(r.upperTemp, 5000);
+    EXPECT_EQ(r.lowerTemp, 2499);
+    EXPECT_EQ(r.lowerDiff, -350);
+    EXPECT_EQ(r.upperDiff, -350);  // one common difference
+    EXPECT_EQ(r.readingMwh, 19999u);
+    EXPECT_EQ(r.readingKwh, 9999u);
+
+    const std::vector<std::string> expected = {
+        "settext§3002§  QTA CAL  ",
+        "settext§3011§ABL Calorimetro",
+        "settext§3051§Azzeram. Contat.",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+TEST_F(SolarFormRunTest, HeatMeterShowsWhatTheRepairMadeOfTypedValues)
+{
+    ProgramResult result = Param("Wärmemengenzähler$6", "3000", {
+        {"type 1214 20000"},
+        {"pick 1428 2"},              // the next show repairs the counter position: the field shows it
+        {"get 1214", 0, "0\n"},
+        {kSave},
+    });
+    EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
+    EXPECT_EQ(Stored<WMZParam>(3000, &CParaDaten::GetWmz).readingMwh, 0u);
+}
+
+TEST_F(SolarFormRunTest, HeatMeterInFactorModeKeepsTheCalibrationLayoutOfItsRecord)
+{
+    // A calibration of the layout before A3.18 (different differences) set while both temperatures were connected.
+    ASSERT_TRUE(WithParameterFile(m_home, "para/para.par", true, [&](CParaDaten& para) {
+        const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, 3500);
+        WMZParam r;
+        ASSERT_TRUE(para.GetWmz(CParaDaten::kWorkFile, slot, r, false));
+        r.calibrated = 1;
+        r.upperTemp = 6000;
+        r.upperDiff = 100;
+        r.lowerTemp = 1000;
+        r.lowerDiff = 200;
+        ASSERT_TRUE(para.SetWmz(CParaDaten::kWorkFile, slot, r));
+    }));
+    ProgramResult result = Param("Wärmemengenzähler$7", "3500", {
+        {"get 1730", 0, "FATTORE:\n"},
+        {"get 1286", 0, "      1\n"},
+        {"pick 1286 99"},
+        {"pick 1314 1", 1},          // no flow list, no calibration block
+        {"click 1212", 1},
+        {"get 1731", 0, "\n"},
+        {kShowVarIn},
+        {"get 1313", 0, "3:\n"},
+        {"pick 1194 1"},             // the connected counter reset inverted
+        {kSave},
+    });
+    EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
+    const WMZParam r = Stored<WMZParam>(3500, &CParaDaten::GetWmz);
+    EXPECT_EQ(r.factor, 100);
+    EXPECT_EQ(r.reset.inverted, 1);
+    EXPECT_EQ(r.upperDiff, 100);  // not overwritten by the lower difference
+    EXPECT_EQ(r.lowerDiff, 200);
+    const std::vector<std::string> expected = {
+        "settext§3502§  - - - - - -  ",
+        "settext§3511§ABL Calorimetro",
+        "settext§3551§Azzeram. Contat. (inv.)",
+        "setfilenotuptodate",
+    };
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
 
