@@ -476,6 +476,20 @@ Result Acted(bool done, HWND hwnd, const CString& what)
     return Refused(what);
 }
 
+// Pastes over the whole text of the field, as a person who selects it all first; the field keeps the focus.
+Result Paste(HWND hwnd, const CString& text)
+{
+    WindowData* data = Data(hwnd);
+    if (data->kind != WindowKind::Edit)
+        return Refused(Describe(hwnd) + " is no edit field");
+    if (!UserInput::IsReachable(hwnd))
+        return Refused(Unreachable(hwnd));
+    CWnd* edit = CWnd::FromHandle(hwnd);
+    edit->SetFocus();
+    UserInput::SelectText(*edit, 0, -1);
+    return Acted(UserInput::Paste(*edit, text), hwnd, Describe(hwnd) + " takes no paste");
+}
+
 Result Type(HWND hwnd, const CString& text)
 {
     WindowData* data = Data(hwnd);
@@ -724,8 +738,8 @@ Result Perform(const std::vector<CString>& a)
     static const struct {
         const char* verb;
         size_t args;
-    } withId[] = {{"get", 1},  {"caption", 1}, {"items", 1},     {"type", 2},    {"click", 1},
-                  {"pick", 2}, {"pick-tree", 2}, {"dblclick", 2}, {"command", 1}};
+    } withId[] = {{"get", 1},  {"caption", 1}, {"items", 1},     {"type", 2},    {"paste", 2},
+                  {"click", 1}, {"pick", 2}, {"pick-tree", 2}, {"dblclick", 2}, {"command", 1}};
     bool known = false;
     for (const auto& v : withId)
         known |= verb == v.verb && args == v.args;
@@ -748,6 +762,8 @@ Result Perform(const std::vector<CString>& a)
         return Items(hwnd);
     if (verb == "type")
         return Type(hwnd, arg(1));
+    if (verb == "paste")
+        return Paste(hwnd, arg(1));
     if (verb == "click")
         return Acted(UserInput::Click(wnd), hwnd, Describe(hwnd) + " is no button");
     if (verb == "pick-tree")

@@ -523,6 +523,7 @@ inline constexpr char kDesignationGroupUser[] = "Def. Utente";
 inline constexpr char kDesignationManage[] = "...";
 inline constexpr char kInputHeading[] = "\n%s:";
 inline constexpr char kInputHeadingNumbered[] = "\n%s %d:";
+inline constexpr char kInputHeadingTwoLines[] = "%s:";  // a name of two lines of its own
 inline constexpr char kInputSource[] = "Fonte:";
 inline constexpr char kOutputGroupTitle[] = "%s - %s";  // the output's name and the kind of outputs it drives
 inline constexpr char kOutputKind[] = "Uscita";
@@ -563,6 +564,126 @@ inline constexpr char kLogikReleaseInput[] = "RILASCIO FUNZ.LOGIC";
 inline constexpr char kLogikDataInput[] = "ENTRATA DATI";
 inline constexpr char kLogikResult[] = "RISULTATI";
 inline constexpr char kLogikResultInverted[] = "RISULTATI INV.";
+
+// ==== Solar and energy function forms ====
+
+inline constexpr char kTitleKuehlfunc[] = "F U N Z I O N E  R A F F R E S C A M E N T O";
+inline constexpr char kTitlePID_Regelung[] = "R E G O L A Z I O N E  P I D";
+inline constexpr char kOutputKindSpeed[] = "Uscita Reg.Giri Var.";
+
+// Cooling function forms.
+inline constexpr char kKuehlWindowGroup[] = "TEMPO FINE.:";
+inline constexpr char kKuehlHour[] = "Ora";
+inline constexpr char kKuehlReferenceGroup[] = "TEMP.REFERENZA:";
+inline constexpr char kKuehlReferenceMax[] = "T.Ref.MASS:";
+inline constexpr char kDiffOn[] = "DIFF.ON:";
+inline constexpr char kDiffOff[] = "DIFF.OFF:";
+inline constexpr char kMagnitude[] = "GRANDEZZA:";
+inline constexpr char kKuehlReleaseInput[] = "RILASCIO RAFFRED.";
+inline constexpr char kKuehlReferenceInput[] = "TEMP.REFERENZA";
+inline constexpr char kKuehlReferenceMaxInput[] = "TEMP.MASS.RIF.";
+inline constexpr char kKuehlOutput[] = "RAFFRED.";
+inline constexpr char kMagnitudeOutput[] = "GRANDEZZA";
+
+// Solar control forms.
+inline constexpr char kTitleSolarregelung[] = "R E G O L A Z I O N E  S O L A R E";
+inline constexpr char kSolarCollectorGroup[] = "TEMP COLLET.:";
+inline constexpr char kSolarCollectorMax[] = "T.Coll.MASS:";
+inline constexpr char kHysteresis[] = "Isteresi:";
+inline constexpr char kSolarDiffGroup[] = "DIFF. COLL-REF:";
+inline constexpr char kSolarLimitGroup[] = "TEMP.LIMITAZIONE:";
+inline constexpr char kSolarLimitMax[] = "T.Lim.MASS:";
+inline constexpr char kSolarReleaseInput[] = "RILASCIO CIRC.SOL.";
+inline constexpr char kSolarCollectorInput[] = "TEMP COLLET.";
+inline constexpr char kSolarLimitInput[] = "TEMP.LIMITAZIONE";
+inline constexpr char kSolarOutput[] = "CIRC.SOL.";
+
+// Start function forms.
+inline constexpr char kTitleStartfunc[] = "F U N Z I O N E  A V V I O";
+inline constexpr char kStartWindow[] = "Tempo Attivazione:";
+inline constexpr char kRunTime[] = "Decorrenza:";
+inline constexpr char kUnitSeconds[] = "Sec";
+inline constexpr char kInterval[] = "Intervallo:";
+inline constexpr char kUnitMinutes[] = "Min";
+inline constexpr char kStartRadiationThreshold[] = "Irrad.Att:";
+inline constexpr char kStartPlainThreshold[] = "Grado Att.:";
+inline constexpr char kUnitRadiation[] = "W/m²";
+inline constexpr char kParticipatingFunctions[] = "utiliz. FUNZION:";
+inline constexpr char kStartReleaseInput[] = "RILASCIO FUNZ.START";
+inline constexpr char kRadiationInput[] = "IRRAD.SOL.";
+inline constexpr char kStartRelativeInput[] = "TEMP.RELAT.";
+inline constexpr char kStartCount[] = "Numero utilizzati Funzioni Solare:";
+inline constexpr char kFlushOutput[] = "LAVAGGIO";
+
+// Solar priority forms.
+inline constexpr char kTitleSolarvorrang[] = "P R I O R I T À  S O L A R E";
+inline constexpr char kPriorityGroup[] = "DEFINIRE PRECEDENZA";
+inline constexpr char kPriorityLabel[] = "%s   :";  // a participant's designation
+inline constexpr char kPriorityOff[] = " %s";       // with "OFF"
+inline constexpr char kFollowUpGroup[] = "TEMPO SUCCESSIVO:";
+inline constexpr char kFromPriority[] = "da Precedenza:";
+inline constexpr char kRadiationThreshold[] = "Val Attiv:";
+inline constexpr char kWaitTime[] = "Tpo Aspet:";
+inline constexpr char kPriorityReleaseInput[] = "RILASCIO PREC SOL";
+
+// Heat meter forms.
+inline constexpr char kTitleWMZ[] = "C A L O R I M E T R O";
+inline constexpr char kWmzFrostProtection[] = "ANTIGELO:";
+inline constexpr char kWmzFactor[] = "FATTORE:";
+inline constexpr char kWmzFlow[] = "FLUSSO:";
+inline constexpr char kUnitFlow[] = "l/h";
+inline constexpr char kWmzCalibrationGroup[] = "CALIBR.";
+inline constexpr char kWmzCalibrationSet[] = "Settare parametri di calibrazione";
+inline constexpr char kWmzSystem[] = "Sistema operativo KRX9274:";
+inline constexpr char kWmzFromA318[] = "da A3.18";
+inline constexpr char kWmzBeforeA318[] = "versione precedente";
+inline constexpr char kWmzCalibrationTemp[] = "Temp.Calib.";
+inline constexpr char kWmzLower[] = "ant.:";
+inline constexpr char kWmzUpper[] = "sup.:";
+inline constexpr char kWmzDiff[] = "Diff.";
+inline constexpr char kWmzCommonDiff[] = "Diff.:";  // the one difference from A3.18
+inline constexpr char kWmzQuantityGroup[] = "QUANT.CAL.";
+inline constexpr char kWmzReading[] = "Pos.Contatore:";
+inline constexpr char kUnitMwh[] = "MWh";
+inline constexpr char kUnitKwh[] = "kWh";
+inline constexpr char kWmzReleaseInput[] = "RILASCIO QTA CALORE";
+inline constexpr char kWmzFlowTempInput[] = "TEMP.MANDATA";
+inline constexpr char kWmzReturnTempInput[] = "TEMP.RITORNO";
+inline constexpr char kWmzFlowInput[] = "FLUSSO";
+inline constexpr char kWmzResetInput[] = "CONTAT. RIMETTERE";
+inline constexpr char kWmzCalibrationCaption[] = "morv9274 - Message 2.000";
+inline constexpr char kWmzCalibrationInvalid[] = "Valore inserito non valido dei parametri di calibrazione!";
+inline constexpr char kWmzQuantityCaption[] = "morv9274 - Message 2.001";
+inline constexpr char kWmzQuantityInvalid[] = "Valore inserito non valido della quantità di calore!";
+inline constexpr char kWmzLayoutCaption[] = "morv9274 - Message 2.004";
+inline constexpr char kWmzCalibrationReset[] = "Questi parametri verranno quindi azzerati.";
+
+// PID control forms.
+inline constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
+inline constexpr char kPidAbsoluteGroup[] = "VAL.ASSOL.REGOLAZ.:";
+inline constexpr char kPidMode[] = "MODO:";
+inline constexpr char kPidAbsoluteSetpoint[] = "T.Abs.TEOR:";
+inline constexpr char kPidDifferenceGroup[] = "REGOLAZ.DIFF.:";
+inline constexpr char kPidDifferenceSetpoint[] = "DIFF.TEOR:";
+inline constexpr char kPidEventGroup[] = "REGOLAZ.AVVENIM.:";
+inline constexpr char kPidCondition[] = "COND.:";
+inline constexpr char kPidAbove[] = "EFF > SOGL";
+inline constexpr char kPidBelow[] = "EFF < SOGL";
+inline constexpr char kPidThreshold[] = "T.Att.SOGL:";
+inline constexpr char kPidEventSetpoint[] = "Reg.TEOR:";
+inline constexpr char kPidMagnitudeGroup[] = "GRANDEZZA:";
+inline constexpr char kPidMaximum[] = "massimale:";
+inline constexpr char kPidMinimum[] = "minimale:";
+inline constexpr char kPidParameterGroup[] = "PARAMETRO REGOLAZ.:";
+inline constexpr char kPidP[] = "P :";
+inline constexpr char kPidI[] = "I :";
+inline constexpr char kPidD[] = "D :";
+inline constexpr char kPidReleaseInput[] = "RILASCIO REGOLAZ.";
+inline constexpr const char* kPidInputs[] = {
+    "TEMP.\nREGOLAZ.VAL.ASSOL.",           "VAL.TEOR.\nREGOLAZ.VAL.ASSOL.",   "TEMP. (+)\nREGOLAZ.DIFF.",
+    "TEMP. (-)\nREGOLAZ.DIFF.",            "TEMP.ATTIVAZIONE\nREGOLAZ.AVVENIM.", "SOGLIA ATTIVAZIONE\nREGOLAZ.AVVENIM.",
+    "TEMP REGOLAZ.\nREGOLAZ.AVVENIM.",     "VAL.TEOR.\nREGOLAZ.AVVENIM.",
+};
 
 // ==== Network ====
 

@@ -70,10 +70,18 @@ ValueList DifferenceList(int first, int last)
     return list;
 }
 
-ValueList HysteresisList(int first)
+ValueList ScaledList(long first, long last, long scale, int oneDigitBlanks)
 {
     ValueList list;
-    for (int c = first; c <= 115; ++c)
+    for (long v = first; v <= last; ++v)
+        Add(list, PaddedNumber(v * scale, oneDigitBlanks), v);
+    return list;
+}
+
+ValueList HysteresisList(int first, int last)
+{
+    ValueList list;
+    for (int c = first; c <= last; ++c)
         Add(list, CString("  ") + Kelvin(c <= 99 ? c : (c - 90) * 10), c);
     return list;
 }

@@ -29,6 +29,8 @@ CString PaddedNumber(long value, int oneDigitBlanks = 4);
 
 // first..last, item text the padded number, code = the number.
 ValueList NumberList(long first, long last, int oneDigitBlanks = 4);
+// first..last, item text the padded number times scale, code = the number (radiation in steps of 10 W/m2).
+ValueList ScaledList(long first, long last, long scale, int oneDigitBlanks = 4);
 // Temperatures 0..99 deg C ("    0" .. "  99"), code = the degrees.
 ValueList TemperatureList();
 // Percentages 0..100.
@@ -37,8 +39,9 @@ ValueList PercentList();
 // "  9.9", "  10" .. "  85"; one decimal below 10 K, whole kelvins from 10 K on. The code is the stored byte of v.
 // The full list has 256 items, item index = v + 128.
 ValueList DifferenceList(int first = -128, int last = 127);
-// The hysteresis code from first (1 or 5) to 115: "  0.5" .. "  9.9", "  10" .. "  25"; code = the stored byte.
-ValueList HysteresisList(int first);
+// The hysteresis code from first (0, 1 or 5) to last (115 unless said): "  0.5" .. "  9.9", "  10" .. "  25";
+// code = the stored byte (from 100 on, 10 K steps of one kelvin: code - 90 kelvins).
+ValueList HysteresisList(int first, int last = 115);
 // Times of day in 10-minute steps: "00.00" .. "23.50" after prefix, code 0..143.
 ValueList TimeOfDayList(const char* prefix = "");
 // Time bytes 0..last (at most 156): seconds 0..90 as padded numbers, half minutes 2.0..9.5 (91..106) with one

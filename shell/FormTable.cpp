@@ -4,6 +4,12 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/solar/CKuehlfunc.h"
+#include "forms/solar/CPID_Regelung.h"
+#include "forms/solar/CSolarregelung.h"
+#include "forms/solar/CSolarvorrang.h"
+#include "forms/solar/CStartfunc.h"
+#include "forms/solar/CWMZ.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
 #include "production/CImport.h"
@@ -58,6 +64,18 @@ const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::Cr
                                       &CMischerReg::Publish, &CMischerReg::Save};
 const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
+const FunctionForms kKuehlfuncForms {&CKuehlfunc::CreateForm, &CKuehlfunc::CreateVarIn, &CKuehlfunc::CreateVarOut,
+                                     &CKuehlfunc::Publish, &CKuehlfunc::Save};
+const FunctionForms kPID_RegelungForms {&CPID_Regelung::CreateForm, &CPID_Regelung::CreateVarIn,
+                                        &CPID_Regelung::CreateVarOut, &CPID_Regelung::Publish, &CPID_Regelung::Save};
+const FunctionForms kSolarregelungForms {&CSolarregelung::CreateForm, &CSolarregelung::CreateVarIn,
+                                         &CSolarregelung::CreateVarOut, &CSolarregelung::Publish,
+                                         &CSolarregelung::Save};
+const FunctionForms kStartfuncForms {&CStartfunc::CreateForm, &CStartfunc::CreateVarIn, &CStartfunc::CreateVarOut,
+                                     &CStartfunc::Publish, &CStartfunc::Save};
+const FunctionForms kWMZForms {&CWMZ::CreateForm, &CWMZ::CreateVarIn, nullptr, &CWMZ::Publish, &CWMZ::Save};
+const FunctionForms kSolarvorrangForms {&CSolarvorrang::CreateForm, &CSolarvorrang::CreateVarIn,
+                                        &CSolarvorrang::CreateVarOut, &CSolarvorrang::Publish, &CSolarvorrang::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -98,11 +116,11 @@ std::vector<FormRow> MakeFormRows()
     } functionTypes[] = {
         {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
         {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
-        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
-        {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
-        {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
-        {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
+        {"Kühlfunktion", true, kKuehlfuncForms},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
+        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
+        {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true, kSolarvorrangForms},
+        {"Startfunktion", true, kStartfuncForms},   {"Synchronisation", true},     {"Timerfunktion", true},
+        {"Vergleich", true},       {"Wärmemengenzähler", false, kWMZForms},  {"Wartungsfunktion", true},
         {"Zähler", false},         {"Zirkulation", true},
     };
     for (const auto& type : functionTypes)

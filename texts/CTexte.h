@@ -224,6 +224,10 @@ public:
     // up or has no label (id 0 or less) is skipped. False, nothing appended, for a kind that is no function.
     bool SetFunktionPinLabels(DrawingCommands& channel, CZeichnung& drawing, const CString& kind, int objectId,
                               const std::vector<BYTE>& record) const;
+    // The labels of the participant pins of a function object, by its kind's participants row: each place's text
+    // (GetTeilnehmerText) from the list of its kind, built from the parameter set. The same skips as above.
+    bool SetTeilnehmerPinLabels(DrawingCommands& channel, CZeichnung& drawing, CParaDaten& para, const CString& kind,
+                                int objectId, const std::vector<BYTE>& record) const;
     // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
     // appended for a kind that is no function. A pin label drawn without its connector still gets its pin's text.
     // An object that no slot carries gets the designation of a function without one ("- - - - - -" framed) and

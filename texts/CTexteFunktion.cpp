@@ -56,16 +56,25 @@ bool CTexte::UpdateFunktion(DrawingCommands& channel, CParaDaten& para, CParaChe
         return queued;
 
     queued |= SetFunktionPinLabels(channel, drawing, object.art, object.objektId, record);
+    queued |= SetTeilnehmerPinLabels(channel, drawing, para, object.art, object.objektId, record);
+    return queued;
+}
 
+bool CTexte::SetTeilnehmerPinLabels(DrawingCommands& channel, CZeichnung& drawing, CParaDaten& para,
+                                    const CString& kind, int objectId, const std::vector<BYTE>& record) const
+{
+    const int code = texts::TypeCodeOfKind(kind.GetString());
+    const functypes::FunctionType* row = code != 0 ? functypes::FindFunctionType(code) : nullptr;
+    if (!row || row->participants.list == TeilnehmerListe::None)
+        return false;
     const functypes::Participants& t = row->participants;
-    if (t.list == TeilnehmerListe::None)
-        return queued;
     FunktionsListe list;
     GetTeilnehmerListe(t.list, list, &para);
     const BYTE inUse = At(record, t.countField);
+    bool queued = false;
     for (BYTE k = 0; k < t.count; ++k) {
         PinInfo pin;
-        if (!drawing.GetPin(static_cast<BYTE>(t.firstPin + k), object.objektId, pin) || pin.labelId <= 0)
+        if (!drawing.GetPin(static_cast<BYTE>(t.firstPin + k), objectId, pin) || pin.labelId <= 0)
             continue;
         const BYTE function = At(record, t.firstField + static_cast<unsigned>(k) * t.step);
         channel.SetText(static_cast<UINT>(pin.labelId), GetTeilnehmerText(list, inUse, k, function));

@@ -36,6 +36,7 @@ const char kUsage[] =
     "  caption ID        the control's own window text\n"
     "  items ID          the items of a combo box, list box, tab control, list view (columns by TAB) or tree view\n"
     "  type ID TEXT      focus the field, select all, type TEXT, move the focus on\n"
+    "  paste ID TEXT     focus the field, select all, paste TEXT in one piece (what the field refuses to type too)\n"
     "  click ID          a button, check box or radio button\n"
     "  pick ID INDEX     an item of a combo box, list box, tab control or list view\n"
     "  pick-tree ID PATH a tree item by its texts from the root, joined by \"/\"\n"
@@ -53,9 +54,10 @@ struct Verb {
     const char* name;
     size_t args;
 };
-constexpr Verb kVerbs[] = {{"tree", 0},     {"get", 1},   {"caption", 1}, {"items", 1},   {"type", 2},
-                           {"click", 1},    {"pick", 2},  {"pick-tree", 2}, {"dblclick", 2}, {"key", 2},
-                           {"command", 1},  {"answer", 1}, {"file", 1},   {"boxes", 0},   {"close", 0}};
+constexpr Verb kVerbs[] = {{"tree", 0},      {"get", 1},       {"caption", 1},  {"items", 1},
+                           {"type", 2},      {"paste", 2},     {"click", 1},    {"pick", 2},
+                           {"pick-tree", 2}, {"dblclick", 2},  {"key", 2},      {"command", 1},
+                           {"answer", 1},    {"file", 1},      {"boxes", 0},    {"close", 0}};
 
 int Usage(const std::string& problem)
 {

@@ -4,6 +4,7 @@
 #include "platform/ResourceRegistry.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
 
 #include <algorithm>
 
@@ -59,7 +60,7 @@ const ValueControl* FindValue(std::span<const ValueControl> values, UINT id)
 
 void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values)
 {
-    if (row.captionId) {
+    if (row.captionId && row.kind != ControlKind::Check) {
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
         t.controls.push_back({ControlClass::Static, row.captionId, kStatic, {kIndent, y + 3, width, kTextHeight}});
     }
@@ -75,18 +76,30 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         // A group without a caption of its own starts where captions do.
         int x = row.captionId ? kControlX : kIndent;
         bool first = true;
+        const int width = row.radioWidth ? row.radioWidth : 56;
         for (const RadioButton& radio : row.radios) {
             const DWORD style = BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0);
-            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, 56, 10}});
-            x += 60;
+            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, width, 10}});
+            x += width + 4;
             first = false;
         }
         break;
     }
+    case ControlKind::Edit:
+    case ControlKind::Digits: {
+        const DWORD style = ES_AUTOHSCROLL | ES_RIGHT | WS_BORDER | WS_TABSTOP | WS_GROUP |
+                            (row.kind == ControlKind::Digits ? ES_NUMBER : 0);
+        t.controls.push_back({ControlClass::Edit, row.controlId, style, {kControlX, y, kControlWidth, 12}});
+        break;
     }
-    if (row.unit)
-        t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, kStatic, {kUnitX, y + 3, 24, kTextHeight},
-                              row.unit});
+    case ControlKind::Check:
+        t.controls.push_back({ControlClass::Button, row.controlId, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+                              {kIndent, y + 2, kWidth - 2 * kIndent, 10}});
+        break;
+    }
+    if (row.unit || row.unitId)
+        t.controls.push_back({ControlClass::Static, row.unitId ? row.unitId : IDC_STATIC_ITEM, kStatic,
+                              {kUnitX, y + 3, 30, kTextHeight}, row.unit ? row.unit : ""});
 }
 
 }  // namespace
@@ -127,7 +140,8 @@ DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::
     return t;
 }
 
-DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
+DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const ParticipantLists* participants,
+                             int places)
 {
     DialogTemplate t = Form(id);
     AddTitle(t);
@@ -135,8 +149,10 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
     for (const InputRow& in : inputs) {
         t.controls.push_back(
             {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
-        // The heading begins with a line break: its text stands on the second line.
-        t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, y + 2, 160, 18}});
+        // The heading begins with a line break: its text stands on the second line. A heading of two lines of its
+        // own starts lower, below the box's frame.
+        const int headingY = in.twoLineHeading ? y + 7 : y + 2;
+        t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, headingY, 160, 18}});
         const int line = y + 25;
         t.controls.push_back({ControlClass::Static, in.sourceLabelId, kStatic, {16, line, 28, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.kindTextId, kStatic, {46, line, 56, kTextHeight}});
@@ -147,6 +163,27 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
         if (in.modeComboId)
             t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254, line - 3, 54, 60}});
         y += 44;
+    }
+    if (participants) {
+        // The count, then the places in two columns of five.
+        const int rows = (static_cast<int>(participants->listIds.size()) + 1) / 2;
+        const int height = 40 + rows * kRowHeight;
+        t.controls.push_back(
+            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, height}});
+        t.controls.push_back({ControlClass::Static, participants->countLabelId, kStatic,
+                              {16, y + 11, 150, kTextHeight}});
+        t.controls.push_back({ControlClass::ComboBox, participants->countComboId, kCombo,
+                              {170, y + 8, 40, kComboDrop}, "",
+                              resources::NumberList(participants->firstCount, places, 3).items});
+        t.controls.push_back({ControlClass::Static, participants->listsLabelId, kStatic,
+                              {16, y + 27, 150, kTextHeight}});
+        for (size_t k = 0; k < participants->listIds.size(); ++k) {
+            const int column = static_cast<int>(k) / rows;
+            const int row = static_cast<int>(k) % rows;
+            t.controls.push_back({ControlClass::ComboBox, participants->listIds[k], kCombo,
+                                  {16 + column * 148, y + 38 + row * kRowHeight, 140, kComboDrop}});
+        }
+        y += height + kGroupGap;
     }
     t.rect.cy = y + kMargin;
     return t;

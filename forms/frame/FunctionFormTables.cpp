@@ -50,7 +50,7 @@ std::uint32_t Mask(const Field& field)
 
 long ReadField(const BYTE* record, const Field& field)
 {
-    const std::uint32_t value = Word(record, field) & Mask(field);
+    const std::uint32_t value = (Word(record, field) >> field.shift) & Mask(field);
     if (!field.isSigned)
         return static_cast<long>(value);
     const unsigned bits = field.bits ? field.bits : field.size * 8;
@@ -60,8 +60,9 @@ long ReadField(const BYTE* record, const Field& field)
 
 void WriteField(BYTE* record, const Field& field, long value)
 {
-    const std::uint32_t mask = Mask(field);
-    const std::uint32_t word = (Word(record, field) & ~mask) | (static_cast<std::uint32_t>(value) & mask);
+    const std::uint32_t mask = Mask(field) << field.shift;
+    const std::uint32_t word =
+        (Word(record, field) & ~mask) | ((static_cast<std::uint32_t>(value) << field.shift) & mask);
     PutWord(record, field, word);
 }
 
@@ -84,6 +85,15 @@ std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField
         const BoxLabel label = n >= 15 ? BoxLabel::Analog : BoxLabel::Single;
         boxes.push_back({ids[n - 1], label, n, Field {firstField + static_cast<unsigned>(n - 1)}});
     }
+    return boxes;
+}
+
+std::vector<OutputBox> SpeedOutputs(const UINT (&ids)[6], unsigned firstField)
+{
+    constexpr int kOutputs[6] = {1, 2, 6, 7, 15, 16};
+    std::vector<OutputBox> boxes;
+    for (unsigned k = 0; k < 6; ++k)
+        boxes.push_back({ids[k], BoxLabel::Single, kOutputs[k], Field {firstField + k}});
     return boxes;
 }
 

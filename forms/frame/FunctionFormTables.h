@@ -23,6 +23,7 @@ struct Field {
     unsigned size = 1;      // 1, 2 or 4 bytes, host byte order
     unsigned bits = 0;      // the low `bits` bits of the word; 0 the whole word
     bool isSigned = false;  // a signed byte or word
+    unsigned shift = 0;     // a bit field starts at this bit of the word
 };
 
 #define FORM_FIELD(Record, member)                                                                                     \
@@ -40,6 +41,13 @@ struct Field {
             static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n \
     }
 
+// `n` bits from bit `at` of the word.
+#define FORM_BITS_AT(Record, member, n, at)                                                         \
+    ::forms::Field {                                                                                \
+        static_cast<unsigned>(offsetof(Record, member)),                                            \
+            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n, false, at             \
+    }
+
 long ReadField(const BYTE* record, const Field& field);
 // Writes the value into the field; a bit field keeps the word's other bits.
 void WriteField(BYTE* record, const Field& field, long value);
@@ -50,6 +58,9 @@ struct FunctionKind {
     int code;               // the catalog's type code; its row gives the record, the templates and the kind name
     const char* title;      // spaced title of the three forms
     bool reshowOnActivate;  // the parameter form shows the record again on every later activation
+    // The types whose participant lists (the catalog's participants of their rows) may name a function of this
+    // kind: the save sends this function's designation to every participant pin of theirs that names it.
+    std::span<const int> listedBy {};
 };
 
 // ---- Layout: the rows a form template is generated from ----
@@ -58,6 +69,9 @@ enum class ControlKind : BYTE {
     None,     // a caption alone (a heading line)
     Combo,    // drop-down list
     Radios,   // a radio group, its buttons side by side
+    Edit,     // a right-aligned edit field for a typed number (the kind handles its EN_CHANGE)
+    Digits,   // the same, taking typed digits only
+    Check,    // a check box with the row's caption as its text, over the whole line (the kind handles its click)
 };
 
 struct RadioButton {
@@ -73,6 +87,8 @@ struct LayoutRow {
     ControlKind kind = ControlKind::None;
     const char* unit = nullptr;          // a fixed unit text beside the control; null none
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
+    UINT unitId = 0;                     // the unit static's id when the kind changes its text; 0 none
+    int radioWidth = 0;                  // Radios: the width of each button in dialog units; 0 the common one
 };
 
 // Lines under a group box (boxId 0: no box).
@@ -90,11 +106,13 @@ struct ValueItems {
     std::span<const char* const> words {};           // run-time items
 };
 
-// A control is enabled exactly when the field equals the value; a disabled list shows no selection.
+// A control is enabled exactly when the field equals the value (with unless, when it does not); a disabled list
+// shows no selection.
 struct EnableRule {
     bool always = true;
     Field field {};
     long equals = 0;
+    bool unless = false;
 };
 
 struct ValueControl {
@@ -132,6 +150,20 @@ struct InputRow {
     UINT modeComboId = 0;
     ModeRule rule = ModeRule::FixedState;
     bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
+    bool twoLineHeading = false;   // the name holds its own line break: heading "%s:" without a leading one
+};
+
+// The participants an input-variable form chooses, in the fields of the catalog row's participants: how many (a
+// count list whose item index is the count minus firstCount) and which function in each place (lists filled once
+// from the parameter form's participant list; the places beyond the count hidden). A pick stores at once.
+struct ParticipantLists {
+    UINT countLabelId;
+    const char* countLabel;
+    UINT countComboId;
+    long firstCount;
+    UINT listsLabelId;
+    const char* listsLabel;
+    std::vector<UINT> listIds;  // places 1 to n, in two columns of up to five
 };
 
 // ---- Output-variable form ----
@@ -158,6 +190,7 @@ struct OutputGroup {
     UINT boxId;
     const char* name;
     std::vector<OutputBox> boxes;
+    const char* kind = nullptr;  // the kind of outputs in the title; null "Uscita"
 };
 
 // "U n", "U n (=analog)", "U n, n+1" or "nessuno".
@@ -165,5 +198,9 @@ CString OutputBoxLabel(const OutputBox& box);
 
 // The 16 boxes of a switching output group: outputs 1 to 16 in fields first .. first + 15, 15 and 16 analog.
 std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField);
+
+// The 6 boxes of a speed-controlled output group: outputs 1, 2, 6, 7, 15 and 16 in fields first .. first + 5,
+// labelled "U n" without the analog mark.
+std::vector<OutputBox> SpeedOutputs(const UINT (&ids)[6], unsigned firstField);
 
 }  // namespace forms

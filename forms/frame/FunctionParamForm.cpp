@@ -13,7 +13,9 @@
 #include "link/StartContext.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+#include "store/FuncEntry.h"
 #include "store/FunctionTypes.h"
+#include "store/ImageLayout.h"
 #include "texts/CTexte.h"
 
 #include <stdexcept>
@@ -72,6 +74,10 @@ FunctionParamForm::FunctionParamForm(const Tables& tables)
         for (const forms::LayoutRow& row : group.rows)
             if (row.captionId)
                 m_captionIds.push_back(row.captionId);
+    for (const forms::LayoutGroup& group : tables.layout)
+        for (const forms::LayoutRow& row : group.rows)
+            if (row.unitId)
+                m_captionIds.push_back(row.unitId);
     m_captions.resize(m_captionIds.size());
     for (const forms::ValueControl& value : tables.values) {
         const forms::LayoutRow* row = FindRow(tables.layout, value.id);
@@ -127,10 +133,13 @@ void FunctionParamForm::LoadForm()
                 box->SetWindowText(group.title);
         for (const forms::LayoutRow& row : group.rows) {
             if (row.captionId)
-                m_captions[caption++] = row.caption;
+                m_captions[caption++] = row.caption ? row.caption : "";
             for (const forms::RadioButton& radio : row.radios)
                 if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
                     button->SetWindowText(radio.text);
+            if (row.kind == forms::ControlKind::Check && row.caption)
+                if (CWnd* box = GetDlgItem(static_cast<int>(row.controlId)))
+                    box->SetWindowText(row.caption);
         }
     }
 
@@ -148,9 +157,16 @@ void FunctionParamForm::LoadForm()
             m_combos[i]->InsertString(static_cast<int>(k), value.items.words[k]);
     }
 
+    for (const forms::LayoutGroup& group : m_tables.layout)
+        for (const forms::LayoutRow& row : group.rows)
+            if (row.unitId)
+                SetCaption(row.unitId, row.unit ? row.unit : "");
+
     const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, g_nId);
     // Slot 0 is no function slot: nothing is read through it.
     m_readFailed = slot == 0 || !m_type->read(para, CParaDaten::kWorkFile, slot, m_record.data(), true);
+    CTexte().GetTeilnehmerListe(m_type->participants.list, m_participantList, &para);
+    LoadSpecial();
     ShowRecord(true);
 }
 
@@ -174,7 +190,8 @@ void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
 
 bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
 {
-    return value.enable.always || forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals;
+    return value.enable.always ||
+           (forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals) != value.enable.unless;
 }
 
 void FunctionParamForm::ShowRecord(bool refill)
@@ -228,6 +245,21 @@ void FunctionParamForm::ShowRecord(bool refill)
     ShowSpecial();
     UpdateData(FALSE);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void FunctionParamForm::SetCaption(UINT id, const CString& text)
+{
+    for (size_t i = 0; i < m_captionIds.size(); ++i)
+        if (m_captionIds[i] == id)
+            m_captions[i] = text;
+}
+
+CComboBox* FunctionParamForm::ValueCombo(UINT id)
+{
+    for (size_t i = 0; i < m_tables.values.size(); ++i)
+        if (m_tables.values[i].id == id)
+            return m_combos[i].get();
+    return nullptr;
 }
 
 void FunctionParamForm::OnBezeichnungsGruppe()
@@ -317,6 +349,44 @@ void FunctionParamForm::RefuseSave()
     MessageBox(ui::kFunctionSaveFailed, ui::kFunctionSaveFailedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
+void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
+                                       CParaDaten& para) const
+{
+    if (m_tables.kind.listedBy.empty())
+        return;
+    CString text = texte.GetBezeichnung(CParaDaten::kWorkFile, m_type->names.kind, Designation());
+    if (text == ui::kNoDesignation)
+        text = ui::kNoDesignationList;
+    // A participant field holds the listed function's own number plus 1.
+    const BYTE self = static_cast<BYTE>(m_record[3] + 1);
+    for (BYTE slot = 1; slot <= layout::kFuncSlots; ++slot) {
+        FuncEntry entry;
+        if (!para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry))
+            continue;
+        bool listed = false;
+        for (const int code : m_tables.kind.listedBy)
+            listed |= entry.type == code;
+        const functypes::FunctionType* lister = listed ? functypes::FindFunctionType(entry.type) : nullptr;
+        int objectId = 0;
+        if (!lister || !para.GetFuncId(CParaDaten::kWorkFile, slot, objectId))
+            continue;
+        // A record of its own per lister, and none compared that could not be read.
+        std::vector<BYTE> record(lister->recordSize);
+        if (!lister->read(para, CParaDaten::kWorkFile, slot, record.data(), true))
+            continue;
+        const functypes::Participants& p = lister->participants;
+        // Every place that names this function, also one beyond the count in use: the lister's own save resets it.
+        for (BYTE k = 0; k < p.count; ++k) {
+            const size_t field = p.firstField + static_cast<size_t>(k) * p.step;
+            PinInfo pin;
+            if (field >= record.size() || record[field] != self ||
+                !drawing.GetPin(static_cast<BYTE>(p.firstPin + k), objectId, pin) || pin.labelId <= 0)
+                continue;
+            channel.SetText(static_cast<UINT>(pin.labelId), text);
+        }
+    }
+}
+
 void FunctionParamForm::SaveAndExit()
 {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
@@ -339,6 +409,8 @@ void FunctionParamForm::SaveAndExit()
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
     texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
+    texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, g_nId, m_record);
+    RelabelListers(channel, drawing, texte, para);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
     channel.SetFileNotUpToDate();

@@ -19,6 +19,7 @@
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
 #include "store/Bezeichnung.h"
+#include "texttables/FunktionsListe.h"
 
 #include <memory>
 #include <span>
@@ -27,6 +28,10 @@
 namespace functypes {
 struct FunctionType;
 }
+class CParaDaten;
+class CTexte;
+class CZeichnung;
+class DrawingCommands;
 
 class FunctionParamForm : public CFormView {
     DECLARE_DYNAMIC(FunctionParamForm)
@@ -44,7 +49,8 @@ public:
 
     void LoadForm();
     void ShowRecord(bool refill);
-    void CheckRecord();
+    // The type's repair of the record; a kind may look at what it changed.
+    virtual void CheckRecord();
     // Returns only when the save was refused (the record could not be read, written or committed).
     void SaveAndExit();
 
@@ -62,11 +68,22 @@ public:
     CString DesignationLine() const;
     bool DesignationsChanged() const { return m_bBezeichnungenGeaendert; }
     bool ReadFailed() const { return m_readFailed; }
+    // The functions the type's participant fields may name (the catalog's participants list), built at the first
+    // activation; empty for a type without participants.
+    const FunktionsListe& ParticipantList() const { return m_participantList; }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     // The kind's own steps between the frame's enable and select steps and the exchange; nothing by default.
     virtual void ShowSpecial() {}
+    // The kind's own set-up at the first activation, after the record was read and before it is first shown;
+    // nothing by default.
+    virtual void LoadSpecial() {}
+
+    // The text of a caption or unit static of the layout, kept through every later exchange.
+    void SetCaption(UINT id, const CString& text);
+    // The list of a value row (a kind that rebuilds its items); null for another id.
+    CComboBox* ValueCombo(UINT id);
 
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);
@@ -78,11 +95,14 @@ private:
     void SetDesignation(const Bezeichnung& designation);
     bool Enabled(const forms::ValueControl& value) const;
     void RefuseSave();
+    // The participant pins of the functions that list this one (the kind's listedBy) get its designation.
+    void RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) const;
 
     Tables m_tables;
     const functypes::FunctionType* m_type;
     std::vector<BYTE> m_record;
     bool m_readFailed = true;
+    FunktionsListe m_participantList;
     bool m_bBezeichnungenGeaendert = false;
 
     CComboBox m_group;

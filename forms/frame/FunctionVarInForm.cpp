@@ -4,11 +4,14 @@
 #include "forms/frame/FormLayout.h"
 #include "forms/frame/FunctionParamForm.h"
 #include "platform/CDataExchange.h"
+#include "platform/CWaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "link/StartContext.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
+
+#include <algorithm>
 
 // Controls have ids below the commands (0x8000 on); BN_CLICKED shares its code with a command.
 constexpr UINT kLastControlId = 0x7FFF;
@@ -32,12 +35,23 @@ UINT TemplateOf(const forms::FunctionKind& kind)
 }  // namespace
 
 FunctionVarInForm::FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs,
-                                     ParamFormOf param)
-    : CFormView(TemplateOf(kind)), m_inputs(inputs), m_param(param), m_kind(kind), m_texts(inputs.size())
+                                     ParamFormOf param, const forms::ParticipantLists* participants)
+    : CFormView(TemplateOf(kind)),
+      m_inputs(inputs),
+      m_param(param),
+      m_kind(kind),
+      m_texts(inputs.size()),
+      m_participants(participants)
 {
-    forms::EnsureTemplate(m_templateId, [&] { return forms::VarInTemplate(m_templateId, inputs); });
+    const functypes::FunctionType* type = functypes::FindFunctionType(kind.code);
+    const int places = type ? type->participants.count : 0;
+    forms::EnsureTemplate(m_templateId,
+                          [&] { return forms::VarInTemplate(m_templateId, inputs, participants, places); });
     for (const forms::InputRow& input : inputs)
         m_modes.push_back(input.modeComboId ? std::make_unique<CComboBox>() : nullptr);
+    if (participants)
+        for (size_t k = 0; k < participants->listIds.size(); ++k)
+            m_places.push_back(std::make_unique<CComboBox>());
 }
 
 FunctionVarInForm::~FunctionVarInForm() = default;
@@ -60,6 +74,13 @@ void FunctionVarInForm::DoDataExchange(CDataExchange* dx)
         if (m_modes[i])
             DDX_Control(dx, static_cast<int>(in.modeComboId), *m_modes[i]);
     }
+    if (m_participants) {
+        DDX_Text(dx, static_cast<int>(m_participants->countLabelId), m_countLabel);
+        DDX_Text(dx, static_cast<int>(m_participants->listsLabelId), m_listsLabel);
+        DDX_Control(dx, static_cast<int>(m_participants->countComboId), m_count);
+        for (size_t k = 0; k < m_places.size(); ++k)
+            DDX_Control(dx, static_cast<int>(m_participants->listIds[k]), *m_places[k]);
+    }
 }
 
 void FunctionVarInForm::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
@@ -75,7 +96,9 @@ void FunctionVarInForm::UpdateForm()
     m_strTitle.Format(ui::kFormTitle, m_kind.title, ui::kFormInputs);
     for (size_t i = 0; i < m_inputs.size(); ++i) {
         const forms::InputRow& in = m_inputs[i];
-        if (in.number)
+        if (in.twoLineHeading)
+            m_texts[i].heading.Format(ui::kInputHeadingTwoLines, in.name);
+        else if (in.number)
             m_texts[i].heading.Format(ui::kInputHeadingNumbered, in.name, in.number);
         else
             m_texts[i].heading.Format(ui::kInputHeading, in.name);
@@ -83,6 +106,10 @@ void FunctionVarInForm::UpdateForm()
     }
     if (param)
         m_strBezeichnung = param->DesignationLine();
+    if (m_participants) {
+        m_countLabel = m_participants->countLabel;
+        m_listsLabel = m_participants->listsLabel;
+    }
 
     if (param && g_bFirstActivation[kFirstActivation]) {
         g_bFirstActivation[kFirstActivation] = false;
@@ -105,12 +132,75 @@ void FunctionVarInForm::UpdateForm()
                 m_modes[i]->ShowWindow(SW_HIDE);
             }
         }
+        // Every place offers the parameter form's list: "no function" first, then the functions in slot order.
+        const FunktionsListe& list = param->ParticipantList();
+        for (const std::unique_ptr<CComboBox>& place : m_places) {
+            for (int n = place->GetCount(); n > 0; --n)
+                place->DeleteString(0);
+            for (int i = 0; i <= list.count && i < FunktionsListe::kEntryCount; ++i)
+                place->InsertString(i, list.entries[i].text);
+        }
     }
     UpdateData(FALSE);
+    if (param && m_participants)
+        ShowParticipants();
+}
+
+void FunctionVarInForm::ShowParticipants()
+{
+    FunctionParamForm* param = m_param();
+    if (!param || !m_participants)
+        return;
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    const functypes::Participants& p = param->Type().participants;
+    const BYTE* record = param->Record();
+    const long count = record[p.countField];
+    // The places up to the least count always show.
+    const long shown = std::max(count, m_participants->firstCount);
+    for (size_t k = 0; k < m_places.size(); ++k)
+        m_places[k]->ShowWindow(static_cast<long>(k) < shown ? SW_SHOW : SW_HIDE);
+    m_count.SetCurSel(static_cast<int>(count - m_participants->firstCount));
+    CTexte texte;
+    for (size_t k = 0; k < m_places.size(); ++k)
+        m_places[k]->SetCurSel(
+            texte.FindInListe(param->ParticipantList(), record[p.firstField + k * p.step]));
+    UpdateData(FALSE);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+bool FunctionVarInForm::OnParticipantPick(UINT comboId)
+{
+    FunctionParamForm* param = m_param();
+    if (!m_participants || !param)
+        return false;
+    const functypes::Participants& p = param->Type().participants;
+    BYTE* record = param->Record();
+    if (comboId == m_participants->countComboId) {
+        const int index = m_count.GetCurSel();
+        if (index >= 0)
+            record[p.countField] = static_cast<BYTE>(index + m_participants->firstCount);
+        ShowParticipants();
+        return true;
+    }
+    bool place = false;
+    for (const UINT id : m_participants->listIds)
+        place |= id == comboId;
+    if (!place)
+        return false;
+    // Every place is written again, shown or not: each holds the function its list selects.
+    const FunktionsListe& list = param->ParticipantList();
+    for (size_t k = 0; k < m_places.size(); ++k) {
+        const int index = m_places[k]->GetCurSel();
+        if (index >= 0 && index < FunktionsListe::kEntryCount)
+            record[p.firstField + k * p.step] = list.entries[index].flag;
+    }
+    return true;
 }
 
 void FunctionVarInForm::OnModus(UINT comboId)
 {
+    if (OnParticipantPick(comboId))
+        return;
     FunctionParamForm* param = m_param();
     if (!param)
         return;

@@ -22,13 +22,17 @@ class FunctionVarInForm : public CFormView {
 public:
     using ParamFormOf = FunctionParamForm* (*)();  // the type's parameter form (its g_p<F>)
 
-    FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs, ParamFormOf param);
+    // With participants, the form also chooses the participants of the type's catalog row (ParticipantLists).
+    FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs, ParamFormOf param,
+                      const forms::ParticipantLists* participants = nullptr);
     ~FunctionVarInForm() override;
 
     void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
     void UpdateForm();
-    // The mode list of one input was picked.
+    // The mode list of one input, or a participant list, was picked.
     void OnModus(UINT comboId);
+    // Shows the count and the participant places from the record: the places beyond the count hidden.
+    void ShowParticipants();
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -46,4 +50,11 @@ private:
     CString m_strBezeichnung;
     std::vector<InputTexts> m_texts;
     std::vector<std::unique_ptr<CComboBox>> m_modes;  // per input; null without a mode list
+
+    bool OnParticipantPick(UINT comboId);
+    const forms::ParticipantLists* m_participants;
+    CString m_countLabel;
+    CString m_listsLabel;
+    CComboBox m_count;
+    std::vector<std::unique_ptr<CComboBox>> m_places;
 };

@@ -1,0 +1,85 @@
+// The cooling function's parameter form: its tables for the function form frame, and the factories of its forms.
+#include "forms/solar/CKuehlfunc.h"
+
+#include "forms/solar/CKuehlfuncVarIn.h"
+#include "forms/solar/CKuehlfuncVarOut.h"
+
+#include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
+#include "store/KuehlfuncParam.h"
+#include "texttables/StandardDesignations.h"
+
+IMPLEMENT_DYNCREATE(CKuehlfunc, FunctionParamForm)
+
+CKuehlfunc* g_pKuehlfunc = nullptr;
+
+namespace {
+
+using namespace forms;
+using R = KuehlfuncParam;
+
+// Control ids of the form: the time window, the maximum reference temperature, the differences, the variable.
+enum : UINT {
+    kWindowGroup = 1427, kWindowStart = 1487, kWindowEnd = 1488, kHourLabel = 1429,
+    kReferenceGroup = 1432, kMaxLabel = 1430, kMax = 1489, kOnLabel = 1260, kOn = 1199, kOffLabel = 1283, kOff = 1207,
+    kMagnitudeLabel = 1431, kMagnitude = 1020,
+};
+
+const std::vector<LayoutGroup> kLayout = {
+    {kWindowGroup, ui::kKuehlWindowGroup,
+     {{kHourLabel, ui::kKuehlHour, kWindowStart, ControlKind::Combo}, {0, nullptr, kWindowEnd, ControlKind::Combo}}},
+    {kReferenceGroup, ui::kKuehlReferenceGroup,
+     {{kMaxLabel, ui::kKuehlReferenceMax, kMax, ControlKind::Combo, ui::kUnitDegrees},
+      {kOnLabel, ui::kDiffOn, kOn, ControlKind::Combo, ui::kUnitKelvin},
+      {kOffLabel, ui::kDiffOff, kOff, ControlKind::Combo, ui::kUnitKelvin}}},
+    {0, nullptr, {{kMagnitudeLabel, ui::kMagnitude, kMagnitude, ControlKind::Combo}}},
+};
+
+const std::vector<ValueControl> kValues = {
+    {kWindowStart, FORM_FIELD(R, windowStart), 0, {resources::TimeOfDayList().items}},
+    {kWindowEnd, FORM_FIELD(R, windowEnd), 0, {resources::TimeOfDayList().items}},
+    // The fixed maximum counts only while no source gives it.
+    {kMax, FORM_FIELD(R, referenceMax.number), 0, {resources::TemperatureList().items},
+     {false, FORM_FIELD(R, referenceMax.kind), 0}},
+    // OnDiff: the repair keeps the switch-off difference below the switch-on one, and the form shows its result.
+    {kOn, FORM_SIGNED(R, diffOn), -128, {resources::DifferenceList().items}, {}, true},
+    {kOff, FORM_SIGNED(R, diffOff), -128, {resources::DifferenceList().items}, {}, true},
+    {kMagnitude, FORM_FIELD(R, magnitude), 0, {resources::PercentList().items}},
+};
+
+}  // namespace
+
+const forms::FunctionKind CKuehlfunc::kKind {texts::kTypeKuehlfunc, ui::kTitleKuehlfunc, false};
+
+CKuehlfunc::CKuehlfunc() : FunctionParamForm({kKind, kLayout, kValues}) {}
+
+CView* CKuehlfunc::CreateForm()
+{
+    return new CKuehlfunc;
+}
+
+CView* CKuehlfunc::CreateVarIn()
+{
+    return new CKuehlfuncVarIn;
+}
+
+CView* CKuehlfunc::CreateVarOut()
+{
+    return new CKuehlfuncVarOut;
+}
+
+void CKuehlfunc::Publish(CView* form)
+{
+    g_pKuehlfunc = dynamic_cast<CKuehlfunc*>(form);
+}
+
+FunctionParamForm* CKuehlfunc::Instance()
+{
+    return g_pKuehlfunc;
+}
+
+void CKuehlfunc::Save()
+{
+    if (g_pKuehlfunc)
+        g_pKuehlfunc->SaveAndExit();
+}

@@ -1,0 +1,98 @@
+// The solar control's parameter form: its tables for the function form frame, and the factories of its forms.
+#include "forms/solar/CSolarregelung.h"
+
+#include "forms/solar/CSolarregelungVarIn.h"
+#include "forms/solar/CSolarregelungVarOut.h"
+
+#include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
+#include "store/SolarregelungParam.h"
+#include "texttables/StandardDesignations.h"
+
+IMPLEMENT_DYNCREATE(CSolarregelung, FunctionParamForm)
+
+CSolarregelung* g_pSolarregelung = nullptr;
+
+namespace {
+
+using namespace forms;
+using R = SolarregelungParam;
+
+// Control ids of the form, by group: collector, reference, differences, limit.
+enum : UINT {
+    kCollectorGroup = 1694, kCollectorMaxLabel = 1688, kCollectorMax = 1002, kCollectorHystLabel = 1689,
+    kCollectorHyst = 1004, kReferenceGroup = 1695, kReferenceMaxLabel = 1690, kReferenceMax = 1011,
+    kReferenceHystLabel = 1691, kReferenceHyst = 1017, kDiffGroup = 1696, kOnLabel = 1260, kOn = 1199,
+    kOffLabel = 1283, kOff = 1207, kLimitGroup = 1697, kLimitMaxLabel = 1692, kLimitMax = 1033,
+    kLimitHystLabel = 1693, kLimitHyst = 1036,
+};
+
+const std::vector<LayoutGroup> kLayout = {
+    {kCollectorGroup, ui::kSolarCollectorGroup,
+     {{kCollectorMaxLabel, ui::kSolarCollectorMax, kCollectorMax, ControlKind::Combo, ui::kUnitDegrees},
+      {kCollectorHystLabel, ui::kHysteresis, kCollectorHyst, ControlKind::Combo, ui::kUnitKelvin}}},
+    {kReferenceGroup, ui::kKuehlReferenceGroup,
+     {{kReferenceMaxLabel, ui::kKuehlReferenceMax, kReferenceMax, ControlKind::Combo, ui::kUnitDegrees},
+      {kReferenceHystLabel, ui::kHysteresis, kReferenceHyst, ControlKind::Combo, ui::kUnitKelvin}}},
+    {kDiffGroup, ui::kSolarDiffGroup,
+     {{kOnLabel, ui::kDiffOn, kOn, ControlKind::Combo, ui::kUnitKelvin},
+      {kOffLabel, ui::kDiffOff, kOff, ControlKind::Combo, ui::kUnitKelvin}}},
+    {kLimitGroup, ui::kSolarLimitGroup,
+     {{kLimitMaxLabel, ui::kSolarLimitMax, kLimitMax, ControlKind::Combo, ui::kUnitDegrees},
+      {kLimitHystLabel, ui::kHysteresis, kLimitHyst, ControlKind::Combo, ui::kUnitKelvin}}},
+};
+
+// The limit counts only while a limit temperature is connected.
+constexpr EnableRule kWithLimit {false, FORM_FIELD(R, limitTemp.kind), 0, true};
+
+const std::vector<ValueControl> kValues = {
+    {kCollectorMax, FORM_FIELD(R, collectorMax), 90, {resources::NumberList(90, 200).items}},
+    {kCollectorHyst, FORM_FIELD(R, collectorHyst), 5, {resources::HysteresisList(5).items}},
+    {kReferenceMax, FORM_FIELD(R, referenceMax), 0, {resources::NumberList(0, 150).items}},
+    {kReferenceHyst, FORM_FIELD(R, referenceHyst), 5, {resources::HysteresisList(5).items}},
+    // OnDifferenz: the repair keeps the switch-off difference below the switch-on one, and the form shows its result.
+    {kOn, FORM_SIGNED(R, diffOn), -128, {resources::DifferenceList().items}, {}, true},
+    {kOff, FORM_SIGNED(R, diffOff), -128, {resources::DifferenceList().items}, {}, true},
+    {kLimitMax, FORM_FIELD(R, limitMax), 0, {resources::NumberList(0, 150).items}, kWithLimit},
+    {kLimitHyst, FORM_FIELD(R, limitHyst), 5, {resources::HysteresisList(5).items}, kWithLimit},
+};
+
+// The solar priorities and start functions name solar controls as their participants.
+constexpr int kListers[] = {texts::kTypeSolarvorrang, texts::kTypeStartfunc};
+
+}  // namespace
+
+const forms::FunctionKind CSolarregelung::kKind {texts::kTypeSolarregelung, ui::kTitleSolarregelung, false, kListers};
+
+CSolarregelung::CSolarregelung() : FunctionParamForm({kKind, kLayout, kValues}) {}
+
+CView* CSolarregelung::CreateForm()
+{
+    return new CSolarregelung;
+}
+
+CView* CSolarregelung::CreateVarIn()
+{
+    return new CSolarregelungVarIn;
+}
+
+CView* CSolarregelung::CreateVarOut()
+{
+    return new CSolarregelungVarOut;
+}
+
+void CSolarregelung::Publish(CView* form)
+{
+    g_pSolarregelung = dynamic_cast<CSolarregelung*>(form);
+}
+
+FunctionParamForm* CSolarregelung::Instance()
+{
+    return g_pSolarregelung;
+}
+
+void CSolarregelung::Save()
+{
+    if (g_pSolarregelung)
+        g_pSolarregelung->SaveAndExit();
+}

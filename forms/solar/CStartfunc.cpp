@@ -1,0 +1,123 @@
+// The start function's parameter form: its tables for the function form frame, the participants' names and the
+// threshold list, and the factories of its forms.
+#include "forms/solar/CStartfunc.h"
+
+#include "forms/solar/CStartfuncVarIn.h"
+#include "forms/solar/CStartfuncVarOut.h"
+
+#include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
+#include "store/StartfuncParam.h"
+#include "texts/CTexte.h"
+#include "texttables/StandardDesignations.h"
+
+#include <cstddef>
+
+IMPLEMENT_DYNCREATE(CStartfunc, FunctionParamForm)
+
+CStartfunc* g_pStartfunc = nullptr;
+
+namespace {
+
+using namespace forms;
+using R = StartfuncParam;
+
+enum : UINT {
+    kWindowLabel = 1710, kWindowStart = 1455, kWindowEnd = 1457, kHour = 1711, kRunTimeLabel = 1267,
+    kRunTime = 1442, kSeconds = 1056, kIntervalLabel = 1712, kInterval = 1016, kMinutes = 1713,
+    kThresholdLabel = 1187, kThreshold = 1018, kThresholdUnit = 1196, kParticipantGroup = 1714,
+};
+
+// The statics of participants 1 to 10.
+constexpr UINT kParticipantTexts[10] = {1209, 1212, 1216, 1220, 1224, 1228, 1237, 1243, 1249, 1260};
+
+std::vector<LayoutGroup> Layout()
+{
+    std::vector<LayoutGroup> layout = {
+        {0, nullptr,
+         {{kWindowLabel, ui::kStartWindow, kWindowStart, ControlKind::Combo},
+          {0, nullptr, kWindowEnd, ControlKind::Combo, ui::kKuehlHour, {}, kHour},
+          {kRunTimeLabel, ui::kRunTime, kRunTime, ControlKind::Combo, ui::kUnitSeconds, {}, kSeconds},
+          {kIntervalLabel, ui::kInterval, kInterval, ControlKind::Combo, ui::kUnitMinutes, {}, kMinutes},
+          // Caption and unit follow the radiation input (ShowSpecial).
+          {kThresholdLabel, "", kThreshold, ControlKind::Combo, nullptr, {}, kThresholdUnit}}},
+        {kParticipantGroup, ui::kParticipatingFunctions, {}},
+    };
+    for (const UINT id : kParticipantTexts)
+        layout.back().rows.push_back({id, ""});
+    return layout;
+}
+
+const std::vector<LayoutGroup> kLayout = Layout();
+
+const std::vector<ValueControl> kValues = {
+    {kWindowStart, FORM_FIELD(R, windowStart), 0, {resources::TimeOfDayList().items}},
+    {kWindowEnd, FORM_FIELD(R, windowEnd), 0, {resources::TimeOfDayList().items}},
+    {kRunTime, FORM_FIELD(R, runTime), 0, {resources::NumberList(0, 240).items}},
+    {kInterval, FORM_FIELD(R, interval), 0, {resources::NumberList(0, 120).items}},
+    {kThreshold, FORM_FIELD(R, activation), 0},
+};
+
+}  // namespace
+
+const forms::FunctionKind CStartfunc::kKind {texts::kTypeStartfunc, ui::kTitleStartfunc, true};
+
+CStartfunc::CStartfunc() : FunctionParamForm({kKind, kLayout, kValues}) {}
+
+void CStartfunc::ShowSpecial()
+{
+    const BYTE* record = Record();
+    CTexte texte;
+    const int count = record[offsetof(R, solarCount)];
+    for (int k = 0; k < 10; ++k)
+        SetCaption(kParticipantTexts[k],
+                   k < count ? texte.GetListenBezeichnung(ParticipantList(),
+                                                          record[offsetof(R, solarControls) + static_cast<size_t>(k)])
+                             : CString());
+
+    // With a radiation sensor the threshold is in steps of 10 W/m2 up to 900; without, a plain number up to 99.
+    const bool radiation = record[offsetof(R, radiation.kind)] != 0;
+    SetCaption(kThresholdLabel, radiation ? ui::kStartRadiationThreshold : ui::kStartPlainThreshold);
+    SetCaption(kThresholdUnit, radiation ? ui::kUnitRadiation : "");
+    CComboBox* list = ValueCombo(kThreshold);
+    if (!list)
+        return;
+    for (int n = list->GetCount(); n > 0; --n)
+        list->DeleteString(0);
+    const std::vector<CString> items =
+        radiation ? resources::ScaledList(0, 90, 10).items : resources::NumberList(0, 99).items;
+    for (size_t i = 0; i < items.size(); ++i)
+        list->InsertString(static_cast<int>(i), items[i]);
+    list->SetCurSel(record[offsetof(R, activation)]);
+}
+
+CView* CStartfunc::CreateForm()
+{
+    return new CStartfunc;
+}
+
+CView* CStartfunc::CreateVarIn()
+{
+    return new CStartfuncVarIn;
+}
+
+CView* CStartfunc::CreateVarOut()
+{
+    return new CStartfuncVarOut;
+}
+
+void CStartfunc::Publish(CView* form)
+{
+    g_pStartfunc = dynamic_cast<CStartfunc*>(form);
+}
+
+FunctionParamForm* CStartfunc::Instance()
+{
+    return g_pStartfunc;
+}
+
+void CStartfunc::Save()
+{
+    if (g_pStartfunc)
+        g_pStartfunc->SaveAndExit();
+}
