@@ -12,6 +12,7 @@ void RegisterProtokollTemplate();
 void RegisterStartViewTemplate();
 void RegisterToolBars();
 extern const platform::DialogTemplate kDatentransferTemplate;
+extern const platform::DialogTemplate kExportParaTemplate;
 extern const platform::DialogTemplate kZeichnungAuswertenTemplate;
 
 }  // namespace resources

@@ -17,6 +17,7 @@ namespace {
 // Dialog templates: one row per dialog.
 const platform::DialogTemplate* const kDialogTemplates[] = {
     &kDatentransferTemplate,
+    &kExportParaTemplate,
     &kZeichnungAuswertenTemplate,
 };
 

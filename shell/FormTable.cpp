@@ -3,6 +3,7 @@
 
 #include "evaluation/CProtokoll.h"
 #include "link/StartContext.h"
+#include "production/CExportPara.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -17,6 +18,8 @@ CView* CreateProtokoll()
     form->UseFrameState(&g_bFirstActivation[0], &g_nCurrentPage);
     return form;
 }
+
+CView* CreateExportPara() { return new CExportPara; }
 
 // A function type's trio: parameter form, input-variable form and, where the type has one, output-variable form.
 FormRow FunctionRow(const char* kind, bool hasVarOut)
@@ -56,7 +59,7 @@ std::vector<FormRow> MakeFormRows()
          FormSlot::MeldungOrder},
         // The export form fills itself through the flag of an input-variable form.
         {"parser", {}, IDR_TOOLBAR_COMPILER,
-         {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm}, {FormSlot::Export, IDW_FORM_SECOND, kVarInForm}},
+         {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm}, {FormSlot::Export, IDW_FORM_SECOND, kVarInForm, &CreateExportPara}},
          FormSlot::Compiler},
         {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm}}, FormSlot::Import},
     };
