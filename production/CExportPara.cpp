@@ -215,6 +215,8 @@ void CExportPara::OnZielWaehlen()
     para.SetExportPfad(2, m_target);
     para.CommitWorkFile();
     CIniSettings().SetExportPfad(FolderOf(m_target));
+    // The controls are taken first, so that showing the members keeps a layout the person has just picked.
+    UpdateData(TRUE);
     UpdateData(FALSE);
     SendFileNotUpToDate();
 }
