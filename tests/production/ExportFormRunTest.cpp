@@ -6,6 +6,7 @@
 #include "ProgramRun.h"
 
 #include "platform/RemoteWindow.h"
+#include "store/CParaDaten.h"
 
 #include <gtest/gtest.h>
 
@@ -262,6 +263,28 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
         Drive({"--window", kForm, "click", "1072"}, &status);
         EXPECT_EQ(status, 1);  // the browse button is disabled
     });
+}
+
+TEST_F(ExportFormRunTest, AnExternalFunctionDataFileIsDocumentedWithoutHeader)
+{
+    bool made = false;
+    ASSERT_TRUE(testsupport::WithParameterFile(m_home, "para/para.par", false, [&](CParaDaten& store) {
+        made = store.CreateEmptyFile(0) && store.ExportDatFile(m_home.Path("set.dat").c_str());
+    }));
+    ASSERT_TRUE(made);
+    WithExportForm([&] {
+        ChooseTarget(m_home.Path("extern.txt"));
+        Drive({"file", m_home.Path("set.dat")});
+        Click("1220");
+        EXPECT_EQ(Get("1068"), m_home.Path("set.dat"));
+        Click("1075");
+        EXPECT_EQ(Get("1322"), "Esportaz. terminata correttamente / convertitore pronto");
+        EXPECT_EQ(Drive({"boxes"}), "");
+    });
+    const std::string text = m_home.ReadFile("extern.txt");
+    EXPECT_EQ(text.substr(0, 48), "===================================\r\nINGRESSI:\r\n");
+    EXPECT_EQ(text.find("VORNA - Versione"), std::string::npos);
+    EXPECT_NE(text.find("SINOTTICA FUNZIONI:\r\n"), std::string::npos);
 }
 
 }  // namespace
