@@ -168,6 +168,10 @@ TEST_F(ExportFormRunTest, EachSectionAloneInEachLayoutReadsAsWrittenByHand)
         // A new set: every section on, no filter, the column layout.
         EXPECT_EQ(Get("1209"), "1");
         EXPECT_EQ(Get("1322"), "Convertitore è pronto");
+        // The default target lies in a folder beside the drawing export, made when missing.
+        EXPECT_EQ(Get("1067"), m_home.Path("KRX9274_Doku/plant.txt"));
+        EXPECT_TRUE(std::filesystem::is_directory(m_home.Path("KRX9274_Doku")));
+        EXPECT_EQ(Get("1223"), "0");
         for (const Case& c : cases)
             Click(c.box);
         bool filterTicked = false;
