@@ -12,8 +12,6 @@
 #include "resources/UiTexts.h"
 #include "store/CIniSettings.h"
 #include "store/CParaDaten.h"
-#include "store/FileHeader.h"
-#include "texts/CTexte.h"
 
 #include <filesystem>
 #include <strings.h>
@@ -30,9 +28,6 @@ constexpr int kFlagBoxes[12] = {IDC_DOC_EINGAENGE,    IDC_DOC_AUSGAENGE,    IDC_
                                 IDC_FILTER_NETZWERK,  IDC_DOC_FUNCVIEW,     IDC_DOC_CANLOGGING};
 constexpr int kSections = 5;
 constexpr UINT kWarning = MB_TASKMODAL | MB_ICONEXCLAMATION;
-constexpr char kMagicData[] = "KAVELMOR_STEUERKONTORE_DATA_FILE";
-constexpr int kVariableBytes = 384;
-constexpr int kParameterBytes = 832;
 
 int Box(const char* number, const CString& text, UINT flags = kWarning)
 {
@@ -251,35 +246,6 @@ void CExportPara::OnExterneQuelle()
     m_externOn.SetCheck(BST_UNCHECKED);
 }
 
-// Loads the external function-data file into working file 0 and checks its header and memory need.
-bool CExportPara::CheckExternalSource()
-{
-    CParaDaten para;
-    if (!para.ImportDatFile(m_externPath)) {
-        CString text;
-        text.Format(ui::kExportSourceNotOpened, m_externPath.GetString());
-        Box("1.028", text);
-        return false;
-    }
-    FileHeader header;
-    if (!para.CheckFileHeader(0, &header) || header.magic != kMagicData || header.formatVersion != 1.0f) {
-        Box("1.048", ui::kExportSourceFormat);
-        return false;
-    }
-    int parameterBytes = 0;
-    int variableBytes = 0;
-    CTexte().GetSpeicherbedarf(0, parameterBytes, variableBytes, FALSE, nullptr);
-    CString text;
-    if (variableBytes > kVariableBytes)
-        text.Format("%s%d%s", ui::kExportVariablesExceed, variableBytes - kVariableBytes, ui::kExportBytes);
-    if (parameterBytes > kParameterBytes)
-        text.AppendFormat("%s%s%d%s", text.IsEmpty() ? "" : "\n", ui::kExportParametersExceed,
-                          parameterBytes - kParameterBytes, ui::kExportBytes);
-    if (!text.IsEmpty())
-        Box("1.044", text);
-    return true;
-}
-
 bool CExportPara::Exportieren(const CString& target)
 {
     doc::Options options;
@@ -287,7 +253,10 @@ bool CExportPara::Exportieren(const CString& target)
     options.file = m_external ? 0 : 2;
     options.format = static_cast<signed char>(m_filter.format);
     options.writeBack = m_external ? 0 : 1;
-    const BYTE* f = m_filter.flags;
+    // A flag counts as set only when it is exactly 1, as the check boxes show it.
+    BYTE f[12];
+    for (int i = 0; i < 12; ++i)
+        f[i] = m_filter.flags[i] == 1 ? 1 : 0;
     options.sections = {f[0], f[5], f[1], f[6], f[2], f[7], f[3], f[8], f[4], f[9], f[10], f[11]};
     return DocRun(options, *this).Write(target);
 }
@@ -298,7 +267,13 @@ void CExportPara::OnExportieren()
     ReadControls();
     m_run.EnableWindow(FALSE);
     Status(0, ui::kExportStarting);
-    bool go = !m_external || CheckExternalSource();
+    bool go = true;
+    if (m_external) {
+        DocRun::Message message;
+        go = DocRun::LoadExternal(m_externPath, message);
+        if (message.number)
+            Box(message.number, message.text);
+    }
     CString target;
     m_targetEdit.GetWindowText(target);
     if (go && GetFileAttributesA(target) != INVALID_FILE_ATTRIBUTES) {

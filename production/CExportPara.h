@@ -34,7 +34,6 @@ private:
     void ReadControls();
     void ShowFlags();
     bool QuelleWaehlen();
-    bool CheckExternalSource();
     bool Exportieren(const CString& target);
 
     void OnZielWaehlen();

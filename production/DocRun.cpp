@@ -4,11 +4,18 @@
 #include "production/DocTexts.h"
 #include "platform/TextFile.h"
 #include "platform/Win32File.h"
+#include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
+#include "store/FileHeader.h"
+#include "texts/CTexte.h"
 
 #include <filesystem>
 
 namespace {
+
+constexpr char kMagicData[] = "KAVELMOR_STEUERKONTORE_DATA_FILE";
+constexpr int kVariableBytes = 384;
+constexpr int kParameterBytes = 832;
 
 DocRun::SectionWriter& FunctionSection()
 {
@@ -62,4 +69,32 @@ bool DocRun::Write(const CString& target)
     if (m_options.writeBack && !m_options.external)
         CParaDaten().CommitWorkFile();
     return CopyFileA(kTempFile, target.GetString(), FALSE) != FALSE;
+}
+
+bool DocRun::LoadExternal(const CString& path, Message& message)
+{
+    message = {};
+    CParaDaten para;
+    if (!para.ImportDatFile(path)) {
+        message.number = "1.028";
+        message.text.Format(ui::kExportSourceNotOpened, path.GetString());
+        return false;
+    }
+    FileHeader header;
+    if (!para.CheckFileHeader(0, &header) || header.magic != kMagicData || header.formatVersion != 1.0f) {
+        message.number = "1.048";
+        message.text = ui::kExportSourceFormat;
+        return false;
+    }
+    int parameterBytes = 0;
+    int variableBytes = 0;
+    CTexte().GetSpeicherbedarf(0, parameterBytes, variableBytes, FALSE, nullptr);
+    if (variableBytes > kVariableBytes)
+        message.text.Format("%s%d%s", ui::kExportVariablesExceed, variableBytes - kVariableBytes, ui::kExportBytes);
+    if (parameterBytes > kParameterBytes)
+        message.text.AppendFormat("%s%s%d%s", message.text.IsEmpty() ? "" : "\n", ui::kExportParametersExceed,
+                                  parameterBytes - kParameterBytes, ui::kExportBytes);
+    if (!message.text.IsEmpty())
+        message.number = "1.044";
+    return true;
 }

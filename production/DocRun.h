@@ -23,6 +23,16 @@ public:
     using SectionWriter = std::function<void(doc::DocText&, DocReporter&)>;
     static void SetFunctionSection(SectionWriter writer);
 
+    // A message of the run for the person: its number ("1.048") and text; no number for none.
+    struct Message {
+        const char* number = nullptr;
+        CString text;
+    };
+    // Loads an external function-data file into working file 0 and checks it: false, with the message, when it
+    // cannot be loaded or is no function-data file of the supported format; true, with the warning 1.044 when its
+    // functions need more memory than the controller offers.
+    static bool LoadExternal(const CString& path, Message& message);
+
     DocRun(const doc::Options& options, DocReporter& reporter) : m_options(options), m_reporter(reporter) {}
 
     // The text of every chosen section, in file order.

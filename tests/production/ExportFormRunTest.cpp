@@ -257,6 +257,14 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
         EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
         EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
 
+        // A source that cannot be loaded.
+        Drive({"file", m_home.Path("missing.dat")});
+        Click("1072");
+        Click("1075");
+        EXPECT_EQ(LastBox(), "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
+                                 m_home.Path("missing.dat") + " \".");
+        EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
+
         // Unticked, and ticked with the dialog cancelled: back to the drawing's own set.
         Click("1220");
         EXPECT_EQ(Get("1068"), "");
