@@ -180,24 +180,37 @@ void WriteAusgang(DocText& text, int n, const AusgangParam& r)
     }
 }
 
-void WriteMeldung(DocText& text, const MeldungParam& r)
+CString MeldungCause(const DocText& text, const BYTE* record)
 {
-    text.Separated(0, kTipoMessag, Pick(kMessageTypes, r.type <= 4 ? r.type : 0));
-    if (r.type == kMeldungUnbenutzt)
-        return;
-    text.Separated(0, kGruppoMessag, r.group == 1 ? "Def.Utente" : "Default");
-    text.Separated(0, kCausaMessag, WithDigit(CTexte().GetMeldungBezeichnung(text.Opt().file, r), r.digit));
-    text.Separated(0, kSuonoAlarme, YesNo(r.alarm));
-    text.Heading(0, kEntrataDati);
-    const DigitalQuelle* sources[] = {&r.release, &r.activate, &r.cancel};
-    for (int i = 0; i < 3; ++i)
-        text.QuelleDigital(kMessageSources[i], 1, sources[i]->kind, sources[i]->number, false, sources[i]->inverted,
-                           sources[i]->number, false);
-    text.Heading(0, kUscitaDati);
-    const BYTE* lists[] = {r.normalOn, r.dominantOn, r.dominantOff, r.errorRelease};
-    for (int i = 0; i < 4; ++i)
-        text.AusgangsListe(kMessageLists[i], 1, lists[i]);
+    const auto& r = *reinterpret_cast<const MeldungParam*>(record);
+    return WithDigit(CTexte().GetMeldungBezeichnung(text.Opt().file, r), r.digit);
 }
+
+using record::kMeldungFields;
+constexpr record::FieldInfo kMeldungSources[] = {
+    record::Flag(RECORD_FIELD(MeldungParam, release)),
+    record::Flag(RECORD_FIELD(MeldungParam, activate)),
+    record::Flag(RECORD_FIELD(MeldungParam, cancel)),
+};
+constexpr Cond kInUse {Cond::Ne, offsetof(MeldungParam, type), kMeldungUnbenutzt};
+constexpr const char* kMessageGroups[] = {"Default", "Def.Utente"};
+
+// The lines of one message: separated lines at level 0; a message not in use ends after its type.
+constexpr DocRow kMeldungRows[] = {
+    {DocRow::Separated, 0, kTipoMessag, &kMeldungFields[0], Fmt::Enum, nullptr, kMessageTypes},
+    {DocRow::Separated, 0, kGruppoMessag, &kMeldungFields[1], Fmt::Enum, nullptr, kMessageGroups, kInUse},
+    {DocRow::Separated, 0, kCausaMessag, nullptr, Fmt::Custom, nullptr, {}, kInUse, {Cond::Never}, MeldungCause},
+    {DocRow::Separated, 0, kSuonoAlarme, &kMeldungFields[4], Fmt::YesNo, nullptr, {}, kInUse},
+    {DocRow::Heading, 0, kEntrataDati, nullptr, Fmt::Number, nullptr, {}, kInUse},
+    {DocRow::Digital, 1, kMessageSources[0], &kMeldungSources[0], Fmt::Number, nullptr, {}, kInUse},
+    {DocRow::Digital, 1, kMessageSources[1], &kMeldungSources[1], Fmt::Number, nullptr, {}, kInUse},
+    {DocRow::Digital, 1, kMessageSources[2], &kMeldungSources[2], Fmt::Number, nullptr, {}, kInUse},
+    {DocRow::Heading, 0, kUscitaDati, nullptr, Fmt::Number, nullptr, {}, kInUse},
+    {DocRow::Outputs16, 1, kMessageLists[0], &kMeldungFields[5], Fmt::Number, nullptr, {}, kInUse},
+    {DocRow::Outputs16, 1, kMessageLists[1], &kMeldungFields[6], Fmt::Number, nullptr, {}, kInUse},
+    {DocRow::Outputs16, 1, kMessageLists[2], &kMeldungFields[7], Fmt::Number, nullptr, {}, kInUse},
+    {DocRow::Outputs16, 1, kMessageLists[3], &kMeldungFields[8], Fmt::Number, nullptr, {}, kInUse},
+};
 
 }  // namespace
 
@@ -300,6 +313,6 @@ void DocRun::Meldungen(DocText& text)
             continue;
         text.Line(ItemRule(kMessages));
         text.Line(Number(kMessaggioHead, m));
-        WriteMeldung(text, record);
+        WriteRows(text, kMessages, kMeldungRows, &record);
     }
 }

@@ -39,12 +39,15 @@ bool Holds(const Cond& cond, const BYTE* record)
     case Cond::Ne: return v != cond.value;
     case Cond::NonZero: return v != 0;
     case Cond::Zero: return v == 0;
+    case Cond::Never: return false;
     default: return true;
     }
 }
 
-CString ValueText(const DocRow& row, const BYTE* record)
+CString ValueText(const DocText& text, const DocRow& row, const BYTE* record)
 {
+    if (row.fmt == Fmt::Custom)
+        return row.custom ? row.custom(text, record) : CString();
     if (!row.field)
         return "";
     const long stored = record::ReadStored(record, *row.field);
@@ -54,14 +57,14 @@ CString ValueText(const DocRow& row, const BYTE* record)
     case Fmt::Enum:
         if (row.texts.empty())
             return "";
-        return row.texts[stored >= 0 && static_cast<size_t>(stored) < row.texts.size() ? stored
-                                                                                       : row.texts.size() - 1];
+        return row.texts[stored >= 0 && static_cast<size_t>(stored) < row.texts.size() ? stored : 0];
     case Fmt::Scaled: return ScaledText(row, stored);
     default: return Pattern(row, stored);
     }
 }
 
-void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const void* record, Repeat repeat)
+void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const void* record, Repeat repeat,
+               bool filter)
 {
     for (int i = 0; i < repeat.count; ++i) {
         const BYTE* element = static_cast<const BYTE*>(record) + i * repeat.stride;
@@ -74,8 +77,21 @@ void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const v
             switch (row.kind) {
             case DocRow::Rule: text.Line(ItemRule(section)); break;
             case DocRow::Heading: text.Heading(row.level, label); break;
-            case DocRow::Separated: text.Separated(row.level, label, ValueText(row, element)); break;
-            default: text.Column(section, label, ValueText(row, element)); break;
+            case DocRow::Separated: text.Separated(row.level, label, ValueText(text, row, element)); break;
+            case DocRow::Digital: {
+                const BYTE* source = element + row.field->field.offset;
+                text.QuelleDigital(label, row.level, source[0], source[2], Holds(row.optional, element),
+                                   source[1] != 0, source[2], filter);
+                break;
+            }
+            case DocRow::Analog: {
+                const BYTE* source = element + row.field->field.offset;
+                text.QuelleAnalog(label, row.level, source[0], source[1], Holds(row.optional, element), filter);
+                break;
+            }
+            case DocRow::Outputs16: text.AusgangsListe(label, row.level, element + row.field->field.offset); break;
+            case DocRow::Speeds6: text.DrehzahlListe(label, row.level, element + row.field->field.offset); break;
+            default: text.Column(section, label, ValueText(text, row, element)); break;
             }
         }
     }

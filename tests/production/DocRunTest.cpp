@@ -121,4 +121,40 @@ TEST_F(DocRunTest, InputsAndOutputsReadAsTheirValuesMean)
     EXPECT_NE(text.find("Uscita 15:\r\nMODO: 0-10V\r\n"), std::string::npos);
 }
 
+TEST_F(DocRunTest, AMessageInUseShowsItsSourcesAndOutputLists)
+{
+    {
+        CParaDaten para;
+        ASSERT_TRUE(para.CreateEmptyFile(2));
+        MeldungParam message;
+        message.type = kMeldungWarnung;
+        message.alarm = 1;
+        message.release = {0, 0, 1};
+        message.activate = {1, 1, 3};
+        message.cancel = {0, 0, 0};
+        message.dominantOn[0] = message.dominantOn[13] = 1;
+        ASSERT_TRUE(para.SetMeldung(2, 1, message));
+    }
+    doc::Options options;
+    options.format = doc::kColumns;
+    options.sections = {0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0};
+    NoReporter reporter;
+    const std::string text = DocRun(options, reporter).Build();
+    CParaDaten::ReleaseFiles();
+    const char* expected[] = {
+        "Messaggio 1:\r\nTIPO MESSAG.: AVVISO\r\nGRUPPO MESSAG.: Default\r\nCAUSA MESSAG.: ",
+        "SUONO ALARME: sì\r\nENTRATA DATI:\r\n"
+        "    RILASCIO MESSAG.:\r\n         Fonte: Utente\r\n         Stato: ON\r\n"
+        "    ATTIVARE MESSAG.:\r\n         Fonte: Entrata\r\n             3: ",
+        "\r\n          Modo: inverso\r\n"
+        "    CANCEL MESSAG.:\r\n         Fonte: Utente\r\n         Stato: OFF\r\nUSCITA DATI:\r\n"
+        "    normale ON:\r\n        Uscita: nessuno\r\n    dominante ON:\r\n        Uscita: 1, 14\r\n",
+    };
+    for (const char* lines : expected)
+        EXPECT_NE(text.find(lines), std::string::npos) << lines;
+    // The messages filter leaves out the messages not in use: the file ends with the first message.
+    const std::string end = "    Rilascio Errore?:\r\n        Uscita: nessuno\r\n";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
+}
+
 }  // namespace
