@@ -141,9 +141,16 @@ void CExportPara::LoadForm()
     m_target = para.GetExportPfad(2);
     if (m_target.IsEmpty())
         m_target = DefaultPath(ini.GetExportPfad(), "KRX9274_Doku", "txt");
-    // The folder the target names is made when missing, so the first export finds it.
+    // The folder the target names is made when missing, so the first export finds it; a folder that is no
+    // absolute path here (one stored on another system, "C:\...") gives way to the default folder.
+    const CString folder = FolderOf(m_target);
     std::error_code error;
-    std::filesystem::create_directories(FolderOf(m_target).GetString(), error);
+    if (folder.IsEmpty() || folder.GetString()[0] != '/' ||
+        (!std::filesystem::is_directory(folder.GetString(), error) &&
+         !std::filesystem::create_directories(folder.GetString(), error))) {
+        m_target = FolderOf(DefaultPath("", "KRX9274_Doku", "txt")) + "/" + NameOf(m_target);
+        std::filesystem::create_directories(FolderOf(m_target).GetString(), error);
+    }
     m_targetEdit.SetWindowText(m_target);
     m_targetEdit.SetSel(0, -1);
 

@@ -299,4 +299,11 @@ TEST_F(ExportFormRunTest, AnExternalFunctionDataFileIsDocumentedWithoutHeader)
     EXPECT_NE(text.find("SINOTTICA FUNZIONI:\r\n"), std::string::npos);
 }
 
+TEST_F(ExportFormRunTest, AnExportFolderOfAnotherSystemGivesWayToTheDefaultFolder)
+{
+    m_home.WriteFile("morv9274.ini", "\r\n     261\r\nC:\\Doku\r\n\r\n");
+    WithExportForm([&] { EXPECT_EQ(Get("1067"), m_home.Path("KRX9274_Doku/plant.txt")); });
+    EXPECT_FALSE(std::filesystem::exists(m_home.Path("C:\\Doku")));
+}
+
 }  // namespace
