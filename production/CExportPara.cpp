@@ -22,10 +22,9 @@ namespace {
 
 // The check boxes of the export filter's flags 0 to 11, in flag order; the sections' filter boxes follow their
 // section's box by five.
-constexpr int kFlagBoxes[12] = {IDC_DOC_EINGAENGE,    IDC_DOC_AUSGAENGE,    IDC_DOC_FUNKTIONEN,
-                                IDC_DOC_MELDUNGEN,    IDC_DOC_NETZWERK,     IDC_FILTER_EINGAENGE,
-                                IDC_FILTER_AUSGAENGE, IDC_FILTER_VARIABLEN, IDC_FILTER_MELDUNGEN,
-                                IDC_FILTER_NETZWERK,  IDC_DOC_FUNCVIEW,     IDC_DOC_CANLOGGING};
+constexpr int kFlagBoxes[12] = {IDC_DOC_EINGAENGE,    IDC_DOC_AUSGAENGE,    IDC_DOC_FUNKTIONEN,   IDC_DOC_MELDUNGEN,
+                                IDC_DOC_NETZWERK,     IDC_FILTER_EINGAENGE, IDC_FILTER_AUSGAENGE, IDC_FILTER_VARIABLEN,
+                                IDC_FILTER_MELDUNGEN, IDC_FILTER_NETZWERK,  IDC_DOC_FUNCVIEW,     IDC_DOC_CANLOGGING};
 constexpr int kSections = 5;
 constexpr UINT kWarning = MB_TASKMODAL | MB_ICONEXCLAMATION;
 
@@ -40,8 +39,14 @@ int LastSeparator(const CString& path)
     const int backslash = path.ReverseFind('\\');
     return slash > backslash ? slash : backslash;
 }
-CString FolderOf(const CString& path) { return LastSeparator(path) < 0 ? CString() : path.Left(LastSeparator(path)); }
-CString NameOf(const CString& path) { return path.Mid(LastSeparator(path) + 1); }
+CString FolderOf(const CString& path)
+{
+    return LastSeparator(path) < 0 ? CString() : path.Left(LastSeparator(path));
+}
+CString NameOf(const CString& path)
+{
+    return path.Mid(LastSeparator(path) + 1);
+}
 
 void SendFileNotUpToDate()
 {
@@ -54,14 +59,15 @@ void SendFileNotUpToDate()
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CExportPara, CFormView)
-    ON_BN_CLICKED(IDC_TARGET_CHOOSE, OnZielWaehlen)
-    ON_BN_CLICKED(IDC_EXPORT_RUN, OnExportieren)
-    ON_BN_CLICKED(IDC_EXTERN_BROWSE, OnDurchsuchen)
-    ON_BN_CLICKED(IDC_EXTERN_ON, OnExterneQuelle)
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_DOC_EINGAENGE, IDC_FILTER_NETZWERK, OnFlagBox)
+ON_BN_CLICKED(IDC_TARGET_CHOOSE, OnZielWaehlen)
+ON_BN_CLICKED(IDC_EXPORT_RUN, OnExportieren)
+ON_BN_CLICKED(IDC_EXTERN_BROWSE, OnDurchsuchen)
+ON_BN_CLICKED(IDC_EXTERN_ON, OnExterneQuelle)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_DOC_EINGAENGE, IDC_FILTER_NETZWERK, OnFlagBox)
 END_MESSAGE_MAP()
 
-CExportPara::CExportPara() : CFormView(IDD_EXPORT_PARA) {}
+CExportPara::CExportPara() : CFormView(IDD_EXPORT_PARA)
+{}
 
 CExportPara::~CExportPara() = default;
 
@@ -124,12 +130,18 @@ void CExportPara::LoadForm()
     const struct {
         int id;
         const char* text;
-    } fixed[] = {{IDC_EXPORT_RUN, ui::kExportRun},          {IDC_EXTERN_ON, ui::kExportExternOn},
-                 {IDC_EXTERN_BROWSE, ui::kExportBrowse},    {IDC_TARGET_GROUP, ui::kExportTargetGroup},
-                 {IDC_TARGET_CHOOSE, ui::kExportTargetChoose}, {IDC_SECTIONS_GROUP, ui::kExportSections},
-                 {IDC_FORMAT_GROUP, ui::kExportFormatGroup}, {IDC_FORMAT_PLAIN, ui::kExportFormats[0]},
-                 {IDC_FORMAT_COLUMNS, ui::kExportFormats[1]}, {IDC_FORMAT_SEPARATED, ui::kExportFormats[2]},
-                 {IDC_RUN_GROUP, ui::kExportRunGroup},      {IDC_STATE_GROUP, ui::kExportStateGroup}};
+    } fixed[] = {{IDC_EXPORT_RUN, ui::kExportRun},
+                 {IDC_EXTERN_ON, ui::kExportExternOn},
+                 {IDC_EXTERN_BROWSE, ui::kExportBrowse},
+                 {IDC_TARGET_GROUP, ui::kExportTargetGroup},
+                 {IDC_TARGET_CHOOSE, ui::kExportTargetChoose},
+                 {IDC_SECTIONS_GROUP, ui::kExportSections},
+                 {IDC_FORMAT_GROUP, ui::kExportFormatGroup},
+                 {IDC_FORMAT_PLAIN, ui::kExportFormats[0]},
+                 {IDC_FORMAT_COLUMNS, ui::kExportFormats[1]},
+                 {IDC_FORMAT_SEPARATED, ui::kExportFormats[2]},
+                 {IDC_RUN_GROUP, ui::kExportRunGroup},
+                 {IDC_STATE_GROUP, ui::kExportStateGroup}};
     for (const auto& f : fixed)
         if (CWnd* control = GetDlgItem(f.id))
             control->SetWindowText(f.text);
@@ -237,7 +249,10 @@ bool CExportPara::QuelleWaehlen()
     return true;
 }
 
-void CExportPara::OnDurchsuchen() { QuelleWaehlen(); }
+void CExportPara::OnDurchsuchen()
+{
+    QuelleWaehlen();
+}
 
 void CExportPara::OnExterneQuelle()
 {

@@ -3,11 +3,11 @@
 // reports its progress back through the form's status line and bar.
 #pragma once
 
-#include "production/DocRun.h"
 #include "platform/CButton.h"
 #include "platform/CEdit.h"
 #include "platform/CFormView.h"
 #include "platform/CProgressCtrl.h"
+#include "production/DocRun.h"
 #include "store/ExportFilter.h"
 
 class CExportPara : public CFormView, public DocReporter {

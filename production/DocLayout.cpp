@@ -15,7 +15,7 @@ struct SectionLayout {
 constexpr SectionLayout kSections[] = {
     {30, 19}, {30, 13}, {30, 13}, {30, 0}, {30, 18}, {10, 7}, {35, 13}, {10, 15}, {35, 17}, {30, 0},
 };
-constexpr SectionLayout kOtherSection {10, 0};
+constexpr SectionLayout kOtherSection{10, 0};
 
 const SectionLayout& LayoutOf(int section)
 {
@@ -24,11 +24,20 @@ const SectionLayout& LayoutOf(int section)
 
 }  // namespace
 
-CString SectionRule() { return CString('=', 35); }
+CString SectionRule()
+{
+    return CString('=', 35);
+}
 
-CString ItemRule(int section) { return CString('-', LayoutOf(section).rule); }
+CString ItemRule(int section)
+{
+    return CString('-', LayoutOf(section).rule);
+}
 
-int ValueColumn(int section) { return LayoutOf(section).column; }
+int ValueColumn(int section)
+{
+    return LayoutOf(section).column;
+}
 
 CString LabelGap(int section, unsigned used, int format)
 {
@@ -65,8 +74,14 @@ void PadRight(CString& text, int width)
         text += CString(' ', width - text.GetLength());
 }
 
-CString YesNo(bool yes) { return yes ? kYes : kNo; }
-CString OnOff(bool on) { return on ? "ON" : "OFF"; }
+CString YesNo(bool yes)
+{
+    return yes ? kYes : kNo;
+}
+CString OnOff(bool on)
+{
+    return on ? "ON" : "OFF";
+}
 
 CString TimeByteText(BYTE value, const char* halfMinuteUnit)
 {
@@ -119,7 +134,10 @@ void DocText::Separated(int level, const CString& label, const CString& value)
     Line(Indent(level, Format()) + label + ValueSep(Format()) + value);
 }
 
-void DocText::Heading(int level, const CString& label) { Line(Indent(level, Format()) + label); }
+void DocText::Heading(int level, const CString& label)
+{
+    Line(Indent(level, Format()) + label);
+}
 
 void DocText::SourceLine(int level, const CString& label, const CString& value)
 {

@@ -40,8 +40,8 @@ struct Bereiche {
 
 // The options of one run.
 struct Options {
-    BYTE external = 0;   // 1: an external function-data file in working file 0
-    int file = 2;        // the working file every record is read from
+    BYTE external = 0;  // 1: an external function-data file in working file 0
+    int file = 2;       // the working file every record is read from
     int format = kPlain;
     BYTE writeBack = 0;  // 1: repaired records are written back into the working file
     Bereiche sections;

@@ -40,8 +40,14 @@ const char* Pick(std::span<const char* const> texts, long value)
 }
 
 // The group texts of inputs: A for temperatures and the like, B for everything else.
-const char* GroupA(int group) { return Pick(kGroupA, group); }
-const char* GroupB(int group) { return group == 1 ? "Def. Utente" : "Generale"; }
+const char* GroupA(int group)
+{
+    return Pick(kGroupA, group);
+}
+const char* GroupB(int group)
+{
+    return group == 1 ? "Def. Utente" : "Generale";
+}
 
 CString CorrectionText(BYTE v)
 {
@@ -74,8 +80,8 @@ void WriteEingang(DocText& text, int n, const EingangParam& r)
     const int s = kInputs;
     const CString designation = WithDigit(CTexte().GetEingangBezeichnung(text.Opt().file, r), r.digit);
     const CString averaging = Formatted("%02.1f Sek", r.averaging / 10.0);
-    const bool electrical = r.quantity == kGroesseSpannung ||
-                            (n == 8 && (r.quantity == kGroesseStrom || r.quantity == kGroesseWiderstand));
+    const bool electrical =
+        r.quantity == kGroesseSpannung || (n == 8 && (r.quantity == kGroesseStrom || r.quantity == kGroesseWiderstand));
     if (r.type == kEingangAnalog && r.quantity == kGroesseStrahlung) {
         text.Column(s, kTipo, kAnalog);
         text.Column(s, kDimMis, "Irrad.Sol.");
@@ -87,17 +93,18 @@ void WriteEingang(DocText& text, int n, const EingangParam& r)
         text.Column(s, kValMed, averaging);
     } else if (r.type == kEingangAnalog && electrical) {
         text.Column(s, kTipo, kAnalog);
-        text.Column(s, kDimMis, r.quantity == kGroesseSpannung ? "Tensione"
-                                : r.quantity == kGroesseStrom  ? "Corrente"
-                                                               : "Resistenza");
+        text.Column(s, kDimMis,
+                    r.quantity == kGroesseSpannung    ? "Tensione"
+                        : r.quantity == kGroesseStrom ? "Corrente"
+                                                      : "Resistenza");
         text.Column(s, kDimPr, Pick(kProcessTexts, r.processQuantity));
         const int pq = r.processQuantity;
         text.Column(s, kGruppoDenom, pq == 1 || pq == 6 || pq == 7 ? GroupA(r.group) : GroupB(r.group));
         text.Column(s, kDen, designation);
         text.Column(s, kValMed, averaging);
         text.Column(s, kScala, ElectricalEnd(r.quantity, r.scaleInLow) + " : " + PhysicalEnd(pq, r.scaleOutLow));
-        text.Column(s, "", ElectricalEnd(r.quantity, r.scaleInHighMinus1 + 1) + " : " +
-                               PhysicalEnd(pq, r.scaleOutHigh));
+        text.Column(s, "",
+                    ElectricalEnd(r.quantity, r.scaleInHighMinus1 + 1) + " : " + PhysicalEnd(pq, r.scaleOutHigh));
     } else if (r.type == kEingangAnalog) {
         text.Column(s, kTipo, kAnalog);
         text.Column(s, kDimMis, "Temperat.");
@@ -113,17 +120,19 @@ void WriteEingang(DocText& text, int n, const EingangParam& r)
         text.Column(s, kDen, designation);
     } else if (r.type == kEingangImpuls) {
         text.Column(s, kTipo, kImpulsi);
-        text.Column(s, kDimMis, r.quantity == kGroesseWind      ? "Velo.Vento"
-                                : r.quantity == kGroesseImpulse ? "Impulsi"
-                                                                : "Flusso");
+        text.Column(s, kDimMis,
+                    r.quantity == kGroesseWind          ? "Velo.Vento"
+                        : r.quantity == kGroesseImpulse ? "Impulsi"
+                                                        : "Flusso");
         text.Column(s, kGruppoDenom, GroupB(r.group));
         text.Column(s, kDen, designation);
         if (r.quantity == kGroesseImpulse) {
             text.Column(s, kDivisore, Number("%ld", r.divisor));
         } else {
             text.Column(s, kValMed, averaging);
-            text.Column(s, kQuoz, r.quantity == kGroesseWind ? Formatted("%03.02f Hz", r.factor / 100.0)
-                                                             : Formatted("%02.01f l/imp", r.factor / 2.0));
+            text.Column(s, kQuoz,
+                        r.quantity == kGroesseWind ? Formatted("%03.02f Hz", r.factor / 100.0)
+                                                   : Formatted("%02.01f l/imp", r.factor / 2.0));
         }
     } else {
         text.Column(s, kTipo, kNonUsatoTipo);
@@ -135,7 +144,10 @@ CString OutputValue(BYTE v, bool pwm)
     return pwm ? Formatted("%02.01f %%", v * 5 / 10.0) : Formatted("%03.02f V", v / 20.0);
 }
 
-const char* OutputGroup(int group) { return group == 1 ? "Clima" : group == 2 ? "Def. Utente" : "Generale"; }
+const char* OutputGroup(int group)
+{
+    return group == 1 ? "Clima" : group == 2 ? "Def. Utente" : "Generale";
+}
 
 void WriteAusgang(DocText& text, int n, const AusgangParam& r)
 {
@@ -192,7 +204,7 @@ constexpr record::FieldInfo kMeldungSources[] = {
     record::Flag(RECORD_FIELD(MeldungParam, activate)),
     record::Flag(RECORD_FIELD(MeldungParam, cancel)),
 };
-constexpr Cond kInUse {Cond::Ne, offsetof(MeldungParam, type), kMeldungUnbenutzt};
+constexpr Cond kInUse{Cond::Ne, offsetof(MeldungParam, type), kMeldungUnbenutzt};
 constexpr const char* kMessageGroups[] = {"Default", "Def.Utente"};
 
 // The lines of one message: separated lines at level 0; a message not in use ends after its type.
@@ -224,9 +236,9 @@ void DocRun::Header(DocText& text)
     text.Line(kRequisiti);
     text.Line(ItemRule(kHeader));
     text.Column(kHeader, kSistemaOperativo, Formatted(kDaVersione, requirement.GetOsVersion()));
-    text.Column(kHeader, kNumeroDiSerie, requirement.GetSerialLevel() != 0
-                                             ? Number(kDaSerie, requirement.GetSerialNumber())
-                                             : CString(kOgniApparecchio));
+    text.Column(kHeader, kNumeroDiSerie,
+                requirement.GetSerialLevel() != 0 ? Number(kDaSerie, requirement.GetSerialNumber())
+                                                  : CString(kOgniApparecchio));
 }
 
 void DocRun::Eingaenge(DocText& text)

@@ -63,8 +63,7 @@ CString ValueText(const DocText& text, const DocRow& row, const BYTE* record)
     }
 }
 
-void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const void* record, Repeat repeat,
-               bool filter)
+void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const void* record, Repeat repeat, bool filter)
 {
     for (int i = 0; i < repeat.count; ++i) {
         const BYTE* element = static_cast<const BYTE*>(record) + i * repeat.stride;
@@ -80,8 +79,8 @@ void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const v
             case DocRow::Separated: text.Separated(row.level, label, ValueText(text, row, element)); break;
             case DocRow::Digital: {
                 const BYTE* source = element + row.field->field.offset;
-                text.QuelleDigital(label, row.level, source[0], source[2], Holds(row.optional, element),
-                                   source[1] != 0, source[2], filter);
+                text.QuelleDigital(label, row.level, source[0], source[2], Holds(row.optional, element), source[1] != 0,
+                                   source[2], filter);
                 break;
             }
             case DocRow::Analog: {

@@ -18,12 +18,12 @@ namespace doc {
 
 // How a value is written.
 enum class Fmt : BYTE {
-    Number,   // the stored number, through the row's printf pattern ("%d" when none)
-    Scaled,   // by the field's scale (time byte, time of day, temperature, tenths ...), then the pattern
-    YesNo,    // "sì" / "no"
-    OnOff,    // "ON" / "OFF"
-    Enum,     // the row's text of the value; the first text for values beyond the list
-    Custom,   // the row's own text function
+    Number,  // the stored number, through the row's printf pattern ("%d" when none)
+    Scaled,  // by the field's scale (time byte, time of day, temperature, tenths ...), then the pattern
+    YesNo,   // "sì" / "no"
+    OnOff,   // "ON" / "OFF"
+    Enum,    // the row's text of the value; the first text for values beyond the list
+    Custom,  // the row's own text function
 };
 
 // A condition on a field of the record (byte offset, in the repeated element).
@@ -48,10 +48,10 @@ struct DocRow {
     const char* label = "";
     const record::FieldInfo* field = nullptr;
     Fmt fmt = Fmt::Number;
-    const char* pattern = nullptr;                 // printf pattern of the value ("%d sec")
-    std::span<const char* const> texts {};         // Enum
-    Cond when {};
-    Cond optional {Cond::Never};                  // Digital, Analog: the variable may stay without a source
+    const char* pattern = nullptr;         // printf pattern of the value ("%d sec")
+    std::span<const char* const> texts{};  // Enum
+    Cond when{};
+    Cond optional{Cond::Never};  // Digital, Analog: the variable may stay without a source
     CString (*custom)(const DocText& text, const BYTE* record) = nullptr;  // Fmt::Custom
 };
 
@@ -64,7 +64,10 @@ constexpr DocRow ValueRow(BYTE level, const char* label, const record::FieldInfo
 {
     return {DocRow::Separated, level, label, field, fmt, pattern};
 }
-constexpr DocRow HeadingRow(BYTE level, const char* label) { return {DocRow::Heading, level, label}; }
+constexpr DocRow HeadingRow(BYTE level, const char* label)
+{
+    return {DocRow::Heading, level, label};
+}
 constexpr DocRow SourceRow(DocRow::Kind kind, BYTE level, const char* label, const record::FieldInfo* field,
                            Cond optional = {Cond::Never})
 {

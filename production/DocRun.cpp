@@ -1,9 +1,9 @@
 // The run of the parameter documentation: sections in file order, the temporary file and the copy.
 #include "production/DocRun.h"
 
-#include "production/DocTexts.h"
 #include "platform/TextFile.h"
 #include "platform/Win32File.h"
+#include "production/DocTexts.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/FileHeader.h"
@@ -25,7 +25,10 @@ DocRun::SectionWriter& FunctionSection()
 
 }  // namespace
 
-void DocRun::SetFunctionSection(SectionWriter writer) { FunctionSection() = std::move(writer); }
+void DocRun::SetFunctionSection(SectionWriter writer)
+{
+    FunctionSection() = std::move(writer);
+}
 
 void DocRun::Status(int position, const char* pattern, int n)
 {

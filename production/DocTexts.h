@@ -47,8 +47,8 @@ inline constexpr char kImpulsi[] = "IMPULSI";
 inline constexpr char kNonUsatoTipo[] = "non usato";
 inline constexpr const char* kGroupA[] = {"Generale", "Produttore", "Utente", "Prestaz.", "Clima", "Def. Utente"};
 inline constexpr char kSensorTexts[][7] = {"KTY10", "KTY10", "Pt1000", "RAS", "RAS PT"};
-inline constexpr const char* kProcessTexts[] = {"Senza Dim.", "Temperat.", "Irrad.Sol.", "Tensione",
-                                                "Corrente",   "Resistenza", "Flusso",    "Pressione"};
+inline constexpr const char* kProcessTexts[] = {"Senza Dim.", "Temperat.",  "Irrad.Sol.", "Tensione",
+                                                "Corrente",   "Resistenza", "Flusso",     "Pressione"};
 
 // Outputs.
 inline constexpr char kUscite[] = "USCITE:";

@@ -1,7 +1,7 @@
 // The shared layout of the documentation: gaps, separators, indentation, value texts and source lines in the three
 // layouts, and the default and chosen paths of the export form.
-#include "production/CExportPara.h"
 #include "production/DocLayout.h"
+#include "production/CExportPara.h"
 #include "production/DocRows.h"
 
 #include "link/StartContext.h"
@@ -21,10 +21,12 @@ TEST(DocLayoutTest, GapsSeparatorsAndIndentationFollowTheLayout)
         int format;
         const char* gap;
     } gaps[] = {
-        {kInputs, 9, kPlain, " "},        {kInputs, 9, kColumns, "    "},  {kInputs, 9, kSeparated, ";"},
-        {kInputs, 0, kColumns, "             "}, {kInputs, 13, kColumns, " "}, {kInputs, 40, kColumns, " "},
-        {kFunctions, 3, kColumns, " "},   {kOverview, 0, kColumns, " "},   {kLogging, 13, kColumns, "    "},
-        {kNetInputs, 15, kColumns, " "},  {kSources, 2, kColumns, "     "}, {kInputs, 9, 7, ""},
+        {kInputs, 9, kPlain, " "},        {kInputs, 9, kColumns, "    "},
+        {kInputs, 9, kSeparated, ";"},    {kInputs, 0, kColumns, "             "},
+        {kInputs, 13, kColumns, " "},     {kInputs, 40, kColumns, " "},
+        {kFunctions, 3, kColumns, " "},   {kOverview, 0, kColumns, " "},
+        {kLogging, 13, kColumns, "    "}, {kNetInputs, 15, kColumns, " "},
+        {kSources, 2, kColumns, "     "}, {kInputs, 9, 7, ""},
     };
     for (const auto& g : gaps)
         EXPECT_EQ(LabelGap(g.section, g.used, g.format), g.gap) << g.section << " " << g.used << " " << g.format;
@@ -50,8 +52,8 @@ TEST(DocLayoutTest, TimeBytesReadTheSameEverywhere)
         BYTE value;
         const char* text;
     } cases[] = {
-        {0, "0 sec"},      {90, "90 sec"},    {91, "2.0 min"},   {100, "6.5 min"}, {106, "9.5 min"},
-        {107, "10 min"},   {156, "59 min"},   {157, "1.0 ore"},  {200, "22.5 ore"}, {251, "48.0 ore"},
+        {0, "0 sec"},    {90, "90 sec"},  {91, "2.0 min"},  {100, "6.5 min"},  {106, "9.5 min"},
+        {107, "10 min"}, {156, "59 min"}, {157, "1.0 ore"}, {200, "22.5 ore"}, {251, "48.0 ore"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TimeByteText(c.value), c.text) << int(c.value);
@@ -72,9 +74,10 @@ TEST(DocLayoutTest, ListsNameTheSetFlagsOrNone)
     text.AusgangsListe("normale ON", 1, none);
     text.AusgangsListe("dominante ON", 0, some);
     text.DrehzahlListe("USCITA", 1, speed);
-    EXPECT_EQ(text.Bytes(), "    normale ON:\r\n        Uscita: nessuno\r\n"
-                            "dominante ON:\r\n    Uscita: 1, 3, 16\r\n"
-                            "    USCITA:\r\n        Usc.giri reg: 15\r\n");
+    EXPECT_EQ(text.Bytes(),
+              "    normale ON:\r\n        Uscita: nessuno\r\n"
+              "dominante ON:\r\n    Uscita: 1, 3, 16\r\n"
+              "    USCITA:\r\n        Usc.giri reg: 15\r\n");
 }
 
 TEST(DocLayoutTest, UserValueSourcesInTheThreeLayouts)
@@ -102,7 +105,7 @@ TEST(DocLayoutTest, UserValueSourcesInTheThreeLayouts)
 
 TEST(DocLayoutTest, RowsRepeatOverTheirElementsWithNumberedLabels)
 {
-    static constexpr record::FieldInfo kByte = record::Flag(record::FieldRef {"b", 0, 1});
+    static constexpr record::FieldInfo kByte = record::Flag(record::FieldRef{"b", 0, 1});
     static constexpr DocRow kRows[] = {
         HeadingRow(1, "GRUPPO %d..%d:"),
         ValueRow(2, "Tempo:", &kByte, Fmt::Number, "%ld min"),
@@ -113,8 +116,9 @@ TEST(DocLayoutTest, RowsRepeatOverTheirElementsWithNumberedLabels)
     options.format = kSeparated;
     DocText text(options);
     WriteRows(text, kNetwork, kRows, bytes, {2, 2, 1, 4});
-    EXPECT_EQ(text.Bytes(), ";GRUPPO 1..4:\r\n;;Tempo:;5 min\r\nAttivo:;sì\r\n"
-                            ";GRUPPO 5..8:\r\n;;Tempo:;7 min\r\nAttivo:;sì\r\n");
+    EXPECT_EQ(text.Bytes(),
+              ";GRUPPO 1..4:\r\n;;Tempo:;5 min\r\nAttivo:;sì\r\n"
+              ";GRUPPO 5..8:\r\n;;Tempo:;7 min\r\nAttivo:;sì\r\n");
 }
 
 TEST(DocLayoutTest, PathsOfTheFormKeepTheirExtensionInAnyCaseAndNeverStartAtTheRoot)

@@ -178,8 +178,8 @@ TEST_F(ExportFormRunTest, EachSectionAloneInEachLayoutReadsAsWrittenByHand)
         for (int format = 0; format < 3; ++format) {
             Click(std::to_string(1208 + format));
             for (const Case& c : cases) {
-                const std::string name = std::string(*c.expected ? c.expected : "header") + "-" +
-                                         std::to_string(format);
+                const std::string name =
+                    std::string(*c.expected ? c.expected : "header") + "-" + std::to_string(format);
                 SCOPED_TRACE(name);
                 ChooseTarget(m_home.Path("out/" + name));  // ".txt" is appended
                 Click(c.box);
@@ -189,8 +189,8 @@ TEST_F(ExportFormRunTest, EachSectionAloneInEachLayoutReadsAsWrittenByHand)
                 }
                 Click("1075");
                 EXPECT_EQ(Get("1322"), "Esportaz. terminata correttamente / convertitore pronto");
-                std::string expected = format == 2 ? "========;========;========;========;========;========;========\r\n"
-                                                   : "";
+                std::string expected =
+                    format == 2 ? "========;========;========;========;========;========;========\r\n" : "";
                 expected += Expected("header-" + std::to_string(format) + ".txt");
                 if (*c.expected)
                     expected += Expected(name + ".txt");
@@ -216,8 +216,9 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
         // An existing target, answered No.
         Drive({"answer", "NO"});
         Click("1075");
-        EXPECT_EQ(LastBox(), "morv9274 - Message: 1.025\t0x2034\tIl file \" doc.txt \" è già esistente.\\n\\n"
-                             "Sovrascrivere il file?");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.025\t0x2034\tIl file \" doc.txt \" è già esistente.\\n\\n"
+                  "Sovrascrivere il file?");
         EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
         EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
 
@@ -226,8 +227,9 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
                                      error);
         Drive({"answer", "YES"});
         Click("1075");
-        EXPECT_EQ(LastBox(), "morv9274 - Message: 1.026\t0x2030\tErrore all’esportazione della parametrizzazione\\n"
-                             "Non è stato possibile creare il file \" doc.txt \".");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.026\t0x2030\tErrore all’esportazione della parametrizzazione\\n"
+                  "Non è stato possibile creare il file \" doc.txt \".");
         EXPECT_EQ(Get("1322"), "Errore di esportazione / convertitore pronto");
         EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
 
@@ -261,8 +263,9 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
         Drive({"file", m_home.Path("missing.dat")});
         Click("1072");
         Click("1075");
-        EXPECT_EQ(LastBox(), "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
-                                 m_home.Path("missing.dat") + " \".");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
+                      m_home.Path("missing.dat") + " \".");
         EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
 
         // Unticked, and ticked with the dialog cancelled: back to the drawing's own set.
