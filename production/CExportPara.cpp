@@ -8,15 +8,20 @@
 #include "platform/CWaitCursor.h"
 #include "platform/Prompts.h"
 #include "platform/Win32File.h"
+#include "production/DocPaths.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CIniSettings.h"
 #include "store/CParaDaten.h"
 
 #include <filesystem>
-#include <strings.h>
 
 IMPLEMENT_DYNCREATE(CExportPara, CFormView)
+
+using doc::DefaultPath;
+using doc::FolderOf;
+using doc::NameOf;
+using doc::WithExtension;
 
 namespace {
 
@@ -31,21 +36,6 @@ constexpr UINT kWarning = MB_TASKMODAL | MB_ICONEXCLAMATION;
 int Box(const char* number, const CString& text, UINT flags = kWarning)
 {
     return MessageBoxA(nullptr, text, CString("morv9274 - Message: ") + number, flags);
-}
-
-int LastSeparator(const CString& path)
-{
-    const int slash = path.ReverseFind('/');
-    const int backslash = path.ReverseFind('\\');
-    return slash > backslash ? slash : backslash;
-}
-CString FolderOf(const CString& path)
-{
-    return LastSeparator(path) < 0 ? CString() : path.Left(LastSeparator(path));
-}
-CString NameOf(const CString& path)
-{
-    return path.Mid(LastSeparator(path) + 1);
 }
 
 void SendFileNotUpToDate()
@@ -95,30 +85,6 @@ void CExportPara::OnActivateView(BOOL activate, CView* activateView, CView* deac
         g_bFirstActivation[2] = false;
     }
     CFormView::OnActivateView(activate, activateView, deactiveView);
-}
-
-CString CExportPara::WithExtension(const CString& path, const char* extension)
-{
-    const CString name = NameOf(path);
-    const int dot = name.ReverseFind('.');
-    if (dot >= 0 && strcasecmp(name.Mid(dot + 1).GetString(), extension) == 0)
-        return path;
-    return path + "." + extension;
-}
-
-CString CExportPara::DefaultPath(const CString& storedFolder, const char* folderName, const char* extension)
-{
-    CString name = NameOf(g_strEngPath);
-    name = g_strEngPath.IsEmpty() || name.GetLength() < 4 ? CString("KRX9274") : name.Left(name.GetLength() - 4);
-    CString folder = storedFolder;
-    if (folder.IsEmpty()) {
-        // Beside the drawing export; an empty folder is the program directory, never the file-system root.
-        CString base = FolderOf(g_strXmlPath);
-        if (base.IsEmpty())
-            base = platform::ProgramDirectory();
-        folder = base + "/" + folderName;
-    }
-    return folder + "/" + name + "." + extension;
 }
 
 void CExportPara::LoadForm()

@@ -20,12 +20,6 @@ public:
     void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
     void Status(int position, const CString& text) override;
 
-    // The default target and source paths: the drawing's name (or "KRX9274") with the extension in a folder
-    // beside the drawing export, or in the program directory when there is none.
-    static CString DefaultPath(const CString& storedFolder, const char* folderName, const char* extension);
-    // Appends "." and the extension unless the path already ends in it (in any case).
-    static CString WithExtension(const CString& path, const char* extension);
-
 protected:
     void DoDataExchange(CDataExchange* dx) override;
 

@@ -1,7 +1,7 @@
 // The shared layout of the documentation: gaps, separators, indentation, value texts and source lines in the three
 // layouts, and the default and chosen paths of the export form.
 #include "production/DocLayout.h"
-#include "production/CExportPara.h"
+#include "production/DocPaths.h"
 #include "production/DocRows.h"
 
 #include "link/StartContext.h"
@@ -123,18 +123,18 @@ TEST(DocLayoutTest, RowsRepeatOverTheirElementsWithNumberedLabels)
 
 TEST(DocLayoutTest, PathsOfTheFormKeepTheirExtensionInAnyCaseAndNeverStartAtTheRoot)
 {
-    EXPECT_EQ(CExportPara::WithExtension("/a/x", "txt"), "/a/x.txt");
-    EXPECT_EQ(CExportPara::WithExtension("/a/x.TXT", "txt"), "/a/x.TXT");
-    EXPECT_EQ(CExportPara::WithExtension("/a/x.Dat", "dat"), "/a/x.Dat");
-    EXPECT_EQ(CExportPara::WithExtension("/a.txt/x", "txt"), "/a.txt/x.txt");
+    EXPECT_EQ(WithExtension("/a/x", "txt"), "/a/x.txt");
+    EXPECT_EQ(WithExtension("/a/x.TXT", "txt"), "/a/x.TXT");
+    EXPECT_EQ(WithExtension("/a/x.Dat", "dat"), "/a/x.Dat");
+    EXPECT_EQ(WithExtension("/a.txt/x", "txt"), "/a.txt/x.txt");
 
     g_strEngPath = "/plant/Anlage.evl";
     g_strXmlPath = "/plant/xml/VORNA.xml";
-    EXPECT_EQ(CExportPara::DefaultPath("", "KRX9274_Doku", "txt"), "/plant/xml/KRX9274_Doku/Anlage.txt");
-    EXPECT_EQ(CExportPara::DefaultPath("/stored", "KRX9274_Doku", "txt"), "/stored/Anlage.txt");
+    EXPECT_EQ(DefaultPath("", "KRX9274_Doku", "txt"), "/plant/xml/KRX9274_Doku/Anlage.txt");
+    EXPECT_EQ(DefaultPath("/stored", "KRX9274_Doku", "txt"), "/stored/Anlage.txt");
     g_strEngPath = "";
     g_strXmlPath = "VORNA.xml";  // no folder: the program directory, never "/"
-    EXPECT_EQ(CExportPara::DefaultPath("", "KRX9274_Funktionsdaten", "dat"),
+    EXPECT_EQ(DefaultPath("", "KRX9274_Funktionsdaten", "dat"),
               platform::ProgramDirectory() + "/KRX9274_Funktionsdaten/KRX9274.dat");
 }
 
