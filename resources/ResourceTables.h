@@ -14,6 +14,7 @@ void RegisterStartViewTemplate();
 void RegisterToolBars();
 extern const platform::DialogTemplate kBezeichnungenTemplate;
 extern const platform::DialogTemplate kDatentransferTemplate;
+extern const platform::DialogTemplate kExportParaTemplate;
 extern const platform::DialogTemplate kImportTemplate;
 extern const platform::DialogTemplate kZeichnungAuswertenTemplate;
 extern const platform::DialogTemplate kZeitprogrammTemplate;

@@ -18,6 +18,7 @@ namespace {
 const platform::DialogTemplate* const kDialogTemplates[] = {
     &kBezeichnungenTemplate,
     &kDatentransferTemplate,
+    &kExportParaTemplate,
     &kImportTemplate,
     &kZeichnungAuswertenTemplate,
     &kZeitprogrammTemplate,

@@ -1018,4 +1018,41 @@ inline constexpr char kIncompatibleMessage[] = "Parametri incompatibili del mess
 inline constexpr char kIncompatibleNetDigital[] = "Uscita di rete digitale %d incompatibile";
 inline constexpr char kIncompatibleNetAnalog[] = "Uscita di rete analogica %d incompatibile";
 
+// The documentation export form and its run.
+inline constexpr char kExportTitle[] =
+    "D O C U M E N T A Z I O N E   P A R A M E T R I - Esportare parametrizzazione in file di testo (*.txt)";
+inline constexpr char kExportRun[] = "E S P O R T A R E";
+inline constexpr char kExportExternOn[] = "File sorgente esterno (dati di funzione KRX9274)";
+inline constexpr char kExportBrowse[] = "Sfogliare...";
+inline constexpr char kExportTargetGroup[] = "Convertitore - percorso destin.";
+inline constexpr char kExportTargetChoose[] = "Sel. Destinaz.";
+inline constexpr char kExportSections[] = "Parametri per l’esportazione";
+inline constexpr char kExportFormatGroup[] = "Formato dell’output";
+inline constexpr char kExportFormats[3][32] = {"output in testo semplice", "ottim. per \"Courier New\"",
+                                               "con caratteri separatori ( ; )"};
+inline constexpr char kExportRunGroup[] = "E s p o r t a r e";
+inline constexpr char kExportStateGroup[] = "Stato del convertitore";
+inline constexpr char kExportReady[] = "Convertitore è pronto";
+inline constexpr char kExportStarting[] = "Inizializazzione in corso...";
+inline constexpr char kExportDone[] = "Esportaz. terminata correttamente / convertitore pronto";
+inline constexpr char kExportError[] = "Errore all’esportazione della parametrizzazione";
+inline constexpr char kExportErrorReady[] = "Errore di esportazione / convertitore pronto";
+inline constexpr char kExportCancelled[] = "Esportazione annullata / convertitore pronto";
+inline constexpr char kExportTargetFilter[] = "Lista parametri KRX9274 (*.txt)|*.txt||";
+inline constexpr char kExportSourceFilter[] = "Dati di funzione KRX9274 (*.dat)|*.dat||";
+inline constexpr char kExportSourceNotOpened[] = "Non è stato possibile aprire il file sorgente esterno \" %s \".";
+inline constexpr char kExportSourceFormat[] = "Il formato del file sorgente non viene supportato.";
+inline constexpr char kExportVariablesExceed[] =
+    "Il fabbisogno di memoria delle variabili delle funzioni utilizzate eccede di ";
+inline constexpr char kExportParametersExceed[] =
+    "Il fabbisogno di memoria dei parametri delle funzioni utilizzate eccede di ";
+inline constexpr char kExportBytes[] = " byte! ";
+inline constexpr char kExportExists[] = "Il file \" %s \" è già esistente.\n\nSovrascrivere il file?";
+inline constexpr char kExportNotCreated[] = "Non è stato possibile creare il file \" %s \".";
+inline constexpr const char* kExportSectionTexts[] = {
+    "Ingressi", "Uscite", "Funzioni", "Messaggi", "Rete",
+    "filtrare gli ingressi inutilizzati", "filtrare le uscite inutilizzate",
+    "filtrare le variabili di ingresso inutilizzate", "filtrare i messaggi inutilizzati",
+    "filtrare le variabili inutilizzati della rete", "Sinottica della funzione", "CAN - Raccolta dati"};
+
 }  // namespace ui

@@ -12,6 +12,7 @@
 #include "forms/solar/CWMZ.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
+#include "production/CExportPara.h"
 #include "production/CImport.h"
 #include "resources/ResourceIds.h"
 
@@ -27,6 +28,8 @@ CView* CreateProtokoll()
     form->UseFrameState(&g_bFirstActivation[0], &g_nCurrentPage);
     return form;
 }
+
+CView* CreateExportPara() { return new CExportPara; }
 
 CView* CreateImport()
 {
@@ -104,7 +107,8 @@ std::vector<FormRow> MakeFormRows()
          FormSlot::MeldungOrder},
         // The export form fills itself through the flag of an input-variable form.
         {"parser", {}, IDR_TOOLBAR_COMPILER,
-         {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm, &CreateCompiler}, {FormSlot::Export, IDW_FORM_SECOND, kVarInForm}},
+         {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm, &CreateCompiler},
+          {FormSlot::Export, IDW_FORM_SECOND, kVarInForm, &CreateExportPara}},
          FormSlot::Compiler},
         {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm, &CreateImport}},
          FormSlot::Import},

@@ -1,0 +1,99 @@
+// The row-driven writer of the parameter documentation.
+#include "production/DocRows.h"
+
+#include "store/RecordCodec.h"
+
+namespace doc {
+
+namespace {
+
+CString Pattern(const DocRow& row, long value)
+{
+    CString text;
+    text.Format(row.pattern ? row.pattern : "%ld", value);
+    return text;
+}
+
+CString ScaledText(const DocRow& row, long stored)
+{
+    const BYTE b = static_cast<BYTE>(stored);
+    CString text;
+    switch (row.field->scale) {
+    case record::Scale::Duration: return TimeByteText(b);
+    case record::Scale::TimeOfDay: return TimeOfDayText(b);
+    case record::Scale::Temperature: return Pattern(row, record::TemperatureCelsius(b));
+    case record::Scale::Tenths: text.Format(row.pattern ? row.pattern : "%02.1f", stored / 10.0); return text;
+    case record::Scale::Hundredths: text.Format(row.pattern ? row.pattern : "%.2f", stored / 100.0); return text;
+    case record::Scale::TimesTen: return Pattern(row, stored * 10);
+    default: return Pattern(row, stored);
+    }
+}
+
+}  // namespace
+
+bool Holds(const Cond& cond, const BYTE* record)
+{
+    const long v = record[cond.offset];
+    switch (cond.op) {
+    case Cond::Eq: return v == cond.value;
+    case Cond::Ne: return v != cond.value;
+    case Cond::NonZero: return v != 0;
+    case Cond::Zero: return v == 0;
+    case Cond::Never: return false;
+    default: return true;
+    }
+}
+
+CString ValueText(const DocText& text, const DocRow& row, const BYTE* record)
+{
+    if (row.fmt == Fmt::Custom)
+        return row.custom ? row.custom(text, record) : CString();
+    if (!row.field)
+        return "";
+    const long stored = record::ReadStored(record, *row.field);
+    switch (row.fmt) {
+    case Fmt::YesNo: return YesNo(stored != 0);
+    case Fmt::OnOff: return OnOff(stored != 0);
+    case Fmt::Enum:
+        if (row.texts.empty())
+            return "";
+        return row.texts[stored >= 0 && static_cast<size_t>(stored) < row.texts.size() ? stored : 0];
+    case Fmt::Scaled: return ScaledText(row, stored);
+    default: return Pattern(row, stored);
+    }
+}
+
+void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const void* record, Repeat repeat, bool filter)
+{
+    for (int i = 0; i < repeat.count; ++i) {
+        const BYTE* element = static_cast<const BYTE*>(record) + i * repeat.stride;
+        const int number = repeat.first + i * repeat.step;
+        for (const DocRow& row : rows) {
+            if (!Holds(row.when, element))
+                continue;
+            CString label;
+            label.Format(row.label, number, number + repeat.step - 1);
+            switch (row.kind) {
+            case DocRow::Rule: text.Line(ItemRule(section)); break;
+            case DocRow::Heading: text.Heading(row.level, label); break;
+            case DocRow::Separated: text.Separated(row.level, label, ValueText(text, row, element)); break;
+            case DocRow::Digital: {
+                const BYTE* source = element + row.field->field.offset;
+                text.QuelleDigital(label, row.level, source[0], source[2], Holds(row.optional, element), source[1] != 0,
+                                   source[2], filter);
+                break;
+            }
+            case DocRow::Analog: {
+                const BYTE* source = element + row.field->field.offset;
+                text.QuelleAnalog(label, row.level, source[0], source[1], Holds(row.optional, element), filter);
+                break;
+            }
+            case DocRow::Outputs16: text.AusgangsListe(label, row.level, element + row.field->field.offset); break;
+            case DocRow::Speeds6: text.DrehzahlListe(label, row.level, element + row.field->field.offset); break;
+            default: text.Column(section, label, ValueText(text, row, element)); break;
+            }
+        }
+    }
+}
+
+}  // namespace doc

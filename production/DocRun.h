@@ -1,0 +1,58 @@
+// DocRun: one run of the parameter documentation. It reads every record of the chosen sections from the run's
+// working file, repairs it, writes it back when the options ask for it and only when it was read, documents it, and
+// writes the whole text into the temporary file "para/txtFile.txt" (whole or not at all) before it copies that over
+// the target (whole or not at all). No window: progress goes to the reporter.
+#pragma once
+
+#include "production/DocLayout.h"
+
+#include <functional>
+
+// Receives the status positions (0 to 240) and texts of a run.
+class DocReporter {
+public:
+    virtual ~DocReporter() = default;
+    virtual void Status(int position, const CString& text) = 0;
+};
+
+class DocRun {
+public:
+    static constexpr const char* kTempFile = "para/txtFile.txt";
+    // The per-function section: installed by the function documentation; without it the functions section is not
+    // written even when chosen.
+    using SectionWriter = std::function<void(doc::DocText&, DocReporter&)>;
+    static void SetFunctionSection(SectionWriter writer);
+
+    // A message of the run for the person: its number ("1.048") and text; no number for none.
+    struct Message {
+        const char* number = nullptr;
+        CString text;
+    };
+    // Loads an external function-data file into working file 0 and checks it: false, with the message, when it
+    // cannot be loaded or is no function-data file of the supported format; true, with the warning 1.044 when its
+    // functions need more memory than the controller offers.
+    static bool LoadExternal(const CString& path, Message& message);
+
+    DocRun(const doc::Options& options, DocReporter& reporter) : m_options(options), m_reporter(reporter) {}
+
+    // The text of every chosen section, in file order.
+    std::string Build();
+    // Build, the temporary file, the commit of working file 2 (write-back runs on the drawing's set) and the copy
+    // over the target. False when the temporary file or the copy fails (nothing copied then).
+    bool Write(const CString& target);
+
+    // The sections (each reads, repairs, writes back and documents its records).
+    void Header(doc::DocText& text);
+    void Eingaenge(doc::DocText& text);
+    void Ausgaenge(doc::DocText& text);
+    void Meldungen(doc::DocText& text);
+    void Netzwerk(doc::DocText& text);
+    void Logging(doc::DocText& text);
+    void FuncView(doc::DocText& text);
+
+private:
+    void Status(int position, const char* pattern, int n = 0);
+
+    doc::Options m_options;
+    DocReporter& m_reporter;
+};

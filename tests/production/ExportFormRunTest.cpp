@@ -1,0 +1,312 @@
+// The documentation export as a person uses it: the real program on the "parser" command beside the drawing-tool
+// stand-in, its export form driven from outside by wnddrive. A new set is exported section by section in each
+// layout and compared line by line with the expected documentation; refused and failed runs leave the target as it
+// was. Texts are UTF-8 here (wnddrive's side); the documentation files are compared as Windows-1252 bytes.
+#include "ChildProcess.h"
+#include "ProgramRun.h"
+
+#include "platform/RemoteWindow.h"
+#include "store/CParaDaten.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+
+using testsupport::ChildProcess;
+using testsupport::ProgramHome;
+using testsupport::ProgramResult;
+
+namespace {
+
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+const std::string kEmptyDrawing = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n</output>\n";
+constexpr const char* kForm = "251";
+constexpr const char* kShowExport = "32900";
+
+std::string Expected(const std::string& name)
+{
+    std::ifstream in(std::string(EXPECTED_DIR) + "/" + name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_TRUE(in.good() || in.eof()) << name;
+    return bytes.str();
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Compares line by line, so a failure names the first line that differs.
+void ExpectSameLines(const std::string& actual, const std::string& expected, const std::string& what)
+{
+    const auto a = Lines(actual);
+    const auto e = Lines(expected);
+    for (size_t i = 0; i < std::min(a.size(), e.size()); ++i)
+        ASSERT_EQ(a[i], e[i]) << what << ", line " << i + 1;
+    ASSERT_EQ(a.size(), e.size()) << what;
+    ASSERT_EQ(actual, expected) << what;  // line ends included
+}
+
+class ExportFormRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_standin.Start({VORNA_STANDIN, "--record", m_home.Path("record.txt")}));
+        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        m_home.WriteFile("VORNA.xml", kEmptyDrawing);
+        ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
+    }
+    void TearDown() override
+    {
+        m_standin.Kill(SIGTERM);
+        m_standin.Wait();
+    }
+    Keys Command(const char* command) const
+    {
+        return {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
+    }
+
+    // Runs wnddrive with the arguments; its output, and its exit status in status.
+    static std::string Drive(const std::vector<std::string>& args, int* status = nullptr)
+    {
+        std::string command = WNDDRIVE;
+        for (const std::string& arg : args)
+            command += " '" + arg + "'";
+        std::string out;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+                out.append(buffer, n);
+            const int rc = pclose(pipe);
+            if (status)
+                *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+            else
+                EXPECT_EQ(WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, 0) << command << "\n" << out;
+        }
+        return out;
+    }
+    static void Click(const std::string& id)
+    {
+        Drive({"--window", kForm, "click", id});
+        WaitForTheFrame();
+    }
+    // A choice of the target and a finished run tell the drawing tool that its file is not up to date: the transfer
+    // dialog holds the frame until the stand-in has answered.
+    static void WaitForTheFrame()
+    {
+        for (int i = 0; i < 200; ++i) {
+            const std::string tree = Drive({"--window", "frame", "tree"});
+            if (tree.substr(0, tree.find('\n')).find(" disabled") == std::string::npos)
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ADD_FAILURE() << "the frame stays disabled";
+    }
+    static std::string Get(const std::string& id)
+    {
+        std::string text = Drive({"--window", kForm, "get", id});
+        if (!text.empty() && text.back() == '\n')
+            text.pop_back();
+        return text;
+    }
+    // The target chosen through the save dialog.
+    static void ChooseTarget(const std::string& path)
+    {
+        Drive({"file", path});
+        Click("1071");
+    }
+    static std::string LastBox()
+    {
+        const auto lines = Lines(Drive({"boxes"}));
+        return lines.empty() ? "" : lines.back();
+    }
+
+    // The parser command with its frame up and the export form shown; then closed from outside.
+    void WithExportForm(const std::function<void()>& use)
+    {
+        bool reached = false;
+        ProgramResult result = m_home.RunWindowCommand(Command("parser"), [&] {
+            reached = true;
+            Drive({"--window", "frame", "command", kShowExport});
+            use();
+            EXPECT_TRUE(platform::remote::Post(testsupport::kFrameTitle, WM_CLOSE, 0, 0));
+        });
+        EXPECT_TRUE(reached);
+        EXPECT_EQ(result.exitCode, 0);
+    }
+
+    ProgramHome m_home;
+    ChildProcess m_standin;
+};
+
+TEST_F(ExportFormRunTest, EachSectionAloneInEachLayoutReadsAsWrittenByHand)
+{
+    struct Case {
+        const char* box;
+        const char* expected;  // "" for the header alone
+    };
+    // The functions section is documented by the function writers, which are not installed yet: with functions
+    // alone the file holds the header only. The network runs with its filter of entries not in use.
+    const Case cases[] = {
+        {"1205", "inputs"},  {"1211", "outputs"}, {"1212", ""},         {"1213", "messages"},
+        {"1214", "network"}, {"1216", "logging"}, {"1215", "overview"},
+    };
+    std::filesystem::create_directories(m_home.Path("out"));
+    WithExportForm([&] {
+        // A new set: every section on, no filter, the column layout.
+        EXPECT_EQ(Get("1209"), "1");
+        EXPECT_EQ(Get("1322"), "Convertitore è pronto");
+        // The default target lies in a folder beside the drawing export, made when missing.
+        EXPECT_EQ(Get("1067"), m_home.Path("KRX9274_Doku/plant.txt"));
+        EXPECT_TRUE(std::filesystem::is_directory(m_home.Path("KRX9274_Doku")));
+        EXPECT_EQ(Get("1223"), "0");
+        for (const Case& c : cases)
+            Click(c.box);
+        bool filterTicked = false;
+        for (int format = 0; format < 3; ++format) {
+            Click(std::to_string(1208 + format));
+            for (const Case& c : cases) {
+                const std::string name =
+                    std::string(*c.expected ? c.expected : "header") + "-" + std::to_string(format);
+                SCOPED_TRACE(name);
+                ChooseTarget(m_home.Path("out/" + name));  // ".txt" is appended
+                Click(c.box);
+                if (std::string(c.box) == "1214" && !filterTicked) {
+                    Click("1225");
+                    filterTicked = true;
+                }
+                Click("1075");
+                EXPECT_EQ(Get("1322"), "Esportaz. terminata correttamente / convertitore pronto");
+                std::string expected =
+                    format == 2 ? "========;========;========;========;========;========;========\r\n" : "";
+                expected += Expected("header-" + std::to_string(format) + ".txt");
+                if (*c.expected)
+                    expected += Expected(name + ".txt");
+                ExpectSameLines(m_home.ReadFile("out/" + name + ".txt"), expected, name);
+                Click(c.box);
+            }
+        }
+        // The chosen folder is the export folder of the settings file (line 3).
+        EXPECT_NE(m_home.ReadFile("morv9274.ini").find(m_home.Path("out") + "\r\n"), std::string::npos);
+        EXPECT_EQ(Drive({"boxes"}), "");
+    });
+}
+
+TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
+{
+    const std::string target = m_home.Path("doc.txt");
+    std::error_code error;
+    m_home.WriteFile("doc.txt", "kept\r\n");
+    WithExportForm([&] {
+        ChooseTarget(target);
+        EXPECT_EQ(Get("1067"), target);
+
+        // An existing target, answered No.
+        Drive({"answer", "NO"});
+        Click("1075");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.025\t0x2034\tIl file \" doc.txt \" è già esistente.\\n\\n"
+                  "Sovrascrivere il file?");
+        EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
+        EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
+
+        // A read-only target, answered Yes: the copy fails, the run says so.
+        std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::group_read,
+                                     error);
+        Drive({"answer", "YES"});
+        Click("1075");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.026\t0x2030\tErrore all’esportazione della parametrizzazione\\n"
+                  "Non è stato possibile creare il file \" doc.txt \".");
+        EXPECT_EQ(Get("1322"), "Errore di esportazione / convertitore pronto");
+        EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
+
+        // A temporary file that cannot be written: nothing is copied over the target.
+        std::filesystem::permissions(target, std::filesystem::perms::owner_all, error);
+        std::filesystem::remove(m_home.Path("para/txtFile.txt"), error);
+        std::filesystem::create_directories(m_home.Path("para/txtFile.txt/blocked"), error);
+        Drive({"answer", "YES"});
+        Click("1075");
+        EXPECT_NE(LastBox().find("Message: 1.026"), std::string::npos);
+        EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
+        std::filesystem::remove_all(m_home.Path("para/txtFile.txt"), error);
+
+        // A parameter file chosen as the external source: refused before anything is written.
+        std::filesystem::copy_file(m_home.Path("para/para.par"), m_home.Path("set.par"), error);
+        Drive({"file", m_home.Path("set.par")});
+        Click("1220");
+        EXPECT_EQ(Get("1220"), "1");
+        EXPECT_EQ(Get("1068"), m_home.Path("set.par.dat"));
+        // The chosen file's own extension in capitals is kept.
+        std::filesystem::copy_file(m_home.Path("para/para.par"), m_home.Path("set.DAT"), error);
+        Drive({"file", m_home.Path("set.DAT")});
+        Click("1072");
+        EXPECT_EQ(Get("1068"), m_home.Path("set.DAT"));
+        Click("1075");
+        EXPECT_EQ(LastBox(), "morv9274 - Message: 1.048\t0x2030\tIl formato del file sorgente non viene supportato.");
+        EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
+        EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
+
+        // A source that cannot be loaded.
+        Drive({"file", m_home.Path("missing.dat")});
+        Click("1072");
+        Click("1075");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
+                      m_home.Path("missing.dat") + " \".");
+        EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
+
+        // Unticked, and ticked with the dialog cancelled: back to the drawing's own set.
+        Click("1220");
+        EXPECT_EQ(Get("1068"), "");
+        Drive({"file", "CANCEL"});
+        Click("1220");
+        EXPECT_EQ(Get("1220"), "0");
+        int status = 0;
+        Drive({"--window", kForm, "click", "1072"}, &status);
+        EXPECT_EQ(status, 1);  // the browse button is disabled
+    });
+}
+
+TEST_F(ExportFormRunTest, AnExternalFunctionDataFileIsDocumentedWithoutHeader)
+{
+    bool made = false;
+    ASSERT_TRUE(testsupport::WithParameterFile(m_home, "para/para.par", false, [&](CParaDaten& store) {
+        made = store.CreateEmptyFile(0) && store.ExportDatFile(m_home.Path("set.dat").c_str());
+    }));
+    ASSERT_TRUE(made);
+    WithExportForm([&] {
+        ChooseTarget(m_home.Path("extern.txt"));
+        Drive({"file", m_home.Path("set.dat")});
+        Click("1220");
+        EXPECT_EQ(Get("1068"), m_home.Path("set.dat"));
+        Click("1075");
+        EXPECT_EQ(Get("1322"), "Esportaz. terminata correttamente / convertitore pronto");
+        EXPECT_EQ(Drive({"boxes"}), "");
+    });
+    const std::string text = m_home.ReadFile("extern.txt");
+    EXPECT_EQ(text.substr(0, 48), "===================================\r\nINGRESSI:\r\n");
+    EXPECT_EQ(text.find("VORNA - Versione"), std::string::npos);
+    EXPECT_NE(text.find("SINOTTICA FUNZIONI:\r\n"), std::string::npos);
+}
+
+TEST_F(ExportFormRunTest, AnExportFolderOfAnotherSystemGivesWayToTheDefaultFolder)
+{
+    m_home.WriteFile("morv9274.ini", "\r\n     261\r\nC:\\Doku\r\n\r\n");
+    WithExportForm([&] { EXPECT_EQ(Get("1067"), m_home.Path("KRX9274_Doku/plant.txt")); });
+    EXPECT_FALSE(std::filesystem::exists(m_home.Path("C:\\Doku")));
+}
+
+}  // namespace
