@@ -13,5 +13,9 @@ void RegisterStartViewTemplate();
 void RegisterToolBars();
 extern const platform::DialogTemplate kDatentransferTemplate;
 extern const platform::DialogTemplate kZeichnungAuswertenTemplate;
+extern const platform::DialogTemplate kFuncViewTemplate;
+extern const platform::DialogTemplate kCanLoggingTemplate;
+extern const platform::DialogTemplate kFuncOrderTemplate;
+extern const platform::DialogTemplate kMeldungOrderTemplate;
 
 }  // namespace resources

@@ -18,6 +18,10 @@ namespace {
 const platform::DialogTemplate* const kDialogTemplates[] = {
     &kDatentransferTemplate,
     &kZeichnungAuswertenTemplate,
+    &kFuncViewTemplate,
+    &kCanLoggingTemplate,
+    &kFuncOrderTemplate,
+    &kMeldungOrderTemplate,
 };
 
 using Registrar = void (*)();

@@ -1,0 +1,255 @@
+// The list editors in the real program: "open" a small drawing with three functions and two messages, then run
+// "funcorder", "msgorder", "funcview" and "canlogging", act through wnddrive as a person would (dragging rows,
+// picking tree items, pressing buttons and keys) and compare the committed parameter file with what the forms
+// must make of it.
+#include "ChildProcess.h"
+#include "ProgramRun.h"
+
+#include "platform/TextFile.h"
+#include "resources/ResourceIds.h"
+#include "store/CParaDaten.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using testsupport::ChildProcess;
+using testsupport::ProgramHome;
+
+namespace {
+
+using Keys = std::vector<std::pair<std::string, std::string>>;
+constexpr int kFile = CParaDaten::kWorkFile;
+
+struct Step {
+    Step(std::string a, int code = 0, std::string out = {}) : args(std::move(a)), exitCode(code), expected(std::move(out)) {}
+    std::string args;
+    int exitCode;
+    std::string expected;
+};
+
+// What moves with a function slot.
+struct FuncSlot {
+    int id = 0;
+    std::array<BYTE, 8> entry {};
+    std::array<BYTE, 128> record {};
+    bool operator==(const FuncSlot&) const = default;
+};
+struct MsgSlot {
+    int id = 0;
+    BYTE number = 0;
+    std::array<BYTE, 16> record {};
+    bool operator==(const MsgSlot&) const = default;
+};
+
+class ListEditorsRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
+        ASSERT_TRUE(m_standin.Start(argv));
+        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        std::string drawing;
+        ASSERT_TRUE(platform::ReadWholeFile(PLANTFORMS_DATA "/lists.xml", drawing));
+        m_home.WriteFile("VORNA.xml", drawing);
+        ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
+        ASSERT_EQ(m_home.RunCommand(Command("open")).exitCode, 0);
+        // Messages of two types in slots 1 and 2.
+        ASSERT_TRUE(Edit([](CParaDaten& para) {
+            for (BYTE slot = 1; slot <= 2; ++slot) {
+                MeldungParam message;
+                ASSERT_TRUE(para.GetMeldung(kFile, slot, message, false));
+                message.type = slot;
+                message.group = 0;
+                message.index = 1;
+                message.digit = slot == 2 ? 4 : 0;
+                ASSERT_TRUE(para.SetMeldung(kFile, slot, message));
+            }
+        }));
+    }
+    void TearDown() override
+    {
+        m_standin.Kill(SIGTERM);
+        m_standin.Wait();
+    }
+    Keys Command(const char* command) const
+    {
+        return {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
+    }
+    bool Edit(const std::function<void(CParaDaten&)>& use) const
+    {
+        return testsupport::WithParameterFile(m_home, "para/para.par", true, use);
+    }
+    bool Read(const std::function<void(CParaDaten&)>& use) const
+    {
+        return testsupport::WithParameterFile(m_home, "para/para.par", false, use);
+    }
+    std::vector<FuncSlot> Functions() const
+    {
+        std::vector<FuncSlot> slots(3);
+        EXPECT_TRUE(Read([&](CParaDaten& para) {
+            for (BYTE s = 1; s <= 3; ++s) {
+                EXPECT_TRUE(para.GetFuncId(kFile, s, slots[s - 1].id));
+                EXPECT_TRUE(para.ReadFuncRaw(kFile, s, slots[s - 1].entry.data(), slots[s - 1].record.data()));
+            }
+        }));
+        return slots;
+    }
+    std::vector<MsgSlot> Messages() const
+    {
+        std::vector<MsgSlot> slots(8);
+        EXPECT_TRUE(Read([&](CParaDaten& para) {
+            for (BYTE s = 1; s <= 8; ++s) {
+                EXPECT_TRUE(para.GetMeldungId(kFile, s, slots[s - 1].id));
+                slots[s - 1].number = para.GetMeldungNr(kFile, s);
+                EXPECT_TRUE(para.ReadMeldungRaw(kFile, s, slots[s - 1].record.data()));
+            }
+        }));
+        return slots;
+    }
+    LoggingListen Logging() const
+    {
+        LoggingListen logging;
+        EXPECT_TRUE(Read([&](CParaDaten& para) { EXPECT_TRUE(para.GetLoggingListen(kFile, logging)); }));
+        return logging;
+    }
+    // Runs the command, and the steps against its frame; each step's status and output is checked.
+    testsupport::ProgramResult Run(const char* command, const std::vector<Step>& steps)
+    {
+        testsupport::ProgramResult result = m_home.RunWindowCommand(Command(command), [&] {
+            for (const Step& step : steps) {
+                const std::string line = std::string(WNDDRIVE) + " " + step.args + " 2>&1";
+                FILE* pipe = popen(line.c_str(), "r");
+                ASSERT_NE(pipe, nullptr);
+                std::string out;
+                char buffer[512];
+                while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+                    out.append(buffer, n);
+                const int status = pclose(pipe);
+                EXPECT_EQ(WEXITSTATUS(status), step.exitCode) << step.args << ": " << out;
+                if (!step.expected.empty()) {
+                    EXPECT_EQ(out, step.expected) << step.args;
+                }
+            }
+        });
+        EXPECT_EQ(result.exitCode, 0);
+        return result;
+    }
+
+    ProgramHome m_home;
+    ChildProcess m_standin;
+};
+
+const std::string kSave = "command " + std::to_string(ID_SAVE_AND_CLOSE);
+const std::string kTerminate = "command " + std::to_string(ID_TERMINATE);
+std::string Show(UINT id)
+{
+    return "command " + std::to_string(id);
+}
+
+TEST_F(ListEditorsRunTest, FunctionsMoveWithTheirIdsEntriesAndRecords)
+{
+    const std::vector<FuncSlot> before = Functions();
+    Run("funcorder", {{Show(ID_SHOW_FUNCORDER)},
+                      {"drag 1154 2 0"},    // the third function first
+                      {"drag 1154 1 7", 1},  // no such row
+                      {kSave}});
+    const std::vector<FuncSlot> after = Functions();
+    EXPECT_EQ(after[0], before[2]);
+    EXPECT_EQ(after[1], before[0]);
+    EXPECT_EQ(after[2], before[1]);
+}
+
+TEST_F(ListEditorsRunTest, AKeyDuringTheDragOrADropBesideTheListMovesNothing)
+{
+    const std::vector<FuncSlot> before = Functions();
+    Run("funcorder", {{Show(ID_SHOW_FUNCORDER)},
+                      {"drag 1154 0 2 ESC"},
+                      {"drag 1154 0 -1"},
+                      {"drag 1154 1 1"},  // onto itself
+                      {kSave}});
+    EXPECT_EQ(Functions(), before);
+}
+
+TEST_F(ListEditorsRunTest, MessagesMoveAndTheLoggingReferencesFollowThem)
+{
+    ASSERT_TRUE(Edit([](CParaDaten& para) {
+        LoggingListen logging;
+        ASSERT_TRUE(para.GetLoggingListen(kFile, logging));
+        logging.sets[0].analog[0] = {98, 1};
+        logging.sets[0].digital[12] = {98, 2};
+        logging.sets[1].analog[5] = {98, 3};
+        logging.sets[1].digital[0] = {98, 9};  // names no message slot
+        logging.sets[1].digital[1] = {1, 1};
+        ASSERT_TRUE(para.SetLoggingListen(kFile, logging));
+    }));
+    const std::vector<MsgSlot> before = Messages();
+    Run("msgorder", {{Show(ID_SHOW_MSGORDER)},
+                     {"items 1172", 0,
+                      "ERRORE - <Circolatione>\t1\nAVVISO - <Circolatione4>\t2\ninutilliz.\t3\ninutilliz.\t4\n"
+                      "inutilliz.\t5\ninutilliz.\t6\ninutilliz.\t7\ninutilliz.\t8\n"},
+                     {"drag 1172 0 2"},  // order 2, 3, 1
+                     {kSave}});
+    const std::vector<MsgSlot> after = Messages();
+    EXPECT_EQ(after[2], before[0]);
+    EXPECT_EQ(after[0], before[1]);
+    EXPECT_EQ(after[1], before[2]);
+    const LoggingListen logging = Logging();
+    EXPECT_EQ(logging.sets[0].analog[0], (Quelle {98, 3}));
+    EXPECT_EQ(logging.sets[0].digital[12], (Quelle {98, 1}));
+    EXPECT_EQ(logging.sets[1].analog[5], (Quelle {98, 2}));
+    EXPECT_EQ(logging.sets[1].digital[0], (Quelle {98, 9}));
+    EXPECT_EQ(logging.sets[1].digital[1], (Quelle {1, 1}));
+}
+
+TEST_F(ListEditorsRunTest, TheOverviewStopsAtItsLimitWithItsMessage)
+{
+    // 127 entries: a header of the inputs and 126 values of input 1.
+    ASSERT_TRUE(Edit([](CParaDaten& para) {
+        FuncViewEntry entries[128];
+        entries[0] = {FuncViewEntry::kGruppe, 1, 0};
+        for (int i = 1; i < 127; ++i)
+            entries[i] = {FuncViewEntry::kUserA, 1, 1};
+        ASSERT_TRUE(para.SetFuncView(kFile, entries));
+    }));
+    const testsupport::ProgramResult result = Run("funcview", {{Show(ID_SHOW_FUNCVIEW)},
+                     {"pick-tree 1145 'Uscita/2: ------------'", 0},
+                     {"answer OK"},
+                     {"click 1150"},  // a new group needs two entries: refused
+                     {"pick-tree 1145 'Entrata/3: ------------'", 0},
+                     {"click 1153"},  // level C
+                     {"click 1150"},  // the inputs' run goes on: one entry
+                     {kSave}});
+    EXPECT_EQ(result.boxes, (std::vector<std::string> {testsupport::BoxLine(
+                                "1.024", 0x2030,
+                                "Non è possibile aggiungere il parametro selezionato.\nIl numero massimo dei parametri "
+                                "indicati nella sinottica funzioni è stato raggiunto.")}));
+    FuncViewEntry stored[128];
+    ASSERT_TRUE(Read([&](CParaDaten& para) { EXPECT_TRUE(para.GetFuncView(kFile, stored)); }));
+    EXPECT_EQ(stored[126].param, 1);
+    EXPECT_EQ(stored[127].kind, FuncViewEntry::kUserC);
+    EXPECT_EQ(stored[127].group, 1);
+    EXPECT_EQ(stored[127].param, 3);
+}
+
+TEST_F(ListEditorsRunTest, LoggingTakesSourcesFromTheTree)
+{
+    Run("canlogging", {{Show(ID_SHOW_CANLOGGING)},
+                       {"pick 1775 16"},
+                       {"pick-tree 1774 'Rete/17: ANALOG 1'"},
+                       {"click 1150"},
+                       {"pick 1772 1"},
+                       {"click 1151"},  // record 2 emptied
+                       {kSave}});
+    const LoggingListen logging = Logging();
+    EXPECT_EQ(logging.sets[0].digital[0], (Quelle {99, 17}));
+    EXPECT_EQ(logging.sets[0].analog[0], (Quelle {1, 1})) << "the rest of record 1 as it was";
+    for (const Quelle& q : logging.sets[1].analog)
+        EXPECT_EQ(q, Quelle {});
+}
+
+}  // namespace
