@@ -40,6 +40,9 @@ public:
         return &m_attr;
     }
 
+    // GTK's list asks per row only: the colours of the row's first cell.
+    wxItemAttr* OnGetItemAttr(long row) const override { return OnGetItemColumnAttr(row, 0); }
+
 private:
     HWND m_hwnd;
     mutable wxItemAttr m_attr;

@@ -19,10 +19,6 @@ CCanLogging* g_pCanLogging = nullptr;
 
 IMPLEMENT_DYNCREATE(CCanLogging, CFormView)
 
-BEGIN_MESSAGE_MAP(CColorListCtrl, CListCtrl)
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
-END_MESSAGE_MAP()
-
 BEGIN_MESSAGE_MAP(CCanLogging, CFormView)
     ON_NOTIFY(TCN_SELCHANGE, IDC_CANLOG_TABS, OnTabChanged)
     ON_BN_CLICKED(IDC_LIST_ADD, OnAdd)
@@ -32,6 +28,7 @@ BEGIN_MESSAGE_MAP(CCanLogging, CFormView)
     ON_BN_CLICKED(IDC_CANLOG_NETWORK, OnNetwork)
     ON_NOTIFY(TVN_KEYDOWN, IDC_CANLOG_SOURCES, OnTreeKey)
     ON_NOTIFY(LVN_KEYDOWN, IDC_CANLOG_LIST, OnListKey)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_CANLOG_LIST, OnListDraw)
 END_MESSAGE_MAP()
 
 namespace {
@@ -332,6 +329,11 @@ void CCanLogging::OnListKey(NMHDR* header, LRESULT* result)
     if (nm->wVKey == VK_DELETE)
         OnRemove();
     *result = 0;
+}
+
+void CCanLogging::OnListDraw(NMHDR* header, LRESULT* result)
+{
+    m_List.OnCustomDraw(header, result);
 }
 
 void CCanLogging::SaveAndExit()

@@ -17,6 +17,7 @@
 #include <vector>
 
 // The list of the values of a data record; rows before the threshold row and from it on have colours of their own.
+// Its owner hands it the list's custom-draw notification.
 class CColorListCtrl : public CListCtrl {
 public:
     struct ColorSettings {
@@ -29,7 +30,6 @@ public:
 
 private:
     ColorSettings m_colors;
-    DECLARE_MESSAGE_MAP()
 };
 
 class CCanLogging : public CFormView {
@@ -55,6 +55,7 @@ protected:
     void OnNetwork();
     void OnTreeKey(NMHDR* header, LRESULT* result);
     void OnListKey(NMHDR* header, LRESULT* result);
+    void OnListDraw(NMHDR* header, LRESULT* result);
 
 private:
     struct Source {

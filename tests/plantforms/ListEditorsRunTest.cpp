@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <cstdio>
@@ -75,6 +76,29 @@ protected:
     {
         m_standin.Kill(SIGTERM);
         m_standin.Wait();
+    }
+    // A drawing of `count` logic functions (ids 1000, 1010, ...), evaluated into a new set.
+    void UseManyFunctions(int count)
+    {
+        std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n";
+        for (int i = 0; i < count; ++i) {
+            const int id = 1000 + 10 * i;
+            xml += "<object><type>rectangle</type><id>" + std::to_string(id) +
+                   "</id><name>Logikfunktion$0</name><groupobject><type>text</type><id>" + std::to_string(id + 1) +
+                   "</id><name>Bezeichnung</name><string>LOGIC</string></groupobject></object>\n";
+        }
+        m_home.WriteFile("VORNA.xml", xml + "</output>\n");
+        ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
+        ASSERT_EQ(m_home.RunCommand(Command("open")).exitCode, 0);
+    }
+    std::vector<int> FunctionIds(int count) const
+    {
+        std::vector<int> ids(static_cast<size_t>(count));
+        EXPECT_TRUE(Read([&](CParaDaten& para) {
+            for (int s = 1; s <= count; ++s)
+                EXPECT_TRUE(para.GetFuncId(kFile, static_cast<BYTE>(s), ids[static_cast<size_t>(s - 1)]));
+        }));
+        return ids;
     }
     Keys Command(const char* command) const
     {
@@ -175,6 +199,20 @@ TEST_F(ListEditorsRunTest, AKeyDuringTheDragOrADropBesideTheListMovesNothing)
     EXPECT_EQ(Functions(), before);
 }
 
+TEST_F(ListEditorsRunTest, HeldAtTheEdgeTheListScrollsToTheRowOutOfView)
+{
+    // More functions than the list shows: the last row is grabbed (scrolled to), then held at the top visible row
+    // while the list scrolls up a row every 300 ms until the first row is under the pointer; and back down.
+    constexpr int kCount = 34;
+    UseManyFunctions(kCount);
+    std::vector<int> expected = FunctionIds(kCount);
+    ASSERT_EQ(expected[kCount - 1], 1000 + 10 * (kCount - 1));
+    Run("funcorder", {{Show(ID_SHOW_FUNCORDER)}, {"drag 1154 33 0"}, {"drag 1154 1 33"}, {kSave}});
+    std::rotate(expected.begin(), expected.end() - 1, expected.end());
+    std::rotate(expected.begin() + 1, expected.begin() + 2, expected.end());
+    EXPECT_EQ(FunctionIds(kCount), expected);
+}
+
 TEST_F(ListEditorsRunTest, MessagesMoveAndTheLoggingReferencesFollowThem)
 {
     ASSERT_TRUE(Edit([](CParaDaten& para) {
@@ -236,15 +274,42 @@ TEST_F(ListEditorsRunTest, TheOverviewStopsAtItsLimitWithItsMessage)
     EXPECT_EQ(stored[127].param, 3);
 }
 
+TEST_F(ListEditorsRunTest, AFullStoredOverviewLoadsWholeAndIsSavedAsItWas)
+{
+    // 128 stored entries that begin with a value of the general group (it belongs to group 0 without a header):
+    // loading puts a header in front and refuses nothing; saving gives back the stored list.
+    FuncViewEntry entries[128];
+    entries[0] = {FuncViewEntry::kUserB, 0, 1};
+    entries[1] = {FuncViewEntry::kGruppe, 2, 0};
+    for (int i = 2; i < 128; ++i)
+        entries[i] = {FuncViewEntry::kTechniker, 2, static_cast<BYTE>(i % 16 + 1)};
+    ASSERT_TRUE(Edit([&](CParaDaten& para) { ASSERT_TRUE(para.SetFuncView(kFile, entries)); }));
+    FuncViewEntry before[128];
+    ASSERT_TRUE(Read([&](CParaDaten& para) { ASSERT_TRUE(para.GetFuncView(kFile, before)); }));
+    const testsupport::ProgramResult result = Run("funcview", {{Show(ID_SHOW_FUNCVIEW)}, {kSave}});
+    EXPECT_TRUE(result.boxes.empty());
+    FuncViewEntry after[128];
+    ASSERT_TRUE(Read([&](CParaDaten& para) { ASSERT_TRUE(para.GetFuncView(kFile, after)); }));
+    for (int i = 0; i < 128; ++i) {
+        EXPECT_EQ(after[i].kind, before[i].kind) << i;
+        EXPECT_EQ(after[i].group, before[i].group) << i;
+        EXPECT_EQ(after[i].param, before[i].param) << i;
+    }
+}
+
 TEST_F(ListEditorsRunTest, LoggingTakesSourcesFromTheTree)
 {
-    Run("canlogging", {{Show(ID_SHOW_CANLOGGING)},
+    const testsupport::ProgramResult result = Run("canlogging", {{Show(ID_SHOW_CANLOGGING)},
+                       {"pick-tree 1774 Uscita"},
+                       {"click 1150"},  // a group is no value
                        {"pick 1775 16"},
                        {"pick-tree 1774 'Rete/17: ANALOG 1'"},
                        {"click 1150"},
                        {"pick 1772 1"},
                        {"click 1151"},  // record 2 emptied
                        {kSave}});
+    EXPECT_EQ(result.boxes, (std::vector<std::string> {testsupport::BoxLine(
+                                "1.053", 0x2030, "Nessun parametro da aggiungere selezionato!")}));
     const LoggingListen logging = Logging();
     EXPECT_EQ(logging.sets[0].digital[0], (Quelle {99, 17}));
     EXPECT_EQ(logging.sets[0].analog[0], (Quelle {1, 1})) << "the rest of record 1 as it was";

@@ -269,14 +269,14 @@ TEST_F(MainFrameTest, TheFrameIsShownNormallyTitledWithItsStatusBar)
 
 TEST_F(MainFrameTest, ACommandWhoseFormsAreNotBuiltShowsTheStartViewAndKeepsTheProtocol)
 {
-    CMainFrame& frame = Start("funcview", "");
+    CMainFrame& frame = Start("paraimport", "");
     EXPECT_EQ(Shown(frame), m_app->GetForm(FormSlot::StartView));
     ASSERT_NE(m_app->GetForm(FormSlot::Protokoll), nullptr);
     EXPECT_FALSE(m_app->GetForm(FormSlot::Protokoll)->IsWindowVisible());
-    EXPECT_EQ(m_app->GetForm(FormSlot::FuncView), nullptr);
-    EXPECT_FALSE(m_driver.ToolbarButtonEnabled(frame, ID_SHOW_FUNCVIEW));
+    EXPECT_EQ(m_app->GetForm(FormSlot::Import), nullptr);
+    EXPECT_FALSE(m_driver.ToolbarButtonEnabled(frame, ID_SHOW_IMPORT));
     EXPECT_FALSE(m_driver.ToolbarButtonEnabled(frame, ID_SAVE_AND_CLOSE));
-    EXPECT_TRUE(m_driver.ToolbarButtonEnabled(frame, ID_TERMINATE));
+    EXPECT_TRUE(m_driver.ToolbarButtonEnabled(frame, ID_CLOSE_WINDOW));
     EXPECT_TRUE(m_driver.PressToolbarButton(frame, ID_SHOW_PROTOKOLL));
     EXPECT_EQ(Shown(frame), m_app->GetForm(FormSlot::Protokoll));
 }
