@@ -50,6 +50,15 @@ private:
     mutable wxItemAttr m_attr;
 };
 
+wxListColumnFormat Format(int format)
+{
+    switch (format & 3) {
+    case LVCFMT_RIGHT: return wxLIST_FORMAT_RIGHT;
+    case LVCFMT_CENTER: return wxLIST_FORMAT_CENTRE;
+    default: return wxLIST_FORMAT_LEFT;
+    }
+}
+
 class ListViewMirror final : public Mirror {
 public:
     ListViewMirror(HWND hwnd, wxWindow* parent) : Mirror(hwnd)
@@ -114,7 +123,7 @@ public:
             if (m_list->GetColumnCount() != list->GetColumnCount()) {
                 m_list->DeleteAllColumns();
                 for (int c = 0; c < list->GetColumnCount(); ++c)
-                    m_list->AppendColumn(ToWx(list->GetColumnText(c)), wxLIST_FORMAT_LEFT,
+                    m_list->AppendColumn(ToWx(list->GetColumnText(c)), Format(list->GetColumnFormat(c)),
                                          Backend().ScaleX(list->GetColumnWidth(c)));
             } else {
                 for (int c = 0; c < list->GetColumnCount(); ++c)
