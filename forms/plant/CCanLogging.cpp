@@ -42,6 +42,16 @@ constexpr BYTE kLastTimeout = 251;
 constexpr BYTE kHeatMeter = 12;
 constexpr BYTE kHeatMeterValues = 3;
 
+struct Caption {
+    UINT id;
+    const char* text;
+};
+constexpr Caption kCaptions[] = {
+    {IDC_CANLOG_SOURCE_GROUP, ui::kCanLogSources}, {IDC_CANLOG_MASTER_LABEL, ui::kCanLogMaster},
+    {IDC_CANLOG_TIMEOUT_LABEL, ui::kCanLogTimeout}, {IDC_CANLOG_NETWORK, ui::kCanLogNetwork},
+    {IDC_CANLOG_CLEAR, ui::kCanLogClear},         {IDC_CANLOG_DEFAULTS, ui::kCanLogDefaults},
+};
+
 // The fixed source groups before and after the functions: kind and number of values.
 struct SourceGroup {
     BYTE kind;
@@ -65,25 +75,6 @@ CString TimeoutText(int code)
 }
 
 }  // namespace
-
-void CColorListCtrl::OnCustomDraw(NMHDR* header, LRESULT* result)
-{
-    auto* cd = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
-    *result = CDRF_DODEFAULT;
-    if (cd->nmcd.dwDrawStage == CDDS_PREPAINT) {
-        *result = CDRF_NOTIFYITEMDRAW;
-    } else if (cd->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-        cd->clrText = kDefaultText;
-        *result = CDRF_NOTIFYSUBITEMDRAW;
-    } else if (cd->nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) {
-        const int row = static_cast<int>(cd->nmcd.dwItemSpec);
-        const bool first = m_colors.threshold < 0 || row < m_colors.threshold;
-        const bool odd = row % 2 != 0;
-        cd->clrText = first ? m_colors.text1 : m_colors.text2;
-        cd->clrTextBk = first ? (odd ? m_colors.oddBack1 : m_colors.evenBack1)
-                              : (odd ? m_colors.oddBack2 : m_colors.evenBack2);
-    }
-}
 
 CCanLogging::CCanLogging() : CFormView(IDD_CAN_LOGGING) {}
 
@@ -112,12 +103,8 @@ void CCanLogging::OnActivateView(BOOL activate, CView* activateView, CView* deac
 void CCanLogging::LoadForm()
 {
     m_strTitle = ui::kCanLogTitle;
-    SetDlgItemText(IDC_CANLOG_SOURCE_GROUP, ui::kCanLogSources);
-    SetDlgItemText(IDC_CANLOG_MASTER_LABEL, ui::kCanLogMaster);
-    SetDlgItemText(IDC_CANLOG_TIMEOUT_LABEL, ui::kCanLogTimeout);
-    SetDlgItemText(IDC_CANLOG_NETWORK, ui::kCanLogNetwork);
-    SetDlgItemText(IDC_CANLOG_CLEAR, ui::kCanLogClear);
-    SetDlgItemText(IDC_CANLOG_DEFAULTS, ui::kCanLogDefaults);
+    for (const Caption& caption : kCaptions)
+        SetDlgItemText(static_cast<int>(caption.id), caption.text);
     m_Master.ResetContent();
     for (int node = 1; node <= kMaxNode; ++node) {
         CString item;

@@ -1,6 +1,7 @@
 // The function overview form.
 #include "forms/plant/CFuncView.h"
 
+#include "forms/plant/OverviewList.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
 #include "platform/CDataExchange.h"
@@ -28,6 +29,7 @@ namespace {
 
 constexpr int kWorkFile = CParaDaten::kWorkFile;
 using E = FuncViewEntry;
+using forms::plant::IsLevelValue;
 
 // The level radios in order, with the entry kind each gives, and the key that gives it in the overview.
 struct Level {
@@ -47,14 +49,6 @@ constexpr Level kLevels[] = {
 constexpr int kHeaderImage = 0;
 constexpr int kFirstLevelImage = 2;
 constexpr int kEndImage = 2 + 2 * 5;
-
-bool IsValue(const E& entry)
-{
-    for (const Level& level : kLevels)
-        if (entry.kind == level.kind)
-            return true;
-    return false;
-}
 
 void AddPair(CImageList& images, UINT bitmap, UINT selected)
 {
@@ -149,12 +143,14 @@ void CFuncView::LoadForm()
     }
     CTexte texte;
     HTREEITEM header = TVI_ROOT;
-    for (Node& node : m_catalogue) {
-        const bool isHeader = node.entry.kind == E::kGruppe;
-        node.item = m_Available.InsertItem(texte.GetFuncViewText(kWorkFile, node.entry), isHeader ? 0 : 2,
-                                           isHeader ? 1 : 3, isHeader ? TVI_ROOT : header);
+    m_catalogueItems.clear();
+    for (const FuncViewEntry& entry : m_catalogue) {
+        const bool isHeader = entry.kind == E::kGruppe;
+        HTREEITEM item = m_Available.InsertItem(texte.GetFuncViewText(kWorkFile, entry), isHeader ? 0 : 2,
+                                                isHeader ? 1 : 3, isHeader ? TVI_ROOT : header);
+        m_catalogueItems.push_back(item);
         if (isHeader)
-            header = node.item;
+            header = item;
     }
 
     // The stored list, whole: loading is never refused by the limit.
@@ -171,21 +167,10 @@ void CFuncView::LoadForm()
     UpdateData(FALSE);
 }
 
-int CFuncView::InsertEntry(std::vector<Node>& list, size_t position, const FuncViewEntry& entry, bool limit)
+int CFuncView::InsertEntry(std::vector<FuncViewEntry>& list, size_t position, const FuncViewEntry& entry, bool limit)
 {
-    const Node* prev = position > 0 ? &list[position - 1] : nullptr;
-    const Node* found = position < list.size() ? &list[position] : nullptr;
-    std::vector<Node> chain;
-    const bool header = entry.kind == E::kGruppe;
-    const bool newHeader = !prev || header || prev->entry.group != entry.group;
-    if (newHeader)
-        chain.push_back({{E::kGruppe, entry.group, 0}});
-    if (!header)
-        chain.push_back({entry});
-    // Inside a run of another group: the rest of the run gets a header of its own again.
-    if (newHeader && found && found->entry.kind != E::kGruppe)
-        chain.push_back({{E::kGruppe, found->entry.group, 0}});
-    if (limit && list.size() + chain.size() > static_cast<size_t>(kMaxEntries)) {
+    const forms::plant::Insertion insertion = forms::plant::InsertionAt(list, position, entry);
+    if (limit && list.size() + insertion.chain.size() > static_cast<size_t>(kMaxEntries)) {
         CString caption;
         caption.Format(ui::kMessageCaption, "1.024");
         CString text;
@@ -193,8 +178,8 @@ int CFuncView::InsertEntry(std::vector<Node>& list, size_t position, const FuncV
         MessageBox(text, caption, MB_TASKMODAL | MB_ICONWARNING);
         return -1;
     }
-    list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), chain.begin(), chain.end());
-    return static_cast<int>(position) + (newHeader && !header ? 1 : 0);
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), insertion.chain.begin(), insertion.chain.end());
+    return static_cast<int>(position + insertion.target);
 }
 
 void CFuncView::ShowOverview()
@@ -202,18 +187,19 @@ void CFuncView::ShowOverview()
     m_List.DeleteAllItems();
     CTexte texte;
     HTREEITEM header = TVI_ROOT;
-    for (Node& node : m_overview) {
+    m_overviewItems.clear();
+    for (const FuncViewEntry& entry : m_overview) {
         int image = 0;
         int selected = 0;
-        OverviewImages(node.entry, image, selected);
-        const bool isHeader = node.entry.kind == E::kGruppe;
-        node.item = m_List.InsertItem(texte.GetFuncViewText(kWorkFile, node.entry), image, selected,
-                                      isHeader ? TVI_ROOT : header);
-        if (isHeader) {
-            header = node.item;
-        } else if (header != TVI_ROOT) {
+        OverviewImages(entry, image, selected);
+        const bool isHeader = entry.kind == E::kGruppe;
+        HTREEITEM item =
+            m_List.InsertItem(texte.GetFuncViewText(kWorkFile, entry), image, selected, isHeader ? TVI_ROOT : header);
+        m_overviewItems.push_back(item);
+        if (isHeader)
+            header = item;
+        else if (header != TVI_ROOT)
             m_List.Expand(header, TVE_EXPAND);
-        }
     }
     CString end;
     end.Format(ui::kFuncViewEnd, ui::kFuncViewEndWord);
@@ -222,8 +208,8 @@ void CFuncView::ShowOverview()
 
 int CFuncView::OverviewIndex(HTREEITEM item) const
 {
-    for (size_t i = 0; i < m_overview.size(); ++i)
-        if (item && m_overview[i].item == item)
+    for (size_t i = 0; i < m_overviewItems.size(); ++i)
+        if (item && m_overviewItems[i] == item)
             return static_cast<int>(i);
     return -1;
 }
@@ -232,15 +218,12 @@ void CFuncView::AddSelected()
 {
     UpdateData(TRUE);
     const HTREEITEM selected = m_Available.GetSelectedItem();
-    FuncViewEntry entry;
-    bool found = false;
-    for (const Node& node : m_catalogue)
-        if (selected && node.item == selected) {
-            entry = node.entry;
-            found = true;
-        }
-    if (!found)
+    size_t index = 0;
+    while (index < m_catalogueItems.size() && (!selected || m_catalogueItems[index] != selected))
+        ++index;
+    if (index >= m_catalogue.size())
         return;
+    FuncViewEntry entry = m_catalogue[index];
     if (entry.kind != E::kGruppe)
         entry.kind = m_nLevel >= 0 && m_nLevel < 5 ? kLevels[m_nLevel].kind : static_cast<BYTE>(E::kExperte);
     const int at = OverviewIndex(m_List.GetSelectedItem());
@@ -248,9 +231,9 @@ void CFuncView::AddSelected()
     if (inserted < 0)
         return;
     ShowOverview();
-    m_List.SelectSetFirstVisible(m_overview[static_cast<size_t>(inserted)].item);
+    m_List.SelectSetFirstVisible(m_overviewItems[static_cast<size_t>(inserted)]);
     const size_t next = static_cast<size_t>(inserted) + 1;
-    m_List.SelectItem(next < m_overview.size() ? m_overview[next].item : m_hEnd);
+    m_List.SelectItem(next < m_overviewItems.size() ? m_overviewItems[next] : m_hEnd);
 }
 
 void CFuncView::RemoveSelected()
@@ -258,29 +241,24 @@ void CFuncView::RemoveSelected()
     const int index = OverviewIndex(m_List.GetSelectedItem());
     if (index < 0)
         return;
-    auto first = m_overview.begin() + index;
-    auto last = first + 1;
-    // A header takes its run with it.
-    if (first->entry.kind == E::kGruppe)
-        while (last != m_overview.end() && last->entry.kind != E::kGruppe)
-            ++last;
     const size_t follower = static_cast<size_t>(index);
-    m_overview.erase(first, last);
+    m_overview.erase(m_overview.begin() + index,
+                     m_overview.begin() + static_cast<std::ptrdiff_t>(forms::plant::RemovalEnd(m_overview, follower)));
     ShowOverview();
-    m_List.SelectItem(follower < m_overview.size() ? m_overview[follower].item : m_hEnd);
+    m_List.SelectItem(follower < m_overviewItems.size() ? m_overviewItems[follower] : m_hEnd);
 }
 
 void CFuncView::SetAccessLevel(BYTE kind)
 {
     const int index = OverviewIndex(m_List.GetSelectedItem());
-    if (index < 0 || !IsValue(m_overview[static_cast<size_t>(index)].entry))
+    if (index < 0 || !IsLevelValue(m_overview[static_cast<size_t>(index)]))
         return;
-    Node& node = m_overview[static_cast<size_t>(index)];
-    node.entry.kind = kind;
+    FuncViewEntry& entry = m_overview[static_cast<size_t>(index)];
+    entry.kind = kind;
     int image = 0;
     int selected = 0;
-    OverviewImages(node.entry, image, selected);
-    m_List.SetItemImage(node.item, image, selected);
+    OverviewImages(entry, image, selected);
+    m_List.SetItemImage(m_overviewItems[static_cast<size_t>(index)], image, selected);
 }
 
 void CFuncView::OnAdd()
@@ -316,15 +294,15 @@ void CFuncView::OnKeyDownList(NMHDR* header, LRESULT* result)
 void CFuncView::SaveAndExit()
 {
     CWaitCursor wait;
-    std::vector<Node> list = m_overview;
+    std::vector<FuncViewEntry> list = m_overview;
     // A stored list that began with a value loaded with a header of group 0 in front, which says what the stored
     // form says without it: drop it again when the list would not fit otherwise.
-    if (list.size() > static_cast<size_t>(kMaxEntries) && list.size() > 1 && list[0].entry.kind == E::kGruppe &&
-        list[0].entry.group == E::kGruppeUser && IsValue(list[1].entry) && list[1].entry.group == E::kGruppeUser)
+    if (list.size() > static_cast<size_t>(kMaxEntries) && list[0].kind == E::kGruppe &&
+        list[0].group == E::kGruppeUser && IsLevelValue(list[1]) && list[1].group == E::kGruppeUser)
         list.erase(list.begin());
     FuncViewEntry entries[kMaxEntries];
     for (size_t i = 0; i < list.size() && i < static_cast<size_t>(kMaxEntries); ++i)
-        entries[i] = list[i].entry;
+        entries[i] = list[i];
     CParaDaten para;
     para.SetFuncView(kWorkFile, entries);
     para.CommitWorkFile();

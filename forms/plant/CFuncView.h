@@ -34,14 +34,9 @@ protected:
     void OnKeyDownList(NMHDR* header, LRESULT* result);
 
 private:
-    struct Node {
-        FuncViewEntry entry;
-        HTREEITEM item = nullptr;
-    };
-
     // Inserts the entry before position (an index of the list; its size appends). Returns the index of the new
     // value, or of the new header for a header; -1 when the overview's limit refuses it (with limit set).
-    int InsertEntry(std::vector<Node>& list, size_t position, const FuncViewEntry& entry, bool limit);
+    int InsertEntry(std::vector<FuncViewEntry>& list, size_t position, const FuncViewEntry& entry, bool limit);
     void ShowOverview();
     void AddSelected();
     void RemoveSelected();
@@ -55,8 +50,10 @@ private:
     CTreeCtrl m_List;
     CImageList m_AvailableImages;
     CImageList m_ListImages;
-    std::vector<Node> m_catalogue;
-    std::vector<Node> m_overview;
+    std::vector<FuncViewEntry> m_catalogue;
+    std::vector<HTREEITEM> m_catalogueItems;
+    std::vector<FuncViewEntry> m_overview;
+    std::vector<HTREEITEM> m_overviewItems;  // the tree item of each entry of m_overview
     HTREEITEM m_hEnd = nullptr;
 
     DECLARE_MESSAGE_MAP()
