@@ -1,6 +1,7 @@
 // The CAN data-logging form.
 #include "forms/plant/CCanLogging.h"
 
+#include "forms/plant/LoggingSources.h"
 #include "forms/plant/NetworkSettings.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -13,7 +14,6 @@
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "texts/CTexte.h"
-#include "texttables/StandardDesignations.h"
 
 CCanLogging* g_pCanLogging = nullptr;
 
@@ -39,8 +39,6 @@ constexpr int kGroupImage = 0, kGroupSelectedImage = 1, kValueImage = 2, kValueS
 constexpr BYTE kMaxNode = 62;
 constexpr BYTE kFirstTimeout = 10;
 constexpr BYTE kLastTimeout = 251;
-constexpr BYTE kHeatMeter = 12;
-constexpr BYTE kHeatMeterValues = 3;
 
 struct Caption {
     UINT id;
@@ -51,28 +49,6 @@ constexpr Caption kCaptions[] = {
     {IDC_CANLOG_TIMEOUT_LABEL, ui::kCanLogTimeout}, {IDC_CANLOG_NETWORK, ui::kCanLogNetwork},
     {IDC_CANLOG_CLEAR, ui::kCanLogClear},         {IDC_CANLOG_DEFAULTS, ui::kCanLogDefaults},
 };
-
-// The fixed source groups before and after the functions: kind and number of values.
-struct SourceGroup {
-    BYTE kind;
-    int values;
-};
-constexpr SourceGroup kGroupsBefore[] = {{1, 16}, {97, 17}, {2, 14}};
-constexpr SourceGroup kGroupsAfter[] = {{98, 8}, {99, 32}, {96, 33}};
-
-CString TimeoutText(int code)
-{
-    CString text;
-    if (code <= 90)
-        text.Format(ui::kTimeoutSeconds, code);
-    else if (code <= 106)
-        text.Format(ui::kTimeoutHalfMinutes, (code - 87) / 2.0);
-    else if (code <= 156)
-        text.Format(ui::kTimeoutMinutes, code - 97);
-    else
-        text.Format(ui::kTimeoutHours, (code - 155) / 2.0);
-    return text;
-}
 
 }  // namespace
 
@@ -113,7 +89,7 @@ void CCanLogging::LoadForm()
     }
     m_Timeout.ResetContent();
     for (int code = kFirstTimeout; code <= kLastTimeout; ++code)
-        m_Timeout.AddString(TimeoutText(code));
+        m_Timeout.AddString(forms::plant::TimeoutText(code));
     m_Tabs.DeleteAllItems();
     for (int set = 1; set <= 2; ++set) {
         CString tab;
@@ -137,31 +113,19 @@ void CCanLogging::FillSourceTree()
 {
     m_sources.clear();
     CTexte texte;
-    auto addGroup = [&](BYTE kind, int values) {
-        HTREEITEM group =
-            m_Sources.InsertItem(texte.GetQuelleKurzText(kWorkFile, kind), kGroupImage, kGroupSelectedImage);
-        m_sources.push_back({group, 0, {kind, 0}});
-        for (int number = 1; number <= values; ++number) {
-            CString text;
-            text.Format(ui::kCanLogSourceItem, number,
-                        texte.GetQuelleVariableText(kWorkFile, kind, static_cast<BYTE>(number)).GetString());
-            HTREEITEM item = m_Sources.InsertItem(text, kValueImage, kValueSelectedImage, group);
-            m_sources.push_back({item, 1, {kind, static_cast<BYTE>(number)}});
-        }
-    };
-    for (const SourceGroup& group : kGroupsBefore)
-        addGroup(group.kind, group.values);
     CParaDaten para;
-    for (BYTE slot = 1; slot <= 44; ++slot) {
-        FuncEntry entry;
-        if (!para.GetFuncEntry(kWorkFile, slot, entry) || entry.type == 0 || entry.type > texts::kFunctionTypeCount)
-            break;
-        // A heat meter offers its output variables as every other function does.
-        const int values = entry.type == kHeatMeter ? kHeatMeterValues : texte.GetAusgangVariableAnzahl(entry.type);
-        addGroup(static_cast<BYTE>(entry.number + 3), values);
+    for (const forms::plant::SourceGroup& group : forms::plant::LoggingSourceGroups(para)) {
+        HTREEITEM groupItem =
+            m_Sources.InsertItem(texte.GetQuelleKurzText(kWorkFile, group.kind), kGroupImage, kGroupSelectedImage);
+        m_sources.push_back({groupItem, 0, {group.kind, 0}});
+        for (int number = 1; number <= group.values; ++number) {
+            const BYTE n = static_cast<BYTE>(number);
+            CString text;
+            text.Format(ui::kCanLogSourceItem, number, texte.GetQuelleVariableText(kWorkFile, group.kind, n).GetString());
+            HTREEITEM item = m_Sources.InsertItem(text, kValueImage, kValueSelectedImage, groupItem);
+            m_sources.push_back({item, 1, {group.kind, n}});
+        }
     }
-    for (const SourceGroup& group : kGroupsAfter)
-        addGroup(group.kind, group.values);
 }
 
 Quelle& CCanLogging::Entry(int set, int row)
