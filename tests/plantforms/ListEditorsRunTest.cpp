@@ -297,6 +297,35 @@ TEST_F(ListEditorsRunTest, AFullStoredOverviewLoadsWholeAndIsSavedAsItWas)
     }
 }
 
+TEST_F(ListEditorsRunTest, TheOverviewsKeysAndButtonsKeepItsRunsHeaded)
+{
+    ASSERT_TRUE(Edit([](CParaDaten& para) {
+        FuncViewEntry entries[128];
+        entries[0] = {FuncViewEntry::kGruppe, 1, 0};
+        entries[1] = {FuncViewEntry::kUserA, 1, 1};
+        entries[2] = {FuncViewEntry::kUserA, 1, 2};
+        ASSERT_TRUE(para.SetFuncView(kFile, entries));
+    }));
+    Run("funcview", {{Show(ID_SHOW_FUNCVIEW)},
+                     {"pick-tree 1146 'Entrata/2: ------------'"},
+                     {"key 1146 CTRL+E"},                            // the expert level
+                     {"pick-tree 1145 'Uscita/5: ------------'"},
+                     {"click 1150"},                                 // inside the inputs' run: split
+                     {"pick-tree 1146 Entrata"},
+                     {"key 1146 DELETE"},                            // the first header with its run
+                     {kSave}});
+    FuncViewEntry stored[128];
+    ASSERT_TRUE(Read([&](CParaDaten& para) { EXPECT_TRUE(para.GetFuncView(kFile, stored)); }));
+    const FuncViewEntry expected[] = {
+        {FuncViewEntry::kGruppe, 2, 0}, {FuncViewEntry::kUserA, 2, 5}, {FuncViewEntry::kGruppe, 1, 0},
+        {FuncViewEntry::kExperte, 1, 2}, {FuncViewEntry::kEnde, 0xFF, 0xFF}};
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(stored[i].kind, expected[i].kind) << i;
+        EXPECT_EQ(stored[i].group, expected[i].group) << i;
+        EXPECT_EQ(stored[i].param, expected[i].param) << i;
+    }
+}
+
 TEST_F(ListEditorsRunTest, LoggingTakesSourcesFromTheTree)
 {
     const testsupport::ProgramResult result = Run("canlogging", {{Show(ID_SHOW_CANLOGGING)},
@@ -305,16 +334,28 @@ TEST_F(ListEditorsRunTest, LoggingTakesSourcesFromTheTree)
                        {"pick 1775 16"},
                        {"pick-tree 1774 'Rete/17: ANALOG 1'"},
                        {"click 1150"},
+                       {"pick 1775 3"},
+                       {"pick-tree 1774 'Uscita/4: ------------'"},
+                       {"key 1774 CTRL+RIGHT"},
+                       {"pick 1775 0"},
+                       {"key 1775 DELETE"},
+                       {"get 1775", 0, "ANALOG 2:\tEntrata 2 - ------------\n"},  // the mark moved on
                        {"pick 1772 1"},
-                       {"click 1151"},  // record 2 emptied
+                       {"click 1151"},  // record 2 emptied, then its defaults
+                       {"click 1153"},
                        {kSave}});
     EXPECT_EQ(result.boxes, (std::vector<std::string> {testsupport::BoxLine(
                                 "1.053", 0x2030, "Nessun parametro da aggiungere selezionato!")}));
     const LoggingListen logging = Logging();
+    EXPECT_EQ(logging.masterNode, 62);
+    EXPECT_EQ(logging.timeout, 60);
     EXPECT_EQ(logging.sets[0].digital[0], (Quelle {99, 17}));
-    EXPECT_EQ(logging.sets[0].analog[0], (Quelle {1, 1})) << "the rest of record 1 as it was";
-    for (const Quelle& q : logging.sets[1].analog)
-        EXPECT_EQ(q, Quelle {});
+    EXPECT_EQ(logging.sets[0].analog[3], (Quelle {2, 4}));
+    EXPECT_EQ(logging.sets[0].analog[0], Quelle {});
+    EXPECT_EQ(logging.sets[0].analog[1], (Quelle {1, 2})) << "the rest of record 1 as it was";
+    EXPECT_EQ(logging.sets[1].analog[0], (Quelle {99, 17}));
+    EXPECT_EQ(logging.sets[1].analog[15], (Quelle {99, 32}));
+    EXPECT_EQ(logging.sets[1].digital[12], (Quelle {99, 13}));
 }
 
 }  // namespace
