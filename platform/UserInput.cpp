@@ -11,6 +11,9 @@
 #include "platform/CTabCtrl.h"
 #include "platform/CToolBar.h"
 #include "platform/CTreeCtrl.h"
+#include "platform/EventLoop.h"
+
+#include <chrono>
 
 namespace platform {
 
@@ -313,6 +316,51 @@ bool UserInput::BeginDragRow(CWnd& control, int row, CPoint point)
 {
     auto* list = As<CListCtrl>(control, WindowKind::ListView);
     return list && list->UserBeginDrag(row, point);
+}
+
+bool UserInput::DragRow(CWnd& control, int from, int to, UINT key, UINT modifiers)
+{
+    auto* list = As<CListCtrl>(control, WindowKind::ListView);
+    if (!list || from < 0 || from >= list->GetItemCount() || to < -1 || to >= list->GetItemCount())
+        return false;
+    HWND hwnd = list->m_hWnd;
+    auto rowPoint = [list](int row) {
+        CRect rect;
+        list->GetItemRect(row, &rect, LVIR_BOUNDS);
+        return CPoint(rect.left + 5, rect.top + CListCtrl::kRowHeight / 2);
+    };
+    list->EnsureVisible(from, FALSE);
+    if (!list->UserBeginDrag(from, rowPoint(from)))
+        return false;
+    // Beside the list, over its parent, for -1.
+    CPoint point(-8, CListCtrl::kHeaderHeight + 2);
+    if (to < 0) {
+        MouseMove(*list, point);
+    } else {
+        const int top = list->GetTopIndex();
+        const int last = top + list->GetCountPerPage() - 1;
+        point = rowPoint(to < top ? top : (to > last ? last : to));
+        MouseMove(*list, point);
+        // Held at the edge: the list scrolls itself until the wanted row is under the pointer.
+        EventLoop& loop = EventLoop::Current();
+        const auto deadline = EventLoop::Clock::now() + std::chrono::milliseconds(300 * (list->GetItemCount() + 10));
+        const std::uint64_t wake = loop.AddTimer(std::chrono::milliseconds(50), [] {});
+        loop.RunUntil(
+            [&] {
+                CListCtrl* shown = FindWindowData(hwnd) ? list : nullptr;
+                return !shown || shown->HitTest(point) == to || !CaptureWindow() ||
+                       EventLoop::Clock::now() >= deadline;
+            },
+            false);
+        loop.RemoveTimer(wake);
+        if (!FindWindowData(hwnd))
+            return true;
+    }
+    if (key)
+        PressKey(*list, key, modifiers);
+    if (FindWindowData(hwnd))
+        LButtonUp(*list, point);
+    return true;
 }
 
 }  // namespace platform

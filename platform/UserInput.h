@@ -67,6 +67,13 @@ public:
     static bool LButtonUp(CWnd& window, CPoint point);
     // The start of dragging a list view row (LVN_BEGINDRAG), at a point in the list's client coordinates.
     static bool BeginDragRow(CWnd& list, int row, CPoint point);
+    // A whole drag of a list view row, as a person makes it: the row `from` is scrolled into view with the scroll
+    // bar and grabbed; the pointer goes to row `to` when it is in view, else to the top visible or the last fully
+    // visible row and is held there until the list, scrolling itself, brings row `to` under it (at most a few
+    // seconds more than a row per 300 ms); `to` -1 goes to a point of the list's parent beside the list. With
+    // `key` not 0 that key (with modifiers) is pressed in the list before the button is released. False when no
+    // drag could start: no such rows, or a list a person cannot reach.
+    static bool DragRow(CWnd& list, int from, int to, UINT key = 0, UINT modifiers = 0);
 
     // Whether a user could act on the window now.
     static bool IsReachable(HWND hwnd);

@@ -640,6 +640,32 @@ Result Key(HWND root, const CString& target, const CString& keyText)
     return Acted(UserInput::PressKey(wnd, key, modifiers), hwnd, "the key cannot be pressed");
 }
 
+// drag ID FROM TO [KEY]: rows from 0; TO -1 drops beside the list; KEY is pressed during the drag.
+Result Drag(HWND root, const std::vector<CString>& a)
+{
+    int id = 0;
+    int from = 0;
+    int to = 0;
+    if (!ParseIndex(a[2], id))
+        return Refused("no control id " + Quoted(a[2]));
+    if (!ParseIndex(a[3], from))
+        return Refused("no row " + Quoted(a[3]));
+    if (a[4] == "-1")
+        to = -1;
+    else if (!ParseIndex(a[4], to))
+        return Refused("no row " + Quoted(a[4]));
+    UINT key = 0;
+    UINT modifiers = 0;
+    char character = 0;
+    if (a.size() > 5 && (!ParseKey(a[5], key, modifiers, character) || !key))
+        return Refused("no key " + Quoted(a[5]));
+    HWND hwnd = FindControl(root, static_cast<UINT>(id));
+    if (!hwnd)
+        return Missing("no control " + a[2] + " in the window");
+    return Acted(UserInput::DragRow(*CWnd::FromHandle(hwnd), from, to, key, modifiers), hwnd,
+                 "no drag from row " + a[3] + " to row " + a[4]);
+}
+
 Result Command(HWND root, UINT id)
 {
     auto* frame = dynamic_cast<CFrameWnd*>(CWnd::FromHandle(TopLevelOf(root)));
@@ -734,6 +760,8 @@ Result Perform(const std::vector<CString>& a)
     }
     if (verb == "key" && args == 2)
         return Key(root, arg(0), arg(1));
+    if (verb == "drag" && (args == 3 || args == 4))
+        return Drag(root, a);
 
     static const struct {
         const char* verb;

@@ -239,20 +239,11 @@ void CCompiler::OnBenutzerEinstellungen()
 
 void CCompiler::OnNetzwerkEinstellungen()
 {
-    CParaDaten para;
     NetzwerkParam read;
-    para.GetNetzwerk(CParaDaten::kWorkFile, read);
-    NetzwerkParam record = read;
-    CParaCheck().CheckNetzKnoten(record);
-    BYTE bytes[3] = {record.node, record.release, record.automatic};
-    CNetzEinstellungenDlg dialog(bytes);
-    if (dialog.DoModal() != IDOK)
+    NetzwerkParam record;
+    if (!EditNetworkSettings(this, read, record))
         return;
-    record.node = bytes[0];
-    record.release = bytes[1];
-    record.automatic = bytes[2];
-    para.SetNetzwerk(CParaDaten::kWorkFile, record);
-    para.CommitWorkFile();
+    CParaDaten().CommitWorkFile();
     // Every change of the committed set is told to the drawing tool, not only a new node number; a new node number
     // also refreshes the texts of the network outputs.
     const bool nodeChanged = record.node != read.node;

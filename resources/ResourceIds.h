@@ -27,7 +27,9 @@
 // Form templates of the shell, the drawing and the production.
 #define IDD_PROTOKOLL 147
 #define IDD_COMPILER 172
+#define IDD_FUNC_VIEW 242
 #define IDD_FUNC_ORDER 243
+#define IDD_MELDUNG_ORDER 247
 #define IDD_EXPORT_PARA 251
 #define IDD_IMPORT 252
 #define IDD_CAN_LOGGING 255
@@ -190,6 +192,53 @@
 
 // Controls of the protocol form.
 #define IDC_PROTOKOLL_LIST 1336
+
+// Controls of the list editors: function overview, CAN data logging, function order and message order.
+#define IDC_LIST_ADD 1150              // "=>"
+#define IDC_LIST_REMOVE 1152           // "<="
+#define IDC_FUNCVIEW_AVAILABLE_GROUP 1297
+#define IDC_FUNCVIEW_AVAILABLE 1145
+#define IDC_FUNCVIEW_LIST_GROUP 1324
+#define IDC_FUNCVIEW_LIST 1146
+#define IDC_FUNCVIEW_LEVEL_GROUP 1325
+#define IDC_FUNCVIEW_LEVEL_A 1147      // first of the five level radios
+#define IDC_FUNCVIEW_LEVEL_B 1151
+#define IDC_FUNCVIEW_LEVEL_C 1153
+#define IDC_FUNCVIEW_LEVEL_T 1148
+#define IDC_FUNCVIEW_LEVEL_E 1149
+#define IDC_CANLOG_CLEAR 1151          // "Cancella tutto"
+#define IDC_CANLOG_DEFAULTS 1153       // "Carica stand."
+#define IDC_CANLOG_TABS 1772
+#define IDC_CANLOG_SOURCE_GROUP 1773
+#define IDC_CANLOG_SOURCES 1774
+#define IDC_CANLOG_LIST 1775
+#define IDC_CANLOG_MASTER_LABEL 1776
+#define IDC_CANLOG_MASTER 1777
+#define IDC_CANLOG_TIMEOUT_LABEL 1778
+#define IDC_CANLOG_TIMEOUT 1779
+#define IDC_CANLOG_NETWORK 1194        // "Rete...": the network settings
+#define IDC_FUNCORDER_GROUP 1322
+#define IDC_FUNCORDER_LIST 1154
+#define IDC_MSGORDER_GROUP 1323
+#define IDC_MSGORDER_LIST 1172
+
+// Bitmaps of the list editors' image lists: tiles of a group header and of the five levels, a dot for a value.
+#define IDB_TILE_A 187
+#define IDB_TILE_T 188
+#define IDB_TILE_F 190
+#define IDB_TILE_E 191
+#define IDB_TILE_BAR 192
+#define IDB_DOT_SELECTED 193
+#define IDB_DOT 194
+#define IDB_TILE_A_SELECTED 195
+#define IDB_TILE_E_SELECTED 196
+#define IDB_TILE_T_SELECTED 197
+#define IDB_TILE_F_SELECTED 198
+#define IDB_TILE_BAR_SELECTED 199
+#define IDB_TILE_B 204
+#define IDB_TILE_C 205
+#define IDB_TILE_B_SELECTED 206
+#define IDB_TILE_C_SELECTED 207
 
 // Controls of the about box.
 #define IDC_ABOUT_VERSION 1135

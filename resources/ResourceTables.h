@@ -18,5 +18,9 @@ extern const platform::DialogTemplate kExportParaTemplate;
 extern const platform::DialogTemplate kImportTemplate;
 extern const platform::DialogTemplate kZeichnungAuswertenTemplate;
 extern const platform::DialogTemplate kZeitprogrammTemplate;
+extern const platform::DialogTemplate kFuncViewTemplate;
+extern const platform::DialogTemplate kCanLoggingTemplate;
+extern const platform::DialogTemplate kFuncOrderTemplate;
+extern const platform::DialogTemplate kMeldungOrderTemplate;
 
 }  // namespace resources

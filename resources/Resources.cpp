@@ -22,6 +22,10 @@ const platform::DialogTemplate* const kDialogTemplates[] = {
     &kImportTemplate,
     &kZeichnungAuswertenTemplate,
     &kZeitprogrammTemplate,
+    &kFuncViewTemplate,
+    &kCanLoggingTemplate,
+    &kFuncOrderTemplate,
+    &kMeldungOrderTemplate,
 };
 
 using Registrar = void (*)();

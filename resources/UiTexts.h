@@ -954,6 +954,56 @@ inline constexpr const char* kKesselkaskade[] = {
     "VAL.TEOR.:"};
 }  // namespace overview_labels
 
+// ==== List editors: function overview, CAN data logging, function order, message order ====
+
+inline constexpr char kListAdd[] = "=>";
+inline constexpr char kListRemove[] = "<=";
+
+inline constexpr char kFuncViewTitle[] = "E D I T O R  -  S I N O T T I C A  D E L L A  F U N Z I O N E";
+inline constexpr char kFuncViewAvailable[] = "Parametri di visualizzazione disponibili";
+inline constexpr char kFuncViewList[] = "Sinottica funzioni";
+inline constexpr char kFuncViewLevelGroup[] = "modificabile da";
+inline constexpr char kFuncViewUserLevel[] = "Utente %s";  // of "A", "B", "C"
+inline constexpr char kFuncViewTechnician[] = "Tecnico";
+inline constexpr char kFuncViewExpert[] = "Esperto";
+inline constexpr char kFuncViewEnd[] = "<%s>";  // of kFuncViewEndWord
+inline constexpr char kFuncViewEndWord[] = "Fine";
+inline constexpr char kFuncViewFullLine1[] = "Non è possibile aggiungere il parametro selezionato.";
+inline constexpr char kFuncViewFullLine2[] =
+    "Il numero massimo dei parametri indicati nella sinottica funzioni è stato raggiunto.";
+
+inline constexpr char kCanLogTitle[] = "C A N  -  R A C C O L T A   D A T I";
+inline constexpr char kCanLogSources[] = "parametri disponibili";
+inline constexpr char kCanLogTab[] = "Record di dati %d";
+inline constexpr char kCanLogParameter[] = "Parametro";
+inline constexpr char kCanLogSource[] = "Fonte";
+inline constexpr char kCanLogRow[] = "%s %d:";  // of kCanLogAnalog or kCanLogDigital and the value number
+inline constexpr char kCanLogAnalog[] = "ANALOG";
+inline constexpr char kCanLogDigital[] = "DIGITALE";
+inline constexpr char kCanLogClear[] = "Cancella tutto";
+inline constexpr char kCanLogDefaults[] = "Carica stand.";
+inline constexpr char kCanLogMaster[] = "MASTER NODO:";
+inline constexpr char kCanLogMasterItem[] = "   %d";
+inline constexpr char kCanLogTimeout[] = "Timeout:";
+inline constexpr char kCanLogNetwork[] = "Rete...";
+inline constexpr char kCanLogSourceItem[] = "%d: %s";
+inline constexpr char kCanLogNoValue[] = "Nessun parametro da aggiungere selezionato!";
+inline constexpr char kTimeoutSeconds[] = "%d sec";
+inline constexpr char kTimeoutHalfMinutes[] = "%02.01f min";
+inline constexpr char kTimeoutMinutes[] = "%d min";
+inline constexpr char kTimeoutHours[] = "%02.01f ore";
+
+inline constexpr char kFuncOrderTitle[] = "O R D I N A R E    L E    F U N Z I O N I";
+inline constexpr char kFuncOrderGroup[] = "O r d i n e  d e l l e  f u n z i o n i";
+inline constexpr char kFuncOrderColumn[] = "Funzioni";
+inline constexpr char kMsgOrderTitle[] = "O R D I N A R E    I    M E S S A G G I";
+inline constexpr char kMsgOrderGroup[] = "O r d i n e  d e i  m e s s a g g i";
+inline constexpr char kMsgOrderColumn[] = "Messaggi";
+inline constexpr char kOrderNumberColumn[] = "Nr";
+inline constexpr char kMsgOrderRow[] = "%s - <%s%s>";  // type word, designation, cause-number text
+inline constexpr const char* kMsgOrderTypes[] = {"ERRORE", "AVVISO", "PROBLEMA", "MESSAGGIO"};  // types 1 to 4
+inline constexpr char kMsgOrderFree[] = "inutilliz.";
+
 // ==== Online schema ====
 
 inline constexpr char kOnlineSchemaFilter[] = "Schema online (*.html)|*.html||";

@@ -4,6 +4,7 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/plant/PlantForms.h"
 #include "forms/solar/CKuehlfunc.h"
 #include "forms/solar/CPID_Regelung.h"
 #include "forms/solar/CSolarregelung.h"
@@ -17,6 +18,8 @@
 #include "resources/ResourceIds.h"
 
 namespace {
+
+namespace plant = forms::plant;
 
 constexpr int kFirstForm = 1;
 constexpr int kVarInForm = 2;
@@ -98,13 +101,18 @@ std::vector<FormRow> MakeFormRows()
          {{FormSlot::NetzwerkEingang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkEingang},
         {"param", {"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
          {{FormSlot::NetzwerkAusgang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkAusgang},
-        {"funcview", {}, IDR_TOOLBAR_FUNCVIEW, {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm}}, FormSlot::FuncView},
-        {"canlogging", {}, IDR_TOOLBAR_CANLOGGING, {{FormSlot::CanLogging, IDW_FORM_FIRST, kFirstForm}},
-         FormSlot::CanLogging},
-        {"funcorder", {}, IDR_TOOLBAR_FUNCORDER, {{FormSlot::FuncOrder, IDW_FORM_FIRST, kFirstForm}},
-         FormSlot::FuncOrder},
-        {"msgorder", {}, IDR_TOOLBAR_MSGORDER, {{FormSlot::MeldungOrder, IDW_FORM_FIRST, kFirstForm}},
-         FormSlot::MeldungOrder},
+        {"funcview", {}, IDR_TOOLBAR_FUNCVIEW,
+         {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm, plant::CreateFuncView, plant::PublishFuncView}},
+         FormSlot::FuncView, plant::SaveFuncView},
+        {"canlogging", {}, IDR_TOOLBAR_CANLOGGING,
+         {{FormSlot::CanLogging, IDW_FORM_FIRST, kFirstForm, plant::CreateCanLogging, plant::PublishCanLogging}},
+         FormSlot::CanLogging, plant::SaveCanLogging},
+        {"funcorder", {}, IDR_TOOLBAR_FUNCORDER,
+         {{FormSlot::FuncOrder, IDW_FORM_FIRST, kFirstForm, plant::CreateFuncOrder, plant::PublishFuncOrder}},
+         FormSlot::FuncOrder, plant::SaveFuncOrder},
+        {"msgorder", {}, IDR_TOOLBAR_MSGORDER,
+         {{FormSlot::MeldungOrder, IDW_FORM_FIRST, kFirstForm, plant::CreateMeldungOrder, plant::PublishMeldungOrder}},
+         FormSlot::MeldungOrder, plant::SaveMeldungOrder},
         // The export form fills itself through the flag of an input-variable form.
         {"parser", {}, IDR_TOOLBAR_COMPILER,
          {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm, &CreateCompiler},

@@ -42,6 +42,8 @@ const char kUsage[] =
     "  pick-tree ID PATH a tree item by its texts from the root, joined by \"/\"\n"
     "  dblclick ID INDEX a double click on an item of a list box or list view\n"
     "  key ID|- KEY      ENTER, ESC, TAB, DELETE, UP, DOWN, a letter or one character, with CTRL+, SHIFT+, ALT+\n"
+    "  drag ID FROM TO [KEY]  drags row FROM of a list view onto row TO (rows from 0; TO -1 drops beside the\n"
+    "                    list), pressing KEY during the drag when given\n"
     "  command ID        a toolbar or accelerator command\n"
     "  answer BUTTON     answers the next message box: OK, CANCEL, YES, NO, ABORT, RETRY, IGNORE\n"
     "  file PATH|CANCEL  answers the next file dialog\n"
@@ -53,11 +55,12 @@ const char kUsage[] =
 struct Verb {
     const char* name;
     size_t args;
+    size_t optional = 0;  // arguments that may follow
 };
-constexpr Verb kVerbs[] = {{"tree", 0},      {"get", 1},       {"caption", 1},  {"items", 1},
-                           {"type", 2},      {"paste", 2},     {"click", 1},    {"pick", 2},
-                           {"pick-tree", 2}, {"dblclick", 2},  {"key", 2},      {"command", 1},
-                           {"answer", 1},    {"file", 1},      {"boxes", 0},    {"close", 0}};
+constexpr Verb kVerbs[] = {{"tree", 0},      {"get", 1},      {"caption", 1},  {"items", 1},    {"type", 2},
+                           {"paste", 2},     {"click", 1},    {"pick", 2},     {"pick-tree", 2}, {"dblclick", 2},
+                           {"key", 2},       {"command", 1},  {"drag", 3, 1},  {"answer", 1},   {"file", 1},
+                           {"boxes", 0},     {"close", 0}};
 
 int Usage(const std::string& problem)
 {
@@ -131,8 +134,10 @@ int main(int argc, char** argv)
     bool known = false;
     for (const Verb& v : kVerbs) {
         if (verb == v.name) {
-            if (args.size() != v.args)
-                return Usage(verb + " takes " + std::to_string(v.args) + " argument(s)");
+            if (args.size() < v.args || args.size() > v.args + v.optional)
+                return Usage(verb + " takes " + std::to_string(v.args) +
+                             (v.optional ? " or " + std::to_string(v.args + v.optional) : std::string()) +
+                             " argument(s)");
             known = true;
         }
     }

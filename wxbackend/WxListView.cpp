@@ -1,5 +1,7 @@
 // List views in report view: a virtual list that reads its cells from the model, with the colours custom draw
-// chooses for each cell. A person's click on a row goes to the model.
+// chooses for each cell. A person's click on a row goes to the model, and so does a drag of a row: its start, the
+// pointer's moves while the list holds the mouse, a key pressed during it and the release. The model computes its
+// targets from its own row geometry, so a point over a row of the widget reaches the model as that row's point.
 #include "wxbackend/WxBackend.h"
 
 #include "platform/CListCtrl.h"
@@ -40,10 +42,22 @@ public:
         return &m_attr;
     }
 
+    // GTK's list asks per row only: the colours of the row's first cell.
+    wxItemAttr* OnGetItemAttr(long row) const override { return OnGetItemColumnAttr(row, 0); }
+
 private:
     HWND m_hwnd;
     mutable wxItemAttr m_attr;
 };
+
+wxListColumnFormat Format(int format)
+{
+    switch (format & 3) {
+    case LVCFMT_RIGHT: return wxLIST_FORMAT_RIGHT;
+    case LVCFMT_CENTER: return wxLIST_FORMAT_CENTRE;
+    default: return wxLIST_FORMAT_LEFT;
+    }
+}
 
 class ListViewMirror final : public Mirror {
 public:
@@ -58,11 +72,42 @@ public:
         m_list = new ModelList(parent, Rect(), flags, hwnd);
         m_list->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& event) { Clicked(event.GetIndex()); });
         m_list->Bind(wxEVT_LIST_BEGIN_DRAG, [this](wxListEvent& event) {
-            if (Backend().Mirroring())
+            if (Backend().Mirroring() || m_dragging)
                 return;
-            wxPoint p = event.GetPoint();
-            platform::UserInput::BeginDragRow(Wnd(), static_cast<int>(event.GetIndex()), CPoint(p.x, p.y));
+            const int row = static_cast<int>(event.GetIndex());
+            if (!platform::UserInput::BeginDragRow(Wnd(), row, RowPoint(row)) || !CWnd::GetCapture())
+                return;
+            m_dragging = true;
+            if (!m_list->HasCapture())
+                m_list->CaptureMouse();
         });
+        m_list->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
+            event.Skip();
+            if (m_dragging && !Backend().Mirroring())
+                platform::UserInput::MouseMove(Wnd(), ModelPoint(event.GetPosition()));
+        });
+        m_list->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
+            event.Skip();
+            if (m_dragging)
+                EndDrag(ModelPoint(event.GetPosition()), false);
+        });
+        m_list->Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
+            if (m_dragging)
+                EndDrag(Beside(), false);
+        });
+        // Any key ends a drag without a move; the list hears it as a key pressed in it.
+        m_list->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+            if (m_dragging)
+                EndDrag(Beside(), true);
+            else
+                event.Skip();
+        });
+    }
+
+    ~ListViewMirror() override
+    {
+        if (m_list->HasCapture())
+            m_list->ReleaseMouse();
     }
 
     wxWindow* Widget() const override { return m_list; }
@@ -78,7 +123,7 @@ public:
             if (m_list->GetColumnCount() != list->GetColumnCount()) {
                 m_list->DeleteAllColumns();
                 for (int c = 0; c < list->GetColumnCount(); ++c)
-                    m_list->AppendColumn(ToWx(list->GetColumnText(c)), wxLIST_FORMAT_LEFT,
+                    m_list->AppendColumn(ToWx(list->GetColumnText(c)), Format(list->GetColumnFormat(c)),
                                          Backend().ScaleX(list->GetColumnWidth(c)));
             } else {
                 for (int c = 0; c < list->GetColumnCount(); ++c)
@@ -98,6 +143,57 @@ public:
     }
 
 private:
+    // Beside the list, over its parent.
+    static CPoint Beside() { return CPoint(-8, CListCtrl::kHeaderHeight + 2); }
+
+    // The model's point of a row: where its geometry puts the row.
+    CPoint RowPoint(int row) const
+    {
+        CRect rect;
+        auto* list = ControlOf<CListCtrl>(Hwnd());
+        if (!list || !list->GetItemRect(row, &rect, LVIR_BOUNDS))
+            return Beside();
+        return CPoint(rect.left + 5, rect.top + CListCtrl::kRowHeight / 2);
+    }
+
+    // A point of the widget (client coordinates of the list) as the model sees it: the row under it, empty space
+    // below the rows, or beside the list.
+    CPoint ModelPoint(const wxPoint& point) const
+    {
+        const wxSize size = m_list->GetClientSize();
+        if (point.x < 0 || point.y < 0 || point.x >= size.x || point.y >= size.y)
+            return Beside();
+        // The rows lie in the largest child, below the header.
+        wxWindow* rows = m_list;
+        for (wxWindow* child : m_list->GetChildren())
+            if (child->GetSize().y > (rows == m_list ? 0 : rows->GetSize().y))
+                rows = child;
+        int flags = 0;
+        const long row = m_list->HitTest(rows->ScreenToClient(m_list->ClientToScreen(point)), flags);
+        if (row >= 0)
+            return RowPoint(static_cast<int>(row));
+        auto* list = ControlOf<CListCtrl>(Hwnd());
+        const int count = list ? list->GetItemCount() : 0;
+        const int top = list ? list->GetTopIndex() : 0;
+        return CPoint(5, CListCtrl::kHeaderHeight + (count - top) * CListCtrl::kRowHeight + 2);
+    }
+
+    void EndDrag(CPoint point, bool key)
+    {
+        m_dragging = false;
+        if (m_list->HasCapture())
+            m_list->ReleaseMouse();
+        HWND self = Hwnd();
+        Backend().Later([this, self, point, key] {
+            if (Backend().Find(self) != this)
+                return;
+            if (key)
+                platform::UserInput::PressKey(Wnd(), VK_ESCAPE);
+            if (Backend().Find(self) == this)
+                platform::UserInput::LButtonUp(Wnd(), point);
+        });
+    }
+
     void Clicked(long row)
     {
         if (Backend().Mirroring() || row < 0)
@@ -115,6 +211,7 @@ private:
     }
 
     ModelList* m_list;
+    bool m_dragging = false;
 };
 
 }  // namespace

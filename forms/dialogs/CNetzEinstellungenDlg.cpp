@@ -4,6 +4,8 @@
 #include "platform/CDataExchange.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
+#include "store/CParaCheck.h"
+#include "store/CParaDaten.h"
 
 namespace {
 
@@ -67,4 +69,20 @@ void CNetzEinstellungenDlg::OnOK()
     m_pBytes[1] = m_Release.GetCurSel() > 0 ? 1 : 0;
     m_pBytes[2] = m_Automatic.GetCurSel() > 0 ? 1 : 0;
     CDialog::OnOK();
+}
+
+bool EditNetworkSettings(CWnd* owner, NetzwerkParam& before, NetzwerkParam& after)
+{
+    CParaDaten para;
+    para.GetNetzwerk(CParaDaten::kWorkFile, before);
+    after = before;
+    CParaCheck().CheckNetzKnoten(after);
+    BYTE bytes[3] = {after.node, after.release, after.automatic};
+    CNetzEinstellungenDlg dialog(bytes, owner);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    after.node = bytes[0];
+    after.release = bytes[1];
+    after.automatic = bytes[2];
+    return para.SetNetzwerk(CParaDaten::kWorkFile, after);
 }

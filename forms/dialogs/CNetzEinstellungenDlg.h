@@ -6,6 +6,7 @@
 #include "platform/CComboBox.h"
 #include "platform/CDialog.h"
 #include "platform/Types.h"
+#include "store/NetzwerkParam.h"
 
 class CNetzEinstellungenDlg : public CDialog {
 public:
@@ -24,3 +25,9 @@ private:
     CComboBox m_Release;
     CComboBox m_Automatic;
 };
+
+// What every form that offers the network settings does: reads the network record of working file 2, repairs its node
+// number, runs the dialog and, when it ends with OK, writes the record back into working file 2 (no commit). True when
+// the dialog ended with OK and the record was written; `before` and `after` then hold the record as read and as
+// written.
+bool EditNetworkSettings(CWnd* owner, NetzwerkParam& before, NetzwerkParam& after);

@@ -269,14 +269,17 @@ TEST_F(MainFrameTest, TheFrameIsShownNormallyTitledWithItsStatusBar)
 
 TEST_F(MainFrameTest, ACommandWhoseFormsAreNotBuiltShowsTheStartViewAndKeepsTheProtocol)
 {
-    CMainFrame& frame = Start("funcview", "");
+    // A row as the import's would be before its form exists: no factory.
+    const FormRow unbuilt {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, 1}},
+                           FormSlot::Import};
+    CMainFrame& frame = Start(unbuilt);
     EXPECT_EQ(Shown(frame), m_app->GetForm(FormSlot::StartView));
     ASSERT_NE(m_app->GetForm(FormSlot::Protokoll), nullptr);
     EXPECT_FALSE(m_app->GetForm(FormSlot::Protokoll)->IsWindowVisible());
-    EXPECT_EQ(m_app->GetForm(FormSlot::FuncView), nullptr);
-    EXPECT_FALSE(m_driver.ToolbarButtonEnabled(frame, ID_SHOW_FUNCVIEW));
+    EXPECT_EQ(m_app->GetForm(FormSlot::Import), nullptr);
+    EXPECT_FALSE(m_driver.ToolbarButtonEnabled(frame, ID_SHOW_IMPORT));
     EXPECT_FALSE(m_driver.ToolbarButtonEnabled(frame, ID_SAVE_AND_CLOSE));
-    EXPECT_TRUE(m_driver.ToolbarButtonEnabled(frame, ID_TERMINATE));
+    EXPECT_TRUE(m_driver.ToolbarButtonEnabled(frame, ID_CLOSE_WINDOW));
     EXPECT_TRUE(m_driver.PressToolbarButton(frame, ID_SHOW_PROTOKOLL));
     EXPECT_EQ(Shown(frame), m_app->GetForm(FormSlot::Protokoll));
 }

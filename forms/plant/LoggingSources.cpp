@@ -1,0 +1,51 @@
+// The source groups and time-out texts of the CAN data logging.
+#include "forms/plant/LoggingSources.h"
+
+#include "resources/UiTexts.h"
+#include "store/CParaDaten.h"
+#include "texts/CTexte.h"
+#include "texttables/StandardDesignations.h"
+
+namespace forms::plant {
+
+namespace {
+
+constexpr SourceGroup kGroupsBefore[] = {{1, 16}, {97, 17}, {2, 14}};
+constexpr SourceGroup kGroupsAfter[] = {{98, 8}, {99, 32}, {96, 33}};
+constexpr int kHeatMeter = 12;
+constexpr int kHeatMeterValues = 3;
+constexpr BYTE kFuncSlots = 44;
+
+}  // namespace
+
+std::vector<SourceGroup> LoggingSourceGroups(CParaDaten& para)
+{
+    std::vector<SourceGroup> groups(std::begin(kGroupsBefore), std::end(kGroupsBefore));
+    CTexte texte;
+    for (BYTE slot = 1; slot <= kFuncSlots; ++slot) {
+        FuncEntry entry;
+        if (!para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry) || entry.type == 0 ||
+            entry.type > texts::kFunctionTypeCount)
+            break;
+        const int values = entry.type == kHeatMeter ? kHeatMeterValues : texte.GetAusgangVariableAnzahl(entry.type);
+        groups.push_back({static_cast<BYTE>(entry.number + 3), values});
+    }
+    groups.insert(groups.end(), std::begin(kGroupsAfter), std::end(kGroupsAfter));
+    return groups;
+}
+
+CString TimeoutText(int code)
+{
+    CString text;
+    if (code <= 90)
+        text.Format(ui::kTimeoutSeconds, code);
+    else if (code <= 106)
+        text.Format(ui::kTimeoutHalfMinutes, (code - 87) / 2.0);
+    else if (code <= 156)
+        text.Format(ui::kTimeoutMinutes, code - 97);
+    else
+        text.Format(ui::kTimeoutHours, (code - 155) / 2.0);
+    return text;
+}
+
+}  // namespace forms::plant

@@ -1,0 +1,152 @@
+// The two reordering lists: the functions of the used slots and the eight message slots. Each save reads every slot
+// first and writes nothing when a read fails, so the working copy is rewritten whole or not at all.
+#include "forms/plant/CReorderForm.h"
+
+#include "resources/ResourceIds.h"
+#include "resources/UiTexts.h"
+#include "store/CParaDaten.h"
+#include "store/MeldungParam.h"
+#include "texts/CTexte.h"
+
+#include <array>
+
+CFuncOrder* g_pFuncOrder = nullptr;
+CMeldungOrder* g_pMeldungOrder = nullptr;
+
+IMPLEMENT_DYNCREATE(CFuncOrder, CReorderForm)
+IMPLEMENT_DYNCREATE(CMeldungOrder, CReorderForm)
+
+namespace {
+
+constexpr int kWorkFile = CParaDaten::kWorkFile;
+constexpr BYTE kFuncSlots = 44;
+constexpr BYTE kMeldungSlots = 8;
+constexpr BYTE kMeldungKind = 98;
+
+// ---- functions: the used slots from slot 1 up to the first free one ----
+
+std::vector<CString> ReadFunctionRows()
+{
+    std::vector<CString> rows;
+    CParaDaten para;
+    CTexte texte;
+    for (BYTE slot = 1; slot <= kFuncSlots; ++slot) {
+        FuncEntry entry;
+        if (!para.GetFuncEntry(kWorkFile, slot, entry) || entry.type == 0 || entry.type == 0xFF)
+            break;
+        rows.push_back(texte.GetFunktionsName(kWorkFile, slot));
+    }
+    return rows;
+}
+
+// What moves with a function: its drawing object id, its table entry (with the function number) and its record.
+struct FunctionSlot {
+    int id = -1;
+    std::array<BYTE, 8> entry {};
+    std::array<BYTE, 128> record {};
+};
+
+bool WriteFunctionOrder(const std::vector<int>& order)
+{
+    CParaDaten para;
+    std::vector<FunctionSlot> snapshot(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        const BYTE slot = static_cast<BYTE>(i + 1);
+        if (!para.GetFuncId(kWorkFile, slot, snapshot[i].id) ||
+            !para.ReadFuncRaw(kWorkFile, slot, snapshot[i].entry.data(), snapshot[i].record.data()))
+            return false;
+    }
+    for (size_t p = 0; p < order.size(); ++p) {
+        const BYTE slot = static_cast<BYTE>(p + 1);
+        const FunctionSlot& moved = snapshot[static_cast<size_t>(order[p] - 1)];
+        if (!para.SetFuncId(kWorkFile, slot, moved.id) ||
+            !para.WriteFuncRaw(kWorkFile, slot, moved.entry.data(), moved.record.data()))
+            return false;
+    }
+    return true;
+}
+
+// ---- messages: all eight slots, free ones included ----
+
+std::vector<CString> ReadMeldungRows()
+{
+    std::vector<CString> rows;
+    CParaDaten para;
+    CTexte texte;
+    for (BYTE slot = 1; slot <= kMeldungSlots; ++slot) {
+        MeldungParam message;
+        para.GetMeldung(kWorkFile, slot, message, true);
+        CString text = ui::kMsgOrderFree;
+        if (message.type >= 1 && message.type <= 4) {
+            CString digit;
+            if (message.digit >= 1 && message.digit <= 9)
+                digit.Format("%d", message.digit);
+            text.Format(ui::kMsgOrderRow, ui::kMsgOrderTypes[message.type - 1],
+                        texte.GetMeldungBezeichnung(kWorkFile, message).GetString(), digit.GetString());
+        }
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+struct MeldungSlot {
+    int id = -1;
+    BYTE number = 0xFF;
+    std::array<BYTE, 16> record {};
+};
+
+bool WriteMeldungOrder(const std::vector<int>& order)
+{
+    if (order.size() != kMeldungSlots)
+        return false;
+    CParaDaten para;
+    std::vector<MeldungSlot> snapshot(kMeldungSlots);
+    for (size_t i = 0; i < kMeldungSlots; ++i) {
+        const BYTE slot = static_cast<BYTE>(i + 1);
+        MeldungSlot& s = snapshot[i];
+        if (!para.GetMeldungId(kWorkFile, slot, s.id) || !para.ReadMeldungRaw(kWorkFile, slot, s.record.data()))
+            return false;
+        s.number = para.GetMeldungNr(kWorkFile, slot);
+        // A message with an object but no number could not be read.
+        if (s.id > 0 && s.number == 0xFF)
+            return false;
+    }
+    LoggingListen logging;
+    const bool haveLogging = para.GetLoggingListen(kWorkFile, logging);
+    for (size_t p = 0; p < kMeldungSlots; ++p) {
+        const BYTE slot = static_cast<BYTE>(p + 1);
+        const MeldungSlot& moved = snapshot[static_cast<size_t>(order[p] - 1)];
+        if (!para.SetMeldungId(kWorkFile, slot, moved.id) || !para.SetMeldungNr(kWorkFile, slot, moved.number) ||
+            !para.WriteMeldungRaw(kWorkFile, slot, moved.record.data()))
+            return false;
+    }
+    if (!haveLogging)
+        return true;
+    // The logging lists name a message by its slot: each reference follows its message. A number outside the
+    // eight slots names no message and stays as it is.
+    BYTE newSlot[kMeldungSlots + 1] = {};
+    for (size_t p = 0; p < kMeldungSlots; ++p)
+        newSlot[order[p]] = static_cast<BYTE>(p + 1);
+    auto follow = [&](Quelle& source) {
+        if (source.kind == kMeldungKind && source.number >= 1 && source.number <= kMeldungSlots)
+            source.number = newSlot[source.number];
+    };
+    for (LoggingListen::Datensatz& set : logging.sets) {
+        for (Quelle& source : set.analog)
+            follow(source);
+        for (Quelle& source : set.digital)
+            follow(source);
+    }
+    return para.SetLoggingListen(kWorkFile, logging);
+}
+
+const ReorderKind kFunctionOrder {IDD_FUNC_ORDER,     IDC_FUNCORDER_GROUP, IDC_FUNCORDER_LIST, ui::kFuncOrderTitle,
+                                  ui::kFuncOrderGroup, ui::kFuncOrderColumn, ReadFunctionRows,  WriteFunctionOrder};
+const ReorderKind kMeldungOrder {IDD_MELDUNG_ORDER, IDC_MSGORDER_GROUP,  IDC_MSGORDER_LIST, ui::kMsgOrderTitle,
+                                 ui::kMsgOrderGroup, ui::kMsgOrderColumn, ReadMeldungRows,   WriteMeldungOrder};
+
+}  // namespace
+
+CFuncOrder::CFuncOrder() : CReorderForm(kFunctionOrder) {}
+
+CMeldungOrder::CMeldungOrder() : CReorderForm(kMeldungOrder) {}
