@@ -16,6 +16,8 @@
 #include "platform/CString.h"
 #include "platform/Types.h"
 
+class CZeichnung;
+
 class DrawingCommands;
 
 // Where the checks report how far they are: the title of the step running and its progress (0 to 100).
@@ -80,6 +82,9 @@ private:
     void Protokoll(int code, const CString& text);
     void SetStatus(const char* text);
     void SetProgress(int position);
+    // The start of the slot steps: the step's title in the status and the protocol, progress 0; false, after the
+    // protocol says the step was aborted, when two objects of the drawing share the digits their slots would store.
+    bool BeginSlotStep(const char* title, CZeichnung& zeichnung);
 
     drawing::EvaluationRequest m_request;
     DrawingCommands* m_pChannel;

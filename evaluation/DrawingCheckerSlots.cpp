@@ -77,21 +77,26 @@ bool ReportSharedIdDigits(CZeichnung& zeichnung, const std::function<void(int, c
 
 }  // namespace
 
+bool DrawingChecker::BeginSlotStep(const char* title, CZeichnung& zeichnung)
+{
+    SetStatus(title);
+    Protokoll(5, title);
+    SetProgress(0);
+    auto protokoll = [this](int code, const CString& text) { Protokoll(code, text); };
+    if (!ReportSharedIdDigits(zeichnung, protokoll))
+        return true;
+    Protokoll(7, ui::kEvalAborted);
+    SetProgress(100);
+    return false;
+}
+
 BYTE DrawingChecker::StepFunktionen()
 {
     if (!Runs(kFunctions)) return 0;
-    SetStatus(ui::kEvalFunctionsTitle);
-    Protokoll(5, ui::kEvalFunctionsTitle);
-    SetProgress(0);
-
     CParaDaten para;
     CZeichnung zeichnung;
-    auto protokoll = [this](int code, const CString& text) { Protokoll(code, text); };
-    if (ReportSharedIdDigits(zeichnung, protokoll)) {
-        Protokoll(7, ui::kEvalAborted);
-        SetProgress(100);
+    if (!BeginSlotStep(ui::kEvalFunctionsTitle, zeichnung))
         return kFatal;
-    }
     // Every slot that holds an object takes part, wherever it stands in the table: a slot behind a gap that did
     // not take part would keep its id while the object got a second slot.
     FuncSlot slots[kMaxFunktionen + 1];
@@ -172,18 +177,10 @@ BYTE DrawingChecker::StepFunktionen()
 BYTE DrawingChecker::StepMeldungen()
 {
     if (!Runs(kMessages)) return 0;
-    SetStatus(ui::kEvalMessagesTitle);
-    Protokoll(5, ui::kEvalMessagesTitle);
-    SetProgress(0);
-
     CParaDaten para;
     CZeichnung zeichnung;
-    auto protokoll = [this](int code, const CString& text) { Protokoll(code, text); };
-    if (ReportSharedIdDigits(zeichnung, protokoll)) {
-        Protokoll(7, ui::kEvalAborted);
-        SetProgress(100);
+    if (!BeginSlotStep(ui::kEvalMessagesTitle, zeichnung))
         return kFatal;
-    }
     int ids[kMaxMeldungen + 1] = {};
     BYTE nummern[kMaxMeldungen + 1] = {};
     bool matched[kMaxMeldungen + 1] = {};
