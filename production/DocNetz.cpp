@@ -36,7 +36,7 @@ constexpr DocRow kSendAnalogRows[] = {
     ValueRow(3, "Tpo Interv.:", &kSendebedingungenFields[4], Fmt::Number, "%ld min"),
 };
 
-const record::FieldInfo* const kTimeoutField = &record::kNetzTimeoutFields[0];
+constexpr const record::FieldInfo* kTimeoutField = &record::kNetzTimeoutFields[0];
 constexpr DocRow kTimeoutRows[] = {
     HeadingRow(2, "ENTR.DIGITAL %d..%d:"),
     ValueRow(3, "Timeout:", kTimeoutField, Fmt::Number, "%ld min"),
