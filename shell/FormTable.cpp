@@ -4,6 +4,8 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/plant/CEingang.h"
+#include "forms/plant/PlantEnds.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
 #include "production/CImport.h"
@@ -59,11 +61,24 @@ const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::Cr
 const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
 
+// A plant form that assigns a number to its object: its one form and the three ends of the shared helper.
+template <class Form, Form*& pointer>
+FormRow PlantRow(std::vector<const char*> kinds, UINT toolBar, FormSlot slot, UINT childId)
+{
+    using plant::PlantEnd;
+    FormRow row {"param", std::move(kinds), toolBar, {}, slot};
+    row.forms.push_back({slot, childId, kFirstForm, &Form::CreateForm, &Form::Publish});
+    row.save = &plant::Routine<Form, pointer, PlantEnd::Save>;
+    row.assign = &plant::Routine<Form, pointer, PlantEnd::Assign>;
+    row.saveAssign = &plant::Routine<Form, pointer, PlantEnd::SaveAssign>;
+    return row;
+}
+
 std::vector<FormRow> MakeFormRows()
 {
     std::vector<FormRow> rows = {
-        {"param", {"Eingang", "Sensorstatus"}, IDR_TOOLBAR_EINGANG,
-         {{FormSlot::Eingang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::Eingang},
+        PlantRow<CEingang, g_pEingang>({"Eingang", "Sensorstatus"}, IDR_TOOLBAR_EINGANG, FormSlot::Eingang,
+                                       IDW_FORM_FIRST),
         {"param", {"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"}, IDR_TOOLBAR_AUSGANG,
          {{FormSlot::Ausgang, IDW_FORM_SECOND, kFirstForm}}, FormSlot::Ausgang},
         {"param", {"Signal_Übergabe", "Signal_Übernahme"}, IDR_TOOLBAR_SIGNAL,

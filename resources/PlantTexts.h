@@ -1,0 +1,46 @@
+// Texts of the plant forms, in the user-interface language.
+#pragma once
+
+namespace ui {
+
+// Input form.
+inline constexpr char kEingangTitle[] =
+    "P a r a m e t r a r e  I N G R E S S I  /  a s s e g n a r e  I N G R E S S O";
+inline constexpr char kEingangWord[] = "Ingresso";
+inline constexpr char kEingangNotUsed[] = "non usato";
+inline constexpr char kEingangAll[] = "tutti ingressi";
+inline constexpr char kEingangAllSensors[] = "tutti i sensori";
+inline constexpr char kEingangUnused[] = "inutiliz.";
+inline constexpr char kEingangDesignation[] = "DEN.:";
+inline constexpr char kEingangMeanLabel[] = "VAL.MED.:";
+inline constexpr char kEingangMeanUnit[] = "Sec";
+inline constexpr char kEingangQuotientLabel[] = "QUOZ.:";
+inline constexpr char kEingangCorrectionLabel[] = "CORR. SONDE:";
+inline constexpr char kEingangDivisorLabel[] = "Divisore:";
+inline constexpr char kUnitFlowQuotient[] = "l/imp";
+inline constexpr char kUnitHertz[] = "Hz";
+inline constexpr char kUnitKelvinShort[] = "K";
+inline constexpr char kUnitIrradiance[] = "W/m²";
+inline constexpr char kUnitVolt[] = "V";
+inline constexpr char kUnitMilliampere[] = "mA";
+inline constexpr char kUnitKiloohm[] = "k";
+inline constexpr char kUnitCelsius[] = "°C";
+inline constexpr char kUnitFlow[] = "l/h";
+inline constexpr char kUnitBar[] = "bar";
+inline constexpr char kEingangTypGroup[] = "TIPO:";
+inline constexpr char kEingangGroesseGroup[] = "DIM.MIS.:";
+inline constexpr char kEingangBezGruppeGroup[] = "GRUPPO DENOM.:";
+inline constexpr char kEingangSondeGroup[] = "SONDA:";
+inline constexpr char kEingangSensorCheck[] = "CHECK SONDE";
+inline constexpr char kEingangProzessGroup[] = "DIM.PR.:";
+inline constexpr char kEingangSkalaGroup[] = "SCALA:";
+inline constexpr const char* kEingangTypes[] = {"non usato", "ANALOG", "DIGITALE", "IMPULSI"};
+inline constexpr const char* kEingangQuantities[] = {"Temperat.", "Irrad.Sol.", "Tensione", "Corrente",
+                                                     "Resistenza", "Flusso", "Impulsi", "Velo.Vento"};
+inline constexpr const char* kEingangGroups[] = {"Generale", "Produttore", "Utente", "Prestaz.", "Clima",
+                                                 "Def. Utente"};
+inline constexpr const char* kEingangSensors[] = {"KTY 10", "Pt 1000", "RAS", "RAS PT", "GBS 01"};
+inline constexpr const char* kEingangProcesses[] = {"Senza Dim.", "Temperat.", "Irrad.Sol.", "Tensione",
+                                                    "Corrente", "Resistenza", "Flusso", "Pressione"};
+
+}  // namespace ui

@@ -1,0 +1,286 @@
+// The plant forms in the real program: "open" a small drawing, then "param" on an input or sensor-status object,
+// change the form as a person through wnddrive and end it each of the three ways (save, assign, save-assign) or
+// cancel; the parameter files (working copy and committed set), the numbers the drawing objects carry and the
+// lines the drawing-tool stand-in received are compared with what the ends must produce.
+#include "ChildProcess.h"
+#include "ProgramRun.h"
+
+#include "platform/TextFile.h"
+#include "resources/ResourceIds.h"
+#include "store/CParaDaten.h"
+#include "store/EingangParam.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+using testsupport::ChildProcess;
+using testsupport::ProgramHome;
+using testsupport::ProgramResult;
+
+namespace {
+
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+struct Step {
+    Step(std::string a, int code = 0, std::string out = {})
+        : args(std::move(a)), exitCode(code), expected(std::move(out)) {}
+    // The first step after an assign: the frame is disabled until the drawing tool acknowledged the transfer.
+    static Step AfterTransfer(std::string a) { Step step(std::move(a)); step.afterTransfer = true; return step; }
+    bool afterTransfer = false;
+    std::string args;      // a wnddrive verb and its arguments
+    int exitCode;          // 1: a person could not have done it
+    std::string expected;  // its output, when not empty
+};
+
+const std::string kSave = "command " + std::to_string(ID_SAVE_AND_CLOSE);
+const std::string kAssign = "command " + std::to_string(ID_ASSIGN_EINGANG);
+const std::string kSaveAssign = "command " + std::to_string(ID_SAVE_ASSIGN_EINGANG);
+const std::string kTerminate = "command " + std::to_string(ID_TERMINATE);
+
+class PlantFormRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
+        ASSERT_TRUE(m_standin.Start(argv));
+        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        std::string drawing;
+        ASSERT_TRUE(platform::ReadWholeFile(FORMS_DATA "/plant.xml", drawing));
+        m_home.WriteFile("VORNA.xml", drawing);
+        ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
+        ASSERT_EQ(m_home.RunCommand(Command("open")).exitCode, 0);
+        MarkRecord();
+    }
+    void TearDown() override
+    {
+        m_standin.Kill(SIGTERM);
+        m_standin.Wait();
+    }
+    Keys Command(const char* command, const char* name = nullptr, const char* id = nullptr) const
+    {
+        Keys keys = {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
+        if (name)
+            keys.push_back({"-name", name});
+        if (id)
+            keys.push_back({"-id", id});
+        return keys;
+    }
+    // Only what is sent from here on counts; the stand-in appends to its record for the whole test.
+    void MarkRecord() { m_recordStart = m_home.ReadFile("record.txt").size(); }
+    static void Drive(const std::vector<Step>& steps)
+    {
+        for (const Step& step : steps) {
+            const std::string line = std::string(WNDDRIVE) + " " + step.args + " 2>&1";
+            std::string out;
+            int status = 0;
+            for (int attempt = 0; attempt < 50; ++attempt) {
+                FILE* pipe = popen(line.c_str(), "r");
+                ASSERT_NE(pipe, nullptr);
+                out.clear();
+                char buffer[512];
+                while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+                    out.append(buffer, n);
+                status = pclose(pipe);
+                if (!step.afterTransfer || WEXITSTATUS(status) != 1)
+                    break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            }
+            EXPECT_EQ(WEXITSTATUS(status), step.exitCode) << step.args << ": " << out;
+            if (!step.expected.empty()) {
+                EXPECT_EQ(out, step.expected) << step.args;
+            }
+        }
+    }
+    ProgramResult RunForm(const char* kind, const char* id, std::vector<Step> steps)
+    {
+        return m_home.RunWindowCommand(Command("param", kind, id), [&] { Drive(steps); });
+    }
+    std::vector<std::string> Received() const
+    {
+        std::vector<std::string> lines;
+        const std::string text = m_home.ReadFile("record.txt");
+        size_t start = m_recordStart;
+        for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+            lines.push_back(text.substr(start, end - start));
+        return lines;
+    }
+    // Input n as the parameter file (relative path) holds it; type 0 when it cannot be read.
+    EingangParam Input(const std::string& file, BYTE n) const
+    {
+        EingangParam input;
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, file, false, [&](CParaDaten& para) {
+            EXPECT_TRUE(para.GetEingang(CParaDaten::kWorkFile, n, input));
+        }));
+        return input;
+    }
+
+    ProgramHome m_home;
+    ChildProcess m_standin;
+    size_t m_recordStart = 0;
+};
+
+constexpr char kCommitted[] = "para/para.par";
+constexpr char kWorkingCopy[] = "para/morv9274.par";
+
+// Input 1 (the object's own) becomes a flow switch "Flussostato3"; switching to input 16 writes it into the working
+// copy, and input 16 becomes a wind-speed impulse input with quotient 0.10 Hz.
+const std::vector<Step> kTwoInputs = {
+    {"get 1427", 0, "Ingresso 1\n"},
+    {"click 1408", 1},  // impulses only on inputs 15 and 16
+    {"click 1371"},
+    {"get 1439", 0, "\n"},  // no designation yet: no digit
+    {"pick 1428 2"},
+    {"pick 1439 3"},
+    {"get 1428", 0, "Flussostato\n"},
+    {"click 1415"},  // the user group of the two-group layout
+    {"get 1428", 0, "------------\n"},
+    {"click 1438"},
+    {"pick 1428 2"},
+    {"pick 1439 3"},
+    {"pick 1427 16"},
+    {"click 1408"},
+    {"get 1156", 0, "QUOZ.:\n"},
+    {"get 1155", 0, "l/imp\n"},
+    {"get 1430", 0, "  0.5\n"},  // a new flow input: quotient 1
+    {"click 1412"},
+    {"get 1155", 0, "Hz\n"},
+    {"get 1430", 0, " 0.05\n"},
+    {"pick 1430 9"},
+    {"get 1430", 0, " 0.10\n"},
+};
+
+TEST_F(PlantFormRunTest, InputSaveCommitsEveryEditedInputAndRelabelsTheInputObjects)
+{
+    std::vector<Step> steps = kTwoInputs;
+    steps.push_back({kSave});
+    const ProgramResult result = RunForm("Eingang$1", "100", steps);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+    EXPECT_EQ(m_home.ReadFile(kCommitted), m_home.ReadFile(kWorkingCopy));  // committed whole
+
+    for (const char* file : {kCommitted, kWorkingCopy}) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(m_home.Exists(file));
+        const EingangParam first = Input(file, 1);
+        EXPECT_EQ(first.type, kEingangDigital);
+        EXPECT_EQ(first.group, 0);
+        EXPECT_EQ(first.index, 2);
+        EXPECT_EQ(first.digit, 3);
+        const EingangParam last = Input(file, 16);
+        EXPECT_EQ(last.type, kEingangImpuls);
+        EXPECT_EQ(last.quantity, kGroesseWind);
+        EXPECT_EQ(last.factor, 10);
+    }
+    // The save refreshes the input objects' texts; the object keeps its number, so no number text is sent.
+    const std::vector<std::string> lines = Received();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "settext§102§Flussostato3") << testsupport::JoinLines(lines);
+    EXPECT_EQ(lines.back(), "setfilenotuptodate");
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find("settext§103§"), std::string::npos) << line;
+}
+
+TEST_F(PlantFormRunTest, InputCancelAfterEditsWritesAndSendsNothing)
+{
+    const std::string before = m_home.ReadFile(kCommitted);
+    std::vector<Step> steps = kTwoInputs;
+    steps.push_back({kTerminate});
+    EXPECT_EQ(RunForm("Eingang$1", "100", steps).exitCode, 0);
+    EXPECT_EQ(m_home.ReadFile(kCommitted), before);
+    EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
+}
+
+TEST_F(PlantFormRunTest, InputAssignWritesBothFilesAndTheObjectAndSurvivesCancel)
+{
+    // Input 5 onto the object of input 2, as a Pt 1000 temperature sensor "T.Sol.-RIT2" corrected by -12.7 K.
+    const ProgramResult result = RunForm("Eingang$2", "110", {
+        {"get 1427", 0, "Ingresso 2\n"},
+        {"pick 1427 5"},
+        {"click 1349"},
+        {"get 1387", 0, "1\n"},  // a new temperature input: Pt 1000
+        {"click 1389"},          // RAS
+        {"pick 1428 3"},
+        {"pick 1439 2"},
+        {"pick 1430 0"},
+        {"get 1430", 0, " - 85\n"},
+        {"pick 1430 242"},
+        {"get 1430", 0, "   25\n"},
+        {"pick 1430 132"},
+        {"get 1430", 0, "   0.5\n"},
+        {"pick 1430 0"},
+        {"pick 1429 25"},
+        {kAssign},
+        Step::AfterTransfer("click 1371"),  // edits after the assign are lost with the cancel
+        {kTerminate},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "settext§113§5",
+        "settext§112§T.Sol.-RIT2",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    for (const char* file : {kCommitted, kWorkingCopy}) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(m_home.Exists(file));
+        const EingangParam input = Input(file, 5);
+        EXPECT_EQ(input.type, kEingangAnalog);
+        EXPECT_EQ(input.quantity, kGroesseTemperatur);
+        EXPECT_EQ(input.sensorType, 3);
+        EXPECT_EQ(input.group, 0);
+        EXPECT_EQ(input.index, 3);
+        EXPECT_EQ(input.digit, 2);
+        EXPECT_EQ(static_cast<signed char>(input.correction), -127);
+        EXPECT_EQ(input.averaging, 25);
+    }
+}
+
+TEST_F(PlantFormRunTest, InputSaveAssignSendsTheObjectFirstAndRefreshesTheOthers)
+{
+    const ProgramResult result = RunForm("Eingang$3", "120", {
+        {"pick 1427 4"},
+        {"click 1371"},
+        {"pick 1428 1"},
+        {kSaveAssign},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> lines = Received();
+    ASSERT_GE(lines.size(), 3u) << testsupport::JoinLines(lines);
+    EXPECT_EQ(lines[0], "settext§123§4");
+    EXPECT_EQ(lines[1], "settext§122§Imp.Digitale");
+    EXPECT_EQ(lines.back(), "setfilenotuptodate");
+    for (size_t i = 2; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].find("settext§122§"), std::string::npos) << lines[i];
+    const EingangParam input = Input(kCommitted, 4);
+    EXPECT_EQ(input.type, kEingangDigital);
+    EXPECT_EQ(input.index, 1);
+}
+
+TEST_F(PlantFormRunTest, SensorStatusOfAllInputsDisablesTheFormAndAssignsTheNumberAlone)
+{
+    const std::string before = m_home.ReadFile(kCommitted);
+    const ProgramResult result = RunForm("Sensorstatus$17", "150", {
+        {"get 1427", 0, "tutti ingressi\n"},
+        {"click 1371", 1},
+        {"pick 1428 1", 1},
+        {kAssign},
+        Step::AfterTransfer(kTerminate),
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "settext§153§17",
+        "settext§152§tutti i sensori",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    EXPECT_EQ(m_home.ReadFile(kCommitted), before);
+}
+
+}  // namespace
