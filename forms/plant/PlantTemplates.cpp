@@ -50,34 +50,35 @@ void Radios(DialogTemplate& t, std::initializer_list<UINT> ids, int x, int y, in
 
 DialogTemplate EingangTemplate()
 {
-    DialogTemplate t {IDD_EINGANG, WS_CHILD, {0, 0, 420, 276}, "", {"MS Sans Serif", 8}, {}};
-    Box(t, IDC_STATIC_ITEM, 8, 4, 404, 20);
-    t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {16, 11, 388, 9}});
+    DialogTemplate t {IDD_EINGANG, WS_CHILD, {0, 0, 340, 308}, "", {"MS Sans Serif", 8}, {}};
+    Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
+    t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {12, 11, 316, 9}});
 
     Static(t, IDC_EINGANG_NR_LABEL, 16, 35, 44);
     Combo(t, IDC_EINGANG_NR, 62, 32, 80);
 
-    Box(t, IDC_EINGANG_TYP_GROUP, 8, 52, 92, 62);
-    Radios(t, {IDC_EINGANG_TYP, IDC_EINGANG_TYP_ANALOG, IDC_EINGANG_TYP_DIGITAL, IDC_EINGANG_TYP_IMPULS}, 16, 65);
+    // What the input is: type, measured quantity, sensor.
+    Box(t, IDC_EINGANG_TYP_GROUP, 8, 52, 100, 64);
+    Radios(t, {IDC_EINGANG_TYP, IDC_EINGANG_TYP_ANALOG, IDC_EINGANG_TYP_DIGITAL, IDC_EINGANG_TYP_IMPULS}, 16, 65, 1,
+           80);
+    Box(t, IDC_EINGANG_GROESSE_GROUP, 114, 52, 104, 112);
+    Radios(t, {IDC_EINGANG_GROESSE, 1388, 1398, 1400, 1402, 1410, 1411, 1412}, 122, 65, 1, 84);
+    Box(t, IDC_EINGANG_SONDE_GROUP, 224, 52, 108, 112);
+    Radios(t, {IDC_EINGANG_SONDE, 1387, 1389, 1390, 1391}, 232, 65, 1, 84);
+    t.controls.push_back(
+        {ControlClass::Button, IDC_EINGANG_SENSORCHECK, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, {232, 134, 92, 10}});
 
-    Box(t, IDC_EINGANG_GROESSE_GROUP, 106, 52, 92, 112);
-    Radios(t, {IDC_EINGANG_GROESSE, 1388, 1398, 1400, 1402, 1410, 1411, 1412}, 114, 65);
-
-    Box(t, IDC_EINGANG_BEZGRUPPE_GROUP, 204, 52, 100, 112);
-    Radios(t, {IDC_EINGANG_BEZGRUPPE, 1394, 1396, 1393, 1385, 1415}, 212, 65, 1, 62);
-    t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                          {278, 124, 18, 12}, ui::kDesignationManage});
-    Static(t, IDC_BEZ_LABEL, 212, 138, 40);
+    // Its designation, and the mean value and correction beside it.
+    Box(t, IDC_EINGANG_BEZGRUPPE_GROUP, 8, 170, 200, 60);
+    Radios(t, {IDC_EINGANG_BEZGRUPPE, 1394, 1396, 1393, 1385, 1415}, 16, 183, 3, 58);
+    Static(t, IDC_BEZ_LABEL, 16, 212, 26);
     std::vector<CString> digits = {""};
     for (char d = '1'; d <= '9'; ++d)
         digits.push_back(CString(d));
-    Combo(t, IDC_BEZ_NAME, 212, 148, 60);
-    Combo(t, IDC_BEZ_ZIFFER, 274, 148, 24, std::move(digits));
-
-    Box(t, IDC_EINGANG_SONDE_GROUP, 310, 52, 102, 112);
-    Radios(t, {IDC_EINGANG_SONDE, 1387, 1389, 1390, 1391}, 318, 65, 1, 86);
-    t.controls.push_back(
-        {ControlClass::Button, IDC_EINGANG_SENSORCHECK, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, {318, 143, 86, 10}});
+    Combo(t, IDC_BEZ_NAME, 44, 209, 70);
+    Combo(t, IDC_BEZ_ZIFFER, 118, 209, 28, std::move(digits));
+    t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {152, 209, 20, 12}, ui::kDesignationManage});
 
     std::vector<CString> means;
     for (int v = 0; v <= 60; ++v) {
@@ -85,25 +86,25 @@ DialogTemplate EingangTemplate()
         item.Format("%5.1f", v / 10.0);
         means.push_back(item);
     }
-    Static(t, IDC_EINGANG_MITTEL_LABEL, 16, 177, 50);
-    Combo(t, IDC_EINGANG_MITTEL, 68, 174, 40, std::move(means));
-    Static(t, IDC_EINGANG_MITTEL_UNIT, 112, 177, 24);
-    Static(t, IDC_EINGANG_KORR_LABEL, 204, 177, 56);
-    Combo(t, IDC_EINGANG_KORR, 262, 174, 50);
-    Static(t, IDC_EINGANG_KORR_UNIT, 316, 177, 30);
+    Static(t, IDC_EINGANG_MITTEL_LABEL, 214, 183, 50);
+    Combo(t, IDC_EINGANG_MITTEL, 264, 180, 40, std::move(means));
+    Static(t, IDC_EINGANG_MITTEL_UNIT, 308, 183, 24);
+    Static(t, IDC_EINGANG_KORR_LABEL, 214, 212, 50);
+    Combo(t, IDC_EINGANG_KORR, 264, 209, 40);
+    Static(t, IDC_EINGANG_KORR_UNIT, 308, 212, 26);
 
-    Box(t, IDC_EINGANG_PROZESS_GROUP, 8, 194, 196, 64);
-    Radios(t, {IDC_EINGANG_PROZESS, 1404, 1406, 1407, 1409, 1413, 1414, 1416}, 16, 207, 2, 84);
-
-    Box(t, IDC_EINGANG_SKALA_GROUP, 210, 194, 202, 64);
-    Combo(t, IDC_EINGANG_SIGNAL_LOW, 218, 210, 46);
-    Static(t, IDC_EINGANG_SIGNAL_LOW_UNIT, 268, 213, 20);
-    Combo(t, IDC_EINGANG_PROZESS_LOW, 300, 210, 46);
-    Static(t, IDC_EINGANG_PROZESS_LOW_UNIT, 350, 213, 30);
-    Combo(t, IDC_EINGANG_SIGNAL_HIGH, 218, 232, 46);
-    Static(t, IDC_EINGANG_SIGNAL_HIGH_UNIT, 268, 235, 20);
-    Combo(t, IDC_EINGANG_PROZESS_HIGH, 300, 232, 46);
-    Static(t, IDC_EINGANG_PROZESS_HIGH_UNIT, 350, 235, 30);
+    // The scaling of a voltage, current or resistance signal onto its process quantity.
+    Box(t, IDC_EINGANG_PROZESS_GROUP, 8, 236, 160, 64);
+    Radios(t, {IDC_EINGANG_PROZESS, 1404, 1406, 1407, 1409, 1413, 1414, 1416}, 16, 249, 2, 70);
+    Box(t, IDC_EINGANG_SKALA_GROUP, 174, 236, 158, 64);
+    Combo(t, IDC_EINGANG_SIGNAL_LOW, 182, 252, 42);
+    Static(t, IDC_EINGANG_SIGNAL_LOW_UNIT, 228, 255, 16);
+    Combo(t, IDC_EINGANG_PROZESS_LOW, 248, 252, 42);
+    Static(t, IDC_EINGANG_PROZESS_LOW_UNIT, 294, 255, 34);
+    Combo(t, IDC_EINGANG_SIGNAL_HIGH, 182, 274, 42);
+    Static(t, IDC_EINGANG_SIGNAL_HIGH_UNIT, 228, 277, 16);
+    Combo(t, IDC_EINGANG_PROZESS_HIGH, 248, 274, 42);
+    Static(t, IDC_EINGANG_PROZESS_HIGH_UNIT, 294, 277, 34);
     return t;
 }
 
