@@ -2,6 +2,8 @@
 // designation label, list, digit and "..." button (IDC_BEZ_*) share the ids of the function forms.
 #pragma once
 
+#include "platform/Types.h"
+
 #define IDD_EINGANG 145
 
 // Input form (145).
@@ -36,3 +38,47 @@
 #define IDC_EINGANG_SIGNAL_HIGH_UNIT 1006
 #define IDC_EINGANG_PROZESS_HIGH 1434
 #define IDC_EINGANG_PROZESS_HIGH_UNIT 1032
+
+#define IDD_AUSGANG 146
+#define IDD_ANTIBLOCKIER 215
+
+// Output form (146).
+#define IDC_AUSGANG_NR_LABEL 1307
+#define IDC_AUSGANG_NR 1422
+#define IDC_AUSGANG_TYP_GROUP 1308
+#define IDC_AUSGANG_TYP 1090  // first of 1090, 1413, 1416, 1420, 1421
+#define IDC_AUSGANG_BEZGRUPPE_GROUP 1310
+#define IDC_AUSGANG_BEZGRUPPE 1438  // first of 1438, 1385, 1415
+#define IDC_AUSGANG_ZEIT1_LABEL 1233
+#define IDC_AUSGANG_ZEIT1 1440
+#define IDC_AUSGANG_ZEIT1_UNIT 1023
+#define IDC_AUSGANG_NACHLAUF_LABEL 1313
+#define IDC_AUSGANG_NACHLAUF 1441
+#define IDC_AUSGANG_NACHLAUF_UNIT 1035
+#define IDC_AUSGANG_LAUFZEIT_LABEL 1267
+#define IDC_AUSGANG_LAUFZEIT 1442
+#define IDC_AUSGANG_LAUFZEIT_UNIT 1056
+#define IDC_AUSGANG_STEUER_LABEL 1312
+#define IDC_AUSGANG_STEUER 1419
+#define IDC_AUSGANG_STEUER_UNIT 1765
+#define IDC_AUSGANG_MODUS_GROUP 1309
+#define IDC_AUSGANG_MODUS 1448  // first of 1448, 1418
+#define IDC_AUSGANG_SKALA_GROUP 1311
+#define IDC_AUSGANG_SKALA_EIN_LOW 1444
+#define IDC_AUSGANG_SKALA_AUS_LOW 1446
+#define IDC_AUSGANG_SKALA_LOW_UNIT 1766
+#define IDC_AUSGANG_SKALA_EIN_HIGH 1445
+#define IDC_AUSGANG_SKALA_AUS_HIGH 1447
+#define IDC_AUSGANG_SKALA_HIGH_UNIT 1767
+#define IDC_AUSGANG_ANTIBLOCKIER 1082
+
+// Anti-seize dialog (215).
+#define IDC_ANTIBL_TIME_LABEL 1305
+#define IDC_ANTIBL_TIME 1163
+#define IDC_ANTIBL_TIME_UNIT 1306
+#define IDC_ANTIBL_OUTPUTS_GROUP 1542
+
+// The anti-seize dialog's check boxes: weekdays Monday first, outputs 1 to 16.
+inline constexpr UINT kAntiblockierDays[7] = {1060, 1066, 1074, 1085, 1106, 1134, 1148};
+inline constexpr UINT kAntiblockierOutputs[16] = {1028, 1040, 1048, 1062, 1081, 1119, 1153, 1508,
+                                                 1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};

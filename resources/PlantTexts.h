@@ -44,3 +44,40 @@ inline constexpr const char* kEingangProcesses[] = {"Senza Dim.", "Temperat.", "
                                                     "Corrente", "Resistenza", "Flusso", "Pressione"};
 
 }  // namespace ui
+
+namespace ui {
+
+// Output form.
+inline constexpr char kAusgangTitle[] = "P a r a m e t r a r e  U S C I T E  /  a s s e g n a r e  U S C I T A";
+inline constexpr char kAusgangWord[] = "Uscita";
+inline constexpr char kAusgangAnalog[] = "analog";
+inline constexpr const char* kAusgangMixerPairs[] = {" 3,4", " 8,9", " 10,11", " 12,13"};
+inline constexpr const char* kAusgangTypes[] = {"non usato", "USC.COMUT.", "REG.GIRI VAR", "MISCELATORE",
+                                                "LINEA DATI"};
+inline constexpr const char* kAusgangGroups[] = {"Generale", "Clima", "Def. Utente"};
+inline constexpr const char* kAusgangModes[] = {"Pacco Onda", "Taglio Fase"};
+inline constexpr char kAusgangModeGroup[] = "MODO:";
+inline constexpr char kAusgangDelay[] = "RITARDO:";
+inline constexpr char kAusgangNetToDataLine[] = "RET.ENT.=>LD.:";
+inline constexpr char kAusgangRunOn[] = "FZ.INTEGR:";
+inline constexpr char kAusgangRunTime[] = "DECORRENZA:";
+inline constexpr char kAusgangExtension[] = "KRX9274E:";
+inline constexpr char kAusgangDigitalLevel[] = "Tensione Comando\nDIGITALE:";
+inline constexpr char kAusgangNetToDataLineLine[] = "\nRET.ENT.=>LD.:";
+inline constexpr char kAusgangAntiseize[] = "PROTEZIONE\nANTIBL.";
+inline constexpr const char* kNoYes[] = {"no", "sì"};
+inline constexpr const char* kAnalogModes[] = {"0-10V", "PWM"};
+inline constexpr char kUnitSeconds[] = "Sec";
+inline constexpr char kUnitMinutes[] = "Min";
+inline constexpr char kUnitPercent[] = "%";
+inline constexpr char kAusgangAnalogDesignation[] = " ";
+
+// Anti-seize dialog.
+inline constexpr char kAntiblCaption[] = "PROTEZIONE ANTIBL.";
+inline constexpr char kAntiblAt[] = "alle:";
+inline constexpr char kAntiblHour[] = "Ora";
+inline constexpr const char* kAntiblDays[] = {"Lu", "Ma", "Me", "Gi", "Ve", "Sa", "Do"};
+inline constexpr char kAntiblOutputs[] = "Uscite";
+inline constexpr char kAntiblOutputPrefix[] = "U ";
+
+}  // namespace ui

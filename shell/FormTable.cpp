@@ -4,6 +4,7 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/plant/CAusgang.h"
 #include "forms/plant/CEingang.h"
 #include "forms/plant/PlantEnds.h"
 #include "link/StartContext.h"
@@ -79,8 +80,8 @@ std::vector<FormRow> MakeFormRows()
     std::vector<FormRow> rows = {
         PlantRow<CEingang, g_pEingang>({"Eingang", "Sensorstatus"}, IDR_TOOLBAR_EINGANG, FormSlot::Eingang,
                                        IDW_FORM_FIRST),
-        {"param", {"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"}, IDR_TOOLBAR_AUSGANG,
-         {{FormSlot::Ausgang, IDW_FORM_SECOND, kFirstForm}}, FormSlot::Ausgang},
+        PlantRow<CAusgang, g_pAusgang>({"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"}, IDR_TOOLBAR_AUSGANG,
+                                       FormSlot::Ausgang, IDW_FORM_SECOND),
         {"param", {"Signal_Übergabe", "Signal_Übernahme"}, IDR_TOOLBAR_SIGNAL,
          {{FormSlot::SignalUebergabe, IDW_FORM_SECOND, kFirstForm}}, FormSlot::SignalUebergabe},
         {"param", {"Meldung"}, IDR_TOOLBAR_FUNKTION,

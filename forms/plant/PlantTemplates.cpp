@@ -3,6 +3,7 @@
 #include "forms/plant/PlantTemplates.h"
 
 #include "resources/PlantIds.h"
+#include "resources/PlantTexts.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 
@@ -105,6 +106,118 @@ DialogTemplate EingangTemplate()
     Static(t, IDC_EINGANG_SIGNAL_HIGH_UNIT, 228, 277, 16);
     Combo(t, IDC_EINGANG_PROZESS_HIGH, 248, 274, 42);
     Static(t, IDC_EINGANG_PROZESS_HIGH_UNIT, 294, 277, 34);
+    return t;
+}
+
+CString TimeItem(int v)
+{
+    CString item;
+    if (v <= 9)
+        item.Format("     %d", v);
+    else if (v <= 90)
+        item.Format("   %d", v);
+    else if (v <= 106)
+        item.Format("  %d.%d", ((v - 90) * 5 + 15) / 10, ((v - 90) * 5 + 15) % 10);
+    else
+        item.Format("   %d", v - 97);
+    return item;
+}
+
+const char* TimeUnit(int v)
+{
+    return v <= 90 ? ui::kUnitSeconds : ui::kUnitMinutes;
+}
+
+DialogTemplate AusgangTemplate()
+{
+    DialogTemplate t {IDD_AUSGANG, WS_CHILD, {0, 0, 340, 250}, "", {"MS Sans Serif", 8}, {}};
+    Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
+    t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {12, 11, 316, 9}});
+
+    Static(t, IDC_AUSGANG_NR_LABEL, 16, 35, 40);
+    Combo(t, IDC_AUSGANG_NR, 58, 32, 96);
+    t.controls.push_back({ControlClass::Button, IDC_AUSGANG_ANTIBLOCKIER, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP |
+                          WS_GROUP, {262, 28, 70, 20}});
+
+    Box(t, IDC_AUSGANG_TYP_GROUP, 8, 52, 100, 76);
+    Radios(t, {IDC_AUSGANG_TYP, 1413, 1416, 1420, 1421}, 16, 65, 1, 84);
+
+    Box(t, IDC_AUSGANG_BEZGRUPPE_GROUP, 114, 52, 218, 44);
+    Radios(t, {IDC_AUSGANG_BEZGRUPPE, 1385, 1415}, 122, 64, 3, 56);
+    t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {304, 63, 20, 12}, ui::kDesignationManage});
+    Static(t, IDC_BEZ_LABEL, 122, 80, 26);
+    std::vector<CString> digits = {""};
+    for (char d = '1'; d <= '9'; ++d)
+        digits.push_back(CString(d));
+    Combo(t, IDC_BEZ_NAME, 150, 77, 80);
+    Combo(t, IDC_BEZ_ZIFFER, 234, 77, 28, std::move(digits));
+
+    Box(t, IDC_AUSGANG_MODUS_GROUP, 114, 100, 218, 28);
+    Radios(t, {IDC_AUSGANG_MODUS, 1418}, 122, 112, 2, 76);
+
+    std::vector<CString> times;
+    for (int v = 0; v < 128; ++v)
+        times.push_back(TimeItem(v));
+    Static(t, IDC_AUSGANG_ZEIT1_LABEL, 16, 141, 66);
+    Combo(t, IDC_AUSGANG_ZEIT1, 84, 138, 44);
+    Static(t, IDC_AUSGANG_ZEIT1_UNIT, 132, 141, 24);
+    Static(t, IDC_AUSGANG_NACHLAUF_LABEL, 16, 159, 66);
+    Combo(t, IDC_AUSGANG_NACHLAUF, 84, 156, 44, std::move(times));
+    Static(t, IDC_AUSGANG_NACHLAUF_UNIT, 132, 159, 24);
+    Static(t, IDC_AUSGANG_LAUFZEIT_LABEL, 16, 177, 66);
+    Combo(t, IDC_AUSGANG_LAUFZEIT, 84, 174, 44);
+    Static(t, IDC_AUSGANG_LAUFZEIT_UNIT, 132, 177, 24);
+    t.controls.push_back({ControlClass::Static, IDC_AUSGANG_STEUER_LABEL, kStatic, {174, 138, 80, 18}});
+    Combo(t, IDC_AUSGANG_STEUER, 258, 141, 44);
+    Static(t, IDC_AUSGANG_STEUER_UNIT, 306, 144, 20);
+
+    std::vector<CString> low;
+    std::vector<CString> high;
+    for (int v = 0; v <= 1000; v += 10) {
+        CString item;
+        item.Format("%4d", v);
+        if (v < 1000)
+            low.push_back(item);
+        high.push_back(item);
+    }
+    Box(t, IDC_AUSGANG_SKALA_GROUP, 8, 194, 324, 48);
+    Combo(t, IDC_AUSGANG_SKALA_EIN_LOW, 16, 210, 44, std::move(low));
+    Combo(t, IDC_AUSGANG_SKALA_AUS_LOW, 64, 210, 48);
+    Static(t, IDC_AUSGANG_SKALA_LOW_UNIT, 116, 213, 20);
+    Combo(t, IDC_AUSGANG_SKALA_EIN_HIGH, 170, 210, 44, std::move(high));
+    Combo(t, IDC_AUSGANG_SKALA_AUS_HIGH, 218, 210, 48);
+    Static(t, IDC_AUSGANG_SKALA_HIGH_UNIT, 270, 213, 20);
+    return t;
+}
+
+DialogTemplate AntiblockierTemplate()
+{
+    DialogTemplate t {IDD_ANTIBLOCKIER, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 250, 170}, "",
+                      {"MS Sans Serif", 8}, {}};
+    int x = 10;
+    for (UINT id : kAntiblockierDays) {
+        t.controls.push_back({ControlClass::Button, id, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, {x, 10, 30, 10}});
+        x += 33;
+    }
+    std::vector<CString> times;
+    for (int v = 0; v < 144; ++v) {
+        CString item;
+        item.Format(" %02d.%02d", v / 6, v % 6 * 10);
+        times.push_back(item);
+    }
+    Static(t, IDC_ANTIBL_TIME_LABEL, 10, 31, 24);
+    Combo(t, IDC_ANTIBL_TIME, 36, 28, 44, std::move(times));
+    Static(t, IDC_ANTIBL_TIME_UNIT, 84, 31, 24);
+    Box(t, IDC_ANTIBL_OUTPUTS_GROUP, 7, 48, 236, 92);
+    for (size_t i = 0; i < std::size(kAntiblockierOutputs); ++i) {
+        const int column = static_cast<int>(i % 4);
+        const int row = static_cast<int>(i / 4);
+        t.controls.push_back({ControlClass::Button, kAntiblockierOutputs[i], BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+                              {15 + column * 57, 62 + row * 18, 55, 10}});
+    }
+    t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, {64, 148, 55, 14}});
+    t.controls.push_back({ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, {131, 148, 55, 14}});
     return t;
 }
 

@@ -6,5 +6,11 @@
 namespace plant {
 
 platform::DialogTemplate EingangTemplate();
+platform::DialogTemplate AusgangTemplate();
+platform::DialogTemplate AntiblockierTemplate();
+
+// The duration of time byte v (0 to 127) as the output form's time lists show it, and its unit.
+CString TimeItem(int v);
+const char* TimeUnit(int v);
 
 }  // namespace plant

@@ -8,10 +8,13 @@
 #include "platform/TextFile.h"
 #include "resources/ResourceIds.h"
 #include "store/CParaDaten.h"
+#include "store/AntiblockierschutzParam.h"
+#include "store/AusgangParam.h"
 #include "store/EingangParam.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -281,6 +284,176 @@ TEST_F(PlantFormRunTest, SensorStatusOfAllInputsDisablesTheFormAndAssignsTheNumb
     };
     EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
     EXPECT_EQ(m_home.ReadFile(kCommitted), before);
+}
+
+}  // namespace
+
+namespace {
+
+const std::string kAssignAusgang = "command " + std::to_string(ID_ASSIGN_AUSGANG);
+const std::string kSaveAssignAusgang = "command " + std::to_string(ID_SAVE_ASSIGN_AUSGANG);
+
+class OutputFormRunTest : public PlantFormRunTest {
+protected:
+    AusgangParam Output(const std::string& file, BYTE n) const
+    {
+        AusgangParam output;
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, file, false, [&](CParaDaten& para) {
+            EXPECT_TRUE(para.GetAusgang(CParaDaten::kWorkFile, n, output));
+        }));
+        return output;
+    }
+    AntiblockierschutzParam Antiseize(const std::string& file) const
+    {
+        AntiblockierschutzParam record;
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, file, false, [&](CParaDaten& para) {
+            EXPECT_TRUE(para.GetAntiblockierschutz(CParaDaten::kWorkFile, record));
+        }));
+        return record;
+    }
+};
+
+TEST_F(OutputFormRunTest, SaveCommitsBothEditedOutputsAndRelabelsTheOutputObjects)
+{
+    const ProgramResult result = RunForm("Ausgang$5", "510", {
+        {"get 1422", 0, "Uscita 5\n"},
+        {"click 1416", 1},  // speed control only on outputs 1, 2, 6 and 7
+        {"click 1413"},
+        {"pick 1428 3"},
+        {"pick 1439 1"},
+        {"pick 1440 90"},
+        {"get 1440", 0, "   90\n"},
+        {"get 1023", 0, "Sec\n"},
+        {"pick 1440 91"},
+        {"get 1440", 0, "  2.0\n"},
+        {"get 1023", 0, "Min\n"},
+        {"pick 1441 107"},
+        {"get 1441", 0, "   10\n"},
+        {"pick 1422 6"},
+        {"click 1416"},
+        {"get 1448", 0, "1\n"},  // a new speed control: wave packet
+        {"click 1418"},
+        {kSave},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+    EXPECT_EQ(m_home.ReadFile(kCommitted), m_home.ReadFile(kWorkingCopy));
+    const AusgangParam fifth = Output(kCommitted, 5);
+    EXPECT_EQ(fifth.type, kAusgangSchalt);
+    EXPECT_EQ(fifth.group, 0);
+    EXPECT_EQ(fifth.index, 3);
+    EXPECT_EQ(fifth.digit, 1);
+    EXPECT_EQ(fifth.delay, 91);
+    EXPECT_EQ(fifth.followUp, 107);
+    const AusgangParam sixth = Output(kCommitted, 6);
+    EXPECT_EQ(sixth.type, kAusgangDrehzahl);
+    EXPECT_EQ(sixth.phaseCut, 1);
+
+    const std::vector<std::string> lines = Received();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "settext§512§Pompa Carico1"), lines.end())
+        << testsupport::JoinLines(lines);
+    EXPECT_EQ(lines.back(), "setfilenotuptodate");
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find("settext§513§"), std::string::npos) << line;  // the object keeps its number
+}
+
+TEST_F(OutputFormRunTest, MixerAssignAndAntiseizeSurviveCancelInTheirFiles)
+{
+    const AntiblockierschutzParam committedBefore = Antiseize(kCommitted);
+    const ProgramResult result = RunForm("Mischer_Ausgang$8", "520", {
+        {"get 1422", 0, "Uscita 8,9\n"},
+        {"pick 1422 3"},
+        {"get 1422", 0, "Uscita 10,11\n"},
+        {"click 1420"},
+        {"get 1442", 0, "  2.5\n"},  // a new mixer runs 2.5 minutes
+        {"get 1056", 0, "Min\n"},
+        {"click 1385", 1},  // no climate names for a mixer
+        {"pick 1428 1"},
+        {kAssignAusgang},
+        Step::AfterTransfer("click 1082"),
+        {"--window active click 1060"},
+        {"--window active pick 1163 43"},
+        {"--window active click 1"},
+        {kTerminate},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "settext§523§10",
+        "settext§524§11",
+        "settext§522§Misc.C.Risc",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    for (const char* file : {kCommitted, kWorkingCopy}) {
+        SCOPED_TRACE(file);
+        const AusgangParam mixer = Output(file, 10);
+        EXPECT_EQ(mixer.type, kAusgangMischer);
+        EXPECT_EQ(mixer.runTime, 92);
+        EXPECT_EQ(mixer.group, 0);
+        EXPECT_EQ(mixer.index, 1);
+    }
+    // The dialog's OK wrote the working copy only.
+    const AntiblockierschutzParam working = Antiseize(kWorkingCopy);
+    EXPECT_EQ(working.weekdays[0], 1);
+    EXPECT_EQ(working.time, 43);
+    const AntiblockierschutzParam committed = Antiseize(kCommitted);
+    EXPECT_EQ(committed.time, committedBefore.time);
+    EXPECT_EQ(committed.weekdays[0], committedBefore.weekdays[0]);
+}
+
+TEST_F(OutputFormRunTest, SecondOutputOfAMixerShowsTheMixerAndIsSavedAsNotUsed)
+{
+    const ProgramResult result = RunForm("Ausgang$5", "510", {
+        {"pick 1422 3"},
+        {"click 1420"},
+        {"pick 1428 2"},
+        {"pick 1422 4"},  // writes output 3 into the working copy, shows its mixer on output 4
+        {"get 1420", 0, "1\n"},
+        {"get 1428", 0, "Misc.Iniz.RT\n"},
+        {"click 1413", 1},
+        {"pick 1428 1", 1},
+        {kSaveAssignAusgang},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> lines = Received();
+    ASSERT_GE(lines.size(), 3u) << testsupport::JoinLines(lines);
+    EXPECT_EQ(lines[0], "settext§513§4");
+    EXPECT_EQ(lines[1], "settext§512§Misc.Iniz.RT");
+    EXPECT_EQ(lines.back(), "setfilenotuptodate");
+    for (size_t i = 2; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].find("settext§512§"), std::string::npos) << lines[i];
+    EXPECT_EQ(Output(kCommitted, 3).type, kAusgangMischer);
+    EXPECT_EQ(Output(kCommitted, 3).index, 2);
+    EXPECT_EQ(Output(kCommitted, 4).type, kAusgangUnbenutzt);
+}
+
+TEST_F(OutputFormRunTest, AnalogOutputScalesInItsModeAndAssignsABlankDesignation)
+{
+    const ProgramResult result = RunForm("Analog_Ausgang$15", "530", {
+        {"get 1422", 0, "Uscita 15 (analog)\n"},
+        {"get 1765", 0, "V\n"},
+        {"pick 1440 1"},
+        {"get 1765", 0, "%\n"},
+        {"pick 1446 200"},
+        {"get 1446", 0, "100.0\n"},
+        {"pick 1444 50"},
+        {"pick 1445 10"},
+        {"get 1445", 0, " 510\n"},  // the second point stays one step above the first
+        {"pick 1419 3"},
+        {"get 1419", 0, "    1.5\n"},
+        {kAssignAusgang},
+        Step::AfterTransfer(kTerminate),
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> expected = {"settext§533§15", "settext§532§ ", "setfilenotuptodate"};
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    const AusgangParam analog = Output(kCommitted, 15);
+    EXPECT_EQ(analog.pwm, 1);
+    EXPECT_EQ(analog.scaleInLow, 50);
+    EXPECT_EQ(analog.scaleInHigh, 51);
+    EXPECT_EQ(analog.scaleOutLow, 200);  // not at the low point any more, as chosen
+    EXPECT_EQ(analog.digitalLevel, 3);
 }
 
 }  // namespace
