@@ -193,12 +193,12 @@ DialogTemplate AusgangTemplate()
 
 DialogTemplate AntiblockierTemplate()
 {
-    DialogTemplate t {IDD_ANTIBLOCKIER, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 250, 170}, "",
+    DialogTemplate t {IDD_ANTIBLOCKIER, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 280, 170}, "",
                       {"MS Sans Serif", 8}, {}};
     int x = 10;
     for (UINT id : kAntiblockierDays) {
-        t.controls.push_back({ControlClass::Button, id, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, {x, 10, 30, 10}});
-        x += 33;
+        t.controls.push_back({ControlClass::Button, id, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, {x, 10, 32, 10}});
+        x += 37;
     }
     std::vector<CString> times;
     for (int v = 0; v < 144; ++v) {
@@ -209,15 +209,15 @@ DialogTemplate AntiblockierTemplate()
     Static(t, IDC_ANTIBL_TIME_LABEL, 10, 31, 24);
     Combo(t, IDC_ANTIBL_TIME, 36, 28, 44, std::move(times));
     Static(t, IDC_ANTIBL_TIME_UNIT, 84, 31, 24);
-    Box(t, IDC_ANTIBL_OUTPUTS_GROUP, 7, 48, 236, 92);
+    Box(t, IDC_ANTIBL_OUTPUTS_GROUP, 7, 48, 266, 92);
     for (size_t i = 0; i < std::size(kAntiblockierOutputs); ++i) {
         const int column = static_cast<int>(i % 4);
         const int row = static_cast<int>(i / 4);
         t.controls.push_back({ControlClass::Button, kAntiblockierOutputs[i], BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
-                              {15 + column * 57, 62 + row * 18, 55, 10}});
+                              {15 + column * 64, 62 + row * 18, 62, 10}});
     }
-    t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, {64, 148, 55, 14}});
-    t.controls.push_back({ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, {131, 148, 55, 14}});
+    t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, {79, 148, 55, 14}});
+    t.controls.push_back({ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, {146, 148, 55, 14}});
     return t;
 }
 
