@@ -82,3 +82,28 @@
 inline constexpr UINT kAntiblockierDays[7] = {1060, 1066, 1074, 1085, 1106, 1134, 1148};
 inline constexpr UINT kAntiblockierOutputs[16] = {1028, 1040, 1048, 1062, 1081, 1119, 1153, 1508,
                                                  1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};
+
+#define IDD_NETZEINGANG 248
+
+// Network input form (248).
+#define IDC_NETZEIN_TITLE 1079
+#define IDC_NETZEIN_LABEL 1314
+#define IDC_NETZEIN_KIND 1177
+#define IDC_NETZEIN_NUMBER 1178
+#define IDC_NETZEIN_SOURCE_LABEL 1545
+#define IDC_NETZEIN_BUS 1179
+#define IDC_NETZEIN_NODE_LABEL 1523
+#define IDC_NETZEIN_NODE 1175
+#define IDC_NETZEIN_OUTPUT_LABEL 1173
+#define IDC_NETZEIN_OUTPUT 1174
+#define IDC_NETZEIN_TIMEOUT_GROUP 1544
+#define IDC_NETZEIN_SETTINGS_GROUP 1522
+#define IDC_NETZEIN_SETTINGS 1194
+
+// The eight time-out groups: digital inputs 1-4 .. 13-16, then analog inputs 1-4 .. 13-16.
+struct NetzTimeoutIds {
+    UINT group, list, label, unit;
+};
+inline constexpr NetzTimeoutIds kNetzTimeoutIds[8] = {
+    {1524, 1202, 1525, 1526}, {1527, 1195, 1528, 1529}, {1530, 1196, 1531, 1532}, {1533, 1197, 1534, 1535},
+    {1499, 1198, 1536, 1537}, {1505, 1199, 1538, 1539}, {1515, 1200, 1540, 1541}, {1521, 1201, 1542, 1543}};

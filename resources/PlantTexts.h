@@ -81,3 +81,30 @@ inline constexpr char kAntiblOutputs[] = "Uscite";
 inline constexpr char kAntiblOutputPrefix[] = "U ";
 
 }  // namespace ui
+
+namespace ui {
+
+// Network input form.
+inline constexpr char kNetzEinTitle[] = "I N G R E S S I  D I  R E T E";
+inline constexpr char kNetzEinTitleStatus[] = "I N G R E S S I  D I  R E T E  ( S T A T O )";
+inline constexpr const char* kNetzEinKinds[] = {"non usato", "DIGITALE", "ANALOG", "tutti ing."};
+inline constexpr const char* kNetzEinBuses[] = {"non usato", "CAN", "DL"};
+inline constexpr char kNetzEinSource[] = "Fonte:";
+inline constexpr char kNetzEinNode[] = "Nodo RETE:";
+inline constexpr char kNetzEinOutputDigital[] = "Usc.RETE dig.:";
+inline constexpr char kNetzEinOutputAnalog[] = "Usc.RETE anal.:";
+inline constexpr char kNetzEinOutput[] = "Usc.RETE:";
+inline constexpr char kNetzEinTimeoutGroup[] = "T i m e  o u t";
+inline constexpr char kNetzEinDigital[] = "ENTR.DIGITAL";
+inline constexpr char kNetzEinAnalog[] = "ENTR.ANALOG";
+inline constexpr const char* kNetzEinRanges[] = {"%s 1..4", "%s 5..8", "%s 9..12", "%s 13..16"};
+inline constexpr char kNetzEinTimeout[] = "Timeout:";
+inline constexpr char kNetzEinSettingsGroup[] = "Impostaz. regolatore";
+inline constexpr char kNetzEinSettings[] = "Impostazioni rete";
+inline constexpr char kNetzUnusedText[] = "0";
+// An assign that found no readable list of network inputs in the committed set writes nothing.
+inline constexpr char kNetzAssignRefusedCaption[] = "morv9274 - Message 2.011";
+inline constexpr char kNetzAssignRefused[] =
+    "ATTENZIONE: Non è stato possibile leggere gli ingressi di rete memorizzati! Nulla è stato assegnato.";
+
+}  // namespace ui

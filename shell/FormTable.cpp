@@ -6,6 +6,7 @@
 #include "forms/logic/CLogikfunc.h"
 #include "forms/plant/CAusgang.h"
 #include "forms/plant/CEingang.h"
+#include "forms/plant/CNetzwerkEingang.h"
 #include "forms/plant/PlantEnds.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
@@ -89,8 +90,8 @@ std::vector<FormRow> MakeFormRows()
           {FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm},
           {FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm}},
          FormSlot::Parameter},
-        {"param", {"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
-         {{FormSlot::NetzwerkEingang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkEingang},
+        PlantRow<CNetzwerkEingang, g_pNetzwerkEingang>({"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
+                                                       FormSlot::NetzwerkEingang, IDW_FORM_FIRST),
         {"param", {"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
          {{FormSlot::NetzwerkAusgang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkAusgang},
         {"funcview", {}, IDR_TOOLBAR_FUNCVIEW, {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm}}, FormSlot::FuncView},

@@ -421,7 +421,7 @@ void CAusgang::ShowRecord(BYTE n, bool refillNumbers, bool refillNames, bool ref
 void CAusgang::OnAusgangNr()
 {
     CParaDaten para;
-    WriteRecord(para, CParaDaten::kWorkFile);
+    WriteRecord(para, CParaDaten::kWorkFile, plant::PlantEnd::Save);
     UpdateData(TRUE);
     const BYTE n = NumberOf(m_nr.GetCurSel());
     ReadRecord(n);
@@ -573,7 +573,7 @@ void CAusgang::OnAntiblockierschutz()
     dialog.DoModal();
 }
 
-bool CAusgang::WriteRecord(CParaDaten& para, int file)
+bool CAusgang::WriteRecord(CParaDaten& para, int file, plant::PlantEnd)
 {
     // The second output of a mixer pair never holds a mixer of its own.
     if (IsMischerZweiterAusgang(m_nNr) && m_param.type == kAusgangMischer)

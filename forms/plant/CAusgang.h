@@ -25,7 +25,7 @@ public:
     void LoadForm();
     void ShowRecord(BYTE n, bool refillNumbers, bool refillNames, bool refillValues);
 
-    bool WriteRecord(CParaDaten& para, int file) override;
+    bool WriteRecord(CParaDaten& para, int file, plant::PlantEnd end) override;
     void StoreNumber(CZeichnung& drawing) override;
     void SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte) override;
     UINT OwnLabelGroups() const override;

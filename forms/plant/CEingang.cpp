@@ -678,7 +678,7 @@ void CEingang::OnSensorcheck()
     m_param.sensorCheck = m_check.GetCheck() == BST_CHECKED ? 1 : 0;
 }
 
-bool CEingang::WriteRecord(CParaDaten& para, int file)
+bool CEingang::WriteRecord(CParaDaten& para, int file, plant::PlantEnd)
 {
     return !HasInput() || para.SetEingang(file, m_nNr, m_param);
 }

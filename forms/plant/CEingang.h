@@ -28,7 +28,7 @@ public:
     void ShowRecord(BYTE n, bool refillDesignation, bool refillSignal, bool refillProcess);
 
     // The ends (PlantEnds.h).
-    bool WriteRecord(CParaDaten& para, int file) override;
+    bool WriteRecord(CParaDaten& para, int file, plant::PlantEnd end) override;
     void StoreNumber(CZeichnung& drawing) override;
     void SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte) override;
     UINT OwnLabelGroups() const override;

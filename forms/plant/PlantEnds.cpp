@@ -22,9 +22,9 @@ void RunPlantEnd(PlantEnd end, PlantEndForm& form)
     CTexte texte;
     const UINT groups = form.DesignationsChanged() ? CTexte::kLabelsAlle : form.OwnLabelGroups();
 
-    form.WriteRecord(para, CParaDaten::kWorkFile);
+    form.WriteRecord(para, CParaDaten::kWorkFile, end);
     if (end == PlantEnd::Assign)
-        form.WriteRecord(para, CParaDaten::kParaFile);
+        form.WriteRecord(para, CParaDaten::kParaFile, end);
     if (end != PlantEnd::Save)
         form.StoreNumber(drawing);
     if (end != PlantEnd::Assign)
@@ -37,6 +37,8 @@ void RunPlantEnd(PlantEnd end, PlantEndForm& form)
         texte.UpdateZeichnung(channel, groups, -1);
     else if (end == PlantEnd::SaveAssign)
         texte.UpdateZeichnung(channel, groups, g_nId);
+    if (end != PlantEnd::Assign && form.OtherLabelGroups() != 0 && groups != CTexte::kLabelsAlle)
+        texte.UpdateZeichnung(channel, form.OtherLabelGroups(), -1);
     channel.SetFileNotUpToDate();
     channel.Execute();
     SetCursor(LoadCursor(nullptr, IDC_ARROW));

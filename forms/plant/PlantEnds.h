@@ -20,23 +20,26 @@ class CZeichnung;
 
 namespace plant {
 
+enum class PlantEnd { Save, Assign, SaveAssign };
+
 class PlantEndForm {
 public:
     virtual ~PlantEndForm() = default;
-    // Writes the form's record into working file `file`; true when it was written or there is none to write.
-    virtual bool WriteRecord(CParaDaten& para, int file) = 0;
+    // Writes the form's record into working file `file` for the end; true when it was written or there is none to
+    // write.
+    virtual bool WriteRecord(CParaDaten& para, int file, PlantEnd end) = 0;
     // Stores the chosen number in the drawing object of the run.
     virtual void StoreNumber(CZeichnung& drawing) = 0;
     // Queues the number and designation texts of the run's object.
     virtual void SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte) = 0;
-    // The UpdateZeichnung groups of the form's objects.
+    // The UpdateZeichnung groups of the form's objects (the save-assign skips the run's object), and groups whose
+    // texts the saves refresh besides, skipping nothing.
     virtual UINT OwnLabelGroups() const = 0;
+    virtual UINT OtherLabelGroups() const { return 0; }
     virtual bool DesignationsChanged() const { return false; }
-    // False when the record was never read: an assign then writes nothing (the form says why).
+    // False when the assign must write nothing (the form has said why).
     virtual bool MayAssign() { return true; }
 };
-
-enum class PlantEnd { Save, Assign, SaveAssign };
 
 // Runs one end for the form; Save and SaveAssign end the process.
 void RunPlantEnd(PlantEnd end, PlantEndForm& form);

@@ -191,6 +191,58 @@ DialogTemplate AusgangTemplate()
     return t;
 }
 
+DialogTemplate NetzEingangTemplate()
+{
+    DialogTemplate t {IDD_NETZEINGANG, WS_CHILD, {0, 0, 340, 252}, "", {"MS Sans Serif", 8}, {}};
+    Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
+    t.controls.push_back({ControlClass::Static, IDC_NETZEIN_TITLE, SS_CENTER, {12, 11, 316, 9}});
+
+    std::vector<CString> numbers;
+    for (int n = 1; n <= 16; ++n) {
+        CString item;
+        item.Format("%2d", n);
+        numbers.push_back(item);
+    }
+    Static(t, IDC_NETZEIN_LABEL, 16, 35, 60);
+    Combo(t, IDC_NETZEIN_KIND, 80, 32, 70);
+    Combo(t, IDC_NETZEIN_NUMBER, 154, 32, 36, numbers);
+    Static(t, IDC_NETZEIN_SOURCE_LABEL, 16, 53, 60);
+    Combo(t, IDC_NETZEIN_BUS, 80, 50, 70);
+    std::vector<CString> nodes;
+    for (int n = 1; n <= 62; ++n) {
+        CString item;
+        item.Format("%4d", n);
+        nodes.push_back(item);
+    }
+    Static(t, IDC_NETZEIN_NODE_LABEL, 16, 71, 60);
+    Combo(t, IDC_NETZEIN_NODE, 80, 68, 40, std::move(nodes));
+    for (CString& item : numbers)
+        item = "  " + item;
+    Static(t, IDC_NETZEIN_OUTPUT_LABEL, 16, 89, 62);
+    Combo(t, IDC_NETZEIN_OUTPUT, 80, 86, 40, std::move(numbers));
+    Box(t, IDC_NETZEIN_SETTINGS_GROUP, 214, 46, 118, 34);
+    t.controls.push_back(
+        {ControlClass::Button, IDC_NETZEIN_SETTINGS, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, {224, 59, 98, 14}});
+
+    std::vector<CString> minutes;
+    for (int m = 5; m <= 240; ++m) {
+        CString item;
+        item.Format("%4d", m);
+        minutes.push_back(item);
+    }
+    Box(t, IDC_NETZEIN_TIMEOUT_GROUP, 8, 106, 324, 140);
+    for (int k = 0; k < 8; ++k) {
+        const NetzTimeoutIds& ids = kNetzTimeoutIds[k];
+        const int x = k < 4 ? 16 : 174;
+        const int y = 118 + (k % 4) * 31;
+        Box(t, ids.group, x, y, 150, 28);
+        Static(t, ids.label, x + 8, y + 14, 34);
+        Combo(t, ids.list, x + 44, y + 11, 40, minutes);
+        Static(t, ids.unit, x + 88, y + 14, 20);
+    }
+    return t;
+}
+
 DialogTemplate AntiblockierTemplate()
 {
     DialogTemplate t {IDD_ANTIBLOCKIER, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 280, 170}, "",

@@ -8,6 +8,7 @@ namespace plant {
 platform::DialogTemplate EingangTemplate();
 platform::DialogTemplate AusgangTemplate();
 platform::DialogTemplate AntiblockierTemplate();
+platform::DialogTemplate NetzEingangTemplate();
 
 // The duration of time byte v (0 to 127) as the output form's time lists show it, and its unit.
 CString TimeItem(int v);

@@ -11,6 +11,8 @@
 #include "store/AntiblockierschutzParam.h"
 #include "store/AusgangParam.h"
 #include "store/EingangParam.h"
+#include "store/NetzEingang.h"
+#include "store/NetzwerkParam.h"
 
 #include <gtest/gtest.h>
 
@@ -454,6 +456,141 @@ TEST_F(OutputFormRunTest, AnalogOutputScalesInItsModeAndAssignsABlankDesignation
     EXPECT_EQ(analog.scaleInHigh, 51);
     EXPECT_EQ(analog.scaleOutLow, 200);  // not at the low point any more, as chosen
     EXPECT_EQ(analog.digitalLevel, 3);
+}
+
+}  // namespace
+
+namespace {
+
+const std::string kAssignNetz = "command " + std::to_string(ID_ASSIGN_NETZ);
+const std::string kSaveAssignNetz = "command " + std::to_string(ID_SAVE_ASSIGN_NETZ);
+const std::string kSaveNetz = "command " + std::to_string(ID_SAVE_SETTINGS_AND_CLOSE);
+
+class NetworkInputRunTest : public PlantFormRunTest {
+protected:
+    struct Lists {
+        NetzEingang digital[16];
+        NetzEingang analog[16];
+        BYTE timeouts[8];
+    };
+    Lists Stored(const std::string& file) const
+    {
+        Lists lists {};
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, file, false, [&](CParaDaten& para) {
+            EXPECT_TRUE(para.GetNetzEingaengeDigital(CParaDaten::kWorkFile, lists.digital));
+            EXPECT_TRUE(para.GetNetzEingaengeAnalog(CParaDaten::kWorkFile, lists.analog));
+            EXPECT_TRUE(para.GetNetzTimeouts(CParaDaten::kWorkFile, lists.timeouts));
+        }));
+        return lists;
+    }
+};
+
+TEST_F(NetworkInputRunTest, SaveAssignStoresTheSenderAndSendsTheObjectsTexts)
+{
+    const ProgramResult result = RunForm("Netzwerkeingang$5", "700", {
+        {"get 1177", 0, " DIGITALE\n"},
+        {"get 1178", 0, " 5\n"},
+        {"get 1175", 0, "\n"},  // input 5 is not in use: no sender
+        {"pick 1177 2"},
+        {"get 1173", 0, "Usc.RETE anal.:\n"},
+        {"pick 1178 2"},
+        {"pick 1179 2"},
+        {"get 1175", 0, "   1\n"},  // a bus for an input not in use makes its node 1
+        {"pick 1175 11"},
+        {"pick 1174 2"},
+        {"pick 1198 25"},
+        {kSaveAssignNetz},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+    const std::vector<std::string> lines = Received();
+    ASSERT_GE(lines.size(), 6u) << testsupport::JoinLines(lines);
+    const std::vector<std::string> object = {
+        "settext§702§19",
+        "settext§707§ANALOG.3",
+        "settext§703§   Rete - var. di ingresso (DL)   ",
+        "settext§704§12",
+        "settext§705§3",
+    };
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5), object) << testsupport::JoinLines(lines);
+    EXPECT_EQ(lines.back(), "setfilenotuptodate");
+    for (size_t i = 5; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].find("settext§70"), std::string::npos) << lines[i];  // this object is skipped
+    const Lists committed = Stored(kCommitted);
+    EXPECT_EQ(committed.analog[2].transport, 1);
+    EXPECT_EQ(committed.analog[2].node, 12);
+    EXPECT_EQ(committed.analog[2].output, 3);
+    EXPECT_EQ(committed.timeouts[4], 30);
+}
+
+TEST_F(NetworkInputRunTest, AssignWritesTheOneEntryIntoBothFilesAndSurvivesCancel)
+{
+    const Lists before = Stored(kCommitted);
+    const ProgramResult result = RunForm("Netzwerkeingang$5", "700", {
+        {"pick 1179 1"},
+        {"pick 1175 5"},
+        {"pick 1202 0"},  // a time-out is no part of an assign
+        {kAssignNetz},
+        Step::AfterTransfer(kTerminate),
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "settext§702§5",
+        "settext§707§DIGITAL5",
+        "settext§703§   Rete - var. di ingresso (CAN)   ",
+        "settext§704§6",
+        "settext§705§1",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    for (const char* file : {kCommitted, kWorkingCopy}) {
+        SCOPED_TRACE(file);
+        const Lists lists = Stored(file);
+        EXPECT_EQ(lists.digital[4].transport, 0);
+        EXPECT_EQ(lists.digital[4].node, 6);
+        EXPECT_EQ(lists.digital[4].output, 1);
+    }
+    EXPECT_EQ(Stored(kCommitted).timeouts[0], before.timeouts[0]);
+}
+
+TEST_F(NetworkInputRunTest, AssignWithoutAReadableCommittedListWritesNothingAndSaysSo)
+{
+    const std::string working = m_home.ReadFile(kWorkingCopy);
+    const ProgramResult result = m_home.RunWindowCommand(Command("param", "Netzwerkeingang$5", "700"), [&] {
+        Drive({{"pick 1179 1"}});
+        m_home.WriteFile(kCommitted, "");  // the committed set cannot be read any more
+        Drive({{kAssignNetz}, {kTerminate}});
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    ASSERT_EQ(result.boxes.size(), 1u) << testsupport::JoinLines(result.boxes);
+    EXPECT_NE(result.boxes[0].find("Message 2.011"), std::string::npos) << result.boxes[0];
+    EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
+    EXPECT_EQ(m_home.ReadFile(kCommitted), "");
+    EXPECT_EQ(m_home.ReadFile(kWorkingCopy), working);
+}
+
+TEST_F(NetworkInputRunTest, StatusObjectOfAllInputsAndANewNodeNumberRelabelTheNetworkOutputs)
+{
+    const ProgramResult result = RunForm("Netzwerkstatus$33", "720", {
+        {"get 1079", 0, "I N G R E S S I  D I  R E T E  ( S T A T O )\n"},
+        {"get 1177", 0, " tutti ing.\n"},
+        {"pick 1179 1", 1},  // no entry for all inputs
+        {"click 1194"},
+        {"--window active pick 1195 4"},
+        {"--window active click 1"},
+        {kSaveNetz},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> lines = Received();
+    ASSERT_FALSE(lines.empty());
+    // The network output shows this controller's node number, now 5.
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "settext§714§5"), lines.end()) << testsupport::JoinLines(lines);
+    EXPECT_EQ(lines.back(), "setfilenotuptodate");
+    NetzwerkParam settings;
+    EXPECT_TRUE(testsupport::WithParameterFile(m_home, kCommitted, false, [&](CParaDaten& para) {
+        EXPECT_TRUE(para.GetNetzwerk(CParaDaten::kWorkFile, settings));
+    }));
+    EXPECT_EQ(settings.node, 5);
 }
 
 }  // namespace
