@@ -107,3 +107,31 @@ struct NetzTimeoutIds {
 inline constexpr NetzTimeoutIds kNetzTimeoutIds[8] = {
     {1524, 1202, 1525, 1526}, {1527, 1195, 1528, 1529}, {1530, 1196, 1531, 1532}, {1533, 1197, 1534, 1535},
     {1499, 1198, 1536, 1537}, {1505, 1199, 1538, 1539}, {1515, 1200, 1540, 1541}, {1521, 1201, 1542, 1543}};
+
+#define IDD_NETZAUSGANG 249
+
+// Network output form (249).
+#define IDC_NETZAUS_LABEL 1307
+#define IDC_NETZAUS_KIND 1178
+#define IDC_NETZAUS_NUMBER 1195
+#define IDC_NETZAUS_SOURCE_LABEL 1490
+#define IDC_NETZAUS_SOURCE_KIND 1196
+#define IDC_NETZAUS_SOURCE_NUMBER 1197
+#define IDC_NETZAUS_SOURCE_VARIABLE 1198
+#define IDC_NETZAUS_CONDITIONS_GROUP 1491
+#define IDC_NETZAUS_ONCHANGE_LABEL 1492
+#define IDC_NETZAUS_ONCHANGE 1179
+#define IDC_NETZAUS_SETTINGS_GROUP 1522
+#define IDC_NETZAUS_SETTINGS 1194
+
+// The five condition groups: digital outputs 1-16, then analog outputs 1-4 .. 13-16; the digital group has the
+// on-change list in place of a threshold.
+struct NetzConditionIds {
+    UINT group, thresholdLabel, threshold, blockingLabel, blocking, seconds, intervalLabel, interval, minutes;
+};
+inline constexpr NetzConditionIds kNetzConditionIds[5] = {
+    {1497, 0, 0, 1493, 1180, 1494, 1495, 1181, 1496},
+    {1499, 1498, 1182, 1500, 1183, 1501, 1502, 1184, 1503},
+    {1505, 1504, 1185, 1506, 1186, 1507, 1508, 1187, 1509},
+    {1515, 1510, 1188, 1511, 1189, 1512, 1513, 1190, 1514},
+    {1521, 1516, 1191, 1517, 1192, 1518, 1519, 1193, 1520}};

@@ -108,3 +108,18 @@ inline constexpr char kNetzAssignRefused[] =
     "ATTENZIONE: Non è stato possibile leggere gli ingressi di rete memorizzati! Nulla è stato assegnato.";
 
 }  // namespace ui
+
+namespace ui {
+
+// Network output form.
+inline constexpr char kNetzAusTitle[] = "U S C I T E  D I  R E T E";
+inline constexpr char kNetzAusConditions[] = "C o n d.  d i  t r a s m i s s i o n e";
+inline constexpr char kNetzAusDigitalGroup[] = "%s 1..16";
+inline constexpr char kNetzAusDigital[] = "USC. DIGITALE";
+inline constexpr char kNetzAusAnalog[] = "USC. ANALOG";
+inline constexpr char kNetzAusOnChange[] = "Presso Mod.";
+inline constexpr char kNetzAusBlocking[] = "Tpo Blocc.:";
+inline constexpr char kNetzAusInterval[] = "Tpo Interv.:";
+inline constexpr char kNetzAusManyObjects[] = "definiti\npiù volte";
+
+}  // namespace ui

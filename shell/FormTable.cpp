@@ -6,6 +6,7 @@
 #include "forms/logic/CLogikfunc.h"
 #include "forms/plant/CAusgang.h"
 #include "forms/plant/CEingang.h"
+#include "forms/plant/CNetzwerkAusgang.h"
 #include "forms/plant/CNetzwerkEingang.h"
 #include "forms/plant/PlantEnds.h"
 #include "link/StartContext.h"
@@ -92,8 +93,8 @@ std::vector<FormRow> MakeFormRows()
          FormSlot::Parameter},
         PlantRow<CNetzwerkEingang, g_pNetzwerkEingang>({"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
                                                        FormSlot::NetzwerkEingang, IDW_FORM_FIRST),
-        {"param", {"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
-         {{FormSlot::NetzwerkAusgang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkAusgang},
+        PlantRow<CNetzwerkAusgang, g_pNetzwerkAusgang>({"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
+                                                       FormSlot::NetzwerkAusgang, IDW_FORM_FIRST),
         {"funcview", {}, IDR_TOOLBAR_FUNCVIEW, {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm}}, FormSlot::FuncView},
         {"canlogging", {}, IDR_TOOLBAR_CANLOGGING, {{FormSlot::CanLogging, IDW_FORM_FIRST, kFirstForm}},
          FormSlot::CanLogging},

@@ -243,6 +243,59 @@ DialogTemplate NetzEingangTemplate()
     return t;
 }
 
+DialogTemplate NetzAusgangTemplate()
+{
+    DialogTemplate t {IDD_NETZAUSGANG, WS_CHILD, {0, 0, 340, 258}, "", {"MS Sans Serif", 8}, {}};
+    Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
+    t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {12, 11, 316, 9}});
+    std::vector<CString> numbers;
+    for (int n = 1; n <= 16; ++n) {
+        CString item;
+        item.Format("%2d", n);
+        numbers.push_back(item);
+    }
+    Static(t, IDC_NETZAUS_LABEL, 16, 35, 40);
+    Combo(t, IDC_NETZAUS_KIND, 58, 32, 70);
+    Combo(t, IDC_NETZAUS_NUMBER, 132, 32, 36, std::move(numbers));
+    Static(t, IDC_NETZAUS_SOURCE_LABEL, 16, 53, 30);
+    Static(t, IDC_NETZAUS_SOURCE_KIND, 58, 53, 70);
+    Static(t, IDC_NETZAUS_SOURCE_NUMBER, 130, 53, 16);
+    Static(t, IDC_NETZAUS_SOURCE_VARIABLE, 148, 53, 80);
+    Box(t, IDC_NETZAUS_SETTINGS_GROUP, 234, 28, 98, 34);
+    t.controls.push_back(
+        {ControlClass::Button, IDC_NETZAUS_SETTINGS, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, {242, 41, 82, 14}});
+
+    auto range = [](int first, int last) {
+        std::vector<CString> items;
+        for (int v = first; v <= last; ++v) {
+            CString item;
+            item.Format("%4d", v);
+            items.push_back(item);
+        }
+        return items;
+    };
+    Box(t, IDC_NETZAUS_CONDITIONS_GROUP, 8, 70, 324, 180);
+    for (int g = 0; g < 5; ++g) {
+        const NetzConditionIds& ids = kNetzConditionIds[g];
+        const int y = g == 0 ? 82 : 86 + g * 32;
+        Box(t, ids.group, 16, y, 308, 28);
+        if (g == 0) {
+            Static(t, IDC_NETZAUS_ONCHANGE_LABEL, 24, y + 14, 44);
+            Combo(t, IDC_NETZAUS_ONCHANGE, 70, y + 11, 34);
+        } else {
+            Static(t, ids.thresholdLabel, 24, y + 14, 44);
+            Combo(t, ids.threshold, 70, y + 11, 34, range(10, 250));
+        }
+        Static(t, ids.blockingLabel, 112, y + 14, 42);
+        Combo(t, ids.blocking, 156, y + 11, 34, range(1, 120));
+        Static(t, ids.seconds, 194, y + 14, 16);
+        Static(t, ids.intervalLabel, 214, y + 14, 44);
+        Combo(t, ids.interval, 260, y + 11, 34, range(1, 60));
+        Static(t, ids.minutes, 298, y + 14, 20);
+    }
+    return t;
+}
+
 DialogTemplate AntiblockierTemplate()
 {
     DialogTemplate t {IDD_ANTIBLOCKIER, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 280, 170}, "",

@@ -9,6 +9,7 @@ platform::DialogTemplate EingangTemplate();
 platform::DialogTemplate AusgangTemplate();
 platform::DialogTemplate AntiblockierTemplate();
 platform::DialogTemplate NetzEingangTemplate();
+platform::DialogTemplate NetzAusgangTemplate();
 
 // The duration of time byte v (0 to 127) as the output form's time lists show it, and its unit.
 CString TimeItem(int v);

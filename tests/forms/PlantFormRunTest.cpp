@@ -13,6 +13,7 @@
 #include "store/EingangParam.h"
 #include "store/NetzEingang.h"
 #include "store/NetzwerkParam.h"
+#include "store/Sendebedingungen.h"
 
 #include <gtest/gtest.h>
 
@@ -591,6 +592,102 @@ TEST_F(NetworkInputRunTest, StatusObjectOfAllInputsAndANewNodeNumberRelabelTheNe
         EXPECT_TRUE(para.GetNetzwerk(CParaDaten::kWorkFile, settings));
     }));
     EXPECT_EQ(settings.node, 5);
+}
+
+}  // namespace
+
+namespace {
+
+class NetworkOutputRunTest : public PlantFormRunTest {
+protected:
+    Sendebedingungen Conditions(const std::string& file) const
+    {
+        Sendebedingungen conditions;
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, file, false, [&](CParaDaten& para) {
+            EXPECT_TRUE(para.GetSendebedingungen(CParaDaten::kWorkFile, conditions));
+        }));
+        return conditions;
+    }
+    // This controller's node number as the committed set holds it, repaired.
+    std::string Node() const
+    {
+        NetzwerkParam settings;
+        EXPECT_TRUE(testsupport::WithParameterFile(m_home, kCommitted, false, [&](CParaDaten& para) {
+            para.GetNetzwerk(CParaDaten::kWorkFile, settings);
+        }));
+        return std::to_string(settings.node >= 1 && settings.node <= 62 ? settings.node : 1);
+    }
+};
+
+TEST_F(NetworkOutputRunTest, SaveAssignStoresTheConditionsAndSendsNumberNodeAndOutput)
+{
+    const std::string node = Node();
+    const ProgramResult result = RunForm("Netzwerkausgang$20", "710", {
+        {"get 1178", 0, " ANALOG\n"},
+        {"get 1195", 0, " 4\n"},
+        {"get 1196", 0, "Utente\n"},  // its input is not connected
+        {"get 1198", 0, "non usato\n"},
+        {"pick 1179 1"},
+        {"pick 1181 9"},
+        {"pick 1182 0"},
+        {"pick 1192 119"},
+        {"pick 1178 1"},
+        {kSaveAssignNetz},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "settext§712§4", "settext§713§DIGITAL4", "settext§714§" + node, "settext§715§4", "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    const Sendebedingungen c = Conditions(kCommitted);
+    EXPECT_EQ(c.onChange, 1);
+    EXPECT_EQ(c.interval, 10);
+    EXPECT_EQ(c.analog[0].threshold, 10);
+    EXPECT_EQ(c.analog[3].blocking, 120);
+}
+
+TEST_F(NetworkOutputRunTest, AssignOfNoOutputSendsZerosAndWritesNoParameterFile)
+{
+    const std::string committed = m_home.ReadFile(kCommitted);
+    const std::string working = m_home.ReadFile(kWorkingCopy);
+    const ProgramResult result = RunForm("Netzwerkausgang$20", "710", {
+        {"pick 1179 1"},
+        {"pick 1178 0"},
+        {"get 1195", 0, "\n"},
+        {kAssignNetz},
+        Step::AfterTransfer(kTerminate),
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "settext§712§0", "settext§713§inutiliz.", "settext§714§0", "settext§715§0", "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    EXPECT_EQ(m_home.ReadFile(kCommitted), committed);
+    EXPECT_EQ(m_home.ReadFile(kWorkingCopy), working);
+}
+
+TEST_F(NetworkOutputRunTest, ConditionsStoredOutOfRangeShowAndSaveRepairedAndRelabelEveryNetworkOutput)
+{
+    ASSERT_TRUE(testsupport::WithParameterFile(m_home, kCommitted, true, [&](CParaDaten& para) {
+        EXPECT_TRUE(para.SetSendebedingungen(CParaDaten::kWorkFile, Sendebedingungen {}));
+    }));
+    const ProgramResult result = RunForm("Netzwerkausgang$20", "710", {
+        {"get 1181", 0, "   5\n"},
+        {"get 1180", 0, "  10\n"},
+        {"get 1182", 0, "  30\n"},
+        {"pick 1178 1"},  // the save keeps the object's number all the same
+        {kSaveNetz},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const Sendebedingungen c = Conditions(kCommitted);
+    EXPECT_EQ(c.interval, 5);
+    EXPECT_EQ(c.blocking, 10);
+    EXPECT_EQ(c.analog[2].threshold, 30);
+    const std::vector<std::string> lines = Received();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "setfilenotuptodate");
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find("settext§712§"), std::string::npos) << line;
 }
 
 }  // namespace
