@@ -280,18 +280,18 @@ DialogTemplate NetzAusgangTemplate()
         const int y = g == 0 ? 82 : 86 + g * 32;
         Box(t, ids.group, 16, y, 308, 28);
         if (g == 0) {
-            Static(t, IDC_NETZAUS_ONCHANGE_LABEL, 24, y + 14, 44);
-            Combo(t, IDC_NETZAUS_ONCHANGE, 70, y + 11, 34);
+            Static(t, IDC_NETZAUS_ONCHANGE_LABEL, 24, y + 14, 52);
+            Combo(t, IDC_NETZAUS_ONCHANGE, 78, y + 11, 32);
         } else {
-            Static(t, ids.thresholdLabel, 24, y + 14, 44);
-            Combo(t, ids.threshold, 70, y + 11, 34, range(10, 250));
+            Static(t, ids.thresholdLabel, 24, y + 14, 52);
+            Combo(t, ids.threshold, 78, y + 11, 32, range(10, 250));
         }
-        Static(t, ids.blockingLabel, 112, y + 14, 42);
-        Combo(t, ids.blocking, 156, y + 11, 34, range(1, 120));
-        Static(t, ids.seconds, 194, y + 14, 16);
-        Static(t, ids.intervalLabel, 214, y + 14, 44);
-        Combo(t, ids.interval, 260, y + 11, 34, range(1, 60));
-        Static(t, ids.minutes, 298, y + 14, 20);
+        Static(t, ids.blockingLabel, 116, y + 14, 42);
+        Combo(t, ids.blocking, 160, y + 11, 34, range(1, 120));
+        Static(t, ids.seconds, 198, y + 14, 16);
+        Static(t, ids.intervalLabel, 218, y + 14, 44);
+        Combo(t, ids.interval, 264, y + 11, 34, range(1, 60));
+        Static(t, ids.minutes, 302, y + 14, 18);
     }
     return t;
 }
