@@ -135,3 +135,11 @@ inline constexpr NetzConditionIds kNetzConditionIds[5] = {
     {1505, 1504, 1185, 1506, 1186, 1507, 1508, 1187, 1509},
     {1515, 1510, 1188, 1511, 1189, 1512, 1513, 1190, 1514},
     {1521, 1516, 1191, 1517, 1192, 1518, 1519, 1193, 1520}};
+
+#define IDD_SIGNAL_UEBERGABE 155
+
+// Signal transfer form (155).
+#define IDC_SIGNAL_LIST_LABEL 1336
+#define IDC_SIGNAL_LIST 1423
+#define IDC_SIGNAL_GROUP 1337
+#define IDC_SIGNAL_ID 1426

@@ -123,3 +123,18 @@ inline constexpr char kNetzAusInterval[] = "Tpo Interv.:";
 inline constexpr char kNetzAusManyObjects[] = "definiti\npiù volte";
 
 }  // namespace ui
+
+namespace ui {
+
+// Signal transfer form.
+inline constexpr char kSignalTitleHandOver[] = "T R A S F E R I M E N T O  D E I  S E G N A L I";
+inline constexpr char kSignalTitleAccept[] = "A C C E T T A Z I O N E  D E I  S E G N A L I";
+inline constexpr char kSignalListLabel[] = "identificativi del segnale già esistenti nel disegno:";
+inline constexpr char kSignalGroup[] = "Assegnare il seguente ID del segnale all’oggetto grafico:";
+inline constexpr char kSignalEmptyCaption[] = "morv9274 - Message: 1.012";
+inline constexpr char kSignalEmpty[] =
+    "Non è stato indicato nessun ID del segnale che può essere assegnata all’oggetto selezionato!";
+inline constexpr char kSignalTooLongCaption[] = "morv9274 - Message: 1.013";
+inline constexpr char kSignalTooLong[] = "L’identificativo del segnale contiene troppi caratteri (max 20 caratteri)!";
+
+}  // namespace ui

@@ -8,6 +8,7 @@
 #include "forms/plant/CEingang.h"
 #include "forms/plant/CNetzwerkAusgang.h"
 #include "forms/plant/CNetzwerkEingang.h"
+#include "forms/plant/CSignalUebergabe.h"
 #include "forms/plant/PlantEnds.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
@@ -85,7 +86,9 @@ std::vector<FormRow> MakeFormRows()
         PlantRow<CAusgang, g_pAusgang>({"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"}, IDR_TOOLBAR_AUSGANG,
                                        FormSlot::Ausgang, IDW_FORM_SECOND),
         {"param", {"Signal_Übergabe", "Signal_Übernahme"}, IDR_TOOLBAR_SIGNAL,
-         {{FormSlot::SignalUebergabe, IDW_FORM_SECOND, kFirstForm}}, FormSlot::SignalUebergabe},
+         {{FormSlot::SignalUebergabe, IDW_FORM_SECOND, kFirstForm, &CSignalUebergabe::CreateForm,
+           &CSignalUebergabe::Publish}},
+         FormSlot::SignalUebergabe, &CSignalUebergabe::Save},
         {"param", {"Meldung"}, IDR_TOOLBAR_FUNKTION,
          {{FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm},
           {FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm},

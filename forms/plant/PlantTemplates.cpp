@@ -296,6 +296,20 @@ DialogTemplate NetzAusgangTemplate()
     return t;
 }
 
+DialogTemplate SignalTemplate()
+{
+    DialogTemplate t {IDD_SIGNAL_UEBERGABE, WS_CHILD, {0, 0, 340, 208}, "", {"MS Sans Serif", 8}, {}};
+    Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
+    t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {12, 11, 316, 9}});
+    Static(t, IDC_SIGNAL_LIST_LABEL, 16, 34, 308);
+    t.controls.push_back({ControlClass::ListBox, IDC_SIGNAL_LIST, LBS_STANDARD | WS_TABSTOP | WS_GROUP,
+                          {16, 46, 200, 110}});
+    Box(t, IDC_SIGNAL_GROUP, 8, 164, 324, 36);
+    t.controls.push_back({ControlClass::Edit, IDC_SIGNAL_ID, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP,
+                          {16, 178, 200, 14}});
+    return t;
+}
+
 DialogTemplate AntiblockierTemplate()
 {
     DialogTemplate t {IDD_ANTIBLOCKIER, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 280, 170}, "",

@@ -10,6 +10,7 @@ platform::DialogTemplate AusgangTemplate();
 platform::DialogTemplate AntiblockierTemplate();
 platform::DialogTemplate NetzEingangTemplate();
 platform::DialogTemplate NetzAusgangTemplate();
+platform::DialogTemplate SignalTemplate();
 
 // The duration of time byte v (0 to 127) as the output form's time lists show it, and its unit.
 CString TimeItem(int v);

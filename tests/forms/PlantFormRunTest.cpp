@@ -691,3 +691,45 @@ TEST_F(NetworkOutputRunTest, ConditionsStoredOutOfRangeShowAndSaveRepairedAndRel
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PlantFormRunTest, SignalTransferRefusesEmptyAndLongIdsThenPokesTheTypedOne)
+{
+    const std::string before = m_home.ReadFile(kCommitted);
+    const ProgramResult result = RunForm("Signal_Übernahme", "430", {
+        {"get 1000", 0, "A C C E T T A Z I O N E  D E I  S E G N A L I\n"},
+        {"get 1426", 0, "\n"},  // its own designation is empty
+        {kSave},
+        {"type 1426 ABCDEFGHIJKLMNOPQRSTU"},
+        {kSave},
+        {"type 1426 ABCDEFGHIJKLMNOPQRST"},
+        {kSave},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    ASSERT_EQ(result.boxes.size(), 2u) << testsupport::JoinLines(result.boxes);
+    EXPECT_NE(result.boxes[0].find("morv9274 - Message: 1.012"), std::string::npos) << result.boxes[0];
+    EXPECT_NE(result.boxes[1].find("morv9274 - Message: 1.013"), std::string::npos) << result.boxes[1];
+    // One direct text, no command file lines, no commit.
+    const std::vector<std::string> expected = {"settext§432§ABCDEFGHIJKLMNOPQRST"};
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    EXPECT_EQ(m_home.ReadFile(kCommitted), before);
+}
+
+TEST_F(PlantFormRunTest, SignalTransferListsIdsCaseSensitivelyOnceAndCopiesADoubleClickedOne)
+{
+    const ProgramResult result = RunForm("Signal_Übergabe", "400", {
+        {"get 1000", 0, "T R A S F E R I M E N T O  D E I  S E G N A L I\n"},
+        {"get 1426", 0, "BRENNER\n"},
+        {"items 1423", 0, "\nBRENNER\nbrenner\n"},
+        {"dblclick 1423 2"},
+        {"get 1426", 0, "brenner\n"},
+        {kSave},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+    const std::vector<std::string> expected = {"settext§402§brenner"};
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+}
+
+}  // namespace
