@@ -4,6 +4,7 @@
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
 #include "forms/frame/FormLayout.h"
+#include "forms/plant/EingangLists.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -17,49 +18,27 @@
 #include "store/CParaDaten.h"
 #include "texts/CTexte.h"
 
+#include <algorithm>
 #include <span>
 
 IMPLEMENT_DYNCREATE(CEingang, CFormView)
 
 CEingang* g_pEingang = nullptr;
 
+namespace {
+// The radio buttons of the form lie between these ids, and no other button does.
+constexpr UINT kFirstRadioId = 1349;
+constexpr UINT kLastRadioId = 1443;
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CEingang, CFormView)
     ON_CBN_SELENDOK(IDC_EINGANG_NR, OnEingangNr)
-    ON_BN_CLICKED(IDC_EINGANG_TYP, OnTyp)
-    ON_BN_CLICKED(IDC_EINGANG_TYP_ANALOG, OnTyp)
-    ON_BN_CLICKED(IDC_EINGANG_TYP_DIGITAL, OnTyp)
-    ON_BN_CLICKED(IDC_EINGANG_TYP_IMPULS, OnTyp)
-    ON_BN_CLICKED(1436, OnMessgroesse)
-    ON_BN_CLICKED(1388, OnMessgroesse)
-    ON_BN_CLICKED(1398, OnMessgroesse)
-    ON_BN_CLICKED(1400, OnMessgroesse)
-    ON_BN_CLICKED(1402, OnMessgroesse)
-    ON_BN_CLICKED(1410, OnMessgroesse)
-    ON_BN_CLICKED(1411, OnMessgroesse)
-    ON_BN_CLICKED(1412, OnMessgroesse)
-    ON_BN_CLICKED(1438, OnBezeichnungsGruppe)
-    ON_BN_CLICKED(1394, OnBezeichnungsGruppe)
-    ON_BN_CLICKED(1396, OnBezeichnungsGruppe)
-    ON_BN_CLICKED(1393, OnBezeichnungsGruppe)
-    ON_BN_CLICKED(1385, OnBezeichnungsGruppe)
-    ON_BN_CLICKED(1415, OnBezeichnungsGruppe)
+    // The five radio groups share one id range; OnRadio hands a click to its group's handler.
+    ON_CONTROL_RANGE(BN_CLICKED, kFirstRadioId, kLastRadioId, OnRadio)
     ON_CBN_SELENDOK(IDC_BEZ_NAME, OnBezeichnung)
     ON_CBN_SELENDOK(IDC_BEZ_ZIFFER, OnBezeichnung)
-    ON_BN_CLICKED(1443, OnSensor)
-    ON_BN_CLICKED(1387, OnSensor)
-    ON_BN_CLICKED(1389, OnSensor)
-    ON_BN_CLICKED(1390, OnSensor)
-    ON_BN_CLICKED(1391, OnSensor)
     ON_CBN_SELENDOK(IDC_EINGANG_MITTEL, OnMittelwert)
     ON_CBN_SELENDOK(IDC_EINGANG_KORR, OnSensorkorrektur)
-    ON_BN_CLICKED(1437, OnProzessgroesse)
-    ON_BN_CLICKED(1404, OnProzessgroesse)
-    ON_BN_CLICKED(1406, OnProzessgroesse)
-    ON_BN_CLICKED(1407, OnProzessgroesse)
-    ON_BN_CLICKED(1409, OnProzessgroesse)
-    ON_BN_CLICKED(1413, OnProzessgroesse)
-    ON_BN_CLICKED(1414, OnProzessgroesse)
-    ON_BN_CLICKED(1416, OnProzessgroesse)
     ON_CBN_SELENDOK(IDC_EINGANG_PROZESS_LOW, OnSkalierungProzess)
     ON_CBN_SELENDOK(IDC_EINGANG_PROZESS_HIGH, OnSkalierungProzess)
     ON_CBN_SELENDOK(IDC_EINGANG_SIGNAL_LOW, OnSkalierungSignal)
@@ -79,17 +58,22 @@ struct RadioGroup {
     const char* title;
     std::span<const UINT> ids;
     std::span<const char* const> captions;
+    void (CEingang::*clicked)();
 };
 constexpr UINT kTypIds[] = {1435, 1349, 1371, 1408};
 constexpr UINT kGroesseIds[] = {1436, 1388, 1398, 1400, 1402, 1410, 1411, 1412};
 constexpr UINT kGruppeIds[] = {1438, 1394, 1396, 1393, 1385, 1415};
 constexpr UINT kSondeIds[] = {1443, 1387, 1389, 1390, 1391};
 constexpr UINT kProzessIds[] = {1437, 1404, 1406, 1407, 1409, 1413, 1414, 1416};
-const RadioGroup kTyp {IDC_EINGANG_TYP_GROUP, ui::kEingangTypGroup, kTypIds, ui::kEingangTypes};
-const RadioGroup kGroesse {IDC_EINGANG_GROESSE_GROUP, ui::kEingangGroesseGroup, kGroesseIds, ui::kEingangQuantities};
-const RadioGroup kGruppe {IDC_EINGANG_BEZGRUPPE_GROUP, ui::kEingangBezGruppeGroup, kGruppeIds, ui::kEingangGroups};
-const RadioGroup kSonde {IDC_EINGANG_SONDE_GROUP, ui::kEingangSondeGroup, kSondeIds, ui::kEingangSensors};
-const RadioGroup kProzess {IDC_EINGANG_PROZESS_GROUP, ui::kEingangProzessGroup, kProzessIds, ui::kEingangProcesses};
+const RadioGroup kTyp {IDC_EINGANG_TYP_GROUP, ui::kEingangTypGroup, kTypIds, ui::kEingangTypes, &CEingang::OnTyp};
+const RadioGroup kGroesse {IDC_EINGANG_GROESSE_GROUP, ui::kEingangGroesseGroup, kGroesseIds, ui::kEingangQuantities,
+                           &CEingang::OnMessgroesse};
+const RadioGroup kGruppe {IDC_EINGANG_BEZGRUPPE_GROUP, ui::kEingangBezGruppeGroup, kGruppeIds, ui::kEingangGroups,
+                          &CEingang::OnBezeichnungsGruppe};
+const RadioGroup kSonde {IDC_EINGANG_SONDE_GROUP, ui::kEingangSondeGroup, kSondeIds, ui::kEingangSensors,
+                         &CEingang::OnSensor};
+const RadioGroup kProzess {IDC_EINGANG_PROZESS_GROUP, ui::kEingangProzessGroup, kProzessIds, ui::kEingangProcesses,
+                           &CEingang::OnProzessgroesse};
 const RadioGroup* const kRadioGroups[] = {&kTyp, &kGroesse, &kGruppe, &kSonde, &kProzess};
 
 // Measured quantity and sensor of each radio; the measured radios 0 to 4 are analog, 5 to 7 impulse.
@@ -101,62 +85,6 @@ constexpr int kUserGroupRadio = 5;
 bool TemperatureLike(int process)
 {
     return process == 1 || process == 6 || process == 7;
-}
-
-// The six-group lists (groups 0 to 4) and the two-group lists (group 0) of the input kinds.
-const std::span<const char* const> kTemperatureLists[] = {
-    ui::input_lists::kGeneralTemperatures, ui::input_lists::kProducerTemperatures,
-    ui::input_lists::kConsumerTemperatures, ui::input_lists::kPerformanceTemperatures,
-    ui::input_lists::kClimateTemperatures};
-
-std::span<const char* const> StandardList(const EingangParam& p, bool sixGroups)
-{
-    if (sixGroups)
-        return kTemperatureLists[p.group >= 0 && p.group < 5 ? p.group : 0];
-    if (p.type == kEingangDigital)
-        return ui::input_lists::kDigitalInputs;
-    if (p.type == kEingangImpuls)
-        return ui::input_lists::kImpulseInputs;
-    if (p.quantity == kGroesseStrahlung || p.processQuantity == 2)
-        return ui::input_lists::kSolarRadiation;
-    return ui::input_lists::kOtherQuantities;
-}
-
-CString Item(const char* format, double value)
-{
-    CString item;
-    item.Format(format, value);
-    return item;
-}
-
-// A temperature correction of magnitude m: tenths below 100, whole kelvins above.
-CString TemperatureCorrection(int value)
-{
-    const int m = value < 0 ? -value : value;
-    const char* sign = value < 0 ? " - " : "   ";
-    CString item;
-    if (m < 100)
-        item.Format("%s%2.1f", sign, m / 10.0);
-    else
-        item.Format("%s%d", sign, m <= 115 ? m - 90 : 5 * m - 550);
-    return item;
-}
-
-struct ProcessScale {
-    int step;
-    int count;
-    const char* unit;
-};
-
-ProcessScale ProcessScaleOf(int process)
-{
-    switch (process) {
-    case 1: return {10, 11, ui::kUnitCelsius};
-    case 2: return {100, 11, ui::kUnitIrradiance};
-    case 6: return {100, 16, ui::kUnitFlow};
-    case 7: return {1, 16, ui::kUnitBar};
-    default: return {10, 11, ""};
-    }
 }
 
 }  // namespace
@@ -300,76 +228,37 @@ void CEingang::FillDesignations()
             m_name.AddString(para.GetUserBezeichnung(CParaDaten::kWorkFile, n));
         return;
     }
-    for (const char* item : StandardList(m_param, SixGroups()))
+    for (const char* item : plant::EingangStandardList(m_param, SixGroups()))
         m_name.AddString(item);
 }
 
 void CEingang::FillCorrection(Case c)
 {
+    const plant::ValueList list = plant::EingangCorrection(m_param, c == Case::Temperature, c == Case::Solar);
     m_correction.ResetContent();
-    int selection = -1;
-    if (c == Case::Temperature) {
-        for (int v = -127; v <= 127; ++v)
-            m_correction.AddString(TemperatureCorrection(v));
-        m_strKorrLabel = ui::kEingangCorrectionLabel;
-        m_strKorrUnit = ui::kUnitKelvinShort;
-        selection = static_cast<signed char>(m_param.correction) + 127;
-    } else if (c == Case::Solar) {
-        for (int v = -99; v <= 99; ++v)
-            m_correction.AddString(Item(v < 0 ? " - %.0f" : "   %.0f", v < 0 ? -v : v));
-        m_strKorrLabel = ui::kEingangCorrectionLabel;
-        m_strKorrUnit = ui::kUnitIrradiance;
-        selection = static_cast<signed char>(m_param.correction) + 99;
-    } else if (m_param.quantity == kGroesseImpulse) {
-        for (int i = 1; i <= 250; ++i)
-            m_correction.AddString(Item(i < 10 ? "    %.0f" : i < 100 ? "   %.0f" : " %.0f", i));
-        m_strKorrLabel = ui::kEingangDivisorLabel;
-        m_strKorrUnit = "";
-        selection = m_param.divisor - 1;
-    } else if (m_param.quantity == kGroesseWind) {
-        for (int i = 1; i <= 100; ++i)
-            m_correction.AddString(Item(" %03.02f", i / 100.0));
-        m_strKorrLabel = ui::kEingangQuotientLabel;
-        m_strKorrUnit = ui::kUnitHertz;
-        selection = m_param.factor - 1;
-    } else {
-        for (int i = 1; i <= 200; ++i)
-            m_correction.AddString(Item(i < 20 ? "  %2.1f" : i < 200 ? " %2.1f" : "%2.1f", i / 2.0));
-        m_strKorrLabel = ui::kEingangQuotientLabel;
-        m_strKorrUnit = ui::kUnitFlowQuotient;
-        selection = m_param.factor - 1;
-    }
-    m_correction.SetCurSel(selection);
+    for (const CString& item : list.items)
+        m_correction.AddString(item);
+    m_correction.SetCurSel(list.selection);
+    m_strKorrLabel = list.label;
+    m_strKorrUnit = list.unit;
 }
 
 void CEingang::FillScales(bool signal, bool process)
 {
+    auto fill = [this](CComboBox& combo, UINT unitId, const plant::ValueList& list) {
+        combo.ResetContent();
+        for (const CString& item : list.items)
+            combo.AddString(item);
+        SetDlgItemText(static_cast<int>(unitId), list.unit);
+    };
     if (signal) {
-        const bool current = m_param.quantity == kGroesseStrom;
-        const double step = current ? 10.0 : 20.0;
-        const char* format = current ? "%3.1f" : "%3.2f";
-        const char* unit = current ? ui::kUnitMilliampere
-                           : m_param.quantity == kGroesseWiderstand ? ui::kUnitKiloohm
-                                                                    : ui::kUnitVolt;
-        m_signalLow.ResetContent();
-        m_signalHigh.ResetContent();
-        for (int i = 0; i < 250; ++i) {
-            m_signalLow.AddString(Item(format, i / step));
-            m_signalHigh.AddString(Item(format, (i + 1) / step));
-        }
-        SetDlgItemText(IDC_EINGANG_SIGNAL_LOW_UNIT, unit);
-        SetDlgItemText(IDC_EINGANG_SIGNAL_HIGH_UNIT, unit);
+        fill(m_signalLow, IDC_EINGANG_SIGNAL_LOW_UNIT, plant::EingangSignalScale(m_param, false));
+        fill(m_signalHigh, IDC_EINGANG_SIGNAL_HIGH_UNIT, plant::EingangSignalScale(m_param, true));
     }
     if (process) {
-        const ProcessScale scale = ProcessScaleOf(m_param.processQuantity);
-        m_processLow.ResetContent();
-        m_processHigh.ResetContent();
-        for (int i = 0; i < scale.count; ++i) {
-            m_processLow.AddString(Item("%.0f", i * scale.step));
-            m_processHigh.AddString(Item("%.0f", i * scale.step));
-        }
-        SetDlgItemText(IDC_EINGANG_PROZESS_LOW_UNIT, scale.unit);
-        SetDlgItemText(IDC_EINGANG_PROZESS_HIGH_UNIT, scale.unit);
+        const plant::ValueList scale = plant::EingangProcessScale(m_param);
+        fill(m_processLow, IDC_EINGANG_PROZESS_LOW_UNIT, scale);
+        fill(m_processHigh, IDC_EINGANG_PROZESS_HIGH_UNIT, scale);
     }
 }
 
@@ -486,6 +375,13 @@ void CEingang::ShowRecord(BYTE n, bool refillDesignation, bool refillSignal, boo
     }
     UpdateData(FALSE);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void CEingang::OnRadio(UINT id)
+{
+    for (const RadioGroup* group : kRadioGroups)
+        if (std::find(group->ids.begin(), group->ids.end(), id) != group->ids.end())
+            (this->*group->clicked)();
 }
 
 void CEingang::OnEingangNr()

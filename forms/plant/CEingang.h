@@ -34,18 +34,21 @@ public:
     UINT OwnLabelGroups() const override;
     bool DesignationsChanged() const override { return m_bBezeichnungenGeaendert; }
 
-protected:
-    void DoDataExchange(CDataExchange* dx) override;
-
-    void OnEingangNr();
+    // The handlers of the radio groups (reached through OnRadio).
     void OnTyp();
     void OnMessgroesse();
     void OnBezeichnungsGruppe();
-    void OnBezeichnung();
     void OnSensor();
+    void OnProzessgroesse();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+
+    void OnRadio(UINT id);
+    void OnEingangNr();
+    void OnBezeichnung();
     void OnMittelwert();
     void OnSensorkorrektur();
-    void OnProzessgroesse();
     void OnSkalierungProzess();
     void OnSkalierungSignal();
     void OnBezeichnungenVerwalten();
