@@ -81,7 +81,7 @@
 // The anti-seize dialog's check boxes: weekdays Monday first, outputs 1 to 16.
 inline constexpr UINT kAntiblockierDays[7] = {1060, 1066, 1074, 1085, 1106, 1134, 1148};
 inline constexpr UINT kAntiblockierOutputs[16] = {1028, 1040, 1048, 1062, 1081, 1119, 1153, 1508,
-                                                 1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};
+                                                  1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};
 
 #define IDD_NETZEINGANG 248
 
@@ -129,12 +129,11 @@ inline constexpr NetzTimeoutIds kNetzTimeoutIds[8] = {
 struct NetzConditionIds {
     UINT group, thresholdLabel, threshold, blockingLabel, blocking, seconds, intervalLabel, interval, minutes;
 };
-inline constexpr NetzConditionIds kNetzConditionIds[5] = {
-    {1497, 0, 0, 1493, 1180, 1494, 1495, 1181, 1496},
-    {1499, 1498, 1182, 1500, 1183, 1501, 1502, 1184, 1503},
-    {1505, 1504, 1185, 1506, 1186, 1507, 1508, 1187, 1509},
-    {1515, 1510, 1188, 1511, 1189, 1512, 1513, 1190, 1514},
-    {1521, 1516, 1191, 1517, 1192, 1518, 1519, 1193, 1520}};
+inline constexpr NetzConditionIds kNetzConditionIds[5] = {{1497, 0, 0, 1493, 1180, 1494, 1495, 1181, 1496},
+                                                          {1499, 1498, 1182, 1500, 1183, 1501, 1502, 1184, 1503},
+                                                          {1505, 1504, 1185, 1506, 1186, 1507, 1508, 1187, 1509},
+                                                          {1515, 1510, 1188, 1511, 1189, 1512, 1513, 1190, 1514},
+                                                          {1521, 1516, 1191, 1517, 1192, 1518, 1519, 1193, 1520}};
 
 #define IDD_SIGNAL_UEBERGABE 155
 

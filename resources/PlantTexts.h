@@ -4,8 +4,7 @@
 namespace ui {
 
 // Input form.
-inline constexpr char kEingangTitle[] =
-    "P a r a m e t r a r e  I N G R E S S I  /  a s s e g n a r e  I N G R E S S O";
+inline constexpr char kEingangTitle[] = "P a r a m e t r a r e  I N G R E S S I  /  a s s e g n a r e  I N G R E S S O";
 inline constexpr char kEingangWord[] = "Ingresso";
 inline constexpr char kEingangNotUsed[] = "non usato";
 inline constexpr char kEingangAll[] = "tutti ingressi";
@@ -35,13 +34,13 @@ inline constexpr char kEingangSensorCheck[] = "CHECK SONDE";
 inline constexpr char kEingangProzessGroup[] = "DIM.PR.:";
 inline constexpr char kEingangSkalaGroup[] = "SCALA:";
 inline constexpr const char* kEingangTypes[] = {"non usato", "ANALOG", "DIGITALE", "IMPULSI"};
-inline constexpr const char* kEingangQuantities[] = {"Temperat.", "Irrad.Sol.", "Tensione", "Corrente",
-                                                     "Resistenza", "Flusso", "Impulsi", "Velo.Vento"};
-inline constexpr const char* kEingangGroups[] = {"Generale", "Produttore", "Utente", "Prestaz.", "Clima",
-                                                 "Def. Utente"};
+inline constexpr const char* kEingangQuantities[] = {"Temperat.",  "Irrad.Sol.", "Tensione", "Corrente",
+                                                     "Resistenza", "Flusso",     "Impulsi",  "Velo.Vento"};
+inline constexpr const char* kEingangGroups[] = {"Generale", "Produttore", "Utente",
+                                                 "Prestaz.", "Clima",      "Def. Utente"};
 inline constexpr const char* kEingangSensors[] = {"KTY 10", "Pt 1000", "RAS", "RAS PT", "GBS 01"};
-inline constexpr const char* kEingangProcesses[] = {"Senza Dim.", "Temperat.", "Irrad.Sol.", "Tensione",
-                                                    "Corrente", "Resistenza", "Flusso", "Pressione"};
+inline constexpr const char* kEingangProcesses[] = {"Senza Dim.", "Temperat.",  "Irrad.Sol.", "Tensione",
+                                                    "Corrente",   "Resistenza", "Flusso",     "Pressione"};
 
 }  // namespace ui
 
@@ -52,8 +51,7 @@ inline constexpr char kAusgangTitle[] = "P a r a m e t r a r e  U S C I T E  /  
 inline constexpr char kAusgangWord[] = "Uscita";
 inline constexpr char kAusgangAnalog[] = "analog";
 inline constexpr const char* kAusgangMixerPairs[] = {" 3,4", " 8,9", " 10,11", " 12,13"};
-inline constexpr const char* kAusgangTypes[] = {"non usato", "USC.COMUT.", "REG.GIRI VAR", "MISCELATORE",
-                                                "LINEA DATI"};
+inline constexpr const char* kAusgangTypes[] = {"non usato", "USC.COMUT.", "REG.GIRI VAR", "MISCELATORE", "LINEA DATI"};
 inline constexpr const char* kAusgangGroups[] = {"Generale", "Clima", "Def. Utente"};
 inline constexpr const char* kAusgangModes[] = {"Pacco Onda", "Taglio Fase"};
 inline constexpr char kAusgangModeGroup[] = "MODO:";

@@ -25,29 +25,29 @@ IMPLEMENT_DYNCREATE(CAusgang, CFormView)
 CAusgang* g_pAusgang = nullptr;
 
 BEGIN_MESSAGE_MAP(CAusgang, CFormView)
-    ON_CBN_SELENDOK(IDC_AUSGANG_NR, OnAusgangNr)
-    ON_BN_CLICKED(1090, OnTyp)
-    ON_BN_CLICKED(1413, OnTyp)
-    ON_BN_CLICKED(1416, OnTyp)
-    ON_BN_CLICKED(1420, OnTyp)
-    ON_BN_CLICKED(1421, OnTyp)
-    ON_BN_CLICKED(1438, OnBezeichnungsGruppe)
-    ON_BN_CLICKED(1385, OnBezeichnungsGruppe)
-    ON_BN_CLICKED(1415, OnBezeichnungsGruppe)
-    ON_CBN_SELENDOK(IDC_BEZ_NAME, OnBezeichnung)
-    ON_CBN_SELENDOK(IDC_BEZ_ZIFFER, OnBezeichnung)
-    ON_CBN_SELENDOK(IDC_AUSGANG_ZEIT1, OnVerzoegerung)
-    ON_CBN_SELENDOK(IDC_AUSGANG_NACHLAUF, OnNachlauf)
-    ON_CBN_SELENDOK(IDC_AUSGANG_LAUFZEIT, OnLaufzeit)
-    ON_BN_CLICKED(1448, OnModus)
-    ON_BN_CLICKED(1418, OnModus)
-    ON_CBN_SELENDOK(IDC_AUSGANG_STEUER, OnSteuerwert)
-    ON_CBN_SELENDOK(IDC_AUSGANG_SKALA_EIN_LOW, OnSkalaEingang)
-    ON_CBN_SELENDOK(IDC_AUSGANG_SKALA_EIN_HIGH, OnSkalaEingang)
-    ON_CBN_SELENDOK(IDC_AUSGANG_SKALA_AUS_LOW, OnSkalaAusgang)
-    ON_CBN_SELENDOK(IDC_AUSGANG_SKALA_AUS_HIGH, OnSkalaAusgang)
-    ON_BN_CLICKED(IDC_BEZ_VERWALTEN, OnBezeichnungenVerwalten)
-    ON_BN_CLICKED(IDC_AUSGANG_ANTIBLOCKIER, OnAntiblockierschutz)
+ON_CBN_SELENDOK(IDC_AUSGANG_NR, OnAusgangNr)
+ON_BN_CLICKED(1090, OnTyp)
+ON_BN_CLICKED(1413, OnTyp)
+ON_BN_CLICKED(1416, OnTyp)
+ON_BN_CLICKED(1420, OnTyp)
+ON_BN_CLICKED(1421, OnTyp)
+ON_BN_CLICKED(1438, OnBezeichnungsGruppe)
+ON_BN_CLICKED(1385, OnBezeichnungsGruppe)
+ON_BN_CLICKED(1415, OnBezeichnungsGruppe)
+ON_CBN_SELENDOK(IDC_BEZ_NAME, OnBezeichnung)
+ON_CBN_SELENDOK(IDC_BEZ_ZIFFER, OnBezeichnung)
+ON_CBN_SELENDOK(IDC_AUSGANG_ZEIT1, OnVerzoegerung)
+ON_CBN_SELENDOK(IDC_AUSGANG_NACHLAUF, OnNachlauf)
+ON_CBN_SELENDOK(IDC_AUSGANG_LAUFZEIT, OnLaufzeit)
+ON_BN_CLICKED(1448, OnModus)
+ON_BN_CLICKED(1418, OnModus)
+ON_CBN_SELENDOK(IDC_AUSGANG_STEUER, OnSteuerwert)
+ON_CBN_SELENDOK(IDC_AUSGANG_SKALA_EIN_LOW, OnSkalaEingang)
+ON_CBN_SELENDOK(IDC_AUSGANG_SKALA_EIN_HIGH, OnSkalaEingang)
+ON_CBN_SELENDOK(IDC_AUSGANG_SKALA_AUS_LOW, OnSkalaAusgang)
+ON_CBN_SELENDOK(IDC_AUSGANG_SKALA_AUS_HIGH, OnSkalaAusgang)
+ON_BN_CLICKED(IDC_BEZ_VERWALTEN, OnBezeichnungenVerwalten)
+ON_BN_CLICKED(IDC_AUSGANG_ANTIBLOCKIER, OnAntiblockierschutz)
 END_MESSAGE_MAP()
 
 namespace {
@@ -57,10 +57,27 @@ constexpr UINT kTypIds[] = {1090, 1413, 1416, 1420, 1421};
 constexpr UINT kGruppeIds[] = {1438, 1385, 1415};
 constexpr UINT kModusIds[] = {1448, 1418};
 // Every control ShowRecord enables by rule; the number list and the anti-seize button stay enabled.
-constexpr UINT kRuledIds[] = {1090, 1413, 1416, 1420, 1421, 1438, 1385, 1415, 1448, 1418, IDC_BEZ_VERWALTEN,
-                              IDC_BEZ_NAME, IDC_BEZ_ZIFFER, IDC_AUSGANG_ZEIT1, IDC_AUSGANG_NACHLAUF,
-                              IDC_AUSGANG_LAUFZEIT, IDC_AUSGANG_STEUER, IDC_AUSGANG_SKALA_EIN_LOW,
-                              IDC_AUSGANG_SKALA_EIN_HIGH, IDC_AUSGANG_SKALA_AUS_LOW, IDC_AUSGANG_SKALA_AUS_HIGH};
+constexpr UINT kRuledIds[] = {1090,
+                              1413,
+                              1416,
+                              1420,
+                              1421,
+                              1438,
+                              1385,
+                              1415,
+                              1448,
+                              1418,
+                              IDC_BEZ_VERWALTEN,
+                              IDC_BEZ_NAME,
+                              IDC_BEZ_ZIFFER,
+                              IDC_AUSGANG_ZEIT1,
+                              IDC_AUSGANG_NACHLAUF,
+                              IDC_AUSGANG_LAUFZEIT,
+                              IDC_AUSGANG_STEUER,
+                              IDC_AUSGANG_SKALA_EIN_LOW,
+                              IDC_AUSGANG_SKALA_EIN_HIGH,
+                              IDC_AUSGANG_SKALA_AUS_LOW,
+                              IDC_AUSGANG_SKALA_AUS_HIGH};
 constexpr BYTE kAnalogNumbers[] = {15, 16};
 
 bool SpeedControlAllowed(int n)
@@ -174,7 +191,7 @@ BYTE CAusgang::NumberOf(int item) const
 void CAusgang::ReadRecord(BYTE n)
 {
     CParaDaten para;
-    m_param = AusgangParam {};
+    m_param = AusgangParam{};
     if (IsMischerZweiterAusgang(n)) {
         para.GetAusgang(CParaDaten::kWorkFile, static_cast<BYTE>(n - 1), m_param);
         if (m_param.type != kAusgangMischer)
@@ -186,8 +203,9 @@ void CAusgang::ReadRecord(BYTE n)
 
 void CAusgang::LoadForm()
 {
-    m_kind = g_strName == "Analog_Ausgang" ? Kind::Analog : g_strName == "Mischer_Ausgang" ? Kind::Mischer
-                                                                                            : Kind::Ausgang;
+    m_kind = g_strName == "Analog_Ausgang" ? Kind::Analog
+        : g_strName == "Mischer_Ausgang"   ? Kind::Mischer
+                                           : Kind::Ausgang;
     m_strTitle = ui::kAusgangTitle;
     m_strNrLabel.Format("%s:", ui::kAusgangWord);
     m_strBezLabel = ui::kEingangDesignation;
@@ -294,8 +312,8 @@ void CAusgang::ShowRecord(BYTE n, bool refillNumbers, bool refillNames, bool ref
     for (UINT id : kRuledIds)
         Enable(id, false);
     m_nTyp = m_nGruppe = m_nModus = -1;
-    for (CComboBox* list : {&m_name, &m_digit, &m_time1, &m_runOn, &m_runTime, &m_level, &m_inLow, &m_inHigh,
-                            &m_outLow, &m_outHigh})
+    for (CComboBox* list :
+         {&m_name, &m_digit, &m_time1, &m_runOn, &m_runTime, &m_level, &m_inLow, &m_inHigh, &m_outLow, &m_outHigh})
         list->SetCurSel(-1);
     SetDlgItemText(IDC_AUSGANG_ZEIT1_LABEL, ui::kAusgangDelay);
     m_strLaufLabel = ui::kAusgangRunTime;

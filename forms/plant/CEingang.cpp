@@ -32,19 +32,19 @@ constexpr UINT kLastRadioId = 1443;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CEingang, CFormView)
-    ON_CBN_SELENDOK(IDC_EINGANG_NR, OnEingangNr)
-    // The five radio groups share one id range; OnRadio hands a click to its group's handler.
-    ON_CONTROL_RANGE(BN_CLICKED, kFirstRadioId, kLastRadioId, OnRadio)
-    ON_CBN_SELENDOK(IDC_BEZ_NAME, OnBezeichnung)
-    ON_CBN_SELENDOK(IDC_BEZ_ZIFFER, OnBezeichnung)
-    ON_CBN_SELENDOK(IDC_EINGANG_MITTEL, OnMittelwert)
-    ON_CBN_SELENDOK(IDC_EINGANG_KORR, OnSensorkorrektur)
-    ON_CBN_SELENDOK(IDC_EINGANG_PROZESS_LOW, OnSkalierungProzess)
-    ON_CBN_SELENDOK(IDC_EINGANG_PROZESS_HIGH, OnSkalierungProzess)
-    ON_CBN_SELENDOK(IDC_EINGANG_SIGNAL_LOW, OnSkalierungSignal)
-    ON_CBN_SELENDOK(IDC_EINGANG_SIGNAL_HIGH, OnSkalierungSignal)
-    ON_BN_CLICKED(IDC_BEZ_VERWALTEN, OnBezeichnungenVerwalten)
-    ON_BN_CLICKED(IDC_EINGANG_SENSORCHECK, OnSensorcheck)
+ON_CBN_SELENDOK(IDC_EINGANG_NR, OnEingangNr)
+// The five radio groups share one id range; OnRadio hands a click to its group's handler.
+ON_CONTROL_RANGE(BN_CLICKED, kFirstRadioId, kLastRadioId, OnRadio)
+ON_CBN_SELENDOK(IDC_BEZ_NAME, OnBezeichnung)
+ON_CBN_SELENDOK(IDC_BEZ_ZIFFER, OnBezeichnung)
+ON_CBN_SELENDOK(IDC_EINGANG_MITTEL, OnMittelwert)
+ON_CBN_SELENDOK(IDC_EINGANG_KORR, OnSensorkorrektur)
+ON_CBN_SELENDOK(IDC_EINGANG_PROZESS_LOW, OnSkalierungProzess)
+ON_CBN_SELENDOK(IDC_EINGANG_PROZESS_HIGH, OnSkalierungProzess)
+ON_CBN_SELENDOK(IDC_EINGANG_SIGNAL_LOW, OnSkalierungSignal)
+ON_CBN_SELENDOK(IDC_EINGANG_SIGNAL_HIGH, OnSkalierungSignal)
+ON_BN_CLICKED(IDC_BEZ_VERWALTEN, OnBezeichnungenVerwalten)
+ON_BN_CLICKED(IDC_EINGANG_SENSORCHECK, OnSensorcheck)
 END_MESSAGE_MAP()
 
 namespace {
@@ -65,15 +65,15 @@ constexpr UINT kGroesseIds[] = {1436, 1388, 1398, 1400, 1402, 1410, 1411, 1412};
 constexpr UINT kGruppeIds[] = {1438, 1394, 1396, 1393, 1385, 1415};
 constexpr UINT kSondeIds[] = {1443, 1387, 1389, 1390, 1391};
 constexpr UINT kProzessIds[] = {1437, 1404, 1406, 1407, 1409, 1413, 1414, 1416};
-const RadioGroup kTyp {IDC_EINGANG_TYP_GROUP, ui::kEingangTypGroup, kTypIds, ui::kEingangTypes, &CEingang::OnTyp};
-const RadioGroup kGroesse {IDC_EINGANG_GROESSE_GROUP, ui::kEingangGroesseGroup, kGroesseIds, ui::kEingangQuantities,
-                           &CEingang::OnMessgroesse};
-const RadioGroup kGruppe {IDC_EINGANG_BEZGRUPPE_GROUP, ui::kEingangBezGruppeGroup, kGruppeIds, ui::kEingangGroups,
-                          &CEingang::OnBezeichnungsGruppe};
-const RadioGroup kSonde {IDC_EINGANG_SONDE_GROUP, ui::kEingangSondeGroup, kSondeIds, ui::kEingangSensors,
-                         &CEingang::OnSensor};
-const RadioGroup kProzess {IDC_EINGANG_PROZESS_GROUP, ui::kEingangProzessGroup, kProzessIds, ui::kEingangProcesses,
-                           &CEingang::OnProzessgroesse};
+const RadioGroup kTyp{IDC_EINGANG_TYP_GROUP, ui::kEingangTypGroup, kTypIds, ui::kEingangTypes, &CEingang::OnTyp};
+const RadioGroup kGroesse{IDC_EINGANG_GROESSE_GROUP, ui::kEingangGroesseGroup, kGroesseIds, ui::kEingangQuantities,
+                          &CEingang::OnMessgroesse};
+const RadioGroup kGruppe{IDC_EINGANG_BEZGRUPPE_GROUP, ui::kEingangBezGruppeGroup, kGruppeIds, ui::kEingangGroups,
+                         &CEingang::OnBezeichnungsGruppe};
+const RadioGroup kSonde{IDC_EINGANG_SONDE_GROUP, ui::kEingangSondeGroup, kSondeIds, ui::kEingangSensors,
+                        &CEingang::OnSensor};
+const RadioGroup kProzess{IDC_EINGANG_PROZESS_GROUP, ui::kEingangProzessGroup, kProzessIds, ui::kEingangProcesses,
+                          &CEingang::OnProzessgroesse};
 const RadioGroup* const kRadioGroups[] = {&kTyp, &kGroesse, &kGruppe, &kSonde, &kProzess};
 
 // Measured quantity and sensor of each radio; the measured radios 0 to 4 are analog, 5 to 7 impulse.
@@ -193,8 +193,8 @@ CEingang::Case CEingang::CurrentCase() const
     case kEingangImpuls: return Case::Impulse;
     case kEingangAnalog:
         return m_param.quantity == kGroesseTemperatur ? Case::Temperature
-               : m_param.quantity == kGroesseStrahlung ? Case::Solar
-                                                        : Case::Signal;
+            : m_param.quantity == kGroesseStrahlung   ? Case::Solar
+                                                      : Case::Signal;
     default: return Case::NotUsed;
     }
 }
@@ -202,8 +202,8 @@ CEingang::Case CEingang::CurrentCase() const
 bool CEingang::SixGroups() const
 {
     return m_param.type == kEingangAnalog &&
-           (m_param.quantity == kGroesseTemperatur ||
-            (m_param.quantity >= kGroesseSpannung && TemperatureLike(m_param.processQuantity)));
+        (m_param.quantity == kGroesseTemperatur ||
+         (m_param.quantity >= kGroesseSpannung && TemperatureLike(m_param.processQuantity)));
 }
 
 bool CEingang::UserGroup() const
@@ -346,7 +346,9 @@ void CEingang::ShowRecord(BYTE n, bool refillDesignation, bool refillSignal, boo
         if (c == Case::Temperature || c == Case::Solar) {
             for (size_t i = 0; i < std::size(kSondeIds); ++i)
                 EnableIds({kSondeIds[i]}, (i == 4) == (c == Case::Solar));
-            m_nSonde = c == Case::Solar ? 4 : m_param.sensorType >= 2 && m_param.sensorType <= 4 ? m_param.sensorType - 1 : 0;
+            m_nSonde = c == Case::Solar                              ? 4
+                : m_param.sensorType >= 2 && m_param.sensorType <= 4 ? m_param.sensorType - 1
+                                                                     : 0;
             m_check.ShowWindow(SW_SHOW);
             m_check.SetCheck(m_param.sensorCheck ? BST_CHECKED : BST_UNCHECKED);
         }
@@ -391,7 +393,7 @@ void CEingang::OnEingangNr()
         para.SetEingang(CParaDaten::kWorkFile, m_nNr, m_param);
     const int selection = m_nr.GetCurSel();
     const BYTE n = selection > 0 ? static_cast<BYTE>(selection) : 0;
-    m_param = EingangParam {};
+    m_param = EingangParam{};
     if (n >= 1 && n <= 16)
         para.GetEingang(CParaDaten::kWorkFile, n, m_param);
     ShowRecord(n, true, true, true);
@@ -594,9 +596,9 @@ void CEingang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& tex
         channel.SetText(static_cast<UINT>(textId), number);
     }
     if (drawing.GetTextId(g_nId, textId) && textId > 0) {
-        const CString text = HasInput() ? texte.GetEingangText(CParaDaten::kWorkFile, m_param)
-                             : m_nNr == kAllInputs && g_strName == "Sensorstatus" ? CString(ui::kEingangAllSensors)
-                                                                                  : CString(ui::kEingangUnused);
+        const CString text = HasInput()                          ? texte.GetEingangText(CParaDaten::kWorkFile, m_param)
+            : m_nNr == kAllInputs && g_strName == "Sensorstatus" ? CString(ui::kEingangAllSensors)
+                                                                 : CString(ui::kEingangUnused);
         channel.SetText(static_cast<UINT>(textId), text);
     }
 }

@@ -24,9 +24,9 @@ IMPLEMENT_DYNCREATE(CNetzwerkAusgang, CFormView)
 CNetzwerkAusgang* g_pNetzwerkAusgang = nullptr;
 
 BEGIN_MESSAGE_MAP(CNetzwerkAusgang, CFormView)
-    ON_CBN_SELENDOK(IDC_NETZAUS_KIND, OnAusgangWahl)
-    ON_CBN_SELENDOK(IDC_NETZAUS_NUMBER, OnAusgangWahl)
-    ON_BN_CLICKED(IDC_NETZAUS_SETTINGS, OnNetzEinstellungen)
+ON_CBN_SELENDOK(IDC_NETZAUS_KIND, OnAusgangWahl)
+ON_CBN_SELENDOK(IDC_NETZAUS_NUMBER, OnAusgangWahl)
+ON_BN_CLICKED(IDC_NETZAUS_SETTINGS, OnNetzEinstellungen)
 END_MESSAGE_MAP()
 
 namespace {
@@ -108,9 +108,9 @@ void CNetzwerkAusgang::ReadSources()
     Quelle analog[16] = {};
     // A list that cannot be read shows every output of it as unconnected.
     if (!para.GetNetzAusgaengeDigital(CParaDaten::kWorkFile, digital, true))
-        std::fill(std::begin(digital), std::end(digital), Quelle {});
+        std::fill(std::begin(digital), std::end(digital), Quelle{});
     if (!para.GetNetzAusgaengeAnalog(CParaDaten::kWorkFile, analog, true))
-        std::fill(std::begin(analog), std::end(analog), Quelle {});
+        std::fill(std::begin(analog), std::end(analog), Quelle{});
     check.CheckNetzAusgaengeDigital(digital);
     check.CheckNetzAusgaengeAnalog(analog);
     BYTE analogCount[16] = {};
@@ -178,7 +178,7 @@ void CNetzwerkAusgang::LoadForm()
     CParaDaten para;
     m_conditionsRead = para.GetSendebedingungen(CParaDaten::kWorkFile, m_conditions);
     if (!m_conditionsRead)
-        m_conditions = Sendebedingungen {};
+        m_conditions = Sendebedingungen{};
     ReadSources();
     UpdateForm(code, true);
 }

@@ -44,7 +44,7 @@ private:
     void ReadSources();
 
     BYTE m_code = 0;
-    Sendebedingungen m_conditions {};
+    Sendebedingungen m_conditions{};
     bool m_conditionsRead = false;
     SourceTexts m_sources[32];
     CString m_strTitle, m_strLabel, m_strSource, m_strSourceKind, m_strSourceNumber, m_strSourceVariable;

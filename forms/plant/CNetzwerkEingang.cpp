@@ -23,12 +23,12 @@ IMPLEMENT_DYNCREATE(CNetzwerkEingang, CFormView)
 CNetzwerkEingang* g_pNetzwerkEingang = nullptr;
 
 BEGIN_MESSAGE_MAP(CNetzwerkEingang, CFormView)
-    ON_CBN_SELENDOK(IDC_NETZEIN_KIND, OnEingangWahl)
-    ON_CBN_SELENDOK(IDC_NETZEIN_NUMBER, OnEingangWahl)
-    ON_CBN_SELENDOK(IDC_NETZEIN_BUS, OnBus)
-    ON_CBN_SELENDOK(IDC_NETZEIN_NODE, OnKnoten)
-    ON_CBN_SELENDOK(IDC_NETZEIN_OUTPUT, OnNetzAusgang)
-    ON_BN_CLICKED(IDC_NETZEIN_SETTINGS, OnNetzEinstellungen)
+ON_CBN_SELENDOK(IDC_NETZEIN_KIND, OnEingangWahl)
+ON_CBN_SELENDOK(IDC_NETZEIN_NUMBER, OnEingangWahl)
+ON_CBN_SELENDOK(IDC_NETZEIN_BUS, OnBus)
+ON_CBN_SELENDOK(IDC_NETZEIN_NODE, OnKnoten)
+ON_CBN_SELENDOK(IDC_NETZEIN_OUTPUT, OnNetzAusgang)
+ON_BN_CLICKED(IDC_NETZEIN_SETTINGS, OnNetzEinstellungen)
 END_MESSAGE_MAP()
 
 namespace {
@@ -143,11 +143,11 @@ void CNetzwerkEingang::LoadForm()
     m_timeoutsRead = para.GetNetzTimeouts(CParaDaten::kWorkFile, m_timeouts);
     // What could not be read starts from the blank record, which the repair completes.
     if (!m_analogRead)
-        std::fill(std::begin(m_analog), std::end(m_analog), NetzEingang {});
+        std::fill(std::begin(m_analog), std::end(m_analog), NetzEingang{});
     if (!m_digitalRead)
-        std::fill(std::begin(m_digital), std::end(m_digital), NetzEingang {});
+        std::fill(std::begin(m_digital), std::end(m_digital), NetzEingang{});
     if (!m_timeoutsRead)
-        std::fill(std::begin(m_timeouts), std::end(m_timeouts), BYTE {0});
+        std::fill(std::begin(m_timeouts), std::end(m_timeouts), BYTE{0});
     UpdateForm(code, true);
 }
 
@@ -164,8 +164,9 @@ void CNetzwerkEingang::UpdateForm(BYTE code, bool reselectTimeouts)
         check.CheckNetzEingaengeDigital(m_digital);
     else if (Analog(code))
         check.CheckNetzEingaengeAnalog(m_analog);
-    m_strOutput = Digital(code) ? ui::kNetzEinOutputDigital : Analog(code) ? ui::kNetzEinOutputAnalog
-                                                                           : ui::kNetzEinOutput;
+    m_strOutput = Digital(code) ? ui::kNetzEinOutputDigital
+        : Analog(code)          ? ui::kNetzEinOutputAnalog
+                                : ui::kNetzEinOutput;
     const NetzEingang* entry = Entry();
     const bool used = entry && entry->node != 0;
     m_bus.EnableWindow(entry != nullptr);

@@ -21,7 +21,7 @@ IMPLEMENT_DYNCREATE(CSignalUebergabe, CFormView)
 CSignalUebergabe* g_pSignalUebergabe = nullptr;
 
 BEGIN_MESSAGE_MAP(CSignalUebergabe, CFormView)
-    ON_LBN_DBLCLK(IDC_SIGNAL_LIST, OnDblclkListe)
+ON_LBN_DBLCLK(IDC_SIGNAL_LIST, OnDblclkListe)
 END_MESSAGE_MAP()
 
 namespace {

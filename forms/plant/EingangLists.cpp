@@ -82,9 +82,9 @@ ValueList EingangSignalScale(const EingangParam& input, bool upper)
     const bool current = input.quantity == kGroesseStrom;
     const double step = current ? 10.0 : 20.0;
     ValueList list;
-    list.unit = current                                  ? ui::kUnitMilliampere
-                : input.quantity == kGroesseWiderstand ? ui::kUnitKiloohm
-                                                       : ui::kUnitVolt;
+    list.unit = current                        ? ui::kUnitMilliampere
+        : input.quantity == kGroesseWiderstand ? ui::kUnitKiloohm
+                                               : ui::kUnitVolt;
     for (int i = 0; i < 250; ++i)
         list.items.push_back(Item(current ? "%3.1f" : "%3.2f", (i + (upper ? 1 : 0)) / step));
     list.selection = upper ? input.scaleInHighMinus1 : input.scaleInLow;
@@ -98,7 +98,7 @@ ValueList EingangProcessScale(const EingangParam& input)
         int count;
         const char* unit;
     };
-    Scale scale {10, 11, ""};
+    Scale scale{10, 11, ""};
     switch (input.processQuantity) {
     case 1: scale = {10, 11, ui::kUnitCelsius}; break;
     case 2: scale = {100, 11, ui::kUnitIrradiance}; break;

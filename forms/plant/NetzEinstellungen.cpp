@@ -18,7 +18,7 @@ bool EditNetzEinstellungen()
     CNetzEinstellungenDlg dialog(bytes);
     if (dialog.DoModal() != IDOK)
         return false;
-    para.SetNetzwerk(CParaDaten::kWorkFile, NetzwerkParam {bytes[0], bytes[1], bytes[2]});
+    para.SetNetzwerk(CParaDaten::kWorkFile, NetzwerkParam{bytes[0], bytes[1], bytes[2]});
     return bytes[0] != read.node;
 }
 

@@ -41,8 +41,10 @@ void Radios(DialogTemplate& t, std::initializer_list<UINT> ids, int x, int y, in
     int i = 0;
     for (UINT id : ids) {
         const DWORD style = BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
-        t.controls.push_back(
-            {ControlClass::Button, id, style, {x + (i % columns) * (width + 6), y + (i / columns) * kRadioStep, width, 10}});
+        t.controls.push_back({ControlClass::Button,
+                              id,
+                              style,
+                              {x + (i % columns) * (width + 6), y + (i / columns) * kRadioStep, width, 10}});
         ++i;
     }
 }
@@ -51,7 +53,7 @@ void Radios(DialogTemplate& t, std::initializer_list<UINT> ids, int x, int y, in
 
 DialogTemplate EingangTemplate()
 {
-    DialogTemplate t {IDD_EINGANG, WS_CHILD, {0, 0, 340, 308}, "", {"MS Sans Serif", 8}, {}};
+    DialogTemplate t{IDD_EINGANG, WS_CHILD, {0, 0, 340, 308}, "", {"MS Sans Serif", 8}, {}};
     Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
     t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {12, 11, 316, 9}});
 
@@ -78,8 +80,11 @@ DialogTemplate EingangTemplate()
         digits.push_back(CString(d));
     Combo(t, IDC_BEZ_NAME, 44, 209, 70);
     Combo(t, IDC_BEZ_ZIFFER, 118, 209, 28, std::move(digits));
-    t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                          {152, 209, 20, 12}, ui::kDesignationManage});
+    t.controls.push_back({ControlClass::Button,
+                          IDC_BEZ_VERWALTEN,
+                          BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {152, 209, 20, 12},
+                          ui::kDesignationManage});
 
     std::vector<CString> means;
     for (int v = 0; v <= 60; ++v) {
@@ -130,22 +135,27 @@ const char* TimeUnit(int v)
 
 DialogTemplate AusgangTemplate()
 {
-    DialogTemplate t {IDD_AUSGANG, WS_CHILD, {0, 0, 340, 250}, "", {"MS Sans Serif", 8}, {}};
+    DialogTemplate t{IDD_AUSGANG, WS_CHILD, {0, 0, 340, 250}, "", {"MS Sans Serif", 8}, {}};
     Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
     t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {12, 11, 316, 9}});
 
     Static(t, IDC_AUSGANG_NR_LABEL, 16, 35, 40);
     Combo(t, IDC_AUSGANG_NR, 58, 32, 96);
-    t.controls.push_back({ControlClass::Button, IDC_AUSGANG_ANTIBLOCKIER, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP |
-                          WS_GROUP, {262, 28, 70, 20}});
+    t.controls.push_back({ControlClass::Button,
+                          IDC_AUSGANG_ANTIBLOCKIER,
+                          BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP | WS_GROUP,
+                          {262, 28, 70, 20}});
 
     Box(t, IDC_AUSGANG_TYP_GROUP, 8, 52, 100, 76);
     Radios(t, {IDC_AUSGANG_TYP, 1413, 1416, 1420, 1421}, 16, 65, 1, 84);
 
     Box(t, IDC_AUSGANG_BEZGRUPPE_GROUP, 114, 52, 218, 44);
     Radios(t, {IDC_AUSGANG_BEZGRUPPE, 1385, 1415}, 122, 64, 3, 56);
-    t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                          {304, 63, 20, 12}, ui::kDesignationManage});
+    t.controls.push_back({ControlClass::Button,
+                          IDC_BEZ_VERWALTEN,
+                          BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {304, 63, 20, 12},
+                          ui::kDesignationManage});
     Static(t, IDC_BEZ_LABEL, 122, 80, 26);
     std::vector<CString> digits = {""};
     for (char d = '1'; d <= '9'; ++d)
@@ -193,7 +203,7 @@ DialogTemplate AusgangTemplate()
 
 DialogTemplate NetzEingangTemplate()
 {
-    DialogTemplate t {IDD_NETZEINGANG, WS_CHILD, {0, 0, 340, 252}, "", {"MS Sans Serif", 8}, {}};
+    DialogTemplate t{IDD_NETZEINGANG, WS_CHILD, {0, 0, 340, 252}, "", {"MS Sans Serif", 8}, {}};
     Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
     t.controls.push_back({ControlClass::Static, IDC_NETZEIN_TITLE, SS_CENTER, {12, 11, 316, 9}});
 
@@ -245,7 +255,7 @@ DialogTemplate NetzEingangTemplate()
 
 DialogTemplate NetzAusgangTemplate()
 {
-    DialogTemplate t {IDD_NETZAUSGANG, WS_CHILD, {0, 0, 340, 258}, "", {"MS Sans Serif", 8}, {}};
+    DialogTemplate t{IDD_NETZAUSGANG, WS_CHILD, {0, 0, 340, 258}, "", {"MS Sans Serif", 8}, {}};
     Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
     t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {12, 11, 316, 9}});
     std::vector<CString> numbers;
@@ -298,22 +308,23 @@ DialogTemplate NetzAusgangTemplate()
 
 DialogTemplate SignalTemplate()
 {
-    DialogTemplate t {IDD_SIGNAL_UEBERGABE, WS_CHILD, {0, 0, 340, 208}, "", {"MS Sans Serif", 8}, {}};
+    DialogTemplate t{IDD_SIGNAL_UEBERGABE, WS_CHILD, {0, 0, 340, 208}, "", {"MS Sans Serif", 8}, {}};
     Box(t, IDC_STATIC_ITEM, 8, 4, 324, 20);
     t.controls.push_back({ControlClass::Static, IDC_TITLE, SS_CENTER, {12, 11, 316, 9}});
     Static(t, IDC_SIGNAL_LIST_LABEL, 16, 34, 308);
-    t.controls.push_back({ControlClass::ListBox, IDC_SIGNAL_LIST, LBS_STANDARD | WS_TABSTOP | WS_GROUP,
-                          {16, 46, 200, 110}});
+    t.controls.push_back(
+        {ControlClass::ListBox, IDC_SIGNAL_LIST, LBS_STANDARD | WS_TABSTOP | WS_GROUP, {16, 46, 200, 110}});
     Box(t, IDC_SIGNAL_GROUP, 8, 164, 324, 36);
-    t.controls.push_back({ControlClass::Edit, IDC_SIGNAL_ID, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP,
-                          {16, 178, 200, 14}});
+    t.controls.push_back(
+        {ControlClass::Edit, IDC_SIGNAL_ID, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, {16, 178, 200, 14}});
     return t;
 }
 
 DialogTemplate AntiblockierTemplate()
 {
-    DialogTemplate t {IDD_ANTIBLOCKIER, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 280, 170}, "",
-                      {"MS Sans Serif", 8}, {}};
+    DialogTemplate t{IDD_ANTIBLOCKIER,     DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                     {0, 0, 280, 170},     "",
+                     {"MS Sans Serif", 8}, {}};
     int x = 10;
     for (UINT id : kAntiblockierDays) {
         t.controls.push_back({ControlClass::Button, id, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, {x, 10, 32, 10}});
@@ -332,7 +343,9 @@ DialogTemplate AntiblockierTemplate()
     for (size_t i = 0; i < std::size(kAntiblockierOutputs); ++i) {
         const int column = static_cast<int>(i % 4);
         const int row = static_cast<int>(i / 4);
-        t.controls.push_back({ControlClass::Button, kAntiblockierOutputs[i], BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+        t.controls.push_back({ControlClass::Button,
+                              kAntiblockierOutputs[i],
+                              BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
                               {15 + column * 64, 62 + row * 18, 62, 10}});
     }
     t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, {79, 148, 55, 14}});

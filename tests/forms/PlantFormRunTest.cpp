@@ -7,9 +7,9 @@
 
 #include "platform/TextFile.h"
 #include "resources/ResourceIds.h"
-#include "store/CParaDaten.h"
 #include "store/AntiblockierschutzParam.h"
 #include "store/AusgangParam.h"
+#include "store/CParaDaten.h"
 #include "store/EingangParam.h"
 #include "store/NetzEingang.h"
 #include "store/NetzwerkParam.h"
@@ -36,9 +36,15 @@ using Keys = std::vector<std::pair<std::string, std::string>>;
 
 struct Step {
     Step(std::string a, int code = 0, std::string out = {})
-        : args(std::move(a)), exitCode(code), expected(std::move(out)) {}
+        : args(std::move(a)), exitCode(code), expected(std::move(out))
+    {}
     // The first step after an assign: the frame is disabled until the drawing tool acknowledged the transfer.
-    static Step AfterTransfer(std::string a) { Step step(std::move(a)); step.afterTransfer = true; return step; }
+    static Step AfterTransfer(std::string a)
+    {
+        Step step(std::move(a));
+        step.afterTransfer = true;
+        return step;
+    }
     bool afterTransfer = false;
     std::string args;      // a wnddrive verb and its arguments
     int exitCode;          // 1: a person could not have done it
@@ -206,26 +212,28 @@ TEST_F(PlantFormRunTest, InputCancelAfterEditsWritesAndSendsNothing)
 TEST_F(PlantFormRunTest, InputAssignWritesBothFilesAndTheObjectAndSurvivesCancel)
 {
     // Input 5 onto the object of input 2, as a Pt 1000 temperature sensor "T.Sol.-RIT2" corrected by -12.7 K.
-    const ProgramResult result = RunForm("Eingang$2", "110", {
-        {"get 1427", 0, "Ingresso 2\n"},
-        {"pick 1427 5"},
-        {"click 1349"},
-        {"get 1387", 0, "1\n"},  // a new temperature input: Pt 1000
-        {"click 1389"},          // RAS
-        {"pick 1428 3"},
-        {"pick 1439 2"},
-        {"pick 1430 0"},
-        {"get 1430", 0, " - 85\n"},
-        {"pick 1430 242"},
-        {"get 1430", 0, "   25\n"},
-        {"pick 1430 132"},
-        {"get 1430", 0, "   0.5\n"},
-        {"pick 1430 0"},
-        {"pick 1429 25"},
-        {kAssign},
-        Step::AfterTransfer("click 1371"),  // edits after the assign are lost with the cancel
-        {kTerminate},
-    });
+    const ProgramResult result =
+        RunForm("Eingang$2", "110",
+                {
+                    {"get 1427", 0, "Ingresso 2\n"},
+                    {"pick 1427 5"},
+                    {"click 1349"},
+                    {"get 1387", 0, "1\n"},  // a new temperature input: Pt 1000
+                    {"click 1389"},          // RAS
+                    {"pick 1428 3"},
+                    {"pick 1439 2"},
+                    {"pick 1430 0"},
+                    {"get 1430", 0, " - 85\n"},
+                    {"pick 1430 242"},
+                    {"get 1430", 0, "   25\n"},
+                    {"pick 1430 132"},
+                    {"get 1430", 0, "   0.5\n"},
+                    {"pick 1430 0"},
+                    {"pick 1429 25"},
+                    {kAssign},
+                    Step::AfterTransfer("click 1371"),  // edits after the assign are lost with the cancel
+                    {kTerminate},
+                });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> expected = {
         "settext§113§5",
@@ -250,12 +258,13 @@ TEST_F(PlantFormRunTest, InputAssignWritesBothFilesAndTheObjectAndSurvivesCancel
 
 TEST_F(PlantFormRunTest, InputSaveAssignSendsTheObjectFirstAndRefreshesTheOthers)
 {
-    const ProgramResult result = RunForm("Eingang$3", "120", {
-        {"pick 1427 4"},
-        {"click 1371"},
-        {"pick 1428 1"},
-        {kSaveAssign},
-    });
+    const ProgramResult result = RunForm("Eingang$3", "120",
+                                         {
+                                             {"pick 1427 4"},
+                                             {"click 1371"},
+                                             {"pick 1428 1"},
+                                             {kSaveAssign},
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> lines = Received();
     ASSERT_GE(lines.size(), 3u) << testsupport::JoinLines(lines);
@@ -272,13 +281,14 @@ TEST_F(PlantFormRunTest, InputSaveAssignSendsTheObjectFirstAndRefreshesTheOthers
 TEST_F(PlantFormRunTest, SensorStatusOfAllInputsDisablesTheFormAndAssignsTheNumberAlone)
 {
     const std::string before = m_home.ReadFile(kCommitted);
-    const ProgramResult result = RunForm("Sensorstatus$17", "150", {
-        {"get 1427", 0, "tutti ingressi\n"},
-        {"click 1371", 1},
-        {"pick 1428 1", 1},
-        {kAssign},
-        Step::AfterTransfer(kTerminate),
-    });
+    const ProgramResult result = RunForm("Sensorstatus$17", "150",
+                                         {
+                                             {"get 1427", 0, "tutti ingressi\n"},
+                                             {"click 1371", 1},
+                                             {"pick 1428 1", 1},
+                                             {kAssign},
+                                             Step::AfterTransfer(kTerminate),
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> expected = {
         "settext§153§17",
@@ -318,26 +328,27 @@ protected:
 
 TEST_F(OutputFormRunTest, SaveCommitsBothEditedOutputsAndRelabelsTheOutputObjects)
 {
-    const ProgramResult result = RunForm("Ausgang$5", "510", {
-        {"get 1422", 0, "Uscita 5\n"},
-        {"click 1416", 1},  // speed control only on outputs 1, 2, 6 and 7
-        {"click 1413"},
-        {"pick 1428 3"},
-        {"pick 1439 1"},
-        {"pick 1440 90"},
-        {"get 1440", 0, "   90\n"},
-        {"get 1023", 0, "Sec\n"},
-        {"pick 1440 91"},
-        {"get 1440", 0, "  2.0\n"},
-        {"get 1023", 0, "Min\n"},
-        {"pick 1441 107"},
-        {"get 1441", 0, "   10\n"},
-        {"pick 1422 6"},
-        {"click 1416"},
-        {"get 1448", 0, "1\n"},  // a new speed control: wave packet
-        {"click 1418"},
-        {kSave},
-    });
+    const ProgramResult result = RunForm("Ausgang$5", "510",
+                                         {
+                                             {"get 1422", 0, "Uscita 5\n"},
+                                             {"click 1416", 1},  // speed control only on outputs 1, 2, 6 and 7
+                                             {"click 1413"},
+                                             {"pick 1428 3"},
+                                             {"pick 1439 1"},
+                                             {"pick 1440 90"},
+                                             {"get 1440", 0, "   90\n"},
+                                             {"get 1023", 0, "Sec\n"},
+                                             {"pick 1440 91"},
+                                             {"get 1440", 0, "  2.0\n"},
+                                             {"get 1023", 0, "Min\n"},
+                                             {"pick 1441 107"},
+                                             {"get 1441", 0, "   10\n"},
+                                             {"pick 1422 6"},
+                                             {"click 1416"},
+                                             {"get 1448", 0, "1\n"},  // a new speed control: wave packet
+                                             {"click 1418"},
+                                             {kSave},
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
     EXPECT_EQ(m_home.ReadFile(kCommitted), m_home.ReadFile(kWorkingCopy));
@@ -364,22 +375,23 @@ TEST_F(OutputFormRunTest, SaveCommitsBothEditedOutputsAndRelabelsTheOutputObject
 TEST_F(OutputFormRunTest, MixerAssignAndAntiseizeSurviveCancelInTheirFiles)
 {
     const AntiblockierschutzParam committedBefore = Antiseize(kCommitted);
-    const ProgramResult result = RunForm("Mischer_Ausgang$8", "520", {
-        {"get 1422", 0, "Uscita 8,9\n"},
-        {"pick 1422 3"},
-        {"get 1422", 0, "Uscita 10,11\n"},
-        {"click 1420"},
-        {"get 1442", 0, "  2.5\n"},  // a new mixer runs 2.5 minutes
-        {"get 1056", 0, "Min\n"},
-        {"click 1385", 1},  // no climate names for a mixer
-        {"pick 1428 1"},
-        {kAssignAusgang},
-        Step::AfterTransfer("click 1082"),
-        {"--window active click 1060"},
-        {"--window active pick 1163 43"},
-        {"--window active click 1"},
-        {kTerminate},
-    });
+    const ProgramResult result = RunForm("Mischer_Ausgang$8", "520",
+                                         {
+                                             {"get 1422", 0, "Uscita 8,9\n"},
+                                             {"pick 1422 3"},
+                                             {"get 1422", 0, "Uscita 10,11\n"},
+                                             {"click 1420"},
+                                             {"get 1442", 0, "  2.5\n"},  // a new mixer runs 2.5 minutes
+                                             {"get 1056", 0, "Min\n"},
+                                             {"click 1385", 1},  // no climate names for a mixer
+                                             {"pick 1428 1"},
+                                             {kAssignAusgang},
+                                             Step::AfterTransfer("click 1082"),
+                                             {"--window active click 1060"},
+                                             {"--window active pick 1163 43"},
+                                             {"--window active click 1"},
+                                             {kTerminate},
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> expected = {
         "settext§523§10",
@@ -407,17 +419,19 @@ TEST_F(OutputFormRunTest, MixerAssignAndAntiseizeSurviveCancelInTheirFiles)
 
 TEST_F(OutputFormRunTest, SecondOutputOfAMixerShowsTheMixerAndIsSavedAsNotUsed)
 {
-    const ProgramResult result = RunForm("Ausgang$5", "510", {
-        {"pick 1422 3"},
-        {"click 1420"},
-        {"pick 1428 2"},
-        {"pick 1422 4"},  // writes output 3 into the working copy, shows its mixer on output 4
-        {"get 1420", 0, "1\n"},
-        {"get 1428", 0, "Misc.Iniz.RT\n"},
-        {"click 1413", 1},
-        {"pick 1428 1", 1},
-        {kSaveAssignAusgang},
-    });
+    const ProgramResult result =
+        RunForm("Ausgang$5", "510",
+                {
+                    {"pick 1422 3"},
+                    {"click 1420"},
+                    {"pick 1428 2"},
+                    {"pick 1422 4"},  // writes output 3 into the working copy, shows its mixer on output 4
+                    {"get 1420", 0, "1\n"},
+                    {"get 1428", 0, "Misc.Iniz.RT\n"},
+                    {"click 1413", 1},
+                    {"pick 1428 1", 1},
+                    {kSaveAssignAusgang},
+                });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> lines = Received();
     ASSERT_GE(lines.size(), 3u) << testsupport::JoinLines(lines);
@@ -433,21 +447,23 @@ TEST_F(OutputFormRunTest, SecondOutputOfAMixerShowsTheMixerAndIsSavedAsNotUsed)
 
 TEST_F(OutputFormRunTest, AnalogOutputScalesInItsModeAndAssignsABlankDesignation)
 {
-    const ProgramResult result = RunForm("Analog_Ausgang$15", "530", {
-        {"get 1422", 0, "Uscita 15 (analog)\n"},
-        {"get 1765", 0, "V\n"},
-        {"pick 1440 1"},
-        {"get 1765", 0, "%\n"},
-        {"pick 1446 200"},
-        {"get 1446", 0, "100.0\n"},
-        {"pick 1444 50"},
-        {"pick 1445 10"},
-        {"get 1445", 0, " 510\n"},  // the second point stays one step above the first
-        {"pick 1419 3"},
-        {"get 1419", 0, "    1.5\n"},
-        {kAssignAusgang},
-        Step::AfterTransfer(kTerminate),
-    });
+    const ProgramResult result =
+        RunForm("Analog_Ausgang$15", "530",
+                {
+                    {"get 1422", 0, "Uscita 15 (analog)\n"},
+                    {"get 1765", 0, "V\n"},
+                    {"pick 1440 1"},
+                    {"get 1765", 0, "%\n"},
+                    {"pick 1446 200"},
+                    {"get 1446", 0, "100.0\n"},
+                    {"pick 1444 50"},
+                    {"pick 1445 10"},
+                    {"get 1445", 0, " 510\n"},  // the second point stays one step above the first
+                    {"pick 1419 3"},
+                    {"get 1419", 0, "    1.5\n"},
+                    {kAssignAusgang},
+                    Step::AfterTransfer(kTerminate),
+                });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> expected = {"settext§533§15", "settext§532§ ", "setfilenotuptodate"};
     EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
@@ -476,7 +492,7 @@ protected:
     };
     Lists Stored(const std::string& file) const
     {
-        Lists lists {};
+        Lists lists{};
         EXPECT_TRUE(testsupport::WithParameterFile(m_home, file, false, [&](CParaDaten& para) {
             EXPECT_TRUE(para.GetNetzEingaengeDigital(CParaDaten::kWorkFile, lists.digital));
             EXPECT_TRUE(para.GetNetzEingaengeAnalog(CParaDaten::kWorkFile, lists.analog));
@@ -488,30 +504,29 @@ protected:
 
 TEST_F(NetworkInputRunTest, SaveAssignStoresTheSenderAndSendsTheObjectsTexts)
 {
-    const ProgramResult result = RunForm("Netzwerkeingang$5", "700", {
-        {"get 1177", 0, " DIGITALE\n"},
-        {"get 1178", 0, " 5\n"},
-        {"get 1175", 0, "\n"},  // input 5 is not in use: no sender
-        {"pick 1177 2"},
-        {"get 1173", 0, "Usc.RETE anal.:\n"},
-        {"pick 1178 2"},
-        {"pick 1179 2"},
-        {"get 1175", 0, "   1\n"},  // a bus for an input not in use makes its node 1
-        {"pick 1175 11"},
-        {"pick 1174 2"},
-        {"pick 1198 25"},
-        {kSaveAssignNetz},
-    });
+    const ProgramResult result =
+        RunForm("Netzwerkeingang$5", "700",
+                {
+                    {"get 1177", 0, " DIGITALE\n"},
+                    {"get 1178", 0, " 5\n"},
+                    {"get 1175", 0, "\n"},  // input 5 is not in use: no sender
+                    {"pick 1177 2"},
+                    {"get 1173", 0, "Usc.RETE anal.:\n"},
+                    {"pick 1178 2"},
+                    {"pick 1179 2"},
+                    {"get 1175", 0, "   1\n"},  // a bus for an input not in use makes its node 1
+                    {"pick 1175 11"},
+                    {"pick 1174 2"},
+                    {"pick 1198 25"},
+                    {kSaveAssignNetz},
+                });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
     const std::vector<std::string> lines = Received();
     ASSERT_GE(lines.size(), 6u) << testsupport::JoinLines(lines);
     const std::vector<std::string> object = {
-        "settext§702§19",
-        "settext§707§ANALOG.3",
-        "settext§703§   Rete - var. di ingresso (DL)   ",
-        "settext§704§12",
-        "settext§705§3",
+        "settext§702§19", "settext§707§ANALOG.3", "settext§703§   Rete - var. di ingresso (DL)   ",
+        "settext§704§12", "settext§705§3",
     };
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5), object) << testsupport::JoinLines(lines);
     EXPECT_EQ(lines.back(), "setfilenotuptodate");
@@ -527,21 +542,18 @@ TEST_F(NetworkInputRunTest, SaveAssignStoresTheSenderAndSendsTheObjectsTexts)
 TEST_F(NetworkInputRunTest, AssignWritesTheOneEntryIntoBothFilesAndSurvivesCancel)
 {
     const Lists before = Stored(kCommitted);
-    const ProgramResult result = RunForm("Netzwerkeingang$5", "700", {
-        {"pick 1179 1"},
-        {"pick 1175 5"},
-        {"pick 1202 0"},  // a time-out is no part of an assign
-        {kAssignNetz},
-        Step::AfterTransfer(kTerminate),
-    });
+    const ProgramResult result = RunForm("Netzwerkeingang$5", "700",
+                                         {
+                                             {"pick 1179 1"},
+                                             {"pick 1175 5"},
+                                             {"pick 1202 0"},  // a time-out is no part of an assign
+                                             {kAssignNetz},
+                                             Step::AfterTransfer(kTerminate),
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> expected = {
-        "settext§702§5",
-        "settext§707§DIGITAL5",
-        "settext§703§   Rete - var. di ingresso (CAN)   ",
-        "settext§704§6",
-        "settext§705§1",
-        "setfilenotuptodate",
+        "settext§702§5", "settext§707§DIGITAL5", "settext§703§   Rete - var. di ingresso (CAN)   ",
+        "settext§704§6", "settext§705§1",        "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
     for (const char* file : {kCommitted, kWorkingCopy}) {
@@ -572,15 +584,16 @@ TEST_F(NetworkInputRunTest, AssignWithoutAReadableCommittedListWritesNothingAndS
 
 TEST_F(NetworkInputRunTest, StatusObjectOfAllInputsAndANewNodeNumberRelabelTheNetworkOutputs)
 {
-    const ProgramResult result = RunForm("Netzwerkstatus$33", "720", {
-        {"get 1079", 0, "I N G R E S S I  D I  R E T E  ( S T A T O )\n"},
-        {"get 1177", 0, " tutti ing.\n"},
-        {"pick 1179 1", 1},  // no entry for all inputs
-        {"click 1194"},
-        {"--window active pick 1195 4"},
-        {"--window active click 1"},
-        {kSaveNetz},
-    });
+    const ProgramResult result = RunForm("Netzwerkstatus$33", "720",
+                                         {
+                                             {"get 1079", 0, "I N G R E S S I  D I  R E T E  ( S T A T O )\n"},
+                                             {"get 1177", 0, " tutti ing.\n"},
+                                             {"pick 1179 1", 1},  // no entry for all inputs
+                                             {"click 1194"},
+                                             {"--window active pick 1195 4"},
+                                             {"--window active click 1"},
+                                             {kSaveNetz},
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> lines = Received();
     ASSERT_FALSE(lines.empty());
@@ -612,9 +625,8 @@ protected:
     std::string Node() const
     {
         NetzwerkParam settings;
-        EXPECT_TRUE(testsupport::WithParameterFile(m_home, kCommitted, false, [&](CParaDaten& para) {
-            para.GetNetzwerk(CParaDaten::kWorkFile, settings);
-        }));
+        EXPECT_TRUE(testsupport::WithParameterFile(
+            m_home, kCommitted, false, [&](CParaDaten& para) { para.GetNetzwerk(CParaDaten::kWorkFile, settings); }));
         return std::to_string(settings.node >= 1 && settings.node <= 62 ? settings.node : 1);
     }
 };
@@ -622,18 +634,19 @@ protected:
 TEST_F(NetworkOutputRunTest, SaveAssignStoresTheConditionsAndSendsNumberNodeAndOutput)
 {
     const std::string node = Node();
-    const ProgramResult result = RunForm("Netzwerkausgang$20", "710", {
-        {"get 1178", 0, " ANALOG\n"},
-        {"get 1195", 0, " 4\n"},
-        {"get 1196", 0, "Utente\n"},  // its input is not connected
-        {"get 1198", 0, "non usato\n"},
-        {"pick 1179 1"},
-        {"pick 1181 9"},
-        {"pick 1182 0"},
-        {"pick 1192 119"},
-        {"pick 1178 1"},
-        {kSaveAssignNetz},
-    });
+    const ProgramResult result = RunForm("Netzwerkausgang$20", "710",
+                                         {
+                                             {"get 1178", 0, " ANALOG\n"},
+                                             {"get 1195", 0, " 4\n"},
+                                             {"get 1196", 0, "Utente\n"},  // its input is not connected
+                                             {"get 1198", 0, "non usato\n"},
+                                             {"pick 1179 1"},
+                                             {"pick 1181 9"},
+                                             {"pick 1182 0"},
+                                             {"pick 1192 119"},
+                                             {"pick 1178 1"},
+                                             {kSaveAssignNetz},
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> expected = {
         "settext§712§4", "settext§713§DIGITAL4", "settext§714§" + node, "settext§715§4", "setfilenotuptodate",
@@ -650,13 +663,14 @@ TEST_F(NetworkOutputRunTest, AssignOfNoOutputSendsZerosAndWritesNoParameterFile)
 {
     const std::string committed = m_home.ReadFile(kCommitted);
     const std::string working = m_home.ReadFile(kWorkingCopy);
-    const ProgramResult result = RunForm("Netzwerkausgang$20", "710", {
-        {"pick 1179 1"},
-        {"pick 1178 0"},
-        {"get 1195", 0, "\n"},
-        {kAssignNetz},
-        Step::AfterTransfer(kTerminate),
-    });
+    const ProgramResult result = RunForm("Netzwerkausgang$20", "710",
+                                         {
+                                             {"pick 1179 1"},
+                                             {"pick 1178 0"},
+                                             {"get 1195", 0, "\n"},
+                                             {kAssignNetz},
+                                             Step::AfterTransfer(kTerminate),
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> expected = {
         "settext§712§0", "settext§713§inutiliz.", "settext§714§0", "settext§715§0", "setfilenotuptodate",
@@ -669,15 +683,16 @@ TEST_F(NetworkOutputRunTest, AssignOfNoOutputSendsZerosAndWritesNoParameterFile)
 TEST_F(NetworkOutputRunTest, ConditionsStoredOutOfRangeShowAndSaveRepairedAndRelabelEveryNetworkOutput)
 {
     ASSERT_TRUE(testsupport::WithParameterFile(m_home, kCommitted, true, [&](CParaDaten& para) {
-        EXPECT_TRUE(para.SetSendebedingungen(CParaDaten::kWorkFile, Sendebedingungen {}));
+        EXPECT_TRUE(para.SetSendebedingungen(CParaDaten::kWorkFile, Sendebedingungen{}));
     }));
-    const ProgramResult result = RunForm("Netzwerkausgang$20", "710", {
-        {"get 1181", 0, "   5\n"},
-        {"get 1180", 0, "  10\n"},
-        {"get 1182", 0, "  30\n"},
-        {"pick 1178 1"},  // the save keeps the object's number all the same
-        {kSaveNetz},
-    });
+    const ProgramResult result = RunForm("Netzwerkausgang$20", "710",
+                                         {
+                                             {"get 1181", 0, "   5\n"},
+                                             {"get 1180", 0, "  10\n"},
+                                             {"get 1182", 0, "  30\n"},
+                                             {"pick 1178 1"},  // the save keeps the object's number all the same
+                                             {kSaveNetz},
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     const Sendebedingungen c = Conditions(kCommitted);
     EXPECT_EQ(c.interval, 5);
@@ -697,15 +712,16 @@ namespace {
 TEST_F(PlantFormRunTest, SignalTransferRefusesEmptyAndLongIdsThenPokesTheTypedOne)
 {
     const std::string before = m_home.ReadFile(kCommitted);
-    const ProgramResult result = RunForm("Signal_Übernahme", "430", {
-        {"get 1000", 0, "A C C E T T A Z I O N E  D E I  S E G N A L I\n"},
-        {"get 1426", 0, "\n"},  // its own designation is empty
-        {kSave},
-        {"type 1426 ABCDEFGHIJKLMNOPQRSTU"},
-        {kSave},
-        {"type 1426 ABCDEFGHIJKLMNOPQRST"},
-        {kSave},
-    });
+    const ProgramResult result = RunForm("Signal_Übernahme", "430",
+                                         {
+                                             {"get 1000", 0, "A C C E T T A Z I O N E  D E I  S E G N A L I\n"},
+                                             {"get 1426", 0, "\n"},  // its own designation is empty
+                                             {kSave},
+                                             {"type 1426 ABCDEFGHIJKLMNOPQRSTU"},
+                                             {kSave},
+                                             {"type 1426 ABCDEFGHIJKLMNOPQRST"},
+                                             {kSave},
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     ASSERT_EQ(result.boxes.size(), 2u) << testsupport::JoinLines(result.boxes);
     EXPECT_NE(result.boxes[0].find("morv9274 - Message: 1.012"), std::string::npos) << result.boxes[0];
@@ -718,14 +734,15 @@ TEST_F(PlantFormRunTest, SignalTransferRefusesEmptyAndLongIdsThenPokesTheTypedOn
 
 TEST_F(PlantFormRunTest, SignalTransferListsIdsCaseSensitivelyOnceAndCopiesADoubleClickedOne)
 {
-    const ProgramResult result = RunForm("Signal_Übergabe", "400", {
-        {"get 1000", 0, "T R A S F E R I M E N T O  D E I  S E G N A L I\n"},
-        {"get 1426", 0, "BRENNER\n"},
-        {"items 1423", 0, "\nBRENNER\nbrenner\n"},
-        {"dblclick 1423 2"},
-        {"get 1426", 0, "brenner\n"},
-        {kSave},
-    });
+    const ProgramResult result = RunForm("Signal_Übergabe", "400",
+                                         {
+                                             {"get 1000", 0, "T R A S F E R I M E N T O  D E I  S E G N A L I\n"},
+                                             {"get 1426", 0, "BRENNER\n"},
+                                             {"items 1423", 0, "\nBRENNER\nbrenner\n"},
+                                             {"dblclick 1423 2"},
+                                             {"get 1426", 0, "brenner\n"},
+                                             {kSave},
+                                         });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
     const std::vector<std::string> expected = {"settext§402§brenner"};
