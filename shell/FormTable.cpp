@@ -4,6 +4,12 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/plant/CAusgang.h"
+#include "forms/plant/CEingang.h"
+#include "forms/plant/CNetzwerkAusgang.h"
+#include "forms/plant/CNetzwerkEingang.h"
+#include "forms/plant/CSignalUebergabe.h"
+#include "forms/plant/PlantEnds.h"
 #include "forms/plant/PlantForms.h"
 #include "forms/solar/CKuehlfunc.h"
 #include "forms/solar/CPID_Regelung.h"
@@ -19,7 +25,7 @@
 
 namespace {
 
-namespace plant = forms::plant;
+namespace lists = forms::plant;  // the list editors over the whole set
 
 constexpr int kFirstForm = 1;
 constexpr int kVarInForm = 2;
@@ -83,36 +89,51 @@ const FunctionForms kWMZForms {&CWMZ::CreateForm, &CWMZ::CreateVarIn, nullptr, &
 const FunctionForms kSolarvorrangForms {&CSolarvorrang::CreateForm, &CSolarvorrang::CreateVarIn,
                                         &CSolarvorrang::CreateVarOut, &CSolarvorrang::Publish, &CSolarvorrang::Save};
 
+// A plant form that assigns a number to its object: its one form and the three ends of the shared helper.
+template <class Form, Form*& pointer>
+FormRow PlantRow(std::vector<const char*> kinds, UINT toolBar, FormSlot slot, UINT childId)
+{
+    using plant::PlantEnd;
+    FormRow row {"param", std::move(kinds), toolBar, {}, slot};
+    row.forms.push_back({slot, childId, kFirstForm, &Form::CreateForm, &Form::Publish});
+    row.save = &plant::Routine<Form, pointer, PlantEnd::Save>;
+    row.assign = &plant::Routine<Form, pointer, PlantEnd::Assign>;
+    row.saveAssign = &plant::Routine<Form, pointer, PlantEnd::SaveAssign>;
+    return row;
+}
+
 std::vector<FormRow> MakeFormRows()
 {
     std::vector<FormRow> rows = {
-        {"param", {"Eingang", "Sensorstatus"}, IDR_TOOLBAR_EINGANG,
-         {{FormSlot::Eingang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::Eingang},
-        {"param", {"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"}, IDR_TOOLBAR_AUSGANG,
-         {{FormSlot::Ausgang, IDW_FORM_SECOND, kFirstForm}}, FormSlot::Ausgang},
+        PlantRow<CEingang, g_pEingang>({"Eingang", "Sensorstatus"}, IDR_TOOLBAR_EINGANG, FormSlot::Eingang,
+                                       IDW_FORM_FIRST),
+        PlantRow<CAusgang, g_pAusgang>({"Ausgang", "Mischer_Ausgang", "Analog_Ausgang"}, IDR_TOOLBAR_AUSGANG,
+                                       FormSlot::Ausgang, IDW_FORM_SECOND),
         {"param", {"Signal_Übergabe", "Signal_Übernahme"}, IDR_TOOLBAR_SIGNAL,
-         {{FormSlot::SignalUebergabe, IDW_FORM_SECOND, kFirstForm}}, FormSlot::SignalUebergabe},
+         {{FormSlot::SignalUebergabe, IDW_FORM_SECOND, kFirstForm, &CSignalUebergabe::CreateForm,
+           &CSignalUebergabe::Publish}},
+         FormSlot::SignalUebergabe, &CSignalUebergabe::Save},
         {"param", {"Meldung"}, IDR_TOOLBAR_FUNKTION,
          {{FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm},
           {FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm},
           {FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm}},
          FormSlot::Parameter},
-        {"param", {"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
-         {{FormSlot::NetzwerkEingang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkEingang},
-        {"param", {"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
-         {{FormSlot::NetzwerkAusgang, IDW_FORM_FIRST, kFirstForm}}, FormSlot::NetzwerkAusgang},
+        PlantRow<CNetzwerkEingang, g_pNetzwerkEingang>({"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
+                                                       FormSlot::NetzwerkEingang, IDW_FORM_FIRST),
+        PlantRow<CNetzwerkAusgang, g_pNetzwerkAusgang>({"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
+                                                       FormSlot::NetzwerkAusgang, IDW_FORM_FIRST),
         {"funcview", {}, IDR_TOOLBAR_FUNCVIEW,
-         {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm, plant::CreateFuncView, plant::PublishFuncView}},
-         FormSlot::FuncView, plant::SaveFuncView},
+         {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm, lists::CreateFuncView, lists::PublishFuncView}},
+         FormSlot::FuncView, lists::SaveFuncView},
         {"canlogging", {}, IDR_TOOLBAR_CANLOGGING,
-         {{FormSlot::CanLogging, IDW_FORM_FIRST, kFirstForm, plant::CreateCanLogging, plant::PublishCanLogging}},
-         FormSlot::CanLogging, plant::SaveCanLogging},
+         {{FormSlot::CanLogging, IDW_FORM_FIRST, kFirstForm, lists::CreateCanLogging, lists::PublishCanLogging}},
+         FormSlot::CanLogging, lists::SaveCanLogging},
         {"funcorder", {}, IDR_TOOLBAR_FUNCORDER,
-         {{FormSlot::FuncOrder, IDW_FORM_FIRST, kFirstForm, plant::CreateFuncOrder, plant::PublishFuncOrder}},
-         FormSlot::FuncOrder, plant::SaveFuncOrder},
+         {{FormSlot::FuncOrder, IDW_FORM_FIRST, kFirstForm, lists::CreateFuncOrder, lists::PublishFuncOrder}},
+         FormSlot::FuncOrder, lists::SaveFuncOrder},
         {"msgorder", {}, IDR_TOOLBAR_MSGORDER,
-         {{FormSlot::MeldungOrder, IDW_FORM_FIRST, kFirstForm, plant::CreateMeldungOrder, plant::PublishMeldungOrder}},
-         FormSlot::MeldungOrder, plant::SaveMeldungOrder},
+         {{FormSlot::MeldungOrder, IDW_FORM_FIRST, kFirstForm, lists::CreateMeldungOrder, lists::PublishMeldungOrder}},
+         FormSlot::MeldungOrder, lists::SaveMeldungOrder},
         // The export form fills itself through the flag of an input-variable form.
         {"parser", {}, IDR_TOOLBAR_COMPILER,
          {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm, &CreateCompiler},

@@ -1,0 +1,49 @@
+// The save, assign and save-assign ends of the plant forms.
+#include "forms/plant/PlantEnds.h"
+
+#include "drawing/CZeichnung.h"
+#include "link/CSCCmd.h"
+#include "link/StartContext.h"
+#include "platform/CWaitCursor.h"
+#include "platform/ProcessExit.h"
+#include "store/CParaDaten.h"
+#include "texts/CTexte.h"
+
+namespace plant {
+
+void RunPlantEnd(PlantEnd end, PlantEndForm& form)
+{
+    if (end == PlantEnd::Assign && !form.MayAssign())
+        return;
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    CParaDaten para;
+    CZeichnung drawing;
+    CSCCmd channel;
+    CTexte texte;
+    const UINT groups = form.DesignationsChanged() ? CTexte::kLabelsAlle : form.OwnLabelGroups();
+
+    form.WriteRecord(para, CParaDaten::kWorkFile, end);
+    if (end == PlantEnd::Assign)
+        form.WriteRecord(para, CParaDaten::kParaFile, end);
+    if (end != PlantEnd::Save)
+        form.StoreNumber(drawing);
+    if (end != PlantEnd::Assign)
+        para.CommitWorkFile();
+
+    channel.Reset();
+    if (end != PlantEnd::Save)
+        form.SendObjectTexts(channel, drawing, texte);
+    if (end == PlantEnd::Save)
+        texte.UpdateZeichnung(channel, groups, -1);
+    else if (end == PlantEnd::SaveAssign)
+        texte.UpdateZeichnung(channel, groups, g_nId);
+    if (end != PlantEnd::Assign && form.OtherLabelGroups() != 0 && groups != CTexte::kLabelsAlle)
+        texte.UpdateZeichnung(channel, form.OtherLabelGroups(), -1);
+    channel.SetFileNotUpToDate();
+    channel.Execute();
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    if (end != PlantEnd::Assign)
+        platform::EndProcess(0);
+}
+
+}  // namespace plant
