@@ -14,6 +14,9 @@
 
 namespace doc {
 
+std::span<const DocRow> KuehlfuncRows();
+std::span<const DocRow> LadepumpeRows();
+std::span<const DocRow> MischerRegRows();
 std::span<const DocRow> TimerRows();
 std::span<const DocRow> VergleichRows();
 std::span<const DocRow> ZaehlerRows();
@@ -51,6 +54,11 @@ CString UnitText(BYTE value, int unitKind)
     }
 }
 
+const char* ListedText(std::span<const char* const> texts, long value)
+{
+    return value >= 0 && static_cast<size_t>(value) < texts.size() ? texts[value] : "";
+}
+
 void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCount, BYTE setpoint,
                       const BYTE* programs)
 {
@@ -81,9 +89,9 @@ void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCo
 std::span<const FunctionDoc> FunctionDocs()
 {
     static const FunctionDoc docs[] = {
-        {texts::kTypeVergleich, VergleichRows()},
-        {texts::kTypeTimer, TimerRows()},
-        {texts::kTypeZaehler, ZaehlerRows()},
+        {texts::kTypeLadepumpe, LadepumpeRows()}, {texts::kTypeVergleich, VergleichRows()},
+        {texts::kTypeTimer, TimerRows()},         {texts::kTypeZaehler, ZaehlerRows()},
+        {texts::kTypeKuehlfunc, KuehlfuncRows()}, {texts::kTypeMischerReg, MischerRegRows()},
     };
     return docs;
 }

@@ -22,6 +22,9 @@ enum UnitKind : int {
 // The text of one byte in the unit kind; empty for a kind outside 0 to 4.
 CString UnitText(BYTE value, int unitKind);
 
+// The text of a value in a list of texts; empty for a value the list does not name.
+const char* ListedText(std::span<const char* const> texts, long value);
+
 // The time programs of a record: "PROG.ORA:", then per program in use its days and windows (with the set
 // temperature when setpoint is set). The counts are bounded by the five programs and three windows a record holds.
 void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCount, BYTE setpoint,

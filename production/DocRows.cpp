@@ -1,6 +1,8 @@
 // The row-driven writer of the parameter documentation.
 #include "production/DocRows.h"
 
+#include "production/DocFunctions.h"
+
 #include "store/RecordCodec.h"
 
 namespace doc {
@@ -25,6 +27,8 @@ CString ScaledText(const DocRow& row, long stored)
     case record::Scale::Tenths: text.Format(row.pattern ? row.pattern : "%02.1f", stored / 10.0); return text;
     case record::Scale::Hundredths: text.Format(row.pattern ? row.pattern : "%.2f", stored / 100.0); return text;
     case record::Scale::TimesTen: return Pattern(row, stored * 10);
+    case record::Scale::Difference: return UnitText(b, kUnitDifference);
+    case record::Scale::Hysteresis: return UnitText(b, kUnitHysteresis);
     default: return Pattern(row, stored);
     }
 }

@@ -87,6 +87,15 @@ constexpr DocRow CustomRow(BYTE level, const char* label, CString (*custom)(cons
     row.custom = custom;
     return row;
 }
+// A row of its own lines.
+constexpr DocRow LinesRow(BYTE level,
+                          void (*lines)(DocText&, const DocRow&, const CString& label, const BYTE* record, bool filter),
+                          const char* label = "")
+{
+    DocRow row{DocRow::Lines, level, label};
+    row.lines = lines;
+    return row;
+}
 // The row, written only when the condition holds.
 constexpr DocRow When(DocRow row, Cond when)
 {

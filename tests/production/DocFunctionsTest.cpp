@@ -291,6 +291,52 @@ TEST_F(DocFunctionsTest, TimerComparisonAndCounterInTheThreeLayouts)
     }
 }
 
+// Slot 1 of each kind is its new record, slot 2 has changed values.
+TEST_F(DocFunctionsTest, ChargePumpCoolingAndMixerInTheThreeLayouts)
+{
+    Make<LadepumpeParam>(1, texts::kTypeLadepumpe);
+    Make<LadepumpeParam>(2, texts::kTypeLadepumpe, [](LadepumpeParam& r) {
+        r.sourceMin = {0, 45};
+        r.minDiffOn = 115;
+        r.minDiffOff = 255;
+        r.referenceMax = {0, 60};
+        r.sourceDiffOn = 100;
+        r.sourceDiffOff = 141;
+    });
+    // A maximum with a source: no fixed-temperature line.
+    ConnectField(2, texts::kTypeLadepumpe, offsetof(LadepumpeParam, referenceMax), 1, 6);
+    DriveOutputs(2, texts::kTypeLadepumpe, offsetof(LadepumpeParam, outputs), {2});
+    Make<KuehlfuncParam>(3, texts::kTypeKuehlfunc);
+    Make<KuehlfuncParam>(4, texts::kTypeKuehlfunc, [](KuehlfuncParam& r) {
+        r.windowStart = 42;
+        r.windowEnd = 48;
+        r.referenceMax = {0, 60};
+        r.diffOn = 30;
+        r.diffOff = 10;
+        r.magnitude = 75;
+    });
+    DriveOutputs(4, texts::kTypeKuehlfunc, offsetof(KuehlfuncParam, controlledOutputs), {7, 15});
+    DriveOutputs(4, texts::kTypeKuehlfunc, offsetof(KuehlfuncParam, coolingOutputs), {4});
+    Make<MischerRegParam>(5, texts::kTypeMischerReg);
+    Make<MischerRegParam>(6, texts::kTypeMischerReg, [](MischerRegParam& r) {
+        r.inverse = 1;
+        r.setpoint = {0, 55};
+        r.difference = 20;
+        r.offAction = kMischerUnveraendert;
+    });
+    DriveOutputs(6, texts::kTypeMischerReg, offsetof(MischerRegParam, outputs), {8, 9});
+    for (int format : {kPlain, kColumns, kSeparated}) {
+        const std::string text = Functions(format);
+        EXPECT_EQ(text, ExpectedFile("functions-kessel-" + std::to_string(format) + ".txt")) << format;
+    }
+    // A time window at level 1 of the plain layout; a fixed maximum in the separated layout.
+    EXPECT_NE(Functions(kPlain).find("TEMPO FINE.:\r\n\t07:00 - 08:00 Ora\r\n"), std::string::npos);
+    EXPECT_NE(Functions(kSeparated)
+                  .find(";T.Ref.MASS:;60 °"
+                        "C\r\n"),
+              std::string::npos);
+}
+
 // With the filter the optional inputs without a source are left out; the astable timer's trigger with them.
 TEST_F(DocFunctionsTest, TheFilterLeavesOutOptionalInputsWithoutSource)
 {
