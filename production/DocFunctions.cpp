@@ -14,6 +14,7 @@
 
 namespace doc {
 
+std::span<const DocRow> FuncKontrolleRows();
 std::span<const DocRow> KuehlfuncRows();
 std::span<const DocRow> LadepumpeRows();
 std::span<const DocRow> MischerRegRows();
@@ -89,9 +90,13 @@ void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCo
 std::span<const FunctionDoc> FunctionDocs()
 {
     static const FunctionDoc docs[] = {
-        {texts::kTypeLadepumpe, LadepumpeRows()}, {texts::kTypeVergleich, VergleichRows()},
-        {texts::kTypeTimer, TimerRows()},         {texts::kTypeZaehler, ZaehlerRows()},
-        {texts::kTypeKuehlfunc, KuehlfuncRows()}, {texts::kTypeMischerReg, MischerRegRows()},
+        {texts::kTypeLadepumpe, LadepumpeRows()},
+        {texts::kTypeVergleich, VergleichRows()},
+        {texts::kTypeTimer, TimerRows()},
+        {texts::kTypeZaehler, ZaehlerRows()},
+        {texts::kTypeKuehlfunc, KuehlfuncRows()},
+        {texts::kTypeMischerReg, MischerRegRows()},
+        {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
     };
     return docs;
 }

@@ -1,6 +1,7 @@
 // The documentation rows of the timer, the comparison and the counter.
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
+#include "store/FuncKontrolleParam.h"
 #include "store/LogikFields.h"
 #include "store/RecordCodec.h"
 
@@ -191,8 +192,39 @@ constexpr DocRow kZaehlerRows[] = {
          {Cond::Zero, kZaehlerModeAt}),
 };
 
+// Function control: the error limit is a fixed temperature while value b has no source, else a difference.
+constexpr FieldInfo kFkValueA{RECORD_FIELD(FuncKontrolleParam, valueA)};
+constexpr FieldInfo kFkValueB{RECORD_FIELD(FuncKontrolleParam, valueB)};
+constexpr FieldInfo kFkLimit{RECORD_FIELD(FuncKontrolleParam, valueB.number)};
+constexpr FieldInfo kFkRelease{RECORD_FIELD(FuncKontrolleParam, differenceRelease)};
+constexpr FieldInfo kFkValueError{RECORD_FIELD(FuncKontrolleParam, valueError)};
+constexpr FieldInfo kFkDifferenceError{RECORD_FIELD(FuncKontrolleParam, differenceError)};
+constexpr FieldInfo kFkDelay{RECORD_FIELD(FuncKontrolleParam, errorDelay)};
+constexpr FieldInfo kFkDifference{RECORD_FIELD(FuncKontrolleParam, differenceLimit)};
+constexpr FieldInfo kFkKeep{RECORD_FIELD(FuncKontrolleParam, keepError)};
+constexpr unsigned kFkBKind = offsetof(FuncKontrolleParam, valueB);
+
+constexpr DocRow kFuncKontrolleRows[] = {
+    SourceRow(DocRow::Analog, 1, "CONTR.VALOREa", &kFkValueA),
+    SourceRow(DocRow::Analog, 1, "CONTR.VALOREb", &kFkValueB),
+    SourceRow(DocRow::Digital, 1, "DIFF.CONTR.", &kFkRelease),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Outputs16, 1, "Errore Valore", &kFkValueError),
+    SourceRow(DocRow::Outputs16, 1, "Errore Diff", &kFkDifferenceError),
+    HeadingRow(0, "PARAMETRO:"),
+    HeadingRow(1, "Errore se superiore"),
+    ValueRow(1, "al meno", &kFkDelay, Fmt::Number, "%ld min"),
+    When(ValueRow(1, "CVa >", &kFkLimit, Fmt::Number, "%ld °C"), {Cond::Zero, kFkBKind}),
+    When(ValueRow(1, "CVa - CVb >", &kFkDifference, Fmt::Number, "%ld K"), {Cond::NonZero, kFkBKind}),
+    ValueRow(0, "Salv.Errore:", &kFkKeep, Fmt::YesNo),
+};
+
 }  // namespace
 
+std::span<const DocRow> FuncKontrolleRows()
+{
+    return kFuncKontrolleRows;
+}
 std::span<const DocRow> TimerRows()
 {
     return kTimerRows;

@@ -292,7 +292,7 @@ TEST_F(DocFunctionsTest, TimerComparisonAndCounterInTheThreeLayouts)
 }
 
 // Slot 1 of each kind is its new record, slot 2 has changed values.
-TEST_F(DocFunctionsTest, ChargePumpCoolingAndMixerInTheThreeLayouts)
+TEST_F(DocFunctionsTest, ChargePumpCoolingMixerAndFunctionControlInTheThreeLayouts)
 {
     Make<LadepumpeParam>(1, texts::kTypeLadepumpe);
     Make<LadepumpeParam>(2, texts::kTypeLadepumpe, [](LadepumpeParam& r) {
@@ -325,16 +325,26 @@ TEST_F(DocFunctionsTest, ChargePumpCoolingAndMixerInTheThreeLayouts)
         r.offAction = kMischerUnveraendert;
     });
     DriveOutputs(6, texts::kTypeMischerReg, offsetof(MischerRegParam, outputs), {8, 9});
+    Make<FuncKontrolleParam>(7, texts::kTypeFuncKontrolle);
+    Make<FuncKontrolleParam>(8, texts::kTypeFuncKontrolle, [](FuncKontrolleParam& r) {
+        r.differenceLimit = 5;
+        r.keepError = 1;
+        r.errorDelay = 120;
+    });
+    ConnectField(8, texts::kTypeFuncKontrolle, offsetof(FuncKontrolleParam, valueB), 1, 2);
+    DriveOutputs(8, texts::kTypeFuncKontrolle, offsetof(FuncKontrolleParam, differenceError), {1, 2});
+    Make<FuncKontrolleParam>(9, texts::kTypeFuncKontrolle, [](FuncKontrolleParam& r) { r.valueB = {0, 80}; });
     for (int format : {kPlain, kColumns, kSeparated}) {
         const std::string text = Functions(format);
         EXPECT_EQ(text, ExpectedFile("functions-kessel-" + std::to_string(format) + ".txt")) << format;
     }
     // A time window at level 1 of the plain layout; a fixed maximum in the separated layout.
     EXPECT_NE(Functions(kPlain).find("TEMPO FINE.:\r\n\t07:00 - 08:00 Ora\r\n"), std::string::npos);
-    EXPECT_NE(Functions(kSeparated)
-                  .find(";T.Ref.MASS:;60 °"
-                        "C\r\n"),
-              std::string::npos);
+    const std::string separated = Functions(kSeparated);
+    EXPECT_NE(separated.find(";T.Ref.MASS:;60 °C\r\n"), std::string::npos);
+    // A function control whose value b has a source: the permitted difference.
+    EXPECT_NE(separated.find(";CVa - CVb >;5 K\r\nSalv.Errore:;sì\r\n"), std::string::npos);
+    EXPECT_NE(separated.find(";CVa >;80 °C\r\n"), std::string::npos);
 }
 
 // With the filter the optional inputs without a source are left out; the astable timer's trigger with them.
