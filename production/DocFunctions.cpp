@@ -17,6 +17,7 @@ namespace doc {
 std::span<const DocRow> FuncKontrolleRows();
 std::span<const DocRow> KuehlfuncRows();
 std::span<const DocRow> LadepumpeRows();
+std::span<const DocRow> LogikfuncRows();
 std::span<const DocRow> MischerRegRows();
 std::span<const DocRow> TimerRows();
 std::span<const DocRow> VergleichRows();
@@ -97,6 +98,7 @@ std::span<const FunctionDoc> FunctionDocs()
         {texts::kTypeKuehlfunc, KuehlfuncRows()},
         {texts::kTypeMischerReg, MischerRegRows()},
         {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
+        {texts::kTypeLogikfunc, LogikfuncRows()},
     };
     return docs;
 }

@@ -219,8 +219,31 @@ constexpr DocRow kFuncKontrolleRows[] = {
     ValueRow(0, "Salv.Errore:", &kFkKeep, Fmt::YesNo),
 };
 
+// Logic function: all six inputs, whatever the count in use.
+constexpr FieldInfo kLfRelease{RECORD_FIELD(LogikfuncParam, release)};
+constexpr FieldInfo kLfInputs{RECORD_FIELD(LogikfuncParam, inputs)};
+constexpr FieldInfo kLfResult{RECORD_FIELD(LogikfuncParam, result)};
+constexpr FieldInfo kLfInverted{RECORD_FIELD(LogikfuncParam, inverted)};
+constexpr const char* kLogicFunctions[] = {"OFF", "OPPURE", "E", "FLIP FLOP"};
+
+constexpr DocRow kLogikfuncRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILASCIO FUNZ.LOGIC", &kLfRelease),
+    Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", &kLfInputs, {Cond::Always}), 6, sizeof(DigitalQuelle)),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Outputs16, 1, "RISULTATI", &kLfResult),
+    SourceRow(DocRow::Outputs16, 1, "RISULTATI INV.", &kLfInverted),
+    CustomRow(0, "FUNZION:",
+              [](const DocText&, const BYTE* r) -> CString {
+                  return ListedText(kLogicFunctions, r[offsetof(LogikfuncParam, function)]);
+              }),
+};
+
 }  // namespace
 
+std::span<const DocRow> LogikfuncRows()
+{
+    return kLogikfuncRows;
+}
 std::span<const DocRow> FuncKontrolleRows()
 {
     return kFuncKontrolleRows;

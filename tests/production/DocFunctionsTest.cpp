@@ -292,7 +292,7 @@ TEST_F(DocFunctionsTest, TimerComparisonAndCounterInTheThreeLayouts)
 }
 
 // Slot 1 of each kind is its new record, slot 2 has changed values.
-TEST_F(DocFunctionsTest, ChargePumpCoolingMixerAndFunctionControlInTheThreeLayouts)
+TEST_F(DocFunctionsTest, ChargePumpCoolingMixerFunctionControlAndLogicInTheThreeLayouts)
 {
     Make<LadepumpeParam>(1, texts::kTypeLadepumpe);
     Make<LadepumpeParam>(2, texts::kTypeLadepumpe, [](LadepumpeParam& r) {
@@ -334,6 +334,10 @@ TEST_F(DocFunctionsTest, ChargePumpCoolingMixerAndFunctionControlInTheThreeLayou
     ConnectField(8, texts::kTypeFuncKontrolle, offsetof(FuncKontrolleParam, valueB), 1, 2);
     DriveOutputs(8, texts::kTypeFuncKontrolle, offsetof(FuncKontrolleParam, differenceError), {1, 2});
     Make<FuncKontrolleParam>(9, texts::kTypeFuncKontrolle, [](FuncKontrolleParam& r) { r.valueB = {0, 80}; });
+    Make<LogikfuncParam>(10, texts::kTypeLogikfunc);
+    Make<LogikfuncParam>(11, texts::kTypeLogikfunc, [](LogikfuncParam& r) { r.function = kLogikFlipFlop; });
+    ConnectField(11, texts::kTypeLogikfunc, offsetof(LogikfuncParam, inputs[2]), 1, 3);
+    DriveOutputs(11, texts::kTypeLogikfunc, offsetof(LogikfuncParam, inverted), {6});
     for (int format : {kPlain, kColumns, kSeparated}) {
         const std::string text = Functions(format);
         EXPECT_EQ(text, ExpectedFile("functions-kessel-" + std::to_string(format) + ".txt")) << format;
