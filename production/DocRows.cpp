@@ -1,6 +1,8 @@
 // The row-driven writer of the parameter documentation.
 #include "production/DocRows.h"
 
+#include "production/DocFunctions.h"
+
 #include "store/RecordCodec.h"
 
 namespace doc {
@@ -25,6 +27,8 @@ CString ScaledText(const DocRow& row, long stored)
     case record::Scale::Tenths: text.Format(row.pattern ? row.pattern : "%02.1f", stored / 10.0); return text;
     case record::Scale::Hundredths: text.Format(row.pattern ? row.pattern : "%.2f", stored / 100.0); return text;
     case record::Scale::TimesTen: return Pattern(row, stored * 10);
+    case record::Scale::Difference: return UnitText(b, kUnitDifference);
+    case record::Scale::Hysteresis: return UnitText(b, kUnitHysteresis);
     default: return Pattern(row, stored);
     }
 }
@@ -33,7 +37,7 @@ CString ScaledText(const DocRow& row, long stored)
 
 bool Holds(const Cond& cond, const BYTE* record)
 {
-    const long v = record[cond.offset];
+    const long v = record[cond.offset] & cond.mask;
     switch (cond.op) {
     case Cond::Eq: return v == cond.value;
     case Cond::Ne: return v != cond.value;
@@ -63,6 +67,38 @@ CString ValueText(const DocText& text, const DocRow& row, const BYTE* record)
     }
 }
 
+namespace {
+
+void WriteRow(DocText& text, int section, const DocRow& row, const CString& label, const BYTE* element, unsigned shift,
+              bool filter)
+{
+    switch (row.kind) {
+    case DocRow::Rule: text.Line(ItemRule(section)); break;
+    case DocRow::Heading: text.Heading(row.level, label); break;
+    case DocRow::Separated: text.Separated(row.level, label, ValueText(text, row, element)); break;
+    case DocRow::Digital: {
+        const BYTE* source = element + row.field->field.offset + shift;
+        text.QuelleDigital(label, row.level, source[0], source[2], Holds(row.optional, element), source[1] != 0,
+                           source[2], filter);
+        break;
+    }
+    case DocRow::Analog: {
+        const BYTE* source = element + row.field->field.offset + shift;
+        text.QuelleAnalog(label, row.level, source[0], source[1], Holds(row.optional, element), filter);
+        break;
+    }
+    case DocRow::Outputs16: text.AusgangsListe(label, row.level, element + row.field->field.offset + shift); break;
+    case DocRow::Speeds6: text.DrehzahlListe(label, row.level, element + row.field->field.offset + shift); break;
+    case DocRow::Lines:
+        if (row.lines)
+            row.lines(text, row, label, element, filter);
+        break;
+    default: text.Column(section, label, ValueText(text, row, element)); break;
+    }
+}
+
+}  // namespace
+
 void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const void* record, Repeat repeat, bool filter)
 {
     for (int i = 0; i < repeat.count; ++i) {
@@ -72,26 +108,15 @@ void WriteRows(DocText& text, int section, std::span<const DocRow> rows, const v
             if (!Holds(row.when, element))
                 continue;
             CString label;
+            if (row.repeat > 1) {
+                for (int r = 0; r < row.repeat; ++r) {
+                    label.Format(row.label, r + 1);
+                    WriteRow(text, section, row, label, element, static_cast<unsigned>(r * row.stride), filter);
+                }
+                continue;
+            }
             label.Format(row.label, number, number + repeat.step - 1);
-            switch (row.kind) {
-            case DocRow::Rule: text.Line(ItemRule(section)); break;
-            case DocRow::Heading: text.Heading(row.level, label); break;
-            case DocRow::Separated: text.Separated(row.level, label, ValueText(text, row, element)); break;
-            case DocRow::Digital: {
-                const BYTE* source = element + row.field->field.offset;
-                text.QuelleDigital(label, row.level, source[0], source[2], Holds(row.optional, element), source[1] != 0,
-                                   source[2], filter);
-                break;
-            }
-            case DocRow::Analog: {
-                const BYTE* source = element + row.field->field.offset;
-                text.QuelleAnalog(label, row.level, source[0], source[1], Holds(row.optional, element), filter);
-                break;
-            }
-            case DocRow::Outputs16: text.AusgangsListe(label, row.level, element + row.field->field.offset); break;
-            case DocRow::Speeds6: text.DrehzahlListe(label, row.level, element + row.field->field.offset); break;
-            default: text.Column(section, label, ValueText(text, row, element)); break;
-            }
+            WriteRow(text, section, row, label, element, 0, filter);
         }
     }
 }

@@ -31,6 +31,7 @@ struct Cond {
     enum Op : BYTE { Always, Eq, Ne, NonZero, Zero, Never } op = Always;
     unsigned offset = 0;
     long value = 0;
+    BYTE mask = 0xFF;  // the bits of the byte the condition looks at
 };
 
 struct DocRow {
@@ -43,6 +44,7 @@ struct DocRow {
         Analog,     // the lines of an analog source: kind, number at the field
         Outputs16,  // a list of the 16 outputs: 16 flags at the field
         Speeds6,    // a list of the six speed-controlled outputs: 6 flags at the field
+        Lines,      // the row's own lines (a block no other row kind can say)
     } kind = Column;
     BYTE level = 0;
     const char* label = "";
@@ -53,6 +55,11 @@ struct DocRow {
     Cond when{};
     Cond optional{Cond::Never};  // Digital, Analog: the variable may stay without a source
     CString (*custom)(const DocText& text, const BYTE* record) = nullptr;  // Fmt::Custom
+    // Lines: writes them for the row (label formatted), the element and the filter flag.
+    void (*lines)(DocText& text, const DocRow& row, const CString& label, const BYTE* record, bool filter) = nullptr;
+    // A source or output row for `repeat` variables, `stride` bytes apart; its label carries the number from 1.
+    BYTE repeat = 1;
+    BYTE stride = 0;
 };
 
 constexpr DocRow ColumnRow(const char* label, const record::FieldInfo* field, Fmt fmt, const char* pattern = nullptr)
@@ -72,6 +79,35 @@ constexpr DocRow SourceRow(DocRow::Kind kind, BYTE level, const char* label, con
                            Cond optional = {Cond::Never})
 {
     return {kind, level, label, field, Fmt::Number, nullptr, {}, {}, optional};
+}
+
+constexpr DocRow CustomRow(BYTE level, const char* label, CString (*custom)(const DocText&, const BYTE*))
+{
+    DocRow row{DocRow::Separated, level, label, nullptr, Fmt::Custom};
+    row.custom = custom;
+    return row;
+}
+// A row of its own lines.
+constexpr DocRow LinesRow(BYTE level,
+                          void (*lines)(DocText&, const DocRow&, const CString& label, const BYTE* record, bool filter),
+                          const char* label = "")
+{
+    DocRow row{DocRow::Lines, level, label};
+    row.lines = lines;
+    return row;
+}
+// The row, written only when the condition holds.
+constexpr DocRow When(DocRow row, Cond when)
+{
+    row.when = when;
+    return row;
+}
+// The row for count variables, stride bytes apart.
+constexpr DocRow Repeated(DocRow row, BYTE count, BYTE stride)
+{
+    row.repeat = count;
+    row.stride = stride;
+    return row;
 }
 
 // The text of one value as the row writes it.

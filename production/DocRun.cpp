@@ -3,6 +3,7 @@
 
 #include "platform/TextFile.h"
 #include "platform/Win32File.h"
+#include "production/DocFunctions.h"
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
@@ -19,7 +20,7 @@ constexpr int kParameterBytes = 832;
 
 DocRun::SectionWriter& FunctionSection()
 {
-    static DocRun::SectionWriter writer;
+    static DocRun::SectionWriter writer = doc::WriteFunktionen;
     return writer;
 }
 

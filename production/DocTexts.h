@@ -91,6 +91,15 @@ inline constexpr char kAnalogEntry[] = "ANALOG %d:";
 inline constexpr char kDigitaleEntry[] = "DIGITALE %d:";
 inline constexpr char kSinottica[] = "SINOTTICA FUNZIONI:";
 
+// Functions.
+inline constexpr char kFunzioni[] = "FUNZIONI:";
+inline constexpr char kFunzioneHead[] = "Funzione %d:";
+inline constexpr char kTipoFunzione[] = "Tipo funzione:";
+inline constexpr char kProgOra[] = "PROG.ORA:";
+inline constexpr char kProgHead[] = "PT%d:";
+inline constexpr char kWindowHead[] = "SO%d:";
+inline constexpr char kStatusFunction[] = "Esportazione dei parametri della funzione %d";
+
 // Status texts of the run.
 inline constexpr char kStatusInput[] = "Esportazione dei parametri dell'ingresso %d";
 inline constexpr char kStatusOutput[] = "Esportazione dei parametri dell’uscita %d";

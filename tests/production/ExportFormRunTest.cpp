@@ -157,10 +157,10 @@ TEST_F(ExportFormRunTest, EachSectionAloneInEachLayoutReadsAsWrittenByHand)
         const char* box;
         const char* expected;  // "" for the header alone
     };
-    // The functions section is documented by the function writers, which are not installed yet: with functions
-    // alone the file holds the header only. The network runs with its filter of entries not in use.
+    // A new set has no functions: the functions section is its heading alone. The network runs with its filter of
+    // entries not in use.
     const Case cases[] = {
-        {"1205", "inputs"},  {"1211", "outputs"}, {"1212", ""},         {"1213", "messages"},
+        {"1205", "inputs"},  {"1211", "outputs"}, {"1212", "functions"}, {"1213", "messages"},
         {"1214", "network"}, {"1216", "logging"}, {"1215", "overview"},
     };
     std::filesystem::create_directories(m_home.Path("out"));
@@ -201,6 +201,33 @@ TEST_F(ExportFormRunTest, EachSectionAloneInEachLayoutReadsAsWrittenByHand)
         // The chosen folder is the export folder of the settings file (line 3).
         EXPECT_NE(m_home.ReadFile("morv9274.ini").find(m_home.Path("out") + "\r\n"), std::string::npos);
         EXPECT_EQ(Drive({"boxes"}), "");
+    });
+}
+
+// A drawing with a mixer control and a logic function: the functions section documents both slots, the mixer with
+// its rows.
+TEST_F(ExportFormRunTest, TheDrawingsFunctionsAreDocumented)
+{
+    std::ifstream in(PRODUCTION_DATA "/mixer_logic.xml", std::ios::binary);
+    std::ostringstream drawing;
+    drawing << in.rdbuf();
+    m_home.WriteFile("VORNA.xml", drawing.str());
+    ASSERT_EQ(m_home.RunCommand(Command("open")).exitCode, 0);
+    WithExportForm([&] {
+        for (const char* box : {"1205", "1211", "1213", "1214", "1216", "1215"})
+            Click(box);
+        Click("1210");  // the separated layout
+        ChooseTarget(m_home.Path("functions"));
+        Click("1075");
+        EXPECT_EQ(Get("1322"), "Esportaz. terminata correttamente / convertitore pronto");
+        const std::string text = m_home.ReadFile("functions.txt");
+        EXPECT_NE(text.find("===================================\r\nFUNZIONI:\r\n"), std::string::npos) << text;
+        for (const char* lines :
+             {"Funzione 1:\r\n", "Funzione 2:\r\n", "Tipo funzione:;Funz. Regolaz. misc.\r\n",
+              "Tipo funzione:;Funzione logica\r\n", "ENTRATA DATI:\r\n;RILASCIO MISCELA.:\r\n;;Fonte:;",
+              "USCITA DATI:\r\n;MISCELA.:\r\n;;Uscita:;8,9\r\n"})
+            EXPECT_NE(text.find(lines), std::string::npos) << lines << "\n" << text;
+        EXPECT_EQ(text.find("Funzione 3:"), std::string::npos);
     });
 }
 

@@ -1,0 +1,163 @@
+// The functions section of the parameter documentation and the value formats its kinds share.
+#include "production/DocFunctions.h"
+
+#include "production/DocRun.h"
+#include "production/DocTexts.h"
+#include "store/CParaCheck.h"
+#include "store/CParaDaten.h"
+#include "store/FunctionTypes.h"
+#include "store/RecordCodec.h"
+#include "texts/CTexte.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace doc {
+
+std::span<const DocRow> FuncKontrolleRows();
+std::span<const DocRow> KuehlfuncRows();
+std::span<const DocRow> LadepumpeRows();
+std::span<const DocRow> LogikfuncRows();
+std::span<const DocRow> MischerRegRows();
+std::span<const DocRow> TimerRows();
+std::span<const DocRow> VergleichRows();
+std::span<const DocRow> ZaehlerRows();
+
+namespace {
+
+constexpr int kSlots = 44;
+constexpr int kPrograms = 5;
+constexpr int kWindows = 3;
+constexpr unsigned kProgramBytes = 16;
+
+// A difference in tenths: one decimal below 10, whole numbers above.
+CString TenthsText(int tenths, const char* unit)
+{
+    CString text;
+    if (tenths > -100 && tenths < 100)
+        text.Format("%02.01f %s", tenths / 10.0, unit);
+    else
+        text.Format("%d %s", tenths / 10, unit);
+    return text;
+}
+
+}  // namespace
+
+CString UnitText(BYTE value, int unitKind)
+{
+    CString text;
+    switch (unitKind) {
+    case kUnitPlain: text.Format("%d", value); return text;
+    case kUnitDifference: return TenthsText(record::DifferenceTenths(value), "K");
+    case kUnitHysteresis: return TenthsText(record::HysteresisTenths(value), "K");
+    case kUnitIrradiance: text.Format("%d W/m²", value); return text;
+    case kUnitPercent: return TenthsText(record::DifferenceTenths(value), "%");
+    default: return text;
+    }
+}
+
+const char* ListedText(std::span<const char* const> texts, long value)
+{
+    return value >= 0 && static_cast<size_t>(value) < texts.size() ? texts[value] : "";
+}
+
+void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCount, BYTE setpoint,
+                      const BYTE* programs)
+{
+    text.Heading(level, kProgOra);
+    const CString sep = ValueSep(text.Format());
+    for (int p = 0; p < std::min<int>(programCount, kPrograms); ++p) {
+        const BYTE* program = programs + p * kProgramBytes;
+        CString label;
+        label.Format(kProgHead, p + 1);
+        text.Heading(level + 1, label);
+        CString days;
+        for (int d = 0; d < 7; ++d)
+            if (program[d])
+                days += (days.IsEmpty() ? "" : ", ") + CString(kWeekdays[d]);
+        text.Separated(level + 2, kGiorno, days.IsEmpty() ? CString(kNessuno) : days);
+        for (int w = 0; w < std::min<int>(windowCount, kWindows); ++w) {
+            const BYTE* window = program + 7 + w * 3;
+            CString line;
+            line.Format(kWindowHead, w + 1);
+            CString value = TimeOfDayText(window[0]) + " - " + TimeOfDayText(window[1]);
+            if (setpoint)
+                value.AppendFormat("%s%d°C", sep.GetString(), window[2]);
+            text.Separated(level + 2, line, value);
+        }
+    }
+}
+
+std::span<const FunctionDoc> FunctionDocs()
+{
+    static const FunctionDoc docs[] = {
+        {texts::kTypeLadepumpe, LadepumpeRows()},
+        {texts::kTypeVergleich, VergleichRows()},
+        {texts::kTypeTimer, TimerRows()},
+        {texts::kTypeZaehler, ZaehlerRows()},
+        {texts::kTypeKuehlfunc, KuehlfuncRows()},
+        {texts::kTypeMischerReg, MischerRegRows()},
+        {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
+        {texts::kTypeLogikfunc, LogikfuncRows()},
+    };
+    return docs;
+}
+
+const FunctionDoc* FindFunctionDoc(int code)
+{
+    for (const FunctionDoc& d : FunctionDocs())
+        if (d.code == code)
+            return &d;
+    return nullptr;
+}
+
+namespace {
+
+void WriteHead(DocText& text, const functypes::FunctionType& type, BYTE slot, const BYTE* record)
+{
+    CTexte texte;
+    text.Separated(0, kTipoFunzione, texte.GetObjektArtText(type.names.kind));
+    text.Separated(0, kGruppoDenom, record[0] == 0 ? "Generale" : "Def. Utente");
+    text.Separated(0, kDen, texte.GetFunktionsName(text.Opt().file, slot));
+    text.Heading(0, kEntrataDati);
+}
+
+}  // namespace
+
+void WriteFunktionen(DocText& text, DocReporter& reporter)
+{
+    const Options& options = text.Opt();
+    CParaDaten para;
+    CParaCheck check;
+    text.Line(SectionRule());
+    text.Line(kFunzioni);
+    for (int n = 1; n <= kSlots; ++n) {
+        CString status;
+        status.Format(kStatusFunction, n);
+        reporter.Status(4 * n + 28, status);
+        const BYTE slot = static_cast<BYTE>(n);
+        FuncEntry entry;
+        // An unreadable entry ends the table as an empty one does; 0 and 255 both mark an empty slot.
+        if (!para.GetFuncEntry(options.file, slot, entry) || entry.type == 0 || entry.type == 0xFF)
+            break;
+        text.Line(ItemRule(kFunctions));
+        CString heading;
+        heading.Format(kFunzioneHead, n);
+        text.Line(heading);
+        const functypes::FunctionType* type = functypes::FindFunctionType(entry.type);
+        if (!type)
+            break;
+        std::vector<BYTE> record(type->recordSize);
+        type->blank(record.data());
+        const bool read = type->read(para, options.file, slot, record.data(), !options.external);
+        type->check(check, options.file, record.data(), options.external);
+        // Only a record that was read goes back: a failed read must not overwrite the slot with defaults.
+        if (read && options.writeBack)
+            type->write(para, options.file, slot, record.data());
+        WriteHead(text, *type, slot, record.data());
+        if (const FunctionDoc* doc = FindFunctionDoc(entry.type))
+            WriteRows(text, kFunctions, doc->rows, record.data(), {}, options.sections.functionsFilter != 0);
+    }
+}
+
+}  // namespace doc

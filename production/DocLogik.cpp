@@ -1,0 +1,264 @@
+// The documentation rows of the timer, the comparison and the counter.
+#include "production/DocFunctions.h"
+#include "production/DocTexts.h"
+#include "store/FuncKontrolleParam.h"
+#include "store/LogikFields.h"
+#include "store/RecordCodec.h"
+
+#include <cstring>
+
+namespace doc {
+
+namespace {
+
+using record::FieldInfo;
+using record::Scale;
+
+const char* Pick(std::span<const char* const> texts, long value)
+{
+    return texts[value >= 0 && static_cast<size_t>(value) < texts.size() ? value : 0];
+}
+
+long Word(const BYTE* record, unsigned offset)
+{
+    std::int32_t value = 0;
+    std::memcpy(&value, record + offset, sizeof value);
+    return value;
+}
+
+// Timer.
+constexpr FieldInfo kTimerRelease{RECORD_FIELD(TimerParam, release)};
+constexpr FieldInfo kTimerTrigger{RECORD_FIELD(TimerParam, trigger)};
+constexpr FieldInfo kTimerDuty{RECORD_FIELD(TimerParam, duty)};
+constexpr FieldInfo kTimerDutyValue{RECORD_FIELD(TimerParam, duty.number)};
+constexpr FieldInfo kTimerOutput{RECORD_FIELD(TimerParam, output)};
+constexpr FieldInfo kTimerInverted{RECORD_FIELD(TimerParam, inverted)};
+constexpr FieldInfo kTimerRetrigger{RECORD_FIELD(TimerParam, retrigger)};
+constexpr FieldInfo kTimerTime{RECORD_FIELD(TimerParam, time), Scale::Duration};
+constexpr FieldInfo kTimerOffTime{RECORD_FIELD(TimerParam, offTime), Scale::Duration};
+
+constexpr const char* kTimerModes[] = {"Impulsi",       "Tempo Integr", "Ritardo",
+                                       "Tempo Min Fnz", "Tempo Blocco", "Instabile"};
+constexpr const char* kTimerEdges[] = {"pos/neg", "positivo", "negativo"};
+constexpr unsigned kModeAt = offsetof(TimerParam, modeWord);
+constexpr Cond kAstable{Cond::Eq, kModeAt, kTimerAstabil, TimerParam::kModeMask};
+constexpr Cond kNotAstable{Cond::Ne, kModeAt, kTimerAstabil, TimerParam::kModeMask};
+
+// In the astable mode the trigger has no use: it is written as an analog input without a source that may stay so.
+void AstableTrigger(DocText& text, const DocRow& row, const CString& label, const BYTE* record, bool filter)
+{
+    text.QuelleAnalog(label, row.level, 0, record[offsetof(TimerParam, trigger.number)], true, filter);
+}
+
+constexpr DocRow kTimerRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILASCIO TIMER", &kTimerRelease),
+    When(SourceRow(DocRow::Digital, 1, "ENTRATA TRIGGER", &kTimerTrigger), kNotAstable),
+    When(DocRow{DocRow::Lines,
+                1,
+                "ENTRATA TRIGGER",
+                &kTimerTrigger,
+                Fmt::Number,
+                nullptr,
+                {},
+                {},
+                {Cond::Never},
+                nullptr,
+                AstableTrigger},
+         kAstable),
+    SourceRow(DocRow::Analog, 1, "PROPORZIONE TASTI", &kTimerDuty),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Outputs16, 1, "Uscita TIMER", &kTimerOutput),
+    SourceRow(DocRow::Outputs16, 1, "Uscita INV.", &kTimerInverted),
+    CustomRow(0, "MODO:",
+              [](const DocText&, const BYTE* r) -> CString {
+                  return Pick(kTimerModes, Word(r, kModeAt) & TimerParam::kModeMask);
+              }),
+    When(HeadingRow(0, "TEMPO IMP.:"), kAstable),
+    When(ValueRow(1, "ON:", &kTimerTime, Fmt::Scaled), kAstable),
+    When(ValueRow(1, "OFF:", &kTimerOffTime, Fmt::Scaled), kAstable),
+    When(CustomRow(0, "Fianco:",
+                   [](const DocText&, const BYTE* r) -> CString {
+                       return Pick(kTimerEdges, Word(r, offsetof(TimerParam, edgeWord)) & TimerParam::kEdgeMask);
+                   }),
+         {Cond::Eq, kModeAt, kTimerImpuls, TimerParam::kModeMask}),
+    When(ValueRow(0, "retriggere:", &kTimerRetrigger, Fmt::YesNo), kNotAstable),
+    When(ValueRow(0, "TEMPO IMP.:", &kTimerTime, Fmt::Scaled), kNotAstable),
+    When(ValueRow(0, "TAST.PROP.:", &kTimerDutyValue, Fmt::Number, "%ld%%"), {Cond::Zero, offsetof(TimerParam, duty)}),
+};
+
+// Comparison: the fixed value b and the differences follow the unit group; the differences have the finer scale.
+struct UnitGroup {
+    const char* text;
+    const char* pattern;   // of the fixed value and of the differences
+    int valueFactor;       // fixed value = b x valueFactor
+    int differenceFactor;  // difference = d x differenceFactor
+};
+constexpr UnitGroup kUnitGroups[] = {
+    {"Senza Dim.", "%ld", 1, 1},      {"Temperat.", "%ld °C", 1, 1}, {"Irrad.Sol.", "%ld W/m²", 10, 1},
+    {"Tempo", "%ld ore", 10, 1},      {"Num.Imp", "%ld imp", 10, 1}, {"Qt Cal KWH", "%ld kWh", 10, 1},
+    {"Qt Cal MWH", "%ld MWh", 10, 1}, {"Prestaz.", "%ld kW", 10, 1}, {"Flusso", "%ld l/h", 50, 5},
+    {"Velo.Vento", "%ld km/h", 1, 1}, {"Umidita", "%ld %%", 1, 1},   {"Pressione", "%ld bar", 1, 1},
+};
+constexpr unsigned kUnitAt = offsetof(VergleichParam, unit);
+
+const UnitGroup& GroupOf(const BYTE* r)
+{
+    const BYTE u = r[kUnitAt];
+    return kUnitGroups[u < std::size(kUnitGroups) ? u : 0];
+}
+
+CString FixedB(const DocText&, const BYTE* r)
+{
+    const BYTE b = r[offsetof(VergleichParam, valueB.number)];
+    const UnitGroup& g = GroupOf(r);
+    CString text;
+    if (r[kUnitAt] == kEinheitTemperatur)
+        text.Format(g.pattern, static_cast<long>(record::TemperatureCelsius(b)));
+    else if (r[kUnitAt] == kEinheitDruck)
+        text.Format("%02.01f bar", b / 10.0);
+    else
+        text.Format(g.pattern, static_cast<long>(b) * g.valueFactor);
+    return text;
+}
+
+CString DifferenceText(const BYTE* r, unsigned offset)
+{
+    const BYTE d = r[offset];
+    const UnitGroup& g = GroupOf(r);
+    CString text;
+    if (r[kUnitAt] == kEinheitTemperatur)
+        return UnitText(d, kUnitDifference);
+    if (r[kUnitAt] == kEinheitFeuchte)
+        return UnitText(d, kUnitPercent);
+    if (r[kUnitAt] == kEinheitDruck)
+        text.Format("%03.02f bar", d * 5 / 100.0);
+    else
+        text.Format(g.pattern, static_cast<long>(d) * g.differenceFactor);
+    return text;
+}
+
+constexpr FieldInfo kVergleichRelease{RECORD_FIELD(VergleichParam, release)};
+constexpr FieldInfo kVergleichA{RECORD_FIELD(VergleichParam, valueA)};
+constexpr FieldInfo kVergleichB{RECORD_FIELD(VergleichParam, valueB)};
+constexpr FieldInfo kVergleichAbove{RECORD_FIELD(VergleichParam, above)};
+constexpr FieldInfo kVergleichBelow{RECORD_FIELD(VergleichParam, below)};
+
+constexpr DocRow kVergleichRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILASCIO CONFR.", &kVergleichRelease),
+    SourceRow(DocRow::Analog, 1, "VALOREa", &kVergleichA),
+    SourceRow(DocRow::Analog, 1, "VALOREb", &kVergleichB),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Outputs16, 1, "Va > Vb + diff", &kVergleichAbove),
+    SourceRow(DocRow::Outputs16, 1, "Va < Vb + diff", &kVergleichBelow),
+    CustomRow(0, "GR.FUNZ.:", [](const DocText&, const BYTE* r) -> CString { return GroupOf(r).text; }),
+    When(CustomRow(0, "VALOREb:", FixedB), {Cond::Zero, offsetof(VergleichParam, valueB)}),
+    CustomRow(0, "DIFF.ON:",
+              [](const DocText&, const BYTE* r) { return DifferenceText(r, offsetof(VergleichParam, onDifference)); }),
+    CustomRow(0, "DIFF.OFF:",
+              [](const DocText&, const BYTE* r) { return DifferenceText(r, offsetof(VergleichParam, offDifference)); }),
+};
+
+// Counter.
+constexpr FieldInfo kZaehlerRelease{RECORD_FIELD(ZaehlerParam, release)};
+constexpr FieldInfo kZaehlerInputs{RECORD_FIELD(ZaehlerParam, inputs)};
+constexpr FieldInfo kZaehlerReset{RECORD_FIELD(ZaehlerParam, reset)};
+constexpr FieldInfo kZaehlerDivisor{RECORD_FIELD(ZaehlerParam, divisor)};
+constexpr unsigned kZaehlerModeAt = offsetof(ZaehlerParam, mode);
+constexpr Cond kPulses{Cond::NonZero, kZaehlerModeAt};
+
+constexpr DocRow kZaehlerRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILASCIO CONTATORE", &kZaehlerRelease),
+    Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", &kZaehlerInputs, {Cond::Always}), 6,
+             sizeof(DigitalQuelle)),
+    SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", &kZaehlerReset, {Cond::Always}),
+    CustomRow(
+        0, "MODO:",
+        [](const DocText&, const BYTE* r) -> CString { return r[kZaehlerModeAt] ? "CONT.IMPULSI" : "CONT.ORE FUNZ"; }),
+    When(ValueRow(0, kDivisore, &kZaehlerDivisor, Fmt::Number), kPulses),
+    When(CustomRow(0, "Pos.Contatore:",
+                   [](const DocText&, const BYTE* r) {
+                       CString text;
+                       text.Format("%ld %s", Word(r, offsetof(ZaehlerParam, position)), "Imp");
+                       return text;
+                   }),
+         kPulses),
+    When(CustomRow(0, "Pos.Contatore:",
+                   [](const DocText&, const BYTE* r) {
+                       CString text;
+                       text.Format("%ld %s %d %s", Word(r, offsetof(ZaehlerParam, position)), "Ore",
+                                   r[offsetof(ZaehlerParam, minutes)], "Min");
+                       return text;
+                   }),
+         {Cond::Zero, kZaehlerModeAt}),
+};
+
+// Function control: the error limit is a fixed temperature while value b has no source, else a difference.
+constexpr FieldInfo kFkValueA{RECORD_FIELD(FuncKontrolleParam, valueA)};
+constexpr FieldInfo kFkValueB{RECORD_FIELD(FuncKontrolleParam, valueB)};
+constexpr FieldInfo kFkLimit{RECORD_FIELD(FuncKontrolleParam, valueB.number)};
+constexpr FieldInfo kFkRelease{RECORD_FIELD(FuncKontrolleParam, differenceRelease)};
+constexpr FieldInfo kFkValueError{RECORD_FIELD(FuncKontrolleParam, valueError)};
+constexpr FieldInfo kFkDifferenceError{RECORD_FIELD(FuncKontrolleParam, differenceError)};
+constexpr FieldInfo kFkDelay{RECORD_FIELD(FuncKontrolleParam, errorDelay)};
+constexpr FieldInfo kFkDifference{RECORD_FIELD(FuncKontrolleParam, differenceLimit)};
+constexpr FieldInfo kFkKeep{RECORD_FIELD(FuncKontrolleParam, keepError)};
+constexpr unsigned kFkBKind = offsetof(FuncKontrolleParam, valueB);
+
+constexpr DocRow kFuncKontrolleRows[] = {
+    SourceRow(DocRow::Analog, 1, "CONTR.VALOREa", &kFkValueA),
+    SourceRow(DocRow::Analog, 1, "CONTR.VALOREb", &kFkValueB),
+    SourceRow(DocRow::Digital, 1, "DIFF.CONTR.", &kFkRelease),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Outputs16, 1, "Errore Valore", &kFkValueError),
+    SourceRow(DocRow::Outputs16, 1, "Errore Diff", &kFkDifferenceError),
+    HeadingRow(0, "PARAMETRO:"),
+    HeadingRow(1, "Errore se superiore"),
+    ValueRow(1, "al meno", &kFkDelay, Fmt::Number, "%ld min"),
+    When(ValueRow(1, "CVa >", &kFkLimit, Fmt::Number, "%ld °C"), {Cond::Zero, kFkBKind}),
+    When(ValueRow(1, "CVa - CVb >", &kFkDifference, Fmt::Number, "%ld K"), {Cond::NonZero, kFkBKind}),
+    ValueRow(0, "Salv.Errore:", &kFkKeep, Fmt::YesNo),
+};
+
+// Logic function: all six inputs, whatever the count in use.
+constexpr FieldInfo kLfRelease{RECORD_FIELD(LogikfuncParam, release)};
+constexpr FieldInfo kLfInputs{RECORD_FIELD(LogikfuncParam, inputs)};
+constexpr FieldInfo kLfResult{RECORD_FIELD(LogikfuncParam, result)};
+constexpr FieldInfo kLfInverted{RECORD_FIELD(LogikfuncParam, inverted)};
+constexpr const char* kLogicFunctions[] = {"OFF", "OPPURE", "E", "FLIP FLOP"};
+
+constexpr DocRow kLogikfuncRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILASCIO FUNZ.LOGIC", &kLfRelease),
+    Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", &kLfInputs, {Cond::Always}), 6, sizeof(DigitalQuelle)),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Outputs16, 1, "RISULTATI", &kLfResult),
+    SourceRow(DocRow::Outputs16, 1, "RISULTATI INV.", &kLfInverted),
+    CustomRow(0, "FUNZION:",
+              [](const DocText&, const BYTE* r) -> CString {
+                  return ListedText(kLogicFunctions, r[offsetof(LogikfuncParam, function)]);
+              }),
+};
+
+}  // namespace
+
+std::span<const DocRow> LogikfuncRows()
+{
+    return kLogikfuncRows;
+}
+std::span<const DocRow> FuncKontrolleRows()
+{
+    return kFuncKontrolleRows;
+}
+std::span<const DocRow> TimerRows()
+{
+    return kTimerRows;
+}
+std::span<const DocRow> VergleichRows()
+{
+    return kVergleichRows;
+}
+std::span<const DocRow> ZaehlerRows()
+{
+    return kZaehlerRows;
+}
+
+}  // namespace doc
