@@ -564,6 +564,23 @@ inline constexpr char kLogikDataInput[] = "ENTRATA DATI";
 inline constexpr char kLogikResult[] = "RISULTATI";
 inline constexpr char kLogikResultInverted[] = "RISULTATI INV.";
 
+// Comparison forms.
+inline constexpr char kTitleVergleich[] = "C O M P A R A Z I O N E";
+inline constexpr char kVergleichUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kVergleichValueBLabel[] = "VALOREb:";
+inline constexpr char kVergleichOnLabel[] = "DIFF.ON:";
+inline constexpr char kVergleichOffLabel[] = "DIFF.OFF:";
+inline constexpr const char* kVergleichUnits[] = {"Senza Dim.", "Temperat.", "Irrad.Sol.", "Tempo",
+                                                  "Num.Imp",    "Qt Cal KWH", "Qt Cal MWH", "Prestaz.",
+                                                  "Flusso",     "Velo.Vento", "Umidita",    "Pressione"};
+inline constexpr const char* kVergleichUnitLabels[] = {"", "°C", "W/m²", "Ore", "Imp", "kWh", "MWh", "kW",
+                                                       "l/h", "km/h", "%", "bar"};
+inline constexpr char kVergleichReleaseInput[] = "RILASCIO CONFR.";
+inline constexpr char kVergleichValueAInput[] = "VALOREa";
+inline constexpr char kVergleichValueBInput[] = "VALOREb";
+inline constexpr char kVergleichAbove[] = "Va > Vb + diff";
+inline constexpr char kVergleichBelow[] = "Va < Vb + diff";
+
 // ==== Network ====
 
 inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";

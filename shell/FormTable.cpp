@@ -4,6 +4,7 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/logic/CVergleich.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 
@@ -44,6 +45,8 @@ const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::Cr
                                       &CMischerReg::Publish, &CMischerReg::Save};
 const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
+const FunctionForms kVergleichForms {&CVergleich::CreateForm, &CVergleich::CreateVarIn, &CVergleich::CreateVarOut,
+                                     &CVergleich::Publish, &CVergleich::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -87,7 +90,7 @@ std::vector<FormRow> MakeFormRows()
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
-        {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
+        {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
         {"Zähler", false},         {"Zirkulation", true},
     };
     for (const auto& type : functionTypes)

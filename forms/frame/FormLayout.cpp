@@ -87,6 +87,8 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
     if (row.unit)
         t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, kStatic, {kUnitX, y + 3, 24, kTextHeight},
                               row.unit});
+    if (row.unitId)
+        t.controls.push_back({ControlClass::Static, row.unitId, kStatic, {kUnitX, y + 3, 40, kTextHeight}});
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ struct LayoutRow {
     ControlKind kind = ControlKind::None;
     const char* unit = nullptr;          // a fixed unit text beside the control; null none
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
+    UINT unitId = 0;                     // a unit label the kind sets at run time (beside the control); 0 none
 };
 
 // Lines under a group box (boxId 0: no box).
