@@ -581,6 +581,31 @@ inline constexpr char kVergleichValueBInput[] = "VALOREb";
 inline constexpr char kVergleichAbove[] = "Va > Vb + diff";
 inline constexpr char kVergleichBelow[] = "Va < Vb + diff";
 
+// Timer function forms.
+inline constexpr char kTitleTimer[] = "F U N Z I O N E  T I M E R";
+inline constexpr char kTimerModeLabel[] = "MODO:";
+inline constexpr const char* kTimerModes[] = {"Impulsi",       "Tempo Integr", "Ritardo",
+                                              "Tempo Min Fnz", "Tempo Blocco", "Instabile"};
+inline constexpr char kTimerTriggerGroup[] = "TRIGGER";
+inline constexpr char kTimerEdgeLabel[] = "Fianco:";
+inline constexpr const char* kTimerEdges[] = {"pos/neg", "positivo", "negativo"};
+inline constexpr char kTimerRetriggerLabel[] = "retriggere:";
+inline constexpr const char* kTimerRetrigger[] = {"no", "sì"};
+inline constexpr char kTimerPulseGroup[] = "TEMPO IMP.:";
+inline constexpr char kTimerPulseLabel[] = "TEMPO IMP.:";
+inline constexpr char kTimerOnLabel[] = "ON:";
+inline constexpr char kTimerOffLabel[] = "OFF:";
+inline constexpr char kTimerDutyLabel[] = "TAST.PROP.:";
+inline constexpr char kUnitSeconds[] = "Sec";
+inline constexpr char kUnitMinutes[] = "Min";
+inline constexpr char kUnitHours[] = "Ore";
+inline constexpr char kUnitPercent[] = "%";
+inline constexpr char kTimerReleaseInput[] = "RILASCIO TIMER";
+inline constexpr char kTimerTriggerInput[] = "ENTRATA TRIGGER";
+inline constexpr char kTimerDutyInput[] = "PROPORZIONE TASTI";
+inline constexpr char kTimerOutput[] = "Uscita TIMER";
+inline constexpr char kTimerOutputInverted[] = "Uscita INV.";
+
 // ==== Network ====
 
 inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";

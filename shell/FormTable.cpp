@@ -4,6 +4,7 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/logic/CTimer.h"
 #include "forms/logic/CVergleich.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
@@ -47,6 +48,8 @@ const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::Creat
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
 const FunctionForms kVergleichForms {&CVergleich::CreateForm, &CVergleich::CreateVarIn, &CVergleich::CreateVarOut,
                                      &CVergleich::Publish, &CVergleich::Save};
+const FunctionForms kTimerForms {&CTimer::CreateForm, &CTimer::CreateVarIn, &CTimer::CreateVarOut, &CTimer::Publish,
+                                 &CTimer::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -89,7 +92,7 @@ std::vector<FormRow> MakeFormRows()
         {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
-        {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
+        {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true, kTimerForms},
         {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
         {"Zähler", false},         {"Zirkulation", true},
     };

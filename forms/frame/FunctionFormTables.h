@@ -133,6 +133,9 @@ struct InputRow {
     UINT modeComboId = 0;
     ModeRule rule = ModeRule::FixedState;
     bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
+    // Its texts and mode list are filled on every activation (the parameter form's mode decides whether the input
+    // is in use), not only on the first.
+    bool everyActivation = false;
 };
 
 // ---- Output-variable form ----

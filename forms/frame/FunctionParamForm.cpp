@@ -300,6 +300,13 @@ void FunctionParamForm::OnValueClick(UINT id)
     }
 }
 
+void FunctionParamForm::SetCaption(UINT id, const char* text)
+{
+    for (size_t i = 0; i < m_captionIds.size(); ++i)
+        if (m_captionIds[i] == id)
+            m_captions[i] = text;
+}
+
 CString FunctionParamForm::DesignationLine() const
 {
     CString name;
@@ -338,7 +345,9 @@ void FunctionParamForm::SaveAndExit()
     if (drawing.GetTextId(g_nId, textId) && textId > 0)
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
-    texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
+    std::vector<BYTE> labels = m_record;
+    PrepareLabels(labels);
+    texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, labels);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
     channel.SetFileNotUpToDate();

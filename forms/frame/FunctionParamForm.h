@@ -67,6 +67,11 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     // The kind's own steps between the frame's enable and select steps and the exchange; nothing by default.
     virtual void ShowSpecial() {}
+    // The record the save labels the pins from, as a copy; a kind whose mode changes what a pin's label says
+    // adjusts it. Unchanged by default.
+    virtual void PrepareLabels(std::vector<BYTE>& /*record*/) const {}
+    // Sets the caption of a layout row (one the kind changes at run time); the next exchange shows it.
+    void SetCaption(UINT id, const char* text);
 
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);

@@ -84,19 +84,33 @@ void FunctionVarInForm::UpdateForm()
     if (param)
         m_strBezeichnung = param->DesignationLine();
 
-    if (param && g_bFirstActivation[kFirstActivation]) {
+    if (param) {
+        const bool first = g_bFirstActivation[kFirstActivation];
         g_bFirstActivation[kFirstActivation] = false;
         const BYTE* record = param->Record();
         CTexte texte;
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             const forms::InputRow& in = m_inputs[i];
+            if (!first && !in.everyActivation)
+                continue;
             InputTexts& t = m_texts[i];
             const BYTE kind = record[in.kindField];
             const BYTE number = record[in.numberField];
+            if (in.everyActivation && !InputInUse(in, record)) {
+                t.kind = ui::kSourceUser;
+                t.number.Empty();
+                t.variable = ui::kNotUsed;
+                t.mode.Empty();
+                if (m_modes[i])
+                    m_modes[i]->ShowWindow(SW_HIDE);
+                continue;
+            }
             if (in.kind == forms::InputKind::Analog || !m_modes[i]) {
                 texte.GetQuelleTexte(kind, number, in.notUsed, t.kind, t.number, t.variable);
                 continue;
             }
+            if (in.everyActivation)
+                m_modes[i]->ShowWindow(SW_SHOW);
             const BYTE fixedState = in.rule == forms::ModeRule::FixedState ? number : 0;
             texte.FillQuelleCtrls(kind, number, in.notUsed, t.kind, t.number, t.variable, t.mode,
                                   record[in.invertedField], *m_modes[i], fixedState);

@@ -3,6 +3,7 @@
 // and the lines the drawing-tool stand-in received are compared with what the forms must produce.
 #include "FunctionFormRun.h"
 
+#include "store/TimerParam.h"
 #include "store/VergleichParam.h"
 
 using testsupport::DriveStep;
@@ -84,6 +85,92 @@ TEST_F(LogicFormRunTest, ComparisonShowsAndStoresEveryValueInTheScaleOfItsUnit)
         "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+}
+
+// ---- Timer ----
+
+// The mode decides what the form shows, whether the trigger is in use and how its pin is labelled; the times carry
+// their unit.
+TEST_F(LogicFormRunTest, TimerModeDecidesTheTimesTriggerAndTriggerLabel)
+{
+    const struct {
+        const char* name;
+        std::vector<DriveStep> steps;
+        long mode, edge, retrigger, time, offTime;
+        BYTE triggerInverted;
+        const char* triggerLabel;
+    } cases[] = {
+        {"astable: ON and OFF times, the trigger is not used and its label has no suffix",
+         {{"pick 1484 5"},
+          {"get 1285", 0, "ON:\n"},
+          {"get 1287", 0, "OFF:\n"},
+          {"get 1486", 0, "\n"},  // the edge and retrigger show nothing
+          {"get 1485", 0, "\n"},
+          {"pick 1486 1", 1},
+          {"pick 1347 157"},
+          {"get 1039", 0, "Ore\n"},
+          {"pick 1351 91"},
+          {"get 1041", 0, "Min\n"},
+          {"get 1351", 0, "2.0\n"},
+          {kDriveShowVarIn},
+          {"get 1234", 0, "non usato\n"},
+          {"get 1230", 0, "Utente\n"},
+          {"pick 1519 1", 1},
+          {kDriveShowParam},
+          {kDriveSave}},
+         kTimerAstabil, 0, 0, 157, 91, 0, "settext§2021§Ingresso trigger"},
+        {"pulse: edge and retrigger, an inverted trigger; a mode visited on the way changes nothing",
+         {{"pick 1484 5"},
+          {"pick 1351 30"},
+          {"pick 1484 0"},
+          {"get 1287", 0, "\n"},
+          {"get 1041", 0, "\n"},
+          {"pick 1351 31", 1},  // hidden with its row
+          {"pick 1486 2"},
+          {"pick 1485 1"},
+          {"pick 1347 90"},
+          {"get 1039", 0, "Sec\n"},
+          {"pick 1347 156"},
+          {"get 1039", 0, "Min\n"},
+          {"get 1347", 0, "59\n"},
+          {kDriveShowVarIn},
+          {"get 1230", 0, "Entrata\n"},
+          {"get 1232", 0, "2:\n"},
+          {"pick 1519 1"},
+          {kDriveShowVarOut},
+          {"get 1261", 0, "1\n"},  // the inverted output drives output 6
+          {"get 1119", 0, "0\n"},
+          {kDriveSave}},
+         kTimerImpuls, kFlankeNegativ, 1, 156, 30, 1, "settext§2021§Ingresso trigger (inv.)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MarkRecord();
+        std::vector<DriveStep> steps = {{"pick 1428 1"}};
+        steps.insert(steps.end(), c.steps.begin(), c.steps.end());
+        const testsupport::ProgramResult result = Param("Timerfunktion$1", "2000", steps);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+
+        const TimerParam r = Stored<TimerParam>(2000, &CParaDaten::GetTimer);
+        EXPECT_EQ(r.modeWord & TimerParam::kModeMask, static_cast<std::uint32_t>(c.mode));
+        EXPECT_EQ(r.edgeWord & TimerParam::kEdgeMask, static_cast<std::uint32_t>(c.edge));
+        EXPECT_EQ(r.retrigger, c.retrigger);
+        EXPECT_EQ(r.time, c.time);
+        EXPECT_EQ(r.offTime, c.offTime);
+        EXPECT_EQ(r.trigger.kind, 1);
+        EXPECT_EQ(r.trigger.number, 2);
+        EXPECT_EQ(r.trigger.inverted, c.triggerInverted);
+        EXPECT_EQ(r.inverted[5], 1);
+
+        const std::vector<std::string> expected = {
+            "settext§2002§  TIMER  ",
+            "settext§2011§ABL Timer",
+            c.triggerLabel,
+            "setfilenotuptodate",
+        };
+        EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    }
 }
 
 }  // namespace
