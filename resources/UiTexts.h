@@ -606,6 +606,21 @@ inline constexpr char kTimerDutyInput[] = "PROPORZIONE TASTI";
 inline constexpr char kTimerOutput[] = "Uscita TIMER";
 inline constexpr char kTimerOutputInverted[] = "Uscita INV.";
 
+// Counter forms.
+inline constexpr char kTitleZaehler[] = "C O N T A T O R E";
+inline constexpr char kZaehlerModeGroup[] = "MODO:";
+inline constexpr char kZaehlerHours[] = "CONT.ORE FUNZ";
+inline constexpr char kZaehlerPulses[] = "CONT.IMPULSI";
+inline constexpr char kZaehlerDivisorLabel[] = "Divisore:";
+inline constexpr char kZaehlerPositionLabel[] = "Pos.Contatore:";
+inline constexpr char kZaehlerPulsesGroup[] = "Impulsi";
+inline constexpr char kZaehlerHoursGroup[] = "Durata eserciz.";
+inline constexpr char kUnitPulses[] = "Imp";
+inline constexpr char kZaehlerReleaseInput[] = "RILASCIO CONTATORE";
+inline constexpr char kZaehlerResetInput[] = "CONTAT. RIMETTERE";
+inline constexpr char kZaehlerPositionInvalidCaption[] = "morv9274 - Message 2.002";
+inline constexpr char kZaehlerPositionInvalid[] = "Valore impostato non valido della posizione di conteggio!";
+
 // ==== Network ====
 
 inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";

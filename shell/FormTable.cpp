@@ -6,6 +6,7 @@
 #include "forms/logic/CLogikfunc.h"
 #include "forms/logic/CTimer.h"
 #include "forms/logic/CVergleich.h"
+#include "forms/logic/CZaehler.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 
@@ -50,6 +51,8 @@ const FunctionForms kVergleichForms {&CVergleich::CreateForm, &CVergleich::Creat
                                      &CVergleich::Publish, &CVergleich::Save};
 const FunctionForms kTimerForms {&CTimer::CreateForm, &CTimer::CreateVarIn, &CTimer::CreateVarOut, &CTimer::Publish,
                                  &CTimer::Save};
+const FunctionForms kZaehlerForms {&CZaehler::CreateForm, &CZaehler::CreateVarIn, nullptr, &CZaehler::Publish,
+                                   &CZaehler::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -94,7 +97,7 @@ std::vector<FormRow> MakeFormRows()
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true, kTimerForms},
         {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
-        {"Zähler", false},         {"Zirkulation", true},
+        {"Zähler", false, kZaehlerForms},         {"Zirkulation", true},
     };
     for (const auto& type : functionTypes)
         rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));

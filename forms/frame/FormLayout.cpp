@@ -71,14 +71,19 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
                               "", value ? value->items.numbers : std::vector<CString> {}});
         break;
     }
+    case ControlKind::Edit:
+        t.controls.push_back({ControlClass::Edit, row.controlId, WS_BORDER | WS_TABSTOP | WS_GROUP | ES_NUMBER |
+                                                                     ES_AUTOHSCROLL,
+                              {kControlX, y, kControlWidth, 12}});
+        break;
     case ControlKind::Radios: {
         // A group without a caption of its own starts where captions do.
         int x = row.captionId ? kControlX : kIndent;
         bool first = true;
         for (const RadioButton& radio : row.radios) {
             const DWORD style = BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0);
-            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, 56, 10}});
-            x += 60;
+            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, radio.width, 10}});
+            x += radio.width + 4;
             first = false;
         }
         break;

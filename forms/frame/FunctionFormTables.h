@@ -58,11 +58,13 @@ enum class ControlKind : BYTE {
     None,     // a caption alone (a heading line)
     Combo,    // drop-down list
     Radios,   // a radio group, its buttons side by side
+    Edit,     // a number edit (digits only), handled by the kind itself
 };
 
 struct RadioButton {
     UINT id;
     const char* text;
+    int width = 56;  // dialog units; the next button follows 4 units after it
 };
 
 // One line of a form: a caption, the control it labels and the unit after it.

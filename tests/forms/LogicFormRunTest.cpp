@@ -5,6 +5,7 @@
 
 #include "store/TimerParam.h"
 #include "store/VergleichParam.h"
+#include "store/ZaehlerParam.h"
 
 using testsupport::DriveStep;
 using testsupport::kDriveSave;
@@ -167,6 +168,84 @@ TEST_F(LogicFormRunTest, TimerModeDecidesTheTimesTriggerAndTriggerLabel)
             "settext§2002§  TIMER  ",
             "settext§2011§ABL Timer",
             c.triggerLabel,
+            "setfilenotuptodate",
+        };
+        EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    }
+}
+
+// ---- Counter ----
+
+// A position out of range is refused at save with a warning and the form stays; the corrected position saves. The
+// pulse mode starts from position 0 and has a divisor.
+TEST_F(LogicFormRunTest, CounterRefusesAPositionOutOfRangeAndSavesTheCorrectedOne)
+{
+    const std::string refused = "morv9274 - Message 2.002\t0x2030\tValore impostato non valido della posizione di "
+                                "conteggio!";
+    const struct {
+        const char* name;
+        std::vector<DriveStep> steps;
+        size_t boxes;
+        BYTE mode, divisor, minutes;
+        std::uint32_t position;
+        const char* input1Label;
+    } cases[] = {  // in order, on one set: each case starts from the record the case before saved
+        {"a position beyond 16 bits",
+         {{"type 1218 65536"}, {"answer OK"}, {kDriveSave}, {"get 1218", 0, "65536\n"}, {"type 1218 65535"},
+          {kDriveSave}},
+         1, kZaehlerStunden, 1, 0, 65535, "settext§3021§Ingresso 1"},
+        {"minutes beyond 59 while counting hours",
+         {{"type 1220 60"}, {"answer OK"}, {kDriveSave}, {"type 1220 59"}, {kDriveSave}},
+         1, kZaehlerStunden, 1, 59, 65535, "settext§3021§Ingresso 1"},  // the position of the case before
+        {"the pulse counter: the mode starts from 0 and takes a divisor",
+         {{"type 1218 123"},
+          {"click 1156"},  // the mode already set keeps the typed position
+          {"get 1218", 0, "123\n"},
+          {"get 1157", 0, "\n"},
+          {"click 1037"},
+          {"get 1218", 0, "0\n"},
+          {"get 1217", 0, "Imp\n"},
+          {"get 1219", 0, "Impulsi\n"},
+          {"get 1157", 0, "Divisore:\n"},
+          {"get 1203", 0, "    1\n"},
+          {"pick 1203 9"},
+          {"type 1218 4000"},
+          {kDriveShowVarIn},
+          {"get 1201", 0, "Entrata\n"},
+          {"get 1210", 0, "------------\n"},
+          {"pick 1525 1"},
+          {"get 1113", 0, "non usato\n"},
+          {"pick 1524 0", 1},  // the open reset shows no mode
+          {"get 1749", 0, "\nCONTAT. RIMETTERE:\n"},
+          {kDriveSave}},
+         0, kZaehlerImpulse, 10, 0, 4000, "settext§3021§Ingresso 1 (inv.)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MarkRecord();
+        std::vector<DriveStep> steps = {{"pick 1428 1"}};
+        steps.insert(steps.end(), c.steps.begin(), c.steps.end());
+        const testsupport::ProgramResult result = Param("Z\xE4hler$2", "3000", steps);
+        EXPECT_EQ(result.exitCode, 0);
+        ASSERT_EQ(result.boxes.size(), c.boxes) << testsupport::JoinLines(result.boxes);
+        for (const std::string& box : result.boxes)
+            EXPECT_EQ(box, refused);
+
+        const ZaehlerParam r = Stored<ZaehlerParam>(3000, &CParaDaten::GetZaehler);
+        EXPECT_EQ(r.mode, c.mode);
+        EXPECT_EQ(r.divisor, c.divisor);
+        EXPECT_EQ(r.position, c.position);
+        EXPECT_EQ(r.minutes, c.minutes);
+        EXPECT_EQ(r.inputs[0].kind, 1);
+        EXPECT_EQ(r.inputs[0].number, 3);
+
+        // The refused saves sent nothing: one save's lines.
+        const std::vector<std::string> expected = {
+            "settext§3002§  CONTATORE  ",
+            "settext§3011§ABL Contatore",
+            c.input1Label,
+            "settext§3031§Ingresso 2",
+            "settext§3081§Azzeram. contat.",
             "setfilenotuptodate",
         };
         EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
