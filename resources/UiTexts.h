@@ -621,6 +621,22 @@ inline constexpr char kZaehlerResetInput[] = "CONTAT. RIMETTERE";
 inline constexpr char kZaehlerPositionInvalidCaption[] = "morv9274 - Message 2.002";
 inline constexpr char kZaehlerPositionInvalid[] = "Valore impostato non valido della posizione di conteggio!";
 
+// Function control forms.
+inline constexpr char kTitleFuncKontrolle[] = "C O N T R O L L O  F U N Z I O N A L I T À";
+inline constexpr char kFuncKontrolleGroup[] = "PARAMETRO:";
+inline constexpr char kFuncKontrolleErrorIf[] = "Errore se superiore";
+inline constexpr char kFuncKontrolleLimitCaption[] = "%9s >";
+inline constexpr char kFuncKontrolleValueA[] = "CVa";
+inline constexpr char kFuncKontrolleDifference[] = "CVa - CVb";
+inline constexpr char kFuncKontrolleAtLeast[] = "al meno";
+inline constexpr char kFuncKontrolleStoreError[] = "Salv.Errore:";
+inline constexpr const char* kNoYes[] = {"no", "sì"};
+inline constexpr char kFuncKontrolleValueAInput[] = "CONTR.VALOREa";
+inline constexpr char kFuncKontrolleValueBInput[] = "CONTR.VALOREb";
+inline constexpr char kFuncKontrolleReleaseInput[] = "DIFF.CONTR.";
+inline constexpr char kFuncKontrolleValueError[] = "Errore Valore";
+inline constexpr char kFuncKontrolleDifferenceError[] = "Errore Diff";
+
 // ==== Network ====
 
 inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";

@@ -3,6 +3,7 @@
 
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
 #include "forms/logic/CTimer.h"
 #include "forms/logic/CVergleich.h"
@@ -53,6 +54,9 @@ const FunctionForms kTimerForms {&CTimer::CreateForm, &CTimer::CreateVarIn, &CTi
                                  &CTimer::Save};
 const FunctionForms kZaehlerForms {&CZaehler::CreateForm, &CZaehler::CreateVarIn, nullptr, &CZaehler::Publish,
                                    &CZaehler::Save};
+const FunctionForms kFuncKontrolleForms {&CFuncKontrolle::CreateForm, &CFuncKontrolle::CreateVarIn,
+                                         &CFuncKontrolle::CreateVarOut, &CFuncKontrolle::Publish,
+                                         &CFuncKontrolle::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -91,7 +95,7 @@ std::vector<FormRow> MakeFormRows()
         FunctionForms forms = {};
     } functionTypes[] = {
         {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
-        {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
+        {"Funktionskontrolle", true, kFuncKontrolleForms}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
         {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},

@@ -3,6 +3,7 @@
 // and the lines the drawing-tool stand-in received are compared with what the forms must produce.
 #include "FunctionFormRun.h"
 
+#include "store/FuncKontrolleParam.h"
 #include "store/TimerParam.h"
 #include "store/VergleichParam.h"
 #include "store/ZaehlerParam.h"
@@ -246,6 +247,71 @@ TEST_F(LogicFormRunTest, CounterRefusesAPositionOutOfRangeAndSavesTheCorrectedOn
             c.input1Label,
             "settext§3031§Ingresso 2",
             "settext§3081§Azzeram. contat.",
+            "setfilenotuptodate",
+        };
+        EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    }
+}
+
+// ---- Function control ----
+
+// The limit list edits the fixed limit of value a while value b is open, and the difference limit once it is wired.
+TEST_F(LogicFormRunTest, FunctionControlLimitFollowsTheWiringOfValueB)
+{
+    const struct {
+        const char* name;
+        const char* id;
+        int objectId;
+        std::vector<DriveStep> steps;
+        BYTE valueBKind, valueBNumber, differenceLimit;
+    } cases[] = {
+        {"Funktionskontrolle$3", "4000", 4000,
+         {{"get 1185", 0, "      CVa >\n"},
+          {"get 1070", 0, "\xC2\xB0" "C\n"},
+          {"pick 1180 200"},
+          {"get 1180", 0, "200\n"},
+          {"pick 1180 201", 1},
+          {kDriveShowVarIn},
+          {"get 1159", 0, "Utente\n"},
+          {"pick 1513 0"},  // the open release: OFF
+          {kDriveShowVarOut},
+          {"get 1102", 0, "1\n"},  // the value error drives output 7
+          {"get 1038", 0, "0\n"},
+          {"caption 1151", 0, "U 15 (=analog)\n"},
+          {"--wait 200 get 1413", 2}},  // no box for output 16
+         0, 200, 50},
+        {"Funktionskontrolle$4", "4100", 4100,
+         {{"get 1185", 0, "CVa - CVb >\n"},
+          {"get 1070", 0, "K\n"},
+          {"pick 1180 99"},
+          {"pick 1180 100", 1},
+          {kDriveShowVarIn},
+          {"get 1167", 0, "6:\n"},
+          {"pick 1513 0"}},
+         1, 6, 99},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MarkRecord();
+        std::vector<DriveStep> steps = {{"pick 1428 1"}, {"pick 1165 119"}, {"pick 1303 1"}};
+        steps.insert(steps.end(), c.steps.begin(), c.steps.end());
+        steps.push_back({kDriveSave});
+        const testsupport::ProgramResult result = Param(c.name, c.id, steps);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+
+        const FuncKontrolleParam r = Stored<FuncKontrolleParam>(c.objectId, &CParaDaten::GetFuncKontrolle);
+        EXPECT_EQ(r.errorDelay, 120);
+        EXPECT_EQ(r.keepError, 1);
+        EXPECT_EQ(r.valueB.kind, c.valueBKind);
+        EXPECT_EQ(r.valueB.number, c.valueBNumber);
+        EXPECT_EQ(r.differenceLimit, c.differenceLimit);
+        EXPECT_EQ(r.differenceRelease.kind, 0);
+        EXPECT_EQ(r.differenceRelease.number, 0);
+
+        const std::vector<std::string> expected = {
+            "settext§" + std::to_string(c.objectId + 2) + "§  CONTR.FUN  ",
+            "settext§" + std::to_string(c.objectId + 31) + "§ABL contr. diff. (OFF)",
             "setfilenotuptodate",
         };
         EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
