@@ -637,6 +637,19 @@ inline constexpr char kFuncKontrolleReleaseInput[] = "DIFF.CONTR.";
 inline constexpr char kFuncKontrolleValueError[] = "Errore Valore";
 inline constexpr char kFuncKontrolleDifferenceError[] = "Errore Diff";
 
+// Synchronisation forms.
+inline constexpr char kTitleSync[] = "S I N C R O N I Z Z A Z I O N E";
+inline constexpr char kSyncCountLabel[] = "Numero Finest.:";
+inline constexpr char kSyncModeLabel[] = "MODO:";
+inline constexpr const char* kSyncModes[] = {"Ora", "Giorno", "Mese", "Anno"};
+inline constexpr const char* kSyncRepetition[] = {"ciciclo", "unico"};
+inline constexpr char kSyncHour[] = "Ore";
+inline constexpr char kSyncMinute[] = "Min";
+inline constexpr char kSyncDay[] = "Giorno";
+inline constexpr char kSyncMonth[] = "Mes";
+inline constexpr char kSyncReleaseInput[] = "RILASCIO SINCR.";
+inline constexpr char kSyncOutput[] = "COND.TPO.RISPET.";
+
 // ==== Network ====
 
 inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";

@@ -5,6 +5,7 @@
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/logic/CSync.h"
 #include "forms/logic/CTimer.h"
 #include "forms/logic/CVergleich.h"
 #include "forms/logic/CZaehler.h"
@@ -57,6 +58,8 @@ const FunctionForms kZaehlerForms {&CZaehler::CreateForm, &CZaehler::CreateVarIn
 const FunctionForms kFuncKontrolleForms {&CFuncKontrolle::CreateForm, &CFuncKontrolle::CreateVarIn,
                                          &CFuncKontrolle::CreateVarOut, &CFuncKontrolle::Publish,
                                          &CFuncKontrolle::Save};
+const FunctionForms kSyncForms {&CSync::CreateForm, &CSync::CreateVarIn, &CSync::CreateVarOut, &CSync::Publish,
+                                &CSync::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -99,7 +102,7 @@ std::vector<FormRow> MakeFormRows()
         {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
-        {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true, kTimerForms},
+        {"Startfunktion", true},   {"Synchronisation", true, kSyncForms},     {"Timerfunktion", true, kTimerForms},
         {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
         {"Zähler", false, kZaehlerForms},         {"Zirkulation", true},
     };

@@ -57,14 +57,49 @@ const ValueControl* FindValue(std::span<const ValueControl> values, UINT id)
     return nullptr;
 }
 
+// The columns of a grid: after a narrow caption, lists of a fixed width; a dash between the second and third.
+constexpr int kGridX = kIndent + 24;
+constexpr int kGridColumn = 62;
+constexpr int kGridWidth = 50;
+
+int GridX(size_t column)
+{
+    return kGridX + static_cast<int>(column) * kGridColumn + (column >= 2 ? 14 : 0);
+}
+
+void AddGridRow(DialogTemplate& t, const LayoutRow& row, int y)
+{
+    if (row.kind == ControlKind::GridHeader) {
+        for (size_t i = 0; i < row.cells.size(); ++i)
+            t.controls.push_back({ControlClass::Static, row.cells[i], kStatic, {GridX(i), y + 3, kGridWidth, kTextHeight}});
+        return;
+    }
+    if (row.caption)
+        t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, kStatic, {kIndent, y + 3, 20, kTextHeight},
+                              row.caption});
+    for (size_t i = 0; i < row.cells.size(); ++i) {
+        t.controls.push_back({ControlClass::ComboBox, row.cells[i], kCombo, {GridX(i), y, kGridWidth, kComboDrop}});
+        if (i == 1)
+            t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, SS_CENTER, {GridX(1) + kGridWidth, y + 3,
+                                                                                   GridX(2) - GridX(1) - kGridWidth,
+                                                                                   kTextHeight}, "-"});
+    }
+}
+
 void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values)
 {
+    if (row.kind == ControlKind::Grid || row.kind == ControlKind::GridHeader) {
+        AddGridRow(t, row, y);
+        return;
+    }
     if (row.captionId) {
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
         t.controls.push_back({ControlClass::Static, row.captionId, kStatic, {kIndent, y + 3, width, kTextHeight}});
     }
     switch (row.kind) {
-    case ControlKind::None: break;
+    case ControlKind::None:
+    case ControlKind::Grid:
+    case ControlKind::GridHeader: break;
     case ControlKind::Combo: {
         const ValueControl* value = FindValue(values, row.controlId);
         t.controls.push_back({ControlClass::ComboBox, row.controlId, kCombo, {kControlX, y, kControlWidth, kComboDrop},

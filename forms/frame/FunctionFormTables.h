@@ -59,6 +59,9 @@ enum class ControlKind : BYTE {
     Combo,    // drop-down list
     Radios,   // a radio group, its buttons side by side
     Edit,     // a number edit (digits only), handled by the kind itself
+    Grid,        // a row of drop-down lists (cells), in the grid's columns, handled by the kind itself; its caption
+                 // stands in the template before the first column
+    GridHeader,  // the statics above the grid's columns (cells), set by the kind at run time
 };
 
 struct RadioButton {
@@ -76,6 +79,7 @@ struct LayoutRow {
     const char* unit = nullptr;          // a fixed unit text beside the control; null none
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
     UINT unitId = 0;                     // a unit label the kind sets at run time (beside the control); 0 none
+    std::vector<UINT> cells {};          // Grid, GridHeader: the controls of the columns
 };
 
 // Lines under a group box (boxId 0: no box).

@@ -4,6 +4,7 @@
 #include "FunctionFormRun.h"
 
 #include "store/FuncKontrolleParam.h"
+#include "store/SyncParam.h"
 #include "store/TimerParam.h"
 #include "store/VergleichParam.h"
 #include "store/ZaehlerParam.h"
@@ -316,6 +317,70 @@ TEST_F(LogicFormRunTest, FunctionControlLimitFollowsTheWiringOfValueB)
         };
         EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
     }
+}
+
+// ---- Synchronisation ----
+
+// The window kind decides the grid's lists, captions and enabled cells; a pick in a row stores the row's boxes that
+// show a selection and keeps the bytes of the columns the kind does not use.
+TEST_F(LogicFormRunTest, SynchronisationGridFollowsTheWindowKind)
+{
+    const testsupport::ProgramResult result = Param("Synchronisation$5", "5000", {
+        {"pick 1428 1"},
+        {"pick 1332 1"},                    // two windows
+        {"pick 1484 1"},                    // time of day
+        {"get 1130", 0, "Ore\n"},
+        {"get 1131", 0, "Min\n"},
+        {"pick 1110 8"},
+        {"pick 1111 30"},
+        {"pick 1112 17"},
+        {"pick 1113 45"},
+        {"get 1113", 0, "  45\n"},
+        {"pick 1118 1", 1},                 // the third window is not in use
+        {"get 1118", 0, "\n"},
+        {"pick 1484 3"},                    // dates: the minutes are no months and become month 1
+        {"get 1130", 0, "Giorno\n"},
+        {"get 1131", 0, "Mes\n"},
+        {"get 1110", 0, "    8\n"},
+        {"get 1111", 0, "    1\n"},
+        {"pick 1484 2"},                    // days of the month: no month column
+        {"get 1111", 0, "\n"},
+        {"pick 1111 0", 1},
+        {"pick 1114 4"},                    // window 2 starts on day 5
+        {"pick 1485 1"},
+        {"get 1485", 0, "unico\n"},
+        {"get 1114", 0, "    5\n"},         // the repetition rebuilt the lists and kept the selections
+        {kDriveShowVarIn},
+        {"get 1276", 0, "\nRILASCIO SINCR.:\n"},
+        {"pick 1513 0"},
+        {kDriveShowVarOut},
+        {"get 1508", 0, "1\n"},             // the status drives output 8
+        {kDriveSave},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+
+    const SyncParam r = Stored<SyncParam>(5000, &CParaDaten::GetSync);
+    EXPECT_EQ(r.windowCount, 2);
+    EXPECT_EQ(r.mode, kSyncMonat);
+    EXPECT_EQ(r.once, 1);
+    const BYTE expectedWindows[2][4] = {{8, 1, 17, 1}, {5, 1, 1, 1}};
+    for (int w = 0; w < 2; ++w) {
+        SCOPED_TRACE(w);
+        EXPECT_EQ(r.windows[w].startMajor, expectedWindows[w][0]);
+        EXPECT_EQ(r.windows[w].startMinor, expectedWindows[w][1]);
+        EXPECT_EQ(r.windows[w].endMajor, expectedWindows[w][2]);
+        EXPECT_EQ(r.windows[w].endMinor, expectedWindows[w][3]);
+    }
+    EXPECT_EQ(r.release.number, 0);
+    EXPECT_EQ(r.outputs[7], 1);
+
+    const std::vector<std::string> expected = {
+        "settext§5002§  SINC.  ",
+        "settext§5011§ABL Sincronizz. (OFF)",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
 }
 
 }  // namespace
