@@ -650,6 +650,16 @@ inline constexpr char kSyncMonth[] = "Mes";
 inline constexpr char kSyncReleaseInput[] = "RILASCIO SINCR.";
 inline constexpr char kSyncOutput[] = "COND.TPO.RISPET.";
 
+// Time switch forms.
+inline constexpr char kTitleSchaltuhr[] = "I N T E R R U T T O R E  O R A R I O";
+inline constexpr char kSchaltuhrPrograms[] = "Progr. temp.";
+inline constexpr char kSchaltuhrSetpointLabel[] = "Val.Nom.Cond.Tpo e esaudito:";
+inline constexpr char kSchaltuhrMinBlockLabel[] = "Tempo Min Cond.Bloc.:";
+inline constexpr char kSchaltuhrBlockLabel[] = "Tempo Blocco:";
+inline constexpr char kUnitDays[] = "Giorni";
+inline constexpr char kSchaltuhrReleaseInput[] = "RILASCIO TEMPORIZ.";
+inline constexpr char kSchaltuhrBlockingInput[] = "BLOCAGGIO";
+
 // ==== Network ====
 
 inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";

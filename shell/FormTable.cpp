@@ -5,6 +5,7 @@
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/logic/CSchaltuhr.h"
 #include "forms/logic/CSync.h"
 #include "forms/logic/CTimer.h"
 #include "forms/logic/CVergleich.h"
@@ -60,6 +61,8 @@ const FunctionForms kFuncKontrolleForms {&CFuncKontrolle::CreateForm, &CFuncKont
                                          &CFuncKontrolle::Save};
 const FunctionForms kSyncForms {&CSync::CreateForm, &CSync::CreateVarIn, &CSync::CreateVarOut, &CSync::Publish,
                                 &CSync::Save};
+const FunctionForms kSchaltuhrForms {&CSchaltuhr::CreateForm, &CSchaltuhr::CreateVarIn, &CSchaltuhr::CreateVarOut,
+                                     &CSchaltuhr::Publish, &CSchaltuhr::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -101,7 +104,7 @@ std::vector<FormRow> MakeFormRows()
         {"Funktionskontrolle", true, kFuncKontrolleForms}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
         {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
-        {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
+        {"Schaltuhr", true, kSchaltuhrForms},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true, kSyncForms},     {"Timerfunktion", true, kTimerForms},
         {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
         {"Zähler", false, kZaehlerForms},         {"Zirkulation", true},

@@ -92,7 +92,7 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         AddGridRow(t, row, y);
         return;
     }
-    if (row.captionId) {
+    if (row.captionId && row.kind != ControlKind::Button) {
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
         t.controls.push_back({ControlClass::Static, row.captionId, kStatic, {kIndent, y + 3, width, kTextHeight}});
     }
@@ -106,6 +106,10 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
                               "", value ? value->items.numbers : std::vector<CString> {}});
         break;
     }
+    case ControlKind::Button:
+        t.controls.push_back({ControlClass::Button, row.controlId, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                              {kControlX, y, kControlWidth, 14}, row.caption});
+        break;
     case ControlKind::Edit:
         t.controls.push_back({ControlClass::Edit, row.controlId, WS_BORDER | WS_TABSTOP | WS_GROUP | ES_NUMBER |
                                                                      ES_AUTOHSCROLL,

@@ -62,6 +62,7 @@ enum class ControlKind : BYTE {
     Grid,        // a row of drop-down lists (cells), in the grid's columns, handled by the kind itself; its caption
                  // stands in the template before the first column
     GridHeader,  // the statics above the grid's columns (cells), set by the kind at run time
+    Button,      // a push button in the control column, its text the row's caption; handled by the kind itself
 };
 
 struct RadioButton {
@@ -97,11 +98,13 @@ struct ValueItems {
     std::span<const char* const> words {};           // run-time items
 };
 
-// A control is enabled exactly when the field equals the value; a disabled list shows no selection.
+// A control is enabled exactly when the field equals the value (or, with differs, when it does not); a disabled
+// list shows no selection.
 struct EnableRule {
     bool always = true;
     Field field {};
     long equals = 0;
+    bool differs = false;
 };
 
 struct ValueControl {

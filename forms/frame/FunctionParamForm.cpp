@@ -174,7 +174,9 @@ void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
 
 bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
 {
-    return value.enable.always || forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals;
+    if (value.enable.always)
+        return true;
+    return (forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals) != value.enable.differs;
 }
 
 void FunctionParamForm::ShowRecord(bool refill)

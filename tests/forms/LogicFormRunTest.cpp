@@ -4,6 +4,7 @@
 #include "FunctionFormRun.h"
 
 #include "store/FuncKontrolleParam.h"
+#include "store/SchaltuhrParam.h"
 #include "store/SyncParam.h"
 #include "store/TimerParam.h"
 #include "store/VergleichParam.h"
@@ -381,6 +382,72 @@ TEST_F(LogicFormRunTest, SynchronisationGridFollowsTheWindowKind)
         "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+}
+
+// ---- Time switch ----
+
+// The time programs' dialog edits the record's programs: OK takes its choices (the setpoint then counts), Cancel
+// none; either way the form shows the record again. The durations count with the blocking input connected.
+TEST_F(LogicFormRunTest, TimeSwitchTakesTheTimeProgramsOnOkOnly)
+{
+    const struct {
+        const char* ending;
+        bool ok;
+    } cases[] = {{"click 2", false}, {"click 1", true}};  // in order, on one set
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        MarkRecord();
+        std::vector<DriveStep> steps = {
+            {"pick 1428 1"},
+            {"get 1354", 0, "\n"},  // the windows carry no setpoint: the setpoint does not count
+            {"pick 1354 40", 1},
+            {"pick 1361 3"},
+            {"pick 1359 157"},
+            {"get 1171", 0, "Ore\n"},
+            {"pick 1363 90"},
+            {"get 1173", 0, "Sec\n"},
+            {"get 1363", 0, " 90\n"},
+            {"click 1088"},
+            {"--window 159 pick 1192 1"},
+            {"--window 159 pick 1327 2"},
+            {std::string("--window 159 ") + c.ending},
+        };
+        if (c.ok)
+            steps.push_back({"pick 1354 40"});
+        else
+            steps.push_back({"pick 1354 40", 1});
+        steps.insert(steps.end(), {{kDriveShowVarIn},
+                                   {"get 1091", 0, "Entrata\n"},
+                                   {"get 1095", 0, "7:\n"},
+                                   {"pick 1107 1"},
+                                   {"pick 1513 0"},
+                                   {kDriveShowVarOut},
+                                   {"get 1214", 0, "1\n"},  // the status drives output 9
+                                   {kDriveSave}});
+        const testsupport::ProgramResult result = Param("Schaltuhr$6", "6000", steps);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+
+        const SchaltuhrParam r = Stored<SchaltuhrParam>(6000, &CParaDaten::GetSchaltuhr);
+        EXPECT_EQ(r.windowSetpoints, c.ok ? 1 : 0);
+        EXPECT_EQ(r.programsInUse, c.ok ? 3 : 1);
+        EXPECT_EQ(r.nominalValue, c.ok ? 40 : 5);
+        EXPECT_EQ(r.blockMinDays, 3);
+        EXPECT_EQ(r.blockMinTime, 157);
+        EXPECT_EQ(r.blockTime, 90);
+        EXPECT_EQ(r.blocking.kind, 1);
+        EXPECT_EQ(r.blocking.inverted, 1);
+        EXPECT_EQ(r.release.number, 0);
+        EXPECT_EQ(r.outputs[8], 1);
+
+        const std::vector<std::string> expected = {
+            "settext§6002§  ORA  ",
+            "settext§6011§ABL Interr. or. (OFF)",
+            "settext§6021§Ingr.Bloc. crit. (inv.)",
+            "setfilenotuptodate",
+        };
+        EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+    }
 }
 
 }  // namespace
