@@ -660,6 +660,17 @@ inline constexpr char kUnitDays[] = "Giorni";
 inline constexpr char kSchaltuhrReleaseInput[] = "RILASCIO TEMPORIZ.";
 inline constexpr char kSchaltuhrBlockingInput[] = "BLOCAGGIO";
 
+// Maintenance function forms.
+inline constexpr char kTitleWartungsfunc[] = "F U N Z I O N E  M A N U T E N Z I O N E";
+inline constexpr char kWartungRunTimeLabel[] = "Tpo.Tot.Fz.:";
+inline constexpr char kWartungPowerLabel[] = "Prest.Bruc.:";
+inline constexpr char kWartungParticipants[] = "utiliz. FUNZION:";
+inline constexpr char kWartungSwitchInput[] = "INTERRUTTORE EST.";
+inline constexpr char kWartungCountLabel[] = "Numero utilizzati F.Reg.Circ.Risc:";
+inline constexpr char kWartungBurnerDemand[] = "RICHIESTA BRUC.";
+inline constexpr char kWartungBurnerPower[] = "PREST.BRUC.";
+inline constexpr char kWartungSpeedOutput[] = "Uscita Reg.Giri Var.";
+
 // ==== Network ====
 
 inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";

@@ -9,6 +9,7 @@
 #include "forms/logic/CSync.h"
 #include "forms/logic/CTimer.h"
 #include "forms/logic/CVergleich.h"
+#include "forms/logic/CWartungsfunc.h"
 #include "forms/logic/CZaehler.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
@@ -63,6 +64,8 @@ const FunctionForms kSyncForms {&CSync::CreateForm, &CSync::CreateVarIn, &CSync:
                                 &CSync::Save};
 const FunctionForms kSchaltuhrForms {&CSchaltuhr::CreateForm, &CSchaltuhr::CreateVarIn, &CSchaltuhr::CreateVarOut,
                                      &CSchaltuhr::Publish, &CSchaltuhr::Save};
+const FunctionForms kWartungsfuncForms {&CWartungsfunc::CreateForm, &CWartungsfunc::CreateVarIn,
+                                        &CWartungsfunc::CreateVarOut, &CWartungsfunc::Publish, &CWartungsfunc::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -106,7 +109,7 @@ std::vector<FormRow> MakeFormRows()
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true, kSchaltuhrForms},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true, kSyncForms},     {"Timerfunktion", true, kTimerForms},
-        {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
+        {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true, kWartungsfuncForms},
         {"Zähler", false, kZaehlerForms},         {"Zirkulation", true},
     };
     for (const auto& type : functionTypes)

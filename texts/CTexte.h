@@ -224,6 +224,11 @@ public:
     // up or has no label (id 0 or less) is skipped. False, nothing appended, for a kind that is no function.
     bool SetFunktionPinLabels(DrawingCommands& channel, CZeichnung& drawing, const CString& kind, int objectId,
                               const std::vector<BYTE>& record) const;
+    // The participant texts of a function object from its decoded record, by its type's participant row: the
+    // designation of each participant in use, the "no participant" text for the others. False, nothing appended,
+    // for a type that names no participants.
+    bool SetTeilnehmerLabels(DrawingCommands& channel, CParaDaten& para, CZeichnung& drawing,
+                             const functypes::FunctionType& row, int objectId, const std::vector<BYTE>& record) const;
     // The designation, pin labels and participant texts of one function object, by its kind; false and nothing
     // appended for a kind that is no function. A pin label drawn without its connector still gets its pin's text.
     // An object that no slot carries gets the designation of a function without one ("- - - - - -" framed) and

@@ -56,16 +56,24 @@ bool CTexte::UpdateFunktion(DrawingCommands& channel, CParaDaten& para, CParaChe
         return queued;
 
     queued |= SetFunktionPinLabels(channel, drawing, object.art, object.objektId, record);
+    queued |= SetTeilnehmerLabels(channel, para, drawing, *row, object.objektId, record);
+    return queued;
+}
 
-    const functypes::Participants& t = row->participants;
+bool CTexte::SetTeilnehmerLabels(DrawingCommands& channel, CParaDaten& para, CZeichnung& drawing,
+                                 const functypes::FunctionType& row, int objectId,
+                                 const std::vector<BYTE>& record) const
+{
+    const functypes::Participants& t = row.participants;
     if (t.list == TeilnehmerListe::None)
-        return queued;
+        return false;
+    bool queued = false;
     FunktionsListe list;
     GetTeilnehmerListe(t.list, list, &para);
     const BYTE inUse = At(record, t.countField);
     for (BYTE k = 0; k < t.count; ++k) {
         PinInfo pin;
-        if (!drawing.GetPin(static_cast<BYTE>(t.firstPin + k), object.objektId, pin) || pin.labelId <= 0)
+        if (!drawing.GetPin(static_cast<BYTE>(t.firstPin + k), objectId, pin) || pin.labelId <= 0)
             continue;
         const BYTE function = At(record, t.firstField + static_cast<unsigned>(k) * t.step);
         channel.SetText(static_cast<UINT>(pin.labelId), GetTeilnehmerText(list, inUse, k, function));

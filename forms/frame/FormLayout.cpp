@@ -135,6 +135,25 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         t.controls.push_back({ControlClass::Static, row.unitId, kStatic, {kUnitX, y + 3, 40, kTextHeight}});
 }
 
+// The groups of rows from y on; returns the y below the last.
+int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<const ValueControl> values, int y)
+{
+    for (const LayoutGroup& group : groups) {
+        const int top = group.boxId ? 11 : 2;
+        const int height = top + static_cast<int>(group.rows.size()) * kRowHeight + 3;
+        t.controls.push_back(
+            {ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
+             {kMargin, y, kWidth - 2 * kMargin, height}});
+        int ry = y + top;
+        for (const LayoutRow& row : group.rows) {
+            AddRow(t, row, ry, values);
+            ry += kRowHeight;
+        }
+        y += height + kGroupGap;
+    }
+    return y;
+}
+
 }  // namespace
 
 DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::span<const ValueControl> values)
@@ -155,25 +174,13 @@ DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::
     t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
                           {kUnitX + 34, 52, 18, 13}, ui::kDesignationManage});
 
-    int y = 76;
-    for (const LayoutGroup& group : groups) {
-        const int top = group.boxId ? 11 : 2;
-        const int height = top + static_cast<int>(group.rows.size()) * kRowHeight + 3;
-        t.controls.push_back(
-            {ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
-             {kMargin, y, kWidth - 2 * kMargin, height}});
-        int ry = y + top;
-        for (const LayoutRow& row : group.rows) {
-            AddRow(t, row, ry, values);
-            ry += kRowHeight;
-        }
-        y += height + kGroupGap;
-    }
+    const int y = AddGroups(t, groups, values, 76);
     t.rect.cy = y + kMargin;
     return t;
 }
 
-DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
+DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, std::span<const LayoutGroup> extra,
+                             std::span<const ValueControl> extraValues)
 {
     DialogTemplate t = Form(id);
     AddTitle(t);
@@ -194,6 +201,7 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
             t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254, line - 3, 54, 60}});
         y += 44;
     }
+    y = AddGroups(t, extra, extraValues, y);
     t.rect.cy = y + kMargin;
     return t;
 }

@@ -17,7 +17,10 @@ namespace forms {
 
 platform::DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups,
                                        std::span<const ValueControl> values);
-platform::DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs);
+// An input-variable form's inputs, then the kind's own groups of rows below them (its own controls).
+platform::DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs,
+                                       std::span<const LayoutGroup> extra = {},
+                                       std::span<const ValueControl> extraValues = {});
 platform::DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups);
 
 // Registers the template that make() builds unless one of that id is registered already.

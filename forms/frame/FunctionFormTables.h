@@ -50,6 +50,7 @@ struct FunctionKind {
     int code;               // the catalog's type code; its row gives the record, the templates and the kind name
     const char* title;      // spaced title of the three forms
     bool reshowOnActivate;  // the parameter form shows the record again on every later activation
+    bool labelsParticipants = false;  // the save also sends the texts of the participants the catalog row names
 };
 
 // ---- Layout: the rows a form template is generated from ----
@@ -171,6 +172,7 @@ struct OutputGroup {
     UINT boxId;
     const char* name;
     std::vector<OutputBox> boxes;
+    const char* kind = nullptr;  // the kind of outputs it drives; null "Uscita"
 };
 
 // "U n", "U n (=analog)", "U n, n+1" or "nessuno".

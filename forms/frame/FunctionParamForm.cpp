@@ -350,6 +350,8 @@ void FunctionParamForm::SaveAndExit()
     std::vector<BYTE> labels = m_record;
     PrepareLabels(labels);
     texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, labels);
+    if (m_tables.kind.labelsParticipants)
+        texte.SetTeilnehmerLabels(channel, para, drawing, *m_type, g_nId, labels);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
     channel.SetFileNotUpToDate();

@@ -32,10 +32,12 @@ UINT TemplateOf(const forms::FunctionKind& kind)
 }  // namespace
 
 FunctionVarInForm::FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs,
-                                     ParamFormOf param)
+                                     ParamFormOf param, std::span<const forms::LayoutGroup> extra,
+                                     std::span<const forms::ValueControl> extraValues)
     : CFormView(TemplateOf(kind)), m_inputs(inputs), m_param(param), m_kind(kind), m_texts(inputs.size())
 {
-    forms::EnsureTemplate(m_templateId, [&] { return forms::VarInTemplate(m_templateId, inputs); });
+    forms::EnsureTemplate(m_templateId,
+                          [&] { return forms::VarInTemplate(m_templateId, inputs, extra, extraValues); });
     for (const forms::InputRow& input : inputs)
         m_modes.push_back(input.modeComboId ? std::make_unique<CComboBox>() : nullptr);
 }

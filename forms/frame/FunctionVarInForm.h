@@ -22,7 +22,10 @@ class FunctionVarInForm : public CFormView {
 public:
     using ParamFormOf = FunctionParamForm* (*)();  // the type's parameter form (its g_p<F>)
 
-    FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs, ParamFormOf param);
+    // extra: groups of rows of the kind's own controls below the inputs, with the number lists of their values.
+    FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs, ParamFormOf param,
+                      std::span<const forms::LayoutGroup> extra = {},
+                      std::span<const forms::ValueControl> extraValues = {});
     ~FunctionVarInForm() override;
 
     void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;

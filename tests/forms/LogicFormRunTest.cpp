@@ -8,6 +8,7 @@
 #include "store/SyncParam.h"
 #include "store/TimerParam.h"
 #include "store/VergleichParam.h"
+#include "store/WartungsfuncParam.h"
 #include "store/ZaehlerParam.h"
 
 using testsupport::DriveStep;
@@ -448,6 +449,63 @@ TEST_F(LogicFormRunTest, TimeSwitchTakesTheTimeProgramsOnOkOnly)
         };
         EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
     }
+}
+
+// ---- Maintenance ----
+
+// The participants chosen on the input-variable form show on the parameter form's next activation and label the
+// participant pins on save; those beyond the count stay in the record and are labelled as none.
+TEST_F(LogicFormRunTest, MaintenanceParticipantsShowAndLabelTheirPins)
+{
+    const testsupport::ProgramResult result = Param("Wartungsfunktion$9", "8000", {
+        {"pick 1428 2"},
+        {"pick 1451 45"},
+        {"pick 1453 0"},                          // 20 percent
+        {"get 1209", 0, "- - - - - - -\n"},     // two participants, none chosen
+        {"get 1216", 0, "\n"},
+        {kDriveShowVarIn},
+        {"items 1209", 0, "- - - - - - -\n------------\n------------\n"},
+        {"pick 1205 3"},                          // four participants
+        {"pick 1209 2"},
+        {"pick 1212 1"},
+        {"pick 1220 2"},
+        {"pick 1205 2"},                          // three: the fourth stays in the record, hidden
+        {"pick 1220 0", 1},
+        {"pick 1513 1"},                          // the connected switch inverted
+        {kDriveShowParam},
+        {"get 1209", 0, "------------\n"},
+        {"get 1216", 0, "- - - - - - -\n"},
+        {"get 1220", 0, "\n"},
+        {kDriveShowVarOut},
+        {"get 1379", 0, "0\n"},
+        {"get 1279", 0, "1\n"},                  // the burner demand drives output 10
+        {"get 1044", 0, "1\n"},                  // the burner power drives speed output 2
+        {"get 1128", 0, "0\n"},
+        {kDriveSave},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+
+    const WartungsfuncParam r = Stored<WartungsfuncParam>(8000, &CParaDaten::GetWartungsfunc);
+    EXPECT_EQ(r.runTime, 45);
+    EXPECT_EQ(r.burnerPower, 20);
+    EXPECT_EQ(r.circuitCount, 3);
+    const BYTE circuits[5] = {9, 8, 0, 9, 0};  // function number + 1 of the second and first controller
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(r.circuits[k], circuits[k]) << k;
+    EXPECT_EQ(r.externalSwitch.inverted, 1);
+
+    const std::vector<std::string> expected = {
+        "settext§8002§  MANUTENZ.  ",
+        "settext§8011§Commutatore est. (inv.)",
+        "settext§8021§- - - - - - -",
+        "settext§8022§- - - - - - -",
+        "settext§8023§- - - - - - - - - - - - - - - -",
+        "settext§8024§- - - - - - - - - - - - - - - -",
+        "settext§8025§- - - - - - - - - - - - - - - -",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
 }
 
 }  // namespace
