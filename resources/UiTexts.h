@@ -570,10 +570,11 @@ inline constexpr char kVergleichUnitLabel[] = "GR.FUNZ.:";
 inline constexpr char kVergleichValueBLabel[] = "VALOREb:";
 inline constexpr char kVergleichOnLabel[] = "DIFF.ON:";
 inline constexpr char kVergleichOffLabel[] = "DIFF.OFF:";
-inline constexpr const char* kVergleichUnits[] = {"Senza Dim.", "Temperat.", "Irrad.Sol.", "Tempo",
+// The quantities a comparison, a profile or an analog function works in, and the unit label of each.
+inline constexpr const char* kQuantities[] = {"Senza Dim.", "Temperat.", "Irrad.Sol.", "Tempo",
                                                   "Num.Imp",    "Qt Cal KWH", "Qt Cal MWH", "Prestaz.",
                                                   "Flusso",     "Velo.Vento", "Umidita",    "Pressione"};
-inline constexpr const char* kVergleichUnitLabels[] = {"", "°C", "W/m²", "Ore", "Imp", "kWh", "MWh", "kW",
+inline constexpr const char* kQuantityUnits[] = {"", "°C", "W/m²", "Ore", "Imp", "kWh", "MWh", "kW",
                                                        "l/h", "km/h", "%", "bar"};
 inline constexpr char kVergleichReleaseInput[] = "RILASCIO CONFR.";
 inline constexpr char kVergleichValueAInput[] = "VALOREa";
@@ -670,6 +671,24 @@ inline constexpr char kWartungCountLabel[] = "Numero utilizzati F.Reg.Circ.Risc:
 inline constexpr char kWartungBurnerDemand[] = "RICHIESTA BRUC.";
 inline constexpr char kWartungBurnerPower[] = "PREST.BRUC.";
 inline constexpr char kWartungSpeedOutput[] = "Uscita Reg.Giri Var.";
+
+// Profile function forms.
+inline constexpr char kTitleProfilfunc[] = "F U N Z I O N E  P R O F I L I";
+inline constexpr char kProfilStepsLabel[] = "Numero Grado:";
+inline constexpr char kProfilUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kProfilCyclicLabel[] = "ciciclo:";
+inline constexpr char kProfilClockLabel[] = "Tatto Int:";
+inline constexpr char kProfilOffValueLabel[] = "se RILASCIO = off:";
+inline constexpr char kProfilStep[] = "Grado";
+inline constexpr char kProfilStepCaption[] = "%s %2d:";
+inline constexpr char kProfilOff[] = "OFF";
+inline constexpr char kProfilReleaseInput[] = "RILASCIO PROFILO";
+inline constexpr char kProfilOffValueInput[] = "VAL.TEOR.(RIL.=off)";
+inline constexpr char kProfilStartInput[] = "START PROFILO";
+inline constexpr char kProfilStopInput[] = "STOP PROFILO";
+inline constexpr char kProfilResetInput[] = "RESET PROFILO";
+inline constexpr char kProfilClockInput[] = "TATTO PROFILO";
+inline constexpr char kProfilOutput[] = "PROFILO ATTIVO";
 
 // ==== Network ====
 

@@ -5,6 +5,7 @@
 #include "forms/heating/CMischerReg.h"
 #include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/logic/CProfilfunc.h"
 #include "forms/logic/CSchaltuhr.h"
 #include "forms/logic/CSync.h"
 #include "forms/logic/CTimer.h"
@@ -66,6 +67,8 @@ const FunctionForms kSchaltuhrForms {&CSchaltuhr::CreateForm, &CSchaltuhr::Creat
                                      &CSchaltuhr::Publish, &CSchaltuhr::Save};
 const FunctionForms kWartungsfuncForms {&CWartungsfunc::CreateForm, &CWartungsfunc::CreateVarIn,
                                         &CWartungsfunc::CreateVarOut, &CWartungsfunc::Publish, &CWartungsfunc::Save};
+const FunctionForms kProfilfuncForms {&CProfilfunc::CreateForm, &CProfilfunc::CreateVarIn, &CProfilfunc::CreateVarOut,
+                                      &CProfilfunc::Publish, &CProfilfunc::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -106,7 +109,7 @@ std::vector<FormRow> MakeFormRows()
         {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
         {"Funktionskontrolle", true, kFuncKontrolleForms}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
         {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
-        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
+        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true, kProfilfuncForms},
         {"Schaltuhr", true, kSchaltuhrForms},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true, kSyncForms},     {"Timerfunktion", true, kTimerForms},
         {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true, kWartungsfuncForms},

@@ -52,7 +52,7 @@ const std::vector<LayoutGroup> kLayout = {
 
 // The unit is a table value; value b and the differences are scaled by the unit and handled by the form itself.
 const std::vector<ValueControl> kValues = {
-    {kUnit, kUnitField, 0, {{}, ui::kVergleichUnits}, {}, true},
+    {kUnit, kUnitField, 0, {{}, ui::kQuantities}, {}, true},
 };
 
 // A whole number right-aligned by blanks: two fewer for each further digit, two at the least.
@@ -166,7 +166,7 @@ void CVergleich::ShowSpecial()
         const std::vector<CString> differences = DifferenceItems(unit);
         Fill(m_on, differences);
         Fill(m_off, differences);
-        const char* label = ui::kVergleichUnitLabels[unit];
+        const char* label = ui::kQuantityUnits[unit];
         SetDlgItemText(kValueBUnit, label);
         SetDlgItemText(kOnUnit, unit == kTemperature ? ui::kUnitKelvin : label);
         SetDlgItemText(kOffUnit, unit == kTemperature ? ui::kUnitKelvin : label);

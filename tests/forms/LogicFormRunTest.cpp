@@ -4,6 +4,7 @@
 #include "FunctionFormRun.h"
 
 #include "store/FuncKontrolleParam.h"
+#include "store/ProfilfuncParam.h"
 #include "store/SchaltuhrParam.h"
 #include "store/SyncParam.h"
 #include "store/TimerParam.h"
@@ -503,6 +504,77 @@ TEST_F(LogicFormRunTest, MaintenanceParticipantsShowAndLabelTheirPins)
         "settext§8023§- - - - - - - - - - - - - - - -",
         "settext§8024§- - - - - - - - - - - - - - - -",
         "settext§8025§- - - - - - - - - - - - - - - -",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+}
+
+// ---- Profile ----
+
+// The steps in use are edited in the unit's scale; a unit change brings the values into its range; steps beyond the
+// number in use keep their values.
+TEST_F(LogicFormRunTest, ProfileStepsFollowTheirNumberAndUnit)
+{
+    const testsupport::ProgramResult result = Param("Profilfunktion$10", "9000", {
+        {"pick 1428 1"},
+        {"get 1165", 0, "    2\n"},          // a new function: two steps of temperatures, both off
+        {"get 1134", 0, "  OFF\n"},
+        {"get 1246", 0, "     0.0\n"},
+        {"get 1238", 0, "  60\n"},
+        {"get 1128", 0, "Sec\n"},
+        {"pick 1165 4"},                      // six steps
+        {"pick 1134 30"},
+        {"pick 1135 250"},
+        {"get 1135", 0, " 125.0\n"},
+        {"get 1198", 0, "\xC2\xB0" "C\n"},  // step 1's unit; step 3 is off and has none
+        {"get 1204", 0, "\n"},
+        {"pick 1136 3"},
+        {"pick 1165 0"},                      // two steps: step 3 keeps its value
+        {"pick 1136 4", 1},
+        {"get 1136", 0, "\n"},
+        {"pick 1166 0"},                      // no dimension: 125 deg C is out of range and becomes 50
+        {"get 1134", 0, "    30\n"},
+        {"get 1135", 0, "    50\n"},
+        {"get 1198", 0, "\n"},
+        {"pick 1165 1"},                      // three steps: step 3 shows its value again
+        {"get 1136", 0, "      3\n"},
+        {"pick 1238 156"},                    // the internal clock: 1.0 hours
+        {"get 1128", 0, "Ore\n"},
+        {"pick 1246 7"},
+        {"pick 1233 1"},
+        {kDriveShowVarIn},
+        {"get 1098", 0, "Entrata\n"},
+        {"pick 1416 1"},                      // the connected start inverted
+        {"pick 1418 1", 1},                   // the open stop shows no mode
+        {"pick 1513 0"},
+        {kDriveShowVarOut},
+        {"get 1326", 0, "1\n"},              // the status drives output 11
+        {kDriveSave},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+
+    const ProfilfuncParam r = Stored<ProfilfuncParam>(9000, &CParaDaten::GetProfilfunc);
+    EXPECT_EQ(r.stepCount, 3);
+    EXPECT_EQ(r.unit, 0);
+    EXPECT_EQ(r.repeat, 1);
+    EXPECT_EQ(r.clock.kind, 0);
+    EXPECT_EQ(r.clock.number, 157);
+    EXPECT_EQ(r.offValue.number, 7);
+    const BYTE steps[4] = {30, 50, 3, 0};
+    for (int n = 0; n < 4; ++n)
+        EXPECT_EQ(r.steps[n], steps[n]) << n;
+    EXPECT_EQ(r.start.kind, 1);
+    EXPECT_EQ(r.start.inverted, 1);
+    EXPECT_EQ(r.release.number, 0);
+
+    const std::vector<std::string> expected = {
+        "settext§9002§  PROFILO  ",
+        "settext§9011§ABL Profilo (OFF)",
+        "settext§9031§Start Profilo (inv.)",
+        "settext§9041§Stop Profilo",
+        "settext§9051§Reset Profilo",
+        "settext§9061§Cadenza Profilo",
         "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
