@@ -690,6 +690,21 @@ inline constexpr char kProfilResetInput[] = "RESET PROFILO";
 inline constexpr char kProfilClockInput[] = "TATTO PROFILO";
 inline constexpr char kProfilOutput[] = "PROFILO ATTIVO";
 
+// Analog function forms.
+inline constexpr char kTitleAnalogfunc[] = "F U N Z I O N E  A N A L O G I C A";
+inline constexpr char kAnalogUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kAnalogFunctionLabel[] = "FUNZION:";
+inline constexpr const char* kAnalogFunctions[] = {"ZERO", "MIN", "MASS", "VAL.MED.", "SOMMA", "FILTRO"};
+inline constexpr char kAnalogFilterLabel[] = "VAL.MED.:";
+inline constexpr char kAnalogInputsGroup[] = "ENTRATA DATI:";
+inline constexpr char kAnalogVariable[] = "VAR.";
+inline constexpr char kAnalogVariableCaption[] = "%s %d:";
+inline constexpr char kAnalogOffResultLabel[] = "RISUL. se\nRILAS.=off:";
+inline constexpr char kAnalogReleaseInput[] = "RILAS. ANALOG FUNZ.";
+inline constexpr char kAnalogOffResultInput[] = "RISUL.(RILAS.=off)";
+inline constexpr char kAnalogOffset[] = "Offset:";
+inline constexpr char kAnalogResult[] = "RISULTATI";
+
 // ==== Network ====
 
 inline constexpr char kNetworkInputTitle[] = "   Rete - variabile di ingresso   ";

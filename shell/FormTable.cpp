@@ -3,6 +3,7 @@
 
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/logic/CAnalogfunc.h"
 #include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
 #include "forms/logic/CProfilfunc.h"
@@ -69,6 +70,8 @@ const FunctionForms kWartungsfuncForms {&CWartungsfunc::CreateForm, &CWartungsfu
                                         &CWartungsfunc::CreateVarOut, &CWartungsfunc::Publish, &CWartungsfunc::Save};
 const FunctionForms kProfilfuncForms {&CProfilfunc::CreateForm, &CProfilfunc::CreateVarIn, &CProfilfunc::CreateVarOut,
                                       &CProfilfunc::Publish, &CProfilfunc::Save};
+const FunctionForms kAnalogfuncForms {&CAnalogfunc::CreateForm, &CAnalogfunc::CreateVarIn, &CAnalogfunc::CreateVarOut,
+                                      &CAnalogfunc::Publish, &CAnalogfunc::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -106,7 +109,7 @@ std::vector<FormRow> MakeFormRows()
         bool hasVarOut;
         FunctionForms forms = {};
     } functionTypes[] = {
-        {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
+        {"Analogfunktion", true, kAnalogfuncForms},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
         {"Funktionskontrolle", true, kFuncKontrolleForms}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
         {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true, kProfilfuncForms},

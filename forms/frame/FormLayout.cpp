@@ -6,6 +6,7 @@
 #include "resources/UiTexts.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace forms {
 
@@ -92,9 +93,15 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         AddGridRow(t, row, y);
         return;
     }
-    if (row.captionId && row.kind != ControlKind::Button) {
+    if (row.checkId) {
+        t.controls.push_back({ControlClass::Button, row.checkId, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+                              {kIndent, y + 2, kCaptionWidth, 10}, row.caption});
+    } else if (row.captionId && row.kind != ControlKind::Button) {
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
-        t.controls.push_back({ControlClass::Static, row.captionId, kStatic, {kIndent, y + 3, width, kTextHeight}});
+        // A caption of two lines starts at the control's top.
+        const bool twoLines = row.caption && std::strchr(row.caption, '\n');
+        t.controls.push_back({ControlClass::Static, row.captionId, kStatic,
+                              {kIndent, twoLines ? y + 1 : y + 3, width, twoLines ? 2 * kTextHeight - 1 : kTextHeight}});
     }
     switch (row.kind) {
     case ControlKind::None:
@@ -195,10 +202,15 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, std::spa
         t.controls.push_back({ControlClass::Static, in.kindTextId, kStatic, {46, line, 56, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.numberTextId, kStatic, {104, line, 18, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.variableTextId, kStatic, {124, line, 94, kTextHeight}});
+        // With a unit text after it, the list moves left to make room.
+        const int shift = in.unitId ? 24 : 0;
         if (in.modeLabelId)
-            t.controls.push_back({ControlClass::Static, in.modeLabelId, kStatic, {222, line, 30, kTextHeight}});
+            t.controls.push_back(
+                {ControlClass::Static, in.modeLabelId, kStatic, {222 - shift, line, 30, kTextHeight}});
         if (in.modeComboId)
-            t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254, line - 3, 54, 60}});
+            t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254 - shift, line - 3, 54, in.unitId ? 120 : 60}});
+        if (in.unitId)
+            t.controls.push_back({ControlClass::Static, in.unitId, kStatic, {288, line, 24, kTextHeight}});
         y += 44;
     }
     y = AddGroups(t, extra, extraValues, y);

@@ -82,6 +82,7 @@ struct LayoutRow {
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
     UINT unitId = 0;                     // a unit label the kind sets at run time (beside the control); 0 none
     std::vector<UINT> cells {};          // Grid, GridHeader: the controls of the columns
+    UINT checkId = 0;  // a check box in the caption column, its text the caption; handled by the kind itself
 };
 
 // Lines under a group box (boxId 0: no box).
@@ -146,6 +147,7 @@ struct InputRow {
     // Its texts and mode list are filled on every activation (the parameter form's mode decides whether the input
     // is in use), not only on the first.
     bool everyActivation = false;
+    UINT unitId = 0;  // a unit text after the mode list (an analog input's offset), set by the kind
 };
 
 // ---- Output-variable form ----

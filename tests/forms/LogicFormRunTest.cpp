@@ -3,6 +3,7 @@
 // and the lines the drawing-tool stand-in received are compared with what the forms must produce.
 #include "FunctionFormRun.h"
 
+#include "store/AnalogfuncParam.h"
 #include "store/FuncKontrolleParam.h"
 #include "store/ProfilfuncParam.h"
 #include "store/SchaltuhrParam.h"
@@ -575,6 +576,71 @@ TEST_F(LogicFormRunTest, ProfileStepsFollowTheirNumberAndUnit)
         "settext§9041§Stop Profilo",
         "settext§9051§Reset Profilo",
         "settext§9061§Cadenza Profilo",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
+}
+
+// ---- Analog function ----
+
+// The variables in use follow the check boxes and the connected inputs; fixed values and offsets are stored in the
+// unit's scale, and a list without selection (a variable not in use) keeps its byte.
+TEST_F(LogicFormRunTest, AnalogFunctionStoresValuesAndOffsetsInTheUnitsScale)
+{
+    const AnalogfuncParam before = Stored<AnalogfuncParam>(9500, &CParaDaten::GetAnalogfunc);
+    const testsupport::ProgramResult result = Param("Analogfunktion$11", "9500", {
+        {"pick 1428 2"},
+        {"get 1498", 0, "Temperat.\n"},
+        {"get 1501", 0, "\n"},                // variable 1 is connected: no fixed value
+        {"pick 1501 3", 1},
+        {"click 1384", 1},                     // variable 4 is connected: in use whatever the box says
+        {"get 1384", 0, "1\n"},
+        {"click 1369"},                        // six in use, then four
+        {"get 1507", 0, "     0\n"},
+        {"click 1377"},
+        {"get 1377", 0, "0\n"},
+        {"get 1507", 0, "\n"},
+        {"pick 1502 0"},                       // variable 2: -50 deg C
+        {"get 1502", 0, " - 50\n"},
+        {"pick 1498 0"},                       // no dimension: the same byte is -50
+        {"get 1502", 0, " -  50\n"},
+        {"get 1395", 0, "\n"},
+        {"get 1505", 0, "\n"},                // the filter time counts only for "FILTRO"
+        {"pick 1499 5"},
+        {"pick 1505 157"},
+        {"get 1541", 0, "Ore\n"},
+        {"pick 1500 250"},
+        {"pick 1503 130"},                     // variable 3: 5; variables 5 and 6 keep their bytes
+        {kDriveShowVarIn},
+        {"get 1177", 0, "Offset:\n"},
+        {"pick 1181 0"},                       // variable 1's offset: -125
+        {"get 1182", 0, "\n"},                // variable 2 is open: no offset
+        {"get 1342", 0, "non usato\n"},       // variable 5 is open and not in use
+        {"get 1338", 0, "------------\n"},
+        {"pick 1513 0"},
+        {kDriveShowVarOut},
+        {"get 1028", 0, "1\n"},               // the result drives output 1
+        {"get 1119", 0, "0\n"},
+        {kDriveSave},
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
+
+    const AnalogfuncParam r = Stored<AnalogfuncParam>(9500, &CParaDaten::GetAnalogfunc);
+    EXPECT_EQ(r.unit, 0);
+    EXPECT_EQ(r.function, kAnalogFilter);
+    EXPECT_EQ(r.filterTime, 157);
+    EXPECT_EQ(r.variableCount, 4);
+    EXPECT_EQ(r.offResult.number, 250);
+    EXPECT_EQ(r.variables[0].offset, static_cast<BYTE>(-125));
+    EXPECT_EQ(r.variables[1].number, 206);
+    EXPECT_EQ(r.variables[2].number, 5);
+    EXPECT_EQ(r.variables[4].number, before.variables[4].number);
+    EXPECT_EQ(r.variables[5].number, before.variables[5].number);
+
+    const std::vector<std::string> expected = {
+        "settext§9502§  MIN  ",
+        "settext§9511§ABL funz. anal. (OFF)",
         "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
