@@ -109,14 +109,29 @@ std::vector<FormRow> MakeFormRows()
         bool hasVarOut;
         FunctionForms forms = {};
     } functionTypes[] = {
-        {"Analogfunktion", true, kAnalogfuncForms},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
-        {"Funktionskontrolle", true, kFuncKontrolleForms}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
-        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true, kProfilfuncForms},
-        {"Schaltuhr", true, kSchaltuhrForms},       {"Solarregelung", true},       {"Solarvorrang", true},
-        {"Startfunktion", true},   {"Synchronisation", true, kSyncForms},     {"Timerfunktion", true, kTimerForms},
-        {"Vergleich", true, kVergleichForms},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true, kWartungsfuncForms},
-        {"Zähler", false, kZaehlerForms},         {"Zirkulation", true},
+        {"Analogfunktion", true, kAnalogfuncForms},
+        {"Anforderung Heizung", true},
+        {"Anforderung Warmwasser", true},
+        {"Funktionskontrolle", true, kFuncKontrolleForms},
+        {"Heizkreisregler", true},
+        {"Kesselkaskade", true},
+        {"Kühlfunktion", true},
+        {"Ladepumpe", true},
+        {"Logikfunktion", true, kLogikfuncForms},
+        {"Mischerregelfunktion", true, kMischerRegForms},
+        {"PID-Regelung", true},
+        {"Profilfunktion", true, kProfilfuncForms},
+        {"Schaltuhr", true, kSchaltuhrForms},
+        {"Solarregelung", true},
+        {"Solarvorrang", true},
+        {"Startfunktion", true},
+        {"Synchronisation", true, kSyncForms},
+        {"Timerfunktion", true, kTimerForms},
+        {"Vergleich", true, kVergleichForms},
+        {"Wärmemengenzähler", false},
+        {"Wartungsfunktion", true, kWartungsfuncForms},
+        {"Zähler", false, kZaehlerForms},
+        {"Zirkulation", true},
     };
     for (const auto& type : functionTypes)
         rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));

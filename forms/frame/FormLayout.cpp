@@ -72,7 +72,8 @@ void AddGridRow(DialogTemplate& t, const LayoutRow& row, int y)
 {
     if (row.kind == ControlKind::GridHeader) {
         for (size_t i = 0; i < row.cells.size(); ++i)
-            t.controls.push_back({ControlClass::Static, row.cells[i], kStatic, {GridX(i), y + 3, kGridWidth, kTextHeight}});
+            t.controls.push_back(
+                {ControlClass::Static, row.cells[i], kStatic, {GridX(i), y + 3, kGridWidth, kTextHeight}});
         return;
     }
     if (row.caption)
@@ -100,8 +101,9 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
         // A caption of two lines starts at the control's top.
         const bool twoLines = row.caption && std::strchr(row.caption, '\n');
-        t.controls.push_back({ControlClass::Static, row.captionId, kStatic,
-                              {kIndent, twoLines ? y + 1 : y + 3, width, twoLines ? 2 * kTextHeight - 1 : kTextHeight}});
+        const platform::DialogRect rect = twoLines ? platform::DialogRect {kIndent, y + 1, width, 2 * kTextHeight - 1}
+                                                   : platform::DialogRect {kIndent, y + 3, width, kTextHeight};
+        t.controls.push_back({ControlClass::Static, row.captionId, kStatic, rect});
     }
     switch (row.kind) {
     case ControlKind::None:
@@ -208,7 +210,8 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, std::spa
             t.controls.push_back(
                 {ControlClass::Static, in.modeLabelId, kStatic, {222 - shift, line, 30, kTextHeight}});
         if (in.modeComboId)
-            t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254 - shift, line - 3, 54, in.unitId ? 120 : 60}});
+            t.controls.push_back(
+                {ControlClass::ComboBox, in.modeComboId, kCombo, {254 - shift, line - 3, 54, in.unitId ? 120 : 60}});
         if (in.unitId)
             t.controls.push_back({ControlClass::Static, in.unitId, kStatic, {288, line, 24, kTextHeight}});
         y += 44;

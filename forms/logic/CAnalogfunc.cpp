@@ -70,7 +70,8 @@ const std::vector<std::string>& VariableCaptions()
 std::vector<LayoutGroup> Layout()
 {
     std::vector<LayoutGroup> layout = {
-        {0, nullptr,
+        {0,
+         nullptr,
          {{1586, ui::kAnalogUnitLabel, kUnit, ControlKind::Combo},
           {1236, ui::kAnalogFunctionLabel, kFunction, ControlKind::Combo},
           {1237, ui::kAnalogFilterLabel, kFilter, ControlKind::Combo, nullptr, {}, kFilterUnit}}},
@@ -78,8 +79,13 @@ std::vector<LayoutGroup> Layout()
         {0, nullptr, {{1239, ui::kAnalogOffResultLabel, kResult, ControlKind::Combo, nullptr, {}, kResultUnit}}},
     };
     for (int k = 0; k < CAnalogfunc::kVariables; ++k) {
-        LayoutRow row {0, VariableCaptions()[static_cast<size_t>(k)].c_str(), kValues[k], ControlKind::Combo, nullptr,
-                       {}, kValueUnits[k]};
+        LayoutRow row{0,
+                      VariableCaptions()[static_cast<size_t>(k)].c_str(),
+                      kValues[k],
+                      ControlKind::Combo,
+                      nullptr,
+                      {},
+                      kValueUnits[k]};
         row.checkId = kChecks[k];
         layout[1].rows.push_back(row);
     }
@@ -109,19 +115,20 @@ void Fill(CComboBox& combo, const std::vector<CString>& items)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CAnalogfunc, FunctionParamForm)
-    ON_CBN_SELENDOK(kResult, OnErgebnisWert)
-    ON_CBN_SELENDOK(kValues[0], OnVariablenWert)
-    ON_CBN_SELENDOK(kValues[1], OnVariablenWert)
-    ON_CBN_SELENDOK(kValues[2], OnVariablenWert)
-    ON_CBN_SELENDOK(kValues[3], OnVariablenWert)
-    ON_CBN_SELENDOK(kValues[4], OnVariablenWert)
-    ON_CBN_SELENDOK(kValues[5], OnVariablenWert)
-    ON_CONTROL_RANGE(BN_CLICKED, 1357, 1411, OnVariable)
+ON_CBN_SELENDOK(kResult, OnErgebnisWert)
+ON_CBN_SELENDOK(kValues[0], OnVariablenWert)
+ON_CBN_SELENDOK(kValues[1], OnVariablenWert)
+ON_CBN_SELENDOK(kValues[2], OnVariablenWert)
+ON_CBN_SELENDOK(kValues[3], OnVariablenWert)
+ON_CBN_SELENDOK(kValues[4], OnVariablenWert)
+ON_CBN_SELENDOK(kValues[5], OnVariablenWert)
+ON_CONTROL_RANGE(BN_CLICKED, 1357, 1411, OnVariable)
 END_MESSAGE_MAP()
 
-const forms::FunctionKind CAnalogfunc::kKind {texts::kTypeAnalogfunc, ui::kTitleAnalogfunc, false};
+const forms::FunctionKind CAnalogfunc::kKind{texts::kTypeAnalogfunc, ui::kTitleAnalogfunc, false};
 
-CAnalogfunc::CAnalogfunc() : FunctionParamForm({kKind, kLayout, kValueControls}) {}
+CAnalogfunc::CAnalogfunc() : FunctionParamForm({kKind, kLayout, kValueControls})
+{}
 
 void CAnalogfunc::DoDataExchange(CDataExchange* dx)
 {

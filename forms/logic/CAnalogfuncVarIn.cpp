@@ -32,8 +32,8 @@ unsigned First(int i)
 // Data input i; inputs 2 to 6 read "non usato" while open and beyond the number in use.
 InputRow Data(int i, UINT heading, UINT source, UINT kind, UINT number, UINT variable)
 {
-    InputRow row {ui::kLogikDataInput, i, heading, source, InputKind::Analog, First(i), 0, First(i) + 1, 0, kind,
-                  number, variable, kOffsetLabels[i], kOffsetCombos[i]};
+    InputRow row{ui::kLogikDataInput, i, heading, source, InputKind::Analog, First(i),         0,
+                 First(i) + 1,        0, kind,    number, variable,          kOffsetLabels[i], kOffsetCombos[i]};
     row.everyActivation = i > 1;
     row.unitId = kOffsetUnits[i];
     return row;
@@ -41,8 +41,20 @@ InputRow Data(int i, UINT heading, UINT source, UINT kind, UINT number, UINT var
 
 std::vector<InputRow> Inputs()
 {
-    InputRow result {ui::kAnalogOffResultInput, 0, 1250, 1242, InputKind::Analog, offsetof(R, offResult.kind), 0,
-                     offsetof(R, offResult.number), 0, 1518, 1530, 1459, kOffsetLabels[0], kOffsetCombos[0]};
+    InputRow result{ui::kAnalogOffResultInput,
+                    0,
+                    1250,
+                    1242,
+                    InputKind::Analog,
+                    offsetof(R, offResult.kind),
+                    0,
+                    offsetof(R, offResult.number),
+                    0,
+                    1518,
+                    1530,
+                    1459,
+                    kOffsetLabels[0],
+                    kOffsetCombos[0]};
     result.unitId = kOffsetUnits[0];
     return {
         {ui::kAnalogReleaseInput, 0, 1249, 1240, InputKind::Digital, offsetof(R, release.kind),
@@ -77,16 +89,17 @@ bool OffsetShown(const BYTE* r, int k)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CAnalogfuncVarIn, FunctionVarInForm)
-    ON_CBN_SELENDOK(kOffsetCombos[0], OnErgebnisOffset)
-    ON_CBN_SELENDOK(kOffsetCombos[1], OnVariablenOffset)
-    ON_CBN_SELENDOK(kOffsetCombos[2], OnVariablenOffset)
-    ON_CBN_SELENDOK(kOffsetCombos[3], OnVariablenOffset)
-    ON_CBN_SELENDOK(kOffsetCombos[4], OnVariablenOffset)
-    ON_CBN_SELENDOK(kOffsetCombos[5], OnVariablenOffset)
-    ON_CBN_SELENDOK(kOffsetCombos[6], OnVariablenOffset)
+ON_CBN_SELENDOK(kOffsetCombos[0], OnErgebnisOffset)
+ON_CBN_SELENDOK(kOffsetCombos[1], OnVariablenOffset)
+ON_CBN_SELENDOK(kOffsetCombos[2], OnVariablenOffset)
+ON_CBN_SELENDOK(kOffsetCombos[3], OnVariablenOffset)
+ON_CBN_SELENDOK(kOffsetCombos[4], OnVariablenOffset)
+ON_CBN_SELENDOK(kOffsetCombos[5], OnVariablenOffset)
+ON_CBN_SELENDOK(kOffsetCombos[6], OnVariablenOffset)
 END_MESSAGE_MAP()
 
-CAnalogfuncVarIn::CAnalogfuncVarIn() : FunctionVarInForm(CAnalogfunc::kKind, kInputs, &CAnalogfunc::Instance) {}
+CAnalogfuncVarIn::CAnalogfuncVarIn() : FunctionVarInForm(CAnalogfunc::kKind, kInputs, &CAnalogfunc::Instance)
+{}
 
 bool CAnalogfuncVarIn::InputInUse(const forms::InputRow& input, const BYTE* record) const
 {

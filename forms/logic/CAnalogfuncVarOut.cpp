@@ -21,7 +21,7 @@ std::vector<OutputBox> ResultOutputs()
     std::vector<OutputBox> boxes;
     for (unsigned i = 0; i < 6; ++i)
         boxes.push_back({kIds[i], BoxLabel::Single, kOutputs[i],
-                         Field {static_cast<unsigned>(offsetof(AnalogfuncParam, outputs)) + i}});
+                         Field{static_cast<unsigned>(offsetof(AnalogfuncParam, outputs)) + i}});
     return boxes;
 }
 
@@ -31,4 +31,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CAnalogfuncVarOut::CAnalogfuncVarOut() : FunctionVarOutForm(CAnalogfunc::kKind, kOutputs, &CAnalogfunc::Instance) {}
+CAnalogfuncVarOut::CAnalogfuncVarOut() : FunctionVarOutForm(CAnalogfunc::kKind, kOutputs, &CAnalogfunc::Instance)
+{}

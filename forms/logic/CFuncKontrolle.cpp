@@ -41,7 +41,8 @@ std::vector<CString> Minutes()
 }
 
 const std::vector<LayoutGroup> kLayout = {
-    {1297, ui::kFuncKontrolleGroup,
+    {1297,
+     ui::kFuncKontrolleGroup,
      {{1298, ui::kFuncKontrolleErrorIf},
       {kLimitCaption, "", kLimit, ControlKind::Combo, nullptr, {}, kLimitUnit},
       {1295, ui::kFuncKontrolleAtLeast, kDuration, ControlKind::Combo, nullptr, {}, kDurationUnit}}},
@@ -61,12 +62,13 @@ bool DifferenceControl(const BYTE* record)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CFuncKontrolle, FunctionParamForm)
-    ON_CBN_SELENDOK(kLimit, OnGrenzwert)
+ON_CBN_SELENDOK(kLimit, OnGrenzwert)
 END_MESSAGE_MAP()
 
-const forms::FunctionKind CFuncKontrolle::kKind {texts::kTypeFuncKontrolle, ui::kTitleFuncKontrolle, false};
+const forms::FunctionKind CFuncKontrolle::kKind{texts::kTypeFuncKontrolle, ui::kTitleFuncKontrolle, false};
 
-CFuncKontrolle::CFuncKontrolle() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CFuncKontrolle::CFuncKontrolle() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 void CFuncKontrolle::DoDataExchange(CDataExchange* dx)
 {

@@ -29,6 +29,6 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CFuncKontrolleVarIn::CFuncKontrolleVarIn() : FunctionVarInForm(CFuncKontrolle::kKind, kInputs, &CFuncKontrolle::Instance)
-{
-}
+CFuncKontrolleVarIn::CFuncKontrolleVarIn()
+    : FunctionVarInForm(CFuncKontrolle::kKind, kInputs, &CFuncKontrolle::Instance)
+{}

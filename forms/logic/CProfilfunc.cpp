@@ -36,20 +36,20 @@ constexpr int kLastTimeByte = 251;
 
 // Step n's list and unit label.
 constexpr UINT kStepCombos[CProfilfunc::kSteps] = {
-    1134, 1135, 1136, 1137, 1138, 1139, 1140, 1141, 1142, 1143, 1144,  // 1..11
-    1167, 1168, 1169, 1170, 1171, 1172, 1173, 1174, 1175, 1176, 1177,  // 12..22
-    1145, 1146, 1147, 1148, 1149, 1150, 1151, 1152, 1153, 1154,        // 23..32
+    1134, 1135, 1136, 1137, 1138, 1139, 1140, 1141, 1142, 1143, 1144,        // 1..11
+    1167, 1168, 1169, 1170, 1171, 1172, 1173, 1174, 1175, 1176, 1177,        // 12..22
+    1145, 1146, 1147, 1148, 1149, 1150, 1151, 1152, 1153, 1154,              // 23..32
     1164, 1178, 1179, 1180, 1181, 1182, 1183, 1184, 1186, 1187, 1188, 1189,  // 33..44
-    1155, 1156, 1157, 1158, 1159, 1160, 1161, 1162, 1163,              // 45..53
-    1242, 1244, 1190, 1194, 1196, 1200, 1206, 1212, 1218, 1237, 1240,  // 54..64
+    1155, 1156, 1157, 1158, 1159, 1160, 1161, 1162, 1163,                    // 45..53
+    1242, 1244, 1190, 1194, 1196, 1200, 1206, 1212, 1218, 1237, 1240,        // 54..64
 };
 constexpr UINT kStepUnits[CProfilfunc::kSteps] = {
-    1198, 1201, 1204, 1207, 1210, 1213, 1216, 1219, 1222, 1225, 1228,  // 1..11
-    1199, 1202, 1205, 1208, 1211, 1214, 1217, 1221, 1224, 1229, 1230,  // 12..22
-    1111, 1112, 1113, 1114, 1115, 1116, 1117, 1220, 1223, 1226,        // 23..32
+    1198, 1201, 1204, 1207, 1210, 1213, 1216, 1219, 1222, 1225, 1228,        // 1..11
+    1199, 1202, 1205, 1208, 1211, 1214, 1217, 1221, 1224, 1229, 1230,        // 12..22
+    1111, 1112, 1113, 1114, 1115, 1116, 1117, 1220, 1223, 1226,              // 23..32
     1227, 1127, 1129, 1130, 1131, 1132, 1133, 1185, 1231, 1232, 1234, 1235,  // 33..44
-    1118, 1119, 1120, 1121, 1122, 1123, 1124, 1125, 1126,              // 45..53
-    1243, 1245, 1193, 1195, 1197, 1203, 1209, 1215, 1236, 1239, 1241,  // 54..64
+    1118, 1119, 1120, 1121, 1122, 1123, 1124, 1125, 1126,                    // 45..53
+    1243, 1245, 1193, 1195, 1197, 1203, 1209, 1215, 1236, 1239, 1241,        // 54..64
 };
 
 const Field kUnitField = FORM_FIELD(R, unit);
@@ -115,7 +115,8 @@ const std::vector<std::string>& Captions()
 std::vector<LayoutGroup> Layout()
 {
     std::vector<LayoutGroup> layout = {
-        {0, nullptr,
+        {0,
+         nullptr,
          {{1583, ui::kProfilStepsLabel, kStepCount, ControlKind::Combo},
           {1586, ui::kProfilUnitLabel, kUnit, ControlKind::Combo},
           {1584, ui::kProfilCyclicLabel, kCyclic, ControlKind::Combo},
@@ -124,8 +125,13 @@ std::vector<LayoutGroup> Layout()
         {0, nullptr, {}},
     };
     for (int n = 0; n < CProfilfunc::kSteps; ++n)
-        layout[1].rows.push_back({kFirstStepCaption + static_cast<UINT>(n), Captions()[static_cast<size_t>(n)].c_str(),
-                                  kStepCombos[n], ControlKind::Combo, nullptr, {}, kStepUnits[n]});
+        layout[1].rows.push_back({kFirstStepCaption + static_cast<UINT>(n),
+                                  Captions()[static_cast<size_t>(n)].c_str(),
+                                  kStepCombos[n],
+                                  ControlKind::Combo,
+                                  nullptr,
+                                  {},
+                                  kStepUnits[n]});
     return layout;
 }
 
@@ -141,14 +147,15 @@ const std::vector<ValueControl> kValues = {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CProfilfunc, FunctionParamForm)
-    ON_CBN_SELENDOK(kOffValue, OnSollwertAus)
-    // The step lists lie among the form's other lists: OnStufe passes those on to the frame.
-    ON_CONTROL_RANGE(CBN_SELENDOK, 1111, 1244, OnStufe)
+ON_CBN_SELENDOK(kOffValue, OnSollwertAus)
+// The step lists lie among the form's other lists: OnStufe passes those on to the frame.
+ON_CONTROL_RANGE(CBN_SELENDOK, 1111, 1244, OnStufe)
 END_MESSAGE_MAP()
 
-const forms::FunctionKind CProfilfunc::kKind {texts::kTypeProfilfunc, ui::kTitleProfilfunc, false};
+const forms::FunctionKind CProfilfunc::kKind{texts::kTypeProfilfunc, ui::kTitleProfilfunc, false};
 
-CProfilfunc::CProfilfunc() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CProfilfunc::CProfilfunc() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 void CProfilfunc::DoDataExchange(CDataExchange* dx)
 {

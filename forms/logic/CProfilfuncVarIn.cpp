@@ -21,8 +21,8 @@ using R = ProfilfuncParam;
 InputRow Control(const char* name, unsigned first, UINT heading, UINT source, UINT kind, UINT number, UINT variable,
                  UINT modeLabel, UINT modeCombo)
 {
-    return {name, 0, heading, source, InputKind::Digital, first, first + 1, first + 2, 0, kind, number, variable,
-            modeLabel, modeCombo, ModeRule::Optional, true};
+    return {name, 0,    heading, source,   InputKind::Digital, first,     first + 1,          first + 2,
+            0,    kind, number,  variable, modeLabel,          modeCombo, ModeRule::Optional, true};
 }
 
 const std::vector<InputRow> kInputs = {
@@ -39,4 +39,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CProfilfuncVarIn::CProfilfuncVarIn() : FunctionVarInForm(CProfilfunc::kKind, kInputs, &CProfilfunc::Instance) {}
+CProfilfuncVarIn::CProfilfuncVarIn() : FunctionVarInForm(CProfilfunc::kKind, kInputs, &CProfilfunc::Instance)
+{}

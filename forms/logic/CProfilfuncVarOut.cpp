@@ -23,4 +23,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CProfilfuncVarOut::CProfilfuncVarOut() : FunctionVarOutForm(CProfilfunc::kKind, kOutputs, &CProfilfunc::Instance) {}
+CProfilfuncVarOut::CProfilfuncVarOut() : FunctionVarOutForm(CProfilfunc::kKind, kOutputs, &CProfilfunc::Instance)
+{}

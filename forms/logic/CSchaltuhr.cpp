@@ -63,11 +63,13 @@ const char* TimeUnit(BYTE v)
 }
 
 const std::vector<LayoutGroup> kLayout = {
-    {0, nullptr,
+    {0,
+     nullptr,
      {{0, ui::kSchaltuhrPrograms, kPrograms, ControlKind::Button},
       {1669, ui::kSchaltuhrSetpointLabel},
       {0, nullptr, kSetpoint, ControlKind::Combo, ui::kUnitDegrees}}},
-    {0, nullptr,
+    {0,
+     nullptr,
      {{1670, ui::kSchaltuhrMinBlockLabel, kMinDays, ControlKind::Combo, nullptr, {}, kMinDaysUnit},
       {0, nullptr, kMinTime, ControlKind::Combo, nullptr, {}, kMinTimeUnit},
       {1671, ui::kSchaltuhrBlockLabel, kBlockDays, ControlKind::Combo, nullptr, {}, kBlockDaysUnit},
@@ -75,10 +77,13 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 // The durations count only with a blocking input; a pick of one stores it and shows the record again.
-const EnableRule kWithBlocking {false, FORM_FIELD(R, blocking.kind), 0, true};
+const EnableRule kWithBlocking{false, FORM_FIELD(R, blocking.kind), 0, true};
 
 const std::vector<ValueControl> kValues = {
-    {kSetpoint, FORM_FIELD(R, nominalValue), 0, {resources::NumberList(0, 99, 3).items},
+    {kSetpoint,
+     FORM_FIELD(R, nominalValue),
+     0,
+     {resources::NumberList(0, 99, 3).items},
      {false, FORM_FIELD(R, windowSetpoints), 0, true}},
     {kMinDays, FORM_FIELD(R, blockMinDays), 0, {resources::NumberList(0, 31, 3).items}, kWithBlocking, true},
     {kMinTime, FORM_FIELD(R, blockMinTime), 0, {TimeItems()}, kWithBlocking, true},
@@ -89,12 +94,13 @@ const std::vector<ValueControl> kValues = {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSchaltuhr, FunctionParamForm)
-    ON_BN_CLICKED(kPrograms, OnZeitprogramme)
+ON_BN_CLICKED(kPrograms, OnZeitprogramme)
 END_MESSAGE_MAP()
 
-const forms::FunctionKind CSchaltuhr::kKind {texts::kTypeSchaltuhr, ui::kTitleSchaltuhr, false};
+const forms::FunctionKind CSchaltuhr::kKind{texts::kTypeSchaltuhr, ui::kTitleSchaltuhr, false};
 
-CSchaltuhr::CSchaltuhr() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CSchaltuhr::CSchaltuhr() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 void CSchaltuhr::ShowSpecial()
 {
@@ -110,7 +116,8 @@ void CSchaltuhr::OnZeitprogramme()
 {
     BYTE* r = Record();
     CZeitprogrammDlg dialog(1, 5, r + offsetof(R, programsInUse), r + offsetof(R, windowsPerProgram),
-                            r + offsetof(R, windowSetpoints), reinterpret_cast<Zeitprogramm*>(r + offsetof(R, programs)));
+                            r + offsetof(R, windowSetpoints),
+                            reinterpret_cast<Zeitprogramm*>(r + offsetof(R, programs)));
     dialog.DoModal();
     ShowRecord(false);
 }

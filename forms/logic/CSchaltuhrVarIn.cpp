@@ -22,10 +22,11 @@ const std::vector<InputRow> kInputs = {
      offsetof(R, release.kind), offsetof(R, release.inverted), offsetof(R, release.number), 0, IDC_RELEASE_KIND,
      IDC_RELEASE_NUMBER, IDC_RELEASE_VARIABLE, IDC_RELEASE_MODE_LABEL, IDC_RELEASE_MODE, ModeRule::FixedState},
     {ui::kSchaltuhrBlockingInput, 0, 1668, 1667, InputKind::Digital, offsetof(R, blocking.kind),
-     offsetof(R, blocking.inverted), offsetof(R, blocking.number), 1, 1091, 1095, 1099, 1103, 1107,
-     ModeRule::Optional, true},
+     offsetof(R, blocking.inverted), offsetof(R, blocking.number), 1, 1091, 1095, 1099, 1103, 1107, ModeRule::Optional,
+     true},
 };
 
 }  // namespace
 
-CSchaltuhrVarIn::CSchaltuhrVarIn() : FunctionVarInForm(CSchaltuhr::kKind, kInputs, &CSchaltuhr::Instance) {}
+CSchaltuhrVarIn::CSchaltuhrVarIn() : FunctionVarInForm(CSchaltuhr::kKind, kInputs, &CSchaltuhr::Instance)
+{}

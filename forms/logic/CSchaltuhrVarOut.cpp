@@ -23,4 +23,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CSchaltuhrVarOut::CSchaltuhrVarOut() : FunctionVarOutForm(CSchaltuhr::kKind, kOutputs, &CSchaltuhr::Instance) {}
+CSchaltuhrVarOut::CSchaltuhrVarOut() : FunctionVarOutForm(CSchaltuhr::kKind, kOutputs, &CSchaltuhr::Instance)
+{}

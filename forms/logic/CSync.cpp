@@ -37,14 +37,26 @@ LayoutRow GridRow(int window, const char* caption)
 }
 
 const std::vector<LayoutGroup> kLayout = {
-    {0, nullptr,
+    {0,
+     nullptr,
      {{1682, ui::kSyncCountLabel, kCount, ControlKind::Combo},
       {1476, ui::kSyncModeLabel, kMode, ControlKind::Combo},
       {0, nullptr, kRepetition, ControlKind::Combo}}},
-    {0, nullptr,
-     {{0, nullptr, 0, ControlKind::GridHeader, nullptr, {}, 0,
+    {0,
+     nullptr,
+     {{0,
+       nullptr,
+       0,
+       ControlKind::GridHeader,
+       nullptr,
+       {},
+       0,
        {kFirstHeader, kFirstHeader + 1, kFirstHeader + 2, kFirstHeader + 3}},
-      GridRow(0, "1:"), GridRow(1, "2:"), GridRow(2, "3:"), GridRow(3, "4:"), GridRow(4, "5:")}},
+      GridRow(0, "1:"),
+      GridRow(1, "2:"),
+      GridRow(2, "3:"),
+      GridRow(3, "4:"),
+      GridRow(4, "5:")}},
 };
 
 // The kind and the repetition are stored by OnModus, which rebuilds the grid.
@@ -79,14 +91,15 @@ bool MinorColumn(int column)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSync, FunctionParamForm)
-    ON_CBN_SELENDOK(kMode, OnModus)
-    ON_CBN_SELENDOK(kRepetition, OnModus)
-    ON_CONTROL_RANGE(CBN_SELENDOK, kFirstCell, kLastCell, OnFenster)
+ON_CBN_SELENDOK(kMode, OnModus)
+ON_CBN_SELENDOK(kRepetition, OnModus)
+ON_CONTROL_RANGE(CBN_SELENDOK, kFirstCell, kLastCell, OnFenster)
 END_MESSAGE_MAP()
 
-const forms::FunctionKind CSync::kKind {texts::kTypeSync, ui::kTitleSync, false};
+const forms::FunctionKind CSync::kKind{texts::kTypeSync, ui::kTitleSync, false};
 
-CSync::CSync() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CSync::CSync() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 void CSync::DoDataExchange(CDataExchange* dx)
 {

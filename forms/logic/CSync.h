@@ -33,7 +33,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool m_refillGrid = true;  // the next show rebuilds the grid's lists and captions
+    bool m_refillGrid = true;          // the next show rebuilds the grid's lists and captions
     std::array<CComboBox, 20> m_grid;  // window k's start A, start B, end A, end B at 4k .. 4k + 3
 };
 

@@ -24,4 +24,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CSyncVarIn::CSyncVarIn() : FunctionVarInForm(CSync::kKind, kInputs, &CSync::Instance) {}
+CSyncVarIn::CSyncVarIn() : FunctionVarInForm(CSync::kKind, kInputs, &CSync::Instance)
+{}

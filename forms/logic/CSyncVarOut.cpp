@@ -23,4 +23,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CSyncVarOut::CSyncVarOut() : FunctionVarOutForm(CSync::kKind, kOutputs, &CSync::Instance) {}
+CSyncVarOut::CSyncVarOut() : FunctionVarOutForm(CSync::kKind, kOutputs, &CSync::Instance)
+{}

@@ -60,10 +60,12 @@ const char* TimeUnit(long v)
 
 const std::vector<LayoutGroup> kLayout = {
     {0, nullptr, {{1476, ui::kTimerModeLabel, kMode, ControlKind::Combo}}},
-    {1719, ui::kTimerTriggerGroup,
+    {1719,
+     ui::kTimerTriggerGroup,
      {{1717, ui::kTimerEdgeLabel, kEdge, ControlKind::Combo},
       {1718, ui::kTimerRetriggerLabel, kRetrigger, ControlKind::Combo}}},
-    {kPulseBox, ui::kTimerPulseGroup,
+    {kPulseBox,
+     ui::kTimerPulseGroup,
      {{kPulseLabel, ui::kTimerPulseLabel, kPulse, ControlKind::Combo, nullptr, {}, kPulseUnit},
       {kOffLabel, "", kOff, ControlKind::Combo, nullptr, {}, kOffUnit}}},
     {0, nullptr, {{1720, ui::kTimerDutyLabel, kDuty, ControlKind::Combo, ui::kUnitPercent}}},
@@ -77,15 +79,15 @@ const std::vector<ValueControl> kValues = {
     {kEdge, FORM_BITS(R, edgeWord, 2), 0, {{}, ui::kTimerEdges}, {false, kModeField, kTimerImpuls}},
     {kRetrigger, FORM_FIELD(R, retrigger), 0, {{}, ui::kTimerRetrigger}},
     {kPulse, FORM_FIELD(R, time), 0, {TimeItems()}, {}, true},
-    {kDuty, FORM_FIELD(R, duty.number), 0, {resources::NumberList(0, 100).items},
-     {false, FORM_FIELD(R, duty.kind), 0}},
+    {kDuty, FORM_FIELD(R, duty.number), 0, {resources::NumberList(0, 100).items}, {false, FORM_FIELD(R, duty.kind), 0}},
 };
 
 }  // namespace
 
-const forms::FunctionKind CTimer::kKind {texts::kTypeTimer, ui::kTitleTimer, false};
+const forms::FunctionKind CTimer::kKind{texts::kTypeTimer, ui::kTitleTimer, false};
 
-CTimer::CTimer() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CTimer::CTimer() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 bool CTimer::Astable(const BYTE* record)
 {

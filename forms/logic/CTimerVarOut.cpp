@@ -27,4 +27,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CTimerVarOut::CTimerVarOut() : FunctionVarOutForm(CTimer::kKind, kOutputs, &CTimer::Instance) {}
+CTimerVarOut::CTimerVarOut() : FunctionVarOutForm(CTimer::kKind, kOutputs, &CTimer::Instance)
+{}

@@ -43,7 +43,8 @@ const Field kOnField = FORM_FIELD(R, onDifference);
 const Field kOffField = FORM_FIELD(R, offDifference);
 
 const std::vector<LayoutGroup> kLayout = {
-    {0, nullptr,
+    {0,
+     nullptr,
      {{1725, ui::kVergleichUnitLabel, kUnit, ControlKind::Combo},
       {1726, ui::kVergleichValueBLabel, kValueB, ControlKind::Combo, nullptr, {}, kValueBUnit},
       {1260, ui::kVergleichOnLabel, kOn, ControlKind::Combo, nullptr, {}, kOnUnit},
@@ -84,9 +85,9 @@ std::vector<CString> ValueBItems(long unit)
     case kHumidity: scaled(101, 1); break;
     case kTemperature:
         for (int v = -50; v <= 200; ++v)
-            items.push_back(v < -9 ? CString(platform::FormatC(" - %d", -v))
-                            : v < 0 ? CString(platform::FormatC(" -   %d", -v))
-                                    : Whole(v));
+            items.push_back(v < -9      ? CString(platform::FormatC(" - %d", -v))
+                                : v < 0 ? CString(platform::FormatC(" -   %d", -v))
+                                        : Whole(v));
         break;
     case 2: scaled(201, 10); break;
     case 8: scaled(201, 50); break;
@@ -140,14 +141,15 @@ void Fill(CComboBox& combo, const std::vector<CString>& items)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CVergleich, FunctionParamForm)
-    ON_CBN_SELENDOK(kValueB, OnWertB)
-    ON_CBN_SELENDOK(kOn, OnDifferenz)
-    ON_CBN_SELENDOK(kOff, OnDifferenz)
+ON_CBN_SELENDOK(kValueB, OnWertB)
+ON_CBN_SELENDOK(kOn, OnDifferenz)
+ON_CBN_SELENDOK(kOff, OnDifferenz)
 END_MESSAGE_MAP()
 
-const forms::FunctionKind CVergleich::kKind {texts::kTypeVergleich, ui::kTitleVergleich, false};
+const forms::FunctionKind CVergleich::kKind{texts::kTypeVergleich, ui::kTitleVergleich, false};
 
-CVergleich::CVergleich() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CVergleich::CVergleich() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 void CVergleich::DoDataExchange(CDataExchange* dx)
 {

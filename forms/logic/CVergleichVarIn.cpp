@@ -28,4 +28,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CVergleichVarIn::CVergleichVarIn() : FunctionVarInForm(CVergleich::kKind, kInputs, &CVergleich::Instance) {}
+CVergleichVarIn::CVergleichVarIn() : FunctionVarInForm(CVergleich::kKind, kInputs, &CVergleich::Instance)
+{}

@@ -27,4 +27,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CVergleichVarOut::CVergleichVarOut() : FunctionVarOutForm(CVergleich::kKind, kOutputs, &CVergleich::Instance) {}
+CVergleichVarOut::CVergleichVarOut() : FunctionVarOutForm(CVergleich::kKind, kOutputs, &CVergleich::Instance)
+{}

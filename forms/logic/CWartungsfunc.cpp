@@ -27,11 +27,16 @@ constexpr UINT kPower = 1453;
 constexpr UINT kParticipantTexts[5] = {1209, 1212, 1216, 1220, 1224};
 
 const std::vector<LayoutGroup> kLayout = {
-    {0, nullptr,
+    {0,
+     nullptr,
      {{1727, ui::kWartungRunTimeLabel, kRunTime, ControlKind::Combo, nullptr, {}, kRunTimeUnit},
       {1729, ui::kWartungPowerLabel, kPower, ControlKind::Combo, ui::kUnitPercent}}},
-    {1714, ui::kWartungParticipants,
-     {{kParticipantTexts[0], ""}, {kParticipantTexts[1], ""}, {kParticipantTexts[2], ""}, {kParticipantTexts[3], ""},
+    {1714,
+     ui::kWartungParticipants,
+     {{kParticipantTexts[0], ""},
+      {kParticipantTexts[1], ""},
+      {kParticipantTexts[2], ""},
+      {kParticipantTexts[3], ""},
       {kParticipantTexts[4], ""}}},
 };
 
@@ -42,9 +47,10 @@ const std::vector<ValueControl> kValues = {
 
 }  // namespace
 
-const forms::FunctionKind CWartungsfunc::kKind {texts::kTypeWartungsfunc, ui::kTitleWartungsfunc, true, true};
+const forms::FunctionKind CWartungsfunc::kKind{texts::kTypeWartungsfunc, ui::kTitleWartungsfunc, true, true};
 
-CWartungsfunc::CWartungsfunc() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CWartungsfunc::CWartungsfunc() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 void CWartungsfunc::ShowSpecial()
 {
@@ -58,8 +64,8 @@ void CWartungsfunc::ShowSpecial()
     const BYTE* r = Record();
     const BYTE count = r[offsetof(R, circuitCount)];
     for (BYTE k = 0; k < 5; ++k) {
-        const CString text = k < count ? texte.GetListenBezeichnung(m_controllers, r[offsetof(R, circuits) + k])
-                                       : CString();
+        const CString text =
+            k < count ? texte.GetListenBezeichnung(m_controllers, r[offsetof(R, circuits) + k]) : CString();
         SetCaption(kParticipantTexts[k], text.GetString());
     }
 }

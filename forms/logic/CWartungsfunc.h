@@ -31,7 +31,7 @@ protected:
 
 private:
     bool m_controllersBuilt = false;
-    FunktionsListe m_controllers {};
+    FunktionsListe m_controllers{};
 };
 
 extern CWartungsfunc* g_pWartungsfunc;

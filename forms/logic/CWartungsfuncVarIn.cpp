@@ -33,7 +33,8 @@ const std::vector<InputRow> kInputs = {
 };
 
 const std::vector<LayoutGroup> kParticipantRows = {
-    {0, nullptr,
+    {0,
+     nullptr,
      {{kCountLabel, "", 0, ControlKind::None},
       {0, nullptr, kCount, ControlKind::Combo},
       {kParticipantsLabel, "", 0, ControlKind::None},
@@ -51,18 +52,17 @@ const std::vector<ValueControl> kParticipantValues = {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CWartungsfuncVarIn, FunctionVarInForm)
-    ON_CBN_SELENDOK(kCount, OnAnzahl)
-    ON_CBN_SELENDOK(kParticipants[0], OnTeilnehmer)
-    ON_CBN_SELENDOK(kParticipants[1], OnTeilnehmer)
-    ON_CBN_SELENDOK(kParticipants[2], OnTeilnehmer)
-    ON_CBN_SELENDOK(kParticipants[3], OnTeilnehmer)
-    ON_CBN_SELENDOK(kParticipants[4], OnTeilnehmer)
+ON_CBN_SELENDOK(kCount, OnAnzahl)
+ON_CBN_SELENDOK(kParticipants[0], OnTeilnehmer)
+ON_CBN_SELENDOK(kParticipants[1], OnTeilnehmer)
+ON_CBN_SELENDOK(kParticipants[2], OnTeilnehmer)
+ON_CBN_SELENDOK(kParticipants[3], OnTeilnehmer)
+ON_CBN_SELENDOK(kParticipants[4], OnTeilnehmer)
 END_MESSAGE_MAP()
 
 CWartungsfuncVarIn::CWartungsfuncVarIn()
     : FunctionVarInForm(CWartungsfunc::kKind, kInputs, &CWartungsfunc::Instance, kParticipantRows, kParticipantValues)
-{
-}
+{}
 
 void CWartungsfuncVarIn::DoDataExchange(CDataExchange* dx)
 {

@@ -26,7 +26,8 @@ std::vector<OutputBox> SpeedOutputs()
     constexpr int kOutputs[6] = {1, 2, 6, 7, 15, 16};
     std::vector<OutputBox> boxes;
     for (unsigned i = 0; i < 6; ++i)
-        boxes.push_back({kIds[i], BoxLabel::Single, kOutputs[i], Field {static_cast<unsigned>(offsetof(R, powerOutputs)) + i}});
+        boxes.push_back(
+            {kIds[i], BoxLabel::Single, kOutputs[i], Field{static_cast<unsigned>(offsetof(R, powerOutputs)) + i}});
     return boxes;
 }
 
@@ -37,4 +38,6 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CWartungsfuncVarOut::CWartungsfuncVarOut() : FunctionVarOutForm(CWartungsfunc::kKind, kOutputs, &CWartungsfunc::Instance) {}
+CWartungsfuncVarOut::CWartungsfuncVarOut()
+    : FunctionVarOutForm(CWartungsfunc::kKind, kOutputs, &CWartungsfunc::Instance)
+{}

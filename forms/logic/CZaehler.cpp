@@ -47,10 +47,17 @@ std::vector<CString> DivisorItems()
 }
 
 const std::vector<LayoutGroup> kLayout = {
-    {1309, ui::kZaehlerModeGroup,
-     {{0, nullptr, kHours, ControlKind::Radios, nullptr, {{kHours, ui::kZaehlerHours, 80}, {kPulses, ui::kZaehlerPulses, 80}}},
+    {1309,
+     ui::kZaehlerModeGroup,
+     {{0,
+       nullptr,
+       kHours,
+       ControlKind::Radios,
+       nullptr,
+       {{kHours, ui::kZaehlerHours, 80}, {kPulses, ui::kZaehlerPulses, 80}}},
       {kDivisorLabel, "", kDivisor, ControlKind::Combo}}},
-    {kPositionBox, "",
+    {kPositionBox,
+     "",
      {{1747, ui::kZaehlerPositionLabel, kPosition, ControlKind::Edit, nullptr, {}, kPositionUnit},
       {0, nullptr, kMinutes, ControlKind::Edit, nullptr, {}, kMinutesUnit}}},
 };
@@ -70,15 +77,16 @@ long EditNumber(const CEdit& edit)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CZaehler, FunctionParamForm)
-    ON_BN_CLICKED(kHours, OnModus)
-    ON_BN_CLICKED(kPulses, OnModus)
-    ON_EN_CHANGE(kPosition, OnPosition)
-    ON_EN_CHANGE(kMinutes, OnMinutes)
+ON_BN_CLICKED(kHours, OnModus)
+ON_BN_CLICKED(kPulses, OnModus)
+ON_EN_CHANGE(kPosition, OnPosition)
+ON_EN_CHANGE(kMinutes, OnMinutes)
 END_MESSAGE_MAP()
 
-const forms::FunctionKind CZaehler::kKind {texts::kTypeZaehler, ui::kTitleZaehler, false};
+const forms::FunctionKind CZaehler::kKind{texts::kTypeZaehler, ui::kTitleZaehler, false};
 
-CZaehler::CZaehler() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CZaehler::CZaehler() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 void CZaehler::DoDataExchange(CDataExchange* dx)
 {

@@ -20,8 +20,8 @@ using R = ZaehlerParam;
 InputRow Optional(const char* name, int number, unsigned first, UINT heading, UINT source, UINT kind, UINT nr,
                   UINT variable, UINT modeLabel, UINT modeCombo)
 {
-    return {name, number, heading, source, InputKind::Digital, first, first + 1, first + 2, 1, kind, nr, variable,
-            modeLabel, modeCombo, ModeRule::Optional, true};
+    return {name, number, heading, source,   InputKind::Digital, first,     first + 1,          first + 2,
+            1,    kind,   nr,      variable, modeLabel,          modeCombo, ModeRule::Optional, true};
 }
 
 unsigned Data(int i)
@@ -44,4 +44,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CZaehlerVarIn::CZaehlerVarIn() : FunctionVarInForm(CZaehler::kKind, kInputs, &CZaehler::Instance) {}
+CZaehlerVarIn::CZaehlerVarIn() : FunctionVarInForm(CZaehler::kKind, kInputs, &CZaehler::Instance)
+{}

@@ -21,6 +21,9 @@ using testsupport::kDriveShowVarOut;
 
 namespace {
 
+// "°C" as wnddrive answers it, in UTF-8.
+const std::string kDegrees = "\xC2\xB0\x43\n";
+
 class LogicFormRunTest : public testsupport::FunctionFormRun {
 protected:
     LogicFormRunTest() : FunctionFormRun("logic_time.xml") {}
@@ -31,43 +34,45 @@ protected:
 // Each unit has its own lists: the stored bytes are read in the unit chosen last, repaired, and shown in its scale.
 TEST_F(LogicFormRunTest, ComparisonShowsAndStoresEveryValueInTheScaleOfItsUnit)
 {
-    const testsupport::ProgramResult result = Param("Vergleich$0", "1000", {
-        {"get 1003", 0, "Temperat.\n"},
-        {"get 1218", 0, "\xC2\xB0" "C\n"},  // wnddrive answers in UTF-8
-        {"get 1235", 0, "K\n"},
-        {"pick 1469 0"},                      // -50 deg C
-        {"get 1469", 0, " - 50\n"},
-        {"pick 1199 148"},                    // code 20: 2.0 K
-        {"pick 1207 148"},                    // OFF equal to ON goes one step below
-        {"get 1207", 0, "    1.9\n"},
-        {"pick 1199 0"},                      // -90 K is shown as the lowest code the repair leaves, -85 K
-        {"get 1199", 0, " -  85\n"},
-        {"get 1207", 0, " -  90\n"},
-        {"pick 1199 148"},
-        {"pick 1207 147"},
-        {"pick 1003 10"},                     // humidity: value b 206 is out of range, the codes stay
-        {"get 1469", 0, "      60\n"},
-        {"get 1199", 0, "    2.0\n"},
-        {"get 1218", 0, "%\n"},
-        {"pick 1003 11"},                     // pressure: the same bytes in tenths of a bar and 0.05 bar steps
-        {"get 1469", 0, "    6.0\n"},
-        {"get 1199", 0, "    1.00\n"},
-        {"get 1207", 0, "    0.95\n"},
-        {"get 1256", 0, "bar\n"},
-        {"pick 1428 1"},
-        {"pick 1439 3"},
-        {kDriveShowVarIn},
-        {"get 1428", 0, "\nCONFR. 3\n"},
-        {"get 1301", 0, "\nVALOREa:\n"},
-        {"get 1155", 0, "Entrata\n"},
-        {"get 1161", 0, "1:\n"},
-        {"pick 1513 1"},                      // the open release: fixed state ON
-        {kDriveShowVarOut},
-        {"get 1259", 0, "1\n"},               // "Va < Vb + diff" drives output 5
-        {"get 1081", 0, "0\n"},
-        {kDriveShowParam},
-        {kDriveSave},
-    });
+    const testsupport::ProgramResult result =
+        Param("Vergleich$0", "1000",
+              {
+                  {"get 1003", 0, "Temperat.\n"},
+                  {"get 1218", 0, kDegrees},
+                  {"get 1235", 0, "K\n"},
+                  {"pick 1469 0"},  // -50 deg C
+                  {"get 1469", 0, " - 50\n"},
+                  {"pick 1199 148"},  // code 20: 2.0 K
+                  {"pick 1207 148"},  // OFF equal to ON goes one step below
+                  {"get 1207", 0, "    1.9\n"},
+                  {"pick 1199 0"},  // -90 K is shown as the lowest code the repair leaves, -85 K
+                  {"get 1199", 0, " -  85\n"},
+                  {"get 1207", 0, " -  90\n"},
+                  {"pick 1199 148"},
+                  {"pick 1207 147"},
+                  {"pick 1003 10"},  // humidity: value b 206 is out of range, the codes stay
+                  {"get 1469", 0, "      60\n"},
+                  {"get 1199", 0, "    2.0\n"},
+                  {"get 1218", 0, "%\n"},
+                  {"pick 1003 11"},  // pressure: the same bytes in tenths of a bar and 0.05 bar steps
+                  {"get 1469", 0, "    6.0\n"},
+                  {"get 1199", 0, "    1.00\n"},
+                  {"get 1207", 0, "    0.95\n"},
+                  {"get 1256", 0, "bar\n"},
+                  {"pick 1428 1"},
+                  {"pick 1439 3"},
+                  {kDriveShowVarIn},
+                  {"get 1428", 0, "\nCONFR. 3\n"},
+                  {"get 1301", 0, "\nVALOREa:\n"},
+                  {"get 1155", 0, "Entrata\n"},
+                  {"get 1161", 0, "1:\n"},
+                  {"pick 1513 1"},  // the open release: fixed state ON
+                  {kDriveShowVarOut},
+                  {"get 1259", 0, "1\n"},  // "Va < Vb + diff" drives output 5
+                  {"get 1081", 0, "0\n"},
+                  {kDriveShowParam},
+                  {kDriveSave},
+              });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
 
@@ -125,30 +130,29 @@ TEST_F(LogicFormRunTest, TimerModeDecidesTheTimesTriggerAndTriggerLabel)
           {"pick 1519 1", 1},
           {kDriveShowParam},
           {kDriveSave}},
-         kTimerAstabil, 0, 0, 157, 91, 0, "settext§2021§Ingresso trigger"},
+         kTimerAstabil,
+         0,
+         0,
+         157,
+         91,
+         0,
+         "settext§2021§Ingresso trigger"},
         {"pulse: edge and retrigger, an inverted trigger; a mode visited on the way changes nothing",
-         {{"pick 1484 5"},
-          {"pick 1351 30"},
-          {"pick 1484 0"},
-          {"get 1287", 0, "\n"},
-          {"get 1041", 0, "\n"},
-          {"pick 1351 31", 1},  // hidden with its row
-          {"pick 1486 2"},
-          {"pick 1485 1"},
-          {"pick 1347 90"},
-          {"get 1039", 0, "Sec\n"},
-          {"pick 1347 156"},
-          {"get 1039", 0, "Min\n"},
-          {"get 1347", 0, "59\n"},
-          {kDriveShowVarIn},
-          {"get 1230", 0, "Entrata\n"},
-          {"get 1232", 0, "2:\n"},
-          {"pick 1519 1"},
-          {kDriveShowVarOut},
+         {{"pick 1484 5"},          {"pick 1351 30"},      {"pick 1484 0"},
+          {"get 1287", 0, "\n"},    {"get 1041", 0, "\n"}, {"pick 1351 31", 1},  // hidden with its row
+          {"pick 1486 2"},          {"pick 1485 1"},       {"pick 1347 90"},
+          {"get 1039", 0, "Sec\n"}, {"pick 1347 156"},     {"get 1039", 0, "Min\n"},
+          {"get 1347", 0, "59\n"},  {kDriveShowVarIn},     {"get 1230", 0, "Entrata\n"},
+          {"get 1232", 0, "2:\n"},  {"pick 1519 1"},       {kDriveShowVarOut},
           {"get 1261", 0, "1\n"},  // the inverted output drives output 6
-          {"get 1119", 0, "0\n"},
-          {kDriveSave}},
-         kTimerImpuls, kFlankeNegativ, 1, 156, 30, 1, "settext§2021§Ingresso trigger (inv.)"},
+          {"get 1119", 0, "0\n"},   {kDriveSave}},
+         kTimerImpuls,
+         kFlankeNegativ,
+         1,
+         156,
+         30,
+         1,
+         "settext§2021§Ingresso trigger (inv.)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -195,14 +199,29 @@ TEST_F(LogicFormRunTest, CounterRefusesAPositionOutOfRangeAndSavesTheCorrectedOn
         BYTE mode, divisor, minutes;
         std::uint32_t position;
         const char* input1Label;
-    } cases[] = {  // in order, on one set: each case starts from the record the case before saved
+    } cases[] = {
+        // in order, on one set: each case starts from the record the case before saved
         {"a position beyond 16 bits",
-         {{"type 1218 65536"}, {"answer OK"}, {kDriveSave}, {"get 1218", 0, "65536\n"}, {"type 1218 65535"},
+         {{"type 1218 65536"},
+          {"answer OK"},
+          {kDriveSave},
+          {"get 1218", 0, "65536\n"},
+          {"type 1218 65535"},
           {kDriveSave}},
-         1, kZaehlerStunden, 1, 0, 65535, "settext§3021§Ingresso 1"},
+         1,
+         kZaehlerStunden,
+         1,
+         0,
+         65535,
+         "settext§3021§Ingresso 1"},
         {"minutes beyond 59 while counting hours",
          {{"type 1220 60"}, {"answer OK"}, {kDriveSave}, {"type 1220 59"}, {kDriveSave}},
-         1, kZaehlerStunden, 1, 59, 65535, "settext§3021§Ingresso 1"},  // the position of the case before
+         1,
+         kZaehlerStunden,
+         1,
+         59,
+         65535,
+         "settext§3021§Ingresso 1"},  // the position of the case before
         {"the pulse counter: the mode starts from 0 and takes a divisor",
          {{"type 1218 123"},
           {"click 1156"},  // the mode already set keeps the typed position
@@ -224,7 +243,12 @@ TEST_F(LogicFormRunTest, CounterRefusesAPositionOutOfRangeAndSavesTheCorrectedOn
           {"pick 1524 0", 1},  // the open reset shows no mode
           {"get 1749", 0, "\nCONTAT. RIMETTERE:\n"},
           {kDriveSave}},
-         0, kZaehlerImpulse, 10, 0, 4000, "settext§3021§Ingresso 1 (inv.)"},
+         0,
+         kZaehlerImpulse,
+         10,
+         0,
+         4000,
+         "settext§3021§Ingresso 1 (inv.)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -247,12 +271,8 @@ TEST_F(LogicFormRunTest, CounterRefusesAPositionOutOfRangeAndSavesTheCorrectedOn
 
         // The refused saves sent nothing: one save's lines.
         const std::vector<std::string> expected = {
-            "settext§3002§  CONTATORE  ",
-            "settext§3011§ABL Contatore",
-            c.input1Label,
-            "settext§3031§Ingresso 2",
-            "settext§3081§Azzeram. contat.",
-            "setfilenotuptodate",
+            "settext§3002§  CONTATORE  ", "settext§3011§ABL Contatore",    c.input1Label,
+            "settext§3031§Ingresso 2",    "settext§3081§Azzeram. contat.", "setfilenotuptodate",
         };
         EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
     }
@@ -270,9 +290,11 @@ TEST_F(LogicFormRunTest, FunctionControlLimitFollowsTheWiringOfValueB)
         std::vector<DriveStep> steps;
         BYTE valueBKind, valueBNumber, differenceLimit;
     } cases[] = {
-        {"Funktionskontrolle$3", "4000", 4000,
+        {"Funktionskontrolle$3",
+         "4000",
+         4000,
          {{"get 1185", 0, "      CVa >\n"},
-          {"get 1070", 0, "\xC2\xB0" "C\n"},
+          {"get 1070", 0, kDegrees},
           {"pick 1180 200"},
           {"get 1180", 0, "200\n"},
           {"pick 1180 201", 1},
@@ -284,8 +306,12 @@ TEST_F(LogicFormRunTest, FunctionControlLimitFollowsTheWiringOfValueB)
           {"get 1038", 0, "0\n"},
           {"caption 1151", 0, "U 15 (=analog)\n"},
           {"--wait 200 get 1413", 2}},  // no box for output 16
-         0, 200, 50},
-        {"Funktionskontrolle$4", "4100", 4100,
+         0,
+         200,
+         50},
+        {"Funktionskontrolle$4",
+         "4100",
+         4100,
          {{"get 1185", 0, "CVa - CVb >\n"},
           {"get 1070", 0, "K\n"},
           {"pick 1180 99"},
@@ -293,7 +319,9 @@ TEST_F(LogicFormRunTest, FunctionControlLimitFollowsTheWiringOfValueB)
           {kDriveShowVarIn},
           {"get 1167", 0, "6:\n"},
           {"pick 1513 0"}},
-         1, 6, 99},
+         1,
+         6,
+         99},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -329,38 +357,40 @@ TEST_F(LogicFormRunTest, FunctionControlLimitFollowsTheWiringOfValueB)
 // show a selection and keeps the bytes of the columns the kind does not use.
 TEST_F(LogicFormRunTest, SynchronisationGridFollowsTheWindowKind)
 {
-    const testsupport::ProgramResult result = Param("Synchronisation$5", "5000", {
-        {"pick 1428 1"},
-        {"pick 1332 1"},                    // two windows
-        {"pick 1484 1"},                    // time of day
-        {"get 1130", 0, "Ore\n"},
-        {"get 1131", 0, "Min\n"},
-        {"pick 1110 8"},
-        {"pick 1111 30"},
-        {"pick 1112 17"},
-        {"pick 1113 45"},
-        {"get 1113", 0, "  45\n"},
-        {"pick 1118 1", 1},                 // the third window is not in use
-        {"get 1118", 0, "\n"},
-        {"pick 1484 3"},                    // dates: the minutes are no months and become month 1
-        {"get 1130", 0, "Giorno\n"},
-        {"get 1131", 0, "Mes\n"},
-        {"get 1110", 0, "    8\n"},
-        {"get 1111", 0, "    1\n"},
-        {"pick 1484 2"},                    // days of the month: no month column
-        {"get 1111", 0, "\n"},
-        {"pick 1111 0", 1},
-        {"pick 1114 4"},                    // window 2 starts on day 5
-        {"pick 1485 1"},
-        {"get 1485", 0, "unico\n"},
-        {"get 1114", 0, "    5\n"},         // the repetition rebuilt the lists and kept the selections
-        {kDriveShowVarIn},
-        {"get 1276", 0, "\nRILASCIO SINCR.:\n"},
-        {"pick 1513 0"},
-        {kDriveShowVarOut},
-        {"get 1508", 0, "1\n"},             // the status drives output 8
-        {kDriveSave},
-    });
+    const testsupport::ProgramResult result =
+        Param("Synchronisation$5", "5000",
+              {
+                  {"pick 1428 1"},
+                  {"pick 1332 1"},  // two windows
+                  {"pick 1484 1"},  // time of day
+                  {"get 1130", 0, "Ore\n"},
+                  {"get 1131", 0, "Min\n"},
+                  {"pick 1110 8"},
+                  {"pick 1111 30"},
+                  {"pick 1112 17"},
+                  {"pick 1113 45"},
+                  {"get 1113", 0, "  45\n"},
+                  {"pick 1118 1", 1},  // the third window is not in use
+                  {"get 1118", 0, "\n"},
+                  {"pick 1484 3"},  // dates: the minutes are no months and become month 1
+                  {"get 1130", 0, "Giorno\n"},
+                  {"get 1131", 0, "Mes\n"},
+                  {"get 1110", 0, "    8\n"},
+                  {"get 1111", 0, "    1\n"},
+                  {"pick 1484 2"},  // days of the month: no month column
+                  {"get 1111", 0, "\n"},
+                  {"pick 1111 0", 1},
+                  {"pick 1114 4"},  // window 2 starts on day 5
+                  {"pick 1485 1"},
+                  {"get 1485", 0, "unico\n"},
+                  {"get 1114", 0, "    5\n"},  // the repetition rebuilt the lists and kept the selections
+                  {kDriveShowVarIn},
+                  {"get 1276", 0, "\nRILASCIO SINCR.:\n"},
+                  {"pick 1513 0"},
+                  {kDriveShowVarOut},
+                  {"get 1508", 0, "1\n"},  // the status drives output 8
+                  {kDriveSave},
+              });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
 
@@ -419,14 +449,15 @@ TEST_F(LogicFormRunTest, TimeSwitchTakesTheTimeProgramsOnOkOnly)
             steps.push_back({"pick 1354 40"});
         else
             steps.push_back({"pick 1354 40", 1});
-        steps.insert(steps.end(), {{kDriveShowVarIn},
-                                   {"get 1091", 0, "Entrata\n"},
-                                   {"get 1095", 0, "7:\n"},
-                                   {"pick 1107 1"},
-                                   {"pick 1513 0"},
-                                   {kDriveShowVarOut},
-                                   {"get 1214", 0, "1\n"},  // the status drives output 9
-                                   {kDriveSave}});
+        steps.insert(steps.end(),
+                     {{kDriveShowVarIn},
+                      {"get 1091", 0, "Entrata\n"},
+                      {"get 1095", 0, "7:\n"},
+                      {"pick 1107 1"},
+                      {"pick 1513 0"},
+                      {kDriveShowVarOut},
+                      {"get 1214", 0, "1\n"},  // the status drives output 9
+                      {kDriveSave}});
         const testsupport::ProgramResult result = Param("Schaltuhr$6", "6000", steps);
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
@@ -459,32 +490,34 @@ TEST_F(LogicFormRunTest, TimeSwitchTakesTheTimeProgramsOnOkOnly)
 // participant pins on save; those beyond the count stay in the record and are labelled as none.
 TEST_F(LogicFormRunTest, MaintenanceParticipantsShowAndLabelTheirPins)
 {
-    const testsupport::ProgramResult result = Param("Wartungsfunktion$9", "8000", {
-        {"pick 1428 2"},
-        {"pick 1451 45"},
-        {"pick 1453 0"},                          // 20 percent
-        {"get 1209", 0, "- - - - - - -\n"},     // two participants, none chosen
-        {"get 1216", 0, "\n"},
-        {kDriveShowVarIn},
-        {"items 1209", 0, "- - - - - - -\n------------\n------------\n"},
-        {"pick 1205 3"},                          // four participants
-        {"pick 1209 2"},
-        {"pick 1212 1"},
-        {"pick 1220 2"},
-        {"pick 1205 2"},                          // three: the fourth stays in the record, hidden
-        {"pick 1220 0", 1},
-        {"pick 1513 1"},                          // the connected switch inverted
-        {kDriveShowParam},
-        {"get 1209", 0, "------------\n"},
-        {"get 1216", 0, "- - - - - - -\n"},
-        {"get 1220", 0, "\n"},
-        {kDriveShowVarOut},
-        {"get 1379", 0, "0\n"},
-        {"get 1279", 0, "1\n"},                  // the burner demand drives output 10
-        {"get 1044", 0, "1\n"},                  // the burner power drives speed output 2
-        {"get 1128", 0, "0\n"},
-        {kDriveSave},
-    });
+    const testsupport::ProgramResult result =
+        Param("Wartungsfunktion$9", "8000",
+              {
+                  {"pick 1428 2"},
+                  {"pick 1451 45"},
+                  {"pick 1453 0"},                     // 20 percent
+                  {"get 1209", 0, "- - - - - - -\n"},  // two participants, none chosen
+                  {"get 1216", 0, "\n"},
+                  {kDriveShowVarIn},
+                  {"items 1209", 0, "- - - - - - -\n------------\n------------\n"},
+                  {"pick 1205 3"},  // four participants
+                  {"pick 1209 2"},
+                  {"pick 1212 1"},
+                  {"pick 1220 2"},
+                  {"pick 1205 2"},  // three: the fourth stays in the record, hidden
+                  {"pick 1220 0", 1},
+                  {"pick 1513 1"},  // the connected switch inverted
+                  {kDriveShowParam},
+                  {"get 1209", 0, "------------\n"},
+                  {"get 1216", 0, "- - - - - - -\n"},
+                  {"get 1220", 0, "\n"},
+                  {kDriveShowVarOut},
+                  {"get 1379", 0, "0\n"},
+                  {"get 1279", 0, "1\n"},  // the burner demand drives output 10
+                  {"get 1044", 0, "1\n"},  // the burner power drives speed output 2
+                  {"get 1128", 0, "0\n"},
+                  {kDriveSave},
+              });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
 
@@ -516,42 +549,44 @@ TEST_F(LogicFormRunTest, MaintenanceParticipantsShowAndLabelTheirPins)
 // number in use keep their values.
 TEST_F(LogicFormRunTest, ProfileStepsFollowTheirNumberAndUnit)
 {
-    const testsupport::ProgramResult result = Param("Profilfunktion$10", "9000", {
-        {"pick 1428 1"},
-        {"get 1165", 0, "    2\n"},          // a new function: two steps of temperatures, both off
-        {"get 1134", 0, "  OFF\n"},
-        {"get 1246", 0, "     0.0\n"},
-        {"get 1238", 0, "  60\n"},
-        {"get 1128", 0, "Sec\n"},
-        {"pick 1165 4"},                      // six steps
-        {"pick 1134 30"},
-        {"pick 1135 250"},
-        {"get 1135", 0, " 125.0\n"},
-        {"get 1198", 0, "\xC2\xB0" "C\n"},  // step 1's unit; step 3 is off and has none
-        {"get 1204", 0, "\n"},
-        {"pick 1136 3"},
-        {"pick 1165 0"},                      // two steps: step 3 keeps its value
-        {"pick 1136 4", 1},
-        {"get 1136", 0, "\n"},
-        {"pick 1166 0"},                      // no dimension: 125 deg C is out of range and becomes 50
-        {"get 1134", 0, "    30\n"},
-        {"get 1135", 0, "    50\n"},
-        {"get 1198", 0, "\n"},
-        {"pick 1165 1"},                      // three steps: step 3 shows its value again
-        {"get 1136", 0, "      3\n"},
-        {"pick 1238 156"},                    // the internal clock: 1.0 hours
-        {"get 1128", 0, "Ore\n"},
-        {"pick 1246 7"},
-        {"pick 1233 1"},
-        {kDriveShowVarIn},
-        {"get 1098", 0, "Entrata\n"},
-        {"pick 1416 1"},                      // the connected start inverted
-        {"pick 1418 1", 1},                   // the open stop shows no mode
-        {"pick 1513 0"},
-        {kDriveShowVarOut},
-        {"get 1326", 0, "1\n"},              // the status drives output 11
-        {kDriveSave},
-    });
+    const testsupport::ProgramResult result =
+        Param("Profilfunktion$10", "9000",
+              {
+                  {"pick 1428 1"},
+                  {"get 1165", 0, "    2\n"},  // a new function: two steps of temperatures, both off
+                  {"get 1134", 0, "  OFF\n"},
+                  {"get 1246", 0, "     0.0\n"},
+                  {"get 1238", 0, "  60\n"},
+                  {"get 1128", 0, "Sec\n"},
+                  {"pick 1165 4"},  // six steps
+                  {"pick 1134 30"},
+                  {"pick 1135 250"},
+                  {"get 1135", 0, " 125.0\n"},
+                  {"get 1198", 0, kDegrees},  // step 1's unit; step 3 is off and has none
+                  {"get 1204", 0, "\n"},
+                  {"pick 1136 3"},
+                  {"pick 1165 0"},  // two steps: step 3 keeps its value
+                  {"pick 1136 4", 1},
+                  {"get 1136", 0, "\n"},
+                  {"pick 1166 0"},  // no dimension: 125 deg C is out of range and becomes 50
+                  {"get 1134", 0, "    30\n"},
+                  {"get 1135", 0, "    50\n"},
+                  {"get 1198", 0, "\n"},
+                  {"pick 1165 1"},  // three steps: step 3 shows its value again
+                  {"get 1136", 0, "      3\n"},
+                  {"pick 1238 156"},  // the internal clock: 1.0 hours
+                  {"get 1128", 0, "Ore\n"},
+                  {"pick 1246 7"},
+                  {"pick 1233 1"},
+                  {kDriveShowVarIn},
+                  {"get 1098", 0, "Entrata\n"},
+                  {"pick 1416 1"},     // the connected start inverted
+                  {"pick 1418 1", 1},  // the open stop shows no mode
+                  {"pick 1513 0"},
+                  {kDriveShowVarOut},
+                  {"get 1326", 0, "1\n"},  // the status drives output 11
+                  {kDriveSave},
+              });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
 
@@ -570,12 +605,8 @@ TEST_F(LogicFormRunTest, ProfileStepsFollowTheirNumberAndUnit)
     EXPECT_EQ(r.release.number, 0);
 
     const std::vector<std::string> expected = {
-        "settext§9002§  PROFILO  ",
-        "settext§9011§ABL Profilo (OFF)",
-        "settext§9031§Start Profilo (inv.)",
-        "settext§9041§Stop Profilo",
-        "settext§9051§Reset Profilo",
-        "settext§9061§Cadenza Profilo",
+        "settext§9002§  PROFILO  ",  "settext§9011§ABL Profilo (OFF)", "settext§9031§Start Profilo (inv.)",
+        "settext§9041§Stop Profilo", "settext§9051§Reset Profilo",     "settext§9061§Cadenza Profilo",
         "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << testsupport::JoinLines(Received());
@@ -588,41 +619,43 @@ TEST_F(LogicFormRunTest, ProfileStepsFollowTheirNumberAndUnit)
 TEST_F(LogicFormRunTest, AnalogFunctionStoresValuesAndOffsetsInTheUnitsScale)
 {
     const AnalogfuncParam before = Stored<AnalogfuncParam>(9500, &CParaDaten::GetAnalogfunc);
-    const testsupport::ProgramResult result = Param("Analogfunktion$11", "9500", {
-        {"pick 1428 2"},
-        {"get 1498", 0, "Temperat.\n"},
-        {"get 1501", 0, "\n"},                // variable 1 is connected: no fixed value
-        {"pick 1501 3", 1},
-        {"click 1384", 1},                     // variable 4 is connected: in use whatever the box says
-        {"get 1384", 0, "1\n"},
-        {"click 1369"},                        // six in use, then four
-        {"get 1507", 0, "     0\n"},
-        {"click 1377"},
-        {"get 1377", 0, "0\n"},
-        {"get 1507", 0, "\n"},
-        {"pick 1502 0"},                       // variable 2: -50 deg C
-        {"get 1502", 0, " - 50\n"},
-        {"pick 1498 0"},                       // no dimension: the same byte is -50
-        {"get 1502", 0, " -  50\n"},
-        {"get 1395", 0, "\n"},
-        {"get 1505", 0, "\n"},                // the filter time counts only for "FILTRO"
-        {"pick 1499 5"},
-        {"pick 1505 157"},
-        {"get 1541", 0, "Ore\n"},
-        {"pick 1500 250"},
-        {"pick 1503 130"},                     // variable 3: 5; variables 5 and 6 keep their bytes
-        {kDriveShowVarIn},
-        {"get 1177", 0, "Offset:\n"},
-        {"pick 1181 0"},                       // variable 1's offset: -125
-        {"get 1182", 0, "\n"},                // variable 2 is open: no offset
-        {"get 1342", 0, "non usato\n"},       // variable 5 is open and not in use
-        {"get 1338", 0, "------------\n"},
-        {"pick 1513 0"},
-        {kDriveShowVarOut},
-        {"get 1028", 0, "1\n"},               // the result drives output 1
-        {"get 1119", 0, "0\n"},
-        {kDriveSave},
-    });
+    const testsupport::ProgramResult result =
+        Param("Analogfunktion$11", "9500",
+              {
+                  {"pick 1428 2"},
+                  {"get 1498", 0, "Temperat.\n"},
+                  {"get 1501", 0, "\n"},  // variable 1 is connected: no fixed value
+                  {"pick 1501 3", 1},
+                  {"click 1384", 1},  // variable 4 is connected: in use whatever the box says
+                  {"get 1384", 0, "1\n"},
+                  {"click 1369"},  // six in use, then four
+                  {"get 1507", 0, "     0\n"},
+                  {"click 1377"},
+                  {"get 1377", 0, "0\n"},
+                  {"get 1507", 0, "\n"},
+                  {"pick 1502 0"},  // variable 2: -50 deg C
+                  {"get 1502", 0, " - 50\n"},
+                  {"pick 1498 0"},  // no dimension: the same byte is -50
+                  {"get 1502", 0, " -  50\n"},
+                  {"get 1395", 0, "\n"},
+                  {"get 1505", 0, "\n"},  // the filter time counts only for "FILTRO"
+                  {"pick 1499 5"},
+                  {"pick 1505 157"},
+                  {"get 1541", 0, "Ore\n"},
+                  {"pick 1500 250"},
+                  {"pick 1503 130"},  // variable 3: 5; variables 5 and 6 keep their bytes
+                  {kDriveShowVarIn},
+                  {"get 1177", 0, "Offset:\n"},
+                  {"pick 1181 0"},                 // variable 1's offset: -125
+                  {"get 1182", 0, "\n"},           // variable 2 is open: no offset
+                  {"get 1342", 0, "non usato\n"},  // variable 5 is open and not in use
+                  {"get 1338", 0, "------------\n"},
+                  {"pick 1513 0"},
+                  {kDriveShowVarOut},
+                  {"get 1028", 0, "1\n"},  // the result drives output 1
+                  {"get 1119", 0, "0\n"},
+                  {kDriveSave},
+              });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty()) << testsupport::JoinLines(result.boxes);
 
