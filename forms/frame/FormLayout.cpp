@@ -101,7 +101,7 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
         // A caption of two lines starts at the control's top.
         const bool twoLines = row.caption && std::strchr(row.caption, '\n');
-        const platform::DialogRect rect = twoLines ? platform::DialogRect {kIndent, y + 1, width, 2 * kTextHeight - 1}
+        const platform::DialogRect rect = twoLines ? platform::DialogRect {kIndent, y - 2, width, 2 * kTextHeight}
                                                    : platform::DialogRect {kIndent, y + 3, width, kTextHeight};
         t.controls.push_back({ControlClass::Static, row.captionId, kStatic, rect});
     }
@@ -144,19 +144,29 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         t.controls.push_back({ControlClass::Static, row.unitId, kStatic, {kUnitX, y + 3, 40, kTextHeight}});
 }
 
+// A row whose caption has two lines is higher.
+int RowHeight(const LayoutRow& row)
+{
+    return row.captionId && row.caption && std::strchr(row.caption, '\n') ? kRowHeight + 6 : kRowHeight;
+}
+
 // The groups of rows from y on; returns the y below the last.
 int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<const ValueControl> values, int y)
 {
     for (const LayoutGroup& group : groups) {
         const int top = group.boxId ? 11 : 2;
-        const int height = top + static_cast<int>(group.rows.size()) * kRowHeight + 3;
+        int height = top + 3;
+        for (const LayoutRow& row : group.rows)
+            height += RowHeight(row);
         t.controls.push_back(
             {ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
              {kMargin, y, kWidth - 2 * kMargin, height}});
         int ry = y + top;
         for (const LayoutRow& row : group.rows) {
-            AddRow(t, row, ry, values);
-            ry += kRowHeight;
+            // A higher row's control stands in the middle of its caption's lines.
+            const int extra = RowHeight(row) - kRowHeight;
+            AddRow(t, row, ry + extra / 2, values);
+            ry += RowHeight(row);
         }
         y += height + kGroupGap;
     }
