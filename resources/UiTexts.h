@@ -684,6 +684,143 @@ inline constexpr const char* kPidInputs[] = {
     "TEMP. (-)\nREGOLAZ.DIFF.",            "TEMP.ATTIVAZIONE\nREGOLAZ.AVVENIM.", "SOGLIA ATTIVAZIONE\nREGOLAZ.AVVENIM.",
     "TEMP REGOLAZ.\nREGOLAZ.AVVENIM.",     "VAL.TEOR.\nREGOLAZ.AVVENIM.",
 };
+// Comparison forms.
+inline constexpr char kTitleVergleich[] = "C O M P A R A Z I O N E";
+inline constexpr char kVergleichUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kVergleichValueBLabel[] = "VALOREb:";
+inline constexpr char kVergleichOnLabel[] = "DIFF.ON:";
+inline constexpr char kVergleichOffLabel[] = "DIFF.OFF:";
+// The quantities a comparison, a profile or an analog function works in, and the unit label of each.
+inline constexpr const char* kQuantities[] = {"Senza Dim.", "Temperat.", "Irrad.Sol.", "Tempo",
+                                                  "Num.Imp",    "Qt Cal KWH", "Qt Cal MWH", "Prestaz.",
+                                                  "Flusso",     "Velo.Vento", "Umidita",    "Pressione"};
+inline constexpr const char* kQuantityUnits[] = {"", "°C", "W/m²", "Ore", "Imp", "kWh", "MWh", "kW",
+                                                       "l/h", "km/h", "%", "bar"};
+inline constexpr char kVergleichReleaseInput[] = "RILASCIO CONFR.";
+inline constexpr char kVergleichValueAInput[] = "VALOREa";
+inline constexpr char kVergleichValueBInput[] = "VALOREb";
+inline constexpr char kVergleichAbove[] = "Va > Vb + diff";
+inline constexpr char kVergleichBelow[] = "Va < Vb + diff";
+
+// Timer function forms.
+inline constexpr char kTitleTimer[] = "F U N Z I O N E  T I M E R";
+inline constexpr char kTimerModeLabel[] = "MODO:";
+inline constexpr const char* kTimerModes[] = {"Impulsi",       "Tempo Integr", "Ritardo",
+                                              "Tempo Min Fnz", "Tempo Blocco", "Instabile"};
+inline constexpr char kTimerTriggerGroup[] = "TRIGGER";
+inline constexpr char kTimerEdgeLabel[] = "Fianco:";
+inline constexpr const char* kTimerEdges[] = {"pos/neg", "positivo", "negativo"};
+inline constexpr char kTimerRetriggerLabel[] = "retriggere:";
+inline constexpr const char* kTimerRetrigger[] = {"no", "sì"};
+inline constexpr char kTimerPulseGroup[] = "TEMPO IMP.:";
+inline constexpr char kTimerPulseLabel[] = "TEMPO IMP.:";
+inline constexpr char kTimerOnLabel[] = "ON:";
+inline constexpr char kTimerOffLabel[] = "OFF:";
+inline constexpr char kTimerDutyLabel[] = "TAST.PROP.:";
+inline constexpr char kUnitHours[] = "Ore";
+inline constexpr char kUnitPercent[] = "%";
+inline constexpr char kTimerReleaseInput[] = "RILASCIO TIMER";
+inline constexpr char kTimerTriggerInput[] = "ENTRATA TRIGGER";
+inline constexpr char kTimerDutyInput[] = "PROPORZIONE TASTI";
+inline constexpr char kTimerOutput[] = "Uscita TIMER";
+inline constexpr char kTimerOutputInverted[] = "Uscita INV.";
+
+// Counter forms.
+inline constexpr char kTitleZaehler[] = "C O N T A T O R E";
+inline constexpr char kZaehlerModeGroup[] = "MODO:";
+inline constexpr char kZaehlerHours[] = "CONT.ORE FUNZ";
+inline constexpr char kZaehlerPulses[] = "CONT.IMPULSI";
+inline constexpr char kZaehlerDivisorLabel[] = "Divisore:";
+inline constexpr char kZaehlerPositionLabel[] = "Pos.Contatore:";
+inline constexpr char kZaehlerPulsesGroup[] = "Impulsi";
+inline constexpr char kZaehlerHoursGroup[] = "Durata eserciz.";
+inline constexpr char kUnitPulses[] = "Imp";
+inline constexpr char kZaehlerReleaseInput[] = "RILASCIO CONTATORE";
+inline constexpr char kZaehlerResetInput[] = "CONTAT. RIMETTERE";
+inline constexpr char kZaehlerPositionInvalidCaption[] = "morv9274 - Message 2.002";
+inline constexpr char kZaehlerPositionInvalid[] = "Valore impostato non valido della posizione di conteggio!";
+
+// Function control forms.
+inline constexpr char kTitleFuncKontrolle[] = "C O N T R O L L O  F U N Z I O N A L I T À";
+inline constexpr char kFuncKontrolleGroup[] = "PARAMETRO:";
+inline constexpr char kFuncKontrolleErrorIf[] = "Errore se superiore";
+inline constexpr char kFuncKontrolleLimitCaption[] = "%9s >";
+inline constexpr char kFuncKontrolleValueA[] = "CVa";
+inline constexpr char kFuncKontrolleDifference[] = "CVa - CVb";
+inline constexpr char kFuncKontrolleAtLeast[] = "al meno";
+inline constexpr char kFuncKontrolleStoreError[] = "Salv.Errore:";
+inline constexpr const char* kNoYes[] = {"no", "sì"};
+inline constexpr char kFuncKontrolleValueAInput[] = "CONTR.VALOREa";
+inline constexpr char kFuncKontrolleValueBInput[] = "CONTR.VALOREb";
+inline constexpr char kFuncKontrolleReleaseInput[] = "DIFF.CONTR.";
+inline constexpr char kFuncKontrolleValueError[] = "Errore Valore";
+inline constexpr char kFuncKontrolleDifferenceError[] = "Errore Diff";
+
+// Synchronisation forms.
+inline constexpr char kTitleSync[] = "S I N C R O N I Z Z A Z I O N E";
+inline constexpr char kSyncCountLabel[] = "Numero Finest.:";
+inline constexpr char kSyncModeLabel[] = "MODO:";
+inline constexpr const char* kSyncModes[] = {"Ora", "Giorno", "Mese", "Anno"};
+inline constexpr const char* kSyncRepetition[] = {"ciciclo", "unico"};
+inline constexpr char kSyncHour[] = "Ore";
+inline constexpr char kSyncMinute[] = "Min";
+inline constexpr char kSyncDay[] = "Giorno";
+inline constexpr char kSyncMonth[] = "Mes";
+inline constexpr char kSyncReleaseInput[] = "RILASCIO SINCR.";
+inline constexpr char kSyncOutput[] = "COND.TPO.RISPET.";
+
+// Time switch forms.
+inline constexpr char kTitleSchaltuhr[] = "I N T E R R U T T O R E  O R A R I O";
+inline constexpr char kSchaltuhrPrograms[] = "Progr. temp.";
+inline constexpr char kSchaltuhrSetpointLabel[] = "Val.Nom.Cond.Tpo e esaudito:";
+inline constexpr char kSchaltuhrMinBlockLabel[] = "Tempo Min Cond.Bloc.:";
+inline constexpr char kSchaltuhrBlockLabel[] = "Tempo Blocco:";
+inline constexpr char kUnitDays[] = "Giorni";
+inline constexpr char kSchaltuhrReleaseInput[] = "RILASCIO TEMPORIZ.";
+inline constexpr char kSchaltuhrBlockingInput[] = "BLOCAGGIO";
+
+// Maintenance function forms.
+inline constexpr char kTitleWartungsfunc[] = "F U N Z I O N E  M A N U T E N Z I O N E";
+inline constexpr char kWartungRunTimeLabel[] = "Tpo.Tot.Fz.:";
+inline constexpr char kWartungPowerLabel[] = "Prest.Bruc.:";
+inline constexpr char kWartungSwitchInput[] = "INTERRUTTORE EST.";
+inline constexpr char kWartungCountLabel[] = "Numero utilizzati F.Reg.Circ.Risc:";
+inline constexpr char kWartungBurnerDemand[] = "RICHIESTA BRUC.";
+inline constexpr char kWartungBurnerPower[] = "PREST.BRUC.";
+inline constexpr char kWartungSpeedOutput[] = "Uscita Reg.Giri Var.";
+
+// Profile function forms.
+inline constexpr char kTitleProfilfunc[] = "F U N Z I O N E  P R O F I L I";
+inline constexpr char kProfilStepsLabel[] = "Numero Grado:";
+inline constexpr char kProfilUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kProfilCyclicLabel[] = "ciciclo:";
+inline constexpr char kProfilClockLabel[] = "Tatto Int:";
+inline constexpr char kProfilOffValueLabel[] = "se RILASCIO = off:";
+inline constexpr char kProfilStep[] = "Grado";
+inline constexpr char kProfilStepCaption[] = "%s %2d:";
+inline constexpr char kProfilOff[] = "OFF";
+inline constexpr char kProfilReleaseInput[] = "RILASCIO PROFILO";
+inline constexpr char kProfilOffValueInput[] = "VAL.TEOR.(RIL.=off)";
+inline constexpr char kProfilStartInput[] = "START PROFILO";
+inline constexpr char kProfilStopInput[] = "STOP PROFILO";
+inline constexpr char kProfilResetInput[] = "RESET PROFILO";
+inline constexpr char kProfilClockInput[] = "TATTO PROFILO";
+inline constexpr char kProfilOutput[] = "PROFILO ATTIVO";
+
+// Analog function forms.
+inline constexpr char kTitleAnalogfunc[] = "F U N Z I O N E  A N A L O G I C A";
+inline constexpr char kAnalogUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kAnalogFunctionLabel[] = "FUNZION:";
+inline constexpr const char* kAnalogFunctions[] = {"ZERO", "MIN", "MASS", "VAL.MED.", "SOMMA", "FILTRO"};
+inline constexpr char kAnalogFilterLabel[] = "VAL.MED.:";
+inline constexpr char kAnalogInputsGroup[] = "ENTRATA DATI:";
+inline constexpr char kAnalogVariable[] = "VAR.";
+inline constexpr char kAnalogVariableCaption[] = "%s %d:";
+inline constexpr char kAnalogOffResultLabel[] = "RISUL. se\nRILAS.=off:";
+inline constexpr char kAnalogReleaseInput[] = "RILAS. ANALOG FUNZ.";
+inline constexpr char kAnalogOffResultInput[] = "RISUL.(RILAS.=off)";
+inline constexpr char kAnalogOffset[] = "Offset:";
+inline constexpr char kAnalogResult[] = "RISULTATI";
 
 // ==== Network ====
 

@@ -3,6 +3,8 @@
 
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/logic/CAnalogfunc.h"
+#include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
 #include "forms/plant/PlantForms.h"
 #include "forms/solar/CKuehlfunc.h"
@@ -11,6 +13,13 @@
 #include "forms/solar/CSolarvorrang.h"
 #include "forms/solar/CStartfunc.h"
 #include "forms/solar/CWMZ.h"
+#include "forms/logic/CProfilfunc.h"
+#include "forms/logic/CSchaltuhr.h"
+#include "forms/logic/CSync.h"
+#include "forms/logic/CTimer.h"
+#include "forms/logic/CVergleich.h"
+#include "forms/logic/CWartungsfunc.h"
+#include "forms/logic/CZaehler.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
 #include "production/CExportPara.h"
@@ -82,6 +91,25 @@ const FunctionForms kStartfuncForms {&CStartfunc::CreateForm, &CStartfunc::Creat
 const FunctionForms kWMZForms {&CWMZ::CreateForm, &CWMZ::CreateVarIn, nullptr, &CWMZ::Publish, &CWMZ::Save};
 const FunctionForms kSolarvorrangForms {&CSolarvorrang::CreateForm, &CSolarvorrang::CreateVarIn,
                                         &CSolarvorrang::CreateVarOut, &CSolarvorrang::Publish, &CSolarvorrang::Save};
+const FunctionForms kVergleichForms {&CVergleich::CreateForm, &CVergleich::CreateVarIn, &CVergleich::CreateVarOut,
+                                     &CVergleich::Publish, &CVergleich::Save};
+const FunctionForms kTimerForms {&CTimer::CreateForm, &CTimer::CreateVarIn, &CTimer::CreateVarOut, &CTimer::Publish,
+                                 &CTimer::Save};
+const FunctionForms kZaehlerForms {&CZaehler::CreateForm, &CZaehler::CreateVarIn, nullptr, &CZaehler::Publish,
+                                   &CZaehler::Save};
+const FunctionForms kFuncKontrolleForms {&CFuncKontrolle::CreateForm, &CFuncKontrolle::CreateVarIn,
+                                         &CFuncKontrolle::CreateVarOut, &CFuncKontrolle::Publish,
+                                         &CFuncKontrolle::Save};
+const FunctionForms kSyncForms {&CSync::CreateForm, &CSync::CreateVarIn, &CSync::CreateVarOut, &CSync::Publish,
+                                &CSync::Save};
+const FunctionForms kSchaltuhrForms {&CSchaltuhr::CreateForm, &CSchaltuhr::CreateVarIn, &CSchaltuhr::CreateVarOut,
+                                     &CSchaltuhr::Publish, &CSchaltuhr::Save};
+const FunctionForms kWartungsfuncForms {&CWartungsfunc::CreateForm, &CWartungsfunc::CreateVarIn,
+                                        &CWartungsfunc::CreateVarOut, &CWartungsfunc::Publish, &CWartungsfunc::Save};
+const FunctionForms kProfilfuncForms {&CProfilfunc::CreateForm, &CProfilfunc::CreateVarIn, &CProfilfunc::CreateVarOut,
+                                      &CProfilfunc::Publish, &CProfilfunc::Save};
+const FunctionForms kAnalogfuncForms {&CAnalogfunc::CreateForm, &CAnalogfunc::CreateVarIn, &CAnalogfunc::CreateVarOut,
+                                      &CAnalogfunc::Publish, &CAnalogfunc::Save};
 
 std::vector<FormRow> MakeFormRows()
 {
@@ -126,14 +154,29 @@ std::vector<FormRow> MakeFormRows()
         bool hasVarOut;
         FunctionForms forms = {};
     } functionTypes[] = {
-        {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
-        {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true, kKuehlfuncForms},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
-        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
-        {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true, kSolarvorrangForms},
-        {"Startfunktion", true, kStartfuncForms},   {"Synchronisation", true},     {"Timerfunktion", true},
-        {"Vergleich", true},       {"Wärmemengenzähler", false, kWMZForms},  {"Wartungsfunktion", true},
-        {"Zähler", false},         {"Zirkulation", true},
+        {"Analogfunktion", true, kAnalogfuncForms},
+        {"Anforderung Heizung", true},
+        {"Anforderung Warmwasser", true},
+        {"Funktionskontrolle", true, kFuncKontrolleForms},
+        {"Heizkreisregler", true},
+        {"Kesselkaskade", true},
+        {"Kühlfunktion", true, kKuehlfuncForms},
+        {"Ladepumpe", true},
+        {"Logikfunktion", true, kLogikfuncForms},
+        {"Mischerregelfunktion", true, kMischerRegForms},
+        {"PID-Regelung", true, kPID_RegelungForms},
+        {"Profilfunktion", true, kProfilfuncForms},
+        {"Schaltuhr", true, kSchaltuhrForms},
+        {"Solarregelung", true, kSolarregelungForms},
+        {"Solarvorrang", true, kSolarvorrangForms},
+        {"Startfunktion", true, kStartfuncForms},
+        {"Synchronisation", true, kSyncForms},
+        {"Timerfunktion", true, kTimerForms},
+        {"Vergleich", true, kVergleichForms},
+        {"Wärmemengenzähler", false, kWMZForms},
+        {"Wartungsfunktion", true, kWartungsfuncForms},
+        {"Zähler", false, kZaehlerForms},
+        {"Zirkulation", true},
     };
     for (const auto& type : functionTypes)
         rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));

@@ -71,12 +71,16 @@ enum class ControlKind : BYTE {
     Radios,   // a radio group, its buttons side by side
     Edit,     // a right-aligned edit field for a typed number (the kind handles its EN_CHANGE)
     Digits,   // the same, taking typed digits only
-    Check,    // a check box with the row's caption as its text, over the whole line (the kind handles its click)
+    Grid,        // a row of drop-down lists (cells), in the grid's columns, handled by the kind itself; its caption
+                 // stands in the template before the first column
+    GridHeader,  // the statics above the grid's columns (cells), set by the kind at run time
+    Button,      // a push button in the control column, its text the row's caption; handled by the kind itself
 };
 
 struct RadioButton {
     UINT id;
     const char* text;
+    int width = 56;  // dialog units; the next button follows 4 units after it
 };
 
 // One line of a form: a caption, the control it labels and the unit after it.
@@ -87,8 +91,12 @@ struct LayoutRow {
     ControlKind kind = ControlKind::None;
     const char* unit = nullptr;          // a fixed unit text beside the control; null none
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
-    UINT unitId = 0;                     // the unit static's id when the kind changes its text; 0 none
-    int radioWidth = 0;                  // Radios: the width of each button in dialog units; 0 the common one
+    // The unit static's id when the kind changes its text (SetCaption; the unit above its first text); 0 none.
+    UINT unitId = 0;
+    std::vector<UINT> cells {};  // Grid, GridHeader: the controls of the columns
+    // A check box in the caption column, its text the caption, handled by the kind itself: beside the row's control,
+    // or over the whole line in a row of kind None.
+    UINT checkId = 0;
 };
 
 // Lines under a group box (boxId 0: no box).
@@ -106,13 +114,13 @@ struct ValueItems {
     std::span<const char* const> words {};           // run-time items
 };
 
-// A control is enabled exactly when the field equals the value (with unless, when it does not); a disabled list
-// shows no selection.
+// A control is enabled exactly when the field equals the value (or, with differs, when it does not); a disabled
+// list shows no selection.
 struct EnableRule {
     bool always = true;
     Field field {};
     long equals = 0;
-    bool unless = false;
+    bool differs = false;
 };
 
 struct ValueControl {
@@ -150,7 +158,11 @@ struct InputRow {
     UINT modeComboId = 0;
     ModeRule rule = ModeRule::FixedState;
     bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
-    bool twoLineHeading = false;   // the name holds its own line break: heading "%s:" without a leading one
+    // Its texts and mode list are filled on every activation (the parameter form's mode decides whether the input
+    // is in use), not only on the first.
+    bool everyActivation = false;
+    UINT unitId = 0;  // a unit text after the mode list (an analog input's offset), set by the kind
+    bool twoLineHeading = false;  // the name holds its own line break: heading "%s:" without a leading one
 };
 
 // The participants an input-variable form chooses, in the fields of the catalog row's participants: how many (a

@@ -137,9 +137,6 @@ void FunctionParamForm::LoadForm()
             for (const forms::RadioButton& radio : row.radios)
                 if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
                     button->SetWindowText(radio.text);
-            if (row.kind == forms::ControlKind::Check && row.caption)
-                if (CWnd* box = GetDlgItem(static_cast<int>(row.controlId)))
-                    box->SetWindowText(row.caption);
         }
     }
 
@@ -190,8 +187,9 @@ void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
 
 bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
 {
-    return value.enable.always ||
-           (forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals) != value.enable.unless;
+    if (value.enable.always)
+        return true;
+    return (forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals) != value.enable.differs;
 }
 
 void FunctionParamForm::ShowRecord(bool refill)
@@ -252,6 +250,16 @@ void FunctionParamForm::SetCaption(UINT id, const CString& text)
     for (size_t i = 0; i < m_captionIds.size(); ++i)
         if (m_captionIds[i] == id)
             m_captions[i] = text;
+    // Shown at once too, for a kind that changes it outside an exchange (a pick of its own).
+    if (CWnd* item = GetDlgItem(static_cast<int>(id)))
+        item->SetWindowText(text);
+}
+
+CString FunctionParamForm::ParticipantText(int place) const
+{
+    const functypes::Participants& p = m_type->participants;
+    return CTexte().GetListenBezeichnung(m_participantList,
+                                         m_record[p.firstField + static_cast<size_t>(place) * p.step]);
 }
 
 CComboBox* FunctionParamForm::ValueCombo(UINT id)
@@ -408,8 +416,11 @@ void FunctionParamForm::SaveAndExit()
     if (drawing.GetTextId(g_nId, textId) && textId > 0)
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
-    texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
-    texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, g_nId, m_record);
+    // A kind may adjust what its pins' labels are made from.
+    std::vector<BYTE> labels = m_record;
+    PrepareLabels(labels);
+    texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, labels);
+    texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, g_nId, labels);
     RelabelListers(channel, drawing, texte, para);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);

@@ -71,6 +71,8 @@ public:
     // The functions the type's participant fields may name (the catalog's participants list), built at the first
     // activation; empty for a type without participants.
     const FunktionsListe& ParticipantList() const { return m_participantList; }
+    // The designation of the function in participant place k (from 0) of the record, by ParticipantList.
+    CString ParticipantText(int place) const;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -80,10 +82,13 @@ protected:
     // nothing by default.
     virtual void LoadSpecial() {}
 
-    // The text of a caption or unit static of the layout, kept through every later exchange.
+    // The text of a caption or unit static of the layout: shown at once and kept through every later exchange.
     void SetCaption(UINT id, const CString& text);
     // The list of a value row (a kind that rebuilds its items); null for another id.
     CComboBox* ValueCombo(UINT id);
+    // The record the save labels the pins from, as a copy; a kind whose mode changes what a pin's label says
+    // adjusts it. Unchanged by default.
+    virtual void PrepareLabels(std::vector<BYTE>& /*record*/) const {}
 
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);

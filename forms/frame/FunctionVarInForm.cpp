@@ -111,19 +111,33 @@ void FunctionVarInForm::UpdateForm()
         m_listsLabel = m_participants->listsLabel;
     }
 
-    if (param && g_bFirstActivation[kFirstActivation]) {
+    if (param) {
+        const bool first = g_bFirstActivation[kFirstActivation];
         g_bFirstActivation[kFirstActivation] = false;
         const BYTE* record = param->Record();
         CTexte texte;
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             const forms::InputRow& in = m_inputs[i];
+            if (!first && !in.everyActivation)
+                continue;
             InputTexts& t = m_texts[i];
             const BYTE kind = record[in.kindField];
             const BYTE number = record[in.numberField];
+            if (in.everyActivation && !InputInUse(in, record)) {
+                t.kind = ui::kSourceUser;
+                t.number.Empty();
+                t.variable = ui::kNotUsed;
+                t.mode.Empty();
+                if (m_modes[i])
+                    m_modes[i]->ShowWindow(SW_HIDE);
+                continue;
+            }
             if (in.kind == forms::InputKind::Analog || !m_modes[i]) {
                 texte.GetQuelleTexte(kind, number, in.notUsed, t.kind, t.number, t.variable);
                 continue;
             }
+            if (in.everyActivation)
+                m_modes[i]->ShowWindow(SW_SHOW);
             const BYTE fixedState = in.rule == forms::ModeRule::FixedState ? number : 0;
             texte.FillQuelleCtrls(kind, number, in.notUsed, t.kind, t.number, t.variable, t.mode,
                                   record[in.invertedField], *m_modes[i], fixedState);
@@ -132,13 +146,14 @@ void FunctionVarInForm::UpdateForm()
                 m_modes[i]->ShowWindow(SW_HIDE);
             }
         }
-        // Every place offers the parameter form's list: "no function" first, then the functions in slot order.
+        // Every place offers the parameter form's list: "no function" first, then the functions in slot order; it is
+        // filled once.
         const FunktionsListe& list = param->ParticipantList();
-        for (const std::unique_ptr<CComboBox>& place : m_places) {
-            for (int n = place->GetCount(); n > 0; --n)
-                place->DeleteString(0);
+        for (size_t k = 0; first && k < m_places.size(); ++k) {
+            for (int n = m_places[k]->GetCount(); n > 0; --n)
+                m_places[k]->DeleteString(0);
             for (int i = 0; i <= list.count && i < FunktionsListe::kEntryCount; ++i)
-                place->InsertString(i, list.entries[i].text);
+                m_places[k]->InsertString(i, list.entries[i].text);
         }
     }
     UpdateData(FALSE);

@@ -36,6 +36,9 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
+    // Whether an input filled on every activation is in use; one that is not shows "Utente", "non usato" and no
+    // mode. In use by default.
+    virtual bool InputInUse(const forms::InputRow& /*input*/, const BYTE* /*record*/) const { return true; }
     DECLARE_MESSAGE_MAP()
 
 private:
