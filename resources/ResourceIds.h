@@ -247,6 +247,89 @@
 #define IDC_MISCHER_OUTPUT_10 1302
 #define IDC_MISCHER_OUTPUT_12 1307
 
+// Controls shared by the switching-output forms: the group box of the first output group.
+#define IDC_OUTPUT_GROUP 1542
+#define IDC_TIME_UNIT 1056               // the unit static of a time-byte list ("Sec", "Min", "Ore")
+// Controls of the charge pump's forms.
+#define IDC_LADE_SOURCE_GROUP 1437
+#define IDC_LADE_SOURCE_MIN_LABEL 1440
+#define IDC_LADE_SOURCE_MIN 1481
+#define IDC_LADE_SOURCE_ON_LABEL 1441
+#define IDC_LADE_SOURCE_ON 1480
+#define IDC_LADE_SOURCE_OFF_LABEL 1442
+#define IDC_LADE_SOURCE_OFF 1029
+#define IDC_LADE_REF_GROUP 1432
+#define IDC_LADE_REF_MAX_LABEL 1443
+#define IDC_LADE_REF_MAX 1049
+#define IDC_LADE_REF_ON_LABEL 1444
+#define IDC_LADE_REF_ON 1482
+#define IDC_LADE_REF_OFF_LABEL 1445
+#define IDC_LADE_REF_OFF 1025
+#define IDC_LADE_DIFF_GROUP 1438
+#define IDC_LADE_DIFF_ON_LABEL 1446
+#define IDC_LADE_DIFF_ON 1478
+#define IDC_LADE_DIFF_OFF_LABEL 1447
+#define IDC_LADE_DIFF_OFF 1479
+// Controls of the heating request's forms.
+#define IDC_ANFH_DEMAND_GROUP 1258
+#define IDC_ANFH_SETPOINT_LABEL 1259
+#define IDC_ANFH_SETPOINT 1425
+#define IDC_ANFH_ON_LABEL 1260
+#define IDC_ANFH_ON 1073
+#define IDC_ANFH_OFF_LABEL 1261
+#define IDC_ANFH_OFF 1247                 // the switch-off difference while no switch-off temperature is connected
+#define IDC_ANFH_OFFTEMP_GROUP 1264
+#define IDC_ANFH_OFF_SETPOINT_LABEL 1263
+#define IDC_ANFH_OFF_SETPOINT 1169
+#define IDC_ANFH_OFFTEMP_OFF_LABEL 1262
+#define IDC_ANFH_OFFTEMP_OFF 1203         // the switch-off difference of a connected switch-off temperature
+#define IDC_ANFH_BASE_GROUP 1266
+#define IDC_ANFH_MIN_LABEL 1265
+#define IDC_ANFH_MIN 1417
+#define IDC_ANFH_RUN_GROUP 1268
+#define IDC_ANFH_RUN_LABEL 1267
+#define IDC_ANFH_RUN 1442
+#define IDC_ANFH_ECO_GROUP 1270
+#define IDC_ANFH_ECO_LABEL 1269
+#define IDC_ANFH_ECO 1418
+// Controls of the hot-water request's forms.
+#define IDC_ANFW_GROUP 1285
+#define IDC_ANFW_SETPOINT_LABEL 1281
+#define IDC_ANFW_SETPOINT 1308
+#define IDC_ANFW_MIN_LABEL 1282
+#define IDC_ANFW_MIN 1305
+#define IDC_ANFW_ON_LABEL 1260
+#define IDC_ANFW_ON 1073
+#define IDC_ANFW_OFF_LABEL 1283
+#define IDC_ANFW_OFF 1007
+#define IDC_ANFW_POWER_LABEL 1284
+#define IDC_ANFW_POWER 1453
+#define IDC_ANFW_BURNER_GROUP 1292
+// Controls of the circulation's forms.
+#define IDC_ZIRK_MODE_LABEL 1750
+#define IDC_ZIRK_TIME 1052                // first of the mode radios: time, pulses, both
+#define IDC_ZIRK_PULSE 1055
+#define IDC_ZIRK_BOTH 1095
+#define IDC_ZIRK_RETURN_GROUP 1752
+#define IDC_ZIRK_SETPOINT_LABEL 1751
+#define IDC_ZIRK_SETPOINT 1076
+#define IDC_ZIRK_PROGRAM_LABEL 1157       // "secondo:" while the time programs carry the setpoint
+#define IDC_ZIRK_ON_LABEL 1260
+#define IDC_ZIRK_ON 1199
+#define IDC_ZIRK_OFF_LABEL 1283
+#define IDC_ZIRK_OFF 1207
+#define IDC_ZIRK_PULSE_GROUP 1753
+#define IDC_ZIRK_RISE_LABEL 1446
+#define IDC_ZIRK_RISE 1478
+#define IDC_ZIRK_RUN_LABEL 1267
+#define IDC_ZIRK_RUN 1291
+#define IDC_ZIRK_PAUSE_LABEL 1754
+#define IDC_ZIRK_PAUSE 1268
+#define IDC_ZIRK_MIXING_GROUP 1756
+#define IDC_ZIRK_STORE_MIN_LABEL 1757
+#define IDC_ZIRK_STORE_MIN 1600
+#define IDC_ZIRK_MIXING_DIFF_LABEL 1758
+#define IDC_ZIRK_MIXING_DIFF 1012
 // Controls of the logic function's forms; the ids of its six data inputs and 32 output boxes stand in its tables.
 #define IDC_LOGIK_FUNCTION_GROUP 1452
 #define IDC_LOGIK_OFF 1265               // first of the four operation radios

@@ -555,6 +555,80 @@ inline constexpr char kMischerSetpointInput[] = "VAL.TEOR.";
 inline constexpr char kMischerOutput[] = "MISCELA.";
 inline constexpr char kUnitDegrees[] = "°C";
 inline constexpr char kUnitKelvin[] = "K";
+inline constexpr char kUnitPercent[] = "%";
+inline constexpr char kUnitSeconds[] = "Sec";  // time-byte lists: 0 to 90
+inline constexpr char kUnitMinutes[] = "Min";  // 91 to 156
+inline constexpr char kUnitHours[] = "Ore";    // 157 on
+
+// Charge pump forms.
+inline constexpr char kTitleLadepumpe[] = "P O M P A  D I  C A R I C O";
+inline constexpr char kLadeSourceGroup[] = "TRASCORSATEMP.:";
+inline constexpr char kLadeSourceMin[] = "T.Tras.MIN:";
+inline constexpr char kLadeRefGroup[] = "TEMP.REFERENZA:";
+inline constexpr char kLadeRefMax[] = "T.Ref.MASS:";
+inline constexpr char kLadeDiffGroup[] = "DIFF. TRASC-REF:";
+inline constexpr char kDiffOn[] = "DIFF.ON:";
+inline constexpr char kDiffOff[] = "DIFF.OFF:";
+inline constexpr char kLadeReleaseInput[] = "RILASCIO POMPA";
+inline constexpr char kLadeSourceInput[] = "TRASCORSATEMP.";
+inline constexpr char kLadeRefInput[] = "TEMP.REFERENZA";
+inline constexpr char kLadeSourceMinInput[] = "TEMP.MIN.TRASC.";
+inline constexpr char kLadeRefMaxInput[] = "TEMP.MASS.RIF.";
+inline constexpr char kLadeOutput[] = "POMPA";
+
+// Heating request forms.
+inline constexpr char kTitleAnfHeizung[] = "R I C H I E S T A     R I S C A L D A M E N T O";
+inline constexpr char kAnfhDemandGroup[] = "TEMP.RICHIESTA:";
+inline constexpr char kAnfhSetpoint[] = "T.Ini.TEOR:";
+inline constexpr char kAnfhOffTempGroup[] = "SPEGN.TEMP.:";
+inline constexpr char kAnfhOffSetpoint[] = "T.Usc.TEOR:";
+inline constexpr char kAnfhBaseGroup[] = "Temp.Zocc.:";
+inline constexpr char kAnfhMin[] = "T.RichMIN:";
+inline constexpr char kAnfhRunGroup[] = "Durata Minimale";
+inline constexpr char kAnfhRun[] = "Bruciat.:";
+inline constexpr char kAnfhEcoGroup[] = " ECO:MODO:";
+inline constexpr char kAnfhEco[] = "Copert.ant.:";
+inline constexpr char kAnfhReleaseInput[] = "RILASCIO RICHIESTA";
+inline constexpr char kAnfhDemandInput[] = "TEMP.RICHIESTA";
+inline constexpr char kAnfhOffTempInput[] = "SPEGN.TEMP.";
+inline constexpr char kAnfhSetpointInput[] = "VAL.TEOR. RICHIESTA";
+inline constexpr char kAnfhOffSetpointInput[] = "VAL.TEOR SPEGN.";
+inline constexpr char kAnfhOutput[] = "RICHIESTA";
+
+// Hot-water request forms.
+inline constexpr char kTitleAnfWarmwasser[] = "R I C H I E S T A      A C Q U A  C A L D A";
+inline constexpr char kAnfwGroup[] = "TEMP AC.CALDA:";
+inline constexpr char kAnfwSetpoint[] = "T.Ac.TEOR:";
+inline constexpr char kTimeProgramButton[] = "Progr. temp.";
+inline constexpr char kAnfwMin[] = "T.Ac.MIN.:";
+inline constexpr char kAnfwPower[] = "Prest.Bruc.:";
+inline constexpr char kAnfwHotWaterInput[] = "TEMP AC.CALDA";
+inline constexpr char kAnfwSetpointInput[] = "TEMP.TEOR.";
+inline constexpr char kAnfwSwitchInput[] = "INTERRUTTORE EST.";
+inline constexpr char kAnfwBurnerOutput[] = "PREST.BRUC.";
+inline constexpr char kOutputKindSpeed[] = "Uscita Reg.Giri Var.";
+
+// Circulation forms.
+inline constexpr char kTitleZirkulation[] = "C I R C O L A Z I O N E";
+inline constexpr char kZirkModeLabel[] = "MODO:";
+inline constexpr char kZirkModeTime[] = "Tempo";
+inline constexpr char kZirkModePulse[] = "Pulsi";
+inline constexpr char kZirkModeBoth[] = "Temp/Pulsi";
+inline constexpr char kZirkReturnGroup[] = "RITORNO CIRCO:";
+inline constexpr char kZirkSetpoint[] = "T.Cir.TEOR:";
+inline constexpr char kZirkByProgram[] = "secondo:";
+inline constexpr char kZirkPulseGroup[] = "PULSIMODO:";
+inline constexpr char kZirkRise[] = "dDIFF-on:";
+inline constexpr char kZirkRun[] = "Decorrenza:";
+inline constexpr char kZirkPause[] = "Tpo Pausa:";
+inline constexpr char kZirkMixingGroup[] = "PROTEZ.MISCEL:";
+inline constexpr char kZirkStoreMin[] = "T.Acc.MIN.:";
+inline constexpr char kZirkMixingDiff[] = "DIFF.MISC.:";
+inline constexpr char kZirkReleaseInput[] = "RILASCIO CIRC.";
+inline constexpr char kZirkReturnInput[] = "TEMP.RITORNO";
+inline constexpr char kZirkSetpointInput[] = "TEMP.TEOR.CIRC.";
+inline constexpr char kZirkStoreInput[] = "TEMP.ACCUM.";
+inline constexpr char kZirkOutput[] = "CIRCOLAZ.";
 
 // Logic function forms.
 inline constexpr char kLogikFunctionGroup[] = "FUNZION:";

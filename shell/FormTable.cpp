@@ -2,7 +2,11 @@
 #include "shell/FormTable.h"
 
 #include "evaluation/CProtokoll.h"
+#include "forms/heating/CAnfHeizung.h"
+#include "forms/heating/CAnfWarmwasser.h"
+#include "forms/heating/CLadepumpe.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/heating/CZirkulation.h"
 #include "forms/logic/CLogikfunc.h"
 #include "link/StartContext.h"
 #include "resources/ResourceIds.h"
@@ -42,6 +46,15 @@ FormRow FunctionRow(const char* kind, bool hasVarOut, const FunctionForms& f)
 
 const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::CreateVarIn, &CMischerReg::CreateVarOut,
                                       &CMischerReg::Publish, &CMischerReg::Save};
+const FunctionForms kAnfHeizungForms {&CAnfHeizung::CreateForm, &CAnfHeizung::CreateVarIn, &CAnfHeizung::CreateVarOut,
+                                      &CAnfHeizung::Publish, &CAnfHeizung::Save};
+const FunctionForms kAnfWarmwasserForms {&CAnfWarmwasser::CreateForm, &CAnfWarmwasser::CreateVarIn,
+                                         &CAnfWarmwasser::CreateVarOut, &CAnfWarmwasser::Publish,
+                                         &CAnfWarmwasser::Save};
+const FunctionForms kLadepumpeForms {&CLadepumpe::CreateForm, &CLadepumpe::CreateVarIn, &CLadepumpe::CreateVarOut,
+                                     &CLadepumpe::Publish, &CLadepumpe::Save};
+const FunctionForms kZirkulationForms {&CZirkulation::CreateForm, &CZirkulation::CreateVarIn,
+                                       &CZirkulation::CreateVarOut, &CZirkulation::Publish, &CZirkulation::Save};
 const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
 
@@ -81,14 +94,14 @@ std::vector<FormRow> MakeFormRows()
         bool hasVarOut;
         FunctionForms forms = {};
     } functionTypes[] = {
-        {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
+        {"Analogfunktion", true},  {"Anforderung Heizung", true, kAnfHeizungForms}, {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
         {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
+        {"Kühlfunktion", true},    {"Ladepumpe", true, kLadepumpeForms},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},
         {"Vergleich", true},       {"Wärmemengenzähler", false},  {"Wartungsfunktion", true},
-        {"Zähler", false},         {"Zirkulation", true},
+        {"Zähler", false},         {"Zirkulation", true, kZirkulationForms},
     };
     for (const auto& type : functionTypes)
         rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));

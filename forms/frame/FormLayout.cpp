@@ -71,6 +71,10 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
                               "", value ? value->items.numbers : std::vector<CString> {}});
         break;
     }
+    case ControlKind::Button:
+        t.controls.push_back({ControlClass::Button, row.controlId, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                              {kControlX, y, kControlWidth, 14}});
+        break;
     case ControlKind::Radios: {
         // A group without a caption of its own starts where captions do.
         int x = row.captionId ? kControlX : kIndent;
@@ -84,9 +88,9 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         break;
     }
     }
-    if (row.unit)
-        t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, kStatic, {kUnitX, y + 3, 24, kTextHeight},
-                              row.unit});
+    if (row.unit || row.unitId)
+        t.controls.push_back({ControlClass::Static, row.unitId ? row.unitId : IDC_STATIC_ITEM, kStatic,
+                              {kUnitX, y + 3, 24, kTextHeight}, row.unit ? row.unit : ""});
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ enum class ControlKind : BYTE {
     None,     // a caption alone (a heading line)
     Combo,    // drop-down list
     Radios,   // a radio group, its buttons side by side
+    Button,   // a push button (its text the row's buttonText) after the row's caption, if any
 };
 
 struct RadioButton {
@@ -73,7 +74,21 @@ struct LayoutRow {
     ControlKind kind = ControlKind::None;
     const char* unit = nullptr;          // a fixed unit text beside the control; null none
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
+    UINT unitId = 0;                     // the unit static's id when a value control's unit rule sets its text
+    const char* buttonText = nullptr;    // Button: its text
 };
+
+// A push button, with a caption static before it (captionId 0: none).
+inline LayoutRow ButtonRow(UINT id, const char* text, UINT captionId = 0, const char* caption = nullptr)
+{
+    return {captionId, caption, id, ControlKind::Button, nullptr, {}, 0, text};
+}
+
+// A caption, its drop-down list and a fixed unit (null none).
+inline LayoutRow ComboRow(UINT captionId, const char* caption, UINT controlId, const char* unit = nullptr)
+{
+    return {captionId, caption, controlId, ControlKind::Combo, unit};
+}
 
 // Lines under a group box (boxId 0: no box).
 struct LayoutGroup {
@@ -90,12 +105,17 @@ struct ValueItems {
     std::span<const char* const> words {};           // run-time items
 };
 
-// A control is enabled exactly when the field equals the value; a disabled list shows no selection.
+// A control is enabled exactly when the field equals the value (or, with differs, when it does not), and the
+// further rule holds too; a disabled list shows no selection.
 struct EnableRule {
     bool always = true;
     Field field {};
     long equals = 0;
+    bool differs = false;
+    const EnableRule* also = nullptr;
 };
+
+bool RuleHolds(const EnableRule& rule, const BYTE* record);
 
 struct ValueControl {
     UINT id;            // the combo, or the first radio button of the group
@@ -106,6 +126,24 @@ struct ValueControl {
     bool reshow = false;  // a pick shows the record again (the type's repair then acts on it)
     // Radios: the button shown for a stored value beyond the group (index); lists show no selection for one.
     int beyond = 0;
+    // A unit static (the layout row's unitId) whose text follows the stored value, set on every show and pick.
+    const char* (*unit)(long value) = nullptr;
+};
+
+// A list of the full temperature difference code (index = signed code + 128) on a signed byte; with reshow a
+// pick shows the record again, so the repair puts a switch-off difference on its side at once.
+ValueControl DifferenceControl(UINT id, Field field, bool reshow, EnableRule enable = {});
+
+// "Sec" for time bytes up to 90, "Min" up to 156, "Ore" beyond.
+const char* TimeByteUnit(long value);
+
+// The button that opens the time-program dialog on the record's programs: the first program offered, the number
+// of choices, and the offsets of the programs in use, the windows per program, the setpoint flag and the block.
+struct TimeProgramButton {
+    UINT id;
+    BYTE first;
+    BYTE choices;
+    unsigned programsField, windowsField, setpointField, blockField;
 };
 
 // ---- Input-variable form ----
@@ -132,7 +170,17 @@ struct InputRow {
     UINT modeComboId = 0;
     ModeRule rule = ModeRule::FixedState;
     bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
+    // The offset of a field whose 0 makes the input "not used" (notUsed 1), else notUsed 0; -1 the fixed notUsed.
+    int notUsedWhenZero = -1;
 };
+
+// An analog input with the not-used flag 0: heading, "Fonte:", kind, number and variable texts; the number field
+// follows the kind field.
+inline InputRow AnalogInput(const char* name, UINT heading, UINT source, unsigned kindField, UINT kind, UINT number,
+                            UINT variable)
+{
+    return {name, 0, heading, source, InputKind::Analog, kindField, 0, kindField + 1, 0, kind, number, variable};
+}
 
 // ---- Output-variable form ----
 
@@ -158,10 +206,15 @@ struct OutputGroup {
     UINT boxId;
     const char* name;
     std::vector<OutputBox> boxes;
+    const char* kind = nullptr;  // the kind of outputs in the title; null "Uscita"
 };
 
 // "U n", "U n (=analog)", "U n, n+1" or "nessuno".
 CString OutputBoxLabel(const OutputBox& box);
+
+// The boxes of outputs 1 to 16 in the first switching output group of a form.
+inline constexpr UINT kSwitchingOutputBoxes[16] = {1028, 1040, 1048, 1062, 1081, 1119, 1153, 1508,
+                                                   1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};
 
 // The 16 boxes of a switching output group: outputs 1 to 16 in fields first .. first + 15, 15 and 16 analog.
 std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField);

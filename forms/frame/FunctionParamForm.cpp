@@ -3,6 +3,7 @@
 
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
+#include "forms/dialogs/CZeitprogrammDlg.h"
 #include "forms/frame/FormLayout.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
@@ -15,6 +16,7 @@
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
+#include "texttables/StandardDesignations.h"
 
 #include <stdexcept>
 
@@ -131,6 +133,9 @@ void FunctionParamForm::LoadForm()
             for (const forms::RadioButton& radio : row.radios)
                 if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
                     button->SetWindowText(radio.text);
+            if (row.kind == forms::ControlKind::Button)
+                if (CWnd* button = GetDlgItem(static_cast<int>(row.controlId)))
+                    button->SetWindowText(row.buttonText);
         }
     }
 
@@ -174,7 +179,16 @@ void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
 
 bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
 {
-    return value.enable.always || forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals;
+    return forms::RuleHolds(value.enable, m_record.data());
+}
+
+void FunctionParamForm::ShowUnit(const forms::ValueControl& value)
+{
+    const forms::LayoutRow* row = value.unit ? FindRow(m_tables.layout, value.id) : nullptr;
+    if (!row || !row->unitId)
+        return;
+    if (CWnd* unit = GetDlgItem(static_cast<int>(row->unitId)))
+        unit->SetWindowText(value.unit(forms::ReadField(m_record.data(), value.field)));
 }
 
 void FunctionParamForm::ShowRecord(bool refill)
@@ -224,10 +238,28 @@ void FunctionParamForm::ShowRecord(bool refill)
             const long buttons = row ? static_cast<long>(row->radios.size()) : 0;
             m_radios[i] = index >= 0 && index < buttons ? static_cast<int>(index) : value.beyond;
         }
+        if (Enabled(value))
+            ShowUnit(value);
     }
     ShowSpecial();
     UpdateData(FALSE);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void FunctionParamForm::SetCaption(UINT id, const CString& text)
+{
+    for (size_t i = 0; i < m_captionIds.size(); ++i)
+        if (m_captionIds[i] == id)
+            m_captions[i] = text;
+}
+
+void FunctionParamForm::DisableValue(UINT id)
+{
+    for (size_t i = 0; i < m_tables.values.size(); ++i)
+        if (m_tables.values[i].id == id && m_combos[i])
+            m_combos[i]->SetCurSel(-1);
+    if (CWnd* control = GetDlgItem(static_cast<int>(id)))
+        control->EnableWindow(FALSE);
 }
 
 void FunctionParamForm::OnBezeichnungsGruppe()
@@ -274,6 +306,7 @@ void FunctionParamForm::OnValuePick(UINT id)
         if (index < 0)
             return;
         forms::WriteField(m_record.data(), value.field, index + value.offset);
+        ShowUnit(value);
         if (value.reshow)
             ShowRecord(false);
         return;
@@ -282,6 +315,15 @@ void FunctionParamForm::OnValuePick(UINT id)
 
 void FunctionParamForm::OnValueClick(UINT id)
 {
+    if (const forms::TimeProgramButton* t = m_tables.timePrograms; t && t->id == id) {
+        // The dialog writes the fields only on OK; the form shows the record again either way.
+        BYTE* r = m_record.data();
+        CZeitprogrammDlg dialog(t->first, t->choices, r + t->programsField, r + t->windowsField, r + t->setpointField,
+                                reinterpret_cast<Zeitprogramm*>(r + t->blockField));
+        dialog.DoModal();
+        ShowRecord(false);
+        return;
+    }
     for (size_t i = 0; i < m_tables.values.size(); ++i) {
         const forms::ValueControl& value = m_tables.values[i];
         const forms::LayoutRow* row = m_combos[i] ? nullptr : FindRow(m_tables.layout, value.id);
@@ -317,6 +359,56 @@ void FunctionParamForm::RefuseSave()
     MessageBox(ui::kFunctionSaveFailed, ui::kFunctionSaveFailedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
+namespace {
+
+// Whether a participant list of the catalog offers functions of the type.
+bool ListOffers(functypes::ParticipantList list, int code)
+{
+    switch (list) {
+    case functypes::ParticipantList::Demands: return code == texts::kTypeAnfHeizung || code == texts::kTypeAnfWarmwasser;
+    case functypes::ParticipantList::Solar:
+    case functypes::ParticipantList::Solar2: return code == texts::kTypeSolarregelung;
+    case functypes::ParticipantList::HeatingCircuits: return code == texts::kTypeHzkrReg;
+    case functypes::ParticipantList::None: break;
+    }
+    return false;
+}
+
+}  // namespace
+
+void FunctionParamForm::SetListerLabels(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
+                                        CParaDaten& para) const
+{
+    CString name = texte.GetBezeichnung(CParaDaten::kWorkFile, m_type->names.kind, Designation());
+    if (name == ui::kNoDesignation)
+        name = ui::kNoDesignationList;
+    const BYTE reference = static_cast<BYTE>(m_record[3] + 1);
+    for (BYTE slot = 1; slot <= 44; ++slot) {
+        FuncEntry entry;
+        if (!para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry))
+            continue;
+        const functypes::FunctionType* lister = functypes::FindFunctionType(entry.type);
+        if (!lister || !ListOffers(lister->participants.list, m_type->code))
+            continue;
+        // Each lister into a record of its own: one that cannot be read is skipped, never judged by another's.
+        std::vector<BYTE> record(lister->recordSize);
+        int objectId = 0;
+        if (!lister->read(para, CParaDaten::kWorkFile, slot, record.data(), true) ||
+            !para.GetFuncId(CParaDaten::kWorkFile, slot, objectId))
+            continue;
+        const functypes::Participants& p = lister->participants;
+        // Only the places the lister uses: its own save gives the others their dashes.
+        const BYTE inUse = record[p.countField];
+        for (BYTE k = 0; k < p.count && k < inUse; ++k) {
+            if (record[p.firstField + static_cast<unsigned>(k) * p.step] != reference)
+                continue;
+            PinInfo pin;
+            if (drawing.GetPin(static_cast<BYTE>(p.firstPin + k), objectId, pin) && pin.labelId > 0)
+                channel.SetText(static_cast<UINT>(pin.labelId), name);
+        }
+    }
+}
+
 void FunctionParamForm::SaveAndExit()
 {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
@@ -339,6 +431,7 @@ void FunctionParamForm::SaveAndExit()
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
     texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
+    SetListerLabels(channel, drawing, texte, para);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
     channel.SetFileNotUpToDate();

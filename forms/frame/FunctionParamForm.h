@@ -27,6 +27,10 @@
 namespace functypes {
 struct FunctionType;
 }
+class CParaDaten;
+class CTexte;
+class CZeichnung;
+class DrawingCommands;
 
 class FunctionParamForm : public CFormView {
     DECLARE_DYNAMIC(FunctionParamForm)
@@ -35,6 +39,7 @@ public:
         const forms::FunctionKind& kind;
         std::span<const forms::LayoutGroup> layout;
         std::span<const forms::ValueControl> values;
+        const forms::TimeProgramButton* timePrograms = nullptr;  // the form's time-program button; null none
     };
 
     explicit FunctionParamForm(const Tables& tables);
@@ -68,6 +73,11 @@ protected:
     // The kind's own steps between the frame's enable and select steps and the exchange; nothing by default.
     virtual void ShowSpecial() {}
 
+    // For ShowSpecial: a caption of the layout set to a text of the run; a value control disabled with no selection
+    // beyond what its enable rule says.
+    void SetCaption(UINT id, const CString& text);
+    void DisableValue(UINT id);
+
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);
 
@@ -78,6 +88,10 @@ private:
     void SetDesignation(const Bezeichnung& designation);
     bool Enabled(const forms::ValueControl& value) const;
     void RefuseSave();
+    void ShowUnit(const forms::ValueControl& value);
+    // The participant pins of every function that lists this one (the catalog's participant rows): each place in
+    // use that names this function gets its designation, unframed.
+    void SetListerLabels(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) const;
 
     Tables m_tables;
     const functypes::FunctionType* m_type;

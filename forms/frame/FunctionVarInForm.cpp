@@ -93,12 +93,14 @@ void FunctionVarInForm::UpdateForm()
             InputTexts& t = m_texts[i];
             const BYTE kind = record[in.kindField];
             const BYTE number = record[in.numberField];
+            const BYTE notUsed =
+                in.notUsedWhenZero >= 0 ? (record[in.notUsedWhenZero] == 0 ? 1 : 0) : in.notUsed;
             if (in.kind == forms::InputKind::Analog || !m_modes[i]) {
-                texte.GetQuelleTexte(kind, number, in.notUsed, t.kind, t.number, t.variable);
+                texte.GetQuelleTexte(kind, number, notUsed, t.kind, t.number, t.variable);
                 continue;
             }
             const BYTE fixedState = in.rule == forms::ModeRule::FixedState ? number : 0;
-            texte.FillQuelleCtrls(kind, number, in.notUsed, t.kind, t.number, t.variable, t.mode,
+            texte.FillQuelleCtrls(kind, number, notUsed, t.kind, t.number, t.variable, t.mode,
                                   record[in.invertedField], *m_modes[i], fixedState);
             if (in.hideUnconnected && kind == 0) {
                 t.mode.Empty();

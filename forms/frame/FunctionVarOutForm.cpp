@@ -56,7 +56,7 @@ void FunctionVarOutForm::UpdateForm()
     m_strTitle.Format(ui::kFormTitle, m_kind.title, ui::kFormOutputs);
     for (const forms::OutputGroup& group : m_groups) {
         CString title;
-        title.Format(ui::kOutputGroupTitle, group.name, ui::kOutputKind);
+        title.Format(ui::kOutputGroupTitle, group.name, group.kind ? group.kind : ui::kOutputKind);
         if (CWnd* box = GetDlgItem(static_cast<int>(group.boxId)))
             box->SetWindowText(title);
         for (const forms::OutputBox& box : group.boxes)
