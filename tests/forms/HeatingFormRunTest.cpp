@@ -7,6 +7,7 @@
 
 #include "store/AnfHeizungParam.h"
 #include "store/AnfWarmwasserParam.h"
+#include "store/FuncEntry.h"
 #include "store/KesselkaskadeParam.h"
 #include "store/LadepumpeParam.h"
 #include "store/ZirkulationParam.h"
@@ -33,6 +34,32 @@ protected:
         EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
     }
 };
+
+// Lists the function of the object in the cascades' participant places (0 leaves a place empty): cascade 1000
+// uses `count1` places, cascade 1100 `count2`.
+void ListInCascades(const ProgramHome& home, int objectId, std::vector<int> places1, BYTE count1,
+                    std::vector<int> places2, BYTE count2)
+{
+    ASSERT_TRUE(WithParameterFile(home, "para/para.par", true, [&](CParaDaten& para) {
+        const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, objectId);
+        FuncEntry entry;
+        ASSERT_TRUE(para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry));
+        const struct {
+            int id;
+            const std::vector<int>& places;
+            BYTE count;
+        } cascades[] = {{1000, places1, count1}, {1100, places2, count2}};
+        for (const auto& c : cascades) {
+            const BYTE cascade = para.FindFuncSlot(CParaDaten::kWorkFile, c.id);
+            KesselkaskadeParam r;
+            ASSERT_TRUE(para.GetKesselkaskade(CParaDaten::kWorkFile, cascade, r, false));
+            r.participantCount = c.count;
+            for (int place : c.places)
+                r.participants[place] = static_cast<BYTE>(entry.number + 1);
+            ASSERT_TRUE(para.SetKesselkaskade(CParaDaten::kWorkFile, cascade, r));
+        }
+    }));
+}
 
 signed char Signed(BYTE b)
 {
@@ -88,6 +115,64 @@ TEST_F(HeatingFormRunTest, ChargePumpKeepsEachSwitchOffDifferenceOnItsSide)
     const std::vector<std::string> expected = {
         "settext§402§  POMPA CA.  ",
         "settext§411§ABL pompa",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+TEST_F(HeatingFormRunTest, HeatingRequestMovesItsSwitchOffAndRelabelsTheCascadesThatListIt)
+{
+    // Cascade 1000 lists the request in places 1 and 2 of its 2, and in place 4 beyond its count; cascade 1100
+    // in place 1.
+    ListInCascades(m_home, 600, {0, 1, 3}, 2, {0}, 1);
+    m_recordStart = m_home.ReadFile("record.txt").size();
+    EditAndSave("Anforderung Heizung$1", "600",
+                {
+                    {"get 1203", 0, "\n"},  // no switch-off temperature: its group is disabled and empty
+                    {"get 1169", 0, "\n"},
+                    {"pick 1203 140", 1},
+                    {"pick 1073 255"},  // switch-on 85 K is repaired to 80 K, switch-off above it
+                    {"get 1073", 0, "  80\n"},
+                    {"get 1247", 0, "  85\n"},
+                    {"pick 1425 40"},
+                    {"pick 1417 20"},
+                    {"pick 1418 30"},
+                    {"pick 1442 90"},
+                    {"get 1056", 0, "Sec\n"},
+                    {"pick 1442 91"},  // "2.0" minutes: the unit follows at once
+                    {"get 1056", 0, "Min\n"},
+                    {"pick 1442 191"},
+                    {"get 1442", 0, "18.0\n"},
+                    {"get 1056", 0, "Ore\n"},
+                    {"pick 1428 1"},
+                    {"pick 1439 3"},
+                    {kShowVarIn},
+                    {"get 1428", 0, "\nRISC.RICH 3\n"},
+                    {"get 1533", 0, "Entrata\n"},
+                    {"get 1463", 0, "non usato\n"},  // switch-off temperature
+                    {"get 1474", 0, "Utente\n"},     // switch-off setpoint: not used without one
+                    {"get 1464", 0, "non usato\n"},
+                    {"get 1466", 0, "Utente\n"},  // demand setpoint: fixed
+                    {"get 1467", 0, "\n"},
+                    {"pick 1513 0"},
+                });
+    const AnfHeizungParam r = Stored<AnfHeizungParam>(600, &CParaDaten::GetAnfHeizung);
+    EXPECT_EQ(r.designation.index, 1);
+    EXPECT_EQ(r.designation.digit, 3);
+    EXPECT_EQ(Signed(r.diffOn), 126);
+    EXPECT_EQ(Signed(r.diffOff), 127);
+    EXPECT_EQ(r.demandSetpoint.number, 40);
+    EXPECT_EQ(r.minDemandTemp, 20);
+    EXPECT_EQ(r.eco, 30);
+    EXPECT_EQ(r.minBurnerRun, 191);
+    EXPECT_EQ(r.release.number, 0);
+
+    const std::vector<std::string> expected = {
+        "settext§602§  RISC.RICH3  ",
+        "settext§611§ABL richiesta (OFF)",
+        "settext§1051§RISC.RICH3",
+        "settext§1052§RISC.RICH3",
+        "settext§1151§RISC.RICH3",
         "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
