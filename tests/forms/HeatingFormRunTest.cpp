@@ -178,4 +178,60 @@ TEST_F(HeatingFormRunTest, HeatingRequestMovesItsSwitchOffAndRelabelsTheCascades
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
 
+TEST_F(HeatingFormRunTest, HotWaterRequestEditsItsProgramsOnlyOnOkAndRelabelsItsCascadePlaces)
+{
+    // Cascade 1000 lists the request in place 3 of its 6 and cascade 1100 in place 1 of its 1.
+    ListInCascades(m_home, 700, {2}, 6, {0}, 1);
+    m_recordStart = m_home.ReadFile("record.txt").size();
+    EditAndSave("Anforderung Warmwasser$2", "700",
+                {
+                    {"get 1308", 0, "\n"},  // the setpoint comes from input 3
+                    {"pick 1308 50", 1},
+                    {"pick 1073 255"},
+                    {"get 1073", 0, "  80\n"},
+                    {"get 1007", 0, "  85\n"},
+                    {"pick 1453 80"},  // 100 %
+                    {"get 1453", 0, "100\n"},
+                    {"pick 1305 45"},
+                    {"click 1088"},  // the time programs: cancel keeps them
+                    {"--window active pick 1327 3"},
+                    {"--window active click 2"},
+                    {"click 1088"},  // OK stores two programs
+                    {"--window active pick 1327 2"},
+                    {"--window active click 1"},
+                    {kShowVarIn},
+                    {"get 1092", 0, "Entrata\n"},
+                    {"get 1100", 0, "2:\n"},
+                    {"get 1104", 0, "Entrata\n"},
+                    {"get 1149", 0, "Utente\n"},  // the external switch: not used, no mode
+                    {"get 1152", 0, "non usato\n"},
+                    {"get 1529", 0, "\n"},
+                    {"pick 1532 1", 1},
+                    {kShowVarOut},
+                    {"get 1292", 0, "PREST.BRUC. - Uscita Reg.Giri Var.\n"},
+                    {"get 1030", 0, "0\n"},
+                });
+    const AnfWarmwasserParam r = Stored<AnfWarmwasserParam>(700, &CParaDaten::GetAnfWarmwasser);
+    EXPECT_EQ(Signed(r.diffOn), 126);
+    EXPECT_EQ(Signed(r.diffOff), 127);
+    EXPECT_EQ(r.burnerPower, 100);
+    EXPECT_EQ(r.minTemp, 45);
+    EXPECT_EQ(r.programsInUse, 2);
+    EXPECT_EQ(r.setpoint.kind, 1);
+    EXPECT_EQ(r.setpoint.number, 3);
+    EXPECT_EQ(r.externalSwitch.kind, 0);
+
+    // A request without designation reaches the cascades as "- - - - - - -"; its unconnected external switch
+    // never gets a suffix.
+    const std::vector<std::string> expected = {
+        "settext§702§  - - - - - -  ",
+        "settext§711§ABL Richiesta",
+        "settext§741§Commutatore est.",
+        "settext§1053§- - - - - - -",
+        "settext§1151§- - - - - - -",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
 }  // namespace
