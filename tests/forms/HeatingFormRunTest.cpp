@@ -234,4 +234,76 @@ TEST_F(HeatingFormRunTest, HotWaterRequestEditsItsProgramsOnlyOnOkAndRelabelsIts
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
 
+TEST_F(HeatingFormRunTest, CirculationEnablesWhatItsModeAndInputsUse)
+{
+    EditAndSave("Zirkulation$3", "800",
+                {
+                    {"get 1052", 0, "1\n"},  // a new record: time mode
+                    {"pick 1478 25", 1},      // the pulse values wait for a pulse mode
+                    {"get 1600", 0, "\n"},   // no storage temperature: no mixing protection
+                    {"pick 1012 0", 1},
+                    {"click 1055"},           // pulses: the hot-water temperature is connected
+                    {"click 1088", 1},        // pulses alone use no time program
+                    {"pick 1478 25"},
+                    {"get 1478", 0, " 2.5\n"},
+                    {"pick 1291 90"},
+                    {"get 1056", 0, "Sec\n"},
+                    {"pick 1291 91"},
+                    {"get 1056", 0, "Min\n"},
+                    {"pick 1268 30"},
+                    {"click 1052"},  // time mode with one program that carries the setpoint
+                    {"click 1088"},
+                    {"--window active pick 1327 1"},
+                    {"--window active pick 1192 1"},
+                    {"--window active click 1"},
+                    {"get 1157", 0, "secondo:\n"},
+                    {"get 1076", 0, "\n"},
+                    {"pick 1076 55", 1},
+                    {"click 1095"},  // time and pulses: the fixed setpoint again
+                    {"get 1157", 0, "\n"},
+                    {"pick 1076 55"},
+                    {"pick 1207 100"},  // switch-off at or below switch-on moves above it
+                    {kShowVarIn},
+                    {"get 1296", 0, "Entrata\n"},
+                    {"get 1111", 0, "Entrata\n"},
+                    {"get 1129", 0, "Utente\n"},
+                    {"get 1135", 0, "non usato\n"},
+                    {"get 1120", 0, "Utente\n"},
+                    {"get 1126", 0, "\n"},
+                });
+    const ZirkulationParam r = Stored<ZirkulationParam>(800, &CParaDaten::GetZirkulation);
+    EXPECT_EQ(r.mode, 2);
+    EXPECT_EQ(r.tapRise, 25);
+    EXPECT_EQ(r.runTime, 91);
+    EXPECT_EQ(r.pause, 30);
+    EXPECT_EQ(r.programsInUse, 1);
+    EXPECT_EQ(r.windowSetpoints, 1);
+    EXPECT_EQ(r.setpoint.number, 55);
+    EXPECT_GT(Signed(r.diffOff), Signed(r.diffOn));
+    EXPECT_EQ(r.storeTemp.kind, 0);
+
+    const std::vector<std::string> expected = {
+        "settext§802§  - - - - - -  ",
+        "settext§811§ABL Circolazione",
+        "setfilenotuptodate",
+    };
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+TEST_F(HeatingFormRunTest, CirculationWithoutHotWaterTemperatureOffersTimeModeOnly)
+{
+    // The circulation's hot-water temperature leaves the drawing: the pulse modes are disabled, time mode shown.
+    std::string drawing = m_home.ReadFile("VORNA.xml");
+    const std::string connected = "<name>Warmwassertemperatur</name>\n      <catchobject>\n        <lineID>901</lineID>"
+                                  "\n      </catchobject>";
+    const size_t at = drawing.find(connected, drawing.find("Zirkulation$3"));
+    ASSERT_NE(at, std::string::npos);
+    drawing.replace(at, connected.size(), "<name>Warmwassertemperatur</name>");
+    m_home.WriteFile("VORNA.xml", drawing);
+    ASSERT_EQ(m_home.RunCommand(Command("open")).exitCode, 0);
+    m_recordStart = m_home.ReadFile("record.txt").size();
+    EditAndSave("Zirkulation$3", "800", {{"click 1055", 1}, {"click 1095", 1}, {"get 1052", 0, "1\n"}});
+    EXPECT_EQ(Stored<ZirkulationParam>(800, &CParaDaten::GetZirkulation).mode, 0);
+}
+
 }  // namespace
