@@ -23,6 +23,7 @@
 #define IDD_BEZEICHNUNGEN 135          // user-defined designations
 #define IDD_ZEITPROGRAMM 159           // time programs
 #define IDD_DATENTRANSFER 241          // transfer to the drawing tool
+#define IDD_KESSEL_SERVICE 237         // service values of a boiler cascade
 
 // Form templates of the shell, the drawing and the production.
 #define IDD_PROTOKOLL 147
@@ -330,6 +331,45 @@
 #define IDC_ZIRK_STORE_MIN 1600
 #define IDC_ZIRK_MIXING_DIFF_LABEL 1758
 #define IDC_ZIRK_MIXING_DIFF 1012
+// Controls of the boiler cascade's forms and its service dialog.
+#define IDC_KASK_COUNT_LABEL 1070
+#define IDC_KASK_COUNT 1071
+#define IDC_KASK_SERVICE 1064
+#define IDC_KASK_BOILER1_GROUP 1394
+#define IDC_KASK_BOILER2_GROUP 1397
+#define IDC_KASK_BOILER3_GROUP 1398
+#define IDC_KASK_ON1 1390
+#define IDC_KASK_OFF1 1113
+#define IDC_KASK_DELAY1 1121
+#define IDC_KASK_ON2 1065
+#define IDC_KASK_OFF2 1066
+#define IDC_KASK_DELAY2 1067
+#define IDC_KASK_ON3 1391
+#define IDC_KASK_OFF3 1114
+#define IDC_KASK_DELAY3 1122
+#define IDC_KASK_SERVICE_SEQUENCE 1408
+#define IDC_KASK_SERVICE_PLACE_A 1087     // the places of boilers A, B, C in the sequence
+#define IDC_KASK_SERVICE_PLACE_B 1088
+#define IDC_KASK_SERVICE_PLACE_C 1089
+#define IDC_KASK_SERVICE_PLACE_LABEL_A 1405
+#define IDC_KASK_SERVICE_PLACE_LABEL_B 1406
+#define IDC_KASK_SERVICE_PLACE_LABEL_C 1407
+#define IDC_KASK_SERVICE_CHANGE 1415
+#define IDC_KASK_SERVICE_CHANGE_A 1094    // the boilers in the automatic change
+#define IDC_KASK_SERVICE_CHANGE_B 1095
+#define IDC_KASK_SERVICE_CHANGE_C 1096
+#define IDC_KASK_SERVICE_HOURS_LABEL_A 1409
+#define IDC_KASK_SERVICE_HOURS_LABEL_B 1413
+#define IDC_KASK_SERVICE_HOURS_LABEL_C 1414
+#define IDC_KASK_SERVICE_HOURS_A 1231     // the operating-hour counters
+#define IDC_KASK_SERVICE_HOURS_B 1232
+#define IDC_KASK_SERVICE_HOURS_C 1233
+#define IDC_KASK_SERVICE_UNIT_A 1410
+#define IDC_KASK_SERVICE_UNIT_B 1411
+#define IDC_KASK_SERVICE_UNIT_C 1412
+#define IDC_KASK_SERVICE_DIFF_LABEL 1417
+#define IDC_KASK_SERVICE_DIFF 1093
+#define IDC_KASK_SERVICE_DIFF_UNIT 1416
 // Controls of the logic function's forms; the ids of its six data inputs and 32 output boxes stand in its tables.
 #define IDC_LOGIK_FUNCTION_GROUP 1452
 #define IDC_LOGIK_OFF 1265               // first of the four operation radios

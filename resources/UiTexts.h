@@ -630,6 +630,34 @@ inline constexpr char kZirkSetpointInput[] = "TEMP.TEOR.CIRC.";
 inline constexpr char kZirkStoreInput[] = "TEMP.ACCUM.";
 inline constexpr char kZirkOutput[] = "CIRCOLAZ.";
 
+// Boiler cascade forms and the service dialog.
+inline constexpr char kTitleKesselkaskade[] = "C A L D A I E  I N  C A S C A T A      ";
+inline constexpr char kKaskCount[] = "Numero Calda:";
+inline constexpr char kKaskService[] = "MENU SERVIZ.:";
+inline constexpr char kKaskBoilerGroup[] = "%s %d:";
+inline constexpr char kKaskBoiler[] = "CALDA";
+inline constexpr char kKaskDelay[] = "Rit.Tempo:";
+inline constexpr char kKaskReleaseInput[] = "RILASCIO CASC CALDA";
+inline constexpr char kKaskRelease2Input[] = "RILASCIO DA\n2. GRADO";
+inline constexpr char kKaskRelease3Input[] = "RILASCIO DA\n3. GRADO";
+inline constexpr char kKaskFlowInput[] = "TEMP.MANDATA";
+inline constexpr char kKaskPlainHeading[] = "%s:";
+inline constexpr char kKaskCountLabel[] = "Numero utilizzati Richiesta:";
+inline constexpr char kKaskListLabel[] = "utiliz. FUNZION:";
+inline constexpr char kKaskOutput[] = "RICHIESTA CALDA";
+inline constexpr char kKaskOutputGroup[] = "%s %s";  // the output's name and the boiler letter
+inline constexpr const char* kKaskBoilerLetters[] = {"A", "B", "C"};
+inline constexpr char kServiceSequence[] = "Sequenza Calda:";
+inline constexpr char kServiceBoiler[] = "%s %s:";
+inline constexpr char kServiceBoilerName[] = "Calda";
+inline constexpr char kServiceChange[] = "Autom.Cambio Calda:";
+inline constexpr char kServiceRunTime[] = "Durata Fnz:";
+inline constexpr char kServiceHours[] = "Ore";
+inline constexpr char kServiceDifference[] = "Diff. Ore di Lavoro\nper Cambio Calda:";
+inline constexpr char kServicePlace[] = " %d";
+inline constexpr char kServiceCounterCaption[] = "morv9274 - Message 2.003";
+inline constexpr char kServiceCounterInvalid[] = "Val. impost. non valido della pos. di conteggio ore di esercizio!";
+
 // Logic function forms.
 inline constexpr char kLogikFunctionGroup[] = "FUNZION:";
 inline constexpr const char* kLogikFunctions[] = {"OFF", "OPPURE", "E", "FLIP FLOP"};

@@ -4,6 +4,7 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CAnfHeizung.h"
 #include "forms/heating/CAnfWarmwasser.h"
+#include "forms/heating/CKesselkaskade.h"
 #include "forms/heating/CLadepumpe.h"
 #include "forms/heating/CMischerReg.h"
 #include "forms/heating/CZirkulation.h"
@@ -51,6 +52,9 @@ const FunctionForms kAnfHeizungForms {&CAnfHeizung::CreateForm, &CAnfHeizung::Cr
 const FunctionForms kAnfWarmwasserForms {&CAnfWarmwasser::CreateForm, &CAnfWarmwasser::CreateVarIn,
                                          &CAnfWarmwasser::CreateVarOut, &CAnfWarmwasser::Publish,
                                          &CAnfWarmwasser::Save};
+const FunctionForms kKesselkaskadeForms {&CKesselkaskade::CreateForm, &CKesselkaskade::CreateVarIn,
+                                         &CKesselkaskade::CreateVarOut, &CKesselkaskade::Publish,
+                                         &CKesselkaskade::Save};
 const FunctionForms kLadepumpeForms {&CLadepumpe::CreateForm, &CLadepumpe::CreateVarIn, &CLadepumpe::CreateVarOut,
                                      &CLadepumpe::Publish, &CLadepumpe::Save};
 const FunctionForms kZirkulationForms {&CZirkulation::CreateForm, &CZirkulation::CreateVarIn,
@@ -95,7 +99,7 @@ std::vector<FormRow> MakeFormRows()
         FunctionForms forms = {};
     } functionTypes[] = {
         {"Analogfunktion", true},  {"Anforderung Heizung", true, kAnfHeizungForms}, {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
-        {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
+        {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true, kKesselkaskadeForms},
         {"Kühlfunktion", true},    {"Ladepumpe", true, kLadepumpeForms},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},

@@ -131,7 +131,7 @@ DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::
     return t;
 }
 
-DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
+DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const ParticipantLists* participants)
 {
     DialogTemplate t = Form(id);
     AddTitle(t);
@@ -151,6 +151,25 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs)
         if (in.modeComboId)
             t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254, line - 3, 54, 60}});
         y += 44;
+    }
+    if (participants) {
+        const int rows = (static_cast<int>(participants->listIds.size()) + 1) / 2;
+        const int height = 40 + rows * kRowHeight;
+        t.controls.push_back(
+            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, height}});
+        t.controls.push_back({ControlClass::Static, participants->countLabelId, kStatic,
+                              {16, y + 13, 120, kTextHeight}});
+        t.controls.push_back({ControlClass::ComboBox, participants->countComboId, kCombo, {140, y + 10, 40, 80}, "",
+                              participants->countItems});
+        t.controls.push_back({ControlClass::Static, participants->listLabelId, kStatic,
+                              {16, y + 29, 120, kTextHeight}});
+        for (size_t j = 0; j < participants->listIds.size(); ++j) {
+            const int column = static_cast<int>(j % 2);
+            const int row = static_cast<int>(j / 2);
+            t.controls.push_back({ControlClass::ComboBox, participants->listIds[j], kCombo,
+                                  {24 + column * 140, y + 42 + row * kRowHeight, 130, kComboDrop}});
+        }
+        y += height + kGroupGap;
     }
     t.rect.cy = y + kMargin;
     return t;

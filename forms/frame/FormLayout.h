@@ -17,7 +17,9 @@ namespace forms {
 
 platform::DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups,
                                        std::span<const ValueControl> values);
-platform::DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs);
+// With participant lists, a group of them below the inputs: the count list, then two places a line.
+platform::DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs,
+                                       const ParticipantLists* participants = nullptr);
 platform::DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups);
 
 // Registers the template that make() builds unless one of that id is registered already.

@@ -172,6 +172,24 @@ struct InputRow {
     bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
     // The offset of a field whose 0 makes the input "not used" (notUsed 1), else notUsed 0; -1 the fixed notUsed.
     int notUsedWhenZero = -1;
+    // The heading's format with the name; null "\n%s:" (or "\n%s %d:" with a number).
+    const char* headingFormat = nullptr;
+    // While the rule fails the input is out of use: "Utente", "non usato", no mode. Looked at on every activation,
+    // so a change on the parameter form shows at once; an input in use is filled again then.
+    EnableRule inUse {};
+};
+
+// The lists that choose a function's participants (the catalog's participant row gives the fields and the list of
+// candidates): a count list and one list per place, the places beyond the count hidden.
+struct ParticipantLists {
+    UINT countLabelId;
+    const char* countLabel;
+    UINT countComboId;
+    long countOffset;  // stored count = index + countOffset
+    std::vector<CString> countItems;
+    UINT listLabelId;
+    const char* listLabel;
+    std::vector<UINT> listIds;  // place 1 first
 };
 
 // An analog input with the not-used flag 0: heading, "Fonte:", kind, number and variable texts; the number field

@@ -16,6 +16,7 @@
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
+#include "texttables/FunktionsListe.h"
 #include "texttables/StandardDesignations.h"
 
 #include <stdexcept>
@@ -376,6 +377,24 @@ bool ListOffers(functypes::ParticipantList list, int code)
 
 }  // namespace
 
+void FunctionParamForm::SetParticipantLabels(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
+                                             CParaDaten& para) const
+{
+    const functypes::Participants& p = m_type->participants;
+    if (p.list == functypes::ParticipantList::None)
+        return;
+    FunktionsListe list;
+    texte.GetTeilnehmerListe(p.list, list, &para);
+    const BYTE inUse = m_record[p.countField];
+    for (BYTE k = 0; k < p.count; ++k) {
+        PinInfo pin;
+        if (!drawing.GetPin(static_cast<BYTE>(p.firstPin + k), g_nId, pin) || pin.labelId <= 0)
+            continue;
+        const BYTE function = m_record[p.firstField + static_cast<unsigned>(k) * p.step];
+        channel.SetText(static_cast<UINT>(pin.labelId), texte.GetTeilnehmerText(list, inUse, k, function));
+    }
+}
+
 void FunctionParamForm::SetListerLabels(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
                                         CParaDaten& para) const
 {
@@ -431,6 +450,7 @@ void FunctionParamForm::SaveAndExit()
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
     texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
+    SetParticipantLabels(channel, drawing, texte, para);
     SetListerLabels(channel, drawing, texte, para);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);

@@ -89,6 +89,10 @@ private:
     bool Enabled(const forms::ValueControl& value) const;
     void RefuseSave();
     void ShowUnit(const forms::ValueControl& value);
+    // This function's own participant pins (the catalog's participant row): each place in use names its function's
+    // designation, the others sixteen dashes.
+    void SetParticipantLabels(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
+                              CParaDaten& para) const;
     // The participant pins of every function that lists this one (the catalog's participant rows): each place in
     // use that names this function gets its designation, unframed.
     void SetListerLabels(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) const;

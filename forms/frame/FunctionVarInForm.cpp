@@ -4,11 +4,13 @@
 #include "forms/frame/FormLayout.h"
 #include "forms/frame/FunctionParamForm.h"
 #include "platform/CDataExchange.h"
+#include "platform/CWaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "link/StartContext.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
+#include "texttables/FunktionsListe.h"
 
 // Controls have ids below the commands (0x8000 on); BN_CLICKED shares its code with a command.
 constexpr UINT kLastControlId = 0x7FFF;
@@ -32,12 +34,20 @@ UINT TemplateOf(const forms::FunctionKind& kind)
 }  // namespace
 
 FunctionVarInForm::FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs,
-                                     ParamFormOf param)
-    : CFormView(TemplateOf(kind)), m_inputs(inputs), m_param(param), m_kind(kind), m_texts(inputs.size())
+                                     ParamFormOf param, const forms::ParticipantLists* participants)
+    : CFormView(TemplateOf(kind)),
+      m_inputs(inputs),
+      m_param(param),
+      m_kind(kind),
+      m_texts(inputs.size()),
+      m_participants(participants)
 {
-    forms::EnsureTemplate(m_templateId, [&] { return forms::VarInTemplate(m_templateId, inputs); });
+    forms::EnsureTemplate(m_templateId, [&] { return forms::VarInTemplate(m_templateId, inputs, participants); });
     for (const forms::InputRow& input : inputs)
         m_modes.push_back(input.modeComboId ? std::make_unique<CComboBox>() : nullptr);
+    if (participants)
+        for (size_t j = 0; j < participants->listIds.size(); ++j)
+            m_lists.push_back(std::make_unique<CComboBox>());
 }
 
 FunctionVarInForm::~FunctionVarInForm() = default;
@@ -60,6 +70,13 @@ void FunctionVarInForm::DoDataExchange(CDataExchange* dx)
         if (m_modes[i])
             DDX_Control(dx, static_cast<int>(in.modeComboId), *m_modes[i]);
     }
+    if (m_participants) {
+        DDX_Text(dx, static_cast<int>(m_participants->countLabelId), m_strCountLabel);
+        DDX_Text(dx, static_cast<int>(m_participants->listLabelId), m_strListLabel);
+        DDX_Control(dx, static_cast<int>(m_participants->countComboId), m_count);
+        for (size_t j = 0; j < m_lists.size(); ++j)
+            DDX_Control(dx, static_cast<int>(m_participants->listIds[j]), *m_lists[j]);
+    }
 }
 
 void FunctionVarInForm::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
@@ -75,7 +92,9 @@ void FunctionVarInForm::UpdateForm()
     m_strTitle.Format(ui::kFormTitle, m_kind.title, ui::kFormInputs);
     for (size_t i = 0; i < m_inputs.size(); ++i) {
         const forms::InputRow& in = m_inputs[i];
-        if (in.number)
+        if (in.headingFormat)
+            m_texts[i].heading.Format(in.headingFormat, in.name);
+        else if (in.number)
             m_texts[i].heading.Format(ui::kInputHeadingNumbered, in.name, in.number);
         else
             m_texts[i].heading.Format(ui::kInputHeading, in.name);
@@ -83,32 +102,91 @@ void FunctionVarInForm::UpdateForm()
     }
     if (param)
         m_strBezeichnung = param->DesignationLine();
+    if (m_participants) {
+        m_strCountLabel = m_participants->countLabel;
+        m_strListLabel = m_participants->listLabel;
+    }
 
     if (param && g_bFirstActivation[kFirstActivation]) {
         g_bFirstActivation[kFirstActivation] = false;
-        const BYTE* record = param->Record();
-        CTexte texte;
-        for (size_t i = 0; i < m_inputs.size(); ++i) {
-            const forms::InputRow& in = m_inputs[i];
-            InputTexts& t = m_texts[i];
-            const BYTE kind = record[in.kindField];
-            const BYTE number = record[in.numberField];
-            const BYTE notUsed =
-                in.notUsedWhenZero >= 0 ? (record[in.notUsedWhenZero] == 0 ? 1 : 0) : in.notUsed;
-            if (in.kind == forms::InputKind::Analog || !m_modes[i]) {
-                texte.GetQuelleTexte(kind, number, notUsed, t.kind, t.number, t.variable);
-                continue;
-            }
-            const BYTE fixedState = in.rule == forms::ModeRule::FixedState ? number : 0;
-            texte.FillQuelleCtrls(kind, number, notUsed, t.kind, t.number, t.variable, t.mode,
-                                  record[in.invertedField], *m_modes[i], fixedState);
-            if (in.hideUnconnected && kind == 0) {
-                t.mode.Empty();
-                m_modes[i]->ShowWindow(SW_HIDE);
+        for (size_t i = 0; i < m_inputs.size(); ++i)
+            if (m_inputs[i].inUse.always)
+                FillInput(i, param->Record());
+        if (m_participants) {
+            // The candidates once per run; the selections follow the record at every activation.
+            m_candidates = std::make_unique<FunktionsListe>();
+            CTexte texte;
+            texte.GetTeilnehmerListe(param->Type().participants.list, *m_candidates, nullptr);
+            for (const auto& list : m_lists) {
+                for (int n = list->GetCount(); n > 0; --n)
+                    list->DeleteString(0);
+                for (int e = 0; e <= m_candidates->count; ++e)
+                    list->InsertString(e, m_candidates->entries[e].text);
             }
         }
     }
+    if (param) {
+        CTexte texte;
+        for (size_t i = 0; i < m_inputs.size(); ++i) {
+            const forms::InputRow& in = m_inputs[i];
+            if (in.inUse.always)
+                continue;
+            if (forms::RuleHolds(in.inUse, param->Record())) {
+                if (m_modes[i])
+                    m_modes[i]->ShowWindow(SW_SHOW);
+                FillInput(i, param->Record());
+                continue;
+            }
+            InputTexts& t = m_texts[i];
+            texte.GetQuelleTexte(0, 0, 1, t.kind, t.number, t.variable);
+            t.mode.Empty();
+            if (m_modes[i])
+                m_modes[i]->ShowWindow(SW_HIDE);
+        }
+    }
     UpdateData(FALSE);
+    ShowParticipants();
+}
+
+void FunctionVarInForm::FillInput(size_t i, const BYTE* record)
+{
+    const forms::InputRow& in = m_inputs[i];
+    InputTexts& t = m_texts[i];
+    CTexte texte;
+    const BYTE kind = record[in.kindField];
+    const BYTE number = record[in.numberField];
+    const BYTE notUsed = in.notUsedWhenZero >= 0 ? (record[in.notUsedWhenZero] == 0 ? 1 : 0) : in.notUsed;
+    if (in.kind == forms::InputKind::Analog || !m_modes[i]) {
+        texte.GetQuelleTexte(kind, number, notUsed, t.kind, t.number, t.variable);
+        return;
+    }
+    const BYTE fixedState = in.rule == forms::ModeRule::FixedState ? number : 0;
+    texte.FillQuelleCtrls(kind, number, notUsed, t.kind, t.number, t.variable, t.mode, record[in.invertedField],
+                          *m_modes[i], fixedState);
+    if (in.hideUnconnected && kind == 0) {
+        t.mode.Empty();
+        m_modes[i]->ShowWindow(SW_HIDE);
+    }
+}
+
+void FunctionVarInForm::ShowParticipants()
+{
+    FunctionParamForm* param = m_param();
+    if (!m_participants || !param || !m_candidates)
+        return;
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    const functypes::Participants& p = param->Type().participants;
+    const BYTE* record = param->Record();
+    const long count = record[p.countField];
+    CTexte texte;
+    for (size_t j = 0; j < m_lists.size(); ++j) {
+        // The first place always shows; the others up to the count.
+        m_lists[j]->ShowWindow(j == 0 || static_cast<long>(j) < count ? SW_SHOW : SW_HIDE);
+        m_lists[j]->SetCurSel(texte.FindInListe(*m_candidates, record[p.firstField + j * p.step]));
+    }
+    m_count.SetCurSel(static_cast<int>(count - m_participants->countOffset));
+    UpdateData(FALSE);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
 }
 
 void FunctionVarInForm::OnModus(UINT comboId)
@@ -116,6 +194,28 @@ void FunctionVarInForm::OnModus(UINT comboId)
     FunctionParamForm* param = m_param();
     if (!param)
         return;
+    if (m_participants && m_candidates) {
+        const functypes::Participants& p = param->Type().participants;
+        BYTE* record = param->Record();
+        if (comboId == m_participants->countComboId) {
+            const int index = m_count.GetCurSel();
+            if (index >= 0)
+                record[p.countField] = static_cast<BYTE>(index + m_participants->countOffset);
+            ShowParticipants();
+            return;
+        }
+        for (UINT id : m_participants->listIds) {
+            if (id != comboId)
+                continue;
+            // Every place is stored from its list, the hidden ones from their unchanged selections.
+            for (size_t j = 0; j < m_lists.size(); ++j) {
+                const int index = m_lists[j]->GetCurSel();
+                if (index >= 0 && index <= m_candidates->count)
+                    record[p.firstField + j * p.step] = m_candidates->entries[index].flag;
+            }
+            return;
+        }
+    }
     for (size_t i = 0; i < m_inputs.size(); ++i) {
         const forms::InputRow& in = m_inputs[i];
         if (in.modeComboId != comboId || !m_modes[i])

@@ -16,18 +16,20 @@
 #include <vector>
 
 class FunctionParamForm;
+struct FunktionsListe;
 
 class FunctionVarInForm : public CFormView {
     DECLARE_DYNAMIC(FunctionVarInForm)
 public:
     using ParamFormOf = FunctionParamForm* (*)();  // the type's parameter form (its g_p<F>)
 
-    FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs, ParamFormOf param);
+    FunctionVarInForm(const forms::FunctionKind& kind, std::span<const forms::InputRow> inputs, ParamFormOf param,
+                      const forms::ParticipantLists* participants = nullptr);
     ~FunctionVarInForm() override;
 
     void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
     void UpdateForm();
-    // The mode list of one input was picked.
+    // A list was picked: the mode list of one input, or a participant list or their count.
     void OnModus(UINT comboId);
 
 protected:
@@ -46,4 +48,12 @@ private:
     CString m_strBezeichnung;
     std::vector<InputTexts> m_texts;
     std::vector<std::unique_ptr<CComboBox>> m_modes;  // per input; null without a mode list
+
+    void FillInput(size_t i, const BYTE* record);
+    void ShowParticipants();
+    const forms::ParticipantLists* m_participants;
+    CString m_strCountLabel, m_strListLabel;
+    CComboBox m_count;
+    std::vector<std::unique_ptr<CComboBox>> m_lists;  // per participant place
+    std::unique_ptr<FunktionsListe> m_candidates;
 };

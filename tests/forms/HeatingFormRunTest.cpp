@@ -306,4 +306,96 @@ TEST_F(HeatingFormRunTest, CirculationWithoutHotWaterTemperatureOffersTimeModeOn
     EXPECT_EQ(Stored<ZirkulationParam>(800, &CParaDaten::GetZirkulation).mode, 0);
 }
 
+TEST_F(HeatingFormRunTest, BoilerCascadeServiceDialogRefusesACounterAboveItsRangeAndStaysOpen)
+{
+    ProgramResult result = m_home.RunWindowCommand(Command("param", "Kesselkaskade$4", "1000"), [&] {
+        Drive({
+            {"get 1071", 0, "2\n"},
+            {"get 1391", 0, "\n"},  // two boilers: boiler 3 is disabled and empty
+            {"pick 1391 0", 1},
+            {"pick 1390 255"},
+            {"get 1390", 0, "  80\n"},
+            {"get 1113", 0, "  85\n"},
+            {"pick 1121 157"},
+            {"get 1395", 0, "Ore\n"},
+            {"click 1064"},
+            {"--window active get 1089", 0, "\n"},  // boiler C only with three boilers
+            {"--window active items 1088", 0, " 1\n 2\n"},
+            {"--window active pick 1089 0", 1},
+            {"--window active type 1231 65536"},
+            {"--window active click 1"},  // refused: the dialog stays
+            {"--window active type 1231 65535"},
+            {"--window active pick 1088 0"},  // both boilers in place 1
+            {"--window active click 1094"},
+            {"--window active pick 1093 24"},
+            {"--window active click 1"},
+            {"pick 1071 1"},  // three boilers: boiler 3 in use
+            {"get 1391", 0, "  0.0\n"},
+            {kSave},
+        });
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    ASSERT_EQ(result.boxes.size(), 1u) << JoinLines(result.boxes);
+    EXPECT_EQ(result.boxes[0], "morv9274 - Message 2.003\t0x2030\t"
+                               "Val. impost. non valido della pos. di conteggio ore di esercizio!");
+
+    const KesselkaskadeParam r = Stored<KesselkaskadeParam>(1000, &CParaDaten::GetKesselkaskade);
+    EXPECT_EQ(r.boilerCount, 3);
+    EXPECT_EQ(Signed(r.boilers[0].onDifference), 126);
+    EXPECT_EQ(Signed(r.boilers[0].offDifference), 127);
+    EXPECT_EQ(r.boilers[0].delay, 157);
+    EXPECT_EQ(r.boilers[0].hours, 65535u);
+    EXPECT_EQ(r.boilers[0].position, 1);
+    EXPECT_EQ(r.boilers[1].position, 1);
+    EXPECT_EQ(r.boilers[0].autoChange, 1);
+    EXPECT_EQ(r.hourDifference, 25);
+    // No participant chosen: every participant pin shows sixteen dashes.
+    std::vector<std::string> expected = {"settext§1002§  - - - - - -  ", "settext§1011§ABL Cald. casc. "};
+    for (int pin = 1051; pin <= 1056; ++pin)
+        expected.push_back("settext§" + std::to_string(pin) + "§- - - - - - - - - - - - - - - -");
+    expected.push_back("setfilenotuptodate");
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+TEST_F(HeatingFormRunTest, BoilerCascadeChoosesItsRequestsAndLabelsThePlacesInUse)
+{
+    EditAndSave("Anforderung Heizung$1", "600", {{"pick 1428 1"}});
+    m_recordStart = m_home.ReadFile("record.txt").size();
+    EditAndSave("Kesselkaskade$4", "1000",
+                {
+                    {kShowVarIn},
+                    {"get 1421", 0, "RILASCIO DA\n3. GRADO:\n"},
+                    {"get 1515", 0, "non usato\n"},  // two boilers: the third stage is out of use
+                    {"get 1516", 0, "\n"},
+                    {"pick 1517 0", 1},
+                    {"items 1209", 0, "- - - - - - -\nRISC.RICH\n------------\n"},
+                    {"pick 1205 2"},  // three places
+                    {"pick 1209 1"},  // the heating request
+                    {"pick 1212 2"},  // the hot-water request, without designation
+                    {"pick 1224 1", 1},  // place 5 is hidden
+                    {kShowParam},
+                    {"pick 1071 1"},  // three boilers: the third stage in use at the next activation
+                    {kShowVarIn},
+                    {"get 1515", 0, "\n"},
+                    {"pick 1517 0"},
+                    {"pick 1205 1"},  // back to two places: place 3 hidden, its field kept
+                });
+    const KesselkaskadeParam r = Stored<KesselkaskadeParam>(1000, &CParaDaten::GetKesselkaskade);
+    EXPECT_EQ(r.participantCount, 2);
+    EXPECT_NE(r.participants[0], 0);
+    EXPECT_NE(r.participants[1], 0);
+    EXPECT_NE(r.participants[0], r.participants[1]);
+    EXPECT_EQ(r.participants[2], 0);
+    EXPECT_EQ(r.boilerCount, 3);
+    EXPECT_EQ(r.release3.kind, 0);
+    EXPECT_EQ(r.release3.number, 0);  // its fixed state OFF
+
+    std::vector<std::string> expected = {"settext§1002§  - - - - - -  ", "settext§1011§ABL Cald. casc. ",
+                                         "settext§1051§RISC.RICH", "settext§1052§- - - - - - -"};
+    for (int pin = 1053; pin <= 1056; ++pin)
+        expected.push_back("settext§" + std::to_string(pin) + "§- - - - - - - - - - - - - - - -");
+    expected.push_back("setfilenotuptodate");
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
 }  // namespace
