@@ -24,6 +24,10 @@
 #define IDD_ZEITPROGRAMM 159           // time programs
 #define IDD_DATENTRANSFER 241          // transfer to the drawing tool
 #define IDD_KESSEL_SERVICE 237         // service values of a boiler cascade
+#define IDD_HZKR_FROST 227             // the heating-circuit controller's dialogs: frost protection,
+#define IDD_HZKR_AVERAGING 228         // averaging times,
+#define IDD_HZKR_SWITCHOFF 229         // switch-off conditions
+#define IDD_HZKR_CURVE 230             // and heating curve
 
 // Form templates of the shell, the drawing and the production.
 #define IDD_PROTOKOLL 147
@@ -370,6 +374,42 @@
 #define IDC_KASK_SERVICE_DIFF_LABEL 1417
 #define IDC_KASK_SERVICE_DIFF 1093
 #define IDC_KASK_SERVICE_DIFF_UNIT 1416
+// Controls of the heating-circuit controller's forms and dialogs.
+#define IDC_HZKR_MODE_LABEL 1340
+#define IDC_HZKR_MODE 1150
+#define IDC_HZKR_ROOM_GROUP 1345
+#define IDC_HZKR_REDUCED_LABEL 1341
+#define IDC_HZKR_REDUCED 1160
+#define IDC_HZKR_NORMAL_LABEL 1342
+#define IDC_HZKR_NORMAL 1162
+#define IDC_HZKR_LEAD_LABEL 1343
+#define IDC_HZKR_LEAD 1161
+#define IDC_HZKR_FLOW_GROUP 1346
+#define IDC_HZKR_CURVE_BUTTON 1139
+#define IDC_HZKR_OUTSIDE_GROUP 1347
+#define IDC_HZKR_AVERAGING_BUTTON 1276
+#define IDC_HZKR_SWITCHOFF_BUTTON 1144
+#define IDC_HZKR_FROST_BUTTON 1147
+#define IDC_HZKR_CONTROL_GROUP 1375       // heating curve: control mode (fixed value, outside temperature)
+#define IDC_HZKR_FIXED 1089
+#define IDC_HZKR_OUTSIDE 1093
+#define IDC_HZKR_CURVE_GROUP 1376         // curve mode (two temperatures, slope)
+#define IDC_HZKR_TEMPERATURES 1097
+#define IDC_HZKR_SLOPE 1101
+#define IDC_HZKR_PLUS10_LABEL 1085
+#define IDC_HZKR_PLUS10 1072
+#define IDC_HZKR_PLUS10_UNIT 1086
+#define IDC_HZKR_CURVE_LABEL 1105
+#define IDC_HZKR_CURVE 1077
+#define IDC_HZKR_CURVE_UNIT 1109
+#define IDC_HZKR_ROOM_INFLUENCE_LABEL 1377
+#define IDC_HZKR_ROOM_INFLUENCE 1175
+#define IDC_HZKR_RAISE_LABEL 1378
+#define IDC_HZKR_RAISE 1069
+#define IDC_HZKR_FLOW_MAX_LABEL 1379
+#define IDC_HZKR_FLOW_MAX 1080
+#define IDC_HZKR_FLOW_MIN_LABEL 1380
+#define IDC_HZKR_FLOW_MIN 1084
 // Controls of the logic function's forms; the ids of its six data inputs and 32 output boxes stand in its tables.
 #define IDC_LOGIK_FUNCTION_GROUP 1452
 #define IDC_LOGIK_OFF 1265               // first of the four operation radios

@@ -4,6 +4,7 @@
 #include "evaluation/CProtokoll.h"
 #include "forms/heating/CAnfHeizung.h"
 #include "forms/heating/CAnfWarmwasser.h"
+#include "forms/heating/CHzkrReg.h"
 #include "forms/heating/CKesselkaskade.h"
 #include "forms/heating/CLadepumpe.h"
 #include "forms/heating/CMischerReg.h"
@@ -52,6 +53,8 @@ const FunctionForms kAnfHeizungForms {&CAnfHeizung::CreateForm, &CAnfHeizung::Cr
 const FunctionForms kAnfWarmwasserForms {&CAnfWarmwasser::CreateForm, &CAnfWarmwasser::CreateVarIn,
                                          &CAnfWarmwasser::CreateVarOut, &CAnfWarmwasser::Publish,
                                          &CAnfWarmwasser::Save};
+const FunctionForms kHzkrRegForms {&CHzkrReg::CreateForm, &CHzkrReg::CreateVarIn, &CHzkrReg::CreateVarOut,
+                                   &CHzkrReg::Publish, &CHzkrReg::Save};
 const FunctionForms kKesselkaskadeForms {&CKesselkaskade::CreateForm, &CKesselkaskade::CreateVarIn,
                                          &CKesselkaskade::CreateVarOut, &CKesselkaskade::Publish,
                                          &CKesselkaskade::Save};
@@ -99,7 +102,7 @@ std::vector<FormRow> MakeFormRows()
         FunctionForms forms = {};
     } functionTypes[] = {
         {"Analogfunktion", true},  {"Anforderung Heizung", true, kAnfHeizungForms}, {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
-        {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true, kKesselkaskadeForms},
+        {"Funktionskontrolle", true}, {"Heizkreisregler", true, kHzkrRegForms}, {"Kesselkaskade", true, kKesselkaskadeForms},
         {"Kühlfunktion", true},    {"Ladepumpe", true, kLadepumpeForms},           {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},

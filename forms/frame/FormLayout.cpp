@@ -26,6 +26,7 @@ constexpr int kRowHeight = 16;
 constexpr int kTextHeight = 9;
 constexpr int kComboDrop = 120;  // a drop-down's height with its list open
 constexpr int kGroupGap = 6;
+constexpr int kDialogWidth = 220;  // a field dialog: captions, lists and units of one column
 
 constexpr DWORD kStatic = SS_LEFT | WS_GROUP;
 constexpr DWORD kCombo = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
@@ -128,6 +129,30 @@ DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::
         y += height + kGroupGap;
     }
     t.rect.cy = y + kMargin;
+    return t;
+}
+
+DialogTemplate DialogTemplateOf(UINT id, std::span<const LayoutGroup> groups, std::span<const ValueControl> values)
+{
+    DialogTemplate t {id, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, kDialogWidth, 0}, "",
+                      {"MS Sans Serif", 8}, {}};
+    int y = 7;
+    for (const LayoutGroup& group : groups) {
+        const int top = group.boxId ? 11 : 2;
+        const int height = top + static_cast<int>(group.rows.size()) * kRowHeight + 3;
+        t.controls.push_back({ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
+                              {kMargin, y, kDialogWidth - 2 * kMargin, height}});
+        int ry = y + top;
+        for (const LayoutRow& row : group.rows) {
+            AddRow(t, row, ry, values);
+            ry += kRowHeight;
+        }
+        y += height + kGroupGap;
+    }
+    t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {kDialogWidth / 2 - 60, y + 4, 50, 14}});
+    t.controls.push_back({ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, {kDialogWidth / 2 + 10, y + 4, 50, 14}});
+    t.rect.cy = y + 26;
     return t;
 }
 

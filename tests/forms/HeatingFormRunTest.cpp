@@ -8,8 +8,10 @@
 #include "store/AnfHeizungParam.h"
 #include "store/AnfWarmwasserParam.h"
 #include "store/FuncEntry.h"
+#include "store/HzkrRegParam.h"
 #include "store/KesselkaskadeParam.h"
 #include "store/LadepumpeParam.h"
+#include "store/WartungsfuncParam.h"
 #include "store/ZirkulationParam.h"
 
 #include <gtest/gtest.h>
@@ -395,6 +397,87 @@ TEST_F(HeatingFormRunTest, BoilerCascadeChoosesItsRequestsAndLabelsThePlacesInUs
     for (int pin = 1053; pin <= 1056; ++pin)
         expected.push_back("settext§" + std::to_string(pin) + "§- - - - - - - - - - - - - - - -");
     expected.push_back("setfilenotuptodate");
+    EXPECT_EQ(Received(), expected) << JoinLines(Received());
+}
+
+TEST_F(HeatingFormRunTest, HeatingCircuitControllerDialogsWriteOnOkOnlyAndItsSaveRelabelsTheMaintenanceFunction)
+{
+    // The maintenance function 1400 lists the controller in places 1 and 3 of its 3.
+    ASSERT_TRUE(WithParameterFile(m_home, "para/para.par", true, [&](CParaDaten& para) {
+        FuncEntry entry;
+        ASSERT_TRUE(para.GetFuncEntry(CParaDaten::kWorkFile, para.FindFuncSlot(CParaDaten::kWorkFile, 1200), entry));
+        const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, 1400);
+        WartungsfuncParam r;
+        ASSERT_TRUE(para.GetWartungsfunc(CParaDaten::kWorkFile, slot, r, false));
+        r.circuitCount = 3;
+        r.circuits[0] = r.circuits[2] = static_cast<BYTE>(entry.number + 1);
+        ASSERT_TRUE(para.SetWartungsfunc(CParaDaten::kWorkFile, slot, r));
+    }));
+    m_recordStart = m_home.ReadFile("record.txt").size();
+    EditAndSave("Heizkreisregler$6", "1200",
+                {
+                    {"pick 1150 2"},  // NORMALE
+                    {"pick 1162 21"},
+                    {"pick 1160 16"},
+                    {"pick 1161 30"},
+                    {"click 1139"},  // heating curve: by the outside temperature, as a slope of 1.20
+                    {"--window active click 1089"},
+                    {"--window active click 1101", 1},  // no slope for a fixed value
+                    {"--window active click 1093"},
+                    {"--window active click 1101"},
+                    {"--window active get 1105", 0, "Pendenza:\n"},
+                    {"--window active pick 1077 115"},
+                    {"--window active get 1077", 0, " 1.20\n"},
+                    {"--window active click 1"},
+                    {"click 1144"},  // switch-off: room above setpoint, hysteresis 0.1 K, outside maximum -20
+                    {"--window active pick 1165 1"},
+                    {"--window active pick 1164 0"},
+                    {"--window active pick 1170 0"},
+                    {"--window active click 1"},
+                    {"click 1147"},  // frost: cancelled
+                    {"--window active pick 1010 0"},
+                    {"--window active pick 1013 30"},
+                    {"--window active click 2"},
+                    {"click 1276"},  // averaging: 1.0 hours
+                    {"--window active pick 1177 157"},
+                    {"--window active get 1136", 0, "Ore\n"},
+                    {"--window active click 1"},
+                    {kShowVarIn},
+                    {"get 1289", 0, "Entrata\n"},
+                    {"get 1138", 0, "\n"},
+                    {"get 1136", 0, "non usato\n"},  // the room temperature
+                    {"get 1152", 0, "non usato\n"},  // the external switch: no mode
+                    {"pick 1532 1", 1},
+                    {"pick 1520 0"},  // the pump release OFF
+                    {kShowVarOut},
+                    {"get 1288", 0, "1\n"},
+                    {"get 1358", 0, "MISCELA. - Uscita\n"},
+                });
+    const HzkrRegParam r = Stored<HzkrRegParam>(1200, &CParaDaten::GetHzkrReg);
+    EXPECT_EQ(r.mode, 2);
+    EXPECT_EQ(r.roomNormal, 21);
+    EXPECT_EQ(r.roomReduced, 16);
+    EXPECT_EQ(r.advanceTime, 30);
+    EXPECT_EQ(r.byOutsideTemp, 1);
+    EXPECT_EQ(r.curveBySlope, 1);
+    EXPECT_EQ(r.curve, 120);
+    EXPECT_EQ(r.offRoomAboveSetpoint, 1);
+    EXPECT_EQ(r.offRoomHyst, 1);
+    EXPECT_EQ(r.offOutsideMax, 236);
+    EXPECT_EQ(r.averagingControl, 157);
+    EXPECT_NE(r.frostRoom, 30);
+    EXPECT_EQ(r.pumpRelease.number, 0);
+
+    const std::vector<std::string> expected = {
+        "settext§1202§  - - - - - -  ",
+        "settext§1211§ABL circ. risc.",
+        "settext§1221§ABL pompa (OFF)",
+        "settext§1231§ABL miscelatore",
+        "settext§1271§Commutatore est.",
+        "settext§1451§- - - - - - -",
+        "settext§1453§- - - - - - -",
+        "setfilenotuptodate",
+    };
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
 
