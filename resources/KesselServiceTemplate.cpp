@@ -30,9 +30,9 @@ std::vector<CString> HourSteps()
 
 void RegisterKesselServiceTemplate()
 {
-    platform::DialogTemplate t {
-        IDD_KESSEL_SERVICE, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 230, 196}, "",
-        {"MS Sans Serif", 8}, {}};
+    platform::DialogTemplate t{IDD_KESSEL_SERVICE,   DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                               {0, 0, 230, 196},     "",
+                               {"MS Sans Serif", 8}, {}};
     t.controls = {
         {ControlClass::Button, IDC_KASK_SERVICE_SEQUENCE, BS_GROUPBOX, {7, 7, 216, 60}},
         {ControlClass::Button, IDC_KASK_SERVICE_CHANGE, BS_GROUPBOX, {7, 72, 216, 94}},
@@ -52,8 +52,8 @@ void RegisterKesselServiceTemplate()
         t.controls.push_back({ControlClass::Static, placeLabels[b], kStatic, {20, y + 2, 60, 9}});
         t.controls.push_back({ControlClass::ComboBox, places[b], kList, {90, y, 40, 60}});
         const int z = 86 + b * 16;
-        t.controls.push_back({ControlClass::Button, checks[b], BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
-                              {15, z + 1, 56, 10}});
+        t.controls.push_back(
+            {ControlClass::Button, checks[b], BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, {15, z + 1, 56, 10}});
         t.controls.push_back({ControlClass::Static, runLabels[b], kStatic, {76, z + 2, 44, 9}});
         t.controls.push_back({ControlClass::Edit, counters[b], kCounter, {122, z, 44, 12}});
         t.controls.push_back({ControlClass::Static, units[b], kStatic, {170, z + 2, 20, 9}});

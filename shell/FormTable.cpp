@@ -101,9 +101,15 @@ std::vector<FormRow> MakeFormRows()
         bool hasVarOut;
         FunctionForms forms = {};
     } functionTypes[] = {
-        {"Analogfunktion", true},  {"Anforderung Heizung", true, kAnfHeizungForms}, {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
-        {"Funktionskontrolle", true}, {"Heizkreisregler", true, kHzkrRegForms}, {"Kesselkaskade", true, kKesselkaskadeForms},
-        {"Kühlfunktion", true},    {"Ladepumpe", true, kLadepumpeForms},           {"Logikfunktion", true, kLogikfuncForms},
+        {"Analogfunktion", true},
+        {"Anforderung Heizung", true, kAnfHeizungForms},
+        {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
+        {"Funktionskontrolle", true},
+        {"Heizkreisregler", true, kHzkrRegForms},
+        {"Kesselkaskade", true, kKesselkaskadeForms},
+        {"Kühlfunktion", true},
+        {"Ladepumpe", true, kLadepumpeForms},
+        {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true},   {"Profilfunktion", true},
         {"Schaltuhr", true},       {"Solarregelung", true},       {"Solarvorrang", true},
         {"Startfunktion", true},   {"Synchronisation", true},     {"Timerfunktion", true},

@@ -151,7 +151,8 @@ DialogTemplate DialogTemplateOf(UINT id, std::span<const LayoutGroup> groups, st
     }
     t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
                           {kDialogWidth / 2 - 60, y + 4, 50, 14}});
-    t.controls.push_back({ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, {kDialogWidth / 2 + 10, y + 4, 50, 14}});
+    t.controls.push_back(
+        {ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, {kDialogWidth / 2 + 10, y + 4, 50, 14}});
     t.rect.cy = y + 26;
     return t;
 }

@@ -9,7 +9,7 @@
 constexpr UINT kLastControlId = 0x7FFF;
 
 BEGIN_MESSAGE_MAP(FunctionFieldDialog, CDialog)
-    ON_CONTROL_RANGE(CBN_SELENDOK, 1, kLastControlId, OnPick)
+ON_CONTROL_RANGE(CBN_SELENDOK, 1, kLastControlId, OnPick)
 END_MESSAGE_MAP()
 
 FunctionFieldDialog::FunctionFieldDialog(const Tables& tables, std::span<BYTE> record, CWnd* parent)

@@ -366,7 +366,8 @@ namespace {
 bool ListOffers(functypes::ParticipantList list, int code)
 {
     switch (list) {
-    case functypes::ParticipantList::Demands: return code == texts::kTypeAnfHeizung || code == texts::kTypeAnfWarmwasser;
+    case functypes::ParticipantList::Demands:
+        return code == texts::kTypeAnfHeizung || code == texts::kTypeAnfWarmwasser;
     case functypes::ParticipantList::Solar:
     case functypes::ParticipantList::Solar2: return code == texts::kTypeSolarregelung;
     case functypes::ParticipantList::HeatingCircuits: return code == texts::kTypeHzkrReg;

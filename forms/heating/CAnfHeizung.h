@@ -1,5 +1,5 @@
-// The parameter form of the heating request (function type 2, "Anforderung Heizung"); its variable forms are CAnfHeizungVarIn and CAnfHeizungVarOut. All of it is table data of
-// the function form frame.
+// The parameter form of the heating request (function type 2, "Anforderung Heizung"); its variable forms are
+// CAnfHeizungVarIn and CAnfHeizungVarOut. All of it is table data of the function form frame.
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"

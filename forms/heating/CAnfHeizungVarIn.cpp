@@ -43,4 +43,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CAnfHeizungVarIn::CAnfHeizungVarIn() : FunctionVarInForm(CAnfHeizung::kKind, kInputs, &CAnfHeizung::Instance) {}
+CAnfHeizungVarIn::CAnfHeizungVarIn() : FunctionVarInForm(CAnfHeizung::kKind, kInputs, &CAnfHeizung::Instance)
+{}

@@ -21,4 +21,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CAnfHeizungVarOut::CAnfHeizungVarOut() : FunctionVarOutForm(CAnfHeizung::kKind, kOutputs, &CAnfHeizung::Instance) {}
+CAnfHeizungVarOut::CAnfHeizungVarOut() : FunctionVarOutForm(CAnfHeizung::kKind, kOutputs, &CAnfHeizung::Instance)
+{}

@@ -20,7 +20,8 @@ using namespace forms;
 using R = AnfWarmwasserParam;
 
 const std::vector<LayoutGroup> kLayout = {
-    {IDC_ANFW_GROUP, ui::kAnfwGroup,
+    {IDC_ANFW_GROUP,
+     ui::kAnfwGroup,
      {ComboRow(IDC_ANFW_SETPOINT_LABEL, ui::kAnfwSetpoint, IDC_ANFW_SETPOINT, ui::kUnitDegrees),
       ButtonRow(IDC_ZEITPROGRAMM, ui::kTimeProgramButton),
       ComboRow(IDC_ANFW_MIN_LABEL, ui::kAnfwMin, IDC_ANFW_MIN, ui::kUnitDegrees),
@@ -30,7 +31,10 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 const std::vector<ValueControl> kValues = {
-    {IDC_ANFW_SETPOINT, FORM_FIELD(R, setpoint.number), 0, {resources::TemperatureList().items},
+    {IDC_ANFW_SETPOINT,
+     FORM_FIELD(R, setpoint.number),
+     0,
+     {resources::TemperatureList().items},
      {false, FORM_FIELD(R, setpoint.kind), 0}},
     {IDC_ANFW_MIN, FORM_FIELD(R, minTemp), 0, {resources::TemperatureList().items}},
     DifferenceControl(IDC_ANFW_ON, FORM_FIELD(R, diffOn), true),
@@ -39,11 +43,17 @@ const std::vector<ValueControl> kValues = {
     {IDC_ANFW_POWER, FORM_FIELD(R, burnerPower), 20, {resources::NumberList(20, 100).items}},
 };
 
-const TimeProgramButton kTimePrograms {IDC_ZEITPROGRAMM, 0, 6, offsetof(R, programsInUse), offsetof(R, windowsPerProgram),
-                                       offsetof(R, windowSetpoints), offsetof(R, programs)};
+const TimeProgramButton kTimePrograms{IDC_ZEITPROGRAMM,
+                                      0,
+                                      6,
+                                      offsetof(R, programsInUse),
+                                      offsetof(R, windowsPerProgram),
+                                      offsetof(R, windowSetpoints),
+                                      offsetof(R, programs)};
 
 }  // namespace
 
-const forms::FunctionKind CAnfWarmwasser::kKind {texts::kTypeAnfWarmwasser, ui::kTitleAnfWarmwasser, false};
+const forms::FunctionKind CAnfWarmwasser::kKind{texts::kTypeAnfWarmwasser, ui::kTitleAnfWarmwasser, false};
 
-CAnfWarmwasser::CAnfWarmwasser() : FunctionParamForm({kKind, kLayout, kValues, &kTimePrograms}) {}
+CAnfWarmwasser::CAnfWarmwasser() : FunctionParamForm({kKind, kLayout, kValues, &kTimePrograms})
+{}

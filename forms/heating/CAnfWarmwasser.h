@@ -1,5 +1,5 @@
-// The parameter form of the hot-water request (function type 3, "Anforderung Warmwasser"); its variable forms are CAnfWarmwasserVarIn and CAnfWarmwasserVarOut. All of it is table data of
-// the function form frame.
+// The parameter form of the hot-water request (function type 3, "Anforderung Warmwasser"); its variable forms are
+// CAnfWarmwasserVarIn and CAnfWarmwasserVarOut. All of it is table data of the function form frame.
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"

@@ -32,5 +32,4 @@ const std::vector<InputRow> kInputs = {
 
 CAnfWarmwasserVarIn::CAnfWarmwasserVarIn()
     : FunctionVarInForm(CAnfWarmwasser::kKind, kInputs, &CAnfWarmwasser::Instance)
-{
-}
+{}

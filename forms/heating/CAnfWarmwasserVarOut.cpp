@@ -24,7 +24,8 @@ std::vector<OutputBox> BurnerOutputs()
     constexpr int kOutputs[6] = {1, 2, 6, 7, 15, 16};
     std::vector<OutputBox> boxes;
     for (unsigned i = 0; i < 6; ++i)
-        boxes.push_back({kIds[i], BoxLabel::Single, kOutputs[i], Field {static_cast<unsigned>(offsetof(R, burnerOutputs)) + i}});
+        boxes.push_back(
+            {kIds[i], BoxLabel::Single, kOutputs[i], Field{static_cast<unsigned>(offsetof(R, burnerOutputs)) + i}});
     return boxes;
 }
 
@@ -37,5 +38,4 @@ const std::vector<OutputGroup> kOutputs = {
 
 CAnfWarmwasserVarOut::CAnfWarmwasserVarOut()
     : FunctionVarOutForm(CAnfWarmwasser::kKind, kOutputs, &CAnfWarmwasser::Instance)
-{
-}
+{}

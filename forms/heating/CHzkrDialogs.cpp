@@ -56,14 +56,18 @@ void RunAveragingDialog(HzkrRegParam* record)
 void RunSwitchOffDialog(HzkrRegParam* record)
 {
     static const std::vector<LayoutGroup> layout = {
-        {1389, ui::kHzkrIfRoom,
+        {1389,
+         ui::kHzkrIfRoom,
          {ComboRow(1359, ui::kHzkrRoomAbove, 1165), ComboRow(1360, ui::kHzkrHysteresis, 1164, ui::kUnitKelvin)}},
-        {1386, ui::kHzkrIfFlow,
+        {1386,
+         ui::kHzkrIfFlow,
          {ComboRow(1361, ui::kHzkrFlowBelow, 1167), ComboRow(1362, ui::kHzkrHysteresis, 1166, ui::kUnitKelvin)}},
-        {1388, ui::kHzkrIfOutside,
+        {1388,
+         ui::kHzkrIfOutside,
          {ComboRow(1363, ui::kHzkrOutsideAbove, 1169), ComboRow(1364, ui::kHzkrOutsideMax, 1170, ui::kUnitDegrees),
           ComboRow(1365, ui::kHzkrHysteresis, 1008, ui::kUnitKelvin)}},
-        {1385, ui::kHzkrIfReduced,
+        {1385,
+         ui::kHzkrIfReduced,
          {ComboRow(1366, ui::kHzkrReducedAbove, 1171), ComboRow(1367, ui::kHzkrOutsideMin, 1015, ui::kUnitDegrees),
           ComboRow(1368, ui::kHzkrHysteresis, 1168, ui::kUnitKelvin)}},
         {1387, ui::kHzkrIfFlow, {ComboRow(1369, ui::kHzkrFlowAbove, 1173)}},
@@ -72,7 +76,7 @@ void RunSwitchOffDialog(HzkrRegParam* record)
     static const std::vector<CString> fromTenth = resources::HysteresisList(1).items;
     static const std::vector<CString> fromHalf = resources::HysteresisList(5).items;
     static const std::vector<CString> outside = SignedTemperatures(99);
-    const ValueItems yesNo {{}, ui::kHzkrYesNo};
+    const ValueItems yesNo{{}, ui::kHzkrYesNo};
     static const std::vector<ValueControl> values = {
         {1165, FORM_FIELD(R, offRoomAboveSetpoint), 0, yesNo},
         {1164, FORM_FIELD(R, offRoomHyst), 1, {fromTenth}},
@@ -93,7 +97,8 @@ void RunSwitchOffDialog(HzkrRegParam* record)
 void RunFrostDialog(HzkrRegParam* record)
 {
     static const std::vector<LayoutGroup> layout = {
-        {1374, ui::kHzkrFrostGroup,
+        {1374,
+         ui::kHzkrFrostGroup,
          {ComboRow(1372, ui::kHzkrFrostOutside, 1010, ui::kUnitDegrees),
           ComboRow(1373, ui::kHzkrFrostRoom, 1013, ui::kUnitDegrees)}},
     };

@@ -13,16 +13,16 @@
 #include "texttables/StandardDesignations.h"
 
 BEGIN_MESSAGE_MAP(CHzkrHeizkurveDlg, CDialog)
-    ON_BN_CLICKED(IDC_HZKR_FIXED, OnRegelungsModus)
-    ON_BN_CLICKED(IDC_HZKR_OUTSIDE, OnRegelungsModus)
-    ON_BN_CLICKED(IDC_HZKR_TEMPERATURES, OnKurvenModus)
-    ON_BN_CLICKED(IDC_HZKR_SLOPE, OnKurvenModus)
-    ON_CBN_SELENDOK(IDC_HZKR_ROOM_INFLUENCE, OnRaumeinfluss)
-    ON_CBN_SELENDOK(IDC_HZKR_RAISE, OnEinschaltueberhoehung)
-    ON_CBN_SELENDOK(IDC_HZKR_FLOW_MAX, OnVorlaufGrenzen)
-    ON_CBN_SELENDOK(IDC_HZKR_FLOW_MIN, OnVorlaufGrenzen)
-    ON_CBN_SELENDOK(IDC_HZKR_CURVE, OnKurvenpunkte)
-    ON_CBN_SELENDOK(IDC_HZKR_PLUS10, OnKurvenpunkte)
+ON_BN_CLICKED(IDC_HZKR_FIXED, OnRegelungsModus)
+ON_BN_CLICKED(IDC_HZKR_OUTSIDE, OnRegelungsModus)
+ON_BN_CLICKED(IDC_HZKR_TEMPERATURES, OnKurvenModus)
+ON_BN_CLICKED(IDC_HZKR_SLOPE, OnKurvenModus)
+ON_CBN_SELENDOK(IDC_HZKR_ROOM_INFLUENCE, OnRaumeinfluss)
+ON_CBN_SELENDOK(IDC_HZKR_RAISE, OnEinschaltueberhoehung)
+ON_CBN_SELENDOK(IDC_HZKR_FLOW_MAX, OnVorlaufGrenzen)
+ON_CBN_SELENDOK(IDC_HZKR_FLOW_MIN, OnVorlaufGrenzen)
+ON_CBN_SELENDOK(IDC_HZKR_CURVE, OnKurvenpunkte)
+ON_CBN_SELENDOK(IDC_HZKR_PLUS10, OnKurvenpunkte)
 END_MESSAGE_MAP()
 
 namespace {
@@ -35,11 +35,12 @@ constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
 // Two radio groups side by side, then caption, list and unit rows, then OK and Cancel.
 platform::DialogTemplate CurveTemplate()
 {
-    platform::DialogTemplate t {IDD_HZKR_CURVE, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 220, 196},
-                                "", {"MS Sans Serif", 8}, {}};
+    platform::DialogTemplate t{IDD_HZKR_CURVE,       DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                               {0, 0, 220, 196},     "",
+                               {"MS Sans Serif", 8}, {}};
     const auto radio = [&](UINT id, int x, int y, bool first) {
-        t.controls.push_back({ControlClass::Button, id, BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0u),
-                              {x, y, 80, 10}});
+        t.controls.push_back(
+            {ControlClass::Button, id, BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0u), {x, y, 80, 10}});
     };
     t.controls.push_back({ControlClass::Button, IDC_HZKR_CONTROL_GROUP, BS_GROUPBOX, {8, 7, 98, 44}});
     radio(IDC_HZKR_FIXED, 16, 20, true);

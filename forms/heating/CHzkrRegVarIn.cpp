@@ -17,11 +17,11 @@ namespace {
 using namespace forms;
 using R = HzkrRegParam;
 
-InputRow Release(const char* name, UINT heading, UINT source, unsigned kindField, UINT kind, UINT number,
-                 UINT variable, UINT modeLabel, UINT mode)
+InputRow Release(const char* name, UINT heading, UINT source, unsigned kindField, UINT kind, UINT number, UINT variable,
+                 UINT modeLabel, UINT mode)
 {
-    return {name, 0, heading, source, InputKind::Digital, kindField, kindField + 1, kindField + 2, 0, kind, number,
-            variable, modeLabel, mode, ModeRule::FixedState};
+    return {name, 0,    heading, source,   InputKind::Digital, kindField, kindField + 1,       kindField + 2,
+            0,    kind, number,  variable, modeLabel,          mode,      ModeRule::FixedState};
 }
 
 InputRow Temperature(const char* name, UINT heading, UINT source, unsigned kindField, UINT kind, UINT number,
@@ -47,4 +47,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CHzkrRegVarIn::CHzkrRegVarIn() : FunctionVarInForm(CHzkrReg::kKind, kInputs, &CHzkrReg::Instance) {}
+CHzkrRegVarIn::CHzkrRegVarIn() : FunctionVarInForm(CHzkrReg::kKind, kInputs, &CHzkrReg::Instance)
+{}

@@ -19,7 +19,8 @@ using R = HzkrRegParam;
 
 const std::vector<OutputGroup> kOutputs = {
     {IDC_OUTPUT_GROUP, ui::kHzkrPumpOutput, SixteenOutputs(kSwitchingOutputBoxes, offsetof(R, pumpOutputs))},
-    {IDC_MISCHER_OUTPUT_GROUP, ui::kMischerOutput,
+    {IDC_MISCHER_OUTPUT_GROUP,
+     ui::kMischerOutput,
      {{IDC_MISCHER_OUTPUT_NONE, BoxLabel::None, 0, {}, -1, true},
       {IDC_MISCHER_OUTPUT_3, BoxLabel::Pair, 3, FORM_FIELD(R, mixerOutputs), kMischer3},
       {IDC_MISCHER_OUTPUT_8, BoxLabel::Pair, 8, FORM_FIELD(R, mixerOutputs), kMischer8},
@@ -29,4 +30,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CHzkrRegVarOut::CHzkrRegVarOut() : FunctionVarOutForm(CHzkrReg::kKind, kOutputs, &CHzkrReg::Instance) {}
+CHzkrRegVarOut::CHzkrRegVarOut() : FunctionVarOutForm(CHzkrReg::kKind, kOutputs, &CHzkrReg::Instance)
+{}

@@ -25,8 +25,7 @@ constexpr std::uint32_t kMaxHours = 65535;
 
 CKesselServiceDlg::CKesselServiceDlg(KesselkaskadeParam* record, CWnd* parent)
     : CDialog(IDD_KESSEL_SERVICE, parent), m_pRecord(record), m_nKessel(record->boilerCount)
-{
-}
+{}
 
 CKesselServiceDlg::~CKesselServiceDlg() = default;
 

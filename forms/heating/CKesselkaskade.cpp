@@ -15,7 +15,7 @@
 FUNCTION_FORM_FACTORIES(CKesselkaskade, g_pKesselkaskade)
 
 BEGIN_MESSAGE_MAP(CKesselkaskade, FunctionParamForm)
-    ON_BN_CLICKED(IDC_KASK_SERVICE, OnServicemenue)
+ON_BN_CLICKED(IDC_KASK_SERVICE, OnServicemenue)
 END_MESSAGE_MAP()
 
 namespace {
@@ -45,13 +45,15 @@ const char* BoilerTitle(int n)
 std::vector<LayoutGroup> Layout()
 {
     std::vector<LayoutGroup> layout = {
-        {0, nullptr,
+        {0,
+         nullptr,
          {ComboRow(IDC_KASK_COUNT_LABEL, ui::kKaskCount, IDC_KASK_COUNT),
           ButtonRow(IDC_KASK_SERVICE, ui::kKaskService)}},
     };
     for (int b = 0; b < 3; ++b) {
         const Boiler& k = kBoilers[b];
-        layout.push_back({k.group, BoilerTitle(b),
+        layout.push_back({k.group,
+                          BoilerTitle(b),
                           {ComboRow(kCaptions[b][0], ui::kDiffOn, k.on, ui::kUnitKelvin),
                            ComboRow(kCaptions[b][1], ui::kDiffOff, k.off, ui::kUnitKelvin),
                            {kCaptions[b][2], ui::kKaskDelay, k.delay, ControlKind::Combo, nullptr, {}, k.unit}}});
@@ -62,7 +64,7 @@ std::vector<LayoutGroup> Layout()
 const std::vector<LayoutGroup> kLayout = Layout();
 
 // Boiler 3 counts only with three boilers.
-const EnableRule kThreeBoilers {false, FORM_FIELD(R, boilerCount), 2, true};
+const EnableRule kThreeBoilers{false, FORM_FIELD(R, boilerCount), 2, true};
 
 std::vector<ValueControl> Values()
 {
@@ -73,9 +75,9 @@ std::vector<ValueControl> Values()
     for (unsigned b = 0; b < 3; ++b) {
         const Boiler& k = kBoilers[b];
         const unsigned block = static_cast<unsigned>(offsetof(R, boilers) + b * sizeof(KesselBlock));
-        const EnableRule enable = b == 2 ? kThreeBoilers : EnableRule {};
+        const EnableRule enable = b == 2 ? kThreeBoilers : EnableRule{};
         // Every pick re-shows: the repair puts the switch-off difference above the switch-on one at once.
-        const auto at = [block](size_t member) { return Field {block + static_cast<unsigned>(member)}; };
+        const auto at = [block](size_t member) { return Field{block + static_cast<unsigned>(member)}; };
         values.push_back(DifferenceControl(k.on, at(offsetof(KesselBlock, onDifference)), true, enable));
         values.push_back(DifferenceControl(k.off, at(offsetof(KesselBlock, offDifference)), true, enable));
         values.push_back({k.delay, at(offsetof(KesselBlock, delay)), 0, {delays}, enable, true, 0, &TimeByteUnit});
@@ -87,9 +89,10 @@ const std::vector<ValueControl> kValues = Values();
 
 }  // namespace
 
-const forms::FunctionKind CKesselkaskade::kKind {texts::kTypeKesselkaskade, ui::kTitleKesselkaskade, false};
+const forms::FunctionKind CKesselkaskade::kKind{texts::kTypeKesselkaskade, ui::kTitleKesselkaskade, false};
 
-CKesselkaskade::CKesselkaskade() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CKesselkaskade::CKesselkaskade() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 void CKesselkaskade::OnServicemenue()
 {

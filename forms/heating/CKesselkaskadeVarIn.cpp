@@ -17,11 +17,11 @@ namespace {
 using namespace forms;
 using R = KesselkaskadeParam;
 
-InputRow Stage(const char* name, UINT heading, UINT source, unsigned kindField, UINT kind, UINT number,
-               UINT variable, UINT modeLabel, UINT mode)
+InputRow Stage(const char* name, UINT heading, UINT source, unsigned kindField, UINT kind, UINT number, UINT variable,
+               UINT modeLabel, UINT mode)
 {
-    InputRow row {name, 0, heading, source, InputKind::Digital, kindField, kindField + 1, kindField + 2, 0, kind,
-                  number, variable, modeLabel, mode, ModeRule::FixedState};
+    InputRow row{name, 0,    heading, source,   InputKind::Digital, kindField, kindField + 1,       kindField + 2,
+                 0,    kind, number,  variable, modeLabel,          mode,      ModeRule::FixedState};
     row.headingFormat = ui::kKaskPlainHeading;
     return row;
 }
@@ -45,13 +45,17 @@ std::vector<InputRow> Inputs()
 
 const std::vector<InputRow> kInputs = Inputs();
 
-const ParticipantLists kParticipants {
-    1422, ui::kKaskCountLabel, 1205, 1, {"1", "2", "3", "4", "5", "6"}, 1423, ui::kKaskListLabel,
-    {1209, 1212, 1216, 1220, 1224, 1228}};
+const ParticipantLists kParticipants{1422,
+                                     ui::kKaskCountLabel,
+                                     1205,
+                                     1,
+                                     {"1", "2", "3", "4", "5", "6"},
+                                     1423,
+                                     ui::kKaskListLabel,
+                                     {1209, 1212, 1216, 1220, 1224, 1228}};
 
 }  // namespace
 
 CKesselkaskadeVarIn::CKesselkaskadeVarIn()
     : FunctionVarInForm(CKesselkaskade::kKind, kInputs, &CKesselkaskade::Instance, &kParticipants)
-{
-}
+{}

@@ -40,7 +40,7 @@ std::vector<OutputGroup> Outputs()
         std::vector<OutputBox> boxes;
         for (unsigned n = 1; n <= 15; ++n)
             boxes.push_back({kBoxes[b][n - 1], n == 15 ? BoxLabel::Analog : BoxLabel::Single, static_cast<int>(n),
-                             Field {demand + n - 1}});
+                             Field{demand + n - 1}});
         groups.push_back({kGroups[b], GroupName(static_cast<int>(b)), boxes});
     }
     return groups;
@@ -52,5 +52,4 @@ const std::vector<OutputGroup> kOutputs = Outputs();
 
 CKesselkaskadeVarOut::CKesselkaskadeVarOut()
     : FunctionVarOutForm(CKesselkaskade::kKind, kOutputs, &CKesselkaskade::Instance)
-{
-}
+{}

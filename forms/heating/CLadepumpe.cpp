@@ -19,15 +19,18 @@ using namespace forms;
 using R = LadepumpeParam;
 
 const std::vector<LayoutGroup> kLayout = {
-    {IDC_LADE_SOURCE_GROUP, ui::kLadeSourceGroup,
+    {IDC_LADE_SOURCE_GROUP,
+     ui::kLadeSourceGroup,
      {ComboRow(IDC_LADE_SOURCE_MIN_LABEL, ui::kLadeSourceMin, IDC_LADE_SOURCE_MIN, ui::kUnitDegrees),
       ComboRow(IDC_LADE_SOURCE_ON_LABEL, ui::kDiffOn, IDC_LADE_SOURCE_ON, ui::kUnitKelvin),
       ComboRow(IDC_LADE_SOURCE_OFF_LABEL, ui::kDiffOff, IDC_LADE_SOURCE_OFF, ui::kUnitKelvin)}},
-    {IDC_LADE_REF_GROUP, ui::kLadeRefGroup,
+    {IDC_LADE_REF_GROUP,
+     ui::kLadeRefGroup,
      {ComboRow(IDC_LADE_REF_MAX_LABEL, ui::kLadeRefMax, IDC_LADE_REF_MAX, ui::kUnitDegrees),
       ComboRow(IDC_LADE_REF_ON_LABEL, ui::kDiffOn, IDC_LADE_REF_ON, ui::kUnitKelvin),
       ComboRow(IDC_LADE_REF_OFF_LABEL, ui::kDiffOff, IDC_LADE_REF_OFF, ui::kUnitKelvin)}},
-    {IDC_LADE_DIFF_GROUP, ui::kLadeDiffGroup,
+    {IDC_LADE_DIFF_GROUP,
+     ui::kLadeDiffGroup,
      {ComboRow(IDC_LADE_DIFF_ON_LABEL, ui::kDiffOn, IDC_LADE_DIFF_ON, ui::kUnitKelvin),
       ComboRow(IDC_LADE_DIFF_OFF_LABEL, ui::kDiffOff, IDC_LADE_DIFF_OFF, ui::kUnitKelvin)}},
 };
@@ -39,11 +42,17 @@ ValueControl Difference(UINT id, Field field)
 }
 
 const std::vector<ValueControl> kValues = {
-    {IDC_LADE_SOURCE_MIN, FORM_FIELD(R, sourceMin.number), 0, {resources::TemperatureList().items},
+    {IDC_LADE_SOURCE_MIN,
+     FORM_FIELD(R, sourceMin.number),
+     0,
+     {resources::TemperatureList().items},
      {false, FORM_FIELD(R, sourceMin.kind), 0}},
     Difference(IDC_LADE_SOURCE_ON, FORM_FIELD(R, minDiffOn)),
     Difference(IDC_LADE_SOURCE_OFF, FORM_FIELD(R, minDiffOff)),
-    {IDC_LADE_REF_MAX, FORM_FIELD(R, referenceMax.number), 0, {resources::TemperatureList().items},
+    {IDC_LADE_REF_MAX,
+     FORM_FIELD(R, referenceMax.number),
+     0,
+     {resources::TemperatureList().items},
      {false, FORM_FIELD(R, referenceMax.kind), 0}},
     Difference(IDC_LADE_REF_ON, FORM_FIELD(R, maxDiffOn)),
     Difference(IDC_LADE_REF_OFF, FORM_FIELD(R, maxDiffOff)),
@@ -53,6 +62,7 @@ const std::vector<ValueControl> kValues = {
 
 }  // namespace
 
-const forms::FunctionKind CLadepumpe::kKind {texts::kTypeLadepumpe, ui::kTitleLadepumpe, false};
+const forms::FunctionKind CLadepumpe::kKind{texts::kTypeLadepumpe, ui::kTitleLadepumpe, false};
 
-CLadepumpe::CLadepumpe() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CLadepumpe::CLadepumpe() : FunctionParamForm({kKind, kLayout, kValues})
+{}

@@ -1,5 +1,5 @@
-// The parameter form of the charge pump (function type 4, "Ladepumpe"); its variable forms are CLadepumpeVarIn and CLadepumpeVarOut. All of it is table data of
-// the function form frame.
+// The parameter form of the charge pump (function type 4, "Ladepumpe"); its variable forms are CLadepumpeVarIn and
+// CLadepumpeVarOut. All of it is table data of the function form frame.
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"

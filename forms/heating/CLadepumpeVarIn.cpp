@@ -28,4 +28,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CLadepumpeVarIn::CLadepumpeVarIn() : FunctionVarInForm(CLadepumpe::kKind, kInputs, &CLadepumpe::Instance) {}
+CLadepumpeVarIn::CLadepumpeVarIn() : FunctionVarInForm(CLadepumpe::kKind, kInputs, &CLadepumpe::Instance)
+{}

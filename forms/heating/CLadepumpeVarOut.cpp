@@ -21,4 +21,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CLadepumpeVarOut::CLadepumpeVarOut() : FunctionVarOutForm(CLadepumpe::kKind, kOutputs, &CLadepumpe::Instance) {}
+CLadepumpeVarOut::CLadepumpeVarOut() : FunctionVarOutForm(CLadepumpe::kKind, kOutputs, &CLadepumpe::Instance)
+{}

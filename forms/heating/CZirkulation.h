@@ -1,5 +1,5 @@
-// The parameter form of the circulation (function type 5, "Zirkulation"); its variable forms are CZirkulationVarIn and CZirkulationVarOut. All of it is table data of
-// the function form frame.
+// The parameter form of the circulation (function type 5, "Zirkulation"); its variable forms are CZirkulationVarIn and
+// CZirkulationVarOut. All of it is table data of the function form frame.
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"

@@ -35,4 +35,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CZirkulationVarIn::CZirkulationVarIn() : FunctionVarInForm(CZirkulation::kKind, kInputs, &CZirkulation::Instance) {}
+CZirkulationVarIn::CZirkulationVarIn() : FunctionVarInForm(CZirkulation::kKind, kInputs, &CZirkulation::Instance)
+{}

@@ -21,4 +21,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CZirkulationVarOut::CZirkulationVarOut() : FunctionVarOutForm(CZirkulation::kKind, kOutputs, &CZirkulation::Instance) {}
+CZirkulationVarOut::CZirkulationVarOut() : FunctionVarOutForm(CZirkulation::kKind, kOutputs, &CZirkulation::Instance)
+{}

@@ -24,7 +24,8 @@ using Keys = std::vector<std::pair<std::string, std::string>>;
 
 struct Step {
     Step(std::string a, int code = 0, std::string out = {})
-        : args(std::move(a)), exitCode(code), expected(std::move(out)) {}
+        : args(std::move(a)), exitCode(code), expected(std::move(out))
+    {}
     std::string args;      // a wnddrive verb and its arguments
     int exitCode;          // 1: a person could not have done it
     std::string expected;  // its output, when not empty

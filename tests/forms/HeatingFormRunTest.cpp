@@ -170,12 +170,8 @@ TEST_F(HeatingFormRunTest, HeatingRequestMovesItsSwitchOffAndRelabelsTheCascades
     EXPECT_EQ(r.release.number, 0);
 
     const std::vector<std::string> expected = {
-        "settext§602§  RISC.RICH3  ",
-        "settext§611§ABL richiesta (OFF)",
-        "settext§1051§RISC.RICH3",
-        "settext§1052§RISC.RICH3",
-        "settext§1151§RISC.RICH3",
-        "setfilenotuptodate",
+        "settext§602§  RISC.RICH3  ", "settext§611§ABL richiesta (OFF)", "settext§1051§RISC.RICH3",
+        "settext§1052§RISC.RICH3",    "settext§1151§RISC.RICH3",         "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
@@ -226,12 +222,8 @@ TEST_F(HeatingFormRunTest, HotWaterRequestEditsItsProgramsOnlyOnOkAndRelabelsIts
     // A request without designation reaches the cascades as "- - - - - - -"; its unconnected external switch
     // never gets a suffix.
     const std::vector<std::string> expected = {
-        "settext§702§  - - - - - -  ",
-        "settext§711§ABL Richiesta",
-        "settext§741§Commutatore est.",
-        "settext§1053§- - - - - - -",
-        "settext§1151§- - - - - - -",
-        "setfilenotuptodate",
+        "settext§702§  - - - - - -  ", "settext§711§ABL Richiesta",  "settext§741§Commutatore est.",
+        "settext§1053§- - - - - - -",  "settext§1151§- - - - - - -", "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
@@ -241,11 +233,11 @@ TEST_F(HeatingFormRunTest, CirculationEnablesWhatItsModeAndInputsUse)
     EditAndSave("Zirkulation$3", "800",
                 {
                     {"get 1052", 0, "1\n"},  // a new record: time mode
-                    {"pick 1478 25", 1},      // the pulse values wait for a pulse mode
+                    {"pick 1478 25", 1},     // the pulse values wait for a pulse mode
                     {"get 1600", 0, "\n"},   // no storage temperature: no mixing protection
                     {"pick 1012 0", 1},
-                    {"click 1055"},           // pulses: the hot-water temperature is connected
-                    {"click 1088", 1},        // pulses alone use no time program
+                    {"click 1055"},     // pulses: the hot-water temperature is connected
+                    {"click 1088", 1},  // pulses alone use no time program
                     {"pick 1478 25"},
                     {"get 1478", 0, " 2.5\n"},
                     {"pick 1291 90"},
@@ -338,8 +330,9 @@ TEST_F(HeatingFormRunTest, BoilerCascadeServiceDialogRefusesACounterAboveItsRang
     });
     EXPECT_EQ(result.exitCode, 0);
     ASSERT_EQ(result.boxes.size(), 1u) << JoinLines(result.boxes);
-    EXPECT_EQ(result.boxes[0], "morv9274 - Message 2.003\t0x2030\t"
-                               "Val. impost. non valido della pos. di conteggio ore di esercizio!");
+    EXPECT_EQ(result.boxes[0],
+              "morv9274 - Message 2.003\t0x2030\t"
+              "Val. impost. non valido della pos. di conteggio ore di esercizio!");
 
     const KesselkaskadeParam r = Stored<KesselkaskadeParam>(1000, &CParaDaten::GetKesselkaskade);
     EXPECT_EQ(r.boilerCount, 3);
@@ -371,9 +364,9 @@ TEST_F(HeatingFormRunTest, BoilerCascadeChoosesItsRequestsAndLabelsThePlacesInUs
                     {"get 1516", 0, "\n"},
                     {"pick 1517 0", 1},
                     {"items 1209", 0, "- - - - - - -\nRISC.RICH\n------------\n"},
-                    {"pick 1205 2"},  // three places
-                    {"pick 1209 1"},  // the heating request
-                    {"pick 1212 2"},  // the hot-water request, without designation
+                    {"pick 1205 2"},     // three places
+                    {"pick 1209 1"},     // the heating request
+                    {"pick 1212 2"},     // the hot-water request, without designation
                     {"pick 1224 1", 1},  // place 5 is hidden
                     {kShowParam},
                     {"pick 1071 1"},  // three boilers: the third stage in use at the next activation
@@ -469,14 +462,10 @@ TEST_F(HeatingFormRunTest, HeatingCircuitControllerDialogsWriteOnOkOnlyAndItsSav
     EXPECT_EQ(r.pumpRelease.number, 0);
 
     const std::vector<std::string> expected = {
-        "settext§1202§  - - - - - -  ",
-        "settext§1211§ABL circ. risc.",
-        "settext§1221§ABL pompa (OFF)",
-        "settext§1231§ABL miscelatore",
-        "settext§1271§Commutatore est.",
-        "settext§1451§- - - - - - -",
-        "settext§1453§- - - - - - -",
-        "setfilenotuptodate",
+        "settext§1202§  - - - - - -  ",  "settext§1211§ABL circ. risc.",
+        "settext§1221§ABL pompa (OFF)",  "settext§1231§ABL miscelatore",
+        "settext§1271§Commutatore est.", "settext§1451§- - - - - - -",
+        "settext§1453§- - - - - - -",    "setfilenotuptodate",
     };
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
