@@ -399,6 +399,11 @@ void FunctionParamForm::SetParticipantLabels(DrawingCommands& channel, CZeichnun
 void FunctionParamForm::SetListerLabels(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
                                         CParaDaten& para) const
 {
+    bool offered = false;
+    for (const functypes::FunctionType& type : functypes::AllFunctionTypes())
+        offered |= ListOffers(type.participants.list, m_type->code);
+    if (!offered)
+        return;
     CString name = texte.GetBezeichnung(CParaDaten::kWorkFile, m_type->names.kind, Designation());
     if (name == ui::kNoDesignation)
         name = ui::kNoDesignationList;

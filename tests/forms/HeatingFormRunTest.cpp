@@ -470,4 +470,37 @@ TEST_F(HeatingFormRunTest, HeatingCircuitControllerDialogsWriteOnOkOnlyAndItsSav
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
 
+TEST_F(HeatingFormRunTest, TerminatingOrCancellingADialogWritesAndSendsNothing)
+{
+    const struct {
+        const char* name;
+        const char* id;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"Ladepumpe$0", "400", {{"pick 1481 45"}, {kShowVarIn}, {"pick 1513 0"}}},
+        {"Kesselkaskade$4", "1000",
+         {{"pick 1071 1"}, {"click 1064"}, {"--window active type 1231 7"}, {"--window active click 2"}}},
+        {"Heizkreisregler$6", "1200",
+         {{"pick 1150 3"}, {"click 1147"}, {"--window active pick 1013 30"}, {"--window active click 1"}}},
+        {"Zirkulation$3", "800", {{"click 1095"}, {"click 1088"}, {"--window active click 1"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = m_home.ReadFile("para/para.par");
+        m_recordStart = m_home.ReadFile("record.txt").size();
+        ProgramResult result = m_home.RunWindowCommand(Command("param", c.name, c.id), [&] {
+            std::vector<Step> steps = c.steps;
+            steps.push_back({kTerminate});
+            Drive(steps);
+        });
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
+        EXPECT_TRUE(Received().empty()) << JoinLines(Received());
+    }
+    // A cancelled service dialog leaves the record as it was: the save stores no counter.
+    EditAndSave("Kesselkaskade$4", "1000",
+                {{"click 1064"}, {"--window active type 1231 7"}, {"--window active click 2"}});
+    EXPECT_EQ(Stored<KesselkaskadeParam>(1000, &CParaDaten::GetKesselkaskade).boilers[0].hours, 0u);
+}
+
 }  // namespace
