@@ -94,6 +94,13 @@ const forms::FunctionKind CKesselkaskade::kKind{texts::kTypeKesselkaskade, ui::k
 CKesselkaskade::CKesselkaskade() : FunctionParamForm({kKind, kLayout, kValues})
 {}
 
+void CKesselkaskade::ShowSpecial()
+{
+    const auto& r = *reinterpret_cast<const KesselkaskadeParam*>(Record());
+    if (CWnd* unit = GetDlgItem(static_cast<int>(kBoilers[2].unit)))
+        unit->SetWindowText(forms::TimeByteUnit(r.boilers[2].delay));
+}
+
 void CKesselkaskade::OnServicemenue()
 {
     CKesselServiceDlg dialog(reinterpret_cast<KesselkaskadeParam*>(Record()));

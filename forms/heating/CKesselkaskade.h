@@ -23,6 +23,8 @@ public:
     static FunctionParamForm* Instance();
 
 protected:
+    // Boiler 3's delay unit follows its value also while its lists are out of use.
+    void ShowSpecial() override;
     // The service dialog edits the record; nothing it edits shows on this form.
     void OnServicemenue();
     DECLARE_MESSAGE_MAP()

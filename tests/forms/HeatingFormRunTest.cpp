@@ -307,6 +307,7 @@ TEST_F(HeatingFormRunTest, BoilerCascadeServiceDialogRefusesACounterAboveItsRang
             {"get 1071", 0, "2\n"},
             {"get 1391", 0, "\n"},  // two boilers: boiler 3 is disabled and empty
             {"pick 1391 0", 1},
+            {"get 1399", 0, "Sec\n"},  // its unit follows its stored delay all the same
             {"pick 1390 255"},
             {"get 1390", 0, "  80\n"},
             {"get 1113", 0, "  85\n"},
