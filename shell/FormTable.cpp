@@ -2,7 +2,13 @@
 #include "shell/FormTable.h"
 
 #include "evaluation/CProtokoll.h"
+#include "forms/heating/CAnfHeizung.h"
+#include "forms/heating/CAnfWarmwasser.h"
+#include "forms/heating/CHzkrReg.h"
+#include "forms/heating/CKesselkaskade.h"
+#include "forms/heating/CLadepumpe.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/heating/CZirkulation.h"
 #include "forms/logic/CLogikfunc.h"
 #include "forms/solar/CKuehlfunc.h"
 #include "forms/solar/CPID_Regelung.h"
@@ -62,6 +68,20 @@ FormRow FunctionRow(const char* kind, bool hasVarOut, const FunctionForms& f)
 
 const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::CreateVarIn, &CMischerReg::CreateVarOut,
                                       &CMischerReg::Publish, &CMischerReg::Save};
+const FunctionForms kAnfHeizungForms {&CAnfHeizung::CreateForm, &CAnfHeizung::CreateVarIn, &CAnfHeizung::CreateVarOut,
+                                      &CAnfHeizung::Publish, &CAnfHeizung::Save};
+const FunctionForms kAnfWarmwasserForms {&CAnfWarmwasser::CreateForm, &CAnfWarmwasser::CreateVarIn,
+                                         &CAnfWarmwasser::CreateVarOut, &CAnfWarmwasser::Publish,
+                                         &CAnfWarmwasser::Save};
+const FunctionForms kHzkrRegForms {&CHzkrReg::CreateForm, &CHzkrReg::CreateVarIn, &CHzkrReg::CreateVarOut,
+                                   &CHzkrReg::Publish, &CHzkrReg::Save};
+const FunctionForms kKesselkaskadeForms {&CKesselkaskade::CreateForm, &CKesselkaskade::CreateVarIn,
+                                         &CKesselkaskade::CreateVarOut, &CKesselkaskade::Publish,
+                                         &CKesselkaskade::Save};
+const FunctionForms kLadepumpeForms {&CLadepumpe::CreateForm, &CLadepumpe::CreateVarIn, &CLadepumpe::CreateVarOut,
+                                     &CLadepumpe::Publish, &CLadepumpe::Save};
+const FunctionForms kZirkulationForms {&CZirkulation::CreateForm, &CZirkulation::CreateVarIn,
+                                       &CZirkulation::CreateVarOut, &CZirkulation::Publish, &CZirkulation::Save};
 const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
 const FunctionForms kKuehlfuncForms {&CKuehlfunc::CreateForm, &CKuehlfunc::CreateVarIn, &CKuehlfunc::CreateVarOut,
@@ -114,14 +134,29 @@ std::vector<FormRow> MakeFormRows()
         bool hasVarOut;
         FunctionForms forms = {};
     } functionTypes[] = {
-        {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
-        {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true, kKuehlfuncForms},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
-        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
-        {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true, kSolarvorrangForms},
-        {"Startfunktion", true, kStartfuncForms},   {"Synchronisation", true},     {"Timerfunktion", true},
-        {"Vergleich", true},       {"Wärmemengenzähler", false, kWMZForms},  {"Wartungsfunktion", true},
-        {"Zähler", false},         {"Zirkulation", true},
+        {"Analogfunktion", true},
+        {"Anforderung Heizung", true, kAnfHeizungForms},
+        {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
+        {"Funktionskontrolle", true},
+        {"Heizkreisregler", true, kHzkrRegForms},
+        {"Kesselkaskade", true, kKesselkaskadeForms},
+        {"Kühlfunktion", true, kKuehlfuncForms},
+        {"Ladepumpe", true, kLadepumpeForms},
+        {"Logikfunktion", true, kLogikfuncForms},
+        {"Mischerregelfunktion", true, kMischerRegForms},
+        {"PID-Regelung", true, kPID_RegelungForms},
+        {"Profilfunktion", true},
+        {"Schaltuhr", true},
+        {"Solarregelung", true, kSolarregelungForms},
+        {"Solarvorrang", true, kSolarvorrangForms},
+        {"Startfunktion", true, kStartfuncForms},
+        {"Synchronisation", true},
+        {"Timerfunktion", true},
+        {"Vergleich", true},
+        {"Wärmemengenzähler", false, kWMZForms},
+        {"Wartungsfunktion", true},
+        {"Zähler", false},
+        {"Zirkulation", true, kZirkulationForms},
     };
     for (const auto& type : functionTypes)
         rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));

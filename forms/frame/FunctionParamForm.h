@@ -40,6 +40,7 @@ public:
         const forms::FunctionKind& kind;
         std::span<const forms::LayoutGroup> layout;
         std::span<const forms::ValueControl> values;
+        const forms::TimeProgramButton* timePrograms = nullptr;  // the form's time-program button; null none
     };
 
     explicit FunctionParamForm(const Tables& tables);
@@ -84,6 +85,8 @@ protected:
     void SetCaption(UINT id, const CString& text);
     // The list of a value row (a kind that rebuilds its items); null for another id.
     CComboBox* ValueCombo(UINT id);
+    // For ShowSpecial: a value control disabled with no selection beyond what its enable rule says.
+    void DisableValue(UINT id);
 
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);
@@ -95,7 +98,9 @@ private:
     void SetDesignation(const Bezeichnung& designation);
     bool Enabled(const forms::ValueControl& value) const;
     void RefuseSave();
-    // The participant pins of the functions that list this one (the kind's listedBy) get its designation.
+    void ShowUnit(const forms::ValueControl& value);
+    // The participant pins of every function that lists this one (the catalog's participant rows): each place in
+    // use that names this function gets its designation, unframed.
     void RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) const;
 
     Tables m_tables;

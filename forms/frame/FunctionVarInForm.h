@@ -29,7 +29,7 @@ public:
 
     void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
     void UpdateForm();
-    // The mode list of one input, or a participant list, was picked.
+    // A list was picked: the mode list of one input, or a participant list or their count.
     void OnModus(UINT comboId);
     // Shows the count and the participant places from the record: the places beyond the count hidden.
     void ShowParticipants();
@@ -51,6 +51,7 @@ private:
     std::vector<InputTexts> m_texts;
     std::vector<std::unique_ptr<CComboBox>> m_modes;  // per input; null without a mode list
 
+    void FillInput(size_t i, const BYTE* record);
     bool OnParticipantPick(UINT comboId);
     const forms::ParticipantLists* m_participants;
     CString m_countLabel;
