@@ -2,7 +2,13 @@
 #include "shell/FormTable.h"
 
 #include "evaluation/CProtokoll.h"
+#include "forms/heating/CAnfHeizung.h"
+#include "forms/heating/CAnfWarmwasser.h"
+#include "forms/heating/CHzkrReg.h"
+#include "forms/heating/CKesselkaskade.h"
+#include "forms/heating/CLadepumpe.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/heating/CZirkulation.h"
 #include "forms/logic/CAnalogfunc.h"
 #include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
@@ -77,6 +83,20 @@ FormRow FunctionRow(const char* kind, bool hasVarOut, const FunctionForms& f)
 
 const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::CreateVarIn, &CMischerReg::CreateVarOut,
                                       &CMischerReg::Publish, &CMischerReg::Save};
+const FunctionForms kAnfHeizungForms {&CAnfHeizung::CreateForm, &CAnfHeizung::CreateVarIn, &CAnfHeizung::CreateVarOut,
+                                      &CAnfHeizung::Publish, &CAnfHeizung::Save};
+const FunctionForms kAnfWarmwasserForms {&CAnfWarmwasser::CreateForm, &CAnfWarmwasser::CreateVarIn,
+                                         &CAnfWarmwasser::CreateVarOut, &CAnfWarmwasser::Publish,
+                                         &CAnfWarmwasser::Save};
+const FunctionForms kHzkrRegForms {&CHzkrReg::CreateForm, &CHzkrReg::CreateVarIn, &CHzkrReg::CreateVarOut,
+                                   &CHzkrReg::Publish, &CHzkrReg::Save};
+const FunctionForms kKesselkaskadeForms {&CKesselkaskade::CreateForm, &CKesselkaskade::CreateVarIn,
+                                         &CKesselkaskade::CreateVarOut, &CKesselkaskade::Publish,
+                                         &CKesselkaskade::Save};
+const FunctionForms kLadepumpeForms {&CLadepumpe::CreateForm, &CLadepumpe::CreateVarIn, &CLadepumpe::CreateVarOut,
+                                     &CLadepumpe::Publish, &CLadepumpe::Save};
+const FunctionForms kZirkulationForms {&CZirkulation::CreateForm, &CZirkulation::CreateVarIn,
+                                       &CZirkulation::CreateVarOut, &CZirkulation::Publish, &CZirkulation::Save};
 const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
 const FunctionForms kKuehlfuncForms {&CKuehlfunc::CreateForm, &CKuehlfunc::CreateVarIn, &CKuehlfunc::CreateVarOut,
@@ -155,13 +175,13 @@ std::vector<FormRow> MakeFormRows()
         FunctionForms forms = {};
     } functionTypes[] = {
         {"Analogfunktion", true, kAnalogfuncForms},
-        {"Anforderung Heizung", true},
-        {"Anforderung Warmwasser", true},
+        {"Anforderung Heizung", true, kAnfHeizungForms},
+        {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
         {"Funktionskontrolle", true, kFuncKontrolleForms},
-        {"Heizkreisregler", true},
-        {"Kesselkaskade", true},
+        {"Heizkreisregler", true, kHzkrRegForms},
+        {"Kesselkaskade", true, kKesselkaskadeForms},
         {"Kühlfunktion", true, kKuehlfuncForms},
-        {"Ladepumpe", true},
+        {"Ladepumpe", true, kLadepumpeForms},
         {"Logikfunktion", true, kLogikfuncForms},
         {"Mischerregelfunktion", true, kMischerRegForms},
         {"PID-Regelung", true, kPID_RegelungForms},
@@ -176,7 +196,7 @@ std::vector<FormRow> MakeFormRows()
         {"Wärmemengenzähler", false, kWMZForms},
         {"Wartungsfunktion", true, kWartungsfuncForms},
         {"Zähler", false, kZaehlerForms},
-        {"Zirkulation", true},
+        {"Zirkulation", true, kZirkulationForms},
     };
     for (const auto& type : functionTypes)
         rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));

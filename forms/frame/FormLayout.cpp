@@ -28,6 +28,7 @@ constexpr int kRowHeight = 16;
 constexpr int kTextHeight = 9;
 constexpr int kComboDrop = 120;  // a drop-down's height with its list open
 constexpr int kGroupGap = 6;
+constexpr int kDialogWidth = 220;  // a field dialog: captions, lists and units of one column
 
 constexpr DWORD kStatic = SS_LEFT | WS_GROUP;
 constexpr DWORD kCombo = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
@@ -100,7 +101,7 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
         t.controls.push_back({ControlClass::Button, row.checkId, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
                               {kIndent, y + 2, width, 10}, row.caption});
-    } else if (row.captionId && row.kind != ControlKind::Button) {
+    } else if (row.captionId) {
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
         // A caption of two lines starts at the control's top.
         const bool twoLines = row.caption && std::strchr(row.caption, '\n');
@@ -120,7 +121,7 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
     }
     case ControlKind::Button:
         t.controls.push_back({ControlClass::Button, row.controlId, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                              {kControlX, y, kControlWidth, 14}, row.caption});
+                              {kControlX, y, kControlWidth, 14}, row.buttonText ? row.buttonText : ""});
         break;
     case ControlKind::Radios: {
         // A group without a caption of its own starts where captions do.
@@ -153,8 +154,9 @@ int RowHeight(const LayoutRow& row)
     return row.captionId && row.caption && std::strchr(row.caption, '\n') ? kRowHeight + 6 : kRowHeight;
 }
 
-// The groups of rows from y on; returns the y below the last.
-int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<const ValueControl> values, int y)
+// The groups of rows one below the other from y, their boxes `width` wide; returns the y below the last.
+int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<const ValueControl> values, int y,
+              int width)
 {
     for (const LayoutGroup& group : groups) {
         const int top = group.boxId ? 11 : 2;
@@ -163,7 +165,7 @@ int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<
             height += RowHeight(row);
         t.controls.push_back(
             {ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
-             {kMargin, y, kWidth - 2 * kMargin, height}});
+             {kMargin, y, width - 2 * kMargin, height}});
         int ry = y + top;
         for (const LayoutRow& row : group.rows) {
             // A higher row's control stands in the middle of its caption's lines.
@@ -196,8 +198,20 @@ DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::
     t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
                           {kUnitX + 34, 52, 18, 13}, ui::kDesignationManage});
 
-    const int y = AddGroups(t, groups, values, 76);
-    t.rect.cy = y + kMargin;
+    t.rect.cy = AddGroups(t, groups, values, 76, kWidth) + kMargin;
+    return t;
+}
+
+DialogTemplate DialogTemplateOf(UINT id, std::span<const LayoutGroup> groups, std::span<const ValueControl> values)
+{
+    DialogTemplate t {id, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, kDialogWidth, 0}, "",
+                      {"MS Sans Serif", 8}, {}};
+    const int y = AddGroups(t, groups, values, 7, kDialogWidth);
+    t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {kDialogWidth / 2 - 60, y + 4, 50, 14}});
+    t.controls.push_back(
+        {ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, {kDialogWidth / 2 + 10, y + 4, 50, 14}});
+    t.rect.cy = y + 26;
     return t;
 }
 
@@ -210,9 +224,9 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const Pa
     for (const InputRow& in : inputs) {
         t.controls.push_back(
             {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
-        // The heading begins with a line break: its text stands on the second line. A heading of two lines of its
-        // own starts lower, below the box's frame.
-        const int headingY = in.twoLineHeading ? y + 7 : y + 2;
+        // The heading begins with a line break: its text stands on the second line. A heading of its own lines
+        // starts lower, below the box's frame.
+        const int headingY = in.headingFormat ? y + 7 : y + 2;
         t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, headingY, 160, 18}});
         const int line = y + 25;
         t.controls.push_back({ControlClass::Static, in.sourceLabelId, kStatic, {16, line, 28, kTextHeight}});
@@ -232,16 +246,16 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const Pa
         y += 44;
     }
     if (participants) {
-        // The count, then the places in two columns of five.
+        // The count, then the places in two columns of up to five.
         const int rows = (static_cast<int>(participants->listIds.size()) + 1) / 2;
         const int height = 40 + rows * kRowHeight;
         t.controls.push_back(
             {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, height}});
         t.controls.push_back({ControlClass::Static, participants->countLabelId, kStatic,
                               {16, y + 11, 150, kTextHeight}});
-        t.controls.push_back({ControlClass::ComboBox, participants->countComboId, kCombo,
-                              {170, y + 8, 40, kComboDrop}, "",
-                              resources::NumberList(participants->firstCount, places, 3).items});
+        const ParticipantLists& p = *participants;
+        t.controls.push_back({ControlClass::ComboBox, p.countComboId, kCombo, {170, y + 8, 40, kComboDrop}, "",
+                              resources::NumberList(p.firstCount, places, p.countBlanks).items});
         t.controls.push_back({ControlClass::Static, participants->listsLabelId, kStatic,
                               {16, y + 27, 150, kTextHeight}});
         for (size_t k = 0; k < participants->listIds.size(); ++k) {

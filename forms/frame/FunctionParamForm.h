@@ -40,6 +40,7 @@ public:
         const forms::FunctionKind& kind;
         std::span<const forms::LayoutGroup> layout;
         std::span<const forms::ValueControl> values;
+        const forms::TimeProgramButton* timePrograms = nullptr;  // the form's time-program button; null none
     };
 
     explicit FunctionParamForm(const Tables& tables);
@@ -89,6 +90,8 @@ protected:
     // The record the save labels the pins from, as a copy; a kind whose mode changes what a pin's label says
     // adjusts it. Unchanged by default.
     virtual void PrepareLabels(std::vector<BYTE>& /*record*/) const {}
+    // For ShowSpecial: a value control disabled with no selection beyond what its enable rule says.
+    void DisableValue(UINT id);
 
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);
@@ -100,7 +103,9 @@ private:
     void SetDesignation(const Bezeichnung& designation);
     bool Enabled(const forms::ValueControl& value) const;
     void RefuseSave();
-    // The participant pins of the functions that list this one (the kind's listedBy) get its designation.
+    void ShowUnit(const forms::ValueControl& value);
+    // The participant pins of every function that lists this one (the catalog's participant rows): each place in
+    // use that names this function gets its designation, unframed.
     void RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) const;
 
     Tables m_tables;

@@ -34,7 +34,8 @@ InputRow Data(int i, UINT heading, UINT source, UINT kind, UINT number, UINT var
 {
     InputRow row{ui::kLogikDataInput, i, heading, source, InputKind::Analog, First(i),         0,
                  First(i) + 1,        0, kind,    number, variable,          kOffsetLabels[i], kOffsetCombos[i]};
-    row.everyActivation = i > 1;
+    if (i > 1)
+        row.inUse = {false, Field {First(i)}, 0, true};
     row.unitId = kOffsetUnits[i];
     return row;
 }
@@ -101,6 +102,7 @@ END_MESSAGE_MAP()
 CAnalogfuncVarIn::CAnalogfuncVarIn() : FunctionVarInForm(CAnalogfunc::kKind, kInputs, &CAnalogfunc::Instance)
 {}
 
+// Connected (the rule) or within the number in use.
 bool CAnalogfuncVarIn::InputInUse(const forms::InputRow& input, const BYTE* record) const
 {
     for (int i = 2; i <= CAnalogfunc::kVariables; ++i)

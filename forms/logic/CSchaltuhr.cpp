@@ -65,7 +65,7 @@ const char* TimeUnit(BYTE v)
 const std::vector<LayoutGroup> kLayout = {
     {0,
      nullptr,
-     {{0, ui::kSchaltuhrPrograms, kPrograms, ControlKind::Button},
+     {ButtonRow(kPrograms, ui::kSchaltuhrPrograms),
       {1669, ui::kSchaltuhrSetpointLabel},
       {0, nullptr, kSetpoint, ControlKind::Combo, ui::kUnitDegrees}}},
     {0,

@@ -8,7 +8,4 @@ class CTimerVarIn : public FunctionVarInForm {
     DECLARE_DYNCREATE(CTimerVarIn)
 public:
     CTimerVarIn();
-
-protected:
-    bool InputInUse(const forms::InputRow& input, const BYTE* record) const override;
 };
