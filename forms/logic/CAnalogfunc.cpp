@@ -100,11 +100,6 @@ const std::vector<ValueControl> kValueControls = {
     {kFilter, FORM_FIELD(R, filterTime), 0, {FilterItems()}, {false, FORM_FIELD(R, function), kAnalogFilter}, true},
 };
 
-const char* TimeUnit(BYTE v)
-{
-    return v < 91 ? ui::kUnitSeconds : v <= 156 ? ui::kUnitMinutes : ui::kUnitHours;
-}
-
 void Fill(CComboBox& combo, const std::vector<CString>& items)
 {
     combo.ResetContent();
@@ -152,7 +147,7 @@ void CAnalogfunc::ShowSpecial()
         SetCaption(kResultUnit, ui::kQuantityUnits[unit]);
         m_listUnit = unit;
     }
-    SetCaption(kFilterUnit, TimeUnit(r[offsetof(R, filterTime)]));
+    SetCaption(kFilterUnit, TimeByteUnit(r[offsetof(R, filterTime)]));
 
     const bool fixedResult = r[offsetof(R, offResult.kind)] == 0;
     m_result.EnableWindow(fixedResult);

@@ -53,11 +53,6 @@ std::vector<CString> TimeItems()
     return items;
 }
 
-const char* TimeUnit(long v)
-{
-    return v < 91 ? ui::kUnitSeconds : v > 156 ? ui::kUnitHours : ui::kUnitMinutes;
-}
-
 const std::vector<LayoutGroup> kLayout = {
     {0, nullptr, {{1476, ui::kTimerModeLabel, kMode, ControlKind::Combo}}},
     {1719,
@@ -104,8 +99,8 @@ void CTimer::ShowSpecial()
         off->ShowWindow(astable ? SW_SHOW : SW_HIDE);
     SetCaption(kPulseLabel, astable ? ui::kTimerOnLabel : ui::kTimerPulseLabel);
     SetCaption(kOffLabel, astable ? ui::kTimerOffLabel : "");
-    SetCaption(kPulseUnit, TimeUnit(r[offsetof(R, time)]));
-    SetCaption(kOffUnit, astable ? TimeUnit(r[offsetof(R, offTime)]) : "");
+    SetCaption(kPulseUnit, TimeByteUnit(r[offsetof(R, time)]));
+    SetCaption(kOffUnit, astable ? TimeByteUnit(r[offsetof(R, offTime)]) : "");
     // Retrigger: "sì" for any stored value but 0; not in the astable mode.
     if (auto* retrigger = static_cast<CComboBox*>(GetDlgItem(kRetrigger))) {
         retrigger->EnableWindow(!astable);
