@@ -5,7 +5,6 @@
 #include "forms/logic/CSchaltuhrVarIn.h"
 #include "forms/logic/CSchaltuhrVarOut.h"
 
-#include "forms/dialogs/CZeitprogrammDlg.h"
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
@@ -57,11 +56,6 @@ std::vector<CString> TimeItems()
     return items;
 }
 
-const char* TimeUnit(BYTE v)
-{
-    return v <= 90 ? ui::kUnitSeconds : v > 156 ? ui::kUnitHours : ui::kUnitMinutes;
-}
-
 const std::vector<LayoutGroup> kLayout = {
     {0,
      nullptr,
@@ -77,6 +71,10 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 // The durations count only with a blocking input; a pick of one stores it and shows the record again.
+// Programs 1 to 5 of the record.
+const TimeProgramButton kProgramButton {kPrograms, 1, 5, offsetof(R, programsInUse), offsetof(R, windowsPerProgram),
+                                        offsetof(R, windowSetpoints), offsetof(R, programs)};
+
 const EnableRule kWithBlocking{false, FORM_FIELD(R, blocking.kind), 0, true};
 
 const std::vector<ValueControl> kValues = {
@@ -93,13 +91,9 @@ const std::vector<ValueControl> kValues = {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CSchaltuhr, FunctionParamForm)
-ON_BN_CLICKED(kPrograms, OnZeitprogramme)
-END_MESSAGE_MAP()
-
 const forms::FunctionKind CSchaltuhr::kKind{texts::kTypeSchaltuhr, ui::kTitleSchaltuhr, false};
 
-CSchaltuhr::CSchaltuhr() : FunctionParamForm({kKind, kLayout, kValues})
+CSchaltuhr::CSchaltuhr() : FunctionParamForm({kKind, kLayout, kValues, &kProgramButton})
 {}
 
 void CSchaltuhr::ShowSpecial()
@@ -108,18 +102,8 @@ void CSchaltuhr::ShowSpecial()
     SetCaption(kMinDaysUnit, ui::kUnitDays);
     SetCaption(kBlockDaysUnit, ui::kUnitDays);
     // The units follow the stored times, also while their lists are disabled.
-    SetCaption(kMinTimeUnit, TimeUnit(r[offsetof(R, blockMinTime)]));
-    SetCaption(kBlockTimeUnit, TimeUnit(r[offsetof(R, blockTime)]));
-}
-
-void CSchaltuhr::OnZeitprogramme()
-{
-    BYTE* r = Record();
-    CZeitprogrammDlg dialog(1, 5, r + offsetof(R, programsInUse), r + offsetof(R, windowsPerProgram),
-                            r + offsetof(R, windowSetpoints),
-                            reinterpret_cast<Zeitprogramm*>(r + offsetof(R, programs)));
-    dialog.DoModal();
-    ShowRecord(false);
+    SetCaption(kMinTimeUnit, TimeByteUnit(r[offsetof(R, blockMinTime)]));
+    SetCaption(kBlockTimeUnit, TimeByteUnit(r[offsetof(R, blockTime)]));
 }
 
 CView* CSchaltuhr::CreateForm()

@@ -22,11 +22,8 @@ public:
     static const forms::FunctionKind kKind;
     static FunctionParamForm* Instance();
 
-    void OnZeitprogramme();
-
 protected:
     void ShowSpecial() override;
-    DECLARE_MESSAGE_MAP()
 };
 
 extern CSchaltuhr* g_pSchaltuhr;
