@@ -432,10 +432,9 @@ void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& dra
             !para.GetFuncId(CParaDaten::kWorkFile, slot, objectId))
             continue;
         const functypes::Participants& p = lister->participants;
-        // Only the places the lister uses: its own save gives the others their dashes, and a place beyond its count
-        // never shows a participant the lister does not take part with.
-        const BYTE inUse = record[p.countField];
-        for (BYTE k = 0; k < p.count && k < inUse; ++k) {
+        // Every place that names this function, also one beyond the count in use: the lister's own save gives it
+        // its dashes again.
+        for (BYTE k = 0; k < p.count; ++k) {
             const size_t field = p.firstField + static_cast<size_t>(k) * p.step;
             PinInfo pin;
             if (field >= record.size() || record[field] != self ||

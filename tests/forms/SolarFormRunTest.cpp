@@ -152,8 +152,8 @@ TEST_F(SolarFormRunTest, PidControlStoresEachModeInItsOwnBitsAndItsFixedSetpoint
 TEST_F(SolarFormRunTest, SolarControlRelabelsTheParticipantPinsThatNameIt)
 {
     // A solar priority names the solar control 7000 in places 1 and 3 and the other one in place 2; a start function
-    // names it in place 2 of two. Place 3 lies beyond the priority's count of 2: its pin keeps the dashes the
-    // priority's own save gave it, as the priority does not use that place.
+    // names it in place 2 of two. Place 3 lies beyond the priority's count of 2 and is relabelled all the same: the
+    // participant fields are compared, not the count.
     BYTE own = 0;
     BYTE other = 0;
     ASSERT_TRUE(WithParameterFile(m_home, "para/para.par", true, [&](CParaDaten& para) {
@@ -223,6 +223,7 @@ TEST_F(SolarFormRunTest, SolarControlRelabelsTheParticipantPinsThatNameIt)
         "settext§7002§  SOLARE SE3  ",
         "settext§7011§ABL Circuito solare",
         "settext§8041§SOLARE SE3",
+        "settext§8061§SOLARE SE3",
         "settext§8561§SOLARE SE3",
         "setfilenotuptodate",
     };
