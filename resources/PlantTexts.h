@@ -64,9 +64,7 @@ inline constexpr char kAusgangExtension[] = "KRX9274E:";
 inline constexpr char kAusgangDigitalLevel[] = "Tensione Comando\nDIGITALE:";
 inline constexpr char kAusgangNetToDataLineLine[] = "\nRET.ENT.=>LD.:";
 inline constexpr char kAusgangAntiseize[] = "PROTEZIONE\nANTIBL.";
-inline constexpr const char* kNoYes[] = {"no", "sì"};
 inline constexpr const char* kAnalogModes[] = {"0-10V", "PWM"};
-inline constexpr char kUnitPercent[] = "%";
 inline constexpr char kAusgangAnalogDesignation[] = " ";
 
 // Anti-seize dialog.

@@ -23,6 +23,11 @@
 #define IDD_BEZEICHNUNGEN 135          // user-defined designations
 #define IDD_ZEITPROGRAMM 159           // time programs
 #define IDD_DATENTRANSFER 241          // transfer to the drawing tool
+#define IDD_KESSEL_SERVICE 237         // service values of a boiler cascade
+#define IDD_HZKR_FROST 227             // the heating-circuit controller's dialogs: frost protection,
+#define IDD_HZKR_AVERAGING 228         // averaging times,
+#define IDD_HZKR_SWITCHOFF 229         // switch-off conditions
+#define IDD_HZKR_CURVE 230             // and heating curve
 
 // Form templates of the shell, the drawing and the production.
 #define IDD_PROTOKOLL 147
@@ -335,6 +340,164 @@
 #define IDC_MISCHER_OUTPUT_10 1302
 #define IDC_MISCHER_OUTPUT_12 1307
 
+// Controls shared by the switching-output forms: the group box of the first output group.
+#define IDC_OUTPUT_GROUP 1542
+#define IDC_TIME_UNIT 1056               // the unit static of a time-byte list ("Sec", "Min", "Ore")
+// Controls of the charge pump's forms.
+#define IDC_LADE_SOURCE_GROUP 1437
+#define IDC_LADE_SOURCE_MIN_LABEL 1440
+#define IDC_LADE_SOURCE_MIN 1481
+#define IDC_LADE_SOURCE_ON_LABEL 1441
+#define IDC_LADE_SOURCE_ON 1480
+#define IDC_LADE_SOURCE_OFF_LABEL 1442
+#define IDC_LADE_SOURCE_OFF 1029
+#define IDC_LADE_REF_GROUP 1432
+#define IDC_LADE_REF_MAX_LABEL 1443
+#define IDC_LADE_REF_MAX 1049
+#define IDC_LADE_REF_ON_LABEL 1444
+#define IDC_LADE_REF_ON 1482
+#define IDC_LADE_REF_OFF_LABEL 1445
+#define IDC_LADE_REF_OFF 1025
+#define IDC_LADE_DIFF_GROUP 1438
+#define IDC_LADE_DIFF_ON_LABEL 1446
+#define IDC_LADE_DIFF_ON 1478
+#define IDC_LADE_DIFF_OFF_LABEL 1447
+#define IDC_LADE_DIFF_OFF 1479
+// Controls of the heating request's forms.
+#define IDC_ANFH_DEMAND_GROUP 1258
+#define IDC_ANFH_SETPOINT_LABEL 1259
+#define IDC_ANFH_SETPOINT 1425
+#define IDC_ANFH_ON_LABEL 1260
+#define IDC_ANFH_ON 1073
+#define IDC_ANFH_OFF_LABEL 1261
+#define IDC_ANFH_OFF 1247                 // the switch-off difference while no switch-off temperature is connected
+#define IDC_ANFH_OFFTEMP_GROUP 1264
+#define IDC_ANFH_OFF_SETPOINT_LABEL 1263
+#define IDC_ANFH_OFF_SETPOINT 1169
+#define IDC_ANFH_OFFTEMP_OFF_LABEL 1262
+#define IDC_ANFH_OFFTEMP_OFF 1203         // the switch-off difference of a connected switch-off temperature
+#define IDC_ANFH_BASE_GROUP 1266
+#define IDC_ANFH_MIN_LABEL 1265
+#define IDC_ANFH_MIN 1417
+#define IDC_ANFH_RUN_GROUP 1268
+#define IDC_ANFH_RUN_LABEL 1267
+#define IDC_ANFH_RUN 1442
+#define IDC_ANFH_ECO_GROUP 1270
+#define IDC_ANFH_ECO_LABEL 1269
+#define IDC_ANFH_ECO 1418
+// Controls of the hot-water request's forms.
+#define IDC_ANFW_GROUP 1285
+#define IDC_ANFW_SETPOINT_LABEL 1281
+#define IDC_ANFW_SETPOINT 1308
+#define IDC_ANFW_MIN_LABEL 1282
+#define IDC_ANFW_MIN 1305
+#define IDC_ANFW_ON_LABEL 1260
+#define IDC_ANFW_ON 1073
+#define IDC_ANFW_OFF_LABEL 1283
+#define IDC_ANFW_OFF 1007
+#define IDC_ANFW_POWER_LABEL 1284
+#define IDC_ANFW_POWER 1453
+#define IDC_ANFW_BURNER_GROUP 1292
+// Controls of the circulation's forms.
+#define IDC_ZIRK_MODE_LABEL 1750
+#define IDC_ZIRK_TIME 1052                // first of the mode radios: time, pulses, both
+#define IDC_ZIRK_PULSE 1055
+#define IDC_ZIRK_BOTH 1095
+#define IDC_ZIRK_RETURN_GROUP 1752
+#define IDC_ZIRK_SETPOINT_LABEL 1751
+#define IDC_ZIRK_SETPOINT 1076
+#define IDC_ZIRK_PROGRAM_LABEL 1157       // "secondo:" while the time programs carry the setpoint
+#define IDC_ZIRK_ON_LABEL 1260
+#define IDC_ZIRK_ON 1199
+#define IDC_ZIRK_OFF_LABEL 1283
+#define IDC_ZIRK_OFF 1207
+#define IDC_ZIRK_PULSE_GROUP 1753
+#define IDC_ZIRK_RISE_LABEL 1446
+#define IDC_ZIRK_RISE 1478
+#define IDC_ZIRK_RUN_LABEL 1267
+#define IDC_ZIRK_RUN 1291
+#define IDC_ZIRK_PAUSE_LABEL 1754
+#define IDC_ZIRK_PAUSE 1268
+#define IDC_ZIRK_MIXING_GROUP 1756
+#define IDC_ZIRK_STORE_MIN_LABEL 1757
+#define IDC_ZIRK_STORE_MIN 1600
+#define IDC_ZIRK_MIXING_DIFF_LABEL 1758
+#define IDC_ZIRK_MIXING_DIFF 1012
+// Controls of the boiler cascade's forms and its service dialog.
+#define IDC_KASK_COUNT_LABEL 1070
+#define IDC_KASK_COUNT 1071
+#define IDC_KASK_SERVICE 1064
+#define IDC_KASK_BOILER1_GROUP 1394
+#define IDC_KASK_BOILER2_GROUP 1397
+#define IDC_KASK_BOILER3_GROUP 1398
+#define IDC_KASK_ON1 1390
+#define IDC_KASK_OFF1 1113
+#define IDC_KASK_DELAY1 1121
+#define IDC_KASK_ON2 1065
+#define IDC_KASK_OFF2 1066
+#define IDC_KASK_DELAY2 1067
+#define IDC_KASK_ON3 1391
+#define IDC_KASK_OFF3 1114
+#define IDC_KASK_DELAY3 1122
+#define IDC_KASK_SERVICE_SEQUENCE 1408
+#define IDC_KASK_SERVICE_PLACE_A 1087     // the places of boilers A, B, C in the sequence
+#define IDC_KASK_SERVICE_PLACE_B 1088
+#define IDC_KASK_SERVICE_PLACE_C 1089
+#define IDC_KASK_SERVICE_PLACE_LABEL_A 1405
+#define IDC_KASK_SERVICE_PLACE_LABEL_B 1406
+#define IDC_KASK_SERVICE_PLACE_LABEL_C 1407
+#define IDC_KASK_SERVICE_CHANGE 1415
+#define IDC_KASK_SERVICE_CHANGE_A 1094    // the boilers in the automatic change
+#define IDC_KASK_SERVICE_CHANGE_B 1095
+#define IDC_KASK_SERVICE_CHANGE_C 1096
+#define IDC_KASK_SERVICE_HOURS_LABEL_A 1409
+#define IDC_KASK_SERVICE_HOURS_LABEL_B 1413
+#define IDC_KASK_SERVICE_HOURS_LABEL_C 1414
+#define IDC_KASK_SERVICE_HOURS_A 1231     // the operating-hour counters
+#define IDC_KASK_SERVICE_HOURS_B 1232
+#define IDC_KASK_SERVICE_HOURS_C 1233
+#define IDC_KASK_SERVICE_UNIT_A 1410
+#define IDC_KASK_SERVICE_UNIT_B 1411
+#define IDC_KASK_SERVICE_UNIT_C 1412
+#define IDC_KASK_SERVICE_DIFF_LABEL 1417
+#define IDC_KASK_SERVICE_DIFF 1093
+#define IDC_KASK_SERVICE_DIFF_UNIT 1416
+// Controls of the heating-circuit controller's forms and dialogs.
+#define IDC_HZKR_MODE_LABEL 1340
+#define IDC_HZKR_MODE 1150
+#define IDC_HZKR_ROOM_GROUP 1345
+#define IDC_HZKR_REDUCED_LABEL 1341
+#define IDC_HZKR_REDUCED 1160
+#define IDC_HZKR_NORMAL_LABEL 1342
+#define IDC_HZKR_NORMAL 1162
+#define IDC_HZKR_LEAD_LABEL 1343
+#define IDC_HZKR_LEAD 1161
+#define IDC_HZKR_FLOW_GROUP 1346
+#define IDC_HZKR_CURVE_BUTTON 1139
+#define IDC_HZKR_OUTSIDE_GROUP 1347
+#define IDC_HZKR_AVERAGING_BUTTON 1276
+#define IDC_HZKR_SWITCHOFF_BUTTON 1144
+#define IDC_HZKR_FROST_BUTTON 1147
+#define IDC_HZKR_CONTROL_GROUP 1375       // heating curve: control mode (fixed value, outside temperature)
+#define IDC_HZKR_FIXED 1089
+#define IDC_HZKR_OUTSIDE 1093
+#define IDC_HZKR_CURVE_GROUP 1376         // curve mode (two temperatures, slope)
+#define IDC_HZKR_TEMPERATURES 1097
+#define IDC_HZKR_SLOPE 1101
+#define IDC_HZKR_PLUS10_LABEL 1085
+#define IDC_HZKR_PLUS10 1072
+#define IDC_HZKR_PLUS10_UNIT 1086
+#define IDC_HZKR_CURVE_LABEL 1105
+#define IDC_HZKR_CURVE 1077
+#define IDC_HZKR_CURVE_UNIT 1109
+#define IDC_HZKR_ROOM_INFLUENCE_LABEL 1377
+#define IDC_HZKR_ROOM_INFLUENCE 1175
+#define IDC_HZKR_RAISE_LABEL 1378
+#define IDC_HZKR_RAISE 1069
+#define IDC_HZKR_FLOW_MAX_LABEL 1379
+#define IDC_HZKR_FLOW_MAX 1080
+#define IDC_HZKR_FLOW_MIN_LABEL 1380
+#define IDC_HZKR_FLOW_MIN 1084
 // Controls of the logic function's forms; the ids of its six data inputs and 32 output boxes stand in its tables.
 #define IDC_LOGIK_FUNCTION_GROUP 1452
 #define IDC_LOGIK_OFF 1265               // first of the four operation radios

@@ -7,6 +7,7 @@
 namespace resources {
 
 void RegisterAboutTemplate();
+void RegisterKesselServiceTemplate();
 void RegisterMainFrameResources();
 void RegisterProductionTemplates();
 void RegisterProtokollTemplate();

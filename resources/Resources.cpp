@@ -33,6 +33,7 @@ using Registrar = void (*)();
 // Resources that are no dialog template of the table above add their registration function here.
 constexpr std::initializer_list<Registrar> kRegistrars = {
     RegisterAboutTemplate,
+    RegisterKesselServiceTemplate,
     RegisterMainFrameResources,
     RegisterProductionTemplates,
     RegisterProtokollTemplate,

@@ -523,7 +523,8 @@ inline constexpr char kDesignationGroupUser[] = "Def. Utente";
 inline constexpr char kDesignationManage[] = "...";
 inline constexpr char kInputHeading[] = "\n%s:";
 inline constexpr char kInputHeadingNumbered[] = "\n%s %d:";
-inline constexpr char kInputHeadingTwoLines[] = "%s:";  // a name of two lines of its own
+inline constexpr char kInputHeadingTwoLines[] = "%s:";  // a name on lines of its own
+inline constexpr char kParticipatingFunctions[] = "utiliz. FUNZION:";  // the participant lists' label
 inline constexpr char kInputSource[] = "Fonte:";
 inline constexpr char kOutputGroupTitle[] = "%s - %s";  // the output's name and the kind of outputs it drives
 inline constexpr char kOutputKind[] = "Uscita";
@@ -556,6 +557,166 @@ inline constexpr char kMischerSetpointInput[] = "VAL.TEOR.";
 inline constexpr char kMischerOutput[] = "MISCELA.";
 inline constexpr char kUnitDegrees[] = "°C";
 inline constexpr char kUnitKelvin[] = "K";
+inline constexpr char kUnitPercent[] = "%";
+inline constexpr char kUnitSeconds[] = "Sec";  // time-byte lists: 0 to 90
+inline constexpr char kUnitMinutes[] = "Min";  // 91 to 156
+inline constexpr char kUnitHours[] = "Ore";    // 157 on
+
+// Charge pump forms.
+inline constexpr char kTitleLadepumpe[] = "P O M P A  D I  C A R I C O";
+inline constexpr char kLadeSourceGroup[] = "TRASCORSATEMP.:";
+inline constexpr char kLadeSourceMin[] = "T.Tras.MIN:";
+inline constexpr char kLadeRefGroup[] = "TEMP.REFERENZA:";
+inline constexpr char kLadeRefMax[] = "T.Ref.MASS:";
+inline constexpr char kLadeDiffGroup[] = "DIFF. TRASC-REF:";
+inline constexpr char kDiffOn[] = "DIFF.ON:";
+inline constexpr char kDiffOff[] = "DIFF.OFF:";
+inline constexpr char kLadeReleaseInput[] = "RILASCIO POMPA";
+inline constexpr char kLadeSourceInput[] = "TRASCORSATEMP.";
+inline constexpr char kLadeRefInput[] = "TEMP.REFERENZA";
+inline constexpr char kLadeSourceMinInput[] = "TEMP.MIN.TRASC.";
+inline constexpr char kLadeRefMaxInput[] = "TEMP.MASS.RIF.";
+inline constexpr char kLadeOutput[] = "POMPA";
+
+// Heating request forms.
+inline constexpr char kTitleAnfHeizung[] = "R I C H I E S T A     R I S C A L D A M E N T O";
+inline constexpr char kAnfhDemandGroup[] = "TEMP.RICHIESTA:";
+inline constexpr char kAnfhSetpoint[] = "T.Ini.TEOR:";
+inline constexpr char kAnfhOffTempGroup[] = "SPEGN.TEMP.:";
+inline constexpr char kAnfhOffSetpoint[] = "T.Usc.TEOR:";
+inline constexpr char kAnfhBaseGroup[] = "Temp.Zocc.:";
+inline constexpr char kAnfhMin[] = "T.RichMIN:";
+inline constexpr char kAnfhRunGroup[] = "Durata Minimale";
+inline constexpr char kAnfhRun[] = "Bruciat.:";
+inline constexpr char kAnfhEcoGroup[] = " ECO:MODO:";
+inline constexpr char kAnfhEco[] = "Copert.ant.:";
+inline constexpr char kAnfhReleaseInput[] = "RILASCIO RICHIESTA";
+inline constexpr char kAnfhDemandInput[] = "TEMP.RICHIESTA";
+inline constexpr char kAnfhOffTempInput[] = "SPEGN.TEMP.";
+inline constexpr char kAnfhSetpointInput[] = "VAL.TEOR. RICHIESTA";
+inline constexpr char kAnfhOffSetpointInput[] = "VAL.TEOR SPEGN.";
+inline constexpr char kAnfhOutput[] = "RICHIESTA";
+
+// Hot-water request forms.
+inline constexpr char kTitleAnfWarmwasser[] = "R I C H I E S T A      A C Q U A  C A L D A";
+inline constexpr char kAnfwGroup[] = "TEMP AC.CALDA:";
+inline constexpr char kAnfwSetpoint[] = "T.Ac.TEOR:";
+inline constexpr char kTimeProgramButton[] = "Progr. temp.";
+inline constexpr char kAnfwMin[] = "T.Ac.MIN.:";
+inline constexpr char kAnfwPower[] = "Prest.Bruc.:";
+inline constexpr char kAnfwHotWaterInput[] = "TEMP AC.CALDA";
+inline constexpr char kAnfwSetpointInput[] = "TEMP.TEOR.";
+inline constexpr char kAnfwSwitchInput[] = "INTERRUTTORE EST.";
+inline constexpr char kAnfwBurnerOutput[] = "PREST.BRUC.";
+inline constexpr char kOutputKindSpeed[] = "Uscita Reg.Giri Var.";
+
+// Circulation forms.
+inline constexpr char kTitleZirkulation[] = "C I R C O L A Z I O N E";
+inline constexpr char kZirkModeLabel[] = "MODO:";
+inline constexpr char kZirkModeTime[] = "Tempo";
+inline constexpr char kZirkModePulse[] = "Pulsi";
+inline constexpr char kZirkModeBoth[] = "Temp/Pulsi";
+inline constexpr char kZirkReturnGroup[] = "RITORNO CIRCO:";
+inline constexpr char kZirkSetpoint[] = "T.Cir.TEOR:";
+inline constexpr char kZirkByProgram[] = "secondo:";
+inline constexpr char kZirkPulseGroup[] = "PULSIMODO:";
+inline constexpr char kZirkRise[] = "dDIFF-on:";
+inline constexpr char kZirkRun[] = "Decorrenza:";
+inline constexpr char kZirkPause[] = "Tpo Pausa:";
+inline constexpr char kZirkMixingGroup[] = "PROTEZ.MISCEL:";
+inline constexpr char kZirkStoreMin[] = "T.Acc.MIN.:";
+inline constexpr char kZirkMixingDiff[] = "DIFF.MISC.:";
+inline constexpr char kZirkReleaseInput[] = "RILASCIO CIRC.";
+inline constexpr char kZirkReturnInput[] = "TEMP.RITORNO";
+inline constexpr char kZirkSetpointInput[] = "TEMP.TEOR.CIRC.";
+inline constexpr char kZirkStoreInput[] = "TEMP.ACCUM.";
+inline constexpr char kZirkOutput[] = "CIRCOLAZ.";
+
+// Boiler cascade forms and the service dialog.
+inline constexpr char kTitleKesselkaskade[] = "C A L D A I E  I N  C A S C A T A      ";
+inline constexpr char kKaskCount[] = "Numero Calda:";
+inline constexpr char kKaskService[] = "MENU SERVIZ.:";
+inline constexpr char kKaskBoilerGroup[] = "%s %d:";
+inline constexpr char kKaskBoiler[] = "CALDA";
+inline constexpr char kKaskDelay[] = "Rit.Tempo:";
+inline constexpr char kKaskReleaseInput[] = "RILASCIO CASC CALDA";
+inline constexpr char kKaskRelease2Input[] = "RILASCIO DA\n2. GRADO";
+inline constexpr char kKaskRelease3Input[] = "RILASCIO DA\n3. GRADO";
+inline constexpr char kKaskFlowInput[] = "TEMP.MANDATA";
+inline constexpr char kKaskCountLabel[] = "Numero utilizzati Richiesta:";
+inline constexpr char kKaskOutput[] = "RICHIESTA CALDA";
+inline constexpr char kKaskOutputGroup[] = "%s %s";  // the output's name and the boiler letter
+inline constexpr const char* kKaskBoilerLetters[] = {"A", "B", "C"};
+inline constexpr char kServiceSequence[] = "Sequenza Calda:";
+inline constexpr char kServiceBoiler[] = "%s %s:";
+inline constexpr char kServiceBoilerName[] = "Calda";
+inline constexpr char kServiceChange[] = "Autom.Cambio Calda:";
+inline constexpr char kServiceRunTime[] = "Durata Fnz:";
+inline constexpr char kServiceHours[] = "Ore";
+inline constexpr char kServiceDifference[] = "Diff. Ore di Lavoro\nper Cambio Calda:";
+inline constexpr char kServicePlace[] = " %d";
+inline constexpr char kServiceCounterCaption[] = "morv9274 - Message 2.003";
+inline constexpr char kServiceCounterInvalid[] = "Val. impost. non valido della pos. di conteggio ore di esercizio!";
+
+// Heating-circuit controller forms and dialogs.
+inline constexpr char kTitleHzkrReg[] = "R E G O L A T O R E  C I R C.  R I S C A L D A M E N T O";
+inline constexpr char kHzkrMode[] = "MODO:";
+inline constexpr const char* kHzkrModes[] = {"STANDBY", "TEMPO/AUTO", "NORMALE", "ABBASSATO"};
+inline constexpr char kHzkrRoomGroup[] = "TEMP.AMBIENTE:";
+inline constexpr char kHzkrReduced[] = "T.Amb.ABBASS:";
+inline constexpr char kHzkrNormal[] = "T.Amb.NORMALE:";
+inline constexpr char kHzkrLead[] = "Tempo Prec.:";
+inline constexpr char kHzkrFlowGroup[] = "TEMP.MANDATA:";
+inline constexpr char kHzkrCurveButton[] = "Curva Ri.";
+inline constexpr char kHzkrOutsideGroup[] = "TEMP.ESTERNA:";
+inline constexpr char kHzkrAveragingButton[] = "Val. Med.";
+inline constexpr char kHzkrSwitchOffButton[] = "Cond. di Spegn.";
+inline constexpr char kHzkrFrostButton[] = "Antigelo";
+inline constexpr char kHzkrCurveTitle[] = "Curva Ri.:";
+inline constexpr char kHzkrControlGroup[] = "Regolaz.";
+inline constexpr char kHzkrFixed[] = "Val.Fisso";
+inline constexpr char kHzkrOutside[] = "Temp.Est.";
+inline constexpr char kHzkrCurveGroup[] = "Curva Ri.";
+inline constexpr char kHzkrTemperatures[] = "Temp.";
+inline constexpr char kHzkrSlope[] = "Pendenza";
+inline constexpr char kHzkrSlopeLabel[] = "Pendenza:";
+inline constexpr char kHzkrMinus20[] = "T.Mand.-20°C:";
+inline constexpr char kHzkrPlus10[] = "T.Mand.+10°C:";
+inline constexpr char kHzkrSlopeItem[] = " %3.02f";
+inline constexpr char kHzkrCurveItem[] = "  %d";
+inline constexpr char kHzkrRoomInfluence[] = "Influsso Amb:";
+inline constexpr char kHzkrRaise[] = "Asc.Sovrapass.:";
+inline constexpr char kHzkrFlowMax[] = "T.Mand.MASS:";
+inline constexpr char kHzkrFlowMin[] = "T.Mand.MIN:";
+inline constexpr char kHzkrAveragingTitle[] = "VAL. MED.:";
+inline constexpr char kHzkrAveragingFlow[] = "per Regol.di Mand.:";
+inline constexpr char kHzkrAveragingOff[] = "per Spegnimento:";
+inline constexpr char kHzkrAveragingTime[] = "Tempo VM:";
+inline constexpr char kHzkrSwitchOffTitle[] = "COND. DI SPEGN.:";
+inline constexpr const char* kHzkrYesNo[] = {"no", "sì"};
+inline constexpr const char* kHzkrMixerActions[] = {"aprire", "chiudere", "regolare", "non modif."};
+inline constexpr char kHzkrIfRoom[] = "se T.Amb";
+inline constexpr char kHzkrIfFlow[] = "se T.Mand";
+inline constexpr char kHzkrIfOutside[] = "se T.Est";
+inline constexpr char kHzkrIfReduced[] = "se Attiv.Oper.Abbass. e T.Est";
+inline constexpr char kHzkrRoomAbove[] = "EFF > TEOR ?";
+inline constexpr char kHzkrFlowBelow[] = "TEOR < MIN ?";
+inline constexpr char kHzkrOutsideAbove[] = "VMe > MASS ?";
+inline constexpr char kHzkrOutsideMax[] = "T.est.MASS:";
+inline constexpr char kHzkrReducedAbove[] = "EFF > MIN ?";
+inline constexpr char kHzkrOutsideMin[] = "T.Est.MIN:";
+inline constexpr char kHzkrFlowAbove[] = "EFF > MASS ?";
+inline constexpr char kHzkrHysteresis[] = "Isteresi:";
+inline constexpr char kHzkrWhileOff[] = "se Circ.Risc. OFF";
+inline constexpr char kHzkrMixer[] = "MISCELA.:";
+inline constexpr char kHzkrFrostTitle[] = "ANTIGELO:";
+inline constexpr char kHzkrFrostGroup[] = "Attivare se:";
+inline constexpr char kHzkrFrostOutside[] = "T.Est.VMr <";
+inline constexpr char kHzkrFrostRoom[] = "T.Amb.ANTIG:";
+inline constexpr char kHzkrReleaseInput[] = "RILASCIO CIRC.RISC";
+inline constexpr char kHzkrRoomInput[] = "TEMP.AMBIENTE";
+inline constexpr char kHzkrOutsideInput[] = "TEMP.ESTERNA";
+inline constexpr char kHzkrPumpOutput[] = "CIRC.RISCPOMPA";
 
 // Logic function forms.
 inline constexpr char kLogikFunctionGroup[] = "FUNZION:";
@@ -569,15 +730,12 @@ inline constexpr char kLogikResultInverted[] = "RISULTATI INV.";
 
 inline constexpr char kTitleKuehlfunc[] = "F U N Z I O N E  R A F F R E S C A M E N T O";
 inline constexpr char kTitlePID_Regelung[] = "R E G O L A Z I O N E  P I D";
-inline constexpr char kOutputKindSpeed[] = "Uscita Reg.Giri Var.";
 
 // Cooling function forms.
 inline constexpr char kKuehlWindowGroup[] = "TEMPO FINE.:";
 inline constexpr char kKuehlHour[] = "Ora";
 inline constexpr char kKuehlReferenceGroup[] = "TEMP.REFERENZA:";
 inline constexpr char kKuehlReferenceMax[] = "T.Ref.MASS:";
-inline constexpr char kDiffOn[] = "DIFF.ON:";
-inline constexpr char kDiffOff[] = "DIFF.OFF:";
 inline constexpr char kMagnitude[] = "GRANDEZZA:";
 inline constexpr char kKuehlReleaseInput[] = "RILASCIO RAFFRED.";
 inline constexpr char kKuehlReferenceInput[] = "TEMP.REFERENZA";
@@ -602,13 +760,10 @@ inline constexpr char kSolarOutput[] = "CIRC.SOL.";
 inline constexpr char kTitleStartfunc[] = "F U N Z I O N E  A V V I O";
 inline constexpr char kStartWindow[] = "Tempo Attivazione:";
 inline constexpr char kRunTime[] = "Decorrenza:";
-inline constexpr char kUnitSeconds[] = "Sec";
 inline constexpr char kInterval[] = "Intervallo:";
-inline constexpr char kUnitMinutes[] = "Min";
 inline constexpr char kStartRadiationThreshold[] = "Irrad.Att:";
 inline constexpr char kStartPlainThreshold[] = "Grado Att.:";
 inline constexpr char kUnitRadiation[] = "W/m²";
-inline constexpr char kParticipatingFunctions[] = "utiliz. FUNZION:";
 inline constexpr char kStartReleaseInput[] = "RILASCIO FUNZ.START";
 inline constexpr char kRadiationInput[] = "IRRAD.SOL.";
 inline constexpr char kStartRelativeInput[] = "TEMP.RELAT.";
@@ -684,6 +839,141 @@ inline constexpr const char* kPidInputs[] = {
     "TEMP. (-)\nREGOLAZ.DIFF.",            "TEMP.ATTIVAZIONE\nREGOLAZ.AVVENIM.", "SOGLIA ATTIVAZIONE\nREGOLAZ.AVVENIM.",
     "TEMP REGOLAZ.\nREGOLAZ.AVVENIM.",     "VAL.TEOR.\nREGOLAZ.AVVENIM.",
 };
+// Comparison forms.
+inline constexpr char kTitleVergleich[] = "C O M P A R A Z I O N E";
+inline constexpr char kVergleichUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kVergleichValueBLabel[] = "VALOREb:";
+inline constexpr char kVergleichOnLabel[] = "DIFF.ON:";
+inline constexpr char kVergleichOffLabel[] = "DIFF.OFF:";
+// The quantities a comparison, a profile or an analog function works in, and the unit label of each.
+inline constexpr const char* kQuantities[] = {"Senza Dim.", "Temperat.", "Irrad.Sol.", "Tempo",
+                                                  "Num.Imp",    "Qt Cal KWH", "Qt Cal MWH", "Prestaz.",
+                                                  "Flusso",     "Velo.Vento", "Umidita",    "Pressione"};
+inline constexpr const char* kQuantityUnits[] = {"", "°C", "W/m²", "Ore", "Imp", "kWh", "MWh", "kW",
+                                                       "l/h", "km/h", "%", "bar"};
+inline constexpr char kVergleichReleaseInput[] = "RILASCIO CONFR.";
+inline constexpr char kVergleichValueAInput[] = "VALOREa";
+inline constexpr char kVergleichValueBInput[] = "VALOREb";
+inline constexpr char kVergleichAbove[] = "Va > Vb + diff";
+inline constexpr char kVergleichBelow[] = "Va < Vb + diff";
+
+// Timer function forms.
+inline constexpr char kTitleTimer[] = "F U N Z I O N E  T I M E R";
+inline constexpr char kTimerModeLabel[] = "MODO:";
+inline constexpr const char* kTimerModes[] = {"Impulsi",       "Tempo Integr", "Ritardo",
+                                              "Tempo Min Fnz", "Tempo Blocco", "Instabile"};
+inline constexpr char kTimerTriggerGroup[] = "TRIGGER";
+inline constexpr char kTimerEdgeLabel[] = "Fianco:";
+inline constexpr const char* kTimerEdges[] = {"pos/neg", "positivo", "negativo"};
+inline constexpr char kTimerRetriggerLabel[] = "retriggere:";
+inline constexpr const char* kTimerRetrigger[] = {"no", "sì"};
+inline constexpr char kTimerPulseGroup[] = "TEMPO IMP.:";
+inline constexpr char kTimerPulseLabel[] = "TEMPO IMP.:";
+inline constexpr char kTimerOnLabel[] = "ON:";
+inline constexpr char kTimerOffLabel[] = "OFF:";
+inline constexpr char kTimerDutyLabel[] = "TAST.PROP.:";
+inline constexpr char kTimerReleaseInput[] = "RILASCIO TIMER";
+inline constexpr char kTimerTriggerInput[] = "ENTRATA TRIGGER";
+inline constexpr char kTimerDutyInput[] = "PROPORZIONE TASTI";
+inline constexpr char kTimerOutput[] = "Uscita TIMER";
+inline constexpr char kTimerOutputInverted[] = "Uscita INV.";
+
+// Counter forms.
+inline constexpr char kTitleZaehler[] = "C O N T A T O R E";
+inline constexpr char kZaehlerModeGroup[] = "MODO:";
+inline constexpr char kZaehlerHours[] = "CONT.ORE FUNZ";
+inline constexpr char kZaehlerPulses[] = "CONT.IMPULSI";
+inline constexpr char kZaehlerDivisorLabel[] = "Divisore:";
+inline constexpr char kZaehlerPositionLabel[] = "Pos.Contatore:";
+inline constexpr char kZaehlerPulsesGroup[] = "Impulsi";
+inline constexpr char kZaehlerHoursGroup[] = "Durata eserciz.";
+inline constexpr char kUnitPulses[] = "Imp";
+inline constexpr char kZaehlerReleaseInput[] = "RILASCIO CONTATORE";
+inline constexpr char kZaehlerResetInput[] = "CONTAT. RIMETTERE";
+inline constexpr char kZaehlerPositionInvalidCaption[] = "morv9274 - Message 2.002";
+inline constexpr char kZaehlerPositionInvalid[] = "Valore impostato non valido della posizione di conteggio!";
+
+// Function control forms.
+inline constexpr char kTitleFuncKontrolle[] = "C O N T R O L L O  F U N Z I O N A L I T À";
+inline constexpr char kFuncKontrolleGroup[] = "PARAMETRO:";
+inline constexpr char kFuncKontrolleErrorIf[] = "Errore se superiore";
+inline constexpr char kFuncKontrolleLimitCaption[] = "%9s >";
+inline constexpr char kFuncKontrolleValueA[] = "CVa";
+inline constexpr char kFuncKontrolleDifference[] = "CVa - CVb";
+inline constexpr char kFuncKontrolleAtLeast[] = "al meno";
+inline constexpr char kFuncKontrolleStoreError[] = "Salv.Errore:";
+inline constexpr const char* kNoYes[] = {"no", "sì"};
+inline constexpr char kFuncKontrolleValueAInput[] = "CONTR.VALOREa";
+inline constexpr char kFuncKontrolleValueBInput[] = "CONTR.VALOREb";
+inline constexpr char kFuncKontrolleReleaseInput[] = "DIFF.CONTR.";
+inline constexpr char kFuncKontrolleValueError[] = "Errore Valore";
+inline constexpr char kFuncKontrolleDifferenceError[] = "Errore Diff";
+
+// Synchronisation forms.
+inline constexpr char kTitleSync[] = "S I N C R O N I Z Z A Z I O N E";
+inline constexpr char kSyncCountLabel[] = "Numero Finest.:";
+inline constexpr char kSyncModeLabel[] = "MODO:";
+inline constexpr const char* kSyncModes[] = {"Ora", "Giorno", "Mese", "Anno"};
+inline constexpr const char* kSyncRepetition[] = {"ciciclo", "unico"};
+inline constexpr char kSyncHour[] = "Ore";
+inline constexpr char kSyncMinute[] = "Min";
+inline constexpr char kSyncDay[] = "Giorno";
+inline constexpr char kSyncMonth[] = "Mes";
+inline constexpr char kSyncReleaseInput[] = "RILASCIO SINCR.";
+inline constexpr char kSyncOutput[] = "COND.TPO.RISPET.";
+
+// Time switch forms.
+inline constexpr char kTitleSchaltuhr[] = "I N T E R R U T T O R E  O R A R I O";
+inline constexpr char kSchaltuhrPrograms[] = "Progr. temp.";
+inline constexpr char kSchaltuhrSetpointLabel[] = "Val.Nom.Cond.Tpo e esaudito:";
+inline constexpr char kSchaltuhrMinBlockLabel[] = "Tempo Min Cond.Bloc.:";
+inline constexpr char kSchaltuhrBlockLabel[] = "Tempo Blocco:";
+inline constexpr char kUnitDays[] = "Giorni";
+inline constexpr char kSchaltuhrReleaseInput[] = "RILASCIO TEMPORIZ.";
+inline constexpr char kSchaltuhrBlockingInput[] = "BLOCAGGIO";
+
+// Maintenance function forms.
+inline constexpr char kTitleWartungsfunc[] = "F U N Z I O N E  M A N U T E N Z I O N E";
+inline constexpr char kWartungRunTimeLabel[] = "Tpo.Tot.Fz.:";
+inline constexpr char kWartungPowerLabel[] = "Prest.Bruc.:";
+inline constexpr char kWartungSwitchInput[] = "INTERRUTTORE EST.";
+inline constexpr char kWartungCountLabel[] = "Numero utilizzati F.Reg.Circ.Risc:";
+inline constexpr char kWartungBurnerDemand[] = "RICHIESTA BRUC.";
+inline constexpr char kWartungBurnerPower[] = "PREST.BRUC.";
+inline constexpr char kWartungSpeedOutput[] = "Uscita Reg.Giri Var.";
+
+// Profile function forms.
+inline constexpr char kTitleProfilfunc[] = "F U N Z I O N E  P R O F I L I";
+inline constexpr char kProfilStepsLabel[] = "Numero Grado:";
+inline constexpr char kProfilUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kProfilCyclicLabel[] = "ciciclo:";
+inline constexpr char kProfilClockLabel[] = "Tatto Int:";
+inline constexpr char kProfilOffValueLabel[] = "se RILASCIO = off:";
+inline constexpr char kProfilStep[] = "Grado";
+inline constexpr char kProfilStepCaption[] = "%s %2d:";
+inline constexpr char kProfilOff[] = "OFF";
+inline constexpr char kProfilReleaseInput[] = "RILASCIO PROFILO";
+inline constexpr char kProfilOffValueInput[] = "VAL.TEOR.(RIL.=off)";
+inline constexpr char kProfilStartInput[] = "START PROFILO";
+inline constexpr char kProfilStopInput[] = "STOP PROFILO";
+inline constexpr char kProfilResetInput[] = "RESET PROFILO";
+inline constexpr char kProfilClockInput[] = "TATTO PROFILO";
+inline constexpr char kProfilOutput[] = "PROFILO ATTIVO";
+
+// Analog function forms.
+inline constexpr char kTitleAnalogfunc[] = "F U N Z I O N E  A N A L O G I C A";
+inline constexpr char kAnalogUnitLabel[] = "GR.FUNZ.:";
+inline constexpr char kAnalogFunctionLabel[] = "FUNZION:";
+inline constexpr const char* kAnalogFunctions[] = {"ZERO", "MIN", "MASS", "VAL.MED.", "SOMMA", "FILTRO"};
+inline constexpr char kAnalogFilterLabel[] = "VAL.MED.:";
+inline constexpr char kAnalogInputsGroup[] = "ENTRATA DATI:";
+inline constexpr char kAnalogVariable[] = "VAR.";
+inline constexpr char kAnalogVariableCaption[] = "%s %d:";
+inline constexpr char kAnalogOffResultLabel[] = "RISUL. se\nRILAS.=off:";
+inline constexpr char kAnalogReleaseInput[] = "RILAS. ANALOG FUNZ.";
+inline constexpr char kAnalogOffResultInput[] = "RISUL.(RILAS.=off)";
+inline constexpr char kAnalogOffset[] = "Offset:";
+inline constexpr char kAnalogResult[] = "RISULTATI";
 
 // ==== Network ====
 

@@ -97,13 +97,15 @@ ValueList TimeOfDayList(const char* prefix)
 ValueList TimeByteList(int last)
 {
     ValueList list;
-    for (int v = 0; v <= last && v <= 156; ++v) {
+    for (int v = 0; v <= last && v <= 255; ++v) {
         if (v <= 90)
             Add(list, PaddedNumber(v), v);
         else if (v <= 106)
             Add(list, platform::FormatC("%d.%d", (v - 87) / 2, (v - 87) % 2 * 5), v);
-        else
+        else if (v <= 156)
             Add(list, PaddedNumber(v - 97), v);
+        else
+            Add(list, platform::FormatC("%d.%d", (v - 155) / 2, (v - 155) % 2 * 5), v);
     }
     return list;
 }

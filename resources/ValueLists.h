@@ -44,8 +44,8 @@ ValueList DifferenceList(int first = -128, int last = 127);
 ValueList HysteresisList(int first, int last = 115);
 // Times of day in 10-minute steps: "00.00" .. "23.50" after prefix, code 0..143.
 ValueList TimeOfDayList(const char* prefix = "");
-// Time bytes 0..last (at most 156): seconds 0..90 as padded numbers, half minutes 2.0..9.5 (91..106) with one
-// decimal, whole minutes 10..59 (107..156) as padded numbers.
+// Time bytes 0..last: seconds 0..90 as padded numbers, half minutes 2.0..9.5 (91..106) with one decimal, whole
+// minutes 10..59 (107..156) as padded numbers, half hours 1.0, 1.5, .. (157 on) with one decimal.
 ValueList TimeByteList(int last);
 // "OFF", "ON", codes 0 and 1.
 ValueList OnOffList();

@@ -2,7 +2,15 @@
 #include "shell/FormTable.h"
 
 #include "evaluation/CProtokoll.h"
+#include "forms/heating/CAnfHeizung.h"
+#include "forms/heating/CAnfWarmwasser.h"
+#include "forms/heating/CHzkrReg.h"
+#include "forms/heating/CKesselkaskade.h"
+#include "forms/heating/CLadepumpe.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/heating/CZirkulation.h"
+#include "forms/logic/CAnalogfunc.h"
+#include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
 #include "forms/plant/CAusgang.h"
 #include "forms/plant/CEingang.h"
@@ -17,6 +25,13 @@
 #include "forms/solar/CSolarvorrang.h"
 #include "forms/solar/CStartfunc.h"
 #include "forms/solar/CWMZ.h"
+#include "forms/logic/CProfilfunc.h"
+#include "forms/logic/CSchaltuhr.h"
+#include "forms/logic/CSync.h"
+#include "forms/logic/CTimer.h"
+#include "forms/logic/CVergleich.h"
+#include "forms/logic/CWartungsfunc.h"
+#include "forms/logic/CZaehler.h"
 #include "link/StartContext.h"
 #include "production/CCompiler.h"
 #include "production/CExportPara.h"
@@ -74,6 +89,20 @@ FormRow FunctionRow(const char* kind, bool hasVarOut, const FunctionForms& f)
 
 const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::CreateVarIn, &CMischerReg::CreateVarOut,
                                       &CMischerReg::Publish, &CMischerReg::Save};
+const FunctionForms kAnfHeizungForms {&CAnfHeizung::CreateForm, &CAnfHeizung::CreateVarIn, &CAnfHeizung::CreateVarOut,
+                                      &CAnfHeizung::Publish, &CAnfHeizung::Save};
+const FunctionForms kAnfWarmwasserForms {&CAnfWarmwasser::CreateForm, &CAnfWarmwasser::CreateVarIn,
+                                         &CAnfWarmwasser::CreateVarOut, &CAnfWarmwasser::Publish,
+                                         &CAnfWarmwasser::Save};
+const FunctionForms kHzkrRegForms {&CHzkrReg::CreateForm, &CHzkrReg::CreateVarIn, &CHzkrReg::CreateVarOut,
+                                   &CHzkrReg::Publish, &CHzkrReg::Save};
+const FunctionForms kKesselkaskadeForms {&CKesselkaskade::CreateForm, &CKesselkaskade::CreateVarIn,
+                                         &CKesselkaskade::CreateVarOut, &CKesselkaskade::Publish,
+                                         &CKesselkaskade::Save};
+const FunctionForms kLadepumpeForms {&CLadepumpe::CreateForm, &CLadepumpe::CreateVarIn, &CLadepumpe::CreateVarOut,
+                                     &CLadepumpe::Publish, &CLadepumpe::Save};
+const FunctionForms kZirkulationForms {&CZirkulation::CreateForm, &CZirkulation::CreateVarIn,
+                                       &CZirkulation::CreateVarOut, &CZirkulation::Publish, &CZirkulation::Save};
 const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
                                      &CLogikfunc::Publish, &CLogikfunc::Save};
 const FunctionForms kKuehlfuncForms {&CKuehlfunc::CreateForm, &CKuehlfunc::CreateVarIn, &CKuehlfunc::CreateVarOut,
@@ -88,6 +117,25 @@ const FunctionForms kStartfuncForms {&CStartfunc::CreateForm, &CStartfunc::Creat
 const FunctionForms kWMZForms {&CWMZ::CreateForm, &CWMZ::CreateVarIn, nullptr, &CWMZ::Publish, &CWMZ::Save};
 const FunctionForms kSolarvorrangForms {&CSolarvorrang::CreateForm, &CSolarvorrang::CreateVarIn,
                                         &CSolarvorrang::CreateVarOut, &CSolarvorrang::Publish, &CSolarvorrang::Save};
+const FunctionForms kVergleichForms {&CVergleich::CreateForm, &CVergleich::CreateVarIn, &CVergleich::CreateVarOut,
+                                     &CVergleich::Publish, &CVergleich::Save};
+const FunctionForms kTimerForms {&CTimer::CreateForm, &CTimer::CreateVarIn, &CTimer::CreateVarOut, &CTimer::Publish,
+                                 &CTimer::Save};
+const FunctionForms kZaehlerForms {&CZaehler::CreateForm, &CZaehler::CreateVarIn, nullptr, &CZaehler::Publish,
+                                   &CZaehler::Save};
+const FunctionForms kFuncKontrolleForms {&CFuncKontrolle::CreateForm, &CFuncKontrolle::CreateVarIn,
+                                         &CFuncKontrolle::CreateVarOut, &CFuncKontrolle::Publish,
+                                         &CFuncKontrolle::Save};
+const FunctionForms kSyncForms {&CSync::CreateForm, &CSync::CreateVarIn, &CSync::CreateVarOut, &CSync::Publish,
+                                &CSync::Save};
+const FunctionForms kSchaltuhrForms {&CSchaltuhr::CreateForm, &CSchaltuhr::CreateVarIn, &CSchaltuhr::CreateVarOut,
+                                     &CSchaltuhr::Publish, &CSchaltuhr::Save};
+const FunctionForms kWartungsfuncForms {&CWartungsfunc::CreateForm, &CWartungsfunc::CreateVarIn,
+                                        &CWartungsfunc::CreateVarOut, &CWartungsfunc::Publish, &CWartungsfunc::Save};
+const FunctionForms kProfilfuncForms {&CProfilfunc::CreateForm, &CProfilfunc::CreateVarIn, &CProfilfunc::CreateVarOut,
+                                      &CProfilfunc::Publish, &CProfilfunc::Save};
+const FunctionForms kAnalogfuncForms {&CAnalogfunc::CreateForm, &CAnalogfunc::CreateVarIn, &CAnalogfunc::CreateVarOut,
+                                      &CAnalogfunc::Publish, &CAnalogfunc::Save};
 
 // A plant form that assigns a number to its object: its one form and the three ends of the shared helper.
 template <class Form, Form*& pointer>
@@ -147,14 +195,29 @@ std::vector<FormRow> MakeFormRows()
         bool hasVarOut;
         FunctionForms forms = {};
     } functionTypes[] = {
-        {"Analogfunktion", true},  {"Anforderung Heizung", true}, {"Anforderung Warmwasser", true},
-        {"Funktionskontrolle", true}, {"Heizkreisregler", true}, {"Kesselkaskade", true},
-        {"Kühlfunktion", true, kKuehlfuncForms},    {"Ladepumpe", true},           {"Logikfunktion", true, kLogikfuncForms},
-        {"Mischerregelfunktion", true, kMischerRegForms}, {"PID-Regelung", true, kPID_RegelungForms},   {"Profilfunktion", true},
-        {"Schaltuhr", true},       {"Solarregelung", true, kSolarregelungForms},       {"Solarvorrang", true, kSolarvorrangForms},
-        {"Startfunktion", true, kStartfuncForms},   {"Synchronisation", true},     {"Timerfunktion", true},
-        {"Vergleich", true},       {"Wärmemengenzähler", false, kWMZForms},  {"Wartungsfunktion", true},
-        {"Zähler", false},         {"Zirkulation", true},
+        {"Analogfunktion", true, kAnalogfuncForms},
+        {"Anforderung Heizung", true, kAnfHeizungForms},
+        {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
+        {"Funktionskontrolle", true, kFuncKontrolleForms},
+        {"Heizkreisregler", true, kHzkrRegForms},
+        {"Kesselkaskade", true, kKesselkaskadeForms},
+        {"Kühlfunktion", true, kKuehlfuncForms},
+        {"Ladepumpe", true, kLadepumpeForms},
+        {"Logikfunktion", true, kLogikfuncForms},
+        {"Mischerregelfunktion", true, kMischerRegForms},
+        {"PID-Regelung", true, kPID_RegelungForms},
+        {"Profilfunktion", true, kProfilfuncForms},
+        {"Schaltuhr", true, kSchaltuhrForms},
+        {"Solarregelung", true, kSolarregelungForms},
+        {"Solarvorrang", true, kSolarvorrangForms},
+        {"Startfunktion", true, kStartfuncForms},
+        {"Synchronisation", true, kSyncForms},
+        {"Timerfunktion", true, kTimerForms},
+        {"Vergleich", true, kVergleichForms},
+        {"Wärmemengenzähler", false, kWMZForms},
+        {"Wartungsfunktion", true, kWartungsfuncForms},
+        {"Zähler", false, kZaehlerForms},
+        {"Zirkulation", true, kZirkulationForms},
     };
     for (const auto& type : functionTypes)
         rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));

@@ -7,6 +7,7 @@
 #include "platform/Prompts.h"
 #include "wxbackend/WxPrompts.h"
 
+#include <algorithm>
 #include <wx/evtloop.h>
 #include <wx/weakref.h>
 
@@ -258,6 +259,17 @@ void WxBackend::WindowChanged(HWND hwnd, platform::WindowChange change)
     Mirror* mirror = Find(hwnd);
     if (!mirror)
         return;
+    if (change == WindowChange::Items) {
+        if (std::find(m_itemsChanged.begin(), m_itemsChanged.end(), hwnd) == m_itemsChanged.end())
+            m_itemsChanged.push_back(hwnd);
+        return;
+    }
+    // Any other change of a window with changed items shows the items first.
+    if (auto it = std::find(m_itemsChanged.begin(), m_itemsChanged.end(), hwnd); it != m_itemsChanged.end()) {
+        m_itemsChanged.erase(it);
+        Guard guard;
+        mirror->Update(WindowChange::Items);
+    }
     {
         Guard guard;
         mirror->Update(change);
@@ -312,10 +324,22 @@ unsigned long WxBackend::NativeWindowId(HWND hwnd)
     return window && GDK_IS_X11_WINDOW(window) ? GDK_WINDOW_XID(window) : 0;
 }
 
+void WxBackend::MirrorChangedItems()
+{
+    std::vector<HWND> changed;
+    changed.swap(m_itemsChanged);
+    for (HWND hwnd : changed)
+        if (Mirror* mirror = Find(hwnd)) {
+            Guard guard;
+            mirror->Update(platform::WindowChange::Items);
+        }
+}
+
 void WxBackend::Pump()
 {
     if (m_pumping)
         return;
+    MirrorChangedItems();
     m_pumping = true;
     std::vector<wxWeakRef<wxWindow>> doomed;
     doomed.swap(m_doomed);

@@ -75,6 +75,10 @@ private:
 
     std::map<HWND, std::unique_ptr<Mirror>> m_mirrors;
     std::vector<wxWeakRef<wxWindow>> m_doomed;
+    // Windows whose items changed since the last pump: a list filled item by item is mirrored once, not once per
+    // item (a form that fills many long lists would otherwise copy each list as often as it has items).
+    std::vector<HWND> m_itemsChanged;
+    void MirrorChangedItems();
     int m_mirroring = 0;
     bool m_pumping = false;
     bool m_busyCursor = false;

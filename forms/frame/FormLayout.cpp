@@ -7,6 +7,7 @@
 #include "resources/ValueLists.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace forms {
 
@@ -27,6 +28,7 @@ constexpr int kRowHeight = 16;
 constexpr int kTextHeight = 9;
 constexpr int kComboDrop = 120;  // a drop-down's height with its list open
 constexpr int kGroupGap = 6;
+constexpr int kDialogWidth = 220;  // a field dialog: captions, lists and units of one column
 
 constexpr DWORD kStatic = SS_LEFT | WS_GROUP;
 constexpr DWORD kCombo = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
@@ -58,29 +60,77 @@ const ValueControl* FindValue(std::span<const ValueControl> values, UINT id)
     return nullptr;
 }
 
+// The columns of a grid: after a narrow caption, lists of a fixed width; a dash between the second and third.
+constexpr int kGridX = kIndent + 24;
+constexpr int kGridColumn = 62;
+constexpr int kGridWidth = 50;
+
+int GridX(size_t column)
+{
+    return kGridX + static_cast<int>(column) * kGridColumn + (column >= 2 ? 14 : 0);
+}
+
+void AddGridRow(DialogTemplate& t, const LayoutRow& row, int y)
+{
+    if (row.kind == ControlKind::GridHeader) {
+        for (size_t i = 0; i < row.cells.size(); ++i)
+            t.controls.push_back(
+                {ControlClass::Static, row.cells[i], kStatic, {GridX(i), y + 3, kGridWidth, kTextHeight}});
+        return;
+    }
+    if (row.caption)
+        t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, kStatic, {kIndent, y + 3, 20, kTextHeight},
+                              row.caption});
+    for (size_t i = 0; i < row.cells.size(); ++i) {
+        t.controls.push_back({ControlClass::ComboBox, row.cells[i], kCombo, {GridX(i), y, kGridWidth, kComboDrop}});
+        if (i == 1)
+            t.controls.push_back({ControlClass::Static, IDC_STATIC_ITEM, SS_CENTER, {GridX(1) + kGridWidth, y + 3,
+                                                                                   GridX(2) - GridX(1) - kGridWidth,
+                                                                                   kTextHeight}, "-"});
+    }
+}
+
 void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values)
 {
-    if (row.captionId && row.kind != ControlKind::Check) {
+    if (row.kind == ControlKind::Grid || row.kind == ControlKind::GridHeader) {
+        AddGridRow(t, row, y);
+        return;
+    }
+    if (row.checkId) {
+        // Alone on its line, the check box takes the whole line.
         const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
-        t.controls.push_back({ControlClass::Static, row.captionId, kStatic, {kIndent, y + 3, width, kTextHeight}});
+        t.controls.push_back({ControlClass::Button, row.checkId, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+                              {kIndent, y + 2, width, 10}, row.caption});
+    } else if (row.captionId) {
+        const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
+        // A caption of two lines starts at the control's top.
+        const bool twoLines = row.caption && std::strchr(row.caption, '\n');
+        const platform::DialogRect rect = twoLines ? platform::DialogRect {kIndent, y - 2, width, 2 * kTextHeight}
+                                                   : platform::DialogRect {kIndent, y + 3, width, kTextHeight};
+        t.controls.push_back({ControlClass::Static, row.captionId, kStatic, rect});
     }
     switch (row.kind) {
-    case ControlKind::None: break;
+    case ControlKind::None:
+    case ControlKind::Grid:
+    case ControlKind::GridHeader: break;
     case ControlKind::Combo: {
         const ValueControl* value = FindValue(values, row.controlId);
         t.controls.push_back({ControlClass::ComboBox, row.controlId, kCombo, {kControlX, y, kControlWidth, kComboDrop},
                               "", value ? value->items.numbers : std::vector<CString> {}});
         break;
     }
+    case ControlKind::Button:
+        t.controls.push_back({ControlClass::Button, row.controlId, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                              {kControlX, y, kControlWidth, 14}, row.buttonText ? row.buttonText : ""});
+        break;
     case ControlKind::Radios: {
         // A group without a caption of its own starts where captions do.
         int x = row.captionId ? kControlX : kIndent;
         bool first = true;
-        const int width = row.radioWidth ? row.radioWidth : 56;
         for (const RadioButton& radio : row.radios) {
             const DWORD style = BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0);
-            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, width, 10}});
-            x += width + 4;
+            t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 2, radio.width, 10}});
+            x += radio.width + 4;
             first = false;
         }
         break;
@@ -92,14 +142,40 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
         t.controls.push_back({ControlClass::Edit, row.controlId, style, {kControlX, y, kControlWidth, 12}});
         break;
     }
-    case ControlKind::Check:
-        t.controls.push_back({ControlClass::Button, row.controlId, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
-                              {kIndent, y + 2, kWidth - 2 * kIndent, 10}});
-        break;
     }
     if (row.unit || row.unitId)
         t.controls.push_back({ControlClass::Static, row.unitId ? row.unitId : IDC_STATIC_ITEM, kStatic,
-                              {kUnitX, y + 3, 30, kTextHeight}, row.unit ? row.unit : ""});
+                              {kUnitX, y + 3, 40, kTextHeight}, row.unit ? row.unit : ""});
+}
+
+// A row whose caption has two lines is higher.
+int RowHeight(const LayoutRow& row)
+{
+    return row.captionId && row.caption && std::strchr(row.caption, '\n') ? kRowHeight + 6 : kRowHeight;
+}
+
+// The groups of rows one below the other from y, their boxes `width` wide; returns the y below the last.
+int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<const ValueControl> values, int y,
+              int width)
+{
+    for (const LayoutGroup& group : groups) {
+        const int top = group.boxId ? 11 : 2;
+        int height = top + 3;
+        for (const LayoutRow& row : group.rows)
+            height += RowHeight(row);
+        t.controls.push_back(
+            {ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
+             {kMargin, y, width - 2 * kMargin, height}});
+        int ry = y + top;
+        for (const LayoutRow& row : group.rows) {
+            // A higher row's control stands in the middle of its caption's lines.
+            const int extra = RowHeight(row) - kRowHeight;
+            AddRow(t, row, ry + extra / 2, values);
+            ry += RowHeight(row);
+        }
+        y += height + kGroupGap;
+    }
+    return y;
 }
 
 }  // namespace
@@ -122,21 +198,20 @@ DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::
     t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
                           {kUnitX + 34, 52, 18, 13}, ui::kDesignationManage});
 
-    int y = 76;
-    for (const LayoutGroup& group : groups) {
-        const int top = group.boxId ? 11 : 2;
-        const int height = top + static_cast<int>(group.rows.size()) * kRowHeight + 3;
-        t.controls.push_back(
-            {ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
-             {kMargin, y, kWidth - 2 * kMargin, height}});
-        int ry = y + top;
-        for (const LayoutRow& row : group.rows) {
-            AddRow(t, row, ry, values);
-            ry += kRowHeight;
-        }
-        y += height + kGroupGap;
-    }
-    t.rect.cy = y + kMargin;
+    t.rect.cy = AddGroups(t, groups, values, 76, kWidth) + kMargin;
+    return t;
+}
+
+DialogTemplate DialogTemplateOf(UINT id, std::span<const LayoutGroup> groups, std::span<const ValueControl> values)
+{
+    DialogTemplate t {id, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, kDialogWidth, 0}, "",
+                      {"MS Sans Serif", 8}, {}};
+    const int y = AddGroups(t, groups, values, 7, kDialogWidth);
+    t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {kDialogWidth / 2 - 60, y + 4, 50, 14}});
+    t.controls.push_back(
+        {ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, {kDialogWidth / 2 + 10, y + 4, 50, 14}});
+    t.rect.cy = y + 26;
     return t;
 }
 
@@ -149,32 +224,38 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const Pa
     for (const InputRow& in : inputs) {
         t.controls.push_back(
             {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
-        // The heading begins with a line break: its text stands on the second line. A heading of two lines of its
-        // own starts lower, below the box's frame.
-        const int headingY = in.twoLineHeading ? y + 7 : y + 2;
+        // The heading begins with a line break: its text stands on the second line. A heading of its own lines
+        // starts lower, below the box's frame.
+        const int headingY = in.headingFormat ? y + 7 : y + 2;
         t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, headingY, 160, 18}});
         const int line = y + 25;
         t.controls.push_back({ControlClass::Static, in.sourceLabelId, kStatic, {16, line, 28, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.kindTextId, kStatic, {46, line, 56, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.numberTextId, kStatic, {104, line, 18, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.variableTextId, kStatic, {124, line, 94, kTextHeight}});
+        // With a unit text after it, the list moves left to make room.
+        const int shift = in.unitId ? 24 : 0;
         if (in.modeLabelId)
-            t.controls.push_back({ControlClass::Static, in.modeLabelId, kStatic, {222, line, 30, kTextHeight}});
+            t.controls.push_back(
+                {ControlClass::Static, in.modeLabelId, kStatic, {222 - shift, line, 30, kTextHeight}});
         if (in.modeComboId)
-            t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo, {254, line - 3, 54, 60}});
+            t.controls.push_back(
+                {ControlClass::ComboBox, in.modeComboId, kCombo, {254 - shift, line - 3, 54, in.unitId ? 120 : 60}});
+        if (in.unitId)
+            t.controls.push_back({ControlClass::Static, in.unitId, kStatic, {288, line, 24, kTextHeight}});
         y += 44;
     }
     if (participants) {
-        // The count, then the places in two columns of five.
+        // The count, then the places in two columns of up to five.
         const int rows = (static_cast<int>(participants->listIds.size()) + 1) / 2;
         const int height = 40 + rows * kRowHeight;
         t.controls.push_back(
             {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, height}});
         t.controls.push_back({ControlClass::Static, participants->countLabelId, kStatic,
                               {16, y + 11, 150, kTextHeight}});
-        t.controls.push_back({ControlClass::ComboBox, participants->countComboId, kCombo,
-                              {170, y + 8, 40, kComboDrop}, "",
-                              resources::NumberList(participants->firstCount, places, 3).items});
+        const ParticipantLists& p = *participants;
+        t.controls.push_back({ControlClass::ComboBox, p.countComboId, kCombo, {170, y + 8, 40, kComboDrop}, "",
+                              resources::NumberList(p.firstCount, places, p.countBlanks).items});
         t.controls.push_back({ControlClass::Static, participants->listsLabelId, kStatic,
                               {16, y + 27, 150, kTextHeight}});
         for (size_t k = 0; k < participants->listIds.size(); ++k) {

@@ -20,6 +20,9 @@ platform::DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> gro
 // With participants, a block of the count list and the place lists (places of them) follows the inputs.
 platform::DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs,
                                        const ParticipantLists* participants = nullptr, int places = 0);
+// A modal dialog of rows as a parameter form has them (without the designation head), OK and Cancel below.
+platform::DialogTemplate DialogTemplateOf(UINT id, std::span<const LayoutGroup> groups,
+                                          std::span<const ValueControl> values);
 platform::DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups);
 
 // Registers the template that make() builds unless one of that id is registered already.

@@ -2,6 +2,7 @@
 #include "forms/frame/FunctionFormTables.h"
 
 #include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
 
 #include <cstdint>
 #include <cstring>
@@ -64,6 +65,26 @@ void WriteField(BYTE* record, const Field& field, long value)
     const std::uint32_t word =
         (Word(record, field) & ~mask) | ((static_cast<std::uint32_t>(value) << field.shift) & mask);
     PutWord(record, field, word);
+}
+
+bool RuleHolds(const EnableRule& rule, const BYTE* record)
+{
+    for (const EnableRule* r = &rule; r; r = r->also)
+        if (!r->always && (ReadField(record, r->field) == r->equals) == r->differs)
+            return false;
+    return true;
+}
+
+ValueControl DifferenceControl(UINT id, Field field, bool reshow, EnableRule enable)
+{
+    field.isSigned = true;
+    static const std::vector<CString> items = resources::DifferenceList().items;
+    return {id, field, -128, {items}, enable, reshow};
+}
+
+const char* TimeByteUnit(long value)
+{
+    return value <= 90 ? ui::kUnitSeconds : value <= 156 ? ui::kUnitMinutes : ui::kUnitHours;
 }
 
 CString OutputBoxLabel(const OutputBox& box)

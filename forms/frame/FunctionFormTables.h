@@ -58,9 +58,6 @@ struct FunctionKind {
     int code;               // the catalog's type code; its row gives the record, the templates and the kind name
     const char* title;      // spaced title of the three forms
     bool reshowOnActivate;  // the parameter form shows the record again on every later activation
-    // The types whose participant lists (the catalog's participants of their rows) may name a function of this
-    // kind: the save sends this function's designation to every participant pin of theirs that names it.
-    std::span<const int> listedBy {};
 };
 
 // ---- Layout: the rows a form template is generated from ----
@@ -71,12 +68,16 @@ enum class ControlKind : BYTE {
     Radios,   // a radio group, its buttons side by side
     Edit,     // a right-aligned edit field for a typed number (the kind handles its EN_CHANGE)
     Digits,   // the same, taking typed digits only
-    Check,    // a check box with the row's caption as its text, over the whole line (the kind handles its click)
+    Grid,        // a row of drop-down lists (cells), in the grid's columns, handled by the kind itself; its caption
+                 // stands in the template before the first column
+    GridHeader,  // the statics above the grid's columns (cells), set by the kind at run time
+    Button,      // a push button (its text the row's buttonText) after the row's caption, if any
 };
 
 struct RadioButton {
     UINT id;
     const char* text;
+    int width = 56;  // dialog units; the next button follows 4 units after it
 };
 
 // One line of a form: a caption, the control it labels and the unit after it.
@@ -87,9 +88,26 @@ struct LayoutRow {
     ControlKind kind = ControlKind::None;
     const char* unit = nullptr;          // a fixed unit text beside the control; null none
     std::vector<RadioButton> radios {};  // Radios: the group, the first button carrying its id
-    UINT unitId = 0;                     // the unit static's id when the kind changes its text; 0 none
-    int radioWidth = 0;                  // Radios: the width of each button in dialog units; 0 the common one
+    // The unit static's id when its text changes (a value control's unit rule or the kind's SetCaption); 0 none.
+    UINT unitId = 0;
+    std::vector<UINT> cells {};  // Grid, GridHeader: the controls of the columns
+    // A check box in the caption column, its text the caption, handled by the kind itself: beside the row's control,
+    // or over the whole line in a row of kind None.
+    UINT checkId = 0;
+    const char* buttonText = nullptr;  // Button: its text
 };
+
+// A push button, with a caption static before it (captionId 0: none).
+inline LayoutRow ButtonRow(UINT id, const char* text, UINT captionId = 0, const char* caption = nullptr)
+{
+    return {captionId, caption, id, ControlKind::Button, nullptr, {}, 0, {}, 0, text};
+}
+
+// A caption, its drop-down list and a fixed unit (null none).
+inline LayoutRow ComboRow(UINT captionId, const char* caption, UINT controlId, const char* unit = nullptr)
+{
+    return {captionId, caption, controlId, ControlKind::Combo, unit};
+}
 
 // Lines under a group box (boxId 0: no box).
 struct LayoutGroup {
@@ -106,14 +124,17 @@ struct ValueItems {
     std::span<const char* const> words {};           // run-time items
 };
 
-// A control is enabled exactly when the field equals the value (with unless, when it does not); a disabled list
-// shows no selection.
+// A control is enabled exactly when the field equals the value (or, with differs, when it does not), and the
+// further rule holds too; a disabled list shows no selection.
 struct EnableRule {
     bool always = true;
     Field field {};
     long equals = 0;
-    bool unless = false;
+    bool differs = false;
+    const EnableRule* also = nullptr;
 };
+
+bool RuleHolds(const EnableRule& rule, const BYTE* record);
 
 struct ValueControl {
     UINT id;            // the combo, or the first radio button of the group
@@ -124,6 +145,24 @@ struct ValueControl {
     bool reshow = false;  // a pick shows the record again (the type's repair then acts on it)
     // Radios: the button shown for a stored value beyond the group (index); lists show no selection for one.
     int beyond = 0;
+    // A unit static (the layout row's unitId) whose text follows the stored value, set on every show and pick.
+    const char* (*unit)(long value) = nullptr;
+};
+
+// A list of the full temperature difference code (index = signed code + 128) on a signed byte; with reshow a
+// pick shows the record again, so the repair puts a switch-off difference on its side at once.
+ValueControl DifferenceControl(UINT id, Field field, bool reshow, EnableRule enable = {});
+
+// "Sec" for time bytes up to 90, "Min" up to 156, "Ore" beyond.
+const char* TimeByteUnit(long value);
+
+// The button that opens the time-program dialog on the record's programs: the first program offered, the number
+// of choices, and the offsets of the programs in use, the windows per program, the setpoint flag and the block.
+struct TimeProgramButton {
+    UINT id;
+    BYTE first;
+    BYTE choices;
+    unsigned programsField, windowsField, setpointField, blockField;
 };
 
 // ---- Input-variable form ----
@@ -150,12 +189,21 @@ struct InputRow {
     UINT modeComboId = 0;
     ModeRule rule = ModeRule::FixedState;
     bool hideUnconnected = false;  // an unconnected input's mode combo is hidden and its mode label empty
-    bool twoLineHeading = false;   // the name holds its own line break: heading "%s:" without a leading one
+    // The offset of a field whose 0 makes the input "not used" (notUsed 1), else notUsed 0; -1 the fixed notUsed.
+    int notUsedWhenZero = -1;
+    // The heading's format with the name; null "\n%s:" (or "\n%s %d:" with a number). A heading of its own lines
+    // ("%s:") stands lower in its box, below the box's frame.
+    const char* headingFormat = nullptr;
+    // While the rule fails the input is out of use: "Utente", "non usato", no mode. Looked at on every activation,
+    // so a change on the parameter form shows at once; an input in use is filled again then.
+    EnableRule inUse {};
+    UINT unitId = 0;  // a unit text after the mode list (an analog input's offset), set by the kind
 };
 
 // The participants an input-variable form chooses, in the fields of the catalog row's participants: how many (a
-// count list whose item index is the count minus firstCount) and which function in each place (lists filled once
-// from the parameter form's participant list; the places beyond the count hidden). A pick stores at once.
+// count list of the numbers firstCount to the row's count, its item index the count minus firstCount) and which
+// function in each place (lists filled once from the parameter form's participant list; the places beyond the count
+// hidden, those up to firstCount always shown). A pick stores at once.
 struct ParticipantLists {
     UINT countLabelId;
     const char* countLabel;
@@ -164,7 +212,16 @@ struct ParticipantLists {
     UINT listsLabelId;
     const char* listsLabel;
     std::vector<UINT> listIds;  // places 1 to n, in two columns of up to five
+    int countBlanks = 3;        // blanks before a one-digit number of the count list
 };
+
+// An analog input with the not-used flag 0: heading, "Fonte:", kind, number and variable texts; the number field
+// follows the kind field.
+inline InputRow AnalogInput(const char* name, UINT heading, UINT source, unsigned kindField, UINT kind, UINT number,
+                            UINT variable)
+{
+    return {name, 0, heading, source, InputKind::Analog, kindField, 0, kindField + 1, 0, kind, number, variable};
+}
 
 // ---- Output-variable form ----
 
@@ -195,6 +252,10 @@ struct OutputGroup {
 
 // "U n", "U n (=analog)", "U n, n+1" or "nessuno".
 CString OutputBoxLabel(const OutputBox& box);
+
+// The boxes of outputs 1 to 16 in the first switching output group of a form.
+inline constexpr UINT kSwitchingOutputBoxes[16] = {1028, 1040, 1048, 1062, 1081, 1119, 1153, 1508,
+                                                   1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};
 
 // The 16 boxes of a switching output group: outputs 1 to 16 in fields first .. first + 15, 15 and 16 analog.
 std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField);

@@ -3,6 +3,7 @@
 
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
+#include "forms/dialogs/CZeitprogrammDlg.h"
 #include "forms/frame/FormLayout.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
@@ -17,6 +18,8 @@
 #include "store/FunctionTypes.h"
 #include "store/ImageLayout.h"
 #include "texts/CTexte.h"
+#include "texttables/FunktionsListe.h"
+#include "texttables/StandardDesignations.h"
 
 #include <stdexcept>
 
@@ -137,9 +140,6 @@ void FunctionParamForm::LoadForm()
             for (const forms::RadioButton& radio : row.radios)
                 if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
                     button->SetWindowText(radio.text);
-            if (row.kind == forms::ControlKind::Check && row.caption)
-                if (CWnd* box = GetDlgItem(static_cast<int>(row.controlId)))
-                    box->SetWindowText(row.caption);
         }
     }
 
@@ -190,8 +190,15 @@ void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
 
 bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
 {
-    return value.enable.always ||
-           (forms::ReadField(m_record.data(), value.enable.field) == value.enable.equals) != value.enable.unless;
+    return forms::RuleHolds(value.enable, m_record.data());
+}
+
+void FunctionParamForm::ShowUnit(const forms::ValueControl& value)
+{
+    const forms::LayoutRow* row = value.unit ? FindRow(m_tables.layout, value.id) : nullptr;
+    if (!row || !row->unitId)
+        return;
+    SetCaption(row->unitId, value.unit(forms::ReadField(m_record.data(), value.field)));
 }
 
 void FunctionParamForm::ShowRecord(bool refill)
@@ -241,6 +248,8 @@ void FunctionParamForm::ShowRecord(bool refill)
             const long buttons = row ? static_cast<long>(row->radios.size()) : 0;
             m_radios[i] = index >= 0 && index < buttons ? static_cast<int>(index) : value.beyond;
         }
+        if (Enabled(value))
+            ShowUnit(value);
     }
     ShowSpecial();
     UpdateData(FALSE);
@@ -252,6 +261,16 @@ void FunctionParamForm::SetCaption(UINT id, const CString& text)
     for (size_t i = 0; i < m_captionIds.size(); ++i)
         if (m_captionIds[i] == id)
             m_captions[i] = text;
+    // Shown at once too, for a kind that changes it outside an exchange (a pick of its own).
+    if (CWnd* item = GetDlgItem(static_cast<int>(id)))
+        item->SetWindowText(text);
+}
+
+CString FunctionParamForm::ParticipantText(int place) const
+{
+    const functypes::Participants& p = m_type->participants;
+    return CTexte().GetListenBezeichnung(m_participantList,
+                                         m_record[p.firstField + static_cast<size_t>(place) * p.step]);
 }
 
 CComboBox* FunctionParamForm::ValueCombo(UINT id)
@@ -260,6 +279,15 @@ CComboBox* FunctionParamForm::ValueCombo(UINT id)
         if (m_tables.values[i].id == id)
             return m_combos[i].get();
     return nullptr;
+}
+
+void FunctionParamForm::DisableValue(UINT id)
+{
+    for (size_t i = 0; i < m_tables.values.size(); ++i)
+        if (m_tables.values[i].id == id && m_combos[i])
+            m_combos[i]->SetCurSel(-1);
+    if (CWnd* control = GetDlgItem(static_cast<int>(id)))
+        control->EnableWindow(FALSE);
 }
 
 void FunctionParamForm::OnBezeichnungsGruppe()
@@ -306,6 +334,7 @@ void FunctionParamForm::OnValuePick(UINT id)
         if (index < 0)
             return;
         forms::WriteField(m_record.data(), value.field, index + value.offset);
+        ShowUnit(value);
         if (value.reshow)
             ShowRecord(false);
         return;
@@ -314,6 +343,15 @@ void FunctionParamForm::OnValuePick(UINT id)
 
 void FunctionParamForm::OnValueClick(UINT id)
 {
+    if (const forms::TimeProgramButton* t = m_tables.timePrograms; t && t->id == id) {
+        // The dialog writes the fields only on OK; the form shows the record again either way.
+        BYTE* r = m_record.data();
+        CZeitprogrammDlg dialog(t->first, t->choices, r + t->programsField, r + t->windowsField, r + t->setpointField,
+                                reinterpret_cast<Zeitprogramm*>(r + t->blockField));
+        dialog.DoModal();
+        ShowRecord(false);
+        return;
+    }
     for (size_t i = 0; i < m_tables.values.size(); ++i) {
         const forms::ValueControl& value = m_tables.values[i];
         const forms::LayoutRow* row = m_combos[i] ? nullptr : FindRow(m_tables.layout, value.id);
@@ -349,40 +387,61 @@ void FunctionParamForm::RefuseSave()
     MessageBox(ui::kFunctionSaveFailed, ui::kFunctionSaveFailedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
+namespace {
+
+// Whether a participant list of the catalog offers functions of the type.
+bool ListOffers(functypes::ParticipantList list, int code)
+{
+    switch (list) {
+    case functypes::ParticipantList::Demands:
+        return code == texts::kTypeAnfHeizung || code == texts::kTypeAnfWarmwasser;
+    case functypes::ParticipantList::Solar:
+    case functypes::ParticipantList::Solar2: return code == texts::kTypeSolarregelung;
+    case functypes::ParticipantList::HeatingCircuits: return code == texts::kTypeHzkrReg;
+    case functypes::ParticipantList::None: break;
+    }
+    return false;
+}
+
+}  // namespace
+
 void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
                                        CParaDaten& para) const
 {
-    if (m_tables.kind.listedBy.empty())
+    bool offered = false;
+    for (const functypes::FunctionType& type : functypes::AllFunctionTypes())
+        offered |= ListOffers(type.participants.list, m_type->code);
+    if (!offered)
         return;
-    CString text = texte.GetBezeichnung(CParaDaten::kWorkFile, m_type->names.kind, Designation());
-    if (text == ui::kNoDesignation)
-        text = ui::kNoDesignationList;
+    CString name = texte.GetBezeichnung(CParaDaten::kWorkFile, m_type->names.kind, Designation());
+    if (name == ui::kNoDesignation)
+        name = ui::kNoDesignationList;
     // A participant field holds the listed function's own number plus 1.
     const BYTE self = static_cast<BYTE>(m_record[3] + 1);
     for (BYTE slot = 1; slot <= layout::kFuncSlots; ++slot) {
         FuncEntry entry;
         if (!para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry))
             continue;
-        bool listed = false;
-        for (const int code : m_tables.kind.listedBy)
-            listed |= entry.type == code;
-        const functypes::FunctionType* lister = listed ? functypes::FindFunctionType(entry.type) : nullptr;
-        int objectId = 0;
-        if (!lister || !para.GetFuncId(CParaDaten::kWorkFile, slot, objectId))
+        const functypes::FunctionType* lister = functypes::FindFunctionType(entry.type);
+        if (!lister || !ListOffers(lister->participants.list, m_type->code))
             continue;
-        // A record of its own per lister, and none compared that could not be read.
+        // Each lister into a record of its own: one that cannot be read is skipped, never judged by another's.
         std::vector<BYTE> record(lister->recordSize);
-        if (!lister->read(para, CParaDaten::kWorkFile, slot, record.data(), true))
+        int objectId = 0;
+        if (!lister->read(para, CParaDaten::kWorkFile, slot, record.data(), true) ||
+            !para.GetFuncId(CParaDaten::kWorkFile, slot, objectId))
             continue;
         const functypes::Participants& p = lister->participants;
-        // Every place that names this function, also one beyond the count in use: the lister's own save resets it.
-        for (BYTE k = 0; k < p.count; ++k) {
+        // Only the places the lister uses: a place beyond its count keeps its dashes, so the drawing never shows a
+        // participant the lister does not use.
+        const BYTE inUse = p.countField < record.size() ? record[p.countField] : 0;
+        for (BYTE k = 0; k < p.count && k < inUse; ++k) {
             const size_t field = p.firstField + static_cast<size_t>(k) * p.step;
             PinInfo pin;
             if (field >= record.size() || record[field] != self ||
                 !drawing.GetPin(static_cast<BYTE>(p.firstPin + k), objectId, pin) || pin.labelId <= 0)
                 continue;
-            channel.SetText(static_cast<UINT>(pin.labelId), text);
+            channel.SetText(static_cast<UINT>(pin.labelId), name);
         }
     }
 }
@@ -408,8 +467,11 @@ void FunctionParamForm::SaveAndExit()
     if (drawing.GetTextId(g_nId, textId) && textId > 0)
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
-    texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, m_record);
-    texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, g_nId, m_record);
+    // A kind may adjust what its pins' labels are made from.
+    std::vector<BYTE> labels = m_record;
+    PrepareLabels(labels);
+    texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, labels);
+    texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, g_nId, labels);
     RelabelListers(channel, drawing, texte, para);
     if (m_bBezeichnungenGeaendert)
         texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);

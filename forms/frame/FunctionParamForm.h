@@ -40,6 +40,7 @@ public:
         const forms::FunctionKind& kind;
         std::span<const forms::LayoutGroup> layout;
         std::span<const forms::ValueControl> values;
+        const forms::TimeProgramButton* timePrograms = nullptr;  // the form's time-program button; null none
     };
 
     explicit FunctionParamForm(const Tables& tables);
@@ -71,6 +72,8 @@ public:
     // The functions the type's participant fields may name (the catalog's participants list), built at the first
     // activation; empty for a type without participants.
     const FunktionsListe& ParticipantList() const { return m_participantList; }
+    // The designation of the function in participant place k (from 0) of the record, by ParticipantList.
+    CString ParticipantText(int place) const;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -80,10 +83,15 @@ protected:
     // nothing by default.
     virtual void LoadSpecial() {}
 
-    // The text of a caption or unit static of the layout, kept through every later exchange.
+    // The text of a caption or unit static of the layout: shown at once and kept through every later exchange.
     void SetCaption(UINT id, const CString& text);
     // The list of a value row (a kind that rebuilds its items); null for another id.
     CComboBox* ValueCombo(UINT id);
+    // The record the save labels the pins from, as a copy; a kind whose mode changes what a pin's label says
+    // adjusts it. Unchanged by default.
+    virtual void PrepareLabels(std::vector<BYTE>& /*record*/) const {}
+    // For ShowSpecial: a value control disabled with no selection beyond what its enable rule says.
+    void DisableValue(UINT id);
 
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);
@@ -95,7 +103,9 @@ private:
     void SetDesignation(const Bezeichnung& designation);
     bool Enabled(const forms::ValueControl& value) const;
     void RefuseSave();
-    // The participant pins of the functions that list this one (the kind's listedBy) get its designation.
+    void ShowUnit(const forms::ValueControl& value);
+    // The participant pins of every function that lists this one (the catalog's participant rows): each place in
+    // use that names this function gets its designation, unframed.
     void RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) const;
 
     Tables m_tables;

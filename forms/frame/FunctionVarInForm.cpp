@@ -10,6 +10,7 @@
 #include "link/StartContext.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
+#include "texttables/FunktionsListe.h"
 
 #include <algorithm>
 
@@ -96,8 +97,8 @@ void FunctionVarInForm::UpdateForm()
     m_strTitle.Format(ui::kFormTitle, m_kind.title, ui::kFormInputs);
     for (size_t i = 0; i < m_inputs.size(); ++i) {
         const forms::InputRow& in = m_inputs[i];
-        if (in.twoLineHeading)
-            m_texts[i].heading.Format(ui::kInputHeadingTwoLines, in.name);
+        if (in.headingFormat)
+            m_texts[i].heading.Format(in.headingFormat, in.name);
         else if (in.number)
             m_texts[i].heading.Format(ui::kInputHeadingNumbered, in.name, in.number);
         else
@@ -113,25 +114,9 @@ void FunctionVarInForm::UpdateForm()
 
     if (param && g_bFirstActivation[kFirstActivation]) {
         g_bFirstActivation[kFirstActivation] = false;
-        const BYTE* record = param->Record();
-        CTexte texte;
-        for (size_t i = 0; i < m_inputs.size(); ++i) {
-            const forms::InputRow& in = m_inputs[i];
-            InputTexts& t = m_texts[i];
-            const BYTE kind = record[in.kindField];
-            const BYTE number = record[in.numberField];
-            if (in.kind == forms::InputKind::Analog || !m_modes[i]) {
-                texte.GetQuelleTexte(kind, number, in.notUsed, t.kind, t.number, t.variable);
-                continue;
-            }
-            const BYTE fixedState = in.rule == forms::ModeRule::FixedState ? number : 0;
-            texte.FillQuelleCtrls(kind, number, in.notUsed, t.kind, t.number, t.variable, t.mode,
-                                  record[in.invertedField], *m_modes[i], fixedState);
-            if (in.hideUnconnected && kind == 0) {
-                t.mode.Empty();
-                m_modes[i]->ShowWindow(SW_HIDE);
-            }
-        }
+        for (size_t i = 0; i < m_inputs.size(); ++i)
+            if (m_inputs[i].inUse.always)
+                FillInput(i, param->Record());
         // Every place offers the parameter form's list: "no function" first, then the functions in slot order.
         const FunktionsListe& list = param->ParticipantList();
         for (const std::unique_ptr<CComboBox>& place : m_places) {
@@ -141,9 +126,49 @@ void FunctionVarInForm::UpdateForm()
                 place->InsertString(i, list.entries[i].text);
         }
     }
+    if (param) {
+        CTexte texte;
+        for (size_t i = 0; i < m_inputs.size(); ++i) {
+            const forms::InputRow& in = m_inputs[i];
+            if (in.inUse.always)
+                continue;
+            if (InputInUse(in, param->Record())) {
+                if (m_modes[i])
+                    m_modes[i]->ShowWindow(SW_SHOW);
+                FillInput(i, param->Record());
+                continue;
+            }
+            InputTexts& t = m_texts[i];
+            texte.GetQuelleTexte(0, 0, 1, t.kind, t.number, t.variable);
+            t.mode.Empty();
+            if (m_modes[i])
+                m_modes[i]->ShowWindow(SW_HIDE);
+        }
+    }
     UpdateData(FALSE);
     if (param && m_participants)
         ShowParticipants();
+}
+
+void FunctionVarInForm::FillInput(size_t i, const BYTE* record)
+{
+    const forms::InputRow& in = m_inputs[i];
+    InputTexts& t = m_texts[i];
+    CTexte texte;
+    const BYTE kind = record[in.kindField];
+    const BYTE number = record[in.numberField];
+    const BYTE notUsed = in.notUsedWhenZero >= 0 ? (record[in.notUsedWhenZero] == 0 ? 1 : 0) : in.notUsed;
+    if (in.kind == forms::InputKind::Analog || !m_modes[i]) {
+        texte.GetQuelleTexte(kind, number, notUsed, t.kind, t.number, t.variable);
+        return;
+    }
+    const BYTE fixedState = in.rule == forms::ModeRule::FixedState ? number : 0;
+    texte.FillQuelleCtrls(kind, number, notUsed, t.kind, t.number, t.variable, t.mode, record[in.invertedField],
+                          *m_modes[i], fixedState);
+    if (in.hideUnconnected && kind == 0) {
+        t.mode.Empty();
+        m_modes[i]->ShowWindow(SW_HIDE);
+    }
 }
 
 void FunctionVarInForm::ShowParticipants()

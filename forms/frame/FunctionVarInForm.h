@@ -29,13 +29,19 @@ public:
 
     void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
     void UpdateForm();
-    // The mode list of one input, or a participant list, was picked.
+    // A list was picked: the mode list of one input, or a participant list or their count.
     void OnModus(UINT comboId);
     // Shows the count and the participant places from the record: the places beyond the count hidden.
     void ShowParticipants();
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
+    // Whether an input with an inUse rule is in use (looked at on every activation): by default the rule; a kind
+    // whose test is wider than one rule widens it.
+    virtual bool InputInUse(const forms::InputRow& input, const BYTE* record) const
+    {
+        return forms::RuleHolds(input.inUse, record);
+    }
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -51,6 +57,7 @@ private:
     std::vector<InputTexts> m_texts;
     std::vector<std::unique_ptr<CComboBox>> m_modes;  // per input; null without a mode list
 
+    void FillInput(size_t i, const BYTE* record);
     bool OnParticipantPick(UINT comboId);
     const forms::ParticipantLists* m_participants;
     CString m_countLabel;

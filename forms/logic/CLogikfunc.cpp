@@ -20,10 +20,17 @@ using R = LogikfuncParam;
 
 // OnFunktion: the four radio buttons are one group; the checked one is the operation.
 const std::vector<LayoutGroup> kLayout = {
-    {IDC_LOGIK_FUNCTION_GROUP, ui::kLogikFunctionGroup,
-     {{0, nullptr, IDC_LOGIK_OFF, ControlKind::Radios, nullptr,
-       {{IDC_LOGIK_OFF, ui::kLogikFunctions[0]}, {IDC_LOGIK_OR, ui::kLogikFunctions[1]},
-        {IDC_LOGIK_AND, ui::kLogikFunctions[2]}, {IDC_LOGIK_FLIPFLOP, ui::kLogikFunctions[3]}}}}},
+    {IDC_LOGIK_FUNCTION_GROUP,
+     ui::kLogikFunctionGroup,
+     {{0,
+       nullptr,
+       IDC_LOGIK_OFF,
+       ControlKind::Radios,
+       nullptr,
+       {{IDC_LOGIK_OFF, ui::kLogikFunctions[0]},
+        {IDC_LOGIK_OR, ui::kLogikFunctions[1]},
+        {IDC_LOGIK_AND, ui::kLogikFunctions[2]},
+        {IDC_LOGIK_FLIPFLOP, ui::kLogikFunctions[3]}}}}},
 };
 
 const std::vector<ValueControl> kValues = {
@@ -32,9 +39,10 @@ const std::vector<ValueControl> kValues = {
 
 }  // namespace
 
-const forms::FunctionKind CLogikfunc::kKind {texts::kTypeLogikfunc, ui::kTitleLogikfunc, false};
+const forms::FunctionKind CLogikfunc::kKind{texts::kTypeLogikfunc, ui::kTitleLogikfunc, false};
 
-CLogikfunc::CLogikfunc() : FunctionParamForm({kKind, kLayout, kValues}) {}
+CLogikfunc::CLogikfunc() : FunctionParamForm({kKind, kLayout, kValues})
+{}
 
 CView* CLogikfunc::CreateForm()
 {

@@ -21,8 +21,9 @@ InputRow DataInput(int i, UINT heading, UINT source, UINT kind, UINT number, UIN
                    UINT modeCombo)
 {
     const auto first = static_cast<unsigned>(offsetof(R, inputs) + static_cast<size_t>(i - 1) * sizeof(DigitalQuelle));
-    return {ui::kLogikDataInput, i, heading, source, InputKind::Digital, first, first + 1, first + 2, 1, kind, number,
-            variable, modeLabel, modeCombo, ModeRule::Optional, true};
+    return {ui::kLogikDataInput, i,   heading, source, InputKind::Digital, first,     first + 1,
+            first + 2,           1,   kind,    number, variable,           modeLabel, modeCombo,
+            ModeRule::Optional,  true};
 }
 
 const std::vector<InputRow> kInputs = {
@@ -39,4 +40,5 @@ const std::vector<InputRow> kInputs = {
 
 }  // namespace
 
-CLogikfuncVarIn::CLogikfuncVarIn() : FunctionVarInForm(CLogikfunc::kKind, kInputs, &CLogikfunc::Instance) {}
+CLogikfuncVarIn::CLogikfuncVarIn() : FunctionVarInForm(CLogikfunc::kKind, kInputs, &CLogikfunc::Instance)
+{}

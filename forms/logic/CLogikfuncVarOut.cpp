@@ -28,4 +28,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CLogikfuncVarOut::CLogikfuncVarOut() : FunctionVarOutForm(CLogikfunc::kKind, kOutputs, &CLogikfunc::Instance) {}
+CLogikfuncVarOut::CLogikfuncVarOut() : FunctionVarOutForm(CLogikfunc::kKind, kOutputs, &CLogikfunc::Instance)
+{}

@@ -24,7 +24,7 @@ InputRow Value(int k, unsigned kindField, BYTE notUsed, UINT kind, UINT number, 
     const UINT heading = 1568 + 2 * static_cast<UINT>(k);
     InputRow row {ui::kPidInputs[k], 0, heading, heading - 1, InputKind::Analog, kindField, 0, kindField + 1,
                   notUsed, kind, number, variable};
-    row.twoLineHeading = true;
+    row.headingFormat = ui::kInputHeadingTwoLines;
     return row;
 }
 

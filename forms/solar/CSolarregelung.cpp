@@ -57,12 +57,9 @@ const std::vector<ValueControl> kValues = {
     {kLimitHyst, FORM_FIELD(R, limitHyst), 5, {resources::HysteresisList(5).items}, kWithLimit},
 };
 
-// The solar priorities and start functions name solar controls as their participants.
-constexpr int kListers[] = {texts::kTypeSolarvorrang, texts::kTypeStartfunc};
-
 }  // namespace
 
-const forms::FunctionKind CSolarregelung::kKind {texts::kTypeSolarregelung, ui::kTitleSolarregelung, false, kListers};
+const forms::FunctionKind CSolarregelung::kKind {texts::kTypeSolarregelung, ui::kTitleSolarregelung, false};
 
 CSolarregelung::CSolarregelung() : FunctionParamForm({kKind, kLayout, kValues}) {}
 

@@ -8,7 +8,6 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/SolarvorrangParam.h"
-#include "texts/CTexte.h"
 #include "texttables/StandardDesignations.h"
 
 #include <algorithm>
@@ -104,13 +103,10 @@ void CSolarvorrang::ShowSpecial()
     const BYTE* record = Record();
     const int count = record[offsetof(R, participantCount)];
     const int rows = std::max(count, kLeastCount);
-    CTexte texte;
     for (int k = 0; k < 10; ++k) {
         CString label;
         if (k < rows)
-            label.Format(ui::kPriorityLabel,
-                         texte.GetListenBezeichnung(ParticipantList(), record[ParticipantField(k)])
-                             .GetString());
+            label.Format(ui::kPriorityLabel, ParticipantText(k).GetString());
         SetCaption(kRowLabels[k], label);
         CComboBox* list = ValueCombo(kRowLists[k]);
         FillLevels(list, count, true);

@@ -8,7 +8,6 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/StartfuncParam.h"
-#include "texts/CTexte.h"
 #include "texttables/StandardDesignations.h"
 
 #include <cstddef>
@@ -67,13 +66,9 @@ CStartfunc::CStartfunc() : FunctionParamForm({kKind, kLayout, kValues}) {}
 void CStartfunc::ShowSpecial()
 {
     const BYTE* record = Record();
-    CTexte texte;
     const int count = record[offsetof(R, solarCount)];
     for (int k = 0; k < 10; ++k)
-        SetCaption(kParticipantTexts[k],
-                   k < count ? texte.GetListenBezeichnung(ParticipantList(),
-                                                          record[offsetof(R, solarControls) + static_cast<size_t>(k)])
-                             : CString());
+        SetCaption(kParticipantTexts[k], k < count ? ParticipantText(k) : CString());
 
     // With a radiation sensor the threshold is in steps of 10 W/m2 up to 900; without, a plain number up to 99.
     const bool radiation = record[offsetof(R, radiation.kind)] != 0;

@@ -2,13 +2,8 @@
 // each object, pick and click as a person through wnddrive, switch to the variable forms, save; the committed
 // parameter file and the lines the drawing-tool stand-in received are compared with what the forms must produce.
 // Terminating after the same edits writes and sends nothing.
-#include "ChildProcess.h"
-#include "ProgramRun.h"
+#include "FormRunFixture.h"
 
-#include "platform/RemoteWindow.h"
-#include "platform/TextFile.h"
-#include "resources/ResourceIds.h"
-#include "store/CParaDaten.h"
 #include "store/LogikfuncParam.h"
 #include "store/MischerRegParam.h"
 
@@ -18,103 +13,16 @@
 #include <sys/stat.h>
 #include <cstdio>
 #include <string>
-#include <utility>
 #include <vector>
 
-using testsupport::ChildProcess;
-using testsupport::ProgramHome;
-using testsupport::ProgramResult;
+using namespace testsupport;
 
 namespace {
 
-using Keys = std::vector<std::pair<std::string, std::string>>;
-
-struct Step {
-    Step(std::string a, int code = 0, std::string out = {})
-        : args(std::move(a)), exitCode(code), expected(std::move(out)) {}
-    std::string args;      // a wnddrive verb and its arguments
-    int exitCode;          // 1: a person could not have done it
-    std::string expected;  // its output, when not empty
-};
-
-class FunctionFormRunTest : public ::testing::Test {
+class FunctionFormRunTest : public FormRunFixture {
 protected:
-    void SetUp() override
-    {
-        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
-        ASSERT_TRUE(m_standin.Start(argv));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
-        std::string drawing;
-        ASSERT_TRUE(platform::ReadWholeFile(FORMS_DATA "/mixer_logic.xml", drawing));
-        m_home.WriteFile("VORNA.xml", drawing);
-        ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
-        ASSERT_EQ(m_home.RunCommand(Command("open")).exitCode, 0);
-        // Only what the forms' runs send counts; the stand-in appends to its record for the whole test.
-        m_recordStart = m_home.ReadFile("record.txt").size();
-    }
-    void TearDown() override
-    {
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
-    }
-    Keys Command(const char* command, const char* name = nullptr, const char* id = nullptr) const
-    {
-        Keys keys = {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
-        if (name)
-            keys.push_back({"-name", name});
-        if (id)
-            keys.push_back({"-id", id});
-        return keys;
-    }
-    // Runs the steps against the running program; every step's result and output is checked.
-    static void Drive(const std::vector<Step>& steps)
-    {
-        for (const Step& step : steps) {
-            const std::string line = std::string(WNDDRIVE) + " " + step.args + " 2>&1";
-            FILE* pipe = popen(line.c_str(), "r");
-            ASSERT_NE(pipe, nullptr);
-            std::string out;
-            char buffer[512];
-            while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-                out.append(buffer, n);
-            const int status = pclose(pipe);
-            EXPECT_EQ(WEXITSTATUS(status), step.exitCode) << step.args << ": " << out;
-            if (!step.expected.empty()) {
-                EXPECT_EQ(out, step.expected) << step.args;
-            }
-        }
-    }
-    std::vector<std::string> Received() const
-    {
-        std::vector<std::string> lines;
-        const std::string text = m_home.ReadFile("record.txt");
-        size_t start = m_recordStart;
-        for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-            lines.push_back(text.substr(start, end - start));
-        return lines;
-    }
-    template <class Record>
-    Record Stored(int objectId, bool (CParaDaten::*get)(int, BYTE, Record&, bool)) const
-    {
-        Record record;
-        EXPECT_TRUE(testsupport::WithParameterFile(m_home, "para/para.par", false, [&](CParaDaten& para) {
-            const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, objectId);
-            EXPECT_NE(slot, 0);
-            EXPECT_TRUE((para.*get)(CParaDaten::kWorkFile, slot, record, false));
-        }));
-        return record;
-    }
-
-    ProgramHome m_home;
-    ChildProcess m_standin;
-    size_t m_recordStart = 0;
+    FunctionFormRunTest() : FormRunFixture("mixer_logic.xml") {}
 };
-
-const std::string kSave = "command " + std::to_string(ID_SAVE_AND_CLOSE);
-const std::string kTerminate = "command " + std::to_string(ID_TERMINATE);
-const std::string kShowVarIn = "command " + std::to_string(ID_SHOW_VARIN);
-const std::string kShowVarOut = "command " + std::to_string(ID_SHOW_VAROUT);
-const std::string kShowParam = "command " + std::to_string(ID_SHOW_PARAMETER);
 
 // The mixer's edits: the lowest difference, "non modif.", inverse, setpoint 55 deg C, the name "REG.M." with digit
 // 2, and the unconnected release set to OFF in the input-variable form.

@@ -151,8 +151,9 @@ TEST_F(SolarFormRunTest, PidControlStoresEachModeInItsOwnBitsAndItsFixedSetpoint
 
 TEST_F(SolarFormRunTest, SolarControlRelabelsTheParticipantPinsThatNameIt)
 {
-    // A solar priority names the solar control 7000 in places 1 and 3 (3 beyond its count of 2) and the other one
-    // in place 2; a start function names it in place 2.
+    // A solar priority names the solar control 7000 in places 1 and 3 and the other one in place 2; a start function
+    // names it in place 2 of two. Place 3 lies beyond the priority's count of 2: its pin keeps the dashes the
+    // priority's own save gave it, as the priority does not use that place.
     BYTE own = 0;
     BYTE other = 0;
     ASSERT_TRUE(WithParameterFile(m_home, "para/para.par", true, [&](CParaDaten& para) {
@@ -173,6 +174,7 @@ TEST_F(SolarFormRunTest, SolarControlRelabelsTheParticipantPinsThatNameIt)
         const BYTE startSlot = para.FindFuncSlot(file, 8500);
         StartfuncParam start;
         ASSERT_TRUE(para.GetStartfunc(file, startSlot, start, false));
+        start.solarCount = 2;
         start.solarControls[1] = own;
         ASSERT_TRUE(para.SetStartfunc(file, startSlot, start));
     }));
@@ -221,7 +223,6 @@ TEST_F(SolarFormRunTest, SolarControlRelabelsTheParticipantPinsThatNameIt)
         "settext§7002§  SOLARE SE3  ",
         "settext§7011§ABL Circuito solare",
         "settext§8041§SOLARE SE3",
-        "settext§8061§SOLARE SE3",
         "settext§8561§SOLARE SE3",
         "setfilenotuptodate",
     };

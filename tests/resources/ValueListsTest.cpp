@@ -49,6 +49,9 @@ TEST(ValueListsTest, ListsHoldTheTemplatesItemsWithTheirStoredCodes)
                {{0, "    0", 0}, {90, "  90", 90}, {91, "2.0", 91}, {92, "2.5", 92}, {106, "9.5", 106},
                 {107, "  10", 107}, {127, "  30", 127}},
                false);
+    ExpectList("time bytes up to 48 hours", resources::TimeByteList(251), 252,
+               {{156, "  59", 156}, {157, "1.0", 157}, {158, "1.5", 158}, {191, "18.0", 191}, {251, "48.0", 251}},
+               false);
     ExpectList("times of day after a blank", resources::TimeOfDayList(" "), 144,
                {{0, " 00.00", 0}, {143, " 23.50", 143}});
     ExpectList("minutes", resources::NumberList(0, 120), 121, {{0, "    0", 0}, {120, "120", 120}});

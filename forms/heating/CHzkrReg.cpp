@@ -1,0 +1,88 @@
+// The heating-circuit controller's parameter form: the operating mode, the room setpoints, the lead time, the time
+// programs and the buttons of its four dialogs.
+#include "forms/heating/CHzkrReg.h"
+
+#include "forms/frame/FunctionFormFactories.h"
+#include "forms/heating/CHzkrDialogs.h"
+#include "forms/heating/CHzkrHeizkurveDlg.h"
+#include "forms/heating/CHzkrRegVarIn.h"
+#include "forms/heating/CHzkrRegVarOut.h"
+#include "resources/ResourceIds.h"
+#include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
+#include "store/HzkrRegParam.h"
+#include "texttables/StandardDesignations.h"
+
+FUNCTION_FORM_FACTORIES(CHzkrReg, g_pHzkrReg)
+
+BEGIN_MESSAGE_MAP(CHzkrReg, FunctionParamForm)
+ON_BN_CLICKED(IDC_HZKR_CURVE_BUTTON, OnHeizkurve)
+ON_BN_CLICKED(IDC_HZKR_AVERAGING_BUTTON, OnMittelwert)
+ON_BN_CLICKED(IDC_HZKR_SWITCHOFF_BUTTON, OnAbschaltbedingung)
+ON_BN_CLICKED(IDC_HZKR_FROST_BUTTON, OnFrostschutz)
+END_MESSAGE_MAP()
+
+namespace {
+
+using namespace forms;
+using R = HzkrRegParam;
+
+const std::vector<LayoutGroup> kLayout = {
+    {0, nullptr, {ComboRow(IDC_HZKR_MODE_LABEL, ui::kHzkrMode, IDC_HZKR_MODE)}},
+    {IDC_HZKR_ROOM_GROUP,
+     ui::kHzkrRoomGroup,
+     {ComboRow(IDC_HZKR_REDUCED_LABEL, ui::kHzkrReduced, IDC_HZKR_REDUCED, ui::kUnitDegrees),
+      ComboRow(IDC_HZKR_NORMAL_LABEL, ui::kHzkrNormal, IDC_HZKR_NORMAL, ui::kUnitDegrees),
+      ButtonRow(IDC_ZEITPROGRAMM, ui::kTimeProgramButton),
+      ComboRow(IDC_HZKR_LEAD_LABEL, ui::kHzkrLead, IDC_HZKR_LEAD, ui::kUnitMinutes)}},
+    {IDC_HZKR_FLOW_GROUP, ui::kHzkrFlowGroup, {ButtonRow(IDC_HZKR_CURVE_BUTTON, ui::kHzkrCurveButton)}},
+    {IDC_HZKR_OUTSIDE_GROUP, ui::kHzkrOutsideGroup, {ButtonRow(IDC_HZKR_AVERAGING_BUTTON, ui::kHzkrAveragingButton)}},
+    {0,
+     nullptr,
+     {ButtonRow(IDC_HZKR_SWITCHOFF_BUTTON, ui::kHzkrSwitchOffButton),
+      ButtonRow(IDC_HZKR_FROST_BUTTON, ui::kHzkrFrostButton)}},
+};
+
+// Each pick stores at once; nothing else depends on these values.
+const std::vector<ValueControl> kValues = {
+    {IDC_HZKR_MODE, FORM_FIELD(R, mode), 0, {{}, ui::kHzkrModes}},
+    {IDC_HZKR_REDUCED, FORM_FIELD(R, roomReduced), 0, {resources::NumberList(0, 45).items}},
+    {IDC_HZKR_NORMAL, FORM_FIELD(R, roomNormal), 0, {resources::NumberList(0, 45).items}},
+    {IDC_HZKR_LEAD, FORM_FIELD(R, advanceTime), 0, {resources::NumberList(0, 240).items}},
+};
+
+const TimeProgramButton kTimePrograms{IDC_ZEITPROGRAMM,
+                                      0,
+                                      6,
+                                      offsetof(R, programsInUse),
+                                      offsetof(R, windowsPerProgram),
+                                      offsetof(R, windowSetpoints),
+                                      offsetof(R, programs)};
+
+}  // namespace
+
+const forms::FunctionKind CHzkrReg::kKind{texts::kTypeHzkrReg, ui::kTitleHzkrReg, false};
+
+CHzkrReg::CHzkrReg() : FunctionParamForm({kKind, kLayout, kValues, &kTimePrograms})
+{}
+
+void CHzkrReg::OnHeizkurve()
+{
+    CHzkrHeizkurveDlg dialog(reinterpret_cast<HzkrRegParam*>(Record()));
+    dialog.DoModal();
+}
+
+void CHzkrReg::OnMittelwert()
+{
+    hzkr::RunAveragingDialog(reinterpret_cast<HzkrRegParam*>(Record()));
+}
+
+void CHzkrReg::OnAbschaltbedingung()
+{
+    hzkr::RunSwitchOffDialog(reinterpret_cast<HzkrRegParam*>(Record()));
+}
+
+void CHzkrReg::OnFrostschutz()
+{
+    hzkr::RunFrostDialog(reinterpret_cast<HzkrRegParam*>(Record()));
+}

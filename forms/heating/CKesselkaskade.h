@@ -1,0 +1,34 @@
+// The parameter form of the boiler cascade (function type 23, "Kesselkaskade"): the number of boilers and, per
+// boiler, its switch-on and switch-off differences and switch-on delay; its button opens the service dialog
+// (CKesselServiceDlg). The variable forms are CKesselkaskadeVarIn (the releases, the flow temperature and the
+// participating requests) and CKesselkaskadeVarOut (the outputs of each boiler's demand).
+#pragma once
+
+#include "forms/frame/FunctionParamForm.h"
+
+class CKesselkaskade : public FunctionParamForm {
+    DECLARE_DYNCREATE(CKesselkaskade)
+public:
+    CKesselkaskade();
+
+    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
+    static CView* CreateForm();
+    static CView* CreateVarIn();
+    static CView* CreateVarOut();
+    static void Publish(CView* form);
+    static void Save();
+
+    // The type, shared by its three forms, and the parameter form of the run (its g_p pointer).
+    static const forms::FunctionKind kKind;
+    static FunctionParamForm* Instance();
+
+protected:
+    // Boiler 3's delay unit follows its value also while its lists are out of use.
+    void ShowSpecial() override;
+    // The service dialog edits the record; nothing it edits shows on this form.
+    void OnServicemenue();
+    DECLARE_MESSAGE_MAP()
+};
+
+// The parameter form of the run, once the shell created it.
+extern CKesselkaskade* g_pKesselkaskade;

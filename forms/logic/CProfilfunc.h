@@ -1,0 +1,45 @@
+// The parameter form of the profile function (function type 22, "Profilfunktion"): the number of steps, the unit,
+// the cyclic flag, the internal clock while no clock input is connected, the setpoint while the release is off, and
+// the 64 step values in the unit's scale. The unit decides the lists of the values and their labels; the lists are
+// rebuilt only when the unit changes. The form is taller than its pane and scrolls. The six inputs are its
+// input-variable form (CProfilfuncVarIn), the status its output-variable form (CProfilfuncVarOut).
+#pragma once
+
+#include "forms/frame/FunctionParamForm.h"
+
+#include <array>
+
+class CProfilfunc : public FunctionParamForm {
+    DECLARE_DYNCREATE(CProfilfunc)
+public:
+    static constexpr int kSteps = 64;
+
+    CProfilfunc();
+
+    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
+    static CView* CreateForm();
+    static CView* CreateVarIn();
+    static CView* CreateVarOut();
+    static void Publish(CView* form);
+    static void Save();
+
+    static const forms::FunctionKind kKind;
+    static FunctionParamForm* Instance();
+
+    void OnStufe(UINT id);
+    void OnSollwertAus();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    void ShowSpecial() override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowEinheiten();
+
+    long m_listUnit = -1;  // the unit the value lists were built for
+    CComboBox m_offValue;
+    std::array<CComboBox, kSteps> m_steps;
+};
+
+extern CProfilfunc* g_pProfilfunc;

@@ -1,0 +1,40 @@
+// The parameter form of the comparison (function type 9, "Vergleich"): the unit of the compared values, the fixed
+// value b while value b has no source, and the switching differences ON and OFF. The unit decides the lists of the
+// three values, their labels and how a list index is stored; the lists are rebuilt only when the unit changes.
+// The release and the two values are its input-variable form (CVergleichVarIn), the outputs "Va > Vb + diff" and
+// "Va < Vb + diff" its output-variable form (CVergleichVarOut).
+#pragma once
+
+#include "forms/frame/FunctionParamForm.h"
+
+class CVergleich : public FunctionParamForm {
+    DECLARE_DYNCREATE(CVergleich)
+public:
+    CVergleich();
+
+    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
+    static CView* CreateForm();
+    static CView* CreateVarIn();
+    static CView* CreateVarOut();
+    static void Publish(CView* form);
+    static void Save();
+
+    static const forms::FunctionKind kKind;
+    static FunctionParamForm* Instance();
+
+    void OnWertB();
+    void OnDifferenz();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    void ShowSpecial() override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    long m_listUnit = -1;  // the unit the value lists were built for
+    CComboBox m_valueB;
+    CComboBox m_on;
+    CComboBox m_off;
+};
+
+extern CVergleich* g_pVergleich;

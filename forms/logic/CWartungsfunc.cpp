@@ -1,0 +1,89 @@
+// The maintenance function's parameter form: its tables for the function form frame, the participants' texts, and
+// the factories of its forms.
+#include "forms/logic/CWartungsfunc.h"
+
+#include "forms/logic/CWartungsfuncVarIn.h"
+#include "forms/logic/CWartungsfuncVarOut.h"
+
+#include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
+#include "store/CParaDaten.h"
+#include "store/WartungsfuncParam.h"
+#include "texttables/StandardDesignations.h"
+
+IMPLEMENT_DYNCREATE(CWartungsfunc, FunctionParamForm)
+
+CWartungsfunc* g_pWartungsfunc = nullptr;
+
+namespace {
+
+using namespace forms;
+using R = WartungsfuncParam;
+
+constexpr UINT kRunTime = 1451;
+constexpr UINT kPower = 1453;
+constexpr UINT kParticipantTexts[5] = {1209, 1212, 1216, 1220, 1224};
+
+const std::vector<LayoutGroup> kLayout = {
+    {0,
+     nullptr,
+     {{1727, ui::kWartungRunTimeLabel, kRunTime, ControlKind::Combo, ui::kUnitMinutes},
+      {1729, ui::kWartungPowerLabel, kPower, ControlKind::Combo, ui::kUnitPercent}}},
+    {1714,
+     ui::kParticipatingFunctions,
+     {{kParticipantTexts[0], ""},
+      {kParticipantTexts[1], ""},
+      {kParticipantTexts[2], ""},
+      {kParticipantTexts[3], ""},
+      {kParticipantTexts[4], ""}}},
+};
+
+const std::vector<ValueControl> kValues = {
+    {kRunTime, FORM_FIELD(R, runTime), 0, {resources::NumberList(0, 120, 5).items}},
+    {kPower, FORM_FIELD(R, burnerPower), 20, {resources::NumberList(20, 100, 5).items}},
+};
+
+}  // namespace
+
+const forms::FunctionKind CWartungsfunc::kKind{texts::kTypeWartungsfunc, ui::kTitleWartungsfunc, true};
+
+CWartungsfunc::CWartungsfunc() : FunctionParamForm({kKind, kLayout, kValues})
+{}
+
+void CWartungsfunc::ShowSpecial()
+{
+    const int count = Record()[offsetof(R, circuitCount)];
+    for (int k = 0; k < 5; ++k)
+        SetCaption(kParticipantTexts[k], k < count ? ParticipantText(k) : CString());
+}
+
+CView* CWartungsfunc::CreateForm()
+{
+    return new CWartungsfunc;
+}
+
+CView* CWartungsfunc::CreateVarIn()
+{
+    return new CWartungsfuncVarIn;
+}
+
+CView* CWartungsfunc::CreateVarOut()
+{
+    return new CWartungsfuncVarOut;
+}
+
+void CWartungsfunc::Publish(CView* form)
+{
+    g_pWartungsfunc = dynamic_cast<CWartungsfunc*>(form);
+}
+
+FunctionParamForm* CWartungsfunc::Instance()
+{
+    return g_pWartungsfunc;
+}
+
+void CWartungsfunc::Save()
+{
+    if (g_pWartungsfunc)
+        g_pWartungsfunc->SaveAndExit();
+}
