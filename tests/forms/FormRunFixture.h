@@ -71,15 +71,10 @@ protected:
     static void Drive(const std::vector<Step>& steps)
     {
         for (const Step& step : steps) {
-            const std::string line = std::string(WNDDRIVE) + " " + step.args + " 2>&1";
-            FILE* pipe = popen(line.c_str(), "r");
-            ASSERT_NE(pipe, nullptr);
-            std::string out;
-            char buffer[512];
-            while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-                out.append(buffer, n);
-            const int status = pclose(pipe);
-            EXPECT_EQ(WEXITSTATUS(status), step.exitCode) << step.args << ": " << out;
+            const testsupport::ShellRun run =
+                testsupport::RunShellLine(std::string(WNDDRIVE) + " " + step.args + " 2>&1");
+            const std::string& out = run.out;
+            EXPECT_EQ(run.exitCode, step.exitCode) << step.args << ": " << out;
             if (!step.expected.empty()) {
                 EXPECT_EQ(out, step.expected) << step.args;
             }

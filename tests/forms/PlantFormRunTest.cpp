@@ -90,23 +90,16 @@ protected:
     {
         for (const Step& step : steps) {
             const std::string line = std::string(WNDDRIVE) + " " + step.args + " 2>&1";
-            std::string out;
-            int status = 0;
+            testsupport::ShellRun run;
             for (int attempt = 0; attempt < 50; ++attempt) {
-                FILE* pipe = popen(line.c_str(), "r");
-                ASSERT_NE(pipe, nullptr);
-                out.clear();
-                char buffer[512];
-                while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-                    out.append(buffer, n);
-                status = pclose(pipe);
-                if (!step.afterTransfer || WEXITSTATUS(status) != 1)
+                run = testsupport::RunShellLine(line);
+                if (!step.afterTransfer || run.exitCode != 1)
                     break;
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
             }
-            EXPECT_EQ(WEXITSTATUS(status), step.exitCode) << step.args << ": " << out;
+            EXPECT_EQ(run.exitCode, step.exitCode) << step.args << ": " << run.out;
             if (!step.expected.empty()) {
-                EXPECT_EQ(out, step.expected) << step.args;
+                EXPECT_EQ(run.out, step.expected) << step.args;
             }
         }
     }

@@ -84,18 +84,12 @@ protected:
         std::string command = WNDDRIVE;
         for (const std::string& arg : args)
             command += " '" + arg + "'";
-        std::string out;
-        if (FILE* pipe = popen(command.c_str(), "r")) {
-            char buffer[4096];
-            for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-                out.append(buffer, n);
-            const int rc = pclose(pipe);
-            if (status)
-                *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-            else
-                EXPECT_EQ(WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, 0) << command << "\n" << out;
-        }
-        return out;
+        const testsupport::ShellRun run = testsupport::RunShellLine(command);
+        if (status)
+            *status = run.exitCode;
+        else
+            EXPECT_EQ(run.exitCode, 0) << command << "\n" << run.out;
+        return run.out;
     }
     static void Click(const std::string& id)
     {

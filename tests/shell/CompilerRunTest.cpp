@@ -55,16 +55,8 @@ Driven Drive(const std::vector<std::string>& args)
             quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
         command += " '" + quoted + "'";
     }
-    Driven result {-1, {}};
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const testsupport::ShellRun run = testsupport::RunShellLine(command);
+    Driven result {run.exitCode, run.out};
     if (!result.out.empty() && result.out.back() == '\n')
         result.out.pop_back();
     return result;

@@ -8,6 +8,7 @@
 #include "store/CParaDaten.h"
 
 #include <chrono>
+#include <cstdio>
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
@@ -224,6 +225,20 @@ std::string JoinLines(const std::vector<std::string>& lines)
     for (const auto& line : lines)
         all += line + "\n";
     return all;
+}
+
+ShellRun RunShellLine(const std::string& line)
+{
+    ShellRun run;
+    FILE* pipe = popen(line.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+        run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }
 
 }  // namespace testsupport

@@ -75,4 +75,12 @@ std::string BoxLine(const char* number, unsigned flags, const char* text);
 // The lines, each ended by "\n": a whole list of boxes in one failure message.
 std::string JoinLines(const std::vector<std::string>& lines);
 
+// A peer run through the shell (wnddrive, as a terminal runs it): its exit status (-1 when it did not exit) and what
+// it wrote to the stream the line sends to the pipe.
+struct ShellRun {
+    int exitCode = -1;
+    std::string out;
+};
+ShellRun RunShellLine(const std::string& line);
+
 }  // namespace testsupport
