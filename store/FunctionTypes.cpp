@@ -534,4 +534,16 @@ std::vector<BYTE> ReadRepairedFuncRecord(CParaDaten& para, int file, BYTE slot, 
     return fields;
 }
 
+bool ListOffers(ParticipantList list, int code)
+{
+    switch (list) {
+    case ParticipantList::Demands: return code == texts::kTypeAnfHeizung || code == texts::kTypeAnfWarmwasser;
+    case ParticipantList::Solar:
+    case ParticipantList::Solar2: return code == texts::kTypeSolarregelung;
+    case ParticipantList::HeatingCircuits: return code == texts::kTypeHzkrReg;
+    case ParticipantList::None: break;
+    }
+    return false;
+}
+
 }  // namespace functypes

@@ -72,6 +72,9 @@ struct PinLabel {
 
 // The list a function's participants are chosen from.
 enum class ParticipantList : BYTE { None, Demands, Solar, Solar2, HeatingCircuits };
+// Whether a participant list offers functions of the type code: requests for a cascade, solar controls for a solar
+// priority and a start function, heating-circuit controllers for a maintenance function.
+bool ListOffers(ParticipantList list, int code);
 
 // The functions a function names as participants, each shown by a text of its own on the symbol.
 struct Participants {

@@ -267,5 +267,6 @@ private:
     CString EingangVariableText(int file, BYTE n) const;
     CString AusgangVariableText(int file, BYTE n) const;
     CString MeldungVariableText(int file, BYTE slot) const;
-    void FillFunktionsListe(FunktionsListe& list, CParaDaten* para, int type1, int type2) const;
+    // The functions a participant list of the catalog offers (functypes::ListOffers), in slot order.
+    void FillFunktionsListe(FunktionsListe& list, CParaDaten* para, TeilnehmerListe which) const;
 };

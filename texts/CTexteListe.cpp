@@ -4,12 +4,13 @@
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
+#include "store/FunctionTypes.h"
 #include "store/ImageLayout.h"
 #include "texttables/StandardDesignations.h"
 
 using namespace texts;
 
-void CTexte::FillFunktionsListe(FunktionsListe& list, CParaDaten* para, int type1, int type2) const
+void CTexte::FillFunktionsListe(FunktionsListe& list, CParaDaten* para, TeilnehmerListe which) const
 {
     CParaDaten own;
     CParaDaten& store = para ? *para : own;
@@ -20,7 +21,7 @@ void CTexte::FillFunktionsListe(FunktionsListe& list, CParaDaten* para, int type
         FuncEntry entry;
         if (!store.GetFuncEntry(CParaDaten::kWorkFile, slot, entry))
             entry = FuncEntry();
-        if (entry.type != type1 && entry.type != type2)
+        if (!functypes::ListOffers(which, entry.type))
             continue;
         // 44 slots never overflow the 45 entries.
         ++list.count;
@@ -31,22 +32,22 @@ void CTexte::FillFunktionsListe(FunktionsListe& list, CParaDaten* para, int type
 
 void CTexte::GetAnforderungsListe(FunktionsListe& list, CParaDaten* para) const
 {
-    FillFunktionsListe(list, para, kTypeAnfHeizung, kTypeAnfWarmwasser);
+    FillFunktionsListe(list, para, TeilnehmerListe::Demands);
 }
 
 void CTexte::GetSolarListe(FunktionsListe& list, CParaDaten* para) const
 {
-    FillFunktionsListe(list, para, kTypeSolarregelung, kTypeSolarregelung);
+    FillFunktionsListe(list, para, TeilnehmerListe::Solar);
 }
 
 void CTexte::GetSolarListe2(FunktionsListe& list, CParaDaten* para) const
 {
-    FillFunktionsListe(list, para, kTypeSolarregelung, kTypeSolarregelung);
+    FillFunktionsListe(list, para, TeilnehmerListe::Solar2);
 }
 
 void CTexte::GetHzkrListe(FunktionsListe& list, CParaDaten* para) const
 {
-    FillFunktionsListe(list, para, kTypeHzkrReg, kTypeHzkrReg);
+    FillFunktionsListe(list, para, TeilnehmerListe::HeatingCircuits);
 }
 
 BYTE CTexte::FindInListe(const FunktionsListe& list, BYTE value) const

@@ -387,30 +387,12 @@ void FunctionParamForm::RefuseSave()
     MessageBox(ui::kFunctionSaveFailed, ui::kFunctionSaveFailedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
-namespace {
-
-// Whether a participant list of the catalog offers functions of the type.
-bool ListOffers(functypes::ParticipantList list, int code)
-{
-    switch (list) {
-    case functypes::ParticipantList::Demands:
-        return code == texts::kTypeAnfHeizung || code == texts::kTypeAnfWarmwasser;
-    case functypes::ParticipantList::Solar:
-    case functypes::ParticipantList::Solar2: return code == texts::kTypeSolarregelung;
-    case functypes::ParticipantList::HeatingCircuits: return code == texts::kTypeHzkrReg;
-    case functypes::ParticipantList::None: break;
-    }
-    return false;
-}
-
-}  // namespace
-
 void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
                                        CParaDaten& para) const
 {
     bool offered = false;
     for (const functypes::FunctionType& type : functypes::AllFunctionTypes())
-        offered |= ListOffers(type.participants.list, m_type->code);
+        offered |= functypes::ListOffers(type.participants.list, m_type->code);
     if (!offered)
         return;
     CString name = texte.GetBezeichnung(CParaDaten::kWorkFile, m_type->names.kind, Designation());
@@ -423,7 +405,7 @@ void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& dra
         if (!para.GetFuncEntry(CParaDaten::kWorkFile, slot, entry))
             continue;
         const functypes::FunctionType* lister = functypes::FindFunctionType(entry.type);
-        if (!lister || !ListOffers(lister->participants.list, m_type->code))
+        if (!lister || !functypes::ListOffers(lister->participants.list, m_type->code))
             continue;
         // Each lister into a record of its own: one that cannot be read is skipped, never judged by another's.
         std::vector<BYTE> record(lister->recordSize);
