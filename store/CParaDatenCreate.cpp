@@ -8,11 +8,7 @@
 #include "store/DrawingReader.h"
 #include "store/FunctionTypes.h"
 #include "store/ImageLayout.h"
-#include "store/KesselkaskadeParam.h"
 #include "store/RecordCodec.h"
-#include "store/SolarvorrangParam.h"
-#include "store/StartfuncParam.h"
-#include "store/WartungsfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
 #include <cstddef>
@@ -24,42 +20,20 @@ namespace {
 constexpr BYTE kNoNumber = 0xFF;
 constexpr BYTE kMeldungFrei = 0x80;  // a message number with this bit is a free slot
 
-// Participant lists that name other functions by function number + 1 (0 none): deleting a function of a deleted
-// type clears its entries in every record of the referring type, and the label of the entry's pin.
-struct ReferenceList {
-    int deleted1;
-    int deleted2;       // a second deleted type, 0 none
-    int referring;
-    BYTE first;         // decoded position of entry 0
-    BYTE count;
-    BYTE step;          // positions between entries
-    BYTE firstPin;      // pin of entry 0; entry j has pin firstPin + j
-};
-constexpr ReferenceList kReferenceLists[] = {
-    // solar controls in a solar priority
-    {texts::kTypeSolarregelung, 0, texts::kTypeSolarvorrang, offsetof(SolarvorrangParam, participants), 10,
-     sizeof(SolarvorrangTeilnehmer), 4},
-    // solar controls in a start function
-    {texts::kTypeSolarregelung, 0, texts::kTypeStartfunc, offsetof(StartfuncParam, solarControls), 10, 1, 5},
-    // heating-circuit controllers in a maintenance function
-    {texts::kTypeHzkrReg, 0, texts::kTypeWartungsfunc, offsetof(WartungsfuncParam, circuits), 5, 1, 4},
-    // heating and hot-water requests in a boiler cascade
-    {texts::kTypeAnfHeizung, texts::kTypeAnfWarmwasser, texts::kTypeKesselkaskade,
-     offsetof(KesselkaskadeParam, participants), 6, 1, 16},
-};
-
-// Clears the entries of the slot's record (of the list's referring type) that hold target, shows dashes at their
-// pins, and writes the record back when an entry was cleared. False when the record could not be read or written.
-bool ClearInSlot(CParaDaten& para, int file, BYTE slot, const ReferenceList& list, int target, DrawingCommands* channel)
+// Clears the participants of the slot's record (of a type that names participants) that hold target (function
+// number + 1), shows dashes at their pins, and writes the record back when one was cleared. False when the record
+// could not be read or written.
+bool ClearInSlot(CParaDaten& para, int file, BYTE slot, const functypes::FunctionType& type, int target,
+                 DrawingCommands* channel)
 {
-    const functypes::FunctionType* type = functypes::FindFunctionType(list.referring);
-    std::vector<BYTE> fields(type->recordSize);
-    type->blank(fields.data());
-    if (!type->read(para, file, slot, fields.data(), true))
+    const functypes::Participants& list = type.participants;
+    std::vector<BYTE> fields(type.recordSize);
+    type.blank(fields.data());
+    if (!type.read(para, file, slot, fields.data(), true))
         return false;
     bool cleared = false;
     for (BYTE j = 0; j < list.count; ++j) {
-        BYTE& entry = fields[list.first + j * list.step];
+        BYTE& entry = fields[list.firstField + j * list.step];
         if (entry != target)
             continue;
         entry = 0;
@@ -73,7 +47,7 @@ bool ClearInSlot(CParaDaten& para, int file, BYTE slot, const ReferenceList& lis
         if (drawing->GetPin(static_cast<BYTE>(list.firstPin + j), id, pin) && pin.labelId >= 0 && channel)
             channel->SetText(static_cast<UINT>(pin.labelId), ui::symbols::kNoParticipant);
     }
-    return !cleared || type->write(para, file, slot, fields.data());
+    return !cleared || type.write(para, file, slot, fields.data());
 }
 
 // Every source of both logging data sets.
@@ -182,13 +156,16 @@ bool CParaDaten::ClearFuncReferences(int file, BYTE slot, DrawingCommands* chann
         return false;
     // Function number + 1, worked out in int: a slot without a number (FF) is referred to by nothing.
     const int target = deleted.number < layout::kFuncSlots ? deleted.number + 1 : -1;
-    for (const ReferenceList& list : kReferenceLists) {
-        if (target < 0 || (deleted.type != list.deleted1 && deleted.type != list.deleted2))
+    if (target < 0)
+        return true;
+    // Every function whose participant list offers the deleted function's type may name it.
+    for (const functypes::FunctionType& type : functypes::AllFunctionTypes()) {
+        if (!functypes::ListOffers(type.participants.list, deleted.type))
             continue;
         for (BYTE s = 1; s <= layout::kFuncSlots; ++s) {
             FuncEntry entry;
-            if (GetFuncEntry(file, s, entry) && entry.type == list.referring)
-                ClearInSlot(*this, file, s, list, target, channel);
+            if (GetFuncEntry(file, s, entry) && entry.type == type.code)
+                ClearInSlot(*this, file, s, type, target, channel);
         }
     }
     return true;
