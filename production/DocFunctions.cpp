@@ -21,7 +21,10 @@ std::span<const DocRow> LogikfuncRows();
 std::span<const DocRow> MischerRegRows();
 std::span<const DocRow> TimerRows();
 std::span<const DocRow> VergleichRows();
+std::span<const DocRow> WartungsfuncRows();
+std::span<const DocRow> WMZRows();
 std::span<const DocRow> ZaehlerRows();
+std::span<const DocRow> ZirkulationRows();
 
 namespace {
 
@@ -99,6 +102,9 @@ std::span<const FunctionDoc> FunctionDocs()
         {texts::kTypeMischerReg, MischerRegRows()},
         {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
         {texts::kTypeLogikfunc, LogikfuncRows()},
+        {texts::kTypeWMZ, WMZRows()},
+        {texts::kTypeWartungsfunc, WartungsfuncRows()},
+        {texts::kTypeZirkulation, ZirkulationRows()},
     };
     return docs;
 }
