@@ -3,6 +3,7 @@
 
 #include "production/DocRun.h"
 #include "production/DocTexts.h"
+#include "resources/UiTexts.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
@@ -89,6 +90,14 @@ void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCo
             text.Separated(level + 2, line, value);
         }
     }
+}
+
+CString ParticipantName(int file, BYTE participant)
+{
+    if (participant == 0)
+        return ui::kNoDesignationList;
+    CParaDaten para;
+    return CTexte().GetFunktionsName(file, para.FindFuncByNumber(file, static_cast<BYTE>(participant - 1)));
 }
 
 std::span<const FunctionDoc> FunctionDocs()

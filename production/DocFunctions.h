@@ -30,6 +30,10 @@ const char* ListedText(std::span<const char* const> texts, long value);
 void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCount, BYTE setpoint,
                       const BYTE* programs);
 
+// The designation of the function a participant byte of a record names (function number + 1) in the file; dashes
+// for none.
+CString ParticipantName(int file, BYTE participant);
+
 // The documentation of one function kind: its rows after the common head.
 struct FunctionDoc {
     int code;

@@ -1,12 +1,9 @@
 // The documentation rows of the heat meter, the maintenance function and the circulation.
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
-#include "resources/UiTexts.h"
-#include "store/CParaDaten.h"
 #include "store/WMZParam.h"
 #include "store/WartungsfuncParam.h"
 #include "store/ZirkulationParam.h"
-#include "texts/CTexte.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -103,21 +100,12 @@ constexpr FieldInfo kWfPowerOutputs{RECORD_FIELD(WartungsfuncParam, powerOutputs
 constexpr FieldInfo kWfRunTime{RECORD_FIELD(WartungsfuncParam, runTime)};
 constexpr FieldInfo kWfPower{RECORD_FIELD(WartungsfuncParam, burnerPower)};
 
-// The designation of the function a participant byte names (function number + 1), dashes for none.
-CString RelatedFunctionText(int file, BYTE participant)
-{
-    if (participant == 0)
-        return ui::kNoDesignationList;
-    CParaDaten para;
-    return CTexte().GetFunktionsName(file, para.FindFuncByNumber(file, static_cast<BYTE>(participant - 1)));
-}
-
 void MaintenanceCircuits(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
 {
     const BYTE* circuits = r + offsetof(WartungsfuncParam, circuits);
     const int count = std::min<int>(r[offsetof(WartungsfuncParam, circuitCount)], sizeof WartungsfuncParam::circuits);
     for (int i = 0; i < count; ++i)
-        text.Heading(row.level, RelatedFunctionText(text.Opt().file, circuits[i]));
+        text.Heading(row.level, ParticipantName(text.Opt().file, circuits[i]));
 }
 
 constexpr DocRow kWartungsfuncRows[] = {
