@@ -14,7 +14,11 @@
 
 namespace doc {
 
+std::span<const DocRow> AnfHeizungRows();
+std::span<const DocRow> AnfWarmwasserRows();
 std::span<const DocRow> FuncKontrolleRows();
+std::span<const DocRow> HzkrRegRows();
+std::span<const DocRow> KesselkaskadeRows();
 std::span<const DocRow> KuehlfuncRows();
 std::span<const DocRow> LadepumpeRows();
 std::span<const DocRow> LogikfuncRows();
@@ -99,6 +103,10 @@ std::span<const FunctionDoc> FunctionDocs()
         {texts::kTypeMischerReg, MischerRegRows()},
         {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
         {texts::kTypeLogikfunc, LogikfuncRows()},
+        {texts::kTypeHzkrReg, HzkrRegRows()},
+        {texts::kTypeAnfHeizung, AnfHeizungRows()},
+        {texts::kTypeAnfWarmwasser, AnfWarmwasserRows()},
+        {texts::kTypeKesselkaskade, KesselkaskadeRows()},
     };
     return docs;
 }
