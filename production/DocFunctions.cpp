@@ -15,7 +15,11 @@
 
 namespace doc {
 
+std::span<const DocRow> AnfHeizungRows();
+std::span<const DocRow> AnfWarmwasserRows();
 std::span<const DocRow> FuncKontrolleRows();
+std::span<const DocRow> HzkrRegRows();
+std::span<const DocRow> KesselkaskadeRows();
 std::span<const DocRow> KuehlfuncRows();
 std::span<const DocRow> LadepumpeRows();
 std::span<const DocRow> LogikfuncRows();
@@ -94,10 +98,9 @@ void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCo
 
 CString ParticipantName(int file, BYTE participant)
 {
-    if (participant == 0)
-        return ui::kNoDesignationList;
     CParaDaten para;
-    return CTexte().GetFunktionsName(file, para.FindFuncByNumber(file, static_cast<BYTE>(participant - 1)));
+    const BYTE slot = participant != 0 ? para.FindFuncByNumber(file, static_cast<BYTE>(participant - 1)) : 0;
+    return slot != 0 ? CTexte().GetFunktionsName(file, slot) : CString(ui::kNoDesignationList);
 }
 
 std::span<const FunctionDoc> FunctionDocs()
@@ -114,6 +117,10 @@ std::span<const FunctionDoc> FunctionDocs()
         {texts::kTypeWMZ, WMZRows()},
         {texts::kTypeWartungsfunc, WartungsfuncRows()},
         {texts::kTypeZirkulation, ZirkulationRows()},
+        {texts::kTypeHzkrReg, HzkrRegRows()},
+        {texts::kTypeAnfHeizung, AnfHeizungRows()},
+        {texts::kTypeAnfWarmwasser, AnfWarmwasserRows()},
+        {texts::kTypeKesselkaskade, KesselkaskadeRows()},
     };
     return docs;
 }

@@ -31,7 +31,7 @@ void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCo
                       const BYTE* programs);
 
 // The designation of the function a participant byte of a record names (function number + 1) in the file; dashes
-// for none.
+// for none and for a number no function holds.
 CString ParticipantName(int file, BYTE participant);
 
 // The documentation of one function kind: its rows after the common head.

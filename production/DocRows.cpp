@@ -44,6 +44,8 @@ bool Holds(const Cond& cond, const BYTE* record)
     case Cond::NonZero: return v != 0;
     case Cond::Zero: return v == 0;
     case Cond::Never: return false;
+    case Cond::Greater: return v > cond.value;
+    case Cond::Less: return v < cond.value;
     default: return true;
     }
 }

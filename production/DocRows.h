@@ -28,7 +28,7 @@ enum class Fmt : BYTE {
 
 // A condition on a field of the record (byte offset, in the repeated element).
 struct Cond {
-    enum Op : BYTE { Always, Eq, Ne, NonZero, Zero, Never } op = Always;
+    enum Op : BYTE { Always, Eq, Ne, NonZero, Zero, Never, Greater, Less } op = Always;
     unsigned offset = 0;
     long value = 0;
     BYTE mask = 0xFF;  // the bits of the byte the condition looks at
