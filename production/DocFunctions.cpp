@@ -19,6 +19,10 @@ std::span<const DocRow> KuehlfuncRows();
 std::span<const DocRow> LadepumpeRows();
 std::span<const DocRow> LogikfuncRows();
 std::span<const DocRow> MischerRegRows();
+std::span<const DocRow> SolarregelungRows();
+std::span<const DocRow> SolarvorrangRows();
+std::span<const DocRow> StartfuncRows();
+std::span<const DocRow> SyncRows();
 std::span<const DocRow> TimerRows();
 std::span<const DocRow> VergleichRows();
 std::span<const DocRow> ZaehlerRows();
@@ -99,6 +103,10 @@ std::span<const FunctionDoc> FunctionDocs()
         {texts::kTypeMischerReg, MischerRegRows()},
         {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
         {texts::kTypeLogikfunc, LogikfuncRows()},
+        {texts::kTypeSolarregelung, SolarregelungRows()},
+        {texts::kTypeSolarvorrang, SolarvorrangRows()},
+        {texts::kTypeStartfunc, StartfuncRows()},
+        {texts::kTypeSync, SyncRows()},
     };
     return docs;
 }
