@@ -162,3 +162,41 @@ TEST_F(DocFunctionsSolarTest, TheFilterAndTheIrradiationSourceChooseTheLines)
 }
 
 }  // namespace
+
+// An external function-data file names the participants from its own function table, whatever the drawing's
+// parameter set holds under the same function numbers.
+TEST_F(DocFunctionsSolarTest, AnExternalFileNamesItsOwnParticipants)
+{
+    Make<SyncParam>(1, texts::kTypeSync);  // function number 0 in the drawing's set
+    {
+        CParaDaten para;
+        ASSERT_TRUE(para.CreateEmptyFile(0));
+        BYTE record[128];
+        std::fill(std::begin(record), std::end(record), 0xFF);
+        ASSERT_TRUE(para.SetFuncEntry(0, 1, FuncEntry{texts::kTypeSolarregelung, 12, 0}));
+        functypes::FindFunctionType(texts::kTypeSolarregelung)->defaults(record);
+        BYTE entry[8];
+        BYTE old[128];
+        ASSERT_TRUE(para.ReadFuncRaw(0, 1, entry, old));
+        ASSERT_TRUE(para.WriteFuncRaw(0, 1, entry, record));
+        ASSERT_TRUE(para.SetFuncEntry(0, 2, FuncEntry{texts::kTypeStartfunc, 0xFF, 1}));
+        StartfuncParam start{};
+        start.solarCount = 2;
+        start.solarControls[0] = 1;  // the solar control of slot 1
+        start.solarControls[1] = 2;  // the start function itself: none
+        ASSERT_TRUE(para.SetStartfunc(0, 2, start));
+    }
+    Options options;
+    options.external = 1;
+    options.file = 0;
+    DocText text(options);
+    Reporter reporter;
+    WriteFunktionen(text, reporter);
+    CParaDaten::ReleaseFiles();
+    EXPECT_NE(text.Bytes().find("Funzione 1:\r\nTipo funzione: Regolazione solare\r\nGRUPPO DENOM.: Generale\r\n"
+                                "DEN.: SOLARE SE1\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.Bytes().find("\tutiliz. FUNZION:\r\n\t\tSOLARE SE1\r\n\t\t- - - - - - -\r\nUSCITA DATI:\r\n"),
+              std::string::npos)
+        << text.Bytes();
+}
