@@ -88,7 +88,8 @@ constexpr FieldInfo kSvWaitTime{RECORD_FIELD(SolarvorrangParam, waitTime)};
 
 void PriorityParticipants(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
 {
-    const auto* participants = reinterpret_cast<const SolarvorrangTeilnehmer*>(r + offsetof(SolarvorrangParam, participants));
+    const auto* participants =
+        reinterpret_cast<const SolarvorrangTeilnehmer*>(r + offsetof(SolarvorrangParam, participants));
     const int count = InUse(r, offsetof(SolarvorrangParam, participantCount));
     std::array<CString, kParticipants> names;
     int width = 0;

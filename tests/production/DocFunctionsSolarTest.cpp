@@ -118,8 +118,8 @@ TEST_F(DocFunctionsSolarTest, SolarKindsAndSynchronisationInTheThreeLayouts)
 }
 
 // The participants of a solar priority, each name filled to the longest one, "- - - - - - -" included, then " : "
-// in every layout; a reference to anything but a solar control names none.
-TEST_F(DocFunctionsSolarTest, ParticipantLinesFillTheNamesToTheLongest)
+// in every layout; a reference to anything but a solar control names none. A start function's are names alone.
+TEST_F(DocFunctionsSolarTest, ParticipantLinesNameTheSolarControls)
 {
     MakeAll();
     const struct {
@@ -133,7 +133,8 @@ TEST_F(DocFunctionsSolarTest, ParticipantLinesFillTheNamesToTheLongest)
          ";utilizzati Funzioni / Priorita:\r\n;;SOLARE SE1    : 1\r\n;;- - - - - - - : 2\r\n"
          ";;------------  : OFF\r\n;;- - - - - - - : 3\r\nUSCITA DATI:\r\n"},
         {kColumns,
-         "    utiliz. FUNZION:\r\n        ------------\r\n        SOLARE SE1\r\n        - - - - - - -\r\nUSCITA DATI:\r\n"},
+         "    utiliz. FUNZION:\r\n        ------------\r\n        SOLARE SE1\r\n        - - - - - - -\r\n"
+         "USCITA DATI:\r\n"},
     };
     for (const auto& c : cases)
         EXPECT_NE(Functions(c.format).find(c.lines), std::string::npos) << c.format;
