@@ -24,6 +24,10 @@ std::span<const DocRow> KuehlfuncRows();
 std::span<const DocRow> LadepumpeRows();
 std::span<const DocRow> LogikfuncRows();
 std::span<const DocRow> MischerRegRows();
+std::span<const DocRow> SolarregelungRows();
+std::span<const DocRow> SolarvorrangRows();
+std::span<const DocRow> StartfuncRows();
+std::span<const DocRow> SyncRows();
 std::span<const DocRow> TimerRows();
 std::span<const DocRow> VergleichRows();
 std::span<const DocRow> WartungsfuncRows();
@@ -121,6 +125,10 @@ std::span<const FunctionDoc> FunctionDocs()
         {texts::kTypeAnfHeizung, AnfHeizungRows()},
         {texts::kTypeAnfWarmwasser, AnfWarmwasserRows()},
         {texts::kTypeKesselkaskade, KesselkaskadeRows()},
+        {texts::kTypeSolarregelung, SolarregelungRows()},
+        {texts::kTypeSolarvorrang, SolarvorrangRows()},
+        {texts::kTypeStartfunc, StartfuncRows()},
+        {texts::kTypeSync, SyncRows()},
     };
     return docs;
 }

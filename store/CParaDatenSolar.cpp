@@ -266,9 +266,12 @@ bool CParaDaten::SetSolarregelung(int file, BYTE slot, SolarregelungParam record
 bool CParaDaten::GetSolarvorrang(int file, BYTE slot, SolarvorrangParam& record, bool complete)
 {
     SolarvorrangParam r{};
-    if (!ReadFuncRecord(file, slot, kSolarvorrang, Fields(r), sizeof r, complete))
+    // Only a record completed from the drawing is held against the drawing's set; a record read as stored (an
+    // external file's among them) keeps its references for the repair with its own file.
+    if (!ReadFuncRecord(file, slot, kSolarvorrang, Fields(r), sizeof r, complete, {}, [this, &r] {
+            KeepSolarControls(*this, &r.participants[0].function, 10, sizeof(SolarvorrangTeilnehmer));
+        }))
         return false;
-    KeepSolarControls(*this, &r.participants[0].function, 10, sizeof(SolarvorrangTeilnehmer));
     record = r;
     return true;
 }
@@ -308,9 +311,9 @@ bool CParaDaten::SetWmz(int file, BYTE slot, WMZParam record)
 bool CParaDaten::GetStartfunc(int file, BYTE slot, StartfuncParam& record, bool complete)
 {
     StartfuncParam r{};
-    if (!ReadFuncRecord(file, slot, kStartfunc, Fields(r), sizeof r, complete))
+    if (!ReadFuncRecord(file, slot, kStartfunc, Fields(r), sizeof r, complete, {},
+                        [this, &r] { KeepSolarControls(*this, r.solarControls, 10, 1); }))
         return false;
-    KeepSolarControls(*this, r.solarControls, 10, 1);
     record = r;
     return true;
 }

@@ -281,7 +281,9 @@ TEST_F(SolarRecordsTest, NoCompletionWithoutTheFlagOrWithoutAnObject)
 
 // ---- References to solar controls ----
 
-TEST_F(SolarRecordsTest, ParticipantsMustBeSolarControls)
+// A record completed from the drawing names only solar controls of the drawing's set; a record read as stored keeps
+// its references (an external file's name functions of that file, and its repair judges them there).
+TEST_F(SolarRecordsTest, CompletedParticipantsMustBeSolarControls)
 {
     PutNewSlot(1, 6, 5, CParaDaten::GetDefaultSolarregelung);  // solar control, number 5
     PutNewSlot(2, 1, 6, CParaDaten::GetDefaultHzkrReg);        // heating circuit, number 6
@@ -292,23 +294,26 @@ TEST_F(SolarRecordsTest, ParticipantsMustBeSolarControls)
     priority.participants[6] = {7, 2};  // the heating circuit
     priority.participants[7] = {9, 1};  // no function
     ASSERT_TRUE(para.SetSolarvorrang(2, 3, priority));
-    SolarvorrangParam read{};
-    ASSERT_TRUE(para.GetSolarvorrang(2, 3, read, false));
-    EXPECT_EQ(read.participants[5].function, 6);
-    EXPECT_EQ(read.participants[6].function, 0);
-    EXPECT_EQ(read.participants[6].priority, 2) << "reading clears the reference only";
-    EXPECT_EQ(read.participants[7].function, 0);
-
     StartfuncParam start{};
     start.solarControls[0] = 6;
     start.solarControls[1] = 7;
     start.solarControls[2] = 46;
     ASSERT_TRUE(para.SetStartfunc(2, 4, start));
-    StartfuncParam startRead{};
-    ASSERT_TRUE(para.GetStartfunc(2, 4, startRead, false));
-    EXPECT_EQ(startRead.solarControls[0], 6);
-    EXPECT_EQ(startRead.solarControls[1], 0);
-    EXPECT_EQ(startRead.solarControls[2], 0);
+    SetObject(3, Fake::kObject);
+    SetObject(4, Fake::kObject);
+    for (const bool complete : {false, true}) {
+        SolarvorrangParam read{};
+        ASSERT_TRUE(para.GetSolarvorrang(2, 3, read, complete));
+        EXPECT_EQ(read.participants[5].function, 6);
+        EXPECT_EQ(read.participants[6].function, complete ? 0 : 7);
+        EXPECT_EQ(read.participants[6].priority, 2) << "reading clears the reference only";
+        EXPECT_EQ(read.participants[7].function, complete ? 0 : 9);
+        StartfuncParam startRead{};
+        ASSERT_TRUE(para.GetStartfunc(2, 4, startRead, complete));
+        EXPECT_EQ(startRead.solarControls[0], 6);
+        EXPECT_EQ(startRead.solarControls[1], complete ? 0 : 7);
+        EXPECT_EQ(startRead.solarControls[2], complete ? 0 : 46);
+    }
 }
 
 // ---- The heat meter's redundant copies ----
