@@ -109,26 +109,28 @@ CString ParticipantName(int file, BYTE participant)
 
 std::span<const FunctionDoc> FunctionDocs()
 {
+    // In the order of the type codes.
+    // In the order of the type codes.
     static const FunctionDoc docs[] = {
+        {texts::kTypeHzkrReg, HzkrRegRows()},
+        {texts::kTypeAnfHeizung, AnfHeizungRows()},
+        {texts::kTypeAnfWarmwasser, AnfWarmwasserRows()},
         {texts::kTypeLadepumpe, LadepumpeRows()},
+        {texts::kTypeZirkulation, ZirkulationRows()},
+        {texts::kTypeSolarregelung, SolarregelungRows()},
+        {texts::kTypeSolarvorrang, SolarvorrangRows()},
         {texts::kTypeVergleich, VergleichRows()},
+        {texts::kTypeLogikfunc, LogikfuncRows()},
+        {texts::kTypeWMZ, WMZRows()},
+        {texts::kTypeWartungsfunc, WartungsfuncRows()},
         {texts::kTypeTimer, TimerRows()},
+        {texts::kTypeStartfunc, StartfuncRows()},
         {texts::kTypeZaehler, ZaehlerRows()},
         {texts::kTypeKuehlfunc, KuehlfuncRows()},
         {texts::kTypeMischerReg, MischerRegRows()},
         {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
-        {texts::kTypeLogikfunc, LogikfuncRows()},
-        {texts::kTypeWMZ, WMZRows()},
-        {texts::kTypeWartungsfunc, WartungsfuncRows()},
-        {texts::kTypeZirkulation, ZirkulationRows()},
-        {texts::kTypeHzkrReg, HzkrRegRows()},
-        {texts::kTypeAnfHeizung, AnfHeizungRows()},
-        {texts::kTypeAnfWarmwasser, AnfWarmwasserRows()},
-        {texts::kTypeKesselkaskade, KesselkaskadeRows()},
-        {texts::kTypeSolarregelung, SolarregelungRows()},
-        {texts::kTypeSolarvorrang, SolarvorrangRows()},
-        {texts::kTypeStartfunc, StartfuncRows()},
         {texts::kTypeSync, SyncRows()},
+        {texts::kTypeKesselkaskade, KesselkaskadeRows()},
     };
     return docs;
 }
