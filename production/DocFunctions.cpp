@@ -14,11 +14,15 @@
 
 namespace doc {
 
+std::span<const DocRow> AnalogfuncRows();
 std::span<const DocRow> FuncKontrolleRows();
 std::span<const DocRow> KuehlfuncRows();
 std::span<const DocRow> LadepumpeRows();
 std::span<const DocRow> LogikfuncRows();
 std::span<const DocRow> MischerRegRows();
+std::span<const DocRow> PidRegelungRows();
+std::span<const DocRow> ProfilfuncRows();
+std::span<const DocRow> SchaltuhrRows();
 std::span<const DocRow> TimerRows();
 std::span<const DocRow> VergleichRows();
 std::span<const DocRow> ZaehlerRows();
@@ -99,6 +103,10 @@ std::span<const FunctionDoc> FunctionDocs()
         {texts::kTypeMischerReg, MischerRegRows()},
         {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
         {texts::kTypeLogikfunc, LogikfuncRows()},
+        {texts::kTypeAnalogfunc, AnalogfuncRows()},
+        {texts::kTypePID_Regelung, PidRegelungRows()},
+        {texts::kTypeProfilfunc, ProfilfuncRows()},
+        {texts::kTypeSchaltuhr, SchaltuhrRows()},
     };
     return docs;
 }
