@@ -15,6 +15,7 @@
 
 namespace doc {
 
+std::span<const DocRow> AnalogfuncRows();
 std::span<const DocRow> AnfHeizungRows();
 std::span<const DocRow> AnfWarmwasserRows();
 std::span<const DocRow> FuncKontrolleRows();
@@ -24,6 +25,9 @@ std::span<const DocRow> KuehlfuncRows();
 std::span<const DocRow> LadepumpeRows();
 std::span<const DocRow> LogikfuncRows();
 std::span<const DocRow> MischerRegRows();
+std::span<const DocRow> PidRegelungRows();
+std::span<const DocRow> ProfilfuncRows();
+std::span<const DocRow> SchaltuhrRows();
 std::span<const DocRow> SolarregelungRows();
 std::span<const DocRow> SolarvorrangRows();
 std::span<const DocRow> StartfuncRows();
@@ -119,17 +123,21 @@ std::span<const FunctionDoc> FunctionDocs()
         {texts::kTypeZirkulation, ZirkulationRows()},
         {texts::kTypeSolarregelung, SolarregelungRows()},
         {texts::kTypeSolarvorrang, SolarvorrangRows()},
+        {texts::kTypePID_Regelung, PidRegelungRows()},
         {texts::kTypeVergleich, VergleichRows()},
         {texts::kTypeLogikfunc, LogikfuncRows()},
+        {texts::kTypeAnalogfunc, AnalogfuncRows()},
         {texts::kTypeWMZ, WMZRows()},
         {texts::kTypeWartungsfunc, WartungsfuncRows()},
         {texts::kTypeTimer, TimerRows()},
+        {texts::kTypeSchaltuhr, SchaltuhrRows()},
         {texts::kTypeStartfunc, StartfuncRows()},
         {texts::kTypeZaehler, ZaehlerRows()},
         {texts::kTypeKuehlfunc, KuehlfuncRows()},
         {texts::kTypeMischerReg, MischerRegRows()},
         {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
         {texts::kTypeSync, SyncRows()},
+        {texts::kTypeProfilfunc, ProfilfuncRows()},
         {texts::kTypeKesselkaskade, KesselkaskadeRows()},
     };
     return docs;

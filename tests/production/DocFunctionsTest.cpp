@@ -83,6 +83,16 @@ TEST(DocFunctionValues, TimeProgramsListDaysAndWindowsInUse)
     }
 }
 
+// Every kind of the catalog has its block: a kind without rows would be written as its head alone.
+TEST(DocFunctionValues, EveryFunctionKindIsDocumented)
+{
+    for (const functypes::FunctionType& type : functypes::AllFunctionTypes()) {
+        const FunctionDoc* doc = FindFunctionDoc(type.code);
+        ASSERT_NE(doc, nullptr) << type.code;
+        EXPECT_FALSE(doc->rows.empty()) << type.code;
+    }
+}
+
 // Every source and output row of a documented kind names a source or a list of output flags of the kind's record,
 // as the store's catalog knows them from the pins that complete the record.
 TEST(DocFunctionValues, SourceAndOutputRowsNameTheRecordsSourcesAndOutputs)

@@ -1,0 +1,354 @@
+// The documentation rows of the analog function, the PID control, the profile function and the time switch.
+#include "production/DocFunctions.h"
+#include "production/DocTexts.h"
+#include "store/AnalogfuncParam.h"
+#include "store/PID_RegelungParam.h"
+#include "store/ProfilfuncParam.h"
+#include "store/RecordCodec.h"
+#include "store/SchaltuhrParam.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+namespace doc {
+
+namespace {
+
+using record::FieldInfo;
+using record::Scale;
+
+constexpr char kFixedCelsius[] = "%ld °C";
+
+// ---- Analog function: user values and offsets in the unit of all its values ----
+
+constexpr char kOffset[] = "Offset:";
+constexpr unsigned kAfUnitAt = offsetof(AnalogfuncParam, unit);
+constexpr unsigned kAfCountAt = offsetof(AnalogfuncParam, variableCount);
+constexpr unsigned kAfVariablesAt = offsetof(AnalogfuncParam, variables);
+constexpr const char* kAnalogUnits[] = {"Senza Dim.", "Temperat.", "Irrad.Sol."};
+constexpr const char* kAnalogFunctions[] = {"ZERO", "MIN", "MASS", "VAL.MED.", "SOMMA", "FILTRO"};
+
+// A user value: dimensionless the result 0..250 and a variable -125..125, temperature bytes above 200 below zero,
+// irradiance in tens of W/m².
+CString UserValue(BYTE value, BYTE unit, bool result)
+{
+    CString text;
+    if (unit == kEinheitOhne)
+        text.Format("%d", result ? value : static_cast<signed char>(value));
+    else if (unit == kEinheitStrahlung)
+        text.Format("%d W/m²", value * 10);
+    else
+        text.Format("%d °C", record::TemperatureCelsius(value));
+    return text;
+}
+
+// The offset added to a source: dimensionless signed, irradiance in W/m² as stored, temperature a difference.
+CString OffsetText(BYTE offset, BYTE unit)
+{
+    CString text;
+    if (unit == kEinheitOhne)
+        text.Format("%d", static_cast<signed char>(offset));
+    else if (unit == kEinheitStrahlung)
+        text.Format("%d W/m²", offset);
+    else
+        return UnitText(offset, kUnitDifference);
+    return text;
+}
+
+// The offset line below a source: in the column layout "Offset:" stands right-aligned like the source lines.
+void OffsetLine(DocText& text, int level, BYTE offset, BYTE unit)
+{
+    const int format = text.Format();
+    CString line = Indent(level, format);
+    if (format == kColumns)
+        line += LabelGap(kSources, static_cast<unsigned>(std::strlen(kOffset)), format);
+    text.Line(line + kOffset + ValueSep(format) + OffsetText(offset, unit));
+}
+
+void ResultOffset(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
+{
+    OffsetLine(text, row.level, r[offsetof(AnalogfuncParam, offResultOffset)], r[kAfUnitAt]);
+}
+
+// The six variables, each with its offset when it has a source; those beyond the count in use may stay unused.
+void AnalogVariables(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool filter)
+{
+    for (int i = 0; i < 6; ++i) {
+        const BYTE* v = r + kAfVariablesAt + i * sizeof(AnalogfuncParam::Variable);
+        CString label;
+        label.Format(row.label, i + 1);
+        text.QuelleAnalog(label, row.level, v[0], v[1], i + 1 > r[kAfCountAt], filter);
+        if (v[0] != 0)
+            OffsetLine(text, row.level + 1, v[2], r[kAfUnitAt]);
+    }
+}
+
+// The user values of the variables in use that have no source.
+void AnalogUserValues(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
+{
+    for (int i = 0; i < std::min<int>(r[kAfCountAt], 6); ++i) {
+        const BYTE* v = r + kAfVariablesAt + i * sizeof(AnalogfuncParam::Variable);
+        if (v[0] != 0)
+            continue;
+        CString label;
+        label.Format(row.label, i + 1);
+        text.Separated(row.level, label, UserValue(v[1], r[kAfUnitAt], false));
+    }
+}
+
+constexpr FieldInfo kAfRelease{RECORD_FIELD(AnalogfuncParam, release)};
+constexpr FieldInfo kAfOffResult{RECORD_FIELD(AnalogfuncParam, offResult)};
+constexpr FieldInfo kAfVariables{RECORD_FIELD(AnalogfuncParam, variables)};
+constexpr FieldInfo kAfOutputs{RECORD_FIELD(AnalogfuncParam, outputs)};
+constexpr FieldInfo kAfFilterTime{RECORD_FIELD(AnalogfuncParam, filterTime), Scale::Duration};
+constexpr unsigned kAfOffResultAt = offsetof(AnalogfuncParam, offResult);
+
+constexpr DocRow WithField(DocRow row, const FieldInfo* field)
+{
+    row.field = field;
+    return row;
+}
+
+constexpr DocRow kAnalogfuncRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILAS. ANALOG FUNZ.", &kAfRelease),
+    SourceRow(DocRow::Analog, 1, "RISUL.(RILAS.=off)", &kAfOffResult),
+    When(LinesRow(2, ResultOffset), {Cond::NonZero, kAfOffResultAt}),
+    WithField(LinesRow(1, AnalogVariables, "ENTRATA DATI %d"), &kAfVariables),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Speeds6, 1, "RISULTATI", &kAfOutputs),
+    CustomRow(0, "GR.FUNZ.:",
+              [](const DocText&, const BYTE* r) -> CString { return ListedText(kAnalogUnits, r[kAfUnitAt]); }),
+    CustomRow(0, "FUNZION:",
+              [](const DocText&, const BYTE* r) -> CString {
+                  return ListedText(kAnalogFunctions, r[offsetof(AnalogfuncParam, function)]);
+              }),
+    When(ValueRow(0, kValMed, &kAfFilterTime, Fmt::Scaled),
+         {Cond::Eq, offsetof(AnalogfuncParam, function), kAnalogFilter}),
+    When(CustomRow(0, "RISUL.(RILAS.=off):",
+                   [](const DocText&, const BYTE* r) {
+                       return UserValue(r[offsetof(AnalogfuncParam, offResult.number)], r[kAfUnitAt], true);
+                   }),
+         {Cond::Zero, kAfOffResultAt}),
+    LinesRow(0, AnalogUserValues, "VAR. %d:"),
+};
+
+// ---- PID control: three controls, each with its two-bit mode in byte 8 ----
+
+constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
+
+template <unsigned Shift>
+CString PidMode(const DocText&, const BYTE* r)
+{
+    return ListedText(kPidModes, (r[offsetof(PID_RegelungParam, modes)] >> Shift) & 0x03);
+}
+
+constexpr FieldInfo kPidRelease{RECORD_FIELD(PID_RegelungParam, release)};
+constexpr FieldInfo kPidAbsActual{RECORD_FIELD(PID_RegelungParam, absActual)};
+constexpr FieldInfo kPidAbsSetpoint{RECORD_FIELD(PID_RegelungParam, absSetpoint)};
+constexpr FieldInfo kPidAbsSetpointValue{RECORD_FIELD(PID_RegelungParam, absSetpoint.number)};
+constexpr FieldInfo kPidDiffPlus{RECORD_FIELD(PID_RegelungParam, diffPlus)};
+constexpr FieldInfo kPidDiffMinus{RECORD_FIELD(PID_RegelungParam, diffMinus)};
+constexpr FieldInfo kPidActivation{RECORD_FIELD(PID_RegelungParam, eventActivation)};
+constexpr FieldInfo kPidThreshold{RECORD_FIELD(PID_RegelungParam, eventThreshold)};
+constexpr FieldInfo kPidThresholdValue{RECORD_FIELD(PID_RegelungParam, eventThreshold.number)};
+constexpr FieldInfo kPidControlled{RECORD_FIELD(PID_RegelungParam, eventControlled)};
+constexpr FieldInfo kPidEventSetpoint{RECORD_FIELD(PID_RegelungParam, eventSetpoint)};
+constexpr FieldInfo kPidEventSetpointValue{RECORD_FIELD(PID_RegelungParam, eventSetpoint.number)};
+constexpr FieldInfo kPidDiffSetpoint{RECORD_FIELD(PID_RegelungParam, diffSetpoint), Scale::Hysteresis};
+constexpr FieldInfo kPidOutputs{RECORD_FIELD(PID_RegelungParam, outputs)};
+constexpr FieldInfo kPidMax{RECORD_FIELD(PID_RegelungParam, outputMax)};
+constexpr FieldInfo kPidMin{RECORD_FIELD(PID_RegelungParam, outputMin)};
+constexpr FieldInfo kPidP{RECORD_FIELD(PID_RegelungParam, p)};
+constexpr FieldInfo kPidI{RECORD_FIELD(PID_RegelungParam, i)};
+constexpr FieldInfo kPidD{RECORD_FIELD(PID_RegelungParam, d)};
+constexpr Cond kOptional{Cond::Always};
+
+constexpr DocRow kPidRegelungRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILASCIO REGOLAZ.", &kPidRelease),
+    SourceRow(DocRow::Analog, 1, "TEMP. REGOLAZ.VAL.ASSOL.", &kPidAbsActual, kOptional),
+    SourceRow(DocRow::Analog, 1, "VAL.TEOR. REGOLAZ.VAL.ASSOL.", &kPidAbsSetpoint),
+    SourceRow(DocRow::Analog, 1, "TEMP. (+) REGOLAZ.DIFF.", &kPidDiffPlus, kOptional),
+    SourceRow(DocRow::Analog, 1, "TEMP. (-) REGOLAZ.DIFF.", &kPidDiffMinus, kOptional),
+    SourceRow(DocRow::Analog, 1, "TEMP.ATTIVAZIONE REG.AVVENIM.", &kPidActivation, kOptional),
+    SourceRow(DocRow::Analog, 1, "SOGLIA ATTIVAZIONE REG.AVVENIM", &kPidThreshold),
+    SourceRow(DocRow::Analog, 1, "TEMP REGOLAZ.REGOLAZ.AVVENIM.", &kPidControlled, kOptional),
+    SourceRow(DocRow::Analog, 1, "VAL.TEOR. REGOLAZ.AVVENIM.", &kPidEventSetpoint),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Speeds6, 1, "GRANDEZZA", &kPidOutputs),
+    HeadingRow(0, "VAL.ASSOL.REGOLAZ.:"),
+    CustomRow(1, kModoUpper, PidMode<kPidAbsolutShift>),
+    When(ValueRow(1, "T.Abs.TEOR:", &kPidAbsSetpointValue, Fmt::Number, kFixedCelsius),
+         {Cond::Zero, offsetof(PID_RegelungParam, absSetpoint)}),
+    HeadingRow(0, "REGOLAZ.DIFF.:"),
+    CustomRow(1, kModoUpper, PidMode<kPidDifferenzShift>),
+    ValueRow(1, "DIFF.TEOR:", &kPidDiffSetpoint, Fmt::Scaled),
+    HeadingRow(0, "REGOLAZ.AVVENIM.:"),
+    CustomRow(1, kModoUpper, PidMode<kPidEreignisShift>),
+    CustomRow(1, "COND.:",
+              [](const DocText&, const BYTE* r) -> CString {
+                  return r[offsetof(PID_RegelungParam, eventBelow)] ? "EFF < SOGL" : "EFF > SOGL";
+              }),
+    When(ValueRow(1, "T.Att.SOGL:", &kPidThresholdValue, Fmt::Number, kFixedCelsius),
+         {Cond::Zero, offsetof(PID_RegelungParam, eventThreshold)}),
+    When(ValueRow(1, "Reg.TEOR:", &kPidEventSetpointValue, Fmt::Number, kFixedCelsius),
+         {Cond::Zero, offsetof(PID_RegelungParam, eventSetpoint)}),
+    HeadingRow(0, "GRANDEZZA:"),
+    ValueRow(1, "massimale:", &kPidMax, Fmt::Number),
+    ValueRow(1, "minimale:", &kPidMin, Fmt::Number),
+    HeadingRow(0, "PARAMETRO REGOLAZ.:"),
+    ValueRow(1, "P:", &kPidP, Fmt::Number),
+    ValueRow(1, "I:", &kPidI, Fmt::Number),
+    ValueRow(1, "D:", &kPidD, Fmt::Number),
+};
+
+// ---- Profile function: steps in one of eight units ----
+
+struct ProfilUnit {
+    const char* name;
+    const char* pattern;  // of the value x 10; the temperature has its own
+};
+constexpr ProfilUnit kProfilUnits[] = {
+    {"Senza Dim.", "%d"}, {"Temperat.", nullptr},    {"Irrad.Sol.", "%d W/m²"}, {"Tempo", "%d ore"},
+    {"Num.Imp", "%d imp"}, {"Qt Cal KWH", "%d kWh"}, {"Qt Cal MWH", "%d MWh"}, {"Prestaz.", "%d kW"},
+};
+constexpr unsigned kPfUnitAt = offsetof(ProfilfuncParam, unit);
+constexpr unsigned kPfStepsAt = offsetof(ProfilfuncParam, steps);
+constexpr int kProfilSteps = static_cast<int>(sizeof(ProfilfuncParam::steps));
+
+// A value in the unit: a step of 0 is off, the value while the release is off may be 0.
+CString ProfilValue(BYTE value, BYTE unit, bool zeroAllowed)
+{
+    CString text;
+    if (unit >= std::size(kProfilUnits))
+        return text;
+    if (value == 0 && !zeroAllowed)
+        return "OFF";
+    if (unit == kEinheitOhne)
+        text.Format("%d", value);
+    else if (unit == kEinheitTemperatur)
+        text.Format("%02.01f °C", value / 2.0);
+    else
+        text.Format(kProfilUnits[unit].pattern, value * 10);
+    return text;
+}
+
+// Start, stop, reset and clock: a digital input with a source, else only the user source without a state.
+void ProfilInput(DocText& text, const DocRow& row, const CString& label, const BYTE* r, bool filter)
+{
+    const BYTE* source = r + row.field->field.offset;
+    if (source[0] != 0)
+        text.QuelleDigital(label, row.level, source[0], source[2], false, source[1] != 0, source[2], filter);
+    else
+        text.QuelleAnalog(label, row.level, 0, source[2], false, filter);
+}
+
+constexpr DocRow ProfilInputRow(const char* label, const FieldInfo* field)
+{
+    return WithField(LinesRow(1, ProfilInput, label), field);
+}
+
+// The steps in use, bounded by the record's 64; the column layout gives the number two places.
+void ProfilSteps(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
+{
+    const int count = std::min<int>(r[offsetof(ProfilfuncParam, stepCount)], kProfilSteps);
+    for (int k = 1; k <= count; ++k) {
+        CString label;
+        label.Format(text.Format() == kColumns ? "%s %2d:" : "%s %d:", "Grado", k);
+        text.Separated(row.level, label, ProfilValue(r[kPfStepsAt + k - 1], r[kPfUnitAt], false));
+    }
+}
+
+constexpr FieldInfo kPfRelease{RECORD_FIELD(ProfilfuncParam, release)};
+constexpr FieldInfo kPfOffValue{RECORD_FIELD(ProfilfuncParam, offValue)};
+constexpr FieldInfo kPfStart{RECORD_FIELD(ProfilfuncParam, start)};
+constexpr FieldInfo kPfStop{RECORD_FIELD(ProfilfuncParam, stop)};
+constexpr FieldInfo kPfReset{RECORD_FIELD(ProfilfuncParam, reset)};
+constexpr FieldInfo kPfClock{RECORD_FIELD(ProfilfuncParam, clock)};
+constexpr FieldInfo kPfClockTime{RECORD_FIELD(ProfilfuncParam, clock.number), Scale::Duration};
+constexpr FieldInfo kPfOutputs{RECORD_FIELD(ProfilfuncParam, outputs)};
+constexpr FieldInfo kPfRepeat{RECORD_FIELD(ProfilfuncParam, repeat)};
+
+constexpr DocRow kProfilfuncRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILASCIO PROFILO", &kPfRelease),
+    SourceRow(DocRow::Analog, 1, "VAL.TEOR.(RIL.=off)", &kPfOffValue),
+    ProfilInputRow("START PROFILO", &kPfStart),
+    ProfilInputRow("STOP PROFILO", &kPfStop),
+    ProfilInputRow("RESET PROFILO", &kPfReset),
+    ProfilInputRow("TATTO PROFILO", &kPfClock),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Outputs16, 1, "PROFILO ATTIVO", &kPfOutputs),
+    CustomRow(0, "GR.FUNZ.:",
+              [](const DocText&, const BYTE* r) -> CString {
+                  return r[kPfUnitAt] < std::size(kProfilUnits) ? kProfilUnits[r[kPfUnitAt]].name : "";
+              }),
+    ValueRow(0, "ciciclo:", &kPfRepeat, Fmt::YesNo),
+    When(ValueRow(0, "Tatto Int:", &kPfClockTime, Fmt::Scaled), {Cond::Zero, offsetof(ProfilfuncParam, clock)}),
+    When(CustomRow(0, "se RILASCIO = off:",
+                   [](const DocText&, const BYTE* r) {
+                       return ProfilValue(r[offsetof(ProfilfuncParam, offValue.number)], r[kPfUnitAt], true);
+                   }),
+         {Cond::Zero, offsetof(ProfilfuncParam, offValue)}),
+    LinesRow(0, ProfilSteps),
+};
+
+// ---- Time switch ----
+
+// Whole days and a time byte: "2 giorni 2.5 ore".
+template <unsigned DaysAt, unsigned TimeAt>
+CString DaysAndTime(const DocText& text, const BYTE* r)
+{
+    CString value;
+    value.Format("%d giorni", r[DaysAt]);
+    return value + ValueSep(text.Format()) + TimeByteText(r[TimeAt]);
+}
+
+void SchaltuhrPrograms(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
+{
+    WriteZeitfenster(text, row.level, r[offsetof(SchaltuhrParam, programsInUse)],
+                     r[offsetof(SchaltuhrParam, windowsPerProgram)], r[offsetof(SchaltuhrParam, windowSetpoints)],
+                     r + offsetof(SchaltuhrParam, programs));
+}
+
+constexpr FieldInfo kSuRelease{RECORD_FIELD(SchaltuhrParam, release)};
+constexpr FieldInfo kSuBlocking{RECORD_FIELD(SchaltuhrParam, blocking)};
+constexpr FieldInfo kSuOutputs{RECORD_FIELD(SchaltuhrParam, outputs)};
+constexpr FieldInfo kSuNominal{RECORD_FIELD(SchaltuhrParam, nominalValue)};
+constexpr Cond kBlocked{Cond::NonZero, offsetof(SchaltuhrParam, blocking)};
+
+constexpr DocRow kSchaltuhrRows[] = {
+    SourceRow(DocRow::Digital, 1, "RILASCIO TEMPORIZ.", &kSuRelease),
+    SourceRow(DocRow::Digital, 1, "BLOCAGGIO", &kSuBlocking, kOptional),
+    HeadingRow(0, kUscitaDati),
+    SourceRow(DocRow::Outputs16, 1, "COND.TPO.RISPET.", &kSuOutputs),
+    LinesRow(0, SchaltuhrPrograms),
+    When(ValueRow(0, "Val.Nom.Cond.Tpo e esaudito:", &kSuNominal, Fmt::Number, "%ld°C"),
+         {Cond::NonZero, offsetof(SchaltuhrParam, windowSetpoints)}),
+    When(CustomRow(0, "Tempo Min Cond.Bloc.:",
+                   DaysAndTime<offsetof(SchaltuhrParam, blockMinDays), offsetof(SchaltuhrParam, blockMinTime)>),
+         kBlocked),
+    When(CustomRow(0, "Tempo Blocco:",
+                   DaysAndTime<offsetof(SchaltuhrParam, blockDays), offsetof(SchaltuhrParam, blockTime)>),
+         kBlocked),
+};
+
+}  // namespace
+
+std::span<const DocRow> AnalogfuncRows()
+{
+    return kAnalogfuncRows;
+}
+std::span<const DocRow> PidRegelungRows()
+{
+    return kPidRegelungRows;
+}
+std::span<const DocRow> ProfilfuncRows()
+{
+    return kProfilfuncRows;
+}
+std::span<const DocRow> SchaltuhrRows()
+{
+    return kSchaltuhrRows;
+}
+
+}  // namespace doc
