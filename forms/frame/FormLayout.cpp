@@ -195,7 +195,8 @@ int AddHead(DialogTemplate& t, const DesignationHead& head, std::vector<CString>
                           {kUnitX + 34, y + 11, 18, 13}, ui::kDesignationManage});
     t.controls.push_back(
         {ControlClass::Static, head.nameCaptionId, kStatic, {kIndent, y + 30, kCaptionWidth, kTextHeight}});
-    t.controls.push_back({ControlClass::ComboBox, IDC_BEZ_NAME, kCombo, {kControlX, y + 27, kControlWidth, kComboDrop}});
+    t.controls.push_back(
+        {ControlClass::ComboBox, IDC_BEZ_NAME, kCombo, {kControlX, y + 27, kControlWidth, kComboDrop}});
     t.controls.push_back(
         {ControlClass::ComboBox, IDC_BEZ_ZIFFER, kCombo, {kUnitX, y + 27, 30, kComboDrop}, "", std::move(digits)});
     return y + 44 + kGroupGap;

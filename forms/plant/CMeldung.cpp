@@ -7,16 +7,16 @@
 #include "forms/plant/CMeldungVarOut.h"
 
 #include "drawing/CZeichnung.h"
+#include "link/StartContext.h"
 #include "platform/ProcessExit.h"
 #include "resources/PlantIds.h"
 #include "resources/PlantTexts.h"
 #include "resources/ResourceIds.h"
 #include "store/CParaCheck.h"
-#include "store/DrawingCommands.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingCommands.h"
 #include "store/MeldungParam.h"
 #include "texts/CTexte.h"
-#include "link/StartContext.h"
 
 #include <cstring>
 
@@ -62,7 +62,7 @@ bool Write(CParaDaten& para, int file, BYTE slot, const BYTE* record)
 
 void Blank(BYTE* record)
 {
-    Encode(MeldungParam {}, record);
+    Encode(MeldungParam{}, record);
 }
 
 void Check(CParaCheck& check, int /*file*/, BYTE* record, BYTE keepLowBit)
@@ -72,8 +72,16 @@ void Check(CParaCheck& check, int /*file*/, BYTE* record, BYTE keepLowBit)
     Encode(m, record);
 }
 
-const RecordAccess kAccess {IDD_MELDUNG, IDD_MELDUNG_VARIN, IDD_MELDUNG_VAROUT, sizeof(MeldungParam), "Meldung",
-                            &FindSlot, &Read, &Write, &Blank, &Check};
+const RecordAccess kAccess{IDD_MELDUNG,
+                           IDD_MELDUNG_VARIN,
+                           IDD_MELDUNG_VAROUT,
+                           sizeof(MeldungParam),
+                           "Meldung",
+                           &FindSlot,
+                           &Read,
+                           &Write,
+                           &Blank,
+                           &Check};
 
 // ---- The cause: 11 default causes or the 16 user designations, item 0 "none" in both ----
 
@@ -86,29 +94,29 @@ CString CauseItem(BYTE group, BYTE index)
 }
 
 // Everything but the type is out of use while the message is not used.
-const EnableRule kUsed {false, FORM_FIELD(R, type), kMeldungUnbenutzt, true};
+const EnableRule kUsed{false, FORM_FIELD(R, type), kMeldungUnbenutzt, true};
 
 const std::vector<LayoutGroup> kAbove = {
     {0, nullptr, {ComboRow(IDC_MELDUNG_TYP_LABEL, ui::kMeldungTypLabel, IDC_MELDUNG_TYP)}},
 };
 
-const DesignationHead kHead {FORM_FIELD(R, group),
-                             FORM_FIELD(R, index),
-                             FORM_FIELD(R, digit),
-                             IDC_MELDUNG_GRUPPE_GROUP,
-                             ui::kMeldungGruppeGroup,
-                             {{IDC_MELDUNG_GRUPPE_DEFAULT, ui::kMeldungGruppeDefault, 44},
-                              {IDC_MELDUNG_GRUPPE_USER, ui::kMeldungGruppeUser, 50}},
-                             IDC_BEZ_LABEL,
-                             ui::kMeldungCauseLabel,
-                             &CauseItem,
-                             {static_cast<BYTE>(std::size(ui::kMessageCauses)), 16},
-                             kUsed,
-                             kAbove};
+const DesignationHead kHead{FORM_FIELD(R, group),
+                            FORM_FIELD(R, index),
+                            FORM_FIELD(R, digit),
+                            IDC_MELDUNG_GRUPPE_GROUP,
+                            ui::kMeldungGruppeGroup,
+                            {{IDC_MELDUNG_GRUPPE_DEFAULT, ui::kMeldungGruppeDefault, 44},
+                             {IDC_MELDUNG_GRUPPE_USER, ui::kMeldungGruppeUser, 50}},
+                            IDC_BEZ_LABEL,
+                            ui::kMeldungCauseLabel,
+                            &CauseItem,
+                            {static_cast<BYTE>(std::size(ui::kMessageCauses)), 16},
+                            kUsed,
+                            kAbove};
 
 LayoutRow WarntonRow()
 {
-    LayoutRow row {0, ui::kMeldungWarnton};
+    LayoutRow row{0, ui::kMeldungWarnton};
     row.checkId = IDC_MELDUNG_WARNTON;
     return row;
 }
@@ -123,7 +131,7 @@ const std::vector<ValueControl> kValues = {
 
 }  // namespace
 
-const forms::FunctionKind CMeldung::kKind {0, ui::kMeldungTitle, false, &kAccess};
+const forms::FunctionKind CMeldung::kKind{0, ui::kMeldungTitle, false, &kAccess};
 
 CMeldung::CMeldung() : FunctionParamForm({kKind, kLayout, kValues, nullptr, &kHead})
 {}

@@ -18,9 +18,21 @@ using namespace forms;
 InputRow Input(const char* name, size_t field, const MeldungInputIds& ids)
 {
     const auto kind = static_cast<unsigned>(field);
-    return {name,         0,         ids.heading,  ids.source,   InputKind::Digital,   kind,    kind + 1,
-            kind + 2,     0,         ids.kind,     ids.number,   ids.variable,         ids.modeLabel,
-            ids.mode,     ModeRule::FixedState};
+    return {name,
+            0,
+            ids.heading,
+            ids.source,
+            InputKind::Digital,
+            kind,
+            kind + 1,
+            kind + 2,
+            0,
+            ids.kind,
+            ids.number,
+            ids.variable,
+            ids.modeLabel,
+            ids.mode,
+            ModeRule::FixedState};
 }
 
 const std::vector<InputRow> kInputs = {

@@ -22,11 +22,11 @@ const std::vector<OutputGroup> kOutputs = {
 };
 
 // Each page's flags by their distance from the first page's.
-const OutputPages kPages {IDC_MELDUNG_PAGES,
-                          {{ui::kMeldungPages[0], 0},
-                           {ui::kMeldungPages[1], offsetof(R, dominantOn) - offsetof(R, normalOn)},
-                           {ui::kMeldungPages[2], offsetof(R, dominantOff) - offsetof(R, normalOn)},
-                           {ui::kMeldungPages[3], offsetof(R, errorRelease) - offsetof(R, normalOn)}}};
+const OutputPages kPages{IDC_MELDUNG_PAGES,
+                         {{ui::kMeldungPages[0], 0},
+                          {ui::kMeldungPages[1], offsetof(R, dominantOn) - offsetof(R, normalOn)},
+                          {ui::kMeldungPages[2], offsetof(R, dominantOff) - offsetof(R, normalOn)},
+                          {ui::kMeldungPages[3], offsetof(R, errorRelease) - offsetof(R, normalOn)}}};
 
 }  // namespace
 

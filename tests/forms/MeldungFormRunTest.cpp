@@ -25,7 +25,7 @@ protected:
     // The stored record of the message's slot, as the committed file holds it.
     std::array<BYTE, 16> StoredBytes() const
     {
-        std::array<BYTE, 16> bytes {};
+        std::array<BYTE, 16> bytes{};
         EXPECT_TRUE(WithParameterFile(m_home, "para/para.par", false, [&](CParaDaten& para) {
             const BYTE slot = para.FindMeldungSlot(CParaDaten::kWorkFile, kMessageId);
             EXPECT_NE(slot, 0);
@@ -104,6 +104,48 @@ TEST_F(MeldungFormRunTest, SaveStoresWhatThePersonChoseAndSendsTypeCauseAndPinLa
         EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
         EXPECT_EQ(StoredBytes(), c.bytes);
         EXPECT_EQ(Received(), c.lines) << JoinLines(Received());
+    }
+}
+
+// A user designation as the cause: only a confirmed designations dialog makes the save refresh the other objects'
+// texts as well, never the message's own twice.
+TEST_F(MeldungFormRunTest, ConfirmedUserDesignationsRefreshEveryOtherObjectOnSave)
+{
+    const struct {
+        const char* ending;  // how the designations dialog ends
+        bool refresh;        // the save also relabels the other objects
+    } cases[] = {{"click 2", false}, {"click 1330", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        ForgetReceived();
+        Param("Meldung$0", "400",
+              {
+                  {"pick 1429 1"},
+                  {"click 1159"},
+                  {"click 1768", 1},  // the designations dialog only for user designations
+                  {"click 1415"},
+                  {"click 1768"},
+                  {"--window active pick 1450 0"},
+                  {"--window active type 1449 ALLARME"},
+                  {"--window active click 1452"},
+                  {std::string("--window active ") + c.ending},
+                  {"pick 1428 1"},
+                  {"pick 1439 3"},
+                  {kSave},
+              });
+        const std::vector<std::string> lines = Received();
+        const std::string cause = c.refresh ? "ALLARME" : " 1 - - - - -";
+        ASSERT_GE(lines.size(), 6u) << JoinLines(lines);
+        EXPECT_EQ(lines[0], "settext§402§  ERRORE  ");
+        EXPECT_EQ(lines[1], "settext§403§  " + cause + "3  ");
+        EXPECT_EQ(lines.back(), "setfilenotuptodate");
+        bool inputRelabelled = false;
+        for (size_t i = 5; i + 1 < lines.size(); ++i) {
+            inputRelabelled |= lines[i].find("settext§102§") == 0;
+            EXPECT_NE(lines[i].find("§40"), std::string("settext").size()) << lines[i];
+        }
+        EXPECT_EQ(inputRelabelled, c.refresh) << JoinLines(lines);
+        EXPECT_EQ(lines.size() == 6, !c.refresh) << JoinLines(lines);
     }
 }
 

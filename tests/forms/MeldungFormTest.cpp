@@ -6,14 +6,14 @@
 #include "forms/plant/CMeldung.h"
 #include "forms/plant/CMeldungVarIn.h"
 #include "forms/plant/CMeldungVarOut.h"
+#include "link/StartContext.h"
 #include "platform/CFrameWnd.h"
-#include "support/TestDriver.h"
 #include "resources/PlantIds.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
-#include "link/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/MeldungParam.h"
+#include "support/TestDriver.h"
 
 #include <cstring>
 #include <filesystem>
@@ -116,12 +116,12 @@ TEST_F(MeldungFormTest, TheTypeEnablesTheCauseAndEachGroupHasItsList)
     const struct {
         const char* what;
         MeldungParam start;
-        int causes;       // items of the cause list
-        int cause;        // its selection
-        int number;       // the number list's selection
-        bool used;        // group buttons, cause list and alarm box enabled
-        bool numbered;    // number list enabled
-        bool manage;      // "..." enabled
+        int causes;     // items of the cause list
+        int cause;      // its selection
+        int number;     // the number list's selection
+        bool used;      // group buttons, cause list and alarm box enabled
+        bool numbered;  // number list enabled
+        bool manage;    // "..." enabled
         int alarm;
         const char* line;  // the variable forms' designation line
     } cases[] = {
@@ -209,7 +209,7 @@ TEST_F(MeldungFormTest, InputModesGoIntoTheRecordAtOnce)
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(m_driver.Text(*m_varIn, ids[k].kind), "Utente") << k;
         EXPECT_EQ(m_driver.Text(*m_varIn, ids[k].modeLabel), "Stato:") << k;
-        EXPECT_EQ(m_driver.Items(*m_varIn, ids[k].mode), (std::vector<CString> {"OFF", "ON"})) << k;
+        EXPECT_EQ(m_driver.Items(*m_varIn, ids[k].mode), (std::vector<CString>{"OFF", "ON"})) << k;
     }
     EXPECT_EQ(m_driver.CurSel(*m_varIn, ids[0].mode), 1);
     ASSERT_TRUE(m_driver.Select(*m_varIn, ids[0].mode, 0));
@@ -229,7 +229,7 @@ TEST_F(MeldungFormTest, EachPageOfOutputFlagsIsASetOfItsOwn)
     Open(start);
     m_varOut->OnActivateView(TRUE, m_varOut, m_form);
     EXPECT_EQ(m_driver.Items(*m_varOut, IDC_MELDUNG_PAGES),
-              (std::vector<CString> {"<normale ON>", "<dominante ON>", "<dominante OFF>", "<Rilascio Errore?>"}));
+              (std::vector<CString>{"<normale ON>", "<dominante ON>", "<dominante OFF>", "<Rilascio Errore?>"}));
     EXPECT_EQ(m_driver.Text(*m_varOut, IDC_MELDUNG_OUTPUT_GROUP), "Mess. Attivo - Uscita");
     EXPECT_EQ(m_driver.Text(*m_varOut, 1413), "U 16 (=analog)");
     const UINT box1 = 1028, box3 = 1048, box16 = 1413;
