@@ -142,3 +142,29 @@ inline constexpr NetzConditionIds kNetzConditionIds[5] = {{1497, 0, 0, 1493, 118
 #define IDC_SIGNAL_LIST 1423
 #define IDC_SIGNAL_GROUP 1337
 #define IDC_SIGNAL_ID 1426
+
+// Message forms: parameters (244), input variables (245), output variables (246). The cause list, its number list
+// and the "..." button are the designation controls (IDC_BEZ_NAME, IDC_BEZ_ZIFFER, IDC_BEZ_VERWALTEN); the cause
+// label is IDC_BEZ_LABEL.
+#define IDD_MELDUNG 244
+#define IDD_MELDUNG_VARIN 245
+#define IDD_MELDUNG_VAROUT 246
+
+#define IDC_MELDUNG_TYP_LABEL 1468
+#define IDC_MELDUNG_TYP 1429
+#define IDC_MELDUNG_GRUPPE_GROUP 1310
+#define IDC_MELDUNG_GRUPPE_DEFAULT 1159
+#define IDC_MELDUNG_GRUPPE_USER 1415
+#define IDC_MELDUNG_WARNTON 1158
+
+// Per input (release, activate, cancel): heading, "Fonte:", source label, number text, variable text, mode label,
+// mode list.
+struct MeldungInputIds {
+    UINT heading, source, kind, number, variable, modeLabel, mode;
+};
+inline constexpr MeldungInputIds kMeldungInputIds[3] = {{1471, 1470, 1160, 1162, 1161, 1163, 1164},
+                                                        {1473, 1472, 1165, 1166, 1167, 1517, 1518},
+                                                        {1475, 1474, 1168, 1169, 1170, 1515, 1516}};
+
+#define IDC_MELDUNG_PAGES 1171
+#define IDC_MELDUNG_OUTPUT_GROUP 1542

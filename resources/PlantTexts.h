@@ -133,3 +133,22 @@ inline constexpr char kSignalTooLongCaption[] = "morv9274 - Message: 1.013";
 inline constexpr char kSignalTooLong[] = "L’identificativo del segnale contiene troppi caratteri (max 20 caratteri)!";
 
 }  // namespace ui
+
+namespace ui {
+
+// Message forms.
+inline constexpr char kMeldungTitle[] = "M E S S A G G I O";
+inline constexpr char kMeldungTypLabel[] = "TIPO MESSAG.:";
+inline constexpr const char* kMeldungTypes[] = {"inutilliz.", "ERRORE", "AVVISO", "PROBLEMA", "MESSAGGIO"};
+inline constexpr char kMeldungGruppeGroup[] = "GRUPPO MESSAG.:";
+inline constexpr char kMeldungGruppeDefault[] = "Default";
+inline constexpr char kMeldungGruppeUser[] = "Def.Utente";
+inline constexpr char kMeldungCauseLabel[] = "CAUSA MESSAG.:";
+inline constexpr char kMeldungWarnton[] = "SUONO ALARME:";
+inline constexpr char kMeldungRelease[] = "RILASCIO MESSAG.";
+inline constexpr char kMeldungActivate[] = "ATTIVARE MESSAG.";
+inline constexpr char kMeldungCancel[] = "CANCEL MESSAG.";
+inline constexpr char kMeldungOutputs[] = "Mess. Attivo";
+inline constexpr const char* kMeldungPages[] = {"normale ON", "dominante ON", "dominante OFF", "Rilascio Errore?"};
+
+}  // namespace ui

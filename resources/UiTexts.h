@@ -527,6 +527,7 @@ inline constexpr char kInputHeadingTwoLines[] = "%s:";  // a name on lines of it
 inline constexpr char kParticipatingFunctions[] = "utiliz. FUNZION:";  // the participant lists' label
 inline constexpr char kInputSource[] = "Fonte:";
 inline constexpr char kOutputGroupTitle[] = "%s - %s";  // the output's name and the kind of outputs it drives
+inline constexpr char kOutputPageTab[] = "<%s>";      // a page of output flags on its tab
 inline constexpr char kOutputKind[] = "Uscita";
 inline constexpr char kOutputPrefix[] = "U ";
 inline constexpr char kOutputBox[] = "%s%d";

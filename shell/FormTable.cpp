@@ -14,6 +14,7 @@
 #include "forms/logic/CLogikfunc.h"
 #include "forms/plant/CAusgang.h"
 #include "forms/plant/CEingang.h"
+#include "forms/plant/CMeldung.h"
 #include "forms/plant/CNetzwerkAusgang.h"
 #include "forms/plant/CNetzwerkEingang.h"
 #include "forms/plant/CSignalUebergabe.h"
@@ -137,6 +138,9 @@ const FunctionForms kProfilfuncForms {&CProfilfunc::CreateForm, &CProfilfunc::Cr
 const FunctionForms kAnalogfuncForms {&CAnalogfunc::CreateForm, &CAnalogfunc::CreateVarIn, &CAnalogfunc::CreateVarOut,
                                       &CAnalogfunc::Publish, &CAnalogfunc::Save};
 
+const FunctionForms kMeldungForms {&CMeldung::CreateForm, &CMeldung::CreateVarIn, &CMeldung::CreateVarOut,
+                                   &CMeldung::Publish, &CMeldung::Save};
+
 // A plant form that assigns a number to its object: its one form and the three ends of the shared helper.
 template <class Form, Form*& pointer>
 FormRow PlantRow(std::vector<const char*> kinds, UINT toolBar, FormSlot slot, UINT childId)
@@ -161,11 +165,8 @@ std::vector<FormRow> MakeFormRows()
          {{FormSlot::SignalUebergabe, IDW_FORM_SECOND, kFirstForm, &CSignalUebergabe::CreateForm,
            &CSignalUebergabe::Publish}},
          FormSlot::SignalUebergabe, &CSignalUebergabe::Save},
-        {"param", {"Meldung"}, IDR_TOOLBAR_FUNKTION,
-         {{FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm},
-          {FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm},
-          {FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm}},
-         FormSlot::Parameter},
+        // The message trio on the function forms' pattern.
+        FunctionRow("Meldung", true, kMeldungForms),
         PlantRow<CNetzwerkEingang, g_pNetzwerkEingang>({"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
                                                        FormSlot::NetzwerkEingang, IDW_FORM_FIRST),
         PlantRow<CNetzwerkAusgang, g_pNetzwerkAusgang>({"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,

@@ -178,15 +178,46 @@ int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<
     return y;
 }
 
+// A head of its own: its box with the group's buttons and the designations button, then the name and digit lists;
+// returns the y below it.
+int AddHead(DialogTemplate& t, const DesignationHead& head, std::vector<CString> digits, int y)
+{
+    t.controls.push_back({ControlClass::Button, head.boxId, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 44}});
+    int x = kControlX;
+    bool first = true;
+    for (const RadioButton& radio : head.groupRadios) {
+        const DWORD style = BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0);
+        t.controls.push_back({ControlClass::Button, radio.id, style, {x, y + 13, radio.width, 10}});
+        x += radio.width + 4;
+        first = false;
+    }
+    t.controls.push_back({ControlClass::Button, IDC_BEZ_VERWALTEN, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                          {kUnitX + 34, y + 11, 18, 13}, ui::kDesignationManage});
+    t.controls.push_back(
+        {ControlClass::Static, head.nameCaptionId, kStatic, {kIndent, y + 30, kCaptionWidth, kTextHeight}});
+    t.controls.push_back(
+        {ControlClass::ComboBox, IDC_BEZ_NAME, kCombo, {kControlX, y + 27, kControlWidth, kComboDrop}});
+    t.controls.push_back(
+        {ControlClass::ComboBox, IDC_BEZ_ZIFFER, kCombo, {kUnitX, y + 27, 30, kComboDrop}, "", std::move(digits)});
+    return y + 44 + kGroupGap;
+}
+
 }  // namespace
 
-DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::span<const ValueControl> values)
+DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups, std::span<const ValueControl> values,
+                             const DesignationHead* head)
 {
     DialogTemplate t = Form(id);
     AddTitle(t);
     std::vector<CString> digits = {""};
     for (int d = 1; d <= 9; ++d)
         digits.push_back(CString(static_cast<char>('0' + d)));
+    if (head) {
+        int y = AddGroups(t, head->above, values, 28, kWidth);
+        y = AddHead(t, *head, std::move(digits), y);
+        t.rect.cy = AddGroups(t, groups, values, y, kWidth) + kMargin;
+        return t;
+    }
     t.controls.push_back({ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, 28, kWidth - 2 * kMargin, 42}});
     t.controls.push_back(
         {ControlClass::Static, IDC_BEZ_GRUPPE_LABEL, kStatic, {kIndent, 39, kCaptionWidth, kTextHeight}});
@@ -270,13 +301,19 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const Pa
     return t;
 }
 
-DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups)
+DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups, const OutputPages* pages)
 {
     constexpr int kColumns = 4;
     constexpr int kBoxRow = 14;
     DialogTemplate t = Form(id);
     AddTitle(t);
     int y = AddDesignationLine(t);
+    if (pages) {
+        t.controls.push_back({ControlClass::Tab, pages->tabId, WS_TABSTOP | WS_GROUP,
+                              {kMargin, y, kWidth - 2 * kMargin, 14}});
+        y += 18;
+    }
+    const DWORD boxStyle = BS_AUTOCHECKBOX | WS_GROUP | (pages ? WS_TABSTOP : WS_DISABLED);
     for (const OutputGroup& group : groups) {
         const int rows = (static_cast<int>(group.boxes.size()) + kColumns - 1) / kColumns;
         const int height = 14 + rows * kBoxRow;
@@ -285,7 +322,7 @@ DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups)
         for (size_t i = 0; i < group.boxes.size(); ++i) {
             const int column = static_cast<int>(i) % kColumns;
             const int row = static_cast<int>(i) / kColumns;
-            t.controls.push_back({ControlClass::Button, group.boxes[i].id, BS_AUTOCHECKBOX | WS_DISABLED | WS_GROUP,
+            t.controls.push_back({ControlClass::Button, group.boxes[i].id, boxStyle,
                                   {kIndent + column * 72, y + 12 + row * kBoxRow, 68, 10}});
         }
         y += height + kGroupGap;

@@ -15,15 +15,18 @@
 
 namespace forms {
 
+// With a head of its own, the head (and the rows above it) in place of the function head.
 platform::DialogTemplate ParamTemplate(UINT id, std::span<const LayoutGroup> groups,
-                                       std::span<const ValueControl> values);
+                                       std::span<const ValueControl> values, const DesignationHead* head = nullptr);
 // With participants, a block of the count list and the place lists (places of them) follows the inputs.
 platform::DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs,
                                        const ParticipantLists* participants = nullptr, int places = 0);
 // A modal dialog of rows as a parameter form has them (without the designation head), OK and Cancel below.
 platform::DialogTemplate DialogTemplateOf(UINT id, std::span<const LayoutGroup> groups,
                                           std::span<const ValueControl> values);
-platform::DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups);
+// With pages, their tab control above the groups, whose boxes are enabled.
+platform::DialogTemplate VarOutTemplate(UINT id, std::span<const OutputGroup> groups,
+                                        const OutputPages* pages = nullptr);
 
 // Registers the template that make() builds unless one of that id is registered already.
 void EnsureTemplate(UINT id, const std::function<platform::DialogTemplate()>& make);

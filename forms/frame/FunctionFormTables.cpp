@@ -3,9 +3,13 @@
 
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/CParaDaten.h"
+#include "store/FunctionTypes.h"
 
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
+#include <vector>
 
 namespace forms {
 
@@ -47,7 +51,37 @@ std::uint32_t Mask(const Field& field)
     return bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1u;
 }
 
+BYTE FindFuncSlot(CParaDaten& para, int file, int objectId)
+{
+    return para.FindFuncSlot(file, objectId);
+}
+
+// The catalog rows' accesses, by type code 1 to 23 at index code - 1.
+const std::vector<RecordAccess>& CatalogAccesses()
+{
+    static const std::vector<RecordAccess> accesses = [] {
+        std::vector<RecordAccess> rows;
+        for (const functypes::FunctionType& type : functypes::AllFunctionTypes())
+            rows.push_back({type.forms.parameters, type.forms.inputs, type.forms.outputs, type.recordSize,
+                            type.names.kind, &FindFuncSlot, type.read, type.write, type.blank, type.check});
+        return rows;
+    }();
+    return accesses;
+}
+
 }  // namespace
+
+const RecordAccess& AccessOf(const FunctionKind& kind)
+{
+    if (kind.access)
+        return *kind.access;
+    const functypes::FunctionType* type = functypes::FindFunctionType(kind.code);
+    const std::vector<RecordAccess>& rows = CatalogAccesses();
+    const size_t index = static_cast<size_t>(kind.code - 1);
+    if (!type || index >= rows.size())
+        throw std::logic_error("a function form of a type the catalog does not know");
+    return rows[index];
+}
 
 long ReadField(const BYTE* record, const Field& field)
 {

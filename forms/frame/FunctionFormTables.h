@@ -4,7 +4,8 @@
 //
 // Record fields are named by offsetof: FORM_FIELD(MischerRegParam, difference) is the field's offset and size, and
 // a bit field of a wider word adds its width (FORM_BITS). The record itself is the catalog's
-// (store/FunctionTypes.h): read, written and repaired through the type's row.
+// (store/FunctionTypes.h): read, written and repaired through the type's row, unless the kind brings a record
+// access of its own (a message's record is no function's).
 #pragma once
 
 #include "platform/CString.h"
@@ -14,6 +15,9 @@
 #include <span>
 #include <utility>
 #include <vector>
+
+class CParaCheck;
+class CParaDaten;
 
 namespace forms {
 
@@ -54,11 +58,32 @@ void WriteField(BYTE* record, const Field& field, long value);
 
 // ---- The type ----
 
+// How the three forms reach their record in the parameter set: the templates, the decoded record's size, the object
+// kind (pin texts), the slot of the run's object and the record's read, write, blank state and repair. A function
+// type's row of the catalog gives all of it; a kind whose record is no function's fills one of its own.
+struct RecordAccess {
+    int parameters, inputs, outputs;  // the form templates; outputs 0 for none
+    size_t size;                      // bytes of the decoded record
+    const char* kind;                 // object kind of the drawing
+    // The slot that holds the drawing object's record; 0 for none.
+    BYTE (*findSlot)(CParaDaten& para, int file, int objectId);
+    // False, record untouched, when the slot cannot be read; with complete the drawing completes the sources.
+    bool (*read)(CParaDaten& para, int file, BYTE slot, BYTE* record, bool complete);
+    bool (*write)(CParaDaten& para, int file, BYTE slot, const BYTE* record);
+    void (*blank)(BYTE* record);  // the record before any read
+    void (*check)(CParaCheck& check, int file, BYTE* record, BYTE keepLowBit);
+};
+
 struct FunctionKind {
     int code;               // the catalog's type code; its row gives the record, the templates and the kind name
     const char* title;      // spaced title of the three forms
     bool reshowOnActivate;  // the parameter form shows the record again on every later activation
+    const RecordAccess* access = nullptr;  // null: the catalog row of code
 };
+
+// The kind's record access: its own, or the one the catalog row of its code gives. Throws for a code the catalog
+// does not know.
+const RecordAccess& AccessOf(const FunctionKind& kind);
 
 // ---- Layout: the rows a form template is generated from ----
 
@@ -137,7 +162,7 @@ struct EnableRule {
 bool RuleHolds(const EnableRule& rule, const BYTE* record);
 
 struct ValueControl {
-    UINT id;            // the combo, or the first radio button of the group
+    UINT id;            // the combo, the first radio button of the group, or a row's check box (0 or 1 + offset)
     Field field;
     long offset = 0;    // stored value = item index + offset
     ValueItems items {};
@@ -163,6 +188,25 @@ struct TimeProgramButton {
     BYTE first;
     BYTE choices;
     unsigned programsField, windowsField, setpointField, blockField;
+};
+
+// The designation part of a parameter form whose record is no function's (a function's form takes the function
+// head: the group list 1770, the type's standard names or the 16 user designations, in bytes 0 to 2). In a group
+// box of its own: the group's radio buttons (index = group) with the designations button after them, then the name
+// list with its digit list. Every group's list begins with item 0 "none"; a name beyond the list shows item 0.
+struct DesignationHead {
+    Field group, name, digit;
+    UINT boxId;
+    const char* boxTitle;
+    std::vector<RadioButton> groupRadios;
+    UINT nameCaptionId;
+    const char* nameCaption;
+    CString (*item)(BYTE group, BYTE index);  // the text of a group's list item
+    BYTE lastName[2];                         // the last item of each group's list
+    // While the rule fails, the designation is out of use: every control of the head disabled, nothing selected,
+    // and the variable forms' designation line is empty.
+    EnableRule inUse {};
+    std::span<const LayoutGroup> above {};  // rows between the title and the head
 };
 
 // ---- Input-variable form ----
@@ -248,6 +292,17 @@ struct OutputGroup {
     const char* name;
     std::vector<OutputBox> boxes;
     const char* kind = nullptr;  // the kind of outputs in the title; null "Uscita"
+};
+
+// Pages of a tab control over an output-variable form's boxes: the same boxes show and edit each page's flags, the
+// fields of a page `shift` bytes beyond the boxes' own. With pages the boxes are enabled and a click stores at once.
+struct OutputPage {
+    const char* name;  // the tab's text "<name>"
+    unsigned shift;
+};
+struct OutputPages {
+    UINT tabId;
+    std::vector<OutputPage> pages;
 };
 
 // "U n", "U n (=analog)", "U n, n+1" or "nessuno".

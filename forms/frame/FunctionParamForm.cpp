@@ -21,8 +21,6 @@
 #include "texttables/FunktionsListe.h"
 #include "texttables/StandardDesignations.h"
 
-#include <stdexcept>
-
 // Controls have ids below the commands (0x8000 on); BN_CLICKED shares its code with a command.
 constexpr UINT kLastControlId = 0x7FFF;
 
@@ -42,52 +40,71 @@ namespace {
 
 constexpr int kFirstActivation = 1;
 
-const functypes::FunctionType& TypeOf(int code)
-{
-    const functypes::FunctionType* type = functypes::FindFunctionType(code);
-    if (!type)
-        throw std::logic_error("a function form of a type the catalog does not know");
-    return *type;
-}
-
 const forms::LayoutRow* FindRow(std::span<const forms::LayoutGroup> layout, UINT controlId)
 {
     for (const forms::LayoutGroup& group : layout)
         for (const forms::LayoutRow& row : group.rows)
-            if (row.controlId == controlId)
+            if (row.controlId == controlId || (row.checkId == controlId && row.kind == forms::ControlKind::None))
                 return &row;
     return nullptr;
+}
+
+// The groups of rows of the form in their order: those above the head, then the form's own.
+std::vector<std::span<const forms::LayoutGroup>> Layouts(const FunctionParamForm::Tables& tables)
+{
+    if (tables.head && !tables.head->above.empty())
+        return {tables.head->above, tables.layout};
+    return {tables.layout};
 }
 
 }  // namespace
 
 FunctionParamForm::FunctionParamForm(const Tables& tables)
-    : CFormView(static_cast<UINT>(TypeOf(tables.kind.code).forms.parameters)),
+    : CFormView(static_cast<UINT>(forms::AccessOf(tables.kind).parameters)),
       m_tables(tables),
-      m_type(&TypeOf(tables.kind.code)),
-      m_record(m_type->recordSize)
+      m_access(forms::AccessOf(tables.kind)),
+      m_type(tables.kind.access ? nullptr : functypes::FindFunctionType(tables.kind.code)),
+      m_record(m_access.size)
 {
     // A record is never shown or saved from unset bytes: the blank record until the read fills it.
-    m_type->blank(m_record.data());
-    forms::EnsureTemplate(m_templateId,
-                          [&] { return forms::ParamTemplate(m_templateId, tables.layout, tables.values); });
+    m_access.blank(m_record.data());
+    forms::EnsureTemplate(m_templateId, [&] {
+        return forms::ParamTemplate(m_templateId, tables.layout, tables.values, tables.head);
+    });
 
-    m_captionIds = {IDC_TITLE, IDC_BEZ_GRUPPE_LABEL, IDC_BEZ_LABEL};
-    for (const forms::LayoutGroup& group : tables.layout)
-        for (const forms::LayoutRow& row : group.rows)
-            if (row.captionId)
-                m_captionIds.push_back(row.captionId);
-    for (const forms::LayoutGroup& group : tables.layout)
-        for (const forms::LayoutRow& row : group.rows)
-            if (row.unitId)
-                m_captionIds.push_back(row.unitId);
+    if (tables.head)
+        m_captionIds = {IDC_TITLE, tables.head->nameCaptionId};
+    else
+        m_captionIds = {IDC_TITLE, IDC_BEZ_GRUPPE_LABEL, IDC_BEZ_LABEL};
+    for (std::span<const forms::LayoutGroup> layout : Layouts(tables))
+        for (const forms::LayoutGroup& group : layout)
+            for (const forms::LayoutRow& row : group.rows)
+                if (row.captionId)
+                    m_captionIds.push_back(row.captionId);
+    for (std::span<const forms::LayoutGroup> layout : Layouts(tables))
+        for (const forms::LayoutGroup& group : layout)
+            for (const forms::LayoutRow& row : group.rows)
+                if (row.unitId)
+                    m_captionIds.push_back(row.unitId);
     m_captions.resize(m_captionIds.size());
     for (const forms::ValueControl& value : tables.values) {
-        const forms::LayoutRow* row = FindRow(tables.layout, value.id);
-        const bool radios = row && row->kind == forms::ControlKind::Radios;
-        m_combos.push_back(radios ? nullptr : std::make_unique<CComboBox>());
+        const forms::LayoutRow* row = Row(value.id);
+        const Widget widget = !row                                  ? Widget::Combo
+                              : row->kind == forms::ControlKind::Radios ? Widget::Radios
+                              : row->checkId == value.id            ? Widget::Check
+                                                                    : Widget::Combo;
+        m_widgets.push_back(widget);
+        m_combos.push_back(widget == Widget::Combo ? std::make_unique<CComboBox>() : nullptr);
         m_radios.push_back(-1);
     }
+}
+
+const forms::LayoutRow* FunctionParamForm::Row(UINT controlId) const
+{
+    for (std::span<const forms::LayoutGroup> layout : Layouts(m_tables))
+        if (const forms::LayoutRow* row = FindRow(layout, controlId))
+            return row;
+    return nullptr;
 }
 
 FunctionParamForm::~FunctionParamForm() = default;
@@ -95,15 +112,18 @@ FunctionParamForm::~FunctionParamForm() = default;
 void FunctionParamForm::DoDataExchange(CDataExchange* dx)
 {
     CFormView::DoDataExchange(dx);
-    DDX_Control(dx, IDC_BEZ_GRUPPE, m_group);
+    if (m_tables.head)
+        DDX_Radio(dx, static_cast<int>(m_tables.head->groupRadios.front().id), m_groupRadio);
+    else
+        DDX_Control(dx, IDC_BEZ_GRUPPE, m_group);
     DDX_Control(dx, IDC_BEZ_NAME, m_name);
     DDX_Control(dx, IDC_BEZ_ZIFFER, m_digit);
     DDX_Control(dx, IDC_BEZ_VERWALTEN, m_manage);
     for (size_t i = 0; i < m_tables.values.size(); ++i) {
         const int id = static_cast<int>(m_tables.values[i].id);
-        if (m_combos[i])
+        if (m_widgets[i] == Widget::Combo)
             DDX_Control(dx, id, *m_combos[i]);
-        else
+        else if (m_widgets[i] == Widget::Radios)
             DDX_Radio(dx, id, m_radios[i]);
     }
     for (size_t i = 0; i < m_captionIds.size(); ++i)
@@ -127,26 +147,41 @@ void FunctionParamForm::LoadForm()
 {
     CParaDaten para;
     m_captions[0].Format(ui::kFormTitle, m_tables.kind.title, ui::kFormParameters);
-    m_captions[1] = ui::kDesignationGroupLabel;
-    m_captions[2] = ui::kDesignationLabel;
-    size_t caption = 3;
-    for (const forms::LayoutGroup& group : m_tables.layout) {
-        if (group.boxId)
-            if (CWnd* box = GetDlgItem(static_cast<int>(group.boxId)))
-                box->SetWindowText(group.title);
-        for (const forms::LayoutRow& row : group.rows) {
-            if (row.captionId)
-                m_captions[caption++] = row.caption ? row.caption : "";
-            for (const forms::RadioButton& radio : row.radios)
-                if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
-                    button->SetWindowText(radio.text);
+    const forms::DesignationHead* head = m_tables.head;
+    size_t caption = head ? 2 : 3;
+    if (head) {
+        m_captions[1] = head->nameCaption;
+    } else {
+        m_captions[1] = ui::kDesignationGroupLabel;
+        m_captions[2] = ui::kDesignationLabel;
+    }
+    for (std::span<const forms::LayoutGroup> layout : Layouts(m_tables)) {
+        for (const forms::LayoutGroup& group : layout) {
+            if (group.boxId)
+                if (CWnd* box = GetDlgItem(static_cast<int>(group.boxId)))
+                    box->SetWindowText(group.title);
+            for (const forms::LayoutRow& row : group.rows) {
+                if (row.captionId)
+                    m_captions[caption++] = row.caption ? row.caption : "";
+                for (const forms::RadioButton& radio : row.radios)
+                    if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
+                        button->SetWindowText(radio.text);
+            }
         }
     }
 
-    for (int n = m_group.GetCount(); n > 0; --n)
-        m_group.DeleteString(0);
-    m_group.InsertString(0, ui::kDesignationGroupStandard);
-    m_group.InsertString(1, ui::kDesignationGroupUser);
+    if (head) {
+        if (CWnd* box = GetDlgItem(static_cast<int>(head->boxId)))
+            box->SetWindowText(head->boxTitle);
+        for (const forms::RadioButton& radio : head->groupRadios)
+            if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
+                button->SetWindowText(radio.text);
+    } else {
+        for (int n = m_group.GetCount(); n > 0; --n)
+            m_group.DeleteString(0);
+        m_group.InsertString(0, ui::kDesignationGroupStandard);
+        m_group.InsertString(1, ui::kDesignationGroupUser);
+    }
     for (size_t i = 0; i < m_tables.values.size(); ++i) {
         const forms::ValueControl& value = m_tables.values[i];
         if (!m_combos[i] || value.items.words.empty())
@@ -157,15 +192,17 @@ void FunctionParamForm::LoadForm()
             m_combos[i]->InsertString(static_cast<int>(k), value.items.words[k]);
     }
 
-    for (const forms::LayoutGroup& group : m_tables.layout)
-        for (const forms::LayoutRow& row : group.rows)
-            if (row.unitId)
-                SetCaption(row.unitId, row.unit ? row.unit : "");
+    for (std::span<const forms::LayoutGroup> layout : Layouts(m_tables))
+        for (const forms::LayoutGroup& group : layout)
+            for (const forms::LayoutRow& row : group.rows)
+                if (row.unitId)
+                    SetCaption(row.unitId, row.unit ? row.unit : "");
 
-    const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, g_nId);
-    // Slot 0 is no function slot: nothing is read through it.
-    m_readFailed = slot == 0 || !m_type->read(para, CParaDaten::kWorkFile, slot, m_record.data(), true);
-    CTexte().GetTeilnehmerListe(m_type->participants.list, m_participantList, &para);
+    const BYTE slot = m_access.findSlot(para, CParaDaten::kWorkFile, g_nId);
+    // Slot 0 is no slot of a record: nothing is read through it.
+    m_readFailed = slot == 0 || !m_access.read(para, CParaDaten::kWorkFile, slot, m_record.data(), true);
+    if (m_type)
+        CTexte().GetTeilnehmerListe(m_type->participants.list, m_participantList, &para);
     LoadSpecial();
     ShowRecord(true);
 }
@@ -173,19 +210,59 @@ void FunctionParamForm::LoadForm()
 void FunctionParamForm::CheckRecord()
 {
     CParaCheck check;
-    m_type->check(check, CParaDaten::kWorkFile, m_record.data(), 0);
+    m_access.check(check, CParaDaten::kWorkFile, m_record.data(), 0);
 }
 
 Bezeichnung FunctionParamForm::Designation() const
 {
+    if (const forms::DesignationHead* head = m_tables.head)
+        return Bezeichnung {static_cast<BYTE>(forms::ReadField(m_record.data(), head->group)),
+                            static_cast<BYTE>(forms::ReadField(m_record.data(), head->name)),
+                            static_cast<BYTE>(forms::ReadField(m_record.data(), head->digit))};
     return Bezeichnung {m_record[0], m_record[1], m_record[2]};
 }
 
 void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
 {
+    if (const forms::DesignationHead* head = m_tables.head) {
+        forms::WriteField(m_record.data(), head->group, designation.group);
+        forms::WriteField(m_record.data(), head->name, designation.index);
+        forms::WriteField(m_record.data(), head->digit, designation.digit);
+        return;
+    }
     m_record[0] = designation.group;
     m_record[1] = designation.index;
     m_record[2] = designation.digit;
+}
+
+BYTE FunctionParamForm::LastName(BYTE group) const
+{
+    const BYTE g = group != 0 ? 1 : 0;
+    if (m_tables.head)
+        return m_tables.head->lastName[g];
+    // A function's user designations 1 to 16 are items 0 to 15; its standard names follow item 0 "none".
+    return g != 0 ? 15 : CTexte().GetStandardBezAnzahl(m_type->names.kind);
+}
+
+bool FunctionParamForm::Named(const Bezeichnung& designation) const
+{
+    // A function's user list has no "none" item.
+    const BYTE first = !m_tables.head && designation.group != 0 ? 0 : 1;
+    return designation.index >= first && designation.index <= LastName(designation.group);
+}
+
+CString FunctionParamForm::NameItem(BYTE group, BYTE index) const
+{
+    if (m_tables.head)
+        return m_tables.head->item(group != 0 ? 1 : 0, index);
+    if (group != 0)
+        return CParaDaten().GetUserBezeichnung(CParaDaten::kWorkFile, static_cast<BYTE>(index + 1));
+    return CTexte().GetStandardBezeichnung(m_type->names.kind, index, 0);
+}
+
+bool FunctionParamForm::DesignationInUse() const
+{
+    return !m_tables.head || forms::RuleHolds(m_tables.head->inUse, m_record.data());
 }
 
 bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
@@ -195,7 +272,7 @@ bool FunctionParamForm::Enabled(const forms::ValueControl& value) const
 
 void FunctionParamForm::ShowUnit(const forms::ValueControl& value)
 {
-    const forms::LayoutRow* row = value.unit ? FindRow(m_tables.layout, value.id) : nullptr;
+    const forms::LayoutRow* row = value.unit ? Row(value.id) : nullptr;
     if (!row || !row->unitId)
         return;
     SetCaption(row->unitId, value.unit(forms::ReadField(m_record.data(), value.field)));
@@ -206,10 +283,17 @@ void FunctionParamForm::ShowRecord(bool refill)
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     CheckRecord();
     const Bezeichnung designation = Designation();
-    m_manage.EnableWindow(designation.group != 0);
-    m_digit.EnableWindow(designation.group != 0 || designation.index != 0);
+    const bool inUse = DesignationInUse();
+    m_manage.EnableWindow(inUse && designation.group != 0);
+    m_digit.EnableWindow(inUse && Named(designation));
+    if (const forms::DesignationHead* head = m_tables.head) {
+        for (const forms::RadioButton& radio : head->groupRadios)
+            if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
+                button->EnableWindow(inUse);
+        m_name.EnableWindow(inUse);
+    }
     for (const forms::ValueControl& value : m_tables.values) {
-        const forms::LayoutRow* row = FindRow(m_tables.layout, value.id);
+        const forms::LayoutRow* row = Row(value.id);
         if (row && row->kind == forms::ControlKind::Radios) {
             for (const forms::RadioButton& radio : row->radios)
                 if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
@@ -219,32 +303,32 @@ void FunctionParamForm::ShowRecord(bool refill)
         }
     }
 
-    m_group.SetCurSel(designation.group != 0 ? 1 : 0);
+    if (m_tables.head)
+        m_groupRadio = inUse ? (designation.group != 0 ? 1 : 0) : -1;
+    else
+        m_group.SetCurSel(designation.group != 0 ? 1 : 0);
     if (refill) {
         m_name.ResetContent();
-        CTexte texte;
-        const CString kind = m_type->names.kind;
-        if (designation.group != 0) {
-            CParaDaten para;
-            for (BYTE n = 1; n <= 16; ++n)
-                m_name.InsertString(n - 1, para.GetUserBezeichnung(CParaDaten::kWorkFile, n));
-        } else {
-            const BYTE count = texte.GetStandardBezAnzahl(kind);
-            for (BYTE n = 0; n <= count; ++n)
-                m_name.InsertString(n, texte.GetStandardBezeichnung(kind, n, 0));
-        }
+        const BYTE last = LastName(designation.group);
+        for (int n = 0; n <= last; ++n)
+            m_name.InsertString(n, NameItem(designation.group, static_cast<BYTE>(n)));
     }
-    m_name.SetCurSel(designation.index);
-    m_digit.SetCurSel(designation.digit);
+    // A name beyond its list shows the list's first item; a designation out of use shows nothing.
+    const int name = designation.index <= LastName(designation.group) ? designation.index : 0;
+    m_name.SetCurSel(inUse ? name : -1);
+    m_digit.SetCurSel(inUse ? designation.digit : -1);
 
     for (size_t i = 0; i < m_tables.values.size(); ++i) {
         const forms::ValueControl& value = m_tables.values[i];
         const long index = forms::ReadField(m_record.data(), value.field) - value.offset;
-        if (m_combos[i]) {
+        if (m_widgets[i] == Widget::Combo) {
             // A value that a connected source replaces shows no selection.
             m_combos[i]->SetCurSel(Enabled(value) ? static_cast<int>(index) : -1);
+        } else if (m_widgets[i] == Widget::Check) {
+            // A box out of use shows no tick.
+            CheckDlgButton(static_cast<int>(value.id), Enabled(value) && index != 0 ? BST_CHECKED : BST_UNCHECKED);
         } else {
-            const forms::LayoutRow* row = FindRow(m_tables.layout, value.id);
+            const forms::LayoutRow* row = Row(value.id);
             const long buttons = row ? static_cast<long>(row->radios.size()) : 0;
             m_radios[i] = index >= 0 && index < buttons ? static_cast<int>(index) : value.beyond;
         }
@@ -292,8 +376,15 @@ void FunctionParamForm::DisableValue(UINT id)
 
 void FunctionParamForm::OnBezeichnungsGruppe()
 {
-    const BYTE group = m_group.GetCurSel() == 1 ? 1 : 0;
-    if (group == m_record[0])
+    int selection = -1;
+    if (m_tables.head) {
+        UpdateData(TRUE);
+        selection = m_groupRadio;
+    } else {
+        selection = m_group.GetCurSel();
+    }
+    const BYTE group = selection == 1 ? 1 : 0;
+    if (group == Designation().group)
         return;
     SetDesignation(Bezeichnung {group, 0, 0});
     ShowRecord(true);
@@ -304,12 +395,10 @@ void FunctionParamForm::OnBezeichnung()
     Bezeichnung designation = Designation();
     const int name = m_name.GetCurSel();
     const int digit = m_digit.GetCurSel();
-    // A list without selection keeps what the record holds.
+    // A list without selection keeps what the record holds; "none" takes no digit.
     if (name >= 0)
         designation.index = static_cast<BYTE>(name);
-    designation.digit = designation.group != 0 || designation.index != 0
-                            ? static_cast<BYTE>(digit >= 0 ? digit : designation.digit)
-                            : 0;
+    designation.digit = Named(designation) ? static_cast<BYTE>(digit >= 0 ? digit : designation.digit) : 0;
     SetDesignation(designation);
     ShowRecord(false);
 }
@@ -352,9 +441,22 @@ void FunctionParamForm::OnValueClick(UINT id)
         ShowRecord(false);
         return;
     }
+    if (const forms::DesignationHead* head = m_tables.head)
+        for (const forms::RadioButton& radio : head->groupRadios)
+            if (radio.id == id) {
+                OnBezeichnungsGruppe();
+                return;
+            }
     for (size_t i = 0; i < m_tables.values.size(); ++i) {
         const forms::ValueControl& value = m_tables.values[i];
-        const forms::LayoutRow* row = m_combos[i] ? nullptr : FindRow(m_tables.layout, value.id);
+        if (m_widgets[i] == Widget::Check && value.id == id) {
+            const long ticked = IsDlgButtonChecked(static_cast<int>(id)) == BST_CHECKED ? 1 : 0;
+            forms::WriteField(m_record.data(), value.field, ticked + value.offset);
+            if (value.reshow)
+                ShowRecord(false);
+            return;
+        }
+        const forms::LayoutRow* row = m_widgets[i] == Widget::Radios ? Row(value.id) : nullptr;
         if (!row)
             continue;
         for (const forms::RadioButton& radio : row->radios) {
@@ -372,9 +474,12 @@ void FunctionParamForm::OnValueClick(UINT id)
 
 CString FunctionParamForm::DesignationLine() const
 {
+    if (!DesignationInUse())
+        return CString();
     CString name;
     CString digit;
-    m_name.GetLBText(m_name.GetCurSel(), name);
+    if (m_name.GetCurSel() >= 0)
+        m_name.GetLBText(m_name.GetCurSel(), name);
     const int digitIndex = m_digit.GetCurSel();
     if (digitIndex >= 1)
         m_digit.GetLBText(digitIndex, digit);
@@ -428,15 +533,23 @@ void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& dra
     }
 }
 
+void FunctionParamForm::NoRecordToSave()
+{
+    RefuseSave();
+}
+
 void FunctionParamForm::SaveAndExit()
 {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     CParaDaten para;
-    const CString kind = m_type->names.kind;
-    const BYTE slot = para.FindFuncSlot(CParaDaten::kWorkFile, g_nId);
+    const BYTE slot = m_access.findSlot(para, CParaDaten::kWorkFile, g_nId);
     // Nothing is sent for a record that was never read or not stored: the drawing would show texts of no record.
-    if (m_readFailed || slot == 0 || !m_type->write(para, CParaDaten::kWorkFile, slot, m_record.data()) ||
-        !para.CommitWorkFile()) {
+    if (m_readFailed || slot == 0) {
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        NoRecordToSave();
+        return;
+    }
+    if (!m_access.write(para, CParaDaten::kWorkFile, slot, m_record.data()) || !para.CommitWorkFile()) {
         RefuseSave();
         return;
     }
@@ -445,6 +558,19 @@ void FunctionParamForm::SaveAndExit()
     CZeichnung drawing;
     CTexte texte;
     channel.Reset();
+    SendTexts(channel, drawing, texte, para);
+    if (m_bBezeichnungenGeaendert)
+        texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
+    channel.SetFileNotUpToDate();
+    channel.Execute();
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    platform::EndProcess(0);
+}
+
+void FunctionParamForm::SendTexts(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
+                                  CParaDaten& para)
+{
+    const CString kind = m_type->names.kind;
     int textId = 0;
     if (drawing.GetTextId(g_nId, textId) && textId > 0)
         channel.SetText(static_cast<UINT>(textId),
@@ -455,10 +581,4 @@ void FunctionParamForm::SaveAndExit()
     texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, labels);
     texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, g_nId, labels);
     RelabelListers(channel, drawing, texte, para);
-    if (m_bBezeichnungenGeaendert)
-        texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
-    channel.SetFileNotUpToDate();
-    channel.Execute();
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
-    platform::EndProcess(0);
 }

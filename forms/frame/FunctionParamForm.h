@@ -11,7 +11,10 @@
 //
 // A record that could not be read (no slot carries the object, or the read failed) is shown as the repair leaves
 // the blank record, and its save is refused like a failed write: a warning box, nothing written or sent, the form
-// stays.
+// stays (a kind may end such a run as a cancel instead: NoRecordToSave).
+//
+// A form whose record is no function's (a message) brings its record access (FunctionKind::access), its own
+// designation head (Tables::head) and the texts its save sends (SendTexts).
 #pragma once
 
 #include "forms/frame/FunctionFormTables.h"
@@ -41,6 +44,7 @@ public:
         std::span<const forms::LayoutGroup> layout;
         std::span<const forms::ValueControl> values;
         const forms::TimeProgramButton* timePrograms = nullptr;  // the form's time-program button; null none
+        const forms::DesignationHead* head = nullptr;            // null: the function head
     };
 
     explicit FunctionParamForm(const Tables& tables);
@@ -62,6 +66,7 @@ public:
     // The decoded record (byte k is offset k), as the variable forms reach it.
     BYTE* Record() { return m_record.data(); }
     const BYTE* Record() const { return m_record.data(); }
+    // The catalog row; only for a form of a function type.
     const functypes::FunctionType& Type() const { return *m_type; }
     const forms::FunctionKind& Kind() const { return m_tables.kind; }
     // The designation line of the variable forms: a line break, the selected name and, for a digit, a blank and
@@ -92,6 +97,12 @@ protected:
     virtual void PrepareLabels(std::vector<BYTE>& /*record*/) const {}
     // For ShowSpecial: a value control disabled with no selection beyond what its enable rule says.
     void DisableValue(UINT id);
+    // The save's texts for the drawing, after the record was written and committed: by default the function's
+    // designation, its pin labels and participant texts, and the participant texts of the functions that list it.
+    virtual void SendTexts(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para);
+    // The save found no record of the run's object (no slot, or the read failed): by default the warning of a
+    // refused save, the form stays.
+    virtual void NoRecordToSave();
 
     void OnValuePick(UINT id);
     void OnValueClick(UINT id);
@@ -99,9 +110,18 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    enum class Widget : BYTE { Combo, Radios, Check };
+
     Bezeichnung Designation() const;
     void SetDesignation(const Bezeichnung& designation);
     bool Enabled(const forms::ValueControl& value) const;
+    // The layout row of a control (its list, first radio button or check box), above the head or below it.
+    const forms::LayoutRow* Row(UINT controlId) const;
+    // The last item of a group's name list, and whether the designation's name is one of its names (not "none").
+    BYTE LastName(BYTE group) const;
+    bool Named(const Bezeichnung& designation) const;
+    CString NameItem(BYTE group, BYTE index) const;
+    bool DesignationInUse() const;
     void RefuseSave();
     void ShowUnit(const forms::ValueControl& value);
     // The participant pins of every function that lists this one (the catalog's participant rows): each place in
@@ -109,7 +129,8 @@ private:
     void RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) const;
 
     Tables m_tables;
-    const functypes::FunctionType* m_type;
+    const forms::RecordAccess& m_access;
+    const functypes::FunctionType* m_type;  // null for a record that is no function's
     std::vector<BYTE> m_record;
     bool m_readFailed = true;
     FunktionsListe m_participantList;
@@ -119,7 +140,9 @@ private:
     CComboBox m_name;
     CComboBox m_digit;
     CButton m_manage;
-    std::vector<std::unique_ptr<CComboBox>> m_combos;  // per value row; null for a radio group
+    int m_groupRadio = -1;                            // the head's checked group button, -1 none
+    std::vector<Widget> m_widgets;                    // per value row
+    std::vector<std::unique_ptr<CComboBox>> m_combos;  // per value row; null for a radio group or check box
     std::vector<int> m_radios;                        // per value row: the checked button, -1 none
     std::vector<UINT> m_captionIds;
     std::vector<CString> m_captions;  // per caption id, exchanged by DDX_Text

@@ -29,8 +29,7 @@ constexpr int kFirstActivation = 2;
 
 UINT TemplateOf(const forms::FunctionKind& kind)
 {
-    const functypes::FunctionType* type = functypes::FindFunctionType(kind.code);
-    return type ? static_cast<UINT>(type->forms.inputs) : 0;
+    return static_cast<UINT>(forms::AccessOf(kind).inputs);
 }
 
 }  // namespace
@@ -44,7 +43,7 @@ FunctionVarInForm::FunctionVarInForm(const forms::FunctionKind& kind, std::span<
       m_texts(inputs.size()),
       m_participants(participants)
 {
-    const functypes::FunctionType* type = functypes::FindFunctionType(kind.code);
+    const functypes::FunctionType* type = kind.access ? nullptr : functypes::FindFunctionType(kind.code);
     const int places = type ? type->participants.count : 0;
     forms::EnsureTemplate(m_templateId,
                           [&] { return forms::VarInTemplate(m_templateId, inputs, participants, places); });
