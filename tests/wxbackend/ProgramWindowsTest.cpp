@@ -261,23 +261,26 @@ TEST_F(ProgramWindowsTest, TheListEditorsShowTheirItemsPictures)
     ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("new") + "\""}).exitCode, 0);
     ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("open") + "\""}).exitCode, 0);
     unsetenv("MORV9274_HEADLESS");
+    // Input 1 picked in the catalogue and added once at each level: A (chosen on loading), B, C, technician, expert.
     const std::string input = "Entrata/1: ------------";
+    const Args add = {"click", "1150"};
     const struct {
         const char* command;
-        std::vector<Args> steps;      // wnddrive's, in order
-        std::map<UINT, int> least;    // how often a picture shows at least
+        std::vector<Args> steps;    // wnddrive's, in order
+        std::map<UINT, int> least;  // how often a picture shows at least
     } cases[] = {
-        // The catalogue's headers and values; the overview gets a value of each level under its header, and its end.
+        // The catalogue's headers and values; the overview's header, its values of each level (the first one
+        // selected) and its end.
         {"funcview",
-         {{"pick-tree", "1145", input}, {"click", "1150"}, {"click", "1151"}, {"click", "1150"}, {"click", "1153"},
-          {"click", "1150"}, {"click", "1148"}, {"click", "1150"}, {"click", "1149"}, {"click", "1150"},
-          {"pick-tree", "1146", input}},
-         {{IDB_TILE_F, 5}, {IDB_DOT, 15}, {IDB_DOT_SELECTED, 1}, {IDB_TILE_A_SELECTED, 1}, {IDB_TILE_B, 1}, {IDB_TILE_C, 1},
-          {IDB_TILE_T, 1}, {IDB_TILE_E, 1}, {IDB_TILE_BAR, 1}}},
+         {{"pick-tree", "1145", input}, add, {"click", "1151"}, add, {"click", "1153"}, add, {"click", "1148"}, add,
+          {"click", "1149"}, add, {"pick-tree", "1146", input}},
+         {{IDB_TILE_F, 5}, {IDB_DOT, 15}, {IDB_DOT_SELECTED, 1}, {IDB_TILE_A_SELECTED, 1}, {IDB_TILE_B, 1},
+          {IDB_TILE_C, 1}, {IDB_TILE_T, 1}, {IDB_TILE_E, 1}, {IDB_TILE_BAR, 1}}},
         {"canlogging", {{"pick-tree", "1774", "Uscita/4: ------------"}},
          {{IDB_TILE_F, 3}, {IDB_DOT, 3}, {IDB_DOT_SELECTED, 1}}},
-        // Every row shows the function's tile.
+        // Every row shows the tile: each function, each of the eight message slots.
         {"funcorder", {}, {{IDB_TILE_F, 3}}},
+        {"msgorder", {}, {{IDB_TILE_F, 8}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
