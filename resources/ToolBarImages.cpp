@@ -1,5 +1,6 @@
-// Pixel-art glyphs, the table that gives each toolbar command its picture (one or two glyphs, each in a colour,
-// drawn at twice their size) and the table of the item pictures of trees and lists (glyphs at their own size). '#' is a pixel of the glyph's colour, anything else is transparent.
+// Pixel-art glyphs, the table that gives each toolbar command its picture (one or two glyphs, each in a colour, drawn
+// at twice their size) and the table of the item pictures of trees and lists (glyphs at their own size). '#' is a pixel
+// of the glyph's colour, anything else is transparent.
 #include "resources/ToolBarImages.h"
 
 #include "resources/ResourceIds.h"
@@ -143,11 +144,10 @@ Glyph kDotRing = {
     "...#........#...", "....##....##....", "......####......", "................", "................",
     "................"};
 
-const Glyph* const kAllGlyphs[] = {&kDisk,     &kCross,    &kArrow,    &kPage,     &kForm,     &kPinIn,
-                                   &kPinOut,   &kChip,     &kList,     &kUpDown,   &kWarning,  &kNet,
-                                   &kSignal,   &kBars,     &kLetterA,  &kLetterB,  &kLetterC,  &kLetterT,
-                                   &kLetterE,  &kLetterF,  &kTileEdge, &kTileFill, &kBar,      &kDot,
-                                   &kDotRing};
+const Glyph* const kAllGlyphs[] = {&kDisk,     &kCross,   &kArrow,   &kPage,    &kForm,    &kPinIn,   &kPinOut,
+                                   &kChip,     &kList,    &kUpDown,  &kWarning, &kNet,     &kSignal,  &kBars,
+                                   &kLetterA,  &kLetterB, &kLetterC, &kLetterT, &kLetterE, &kLetterF, &kTileEdge,
+                                   &kTileFill, &kBar,     &kDot,     &kDotRing};
 
 constexpr std::uint32_t kBlue = 0xFF1F4E9E;
 constexpr std::uint32_t kGreen = 0xFF1E7B34;

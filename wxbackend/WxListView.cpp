@@ -1,7 +1,8 @@
-// List views in report view: a virtual list that reads its cells from the model, with the colours custom draw
-// chooses for each cell and each row's picture from the list's small image list. A person's click on a row goes to the model, and so does a drag of a row: its start, the
-// pointer's moves while the list holds the mouse, a key pressed during it and the release. The model computes its
-// targets from its own row geometry, so a point over a row of the widget reaches the model as that row's point.
+// List views in report view: a virtual list that reads its cells from the model, with the colours custom draw chooses
+// for each cell and each row's picture from the list's small image list. A person's click on a row goes to the model,
+// and so does a drag of a row: its start, the pointer's moves while the list holds the mouse, a key pressed during it
+// and the release. The model computes its targets from its own row geometry, so a point over a row of the widget
+// reaches the model as that row's point.
 #include "wxbackend/WxBackend.h"
 
 #include "platform/CImageList.h"

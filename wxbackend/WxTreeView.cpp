@@ -1,7 +1,6 @@
-// Tree views: the model's items with their pictures (an item's image, and its selected image while it is
-// selected, from the tree's image list), expanded states and selection. A person's selection and expansion are held back
-// in the widget and go to the model, which may refuse a selection (TVN_SELCHANGING); the widget then shows what
-// the model holds.
+// Tree views: the model's items with their pictures (an item's image, and its selected image while it is selected, from
+// the tree's image list), expanded states and selection. A person's selection and expansion are held back in the widget
+// and go to the model, which may refuse a selection (TVN_SELCHANGING); the widget then shows what the model holds.
 #include "wxbackend/WxBackend.h"
 
 #include "platform/CImageList.h"
