@@ -1,5 +1,6 @@
 // The main frame's resources: the document strings, the framework's title and idle prompt, the status-bar indicator
-// texts, the prompts of the toolbar commands, the menu, the accelerator table and the program icon.
+// texts, the prompts of the toolbar commands, the menu, the accelerator table, the program icon and the pictures of
+// the items of trees and lists.
 #include "resources/ResourceIds.h"
 #include "resources/ResourceTables.h"
 #include "resources/ToolBarImages.h"
@@ -63,6 +64,8 @@ void RegisterMainFrameResources()
                                                 {FVIRTKEY | FALT, VK_F4, ID_TERMINATE},
                                             });
     registry.AddImage(IDR_MAINFRAME, DrawProgramIcon);
+    for (UINT bitmap : ItemImageIds())
+        registry.AddImage(bitmap, [bitmap] { return DrawItemImage(bitmap); });
     // One disabled item without text: the frame shows an empty menu bar.
     registry.AddMenu(IDR_MAINFRAME, {{ID_MENU_EMPTY, "", true}});
 }

@@ -1,5 +1,6 @@
-// Pixel-art glyphs and the table that gives each toolbar command its picture: one or two glyphs, each in a colour,
-// drawn at twice their size. '#' is a pixel of the glyph's colour, anything else is transparent.
+// Pixel-art glyphs, the table that gives each toolbar command its picture (one or two glyphs, each in a colour, drawn
+// at twice their size) and the table of the item pictures of trees and lists (glyphs at their own size). '#' is a pixel
+// of the glyph's colour, anything else is transparent.
 #include "resources/ToolBarImages.h"
 
 #include "resources/ResourceIds.h"
@@ -86,8 +87,67 @@ Glyph kBars = {
     "################", "################", "................", "................", "................",
     "................"};
 
-const Glyph* const kAllGlyphs[] = {&kDisk, &kCross, &kArrow, &kPage, &kForm, &kPinIn, &kPinOut, &kChip,
-                                   &kList, &kUpDown, &kWarning, &kNet, &kSignal, &kBars};
+// The item pictures of trees and lists, drawn at their own size: a tile, its letter or bar, a dot.
+Glyph kLetterA = {
+    "................", "................", "................", "......####......", ".....######.....",
+    "....##....##....", "....##....##....", "....##....##....", "....########....", "....########....",
+    "....##....##....", "....##....##....", "....##....##....", "................", "................",
+    "................"};
+Glyph kLetterB = {
+    "................", "................", "................", "....#######.....", "....##....##....",
+    "....##....##....", "....##....##....", "....#######.....", "....#######.....", "....##....##....",
+    "....##....##....", "....##....##....", "....#######.....", "................", "................",
+    "................"};
+Glyph kLetterC = {
+    "................", "................", "................", ".....######.....", "....##....##....",
+    "....##..........", "....##..........", "....##..........", "....##..........", "....##..........",
+    "....##..........", "....##....##....", ".....######.....", "................", "................",
+    "................"};
+Glyph kLetterT = {
+    "................", "................", "................", "....########....", "....########....",
+    ".......##.......", ".......##.......", ".......##.......", ".......##.......", ".......##.......",
+    ".......##.......", ".......##.......", ".......##.......", "................", "................",
+    "................"};
+Glyph kLetterE = {
+    "................", "................", "................", "....########....", "....########....",
+    "....##..........", "....##..........", "....######......", "....######......", "....##..........",
+    "....##..........", "....########....", "....########....", "................", "................",
+    "................"};
+Glyph kLetterF = {
+    "................", "................", "................", "....########....", "....########....",
+    "....##..........", "....##..........", "....######......", "....######......", "....##..........",
+    "....##..........", "....##..........", "....##..........", "................", "................",
+    "................"};
+Glyph kTileEdge = {
+    ".##############.", "#..............#", "#..............#", "#..............#", "#..............#",
+    "#..............#", "#..............#", "#..............#", "#..............#", "#..............#",
+    "#..............#", "#..............#", "#..............#", "#..............#", "#..............#",
+    ".##############."};
+Glyph kTileFill = {
+    "................", ".##############.", ".##############.", ".##############.", ".##############.",
+    ".##############.", ".##############.", ".##############.", ".##############.", ".##############.",
+    ".##############.", ".##############.", ".##############.", ".##############.", ".##############.",
+    "................"};
+Glyph kBar = {
+    "................", "................", "................", "................", "................",
+    "................", "................", "...##########...", "...##########...", "................",
+    "................", "................", "................", "................", "................",
+    "................"};
+Glyph kDot = {
+    "................", "................", "................", "................", "......####......",
+    ".....######.....", "....########....", "....########....", "....########....", "....########....",
+    ".....######.....", "......####......", "................", "................", "................",
+    "................"};
+Glyph kDotRing = {
+    "................", "................", "................", "......####......", "....##....##....",
+    "...#........#...", "...#........#...", "..#..........#..", "..#..........#..", "...#........#...",
+    "...#........#...", "....##....##....", "......####......", "................", "................",
+    "................"};
+
+const Glyph* const kAllGlyphs[] = {&kDisk,     &kCross,   &kArrow,   &kPage,    &kForm,    &kPinIn,   &kPinOut,
+                                   &kChip,     &kList,    &kUpDown,  &kWarning, &kNet,     &kSignal,  &kBars,
+                                   &kLetterA,  &kLetterB, &kLetterC, &kLetterT, &kLetterE, &kLetterF, &kTileEdge,
+                                   &kTileFill, &kBar,     &kDot,     &kDotRing};
 
 constexpr std::uint32_t kBlue = 0xFF1F4E9E;
 constexpr std::uint32_t kGreen = 0xFF1E7B34;
@@ -95,6 +155,9 @@ constexpr std::uint32_t kRed = 0xFFC0282D;
 constexpr std::uint32_t kDark = 0xFF3A3A3A;
 constexpr std::uint32_t kOrange = 0xFFC86A00;
 constexpr std::uint32_t kTeal = 0xFF11777A;
+constexpr std::uint32_t kWhite = 0xFFFFFFFF;
+// The colour of a selected item's picture.
+constexpr std::uint32_t kSelection = 0xFF0B2F7A;
 
 struct Layer {
     const Glyph* glyph;
@@ -137,16 +200,46 @@ const Picture kPictures[] = {
     {ID_SHOW_NETZAUSGANG, {&kNet, kTeal}, {&kPinOut, kGreen}},
 };
 
-void DrawGlyph(platform::Image& image, const Layer& layer, int left, int top)
+// A tree or list item's picture and its selected variant: a tile of the row's colour with a white letter or bar, or
+// (without a mark) a dot of that colour. The selected variant is the same in the selection colour, outlined in
+// white so that it stands out on a selected row.
+struct ItemPicture {
+    UINT bitmap;
+    UINT selectedBitmap;
+    const Glyph* mark;
+    std::uint32_t colour;
+};
+
+const ItemPicture kItemPictures[] = {
+    {IDB_TILE_F, IDB_TILE_F_SELECTED, &kLetterF, kTeal},
+    {IDB_TILE_A, IDB_TILE_A_SELECTED, &kLetterA, kGreen},
+    {IDB_TILE_B, IDB_TILE_B_SELECTED, &kLetterB, kGreen},
+    {IDB_TILE_C, IDB_TILE_C_SELECTED, &kLetterC, kGreen},
+    {IDB_TILE_T, IDB_TILE_T_SELECTED, &kLetterT, kOrange},
+    {IDB_TILE_E, IDB_TILE_E_SELECTED, &kLetterE, kRed},
+    {IDB_TILE_BAR, IDB_TILE_BAR_SELECTED, &kBar, kDark},
+    {IDB_DOT, IDB_DOT_SELECTED, nullptr, kTeal},
+};
+
+// A colour at 60 % of its brightness.
+constexpr std::uint32_t Darker(std::uint32_t argb)
+{
+    std::uint32_t out = argb & 0xFF000000;
+    for (int shift = 0; shift < 24; shift += 8)
+        out |= (((argb >> shift) & 0xFF) * 3 / 5) << shift;
+    return out;
+}
+
+void DrawGlyph(platform::Image& image, const Layer& layer, int left, int top, int scale = kScale)
 {
     for (int gy = 0; gy < kGlyph; ++gy)
         for (int gx = 0; gx < kGlyph; ++gx) {
             if ((*layer.glyph)[gy][gx] != '#')
                 continue;
-            for (int dy = 0; dy < kScale; ++dy)
-                for (int dx = 0; dx < kScale; ++dx) {
-                    int x = left + gx * kScale + dx;
-                    int y = top + gy * kScale + dy;
+            for (int dy = 0; dy < scale; ++dy)
+                for (int dx = 0; dx < scale; ++dx) {
+                    int x = left + gx * scale + dx;
+                    int y = top + gy * scale + dy;
                     if (x >= 0 && y >= 0 && x < image.size.cx && y < image.size.cy)
                         image.pixels[static_cast<size_t>(y * image.size.cx + x)] = layer.colour;
                 }
@@ -193,6 +286,39 @@ platform::Image DrawProgramIcon()
     image.size = CSize(kGlyph * kScale, kGlyph * kScale);
     image.pixels.assign(static_cast<size_t>(image.size.cx * image.size.cy), 0);
     DrawGlyph(image, Layer {&kChip, kBlue}, 0, 0);
+    return image;
+}
+
+std::vector<UINT> ItemImageIds()
+{
+    std::vector<UINT> ids;
+    for (const ItemPicture& p : kItemPictures) {
+        ids.push_back(p.bitmap);
+        ids.push_back(p.selectedBitmap);
+    }
+    return ids;
+}
+
+platform::Image DrawItemImage(UINT bitmap)
+{
+    platform::Image image;
+    image.size = CSize(kGlyph, kGlyph);
+    image.pixels.assign(static_cast<size_t>(kGlyph * kGlyph), 0);
+    for (const ItemPicture& p : kItemPictures) {
+        if (bitmap != p.bitmap && bitmap != p.selectedBitmap)
+            continue;
+        const bool selected = bitmap == p.selectedBitmap;
+        const std::uint32_t colour = selected ? kSelection : p.colour;
+        if (p.mark) {
+            DrawGlyph(image, Layer {&kTileFill, colour}, 0, 0, 1);
+            DrawGlyph(image, Layer {&kTileEdge, selected ? kWhite : Darker(colour)}, 0, 0, 1);
+            DrawGlyph(image, Layer {p.mark, kWhite}, 0, 0, 1);
+        } else {
+            if (selected)
+                DrawGlyph(image, Layer {&kDotRing, kWhite}, 0, 0, 1);
+            DrawGlyph(image, Layer {&kDot, colour}, 0, 0, 1);
+        }
+    }
     return image;
 }
 

@@ -17,7 +17,13 @@
 #include <memory>
 #include <vector>
 
+class CImageList;
 class wxGUIEventLoop;
+class wxImageList;
+
+namespace platform {
+struct Image;
+}
 
 namespace wxbackend {
 
@@ -137,6 +143,23 @@ std::unique_ptr<Mirror> MakeProgress(HWND hwnd, wxWindow* parent);
 wxWindow* BarParent(Mirror& frame);
 void AttachToolBar(Mirror& frame, wxWindow* bar);
 void AttachStatusBar(Mirror& frame, wxStatusBar* bar);
+
+// Part of an image of the resource registry as a bitmap with its transparency; an empty bitmap when there is no
+// image, the image does not hold the part, or the part is wholly transparent.
+wxBitmap PictureOf(const platform::Image* image, const wxRect& part);
+
+// Where an image of a model's image list comes from: a part of a bitmap of the registry, of the list's image size.
+struct ImageSource {
+    UINT bitmap = 0;
+    int part = 0;
+    CSize size;
+    bool operator==(const ImageSource&) const = default;
+};
+// The sources of the images of a model's image list in order; none without a created list.
+std::vector<ImageSource> ImageSourcesOf(const CImageList* list);
+// A widget's image list of those images (an image without a picture is transparent); null for no images. The
+// caller owns it (a widget assigned it).
+wxImageList* MakeImageList(const std::vector<ImageSource>& sources);
 
 // The model's control object of a window, whichever object receives its messages.
 template <class Control>

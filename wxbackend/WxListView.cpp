@@ -1,14 +1,19 @@
-// List views in report view: a virtual list that reads its cells from the model, with the colours custom draw
-// chooses for each cell. A person's click on a row goes to the model, and so does a drag of a row: its start, the
-// pointer's moves while the list holds the mouse, a key pressed during it and the release. The model computes its
-// targets from its own row geometry, so a point over a row of the widget reaches the model as that row's point.
+// List views in report view: a virtual list that reads its cells from the model, with the colours custom draw chooses
+// for each cell and each row's picture from the list's small image list. A person's click on a row goes to the model,
+// and so does a drag of a row: its start, the pointer's moves while the list holds the mouse, a key pressed during it
+// and the release. The model computes its targets from its own row geometry, so a point over a row of the widget
+// reaches the model as that row's point.
 #include "wxbackend/WxBackend.h"
 
+#include "platform/CImageList.h"
 #include "platform/CListCtrl.h"
 #include "platform/UserInput.h"
 #include "wxbackend/WxText.h"
 
+#include <wx/imaglist.h>
 #include <wx/listctrl.h>
+
+#include <vector>
 
 namespace wxbackend {
 
@@ -45,8 +50,27 @@ public:
     // GTK's list asks per row only: the colours of the row's first cell.
     wxItemAttr* OnGetItemAttr(long row) const override { return OnGetItemColumnAttr(row, 0); }
 
+    // The row's picture, in its first cell; none when the image list lacks it.
+    int OnGetItemImage(long row) const override
+    {
+        auto* list = ControlOf<CListCtrl>(m_hwnd);
+        const int image = list ? list->GetItemImage(static_cast<int>(row)) : -1;
+        return image >= 0 && image < static_cast<int>(m_images.size()) ? image : -1;
+    }
+
+    // Takes the model's small image list when its images changed.
+    void ShowImages(const CImageList* images)
+    {
+        std::vector<ImageSource> sources = ImageSourcesOf(images);
+        if (sources == m_images)
+            return;
+        m_images = sources;
+        AssignImageList(MakeImageList(m_images), wxIMAGE_LIST_SMALL);
+    }
+
 private:
     HWND m_hwnd;
+    std::vector<ImageSource> m_images;
     mutable wxItemAttr m_attr;
 };
 
@@ -129,6 +153,7 @@ public:
                 for (int c = 0; c < list->GetColumnCount(); ++c)
                     m_list->SetColumnWidth(c, Backend().ScaleX(list->GetColumnWidth(c)));
             }
+            m_list->ShowImages(list->GetImageList(LVSIL_SMALL));
             m_list->SetItemCount(list->GetItemCount());
             m_list->Refresh();
         }

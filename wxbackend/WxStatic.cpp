@@ -7,11 +7,9 @@
 #include "platform/ResourceRegistry.h"
 #include "wxbackend/WxText.h"
 
-#include <wx/image.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
-#include <cstdint>
 #include <cstdlib>
 
 namespace wxbackend {
@@ -71,17 +69,7 @@ wxBitmap IconPicture(const CString& idText)
 {
     const platform::Image* image =
         platform::ResourceRegistry::Instance().GetImage(static_cast<UINT>(std::strtoul(idText.GetString(), nullptr, 10)));
-    if (!image || image->size.cx <= 0 || image->size.cy <= 0)
-        return wxBitmap();
-    wxImage picture(image->size.cx, image->size.cy);
-    picture.InitAlpha();
-    for (int y = 0; y < image->size.cy; ++y)
-        for (int x = 0; x < image->size.cx; ++x) {
-            std::uint32_t argb = image->At(x, y);
-            picture.SetRGB(x, y, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-            picture.SetAlpha(x, y, static_cast<unsigned char>(argb >> 24));
-        }
-    return wxBitmap(picture);
+    return image ? PictureOf(image, wxRect(0, 0, image->size.cx, image->size.cy)) : wxBitmap();
 }
 
 class IconMirror final : public Mirror {

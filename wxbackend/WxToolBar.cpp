@@ -10,9 +10,7 @@
 #include "wxbackend/WxText.h"
 
 #include <wx/bmpbuttn.h>
-#include <wx/image.h>
 
-#include <cstdint>
 #include <vector>
 
 namespace wxbackend {
@@ -36,20 +34,9 @@ wxString ButtonLabel(UINT command)
 // cell is blank.
 wxBitmap ButtonPicture(const platform::Image* strip, CSize cell, int imageIndex)
 {
-    if (!strip || imageIndex < 0 || cell.cx <= 0 || cell.cy <= 0 || (imageIndex + 1) * cell.cx > strip->size.cx ||
-        cell.cy > strip->size.cy)
+    if (imageIndex < 0)
         return wxBitmap();
-    wxImage picture(cell.cx, cell.cy);
-    picture.InitAlpha();
-    bool blank = true;
-    for (int y = 0; y < cell.cy; ++y)
-        for (int x = 0; x < cell.cx; ++x) {
-            std::uint32_t argb = strip->At(imageIndex * cell.cx + x, y);
-            picture.SetRGB(x, y, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-            picture.SetAlpha(x, y, static_cast<unsigned char>(argb >> 24));
-            blank = blank && (argb >> 24) == 0;
-        }
-    return blank ? wxBitmap() : wxBitmap(picture);
+    return PictureOf(strip, wxRect(imageIndex * cell.cx, 0, cell.cx, cell.cy));
 }
 
 class ToolBarMirror final : public Mirror {

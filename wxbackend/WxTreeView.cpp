@@ -1,15 +1,18 @@
-// Tree views: the model's items, expanded states and selection. A person's selection and expansion are held back
-// in the widget and go to the model, which may refuse a selection (TVN_SELCHANGING); the widget then shows what
-// the model holds.
+// Tree views: the model's items with their pictures (an item's image, and its selected image while it is selected, from
+// the tree's image list), expanded states and selection. A person's selection and expansion are held back in the widget
+// and go to the model, which may refuse a selection (TVN_SELCHANGING); the widget then shows what the model holds.
 #include "wxbackend/WxBackend.h"
 
+#include "platform/CImageList.h"
 #include "platform/CTreeCtrl.h"
 #include "platform/UserInput.h"
 #include "wxbackend/WxText.h"
 
+#include <wx/imaglist.h>
 #include <wx/treectrl.h>
 
 #include <map>
+#include <vector>
 
 namespace wxbackend {
 
@@ -65,15 +68,25 @@ private:
         auto* tree = ControlOf<CTreeCtrl>(Hwnd());
         m_tree->DeleteAllItems();
         m_items.clear();
+        std::vector<ImageSource> images = ImageSourcesOf(tree ? tree->GetImageList(TVSIL_NORMAL) : nullptr);
+        if (images != m_images) {
+            m_images = images;
+            m_tree->AssignImageList(MakeImageList(m_images));
+        }
         wxTreeItemId root = m_tree->AddRoot("");
         if (tree)
             AddChildren(*tree, TVI_ROOT, root);
     }
 
+    // An image index of the model as the widget's: none when the image list lacks it.
+    int Image(int index) const { return index >= 0 && index < static_cast<int>(m_images.size()) ? index : -1; }
+
     void AddChildren(CTreeCtrl& tree, HTREEITEM parent, wxTreeItemId into)
     {
         for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item)) {
-            wxTreeItemId id = m_tree->AppendItem(into, ToWx(tree.GetItemText(item)));
+            int image = -1, selected = -1;
+            tree.GetItemImage(item, image, selected);
+            wxTreeItemId id = m_tree->AppendItem(into, ToWx(tree.GetItemText(item)), Image(image), Image(selected));
             m_items[item] = id;
             AddChildren(tree, item, id);
         }
@@ -126,6 +139,7 @@ private:
 
     wxTreeCtrl* m_tree;
     std::map<HTREEITEM, wxTreeItemId> m_items;
+    std::vector<ImageSource> m_images;
 };
 
 }  // namespace

@@ -1,9 +1,13 @@
 // The real program's windows under Xvfb, as a person sees and uses them: morv9274 beside the drawing-tool stand-in,
 // its frame and about box as real GTK windows photographed from outside, read back with wnddrive, and ended by the
-// window manager's close or by Alt+F4. Each test has an X server and a runtime folder of its own.
+// window manager's close or by Alt+F4; the pictures of the list editors' tree and list items found pixel for pixel in
+// the photographs. Each test has an X server and a runtime folder of its own.
 #include "ChildProcess.h"
 #include "Isolation.h"
 #include "XvfbDisplay.h"
+
+#include "resources/ResourceIds.h"
+#include "resources/ToolBarImages.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <thread>
 
@@ -83,13 +88,13 @@ protected:
         return m_iso.Run(args);
     }
 
-    // Starts "param" on an object the drawing does not hold (the protocol form is shown) and waits until the frame
-    // is a mapped X window; its id.
-    std::string StartFrame()
+    // Starts a command, by default "param" on an object the drawing does not hold (the protocol form is shown), and
+    // waits until the frame is a mapped X window; its id.
+    std::string StartFrame(const std::string& command = "param", const std::string& extra = "-name\r\nEingang$0\r\n")
     {
         m_program = std::make_unique<ChildProcess>();
-        EXPECT_TRUE(m_iso.Start(*m_program, {MORV9274_BINARY, "-cmdfile",
-                                            "\"" + CommandFile("param", "-name\r\nEingang$0\r\n") + "\""}));
+        EXPECT_TRUE(m_iso.Start(*m_program,
+                                {MORV9274_BINARY, "-cmdfile", "\"" + CommandFile(command, extra) + "\""}));
         EXPECT_EQ(Drive({"--wait", "60000", "--window", "frame", "tree"}).exitCode, 0);
         return WindowNamed("Vorna - morv9274");
     }
@@ -126,6 +131,43 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
         return last;
+    }
+
+    // How often each item picture appears in the window, once the counts reach the least expected or time is up.
+    std::map<UINT, int> PicturesIn(const std::string& window, const std::map<UINT, int>& least) const
+    {
+        std::map<UINT, int> found;
+        auto deadline = Clock::now() + std::chrono::seconds(20);
+        while (Clock::now() < deadline) {
+            Args args = {XTOOL, "count", window};
+            for (const auto& [bitmap, count] : least)
+                args.push_back(PictureText(bitmap));
+            std::string out;
+            if (m_display->Run(args, &out) == 0) {
+                std::istringstream in(out);
+                bool enough = true;
+                for (const auto& [bitmap, count] : least) {
+                    in >> found[bitmap];
+                    enough = enough && found[bitmap] >= count;
+                }
+                if (enough)
+                    return found;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return found;
+    }
+    // An item picture as xtool counts it.
+    static std::string PictureText(UINT bitmap)
+    {
+        const platform::Image image = resources::DrawItemImage(bitmap);
+        std::string text = std::to_string(image.size.cx) + "x" + std::to_string(image.size.cy) + ":";
+        for (std::uint32_t argb : image.pixels) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "%06x", argb & 0xFFFFFF);
+            text += (argb >> 24) ? hex : "------";
+        }
+        return text;
     }
 
     std::unique_ptr<XvfbDisplay> m_display;
@@ -201,6 +243,57 @@ TEST_F(ProgramWindowsTest, TheWindowManagersCloseStoresThePlacementAndAltF4EndsW
             std::getline(in, state);
             EXPECT_EQ(state, "    1\r");
         }
+    }
+}
+
+TEST_F(ProgramWindowsTest, TheListEditorsShowTheirItemsPictures)
+{
+    // Two logic functions in a new parameter set.
+    std::string drawing;
+    {
+        std::ifstream in(PLANTFORMS_DATA "/lists.xml");
+        drawing.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    ASSERT_FALSE(drawing.empty());
+    Write("VORNA.xml", drawing);
+    // The evaluation shows no window here.
+    setenv("MORV9274_HEADLESS", "1", 1);
+    ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("new") + "\""}).exitCode, 0);
+    ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("open") + "\""}).exitCode, 0);
+    unsetenv("MORV9274_HEADLESS");
+    // Input 1 picked in the catalogue and added once at each level: A (chosen on loading), B, C, technician, expert.
+    const std::string input = "Entrata/1: ------------";
+    const Args add = {"click", "1150"};
+    const struct {
+        const char* command;
+        std::vector<Args> steps;    // wnddrive's, in order
+        std::map<UINT, int> least;  // how often a picture shows at least
+    } cases[] = {
+        // The catalogue's headers and values; the overview's header, its values of each level (the first one
+        // selected) and its end.
+        {"funcview",
+         {{"pick-tree", "1145", input}, add, {"click", "1151"}, add, {"click", "1153"}, add, {"click", "1148"}, add,
+          {"click", "1149"}, add, {"pick-tree", "1146", input}},
+         {{IDB_TILE_F, 5}, {IDB_DOT, 15}, {IDB_DOT_SELECTED, 1}, {IDB_TILE_A_SELECTED, 1}, {IDB_TILE_B, 1},
+          {IDB_TILE_C, 1}, {IDB_TILE_T, 1}, {IDB_TILE_E, 1}, {IDB_TILE_BAR, 1}}},
+        {"canlogging", {{"pick-tree", "1774", "Uscita/4: ------------"}},
+         {{IDB_TILE_F, 3}, {IDB_DOT, 3}, {IDB_DOT_SELECTED, 1}}},
+        // Every row shows the tile: each function, each of the eight message slots.
+        {"funcorder", {}, {{IDB_TILE_F, 3}}},
+        {"msgorder", {}, {{IDB_TILE_F, 8}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        std::string frame = StartFrame(c.command, "");
+        ASSERT_FALSE(frame.empty());
+        for (const Args& step : c.steps)
+            ASSERT_EQ(Drive(step).exitCode, 0) << step.front();
+        EXPECT_GT(ShotOf(frame, std::string("program-") + c.command).colours, 50);
+        std::map<UINT, int> found = PicturesIn(frame, c.least);
+        for (const auto& [bitmap, count] : c.least)
+            EXPECT_GE(found[bitmap], count) << "picture " << bitmap;
+        ASSERT_EQ(Drive({"command", std::to_string(ID_TERMINATE)}).exitCode, 0);
+        EXPECT_EQ(m_program->Wait(std::chrono::seconds(30)), 0);
     }
 }
 

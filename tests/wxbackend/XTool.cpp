@@ -4,6 +4,10 @@
 //                            the number of different colours (up to 1000) and of pixels drawn in a clear blue
 //   xtool fill X Y W H       the percentage of the fullest screen row of the rectangle that is drawn in the theme's
 //                            blue (a progress bar's filled part)
+//   xtool count WINDOW PICTURE...
+//                            how often each picture appears in the window, pixel for pixel, one count per line; a
+//                            picture is its width, "x", its height, ":" and then each pixel row by row as six hex
+//                            digits RRGGBB or "------" for a transparent pixel, which matches anything
 //   xtool close WINDOW       asks the window to close as a window manager's close box does (WM_DELETE_WINDOW)
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
@@ -16,21 +20,30 @@
 #include <cstdlib>
 #include <cstring>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
-int Shot(Window window, const char* file)
+// The pixels of a window (an id, or 0 for the root window), or null.
+GdkPixbuf* Grab(Window window)
 {
     GdkDisplay* display = gdk_display_get_default();
     GdkWindow* gdkWindow = window == 0 ? gdk_get_default_root_window()
                                        : gdk_x11_window_foreign_new_for_display(display, window);
     if (!gdkWindow)
-        return 2;
-    int width = gdk_window_get_width(gdkWindow);
-    int height = gdk_window_get_height(gdkWindow);
-    GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdkWindow, 0, 0, width, height);
+        return nullptr;
+    return gdk_pixbuf_get_from_window(gdkWindow, 0, 0, gdk_window_get_width(gdkWindow),
+                                      gdk_window_get_height(gdkWindow));
+}
+
+int Shot(Window window, const char* file)
+{
+    GdkPixbuf* pixbuf = Grab(window);
     if (!pixbuf)
         return 2;
+    const int width = gdk_pixbuf_get_width(pixbuf);
+    const int height = gdk_pixbuf_get_height(pixbuf);
     std::set<unsigned> colours;
     long blue = 0;
     const guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
@@ -75,6 +88,62 @@ int Fill(int x, int y, int width, int height)
     return 0;
 }
 
+// A picture of the count verb: its size and pixels, -1 for transparent.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<long> pixels;
+};
+
+bool ParsePicture(const std::string& text, Picture& picture)
+{
+    if (std::sscanf(text.c_str(), "%dx%d:", &picture.width, &picture.height) != 2 || picture.width <= 0 ||
+        picture.height <= 0)
+        return false;
+    const size_t start = text.find(':') + 1;
+    const size_t count = static_cast<size_t>(picture.width * picture.height);
+    if (text.size() != start + 6 * count)
+        return false;
+    for (size_t i = 0; i < count; ++i) {
+        const std::string hex = text.substr(start + 6 * i, 6);
+        picture.pixels.push_back(hex == "------" ? -1 : std::strtol(hex.c_str(), nullptr, 16));
+    }
+    return true;
+}
+
+int Count(Window window, int count, char** texts)
+{
+    GdkPixbuf* pixbuf = Grab(window);
+    if (!pixbuf)
+        return 2;
+    const int width = gdk_pixbuf_get_width(pixbuf);
+    const int height = gdk_pixbuf_get_height(pixbuf);
+    const guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
+    const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+    const int channels = gdk_pixbuf_get_n_channels(pixbuf);
+    auto at = [&](int x, int y) {
+        const guchar* p = pixels + y * stride + x * channels;
+        return static_cast<long>(p[0]) << 16 | static_cast<long>(p[1]) << 8 | p[2];
+    };
+    for (int i = 0; i < count; ++i) {
+        Picture picture;
+        if (!ParsePicture(texts[i], picture))
+            return 2;
+        int found = 0;
+        for (int top = 0; top + picture.height <= height; ++top)
+            for (int left = 0; left + picture.width <= width; ++left) {
+                bool match = true;
+                for (int y = 0; match && y < picture.height; ++y)
+                    for (int x = 0; match && x < picture.width; ++x) {
+                        const long want = picture.pixels[static_cast<size_t>(y * picture.width + x)];
+                        match = want < 0 || want == at(left + x, top + y);
+                    }
+                found += match;
+            }
+        std::printf("%d\n", found);
+    }
+    return 0;
+}
+
 int Close(Window window)
 {
     Display* x = gdk_x11_display_get_xdisplay(gdk_display_get_default());
@@ -102,6 +171,8 @@ int main(int argc, char** argv)
         return Shot(window, argv[3]);
     if (std::strcmp(argv[1], "fill") == 0 && argc == 6)
         return Fill(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    if (std::strcmp(argv[1], "count") == 0 && argc > 3)
+        return Count(window, argc - 3, argv + 3);
     if (std::strcmp(argv[1], "close") == 0 && window != 0)
         return Close(window);
     return 2;
