@@ -100,6 +100,15 @@ void CKesselkaskade::ShowSpecial()
     SetCaption(kBoilers[2].unit, forms::TimeByteUnit(r.boilers[2].delay));
 }
 
+void CKesselkaskade::PrepareLabels(std::vector<BYTE>& record) const
+{
+    if (record[offsetof(R, boilerCount)] > 2)
+        return;
+    // An unconnected source without a fixed value gets no suffix, neither " (inv.)" nor " (OFF)".
+    record[offsetof(R, release3.kind)] = 0;
+    record[offsetof(R, release3.inverted)] = 0;
+}
+
 void CKesselkaskade::OnServicemenue()
 {
     CKesselServiceDlg dialog(reinterpret_cast<KesselkaskadeParam*>(Record()));

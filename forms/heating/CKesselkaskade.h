@@ -25,6 +25,8 @@ public:
 protected:
     // Boiler 3's delay unit follows its value also while its lists are out of use.
     void ShowSpecial() override;
+    // With two boilers the third stage does not exist: its release pin is labelled with the plain pin text.
+    void PrepareLabels(std::vector<BYTE>& record) const override;
     // The service dialog edits the record; nothing it edits shows on this form.
     void OnServicemenue();
     DECLARE_MESSAGE_MAP()

@@ -2,6 +2,7 @@
 // enable and no-selection rules of a value list, what a pick stores, and a save that must be refused.
 #include "StoreTestFolder.h"
 
+#include "forms/heating/CKesselkaskade.h"
 #include "forms/heating/CMischerReg.h"
 #include "platform/CFrameWnd.h"
 #include "support/TestDriver.h"
@@ -10,7 +11,10 @@
 #include "resources/UiTexts.h"
 #include "link/StartContext.h"
 #include "store/CParaDaten.h"
+#include "store/FunctionTypes.h"
+#include "store/KesselkaskadeParam.h"
 #include "store/MischerRegParam.h"
+#include "texts/CTexte.h"
 #include "texttables/StandardDesignations.h"
 
 #include <cstdint>
@@ -192,3 +196,38 @@ TEST(FormFieldTest, FieldsReadAndWriteTheirBitsOnly)
 }
 
 }  // namespace
+
+// The boiler cascade's save labels the third stage's release pin with the plain pin text while it runs two boilers,
+// whatever the release's source; with three boilers the frame's suffix rule applies.
+TEST(BoilerCascadeLabels, TheThirdStagesReleaseIsPlainWithTwoBoilers)
+{
+    struct Probe : CKesselkaskade {
+        using CKesselkaskade::PrepareLabels;
+    };
+    const functypes::FunctionType* type = functypes::FindFunctionType(texts::kTypeKesselkaskade);
+    ASSERT_NE(type, nullptr);
+    const functypes::PinLabel* third = functypes::FindPinLabel(*type, 3);
+    ASSERT_NE(third, nullptr);
+    const struct {
+        BYTE boilers;
+        DigitalQuelle release;
+        const char* suffix;
+    } cases[] = {
+        {2, {1, 1, 4}, ""},         {2, {0, 0, 0}, ""},          {2, {0, 0, 1}, ""},
+        {3, {1, 1, 4}, " (inv.)"}, {3, {0, 0, 0}, " (OFF)"},    {3, {1, 0, 4}, ""},
+    };
+    for (const auto& c : cases) {
+        KesselkaskadeParam r;
+        r.boilerCount = c.boilers;
+        r.release3 = c.release;
+        std::vector<BYTE> record(sizeof r);
+        std::memcpy(record.data(), &r, sizeof r);
+        Probe form;
+        form.PrepareLabels(record);
+        const DigitalQuelle* q = reinterpret_cast<const DigitalQuelle*>(record.data() + third->field);
+        CString label;
+        CTexte::AppendPinSuffix(label, q->kind, functypes::ShowsNoFixedValue(*third, record) ? 1 : 0, q->inverted,
+                                q->number);
+        EXPECT_EQ(std::string(label.GetString()), c.suffix) << int(c.boilers) << " " << int(c.release.kind);
+    }
+}
