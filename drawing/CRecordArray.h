@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 template <class Item>
@@ -23,11 +24,13 @@ public:
 
     int GetCount() const { return m_count; }
 
-    // Appends a heap copy of the item; the count grows only once the pointer is stored.
+    // Appends a heap copy of the item; the count grows only once the pointer is stored. The copy is deleted again
+    // when the append throws.
     CRecordArray& Add(const Item& item)
     {
-        Item* copy = new Item(item);
-        m_items.push_back(copy);
+        auto copy = std::make_unique<Item>(item);
+        m_items.push_back(copy.get());
+        copy.release();
         ++m_count;
         return *this;
     }

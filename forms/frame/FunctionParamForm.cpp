@@ -5,6 +5,7 @@
 #include "forms/dialogs/CBezeichnungenDlg.h"
 #include "forms/dialogs/CZeitprogrammDlg.h"
 #include "forms/frame/FormLayout.h"
+#include "forms/frame/SaveRefusal.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
@@ -486,12 +487,6 @@ CString FunctionParamForm::DesignationLine() const
     return "\n" + name + (digit.IsEmpty() ? CString() : " " + digit);
 }
 
-void FunctionParamForm::RefuseSave()
-{
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
-    MessageBox(ui::kFunctionSaveFailed, ui::kFunctionSaveFailedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
-}
-
 void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte,
                                        CParaDaten& para) const
 {
@@ -535,7 +530,7 @@ void FunctionParamForm::RelabelListers(DrawingCommands& channel, CZeichnung& dra
 
 void FunctionParamForm::NoRecordToSave()
 {
-    RefuseSave();
+    forms::RefuseSave(this);
 }
 
 void FunctionParamForm::SaveAndExit()
@@ -550,7 +545,7 @@ void FunctionParamForm::SaveAndExit()
         return;
     }
     if (!m_access.write(para, CParaDaten::kWorkFile, slot, m_record.data()) || !para.CommitWorkFile()) {
-        RefuseSave();
+        forms::RefuseSave(this);
         return;
     }
 

@@ -122,7 +122,6 @@ private:
     bool Named(const Bezeichnung& designation) const;
     CString NameItem(BYTE group, BYTE index) const;
     bool DesignationInUse() const;
-    void RefuseSave();
     void ShowUnit(const forms::ValueControl& value);
     // The participant pins of every function that lists this one (the catalog's participant rows): each place in
     // use that names this function gets its designation, unframed.

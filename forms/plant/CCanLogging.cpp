@@ -1,6 +1,7 @@
 // The CAN data-logging form.
 #include "forms/plant/CCanLogging.h"
 
+#include "forms/frame/SaveRefusal.h"
 #include "forms/plant/LoggingSources.h"
 #include "forms/plant/NetworkSettings.h"
 #include "link/CSCCmd.h"
@@ -294,8 +295,10 @@ void CCanLogging::SaveAndExit()
     record.masterNode = static_cast<BYTE>(m_Master.GetCurSel() + 1);
     record.timeout = static_cast<BYTE>(m_Timeout.GetCurSel() + kFirstTimeout);
     CParaDaten para;
-    para.SetLoggingListen(kWorkFile, record);
-    para.CommitWorkFile();
+    if (!para.SetLoggingListen(kWorkFile, record) || !para.CommitWorkFile()) {
+        forms::RefuseSave(this);
+        return;
+    }
     CSCCmd channel;
     channel.Reset();
     // The network-output objects show this controller's node as their node text.

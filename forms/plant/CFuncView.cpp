@@ -1,6 +1,7 @@
 // The function overview form.
 #include "forms/plant/CFuncView.h"
 
+#include "forms/frame/SaveRefusal.h"
 #include "forms/plant/OverviewList.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -304,8 +305,10 @@ void CFuncView::SaveAndExit()
     for (size_t i = 0; i < list.size() && i < static_cast<size_t>(kMaxEntries); ++i)
         entries[i] = list[i];
     CParaDaten para;
-    para.SetFuncView(kWorkFile, entries);
-    para.CommitWorkFile();
+    if (!para.SetFuncView(kWorkFile, entries) || !para.CommitWorkFile()) {
+        forms::RefuseSave(this);
+        return;
+    }
     CSCCmd channel;
     channel.Reset();
     channel.SetFileNotUpToDate();

@@ -24,7 +24,9 @@ public:
 
     void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
     void LoadForm();
-    [[noreturn]] void SaveAndExit();
+    // Writes the form's record, commits it and ends the process; returns only when the writing or the commit
+    // failed (the person was told, nothing was sent).
+    void SaveAndExit();
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

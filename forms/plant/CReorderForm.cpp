@@ -64,6 +64,7 @@ void CReorderForm::LoadForm()
     m_List.InsertColumn(0, m_kind.column, LVCFMT_LEFT, kNameWidth);
     m_List.InsertColumn(1, ui::kOrderNumberColumn, LVCFMT_RIGHT, kNumberWidth);
     m_order.clear();
+    m_rewrite = nullptr;
     const std::vector<CString> rows = m_kind.readRows();
     for (size_t row = 0; row < rows.size(); ++row) {
         const int r = static_cast<int>(row);
@@ -242,14 +243,15 @@ void CReorderForm::OnKeyDownList(UINT, NMHDR*, LRESULT* result)
 void CReorderForm::SaveAndExit()
 {
     CWaitCursor wait;
-    if (!m_kind.write(m_order)) {
+    if (!m_rewrite)
+        m_rewrite = m_kind.readSlots(m_order.size());
+    CParaDaten para;
+    if (!m_rewrite || !m_rewrite(m_order) || !para.CommitWorkFile()) {
         CString caption;
         caption.Format(ui::kMessageCaption, "1.027");
         MessageBox(ui::kSaveFailed, caption, MB_TASKMODAL | MB_ICONWARNING);
         return;
     }
-    CParaDaten para;
-    para.CommitWorkFile();
     CSCCmd channel;
     channel.Reset();
     channel.SetFileNotUpToDate();

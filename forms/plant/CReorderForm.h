@@ -12,6 +12,7 @@
 #include "platform/CImageList.h"
 #include "platform/CListCtrl.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,9 +25,11 @@ struct ReorderKind {
     const char* column;
     // The row texts, in slot order; row r stands for slot r + 1.
     std::vector<CString> (*readRows)();
-    // Writes the slots in the new order: order[p] is the slot that goes to slot p + 1. False when nothing was
-    // written because a read failed, or when a write failed; nothing is committed then.
-    bool (*write)(const std::vector<int>& order);
+    // Rewrites the slots read beforehand in a new order: order[p] is the slot that goes to slot p + 1. False when a
+    // write failed; nothing is committed then.
+    using Rewrite = std::function<bool(const std::vector<int>& order)>;
+    // Reads the `count` slots the order moves and returns their rewrite; empty when a read failed.
+    Rewrite (*readSlots)(size_t count);
 };
 
 class CReorderForm : public CFormView {
@@ -40,8 +43,9 @@ public:
 
     void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
     void LoadForm();
-    // Writes the new order, commits it and ends the process; returns only when the writing failed (the person was
-    // told, nothing was committed).
+    // Writes the new order, commits it and ends the process; returns only when the writing or the commit failed
+    // (the person was told). The slots are read once, at the first save after loading: a retry rewrites them from
+    // that read, never from slots a failed save left half rewritten.
     void SaveAndExit();
     // The slot each row was loaded from.
     const std::vector<int>& Order() const { return m_order; }
@@ -66,6 +70,7 @@ private:
     CListCtrl m_List;
     CImageList m_Images;
     std::vector<int> m_order;
+    ReorderKind::Rewrite m_rewrite;  // the slots as the first save read them
     bool m_bDragging = false;
     int m_nSource = -1;
     int m_nTarget = -1;

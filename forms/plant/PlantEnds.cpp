@@ -2,9 +2,11 @@
 #include "forms/plant/PlantEnds.h"
 
 #include "drawing/CZeichnung.h"
+#include "forms/frame/SaveRefusal.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
 #include "platform/CWaitCursor.h"
+#include "platform/CWnd.h"
 #include "platform/ProcessExit.h"
 #include "store/CParaDaten.h"
 #include "texts/CTexte.h"
@@ -22,13 +24,20 @@ void RunPlantEnd(PlantEnd end, PlantEndForm& form)
     CTexte texte;
     const UINT groups = form.DesignationsChanged() ? CTexte::kLabelsAlle : form.OwnLabelGroups();
 
-    form.WriteRecord(para, CParaDaten::kWorkFile, end);
-    if (end == PlantEnd::Assign)
-        form.WriteRecord(para, CParaDaten::kParaFile, end);
+    // A record that could not be written or committed leaves the form open and sends nothing.
+    bool written = form.WriteRecord(para, CParaDaten::kWorkFile, end);
+    if (written && end == PlantEnd::Assign)
+        written = form.WriteRecord(para, CParaDaten::kParaFile, end);
+    if (!written) {
+        forms::RefuseSave(dynamic_cast<CWnd*>(&form));
+        return;
+    }
     if (end != PlantEnd::Save)
         form.StoreNumber(drawing);
-    if (end != PlantEnd::Assign)
-        para.CommitWorkFile();
+    if (end != PlantEnd::Assign && !para.CommitWorkFile()) {
+        forms::RefuseSave(dynamic_cast<CWnd*>(&form));
+        return;
+    }
 
     channel.Reset();
     if (end != PlantEnd::Save)

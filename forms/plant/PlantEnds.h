@@ -9,6 +9,9 @@
 //                the object's number and designation texts; the form stays open;
 //   save-assign  the record into the working copy, the number into the object, commit, the object's texts, the
 //                other objects' texts (skipping this one), end the process.
+//
+// A write (for the assign: either write) or a commit that fails stops the end there: the save warning, nothing sent,
+// the form stays open.
 #pragma once
 
 #include "platform/Types.h"
@@ -41,7 +44,7 @@ public:
     virtual bool MayAssign() { return true; }
 };
 
-// Runs one end for the form; Save and SaveAssign end the process.
+// Runs one end for the form; Save and SaveAssign end the process unless a write or the commit failed.
 void RunPlantEnd(PlantEnd end, PlantEndForm& form);
 
 // The form table's routine of one end of the form in `pointer` (its process-wide pointer); nothing without a form.

@@ -1,5 +1,6 @@
-// The two reordering lists: the functions of the used slots and the eight message slots. Each save reads every slot
-// first and writes nothing when a read fails, so the working copy is rewritten whole or not at all.
+// The two reordering lists: the functions of the used slots and the eight message slots. The first save reads every
+// slot and writes nothing when a read fails; every save rewrites the slots from what that first read found, so a save
+// that failed halfway is retried from the slots as they were.
 #include "forms/plant/CReorderForm.h"
 
 #include "resources/ResourceIds.h"
@@ -46,24 +47,29 @@ struct FunctionSlot {
     std::array<BYTE, 128> record {};
 };
 
-bool WriteFunctionOrder(const std::vector<int>& order)
+ReorderKind::Rewrite ReadFunctionSlots(size_t count)
 {
     CParaDaten para;
-    std::vector<FunctionSlot> snapshot(order.size());
-    for (size_t i = 0; i < order.size(); ++i) {
+    std::vector<FunctionSlot> snapshot(count);
+    for (size_t i = 0; i < count; ++i) {
         const BYTE slot = static_cast<BYTE>(i + 1);
         if (!para.GetFuncId(kWorkFile, slot, snapshot[i].id) ||
             !para.ReadFuncRaw(kWorkFile, slot, snapshot[i].entry.data(), snapshot[i].record.data()))
-            return false;
+            return {};
     }
-    for (size_t p = 0; p < order.size(); ++p) {
-        const BYTE slot = static_cast<BYTE>(p + 1);
-        const FunctionSlot& moved = snapshot[static_cast<size_t>(order[p] - 1)];
-        if (!para.SetFuncId(kWorkFile, slot, moved.id) ||
-            !para.WriteFuncRaw(kWorkFile, slot, moved.entry.data(), moved.record.data()))
+    return [snapshot](const std::vector<int>& order) {
+        if (order.size() != snapshot.size())
             return false;
-    }
-    return true;
+        CParaDaten para;
+        for (size_t p = 0; p < order.size(); ++p) {
+            const BYTE slot = static_cast<BYTE>(p + 1);
+            const FunctionSlot& moved = snapshot[static_cast<size_t>(order[p] - 1)];
+            if (!para.SetFuncId(kWorkFile, slot, moved.id) ||
+                !para.WriteFuncRaw(kWorkFile, slot, moved.entry.data(), moved.record.data()))
+                return false;
+        }
+        return true;
+    };
 }
 
 // ---- messages: all eight slots, free ones included ----
@@ -95,55 +101,61 @@ struct MeldungSlot {
     std::array<BYTE, 16> record {};
 };
 
-bool WriteMeldungOrder(const std::vector<int>& order)
+ReorderKind::Rewrite ReadMeldungSlots(size_t count)
 {
-    if (order.size() != kMeldungSlots)
-        return false;
+    if (count != kMeldungSlots)
+        return {};
     CParaDaten para;
     std::vector<MeldungSlot> snapshot(kMeldungSlots);
     for (size_t i = 0; i < kMeldungSlots; ++i) {
         const BYTE slot = static_cast<BYTE>(i + 1);
         MeldungSlot& s = snapshot[i];
         if (!para.GetMeldungId(kWorkFile, slot, s.id) || !para.ReadMeldungRaw(kWorkFile, slot, s.record.data()))
-            return false;
+            return {};
         s.number = para.GetMeldungNr(kWorkFile, slot);
         // A message with an object but no number could not be read.
         if (s.id > 0 && s.number == 0xFF)
-            return false;
+            return {};
     }
     LoggingListen logging;
     const bool haveLogging = para.GetLoggingListen(kWorkFile, logging);
-    for (size_t p = 0; p < kMeldungSlots; ++p) {
-        const BYTE slot = static_cast<BYTE>(p + 1);
-        const MeldungSlot& moved = snapshot[static_cast<size_t>(order[p] - 1)];
-        if (!para.SetMeldungId(kWorkFile, slot, moved.id) || !para.SetMeldungNr(kWorkFile, slot, moved.number) ||
-            !para.WriteMeldungRaw(kWorkFile, slot, moved.record.data()))
+    return [snapshot, haveLogging, logging](const std::vector<int>& order) {
+        if (order.size() != kMeldungSlots)
             return false;
-    }
-    if (!haveLogging)
-        return true;
-    // The logging lists name a message by its slot: each reference follows its message. A number outside the
-    // eight slots names no message and stays as it is.
-    BYTE newSlot[kMeldungSlots + 1] = {};
-    for (size_t p = 0; p < kMeldungSlots; ++p)
-        newSlot[order[p]] = static_cast<BYTE>(p + 1);
-    auto follow = [&](Quelle& source) {
-        if (source.kind == kMeldungKind && source.number >= 1 && source.number <= kMeldungSlots)
-            source.number = newSlot[source.number];
+        CParaDaten para;
+        for (size_t p = 0; p < kMeldungSlots; ++p) {
+            const BYTE slot = static_cast<BYTE>(p + 1);
+            const MeldungSlot& moved = snapshot[static_cast<size_t>(order[p] - 1)];
+            if (!para.SetMeldungId(kWorkFile, slot, moved.id) || !para.SetMeldungNr(kWorkFile, slot, moved.number) ||
+                !para.WriteMeldungRaw(kWorkFile, slot, moved.record.data()))
+                return false;
+        }
+        if (!haveLogging)
+            return true;
+        // The logging lists name a message by its slot: each reference follows its message. A number outside the
+        // eight slots names no message and stays as it is.
+        BYTE newSlot[kMeldungSlots + 1] = {};
+        for (size_t p = 0; p < kMeldungSlots; ++p)
+            newSlot[order[p]] = static_cast<BYTE>(p + 1);
+        auto follow = [&](Quelle& source) {
+            if (source.kind == kMeldungKind && source.number >= 1 && source.number <= kMeldungSlots)
+                source.number = newSlot[source.number];
+        };
+        LoggingListen moved = logging;
+        for (LoggingListen::Datensatz& set : moved.sets) {
+            for (Quelle& source : set.analog)
+                follow(source);
+            for (Quelle& source : set.digital)
+                follow(source);
+        }
+        return para.SetLoggingListen(kWorkFile, moved);
     };
-    for (LoggingListen::Datensatz& set : logging.sets) {
-        for (Quelle& source : set.analog)
-            follow(source);
-        for (Quelle& source : set.digital)
-            follow(source);
-    }
-    return para.SetLoggingListen(kWorkFile, logging);
 }
 
 const ReorderKind kFunctionOrder {IDD_FUNC_ORDER,     IDC_FUNCORDER_GROUP, IDC_FUNCORDER_LIST, ui::kFuncOrderTitle,
-                                  ui::kFuncOrderGroup, ui::kFuncOrderColumn, ReadFunctionRows,  WriteFunctionOrder};
+                                  ui::kFuncOrderGroup, ui::kFuncOrderColumn, ReadFunctionRows,  ReadFunctionSlots};
 const ReorderKind kMeldungOrder {IDD_MELDUNG_ORDER, IDC_MSGORDER_GROUP,  IDC_MSGORDER_LIST, ui::kMsgOrderTitle,
-                                 ui::kMsgOrderGroup, ui::kMsgOrderColumn, ReadMeldungRows,   WriteMeldungOrder};
+                                 ui::kMsgOrderGroup, ui::kMsgOrderColumn, ReadMeldungRows,   ReadMeldungSlots};
 
 }  // namespace
 

@@ -3,7 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
 #include <string>
+
+// The program-wide allocation of this test binary, which can be told to fail its next request once (the array's
+// growth); items with an allocation of their own are not affected by it.
+namespace {
+bool g_failNextAllocation = false;
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (g_failNextAllocation) {
+        g_failNextAllocation = false;
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+// Not inlined: the compiler would take the free of a pointer from new for a mismatch.
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -47,6 +69,33 @@ TEST(CRecordArrayTest, AddStoresCopiesInOrderAndSetSizeStartsAfresh)
         EXPECT_EQ(Gezaehlt::lebend, 1);
         array.Add(item);
         array.Add(item);
+    }
+    EXPECT_EQ(Gezaehlt::lebend, 0);
+}
+
+// A counted item allocated apart from the program-wide allocation.
+struct Eigen : Gezaehlt {
+    static void* operator new(std::size_t size)
+    {
+        if (void* p = std::malloc(size))
+            return p;
+        throw std::bad_alloc();
+    }
+    static void operator delete(void* p) { std::free(p); }
+};
+
+TEST(CRecordArrayTest, AnAppendThatThrowsLeavesNoCopyBehind)
+{
+    {
+        CRecordArray<Eigen> array;
+        const Eigen item;
+        g_failNextAllocation = true;  // the array's first growth
+        EXPECT_THROW(array.Add(item), std::bad_alloc);
+        g_failNextAllocation = false;
+        EXPECT_EQ(array.GetCount(), 0);
+        EXPECT_EQ(Gezaehlt::lebend, 1) << "only the item itself lives";
+        array.Add(item);
+        EXPECT_EQ(array.GetCount(), 1);
     }
     EXPECT_EQ(Gezaehlt::lebend, 0);
 }

@@ -16,6 +16,7 @@
 #include "store/Sendebedingungen.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -269,6 +270,38 @@ TEST_F(PlantFormRunTest, InputSaveAssignSendsTheObjectFirstAndRefreshesTheOthers
     const EingangParam input = Input(kCommitted, 4);
     EXPECT_EQ(input.type, kEingangDigital);
     EXPECT_EQ(input.index, 1);
+}
+
+// A working copy or committed set that cannot be written: each end warns, sends nothing and keeps the person in the
+// form with the edit; terminating then ends the run.
+TEST_F(PlantFormRunTest, InputEndsThatCannotWriteOrCommitWarnSendNothingAndStayInTheForm)
+{
+    const struct {
+        std::string end;
+        const char* locked;  // made read-only once the form is open
+    } cases[] = {{kSave, kCommitted}, {kAssign, kWorkingCopy}, {kSaveAssign, kWorkingCopy}, {kSaveAssign, kCommitted}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.end + ", read-only " + c.locked);
+        MarkRecord();
+        std::string committed;
+        std::string working;
+        const ProgramResult result = m_home.RunWindowCommand(Command("param", "Eingang$1", "100"), [&] {
+            Drive({{"pick 1427 5"}, {"click 1371"}});
+            committed = m_home.ReadFile(kCommitted);
+            working = m_home.ReadFile(kWorkingCopy);
+            ASSERT_EQ(chmod(m_home.Path(c.locked).c_str(), 0444), 0);
+            Drive({{c.end}, {"get 1427", 0, "Ingresso 5\n"}, {kTerminate}});
+        });
+        ASSERT_EQ(chmod(m_home.Path(c.locked).c_str(), 0644), 0);
+        EXPECT_EQ(result.exitCode, 0);
+        ASSERT_EQ(result.boxes.size(), 1u) << testsupport::JoinLines(result.boxes);
+        EXPECT_NE(result.boxes[0].find("morv9274 - Message 2.010"), std::string::npos) << result.boxes[0];
+        EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
+        EXPECT_EQ(m_home.ReadFile(kCommitted), committed);
+        if (std::string(c.locked) == kWorkingCopy) {
+            EXPECT_EQ(m_home.ReadFile(kWorkingCopy), working);
+        }
+    }
 }
 
 TEST_F(PlantFormRunTest, SensorStatusOfAllInputsDisablesTheFormAndAssignsTheNumberAlone)
