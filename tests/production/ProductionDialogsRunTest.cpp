@@ -80,6 +80,15 @@ std::string Entry(const std::string& id)
     return first == std::string::npos ? "" : text.substr(first);
 }
 
+// The running dialog's title and the captions of its controls.
+void ExpectCaptions(const char* title, const std::vector<std::pair<const char*, const char*>>& captions)
+{
+    const std::string tree = Drive({"tree"}).out;
+    EXPECT_NE(tree.substr(0, tree.find('\n')).find(std::string("\"") + title + "\""), std::string::npos) << tree;
+    for (const auto& [id, caption] : captions)
+        EXPECT_EQ(Drive({"caption", id}).out, caption) << id;
+}
+
 std::string Field(const std::string& line, int index)
 {
     size_t start = 0;
@@ -234,7 +243,12 @@ TEST_F(ProductionDialogsRunTest, SettingsOpenRepairedTheLightOffBoxPresetsThirty
     });
     Parser([&] {
         Do({"click", "1082"});
-        EXPECT_EQ(Drive({"caption", "1132"}).out, "Luce spento dopo:");
+        ExpectCaptions("Impostazioni regolatore addizionali",
+                       {{"1680", "VISUALIZZAZIONE"}, {"1672", "Contrasto:"}, {"1673", "Luminosita:"},
+                        {"1132", "Luce spento dopo:"}, {"1674", "Sec"}, {"1131", "Comutaz autom Visione Funz."},
+                        {"1675", "DATA / ORA"}, {"1130", "Comutaz autom Orar Est/Inv"}, {"1678", "BLOCCARE CLIENTE"},
+                        {"1206", "Parametro"}, {"1207", "Uscite"}, {"1208", "Menu"}, {"1679", "CODICE ESPERTI:"},
+                        {"1", "OK"}, {"2", "Annullare"}});
         // Contrast 44, brightness 10, the whole code the default 0261, the light staying on.
         const std::pair<const char*, const char*> opened[] = {
             {"1133", "44"}, {"1134", "10"}, {"1132", "0"}, {"1135", ""},  {"1131", "1"}, {"1130", "0"},
@@ -349,6 +363,11 @@ TEST_F(ProductionDialogsRunTest, WelcomeTemplatesAreSavedAsEightyEightCharacters
     m_home.WriteFile("tpl/thirty.bgs", "ABCDEFGHIJKLMNOPQRSTUVWXYZ12  ");
     Parser([&] {
         Do({"click", "1083"});
+        ExpectCaptions("Creare schermata di benvenuto",
+                       {{"1549", "Schermata di benvenuto KRX9274"}, {"1223", "Scherm. benvenuto personalizzata"},
+                        {"1228", "Caricare dal modello..."}, {"1229", "Salvare come modello..."},
+                        {"1545", "Intestazione:"}, {"1546", "Linea 1:"}, {"1547", "Linea 2:"}, {"1548", "Linea 3:"},
+                        {"1", "OK"}, {"2", "Annullare"}});
         // A new set: the default screen, nothing to edit or load.
         EXPECT_EQ(Get("1223"), "0");
         ExpectLines({"", "", "", ""});
@@ -361,6 +380,9 @@ TEST_F(ProductionDialogsRunTest, WelcomeTemplatesAreSavedAsEightyEightCharacters
         EXPECT_EQ(Get("1225").rfind("Homepage: ", 0), 0u);
         EXPECT_EQ(Get("1225").size(), 22u);
 
+        // At most 22 characters a line.
+        Do({"type", "1224", "0123456789012345678901234"});
+        EXPECT_EQ(Get("1224"), "0123456789012345678901");
         Do({"type", "1224", "abc"});
         Do({"type", "1225", "kept 1"});
         Do({"type", "1226", "kept 2"});
@@ -422,6 +444,7 @@ TEST_F(ProductionDialogsRunTest, WelcomeFilesThatCannotBeReadOrWrittenAreReporte
     const std::string saveFailed =
         testsupport::BoxLine("1.030", 0x2030, "Errore alla memorizzazione della schermata di benvenuto.");
     Parser([&] {
+        const std::string working = m_home.ReadFile(kWorkingCopy);
         Do({"click", "1083"});
         Do({"click", "1223"});
         Do({"type", "1224", "mine"});
@@ -443,6 +466,7 @@ TEST_F(ProductionDialogsRunTest, WelcomeFilesThatCannotBeReadOrWrittenAreReporte
         EXPECT_EQ(Messages().size(), 3u);
         EXPECT_EQ(IniLine(4), m_home.Path("missing"));
         Do({"click", "2"});
+        EXPECT_EQ(m_home.ReadFile(kWorkingCopy), working);
     });
     EXPECT_EQ(Notices(), 0);
     EXPECT_EQ(m_home.ReadFile(kCommitted), committed);
