@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 BEGIN_MESSAGE_MAP(CBegruessungDlg, CDialog)
@@ -162,12 +161,17 @@ void CBegruessungDlg::OnVorlageLaden()
     const CString path = ChooseTemplate(true);
     if (path.IsEmpty())
         return;
+    // Read through the stream, not its buffer: a path that opens but cannot be read (a folder named like a
+    // template) then fails like one that does not open, instead of throwing out of the dialog.
     std::ifstream file(path.GetString(), std::ios::binary);
-    if (!file) {
+    std::string text;
+    char block[256];
+    while (file && (file.read(block, sizeof block) || file.gcount() > 0))
+        text.append(block, static_cast<size_t>(file.gcount()));
+    if (!file.is_open() || file.bad()) {
         Warn("1.029", ui::kBegruessungLoadFailed);
         return;
     }
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     ParseTemplate(text, m_record.lines);
     UpdateControls();
 }
