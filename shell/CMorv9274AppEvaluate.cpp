@@ -3,6 +3,7 @@
 #include "shell/CMorv9274App.h"
 
 #include "drawing/DrawingServices.h"
+#include "drawing/ParseXml.h"
 #include "evaluation/COnlineSchema.h"
 #include "evaluation/COnlineSchemaHtml.h"
 #include "evaluation/CZeichnungAuswertenDlg.h"
@@ -54,6 +55,8 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     }
 
     InstallRunServices();
+    // The parser library gets ready while the evaluation's dialog comes up (the first window loads the toolkit).
+    drawing::PrepareParser();
     // Until the evaluation has run, the drawing counts as unusable.
     g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
     const drawing::EvaluationRequest request {drawing::CommandFromName(g_strCmd), g_strName, g_nId};
