@@ -39,7 +39,8 @@ bool IsAlreadyACopy(const char* source, const char* target)
 {
     struct stat from {};
     struct stat to {};
-    if (stat(source, &from) != 0 || stat(target, &to) != 0 || !S_ISREG(from.st_mode) || !S_ISREG(to.st_mode) ||
+    // The target itself, not what a link there leads to: a copy would replace the link.
+    if (stat(source, &from) != 0 || lstat(target, &to) != 0 || !S_ISREG(from.st_mode) || !S_ISREG(to.st_mode) ||
         from.st_size != to.st_size || (from.st_mode & 07777) != (to.st_mode & 07777) ||
         (to.st_mode & kWriteBits) == 0 || to.st_uid != geteuid())
         return false;
