@@ -11,6 +11,7 @@
 #include "link/StartContext.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
+#include "platform/WindowBackend.h"
 #include "platform/Win32Window.h"
 #include "requirements/CSystemRequirements.h"
 #include "resources/UiTexts.h"
@@ -55,7 +56,10 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     }
 
     InstallRunServices();
-    // The parser library gets ready while the evaluation's dialog comes up (the first window loads the toolkit).
+    // The evaluation's dialog is the first window: the window toolkit's module is loaded now, and then the XML
+    // import with its parser library, on a thread of its own while the toolkit starts with the dialog (loaded at
+    // the same moment, one would wait for the other).
+    platform::LoadWindowBackend();
     drawing::PrepareParser();
     // Until the evaluation has run, the drawing counts as unusable.
     g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
