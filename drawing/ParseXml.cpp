@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace drawing {
 
@@ -27,10 +28,31 @@ constexpr XMLSize_t kEntityExpansionLimit = 10000;
 
 std::string ExceptionText(const xercesc::XMLException& e) { return XmlToCp1252(e.getMessage()); }
 
+// The initialisation PrepareParser started; a failed one is met again, and reported, by the parse's own.
+std::thread& Preparation()
+{
+    static std::thread preparation;
+    return preparation;
+}
+
 }  // namespace
+
+void PrepareParser()
+{
+    if (Preparation().joinable())
+        return;
+    Preparation() = std::thread([] {
+        try {
+            xercesc::XMLPlatformUtils::Initialize();
+        } catch (...) {
+        }
+    });
+}
 
 int ParseXml(const char* path)
 {
+    if (Preparation().joinable())
+        Preparation().join();
     try {
         xercesc::XMLPlatformUtils::Initialize();
     } catch (const xercesc::XMLException& e) {

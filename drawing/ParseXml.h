@@ -17,4 +17,8 @@ enum ParseErgebnis {
 // Nothing outside the document is read: an external DTD or entity is refused (-1 or 4), a schema is not loaded.
 int ParseXml(const char* path);
 
+// Initialises the parser library on a thread of its own, for a run that has other work to do before its parse (the
+// parse waits for it). The library then stays initialised until the process ends.
+void PrepareParser();
+
 }  // namespace drawing

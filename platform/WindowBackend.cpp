@@ -15,6 +15,8 @@ namespace platform {
 namespace {
 
 bool g_tried = false;
+bool g_loaded = false;
+WindowBackendEntry g_entry = nullptr;
 WindowBackend* g_backend = nullptr;
 
 bool Wanted()
@@ -40,13 +42,12 @@ std::string ModulePath()
     return exe.substr(0, exe.rfind('/') + 1) + GetApplicationNames().backendModule;
 }
 
-}  // namespace
-
-WindowBackend* EnsureWindowBackend()
+// Loads the module once; its entry point, or null.
+WindowBackendEntry LoadModule()
 {
-    if (g_tried)
-        return g_backend;
-    g_tried = true;
+    if (g_loaded)
+        return g_entry;
+    g_loaded = true;
     if (GetApplicationNames().backendModule.empty() || !Wanted())
         return nullptr;
     std::string path = ModulePath();
@@ -57,13 +58,27 @@ WindowBackend* EnsureWindowBackend()
         std::fprintf(stderr, "window backend not loaded, running without windows: %s\n", dlerror());
         return nullptr;
     }
-    auto entry = reinterpret_cast<WindowBackendEntry>(dlsym(module, kWindowBackendEntry));
-    if (!entry) {
-        std::fprintf(stderr, "window backend not usable, running without windows: %s\n", path.c_str());
-        return nullptr;
-    }
     // The module stays loaded for the life of the process: its widgets and hooks live as long.
-    g_backend = entry();
+    g_entry = reinterpret_cast<WindowBackendEntry>(dlsym(module, kWindowBackendEntry));
+    if (!g_entry)
+        std::fprintf(stderr, "window backend not usable, running without windows: %s\n", path.c_str());
+    return g_entry;
+}
+
+}  // namespace
+
+void LoadWindowBackend()
+{
+    LoadModule();
+}
+
+WindowBackend* EnsureWindowBackend()
+{
+    if (g_tried)
+        return g_backend;
+    g_tried = true;
+    if (WindowBackendEntry entry = LoadModule())
+        g_backend = entry();
     return g_backend;
 }
 

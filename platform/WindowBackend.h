@@ -37,6 +37,11 @@ using WindowBackendEntry = WindowBackend* (*)();
 
 // Loads the backend when it is wanted and possible; returns it, or null when the model stays headless. Tries once.
 WindowBackend* EnsureWindowBackend();
+// Only loads the module, when a backend is wanted, without starting it (the first window shown starts it): for a
+// program that is about to show a window and would load other libraries meanwhile, which would otherwise wait for
+// the module's load or hold it up. Tries once, and reports a module that cannot be loaded as EnsureWindowBackend
+// does.
+void LoadWindowBackend();
 // The loaded backend, or null; never loads.
 WindowBackend* ActiveWindowBackend();
 

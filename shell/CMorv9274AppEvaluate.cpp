@@ -3,6 +3,7 @@
 #include "shell/CMorv9274App.h"
 
 #include "drawing/DrawingServices.h"
+#include "drawing/ParseXml.h"
 #include "evaluation/COnlineSchema.h"
 #include "evaluation/COnlineSchemaHtml.h"
 #include "evaluation/CZeichnungAuswertenDlg.h"
@@ -10,6 +11,7 @@
 #include "link/StartContext.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
+#include "platform/WindowBackend.h"
 #include "platform/Win32Window.h"
 #include "requirements/CSystemRequirements.h"
 #include "resources/UiTexts.h"
@@ -54,6 +56,11 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     }
 
     InstallRunServices();
+    // The evaluation's dialog is the first window: the window toolkit's module is loaded now, and then the XML
+    // import with its parser library, on a thread of its own while the toolkit starts with the dialog (loaded at
+    // the same moment, one would wait for the other).
+    platform::LoadWindowBackend();
+    drawing::PrepareParser();
     // Until the evaluation has run, the drawing counts as unusable.
     g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
     const drawing::EvaluationRequest request {drawing::CommandFromName(g_strCmd), g_strName, g_nId};

@@ -5,7 +5,9 @@
 #include "store/CDataFile.h"
 #include "store/CParaFile.h"
 
+#include <cstring>
 #include <memory>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,10 +27,49 @@ constexpr const char* kFolder = "para";
 // Beside the working files: present while working file 1 holds a placeholder set.
 constexpr const char* kPlaceholderMark = "para/para.placeholder";
 constexpr mode_t kReadBits = S_IRUSR | S_IRGRP | S_IROTH;
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 
 // Process-wide: the live handles and one file object per working file, owned here and never by a handle.
 int g_nParaDatenCount = 0;
 std::unique_ptr<CEepromFile> g_pParaFile[CParaDaten::kFileCount];
+
+// Whether the target already is what a copy of the source would make of it: a file of ours that may be written,
+// with the source's permissions and exactly its bytes.
+bool IsAlreadyACopy(const char* source, const char* target)
+{
+    struct stat from {};
+    struct stat to {};
+    // The target itself, not what a link there leads to: a copy would replace the link.
+    if (stat(source, &from) != 0 || lstat(target, &to) != 0 || !S_ISREG(from.st_mode) || !S_ISREG(to.st_mode) ||
+        from.st_size != to.st_size || (from.st_mode & 07777) != (to.st_mode & 07777) ||
+        (to.st_mode & kWriteBits) == 0 || to.st_uid != geteuid())
+        return false;
+    const int in = open(source, O_RDONLY | O_CLOEXEC);
+    const int out = in < 0 ? -1 : open(target, O_RDONLY | O_CLOEXEC);
+    bool same = in >= 0 && out >= 0;
+    std::vector<char> a(65536);
+    std::vector<char> b(65536);
+    while (same) {
+        const ssize_t n = read(in, a.data(), a.size());
+        if (n <= 0) {
+            same = n == 0 && read(out, b.data(), 1) == 0;
+            break;
+        }
+        ssize_t got = 0;
+        while (got < n) {
+            const ssize_t m = read(out, b.data() + got, static_cast<size_t>(n - got));
+            if (m <= 0)
+                break;
+            got += m;
+        }
+        same = got == n && std::memcmp(a.data(), b.data(), static_cast<size_t>(n)) == 0;
+    }
+    if (in >= 0)
+        close(in);
+    if (out >= 0)
+        close(out);
+    return same;
+}
 
 bool IsFileNumber(int file)
 {
@@ -141,6 +182,11 @@ bool CParaDaten::DuplicateFile(int source, int target)
         return false;
     CloseFile(source);
     CloseFile(target);
+    // A working file that already holds the other's set (the usual case: the last run left both alike, and an
+    // evaluation that found the drawing unchanged changed nothing) is left as it is, without rewriting and syncing
+    // the whole set.
+    if (IsAlreadyACopy(GetFileName(source), GetFileName(target)))
+        return true;
     return CopyFileA(GetFileName(source), GetFileName(target), FALSE) != FALSE;
 }
 

@@ -144,6 +144,13 @@ bool WxBackend::Open()
     return true;
 }
 
+bool WxBackend::Deferred(const platform::WindowData& data)
+{
+    // The forms a command creates stay hidden until the person switches to them, and some never are: their widgets
+    // (many controls, their fonts and sizes) are made when the form is first shown, not at start-up.
+    return data.kind == platform::WindowKind::View && !(data.style & WS_VISIBLE);
+}
+
 void WxBackend::MirrorTree(HWND hwnd)
 {
     Create(hwnd);
@@ -187,7 +194,7 @@ wxRect WxBackend::ToPixels(const CRect& r) const
 void WxBackend::Create(HWND hwnd)
 {
     platform::WindowData* data = platform::FindWindowData(hwnd);
-    if (!data || Find(hwnd))
+    if (!data || Find(hwnd) || Deferred(*data))
         return;
     Guard guard;
     std::unique_ptr<Mirror> mirror;
@@ -257,8 +264,12 @@ void WxBackend::WindowChanged(HWND hwnd, platform::WindowChange change)
         return;
     }
     Mirror* mirror = Find(hwnd);
-    if (!mirror)
+    if (!mirror) {
+        // A form shown for the first time gets its widgets now, with everything the model holds.
+        if (change == WindowChange::Visibility)
+            MirrorTree(hwnd);
         return;
+    }
     if (change == WindowChange::Items) {
         if (std::find(m_itemsChanged.begin(), m_itemsChanged.end(), hwnd) == m_itemsChanged.end())
             m_itemsChanged.push_back(hwnd);

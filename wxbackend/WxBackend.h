@@ -76,6 +76,8 @@ private:
     WxBackend() = default;
     bool Open();
     void MirrorTree(HWND hwnd);
+    // A window that gets no widget until it is shown.
+    static bool Deferred(const platform::WindowData& data);
     void Create(HWND hwnd);
     void Destroy(HWND hwnd);
 

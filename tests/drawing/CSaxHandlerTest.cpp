@@ -382,6 +382,18 @@ TEST_F(CSaxHandlerTest, ExchangeFilesThatCannotBeCreatedFailTheParse)
     EXPECT_NE(boxes.find("<para/FuncIDs.tmp>"), std::string::npos) << boxes;
 }
 
+TEST_F(CSaxHandlerTest, AParserPreparedAheadParsesAsOneThatWasNot)
+{
+    drawing::PrepareParser();
+    drawing::PrepareParser();
+    // A sound export, a broken one and a sound one again: the library stays ready after each parse.
+    ASSERT_EQ(Parse(Doc(Obj("rectangle", 10, "Heizkreisregler$7", ""))), 0);
+    EXPECT_EQ(ReadFile("para/FuncIDs.tmp"), Int(10) + Int(1) + Int(7));
+    EXPECT_NE(Parse("<output><object>"), 0);
+    ASSERT_EQ(Parse(Doc(Obj("rectangle", 11, "Heizkreisregler$8", ""))), 0);
+    EXPECT_EQ(ReadFile("para/FuncIDs.tmp"), Int(11) + Int(1) + Int(8));
+}
+
 TEST_F(CSaxHandlerTest, MissingFileFails)
 {
     std::string boxes;

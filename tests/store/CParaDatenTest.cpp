@@ -121,6 +121,43 @@ TEST_F(ParaDatenFileTest, CopyOntoAReadOnlyWorkingFileFailsAndLeavesIt)
     EXPECT_FALSE(para.DuplicateFile(-1, 2));
 }
 
+TEST_F(ParaDatenFileTest, ACopyOverAnAlikeWorkingFileLeavesItButMakesWhatACopyWouldMake)
+{
+    auto inode = [](const char* path) {
+        struct stat st {};
+        return stat(path, &st) == 0 ? st.st_ino : 0;
+    };
+    auto mode = [](const char* path) {
+        struct stat st {};
+        return stat(path, &st) == 0 ? (st.st_mode & 07777) : 0;
+    };
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    ASSERT_TRUE(para.BeginWorkFile());
+    const ino_t work = inode("para/morv9274.par");
+    const ino_t set = inode("para/para.par");
+    // Alike: neither copy rewrites its target.
+    ASSERT_TRUE(para.BeginWorkFile());
+    ASSERT_TRUE(para.CommitDrawingChanges());
+    EXPECT_EQ(inode("para/morv9274.par"), work);
+    EXPECT_EQ(inode("para/para.par"), set);
+    // Changed: the commit carries the change.
+    const BYTE b = 0x42;
+    ASSERT_TRUE(para.WriteBytes(2, 0, 10, 1, &b));
+    ASSERT_TRUE(para.CommitDrawingChanges());
+    EXPECT_EQ(Mark(1), 0x42);
+    EXPECT_TRUE(ReadFile("para/para.par") == ReadFile("para/morv9274.par"));
+    // The same bytes with other permissions: the target takes the source's, as a copy gives them.
+    ASSERT_EQ(chmod("para/morv9274.par", 0600), 0);
+    ASSERT_NE(mode("para/morv9274.par"), mode("para/para.par"));
+    ASSERT_TRUE(para.BeginWorkFile());
+    EXPECT_EQ(mode("para/morv9274.par"), mode("para/para.par"));
+    // A target that may not be written is not the copy, however alike: the copy fails as it always did.
+    ASSERT_TRUE(SetFileAttributesA("para/para.par", FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesA("para/morv9274.par", FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(para.CommitWorkFile());
+}
+
 TEST_F(ParaDatenFileTest, ImportLeavesTheOutsideFileAloneAndExportRespectsIt)
 {
     WriteFile("outside/set.par", MarkedSet(0x11));

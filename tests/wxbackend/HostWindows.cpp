@@ -182,4 +182,28 @@ HostFrame* ShowHostFrame()
     return frame;
 }
 
+CView* CreateHiddenForm(HostFrame* frame, int progress)
+{
+    auto* view = new HostView;
+    if (!frame || !view->Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 0, 0), frame, AFX_IDW_PANE_FIRST + 1))
+        return nullptr;
+    view->SendMessage(WM_INITIALUPDATE);
+    static_cast<CProgressCtrl*>(view->GetDlgItem(IDC_PROGRESS))->SetPos(progress);
+    return view;
+}
+
+void SwitchForm(HostFrame* frame, CView* form)
+{
+    CView* old = frame && form ? frame->GetActiveView() : nullptr;
+    if (!old)
+        return;
+    const int oldId = old->GetDlgCtrlID();
+    old->SetDlgCtrlID(form->GetDlgCtrlID());
+    form->SetDlgCtrlID(oldId);
+    old->ShowWindow(SW_HIDE);
+    form->ShowWindow(SW_SHOW);
+    frame->SetActiveView(form, TRUE);
+    frame->RecalcLayout();
+}
+
 }  // namespace wxhost

@@ -59,5 +59,9 @@ public:
 
 // Creates and shows the frame with its view; the frame deletes itself when closed.
 HostFrame* ShowHostFrame();
+// Another form of the host's template in the frame, hidden, with its progress bar moved to the position by code.
+CView* CreateHiddenForm(HostFrame* frame, int progress);
+// Switches the form in as the program switches its forms: the child ids exchanged, the old form hidden.
+void SwitchForm(HostFrame* frame, CView* form);
 
 }  // namespace wxhost

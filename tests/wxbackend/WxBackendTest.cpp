@@ -240,6 +240,33 @@ TEST_F(WxBackendTest, LongWorkDrawsItsProgressWhileItRuns)
     EXPECT_EQ(m_host.WaitFor("work done"), "work done");
 }
 
+TEST_F(WxBackendTest, AFormShownLaterShowsWhatItWasGivenWhileHiddenAndTakesClicks)
+{
+    StartHost();
+    ASSERT_EQ(Ask("second", "second "), "second shown");
+    // The second form's progress bar, moved by code while the form was hidden, is drawn where it stands now (the
+    // first form's, at the same place, stands at 40), once the toolkit has drawn the switch.
+    Rect bar = RectOf(wxhost::IDC_PROGRESS);
+    ASSERT_GT(bar.w, 0);
+    int filled = 0;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while ((filled < 60 || filled > 80) && std::chrono::steady_clock::now() < deadline) {
+        std::string output;
+        ASSERT_EQ(m_display.Run({XTOOL, "fill", std::to_string(bar.x), std::to_string(bar.y), std::to_string(bar.w),
+                                 std::to_string(bar.h)},
+                                &output),
+                  0);
+        filled = std::atoi(output.c_str());
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_GE(filled, 60);
+    EXPECT_LE(filled, 80);
+    // Its controls answer a person as the first form's did.
+    ClickOn(wxhost::IDC_APPLY);
+    std::vector<std::string> seen;
+    EXPECT_EQ(WaitForLines("notify 1002" + kClicked, 1, seen), 1) << Joined(seen);
+}
+
 TEST_F(WxBackendTest, AFrameThePersonResizesTellsTheModelItsPlacement)
 {
     StartHost();

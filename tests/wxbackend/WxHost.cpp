@@ -11,6 +11,8 @@
 //   file        shows a file dialog, then prints "file <path>" or "file cancel"
 //   work        long work that moves the progress bar without returning to the loop (pauses at 70 for a line)
 //   press N     presses toolbar button N as a person does (button 0 opens the host's dialog)
+//   second      makes a second form, hidden, moves its progress bar to 70 by code, lets the toolkit run, then
+//               switches it in as the program switches its forms and prints "second shown"
 //   quit        closes the frame
 // Notifications the form receives are printed as "notify <id> <code>".
 #include "HostWindows.h"
@@ -173,6 +175,12 @@ void Run(const std::string& line)
         // A toolbar button pressed as a person presses it; the command may run a modal dialog meanwhile.
         if (g_frame)
             platform::UserInput::PressToolbarButton(g_frame->m_toolBar, std::atoi(argument.c_str()));
+    } else if (verb == "second") {
+        CView* second = wxhost::CreateHiddenForm(g_frame, 70);
+        LetToolkitRun();
+        wxhost::SwitchForm(g_frame, second);
+        LetToolkitRun();
+        Say(second ? "second shown" : "second none");
     } else if (verb == "quit") {
         if (g_frame)
             g_frame->SendMessage(WM_CLOSE);
