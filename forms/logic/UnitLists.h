@@ -6,12 +6,21 @@
 #include "platform/CString.h"
 
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace forms {
 
 // Replaces the items of every combo box in combos by items (item i at index i).
-void FillLists(std::span<CComboBox> combos, const std::vector<CString>& items);
+inline void FillLists(std::span<CComboBox> combos, const std::vector<CString>& items)
+{
+    for (CComboBox& combo : combos) {
+        combo.ResetContent();
+        for (size_t i = 0; i < items.size(); ++i)
+            combo.InsertString(static_cast<int>(i), items[i]);
+    }
+}
+
 inline void FillList(CComboBox& combo, const std::vector<CString>& items)
 {
     FillLists({&combo, 1}, items);
@@ -21,12 +30,7 @@ inline void FillList(CComboBox& combo, const std::vector<CString>& items)
 class ListUnit {
 public:
     // True when unit is not the one the lists were built for; from then on they count as built for unit.
-    bool Changes(long unit)
-    {
-        const bool changed = unit != m_unit;
-        m_unit = unit;
-        return changed;
-    }
+    bool Changes(long unit) { return std::exchange(m_unit, unit) != unit; }
 
 private:
     long m_unit = -1;
