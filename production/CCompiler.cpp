@@ -7,6 +7,7 @@
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/CWaitCursor.h"
+#include "platform/ControlTexts.h"
 #include "platform/Prompts.h"
 #include "production/CBegruessungDlg.h"
 #include "production/CZusatzEinstellungenDlg.h"
@@ -39,12 +40,7 @@ namespace {
 constexpr UINT kQuestion = MB_YESNO | MB_ICONWARNING | MB_TASKMODAL;
 constexpr UINT kWarning = MB_OK | MB_ICONWARNING | MB_TASKMODAL;
 
-struct Caption {
-    int id;
-    const char* text;
-};
-
-constexpr Caption kCaptions[] = {
+constexpr platform::ControlText kCaptions[] = {
     {IDC_COMPILER_PATH_GROUP, ui::kCompilerPathGroup},
     {IDC_COMPILER_CHOOSE, ui::kCompilerChooseTarget},
     {IDC_COMPILER_SETTINGS_GROUP, ui::kCompilerSettingsGroup},
@@ -102,9 +98,7 @@ void CCompiler::OnActivateView(BOOL activate, CView* activateView, CView* deacti
 void CCompiler::LoadForm()
 {
     m_strTitle.Format(ui::kCompilerTitle, ui::kCompilerOsVersion);
-    for (const Caption& c : kCaptions)
-        if (CWnd* control = GetDlgItem(c.id))
-            control->SetWindowText(c.text);
+    platform::SetControlTexts(*this, kCaptions);
     ShowRequirement();
     m_strStatus = ui::kCompilerReady;
     m_Progress.SetRange32(0, production::kCompileEnd);

@@ -3,6 +3,7 @@
 
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
+#include "platform/ControlTexts.h"
 #include "requirements/CSystemRequirements.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
@@ -48,12 +49,7 @@ constexpr Field kFields[] = {
 constexpr int kLightBox = 11;
 constexpr int kLightOffDefault = 3;  // 30 seconds when the box is ticked
 
-struct Caption {
-    int id;
-    const char* text;
-};
-
-constexpr Caption kCaptions[] = {
+constexpr platform::ControlText kCaptions[] = {
     {IDOK, ui::kDialogOk},
     {IDCANCEL, ui::kDialogCancel},
     {IDC_ZUSATZ_DISPLAY_GROUP, ui::kZusatzDisplay},
@@ -99,9 +95,7 @@ BOOL CZusatzEinstellungenDlg::OnInitDialog()
     CDialog::OnInitDialog();
     CWaitCursor wait;
     SetWindowText(ui::kZusatzCaption);
-    for (const Caption& c : kCaptions)
-        if (CWnd* control = GetDlgItem(c.id))
-            control->SetWindowText(c.text);
+    platform::SetControlTexts(*this, kCaptions);
     CParaDaten para;
     para.GetReglerEinst(CParaDaten::kWorkFile, m_record);
     CParaCheck().CheckRegler(m_record);

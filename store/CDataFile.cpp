@@ -1,8 +1,6 @@
 // The function-data file's header and its two areas.
 #include "store/CDataFile.h"
 
-#include "platform/CLocale.h"
-
 namespace {
 
 constexpr const char* kVersionKey = "CONTROLLER_VERSION: A";
@@ -17,17 +15,18 @@ constexpr float kEmptyFormatVersion = 1.00f;
 
 CEepromFile::HeaderKeys CDataFile::Keys()
 {
-    return {kMagic, kVersionKey, kControllerVersion, kFormatKey, kFormatVersion};
+    return {kMagic,
+            kVersionKey,
+            kControllerVersion,
+            kFormatKey,
+            kFormatVersion,
+            kEmptyControllerVersion,
+            kEmptyFormatVersion};
 }
 
 bool CDataFile::Create()
 {
     return CreateImage(false);
-}
-
-bool CDataFile::Convert()
-{
-    return false;
 }
 
 bool CDataFile::Seek(int area, UINT address, UINT count)
@@ -44,16 +43,7 @@ void CDataFile::WriteHeader(std::string& out)
 
 bool CDataFile::ReadHeader(HeaderText& text, FileHeader* header)
 {
-    CString version;
-    CString format;
-    if (!ReadHeaderLines(text, Keys(), version, format))
-        return false;
-    if (header) {
-        header->magic = kMagic;
-        header->version = version.IsEmpty() ? kEmptyControllerVersion : static_cast<float>(platform::AtofC(version));
-        header->formatVersion = format.IsEmpty() ? kEmptyFormatVersion : static_cast<float>(platform::AtofC(format));
-    }
-    return true;
+    return ReadHeaderLines(text, Keys(), header);
 }
 
 bool CDataFile::WriteChars(UINT, UINT, const char*) { return false; }

@@ -12,7 +12,6 @@ public:
 
     // A new file is 77,386 bytes: header and areas 0 and 1.
     bool Create() override;
-    bool Convert() override;
 
     // A function-data file has no character area: these do nothing and report false.
     bool WriteChars(UINT address, UINT count, const char* chars) override;

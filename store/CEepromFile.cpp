@@ -476,7 +476,7 @@ void CEepromFile::WriteHeaderLines(std::string& out, const HeaderKeys& keys)
     out += platform::FormatC("%4s", "DATA");
 }
 
-bool CEepromFile::ReadHeaderLines(HeaderText& text, const HeaderKeys& keys, CString& version, CString& format)
+bool CEepromFile::ReadHeaderLines(HeaderText& text, const HeaderKeys& keys, FileHeader* header)
 {
     text.pos = 0;
     CString line;
@@ -484,6 +484,8 @@ bool CEepromFile::ReadHeaderLines(HeaderText& text, const HeaderKeys& keys, CStr
     if (line != keys.magic)
         return false;
     m_bHeaderValid = 1;
+    CString version;
+    CString format;
     ReadLine(text, line);
     ReadLine(text, line);
     ReadLine(text, version);
@@ -492,5 +494,13 @@ bool CEepromFile::ReadHeaderLines(HeaderText& text, const HeaderKeys& keys, CStr
     format.TrimLeft(keys.formatKey);
     ReadLine(text, line);
     ReadLine(text, line);
-    return line == "DATA";
+    if (line != "DATA")
+        return false;
+    if (header) {
+        header->magic = keys.magic;
+        header->version = version.IsEmpty() ? keys.emptyVersion : static_cast<float>(platform::AtofC(version));
+        header->formatVersion =
+            format.IsEmpty() ? keys.emptyFormatVersion : static_cast<float>(platform::AtofC(format));
+    }
+    return true;
 }

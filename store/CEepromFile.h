@@ -49,7 +49,7 @@ public:
     // Opens read-write and reads the header again from the start; fills the header (when given) on success only.
     virtual bool CheckHeader(FileHeader* header);
     // No older file structure can be converted: always false, nothing changes.
-    virtual bool Convert() = 0;
+    virtual bool Convert() { return false; }
 
     // Byte access to areas 0 and 1. A range outside its area, or area 2, is refused (false, nothing written).
     virtual bool WriteBytes(int area, UINT address, UINT count, const BYTE* bytes);
@@ -124,12 +124,16 @@ protected:
         double version;
         const char* formatKey;
         double formatVersion;
+        // What a version or format line without digits stands for when read.
+        float emptyVersion;
+        float emptyFormatVersion;
     };
     // The seven header lines (298 bytes) of a new file of that kind.
     static void WriteHeaderLines(std::string& out, const HeaderKeys& keys);
     // Reads lines 1 to 7: false when the magic or line 7 ("DATA") differs. Sets the header-valid flag when the
-    // magic matches; version and format are the texts after their keys (empty when a line holds no digits).
-    bool ReadHeaderLines(HeaderText& text, const HeaderKeys& keys, CString& version, CString& format);
+    // magic matches; on success fills the header (when given) with the magic and the numbers after the version and
+    // format keys (the keys' empty values when a line holds no digits).
+    bool ReadHeaderLines(HeaderText& text, const HeaderKeys& keys, FileHeader* header);
     // The range rules shared by both kinds: areas 0 and 1 below their last byte, area 2 up to 65,535.
     static bool RangeAllowed(int area, UINT address, UINT count);
 

@@ -265,15 +265,11 @@ bool CParaDaten::SetSolarregelung(int file, BYTE slot, SolarregelungParam record
 
 bool CParaDaten::GetSolarvorrang(int file, BYTE slot, SolarvorrangParam& record, bool complete)
 {
-    SolarvorrangParam r{};
     // Only a record completed from the drawing is held against the drawing's set; a record read as stored (an
     // external file's among them) keeps its references for the repair with its own file.
-    if (!ReadFuncRecord(file, slot, kSolarvorrang, Fields(r), sizeof r, complete, {}, [this, &r] {
-            KeepSolarControls(*this, &r.participants[0].function, 10, sizeof(SolarvorrangTeilnehmer));
-        }))
-        return false;
-    record = r;
-    return true;
+    return ReadFuncRecord(file, slot, kSolarvorrang, Fields(record), sizeof record, complete, {}, [this, &record] {
+        KeepSolarControls(*this, &record.participants[0].function, 10, sizeof(SolarvorrangTeilnehmer));
+    });
 }
 
 bool CParaDaten::SetSolarvorrang(int file, BYTE slot, SolarvorrangParam record)
@@ -293,13 +289,8 @@ bool CParaDaten::SetPidRegelung(int file, BYTE slot, PID_RegelungParam record)
 
 bool CParaDaten::GetWmz(int file, BYTE slot, WMZParam& record, bool complete)
 {
-    WMZParam r{};
-    if (!ReadFuncRecord(
-            file, slot, kWmz, Fields(r), sizeof r, complete,
-            [&r](const BYTE* stored, BYTE*) { DecodeWmz(stored, r); }))
-        return false;
-    record = r;
-    return true;
+    return ReadFuncRecord(file, slot, kWmz, Fields(record), sizeof record, complete,
+                          [&record](const BYTE* stored, BYTE*) { DecodeWmz(stored, record); });
 }
 
 bool CParaDaten::SetWmz(int file, BYTE slot, WMZParam record)
@@ -310,12 +301,8 @@ bool CParaDaten::SetWmz(int file, BYTE slot, WMZParam record)
 
 bool CParaDaten::GetStartfunc(int file, BYTE slot, StartfuncParam& record, bool complete)
 {
-    StartfuncParam r{};
-    if (!ReadFuncRecord(file, slot, kStartfunc, Fields(r), sizeof r, complete, {},
-                        [this, &r] { KeepSolarControls(*this, r.solarControls, 10, 1); }))
-        return false;
-    record = r;
-    return true;
+    return ReadFuncRecord(file, slot, kStartfunc, Fields(record), sizeof record, complete, {},
+                          [this, &record] { KeepSolarControls(*this, record.solarControls, 10, 1); });
 }
 
 bool CParaDaten::SetStartfunc(int file, BYTE slot, StartfuncParam record)

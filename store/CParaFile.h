@@ -12,7 +12,6 @@ public:
 
     // A new file is 152,150 bytes: header, areas 0 and 1, CR LF CR LF "PAR_DATA" and area 2 all "F".
     bool Create() override;
-    bool Convert() override;
 
 protected:
     bool ReadHeader(HeaderText& text, FileHeader* header) override;

@@ -2,6 +2,7 @@
 #include "forms/dialogs/CNetzEinstellungenDlg.h"
 
 #include "platform/CDataExchange.h"
+#include "platform/ControlTexts.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
 #include "store/CParaCheck.h"
@@ -9,12 +10,7 @@
 
 namespace {
 
-struct Caption {
-    int id;
-    const char* text;
-};
-
-constexpr Caption kCaptions[] = {
+constexpr platform::ControlText kCaptions[] = {
     {IDOK, ui::kDialogOk},
     {IDCANCEL, ui::kDialogCancel},
     {IDC_NETZ_GROUP, ui::kNetzGroup},
@@ -52,9 +48,7 @@ BOOL CNetzEinstellungenDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(ui::kNetzCaption);
-    for (const Caption& c : kCaptions)
-        if (CWnd* control = GetDlgItem(c.id))
-            control->SetWindowText(c.text);
+    platform::SetControlTexts(*this, kCaptions);
     Fill(m_Release, ui::kNetzOff, ui::kNetzOn, m_pBytes[1]);
     Fill(m_Automatic, ui::kNetzNo, ui::kNetzYes, m_pBytes[2]);
     // A node outside 1 to 62 leaves the list without a selection.

@@ -6,6 +6,7 @@
 #include "forms/frame/FunctionFormFactories.h"
 #include "forms/heating/CAnfWarmwasserVarIn.h"
 #include "forms/heating/CAnfWarmwasserVarOut.h"
+#include "forms/heating/HeatingTimePrograms.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
@@ -43,13 +44,7 @@ const std::vector<ValueControl> kValues = {
     {IDC_ANFW_POWER, FORM_FIELD(R, burnerPower), 20, {resources::NumberList(20, 100).items}},
 };
 
-const TimeProgramButton kTimePrograms{IDC_ZEITPROGRAMM,
-                                      0,
-                                      6,
-                                      offsetof(R, programsInUse),
-                                      offsetof(R, windowsPerProgram),
-                                      offsetof(R, windowSetpoints),
-                                      offsetof(R, programs)};
+const TimeProgramButton kTimePrograms = HeatingTimePrograms<R>();
 
 }  // namespace
 

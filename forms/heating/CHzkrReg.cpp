@@ -7,6 +7,7 @@
 #include "forms/heating/CHzkrHeizkurveDlg.h"
 #include "forms/heating/CHzkrRegVarIn.h"
 #include "forms/heating/CHzkrRegVarOut.h"
+#include "forms/heating/HeatingTimePrograms.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
@@ -51,13 +52,7 @@ const std::vector<ValueControl> kValues = {
     {IDC_HZKR_LEAD, FORM_FIELD(R, advanceTime), 0, {resources::NumberList(0, 240).items}},
 };
 
-const TimeProgramButton kTimePrograms{IDC_ZEITPROGRAMM,
-                                      0,
-                                      6,
-                                      offsetof(R, programsInUse),
-                                      offsetof(R, windowsPerProgram),
-                                      offsetof(R, windowSetpoints),
-                                      offsetof(R, programs)};
+const TimeProgramButton kTimePrograms = HeatingTimePrograms<R>();
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "forms/frame/FunctionFormFactories.h"
 #include "forms/heating/CZirkulationVarIn.h"
 #include "forms/heating/CZirkulationVarOut.h"
+#include "forms/heating/HeatingTimePrograms.h"
 #include "platform/CLocale.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
@@ -91,13 +92,7 @@ const std::vector<ValueControl> kValues = {
      kStoreConnected},
 };
 
-const TimeProgramButton kTimePrograms{IDC_ZEITPROGRAMM,
-                                      0,
-                                      6,
-                                      offsetof(R, programsInUse),
-                                      offsetof(R, windowsPerProgram),
-                                      offsetof(R, windowSetpoints),
-                                      offsetof(R, programs)};
+const TimeProgramButton kTimePrograms = HeatingTimePrograms<R>();
 
 }  // namespace
 

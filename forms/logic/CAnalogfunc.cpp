@@ -100,13 +100,6 @@ const std::vector<ValueControl> kValueControls = {
     {kFilter, FORM_FIELD(R, filterTime), 0, {FilterItems()}, {false, FORM_FIELD(R, function), kAnalogFilter}, true},
 };
 
-void Fill(CComboBox& combo, const std::vector<CString>& items)
-{
-    combo.ResetContent();
-    for (size_t i = 0; i < items.size(); ++i)
-        combo.InsertString(static_cast<int>(i), items[i]);
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CAnalogfunc, FunctionParamForm)
@@ -137,15 +130,12 @@ void CAnalogfunc::ShowSpecial()
 {
     const BYTE* r = Record();
     const long unit = ReadField(r, kUnitField);
-    if (unit != m_listUnit) {
-        Fill(m_result, analog_scale::ValueItems(unit, true));
-        const std::vector<CString> values = analog_scale::ValueItems(unit, false);
-        for (CComboBox& combo : m_values)
-            Fill(combo, values);
+    if (m_listUnit.Changes(unit)) {
+        FillList(m_result, analog_scale::ValueItems(unit, true));
+        FillLists(m_values, analog_scale::ValueItems(unit, false));
         for (UINT id : kValueUnits)
             SetCaption(id, ui::kQuantityUnits[unit]);
         SetCaption(kResultUnit, ui::kQuantityUnits[unit]);
-        m_listUnit = unit;
     }
     SetCaption(kFilterUnit, TimeByteUnit(r[offsetof(R, filterTime)]));
 

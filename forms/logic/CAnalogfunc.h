@@ -6,6 +6,7 @@
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"
+#include "forms/logic/UnitLists.h"
 
 #include <array>
 
@@ -36,7 +37,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    long m_listUnit = -1;  // the unit the value lists were built for
+    forms::ListUnit m_listUnit;  // the unit the value lists were built for
     CComboBox m_result;
     std::array<CComboBox, kVariables> m_values;
 };

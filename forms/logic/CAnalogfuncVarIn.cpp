@@ -3,6 +3,7 @@
 
 #include "forms/logic/AnalogScale.h"
 #include "forms/logic/CAnalogfunc.h"
+#include "forms/logic/UnitLists.h"
 #include "platform/CComboBox.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
@@ -129,9 +130,7 @@ void CAnalogfuncVarIn::ShowOffsets()
         auto* combo = static_cast<CComboBox*>(GetDlgItem(static_cast<int>(kOffsetCombos[k])));
         if (!combo)
             continue;
-        combo->ResetContent();
-        for (size_t i = 0; i < items.size(); ++i)
-            combo->InsertString(static_cast<int>(i), items[i]);
+        FillList(*combo, items);
         const bool shown = OffsetShown(r, k);
         combo->ShowWindow(shown ? SW_SHOW : SW_HIDE);
         combo->SetCurSel(shown ? analog_scale::OffsetIndex(unit, r[OffsetField(k)]) : -1);

@@ -79,11 +79,6 @@ const char* ClockUnit(BYTE v)
     return v <= 90 ? ui::kUnitSeconds : v <= 156 ? ui::kUnitMinutes : ui::kUnitHours;
 }
 
-int LastValue(long unit)
-{
-    return unit == 0 ? 100 : unit == 2 ? 200 : 250;
-}
-
 // Item v of a value list in the unit; item 0 is "OFF" in the step lists, the number 0 in the setpoint list.
 CString ValueItem(long unit, int v, bool step)
 {
@@ -96,6 +91,17 @@ CString ValueItem(long unit, int v, bool step)
     if (v == 0)
         return CString("       0");
     return CString(platform::FormatC(v < 10 ? "     %d" : v < 100 ? "   %d" : " %d", 10 * v));
+}
+
+// The items of the step lists (step true) or of the setpoint list: 0..100 without dimension, 0..200 (in tens) for
+// solar radiation, 0..250 otherwise.
+std::vector<CString> UnitValueItems(long unit, bool step)
+{
+    std::vector<CString> items;
+    const int last = unit == 0 ? 100 : unit == 2 ? 200 : 250;
+    for (int v = 0; v <= last; ++v)
+        items.push_back(ValueItem(unit, v, step));
+    return items;
 }
 
 std::vector<std::string> StepCaptions()
@@ -170,17 +176,9 @@ void CProfilfunc::ShowSpecial()
     const BYTE* r = Record();
     const long unit = ReadField(r, kUnitField);
     const int count = r[offsetof(R, stepCount)];
-    if (unit != m_listUnit) {
-        m_offValue.ResetContent();
-        for (CComboBox& step : m_steps)
-            step.ResetContent();
-        for (int v = 0; v <= LastValue(unit); ++v) {
-            const CString item = ValueItem(unit, v, true);
-            for (CComboBox& step : m_steps)
-                step.InsertString(v, item);
-            m_offValue.InsertString(v, ValueItem(unit, v, false));
-        }
-        m_listUnit = unit;
+    if (m_listUnit.Changes(unit)) {
+        FillLists(m_steps, UnitValueItems(unit, true));
+        FillList(m_offValue, UnitValueItems(unit, false));
     }
     for (int n = 0; n < kSteps; ++n) {
         const bool inUse = n < count;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"
+#include "forms/logic/UnitLists.h"
 
 #include <array>
 
@@ -37,7 +38,7 @@ protected:
 private:
     void ShowEinheiten();
 
-    long m_listUnit = -1;  // the unit the value lists were built for
+    forms::ListUnit m_listUnit;  // the unit the value lists were built for
     CComboBox m_offValue;
     std::array<CComboBox, kSteps> m_steps;
 };

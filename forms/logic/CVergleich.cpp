@@ -131,13 +131,6 @@ bool SignedDifferences(long unit)
     return unit == kTemperature || unit == kHumidity;
 }
 
-void Fill(CComboBox& combo, const std::vector<CString>& items)
-{
-    combo.ResetContent();
-    for (size_t i = 0; i < items.size(); ++i)
-        combo.InsertString(static_cast<int>(i), items[i]);
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CVergleich, FunctionParamForm)
@@ -163,16 +156,15 @@ void CVergleich::ShowSpecial()
 {
     const BYTE* r = Record();
     const long unit = ReadField(r, kUnitField);
-    if (unit != m_listUnit) {
-        Fill(m_valueB, ValueBItems(unit));
+    if (m_listUnit.Changes(unit)) {
+        FillList(m_valueB, ValueBItems(unit));
         const std::vector<CString> differences = DifferenceItems(unit);
-        Fill(m_on, differences);
-        Fill(m_off, differences);
+        FillList(m_on, differences);
+        FillList(m_off, differences);
         const char* label = ui::kQuantityUnits[unit];
         SetCaption(kValueBUnit, label);
         SetCaption(kOnUnit, unit == kTemperature ? ui::kUnitKelvin : label);
         SetCaption(kOffUnit, unit == kTemperature ? ui::kUnitKelvin : label);
-        m_listUnit = unit;
     }
     const bool fixedB = ReadField(r, kValueBKind) == 0;
     const long valueB = ReadField(r, kValueBNumber);

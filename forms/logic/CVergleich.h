@@ -6,6 +6,7 @@
 #pragma once
 
 #include "forms/frame/FunctionParamForm.h"
+#include "forms/logic/UnitLists.h"
 
 class CVergleich : public FunctionParamForm {
     DECLARE_DYNCREATE(CVergleich)
@@ -31,7 +32,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    long m_listUnit = -1;  // the unit the value lists were built for
+    forms::ListUnit m_listUnit;  // the unit the value lists were built for
     CComboBox m_valueB;
     CComboBox m_on;
     CComboBox m_off;
