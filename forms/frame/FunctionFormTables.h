@@ -311,6 +311,9 @@ CString OutputBoxLabel(const OutputBox& box);
 // The boxes of outputs 1 to 16 in the first switching output group of a form.
 inline constexpr UINT kSwitchingOutputBoxes[16] = {1028, 1040, 1048, 1062, 1081, 1119, 1153, 1508,
                                                    1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};
+// The boxes of outputs 1 to 16 in the second switching output group of a form.
+inline constexpr UINT kSecondOutputBoxes[16] = {1251, 1253, 1255, 1257, 1259, 1261, 1263, 1266,
+                                                1269, 1271, 1273, 1275, 1278, 1511, 1281, 1282};
 
 // The 16 boxes of a switching output group: outputs 1 to 16 in fields first .. first + 15, 15 and 16 analog.
 std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField);

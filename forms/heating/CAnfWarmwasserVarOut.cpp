@@ -17,21 +17,10 @@ namespace {
 using namespace forms;
 using R = AnfWarmwasserParam;
 
-// The speed-controlled outputs 1, 2, 6, 7, 15 and 16, in the order of their flags.
-std::vector<OutputBox> BurnerOutputs()
-{
-    constexpr UINT kIds[6] = {1030, 1044, 1128, 1158, 1414, 1415};
-    constexpr int kOutputs[6] = {1, 2, 6, 7, 15, 16};
-    std::vector<OutputBox> boxes;
-    for (unsigned i = 0; i < 6; ++i)
-        boxes.push_back(
-            {kIds[i], BoxLabel::Single, kOutputs[i], Field{static_cast<unsigned>(offsetof(R, burnerOutputs)) + i}});
-    return boxes;
-}
-
 const std::vector<OutputGroup> kOutputs = {
     {IDC_OUTPUT_GROUP, ui::kAnfhOutput, SixteenOutputs(kSwitchingOutputBoxes, offsetof(R, outputs))},
-    {IDC_ANFW_BURNER_GROUP, ui::kAnfwBurnerOutput, BurnerOutputs(), ui::kOutputKindSpeed},
+    {IDC_ANFW_BURNER_GROUP, ui::kAnfwBurnerOutput,
+     SpeedOutputs({1030, 1044, 1128, 1158, 1414, 1415}, offsetof(R, burnerOutputs)), ui::kOutputKindSpeed},
 };
 
 }  // namespace

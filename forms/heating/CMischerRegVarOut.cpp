@@ -18,7 +18,8 @@ using R = MischerRegParam;
 
 // One mixer pair by its first output, or none.
 const std::vector<OutputGroup> kOutputs = {
-    {IDC_MISCHER_OUTPUT_GROUP, ui::kMischerOutput,
+    {IDC_MISCHER_OUTPUT_GROUP,
+     ui::kMischerOutput,
      {{IDC_MISCHER_OUTPUT_NONE, BoxLabel::None, 0, {}, -1, true},
       {IDC_MISCHER_OUTPUT_3, BoxLabel::Pair, 3, FORM_FIELD(R, outputs), kMischer3},
       {IDC_MISCHER_OUTPUT_8, BoxLabel::Pair, 8, FORM_FIELD(R, outputs), kMischer8},
@@ -28,4 +29,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CMischerRegVarOut::CMischerRegVarOut() : FunctionVarOutForm(CMischerReg::kKind, kOutputs, &CMischerReg::Instance) {}
+CMischerRegVarOut::CMischerRegVarOut() : FunctionVarOutForm(CMischerReg::kKind, kOutputs, &CMischerReg::Instance)
+{}

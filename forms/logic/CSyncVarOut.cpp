@@ -14,11 +14,8 @@ namespace {
 
 using namespace forms;
 
-constexpr UINT kBoxes[16] = {1028, 1040, 1048, 1062, 1081, 1119, 1153, 1508,
-                             1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};
-
 const std::vector<OutputGroup> kOutputs = {
-    {1542, ui::kSyncOutput, SixteenOutputs(kBoxes, offsetof(SyncParam, outputs))},
+    {1542, ui::kSyncOutput, SixteenOutputs(kSwitchingOutputBoxes, offsetof(SyncParam, outputs))},
 };
 
 }  // namespace

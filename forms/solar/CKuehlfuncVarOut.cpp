@@ -27,4 +27,5 @@ const std::vector<OutputGroup> kOutputs = {
 
 }  // namespace
 
-CKuehlfuncVarOut::CKuehlfuncVarOut() : FunctionVarOutForm(CKuehlfunc::kKind, kOutputs, &CKuehlfunc::Instance) {}
+CKuehlfuncVarOut::CKuehlfuncVarOut() : FunctionVarOutForm(CKuehlfunc::kKind, kOutputs, &CKuehlfunc::Instance)
+{}

@@ -24,5 +24,4 @@ const std::vector<OutputGroup> kOutputs = {
 
 CPID_RegelungVarOut::CPID_RegelungVarOut()
     : FunctionVarOutForm(CPID_Regelung::kKind, kOutputs, &CPID_Regelung::Instance)
-{
-}
+{}

@@ -15,13 +15,11 @@ namespace {
 using namespace forms;
 using R = StartfuncParam;
 
-constexpr UINT kBoxes[16] = {1028, 1040, 1048, 1062, 1081, 1119, 1153, 1508,
-                             1214, 1279, 1326, 1340, 1360, 1379, 1412, 1413};
-
 const std::vector<OutputGroup> kOutputs = {
-    {1542, ui::kFlushOutput, SixteenOutputs(kBoxes, offsetof(R, flushOutputs))},
+    {1542, ui::kFlushOutput, SixteenOutputs(kSwitchingOutputBoxes, offsetof(R, flushOutputs))},
 };
 
 }  // namespace
 
-CStartfuncVarOut::CStartfuncVarOut() : FunctionVarOutForm(CStartfunc::kKind, kOutputs, &CStartfunc::Instance) {}
+CStartfuncVarOut::CStartfuncVarOut() : FunctionVarOutForm(CStartfunc::kKind, kOutputs, &CStartfunc::Instance)
+{}
