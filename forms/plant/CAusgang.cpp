@@ -4,6 +4,7 @@
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
 #include "forms/frame/FormLayout.h"
+#include "forms/frame/SaveRefusal.h"
 #include "forms/plant/CAntiblockierDlg.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
@@ -439,7 +440,12 @@ void CAusgang::ShowRecord(BYTE n, bool refillNumbers, bool refillNames, bool ref
 void CAusgang::OnAusgangNr()
 {
     CParaDaten para;
-    WriteRecord(para, CParaDaten::kWorkFile, plant::PlantEnd::Save);
+    if (!WriteRecord(para, CParaDaten::kWorkFile, plant::PlantEnd::Save)) {
+        // The edits of the output shown could not be kept: it stays shown, with them.
+        m_nr.SetCurSel(ItemOf(m_nNr));
+        forms::RefuseSave(this);
+        return;
+    }
     UpdateData(TRUE);
     const BYTE n = NumberOf(m_nr.GetCurSel());
     ReadRecord(n);

@@ -4,6 +4,7 @@
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
 #include "forms/frame/FormLayout.h"
+#include "forms/frame/SaveRefusal.h"
 #include "forms/plant/EingangLists.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
@@ -389,8 +390,12 @@ void CEingang::OnRadio(UINT id)
 void CEingang::OnEingangNr()
 {
     CParaDaten para;
-    if (HasInput())
-        para.SetEingang(CParaDaten::kWorkFile, m_nNr, m_param);
+    if (HasInput() && !para.SetEingang(CParaDaten::kWorkFile, m_nNr, m_param)) {
+        // The edits of the input shown could not be kept: it stays shown, with them.
+        m_nr.SetCurSel(m_nNr);
+        forms::RefuseSave(this);
+        return;
+    }
     const int selection = m_nr.GetCurSel();
     const BYTE n = selection > 0 ? static_cast<BYTE>(selection) : 0;
     m_param = EingangParam{};
