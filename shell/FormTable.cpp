@@ -41,8 +41,6 @@
 
 namespace {
 
-namespace lists = forms::plant;  // the list editors over the whole set
-
 constexpr int kFirstForm = 1;
 constexpr int kVarInForm = 2;
 constexpr int kVarOutForm = 3;
@@ -172,17 +170,17 @@ std::vector<FormRow> MakeFormRows()
         PlantRow<CNetzwerkAusgang, g_pNetzwerkAusgang>({"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
                                                        FormSlot::NetzwerkAusgang, IDW_FORM_FIRST),
         {"funcview", {}, IDR_TOOLBAR_FUNCVIEW,
-         {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm, lists::CreateFuncView, lists::PublishFuncView}},
-         FormSlot::FuncView, lists::SaveFuncView},
+         {{FormSlot::FuncView, IDW_FORM_FIRST, kFirstForm, plant::CreateFuncView, plant::PublishFuncView}},
+         FormSlot::FuncView, plant::SaveFuncView},
         {"canlogging", {}, IDR_TOOLBAR_CANLOGGING,
-         {{FormSlot::CanLogging, IDW_FORM_FIRST, kFirstForm, lists::CreateCanLogging, lists::PublishCanLogging}},
-         FormSlot::CanLogging, lists::SaveCanLogging},
+         {{FormSlot::CanLogging, IDW_FORM_FIRST, kFirstForm, plant::CreateCanLogging, plant::PublishCanLogging}},
+         FormSlot::CanLogging, plant::SaveCanLogging},
         {"funcorder", {}, IDR_TOOLBAR_FUNCORDER,
-         {{FormSlot::FuncOrder, IDW_FORM_FIRST, kFirstForm, lists::CreateFuncOrder, lists::PublishFuncOrder}},
-         FormSlot::FuncOrder, lists::SaveFuncOrder},
+         {{FormSlot::FuncOrder, IDW_FORM_FIRST, kFirstForm, plant::CreateFuncOrder, plant::PublishFuncOrder}},
+         FormSlot::FuncOrder, plant::SaveFuncOrder},
         {"msgorder", {}, IDR_TOOLBAR_MSGORDER,
-         {{FormSlot::MeldungOrder, IDW_FORM_FIRST, kFirstForm, lists::CreateMeldungOrder, lists::PublishMeldungOrder}},
-         FormSlot::MeldungOrder, lists::SaveMeldungOrder},
+         {{FormSlot::MeldungOrder, IDW_FORM_FIRST, kFirstForm, plant::CreateMeldungOrder, plant::PublishMeldungOrder}},
+         FormSlot::MeldungOrder, plant::SaveMeldungOrder},
         // The export form fills itself through the flag of an input-variable form.
         {"parser", {}, IDR_TOOLBAR_COMPILER,
          {{FormSlot::Compiler, IDW_FORM_FIRST, kFirstForm, &CreateCompiler},

@@ -2,6 +2,7 @@
 #include "forms/plant/CAntiblockierDlg.h"
 
 #include "forms/frame/FormLayout.h"
+#include "forms/frame/SaveRefusal.h"
 #include "forms/plant/PlantTemplates.h"
 #include "platform/CDataExchange.h"
 #include "resources/PlantIds.h"
@@ -67,6 +68,9 @@ void CAntiblockierDlg::OnOK()
     for (int k = 0; k < 16; ++k)
         m_param.outputs[k] = ticked(kAntiblockierOutputs[k]);
     CParaDaten para;
-    para.SetAntiblockierschutz(CParaDaten::kWorkFile, m_param);
+    if (!para.SetAntiblockierschutz(CParaDaten::kWorkFile, m_param)) {
+        forms::RefuseSave(this);  // the dialog stays open with the settings
+        return;
+    }
     CDialog::OnOK();
 }

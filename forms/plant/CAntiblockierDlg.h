@@ -1,5 +1,6 @@
 // CAntiblockierDlg: the anti-seize settings of all outputs (weekdays, time of day, the outputs taking part). Its
-// OK writes them into the working copy at once; a later save of the output form commits them.
+// OK writes them into the working copy at once (when that fails it warns and stays open); a later save of the output
+// form commits them.
 #pragma once
 
 #include "platform/CComboBox.h"

@@ -3,8 +3,9 @@
 
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
-#include "forms/frame/FormLayout.h"
+#include "forms/frame/SaveRefusal.h"
 #include "forms/plant/CAntiblockierDlg.h"
+#include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -20,9 +21,7 @@
 
 #include <span>
 
-IMPLEMENT_DYNCREATE(CAusgang, CFormView)
-
-CAusgang* g_pAusgang = nullptr;
+PLANT_FORM_FACTORIES(CAusgang, IDD_AUSGANG, &plant::AusgangTemplate, g_pAusgang)
 
 BEGIN_MESSAGE_MAP(CAusgang, CFormView)
 ON_CBN_SELENDOK(IDC_AUSGANG_NR, OnAusgangNr)
@@ -114,23 +113,6 @@ void FillAnalog(CComboBox& list, bool pwm)
 }
 
 }  // namespace
-
-CAusgang::CAusgang() : CFormView(IDD_AUSGANG)
-{
-    forms::EnsureTemplate(IDD_AUSGANG, &plant::AusgangTemplate);
-}
-
-CAusgang::~CAusgang() = default;
-
-CView* CAusgang::CreateForm()
-{
-    return new CAusgang;
-}
-
-void CAusgang::Publish(CView* form)
-{
-    g_pAusgang = dynamic_cast<CAusgang*>(form);
-}
 
 void CAusgang::DoDataExchange(CDataExchange* dx)
 {
@@ -439,7 +421,12 @@ void CAusgang::ShowRecord(BYTE n, bool refillNumbers, bool refillNames, bool ref
 void CAusgang::OnAusgangNr()
 {
     CParaDaten para;
-    WriteRecord(para, CParaDaten::kWorkFile, plant::PlantEnd::Save);
+    if (!WriteRecord(para, CParaDaten::kWorkFile, plant::PlantEnd::Save)) {
+        // The edits of the output shown could not be kept: it stays shown, with them.
+        m_nr.SetCurSel(ItemOf(m_nNr));
+        forms::RefuseSave(this);
+        return;
+    }
     UpdateData(TRUE);
     const BYTE n = NumberOf(m_nr.GetCurSel());
     ReadRecord(n);

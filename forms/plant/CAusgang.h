@@ -1,7 +1,7 @@
 // CAusgang: the output form of an "Ausgang" (outputs 1 to 14), "Analog_Ausgang" (15, 16) or "Mischer_Ausgang"
 // (the first output of a mixer pair: 3, 8, 10, 12) object. It chooses the output the object stands for, edits the
-// outputs' descriptors (switching the output writes the one left into the working copy), opens the anti-seize
-// dialog and ends three ways (PlantEnds.h).
+// outputs' descriptors (switching the output writes the one left into the working copy; when that fails it warns
+// and stays on it), opens the anti-seize dialog and ends three ways (PlantEnds.h).
 //
 // The second output of a mixer pair (4, 9, 11, 13) whose first output holds a mixer shows that mixer, read-only;
 // it is itself stored as not used.

@@ -90,7 +90,7 @@ void CCanLogging::LoadForm()
     }
     m_Timeout.ResetContent();
     for (int code = kFirstTimeout; code <= kLastTimeout; ++code)
-        m_Timeout.AddString(forms::plant::TimeoutText(code));
+        m_Timeout.AddString(plant::TimeoutText(code));
     m_Tabs.DeleteAllItems();
     for (int set = 1; set <= 2; ++set) {
         CString tab;
@@ -115,7 +115,7 @@ void CCanLogging::FillSourceTree()
     m_sources.clear();
     CTexte texte;
     CParaDaten para;
-    for (const forms::plant::SourceGroup& group : forms::plant::LoggingSourceGroups(para)) {
+    for (const plant::SourceGroup& group : plant::LoggingSourceGroups(para)) {
         HTREEITEM groupItem =
             m_Sources.InsertItem(texte.GetQuelleKurzText(kWorkFile, group.kind), kGroupImage, kGroupSelectedImage);
         m_sources.push_back({groupItem, 0, {group.kind, 0}});

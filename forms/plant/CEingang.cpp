@@ -3,8 +3,9 @@
 
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
-#include "forms/frame/FormLayout.h"
+#include "forms/frame/SaveRefusal.h"
 #include "forms/plant/EingangLists.h"
+#include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -21,9 +22,7 @@
 #include <algorithm>
 #include <span>
 
-IMPLEMENT_DYNCREATE(CEingang, CFormView)
-
-CEingang* g_pEingang = nullptr;
+PLANT_FORM_FACTORIES(CEingang, IDD_EINGANG, &plant::EingangTemplate, g_pEingang)
 
 namespace {
 // The radio buttons of the form lie between these ids, and no other button does.
@@ -88,23 +87,6 @@ bool TemperatureLike(int process)
 }
 
 }  // namespace
-
-CEingang::CEingang() : CFormView(IDD_EINGANG)
-{
-    forms::EnsureTemplate(IDD_EINGANG, &plant::EingangTemplate);
-}
-
-CEingang::~CEingang() = default;
-
-CView* CEingang::CreateForm()
-{
-    return new CEingang;
-}
-
-void CEingang::Publish(CView* form)
-{
-    g_pEingang = dynamic_cast<CEingang*>(form);
-}
 
 void CEingang::DoDataExchange(CDataExchange* dx)
 {
@@ -389,8 +371,12 @@ void CEingang::OnRadio(UINT id)
 void CEingang::OnEingangNr()
 {
     CParaDaten para;
-    if (HasInput())
-        para.SetEingang(CParaDaten::kWorkFile, m_nNr, m_param);
+    if (HasInput() && !para.SetEingang(CParaDaten::kWorkFile, m_nNr, m_param)) {
+        // The edits of the input shown could not be kept: it stays shown, with them.
+        m_nr.SetCurSel(m_nNr);
+        forms::RefuseSave(this);
+        return;
+    }
     const int selection = m_nr.GetCurSel();
     const BYTE n = selection > 0 ? static_cast<BYTE>(selection) : 0;
     m_param = EingangParam{};

@@ -1,6 +1,7 @@
 // CEingang: the input form of an "Eingang" or "Sensorstatus" object. It chooses the controller input (1 to 16, on
 // a sensor-status object also 17, all inputs) the object stands for, edits the descriptors of the inputs (switching
-// the input writes the one left into the working copy) and ends three ways (PlantEnds.h).
+// the input writes the one left into the working copy; when that fails it warns and stays on it) and ends three
+// ways (PlantEnds.h).
 //
 // What the form shows follows the input's case: not used, digital, impulse (inputs 15 and 16), analog temperature,
 // solar irradiance, or a voltage, current or resistance signal scaled onto a process quantity (current and

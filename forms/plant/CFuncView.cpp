@@ -30,7 +30,7 @@ namespace {
 
 constexpr int kWorkFile = CParaDaten::kWorkFile;
 using E = FuncViewEntry;
-using forms::plant::IsLevelValue;
+using plant::IsLevelValue;
 
 // The level radios in order, with the entry kind each gives, and the key that gives it in the overview.
 struct Level {
@@ -170,7 +170,7 @@ void CFuncView::LoadForm()
 
 int CFuncView::InsertEntry(std::vector<FuncViewEntry>& list, size_t position, const FuncViewEntry& entry, bool limit)
 {
-    const forms::plant::Insertion insertion = forms::plant::InsertionAt(list, position, entry);
+    const plant::Insertion insertion = plant::InsertionAt(list, position, entry);
     if (limit && list.size() + insertion.chain.size() > static_cast<size_t>(kMaxEntries)) {
         CString caption;
         caption.Format(ui::kMessageCaption, "1.024");
@@ -244,7 +244,7 @@ void CFuncView::RemoveSelected()
         return;
     const size_t follower = static_cast<size_t>(index);
     m_overview.erase(m_overview.begin() + index,
-                     m_overview.begin() + static_cast<std::ptrdiff_t>(forms::plant::RemovalEnd(m_overview, follower)));
+                     m_overview.begin() + static_cast<std::ptrdiff_t>(plant::RemovalEnd(m_overview, follower)));
     ShowOverview();
     m_List.SelectItem(follower < m_overviewItems.size() ? m_overviewItems[follower] : m_hEnd);
 }

@@ -2,8 +2,8 @@
 #include "forms/plant/CNetzwerkAusgang.h"
 
 #include "drawing/CZeichnung.h"
-#include "forms/frame/FormLayout.h"
 #include "forms/plant/NetworkSettings.h"
+#include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -19,9 +19,7 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNCREATE(CNetzwerkAusgang, CFormView)
-
-CNetzwerkAusgang* g_pNetzwerkAusgang = nullptr;
+PLANT_FORM_FACTORIES(CNetzwerkAusgang, IDD_NETZAUSGANG, &plant::NetzAusgangTemplate, g_pNetzwerkAusgang)
 
 BEGIN_MESSAGE_MAP(CNetzwerkAusgang, CFormView)
 ON_CBN_SELENDOK(IDC_NETZAUS_KIND, OnAusgangWahl)
@@ -51,23 +49,6 @@ int Index(const CComboBox& list, int offset, int fallback)
 }
 
 }  // namespace
-
-CNetzwerkAusgang::CNetzwerkAusgang() : CFormView(IDD_NETZAUSGANG)
-{
-    forms::EnsureTemplate(IDD_NETZAUSGANG, &plant::NetzAusgangTemplate);
-}
-
-CNetzwerkAusgang::~CNetzwerkAusgang() = default;
-
-CView* CNetzwerkAusgang::CreateForm()
-{
-    return new CNetzwerkAusgang;
-}
-
-void CNetzwerkAusgang::Publish(CView* form)
-{
-    g_pNetzwerkAusgang = dynamic_cast<CNetzwerkAusgang*>(form);
-}
 
 void CNetzwerkAusgang::DoDataExchange(CDataExchange* dx)
 {

@@ -2,8 +2,8 @@
 #include "forms/plant/CNetzwerkEingang.h"
 
 #include "drawing/CZeichnung.h"
-#include "forms/frame/FormLayout.h"
 #include "forms/plant/NetworkSettings.h"
+#include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -18,9 +18,7 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNCREATE(CNetzwerkEingang, CFormView)
-
-CNetzwerkEingang* g_pNetzwerkEingang = nullptr;
+PLANT_FORM_FACTORIES(CNetzwerkEingang, IDD_NETZEINGANG, &plant::NetzEingangTemplate, g_pNetzwerkEingang)
 
 BEGIN_MESSAGE_MAP(CNetzwerkEingang, CFormView)
 ON_CBN_SELENDOK(IDC_NETZEIN_KIND, OnEingangWahl)
@@ -48,23 +46,6 @@ bool Analog(BYTE code)
 }
 
 }  // namespace
-
-CNetzwerkEingang::CNetzwerkEingang() : CFormView(IDD_NETZEINGANG)
-{
-    forms::EnsureTemplate(IDD_NETZEINGANG, &plant::NetzEingangTemplate);
-}
-
-CNetzwerkEingang::~CNetzwerkEingang() = default;
-
-CView* CNetzwerkEingang::CreateForm()
-{
-    return new CNetzwerkEingang;
-}
-
-void CNetzwerkEingang::Publish(CView* form)
-{
-    g_pNetzwerkEingang = dynamic_cast<CNetzwerkEingang*>(form);
-}
 
 void CNetzwerkEingang::DoDataExchange(CDataExchange* dx)
 {

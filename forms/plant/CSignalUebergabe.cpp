@@ -2,7 +2,7 @@
 #include "forms/plant/CSignalUebergabe.h"
 
 #include "drawing/CZeichnung.h"
-#include "forms/frame/FormLayout.h"
+#include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
@@ -16,9 +16,7 @@
 #include <algorithm>
 #include <vector>
 
-IMPLEMENT_DYNCREATE(CSignalUebergabe, CFormView)
-
-CSignalUebergabe* g_pSignalUebergabe = nullptr;
+PLANT_FORM_FACTORIES(CSignalUebergabe, IDD_SIGNAL_UEBERGABE, &plant::SignalTemplate, g_pSignalUebergabe)
 
 BEGIN_MESSAGE_MAP(CSignalUebergabe, CFormView)
 ON_LBN_DBLCLK(IDC_SIGNAL_LIST, OnDblclkListe)
@@ -30,23 +28,6 @@ constexpr int kFirstActivation = 1;
 constexpr int kMaxIdLength = 20;
 
 }  // namespace
-
-CSignalUebergabe::CSignalUebergabe() : CFormView(IDD_SIGNAL_UEBERGABE)
-{
-    forms::EnsureTemplate(IDD_SIGNAL_UEBERGABE, &plant::SignalTemplate);
-}
-
-CSignalUebergabe::~CSignalUebergabe() = default;
-
-CView* CSignalUebergabe::CreateForm()
-{
-    return new CSignalUebergabe;
-}
-
-void CSignalUebergabe::Publish(CView* form)
-{
-    g_pSignalUebergabe = dynamic_cast<CSignalUebergabe*>(form);
-}
 
 void CSignalUebergabe::Save()
 {

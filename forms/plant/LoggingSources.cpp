@@ -6,7 +6,7 @@
 #include "texts/CTexte.h"
 #include "texttables/StandardDesignations.h"
 
-namespace forms::plant {
+namespace plant {
 
 namespace {
 
@@ -48,4 +48,4 @@ CString TimeoutText(int code)
     return text;
 }
 
-}  // namespace forms::plant
+}  // namespace plant

@@ -8,7 +8,7 @@
 
 class CParaDaten;
 
-namespace forms::plant {
+namespace plant {
 
 struct SourceGroup {
     BYTE kind;   // the source kind of the group's values
@@ -22,4 +22,4 @@ std::vector<SourceGroup> LoggingSourceGroups(CParaDaten& para);
 // The time-out list's text of a time byte 10 to 251: seconds, half minutes, minutes, half hours.
 CString TimeoutText(int code);
 
-}  // namespace forms::plant
+}  // namespace plant

@@ -1,7 +1,7 @@
 // The function overview's insertion and removal rules.
 #include "forms/plant/OverviewList.h"
 
-namespace forms::plant {
+namespace plant {
 
 using E = FuncViewEntry;
 
@@ -45,4 +45,4 @@ bool IsLevelValue(const FuncViewEntry& entry)
     }
 }
 
-}  // namespace forms::plant
+}  // namespace plant

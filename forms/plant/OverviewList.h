@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace forms::plant {
+namespace plant {
 
 struct Insertion {
     std::vector<FuncViewEntry> chain;  // what goes in before the position, in order
@@ -25,4 +25,4 @@ size_t RemovalEnd(const std::vector<FuncViewEntry>& list, size_t index);
 // Whether the entry is a value of one of the five levels.
 bool IsLevelValue(const FuncViewEntry& entry);
 
-}  // namespace forms::plant
+}  // namespace plant

@@ -5,7 +5,7 @@
 #include "forms/plant/CFuncView.h"
 #include "forms/plant/CReorderForm.h"
 
-namespace forms::plant {
+namespace plant {
 
 namespace {
 
@@ -45,4 +45,4 @@ void SaveCanLogging() { Save<CCanLogging, &g_pCanLogging>(); }
 void SaveFuncOrder() { Save<CFuncOrder, &g_pFuncOrder>(); }
 void SaveMeldungOrder() { Save<CMeldungOrder, &g_pMeldungOrder>(); }
 
-}  // namespace forms::plant
+}  // namespace plant

@@ -3,7 +3,7 @@
 
 class CView;
 
-namespace forms::plant {
+namespace plant {
 
 CView* CreateFuncView();
 CView* CreateCanLogging();
@@ -21,4 +21,4 @@ void SaveCanLogging();
 void SaveFuncOrder();
 void SaveMeldungOrder();
 
-}  // namespace forms::plant
+}  // namespace plant

@@ -5,8 +5,8 @@
 
 namespace {
 
-using forms::plant::LoggingSourceGroups;
-using forms::plant::TimeoutText;
+using plant::LoggingSourceGroups;
+using plant::TimeoutText;
 
 class LoggingSourcesTest : public StoreTestFolder {};
 
@@ -19,7 +19,7 @@ TEST_F(LoggingSourcesTest, TheTreeOffersEachFunctionUpToTheFirstEmptySlot)
     for (BYTE slot = 1; slot <= 4; ++slot)
         ASSERT_TRUE(para.SetFuncEntry(CParaDaten::kWorkFile, slot, entries[slot - 1]));
     std::string groups;
-    for (const forms::plant::SourceGroup& group : LoggingSourceGroups(para))
+    for (const plant::SourceGroup& group : LoggingSourceGroups(para))
         groups += std::to_string(group.kind) + ":" + std::to_string(group.values) + " ";
     EXPECT_EQ(groups, "1:16 97:17 2:14 7:2 3:3 98:8 99:32 96:33 ");
 }

@@ -8,8 +8,8 @@
 
 namespace {
 
-using forms::plant::InsertionAt;
-using forms::plant::RemovalEnd;
+using plant::InsertionAt;
+using plant::RemovalEnd;
 using E = FuncViewEntry;
 
 E H(BYTE group) { return {E::kGruppe, group, 0}; }
@@ -44,7 +44,7 @@ TEST(OverviewListTest, AnInsertionAddsTheHeadersThatKeepTheListDecodable)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const forms::plant::Insertion insertion = InsertionAt(c.list, c.position, c.entry);
+        const plant::Insertion insertion = InsertionAt(c.list, c.position, c.entry);
         EXPECT_EQ(Text(insertion.chain), c.chain);
         EXPECT_EQ(insertion.target, c.target);
     }
