@@ -13,21 +13,6 @@
 using namespace doc;
 using namespace docfixture;
 
-namespace {
-
-// The kind's rows written for a record as it stands, without the head.
-template <class Record>
-std::string Rows(int code, const Record& record, int format = kPlain, bool filter = false)
-{
-    Options options;
-    options.format = format;
-    DocText text(options);
-    WriteRows(text, kFunctions, FindFunctionDoc(code)->rows, &record, {}, filter);
-    return text.Bytes();
-}
-
-}  // namespace
-
 // Slot 1 of each kind is its new record, the others have changed values.
 TEST_F(DocFunctionsTest, AnalogFunctionPidProfileAndTimeSwitchInTheThreeLayouts)
 {

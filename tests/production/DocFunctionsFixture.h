@@ -47,6 +47,17 @@ inline std::string Functions(int format, BYTE filter = 0, Reporter* reporter = n
     return text.Bytes();
 }
 
+// The lines of one kind's rows for a record as it stands (not read, not repaired), without the head.
+template <class Record>
+std::string Rows(int code, const Record& record, int format = kPlain, bool filter = false)
+{
+    Options options;
+    options.format = format;
+    DocText text(options);
+    WriteRows(text, kFunctions, FindFunctionDoc(code)->rows, &record, {}, filter);
+    return text.Bytes();
+}
+
 class DocFunctionsTest : public FuncSlotFixture {
 protected:
     // Slot n as a new function of the type, then, when given, its record changed.

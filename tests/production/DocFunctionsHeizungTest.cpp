@@ -13,17 +13,6 @@ using namespace docfixture;
 
 namespace {
 
-// The lines of one kind's rows for a record as it stands (not read, not repaired).
-template <class Record>
-std::string Rows(int code, const Record& record, int format = kPlain, bool filter = false)
-{
-    Options options;
-    options.format = format;
-    DocText text(options);
-    WriteRows(text, kFunctions, FindFunctionDoc(code)->rows, &record, {}, filter);
-    return text.Bytes();
-}
-
 bool Has(const std::string& text, const std::string& lines)
 {
     return text.find(lines) != std::string::npos;

@@ -40,18 +40,8 @@ struct Driven {
 // wnddrive on the running modal dialog (else the frame), or on the window given first as "--window", "WHICH".
 Driven Drive(const std::vector<std::string>& args)
 {
-    std::string command = "'" WNDDRIVE "' --wait 10000";
-    for (const std::string& a : args) {
-        std::string quoted;
-        for (char c : a)
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += " '" + quoted + "'";
-    }
-    const testsupport::ShellRun run = testsupport::RunShellLine(command);
-    Driven result {run.exitCode, run.out};
-    if (!result.out.empty() && result.out.back() == '\n')
-        result.out.pop_back();
-    return result;
+    const testsupport::ShellRun run = testsupport::RunWndDrive(WNDDRIVE, args);
+    return {run.exitCode, run.out};
 }
 
 void Do(const std::vector<std::string>& args)

@@ -48,18 +48,8 @@ struct Driven {
 // wnddrive with the arguments; its standard output with the last line end removed.
 Driven Drive(const std::vector<std::string>& args)
 {
-    std::string command = "'" WNDDRIVE "' --wait 10000";
-    for (const std::string& a : args) {
-        std::string quoted;
-        for (char c : a)
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += " '" + quoted + "'";
-    }
-    const testsupport::ShellRun run = testsupport::RunShellLine(command);
-    Driven result {run.exitCode, run.out};
-    if (!result.out.empty() && result.out.back() == '\n')
-        result.out.pop_back();
-    return result;
+    const testsupport::ShellRun run = testsupport::RunWndDrive(WNDDRIVE, args);
+    return {run.exitCode, run.out};
 }
 
 // A control's text, back in Windows-1252 as the program holds it.

@@ -241,4 +241,21 @@ ShellRun RunShellLine(const std::string& line)
     return run;
 }
 
+ShellRun RunWndDrive(const char* wnddrive, const std::vector<std::string>& args)
+{
+    const auto quoted = [](const std::string& text) {
+        std::string out = "'";
+        for (char c : text)
+            out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return out + "'";
+    };
+    std::string command = quoted(wnddrive) + " --wait 10000";
+    for (const std::string& a : args)
+        command += " " + quoted(a);
+    ShellRun run = RunShellLine(command);
+    if (!run.out.empty() && run.out.back() == '\n')
+        run.out.pop_back();
+    return run;
+}
+
 }  // namespace testsupport

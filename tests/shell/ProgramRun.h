@@ -82,5 +82,8 @@ struct ShellRun {
     std::string out;
 };
 ShellRun RunShellLine(const std::string& line);
+// The wnddrive at the path with the arguments, each quoted for the shell, waiting up to 10 s for its window; its
+// standard output with the last line end removed.
+ShellRun RunWndDrive(const char* wnddrive, const std::vector<std::string>& args);
 
 }  // namespace testsupport
