@@ -2,6 +2,7 @@
 #include "platform/CImageList.h"
 
 #include "platform/CWnd.h"
+#include "platform/WindowObserver.h"
 
 #include <algorithm>
 
@@ -17,8 +18,10 @@ CImageList::DragState& Drag()
 
 CImageList::~CImageList()
 {
-    if (Drag().list == this)
+    if (Drag().list == this) {
         Drag() = DragState {};
+        platform::NotifyDragImageChanged();
+    }
 }
 
 BOOL CImageList::Create(int cx, int cy, UINT, int, int)
@@ -89,6 +92,7 @@ BOOL CImageList::BeginDrag(int image, CPoint hotSpot)
     if (Drag().list || image < 0 || image >= GetImageCount())
         return FALSE;
     Drag() = DragState {this, image, hotSpot, false, false, CPoint()};
+    platform::NotifyDragImageChanged();
     return TRUE;
 }
 
@@ -99,6 +103,7 @@ BOOL CImageList::DragEnter(CWnd*, CPoint point)
     Drag().entered = true;
     Drag().shown = true;
     Drag().position = point;
+    platform::NotifyDragImageChanged();
     return TRUE;
 }
 
@@ -107,6 +112,7 @@ BOOL CImageList::DragMove(CPoint point)
     if (!Drag().list)
         return FALSE;
     Drag().position = point;
+    platform::NotifyDragImageChanged();
     return TRUE;
 }
 
@@ -115,6 +121,7 @@ BOOL CImageList::DragShowNolock(BOOL show)
     if (!Drag().list)
         return FALSE;
     Drag().shown = show != FALSE;
+    platform::NotifyDragImageChanged();
     return TRUE;
 }
 
@@ -124,12 +131,16 @@ BOOL CImageList::DragLeave(CWnd*)
         return FALSE;
     Drag().entered = false;
     Drag().shown = false;
+    platform::NotifyDragImageChanged();
     return TRUE;
 }
 
 void CImageList::EndDrag()
 {
+    const bool dragging = Drag().list != nullptr;
     Drag() = DragState {};
+    if (dragging)
+        platform::NotifyDragImageChanged();
 }
 
 const CImageList::DragState& CImageList::GetDragState()

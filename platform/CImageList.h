@@ -33,8 +33,11 @@ public:
     CSize GetImageSize() const { return m_size; }
     // The bitmap id and the image's index within that bitmap.
     bool GetImageSource(int index, UINT& bitmapId, int& part) const;
+    // The window whose parts the pictures of bitmap 0 show (a list's drag image shows a row of the list).
+    void SetPictureWindow(HWND window) { m_pictureWindow = window; }
+    HWND GetPictureWindow() const { return m_pictureWindow; }
 
-    // Dragging.
+    // Dragging; each change is reported to the window observers.
     BOOL BeginDrag(int image, CPoint hotSpot);
     static BOOL DragEnter(CWnd* lockWindow, CPoint point);
     static BOOL DragMove(CPoint point);
@@ -60,4 +63,5 @@ private:
     bool m_created = false;
     CSize m_size;
     std::vector<Image> m_images;
+    HWND m_pictureWindow = nullptr;
 };

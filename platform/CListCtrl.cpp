@@ -515,6 +515,7 @@ CImageList* CListCtrl::CreateDragImage(int row, LPPOINT upperLeft)
     image->Create(std::max(1, static_cast<int>(rect.Width())), kRowHeight, ILC_COLOR, 1, 0);
     // The drag image stands for the row as drawn: one image that no bitmap resource holds.
     image->AddImage(0, row);
+    image->SetPictureWindow(m_hWnd);
     return image;
 }
 

@@ -141,6 +141,13 @@ void NotifyCursorChanged(HCURSOR cursor)
         o->CursorChanged(cursor);
 }
 
+void NotifyDragImageChanged()
+{
+    std::vector<WindowObserver*> list = TheRegistry().observers;
+    for (WindowObserver* o : list)
+        o->DragImageChanged();
+}
+
 void SendCommandNotification(HWND control, UINT code)
 {
     WindowData* data = FindWindowData(control);

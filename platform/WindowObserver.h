@@ -50,6 +50,8 @@ public:
     virtual ~WindowObserver() = default;
     virtual void WindowChanged(HWND hwnd, WindowChange change) = 0;
     virtual void CursorChanged(HCURSOR) {}
+    // The drag image began, entered, moved, was shown or hidden, left or ended (CImageList::GetDragState()).
+    virtual void DragImageChanged() {}
 };
 
 void AddWindowObserver(WindowObserver* observer);
@@ -58,5 +60,6 @@ void RemoveWindowObserver(WindowObserver* observer);
 // Reports a change to every observer; called by the model only.
 void NotifyWindowChanged(HWND hwnd, WindowChange change);
 void NotifyCursorChanged(HCURSOR cursor);
+void NotifyDragImageChanged();
 
 }  // namespace platform

@@ -307,6 +307,11 @@ void WxBackend::CursorChanged(HCURSOR cursor)
     gdk_display_flush(gdk_display_get_default());
 }
 
+void WxBackend::DragImageChanged()
+{
+    m_dragChanged = true;
+}
+
 bool WxBackend::ScreenRectOf(HWND hwnd, CRect& rect)
 {
     Mirror* mirror = Find(hwnd);
@@ -351,6 +356,11 @@ void WxBackend::Pump()
     if (m_pumping)
         return;
     MirrorChangedItems();
+    if (m_dragChanged) {
+        m_dragChanged = false;
+        Guard guard;
+        MirrorDragImage();
+    }
     m_pumping = true;
     std::vector<wxWeakRef<wxWindow>> doomed;
     doomed.swap(m_doomed);

@@ -37,6 +37,7 @@ public:
 
     void WindowChanged(HWND hwnd, platform::WindowChange change) override;
     void CursorChanged(HCURSOR cursor) override;
+    void DragImageChanged() override;
 
     bool ScreenRectOf(HWND hwnd, CRect& rect) override;
     void Flush() override;
@@ -87,6 +88,9 @@ private:
     // item (a form that fills many long lists would otherwise copy each list as often as it has items).
     std::vector<HWND> m_itemsChanged;
     void MirrorChangedItems();
+    // The drag image changes often within one action (hidden and shown again around each move): it is mirrored
+    // once per pump, as the model holds it then.
+    bool m_dragChanged = false;
     int m_mirroring = 0;
     bool m_pumping = false;
     bool m_busyCursor = false;
@@ -162,6 +166,9 @@ std::vector<ImageSource> ImageSourcesOf(const CImageList* list);
 // A widget's image list of those images (an image without a picture is transparent); null for no images. The
 // caller owns it (a widget assigned it).
 wxImageList* MakeImageList(const std::vector<ImageSource>& sources);
+
+// Brings the picture that follows the pointer during a drag in line with the model's drag image.
+void MirrorDragImage();
 
 // The model's control object of a window, whichever object receives its messages.
 template <class Control>

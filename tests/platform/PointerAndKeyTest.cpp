@@ -98,6 +98,16 @@ BEGIN_MESSAGE_MAP(DragHost, CWnd)
     ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
+// What the observers hear of the drag image: its state at each report.
+class DragObserver : public platform::WindowObserver {
+public:
+    DragObserver() { platform::AddWindowObserver(this); }
+    ~DragObserver() override { platform::RemoveWindowObserver(this); }
+    void WindowChanged(HWND, platform::WindowChange) override {}
+    void DragImageChanged() override { states.push_back(CImageList::GetDragState()); }
+    std::vector<CImageList::DragState> states;
+};
+
 CPoint RowPoint(CListCtrl& rows, int row)
 {
     CRect rect;
@@ -109,9 +119,18 @@ TEST(PointerAndKeyTest, DraggedRowGoesWhereTheCapturedMouseReleasesIt)
 {
     DragHost host;
     CListCtrl& rows = *host.rows;
+    DragObserver observer;
     ASSERT_TRUE(platform::UserInput::BeginDragRow(rows, 3, RowPoint(rows, 3)));
     EXPECT_EQ(CWnd::GetCapture(), &host);
     ASSERT_NE(CImageList::GetDragState().list, nullptr) << "the drag image is up";
+    // The image is a picture of the dragged row of the list.
+    const CImageList& image = *CImageList::GetDragState().list;
+    UINT bitmap = 1;
+    int part = -1;
+    ASSERT_TRUE(image.GetImageSource(CImageList::GetDragState().image, bitmap, part));
+    EXPECT_EQ(bitmap, 0u);
+    EXPECT_EQ(part, 3);
+    EXPECT_EQ(image.GetPictureWindow(), rows.m_hWnd);
 
     // The mouse moves over the list; the capturing window gets the moves in its own coordinates.
     EXPECT_TRUE(platform::UserInput::MouseMove(rows, RowPoint(rows, 1)));
@@ -123,6 +142,13 @@ TEST(PointerAndKeyTest, DraggedRowGoesWhereTheCapturedMouseReleasesIt)
 
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
     EXPECT_EQ(CImageList::GetDragState().list, nullptr);
+    // Each step was reported with the state after it: begun, entered and shown, moved, left, ended.
+    ASSERT_EQ(observer.states.size(), 5u);
+    EXPECT_FALSE(observer.states[0].entered);
+    EXPECT_TRUE(observer.states[1].entered && observer.states[1].shown);
+    EXPECT_EQ(observer.states[2].position, screen);
+    EXPECT_TRUE(observer.states[3].list && !observer.states[3].shown);
+    EXPECT_EQ(observer.states[4].list, nullptr);
     platform::TestDriver driver;
     EXPECT_EQ(driver.Items(host, IDC_ROWS), (std::vector<CString> {"one", "four", "two", "three"}));
 }

@@ -19,6 +19,7 @@
 #include <map>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -99,6 +100,23 @@ protected:
         return WindowNamed("Vorna - morv9274");
     }
 
+    // A new parameter set of the drawing with two logic functions, evaluated.
+    void UseListsDrawing()
+    {
+        std::string drawing;
+        {
+            std::ifstream in(PLANTFORMS_DATA "/lists.xml");
+            drawing.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        ASSERT_FALSE(drawing.empty());
+        Write("VORNA.xml", drawing);
+        // The evaluation shows no window here.
+        setenv("MORV9274_HEADLESS", "1", 1);
+        ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("new") + "\""}).exitCode, 0);
+        ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("open") + "\""}).exitCode, 0);
+        unsetenv("MORV9274_HEADLESS");
+    }
+
     std::string WindowNamed(const std::string& title) const
     {
         auto deadline = Clock::now() + std::chrono::seconds(30);
@@ -157,6 +175,54 @@ protected:
         }
         return found;
     }
+    // Where an item picture appears in the window (top left corners, row by row), once it appears at least `least`
+    // times or time is up.
+    std::vector<std::pair<int, int>> PlacesIn(const std::string& window, UINT bitmap, size_t least) const
+    {
+        std::vector<std::pair<int, int>> places;
+        auto deadline = Clock::now() + std::chrono::seconds(20);
+        while (Clock::now() < deadline) {
+            std::string out;
+            places.clear();
+            if (m_display->Run({XTOOL, "find", window, PictureText(bitmap)}, &out) == 0) {
+                std::istringstream in(out);
+                for (int x = 0, y = 0; in >> x >> y;)
+                    places.emplace_back(x, y);
+                if (places.size() >= least)
+                    return places;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return places;
+    }
+    // The values xdotool prints with --shell, by name.
+    std::map<std::string, std::string> ShellValues(const Args& args) const
+    {
+        std::string out;
+        std::map<std::string, std::string> values;
+        if (m_display->Run(args, &out) != 0)
+            return values;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);)
+            if (size_t equals = line.find('='); equals != std::string::npos)
+                values[line.substr(0, equals)] = line.substr(equals + 1);
+        return values;
+    }
+
+    // The topmost shown window at a point of the screen, as xtool finds it.
+    struct Placed {
+        std::string id;
+        int x = 0, y = 0, width = 0, height = 0;
+    };
+    Placed WindowAt(int x, int y) const
+    {
+        std::string out;
+        Placed placed;
+        if (m_display->Run({XTOOL, "at", std::to_string(x), std::to_string(y)}, &out) == 0)
+            std::istringstream(out) >> placed.id >> placed.x >> placed.y >> placed.width >> placed.height;
+        return placed;
+    }
+
     // An item picture as xtool counts it.
     static std::string PictureText(UINT bitmap)
     {
@@ -248,19 +314,7 @@ TEST_F(ProgramWindowsTest, TheWindowManagersCloseStoresThePlacementAndAltF4EndsW
 
 TEST_F(ProgramWindowsTest, TheListEditorsShowTheirItemsPictures)
 {
-    // Two logic functions in a new parameter set.
-    std::string drawing;
-    {
-        std::ifstream in(PLANTFORMS_DATA "/lists.xml");
-        drawing.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    ASSERT_FALSE(drawing.empty());
-    Write("VORNA.xml", drawing);
-    // The evaluation shows no window here.
-    setenv("MORV9274_HEADLESS", "1", 1);
-    ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("new") + "\""}).exitCode, 0);
-    ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("open") + "\""}).exitCode, 0);
-    unsetenv("MORV9274_HEADLESS");
+    ASSERT_NO_FATAL_FAILURE(UseListsDrawing());
     // Input 1 picked in the catalogue and added once at each level: A (chosen on loading), B, C, technician, expert.
     const std::string input = "Entrata/1: ------------";
     const Args add = {"click", "1150"};
@@ -295,6 +349,67 @@ TEST_F(ProgramWindowsTest, TheListEditorsShowTheirItemsPictures)
         ASSERT_EQ(Drive({"command", std::to_string(ID_TERMINATE)}).exitCode, 0);
         EXPECT_EQ(m_program->Wait(std::chrono::seconds(30)), 0);
     }
+}
+
+TEST_F(ProgramWindowsTest, ADraggedRowsPictureFollowsThePointerUntilTheDrop)
+{
+    ASSERT_NO_FATAL_FAILURE(UseListsDrawing());
+    std::string frame = StartFrame("funcorder", "");
+    ASSERT_FALSE(frame.empty());
+    EXPECT_GT(ShotOf(frame, "program-funcorder-before-drag").colours, 50);
+    std::vector<std::string> rows;
+    {
+        std::istringstream in(Drive({"items", "1154"}).out);
+        for (std::string row; std::getline(in, row);)
+            rows.push_back(row.substr(0, row.find('\t')));
+    }
+    ASSERT_EQ(rows.size(), 3u);
+    // The rows' tiles, top to bottom.
+    const std::vector<std::pair<int, int>> tiles = PlacesIn(frame, IDB_TILE_F, rows.size());
+    ASSERT_EQ(tiles.size(), rows.size());
+    const int x = tiles[0].first + 40;
+    const int first = tiles[0].second + 8;
+    const int last = tiles[2].second + 8;
+
+    // The person grabs the first row by its name and moves it down to the last row, holding the button.
+    ASSERT_EQ(m_display->Run({"xdotool", "mousemove", "--window", frame, std::to_string(x), std::to_string(first),
+                              "mousedown", "1"}),
+              0);
+    for (int step = 1; step <= 8; ++step) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        const int y = first + step * (last - first) / 8;
+        ASSERT_EQ(m_display->Run({"xdotool", "mousemove", "--window", frame, std::to_string(x), std::to_string(y)}),
+                  0);
+    }
+    // Over the list now lies the row's picture, its hot spot (10, 10) on the pointer: the row's tile once, and its
+    // text.
+    Placed picture;
+    std::map<std::string, std::string> pointer;
+    auto deadline = Clock::now() + std::chrono::seconds(20);
+    while (Clock::now() < deadline && (picture.id.empty() || picture.id == frame)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pointer = ShellValues({"xdotool", "getmouselocation", "--shell"});
+        picture = WindowAt(std::atoi(pointer["X"].c_str()), std::atoi(pointer["Y"].c_str()));
+    }
+    ASSERT_FALSE(picture.id.empty() || picture.id == frame) << "no drag picture under the pointer";
+    EXPECT_GT(ShotOf("root", "program-funcorder-drag").colours, 50);
+    EXPECT_EQ(PicturesIn(picture.id, {{IDB_TILE_F, 1}})[IDB_TILE_F], 1);
+    EXPECT_EQ(picture.x, std::atoi(pointer["X"].c_str()) - 10);
+    EXPECT_EQ(picture.y, std::atoi(pointer["Y"].c_str()) - 10);
+    EXPECT_GT(picture.width, 16 + 40) << "the row's text is missing";
+    EXPECT_LT(picture.height, tiles[1].second - tiles[0].second + 8);
+
+    // The drop: the picture is gone and the first function is the last.
+    ASSERT_EQ(m_display->Run({"xdotool", "mouseup", "1"}), 0);
+    const std::string moved = rows[1] + "\t1\n" + rows[2] + "\t2\n" + rows[0] + "\t3\n";
+    std::string items;
+    deadline = Clock::now() + std::chrono::seconds(20);
+    while (Clock::now() < deadline && (items = Drive({"items", "1154"}).out) != moved)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(items, moved);
+    EXPECT_EQ(WindowAt(std::atoi(pointer["X"].c_str()), std::atoi(pointer["Y"].c_str())).id, frame);
+    ASSERT_EQ(Drive({"command", std::to_string(ID_TERMINATE)}).exitCode, 0);
+    EXPECT_EQ(m_program->Wait(std::chrono::seconds(30)), 0);
 }
 
 }  // namespace

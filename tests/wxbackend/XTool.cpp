@@ -8,6 +8,10 @@
 //                            how often each picture appears in the window, pixel for pixel, one count per line; a
 //                            picture is its width, "x", its height, ":" and then each pixel row by row as six hex
 //                            digits RRGGBB or "------" for a transparent pixel, which matches anything
+//   xtool find WINDOW PICTURE
+//                            where the picture appears in the window: "<x> <y>" of its top left corner, one line each
+//   xtool at X Y             the topmost shown window of the screen at the point, as a window manager stacks them:
+//                            "<id> <x> <y> <width> <height>"
 //   xtool close WINDOW       asks the window to close as a window manager's close box does (WM_DELETE_WINDOW)
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
@@ -21,6 +25,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -110,11 +115,13 @@ bool ParsePicture(const std::string& text, Picture& picture)
     return true;
 }
 
-int Count(Window window, int count, char** texts)
+// Where each picture appears in the window, pixel for pixel: the top left corners, row by row; false when the window
+// cannot be read or a picture cannot be parsed.
+bool Places(Window window, int count, char** texts, std::vector<std::vector<std::pair<int, int>>>& places)
 {
     GdkPixbuf* pixbuf = Grab(window);
     if (!pixbuf)
-        return 2;
+        return false;
     const int width = gdk_pixbuf_get_width(pixbuf);
     const int height = gdk_pixbuf_get_height(pixbuf);
     const guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
@@ -124,12 +131,12 @@ int Count(Window window, int count, char** texts)
         const guchar* p = pixels + y * stride + x * channels;
         return static_cast<long>(p[0]) << 16 | static_cast<long>(p[1]) << 8 | p[2];
     };
-    for (int i = 0; i < count; ++i) {
+    bool parsed = true;
+    for (int i = 0; parsed && i < count; ++i) {
         Picture picture;
-        if (!ParsePicture(texts[i], picture))
-            return 2;
-        int found = 0;
-        for (int top = 0; top + picture.height <= height; ++top)
+        parsed = ParsePicture(texts[i], picture);
+        places.emplace_back();
+        for (int top = 0; parsed && top + picture.height <= height; ++top)
             for (int left = 0; left + picture.width <= width; ++left) {
                 bool match = true;
                 for (int y = 0; match && y < picture.height; ++y)
@@ -137,11 +144,56 @@ int Count(Window window, int count, char** texts)
                         const long want = picture.pixels[static_cast<size_t>(y * picture.width + x)];
                         match = want < 0 || want == at(left + x, top + y);
                     }
-                found += match;
+                if (match)
+                    places.back().emplace_back(left, top);
             }
-        std::printf("%d\n", found);
     }
+    g_object_unref(pixbuf);
+    return parsed;
+}
+
+int Count(Window window, int count, char** texts)
+{
+    std::vector<std::vector<std::pair<int, int>>> places;
+    if (!Places(window, count, texts, places))
+        return 2;
+    for (const auto& found : places)
+        std::printf("%zu\n", found.size());
     return 0;
+}
+
+int Find(Window window, char* text)
+{
+    std::vector<std::vector<std::pair<int, int>>> places;
+    if (!Places(window, 1, &text, places))
+        return 2;
+    for (const auto& [x, y] : places.front())
+        std::printf("%d %d\n", x, y);
+    return 0;
+}
+
+int At(int px, int py)
+{
+    Display* x = gdk_x11_display_get_xdisplay(gdk_display_get_default());
+    Window root = DefaultRootWindow(x), parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(x, root, &root, &parent, &children, &count))
+        return 2;
+    int result = 1;
+    // Children come bottom to top.
+    for (unsigned int i = count; i-- > 0;) {
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(x, children[i], &a) || a.map_state != IsViewable)
+            continue;
+        if (px >= a.x && py >= a.y && px < a.x + a.width && py < a.y + a.height) {
+            std::printf("%lu %d %d %d %d\n", children[i], a.x, a.y, a.width, a.height);
+            result = 0;
+            break;
+        }
+    }
+    if (children)
+        XFree(children);
+    return result;
 }
 
 int Close(Window window)
@@ -173,6 +225,10 @@ int main(int argc, char** argv)
         return Fill(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     if (std::strcmp(argv[1], "count") == 0 && argc > 3)
         return Count(window, argc - 3, argv + 3);
+    if (std::strcmp(argv[1], "find") == 0 && argc == 4)
+        return Find(window, argv[3]);
+    if (std::strcmp(argv[1], "at") == 0 && argc == 4)
+        return At(std::atoi(argv[2]), std::atoi(argv[3]));
     if (std::strcmp(argv[1], "close") == 0 && window != 0)
         return Close(window);
     return 2;
