@@ -1,8 +1,8 @@
 // List views in report view: a virtual list that reads its cells from the model, with the colours custom draw chooses
-// for each cell and each row's picture from the list's small image list. A person's click on a row goes to the model,
-// and so does a drag of a row: its start, the pointer's moves while the list holds the mouse, a key pressed during it
-// and the release. The model computes its targets from its own row geometry, so a point over a row of the widget
-// reaches the model as that row's point.
+// for each cell (the selection's colours for the row a dragged row would drop on) and each row's picture from the
+// list's small image list. A person's click on a row goes to the model, and so does a drag of a row: its start, the
+// pointer's moves while the list holds the mouse, a key pressed during it and the release. The model computes its
+// targets from its own row geometry, so a point over a row of the widget reaches the model as that row's point.
 #include "wxbackend/WxBackend.h"
 
 #include "platform/CImageList.h"
@@ -12,6 +12,7 @@
 
 #include <wx/imaglist.h>
 #include <wx/listctrl.h>
+#include <wx/settings.h>
 
 #include <vector>
 
@@ -37,6 +38,12 @@ public:
         auto* list = ControlOf<CListCtrl>(m_hwnd);
         if (!list)
             return nullptr;
+        // The row a dragged row would drop on shows in the selection's colours, over custom draw's.
+        if (list->GetItemState(static_cast<int>(row), LVIS_DROPHILITED) != 0) {
+            m_attr.SetTextColour(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT));
+            m_attr.SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
+            return &m_attr;
+        }
         COLORREF text = CListCtrl::kDefaultText;
         COLORREF back = CListCtrl::kDefaultBack;
         list->QueryCellColors(static_cast<int>(row), static_cast<int>(column), text, back);

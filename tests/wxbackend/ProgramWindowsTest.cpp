@@ -351,7 +351,7 @@ TEST_F(ProgramWindowsTest, TheListEditorsShowTheirItemsPictures)
     }
 }
 
-TEST_F(ProgramWindowsTest, ADraggedRowsPictureFollowsThePointerUntilTheDrop)
+TEST_F(ProgramWindowsTest, ADraggedRowsPictureFollowsThePointerAndTheRowUnderItIsHighlightedUntilTheDrop)
 {
     ASSERT_NO_FATAL_FAILURE(UseListsDrawing());
     std::string frame = StartFrame("funcorder", "");
@@ -375,16 +375,44 @@ TEST_F(ProgramWindowsTest, ADraggedRowsPictureFollowsThePointerUntilTheDrop)
     ASSERT_EQ(m_display->Run({"xdotool", "mousemove", "--window", frame, std::to_string(x), std::to_string(first),
                               "mousedown", "1"}),
               0);
+    // Where the frame lies on the screen: the pointer is at (x, first) in it.
+    std::map<std::string, std::string> pointer = ShellValues({"xdotool", "getmouselocation", "--shell"});
+    const int left = std::atoi(pointer["X"].c_str()) - x;
+    const int top = std::atoi(pointer["Y"].c_str()) - first;
+    // How much of a row's band, right of the row's picture under the pointer, is drawn in the selection's blue, once
+    // it is highlighted as expected or time is up.
+    auto highlight = [&](size_t row, bool expected) {
+        int filled = 0;
+        const auto until = Clock::now() + std::chrono::seconds(10);
+        do {
+            std::string out;
+            if (m_display->Run({XTOOL, "fill", std::to_string(left + tiles[row].first + 150),
+                                std::to_string(top + tiles[row].second), "100", "16"},
+                               &out) == 0)
+                filled = std::atoi(out.c_str());
+            if ((filled > 90) == expected)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        } while (Clock::now() < until);
+        return filled;
+    };
     for (int step = 1; step <= 8; ++step) {
         std::this_thread::sleep_for(std::chrono::milliseconds(40));
         const int y = first + step * (last - first) / 8;
         ASSERT_EQ(m_display->Run({"xdotool", "mousemove", "--window", frame, std::to_string(x), std::to_string(y)}),
                   0);
+        // Over the middle row, that row is where the dragged row would drop: it shows as selected.
+        if (step == 4) {
+            EXPECT_GT(highlight(1, true), 90) << "the middle row under the pointer is not highlighted";
+        }
     }
+    // Over the last row, the highlight moved there: the middle row shows as before, the dragged row stays selected.
+    EXPECT_GT(highlight(2, true), 90) << "the last row under the pointer is not highlighted";
+    EXPECT_EQ(highlight(1, false), 0) << "the middle row keeps its highlight";
+    EXPECT_GT(highlight(0, true), 90) << "the dragged row lost its selection";
     // Over the list now lies the row's picture, its hot spot (10, 10) on the pointer: the row's tile once, and its
     // text.
     Placed picture;
-    std::map<std::string, std::string> pointer;
     auto deadline = Clock::now() + std::chrono::seconds(20);
     while (Clock::now() < deadline && (picture.id.empty() || picture.id == frame)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -408,6 +436,11 @@ TEST_F(ProgramWindowsTest, ADraggedRowsPictureFollowsThePointerUntilTheDrop)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(items, moved);
     EXPECT_EQ(WindowAt(std::atoi(pointer["X"].c_str()), std::atoi(pointer["Y"].c_str())).id, frame);
+    // Only the moved row, now the last, shows as selected; no row keeps a drop highlight.
+    EXPECT_GT(highlight(2, true), 90);
+    EXPECT_EQ(highlight(1, false), 0);
+    EXPECT_EQ(highlight(0, false), 0);
+    EXPECT_GT(ShotOf(frame, "program-funcorder-after-drop").colours, 50);
     ASSERT_EQ(Drive({"command", std::to_string(ID_TERMINATE)}).exitCode, 0);
     EXPECT_EQ(m_program->Wait(std::chrono::seconds(30)), 0);
 }
