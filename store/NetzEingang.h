@@ -10,3 +10,15 @@ struct NetzEingang {
     BYTE output = 0;     // the sender's network output number 1..16
 };
 static_assert(sizeof(NetzEingang) == 3);
+
+// The numbers of the network inputs and outputs: 1..16 digital, 17..32 analog (shown as 1..16 again); 33 stands for
+// all network inputs where a list offers it.
+constexpr BYTE kAllNetworkInputs = 33;
+constexpr bool IsDigitalNetworkNumber(BYTE n)
+{
+    return n >= 1 && n <= 16;
+}
+constexpr bool IsAnalogNetworkNumber(BYTE n)
+{
+    return n >= 17 && n <= 32;
+}

@@ -5,6 +5,7 @@
 #include "forms/dialogs/CBezeichnungenDlg.h"
 #include "forms/frame/SaveRefusal.h"
 #include "forms/plant/CAntiblockierDlg.h"
+#include "forms/plant/PlantDesignation.h"
 #include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
@@ -478,14 +479,7 @@ void CAusgang::OnBezeichnungsGruppe()
 
 void CAusgang::OnBezeichnung()
 {
-    const int name = m_name.GetCurSel();
-    const int digit = m_digit.GetCurSel();
-    if (name > 0) {
-        m_param.index = static_cast<BYTE>(name);
-        m_param.digit = static_cast<BYTE>(digit > 0 ? digit : 0);
-    } else {
-        m_param.index = m_param.digit = 0;
-    }
+    plant::PickDesignation(m_name, m_digit, m_param.index, m_param.digit);
     ShowRecord(m_nNr, false, false, false);
 }
 

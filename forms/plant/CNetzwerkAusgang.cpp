@@ -15,6 +15,7 @@
 #include "resources/UiTexts.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+#include "store/NetzEingang.h"
 #include "texts/CTexte.h"
 
 #include <algorithm>
@@ -31,16 +32,6 @@ namespace {
 
 constexpr int kFirstActivation = 1;
 constexpr int kMinThreshold = 10;
-
-bool Digital(BYTE code)
-{
-    return code >= 1 && code <= 16;
-}
-
-bool Analog(BYTE code)
-{
-    return code >= 17 && code <= 32;
-}
 
 int Index(const CComboBox& list, int offset, int fallback)
 {
@@ -168,9 +159,9 @@ void CNetzwerkAusgang::UpdateForm(BYTE code, bool reselectConditions)
 {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     m_code = code;
-    m_kind.SetCurSel(Digital(code) ? 1 : Analog(code) ? 2 : 0);
+    m_kind.SetCurSel(IsDigitalNetworkNumber(code) ? 1 : IsAnalogNetworkNumber(code) ? 2 : 0);
     m_number.EnableWindow(code != 0);
-    m_number.SetCurSel(Digital(code) ? code - 1 : Analog(code) ? code - 17 : -1);
+    m_number.SetCurSel(IsDigitalNetworkNumber(code) ? code - 1 : IsAnalogNetworkNumber(code) ? code - 17 : -1);
     CParaCheck().CheckNetzZeiten(m_conditions);
     if (reselectConditions) {
         m_onChange.SetCurSel(m_conditions.onChange ? 1 : 0);
@@ -259,7 +250,8 @@ void CNetzwerkAusgang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTe
         channel.SetText(static_cast<UINT>(nodeId), numbered ? number(settings.node) : CString(ui::kNetzUnusedText));
     if (outputId > 0)
         channel.SetText(static_cast<UINT>(outputId),
-                        numbered ? number(Digital(m_code) ? m_code : m_code - 16) : CString(ui::kNetzUnusedText));
+                        numbered ? number(IsDigitalNetworkNumber(m_code) ? m_code : m_code - 16)
+                                 : CString(ui::kNetzUnusedText));
 }
 
 UINT CNetzwerkAusgang::OwnLabelGroups() const

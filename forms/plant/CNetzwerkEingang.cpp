@@ -14,6 +14,7 @@
 #include "resources/UiTexts.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+#include "store/NetzEingang.h"
 #include "texts/CTexte.h"
 
 #include <algorithm>
@@ -32,18 +33,7 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr int kFirstActivation = 1;
-constexpr BYTE kAllInputs = 33;
 constexpr int kMinTimeout = 5;
-
-bool Digital(BYTE code)
-{
-    return code >= 1 && code <= 16;
-}
-
-bool Analog(BYTE code)
-{
-    return code >= 17 && code <= 32;
-}
 
 }  // namespace
 
@@ -80,7 +70,9 @@ bool CNetzwerkEingang::StatusObject() const
 
 NetzEingang* CNetzwerkEingang::Entry()
 {
-    return Digital(m_code) ? &m_digital[m_code - 1] : Analog(m_code) ? &m_analog[m_code - 17] : nullptr;
+    return IsDigitalNetworkNumber(m_code) ? &m_digital[m_code - 1]
+        : IsAnalogNetworkNumber(m_code)   ? &m_analog[m_code - 17]
+                                          : nullptr;
 }
 
 void CNetzwerkEingang::LoadForm()
@@ -115,7 +107,7 @@ void CNetzwerkEingang::LoadForm()
         if (!drawing.GetNetzNr(g_nId, code, textId))
             code = 0;
     }
-    if (code > (StatusObject() ? kAllInputs : 32))
+    if (code > (StatusObject() ? kAllNetworkInputs : 32))
         code = 0;
     m_nodeChanged = false;
     CParaDaten para;
@@ -137,17 +129,20 @@ void CNetzwerkEingang::UpdateForm(BYTE code, bool reselectTimeouts)
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     m_code = code;
     CParaCheck check;
-    m_kind.SetCurSel(Digital(code) ? 1 : Analog(code) ? 2 : code == kAllInputs && StatusObject() ? 3 : 0);
-    m_number.EnableWindow(Digital(code) || Analog(code));
-    m_number.SetCurSel(Digital(code) ? code - 1 : Analog(code) ? code - 17 : -1);
+    m_kind.SetCurSel(IsDigitalNetworkNumber(code)                      ? 1
+                         : IsAnalogNetworkNumber(code)                 ? 2
+                         : code == kAllNetworkInputs && StatusObject() ? 3
+                                                                       : 0);
+    m_number.EnableWindow(IsDigitalNetworkNumber(code) || IsAnalogNetworkNumber(code));
+    m_number.SetCurSel(IsDigitalNetworkNumber(code) ? code - 1 : IsAnalogNetworkNumber(code) ? code - 17 : -1);
 
-    if (Digital(code))
+    if (IsDigitalNetworkNumber(code))
         check.CheckNetzEingaengeDigital(m_digital);
-    else if (Analog(code))
+    else if (IsAnalogNetworkNumber(code))
         check.CheckNetzEingaengeAnalog(m_analog);
-    m_strOutput = Digital(code) ? ui::kNetzEinOutputDigital
-        : Analog(code)          ? ui::kNetzEinOutputAnalog
-                                : ui::kNetzEinOutput;
+    m_strOutput = IsDigitalNetworkNumber(code) ? ui::kNetzEinOutputDigital
+        : IsAnalogNetworkNumber(code)          ? ui::kNetzEinOutputAnalog
+                                               : ui::kNetzEinOutput;
     const NetzEingang* entry = Entry();
     const bool used = entry && entry->node != 0;
     m_bus.EnableWindow(entry != nullptr);
@@ -176,7 +171,7 @@ void CNetzwerkEingang::OnEingangWahl()
     else if (kind == 2)
         code = static_cast<BYTE>(17 + index);
     else if (kind == 3)
-        code = kAllInputs;
+        code = kAllNetworkInputs;
     UpdateForm(code, false);
 }
 
@@ -224,22 +219,22 @@ bool CNetzwerkEingang::MayAssign()
     if (!entry)
         return true;
     CParaDaten para;
-    const bool read = Digital(m_code) ? para.GetNetzEingaengeDigital(CParaDaten::kParaFile, m_assignList)
-                                      : para.GetNetzEingaengeAnalog(CParaDaten::kParaFile, m_assignList);
+    const bool read = IsDigitalNetworkNumber(m_code) ? para.GetNetzEingaengeDigital(CParaDaten::kParaFile, m_assignList)
+                                                     : para.GetNetzEingaengeAnalog(CParaDaten::kParaFile, m_assignList);
     if (!read) {
         MessageBox(ui::kNetzAssignRefused, ui::kNetzAssignRefusedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
         return false;
     }
-    m_assignList[Digital(m_code) ? m_code - 1 : m_code - 17] = *entry;
+    m_assignList[IsDigitalNetworkNumber(m_code) ? m_code - 1 : m_code - 17] = *entry;
     return true;
 }
 
 bool CNetzwerkEingang::WriteRecord(CParaDaten& para, int file, plant::PlantEnd end)
 {
     if (end == plant::PlantEnd::Assign) {
-        if (Digital(m_code))
+        if (IsDigitalNetworkNumber(m_code))
             return para.SetNetzEingaengeDigital(file, m_assignList);
-        if (Analog(m_code))
+        if (IsAnalogNetworkNumber(m_code))
             return para.SetNetzEingaengeAnalog(file, m_assignList);
         return true;
     }
