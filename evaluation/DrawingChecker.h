@@ -15,6 +15,7 @@
 #include "evaluation/EvaluationRequest.h"
 #include "platform/CString.h"
 #include "platform/Types.h"
+#include "store/ImageLayout.h"
 
 class CZeichnung;
 
@@ -35,8 +36,8 @@ public:
     static constexpr BYTE kFatal = 4;           // the drawing cannot be used for this command
     static constexpr BYTE kAndereFunktion = 8;  // under "param", another function failed its connection check
 
-    static constexpr int kMaxFunktionen = 44;
-    static constexpr int kMaxMeldungen = 8;
+    static constexpr int kMaxFunktionen = static_cast<int>(layout::kFuncSlots);
+    static constexpr int kMaxMeldungen = static_cast<int>(layout::kMeldungSlots);
     static constexpr int kVariablenBytes = 384;
     static constexpr int kParameterBytes = 832;
 

@@ -5,6 +5,7 @@
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
+#include "store/ImageLayout.h"
 
 #include <cstring>
 #include <memory>
@@ -24,13 +25,13 @@ constexpr CompileStep kSteps[] = {
     {"KonvertiereReglerEinst", ui::kCompileReglerEinst, 1, 0, 1, &S::CopyReglerEinst, Writes::WorkAndDat},
     {"Datenverwaltung", ui::kCompileDatenverwaltung, 2, 0, 1, nullptr, Writes::None},
     {"KonvertierePotentiostat", ui::kCompilePotentiostat, 3, 0, 1, &S::CopyPotentiostat, Writes::WorkAndDat},
-    {"KonvertiereBezeichnungen", ui::kCompileBezeichnungen, 5, 0, 16, &S::CopyBezeichnung, Writes::DatOnly},
-    {"KonvertiereEingaenge", ui::kCompileEingang, 6, 1, 16, &S::CopyEingang, Writes::WorkAndDat},
-    {"KonvertiereAusgaenge", ui::kCompileAusgang, 22, 1, 16, &S::CopyAusgang, Writes::WorkAndDat},
+    {"KonvertiereBezeichnungen", ui::kCompileBezeichnungen, 5, 0, layout::kUserBezeichnungen, &S::CopyBezeichnung, Writes::DatOnly},
+    {"KonvertiereEingaenge", ui::kCompileEingang, 6, 1, layout::kEingaenge, &S::CopyEingang, Writes::WorkAndDat},
+    {"KonvertiereAusgaenge", ui::kCompileAusgang, 22, 1, layout::kAusgaenge, &S::CopyAusgang, Writes::WorkAndDat},
     {"KonvertiereAntiblockierschutz", nullptr, 37, 0, 1, &S::CopyAntiblockierschutz, Writes::WorkAndDat},
-    {"KonvertiereFunktionen", ui::kCompileFunktion, 38, 4, 44, &S::CopyFunktion, Writes::WorkAndDat},
+    {"KonvertiereFunktionen", ui::kCompileFunktion, 38, 4, layout::kFuncSlots, &S::CopyFunktion, Writes::WorkAndDat},
     {"KonvertiereFuncView", ui::kCompileFuncView, 215, 0, 1, &S::CopyFuncView, Writes::DatOnly},
-    {"KonvertiereMeldungen", ui::kCompileMeldung, 216, 2, 8, &S::CopyMeldung, Writes::WorkAndDat},
+    {"KonvertiereMeldungen", ui::kCompileMeldung, 216, 2, layout::kMeldungSlots, &S::CopyMeldung, Writes::WorkAndDat},
     {"KonvertiereNetzwerk", ui::kCompileNetzwerk, 232, 0, 7, &S::CopyNetzwerk, Writes::WorkAndDat},
     {"KonvertiereLogging", ui::kCompileLogging, 240, 0, 1, &S::CopyLogging, Writes::WorkAndDat},
     {"KonvertiereBegruessung", nullptr, 240, 0, 1, &S::CopyBegruessung, Writes::DatOnly},

@@ -303,13 +303,6 @@ CString DaysAndTime(const DocText& text, const BYTE* r)
     return value + ValueSep(text.Format()) + TimeByteText(r[TimeAt]);
 }
 
-void SchaltuhrPrograms(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
-{
-    WriteZeitfenster(text, row.level, r[offsetof(SchaltuhrParam, programsInUse)],
-                     r[offsetof(SchaltuhrParam, windowsPerProgram)], r[offsetof(SchaltuhrParam, windowSetpoints)],
-                     r + offsetof(SchaltuhrParam, programs));
-}
-
 constexpr FieldInfo kSuRelease{RECORD_FIELD(SchaltuhrParam, release)};
 constexpr FieldInfo kSuBlocking{RECORD_FIELD(SchaltuhrParam, blocking)};
 constexpr FieldInfo kSuOutputs{RECORD_FIELD(SchaltuhrParam, outputs)};
@@ -321,7 +314,7 @@ constexpr DocRow kSchaltuhrRows[] = {
     SourceRow(DocRow::Digital, 1, "BLOCAGGIO", &kSuBlocking, kOptional),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, "COND.TPO.RISPET.", &kSuOutputs),
-    LinesRow(0, SchaltuhrPrograms),
+    LinesRow(0, TimePrograms<SchaltuhrParam>),
     When(ValueRow(0, "Val.Nom.Cond.Tpo e esaudito:", &kSuNominal, Fmt::Number, "%ld°C"),
          {Cond::NonZero, offsetof(SchaltuhrParam, windowSetpoints)}),
     When(CustomRow(0, "Tempo Min Cond.Bloc.:",

@@ -7,6 +7,7 @@
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
+#include "store/ImageLayout.h"
 #include "store/RecordCodec.h"
 #include "texts/CTexte.h"
 
@@ -41,7 +42,6 @@ std::span<const DocRow> ZirkulationRows();
 
 namespace {
 
-constexpr int kSlots = 44;
 constexpr int kPrograms = 5;
 constexpr int kWindows = 3;
 constexpr unsigned kProgramBytes = 16;
@@ -114,7 +114,6 @@ CString ParticipantName(int file, BYTE participant)
 std::span<const FunctionDoc> FunctionDocs()
 {
     // In the order of the type codes.
-    // In the order of the type codes.
     static const FunctionDoc docs[] = {
         {texts::kTypeHzkrReg, HzkrRegRows()},
         {texts::kTypeAnfHeizung, AnfHeizungRows()},
@@ -157,7 +156,7 @@ void WriteHead(DocText& text, const functypes::FunctionType& type, BYTE slot, co
 {
     CTexte texte;
     text.Separated(0, kTipoFunzione, texte.GetObjektArtText(type.names.kind));
-    text.Separated(0, kGruppoDenom, record[0] == 0 ? "Generale" : "Def. Utente");
+    text.Separated(0, kGruppoDenom, record[0] == 0 ? ui::kDesignationGroupStandard : ui::kDesignationGroupUser);
     text.Separated(0, kDen, texte.GetFunktionsName(text.Opt().file, slot));
     text.Heading(0, kEntrataDati);
 }
@@ -171,7 +170,7 @@ void WriteFunktionen(DocText& text, DocReporter& reporter)
     CParaCheck check;
     text.Line(SectionRule());
     text.Line(kFunzioni);
-    for (int n = 1; n <= kSlots; ++n) {
+    for (int n = 1; n <= static_cast<int>(layout::kFuncSlots); ++n) {
         CString status;
         status.Format(kStatusFunction, n);
         reporter.Status(4 * n + 28, status);

@@ -5,6 +5,7 @@
 
 #include "production/DocRows.h"
 
+#include <cstddef>
 #include <span>
 
 class DocReporter;
@@ -29,6 +30,15 @@ const char* ListedText(std::span<const char* const> texts, long value);
 // temperature when setpoint is set). The counts are bounded by the five programs and three windows a record holds.
 void WriteZeitfenster(DocText& text, int level, BYTE programCount, BYTE windowCount, BYTE setpoint,
                       const BYTE* programs);
+
+// A Lines row's time programs of a record whose programs follow its three control bytes (programs in use, windows
+// per program, window setpoints).
+template <class Record>
+void TimePrograms(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
+{
+    WriteZeitfenster(text, row.level, r[offsetof(Record, programsInUse)], r[offsetof(Record, windowsPerProgram)],
+                     r[offsetof(Record, windowSetpoints)], r + offsetof(Record, programs));
+}
 
 // The designation of the function a participant byte of a record names (function number + 1) in the file; dashes
 // for none and for a number no function holds.

@@ -31,14 +31,6 @@ CString SignedCelsius(const DocText&, const BYTE* r)
     return text;
 }
 
-// The time programs of a record whose programs follow its three control bytes (windows, programs in use, setpoints).
-template <class Record>
-void Programs(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
-{
-    WriteZeitfenster(text, row.level, r[offsetof(Record, programsInUse)], r[offsetof(Record, windowsPerProgram)],
-                     r[offsetof(Record, windowSetpoints)], r + offsetof(Record, programs));
-}
-
 // Heating-circuit controller.
 constexpr FieldInfo kHzRelease{RECORD_FIELD(HzkrRegParam, release)};
 constexpr FieldInfo kHzPumpRelease{RECORD_FIELD(HzkrRegParam, pumpRelease)};
@@ -104,7 +96,7 @@ constexpr DocRow kHzkrRegRows[] = {
     HeadingRow(0, "TEMP.AMBIENTE:"),
     ValueRow(1, "T.Amb.ABBASS:", &kHzRoomReduced, Fmt::Number, kCelsius),
     ValueRow(1, "T.Amb.NORMALE:", &kHzRoomNormal, Fmt::Number, kCelsius),
-    When(LinesRow(1, Programs<HzkrRegParam>), {Cond::NonZero, offsetof(HzkrRegParam, programsInUse)}),
+    When(LinesRow(1, TimePrograms<HzkrRegParam>), {Cond::NonZero, offsetof(HzkrRegParam, programsInUse)}),
     ValueRow(1, "Tempo Prec.:", &kHzAdvance, Fmt::Number, "%ld min"),
     HeadingRow(0, "TEMP.MANDATA:"),
     HeadingRow(1, "Curva Ri.:"),
@@ -226,7 +218,7 @@ constexpr DocRow kAnfWarmwasserRows[] = {
     HeadingRow(0, "TEMP AC.CALDA:"),
     When(ValueRow(1, "T.Ac.TEOR:", &kAwSetpointValue, Fmt::Number, kCelsius),
          {Cond::Zero, offsetof(AnfWarmwasserParam, setpoint)}),
-    When(LinesRow(1, Programs<AnfWarmwasserParam>), {Cond::NonZero, offsetof(AnfWarmwasserParam, programsInUse)}),
+    When(LinesRow(1, TimePrograms<AnfWarmwasserParam>), {Cond::NonZero, offsetof(AnfWarmwasserParam, programsInUse)}),
     ValueRow(1, "T.Ac.MIN.:", &kAwMin, Fmt::Number, kCelsius),
     ValueRow(1, "DIFF.ON:", &kAwOn, Fmt::Scaled),
     ValueRow(1, "DIFF.OFF:", &kAwOff, Fmt::Scaled),

@@ -17,15 +17,6 @@ constexpr DWORD kStatic = SS_LEFT | WS_GROUP;
 constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
 constexpr DWORD kCounter = WS_BORDER | ES_NUMBER | ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP;
 
-// 10 to 2500 hours in steps of 10; index = stored value - 1.
-std::vector<CString> HourSteps()
-{
-    std::vector<CString> items;
-    for (int v = 1; v <= 250; ++v)
-        items.push_back(PaddedNumber(v * 10));
-    return items;
-}
-
 }  // namespace
 
 void RegisterKesselServiceTemplate()
@@ -59,7 +50,9 @@ void RegisterKesselServiceTemplate()
         t.controls.push_back({ControlClass::Static, units[b], kStatic, {170, z + 2, 20, 9}});
     }
     t.controls.push_back({ControlClass::Static, IDC_KASK_SERVICE_DIFF_LABEL, kStatic, {15, 138, 100, 18}});
-    t.controls.push_back({ControlClass::ComboBox, IDC_KASK_SERVICE_DIFF, kList, {122, 140, 44, 120}, "", HourSteps()});
+    // 10 to 2500 hours in steps of 10; index = stored value - 1.
+    const std::vector<CString> hours = ScaledList(1, 250, 10).items;
+    t.controls.push_back({ControlClass::ComboBox, IDC_KASK_SERVICE_DIFF, kList, {122, 140, 44, 120}, "", hours});
     t.controls.push_back({ControlClass::Static, IDC_KASK_SERVICE_DIFF_UNIT, kStatic, {170, 142, 20, 9}});
     platform::ResourceRegistry::Instance().AddDialog(t);
 }

@@ -98,8 +98,7 @@ BOOL CZeitprogrammDlg::OnInitDialog()
     m_strFenster = ui::kZeitprogrammWindows;
     m_strSollwert = ui::kZeitprogrammSetpoints;
 
-    while (m_Sollwert.GetCount() > 0)
-        m_Sollwert.DeleteString(0);
+    m_Sollwert.ResetContent();
     m_Sollwert.InsertString(0, ui::kZeitprogrammNo);
     m_Sollwert.InsertString(1, ui::kZeitprogrammYes);
 

@@ -47,8 +47,7 @@ BOOL FunctionFieldDialog::OnInitDialog()
         const forms::ValueControl& value = m_tables.values[i];
         CComboBox& combo = *m_combos[i];
         if (!value.items.words.empty()) {
-            for (int n = combo.GetCount(); n > 0; --n)
-                combo.DeleteString(0);
+            combo.ResetContent();
             for (size_t k = 0; k < value.items.words.size(); ++k)
                 combo.InsertString(static_cast<int>(k), value.items.words[k]);
         }

@@ -178,8 +178,7 @@ void FunctionParamForm::LoadForm()
             if (CWnd* button = GetDlgItem(static_cast<int>(radio.id)))
                 button->SetWindowText(radio.text);
     } else {
-        for (int n = m_group.GetCount(); n > 0; --n)
-            m_group.DeleteString(0);
+        m_group.ResetContent();
         m_group.InsertString(0, ui::kDesignationGroupStandard);
         m_group.InsertString(1, ui::kDesignationGroupUser);
     }
@@ -187,8 +186,7 @@ void FunctionParamForm::LoadForm()
         const forms::ValueControl& value = m_tables.values[i];
         if (!m_combos[i] || value.items.words.empty())
             continue;
-        for (int n = m_combos[i]->GetCount(); n > 0; --n)
-            m_combos[i]->DeleteString(0);
+        m_combos[i]->ResetContent();
         for (size_t k = 0; k < value.items.words.size(); ++k)
             m_combos[i]->InsertString(static_cast<int>(k), value.items.words[k]);
     }

@@ -119,8 +119,7 @@ void FunctionVarInForm::UpdateForm()
         // Every place offers the parameter form's list: "no function" first, then the functions in slot order.
         const FunktionsListe& list = param->ParticipantList();
         for (const std::unique_ptr<CComboBox>& place : m_places) {
-            for (int n = place->GetCount(); n > 0; --n)
-                place->DeleteString(0);
+            place->ResetContent();
             for (int i = 0; i <= list.count && i < FunktionsListe::kEntryCount; ++i)
                 place->InsertString(i, list.entries[i].text);
         }

@@ -71,8 +71,7 @@ BOOL CKesselServiceDlg::OnInitDialog()
     m_strDiffLabel = ui::kServiceDifference;
 
     for (int b = 0; b < kKessel; ++b) {
-        for (int n = m_Platz[b].GetCount(); n > 0; --n)
-            m_Platz[b].DeleteString(0);
+        m_Platz[b].ResetContent();
         for (int i = 1; i <= m_nKessel && i <= kKessel; ++i) {
             CString item;
             item.Format(ui::kServicePlace, i);

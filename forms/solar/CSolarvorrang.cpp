@@ -80,8 +80,7 @@ void FillLevels(CComboBox* list, int count, bool off)
 {
     if (!list)
         return;
-    for (int n = list->GetCount(); n > 0; --n)
-        list->DeleteString(0);
+    list->ResetContent();
     int index = 0;
     if (off) {
         CString text;

@@ -77,8 +77,7 @@ void CStartfunc::ShowSpecial()
     CComboBox* list = ValueCombo(kThreshold);
     if (!list)
         return;
-    for (int n = list->GetCount(); n > 0; --n)
-        list->DeleteString(0);
+    list->ResetContent();
     const std::vector<CString> items =
         radiation ? resources::ScaledList(0, 90, 10).items : resources::NumberList(0, 99).items;
     for (size_t i = 0; i < items.size(); ++i)

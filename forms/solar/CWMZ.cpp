@@ -122,8 +122,7 @@ void CWMZ::LoadSpecial()
     m_oldVersion = r.upperDiff != r.lowerDiff ? 1 : 0;
     const std::vector<CString> items =
         m_temperatureMode ? resources::NumberList(0, 100, 6).items : resources::NumberList(1, 100, 6).items;
-    for (int n = m_factor.GetCount(); n > 0; --n)
-        m_factor.DeleteString(0);
+    m_factor.ResetContent();
     for (const CString& item : items)
         m_factor.AddString(item);
     SetCaption(kFactorLabel, m_temperatureMode ? ui::kWmzFrostProtection : ui::kWmzFactor);

@@ -8,7 +8,7 @@ namespace forms {
 
 namespace {
 
-// Decimal digits as a number; more than nine digits saturate (the fields hold seven characters at most).
+// Decimal digits as a number, of the first nine digits only (the fields hold seven characters at most).
 long Digits(const CString& digits)
 {
     long value = 0;
