@@ -38,8 +38,8 @@ public:
 
     static constexpr int kMaxFunktionen = static_cast<int>(layout::kFuncSlots);
     static constexpr int kMaxMeldungen = static_cast<int>(layout::kMeldungSlots);
-    static constexpr int kVariablenBytes = 384;
-    static constexpr int kParameterBytes = 832;
+    static constexpr int kVariablenBytes = layout::kVariableBytes;
+    static constexpr int kParameterBytes = layout::kParameterBytes;
 
     // The channel (null: no renames are queued) and the reporter (null: progress goes nowhere) are the caller's.
     DrawingChecker(const drawing::EvaluationRequest& request, DrawingCommands* channel,

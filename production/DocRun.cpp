@@ -5,18 +5,19 @@
 #include "platform/Win32File.h"
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
+#include "production/ParameterImport.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/FileHeader.h"
+#include "store/ImageLayout.h"
 #include "texts/CTexte.h"
 
 #include <filesystem>
 
 namespace {
 
-constexpr char kMagicData[] = "KAVELMOR_STEUERKONTORE_DATA_FILE";
-constexpr int kVariableBytes = 384;
-constexpr int kParameterBytes = 832;
+using layout::kParameterBytes;
+using layout::kVariableBytes;
 
 DocRun::SectionWriter& FunctionSection()
 {
@@ -85,7 +86,8 @@ bool DocRun::LoadExternal(const CString& path, Message& message)
         return false;
     }
     FileHeader header;
-    if (!para.CheckFileHeader(0, &header) || header.magic != kMagicData || header.formatVersion != 1.0f) {
+    if (!para.CheckFileHeader(0, &header) ||
+        !production::ParameterImport::IsSupportedHeader(header.magic, header.formatVersion)) {
         message.number = "1.048";
         message.text = ui::kExportSourceFormat;
         return false;

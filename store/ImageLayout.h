@@ -19,6 +19,9 @@ constexpr unsigned kMeldungSlots = 8;
 constexpr unsigned kEingaenge = 16;
 constexpr unsigned kAusgaenge = 16;
 constexpr unsigned kUserBezeichnungen = 16;
+// The controller's memory for the functions' variables and parameters, in bytes.
+constexpr int kVariableBytes = 384;
+constexpr int kParameterBytes = 832;
 constexpr unsigned kUserBezeichnungLength = 12;
 
 // Area 0.
