@@ -38,6 +38,7 @@
 #include "production/CExportPara.h"
 #include "production/CImport.h"
 #include "resources/ResourceIds.h"
+#include "store/FunctionTypes.h"
 
 namespace {
 
@@ -76,68 +77,32 @@ struct FunctionForms {
 };
 
 // A function type's trio: parameter form, input-variable form and, where the type has one, output-variable form.
-FormRow FunctionRow(const char* kind, bool hasVarOut, const FunctionForms& f)
+FormRow FunctionRow(const char* kind, const FunctionForms& f)
 {
     FormRow row {"param", {kind}, IDR_TOOLBAR_FUNKTION, {}, FormSlot::Parameter, f.save};
     row.forms.push_back({FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm, f.parameters, f.publish});
     row.forms.push_back({FormSlot::VarIn, IDW_FORM_VARIN, kVarInForm, f.inputs});
-    if (hasVarOut)
+    if (f.outputs)
         row.forms.push_back({FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm, f.outputs});
     return row;
 }
 
-const FunctionForms kMischerRegForms {&CMischerReg::CreateForm, &CMischerReg::CreateVarIn, &CMischerReg::CreateVarOut,
-                                      &CMischerReg::Publish, &CMischerReg::Save};
-const FunctionForms kAnfHeizungForms {&CAnfHeizung::CreateForm, &CAnfHeizung::CreateVarIn, &CAnfHeizung::CreateVarOut,
-                                      &CAnfHeizung::Publish, &CAnfHeizung::Save};
-const FunctionForms kAnfWarmwasserForms {&CAnfWarmwasser::CreateForm, &CAnfWarmwasser::CreateVarIn,
-                                         &CAnfWarmwasser::CreateVarOut, &CAnfWarmwasser::Publish,
-                                         &CAnfWarmwasser::Save};
-const FunctionForms kHzkrRegForms {&CHzkrReg::CreateForm, &CHzkrReg::CreateVarIn, &CHzkrReg::CreateVarOut,
-                                   &CHzkrReg::Publish, &CHzkrReg::Save};
-const FunctionForms kKesselkaskadeForms {&CKesselkaskade::CreateForm, &CKesselkaskade::CreateVarIn,
-                                         &CKesselkaskade::CreateVarOut, &CKesselkaskade::Publish,
-                                         &CKesselkaskade::Save};
-const FunctionForms kLadepumpeForms {&CLadepumpe::CreateForm, &CLadepumpe::CreateVarIn, &CLadepumpe::CreateVarOut,
-                                     &CLadepumpe::Publish, &CLadepumpe::Save};
-const FunctionForms kZirkulationForms {&CZirkulation::CreateForm, &CZirkulation::CreateVarIn,
-                                       &CZirkulation::CreateVarOut, &CZirkulation::Publish, &CZirkulation::Save};
-const FunctionForms kLogikfuncForms {&CLogikfunc::CreateForm, &CLogikfunc::CreateVarIn, &CLogikfunc::CreateVarOut,
-                                     &CLogikfunc::Publish, &CLogikfunc::Save};
-const FunctionForms kKuehlfuncForms {&CKuehlfunc::CreateForm, &CKuehlfunc::CreateVarIn, &CKuehlfunc::CreateVarOut,
-                                     &CKuehlfunc::Publish, &CKuehlfunc::Save};
-const FunctionForms kPID_RegelungForms {&CPID_Regelung::CreateForm, &CPID_Regelung::CreateVarIn,
-                                        &CPID_Regelung::CreateVarOut, &CPID_Regelung::Publish, &CPID_Regelung::Save};
-const FunctionForms kSolarregelungForms {&CSolarregelung::CreateForm, &CSolarregelung::CreateVarIn,
-                                         &CSolarregelung::CreateVarOut, &CSolarregelung::Publish,
-                                         &CSolarregelung::Save};
-const FunctionForms kStartfuncForms {&CStartfunc::CreateForm, &CStartfunc::CreateVarIn, &CStartfunc::CreateVarOut,
-                                     &CStartfunc::Publish, &CStartfunc::Save};
-const FunctionForms kWMZForms {&CWMZ::CreateForm, &CWMZ::CreateVarIn, nullptr, &CWMZ::Publish, &CWMZ::Save};
-const FunctionForms kSolarvorrangForms {&CSolarvorrang::CreateForm, &CSolarvorrang::CreateVarIn,
-                                        &CSolarvorrang::CreateVarOut, &CSolarvorrang::Publish, &CSolarvorrang::Save};
-const FunctionForms kVergleichForms {&CVergleich::CreateForm, &CVergleich::CreateVarIn, &CVergleich::CreateVarOut,
-                                     &CVergleich::Publish, &CVergleich::Save};
-const FunctionForms kTimerForms {&CTimer::CreateForm, &CTimer::CreateVarIn, &CTimer::CreateVarOut, &CTimer::Publish,
-                                 &CTimer::Save};
-const FunctionForms kZaehlerForms {&CZaehler::CreateForm, &CZaehler::CreateVarIn, nullptr, &CZaehler::Publish,
-                                   &CZaehler::Save};
-const FunctionForms kFuncKontrolleForms {&CFuncKontrolle::CreateForm, &CFuncKontrolle::CreateVarIn,
-                                         &CFuncKontrolle::CreateVarOut, &CFuncKontrolle::Publish,
-                                         &CFuncKontrolle::Save};
-const FunctionForms kSyncForms {&CSync::CreateForm, &CSync::CreateVarIn, &CSync::CreateVarOut, &CSync::Publish,
-                                &CSync::Save};
-const FunctionForms kSchaltuhrForms {&CSchaltuhr::CreateForm, &CSchaltuhr::CreateVarIn, &CSchaltuhr::CreateVarOut,
-                                     &CSchaltuhr::Publish, &CSchaltuhr::Save};
-const FunctionForms kWartungsfuncForms {&CWartungsfunc::CreateForm, &CWartungsfunc::CreateVarIn,
-                                        &CWartungsfunc::CreateVarOut, &CWartungsfunc::Publish, &CWartungsfunc::Save};
-const FunctionForms kProfilfuncForms {&CProfilfunc::CreateForm, &CProfilfunc::CreateVarIn, &CProfilfunc::CreateVarOut,
-                                      &CProfilfunc::Publish, &CProfilfunc::Save};
-const FunctionForms kAnalogfuncForms {&CAnalogfunc::CreateForm, &CAnalogfunc::CreateVarIn, &CAnalogfunc::CreateVarOut,
-                                      &CAnalogfunc::Publish, &CAnalogfunc::Save};
+// The factories of a kind's forms; a kind without an output-variable form has no CreateVarOut.
+template <class Form>
+FunctionForms FormsOf()
+{
+    FunctionForms f {&Form::CreateForm, &Form::CreateVarIn, nullptr, &Form::Publish, &Form::Save};
+    if constexpr (requires { &Form::CreateVarOut; })
+        f.outputs = &Form::CreateVarOut;
+    return f;
+}
 
-const FunctionForms kMeldungForms {&CMeldung::CreateForm, &CMeldung::CreateVarIn, &CMeldung::CreateVarOut,
-                                   &CMeldung::Publish, &CMeldung::Save};
+// The forms of each function type, by the type code its parameter form names.
+template <class... Form>
+std::map<int, FunctionForms> FormsByCode()
+{
+    return {{Form::kKind.code, FormsOf<Form>()}...};
+}
 
 // A plant form that assigns a number to its object: its one form and the three ends of the shared helper.
 template <class Form, Form*& pointer>
@@ -164,7 +129,7 @@ std::vector<FormRow> MakeFormRows()
            &CSignalUebergabe::Publish}},
          FormSlot::SignalUebergabe, &CSignalUebergabe::Save},
         // The message trio on the function forms' pattern.
-        FunctionRow("Meldung", true, kMeldungForms),
+        FunctionRow("Meldung", FormsOf<CMeldung>()),
         PlantRow<CNetzwerkEingang, g_pNetzwerkEingang>({"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
                                                        FormSlot::NetzwerkEingang, IDW_FORM_FIRST),
         PlantRow<CNetzwerkAusgang, g_pNetzwerkAusgang>({"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
@@ -189,37 +154,16 @@ std::vector<FormRow> MakeFormRows()
         {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm, &CreateImport}},
          FormSlot::Import},
     };
-    const struct {
-        const char* kind;
-        bool hasVarOut;
-        FunctionForms forms = {};
-    } functionTypes[] = {
-        {"Analogfunktion", true, kAnalogfuncForms},
-        {"Anforderung Heizung", true, kAnfHeizungForms},
-        {"Anforderung Warmwasser", true, kAnfWarmwasserForms},
-        {"Funktionskontrolle", true, kFuncKontrolleForms},
-        {"Heizkreisregler", true, kHzkrRegForms},
-        {"Kesselkaskade", true, kKesselkaskadeForms},
-        {"Kühlfunktion", true, kKuehlfuncForms},
-        {"Ladepumpe", true, kLadepumpeForms},
-        {"Logikfunktion", true, kLogikfuncForms},
-        {"Mischerregelfunktion", true, kMischerRegForms},
-        {"PID-Regelung", true, kPID_RegelungForms},
-        {"Profilfunktion", true, kProfilfuncForms},
-        {"Schaltuhr", true, kSchaltuhrForms},
-        {"Solarregelung", true, kSolarregelungForms},
-        {"Solarvorrang", true, kSolarvorrangForms},
-        {"Startfunktion", true, kStartfuncForms},
-        {"Synchronisation", true, kSyncForms},
-        {"Timerfunktion", true, kTimerForms},
-        {"Vergleich", true, kVergleichForms},
-        {"Wärmemengenzähler", false, kWMZForms},
-        {"Wartungsfunktion", true, kWartungsfuncForms},
-        {"Zähler", false, kZaehlerForms},
-        {"Zirkulation", true, kZirkulationForms},
-    };
-    for (const auto& type : functionTypes)
-        rows.push_back(FunctionRow(type.kind, type.hasVarOut, type.forms));
+    const std::map<int, FunctionForms> functionForms =
+        FormsByCode<CAnalogfunc, CAnfHeizung, CAnfWarmwasser, CFuncKontrolle, CHzkrReg, CKesselkaskade, CKuehlfunc,
+                    CLadepumpe, CLogikfunc, CMischerReg, CPID_Regelung, CProfilfunc, CSchaltuhr, CSolarregelung,
+                    CSolarvorrang, CStartfunc, CSync, CTimer, CVergleich, CWMZ, CWartungsfunc, CZaehler,
+                    CZirkulation>();
+    // A row per catalog type, named by its kind; a type whose forms are not built has none.
+    for (const functypes::FunctionType& type : functypes::AllFunctionTypes()) {
+        const auto forms = functionForms.find(type.code);
+        rows.push_back(FunctionRow(type.names.kind, forms != functionForms.end() ? forms->second : FunctionForms {}));
+    }
     return rows;
 }
 
