@@ -32,7 +32,7 @@ constexpr const char* kShowExport = "32900";
 
 std::string Expected(const std::string& name)
 {
-    std::ifstream in(std::string(EXPECTED_DIR) + "/" + name, std::ios::binary);
+    std::ifstream in(std::string(PRODUCTION_DATA) + "/" + name, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     EXPECT_TRUE(in.good() || in.eof()) << name;
@@ -202,7 +202,7 @@ TEST_F(ExportFormRunTest, EachSectionAloneInEachLayoutReadsAsWrittenByHand)
 // its rows.
 TEST_F(ExportFormRunTest, TheDrawingsFunctionsAreDocumented)
 {
-    std::ifstream in(PRODUCTION_DATA "/mixer_logic.xml", std::ios::binary);
+    std::ifstream in(MIXER_LOGIC_DRAWING, std::ios::binary);
     std::ostringstream drawing;
     drawing << in.rdbuf();
     m_home.WriteFile("VORNA.xml", drawing.str());

@@ -71,7 +71,7 @@ protected:
         ASSERT_TRUE(m_standin.Start(argv));
         ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
         std::string drawing;
-        ASSERT_TRUE(platform::ReadWholeFile(PRODUCTION_DATA "/mixer_logic.xml", drawing));
+        ASSERT_TRUE(platform::ReadWholeFile(MIXER_LOGIC_DRAWING, drawing));
         m_home.WriteFile("VORNA.xml", drawing);
         ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
         ASSERT_EQ(m_home.RunCommand(Command("open")).exitCode, 0);

@@ -8,6 +8,7 @@
 #include "platform/RemoteWindow.h"
 #include "platform/TextFile.h"
 #include "store/CParaDaten.h"
+#include "texttables/StandardDesignations.h"
 
 #include <gtest/gtest.h>
 
@@ -159,19 +160,11 @@ TEST_F(CompilerRunTest, ANewSetCompilesAndAnExistingOrReadOnlyTargetIsKept)
     EXPECT_FALSE(Recorded("setfilenotuptodate")) << "the compile sends nothing";
 }
 
-// The type codes of the function kinds, as the controller knows them.
+// The type code of a function kind name (UTF-8); 0 for a name that is no function kind.
 int TypeCode(const std::string& kind)
 {
-    static const char* const kKinds[] = {
-        "Heizkreisregler", "Anforderung Heizung", "Anforderung Warmwasser", "Ladepumpe", "Zirkulation",
-        "Solarregelung", "Solarvorrang", "PID-Regelung", "Vergleich", "Logikfunktion", "Analogfunktion",
-        "Wärmemengenzähler", "Wartungsfunktion", "Timerfunktion", "Schaltuhr", "Startfunktion", "Zähler",
-        "Kühlfunktion", "Mischerregelfunktion", "Funktionskontrolle", "Synchronisation", "Profilfunktion",
-        "Kesselkaskade"};
-    for (int code = 1; code <= 23; ++code)
-        if (platform::Utf8ToCp1252(kind) == kKinds[code - 1])
-            return code;
-    return 0;
+    const texts::FunctionTypeInfo* type = texts::FindFunctionType(platform::Utf8ToCp1252(kind).c_str());
+    return type ? type->typeCode : 0;
 }
 
 TEST_F(CompilerRunTest, ASetWithTheFunctionsOfADrawingCompilesThemInSlotOrder)
