@@ -5,6 +5,7 @@
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 
+#include <array>
 #include <cstring>
 #include <type_traits>
 
@@ -222,57 +223,54 @@ constexpr Pin kWartungsfuncPins[] = {
 
 // ---- The labels of the digital inputs and the participants ----
 
-using L = PinLabel;
+// The labelled digital inputs of a kind: pin and fixed-value rule; the field is the one the kind's pin row completes.
+struct LabelRule {
+    BYTE pin;
+    FixedValue fixedValue;
+};
+template <size_t P, size_t N>
+constexpr std::array<PinLabel, N> Labels(const Pin (&pins)[P], const LabelRule (&rules)[N])
+{
+    std::array<PinLabel, N> labels {};
+    for (size_t i = 0; i < N; ++i) {
+        const Pin* source = nullptr;
+        for (const Pin& pin : pins)
+            if (pin.pin == rules[i].pin && pin.kind == Pin::Source)
+                source = &pin;
+        if (!source)
+            throw "a labelled input must be a source pin of the kind";  // refused at compile time
+        labels[i] = {rules[i].pin, source->a, rules[i].fixedValue};
+    }
+    return labels;
+}
+
 constexpr FixedValue Yes = FixedValue::Yes;
 constexpr FixedValue No = FixedValue::No;
 
 // clang-format off
-constexpr L kAnalogfuncLabels[] = {{1, At(F(AnalogfuncParam, release)), Yes}};
-constexpr L kAnfHeizungLabels[] = {{1, At(F(AnfHeizungParam, release)), Yes}};
-constexpr L kAnfWarmwasserLabels[] = {{1, At(F(AnfWarmwasserParam, release)), Yes},
-                                      {4, At(F(AnfWarmwasserParam, externalSwitch)), FixedValue::NoOnlyIfDrawn}};
-constexpr L kFuncKontrolleLabels[] = {{3, At(F(FuncKontrolleParam, differenceRelease)), Yes}};
-constexpr L kHzkrRegLabels[] = {{1, At(F(HzkrRegParam, release)), Yes},
-                                {2, At(F(HzkrRegParam, pumpRelease)), Yes},
-                                {3, At(F(HzkrRegParam, mixerRelease)), Yes},
-                                {7, At(F(HzkrRegParam, externalSwitch)), No}};
-constexpr L kKesselkaskadeLabels[] = {{1, At(F(KesselkaskadeParam, release)), Yes},
-                                      {2, At(F(KesselkaskadeParam, release2)), Yes},
-                                      {3, At(F(KesselkaskadeParam, release3)), FixedValue::UpToTwoBoilers}};
-constexpr L kKuehlfuncLabels[] = {{1, At(F(KuehlfuncParam, release)), Yes}};
-constexpr L kLadepumpeLabels[] = {{1, At(F(LadepumpeParam, release)), Yes}};
-constexpr L kLogikfuncLabels[] = {{1, At(F(LogikfuncParam, release)), Yes},
-                                  {2, At(F(LogikfuncParam, inputs[0])), No},
-                                  {3, At(F(LogikfuncParam, inputs[1])), No},
-                                  {4, At(F(LogikfuncParam, inputs[2])), No},
-                                  {5, At(F(LogikfuncParam, inputs[3])), No},
-                                  {6, At(F(LogikfuncParam, inputs[4])), No},
-                                  {7, At(F(LogikfuncParam, inputs[5])), No}};
-constexpr L kMischerRegLabels[] = {{1, At(F(MischerRegParam, release)), Yes}};
-constexpr L kPID_RegelungLabels[] = {{1, At(F(PID_RegelungParam, release)), Yes}};
-constexpr L kProfilfuncLabels[] = {{1, At(F(ProfilfuncParam, release)), Yes},
-                                   {3, At(F(ProfilfuncParam, start)), No},
-                                   {4, At(F(ProfilfuncParam, stop)), No},
-                                   {5, At(F(ProfilfuncParam, reset)), No},
-                                   {6, At(F(ProfilfuncParam, clock)), No}};
-constexpr L kSchaltuhrLabels[] = {{1, At(F(SchaltuhrParam, release)), Yes}, {2, At(F(SchaltuhrParam, blocking)), No}};
-constexpr L kSolarregelungLabels[] = {{1, At(F(SolarregelungParam, release)), Yes}};
-constexpr L kSolarvorrangLabels[] = {{1, At(F(SolarvorrangParam, release)), Yes}};
-constexpr L kStartfuncLabels[] = {{1, At(F(StartfuncParam, release)), Yes}};
-constexpr L kSyncLabels[] = {{1, At(F(SyncParam, release)), Yes}};
-constexpr L kTimerLabels[] = {{1, At(F(TimerParam, release)), Yes}, {2, At(F(TimerParam, trigger)), Yes}};
-constexpr L kVergleichLabels[] = {{1, At(F(VergleichParam, release)), Yes}};
-constexpr L kWMZLabels[] = {{1, At(F(WMZParam, release)), Yes}, {5, At(F(WMZParam, reset)), No}};
-constexpr L kWartungsfuncLabels[] = {{1, At(F(WartungsfuncParam, externalSwitch)), No}};
-constexpr L kZaehlerLabels[] = {{1, At(F(ZaehlerParam, release)), Yes},
-                                {2, At(F(ZaehlerParam, inputs[0])), No},
-                                {3, At(F(ZaehlerParam, inputs[1])), No},
-                                {4, At(F(ZaehlerParam, inputs[2])), No},
-                                {5, At(F(ZaehlerParam, inputs[3])), No},
-                                {6, At(F(ZaehlerParam, inputs[4])), No},
-                                {7, At(F(ZaehlerParam, inputs[5])), No},
-                                {8, At(F(ZaehlerParam, reset)), No}};
-constexpr L kZirkulationLabels[] = {{1, At(F(ZirkulationParam, release)), Yes}};
+constexpr auto kAnalogfuncLabels = Labels(kAnalogfuncPins, {{1, Yes}});
+constexpr auto kAnfHeizungLabels = Labels(kAnfHeizungPins, {{1, Yes}});
+constexpr auto kAnfWarmwasserLabels = Labels(kAnfWarmwasserPins, {{1, Yes}, {4, FixedValue::NoOnlyIfDrawn}});
+constexpr auto kFuncKontrolleLabels = Labels(kFuncKontrollePins, {{3, Yes}});
+constexpr auto kHzkrRegLabels = Labels(kHzkrRegPins, {{1, Yes}, {2, Yes}, {3, Yes}, {7, No}});
+constexpr auto kKesselkaskadeLabels = Labels(kKesselkaskadePins, {{1, Yes}, {2, Yes}, {3, FixedValue::UpToTwoBoilers}});
+constexpr auto kKuehlfuncLabels = Labels(kKuehlfuncPins, {{1, Yes}});
+constexpr auto kLadepumpeLabels = Labels(kLadepumpePins, {{1, Yes}});
+constexpr auto kLogikfuncLabels = Labels(kLogikfuncPins, {{1, Yes}, {2, No}, {3, No}, {4, No}, {5, No}, {6, No}, {7, No}});
+constexpr auto kMischerRegLabels = Labels(kMischerRegPins, {{1, Yes}});
+constexpr auto kPID_RegelungLabels = Labels(kPID_RegelungPins, {{1, Yes}});
+constexpr auto kProfilfuncLabels = Labels(kProfilfuncPins, {{1, Yes}, {3, No}, {4, No}, {5, No}, {6, No}});
+constexpr auto kSchaltuhrLabels = Labels(kSchaltuhrPins, {{1, Yes}, {2, No}});
+constexpr auto kSolarregelungLabels = Labels(kSolarregelungPins, {{1, Yes}});
+constexpr auto kSolarvorrangLabels = Labels(kSolarvorrangPins, {{1, Yes}});
+constexpr auto kStartfuncLabels = Labels(kStartfuncPins, {{1, Yes}});
+constexpr auto kSyncLabels = Labels(kSyncPins, {{1, Yes}});
+constexpr auto kTimerLabels = Labels(kTimerPins, {{1, Yes}, {2, Yes}});
+constexpr auto kVergleichLabels = Labels(kVergleichPins, {{1, Yes}});
+constexpr auto kWMZLabels = Labels(kWMZPins, {{1, Yes}, {5, No}});
+constexpr auto kWartungsfuncLabels = Labels(kWartungsfuncPins, {{1, No}});
+constexpr auto kZaehlerLabels = Labels(kZaehlerPins, {{1, Yes}, {2, No}, {3, No}, {4, No}, {5, No}, {6, No}, {7, No}, {8, No}});
+constexpr auto kZirkulationLabels = Labels(kZirkulationPins, {{1, Yes}});
 
 constexpr Participants kKesselkaskadeParticipants{ParticipantList::Demands, 16, 6,
                                                   At(F(KesselkaskadeParam, participantCount)),

@@ -128,7 +128,7 @@ TEST(FunctionTypesTest, EveryLabelledInputIsADigitalSourceOfItsRowAndParticipant
                                                  [&](const Pin& pin) { return pin.pin == label.pin; });
             ASSERT_NE(completion, type.pins.end()) << where;
             EXPECT_EQ(completion->kind, Pin::Source) << where;
-            EXPECT_EQ(completion->a, label.field) << where;
+            // A digital source: its number follows its kind and inverted flag.
             EXPECT_EQ(completion->b, label.field + offsetof(DigitalQuelle, number)) << where;
         }
         const functypes::Participants& p = type.participants;
