@@ -62,11 +62,16 @@ ValueList PercentList()
     return NumberList(0, 100);
 }
 
+CString DifferenceText(int code, const char* minus, const char* plus)
+{
+    return CString(code < 0 ? minus : plus) + Kelvin(DifferenceMagnitudeTenths(code));
+}
+
 ValueList DifferenceList(int first, int last)
 {
     ValueList list;
     for (int v = first; v <= last; ++v)
-        Add(list, CString(v < 0 ? "- " : "  ") + Kelvin(DifferenceMagnitudeTenths(v)), v & 0xFF);
+        Add(list, DifferenceText(v, "- ", "  "), v & 0xFF);
     return list;
 }
 

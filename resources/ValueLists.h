@@ -39,6 +39,9 @@ ValueList PercentList();
 // "  9.9", "  10" .. "  85"; one decimal below 10 K, whole kelvins from 10 K on. The code is the stored byte of v.
 // The full list has 256 items, item index = v + 128.
 ValueList DifferenceList(int first = -128, int last = 127);
+// The text of a signed temperature-difference code (-128..127) with the sign prefix a list shows: tenths of a kelvin
+// below 10 K, whole kelvins from there.
+CString DifferenceText(int code, const char* minus, const char* plus);
 // The hysteresis code from first (0, 1 or 5) to last (115 unless said): "  0.5" .. "  9.9", "  10" .. "  25";
 // code = the stored byte (from 100 on, 10 K steps of one kelvin: code - 90 kelvins).
 ValueList HysteresisList(int first, int last = 115);

@@ -2,6 +2,7 @@
 #include "forms/logic/AnalogScale.h"
 
 #include "platform/CLocale.h"
+#include "resources/ValueLists.h"
 
 #include <cstdlib>
 
@@ -45,16 +46,6 @@ CString Radiation(int v)
 {
     const int w = 10 * v;
     return Text(platform::FormatC(w < 10 ? "      %d" : w < 100 ? "    %d" : w < 1000 ? "  %d" : "%d", w));
-}
-
-// The kelvin offset of a signed code: magnitude m/10 up to 99, m - 90 up to 115, 5m - 550 above.
-CString Kelvin(int code)
-{
-    const int m = std::abs(code);
-    const char* sign = code < 0 ? " -" : "  ";
-    if (m < 100)
-        return CString(sign) + Text(platform::FormatC("%2.1f", m / 10.0));
-    return CString(sign) + Text(platform::FormatC("%d", m <= 115 ? m - 90 : 5 * m - 550));
 }
 
 }  // namespace
@@ -101,7 +92,7 @@ std::vector<CString> OffsetItems(long unit)
             items.push_back(SignedWhole(v));
     } else if (unit == kTemperature) {
         for (int code = -127; code <= 127; ++code)
-            items.push_back(Kelvin(code));
+            items.push_back(resources::DifferenceText(code, " -", "  "));
     } else {
         for (int v = 0; v <= 200; ++v)
             items.push_back(Whole(v));

@@ -63,16 +63,6 @@ CString Whole(long value)
     return CString(' ', std::max(2, 10 - 2 * digits)) + CString(platform::FormatC("%ld", value));
 }
 
-// The signed difference code c (-128..127): n = |c| is n/10 below 100, n - 90 up to 115, 5n - 550 above.
-CString SignedDifference(int code)
-{
-    const int n = std::abs(code);
-    const char* sign = code < 0 ? " -  " : "    ";
-    if (n < 100)
-        return CString(sign) + CString(platform::FormatC("%2.1f", n / 10.0));
-    return CString(sign) + CString(platform::FormatC("%d", n <= 115 ? n - 90 : 5 * n - 550));
-}
-
 std::vector<CString> ValueBItems(long unit)
 {
     std::vector<CString> items;
@@ -114,7 +104,7 @@ std::vector<CString> DifferenceItems(long unit)
     case kTemperature:
     case kHumidity:
         for (int code = -128; code <= 127; ++code)
-            items.push_back(SignedDifference(code));
+            items.push_back(resources::DifferenceText(code, " -  ", "    "));
         break;
     case 8: scaled(201, 5); break;
     case kPressure:

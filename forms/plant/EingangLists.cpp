@@ -3,6 +3,7 @@
 
 #include "resources/PlantTexts.h"
 #include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
 
 namespace plant {
 
@@ -17,19 +18,6 @@ CString Item(const char* format, double value)
 {
     CString item;
     item.Format(format, value);
-    return item;
-}
-
-// A temperature correction of magnitude m: tenths of a kelvin below 100, whole kelvins above.
-CString TemperatureCorrection(int value)
-{
-    const int m = value < 0 ? -value : value;
-    const char* sign = value < 0 ? " - " : "   ";
-    CString item;
-    if (m < 100)
-        item.Format("%s%2.1f", sign, m / 10.0);
-    else
-        item.Format("%s%d", sign, m <= 115 ? m - 90 : 5 * m - 550);
     return item;
 }
 
@@ -53,7 +41,7 @@ ValueList EingangCorrection(const EingangParam& input, bool temperature, bool so
     ValueList list;
     if (temperature) {
         for (int v = -127; v <= 127; ++v)
-            list.items.push_back(TemperatureCorrection(v));
+            list.items.push_back(resources::DifferenceText(v, " - ", "   "));
         list = {std::move(list.items), ui::kEingangCorrectionLabel, ui::kUnitKelvinShort,
                 static_cast<signed char>(input.correction) + 127};
     } else if (solar) {
