@@ -21,7 +21,7 @@ CString Text(const std::string& text)
 // 0..250 right-aligned: six, four or two blanks before one, two or three digits.
 CString Whole(int v)
 {
-    return Text(platform::FormatC(v < 10 ? "      %d" : v < 100 ? "    %d" : "  %d", v));
+    return resources::PaddedNumber(v, 6);
 }
 
 // -125..125: negatives by the magnitude's digits.
@@ -29,8 +29,7 @@ CString SignedWhole(int v)
 {
     if (v >= 0)
         return Whole(v);
-    const int m = -v;
-    return Text(platform::FormatC(m < 10 ? " -    %d" : m < 100 ? " -  %d" : " -%d", m));
+    return CString(" -") + resources::PaddedNumber(-v, 4);
 }
 
 // -50..200 degrees.
@@ -44,8 +43,7 @@ CString Degrees(int v)
 // 0..200 as ten times the value, W/m².
 CString Radiation(int v)
 {
-    const int w = 10 * v;
-    return Text(platform::FormatC(w < 10 ? "      %d" : w < 100 ? "    %d" : w < 1000 ? "  %d" : "%d", w));
+    return resources::PaddedNumber(10 * v, 6);
 }
 
 }  // namespace

@@ -85,12 +85,12 @@ CString ValueItem(long unit, int v, bool step)
     if (v == 0 && step)
         return CString("  ") + CString(ui::kProfilOff);
     if (unit == 0)
-        return CString(platform::FormatC(v < 10 ? "      %d" : v < 100 ? "    %d" : "  %d", v));
+        return resources::PaddedNumber(v, 6);
     if (unit == kTemperature)
         return CString(platform::FormatC(v < 20 ? "     %02.01f" : v < 200 ? "   %02.01f" : " %02.01f", v / 2.0));
     if (v == 0)
         return CString("       0");
-    return CString(platform::FormatC(v < 10 ? "     %d" : v < 100 ? "   %d" : " %d", 10 * v));
+    return resources::PaddedNumber(10 * v, 7);
 }
 
 // The items of the step lists (step true) or of the setpoint list: 0..100 without dimension, 0..200 (in tens) for
