@@ -355,6 +355,14 @@ bool UserInput::DragRow(CWnd& control, int from, int to, UINT key, UINT modifier
         loop.RemoveTimer(wake);
         if (!FindWindowData(hwnd))
             return true;
+        // Never got there (the list did not scroll in time, or the capture went elsewhere): the person gives up
+        // with Escape rather than drop the row on another one.
+        if (list->HitTest(point) != to) {
+            PressKey(*list, VK_ESCAPE);
+            if (FindWindowData(hwnd))
+                LButtonUp(*list, point);
+            return false;
+        }
     }
     if (key)
         PressKey(*list, key, modifiers);
