@@ -176,16 +176,13 @@ public:
 
 private:
     // Beside the list, over its parent.
-    static CPoint Beside() { return CPoint(-8, CListCtrl::kHeaderHeight + 2); }
+    static CPoint Beside() { return CListCtrl::BesidePoint(); }
 
     // The model's point of a row: where its geometry puts the row.
     CPoint RowPoint(int row) const
     {
-        CRect rect;
         auto* list = ControlOf<CListCtrl>(Hwnd());
-        if (!list || !list->GetItemRect(row, &rect, LVIR_BOUNDS))
-            return Beside();
-        return CPoint(rect.left + 5, rect.top + CListCtrl::kRowHeight / 2);
+        return list ? list->RowGrabPoint(row) : Beside();
     }
 
     // A point of the widget (client coordinates of the list) as the model sees it: the row under it, empty space
