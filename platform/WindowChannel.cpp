@@ -725,8 +725,11 @@ Result Perform(const std::vector<CString>& a)
     const CString& verb = a[1];
     size_t args = a.size() - 2;
     auto arg = [&](size_t i) -> const CString& { return a[2 + i]; };
+    const WindowChannelVerb* known = FindWindowChannelVerb(verb.GetString());
+    if (!known || args < known->args || args > known->args + known->optional)
+        return Refused("no verb " + Quoted(verb) + " with " + CString(FormatC("%zu", args).c_str()) + " arguments");
 
-    if (verb == "answer" && args == 1) {
+    if (verb == "answer") {
         for (const ButtonName& b : kButtons) {
             if (arg(0).CompareNoCase(b.name) == 0) {
                 AnswerMessageBox(b.id);
@@ -735,7 +738,7 @@ Result Perform(const std::vector<CString>& a)
         }
         return Refused("no button " + Quoted(arg(0)));
     }
-    if (verb == "file" && args == 1) {
+    if (verb == "file") {
         FileDialogAnswer answer;
         answer.ok = arg(0) != "CANCEL";
         if (answer.ok)
@@ -743,35 +746,27 @@ Result Perform(const std::vector<CString>& a)
         AnswerFileDialog(answer);
         return Done();
     }
-    if (verb == "boxes" && args == 0)
+    if (verb == "boxes")
         return Boxes();
 
     HWND root = FindWhich(which);
     if (!root)
         return Missing("no window " + Quoted(which));
-    if (verb == "tree" && args == 0) {
+    if (verb == "tree") {
         CString out;
         TreeLines(root, 0, out);
         return Done(out);
     }
-    if (verb == "close" && args == 0) {
+    if (verb == "close") {
         HWND top = TopLevelOf(root);
         return Acted(UserInput::CloseWindow(*CWnd::FromHandle(top)), top, Describe(top) + " has no close box");
     }
-    if (verb == "key" && args == 2)
+    if (verb == "key")
         return Key(root, arg(0), arg(1));
-    if (verb == "drag" && (args == 3 || args == 4))
+    if (verb == "drag")
         return Drag(root, a);
 
-    static const struct {
-        const char* verb;
-        size_t args;
-    } withId[] = {{"get", 1},  {"caption", 1}, {"items", 1},     {"type", 2},    {"paste", 2},
-                  {"click", 1}, {"pick", 2}, {"pick-tree", 2}, {"dblclick", 2}, {"command", 1}};
-    bool known = false;
-    for (const auto& v : withId)
-        known |= verb == v.verb && args == v.args;
-    if (!known)
+    if (!known->takesId)
         return Refused("no verb " + Quoted(verb) + " with " + CString(FormatC("%zu", args).c_str()) + " arguments");
     int id = 0;
     if (!ParseIndex(arg(0), id))
