@@ -1,7 +1,7 @@
 // List views in report view: a virtual list that reads its cells from the model, with the colours custom draw chooses
 // for each cell (the selection's colours for the row a dragged row would drop on) and each row's picture from the
 // list's small image list. A person's click on a row goes to the model, and so does a drag of a row: its start, the
-// pointer's moves while the list holds the mouse, a key pressed during it and the release. The model computes its
+// pointer's moves while the list holds the mouse, a key pressed during it (as Escape) and the release. The model computes its
 // targets from its own row geometry, so a point over a row of the widget reaches the model as that row's point.
 #include "wxbackend/WxBackend.h"
 
@@ -126,7 +126,8 @@ public:
             if (m_dragging)
                 EndDrag(Beside(), false);
         });
-        // Any key ends a drag without a move; the list hears it as a key pressed in it.
+        // Any key ends a drag without a move, so whatever key it was, the list hears Escape, the key that says so
+        // plainly, and then the release beside it.
         m_list->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
             if (m_dragging)
                 EndDrag(Beside(), true);
