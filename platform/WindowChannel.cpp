@@ -476,29 +476,40 @@ Result Acted(bool done, HWND hwnd, const CString& what)
     return Refused(what);
 }
 
+// A person about to enter text clicks into the field first: the edit field, focused; null, with the refusal, when the
+// control is no edit field or out of reach.
+CWnd* FocusEditField(HWND hwnd, Result& refusal)
+{
+    if (Data(hwnd)->kind != WindowKind::Edit) {
+        refusal = Refused(Describe(hwnd) + " is no edit field");
+        return nullptr;
+    }
+    if (!UserInput::IsReachable(hwnd)) {
+        refusal = Refused(Unreachable(hwnd));
+        return nullptr;
+    }
+    CWnd* edit = CWnd::FromHandle(hwnd);
+    edit->SetFocus();
+    return edit;
+}
+
 // Pastes over the whole text of the field, as a person who selects it all first; the field keeps the focus.
 Result Paste(HWND hwnd, const CString& text)
 {
-    WindowData* data = Data(hwnd);
-    if (data->kind != WindowKind::Edit)
-        return Refused(Describe(hwnd) + " is no edit field");
-    if (!UserInput::IsReachable(hwnd))
-        return Refused(Unreachable(hwnd));
-    CWnd* edit = CWnd::FromHandle(hwnd);
-    edit->SetFocus();
+    Result refusal;
+    CWnd* edit = FocusEditField(hwnd, refusal);
+    if (!edit)
+        return refusal;
     UserInput::SelectText(*edit, 0, -1);
     return Acted(UserInput::Paste(*edit, text), hwnd, Describe(hwnd) + " takes no paste");
 }
 
 Result Type(HWND hwnd, const CString& text)
 {
-    WindowData* data = Data(hwnd);
-    if (data->kind != WindowKind::Edit)
-        return Refused(Describe(hwnd) + " is no edit field");
-    if (!UserInput::IsReachable(hwnd))
-        return Refused(Unreachable(hwnd));
-    CWnd* edit = CWnd::FromHandle(hwnd);
-    edit->SetFocus();
+    Result refusal;
+    CWnd* edit = FocusEditField(hwnd, refusal);
+    if (!edit)
+        return refusal;
     if (!UserInput::ReplaceText(*edit, text))
         return Acted(false, hwnd, Describe(hwnd) + " takes no typing");
     // The focus moves on to the next control a Tab reaches, as a person leaves a field.
