@@ -456,6 +456,14 @@ BOOL CListCtrl::GetItemRect(int row, LPRECT rect, UINT) const
     return TRUE;
 }
 
+CPoint CListCtrl::RowGrabPoint(int row) const
+{
+    CRect rect;
+    if (!GetItemRect(row, &rect, LVIR_BOUNDS))
+        return BesidePoint();
+    return CPoint(rect.left + 5, rect.top + kRowHeight / 2);
+}
+
 int CListCtrl::HitTest(CPoint point, UINT* flags) const
 {
     LVHITTESTINFO info {};

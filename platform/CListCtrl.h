@@ -32,6 +32,12 @@ public:
     static constexpr COLORREF kDefaultText = 0x000000;
     static constexpr COLORREF kDefaultBack = 0xFFFFFF;
 
+    // Where a person grabs a row to drag it (client coordinates): a little inside its left end, halfway down; for no
+    // such row, the point beside the list.
+    CPoint RowGrabPoint(int row) const;
+    // A point beside the list, over its parent, in the list's client coordinates.
+    static CPoint BesidePoint() { return CPoint(-8, kHeaderHeight + 2); }
+
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     // Columns.

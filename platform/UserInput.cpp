@@ -324,22 +324,16 @@ bool UserInput::DragRow(CWnd& control, int from, int to, UINT key, UINT modifier
     if (!list || from < 0 || from >= list->GetItemCount() || to < -1 || to >= list->GetItemCount())
         return false;
     HWND hwnd = list->m_hWnd;
-    auto rowPoint = [list](int row) {
-        CRect rect;
-        list->GetItemRect(row, &rect, LVIR_BOUNDS);
-        return CPoint(rect.left + 5, rect.top + CListCtrl::kRowHeight / 2);
-    };
     list->EnsureVisible(from, FALSE);
-    if (!list->UserBeginDrag(from, rowPoint(from)))
+    if (!list->UserBeginDrag(from, list->RowGrabPoint(from)))
         return false;
-    // Beside the list, over its parent, for -1.
-    CPoint point(-8, CListCtrl::kHeaderHeight + 2);
+    CPoint point = CListCtrl::BesidePoint();
     if (to < 0) {
         MouseMove(*list, point);
     } else {
         const int top = list->GetTopIndex();
         const int last = top + list->GetCountPerPage() - 1;
-        point = rowPoint(to < top ? top : (to > last ? last : to));
+        point = list->RowGrabPoint(to < top ? top : (to > last ? last : to));
         MouseMove(*list, point);
         // Held at the edge: the list scrolls itself until the wanted row is under the pointer.
         EventLoop& loop = EventLoop::Current();
@@ -355,6 +349,14 @@ bool UserInput::DragRow(CWnd& control, int from, int to, UINT key, UINT modifier
         loop.RemoveTimer(wake);
         if (!FindWindowData(hwnd))
             return true;
+        // Never got there (the list did not scroll in time, or the capture went elsewhere): the person gives up
+        // with Escape rather than drop the row on another one.
+        if (list->HitTest(point) != to) {
+            PressKey(*list, VK_ESCAPE);
+            if (FindWindowData(hwnd))
+                LButtonUp(*list, point);
+            return false;
+        }
     }
     if (key)
         PressKey(*list, key, modifiers);

@@ -72,7 +72,8 @@ public:
     // visible row and is held there until the list, scrolling itself, brings row `to` under it (at most a few
     // seconds more than a row per 300 ms); `to` -1 goes to a point of the list's parent beside the list. With
     // `key` not 0 that key (with modifiers) is pressed in the list before the button is released. False when no
-    // drag could start: no such rows, or a list a person cannot reach.
+    // drag could start (no such rows, or a list a person cannot reach) and when row `to` never came under the
+    // pointer: then the drag is cancelled with Escape before the button is released.
     static bool DragRow(CWnd& list, int from, int to, UINT key = 0, UINT modifiers = 0);
 
     // Whether a user could act on the window now.

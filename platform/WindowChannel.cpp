@@ -476,29 +476,40 @@ Result Acted(bool done, HWND hwnd, const CString& what)
     return Refused(what);
 }
 
+// A person about to enter text clicks into the field first: the edit field, focused; null, with the refusal, when the
+// control is no edit field or out of reach.
+CWnd* FocusEditField(HWND hwnd, Result& refusal)
+{
+    if (Data(hwnd)->kind != WindowKind::Edit) {
+        refusal = Refused(Describe(hwnd) + " is no edit field");
+        return nullptr;
+    }
+    if (!UserInput::IsReachable(hwnd)) {
+        refusal = Refused(Unreachable(hwnd));
+        return nullptr;
+    }
+    CWnd* edit = CWnd::FromHandle(hwnd);
+    edit->SetFocus();
+    return edit;
+}
+
 // Pastes over the whole text of the field, as a person who selects it all first; the field keeps the focus.
 Result Paste(HWND hwnd, const CString& text)
 {
-    WindowData* data = Data(hwnd);
-    if (data->kind != WindowKind::Edit)
-        return Refused(Describe(hwnd) + " is no edit field");
-    if (!UserInput::IsReachable(hwnd))
-        return Refused(Unreachable(hwnd));
-    CWnd* edit = CWnd::FromHandle(hwnd);
-    edit->SetFocus();
+    Result refusal;
+    CWnd* edit = FocusEditField(hwnd, refusal);
+    if (!edit)
+        return refusal;
     UserInput::SelectText(*edit, 0, -1);
     return Acted(UserInput::Paste(*edit, text), hwnd, Describe(hwnd) + " takes no paste");
 }
 
 Result Type(HWND hwnd, const CString& text)
 {
-    WindowData* data = Data(hwnd);
-    if (data->kind != WindowKind::Edit)
-        return Refused(Describe(hwnd) + " is no edit field");
-    if (!UserInput::IsReachable(hwnd))
-        return Refused(Unreachable(hwnd));
-    CWnd* edit = CWnd::FromHandle(hwnd);
-    edit->SetFocus();
+    Result refusal;
+    CWnd* edit = FocusEditField(hwnd, refusal);
+    if (!edit)
+        return refusal;
     if (!UserInput::ReplaceText(*edit, text))
         return Acted(false, hwnd, Describe(hwnd) + " takes no typing");
     // The focus moves on to the next control a Tab reaches, as a person leaves a field.
@@ -725,8 +736,11 @@ Result Perform(const std::vector<CString>& a)
     const CString& verb = a[1];
     size_t args = a.size() - 2;
     auto arg = [&](size_t i) -> const CString& { return a[2 + i]; };
+    const WindowChannelVerb* known = FindWindowChannelVerb(verb.GetString());
+    if (!known || args < known->args || args > known->args + known->optional)
+        return Refused("no verb " + Quoted(verb) + " with " + CString(FormatC("%zu", args).c_str()) + " arguments");
 
-    if (verb == "answer" && args == 1) {
+    if (verb == "answer") {
         for (const ButtonName& b : kButtons) {
             if (arg(0).CompareNoCase(b.name) == 0) {
                 AnswerMessageBox(b.id);
@@ -735,7 +749,7 @@ Result Perform(const std::vector<CString>& a)
         }
         return Refused("no button " + Quoted(arg(0)));
     }
-    if (verb == "file" && args == 1) {
+    if (verb == "file") {
         FileDialogAnswer answer;
         answer.ok = arg(0) != "CANCEL";
         if (answer.ok)
@@ -743,35 +757,27 @@ Result Perform(const std::vector<CString>& a)
         AnswerFileDialog(answer);
         return Done();
     }
-    if (verb == "boxes" && args == 0)
+    if (verb == "boxes")
         return Boxes();
 
     HWND root = FindWhich(which);
     if (!root)
         return Missing("no window " + Quoted(which));
-    if (verb == "tree" && args == 0) {
+    if (verb == "tree") {
         CString out;
         TreeLines(root, 0, out);
         return Done(out);
     }
-    if (verb == "close" && args == 0) {
+    if (verb == "close") {
         HWND top = TopLevelOf(root);
         return Acted(UserInput::CloseWindow(*CWnd::FromHandle(top)), top, Describe(top) + " has no close box");
     }
-    if (verb == "key" && args == 2)
+    if (verb == "key")
         return Key(root, arg(0), arg(1));
-    if (verb == "drag" && (args == 3 || args == 4))
+    if (verb == "drag")
         return Drag(root, a);
 
-    static const struct {
-        const char* verb;
-        size_t args;
-    } withId[] = {{"get", 1},  {"caption", 1}, {"items", 1},     {"type", 2},    {"paste", 2},
-                  {"click", 1}, {"pick", 2}, {"pick-tree", 2}, {"dblclick", 2}, {"command", 1}};
-    bool known = false;
-    for (const auto& v : withId)
-        known |= verb == v.verb && args == v.args;
-    if (!known)
+    if (!known->takesId)
         return Refused("no verb " + Quoted(verb) + " with " + CString(FormatC("%zu", args).c_str()) + " arguments");
     int id = 0;
     if (!ParseIndex(arg(0), id))

@@ -17,9 +17,36 @@
 // being served inside it. Requests still unanswered when the process ends are answered as done.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace platform {
+
+// A verb of the channel: its name, the arguments it takes, how many more may follow, and whether its first argument
+// is a control id of the window.
+struct WindowChannelVerb {
+    const char* name;
+    size_t args;
+    size_t optional;
+    bool takesId;
+};
+
+inline constexpr WindowChannelVerb kWindowChannelVerbs[] = {
+    {"tree", 0, 0, false},     {"get", 1, 0, true},      {"caption", 1, 0, true}, {"items", 1, 0, true},
+    {"type", 2, 0, true},      {"paste", 2, 0, true},    {"click", 1, 0, true},   {"pick", 2, 0, true},
+    {"pick-tree", 2, 0, true}, {"dblclick", 2, 0, true}, {"key", 2, 0, false},    {"command", 1, 0, true},
+    {"drag", 3, 1, true},      {"answer", 1, 0, false},  {"file", 1, 0, false},   {"boxes", 0, 0, false},
+    {"close", 0, 0, false}};
+
+// The verb of that name, or null.
+constexpr const WindowChannelVerb* FindWindowChannelVerb(std::string_view name)
+{
+    for (const WindowChannelVerb& verb : kWindowChannelVerbs)
+        if (name == std::string_view(verb.name))
+            return &verb;
+    return nullptr;
+}
 
 class WindowChannel {
 public:

@@ -52,16 +52,6 @@ const char kUsage[] =
     "Exit status: 0 done, 1 a person could not have done it, 2 no program or window found within --wait\n"
     "(default 5000 ms), 64 a wrong call.\n";
 
-struct Verb {
-    const char* name;
-    size_t args;
-    size_t optional = 0;  // arguments that may follow
-};
-constexpr Verb kVerbs[] = {{"tree", 0},      {"get", 1},      {"caption", 1},  {"items", 1},    {"type", 2},
-                           {"paste", 2},     {"click", 1},    {"pick", 2},     {"pick-tree", 2}, {"dblclick", 2},
-                           {"key", 2},       {"command", 1},  {"drag", 3, 1},  {"answer", 1},   {"file", 1},
-                           {"boxes", 0},     {"close", 0}};
-
 int Usage(const std::string& problem)
 {
     std::fprintf(stderr, "wnddrive: %s\n%s", problem.c_str(), kUsage);
@@ -131,18 +121,12 @@ int main(int argc, char** argv)
         return Usage("no verb");
     std::string verb = argv[i++];
     std::vector<std::string> args(argv + i, argv + argc);
-    bool known = false;
-    for (const Verb& v : kVerbs) {
-        if (verb == v.name) {
-            if (args.size() < v.args || args.size() > v.args + v.optional)
-                return Usage(verb + " takes " + std::to_string(v.args) +
-                             (v.optional ? " or " + std::to_string(v.args + v.optional) : std::string()) +
-                             " argument(s)");
-            known = true;
-        }
-    }
-    if (!known)
+    const platform::WindowChannelVerb* v = platform::FindWindowChannelVerb(verb);
+    if (!v)
         return Usage("unknown verb " + verb);
+    if (args.size() < v->args || args.size() > v->args + v->optional)
+        return Usage(verb + " takes " + std::to_string(v->args) +
+                     (v->optional ? " or " + std::to_string(v->args + v->optional) : std::string()) + " argument(s)");
     // A path a person picks in a file dialog is a whole path; a relative one is meant from here.
     if (verb == "file" && args[0] != "CANCEL")
         args[0] = std::filesystem::absolute(args[0]).lexically_normal().string();

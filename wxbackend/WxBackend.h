@@ -153,6 +153,9 @@ void AttachStatusBar(Mirror& frame, wxStatusBar* bar);
 // Part of an image of the resource registry as a bitmap with its transparency; an empty bitmap when there is no
 // image, the image does not hold the part, or the part is wholly transparent.
 wxBitmap PictureOf(const platform::Image* image, const wxRect& part);
+// Image `part` of a bitmap of the registry that holds its images of `size` side by side; an empty bitmap for bitmap 0
+// (a picture of a window part, drawn by nobody here), a negative part, or as PictureOf.
+wxBitmap RegistryPicture(UINT bitmap, int part, CSize size);
 
 // Where an image of a model's image list comes from: a part of a bitmap of the registry, of the list's image size.
 struct ImageSource {

@@ -6,7 +6,6 @@
 
 #include "platform/CImageList.h"
 #include "platform/CListCtrl.h"
-#include "platform/ResourceRegistry.h"
 #include "wxbackend/WxText.h"
 
 #include <wx/dcbuffer.h>
@@ -53,11 +52,9 @@ wxBitmap ImageOf(const CImageList* list, int index)
 {
     UINT bitmap = 0;
     int part = 0;
-    if (!list || !list->GetImageSource(index, bitmap, part) || bitmap == 0)
+    if (!list || !list->GetImageSource(index, bitmap, part))
         return wxBitmap();
-    const CSize size = list->GetImageSize();
-    return PictureOf(platform::ResourceRegistry::Instance().GetImage(bitmap),
-                     wxRect(part * size.cx, 0, size.cx, size.cy));
+    return RegistryPicture(bitmap, part, list->GetImageSize());
 }
 
 // A row as its list widget shows it: the row's picture, then its first cell's text, on the list's background.

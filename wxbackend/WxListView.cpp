@@ -1,7 +1,7 @@
 // List views in report view: a virtual list that reads its cells from the model, with the colours custom draw chooses
 // for each cell (the selection's colours for the row a dragged row would drop on) and each row's picture from the
 // list's small image list. A person's click on a row goes to the model, and so does a drag of a row: its start, the
-// pointer's moves while the list holds the mouse, a key pressed during it and the release. The model computes its
+// pointer's moves while the list holds the mouse, a key pressed during it (as Escape) and the release. The model computes its
 // targets from its own row geometry, so a point over a row of the widget reaches the model as that row's point.
 #include "wxbackend/WxBackend.h"
 
@@ -126,7 +126,8 @@ public:
             if (m_dragging)
                 EndDrag(Beside(), false);
         });
-        // Any key ends a drag without a move; the list hears it as a key pressed in it.
+        // Any key ends a drag without a move, so whatever key it was, the list hears Escape, the key that says so
+        // plainly, and then the release beside it.
         m_list->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
             if (m_dragging)
                 EndDrag(Beside(), true);
@@ -176,16 +177,13 @@ public:
 
 private:
     // Beside the list, over its parent.
-    static CPoint Beside() { return CPoint(-8, CListCtrl::kHeaderHeight + 2); }
+    static CPoint Beside() { return CListCtrl::BesidePoint(); }
 
     // The model's point of a row: where its geometry puts the row.
     CPoint RowPoint(int row) const
     {
-        CRect rect;
         auto* list = ControlOf<CListCtrl>(Hwnd());
-        if (!list || !list->GetItemRect(row, &rect, LVIR_BOUNDS))
-            return Beside();
-        return CPoint(rect.left + 5, rect.top + CListCtrl::kRowHeight / 2);
+        return list ? list->RowGrabPoint(row) : Beside();
     }
 
     // A point of the widget (client coordinates of the list) as the model sees it: the row under it, empty space

@@ -29,6 +29,14 @@ wxBitmap PictureOf(const platform::Image* image, const wxRect& part)
     return blank ? wxBitmap() : wxBitmap(picture);
 }
 
+wxBitmap RegistryPicture(UINT bitmap, int part, CSize size)
+{
+    if (bitmap == 0 || part < 0)
+        return wxBitmap();
+    return PictureOf(platform::ResourceRegistry::Instance().GetImage(bitmap),
+                     wxRect(part * size.cx, 0, size.cx, size.cy));
+}
+
 std::vector<ImageSource> ImageSourcesOf(const CImageList* list)
 {
     std::vector<ImageSource> sources;
@@ -55,11 +63,7 @@ wxImageList* MakeImageList(const std::vector<ImageSource>& sources)
         for (int x = 0; x < size.cx; ++x)
             blank.SetAlpha(x, y, 0);
     for (const ImageSource& source : sources) {
-        // A bitmap holds its images side by side; bitmap 0 is a picture of a window part, drawn by nobody here.
-        wxBitmap picture;
-        if (source.bitmap != 0)
-            picture = PictureOf(platform::ResourceRegistry::Instance().GetImage(source.bitmap),
-                                wxRect(source.part * size.cx, 0, size.cx, size.cy));
+        const wxBitmap picture = RegistryPicture(source.bitmap, source.part, size);
         images->Add(picture.IsOk() ? picture : wxBitmap(blank));
     }
     return images;

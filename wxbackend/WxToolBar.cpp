@@ -30,15 +30,6 @@ wxString ButtonLabel(UINT command)
     return ToWx(label);
 }
 
-// The picture of one button: its cell of the toolbar's image strip, or an empty bitmap when there is none or the
-// cell is blank.
-wxBitmap ButtonPicture(const platform::Image* strip, CSize cell, int imageIndex)
-{
-    if (imageIndex < 0)
-        return wxBitmap();
-    return PictureOf(strip, wxRect(imageIndex * cell.cx, 0, cell.cx, cell.cy));
-}
-
 class ToolBarMirror final : public Mirror {
 public:
     ToolBarMirror(HWND hwnd, Mirror& frame) : Mirror(hwnd)
@@ -85,7 +76,6 @@ private:
         m_buttons.assign(bar->GetCount(), nullptr);
         CSize size = bar->GetButtonSize();
         int width = std::max(static_cast<int>(size.cx), 100);
-        const platform::Image* strip = platform::ResourceRegistry::Instance().GetImage(bar->GetBitmapId());
         // The button is its image plus the toolbar's fixed padding of 7 x 6 pixels.
         CSize cell(size.cx - 7, size.cy - 6);
         m_sizer->AddSpacer(4);
@@ -94,7 +84,8 @@ private:
                 m_sizer->AddSpacer(8);
                 continue;
             }
-            wxBitmap picture = ButtonPicture(strip, cell, bar->GetImageIndex(i));
+            // Its cell of the toolbar's image strip, or none when there is none or the cell is blank.
+            wxBitmap picture = RegistryPicture(bar->GetBitmapId(), bar->GetImageIndex(i), cell);
             wxButton* button = nullptr;
             if (picture.IsOk()) {
                 button = new wxBitmapButton(m_panel, wxID_ANY, picture, wxDefaultPosition, wxDefaultSize);

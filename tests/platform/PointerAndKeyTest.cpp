@@ -26,9 +26,10 @@ public:
     int source = -1;
     int target = -1;
     bool dragging = false;
+    bool losesCapture = false;  // another window takes the capture at the first move of a drag
     std::string keys;
 
-    DragHost()
+    explicit DragHost(int count = 4)
     {
         RegisterTestTemplates();
         CreateEx(0, nullptr, "Drag host", WS_POPUP | WS_VISIBLE, CRect(100, 50, 700, 550), nullptr, 0);
@@ -37,6 +38,8 @@ public:
         rows->InsertColumn(0, "Funzioni", LVCFMT_LEFT, 200);
         for (const char* text : {"one", "two", "three", "four"})
             rows->InsertItem(rows->GetItemCount(), text, 0);
+        while (rows->GetItemCount() < count)
+            rows->InsertItem(rows->GetItemCount(), "more", 0);
     }
     ~DragHost() override { DestroyWindow(); }
 
@@ -61,20 +64,34 @@ public:
         CPoint screen = point;
         ClientToScreen(&screen);
         CImageList::DragMove(screen);
+        if (losesCapture)
+            ReleaseCapture();
         CWnd* under = WindowFromPoint(screen);
         if (under && under->m_hWnd == rows->m_hWnd) {
             rows->ScreenToClient(&screen);
             target = rows->HitTest(screen);
         }
     }
-    void OnLButtonUp(UINT, CPoint)
+    // Any key ends a drag without a move.
+    void OnRowsKey(NMHDR*, LRESULT* result)
     {
-        if (!dragging)
-            return;
+        if (dragging)
+            EndDrag();
+        target = -1;
+        *result = 0;
+    }
+    void EndDrag()
+    {
         ReleaseCapture();
         dragging = false;
         CImageList::DragLeave(GetDesktopWindow());
         CImageList::EndDrag();
+    }
+    void OnLButtonUp(UINT, CPoint)
+    {
+        if (!dragging)
+            return;
+        EndDrag();
         if (target >= 0 && target != source) {
             CString moved = rows->GetItemText(source, 0);
             rows->DeleteItem(source);
@@ -93,6 +110,7 @@ public:
 
 BEGIN_MESSAGE_MAP(DragHost, CWnd)
     ON_NOTIFY(LVN_BEGINDRAG, IDC_ROWS, OnBeginDrag)
+    ON_NOTIFY(LVN_KEYDOWN, IDC_ROWS, OnRowsKey)
     ON_NOTIFY(TVN_KEYDOWN, IDC_TREE, OnTreeKey)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
@@ -151,6 +169,35 @@ TEST(PointerAndKeyTest, DraggedRowGoesWhereTheCapturedMouseReleasesIt)
     EXPECT_EQ(observer.states[4].list, nullptr);
     platform::TestDriver driver;
     EXPECT_EQ(driver.Items(host, IDC_ROWS), (std::vector<CString> {"one", "four", "two", "three"}));
+}
+
+// A whole drag succeeds only when the row it aims at comes under the pointer; one that never gets there is
+// cancelled instead of dropping the row on the last row it passed.
+TEST(PointerAndKeyTest, DragOfARowSaysWhetherItReachedItsTarget)
+{
+    const struct {
+        const char* name;
+        int count, from, to;
+        bool losesCapture;
+        bool reached;
+        std::vector<CString> firstRows;
+    } cases[] = {
+        {"a shown row", 4, 3, 1, false, true, {"one", "four", "two", "three"}},
+        {"beside the list", 4, 3, -1, false, true, {"one", "two", "three", "four"}},
+        {"a row out of view, capture lost", 40, 0, 39, true, false, {"one", "two", "three", "four"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DragHost host(c.count);
+        host.losesCapture = c.losesCapture;
+        EXPECT_EQ(platform::UserInput::DragRow(*host.rows, c.from, c.to), c.reached);
+        EXPECT_FALSE(host.dragging);
+        EXPECT_EQ(CImageList::GetDragState().list, nullptr) << "the drag image is gone";
+        std::vector<CString> first;
+        for (int row = 0; row < 4; ++row)
+            first.push_back(host.rows->GetItemText(row, 0));
+        EXPECT_EQ(first, c.firstRows);
+    }
 }
 
 TEST(PointerAndKeyTest, WindowUnderAPointIsTheDeepestShownOne)

@@ -140,6 +140,8 @@ TEST_F(WndDriveTest, WhatAPersonCouldNotDoIsRefusedAndWhatIsNotThereIsWaitedFor)
         {{"items", "3000"}, 1, "has no items"},
         {{"--window", "nonsense", "--wait", "100", "tree"}, 2, "no window"},
         {{"frobnicate"}, 64, "unknown verb"},
+        {{"click"}, 64, "click takes 1 argument(s)"},
+        {{"drag", "1154", "0", "1", "ESC", "x"}, 64, "drag takes 3 or 4 argument(s)"},
     };
     for (const auto& c : frameCases) {
         ToolResult result = Drive(c.args);
