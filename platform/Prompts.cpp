@@ -16,6 +16,16 @@ namespace {
 Prompts* g_prompts = nullptr;
 std::deque<int> g_boxAnswers;
 std::deque<FileDialogAnswer> g_fileAnswers;
+int g_promptsShown = 0;
+
+// Counts a box or dialog the current prompts show for as long as they show it.
+class ShownPrompt {
+public:
+    ShownPrompt() { ++g_promptsShown; }
+    ~ShownPrompt() { --g_promptsShown; }
+    ShownPrompt(const ShownPrompt&) = delete;
+    ShownPrompt& operator=(const ShownPrompt&) = delete;
+};
 
 std::vector<MessageBoxRequest>& Shown()
 {
@@ -40,11 +50,18 @@ void SetPrompts(Prompts* prompts)
     g_prompts = prompts;
 }
 
+bool PromptShown()
+{
+    return g_promptsShown > 0;
+}
+
 int ShowMessageBox(const MessageBoxRequest& request)
 {
     Shown().push_back(request);
-    if (g_boxAnswers.empty())
+    if (g_boxAnswers.empty()) {
+        ShownPrompt shown;
         return CurrentPrompts().ShowMessageBox(request);
+    }
     int answer = g_boxAnswers.front();
     g_boxAnswers.pop_front();
     if (Headless())
@@ -54,8 +71,10 @@ int ShowMessageBox(const MessageBoxRequest& request)
 
 FileDialogAnswer ShowFileDialog(const FileDialogRequest& request)
 {
-    if (g_fileAnswers.empty())
+    if (g_fileAnswers.empty()) {
+        ShownPrompt shown;
         return CurrentPrompts().ShowFileDialog(request);
+    }
     FileDialogAnswer answer = g_fileAnswers.front();
     g_fileAnswers.pop_front();
     if (Headless())

@@ -66,6 +66,8 @@ void AnswerFileDialog(const FileDialogAnswer& answer);
 // Forgets the answers from outside that no box or dialog has taken yet.
 void ForgetPendingAnswers();
 
+// Whether a message box or file dialog is being shown now and waits for its answer.
+bool PromptShown();
 // Every message box shown so far in this process, in order.
 const std::vector<MessageBoxRequest>& ShownMessageBoxes();
 

@@ -22,6 +22,8 @@ public:
     virtual ~WindowBackend() = default;
     // Where the window's widget is on the screen now, in pixels; false when it has none or is not shown.
     virtual bool ScreenRectOf(HWND hwnd, CRect& rect) = 0;
+    // The same for a part of a window that is no window of its own: a toolbar's button by its index.
+    virtual bool ScreenRectOfPart(HWND hwnd, int part, CRect& rect) = 0;
     // Lets the toolkit draw and deliver what is pending (no model task runs); for tools and tests that look at
     // the screen.
     virtual void Flush() = 0;

@@ -22,6 +22,7 @@
 #include "platform/ProcessExit.h"
 #include "platform/Prompts.h"
 #include "platform/UserInput.h"
+#include "platform/WindowBackend.h"
 #include "platform/WindowChannelWire.h"
 #include "platform/WindowData.h"
 
@@ -720,6 +721,51 @@ struct ButtonName {
 constexpr ButtonName kButtons[] = {{"OK", IDOK},       {"CANCEL", IDCANCEL}, {"YES", IDYES},      {"NO", IDNO},
                                    {"ABORT", IDABORT}, {"RETRY", IDRETRY},   {"IGNORE", IDIGNORE}};
 
+CString RectText(const CRect& rect)
+{
+    return CString(FormatC("%d %d %d %d", static_cast<int>(rect.left), static_cast<int>(rect.top),
+                           static_cast<int>(rect.Width()), static_cast<int>(rect.Height()))
+                       .c_str());
+}
+
+// where ID: the control's rectangle on the screen in pixels, "<x> <y> <width> <height>", so that a person's input can
+// be aimed at it. With real windows it is where the toolkit shows the widget; headless, where the model puts it.
+Result Where(HWND hwnd)
+{
+    CRect rect;
+    bool shown = false;
+    CWnd& wnd = *CWnd::FromHandle(hwnd);
+    if (WindowBackend* backend = ActiveWindowBackend()) {
+        shown = backend->ScreenRectOf(hwnd, rect);
+    } else if (wnd.IsWindowVisible()) {
+        wnd.GetWindowRect(&rect);
+        shown = true;
+    }
+    if (!shown)
+        return Refused(Describe(hwnd) + " is not shown");
+    return Done(RectText(rect));
+}
+
+// where ID for a command: the button of the frame's toolbar that chooses it (shown with real windows only).
+Result WhereCommand(HWND root, UINT id)
+{
+    HWND frameWnd = TopLevelOf(root);
+    WindowData* frame = Data(frameWnd);
+    for (HWND child : frame ? frame->children : std::vector<HWND>()) {
+        auto* bar = Data(child)->kind == WindowKind::ToolBar ? dynamic_cast<CToolBar*>(CWnd::FromHandle(child))
+                                                            : nullptr;
+        int index = bar ? bar->CommandToIndex(id) : -1;
+        if (index < 0)
+            continue;
+        CRect rect;
+        WindowBackend* backend = ActiveWindowBackend();
+        if (!backend || !backend->ScreenRectOfPart(child, index, rect))
+            return Refused(CString(FormatC("the button of command %u is not shown", id).c_str()));
+        return Done(RectText(rect));
+    }
+    return Missing(CString(FormatC("no control or toolbar button %u in the window", id).c_str()));
+}
+
 Result Boxes()
 {
     CString out;
@@ -785,6 +831,8 @@ Result Perform(const std::vector<CString>& a)
     if (verb == "command")
         return Command(root, static_cast<UINT>(id));
     HWND hwnd = FindControl(root, static_cast<UINT>(id));
+    if (!hwnd && verb == "where")
+        return WhereCommand(root, static_cast<UINT>(id));
     if (!hwnd)
         return Missing("no control " + arg(0) + " in the window");
     CWnd& wnd = *CWnd::FromHandle(hwnd);
@@ -792,6 +840,8 @@ Result Perform(const std::vector<CString>& a)
         return Get(hwnd);
     if (verb == "caption")
         return Done(Data(hwnd)->text);
+    if (verb == "where")
+        return Where(hwnd);
     if (verb == "items")
         return Items(hwnd);
     if (verb == "type")
@@ -812,6 +862,41 @@ Result Perform(const std::vector<CString>& a)
 
 // ---- serving ----
 
+// Whether a window or one of its shown children takes a person's input (a dialog of nothing but texts and a progress
+// bar shows work that ends by itself).
+bool TakesInput(HWND hwnd)
+{
+    WindowData* data = Data(hwnd);
+    if (!data)
+        return false;
+    for (HWND child : data->children) {
+        WindowData* c = Data(child);
+        if (!c || !(c->style & WS_VISIBLE))
+            continue;
+        switch (c->kind) {
+        case WindowKind::Static:
+        case WindowKind::Progress: break;
+        default:
+            if (c->kind != WindowKind::Button || (c->style & BS_TYPEMASK) != BS_GROUPBOX)
+                return true;
+        }
+        if (TakesInput(child))
+            return true;
+    }
+    return false;
+}
+
+// Whether the modal loop running now waits for the person: a message box or file dialog, or a dialog with a control
+// to use. The transfer to the drawing tool and the drawing's evaluation show progress only and end by themselves.
+bool WaitsForPerson()
+{
+    if (PromptShown())
+        return true;
+    HWND active = FindWhich("active");
+    WindowData* data = Data(active);
+    return !data || data->kind != WindowKind::Dialog || TakesInput(active);
+}
+
 void WatchForModalLoop(const std::weak_ptr<Request>& weak)
 {
     S().loop->WhenIdle([weak] {
@@ -819,7 +904,7 @@ void WatchForModalLoop(const std::weak_ptr<Request>& weak)
         if (!request || request->answered || request->finished)
             return;
         // The action runs a modal loop that has run empty: a dialog or box is up and waits for the person.
-        if (S().loop->ModalDepth() > request->depth)
+        if (S().loop->ModalDepth() > request->depth && WaitsForPerson())
             Answer(request, Done());
         else
             WatchForModalLoop(weak);

@@ -49,6 +49,11 @@ const char kUsage[] =
     "  file PATH|CANCEL  answers the next file dialog\n"
     "  boxes             every message box shown so far: caption TAB flags TAB text\n"
     "  close             the close box of WHICH\n"
+    "  where ID          where the shown control (or the toolbar button of command ID) is on the screen:\n"
+    "                    \"<x> <y> <width> <height>\" in pixels (exit 1 when it is hidden), to aim a person's real\n"
+    "                    mouse and keys at it\n"
+    "A verb that starts a transfer to the drawing tool returns once that transfer has ended; one that opens a\n"
+    "dialog, message box or file dialog returns once it waits for the person.\n"
     "Exit status: 0 done, 1 a person could not have done it, 2 no program or window found within --wait\n"
     "(default 5000 ms), 64 a wrong call.\n";
 

@@ -312,15 +312,29 @@ void WxBackend::DragImageChanged()
     m_dragChanged = true;
 }
 
-bool WxBackend::ScreenRectOf(HWND hwnd, CRect& rect)
+namespace {
+
+bool ShownRect(const wxWindow* widget, CRect& rect)
 {
-    Mirror* mirror = Find(hwnd);
-    wxWindow* widget = mirror ? mirror->Widget() : nullptr;
     if (!widget || !widget->IsShownOnScreen())
         return false;
     wxRect r = widget->GetScreenRect();
     rect = CRect(r.x, r.y, r.x + r.width, r.y + r.height);
     return true;
+}
+
+}  // namespace
+
+bool WxBackend::ScreenRectOf(HWND hwnd, CRect& rect)
+{
+    Mirror* mirror = Find(hwnd);
+    return ShownRect(mirror ? mirror->Widget() : nullptr, rect);
+}
+
+bool WxBackend::ScreenRectOfPart(HWND hwnd, int part, CRect& rect)
+{
+    Mirror* mirror = Find(hwnd);
+    return ShownRect(mirror ? mirror->PartWidget(part) : nullptr, rect);
 }
 
 void WxBackend::Flush()
@@ -377,8 +391,8 @@ void WxBackend::Pump()
 
 void WxBackend::RepaintNow()
 {
-    // A person's action that runs long work comes in from a signal inside a pump: drawing then waits for the pump's
-    // end like everything else, except that long work draws at most every few hundredths of a second.
+    // Long work started by a person's action runs from the program's loop without returning to it: the toolkit draws
+    // (at most every few hundredths of a second) while the person's further input waits in its queue.
     auto now = std::chrono::steady_clock::now();
     if (now - m_lastRepaint < std::chrono::milliseconds(30) || m_loop->IsYielding())
         return;
@@ -395,6 +409,51 @@ void WxBackend::Later(std::function<void()> action)
     platform::EventLoop::Current().Post(std::move(action));
 }
 
+void ActivateOwner(wxWindow* owner)
+{
+    if (owner && owner->IsShown())
+        if (auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(owner)))
+            top->Raise();
+}
+
+void Mirror::Defer(std::function<void()> action)
+{
+    HWND self = m_hwnd;
+    Backend().Later([this, self, action = std::move(action)] {
+        if (Backend().Find(self) == this)
+            action();
+    });
+}
+
+void Mirror::ShowAgain(platform::WindowChange change)
+{
+    if (Backend().Find(m_hwnd) != this)
+        return;
+    WxBackend::Guard guard;
+    Update(change);
+}
+
+void Mirror::ShowEnabled()
+{
+    wxWindow* widget = Widget();
+    platform::WindowData* data = Data();
+    if (!widget || !data)
+        return;
+    const bool enabled = !(data->style & WS_DISABLED);
+    if (enabled == widget->IsThisEnabled())
+        return;
+    if (!enabled && widget->IsTopLevel()) {
+        wxWindow* focus = wxWindow::FindFocus();
+        m_focusWhileDisabled = focus && wxGetTopLevelParent(focus) == widget ? focus : nullptr;
+    }
+    widget->Enable(enabled);
+    if (enabled && m_focusWhileDisabled) {
+        if (m_focusWhileDisabled->IsShownOnScreen() && m_focusWhileDisabled->IsEnabled())
+            m_focusWhileDisabled->SetFocus();
+        m_focusWhileDisabled = nullptr;
+    }
+}
+
 void Mirror::Update(platform::WindowChange change)
 {
     using platform::WindowChange;
@@ -405,7 +464,7 @@ void Mirror::Update(platform::WindowChange change)
     if (change == WindowChange::Created || change == WindowChange::Visibility)
         widget->Show((data->style & WS_VISIBLE) != 0);
     if (change == WindowChange::Created || change == WindowChange::Enabled)
-        widget->Enable(!(data->style & WS_DISABLED));
+        ShowEnabled();
     if (change == WindowChange::Created || change == WindowChange::Placement)
         widget->SetSize(Rect());
     if (change == WindowChange::Focus && platform::FocusWindow() == Hwnd() && widget->IsShownOnScreen())

@@ -10,9 +10,11 @@
 #include "platform/WindowData.h"
 #include "platform/WindowObserver.h"
 
+#include <wx/weakref.h>
 #include <wx/wx.h>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -40,6 +42,7 @@ public:
     void DragImageChanged() override;
 
     bool ScreenRectOf(HWND hwnd, CRect& rect) override;
+    bool ScreenRectOfPart(HWND hwnd, int part, CRect& rect) override;
     void Flush() override;
     unsigned long NativeWindowId(HWND hwnd) override;
 
@@ -70,7 +73,9 @@ public:
     void Pump();
     // Lets the toolkit draw while the model works without returning to its loop; input waits in the toolkit's queue.
     void RepaintNow();
-    // Runs a person's action after the current signal has returned, with the model loop.
+    // Runs a person's action from the program's own loop, after the toolkit's signal that brought it has returned:
+    // no handler of the program, and no modal loop one opens, ever runs inside the toolkit's signal (the toolkit could
+    // not run for a window such a loop shows).
     void Later(std::function<void()> action);
 
 private:
@@ -113,6 +118,8 @@ public:
     platform::WindowData* Data() const { return platform::FindWindowData(m_hwnd); }
     CWnd& Wnd() const { return *CWnd::FromHandle(m_hwnd); }
     virtual wxWindow* Widget() const = 0;
+    // The widget of a part that is no model window of its own (a toolbar's button), or null.
+    virtual wxWindow* PartWidget(int /*part*/) const { return nullptr; }
     // Where child controls go.
     virtual wxWindow* ChildParent() const { return Widget(); }
     // Brings the widget in line with the model; Created brings every aspect.
@@ -122,11 +129,23 @@ public:
 
 protected:
     WxBackend& Backend() const { return WxBackend::Instance(); }
+    // Every person's action on the widget reaches the model through here: it runs from the program's own loop once
+    // the toolkit's signal has returned (WxBackend::Later), and not at all when the window or this mirror is gone by
+    // then. Actions run in the order the person made them.
+    void Defer(std::function<void()> action);
+    // Shows one aspect of the model again (after a person's action the model may have decided otherwise than the
+    // widget did), when the window still has this mirror.
+    void ShowAgain(platform::WindowChange change);
+    // Enables or disables the widget as the model says. A top-level window that is disabled (while a modal dialog or
+    // box runs) gets the keyboard focus back on the control that had it when it is enabled again: the toolkit drops
+    // the focus of a disabled window.
+    void ShowEnabled();
     // The widget's rectangle from the model, for a child control.
     wxRect Rect() const { return Backend().ToPixels(Data()->rect); }
 
 private:
     HWND m_hwnd;
+    wxWeakRef<wxWindow> m_focusWhileDisabled;
 };
 
 // Factories, one per kind of widget (one source file each).
@@ -169,6 +188,10 @@ std::vector<ImageSource> ImageSourcesOf(const CImageList* list);
 // A widget's image list of those images (an image without a picture is transparent); null for no images. The
 // caller owns it (a widget assigned it).
 wxImageList* MakeImageList(const std::vector<ImageSource>& sources);
+
+// The window that owned a modal dialog or box becomes the active one again when it ends, with the keyboard focus on
+// the control that had it, as the original platform does (and not only where a window manager does so).
+void ActivateOwner(wxWindow* owner);
 
 // Brings the picture that follows the pointer during a drag in line with the model's drag image.
 void MirrorDragImage();

@@ -114,16 +114,18 @@ private:
     {
         if (Backend().Mirroring())
             return;
-        CWnd& wnd = Wnd();
-        platform::UserInput::Click(wnd);
-        // The model decides the state: show it again for this button and its radio group.
-        if (!platform::FindWindowData(Hwnd()))
-            return;
-        WxBackend::Guard guard;
-        std::vector<HWND> group = m_kind == Kind::Radio ? CButton::RadioGroupOf(Hwnd()) : std::vector<HWND> {Hwnd()};
-        for (HWND member : group)
-            if (Mirror* mirror = Backend().Find(member))
-                mirror->Update(platform::WindowChange::Check);
+        Defer([this] {
+            platform::UserInput::Click(Wnd());
+            // The model decides the state: show it again for this button and its radio group.
+            if (Backend().Find(Hwnd()) != this)
+                return;
+            WxBackend::Guard guard;
+            std::vector<HWND> group =
+                m_kind == Kind::Radio ? CButton::RadioGroupOf(Hwnd()) : std::vector<HWND> {Hwnd()};
+            for (HWND member : group)
+                if (Mirror* mirror = Backend().Find(member))
+                    mirror->Update(platform::WindowChange::Check);
+        });
     }
 
     Kind m_kind;

@@ -60,16 +60,12 @@ public:
 private:
     void Picked(int index)
     {
-        if (Backend().Mirroring())
+        if (Backend().Mirroring() || index < 0)
             return;
-        auto* combo = ControlOf<CComboBox>(Hwnd());
-        if (!combo || index < 0)
-            return;
-        platform::UserInput::SelectItem(Wnd(), index);
-        if (platform::FindWindowData(Hwnd())) {
-            WxBackend::Guard guard;
-            Update(platform::WindowChange::Selection);
-        }
+        Defer([this, index] {
+            platform::UserInput::SelectItem(Wnd(), index);
+            ShowAgain(platform::WindowChange::Selection);
+        });
     }
 
     wxChoice* m_choice;

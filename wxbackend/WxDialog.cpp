@@ -21,11 +21,7 @@ public:
         m_dialog->SetFont(Backend().DialogFont());
         m_dialog->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
             event.Veto();
-            HWND self = Hwnd();
-            Backend().Later([self] {
-                if (CWnd* wnd = CWnd::FromHandle(self))
-                    platform::UserInput::CloseWindow(*wnd);
-            });
+            Defer([this] { platform::UserInput::CloseWindow(Wnd()); });
         });
         m_dialog->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) { OnKey(event); });
     }
@@ -39,7 +35,7 @@ public:
         if (change == WindowChange::Created || change == WindowChange::Text)
             m_dialog->SetTitle(ToWx(data->text));
         if (change == WindowChange::Created || change == WindowChange::Enabled)
-            m_dialog->Enable(!(data->style & WS_DISABLED));
+            ShowEnabled();
         if (change == WindowChange::Created || change == WindowChange::Placement)
             m_dialog->SetClientSize(Backend().ScaleX(data->rect.Width()), Backend().ScaleY(data->rect.Height()));
         if (change == WindowChange::Created || change == WindowChange::Visibility) {
@@ -54,6 +50,7 @@ public:
                 m_dialog->Raise();
             } else if (!visible && m_dialog->IsShown()) {
                 m_dialog->Hide();
+                ActivateOwner(m_dialog->GetParent());
             }
         }
     }

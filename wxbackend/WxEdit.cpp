@@ -86,13 +86,7 @@ private:
     }
 
     // After the person's input: the widget shows exactly what the model made of it.
-    void ShowModel()
-    {
-        if (!platform::FindWindowData(Hwnd()))
-            return;
-        WxBackend::Guard guard;
-        Update(platform::WindowChange::Text);
-    }
+    void ShowModel() { ShowAgain(platform::WindowChange::Text); }
 
     void OnChar(wxKeyEvent& event)
     {
@@ -110,9 +104,11 @@ private:
         else if (code == WXK_ESCAPE)
             key = VK_ESCAPE;
         if (key != 0 && !event.HasAnyModifiers()) {
-            TakeSelection();
-            platform::UserInput::PressKey(Wnd(), key);
-            ShowModel();
+            Defer([this, key] {
+                TakeSelection();
+                platform::UserInput::PressKey(Wnd(), key);
+                ShowModel();
+            });
             return;
         }
         // Movement, Tab and shortcuts (select all, copy; paste and cut arrive as their own events) stay the
@@ -127,9 +123,11 @@ private:
             wxBell();
             return;
         }
-        TakeSelection();
-        platform::UserInput::TypeText(Wnd(), typed);
-        ShowModel();
+        Defer([this, typed] {
+            TakeSelection();
+            platform::UserInput::TypeText(Wnd(), typed);
+            ShowModel();
+        });
     }
 
     void OnPaste()
@@ -150,9 +148,11 @@ private:
         }
         text.Replace("\r\n", "\n");
         text.Replace("\n", "\r\n");
-        TakeSelection();
-        platform::UserInput::Paste(Wnd(), text);
-        ShowModel();
+        Defer([this, text] {
+            TakeSelection();
+            platform::UserInput::Paste(Wnd(), text);
+            ShowModel();
+        });
     }
 
     void OnCut()
@@ -166,9 +166,16 @@ private:
             wxTheClipboard->SetData(new wxTextDataObject(selected));
             wxTheClipboard->Close();
         }
-        TakeSelection();
-        platform::UserInput::PressKey(Wnd(), VK_DELETE);
-        ShowModel();
+        // The selection is taken now: it is what the person cut.
+        long from = 0;
+        long to = 0;
+        m_text->GetSelection(&from, &to);
+        Defer([this, from, to] {
+            CString text = ModelText();
+            platform::UserInput::SelectText(Wnd(), FromWxPosition(text, from), FromWxPosition(text, to));
+            platform::UserInput::PressKey(Wnd(), VK_DELETE);
+            ShowModel();
+        });
     }
 
     // Text that reached the widget by another way (an input method, a middle-button paste, dragging text): the
@@ -193,15 +200,11 @@ private:
         int from = FromWxPosition(model, static_cast<long>(prefix));
         int to = FromWxPosition(model, static_cast<long>(before.length() - suffix));
         CString text;
-        HWND self = Hwnd();
         bool representable = FromWx(inserted, text);
         if (!representable)
             wxBell();
         text.Replace("\n", "\r\n");
-        // The widget is still inside its own change signal: the model and the widget meet again afterwards.
-        Backend().Later([this, self, from, to, text, representable] {
-            if (!platform::FindWindowData(self) || Backend().Find(self) != this)
-                return;
+        Defer([this, from, to, text, representable] {
             if (representable) {
                 platform::UserInput::SelectText(Wnd(), from, to);
                 if (text.IsEmpty())

@@ -42,12 +42,8 @@ public:
         });
         m_frame->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
             event.Veto();
-            // The close box posts WM_CLOSE: it runs from the model's loop, never inside the toolkit's signal.
-            HWND self = Hwnd();
-            Backend().Later([self] {
-                if (CWnd* wnd = CWnd::FromHandle(self))
-                    platform::UserInput::CloseWindow(*wnd);
-            });
+            // The close box posts WM_CLOSE.
+            Defer([this] { platform::UserInput::CloseWindow(Wnd()); });
         });
         m_frame->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) { OnFrameKey(event, Hwnd()); });
         auto placed = [this](wxEvent& event) {
@@ -67,10 +63,7 @@ public:
         if (Backend().Mirroring() || m_placementPending || !m_frame->IsShown())
             return;
         m_placementPending = true;
-        HWND self = Hwnd();
-        Backend().Later([this, self] {
-            if (Backend().Find(self) != this)
-                return;
+        Defer([this] {
             m_placementPending = false;
             platform::WindowData* data = Data();
             int showCmd = m_frame->IsIconized() ? SW_SHOWMINIMIZED : m_frame->IsMaximized() ? SW_SHOWMAXIMIZED
@@ -94,7 +87,7 @@ public:
         if (change == WindowChange::Created || change == WindowChange::Text)
             m_frame->SetTitle(ToWx(data->text));
         if (change == WindowChange::Created || change == WindowChange::Enabled)
-            m_frame->Enable(!(data->style & WS_DISABLED));
+            ShowEnabled();
         if (change == WindowChange::Created || change == WindowChange::Placement) {
             const CRect& r = data->normalRect;
             if (r.Width() > 0 && r.Height() > 0)

@@ -65,14 +65,13 @@ private:
     {
         if (Backend().Mirroring() || index < 0)
             return;
-        if (twice)
-            platform::UserInput::DoubleClickItem(Wnd(), index);
-        else
-            platform::UserInput::SelectItem(Wnd(), index);
-        if (platform::FindWindowData(Hwnd())) {
-            WxBackend::Guard guard;
-            Update(platform::WindowChange::Selection);
-        }
+        Defer([this, index, twice] {
+            if (twice)
+                platform::UserInput::DoubleClickItem(Wnd(), index);
+            else
+                platform::UserInput::SelectItem(Wnd(), index);
+            ShowAgain(platform::WindowChange::Selection);
+        });
     }
 
     wxListBox* m_list;

@@ -30,7 +30,29 @@ public:
     wxString OnGetItemText(long row, long column) const override
     {
         auto* list = ControlOf<CListCtrl>(m_hwnd);
-        return list ? ToWx(list->GetItemText(static_cast<int>(row), static_cast<int>(column))) : wxString();
+        return list ? ToWx(list->GetItemText(static_cast<int>(row), ModelColumn(column))) : wxString();
+    }
+
+    // The toolkit's list keeps its columns in the order they were added: the widget's column `shown` shows the model's
+    // column that its column order puts there.
+    int ModelColumn(long shown) const
+    {
+        return shown >= 0 && shown < static_cast<long>(m_order.size()) ? m_order[static_cast<size_t>(shown)]
+                                                                         : static_cast<int>(shown);
+    }
+
+    // Takes the model's column order; whether it changed.
+    bool TakeOrder(const CListCtrl& list)
+    {
+        std::vector<int> order(static_cast<size_t>(list.GetColumnCount()));
+        for (size_t c = 0; c < order.size(); ++c)
+            order[c] = static_cast<int>(c);
+        if (!order.empty())
+            list.GetColumnOrderArray(order.data(), static_cast<int>(order.size()));
+        if (order == m_order)
+            return false;
+        m_order = order;
+        return true;
     }
 
     wxItemAttr* OnGetItemColumnAttr(long row, long column) const override
@@ -46,7 +68,7 @@ public:
         }
         COLORREF text = CListCtrl::kDefaultText;
         COLORREF back = CListCtrl::kDefaultBack;
-        list->QueryCellColors(static_cast<int>(row), static_cast<int>(column), text, back);
+        list->QueryCellColors(static_cast<int>(row), ModelColumn(column), text, back);
         if (text == CListCtrl::kDefaultText && back == CListCtrl::kDefaultBack)
             return nullptr;
         m_attr.SetTextColour(wxColour(GetRValue(text), GetGValue(text), GetBValue(text)));
@@ -57,8 +79,15 @@ public:
     // GTK's list asks per row only: the colours of the row's first cell.
     wxItemAttr* OnGetItemAttr(long row) const override { return OnGetItemColumnAttr(row, 0); }
 
-    // The row's picture, in its first cell; none when the image list lacks it.
-    int OnGetItemImage(long row) const override
+    // The row's picture, in the cell of the model's first column wherever the column order puts it.
+    int OnGetItemColumnImage(long row, long column) const override
+    {
+        return ModelColumn(column) == 0 ? RowImage(row) : -1;
+    }
+    int OnGetItemImage(long row) const override { return OnGetItemColumnImage(row, 0); }
+
+    // The row's picture; none when the image list lacks it.
+    int RowImage(long row) const
     {
         auto* list = ControlOf<CListCtrl>(m_hwnd);
         const int image = list ? list->GetItemImage(static_cast<int>(row)) : -1;
@@ -77,6 +106,7 @@ public:
 
 private:
     HWND m_hwnd;
+    std::vector<int> m_order;
     std::vector<ImageSource> m_images;
     mutable wxItemAttr m_attr;
 };
@@ -102,20 +132,33 @@ public:
             flags |= wxLC_NO_HEADER;
         m_list = new ModelList(parent, Rect(), flags, hwnd);
         m_list->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& event) { Clicked(event.GetIndex()); });
+        // The widget holds the mouse from the drag's start; the model learns of the start, each move and the end in
+        // the order they came, and a drag the model does not take (it holds no capture then) ends there.
         m_list->Bind(wxEVT_LIST_BEGIN_DRAG, [this](wxListEvent& event) {
             if (Backend().Mirroring() || m_dragging)
                 return;
             const int row = static_cast<int>(event.GetIndex());
-            if (!platform::UserInput::BeginDragRow(Wnd(), row, RowPoint(row)) || !CWnd::GetCapture())
-                return;
             m_dragging = true;
             if (!m_list->HasCapture())
                 m_list->CaptureMouse();
+            Defer([this, row] {
+                m_modelDragging = platform::UserInput::BeginDragRow(Wnd(), row, RowPoint(row)) && CWnd::GetCapture();
+                if (!m_modelDragging && m_dragging) {
+                    m_dragging = false;
+                    if (m_list->HasCapture())
+                        m_list->ReleaseMouse();
+                }
+            });
         });
         m_list->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
             event.Skip();
-            if (m_dragging && !Backend().Mirroring())
-                platform::UserInput::MouseMove(Wnd(), ModelPoint(event.GetPosition()));
+            if (!m_dragging || Backend().Mirroring())
+                return;
+            CPoint point = ModelPoint(event.GetPosition());
+            Defer([this, point] {
+                if (m_modelDragging)
+                    platform::UserInput::MouseMove(Wnd(), point);
+            });
         });
         m_list->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
             event.Skip();
@@ -152,14 +195,16 @@ public:
         if (!list)
             return;
         if (change == WindowChange::Created || change == WindowChange::Items) {
-            if (m_list->GetColumnCount() != list->GetColumnCount()) {
+            if (m_list->TakeOrder(*list) || m_list->GetColumnCount() != list->GetColumnCount()) {
                 m_list->DeleteAllColumns();
-                for (int c = 0; c < list->GetColumnCount(); ++c)
-                    m_list->AppendColumn(ToWx(list->GetColumnText(c)), Format(list->GetColumnFormat(c)),
-                                         Backend().ScaleX(list->GetColumnWidth(c)));
+                for (int c = 0; c < list->GetColumnCount(); ++c) {
+                    const int column = m_list->ModelColumn(c);
+                    m_list->AppendColumn(ToWx(list->GetColumnText(column)), Format(list->GetColumnFormat(column)),
+                                         Backend().ScaleX(list->GetColumnWidth(column)));
+                }
             } else {
                 for (int c = 0; c < list->GetColumnCount(); ++c)
-                    m_list->SetColumnWidth(c, Backend().ScaleX(list->GetColumnWidth(c)));
+                    m_list->SetColumnWidth(c, Backend().ScaleX(list->GetColumnWidth(m_list->ModelColumn(c))));
             }
             m_list->ShowImages(list->GetImageList(LVSIL_SMALL));
             m_list->SetItemCount(list->GetItemCount());
@@ -213,10 +258,11 @@ private:
         m_dragging = false;
         if (m_list->HasCapture())
             m_list->ReleaseMouse();
-        HWND self = Hwnd();
-        Backend().Later([this, self, point, key] {
-            if (Backend().Find(self) != this)
+        Defer([this, point, key] {
+            if (!m_modelDragging)
                 return;
+            m_modelDragging = false;
+            HWND self = Hwnd();
             if (key)
                 platform::UserInput::PressKey(Wnd(), VK_ESCAPE);
             if (Backend().Find(self) == this)
@@ -228,20 +274,16 @@ private:
     {
         if (Backend().Mirroring() || row < 0)
             return;
-        HWND self = Hwnd();
-        Backend().Later([this, self, row] {
-            if (Backend().Find(self) != this)
-                return;
+        Defer([this, row] {
             platform::UserInput::SelectItem(Wnd(), static_cast<int>(row));
-            if (Backend().Find(self) == this) {
-                WxBackend::Guard guard;
-                Update(platform::WindowChange::Selection);
-            }
+            ShowAgain(platform::WindowChange::Selection);
         });
     }
 
     ModelList* m_list;
+    // The widget's drag (it holds the mouse) and the model's (it took the start and holds the capture).
     bool m_dragging = false;
+    bool m_modelDragging = false;
 };
 
 }  // namespace

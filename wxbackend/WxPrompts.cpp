@@ -156,6 +156,8 @@ int Prompts::ShowMessageBox(const platform::MessageBoxRequest& request)
         true);
     m_box = outer;
     gtk_widget_destroy(dialog);
+    if (owner)
+        gtk_window_present(owner);
     return box.answer != 0 ? box.answer : IDCANCEL;
 }
 
@@ -279,6 +281,8 @@ platform::FileDialogAnswer Prompts::ShowFileDialog(const platform::FileDialogReq
         true);
     m_file = outer;
     gtk_widget_destroy(dialog);
+    if (owner)
+        gtk_window_present(owner);
     return box.answer;
 }
 

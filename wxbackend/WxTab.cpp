@@ -23,15 +23,9 @@ public:
                 return;
             event.Veto();
             int index = event.GetSelection();
-            HWND self = Hwnd();
-            Backend().Later([this, self, index] {
-                if (Backend().Find(self) != this)
-                    return;
+            Defer([this, index] {
                 platform::UserInput::SelectItem(Wnd(), index);
-                if (Backend().Find(self) == this) {
-                    WxBackend::Guard guard;
-                    Update(platform::WindowChange::Selection);
-                }
+                ShowAgain(platform::WindowChange::Selection);
             });
         });
     }

@@ -59,6 +59,11 @@ public:
             UpdateStates();
     }
 
+    wxWindow* PartWidget(int part) const override
+    {
+        return part >= 0 && part < static_cast<int>(m_buttons.size()) ? m_buttons[static_cast<size_t>(part)] : nullptr;
+    }
+
 private:
     void Rebuild()
     {
@@ -119,9 +124,8 @@ private:
     {
         if (Backend().Mirroring())
             return;
-        HWND self = Hwnd();
-        Backend().Later([self, index] {
-            if (auto* bar = ControlOf<CToolBar>(self))
+        Defer([this, index] {
+            if (auto* bar = ControlOf<CToolBar>(Hwnd()))
                 platform::UserInput::PressToolbarButton(*bar, index);
         });
     }
@@ -131,9 +135,8 @@ private:
         if (Backend().Mirroring() || index == m_hovered)
             return;
         m_hovered = index;
-        HWND self = Hwnd();
-        Backend().Later([self, index] {
-            if (auto* bar = ControlOf<CToolBar>(self))
+        Defer([this, index] {
+            if (auto* bar = ControlOf<CToolBar>(Hwnd()))
                 platform::UserInput::HoverToolbarButton(*bar, index);
         });
     }

@@ -121,11 +121,8 @@ private:
                 item = modelItem;
         if (!item)
             return;
-        HWND self = Hwnd();
-        // The tree is inside its own change: the model acts afterwards, from its loop.
-        Backend().Later([this, self, item, expandCode] {
-            if (Backend().Find(self) != this)
-                return;
+        Defer([this, item, expandCode] {
+            HWND self = Hwnd();
             if (expandCode)
                 platform::UserInput::ExpandTreeItem(Wnd(), item, expandCode);
             else
