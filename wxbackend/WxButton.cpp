@@ -9,6 +9,10 @@
 
 #include <wx/statbox.h>
 
+#include <gtk/gtk.h>
+
+#include <algorithm>
+
 namespace wxbackend {
 
 namespace {
@@ -83,11 +87,29 @@ public:
         Mirror::Update(change);
         if (change == WindowChange::Created || change == WindowChange::Text)
             m_widget->SetLabel(ToWx(Data()->text));
+        if (m_kind == Kind::Check || m_kind == Kind::Radio)
+            if (change == WindowChange::Created || change == WindowChange::Text || change == WindowChange::Placement)
+                KeepMinimumSize();
         if (change == WindowChange::Created || change == WindowChange::Check)
             ShowCheck();
     }
 
 private:
+    // A check box or radio button is never given less room than its box and label need (the toolkit cannot lay out
+    // a smaller one): a box the template draws too small for its text grows to the right and down.
+    void KeepMinimumSize()
+    {
+        auto* gtk = static_cast<GtkWidget*>(m_widget->GetHandle());
+        if (!gtk)
+            return;
+        GtkRequisition minimum {0, 0};
+        gtk_widget_get_preferred_size(gtk, &minimum, nullptr);
+        wxRect r = Rect();
+        wxSize size(std::max(r.width, minimum.width), std::max(r.height, minimum.height));
+        if (m_widget->GetSize() != size)
+            m_widget->SetSize(r.x, r.y, size.x, size.y);
+    }
+
     void ShowCheck()
     {
         auto* button = ControlOf<CButton>(Hwnd());

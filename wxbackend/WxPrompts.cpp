@@ -85,6 +85,22 @@ private:
     FileBox* m_file = nullptr;
 };
 
+// A box is held from its creation until it is done with: a key that closes it (Escape) may have the toolkit destroy
+// it before the program has read the answer.
+GtkWidget* HoldBox(GtkWidget* dialog)
+{
+    g_object_ref_sink(dialog);
+    return dialog;
+}
+
+void DestroyBox(GtkWidget* dialog, GtkWindow* owner)
+{
+    gtk_widget_destroy(dialog);
+    g_object_unref(dialog);
+    if (owner)
+        gtk_window_present(owner);
+}
+
 void OnBoxResponse(GtkDialog*, gint response, gpointer data)
 {
     auto* box = static_cast<int*>(data);
@@ -107,7 +123,7 @@ int Prompts::ShowMessageBox(const platform::MessageBoxRequest& request)
     GtkWindow* owner = OwnerWindow(request.owner);
     std::string text(ToWxLines(request.text).utf8_str());
     GtkWidget* dialog =
-        gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, icon, GTK_BUTTONS_NONE, "%s", text.c_str());
+        HoldBox(gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, icon, GTK_BUTTONS_NONE, "%s", text.c_str()));
     gtk_window_set_title(GTK_WINDOW(dialog), ToWx(request.caption).utf8_str());
     // GTK 3 no longer shows the kind's icon by itself; the original boxes always show it.
     const char* iconName = icon == GTK_MESSAGE_ERROR      ? "dialog-error"
@@ -155,9 +171,7 @@ int Prompts::ShowMessageBox(const platform::MessageBoxRequest& request)
         },
         true);
     m_box = outer;
-    gtk_widget_destroy(dialog);
-    if (owner)
-        gtk_window_present(owner);
+    DestroyBox(dialog, owner);
     return box.answer != 0 ? box.answer : IDCANCEL;
 }
 
@@ -232,10 +246,10 @@ platform::FileDialogAnswer Prompts::ShowFileDialog(const platform::FileDialogReq
     std::string title(ToWx(request.title.IsEmpty() ? CString(request.open ? "Apri" : "Salva con nome")
                                                     : request.title)
                           .utf8_str());
-    GtkWidget* dialog = gtk_file_chooser_dialog_new(
+    GtkWidget* dialog = HoldBox(gtk_file_chooser_dialog_new(
         title.c_str(), owner, request.open ? GTK_FILE_CHOOSER_ACTION_OPEN : GTK_FILE_CHOOSER_ACTION_SAVE,
         g_dgettext("gtk30", "_Cancel"), GTK_RESPONSE_CANCEL,
-        g_dgettext("gtk30", request.open ? "_Open" : "_Save"), GTK_RESPONSE_ACCEPT, nullptr);
+        g_dgettext("gtk30", request.open ? "_Open" : "_Save"), GTK_RESPONSE_ACCEPT, nullptr));
     gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
     AddFilters(chooser, request.filter);
@@ -280,9 +294,7 @@ platform::FileDialogAnswer Prompts::ShowFileDialog(const platform::FileDialogReq
         },
         true);
     m_file = outer;
-    gtk_widget_destroy(dialog);
-    if (owner)
-        gtk_window_present(owner);
+    DestroyBox(dialog, owner);
     return box.answer;
 }
 

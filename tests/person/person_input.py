@@ -106,6 +106,7 @@ class Person:
         self.program = None
         self.stderr_name = None
         self.runs = 0
+        self.verbose = False
 
     def close(self):
         self.stop_program()
@@ -172,7 +173,7 @@ class Person:
                 [self.tool("shell/morv9274"), "-cmdfile", self.command_file(command, name, object_id)],
                 env=self.env, stdout=subprocess.DEVNULL, stderr=err)
         if self.drive("--wait", "60000", "--window", "frame", "tree")[0] != 0:
-            raise Failure("the frame of %s did not come up" % command)
+            raise Failure("the frame of %s %s did not come up" % (command, name or ""))
         self.settle()
 
     def stop_program(self):
@@ -220,7 +221,8 @@ class Person:
     # ---- what a person sees ----
 
     def where(self, control, window="active"):
-        status, out = self.drive("--wait", "2000", "--window", window, "where", str(control))
+        # The program is up: a control that is not there is not waited for.
+        status, out = self.drive("--wait", "0", "--window", window, "where", str(control))
         if status != 0:
             return None
         x, y, w, h = (int(v) for v in out.split())
@@ -342,7 +344,14 @@ class Walk:
             m = re.match(r'\s*(\w+) (\d+) "(.*)"(.*)$', line)
             if m and int(m.group(2)) != NO_ID and "disabled" not in m.group(4):
                 controls.append((m.group(1), int(m.group(2)), m.group(3), m.group(4)))
-        rects = {control: self.p.where(control, "frame") for _, control, _, _ in controls}
+        rects = {}
+        deadline = time.monotonic() + 5
+        while controls and time.monotonic() < deadline:
+            # A form shown for the first time gets its widgets now: wait until the toolkit shows them.
+            rects = {control: self.p.where(control, "frame") for _, control, _, _ in controls}
+            if any(rects.values()):
+                break
+            time.sleep(0.2)
         buttons = []
         for kind, control, text, flags in controls:
             rect = rects[control]
@@ -360,31 +369,40 @@ class Walk:
             raise Failure("%s: a dialog is still up %s" % (self.label, when))
 
     def restart_at(self, command):
+        """A button ended the run (a save, a transfer): the walk goes on in a new run."""
         self.start()
         if command is not None:
             self.show_form(command)
 
     def try_button(self, command, control, text):
+        if self.p.verbose:
+            print("     ", self.label, "button", control, text, flush=True)
         before_windows = self.p.shown_windows()
         before_boxes = len(self.p.boxes())
         rect = self.p.where(control, "frame")
         if rect is None:
             return
         self.p.click_at(rect)
-        if not self.p.running():
-            # A button that ends the run (a save, a transfer): nothing to answer; go on in a new run.
-            self.restart_at(command)
-            return
         what = "%s: %s (%d)" % (self.label, text, control)
-        caption = self.p.active_caption()
-        if caption is not None:
-            self.answer_dialog(what, caption, command, control)
-        elif len(self.p.boxes()) > before_boxes:
-            self.answer_box(what, before_windows)
-        elif self.p.shown_windows() - before_windows:
-            self.answer_file_dialog(what, before_windows)
-        else:
-            return
+        # Whatever the click opens may take a moment to be mapped (a file dialog reads its folder first).
+        deadline = time.monotonic() + 1.5
+        while True:
+            if not self.p.running():
+                self.restart_at(command)
+                return
+            caption = self.p.active_caption()
+            if caption is not None:
+                self.answer_dialog(what, caption, command, control)
+                break
+            if len(self.p.boxes()) > before_boxes:
+                self.answer_box(what, before_windows)
+                break
+            if self.p.shown_windows() - before_windows:
+                self.answer_file_dialog(what, before_windows)
+                break
+            if time.monotonic() > deadline:
+                return
+            time.sleep(0.1)
         self.ensure_frame_answers("after " + what)
 
     def new_window(self, before, what):
@@ -407,6 +425,7 @@ class Walk:
             raise Failure("%s: the dialog %r stayed after Cancel" % (what, caption))
         if self.p.working_files() != files:
             raise Failure("%s: Cancel of %r changed the working files" % (what, caption))
+        self.try_dialog_buttons(what, caption, control)
         if not self.keyboard_done:
             # The button has the focus again: Space opens the dialog from the keyboard.
             self.keyboard_done = True
@@ -432,6 +451,55 @@ class Walk:
             self.p.click_at(self.p.where(IDCANCEL))
         if not self.p.running():
             self.restart_at(command)
+
+    def try_dialog_buttons(self, what, caption, control):
+        """Opens the dialog again and clicks each of its other push buttons once: what they open (a message box, a
+        file dialog, a dialog of its own) is drawn and answers too. The dialog is cancelled at the end."""
+        status, out = self.p.drive("--wait", "2000", "tree")
+        buttons = [int(m.group(1)) for m in re.finditer(r'^\s*Button (\d+) "[^"]*"(.*)$', out, re.M)
+                   if int(m.group(1)) not in (IDOK, IDCANCEL, NO_ID) and "disabled" not in m.group(2)
+                   and "checked" not in m.group(2)]
+        if not buttons:
+            return
+        self.p.click_at(self.p.where(control, "frame"))
+        if not self.p.caption_becomes(caption):
+            raise Failure("%s: a click did not open %r again" % (what, caption))
+        for button in buttons:
+            rect = self.p.where(button)
+            if rect is None or self.p.active_caption() != caption:
+                continue
+            windows, boxes = self.p.shown_windows(), len(self.p.boxes())
+            self.p.click_at(rect)
+            inner = "%s, then %d in %r" % (what, button, caption)
+            if self.p.verbose:
+                print("       ", inner, flush=True)
+            deadline = time.monotonic() + 2.0
+            while time.monotonic() < deadline:
+                if len(self.p.boxes()) > boxes:
+                    self.answer_box(inner, windows)
+                    break
+                now = self.p.active_caption()
+                if now not in (caption, None):
+                    self.expect_drawn(inner, now)
+                    self.opened.append("dialog %r from %s" % (now, inner))
+                    self.p.key("Escape")
+                    self.clear_boxes(inner)
+                    break
+                if now == caption and self.p.shown_windows() - windows:
+                    self.answer_file_dialog(inner, windows)
+                    break
+                time.sleep(0.1)
+            if not self.p.running():
+                raise Failure("%s: the program ended" % inner)
+        if self.p.active_caption() == caption:
+            cancel = self.p.where(IDCANCEL)
+            if cancel is None:
+                self.p.key("Escape")
+            else:
+                self.p.click_at(cancel)
+            self.clear_boxes(what)
+        if not self.p.caption_becomes(None):
+            raise Failure("%s: the dialog %r stayed after Cancel" % (what, caption))
 
     def clear_boxes(self, what):
         """Answers with Enter every message box that came up, after checking that it is drawn."""
@@ -482,6 +550,7 @@ def main():
     parser.add_argument("--shard", default="0/1")
     parser.add_argument("--only")
     parser.add_argument("--keep", action="store_true")
+    parser.add_argument("--verbose", action="store_true")
     args = parser.parse_args()
     for program in ("Xvfb", "xdotool"):
         if shutil.which(program) is None:
@@ -493,6 +562,7 @@ def main():
         cases = [c for c in cases if args.only in (c[0], c[2] or "")]
     failures, opened = [], 0
     person = Person(os.path.abspath(args.build), args.keep)
+    person.verbose = args.verbose
     try:
         for case in cases:
             walk = Walk(person, case)
@@ -500,6 +570,8 @@ def main():
             try:
                 found = walk.run()
             except Failure as failure:
+                if not str(failure).startswith(walk.label):
+                    failure = Failure("%s: %s" % (walk.label, failure))
                 failures.append(str(failure))
                 print("FAIL", failure, flush=True)
                 person.stop_program() if person.program else None
