@@ -17,6 +17,8 @@ constexpr UINT ID_SHOW_DIALOG = 32002;
 constexpr UINT ID_ASK = 32003;
 constexpr UINT ID_PICK_FILE = 32004;
 constexpr UINT ID_NEVER = 32005;  // always disabled
+constexpr UINT ID_PROGRESS = 32006;  // a dialog that shows progress only and ends by itself, as a transfer does
+constexpr UINT kProgressDialogId = 9302;
 constexpr UINT ID_ABOUT = 32001;  // an accelerator only (Ctrl+Alt+V)
 constexpr UINT IDC_FRAME_LOG = 3000;
 
@@ -80,7 +82,45 @@ void RegisterResources()
         {ControlClass::Static, IDC_LOG, SS_LEFT, {10, 180, 300, 40}, ""},
     };
     registry.AddDialog(dialog);
+
+    platform::DialogTemplate progress;
+    progress.id = kProgressDialogId;
+    progress.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION;
+    progress.rect = {0, 0, 186, 46};
+    progress.caption = "Trasferimento";
+    progress.controls = {
+        {ControlClass::Static, IDC_LABEL, SS_LEFT, {7, 7, 170, 8}, "In corso"},
+        {ControlClass::Progress, IDC_PROGRESS, WS_BORDER, {7, 22, 172, 12}, ""},
+    };
+    registry.AddDialog(progress);
 }
+
+// Shows progress for a few timer ticks and ends itself; nothing in it takes a person's input.
+class CProgressDlg : public CDialog {
+public:
+    explicit CProgressDlg(CWnd* parent) : CDialog(kProgressDialogId, parent) {}
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        SetTimer(1, 100, nullptr);
+        return TRUE;
+    }
+    void OnTimer(UINT_PTR id)
+    {
+        if (++m_ticks == 3) {
+            KillTimer(id);
+            EndDialog(IDOK);
+        }
+    }
+
+private:
+    int m_ticks = 0;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
 
 // Prompts that show each box until it is ended from outside, as the window backend's real boxes wait for a person.
 class ShowingPrompts : public platform::Prompts {
@@ -212,9 +252,9 @@ public:
     {
         if (CFrameWnd::OnCreate(cs) == -1)
             return -1;
-        static const UINT buttons[] = {ID_SHOW_DIALOG, ID_SEPARATOR, ID_ASK, ID_PICK_FILE, ID_NEVER};
+        static const UINT buttons[] = {ID_SHOW_DIALOG, ID_SEPARATOR, ID_ASK, ID_PICK_FILE, ID_NEVER, ID_PROGRESS};
         if (!m_toolBar.CreateEx(this, TBSTYLE_LIST, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT) ||
-            !m_toolBar.SetButtons(buttons, 5) ||
+            !m_toolBar.SetButtons(buttons, 6) ||
             !m_log.Create("", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(100, 10, 400, 30), this, IDC_FRAME_LOG))
             return -1;
         return 0;
@@ -234,6 +274,11 @@ protected:
         Log(dialog.DoModal() == IDOK ? "save " + dialog.GetPathName() : CString("save cancelled"));
     }
     void OnNever() { Log("never"); }
+    void OnProgress()
+    {
+        CProgressDlg dialog(this);
+        Log(Format("progress %d", static_cast<int>(dialog.DoModal())));
+    }
     void OnUpdateNever(CCmdUI* ui) { ui->Enable(FALSE); }
     void OnAbout() { Log(Format("about %d", MessageBox("Finestra di prova 1.0", "Informazione", MB_OK))); }
 
@@ -246,6 +291,7 @@ BEGIN_MESSAGE_MAP(CHostFrame, CFrameWnd)
     ON_COMMAND(ID_ASK, OnAsk)
     ON_COMMAND(ID_PICK_FILE, OnPickFile)
     ON_COMMAND(ID_NEVER, OnNever)
+    ON_COMMAND(ID_PROGRESS, OnProgress)
     ON_UPDATE_COMMAND_UI(ID_NEVER, OnUpdateNever)
     ON_COMMAND(ID_ABOUT, OnAbout)
 END_MESSAGE_MAP()

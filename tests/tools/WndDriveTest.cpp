@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <poll.h>
@@ -308,4 +309,26 @@ TEST_F(WndDriveTest, ABoxOrDialogShownRightNowIsEndedByTheAnswer)
     EXPECT_EQ(DriveIn(showing, {"get", "1020"}).out, "answer 2\n");
     host.Kill(SIGTERM);
     host.Wait();
+}
+
+TEST_F(WndDriveTest, AProgressDialogIsWaitedOutAndWhereTellsWhereAShownControlIs)
+{
+    // The dialog shows progress only and ends by itself: the verb returns once it has ended, not while it runs.
+    EXPECT_EQ(Done({"command", "32006"}), "");
+    EXPECT_EQ(FrameLog(), "progress 1\n");
+    EXPECT_EQ(Done({"tree"}).substr(0, 14), "AfxFrameOrView") << "no dialog is left";
+
+    // A dialog with controls to use is answered as soon as it waits for the person.
+    OpenDialog();
+    const std::string where = Done({"where", "1001"});
+    int x = -1, y = -1, width = 0, height = 0;
+    ASSERT_EQ(std::sscanf(where.c_str(), "%d %d %d %d", &x, &y, &width, &height), 4) << where;
+    EXPECT_GT(width, 0);
+    EXPECT_GT(height, 0);
+    const std::string wider = Done({"where", "1007"});
+    int x2 = -1, y2 = -1, width2 = 0, height2 = 0;
+    ASSERT_EQ(std::sscanf(wider.c_str(), "%d %d %d %d", &x2, &y2, &width2, &height2), 4) << wider;
+    EXPECT_GT(x2, x) << "the edit field lies right of the push button";
+    EXPECT_EQ(Drive({"where", "1009"}).exitCode, 1) << "a hidden control is not shown";
+    EXPECT_EQ(Drive({"--wait", "200", "where", "4242"}).exitCode, 2) << "no such control";
 }
