@@ -1,11 +1,13 @@
 // The welcome-screen dialog.
 #include "production/CBegruessungDlg.h"
 
+#include "forms/dialogs/SaveRefusal.h"
 #include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
 #include "production/TargetFolders.h"
+#include "production/WorkingCopyStore.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
 #include "resources/UiTexts.h"
@@ -197,7 +199,9 @@ void CBegruessungDlg::OnVorlageSpeichern()
 void CBegruessungDlg::OnOK()
 {
     CParaDaten para;
-    para.SetBegruessung(CParaDaten::kWorkFile, m_record);
-    para.CommitWorkFile();
+    if (!production::CommitOrDrop(para, para.SetBegruessung(CParaDaten::kWorkFile, m_record))) {
+        forms::RefuseSave(this);  // the dialog stays open with the person's lines
+        return;
+    }
     EndDialog(IDOK);
 }
