@@ -10,6 +10,7 @@
 #include "platform/Prompts.h"
 #include "platform/Win32File.h"
 #include "production/DocPaths.h"
+#include "production/TargetFolders.h"
 #include "production/WorkingCopyStore.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
@@ -121,16 +122,12 @@ void CExportPara::LoadForm()
     m_target = para.GetExportPfad(2);
     if (m_target.IsEmpty())
         m_target = DefaultPath(ini.GetExportPfad(), "KRX9274_Doku", "txt");
-    // The folder the target names is made when missing, so the first export finds it; a folder that is no
-    // absolute path here (one stored on another system, "C:\...") gives way to the default folder.
+    // A target whose folder does not exist, or is no absolute path here (one stored on another system, "C:\..."),
+    // moves into the default folder beside the drawing export, which is made when missing, as the compiler's does.
     const CString folder = FolderOf(m_target);
     std::error_code error;
-    if (folder.IsEmpty() || folder.GetString()[0] != '/' ||
-        (!std::filesystem::is_directory(folder.GetString(), error) &&
-         !std::filesystem::create_directories(folder.GetString(), error))) {
-        m_target = FolderOf(DefaultPath("", "KRX9274_Doku", "txt")) + "/" + NameOf(m_target);
-        std::filesystem::create_directories(FolderOf(m_target).GetString(), error);
-    }
+    if (folder.IsEmpty() || folder.GetString()[0] != '/' || !std::filesystem::is_directory(folder.GetString(), error))
+        m_target = production::InDefaultFolder(NameOf(m_target), g_strXmlPath, "KRX9274_Doku");
     m_targetEdit.SetWindowText(m_target);
     m_targetEdit.SetSel(0, -1);
 
