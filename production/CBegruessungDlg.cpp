@@ -142,17 +142,24 @@ void CBegruessungDlg::Warn(const char* number, const char* text)
     MessageBox(text, caption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
-void CBegruessungDlg::ParseTemplate(const std::string& text, CString lines[4])
+void CBegruessungDlg::ParseTemplate(const std::string& file, CString lines[4])
 {
+    // Read as text: a CR LF is one line end.
+    std::string text;
+    for (size_t i = 0; i < file.size(); ++i)
+        if (!(file[i] == '\r' && i + 1 < file.size() && file[i + 1] == '\n'))
+            text += file[i];
     size_t at = 0;
     for (int i = 0; i < 4 && at < text.size(); ++i) {
-        // Up to 22 characters, ending after a line end; the line end is no part of the line.
+        // Up to 22 characters, a line end among them ending the read after it; a line end just past them is read
+        // by the next read, which gives an empty line.
         size_t end = at;
-        while (end < text.size() && end - at < static_cast<size_t>(kLength) && text[end] != '\n')
-            ++end;
+        while (end < text.size() && end - at < static_cast<size_t>(kLength))
+            if (text[end++] == '\n')
+                break;
         std::string line = text.substr(at, end - at);
-        at = end < text.size() && text[end] == '\n' ? end + 1 : end;
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        at = end;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
             line.pop_back();
         lines[i] = line.c_str();
     }
