@@ -81,31 +81,37 @@ xercesc::InputSource* CSaxHandler::resolveEntity(const XMLCh* const, const XMLCh
     return nullptr;
 }
 
-void CSaxHandler::ShowParseMessage(const char* format, const char* caption, const xercesc::SAXParseException& exc)
+const char* CSaxHandler::MessageCaption(MessageKind kind)
 {
+    static const char* const kCaptions[3] = {"XML-Parsing Message: 1.000", "XML-Parsing Message: 1.001",
+                                             "XML-Parsing Message: 1.002"};
+    return kCaptions[kind];
+}
+
+void CSaxHandler::ShowParseMessage(MessageKind kind, const char* format, const xercesc::SAXParseException& exc)
+{
+    // The rest of a kind are only counted; ParseXml puts the count in the protocol.
+    if (m_messages[kind]++ > 0) return;
     std::string systemId = drawing::XmlToCp1252(exc.getSystemId());
     std::string text = platform::FormatC(format, systemId.c_str(), static_cast<int>(exc.getLineNumber()),
                                          static_cast<int>(exc.getColumnNumber()));
     text += drawing::XmlToCp1252(exc.getMessage());
-    drawing::ShowParserMessage(caption, text.c_str(), MB_TASKMODAL | MB_ICONWARNING | MB_OK);
+    drawing::ShowParserMessage(MessageCaption(kind), text.c_str(), MB_TASKMODAL | MB_ICONWARNING | MB_OK);
 }
 
 void CSaxHandler::error(const xercesc::SAXParseException& exc)
 {
-    ShowParseMessage("Error - Fehler in Datei: <%s>, Zeile: %d, Spalte: %d\nNachricht: ",
-                     "XML-Parsing Message: 1.000", exc);
+    ShowParseMessage(kError, "Error - Fehler in Datei: <%s>, Zeile: %d, Spalte: %d\nNachricht: ", exc);
 }
 
 void CSaxHandler::fatalError(const xercesc::SAXParseException& exc)
 {
-    ShowParseMessage("Fatal Error - Fehler in Datei: <%s>, Zeile: %d, Spalte: %d\nNachricht: ",
-                     "XML-Parsing Message: 1.001", exc);
+    ShowParseMessage(kFatalError, "Fatal Error - Fehler in Datei: <%s>, Zeile: %d, Spalte: %d\nNachricht: ", exc);
 }
 
 void CSaxHandler::warning(const xercesc::SAXParseException& exc)
 {
-    ShowParseMessage("Warning - Fehler in Datei: <%s>, Zeile: %d, Spalte: %d\nNachricht: ",
-                     "XML-Parsing Message: 1.002", exc);
+    ShowParseMessage(kWarning, "Warning - Fehler in Datei: <%s>, Zeile: %d, Spalte: %d\nNachricht: ", exc);
 }
 
 void CSaxHandler::OnXmlEvent(int event, const XMLCh* text, size_t length)

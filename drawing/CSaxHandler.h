@@ -74,6 +74,13 @@ public:
     // An element started deeper than kMaxTiefe; the rest of the document was ignored and the files left as they were.
     bool TooDeep() const { return m_tooDeep; }
 
+    // The parser's messages: only the first of each kind shows its box, so that a document that is wrong in every
+    // element does not stop the person at each one. How many of a kind were reported (0 error, 1 fatal error,
+    // 2 warning), and the caption of its box.
+    enum MessageKind { kError = 0, kFatalError = 1, kWarning = 2 };
+    int MessageCount(MessageKind kind) const { return m_messages[kind]; }
+    static const char* MessageCaption(MessageKind kind);
+
 private:
     enum Zustand { kIdle = 0, kObjektKopf = 1, kGruppenKopfLesen = 2, kString = 3, kCatch = 4, kPunkt = 5, kFont = 6 };
     // The element names of the export's vocabulary; every other name is kAnderes.
@@ -91,7 +98,7 @@ private:
     void ReadObjektName(const std::string& text);
     void OpenFiles();
     void CloseFiles(bool schreiben);
-    void ShowParseMessage(const char* format, const char* caption, const xercesc::SAXParseException& exc);
+    void ShowParseMessage(MessageKind kind, const char* format, const xercesc::SAXParseException& exc);
 
     // CSaxHandlerFelder.cpp
     void SetObjektFeld(unsigned code, const XMLCh* text);
@@ -141,6 +148,7 @@ private:
     bool m_failed = false;
     bool m_tooDeep = false;
     std::string m_failedFile;
+    int m_messages[3] = {};
 
     // The files of "para", open from the start of "output"; what they receive is collected and written at its end,
     // so a document that fails on the way leaves the files of the earlier run whole.

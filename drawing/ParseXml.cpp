@@ -2,8 +2,10 @@
 #include "drawing/ParseXml.h"
 
 #include "drawing/CSaxHandler.h"
+#include "drawing/DrawingServices.h"
 #include "drawing/ParserMessageBox.h"
 #include "drawing/XmlText.h"
+#include "platform/CLocale.h"
 
 #include <xercesc/framework/XMLPScanToken.hpp>
 #include <xercesc/parsers/SAXParser.hpp>
@@ -27,6 +29,18 @@ constexpr UINT kBoxFlags = MB_TASKMODAL | MB_ICONWARNING | MB_OK;
 constexpr XMLSize_t kEntityExpansionLimit = 10000;
 
 std::string ExceptionText(const xercesc::XMLException& e) { return XmlToCp1252(e.getMessage()); }
+
+// The parser's messages past the first of each kind, which showed no box, as one protocol line per kind.
+void LogUnshownMessages(const CSaxHandler& handler)
+{
+    for (const auto kind : {CSaxHandler::kError, CSaxHandler::kFatalError, CSaxHandler::kWarning}) {
+        const int unshown = handler.MessageCount(kind) - 1;
+        if (unshown <= 0) continue;
+        const std::string text = platform::FormatC("Altri %d messaggi \"%s\" del parser XML non mostrati.", unshown,
+                                                   CSaxHandler::MessageCaption(kind));
+        Services().WriteProtokoll(6, text.c_str());
+    }
+}
 
 // The initialisation PrepareParser started; a failed one is met again, and reported, by the parse's own.
 std::thread& Preparation()
@@ -97,6 +111,7 @@ int ParseXml(const char* path)
             // or at an error, still holds.
             const XMLSize_t errors = parser->getErrorCount();
             parser->parseReset(token);
+            LogUnshownMessages(*handler);
             if (handler->TooDeep()) {
                 const std::string message = "Ein Fehler ist aufgetreten! :\nDas Dokument ist tiefer als " +
                                             std::to_string(CSaxHandler::kMaxTiefe) +
@@ -119,11 +134,13 @@ int ParseXml(const char* path)
             }
             handler.reset();
         } catch (const xercesc::XMLException& e) {
+            LogUnshownMessages(*handler);
             handler.reset();
             std::string message = "Ein Fehler ist aufgetreten! :\n" + ExceptionText(e);
             ShowParserMessage("XML-Parsing Error", message.c_str(), kBoxFlags);
             result = kParseAusnahme;
         } catch (const xercesc::OutOfMemoryException&) {
+            LogUnshownMessages(*handler);
             handler.reset();
             ShowParserMessage("XML-Parsing Error", "Ein Fehler ist aufgetreten! :\nOut of memory", kBoxFlags);
             result = kParseAusnahme;

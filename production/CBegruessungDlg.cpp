@@ -1,11 +1,13 @@
 // The welcome-screen dialog.
 #include "production/CBegruessungDlg.h"
 
+#include "forms/dialogs/SaveRefusal.h"
 #include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
 #include "production/TargetFolders.h"
+#include "production/WorkingCopyStore.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
 #include "resources/UiTexts.h"
@@ -140,17 +142,24 @@ void CBegruessungDlg::Warn(const char* number, const char* text)
     MessageBox(text, caption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
-void CBegruessungDlg::ParseTemplate(const std::string& text, CString lines[4])
+void CBegruessungDlg::ParseTemplate(const std::string& file, CString lines[4])
 {
+    // Read as text: a CR LF is one line end.
+    std::string text;
+    for (size_t i = 0; i < file.size(); ++i)
+        if (!(file[i] == '\r' && i + 1 < file.size() && file[i + 1] == '\n'))
+            text += file[i];
     size_t at = 0;
     for (int i = 0; i < 4 && at < text.size(); ++i) {
-        // Up to 22 characters, ending after a line end; the line end is no part of the line.
+        // Up to 22 characters, a line end among them ending the read after it; a line end just past them is read
+        // by the next read, which gives an empty line.
         size_t end = at;
-        while (end < text.size() && end - at < static_cast<size_t>(kLength) && text[end] != '\n')
-            ++end;
+        while (end < text.size() && end - at < static_cast<size_t>(kLength))
+            if (text[end++] == '\n')
+                break;
         std::string line = text.substr(at, end - at);
-        at = end < text.size() && text[end] == '\n' ? end + 1 : end;
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        at = end;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
             line.pop_back();
         lines[i] = line.c_str();
     }
@@ -197,7 +206,9 @@ void CBegruessungDlg::OnVorlageSpeichern()
 void CBegruessungDlg::OnOK()
 {
     CParaDaten para;
-    para.SetBegruessung(CParaDaten::kWorkFile, m_record);
-    para.CommitWorkFile();
+    if (!production::CommitOrDrop(para, para.SetBegruessung(CParaDaten::kWorkFile, m_record))) {
+        forms::RefuseSave(this);  // the dialog stays open with the person's lines
+        return;
+    }
     EndDialog(IDOK);
 }

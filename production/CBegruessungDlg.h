@@ -16,8 +16,8 @@ public:
     // The template folder (made when missing) and the storing of a chosen file's folder as the next one.
     static CString GetVorlagenOrdner();
     static void SetVorlagenOrdner(const CString& path);
-    // The four lines of a template file's text: up to 22 characters each, line ends and trailing blanks dropped;
-    // a line the text does not reach keeps what lines held.
+    // The four lines of a template file's text, read as text: each read takes up to 22 characters and stops after a
+    // line end; line ends and trailing blanks are dropped. A line the text does not reach keeps what lines held.
     static void ParseTemplate(const std::string& text, CString lines[4]);
 
 protected:

@@ -2,6 +2,7 @@
 #include "production/CCompiler.h"
 
 #include "forms/dialogs/CNetzEinstellungenDlg.h"
+#include "forms/dialogs/SaveRefusal.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
 #include "platform/CDataExchange.h"
@@ -12,6 +13,7 @@
 #include "production/CBegruessungDlg.h"
 #include "production/CZusatzEinstellungenDlg.h"
 #include "production/TargetFolders.h"
+#include "production/WorkingCopyStore.h"
 #include "requirements/CSystemRequirements.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
@@ -171,10 +173,13 @@ void CCompiler::OnZielWaehlen()
         Message("1.055", text, kWarning);
         return;
     }
-    SetTarget(path);
+    // A target that could not be stored is not shown either: the form keeps what the parameter set holds.
     CParaDaten para;
-    para.SetCompilerPfad(CParaDaten::kWorkFile, path);
-    para.CommitWorkFile();
+    if (!production::CommitOrDrop(para, para.SetCompilerPfad(CParaDaten::kWorkFile, path))) {
+        forms::RefuseSave(this);
+        return;
+    }
+    SetTarget(path);
     CIniSettings().SetCompilerPfad(dialog.GetFolderPath());
     UpdateData(FALSE);
     NotifyNotUpToDate();
@@ -235,9 +240,14 @@ void CCompiler::OnNetzwerkEinstellungen()
 {
     NetzwerkParam read;
     NetzwerkParam record;
-    if (!EditNetworkSettings(this, read, record))
+    // The dialog stores and commits before it closes; a store that failed keeps it open, so a cancel after it
+    // reaches nothing below.
+    const auto commit = [] {
+        CParaDaten para;
+        return production::CommitOrDrop(para, true);
+    };
+    if (!EditNetworkSettings(this, read, record, commit))
         return;
-    CParaDaten().CommitWorkFile();
     // Every change of the committed set is told to the drawing tool, not only a new node number; a new node number
     // also refreshes the texts of the network outputs.
     const bool nodeChanged = record.node != read.node;

@@ -1,6 +1,7 @@
 // The documentation export form.
 #include "production/CExportPara.h"
 
+#include "forms/dialogs/SaveRefusal.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
 #include "platform/CDataExchange.h"
@@ -9,6 +10,8 @@
 #include "platform/Prompts.h"
 #include "platform/Win32File.h"
 #include "production/DocPaths.h"
+#include "production/TargetFolders.h"
+#include "production/WorkingCopyStore.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CIniSettings.h"
@@ -119,16 +122,12 @@ void CExportPara::LoadForm()
     m_target = para.GetExportPfad(2);
     if (m_target.IsEmpty())
         m_target = DefaultPath(ini.GetExportPfad(), "KRX9274_Doku", "txt");
-    // The folder the target names is made when missing, so the first export finds it; a folder that is no
-    // absolute path here (one stored on another system, "C:\...") gives way to the default folder.
+    // A target whose folder does not exist, or is no absolute path here (one stored on another system, "C:\..."),
+    // moves into the default folder beside the drawing export, which is made when missing, as the compiler's does.
     const CString folder = FolderOf(m_target);
     std::error_code error;
-    if (folder.IsEmpty() || folder.GetString()[0] != '/' ||
-        (!std::filesystem::is_directory(folder.GetString(), error) &&
-         !std::filesystem::create_directories(folder.GetString(), error))) {
-        m_target = FolderOf(DefaultPath("", "KRX9274_Doku", "txt")) + "/" + NameOf(m_target);
-        std::filesystem::create_directories(FolderOf(m_target).GetString(), error);
-    }
+    if (folder.IsEmpty() || folder.GetString()[0] != '/' || !std::filesystem::is_directory(folder.GetString(), error))
+        m_target = production::InDefaultFolder(NameOf(m_target), g_strXmlPath, "KRX9274_Doku");
     m_targetEdit.SetWindowText(m_target);
     m_targetEdit.SetSel(0, -1);
 
@@ -188,12 +187,16 @@ void CExportPara::OnZielWaehlen()
     dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() != IDOK)
         return;
-    m_target = WithExtension(dialog.GetPathName(), "txt");
+    const CString chosen = WithExtension(dialog.GetPathName(), "txt");
+    // A target that could not be stored is not shown either: the form keeps what the parameter set holds.
+    CParaDaten para;
+    if (!production::CommitOrDrop(para, para.SetExportPfad(2, chosen))) {
+        forms::RefuseSave(this);
+        return;
+    }
+    m_target = chosen;
     m_targetEdit.SetWindowText(m_target);
     m_targetEdit.SetSel(0, -1);
-    CParaDaten para;
-    para.SetExportPfad(2, m_target);
-    para.CommitWorkFile();
     CIniSettings().SetExportPfad(FolderOf(m_target));
     // The controls are taken first, so that showing the members keeps a layout the person has just picked.
     UpdateData(TRUE);
@@ -273,11 +276,17 @@ void CExportPara::OnExportieren()
         m_status = ui::kExportCancelled;
         UpdateData(FALSE);
     } else if (Exportieren(target)) {
-        Status(240, ui::kExportDone);
         CParaDaten para;
-        para.SetExportFilter(2, m_filter);
-        para.CommitWorkFile();
-        SendFileNotUpToDate();
+        if (production::CommitOrDrop(para, para.SetExportFilter(2, m_filter))) {
+            Status(240, ui::kExportDone);
+            SendFileNotUpToDate();
+        } else {
+            // The documentation is written, but the run's settings are not stored: no success is reported and the
+            // drawing tool learns nothing.
+            Status(240, ui::kExportError);
+            forms::RefuseSave(this);
+            Status(0, ui::kExportErrorReady);
+        }
     } else {
         Status(240, ui::kExportError);
         CString text;

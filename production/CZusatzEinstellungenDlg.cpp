@@ -1,11 +1,13 @@
 // The additional controller settings dialog: its controls bound to the record's fields by one table.
 #include "production/CZusatzEinstellungenDlg.h"
 
+#include "forms/dialogs/SaveRefusal.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ControlTexts.h"
 #include "requirements/CSystemRequirements.h"
 #include "resources/ProductionIds.h"
+#include "production/WorkingCopyStore.h"
 #include "resources/ProductionTexts.h"
 #include "store/CIniSettings.h"
 #include "store/CParaCheck.h"
@@ -131,10 +133,14 @@ void CZusatzEinstellungenDlg::OnOK()
     const BYTE* digits = m_record.expertCode;
     CIniSettings().SetExpertenKennzahl(digits[0] + 10 * digits[1] + 100 * digits[2] + 1000 * digits[3]);
     CParaDaten para;
-    para.SetReglerEinst(CParaDaten::kWorkFile, m_record);
+    const bool written = para.SetReglerEinst(CParaDaten::kWorkFile, m_record) &&
+                         para.SetPotentiostat(CParaDaten::kWorkFile, m_potentiostat);
+    if (!production::CommitOrDrop(para, written)) {
+        forms::RefuseSave(this);  // the dialog stays open with the person's settings
+        return;
+    }
+    // The requirement follows only settings that were stored.
     if (g_pSystemRequirements)
         g_pSystemRequirements->CalcSettings(m_record);
-    para.SetPotentiostat(CParaDaten::kWorkFile, m_potentiostat);
-    para.CommitWorkFile();
     EndDialog(IDOK);
 }

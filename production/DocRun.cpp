@@ -12,7 +12,10 @@
 #include "store/ImageLayout.h"
 #include "texts/CTexte.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +26,19 @@ DocRun::SectionWriter& FunctionSection()
 {
     static DocRun::SectionWriter writer = doc::WriteFunktionen;
     return writer;
+}
+
+// Whether "para/txtFile.txt" can be opened for writing: a regular file or none, in a folder that takes a new file.
+// Nothing is truncated; a file made here is replaced by the run's text.
+bool TemporaryFileOpens()
+{
+    const int fd = open(DocRun::kTempFile, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    close(fd);
+    return regular;
 }
 
 }  // namespace
@@ -66,9 +82,12 @@ std::string DocRun::Build()
 
 bool DocRun::Write(const CString& target)
 {
-    const std::string bytes = Build();
     std::error_code error;
     std::filesystem::create_directories("para", error);
+    // The temporary file must open before any record is read: a run that cannot write it writes back nothing.
+    if (!TemporaryFileOpens())
+        return false;
+    const std::string bytes = Build();
     if (!platform::WriteFileAtomically(kTempFile, bytes))
         return false;
     if (m_options.writeBack && !m_options.external)

@@ -37,8 +37,9 @@ public:
 
     // The text of every chosen section, in file order.
     std::string Build();
-    // Build, the temporary file, the commit of working file 2 (write-back runs on the drawing's set) and the copy
-    // over the target. False when the temporary file or the copy fails (nothing copied then).
+    // The temporary file opened, Build, the temporary file written, the commit of working file 2 (write-back runs on
+    // the drawing's set) and the copy over the target. False when the temporary file or the copy fails (nothing
+    // copied then); a temporary file that cannot be opened ends the run before any record is read or written back.
     bool Write(const CString& target);
 
     // The sections (each reads, repairs, writes back and documents its records).

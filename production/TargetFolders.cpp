@@ -76,6 +76,11 @@ CString ResolveFolder(const CString& configured, const CString& xmlPath, const c
     return MakeDefaultFolder(xmlPath, subfolder);
 }
 
+CString InDefaultFolder(const CString& fileName, const CString& xmlPath, const char* subfolder)
+{
+    return Join(MakeDefaultFolder(xmlPath, subfolder), fileName);
+}
+
 CString CompilerTarget(const CString& stored, const CString& iniFolder, const CString& drawingPath,
                        const CString& xmlPath)
 {
@@ -91,7 +96,7 @@ CString CompilerTarget(const CString& stored, const CString& iniFolder, const CS
         target = Join(folder, name + ".dat");
     }
     if (!IsFolder(FolderOf(target)))
-        target = Join(MakeDefaultFolder(xmlPath, ui::kCompilerFolder), FileNameOf(target));
+        target = InDefaultFolder(FileNameOf(target), xmlPath, ui::kCompilerFolder);
     return target;
 }
 

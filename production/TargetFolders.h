@@ -19,6 +19,10 @@ CString ExportBase(const CString& xmlPath);
 // too, so the result always names a folder that exists (unless it cannot be made).
 CString ResolveFolder(const CString& configured, const CString& xmlPath, const char* subfolder);
 
+// The file name in the default folder `subfolder` beside the drawing export, which is made when missing (as is the
+// same-named folder in the program directory): where a target goes whose own folder no longer exists.
+CString InDefaultFolder(const CString& fileName, const CString& xmlPath, const char* subfolder);
+
 // The compile's target path: the path stored in the parameter set, else the settings file's folder, else the folder
 // "KRX9274_Funktionsdaten" beside the drawing export; then the drawing's name (or "KRX9274") with ".dat". When the
 // folder of the result does not exist, the target moves into the default folder beside the drawing export, which is

@@ -2,6 +2,7 @@
 // evaluated, the working copy committed and the commands queued on the way handed to the drawing tool.
 #include "shell/CMorv9274App.h"
 
+#include "drawing/CZeichnung.h"
 #include "drawing/DrawingServices.h"
 #include "drawing/ParseXml.h"
 #include "evaluation/COnlineSchema.h"
@@ -30,6 +31,16 @@ void InstallRunServices()
     drawing::SetServices(&services);
     static CSystemRequirements requirements;
     if (g_pSystemRequirements == nullptr) g_pSystemRequirements = &requirements;
+}
+
+// Whether the drawing's object of that id is of the kind; an id the drawing does not hold is the evaluation's
+// finding, not this one.
+bool DrawingGivesKind(int objectId, const CString& kind)
+{
+    CZeichnung drawing;
+    ObjektInfo info;
+    const int index = drawing.FindObjekt(objectId);
+    return index == 0 || !drawing.GetObjekt(index, info) || info.art == kind;
 }
 
 }  // namespace
@@ -69,6 +80,12 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     g_nDrawingCheckFlags = evaluation->Verdict();
     const bool imported = evaluation->HasImported();
     delete evaluation;
+    // A "param" whose object id the drawing gives another kind than the command file names would open that kind's
+    // forms on the object's slot: the command file is inconsistent, and the run ends before anything is written.
+    if (g_strCmd == "param" && imported && !DrawingGivesKind(g_nId, g_strName)) {
+        StartupMessage("1.008", ui::kCannotParameterise, kStartupWarning);
+        EndRun();
+    }
     // What the evaluation changed follows the drawing; it is no edit of the person's.
     store.CommitDrawingChanges();
 

@@ -203,6 +203,8 @@ void CParaCheck::CheckZaehler(ZaehlerParam& r, BYTE keepLowBit)
 {
     CheckFuncBezeichnung(&r.designation.group, texts::kTypeZaehler);
     RepairRanges(r, record::kZaehlerFields);
+    if (r.mode == kZaehlerStunden)
+        RepairField(r, record::kZaehlerFields, &r.minutes);
     CheckDigitalQuelle(&r.release.kind, keepLowBit);
     // Neither the reset input's nor the counting inputs' fixed states are repaired.
     CheckQuelle(&r.reset.kind, 0, 0);

@@ -77,8 +77,10 @@ inline constexpr FieldInfo kZaehlerFields[] = {
     ByHand(RECORD_FIELD(ZaehlerParam, inputCount), Scale::Plain, 1, 6, 1),
     Listed(RECORD_FIELD(ZaehlerParam, mode), kZaehlerModusCodes, kZaehlerStunden, Repair::None),
     Ranged(RECORD_FIELD(ZaehlerParam, divisor), Scale::Plain, 1, 250, 1),
-    Unrepaired(RECORD_FIELD(ZaehlerParam, position), Scale::Plain, 0, 65535),
-    Unrepaired(RECORD_FIELD(ZaehlerParam, minutes), Scale::Plain, 0, 59),
+    // What the form's save accepts, so that a stored record never makes it refuse every save.
+    Ranged(RECORD_FIELD(ZaehlerParam, position), Scale::Plain, 0, 65535, 0),
+    // Minutes only in hours mode.
+    ByHand(RECORD_FIELD(ZaehlerParam, minutes), Scale::Plain, 0, 59, 0),
 };
 
 inline constexpr FieldInfo kSchaltuhrFields[] = {

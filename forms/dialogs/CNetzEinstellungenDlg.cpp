@@ -1,12 +1,15 @@
 // The network settings dialog.
 #include "forms/dialogs/CNetzEinstellungenDlg.h"
 
+#include "forms/dialogs/SaveRefusal.h"
 #include "platform/CDataExchange.h"
 #include "platform/ControlTexts.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -59,13 +62,18 @@ BOOL CNetzEinstellungenDlg::OnInitDialog()
 
 void CNetzEinstellungenDlg::OnOK()
 {
-    m_pBytes[0] = static_cast<BYTE>(m_Node.GetCurSel() + 1);
-    m_pBytes[1] = m_Release.GetCurSel() > 0 ? 1 : 0;
-    m_pBytes[2] = m_Automatic.GetCurSel() > 0 ? 1 : 0;
+    const BYTE chosen[3] = {static_cast<BYTE>(m_Node.GetCurSel() + 1), static_cast<BYTE>(m_Release.GetCurSel() > 0),
+                            static_cast<BYTE>(m_Automatic.GetCurSel() > 0)};
+    if (m_store && !m_store(chosen)) {
+        forms::RefuseSave(this);
+        return;
+    }
+    std::copy(chosen, chosen + 3, m_pBytes);
     CDialog::OnOK();
 }
 
-bool EditNetworkSettings(CWnd* owner, NetzwerkParam& before, NetzwerkParam& after)
+bool EditNetworkSettings(CWnd* owner, NetzwerkParam& before, NetzwerkParam& after,
+                         const std::function<bool()>& commit)
 {
     CParaDaten para;
     para.GetNetzwerk(CParaDaten::kWorkFile, before);
@@ -73,10 +81,14 @@ bool EditNetworkSettings(CWnd* owner, NetzwerkParam& before, NetzwerkParam& afte
     CParaCheck().CheckNetzKnoten(after);
     BYTE bytes[3] = {after.node, after.release, after.automatic};
     CNetzEinstellungenDlg dialog(bytes, owner);
+    dialog.StoreOnOk([&](const BYTE* chosen) {
+        const NetzwerkParam record {chosen[0], chosen[1], chosen[2]};
+        return para.SetNetzwerk(CParaDaten::kWorkFile, record) && (!commit || commit());
+    });
     if (dialog.DoModal() != IDOK)
         return false;
     after.node = bytes[0];
     after.release = bytes[1];
     after.automatic = bytes[2];
-    return para.SetNetzwerk(CParaDaten::kWorkFile, after);
+    return true;
 }

@@ -28,6 +28,8 @@ namespace {
 using namespace forms;
 using R = HzkrRegParam;
 
+constexpr UINT kLeadUnit = 1344;  // the unit static of the lead time
+
 const std::vector<LayoutGroup> kLayout = {
     {0, nullptr, {ComboRow(IDC_HZKR_MODE_LABEL, ui::kHzkrMode, IDC_HZKR_MODE)}},
     {IDC_HZKR_ROOM_GROUP,
@@ -35,7 +37,7 @@ const std::vector<LayoutGroup> kLayout = {
      {ComboRow(IDC_HZKR_REDUCED_LABEL, ui::kHzkrReduced, IDC_HZKR_REDUCED, ui::kUnitDegrees),
       ComboRow(IDC_HZKR_NORMAL_LABEL, ui::kHzkrNormal, IDC_HZKR_NORMAL, ui::kUnitDegrees),
       ButtonRow(IDC_ZEITPROGRAMM, ui::kTimeProgramButton),
-      ComboRow(IDC_HZKR_LEAD_LABEL, ui::kHzkrLead, IDC_HZKR_LEAD, ui::kUnitMinutes)}},
+      {IDC_HZKR_LEAD_LABEL, ui::kHzkrLead, IDC_HZKR_LEAD, ControlKind::Combo, ui::kUnitMinutes, {}, kLeadUnit}}},
     {IDC_HZKR_FLOW_GROUP, ui::kHzkrFlowGroup, {ButtonRow(IDC_HZKR_CURVE_BUTTON, ui::kHzkrCurveButton)}},
     {IDC_HZKR_OUTSIDE_GROUP, ui::kHzkrOutsideGroup, {ButtonRow(IDC_HZKR_AVERAGING_BUTTON, ui::kHzkrAveragingButton)}},
     {0,

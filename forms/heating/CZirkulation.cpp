@@ -22,6 +22,8 @@ namespace {
 using namespace forms;
 using R = ZirkulationParam;
 
+constexpr UINT kPauseUnit = 1755;  // the unit static of the pause
+
 const std::vector<LayoutGroup> kLayout = {
     {0,
      nullptr,
@@ -43,7 +45,7 @@ const std::vector<LayoutGroup> kLayout = {
      ui::kZirkPulseGroup,
      {ComboRow(IDC_ZIRK_RISE_LABEL, ui::kZirkRise, IDC_ZIRK_RISE, ui::kUnitKelvin),
       {IDC_ZIRK_RUN_LABEL, ui::kZirkRun, IDC_ZIRK_RUN, ControlKind::Combo, nullptr, {}, IDC_TIME_UNIT},
-      ComboRow(IDC_ZIRK_PAUSE_LABEL, ui::kZirkPause, IDC_ZIRK_PAUSE, ui::kUnitMinutes)}},
+      {IDC_ZIRK_PAUSE_LABEL, ui::kZirkPause, IDC_ZIRK_PAUSE, ControlKind::Combo, ui::kUnitMinutes, {}, kPauseUnit}}},
     {IDC_ZIRK_MIXING_GROUP,
      ui::kZirkMixingGroup,
      {ComboRow(IDC_ZIRK_STORE_MIN_LABEL, ui::kZirkStoreMin, IDC_ZIRK_STORE_MIN, ui::kUnitDegrees),

@@ -27,7 +27,7 @@ constexpr UINT kParticipantTexts[5] = {1209, 1212, 1216, 1220, 1224};
 const std::vector<LayoutGroup> kLayout = {
     {0,
      nullptr,
-     {{1727, ui::kWartungRunTimeLabel, kRunTime, ControlKind::Combo, ui::kUnitMinutes},
+     {{1727, ui::kWartungRunTimeLabel, kRunTime, ControlKind::Combo, ui::kUnitMinutes, {}, 1728},
       {1729, ui::kWartungPowerLabel, kPower, ControlKind::Combo, ui::kUnitPercent}}},
     {1714,
      ui::kParticipatingFunctions,

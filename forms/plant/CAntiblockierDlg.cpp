@@ -1,8 +1,8 @@
 // The anti-seize dialog.
 #include "forms/plant/CAntiblockierDlg.h"
 
+#include "forms/dialogs/SaveRefusal.h"
 #include "forms/frame/FormLayout.h"
-#include "forms/frame/SaveRefusal.h"
 #include "forms/plant/PlantTemplates.h"
 #include "platform/CDataExchange.h"
 #include "resources/PlantIds.h"

@@ -1,7 +1,7 @@
 // The CAN data-logging form.
 #include "forms/plant/CCanLogging.h"
 
-#include "forms/frame/SaveRefusal.h"
+#include "forms/dialogs/SaveRefusal.h"
 #include "forms/plant/LoggingSources.h"
 #include "forms/plant/NetworkSettings.h"
 #include "link/CSCCmd.h"

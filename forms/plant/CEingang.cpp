@@ -3,7 +3,7 @@
 
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
-#include "forms/frame/SaveRefusal.h"
+#include "forms/dialogs/SaveRefusal.h"
 #include "forms/plant/EingangLists.h"
 #include "forms/plant/PlantDesignation.h"
 #include "forms/plant/PlantFormFactories.h"

@@ -1,7 +1,7 @@
 // The function overview form.
 #include "forms/plant/CFuncView.h"
 
-#include "forms/frame/SaveRefusal.h"
+#include "forms/dialogs/SaveRefusal.h"
 #include "forms/plant/OverviewList.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"

@@ -2,7 +2,7 @@
 #include "forms/plant/PlantEnds.h"
 
 #include "drawing/CZeichnung.h"
-#include "forms/frame/SaveRefusal.h"
+#include "forms/dialogs/SaveRefusal.h"
 #include "link/CSCCmd.h"
 #include "link/StartContext.h"
 #include "platform/CWaitCursor.h"

@@ -145,16 +145,25 @@ void CWMZ::LoadSpecial()
 
 void CWMZ::CheckRecord()
 {
-    const WMZParam before = Fields();
+    const WMZParam typed = Fields();
     FunctionParamForm::CheckRecord();
-    const WMZParam after = Fields();
-    // A repair of typed values shows at once: the edits never keep numbers the record no longer holds.
-    if (before.calibrated != after.calibrated || before.upperTemp != after.upperTemp ||
-        before.upperDiff != after.upperDiff || before.lowerTemp != after.lowerTemp ||
-        before.lowerDiff != after.lowerDiff)
-        m_showCalibration = true;
-    if (before.readingKwh != after.readingKwh || before.readingMwh != after.readingMwh)
-        m_showQuantity = true;
+    // A show that leaves the calibration block or the counter position alone (a designation change) keeps the
+    // person's typed texts in the edits, and so keeps their values in the record as well: the save judges what the
+    // edits show and refuses it with its own message when it is out of range, never writing a repaired value nobody
+    // saw.
+    WMZParam r = Fields();
+    if (!m_showCalibration) {
+        r.calibrated = typed.calibrated;
+        r.upperTemp = typed.upperTemp;
+        r.upperDiff = typed.upperDiff;
+        r.lowerTemp = typed.lowerTemp;
+        r.lowerDiff = typed.lowerDiff;
+    }
+    if (!m_showQuantity) {
+        r.readingKwh = typed.readingKwh;
+        r.readingMwh = typed.readingMwh;
+    }
+    SetFields(r);
 }
 
 void CWMZ::SetEditText(UINT id, const CString& text)

@@ -3,7 +3,11 @@
 #include "DrawingTestSupport.h"
 #include "OutsideAccessProbe.h"
 
+#include "drawing/DrawingServices.h"
+
 #include <chrono>
+#include <utility>
+#include <vector>
 
 using namespace drawingtest;
 
@@ -105,6 +109,33 @@ TEST_F(XmlImportHardeningTest, EntityExpansionIsBounded)
     EXPECT_LT(seconds, 60.0);
     EXPECT_NE(boxes.find("XML-Parsing Message: 1.001"), std::string::npos);
     EXPECT_NE(boxes.find("entity expansions"), std::string::npos);
+}
+
+// A DOCTYPE that declares no element makes every element an error of validation: one box shows the first, the
+// protocol counts the others, and the parse fails as it would with one.
+TEST_F(XmlImportHardeningTest, OnlyTheFirstMessageOfEachKindShowsItsBoxTheRestAreCounted)
+{
+    struct Protokoll : drawing::DrawingServices {
+        void WriteProtokoll(int code, const CString& text) override { entries.push_back({code, text.str()}); }
+        std::vector<std::pair<int, std::string>> entries;
+    } protokoll;
+    drawing::SetServices(&protokoll);
+    std::string objects;
+    for (int i = 1; i <= 20; ++i) objects += Obj("rectangle", i, "Eingang$" + std::to_string(i), "");
+    std::string boxes;
+    const int result = Parse("<?xml version=\"1.0\"?>\n<!DOCTYPE output []>\n<output>" + objects + "</output>", &boxes);
+    drawing::SetServices(nullptr);
+    EXPECT_EQ(result, 4);
+    // Twenty objects of four elements each and the root: 81 undeclared elements, each reported once.
+    size_t shown = 0;
+    for (size_t at = boxes.find("XML-Parsing"); at != std::string::npos; at = boxes.find("XML-Parsing", at + 1))
+        ++shown;
+    EXPECT_EQ(shown, 1u) << boxes;
+    EXPECT_EQ(boxes.rfind("XML-Parsing Message: 1.000\t", 0), 0u) << boxes;
+    ASSERT_EQ(protokoll.entries.size(), 1u);
+    EXPECT_EQ(protokoll.entries[0].first, 6);
+    EXPECT_EQ(protokoll.entries[0].second,
+              "Altri 80 messaggi \"XML-Parsing Message: 1.000\" del parser XML non mostrati.");
 }
 
 TEST_F(XmlImportHardeningTest, ReferencesOfARealExportAreNotCountedAsExpansions)

@@ -176,6 +176,29 @@ TEST_F(FunctionFormRunTest, ASaveWhoseCommitFailsWarnsSendsNothingAndStaysInTheF
     EXPECT_NE(result.boxes[0].find("morv9274 - Message 2.010"), std::string::npos) << result.boxes[0];
 }
 
+// A command file whose object kind is not the kind the drawing gives the object id (the logic function's id named
+// as a mixer control, a mixer control's as an input): the run ends at its start with the warning of an object it
+// cannot set; no form opens, the committed set and the drawing tool see nothing.
+TEST_F(FunctionFormRunTest, AnObjectKindTheDrawingDoesNotGiveTheIdEndsTheRunWritingNothing)
+{
+    const struct {
+        const char* name;
+        const char* id;
+    } cases[] = {{"Mischerregelfunktion$0", "300"}, {"Eingang$1", "200"}, {"Logikfunktion$1", "100"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = m_home.ReadFile("para/para.par");
+        ProgramResult result = m_home.RunCommand(Command("param", c.name, c.id));
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(testsupport::JoinLines(result.boxes),
+                  testsupport::BoxLine("1.008", testsupport::kWarningBox,
+                                       "Non si possono impostare i parametri dell’oggetto selezionato!") +
+                      "\n");
+        EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
+        EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
+    }
+}
+
 TEST_F(FunctionFormRunTest, ConfirmedUserDesignationsRefreshEveryOtherObjectOnSave)
 {
     const struct {

@@ -2,9 +2,13 @@
 // enable and no-selection rules of a value list, what a pick stores, and a save that must be refused.
 #include "StoreTestFolder.h"
 
+#include "forms/heating/CHzkrReg.h"
 #include "forms/heating/CKesselkaskade.h"
 #include "forms/heating/CMischerReg.h"
+#include "forms/heating/CZirkulation.h"
+#include "forms/logic/CWartungsfunc.h"
 #include "platform/CFrameWnd.h"
+#include "platform/ResourceRegistry.h"
 #include "support/TestDriver.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
@@ -19,6 +23,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace {
@@ -229,5 +235,46 @@ TEST(BoilerCascadeLabels, TheThirdStagesReleaseIsPlainWithTwoBoilers)
         CTexte::AppendPinSuffix(label, q->kind, functypes::ShowsNoFixedValue(*third, record) ? 1 : 0, q->inverted,
                                 q->number);
         EXPECT_EQ(std::string(label.GetString()), c.suffix) << int(c.boilers) << " " << int(c.release.kind);
+    }
+}
+
+// The unit statics that the forms' control tables name carry their ids: a static of the unit's text on the line of
+// its list, right of it.
+TEST(FormTemplateUnits, TheMinuteUnitsBesideTheirListsCarryTheirIds)
+{
+    resources::RegisterResources();
+    const struct {
+        const char* kind;
+        std::function<CView*()> make;
+        BYTE type;
+        UINT list;
+        UINT unit;
+    } cases[] = {
+        {"heating-circuit controller", [] { return new CHzkrReg; }, texts::kTypeHzkrReg, 1161, 1344},
+        {"circulation", [] { return new CZirkulation; }, texts::kTypeZirkulation, 1268, 1755},
+        {"maintenance function", [] { return new CWartungsfunc; }, texts::kTypeWartungsfunc, 1451, 1728},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        std::unique_ptr<CView> form(c.make());
+        const functypes::FunctionType* type = functypes::FindFunctionType(c.type);
+        ASSERT_NE(type, nullptr);
+        const platform::DialogTemplate* dialog =
+            platform::ResourceRegistry::Instance().Dialog(static_cast<UINT>(type->forms.parameters));
+        ASSERT_NE(dialog, nullptr);
+        const platform::ControlTemplate* list = nullptr;
+        const platform::ControlTemplate* unit = nullptr;
+        for (const platform::ControlTemplate& control : dialog->controls) {
+            if (control.id == c.list)
+                list = &control;
+            if (control.id == c.unit)
+                unit = &control;
+        }
+        ASSERT_NE(list, nullptr);
+        ASSERT_NE(unit, nullptr) << "no control " << c.unit;
+        EXPECT_EQ(unit->cls, platform::ControlClass::Static);
+        EXPECT_EQ(std::string(unit->text.GetString()), "Min");
+        EXPECT_GT(unit->rect.x, list->rect.x);
+        EXPECT_LT(unit->rect.y - list->rect.y, 8);
     }
 }

@@ -435,16 +435,36 @@ TEST_F(SolarFormRunTest, HeatMeterKeepsOnlyNumbersAndRefusesValuesOutOfRange)
     EXPECT_EQ(Received(), expected) << JoinLines(Received());
 }
 
-TEST_F(SolarFormRunTest, HeatMeterShowsWhatTheRepairMadeOfTypedValues)
+// A designation change shows the designation only: the typed calibration value and counter position stay in their
+// fields, and the save judges those, refusing each out-of-range value with its message until it is corrected.
+TEST_F(SolarFormRunTest, HeatMeterKeepsTypedValuesAcrossADesignationChange)
 {
     ProgramResult result = Param("Wärmemengenzähler$6", "3000", {
         {"type 1214 20000"},
-        {"pick 1428 2"},              // the next show repairs the counter position: the field shows it
-        {"get 1214", 0, "0\n"},
+        {"click 1212"},
+        {"type 1208 100.00"},         // the common difference, above 99.99
+        {"pick 1428 2"},
+        {"get 1214", 0, "20000\n"},
+        {"get 1208", 0, "100.00\n"},
+        {"get 1212", 0, "1\n"},
+        {kSave},                      // refused: the calibration
+        {"get 1208", 0, "100.00\n"},
+        {"type 1208 99.99"},
+        {kSave},                      // refused: the counter position
+        {"type 1214 19999"},
         {kSave},
     });
-    EXPECT_TRUE(result.boxes.empty()) << JoinLines(result.boxes);
-    EXPECT_EQ(Stored<WMZParam>(3000, &CParaDaten::GetWmz).readingMwh, 0u);
+    const std::vector<std::string> boxes = {
+        "morv9274 - Message 2.000\t0x2030\tValore inserito non valido dei parametri di calibrazione!",
+        "morv9274 - Message 2.001\t0x2030\tValore inserito non valido della quantità di calore!",
+    };
+    EXPECT_EQ(result.boxes, boxes) << JoinLines(result.boxes);
+    const WMZParam r = Stored<WMZParam>(3000, &CParaDaten::GetWmz);
+    EXPECT_EQ(r.designation.index, 2);
+    EXPECT_EQ(r.calibrated, 1);
+    EXPECT_EQ(r.lowerDiff, 9999);
+    EXPECT_EQ(r.upperDiff, 9999);
+    EXPECT_EQ(r.readingMwh, 19999u);
 }
 
 TEST_F(SolarFormRunTest, HeatMeterInFactorModeKeepsTheCalibrationLayoutOfItsRecord)

@@ -4,6 +4,8 @@
 #include "production/DocRun.h"
 #include "store/CParaDaten.h"
 
+#include <filesystem>
+
 namespace {
 
 class NoReporter : public DocReporter {
@@ -56,6 +58,41 @@ TEST_F(DocRunTest, AnUnreadableInputIsNotWrittenBack)
     // The unreadable input is documented as not in use, the others as read.
     EXPECT_NE(text.find("Ingresso 2:\r\nTIPO: non usato\r\n"), std::string::npos);
     EXPECT_NE(text.find("Ingresso 16:\r\nTIPO: non usato\r\n"), std::string::npos);
+}
+
+// The temporary file is opened before any record is read: when it cannot be (here a folder holds its name), the
+// run ends false and writes nothing back into working file 2; when it can, the same run writes back its repairs.
+TEST_F(DocRunTest, ATemporaryFileThatCannotBeOpenedWritesNothingBack)
+{
+    const std::string file = CParaDaten::GetFileName(2).GetString();
+    {
+        CParaDaten para;
+        ASSERT_TRUE(para.CreateEmptyFile(2));
+        EingangParam input;
+        input.type = kEingangAnalog;
+        input.quantity = kGroesseTemperatur;
+        input.sensorType = 2;
+        input.averaging = 200;  // out of range: the run repairs it
+        ASSERT_TRUE(para.SetEingang(2, 1, input));
+    }
+    CParaDaten::ReleaseFiles();
+    const std::string stored = ReadFile(file);
+    doc::Options options;
+    options.file = 2;
+    options.writeBack = 1;
+    options.sections = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    NoReporter reporter;
+    std::filesystem::create_directories(std::string(DocRun::kTempFile) + "/blocked");
+    EXPECT_FALSE(DocRun(options, reporter).Write("doc.txt"));
+    CParaDaten::ReleaseFiles();
+    EXPECT_TRUE(ReadFile(file) == stored) << "the working file was written";
+    EXPECT_FALSE(std::filesystem::exists("doc.txt"));
+
+    std::filesystem::remove_all(DocRun::kTempFile);
+    EXPECT_TRUE(DocRun(options, reporter).Write("doc.txt"));
+    CParaDaten::ReleaseFiles();
+    EXPECT_TRUE(ReadFile(file) != stored) << "the run repairs the input";
+    EXPECT_TRUE(std::filesystem::is_regular_file("doc.txt"));
 }
 
 // Records set in a new set come back in the documentation as their lines say (plain layout).

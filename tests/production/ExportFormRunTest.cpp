@@ -323,6 +323,18 @@ TEST_F(ExportFormRunTest, AnExternalFunctionDataFileIsDocumentedWithoutHeader)
     EXPECT_NE(text.find("SINOTTICA FUNZIONI:\r\n"), std::string::npos);
 }
 
+// A stored target whose folder has been removed is not made again: the target keeps its name in the default folder
+// beside the drawing export, as the compiler's does.
+TEST_F(ExportFormRunTest, AStoredTargetWhoseFolderIsGoneMovesToTheDefaultFolder)
+{
+    ASSERT_TRUE(testsupport::WithParameterFile(m_home, "para/para.par", true, [&](CParaDaten& store) {
+        EXPECT_TRUE(store.SetExportPfad(CParaDaten::kWorkFile, m_home.Path("gone/doc.txt").c_str()));
+    }));
+    WithExportForm([&] { EXPECT_EQ(Get("1067"), m_home.Path("KRX9274_Doku/doc.txt")); });
+    EXPECT_FALSE(std::filesystem::exists(m_home.Path("gone")));
+    EXPECT_TRUE(std::filesystem::is_directory(m_home.Path("KRX9274_Doku")));
+}
+
 TEST_F(ExportFormRunTest, AnExportFolderOfAnotherSystemGivesWayToTheDefaultFolder)
 {
     m_home.WriteFile("morv9274.ini", "\r\n     261\r\nC:\\Doku\r\n\r\n");

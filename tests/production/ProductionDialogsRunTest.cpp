@@ -503,6 +503,89 @@ TEST_F(ProductionDialogsRunTest, WelcomeUntickedStoresTheDefaultScreenAndTicking
     EXPECT_EQ(std::string(stored.lines[0].GetString()), "  KAVELM. STEUERKON.");
 }
 
+// ---- Stores that fail (the committed set read-only, as on a disc that takes no new file) ----
+
+constexpr const char* kRefused = "morv9274 - Message 2.010\t0x2030\t";
+
+// OK of each dialog of the compiler form whose store cannot be committed: the save warning, the dialog stays open with
+// the person's edit, the working copy keeps the committed set and the drawing tool learns nothing; a cancel then
+// leaves everything as it was.
+TEST_F(ProductionDialogsRunTest, ADialogWhoseStoreFailsWarnsAndStaysOpenWithTheEdits)
+{
+    const struct {
+        const char* button;
+        std::vector<std::vector<std::string>> edit;
+        const char* control;
+        const char* shown;
+    } dialogs[] = {
+        {"1082", {{"pick", "1133", "0"}}, "1133", "30"},
+        {"1194", {{"pick", "1195", "5"}}, "1195", "6"},
+        {"1083", {{"click", "1223"}, {"type", "1224", "mine"}}, "1224", "mine"},
+    };
+    const std::string committed = m_home.ReadFile(kCommitted);
+    const std::string lockedSet = m_home.Path(kCommitted);
+    Parser([&] {
+        const std::string working = m_home.ReadFile(kWorkingCopy);
+        for (const auto& d : dialogs) {
+            SCOPED_TRACE(d.button);
+            ASSERT_EQ(chmod(lockedSet.c_str(), 0444), 0);
+            Do({"click", d.button});
+            for (const auto& step : d.edit)
+                Do(step);
+            const size_t shown = Messages().size();
+            Do({"click", "1"});
+            ASSERT_EQ(Messages().size(), shown + 1);
+            EXPECT_EQ(Messages().back().rfind(kRefused, 0), 0u) << Messages().back();
+            EXPECT_EQ(Entry(d.control), d.shown);  // still the dialog, with the edit
+            EXPECT_EQ(m_home.ReadFile(kWorkingCopy), working);
+            Do({"click", "2"});
+            EXPECT_EQ(m_home.ReadFile(kWorkingCopy), working);
+            EXPECT_EQ(m_home.ReadFile(kCommitted), committed);
+        }
+        ASSERT_EQ(chmod(lockedSet.c_str(), 0644), 0);
+    });
+    EXPECT_EQ(Notices(), 0);
+    EXPECT_EQ(m_home.ReadFile(kCommitted), committed);
+}
+
+// A chosen compile target, a chosen documentation target and the settings of a finished export that cannot be
+// stored: each is reported, nothing of it is shown as stored, and the drawing tool learns nothing.
+TEST_F(ProductionDialogsRunTest, TargetsAndExportSettingsThatCannotBeStoredAreReported)
+{
+    const auto exportForm = [](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--window", "251"});
+        return args;
+    };
+    const std::string lockedSet = m_home.Path(kCommitted);
+    Parser([&] {
+        const std::string compileTarget = Get("1067");
+        Do({"--window", "frame", "command", "32900"});
+        const std::string docTarget = Drive(exportForm({"get", "1067"})).out;
+        ASSERT_EQ(chmod(lockedSet.c_str(), 0444), 0);
+        Do({"--window", "frame", "command", "32878"});
+        Do({"file", m_home.Path("chosen")});
+        Do({"click", "1071"});
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Messages().back().rfind(kRefused, 0), 0u) << Messages().back();
+        EXPECT_EQ(Get("1067"), compileTarget);
+
+        Do({"--window", "frame", "command", "32900"});
+        Do({"file", m_home.Path("doc")});
+        Do(exportForm({"click", "1071"}));
+        ASSERT_EQ(Messages().size(), 2u);
+        EXPECT_EQ(Messages().back().rfind(kRefused, 0), 0u) << Messages().back();
+        EXPECT_EQ(Drive(exportForm({"get", "1067"})).out, docTarget);
+
+        // The documentation is written; its settings are not stored, and no success is reported.
+        Do(exportForm({"click", "1075"}));
+        ASSERT_EQ(Messages().size(), 3u) << Drive({"boxes"}).out;
+        EXPECT_EQ(Messages().back().rfind(kRefused, 0), 0u) << Messages().back();
+        EXPECT_EQ(Drive(exportForm({"get", "1322"})).out, "Errore di esportazione / convertitore pronto");
+        ASSERT_EQ(chmod(lockedSet.c_str(), 0644), 0);
+    });
+    EXPECT_EQ(Notices(), 0);
+}
+
 // ---- The export form's external source (export form 251) ----
 
 TEST_F(ProductionDialogsRunTest, AnExternalSourceChoiceCancelledLeavesTheExportOnTheDrawingsOwnData)

@@ -70,7 +70,7 @@ TEST_F(TargetFoldersTest, ATemplateFolderThatIsGoneFallsBackBesideTheExport)
               At("export"));
 }
 
-TEST(TemplateTextTest, LinesAreCutAt22CharactersAndLoseLineEndsAndTrailingBlanks)
+TEST(TemplateTextTest, LinesAreReadsOfUpTo22CharactersEndingAfterALineEnd)
 {
     const struct {
         const char* name;
@@ -80,6 +80,10 @@ TEST(TemplateTextTest, LinesAreCutAt22CharactersAndLoseLineEndsAndTrailingBlanks
         {"a saved template", "Abc" + std::string(85, ' '), {"Abc", "", "", ""}},
         {"30 characters", "123456789012345678901234567890", {"1234567890123456789012", "34567890", "old", "old"}},
         {"line ends", "Uno\r\nDue\nTre  \r\n", {"Uno", "Due", "Tre", "old"}},
+        // A line end right after 22 characters is the next read's whole text.
+        {"a line feed after 22", "ABCDEFGHIJKLMNOPQRSTUV\nXYZ", {"ABCDEFGHIJKLMNOPQRSTUV", "", "XYZ", "old"}},
+        {"CR LF after 22", "ABCDEFGHIJKLMNOPQRSTUV\r\nXYZ\r\n", {"ABCDEFGHIJKLMNOPQRSTUV", "", "XYZ", "old"}},
+        {"CR LF after 21", "ABCDEFGHIJKLMNOPQRSTU\r\nXYZ", {"ABCDEFGHIJKLMNOPQRSTU", "XYZ", "old", "old"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

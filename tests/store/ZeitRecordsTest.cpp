@@ -333,9 +333,20 @@ TEST_F(ZeitRecordsTest, CounterRepairs)
          [](auto& r) { r.reset.kind = 0; }},
         {"fixed release 3 becomes 1 with its low bit", 1, [](auto& r) { r.release.number = 3; },
          [](auto& r) { r.release.number = 1; }},
-        {"position and minutes are not repaired", 0,
+        // What the form's save accepts: a position up to 65535, in hours mode minutes up to 59.
+        {"a position of 65535 and 59 minutes stay", 0,
          [](auto& r) {
-             r.position = 99999;
+             r.position = 65535;
+             r.minutes = 59;
+         },
+         [](auto&) {}},
+        {"a position above 65535 becomes 0", 0, [](auto& r) { r.position = 99999; },
+         [](auto& r) { r.position = 0; }},
+        {"hours mode: 128 minutes become 0", 0, [](auto& r) { r.minutes = 128; }, [](auto& r) { r.minutes = 0; }},
+        {"hours mode: 60 minutes become 0", 0, [](auto& r) { r.minutes = 60; }, [](auto& r) { r.minutes = 0; }},
+        {"pulse mode: the minutes are not looked at", 0,
+         [](auto& r) {
+             r.mode = kZaehlerImpulse;
              r.minutes = 200;
          },
          [](auto&) {}},

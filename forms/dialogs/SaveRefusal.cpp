@@ -1,5 +1,5 @@
 // The warning of a save that could not write or commit.
-#include "forms/frame/SaveRefusal.h"
+#include "forms/dialogs/SaveRefusal.h"
 
 #include "platform/CWaitCursor.h"
 #include "platform/CWnd.h"
