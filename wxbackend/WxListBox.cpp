@@ -26,6 +26,16 @@ public:
         m_list = new wxListBox(parent, wxID_ANY, r.GetPosition(), r.GetSize(), 0, nullptr, flags);
         m_list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) { Picked(event.GetSelection(), false); });
         m_list->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent& event) { Picked(event.GetSelection(), true); });
+        // The toolkit selects the list's first row by itself when the list gets the focus; the program's list has
+        // no selection until the person or the program makes one, so the widget shows the model's again.
+        m_list->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
+            event.Skip();
+            HWND self = Hwnd();
+            m_list->CallAfter([this, self] {
+                if (Backend().Find(self) == this)
+                    ShowAgain(platform::WindowChange::Selection);
+            });
+        });
     }
 
     wxWindow* Widget() const override { return m_list; }

@@ -240,7 +240,10 @@ class Person:
         return self.drive("--wait", "2000", "boxes")[1].splitlines()
 
     def shown_windows(self):
-        return set(self.x("xdotool", "search", "--onlyvisible", "--name", ".").split())
+        """The shown top-level windows with a title (menus and tool tips of the toolkit have none)."""
+        windows = set(self.x("xdotool", "search", "--onlyvisible", "--name", ".").split())
+        # The toolkit's own helper windows carry the program's bare name.
+        return {w for w in windows if self.x("xdotool", "getwindowname", w).strip() != "morv9274"}
 
     def drawn(self, window, name):
         """Whether the window shows more than one flat colour (a window the toolkit never drew is black)."""
@@ -261,6 +264,12 @@ class Person:
         x, y, w, h = rect
         self.x("xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2), "click", "1")
         self.settle()
+
+    def close_popups(self):
+        """A click that opened a combo box's list (it holds the pointer) is undone with Escape, as a person would."""
+        windows = self.x("xdotool", "search", "--onlyvisible", "--name", "^morv9274$").split()
+        if windows:
+            self.key("Escape")
 
     def key(self, name):
         self.x("xdotool", "key", name)
@@ -300,12 +309,15 @@ class Walk:
             if command is not None and not self.show_form(command):
                 continue
             form = self.shown_form()
-            for control, text in self.push_buttons():
-                key = (form, control)
-                if key in done:
-                    continue
-                done.add(key)
-                self.try_button(command, control, text)
+            for second in (False, True):
+                if second and not self.pick_last_items():
+                    break
+                for control, text in self.push_buttons():
+                    key = (form, control)
+                    if key in done:
+                        continue
+                    done.add(key)
+                    self.try_button(command, control, text)
         self.p.stop_program()
         return self.opened
 
@@ -335,6 +347,28 @@ class Walk:
             if hidden_depth is None:
                 lines.append(line)
         return lines
+
+    def pick_last_items(self):
+        """When the form has disabled buttons, the person picks the last item of each combo box with the keyboard (a
+        click opens the list, End and Enter choose): a choice may enable them. Whether any button was disabled."""
+        status, out = self.p.drive("--wait", "2000", "--window", "frame", "tree")
+        lines = self.shown_lines(out)
+        if not any(re.match(r'\s*Button \d+ ".*" disabled', line) for line in lines):
+            return False
+        for line in lines:
+            m = re.match(r'\s*ComboBox (\d+) "(.*)"(.*)$', line)
+            if not m or "disabled" in m.group(3):
+                continue
+            rect = self.p.where(int(m.group(1)), "frame")
+            if rect is None:
+                continue
+            self.p.click_at(rect)
+            self.p.key("End")
+            self.p.key("Return")
+            self.clear_boxes("%s: a pick in %s" % (self.label, m.group(1)))
+            if not self.p.running():
+                raise Failure("%s: the program ended after a pick in %s" % (self.label, m.group(1)))
+        return True
 
     def push_buttons(self):
         """The shown and enabled buttons of the form with an id, but group boxes (which hold other controls)."""
@@ -455,21 +489,33 @@ class Walk:
     def try_dialog_buttons(self, what, caption, control):
         """Opens the dialog again and clicks each of its other push buttons once: what they open (a message box, a
         file dialog, a dialog of its own) is drawn and answers too. The dialog is cancelled at the end."""
+        self.p.click_at(self.p.where(control, "frame"))
+        if not self.p.caption_becomes(caption):
+            raise Failure("%s: a click did not open %r again" % (what, caption))
+        # The person types into each edit field first (a character it refuses shows a box), which may enable
+        # buttons that act on the text.
+        status, out = self.p.drive("--wait", "2000", "tree")
+        for m in re.finditer(r'^\s*Edit (\d+) "[^"]*"(.*)$', out, re.M):
+            rect = self.p.where(int(m.group(1)))
+            if rect is None or "disabled" in m.group(2):
+                continue
+            windows, boxes = self.p.shown_windows(), len(self.p.boxes())
+            self.p.click_at(rect)
+            self.p.x("xdotool", "type", "--delay", "30", "7")
+            self.p.settle()
+            if len(self.p.boxes()) > boxes:
+                self.answer_box("%s, typing in %s" % (what, m.group(1)), windows)
         status, out = self.p.drive("--wait", "2000", "tree")
         buttons = [int(m.group(1)) for m in re.finditer(r'^\s*Button (\d+) "[^"]*"(.*)$', out, re.M)
                    if int(m.group(1)) not in (IDOK, IDCANCEL, NO_ID) and "disabled" not in m.group(2)
                    and "checked" not in m.group(2)]
-        if not buttons:
-            return
-        self.p.click_at(self.p.where(control, "frame"))
-        if not self.p.caption_becomes(caption):
-            raise Failure("%s: a click did not open %r again" % (what, caption))
         for button in buttons:
             rect = self.p.where(button)
             if rect is None or self.p.active_caption() != caption:
                 continue
             windows, boxes = self.p.shown_windows(), len(self.p.boxes())
             self.p.click_at(rect)
+            self.p.close_popups()
             inner = "%s, then %d in %r" % (what, button, caption)
             if self.p.verbose:
                 print("       ", inner, flush=True)
@@ -509,11 +555,11 @@ class Walk:
                 return
             if not self.p.drawn(windows[0], "box"):
                 raise Failure("%s: a message box was never drawn" % what)
-            self.p.key("Return")
+            self.click_box_button(windows[0])
 
     def is_box(self, window):
         name = self.p.x("xdotool", "getwindowname", window).strip()
-        return name.startswith("morv9274") or re.match(r"^(Messaggio|Nachricht|Message)", name) is not None
+        return name.startswith("morv9274 - ") or re.match(r"^(Messaggio|Nachricht|Message)", name) is not None
 
     def expect_drawn(self, what, caption):
         status, out = self.p.drive("--wait", "2000", "tree")
@@ -525,19 +571,27 @@ class Walk:
         if not window or not self.p.drawn(window[0], "dialog"):
             raise Failure("%s: the dialog %r was never drawn" % (what, caption))
 
+    def click_box_button(self, window):
+        """A real click on a message box's first button: the buttons fill the box's bottom row, left to right."""
+        geometry = dict(line.split("=") for line in
+                        self.p.x("xdotool", "getwindowgeometry", "--shell", window).split() if "=" in line)
+        x, y, w, h = (int(geometry[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+        self.p.click_at((x + w // 4 - 2, y + h - 14, 4, 4))
+
     def answer_box(self, what, before):
         window = self.new_window(before, what)
         if not self.p.drawn(window, "box"):
             raise Failure("%s: the message box was never drawn" % what)
         self.opened.append("message box from %s" % what)
-        self.p.key("Return")
+        self.click_box_button(window)
         if window in self.p.shown_windows():
-            raise Failure("%s: the message box stayed after Enter" % what)
+            raise Failure("%s: the message box stayed after a click on its button" % what)
 
     def answer_file_dialog(self, what, before):
         window = self.new_window(before, what)
         if not self.p.drawn(window, "file"):
-            raise Failure("%s: the file dialog was never drawn" % what)
+            name = self.p.x("xdotool", "getwindowname", window).strip()
+            raise Failure("%s: the file dialog %r was never drawn" % (what, name))
         self.opened.append("file dialog from %s" % what)
         self.p.key("Escape")
         if window in self.p.shown_windows():
