@@ -172,7 +172,7 @@ class Person:
             self.program = subprocess.Popen(
                 [self.tool("shell/morv9274"), "-cmdfile", self.command_file(command, name, object_id)],
                 env=self.env, stdout=subprocess.DEVNULL, stderr=err)
-        if self.drive("--wait", "60000", "--window", "frame", "tree")[0] != 0:
+        if self.drive("--wait", "120000", "--window", "frame", "tree")[0] != 0:
             raise Failure("the frame of %s %s did not come up" % (command, name or ""))
         self.settle()
 

@@ -45,6 +45,14 @@ protected:
         setenv("ASAN_OPTIONS", "detect_leaks=0", 0);
     }
 
+    // A warning of the toolkit is a fault of the backend's, whatever the test looked at.
+    void TearDown() override
+    {
+        const std::string errors = HostErrors();
+        for (const char* kind : {"-CRITICAL", "-WARNING"})
+            EXPECT_EQ(errors.find(kind), std::string::npos) << errors;
+    }
+
     void StartHost(const std::string& expected = "ready backend") { StartHostAs(m_host, expected); }
     void StartHostAs(ChildProcess& host, const std::string& expected)
     {
