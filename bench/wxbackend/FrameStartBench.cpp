@@ -163,6 +163,21 @@ struct ProgramHome {
     }
 };
 
+// A program directory whose drawing holds the heating functions, opened, for "param" on its heating-circuit
+// controller.
+struct FunctionHome : ProgramHome {
+    FunctionHome()
+    {
+        if (dir.empty())
+            return;
+        Shell("cp '" FORMS_DATA "/heating.xml' '" + dir + "/VORNA.xml'");
+        Write("open.txt", Command("open"));
+        Shell("MORV9274_HEADLESS=1 MORV9274_HOME='" + dir + "' XDG_RUNTIME_DIR='" + runtime + "' '" + MORV9274_BINARY +
+              "' -cmdfile '\"" + dir + "/open.txt\"' 2>/dev/null");
+        Write("command.txt", Command("param") + "-name\r\nHeizkreisregler$6\r\n-id\r\n1200\r\n");
+    }
+};
+
 ProgramHome& TheHome()
 {
     static ProgramHome home;
@@ -207,6 +222,8 @@ struct Run {
     std::vector<std::string> args;
     std::string title;
     std::vector<std::string> env;
+    std::string key;  // the name of its samples; its title when empty
+    const std::string& Key() const { return key.empty() ? title : key; }
 };
 
 // Starts the program and waits until its frame is mapped; the seconds it took, or a negative number.
@@ -242,8 +259,8 @@ void Pair(benchmark::State& state, const Run& ours, const Run& plain)
             return;
         }
         state.SetIterationTime(first);
-        Samples()[ours.title].push_back(first);
-        Samples()[plain.title].push_back(second);
+        Samples()[ours.Key()].push_back(first);
+        Samples()[plain.Key()].push_back(second);
     }
 }
 
@@ -262,13 +279,30 @@ void ProgramFrameShown(benchmark::State& state)
     Pair(state,
          {{MORV9274_BINARY, "-cmdfile", TheHome().commandFile},
           "Vorna - morv9274",
-          {"MORV9274_HOME=" + TheHome().dir, "XDG_RUNTIME_DIR=" + TheHome().runtime}},
-         {{PLAIN_WX_BINARY, "--main-frame"}, "plain main frame", {}});
+          {"MORV9274_HOME=" + TheHome().dir, "XDG_RUNTIME_DIR=" + TheHome().runtime},
+          {}},
+         {{PLAIN_WX_BINARY, "--main-frame"}, "plain main frame", {}, {}});
+}
+
+// "param" on a function object: the frame with the heating-circuit controller's parameter form.
+void FunctionFormShown(benchmark::State& state)
+{
+    static FunctionHome home;
+    if (home.commandFile.empty()) {
+        state.SkipWithError("no program directory");
+        return;
+    }
+    Pair(state,
+         {{MORV9274_BINARY, "-cmdfile", home.commandFile},
+          "Vorna - morv9274",
+          {"MORV9274_HOME=" + home.dir, "XDG_RUNTIME_DIR=" + home.runtime},
+          "function form"},
+         {{PLAIN_WX_BINARY, "--function-form"}, "plain function form", {}, {}});
 }
 
 void BackendHostFrameShown(benchmark::State& state)
 {
-    Pair(state, {{WXHOST_BINARY}, "wxhost frame", {}}, {{PLAIN_WX_BINARY}, "plain wx frame", {}});
+    Pair(state, {{WXHOST_BINARY}, "wxhost frame", {}, {}}, {{PLAIN_WX_BINARY}, "plain wx frame", {}, {}});
 }
 
 // The function form of the heating-circuit controller, running, and one of its dialogs opened by a person's real
@@ -394,6 +428,8 @@ void DialogOpenedByAClick(benchmark::State& state)
 // 21 pairs each: the median of an odd number of runs is one of them.
 BENCHMARK(ProgramFrameShown)->Name("FrameShown/program_main_frame_vs_plain")->UseManualTime()
     ->Unit(benchmark::kMillisecond)->Iterations(21);
+BENCHMARK(FunctionFormShown)->Name("FrameShown/function_form_vs_plain")->UseManualTime()
+    ->Unit(benchmark::kMillisecond)->Iterations(21);
 BENCHMARK(BackendHostFrameShown)->Name("FrameShown/backend_host_frame_vs_plain")->UseManualTime()
     ->Unit(benchmark::kMillisecond)->Iterations(21);
 BENCHMARK(DialogOpenedByAClick)->Name("DialogShown/real_click_vs_driver")->UseManualTime()
@@ -409,6 +445,7 @@ int main(int argc, char** argv)
         const char* plain;
     } pairs[] = {
         {"program main frame", "Vorna - morv9274", "plain main frame"},
+        {"function form of \"param\"", "function form", "plain function form"},
         {"backend host frame", "wxhost frame", "plain wx frame"},
         {"dialog opened by a real click (vs by the driver)", "dialog by a click", "dialog by the driver"},
     };

@@ -14,7 +14,9 @@ public:
     bool OnInit() override
     {
         if (argc > 1 && argv[1] == "--main-frame")
-            return ShowMainFrame();
+            return ShowMainFrame(false);
+        if (argc > 1 && argv[1] == "--function-form")
+            return ShowMainFrame(true);
         auto* frame = new wxFrame(nullptr, wxID_ANY, "plain wx frame", wxPoint(20, 20), wxSize(900, 560));
         frame->SetMenuBar(new wxMenuBar);
         frame->CreateStatusBar(4);
@@ -52,9 +54,13 @@ public:
         return true;
     }
 
-    bool ShowMainFrame()
+    // The main frame with the protocol form, or with a function's parameter form: a title, a box with the designation
+    // group, name and number and the "..." button, and boxes of labelled value lists with their units and the
+    // buttons of the form's dialogs (as many of each as the heating-circuit controller's form has).
+    bool ShowMainFrame(bool functionForm)
     {
-        auto* frame = new wxFrame(nullptr, wxID_ANY, "plain main frame", wxDefaultPosition, wxSize(749, 603));
+        auto* frame = new wxFrame(nullptr, wxID_ANY, functionForm ? "plain function form" : "plain main frame",
+                                  wxDefaultPosition, wxSize(749, 603));
         frame->SetMenuBar(new wxMenuBar);
         frame->CreateStatusBar(4);
         auto* sizer = new wxBoxSizer(wxHORIZONTAL);
@@ -67,11 +73,11 @@ public:
         bar->SetSizer(column);
         sizer->Add(bar, 0, wxEXPAND);
         auto* form = new wxScrolledWindow(frame);
-        new wxStaticBox(form, wxID_ANY, "", wxPoint(10, 10), wxSize(600, 480));
-        new wxStaticText(form, wxID_ANY, "PROTOCOLLO ERRORI", wxPoint(250, 25));
-        wxString lines[] = {"Valutazione del disegno", "Parsing...", "Accertare e verificare", "Errori -",
-                            "L'operazione è stata interrotta.", "", "Risultato - 1 errori, 0 avviso/i", ""};
-        new wxListBox(form, wxID_ANY, wxPoint(60, 60), wxSize(560, 420), 8, lines, wxLB_HSCROLL);
+        if (functionForm) {
+            FillFunctionForm(form);
+        } else {
+            ProtocolForm(form);
+        }
         form->SetScrollRate(10, 10);
         form->SetVirtualSize(630, 500);
         sizer->Add(form, 1, wxEXPAND);
@@ -79,6 +85,52 @@ public:
         frame->Centre();
         frame->Show();
         return true;
+    }
+
+    static void FillFunctionForm(wxWindow* form)
+    {
+        new wxStaticBox(form, wxID_ANY, "", wxPoint(10, 5), wxSize(530, 25));
+        new wxStaticText(form, wxID_ANY, "REGOLATORE - PARAMETRI", wxPoint(180, 10));
+        new wxStaticBox(form, wxID_ANY, "", wxPoint(10, 35), wxSize(530, 60));
+        wxString items[] = {"Generale", "Def. Utente", "------------", "TEMPO/AUTO", "  16", "  20", "    0"};
+        new wxStaticText(form, wxID_ANY, "GRUPPO DENOM.:", wxPoint(20, 45));
+        new wxChoice(form, wxID_ANY, wxPoint(160, 42), wxSize(120, -1), 2, items);
+        new wxStaticText(form, wxID_ANY, "DEN.:", wxPoint(20, 70));
+        new wxChoice(form, wxID_ANY, wxPoint(160, 67), wxSize(120, -1), 1, items + 2);
+        new wxChoice(form, wxID_ANY, wxPoint(285, 67), wxSize(50, -1), 1, items + 2);
+        new wxButton(form, wxID_ANY, "...", wxPoint(340, 67), wxSize(30, 22));
+        const char* boxes[] = {"MODO:", "TEMP.AMBIENTE:", "TEMP.MANDATA:", "TEMP.ESTERNA:", ""};
+        const char* labels[] = {"T.Amb.ABBASS:", "T.Amb.NORMALE:", "Tempo Prec.:"};
+        const char* buttons[] = {"Progr. temp.", "Curva Ri.", "Val. Med.", "Cond. di Spegn.", "Antigelo"};
+        int y = 100;
+        for (int b = 0; b < 5; ++b) {
+            new wxStaticBox(form, wxID_ANY, boxes[b], wxPoint(10, y), wxSize(530, b == 1 ? 110 : 45));
+            if (b == 0) {
+                new wxChoice(form, wxID_ANY, wxPoint(160, y + 12), wxSize(120, -1), 1, items + 3);
+            } else if (b == 1) {
+                for (int l = 0; l < 3; ++l) {
+                    new wxStaticText(form, wxID_ANY, labels[l], wxPoint(30, y + 18 + 28 * l));
+                    new wxChoice(form, wxID_ANY, wxPoint(160, y + 15 + 28 * l), wxSize(80, -1), 1, items + 4 + l);
+                    new wxStaticText(form, wxID_ANY, l == 2 ? "Min" : "°C", wxPoint(250, y + 18 + 28 * l));
+                }
+                new wxButton(form, wxID_ANY, buttons[0], wxPoint(380, y + 40));
+            } else if (b < 4) {
+                new wxButton(form, wxID_ANY, buttons[b - 1], wxPoint(160, y + 12));
+            } else {
+                new wxButton(form, wxID_ANY, buttons[3], wxPoint(160, y + 12));
+                new wxButton(form, wxID_ANY, buttons[4], wxPoint(300, y + 12));
+            }
+            y += b == 1 ? 115 : 50;
+        }
+    }
+
+    static void ProtocolForm(wxWindow* form)
+    {
+        new wxStaticBox(form, wxID_ANY, "", wxPoint(10, 10), wxSize(600, 480));
+        new wxStaticText(form, wxID_ANY, "PROTOCOLLO ERRORI", wxPoint(250, 25));
+        wxString lines[] = {"Valutazione del disegno", "Parsing...", "Accertare e verificare", "Errori -",
+                            "L'operazione è stata interrotta.", "", "Risultato - 1 errori, 0 avviso/i", ""};
+        new wxListBox(form, wxID_ANY, wxPoint(60, 60), wxSize(560, 420), 8, lines, wxLB_HSCROLL);
     }
 };
 
