@@ -41,7 +41,9 @@ constexpr const char* kCss =
     "combobox button, combobox box { padding-top: 0; padding-bottom: 0; min-height: 0; }\n"
     "checkbutton, radiobutton { padding: 0; min-height: 0; }\n"
     "notebook tab { padding: 2px 8px; min-height: 0; }\n"
-    "treeview { padding: 0; }\n";
+    "treeview { padding: 0; }\n"
+    // A disabled edit field has the dialog's own background, as on the original platform, not a white one.
+    "entry:disabled { background-color: @theme_bg_color; background-image: none; }\n";
 
 }  // namespace
 
