@@ -320,3 +320,36 @@ TEST_F(WorkingFilesTest, TheNextStartRemovesOnlyStaleTemporariesOfItsOwnNaming)
     EXPECT_TRUE(m_home.Exists("plant/.morv9274-LiVe01")) << "a live run's temporary";
     close(live);
 }
+
+TEST_F(WorkingFilesTest, AWriteBeyondTheFileSizeLimitIsReportedLikeAFullDisc)
+{
+    // A file-size limit below the size of a set: every write that would pass it fails, and the run says so as it
+    // does for a full disc, instead of being ended by the system in the middle of its write.
+    const std::string persons = MakePersonsSet();
+    const std::string working = m_home.ReadFile("para/para.par");
+    struct Case {
+        const char* command;
+        std::string box;
+    } cases[] = {
+        {"new", BoxLine("1.049", kError, "Errore nel creare di parametri !")},
+        {"save", BoxLine("1.027", kWarning, kSaveFailed)},
+    };
+    for (const Case& c : cases) {
+        const std::string commandFile = m_home.WriteCommandFile(Command(c.command));
+        struct rlimit unlimited {};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        struct rlimit limited = unlimited;
+        limited.rlim_cur = 64 * 1024;
+        // The limit passes to the started program only; this process gets its own back at once.
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const pid_t pid = m_home.Start({"-cmdfile", "\"" + commandFile + "\""});
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        ProgramResult result = m_home.Finish(pid);
+        EXPECT_EQ(result.exitCode, 0) << c.command;
+        ASSERT_FALSE(result.boxes.empty()) << c.command;
+        EXPECT_EQ(result.boxes.front(), c.box) << c.command;
+        EXPECT_TRUE(m_home.ReadFile("para/para.par") == working) << c.command;
+        EXPECT_TRUE(m_home.ReadFile("plant.pvl") == persons) << c.command;
+        EXPECT_FALSE(m_home.Exists("plant.pvl.bak")) << c.command;
+    }
+}
