@@ -40,7 +40,8 @@ public:
     static HDDEDATA DdeCallback(UINT type, UINT format, HCONV conv, HSZ hsz1, HSZ hsz2, HDDEDATA data,
                                 ULONG_PTR data1, ULONG_PTR data2);
     static void OnDdePoke(const BYTE* buffer);
-    // Registers the server; false when the DDE instance could not be initialised.
+    // Registers the server; false (no server, nothing left registered) when the DDE instance could not be
+    // initialised or the service name could not be registered.
     static bool RegisterDdeServer();
     static void UnregisterDdeServer();
 

@@ -287,6 +287,10 @@ TEST_F(StartupTest, AFallbackRuntimeFolderOthersCouldUseIsRefusedWithItsReason)
         ASSERT_NE(err.find(refusal), std::string::npos) << c.name << "\n" << err;
         EXPECT_EQ(err.find(refusal, err.find(refusal) + 1), std::string::npos) << c.name << ": said once";
         ASSERT_FALSE(result.boxes.empty()) << c.name;
+        // The server's name could not be registered: the start-up says so before anything else.
+        const platform::MessageBoxRequest noServer {nullptr, "Fallita l’inizzazione del server morv9274!",
+                                                    "morv9274 - Message 1.001", kWarning};
+        EXPECT_EQ(result.boxes.front(), platform::HeadlessPrompts::FormatLine(noServer).str()) << c.name;
         EXPECT_EQ(result.boxes.back(),
                   BoxLine("1.015", MB_ICONEXCLAMATION | MB_TASKMODAL,
                           "Errore all’instaurazione del collegamento con il server VORNA!"))
