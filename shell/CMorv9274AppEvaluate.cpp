@@ -70,7 +70,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     const bool imported = evaluation->HasImported();
     delete evaluation;
     // What the evaluation changed follows the drawing; it is no edit of the person's.
-    store.CommitDrawingChanges();
+    store.CommitWorkFile();
 
     if (g_strCmd == "open") {
         // A parameter set of another language (or none) has its drawing texts rewritten, also for a fatal drawing.
@@ -82,7 +82,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
             if (translation.Run(channel))
                 store.SetSprache(CParaDaten::kWorkFile, kLanguageIta);
         }
-        store.CommitDrawingChanges();
+        store.CommitWorkFile();
     } else if (g_strCmd == "onlineschema") {
         CreateOnlineSchema();
     }
