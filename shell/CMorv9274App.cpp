@@ -250,7 +250,7 @@ void CMorv9274App::RunSaveCommand()
 {
     CParaDaten store;
     // Only a whole set is stored: a working file that is not one would replace the person's file with a torn one.
-    if (!store.IsCompleteFile(CParaDaten::kParaFile)) {
+    if (!store.IsSoundFile(CParaDaten::kParaFile)) {
         StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
         return;
     }
@@ -287,9 +287,9 @@ void CMorv9274App::RunOpenCommand(bool& translate)
         translate = true;
     } else {
         FileHeader header;
-        // A file that ends before its image does is no parameter set either.
+        // A file whose image is not whole (cut, grown, a line doubled or inserted) is no parameter set either.
         if (!store.CheckFileHeader(CParaDaten::kParaFile, &header) || header.magic != kParaMagic ||
-            !store.IsCompleteFile(CParaDaten::kParaFile)) {
+            !store.IsSoundFile(CParaDaten::kParaFile)) {
             text.Format("%s\n\n%s\n%s", ui::kWrongParametrisation, ui::kCannotRestore, ui::kNewEmptyArea);
             StartupMessage("1.004", text, kStartupError);
             if (!CParaDaten::MarkPlaceholderSet(true) || !store.CreateEmptyFile(CParaDaten::kParaFile))

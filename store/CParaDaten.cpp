@@ -239,10 +239,10 @@ bool CParaDaten::CheckFileHeader(int file, FileHeader* header)
     return f && f->CheckHeader(header);
 }
 
-bool CParaDaten::IsCompleteFile(int file)
+bool CParaDaten::IsSoundFile(int file)
 {
     CEepromFile* f = GetFile(file);
-    return f && f->IsComplete();
+    return f && f->IsSound();
 }
 
 bool CParaDaten::ConvertFile()
@@ -255,8 +255,12 @@ bool CParaDaten::DuplicateFile(int source, int target)
 {
     if (!IsFileNumber(source) || !IsFileNumber(target))
         return false;
-    CloseFile(source);
     CloseFile(target);
+    // A damaged working copy (cut, grown, a line doubled while a form had it open) never reaches the set.
+    const bool sound = IsSoundFile(source);
+    CloseFile(source);
+    if (!sound)
+        return false;
     // A working file that already holds the other's set (the usual case: the last run left both alike, and an
     // evaluation that found the drawing unchanged changed nothing) is left as it is, without rewriting and syncing
     // the whole set.
@@ -295,8 +299,9 @@ bool CParaDaten::ExportFile(int file, const CString& path)
 {
     if (!IsFileNumber(file))
         return false;
+    const bool sound = IsSoundFile(file);
     CloseFile(file);
-    return platform::CopyFileKeepingTarget(GetFileName(file), path) != FALSE;
+    return sound && platform::CopyFileKeepingTarget(GetFileName(file), path) != FALSE;
 }
 
 bool CParaDaten::ImportDatFile(const CString& path)

@@ -119,12 +119,13 @@ public:
     bool CreateEmptyFile(int file);
     // Opens working file n and reads its header; fills header (when given) only on success.
     bool CheckFileHeader(int file, FileHeader* header);
-    // Working file n has a recognised header and reaches the end of its image: only such a file is a set that may
-    // be stored or used as the drawing's set.
-    bool IsCompleteFile(int file);
+    // The whole structure of working file n is in place (CEepromFile::IsSound): only such a file is a set that may
+    // be stored, committed or used as the drawing's set, or function data that may be used.
+    bool IsSoundFile(int file);
     // No older structure can be converted: always false, working file 1 unchanged.
     bool ConvertFile();
     // Releases both objects and copies the source file over the target file (never leaving a half-written target).
+    // False, target untouched, when the source is not sound.
     bool DuplicateFile(int source, int target);
     bool BeginWorkFile();   // 1 over 2
     // 2 over 1. A placeholder set stays one whatever is committed over it: the working set still descends from
@@ -135,7 +136,7 @@ public:
     // permission at all (also for root) or cannot be copied.
     bool ImportFile(const CString& path, int file);
     // Copies working file n to an outside path, whole or not at all; a file replaced there keeps its permissions,
-    // and a read-only one makes the copy fail.
+    // and a read-only one makes the copy fail, as does a working file that is not sound.
     bool ExportFile(int file, const CString& path);
     bool ImportDatFile(const CString& path);
     bool ExportDatFile(const CString& path);

@@ -304,12 +304,12 @@ TEST_F(ParaDatenFileTest, WorkingFileOneIsReplacedWholeAndNeverChangedInPlace)
     EXPECT_EQ(ReadFile("para/morv9274.par").find("PAR_DATA"), ReadFile("para/para.par").find("PAR_DATA"));
     EXPECT_FALSE(ReadFile("para/morv9274.par") == ReadFile("para/para.par")) << "written through at once";
 
-    EXPECT_TRUE(para.IsCompleteFile(1));
+    EXPECT_TRUE(para.IsSoundFile(1));
     std::string cut = ReadFile("para/para.par");
     cut.pop_back();
     CParaDaten::CloseFile(1);
     WriteFile("para/para.par", cut);
-    EXPECT_FALSE(para.IsCompleteFile(1)) << "a file that ends before its image is no whole set";
+    EXPECT_FALSE(para.IsSoundFile(1)) << "a file that ends before its image is no whole set";
 }
 
 TEST_F(ParaDatenFileTest, SaveKeepsTheReplacedSetAndThePlaceholderMarkFollowsTheSet)
@@ -408,4 +408,45 @@ TEST_F(ParaDatenFileTest, APlaceholderSaveNeverCostsThePersonsBackup)
     ASSERT_TRUE(para.SaveBesideDrawing("plant/Heating.abc"));
     EXPECT_TRUE(ReadFile("plant/Heating.par.bak") == restored);
     EXPECT_FALSE(CParaDaten::IsPlaceholderSave("plant/Heating.par")) << "a save of the person's own set";
+}
+
+TEST_F(ParaDatenFileTest, OnlyASoundWorkingCopyIsCommittedOrStored)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    ASSERT_TRUE(para.BeginWorkFile());
+    const std::string committed = ReadFile("para/para.par");
+
+    // The working copy is cut while a form holds it open: the form's write fails, nothing grows it back, and
+    // neither the commit nor an export takes it.
+    BYTE b = 0;
+    ASSERT_TRUE(para.ReadBytes(2, 0, 10, 1, &b));
+    ASSERT_EQ(truncate("para/morv9274.par", 16000), 0);
+    b = 0x42;
+    EXPECT_FALSE(para.WriteBytes(2, 0, 30000, 1, &b));
+    EXPECT_FALSE(para.CommitWorkFile());
+    EXPECT_EQ(ReadFile("para/morv9274.par").size(), 16000u);
+    EXPECT_TRUE(ReadFile("para/para.par") == committed);
+
+    // A line doubled or data after the end: the same.
+    const std::string line = committed.substr(298 + 73 * 5, 73);
+    const std::string damaged[] = {
+        committed.substr(0, 298 + 73 * 5) + line + committed.substr(298 + 73 * 5, committed.size() - 298 - 73 * 6),
+        committed + "\r\n",
+    };
+    for (const std::string& bytes : damaged) {
+        CParaDaten::ReleaseFiles();
+        WriteFile("para/morv9274.par", bytes);
+        EXPECT_FALSE(para.IsSoundFile(2));
+        EXPECT_FALSE(para.CommitWorkFile());
+        EXPECT_FALSE(para.ExportFile(2, "outside.par"));
+        EXPECT_TRUE(ReadFile("para/para.par") == committed);
+        EXPECT_FALSE(fs::exists("outside.par"));
+    }
+    // Nor does a damaged set become the working copy.
+    CParaDaten::ReleaseFiles();
+    WriteFile("para/para.par", damaged[0]);
+    WriteFile("para/morv9274.par", committed);
+    EXPECT_FALSE(para.BeginWorkFile());
+    EXPECT_TRUE(ReadFile("para/morv9274.par") == committed);
 }
