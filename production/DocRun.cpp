@@ -8,7 +8,6 @@
 #include "production/ParameterImport.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
-#include "store/FileHeader.h"
 #include "store/ImageLayout.h"
 #include "texts/CTexte.h"
 
@@ -99,14 +98,14 @@ bool DocRun::LoadExternal(const CString& path, Message& message)
 {
     message = {};
     CParaDaten para;
-    if (!para.ImportDatFile(path)) {
+    // Checked as the import checks it: a damaged file is refused, never documented with the values it seems to hold.
+    const production::ImportOutcome::Kind loaded = production::ParameterImport::LoadSource(para, path);
+    if (loaded == production::ImportOutcome::LoadFailed) {
         message.number = "1.028";
         message.text.Format(ui::kExportSourceNotOpened, path.GetString());
         return false;
     }
-    FileHeader header;
-    if (!para.CheckFileHeader(0, &header) ||
-        !production::ParameterImport::IsSupportedHeader(header.magic, header.formatVersion)) {
+    if (loaded != production::ImportOutcome::Imported) {
         message.number = "1.048";
         message.text = ui::kExportSourceFormat;
         return false;

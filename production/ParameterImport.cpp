@@ -15,15 +15,23 @@ bool ParameterImport::IsSupportedHeader(const CString& magic, float formatVersio
     return magic == CDataFile::kMagic && formatVersion == 1.0f;
 }
 
+ImportOutcome::Kind ParameterImport::LoadSource(CParaDaten& para, const CString& path)
+{
+    // The person's file is only read; the copy over working file 0 is made writable.
+    if (!para.ImportDatFile(path))
+        return ImportOutcome::LoadFailed;
+    FileHeader header;
+    if (!para.CheckFileHeader(CParaDaten::kDatFile, &header) ||
+        !IsSupportedHeader(header.magic, header.formatVersion) || !para.IsSoundFile(CParaDaten::kDatFile))
+        return ImportOutcome::WrongFormat;
+    return ImportOutcome::Imported;
+}
+
 ImportOutcome ParameterImport::Run(const CString& path, CSCCmd& channel)
 {
     CParaDaten para;
-    // The person's file is only read; the copy over working file 0 is made writable.
-    if (!para.ImportDatFile(path))
-        return {ImportOutcome::LoadFailed, {}};
-    FileHeader header;
-    if (!para.CheckFileHeader(CParaDaten::kDatFile, &header) || !IsSupportedHeader(header.magic, header.formatVersion))
-        return {ImportOutcome::WrongFormat, {}};
+    if (const ImportOutcome::Kind loaded = LoadSource(para, path); loaded != ImportOutcome::Imported)
+        return {loaded, {}};
     // One reader of the drawing completes every record the check reads.
     const std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
     para.UseDrawing(drawing.get());

@@ -7,6 +7,7 @@
 #include "production/ImportCheck.h"
 #include "production/ImportReporter.h"
 
+class CParaDaten;
 class CSCCmd;
 
 namespace production {
@@ -15,7 +16,7 @@ struct ImportOutcome {
     enum Kind {
         Imported,      // committed, texts refreshed and handed to the drawing tool
         LoadFailed,    // the file could not be copied over working file 0
-        WrongFormat,   // no function-data header, or a format other than 1.0
+        WrongFormat,   // no sound function-data file, or a format other than 1.0
         Incompatible,  // the check's first difference is in `check`
         CopyFailed,    // a copy step or the commit failed; the committed set is unchanged
     };
@@ -31,6 +32,10 @@ public:
 
     // Whether the header of working file 0 is one the import reads: the function-data magic and format 1.0.
     static bool IsSupportedHeader(const CString& magic, float formatVersion);
+    // Brings an outside function-data file in as working file 0 and tests it, for the import and the documentation
+    // export alike: LoadFailed when it cannot be copied, WrongFormat when it is no sound function-data file of a
+    // supported header (a cut or grown file, a line doubled or inserted), else Imported.
+    static ImportOutcome::Kind LoadSource(CParaDaten& para, const CString& path);
 
 private:
     ImportReporter& m_reporter;

@@ -6,6 +6,7 @@
 #include "link/StartContext.h"
 #include "platform/ApplicationNames.h"
 #include "platform/CWaitCursor.h"
+#include "platform/FolderLock.h"
 #include "platform/LastError.h"
 #include "platform/ProcessExit.h"
 #include "platform/Prompts.h"
@@ -28,6 +29,8 @@ constexpr DWORD kMutexWaitMs = 2000;
 // After giving up on the mutex, how long the run waits for the other instance to let go before it touches the
 // working files (that instance was asked to close).
 constexpr DWORD kMutexGiveWayMs = 15000;
+// In the program folder's "para": held by the run that works on the program folder's working files.
+constexpr char kProgramFolderLock[] = "para/morv9274.lock";
 
 const char* const kParamKinds[] = {
     "Eingang", "Ausgang", "Analog_Ausgang", "Mischer_Ausgang", "Sensorstatus", "Meldung", "Signal_Übernahme",
@@ -39,6 +42,12 @@ const char* const kParamKinds[] = {
 static_assert(sizeof kParamKinds / sizeof kParamKinds[0] == 34);
 
 CMorv9274App* g_pApp = nullptr;
+
+platform::FolderLock& ProgramFolderLock()
+{
+    static platform::FolderLock lock;
+    return lock;
+}
 
 template <size_t N>
 bool IsOneOf(const CString& value, const char* const (&list)[N])
@@ -107,6 +116,8 @@ void CMorv9274App::ExitCleanup()
         g_pApp->m_hMutex = nullptr;
     }
     CParaDaten::ReleaseFiles();
+    // Only once every working file is complete on the disc may another run take them.
+    ProgramFolderLock().Release();
 }
 
 void CMorv9274App::EndRun()
@@ -120,17 +131,39 @@ void CMorv9274App::KeepSingleInstance()
     if (GetLastError() != ERROR_ALREADY_EXISTS)
         return;
     bool acquired = WaitForSingleObject(m_hMutex, kMutexWaitMs) == WAIT_OBJECT_0;
-    if (!acquired) {
-        CString text;
-        text.Format("%s\n\n%s\n%s", ui::kAlreadyRunning, ui::kTryingToEndOther, ui::kDataLossPossible);
-        StartupMessage("1.000", text, kStartupError);
-    }
+    if (!acquired)
+        ShowAlreadyRunning();
     if (HWND other = FindWindowA(nullptr, ui::kMainFrameTitle))
         PostMessageA(other, WM_CLOSE, 0, 0);
     // The other instance is still in its start-up and may be writing the working files: give it time to end
     // before this run touches them.
     if (!acquired)
         WaitForSingleObject(m_hMutex, kMutexGiveWayMs);
+}
+
+void CMorv9274App::ShowAlreadyRunning()
+{
+    if (m_bShownAlreadyRunning)
+        return;
+    m_bShownAlreadyRunning = true;
+    CString text;
+    text.Format("%s\n\n%s\n%s", ui::kAlreadyRunning, ui::kTryingToEndOther, ui::kDataLossPossible);
+    StartupMessage("1.000", text, kStartupError);
+}
+
+void CMorv9274App::HoldProgramFolder()
+{
+    // A run of another runtime folder (another user of this installation, the same user logged in twice) never
+    // meets the single instance, but works on the same working files: the runs take turns here instead. A folder
+    // where no lock file can be had is one where no working file can be written either.
+    platform::FolderLock& lock = ProgramFolderLock();
+    if (!lock.Open(kProgramFolderLock) || lock.Acquire(kMutexWaitMs))
+        return;
+    ShowAlreadyRunning();
+    if (lock.Acquire(kMutexGiveWayMs))
+        return;
+    // The other run still works on the program folder: this one ends without touching it.
+    EndRun();
 }
 
 BOOL CMorv9274App::InitInstance()
@@ -154,6 +187,7 @@ BOOL CMorv9274App::InitInstance()
 
     SetCurrentDirectoryA(GetModuleDirectory());
     _mkdir("para");
+    HoldProgramFolder();
     platform::RemoveStaleTemporaries(".", runStart);
     platform::RemoveStaleTemporaries("para", runStart);
 
@@ -216,7 +250,7 @@ void CMorv9274App::RunSaveCommand()
 {
     CParaDaten store;
     // Only a whole set is stored: a working file that is not one would replace the person's file with a torn one.
-    if (!store.IsCompleteFile(CParaDaten::kParaFile)) {
+    if (!store.IsSoundFile(CParaDaten::kParaFile)) {
         StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
         return;
     }
@@ -253,9 +287,9 @@ void CMorv9274App::RunOpenCommand(bool& translate)
         translate = true;
     } else {
         FileHeader header;
-        // A file that ends before its image does is no parameter set either.
+        // A file whose image is not whole (cut, grown, a line doubled or inserted) is no parameter set either.
         if (!store.CheckFileHeader(CParaDaten::kParaFile, &header) || header.magic != kParaMagic ||
-            !store.IsCompleteFile(CParaDaten::kParaFile)) {
+            !store.IsSoundFile(CParaDaten::kParaFile)) {
             text.Format("%s\n\n%s\n%s", ui::kWrongParametrisation, ui::kCannotRestore, ui::kNewEmptyArea);
             StartupMessage("1.004", text, kStartupError);
             if (!CParaDaten::MarkPlaceholderSet(true) || !store.CreateEmptyFile(CParaDaten::kParaFile))

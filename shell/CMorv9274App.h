@@ -40,7 +40,8 @@ public:
     static HDDEDATA DdeCallback(UINT type, UINT format, HCONV conv, HSZ hsz1, HSZ hsz2, HDDEDATA data,
                                 ULONG_PTR data1, ULONG_PTR data2);
     static void OnDdePoke(const BYTE* buffer);
-    // Registers the server; false when the DDE instance could not be initialised.
+    // Registers the server; false (no server, nothing left registered) when the DDE instance could not be
+    // initialised or the service name could not be registered.
     static bool RegisterDdeServer();
     static void UnregisterDdeServer();
 
@@ -56,8 +57,8 @@ public:
     // Shows a start-up message box: caption "morv9274 - Message: <number>", single OK button.
     void StartupMessage(const char* number, const CString& text, UINT flags);
 
-    // Disconnects the drawing tool's conversation, unregisters the server, releases the mutex and the working
-    // files. Runs once, from the one exit path; later calls do nothing.
+    // Disconnects the drawing tool's conversation, unregisters the server, releases the mutex, the working files
+    // and then the program folder. Runs once, from the one exit path; later calls do nothing.
     static void ExitCleanup();
 
     // The rest of the start-up of a window command after the evaluation: the document template opens the command
@@ -91,6 +92,12 @@ private:
     bool CreateForm(const FormEntry& entry, bool first, CCreateContext& context);
 
     void KeepSingleInstance();
+    // Takes the lock of the program folder before any working file is touched, waiting for another run as the
+    // single instance waits (1.000 when it does not end in time); the one exit path lets go of it. A run that still
+    // cannot have it after the grace period ends without touching the program folder.
+    void HoldProgramFolder();
+    // Message 1.000, at most once a run.
+    void ShowAlreadyRunning();
     [[noreturn]] void EndRun();
     void RunOpenCommand(bool& translate);
     // "save" and "saveas": working file 1 beside the drawing, never a torn set, and a placeholder set only when
@@ -100,6 +107,7 @@ private:
     void RunEvaluatedCommand(bool translate);
 
     HWND m_hOwner = nullptr;
+    bool m_bShownAlreadyRunning = false;
     const FormRow* m_pFormRow = nullptr;
     CView* m_forms[static_cast<int>(FormSlot::Count)] = {};
 };

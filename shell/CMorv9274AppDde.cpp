@@ -45,7 +45,12 @@ bool CMorv9274App::RegisterDdeServer()
     s.service = DdeCreateStringHandleA(s.instance, "morv9274", CP_WINANSI);
     s.topic = DdeCreateStringHandleA(s.instance, "set", CP_WINANSI);
     s.item = DdeCreateStringHandleA(s.instance, "object", CP_WINANSI);
-    DdeNameService(s.instance, s.service, nullptr, DNS_REGISTER);
+    // A service whose name cannot be registered is never reached by the drawing tool: the run goes on without a
+    // server, as after a failed initialisation.
+    if (!s.service || !s.topic || !s.item || !DdeNameService(s.instance, s.service, nullptr, DNS_REGISTER)) {
+        UnregisterDdeServer();
+        return false;
+    }
     return true;
 }
 

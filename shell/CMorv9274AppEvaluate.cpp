@@ -87,7 +87,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
         EndRun();
     }
     // What the evaluation changed follows the drawing; it is no edit of the person's.
-    store.CommitDrawingChanges();
+    store.CommitWorkFile();
 
     if (g_strCmd == "open") {
         // A parameter set of another language (or none) has its drawing texts rewritten, also for a fatal drawing.
@@ -99,7 +99,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
             if (translation.Run(channel))
                 store.SetSprache(CParaDaten::kWorkFile, kLanguageIta);
         }
-        store.CommitDrawingChanges();
+        store.CommitWorkFile();
     } else if (g_strCmd == "onlineschema") {
         CreateOnlineSchema();
     }

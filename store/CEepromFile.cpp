@@ -198,9 +198,56 @@ bool CEepromFile::CreateImage(bool parData)
     return ok;
 }
 
-bool CEepromFile::IsComplete()
+bool CEepromFile::IsSound()
 {
-    return Open(kReadWrite) && ReadHeaderFromStart(nullptr) && m_file.Size() >= ImageSize();
+    if (!Open(kReadOnly) || !ReadHeaderFromStart(nullptr) || m_file.Size() != ImageSize())
+        return false;
+    size_t got = 0;
+    const char* image = m_file.Read(0, static_cast<size_t>(ImageSize()), got);
+    return image && got == static_cast<size_t>(ImageSize()) && HasSoundLines(image, ImageSize() == kParaFileSize);
+}
+
+bool CEepromFile::HasSoundLines(const char* image, bool parData)
+{
+    // One run of lines: its first line's position, count, label of the first line and the line count.
+    struct Run {
+        long start;
+        UINT perLine;
+        UINT firstLabel;
+        UINT lines;
+        bool hexData;
+    };
+    const Run runs[] = {
+        {kArea0Start, 32, 0x0000, 1024, true},
+        {kArea1Start, 32, 0x8000, 32, true},
+        {kArea2Start, 64, 0x0000, 1024, false},
+    };
+    auto hexField = [&](long at, int digits) {
+        UINT value = 0;
+        for (int i = 0; i < digits; ++i) {
+            const int d = HexValue(image[at + i]);
+            if (d < 0)
+                return -1;
+            value = value * 16 + static_cast<UINT>(d);
+        }
+        return static_cast<int>(value);
+    };
+    for (const Run& run : runs) {
+        if (!run.hexData && !parData)
+            break;
+        for (UINT line = 0; line < run.lines; ++line) {
+            const long at = run.start + kLineSize * static_cast<long>(line);
+            if (image[at] != '\r' || image[at + 1] != '\n' || image[at + 2] != ':' ||
+                hexField(at + 3, 2) != static_cast<int>(run.perLine) ||
+                hexField(at + 5, 4) != static_cast<int>(run.firstLabel + line * run.perLine))
+                return false;
+            for (long i = 0; run.hexData && i < 64; ++i)
+                if (HexValue(image[at + kLineStart + i]) < 0)
+                    return false;
+        }
+    }
+    // Between areas 1 and 2 of a parameter file: two line ends and the key.
+    return !parData || std::memcmp(image + kDataFileSize, "\r\n\r\nPAR_DATA", 12) == 0;
 }
 
 size_t CEepromFile::ReadData(int area, UINT address, UINT count, char* out)

@@ -82,9 +82,12 @@ public:
     // The file is never changed in place: the writes of one open reach it together when it is closed (PagedFile).
     // Takes effect at the next open.
     void SetReplacedWhole(bool whole) { m_bReplacedWhole = whole; }
-    // The header is recognised and the file reaches the end of its image, as only a complete copy or creation
-    // leaves it; the file is opened as by CheckHeader.
-    bool IsComplete();
+    // The whole structure of the image is in place: a recognised header, every data line at its position with its
+    // line end, colon, count and address (and "PAR_DATA" before area 2), two hexadecimal digits for every byte of
+    // areas 0 and 1, and nothing after the image: the length is exactly the format's. Only such a file is a set or a
+    // function-data file that may be stored, copied or used; a file with a line cut, doubled or inserted, or with
+    // data after its end, is none. The file is opened for reading.
+    bool IsSound();
 
     int GetState() const { return m_state; }
     bool IsHeaderValid() const { return m_bHeaderValid != 0; }
@@ -141,6 +144,9 @@ protected:
     bool CreateImage(bool parData);
     // The length of a complete file of this kind.
     virtual long ImageSize() const = 0;
+    // The bytes after the header of a file of ImageSize(): every line in place, every byte of areas 0 and 1 two
+    // hexadecimal digits.
+    static bool HasSoundLines(const char* image, bool parData);
     // Reads the header for modes 3 and 4 and ReadHeader.
     bool ReadHeaderFromStart(FileHeader* header);
 

@@ -1,10 +1,14 @@
 // CParaDaten: the handle count, the three working files and the operations on whole files.
 #include "store/CParaDaten.h"
 
+#include "platform/TextFile.h"
 #include "platform/Win32File.h"
 #include "store/CDataFile.h"
 #include "store/CParaFile.h"
 
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -26,6 +30,10 @@ constexpr WorkingFile kWorkingFiles[CParaDaten::kFileCount] = {
 constexpr const char* kFolder = "para";
 // Beside the working files: present while working file 1 holds a placeholder set.
 constexpr const char* kPlaceholderMark = "para/para.placeholder";
+// Beside the working files: the parameter files a save of a placeholder set wrote over a person's set, one line each
+// ("<fingerprint of the set written> <path>"); the ".bak" beside each holds that person's set.
+constexpr const char* kPlaceholderSaves = "para/placeholder.saves";
+constexpr size_t kPlaceholderSavesLimit = 64;
 constexpr mode_t kReadBits = S_IRUSR | S_IRGRP | S_IROTH;
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 
@@ -79,6 +87,73 @@ bool IsFileNumber(int file)
 bool IsSeparator(char c)
 {
     return c == '/' || c == '\\';
+}
+
+// The FNV-1a fingerprint of a regular file's bytes, read up to the size of a parameter file and one byte more (so
+// a longer file never matches a set); false when the file cannot be read.
+bool Fingerprint(const char* path, unsigned long long& print)
+{
+    const int fd = open(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    print = 14695981039346656037ull;
+    std::vector<char> buffer(65536);
+    size_t total = 0;
+    while (ok && total <= static_cast<size_t>(CEepromFile::kParaFileSize)) {
+        const ssize_t n = read(fd, buffer.data(), buffer.size());
+        if (n < 0)
+            ok = false;
+        if (n <= 0)
+            break;
+        for (ssize_t i = 0; i < n; ++i)
+            print = (print ^ static_cast<unsigned char>(buffer[static_cast<size_t>(i)])) * 1099511628211ull;
+        total += static_cast<size_t>(n);
+    }
+    close(fd);
+    return ok;
+}
+
+// The path by which a parameter file is remembered: its folder resolved, so that every way of naming it agrees.
+std::string RememberedPath(const char* path)
+{
+    std::string text(path);
+    const size_t slash = text.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : text.substr(0, slash);
+    char resolved[PATH_MAX];
+    if (!realpath(folder.c_str(), resolved) || std::strchr(resolved, '\n'))
+        return text;
+    return std::string(resolved) + "/" + (slash == std::string::npos ? text : text.substr(slash + 1));
+}
+
+// The lines of the list of placeholder saves, each "<fingerprint> <path>".
+std::vector<std::string> PlaceholderSaveLines()
+{
+    std::vector<std::string> lines;
+    std::string text;
+    struct stat st {};
+    if (stat(kPlaceholderSaves, &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_size > static_cast<off_t>(kPlaceholderSavesLimit * (PATH_MAX + 20)) ||
+        !platform::ReadWholeFile(kPlaceholderSaves, text))
+        return lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        if (end > start)
+            lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string PlaceholderSaveLine(unsigned long long print, const std::string& path)
+{
+    char head[24];
+    std::snprintf(head, sizeof head, "%016llx ", print);
+    return head + path;
 }
 
 bool ClearReadOnly(const char* path)
@@ -164,10 +239,10 @@ bool CParaDaten::CheckFileHeader(int file, FileHeader* header)
     return f && f->CheckHeader(header);
 }
 
-bool CParaDaten::IsCompleteFile(int file)
+bool CParaDaten::IsSoundFile(int file)
 {
     CEepromFile* f = GetFile(file);
-    return f && f->IsComplete();
+    return f && f->IsSound();
 }
 
 bool CParaDaten::ConvertFile()
@@ -180,8 +255,12 @@ bool CParaDaten::DuplicateFile(int source, int target)
 {
     if (!IsFileNumber(source) || !IsFileNumber(target))
         return false;
-    CloseFile(source);
     CloseFile(target);
+    // A damaged working copy (cut, grown, a line doubled while a form had it open) never reaches the set.
+    const bool sound = IsSoundFile(source);
+    CloseFile(source);
+    if (!sound)
+        return false;
     // A working file that already holds the other's set (the usual case: the last run left both alike, and an
     // evaluation that found the drawing unchanged changed nothing) is left as it is, without rewriting and syncing
     // the whole set.
@@ -196,14 +275,6 @@ bool CParaDaten::BeginWorkFile()
 }
 
 bool CParaDaten::CommitWorkFile()
-{
-    if (!DuplicateFile(kWorkFile, kParaFile))
-        return false;
-    MarkPlaceholderSet(false);
-    return true;
-}
-
-bool CParaDaten::CommitDrawingChanges()
 {
     return DuplicateFile(kWorkFile, kParaFile);
 }
@@ -228,8 +299,9 @@ bool CParaDaten::ExportFile(int file, const CString& path)
 {
     if (!IsFileNumber(file))
         return false;
+    const bool sound = IsSoundFile(file);
     CloseFile(file);
-    return platform::CopyFileKeepingTarget(GetFileName(file), path) != FALSE;
+    return sound && platform::CopyFileKeepingTarget(GetFileName(file), path) != FALSE;
 }
 
 bool CParaDaten::ImportDatFile(const CString& path)
@@ -296,21 +368,94 @@ CString CParaDaten::BackupPath(const CString& parameterFile)
     return parameterFile + ".bak";
 }
 
+namespace {
+
+bool WritePlaceholderSaveLines(const std::vector<std::string>& lines);
+
+// Remembers (or, without remember, forgets) the placeholder save of a parameter file with the fingerprint of the set
+// it holds.
+bool RememberPlaceholderSave(const char* parameterFile, unsigned long long print, bool remember)
+{
+    const std::string path = RememberedPath(parameterFile);
+    if (path.find('\n') != std::string::npos)
+        return false;
+    std::vector<std::string> lines;
+    bool known = false;
+    for (const std::string& saved : PlaceholderSaveLines()) {
+        const bool same = saved.size() > 17 && saved.compare(17, std::string::npos, path) == 0;
+        known = known || same;
+        if (!same)
+            lines.push_back(saved);
+    }
+    if (!remember && !known)
+        return true;
+    if (remember)
+        lines.push_back(PlaceholderSaveLine(print, path));
+    // The oldest go first: the list stays small whatever number of drawings the program serves.
+    if (lines.size() > kPlaceholderSavesLimit)
+        lines.erase(lines.begin(), lines.end() - static_cast<long>(kPlaceholderSavesLimit));
+    return WritePlaceholderSaveLines(lines);
+}
+
+bool WritePlaceholderSaveLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    _mkdir("para");
+    return platform::WriteFileAtomically(kPlaceholderSaves, text);
+}
+
+}  // namespace
+
 bool CParaDaten::SaveBesideDrawing(const CString& drawingPath)
 {
     CString target = SavedParameterFilePath(drawingPath);
     if (target.IsEmpty())
         return false;
+    // What a placeholder save left there is no set of the person's: its ".bak" holds the person's set, which no
+    // later save may overwrite.
+    const bool placeholderSave = IsPlaceholderSave(target);
     struct stat existing {};
-    if (stat(target, &existing) == 0) {
+    const bool replaces = stat(target, &existing) == 0;
+    if (replaces) {
         // The person's file is copied whole before it is replaced; one the person made read-only or unreadable
         // is neither replaced nor copied.
         if (!S_ISREG(existing.st_mode) || (existing.st_mode & kReadBits) == 0 ||
-            (GetFileAttributesA(target) & FILE_ATTRIBUTE_READONLY) || !CopyFileA(target, BackupPath(target), FALSE))
+            (GetFileAttributesA(target) & FILE_ATTRIBUTE_READONLY) ||
+            (!placeholderSave && !CopyFileA(target, BackupPath(target), FALSE)))
             return false;
     }
-    return ExportFile(kParaFile, target);
+    // A placeholder set that replaces a person's set, and every set stored over such a save, is remembered before
+    // it is stored; a save that fails forgets it again.
+    const std::vector<std::string> before = PlaceholderSaveLines();
+    const bool remember = placeholderSave || (replaces && IsPlaceholderSet());
+    unsigned long long print = 0;
+    CloseFile(kParaFile);
+    if (remember && (!Fingerprint(GetFileName(kParaFile), print) || !RememberPlaceholderSave(target, print, true)))
+        return false;
+    if (!ExportFile(kParaFile, target)) {
+        if (remember)
+            WritePlaceholderSaveLines(before);
+        return false;
+    }
+    if (!remember)
+        RememberPlaceholderSave(target, 0, false);
+    return true;
 }
+
+bool CParaDaten::IsPlaceholderSave(const CString& parameterFile)
+{
+    unsigned long long print = 0;
+    if (!Fingerprint(parameterFile, print))
+        return false;
+    const std::string line = PlaceholderSaveLine(print, RememberedPath(parameterFile));
+    for (const std::string& saved : PlaceholderSaveLines())
+        if (saved == line)
+            return true;
+    return false;
+}
+
 
 bool CParaDaten::IsPlaceholderSet()
 {

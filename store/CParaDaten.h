@@ -119,25 +119,24 @@ public:
     bool CreateEmptyFile(int file);
     // Opens working file n and reads its header; fills header (when given) only on success.
     bool CheckFileHeader(int file, FileHeader* header);
-    // Working file n has a recognised header and reaches the end of its image: only such a file is a set that may
-    // be stored or used as the drawing's set.
-    bool IsCompleteFile(int file);
+    // The whole structure of working file n is in place (CEepromFile::IsSound): only such a file is a set that may
+    // be stored, committed or used as the drawing's set, or function data that may be used.
+    bool IsSoundFile(int file);
     // No older structure can be converted: always false, working file 1 unchanged.
     bool ConvertFile();
     // Releases both objects and copies the source file over the target file (never leaving a half-written target).
+    // False, target untouched, when the source is not sound.
     bool DuplicateFile(int source, int target);
     bool BeginWorkFile();   // 1 over 2
-    // 2 over 1: the person's edits are the set now, so a placeholder set stops being one.
+    // 2 over 1. A placeholder set stays one whatever is committed over it: the working set still descends from
+    // the empty set, not from the person's.
     bool CommitWorkFile();
-    // 2 over 1 after the drawing evaluation or translation changed the working copy: no edit of the person's, so
-    // the placeholder mark stays as it is.
-    bool CommitDrawingChanges();
     // Copies an outside file over working file n and removes the read-only attribute from the copy; the outside file
     // is never changed. False, working file unchanged, when the outside file is missing, carries no read
     // permission at all (also for root) or cannot be copied.
     bool ImportFile(const CString& path, int file);
     // Copies working file n to an outside path, whole or not at all; a file replaced there keeps its permissions,
-    // and a read-only one makes the copy fail.
+    // and a read-only one makes the copy fail, as does a working file that is not sound.
     bool ExportFile(int file, const CString& path);
     bool ImportDatFile(const CString& path);
     bool ExportDatFile(const CString& path);
@@ -150,7 +149,8 @@ public:
     bool LoadBesideDrawing(const CString& drawingPath);
     // Copies working file 1 to the parameter file beside the drawing. A file already there is first copied whole to
     // "<its name>.bak" beside it, so it stays recoverable, and keeps its permissions; a read-only or unreadable one
-    // (no read permission at all) is left as it is and the save fails.
+    // (no read permission at all) is left as it is and the save fails. A file a placeholder save left there
+    // (IsPlaceholderSave) is replaced without a copy, so its ".bak" keeps the person's set.
     bool SaveBesideDrawing(const CString& drawingPath);
     // The parameter-file path for a drawing and an extension ("pvl" or "par"); empty when the path names no file.
     static CString ParameterFilePath(const CString& drawingPath, const char* extension);
@@ -166,6 +166,10 @@ public:
     // disc), working file 1 is removed instead and marking reports false.
     static bool IsPlaceholderSet();
     static bool MarkPlaceholderSet(bool placeholder);
+    // The parameter file holds what a save of a placeholder set stored over a person's set (or what a later save
+    // stored over that), unchanged since: its ".bak" holds the person's set, and no save copies this file over it.
+    // The program folder remembers such saves (the set's fingerprint and the file's path).
+    static bool IsPlaceholderSave(const CString& parameterFile);
 
     // Raw bytes of areas 0 and 1 (count 0 to 255).
     bool ReadBytes(int file, int area, UINT address, UINT count, BYTE* buffer);

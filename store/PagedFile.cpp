@@ -141,7 +141,11 @@ bool PagedFile::BeginReplacement()
 
 bool PagedFile::Write(long position, const char* data, size_t length)
 {
-    if (m_fd < 0 || position < 0)
+    // A write never changes the file's length: none past its end, and none into a file that someone cut or grew
+    // while it was open (a write past the new end would fill the gap with zeros).
+    struct stat now {};
+    if (m_fd < 0 || position < 0 || position + static_cast<long>(length) > m_size || fstat(m_fd, &now) != 0 ||
+        now.st_size != m_size)
         return false;
     if (m_replaceWhole && m_replacement.empty() && !BeginReplacement())
         return false;
@@ -153,13 +157,6 @@ bool PagedFile::Write(long position, const char* data, size_t length)
         if (n <= 0)
             break;
         done += static_cast<size_t>(n);
-    }
-    const long end = position + static_cast<long>(done);
-    if (end > m_size) {
-        // The file grew: the page that held the old end is fetched again, new pages when first read.
-        if (m_size > 0)
-            m_loaded[static_cast<size_t>((m_size - 1) / kPageSize)] = 0;
-        Resize(end);
     }
     if (done > 0)
         std::memcpy(m_cache.get() + position, data, done);

@@ -31,7 +31,8 @@ public:
 
     // The bytes from position on, up to length or the end of the file: a pointer into the cache and their count.
     const char* Read(long position, size_t length, size_t& available);
-    // Writes all bytes at position; false when any could not be written.
+    // Writes all bytes at position; false when any could not be written. Never changes the file's length: a write
+    // that reaches past the end, or into a file whose length changed since it was opened, writes nothing.
     bool Write(long position, const char* data, size_t length);
     long Size() const { return m_size; }
 

@@ -335,6 +335,43 @@ TEST_F(ExportFormRunTest, AStoredTargetWhoseFolderIsGoneMovesToTheDefaultFolder)
     EXPECT_TRUE(std::filesystem::is_directory(m_home.Path("KRX9274_Doku")));
 }
 
+TEST_F(ExportFormRunTest, ADamagedExternalFunctionDataFileIsRefusedAsTheImportRefusesIt)
+{
+    bool made = false;
+    ASSERT_TRUE(testsupport::WithParameterFile(m_home, "para/para.par", false, [&](CParaDaten& store) {
+        made = store.CreateEmptyFile(0) && store.ExportDatFile(m_home.Path("set.dat").c_str());
+    }));
+    ASSERT_TRUE(made);
+    const std::string sound = m_home.ReadFile("set.dat");
+    ASSERT_EQ(sound.size(), 77386u);
+    const std::string line = sound.substr(298 + 73 * 40, 73);
+    const struct {
+        const char* name;
+        std::string bytes;
+    } damaged[] = {
+        {"remnant.dat", sound.substr(0, 3500)},
+        {"doubled.dat", sound.substr(0, 298 + 73 * 40) + line + sound.substr(298 + 73 * 40, sound.size() - 298 - 73 * 41)},
+        {"grown.dat", sound + "\r\n:2084000000"},
+    };
+    for (const auto& d : damaged)
+        m_home.WriteFile(d.name, d.bytes);
+    WithExportForm([&] {
+        ChooseTarget(m_home.Path("extern.txt"));
+        bool ticked = false;
+        for (const auto& d : damaged) {
+            SCOPED_TRACE(d.name);
+            Drive({"file", m_home.Path(d.name)});
+            Click(ticked ? "1072" : "1220");
+            ticked = true;
+            EXPECT_EQ(Get("1068"), m_home.Path(d.name));
+            Click("1075");
+            EXPECT_EQ(LastBox(), "morv9274 - Message: 1.048\t0x2030\tIl formato del file sorgente non viene supportato.");
+            EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
+            EXPECT_FALSE(std::filesystem::exists(m_home.Path("extern.txt")));
+        }
+    });
+}
+
 TEST_F(ExportFormRunTest, AnExportFolderOfAnotherSystemGivesWayToTheDefaultFolder)
 {
     m_home.WriteFile("morv9274.ini", "\r\n     261\r\nC:\\Doku\r\n\r\n");

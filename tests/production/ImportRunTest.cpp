@@ -237,6 +237,12 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
             MakeSource(c.file, c.edit);
     // A parameter set is no function-data file.
     m_home.WriteFile("set.dat", m_home.ReadFile("para/para.par"));
+    // Nor is a fitting source with a line doubled (the last one dropped, so its length is right).
+    MakeSource("doubled.dat", [](CParaDaten&) {});
+    std::string doubled = m_home.ReadFile("doubled.dat");
+    doubled.insert(298 + 73 * 1000, doubled.substr(298 + 73 * 1000, 73));
+    doubled.resize(doubled.size() - 73);
+    m_home.WriteFile("doubled.dat", doubled);
 
     // The first dialog starts without a folder (no compiler path is stored), every later one in the folder and on
     // the name of the file chosen before.
@@ -260,8 +266,9 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
             EXPECT_EQ(m_home.ReadFile("para/para.par"), committed);
             EXPECT_EQ(m_home.ReadFile("para/morv9274.par"), working);
         };
-        refuse("set.dat", "1.032",
-               "Il formato del file sorgente non viene supportato.\nNon è possibile l’importazione dei dati.");
+        for (const char* file : {"set.dat", "doubled.dat"})
+            refuse(file, "1.032",
+                   "Il formato del file sorgente non viene supportato.\nNon è possibile l’importazione dei dati.");
         for (const auto& c : cases)
             refuse(c.file, c.number, c.text);
         // Cancelling the dialog changes nothing.

@@ -7,6 +7,7 @@
 #include "platform/Cp1252.h"
 #include "platform/RemoteWindow.h"
 #include "platform/TextFile.h"
+#include "platform/WindowTypes.h"
 #include "store/CParaDaten.h"
 #include "texttables/StandardDesignations.h"
 
@@ -158,6 +159,40 @@ TEST_F(CompilerRunTest, ANewSetCompilesAndAnExistingOrReadOnlyTargetIsKept)
     EXPECT_EQ(first, m_home.ReadFile("para/datFile.dat"));
     EXPECT_EQ(m_home.ReadFile("para/para.par"), m_home.ReadFile("para/morv9274.par"));
     EXPECT_FALSE(Recorded("setfilenotuptodate")) << "the compile sends nothing";
+}
+
+TEST_F(CompilerRunTest, ACompileAfterAFailedOpenNeverLetsTheEmptySetReplaceThePersonsUnasked)
+{
+    // The person's set beside the drawing is damaged: "open" works on an empty set in its place.
+    ASSERT_EQ(m_home.RunCommand(Command("save")).exitCode, 0);
+    std::string damaged = m_home.ReadFile("plant.pvl");
+    ASSERT_EQ(damaged.size(), 152150u);
+    damaged.resize(100000);
+    m_home.WriteFile("plant.pvl", damaged);
+    const ProgramResult open = m_home.RunCommand(Command("open"));
+    ASSERT_FALSE(open.boxes.empty());
+    EXPECT_EQ(open.boxes[0].substr(0, 25), "morv9274 - Message: 1.004");
+
+    // A compile commits the working set; it still is the empty set, not the person's.
+    const ProgramResult compile = Parser([&] {
+        Do({"click", "1075"});
+        EXPECT_EQ(Get("1322"), "Conversione terminata correttamente / compilatore pronto");
+    });
+    EXPECT_EQ(compile.exitCode, 0);
+    ASSERT_TRUE(m_home.Exists("KRX9274_Funktionsdaten/plant.dat"));
+
+    // So every save still asks, and the answer of a box nobody answers is no: the person's set stays, twice.
+    const std::string asked =
+        testsupport::BoxLine("1.054", testsupport::kWarningBox | MB_YESNO | MB_DEFBUTTON2,
+                             "Il set di parametri del disegno non è stato caricato: la parametrizzazione attuale è "
+                             "un set nuovo (vuoto).\n\nSovrascrivere comunque il file dei parametri del disegno?");
+    for (int save = 1; save <= 2; ++save) {
+        const ProgramResult result = m_home.RunCommand(Command("save"));
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(testsupport::JoinLines(result.boxes), asked + "\n") << "save " << save;
+        EXPECT_TRUE(m_home.ReadFile("plant.pvl") == damaged) << "save " << save;
+        EXPECT_FALSE(m_home.Exists("plant.pvl.bak")) << "save " << save;
+    }
 }
 
 // The type code of a function kind name (UTF-8); 0 for a name that is no function kind.

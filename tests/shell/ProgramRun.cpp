@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 #include "store/CParaDaten.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <csignal>
@@ -88,7 +89,11 @@ pid_t ProgramHome::Start(const std::vector<std::string>& args) const
         cargv.push_back(a.data());
     cargv.push_back(nullptr);
 
-    std::vector<std::string> env = {"MORV9274_HOME=" + m_dir.string()};
+    // A home may run the program on another home's program folder (MORV9274_HOME among its changes).
+    std::vector<std::string> env;
+    if (std::none_of(m_environment.begin(), m_environment.end(),
+                     [](const auto& change) { return change.first == "MORV9274_HOME"; }))
+        env.push_back("MORV9274_HOME=" + m_dir.string());
     auto changed = [this](const std::string& entry) {
         if (entry.rfind("MORV9274_HOME=", 0) == 0)
             return true;

@@ -36,7 +36,8 @@ public:
                                  const std::string& name = "command.txt") const;
 
     // The program's environment: the test's own with MORV9274_HOME set to this folder, then these changes (a name
-    // without value is removed).
+    // without value is removed; MORV9274_HOME among them runs the program on another program folder, while the
+    // command file and standard error stay in this one).
     void SetEnvironment(const std::string& name, std::optional<std::string> value);
 
     // Starts the program with the arguments and waits for its end.

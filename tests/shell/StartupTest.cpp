@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -136,7 +137,12 @@ TEST_F(StartupTest, CloseEndsWithoutTouchingTheWorkingFiles)
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.boxes.empty());
     EXPECT_TRUE(std::filesystem::is_directory(m_home.Path("para")));
-    EXPECT_TRUE(std::filesystem::is_empty(m_home.Path("para")));
+    // Nothing but the empty lock file by which runs on this program folder take turns.
+    std::vector<std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(m_home.Path("para")))
+        entries.push_back(entry.path().filename().string());
+    EXPECT_EQ(entries, std::vector<std::string> {"morv9274.lock"});
+    EXPECT_EQ(m_home.ReadFile("para/morv9274.lock"), "");
 }
 
 TEST_F(StartupTest, OpenLoadsAndTestsTheParameterFile)
@@ -249,6 +255,55 @@ TEST_F(StartupTest, ASecondStartClosesTheRunningWindowAndWaitsForTheFirstInstanc
     CloseHandle(mutex);
 }
 
+TEST_F(StartupTest, RunsOfTwoRuntimeFoldersOnOneProgramFolderTakeTurns)
+{
+    // Two users of one installation, or one user logged in twice: each run has a runtime folder of its own, so the
+    // single instance never meets the other run, yet both work on the program folder's working files.
+    ASSERT_EQ(Run(WithXml({{"-cmd", "new"}})).boxes.size(), 0u);
+    m_home.WriteFile("VORNA.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n</output>\n");
+    ASSERT_TRUE(testsupport::WithParameterFile(m_home, "para/para.par", true, [](CParaDaten& store) {
+        EXPECT_TRUE(store.SetSprache(CParaDaten::kWorkFile, 1));
+    }));
+    const std::string before = m_home.ReadFile("para/para.par");
+
+    ProgramHome other;
+    const std::filesystem::path runtime = other.Dir() / "runtime";
+    std::filesystem::create_directories(runtime);
+    ASSERT_EQ(chmod(runtime.c_str(), 0700), 0);
+    other.SetEnvironment("MORV9274_HOME", m_home.Dir().string());
+    other.SetEnvironment("XDG_RUNTIME_DIR", runtime.string());
+    const std::string commandFile = other.WriteCommandFile(WithXml({{"-cmd", "new"}}));
+
+    ProgramResult second;
+    bool shown = false;
+    ProgramResult first = m_home.RunWindowCommand(WithXml({{"-cmd", "parser"}}), [&] {
+        shown = true;
+        // While the first run shows its window, the second waits for it, says so after the single instance's
+        // 2000 ms, and keeps its hands off the working files.
+        const pid_t pid = other.Start({"-cmdfile", "\"" + commandFile + "\""});
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+        EXPECT_EQ(JoinLines(other.BoxesSoFar()),
+                  BoxLine("1.000", kError,
+                          "Viene già eseguito morv9274!!\n\nPer continuare a lavorare come desiderato con morv9274 si "
+                          "tenta di terminare l’applicazione già eseguita.\nUn’eventuale perdita di dati non può "
+                          "essere esclusa!") +
+                      "\n");
+        siginfo_t info {};
+        EXPECT_EQ(waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT), 0);
+        EXPECT_EQ(info.si_pid, 0) << "the second run still waits";
+        EXPECT_TRUE(m_home.ReadFile("para/para.par") == before);
+        // Once the first run has ended, the second does its work.
+        EXPECT_TRUE(platform::remote::Post(testsupport::kFrameTitle, WM_CLOSE, 0, 0));
+        second = other.Finish(pid);
+    });
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(first.exitCode, 0);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(second.boxes.size(), 1u) << JoinLines(second.boxes);
+    EXPECT_EQ(LanguageOf(m_home, "para/para.par"), 3) << "the second run's new set";
+}
+
 TEST_F(StartupTest, AFallbackRuntimeFolderOthersCouldUseIsRefusedWithItsReason)
 {
     // Without XDG_RUNTIME_DIR the per-user objects would live in ${TMPDIR}/win32-objects-<uid>. A folder there that
@@ -287,6 +342,10 @@ TEST_F(StartupTest, AFallbackRuntimeFolderOthersCouldUseIsRefusedWithItsReason)
         ASSERT_NE(err.find(refusal), std::string::npos) << c.name << "\n" << err;
         EXPECT_EQ(err.find(refusal, err.find(refusal) + 1), std::string::npos) << c.name << ": said once";
         ASSERT_FALSE(result.boxes.empty()) << c.name;
+        // The server's name could not be registered: the start-up says so before anything else.
+        const platform::MessageBoxRequest noServer {nullptr, "Fallita l’inizzazione del server morv9274!",
+                                                    "morv9274 - Message 1.001", kWarning};
+        EXPECT_EQ(result.boxes.front(), platform::HeadlessPrompts::FormatLine(noServer).str()) << c.name;
         EXPECT_EQ(result.boxes.back(),
                   BoxLine("1.015", MB_ICONEXCLAMATION | MB_TASKMODAL,
                           "Errore all’instaurazione del collegamento con il server VORNA!"))

@@ -83,11 +83,11 @@ protected:
         }));
         return m_home.ReadFile("plant.pvl");
     }
-    bool IsCompleteSet(const std::string& relative) const
+    bool IsSoundSet(const std::string& relative) const
     {
         bool complete = false;
         testsupport::WithParameterFile(m_home, relative, false, [&](CParaDaten& store) {
-            complete = store.IsCompleteFile(CParaDaten::kWorkFile);
+            complete = store.IsSoundFile(CParaDaten::kWorkFile);
         });
         return complete && m_home.ReadFile(relative).size() == kParaFileSize;
     }
@@ -110,12 +110,12 @@ TEST_F(WorkingFilesTest, ARunKilledAtAnyWriteNeverLetsSaveStoreATornSet)
             break;  // "new" made fewer writes than n
         ASSERT_EQ(run.exitCode, 128 + 9);
         ++killed;
-        ASSERT_TRUE(IsCompleteSet("para/para.par")) << "working file 1 is whole after the kill";
+        ASSERT_TRUE(IsSoundSet("para/para.par")) << "working file 1 is whole after the kill";
 
         ProgramResult save = Run("save");
         EXPECT_EQ(JoinLines(save.boxes), "");
         EXPECT_TRUE(m_home.ReadFile("plant.pvl") == m_home.ReadFile("para/para.par"));
-        EXPECT_TRUE(IsCompleteSet("plant.pvl")) << "the person's file is replaced only by a whole set";
+        EXPECT_TRUE(IsSoundSet("plant.pvl")) << "the person's file is replaced only by a whole set";
         EXPECT_TRUE(m_home.ReadFile("plant.pvl.bak") == persons) << "the replaced set is kept";
         EXPECT_TRUE(Temporaries(m_home.Path("para")).empty()) << "the killed run's temporary is gone";
         m_home.WriteFile("plant.pvl", persons);
@@ -153,14 +153,27 @@ TEST_F(WorkingFilesTest, SaveRefusesAWorkingFileThatIsNotAWholeSet)
         EXPECT_TRUE(m_home.ReadFile("plant.pvl") == persons) << command;
         EXPECT_FALSE(m_home.Exists("plant.pvl.bak")) << command;
     }
-    // "open" takes a cut parameter file for what it is: no parameter set.
-    m_home.WriteFile("plant.pvl", torn);
-    ProgramResult open = Run("open");
-    ASSERT_FALSE(open.boxes.empty());
-    EXPECT_EQ(open.boxes[0],
-              BoxLine("1.004", kError,
-                  "Il file aperto contiene una parametrizzazione errata!\n\nNon è possibile ripristinare la "
-                  "parametrizzazione.\nViene creata una nuova (vuota) area di memoria per la parametrizzazione."));
+    // "open" takes a damaged parameter file for what it is: no parameter set. Cut, a line doubled (the last one
+    // dropped, so its length is right), data after its end.
+    const std::string line = persons.substr(298 + 73 * 200, 73);
+    const std::string damaged[] = {
+        torn,
+        persons.substr(0, 298 + 73 * 200) + line + persons.substr(298 + 73 * 200, persons.size() - 298 - 73 * 201),
+        persons + std::string(1 << 20, 'F'),
+    };
+    for (const std::string& bytes : damaged) {
+        SCOPED_TRACE(bytes.size());
+        m_home.WriteFile("plant.pvl", bytes);
+        ProgramResult open = Run("open");
+        ASSERT_FALSE(open.boxes.empty());
+        EXPECT_EQ(open.boxes[0],
+                  BoxLine("1.004", kError,
+                      "Il file aperto contiene una parametrizzazione errata!\n\nNon è possibile ripristinare la "
+                      "parametrizzazione.\nViene creata una nuova (vuota) area di memoria per la parametrizzazione."));
+        EXPECT_TRUE(IsSoundSet("para/para.par")) << "an empty set in its place";
+        EXPECT_TRUE(m_home.Exists("para/para.placeholder"));
+        EXPECT_TRUE(m_home.ReadFile("plant.pvl") == bytes);
+    }
 }
 
 TEST_F(WorkingFilesTest, ASetThatWasNotLoadedNeverReplacesThePersonsSetUnasked)
@@ -319,4 +332,37 @@ TEST_F(WorkingFilesTest, TheNextStartRemovesOnlyStaleTemporariesOfItsOwnNaming)
         EXPECT_TRUE(m_home.Exists(name)) << name;
     EXPECT_TRUE(m_home.Exists("plant/.morv9274-LiVe01")) << "a live run's temporary";
     close(live);
+}
+
+TEST_F(WorkingFilesTest, AWriteBeyondTheFileSizeLimitIsReportedLikeAFullDisc)
+{
+    // A file-size limit below the size of a set: every write that would pass it fails, and the run says so as it
+    // does for a full disc, instead of being ended by the system in the middle of its write.
+    const std::string persons = MakePersonsSet();
+    const std::string working = m_home.ReadFile("para/para.par");
+    struct Case {
+        const char* command;
+        std::string box;
+    } cases[] = {
+        {"new", BoxLine("1.049", kError, "Errore nel creare di parametri !")},
+        {"save", BoxLine("1.027", kWarning, kSaveFailed)},
+    };
+    for (const Case& c : cases) {
+        const std::string commandFile = m_home.WriteCommandFile(Command(c.command));
+        struct rlimit unlimited {};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        struct rlimit limited = unlimited;
+        limited.rlim_cur = 64 * 1024;
+        // The limit passes to the started program only; this process gets its own back at once.
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const pid_t pid = m_home.Start({"-cmdfile", "\"" + commandFile + "\""});
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        ProgramResult result = m_home.Finish(pid);
+        EXPECT_EQ(result.exitCode, 0) << c.command;
+        ASSERT_FALSE(result.boxes.empty()) << c.command;
+        EXPECT_EQ(result.boxes.front(), c.box) << c.command;
+        EXPECT_TRUE(m_home.ReadFile("para/para.par") == working) << c.command;
+        EXPECT_TRUE(m_home.ReadFile("plant.pvl") == persons) << c.command;
+        EXPECT_FALSE(m_home.Exists("plant.pvl.bak")) << c.command;
+    }
 }

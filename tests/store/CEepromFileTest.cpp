@@ -8,6 +8,9 @@
 #include "store/CParaFile.h"
 
 #include <csignal>
+#include <functional>
+#include <memory>
+#include <unistd.h>
 #include <cstring>
 #include <sys/resource.h>
 
@@ -342,26 +345,98 @@ TEST_F(EepromFileTest, UnreadableBytesAreFFAndTheReadFails)
     EXPECT_FALSE(file.ReadChars(0, 1, &c)) << "the character area lies beyond the end of the file";
 }
 
-TEST_F(EepromFileTest, WritingPastTheEndOfATruncatedFileReadsBack)
+TEST_F(EepromFileTest, NoWriteChangesTheLengthOfAFile)
 {
-    WriteFile("copy.par", ReadFile(DataPath("truncated.par")));
-    std::vector<BYTE> bytes(40);
-    for (size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<BYTE>(0xC0 + i);
+    // A file cut short: a write inside it goes where it belongs, one that reaches past its end writes nothing.
+    const std::string truncated = ReadFile(DataPath("truncated.par"));
+    WriteFile("copy.par", truncated);
     {
         CParaFile file("copy.par");
-        BYTE before = 0;
-        ASSERT_TRUE(file.ReadBytes(0, 40, 1, &before));  // the cache holds the file's last page
-        ASSERT_TRUE(file.WriteBytes(0, 40, static_cast<UINT>(bytes.size()), bytes.data()));
-        std::vector<BYTE> back(bytes.size());
-        EXPECT_TRUE(file.ReadBytes(0, 40, static_cast<UINT>(back.size()), back.data()));
-        EXPECT_EQ(back, bytes);
+        const BYTE inside[2] = {0xC0, 0xC1};
+        EXPECT_TRUE(file.WriteBytes(0, 30, 2, inside));
+        std::vector<BYTE> past(40, 0xC2);
+        EXPECT_FALSE(file.WriteBytes(0, 40, static_cast<UINT>(past.size()), past.data()));
+        EXPECT_FALSE(file.WriteChars(0, 1, "x"));
     }
-    CParaFile fresh("copy.par");
-    std::vector<BYTE> back(bytes.size());
-    EXPECT_TRUE(fresh.ReadBytes(0, 40, static_cast<UINT>(back.size()), back.data()));
-    EXPECT_EQ(back, bytes);
-    EXPECT_EQ(ReadFile("copy.par").size(), static_cast<size_t>(Pos(0, 79) + 2)) << "the data reach the disc";
+    std::string expected = truncated;
+    expected.replace(Pos(0, 30), 2, "C0");
+    expected.replace(Pos(0, 31), 2, "C1");
+    EXPECT_TRUE(ReadFile("copy.par") == expected);
+
+    // A file cut or grown by someone else while it is open takes no write, and keeps its new length.
+    for (long length : {16139L, 152151L}) {
+        SCOPED_TRACE(length);
+        const std::string original = NewParaFile();
+        CParaFile file("para/test.par");
+        ASSERT_TRUE(file.CheckHeader(nullptr));
+        ASSERT_EQ(truncate("para/test.par", length), 0);
+        const BYTE b = 0x42;
+        EXPECT_FALSE(file.WriteBytes(0, 30000, 1, &b));
+        EXPECT_FALSE(file.WriteDec(60000, 5, 42));
+        file.Close();
+        EXPECT_EQ(ReadFile("para/test.par").size(), static_cast<size_t>(length));
+    }
+}
+
+TEST_F(EepromFileTest, OnlyAFileWhoseWholeStructureIsInPlaceIsSound)
+{
+    const std::string para = NewParaFile();
+    CDataFile created("para/test.dat");
+    ASSERT_TRUE(created.Create());
+    const std::string data = ReadFile("para/test.dat");
+    const size_t line = 73;
+    auto lineAt = [](const std::string& image, long start, int n) { return image.substr(start + 73L * n, 73); };
+    struct Case {
+        const char* what;
+        std::function<std::string(std::string)> damage;
+        bool sound;
+    };
+    const Case cases[] = {
+        {"as created", [](std::string s) { return s; }, true},
+        {"a byte in lower-case digits", [](std::string s) { return s.replace(Pos(0, 5), 2, "ab"); }, true},
+        {"a line doubled", [&](std::string s) { return s.insert(298 + 73 * 3, lineAt(s, 298, 3)); }, false},
+        {"a line doubled and the last one dropped",
+         [&](std::string s) {
+             s.insert(298 + 73 * 3, lineAt(s, 298, 3));
+             return s.substr(0, s.size() - line);
+         },
+         false},
+        {"a line inserted", [](std::string s) { return s.insert(298, "\r\n:200000" + std::string(64, '0')); }, false},
+        {"a line's address wrong", [](std::string s) { return s.replace(298 + 73 * 7 + 5, 4, "00E1"); }, false},
+        {"a line's count wrong", [](std::string s) { return s.replace(298 + 73 * 7 + 3, 2, "40"); }, false},
+        {"a line end missing", [](std::string s) { return s.replace(298 + 73 * 9, 2, "  "); }, false},
+        {"a byte that is no number", [](std::string s) { return s.replace(Pos(1, 100), 2, "G0"); }, false},
+        {"data after the end", [](std::string s) { return s + "\r\n"; }, false},
+        {"cut by one byte", [](std::string s) { return s.substr(0, s.size() - 1); }, false},
+        {"no header", [](std::string s) { return s.replace(0, 5, "XXXXX"); }, false},
+    };
+    struct Kind {
+        const char* name;
+        const std::string& image;
+        std::function<std::unique_ptr<CEepromFile>()> open;
+    } kinds[] = {
+        {"parameter file", para, [] { return std::make_unique<CParaFile>("copy.par"); }},
+        {"function-data file", data, [] { return std::make_unique<CDataFile>("copy.par"); }},
+    };
+    for (const Kind& kind : kinds) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(kind.name) + ": " + c.what);
+            WriteFile("copy.par", c.damage(kind.image));
+            EXPECT_EQ(kind.open()->IsSound(), c.sound);
+        }
+    }
+    // Parameter files only: the character area's key and its lines.
+    const Case paraCases[] = {
+        {"no PAR_DATA", [](std::string s) { return s.replace(77390, 8, "PAR_DATX"); }, false},
+        {"a character-area line moved", [](std::string s) { return s.replace(77398 + 73 * 1023, 3, "xx:"); }, false},
+        {"any character in the character area", [](std::string s) { return s.replace(Pos(2, 700), 3, std::string("\0\xFFz", 3)); },
+         true},
+    };
+    for (const Case& c : paraCases) {
+        SCOPED_TRACE(c.what);
+        WriteFile("copy.par", c.damage(para));
+        EXPECT_EQ(CParaFile("copy.par").IsSound(), c.sound);
+    }
 }
 
 TEST_F(EepromFileTest, MissingFileFailsEveryOperationAndIsRetried)

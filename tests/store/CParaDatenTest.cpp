@@ -6,7 +6,9 @@
 #include "platform/Win32File.h"
 #include "store/CEepromFile.h"
 
+#include <functional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -138,13 +140,13 @@ TEST_F(ParaDatenFileTest, ACopyOverAnAlikeWorkingFileLeavesItButMakesWhatACopyWo
     const ino_t set = inode("para/para.par");
     // Alike: neither copy rewrites its target.
     ASSERT_TRUE(para.BeginWorkFile());
-    ASSERT_TRUE(para.CommitDrawingChanges());
+    ASSERT_TRUE(para.CommitWorkFile());
     EXPECT_EQ(inode("para/morv9274.par"), work);
     EXPECT_EQ(inode("para/para.par"), set);
     // Changed: the commit carries the change.
     const BYTE b = 0x42;
     ASSERT_TRUE(para.WriteBytes(2, 0, 10, 1, &b));
-    ASSERT_TRUE(para.CommitDrawingChanges());
+    ASSERT_TRUE(para.CommitWorkFile());
     EXPECT_EQ(Mark(1), 0x42);
     EXPECT_TRUE(ReadFile("para/para.par") == ReadFile("para/morv9274.par"));
     // The same bytes with other permissions: the target takes the source's, as a copy gives them.
@@ -302,12 +304,12 @@ TEST_F(ParaDatenFileTest, WorkingFileOneIsReplacedWholeAndNeverChangedInPlace)
     EXPECT_EQ(ReadFile("para/morv9274.par").find("PAR_DATA"), ReadFile("para/para.par").find("PAR_DATA"));
     EXPECT_FALSE(ReadFile("para/morv9274.par") == ReadFile("para/para.par")) << "written through at once";
 
-    EXPECT_TRUE(para.IsCompleteFile(1));
+    EXPECT_TRUE(para.IsSoundFile(1));
     std::string cut = ReadFile("para/para.par");
     cut.pop_back();
     CParaDaten::CloseFile(1);
     WriteFile("para/para.par", cut);
-    EXPECT_FALSE(para.IsCompleteFile(1)) << "a file that ends before its image is no whole set";
+    EXPECT_FALSE(para.IsSoundFile(1)) << "a file that ends before its image is no whole set";
 }
 
 TEST_F(ParaDatenFileTest, SaveKeepsTheReplacedSetAndThePlaceholderMarkFollowsTheSet)
@@ -335,11 +337,116 @@ TEST_F(ParaDatenFileTest, SaveKeepsTheReplacedSetAndThePlaceholderMarkFollowsThe
     EXPECT_TRUE(para.LoadBesideDrawing("plant/Heating.abc"));
     EXPECT_FALSE(CParaDaten::IsPlaceholderSet());
 
-    // The evaluation's commit keeps the mark, a commit of the person's edits ends it.
+    // A set that descends from a placeholder stays one whatever is committed over it: the evaluation's changes,
+    // a compile's, an export's, a dialog's or a form's.
     ASSERT_TRUE(CParaDaten::MarkPlaceholderSet(true));
     ASSERT_TRUE(para.BeginWorkFile());
-    ASSERT_TRUE(para.CommitDrawingChanges());
-    EXPECT_TRUE(CParaDaten::IsPlaceholderSet());
+    const BYTE edit = 0x17;
+    for (int commit = 0; commit < 2; ++commit) {
+        ASSERT_TRUE(para.WriteBytes(2, 0, 10, 1, &edit));
+        ASSERT_TRUE(para.CommitWorkFile());
+        EXPECT_TRUE(CParaDaten::IsPlaceholderSet()) << "commit " << commit;
+    }
+    EXPECT_EQ(Mark(1), 0x17);
+}
+
+TEST_F(ParaDatenFileTest, APlaceholderSaveNeverCostsThePersonsBackup)
+{
+    CParaDaten para;
+    fs::create_directories("plant");
+    const std::string persons = MarkedSet(0x44);
+    WriteFile("plant/Heating.par", persons);
+
+    // The person's set could not be loaded; the placeholder is edited and then stored over it (the person agreed).
+    ASSERT_FALSE(para.LoadBesideDrawing("plant/Missing.abc"));
+    ASSERT_TRUE(CParaDaten::IsPlaceholderSet());
+    ASSERT_TRUE(para.BeginWorkFile());
+    const BYTE edit = 0x55;
+    ASSERT_TRUE(para.WriteBytes(2, 0, 10, 1, &edit));
     ASSERT_TRUE(para.CommitWorkFile());
-    EXPECT_FALSE(CParaDaten::IsPlaceholderSet());
+    EXPECT_FALSE(CParaDaten::IsPlaceholderSave("plant/Heating.par"));
+    ASSERT_TRUE(para.SaveBesideDrawing("plant/Heating.abc"));
+    EXPECT_TRUE(ReadFile("plant/Heating.par") == MarkedSet(0x55));
+    EXPECT_TRUE(ReadFile("plant/Heating.par.bak") == persons);
+    EXPECT_TRUE(CParaDaten::IsPlaceholderSave("plant/Heating.par"));
+    EXPECT_TRUE(CParaDaten::IsPlaceholderSave("plant/../plant/Heating.par")) << "whatever way it is named";
+
+    // Later saves, of the same set, of a set edited further, after the mark ended ("new", a load of the stored
+    // file): the file there is no set of the person's, and its ".bak" keeps the person's set.
+    struct Step {
+        const char* what;
+        std::function<void()> before;
+        BYTE stored;
+    } steps[] = {
+        {"the same set again", [] {}, 0x55},
+        {"an edited set", [&] {
+             const BYTE b = 0x66;
+             ASSERT_TRUE(para.WriteBytes(2, 0, 10, 1, &b));
+             ASSERT_TRUE(para.CommitWorkFile());
+         }, 0x66},
+        {"after the mark ended", [&] {
+             ASSERT_TRUE(para.LoadBesideDrawing("plant/Heating.abc"));
+             EXPECT_FALSE(CParaDaten::IsPlaceholderSet());
+             ASSERT_TRUE(para.BeginWorkFile());
+             const BYTE b = 0x77;
+             ASSERT_TRUE(para.WriteBytes(2, 0, 10, 1, &b));
+             ASSERT_TRUE(para.CommitWorkFile());
+         }, 0x77},
+    };
+    for (const Step& step : steps) {
+        step.before();
+        ASSERT_TRUE(para.SaveBesideDrawing("plant/Heating.abc")) << step.what;
+        EXPECT_TRUE(ReadFile("plant/Heating.par") == MarkedSet(step.stored)) << step.what;
+        EXPECT_TRUE(ReadFile("plant/Heating.par.bak") == persons) << step.what;
+        EXPECT_TRUE(CParaDaten::IsPlaceholderSave("plant/Heating.par")) << step.what;
+    }
+
+    // A set the person puts there again is theirs: the next save keeps it in the ".bak", as every save does.
+    const std::string restored = MarkedSet(0x88);
+    WriteFile("plant/Heating.par", restored);
+    EXPECT_FALSE(CParaDaten::IsPlaceholderSave("plant/Heating.par"));
+    ASSERT_TRUE(para.SaveBesideDrawing("plant/Heating.abc"));
+    EXPECT_TRUE(ReadFile("plant/Heating.par.bak") == restored);
+    EXPECT_FALSE(CParaDaten::IsPlaceholderSave("plant/Heating.par")) << "a save of the person's own set";
+}
+
+TEST_F(ParaDatenFileTest, OnlyASoundWorkingCopyIsCommittedOrStored)
+{
+    CParaDaten para;
+    ASSERT_TRUE(para.CreateEmptyFile(1));
+    ASSERT_TRUE(para.BeginWorkFile());
+    const std::string committed = ReadFile("para/para.par");
+
+    // The working copy is cut while a form holds it open: the form's write fails, nothing grows it back, and
+    // neither the commit nor an export takes it.
+    BYTE b = 0;
+    ASSERT_TRUE(para.ReadBytes(2, 0, 10, 1, &b));
+    ASSERT_EQ(truncate("para/morv9274.par", 16000), 0);
+    b = 0x42;
+    EXPECT_FALSE(para.WriteBytes(2, 0, 30000, 1, &b));
+    EXPECT_FALSE(para.CommitWorkFile());
+    EXPECT_EQ(ReadFile("para/morv9274.par").size(), 16000u);
+    EXPECT_TRUE(ReadFile("para/para.par") == committed);
+
+    // A line doubled or data after the end: the same.
+    const std::string line = committed.substr(298 + 73 * 5, 73);
+    const std::string damaged[] = {
+        committed.substr(0, 298 + 73 * 5) + line + committed.substr(298 + 73 * 5, committed.size() - 298 - 73 * 6),
+        committed + "\r\n",
+    };
+    for (const std::string& bytes : damaged) {
+        CParaDaten::ReleaseFiles();
+        WriteFile("para/morv9274.par", bytes);
+        EXPECT_FALSE(para.IsSoundFile(2));
+        EXPECT_FALSE(para.CommitWorkFile());
+        EXPECT_FALSE(para.ExportFile(2, "outside.par"));
+        EXPECT_TRUE(ReadFile("para/para.par") == committed);
+        EXPECT_FALSE(fs::exists("outside.par"));
+    }
+    // Nor does a damaged set become the working copy.
+    CParaDaten::ReleaseFiles();
+    WriteFile("para/para.par", damaged[0]);
+    WriteFile("para/morv9274.par", committed);
+    EXPECT_FALSE(para.BeginWorkFile());
+    EXPECT_TRUE(ReadFile("para/morv9274.par") == committed);
 }
