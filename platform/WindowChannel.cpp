@@ -22,6 +22,7 @@
 #include "platform/ProcessExit.h"
 #include "platform/Prompts.h"
 #include "platform/UserInput.h"
+#include "platform/WindowBackend.h"
 #include "platform/WindowChannelWire.h"
 #include "platform/WindowData.h"
 
@@ -767,6 +768,12 @@ Result Perform(const std::vector<CString>& a)
         CString out;
         TreeLines(root, 0, out);
         return Done(out);
+    }
+    if (verb == "layout") {
+        WindowBackend* backend = ActiveWindowBackend();
+        if (!backend)
+            return Refused("no window is shown on a display");
+        return Done(CString(backend->LayoutReport(TopLevelOf(root)).c_str()));
     }
     if (verb == "close") {
         HWND top = TopLevelOf(root);

@@ -49,6 +49,7 @@ const char kUsage[] =
     "  file PATH|CANCEL  answers the next file dialog\n"
     "  boxes             every message box shown so far: caption TAB flags TAB text\n"
     "  close             the close box of WHICH\n"
+    "  layout            where the shown widgets of WHICH's window lie on the display, for a layout check\n"
     "Exit status: 0 done, 1 a person could not have done it, 2 no program or window found within --wait\n"
     "(default 5000 ms), 64 a wrong call.\n";
 

@@ -42,6 +42,8 @@ public:
     bool ScreenRectOf(HWND hwnd, CRect& rect) override;
     void Flush() override;
     unsigned long NativeWindowId(HWND hwnd) override;
+    // In WxLayoutReport.cpp.
+    std::string LayoutReport(HWND top) override;
 
     // Held around every native call that mirrors the model.
     class Guard {
