@@ -65,6 +65,8 @@ public:
     int ScaleY(int modelPixels) const;
     wxRect ToPixels(const CRect& modelRect) const;
     const wxFont& DialogFont() const { return m_font; }
+    // The height a closed drop-down list needs to draw a selected item of the dialog font whole.
+    int ComboHeight() const { return m_comboHeight; }
 
     // Destroys a widget on the next pump, outside any signal it may be emitting now.
     void Doom(wxWindow* widget);
@@ -99,6 +101,7 @@ private:
     wxFont m_font;
     int m_baseX = 6;
     int m_baseY = 13;
+    int m_comboHeight = 0;
     wxGUIEventLoop* m_loop = nullptr;
     std::chrono::steady_clock::time_point m_lastRepaint;
 };

@@ -9,7 +9,8 @@
 //   form TEMPLATE X Y W H                     the frame's shown form (its whole extent, scrolled or not)
 //   bar X Y W H                               the frame's toolbar
 //   control ID CLASS X Y W H NW NH CX CY CW CH "TEXT"
-// NW NH is the size the widget's contents ask for (0 0 where the widget's size is not its content's: edits, lists);
+// NW NH is the size the widget's contents ask for, its natural width and its least height (0 0 where the widget's
+// size is not its content's: edits, lists);
 // CX CY CW CH is where its contents stand: a text's lines by their alignment, a check box's box and label, a group
 // box's caption (0 0 0 0 without one), else the widget itself.
 #include "wxbackend/WxBackend.h"
@@ -57,7 +58,29 @@ Box Natural(GtkWidget* widget)
     GtkRequisition minimum;
     GtkRequisition natural;
     gtk_widget_get_preferred_size(widget, &minimum, &natural);
-    return {0, 0, natural.width, natural.height};
+    // A list's text is ellipsized below its natural width; any height from the minimum up draws it whole.
+    return {0, 0, natural.width, minimum.height};
+}
+
+// The widget's CSS margin: its allocation holds it, its contents stand inside it.
+GtkBorder MarginOf(GtkWidget* widget)
+{
+    GtkBorder margin {};
+    GtkStyleContext* style = gtk_widget_get_style_context(widget);
+    gtk_style_context_get_margin(style, gtk_style_context_get_state(style), &margin);
+    return margin;
+}
+
+Box WithoutMargin(GtkWidget* widget, const Box& box)
+{
+    const GtkBorder m = MarginOf(widget);
+    return {box.x + m.left, box.y + m.top, box.w - m.left - m.right, box.h - m.top - m.bottom};
+}
+
+int Margins(GtkWidget* widget)
+{
+    const GtkBorder m = MarginOf(widget);
+    return m.left + m.right;
 }
 
 // Where a text of that size stands in its allocation by the alignment: the part the text covers.
@@ -184,14 +207,27 @@ std::string WxBackend::LayoutReport(HWND topHwnd)
         Box natural;
         Box content = alloc;
         if (GTK_IS_LABEL(widget)) {
+            alloc = WithoutMargin(widget, alloc);
             natural = Natural(widget);
+            natural.w -= Margins(widget);
+            // A text the label breaks into lines needs only their height at its width.
+            if (gtk_label_get_line_wrap(GTK_LABEL(widget)))
+                natural.w = std::min(natural.w, alloc.w);
+            int least = 0;
+            int wanted = 0;
+            gtk_widget_get_preferred_height_for_width(widget, alloc.w + Margins(widget), &least, &wanted);
+            natural.h = least;
             content = Aligned(alloc, natural, gtk_label_get_xalign(GTK_LABEL(widget)),
                               gtk_label_get_yalign(GTK_LABEL(widget)));
         } else if (kind == "group") {
+            // The caption's place, also for an empty one: the box's top line runs through its middle.
             content = {};
             GtkWidget* caption = GTK_IS_FRAME(widget) ? gtk_frame_get_label_widget(GTK_FRAME(widget)) : nullptr;
-            if (caption && !data->text.IsEmpty() && Placed(caption, top, content))
+            if (caption && Placed(caption, top, content)) {
+                content = WithoutMargin(caption, content);
                 natural = Natural(caption);
+                natural.w -= Margins(caption);
+            }
         } else if (kind == "check" || kind == "radio") {
             natural = Natural(widget);
             content = {alloc.x, alloc.y, std::min(alloc.w, natural.w), alloc.h};

@@ -17,7 +17,8 @@ using platform::ControlClass;
 using platform::ControlTemplate;
 using platform::DialogTemplate;
 
-constexpr int kWidth = 320;
+// The classic form's width: the frame's client area beside the toolbar holds it whole.
+constexpr int kWidth = 420;
 constexpr int kMargin = 8;
 constexpr int kIndent = 20;
 constexpr int kCaptionWidth = 76;
@@ -28,6 +29,8 @@ constexpr int kRowHeight = 16;
 constexpr int kTextHeight = 9;
 constexpr int kComboDrop = 120;  // a drop-down's height with its list open
 constexpr int kGroupGap = 6;
+// An input's box on the input-variable form: its heading and its source line; eight of them fit the frame.
+constexpr int kInputBox = 36;
 constexpr int kDialogWidth = 220;  // a field dialog: captions, lists and units of one column
 
 constexpr DWORD kStatic = SS_LEFT | WS_GROUP;
@@ -90,23 +93,24 @@ void AddGridRow(DialogTemplate& t, const LayoutRow& row, int y)
     }
 }
 
-void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values)
+void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values, int width)
 {
     if (row.kind == ControlKind::Grid || row.kind == ControlKind::GridHeader) {
         AddGridRow(t, row, y);
         return;
     }
     if (row.checkId) {
-        // Alone on its line, the check box takes the whole line.
-        const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
+        // Alone on its line, the check box takes the whole line of its box.
+        const int checkWidth = row.kind == ControlKind::None ? width - 2 * kIndent : kCaptionWidth;
         t.controls.push_back({ControlClass::Button, row.checkId, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
-                              {kIndent, y + 2, width, 10}, row.caption});
+                              {kIndent, y + 2, checkWidth, 10}, row.caption});
     } else if (row.captionId) {
-        const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
+        const int captionWidth = row.kind == ControlKind::None ? width - 2 * kIndent : kCaptionWidth;
         // A caption of two lines starts at the control's top.
         const bool twoLines = row.caption && std::strchr(row.caption, '\n');
-        const platform::DialogRect rect = twoLines ? platform::DialogRect {kIndent, y - 2, width, 2 * kTextHeight}
-                                                   : platform::DialogRect {kIndent, y + 3, width, kTextHeight};
+        const platform::DialogRect rect = twoLines
+                                              ? platform::DialogRect {kIndent, y - 2, captionWidth, 2 * kTextHeight}
+                                              : platform::DialogRect {kIndent, y + 3, captionWidth, kTextHeight};
         t.controls.push_back({ControlClass::Static, row.captionId, kStatic, rect});
     }
     switch (row.kind) {
@@ -159,7 +163,9 @@ int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<
               int width)
 {
     for (const LayoutGroup& group : groups) {
-        const int top = group.boxId ? 11 : 2;
+        // The first line stands below the box's caption, or below its top line, which a box without a caption
+        // draws half a line down as well.
+        const int top = group.boxId ? 11 : 7;
         int height = top + 3;
         for (const LayoutRow& row : group.rows)
             height += RowHeight(row);
@@ -170,7 +176,7 @@ int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<
         for (const LayoutRow& row : group.rows) {
             // A higher row's control stands in the middle of its caption's lines.
             const int extra = RowHeight(row) - kRowHeight;
-            AddRow(t, row, ry + extra / 2, values);
+            AddRow(t, row, ry + extra / 2, values, width);
             ry += RowHeight(row);
         }
         y += height + kGroupGap;
@@ -254,12 +260,12 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const Pa
     int y = AddDesignationLine(t);
     for (const InputRow& in : inputs) {
         t.controls.push_back(
-            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
-        // The heading begins with a line break: its text stands on the second line. A heading of its own lines
-        // starts lower, below the box's frame.
-        const int headingY = in.headingFormat ? y + 7 : y + 2;
+            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, kInputBox}});
+        // The heading begins with a line break: its text stands on the second line, below the box's top line. A
+        // heading of its own lines starts lower.
+        const int headingY = in.headingFormat ? y + 5 : y + 2;
         t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, headingY, 160, 18}});
-        const int line = y + 25;
+        const int line = y + 23;
         t.controls.push_back({ControlClass::Static, in.sourceLabelId, kStatic, {16, line, 28, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.kindTextId, kStatic, {46, line, 56, kTextHeight}});
         t.controls.push_back({ControlClass::Static, in.numberTextId, kStatic, {104, line, 18, kTextHeight}});
@@ -274,7 +280,7 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const Pa
                 {ControlClass::ComboBox, in.modeComboId, kCombo, {254 - shift, line - 3, 54, in.unitId ? 120 : 60}});
         if (in.unitId)
             t.controls.push_back({ControlClass::Static, in.unitId, kStatic, {288, line, 24, kTextHeight}});
-        y += 44;
+        y += kInputBox + 1;
     }
     if (participants) {
         // The count, then the places in two columns of up to five.

@@ -1,6 +1,7 @@
 // The layout check's rules over a layout report.
 #include "LayoutCheck.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace wxtest {
@@ -18,8 +19,26 @@ struct Control {
     Rect content;
     std::string text;
 
-    // What a person sees of it: a text's lines, a check box's box and label, otherwise the whole widget.
-    Rect Extent() const { return cls == "static" || cls == "check" || cls == "radio" ? content : alloc; }
+    // What a person sees of it: a text's lines (the empty lines it begins with show nothing), a check box's box and
+    // label, otherwise the whole widget.
+    Rect Extent() const
+    {
+        if (cls != "static")
+            return cls == "check" || cls == "radio" ? content : alloc;
+        int lines = 1;
+        for (char ch : text)
+            lines += ch == '\n';
+        size_t blank = 0;
+        while (blank < text.size() && text[blank] == '\n')
+            ++blank;
+        Rect r = content;
+        if (blank > 0 && blank < text.size()) {
+            const int skip = std::min(r.h, naturalH * static_cast<int>(blank) / lines);
+            r.y += skip;
+            r.h -= skip;
+        }
+        return r;
+    }
 };
 
 std::string Unquoted(std::istream& in)
@@ -113,7 +132,7 @@ std::vector<Finding> CheckLayout(const std::string& report)
                 findings.push_back(
                     {c.id, c.text, "its contents are cut", c.alloc, {c.alloc.x, c.alloc.y, c.naturalW, c.naturalH}});
         }
-        if (c.cls == "group" && !c.content.Empty()) {
+        if (c.cls == "group" && !c.text.empty() && !c.content.Empty()) {
             if (c.content.w < c.naturalW || c.content.h < c.naturalH)
                 findings.push_back({c.id,
                                     c.text,
@@ -131,11 +150,11 @@ std::vector<Finding> CheckLayout(const std::string& report)
     for (const Control& box : controls) {
         if (box.cls != "group")
             continue;
-        const int captionBottom = box.content.Empty() ? box.alloc.y : box.content.Bottom();
-        const Rect inner{box.alloc.x + kBorder, std::max(captionBottom, box.alloc.y + kBorder),
-                         box.alloc.w - 2 * kBorder, 0};
-        Rect inside = inner;
-        inside.h = box.alloc.Bottom() - kBorder - inner.y;
+        // The top line runs through the middle of the caption's line, also of an empty one; a caption's text
+        // reaches down to the line's bottom.
+        const int line = box.content.h > 0 ? box.content.y + box.content.h / 2 : box.alloc.y;
+        const int top = box.text.empty() ? line + kBorder : std::max(box.content.Bottom(), line + kBorder);
+        const Rect inside{box.alloc.x + kBorder, top, box.alloc.w - 2 * kBorder, box.alloc.Bottom() - kBorder - top};
         for (const Control& c : controls) {
             if (&c == &box)
                 continue;
