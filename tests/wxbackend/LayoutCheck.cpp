@@ -159,8 +159,8 @@ std::vector<Finding> CheckLayout(const std::string& report)
             if (&c == &box)
                 continue;
             const Rect extent = c.Extent();
-            // A box is inside another when it is the smaller one.
-            if (c.cls == "group" && extent.w * extent.h >= box.alloc.w * box.alloc.h)
+            // A box is inside another when it is the smaller one; a tab row stands on the frame of its page.
+            if ((c.cls == "group" && extent.w * extent.h >= box.alloc.w * box.alloc.h) || c.cls == "tab")
                 continue;
             if (box.alloc.Intersects(extent) && !inside.Contains(extent))
                 findings.push_back(

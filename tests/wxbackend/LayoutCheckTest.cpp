@@ -158,10 +158,11 @@ protected:
     {
         std::ifstream in(Path("VORNA.xml"));
         std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const std::string name = platform::Cp1252ToUtf8(kind) + "$";
+        // An object's name is its kind, with "$" and its number where the drawing numbers the kind.
+        const std::string name = platform::Cp1252ToUtf8(kind);
         std::smatch m;
         const std::regex object("<id>([0-9]+)</id>\\s*<name>(" + std::regex_replace(name, std::regex("[$()]"), "\\$&") +
-                                "[0-9]+)</name>");
+                                "(\\$[0-9]+)?)</name>");
         if (!std::regex_search(text, m, object))
             return "";
         return "-name\r\n" + platform::Utf8ToCp1252(m[2].str()) + "\r\n-id\r\n" + m[1].str() + "\r\n";
