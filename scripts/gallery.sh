@@ -6,8 +6,11 @@
 # if any, are printed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh
+# GALLERY_NO_BUILD=1 takes the build as it is.
+if [ -z "${GALLERY_NO_BUILD:-}" ]; then
+  scripts/install-deps.sh
+  scripts/build.sh
+fi
 BUILD_DIR=${BUILD_DIR:-build}
 out=docs/gallery
 rm -rf "$out"
@@ -21,22 +24,12 @@ MORV9274_GALLERY="$PWD/$out" "$BUILD_DIR/tests/wxbackend/layout_check_tests" > "
   echo "them under Xvfb on the sample drawing samples/drawings/alle_objekte.xml: the forms of each window command and"
   echo "object kind in the order of their toolbar, each followed by the dialogs its buttons open."
   heading=""
-  while IFS=$'\t' read -r file what; do
-    # "<command> [<kind>] <form> ..." : one section per command and kind.
-    section=${what%% protocol form*}
-    section=${section%% parameter form*}
-    section=${section%% input-variable form*}
-    section=${section%% output-variable form*}
-    section=${section%% compiler form*}
-    section=${section%% export form*}
-    section=${section%% import form*}
-    section=${section%% form*}
-    section=${section%% about box*}
+  while IFS=$'\t' read -r file section what; do
     if [ "$section" != "$heading" ]; then
       heading=$section
       printf '\n## %s\n' "$heading"
     fi
-    printf '\n%s\n\n![%s](gallery/%s)\n' "${what#"$section" }" "$what" "$file"
+    printf '\n%s\n\n![%s](gallery/%s)\n' "$what" "$section $what" "$file"
   done < "$out/index.txt"
 } > docs/gallery.md
 rm "$out/index.txt"

@@ -73,8 +73,9 @@ public:
                 return;
             m_placementPending = false;
             platform::WindowData* data = Data();
-            int showCmd = m_frame->IsIconized() ? SW_SHOWMINIMIZED : m_frame->IsMaximized() ? SW_SHOWMAXIMIZED
-                                                                                            : SW_SHOWNORMAL;
+            int showCmd = m_frame->IsIconized() ? SW_SHOWMINIMIZED
+                : m_frame->IsMaximized()        ? SW_SHOWMAXIMIZED
+                                                : SW_SHOWNORMAL;
             CRect normal = data->normalRect;
             if (showCmd == SW_SHOWNORMAL) {
                 wxRect r = m_frame->GetRect();
@@ -148,7 +149,8 @@ public:
             for (HWND control : c->children)
                 if (platform::WindowData* d = platform::FindWindowData(control)) {
                     wxRect r = Backend().ToPixels(d->rect);
-                    if (Mirror* m = Backend().Find(control); m && m->Widget() && d->kind == platform::WindowKind::ComboBox)
+                    if (Mirror* m = Backend().Find(control);
+                        m && m->Widget() && d->kind == platform::WindowKind::ComboBox)
                         r.height = m->Widget()->GetSize().y;
                     extent.x = std::max(extent.x, r.GetRight() + 1);
                     extent.y = std::max(extent.y, r.GetBottom() + 1);
@@ -207,8 +209,7 @@ void OnFrameKey(wxKeyEvent& event, HWND frameHwnd)
             continue;
         event.Skip(false);
         UINT modifiers = (event.ControlDown() ? platform::UserInput::kControl : 0) |
-                         (event.AltDown() ? platform::UserInput::kAlt : 0) |
-                         (event.ShiftDown() ? platform::UserInput::kShift : 0);
+            (event.AltDown() ? platform::UserInput::kAlt : 0) | (event.ShiftDown() ? platform::UserInput::kShift : 0);
         WxBackend::Instance().Later([frameHwnd, key, modifiers] {
             if (CWnd* wnd = CWnd::FromHandle(frameHwnd))
                 platform::UserInput::PressKey(*wnd, key, modifiers);

@@ -65,7 +65,7 @@ Box Natural(GtkWidget* widget)
 // The widget's CSS margin: its allocation holds it, its contents stand inside it.
 GtkBorder MarginOf(GtkWidget* widget)
 {
-    GtkBorder margin {};
+    GtkBorder margin{};
     GtkStyleContext* style = gtk_widget_get_style_context(widget);
     gtk_style_context_get_margin(style, gtk_style_context_get_state(style), &margin);
     return margin;

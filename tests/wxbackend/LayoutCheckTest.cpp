@@ -181,7 +181,7 @@ protected:
     }
 
     // With MORV9274_GALLERY set to a folder, the window as checked is photographed into it, and a line "<picture>
-    // TAB <what it shows>" added to its index.txt (scripts/gallery.sh builds the gallery from them).
+    // TAB <command and kind> TAB <what it shows>" added to its index.txt (scripts/gallery.sh builds the gallery from them).
     void Photograph(const std::string& report, const std::string& where) const
     {
         const char* folder = std::getenv("MORV9274_GALLERY");
@@ -199,6 +199,9 @@ protected:
             templateId =
                 form == std::string::npos ? "" : report.substr(form + 1, report.find(' ', form + 6) - form - 1);
         }
+        // Forms of several kinds may share a template number: their titles tell them apart.
+        if (size_t title = report.find("\ncontrol 1000 "); title != std::string::npos)
+            templateId += report.substr(title, report.find('\n', title + 1) - title);
         static std::set<std::string> photographed;
         if (!photographed.insert(templateId).second)
             return;
@@ -213,7 +216,9 @@ protected:
         // The toolkit has drawn what the report measured; one more moment for the last frame to reach the screen.
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         if (m_display->Run({XTOOL, "shot", window, std::string(folder) + "/" + file}) == 0)
-            std::ofstream(std::string(folder) + "/index.txt", std::ios::app) << file << "\t" << where << "\n";
+            std::ofstream(std::string(folder) + "/index.txt", std::ios::app)
+                << file << "\t" << m_section << "\t" << where.substr(std::min(where.size(), m_section.size() + 1))
+                << "\n";
     }
 
     // The modal dialog that is up now (its first tree line), or "" when the frame is the active window.
@@ -281,6 +286,7 @@ protected:
     std::vector<std::string> m_findings;
     std::set<std::string> m_clicked;
     int m_checked = 0;
+    std::string m_section;  // the command and object kind, as the gallery heads its pictures
 };
 
 TEST_P(LayoutCheckTest, EveryFormAndTheDialogsItsButtonsOpenFitWithNothingCutOrAcrossABorder)
@@ -295,6 +301,7 @@ TEST_P(LayoutCheckTest, EveryFormAndTheDialogsItsButtonsOpenFitWithNothingCutOrA
     ASSERT_TRUE(m_iso.Start(*m_program, {MORV9274_BINARY, "-cmdfile", "\"" + CommandFile(c.command, extra) + "\""}));
     ASSERT_EQ(Drive({"--wait", "60000", "--window", "frame", "tree"}).exitCode, 0);
     const std::string name = c.command + (c.kind.empty() ? "" : " " + platform::Cp1252ToUtf8(c.kind));
+    m_section = name;
 
     // The protocol form first, then the command's forms in their order; each must be reachable.
     std::vector<FormSlot> slots = {FormSlot::Protokoll};
