@@ -15,6 +15,8 @@
 #include "platform/CRect.h"
 #include "platform/WindowTypes.h"
 
+#include <string>
+
 namespace platform {
 
 class WindowBackend {
@@ -29,6 +31,14 @@ public:
     virtual void Flush() = 0;
     // The native window id (an X11 window) of a top-level window, or 0.
     virtual unsigned long NativeWindowId(HWND hwnd) = 0;
+    // Where the shown widgets of a top-level window lie and what size their contents ask for, once the toolkit has
+    // laid them out: one line per item, for a check of the layout (the format is the backend's; empty when it has
+    // none).
+    virtual std::string LayoutReport(HWND top)
+    {
+        (void)top;
+        return {};
+    }
 };
 
 // The entry point every backend module exports.

@@ -814,6 +814,12 @@ Result Perform(const std::vector<CString>& a)
         TreeLines(root, 0, out);
         return Done(out);
     }
+    if (verb == "layout") {
+        WindowBackend* backend = ActiveWindowBackend();
+        if (!backend)
+            return Refused("no window is shown on a display");
+        return Done(CString(backend->LayoutReport(TopLevelOf(root)).c_str()));
+    }
     if (verb == "close") {
         HWND top = TopLevelOf(root);
         return Acted(UserInput::CloseWindow(*CWnd::FromHandle(top)), top, Describe(top) + " has no close box");

@@ -7,7 +7,8 @@
 // template number), the verb and its arguments. The verbs are those of wnddrive: tree, get, caption, items (reading),
 // type, click, pick, pick-tree, dblclick, key, command, close (acting, through platform::UserInput only, so nothing
 // a person could not do gets done), answer, file (the next message box or file dialog, or the one shown right now),
-// boxes (every message box shown so far), where (a control's rectangle on the screen). Texts arrive and leave as UTF-8 and are Windows-1252 inside; a text that
+// boxes (every message box shown so far), where (a control's rectangle on the screen), layout (the window backend's
+// report of where the widgets lie). Texts arrive and leave as UTF-8 and are Windows-1252 inside; a text that
 // Windows-1252 cannot hold is refused.
 //
 // The answer's status is 0 when done, 1 when a person could not have done it (hidden, disabled, no such item or
@@ -38,7 +39,7 @@ inline constexpr WindowChannelVerb kWindowChannelVerbs[] = {
     {"type", 2, 0, true},      {"paste", 2, 0, true},    {"click", 1, 0, true},   {"pick", 2, 0, true},
     {"pick-tree", 2, 0, true}, {"dblclick", 2, 0, true}, {"key", 2, 0, false},    {"command", 1, 0, true},
     {"drag", 3, 1, true},      {"answer", 1, 0, false},  {"file", 1, 0, false},   {"boxes", 0, 0, false},
-    {"close", 0, 0, false},    {"where", 1, 0, true}};
+    {"close", 0, 0, false},    {"where", 1, 0, true},    {"layout", 0, 0, false}};
 
 // The verb of that name, or null.
 constexpr const WindowChannelVerb* FindWindowChannelVerb(std::string_view name)

@@ -102,7 +102,7 @@ void RegisterZusatzEinstellungen()
             {ControlClass::Button, IDC_ZUSATZ_DATETIME_GROUP, BS_GROUPBOX, {7, 90, 140, 30}},
             {ControlClass::Button, IDC_ZUSATZ_SUMMERTIME, kCheck, {16, 104, 125, 10}},
             {ControlClass::Button, IDC_ZUSATZ_LOCK_GROUP, BS_GROUPBOX, {153, 90, 140, 30}},
-            {ControlClass::Button, IDC_ZUSATZ_LOCK_PARAMETERS, kCheck, {160, 104, 48, 10}},
+            {ControlClass::Button, IDC_ZUSATZ_LOCK_PARAMETERS, kCheck, {160, 104, 49, 10}},
             {ControlClass::Button, IDC_ZUSATZ_LOCK_OUTPUTS, kCheck, {210, 104, 40, 10}},
             {ControlClass::Button, IDC_ZUSATZ_LOCK_MENU, kCheck, {252, 104, 38, 10}},
             {ControlClass::Static, IDC_ZUSATZ_EXPERT_LABEL, SS_LEFT, {16, 136, 80, 8}},

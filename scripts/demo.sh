@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Runs the program's main job on the shipped sample drawing (SAMPLE=<file> for another) as the drawing tool would:
+# Runs the program's main job on the shipped sample drawing with every object kind (SAMPLE=<file> for another, e.g.
+# samples/drawings/gross.xml) as the drawing tool would:
 # with the drawing-tool stand-in serving DDE, it starts morv9274 for "new", "save", "open" (which evaluates the
 # drawing) and "save" again in a program directory of its own under /tmp, then shows the message boxes, the files left
 # behind, the evaluation's protocol and what the stand-in received. Then the main job as a person sees it: on the
 # display, or under an Xvfb of its own when there is none, "open" of the sample and a window command ("param" on the
-# drawing's first input) show the main frame; the frame is photographed, closed with its close box through wnddrive,
-# and the picture's path is printed.
+# drawing's first function object) show the main frame with the function's parameter form; the frame is
+# photographed, closed with its close box through wnddrive, and the picture's path is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 BUILD_DIR=${BUILD_DIR:-build}
 home=$(mktemp -d /tmp/morv9274-demo.XXXXXX)
-cp "${SAMPLE:-samples/drawings/gross.xml}" "$home/VORNA.xml"
+cp "${SAMPLE:-samples/drawings/alle_objekte.xml}" "$home/VORNA.xml"
 mkdir -p "$home/para"
 drawing="$home/plant.evl"
 
@@ -76,8 +77,9 @@ while kill -0 $program 2>/dev/null; do
 done
 wait $program || true
 [ -z "$boxes" ] || printf '%s\n' "$boxes" | sed 's/^/   box: /'
-# The drawing's first input: its name and the id before it, as the drawing tool names a clicked object.
-object=$(grep -B1 -m1 '<name>Eingang\$[0-9]*</name>' "$home/VORNA.xml" | sed 's/ *<[^>]*>//g' | tr '\n' ' ')
+# The drawing's first function object (a heating-circuit controller): its name and the id before it, as the drawing
+# tool names a clicked object.
+object=$(grep -B1 -m1 '<name>Heizkreisregler\$[0-9]*</name>' "$home/VORNA.xml" | sed 's/ *<[^>]*>//g' | tr '\n' ' ')
 set -- $object
 show param "$(printf -- '-name\r\n%s\r\n-id\r\n%s\r\n' "$2" "$1")"
 "$wnddrive" --wait 60000 --window frame tree > /dev/null
@@ -87,10 +89,9 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$window" ] || { echo "   no frame on $DISPLAY: $(cat "$home/stderr.txt")"; "$wnddrive" --window frame close; exit 1; }
-# The drawing's input has no form of its own yet: the person clicks the protocol button to see the evaluation.
-"$wnddrive" --window frame command 32806
+# The function's parameter form is the start form; its controls as the window channel lists them.
 "$wnddrive" --window frame tree | sed 's/^/   /'
-# wnddrive returns once the program has handled the click; the toolkit draws the switched form a moment later.
+# wnddrive returns once the program's queue is empty; the toolkit draws the form a moment later.
 sleep 0.5
 picture="$home/frame.png"
 "$BUILD_DIR/tests/wxbackend/xtool" shot "$window" "$picture" > /dev/null

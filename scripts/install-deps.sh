@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxerces-c-dev libwxgtk3.2-dev libgtk-3-dev libx11-dev fonts-dejavu-core
+  libxerces-c-dev libwxgtk3.2-dev libgtk-3-dev libx11-dev fonts-dejavu-core fonts-dejavu-extra
   clang libclang-rt-14-dev xvfb xauth xdotool x11-apps netpbm python3
 )
 missing=()

@@ -54,6 +54,7 @@ const char kUsage[] =
     "                    mouse and keys at it\n"
     "A verb that starts a transfer to the drawing tool returns once that transfer has ended; one that opens a\n"
     "dialog, message box or file dialog returns once it waits for the person.\n"
+    "  layout            where the shown widgets of WHICH's window lie on the display, for a layout check\n"
     "Exit status: 0 done, 1 a person could not have done it, 2 no program or window found within --wait\n"
     "(default 5000 ms), 64 a wrong call.\n";
 

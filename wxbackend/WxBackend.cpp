@@ -8,6 +8,7 @@
 #include "wxbackend/WxPrompts.h"
 
 #include <algorithm>
+#include <wx/choice.h>
 #include <wx/evtloop.h>
 #include <wx/weakref.h>
 
@@ -32,16 +33,24 @@ public:
     bool OnInit() override { return true; }
 };
 
+// The dialog font: its average letter is 6 pixels wide and its line 13 pixels high at 8 points, the classic base
+// units of the templates, so every text fits the room its template gives it (a wider face, DejaVu Sans, measures 7
+// and cuts the longer captions). scripts/install-deps.sh installs it (fonts-dejavu-extra).
+constexpr const char* kDialogFace = "DejaVu Sans Condensed";
+
 // Compact widgets: the dialog templates give controls the sizes of an 8-point font, which the theme's paddings
-// would overflow.
+// would overflow. A group box's caption stands a little in from the box's left edge, on its top line.
 constexpr const char* kCss =
-    "* { font: 8pt Sans; }\n"
-    "button { padding: 1px 6px; min-height: 0; min-width: 0; }\n"
+    "* { font: 8pt \"DejaVu Sans Condensed\"; }\n"
+    "button { padding: 1px 4px; min-height: 0; min-width: 0; }\n"
     "entry { padding: 0 3px; min-height: 0; }\n"
     "combobox button, combobox box { padding-top: 0; padding-bottom: 0; min-height: 0; }\n"
     "checkbutton, radiobutton { padding: 0; min-height: 0; }\n"
+    "checkbutton check, radiobutton radio { margin: 0 2px 0 0; }\n"
     "notebook tab { padding: 2px 8px; min-height: 0; }\n"
     "treeview { padding: 0; }\n"
+    "frame > label { margin-left: 4px; margin-right: 1px; }\n"
+    "#morv-toolbar-button { padding: 0; min-width: 0; min-height: 0; }\n"
     // A disabled edit field has the dialog's own background, as on the original platform, not a white one.
     "entry:disabled { background-color: @theme_bg_color; background-image: none; }\n";
 
@@ -112,7 +121,7 @@ bool WxBackend::Open()
 
     // Dialog base units as the original platform computes them: the average width of the letters and the height
     // of the 8-point dialog font.
-    m_font = wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS));
+    m_font = wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS).FaceName(kDialogFace));
     {
         wxMemoryDC dc;
         wxBitmap bitmap(8, 8);
@@ -123,6 +132,20 @@ bool WxBackend::Open()
         dc.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", &width, &height);
         m_baseX = std::max(1, (width / 26 + 1) / 2);
         m_baseY = std::max(1, static_cast<int>(height));
+    }
+    {
+        // A list's height depends on the theme and the font, not on its items: measured once on a list that shows
+        // one, in a window that is never shown.
+        auto* probe = new wxFrame(nullptr, wxID_ANY, "");
+        auto* choice = new wxChoice(probe, wxID_ANY);
+        choice->SetFont(m_font);
+        choice->Append("Ag");
+        choice->SetSelection(0);
+        int least = 0;
+        int natural = 0;
+        gtk_widget_get_preferred_height(static_cast<GtkWidget*>(choice->GetHandle()), &least, &natural);
+        m_comboHeight = least;
+        probe->Destroy();
     }
     GdkDisplay* display = gdk_display_get_default();
     GdkRectangle area {0, 0, 1280, 1024};

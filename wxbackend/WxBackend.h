@@ -45,6 +45,8 @@ public:
     bool ScreenRectOfPart(HWND hwnd, int part, CRect& rect) override;
     void Flush() override;
     unsigned long NativeWindowId(HWND hwnd) override;
+    // In WxLayoutReport.cpp.
+    std::string LayoutReport(HWND top) override;
 
     // Held around every native call that mirrors the model.
     class Guard {
@@ -66,6 +68,8 @@ public:
     int ScaleY(int modelPixels) const;
     wxRect ToPixels(const CRect& modelRect) const;
     const wxFont& DialogFont() const { return m_font; }
+    // The height a closed drop-down list needs to draw a selected item of the dialog font whole.
+    int ComboHeight() const { return m_comboHeight; }
 
     // Destroys a widget on the next pump, outside any signal it may be emitting now.
     void Doom(wxWindow* widget);
@@ -102,6 +106,7 @@ private:
     wxFont m_font;
     int m_baseX = 6;
     int m_baseY = 13;
+    int m_comboHeight = 0;
     wxGUIEventLoop* m_loop = nullptr;
     std::chrono::steady_clock::time_point m_lastRepaint;
 };

@@ -8,6 +8,8 @@
 
 #include <wx/choice.h>
 
+#include <algorithm>
+
 namespace wxbackend {
 
 namespace {
@@ -27,10 +29,8 @@ public:
     void Update(platform::WindowChange change) override
     {
         using platform::WindowChange;
-        if (change == WindowChange::Placement || change == WindowChange::Created) {
-            wxRect r = Rect();
-            m_choice->SetSize(r.x, r.y, r.width, -1);
-        }
+        if (change == WindowChange::Placement || change == WindowChange::Created)
+            Place();
         if (change != WindowChange::Placement)
             Mirror::Update(change == WindowChange::Created ? WindowChange::Visibility : change);
         if (change == WindowChange::Created)
@@ -48,6 +48,7 @@ public:
             if (items != m_choice->GetStrings()) {
                 m_choice->Clear();
                 m_choice->Append(items);
+                Place();
             }
         }
         if (change == WindowChange::Created || change == WindowChange::Items || change == WindowChange::Selection) {
@@ -58,6 +59,13 @@ public:
     }
 
 private:
+    // The closed box as high as the toolkit needs it to draw its items whole.
+    void Place()
+    {
+        wxRect r = Rect();
+        m_choice->SetSize(r.x, r.y, r.width, std::max(Backend().ComboHeight(), m_choice->GetBestSize().y));
+    }
+
     void Picked(int index)
     {
         if (Backend().Mirroring() || index < 0)

@@ -66,8 +66,9 @@ public:
         Defer([this] {
             m_placementPending = false;
             platform::WindowData* data = Data();
-            int showCmd = m_frame->IsIconized() ? SW_SHOWMINIMIZED : m_frame->IsMaximized() ? SW_SHOWMAXIMIZED
-                                                                                            : SW_SHOWNORMAL;
+            int showCmd = m_frame->IsIconized() ? SW_SHOWMINIMIZED
+                : m_frame->IsMaximized()        ? SW_SHOWMAXIMIZED
+                                                : SW_SHOWNORMAL;
             CRect normal = data->normalRect;
             if (showCmd == SW_SHOWNORMAL) {
                 wxRect r = m_frame->GetRect();
@@ -135,15 +136,27 @@ public:
                 view->Hide();
                 continue;
             }
+            // How far the controls reach as they are drawn: a drop-down list's template height holds its open list,
+            // which takes no room on the form.
             wxSize extent(0, 0);
             for (HWND control : c->children)
                 if (platform::WindowData* d = platform::FindWindowData(control)) {
                     wxRect r = Backend().ToPixels(d->rect);
-                    extent.x = std::max(extent.x, r.GetRight() + 8);
-                    extent.y = std::max(extent.y, r.GetBottom() + 8);
+                    if (Mirror* m = Backend().Find(control);
+                        m && m->Widget() && d->kind == platform::WindowKind::ComboBox)
+                        r.height = m->Widget()->GetSize().y;
+                    extent.x = std::max(extent.x, r.GetRight() + 1);
+                    extent.y = std::max(extent.y, r.GetBottom() + 1);
                 }
             wxSize size(std::max(client.x, extent.x), std::max(client.y, extent.y));
-            view->SetSize(0, 0, size.x, size.y);
+            // Another form shown in the pane starts at its top left corner, whatever the last one was scrolled to.
+            if (view != m_shownView) {
+                m_shownView = view;
+                m_client->Scroll(0, 0);
+            }
+            // The view's place is in scrolled coordinates: a layout while the person has scrolled keeps it in place.
+            const wxPoint origin = m_client->CalcScrolledPosition(wxPoint(0, 0));
+            view->SetSize(origin.x, origin.y, size.x, size.y);
             m_client->SetVirtualSize(size);
             view->Show();
         }
@@ -153,6 +166,7 @@ public:
     wxPanel* m_body;
     wxBoxSizer* m_sizer;
     wxScrolledWindow* m_client;
+    wxWindow* m_shownView = nullptr;
     bool m_placementPending = false;
 };
 
@@ -188,8 +202,7 @@ void OnFrameKey(wxKeyEvent& event, HWND frameHwnd)
             continue;
         event.Skip(false);
         UINT modifiers = (event.ControlDown() ? platform::UserInput::kControl : 0) |
-                         (event.AltDown() ? platform::UserInput::kAlt : 0) |
-                         (event.ShiftDown() ? platform::UserInput::kShift : 0);
+            (event.AltDown() ? platform::UserInput::kAlt : 0) | (event.ShiftDown() ? platform::UserInput::kShift : 0);
         WxBackend::Instance().Later([frameHwnd, key, modifiers] {
             if (CWnd* wnd = CWnd::FromHandle(frameHwnd))
                 platform::UserInput::PressKey(*wnd, key, modifiers);

@@ -11,6 +11,8 @@
 
 #include <wx/bmpbuttn.h>
 
+#include <gtk/gtk.h>
+
 #include <vector>
 
 namespace wxbackend {
@@ -79,11 +81,12 @@ private:
         m_layout = layout;
         m_sizer->Clear(true);
         m_buttons.assign(bar->GetCount(), nullptr);
+        // The button is its image plus the toolbar's fixed padding of 7 x 6 pixels, as the classic toolbar draws it:
+        // the bar is as wide as one button, so a form of 420 dialog units fits beside it in the default frame.
         CSize size = bar->GetButtonSize();
-        int width = std::max(static_cast<int>(size.cx), 100);
-        // The button is its image plus the toolbar's fixed padding of 7 x 6 pixels.
+        const wxSize buttonSize(static_cast<int>(size.cx), static_cast<int>(size.cy));
         CSize cell(size.cx - 7, size.cy - 6);
-        m_sizer->AddSpacer(4);
+        m_sizer->AddSpacer(2);
         for (int i = 0; i < bar->GetCount(); ++i) {
             if ((bar->GetButtonStyle(i) & TBBS_SEPARATOR) || bar->GetItemID(i) == ID_SEPARATOR) {
                 m_sizer->AddSpacer(8);
@@ -93,18 +96,20 @@ private:
             wxBitmap picture = RegistryPicture(bar->GetBitmapId(), bar->GetImageIndex(i), cell);
             wxButton* button = nullptr;
             if (picture.IsOk()) {
-                button = new wxBitmapButton(m_panel, wxID_ANY, picture, wxDefaultPosition, wxDefaultSize);
+                button = new wxBitmapButton(m_panel, wxID_ANY, picture, wxDefaultPosition, buttonSize);
             } else {
-                button = new wxButton(m_panel, wxID_ANY, ButtonLabel(bar->GetItemID(i)), wxDefaultPosition,
-                                      wxSize(width, -1), wxBU_EXACTFIT);
+                button = new wxButton(m_panel, wxID_ANY, ButtonLabel(bar->GetItemID(i)), wxDefaultPosition, buttonSize,
+                                      wxBU_EXACTFIT);
             }
+            // The theme's padding would make the button wider than its picture and the classic padding.
+            gtk_widget_set_name(static_cast<GtkWidget*>(button->GetHandle()), "morv-toolbar-button");
             button->Bind(wxEVT_BUTTON, [this, i](wxCommandEvent&) { Press(i); });
             button->Bind(wxEVT_ENTER_WINDOW, [this, i](wxMouseEvent& event) {
                 event.Skip();
                 Hover(i);
             });
             m_buttons[i] = button;
-            m_sizer->Add(button, 0, wxLEFT | wxRIGHT | wxBOTTOM, 3);
+            m_sizer->Add(button, 0, wxLEFT | wxRIGHT | wxBOTTOM, 1);
         }
         m_panel->GetParent()->Layout();
     }

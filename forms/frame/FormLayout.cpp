@@ -17,7 +17,8 @@ using platform::ControlClass;
 using platform::ControlTemplate;
 using platform::DialogTemplate;
 
-constexpr int kWidth = 320;
+// The classic form's width: the frame's client area beside the toolbar holds it whole.
+constexpr int kWidth = 420;
 constexpr int kMargin = 8;
 constexpr int kIndent = 20;
 constexpr int kCaptionWidth = 76;
@@ -27,7 +28,9 @@ constexpr int kUnitX = 174;
 constexpr int kRowHeight = 16;
 constexpr int kTextHeight = 9;
 constexpr int kComboDrop = 120;  // a drop-down's height with its list open
-constexpr int kGroupGap = 6;
+constexpr int kGroupGap = 3;
+// An input's box on the input-variable form: its heading and its source line; eight of them fit the frame.
+constexpr int kInputBox = 36;
 constexpr int kDialogWidth = 220;  // a field dialog: captions, lists and units of one column
 
 constexpr DWORD kStatic = SS_LEFT | WS_GROUP;
@@ -90,23 +93,42 @@ void AddGridRow(DialogTemplate& t, const LayoutRow& row, int y)
     }
 }
 
-void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values)
+// Where a row's caption, control and unit stand: one column over the whole box, or one of several side by side.
+struct Column {
+    int captionX = kIndent, captionWidth = kCaptionWidth;
+    int controlX = kControlX, controlWidth = kControlWidth;
+    int unitX = kUnitX, unitWidth = 40;
+};
+
+// Column `k` of `columns` in a box `width` wide: the caption takes what the list and its unit leave.
+Column ColumnOf(int k, const LayoutGroup& group, int width)
+{
+    const int columnWidth = (width - 2 * kIndent) / group.columns;
+    const int x = kIndent + k * columnWidth;
+    constexpr int kUnit = 16;
+    const int caption = columnWidth - group.listWidth - kUnit - 6;
+    return {x, caption, x + caption + 2, group.listWidth, x + caption + group.listWidth + 4, kUnit};
+}
+
+void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const ValueControl> values, int width,
+            const Column& c)
 {
     if (row.kind == ControlKind::Grid || row.kind == ControlKind::GridHeader) {
         AddGridRow(t, row, y);
         return;
     }
     if (row.checkId) {
-        // Alone on its line, the check box takes the whole line.
-        const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
+        // Alone on its line, the check box takes the whole line of its box.
+        const int checkWidth = row.kind == ControlKind::None ? width - 2 * kIndent : c.captionWidth;
         t.controls.push_back({ControlClass::Button, row.checkId, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
-                              {kIndent, y + 2, width, 10}, row.caption});
+                              {c.captionX, y + 2, checkWidth, 10}, row.caption});
     } else if (row.captionId) {
-        const int width = row.kind == ControlKind::None ? kWidth - 2 * kIndent : kCaptionWidth;
+        const int captionWidth = row.kind == ControlKind::None ? width - 2 * kIndent : c.captionWidth;
         // A caption of two lines starts at the control's top.
         const bool twoLines = row.caption && std::strchr(row.caption, '\n');
-        const platform::DialogRect rect = twoLines ? platform::DialogRect {kIndent, y - 2, width, 2 * kTextHeight}
-                                                   : platform::DialogRect {kIndent, y + 3, width, kTextHeight};
+        const platform::DialogRect rect = twoLines
+                                              ? platform::DialogRect {c.captionX, y - 2, captionWidth, 2 * kTextHeight}
+                                              : platform::DialogRect {c.captionX, y + 3, captionWidth, kTextHeight};
         t.controls.push_back({ControlClass::Static, row.captionId, kStatic, rect});
     }
     switch (row.kind) {
@@ -115,17 +137,17 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
     case ControlKind::GridHeader: break;
     case ControlKind::Combo: {
         const ValueControl* value = FindValue(values, row.controlId);
-        t.controls.push_back({ControlClass::ComboBox, row.controlId, kCombo, {kControlX, y, kControlWidth, kComboDrop},
+        t.controls.push_back({ControlClass::ComboBox, row.controlId, kCombo, {c.controlX, y, c.controlWidth, kComboDrop},
                               "", value ? value->items.numbers : std::vector<CString> {}});
         break;
     }
     case ControlKind::Button:
         t.controls.push_back({ControlClass::Button, row.controlId, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                              {kControlX, y, kControlWidth, 14}, row.buttonText ? row.buttonText : ""});
+                              {c.controlX, y, c.controlWidth, 14}, row.buttonText ? row.buttonText : ""});
         break;
     case ControlKind::Radios: {
         // A group without a caption of its own starts where captions do.
-        int x = row.captionId ? kControlX : kIndent;
+        int x = row.captionId ? c.controlX : c.captionX;
         bool first = true;
         for (const RadioButton& radio : row.radios) {
             const DWORD style = BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0);
@@ -139,13 +161,13 @@ void AddRow(DialogTemplate& t, const LayoutRow& row, int y, std::span<const Valu
     case ControlKind::Digits: {
         const DWORD style = ES_AUTOHSCROLL | ES_RIGHT | WS_BORDER | WS_TABSTOP | WS_GROUP |
                             (row.kind == ControlKind::Digits ? ES_NUMBER : 0);
-        t.controls.push_back({ControlClass::Edit, row.controlId, style, {kControlX, y, kControlWidth, 12}});
+        t.controls.push_back({ControlClass::Edit, row.controlId, style, {c.controlX, y, c.controlWidth, 12}});
         break;
     }
     }
     if (row.unit || row.unitId)
         t.controls.push_back({ControlClass::Static, row.unitId ? row.unitId : IDC_STATIC_ITEM, kStatic,
-                              {kUnitX, y + 3, 40, kTextHeight}, row.unit ? row.unit : ""});
+                              {c.unitX, y + 3, c.unitWidth, kTextHeight}, row.unit ? row.unit : ""});
 }
 
 // A row whose caption has two lines is higher.
@@ -159,18 +181,34 @@ int AddGroups(DialogTemplate& t, std::span<const LayoutGroup> groups, std::span<
               int width)
 {
     for (const LayoutGroup& group : groups) {
-        const int top = group.boxId ? 11 : 2;
-        int height = top + 3;
-        for (const LayoutRow& row : group.rows)
-            height += RowHeight(row);
+        // The first line stands below the box's caption, or below its top line, which a box without a caption
+        // draws half a line down as well.
+        const int top = group.boxId ? 11 : 7;
+        // Rows in columns fill the first column, then the next, on lines of the group's own height.
+        const size_t perColumn = (group.rows.size() + group.columns - 1) / std::max(group.columns, 1);
+        int height = 0;
+        for (size_t start = 0; start < group.rows.size(); start += perColumn) {
+            int column = 0;
+            for (size_t r = start; r < std::min(start + perColumn, group.rows.size()); ++r)
+                column += group.columns > 1 ? group.rowHeight : RowHeight(group.rows[r]);
+            height = std::max(height, column);
+        }
+        height += top + 1;
         t.controls.push_back(
             {ControlClass::Button, group.boxId ? group.boxId : IDC_STATIC_ITEM, BS_GROUPBOX,
              {kMargin, y, width - 2 * kMargin, height}});
         int ry = y + top;
-        for (const LayoutRow& row : group.rows) {
+        for (size_t r = 0; r < group.rows.size(); ++r) {
+            const LayoutRow& row = group.rows[r];
+            if (group.columns > 1) {
+                const int k = static_cast<int>(r / perColumn);
+                AddRow(t, row, y + top + static_cast<int>(r % perColumn) * group.rowHeight, values, width,
+                       ColumnOf(k, group, width));
+                continue;
+            }
             // A higher row's control stands in the middle of its caption's lines.
             const int extra = RowHeight(row) - kRowHeight;
-            AddRow(t, row, ry + extra / 2, values);
+            AddRow(t, row, ry + extra / 2, values, width, {});
             ry += RowHeight(row);
         }
         y += height + kGroupGap;
@@ -252,29 +290,35 @@ DialogTemplate VarInTemplate(UINT id, std::span<const InputRow> inputs, const Pa
     DialogTemplate t = Form(id);
     AddTitle(t);
     int y = AddDesignationLine(t);
+    // Up to eight inputs: the heading above the source line. More stand in lower boxes, the heading left of the
+    // source line, so that all of them fit the frame.
+    const bool beside = inputs.size() > 8;
+    const int box = beside ? 28 : kInputBox;
+    const int x = beside ? 114 : 0;  // the source line's shift to the right
     for (const InputRow& in : inputs) {
         t.controls.push_back(
-            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, 40}});
-        // The heading begins with a line break: its text stands on the second line. A heading of its own lines
-        // starts lower, below the box's frame.
-        const int headingY = in.headingFormat ? y + 7 : y + 2;
-        t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, headingY, 160, 18}});
-        const int line = y + 25;
-        t.controls.push_back({ControlClass::Static, in.sourceLabelId, kStatic, {16, line, 28, kTextHeight}});
-        t.controls.push_back({ControlClass::Static, in.kindTextId, kStatic, {46, line, 56, kTextHeight}});
-        t.controls.push_back({ControlClass::Static, in.numberTextId, kStatic, {104, line, 18, kTextHeight}});
-        t.controls.push_back({ControlClass::Static, in.variableTextId, kStatic, {124, line, 94, kTextHeight}});
+            {ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {kMargin, y, kWidth - 2 * kMargin, box}});
+        // The heading begins with a line break: its text stands on the second line, below the box's top line. A
+        // heading of its own lines starts lower.
+        const int headingY = in.headingFormat ? y + 5 : y + 2;
+        t.controls.push_back({ControlClass::Static, in.headingId, kStatic, {16, headingY, beside ? 110 : 160, 18}});
+        const int line = beside ? y + 12 : y + box - 13;
+        t.controls.push_back({ControlClass::Static, in.sourceLabelId, kStatic, {x + 16, line, 28, kTextHeight}});
+        t.controls.push_back({ControlClass::Static, in.kindTextId, kStatic, {x + 46, line, 56, kTextHeight}});
+        t.controls.push_back({ControlClass::Static, in.numberTextId, kStatic, {x + 104, line, 18, kTextHeight}});
+        t.controls.push_back(
+            {ControlClass::Static, in.variableTextId, kStatic, {x + 124, line, beside ? 80 : 94, kTextHeight}});
         // With a unit text after it, the list moves left to make room.
-        const int shift = in.unitId ? 24 : 0;
+        const int shift = (in.unitId ? 24 : 0) + (beside ? 14 : 0);
         if (in.modeLabelId)
             t.controls.push_back(
-                {ControlClass::Static, in.modeLabelId, kStatic, {222 - shift, line, 30, kTextHeight}});
+                {ControlClass::Static, in.modeLabelId, kStatic, {x + 222 - shift, line, 30, kTextHeight}});
         if (in.modeComboId)
-            t.controls.push_back(
-                {ControlClass::ComboBox, in.modeComboId, kCombo, {254 - shift, line - 3, 54, in.unitId ? 120 : 60}});
+            t.controls.push_back({ControlClass::ComboBox, in.modeComboId, kCombo,
+                                  {x + 254 - shift, line - 3, 54, in.unitId ? 120 : 60}});
         if (in.unitId)
-            t.controls.push_back({ControlClass::Static, in.unitId, kStatic, {288, line, 24, kTextHeight}});
-        y += 44;
+            t.controls.push_back({ControlClass::Static, in.unitId, kStatic, {x + 288 - shift + 24, line, 24, kTextHeight}});
+        y += box + 1;
     }
     if (participants) {
         // The count, then the places in two columns of up to five.

@@ -139,6 +139,11 @@ struct LayoutGroup {
     UINT boxId = 0;
     const char* title = nullptr;
     std::vector<LayoutRow> rows;
+    // Rows side by side: the first column is filled first, each row `rowHeight` dialog units high, each list of a
+    // narrow fixed width after its caption.
+    int columns = 1;
+    int rowHeight = 16;
+    int listWidth = 44;
 };
 
 // ---- Values: which field a control edits ----

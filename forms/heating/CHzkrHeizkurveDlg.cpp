@@ -62,7 +62,8 @@ platform::DialogTemplate CurveTemplate()
         {IDC_HZKR_FLOW_MIN_LABEL, IDC_HZKR_FLOW_MIN, 0, resources::TemperatureList().items, ui::kUnitDegrees},
     };
     int y = 60;
-    t.controls.push_back({ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {8, y - 4, 204, 104}});
+    // The rows start below the box's top line.
+    t.controls.push_back({ControlClass::Button, IDC_STATIC_ITEM, BS_GROUPBOX, {8, y - 8, 204, 108}});
     for (const auto& row : rows) {
         t.controls.push_back({ControlClass::Static, row.caption, kStatic, {16, y + 3, 80, 9}});
         t.controls.push_back({ControlClass::ComboBox, row.list, kList, {100, y, 70, 120}, "", row.items});

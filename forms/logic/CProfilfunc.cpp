@@ -127,8 +127,12 @@ std::vector<LayoutGroup> Layout()
           {1586, ui::kProfilUnitLabel, kUnit, ControlKind::Combo},
           {1584, ui::kProfilCyclicLabel, kCyclic, ControlKind::Combo},
           {1585, ui::kProfilClockLabel, kClock, ControlKind::Combo, nullptr, {}, kClockUnit},
-          {1587, ui::kProfilOffValueLabel, kOffValue, ControlKind::Combo, nullptr, {}, kOffValueUnit}}},
-        {0, nullptr, {}},
+          {1587, ui::kProfilOffValueLabel, kOffValue, ControlKind::Combo, nullptr, {}, kOffValueUnit}},
+         2,
+         16,
+         64},
+        // The 64 steps in four columns, so that the form fits the frame.
+        {0, nullptr, {}, 4, 12, 40},
     };
     for (int n = 0; n < CProfilfunc::kSteps; ++n)
         layout[1].rows.push_back({kFirstStepCaption + static_cast<UINT>(n),

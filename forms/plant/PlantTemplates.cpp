@@ -294,7 +294,7 @@ DialogTemplate NetzAusgangTemplate()
             Combo(t, IDC_NETZAUS_ONCHANGE, 78, y + 11, 32);
         } else {
             Static(t, ids.thresholdLabel, 24, y + 14, 52);
-            Combo(t, ids.threshold, 78, y + 11, 32, range(10, 250));
+            Combo(t, ids.threshold, 78, y + 11, 35, range(10, 250));
         }
         Static(t, ids.blockingLabel, 116, y + 14, 42);
         Combo(t, ids.blocking, 160, y + 11, 34, range(1, 120));
@@ -346,7 +346,7 @@ DialogTemplate AntiblockierTemplate()
         t.controls.push_back({ControlClass::Button,
                               kAntiblockierOutputs[i],
                               BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
-                              {15 + column * 64, 62 + row * 18, 62, 10}});
+                              {15 + column * 64, 62 + row * 18, 64, 10}});
     }
     t.controls.push_back({ControlClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, {79, 148, 55, 14}});
     t.controls.push_back({ControlClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, {146, 148, 55, 14}});

@@ -37,7 +37,8 @@ constexpr int kLeastCount = 2;
 std::vector<LayoutGroup> Layout()
 {
     std::vector<LayoutGroup> layout = {
-        {kPriorityGroup, ui::kPriorityGroup, {}},
+        // Participants 1 to 5 in the left column, 6 to 10 in the right.
+        {kPriorityGroup, ui::kPriorityGroup, {}, 2},
         {kFollowUpGroup, ui::kFollowUpGroup,
          {{kLevelLabel, ui::kFromPriority, kLevel, ControlKind::Combo},
           {kThresholdLabel, ui::kRadiationThreshold, kThreshold, ControlKind::Combo, ui::kUnitRadiation},

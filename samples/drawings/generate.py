@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Writes the generated sample drawings of this folder: alle_objekte.xml (every object kind the drawing tool
-exports, each function with all its connectors and texts) and gross.xml (a large plant: 44 functions, 8 messages,
-all inputs and outputs, network objects and a few hundred lines). Deterministic; run it again after a change and
-commit the output."""
+exports, each function with all its connectors and texts, wired so that the drawing evaluates without errors: every
+form of every kind and every list command can be opened on it), alle_objekte_fehler.xml (the same objects with
+faulty wiring: a junction joins the input and the sensor status onto one function input, and the inputs every
+function of a kind must have are left open; its evaluation is fatal) and gross.xml (a large plant: 44 functions,
+8 messages, all inputs and outputs, network objects and a few hundred lines). Deterministic; run it again after a
+change and commit the output."""
 
 import os
 import random
@@ -70,6 +73,21 @@ FUNKTIONEN = [
 ]
 
 COMMON_ROLES = ["TypeTxt", "Type", "BezeichnungTxt", "EingangsvarTxt", "AusgangsvarTxt"]
+
+# The inputs a function of the kind must have connected to a source (a sensor, a network input or a function's
+# output); the others may stay open.
+REQUIRED = {
+    "Anforderung Heizung": ["Anforderungstemperatur"],
+    "Anforderung Warmwasser": ["Warmwassertemperatur"],
+    "Ladepumpe": ["Zubringertemperatur", "Referenztemperatur"],
+    "Zirkulation": ["Rücklauftemperatur"],
+    "Solarregelung": ["Kollektortemperatur", "Referenztemperatur"],
+    "Vergleich": ["Wert a"],
+    "Kühlfunktion": ["Referenztemperatur"],
+    "Mischerregelfunktion": ["Regeltemperatur"],
+    "Funktionskontrolle": ["Kontrollwert a"],
+    "Kesselkaskade": ["Vorlauftemperatur"],
+}
 
 
 def esc(text):
@@ -158,10 +176,15 @@ def meldung(d, number, pin_lines):
     return d.obj("rectangle", "Meldung$%d" % number, g)
 
 
-def alle_objekte():
+def alle_objekte(faulty=False):
     d = Drawing()
     l_in, l_out, l_net, l_sig1, l_sig2, l_j1, l_j2, l_j3 = (d.line() for _ in range(8))
-    plant(d, "Eingang", 1, "Fühler 1", [("Eingang", [l_in, l_j1])])
+    # The faulty drawing leaves the required inputs open; the sound one reads each from the input's own line.
+    required = {} if faulty else {kind: {pin: [d.line()] for pin in pins} for kind, pins in REQUIRED.items()}
+    sensor_lines = [l for pins in required.values() for lines in pins.values() for l in lines]
+    plant(d, "Eingang", 1, "Fühler 1", [("Eingang", [l_in, l_j1] + sensor_lines)])
+    # The sensor status reads its own function input: on the junction of the faulty drawing it shares one with the
+    # input.
     plant(d, "Sensorstatus", 2, "Status Fühler", [("Sensorstatus", [l_j2])], extra_groups=[
         d.group("text", "Type", "S"), d.group("text", "TypeZeichen", "T")])
     plant(d, "Ausgang", 1, "Pumpe", [("AusgangIn", [l_out]), ("AusgangOut", None)],
@@ -174,8 +197,12 @@ def alle_objekte():
         d.group("text", "NWK_Txt", "K"), d.group("text", "NWA_Txt", "A"), d.group("text", "TypeZeichen", "N")])
     plant(d, "Netzwerkausgang", 18, "Netz aus", [("NW_Eingang", [l_net])], vtype="polylinie")
     plant(d, "Netzwerkstatus", 1, "Netzstatus", [("NW_Status", None)], vtype="polylinie")
-    # A junction joining the input's second line with the sensor status and the first function input.
-    d.obj("polylinie", "Knotenpunkt", [d.group("polylinie", "Knoten", catch=[l_j1, l_j2, l_j3])])
+    if faulty:
+        # A junction joining the input's second line with the sensor status and the first function input.
+        d.obj("polylinie", "Knotenpunkt", [d.group("polylinie", "Knoten", catch=[l_j1, l_j2, l_j3])])
+    else:
+        # A junction leading the input's second line to the heating-circuit controller's outside temperature.
+        d.obj("polylinie", "Knotenpunkt", [d.group("polylinie", "Knoten", catch=[l_j1, l_j3])])
     d.obj("polylinie", "Signal_Übergabe", [d.group("polylinie", "Biblio-Vers 11"),
                                           d.group("text", "Bezeichnung", "NETZ"), d.group("text", "Type", "->"),
                                           d.group("polylinie", "Anschluss", catch=[l_sig1])])
@@ -183,11 +210,13 @@ def alle_objekte():
                                            d.group("polylinie", "Anschluss", catch=[l_sig2])])
     meldung(d, 1, {"Freigabe Meldung": [l_sig2]})
     for code, entry in enumerate(FUNKTIONEN, start=1):
-        lines = {}
+        lines = dict(required.get(entry[0], {}))
         if code == 1:
-            lines = {"Aussentemperatur": [l_j3], "Heizkreispumpe": [l_out]}
+            lines.update({"Aussentemperatur": [l_j3], "Heizkreispumpe": [l_out]})
+            if not faulty:
+                lines["Raumtemperatur"] = [l_j2]
         if code == 9:
-            lines = {"Ergebnis": [l_net]}
+            lines["Ergebnis"] = [l_net]
         funktion(d, entry, code - 1, "%s %d" % (entry[0][:12], code), lines)
     d.obj("rectangle", "Online_Rahmen", [], extra="".join("    <point><x>%d</x><y>%d</y></point>\n" % p for p in
                                                           [(0, 0), (640, 0), (640, 480), (0, 480)]))
@@ -264,6 +293,7 @@ def gross():
 
 if __name__ == "__main__":
     here = os.path.dirname(os.path.abspath(__file__))
-    for name, text in (("alle_objekte.xml", alle_objekte()), ("gross.xml", gross())):
+    for name, text in (("alle_objekte.xml", alle_objekte()), ("alle_objekte_fehler.xml", alle_objekte(faulty=True)),
+                       ("gross.xml", gross())):
         with open(os.path.join(here, name), "w", encoding="utf-8", newline="\n") as f:
             f.write(text)

@@ -57,6 +57,7 @@ TEST_P(ExchangeFilesGoldenTest, MatchesGoldenCopies)
 INSTANTIATE_TEST_SUITE_P(Samples, ExchangeFilesGoldenTest,
                          ::testing::Values(Sample{"VORNA.xml", "vorna"},
                                            Sample{"drawings/alle_objekte.xml", "alle_objekte"},
+                                           Sample{"drawings/alle_objekte_fehler.xml", "alle_objekte_fehler"},
                                            Sample{"drawings/gross.xml", "gross"}),
                          [](const ::testing::TestParamInfo<Sample>& info) { return std::string(info.param.golden); });
 

@@ -184,7 +184,8 @@ TEST_F(XmlImportHardeningTest, NestingBeyondAnyDrawingEndsTheParseQuickly)
 
 TEST_F(XmlImportHardeningTest, RealDrawingsAreWellWithinTheNestingLimit)
 {
-    for (const char* name : {"samples/VORNA.xml", "samples/drawings/gross.xml", "samples/drawings/alle_objekte.xml"}) {
+    for (const char* name : {"samples/VORNA.xml", "samples/drawings/gross.xml", "samples/drawings/alle_objekte.xml",
+                             "samples/drawings/alle_objekte_fehler.xml"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(Parse(ReadFile(std::string(MORV_SOURCE_DIR) + "/" + name)), 0);
         EXPECT_FALSE(Ks().empty());
