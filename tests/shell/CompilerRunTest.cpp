@@ -266,6 +266,22 @@ TEST_F(CompilerRunTest, ALinkAtTheTargetIsRefusedAndWhatAKilledCompileLeftIsRemo
     EXPECT_TRUE(m_home.Exists("KRX9274_Funktionsdaten/.other-K1ll3d"));
 }
 
+TEST_F(CompilerRunTest, AStoredTargetLineWithANulIsDamagedAndNotUsed)
+{
+    // Cut at the NUL, the line would name the folder above the one stored.
+    std::filesystem::create_directories(m_home.Path("out/inner"));
+    m_home.WriteFile("morv9274.ini", m_home.Path("out") + std::string(1, '\0') + "/inner\r\n     261\r\n\r\n\r\n");
+    ProgramResult result = Parser([&] {
+        EXPECT_EQ(Get("1067"), Target());
+        Do({"click", "1075"});
+        EXPECT_EQ(Get("1322"), "Conversione terminata correttamente / compilatore pronto");
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(Messages(result.boxes).empty()) << testsupport::JoinLines(result.boxes);
+    EXPECT_FALSE(m_home.Exists("out/plant.dat"));
+    EXPECT_TRUE(m_home.Exists("KRX9274_Funktionsdaten/plant.dat"));
+}
+
 TEST_F(CompilerRunTest, TheChosenTargetIsStoredAndAStoredFolderThatIsGoneFallsBack)
 {
     std::filesystem::create_directories(m_home.Path("out"));
