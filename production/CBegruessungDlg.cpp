@@ -156,19 +156,26 @@ void CBegruessungDlg::ParseTemplate(const std::string& text, CString lines[4])
     }
 }
 
+bool CBegruessungDlg::ReadTemplate(const CString& path, CString lines[4])
+{
+    // A template holds at most its four lines of 22 characters. What is no regular file (a folder, a FIFO, a device
+    // named like a template) or holds more is no template: it is refused without waiting on it or reading it all.
+    std::string text;
+    if (!platform::ReadWholeFile(path.GetString(), text, kTemplateSize))
+        return false;
+    ParseTemplate(text, lines);
+    return true;
+}
+
 void CBegruessungDlg::OnVorlageLaden()
 {
     const CString path = ChooseTemplate(true);
     if (path.IsEmpty())
         return;
-    // A template holds at most its four lines of 22 characters. What is no regular file (a folder, a FIFO, a device
-    // named like a template) or holds more is no template: it is refused without waiting on it or reading it all.
-    std::string text;
-    if (!platform::ReadWholeFile(path.GetString(), text, kTemplateSize)) {
+    if (!ReadTemplate(path, m_record.lines)) {
         Warn("1.029", ui::kBegruessungLoadFailed);
         return;
     }
-    ParseTemplate(text, m_record.lines);
     UpdateControls();
 }
 
