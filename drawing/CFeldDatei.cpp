@@ -51,7 +51,8 @@ bool CFeldDatei::WriteBack()
     const int fd = ::open(m_path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
     std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "rb+");
     if (!file) {
-        if (fd >= 0) ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
         return false;
     }
     bool ok = std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) == m_length;

@@ -6,9 +6,9 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "store/IniWerte.h"
 
 #include <cstddef>
-#include "store/IniWerte.h"
 
 class CIniSettings {
 public:

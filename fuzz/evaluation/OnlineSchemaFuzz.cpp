@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t i = 0; i < size; ++i)
         lines += data[i] == '\n';
     // A frame takes nine lines, a placeholder ten.
-    if (static_cast<size_t>(schema.m_Rahmen.GetCount()) * 9 + static_cast<size_t>(schema.m_Platzhalter.GetCount()) * 10 >
+    if (static_cast<size_t>(schema.m_Rahmen.GetCount()) * 9 +
+            static_cast<size_t>(schema.m_Platzhalter.GetCount()) * 10 >
         lines)
         std::abort();
     COnlineSchemaHtml page;

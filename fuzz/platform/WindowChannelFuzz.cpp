@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 break;
             }
             const std::string frame = before.substr(0, before.size() - buffer.size());
-            if (frame.size() > WindowChannelWire::kMaxFrame + 4 || before.compare(before.size() - buffer.size(),
-                                                                                   std::string::npos, buffer) != 0)
+            if (frame.size() > WindowChannelWire::kMaxFrame + 4 ||
+                before.compare(before.size() - buffer.size(), std::string::npos, buffer) != 0)
                 std::abort();
             if (WindowChannelWire::Encode(texts) != frame)
                 std::abort();

@@ -8,15 +8,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <functional>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <filesystem>
-#include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -211,13 +211,16 @@ TEST_F(Win32FileTest, EveryWriterRefusesALinkInItsTargetsPlaceAndLeavesLinkAndFi
         {"CopyFileA", [&](const std::string& to) { return CopyFileA(Path("src").c_str(), to.c_str(), FALSE) != 0; }},
         {"CopyFileKeepingTarget",
          [&](const std::string& to) { return platform::CopyFileKeepingTarget(Path("src").c_str(), to.c_str()) != 0; }},
-        {"BackUpFile", [&](const std::string& to) { return platform::BackUpFile(Path("src").c_str(), to.c_str()) != 0; }},
+        {"BackUpFile",
+         [&](const std::string& to) { return platform::BackUpFile(Path("src").c_str(), to.c_str()) != 0; }},
         {"WriteFileAtomically", [](const std::string& to) { return platform::WriteFileAtomically(to.c_str(), "x"); }},
-        {"OpenForWriting wb", [](const std::string& to) {
+        {"OpenForWriting wb",
+         [](const std::string& to) {
              std::FILE* f = platform::OpenForWriting(to.c_str(), "wb");
              return f && std::fclose(f) == 0;
          }},
-        {"OpenForWriting ab", [](const std::string& to) {
+        {"OpenForWriting ab",
+         [](const std::string& to) {
              std::FILE* f = platform::OpenForWriting(to.c_str(), "ab");
              return f && std::fputs("x", f) >= 0 && std::fclose(f) == 0;
          }},

@@ -328,8 +328,9 @@ TEST_F(ExportFormRunTest, ALinkAtTheTargetAndAFifoAsSourceAreRefusedAndWhatAKill
         Click("1220");
         EXPECT_EQ(Get("1068"), m_home.Path("pipe.dat"));
         Click("1075");
-        EXPECT_EQ(LastBox(), "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
-                                 m_home.Path("pipe.dat") + " \".");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
+                      m_home.Path("pipe.dat") + " \".");
         EXPECT_FALSE(fs::exists(m_home.Path("out/doc.txt")));
 
         Click("1220");

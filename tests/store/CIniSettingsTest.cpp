@@ -137,7 +137,8 @@ TEST_F(IniSettingsTest, WhatIsNoFileOrHoldsALineLongerThanAPathIsNotReadToItsEnd
     WriteFile("morv9274.ini", std::string(CIniSettings::kMaxLine, 'p') + "\r\n     305\r\n/doc\r\n/bgs\r\n");
     EXPECT_EQ(Describe(CIniSettings().Read()),
               "[1:" + std::string(CIniSettings::kMaxLine, 'p') + "] [1:305] [1:/doc] [1:/bgs]");
-    WriteFile("morv9274.ini", "/out.dat\r\n     305\r\n" + std::string(CIniSettings::kMaxLine + 1, 'p') + "\r\n/bgs\r\n");
+    WriteFile("morv9274.ini",
+              "/out.dat\r\n     305\r\n" + std::string(CIniSettings::kMaxLine + 1, 'p') + "\r\n/bgs\r\n");
     EXPECT_EQ(Describe(CIniSettings().Read()), "[1:/out.dat] [1:305] [0:] [0:]");
 
     // A line of 128 MB costs no memory of its size.
