@@ -100,9 +100,10 @@ mode_t NewFileMode()
 // could not take: a copy never opens to others what the model keeps from them.
 mode_t TakeOwnership(int fd, const struct stat& model)
 {
-    if (fchown(fd, model.st_uid, model.st_gid) != 0 && fchown(fd, static_cast<uid_t>(-1), model.st_gid) != 0) {
-        // The copy stays ours, in our group.
-    }
+    // Otherwise the copy stays ours, in our group.
+    const bool owned =
+        fchown(fd, model.st_uid, model.st_gid) == 0 || fchown(fd, static_cast<uid_t>(-1), model.st_gid) == 0;
+    (void)owned;
     mode_t mode = model.st_mode & 07777;
     struct stat made {};
     if (fstat(fd, &made) != 0)
