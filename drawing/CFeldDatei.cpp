@@ -2,16 +2,19 @@
 #include "drawing/CFeldDatei.h"
 
 #include "platform/CLocale.h"
+#include "platform/TextFile.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 CFeldDatei::CFeldDatei(const char* path) : m_path(path ? path : "")
 {
-    std::FILE* file = std::fopen(m_path.c_str(), "rb");
+    std::FILE* file = platform::OpenRegularForReading(m_path.c_str());
     if (!file) return;
     if (std::fseek(file, 0, SEEK_END) == 0) {
         long length = std::ftell(file);
@@ -44,8 +47,14 @@ void CFeldDatei::Free()
 bool CFeldDatei::WriteBack()
 {
     if (!m_loaded) return false;
-    std::FILE* file = std::fopen(m_path.c_str(), "rb+");
-    if (!file) return false;
+    // Written in place, never through a link put where the file was.
+    const int fd = ::open(m_path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "rb+");
+    if (!file) {
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
     bool ok = std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) == m_length;
     for (const auto& [offset, count] : m_changed) {
         if (!ok) break;

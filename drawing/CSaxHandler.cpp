@@ -325,7 +325,7 @@ void CSaxHandler::OpenFiles()
 {
     for (int i = 0; i < 13; ++i) {
         std::string path = "para/"s + kDateien[i];
-        m_files[i] = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        m_files[i] = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
         m_inhalt[i].clear();
         // Room for a large drawing from the start, so the contents are not copied as they grow.
         m_inhalt[i].reserve(i == 4 ? 1 << 20 : i == 7 ? 1 << 19 : 1 << 16);

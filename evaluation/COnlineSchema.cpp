@@ -1,6 +1,7 @@
 // Reading "Online.tmp": one record name per group, then its values one per line.
 #include "evaluation/COnlineSchema.h"
 
+#include "platform/TextFile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,7 +39,7 @@ bool COnlineSchema::ReadFile(const char* path)
 {
     m_Rahmen.RemoveAll();
     m_Platzhalter.RemoveAll();
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = platform::OpenRegularForReading(path);
     if (file == nullptr) return false;
     bool ok = true;
     std::string name;

@@ -3,6 +3,7 @@
 
 #include "platform/CLocale.h"
 #include "platform/Cp1252.h"
+#include "platform/TextFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -125,7 +126,7 @@ bool COnlineSchemaHtml::Build(const COnlineSchema& schema)
 
 bool COnlineSchemaHtml::WriteFile(const char* path) const
 {
-    std::FILE* file = std::fopen(path, "wb");
+    std::FILE* file = platform::OpenForWriting(path, "wb");
     if (file == nullptr) return false;
     std::string page;
     auto line = [&page](const std::string& text) { page += text + "\r\n"; };

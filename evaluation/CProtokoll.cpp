@@ -118,7 +118,7 @@ void CProtokoll::Fill()
 
     int errors = 0;
     int warnings = 0;
-    if (std::FILE* file = std::fopen(kProtocolFile, "rb")) {
+    if (std::FILE* file = platform::OpenRegularForReading(kProtocolFile)) {
         CString text;
         int code = 0;
         while (ReadEntry(file, text, code)) {

@@ -3,6 +3,7 @@
 
 #include "drawing/CZeichnung.h"
 #include "platform/CLocale.h"
+#include "platform/TextFile.h"
 #include "requirements/CSystemRequirements.h"
 #include "resources/UiTexts.h"
 #include "store/CParaCheck.h"
@@ -24,7 +25,7 @@ using C = drawing::Command;
 
 BYTE DrawingChecker::StepVariablen()
 {
-    std::FILE* file = std::fopen(kConnectionsFile, "wb");
+    std::FILE* file = platform::OpenForWriting(kConnectionsFile, "wb");
     const auto& r = m_request;
     const bool alleObjekte = Runs(kConnections);
     const bool brauchtQuellen =

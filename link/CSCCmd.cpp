@@ -4,6 +4,7 @@
 #include "link/CDatentransferDlg.h"
 #include "link/StartContext.h"
 #include "platform/CWaitCursor.h"
+#include "platform/TextFile.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -42,14 +43,14 @@ CString CSCCmd::GetFileName()
 
 void CSCCmd::Reset()
 {
-    std::FILE* file = std::fopen(GetFileName(), "wb");
+    std::FILE* file = platform::OpenForWriting(GetFileName(), "wb");
     m_bResetOk = file != nullptr && std::fclose(file) == 0;
     m_bEmpty = true;
 }
 
 bool CSCCmd::Append(const CString& line)
 {
-    std::FILE* file = std::fopen(GetFileName(), "ab");
+    std::FILE* file = platform::OpenForWriting(GetFileName(), "ab");
     if (!file)
         return false;
     CString bytes = line + "\r\n";

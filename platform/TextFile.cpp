@@ -5,11 +5,83 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
+
+int OpenRegularFile(const char* path)
+{
+    if (!path) {
+        errno = ENOENT;
+        return -1;
+    }
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = S_ISREG(st.st_mode) ? errno : EINVAL;
+        close(fd);
+        errno = err;
+        return -1;
+    }
+    // A regular file never blocks; reads go on as usual.
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+std::FILE* OpenRegularForReading(const char* path)
+{
+    const int fd = OpenRegularFile(path);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = fdopen(fd, "rb");
+    if (!file)
+        close(fd);
+    return file;
+}
+
+std::FILE* OpenForWriting(const char* path, const char* mode)
+{
+    const bool append = mode && std::strchr(mode, 'a');
+    const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
+    const int fd = path ? open(path, flags, 0666) : -1;
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = fdopen(fd, append ? "ab" : "wb");
+    if (!file)
+        close(fd);
+    return file;
+}
+
+LineRead ReadLineUpTo(std::FILE* file, CString& line, size_t maxLength)
+{
+    std::string text;
+    bool any = false;
+    int c;
+    while ((c = std::getc(file)) != EOF) {
+        any = true;
+        if (c == '\n')
+            break;
+        // One byte more than the line may hold can still be the "\r" of its line end.
+        if (text.size() > maxLength)
+            return LineRead::TooLong;
+        text += static_cast<char>(c);
+    }
+    if (!any)
+        return LineRead::End;
+    if (c == '\n' && !text.empty() && text.back() == '\r')
+        text.pop_back();
+    if (text.size() > maxLength)
+        return LineRead::TooLong;
+    line = CString(std::move(text));
+    return LineRead::Line;
+}
 
 bool ReadLine(std::FILE* file, CString& line)
 {
@@ -37,23 +109,32 @@ bool WriteLine(std::FILE* file, const char* text)
     return std::fputs("\r\n", file) != EOF;
 }
 
-bool ReadWholeFile(const char* path, std::string& bytes)
+bool ReadWholeFile(const char* path, std::string& bytes, size_t maxBytes)
 {
-    std::FILE* f = std::fopen(path, "rb");
+    std::FILE* f = OpenRegularForReading(path);
     if (!f)
         return false;
     bytes.clear();
     char buffer[65536];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    bool ok = !std::ferror(f);
+    while (bytes.size() <= maxBytes && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        const size_t room = maxBytes - bytes.size();
+        bytes.append(buffer, room < n ? room + 1 : n);
+    }
+    bool ok = !std::ferror(f) && bytes.size() <= maxBytes;
     std::fclose(f);
     return ok;
 }
 
 bool WriteFileAtomically(const char* path, const std::string& bytes)
 {
+    // A link in the target's place is neither followed nor replaced.
+    struct stat existing {};
+    const bool exists = lstat(path, &existing) == 0;
+    if (exists && S_ISLNK(existing.st_mode)) {
+        errno = ELOOP;
+        return false;
+    }
     std::string temp;
     int fd = CreateTemporaryBeside(path, temp);
     if (fd < 0)
@@ -70,9 +151,8 @@ bool WriteFileAtomically(const char* path, const std::string& bytes)
             done += static_cast<size_t>(n);
     }
     // The temporary is created 0600: give the file the target's permissions, or the usual ones for a new file.
-    struct stat existing {};
     mode_t mode;
-    if (stat(path, &existing) == 0) {
+    if (exists) {
         mode = existing.st_mode & 07777;
     } else {
         mode_t mask = umask(0);

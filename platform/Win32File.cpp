@@ -12,6 +12,7 @@
 #include <fnmatch.h>
 #include <map>
 #include <memory>
+#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,8 +84,9 @@ namespace {
 
 constexpr size_t kTemporaryRandom = 6;  // the characters mkstemp puts in place of "XXXXXX"
 
-// Whose permission bits a copy takes: the source's (the original platform's copy) or those of the file it replaces.
-enum class CopyMode { FromSource, KeepTarget };
+// Whose permission bits a copy takes: the source's (the original platform's copy), those of the file it replaces, or
+// the source's with its owner and group where they can be kept (a backup of a person's file, never through a link).
+enum class CopyMode { FromSource, KeepTarget, Backup };
 
 mode_t NewFileMode()
 {
@@ -93,19 +95,44 @@ mode_t NewFileMode()
     return 0666 & ~mask;
 }
 
+// Gives the new file model's owner and group where the system allows it (only root may give a file away; anyone may
+// keep a group they belong to) and returns model's permission bits, without those of a group or owner the new file
+// could not take: a copy never opens to others what the model keeps from them.
+mode_t TakeOwnership(int fd, const struct stat& model)
+{
+    // Otherwise the copy stays ours, in our group.
+    const bool owned =
+        fchown(fd, model.st_uid, model.st_gid) == 0 || fchown(fd, static_cast<uid_t>(-1), model.st_gid) == 0;
+    (void)owned;
+    mode_t mode = model.st_mode & 07777;
+    struct stat made {};
+    if (fstat(fd, &made) != 0)
+        return mode & S_IRWXU;
+    if (made.st_gid != model.st_gid)
+        mode &= ~(S_IRWXG | S_ISGID);
+    if (made.st_uid != model.st_uid)
+        mode &= ~S_ISUID;
+    return mode;
+}
+
 BOOL CopyWhole(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists, CopyMode copyMode)
 {
     if (!existingFile || !newFile)
         return Fail(ENOENT);
+    // The target's place itself: a link there is neither followed nor replaced.
     struct stat target {};
-    const bool targetExists = stat(newFile, &target) == 0;
+    const bool targetExists = lstat(newFile, &target) == 0;
     if (targetExists) {
         if (failIfExists)
             return Fail(EEXIST);
+        if (S_ISLNK(target.st_mode))
+            return Fail(ELOOP);
         if (S_ISDIR(target.st_mode) || (target.st_mode & kWriteBits) == 0)
             return Fail(EACCES);
     }
-    int in = open(existingFile, O_RDONLY | O_CLOEXEC);
+    // Never waits for a FIFO's writer; what is no regular file is refused below.
+    const int noFollow = copyMode == CopyMode::Backup ? O_NOFOLLOW : 0;
+    int in = open(existingFile, O_RDONLY | O_NONBLOCK | O_CLOEXEC | noFollow);
     if (in < 0)
         return Fail(errno);
     struct stat source {};
@@ -141,15 +168,10 @@ BOOL CopyWhole(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists, CopyMode 
     int err = ok ? 0 : (errno ? errno : EIO);
     close(in);
     mode_t mode = source.st_mode & 07777;
-    if (copyMode == CopyMode::KeepTarget) {
-        mode = targetExists ? (target.st_mode & 07777) : NewFileMode();
-        // Only root may give a file away; anyone may keep a group they belong to. Otherwise the copy stays ours.
-        if (targetExists) {
-            const bool owned = fchown(out, target.st_uid, target.st_gid) == 0 ||
-                               fchown(out, static_cast<uid_t>(-1), target.st_gid) == 0;
-            (void)owned;
-        }
-    }
+    if (copyMode == CopyMode::KeepTarget)
+        mode = targetExists ? TakeOwnership(out, target) : NewFileMode();
+    else if (copyMode == CopyMode::Backup)
+        mode = TakeOwnership(out, source);
     if (ok && fchmod(out, mode) != 0)
         ok = false, err = errno;
     if (ok && fsync(out) != 0)
@@ -195,6 +217,11 @@ BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
 BOOL platform::CopyFileKeepingTarget(LPCSTR existingFile, LPCSTR newFile)
 {
     return CopyWhole(existingFile, newFile, FALSE, CopyMode::KeepTarget);
+}
+
+BOOL platform::BackUpFile(LPCSTR file, LPCSTR backup)
+{
+    return CopyWhole(file, backup, FALSE, CopyMode::Backup);
 }
 
 DWORD GetFileAttributesA(LPCSTR path)
@@ -332,9 +359,38 @@ std::string TemporaryNameBeside(const char* path)
     return folder + GetApplicationNames().temporaryPrefix + std::string(kTemporaryRandom, 'X');
 }
 
+namespace {
+
+struct StaleSweep {
+    bool enabled = false;
+    struct timespec runStart {};
+    std::set<std::string> sweptFolders;
+};
+
+StaleSweep& Sweep()
+{
+    static StaleSweep sweep;
+    return sweep;
+}
+
+}  // namespace
+
+void RemoveStaleTemporariesWhereWriting(const struct timespec& runStart)
+{
+    Sweep().enabled = true;
+    Sweep().runStart = runStart;
+}
+
 int CreateTemporaryBeside(const char* path, std::string& name)
 {
     name = TemporaryNameBeside(path);
+    StaleSweep& sweep = Sweep();
+    if (sweep.enabled) {
+        const size_t slash = name.find_last_of('/');
+        const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
+        if (sweep.sweptFolders.insert(folder).second)
+            RemoveStaleTemporaries(folder.c_str(), sweep.runStart);
+    }
     int fd = mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
         return -1;

@@ -14,8 +14,10 @@
 using HMODULE = void*;
 
 // Copies through a temporary file in the target's folder and a rename. Fails (false, GetLastError set) when the
-// source cannot be read, when failIfExists is set and the target exists, or when the target is read-only. The copy
-// takes the source's read-only attribute, as the original platform's copy does.
+// source cannot be read or is no regular file (a FIFO or device is refused without waiting on it), when failIfExists
+// is set and the target exists, when the target is read-only, or when a symbolic link stands in the target's place
+// (it is neither followed nor replaced). The copy takes the source's read-only attribute, as the original platform's
+// copy does.
 BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists);
 
 // INVALID_FILE_ATTRIBUTES when the path does not exist; otherwise FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_READONLY
@@ -72,9 +74,20 @@ int CreateTemporaryBeside(const char* path, std::string& name);
 // alone. Returns how many were removed.
 int RemoveStaleTemporaries(const char* folder, const struct timespec& before);
 
+// From this call on, the first temporary this process makes in a folder (CreateTemporaryBeside) is preceded by
+// RemoveStaleTemporaries of that folder with the time given (the run's start), so that what a killed run left is
+// removed from every folder the program writes, wherever a person chose it. The time 0 takes nothing for stale.
+void RemoveStaleTemporariesWhereWriting(const struct timespec& runStart);
+
 // Copies source over target, whole or not at all (a temporary beside the target and a rename). The new target keeps
 // the permission bits (and, where the system allows it, the owner and group) of the file it replaces; a new target
 // gets those of a newly created file. Fails like CopyFileA: a missing or unreadable source, a read-only target.
 BOOL CopyFileKeepingTarget(LPCSTR existingFile, LPCSTR newFile);
+
+// Copies a person's file whole over its backup before the file is replaced. The file is read only when it is a
+// regular file and not a symbolic link; the backup takes its permission bits, and its owner and group where the
+// system allows it, and otherwise loses the bits of the group it could not keep, so a backup is never open to more
+// people than the file. Fails like CopyFileA.
+BOOL BackUpFile(LPCSTR file, LPCSTR backup);
 
 }  // namespace platform

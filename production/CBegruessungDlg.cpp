@@ -6,6 +6,7 @@
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
+#include "platform/TextFile.h"
 #include "production/TargetFolders.h"
 #include "production/WorkingCopyStore.h"
 #include "resources/ProductionIds.h"
@@ -15,8 +16,6 @@
 #include "store/CParaDaten.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 BEGIN_MESSAGE_MAP(CBegruessungDlg, CDialog)
     ON_BN_CLICKED(IDC_BEGR_CUSTOM, OnBenutzerdefiniert)
@@ -33,6 +32,7 @@ namespace {
 constexpr int kLineIds[4] = {IDC_BEGR_LINE1, IDC_BEGR_LINE2, IDC_BEGR_LINE3, IDC_BEGR_LINE4};
 constexpr int kLabelIds[4] = {IDC_BEGR_LABEL1, IDC_BEGR_LABEL2, IDC_BEGR_LABEL3, IDC_BEGR_LABEL4};
 constexpr int kLength = BegruessungsText::kLineLength;
+constexpr size_t kTemplateSize = 4 * kLength;
 
 }  // namespace
 
@@ -165,23 +165,26 @@ void CBegruessungDlg::ParseTemplate(const std::string& file, CString lines[4])
     }
 }
 
+bool CBegruessungDlg::ReadTemplate(const CString& path, CString lines[4])
+{
+    // A template holds at most its four lines of 22 characters. What is no regular file (a folder, a FIFO, a device
+    // named like a template) or holds more is no template: it is refused without waiting on it or reading it all.
+    std::string text;
+    if (!platform::ReadWholeFile(path.GetString(), text, kTemplateSize))
+        return false;
+    ParseTemplate(text, lines);
+    return true;
+}
+
 void CBegruessungDlg::OnVorlageLaden()
 {
     const CString path = ChooseTemplate(true);
     if (path.IsEmpty())
         return;
-    // Read through the stream, not its buffer: a path that opens but cannot be read (a folder named like a
-    // template) then fails like one that does not open, instead of throwing out of the dialog.
-    std::ifstream file(path.GetString(), std::ios::binary);
-    std::string text;
-    char block[256];
-    while (file && (file.read(block, sizeof block) || file.gcount() > 0))
-        text.append(block, static_cast<size_t>(file.gcount()));
-    if (!file.is_open() || file.bad()) {
+    if (!ReadTemplate(path, m_record.lines)) {
         Warn("1.029", ui::kBegruessungLoadFailed);
         return;
     }
-    ParseTemplate(text, m_record.lines);
     UpdateControls();
 }
 
@@ -196,8 +199,8 @@ void CBegruessungDlg::OnVorlageSpeichern()
         padded.resize(kLength, ' ');
         text += padded;
     }
-    std::ofstream file(path.GetString(), std::ios::binary | std::ios::trunc);
-    if (!file || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush()) {
+    // Whole or not at all, and never through a link put in the template's place.
+    if (!platform::WriteFileAtomically(path.GetString(), text)) {
         Warn("1.030", ui::kBegruessungSaveFailed);
         return;
     }

@@ -19,6 +19,9 @@ public:
     // The four lines of a template file's text, read as text: each read takes up to 22 characters and stops after a
     // line end; line ends and trailing blanks are dropped. A line the text does not reach keeps what lines held.
     static void ParseTemplate(const std::string& text, CString lines[4]);
+    // Reads the template file at path into lines as ParseTemplate does; false, and lines untouched, when it is no
+    // regular file or holds more than a template's 88 characters.
+    static bool ReadTemplate(const CString& path, CString lines[4]);
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

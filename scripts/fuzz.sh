@@ -8,7 +8,9 @@ root=$PWD
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${FUZZ_SECONDS:-10}
 targets=(fuzz_drawing_xml_import fuzz_drawing_feld_datei fuzz_drawing_protokoll fuzz_shell_command_file
-         fuzz_shell_window_placement fuzz_store_image fuzz_store_settings fuzz_translate)
+         fuzz_shell_window_placement fuzz_store_image fuzz_store_settings fuzz_translate
+         fuzz_platform_window_channel fuzz_platform_dde_frame fuzz_evaluation_online_schema
+         fuzz_production_welcome_template fuzz_production_import fuzz_production_export_dat)
 
 CXX=clang++ CC=clang cmake -S . -B "$build" -G Ninja -DMORV_FUZZ=ON -DMORV_BENCH=OFF >/dev/null
 cmake --build "$build" -j"${FUZZ_JOBS:-$(nproc)}" --target "${targets[@]}"
@@ -24,6 +26,11 @@ seeds() {
     fuzz_store_image) ls tests/data/store/*.par tests/data/store/*.dat ;;
     fuzz_store_settings) ls tests/data/store/*.ini ;;
     fuzz_translate) ls tests/data/drawing/*/Translate.tmp ;;
+    fuzz_platform_window_channel) ls tests/data/platform/window_*.bin ;;
+    fuzz_platform_dde_frame) ls tests/data/platform/dde_*.bin ;;
+    fuzz_evaluation_online_schema) ls tests/data/drawing/*/Online.tmp ;;
+    fuzz_production_welcome_template) ls tests/data/production/*.bgs ;;
+    fuzz_production_import | fuzz_production_export_dat) ls tests/data/store/*.dat ;;
   esac
 }
 

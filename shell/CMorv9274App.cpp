@@ -190,6 +190,9 @@ BOOL CMorv9274App::InitInstance()
     HoldProgramFolder();
     platform::RemoveStaleTemporaries(".", runStart);
     platform::RemoveStaleTemporaries("para", runStart);
+    // Likewise in every other folder this run writes (the compile's and the export's targets, templates), before
+    // its first file there.
+    platform::RemoveStaleTemporariesWhereWriting(runStart);
 
     if (!RegisterDdeServer())
         MessageBoxA(m_hOwner, ui::kDdeInitFailed, ui::kDdeInitCaption, kStartupWarning);

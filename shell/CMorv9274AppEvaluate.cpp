@@ -12,6 +12,7 @@
 #include "link/StartContext.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
+#include "platform/TextFile.h"
 #include "platform/WindowBackend.h"
 #include "platform/Win32Window.h"
 #include "requirements/CSystemRequirements.h"
@@ -57,7 +58,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     CSCCmd channel;
     channel.Reset();
 
-    if (std::FILE* xml = std::fopen("VORNA.xml", "rb")) {
+    if (std::FILE* xml = platform::OpenRegularForReading("VORNA.xml")) {
         std::fclose(xml);
     } else {
         CString text;

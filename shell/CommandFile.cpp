@@ -2,6 +2,8 @@
 // value line.
 #include "shell/CommandFile.h"
 
+#include "platform/TextFile.h"
+
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -94,7 +96,7 @@ CString FolderOfPath(const CString& path)
 bool ReadCommandFile(const char* path, StartValues& values)
 {
     values = StartValues();
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = platform::OpenRegularForReading(path);
     if (!file)
         return false;
     BoundedLines lines(file);

@@ -10,6 +10,9 @@
 
 namespace {
 
+// Longer than any number line the file needs; a longer line is damage and is not read to its end.
+constexpr size_t kMaxLine = 64;
+
 // One line holding one decimal number, blanks around it allowed.
 bool ParseLine(const CString& line, int& value)
 {
@@ -32,7 +35,7 @@ WindowPlacementFile::WindowPlacementFile(const CString& path) : m_path(path) {}
 
 bool WindowPlacementFile::Read(WindowPlacement& stored) const
 {
-    std::FILE* file = std::fopen(m_path.GetString(), "rb");
+    std::FILE* file = platform::OpenRegularForReading(m_path.GetString());
     if (!file)
         return false;
     // Nothing is taken from a file that does not hold all five numbers.
@@ -40,7 +43,7 @@ bool WindowPlacementFile::Read(WindowPlacement& stored) const
     bool ok = true;
     for (int* value : {&read.showState, &read.left, &read.top, &read.width, &read.height}) {
         CString line;
-        if (!platform::ReadLine(file, line) || !ParseLine(line, *value)) {
+        if (platform::ReadLineUpTo(file, line, kMaxLine) != platform::LineRead::Line || !ParseLine(line, *value)) {
             ok = false;
             break;
         }

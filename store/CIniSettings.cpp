@@ -9,10 +9,38 @@
 
 namespace {
 
-void ReadText(std::FILE* file, IniTextEintrag& entry)
+// The lines of the file, each no longer than a path and free of control characters: a line that is not is damaged
+// and gives no value (a NUL would cut a path short, and a path cut short names another folder).
+class SettingsLines {
+public:
+    explicit SettingsLines(std::FILE* file) : m_file(file) {}
+    // False for a missing or damaged line; after a line longer than any path the rest of the file is not read.
+    bool Next(CString& line)
+    {
+        if (m_ended)
+            return false;
+        const platform::LineRead read = platform::ReadLineUpTo(m_file, line, CIniSettings::kMaxLine);
+        if (read != platform::LineRead::Line) {
+            m_ended = true;
+            return false;
+        }
+        for (int i = 0; i < line.GetLength(); ++i) {
+            const unsigned char c = static_cast<unsigned char>(line[i]);
+            if (c < 0x20 || c == 0x7F)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    std::FILE* m_file;
+    bool m_ended = false;
+};
+
+void ReadText(SettingsLines& lines, IniTextEintrag& entry)
 {
     CString line;
-    if (platform::ReadLine(file, line)) {
+    if (lines.Next(line)) {
         entry.text = line;
         entry.present = 1;
     }
@@ -23,20 +51,21 @@ void ReadText(std::FILE* file, IniTextEintrag& entry)
 IniWerte CIniSettings::Read()
 {
     IniWerte values;
-    std::FILE* file = std::fopen(kFileName, "rb");
+    std::FILE* file = platform::OpenRegularForReading(kFileName);
     if (!file)
         return values;
-    ReadText(file, values.compilerPfad);
+    SettingsLines lines(file);
+    ReadText(lines, values.compilerPfad);
     CString line;
-    if (platform::ReadLine(file, line)) {
+    if (lines.Next(line)) {
         int code = 0;
         if (platform::SscanfC(line, "%8d", &code) == 1) {
             values.expertenKennzahl.value = code;
             values.expertenKennzahl.present = 1;
         }
     }
-    ReadText(file, values.exportPfad);
-    ReadText(file, values.begruessungPfad);
+    ReadText(lines, values.exportPfad);
+    ReadText(lines, values.begruessungPfad);
     std::fclose(file);
     return values;
 }
@@ -46,7 +75,16 @@ void CIniSettings::Write(const IniWerte& values)
     DWORD attributes = GetFileAttributesA(kFileName);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return;
-    auto text = [](const IniTextEintrag& e) { return e.present ? e.text.str() : std::string(); };
+    // A text no line can hold (a line end or another control character in a path) is not stored: written, it would
+    // shift or damage the lines after it.
+    auto text = [](const IniTextEintrag& e) {
+        if (!e.present)
+            return std::string();
+        for (const char c : e.text.str())
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                return std::string();
+        return e.text.str();
+    };
     int code = values.expertenKennzahl.present ? values.expertenKennzahl.value : kDefaultExpertenKennzahl;
     std::string bytes = text(values.compilerPfad) + "\r\n";
     bytes += platform::FormatC("%8d\r\n", code);

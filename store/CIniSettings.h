@@ -8,15 +8,21 @@
 #include "platform/CString.h"
 #include "store/IniWerte.h"
 
+#include <cstddef>
+
 class CIniSettings {
 public:
     static constexpr const char* kFileName = "morv9274.ini";
+    // The longest line a path can need.
+    static constexpr size_t kMaxLine = 4095;
 
     CIniSettings() = default;
     virtual ~CIniSettings() = default;
 
-    // A missing file marks every entry missing; a missing or unreadable line marks its entry missing. Lines may be
-    // of any length.
+    // A missing file, or one that is no regular file (a FIFO, a device), marks every entry missing; a missing or
+    // unreadable line marks its entry missing. A line is damaged, and its entry missing, when it holds a control
+    // character (a NUL included) or more characters than a path can have (kMaxLine); after a line that long
+    // nothing more of the file is read.
     IniWerte Read();
     // Replaces the file with the four lines; a missing text is an empty line, a missing code 0261. Nothing is
     // written when the file cannot be created or carries the read-only attribute.

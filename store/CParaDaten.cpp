@@ -417,13 +417,13 @@ bool CParaDaten::SaveBesideDrawing(const CString& drawingPath)
     // later save may overwrite.
     const bool placeholderSave = IsPlaceholderSave(target);
     struct stat existing {};
-    const bool replaces = stat(target, &existing) == 0;
+    const bool replaces = lstat(target, &existing) == 0;
     if (replaces) {
         // The person's file is copied whole before it is replaced; one the person made read-only or unreadable
-        // is neither replaced nor copied.
-        if (!S_ISREG(existing.st_mode) || (existing.st_mode & kReadBits) == 0 ||
-            (GetFileAttributesA(target) & FILE_ATTRIBUTE_READONLY) ||
-            (!placeholderSave && !CopyFileA(target, BackupPath(target), FALSE)))
+        // is neither replaced nor copied. Whatever else stands there (a link someone put in the set's place, a
+        // folder, a FIFO) is not the person's set: it is neither read, nor followed, nor replaced.
+        if (!S_ISREG(existing.st_mode) || (existing.st_mode & kReadBits) == 0 || (existing.st_mode & kWriteBits) == 0 ||
+            (!placeholderSave && !platform::BackUpFile(target, BackupPath(target))))
             return false;
     }
     // A placeholder set that replaces a person's set, and every set stored over such a save, is remembered before
@@ -469,7 +469,7 @@ bool CParaDaten::MarkPlaceholderSet(bool placeholder)
     _mkdir(kFolder);
     // An empty file needs no room on the disc. Should even that fail, working file 1 goes, so that no save can
     // take whatever it holds for the drawing's set.
-    int fd = open(kPlaceholderMark, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    int fd = open(kPlaceholderMark, O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd >= 0) {
         close(fd);
         return true;

@@ -20,11 +20,13 @@ bool PagedFile::Open(const char* path, int flags, int mode, bool replaceWhole)
     Close();
     m_path = path;
     m_replaceWhole = replaceWhole;
-    m_fd = open(path, flags | O_CLOEXEC, mode);
+    // A working file is a regular file in its own place: a link there is not followed, and a FIFO or device is
+    // neither waited on nor read.
+    m_fd = open(path, flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, mode);
     if (m_fd < 0)
         return false;
     struct stat st {};
-    if (fstat(m_fd, &st) != 0) {
+    if (fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         Close();
         return false;
     }

@@ -1,18 +1,20 @@
 // CTexte: the protocol file of the drawing evaluation, a sequence of three-line entries (code, length, text).
 #include "texts/CTexte.h"
 
+#include "platform/TextFile.h"
+
 #include <cstdio>
 
 void CTexte::WriteProtokoll(int code, const CString& text) const
 {
     if (code == 0) {
-        if (std::FILE* file = std::fopen(kProtokollDatei, "wb"))
+        if (std::FILE* file = platform::OpenForWriting(kProtokollDatei, "wb"))
             std::fclose(file);
         return;
     }
     if (code < 1 || code > 7)
         return;
-    std::FILE* file = std::fopen(kProtokollDatei, "ab");
+    std::FILE* file = platform::OpenForWriting(kProtokollDatei, "ab");
     if (!file)
         return;
     // The reader takes the text from one line, so a line break inside it would shift every later entry.

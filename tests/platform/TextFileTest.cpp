@@ -81,3 +81,37 @@ TEST(TextFileTest, AtomicWriteReplacesWholeAndKeepsPermissions)
     EXPECT_FALSE(platform::WriteFileAtomically((dir / "missing" / "x").string().c_str(), "x"));
     std::filesystem::remove_all(dir);
 }
+
+TEST(TextFileTest, ABoundedLineReadTakesLinesUpToTheBoundAndReadsLittleOfALongerOne)
+{
+    using platform::LineRead;
+    struct Case {
+        std::string input;
+        size_t bound;
+        LineRead read;
+        std::string line;
+    } cases[] = {
+        {"abc\r\nnext", 3, LineRead::Line, "abc"},
+        {"abc\nnext", 3, LineRead::Line, "abc"},
+        {"abc", 3, LineRead::Line, "abc"},
+        {"\r\n", 0, LineRead::Line, ""},
+        {"abcd\r\n", 3, LineRead::TooLong, ""},
+        {"abc\r", 3, LineRead::TooLong, ""},  // a lone "\r" at the end is no line end
+        {"abc\rd\n", 3, LineRead::TooLong, ""},
+        {std::string(1000000, 'z') + "\r\n", 4095, LineRead::TooLong, ""},
+        {"", 3, LineRead::End, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input.substr(0, 20) + " bound " + std::to_string(c.bound));
+        std::FILE* f = fmemopen(const_cast<char*>(c.input.data()), c.input.size(), "rb");
+        ASSERT_NE(f, nullptr);
+        CString line("before");
+        EXPECT_EQ(platform::ReadLineUpTo(f, line, c.bound), c.read);
+        if (c.read == LineRead::Line)
+            EXPECT_EQ(line.str(), c.line);
+        else
+            EXPECT_EQ(line.str(), "before") << "nothing is taken from a line that is too long";
+        EXPECT_LE(std::ftell(f), static_cast<long>(c.bound + 2)) << "no more read than the bound and a line end";
+        std::fclose(f);
+    }
+}

@@ -7,14 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <filesystem>
-#include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -184,4 +186,141 @@ TEST_F(Win32FileTest, StaleTemporariesOfOurNamingAreRemovedAndNoOthers)
     close(fd);
     close(locked);
     EXPECT_EQ(platform::RemoveStaleTemporaries(m_dir.c_str(), now), 2) << "once their runs let go";
+}
+
+namespace {
+
+// Where a link points, or "" when the path is no link.
+std::string LinkTarget(const std::string& path)
+{
+    std::error_code ec;
+    return fs::is_symlink(fs::symlink_status(path, ec)) ? fs::read_symlink(path, ec).string() : std::string();
+}
+
+}  // namespace
+
+TEST_F(Win32FileTest, EveryWriterRefusesALinkInItsTargetsPlaceAndLeavesLinkAndFileAsTheyWere)
+{
+    Write("src", "ours\r\n");
+    Write("theirs", "not ours\r\n");
+    ASSERT_EQ(chmod(Path("theirs").c_str(), 0644), 0);
+    const struct {
+        const char* name;
+        std::function<bool(const std::string&)> write;
+    } writers[] = {
+        {"CopyFileA", [&](const std::string& to) { return CopyFileA(Path("src").c_str(), to.c_str(), FALSE) != 0; }},
+        {"CopyFileKeepingTarget",
+         [&](const std::string& to) { return platform::CopyFileKeepingTarget(Path("src").c_str(), to.c_str()) != 0; }},
+        {"BackUpFile",
+         [&](const std::string& to) { return platform::BackUpFile(Path("src").c_str(), to.c_str()) != 0; }},
+        {"WriteFileAtomically", [](const std::string& to) { return platform::WriteFileAtomically(to.c_str(), "x"); }},
+        {"OpenForWriting wb",
+         [](const std::string& to) {
+             std::FILE* f = platform::OpenForWriting(to.c_str(), "wb");
+             return f && std::fclose(f) == 0;
+         }},
+        {"OpenForWriting ab",
+         [](const std::string& to) {
+             std::FILE* f = platform::OpenForWriting(to.c_str(), "ab");
+             return f && std::fputs("x", f) >= 0 && std::fclose(f) == 0;
+         }},
+    };
+    for (const auto& writer : writers) {
+        SCOPED_TRACE(writer.name);
+        // A link to a file, and one to where no file is yet (a write through it would make that file).
+        for (const char* pointsTo : {"theirs", "nothing-yet"}) {
+            fs::remove(Path("place"));
+            fs::create_symlink(Path(pointsTo), Path("place"));
+            EXPECT_FALSE(writer.write(Path("place"))) << pointsTo;
+            EXPECT_EQ(LinkTarget(Path("place")), Path(pointsTo));
+        }
+        EXPECT_EQ(Read("theirs"), "not ours\r\n");
+        EXPECT_FALSE(fs::exists(Path("nothing-yet")));
+        // A file in the place is written as before.
+        fs::remove(Path("place"));
+        EXPECT_TRUE(writer.write(Path("place")));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Path("place"))));
+    }
+    for (const auto& entry : fs::directory_iterator(m_dir))
+        EXPECT_NE(entry.path().filename().string().rfind(".probe-", 0), 0u) << "no temporary left";
+}
+
+TEST_F(Win32FileTest, ABackupNeverReadsThroughALinkAndIsNoMoreOpenThanTheFile)
+{
+    fs::create_directory(Path("private"));
+    Write("private/secret", "secret\r\n");
+    ASSERT_EQ(chmod(Path("private/secret").c_str(), 0644), 0);
+    ASSERT_EQ(chmod(Path("private").c_str(), 0700), 0);
+    fs::create_symlink(Path("private/secret"), Path("plant.pvl"));
+    EXPECT_FALSE(platform::BackUpFile(Path("plant.pvl").c_str(), Path("plant.pvl.bak").c_str()));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Path("plant.pvl.bak"))));
+
+    // The backup takes the file's permissions, also over an older backup open to more people.
+    fs::remove(Path("plant.pvl"));
+    Write("plant.pvl", "set\r\n");
+    Write("plant.pvl.bak", "older\r\n");
+    ASSERT_EQ(chmod(Path("plant.pvl").c_str(), 0600), 0);
+    ASSERT_EQ(chmod(Path("plant.pvl.bak").c_str(), 0644), 0);
+    ASSERT_TRUE(platform::BackUpFile(Path("plant.pvl").c_str(), Path("plant.pvl.bak").c_str()));
+    EXPECT_EQ(Read("plant.pvl.bak"), "set\r\n");
+    struct stat st {};
+    ASSERT_EQ(stat(Path("plant.pvl.bak").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+}
+
+TEST_F(Win32FileTest, ReadersRefuseWhatIsNoRegularFileWithoutWaitingOnIt)
+{
+    ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+    fs::create_directory(Path("folder"));
+    Write("big", std::string(100, 'b'));
+    // Opening a FIFO for reading without a writer would wait for good: the alarm ends the test instead.
+    alarm(20);
+    for (const std::string& path : {Path("fifo"), std::string("/dev/zero"), Path("folder")}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(platform::OpenRegularFile(path.c_str()), -1);
+        EXPECT_EQ(errno, EINVAL);
+        EXPECT_EQ(platform::OpenRegularForReading(path.c_str()), nullptr);
+        std::string bytes;
+        EXPECT_FALSE(platform::ReadWholeFile(path.c_str(), bytes));
+        EXPECT_FALSE(CopyFileA(path.c_str(), Path("copy").c_str(), FALSE));
+        EXPECT_FALSE(platform::BackUpFile(path.c_str(), Path("copy").c_str()));
+        EXPECT_FALSE(fs::exists(Path("copy")));
+    }
+    alarm(0);
+    // A regular file is read up to the bound given, and refused beyond it after reading one byte more.
+    std::string bytes;
+    EXPECT_TRUE(platform::ReadWholeFile(Path("big").c_str(), bytes, 100));
+    EXPECT_EQ(bytes.size(), 100u);
+    EXPECT_FALSE(platform::ReadWholeFile(Path("big").c_str(), bytes, 88));
+    EXPECT_EQ(bytes.size(), 89u);
+    EXPECT_TRUE(platform::ReadWholeFile(Path("big").c_str(), bytes));
+    for (const auto& entry : fs::directory_iterator(m_dir))
+        EXPECT_NE(entry.path().filename().string().rfind(".probe-", 0), 0u) << "no temporary left";
+}
+
+TEST_F(Win32FileTest, TheFirstTemporaryInAFolderRemovesWhatKilledRunsLeftThere)
+{
+    struct timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    fs::create_directory(Path("target"));
+    fs::create_directory(Path("other"));
+    for (const char* name : {"target/.probe-Ab12Cd", "other/.probe-Ab12Cd", "target/.probe-Ab12Cd.keep"}) {
+        Write(name, "partial");
+        fs::last_write_time(Path(name), old);
+    }
+    Write("src", "data");
+
+    ASSERT_TRUE(CopyFileA(Path("src").c_str(), Path("target/file").c_str(), FALSE));
+    EXPECT_TRUE(fs::exists(Path("target/.probe-Ab12Cd"))) << "not before the run asks for it";
+
+    platform::RemoveStaleTemporariesWhereWriting(now);
+    ASSERT_TRUE(CopyFileA(Path("src").c_str(), Path("target/file").c_str(), FALSE));
+    EXPECT_FALSE(fs::exists(Path("target/.probe-Ab12Cd")));
+    EXPECT_TRUE(fs::exists(Path("target/.probe-Ab12Cd.keep"))) << "no temporary of ours";
+    EXPECT_TRUE(fs::exists(Path("other/.probe-Ab12Cd"))) << "a folder the run does not write";
+    ASSERT_TRUE(platform::WriteFileAtomically(Path("other/file").c_str(), "x"));
+    EXPECT_FALSE(fs::exists(Path("other/.probe-Ab12Cd")));
+    // The time 0 takes nothing for stale: the rest of this process removes nothing.
+    platform::RemoveStaleTemporariesWhereWriting({});
 }

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -299,6 +300,45 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
         Drive({"--window", kForm, "click", "1072"}, &status);
         EXPECT_EQ(status, 1);  // the browse button is disabled
     });
+}
+
+TEST_F(ExportFormRunTest, ALinkAtTheTargetAndAFifoAsSourceAreRefusedAndWhatAKilledRunLeftIsRemoved)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(m_home.Path("out"));
+    m_home.WriteFile("elsewhere.txt", "not the export's\r\n");
+    fs::create_symlink(m_home.Path("elsewhere.txt"), m_home.Path("out/doc.txt"));
+    ASSERT_EQ(mkfifo(m_home.Path("pipe.dat").c_str(), 0600), 0);
+    // The temporary of an export killed an hour ago.
+    m_home.WriteFile("out/.morv9274-K1ll3d", "half a document");
+    fs::last_write_time(m_home.Path("out/.morv9274-K1ll3d"), fs::file_time_type::clock::now() - std::chrono::hours(1));
+    WithExportForm([&] {
+        ChooseTarget(m_home.Path("out/doc.txt"));
+        Drive({"answer", "YES"});
+        Click("1075");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.026\t0x2030\tErrore all’esportazione della parametrizzazione\\n"
+                  "Non è stato possibile creare il file \" doc.txt \".");
+        EXPECT_EQ(fs::read_symlink(m_home.Path("out/doc.txt")).string(), m_home.Path("elsewhere.txt"));
+        EXPECT_EQ(m_home.ReadFile("elsewhere.txt"), "not the export's\r\n");
+
+        // A FIFO as the external function-data file: nothing waits for a writer.
+        fs::remove(m_home.Path("out/doc.txt"));
+        Drive({"file", m_home.Path("pipe.dat")});
+        Click("1220");
+        EXPECT_EQ(Get("1068"), m_home.Path("pipe.dat"));
+        Click("1075");
+        EXPECT_EQ(LastBox(),
+                  "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
+                      m_home.Path("pipe.dat") + " \".");
+        EXPECT_FALSE(fs::exists(m_home.Path("out/doc.txt")));
+
+        Click("1220");
+        Click("1075");
+        EXPECT_EQ(Get("1322"), "Esportaz. terminata correttamente / convertitore pronto");
+    });
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(m_home.Path("out/doc.txt"))));
+    EXPECT_FALSE(fs::exists(m_home.Path("out/.morv9274-K1ll3d")));
 }
 
 TEST_F(ExportFormRunTest, AnExternalFunctionDataFileIsDocumentedWithoutHeader)

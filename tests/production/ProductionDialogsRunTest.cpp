@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <sys/stat.h>
@@ -461,6 +462,58 @@ TEST_F(ProductionDialogsRunTest, WelcomeFilesThatCannotBeReadOrWrittenAreReporte
     EXPECT_EQ(Notices(), 0);
     EXPECT_EQ(m_home.ReadFile(kCommitted), committed);
     EXPECT_EQ(Read(kCommitted, &CParaDaten::GetBegruessung).flag, 0);
+}
+
+TEST_F(ProductionDialogsRunTest, WelcomeTemplatesThatAreNoFilesOrTooLongAreRefusedAndNoLinkIsWritten)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(m_home.Path("tpl"));
+    // A device and a FIFO named like templates, a file one character longer than a template, and one of 64 MB.
+    fs::create_symlink("/dev/zero", m_home.Path("tpl/zero.bgs"));
+    ASSERT_EQ(mkfifo(m_home.Path("tpl/fifo.bgs").c_str(), 0600), 0);
+    m_home.WriteFile("tpl/long.bgs", std::string(89, 'L'));
+    m_home.WriteFile("tpl/huge.bgs", std::string(64 << 20, 'H'));
+    m_home.WriteFile("elsewhere.bgs", "not the template's");
+    fs::create_symlink(m_home.Path("elsewhere.bgs"), m_home.Path("tpl/link.bgs"));
+    // The temporary of a run killed an hour ago while it saved a template.
+    m_home.WriteFile("tpl/.morv9274-K1ll3d", "half a template");
+    fs::last_write_time(m_home.Path("tpl/.morv9274-K1ll3d"), fs::file_time_type::clock::now() - std::chrono::hours(1));
+    const std::string loadFailed =
+        testsupport::BoxLine("1.029", 0x2030, "Errore al caricamento della schermata di benvenuto.");
+    Parser([&] {
+        Do({"click", "1083"});
+        Do({"click", "1223"});
+        Do({"type", "1224", "mine"});
+        for (const char* chosen : {"tpl/zero.bgs", "tpl/fifo.bgs", "tpl/long.bgs", "tpl/huge.bgs"}) {
+            SCOPED_TRACE(chosen);
+            const size_t shown = Messages().size();
+            const auto start = std::chrono::steady_clock::now();
+            Do({"file", m_home.Path(chosen)});
+            Do({"click", "1228"});
+            EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
+            ASSERT_EQ(Messages().size(), shown + 1);
+            EXPECT_EQ(Messages().back(), loadFailed);
+            EXPECT_EQ(Get("1224"), "mine");
+        }
+        // Exactly a template's length loads.
+        m_home.WriteFile("tpl/full.bgs", std::string(22, 'A') + std::string(66, ' '));
+        Do({"file", m_home.Path("tpl/full.bgs")});
+        Do({"click", "1228"});
+        EXPECT_EQ(Get("1224"), std::string(22, 'A'));
+
+        Do({"file", m_home.Path("tpl/link.bgs")});
+        Do({"click", "1229"});
+        EXPECT_EQ(Messages().back(),
+                  testsupport::BoxLine("1.030", 0x2030, "Errore alla memorizzazione della schermata di benvenuto."));
+        Do({"file", m_home.Path("tpl/mine.bgs")});
+        Do({"click", "1229"});
+        Do({"click", "2"});
+    });
+    EXPECT_EQ(Messages().size(), 5u);
+    EXPECT_EQ(fs::read_symlink(m_home.Path("tpl/link.bgs")).string(), m_home.Path("elsewhere.bgs"));
+    EXPECT_EQ(m_home.ReadFile("elsewhere.bgs"), "not the template's");
+    EXPECT_EQ(m_home.ReadFile("tpl/mine.bgs"), std::string(22, 'A') + std::string(66, ' '));
+    EXPECT_FALSE(m_home.Exists("tpl/.morv9274-K1ll3d"));
 }
 
 TEST_F(ProductionDialogsRunTest, WelcomeUntickedStoresTheDefaultScreenAndTickingAgainShowsTheEarlierLines)

@@ -266,6 +266,57 @@ TEST_F(CompilerRunTest, ASetWithTheFunctionsOfADrawingCompilesThemInSlotOrder)
         EXPECT_EQ(ImageBytes(dat, 8 * slot + 7416, 8), "00000000FFFFFFFF") << slot;
 }
 
+TEST_F(CompilerRunTest, ALinkAtTheTargetIsRefusedAndWhatAKilledCompileLeftIsRemoved)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(m_home.Path("KRX9274_Funktionsdaten"));
+    m_home.WriteFile("elsewhere.dat", "not the compile's\r\n");
+    fs::create_symlink(m_home.Path("elsewhere.dat"), Target());
+    // The temporary of a compile killed an hour ago, and one of another program.
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"KRX9274_Funktionsdaten/.morv9274-K1ll3d", "KRX9274_Funktionsdaten/.other-K1ll3d"}) {
+        m_home.WriteFile(name, "half a compile");
+        fs::last_write_time(m_home.Path(name), old);
+    }
+    ProgramResult result = Parser([&] {
+        Do({"answer", "YES"});
+        Do({"click", "1075"});
+        EXPECT_EQ(Get("1322"), "Errore di conversione / compilatore pronto");
+        EXPECT_EQ(fs::read_symlink(Target()).string(), m_home.Path("elsewhere.dat"));
+        EXPECT_EQ(m_home.ReadFile("elsewhere.dat"), "not the compile's\r\n");
+
+        fs::remove(Target());
+        Do({"click", "1075"});
+        EXPECT_EQ(Get("1322"), "Conversione terminata correttamente / compilatore pronto");
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> boxes = {
+        testsupport::BoxLine("1.010", 0x2034, "Il file plant.dat è già esistente.\n\nSovrascrivere il file?"),
+        testsupport::BoxLine("1.011", 0x2030,
+                             "Errore alla conversione\nNon è stato possibile creare il file plant.dat."),
+    };
+    EXPECT_EQ(Messages(result.boxes), boxes) << testsupport::JoinLines(result.boxes);
+    EXPECT_EQ(m_home.ReadFile("KRX9274_Funktionsdaten/plant.dat"), m_home.ReadFile("para/datFile.dat"));
+    EXPECT_FALSE(m_home.Exists("KRX9274_Funktionsdaten/.morv9274-K1ll3d"));
+    EXPECT_TRUE(m_home.Exists("KRX9274_Funktionsdaten/.other-K1ll3d"));
+}
+
+TEST_F(CompilerRunTest, AStoredTargetLineWithANulIsDamagedAndNotUsed)
+{
+    // Cut at the NUL, the line would name the folder above the one stored.
+    std::filesystem::create_directories(m_home.Path("out/inner"));
+    m_home.WriteFile("morv9274.ini", m_home.Path("out") + std::string(1, '\0') + "/inner\r\n     261\r\n\r\n\r\n");
+    ProgramResult result = Parser([&] {
+        EXPECT_EQ(Get("1067"), Target());
+        Do({"click", "1075"});
+        EXPECT_EQ(Get("1322"), "Conversione terminata correttamente / compilatore pronto");
+    });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(Messages(result.boxes).empty()) << testsupport::JoinLines(result.boxes);
+    EXPECT_FALSE(m_home.Exists("out/plant.dat"));
+    EXPECT_TRUE(m_home.Exists("KRX9274_Funktionsdaten/plant.dat"));
+}
+
 TEST_F(CompilerRunTest, TheChosenTargetIsStoredAndAStoredFolderThatIsGoneFallsBack)
 {
     std::filesystem::create_directories(m_home.Path("out"));
