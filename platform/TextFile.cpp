@@ -85,21 +85,7 @@ LineRead ReadLineUpTo(std::FILE* file, CString& line, size_t maxLength)
 
 bool ReadLine(std::FILE* file, CString& line)
 {
-    std::string text;
-    bool any = false;
-    int c;
-    while ((c = std::getc(file)) != EOF) {
-        any = true;
-        if (c == '\n')
-            break;
-        text += static_cast<char>(c);
-    }
-    if (!any)
-        return false;
-    if (c == '\n' && !text.empty() && text.back() == '\r')
-        text.pop_back();
-    line = CString(std::move(text));
-    return true;
+    return ReadLineUpTo(file, line, std::string::npos) == LineRead::Line;
 }
 
 bool WriteLine(std::FILE* file, const char* text)

@@ -173,7 +173,10 @@ class Person:
                 [self.tool("shell/morv9274"), "-cmdfile", self.command_file(command, name, object_id)],
                 env=self.env, stdout=subprocess.DEVNULL, stderr=err)
         if self.drive("--wait", "120000", "--window", "frame", "tree")[0] != 0:
-            raise Failure("the frame of %s %s did not come up" % (command, name or ""))
+            shown = self.drive("--wait", "2000", "tree")[1].splitlines()[:3]
+            errors = open(self.stderr_name, encoding="utf-8", errors="replace").read().splitlines()[-3:]
+            raise Failure("the frame of %s %s did not come up (running: %s, shown: %s, stderr: %s)"
+                          % (command, name or "", self.running(), shown, errors))
         self.settle()
 
     def stop_program(self):
@@ -299,7 +302,13 @@ class Walk:
 
     def start(self):
         self.p.stop_program()
-        self.p.start_program(self.command, self.name, self.object_id)
+        try:
+            self.p.start_program(self.command, self.name, self.object_id)
+        except Failure as failure:
+            # Seen a few times in full parallel runs and never alone: said, and tried once more.
+            print("WARN %s: %s; started again" % (self.label, failure), flush=True)
+            self.p.stop_program()
+            self.p.start_program(self.command, self.name, self.object_id)
 
     def run(self):
         self.p.use_drawing(self.drawing)
@@ -449,14 +458,7 @@ class Walk:
         files = self.p.working_files()
         self.expect_drawn(what, caption)
         self.opened.append("dialog %r from %s" % (caption, what))
-        cancel = self.p.where(IDCANCEL)
-        if cancel is None:
-            self.p.key("Escape")
-        else:
-            self.p.click_at(cancel)
-        self.clear_boxes(what)
-        if not self.p.caption_becomes(None):
-            raise Failure("%s: the dialog %r stayed after Cancel" % (what, caption))
+        cancel = self.cancel_dialog(what, caption)
         if self.p.working_files() != files:
             raise Failure("%s: Cancel of %r changed the working files" % (what, caption))
         self.try_dialog_buttons(what, caption, control)
@@ -538,14 +540,21 @@ class Walk:
             if not self.p.running():
                 raise Failure("%s: the program ended" % inner)
         if self.p.active_caption() == caption:
-            cancel = self.p.where(IDCANCEL)
-            if cancel is None:
-                self.p.key("Escape")
-            else:
-                self.p.click_at(cancel)
-            self.clear_boxes(what)
+            self.cancel_dialog(what, caption)
+        elif not self.p.caption_becomes(None):
+            raise Failure("%s: the dialog %r stayed after Cancel" % (what, caption))
+
+    def cancel_dialog(self, what, caption):
+        """A real click on the dialog's Cancel button (Escape where it has none); the button's place, or None."""
+        cancel = self.p.where(IDCANCEL)
+        if cancel is None:
+            self.p.key("Escape")
+        else:
+            self.p.click_at(cancel)
+        self.clear_boxes(what)
         if not self.p.caption_becomes(None):
             raise Failure("%s: the dialog %r stayed after Cancel" % (what, caption))
+        return cancel
 
     def clear_boxes(self, what):
         """Answers with Enter every message box that came up, after checking that it is drawn."""
