@@ -68,6 +68,18 @@ protected:
     {
         return {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
     }
+    // A window command's frame comes up, closes on WM_CLOSE and the run ends in time.
+    void ExpectTheFrameComesAndCloses()
+    {
+        bool reached = false;
+        Timed([&] {
+            return m_home.RunWindowCommand(Command("funcview"), [&] {
+                reached = true;
+                EXPECT_TRUE(platform::remote::Post(testsupport::kFrameTitle, WM_CLOSE, 0, 0));
+            });
+        });
+        EXPECT_TRUE(reached);
+    }
     // A run that must end by itself, well before the run's own limit of a minute.
     ProgramResult Timed(const std::function<ProgramResult()>& run, double* seconds = nullptr) const
     {
@@ -179,14 +191,7 @@ TEST_F(OutsideFilesTest, AFifoInPlaceOfAFileFromOutsideEndsTheRunAtOnceWithItsMe
 
     // WINDOW.ini: the frame shows at its default place and the run ends as ever.
     MakeFifo("WINDOW.ini");
-    bool reached = false;
-    Timed([&] {
-        return m_home.RunWindowCommand(Command("funcview"), [&] {
-            reached = true;
-            EXPECT_TRUE(platform::remote::Post(testsupport::kFrameTitle, WM_CLOSE, 0, 0));
-        });
-    });
-    EXPECT_TRUE(reached);
+    ExpectTheFrameComesAndCloses();
 }
 
 TEST_F(OutsideFilesTest, ADeviceOrALineWithoutEndInASettingsFileCostsNeitherTimeNorMemoryOfItsSize)
@@ -196,14 +201,7 @@ TEST_F(OutsideFilesTest, ADeviceOrALineWithoutEndInASettingsFileCostsNeitherTime
     fs::create_symlink("/dev/zero", m_home.Path("WINDOW.ini"));
     EXPECT_EQ(JoinLines(Run("new").boxes), "");
     EXPECT_EQ(m_home.ReadFile("para/para.par").substr(298 + 9, 10), "03690A6102");
-    bool reached = false;
-    Timed([&] {
-        return m_home.RunWindowCommand(Command("funcview"), [&] {
-            reached = true;
-            EXPECT_TRUE(platform::remote::Post(testsupport::kFrameTitle, WM_CLOSE, 0, 0));
-        });
-    });
-    EXPECT_TRUE(reached);
+    ExpectTheFrameComesAndCloses();
 
     // A settings file whose first line is 256 MB long: read no further than a path can be long, so the run's
     // memory does not grow with it.

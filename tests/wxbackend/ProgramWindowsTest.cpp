@@ -50,12 +50,7 @@ protected:
             GTEST_SKIP() << "Xvfb or xdotool is not installed (scripts/install-deps.sh installs them)";
         m_display = std::make_unique<XvfbDisplay>();
         ASSERT_TRUE(m_display->Ok()) << "Xvfb did not start";
-        setenv("DISPLAY", m_display->Name().c_str(), 1);
-        unsetenv("WAYLAND_DISPLAY");
-        unsetenv("MORV9274_HEADLESS");
-        setenv("NO_AT_BRIDGE", "1", 1);
-        setenv("GSETTINGS_BACKEND", "memory", 1);
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 0);
+        m_display->ShowWindowsHere();
         std::filesystem::create_directories(m_iso.Home() / "para");
         ASSERT_TRUE(m_iso.Start(m_standin, {VORNA_STANDIN, "--record", Path("record.txt")}));
         ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");

@@ -36,13 +36,7 @@ protected:
         ASSERT_TRUE(m_display.Ok()) << "Xvfb did not start";
         // The host serves its window channel in this test's runtime folder, where wnddrive finds it.
         setenv("XDG_RUNTIME_DIR", m_iso.RuntimeFolder().c_str(), 1);
-        setenv("DISPLAY", m_display.Name().c_str(), 1);
-        unsetenv("WAYLAND_DISPLAY");
-        unsetenv("MORV9274_HEADLESS");
-        setenv("NO_AT_BRIDGE", "1", 1);
-        setenv("GSETTINGS_BACKEND", "memory", 1);
-        // In the sanitizer build the toolkit's own allocations, never freed before exit, are not the program's leaks.
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 0);
+        m_display.ShowWindowsHere();
     }
 
     // A warning of the toolkit is a fault of the backend's, whatever the test looked at.

@@ -41,6 +41,16 @@ XvfbDisplay::XvfbDisplay()
         m_name = ":" + number;
 }
 
+void XvfbDisplay::ShowWindowsHere() const
+{
+    setenv("DISPLAY", m_name.c_str(), 1);
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("MORV9274_HEADLESS");
+    setenv("NO_AT_BRIDGE", "1", 1);
+    setenv("GSETTINGS_BACKEND", "memory", 1);
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 0);
+}
+
 XvfbDisplay::~XvfbDisplay()
 {
     if (m_pid > 0) {
