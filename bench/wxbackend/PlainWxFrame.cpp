@@ -94,11 +94,11 @@ public:
         new wxStaticBox(form, wxID_ANY, "", wxPoint(10, 35), wxSize(530, 60));
         wxString items[] = {"Generale", "Def. Utente", "------------", "TEMPO/AUTO", "  16", "  20", "    0"};
         new wxStaticText(form, wxID_ANY, "GRUPPO DENOM.:", wxPoint(20, 45));
-        new wxChoice(form, wxID_ANY, wxPoint(160, 42), wxSize(120, -1), 2, items);
+        (new wxChoice(form, wxID_ANY, wxPoint(160, 42), wxSize(120, -1), 2, items))->SetSelection(0);
         new wxStaticText(form, wxID_ANY, "DEN.:", wxPoint(20, 70));
-        new wxChoice(form, wxID_ANY, wxPoint(160, 67), wxSize(120, -1), 1, items + 2);
-        new wxChoice(form, wxID_ANY, wxPoint(285, 67), wxSize(50, -1), 1, items + 2);
-        new wxButton(form, wxID_ANY, "...", wxPoint(340, 67), wxSize(30, 22));
+        (new wxChoice(form, wxID_ANY, wxPoint(160, 67), wxSize(120, -1), 1, items + 2))->SetSelection(0);
+        (new wxChoice(form, wxID_ANY, wxPoint(285, 67), wxSize(50, -1), 1, items + 2))->SetSelection(0);
+        new wxButton(form, wxID_ANY, "...", wxPoint(340, 67), wxDefaultSize, wxBU_EXACTFIT);
         const char* boxes[] = {"MODO:", "TEMP.AMBIENTE:", "TEMP.MANDATA:", "TEMP.ESTERNA:", ""};
         const char* labels[] = {"T.Amb.ABBASS:", "T.Amb.NORMALE:", "Tempo Prec.:"};
         const char* buttons[] = {"Progr. temp.", "Curva Ri.", "Val. Med.", "Cond. di Spegn.", "Antigelo"};
@@ -106,11 +106,12 @@ public:
         for (int b = 0; b < 5; ++b) {
             new wxStaticBox(form, wxID_ANY, boxes[b], wxPoint(10, y), wxSize(530, b == 1 ? 110 : 45));
             if (b == 0) {
-                new wxChoice(form, wxID_ANY, wxPoint(160, y + 12), wxSize(120, -1), 1, items + 3);
+                (new wxChoice(form, wxID_ANY, wxPoint(160, y + 12), wxSize(120, -1), 1, items + 3))->SetSelection(0);
             } else if (b == 1) {
                 for (int l = 0; l < 3; ++l) {
                     new wxStaticText(form, wxID_ANY, labels[l], wxPoint(30, y + 18 + 28 * l));
-                    new wxChoice(form, wxID_ANY, wxPoint(160, y + 15 + 28 * l), wxSize(80, -1), 1, items + 4 + l);
+                    (new wxChoice(form, wxID_ANY, wxPoint(160, y + 15 + 28 * l), wxSize(80, -1), 1, items + 4 + l))
+                        ->SetSelection(0);
                     new wxStaticText(form, wxID_ANY, l == 2 ? "Min" : "°C", wxPoint(250, y + 18 + 28 * l));
                 }
                 new wxButton(form, wxID_ANY, buttons[0], wxPoint(380, y + 40));
