@@ -6,6 +6,8 @@
 // server does work the later ones find done). After the benchmarks the medians and their ratio are printed (goal:
 // 1.5 or less). The mapping is seen from outside, as a window manager sees it: a MapNotify of a top-level window
 // with the frame's title.
+#include "XvfbDisplay.h"
+
 #include <benchmark/benchmark.h>
 
 #include <X11/Xlib.h>
@@ -34,39 +36,15 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 struct Server {
-    pid_t pid = -1;
+    wxtest::XvfbDisplay xvfb;
     std::string name;
     Display* x = nullptr;
 
     Server()
     {
-        int fds[2];
-        if (pipe(fds) != 0)
+        if (!xvfb.Ok())
             return;
-        pid = fork();
-        if (pid == 0) {
-            close(fds[0]);
-            int devnull = open("/dev/null", O_RDWR);
-            dup2(devnull, 1);
-            dup2(devnull, 2);
-            std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                   "-noreset", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        std::string number;
-        pollfd p {fds[0], POLLIN, 0};
-        while (poll(&p, 1, 20000) > 0) {
-            char c = 0;
-            if (read(fds[0], &c, 1) != 1 || c == '\n')
-                break;
-            number += c;
-        }
-        close(fds[0]);
-        if (number.empty())
-            return;
-        name = ":" + number;
+        name = xvfb.Name();
         x = XOpenDisplay(name.c_str());
         if (x)
             XSelectInput(x, DefaultRootWindow(x), SubstructureNotifyMask);
@@ -78,10 +56,6 @@ struct Server {
     {
         if (x)
             XCloseDisplay(x);
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
     }
 
     // Waits for a top-level window with the title to be mapped; false after the bound.

@@ -123,19 +123,27 @@ class Person:
         return os.path.join(self.home, relative)
 
     def start_xvfb(self):
-        read, write = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write)
-        number = b""
-        while not number.endswith(b"\n"):
-            chunk = os.read(read, 16)
-            if not chunk:
-                raise Failure("Xvfb did not start")
-            number += chunk
-        os.close(read)
-        self.env["DISPLAY"] = ":" + number.decode().strip()
-        return xvfb
+        # Servers starting side by side can pick the same free display number; the one that loses exits at once.
+        # A few fresh starts end that race.
+        for attempt in range(5):
+            time.sleep(0.2 * attempt)
+            read, write = os.pipe()
+            xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
+                                     "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write)
+            number = b""
+            while not number.endswith(b"\n"):
+                chunk = os.read(read, 16)
+                if not chunk:
+                    break
+                number += chunk
+            os.close(read)
+            if number.endswith(b"\n"):
+                self.env["DISPLAY"] = ":" + number.decode().strip()
+                return xvfb
+            xvfb.kill()
+            xvfb.wait()
+        raise Failure("Xvfb did not start")
 
     @staticmethod
     def wait_for(condition, seconds, why):

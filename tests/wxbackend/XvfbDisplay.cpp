@@ -12,6 +12,17 @@ namespace wxtest {
 
 XvfbDisplay::XvfbDisplay()
 {
+    // Servers starting side by side can pick the same free display number; the one that loses exits at once.
+    // A few fresh starts end that race.
+    for (int attempt = 0; attempt < 5 && !Ok(); ++attempt) {
+        if (attempt > 0)
+            usleep(200000 * attempt);
+        Start();
+    }
+}
+
+void XvfbDisplay::Start()
+{
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         return;
@@ -37,8 +48,15 @@ XvfbDisplay::XvfbDisplay()
         number += c;
     }
     close(pipeFds[0]);
-    if (!number.empty())
+    if (!number.empty()) {
         m_name = ":" + number;
+        return;
+    }
+    if (m_pid > 0) {
+        kill(m_pid, SIGTERM);
+        waitpid(m_pid, nullptr, 0);
+    }
+    m_pid = -1;
 }
 
 void XvfbDisplay::ShowWindowsHere() const

@@ -9,7 +9,8 @@ namespace wxtest {
 
 class XvfbDisplay {
 public:
-    // Starts Xvfb; the server itself picks a free display number and reports it when it accepts clients.
+    // Starts Xvfb; the server itself picks a free display number and reports it when it accepts clients. A start
+    // that fails is tried again a few times.
     XvfbDisplay();
     ~XvfbDisplay();
     XvfbDisplay(const XvfbDisplay&) = delete;
@@ -28,6 +29,8 @@ public:
     int Run(const std::vector<std::string>& argv, std::string* output = nullptr) const;
 
 private:
+    void Start();
+
     pid_t m_pid = -1;
     std::string m_name;
 };
