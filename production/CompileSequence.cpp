@@ -2,10 +2,8 @@
 #include "production/CompileSequence.h"
 
 #include "resources/ProductionTexts.h"
-#include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
-#include "store/ImageLayout.h"
 
 #include <algorithm>
 #include <cstring>

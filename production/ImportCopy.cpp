@@ -3,10 +3,8 @@
 
 #include "link/CSCCmd.h"
 #include "resources/UiTexts.h"
-#include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
-#include "store/ImageLayout.h"
 #include "texts/CTexte.h"
 
 #include <cstring>
