@@ -1,8 +1,8 @@
 // The compile: turns the working copy of the parameter set (working file 2) into the controller's function-data file.
 //
-// Working file 0 is made anew with the default image; then the steps of the step table copy one kind of record
-// after the other from working file 2 into working file 0, most of them repairing the record on the way and writing
-// the repaired record back into working file 2. The first step that fails ends the compile: nothing is committed and
+// Working file 0 is made anew with the default image; then the steps of the step table copy the record families
+// (store/RecordFamilies.h) one after the other from working file 2 into working file 0, repairing each record on
+// the way and writing it back into working file 2 where its family writes back. The first step that fails ends the compile: nothing is committed and
 // the target is not touched. After the last step working file 2 is committed over working file 1 and working file 0
 // is copied to the target.
 //
@@ -11,6 +11,7 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "store/RecordFamilies.h"
 
 #include <span>
 
@@ -29,12 +30,8 @@ public:
 // The last position of a finished compile (the caller sets it once the compile succeeded).
 constexpr int kCompileEnd = 241;
 
-// Which working files a step writes.
-enum class Writes { WorkAndDat, DatOnly, None };
-
-class CompileSequence;
-
-// One row of the step table.
+// One row of the step table: a run of neighbouring record families of the table of record families, each item
+// read from working file 2, repaired, written back into 2 when its family writes back, and written into 0.
 struct CompileStep {
     const char* name;
     // The status line: with "%d" it is shown for every item with its number, without it once before the first
@@ -42,10 +39,8 @@ struct CompileStep {
     const char* status;
     int firstPosition;  // the position of item 1
     int stride;         // the position grows by this per item
-    int count;          // items 1..count
-    // Copies item n; false ends the compile. Null for a row that only shows its status.
-    bool (CompileSequence::*copy)(int n);
-    Writes writes;
+    records::Family first;
+    int families;  // the families first.. in the order of the table; 0 for a row that only shows its status
 };
 
 class CompileSequence {
@@ -60,21 +55,12 @@ public:
 
     static std::span<const CompileStep> Steps();
 
-    // The per-item copies the step table names.
-    bool CopyReglerEinst(int);
-    bool CopyPotentiostat(int);
-    bool CopyBezeichnung(int n);
-    bool CopyEingang(int n);
-    bool CopyAusgang(int n);
-    bool CopyAntiblockierschutz(int);
+    // Function slot n: its record repaired by its type and written back into working file 2, then entry and record
+    // raw into the same slot of working file 0. The first slot of no known type ends the table.
     bool CopyFunktion(int slot);
-    bool CopyFuncView(int);
-    bool CopyMeldung(int n);
-    bool CopyNetzwerk(int record);
-    bool CopyLogging(int);
-    bool CopyBegruessung(int);
 
 private:
+    bool Copy(const records::FamilyRow& family, int n);
     bool EndFunctionTable(int slot);
 
     CompileReporter& m_reporter;

@@ -4,7 +4,6 @@
 #include "production/DocRun.h"
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
-#include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
 #include "store/ImageLayout.h"
@@ -167,7 +166,6 @@ void WriteFunktionen(DocText& text, DocReporter& reporter)
 {
     const Options& options = text.Opt();
     CParaDaten para;
-    CParaCheck check;
     text.Line(SectionRule());
     text.Line(kFunzioni);
     for (int n = 1; n <= static_cast<int>(layout::kFuncSlots); ++n) {
@@ -186,13 +184,8 @@ void WriteFunktionen(DocText& text, DocReporter& reporter)
         const functypes::FunctionType* type = functypes::FindFunctionType(entry.type);
         if (!type)
             break;
-        std::vector<BYTE> record(type->recordSize);
-        type->blank(record.data());
-        const bool read = type->read(para, options.file, slot, record.data(), !options.external);
-        type->check(check, options.file, record.data(), options.external);
-        // Only a record that was read goes back: a failed read must not overwrite the slot with defaults.
-        if (read && options.writeBack)
-            type->write(para, options.file, slot, record.data());
+        std::vector<BYTE> record;
+        records::PassFunc(*type, para, slot, record, DocRun::RecordWalk(options));
         WriteHead(text, *type, slot, record.data());
         if (const FunctionDoc* doc = FindFunctionDoc(entry.type))
             WriteRows(text, kFunctions, doc->rows, record.data(), {}, options.sections.functionsFilter != 0);

@@ -2,7 +2,6 @@
 #include "production/DocRows.h"
 #include "production/DocRun.h"
 #include "production/DocTexts.h"
-#include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/NetzFields.h"
 #include "texts/CTexte.h"
@@ -112,74 +111,51 @@ void WriteLoggingEntry(DocText& text, const char* pattern, int i, const Quelle& 
 void DocRun::Netzwerk(DocText& text)
 {
     CParaDaten para;
-    CParaCheck check;
-    const int file = m_options.file;
-    const bool back = m_options.writeBack;
+    const records::Walk walk = RecordWalk(m_options);
     text.Line(SectionRule());
     text.Line(kRete);
 
     Status(232, kStatusNetSettings);
     NetzwerkParam settings;
-    bool read = para.GetNetzwerk(file, settings);
-    check.CheckNetzKnoten(settings);
-    if (read && back)
-        para.SetNetzwerk(file, settings);
+    records::Pass(records::kNetzSettings, para, 1, settings, walk);
     WriteRows(text, kNetwork, kSettingsRows, &settings);
     if (!m_options.sections.network)
         return;
 
     text.Line(ItemRule(kNetwork));
     text.Line(kUscitaDati);
-    Quelle sources[16] = {};
+    records::NetzQuellen sources{};
     Status(233, kStatusNetOutDigital);
-    read = para.GetNetzAusgaengeDigital(file, sources, !m_options.external);
-    check.CheckNetzAusgaengeDigital(sources);
-    if (read && back)
-        para.SetNetzAusgaengeDigital(file, sources);
-    WriteNetzAusgaenge(text, kDigitaleHead, sources);
+    records::Pass(records::kNetzAusgaengeDigital, para, 1, sources, walk);
+    WriteNetzAusgaenge(text, kDigitaleHead, sources.data());
     Status(234, kStatusNetOutAnalog);
-    Quelle analog[16] = {};
-    read = para.GetNetzAusgaengeAnalog(file, analog, !m_options.external);
-    check.CheckNetzAusgaengeAnalog(analog);
-    if (read && back)
-        para.SetNetzAusgaengeAnalog(file, analog);
-    WriteNetzAusgaenge(text, kAnalogHead, analog);
+    records::NetzQuellen analog{};
+    records::Pass(records::kNetzAusgaengeAnalog, para, 1, analog, walk);
+    WriteNetzAusgaenge(text, kAnalogHead, analog.data());
 
     Status(235, kStatusNetSend);
     Sendebedingungen send;
-    read = para.GetSendebedingungen(file, send);
-    check.CheckNetzZeiten(send);
-    if (read && back)
-        para.SetSendebedingungen(file, send);
+    records::Pass(records::kSendebedingungen, para, 1, send, walk);
     WriteRows(text, kNetwork, kSendDigitalRows, &send);
     WriteRows(text, kNetwork, kSendAnalogRows, &send, {4, sizeof(Sendebedingungen::AnalogGruppe), 1, 4});
 
     text.Line(ItemRule(kNetwork));
     text.Line(kEntrataDati);
-    NetzEingang inputs[16] = {};
+    records::NetzEingaenge inputs{};
     Status(236, kStatusNetInDigital);
-    read = para.GetNetzEingaengeDigital(file, inputs);
-    check.CheckNetzEingaengeDigital(inputs);
-    if (read && back)
-        para.SetNetzEingaengeDigital(file, inputs);
-    WriteNetzEingaenge(text, kDigitaleHead, "Usc.RETE dig.:", inputs);
-    NetzEingang analogInputs[16] = {};
+    records::Pass(records::kNetzEingaengeDigital, para, 1, inputs, walk);
+    WriteNetzEingaenge(text, kDigitaleHead, "Usc.RETE dig.:", inputs.data());
+    records::NetzEingaenge analogInputs{};
     Status(237, kStatusNetInAnalog);
-    read = para.GetNetzEingaengeAnalog(file, analogInputs);
-    check.CheckNetzEingaengeAnalog(analogInputs);
-    if (read && back)
-        para.SetNetzEingaengeAnalog(file, analogInputs);
-    WriteNetzEingaenge(text, kAnalogHead, "Usc.RETE anal.:", analogInputs);
+    records::Pass(records::kNetzEingaengeAnalog, para, 1, analogInputs, walk);
+    WriteNetzEingaenge(text, kAnalogHead, "Usc.RETE anal.:", analogInputs.data());
 
     Status(238, kStatusNetTimeouts);
-    BYTE timeouts[8] = {};
-    read = para.GetNetzTimeouts(file, timeouts);
-    check.CheckNetzTimeouts(timeouts);
-    if (read && back)
-        para.SetNetzTimeouts(file, timeouts);
+    records::NetzTimeouts timeouts{};
+    records::Pass(records::kNetzTimeouts, para, 1, timeouts, walk);
     text.Heading(1, "Timeouts:");
-    WriteRows(text, kNetwork, kTimeoutRows, timeouts, {4, 1, 1, 4});
-    WriteRows(text, kNetwork, kTimeoutAnalogRows, timeouts + 4, {4, 1, 1, 4});
+    WriteRows(text, kNetwork, kTimeoutRows, timeouts.data(), {4, 1, 1, 4});
+    WriteRows(text, kNetwork, kTimeoutAnalogRows, timeouts.data() + 4, {4, 1, 1, 4});
 }
 
 void DocRun::Logging(DocText& text)
@@ -190,10 +166,7 @@ void DocRun::Logging(DocText& text)
     text.Line(ItemRule(kLogging));
     Status(235, kStatusLogging);
     LoggingListen record;
-    const bool read = para.GetLoggingListen(m_options.file, record);
-    CParaCheck().CheckLogging(record);
-    if (read && m_options.writeBack)
-        para.SetLoggingListen(m_options.file, record);
+    records::Pass(records::kLogging, para, 1, record, RecordWalk(m_options));
     CString number;
     number.Format("%d", record.masterNode);
     LoggingLine(text, "MASTER NODO:", number);
@@ -216,8 +189,9 @@ void DocRun::FuncView(DocText& text)
     text.Line(kSinottica);
     text.Line(ItemRule(kOverview));
     Status(230, kStatusOverview);
-    FuncViewEntry entries[128];
-    CParaDaten().GetFuncView(m_options.file, entries);
+    records::FuncViewList entries;
+    CParaDaten para;
+    records::Pass(records::kFuncView, para, 1, entries, RecordWalk(m_options));
     CTexte texts;
     for (const FuncViewEntry& entry : entries) {
         if (entry.kind == FuncViewEntry::kEnde)

@@ -3,7 +3,6 @@
 #include "production/DocRun.h"
 #include "production/DocTexts.h"
 #include "requirements/CSystemRequirements.h"
-#include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/PlantFields.h"
 #include "store/RecordCodec.h"
@@ -244,16 +243,12 @@ void DocRun::Header(DocText& text)
 void DocRun::Eingaenge(DocText& text)
 {
     CParaDaten para;
-    CParaCheck check;
     text.Line(SectionRule());
     text.Line(kIngressi);
-    for (int i = 1; i <= 16; ++i) {
+    for (int i = 1; i <= records::kEingang.count; ++i) {
         Status(i - 1, kStatusInput, i);
         EingangParam record;
-        const bool read = para.GetEingang(m_options.file, static_cast<BYTE>(i), record);
-        check.CheckEingang(static_cast<BYTE>(i), record);
-        if (read && m_options.writeBack)
-            para.SetEingang(m_options.file, static_cast<BYTE>(i), record);
+        records::Pass(records::kEingang, para, i, record, RecordWalk(m_options));
         if (m_options.sections.inputsFilter && record.type == kEingangUnbenutzt)
             continue;
         text.Line(ItemRule(kInputs));
@@ -265,16 +260,12 @@ void DocRun::Eingaenge(DocText& text)
 void DocRun::Ausgaenge(DocText& text)
 {
     CParaDaten para;
-    CParaCheck check;
     text.Line(SectionRule());
     text.Line(kUscite);
-    for (int n = 1; n <= 16; ++n) {
+    for (int n = 1; n <= records::kAusgang.count; ++n) {
         Status(n + 15, kStatusOutput, n);
         AusgangParam record;
-        const bool read = para.GetAusgang(m_options.file, static_cast<BYTE>(n), record);
-        check.CheckAusgang(static_cast<BYTE>(n), record);
-        if (read && m_options.writeBack)
-            para.SetAusgang(m_options.file, static_cast<BYTE>(n), record);
+        records::Pass(records::kAusgang, para, n, record, RecordWalk(m_options));
         if (m_options.sections.outputsFilter && n != 15 && n != 16 && record.type == kAusgangUnbenutzt)
             continue;
         text.Line(ItemRule(kOutputs));
@@ -292,10 +283,7 @@ void DocRun::Ausgaenge(DocText& text)
     text.Line(ItemRule(kOutputs));
     text.Line(kProtezione);
     AntiblockierschutzParam guard;
-    const bool read = para.GetAntiblockierschutz(m_options.file, guard);
-    check.CheckAntiblockierschutz(guard);
-    if (read && m_options.writeBack)
-        para.SetAntiblockierschutz(m_options.file, guard);
+    records::Pass(records::kAntiblockierschutz, para, 1, guard, RecordWalk(m_options));
     CString days;
     for (int d = 0; d < 7; ++d)
         if (guard.weekdays[d])
@@ -311,16 +299,12 @@ void DocRun::Ausgaenge(DocText& text)
 void DocRun::Meldungen(DocText& text)
 {
     CParaDaten para;
-    CParaCheck check;
     text.Line(SectionRule());
     text.Line(kMessaggi);
-    for (int m = 1; m <= 8; ++m) {
+    for (int m = 1; m <= records::kMeldung.count; ++m) {
         Status(2 * m + 214, kStatusMessage, m);
         MeldungParam record;
-        const bool read = para.GetMeldung(m_options.file, static_cast<BYTE>(m), record, !m_options.external);
-        check.CheckMeldung(record, m_options.external);
-        if (read && m_options.writeBack)
-            para.SetMeldung(m_options.file, static_cast<BYTE>(m), record);
+        records::Pass(records::kMeldung, para, m, record, RecordWalk(m_options));
         if (m_options.sections.messagesFilter && record.type == kMeldungUnbenutzt)
             continue;
         text.Line(ItemRule(kMessages));

@@ -1,10 +1,11 @@
 // DocRun: one run of the parameter documentation. It reads every record of the chosen sections from the run's
-// working file, repairs it, writes it back when the options ask for it and only when it was read, documents it, and
+// working file through the table of record families (store/RecordFamilies.h), repairs it, writes it back when the options ask for it and only when it was read, documents it, and
 // writes the whole text into the temporary file "para/txtFile.txt" (whole or not at all) before it copies that over
 // the target (whole or not at all). No window: progress goes to the reporter.
 #pragma once
 
 #include "production/DocLayout.h"
+#include "store/RecordFamilies.h"
 
 #include <functional>
 
@@ -41,6 +42,13 @@ public:
     // the drawing's set) and the copy over the target. False when the temporary file or the copy fails (nothing
     // copied then); a temporary file that cannot be opened ends the run before any record is read or written back.
     bool Write(const CString& target);
+
+    // How the sections walk the record families: from the run's working file, an external file's records as
+    // stored, each record written back when the options ask for it and only when it was read.
+    static records::Walk RecordWalk(const doc::Options& options)
+    {
+        return {options.file, options.external != 0, options.writeBack != 0};
+    }
 
     // The sections (each reads, repairs, writes back and documents its records).
     void Header(doc::DocText& text);

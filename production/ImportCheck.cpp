@@ -2,10 +2,10 @@
 #include "production/ImportCheck.h"
 
 #include "resources/UiTexts.h"
-#include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
 #include "store/ImageLayout.h"
+#include "store/RecordFamilies.h"
 
 #include <vector>
 
@@ -17,6 +17,10 @@ using Pin = DrawingReader::PinCompletion;
 
 // A network output's source as a record of its own: kind at 0, number at 1.
 constexpr Pin kQuellePin[] = {{Pin::Source, 0, 0, 1}};
+
+// The source's records as stored, the current ones completed from the drawing; both repaired, nothing written.
+constexpr records::Walk kSource{CParaDaten::kDatFile, true};
+constexpr records::Walk kCurrent{CParaDaten::kWorkFile, false};
 
 CString Numbered(const char* format, int n)
 {
@@ -103,16 +107,13 @@ CheckResult ImportCheck::CheckFunktionen()
 
 CheckResult ImportCheck::CheckMeldungen()
 {
-    CParaCheck check;
-    for (BYTE n = 1; n <= layout::kMeldungSlots; ++n) {
+    for (int n = 1; n <= records::kMeldung.count; ++n) {
         m_reporter.AddProgress(1, Numbered(ui::kCheckMessage, n));
         // A record that cannot be read is judged as an unused message.
         MeldungParam source;
         MeldungParam current;
-        m_para.GetMeldung(CParaDaten::kDatFile, n, source, false);
-        check.CheckMeldung(source, 1);
-        m_para.GetMeldung(CParaDaten::kWorkFile, n, current, true);
-        check.CheckMeldung(current, 0);
+        records::Pass(records::kMeldung, m_para, n, source, kSource);
+        records::Pass(records::kMeldung, m_para, n, current, kCurrent);
         const bool agree = current.type == kMeldungUnbenutzt
             ? source.type == kMeldungUnbenutzt
             : Agree(DrawingReader::MeldungPins(), reinterpret_cast<const BYTE*>(&current),
@@ -125,25 +126,19 @@ CheckResult ImportCheck::CheckMeldungen()
 
 CheckResult ImportCheck::CheckNetzAusgaenge()
 {
-    CParaCheck check;
     const struct {
-        bool (CParaDaten::*read)(int, Quelle*, bool);
-        void (CParaCheck::*repair)(Quelle*);
+        const records::Access<records::NetzQuellen>& family;
         const char* status;
         Incompatibility reason;
     } lists[] = {
-        {&CParaDaten::GetNetzAusgaengeDigital, &CParaCheck::CheckNetzAusgaengeDigital, ui::kCheckNetDigital,
-         Incompatibility::NetDigital},
-        {&CParaDaten::GetNetzAusgaengeAnalog, &CParaCheck::CheckNetzAusgaengeAnalog, ui::kCheckNetAnalog,
-         Incompatibility::NetAnalog},
+        {records::kNetzAusgaengeDigital, ui::kCheckNetDigital, Incompatibility::NetDigital},
+        {records::kNetzAusgaengeAnalog, ui::kCheckNetAnalog, Incompatibility::NetAnalog},
     };
     for (const auto& list : lists) {
-        Quelle source[16] = {};
-        Quelle current[16] = {};
-        (m_para.*list.read)(CParaDaten::kDatFile, source, false);
-        (m_para.*list.read)(CParaDaten::kWorkFile, current, true);
-        (check.*list.repair)(source);
-        (check.*list.repair)(current);
+        records::NetzQuellen source{};
+        records::NetzQuellen current{};
+        records::Pass(list.family, m_para, 1, source, kSource);
+        records::Pass(list.family, m_para, 1, current, kCurrent);
         for (int n = 1; n <= 16; ++n) {
             m_reporter.AddProgress(1, Numbered(list.status, n));
             if (!Agree(kQuellePin, reinterpret_cast<const BYTE*>(&current[n - 1]),

@@ -3,10 +3,8 @@
 
 #include "link/CSCCmd.h"
 #include "resources/UiTexts.h"
-#include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
-#include "store/ImageLayout.h"
 #include "texts/CTexte.h"
 
 #include <cstring>
@@ -27,30 +25,32 @@ bool HasNumber(const char* status)
     return std::strstr(status, "%d") != nullptr;
 }
 
-// Reads a record of the source, repairs it and writes it into the working copy.
-template <class Record, class Repair>
-bool Copy(bool (CParaDaten::*get)(int, Record&), bool (CParaDaten::*set)(int, Record), CParaDaten& para, Repair repair)
-{
-    Record record{};
-    if (!(para.*get)(kDat, record))
-        return false;
-    repair(record);
-    return (para.*set)(kWork, record);
-}
+using records::Family;
 
 const ImportStep kSteps[] = {
-    {ui::kCopySettings, 1, &ImportCopy::CopyReglerEinst},
-    {ui::kCopyPotentiostat, 1, &ImportCopy::CopyPotentiostat},
-    {ui::kCopyDesignations, 1, &ImportCopy::CopyBezeichnungen},
-    {ui::kCopyInput, static_cast<int>(layout::kEingaenge), &ImportCopy::CopyEingang},
-    {ui::kCopyOutput, static_cast<int>(layout::kAusgaenge), &ImportCopy::CopyAusgang},
-    {ui::kCopyFunction, static_cast<int>(layout::kFuncSlots), &ImportCopy::CopyFunktion},
-    {ui::kCopyFuncView, 1, &ImportCopy::CopyFuncView},
-    {ui::kCopyLogging, 1, &ImportCopy::CopyLogging},
-    {ui::kCopyMessage, static_cast<int>(layout::kMeldungSlots), &ImportCopy::CopyMeldung},
-    {ui::kCopyNetwork, 1, &ImportCopy::CopyNetzwerk},
-    {ui::kCopyWelcome, 1, &ImportCopy::CopyBegruessung},
+    {ui::kCopySettings, Family::ReglerEinst, 1, true},
+    {ui::kCopyPotentiostat, Family::Potentiostat, 1, true},
+    {ui::kCopyDesignations, Family::Bezeichnung, 1, false},
+    {ui::kCopyInput, Family::Eingang, 1, true},
+    // Output 16 brings the anti-seize settings with it.
+    {ui::kCopyOutput, Family::Ausgang, 2, true},
+    {ui::kCopyFunction, Family::Funktion, 1, true},
+    {ui::kCopyFuncView, Family::FuncView, 1, true},
+    {ui::kCopyLogging, Family::Logging, 1, true},
+    {ui::kCopyMessage, Family::Meldung, 1, true},
+    {ui::kCopyNetwork, Family::NetzSettings, 7, false},
+    {ui::kCopyWelcome, Family::Begruessung, 1, true},
 };
+static_assert(static_cast<int>(Family::Ausgang) + 1 == static_cast<int>(Family::Antiblockierschutz));
+static_assert(static_cast<int>(Family::NetzSettings) + 6 == static_cast<int>(Family::NetzAusgaengeAnalog));
+
+// The source's records as stored, into the working copy.
+constexpr records::Walk kWalk{kDat, true, false, kWork};
+
+Family Nth(Family first, int k)
+{
+    return static_cast<Family>(static_cast<int>(first) + k);
+}
 
 }  // namespace
 
@@ -63,13 +63,22 @@ bool ImportCopy::RunSteps()
 {
     m_bTableEnded = false;
     for (const ImportStep& step : kSteps) {
-        for (int n = 1; n <= step.count; ++n) {
+        const int items = step.eachItem ? records::Row(step.first).count : 1;
+        for (int n = 1; n <= items; ++n) {
             CString status(step.status);
             if (HasNumber(step.status))
                 status.Format(step.status, n);
             m_reporter.AddProgress(1, status);
-            if (!(this->*step.copy)(n))
+            // The item of the first family, or with the last step all items of the families not yet copied.
+            const int firstFamily = step.eachItem ? 1 : 0;
+            if (step.eachItem && !Copy(step.first, n))
                 return false;
+            if (n < items)
+                continue;
+            for (int k = firstFamily; k < step.families; ++k)
+                for (int item = 1; item <= records::Row(Nth(step.first, k)).count; ++item)
+                    if (!Copy(Nth(step.first, k), item))
+                        return false;
         }
     }
     return true;
@@ -99,48 +108,15 @@ ImportEnd ImportCopy::Run(CSCCmd& channel)
     return end;
 }
 
-bool ImportCopy::CopyReglerEinst(int)
+bool ImportCopy::Copy(Family family, int n)
 {
-    return Copy(&CParaDaten::GetReglerEinst, &CParaDaten::SetReglerEinst, m_para,
-                [](ReglerEinstellungen& r) { CParaCheck().CheckRegler(r); });
-}
-
-bool ImportCopy::CopyPotentiostat(int)
-{
-    return Copy(&CParaDaten::GetPotentiostat, &CParaDaten::SetPotentiostat, m_para, [](PotentiostatParam&) {});
-}
-
-bool ImportCopy::CopyBezeichnungen(int)
-{
-    for (BYTE n = 1; n <= layout::kUserBezeichnungen; ++n) {
-        CString text;
-        if (!m_para.ReadUserBezeichnung(kDat, n, text) || !m_para.SetUserBezeichnung(kWork, n, text))
-            return false;
+    switch (family) {
+    case Family::Funktion: return CopyFunktion(n);
+    case Family::FuncView: return CopyFuncView();
+    // The logging lists come over as the file holds them.
+    case Family::Logging: return records::Row(family).copy(m_para, n, {kDat, true, false, kWork, false});
+    default: return records::Row(family).copy(m_para, n, kWalk);
     }
-    return true;
-}
-
-bool ImportCopy::CopyEingang(int n)
-{
-    EingangParam record;
-    if (!m_para.GetEingang(kDat, static_cast<BYTE>(n), record))
-        return false;
-    CParaCheck().CheckEingang(static_cast<BYTE>(n), record);
-    return m_para.SetEingang(kWork, static_cast<BYTE>(n), record);
-}
-
-bool ImportCopy::CopyAusgang(int n)
-{
-    AusgangParam record;
-    if (!m_para.GetAusgang(kDat, static_cast<BYTE>(n), record))
-        return false;
-    CParaCheck().CheckAusgang(static_cast<BYTE>(n), record);
-    if (!m_para.SetAusgang(kWork, static_cast<BYTE>(n), record))
-        return false;
-    if (n != static_cast<int>(layout::kAusgaenge))
-        return true;
-    return Copy(&CParaDaten::GetAntiblockierschutz, &CParaDaten::SetAntiblockierschutz, m_para,
-                [](AntiblockierschutzParam& r) { CParaCheck().CheckAntiblockierschutz(r); });
 }
 
 bool ImportCopy::CopyFunktion(int n)
@@ -157,26 +133,21 @@ bool ImportCopy::CopyFunktion(int n)
         m_bTableEnded = true;
         return true;
     }
-    std::vector<BYTE> fields(type->recordSize);
-    type->blank(fields.data());
-    if (!type->read(m_para, kDat, slot, fields.data(), false))
-        return false;
-    CParaCheck check;
     // The source's fixed states keep their low bit; references are checked in the source's own set.
-    type->check(check, kDat, fields.data(), 1);
-    return type->write(m_para, kWork, slot, fields.data());
+    std::vector<BYTE> fields;
+    return records::PassFunc(*type, m_para, slot, fields, kWalk);
 }
 
-bool ImportCopy::CopyFuncView(int)
+bool ImportCopy::CopyFuncView()
 {
-    FuncViewEntry entries[128];
-    if (!m_para.GetFuncView(kDat, entries))
+    records::FuncViewList entries;
+    if (!records::Pass(records::kFuncView, m_para, 1, entries, {kDat, true}))
         return false;
     FilterFuncView(entries);
-    return m_para.SetFuncView(kWork, entries);
+    return records::kFuncView.set(m_para, kWork, 1, entries);
 }
 
-void ImportCopy::FilterFuncView(FuncViewEntry (&entries)[128])
+void ImportCopy::FilterFuncView(std::span<FuncViewEntry, 128> entries)
 {
     FuncViewEntry kept[128];
     int count = 0;
@@ -198,63 +169,7 @@ void ImportCopy::FilterFuncView(FuncViewEntry (&entries)[128])
         if (count < 128)
             kept[count++] = e;
     }
-    std::copy(std::begin(kept), std::end(kept), std::begin(entries));
-}
-
-bool ImportCopy::CopyLogging(int)
-{
-    LoggingListen record;
-    if (!m_para.GetLoggingListen(kDat, record))
-        return false;
-    return m_para.SetLoggingListen(kWork, record);
-}
-
-bool ImportCopy::CopyMeldung(int n)
-{
-    MeldungParam record;
-    if (!m_para.GetMeldung(kDat, static_cast<BYTE>(n), record, false))
-        return false;
-    CParaCheck().CheckMeldung(record, 1);
-    return m_para.SetMeldung(kWork, static_cast<BYTE>(n), record);
-}
-
-bool ImportCopy::CopyNetzwerk(int)
-{
-    CParaCheck check;
-    if (!Copy(&CParaDaten::GetNetzwerk, &CParaDaten::SetNetzwerk, m_para,
-              [&](NetzwerkParam& r) { check.CheckNetzKnoten(r); }))
-        return false;
-    NetzEingang inputs[16];
-    if (!m_para.GetNetzEingaengeDigital(kDat, inputs))
-        return false;
-    check.CheckNetzEingaengeDigital(inputs);
-    if (!m_para.SetNetzEingaengeDigital(kWork, inputs) || !m_para.GetNetzEingaengeAnalog(kDat, inputs))
-        return false;
-    check.CheckNetzEingaengeAnalog(inputs);
-    if (!m_para.SetNetzEingaengeAnalog(kWork, inputs))
-        return false;
-    BYTE timeouts[8];
-    if (!m_para.GetNetzTimeouts(kDat, timeouts))
-        return false;
-    check.CheckNetzTimeouts(timeouts);
-    if (!m_para.SetNetzTimeouts(kWork, timeouts))
-        return false;
-    if (!Copy(&CParaDaten::GetSendebedingungen, &CParaDaten::SetSendebedingungen, m_para,
-              [&](Sendebedingungen& r) { check.CheckNetzZeiten(r); }))
-        return false;
-    Quelle sources[16];
-    if (!m_para.GetNetzAusgaengeDigital(kDat, sources, false))
-        return false;
-    check.CheckNetzAusgaengeDigital(sources);
-    if (!m_para.SetNetzAusgaengeDigital(kWork, sources) || !m_para.GetNetzAusgaengeAnalog(kDat, sources, false))
-        return false;
-    check.CheckNetzAusgaengeAnalog(sources);
-    return m_para.SetNetzAusgaengeAnalog(kWork, sources);
-}
-
-bool ImportCopy::CopyBegruessung(int)
-{
-    return Copy(&CParaDaten::GetBegruessung, &CParaDaten::SetBegruessung, m_para, [](BegruessungsText&) {});
+    std::copy(std::begin(kept), std::end(kept), entries.begin());
 }
 
 }  // namespace production

@@ -1,5 +1,6 @@
 // The import's copy steps: take the parameters of working file 0 (the chosen function-data file) over into working
-// file 2 (the working copy of the drawing's set), position for position, repairing each record on the way; then
+// file 2 (the working copy of the drawing's set), position for position, family by family of the table of record
+// families (store/RecordFamilies.h), repairing each record on the way; then
 // commit, refresh every text of the drawing and hand the commands to the drawing tool.
 //
 // Only what the compatibility check found equal is structure, so nothing is renumbered. The parameter file's text
@@ -13,6 +14,7 @@
 
 #include "production/ImportReporter.h"
 #include "store/FuncViewEntry.h"
+#include "store/RecordFamilies.h"
 
 #include <span>
 
@@ -23,12 +25,15 @@ namespace production {
 
 class ImportCopy;
 
-// One row of the step table.
+// One row of the step table: a run of neighbouring record families of the table of record families.
 struct ImportStep {
     // With "%d" announced for every item with its number, else once before the first item.
     const char* status;
-    int count;  // items 1..count, one progress step each
-    bool (ImportCopy::*copy)(int n);
+    records::Family first;
+    int families;  // the families first.. in the order of the table
+    // A progress step for every item of the first family, the later families with its last item; else one step
+    // for all items of all the families.
+    bool eachItem;
 };
 
 // Where a copy ended.
@@ -45,23 +50,15 @@ public:
 
     static std::span<const ImportStep> Steps();
 
-    bool CopyReglerEinst(int);
-    bool CopyPotentiostat(int);
-    bool CopyBezeichnungen(int);
-    bool CopyEingang(int n);
-    // Output 16 brings the anti-seize settings with it.
-    bool CopyAusgang(int n);
+    // Item n of a family from working file 0 into working file 2.
+    bool Copy(records::Family family, int n);
     // Slots after the first empty one are neither read nor written.
     bool CopyFunktion(int slot);
-    bool CopyFuncView(int);
-    bool CopyLogging(int);
-    bool CopyMeldung(int n);
-    bool CopyNetzwerk(int);
-    bool CopyBegruessung(int);
+    bool CopyFuncView();
 
     // The overview as imported: group headers and the entries of the five access levels in their order, a header of
     // the user group before a leading run without one, end entries after them.
-    static void FilterFuncView(FuncViewEntry (&entries)[128]);
+    static void FilterFuncView(std::span<FuncViewEntry, 128> entries);
 
 private:
     CParaDaten& m_para;
