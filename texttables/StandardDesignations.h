@@ -1,5 +1,5 @@
-// The function types: type code, internal kind name, standard designations, output variables and function-overview
-// labels of each type.
+// The function types: type code, internal kind name, display name, standard designations, output variables and
+// function-overview labels of each type.
 #pragma once
 
 #include "platform/Types.h"
@@ -63,6 +63,7 @@ struct FunctionTypeInfo {
     const char* const* outputPins;     // internal name of the pin that carries each variable; null: no pin
     BYTE overviewCount;                // number of values the function overview can show of the type
     const char* const* overviewLabels; // their labels, by parameter number 1 to overviewCount
+    const char* kindText;              // the kind's display name
 };
 
 // The number of function types: their codes are 1 to kFunctionTypeCount, and the table holds them in that order.
