@@ -1,9 +1,12 @@
 // The user-interface texts of this build (Italian): every text the program shows or writes into the drawing, once.
 //
 // Code refers to these names and never repeats a literal. Texts used one by one are named constants; texts that
-// belong to an internal name (an object kind, a pin, a function type's list) stand in tables keyed by that name, so
-// a lookup and its data cannot drift apart. The file is grouped in sections by area; add new texts to the section of
-// their area or open a new one. Internal names (kinds, pins) are German and are keys, not texts for the user.
+// belong to an internal name (a plant kind, a pin) stand in tables keyed by that name, so a lookup and its data
+// cannot drift apart. A function type's texts (display name, standard names, output variables, overview labels) are
+// named after the type (kind_names::kMischerReg, ...) and reached through its row in texttables/StandardDesignations.h,
+// which names them all, so a type without one does not compile. The file is grouped in sections by area; add new
+// texts to the section of their area or open a new one. Internal names (kinds, pins) are German and are keys, not
+// texts for the user.
 //
 // Sources are UTF-8 compiled to Windows-1252, so "à" and "’" are single bytes in the program. Trailing blanks are
 // part of a text where they appear.
@@ -237,7 +240,7 @@ inline constexpr char kZeitprogrammHour[] = "Ora";
 
 // ==== Object kinds, pins and function output variables ====
 
-// Display names of the drawing's object kinds.
+// Display names of the drawing's plant, message and network kinds; a function kind's name stands in kind_names.
 inline constexpr KindText kObjectKindTexts[] = {
     {"Eingang", "Ingresso"},
     {"Sensorstatus", "Stato del sensore"},
@@ -248,30 +251,34 @@ inline constexpr KindText kObjectKindTexts[] = {
     {"Netzwerkstatus", "Stato della rete"},
     {"Netzwerkausgang", "Uscita della rete"},
     {"Meldung", "Messaggio"},
-    {"Analogfunktion", "Funzione analogica"},
-    {"Anforderung Heizung", "Richiesta riscald."},
-    {"Anforderung Warmwasser", "Richiesta acqua calda"},
-    {"Funktionskontrolle", "Controllo funzionalità"},
-    {"Heizkreisregler", "Regolatore circ. risc."},
-    {"Kesselkaskade", "Caldaie in cascata"},
-    {"Kühlfunktion", "Funz. Raffrescamento"},
-    {"Ladepumpe", "Pompa di carico"},
-    {"Logikfunktion", "Funzione logica"},
-    {"Mischerregelfunktion", "Funz. Regolaz. misc."},
-    {"PID-Regelung", "Regolazione P.I.D."},
-    {"Profilfunktion", "Funzione Profili"},
-    {"Schaltuhr", "Interruttore orario"},
-    {"Solarregelung", "Regolazione solare"},
-    {"Solarvorrang", "Priorità solare"},
-    {"Startfunktion", "Funzione Avvio"},
-    {"Synchronisation", "Sincronizzazione"},
-    {"Timerfunktion", "Funzione Timer"},
-    {"Vergleich", "Comparazione"},
-    {"Wärmemengenzähler", "Calorimetro"},
-    {"Wartungsfunktion", "Funzione Manutenzione"},
-    {"Zähler", "Contatore"},
-    {"Zirkulation", "Circolazione"},
 };
+
+// Display names of the function kinds, each named after its type.
+namespace kind_names {
+inline constexpr char kHzkrReg[] = "Regolatore circ. risc.";        // "Heizkreisregler"
+inline constexpr char kAnfHeizung[] = "Richiesta riscald.";         // "Anforderung Heizung"
+inline constexpr char kAnfWarmwasser[] = "Richiesta acqua calda";   // "Anforderung Warmwasser"
+inline constexpr char kLadepumpe[] = "Pompa di carico";             // "Ladepumpe"
+inline constexpr char kZirkulation[] = "Circolazione";              // "Zirkulation"
+inline constexpr char kSolarregelung[] = "Regolazione solare";      // "Solarregelung"
+inline constexpr char kSolarvorrang[] = "Priorità solare";          // "Solarvorrang"
+inline constexpr char kPID_Regelung[] = "Regolazione P.I.D.";       // "PID-Regelung"
+inline constexpr char kVergleich[] = "Comparazione";                // "Vergleich"
+inline constexpr char kLogikfunc[] = "Funzione logica";             // "Logikfunktion"
+inline constexpr char kAnalogfunc[] = "Funzione analogica";         // "Analogfunktion"
+inline constexpr char kWMZ[] = "Calorimetro";                       // "Wärmemengenzähler"
+inline constexpr char kWartungsfunc[] = "Funzione Manutenzione";    // "Wartungsfunktion"
+inline constexpr char kTimer[] = "Funzione Timer";                  // "Timerfunktion"
+inline constexpr char kSchaltuhr[] = "Interruttore orario";         // "Schaltuhr"
+inline constexpr char kStartfunc[] = "Funzione Avvio";              // "Startfunktion"
+inline constexpr char kZaehler[] = "Contatore";                     // "Zähler"
+inline constexpr char kKuehlfunc[] = "Funz. Raffrescamento";        // "Kühlfunktion"
+inline constexpr char kMischerReg[] = "Funz. Regolaz. misc.";       // "Mischerregelfunktion"
+inline constexpr char kFuncKontrolle[] = "Controllo funzionalità";  // "Funktionskontrolle"
+inline constexpr char kSync[] = "Sincronizzazione";                 // "Synchronisation"
+inline constexpr char kProfilfunc[] = "Funzione Profili";           // "Profilfunktion"
+inline constexpr char kKesselkaskade[] = "Caldaie in cascata";      // "Kesselkaskade"
+}  // namespace kind_names
 
 // Display texts of the pins of messages and functions, kind by kind.
 inline constexpr PinText kPinTexts[] = {

@@ -32,30 +32,12 @@ constexpr DWORD kMutexGiveWayMs = 15000;
 // In the program folder's "para": held by the run that works on the program folder's working files.
 constexpr char kProgramFolderLock[] = "para/morv9274.lock";
 
-const char* const kParamKinds[] = {
-    "Eingang", "Ausgang", "Analog_Ausgang", "Mischer_Ausgang", "Sensorstatus", "Meldung", "Signal_Übernahme",
-    "Signal_Übergabe", "Analogfunktion", "Anforderung Heizung", "Anforderung Warmwasser", "Funktionskontrolle",
-    "Heizkreisregler", "Kesselkaskade", "Kühlfunktion", "Ladepumpe", "Logikfunktion", "Mischerregelfunktion",
-    "PID-Regelung", "Profilfunktion", "Schaltuhr", "Solarregelung", "Solarvorrang", "Startfunktion",
-    "Synchronisation", "Timerfunktion", "Vergleich", "Wärmemengenzähler", "Wartungsfunktion", "Zähler",
-    "Zirkulation", "Netzwerkeingang", "Netzwerkstatus", "Netzwerkausgang"};
-static_assert(sizeof kParamKinds / sizeof kParamKinds[0] == 34);
-
 CMorv9274App* g_pApp = nullptr;
 
 platform::FolderLock& ProgramFolderLock()
 {
     static platform::FolderLock lock;
     return lock;
-}
-
-template <size_t N>
-bool IsOneOf(const CString& value, const char* const (&list)[N])
-{
-    for (const char* entry : list)
-        if (value == entry)
-            return true;
-    return false;
 }
 
 }  // namespace
@@ -88,7 +70,9 @@ CString CMorv9274App::GetModuleDirectory()
 
 bool CMorv9274App::IsParamKind(const CString& kind)
 {
-    return IsOneOf(kind, kParamKinds);
+    // The kinds that can be parameterised are those the form table has a "param" row for; anything else falls to
+    // its row of anything else, which names no command.
+    return FindFormRow("param", kind).command != nullptr;
 }
 
 bool CMorv9274App::IsKnownCommand(const CString& command)

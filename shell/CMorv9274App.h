@@ -45,7 +45,7 @@ public:
     static bool RegisterDdeServer();
     static void UnregisterDdeServer();
 
-    // The 34 object kinds the "param" command accepts.
+    // Whether the "param" command accepts the object kind: whether the form table has a "param" row for it.
     static bool IsParamKind(const CString& kind);
     // The fourteen commands.
     static bool IsKnownCommand(const CString& command);

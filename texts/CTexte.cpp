@@ -8,6 +8,8 @@
 
 CString CTexte::GetObjektArtText(const CString& kind) const
 {
+    if (const texts::FunctionTypeInfo* type = texts::FindFunctionType(kind.GetString()))
+        return type->kindText;
     for (const ui::KindText& row : ui::kObjectKindTexts) {
         if (kind == row.kind)
             return row.text;

@@ -45,52 +45,45 @@ constexpr const char* kKesselkaskade[] = {"Sollwert", "Anforderung Kessel A", "B
 template <std::size_t K, std::size_t N, std::size_t P, std::size_t L>
 constexpr FunctionTypeInfo Type(int code, const char* kind, const char* const (&standardNames)[K], int headEntry,
                                 BYTE outputCount, const char* const (&outputNames)[N],
-                                const char* const (&outputPins)[P], const char* const (&overviewLabels)[L])
+                                const char* const (&outputPins)[P], const char* const (&overviewLabels)[L],
+                                const char* kindText)
 {
     static_assert(N == P, "every output variable has one pin entry");
-    return FunctionTypeInfo{code, kind, static_cast<BYTE>(K), standardNames, headEntry, outputCount,
-                            static_cast<BYTE>(N), outputNames, outputPins, static_cast<BYTE>(L), overviewLabels};
+    return FunctionTypeInfo{
+        code,        kind,       static_cast<BYTE>(K), standardNames,  headEntry, outputCount, static_cast<BYTE>(N),
+        outputNames, outputPins, static_cast<BYTE>(L), overviewLabels, kindText};
 }
 
 namespace names = ui::standard_names;
 namespace outputs = ui::output_variables;
 namespace overview = ui::overview_labels;
+namespace kind_names = ui::kind_names;
 
 }  // namespace
 
-// One row per type: the name of its lists, kind name, head entry, number of output variables. The head entries 0
-// to 22 of g_BezeichnungsTexte follow the kind names in reverse alphabetical order.
-#define ROW(name, kind, head, outputCount) \
-    Type(kType##name, kind, names::k##name, head, outputCount, outputs::k##name, pins::k##name, overview::k##name)
+// The table from the rows of the types: each row's lists are named after the type.
+#define ROW(name, code, kind, head, outputCount)                                                                       \
+    Type(kType##name, kind, names::k##name, head, outputCount, outputs::k##name, pins::k##name, overview::k##name,     \
+         kind_names::k##name),
 
-const FunctionTypeInfo kFunctionTypes[kFunctionTypeCount] = {
-    ROW(HzkrReg, "Heizkreisregler", 18, 6),
-    // Two short names, but one output variable: the second has no pin.
-    ROW(AnfHeizung, "Anforderung Heizung", 21, 1),
-    ROW(AnfWarmwasser, "Anforderung Warmwasser", 20, 5),
-    ROW(Ladepumpe, "Ladepumpe", 15, 1),
-    ROW(Zirkulation, "Zirkulation", 0, 2),
-    ROW(Solarregelung, "Solarregelung", 9, 2),
-    ROW(Solarvorrang, "Solarvorrang", 8, 1),
-    ROW(PID_Regelung, "PID-Regelung", 12, 1),
-    ROW(Vergleich, "Vergleich", 4, 2),
-    ROW(Logikfunc, "Logikfunktion", 14, 2),
-    ROW(Analogfunc, "Analogfunktion", 22, 1),
-    ROW(WMZ, "Wärmemengenzähler", 3, 3),
-    ROW(Wartungsfunc, "Wartungsfunktion", 2, 2),
-    ROW(Timer, "Timerfunktion", 5, 2),
-    ROW(Schaltuhr, "Schaltuhr", 10, 2),
-    ROW(Startfunc, "Startfunktion", 7, 1),
-    ROW(Zaehler, "Zähler", 1, 1),
-    ROW(Kuehlfunc, "Kühlfunktion", 16, 2),
-    ROW(MischerReg, "Mischerregelfunktion", 13, 2),
-    ROW(FuncKontrolle, "Funktionskontrolle", 19, 2),
-    ROW(Sync, "Synchronisation", 6, 3),
-    ROW(Profilfunc, "Profilfunktion", 11, 3),
-    ROW(Kesselkaskade, "Kesselkaskade", 17, 10),
-};
+const FunctionTypeInfo kFunctionTypes[kFunctionTypeCount] = {FUNCTION_TYPE_ROWS(ROW)};
 
 #undef ROW
+
+// FindFunctionType takes a row by its code: the rows stand in the order of their codes 1 to kFunctionTypeCount.
+namespace {
+#define ROW(name, code, kind, head, outputCount) code,
+constexpr int kCodesInRowOrder[] = {FUNCTION_TYPE_ROWS(ROW)};
+#undef ROW
+constexpr bool CodesCountFromOne()
+{
+    for (int i = 0; i < kFunctionTypeCount; ++i)
+        if (kCodesInRowOrder[i] != i + 1)
+            return false;
+    return true;
+}
+static_assert(CodesCountFromOne());
+}  // namespace
 
 const FunctionTypeInfo* FindFunctionType(int typeCode)
 {

@@ -1,6 +1,7 @@
 // The mixer control's parameter form: its tables for the function form frame, and the factories of its forms.
 #include "forms/heating/CMischerReg.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/heating/CMischerRegVarIn.h"
 #include "forms/heating/CMischerRegVarOut.h"
 
@@ -10,9 +11,7 @@
 #include "store/MischerRegParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CMischerReg, FunctionParamForm)
-
-CMischerReg* g_pMischerReg = nullptr;
+FUNCTION_FORM_FACTORIES(CMischerReg, g_pMischerReg)
 
 namespace {
 
@@ -49,34 +48,3 @@ const std::vector<ValueControl> kValues = {
 const forms::FunctionKind CMischerReg::kKind {texts::kTypeMischerReg, ui::kTitleMischerReg, false};
 
 CMischerReg::CMischerReg() : FunctionParamForm({kKind, kLayout, kValues}) {}
-
-CView* CMischerReg::CreateForm()
-{
-    return new CMischerReg;
-}
-
-CView* CMischerReg::CreateVarIn()
-{
-    return new CMischerRegVarIn;
-}
-
-CView* CMischerReg::CreateVarOut()
-{
-    return new CMischerRegVarOut;
-}
-
-void CMischerReg::Publish(CView* form)
-{
-    g_pMischerReg = dynamic_cast<CMischerReg*>(form);
-}
-
-FunctionParamForm* CMischerReg::Instance()
-{
-    return g_pMischerReg;
-}
-
-void CMischerReg::Save()
-{
-    if (g_pMischerReg)
-        g_pMischerReg->SaveAndExit();
-}

@@ -2,6 +2,7 @@
 // fixed values in the unit's scale, and the factories of its forms.
 #include "forms/logic/CAnalogfunc.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/AnalogScale.h"
 #include "forms/logic/CAnalogfuncVarIn.h"
 #include "forms/logic/CAnalogfuncVarOut.h"
@@ -14,9 +15,7 @@
 
 #include <string>
 
-IMPLEMENT_DYNCREATE(CAnalogfunc, FunctionParamForm)
-
-CAnalogfunc* g_pAnalogfunc = nullptr;
+FUNCTION_FORM_FACTORIES(CAnalogfunc, g_pAnalogfunc)
 
 namespace {
 
@@ -188,35 +187,4 @@ void CAnalogfunc::OnVariable(UINT id)
         return;
     }
     OnValueClick(id);
-}
-
-CView* CAnalogfunc::CreateForm()
-{
-    return new CAnalogfunc;
-}
-
-CView* CAnalogfunc::CreateVarIn()
-{
-    return new CAnalogfuncVarIn;
-}
-
-CView* CAnalogfunc::CreateVarOut()
-{
-    return new CAnalogfuncVarOut;
-}
-
-void CAnalogfunc::Publish(CView* form)
-{
-    g_pAnalogfunc = dynamic_cast<CAnalogfunc*>(form);
-}
-
-FunctionParamForm* CAnalogfunc::Instance()
-{
-    return g_pAnalogfunc;
-}
-
-void CAnalogfunc::Save()
-{
-    if (g_pAnalogfunc)
-        g_pAnalogfunc->SaveAndExit();
 }

@@ -2,6 +2,7 @@
 // value b, and the factories of its forms.
 #include "forms/logic/CFuncKontrolle.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CFuncKontrolleVarIn.h"
 #include "forms/logic/CFuncKontrolleVarOut.h"
 
@@ -12,9 +13,7 @@
 #include "store/FuncKontrolleParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CFuncKontrolle, FunctionParamForm)
-
-CFuncKontrolle* g_pFuncKontrolle = nullptr;
+FUNCTION_FORM_FACTORIES(CFuncKontrolle, g_pFuncKontrolle)
 
 namespace {
 
@@ -104,35 +103,4 @@ void CFuncKontrolle::OnGrenzwert()
     const int index = m_limit.GetCurSel();
     if (index >= 0)
         WriteField(Record(), DifferenceControl(Record()) ? kDifferenceLimit : kValueBLimit, index);
-}
-
-CView* CFuncKontrolle::CreateForm()
-{
-    return new CFuncKontrolle;
-}
-
-CView* CFuncKontrolle::CreateVarIn()
-{
-    return new CFuncKontrolleVarIn;
-}
-
-CView* CFuncKontrolle::CreateVarOut()
-{
-    return new CFuncKontrolleVarOut;
-}
-
-void CFuncKontrolle::Publish(CView* form)
-{
-    g_pFuncKontrolle = dynamic_cast<CFuncKontrolle*>(form);
-}
-
-FunctionParamForm* CFuncKontrolle::Instance()
-{
-    return g_pFuncKontrolle;
-}
-
-void CFuncKontrolle::Save()
-{
-    if (g_pFuncKontrolle)
-        g_pFuncKontrolle->SaveAndExit();
 }

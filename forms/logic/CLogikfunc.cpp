@@ -1,6 +1,7 @@
 // The logic function's parameter form: its tables for the function form frame, and the factories of its forms.
 #include "forms/logic/CLogikfunc.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CLogikfuncVarIn.h"
 #include "forms/logic/CLogikfuncVarOut.h"
 
@@ -9,9 +10,7 @@
 #include "store/LogikfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CLogikfunc, FunctionParamForm)
-
-CLogikfunc* g_pLogikfunc = nullptr;
+FUNCTION_FORM_FACTORIES(CLogikfunc, g_pLogikfunc)
 
 namespace {
 
@@ -43,34 +42,3 @@ const forms::FunctionKind CLogikfunc::kKind{texts::kTypeLogikfunc, ui::kTitleLog
 
 CLogikfunc::CLogikfunc() : FunctionParamForm({kKind, kLayout, kValues})
 {}
-
-CView* CLogikfunc::CreateForm()
-{
-    return new CLogikfunc;
-}
-
-CView* CLogikfunc::CreateVarIn()
-{
-    return new CLogikfuncVarIn;
-}
-
-CView* CLogikfunc::CreateVarOut()
-{
-    return new CLogikfuncVarOut;
-}
-
-void CLogikfunc::Publish(CView* form)
-{
-    g_pLogikfunc = dynamic_cast<CLogikfunc*>(form);
-}
-
-FunctionParamForm* CLogikfunc::Instance()
-{
-    return g_pLogikfunc;
-}
-
-void CLogikfunc::Save()
-{
-    if (g_pLogikfunc)
-        g_pLogikfunc->SaveAndExit();
-}

@@ -2,6 +2,7 @@
 // value lists, and the factories of its forms.
 #include "forms/logic/CProfilfunc.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CProfilfuncVarIn.h"
 #include "forms/logic/CProfilfuncVarOut.h"
 
@@ -14,9 +15,7 @@
 
 #include <string>
 
-IMPLEMENT_DYNCREATE(CProfilfunc, FunctionParamForm)
-
-CProfilfunc* g_pProfilfunc = nullptr;
+FUNCTION_FORM_FACTORIES(CProfilfunc, g_pProfilfunc)
 
 namespace {
 
@@ -236,35 +235,4 @@ void CProfilfunc::OnSollwertAus()
     const int index = m_offValue.GetCurSel();
     if (index >= 0)
         Record()[offsetof(R, offValue.number)] = static_cast<BYTE>(index);
-}
-
-CView* CProfilfunc::CreateForm()
-{
-    return new CProfilfunc;
-}
-
-CView* CProfilfunc::CreateVarIn()
-{
-    return new CProfilfuncVarIn;
-}
-
-CView* CProfilfunc::CreateVarOut()
-{
-    return new CProfilfuncVarOut;
-}
-
-void CProfilfunc::Publish(CView* form)
-{
-    g_pProfilfunc = dynamic_cast<CProfilfunc*>(form);
-}
-
-FunctionParamForm* CProfilfunc::Instance()
-{
-    return g_pProfilfunc;
-}
-
-void CProfilfunc::Save()
-{
-    if (g_pProfilfunc)
-        g_pProfilfunc->SaveAndExit();
 }

@@ -2,6 +2,7 @@
 // factories of its forms.
 #include "forms/logic/CSchaltuhr.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CSchaltuhrVarIn.h"
 #include "forms/logic/CSchaltuhrVarOut.h"
 
@@ -11,9 +12,7 @@
 #include "store/SchaltuhrParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CSchaltuhr, FunctionParamForm)
-
-CSchaltuhr* g_pSchaltuhr = nullptr;
+FUNCTION_FORM_FACTORIES(CSchaltuhr, g_pSchaltuhr)
 
 namespace {
 
@@ -104,35 +103,4 @@ void CSchaltuhr::ShowSpecial()
     // The units follow the stored times, also while their lists are disabled.
     SetCaption(kMinTimeUnit, TimeByteUnit(r[offsetof(R, blockMinTime)]));
     SetCaption(kBlockTimeUnit, TimeByteUnit(r[offsetof(R, blockTime)]));
-}
-
-CView* CSchaltuhr::CreateForm()
-{
-    return new CSchaltuhr;
-}
-
-CView* CSchaltuhr::CreateVarIn()
-{
-    return new CSchaltuhrVarIn;
-}
-
-CView* CSchaltuhr::CreateVarOut()
-{
-    return new CSchaltuhrVarOut;
-}
-
-void CSchaltuhr::Publish(CView* form)
-{
-    g_pSchaltuhr = dynamic_cast<CSchaltuhr*>(form);
-}
-
-FunctionParamForm* CSchaltuhr::Instance()
-{
-    return g_pSchaltuhr;
-}
-
-void CSchaltuhr::Save()
-{
-    if (g_pSchaltuhr)
-        g_pSchaltuhr->SaveAndExit();
 }

@@ -2,6 +2,7 @@
 // and the factories of its forms.
 #include "forms/logic/CSync.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CSyncVarIn.h"
 #include "forms/logic/CSyncVarOut.h"
 
@@ -12,9 +13,7 @@
 #include "store/SyncParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CSync, FunctionParamForm)
-
-CSync* g_pSync = nullptr;
+FUNCTION_FORM_FACTORIES(CSync, g_pSync)
 
 namespace {
 
@@ -171,35 +170,4 @@ void CSync::OnFenster(UINT id)
         Record()[kFirstWindowByte + static_cast<unsigned>(window * 4 + column)] = static_cast<BYTE>(index + first);
     }
     ShowRecord(false);
-}
-
-CView* CSync::CreateForm()
-{
-    return new CSync;
-}
-
-CView* CSync::CreateVarIn()
-{
-    return new CSyncVarIn;
-}
-
-CView* CSync::CreateVarOut()
-{
-    return new CSyncVarOut;
-}
-
-void CSync::Publish(CView* form)
-{
-    g_pSync = dynamic_cast<CSync*>(form);
-}
-
-FunctionParamForm* CSync::Instance()
-{
-    return g_pSync;
-}
-
-void CSync::Save()
-{
-    if (g_pSync)
-        g_pSync->SaveAndExit();
 }

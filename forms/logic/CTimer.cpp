@@ -2,6 +2,7 @@
 // factories of its forms.
 #include "forms/logic/CTimer.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CTimerVarIn.h"
 #include "forms/logic/CTimerVarOut.h"
 
@@ -11,9 +12,7 @@
 #include "store/TimerParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CTimer, FunctionParamForm)
-
-CTimer* g_pTimer = nullptr;
+FUNCTION_FORM_FACTORIES(CTimer, g_pTimer)
 
 namespace {
 
@@ -116,35 +115,4 @@ void CTimer::PrepareLabels(std::vector<BYTE>& record) const
     record[offsetof(R, trigger.inverted)] = 0;
     if (record[offsetof(R, trigger.kind)] == 0)
         record[offsetof(R, trigger.number)] = 1;
-}
-
-CView* CTimer::CreateForm()
-{
-    return new CTimer;
-}
-
-CView* CTimer::CreateVarIn()
-{
-    return new CTimerVarIn;
-}
-
-CView* CTimer::CreateVarOut()
-{
-    return new CTimerVarOut;
-}
-
-void CTimer::Publish(CView* form)
-{
-    g_pTimer = dynamic_cast<CTimer*>(form);
-}
-
-FunctionParamForm* CTimer::Instance()
-{
-    return g_pTimer;
-}
-
-void CTimer::Save()
-{
-    if (g_pTimer)
-        g_pTimer->SaveAndExit();
 }

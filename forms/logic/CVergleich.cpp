@@ -2,6 +2,7 @@
 // differences, and the factories of its forms.
 #include "forms/logic/CVergleich.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CVergleichVarIn.h"
 #include "forms/logic/CVergleichVarOut.h"
 
@@ -16,9 +17,7 @@
 #include <cstdlib>
 #include <string>
 
-IMPLEMENT_DYNCREATE(CVergleich, FunctionParamForm)
-
-CVergleich* g_pVergleich = nullptr;
+FUNCTION_FORM_FACTORIES(CVergleich, g_pVergleich)
 
 namespace {
 
@@ -190,35 +189,4 @@ void CVergleich::OnDifferenz()
     if (const int off = m_off.GetCurSel(); off >= 0)
         WriteField(Record(), kOffField, off - shift);
     ShowRecord(false);
-}
-
-CView* CVergleich::CreateForm()
-{
-    return new CVergleich;
-}
-
-CView* CVergleich::CreateVarIn()
-{
-    return new CVergleichVarIn;
-}
-
-CView* CVergleich::CreateVarOut()
-{
-    return new CVergleichVarOut;
-}
-
-void CVergleich::Publish(CView* form)
-{
-    g_pVergleich = dynamic_cast<CVergleich*>(form);
-}
-
-FunctionParamForm* CVergleich::Instance()
-{
-    return g_pVergleich;
-}
-
-void CVergleich::Save()
-{
-    if (g_pVergleich)
-        g_pVergleich->SaveAndExit();
 }

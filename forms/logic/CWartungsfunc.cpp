@@ -2,6 +2,7 @@
 // the factories of its forms.
 #include "forms/logic/CWartungsfunc.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CWartungsfuncVarIn.h"
 #include "forms/logic/CWartungsfuncVarOut.h"
 
@@ -11,9 +12,7 @@
 #include "store/WartungsfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CWartungsfunc, FunctionParamForm)
-
-CWartungsfunc* g_pWartungsfunc = nullptr;
+FUNCTION_FORM_FACTORIES(CWartungsfunc, g_pWartungsfunc)
 
 namespace {
 
@@ -55,35 +54,4 @@ void CWartungsfunc::ShowSpecial()
     const int count = Record()[offsetof(R, circuitCount)];
     for (int k = 0; k < 5; ++k)
         SetCaption(kParticipantTexts[k], k < count ? ParticipantText(k) : CString());
-}
-
-CView* CWartungsfunc::CreateForm()
-{
-    return new CWartungsfunc;
-}
-
-CView* CWartungsfunc::CreateVarIn()
-{
-    return new CWartungsfuncVarIn;
-}
-
-CView* CWartungsfunc::CreateVarOut()
-{
-    return new CWartungsfuncVarOut;
-}
-
-void CWartungsfunc::Publish(CView* form)
-{
-    g_pWartungsfunc = dynamic_cast<CWartungsfunc*>(form);
-}
-
-FunctionParamForm* CWartungsfunc::Instance()
-{
-    return g_pWartungsfunc;
-}
-
-void CWartungsfunc::Save()
-{
-    if (g_pWartungsfunc)
-        g_pWartungsfunc->SaveAndExit();
 }

@@ -2,6 +2,7 @@
 // with the save's range check, and the factories of its forms.
 #include "forms/logic/CZaehler.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/logic/CZaehlerVarIn.h"
 
 #include "platform/CDataExchange.h"
@@ -12,9 +13,7 @@
 
 #include <cstdlib>
 
-IMPLEMENT_DYNCREATE(CZaehler, FunctionParamForm)
-
-CZaehler* g_pZaehler = nullptr;
+FUNCTION_FORM_FACTORIES_WITHOUT_OUTPUTS(CZaehler, g_pZaehler, CheckAndSave)
 
 namespace {
 
@@ -152,30 +151,4 @@ void CZaehler::CheckAndSave()
         return;
     }
     SaveAndExit();
-}
-
-CView* CZaehler::CreateForm()
-{
-    return new CZaehler;
-}
-
-CView* CZaehler::CreateVarIn()
-{
-    return new CZaehlerVarIn;
-}
-
-void CZaehler::Publish(CView* form)
-{
-    g_pZaehler = dynamic_cast<CZaehler*>(form);
-}
-
-FunctionParamForm* CZaehler::Instance()
-{
-    return g_pZaehler;
-}
-
-void CZaehler::Save()
-{
-    if (g_pZaehler)
-        g_pZaehler->CheckAndSave();
 }

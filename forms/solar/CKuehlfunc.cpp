@@ -1,6 +1,7 @@
 // The cooling function's parameter form: its tables for the function form frame, and the factories of its forms.
 #include "forms/solar/CKuehlfunc.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/solar/CKuehlfuncVarIn.h"
 #include "forms/solar/CKuehlfuncVarOut.h"
 
@@ -9,9 +10,7 @@
 #include "store/KuehlfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CKuehlfunc, FunctionParamForm)
-
-CKuehlfunc* g_pKuehlfunc = nullptr;
+FUNCTION_FORM_FACTORIES(CKuehlfunc, g_pKuehlfunc)
 
 namespace {
 
@@ -52,34 +51,3 @@ const std::vector<ValueControl> kValues = {
 const forms::FunctionKind CKuehlfunc::kKind {texts::kTypeKuehlfunc, ui::kTitleKuehlfunc, false};
 
 CKuehlfunc::CKuehlfunc() : FunctionParamForm({kKind, kLayout, kValues}) {}
-
-CView* CKuehlfunc::CreateForm()
-{
-    return new CKuehlfunc;
-}
-
-CView* CKuehlfunc::CreateVarIn()
-{
-    return new CKuehlfuncVarIn;
-}
-
-CView* CKuehlfunc::CreateVarOut()
-{
-    return new CKuehlfuncVarOut;
-}
-
-void CKuehlfunc::Publish(CView* form)
-{
-    g_pKuehlfunc = dynamic_cast<CKuehlfunc*>(form);
-}
-
-FunctionParamForm* CKuehlfunc::Instance()
-{
-    return g_pKuehlfunc;
-}
-
-void CKuehlfunc::Save()
-{
-    if (g_pKuehlfunc)
-        g_pKuehlfunc->SaveAndExit();
-}

@@ -1,6 +1,7 @@
 // The PID control's parameter form: its tables for the function form frame, and the factories of its forms.
 #include "forms/solar/CPID_Regelung.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/solar/CPID_RegelungVarIn.h"
 #include "forms/solar/CPID_RegelungVarOut.h"
 
@@ -9,9 +10,7 @@
 #include "store/PID_RegelungParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CPID_Regelung, FunctionParamForm)
-
-CPID_Regelung* g_pPID_Regelung = nullptr;
+FUNCTION_FORM_FACTORIES(CPID_Regelung, g_pPID_Regelung)
 
 namespace {
 
@@ -77,34 +76,3 @@ const std::vector<ValueControl> kValues = {
 const forms::FunctionKind CPID_Regelung::kKind {texts::kTypePID_Regelung, ui::kTitlePID_Regelung, false};
 
 CPID_Regelung::CPID_Regelung() : FunctionParamForm({kKind, kLayout, kValues}) {}
-
-CView* CPID_Regelung::CreateForm()
-{
-    return new CPID_Regelung;
-}
-
-CView* CPID_Regelung::CreateVarIn()
-{
-    return new CPID_RegelungVarIn;
-}
-
-CView* CPID_Regelung::CreateVarOut()
-{
-    return new CPID_RegelungVarOut;
-}
-
-void CPID_Regelung::Publish(CView* form)
-{
-    g_pPID_Regelung = dynamic_cast<CPID_Regelung*>(form);
-}
-
-FunctionParamForm* CPID_Regelung::Instance()
-{
-    return g_pPID_Regelung;
-}
-
-void CPID_Regelung::Save()
-{
-    if (g_pPID_Regelung)
-        g_pPID_Regelung->SaveAndExit();
-}

@@ -1,6 +1,7 @@
 // The solar control's parameter form: its tables for the function form frame, and the factories of its forms.
 #include "forms/solar/CSolarregelung.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/solar/CSolarregelungVarIn.h"
 #include "forms/solar/CSolarregelungVarOut.h"
 
@@ -9,9 +10,7 @@
 #include "store/SolarregelungParam.h"
 #include "texttables/StandardDesignations.h"
 
-IMPLEMENT_DYNCREATE(CSolarregelung, FunctionParamForm)
-
-CSolarregelung* g_pSolarregelung = nullptr;
+FUNCTION_FORM_FACTORIES(CSolarregelung, g_pSolarregelung)
 
 namespace {
 
@@ -62,34 +61,3 @@ const std::vector<ValueControl> kValues = {
 const forms::FunctionKind CSolarregelung::kKind {texts::kTypeSolarregelung, ui::kTitleSolarregelung, false};
 
 CSolarregelung::CSolarregelung() : FunctionParamForm({kKind, kLayout, kValues}) {}
-
-CView* CSolarregelung::CreateForm()
-{
-    return new CSolarregelung;
-}
-
-CView* CSolarregelung::CreateVarIn()
-{
-    return new CSolarregelungVarIn;
-}
-
-CView* CSolarregelung::CreateVarOut()
-{
-    return new CSolarregelungVarOut;
-}
-
-void CSolarregelung::Publish(CView* form)
-{
-    g_pSolarregelung = dynamic_cast<CSolarregelung*>(form);
-}
-
-FunctionParamForm* CSolarregelung::Instance()
-{
-    return g_pSolarregelung;
-}
-
-void CSolarregelung::Save()
-{
-    if (g_pSolarregelung)
-        g_pSolarregelung->SaveAndExit();
-}

@@ -2,6 +2,7 @@
 // count in use, and the factories of its forms.
 #include "forms/solar/CSolarvorrang.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/solar/CSolarvorrangVarIn.h"
 #include "forms/solar/CSolarvorrangVarOut.h"
 
@@ -13,9 +14,7 @@
 #include <algorithm>
 #include <cstddef>
 
-IMPLEMENT_DYNCREATE(CSolarvorrang, FunctionParamForm)
-
-CSolarvorrang* g_pSolarvorrang = nullptr;
+FUNCTION_FORM_FACTORIES(CSolarvorrang, g_pSolarvorrang)
 
 namespace {
 
@@ -119,35 +118,4 @@ void CSolarvorrang::ShowSpecial()
     FillLevels(level, count, false);
     if (level)
         level->SetCurSel(record[offsetof(R, timerFromPriority)] - 1);
-}
-
-CView* CSolarvorrang::CreateForm()
-{
-    return new CSolarvorrang;
-}
-
-CView* CSolarvorrang::CreateVarIn()
-{
-    return new CSolarvorrangVarIn;
-}
-
-CView* CSolarvorrang::CreateVarOut()
-{
-    return new CSolarvorrangVarOut;
-}
-
-void CSolarvorrang::Publish(CView* form)
-{
-    g_pSolarvorrang = dynamic_cast<CSolarvorrang*>(form);
-}
-
-FunctionParamForm* CSolarvorrang::Instance()
-{
-    return g_pSolarvorrang;
-}
-
-void CSolarvorrang::Save()
-{
-    if (g_pSolarvorrang)
-        g_pSolarvorrang->SaveAndExit();
 }

@@ -2,6 +2,7 @@
 // threshold list, and the factories of its forms.
 #include "forms/solar/CStartfunc.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/solar/CStartfuncVarIn.h"
 #include "forms/solar/CStartfuncVarOut.h"
 
@@ -12,9 +13,7 @@
 
 #include <cstddef>
 
-IMPLEMENT_DYNCREATE(CStartfunc, FunctionParamForm)
-
-CStartfunc* g_pStartfunc = nullptr;
+FUNCTION_FORM_FACTORIES(CStartfunc, g_pStartfunc)
 
 namespace {
 
@@ -83,35 +82,4 @@ void CStartfunc::ShowSpecial()
     for (size_t i = 0; i < items.size(); ++i)
         list->InsertString(static_cast<int>(i), items[i]);
     list->SetCurSel(record[offsetof(R, activation)]);
-}
-
-CView* CStartfunc::CreateForm()
-{
-    return new CStartfunc;
-}
-
-CView* CStartfunc::CreateVarIn()
-{
-    return new CStartfuncVarIn;
-}
-
-CView* CStartfunc::CreateVarOut()
-{
-    return new CStartfuncVarOut;
-}
-
-void CStartfunc::Publish(CView* form)
-{
-    g_pStartfunc = dynamic_cast<CStartfunc*>(form);
-}
-
-FunctionParamForm* CStartfunc::Instance()
-{
-    return g_pStartfunc;
-}
-
-void CStartfunc::Save()
-{
-    if (g_pStartfunc)
-        g_pStartfunc->SaveAndExit();
 }

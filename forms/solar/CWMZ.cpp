@@ -2,6 +2,7 @@
 // checks of the save.
 #include "forms/solar/CWMZ.h"
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/solar/CWMZVarIn.h"
 #include "forms/solar/WMZForm.h"
 
@@ -14,9 +15,7 @@
 #include <cstring>
 #include <initializer_list>
 
-IMPLEMENT_DYNCREATE(CWMZ, FunctionParamForm)
-
-CWMZ* g_pWMZ = nullptr;
+FUNCTION_FORM_FACTORIES_WITHOUT_OUTPUTS(CWMZ, g_pWMZ, SaveChecked)
 
 namespace {
 
@@ -259,30 +258,4 @@ void CWMZ::OnBetriebssystem()
 void CWMZ::Warn(const CString& text, const char* caption)
 {
     MessageBox(text, caption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
-}
-
-CView* CWMZ::CreateForm()
-{
-    return new CWMZ;
-}
-
-CView* CWMZ::CreateVarIn()
-{
-    return new CWMZVarIn;
-}
-
-void CWMZ::Publish(CView* form)
-{
-    g_pWMZ = dynamic_cast<CWMZ*>(form);
-}
-
-FunctionParamForm* CWMZ::Instance()
-{
-    return g_pWMZ;
-}
-
-void CWMZ::Save()
-{
-    if (g_pWMZ)
-        g_pWMZ->SaveChecked();
 }

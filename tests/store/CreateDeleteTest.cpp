@@ -9,6 +9,7 @@
 #include "store/KesselkaskadeParam.h"
 #include "store/SolarvorrangParam.h"
 #include "store/StartfuncParam.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstring>
 #include <map>
@@ -171,9 +172,10 @@ TEST_F(CreateDeleteTest, NewFunctionsAreNamedAfterTheirTypeAndGetTheirDefaults)
         "Wärmemengenzähler", "Wartungsfunktion", "Timerfunktion", "Schaltuhr", "Startfunktion", "Zähler",
         "Kühlfunktion", "Mischerregelfunktion", "Funktionskontrolle", "Synchronisation", "Profilfunktion",
         "Kesselkaskade"};
+    ASSERT_EQ(std::size(names), static_cast<size_t>(texts::kFunctionTypeCount)) << "a name for every type";
     CParaDaten para;
     std::string expected;
-    for (int type = 1; type <= 23; ++type) {
+    for (int type = 1; type <= texts::kFunctionTypeCount; ++type) {
         ASSERT_TRUE(para.CreateFunc(2, 300 + type, type, &m_channel));
         const BYTE slot = static_cast<BYTE>(type);
         EXPECT_EQ(Slot(slot), std::to_string(300 + type) + " " + std::to_string(type) + " " + std::to_string(type - 1));

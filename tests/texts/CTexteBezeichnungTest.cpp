@@ -2,6 +2,7 @@
 #include "texts/CTexte.h"
 
 #include "StoreTestFolder.h"
+#include "texttables/StandardDesignations.h"
 
 #include <string>
 #include <vector>
@@ -143,7 +144,7 @@ TEST_F(CTexteBezeichnungTest, DrawingTextsAreFramedAndShowNoDesignationAsSpacedD
 TEST_F(CTexteBezeichnungTest, EveryDesignationCodeOfEveryTypeToItsText)
 {
     NameUserDesignations();
-    for (int type = 1; type <= 23; ++type) {
+    for (int type = 1; type <= texts::kFunctionTypeCount; ++type) {
         const StandardNames* names = nullptr;
         const CString kind = m_texte.GetFunktionsArt(static_cast<BYTE>(type));
         for (const StandardNames& n : kStandardNames) {

@@ -252,7 +252,7 @@ TEST(CTexteTest, TheFunctionKindsAreExactlyTheFunctionTypes)
     for (int i = kPlantKinds; i < static_cast<int>(std::size(kKinds)); ++i)
         kinds.insert(kKinds[i].kind);
     std::set<std::string> types;
-    for (int code = 1; code <= 23; ++code)
+    for (int code = 1; code <= texts::kFunctionTypeCount; ++code)
         types.insert(texte.GetFunktionsArt(static_cast<BYTE>(code)).GetString());
     EXPECT_EQ(kinds, types);
 }
@@ -305,7 +305,7 @@ TEST(CTexteTest, EveryTypeCodeToItsNameAndBack)
 {
     CTexte texte;
     for (int code = 0; code <= 255; ++code) {
-        const char* expected = code >= 1 && code <= 23 ? kTypes[code - 1].kind : "";
+        const char* expected = code >= 1 && code <= texts::kFunctionTypeCount ? kTypes[code - 1].kind : "";
         EXPECT_STREQ(texte.GetFunktionsArt(static_cast<BYTE>(code)), expected) << code;
         EXPECT_STREQ(texte.GetFunktionsArtText(static_cast<BYTE>(code)), expected) << code;
         if (*expected) {

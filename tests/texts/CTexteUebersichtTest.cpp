@@ -7,6 +7,7 @@
 #include "store/CParaDaten.h"
 #include "store/EingangParam.h"
 #include "store/FuncViewEntry.h"
+#include "texttables/StandardDesignations.h"
 
 #include <cstring>
 #include <string>
@@ -138,8 +139,9 @@ TEST_F(CTexteUebersichtTest, FunctionValuesComeFromTheTypesRow)
 TEST_F(CTexteUebersichtTest, EveryTypeHasItsRowOfLabels)
 {
     // The row lengths of type codes 1 to 23; 275 labels in all.
-    const int lengths[23] = {22, 17, 14, 17, 21, 19, 11, 24, 10, 5, 7, 10, 8, 10, 8, 11, 6, 11, 10, 10, 6, 10, 8};
-    for (int type = 1; type <= 23; ++type) {
+    const int lengths[] = {22, 17, 14, 17, 21, 19, 11, 24, 10, 5, 7, 10, 8, 10, 8, 11, 6, 11, 10, 10, 6, 10, 8};
+    ASSERT_EQ(std::size(lengths), static_cast<size_t>(texts::kFunctionTypeCount)) << "a length for every type";
+    for (int type = 1; type <= texts::kFunctionTypeCount; ++type) {
         PutFunction(1, type, 0, "", Bezeichnung{});
         const int n = lengths[type - 1];
         EXPECT_NE(Text(2, 3, static_cast<BYTE>(n)), "- - - -") << type;

@@ -70,12 +70,13 @@ TEST(BezeichnungsTexteTest, ItemIOfAListLiesHEntriesBelowItsHead)
 
 TEST(BezeichnungsTexteTest, FunctionKindsHeadTheirListsInReverseAlphabeticalOrder)
 {
-    const char* const byHead[23] = {"Zirkulation", "Zähler", "Wartungsfunktion", "Wärmemengenzähler", "Vergleich",
+    const char* const byHead[] = {"Zirkulation", "Zähler", "Wartungsfunktion", "Wärmemengenzähler", "Vergleich",
         "Timerfunktion", "Synchronisation", "Startfunktion", "Solarvorrang", "Solarregelung", "Schaltuhr",
         "Profilfunktion", "PID-Regelung", "Mischerregelfunktion", "Logikfunktion", "Ladepumpe", "Kühlfunktion",
         "Kesselkaskade", "Heizkreisregler", "Funktionskontrolle", "Anforderung Warmwasser", "Anforderung Heizung",
         "Analogfunktion"};
-    for (int head = 0; head < 23; ++head) {
+    ASSERT_EQ(std::size(byHead), static_cast<size_t>(texts::kFunctionTypeCount)) << "a head for every type";
+    for (int head = 0; head < texts::kFunctionTypeCount; ++head) {
         const texts::FunctionTypeInfo* type = texts::FindFunctionType(byHead[head]);
         ASSERT_NE(type, nullptr) << byHead[head];
         EXPECT_EQ(type->headEntry, head) << byHead[head];
