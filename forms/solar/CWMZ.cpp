@@ -6,6 +6,7 @@
 #include "forms/solar/WMZForm.h"
 
 #include "platform/CDataExchange.h"
+#include "resources/Messages.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/WMZParam.h"
@@ -246,19 +247,12 @@ void CWMZ::OnBetriebssystem()
     m_oldVersion = layout;
     WMZParam r = Fields();
     if (!CalibrationInRange(r)) {
-        CString text;
-        text.Format("%s\n%s", ui::kWmzCalibrationInvalid, ui::kWmzCalibrationReset);
-        Warn(text, ui::kWmzLayoutCaption);
+        messages::Show(m_hWnd, messages::kWmzLayoutReset);
         ResetCalibration(r);
         SetFields(r);
     }
     m_showCalibration = true;
     ShowRecord(false);
-}
-
-void CWMZ::Warn(const CString& text, const char* caption)
-{
-    MessageBox(text, caption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
 CView* CWMZ::CreateForm()
