@@ -4,6 +4,7 @@
 #include "link/DdeGlobals.h"
 #include "platform/CDataExchange.h"
 #include "platform/Prompts.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 
@@ -14,7 +15,6 @@ HCONV g_hDdeClientConv = nullptr;
 namespace {
 
 constexpr char kSeparator = '\xA7';
-constexpr UINT kDialogWarning = MB_TASKMODAL | MB_ICONEXCLAMATION;
 
 }  // namespace
 
@@ -137,32 +137,23 @@ int CDatentransferDlg::Send(const CString& text)
     return m_nStatus;
 }
 
-void CDatentransferDlg::Warn(const char* number, const CString& text)
-{
-    CString caption;
-    caption.Format(ui::kMessageCaption, number);
-    MessageBoxA(m_hWnd, text, caption, kDialogWarning);
-}
-
 void CDatentransferDlg::ShowStatusMessage(int status)
 {
-    CString text;
     switch (status) {
     case kNoClient:
-        Warn("1.014", ui::kClientInitFailed);
+        messages::Show(m_hWnd, messages::kClientNotStarted);
         break;
     case kNoConnection:
-        Warn("1.015", ui::kConnectFailed);
+        messages::Show(m_hWnd, messages::kNoConnection);
         break;
     case kNoData:
-        Warn("1.016", ui::kTransmitFailed);
+        messages::Show(m_hWnd, messages::kTransmitFailed);
         break;
     case kNoConversation:
-        text.Format("%s\n%s", ui::kTransmitFailed, ui::kNoConnection);
-        Warn("1.017", text);
+        messages::Show(m_hWnd, messages::kNoConversation);
         break;
     case kDisconnectFailed:
-        Warn("1.018", ui::kDisconnectFailed);
+        messages::Show(m_hWnd, messages::kDisconnectFailed);
         break;
     default:
         break;
@@ -195,7 +186,7 @@ void CDatentransferDlg::OnTimer(UINT_PTR id)
                 SetTimer(kTimerWait, m_timing.pollMs);
             } else {
                 if (!g_bDdeAck)
-                    Warn("1.019", ui::kNoAcknowledge);
+                    messages::Show(m_hWnd, messages::kNoAcknowledge);
                 EndDialog(IDCANCEL);
             }
         } else {

@@ -61,7 +61,6 @@ private:
     static HDDEDATA ClientCallback(UINT type, UINT format, HCONV conv, HSZ hsz1, HSZ hsz2, HDDEDATA data,
                                    ULONG_PTR data1, ULONG_PTR data2);
     bool RunWith(const CString& command);
-    void Warn(const char* number, const CString& text);
     void ShowStatusMessage(int status);
 
     Timing m_timing;

@@ -9,6 +9,7 @@
 #include "platform/TextFile.h"
 #include "production/TargetFolders.h"
 #include "production/WorkingCopyStore.h"
+#include "resources/Messages.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
 #include "resources/UiTexts.h"
@@ -135,13 +136,6 @@ CString CBegruessungDlg::ChooseTemplate(bool open)
     return path;
 }
 
-void CBegruessungDlg::Warn(const char* number, const char* text)
-{
-    CString caption;
-    caption.Format(ui::kMessageCaption, number);
-    MessageBox(text, caption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
-}
-
 void CBegruessungDlg::ParseTemplate(const std::string& file, CString lines[4])
 {
     // Read as text: a CR LF is one line end.
@@ -182,7 +176,7 @@ void CBegruessungDlg::OnVorlageLaden()
     if (path.IsEmpty())
         return;
     if (!ReadTemplate(path, m_record.lines)) {
-        Warn("1.029", ui::kBegruessungLoadFailed);
+        messages::Show(m_hWnd, messages::kWelcomeNotLoaded);
         return;
     }
     UpdateControls();
@@ -201,7 +195,7 @@ void CBegruessungDlg::OnVorlageSpeichern()
     }
     // Whole or not at all, and never through a link put in the template's place.
     if (!platform::WriteFileAtomically(path.GetString(), text)) {
-        Warn("1.030", ui::kBegruessungSaveFailed);
+        messages::Show(m_hWnd, messages::kWelcomeNotSaved);
         return;
     }
 }

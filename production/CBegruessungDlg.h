@@ -38,7 +38,6 @@ protected:
 private:
     // The chosen file, with ".bgs" unless that is its extension; empty when the dialog was cancelled.
     CString ChooseTemplate(bool open);
-    void Warn(const char* number, const char* text);
 
     BegruessungsText m_record;
     CEdit m_Lines[4];

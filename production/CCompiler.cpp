@@ -15,6 +15,7 @@
 #include "production/TargetFolders.h"
 #include "production/WorkingCopyStore.h"
 #include "requirements/CSystemRequirements.h"
+#include "resources/Messages.h"
 #include "resources/ProductionIds.h"
 #include "resources/ProductionTexts.h"
 #include "resources/ResourceIds.h"
@@ -38,9 +39,6 @@ BEGIN_MESSAGE_MAP(CCompiler, CFormView)
 END_MESSAGE_MAP()
 
 namespace {
-
-constexpr UINT kQuestion = MB_YESNO | MB_ICONWARNING | MB_TASKMODAL;
-constexpr UINT kWarning = MB_OK | MB_ICONWARNING | MB_TASKMODAL;
 
 constexpr platform::ControlText kCaptions[] = {
     {IDC_COMPILER_PATH_GROUP, ui::kCompilerPathGroup},
@@ -144,13 +142,6 @@ bool CCompiler::Konvertieren(const CString& target)
     return sequence.Run(target);
 }
 
-int CCompiler::Message(const char* number, const CString& text, UINT type)
-{
-    CString caption;
-    caption.Format(ui::kMessageCaption, number);
-    return MessageBox(text, caption, type);
-}
-
 void CCompiler::OnZielWaehlen()
 {
     CString current;
@@ -168,9 +159,7 @@ void CCompiler::OnZielWaehlen()
     // The parameter set keeps a limited number of characters: a longer path would be cut and then read back as no
     // path at all, so it is refused and the target stays as it was.
     if (path.GetLength() > production::MaxStoredPathLength()) {
-        CString text;
-        text.Format(ui::kCompilerPathTooLong, path.GetString(), production::MaxStoredPathLength());
-        Message("1.055", text, kWarning);
+        messages::Show(m_hWnd, messages::kCompilePathTooLong, path.GetString(), production::MaxStoredPathLength());
         return;
     }
     // A target that could not be stored is not shown either: the form keeps what the parameter set holds.
@@ -198,10 +187,7 @@ void CCompiler::OnKonvertieren()
     std::error_code ec;
     bool run = true;
     if (std::filesystem::exists(target.GetString(), ec)) {
-        CString text;
-        text.Format("%s%s%s\n\n%s", ui::kCompilerExists1, name.GetString(), ui::kCompilerExists2,
-                    ui::kCompilerOverwrite);
-        run = Message("1.010", text, kQuestion) == IDYES;
+        run = messages::Show(m_hWnd, messages::kCompileExists, name.GetString()) == IDYES;
     }
     if (run) {
         if (Konvertieren(target)) {
@@ -211,10 +197,7 @@ void CCompiler::OnKonvertieren()
         } else {
             m_strStatus = ui::kCompilerFailed;
             UpdateData(FALSE);
-            CString text;
-            text.Format("%s\n%s%s%s", ui::kCompilerFailed, ui::kCompilerCannotCreate1, name.GetString(),
-                        ui::kCompilerCannotCreate2);
-            Message("1.011", text, kWarning);
+            messages::Show(m_hWnd, messages::kCompileFailed, name.GetString());
             m_strStatus = ui::kCompilerFailedReady;
             m_Progress.SetPos(0);
         }

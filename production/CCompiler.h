@@ -42,8 +42,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // "morv9274 - Message: <number>" with the text; the answer.
-    int Message(const char* number, const CString& text, UINT type);
     void SetTarget(const CString& path);
 
     CEdit m_Target;

@@ -12,6 +12,7 @@
 #include "production/DocPaths.h"
 #include "production/TargetFolders.h"
 #include "production/WorkingCopyStore.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CIniSettings.h"
@@ -34,12 +35,6 @@ constexpr int kFlagBoxes[12] = {IDC_DOC_EINGAENGE,    IDC_DOC_AUSGAENGE,    IDC_
                                 IDC_DOC_NETZWERK,     IDC_FILTER_EINGAENGE, IDC_FILTER_AUSGAENGE, IDC_FILTER_VARIABLEN,
                                 IDC_FILTER_MELDUNGEN, IDC_FILTER_NETZWERK,  IDC_DOC_FUNCVIEW,     IDC_DOC_CANLOGGING};
 constexpr int kSections = 5;
-constexpr UINT kWarning = MB_TASKMODAL | MB_ICONEXCLAMATION;
-
-int Box(const char* number, const CString& text, UINT flags = kWarning)
-{
-    return MessageBoxA(nullptr, text, CString("morv9274 - Message: ") + number, flags);
-}
 
 void SendFileNotUpToDate()
 {
@@ -262,15 +257,13 @@ void CExportPara::OnExportieren()
     if (m_external) {
         DocRun::Message message;
         go = DocRun::LoadExternal(m_externPath, message);
-        if (message.number)
-            Box(message.number, message.text);
+        if (message.row)
+            messages::ShowText(nullptr, *message.row, message.text);
     }
     CString target;
     m_targetEdit.GetWindowText(target);
     if (go && GetFileAttributesA(target) != INVALID_FILE_ATTRIBUTES) {
-        CString text;
-        text.Format(ui::kExportExists, NameOf(target).GetString());
-        go = Box("1.025", text, kWarning | MB_YESNO) == IDYES;
+        go = messages::Show(nullptr, messages::kExportExists, NameOf(target).GetString()) == IDYES;
     }
     if (!go) {
         m_status = ui::kExportCancelled;
@@ -289,9 +282,7 @@ void CExportPara::OnExportieren()
         }
     } else {
         Status(240, ui::kExportError);
-        CString text;
-        text.Format(ui::kExportNotCreated, NameOf(target).GetString());
-        Box("1.026", CString(ui::kExportError) + "\n" + text);
+        messages::Show(nullptr, messages::kExportFailed, NameOf(target).GetString());
         Status(0, ui::kExportErrorReady);
     }
     m_run.EnableWindow(TRUE);

@@ -7,6 +7,7 @@
 #include "platform/CFileDialog.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
@@ -22,33 +23,31 @@ namespace {
 
 constexpr int kFirstForm = 1;
 constexpr int kProgressEnd = 219;
-constexpr UINT kMessageFlags = MB_OK | MB_ICONWARNING | MB_TASKMODAL;
 constexpr DWORD kOpenFlags =
     OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_EXPLORER;
 
 using production::Incompatibility;
 
-// Each refusal of the check: its message number and reason (with the slot, message or output number).
-struct RefusalText {
+// Each refusal of the check: its message (with the slot, message or output number).
+struct Refusal {
     Incompatibility reason;
-    const char* number;
-    const char* text;
+    const messages::Message& message;
 };
-constexpr RefusalText kRefusals[] = {
-    {Incompatibility::FunctionCount, "1.036", ui::kIncompatibleFunctionCount},
-    {Incompatibility::Function, "1.037", ui::kIncompatibleFunction},
-    {Incompatibility::Parameters, "1.038", ui::kIncompatibleParameters},
-    {Incompatibility::Message, "1.039", ui::kIncompatibleMessage},
-    {Incompatibility::NetDigital, "1.040", ui::kIncompatibleNetDigital},
-    {Incompatibility::NetAnalog, "1.041", ui::kIncompatibleNetAnalog},
+constexpr Refusal kRefusals[] = {
+    {Incompatibility::FunctionCount, messages::kIncompatibleFunctionCount},
+    {Incompatibility::Function, messages::kIncompatibleFunction},
+    {Incompatibility::Parameters, messages::kIncompatibleParameters},
+    {Incompatibility::Message, messages::kIncompatibleMessage},
+    {Incompatibility::NetDigital, messages::kIncompatibleNetDigital},
+    {Incompatibility::NetAnalog, messages::kIncompatibleNetAnalog},
 };
 
-const RefusalText& FindRefusal(Incompatibility reason)
+const messages::Message& RefusalMessage(Incompatibility reason)
 {
-    for (const RefusalText& r : kRefusals)
+    for (const Refusal& r : kRefusals)
         if (r.reason == reason)
-            return r;
-    return kRefusals[0];
+            return r.message;
+    return kRefusals[0].message;
 }
 
 // Splits a path at its last "/" or "\".
@@ -155,37 +154,24 @@ void CImport::OnQuelleWaehlen()
 
 CString CImport::IncompatibleText(const production::CheckResult& check)
 {
-    CString reason;
-    reason.Format(FindRefusal(check.reason).text, check.number);
-    CString text;
-    text.Format(ui::kIncompatibleFormat, ui::kIncompatibleFirst, (reason + "\n").GetString(), ui::kIncompatibleLast);
-    return text;
-}
-
-void CImport::ShowMessage(const char* number, const CString& text)
-{
-    CString caption;
-    caption.Format(ui::kMessageCaption, number);
-    MessageBox(text, caption, kMessageFlags);
+    return messages::Text(RefusalMessage(check.reason), check.number);
 }
 
 bool CImport::ShowOutcome(const production::ImportOutcome& outcome)
 {
     CString path;
     m_SourcePath.GetWindowText(path);
-    CString text;
     switch (outcome.kind) {
     case production::ImportOutcome::Imported: return false;
     case production::ImportOutcome::LoadFailed:
-        text.Format(ui::kImportLoadFailed, path.GetString());
-        ShowMessage(ui::kImportLoadFailedNumber, text);
+        messages::Show(m_hWnd, messages::kImportNotLoaded, path.GetString());
         return true;
-    case production::ImportOutcome::WrongFormat: ShowMessage(ui::kImportFormatNumber, ui::kImportFormat); return true;
+    case production::ImportOutcome::WrongFormat: messages::Show(m_hWnd, messages::kImportFormat); return true;
     case production::ImportOutcome::Incompatible:
-        ShowMessage(FindRefusal(outcome.check.reason).number, IncompatibleText(outcome.check));
+        messages::Show(m_hWnd, RefusalMessage(outcome.check.reason), outcome.check.number);
         return true;
     case production::ImportOutcome::CopyFailed:
-        ShowMessage(ui::kImportCopyFailedNumber, ui::kImportCopyFailed);
+        messages::Show(m_hWnd, messages::kImportCopyFailed);
         return false;
     }
     return true;

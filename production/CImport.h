@@ -48,7 +48,6 @@ protected:
 private:
     void AddProgress(int increment, const CString& text) override;
     void SetStatus(const char* text, int position);
-    void ShowMessage(const char* number, const CString& text);
     // The message of an outcome that is not an import; false when the run is to end after it.
     bool ShowOutcome(const production::ImportOutcome& outcome);
 

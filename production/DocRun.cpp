@@ -6,6 +6,7 @@
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
 #include "production/ParameterImport.h"
+#include "resources/Messages.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/ImageLayout.h"
@@ -101,13 +102,13 @@ bool DocRun::LoadExternal(const CString& path, Message& message)
     // Checked as the import checks it: a damaged file is refused, never documented with the values it seems to hold.
     const production::ImportOutcome::Kind loaded = production::ParameterImport::LoadSource(para, path);
     if (loaded == production::ImportOutcome::LoadFailed) {
-        message.number = "1.028";
-        message.text.Format(ui::kExportSourceNotOpened, path.GetString());
+        message.row = &messages::kExportSourceNotOpened;
+        message.text = messages::Text(messages::kExportSourceNotOpened, path.GetString());
         return false;
     }
     if (loaded != production::ImportOutcome::Imported) {
-        message.number = "1.048";
-        message.text = ui::kExportSourceFormat;
+        message.row = &messages::kExportSourceFormat;
+        message.text = messages::Text(messages::kExportSourceFormat);
         return false;
     }
     int parameterBytes = 0;
@@ -118,7 +119,9 @@ bool DocRun::LoadExternal(const CString& path, Message& message)
     if (parameterBytes > kParameterBytes)
         message.text.AppendFormat("%s%s%d%s", message.text.IsEmpty() ? "" : "\n", ui::kExportParametersExceed,
                                   parameterBytes - kParameterBytes, ui::kExportBytes);
-    if (!message.text.IsEmpty())
-        message.number = "1.044";
+    if (!message.text.IsEmpty()) {
+        message.row = &messages::kExportSourceMemory;
+        message.text = messages::Text(messages::kExportSourceMemory, message.text.GetString());
+    }
     return true;
 }

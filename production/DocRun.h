@@ -9,6 +9,10 @@
 
 #include <functional>
 
+namespace messages {
+struct Message;
+}
+
 // Receives the status positions (0 to 240) and texts of a run.
 class DocReporter {
 public:
@@ -24,9 +28,9 @@ public:
     using SectionWriter = std::function<void(doc::DocText&, DocReporter&)>;
     static void SetFunctionSection(SectionWriter writer);
 
-    // A message of the run for the person: its number ("1.048") and text; no number for none.
+    // A message of the run for the person: its row of the message catalog and its text; no row for none.
     struct Message {
-        const char* number = nullptr;
+        const messages::Message* row = nullptr;
         CString text;
     };
     // Loads an external function-data file into working file 0 and checks it: false, with the message, when it

@@ -97,10 +97,6 @@ inline constexpr char kNetzEinTimeout[] = "Timeout:";
 inline constexpr char kNetzEinSettingsGroup[] = "Impostaz. regolatore";
 inline constexpr char kNetzEinSettings[] = "Impostazioni rete";
 inline constexpr char kNetzUnusedText[] = "0";
-// An assign that found no readable list of network inputs in the committed set writes nothing.
-inline constexpr char kNetzAssignRefusedCaption[] = "morv9274 - Message 2.011";
-inline constexpr char kNetzAssignRefused[] =
-    "ATTENZIONE: Non è stato possibile leggere gli ingressi di rete memorizzati! Nulla è stato assegnato.";
 
 }  // namespace ui
 
@@ -126,11 +122,6 @@ inline constexpr char kSignalTitleHandOver[] = "T R A S F E R I M E N T O  D E I
 inline constexpr char kSignalTitleAccept[] = "A C C E T T A Z I O N E  D E I  S E G N A L I";
 inline constexpr char kSignalListLabel[] = "identificativi del segnale già esistenti nel disegno:";
 inline constexpr char kSignalGroup[] = "Assegnare il seguente ID del segnale all’oggetto grafico:";
-inline constexpr char kSignalEmptyCaption[] = "morv9274 - Message: 1.012";
-inline constexpr char kSignalEmpty[] =
-    "Non è stato indicato nessun ID del segnale che può essere assegnata all’oggetto selezionato!";
-inline constexpr char kSignalTooLongCaption[] = "morv9274 - Message: 1.013";
-inline constexpr char kSignalTooLong[] = "L’identificativo del segnale contiene troppi caratteri (max 20 caratteri)!";
 
 }  // namespace ui
 

@@ -45,16 +45,6 @@ inline constexpr char kCompilerDone[] = "Conversione terminata correttamente / c
 inline constexpr char kCompilerFailed[] = "Errore alla conversione";
 inline constexpr char kCompilerFailedReady[] = "Errore di conversione / compilatore pronto";
 inline constexpr char kCompilerCancelled[] = "Conversione annullata / compilatore pronto";
-// Message 1.010: the file name between the first two parts.
-inline constexpr char kCompilerExists1[] = "Il file ";
-inline constexpr char kCompilerExists2[] = " è già esistente.";
-inline constexpr char kCompilerOverwrite[] = "Sovrascrivere il file?";
-// Message 1.011: the file name between the last two parts.
-inline constexpr char kCompilerCannotCreate1[] = "Non è stato possibile creare il file ";
-inline constexpr char kCompilerCannotCreate2[] = ".";
-// Message 1.055: a chosen target path the parameter set cannot hold (with the path and the longest length).
-inline constexpr char kCompilerPathTooLong[] =
-    "Il percorso\n%s\nè troppo lungo (al massimo %d caratteri). La destinazione non è stata cambiata.";
 
 // ==== Network settings dialog ====
 
@@ -99,7 +89,5 @@ inline constexpr char kBegruessungLine[] = "Linea";
 inline constexpr char kBegruessungFolder[] = "KRX9274_Bgs";
 inline constexpr char kBegruessungFilter[] = "Schermata di benvenuto KRX9274 ||";
 inline constexpr char kBegruessungExtension[] = "bgs";
-inline constexpr char kBegruessungLoadFailed[] = "Errore al caricamento della schermata di benvenuto.";
-inline constexpr char kBegruessungSaveFailed[] = "Errore alla memorizzazione della schermata di benvenuto.";
 
 }  // namespace ui

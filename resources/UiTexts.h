@@ -1,4 +1,5 @@
-// The user-interface texts of this build (Italian): every text the program shows or writes into the drawing, once.
+// The user-interface texts of this build (Italian): every text the program shows or writes into the drawing, once;
+// the texts of the message boxes are rows of the message catalog (resources/Messages.h).
 //
 // Code refers to these names and never repeats a literal. Texts used one by one are named constants; texts that
 // belong to an internal name (a plant kind, a pin) stand in tables keyed by that name, so a lookup and its data
@@ -25,55 +26,13 @@ struct PinText {
     const char* text;
 };
 
-// ==== Start-up, file commands and the transfer to the drawing tool ====
-
-inline constexpr char kMessageCaption[] = "morv9274 - Message: %s";   // with the message number, e.g. "1.009"
-inline constexpr char kDdeInitCaption[] = "morv9274 - Message 1.001";  // the one caption without a colon
-inline constexpr char kAlreadyRunning[] = "Viene già eseguito morv9274!!";
-inline constexpr char kTryingToEndOther[] =
-    "Per continuare a lavorare come desiderato con morv9274 si tenta di terminare l’applicazione già eseguita.";
-inline constexpr char kDataLossPossible[] = "Un’eventuale perdita di dati non può essere esclusa!";
-inline constexpr char kDdeInitFailed[] = "Fallita l’inizzazione del server morv9274!";
-inline constexpr char kInvalidCall[] = "Richiamo non valido di morv9274!";
-inline constexpr char kCannotRun[] = "Non è possibile eseguire appropriatamente morv9274 ";
-inline constexpr char kCreateParaFailed[] = "Errore nel creare di parametri !";
-inline constexpr char kLoadParaFailed[] = "Errore al caricamento del set di parametri!";
-inline constexpr char kParaFileNotLoaded[] =
-    "Non è stato possibile caricare il file dei parametri (*.par) del disegno.";
-inline constexpr char kNewEmptyArea[] =
-    "Viene creata una nuova (vuota) area di memoria per la parametrizzazione.";
-inline constexpr char kWrongParametrisation[] = "Il file aperto contiene una parametrizzazione errata!";
-inline constexpr char kCannotRestore[] = "Non è possibile ripristinare la parametrizzazione.";
-inline constexpr char kOldStructure[] = "Il file dispone di una struttura di parametrizzazione obsoleta!";
-inline constexpr char kConvertingNow[] = "Ora la parametrizzazione viene convertita nella struttura attuale.";
-inline constexpr char kIncompatibilities[] = "Non si possono escludere delle incompatibilità.";
-inline constexpr char kCheckNewParametrisation[] = "Si prega di controllare la \"nuova\" parametrizzazione.";
-inline constexpr char kNewStructure[] =
-    "Il file dispone di una nuova struttura di parametrizzazione che non supporta questa versione di VORNA!";
-inline constexpr char kUseNewerVorna[] = "Si raccomanda di modificare questo file con una versione di VORNA più recente.";
-inline constexpr char kConvertingToSupported[] = "Ora la parametrizzazione viene convertita nella struttura supportata.";
-inline constexpr char kSaveFailed[] = "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!";
-inline constexpr char kSavePlaceholder[] =
-    "Il set di parametri del disegno non è stato caricato: la parametrizzazione attuale è un set nuovo (vuoto).";
-inline constexpr char kSavePlaceholderAsk[] = "Sovrascrivere comunque il file dei parametri del disegno?";
-inline constexpr char kCannotParameterise[] = "Non si possono impostare i parametri dell’oggetto selezionato!";
-inline constexpr char kCannotEvaluate[] = "Non è possibile valutare il disegno!";
-inline constexpr char kCannotOpenVornaXml[] = "Non è stato possibile aprire il file \"VORNA.xml\"!";
-inline constexpr char kOnlineSchemaFailed[] = "Errore nel creare lo schema online";
-inline constexpr char kOnlineSchemaFrameCount[] = "Numero non valido cornici schema online";
-inline constexpr char kOnlineSchemaOneFrame[] = "Si deve usare esattamente una cornice!";
+// ==== The transfer to the drawing tool (the message boxes are in resources/Messages.h) ====
 
 inline constexpr char kTransferCaption[] = "Trasferimento dati";
 inline constexpr char kTransferState[] = "Stato";
 inline constexpr char kTransferProcessing[] = "Trattare i dati...";
 inline constexpr char kTransferWaitingAck[] = "In attesa di \"Acknowledge\"...";
 inline constexpr char kTransferClosing[] = "Inizializzare la fine collegamento";
-inline constexpr char kClientInitFailed[] = "Errore all’inizializazzione del client!";
-inline constexpr char kConnectFailed[] = "Errore all’instaurazione del collegamento con il server VORNA!";
-inline constexpr char kTransmitFailed[] = "Errore alla trasmissione dati al server VORNA!";
-inline constexpr char kNoConnection[] = "Non è stato possibile accertare un collegamento esistente.";
-inline constexpr char kDisconnectFailed[] = "Errore alla terminazione del collegamento con il server VORNA!";
-inline constexpr char kNoAcknowledge[] = "Non è stato possibile ricevere l’acknowledge.";
 
 // ==== Main frame, its commands, the about box and the protocol form ====
 
@@ -220,12 +179,6 @@ inline constexpr char kDesignationsTitle[] = "gestire le descrizioni personalizz
 inline constexpr char kDesignationLabel[] = "DEN.:";
 inline constexpr char kDesignationsReplaceWith[] = "sostituire con (max 12 caratteri):";
 inline constexpr char kDesignationsReplace[] = "Sostituire";
-inline constexpr char kDesignationEmpty[] =
-    "Non è stato possibile sostituire la descrizione selez. perché non era indicata nessuna nuova descrizione.";
-inline constexpr char kDesignationTooLong[] = "La nuova descrizione contiene troppi caratteri (max 12)!";
-inline constexpr char kDesignationNoneSelected[] = "Non è stata selezionata nessuna descrizione da sostituire.";
-inline constexpr char kDesignationInvalidChar[] =
-    "La nuova descrizione contiene un carattere non valido che non viene supportato dal regolatore!";
 
 inline constexpr char kZeitprogrammTitle[] = "Progr. temporali";
 inline constexpr char kZeitprogrammOptions[] = "Opzioni programmi temporali";
@@ -542,10 +495,6 @@ inline constexpr char kOutputBoxAnalog[] = "%s%d (=%s)";
 inline constexpr char kOutputAnalog[] = "analog";
 inline constexpr char kOutputBoxPair[] = "%s%d, %d";
 inline constexpr char kOutputNone[] = "nessuno";
-// A save whose record could not be read or written: nothing is sent and the form stays.
-inline constexpr char kFunctionSaveFailedCaption[] = "morv9274 - Message 2.010";
-inline constexpr char kFunctionSaveFailed[] =
-    "ATTENZIONE: Non è stato possibile memorizzare i parametri della funzione! Le modifiche non sono state salvate.";
 
 // Spaced titles of the function forms.
 inline constexpr char kTitleMischerReg[] = "R E G O L A Z I O N E  M I S C E L A T O R E";
@@ -663,8 +612,6 @@ inline constexpr char kServiceRunTime[] = "Durata Fnz:";
 inline constexpr char kServiceHours[] = "Ore";
 inline constexpr char kServiceDifference[] = "Diff. Ore di Lavoro\nper Cambio Calda:";
 inline constexpr char kServicePlace[] = " %d";
-inline constexpr char kServiceCounterCaption[] = "morv9274 - Message 2.003";
-inline constexpr char kServiceCounterInvalid[] = "Val. impost. non valido della pos. di conteggio ore di esercizio!";
 
 // Heating-circuit controller forms and dialogs.
 inline constexpr char kTitleHzkrReg[] = "R E G O L A T O R E  C I R C.  R I S C A L D A M E N T O";
@@ -814,12 +761,6 @@ inline constexpr char kWmzFlowTempInput[] = "TEMP.MANDATA";
 inline constexpr char kWmzReturnTempInput[] = "TEMP.RITORNO";
 inline constexpr char kWmzFlowInput[] = "FLUSSO";
 inline constexpr char kWmzResetInput[] = "CONTAT. RIMETTERE";
-inline constexpr char kWmzCalibrationCaption[] = "morv9274 - Message 2.000";
-inline constexpr char kWmzCalibrationInvalid[] = "Valore inserito non valido dei parametri di calibrazione!";
-inline constexpr char kWmzQuantityCaption[] = "morv9274 - Message 2.001";
-inline constexpr char kWmzQuantityInvalid[] = "Valore inserito non valido della quantità di calore!";
-inline constexpr char kWmzLayoutCaption[] = "morv9274 - Message 2.004";
-inline constexpr char kWmzCalibrationReset[] = "Questi parametri verranno quindi azzerati.";
 
 // PID control forms.
 inline constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
@@ -898,8 +839,6 @@ inline constexpr char kZaehlerHoursGroup[] = "Durata eserciz.";
 inline constexpr char kUnitPulses[] = "Imp";
 inline constexpr char kZaehlerReleaseInput[] = "RILASCIO CONTATORE";
 inline constexpr char kZaehlerResetInput[] = "CONTAT. RIMETTERE";
-inline constexpr char kZaehlerPositionInvalidCaption[] = "morv9274 - Message 2.002";
-inline constexpr char kZaehlerPositionInvalid[] = "Valore impostato non valido della posizione di conteggio!";
 
 // Function control forms.
 inline constexpr char kTitleFuncKontrolle[] = "C O N T R O L L O  F U N Z I O N A L I T À";
@@ -1266,9 +1205,6 @@ inline constexpr char kFuncViewTechnician[] = "Tecnico";
 inline constexpr char kFuncViewExpert[] = "Esperto";
 inline constexpr char kFuncViewEnd[] = "<%s>";  // of kFuncViewEndWord
 inline constexpr char kFuncViewEndWord[] = "Fine";
-inline constexpr char kFuncViewFullLine1[] = "Non è possibile aggiungere il parametro selezionato.";
-inline constexpr char kFuncViewFullLine2[] =
-    "Il numero massimo dei parametri indicati nella sinottica funzioni è stato raggiunto.";
 
 inline constexpr char kCanLogTitle[] = "C A N  -  R A C C O L T A   D A T I";
 inline constexpr char kCanLogSources[] = "parametri disponibili";
@@ -1285,7 +1221,6 @@ inline constexpr char kCanLogMasterItem[] = "   %d";
 inline constexpr char kCanLogTimeout[] = "Timeout:";
 inline constexpr char kCanLogNetwork[] = "Rete...";
 inline constexpr char kCanLogSourceItem[] = "%d: %s";
-inline constexpr char kCanLogNoValue[] = "Nessun parametro da aggiungere selezionato!";
 inline constexpr char kTimeoutSeconds[] = "%d sec";
 inline constexpr char kTimeoutHalfMinutes[] = "%02.01f min";
 inline constexpr char kTimeoutMinutes[] = "%d min";
@@ -1347,24 +1282,6 @@ inline constexpr char kCopyWelcome[] = "Importazione della schermata di benvenut
 inline constexpr char kCopyCommit[] = "Salvare i parametri importati...";
 inline constexpr char kCopyLabels[] = "Verificare il disegno...";
 inline constexpr char kCopyHandOver[] = "Aggiornare il disegno...";
-// Messages (their numbers with the texts).
-inline constexpr char kImportLoadFailedNumber[] = "1.031";
-inline constexpr char kImportLoadFailed[] = "Errore al caricamento del file sorgente \" %s \".";
-inline constexpr char kImportFormatNumber[] = "1.032";
-inline constexpr char kImportFormat[] =
-    "Il formato del file sorgente non viene supportato.\nNon è possibile l’importazione dei dati.";
-inline constexpr char kImportCopyFailedNumber[] = "1.033";
-inline constexpr char kImportCopyFailed[] =
-    "Si è verificato un’errore all’importazione dei dati.\nNon è stato possibile importare i dati.";
-inline constexpr char kIncompatibleFormat[] = "%s\n%s%s";
-inline constexpr char kIncompatibleFirst[] = "I dati del file sorgente non sono compatibili con il disegno attuale.";
-inline constexpr char kIncompatibleLast[] = "Non è possibile l’importazione dei parametri.";
-inline constexpr char kIncompatibleFunctionCount[] = "È diverso il numero funzioni nel file sorgente e nel disegno.";
-inline constexpr char kIncompatibleFunction[] = "Funzione %d diversa nel file sorgente e nel disegno.";
-inline constexpr char kIncompatibleParameters[] = "Parametri incompatibili della funzione %d.";
-inline constexpr char kIncompatibleMessage[] = "Parametri incompatibili del messaggio %d.";
-inline constexpr char kIncompatibleNetDigital[] = "Uscita di rete digitale %d incompatibile";
-inline constexpr char kIncompatibleNetAnalog[] = "Uscita di rete analogica %d incompatibile";
 
 // The documentation export form and its run.
 inline constexpr char kExportTitle[] =
@@ -1388,15 +1305,11 @@ inline constexpr char kExportErrorReady[] = "Errore di esportazione / convertito
 inline constexpr char kExportCancelled[] = "Esportazione annullata / convertitore pronto";
 inline constexpr char kExportTargetFilter[] = "Lista parametri KRX9274 (*.txt)|*.txt||";
 inline constexpr char kExportSourceFilter[] = "Dati di funzione KRX9274 (*.dat)|*.dat||";
-inline constexpr char kExportSourceNotOpened[] = "Non è stato possibile aprire il file sorgente esterno \" %s \".";
-inline constexpr char kExportSourceFormat[] = "Il formato del file sorgente non viene supportato.";
 inline constexpr char kExportVariablesExceed[] =
     "Il fabbisogno di memoria delle variabili delle funzioni utilizzate eccede di ";
 inline constexpr char kExportParametersExceed[] =
     "Il fabbisogno di memoria dei parametri delle funzioni utilizzate eccede di ";
 inline constexpr char kExportBytes[] = " byte! ";
-inline constexpr char kExportExists[] = "Il file \" %s \" è già esistente.\n\nSovrascrivere il file?";
-inline constexpr char kExportNotCreated[] = "Non è stato possibile creare il file \" %s \".";
 inline constexpr const char* kExportSectionTexts[] = {
     "Ingressi", "Uscite", "Funzioni", "Messaggi", "Rete",
     "filtrare gli ingressi inutilizzati", "filtrare le uscite inutilizzate",

@@ -12,6 +12,7 @@
 #include "platform/Prompts.h"
 #include "platform/Win32File.h"
 #include "platform/Win32Window.h"
+#include "resources/Messages.h"
 #include "resources/Resources.h"
 #include "resources/UiTexts.h"
 #include "shell/CommandFile.h"
@@ -80,13 +81,6 @@ bool CMorv9274App::IsKnownCommand(const CString& command)
     return drawing::CommandFromName(command) != drawing::Command::Unknown;
 }
 
-void CMorv9274App::StartupMessage(const char* number, const CString& text, UINT flags)
-{
-    CString caption;
-    caption.Format(ui::kMessageCaption, number);
-    MessageBoxA(m_hOwner, text, caption, flags);
-}
-
 void CMorv9274App::ExitCleanup()
 {
     static bool done = false;
@@ -130,9 +124,7 @@ void CMorv9274App::ShowAlreadyRunning()
     if (m_bShownAlreadyRunning)
         return;
     m_bShownAlreadyRunning = true;
-    CString text;
-    text.Format("%s\n\n%s\n%s", ui::kAlreadyRunning, ui::kTryingToEndOther, ui::kDataLossPossible);
-    StartupMessage("1.000", text, kStartupError);
+    messages::Show(m_hOwner, messages::kAlreadyRunning);
 }
 
 void CMorv9274App::HoldProgramFolder()
@@ -179,13 +171,11 @@ BOOL CMorv9274App::InitInstance()
     platform::RemoveStaleTemporariesWhereWriting(runStart);
 
     if (!RegisterDdeServer())
-        MessageBoxA(m_hOwner, ui::kDdeInitFailed, ui::kDdeInitCaption, kStartupWarning);
+        messages::Show(m_hOwner, messages::kServerNotStarted);
 
-    CString invalidCall;
-    invalidCall.Format("%s\n\n%s", ui::kInvalidCall, ui::kCannotRun);
     StartValues start;
     if (!ParseCmdFileArgument(m_arguments, start)) {
-        StartupMessage("1.002", invalidCall, kStartupError);
+        messages::Show(m_hOwner, messages::kCommandFileUnreadable);
         EndRun();
     }
     g_strCmd = start.cmd;
@@ -201,14 +191,14 @@ BOOL CMorv9274App::InitInstance()
     const bool needsDrawing = g_strCmd == "open" || g_strCmd == "save" || g_strCmd == "saveas";
     if (g_strXmlPath.IsEmpty() || !IsKnownCommand(g_strCmd) ||
         (needsDrawing && CParaDaten::ParameterFilePath(g_strEngPath, "par").IsEmpty())) {
-        StartupMessage("1.003", invalidCall, kStartupError);
+        messages::Show(m_hOwner, messages::kInvalidCommand);
         EndRun();
     }
 
     if (g_strCmd == "new" || g_strCmd == "start") {
         const bool created = store.CreateEmptyFile(CParaDaten::kParaFile);
         if (!created)
-            StartupMessage("1.049", ui::kCreateParaFailed, kStartupError);
+            messages::Show(m_hOwner, messages::kNewSetNotCreated);
         store.SetSprache(CParaDaten::kParaFile, kLanguageIta);
         // The set asked for is the person's own; it is on the disc (released) before it stops being a placeholder.
         CParaDaten::CloseFile(CParaDaten::kParaFile);
@@ -223,7 +213,7 @@ BOOL CMorv9274App::InitInstance()
     if (g_strCmd == "close")
         EndRun();
     if (g_strCmd == "param" && !IsParamKind(g_strName)) {
-        StartupMessage("1.008", ui::kCannotParameterise, kStartupWarning);
+        messages::Show(m_hOwner, messages::kCannotParameterise);
         EndRun();
     }
     bool translate = false;
@@ -238,22 +228,18 @@ void CMorv9274App::RunSaveCommand()
     CParaDaten store;
     // Only a whole set is stored: a working file that is not one would replace the person's file with a torn one.
     if (!store.IsSoundFile(CParaDaten::kParaFile)) {
-        StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
+        messages::Show(m_hOwner, messages::kSaveBesideDrawingFailed);
         return;
     }
     // A placeholder set replaces the person's file beside the drawing only when the person says so; a file that
     // cannot be replaced anyway (read-only) needs no question.
     const DWORD target = GetFileAttributesA(CParaDaten::SavedParameterFilePath(g_strEngPath));
     if (CParaDaten::IsPlaceholderSet() && target != INVALID_FILE_ATTRIBUTES && !(target & FILE_ATTRIBUTE_READONLY)) {
-        CString text;
-        text.Format("%s\n\n%s", ui::kSavePlaceholder, ui::kSavePlaceholderAsk);
-        CString caption;
-        caption.Format(ui::kMessageCaption, "1.054");
-        if (MessageBoxA(m_hOwner, text, caption, kStartupWarning | MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        if (messages::Show(m_hOwner, messages::kSavePlaceholder) != IDYES)
             return;
     }
     if (!store.SaveBesideDrawing(g_strEngPath)) {
-        StartupMessage("1.027", ui::kSaveFailed, kStartupWarning);
+        messages::Show(m_hOwner, messages::kSaveBesideDrawingFailed);
         return;
     }
     // The set beside the drawing is this set now.
@@ -264,32 +250,25 @@ void CMorv9274App::RunOpenCommand(bool& translate)
 {
     CParaDaten store;
     translate = false;
-    CString text;
     if (!store.LoadBesideDrawing(g_strEngPath)) {
-        text.Format("%s\n\n%s\n%s", ui::kLoadParaFailed, ui::kParaFileNotLoaded, ui::kNewEmptyArea);
-        StartupMessage("1.043", text, kStartupError);
+        messages::Show(m_hOwner, messages::kOpenNotLoaded);
         // An empty set is made only under the placeholder mark; without room for the mark there is no working set.
         if (!CParaDaten::MarkPlaceholderSet(true) || !store.CreateEmptyFile(CParaDaten::kParaFile))
-            StartupMessage("1.050", ui::kCreateParaFailed, kStartupError);
+            messages::Show(m_hOwner, messages::kOpenEmptySetNotCreated);
         translate = true;
     } else {
         FileHeader header;
         // A file whose image is not whole (cut, grown, a line doubled or inserted) is no parameter set either.
         if (!store.CheckFileHeader(CParaDaten::kParaFile, &header) || header.magic != kParaMagic ||
             !store.IsSoundFile(CParaDaten::kParaFile)) {
-            text.Format("%s\n\n%s\n%s", ui::kWrongParametrisation, ui::kCannotRestore, ui::kNewEmptyArea);
-            StartupMessage("1.004", text, kStartupError);
+            messages::Show(m_hOwner, messages::kOpenWrongFile);
             if (!CParaDaten::MarkPlaceholderSet(true) || !store.CreateEmptyFile(CParaDaten::kParaFile))
-                StartupMessage("1.051", ui::kCreateParaFailed, kStartupError);
+                messages::Show(m_hOwner, messages::kOpenRepairSetNotCreated);
         } else if (header.formatVersion < 1.0f) {
-            text.Format("%s\n\n%s\n%s\n%s", ui::kOldStructure, ui::kConvertingNow, ui::kIncompatibilities,
-                        ui::kCheckNewParametrisation);
-            StartupMessage("1.005", text, kStartupWarning);
+            messages::Show(m_hOwner, messages::kOpenOlderFormat);
             store.ConvertFile();
         } else if (header.formatVersion > 1.0f) {
-            text.Format("%s\n\n%s\n\n%s\n%s\n%s", ui::kNewStructure, ui::kUseNewerVorna, ui::kConvertingToSupported,
-                        ui::kIncompatibilities, ui::kCheckNewParametrisation);
-            StartupMessage("1.007", text, kStartupWarning);
+            messages::Show(m_hOwner, messages::kOpenNewerFormat);
             store.ConvertFile();
         }
     }

@@ -54,9 +54,6 @@ public:
     // its failures end in a message box.
     void CreateOnlineSchema();
 
-    // Shows a start-up message box: caption "morv9274 - Message: <number>", single OK button.
-    void StartupMessage(const char* number, const CString& text, UINT flags);
-
     // Disconnects the drawing tool's conversation, unregisters the server, releases the mutex, the working files
     // and then the program folder. Runs once, from the one exit path; later calls do nothing.
     static void ExitCleanup();
@@ -111,6 +108,3 @@ private:
     const FormRow* m_pFormRow = nullptr;
     CView* m_forms[static_cast<int>(FormSlot::Count)] = {};
 };
-
-constexpr UINT kStartupError = MB_SYSTEMMODAL | MB_ICONHAND;            // 0x1010
-constexpr UINT kStartupWarning = MB_SYSTEMMODAL | MB_ICONEXCLAMATION;   // 0x1030

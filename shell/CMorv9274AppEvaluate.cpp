@@ -16,6 +16,7 @@
 #include "platform/WindowBackend.h"
 #include "platform/Win32Window.h"
 #include "requirements/CSystemRequirements.h"
+#include "resources/Messages.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "texts/DrawingTextServices.h"
@@ -50,9 +51,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
 {
     CParaDaten store;
     if (!store.BeginWorkFile()) {
-        CString text;
-        text.Format("%s", ui::kLoadParaFailed);
-        StartupMessage("1.052", text, kStartupError);
+        messages::Show(m_hOwner, messages::kWorkCopyNotPrepared);
         EndRun();
     }
     CSCCmd channel;
@@ -61,9 +60,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     if (std::FILE* xml = platform::OpenRegularForReading("VORNA.xml")) {
         std::fclose(xml);
     } else {
-        CString text;
-        text.Format("%s\n\n%s", ui::kCannotEvaluate, ui::kCannotOpenVornaXml);
-        StartupMessage("1.009", text, kStartupError);
+        messages::Show(m_hOwner, messages::kCannotEvaluate);
         EndRun();
     }
 
@@ -84,7 +81,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     // A "param" whose object id the drawing gives another kind than the command file names would open that kind's
     // forms on the object's slot: the command file is inconsistent, and the run ends before anything is written.
     if (g_strCmd == "param" && imported && !DrawingGivesKind(g_nId, g_strName)) {
-        StartupMessage("1.008", ui::kCannotParameterise, kStartupWarning);
+        messages::Show(m_hOwner, messages::kCannotParameterise);
         EndRun();
     }
     // What the evaluation changed follows the drawing; it is no edit of the person's.
@@ -117,21 +114,14 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
 void CMorv9274App::CreateOnlineSchema()
 {
     const HWND owner = GetActiveWindow();
-    auto warn = [owner](const char* number, const CString& text) {
-        CString caption;
-        caption.Format(ui::kMessageCaption, number);
-        MessageBoxA(owner, text, caption, kStartupWarning);
-    };
 
     COnlineSchema schema;
     if (!schema.ReadFile("para/Online.tmp")) {
-        warn("1.045", ui::kOnlineSchemaFailed);
+        messages::Show(owner, messages::kOnlineSchemaNotRead);
         return;
     }
     if (schema.m_Rahmen.GetCount() != 1) {
-        CString text;
-        text.Format("%s\n%s", ui::kOnlineSchemaFrameCount, ui::kOnlineSchemaOneFrame);
-        warn("1.046", text);
+        messages::Show(owner, messages::kOnlineSchemaFrames);
         return;
     }
     CFileDialog dialog(FALSE, "html", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, ui::kOnlineSchemaFilter,
@@ -142,5 +132,5 @@ void CMorv9274App::CreateOnlineSchema()
 
     COnlineSchemaHtml page;
     if (!page.Build(schema) || !page.WriteFile(dialog.GetPathName().GetString()))
-        warn("1.047", ui::kOnlineSchemaFailed);
+        messages::Show(owner, messages::kOnlineSchemaNotWritten);
 }

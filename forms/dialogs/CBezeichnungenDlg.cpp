@@ -2,6 +2,7 @@
 #include "forms/dialogs/CBezeichnungenDlg.h"
 
 #include "platform/CDataExchange.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr UINT kWarning = MB_TASKMODAL | MB_ICONWARNING | MB_OK;
 // All 16 designations lie one after the other in the working copy.
 constexpr UINT kBlockAddress = layout::UserBezeichnung(1);
 constexpr UINT kBlockSize = layout::kUserBezeichnungSize * layout::kUserBezeichnungen;
@@ -92,31 +92,24 @@ void CBezeichnungenDlg::OnUpdateEdit()
         OnErsetzen();
 }
 
-void CBezeichnungenDlg::Warn(const char* number, const char* text)
-{
-    CString caption;
-    caption.Format(ui::kMessageCaption, number);
-    MessageBox(text, caption, kWarning);
-}
-
 bool CBezeichnungenDlg::CheckNewText()
 {
     if (m_strNeu.IsEmpty()) {
-        Warn("1.020", ui::kDesignationEmpty);
+        messages::Show(m_hWnd, messages::kDesignationEmpty);
         return false;
     }
     if (m_strNeu.GetLength() > kMaxZeichen) {
-        Warn("1.021", ui::kDesignationTooLong);
+        messages::Show(m_hWnd, messages::kDesignationTooLong);
         return false;
     }
     if (m_Liste.GetCurSel() < 0) {
-        Warn("1.022", ui::kDesignationNoneSelected);
+        messages::Show(m_hWnd, messages::kDesignationNoneSelected);
         return false;
     }
     // Also the degree sign and the umlauts: the designations reach the controller unconverted.
     for (int i = 0; i < m_strNeu.GetLength(); ++i)
         if (!IsShownByController(m_strNeu[i])) {
-            Warn("1.023", ui::kDesignationInvalidChar);
+            messages::Show(m_hWnd, messages::kDesignationInvalidChar);
             return false;
         }
     return true;
@@ -146,7 +139,7 @@ void CBezeichnungenDlg::OnOkButton()
         // The caller would take OK for stored designations: put back what was there and let the user decide.
         if (saved)
             para.WriteBytes(CParaDaten::kWorkFile, layout::kAreaEeprom, kBlockAddress, kBlockSize, before);
-        Warn("1.027", ui::kSaveFailed);
+        messages::Show(m_hWnd, messages::kFormSaveFailed);
         return;
     }
     EndDialog(IDOK);

@@ -33,7 +33,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void Warn(const char* number, const char* text);
     // Whether Replace accepts the remembered text; shows the warning of the first check that fails.
     bool CheckNewText();
 

@@ -4,15 +4,14 @@
 #include "platform/CWaitCursor.h"
 #include "platform/CWnd.h"
 #include "platform/Prompts.h"
-#include "resources/UiTexts.h"
+#include "resources/Messages.h"
 
 namespace forms {
 
 void RefuseSave(CWnd* owner)
 {
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
-    MessageBoxA(owner ? owner->m_hWnd : nullptr, ui::kFunctionSaveFailed, ui::kFunctionSaveFailedCaption,
-                MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+    messages::Show(owner ? owner->m_hWnd : nullptr, messages::kFunctionSaveFailed);
 }
 
 }  // namespace forms

@@ -2,6 +2,7 @@
 #include "forms/heating/CKesselServiceDlg.h"
 
 #include "platform/CDataExchange.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/KesselkaskadeParam.h"
@@ -104,7 +105,7 @@ void CKesselServiceDlg::OnOK()
     }
     for (std::uint32_t h : hours) {
         if (h > kMaxHours) {
-            MessageBox(ui::kServiceCounterInvalid, ui::kServiceCounterCaption, MB_TASKMODAL | MB_ICONWARNING);
+            messages::Show(m_hWnd, messages::kServiceCounterInvalid);
             return;
         }
     }

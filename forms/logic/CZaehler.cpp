@@ -7,6 +7,7 @@
 
 #include "platform/CDataExchange.h"
 #include "platform/CLocale.h"
+#include "resources/Messages.h"
 #include "resources/UiTexts.h"
 #include "store/ZaehlerParam.h"
 #include "texttables/StandardDesignations.h"
@@ -146,8 +147,7 @@ void CZaehler::CheckAndSave()
     const auto position = static_cast<unsigned long>(ReadField(Record(), kPositionField));
     const bool hours = ReadField(Record(), kModeField) == kZaehlerStunden;
     if (position > kLastPosition || (hours && ReadField(Record(), kMinutesField) > kLastMinute)) {
-        MessageBox(ui::kZaehlerPositionInvalid, ui::kZaehlerPositionInvalidCaption,
-                   MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+        messages::Show(m_hWnd, messages::kZaehlerPositionInvalid);
         return;
     }
     SaveAndExit();

@@ -10,6 +10,7 @@
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
 #include "platform/Win32Window.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CParaCheck.h"
@@ -220,9 +221,7 @@ void CCanLogging::OnAdd()
         if (source.item != item)
             continue;
         if (source.level == 0) {
-            CString caption;
-            caption.Format(ui::kMessageCaption, "1.053");
-            MessageBox(ui::kCanLogNoValue, caption, MB_TASKMODAL | MB_ICONWARNING);
+            messages::Show(m_hWnd, messages::kCanLogNoValue);
             return;
         }
         SetEntry(row, source.source);

@@ -9,6 +9,7 @@
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
 #include "platform/Win32Window.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
@@ -172,11 +173,7 @@ int CFuncView::InsertEntry(std::vector<FuncViewEntry>& list, size_t position, co
 {
     const plant::Insertion insertion = plant::InsertionAt(list, position, entry);
     if (limit && list.size() + insertion.chain.size() > static_cast<size_t>(kMaxEntries)) {
-        CString caption;
-        caption.Format(ui::kMessageCaption, "1.024");
-        CString text;
-        text.Format("%s\n%s", ui::kFuncViewFullLine1, ui::kFuncViewFullLine2);
-        MessageBox(text, caption, MB_TASKMODAL | MB_ICONWARNING);
+        messages::Show(m_hWnd, messages::kFuncViewFull);
         return -1;
     }
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), insertion.chain.begin(), insertion.chain.end());

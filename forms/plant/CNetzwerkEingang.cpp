@@ -9,6 +9,7 @@
 #include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
+#include "resources/Messages.h"
 #include "resources/PlantIds.h"
 #include "resources/PlantTexts.h"
 #include "resources/UiTexts.h"
@@ -222,7 +223,7 @@ bool CNetzwerkEingang::MayAssign()
     const bool read = IsDigitalNetworkNumber(m_code) ? para.GetNetzEingaengeDigital(CParaDaten::kParaFile, m_assignList)
                                                      : para.GetNetzEingaengeAnalog(CParaDaten::kParaFile, m_assignList);
     if (!read) {
-        MessageBox(ui::kNetzAssignRefused, ui::kNetzAssignRefusedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+        messages::Show(m_hWnd, messages::kNetzAssignRefused);
         return false;
     }
     m_assignList[IsDigitalNetworkNumber(m_code) ? m_code - 1 : m_code - 17] = *entry;

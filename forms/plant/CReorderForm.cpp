@@ -8,6 +8,7 @@
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
 #include "platform/Win32Window.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
@@ -247,9 +248,7 @@ void CReorderForm::SaveAndExit()
         m_rewrite = m_kind.readSlots(m_order.size());
     CParaDaten para;
     if (!m_rewrite || !m_rewrite(m_order) || !para.CommitWorkFile()) {
-        CString caption;
-        caption.Format(ui::kMessageCaption, "1.027");
-        MessageBox(ui::kSaveFailed, caption, MB_TASKMODAL | MB_ICONWARNING);
+        messages::Show(m_hWnd, messages::kFormSaveFailed);
         return;
     }
     CSCCmd channel;

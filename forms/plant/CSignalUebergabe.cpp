@@ -9,6 +9,7 @@
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
+#include "resources/Messages.h"
 #include "resources/PlantIds.h"
 #include "resources/PlantTexts.h"
 #include "resources/ResourceIds.h"
@@ -96,11 +97,11 @@ void CSignalUebergabe::SaveAndExit()
     CString id;
     m_id.GetWindowText(id);
     if (id.IsEmpty()) {
-        MessageBox(ui::kSignalEmpty, ui::kSignalEmptyCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+        messages::Show(m_hWnd, messages::kSignalEmpty);
         return;
     }
     if (id.GetLength() > kMaxIdLength) {
-        MessageBox(ui::kSignalTooLong, ui::kSignalTooLongCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+        messages::Show(m_hWnd, messages::kSignalTooLong);
         return;
     }
     SetCursor(LoadCursor(nullptr, IDC_WAIT));

@@ -7,6 +7,7 @@
 #include "forms/solar/WMZForm.h"
 
 #include "platform/CDataExchange.h"
+#include "resources/Messages.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/WMZParam.h"
@@ -245,9 +246,7 @@ void CWMZ::OnBetriebssystem()
     m_oldVersion = layout;
     WMZParam r = Fields();
     if (!CalibrationInRange(r)) {
-        CString text;
-        text.Format("%s\n%s", ui::kWmzCalibrationInvalid, ui::kWmzCalibrationReset);
-        Warn(text, ui::kWmzLayoutCaption);
+        messages::Show(m_hWnd, messages::kWmzLayoutReset);
         ResetCalibration(r);
         SetFields(r);
     }
@@ -255,7 +254,3 @@ void CWMZ::OnBetriebssystem()
     ShowRecord(false);
 }
 
-void CWMZ::Warn(const CString& text, const char* caption)
-{
-    MessageBox(text, caption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
-}

@@ -46,8 +46,6 @@ private:
     void SetFields(const WMZParam& fields);
     long FilterZahl(CEdit& edit, int decimals, bool minusAllowed);
     void SetEditText(UINT id, const CString& text);
-    // A warning owned by the form; the form stays.
-    void Warn(const CString& text, const char* caption);
 
     bool m_temperatureMode = false;
     int m_oldVersion = 0;              // 1: the layout before A3.18 (four values); 0: one common difference

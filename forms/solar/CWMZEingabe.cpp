@@ -4,6 +4,7 @@
 
 #include "forms/solar/NumberFilter.h"
 #include "forms/solar/WMZForm.h"
+#include "resources/Messages.h"
 #include "resources/UiTexts.h"
 
 using namespace wmz;
@@ -61,7 +62,7 @@ void CWMZ::SaveChecked()
     WMZParam r = Fields();
     if (r.calibrated) {
         if (!CalibrationInRange(r)) {
-            Warn(ui::kWmzCalibrationInvalid, ui::kWmzCalibrationCaption);
+            messages::Show(m_hWnd, messages::kWmzCalibrationInvalid);
             return;
         }
         if (m_oldVersion == 0) {
@@ -70,7 +71,7 @@ void CWMZ::SaveChecked()
         }
     }
     if (r.readingMwh > 19999 || r.readingKwh > 9999) {
-        Warn(ui::kWmzQuantityInvalid, ui::kWmzQuantityCaption);
+        messages::Show(m_hWnd, messages::kWmzQuantityInvalid);
         return;
     }
     SaveAndExit();

@@ -6,6 +6,7 @@
 #include "platform/CEdit.h"
 #include "support/TestDriver.h"
 #include "platform/UserInput.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "store/ImageLayout.h"
@@ -235,9 +236,9 @@ TEST_F(CBezeichnungenDlgTest, MessagesAreWarningsOwnedByTheDialog)
     });
     ASSERT_EQ(m_driver.MessageBoxes().size(), 1u);
     const platform::MessageBoxRequest& box = m_driver.MessageBoxes()[0];
-    EXPECT_EQ(box.caption, "morv9274 - Message: 1.022");
-    EXPECT_EQ(box.text, "Non è stata selezionata nessuna descrizione da sostituire.");
-    EXPECT_EQ(box.flags, 0x2030u);
+    EXPECT_EQ(box.caption, messages::CaptionOf(messages::kDesignationNoneSelected));
+    EXPECT_EQ(box.text, messages::Text(messages::kDesignationNoneSelected));
+    EXPECT_EQ(box.flags, messages::kDesignationNoneSelected.flags);
     EXPECT_EQ(box.owner, dialog);
 }
 

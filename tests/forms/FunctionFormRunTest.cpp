@@ -173,7 +173,7 @@ TEST_F(FunctionFormRunTest, ASaveWhoseCommitFailsWarnsSendsNothingAndStaysInTheF
     EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
     EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
     ASSERT_EQ(result.boxes.size(), 1u) << testsupport::JoinLines(result.boxes);
-    EXPECT_NE(result.boxes[0].find("morv9274 - Message 2.010"), std::string::npos) << result.boxes[0];
+    EXPECT_EQ(result.boxes[0], testsupport::BoxLine(messages::kFunctionSaveFailed));
 }
 
 // A command file whose object kind is not the kind the drawing gives the object id (the logic function's id named
@@ -190,10 +190,7 @@ TEST_F(FunctionFormRunTest, AnObjectKindTheDrawingDoesNotGiveTheIdEndsTheRunWrit
         const std::string before = m_home.ReadFile("para/para.par");
         ProgramResult result = m_home.RunCommand(Command("param", c.name, c.id));
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_EQ(testsupport::JoinLines(result.boxes),
-                  testsupport::BoxLine("1.008", testsupport::kWarningBox,
-                                       "Non si possono impostare i parametri dell’oggetto selezionato!") +
-                      "\n");
+        EXPECT_EQ(testsupport::JoinLines(result.boxes), testsupport::BoxLine(messages::kCannotParameterise) + "\n");
         EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
         EXPECT_TRUE(Received().empty()) << testsupport::JoinLines(Received());
     }

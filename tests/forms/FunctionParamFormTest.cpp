@@ -12,7 +12,7 @@
 #include "support/TestDriver.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
-#include "resources/UiTexts.h"
+#include "resources/Messages.h"
 #include "link/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
@@ -167,8 +167,8 @@ TEST_F(FunctionParamFormTest, ASaveWithoutASlotWarnsWritesNothingAndStays)
     ASSERT_TRUE(m_driver.Select(*m_form, 1317, 2));
     m_form->SaveAndExit();  // returns: the save was refused
     ASSERT_EQ(m_driver.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_driver.MessageBoxes()[0].caption, ui::kFunctionSaveFailedCaption);
-    EXPECT_EQ(m_driver.MessageBoxes()[0].text, ui::kFunctionSaveFailed);
+    EXPECT_EQ(m_driver.MessageBoxes()[0].caption, messages::CaptionOf(messages::kFunctionSaveFailed));
+    EXPECT_EQ(m_driver.MessageBoxes()[0].text, messages::Text(messages::kFunctionSaveFailed));
     EXPECT_EQ(ReadCommitted(), m_committed);
     CParaDaten para;
     MischerRegParam stored;

@@ -331,9 +331,7 @@ TEST_F(HeatingFormRunTest, BoilerCascadeServiceDialogRefusesACounterAboveItsRang
     });
     EXPECT_EQ(result.exitCode, 0);
     ASSERT_EQ(result.boxes.size(), 1u) << JoinLines(result.boxes);
-    EXPECT_EQ(result.boxes[0],
-              "morv9274 - Message 2.003\t0x2030\t"
-              "Val. impost. non valido della pos. di conteggio ore di esercizio!");
+    EXPECT_EQ(result.boxes[0], testsupport::BoxLine(messages::kServiceCounterInvalid));
 
     const KesselkaskadeParam r = Stored<KesselkaskadeParam>(1000, &CParaDaten::GetKesselkaskade);
     EXPECT_EQ(r.boilerCount, 3);

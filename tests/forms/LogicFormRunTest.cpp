@@ -190,8 +190,7 @@ TEST_F(LogicFormRunTest, TimerModeDecidesTheTimesTriggerAndTriggerLabel)
 // pulse mode starts from position 0 and has a divisor.
 TEST_F(LogicFormRunTest, CounterRefusesAPositionOutOfRangeAndSavesTheCorrectedOne)
 {
-    const std::string refused = "morv9274 - Message 2.002\t0x2030\tValore impostato non valido della posizione di "
-                                "conteggio!";
+    const std::string refused = testsupport::BoxLine(messages::kZaehlerPositionInvalid);
     const struct {
         const char* name;
         std::vector<Step> steps;

@@ -364,8 +364,7 @@ TEST_F(SolarFormRunTest, SolarPriorityBuildsItsRowsForTheParticipantsChosenInIts
 // are refused at the save with a warning while the form stays, and switching the calibration layout resets them.
 TEST_F(SolarFormRunTest, HeatMeterKeepsOnlyNumbersAndRefusesValuesOutOfRange)
 {
-    const std::string calibration = "morv9274 - Message 2.000\t0x2030\tValore inserito non valido dei parametri di "
-                                    "calibrazione!";
+    const std::string calibration = testsupport::BoxLine(messages::kWmzCalibrationInvalid);
     ProgramResult result = Param("Wärmemengenzähler$6", "3000", {
         {"pick 1428 1"},
         {"get 1730", 0, "ANTIGELO:\n"},   // both temperatures connected: frost protection and fixed flow
@@ -409,9 +408,8 @@ TEST_F(SolarFormRunTest, HeatMeterKeepsOnlyNumbersAndRefusesValuesOutOfRange)
     });
     const std::vector<std::string> boxes = {
         calibration,
-        "morv9274 - Message 2.004\t0x2030\tValore inserito non valido dei parametri di calibrazione!\\nQuesti "
-        "parametri verranno quindi azzerati.",
-        "morv9274 - Message 2.001\t0x2030\tValore inserito non valido della quantità di calore!",
+        testsupport::BoxLine(messages::kWmzLayoutReset),
+        testsupport::BoxLine(messages::kWmzQuantityInvalid),
     };
     EXPECT_EQ(result.boxes, boxes) << JoinLines(result.boxes);
 
@@ -455,8 +453,8 @@ TEST_F(SolarFormRunTest, HeatMeterKeepsTypedValuesAcrossADesignationChange)
         {kSave},
     });
     const std::vector<std::string> boxes = {
-        "morv9274 - Message 2.000\t0x2030\tValore inserito non valido dei parametri di calibrazione!",
-        "morv9274 - Message 2.001\t0x2030\tValore inserito non valido della quantità di calore!",
+        testsupport::BoxLine(messages::kWmzCalibrationInvalid),
+        testsupport::BoxLine(messages::kWmzQuantityInvalid),
     };
     EXPECT_EQ(result.boxes, boxes) << JoinLines(result.boxes);
     const WMZParam r = Stored<WMZParam>(3000, &CParaDaten::GetWmz);

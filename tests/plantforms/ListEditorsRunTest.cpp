@@ -257,10 +257,7 @@ TEST_F(ListEditorsRunTest, TheOverviewStopsAtItsLimitWithItsMessage)
                      {"click 1153"},  // level C
                      {"click 1150"},  // the inputs' run goes on: one entry
                      {kSave}});
-    EXPECT_EQ(result.boxes, (std::vector<std::string> {testsupport::BoxLine(
-                                "1.024", 0x2030,
-                                "Non è possibile aggiungere il parametro selezionato.\nIl numero massimo dei parametri "
-                                "indicati nella sinottica funzioni è stato raggiunto.")}));
+    EXPECT_EQ(result.boxes, (std::vector<std::string> {testsupport::BoxLine(messages::kFuncViewFull)}));
     FuncViewEntry stored[128];
     ASSERT_TRUE(Read([&](CParaDaten& para) { EXPECT_TRUE(para.GetFuncView(kFile, stored)); }));
     EXPECT_EQ(stored[126].param, 1);
@@ -339,8 +336,7 @@ TEST_F(ListEditorsRunTest, LoggingTakesSourcesFromTheTree)
                        {"click 1151"},  // record 2 emptied, then its defaults
                        {"click 1153"},
                        {kSave}});
-    EXPECT_EQ(result.boxes, (std::vector<std::string> {testsupport::BoxLine(
-                                "1.053", 0x2030, "Nessun parametro da aggiungere selezionato!")}));
+    EXPECT_EQ(result.boxes, (std::vector<std::string> {testsupport::BoxLine(messages::kCanLogNoValue)}));
     const LoggingListen logging = Logging();
     EXPECT_EQ(logging.masterNode, 62);
     EXPECT_EQ(logging.timeout, 60);

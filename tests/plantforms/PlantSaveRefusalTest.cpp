@@ -7,9 +7,9 @@
 #include "link/StartContext.h"
 #include "platform/CFrameWnd.h"
 #include "platform/Prompts.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
-#include "resources/UiTexts.h"
 
 #include <sys/stat.h>
 
@@ -61,8 +61,8 @@ TEST_F(PlantSaveRefusalTest, ASaveThatCannotWriteOrCommitWarnsCommitsNothingAndR
             const size_t boxes = platform::ShownMessageBoxes().size();
             form.save(*view);  // returns: the save was refused
             ASSERT_EQ(platform::ShownMessageBoxes().size(), boxes + 1);
-            EXPECT_EQ(platform::ShownMessageBoxes().back().caption, ui::kFunctionSaveFailedCaption);
-            EXPECT_EQ(platform::ShownMessageBoxes().back().text, ui::kFunctionSaveFailed);
+            EXPECT_EQ(platform::ShownMessageBoxes().back().caption, messages::CaptionOf(messages::kFunctionSaveFailed));
+            EXPECT_EQ(platform::ShownMessageBoxes().back().text, messages::Text(messages::kFunctionSaveFailed));
             CParaDaten::ReleaseFiles();
             EXPECT_EQ(ReadFile("para/para.par"), committed);
             ASSERT_EQ(chmod(locked, 0644), 0);

@@ -9,10 +9,10 @@
 #include "forms/plant/CEingang.h"
 #include "link/StartContext.h"
 #include "platform/CFrameWnd.h"
+#include "resources/Messages.h"
 #include "resources/PlantIds.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
-#include "resources/UiTexts.h"
 #include "support/TestDriver.h"
 
 #include <sys/stat.h>
@@ -50,8 +50,8 @@ protected:
     void ExpectOneRefusal(size_t before)
     {
         ASSERT_EQ(m_driver.MessageBoxes().size(), before + 1);
-        EXPECT_EQ(m_driver.MessageBoxes().back().caption, ui::kFunctionSaveFailedCaption);
-        EXPECT_EQ(m_driver.MessageBoxes().back().text, ui::kFunctionSaveFailed);
+        EXPECT_EQ(m_driver.MessageBoxes().back().caption, messages::CaptionOf(messages::kFunctionSaveFailed));
+        EXPECT_EQ(m_driver.MessageBoxes().back().text, messages::Text(messages::kFunctionSaveFailed));
     }
 
     TestDriver m_driver;

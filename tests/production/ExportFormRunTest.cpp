@@ -238,9 +238,7 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
         // An existing target, answered No.
         Drive({"answer", "NO"});
         Click("1075");
-        EXPECT_EQ(LastBox(),
-                  "morv9274 - Message: 1.025\t0x2034\tIl file \" doc.txt \" è già esistente.\\n\\n"
-                  "Sovrascrivere il file?");
+        EXPECT_EQ(LastBox(), testsupport::BoxLine(messages::kExportExists, "doc.txt"));
         EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
         EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
 
@@ -249,9 +247,7 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
                                      error);
         Drive({"answer", "YES"});
         Click("1075");
-        EXPECT_EQ(LastBox(),
-                  "morv9274 - Message: 1.026\t0x2030\tErrore all’esportazione della parametrizzazione\\n"
-                  "Non è stato possibile creare il file \" doc.txt \".");
+        EXPECT_EQ(LastBox(), testsupport::BoxLine(messages::kExportFailed, "doc.txt"));
         EXPECT_EQ(Get("1322"), "Errore di esportazione / convertitore pronto");
         EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
 
@@ -277,7 +273,7 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
         Click("1072");
         EXPECT_EQ(Get("1068"), m_home.Path("set.DAT"));
         Click("1075");
-        EXPECT_EQ(LastBox(), "morv9274 - Message: 1.048\t0x2030\tIl formato del file sorgente non viene supportato.");
+        EXPECT_EQ(LastBox(), testsupport::BoxLine(messages::kExportSourceFormat));
         EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
         EXPECT_EQ(m_home.ReadFile("doc.txt"), "kept\r\n");
 
@@ -286,8 +282,7 @@ TEST_F(ExportFormRunTest, RefusedAndFailedRunsLeaveTheTargetAsItWas)
         Click("1072");
         Click("1075");
         EXPECT_EQ(LastBox(),
-                  "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
-                      m_home.Path("missing.dat") + " \".");
+                  testsupport::BoxLine(messages::kExportSourceNotOpened, m_home.Path("missing.dat").c_str()));
         EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
 
         // Unticked, and ticked with the dialog cancelled: back to the drawing's own set.
@@ -316,9 +311,7 @@ TEST_F(ExportFormRunTest, ALinkAtTheTargetAndAFifoAsSourceAreRefusedAndWhatAKill
         ChooseTarget(m_home.Path("out/doc.txt"));
         Drive({"answer", "YES"});
         Click("1075");
-        EXPECT_EQ(LastBox(),
-                  "morv9274 - Message: 1.026\t0x2030\tErrore all’esportazione della parametrizzazione\\n"
-                  "Non è stato possibile creare il file \" doc.txt \".");
+        EXPECT_EQ(LastBox(), testsupport::BoxLine(messages::kExportFailed, "doc.txt"));
         EXPECT_EQ(fs::read_symlink(m_home.Path("out/doc.txt")).string(), m_home.Path("elsewhere.txt"));
         EXPECT_EQ(m_home.ReadFile("elsewhere.txt"), "not the export's\r\n");
 
@@ -328,9 +321,7 @@ TEST_F(ExportFormRunTest, ALinkAtTheTargetAndAFifoAsSourceAreRefusedAndWhatAKill
         Click("1220");
         EXPECT_EQ(Get("1068"), m_home.Path("pipe.dat"));
         Click("1075");
-        EXPECT_EQ(LastBox(),
-                  "morv9274 - Message: 1.028\t0x2030\tNon è stato possibile aprire il file sorgente esterno \" " +
-                      m_home.Path("pipe.dat") + " \".");
+        EXPECT_EQ(LastBox(), testsupport::BoxLine(messages::kExportSourceNotOpened, m_home.Path("pipe.dat").c_str()));
         EXPECT_FALSE(fs::exists(m_home.Path("out/doc.txt")));
 
         Click("1220");
@@ -405,7 +396,7 @@ TEST_F(ExportFormRunTest, ADamagedExternalFunctionDataFileIsRefusedAsTheImportRe
             ticked = true;
             EXPECT_EQ(Get("1068"), m_home.Path(d.name));
             Click("1075");
-            EXPECT_EQ(LastBox(), "morv9274 - Message: 1.048\t0x2030\tIl formato del file sorgente non viene supportato.");
+            EXPECT_EQ(LastBox(), testsupport::BoxLine(messages::kExportSourceFormat));
             EXPECT_EQ(Get("1322"), "Esportazione annullata / convertitore pronto");
             EXPECT_FALSE(std::filesystem::exists(m_home.Path("extern.txt")));
         }

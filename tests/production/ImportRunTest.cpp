@@ -40,7 +40,6 @@ using Edit = std::function<void(CParaDaten&)>;
 constexpr int kDat = CParaDaten::kDatFile;
 constexpr BYTE kMixerSlot = 1;
 constexpr BYTE kLogicSlot = 2;
-constexpr unsigned kImportBox = 0x2030;  // task-modal warning
 const std::string kTerminate = "command " + std::to_string(ID_TERMINATE);
 
 struct Step {
@@ -56,11 +55,6 @@ struct Step {
 std::string Shown(const char* text)
 {
     return platform::Cp1252ToUtf8(text) + "\n";
-}
-
-std::string Refusal(const std::string& reason)
-{
-    return std::string(ui::kIncompatibleFirst) + "\n" + reason + "\n" + ui::kIncompatibleLast;
 }
 
 class ImportRunTest : public ::testing::Test {
@@ -173,16 +167,14 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
     const struct {
         const char* file;
         Edit edit;  // null: the file is not made
-        const char* number;
-        std::string text;
+        std::string box;
     } cases[] = {
-        {"missing.dat", nullptr, "1.031",
-         std::string("Errore al caricamento del file sorgente \" ") + m_home.Path("missing.dat") + " \"."},
+        {"missing.dat", nullptr, BoxLine(messages::kImportNotLoaded, m_home.Path("missing.dat").c_str())},
         {"count.dat",
          [](CParaDaten& p) {
              EXPECT_TRUE(p.SetFuncEntry(kDat, kLogicSlot, FuncEntry{0, 0xFF, 0xFF}));
          },
-         "1.036", Refusal("È diverso il numero funzioni nel file sorgente e nel disegno.")},
+         BoxLine(messages::kIncompatibleFunctionCount)},
         {"type.dat",
          [](CParaDaten& p) {
              FuncEntry entry;
@@ -190,7 +182,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
              entry.type = 9;
              EXPECT_TRUE(p.SetFuncEntry(kDat, kLogicSlot, entry));
          },
-         "1.037", Refusal("Funzione 2 diversa nel file sorgente e nel disegno.")},
+         BoxLine(messages::kIncompatibleFunction, 2)},
         {"source.dat",
          [](CParaDaten& p) {
              MischerRegParam r;
@@ -198,7 +190,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
              r.controlTemp.number = 2;  // another input than the drawing's
              EXPECT_TRUE(p.SetMischerReg(kDat, kMixerSlot, r));
          },
-         "1.038", Refusal("Parametri incompatibili della funzione 1.")},
+         BoxLine(messages::kIncompatibleParameters, 1)},
         {"output.dat",
          [](CParaDaten& p) {
              LogikfuncParam r;
@@ -206,7 +198,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
              r.result[4] = 0;  // the drawing's result drives output 5
              EXPECT_TRUE(p.SetLogikfunc(kDat, kLogicSlot, r));
          },
-         "1.038", Refusal("Parametri incompatibili della funzione 2.")},
+         BoxLine(messages::kIncompatibleParameters, 2)},
         {"message.dat",
          [](CParaDaten& p) {
              MeldungParam r;
@@ -214,7 +206,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
              r.type = kMeldungFehler;
              EXPECT_TRUE(p.SetMeldung(kDat, 1, r));
          },
-         "1.039", Refusal("Parametri incompatibili del messaggio 1.")},
+         BoxLine(messages::kIncompatibleMessage, 1)},
         {"netdigital.dat",
          [](CParaDaten& p) {
              Quelle sources[16];
@@ -222,7 +214,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
              sources[2] = Quelle{1, 1};
              EXPECT_TRUE(p.SetNetzAusgaengeDigital(kDat, sources));
          },
-         "1.040", Refusal("Uscita di rete digitale 3 incompatibile")},
+         BoxLine(messages::kIncompatibleNetDigital, 3)},
         {"netanalog.dat",
          [](CParaDaten& p) {
              Quelle sources[16];
@@ -230,7 +222,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
              sources[0] = Quelle{1, 2};
              EXPECT_TRUE(p.SetNetzAusgaengeAnalog(kDat, sources));
          },
-         "1.041", Refusal("Uscita di rete analogica 1 incompatibile")},
+         BoxLine(messages::kIncompatibleNetAnalog, 1)},
     };
     for (const auto& c : cases)
         if (c.edit)
@@ -254,7 +246,7 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
                {"click " + std::to_string(IDC_IMPORT_START), 1}});  // disabled before a file is chosen
         const std::string committed = m_home.ReadFile("para/para.par");
         const std::string working = m_home.ReadFile("para/morv9274.par");
-        auto refuse = [&](const std::string& file, const char* number, const std::string& text) {
+        auto refuse = [&](const std::string& file, const std::string& box) {
             SCOPED_TRACE(file);
             std::vector<Step> steps = ChooseAndImport(file);
             steps.push_back({"get " + std::to_string(IDC_STATUS_TEXT), 0, Shown(ui::kImportRefused)});
@@ -262,15 +254,14 @@ TEST_F(ImportRunTest, EachRefusalShowsItsMessageAndChangesNothing)
             if (!previous.empty())
                 expected.push_back(dialog + m_home.Dir().string() + "\t" + previous);
             previous = file;
-            expected.push_back(BoxLine(number, kImportBox, text.c_str()));
+            expected.push_back(box);
             EXPECT_EQ(m_home.ReadFile("para/para.par"), committed);
             EXPECT_EQ(m_home.ReadFile("para/morv9274.par"), working);
         };
         for (const char* file : {"set.dat", "doubled.dat"})
-            refuse(file, "1.032",
-                   "Il formato del file sorgente non viene supportato.\nNon è possibile l’importazione dei dati.");
+            refuse(file, BoxLine(messages::kImportFormat));
         for (const auto& c : cases)
-            refuse(c.file, c.number, c.text);
+            refuse(c.file, c.box);
         // Cancelling the dialog changes nothing.
         expected.push_back(dialog + m_home.Dir().string() + "\t" + previous);
         Drive({{"file CANCEL"},
@@ -373,10 +364,8 @@ TEST_F(ImportRunTest, AFailureHalfwayLeavesTheCommittedSetAndSendsNothing)
     });
     std::filesystem::permissions(m_home.Path("para/para.par"), std::filesystem::perms::owner_all);
     EXPECT_EQ(result.exitCode, 0);
-    const std::vector<std::string> expected = {
-        std::string("file dialog\topen\t") + ui::kImportFilter + "\t\t",
-        BoxLine("1.033", kImportBox,
-                "Si è verificato un’errore all’importazione dei dati.\nNon è stato possibile importare i dati.")};
+    const std::vector<std::string> expected = {std::string("file dialog\topen\t") + ui::kImportFilter + "\t\t",
+                                               BoxLine(messages::kImportCopyFailed)};
     EXPECT_EQ(result.boxes, expected) << testsupport::JoinLines(result.boxes);
     EXPECT_EQ(m_home.ReadFile("para/para.par"), before);
     EXPECT_EQ(m_home.ReadFile("para/morv9274.par"), before);

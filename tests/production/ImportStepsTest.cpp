@@ -6,6 +6,7 @@
 #include "production/CImport.h"
 #include "production/ImportCheck.h"
 #include "production/ImportCopy.h"
+#include "resources/Messages.h"
 #include "resources/UiTexts.h"
 #include "store/CEepromFile.h"
 #include "store/FunctionTypes.h"
@@ -110,9 +111,7 @@ TEST_F(ImportStepsTest, ASlotOfNoFunctionTypeIsRefusedByNumber)
         const production::CheckResult result = check.CheckFunktionen();
         EXPECT_EQ(result.reason, Incompatibility::Function);
         EXPECT_EQ(result.number, 1);
-        EXPECT_EQ(CImport::IncompatibleText(result),
-                  std::string(ui::kIncompatibleFirst) + "\nFunzione 1 diversa nel file sorgente e nel disegno.\n" +
-                      ui::kIncompatibleLast);
+        EXPECT_EQ(CImport::IncompatibleText(result), messages::Text(messages::kIncompatibleFunction, 1));
     }
 }
 

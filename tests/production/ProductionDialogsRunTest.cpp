@@ -430,10 +430,8 @@ TEST_F(ProductionDialogsRunTest, WelcomeFilesThatCannotBeReadOrWrittenAreReporte
     std::filesystem::create_directories(m_home.Path("tpl/folder.bgs"));
     m_home.WriteFile("tpl/folder", "");
     const std::string committed = m_home.ReadFile(kCommitted);
-    const std::string loadFailed =
-        testsupport::BoxLine("1.029", 0x2030, "Errore al caricamento della schermata di benvenuto.");
-    const std::string saveFailed =
-        testsupport::BoxLine("1.030", 0x2030, "Errore alla memorizzazione della schermata di benvenuto.");
+    const std::string loadFailed = testsupport::BoxLine(messages::kWelcomeNotLoaded);
+    const std::string saveFailed = testsupport::BoxLine(messages::kWelcomeNotSaved);
     Parser([&] {
         const std::string working = m_home.ReadFile(kWorkingCopy);
         Do({"click", "1083"});
@@ -478,8 +476,7 @@ TEST_F(ProductionDialogsRunTest, WelcomeTemplatesThatAreNoFilesOrTooLongAreRefus
     // The temporary of a run killed an hour ago while it saved a template.
     m_home.WriteFile("tpl/.morv9274-K1ll3d", "half a template");
     fs::last_write_time(m_home.Path("tpl/.morv9274-K1ll3d"), fs::file_time_type::clock::now() - std::chrono::hours(1));
-    const std::string loadFailed =
-        testsupport::BoxLine("1.029", 0x2030, "Errore al caricamento della schermata di benvenuto.");
+    const std::string loadFailed = testsupport::BoxLine(messages::kWelcomeNotLoaded);
     Parser([&] {
         Do({"click", "1083"});
         Do({"click", "1223"});
@@ -503,8 +500,7 @@ TEST_F(ProductionDialogsRunTest, WelcomeTemplatesThatAreNoFilesOrTooLongAreRefus
 
         Do({"file", m_home.Path("tpl/link.bgs")});
         Do({"click", "1229"});
-        EXPECT_EQ(Messages().back(),
-                  testsupport::BoxLine("1.030", 0x2030, "Errore alla memorizzazione della schermata di benvenuto."));
+        EXPECT_EQ(Messages().back(), testsupport::BoxLine(messages::kWelcomeNotSaved));
         Do({"file", m_home.Path("tpl/mine.bgs")});
         Do({"click", "1229"});
         Do({"click", "2"});
@@ -558,7 +554,7 @@ TEST_F(ProductionDialogsRunTest, WelcomeUntickedStoresTheDefaultScreenAndTicking
 
 // ---- Stores that fail (the committed set read-only, as on a disc that takes no new file) ----
 
-constexpr const char* kRefused = "morv9274 - Message 2.010\t0x2030\t";
+const std::string kRefused = testsupport::BoxLine(messages::kFunctionSaveFailed);
 
 // OK of each dialog of the compiler form whose store cannot be committed: the save warning, the dialog stays open with
 // the person's edit, the working copy keeps the committed set and the drawing tool learns nothing; a cancel then
@@ -588,7 +584,7 @@ TEST_F(ProductionDialogsRunTest, ADialogWhoseStoreFailsWarnsAndStaysOpenWithTheE
             const size_t shown = Messages().size();
             Do({"click", "1"});
             ASSERT_EQ(Messages().size(), shown + 1);
-            EXPECT_EQ(Messages().back().rfind(kRefused, 0), 0u) << Messages().back();
+            EXPECT_EQ(Messages().back(), kRefused);
             EXPECT_EQ(Entry(d.control), d.shown);  // still the dialog, with the edit
             EXPECT_EQ(m_home.ReadFile(kWorkingCopy), working);
             Do({"click", "2"});
@@ -619,20 +615,20 @@ TEST_F(ProductionDialogsRunTest, TargetsAndExportSettingsThatCannotBeStoredAreRe
         Do({"file", m_home.Path("chosen")});
         Do({"click", "1071"});
         ASSERT_EQ(Messages().size(), 1u);
-        EXPECT_EQ(Messages().back().rfind(kRefused, 0), 0u) << Messages().back();
+        EXPECT_EQ(Messages().back(), kRefused);
         EXPECT_EQ(Get("1067"), compileTarget);
 
         Do({"--window", "frame", "command", "32900"});
         Do({"file", m_home.Path("doc")});
         Do(exportForm({"click", "1071"}));
         ASSERT_EQ(Messages().size(), 2u);
-        EXPECT_EQ(Messages().back().rfind(kRefused, 0), 0u) << Messages().back();
+        EXPECT_EQ(Messages().back(), kRefused);
         EXPECT_EQ(Drive(exportForm({"get", "1067"})).out, docTarget);
 
         // The documentation is written; its settings are not stored, and no success is reported.
         Do(exportForm({"click", "1075"}));
         ASSERT_EQ(Messages().size(), 3u) << Drive({"boxes"}).out;
-        EXPECT_EQ(Messages().back().rfind(kRefused, 0), 0u) << Messages().back();
+        EXPECT_EQ(Messages().back(), kRefused);
         EXPECT_EQ(Drive(exportForm({"get", "1322"})).out, "Errore di esportazione / convertitore pronto");
         ASSERT_EQ(chmod(lockedSet.c_str(), 0644), 0);
     });

@@ -141,10 +141,9 @@ TEST_F(CompilerRunTest, ANewSetCompilesAndAnExistingOrReadOnlyTargetIsKept)
     });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> boxes = {
-        testsupport::BoxLine("1.010", 0x2034, "Il file plant.dat è già esistente.\n\nSovrascrivere il file?"),
-        testsupport::BoxLine("1.010", 0x2034, "Il file plant.dat è già esistente.\n\nSovrascrivere il file?"),
-        testsupport::BoxLine("1.011", 0x2030,
-                             "Errore alla conversione\nNon è stato possibile creare il file plant.dat."),
+        testsupport::BoxLine(messages::kCompileExists, "plant.dat"),
+        testsupport::BoxLine(messages::kCompileExists, "plant.dat"),
+        testsupport::BoxLine(messages::kCompileFailed, "plant.dat"),
     };
     EXPECT_EQ(Messages(result.boxes), boxes) << testsupport::JoinLines(result.boxes);
 
@@ -171,7 +170,7 @@ TEST_F(CompilerRunTest, ACompileAfterAFailedOpenNeverLetsTheEmptySetReplaceThePe
     m_home.WriteFile("plant.pvl", damaged);
     const ProgramResult open = m_home.RunCommand(Command("open"));
     ASSERT_FALSE(open.boxes.empty());
-    EXPECT_EQ(open.boxes[0].substr(0, 25), "morv9274 - Message: 1.004");
+    EXPECT_EQ(open.boxes[0], testsupport::BoxLine(messages::kOpenWrongFile));
 
     // A compile commits the working set; it still is the empty set, not the person's.
     const ProgramResult compile = Parser([&] {
@@ -182,10 +181,7 @@ TEST_F(CompilerRunTest, ACompileAfterAFailedOpenNeverLetsTheEmptySetReplaceThePe
     ASSERT_TRUE(m_home.Exists("KRX9274_Funktionsdaten/plant.dat"));
 
     // So every save still asks, and the answer of a box nobody answers is no: the person's set stays, twice.
-    const std::string asked =
-        testsupport::BoxLine("1.054", testsupport::kWarningBox | MB_YESNO | MB_DEFBUTTON2,
-                             "Il set di parametri del disegno non è stato caricato: la parametrizzazione attuale è "
-                             "un set nuovo (vuoto).\n\nSovrascrivere comunque il file dei parametri del disegno?");
+    const std::string asked = testsupport::BoxLine(messages::kSavePlaceholder);
     for (int save = 1; save <= 2; ++save) {
         const ProgramResult result = m_home.RunCommand(Command("save"));
         EXPECT_EQ(result.exitCode, 0);
@@ -291,9 +287,8 @@ TEST_F(CompilerRunTest, ALinkAtTheTargetIsRefusedAndWhatAKilledCompileLeftIsRemo
     });
     EXPECT_EQ(result.exitCode, 0);
     const std::vector<std::string> boxes = {
-        testsupport::BoxLine("1.010", 0x2034, "Il file plant.dat è già esistente.\n\nSovrascrivere il file?"),
-        testsupport::BoxLine("1.011", 0x2030,
-                             "Errore alla conversione\nNon è stato possibile creare il file plant.dat."),
+        testsupport::BoxLine(messages::kCompileExists, "plant.dat"),
+        testsupport::BoxLine(messages::kCompileFailed, "plant.dat"),
     };
     EXPECT_EQ(Messages(result.boxes), boxes) << testsupport::JoinLines(result.boxes);
     EXPECT_EQ(m_home.ReadFile("KRX9274_Funktionsdaten/plant.dat"), m_home.ReadFile("para/datFile.dat"));

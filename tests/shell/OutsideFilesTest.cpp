@@ -27,7 +27,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kSaveFailed[] = "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!";
 const std::string kEmptyDrawing = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n</output>\n";
 
 unsigned ModeOf(const std::string& path)
@@ -118,7 +117,7 @@ TEST_F(OutsideFilesTest, ALinkPlantedAsTheSetOrItsBackupIsNeitherReadNorFollowed
     m_home.WriteFile("private/secret", "the person's secret\r\n");
     ASSERT_EQ(chmod(m_home.Path("private/secret").c_str(), 0644), 0);
     ASSERT_EQ(chmod(m_home.Path("private").c_str(), 0700), 0);
-    const std::string failed = BoxLine("1.027", testsupport::kWarningBox, kSaveFailed) + "\n";
+    const std::string failed = BoxLine(messages::kSaveBesideDrawingFailed) + "\n";
 
     // The set's place holds a link to it.
     fs::create_symlink(m_home.Path("private/secret"), m_home.Path("plant.pvl"));
@@ -180,7 +179,7 @@ TEST_F(OutsideFilesTest, AFifoInPlaceOfAFileFromOutsideEndsTheRunAtOnceWithItsMe
     ASSERT_EQ(JoinLines(Run("new").boxes), "");
     MakeFifo("para/para.par");
     ProgramResult save = Run("save");
-    EXPECT_EQ(JoinLines(save.boxes), BoxLine("1.027", testsupport::kWarningBox, kSaveFailed) + "\n");
+    EXPECT_EQ(JoinLines(save.boxes), BoxLine(messages::kSaveBesideDrawingFailed) + "\n");
     EXPECT_FALSE(fs::exists(m_home.Path("plant.pvl")));
     fs::remove(m_home.Path("para/para.par"));
 

@@ -2,7 +2,6 @@
 #include "ProgramRun.h"
 
 #include "platform/Cp1252.h"
-#include "platform/HeadlessPrompts.h"
 #include "platform/RemoteWindow.h"
 #include "platform/TextFile.h"
 #include "store/CParaDaten.h"
@@ -216,12 +215,6 @@ bool WithParameterFile(const ProgramHome& home, const std::string& relative, boo
     }
     CParaDaten::ReleaseFiles();
     return chdir(cwd) == 0 && ok;
-}
-
-std::string BoxLine(const char* number, unsigned flags, const char* text)
-{
-    platform::MessageBoxRequest request {nullptr, text, CString("morv9274 - Message: ") + number, flags};
-    return platform::HeadlessPrompts::FormatLine(request).str();
 }
 
 std::string JoinLines(const std::vector<std::string>& lines)

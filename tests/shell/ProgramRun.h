@@ -2,6 +2,9 @@
 // message boxes read back from its standard error.
 #pragma once
 
+#include "platform/HeadlessPrompts.h"
+#include "resources/Messages.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -67,12 +70,14 @@ inline constexpr char kFrameTitle[] = "Vorna - morv9274";
 bool WithParameterFile(const ProgramHome& home, const std::string& relative, bool writeBack,
                        const std::function<void(CParaDaten&)>& use);
 
-// Message-box flags of the program's errors and warnings.
-constexpr unsigned kErrorBox = 0x1010;
-constexpr unsigned kWarningBox = 0x1030;
-
-// The line the program writes for its box "morv9274 - Message: <number>".
-std::string BoxLine(const char* number, unsigned flags, const char* text);
+// The line the program writes for the box of a message of its catalog, with the values put into its text.
+template <typename... Values>
+std::string BoxLine(const messages::Message& message, Values... values)
+{
+    const platform::MessageBoxRequest request{nullptr, messages::Text(message, values...), messages::CaptionOf(message),
+                                              message.flags};
+    return platform::HeadlessPrompts::FormatLine(request).str();
+}
 // The lines, each ended by "\n": a whole list of boxes in one failure message.
 std::string JoinLines(const std::vector<std::string>& lines);
 

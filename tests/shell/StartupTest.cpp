@@ -26,10 +26,6 @@ using Keys = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
 
-constexpr UINT kError = testsupport::kErrorBox;
-constexpr UINT kWarning = testsupport::kWarningBox;
-const char kInvalidCall[] = "Richiamo non valido di morv9274!\n\nNon è possibile eseguire appropriatamente morv9274 ";
-
 // The language code of a parameter file of the home.
 int LanguageOf(const ProgramHome& home, const std::string& relative)
 {
@@ -71,13 +67,13 @@ TEST_F(StartupTest, InvalidCallsEndWithTheirMessageAndExitCodeZero)
 {
     ProgramResult noArguments = m_home.Run({});
     EXPECT_EQ(noArguments.exitCode, 0);
-    EXPECT_EQ(JoinLines(noArguments.boxes), BoxLine("1.002", kError, kInvalidCall) + "\n");
+    EXPECT_EQ(JoinLines(noArguments.boxes), BoxLine(messages::kCommandFileUnreadable) + "\n");
 
     ProgramResult unreadable = m_home.Run({"-cmdfile", "\"" + m_home.Path("missing.txt") + "\""});
-    EXPECT_EQ(JoinLines(unreadable.boxes), BoxLine("1.002", kError, kInvalidCall) + "\n");
+    EXPECT_EQ(JoinLines(unreadable.boxes), BoxLine(messages::kCommandFileUnreadable) + "\n");
 
     ProgramResult noCmdFile = m_home.Run({"-other"});
-    EXPECT_EQ(JoinLines(noCmdFile.boxes), BoxLine("1.003", kError, kInvalidCall) + "\n");
+    EXPECT_EQ(JoinLines(noCmdFile.boxes), BoxLine(messages::kInvalidCommand) + "\n");
 
     const Keys calls[] = {
         {{"-cmd", "new"}},                                              // no drawing export
@@ -89,7 +85,7 @@ TEST_F(StartupTest, InvalidCallsEndWithTheirMessageAndExitCodeZero)
     for (const Keys& keys : calls) {
         ProgramResult result = Run(keys);
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_EQ(JoinLines(result.boxes), BoxLine("1.003", kError, kInvalidCall) + "\n") << keys.front().second;
+        EXPECT_EQ(JoinLines(result.boxes), BoxLine(messages::kInvalidCommand) + "\n") << keys.front().second;
     }
     EXPECT_FALSE(m_home.Exists("para/para.par")) << "an invalid call touches no working file";
 }
@@ -126,8 +122,7 @@ TEST_F(StartupTest, SaveOverAReadOnlyFileWarnsAndKeepsIt)
     ASSERT_TRUE(SetFileAttributesA(m_home.Path("plant.pvl").c_str(), FILE_ATTRIBUTE_READONLY));
     ProgramResult result = Run(WithXml({{"-cmd", "save"}, {"-engpath", m_home.Path("plant.evl")}}));
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(JoinLines(result.boxes),
-              BoxLine("1.027", kWarning, "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!") + "\n");
+    EXPECT_EQ(JoinLines(result.boxes), BoxLine(messages::kSaveBesideDrawingFailed) + "\n");
     EXPECT_EQ(m_home.ReadFile("plant.pvl"), "kept");
 }
 
@@ -147,12 +142,7 @@ TEST_F(StartupTest, CloseEndsWithoutTouchingTheWorkingFiles)
 
 TEST_F(StartupTest, OpenLoadsAndTestsTheParameterFile)
 {
-    const std::string noXml = BoxLine("1.009", kError,
-                                  "Non è possibile valutare il disegno!\n\nNon è stato possibile aprire il file "
-                                  "\"VORNA.xml\"!");
-    const std::string rebuilt = "Viene creata una nuova (vuota) area di memoria per la parametrizzazione.";
-    const std::string checkIt = "Non si possono escludere delle incompatibilità.\nSi prega di controllare la "
-                                "\"nuova\" parametrizzazione.";
+    const std::string noXml = BoxLine(messages::kCannotEvaluate);
     SaveNewSet();
     const Keys open = WithXml({{"-cmd", "open"}, {"-engpath", m_home.Path("plant.evl")}});
 
@@ -165,42 +155,28 @@ TEST_F(StartupTest, OpenLoadsAndTestsTheParameterFile)
     EXPECT_EQ(JoinLines(quiet.boxes), "");
 
     ReplaceInFile("plant.pvl", "P1.00", "P0.90");
-    EXPECT_EQ(JoinLines(Run(open).boxes),
-              BoxLine("1.005", kWarning,
-                  ("Il file dispone di una struttura di parametrizzazione obsoleta!\n\nOra la parametrizzazione "
-                   "viene convertita nella struttura attuale.\n" + checkIt).c_str()) + "\n");
+    EXPECT_EQ(JoinLines(Run(open).boxes), BoxLine(messages::kOpenOlderFormat) + "\n");
     ReplaceInFile("plant.pvl", "P0.90", "P1.10");
-    EXPECT_EQ(JoinLines(Run(open).boxes),
-              BoxLine("1.007", kWarning,
-                  ("Il file dispone di una nuova struttura di parametrizzazione che non supporta questa versione di "
-                   "VORNA!\n\nSi raccomanda di modificare questo file con una versione di VORNA più recente.\n\nOra "
-                   "la parametrizzazione viene convertita nella struttura supportata.\n" + checkIt).c_str()) + "\n");
+    EXPECT_EQ(JoinLines(Run(open).boxes), BoxLine(messages::kOpenNewerFormat) + "\n");
 
     ReplaceInFile("plant.pvl", "KAVELMOR_STEUERKONTORE_PARA_FILE", "KAVELMOR_STEUERKONTORE_DATA_FILE");
-    EXPECT_EQ(JoinLines(Run(open).boxes),
-              BoxLine("1.004", kError,
-                  ("Il file aperto contiene una parametrizzazione errata!\n\nNon è possibile ripristinare la "
-                   "parametrizzazione.\n" + rebuilt).c_str()) + "\n");
+    EXPECT_EQ(JoinLines(Run(open).boxes), BoxLine(messages::kOpenWrongFile) + "\n");
     EXPECT_EQ(m_home.ReadFile("para/para.par").size(), 152150u) << "replaced by an empty set";
 
     std::filesystem::remove(m_home.Path("plant.pvl"));
-    EXPECT_EQ(JoinLines(Run(open).boxes),
-              BoxLine("1.043", kError,
-                  ("Errore al caricamento del set di parametri!\n\nNon è stato possibile caricare il file dei "
-                   "parametri (*.par) del disegno.\n" + rebuilt).c_str()) + "\n");
+    EXPECT_EQ(JoinLines(Run(open).boxes), BoxLine(messages::kOpenNotLoaded) + "\n");
 }
 
 TEST_F(StartupTest, ParamAcceptsOnlyTheKnownObjectKinds)
 {
     const Keys lower = WithXml({{"-cmd", "param"}, {"-name", "zähler$1"}});
-    EXPECT_EQ(JoinLines(Run(lower).boxes),
-              BoxLine("1.008", kWarning, "Non si possono impostare i parametri dell’oggetto selezionato!") + "\n");
+    EXPECT_EQ(JoinLines(Run(lower).boxes), BoxLine(messages::kCannotParameterise) + "\n");
     // A known kind goes on to the drawing evaluation, which needs the drawing export.
     ASSERT_EQ(Run(WithXml({{"-cmd", "new"}})).boxes.size(), 0u);
     for (const char* kind : {"Zähler$1", "Wärmemengenzähler$2", "Signal_Übergabe", "Netzwerkausgang"}) {
         ProgramResult result = Run(WithXml({{"-cmd", "param"}, {"-name", kind}}));
         ASSERT_EQ(result.boxes.size(), 1u) << kind;
-        EXPECT_EQ(result.boxes[0].substr(0, 25), "morv9274 - Message: 1.009") << kind;
+        EXPECT_EQ(result.boxes[0], BoxLine(messages::kCannotEvaluate)) << kind;
     }
 }
 
@@ -208,7 +184,7 @@ TEST_F(StartupTest, EvaluatedCommandsNeedACommittedSet)
 {
     ProgramResult result = Run(WithXml({{"-cmd", "funcview"}}));
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(JoinLines(result.boxes), BoxLine("1.052", kError, "Errore al caricamento del set di parametri!") + "\n");
+    EXPECT_EQ(JoinLines(result.boxes), BoxLine(messages::kWorkCopyNotPrepared) + "\n");
 }
 
 TEST_F(StartupTest, EvaluatedCommandsEmptyTheDrawingToolsCommandFile)
@@ -238,11 +214,7 @@ TEST_F(StartupTest, ASecondStartClosesTheRunningWindowAndWaitsForTheFirstInstanc
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     loop.RunUntil([&] { return closes > 0 || std::chrono::steady_clock::now() > deadline; }, false);
     EXPECT_EQ(closes, 1) << "WM_CLOSE posted to the window titled \"Vorna - morv9274\"";
-    EXPECT_EQ(JoinLines(m_home.BoxesSoFar()),
-              BoxLine("1.000", kError,
-                  "Viene già eseguito morv9274!!\n\nPer continuare a lavorare come desiderato con morv9274 si tenta "
-                  "di terminare l’applicazione già eseguita.\nUn’eventuale perdita di dati non può essere esclusa!") +
-                  "\n");
+    EXPECT_EQ(JoinLines(m_home.BoxesSoFar()), BoxLine(messages::kAlreadyRunning) + "\n");
     // While this instance still holds the mutex, the second one keeps its hands off the working files.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(m_home.Exists("para/para.par"));
@@ -283,12 +255,7 @@ TEST_F(StartupTest, RunsOfTwoRuntimeFoldersOnOneProgramFolderTakeTurns)
         const pid_t pid = other.Start({"-cmdfile", "\"" + commandFile + "\""});
         ASSERT_GT(pid, 0);
         std::this_thread::sleep_for(std::chrono::milliseconds(3000));
-        EXPECT_EQ(JoinLines(other.BoxesSoFar()),
-                  BoxLine("1.000", kError,
-                          "Viene già eseguito morv9274!!\n\nPer continuare a lavorare come desiderato con morv9274 si "
-                          "tenta di terminare l’applicazione già eseguita.\nUn’eventuale perdita di dati non può "
-                          "essere esclusa!") +
-                      "\n");
+        EXPECT_EQ(JoinLines(other.BoxesSoFar()), BoxLine(messages::kAlreadyRunning) + "\n");
         siginfo_t info {};
         EXPECT_EQ(waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT), 0);
         EXPECT_EQ(info.si_pid, 0) << "the second run still waits";
@@ -343,13 +310,8 @@ TEST_F(StartupTest, AFallbackRuntimeFolderOthersCouldUseIsRefusedWithItsReason)
         EXPECT_EQ(err.find(refusal, err.find(refusal) + 1), std::string::npos) << c.name << ": said once";
         ASSERT_FALSE(result.boxes.empty()) << c.name;
         // The server's name could not be registered: the start-up says so before anything else.
-        const platform::MessageBoxRequest noServer {nullptr, "Fallita l’inizzazione del server morv9274!",
-                                                    "morv9274 - Message 1.001", kWarning};
-        EXPECT_EQ(result.boxes.front(), platform::HeadlessPrompts::FormatLine(noServer).str()) << c.name;
-        EXPECT_EQ(result.boxes.back(),
-                  BoxLine("1.015", MB_ICONEXCLAMATION | MB_TASKMODAL,
-                          "Errore all’instaurazione del collegamento con il server VORNA!"))
-            << c.name;
+        EXPECT_EQ(result.boxes.front(), BoxLine(messages::kServerNotStarted)) << c.name;
+        EXPECT_EQ(result.boxes.back(), BoxLine(messages::kNoConnection)) << c.name;
         // Nothing is made in the folder, and it keeps its mode.
         EXPECT_TRUE(std::filesystem::is_empty(folder)) << c.name;
         struct stat st {};

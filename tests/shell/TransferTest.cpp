@@ -1,6 +1,7 @@
 // The command channel and the transfer dialog against the drawing-tool stand-in, a real separate process, with the
 // program's own DDE server in this process receiving the "ack".
 #include "ChildProcess.h"
+#include "ProgramRun.h"
 
 #include "link/CDatentransferDlg.h"
 #include "link/CSCCmd.h"
@@ -21,14 +22,6 @@ namespace fs = std::filesystem;
 using testsupport::ChildProcess;
 
 namespace {
-
-constexpr UINT kDialogWarning = 0x2030;
-
-std::string Box(const char* number, const char* text)
-{
-    platform::MessageBoxRequest request {nullptr, text, CString("morv9274 - Message: ") + number, kDialogWarning};
-    return platform::HeadlessPrompts::FormatLine(request).str();
-}
 
 class TransferTest : public ::testing::Test {
 protected:
@@ -148,7 +141,7 @@ TEST_F(TransferTest, DrawingToolNotRunningIsReportedAtOnce)
     auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(TransferOneLine());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
-    EXPECT_EQ(Boxes(), Box("1.015", "Errore all’instaurazione del collegamento con il server VORNA!") + "\n");
+    EXPECT_EQ(Boxes(), testsupport::BoxLine(messages::kNoConnection) + "\n");
 }
 
 TEST_F(TransferTest, MisbehavingDrawingToolEndsTheWaitAfterTheBudget)
@@ -157,8 +150,8 @@ TEST_F(TransferTest, MisbehavingDrawingToolEndsTheWaitAfterTheBudget)
         std::vector<std::string> options;
         std::string boxes;
     } cases[] = {
-        {{"--no-ack"}, Box("1.019", "Non è stato possibile ricevere l’acknowledge.") + "\n"},
-        {{"--wrong-case"}, Box("1.019", "Non è stato possibile ricevere l’acknowledge.") + "\n"},
+        {{"--no-ack"}, testsupport::BoxLine(messages::kNoAcknowledge) + "\n"},
+        {{"--wrong-case"}, testsupport::BoxLine(messages::kNoAcknowledge) + "\n"},
         // Acknowledged but the conversation stays open: the wait ends without a message.
         {{"--keep-open"}, ""},
     };

@@ -26,10 +26,7 @@ using Keys = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
 
-constexpr UINT kError = testsupport::kErrorBox;
-constexpr UINT kWarning = testsupport::kWarningBox;
 constexpr size_t kParaFileSize = 152150;
-const char kSaveFailed[] = "ATTENZIONE: Non è stato possibile memorizzare la parametrizzazione!";
 
 unsigned ModeOf(const std::string& path)
 {
@@ -149,7 +146,7 @@ TEST_F(WorkingFilesTest, SaveRefusesAWorkingFileThatIsNotAWholeSet)
     for (const char* command : {"save", "saveas"}) {
         ProgramResult result = Run(command);
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_EQ(JoinLines(result.boxes), BoxLine("1.027", kWarning, kSaveFailed) + "\n") << command;
+        EXPECT_EQ(JoinLines(result.boxes), BoxLine(messages::kSaveBesideDrawingFailed) + "\n") << command;
         EXPECT_TRUE(m_home.ReadFile("plant.pvl") == persons) << command;
         EXPECT_FALSE(m_home.Exists("plant.pvl.bak")) << command;
     }
@@ -166,10 +163,7 @@ TEST_F(WorkingFilesTest, SaveRefusesAWorkingFileThatIsNotAWholeSet)
         m_home.WriteFile("plant.pvl", bytes);
         ProgramResult open = Run("open");
         ASSERT_FALSE(open.boxes.empty());
-        EXPECT_EQ(open.boxes[0],
-                  BoxLine("1.004", kError,
-                      "Il file aperto contiene una parametrizzazione errata!\n\nNon è possibile ripristinare la "
-                      "parametrizzazione.\nViene creata una nuova (vuota) area di memoria per la parametrizzazione."));
+        EXPECT_EQ(open.boxes[0], BoxLine(messages::kOpenWrongFile));
         EXPECT_TRUE(IsSoundSet("para/para.par")) << "an empty set in its place";
         EXPECT_TRUE(m_home.Exists("para/para.placeholder"));
         EXPECT_TRUE(m_home.ReadFile("plant.pvl") == bytes);
@@ -179,10 +173,7 @@ TEST_F(WorkingFilesTest, SaveRefusesAWorkingFileThatIsNotAWholeSet)
 TEST_F(WorkingFilesTest, ASetThatWasNotLoadedNeverReplacesThePersonsSetUnasked)
 {
     const std::string persons = MakePersonsSet();
-    const std::string asked =
-        BoxLine("1.054", kWarning | MB_YESNO | MB_DEFBUTTON2,
-            "Il set di parametri del disegno non è stato caricato: la parametrizzazione attuale è un set nuovo "
-            "(vuoto).\n\nSovrascrivere comunque il file dei parametri del disegno?");
+    const std::string asked = BoxLine(messages::kSavePlaceholder);
 
     // The person's set cannot be loaded as one ("open" replaces it by an empty set): "save" asks, and the answer
     // of a box nobody can answer is no, so the person's set stays.
@@ -240,7 +231,7 @@ TEST_F(WorkingFilesTest, WithoutRoomForThePlaceholderMarkNoSaveStoresTheWorkingS
     EXPECT_FALSE(m_home.Exists("para/para.par")) << "working file 1 goes instead of the mark";
 
     for (const char* command : {"save", "saveas"}) {
-        EXPECT_EQ(JoinLines(Run(command).boxes), BoxLine("1.027", kWarning, kSaveFailed) + "\n") << command;
+        EXPECT_EQ(JoinLines(Run(command).boxes), BoxLine(messages::kSaveBesideDrawingFailed) + "\n") << command;
         EXPECT_TRUE(m_home.ReadFile("plant.pvl") == foreign) << command;
         EXPECT_FALSE(m_home.Exists("plant.pvl.bak")) << command;
     }
@@ -260,7 +251,7 @@ TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)
     ASSERT_EQ(chmod(m_home.Path("plant.pvl").c_str(), 0444), 0);
     EXPECT_EQ(Run("open").boxes.size(), 1u);  // 1.009: no drawing export, the set itself loaded
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0444u);
-    EXPECT_EQ(JoinLines(Run("save").boxes), BoxLine("1.027", kWarning, kSaveFailed) + "\n");
+    EXPECT_EQ(JoinLines(Run("save").boxes), BoxLine(messages::kSaveBesideDrawingFailed) + "\n");
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0444u);
 
     // A set the person made unreadable is not loaded (whoever runs the program), and keeps its mode.
@@ -269,7 +260,7 @@ TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)
     ASSERT_FALSE(open.boxes.empty());
     EXPECT_EQ(open.boxes[0].substr(0, 25), "morv9274 - Message: 1.043");
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0u);
-    EXPECT_EQ(JoinLines(Run("save").boxes), BoxLine("1.027", kWarning, kSaveFailed) + "\n");
+    EXPECT_EQ(JoinLines(Run("save").boxes), BoxLine(messages::kSaveBesideDrawingFailed) + "\n");
     EXPECT_EQ(ModeOf(m_home.Path("plant.pvl")), 0u);
     ASSERT_EQ(chmod(m_home.Path("plant.pvl").c_str(), 0644), 0);
     EXPECT_TRUE(m_home.ReadFile("plant.pvl") == persons);
@@ -277,9 +268,7 @@ TEST_F(WorkingFilesTest, ThePermissionsOfThePersonsFileStayAsTheyWere)
 
 TEST_F(WorkingFilesTest, ACommandFileWithoutLineEndsEndsAtOnce)
 {
-    const std::string invalid = BoxLine("1.002", kError,
-                                    "Richiamo non valido di morv9274!\n\nNon è possibile eseguire appropriatamente "
-                                    "morv9274 ");
+    const std::string invalid = BoxLine(messages::kCommandFileUnreadable);
     const auto started = std::chrono::steady_clock::now();
     ProgramResult endless = m_home.Run({"-cmdfile", "\"/dev/zero\""});
     const auto took = std::chrono::steady_clock::now() - started;
@@ -344,8 +333,8 @@ TEST_F(WorkingFilesTest, AWriteBeyondTheFileSizeLimitIsReportedLikeAFullDisc)
         const char* command;
         std::string box;
     } cases[] = {
-        {"new", BoxLine("1.049", kError, "Errore nel creare di parametri !")},
-        {"save", BoxLine("1.027", kWarning, kSaveFailed)},
+        {"new", BoxLine(messages::kNewSetNotCreated)},
+        {"save", BoxLine(messages::kSaveBesideDrawingFailed)},
     };
     for (const Case& c : cases) {
         const std::string commandFile = m_home.WriteCommandFile(Command(c.command));

@@ -1,6 +1,7 @@
 // Display texts of object kinds, pins and function types, and the output variables of each function type.
 #include "texts/CTexte.h"
 
+#include "resources/UiTexts.h"
 #include "texttables/StandardDesignations.h"
 
 #include <gtest/gtest.h>
@@ -8,171 +9,35 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct KindCase {
-    const char* kind;
-    const char* text;
-};
+// The internal names of the 9 plant kinds; the 23 function kinds are the function types' names.
+const char* const kPlantKinds[] = {"Eingang",         "Sensorstatus",    "Ausgang",
+                                   "Mischer_Ausgang", "Analog_Ausgang",  "Netzwerkeingang",
+                                   "Netzwerkstatus",  "Netzwerkausgang", "Meldung"};
 
-// The 9 plant kinds and the 23 function kinds.
-const KindCase kKinds[] = {
-    {"Eingang", "Ingresso"},
-    {"Sensorstatus", "Stato del sensore"},
-    {"Ausgang", "Uscita"},
-    {"Mischer_Ausgang", "Uscita del miscelatore"},
-    {"Analog_Ausgang", "Uscita analogica"},
-    {"Netzwerkeingang", "Ingresso di rete"},
-    {"Netzwerkstatus", "Stato della rete"},
-    {"Netzwerkausgang", "Uscita della rete"},
-    {"Meldung", "Messaggio"},
-    {"Analogfunktion", "Funzione analogica"},
-    {"Anforderung Heizung", "Richiesta riscald."},
-    {"Anforderung Warmwasser", "Richiesta acqua calda"},
-    {"Funktionskontrolle", "Controllo funzionalità"},
-    {"Heizkreisregler", "Regolatore circ. risc."},
-    {"Kesselkaskade", "Caldaie in cascata"},
-    {"Kühlfunktion", "Funz. Raffrescamento"},
-    {"Ladepumpe", "Pompa di carico"},
-    {"Logikfunktion", "Funzione logica"},
-    {"Mischerregelfunktion", "Funz. Regolaz. misc."},
-    {"PID-Regelung", "Regolazione P.I.D."},
-    {"Profilfunktion", "Funzione Profili"},
-    {"Schaltuhr", "Interruttore orario"},
-    {"Solarregelung", "Regolazione solare"},
-    {"Solarvorrang", "Priorità solare"},
-    {"Startfunktion", "Funzione Avvio"},
-    {"Synchronisation", "Sincronizzazione"},
-    {"Timerfunktion", "Funzione Timer"},
-    {"Vergleich", "Comparazione"},
-    {"Wärmemengenzähler", "Calorimetro"},
-    {"Wartungsfunktion", "Funzione Manutenzione"},
-    {"Zähler", "Contatore"},
-    {"Zirkulation", "Circolazione"},
-};
-constexpr int kPlantKinds = 9;
+std::set<std::string> FunctionKinds()
+{
+    std::set<std::string> kinds;
+    for (int code = 1; code <= texts::kFunctionTypeCount; ++code)
+        kinds.insert(CTexte().GetFunktionsArt(static_cast<BYTE>(code)).GetString());
+    return kinds;
+}
 
-struct PinPair {
-    const char* pin;
-    const char* text;
-};
-struct PinKind {
-    const char* kind;
-    std::vector<PinPair> pins;
-};
-
-// Every pin text of the message kind and the 23 function kinds.
-const PinKind kPins[] = {
-    {"Meldung",
-     {{"Freigabe Meldung", "ABL messaggio"}, {"Meldung aktivieren", "Attiv. messaggio"},
-      {"Meldung löschen", "Canc. messaggio"}, {"Meldung aktiv", "Messaggio attivo"}}},
-    {"Analogfunktion",
-     {{"Freigabe Funktion", "ABL funz. anal."}, {"Ergebnis bei Freigabe AUS", "Risultato (ABL=OFF)"},
-      {"Eingangsvariable 1", "Variabile ingresso 1"}, {"Eingangsvariable 2", "Variabile ingresso 2"},
-      {"Eingangsvariable 3", "Variabile ingresso 3"}, {"Eingangsvariable 4", "Variabile ingresso 4"},
-      {"Eingangsvariable 5", "Variabile ingresso 5"}, {"Eingangsvariable 6", "Variabile ingresso 6"},
-      {"Ergebnis", "Risultato"}}},
-    {"Anforderung Heizung",
-     {{"Freigabe Funktion", "ABL richiesta"}, {"Anforderungstemperatur", "Richiesta temp."},
-      {"Abschalttemperatur", "Temp. disattivazione"}, {"Sollwert Anforderung", "Valore nom. richiesta "},
-      {"Sollwert Abschaltung", "Valore nom. disattivaz."}, {"Anforderung", "Richiesta"}}},
-    {"Anforderung Warmwasser",
-     {{"Freigabe Funktion", "ABL Richiesta"}, {"Warmwassertemperatur", "Temp. acqua calda"},
-      {"Solltemperatur", "Temp. nominale"}, {"Externer Schalter", "Commutatore est."},
-      {"effektive Solltemperatur", "Temp. nom. eff. "}, {"akt Solltemperatur", "Temp. nominale"},
-      {"Anforderung", "Richiesta"}, {"Brennerleistung", "Potenza bruciat."}}},
-    {"Funktionskontrolle",
-     {{"Kontrollwert a", "Valore controllo a "}, {"Kontrollwert b", "Valore controllo b"},
-      {"Freigabe Diff-Kontrolle", "ABL contr. diff."}, {"Fehler Wert", "Errore valore"},
-      {"Fehler Differenz", "Errore diff."}}},
-    {"Heizkreisregler",
-     {{"Freigabe Funktion", "ABL circ. risc."}, {"Freigabe Pumpe", "ABL pompa"},
-      {"Freigabe Mischer", "ABL miscelatore"}, {"Raumtemperatur", "Temp. ambiente"},
-      {"Vorlauftemperatur", "Temp. mandata"}, {"Aussentemperatur", "Temp. esterna"},
-      {"Externer Schalter", "Commutatore est."}, {"Vorlaufsolltemperatur", "T.nom. mandata"},
-      {"eff. Raumsolltemperatur", "T.amb. nom. eff."}, {"Wartungsbetrieb", "Mod. manutenz."},
-      {"Frostschutzbetrieb", "Mod. antigelo"}, {"Heizkreispumpe", "Pompa circ. risc."},
-      {"Mischer", "Misc. ap./chiuso"}}},
-    {"Kesselkaskade",
-     {{"Freigabe Funktion", "ABL Cald. casc. "}, {"Freigabe ab 2ter Kesselstufe", "ABL 2. Liv.Cald."},
-      {"Freigabe ab 3ter Kesselstufe", "ABL 3. Liv.Cald."}, {"Vorlauftemperatur", "Temperatura mandata"},
-      {"Energiekennzahl", "Valore dell’energia"}, {"Sollwert", "Valore nominale "},
-      {"Status Kessel 1", "Stato Cald. 1"}, {"Status Kessel 2", "Stato Cald. 2"},
-      {"Status Kessel 3", "Stato Cald. 3"}, {"Betriebsstd Kessel A", "Ore di esercizio"},
-      {"Betriebsstd Kessel B", "Ore di esercizio"}, {"Betriebsstd Kessel C", "Ore di esercizio"},
-      {"Anforderung Kessel A", "Richiesta"}, {"Anforderung Kessel B", "Richiesta"},
-      {"Anforderung Kessel C", "Richiesta"}}},
-    {"Kühlfunktion",
-     {{"Freigabe Funktion", "ABL Funz. Raff."}, {"Referenztemperatur", "Temp. di riferimento"},
-      {"Referenztemperatur max", "Temp. max. Riferim."}, {"Stellgrösse", "Grandezza regol."},
-      {"Status Kühlung", "Raffrescamento"}}},
-    {"Ladepumpe",
-     {{"Freigabe Funktion", "ABL pompa"}, {"Zubringertemperatur", "Temp. alimentazione"},
-      {"Referenztemperatur", "Temp. di riferimento"}, {"Mindesttemp Zubringer", "Temp. min. alimentazione"},
-      {"Maximaltemp Referenz", "Temp. max. riferimento"}, {"Ladepumpe", "Pompa di carico"}}},
-    {"Logikfunktion",
-     {{"Freigabe Funktion", "ABL Funz.log."}, {"Eingangsvariable 1", "Variabile ingr. 1"},
-      {"Eingangsvariable 2", "Variabile ingr. 2"}, {"Eingangsvariable 3", "Variabile ingr. 3"},
-      {"Eingangsvariable 4", "Variabile ingr. 4"}, {"Eingangsvariable 5", "Variabile ingr. 5"},
-      {"Eingangsvariable 6", "Variabile ingr. 6"}, {"Ergebnis", "Risultato"},
-      {"Ergebnis invers", "Risultato inv."}}},
-    {"Mischerregelfunktion",
-     {{"Freigabe Funktion", "ABL miscelatore"}, {"Regeltemperatur", "Temp. di regolazione"},
-      {"Sollwert", "Valore nominale"}, {"Regelsolltemperatur", "T. nom. Regol."}, {"Mischer", "Misc. ap./chiuso"}}},
-    {"PID-Regelung",
-     {{"Freigabe Funktion", "ABL Regolazione"}, {"Temp Absolutwertreg", "T. Regol. Val. Abs."},
-      {"Sollwert Absolutwertreg", "Vnom. Regol.Val.Abs."}, {"Temp(+) Differenzreg", "Temp. (+) Reg. diff."},
-      {"Temp(-) Differenzreg", "Temp. (-) Reg. diff."}, {"Aktivierungstemperatur", "Temp. attivazione"},
-      {"Aktivierungsschwelle", "Soglia attivazione"}, {"Regeltemperatur", "Temp. di regolazione"},
-      {"Sollwert", "Valore nominale"}, {"Stellgrösse", "Grandezza regol."}}},
-    {"Profilfunktion",
-     {{"Freigabe Funktion", "ABL Profilo"}, {"Sollwert bei Freigabe AUS", "Val. nom. (ABL=OFF)"},
-      {"Start Profil", "Start Profilo"}, {"Stop Profil", "Stop Profilo"}, {"Reset Profil", "Reset Profilo"},
-      {"Takt Profil", "Cadenza Profilo"}, {"Sollwert", "Valore nominale"}, {"aktuelle Stufe", "Livello attivo"},
-      {"Status Profil", "Stato Profilo"}}},
-    {"Schaltuhr",
-     {{"Freigabe Funktion", "ABL Interr. or."}, {"Blockadeeingang", "Ingr.Bloc. crit."},
-      {"Sollwert", "Valore nominale"}, {"Status Zeitbedingung", "Stato cond. temp."}}},
-    {"Solarregelung",
-     {{"Freigabe Funktion", "ABL Circuito solare"}, {"Kollektortemperatur", "Temp. collettore"},
-      {"Referenztemperatur", "Temp. di riferimento"}, {"Begrenzungstemperatur", "Temperatura limite"},
-      {"Max_Begrenzung", "Limite massimo"}, {"Solarkreis EIN", "Circ. solare ON"}}},
-    {"Solarvorrang",
-     {{"Freigabe Funktion", "ABL Prior. sol."}, {"Solarstrahlung", "Radiazione solare"},
-      {"Spülvorgang", "Ciclo di pulizia"}}},
-    {"Startfunktion",
-     {{"Freigabe Funktion", "ABL Funz. Avvio"}, {"Solarstrahlung", "Radiazione solare"},
-      {"Bezugstemperatur", "Temp. riferimento"}, {"Spülvorgang", "Ciclo di pulizia"}}},
-    {"Synchronisation",
-     {{"Freigabe Funktion", "ABL Sincronizz."}, {"Sommerzeit", "Ora legale"}, {"Reglerstart", "Avvio regolatore"},
-      {"Status Sync", "Stato Sincronizz."}}},
-    {"Timerfunktion",
-     {{"Freigabe Funktion", "ABL Timer"}, {"Triggereingang", "Ingresso trigger"},
-      {"Tastverhältnis", "Proporzione tasti"}, {"Timerausgang", "Uscita timer"},
-      {"Timerausgang invers", "Uscita inv.timer"}}},
-    {"Vergleich",
-     {{"Freigabe Funktion", "ABL Comparazione"}, {"Wert a", "Valore a"}, {"Wert b", "Valore b"},
-      {"Ergebnis", "Va > Vb + diff"}, {"Ergebnis invers", "Va < Vb + diff"}}},
-    {"Wärmemengenzähler",
-     {{"Freigabe Funktion", "ABL Calorimetro"}, {"Vorlauftemperatur", "Temperatura mandata"},
-      {"Rücklauftemperatur", "Temperatura ritorno"}, {"Volumenstrom", "Portata"},
-      {"Zählerrücksetzung", "Azzeram. Contat."}, {"Leistung", "Potenza"}, {"MWh", "Megawattore"},
-      {"kWh", "Kilowattore"}}},
-    {"Wartungsfunktion",
-     {{"Freigabe Funktion", "Commutatore est."}, {"Brenneranforderung", "Rich. bruciatore"},
-      {"Brennerleistung", "Pot. bruciatore"}}},
-    {"Zähler",
-     {{"Freigabe Funktion", "ABL Contatore"}, {"Eingang 1", "Ingresso 1"}, {"Eingang 2", "Ingresso 2"},
-      {"Eingang 3", "Ingresso 3"}, {"Eingang 4", "Ingresso 4"}, {"Eingang 5", "Ingresso 5"},
-      {"Eingang 6", "Ingresso 6"}, {"Zählerrücksetzung", "Azzeram. contat."}, {"Zählerstand", "Pos.num. contat."}}},
-    {"Zirkulation",
-     {{"Freigabe Funktion", "ABL Circolazione"}, {"Rücklauftemperatur", "Temp. ritorno"},
-      {"Warmwassertemperatur", "Temp. acqua calda"}, {"Solltemperatur Zirkuleitung", "T.nom. condotta circ."},
-      {"Speichertemperatur", "Temp. accumulatore"}, {"eff_ZRLSollTemp", "Tnom eff. RCirc."},
-      {"Status Zirkulation", "Stato circolaz."}}},
-};
+// True when the text holds a UTF-8 sequence: the program's texts are Windows-1252, one byte a character.
+bool HasUtf8(const std::string& text)
+{
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (lead >= 0xC2 && lead <= 0xF4 && next >= 0x80 && next <= 0xBF)
+            return true;
+    }
+    return false;
+}
 
 struct OutputVariable {
     const char* name;
@@ -237,8 +102,21 @@ std::string Hex(const CString& text)
 TEST(CTexteTest, EveryObjectKindHasItsDisplayName)
 {
     CTexte texte;
-    for (const KindCase& c : kKinds)
-        EXPECT_STREQ(texte.GetObjektArtText(c.kind), c.text) << c.kind;
+    std::set<std::string> expected = FunctionKinds();
+    expected.insert(std::begin(kPlantKinds), std::end(kPlantKinds));
+    ASSERT_EQ(expected.size(), static_cast<size_t>(9 + texts::kFunctionTypeCount));
+    std::set<std::string> named;
+    auto check = [&](const char* kind, const char* text) {
+        EXPECT_TRUE(named.insert(kind).second) << kind << " named twice";
+        EXPECT_STRNE(text, "") << kind;
+        EXPECT_FALSE(HasUtf8(text)) << kind;
+        EXPECT_STREQ(texte.GetObjektArtText(kind), text) << kind;
+    };
+    for (const ui::KindText& row : ui::kObjectKindTexts)
+        check(row.kind, row.text);
+    for (const texts::FunctionTypeInfo& type : texts::kFunctionTypes)
+        check(type.kind, type.kindText);
+    EXPECT_EQ(named, expected);
     // Names compare exactly: no case folding, no trimming.
     for (const char* other : {"eingang", "Eingang ", " Eingang", "", "Knotenpunkt", "Signal", "EINGANG"})
         EXPECT_STREQ(texte.GetObjektArtText(other), "") << "[" << other << "]";
@@ -247,54 +125,52 @@ TEST(CTexteTest, EveryObjectKindHasItsDisplayName)
 
 TEST(CTexteTest, TheFunctionKindsAreExactlyTheFunctionTypes)
 {
-    CTexte texte;
     std::set<std::string> kinds;
-    for (int i = kPlantKinds; i < static_cast<int>(std::size(kKinds)); ++i)
-        kinds.insert(kKinds[i].kind);
-    std::set<std::string> types;
-    for (int code = 1; code <= texts::kFunctionTypeCount; ++code)
-        types.insert(texte.GetFunktionsArt(static_cast<BYTE>(code)).GetString());
-    EXPECT_EQ(kinds, types);
+    for (const texts::FunctionTypeInfo& type : texts::kFunctionTypes)
+        kinds.insert(type.kind);
+    EXPECT_EQ(kinds, FunctionKinds());
 }
 
 TEST(CTexteTest, EveryPinOfEveryKindHasItsTextAndOnlyInItsKind)
 {
     CTexte texte;
-    int pairs = 0;
+    const std::set<std::string> functionKinds = FunctionKinds();
+    std::set<std::string> kindsWithPins;
+    std::set<std::pair<std::string, std::string>> pins;
     int trailingBlanks = 0;
-    for (const PinKind& kind : kPins) {
-        for (const PinPair& pin : kind.pins) {
-            EXPECT_STREQ(texte.GetPinText(kind.kind, pin.pin), pin.text) << kind.kind << " / " << pin.pin;
-            ++pairs;
-            trailingBlanks += std::string(pin.text).back() == ' ';
-        }
+    for (const ui::PinText& row : ui::kPinTexts) {
+        EXPECT_TRUE(pins.insert({row.kind, row.pin}).second) << row.kind << " / " << row.pin << " named twice";
+        EXPECT_TRUE(functionKinds.count(row.kind) || std::string(row.kind) == "Meldung") << row.kind;
+        EXPECT_STRNE(row.text, "") << row.kind << " / " << row.pin;
+        EXPECT_FALSE(HasUtf8(row.text)) << row.kind << " / " << row.pin;
+        EXPECT_STREQ(texte.GetPinText(row.kind, row.pin), row.text) << row.kind << " / " << row.pin;
+        kindsWithPins.insert(row.kind);
+        trailingBlanks += std::string(row.text).back() == ' ';
     }
-    EXPECT_EQ(pairs, 162);
+    EXPECT_EQ(pins.size(), 162u);
     EXPECT_EQ(trailingBlanks, 5);
+    std::set<std::string> expectedKinds = functionKinds;
+    expectedKinds.insert("Meldung");
+    EXPECT_EQ(kindsWithPins, expectedKinds) << "the message kind and every function kind have pins";
 
     // A pin name asked of any other kind gives that kind's own text for it, or nothing: the kind matches first.
-    for (const PinKind& asked : kPins) {
-        for (const PinKind& owner : kPins) {
-            for (const PinPair& pin : owner.pins) {
-                const char* expected = "";
-                for (const PinPair& own : asked.pins) {
-                    if (std::string(own.pin) == pin.pin)
-                        expected = own.text;
-                }
-                EXPECT_STREQ(texte.GetPinText(asked.kind, pin.pin), expected) << asked.kind << " / " << pin.pin;
+    for (const std::string& asked : kindsWithPins) {
+        for (const ui::PinText& row : ui::kPinTexts) {
+            const bool own = pins.count({asked, row.pin}) > 0;
+            if (!own) {
+                EXPECT_STREQ(texte.GetPinText(asked.c_str(), row.pin), "") << asked << " / " << row.pin;
+            } else if (asked != row.kind) {
+                EXPECT_STRNE(texte.GetPinText(asked.c_str(), row.pin), "") << asked << " / " << row.pin;
             }
         }
     }
     // Plant kinds have no pin texts at all.
-    for (int i = 0; i < kPlantKinds; ++i) {
-        if (std::string(kKinds[i].kind) == "Meldung")
+    for (const char* plant : kPlantKinds) {
+        if (std::string(plant) == "Meldung")
             continue;
-        for (const PinKind& owner : kPins) {
-            for (const PinPair& pin : owner.pins)
-                EXPECT_STREQ(texte.GetPinText(kKinds[i].kind, pin.pin), "") << kKinds[i].kind << " / " << pin.pin;
-        }
+        for (const ui::PinText& row : ui::kPinTexts)
+            EXPECT_STREQ(texte.GetPinText(plant, row.pin), "") << plant << " / " << row.pin;
     }
-    EXPECT_STREQ(texte.GetPinText("Anforderung Heizung", "Sollwert Anforderung"), "Valore nom. richiesta ");
     EXPECT_STREQ(texte.GetPinText("Ladepumpe", "freigabe Funktion"), "");
     EXPECT_STREQ(texte.GetPinText("Ladepumpe", "Freigabe Funktion "), "");
     EXPECT_NE(Hex(texte.GetPinText("Kesselkaskade", "Energiekennzahl")).find("92 "), std::string::npos)
@@ -335,16 +211,14 @@ TEST(CTexteTest, OutputVariablesOfEveryTypeByNumberAndByPin)
         EXPECT_STREQ(texte.GetAusgangVariableText(code, static_cast<BYTE>(type.variables.size() + 1)), "--------")
             << type.kind;
         // Every pin of the kind that carries no output variable gives 0.
-        for (const PinKind& kind : kPins) {
-            if (std::string(kind.kind) != type.kind)
+        for (const ui::PinText& pin : ui::kPinTexts) {
+            if (std::string(pin.kind) != type.kind)
                 continue;
-            for (const PinPair& pin : kind.pins) {
-                bool carries = false;
-                for (const OutputVariable& v : type.variables)
-                    carries = carries || (v.pin && std::string(v.pin) == pin.pin);
-                if (!carries) {
-                    EXPECT_EQ(texte.GetAusgangVariableNr(type.kind, pin.pin), 0) << type.kind << " / " << pin.pin;
-                }
+            bool carries = false;
+            for (const OutputVariable& v : type.variables)
+                carries = carries || (v.pin && std::string(v.pin) == pin.pin);
+            if (!carries) {
+                EXPECT_EQ(texte.GetAusgangVariableNr(type.kind, pin.pin), 0) << type.kind << " / " << pin.pin;
             }
         }
     }
