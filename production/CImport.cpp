@@ -2,7 +2,6 @@
 #include "production/CImport.h"
 
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/CWaitCursor.h"
@@ -20,7 +19,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstForm = 1;
 constexpr int kProgressEnd = 219;
 constexpr UINT kMessageFlags = MB_OK | MB_ICONWARNING | MB_TASKMODAL;
 constexpr DWORD kOpenFlags =
@@ -89,10 +87,8 @@ void CImport::DoDataExchange(CDataExchange* dx)
 
 void CImport::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate && g_bFirstActivation[kFirstForm]) {
-        LoadForm();
-        g_bFirstActivation[kFirstForm] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

@@ -181,8 +181,6 @@ BOOL CMorv9274App::InitInstance()
     clock_gettime(CLOCK_REALTIME, &runStart);
     KeepSingleInstance();
 
-    for (bool& first : g_bFirstActivation)
-        first = true;
     g_nDrawingCheckFlags = 0;
 
     SetCurrentDirectoryA(GetModuleDirectory());

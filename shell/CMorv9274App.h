@@ -78,6 +78,11 @@ public:
     CMainFrame* GetMainFrame() const;
     // The row of the running window command (the start-up's row; the command and kind's row before it ran).
     const FormRow& GetFormRow() const;
+    // The frame's state of its forms: whether the first activation of a form position is still to come (set for
+    // every position when the frame starts; the form clears it when it first fills itself) and the page number of
+    // the form shown (every activation of the protocol form sets it to 1).
+    bool IsFirstActivationPending(int position) const { return m_firstActivation[position]; }
+    int GetCurrentPage() const { return m_currentPage; }
 
     // The commands of the running frame, dispatched by the command table; their update handlers follow its rules.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, platform::CmdHandlerInfo* handlerInfo) override;
@@ -110,6 +115,9 @@ private:
     bool m_bShownAlreadyRunning = false;
     const FormRow* m_pFormRow = nullptr;
     CView* m_forms[static_cast<int>(FormSlot::Count)] = {};
+    // One flag per form position; each form the frame creates is handed the flag of its entry.
+    bool m_firstActivation[kFormPositions] = {};
+    int m_currentPage = 0;
 };
 
 constexpr UINT kStartupError = MB_SYSTEMMODAL | MB_ICONHAND;            // 0x1010

@@ -30,7 +30,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstActivation = 1;
 constexpr int kMinThreshold = 10;
 
 int Index(const CComboBox& list, int offset, int fallback)
@@ -64,10 +63,8 @@ void CNetzwerkAusgang::DoDataExchange(CDataExchange* dx)
 
 void CNetzwerkAusgang::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (g_bFirstActivation[kFirstActivation]) {
-        LoadForm();
-        g_bFirstActivation[kFirstActivation] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

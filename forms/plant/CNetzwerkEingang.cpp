@@ -32,7 +32,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstActivation = 1;
 constexpr int kMinTimeout = 5;
 
 }  // namespace
@@ -56,10 +55,8 @@ void CNetzwerkEingang::DoDataExchange(CDataExchange* dx)
 
 void CNetzwerkEingang::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (g_bFirstActivation[kFirstActivation]) {
-        LoadForm();
-        g_bFirstActivation[kFirstActivation] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 
