@@ -257,36 +257,20 @@ void CNetzwerkEingang::StoreNumber(CZeichnung& drawing)
 
 void CNetzwerkEingang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte)
 {
-    auto number = [](int n) {
-        CString text;
-        text.Format("%d", n);
-        return text;
-    };
-    BYTE stored = 0;
-    int textId = 0;
-    if (drawing.GetNetzNr(g_nId, stored, textId) && textId > 0)
-        channel.SetText(static_cast<UINT>(textId), number(m_code));
-    if (drawing.GetTextId(g_nId, textId) && textId > 0)
-        channel.SetText(static_cast<UINT>(textId),
-                        StatusObject() ? texte.GetNetzNrTextAlle(m_code) : texte.GetNetzNrText(m_code));
+    forms::SendNetworkNumberLabels(channel, drawing, g_nId, m_code, [&] {
+        return StatusObject() ? texte.GetNetzNrTextAlle(m_code) : texte.GetNetzNrText(m_code);
+    });
     if (StatusObject())
         return;
-    CString typeText;
-    int typeId = 0;
-    int nodeId = 0;
-    int outputId = 0;
-    BYTE node = 0;
-    BYTE output = 0;
-    if (!drawing.GetNetzDaten(g_nId, typeText, typeId, node, nodeId, output, outputId))
+    forms::NetworkLabelIds ids;
+    if (!forms::GetNetworkLabelIds(drawing, g_nId, ids))
         return;
-    if (typeId != 0)
-        channel.SetText(static_cast<UINT>(typeId), texte.GetNetzVariableText(m_code, m_digital, m_analog));
+    if (ids.type != 0)
+        channel.SetText(static_cast<UINT>(ids.type), texte.GetNetzVariableText(m_code, m_digital, m_analog));
+    // The node and output labels name the sending controller's node and network output.
     const NetzEingang* entry = Entry();
     const bool used = entry && entry->node != 0;
-    if (nodeId > 0)
-        channel.SetText(static_cast<UINT>(nodeId), used ? number(entry->node) : CString(ui::kNetzUnusedText));
-    if (outputId > 0)
-        channel.SetText(static_cast<UINT>(outputId), used ? number(entry->output) : CString(ui::kNetzUnusedText));
+    forms::SendNetworkPlaceLabels(channel, ids, used, used ? entry->node : 0, used ? entry->output : 0);
 }
 
 UINT CNetzwerkEingang::OwnLabelGroups() const
