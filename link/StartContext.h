@@ -11,8 +11,3 @@ extern CString g_strXmlPath;  // the drawing export
 extern CString g_strXmlDir;   // folder of the drawing export; "SCCmd.tmp" lies in its folder "para"
 extern CString g_strName;     // object kind of the object the command is about ("-name" before its first "$")
 extern int g_nId;             // drawing object id of that object, 0 when none
-
-// Verdict of the drawing evaluation.
-constexpr BYTE kDrawingCheckMessages = 1;  // the protocol form is shown in front of the first form
-constexpr BYTE kDrawingCheckFatal = 4;     // only the protocol form; every content command disabled
-extern BYTE g_nDrawingCheckFlags;

@@ -181,7 +181,7 @@ BOOL CMorv9274App::InitInstance()
     clock_gettime(CLOCK_REALTIME, &runStart);
     KeepSingleInstance();
 
-    g_nDrawingCheckFlags = 0;
+    m_drawingVerdict = 0;
 
     SetCurrentDirectoryA(GetModuleDirectory());
     _mkdir("para");

@@ -30,11 +30,6 @@ CString CommandFileArgument(const std::vector<CString>& args)
     return CString();
 }
 
-bool IsFatal()
-{
-    return (g_nDrawingCheckFlags & kDrawingCheckFatal) != 0;
-}
-
 }  // namespace
 
 CMainFrame* CMorv9274App::GetMainFrame() const
@@ -90,9 +85,9 @@ BOOL CMorv9274App::StartMainFrame(const FormRow& row)
     if (!start)
         start = GetForm(FormSlot::StartView);
     CView* protocol = GetForm(FormSlot::Protokoll);
-    if (IsFatal()) {
+    if (m_drawingVerdict & kDrawingCheckFatal) {
         start = protocol;
-    } else if (g_nDrawingCheckFlags & kDrawingCheckMessages) {
+    } else if (m_drawingVerdict & kDrawingCheckMessages) {
         // The start form fills itself first, so the user finds it filled when switching back from the protocol.
         SwitchView(start);
         start = protocol;
@@ -160,7 +155,7 @@ CView* CMorv9274App::SwitchView(CView* form)
 
 bool CMorv9274App::IsCommandAvailable(const CommandRow& command) const
 {
-    if (command.rule == DisableRule::Fatal && IsFatal())
+    if (command.rule == DisableRule::Fatal && (m_drawingVerdict & kDrawingCheckFatal))
         return false;
     // A command whose form or routine does not exist is shown as unavailable rather than doing nothing; in a
     // complete program every button of a toolbar has both.

@@ -114,7 +114,6 @@ protected:
         m_cwd = cwd;
         ASSERT_EQ(chdir(m_dir.c_str()), 0);
         resources::RegisterResources();
-        g_nDrawingCheckFlags = 0;
         g_activations.clear();
         g_fills.clear();
         g_saves = 0;
@@ -136,7 +135,7 @@ protected:
     {
         g_strCmd = command;
         g_strName = kind;
-        g_nDrawingCheckFlags = verdict;
+        m_app->SetDrawingVerdict(verdict);
         EXPECT_TRUE(m_app->StartMainFrame());
         return *m_app->GetMainFrame();
     }
@@ -144,7 +143,7 @@ protected:
     {
         g_strCmd = row.command;
         g_strName = row.kinds.empty() ? "" : row.kinds[0];
-        g_nDrawingCheckFlags = verdict;
+        m_app->SetDrawingVerdict(verdict);
         EXPECT_TRUE(m_app->StartMainFrame(row));
         return *m_app->GetMainFrame();
     }
@@ -483,7 +482,7 @@ TEST_F(MainFrameTest, AWindowBackendIsToldOfEveryChangeOfTheFrame)
     observer.m_seen.clear();
     frame.UpdateCommandUI();
     EXPECT_FALSE(observer.Saw(bar, WindowChange::Items));
-    g_nDrawingCheckFlags = kDrawingCheckFatal;
+    m_app->SetDrawingVerdict(kDrawingCheckFatal);
     frame.UpdateCommandUI();
     EXPECT_TRUE(observer.Saw(bar, WindowChange::Items));
 }
