@@ -1,4 +1,4 @@
-// Process-wide start context and shell state: filled once by the start-up, read everywhere afterwards.
+// Process-wide start context: the command and its parameters, filled once by the start-up from the command file.
 #pragma once
 
 #include "platform/CString.h"
