@@ -137,13 +137,7 @@ void CNetzwerkAusgang::LoadForm()
     for (const char* answer : ui::kNoYes)
         m_onChange.AddString(CString(" ") + answer);
 
-    BYTE code = 0;
-    {
-        CZeichnung drawing;
-        int textId = 0;
-        if (!drawing.GetNetzNr(g_nId, code, textId) || code > 32)
-            code = 0;
-    }
+    const BYTE code = forms::StoredNetworkNumber(g_nId, 32);
     CParaDaten para;
     m_conditionsRead = para.GetSendebedingungen(CParaDaten::kWorkFile, m_conditions);
     if (!m_conditionsRead)

@@ -97,15 +97,7 @@ void CNetzwerkEingang::LoadForm()
     for (const char* bus : ui::kNetzEinBuses)
         m_bus.AddString(CString(" ") + bus);
 
-    BYTE code = 0;
-    {
-        CZeichnung drawing;
-        int textId = 0;
-        if (!drawing.GetNetzNr(g_nId, code, textId))
-            code = 0;
-    }
-    if (code > (StatusObject() ? kAllNetworkInputs : 32))
-        code = 0;
+    const BYTE code = forms::StoredNetworkNumber(g_nId, StatusObject() ? kAllNetworkInputs : 32);
     m_nodeChanged = false;
     CParaDaten para;
     m_analogRead = para.GetNetzEingaengeAnalog(CParaDaten::kWorkFile, m_analog);

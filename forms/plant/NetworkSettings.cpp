@@ -26,6 +26,16 @@ bool EditNetworkSettings(CWnd* owner)
     return ::EditNetworkSettings(owner, before, after) && after.node != before.node;
 }
 
+BYTE StoredNetworkNumber(int objectId, BYTE highest)
+{
+    CZeichnung drawing;
+    BYTE code = 0;
+    int textId = 0;
+    if (!drawing.GetNetzNr(objectId, code, textId) || code > highest)
+        return 0;
+    return code;
+}
+
 void SendNetworkNumberLabels(CSCCmd& channel, CZeichnung& drawing, int objectId, BYTE code,
                              const std::function<CString()>& nameText)
 {

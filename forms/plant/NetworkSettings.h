@@ -17,6 +17,9 @@ namespace forms {
 // true when the controller's node number was changed.
 bool EditNetworkSettings(CWnd* owner);
 
+// The network number the drawing stores for the object; 0 when it stores none or one above highest.
+BYTE StoredNetworkNumber(int objectId, BYTE highest);
+
 // The ids of a network object's type, node and output labels in the drawing; an id of 0 or below: no such label.
 struct NetworkLabelIds {
     int type = 0;
