@@ -47,9 +47,8 @@ CProtokoll::CProtokoll() : CFormView(IDD_PROTOKOLL) {}
 
 CProtokoll::~CProtokoll() = default;
 
-void CProtokoll::UseFrameState(bool* firstActivation, int* currentPage)
+void CProtokoll::UseCurrentPage(int* currentPage)
 {
-    m_pFirstActivation = firstActivation;
     m_pCurrentPage = currentPage;
 }
 
@@ -63,10 +62,7 @@ void CProtokoll::DoDataExchange(CDataExchange* dx)
 void CProtokoll::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
     if (activate) {
-        if (*m_pFirstActivation) {
-            Fill();
-            *m_pFirstActivation = false;
-        }
+        FillOnFirstActivation([this] { Fill(); });
         *m_pCurrentPage = 1;
     }
     CFormView::OnActivateView(activate, activateView, deactiveView);

@@ -11,19 +11,19 @@
 
 #include "platform/CFormView.h"
 #include "platform/CListBox.h"
+#include "platform/FirstActivation.h"
 
 #include <cstdio>
 
-class CProtokoll : public CFormView {
+class CProtokoll : public CFormView, public platform::FirstActivation {
     DECLARE_DYNCREATE(CProtokoll)
 public:
     CProtokoll();
     ~CProtokoll() override;
 
-    // The frame's state the form takes part in: the flag the form clears when it first fills itself, and the page
-    // number every activation sets to 1. Both are the caller's and must outlive the form; until they are given, the
-    // form uses flags of its own (set: it fills itself at its first activation).
-    void UseFrameState(bool* firstActivation, int* currentPage);
+    // The frame's page number, which every activation sets to 1 (the caller's; it must outlive the form). Until it
+    // is given, the form uses one of its own. The frame hands its first-activation flag through FirstActivation.
+    void UseCurrentPage(int* currentPage);
 
     void Fill();
     // The head line: the title between two blanks and as many dashes on each side as a 136-character line leaves.
@@ -40,8 +40,6 @@ protected:
     CString m_strCaption;
 
 private:
-    bool m_bOwnFirstActivation = true;
     int m_nOwnPage = 0;
-    bool* m_pFirstActivation = &m_bOwnFirstActivation;
     int* m_pCurrentPage = &m_nOwnPage;
 };

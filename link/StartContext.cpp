@@ -7,6 +7,3 @@ CString g_strXmlPath;
 CString g_strXmlDir;
 CString g_strName;
 int g_nId = 0;
-bool g_bFirstActivation[kFormPositions] = {};
-int g_nCurrentPage = 0;
-BYTE g_nDrawingCheckFlags = 0;

@@ -1,4 +1,4 @@
-// Process-wide start context and shell state: filled once by the start-up, read everywhere afterwards.
+// Process-wide start context: the command and its parameters, filled once by the start-up from the command file.
 #pragma once
 
 #include "platform/CString.h"
@@ -11,15 +11,3 @@ extern CString g_strXmlPath;  // the drawing export
 extern CString g_strXmlDir;   // folder of the drawing export; "SCCmd.tmp" lies in its folder "para"
 extern CString g_strName;     // object kind of the object the command is about ("-name" before its first "$")
 extern int g_nId;             // drawing object id of that object, 0 when none
-
-// One flag per form position of the main frame: set at start-up, cleared by the form's first fill.
-constexpr int kFormPositions = 4;
-extern bool g_bFirstActivation[kFormPositions];
-
-// The page number of the form shown; every activation of the protocol form sets it to 1.
-extern int g_nCurrentPage;
-
-// Verdict of the drawing evaluation.
-constexpr BYTE kDrawingCheckMessages = 1;  // the protocol form is shown in front of the first form
-constexpr BYTE kDrawingCheckFatal = 4;     // only the protocol form; every content command disabled
-extern BYTE g_nDrawingCheckFlags;

@@ -88,10 +88,8 @@ void CCompiler::DoDataExchange(CDataExchange* dx)
 
 void CCompiler::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate && *m_pFirstActivation) {
-        LoadForm();
-        *m_pFirstActivation = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

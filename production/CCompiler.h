@@ -11,17 +11,14 @@
 #include "platform/CFormView.h"
 #include "platform/CProgressCtrl.h"
 #include "platform/CStatic.h"
+#include "platform/FirstActivation.h"
 #include "production/CompileSequence.h"
 
-class CCompiler : public CFormView, public production::CompileReporter {
+class CCompiler : public CFormView, public platform::FirstActivation, public production::CompileReporter {
     DECLARE_DYNCREATE(CCompiler)
 public:
     CCompiler();
     ~CCompiler() override;
-
-    // The frame's first-activation flag of this form (the caller's; it must outlive the form). Without it the form
-    // uses a flag of its own.
-    void UseFirstActivation(bool* flag) { m_pFirstActivation = flag; }
 
     void LoadForm();
     void ShowRequirement();
@@ -51,6 +48,4 @@ private:
     CString m_strTitle;
     CString m_strStatus;
     CString m_strRequirement;
-    bool m_bOwnFirstActivation = true;
-    bool* m_pFirstActivation = &m_bOwnFirstActivation;
 };

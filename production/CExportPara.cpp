@@ -78,10 +78,8 @@ void CExportPara::DoDataExchange(CDataExchange* dx)
 
 void CExportPara::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate && g_bFirstActivation[2]) {
-        LoadForm();
-        g_bFirstActivation[2] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

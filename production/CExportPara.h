@@ -7,10 +7,11 @@
 #include "platform/CEdit.h"
 #include "platform/CFormView.h"
 #include "platform/CProgressCtrl.h"
+#include "platform/FirstActivation.h"
 #include "production/DocRun.h"
 #include "store/ExportFilter.h"
 
-class CExportPara : public CFormView, public DocReporter {
+class CExportPara : public CFormView, public platform::FirstActivation, public DocReporter {
     DECLARE_DYNCREATE(CExportPara)
     DECLARE_MESSAGE_MAP()
 public:

@@ -2,7 +2,6 @@
 #include "production/CImport.h"
 
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/CWaitCursor.h"
@@ -21,7 +20,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstForm = 1;
 constexpr int kProgressEnd = 219;
 constexpr DWORD kOpenFlags =
     OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_EXPLORER;
@@ -88,10 +86,8 @@ void CImport::DoDataExchange(CDataExchange* dx)
 
 void CImport::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate && g_bFirstActivation[kFirstForm]) {
-        LoadForm();
-        g_bFirstActivation[kFirstForm] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

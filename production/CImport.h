@@ -10,10 +10,11 @@
 #include "platform/CEdit.h"
 #include "platform/CFormView.h"
 #include "platform/CProgressCtrl.h"
+#include "platform/FirstActivation.h"
 #include "production/ImportReporter.h"
 #include "production/ParameterImport.h"
 
-class CImport : public CFormView, private production::ImportReporter {
+class CImport : public CFormView, public platform::FirstActivation, private production::ImportReporter {
     DECLARE_DYNCREATE(CImport)
 public:
     CImport();

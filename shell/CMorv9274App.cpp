@@ -157,9 +157,7 @@ BOOL CMorv9274App::InitInstance()
     clock_gettime(CLOCK_REALTIME, &runStart);
     KeepSingleInstance();
 
-    for (bool& first : g_bFirstActivation)
-        first = true;
-    g_nDrawingCheckFlags = 0;
+    m_drawingVerdict = 0;
 
     SetCurrentDirectoryA(GetModuleDirectory());
     _mkdir("para");

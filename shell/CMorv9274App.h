@@ -75,6 +75,15 @@ public:
     CMainFrame* GetMainFrame() const;
     // The row of the running window command (the start-up's row; the command and kind's row before it ran).
     const FormRow& GetFormRow() const;
+    // The frame's state of its forms: whether the first activation of a form position is still to come (set for
+    // every position when the frame starts; the form clears it when it first fills itself) and the page number of
+    // the form shown (every activation of the protocol form sets it to 1).
+    bool IsFirstActivationPending(int position) const { return m_firstActivation[position]; }
+    int GetCurrentPage() const { return m_currentPage; }
+    // The verdict of the drawing evaluation, which decides the forms the frame shows first and the commands it
+    // disables (kDrawingCheckMessages, kDrawingCheckFatal).
+    BYTE GetDrawingVerdict() const { return m_drawingVerdict; }
+    void SetDrawingVerdict(BYTE verdict) { m_drawingVerdict = verdict; }
 
     // The commands of the running frame, dispatched by the command table; their update handlers follow its rules.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, platform::CmdHandlerInfo* handlerInfo) override;
@@ -107,4 +116,12 @@ private:
     bool m_bShownAlreadyRunning = false;
     const FormRow* m_pFormRow = nullptr;
     CView* m_forms[static_cast<int>(FormSlot::Count)] = {};
+    // One flag per form position; each form the frame creates is handed the flag of its entry.
+    bool m_firstActivation[kFormPositions] = {};
+    int m_currentPage = 0;
+    BYTE m_drawingVerdict = 0;
 };
+
+// Bits of the drawing evaluation's verdict.
+constexpr BYTE kDrawingCheckMessages = 1;  // the protocol form is shown in front of the first form
+constexpr BYTE kDrawingCheckFatal = 4;     // only the protocol form; every content command disabled

@@ -71,11 +71,11 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     platform::LoadWindowBackend();
     drawing::PrepareParser();
     // Until the evaluation has run, the drawing counts as unusable.
-    g_nDrawingCheckFlags = CZeichnungAuswertenDlg::kFatal;
+    m_drawingVerdict = CZeichnungAuswertenDlg::kFatal;
     const drawing::EvaluationRequest request {drawing::CommandFromName(g_strCmd), g_strName, g_nId};
     auto* evaluation = new CZeichnungAuswertenDlg(request, &channel, nullptr);
     evaluation->DoModal();
-    g_nDrawingCheckFlags = evaluation->Verdict();
+    m_drawingVerdict = evaluation->Verdict();
     const bool imported = evaluation->HasImported();
     delete evaluation;
     // A "param" whose object id the drawing gives another kind than the command file names would open that kind's

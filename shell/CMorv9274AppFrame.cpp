@@ -2,10 +2,12 @@
 // frame. What a command does and which forms exist come from the tables of FormTable.h.
 #include "shell/CMorv9274App.h"
 
+#include "evaluation/CProtokoll.h"
 #include "link/StartContext.h"
 #include "platform/CCmdUI.h"
 #include "platform/CCreateContext.h"
 #include "platform/CSingleDocTemplate.h"
+#include "platform/FirstActivation.h"
 #include "platform/ProcessExit.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
@@ -26,11 +28,6 @@ CString CommandFileArgument(const std::vector<CString>& args)
         if (args[i] == "-cmdfile")
             return args[i + 1];
     return CString();
-}
-
-bool IsFatal()
-{
-    return (g_nDrawingCheckFlags & kDrawingCheckFatal) != 0;
 }
 
 }  // namespace
@@ -55,6 +52,9 @@ BOOL CMorv9274App::StartMainFrame(const FormRow& row)
     m_pFormRow = &row;
     for (CView*& form : m_forms)
         form = nullptr;
+    // No form of the new frame has filled itself yet.
+    for (bool& first : m_firstActivation)
+        first = true;
 
     // No recent-file list is kept: a run only ever opens the command file it was started with.
     auto* docTemplate = new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CMorv9274Doc), RUNTIME_CLASS(CMainFrame),
@@ -72,6 +72,8 @@ BOOL CMorv9274App::StartMainFrame(const FormRow& row)
 
     if (!CreateForm(ProtocolFormEntry(), false, context))
         EndRun();
+    if (auto* protocol = dynamic_cast<CProtokoll*>(GetForm(FormSlot::Protokoll)))
+        protocol->UseCurrentPage(&m_currentPage);
     bool first = true;
     for (const FormEntry& entry : row.forms) {
         if (entry.create && !CreateForm(entry, first, context))
@@ -83,9 +85,9 @@ BOOL CMorv9274App::StartMainFrame(const FormRow& row)
     if (!start)
         start = GetForm(FormSlot::StartView);
     CView* protocol = GetForm(FormSlot::Protokoll);
-    if (IsFatal()) {
+    if (m_drawingVerdict & kDrawingCheckFatal) {
         start = protocol;
-    } else if (g_nDrawingCheckFlags & kDrawingCheckMessages) {
+    } else if (m_drawingVerdict & kDrawingCheckMessages) {
         // The start form fills itself first, so the user finds it filled when switching back from the protocol.
         SwitchView(start);
         start = protocol;
@@ -113,6 +115,9 @@ bool CMorv9274App::CreateForm(const FormEntry& entry, bool first, CCreateContext
     CView* form = entry.create();
     if (!form)
         return false;
+    // The form fills itself on its first activation through the frame's flag of its position.
+    if (auto* first = dynamic_cast<platform::FirstActivation*>(form))
+        first->UseFirstActivation(&m_firstActivation[entry.firstActivation]);
     CMainFrame* frame = GetMainFrame();
     // No style bits: the form stays hidden until it is switched in.
     if (!form->Create(nullptr, "morv9274 View", 0, CRect(0, 0, 0, 0), frame, entry.childId, &context)) {
@@ -150,7 +155,7 @@ CView* CMorv9274App::SwitchView(CView* form)
 
 bool CMorv9274App::IsCommandAvailable(const CommandRow& command) const
 {
-    if (command.rule == DisableRule::Fatal && IsFatal())
+    if (command.rule == DisableRule::Fatal && (m_drawingVerdict & kDrawingCheckFatal))
         return false;
     // A command whose form or routine does not exist is shown as unavailable rather than doing nothing; in a
     // complete program every button of a toolbar has both.

@@ -12,6 +12,13 @@
 #include "forms/logic/CAnalogfunc.h"
 #include "forms/logic/CFuncKontrolle.h"
 #include "forms/logic/CLogikfunc.h"
+#include "forms/logic/CProfilfunc.h"
+#include "forms/logic/CSchaltuhr.h"
+#include "forms/logic/CSync.h"
+#include "forms/logic/CTimer.h"
+#include "forms/logic/CVergleich.h"
+#include "forms/logic/CWartungsfunc.h"
+#include "forms/logic/CZaehler.h"
 #include "forms/plant/CAusgang.h"
 #include "forms/plant/CEingang.h"
 #include "forms/plant/CMeldung.h"
@@ -26,14 +33,6 @@
 #include "forms/solar/CSolarvorrang.h"
 #include "forms/solar/CStartfunc.h"
 #include "forms/solar/CWMZ.h"
-#include "forms/logic/CProfilfunc.h"
-#include "forms/logic/CSchaltuhr.h"
-#include "forms/logic/CSync.h"
-#include "forms/logic/CTimer.h"
-#include "forms/logic/CVergleich.h"
-#include "forms/logic/CWartungsfunc.h"
-#include "forms/logic/CZaehler.h"
-#include "link/StartContext.h"
 #include "production/CCompiler.h"
 #include "production/CExportPara.h"
 #include "production/CImport.h"
@@ -42,15 +41,14 @@
 
 namespace {
 
+constexpr int kProtocolForm = 0;
 constexpr int kFirstForm = 1;
 constexpr int kVarInForm = 2;
 constexpr int kVarOutForm = 3;
 
 CView* CreateProtokoll()
 {
-    auto* form = new CProtokoll;
-    form->UseFrameState(&g_bFirstActivation[0], &g_nCurrentPage);
-    return form;
+    return new CProtokoll;
 }
 
 CView* CreateExportPara() { return new CExportPara; }
@@ -62,9 +60,7 @@ CView* CreateImport()
 
 CView* CreateCompiler()
 {
-    auto* form = new CCompiler;
-    form->UseFirstActivation(&g_bFirstActivation[kFirstForm]);
-    return form;
+    return new CCompiler;
 }
 
 // What a function type's forms give the table; all null for a type whose forms are not built.
@@ -173,7 +169,7 @@ const FormRow kAnythingElse {nullptr, {}, IDR_TOOLBAR_FUNKTION, {}, FormSlot::St
 
 const FormEntry& ProtocolFormEntry()
 {
-    static const FormEntry entry {FormSlot::Protokoll, IDW_FORM_PROTOKOLL, 0, &CreateProtokoll};
+    static const FormEntry entry{FormSlot::Protokoll, IDW_FORM_PROTOKOLL, kProtocolForm, &CreateProtokoll};
     return entry;
 }
 

@@ -15,6 +15,11 @@
 
 class CView;
 
+// The form positions of the main frame, one first-activation flag each: the protocol form, the first form of a
+// command, the second (input-variable form, or the export form beside the compiler) and the third (output-variable
+// form).
+constexpr int kFormPositions = 4;
+
 // The application's form members.
 enum class FormSlot {
     StartView,
@@ -44,7 +49,7 @@ using FormRoutine = void (*)();          // a save, assign or save-assign routin
 struct FormEntry {
     FormSlot slot;
     UINT childId;
-    int firstActivation;              // the g_bFirstActivation flag the form clears when it first fills itself
+    int firstActivation;              // the frame's flag the form clears when it first fills itself (its position)
     FormFactory create = nullptr;     // null while the form is not built
     FormPublisher publish = nullptr;  // set only for the first form of a row that has a process-wide pointer
 };

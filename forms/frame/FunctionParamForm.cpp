@@ -39,8 +39,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstActivation = 1;
-
 const forms::LayoutRow* FindRow(std::span<const forms::LayoutGroup> layout, UINT controlId)
 {
     for (const forms::LayoutGroup& group : layout)
@@ -133,14 +131,8 @@ void FunctionParamForm::DoDataExchange(CDataExchange* dx)
 
 void FunctionParamForm::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate) {
-        if (g_bFirstActivation[kFirstActivation]) {
-            LoadForm();
-            g_bFirstActivation[kFirstActivation] = false;
-        } else if (m_tables.kind.reshowOnActivate) {
-            ShowRecord(true);
-        }
-    }
+    if (activate && !FillOnFirstActivation([this] { LoadForm(); }) && m_tables.kind.reshowOnActivate)
+        ShowRecord(true);
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

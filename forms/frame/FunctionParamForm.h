@@ -21,6 +21,7 @@
 #include "platform/CButton.h"
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
+#include "platform/FirstActivation.h"
 #include "store/Bezeichnung.h"
 #include "texttables/FunktionsListe.h"
 
@@ -36,7 +37,7 @@ class CTexte;
 class CZeichnung;
 class DrawingCommands;
 
-class FunctionParamForm : public CFormView {
+class FunctionParamForm : public CFormView, public platform::FirstActivation {
     DECLARE_DYNAMIC(FunctionParamForm)
 public:
     struct Tables {

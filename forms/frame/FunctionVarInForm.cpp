@@ -7,7 +7,6 @@
 #include "platform/CWaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "link/StartContext.h"
 #include "store/FunctionTypes.h"
 #include "texts/CTexte.h"
 #include "texttables/FunktionsListe.h"
@@ -24,8 +23,6 @@ BEGIN_MESSAGE_MAP(FunctionVarInForm, CFormView)
 END_MESSAGE_MAP()
 
 namespace {
-
-constexpr int kFirstActivation = 2;
 
 UINT TemplateOf(const forms::FunctionKind& kind)
 {
@@ -111,18 +108,19 @@ void FunctionVarInForm::UpdateForm()
         m_listsLabel = m_participants->listsLabel;
     }
 
-    if (param && g_bFirstActivation[kFirstActivation]) {
-        g_bFirstActivation[kFirstActivation] = false;
-        for (size_t i = 0; i < m_inputs.size(); ++i)
-            if (m_inputs[i].inUse.always)
-                FillInput(i, param->Record());
-        // Every place offers the parameter form's list: "no function" first, then the functions in slot order.
-        const FunktionsListe& list = param->ParticipantList();
-        for (const std::unique_ptr<CComboBox>& place : m_places) {
-            place->ResetContent();
-            for (int i = 0; i <= list.count && i < FunktionsListe::kEntryCount; ++i)
-                place->InsertString(i, list.entries[i].text);
-        }
+    if (param) {
+        FillOnFirstActivation([&] {
+            for (size_t i = 0; i < m_inputs.size(); ++i)
+                if (m_inputs[i].inUse.always)
+                    FillInput(i, param->Record());
+            // Every place offers the parameter form's list: "no function" first, then the functions in slot order.
+            const FunktionsListe& list = param->ParticipantList();
+            for (const std::unique_ptr<CComboBox>& place : m_places) {
+                place->ResetContent();
+                for (int i = 0; i <= list.count && i < FunktionsListe::kEntryCount; ++i)
+                    place->InsertString(i, list.entries[i].text);
+            }
+        });
     }
     if (param) {
         CTexte texte;

@@ -10,6 +10,7 @@
 #include "forms/frame/FunctionFormTables.h"
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
+#include "platform/FirstActivation.h"
 
 #include <memory>
 #include <span>
@@ -17,7 +18,7 @@
 
 class FunctionParamForm;
 
-class FunctionVarInForm : public CFormView {
+class FunctionVarInForm : public CFormView, public platform::FirstActivation {
     DECLARE_DYNAMIC(FunctionVarInForm)
 public:
     using ParamFormOf = FunctionParamForm* (*)();  // the type's parameter form (its g_p<F>)

@@ -7,7 +7,6 @@
 #include "platform/CDataExchange.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "link/StartContext.h"
 
 // Controls have ids below the commands (0x8000 on); BN_CLICKED shares its code with a command.
 constexpr UINT kLastControlId = 0x7FFF;
@@ -20,8 +19,6 @@ BEGIN_MESSAGE_MAP(FunctionVarOutForm, CFormView)
 END_MESSAGE_MAP()
 
 namespace {
-
-constexpr int kFirstActivation = 3;
 
 bool Checked(const forms::OutputBox& box, const BYTE* record, unsigned shift)
 {
@@ -84,18 +81,19 @@ void FunctionVarOutForm::UpdateForm()
     if (param)
         m_strBezeichnung = param->DesignationLine();
 
-    if (param && g_bFirstActivation[kFirstActivation]) {
-        g_bFirstActivation[kFirstActivation] = false;
-        if (m_pages) {
-            m_tabs.DeleteAllItems();
-            for (size_t p = 0; p < m_pages->pages.size(); ++p) {
-                CString tab;
-                tab.Format(ui::kOutputPageTab, m_pages->pages[p].name);
-                m_tabs.InsertItem(static_cast<int>(p), tab);
+    if (param) {
+        FillOnFirstActivation([&] {
+            if (m_pages) {
+                m_tabs.DeleteAllItems();
+                for (size_t p = 0; p < m_pages->pages.size(); ++p) {
+                    CString tab;
+                    tab.Format(ui::kOutputPageTab, m_pages->pages[p].name);
+                    m_tabs.InsertItem(static_cast<int>(p), tab);
+                }
+                m_tabs.SetCurSel(0);
             }
-            m_tabs.SetCurSel(0);
-        }
-        UpdatePage(0);
+            UpdatePage(0);
+        });
     }
     UpdateData(FALSE);
 }

@@ -11,10 +11,11 @@
 #include "forms/frame/FunctionVarInForm.h"
 #include "platform/CFormView.h"
 #include "platform/CTabCtrl.h"
+#include "platform/FirstActivation.h"
 
 #include <span>
 
-class FunctionVarOutForm : public CFormView {
+class FunctionVarOutForm : public CFormView, public platform::FirstActivation {
     DECLARE_DYNAMIC(FunctionVarOutForm)
 public:
     FunctionVarOutForm(const forms::FunctionKind& kind, std::span<const forms::OutputGroup> groups,

@@ -52,7 +52,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstActivation = 1;
 constexpr UINT kTypIds[] = {1090, 1413, 1416, 1420, 1421};
 constexpr UINT kGruppeIds[] = {1438, 1385, 1415};
 constexpr UINT kModusIds[] = {1448, 1418};
@@ -142,10 +141,8 @@ void CAusgang::DoDataExchange(CDataExchange* dx)
 
 void CAusgang::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (g_bFirstActivation[kFirstActivation]) {
-        LoadForm();
-        g_bFirstActivation[kFirstActivation] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

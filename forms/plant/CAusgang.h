@@ -10,9 +10,10 @@
 #include "forms/plant/PlantEnds.h"
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
+#include "platform/FirstActivation.h"
 #include "store/AusgangParam.h"
 
-class CAusgang : public CFormView, public plant::PlantEndForm {
+class CAusgang : public CFormView, public platform::FirstActivation, public plant::PlantEndForm {
     DECLARE_DYNCREATE(CAusgang)
 public:
     CAusgang();

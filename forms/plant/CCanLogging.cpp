@@ -5,7 +5,6 @@
 #include "forms/plant/LoggingSources.h"
 #include "forms/plant/NetworkSettings.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
@@ -71,10 +70,8 @@ void CCanLogging::DoDataExchange(CDataExchange* dx)
 
 void CCanLogging::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate && g_bFirstActivation[1]) {
-        LoadForm();
-        g_bFirstActivation[1] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

@@ -12,11 +12,12 @@
 #include "platform/CImageList.h"
 #include "platform/CTabCtrl.h"
 #include "platform/CTreeCtrl.h"
+#include "platform/FirstActivation.h"
 #include "store/LoggingListen.h"
 
 #include <vector>
 
-class CCanLogging : public CFormView {
+class CCanLogging : public CFormView, public platform::FirstActivation {
     DECLARE_DYNCREATE(CCanLogging)
 public:
     static constexpr int kRows = 29;  // 16 analog values, then 13 digital ones

@@ -49,7 +49,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstActivation = 1;
 constexpr BYTE kAllInputs = 17;
 
 // The radio groups, each with its buttons in template order and their captions.
@@ -119,10 +118,8 @@ void CEingang::DoDataExchange(CDataExchange* dx)
 
 void CEingang::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (g_bFirstActivation[kFirstActivation]) {
-        LoadForm();
-        g_bFirstActivation[kFirstActivation] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

@@ -13,9 +13,10 @@
 #include "platform/CButton.h"
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
+#include "platform/FirstActivation.h"
 #include "store/EingangParam.h"
 
-class CEingang : public CFormView, public plant::PlantEndForm {
+class CEingang : public CFormView, public platform::FirstActivation, public plant::PlantEndForm {
     DECLARE_DYNCREATE(CEingang)
 public:
     CEingang();

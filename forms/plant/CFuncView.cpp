@@ -4,7 +4,6 @@
 #include "forms/dialogs/SaveRefusal.h"
 #include "forms/plant/OverviewList.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
@@ -75,10 +74,8 @@ void CFuncView::DoDataExchange(CDataExchange* dx)
 
 void CFuncView::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate && g_bFirstActivation[1]) {
-        LoadForm();
-        g_bFirstActivation[1] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

@@ -10,11 +10,12 @@
 #include "platform/CFormView.h"
 #include "platform/CImageList.h"
 #include "platform/CTreeCtrl.h"
+#include "platform/FirstActivation.h"
 #include "store/FuncViewEntry.h"
 
 #include <vector>
 
-class CFuncView : public CFormView {
+class CFuncView : public CFormView, public platform::FirstActivation {
     DECLARE_DYNCREATE(CFuncView)
 public:
     static constexpr int kMaxEntries = 128;

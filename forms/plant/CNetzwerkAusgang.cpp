@@ -30,7 +30,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstActivation = 1;
 constexpr int kMinThreshold = 10;
 
 int Index(const CComboBox& list, int offset, int fallback)
@@ -64,10 +63,8 @@ void CNetzwerkAusgang::DoDataExchange(CDataExchange* dx)
 
 void CNetzwerkAusgang::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (g_bFirstActivation[kFirstActivation]) {
-        LoadForm();
-        g_bFirstActivation[kFirstActivation] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 
@@ -140,13 +137,7 @@ void CNetzwerkAusgang::LoadForm()
     for (const char* answer : ui::kNoYes)
         m_onChange.AddString(CString(" ") + answer);
 
-    BYTE code = 0;
-    {
-        CZeichnung drawing;
-        int textId = 0;
-        if (!drawing.GetNetzNr(g_nId, code, textId) || code > 32)
-            code = 0;
-    }
+    const BYTE code = forms::StoredNetworkNumber(g_nId, 32);
     CParaDaten para;
     m_conditionsRead = para.GetSendebedingungen(CParaDaten::kWorkFile, m_conditions);
     if (!m_conditionsRead)
@@ -223,35 +214,16 @@ void CNetzwerkAusgang::StoreNumber(CZeichnung& drawing)
 
 void CNetzwerkAusgang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte)
 {
-    auto number = [](int n) {
-        CString text;
-        text.Format("%d", n);
-        return text;
-    };
-    BYTE stored = 0;
-    int textId = 0;
-    if (drawing.GetNetzNr(g_nId, stored, textId) && textId > 0)
-        channel.SetText(static_cast<UINT>(textId), number(m_code));
-    if (drawing.GetTextId(g_nId, textId) && textId > 0)
-        channel.SetText(static_cast<UINT>(textId), texte.GetNetzAusgangNrText(m_code));
-    CString typeText;
-    int typeId = 0;
-    int nodeId = 0;
-    int outputId = 0;
-    BYTE node = 0;
-    BYTE output = 0;
-    if (!drawing.GetNetzDaten(g_nId, typeText, typeId, node, nodeId, output, outputId))
+    forms::SendNetworkNumberLabels(channel, drawing, g_nId, m_code, [&] { return texte.GetNetzAusgangNrText(m_code); });
+    forms::NetworkLabelIds ids;
+    if (!forms::GetNetworkLabelIds(drawing, g_nId, ids))
         return;
+    // The node label names this controller's node; the output label the output's number within its kind.
     NetzwerkParam settings;
     CParaDaten().GetNetzwerk(CParaDaten::kWorkFile, settings);
     CParaCheck().CheckNetzKnoten(settings);
-    const bool numbered = m_code != 0;
-    if (nodeId > 0)
-        channel.SetText(static_cast<UINT>(nodeId), numbered ? number(settings.node) : CString(ui::kNetzUnusedText));
-    if (outputId > 0)
-        channel.SetText(static_cast<UINT>(outputId),
-                        numbered ? number(IsDigitalNetworkNumber(m_code) ? m_code : m_code - 16)
-                                 : CString(ui::kNetzUnusedText));
+    forms::SendNetworkPlaceLabels(channel, ids, m_code != 0, settings.node,
+                                  IsDigitalNetworkNumber(m_code) ? m_code : m_code - 16);
 }
 
 UINT CNetzwerkAusgang::OwnLabelGroups() const

@@ -8,9 +8,10 @@
 #include "forms/plant/PlantEnds.h"
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
+#include "platform/FirstActivation.h"
 #include "store/Sendebedingungen.h"
 
-class CNetzwerkAusgang : public CFormView, public plant::PlantEndForm {
+class CNetzwerkAusgang : public CFormView, public platform::FirstActivation, public plant::PlantEndForm {
     DECLARE_DYNCREATE(CNetzwerkAusgang)
 public:
     CNetzwerkAusgang();

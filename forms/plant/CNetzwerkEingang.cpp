@@ -33,7 +33,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstActivation = 1;
 constexpr int kMinTimeout = 5;
 
 }  // namespace
@@ -57,10 +56,8 @@ void CNetzwerkEingang::DoDataExchange(CDataExchange* dx)
 
 void CNetzwerkEingang::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (g_bFirstActivation[kFirstActivation]) {
-        LoadForm();
-        g_bFirstActivation[kFirstActivation] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 
@@ -101,15 +98,7 @@ void CNetzwerkEingang::LoadForm()
     for (const char* bus : ui::kNetzEinBuses)
         m_bus.AddString(CString(" ") + bus);
 
-    BYTE code = 0;
-    {
-        CZeichnung drawing;
-        int textId = 0;
-        if (!drawing.GetNetzNr(g_nId, code, textId))
-            code = 0;
-    }
-    if (code > (StatusObject() ? kAllNetworkInputs : 32))
-        code = 0;
+    const BYTE code = forms::StoredNetworkNumber(g_nId, StatusObject() ? kAllNetworkInputs : 32);
     m_nodeChanged = false;
     CParaDaten para;
     m_analogRead = para.GetNetzEingaengeAnalog(CParaDaten::kWorkFile, m_analog);
@@ -261,36 +250,20 @@ void CNetzwerkEingang::StoreNumber(CZeichnung& drawing)
 
 void CNetzwerkEingang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte)
 {
-    auto number = [](int n) {
-        CString text;
-        text.Format("%d", n);
-        return text;
-    };
-    BYTE stored = 0;
-    int textId = 0;
-    if (drawing.GetNetzNr(g_nId, stored, textId) && textId > 0)
-        channel.SetText(static_cast<UINT>(textId), number(m_code));
-    if (drawing.GetTextId(g_nId, textId) && textId > 0)
-        channel.SetText(static_cast<UINT>(textId),
-                        StatusObject() ? texte.GetNetzNrTextAlle(m_code) : texte.GetNetzNrText(m_code));
+    forms::SendNetworkNumberLabels(channel, drawing, g_nId, m_code, [&] {
+        return StatusObject() ? texte.GetNetzNrTextAlle(m_code) : texte.GetNetzNrText(m_code);
+    });
     if (StatusObject())
         return;
-    CString typeText;
-    int typeId = 0;
-    int nodeId = 0;
-    int outputId = 0;
-    BYTE node = 0;
-    BYTE output = 0;
-    if (!drawing.GetNetzDaten(g_nId, typeText, typeId, node, nodeId, output, outputId))
+    forms::NetworkLabelIds ids;
+    if (!forms::GetNetworkLabelIds(drawing, g_nId, ids))
         return;
-    if (typeId != 0)
-        channel.SetText(static_cast<UINT>(typeId), texte.GetNetzVariableText(m_code, m_digital, m_analog));
+    if (ids.type != 0)
+        channel.SetText(static_cast<UINT>(ids.type), texte.GetNetzVariableText(m_code, m_digital, m_analog));
+    // The node and output labels name the sending controller's node and network output.
     const NetzEingang* entry = Entry();
     const bool used = entry && entry->node != 0;
-    if (nodeId > 0)
-        channel.SetText(static_cast<UINT>(nodeId), used ? number(entry->node) : CString(ui::kNetzUnusedText));
-    if (outputId > 0)
-        channel.SetText(static_cast<UINT>(outputId), used ? number(entry->output) : CString(ui::kNetzUnusedText));
+    forms::SendNetworkPlaceLabels(channel, ids, used, used ? entry->node : 0, used ? entry->output : 0);
 }
 
 UINT CNetzwerkEingang::OwnLabelGroups() const

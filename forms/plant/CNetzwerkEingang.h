@@ -10,9 +10,10 @@
 #include "forms/plant/PlantEnds.h"
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
+#include "platform/FirstActivation.h"
 #include "store/NetzEingang.h"
 
-class CNetzwerkEingang : public CFormView, public plant::PlantEndForm {
+class CNetzwerkEingang : public CFormView, public platform::FirstActivation, public plant::PlantEndForm {
     DECLARE_DYNCREATE(CNetzwerkEingang)
 public:
     CNetzwerkEingang();

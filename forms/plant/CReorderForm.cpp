@@ -3,7 +3,6 @@
 #include "forms/plant/CReorderForm.h"
 
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
@@ -43,10 +42,8 @@ void CReorderForm::DoDataExchange(CDataExchange* dx)
 
 void CReorderForm::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate && g_bFirstActivation[1]) {
-        LoadForm();
-        g_bFirstActivation[1] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/CFormView.h"
 #include "platform/CImageList.h"
 #include "platform/CListCtrl.h"
+#include "platform/FirstActivation.h"
 
 #include <functional>
 #include <memory>
@@ -32,7 +33,7 @@ struct ReorderKind {
     Rewrite (*readSlots)(size_t count);
 };
 
-class CReorderForm : public CFormView {
+class CReorderForm : public CFormView, public platform::FirstActivation {
     DECLARE_DYNAMIC(CReorderForm)
 public:
     static constexpr UINT_PTR kScrollTimer = 102;

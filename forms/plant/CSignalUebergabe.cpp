@@ -25,7 +25,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kFirstActivation = 1;
 constexpr int kMaxIdLength = 20;
 
 }  // namespace
@@ -47,10 +46,8 @@ void CSignalUebergabe::DoDataExchange(CDataExchange* dx)
 
 void CSignalUebergabe::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView)
 {
-    if (activate && g_bFirstActivation[kFirstActivation]) {
-        LoadForm();
-        g_bFirstActivation[kFirstActivation] = false;
-    }
+    if (activate)
+        FillOnFirstActivation([this] { LoadForm(); });
     CFormView::OnActivateView(activate, activateView, deactiveView);
 }
 

@@ -7,8 +7,9 @@
 #include "platform/CEdit.h"
 #include "platform/CFormView.h"
 #include "platform/CListBox.h"
+#include "platform/FirstActivation.h"
 
-class CSignalUebergabe : public CFormView {
+class CSignalUebergabe : public CFormView, public platform::FirstActivation {
     DECLARE_DYNCREATE(CSignalUebergabe)
 public:
     CSignalUebergabe();

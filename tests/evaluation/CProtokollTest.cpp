@@ -47,7 +47,8 @@ protected:
         m_frame = new CFrameWnd;
         ASSERT_TRUE(m_frame->Create(nullptr, "protocol test"));
         m_form = new CProtokoll;
-        m_form->UseFrameState(&m_firstActivation, &m_currentPage);
+        m_form->UseFirstActivation(&m_firstActivation);
+        m_form->UseCurrentPage(&m_currentPage);
         ASSERT_TRUE(m_form->Create(nullptr, "morv9274 View", WS_VISIBLE, CRect(0, 0, 0, 0), m_frame, 0xE901));
         m_form->SendMessage(WM_INITIALUPDATE);
         m_other = new CFormView(IDD_MORV9274_FORM);

@@ -68,8 +68,6 @@ protected:
             m_committed = ReadCommitted();
         }
         g_nId = kObjectId;
-        for (bool& flag : g_bFirstActivation)
-            flag = true;
         m_frame = new CFrameWnd;
         ASSERT_TRUE(m_frame->Create(nullptr, "Function form test"));
         m_frame->ShowWindow(SW_SHOW);

@@ -57,8 +57,6 @@ protected:
             m_committed = ReadFile("para/para.par");
         }
         g_nId = kObjectId;
-        for (bool& flag : g_bFirstActivation)
-            flag = true;
         m_frame = new CFrameWnd;
         ASSERT_TRUE(m_frame->Create(nullptr, "Message form test"));
         m_frame->ShowWindow(SW_SHOW);

@@ -3,7 +3,6 @@
 #include "StoreTestFolder.h"
 
 #include "forms/plant/CCanLogging.h"
-#include "link/StartContext.h"
 #include "platform/CComboBox.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CListCtrl.h"
@@ -25,8 +24,6 @@ TEST_F(CanLoggingLoadTest, AnUnreadableSetShowsTheDefaultNodeAndTimeout)
     }
     CParaDaten::ReleaseFiles();
     WriteFile("para/morv9274.par", ReadFile("para/morv9274.par").substr(0, 64));
-    for (bool& flag : g_bFirstActivation)
-        flag = true;
     auto* frame = new CFrameWnd;
     ASSERT_TRUE(frame->Create(nullptr, "Logging test"));
     auto* form = new CCanLogging;

@@ -4,7 +4,6 @@
 
 #include "forms/plant/CCanLogging.h"
 #include "forms/plant/CFuncView.h"
-#include "link/StartContext.h"
 #include "platform/CFrameWnd.h"
 #include "platform/Prompts.h"
 #include "resources/Messages.h"
@@ -47,8 +46,6 @@ TEST_F(PlantSaveRefusalTest, ASaveThatCannotWriteOrCommitWarnsCommitsNothingAndR
                 ASSERT_TRUE(para.CreateEmptyFile(CParaDaten::kWorkFile));
                 ASSERT_TRUE(para.CreateEmptyFile(CParaDaten::kParaFile));
             }
-            for (bool& flag : g_bFirstActivation)
-                flag = true;
             auto* frame = new CFrameWnd;
             ASSERT_TRUE(frame->Create(nullptr, "Save test"));
             CFormView* view = form.make();

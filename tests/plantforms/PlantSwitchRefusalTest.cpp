@@ -7,7 +7,6 @@
 #include "forms/plant/CAntiblockierDlg.h"
 #include "forms/plant/CAusgang.h"
 #include "forms/plant/CEingang.h"
-#include "link/StartContext.h"
 #include "platform/CFrameWnd.h"
 #include "resources/Messages.h"
 #include "resources/PlantIds.h"
@@ -83,8 +82,6 @@ TEST_F(PlantSwitchRefusalTest, SwitchingThatCannotWriteTheShownRecordWarnsAndSta
     };
     for (const Form& form : forms) {
         SCOPED_TRACE(form.name);
-        for (bool& flag : g_bFirstActivation)
-            flag = true;
         auto* frame = new CFrameWnd;
         ASSERT_TRUE(frame->Create(nullptr, "Switch test"));
         frame->ShowWindow(SW_SHOW);

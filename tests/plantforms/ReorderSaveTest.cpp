@@ -5,7 +5,6 @@
 #include "UnexpectedEnd.h"
 
 #include "forms/plant/CReorderForm.h"
-#include "link/StartContext.h"
 #include "platform/CFrameWnd.h"
 #include "platform/Prompts.h"
 #include "platform/UserInput.h"
@@ -52,8 +51,6 @@ protected:
                 ASSERT_TRUE(para.SetMeldungNr(kFile, slot, slot));
             }
         }
-        for (bool& flag : g_bFirstActivation)
-            flag = true;
         m_frame = new CFrameWnd;
         ASSERT_TRUE(m_frame->Create(nullptr, "Order test"));
         m_frame->ShowWindow(SW_SHOW);

@@ -6,9 +6,9 @@
 #include "platform/CFormView.h"
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
+#include "platform/FirstActivation.h"
 #include "platform/ProcessExit.h"
 #include "platform/ResourceRegistry.h"
-#include "support/TestDriver.h"
 #include "platform/TextFile.h"
 #include "platform/UserInput.h"
 #include "platform/WindowData.h"
@@ -18,6 +18,7 @@
 #include "resources/ToolBarImages.h"
 #include "shell/CMainFrame.h"
 #include "shell/CMorv9274App.h"
+#include "support/TestDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,21 @@ public:
     std::string m_name;
 };
 
+std::vector<std::string> g_fills;
+
+// A form that fills itself on its first activation, as the program's forms do.
+class FillingForm : public CFormView, public platform::FirstActivation {
+public:
+    explicit FillingForm(const char* name) : CFormView(IDD_MORV9274_FORM), m_name(name) {}
+    void OnActivateView(BOOL activate, CView* activated, CView* deactivated) override
+    {
+        if (activate)
+            FillOnFirstActivation([this] { g_fills.push_back(m_name); });
+        CFormView::OnActivateView(activate, activated, deactivated);
+    }
+    std::string m_name;
+};
+
 // A form whose template does not exist, so its creation fails.
 class BrokenForm : public CFormView {
 public:
@@ -69,6 +85,13 @@ const FormRow kPair {"param",
                      FormSlot::Parameter,
                      +[] { ++g_saves; }};
 
+const FormRow kCompilerPair{"parser",
+                            {},
+                            IDR_TOOLBAR_COMPILER,
+                            {{FormSlot::Compiler, IDW_FORM_FIRST, 1, +[]() -> CView* { return new FillingForm("C"); }},
+                             {FormSlot::Export, IDW_FORM_SECOND, 2, +[]() -> CView* { return new FillingForm("X"); }}},
+                            FormSlot::Compiler};
+
 const FormRow kInput {"param",
                       {"Eingang"},
                       IDR_TOOLBAR_EINGANG,
@@ -91,11 +114,8 @@ protected:
         m_cwd = cwd;
         ASSERT_EQ(chdir(m_dir.c_str()), 0);
         resources::RegisterResources();
-        for (bool& flag : g_bFirstActivation)
-            flag = true;
-        g_nDrawingCheckFlags = 0;
-        g_nCurrentPage = 0;
         g_activations.clear();
+        g_fills.clear();
         g_saves = 0;
         g_assigns = 0;
         m_app = std::make_unique<CMorv9274App>();
@@ -115,7 +135,7 @@ protected:
     {
         g_strCmd = command;
         g_strName = kind;
-        g_nDrawingCheckFlags = verdict;
+        m_app->SetDrawingVerdict(verdict);
         EXPECT_TRUE(m_app->StartMainFrame());
         return *m_app->GetMainFrame();
     }
@@ -123,7 +143,7 @@ protected:
     {
         g_strCmd = row.command;
         g_strName = row.kinds.empty() ? "" : row.kinds[0];
-        g_nDrawingCheckFlags = verdict;
+        m_app->SetDrawingVerdict(verdict);
         EXPECT_TRUE(m_app->StartMainFrame(row));
         return *m_app->GetMainFrame();
     }
@@ -301,8 +321,8 @@ TEST_F(MainFrameTest, TheVerdictDecidesWhichFormsFillThemselvesFirst)
         CMainFrame& frame = Start(kTrio, c.verdict);
         EXPECT_EQ(g_activations, c.activated);
         EXPECT_EQ(Shown(frame) == m_app->GetForm(FormSlot::Protokoll), c.protocolShown);
-        EXPECT_EQ(g_bFirstActivation[0], !c.protocolShown);
-        EXPECT_EQ(g_nCurrentPage, c.protocolShown ? 1 : 0);
+        EXPECT_EQ(m_app->IsFirstActivationPending(ProtocolFormEntry().firstActivation), !c.protocolShown);
+        EXPECT_EQ(m_app->GetCurrentPage(), c.protocolShown ? 1 : 0);
         // Every form exists, hidden but the shown one, each with an id of its own.
         std::set<int> ids;
         for (FormSlot slot : {FormSlot::StartView, FormSlot::Protokoll, FormSlot::Parameter, FormSlot::VarIn,
@@ -315,6 +335,39 @@ TEST_F(MainFrameTest, TheVerdictDecidesWhichFormsFillThemselvesFirst)
         EXPECT_EQ(ids, (std::set<int> {0xE900, 0xE901, 0xE904, 0xE905, 0xE906}));
         TearDown();
         SetUp();
+    }
+}
+
+TEST_F(MainFrameTest, EachFormFillsItselfOnceThroughTheFlagOfItsPosition)
+{
+    CMainFrame& frame = Start(kCompilerPair);
+    EXPECT_EQ(g_fills, std::vector<std::string>{"C"});
+    EXPECT_FALSE(m_app->IsFirstActivationPending(1));
+    EXPECT_TRUE(m_app->IsFirstActivationPending(2));
+    EXPECT_TRUE(m_app->IsFirstActivationPending(ProtocolFormEntry().firstActivation));
+    for (UINT command : {ID_SHOW_EXPORT, ID_SHOW_COMPILER, ID_SHOW_PROTOKOLL, ID_SHOW_EXPORT})
+        EXPECT_TRUE(m_driver.PressToolbarButton(frame, command));
+    EXPECT_EQ(g_fills, (std::vector<std::string>{"C", "X"}));
+    for (int position = 0; position < kFormPositions; ++position)
+        EXPECT_EQ(m_app->IsFirstActivationPending(position), position == 3) << position;
+}
+
+// Every form the frame creates fills itself through the frame's flag, none through a flag of its own.
+TEST_F(MainFrameTest, EveryFormOfTheTableTakesTheFramesFirstActivationFlag)
+{
+    std::vector<const FormEntry*> entries{&ProtocolFormEntry()};
+    for (const FormRow& row : FormRows())
+        for (const FormEntry& entry : row.forms)
+            entries.push_back(&entry);
+    for (const FormEntry* entry : entries) {
+        if (!entry->create)
+            continue;
+        SCOPED_TRACE(entry->childId);
+        EXPECT_GE(entry->firstActivation, 0);
+        EXPECT_LT(entry->firstActivation, kFormPositions);
+        CView* form = entry->create();
+        EXPECT_NE(dynamic_cast<platform::FirstActivation*>(form), nullptr);
+        delete form;
     }
 }
 
@@ -429,7 +482,7 @@ TEST_F(MainFrameTest, AWindowBackendIsToldOfEveryChangeOfTheFrame)
     observer.m_seen.clear();
     frame.UpdateCommandUI();
     EXPECT_FALSE(observer.Saw(bar, WindowChange::Items));
-    g_nDrawingCheckFlags = kDrawingCheckFatal;
+    m_app->SetDrawingVerdict(kDrawingCheckFatal);
     frame.UpdateCommandUI();
     EXPECT_TRUE(observer.Saw(bar, WindowChange::Items));
 }
