@@ -22,12 +22,6 @@ namespace {
 using layout::kParameterBytes;
 using layout::kVariableBytes;
 
-DocRun::SectionWriter& FunctionSection()
-{
-    static DocRun::SectionWriter writer = doc::WriteFunktionen;
-    return writer;
-}
-
 // Whether "para/txtFile.txt" can be opened for writing: a regular file or none, in a folder that takes a new file.
 // Nothing is truncated; a file made here is replaced by the run's text.
 bool TemporaryFileOpens()
@@ -42,11 +36,6 @@ bool TemporaryFileOpens()
 }
 
 }  // namespace
-
-void DocRun::SetFunctionSection(SectionWriter writer)
-{
-    FunctionSection() = std::move(writer);
-}
 
 void DocRun::Status(int position, const char* pattern, int n)
 {
@@ -67,8 +56,8 @@ std::string DocRun::Build()
         Eingaenge(text);
     if (s.outputs)
         Ausgaenge(text);
-    if (s.functions && FunctionSection())
-        FunctionSection()(text, m_reporter);
+    if (s.functions)
+        doc::WriteFunktionen(text, m_reporter);
     if (s.messages)
         Meldungen(text);
     if (s.network || s.canLogging)

@@ -1,13 +1,12 @@
 // DocRun: one run of the parameter documentation. It reads every record of the chosen sections from the run's
-// working file through the table of record families (store/RecordFamilies.h), repairs it, writes it back when the options ask for it and only when it was read, documents it, and
-// writes the whole text into the temporary file "para/txtFile.txt" (whole or not at all) before it copies that over
-// the target (whole or not at all). No window: progress goes to the reporter.
+// working file through the table of record families (store/RecordFamilies.h), repairs it, writes it back when the
+// options ask for it and only when it was read, documents it, and writes the whole text into the temporary file
+// "para/txtFile.txt" (whole or not at all) before it copies that over the target (whole or not at all). No window:
+// progress goes to the reporter.
 #pragma once
 
 #include "production/DocLayout.h"
 #include "store/RecordFamilies.h"
-
-#include <functional>
 
 namespace messages {
 struct Message;
@@ -23,11 +22,6 @@ public:
 class DocRun {
 public:
     static constexpr const char* kTempFile = "para/txtFile.txt";
-    // The per-function section: installed by the function documentation; without it the functions section is not
-    // written even when chosen.
-    using SectionWriter = std::function<void(doc::DocText&, DocReporter&)>;
-    static void SetFunctionSection(SectionWriter writer);
-
     // A message of the run for the person: its row of the message catalog and its text; no row for none.
     struct Message {
         const messages::Message* row = nullptr;
