@@ -24,7 +24,13 @@ inline std::uint64_t GetLE(const std::string& in, size_t at, int bytes)
     return v;
 }
 
-inline void PutU32(std::string& out, std::uint32_t v) { PutLE(out, v, 4); }
-inline std::uint32_t GetU32(const std::string& in, size_t at) { return static_cast<std::uint32_t>(GetLE(in, at, 4)); }
+inline void PutU32(std::string& out, std::uint32_t v)
+{
+    PutLE(out, v, 4);
+}
+inline std::uint32_t GetU32(const std::string& in, size_t at)
+{
+    return static_cast<std::uint32_t>(GetLE(in, at, 4));
+}
 
 }  // namespace platform

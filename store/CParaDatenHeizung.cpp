@@ -61,7 +61,8 @@ static_assert(FieldEnd(kZirkulationFields) == offsetof(ZirkulationParam, program
 static_assert(DecodesEveryField(kHzkrRegFields, record::kHzkrRegFields, offsetof(HzkrRegParam, programs),
                                 {offsetof(HzkrRegParam, mode)}));
 static_assert(DecodesEveryField(kAnfHeizungFields, record::kAnfHeizungFields));
-static_assert(DecodesEveryField(kAnfWarmwasserFields, record::kAnfWarmwasserFields, offsetof(AnfWarmwasserParam, programs)));
+static_assert(DecodesEveryField(kAnfWarmwasserFields, record::kAnfWarmwasserFields,
+                                offsetof(AnfWarmwasserParam, programs)));
 static_assert(DecodesEveryField(kLadepumpeFields, record::kLadepumpeFields));
 static_assert(DecodesEveryField(kZirkulationFields, record::kZirkulationFields, offsetof(ZirkulationParam, programs)));
 

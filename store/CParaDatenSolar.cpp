@@ -3,8 +3,8 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
-#include "store/SolarFields.h"
 #include "store/RecordCodec.h"
+#include "store/SolarFields.h"
 #include "texttables/StandardDesignations.h"
 
 #include <bit>

@@ -232,7 +232,7 @@ constexpr bool DecodesEveryField(std::span<const FieldCodec> table, std::span<co
             bool decoded = DecodesElement(table, at, row.field.size);
             if (timeBlock != 0)
                 decoded = decoded || at == kZeitFenster || at == kZeitProgramme || at == kZeitSollwert ||
-                          (at >= timeBlock && at < timeBlock + kZeitBlockFields);
+                    (at >= timeBlock && at < timeBlock + kZeitBlockFields);
             for (unsigned hand : byHand)
                 decoded = decoded || at == hand;
             if (!decoded)

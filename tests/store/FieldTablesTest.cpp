@@ -282,8 +282,7 @@ TEST(FieldTablesTest, ValueListsShowEachCodeAsTheStoresScaleReadsIt)
     const Case cases[] = {
         {"difference", resources::DifferenceList(), 1, [](BYTE c) -> long { return record::DifferenceTenths(c); }},
         {"hysteresis", resources::HysteresisList(1), 1, [](BYTE c) -> long { return record::HysteresisTenths(c); }},
-        {"temperature", resources::TemperatureList(), 0,
-         [](BYTE c) -> long { return record::TemperatureCelsius(c); }},
+        {"temperature", resources::TemperatureList(), 0, [](BYTE c) -> long { return record::TemperatureCelsius(c); }},
     };
     for (const Case& c : cases)
         for (size_t i = 0; i < c.list.items.size(); ++i)
