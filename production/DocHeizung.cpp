@@ -2,6 +2,7 @@
 // boiler cascade.
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
+#include "resources/UiTexts.h"
 #include "store/AnfHeizungParam.h"
 #include "store/AnfWarmwasserParam.h"
 #include "store/CParaDaten.h"
@@ -40,9 +41,7 @@ constexpr FieldInfo kHzOffFlowHyst{RECORD_FIELD(HzkrRegParam, offFlowHyst), Scal
 constexpr FieldInfo kHzOffOutsideHyst{RECORD_FIELD(HzkrRegParam, offOutsideHyst), Scale::Hysteresis};
 constexpr FieldInfo kHzOffReducedHyst{RECORD_FIELD(HzkrRegParam, offReducedHyst), Scale::Hysteresis};
 
-constexpr const char* kHzModes[] = {"STANDBY", "TEMPO/AUTO", "NORMALE", "ABBASSATO"};
-constexpr const char* kHzRegulation[] = {"Val.Fisso", "Temp.Est."};
-constexpr const char* kHzMixerWhileOff[] = {"aprire", "chiudere", "regolare", "non modif."};
+constexpr const char* kHzRegulation[] = {ui::kHzkrFixed, ui::kHzkrOutside};
 constexpr Cond kBySlope{Cond::NonZero, offsetof(HzkrRegParam, curveBySlope)};
 constexpr Cond kByTwoPoints{Cond::Zero, offsetof(HzkrRegParam, curveBySlope)};
 
@@ -68,7 +67,7 @@ constexpr DocRow kHzkrRegRows[] = {
               }),
     CustomRow(
         0, "MODO:",
-        [](const DocText&, const BYTE* r) -> CString { return ListedText(kHzModes, r[offsetof(HzkrRegParam, mode)]); }),
+        [](const DocText&, const BYTE* r) -> CString { return ListedText(ui::kHzkrModes, r[offsetof(HzkrRegParam, mode)]); }),
     HeadingRow(0, "TEMP.AMBIENTE:"),
     ValueRow(1, "T.Amb.ABBASS:", record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, roomReduced)),
              Fmt::Number, kCelsius),
@@ -129,7 +128,7 @@ constexpr DocRow kHzkrRegRows[] = {
              record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offFlowAboveMax)), Fmt::YesNo),
     CustomRow(1, "se Circ.Risc. OFF Miscela:",
               [](const DocText&, const BYTE* r)
-                  -> CString { return ListedText(kHzMixerWhileOff, r[offsetof(HzkrRegParam, mixerWhileOff)]); }),
+                  -> CString { return ListedText(ui::kHzkrMixerActions, r[offsetof(HzkrRegParam, mixerWhileOff)]); }),
     HeadingRow(0, "ANTIGELO:"),
     HeadingRow(1, "Attivare se:"),
     CustomRow(2, "T.Est.VMr <", SignedCelsius<offsetof(HzkrRegParam, frostOutside)>),

@@ -1,6 +1,7 @@
 // The documentation rows of the charge pump, the cooling function and the mixer control.
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
+#include "resources/UiTexts.h"
 #include "store/HeizungFields.h"
 #include "store/KesselFields.h"
 #include "store/KuehlfuncParam.h"
@@ -80,7 +81,6 @@ constexpr DocRow kKuehlfuncRows[] = {
 };
 
 // Mixer control.
-constexpr const char* kOffActions[] = {"aprire", "chiudere", "non modif."};
 
 constexpr DocRow kMischerRegRows[] = {
     SourceRow(DocRow::Digital, 1, "RILASCIO MISCELA.", offsetof(MischerRegParam, release)),
@@ -107,7 +107,7 @@ constexpr DocRow kMischerRegRows[] = {
     ValueRow(1, "Diff.:", record::RowAt(record::kMischerRegFields, offsetof(MischerRegParam, difference)), Fmt::Scaled),
     CustomRow(0, "se RILASCIO = OFF MISC.:",
               [](const DocText&, const BYTE* r) -> CString {
-                  return ListedText(kOffActions, r[offsetof(MischerRegParam, offAction)] & 0x0F);
+                  return ListedText(ui::kMischerOffActions, r[offsetof(MischerRegParam, offAction)] & 0x0F);
               }),
 };
 
