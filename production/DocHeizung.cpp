@@ -36,10 +36,6 @@ CString SignedCelsius(const DocText&, const BYTE* r)
 
 // Heating-circuit controller.
 constexpr FieldInfo kHzSlope{RECORD_FIELD(HzkrRegParam, curve), Scale::Hundredths};
-constexpr FieldInfo kHzOffRoomHyst{RECORD_FIELD(HzkrRegParam, offRoomHyst), Scale::Hysteresis};
-constexpr FieldInfo kHzOffFlowHyst{RECORD_FIELD(HzkrRegParam, offFlowHyst), Scale::Hysteresis};
-constexpr FieldInfo kHzOffOutsideHyst{RECORD_FIELD(HzkrRegParam, offOutsideHyst), Scale::Hysteresis};
-constexpr FieldInfo kHzOffReducedHyst{RECORD_FIELD(HzkrRegParam, offReducedHyst), Scale::Hysteresis};
 
 constexpr const char* kHzRegulation[] = {ui::kHzkrFixed, ui::kHzkrOutside};
 constexpr Cond kBySlope{Cond::NonZero, offsetof(HzkrRegParam, curveBySlope)};
@@ -65,9 +61,10 @@ constexpr DocRow kHzkrRegRows[] = {
                       text.Format("%d,%d", first, first + 1);
                   return text;
               }),
-    CustomRow(
-        0, "MODO:",
-        [](const DocText&, const BYTE* r) -> CString { return ListedText(ui::kHzkrModes, r[offsetof(HzkrRegParam, mode)]); }),
+    CustomRow(0, "MODO:",
+              [](const DocText&, const BYTE* r) -> CString {
+                  return ListedText(ui::kHzkrModes, r[offsetof(HzkrRegParam, mode)]);
+              }),
     HeadingRow(0, "TEMP.AMBIENTE:"),
     ValueRow(1, "T.Amb.ABBASS:", record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, roomReduced)),
              Fmt::Number, kCelsius),
@@ -112,18 +109,20 @@ constexpr DocRow kHzkrRegRows[] = {
     HeadingRow(0, "COND. DI SPEGN.:"),
     ValueRow(1, "se T.Amb EFF > TEOR ?",
              record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offRoomAboveSetpoint)), Fmt::YesNo),
-    ValueRow(1, "Isteresi:", &kHzOffRoomHyst, Fmt::Scaled),
+    ValueRow(1, "Isteresi:", record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offRoomHyst)), Fmt::Scaled),
     ValueRow(1, "se T.Mand TEOR < MIN ?",
              record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offFlowBelowMin)), Fmt::YesNo),
-    ValueRow(1, "Isteresi:", &kHzOffFlowHyst, Fmt::Scaled),
+    ValueRow(1, "Isteresi:", record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offFlowHyst)), Fmt::Scaled),
     ValueRow(1, "se T.Est VMe > MASS ?",
              record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offOutsideAboveMax)), Fmt::YesNo),
     CustomRow(1, "T.est.MASS:", SignedCelsius<offsetof(HzkrRegParam, offOutsideMax)>),
-    ValueRow(1, "Isteresi:", &kHzOffOutsideHyst, Fmt::Scaled),
+    ValueRow(1, "Isteresi:", record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offOutsideHyst)),
+             Fmt::Scaled),
     ValueRow(1, "se Attiv.Oper.Abbass. e T.Est EFF > MIN ?",
              record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offReducedOutsideAboveMin)), Fmt::YesNo),
     CustomRow(1, "T.Est.MIN:", SignedCelsius<offsetof(HzkrRegParam, offReducedOutsideMin)>),
-    ValueRow(1, "Isteresi:", &kHzOffReducedHyst, Fmt::Scaled),
+    ValueRow(1, "Isteresi:", record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offReducedHyst)),
+             Fmt::Scaled),
     ValueRow(1, "se T.Mand EFF > MASS ?",
              record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, offFlowAboveMax)), Fmt::YesNo),
     CustomRow(1, "se Circ.Risc. OFF Miscela:",
