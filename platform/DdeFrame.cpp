@@ -1,25 +1,13 @@
 // Encoding and decoding of the DDE protocol's frames.
 #include "platform/DdeFrame.h"
 
+#include "platform/LittleEndian.h"
+
 namespace platform {
 
 namespace {
 
 constexpr size_t kFixedBody = 20;  // kind + padding, xid, format, status, item length
-
-void PutU32(std::string& out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-std::uint32_t GetU32(const std::string& in, size_t at)
-{
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(in[at + static_cast<size_t>(i)]);
-    return v;
-}
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "platform/RemoteWindow.h"
 
 #include "platform/EventLoop.h"
+#include "platform/LittleEndian.h"
 #include "platform/LocalSocket.h"
 
 #include <map>
@@ -23,24 +24,6 @@ constexpr size_t kRecordSize = 24;
 constexpr std::uint32_t kMagic = 0x47534D57;  // "WMSG"
 // Connections that have not delivered their record yet; more are refused, so a flood cannot exhaust descriptors.
 constexpr size_t kMaxPending = 32;
-
-void PutU32(std::string& out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-void PutU64(std::string& out, std::uint64_t v)
-{
-    for (int i = 0; i < 8; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-std::uint64_t GetLE(const std::string& in, size_t at, int bytes)
-{
-    std::uint64_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(in[at + static_cast<size_t>(i)]);
-    return v;
-}
 
 struct Connection {
     LocalSocket socket;
@@ -183,8 +166,8 @@ bool Post(const CString& title, UINT message, WPARAM wParam, LPARAM lParam)
     std::string record;
     PutU32(record, kMagic);
     PutU32(record, message);
-    PutU64(record, static_cast<std::uint64_t>(wParam));
-    PutU64(record, static_cast<std::uint64_t>(lParam));
+    PutLE(record, static_cast<std::uint64_t>(wParam), 8);
+    PutLE(record, static_cast<std::uint64_t>(lParam), 8);
     return sock.SendAll(record.data(), record.size(), kSendTimeout);
 }
 

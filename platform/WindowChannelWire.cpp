@@ -1,27 +1,11 @@
 // Frames of texts for the window channel.
 #include "platform/WindowChannelWire.h"
 
+#include "platform/LittleEndian.h"
+
 #include <cstdint>
 
 namespace platform {
-
-namespace {
-
-void PutU32(std::string& out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-std::uint32_t GetU32(const std::string& in, size_t at)
-{
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(in[at + static_cast<size_t>(i)]);
-    return v;
-}
-
-}  // namespace
 
 std::string WindowChannelWire::Encode(const std::vector<std::string>& texts)
 {

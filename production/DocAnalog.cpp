@@ -2,10 +2,12 @@
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
 #include "store/AnalogfuncParam.h"
+#include "store/LogikFields.h"
 #include "store/PID_RegelungParam.h"
 #include "store/ProfilfuncParam.h"
 #include "store/RecordCodec.h"
 #include "store/SchaltuhrParam.h"
+#include "store/SolarFields.h"
 
 #include <algorithm>
 #include <cstring>
@@ -97,33 +99,30 @@ void AnalogUserValues(DocText& text, const DocRow& row, const CString&, const BY
     }
 }
 
-constexpr FieldInfo kAfRelease{RECORD_FIELD(AnalogfuncParam, release)};
-constexpr FieldInfo kAfOffResult{RECORD_FIELD(AnalogfuncParam, offResult)};
-constexpr FieldInfo kAfVariables{RECORD_FIELD(AnalogfuncParam, variables)};
-constexpr FieldInfo kAfOutputs{RECORD_FIELD(AnalogfuncParam, outputs)};
-constexpr FieldInfo kAfFilterTime{RECORD_FIELD(AnalogfuncParam, filterTime), Scale::Duration};
 constexpr unsigned kAfOffResultAt = offsetof(AnalogfuncParam, offResult);
 
-constexpr DocRow WithField(DocRow row, const FieldInfo* field)
+// A row of its own lines about the source at that offset.
+constexpr DocRow AtPlace(DocRow row, unsigned at)
 {
-    row.field = field;
+    row.at = at;
     return row;
 }
 
 constexpr DocRow kAnalogfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILAS. ANALOG FUNZ.", &kAfRelease),
-    SourceRow(DocRow::Analog, 1, "RISUL.(RILAS.=off)", &kAfOffResult),
+    SourceRow(DocRow::Digital, 1, "RILAS. ANALOG FUNZ.", offsetof(AnalogfuncParam, release)),
+    SourceRow(DocRow::Analog, 1, "RISUL.(RILAS.=off)", offsetof(AnalogfuncParam, offResult)),
     When(LinesRow(2, ResultOffset), {Cond::NonZero, kAfOffResultAt}),
-    WithField(LinesRow(1, AnalogVariables, "ENTRATA DATI %d"), &kAfVariables),
+    LinesRow(1, AnalogVariables, "ENTRATA DATI %d"),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Speeds6, 1, "RISULTATI", &kAfOutputs),
+    SourceRow(DocRow::Speeds6, 1, "RISULTATI", offsetof(AnalogfuncParam, outputs)),
     CustomRow(0, "GR.FUNZ.:",
               [](const DocText&, const BYTE* r) -> CString { return ListedText(kAnalogUnits, r[kAfUnitAt]); }),
     CustomRow(0, "FUNZION:",
               [](const DocText&, const BYTE* r) -> CString {
                   return ListedText(kAnalogFunctions, r[offsetof(AnalogfuncParam, function)]);
               }),
-    When(ValueRow(0, kValMed, &kAfFilterTime, Fmt::Scaled),
+    When(ValueRow(0, kValMed, record::RowAt(record::kAnalogfuncFields, offsetof(AnalogfuncParam, filterTime)),
+                  Fmt::Scaled),
          {Cond::Eq, offsetof(AnalogfuncParam, function), kAnalogFilter}),
     When(CustomRow(0, "RISUL.(RILAS.=off):",
                    [](const DocText&, const BYTE* r) {
@@ -143,63 +142,55 @@ CString PidMode(const DocText&, const BYTE* r)
     return ListedText(kPidModes, (r[offsetof(PID_RegelungParam, modes)] >> Shift) & 0x03);
 }
 
-constexpr FieldInfo kPidRelease{RECORD_FIELD(PID_RegelungParam, release)};
-constexpr FieldInfo kPidAbsActual{RECORD_FIELD(PID_RegelungParam, absActual)};
-constexpr FieldInfo kPidAbsSetpoint{RECORD_FIELD(PID_RegelungParam, absSetpoint)};
-constexpr FieldInfo kPidAbsSetpointValue{RECORD_FIELD(PID_RegelungParam, absSetpoint.number)};
-constexpr FieldInfo kPidDiffPlus{RECORD_FIELD(PID_RegelungParam, diffPlus)};
-constexpr FieldInfo kPidDiffMinus{RECORD_FIELD(PID_RegelungParam, diffMinus)};
-constexpr FieldInfo kPidActivation{RECORD_FIELD(PID_RegelungParam, eventActivation)};
-constexpr FieldInfo kPidThreshold{RECORD_FIELD(PID_RegelungParam, eventThreshold)};
-constexpr FieldInfo kPidThresholdValue{RECORD_FIELD(PID_RegelungParam, eventThreshold.number)};
-constexpr FieldInfo kPidControlled{RECORD_FIELD(PID_RegelungParam, eventControlled)};
-constexpr FieldInfo kPidEventSetpoint{RECORD_FIELD(PID_RegelungParam, eventSetpoint)};
-constexpr FieldInfo kPidEventSetpointValue{RECORD_FIELD(PID_RegelungParam, eventSetpoint.number)};
-constexpr FieldInfo kPidDiffSetpoint{RECORD_FIELD(PID_RegelungParam, diffSetpoint), Scale::Hysteresis};
-constexpr FieldInfo kPidOutputs{RECORD_FIELD(PID_RegelungParam, outputs)};
-constexpr FieldInfo kPidMax{RECORD_FIELD(PID_RegelungParam, outputMax)};
-constexpr FieldInfo kPidMin{RECORD_FIELD(PID_RegelungParam, outputMin)};
-constexpr FieldInfo kPidP{RECORD_FIELD(PID_RegelungParam, p)};
-constexpr FieldInfo kPidI{RECORD_FIELD(PID_RegelungParam, i)};
-constexpr FieldInfo kPidD{RECORD_FIELD(PID_RegelungParam, d)};
 constexpr Cond kOptional{Cond::Always};
 
 constexpr DocRow kPidRegelungRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO REGOLAZ.", &kPidRelease),
-    SourceRow(DocRow::Analog, 1, "TEMP. REGOLAZ.VAL.ASSOL.", &kPidAbsActual, kOptional),
-    SourceRow(DocRow::Analog, 1, "VAL.TEOR. REGOLAZ.VAL.ASSOL.", &kPidAbsSetpoint),
-    SourceRow(DocRow::Analog, 1, "TEMP. (+) REGOLAZ.DIFF.", &kPidDiffPlus, kOptional),
-    SourceRow(DocRow::Analog, 1, "TEMP. (-) REGOLAZ.DIFF.", &kPidDiffMinus, kOptional),
-    SourceRow(DocRow::Analog, 1, "TEMP.ATTIVAZIONE REG.AVVENIM.", &kPidActivation, kOptional),
-    SourceRow(DocRow::Analog, 1, "SOGLIA ATTIVAZIONE REG.AVVENIM", &kPidThreshold),
-    SourceRow(DocRow::Analog, 1, "TEMP REGOLAZ.REGOLAZ.AVVENIM.", &kPidControlled, kOptional),
-    SourceRow(DocRow::Analog, 1, "VAL.TEOR. REGOLAZ.AVVENIM.", &kPidEventSetpoint),
+    SourceRow(DocRow::Digital, 1, "RILASCIO REGOLAZ.", offsetof(PID_RegelungParam, release)),
+    SourceRow(DocRow::Analog, 1, "TEMP. REGOLAZ.VAL.ASSOL.", offsetof(PID_RegelungParam, absActual), kOptional),
+    SourceRow(DocRow::Analog, 1, "VAL.TEOR. REGOLAZ.VAL.ASSOL.", offsetof(PID_RegelungParam, absSetpoint)),
+    SourceRow(DocRow::Analog, 1, "TEMP. (+) REGOLAZ.DIFF.", offsetof(PID_RegelungParam, diffPlus), kOptional),
+    SourceRow(DocRow::Analog, 1, "TEMP. (-) REGOLAZ.DIFF.", offsetof(PID_RegelungParam, diffMinus), kOptional),
+    SourceRow(DocRow::Analog, 1, "TEMP.ATTIVAZIONE REG.AVVENIM.", offsetof(PID_RegelungParam, eventActivation),
+              kOptional),
+    SourceRow(DocRow::Analog, 1, "SOGLIA ATTIVAZIONE REG.AVVENIM", offsetof(PID_RegelungParam, eventThreshold)),
+    SourceRow(DocRow::Analog, 1, "TEMP REGOLAZ.REGOLAZ.AVVENIM.", offsetof(PID_RegelungParam, eventControlled),
+              kOptional),
+    SourceRow(DocRow::Analog, 1, "VAL.TEOR. REGOLAZ.AVVENIM.", offsetof(PID_RegelungParam, eventSetpoint)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Speeds6, 1, "GRANDEZZA", &kPidOutputs),
+    SourceRow(DocRow::Speeds6, 1, "GRANDEZZA", offsetof(PID_RegelungParam, outputs)),
     HeadingRow(0, "VAL.ASSOL.REGOLAZ.:"),
     CustomRow(1, kModoUpper, PidMode<kPidAbsolutShift>),
-    When(ValueRow(1, "T.Abs.TEOR:", &kPidAbsSetpointValue, Fmt::Number, kFixedCelsius),
+    When(ValueRow(1, "T.Abs.TEOR:",
+                  record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, absSetpoint.number)),
+                  Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(PID_RegelungParam, absSetpoint)}),
     HeadingRow(0, "REGOLAZ.DIFF.:"),
     CustomRow(1, kModoUpper, PidMode<kPidDifferenzShift>),
-    ValueRow(1, "DIFF.TEOR:", &kPidDiffSetpoint, Fmt::Scaled),
+    ValueRow(1, "DIFF.TEOR:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, diffSetpoint)),
+             Fmt::Scaled),
     HeadingRow(0, "REGOLAZ.AVVENIM.:"),
     CustomRow(1, kModoUpper, PidMode<kPidEreignisShift>),
     CustomRow(1, "COND.:",
               [](const DocText&, const BYTE* r) -> CString {
                   return r[offsetof(PID_RegelungParam, eventBelow)] ? "EFF < SOGL" : "EFF > SOGL";
               }),
-    When(ValueRow(1, "T.Att.SOGL:", &kPidThresholdValue, Fmt::Number, kFixedCelsius),
+    When(ValueRow(1, "T.Att.SOGL:",
+                  record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, eventThreshold.number)),
+                  Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(PID_RegelungParam, eventThreshold)}),
-    When(ValueRow(1, "Reg.TEOR:", &kPidEventSetpointValue, Fmt::Number, kFixedCelsius),
+    When(ValueRow(1, "Reg.TEOR:",
+                  record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, eventSetpoint.number)),
+                  Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(PID_RegelungParam, eventSetpoint)}),
     HeadingRow(0, "GRANDEZZA:"),
-    ValueRow(1, "massimale:", &kPidMax, Fmt::Number),
-    ValueRow(1, "minimale:", &kPidMin, Fmt::Number),
+    ValueRow(1, "massimale:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, outputMax)),
+             Fmt::Number),
+    ValueRow(1, "minimale:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, outputMin)),
+             Fmt::Number),
     HeadingRow(0, "PARAMETRO REGOLAZ.:"),
-    ValueRow(1, "P:", &kPidP, Fmt::Number),
-    ValueRow(1, "I:", &kPidI, Fmt::Number),
-    ValueRow(1, "D:", &kPidD, Fmt::Number),
+    ValueRow(1, "P:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, p)), Fmt::Number),
+    ValueRow(1, "I:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, i)), Fmt::Number),
+    ValueRow(1, "D:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, d)), Fmt::Number),
 };
 
 // ---- Profile function: steps in one of eight units ----
@@ -236,16 +227,16 @@ CString ProfilValue(BYTE value, BYTE unit, bool zeroAllowed)
 // Start, stop, reset and clock: a digital input with a source, else only the user source without a state.
 void ProfilInput(DocText& text, const DocRow& row, const CString& label, const BYTE* r, bool filter)
 {
-    const BYTE* source = r + row.field->field.offset;
+    const BYTE* source = r + row.at;
     if (source[0] != 0)
         text.QuelleDigital(label, row.level, source[0], source[2], false, source[1] != 0, source[2], filter);
     else
         text.QuelleAnalog(label, row.level, 0, source[2], false, filter);
 }
 
-constexpr DocRow ProfilInputRow(const char* label, const FieldInfo* field)
+constexpr DocRow ProfilInputRow(const char* label, unsigned at)
 {
-    return WithField(LinesRow(1, ProfilInput, label), field);
+    return AtPlace(LinesRow(1, ProfilInput, label), at);
 }
 
 // The steps in use, bounded by the record's 64; the column layout gives the number two places.
@@ -259,31 +250,23 @@ void ProfilSteps(DocText& text, const DocRow& row, const CString&, const BYTE* r
     }
 }
 
-constexpr FieldInfo kPfRelease{RECORD_FIELD(ProfilfuncParam, release)};
-constexpr FieldInfo kPfOffValue{RECORD_FIELD(ProfilfuncParam, offValue)};
-constexpr FieldInfo kPfStart{RECORD_FIELD(ProfilfuncParam, start)};
-constexpr FieldInfo kPfStop{RECORD_FIELD(ProfilfuncParam, stop)};
-constexpr FieldInfo kPfReset{RECORD_FIELD(ProfilfuncParam, reset)};
-constexpr FieldInfo kPfClock{RECORD_FIELD(ProfilfuncParam, clock)};
-constexpr FieldInfo kPfClockTime{RECORD_FIELD(ProfilfuncParam, clock.number), Scale::Duration};
-constexpr FieldInfo kPfOutputs{RECORD_FIELD(ProfilfuncParam, outputs)};
-constexpr FieldInfo kPfRepeat{RECORD_FIELD(ProfilfuncParam, repeat)};
-
 constexpr DocRow kProfilfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO PROFILO", &kPfRelease),
-    SourceRow(DocRow::Analog, 1, "VAL.TEOR.(RIL.=off)", &kPfOffValue),
-    ProfilInputRow("START PROFILO", &kPfStart),
-    ProfilInputRow("STOP PROFILO", &kPfStop),
-    ProfilInputRow("RESET PROFILO", &kPfReset),
-    ProfilInputRow("TATTO PROFILO", &kPfClock),
+    SourceRow(DocRow::Digital, 1, "RILASCIO PROFILO", offsetof(ProfilfuncParam, release)),
+    SourceRow(DocRow::Analog, 1, "VAL.TEOR.(RIL.=off)", offsetof(ProfilfuncParam, offValue)),
+    ProfilInputRow("START PROFILO", offsetof(ProfilfuncParam, start)),
+    ProfilInputRow("STOP PROFILO", offsetof(ProfilfuncParam, stop)),
+    ProfilInputRow("RESET PROFILO", offsetof(ProfilfuncParam, reset)),
+    ProfilInputRow("TATTO PROFILO", offsetof(ProfilfuncParam, clock)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "PROFILO ATTIVO", &kPfOutputs),
+    SourceRow(DocRow::Outputs16, 1, "PROFILO ATTIVO", offsetof(ProfilfuncParam, outputs)),
     CustomRow(0, "GR.FUNZ.:",
               [](const DocText&, const BYTE* r) -> CString {
                   return r[kPfUnitAt] < std::size(kProfilUnits) ? kProfilUnits[r[kPfUnitAt]].name : "";
               }),
-    ValueRow(0, "ciciclo:", &kPfRepeat, Fmt::YesNo),
-    When(ValueRow(0, "Tatto Int:", &kPfClockTime, Fmt::Scaled), {Cond::Zero, offsetof(ProfilfuncParam, clock)}),
+    ValueRow(0, "ciciclo:", record::RowAt(record::kProfilFields, offsetof(ProfilfuncParam, repeat)), Fmt::YesNo),
+    When(ValueRow(0, "Tatto Int:", record::RowAt(record::kProfilFields, offsetof(ProfilfuncParam, clock.number)),
+                  Fmt::Scaled),
+         {Cond::Zero, offsetof(ProfilfuncParam, clock)}),
     When(CustomRow(0, "se RILASCIO = off:",
                    [](const DocText&, const BYTE* r) {
                        return ProfilValue(r[offsetof(ProfilfuncParam, offValue.number)], r[kPfUnitAt], true);
@@ -303,25 +286,23 @@ CString DaysAndTime(const DocText& text, const BYTE* r)
     return value + ValueSep(text.Format()) + TimeByteText(r[TimeAt]);
 }
 
-constexpr FieldInfo kSuRelease{RECORD_FIELD(SchaltuhrParam, release)};
-constexpr FieldInfo kSuBlocking{RECORD_FIELD(SchaltuhrParam, blocking)};
-constexpr FieldInfo kSuOutputs{RECORD_FIELD(SchaltuhrParam, outputs)};
-constexpr FieldInfo kSuNominal{RECORD_FIELD(SchaltuhrParam, nominalValue)};
 constexpr Cond kBlocked{Cond::NonZero, offsetof(SchaltuhrParam, blocking)};
 
 constexpr DocRow kSchaltuhrRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO TEMPORIZ.", &kSuRelease),
-    SourceRow(DocRow::Digital, 1, "BLOCAGGIO", &kSuBlocking, kOptional),
+    SourceRow(DocRow::Digital, 1, "RILASCIO TEMPORIZ.", offsetof(SchaltuhrParam, release)),
+    SourceRow(DocRow::Digital, 1, "BLOCAGGIO", offsetof(SchaltuhrParam, blocking), kOptional),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "COND.TPO.RISPET.", &kSuOutputs),
+    SourceRow(DocRow::Outputs16, 1, "COND.TPO.RISPET.", offsetof(SchaltuhrParam, outputs)),
     LinesRow(0, TimePrograms<SchaltuhrParam>),
-    When(ValueRow(0, "Val.Nom.Cond.Tpo e esaudito:", &kSuNominal, Fmt::Number, "%ld°C"),
+    When(ValueRow(0, "Val.Nom.Cond.Tpo e esaudito:",
+                  record::RowAt(record::kSchaltuhrFields, offsetof(SchaltuhrParam, nominalValue)), Fmt::Number,
+                  "%ld°C"),
          {Cond::NonZero, offsetof(SchaltuhrParam, windowSetpoints)}),
     When(CustomRow(0, "Tempo Min Cond.Bloc.:",
                    DaysAndTime<offsetof(SchaltuhrParam, blockMinDays), offsetof(SchaltuhrParam, blockMinTime)>),
          kBlocked),
-    When(CustomRow(0, "Tempo Blocco:",
-                   DaysAndTime<offsetof(SchaltuhrParam, blockDays), offsetof(SchaltuhrParam, blockTime)>),
+    When(CustomRow(
+             0, "Tempo Blocco:", DaysAndTime<offsetof(SchaltuhrParam, blockDays), offsetof(SchaltuhrParam, blockTime)>),
          kBlocked),
 };
 

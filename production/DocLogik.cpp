@@ -27,15 +27,6 @@ long Word(const BYTE* record, unsigned offset)
 }
 
 // Timer.
-constexpr FieldInfo kTimerRelease{RECORD_FIELD(TimerParam, release)};
-constexpr FieldInfo kTimerTrigger{RECORD_FIELD(TimerParam, trigger)};
-constexpr FieldInfo kTimerDuty{RECORD_FIELD(TimerParam, duty)};
-constexpr FieldInfo kTimerDutyValue{RECORD_FIELD(TimerParam, duty.number)};
-constexpr FieldInfo kTimerOutput{RECORD_FIELD(TimerParam, output)};
-constexpr FieldInfo kTimerInverted{RECORD_FIELD(TimerParam, inverted)};
-constexpr FieldInfo kTimerRetrigger{RECORD_FIELD(TimerParam, retrigger)};
-constexpr FieldInfo kTimerTime{RECORD_FIELD(TimerParam, time), Scale::Duration};
-constexpr FieldInfo kTimerOffTime{RECORD_FIELD(TimerParam, offTime), Scale::Duration};
 
 constexpr const char* kTimerModes[] = {"Impulsi",       "Tempo Integr", "Ritardo",
                                        "Tempo Min Fnz", "Tempo Blocco", "Instabile"};
@@ -51,39 +42,33 @@ void AstableTrigger(DocText& text, const DocRow& row, const CString& label, cons
 }
 
 constexpr DocRow kTimerRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO TIMER", &kTimerRelease),
-    When(SourceRow(DocRow::Digital, 1, "ENTRATA TRIGGER", &kTimerTrigger), kNotAstable),
-    When(DocRow{DocRow::Lines,
-                1,
-                "ENTRATA TRIGGER",
-                &kTimerTrigger,
-                Fmt::Number,
-                nullptr,
-                {},
-                {},
-                {Cond::Never},
-                nullptr,
-                AstableTrigger},
-         kAstable),
-    SourceRow(DocRow::Analog, 1, "PROPORZIONE TASTI", &kTimerDuty),
+    SourceRow(DocRow::Digital, 1, "RILASCIO TIMER", offsetof(TimerParam, release)),
+    When(SourceRow(DocRow::Digital, 1, "ENTRATA TRIGGER", offsetof(TimerParam, trigger)), kNotAstable),
+    When(LinesRow(1, AstableTrigger, "ENTRATA TRIGGER"), kAstable),
+    SourceRow(DocRow::Analog, 1, "PROPORZIONE TASTI", offsetof(TimerParam, duty)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "Uscita TIMER", &kTimerOutput),
-    SourceRow(DocRow::Outputs16, 1, "Uscita INV.", &kTimerInverted),
+    SourceRow(DocRow::Outputs16, 1, "Uscita TIMER", offsetof(TimerParam, output)),
+    SourceRow(DocRow::Outputs16, 1, "Uscita INV.", offsetof(TimerParam, inverted)),
     CustomRow(0, "MODO:",
               [](const DocText&, const BYTE* r) -> CString {
                   return Pick(kTimerModes, Word(r, kModeAt) & TimerParam::kModeMask);
               }),
     When(HeadingRow(0, "TEMPO IMP.:"), kAstable),
-    When(ValueRow(1, "ON:", &kTimerTime, Fmt::Scaled), kAstable),
-    When(ValueRow(1, "OFF:", &kTimerOffTime, Fmt::Scaled), kAstable),
+    When(ValueRow(1, "ON:", record::RowAt(record::kTimerFields, offsetof(TimerParam, time)), Fmt::Scaled), kAstable),
+    When(ValueRow(1, "OFF:", record::RowAt(record::kTimerFields, offsetof(TimerParam, offTime)), Fmt::Scaled),
+         kAstable),
     When(CustomRow(0, "Fianco:",
                    [](const DocText&, const BYTE* r) -> CString {
                        return Pick(kTimerEdges, Word(r, offsetof(TimerParam, edgeWord)) & TimerParam::kEdgeMask);
                    }),
          {Cond::Eq, kModeAt, kTimerImpuls, TimerParam::kModeMask}),
-    When(ValueRow(0, "retriggere:", &kTimerRetrigger, Fmt::YesNo), kNotAstable),
-    When(ValueRow(0, "TEMPO IMP.:", &kTimerTime, Fmt::Scaled), kNotAstable),
-    When(ValueRow(0, "TAST.PROP.:", &kTimerDutyValue, Fmt::Number, "%ld%%"), {Cond::Zero, offsetof(TimerParam, duty)}),
+    When(ValueRow(0, "retriggere:", record::RowAt(record::kTimerFields, offsetof(TimerParam, retrigger)), Fmt::YesNo),
+         kNotAstable),
+    When(ValueRow(0, "TEMPO IMP.:", record::RowAt(record::kTimerFields, offsetof(TimerParam, time)), Fmt::Scaled),
+         kNotAstable),
+    When(ValueRow(0, "TAST.PROP.:", record::RowAt(record::kTimerFields, offsetof(TimerParam, duty.number)), Fmt::Number,
+                  "%ld%%"),
+         {Cond::Zero, offsetof(TimerParam, duty)}),
 };
 
 // Comparison: the fixed value b and the differences follow the unit group; the differences have the finer scale.
@@ -137,19 +122,13 @@ CString DifferenceText(const BYTE* r, unsigned offset)
     return text;
 }
 
-constexpr FieldInfo kVergleichRelease{RECORD_FIELD(VergleichParam, release)};
-constexpr FieldInfo kVergleichA{RECORD_FIELD(VergleichParam, valueA)};
-constexpr FieldInfo kVergleichB{RECORD_FIELD(VergleichParam, valueB)};
-constexpr FieldInfo kVergleichAbove{RECORD_FIELD(VergleichParam, above)};
-constexpr FieldInfo kVergleichBelow{RECORD_FIELD(VergleichParam, below)};
-
 constexpr DocRow kVergleichRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO CONFR.", &kVergleichRelease),
-    SourceRow(DocRow::Analog, 1, "VALOREa", &kVergleichA),
-    SourceRow(DocRow::Analog, 1, "VALOREb", &kVergleichB),
+    SourceRow(DocRow::Digital, 1, "RILASCIO CONFR.", offsetof(VergleichParam, release)),
+    SourceRow(DocRow::Analog, 1, "VALOREa", offsetof(VergleichParam, valueA)),
+    SourceRow(DocRow::Analog, 1, "VALOREb", offsetof(VergleichParam, valueB)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "Va > Vb + diff", &kVergleichAbove),
-    SourceRow(DocRow::Outputs16, 1, "Va < Vb + diff", &kVergleichBelow),
+    SourceRow(DocRow::Outputs16, 1, "Va > Vb + diff", offsetof(VergleichParam, above)),
+    SourceRow(DocRow::Outputs16, 1, "Va < Vb + diff", offsetof(VergleichParam, below)),
     CustomRow(0, "GR.FUNZ.:", [](const DocText&, const BYTE* r) -> CString { return GroupOf(r).text; }),
     When(CustomRow(0, "VALOREb:", FixedB), {Cond::Zero, offsetof(VergleichParam, valueB)}),
     CustomRow(0, "DIFF.ON:",
@@ -159,22 +138,19 @@ constexpr DocRow kVergleichRows[] = {
 };
 
 // Counter.
-constexpr FieldInfo kZaehlerRelease{RECORD_FIELD(ZaehlerParam, release)};
-constexpr FieldInfo kZaehlerInputs{RECORD_FIELD(ZaehlerParam, inputs)};
-constexpr FieldInfo kZaehlerReset{RECORD_FIELD(ZaehlerParam, reset)};
-constexpr FieldInfo kZaehlerDivisor{RECORD_FIELD(ZaehlerParam, divisor)};
 constexpr unsigned kZaehlerModeAt = offsetof(ZaehlerParam, mode);
 constexpr Cond kPulses{Cond::NonZero, kZaehlerModeAt};
 
 constexpr DocRow kZaehlerRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO CONTATORE", &kZaehlerRelease),
-    Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", &kZaehlerInputs, {Cond::Always}), 6,
+    SourceRow(DocRow::Digital, 1, "RILASCIO CONTATORE", offsetof(ZaehlerParam, release)),
+    Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", offsetof(ZaehlerParam, inputs), {Cond::Always}), 6,
              sizeof(DigitalQuelle)),
-    SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", &kZaehlerReset, {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", offsetof(ZaehlerParam, reset), {Cond::Always}),
     CustomRow(
         0, "MODO:",
         [](const DocText&, const BYTE* r) -> CString { return r[kZaehlerModeAt] ? "CONT.IMPULSI" : "CONT.ORE FUNZ"; }),
-    When(ValueRow(0, kDivisore, &kZaehlerDivisor, Fmt::Number), kPulses),
+    When(ValueRow(0, kDivisore, record::RowAt(record::kZaehlerFields, offsetof(ZaehlerParam, divisor)), Fmt::Number),
+         kPulses),
     When(CustomRow(0, "Pos.Contatore:",
                    [](const DocText&, const BYTE* r) {
                        CString text;
@@ -193,45 +169,40 @@ constexpr DocRow kZaehlerRows[] = {
 };
 
 // Function control: the error limit is a fixed temperature while value b has no source, else a difference.
-constexpr FieldInfo kFkValueA{RECORD_FIELD(FuncKontrolleParam, valueA)};
-constexpr FieldInfo kFkValueB{RECORD_FIELD(FuncKontrolleParam, valueB)};
-constexpr FieldInfo kFkLimit{RECORD_FIELD(FuncKontrolleParam, valueB.number)};
-constexpr FieldInfo kFkRelease{RECORD_FIELD(FuncKontrolleParam, differenceRelease)};
-constexpr FieldInfo kFkValueError{RECORD_FIELD(FuncKontrolleParam, valueError)};
-constexpr FieldInfo kFkDifferenceError{RECORD_FIELD(FuncKontrolleParam, differenceError)};
-constexpr FieldInfo kFkDelay{RECORD_FIELD(FuncKontrolleParam, errorDelay)};
-constexpr FieldInfo kFkDifference{RECORD_FIELD(FuncKontrolleParam, differenceLimit)};
-constexpr FieldInfo kFkKeep{RECORD_FIELD(FuncKontrolleParam, keepError)};
 constexpr unsigned kFkBKind = offsetof(FuncKontrolleParam, valueB);
 
 constexpr DocRow kFuncKontrolleRows[] = {
-    SourceRow(DocRow::Analog, 1, "CONTR.VALOREa", &kFkValueA),
-    SourceRow(DocRow::Analog, 1, "CONTR.VALOREb", &kFkValueB),
-    SourceRow(DocRow::Digital, 1, "DIFF.CONTR.", &kFkRelease),
+    SourceRow(DocRow::Analog, 1, "CONTR.VALOREa", offsetof(FuncKontrolleParam, valueA)),
+    SourceRow(DocRow::Analog, 1, "CONTR.VALOREb", offsetof(FuncKontrolleParam, valueB)),
+    SourceRow(DocRow::Digital, 1, "DIFF.CONTR.", offsetof(FuncKontrolleParam, differenceRelease)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "Errore Valore", &kFkValueError),
-    SourceRow(DocRow::Outputs16, 1, "Errore Diff", &kFkDifferenceError),
+    SourceRow(DocRow::Outputs16, 1, "Errore Valore", offsetof(FuncKontrolleParam, valueError)),
+    SourceRow(DocRow::Outputs16, 1, "Errore Diff", offsetof(FuncKontrolleParam, differenceError)),
     HeadingRow(0, "PARAMETRO:"),
     HeadingRow(1, "Errore se superiore"),
-    ValueRow(1, "al meno", &kFkDelay, Fmt::Number, "%ld min"),
-    When(ValueRow(1, "CVa >", &kFkLimit, Fmt::Number, "%ld °C"), {Cond::Zero, kFkBKind}),
-    When(ValueRow(1, "CVa - CVb >", &kFkDifference, Fmt::Number, "%ld K"), {Cond::NonZero, kFkBKind}),
-    ValueRow(0, "Salv.Errore:", &kFkKeep, Fmt::YesNo),
+    ValueRow(1, "al meno", record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, errorDelay)),
+             Fmt::Number, "%ld min"),
+    When(ValueRow(1, "CVa >", record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, valueB.number)),
+                  Fmt::Number, "%ld °C"),
+         {Cond::Zero, kFkBKind}),
+    When(ValueRow(1, "CVa - CVb >",
+                  record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, differenceLimit)),
+                  Fmt::Number, "%ld K"),
+         {Cond::NonZero, kFkBKind}),
+    ValueRow(0, "Salv.Errore:", record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, keepError)),
+             Fmt::YesNo),
 };
 
 // Logic function: all six inputs, whatever the count in use.
-constexpr FieldInfo kLfRelease{RECORD_FIELD(LogikfuncParam, release)};
-constexpr FieldInfo kLfInputs{RECORD_FIELD(LogikfuncParam, inputs)};
-constexpr FieldInfo kLfResult{RECORD_FIELD(LogikfuncParam, result)};
-constexpr FieldInfo kLfInverted{RECORD_FIELD(LogikfuncParam, inverted)};
 constexpr const char* kLogicFunctions[] = {"OFF", "OPPURE", "E", "FLIP FLOP"};
 
 constexpr DocRow kLogikfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO FUNZ.LOGIC", &kLfRelease),
-    Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", &kLfInputs, {Cond::Always}), 6, sizeof(DigitalQuelle)),
+    SourceRow(DocRow::Digital, 1, "RILASCIO FUNZ.LOGIC", offsetof(LogikfuncParam, release)),
+    Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", offsetof(LogikfuncParam, inputs), {Cond::Always}), 6,
+             sizeof(DigitalQuelle)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "RISULTATI", &kLfResult),
-    SourceRow(DocRow::Outputs16, 1, "RISULTATI INV.", &kLfInverted),
+    SourceRow(DocRow::Outputs16, 1, "RISULTATI", offsetof(LogikfuncParam, result)),
+    SourceRow(DocRow::Outputs16, 1, "RISULTATI INV.", offsetof(LogikfuncParam, inverted)),
     CustomRow(0, "FUNZION:",
               [](const DocText&, const BYTE* r) -> CString {
                   return ListedText(kLogicFunctions, r[offsetof(LogikfuncParam, function)]);

@@ -35,6 +35,11 @@ CString ScaledText(const DocRow& row, long stored)
 
 }  // namespace
 
+unsigned Place(const DocRow& row)
+{
+    return row.field ? row.field->field.offset : row.at;
+}
+
 bool Holds(const Cond& cond, const BYTE* record)
 {
     const long v = record[cond.offset] & cond.mask;
@@ -79,18 +84,18 @@ void WriteRow(DocText& text, int section, const DocRow& row, const CString& labe
     case DocRow::Heading: text.Heading(row.level, label); break;
     case DocRow::Separated: text.Separated(row.level, label, ValueText(text, row, element)); break;
     case DocRow::Digital: {
-        const BYTE* source = element + row.field->field.offset + shift;
+        const BYTE* source = element + Place(row) + shift;
         text.QuelleDigital(label, row.level, source[0], source[2], Holds(row.optional, element), source[1] != 0,
                            source[2], filter);
         break;
     }
     case DocRow::Analog: {
-        const BYTE* source = element + row.field->field.offset + shift;
+        const BYTE* source = element + Place(row) + shift;
         text.QuelleAnalog(label, row.level, source[0], source[1], Holds(row.optional, element), filter);
         break;
     }
-    case DocRow::Outputs16: text.AusgangsListe(label, row.level, element + row.field->field.offset + shift); break;
-    case DocRow::Speeds6: text.DrehzahlListe(label, row.level, element + row.field->field.offset + shift); break;
+    case DocRow::Outputs16: text.AusgangsListe(label, row.level, element + Place(row) + shift); break;
+    case DocRow::Speeds6: text.DrehzahlListe(label, row.level, element + Place(row) + shift); break;
     case DocRow::Lines:
         if (row.lines)
             row.lines(text, row, label, element, filter);

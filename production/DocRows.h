@@ -48,7 +48,7 @@ struct DocRow {
     } kind = Column;
     BYTE level = 0;
     const char* label = "";
-    const record::FieldInfo* field = nullptr;
+    const record::FieldInfo* field = nullptr;  // a value's row of the field table
     Fmt fmt = Fmt::Number;
     const char* pattern = nullptr;         // printf pattern of the value ("%d sec")
     std::span<const char* const> texts{};  // Enum
@@ -60,6 +60,7 @@ struct DocRow {
     // A source or output row for `repeat` variables, `stride` bytes apart; its label carries the number from 1.
     BYTE repeat = 1;
     BYTE stride = 0;
+    unsigned at = 0;  // a source, output list or Lines row without a field row: the offset of what it writes
 };
 
 constexpr DocRow ColumnRow(const char* label, const record::FieldInfo* field, Fmt fmt, const char* pattern = nullptr)
@@ -79,6 +80,15 @@ constexpr DocRow SourceRow(DocRow::Kind kind, BYTE level, const char* label, con
                            Cond optional = {Cond::Never})
 {
     return {kind, level, label, field, Fmt::Number, nullptr, {}, {}, optional};
+}
+
+// A source or output list named by its offset in the record: sources and lists have no scale, range or codes, so
+// no row of the field table.
+constexpr DocRow SourceRow(DocRow::Kind kind, BYTE level, const char* label, unsigned at, Cond optional = {Cond::Never})
+{
+    DocRow row{kind, level, label, nullptr, Fmt::Number, nullptr, {}, {}, optional};
+    row.at = at;
+    return row;
 }
 
 constexpr DocRow CustomRow(BYTE level, const char* label, CString (*custom)(const DocText&, const BYTE*))
@@ -113,6 +123,8 @@ constexpr DocRow Repeated(DocRow row, BYTE count, BYTE stride)
 // The text of one value as the row writes it.
 CString ValueText(const DocText& text, const DocRow& row, const BYTE* record);
 bool Holds(const Cond& cond, const BYTE* record);
+// Where the row's field, source or output list begins in the record.
+unsigned Place(const DocRow& row);
 
 // Writes the rows for the record; with repeat > 1 the whole block once per element, the fields of element i at
 // i * stride bytes further, the labels formatted with (first + i * step, first + i * step + step - 1).

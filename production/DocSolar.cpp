@@ -3,6 +3,7 @@
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
+#include "store/SolarFields.h"
 #include "store/SolarregelungParam.h"
 #include "store/SolarvorrangParam.h"
 #include "store/StartfuncParam.h"
@@ -31,50 +32,40 @@ int InUse(const BYTE* record, unsigned countAt)
 }
 
 // Solar control: the limit temperature's maximum counts only while the limit has a source.
-constexpr FieldInfo kSrRelease{RECORD_FIELD(SolarregelungParam, release)};
-constexpr FieldInfo kSrCollector{RECORD_FIELD(SolarregelungParam, collectorTemp)};
-constexpr FieldInfo kSrReference{RECORD_FIELD(SolarregelungParam, referenceTemp)};
-constexpr FieldInfo kSrLimit{RECORD_FIELD(SolarregelungParam, limitTemp)};
-constexpr FieldInfo kSrOutputs{RECORD_FIELD(SolarregelungParam, outputs)};
-constexpr FieldInfo kSrCollectorMax{RECORD_FIELD(SolarregelungParam, collectorMax)};
-constexpr FieldInfo kSrCollectorHyst{RECORD_FIELD(SolarregelungParam, collectorHyst), Scale::Hysteresis};
-constexpr FieldInfo kSrReferenceMax{RECORD_FIELD(SolarregelungParam, referenceMax)};
-constexpr FieldInfo kSrReferenceHyst{RECORD_FIELD(SolarregelungParam, referenceHyst), Scale::Hysteresis};
-constexpr FieldInfo kSrDiffOn{RECORD_FIELD(SolarregelungParam, diffOn), Scale::Difference};
-constexpr FieldInfo kSrDiffOff{RECORD_FIELD(SolarregelungParam, diffOff), Scale::Difference};
-constexpr FieldInfo kSrLimitMax{RECORD_FIELD(SolarregelungParam, limitMax)};
-constexpr FieldInfo kSrLimitHyst{RECORD_FIELD(SolarregelungParam, limitHyst), Scale::Hysteresis};
 constexpr Cond kLimitInUse{Cond::NonZero, offsetof(SolarregelungParam, limitTemp)};
 
 constexpr DocRow kSolarregelungRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO CIRC.SOL.", &kSrRelease),
-    SourceRow(DocRow::Analog, 1, "TEMP COLLET.", &kSrCollector),
-    SourceRow(DocRow::Analog, 1, "TEMP.REFERENZA", &kSrReference),
-    SourceRow(DocRow::Analog, 1, "TEMP.LIMITAZIONE", &kSrLimit, {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, "RILASCIO CIRC.SOL.", offsetof(SolarregelungParam, release)),
+    SourceRow(DocRow::Analog, 1, "TEMP COLLET.", offsetof(SolarregelungParam, collectorTemp)),
+    SourceRow(DocRow::Analog, 1, "TEMP.REFERENZA", offsetof(SolarregelungParam, referenceTemp)),
+    SourceRow(DocRow::Analog, 1, "TEMP.LIMITAZIONE", offsetof(SolarregelungParam, limitTemp), {Cond::Always}),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "CIRC.SOL.", &kSrOutputs),
+    SourceRow(DocRow::Outputs16, 1, "CIRC.SOL.", offsetof(SolarregelungParam, outputs)),
     HeadingRow(0, "TEMP COLLET.:"),
-    ValueRow(1, "T.Coll.MASS:", &kSrCollectorMax, Fmt::Number, kFixedCelsius),
-    ValueRow(1, "Isteresi:", &kSrCollectorHyst, Fmt::Scaled),
+    ValueRow(1, "T.Coll.MASS:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorMax)),
+             Fmt::Number, kFixedCelsius),
+    ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorHyst)),
+             Fmt::Scaled),
     HeadingRow(0, "TEMP.REFERENZA:"),
-    ValueRow(1, "T.Ref.MASS:", &kSrReferenceMax, Fmt::Number, kFixedCelsius),
-    ValueRow(1, "Isteresi:", &kSrReferenceHyst, Fmt::Scaled),
+    ValueRow(1, "T.Ref.MASS:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceMax)),
+             Fmt::Number, kFixedCelsius),
+    ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceHyst)),
+             Fmt::Scaled),
     HeadingRow(0, "DIFF. COLL-REF:"),
-    ValueRow(1, "DIFF.ON:", &kSrDiffOn, Fmt::Scaled),
-    ValueRow(1, "DIFF.OFF:", &kSrDiffOff, Fmt::Scaled),
+    ValueRow(1, "DIFF.ON:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, diffOn)),
+             Fmt::Scaled),
+    ValueRow(1, "DIFF.OFF:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, diffOff)),
+             Fmt::Scaled),
     When(HeadingRow(0, "TEMP.LIMITAZIONE:"), kLimitInUse),
-    When(ValueRow(1, "T.Lim.MASS:", &kSrLimitMax, Fmt::Number, kFixedCelsius), kLimitInUse),
-    When(ValueRow(1, "Isteresi:", &kSrLimitHyst, Fmt::Scaled), kLimitInUse),
+    When(ValueRow(1, "T.Lim.MASS:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, limitMax)),
+                  Fmt::Number, kFixedCelsius),
+         kLimitInUse),
+    When(ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, limitHyst)),
+                  Fmt::Scaled),
+         kLimitInUse),
 };
 
 // Solar priority: each participant's name, all filled to the longest of them, and its priority.
-constexpr FieldInfo kSvRelease{RECORD_FIELD(SolarvorrangParam, release)};
-constexpr FieldInfo kSvRadiation{RECORD_FIELD(SolarvorrangParam, radiation)};
-constexpr FieldInfo kSvOutputs{RECORD_FIELD(SolarvorrangParam, flushOutputs)};
-constexpr FieldInfo kSvFromPriority{RECORD_FIELD(SolarvorrangParam, timerFromPriority)};
-constexpr FieldInfo kSvActivation{RECORD_FIELD(SolarvorrangParam, activation), Scale::TimesTen};
-constexpr FieldInfo kSvRunTime{RECORD_FIELD(SolarvorrangParam, runTime)};
-constexpr FieldInfo kSvWaitTime{RECORD_FIELD(SolarvorrangParam, waitTime)};
 
 void PriorityParticipants(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
 {
@@ -100,29 +91,26 @@ void PriorityParticipants(DocText& text, const DocRow& row, const CString&, cons
 }
 
 constexpr DocRow kSolarvorrangRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO PREC SOL", &kSvRelease),
-    SourceRow(DocRow::Analog, 1, "IRRAD.SOL.", &kSvRadiation, {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, "RILASCIO PREC SOL", offsetof(SolarvorrangParam, release)),
+    SourceRow(DocRow::Analog, 1, "IRRAD.SOL.", offsetof(SolarvorrangParam, radiation), {Cond::Always}),
     HeadingRow(1, "utilizzati Funzioni / Priorita:"),
     LinesRow(2, PriorityParticipants),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "LAVAGGIO", &kSvOutputs),
+    SourceRow(DocRow::Outputs16, 1, "LAVAGGIO", offsetof(SolarvorrangParam, flushOutputs)),
     HeadingRow(0, "TEMPO SUCCESSIVO:"),
-    ValueRow(1, "da Precedenza:", &kSvFromPriority, Fmt::Number),
-    When(ValueRow(1, "Val Attiv:", &kSvActivation, Fmt::Scaled, kIrradiance),
+    ValueRow(1, "da Precedenza:",
+             record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, timerFromPriority)), Fmt::Number),
+    When(ValueRow(1, "Val Attiv:", record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, activation)),
+                  Fmt::Scaled, kIrradiance),
          {Cond::NonZero, offsetof(SolarvorrangParam, radiation)}),
-    ValueRow(1, "Decorrenza:", &kSvRunTime, Fmt::Number, kMinutes),
-    ValueRow(1, "Tpo Aspet:", &kSvWaitTime, Fmt::Number, kMinutes),
+    ValueRow(1, "Decorrenza:", record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, runTime)),
+             Fmt::Number, kMinutes),
+    ValueRow(1, "Tpo Aspet:", record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, waitTime)),
+             Fmt::Number, kMinutes),
 };
 
 // Start function: the activation threshold is an irradiation with a radiation sensor, a plain number without.
-constexpr FieldInfo kSfRelease{RECORD_FIELD(StartfuncParam, release)};
-constexpr FieldInfo kSfRadiation{RECORD_FIELD(StartfuncParam, radiation)};
-constexpr FieldInfo kSfRelative{RECORD_FIELD(StartfuncParam, relativeTemp)};
-constexpr FieldInfo kSfOutputs{RECORD_FIELD(StartfuncParam, flushOutputs)};
-constexpr FieldInfo kSfRunTime{RECORD_FIELD(StartfuncParam, runTime)};
-constexpr FieldInfo kSfInterval{RECORD_FIELD(StartfuncParam, interval)};
 constexpr FieldInfo kSfIrradiance{RECORD_FIELD(StartfuncParam, activation), Scale::TimesTen};
-constexpr FieldInfo kSfDegree{RECORD_FIELD(StartfuncParam, activation)};
 constexpr unsigned kSfRadiationKind = offsetof(StartfuncParam, radiation);
 
 void StartParticipants(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
@@ -133,27 +121,29 @@ void StartParticipants(DocText& text, const DocRow& row, const CString&, const B
 }
 
 constexpr DocRow kStartfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO FUNZ.START", &kSfRelease),
-    SourceRow(DocRow::Analog, 1, "IRRAD.SOL.", &kSfRadiation, {Cond::Always}),
-    SourceRow(DocRow::Analog, 1, "TEMP.RELAT.", &kSfRelative, {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, "RILASCIO FUNZ.START", offsetof(StartfuncParam, release)),
+    SourceRow(DocRow::Analog, 1, "IRRAD.SOL.", offsetof(StartfuncParam, radiation), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, "TEMP.RELAT.", offsetof(StartfuncParam, relativeTemp), {Cond::Always}),
     HeadingRow(1, "utiliz. FUNZION:"),
     LinesRow(2, StartParticipants),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "LAVAGGIO", &kSfOutputs),
+    SourceRow(DocRow::Outputs16, 1, "LAVAGGIO", offsetof(StartfuncParam, flushOutputs)),
     CustomRow(0, "Tempo Attivazione:",
               [](const DocText&, const BYTE* r) {
                   return TimeOfDayText(r[offsetof(StartfuncParam, windowStart)]) + " - " +
                       TimeOfDayText(r[offsetof(StartfuncParam, windowEnd)]) + " Ora";
               }),
-    ValueRow(0, "Decorrenza:", &kSfRunTime, Fmt::Number, "%ld sec"),
-    ValueRow(0, "Intervallo:", &kSfInterval, Fmt::Number, kMinutes),
+    ValueRow(0, "Decorrenza:", record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, runTime)), Fmt::Number,
+             "%ld sec"),
+    ValueRow(0, "Intervallo:", record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, interval)), Fmt::Number,
+             kMinutes),
     When(ValueRow(0, "Irrad.Att:", &kSfIrradiance, Fmt::Scaled, kIrradiance), {Cond::NonZero, kSfRadiationKind}),
-    When(ValueRow(0, "Grado Att.:", &kSfDegree, Fmt::Number), {Cond::Zero, kSfRadiationKind}),
+    When(ValueRow(0, "Grado Att.:", record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, activation)),
+                  Fmt::Number),
+         {Cond::Zero, kSfRadiationKind}),
 };
 
 // Synchronisation: the windows' bytes mean minutes, hours and minutes, days, or days and months by the period.
-constexpr FieldInfo kSyRelease{RECORD_FIELD(SyncParam, release)};
-constexpr FieldInfo kSyOutputs{RECORD_FIELD(SyncParam, outputs)};
 constexpr const char* kPeriods[] = {"Ora", "Giorno", "Mese", "Anno"};
 
 CString WindowEnd(BYTE mode, BYTE major, BYTE minor)
@@ -183,9 +173,9 @@ void SyncWindows(DocText& text, const DocRow& row, const CString&, const BYTE* r
 }
 
 constexpr DocRow kSyncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO SINCR.", &kSyRelease),
+    SourceRow(DocRow::Digital, 1, "RILASCIO SINCR.", offsetof(SyncParam, release)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "COND.TPO.RISPET.", &kSyOutputs),
+    SourceRow(DocRow::Outputs16, 1, "COND.TPO.RISPET.", offsetof(SyncParam, outputs)),
     CustomRow(0, kModoUpper,
               [](const DocText&, const BYTE* r) {
                   return CString(ListedText(kPeriods, r[offsetof(SyncParam, mode)])) + " - " +

@@ -1,6 +1,8 @@
 // The documentation rows of the heat meter, the maintenance function and the circulation.
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
+#include "store/HeizungFields.h"
+#include "store/LogikFields.h"
 #include "store/WMZParam.h"
 #include "store/WartungsfuncParam.h"
 #include "store/ZirkulationParam.h"
@@ -25,11 +27,6 @@ std::int32_t Word(const BYTE* record, unsigned offset)
 
 // Heat meter. The byte after the sources is the antifreeze share while both temperatures have a source (the meter
 // then measures the heat itself), otherwise the plain factor the meter works with instead.
-constexpr FieldInfo kWmzRelease{RECORD_FIELD(WMZParam, release)};
-constexpr FieldInfo kWmzFlowTemp{RECORD_FIELD(WMZParam, flowTemp)};
-constexpr FieldInfo kWmzReturnTemp{RECORD_FIELD(WMZParam, returnTemp)};
-constexpr FieldInfo kWmzFlowRate{RECORD_FIELD(WMZParam, flowRate)};
-constexpr FieldInfo kWmzReset{RECORD_FIELD(WMZParam, reset)};
 constexpr unsigned kFlowKindAt = offsetof(WMZParam, flowTemp);
 constexpr unsigned kReturnKindAt = offsetof(WMZParam, returnTemp);
 
@@ -84,21 +81,16 @@ CString HeatMeterReading(const DocText&, const BYTE* r)
 }
 
 constexpr DocRow kWmzRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO QTA CALORE", &kWmzRelease),
-    SourceRow(DocRow::Analog, 1, "TEMP.MANDATA", &kWmzFlowTemp, {Cond::Always}),
-    SourceRow(DocRow::Analog, 1, "TEMP.RITORNO", &kWmzReturnTemp, {Cond::Always}),
-    SourceRow(DocRow::Analog, 1, "FLUSSO", &kWmzFlowRate),
-    SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", &kWmzReset, {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, "RILASCIO QTA CALORE", offsetof(WMZParam, release)),
+    SourceRow(DocRow::Analog, 1, "TEMP.MANDATA", offsetof(WMZParam, flowTemp), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, "TEMP.RITORNO", offsetof(WMZParam, returnTemp), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, "FLUSSO", offsetof(WMZParam, flowRate)),
+    SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", offsetof(WMZParam, reset), {Cond::Always}),
     LinesRow(0, HeatMeterSettings),
     CustomRow(0, "Pos.Contatore:", HeatMeterReading),
 };
 
 // Maintenance function: the heating-circuit controllers it uses, by name.
-constexpr FieldInfo kWfSwitch{RECORD_FIELD(WartungsfuncParam, externalSwitch)};
-constexpr FieldInfo kWfDemand{RECORD_FIELD(WartungsfuncParam, burnerDemand)};
-constexpr FieldInfo kWfPowerOutputs{RECORD_FIELD(WartungsfuncParam, powerOutputs)};
-constexpr FieldInfo kWfRunTime{RECORD_FIELD(WartungsfuncParam, runTime)};
-constexpr FieldInfo kWfPower{RECORD_FIELD(WartungsfuncParam, burnerPower)};
 
 void MaintenanceCircuits(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
 {
@@ -109,32 +101,20 @@ void MaintenanceCircuits(DocText& text, const DocRow& row, const CString&, const
 }
 
 constexpr DocRow kWartungsfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "INTERRUTTORE EST.", &kWfSwitch, {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, "INTERRUTTORE EST.", offsetof(WartungsfuncParam, externalSwitch), {Cond::Always}),
     HeadingRow(1, "utiliz. FUNZION:"),
     LinesRow(2, MaintenanceCircuits),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "RICHIESTA BRUC.", &kWfDemand),
-    SourceRow(DocRow::Speeds6, 1, "PREST.BRUC.", &kWfPowerOutputs),
-    ValueRow(0, "Tpo.Tot.Fz.:", &kWfRunTime, Fmt::Number, "%ld min"),
-    ValueRow(0, "Prest.Bruc.:", &kWfPower, Fmt::Number, "%ld%%"),
+    SourceRow(DocRow::Outputs16, 1, "RICHIESTA BRUC.", offsetof(WartungsfuncParam, burnerDemand)),
+    SourceRow(DocRow::Speeds6, 1, "PREST.BRUC.", offsetof(WartungsfuncParam, powerOutputs)),
+    ValueRow(0, "Tpo.Tot.Fz.:", record::RowAt(record::kWartungsfuncFields, offsetof(WartungsfuncParam, runTime)),
+             Fmt::Number, "%ld min"),
+    ValueRow(0, "Prest.Bruc.:", record::RowAt(record::kWartungsfuncFields, offsetof(WartungsfuncParam, burnerPower)),
+             Fmt::Number, "%ld%%"),
 };
 
 // Circulation: the time programs in the time modes, the tapping pulse in the pulse modes, the mixing protection
 // with a storage temperature.
-constexpr FieldInfo kZkRelease{RECORD_FIELD(ZirkulationParam, release)};
-constexpr FieldInfo kZkReturn{RECORD_FIELD(ZirkulationParam, returnTemp)};
-constexpr FieldInfo kZkHotWater{RECORD_FIELD(ZirkulationParam, hotWaterTemp)};
-constexpr FieldInfo kZkSetpoint{RECORD_FIELD(ZirkulationParam, setpoint)};
-constexpr FieldInfo kZkStore{RECORD_FIELD(ZirkulationParam, storeTemp)};
-constexpr FieldInfo kZkOutputs{RECORD_FIELD(ZirkulationParam, outputs)};
-constexpr FieldInfo kZkMode{RECORD_FIELD(ZirkulationParam, mode)};
-constexpr FieldInfo kZkDiffOn{RECORD_FIELD(ZirkulationParam, diffOn), Scale::Difference};
-constexpr FieldInfo kZkDiffOff{RECORD_FIELD(ZirkulationParam, diffOff), Scale::Difference};
-constexpr FieldInfo kZkTapRise{RECORD_FIELD(ZirkulationParam, tapRise), Scale::Tenths};
-constexpr FieldInfo kZkRunTime{RECORD_FIELD(ZirkulationParam, runTime), Scale::Duration};
-constexpr FieldInfo kZkPause{RECORD_FIELD(ZirkulationParam, pause)};
-constexpr FieldInfo kZkMixingMin{RECORD_FIELD(ZirkulationParam, mixingStoreMin)};
-constexpr FieldInfo kZkMixingDiff{RECORD_FIELD(ZirkulationParam, mixingDiff), Scale::Difference};
 constexpr const char* kZirkulationModes[] = {"Tempo", "Pulsi", "Temp/Pulsi"};
 constexpr unsigned kZkModeAt = offsetof(ZirkulationParam, mode);
 constexpr Cond kPulseModes{Cond::NonZero, kZkModeAt};
@@ -162,26 +142,39 @@ void CirculationPrograms(DocText& text, const DocRow& row, const CString&, const
 }
 
 constexpr DocRow kZirkulationRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO CIRC.", &kZkRelease),
-    SourceRow(DocRow::Analog, 1, "TEMP.RITORNO", &kZkReturn),
-    SourceRow(DocRow::Analog, 1, "TEMP AC.CALDA", &kZkHotWater, {Cond::Always}),
-    SourceRow(DocRow::Analog, 1, "TEMP.TEOR.CIRC.", &kZkSetpoint),
-    SourceRow(DocRow::Analog, 1, "TEMP.ACCUM.", &kZkStore, {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, "RILASCIO CIRC.", offsetof(ZirkulationParam, release)),
+    SourceRow(DocRow::Analog, 1, "TEMP.RITORNO", offsetof(ZirkulationParam, returnTemp)),
+    SourceRow(DocRow::Analog, 1, "TEMP AC.CALDA", offsetof(ZirkulationParam, hotWaterTemp), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, "TEMP.TEOR.CIRC.", offsetof(ZirkulationParam, setpoint)),
+    SourceRow(DocRow::Analog, 1, "TEMP.ACCUM.", offsetof(ZirkulationParam, storeTemp), {Cond::Always}),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "CIRCOLAZ.", &kZkOutputs),
-    DocRow{DocRow::Separated, 0, "MODO:", &kZkMode, Fmt::Enum, nullptr, kZirkulationModes},
+    SourceRow(DocRow::Outputs16, 1, "CIRCOLAZ.", offsetof(ZirkulationParam, outputs)),
+    DocRow{DocRow::Separated, 0, "MODO:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mode)),
+           Fmt::Enum, nullptr, kZirkulationModes},
     HeadingRow(0, "RITORNO CIRCO:"),
     LinesRow(1, CirculationSetpoint),
     LinesRow(1, CirculationPrograms),
-    ValueRow(1, "DIFF.ON:", &kZkDiffOn, Fmt::Scaled),
-    ValueRow(1, "DIFF.OFF:", &kZkDiffOff, Fmt::Scaled),
+    ValueRow(1, "DIFF.ON:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, diffOn)), Fmt::Scaled),
+    ValueRow(1, "DIFF.OFF:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, diffOff)),
+             Fmt::Scaled),
     When(HeadingRow(0, "PULSIMODO:"), kPulseModes),
-    When(ValueRow(1, "dDIFF-on:", &kZkTapRise, Fmt::Scaled, "%02.01f K"), kPulseModes),
-    When(ValueRow(1, "Decorrenza:", &kZkRunTime, Fmt::Scaled), kPulseModes),
-    When(ValueRow(1, "Tpo Pausa:", &kZkPause, Fmt::Number, "%ld min"), kPulseModes),
+    When(ValueRow(1, "dDIFF-on:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, tapRise)),
+                  Fmt::Scaled, "%02.01f K"),
+         kPulseModes),
+    When(ValueRow(1, "Decorrenza:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, runTime)),
+                  Fmt::Scaled),
+         kPulseModes),
+    When(ValueRow(1, "Tpo Pausa:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, pause)),
+                  Fmt::Number, "%ld min"),
+         kPulseModes),
     When(HeadingRow(0, "PROTEZ.MISCEL:"), kWithStore),
-    When(ValueRow(1, "T.Acc.MIN.:", &kZkMixingMin, Fmt::Number, "%ld °C"), kWithStore),
-    When(ValueRow(1, "DIFF.MISC.:", &kZkMixingDiff, Fmt::Scaled), kWithStore),
+    When(ValueRow(1,
+                  "T.Acc.MIN.:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mixingStoreMin)),
+                  Fmt::Number, "%ld °C"),
+         kWithStore),
+    When(ValueRow(1, "DIFF.MISC.:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mixingDiff)),
+                  Fmt::Scaled),
+         kWithStore),
 };
 
 }  // namespace

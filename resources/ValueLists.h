@@ -1,10 +1,9 @@
 // The value lists that many dialog templates share, generated in one place. Each list gives both the items of a
-// combo box (ControlTemplate::items) and the stored code of each item (the codes of a combo's binding row), so a
-// template and the exchange of its form read one source:
+// combo box (ControlTemplate::items) and the stored code of each item, so a template's items and the codes they
+// stand for come from one source:
 //
 //     const resources::ValueList kDiff = resources::DifferenceList();
 //     {platform::ControlClass::ComboBox, IDC_DIFF_ON, CBS_DROPDOWNLIST | WS_VSCROLL, {..}, "", kDiff.items},
-//     record::BindCombo(IDC_DIFF_ON, diffOnRow, kDiff.codes),
 //
 // Numbers are right-aligned by blanks as the templates write them: a one-digit number after four blanks, a
 // two-digit one after two, a longer one without ("    5", "  45", "120"). Some lists pad narrower: with three blanks

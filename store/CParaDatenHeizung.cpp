@@ -3,6 +3,7 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
+#include "store/HeizungFields.h"
 #include "store/RecordCodec.h"
 #include "texttables/StandardDesignations.h"
 
@@ -57,6 +58,13 @@ static_assert(FieldEnd(kAnfWarmwasserFields) == offsetof(AnfWarmwasserParam, pro
 static_assert(FieldEnd(kLadepumpeFields) == sizeof(LadepumpeParam) && StoredEnd(kLadepumpeFields) == 18);
 static_assert(FieldEnd(kZirkulationFields) == offsetof(ZirkulationParam, programs) &&
               StoredEnd(kZirkulationFields) == 21);
+static_assert(DecodesEveryField(kHzkrRegFields, record::kHzkrRegFields, offsetof(HzkrRegParam, programs),
+                                {offsetof(HzkrRegParam, mode)}));
+static_assert(DecodesEveryField(kAnfHeizungFields, record::kAnfHeizungFields));
+static_assert(DecodesEveryField(kAnfWarmwasserFields, record::kAnfWarmwasserFields,
+                                offsetof(AnfWarmwasserParam, programs)));
+static_assert(DecodesEveryField(kLadepumpeFields, record::kLadepumpeFields));
+static_assert(DecodesEveryField(kZirkulationFields, record::kZirkulationFields, offsetof(ZirkulationParam, programs)));
 
 // ---- The heating-circuit controller's mode: one nibble written into both halves of byte 19 ----
 

@@ -2,6 +2,7 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
+#include "store/KesselFields.h"
 #include "store/RecordCodec.h"
 #include "texttables/StandardDesignations.h"
 
@@ -45,6 +46,8 @@ constexpr FuncRecordType kKesselkaskade{texts::kTypeKesselkaskade, kKesselkaskad
 
 static_assert(FieldEnd(kMischerRegFields) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegFields) <= kSlotSize);
 static_assert(FieldEnd(kKesselkaskadeFields) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeFields) <= 66);
+static_assert(DecodesEveryField(kMischerRegFields, record::kMischerRegFields));
+static_assert(DecodesEveryField(kKesselkaskadeFields, record::kKesselkaskadeFields));
 
 // The operating hours of boiler b are kept in two pairs of 16-bit copies, low byte first; a pair whose copies
 // differ counts as 0, and the larger pair wins.

@@ -3,6 +3,7 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
+#include "store/LogikFields.h"
 #include "store/RecordCodec.h"
 #include "texttables/StandardDesignations.h"
 
@@ -91,6 +92,17 @@ static_assert(FieldEnd(kSchaltuhrFields) <= sizeof(SchaltuhrParam) && StoredEnd(
 static_assert(FieldEnd(kSyncFields) <= sizeof(SyncParam) && StoredEnd(kSyncFields) <= kSlotSize);
 static_assert(FieldEnd(kProfilfuncFields) == sizeof(ProfilfuncParam) && StoredEnd(kProfilfuncFields) == kSlotSize);
 static_assert(FieldEnd(kWartungsfuncFields) == sizeof(WartungsfuncParam));
+static_assert(DecodesEveryField(kAnalogfuncFields, record::kAnalogfuncFields));
+static_assert(DecodesEveryField(kLogikfuncFields, record::kLogikfuncFields));
+static_assert(DecodesEveryField(kVergleichFields, record::kVergleichFields));
+static_assert(DecodesEveryField(kFuncKontrolleFields, record::kFuncKontrolleFields));
+static_assert(DecodesEveryField(kTimerFields, record::kTimerFields));
+static_assert(DecodesEveryField(kZaehlerFields, record::kZaehlerFields, 0,
+                                {offsetof(ZaehlerParam, position), offsetof(ZaehlerParam, minutes)}));
+static_assert(DecodesEveryField(kSchaltuhrFields, record::kSchaltuhrFields, offsetof(SchaltuhrParam, programs)));
+static_assert(DecodesEveryField(kSyncFields, record::kSyncFields));
+static_assert(DecodesEveryField(kProfilfuncFields, record::kProfilFields));
+static_assert(DecodesEveryField(kWartungsfuncFields, record::kWartungsfuncFields));
 
 // ---- The counter position ----
 

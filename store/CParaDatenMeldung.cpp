@@ -4,6 +4,7 @@
 #include "store/CEepromFile.h"
 #include "store/DrawingReader.h"
 #include "store/ImageLayout.h"
+#include "store/PlantFields.h"
 #include "store/RecordCodec.h"
 
 #include <cstddef>
@@ -31,6 +32,8 @@ constexpr record::FieldCodec kMeldungFields[] = {
 };
 static_assert(record::StoredEnd(kMeldungFields) == layout::kMeldungRecordSize);
 static_assert(record::FieldEnd(kMeldungFields) == sizeof(MeldungParam));
+static_assert(record::DecodesEveryField(kMeldungFields, record::kMeldungFields, 0,
+                                        {offsetof(MeldungParam, index), offsetof(MeldungParam, digit)}));
 constexpr unsigned kCauseByte = 12;
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "store/CEepromFile.h"
 #include "store/DrawingReader.h"
 #include "store/ImageLayout.h"
+#include "store/NetzFields.h"
 #include "store/RecordCodec.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ constexpr record::FieldCodec kSendeFields[] = {
     record::Bytes(1, 1, 14),
 };
 static_assert(record::FieldEnd(kSendeFields) == sizeof(Sendebedingungen));
+static_assert(record::DecodesEveryField(kSendeFields, record::kSendebedingungenFields));
 
 bool ReadRecord(CEepromFile* f, UINT address, UINT count, BYTE* bytes)
 {

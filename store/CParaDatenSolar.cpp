@@ -4,6 +4,7 @@
 
 #include "store/DrawingReader.h"
 #include "store/RecordCodec.h"
+#include "store/SolarFields.h"
 #include "texttables/StandardDesignations.h"
 
 #include <bit>
@@ -59,6 +60,16 @@ static_assert(FieldEnd(kPidRegelungFields) == 41 && StoredEnd(kPidRegelungFields
 static_assert(FieldEnd(kWmzFields) == 17 && StoredEnd(kWmzFields) == 12);
 static_assert(FieldEnd(kStartfuncFields) == sizeof(StartfuncParam) && StoredEnd(kStartfuncFields) == 74);
 static_assert(FieldEnd(kKuehlfuncFields) == sizeof(KuehlfuncParam) && StoredEnd(kKuehlfuncFields) == 14);
+static_assert(DecodesEveryField(kSolarregelungFields, record::kSolarregelungFields));
+static_assert(DecodesEveryField(kSolarvorrangFields, record::kSolarvorrangFields));
+static_assert(DecodesEveryField(kPidRegelungFields, record::kPidRegelungFields));
+static_assert(DecodesEveryField(kWmzFields, record::kWmzFields, 0,
+                                {offsetof(WMZParam, calibrated), offsetof(WMZParam, upperTemp),
+                                 offsetof(WMZParam, upperDiff), offsetof(WMZParam, lowerTemp),
+                                 offsetof(WMZParam, lowerDiff), offsetof(WMZParam, readingKwh),
+                                 offsetof(WMZParam, readingMwh)}));
+static_assert(DecodesEveryField(kStartfuncFields, record::kStartfuncFields));
+static_assert(DecodesEveryField(kKuehlfuncFields, record::kKuehlfuncFields));
 
 // ---- Heat meter: calibration blocks and meter-reading copies ----
 

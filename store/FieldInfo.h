@@ -132,6 +132,18 @@ void RepairRanges(BYTE* record, std::span<const FieldInfo> table);
 // The row of the table whose field begins at offset; null when none does.
 const FieldInfo* FindField(std::span<const FieldInfo> table, unsigned offset);
 
+// The row of the table whose field begins at offset, found when the program is compiled; a table without that row
+// does not compile. For those that name a table's row rather than describe the field again:
+//
+//     doc::ValueRow(1, "DIFF.ON:", record::RowAt(record::kKuehlfuncFields, offsetof(KuehlfuncParam, diffOn)), ...)
+consteval const FieldInfo* RowAt(std::span<const FieldInfo> table, unsigned offset)
+{
+    for (const FieldInfo& row : table)
+        if (row.field.offset == offset)
+            return &row;
+    throw "the field table has no row at that offset";
+}
+
 template <class Record>
 void RepairRanges(Record& r, std::span<const FieldInfo> table)
 {

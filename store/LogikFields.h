@@ -58,8 +58,9 @@ inline constexpr FieldInfo kFuncKontrolleFields[] = {
     // The constant counts only while its source is none.
     ByHand(RECORD_FIELD(FuncKontrolleParam, valueB.number), Scale::Temperature, 0, 200, 60),
     Flag(RECORD_FIELD(FuncKontrolleParam, keepError)),
-    Flag(RECORD_FIELD(FuncKontrolleParam, valueError[0])).Each(16, 1),
-    Flag(RECORD_FIELD(FuncKontrolleParam, differenceError[0])).Each(16, 1),
+    // Output 16 has no stored bit.
+    Flag(RECORD_FIELD(FuncKontrolleParam, valueError[0])).Each(15, 1),
+    Flag(RECORD_FIELD(FuncKontrolleParam, differenceError[0])).Each(15, 1),
 };
 
 inline constexpr FieldInfo kTimerFields[] = {

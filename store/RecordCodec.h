@@ -16,7 +16,9 @@
 //
 // Encoding never touches a stored byte or bit that the table does not name, so a write over the bytes read just
 // before keeps everything the record does not own. What a table cannot say (fields whose meaning depends on
-// others, redundant copies, checksums) stays hand-written beside the table.
+// others, redundant copies, checksums) stays hand-written beside the table. The field table of the record
+// (<Family>Fields.h) names the same fields by member; DecodesEveryField asserts when the program is compiled that
+// the codec's decoded bytes are where those members lie.
 //
 // Function records add a frame: fields 0..2 are the designation decoded from the function-table entry, field 3 the
 // function number, and four types end in a block of five time programs. FuncRecordType describes one function type
@@ -25,9 +27,11 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "store/FieldInfo.h"
 
 #include <cstddef>
 #include <cstring>
+#include <initializer_list>
 #include <span>
 #include <type_traits>
 
@@ -108,6 +112,16 @@ void Encode(std::span<const FieldCodec> table, const BYTE* fields, BYTE* stored)
 constexpr unsigned StoredEnd(std::span<const FieldCodec> table);
 constexpr unsigned FieldEnd(std::span<const FieldCodec> table);
 
+// Whether the table decodes every element of every row of a field table where its member lies: a byte or bit field
+// at the element's own offset (of a wider member, its low bits), a word of the element's size at its offset, or a
+// byte run, source triple or flag list that holds the element whole. A function type's time-program block (timeBlock, 0 for none) and the offsets in byHand (fields
+// coded by hand beside the table) count as decoded. For the asserts that keep a codec table and the field table of
+// its record in step:
+//
+//     static_assert(record::DecodesEveryField(kFields, record::kExampleFields));
+constexpr bool DecodesEveryField(std::span<const FieldCodec> table, std::span<const FieldInfo> fields,
+                                 unsigned timeBlock = 0, std::initializer_list<unsigned> byHand = {});
+
 // ---- Function records ----
 
 constexpr unsigned kEntrySize = 8;
@@ -120,6 +134,7 @@ constexpr BYTE kZeitFenster = 7;
 constexpr BYTE kZeitProgramme = 8;
 constexpr BYTE kZeitSollwert = 9;
 constexpr unsigned kZeitBlockStored = 64;
+constexpr unsigned kZeitBlockFields = 5 * 16;  // decoded bytes of the five programs
 
 struct FuncRecordType {
     int typeCode;                          // 1..23, written into entry byte 0
@@ -181,6 +196,49 @@ constexpr unsigned StoredEnd(std::span<const FieldCodec> table)
         end = last > end ? last : end;
     }
     return end;
+}
+
+constexpr bool DecodesElement(std::span<const FieldCodec> table, unsigned at, unsigned size)
+{
+    for (const FieldCodec& c : table) {
+        switch (c.kind) {
+        case Kind::Bits:  // a byte, or the low bits of a wider word
+            if (c.field == at)
+                return true;
+            break;
+        case Kind::Word16:
+        case Kind::Word32:
+            if (c.field == at && size == (c.kind == Kind::Word16 ? 2u : 4u))
+                return true;
+            break;
+        case Kind::Bytes:
+        case Kind::Flags:
+        case Kind::MaskedFlags:
+        case Kind::Triple:
+            if (at >= c.field && at + size <= c.field + (c.kind == Kind::Triple ? 3u : c.a))
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
+constexpr bool DecodesEveryField(std::span<const FieldCodec> table, std::span<const FieldInfo> fields,
+                                 unsigned timeBlock, std::initializer_list<unsigned> byHand)
+{
+    for (const FieldInfo& row : fields)
+        for (unsigned e = 0; e < row.count; ++e) {
+            const unsigned at = row.field.offset + e * row.stride;
+            bool decoded = DecodesElement(table, at, row.field.size);
+            if (timeBlock != 0)
+                decoded = decoded || at == kZeitFenster || at == kZeitProgramme || at == kZeitSollwert ||
+                    (at >= timeBlock && at < timeBlock + kZeitBlockFields);
+            for (unsigned hand : byHand)
+                decoded = decoded || at == hand;
+            if (!decoded)
+                return false;
+        }
+    return true;
 }
 
 constexpr unsigned FieldEnd(std::span<const FieldCodec> table)

@@ -104,9 +104,8 @@ TEST(DocFunctionValues, SourceAndOutputRowsNameTheRecordsSourcesAndOutputs)
             if (row.kind != DocRow::Digital && row.kind != DocRow::Analog && row.kind != DocRow::Outputs16 &&
                 row.kind != DocRow::Speeds6)
                 continue;
-            ASSERT_NE(row.field, nullptr) << row.label;
             for (int r = 0; r < row.repeat; ++r) {
-                const unsigned at = row.field->field.offset + r * row.stride;
+                const unsigned at = Place(row) + r * row.stride;
                 const auto want = row.kind == DocRow::Outputs16 ? DrawingReader::PinCompletion::Flags16
                     : row.kind == DocRow::Speeds6               ? DrawingReader::PinCompletion::Flags6
                                                                 : DrawingReader::PinCompletion::Source;

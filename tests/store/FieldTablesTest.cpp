@@ -7,11 +7,16 @@
 #include "store/LogikFields.h"
 #include "store/NetzFields.h"
 #include "store/PlantFields.h"
+#include "store/RecordCodec.h"
 #include "store/SolarFields.h"
 #include "store/ZeitprogrammFields.h"
 
+#include "platform/CLocale.h"
+#include "resources/ValueLists.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -252,6 +257,42 @@ TEST(FieldTablesTest, SignedWordsAndArrayRowsAreReadAndRepairedPerElement)
     EXPECT_EQ(s.analog[3].blocking, 10);
     EXPECT_EQ(s.analog[1].threshold, 30);
     EXPECT_EQ(s.analog[3].interval, 5) << "a neighbour of a repaired element keeps its value";
+}
+
+// The number an item of a value list shows, in units of 10^-decimals ("- 9.9" -> -99 with one decimal).
+long ShownNumber(CString text, int decimals)
+{
+    text.Remove(' ');
+    double value = std::strtod(text.GetString(), nullptr);
+    for (int d = 0; d < decimals; ++d)
+        value *= 10;
+    return static_cast<long>(value < 0 ? value - 0.5 : value + 0.5);
+}
+
+// The lists of the templates are generated beside the resources, below the store; they must show each code as
+// the store's scale reads it.
+TEST(FieldTablesTest, ValueListsShowEachCodeAsTheStoresScaleReadsIt)
+{
+    struct Case {
+        const char* name;
+        resources::ValueList list;
+        int decimals;
+        long (*shown)(BYTE code);
+    };
+    const Case cases[] = {
+        {"difference", resources::DifferenceList(), 1, [](BYTE c) -> long { return record::DifferenceTenths(c); }},
+        {"hysteresis", resources::HysteresisList(1), 1, [](BYTE c) -> long { return record::HysteresisTenths(c); }},
+        {"temperature", resources::TemperatureList(), 0, [](BYTE c) -> long { return record::TemperatureCelsius(c); }},
+    };
+    for (const Case& c : cases)
+        for (size_t i = 0; i < c.list.items.size(); ++i)
+            EXPECT_EQ(ShownNumber(c.list.items[i], c.decimals), c.shown(static_cast<BYTE>(c.list.codes[i])))
+                << c.name << " item " << i << " \"" << c.list.items[i].GetString() << "\"";
+    const resources::ValueList times = resources::TimeOfDayList();
+    for (size_t i = 0; i < times.items.size(); ++i) {
+        const int minutes = record::TimeOfDayMinutes(static_cast<BYTE>(times.codes[i]));
+        EXPECT_EQ(times.items[i], platform::FormatC("%02d.%02d", minutes / 60, minutes % 60)) << i;
+    }
 }
 
 }  // namespace

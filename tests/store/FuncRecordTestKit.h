@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <set>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,6 +42,26 @@ inline std::string Hex(const BYTE* bytes, size_t count)
 inline std::string Hex(const std::vector<BYTE>& bytes)
 {
     return Hex(bytes.data(), bytes.size());
+}
+
+// A new function's slot: the type's name, the call that writes its defaults and the 128 bytes it must give.
+struct DefaultCase {
+    const char* type;
+    void (*defaults)(BYTE*);
+    const char* expected;
+};
+
+// Each case's defaults, written over a slot of FF, give exactly its expected bytes.
+inline void ExpectDefaultSlots(std::span<const DefaultCase> cases)
+{
+    for (const DefaultCase& c : cases) {
+        SCOPED_TRACE(c.type);
+        std::vector<BYTE> slot(128, 0xFF);
+        c.defaults(slot.data());
+        const std::vector<BYTE> expected = Bytes(c.expected);
+        ASSERT_EQ(expected.size(), 128u);
+        EXPECT_EQ(Hex(slot), Hex(expected));
+    }
 }
 
 // The pins of object 77: pin p's source is kind 10 + p, number 100 + p; every pin drives outputs 1, 3, 6, 8 and 16.

@@ -11,12 +11,6 @@ namespace {
 
 using Fake = FakeDrawing;
 
-struct DefaultCase {
-    const char* type;
-    void (*defaults)(BYTE*);
-    const char* expected;
-};
-
 // A program block with no day and every window 00:00 to 00:00 at the given setpoint byte.
 #define EMPTY_PROGRAMS(sp) "00 00 00 " sp " 00 00 " sp " 00 00 " sp " "
 
@@ -61,14 +55,7 @@ protected:
 
 TEST(HeizungRecordsDefaults, NewSlotBytes)
 {
-    for (const DefaultCase& c : kDefaults) {
-        SCOPED_TRACE(c.type);
-        std::vector<BYTE> slot(128, 0xFF);
-        c.defaults(slot.data());
-        const std::vector<BYTE> expected = Bytes(c.expected);
-        ASSERT_EQ(expected.size(), 128u);
-        EXPECT_EQ(Hex(slot), Hex(expected));
-    }
+    ExpectDefaultSlots(kDefaults);
 }
 
 TEST_F(HeizungRecordsTest, NewRecordsReadAsDescribed)

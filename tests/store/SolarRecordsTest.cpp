@@ -15,12 +15,6 @@ using Fake = FakeDrawing;
 
 // ---- New records: the slot bytes the defaults give, written from the record descriptions ----
 
-struct DefaultCase {
-    const char* type;
-    void (*defaults)(BYTE*);
-    const char* expected;
-};
-
 const DefaultCase kDefaults[] = {
     {"Solarregelung", CParaDaten::GetDefaultSolarregelung,
      "46 28 82 64 46 1e 46 1e 01 00 00 01 01 01 01 03 01 02 ff*110"},
@@ -41,14 +35,7 @@ const DefaultCase kDefaults[] = {
 
 TEST(SolarRecordsDefaults, NewSlotBytes)
 {
-    for (const DefaultCase& c : kDefaults) {
-        SCOPED_TRACE(c.type);
-        std::vector<BYTE> slot(128, 0xFF);
-        c.defaults(slot.data());
-        const std::vector<BYTE> expected = Bytes(c.expected);
-        ASSERT_EQ(expected.size(), 128u);
-        EXPECT_EQ(Hex(slot), Hex(expected));
-    }
+    ExpectDefaultSlots(kDefaults);
 }
 
 namespace {
