@@ -46,4 +46,4 @@ static_assert(sizeof(AnalogfuncParam::Variable) == 3);
 static_assert(offsetof(AnalogfuncParam, release) == 4 && offsetof(AnalogfuncParam, outputs) == 12 &&
               offsetof(AnalogfuncParam, offResult) == 18 && offsetof(AnalogfuncParam, variables) == 21 &&
               sizeof(AnalogfuncParam) == 39,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -28,4 +28,4 @@ static_assert(offsetof(AnfHeizungParam, release) == 4 && offsetof(AnfHeizungPara
               offsetof(AnfHeizungParam, demandSetpoint) == 11 && offsetof(AnfHeizungParam, offTemp) == 13 &&
               offsetof(AnfHeizungParam, offSetpoint) == 15 && offsetof(AnfHeizungParam, outputs) == 20 &&
               sizeof(AnfHeizungParam) == 36,
-              "the stored-form table and the drawing completion address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -34,4 +34,4 @@ static_assert(offsetof(AnfWarmwasserParam, release) == 4 && offsetof(AnfWarmwass
               offsetof(AnfWarmwasserParam, externalSwitch) == 18 && offsetof(AnfWarmwasserParam, outputs) == 21 &&
               offsetof(AnfWarmwasserParam, burnerOutputs) == 37 && offsetof(AnfWarmwasserParam, programs) == 43 &&
               sizeof(AnfWarmwasserParam) == 123,
-              "the stored-form table and the drawing completion address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -24,4 +24,4 @@ struct FuncKontrolleParam {
 static_assert(offsetof(FuncKontrolleParam, valueA) == 6 && offsetof(FuncKontrolleParam, differenceRelease) == 10 &&
               offsetof(FuncKontrolleParam, valueError) == 14 && offsetof(FuncKontrolleParam, differenceError) == 30 &&
               sizeof(FuncKontrolleParam) == 46,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -78,4 +78,4 @@ static_assert(offsetof(HzkrRegParam, release) == 4 && offsetof(HzkrRegParam, win
               offsetof(HzkrRegParam, externalSwitch) == 51 && offsetof(HzkrRegParam, pumpOutputs) == 54 &&
               offsetof(HzkrRegParam, mixerOutputs) == 70 && offsetof(HzkrRegParam, programs) == 71 &&
               sizeof(HzkrRegParam) == 151,
-              "the stored-form table and the drawing completion address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -40,4 +40,4 @@ struct KesselkaskadeParam {
 static_assert(offsetof(KesselkaskadeParam, participantCount) == 13 && offsetof(KesselkaskadeParam, flowTemp) == 15 &&
               offsetof(KesselkaskadeParam, participants) == 18 && offsetof(KesselkaskadeParam, boilers) == 24 &&
               sizeof(KesselkaskadeParam) == 108,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -27,4 +27,4 @@ static_assert(offsetof(KuehlfuncParam, release) == 4 && offsetof(KuehlfuncParam,
               offsetof(KuehlfuncParam, referenceMax) == 11 && offsetof(KuehlfuncParam, diffOn) == 13 &&
               offsetof(KuehlfuncParam, coolingOutputs) == 16 && offsetof(KuehlfuncParam, controlledOutputs) == 32 &&
               sizeof(KuehlfuncParam) == 38,
-              "the stored-form table and the drawing completion address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -29,4 +29,4 @@ static_assert(offsetof(LadepumpeParam, release) == 4 && offsetof(LadepumpeParam,
               offsetof(LadepumpeParam, sourceMin) == 11 && offsetof(LadepumpeParam, referenceTemp) == 13 &&
               offsetof(LadepumpeParam, referenceMax) == 17 && offsetof(LadepumpeParam, outputs) == 21 &&
               sizeof(LadepumpeParam) == 37,
-              "the stored-form table and the drawing completion address the fields by position");
+              "the codec table states these decoded positions as numbers");

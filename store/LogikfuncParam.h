@@ -24,4 +24,4 @@ struct LogikfuncParam {
 };
 static_assert(offsetof(LogikfuncParam, result) == 9 && offsetof(LogikfuncParam, inverted) == 25 &&
               offsetof(LogikfuncParam, inputs) == 41 && sizeof(LogikfuncParam) == 59,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

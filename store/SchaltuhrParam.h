@@ -28,4 +28,4 @@ struct SchaltuhrParam {
 static_assert(offsetof(SchaltuhrParam, windowsPerProgram) == 7 && offsetof(SchaltuhrParam, blocking) == 15 &&
               offsetof(SchaltuhrParam, outputs) == 18 && offsetof(SchaltuhrParam, programs) == 34 &&
               sizeof(SchaltuhrParam) == 114,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

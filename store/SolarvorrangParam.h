@@ -31,4 +31,4 @@ static_assert(sizeof(SolarvorrangTeilnehmer) == 2);
 static_assert(offsetof(SolarvorrangParam, release) == 4 && offsetof(SolarvorrangParam, radiation) == 8 &&
               offsetof(SolarvorrangParam, timerFromPriority) == 13 && offsetof(SolarvorrangParam, flushOutputs) == 14 &&
               offsetof(SolarvorrangParam, participants) == 30 && sizeof(SolarvorrangParam) == 50,
-              "the stored-form table and the drawing completion address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -29,4 +29,4 @@ static_assert(offsetof(StartfuncParam, release) == 4 && offsetof(StartfuncParam,
               offsetof(StartfuncParam, radiation) == 13 && offsetof(StartfuncParam, relativeTemp) == 15 &&
               offsetof(StartfuncParam, flushOutputs) == 17 && offsetof(StartfuncParam, solarControls) == 33 &&
               sizeof(StartfuncParam) == 43,
-              "the stored-form table and the drawing completion address the fields by position");
+              "the codec table states these decoded positions as numbers");

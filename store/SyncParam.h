@@ -32,4 +32,4 @@ struct SyncParam {
 };
 static_assert(sizeof(SyncParam::Fenster) == 4);
 static_assert(offsetof(SyncParam, outputs) == 10 && offsetof(SyncParam, windows) == 26 && sizeof(SyncParam) == 46,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -50,4 +50,4 @@ static_assert(offsetof(TimerParam, edgeWord) == 8 && offsetof(TimerParam, retrig
               offsetof(TimerParam, modeWord) == 16 && offsetof(TimerParam, trigger) == 22 &&
               offsetof(TimerParam, duty) == 25 && offsetof(TimerParam, output) == 27 &&
               offsetof(TimerParam, inverted) == 43 && sizeof(TimerParam) == 60,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

@@ -21,4 +21,4 @@ struct WartungsfuncParam {
 };
 static_assert(offsetof(WartungsfuncParam, burnerDemand) == 10 && offsetof(WartungsfuncParam, powerOutputs) == 26 &&
               offsetof(WartungsfuncParam, circuits) == 32 && sizeof(WartungsfuncParam) == 37,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

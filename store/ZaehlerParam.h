@@ -30,4 +30,4 @@ struct ZaehlerParam {
 static_assert(offsetof(ZaehlerParam, reset) == 10 && offsetof(ZaehlerParam, inputs) == 13 &&
               offsetof(ZaehlerParam, position) == 32 && offsetof(ZaehlerParam, minutes) == 36 &&
               sizeof(ZaehlerParam) == 40,
-              "the forms address the fields by position");
+              "the codec table states these decoded positions as numbers");

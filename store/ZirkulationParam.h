@@ -41,4 +41,4 @@ static_assert(offsetof(ZirkulationParam, release) == 4 && offsetof(ZirkulationPa
               offsetof(ZirkulationParam, setpoint) == 22 && offsetof(ZirkulationParam, storeTemp) == 24 &&
               offsetof(ZirkulationParam, outputs) == 26 && offsetof(ZirkulationParam, programs) == 42 &&
               sizeof(ZirkulationParam) == 122,
-              "the stored-form table and the drawing completion address the fields by position");
+              "the codec table states these decoded positions as numbers");
