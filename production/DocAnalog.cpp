@@ -1,6 +1,7 @@
 // The documentation rows of the analog function, the PID control, the profile function and the time switch.
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
+#include "resources/UiTexts.h"
 #include "store/AnalogfuncParam.h"
 #include "store/LogikFields.h"
 #include "store/PID_RegelungParam.h"
@@ -109,8 +110,8 @@ constexpr DocRow AtPlace(DocRow row, unsigned at)
 }
 
 constexpr DocRow kAnalogfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILAS. ANALOG FUNZ.", offsetof(AnalogfuncParam, release)),
-    SourceRow(DocRow::Analog, 1, "RISUL.(RILAS.=off)", offsetof(AnalogfuncParam, offResult)),
+    SourceRow(DocRow::Digital, 1, ui::kAnalogReleaseInput, offsetof(AnalogfuncParam, release)),
+    SourceRow(DocRow::Analog, 1, ui::kAnalogOffResultInput, offsetof(AnalogfuncParam, offResult)),
     When(LinesRow(2, ResultOffset), {Cond::NonZero, kAfOffResultAt}),
     LinesRow(1, AnalogVariables, "ENTRATA DATI %d"),
     HeadingRow(0, kUscitaDati),
@@ -134,7 +135,7 @@ constexpr DocRow kAnalogfuncRows[] = {
 
 // ---- PID control: three controls, each with its two-bit mode in byte 8 ----
 
-constexpr const char* kPidModes[] = {"off", "normale", "inverso"};
+constexpr const char* kPidModes[] = {"off", "normale", ui::kModeInverted};
 
 template <unsigned Shift>
 CString PidMode(const DocText&, const BYTE* r)
@@ -145,7 +146,7 @@ CString PidMode(const DocText&, const BYTE* r)
 constexpr Cond kOptional{Cond::Always};
 
 constexpr DocRow kPidRegelungRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO REGOLAZ.", offsetof(PID_RegelungParam, release)),
+    SourceRow(DocRow::Digital, 1, ui::kPidReleaseInput, offsetof(PID_RegelungParam, release)),
     SourceRow(DocRow::Analog, 1, "TEMP. REGOLAZ.VAL.ASSOL.", offsetof(PID_RegelungParam, absActual), kOptional),
     SourceRow(DocRow::Analog, 1, "VAL.TEOR. REGOLAZ.VAL.ASSOL.", offsetof(PID_RegelungParam, absSetpoint)),
     SourceRow(DocRow::Analog, 1, "TEMP. (+) REGOLAZ.DIFF.", offsetof(PID_RegelungParam, diffPlus), kOptional),
@@ -157,24 +158,24 @@ constexpr DocRow kPidRegelungRows[] = {
               kOptional),
     SourceRow(DocRow::Analog, 1, "VAL.TEOR. REGOLAZ.AVVENIM.", offsetof(PID_RegelungParam, eventSetpoint)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Speeds6, 1, "GRANDEZZA", offsetof(PID_RegelungParam, outputs)),
-    HeadingRow(0, "VAL.ASSOL.REGOLAZ.:"),
+    SourceRow(DocRow::Speeds6, 1, ui::kMagnitudeOutput, offsetof(PID_RegelungParam, outputs)),
+    HeadingRow(0, ui::kPidAbsoluteGroup),
     CustomRow(1, kModoUpper, PidMode<kPidAbsolutShift>),
-    When(ValueRow(1, "T.Abs.TEOR:",
+    When(ValueRow(1, ui::kPidAbsoluteSetpoint,
                   record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, absSetpoint.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(PID_RegelungParam, absSetpoint)}),
-    HeadingRow(0, "REGOLAZ.DIFF.:"),
+    HeadingRow(0, ui::kPidDifferenceGroup),
     CustomRow(1, kModoUpper, PidMode<kPidDifferenzShift>),
-    ValueRow(1, "DIFF.TEOR:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, diffSetpoint)),
+    ValueRow(1, ui::kPidDifferenceSetpoint, record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, diffSetpoint)),
              Fmt::Scaled),
-    HeadingRow(0, "REGOLAZ.AVVENIM.:"),
+    HeadingRow(0, ui::kPidEventGroup),
     CustomRow(1, kModoUpper, PidMode<kPidEreignisShift>),
-    CustomRow(1, "COND.:",
+    CustomRow(1, ui::kPidCondition,
               [](const DocText&, const BYTE* r) -> CString {
                   return r[offsetof(PID_RegelungParam, eventBelow)] ? "EFF < SOGL" : "EFF > SOGL";
               }),
-    When(ValueRow(1, "T.Att.SOGL:",
+    When(ValueRow(1, ui::kPidThreshold,
                   record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, eventThreshold.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(PID_RegelungParam, eventThreshold)}),
@@ -183,11 +184,11 @@ constexpr DocRow kPidRegelungRows[] = {
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(PID_RegelungParam, eventSetpoint)}),
     HeadingRow(0, "GRANDEZZA:"),
-    ValueRow(1, "massimale:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, outputMax)),
+    ValueRow(1, ui::kPidMaximum, record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, outputMax)),
              Fmt::Number),
-    ValueRow(1, "minimale:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, outputMin)),
+    ValueRow(1, ui::kPidMinimum, record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, outputMin)),
              Fmt::Number),
-    HeadingRow(0, "PARAMETRO REGOLAZ.:"),
+    HeadingRow(0, ui::kPidParameterGroup),
     ValueRow(1, "P:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, p)), Fmt::Number),
     ValueRow(1, "I:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, i)), Fmt::Number),
     ValueRow(1, "D:", record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, d)), Fmt::Number),
@@ -245,29 +246,29 @@ void ProfilSteps(DocText& text, const DocRow& row, const CString&, const BYTE* r
     const int count = std::min<int>(r[offsetof(ProfilfuncParam, stepCount)], kProfilSteps);
     for (int k = 1; k <= count; ++k) {
         CString label;
-        label.Format(text.Format() == kColumns ? "%s %2d:" : "%s %d:", "Grado", k);
+        label.Format(text.Format() == kColumns ? "%s %2d:" : "%s %d:", ui::kProfilStep, k);
         text.Separated(row.level, label, ProfilValue(r[kPfStepsAt + k - 1], r[kPfUnitAt], false));
     }
 }
 
 constexpr DocRow kProfilfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO PROFILO", offsetof(ProfilfuncParam, release)),
-    SourceRow(DocRow::Analog, 1, "VAL.TEOR.(RIL.=off)", offsetof(ProfilfuncParam, offValue)),
-    ProfilInputRow("START PROFILO", offsetof(ProfilfuncParam, start)),
-    ProfilInputRow("STOP PROFILO", offsetof(ProfilfuncParam, stop)),
-    ProfilInputRow("RESET PROFILO", offsetof(ProfilfuncParam, reset)),
-    ProfilInputRow("TATTO PROFILO", offsetof(ProfilfuncParam, clock)),
+    SourceRow(DocRow::Digital, 1, ui::kProfilReleaseInput, offsetof(ProfilfuncParam, release)),
+    SourceRow(DocRow::Analog, 1, ui::kProfilOffValueInput, offsetof(ProfilfuncParam, offValue)),
+    ProfilInputRow(ui::kProfilStartInput, offsetof(ProfilfuncParam, start)),
+    ProfilInputRow(ui::kProfilStopInput, offsetof(ProfilfuncParam, stop)),
+    ProfilInputRow(ui::kProfilResetInput, offsetof(ProfilfuncParam, reset)),
+    ProfilInputRow(ui::kProfilClockInput, offsetof(ProfilfuncParam, clock)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "PROFILO ATTIVO", offsetof(ProfilfuncParam, outputs)),
+    SourceRow(DocRow::Outputs16, 1, ui::kProfilOutput, offsetof(ProfilfuncParam, outputs)),
     CustomRow(0, "GR.FUNZ.:",
               [](const DocText&, const BYTE* r) -> CString {
                   return r[kPfUnitAt] < std::size(kProfilUnits) ? kProfilUnits[r[kPfUnitAt]].name : "";
               }),
-    ValueRow(0, "ciciclo:", record::RowAt(record::kProfilFields, offsetof(ProfilfuncParam, repeat)), Fmt::YesNo),
-    When(ValueRow(0, "Tatto Int:", record::RowAt(record::kProfilFields, offsetof(ProfilfuncParam, clock.number)),
+    ValueRow(0, ui::kProfilCyclicLabel, record::RowAt(record::kProfilFields, offsetof(ProfilfuncParam, repeat)), Fmt::YesNo),
+    When(ValueRow(0, ui::kProfilClockLabel, record::RowAt(record::kProfilFields, offsetof(ProfilfuncParam, clock.number)),
                   Fmt::Scaled),
          {Cond::Zero, offsetof(ProfilfuncParam, clock)}),
-    When(CustomRow(0, "se RILASCIO = off:",
+    When(CustomRow(0, ui::kProfilOffValueLabel,
                    [](const DocText&, const BYTE* r) {
                        return ProfilValue(r[offsetof(ProfilfuncParam, offValue.number)], r[kPfUnitAt], true);
                    }),
@@ -289,20 +290,20 @@ CString DaysAndTime(const DocText& text, const BYTE* r)
 constexpr Cond kBlocked{Cond::NonZero, offsetof(SchaltuhrParam, blocking)};
 
 constexpr DocRow kSchaltuhrRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO TEMPORIZ.", offsetof(SchaltuhrParam, release)),
-    SourceRow(DocRow::Digital, 1, "BLOCAGGIO", offsetof(SchaltuhrParam, blocking), kOptional),
+    SourceRow(DocRow::Digital, 1, ui::kSchaltuhrReleaseInput, offsetof(SchaltuhrParam, release)),
+    SourceRow(DocRow::Digital, 1, ui::kSchaltuhrBlockingInput, offsetof(SchaltuhrParam, blocking), kOptional),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "COND.TPO.RISPET.", offsetof(SchaltuhrParam, outputs)),
+    SourceRow(DocRow::Outputs16, 1, ui::kSyncOutput, offsetof(SchaltuhrParam, outputs)),
     LinesRow(0, TimePrograms<SchaltuhrParam>),
-    When(ValueRow(0, "Val.Nom.Cond.Tpo e esaudito:",
+    When(ValueRow(0, ui::kSchaltuhrSetpointLabel,
                   record::RowAt(record::kSchaltuhrFields, offsetof(SchaltuhrParam, nominalValue)), Fmt::Number,
                   "%ld°C"),
          {Cond::NonZero, offsetof(SchaltuhrParam, windowSetpoints)}),
-    When(CustomRow(0, "Tempo Min Cond.Bloc.:",
+    When(CustomRow(0, ui::kSchaltuhrMinBlockLabel,
                    DaysAndTime<offsetof(SchaltuhrParam, blockMinDays), offsetof(SchaltuhrParam, blockMinTime)>),
          kBlocked),
     When(CustomRow(
-             0, "Tempo Blocco:", DaysAndTime<offsetof(SchaltuhrParam, blockDays), offsetof(SchaltuhrParam, blockTime)>),
+             0, ui::kSchaltuhrBlockLabel, DaysAndTime<offsetof(SchaltuhrParam, blockDays), offsetof(SchaltuhrParam, blockTime)>),
          kBlocked),
 };
 

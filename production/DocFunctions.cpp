@@ -63,10 +63,10 @@ CString UnitText(BYTE value, int unitKind)
     CString text;
     switch (unitKind) {
     case kUnitPlain: text.Format("%d", value); return text;
-    case kUnitDifference: return TenthsText(record::DifferenceTenths(value), "K");
-    case kUnitHysteresis: return TenthsText(record::HysteresisTenths(value), "K");
+    case kUnitDifference: return TenthsText(record::DifferenceTenths(value), ui::kUnitKelvin);
+    case kUnitHysteresis: return TenthsText(record::HysteresisTenths(value), ui::kUnitKelvin);
     case kUnitIrradiance: text.Format("%d W/m²", value); return text;
-    case kUnitPercent: return TenthsText(record::DifferenceTenths(value), "%");
+    case kUnitPercent: return TenthsText(record::DifferenceTenths(value), ui::kUnitPercent);
     default: return text;
     }
 }

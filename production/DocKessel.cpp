@@ -21,15 +21,15 @@ constexpr char kFixedCelsius[] = "%ld °C";
 // Charge pump: the analog inputs in the order feed, reference, minimum feed, maximum reference.
 
 constexpr DocRow kLadepumpeRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO POMPA", offsetof(LadepumpeParam, release)),
-    SourceRow(DocRow::Analog, 1, "TRASCORSATEMP.", offsetof(LadepumpeParam, sourceTemp)),
+    SourceRow(DocRow::Digital, 1, ui::kLadeReleaseInput, offsetof(LadepumpeParam, release)),
+    SourceRow(DocRow::Analog, 1, ui::kLadeSourceInput, offsetof(LadepumpeParam, sourceTemp)),
     SourceRow(DocRow::Analog, 1, "TEMP.REFERENZA", offsetof(LadepumpeParam, referenceTemp)),
-    SourceRow(DocRow::Analog, 1, "TEMP.MIN.TRASC.", offsetof(LadepumpeParam, sourceMin)),
+    SourceRow(DocRow::Analog, 1, ui::kLadeSourceMinInput, offsetof(LadepumpeParam, sourceMin)),
     SourceRow(DocRow::Analog, 1, "TEMP.MASS.RIF.", offsetof(LadepumpeParam, referenceMax)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "POMPA", offsetof(LadepumpeParam, outputs)),
-    HeadingRow(0, "TRASCORSATEMP.:"),
-    When(ValueRow(1, "T.Tras.MIN:", record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, sourceMin.number)),
+    SourceRow(DocRow::Outputs16, 1, ui::kLadeOutput, offsetof(LadepumpeParam, outputs)),
+    HeadingRow(0, ui::kLadeSourceGroup),
+    When(ValueRow(1, ui::kLadeSourceMin, record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, sourceMin.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(LadepumpeParam, sourceMin)}),
     ValueRow(1, "DIFF.ON:", record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, minDiffOn)), Fmt::Scaled),
@@ -43,7 +43,7 @@ constexpr DocRow kLadepumpeRows[] = {
     ValueRow(1, "DIFF.ON:", record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, maxDiffOn)), Fmt::Scaled),
     ValueRow(1, "DIFF.OFF:", record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, maxDiffOff)),
              Fmt::Scaled),
-    HeadingRow(0, "DIFF. TRASC-REF:"),
+    HeadingRow(0, ui::kLadeDiffGroup),
     ValueRow(1, "DIFF.ON:", record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, sourceDiffOn)),
              Fmt::Scaled),
     ValueRow(1, "DIFF.OFF:", record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, sourceDiffOff)),
@@ -61,13 +61,13 @@ void CoolingWindow(DocText& text, const DocRow& row, const CString&, const BYTE*
 }
 
 constexpr DocRow kKuehlfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO RAFFRED.", offsetof(KuehlfuncParam, release)),
+    SourceRow(DocRow::Digital, 1, ui::kKuehlReleaseInput, offsetof(KuehlfuncParam, release)),
     SourceRow(DocRow::Analog, 1, "TEMP.REFERENZA", offsetof(KuehlfuncParam, referenceTemp)),
     SourceRow(DocRow::Analog, 1, "TEMP.MASS.RIF.", offsetof(KuehlfuncParam, referenceMax)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Speeds6, 1, "GRANDEZZA", offsetof(KuehlfuncParam, controlledOutputs)),
-    SourceRow(DocRow::Outputs16, 1, "RAFFRED.", offsetof(KuehlfuncParam, coolingOutputs)),
-    HeadingRow(0, "TEMPO FINE.:"),
+    SourceRow(DocRow::Speeds6, 1, ui::kMagnitudeOutput, offsetof(KuehlfuncParam, controlledOutputs)),
+    SourceRow(DocRow::Outputs16, 1, ui::kKuehlOutput, offsetof(KuehlfuncParam, coolingOutputs)),
+    HeadingRow(0, ui::kKuehlWindowGroup),
     LinesRow(1, CoolingWindow),
     HeadingRow(0, "TEMP.REFERENZA:"),
     When(ValueRow(1,
@@ -83,9 +83,9 @@ constexpr DocRow kKuehlfuncRows[] = {
 // Mixer control.
 
 constexpr DocRow kMischerRegRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO MISCELA.", offsetof(MischerRegParam, release)),
-    SourceRow(DocRow::Analog, 1, "TEMP.REGOL.", offsetof(MischerRegParam, controlTemp)),
-    SourceRow(DocRow::Analog, 1, "VAL.TEOR.", offsetof(MischerRegParam, setpoint)),
+    SourceRow(DocRow::Digital, 1, ui::kMischerReleaseInput, offsetof(MischerRegParam, release)),
+    SourceRow(DocRow::Analog, 1, ui::kMischerControlTempInput, offsetof(MischerRegParam, controlTemp)),
+    SourceRow(DocRow::Analog, 1, ui::kMischerSetpointInput, offsetof(MischerRegParam, setpoint)),
     HeadingRow(0, kUscitaDati),
     HeadingRow(1, "MISCELA.:"),
     CustomRow(2, "Uscita:",
@@ -100,7 +100,7 @@ constexpr DocRow kMischerRegRows[] = {
               [](const DocText&, const BYTE* r) -> CString {
                   return r[offsetof(MischerRegParam, inverse)] ? kInverso : kNormale;
               }),
-    HeadingRow(0, "TEMP.REGOL.:"),
+    HeadingRow(0, ui::kMischerTempGroup),
     When(ValueRow(1, "Reg.TEOR:", record::RowAt(record::kMischerRegFields, offsetof(MischerRegParam, setpoint.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(MischerRegParam, setpoint)}),

@@ -2,6 +2,7 @@
 #include "production/DocLayout.h"
 
 #include "production/DocTexts.h"
+#include "resources/UiTexts.h"
 #include "texts/CTexte.h"
 
 namespace doc {
@@ -87,13 +88,13 @@ CString TimeByteText(BYTE value, const char* halfMinuteUnit)
 {
     CString text;
     if (value <= 90)
-        text.Format("%d sec", value);
+        text.Format(ui::kTimeoutSeconds, value);
     else if (value <= 106)
         text.Format("%02.01f %s", (value - 87) / 2.0, halfMinuteUnit);
     else if (value <= 156)
-        text.Format("%d min", value - 97);
+        text.Format(ui::kTimeoutMinutes, value - 97);
     else
-        text.Format("%02.01f ore", (value - 155) / 2.0);
+        text.Format(ui::kTimeoutHours, (value - 155) / 2.0);
     return text;
 }
 

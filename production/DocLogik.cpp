@@ -1,6 +1,7 @@
 // The documentation rows of the timer, the comparison and the counter.
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
+#include "resources/UiTexts.h"
 #include "store/FuncKontrolleParam.h"
 #include "store/LogikFields.h"
 #include "store/RecordCodec.h"
@@ -28,7 +29,7 @@ long Word(const BYTE* record, unsigned offset)
 
 // Timer.
 
-constexpr const char* kTimerModes[] = {"Impulsi",       "Tempo Integr", "Ritardo",
+constexpr const char* kTimerModes[] = {ui::kZaehlerPulsesGroup,       "Tempo Integr", "Ritardo",
                                        "Tempo Min Fnz", "Tempo Blocco", "Instabile"};
 constexpr const char* kTimerEdges[] = {"pos/neg", "positivo", "negativo"};
 constexpr unsigned kModeAt = offsetof(TimerParam, modeWord);
@@ -42,31 +43,31 @@ void AstableTrigger(DocText& text, const DocRow& row, const CString& label, cons
 }
 
 constexpr DocRow kTimerRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO TIMER", offsetof(TimerParam, release)),
-    When(SourceRow(DocRow::Digital, 1, "ENTRATA TRIGGER", offsetof(TimerParam, trigger)), kNotAstable),
-    When(LinesRow(1, AstableTrigger, "ENTRATA TRIGGER"), kAstable),
-    SourceRow(DocRow::Analog, 1, "PROPORZIONE TASTI", offsetof(TimerParam, duty)),
+    SourceRow(DocRow::Digital, 1, ui::kTimerReleaseInput, offsetof(TimerParam, release)),
+    When(SourceRow(DocRow::Digital, 1, ui::kTimerTriggerInput, offsetof(TimerParam, trigger)), kNotAstable),
+    When(LinesRow(1, AstableTrigger, ui::kTimerTriggerInput), kAstable),
+    SourceRow(DocRow::Analog, 1, ui::kTimerDutyInput, offsetof(TimerParam, duty)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "Uscita TIMER", offsetof(TimerParam, output)),
-    SourceRow(DocRow::Outputs16, 1, "Uscita INV.", offsetof(TimerParam, inverted)),
+    SourceRow(DocRow::Outputs16, 1, ui::kTimerOutput, offsetof(TimerParam, output)),
+    SourceRow(DocRow::Outputs16, 1, ui::kTimerOutputInverted, offsetof(TimerParam, inverted)),
     CustomRow(0, "MODO:",
               [](const DocText&, const BYTE* r) -> CString {
                   return Pick(kTimerModes, Word(r, kModeAt) & TimerParam::kModeMask);
               }),
     When(HeadingRow(0, "TEMPO IMP.:"), kAstable),
-    When(ValueRow(1, "ON:", record::RowAt(record::kTimerFields, offsetof(TimerParam, time)), Fmt::Scaled), kAstable),
-    When(ValueRow(1, "OFF:", record::RowAt(record::kTimerFields, offsetof(TimerParam, offTime)), Fmt::Scaled),
+    When(ValueRow(1, ui::kTimerOnLabel, record::RowAt(record::kTimerFields, offsetof(TimerParam, time)), Fmt::Scaled), kAstable),
+    When(ValueRow(1, ui::kTimerOffLabel, record::RowAt(record::kTimerFields, offsetof(TimerParam, offTime)), Fmt::Scaled),
          kAstable),
-    When(CustomRow(0, "Fianco:",
+    When(CustomRow(0, ui::kTimerEdgeLabel,
                    [](const DocText&, const BYTE* r) -> CString {
                        return Pick(kTimerEdges, Word(r, offsetof(TimerParam, edgeWord)) & TimerParam::kEdgeMask);
                    }),
          {Cond::Eq, kModeAt, kTimerImpuls, TimerParam::kModeMask}),
-    When(ValueRow(0, "retriggere:", record::RowAt(record::kTimerFields, offsetof(TimerParam, retrigger)), Fmt::YesNo),
+    When(ValueRow(0, ui::kTimerRetriggerLabel, record::RowAt(record::kTimerFields, offsetof(TimerParam, retrigger)), Fmt::YesNo),
          kNotAstable),
     When(ValueRow(0, "TEMPO IMP.:", record::RowAt(record::kTimerFields, offsetof(TimerParam, time)), Fmt::Scaled),
          kNotAstable),
-    When(ValueRow(0, "TAST.PROP.:", record::RowAt(record::kTimerFields, offsetof(TimerParam, duty.number)), Fmt::Number,
+    When(ValueRow(0, ui::kTimerDutyLabel, record::RowAt(record::kTimerFields, offsetof(TimerParam, duty.number)), Fmt::Number,
                   "%ld%%"),
          {Cond::Zero, offsetof(TimerParam, duty)}),
 };
@@ -123,14 +124,14 @@ CString DifferenceText(const BYTE* r, unsigned offset)
 }
 
 constexpr DocRow kVergleichRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO CONFR.", offsetof(VergleichParam, release)),
-    SourceRow(DocRow::Analog, 1, "VALOREa", offsetof(VergleichParam, valueA)),
-    SourceRow(DocRow::Analog, 1, "VALOREb", offsetof(VergleichParam, valueB)),
+    SourceRow(DocRow::Digital, 1, ui::kVergleichReleaseInput, offsetof(VergleichParam, release)),
+    SourceRow(DocRow::Analog, 1, ui::kVergleichValueAInput, offsetof(VergleichParam, valueA)),
+    SourceRow(DocRow::Analog, 1, ui::kVergleichValueBInput, offsetof(VergleichParam, valueB)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "Va > Vb + diff", offsetof(VergleichParam, above)),
-    SourceRow(DocRow::Outputs16, 1, "Va < Vb + diff", offsetof(VergleichParam, below)),
+    SourceRow(DocRow::Outputs16, 1, ui::kVergleichAbove, offsetof(VergleichParam, above)),
+    SourceRow(DocRow::Outputs16, 1, ui::kVergleichBelow, offsetof(VergleichParam, below)),
     CustomRow(0, "GR.FUNZ.:", [](const DocText&, const BYTE* r) -> CString { return GroupOf(r).text; }),
-    When(CustomRow(0, "VALOREb:", FixedB), {Cond::Zero, offsetof(VergleichParam, valueB)}),
+    When(CustomRow(0, ui::kVergleichValueBLabel, FixedB), {Cond::Zero, offsetof(VergleichParam, valueB)}),
     CustomRow(0, "DIFF.ON:",
               [](const DocText&, const BYTE* r) { return DifferenceText(r, offsetof(VergleichParam, onDifference)); }),
     CustomRow(0, "DIFF.OFF:",
@@ -142,7 +143,7 @@ constexpr unsigned kZaehlerModeAt = offsetof(ZaehlerParam, mode);
 constexpr Cond kPulses{Cond::NonZero, kZaehlerModeAt};
 
 constexpr DocRow kZaehlerRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO CONTATORE", offsetof(ZaehlerParam, release)),
+    SourceRow(DocRow::Digital, 1, ui::kZaehlerReleaseInput, offsetof(ZaehlerParam, release)),
     Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", offsetof(ZaehlerParam, inputs), {Cond::Always}), 6,
              sizeof(DigitalQuelle)),
     SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", offsetof(ZaehlerParam, reset), {Cond::Always}),
@@ -154,7 +155,7 @@ constexpr DocRow kZaehlerRows[] = {
     When(CustomRow(0, "Pos.Contatore:",
                    [](const DocText&, const BYTE* r) {
                        CString text;
-                       text.Format("%ld %s", Word(r, offsetof(ZaehlerParam, position)), "Imp");
+                       text.Format("%ld %s", Word(r, offsetof(ZaehlerParam, position)), ui::kUnitPulses);
                        return text;
                    }),
          kPulses),
@@ -172,15 +173,15 @@ constexpr DocRow kZaehlerRows[] = {
 constexpr unsigned kFkBKind = offsetof(FuncKontrolleParam, valueB);
 
 constexpr DocRow kFuncKontrolleRows[] = {
-    SourceRow(DocRow::Analog, 1, "CONTR.VALOREa", offsetof(FuncKontrolleParam, valueA)),
-    SourceRow(DocRow::Analog, 1, "CONTR.VALOREb", offsetof(FuncKontrolleParam, valueB)),
-    SourceRow(DocRow::Digital, 1, "DIFF.CONTR.", offsetof(FuncKontrolleParam, differenceRelease)),
+    SourceRow(DocRow::Analog, 1, ui::kFuncKontrolleValueAInput, offsetof(FuncKontrolleParam, valueA)),
+    SourceRow(DocRow::Analog, 1, ui::kFuncKontrolleValueBInput, offsetof(FuncKontrolleParam, valueB)),
+    SourceRow(DocRow::Digital, 1, ui::kFuncKontrolleReleaseInput, offsetof(FuncKontrolleParam, differenceRelease)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "Errore Valore", offsetof(FuncKontrolleParam, valueError)),
-    SourceRow(DocRow::Outputs16, 1, "Errore Diff", offsetof(FuncKontrolleParam, differenceError)),
-    HeadingRow(0, "PARAMETRO:"),
-    HeadingRow(1, "Errore se superiore"),
-    ValueRow(1, "al meno", record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, errorDelay)),
+    SourceRow(DocRow::Outputs16, 1, ui::kFuncKontrolleValueError, offsetof(FuncKontrolleParam, valueError)),
+    SourceRow(DocRow::Outputs16, 1, ui::kFuncKontrolleDifferenceError, offsetof(FuncKontrolleParam, differenceError)),
+    HeadingRow(0, ui::kFuncKontrolleGroup),
+    HeadingRow(1, ui::kFuncKontrolleErrorIf),
+    ValueRow(1, ui::kFuncKontrolleAtLeast, record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, errorDelay)),
              Fmt::Number, "%ld min"),
     When(ValueRow(1, "CVa >", record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, valueB.number)),
                   Fmt::Number, "%ld °C"),
@@ -189,7 +190,7 @@ constexpr DocRow kFuncKontrolleRows[] = {
                   record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, differenceLimit)),
                   Fmt::Number, "%ld K"),
          {Cond::NonZero, kFkBKind}),
-    ValueRow(0, "Salv.Errore:", record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, keepError)),
+    ValueRow(0, ui::kFuncKontrolleStoreError, record::RowAt(record::kFuncKontrolleFields, offsetof(FuncKontrolleParam, keepError)),
              Fmt::YesNo),
 };
 
@@ -197,12 +198,12 @@ constexpr DocRow kFuncKontrolleRows[] = {
 constexpr const char* kLogicFunctions[] = {"OFF", "OPPURE", "E", "FLIP FLOP"};
 
 constexpr DocRow kLogikfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO FUNZ.LOGIC", offsetof(LogikfuncParam, release)),
+    SourceRow(DocRow::Digital, 1, ui::kLogikReleaseInput, offsetof(LogikfuncParam, release)),
     Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", offsetof(LogikfuncParam, inputs), {Cond::Always}), 6,
              sizeof(DigitalQuelle)),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, "RISULTATI", offsetof(LogikfuncParam, result)),
-    SourceRow(DocRow::Outputs16, 1, "RISULTATI INV.", offsetof(LogikfuncParam, inverted)),
+    SourceRow(DocRow::Outputs16, 1, ui::kLogikResultInverted, offsetof(LogikfuncParam, inverted)),
     CustomRow(0, "FUNZION:",
               [](const DocText&, const BYTE* r) -> CString {
                   return ListedText(kLogicFunctions, r[offsetof(LogikfuncParam, function)]);

@@ -2,6 +2,7 @@
 #include "production/DocRows.h"
 #include "production/DocRun.h"
 #include "production/DocTexts.h"
+#include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/NetzFields.h"
 #include "texts/CTexte.h"
@@ -38,11 +39,11 @@ constexpr DocRow kSendAnalogRows[] = {
 constexpr const record::FieldInfo* kTimeoutField = &record::kNetzTimeoutFields[0];
 constexpr DocRow kTimeoutRows[] = {
     HeadingRow(2, "ENTR.DIGITAL %d..%d:"),
-    ValueRow(3, "Timeout:", kTimeoutField, Fmt::Number, "%ld min"),
+    ValueRow(3, ui::kCanLogTimeout, kTimeoutField, Fmt::Number, "%ld min"),
 };
 constexpr DocRow kTimeoutAnalogRows[] = {
     HeadingRow(2, "ENTR.ANALOG %d..%d:"),
-    ValueRow(3, "Timeout:", kTimeoutField, Fmt::Number, "%ld min"),
+    ValueRow(3, ui::kCanLogTimeout, kTimeoutField, Fmt::Number, "%ld min"),
 };
 
 void WriteNetzAusgaenge(DocText& text, const char* heading, const Quelle sources[16])
@@ -101,7 +102,7 @@ void WriteLoggingEntry(DocText& text, const char* pattern, int i, const Quelle& 
                 source.kind ? texts.GetQuelleKurzText(text.Opt().file, source.kind) : CString(kNonUsato));
     CString variable;
     if (source.kind)
-        variable.Format("%d: %s", source.number,
+        variable.Format(ui::kCanLogSourceItem, source.number,
                         texts.GetQuelleVariableText(text.Opt().file, source.kind, source.number).GetString());
     LoggingLine(text, Indent(2, text.Format()), variable);
 }
@@ -169,8 +170,8 @@ void DocRun::Logging(DocText& text)
     records::Pass(records::kLogging, para, 1, record, RecordWalk(m_options));
     CString number;
     number.Format("%d", record.masterNode);
-    LoggingLine(text, "MASTER NODO:", number);
-    LoggingLine(text, "Timeout:", TimeByteText(record.timeout));
+    LoggingLine(text, ui::kCanLogMaster, number);
+    LoggingLine(text, ui::kCanLogTimeout, TimeByteText(record.timeout));
     for (int r = 0; r < 2; ++r) {
         text.Line(ItemRule(kLogging));
         CString head;

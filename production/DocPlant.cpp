@@ -3,6 +3,7 @@
 #include "production/DocRun.h"
 #include "production/DocTexts.h"
 #include "requirements/CSystemRequirements.h"
+#include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/PlantFields.h"
 #include "store/RecordCodec.h"
@@ -183,7 +184,7 @@ void WriteAusgang(DocText& text, int n, const AusgangParam& r)
         break;
     case kAusgangDatenleitung:
         text.Column(s, kTipo, "LINEA DATI");
-        text.Column(s, kGruppoDenom, "Generale");
+        text.Column(s, kGruppoDenom, ui::kDesignationGroupStandard);
         text.Column(s, kDen, designation);
         text.Column(s, kRetEntLd, YesNo(r.netToDataLine));
         break;

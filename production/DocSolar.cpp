@@ -35,14 +35,14 @@ int InUse(const BYTE* record, unsigned countAt)
 constexpr Cond kLimitInUse{Cond::NonZero, offsetof(SolarregelungParam, limitTemp)};
 
 constexpr DocRow kSolarregelungRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO CIRC.SOL.", offsetof(SolarregelungParam, release)),
-    SourceRow(DocRow::Analog, 1, "TEMP COLLET.", offsetof(SolarregelungParam, collectorTemp)),
+    SourceRow(DocRow::Digital, 1, ui::kSolarReleaseInput, offsetof(SolarregelungParam, release)),
+    SourceRow(DocRow::Analog, 1, ui::kSolarCollectorInput, offsetof(SolarregelungParam, collectorTemp)),
     SourceRow(DocRow::Analog, 1, "TEMP.REFERENZA", offsetof(SolarregelungParam, referenceTemp)),
-    SourceRow(DocRow::Analog, 1, "TEMP.LIMITAZIONE", offsetof(SolarregelungParam, limitTemp), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, ui::kSolarLimitInput, offsetof(SolarregelungParam, limitTemp), {Cond::Always}),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "CIRC.SOL.", offsetof(SolarregelungParam, outputs)),
-    HeadingRow(0, "TEMP COLLET.:"),
-    ValueRow(1, "T.Coll.MASS:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorMax)),
+    SourceRow(DocRow::Outputs16, 1, ui::kSolarOutput, offsetof(SolarregelungParam, outputs)),
+    HeadingRow(0, ui::kSolarCollectorGroup),
+    ValueRow(1, ui::kSolarCollectorMax, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorMax)),
              Fmt::Number, kFixedCelsius),
     ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorHyst)),
              Fmt::Scaled),
@@ -51,13 +51,13 @@ constexpr DocRow kSolarregelungRows[] = {
              Fmt::Number, kFixedCelsius),
     ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceHyst)),
              Fmt::Scaled),
-    HeadingRow(0, "DIFF. COLL-REF:"),
+    HeadingRow(0, ui::kSolarDiffGroup),
     ValueRow(1, "DIFF.ON:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, diffOn)),
              Fmt::Scaled),
     ValueRow(1, "DIFF.OFF:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, diffOff)),
              Fmt::Scaled),
-    When(HeadingRow(0, "TEMP.LIMITAZIONE:"), kLimitInUse),
-    When(ValueRow(1, "T.Lim.MASS:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, limitMax)),
+    When(HeadingRow(0, ui::kSolarLimitGroup), kLimitInUse),
+    When(ValueRow(1, ui::kSolarLimitMax, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, limitMax)),
                   Fmt::Number, kFixedCelsius),
          kLimitInUse),
     When(ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, limitHyst)),
@@ -91,21 +91,21 @@ void PriorityParticipants(DocText& text, const DocRow& row, const CString&, cons
 }
 
 constexpr DocRow kSolarvorrangRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO PREC SOL", offsetof(SolarvorrangParam, release)),
-    SourceRow(DocRow::Analog, 1, "IRRAD.SOL.", offsetof(SolarvorrangParam, radiation), {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, ui::kPriorityReleaseInput, offsetof(SolarvorrangParam, release)),
+    SourceRow(DocRow::Analog, 1, ui::kRadiationInput, offsetof(SolarvorrangParam, radiation), {Cond::Always}),
     HeadingRow(1, "utilizzati Funzioni / Priorita:"),
     LinesRow(2, PriorityParticipants),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "LAVAGGIO", offsetof(SolarvorrangParam, flushOutputs)),
-    HeadingRow(0, "TEMPO SUCCESSIVO:"),
-    ValueRow(1, "da Precedenza:",
+    SourceRow(DocRow::Outputs16, 1, ui::kFlushOutput, offsetof(SolarvorrangParam, flushOutputs)),
+    HeadingRow(0, ui::kFollowUpGroup),
+    ValueRow(1, ui::kFromPriority,
              record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, timerFromPriority)), Fmt::Number),
-    When(ValueRow(1, "Val Attiv:", record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, activation)),
+    When(ValueRow(1, ui::kRadiationThreshold, record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, activation)),
                   Fmt::Scaled, kIrradiance),
          {Cond::NonZero, offsetof(SolarvorrangParam, radiation)}),
     ValueRow(1, "Decorrenza:", record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, runTime)),
              Fmt::Number, kMinutes),
-    ValueRow(1, "Tpo Aspet:", record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, waitTime)),
+    ValueRow(1, ui::kWaitTime, record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, waitTime)),
              Fmt::Number, kMinutes),
 };
 
@@ -121,24 +121,24 @@ void StartParticipants(DocText& text, const DocRow& row, const CString&, const B
 }
 
 constexpr DocRow kStartfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO FUNZ.START", offsetof(StartfuncParam, release)),
-    SourceRow(DocRow::Analog, 1, "IRRAD.SOL.", offsetof(StartfuncParam, radiation), {Cond::Always}),
-    SourceRow(DocRow::Analog, 1, "TEMP.RELAT.", offsetof(StartfuncParam, relativeTemp), {Cond::Always}),
-    HeadingRow(1, "utiliz. FUNZION:"),
+    SourceRow(DocRow::Digital, 1, ui::kStartReleaseInput, offsetof(StartfuncParam, release)),
+    SourceRow(DocRow::Analog, 1, ui::kRadiationInput, offsetof(StartfuncParam, radiation), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, ui::kStartRelativeInput, offsetof(StartfuncParam, relativeTemp), {Cond::Always}),
+    HeadingRow(1, ui::kParticipatingFunctions),
     LinesRow(2, StartParticipants),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "LAVAGGIO", offsetof(StartfuncParam, flushOutputs)),
-    CustomRow(0, "Tempo Attivazione:",
+    SourceRow(DocRow::Outputs16, 1, ui::kFlushOutput, offsetof(StartfuncParam, flushOutputs)),
+    CustomRow(0, ui::kStartWindow,
               [](const DocText&, const BYTE* r) {
                   return TimeOfDayText(r[offsetof(StartfuncParam, windowStart)]) + " - " +
                       TimeOfDayText(r[offsetof(StartfuncParam, windowEnd)]) + " Ora";
               }),
     ValueRow(0, "Decorrenza:", record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, runTime)), Fmt::Number,
              "%ld sec"),
-    ValueRow(0, "Intervallo:", record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, interval)), Fmt::Number,
+    ValueRow(0, ui::kInterval, record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, interval)), Fmt::Number,
              kMinutes),
-    When(ValueRow(0, "Irrad.Att:", &kSfIrradiance, Fmt::Scaled, kIrradiance), {Cond::NonZero, kSfRadiationKind}),
-    When(ValueRow(0, "Grado Att.:", record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, activation)),
+    When(ValueRow(0, ui::kStartRadiationThreshold, &kSfIrradiance, Fmt::Scaled, kIrradiance), {Cond::NonZero, kSfRadiationKind}),
+    When(ValueRow(0, ui::kStartPlainThreshold, record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, activation)),
                   Fmt::Number),
          {Cond::Zero, kSfRadiationKind}),
 };
@@ -151,8 +151,8 @@ CString WindowEnd(BYTE mode, BYTE major, BYTE minor)
     CString text;
     switch (mode) {
     case kSyncTag: text.Format("%d.%s %d.%s", major, "Ore", minor, "Min"); break;
-    case kSyncMonat: text.Format("%d.%s", major, "Giorno"); break;
-    case kSyncJahr: text.Format("%d.%s %d.%s", major, "Giorno", minor, "Mes"); break;
+    case kSyncMonat: text.Format("%d.%s", major, ui::kSyncDay); break;
+    case kSyncJahr: text.Format("%d.%s %d.%s", major, ui::kSyncDay, minor, ui::kSyncMonth); break;
     default: text.Format("%d.%s", minor, "Min"); break;
     }
     return text;
@@ -173,9 +173,9 @@ void SyncWindows(DocText& text, const DocRow& row, const CString&, const BYTE* r
 }
 
 constexpr DocRow kSyncRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO SINCR.", offsetof(SyncParam, release)),
+    SourceRow(DocRow::Digital, 1, ui::kSyncReleaseInput, offsetof(SyncParam, release)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "COND.TPO.RISPET.", offsetof(SyncParam, outputs)),
+    SourceRow(DocRow::Outputs16, 1, ui::kSyncOutput, offsetof(SyncParam, outputs)),
     CustomRow(0, kModoUpper,
               [](const DocText&, const BYTE* r) {
                   return CString(ListedText(kPeriods, r[offsetof(SyncParam, mode)])) + " - " +

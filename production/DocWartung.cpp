@@ -1,6 +1,7 @@
 // The documentation rows of the heat meter, the maintenance function and the circulation.
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
+#include "resources/UiTexts.h"
 #include "store/HeizungFields.h"
 #include "store/LogikFields.h"
 #include "store/WMZParam.h"
@@ -44,14 +45,14 @@ void HeatMeterSettings(DocText& text, const DocRow& row, const CString&, const B
     CString value;
     if (r[kFlowKindAt] == 0 || r[kReturnKindAt] == 0) {
         value.Format("%d", r[offsetof(WMZParam, factor)]);
-        text.Separated(row.level, "FATTORE:", value);
+        text.Separated(row.level, ui::kWmzFactor, value);
         return;
     }
     value.Format("%d%%", r[offsetof(WMZParam, factor)]);
     text.Separated(row.level, "ANTIGELO:", value);
     if (r[offsetof(WMZParam, flowRate)] == 0) {
         value.Format("%d l/h", r[offsetof(WMZParam, flowRate.number)] * 50);
-        text.Separated(row.level, "FLUSSO:", value);
+        text.Separated(row.level, ui::kWmzFlow, value);
     }
     text.Heading(row.level, "Calibr.:");
     const int calibration = row.level + 1;
@@ -61,15 +62,15 @@ void HeatMeterSettings(DocText& text, const DocRow& row, const CString&, const B
     }
     // One difference over the whole range, or the two points of the calibration.
     if (Word(r, offsetof(WMZParam, lowerDiff)) == Word(r, offsetof(WMZParam, upperDiff))) {
-        text.Separated(calibration, "Diff.:", HundredthsText(r, offsetof(WMZParam, lowerDiff), "K"));
+        text.Separated(calibration, "Diff.:", HundredthsText(r, offsetof(WMZParam, lowerDiff), ui::kUnitKelvin));
         return;
     }
-    text.Heading(calibration, "Temp.Calib.");
-    text.Separated(calibration + 1, "ant.:", HundredthsText(r, offsetof(WMZParam, lowerTemp), "°C"));
-    text.Separated(calibration + 1, "sup.:", HundredthsText(r, offsetof(WMZParam, upperTemp), "°C"));
-    text.Heading(calibration, "Diff.");
-    text.Separated(calibration + 1, "ant.:", HundredthsText(r, offsetof(WMZParam, lowerDiff), "K"));
-    text.Separated(calibration + 1, "sup.:", HundredthsText(r, offsetof(WMZParam, upperDiff), "K"));
+    text.Heading(calibration, ui::kWmzCalibrationTemp);
+    text.Separated(calibration + 1, ui::kWmzLower, HundredthsText(r, offsetof(WMZParam, lowerTemp), ui::kUnitDegrees));
+    text.Separated(calibration + 1, ui::kWmzUpper, HundredthsText(r, offsetof(WMZParam, upperTemp), ui::kUnitDegrees));
+    text.Heading(calibration, ui::kWmzDiff);
+    text.Separated(calibration + 1, ui::kWmzLower, HundredthsText(r, offsetof(WMZParam, lowerDiff), ui::kUnitKelvin));
+    text.Separated(calibration + 1, ui::kWmzUpper, HundredthsText(r, offsetof(WMZParam, upperDiff), ui::kUnitKelvin));
 }
 
 CString HeatMeterReading(const DocText&, const BYTE* r)
@@ -81,10 +82,10 @@ CString HeatMeterReading(const DocText&, const BYTE* r)
 }
 
 constexpr DocRow kWmzRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO QTA CALORE", offsetof(WMZParam, release)),
+    SourceRow(DocRow::Digital, 1, ui::kWmzReleaseInput, offsetof(WMZParam, release)),
     SourceRow(DocRow::Analog, 1, "TEMP.MANDATA", offsetof(WMZParam, flowTemp), {Cond::Always}),
     SourceRow(DocRow::Analog, 1, "TEMP.RITORNO", offsetof(WMZParam, returnTemp), {Cond::Always}),
-    SourceRow(DocRow::Analog, 1, "FLUSSO", offsetof(WMZParam, flowRate)),
+    SourceRow(DocRow::Analog, 1, ui::kWmzFlowInput, offsetof(WMZParam, flowRate)),
     SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", offsetof(WMZParam, reset), {Cond::Always}),
     LinesRow(0, HeatMeterSettings),
     CustomRow(0, "Pos.Contatore:", HeatMeterReading),
@@ -102,12 +103,12 @@ void MaintenanceCircuits(DocText& text, const DocRow& row, const CString&, const
 
 constexpr DocRow kWartungsfuncRows[] = {
     SourceRow(DocRow::Digital, 1, "INTERRUTTORE EST.", offsetof(WartungsfuncParam, externalSwitch), {Cond::Always}),
-    HeadingRow(1, "utiliz. FUNZION:"),
+    HeadingRow(1, ui::kParticipatingFunctions),
     LinesRow(2, MaintenanceCircuits),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "RICHIESTA BRUC.", offsetof(WartungsfuncParam, burnerDemand)),
+    SourceRow(DocRow::Outputs16, 1, ui::kWartungBurnerDemand, offsetof(WartungsfuncParam, burnerDemand)),
     SourceRow(DocRow::Speeds6, 1, "PREST.BRUC.", offsetof(WartungsfuncParam, powerOutputs)),
-    ValueRow(0, "Tpo.Tot.Fz.:", record::RowAt(record::kWartungsfuncFields, offsetof(WartungsfuncParam, runTime)),
+    ValueRow(0, ui::kWartungRunTimeLabel, record::RowAt(record::kWartungsfuncFields, offsetof(WartungsfuncParam, runTime)),
              Fmt::Number, "%ld min"),
     ValueRow(0, "Prest.Bruc.:", record::RowAt(record::kWartungsfuncFields, offsetof(WartungsfuncParam, burnerPower)),
              Fmt::Number, "%ld%%"),
@@ -115,7 +116,7 @@ constexpr DocRow kWartungsfuncRows[] = {
 
 // Circulation: the time programs in the time modes, the tapping pulse in the pulse modes, the mixing protection
 // with a storage temperature.
-constexpr const char* kZirkulationModes[] = {"Tempo", "Pulsi", "Temp/Pulsi"};
+constexpr const char* kZirkulationModes[] = {ui::kZirkModeTime, "Pulsi", ui::kZirkModeBoth};
 constexpr unsigned kZkModeAt = offsetof(ZirkulationParam, mode);
 constexpr Cond kPulseModes{Cond::NonZero, kZkModeAt};
 constexpr Cond kWithStore{Cond::NonZero, offsetof(ZirkulationParam, storeTemp)};
@@ -129,7 +130,7 @@ void CirculationSetpoint(DocText& text, const DocRow& row, const CString&, const
         return;
     CString value;
     value.Format("%d °C", r[offsetof(ZirkulationParam, setpoint.number)]);
-    text.Separated(row.level, "T.Cir.TEOR:", value);
+    text.Separated(row.level, ui::kZirkSetpoint, value);
 }
 
 void CirculationPrograms(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
@@ -142,37 +143,37 @@ void CirculationPrograms(DocText& text, const DocRow& row, const CString&, const
 }
 
 constexpr DocRow kZirkulationRows[] = {
-    SourceRow(DocRow::Digital, 1, "RILASCIO CIRC.", offsetof(ZirkulationParam, release)),
+    SourceRow(DocRow::Digital, 1, ui::kZirkReleaseInput, offsetof(ZirkulationParam, release)),
     SourceRow(DocRow::Analog, 1, "TEMP.RITORNO", offsetof(ZirkulationParam, returnTemp)),
-    SourceRow(DocRow::Analog, 1, "TEMP AC.CALDA", offsetof(ZirkulationParam, hotWaterTemp), {Cond::Always}),
-    SourceRow(DocRow::Analog, 1, "TEMP.TEOR.CIRC.", offsetof(ZirkulationParam, setpoint)),
-    SourceRow(DocRow::Analog, 1, "TEMP.ACCUM.", offsetof(ZirkulationParam, storeTemp), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, ui::kAnfwHotWaterInput, offsetof(ZirkulationParam, hotWaterTemp), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, ui::kZirkSetpointInput, offsetof(ZirkulationParam, setpoint)),
+    SourceRow(DocRow::Analog, 1, ui::kZirkStoreInput, offsetof(ZirkulationParam, storeTemp), {Cond::Always}),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "CIRCOLAZ.", offsetof(ZirkulationParam, outputs)),
+    SourceRow(DocRow::Outputs16, 1, ui::kZirkOutput, offsetof(ZirkulationParam, outputs)),
     DocRow{DocRow::Separated, 0, "MODO:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mode)),
            Fmt::Enum, nullptr, kZirkulationModes},
-    HeadingRow(0, "RITORNO CIRCO:"),
+    HeadingRow(0, ui::kZirkReturnGroup),
     LinesRow(1, CirculationSetpoint),
     LinesRow(1, CirculationPrograms),
     ValueRow(1, "DIFF.ON:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, diffOn)), Fmt::Scaled),
     ValueRow(1, "DIFF.OFF:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, diffOff)),
              Fmt::Scaled),
-    When(HeadingRow(0, "PULSIMODO:"), kPulseModes),
-    When(ValueRow(1, "dDIFF-on:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, tapRise)),
+    When(HeadingRow(0, ui::kZirkPulseGroup), kPulseModes),
+    When(ValueRow(1, ui::kZirkRise, record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, tapRise)),
                   Fmt::Scaled, "%02.01f K"),
          kPulseModes),
     When(ValueRow(1, "Decorrenza:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, runTime)),
                   Fmt::Scaled),
          kPulseModes),
-    When(ValueRow(1, "Tpo Pausa:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, pause)),
+    When(ValueRow(1, ui::kZirkPause, record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, pause)),
                   Fmt::Number, "%ld min"),
          kPulseModes),
-    When(HeadingRow(0, "PROTEZ.MISCEL:"), kWithStore),
+    When(HeadingRow(0, ui::kZirkMixingGroup), kWithStore),
     When(ValueRow(1,
-                  "T.Acc.MIN.:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mixingStoreMin)),
+                  ui::kZirkStoreMin, record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mixingStoreMin)),
                   Fmt::Number, "%ld °C"),
          kWithStore),
-    When(ValueRow(1, "DIFF.MISC.:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mixingDiff)),
+    When(ValueRow(1, ui::kZirkMixingDiff, record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mixingDiff)),
                   Fmt::Scaled),
          kWithStore),
 };
