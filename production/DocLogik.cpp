@@ -132,9 +132,9 @@ constexpr DocRow kVergleichRows[] = {
     SourceRow(DocRow::Outputs16, 1, ui::kVergleichBelow, offsetof(VergleichParam, below)),
     CustomRow(0, "GR.FUNZ.:", [](const DocText&, const BYTE* r) -> CString { return GroupOf(r).text; }),
     When(CustomRow(0, ui::kVergleichValueBLabel, FixedB), {Cond::Zero, offsetof(VergleichParam, valueB)}),
-    CustomRow(0, "DIFF.ON:",
+    CustomRow(0, ui::kDiffOn,
               [](const DocText&, const BYTE* r) { return DifferenceText(r, offsetof(VergleichParam, onDifference)); }),
-    CustomRow(0, "DIFF.OFF:",
+    CustomRow(0, ui::kDiffOff,
               [](const DocText&, const BYTE* r) { return DifferenceText(r, offsetof(VergleichParam, offDifference)); }),
 };
 
@@ -162,8 +162,8 @@ constexpr DocRow kZaehlerRows[] = {
     When(CustomRow(0, "Pos.Contatore:",
                    [](const DocText&, const BYTE* r) {
                        CString text;
-                       text.Format("%ld %s %d %s", Word(r, offsetof(ZaehlerParam, position)), "Ore",
-                                   r[offsetof(ZaehlerParam, minutes)], "Min");
+                       text.Format("%ld %s %d %s", Word(r, offsetof(ZaehlerParam, position)), ui::kUnitHours,
+                                   r[offsetof(ZaehlerParam, minutes)], ui::kUnitMinutes);
                        return text;
                    }),
          {Cond::Zero, kZaehlerModeAt}),

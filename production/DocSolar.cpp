@@ -44,23 +44,23 @@ constexpr DocRow kSolarregelungRows[] = {
     HeadingRow(0, ui::kSolarCollectorGroup),
     ValueRow(1, ui::kSolarCollectorMax, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorMax)),
              Fmt::Number, kFixedCelsius),
-    ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorHyst)),
+    ValueRow(1, ui::kHysteresis, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorHyst)),
              Fmt::Scaled),
     HeadingRow(0, "TEMP.REFERENZA:"),
     ValueRow(1, "T.Ref.MASS:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceMax)),
              Fmt::Number, kFixedCelsius),
-    ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceHyst)),
+    ValueRow(1, ui::kHysteresis, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceHyst)),
              Fmt::Scaled),
     HeadingRow(0, ui::kSolarDiffGroup),
-    ValueRow(1, "DIFF.ON:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, diffOn)),
+    ValueRow(1, ui::kDiffOn, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, diffOn)),
              Fmt::Scaled),
-    ValueRow(1, "DIFF.OFF:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, diffOff)),
+    ValueRow(1, ui::kDiffOff, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, diffOff)),
              Fmt::Scaled),
     When(HeadingRow(0, ui::kSolarLimitGroup), kLimitInUse),
     When(ValueRow(1, ui::kSolarLimitMax, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, limitMax)),
                   Fmt::Number, kFixedCelsius),
          kLimitInUse),
-    When(ValueRow(1, "Isteresi:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, limitHyst)),
+    When(ValueRow(1, ui::kHysteresis, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, limitHyst)),
                   Fmt::Scaled),
          kLimitInUse),
 };
@@ -150,10 +150,10 @@ CString WindowEnd(BYTE mode, BYTE major, BYTE minor)
 {
     CString text;
     switch (mode) {
-    case kSyncTag: text.Format("%d.%s %d.%s", major, "Ore", minor, "Min"); break;
+    case kSyncTag: text.Format("%d.%s %d.%s", major, ui::kSyncHour, minor, ui::kSyncMinute); break;
     case kSyncMonat: text.Format("%d.%s", major, ui::kSyncDay); break;
     case kSyncJahr: text.Format("%d.%s %d.%s", major, ui::kSyncDay, minor, ui::kSyncMonth); break;
-    default: text.Format("%d.%s", minor, "Min"); break;
+    default: text.Format("%d.%s", minor, ui::kSyncMinute); break;
     }
     return text;
 }
