@@ -6,6 +6,7 @@
 #include "LayoutCheck.h"
 #include "ChildProcess.h"
 #include "Isolation.h"
+#include "ProgramOnDisplay.h"
 #include "XvfbDisplay.h"
 
 #include "platform/Cp1252.h"
@@ -105,7 +106,7 @@ UINT SwitchCommand(FormSlot slot)
     return 0;
 }
 
-class LayoutCheckTest : public ::testing::TestWithParam<Case> {
+class LayoutCheckTest : public wxtest::ProgramOnDisplay<::testing::TestWithParam<Case>> {
 protected:
     void SetUp() override
     {
@@ -123,30 +124,6 @@ protected:
         ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("new") + "\""}).exitCode, 0);
         ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("open") + "\""}).exitCode, 0);
         unsetenv("MORV9274_HEADLESS");
-    }
-    void TearDown() override
-    {
-        if (m_program && m_program->Pid() > 0) {
-            m_program->Kill(SIGKILL);
-            m_program->Wait();
-        }
-        if (m_standin.Pid() > 0) {
-            m_standin.Kill(SIGTERM);
-            m_standin.Wait();
-        }
-    }
-
-    std::string Path(const std::string& relative) const { return (m_iso.Home() / relative).string(); }
-    std::string CommandFile(const std::string& command, const std::string& extra = "") const
-    {
-        std::ofstream(Path("command.txt"), std::ios::binary) << "-cmd\r\n" + command + "\r\n-engpath\r\n" +
-                Path("plant.evl") + "\r\n-xmlpath\r\n" + Path("VORNA.xml") + "\r\n" + extra;
-        return Path("command.txt");
-    }
-    ToolResult Drive(Args args) const
-    {
-        args.insert(args.begin(), WNDDRIVE);
-        return m_iso.Run(args);
     }
 
     // The name and id of the sample's first object of the kind, as the drawing tool names a clicked object.
@@ -275,10 +252,6 @@ protected:
         }
     }
 
-    std::unique_ptr<XvfbDisplay> m_display;
-    Isolation m_iso;
-    ChildProcess m_standin;
-    std::unique_ptr<ChildProcess> m_program;
     std::vector<std::string> m_findings;
     std::set<std::string> m_clicked;
     int m_checked = 0;

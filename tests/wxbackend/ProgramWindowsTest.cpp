@@ -4,6 +4,7 @@
 // the photographs. Each test has an X server and a runtime folder of its own.
 #include "ChildProcess.h"
 #include "Isolation.h"
+#include "ProgramOnDisplay.h"
 #include "XvfbDisplay.h"
 
 #include "resources/ResourceIds.h"
@@ -42,7 +43,7 @@ bool OnPath(const std::string& program)
     return std::system(("command -v " + program + " > /dev/null 2>&1").c_str()) == 0;
 }
 
-class ProgramWindowsTest : public ::testing::Test {
+class ProgramWindowsTest : public wxtest::ProgramOnDisplay<::testing::Test> {
 protected:
     void SetUp() override
     {
@@ -57,32 +58,8 @@ protected:
         Write("VORNA.xml", kEmptyDrawing);
         ASSERT_EQ(m_iso.Run({MORV9274_BINARY, "-cmdfile", "\"" + CommandFile("new") + "\""}).exitCode, 0);
     }
-    void TearDown() override
-    {
-        if (m_program && m_program->Pid() > 0) {
-            m_program->Kill(SIGKILL);
-            m_program->Wait();
-        }
-        if (m_standin.Pid() > 0) {
-            m_standin.Kill(SIGTERM);
-            m_standin.Wait();
-        }
-    }
 
-    std::string Path(const std::string& relative) const { return (m_iso.Home() / relative).string(); }
     void Write(const std::string& relative, const std::string& bytes) const { std::ofstream(Path(relative)) << bytes; }
-    std::string CommandFile(const std::string& command, const std::string& extra = "") const
-    {
-        Write("command.txt", "-cmd\r\n" + command + "\r\n-engpath\r\n" + Path("plant.evl") + "\r\n-xmlpath\r\n" +
-                                 Path("VORNA.xml") + "\r\n" + extra);
-        return Path("command.txt");
-    }
-
-    ToolResult Drive(Args args) const
-    {
-        args.insert(args.begin(), WNDDRIVE);
-        return m_iso.Run(args);
-    }
 
     // Starts a command, by default "param" on an object the drawing does not hold (the protocol form is shown), and
     // waits until the frame is a mapped X window; its id.
@@ -230,11 +207,6 @@ protected:
         }
         return text;
     }
-
-    std::unique_ptr<XvfbDisplay> m_display;
-    Isolation m_iso;
-    ChildProcess m_standin;
-    std::unique_ptr<ChildProcess> m_program;
 };
 
 TEST_F(ProgramWindowsTest, TheFrameAppearsWithItsProtocolFormAndTheAboutBoxWithItsIcon)
