@@ -2,6 +2,7 @@
 // program's own DDE server in this process receiving the "ack".
 #include "ChildProcess.h"
 #include "ProgramRun.h"
+#include "StandinFixture.h"
 
 #include "link/CDatentransferDlg.h"
 #include "link/CSCCmd.h"
@@ -47,20 +48,15 @@ protected:
     }
     void TearDown() override
     {
-        if (m_standin.Pid() > 0) {
-            m_standin.Kill(SIGTERM);
-            m_standin.Wait();
-        }
+        if (m_standin.Pid() > 0)
+            testsupport::StopStandin(m_standin);
         Run().start.xmlDir.Empty();
         fs::remove_all(m_dir);
     }
 
-    void StartStandin(std::vector<std::string> options = {})
+    void StartStandin(const std::vector<std::string>& options = {})
     {
-        std::vector<std::string> argv = {VORNA_STANDIN, "--record", (m_dir / "record.txt").string()};
-        argv.insert(argv.end(), options.begin(), options.end());
-        ASSERT_TRUE(m_standin.Start(argv));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        testsupport::StartStandin(m_standin, (m_dir / "record.txt").string(), options);
     }
     std::string Recorded() const
     {
@@ -171,8 +167,7 @@ TEST_F(TransferTest, MisbehavingDrawingToolEndsTheWaitAfterTheBudget)
         EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(budget.maxPolls * 10))
             << c.options[0] << ": the wait takes its whole budget";
         EXPECT_EQ(Boxes(), c.boxes) << c.options[0];
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
+        testsupport::StopStandin(m_standin);
         // The stand-in's conversation with the server ends with its process.
         auto& loop = platform::EventLoop::Current();
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
