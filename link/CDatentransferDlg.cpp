@@ -1,7 +1,6 @@
 // The transfer dialog: send, wait for "ack", close.
 #include "link/CDatentransferDlg.h"
 
-#include "link/DdeGlobals.h"
 #include "platform/CDataExchange.h"
 #include "platform/Prompts.h"
 #include "resources/Messages.h"
@@ -10,9 +9,11 @@
 
 #include <cstring>
 
-HCONV g_hDdeClientConv = nullptr;
-
 namespace {
+
+// The client conversation of whichever transfer dialog is sending; null when none is open. The client callback,
+// which has no dialog to reach, clears it when the drawing tool closes the conversation first.
+HCONV g_hDdeClientConv = nullptr;
 
 constexpr char kSeparator = '\xA7';
 
@@ -22,10 +23,11 @@ BEGIN_MESSAGE_MAP(CDatentransferDlg, CDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDatentransferDlg::CDatentransferDlg(CWnd* parent) : CDatentransferDlg(parent, Timing()) {}
+CDatentransferDlg::CDatentransferDlg(DdeState& server, CWnd* parent) : CDatentransferDlg(server, parent, Timing())
+{}
 
-CDatentransferDlg::CDatentransferDlg(CWnd* parent, const Timing& timing)
-    : CDialog(IDD_DATENTRANSFER, parent), m_timing(timing)
+CDatentransferDlg::CDatentransferDlg(DdeState& server, CWnd* parent, const Timing& timing)
+    : CDialog(IDD_DATENTRANSFER, parent), m_server(server), m_timing(timing)
 {
     if (DdeInitializeA(&m_idInst, &CDatentransferDlg::ClientCallback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
         m_idInst = 0;
@@ -124,7 +126,7 @@ int CDatentransferDlg::Send(const CString& text)
             m_nStatus = kNoData;
         } else {
             // Every transfer waits for the "ack" of its own command, not for one left from an earlier transfer.
-            g_bDdeAck = false;
+            m_server.ack = false;
             m_hTransaction = DdeClientTransaction(reinterpret_cast<LPBYTE>(data), 0xFFFFFFFFul, g_hDdeClientConv,
                                                   m_hszItem, m_nFormat, XTYP_POKE, TIMEOUT_ASYNC,
                                                   &m_dwTransactionId);
@@ -177,7 +179,7 @@ void CDatentransferDlg::OnTimer(UINT_PTR id)
         }
     } else if (id == kTimerWait) {
         KillTimer(kTimerWait);
-        const bool waiting = !g_bDdeAck || g_hDdeConv != nullptr;
+        const bool waiting = !m_server.ack || m_server.conv != nullptr;
         if (waiting) {
             ++m_nPolls;
             m_Progress.SetPos(10 + static_cast<int>(m_nPolls * 0.0875));
@@ -185,7 +187,7 @@ void CDatentransferDlg::OnTimer(UINT_PTR id)
             if (m_nPolls <= m_timing.maxPolls) {
                 SetTimer(kTimerWait, m_timing.pollMs);
             } else {
-                if (!g_bDdeAck)
+                if (!m_server.ack)
                     messages::Show(m_hWnd, messages::kNoAcknowledge);
                 EndDialog(IDCANCEL);
             }

@@ -2,16 +2,14 @@
 //
 // The dialog pokes "sendtcl§<path>" or "settext§<id>§<text>" asynchronously to the drawing tool's service "vorna"
 // (topic "set", item "object"), closes that conversation at once, and then waits, on a chain of one-shot 10 ms
-// timers, until the drawing tool has poked "ack" to the program's own server and closed its conversation with it;
-// it gives up after 800 polls. Budget and ticks are the product's unless a caller (a test) gives others. The program's server runs on the same event loop between the timer events.
+// timers, until the drawing tool has poked "ack" to the program's own server and closed its conversation with it
+// (the server's DdeState, which the dialog is given); it gives up after 800 polls. Budget and ticks are the product's unless a caller (a test) gives others. The program's server runs on the same event loop between the timer events.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/CDialog.h"
 #include "platform/CProgressCtrl.h"
 #include "platform/Ddeml.h"
-
-// The client conversation of whichever transfer dialog is sending; null when none is open.
-extern HCONV g_hDdeClientConv;
 
 class CDatentransferDlg : public CDialog {
 public:
@@ -33,8 +31,9 @@ public:
         UINT closeMs = 10;  // each of the two closing ticks
     };
 
-    explicit CDatentransferDlg(CWnd* parent = nullptr);
-    CDatentransferDlg(CWnd* parent, const Timing& timing);
+    // The server's state must outlive the dialog.
+    explicit CDatentransferDlg(DdeState& server, CWnd* parent = nullptr);
+    CDatentransferDlg(DdeState& server, CWnd* parent, const Timing& timing);
     ~CDatentransferDlg() override;
 
     // Run the dialog modally with "sendtcl§<path>" or "settext§<id>§<text>"; true when it ended with IDOK.
@@ -63,6 +62,7 @@ private:
     bool RunWith(const CString& command);
     void ShowStatusMessage(int status);
 
+    DdeState& m_server;
     Timing m_timing;
     CProgressCtrl m_Progress;
     CString m_strLabel;

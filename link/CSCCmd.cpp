@@ -2,7 +2,6 @@
 #include "link/CSCCmd.h"
 
 #include "link/CDatentransferDlg.h"
-#include "link/StartContext.h"
 #include "platform/CWaitCursor.h"
 #include "platform/TextFile.h"
 
@@ -34,11 +33,11 @@ CString Absolute(const CString& path)
 
 }  // namespace
 
-CString CSCCmd::GetFileName()
+CString CSCCmd::GetFileName(const CString& exportFolder)
 {
-    if (g_strXmlDir.IsEmpty())
+    if (exportFolder.IsEmpty())
         return "para/SCCmd.tmp";
-    return g_strXmlDir + "/para/SCCmd.tmp";
+    return exportFolder + "/para/SCCmd.tmp";
 }
 
 void CSCCmd::Reset()
@@ -86,13 +85,13 @@ void CSCCmd::Execute()
     CWaitCursor wait;
     if (m_bEmpty || !m_bResetOk)
         return;
-    CDatentransferDlg dialog(nullptr);
+    CDatentransferDlg dialog(m_run.dde, nullptr);
     dialog.SendTcl(Absolute(GetFileName()));
 }
 
-void CSCCmd::SetTextDirekt(UINT textId, const CString& text)
+void CSCCmd::SetTextDirekt(DdeState& dde, UINT textId, const CString& text)
 {
     CWaitCursor wait;
-    CDatentransferDlg dialog(nullptr);
+    CDatentransferDlg dialog(dde, nullptr);
     dialog.SetText(textId, OneLine(text));
 }

@@ -1,21 +1,25 @@
 // The command channel to the drawing tool: commands collected as lines of "SCCmd.tmp" and handed over in one
 // DDE transfer at the end of an operation.
 //
-// Use: construct, Reset, append, SetFileNotUpToDate, Execute. The file lies in the folder "para" below the folder of
-// the drawing export (or in the program directory's "para" when the export has no folder); that folder is the
-// drawing tool's and is never created here.
+// Use: construct with the run's context, Reset, append, SetFileNotUpToDate, Execute. The file lies in the folder
+// "para" below the folder of the drawing export (or in the program directory's "para" when the export has no
+// folder); that folder is the drawing tool's and is never created here.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/CString.h"
 #include "platform/Types.h"
 #include "store/DrawingCommands.h"
 
 class CSCCmd : public DrawingCommands {
 public:
-    CSCCmd() = default;
+    // The context must outlive the channel: its export folder places the file, its DDE state is what the transfer
+    // waits on.
+    explicit CSCCmd(RunContext& run) : m_run(run) {}
 
-    // The command file's path, computed anew from the current export folder.
-    static CString GetFileName();
+    // The command file's path for the folder of a drawing export.
+    static CString GetFileName(const CString& exportFolder);
+    CString GetFileName() const { return GetFileName(m_run.start.xmlDir); }
 
     // Creates or empties the command file; the channel then holds nothing.
     void Reset();
@@ -30,10 +34,12 @@ public:
     // since a successful Reset. Leaves file and flag unchanged, so a second Execute hands the same file over again.
     void Execute();
     // Sends one "settext" command directly, without the command file.
-    static void SetTextDirekt(UINT textId, const CString& text);
+    static void SetTextDirekt(DdeState& dde, UINT textId, const CString& text);
 
 private:
     bool Append(const CString& line);
+
+    RunContext& m_run;
 
     bool m_bEmpty = true;
     bool m_bResetOk = false;

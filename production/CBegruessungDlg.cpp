@@ -2,7 +2,6 @@
 #include "production/CBegruessungDlg.h"
 
 #include "forms/dialogs/SaveRefusal.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
@@ -37,7 +36,9 @@ constexpr size_t kTemplateSize = 4 * kLength;
 
 }  // namespace
 
-CBegruessungDlg::CBegruessungDlg(CWnd* parent) : CDialog(IDD_BEGRUESSUNG, parent) {}
+CBegruessungDlg::CBegruessungDlg(const CString& drawingExport, CWnd* parent)
+    : CDialog(IDD_BEGRUESSUNG, parent), m_drawingExport(drawingExport)
+{}
 
 CBegruessungDlg::~CBegruessungDlg() = default;
 
@@ -109,9 +110,9 @@ void CBegruessungDlg::OnChangeZeile()
         m_record.lines[i] = m_strLines[i];
 }
 
-CString CBegruessungDlg::GetVorlagenOrdner()
+CString CBegruessungDlg::GetVorlagenOrdner() const
 {
-    return production::ResolveFolder(CIniSettings().GetBegruessungPfad(), g_strXmlPath, ui::kBegruessungFolder);
+    return production::ResolveFolder(CIniSettings().GetBegruessungPfad(), m_drawingExport, ui::kBegruessungFolder);
 }
 
 void CBegruessungDlg::SetVorlagenOrdner(const CString& path)

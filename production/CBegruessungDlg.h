@@ -10,11 +10,12 @@
 
 class CBegruessungDlg : public CDialog {
 public:
-    explicit CBegruessungDlg(CWnd* parent = nullptr);
+    // The template folder's default lies beside the drawing export.
+    explicit CBegruessungDlg(const CString& drawingExport, CWnd* parent = nullptr);
     ~CBegruessungDlg() override;
 
     // The template folder (made when missing) and the storing of a chosen file's folder as the next one.
-    static CString GetVorlagenOrdner();
+    CString GetVorlagenOrdner() const;
     static void SetVorlagenOrdner(const CString& path);
     // The four lines of a template file's text, read as text: each read takes up to 22 characters and stops after a
     // line end; line ends and trailing blanks are dropped. A line the text does not reach keeps what lines held.
@@ -39,6 +40,7 @@ private:
     // The chosen file, with ".bgs" unless that is its extension; empty when the dialog was cancelled.
     CString ChooseTemplate(bool open);
 
+    CString m_drawingExport;
     BegruessungsText m_record;
     CEdit m_Lines[4];
     CString m_strLines[4];

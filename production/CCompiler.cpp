@@ -4,7 +4,6 @@
 #include "forms/dialogs/CNetzEinstellungenDlg.h"
 #include "forms/dialogs/SaveRefusal.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/CWaitCursor.h"
@@ -54,18 +53,18 @@ constexpr platform::ControlText kCaptions[] = {
 
 // The drawing tool learns that the drawing's parameter file is no longer current; before runs first.
 template <class Before>
-void NotifyNotUpToDate(Before before)
+void NotifyNotUpToDate(RunContext& run, Before before)
 {
-    CSCCmd channel;
+    CSCCmd channel(run);
     channel.Reset();
     before(channel);
     channel.SetFileNotUpToDate();
     channel.Execute();
 }
 
-void NotifyNotUpToDate()
+void NotifyNotUpToDate(RunContext& run)
 {
-    NotifyNotUpToDate([](CSCCmd&) {});
+    NotifyNotUpToDate(run, [](CSCCmd&) {});
 }
 
 }  // namespace
@@ -104,7 +103,7 @@ void CCompiler::LoadForm()
     CParaDaten para;
     CIniSettings ini;
     SetTarget(production::CompilerTarget(para.GetCompilerPfad(CParaDaten::kWorkFile), ini.GetCompilerPfad(),
-                                         g_strEngPath, g_strXmlPath));
+                                         Start().engPath, Start().xmlPath));
     UpdateData(FALSE);
 }
 
@@ -169,7 +168,7 @@ void CCompiler::OnZielWaehlen()
     SetTarget(path);
     CIniSettings().SetCompilerPfad(dialog.GetFolderPath());
     UpdateData(FALSE);
-    NotifyNotUpToDate();
+    NotifyNotUpToDate(Run());
 }
 
 void CCompiler::OnKonvertieren()
@@ -214,7 +213,7 @@ void CCompiler::OnBenutzerEinstellungen()
         return;
     ShowRequirement();
     UpdateData(FALSE);
-    NotifyNotUpToDate();
+    NotifyNotUpToDate(Run());
 }
 
 void CCompiler::OnNetzwerkEinstellungen()
@@ -234,7 +233,7 @@ void CCompiler::OnNetzwerkEinstellungen()
     const bool nodeChanged = record.node != read.node;
     if (!nodeChanged && record.release == read.release && record.automatic == read.automatic)
         return;
-    NotifyNotUpToDate([&](CSCCmd& channel) {
+    NotifyNotUpToDate(Run(), [&](CSCCmd& channel) {
         if (nodeChanged)
             CTexte().UpdateZeichnung(channel, CTexte::kLabelsNetzAusgaenge, -1);
     });
@@ -242,7 +241,7 @@ void CCompiler::OnNetzwerkEinstellungen()
 
 void CCompiler::OnBegruessungsseite()
 {
-    CBegruessungDlg dialog;
+    CBegruessungDlg dialog(Start().xmlPath);
     if (dialog.DoModal() == IDOK)
-        NotifyNotUpToDate();
+        NotifyNotUpToDate(Run());
 }

@@ -6,6 +6,7 @@
 // The form fills itself on its first activation while its first-activation flag is set.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/CButton.h"
 #include "platform/CEdit.h"
 #include "platform/CFormView.h"
@@ -14,7 +15,10 @@
 #include "platform/FirstActivation.h"
 #include "production/CompileSequence.h"
 
-class CCompiler : public CFormView, public platform::FirstActivation, public production::CompileReporter {
+class CCompiler : public CFormView,
+                  public platform::FirstActivation,
+                  public UsesRunContext,
+                  public production::CompileReporter {
     DECLARE_DYNCREATE(CCompiler)
 public:
     CCompiler();

@@ -3,7 +3,6 @@
 
 #include "forms/dialogs/SaveRefusal.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
 #include "platform/CWaitCursor.h"
@@ -36,9 +35,9 @@ constexpr int kFlagBoxes[12] = {IDC_DOC_EINGAENGE,    IDC_DOC_AUSGAENGE,    IDC_
                                 IDC_FILTER_MELDUNGEN, IDC_FILTER_NETZWERK,  IDC_DOC_FUNCVIEW,     IDC_DOC_CANLOGGING};
 constexpr int kSections = 5;
 
-void SendFileNotUpToDate()
+void SendFileNotUpToDate(RunContext& run)
 {
-    CSCCmd command;
+    CSCCmd command(run);
     command.Reset();
     command.SetFileNotUpToDate();
     command.Execute();
@@ -114,19 +113,19 @@ void CExportPara::LoadForm()
     CIniSettings ini;
     m_target = para.GetExportPfad(2);
     if (m_target.IsEmpty())
-        m_target = DefaultPath(ini.GetExportPfad(), "KRX9274_Doku", "txt");
+        m_target = DefaultPath(Start(), ini.GetExportPfad(), "KRX9274_Doku", "txt");
     // A target whose folder does not exist, or is no absolute path here (one stored on another system, "C:\..."),
     // moves into the default folder beside the drawing export, which is made when missing, as the compiler's does.
     const CString folder = FolderOf(m_target);
     std::error_code error;
     if (folder.IsEmpty() || folder.GetString()[0] != '/' || !std::filesystem::is_directory(folder.GetString(), error))
-        m_target = production::InDefaultFolder(NameOf(m_target), g_strXmlPath, "KRX9274_Doku");
+        m_target = production::InDefaultFolder(NameOf(m_target), Start().xmlPath, "KRX9274_Doku");
     m_targetEdit.SetWindowText(m_target);
     m_targetEdit.SetSel(0, -1);
 
     m_externPath = para.GetCompilerPfad(2);
     if (m_externPath.IsEmpty())
-        m_externPath = DefaultPath(ini.GetCompilerPfad(), "KRX9274_Funktionsdaten", "dat");
+        m_externPath = DefaultPath(Start(), ini.GetCompilerPfad(), "KRX9274_Funktionsdaten", "dat");
     m_external = 0;
     m_externOn.SetCheck(BST_UNCHECKED);
     m_externEdit.SetWindowText("");
@@ -194,7 +193,7 @@ void CExportPara::OnZielWaehlen()
     // The controls are taken first, so that showing the members keeps a layout the person has just picked.
     UpdateData(TRUE);
     UpdateData(FALSE);
-    SendFileNotUpToDate();
+    SendFileNotUpToDate(Run());
 }
 
 bool CExportPara::QuelleWaehlen()
@@ -270,7 +269,7 @@ void CExportPara::OnExportieren()
         CParaDaten para;
         if (production::CommitOrDrop(para, para.SetExportFilter(2, m_filter))) {
             Status(240, ui::kExportDone);
-            SendFileNotUpToDate();
+            SendFileNotUpToDate(Run());
         } else {
             // The documentation is written, but the run's settings are not stored: no success is reported and the
             // drawing tool learns nothing.

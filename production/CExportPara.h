@@ -3,6 +3,7 @@
 // reports its progress back through the form's status line and bar.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/CButton.h"
 #include "platform/CEdit.h"
 #include "platform/CFormView.h"
@@ -11,7 +12,7 @@
 #include "production/DocRun.h"
 #include "store/ExportFilter.h"
 
-class CExportPara : public CFormView, public platform::FirstActivation, public DocReporter {
+class CExportPara : public CFormView, public platform::FirstActivation, public UsesRunContext, public DocReporter {
     DECLARE_DYNCREATE(CExportPara)
     DECLARE_MESSAGE_MAP()
 public:

@@ -180,7 +180,7 @@ void CImport::OnImportieren()
     AddProgress(1, ui::kImportStarting);
     CString path;
     m_SourcePath.GetWindowText(path);
-    CSCCmd channel;
+    CSCCmd channel(Run());
     const production::ImportOutcome outcome = production::ParameterImport(*this).Run(path, channel);
     const bool stays = ShowOutcome(outcome);
     if (outcome.kind == production::ImportOutcome::Imported)

@@ -6,6 +6,7 @@
 // The form holds no import state: the chosen path lives in its read-only edit, the outcome in the click handler.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/CButton.h"
 #include "platform/CEdit.h"
 #include "platform/CFormView.h"
@@ -14,7 +15,10 @@
 #include "production/ImportReporter.h"
 #include "production/ParameterImport.h"
 
-class CImport : public CFormView, public platform::FirstActivation, private production::ImportReporter {
+class CImport : public CFormView,
+                public platform::FirstActivation,
+                public UsesRunContext,
+                private production::ImportReporter {
     DECLARE_DYNCREATE(CImport)
 public:
     CImport();

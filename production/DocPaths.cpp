@@ -1,7 +1,6 @@
 // The paths of the documentation export.
 #include "production/DocPaths.h"
 
-#include "link/StartContext.h"
 #include "platform/Win32File.h"
 
 #include <strings.h>
@@ -38,13 +37,14 @@ CString WithExtension(const CString& path, const char* extension)
     return path + "." + extension;
 }
 
-CString DefaultPath(const CString& storedFolder, const char* folderName, const char* extension)
+CString DefaultPath(const StartContext& start, const CString& storedFolder, const char* folderName,
+                    const char* extension)
 {
-    CString name = NameOf(g_strEngPath);
-    name = g_strEngPath.IsEmpty() || name.GetLength() < 4 ? CString("KRX9274") : name.Left(name.GetLength() - 4);
+    CString name = NameOf(start.engPath);
+    name = start.engPath.IsEmpty() || name.GetLength() < 4 ? CString("KRX9274") : name.Left(name.GetLength() - 4);
     CString folder = storedFolder;
     if (folder.IsEmpty()) {
-        CString base = FolderOf(g_strXmlPath);
+        CString base = FolderOf(start.xmlPath);
         if (base.IsEmpty())
             base = platform::ProgramDirectory();
         folder = base + "/" + folderName;

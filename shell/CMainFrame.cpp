@@ -1,7 +1,6 @@
 // The main frame: creation with its toolbar and status bar, and WINDOW.ini.
 #include "shell/CMainFrame.h"
 
-#include "link/StartContext.h"
 #include "resources/ResourceIds.h"
 #include "shell/CMorv9274App.h"
 #include "shell/FormTable.h"
@@ -51,7 +50,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT createStruct)
     if (CFrameWnd::OnCreate(createStruct) == -1)
         return -1;
     auto* app = dynamic_cast<CMorv9274App*>(AfxGetApp());
-    const UINT toolBar = app ? app->GetFormRow().toolBar : FindFormRow(g_strCmd, g_strName).toolBar;
+    const UINT toolBar = app ? app->GetFormRow().toolBar : FindFormRow(CString(), CString()).toolBar;
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_LIST,
                                WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT | CBRS_TOOLTIPS |
                                    CBRS_FLYBY | CBRS_SIZE_DYNAMIC,

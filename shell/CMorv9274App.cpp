@@ -3,7 +3,6 @@
 
 #include "drawing/StoreDrawingReader.h"
 #include "evaluation/EvaluationRequest.h"
-#include "link/StartContext.h"
 #include "platform/ApplicationNames.h"
 #include "platform/CWaitCursor.h"
 #include "platform/FolderLock.h"
@@ -168,32 +167,26 @@ BOOL CMorv9274App::InitInstance()
     // its first file there.
     platform::RemoveStaleTemporariesWhereWriting(runStart);
 
-    if (!RegisterDdeServer())
+    if (!RegisterDdeServer(m_run.dde))
         messages::Show(m_hOwner, messages::kServerNotStarted);
 
-    StartValues start;
-    if (!ParseCmdFileArgument(m_arguments, start)) {
+    if (!ParseCmdFileArgument(m_arguments, m_run.start)) {
         messages::Show(m_hOwner, messages::kCommandFileUnreadable);
         EndRun();
     }
-    g_strCmd = start.cmd;
-    g_strEngPath = start.engPath;
-    g_strXmlPath = start.xmlPath;
-    g_strXmlDir = start.xmlDir;
-    g_strName = start.name;
-    g_nId = start.id;
-    if (!g_strEngPath.IsEmpty())
-        platform::RemoveStaleTemporaries(FolderOfPath(g_strEngPath), runStart);
+    const StartContext& start = m_run.start;
+    if (!start.engPath.IsEmpty())
+        platform::RemoveStaleTemporaries(FolderOfPath(start.engPath), runStart);
 
     // A command that works on the parameter file beside the drawing needs a drawing path with a file name in it.
-    const bool needsDrawing = g_strCmd == "open" || g_strCmd == "save" || g_strCmd == "saveas";
-    if (g_strXmlPath.IsEmpty() || !IsKnownCommand(g_strCmd) ||
-        (needsDrawing && CParaDaten::ParameterFilePath(g_strEngPath, "par").IsEmpty())) {
+    const bool needsDrawing = start.cmd == "open" || start.cmd == "save" || start.cmd == "saveas";
+    if (start.xmlPath.IsEmpty() || !IsKnownCommand(start.cmd) ||
+        (needsDrawing && CParaDaten::ParameterFilePath(start.engPath, "par").IsEmpty())) {
         messages::Show(m_hOwner, messages::kInvalidCommand);
         EndRun();
     }
 
-    if (g_strCmd == "new" || g_strCmd == "start") {
+    if (start.cmd == "new" || start.cmd == "start") {
         const bool created = store.CreateEmptyFile(CParaDaten::kParaFile);
         if (!created)
             messages::Show(m_hOwner, messages::kNewSetNotCreated);
@@ -204,18 +197,18 @@ BOOL CMorv9274App::InitInstance()
             CParaDaten::MarkPlaceholderSet(false);
         EndRun();
     }
-    if (g_strCmd == "save" || g_strCmd == "saveas") {
+    if (start.cmd == "save" || start.cmd == "saveas") {
         RunSaveCommand();
         EndRun();
     }
-    if (g_strCmd == "close")
+    if (start.cmd == "close")
         EndRun();
-    if (g_strCmd == "param" && !IsParamKind(g_strName)) {
+    if (start.cmd == "param" && !IsParamKind(start.name)) {
         messages::Show(m_hOwner, messages::kCannotParameterise);
         EndRun();
     }
     bool translate = false;
-    if (g_strCmd == "open")
+    if (start.cmd == "open")
         RunOpenCommand(translate);
     RunEvaluatedCommand(translate);
     return StartMainFrame();
@@ -231,12 +224,12 @@ void CMorv9274App::RunSaveCommand()
     }
     // A placeholder set replaces the person's file beside the drawing only when the person says so; a file that
     // cannot be replaced anyway (read-only) needs no question.
-    const DWORD target = GetFileAttributesA(CParaDaten::SavedParameterFilePath(g_strEngPath));
+    const DWORD target = GetFileAttributesA(CParaDaten::SavedParameterFilePath(m_run.start.engPath));
     if (CParaDaten::IsPlaceholderSet() && target != INVALID_FILE_ATTRIBUTES && !(target & FILE_ATTRIBUTE_READONLY)) {
         if (messages::Show(m_hOwner, messages::kSavePlaceholder) != IDYES)
             return;
     }
-    if (!store.SaveBesideDrawing(g_strEngPath)) {
+    if (!store.SaveBesideDrawing(m_run.start.engPath)) {
         messages::Show(m_hOwner, messages::kSaveBesideDrawingFailed);
         return;
     }
@@ -248,7 +241,7 @@ void CMorv9274App::RunOpenCommand(bool& translate)
 {
     CParaDaten store;
     translate = false;
-    if (!store.LoadBesideDrawing(g_strEngPath)) {
+    if (!store.LoadBesideDrawing(m_run.start.engPath)) {
         messages::Show(m_hOwner, messages::kOpenNotLoaded);
         // An empty set is made only under the placeholder mark; without room for the mark there is no working set.
         if (!CParaDaten::MarkPlaceholderSet(true) || !store.CreateEmptyFile(CParaDaten::kParaFile))

@@ -8,6 +8,7 @@
 //   CMorv9274AppFrame.cpp     the main frame of the window commands: its forms, form switching and the commands
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/ApplicationNames.h"
 #include "platform/CWinApp.h"
 #include "platform/Ddeml.h"
@@ -40,9 +41,10 @@ public:
     static HDDEDATA DdeCallback(UINT type, UINT format, HCONV conv, HSZ hsz1, HSZ hsz2, HDDEDATA data,
                                 ULONG_PTR data1, ULONG_PTR data2);
     static void OnDdePoke(const BYTE* buffer);
-    // Registers the server; false (no server, nothing left registered) when the DDE instance could not be
+    // Registers the server, which records what it sees of the drawing tool in state (it must stay until the
+    // server is unregistered); false (no server, nothing left registered) when the DDE instance could not be
     // initialised or the service name could not be registered.
-    static bool RegisterDdeServer();
+    static bool RegisterDdeServer(DdeState& state);
     static void UnregisterDdeServer();
 
     // Whether the "param" command accepts the object kind: whether the form table has a "param" row for it.
@@ -80,6 +82,10 @@ public:
     // the form shown (every activation of the protocol form sets it to 1).
     bool IsFirstActivationPending(int position) const { return m_firstActivation[position]; }
     int GetCurrentPage() const { return m_currentPage; }
+    // The run's context: the start context read from the command file and the state of the DDE server. The frame
+    // hands it to every form it creates that inherits UsesRunContext.
+    RunContext& GetRunContext() { return m_run; }
+    const StartContext& GetStart() const { return m_run.start; }
     // The verdict of the drawing evaluation, which decides the forms the frame shows first and the commands it
     // disables (kDrawingCheckMessages, kDrawingCheckFatal).
     BYTE GetDrawingVerdict() const { return m_drawingVerdict; }
@@ -113,6 +119,7 @@ private:
     void RunEvaluatedCommand(bool translate);
 
     HWND m_hOwner = nullptr;
+    RunContext m_run;
     bool m_bShownAlreadyRunning = false;
     const FormRow* m_pFormRow = nullptr;
     CView* m_forms[static_cast<int>(FormSlot::Count)] = {};

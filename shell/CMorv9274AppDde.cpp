@@ -2,14 +2,13 @@
 // carried out a handed-over command file, and disconnects.
 #include "shell/CMorv9274App.h"
 
-#include "link/DdeGlobals.h"
-
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
 struct ServerState {
+    DdeState* seen = nullptr;  // the application's, while registered
     DWORD instance = 0;
     HSZ service = nullptr;
     HSZ topic = nullptr;
@@ -32,12 +31,13 @@ constexpr size_t kReplyNumberLength = 5;
 
 }  // namespace
 
-bool CMorv9274App::RegisterDdeServer()
+bool CMorv9274App::RegisterDdeServer(DdeState& state)
 {
     ServerState& s = Server();
     s.instance = 0;
     s.requests = 0;
-    g_hDdeConv = nullptr;
+    s.seen = &state;
+    state.conv = nullptr;
     if (DdeInitializeA(&s.instance, &CMorv9274App::DdeCallback, APPCLASS_STANDARD, 0) != DMLERR_NO_ERROR) {
         s.instance = 0;
         return false;
@@ -59,9 +59,9 @@ void CMorv9274App::UnregisterDdeServer()
     ServerState& s = Server();
     if (s.instance == 0)
         return;
-    if (g_hDdeConv) {
-        DdeDisconnect(g_hDdeConv);
-        g_hDdeConv = nullptr;
+    if (s.seen && s.seen->conv) {
+        DdeDisconnect(s.seen->conv);
+        s.seen->conv = nullptr;
     }
     for (HSZ* handle : {&s.service, &s.topic, &s.item}) {
         if (*handle)
@@ -70,6 +70,7 @@ void CMorv9274App::UnregisterDdeServer()
     }
     DdeUninitialize(s.instance);
     s.instance = 0;
+    s.seen = nullptr;
 }
 
 HDDEDATA CMorv9274App::DdeCallback(UINT type, UINT format, HCONV conv, HSZ hsz1, HSZ hsz2, HDDEDATA data,
@@ -80,10 +81,12 @@ HDDEDATA CMorv9274App::DdeCallback(UINT type, UINT format, HCONV conv, HSZ hsz1,
     case XTYP_CONNECT:
         return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(DdeCmpStringHandles(hsz2, s.service) == 0));
     case XTYP_CONNECT_CONFIRM:
-        g_hDdeConv = conv;
+        if (s.seen)
+            s.seen->conv = conv;
         return nullptr;
     case XTYP_DISCONNECT:
-        g_hDdeConv = nullptr;
+        if (s.seen)
+            s.seen->conv = nullptr;
         return nullptr;
     case XTYP_REQUEST: {
         ++s.requests;
@@ -112,6 +115,6 @@ void CMorv9274App::OnDdePoke(const BYTE* buffer)
     size_t length = 0;
     while (length < kTokenMax && buffer[length] != 0 && buffer[length] != 0xA7)
         ++length;
-    if (length == 3 && std::memcmp(buffer, "ack", 3) == 0)
-        g_bDdeAck = true;
+    if (length == 3 && std::memcmp(buffer, "ack", 3) == 0 && Server().seen)
+        Server().seen->ack = true;
 }

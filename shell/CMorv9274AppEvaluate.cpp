@@ -9,12 +9,11 @@
 #include "evaluation/COnlineSchemaHtml.h"
 #include "evaluation/CZeichnungAuswertenDlg.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CFileDialog.h"
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
-#include "platform/WindowBackend.h"
 #include "platform/Win32Window.h"
+#include "platform/WindowBackend.h"
 #include "requirements/CSystemRequirements.h"
 #include "resources/Messages.h"
 #include "resources/UiTexts.h"
@@ -54,7 +53,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
         messages::Show(m_hOwner, messages::kWorkCopyNotPrepared);
         EndRun();
     }
-    CSCCmd channel;
+    CSCCmd channel(m_run);
     channel.Reset();
 
     if (std::FILE* xml = platform::OpenRegularForReading("VORNA.xml")) {
@@ -72,7 +71,8 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     drawing::PrepareParser();
     // Until the evaluation has run, the drawing counts as unusable.
     m_drawingVerdict = CZeichnungAuswertenDlg::kFatal;
-    const drawing::EvaluationRequest request {drawing::CommandFromName(g_strCmd), g_strName, g_nId};
+    const drawing::EvaluationRequest request{drawing::CommandFromName(m_run.start.cmd), m_run.start.name,
+                                             m_run.start.id};
     auto* evaluation = new CZeichnungAuswertenDlg(request, &channel, nullptr);
     evaluation->DoModal();
     m_drawingVerdict = evaluation->Verdict();
@@ -80,14 +80,14 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
     delete evaluation;
     // A "param" whose object id the drawing gives another kind than the command file names would open that kind's
     // forms on the object's slot: the command file is inconsistent, and the run ends before anything is written.
-    if (g_strCmd == "param" && imported && !DrawingGivesKind(g_nId, g_strName)) {
+    if (m_run.start.cmd == "param" && imported && !DrawingGivesKind(m_run.start.id, m_run.start.name)) {
         messages::Show(m_hOwner, messages::kCannotParameterise);
         EndRun();
     }
     // What the evaluation changed follows the drawing; it is no edit of the person's.
     store.CommitWorkFile();
 
-    if (g_strCmd == "open") {
+    if (m_run.start.cmd == "open") {
         // A parameter set of another language (or none) has its drawing texts rewritten, also for a fatal drawing.
         // Only when this run could not read the drawing export are the texts left alone: the translation file is
         // then not this drawing's. The set is marked as ours only once the texts have been queued, so that a
@@ -98,7 +98,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
                 store.SetSprache(CParaDaten::kWorkFile, kLanguageIta);
         }
         store.CommitWorkFile();
-    } else if (g_strCmd == "onlineschema") {
+    } else if (m_run.start.cmd == "onlineschema") {
         CreateOnlineSchema();
     }
 
@@ -107,7 +107,7 @@ void CMorv9274App::RunEvaluatedCommand(bool translate)
         channel.Execute();
     }
     // "open" and "onlineschema" end here; the window commands go on with their main frame.
-    if (g_strCmd == "open" || g_strCmd == "onlineschema")
+    if (m_run.start.cmd == "open" || m_run.start.cmd == "onlineschema")
         EndRun();
 }
 

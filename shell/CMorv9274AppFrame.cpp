@@ -3,7 +3,6 @@
 #include "shell/CMorv9274App.h"
 
 #include "evaluation/CProtokoll.h"
-#include "link/StartContext.h"
 #include "platform/CCmdUI.h"
 #include "platform/CCreateContext.h"
 #include "platform/CSingleDocTemplate.h"
@@ -39,12 +38,12 @@ CMainFrame* CMorv9274App::GetMainFrame() const
 
 const FormRow& CMorv9274App::GetFormRow() const
 {
-    return m_pFormRow ? *m_pFormRow : FindFormRow(g_strCmd, g_strName);
+    return m_pFormRow ? *m_pFormRow : FindFormRow(m_run.start.cmd, m_run.start.name);
 }
 
 BOOL CMorv9274App::StartMainFrame()
 {
-    return StartMainFrame(FindFormRow(g_strCmd, g_strName));
+    return StartMainFrame(FindFormRow(m_run.start.cmd, m_run.start.name));
 }
 
 BOOL CMorv9274App::StartMainFrame(const FormRow& row)
@@ -118,6 +117,9 @@ bool CMorv9274App::CreateForm(const FormEntry& entry, bool first, CCreateContext
     // The form fills itself on its first activation through the frame's flag of its position.
     if (auto* first = dynamic_cast<platform::FirstActivation*>(form))
         first->UseFirstActivation(&m_firstActivation[entry.firstActivation]);
+    // A form that works on the command's object or talks to the drawing tool gets the run's context.
+    if (auto* user = dynamic_cast<UsesRunContext*>(form))
+        user->UseRunContext(&m_run);
     CMainFrame* frame = GetMainFrame();
     // No style bits: the form stays hidden until it is switched in.
     if (!form->Create(nullptr, "morv9274 View", 0, CRect(0, 0, 0, 0), frame, entry.childId, &context)) {

@@ -93,9 +93,9 @@ CString FolderOfPath(const CString& path)
     return last < 0 ? CString() : path.Left(last);
 }
 
-bool ReadCommandFile(const char* path, StartValues& values)
+bool ReadCommandFile(const char* path, StartContext& values)
 {
-    values = StartValues();
+    values = StartContext();
     std::FILE* file = platform::OpenRegularForReading(path);
     if (!file)
         return false;
@@ -147,13 +147,13 @@ bool ReadCommandFile(const char* path, StartValues& values)
     }
     std::fclose(file);
     if (lines.Overrun()) {
-        values = StartValues();
+        values = StartContext();
         return false;
     }
     return true;
 }
 
-bool ParseCmdFileArgument(const std::vector<CString>& args, StartValues& values)
+bool ParseCmdFileArgument(const std::vector<CString>& args, StartContext& values)
 {
     if (args.empty())
         return false;

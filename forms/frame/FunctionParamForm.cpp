@@ -6,13 +6,12 @@
 #include "forms/dialogs/CZeitprogrammDlg.h"
 #include "forms/dialogs/SaveRefusal.h"
 #include "forms/frame/FormLayout.h"
+#include "link/CSCCmd.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
@@ -189,7 +188,7 @@ void FunctionParamForm::LoadForm()
                 if (row.unitId)
                     SetCaption(row.unitId, row.unit ? row.unit : "");
 
-    const BYTE slot = m_access.findSlot(para, CParaDaten::kWorkFile, g_nId);
+    const BYTE slot = m_access.findSlot(para, CParaDaten::kWorkFile, Start().id);
     // Slot 0 is no slot of a record: nothing is read through it.
     m_readFailed = slot == 0 || !m_access.read(para, CParaDaten::kWorkFile, slot, m_record.data(), true);
     if (m_type)
@@ -527,7 +526,7 @@ void FunctionParamForm::SaveAndExit()
 {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     CParaDaten para;
-    const BYTE slot = m_access.findSlot(para, CParaDaten::kWorkFile, g_nId);
+    const BYTE slot = m_access.findSlot(para, CParaDaten::kWorkFile, Start().id);
     // Nothing is sent for a record that was never read or not stored: the drawing would show texts of no record.
     if (m_readFailed || slot == 0) {
         SetCursor(LoadCursor(nullptr, IDC_ARROW));
@@ -539,13 +538,13 @@ void FunctionParamForm::SaveAndExit()
         return;
     }
 
-    CSCCmd channel;
+    CSCCmd channel(Run());
     CZeichnung drawing;
     CTexte texte;
     channel.Reset();
     SendTexts(channel, drawing, texte, para);
     if (m_bBezeichnungenGeaendert)
-        texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, g_nId);
+        texte.UpdateZeichnung(channel, CTexte::kLabelsAlle, Start().id);
     channel.SetFileNotUpToDate();
     channel.Execute();
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
@@ -557,13 +556,13 @@ void FunctionParamForm::SendTexts(DrawingCommands& channel, CZeichnung& drawing,
 {
     const CString kind = m_type->names.kind;
     int textId = 0;
-    if (drawing.GetTextId(g_nId, textId) && textId > 0)
+    if (drawing.GetTextId(Start().id, textId) && textId > 0)
         channel.SetText(static_cast<UINT>(textId),
                         texte.GetBezeichnungText(CParaDaten::kWorkFile, kind, Designation()));
     // A kind may adjust what its pins' labels are made from.
     std::vector<BYTE> labels = m_record;
     PrepareLabels(labels);
-    texte.SetFunktionPinLabels(channel, drawing, kind, g_nId, labels);
-    texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, g_nId, labels);
+    texte.SetFunktionPinLabels(channel, drawing, kind, Start().id, labels);
+    texte.SetTeilnehmerPinLabels(channel, drawing, para, kind, Start().id, labels);
     RelabelListers(channel, drawing, texte, para);
 }

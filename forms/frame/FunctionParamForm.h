@@ -18,6 +18,7 @@
 #pragma once
 
 #include "forms/frame/FunctionFormTables.h"
+#include "link/StartContext.h"
 #include "platform/CButton.h"
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
@@ -37,7 +38,7 @@ class CTexte;
 class CZeichnung;
 class DrawingCommands;
 
-class FunctionParamForm : public CFormView, public platform::FirstActivation {
+class FunctionParamForm : public CFormView, public platform::FirstActivation, public UsesRunContext {
     DECLARE_DYNAMIC(FunctionParamForm)
 public:
     struct Tables {

@@ -9,7 +9,6 @@
 #include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "resources/PlantIds.h"
@@ -183,9 +182,9 @@ void CAusgang::ReadRecord(BYTE n)
 
 void CAusgang::LoadForm()
 {
-    m_kind = g_strName == "Analog_Ausgang" ? Kind::Analog
-        : g_strName == "Mischer_Ausgang"   ? Kind::Mischer
-                                           : Kind::Ausgang;
+    m_kind = Start().name == "Analog_Ausgang" ? Kind::Analog
+        : Start().name == "Mischer_Ausgang"   ? Kind::Mischer
+                                              : Kind::Ausgang;
     m_strTitle = ui::kAusgangTitle;
     m_strNrLabel.Format("%s:", ui::kAusgangWord);
     m_strBezLabel = ui::kEingangDesignation;
@@ -207,8 +206,8 @@ void CAusgang::LoadForm()
         CZeichnung drawing;
         int textId = 0;
         int secondId = 0;
-        const bool read = m_kind == Kind::Mischer ? drawing.GetMischerNr(g_nId, n, textId, secondId)
-                                                  : drawing.GetAusgangNr(g_nId, n, textId);
+        const bool read = m_kind == Kind::Mischer ? drawing.GetMischerNr(Start().id, n, textId, secondId)
+                                                  : drawing.GetAusgangNr(Start().id, n, textId);
         if (!read)
             n = 0;
     }
@@ -580,9 +579,9 @@ bool CAusgang::WriteRecord(CParaDaten& para, int file, plant::PlantEnd)
 void CAusgang::StoreNumber(CZeichnung& drawing)
 {
     if (m_kind == Kind::Mischer)
-        drawing.SetMischerNr(g_nId, m_nNr);
+        drawing.SetMischerNr(Start().id, m_nNr);
     else
-        drawing.SetAusgangNr(g_nId, m_nNr);
+        drawing.SetAusgangNr(Start().id, m_nNr);
 }
 
 void CAusgang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte)
@@ -600,11 +599,11 @@ void CAusgang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& tex
     int textId = 0;
     int secondId = 0;
     if (m_kind == Kind::Mischer) {
-        if (drawing.GetMischerNr(g_nId, stored, textId, secondId)) {
+        if (drawing.GetMischerNr(Start().id, stored, textId, secondId)) {
             send(textId, number(m_nNr));
             send(secondId, number(m_nNr != 0 ? m_nNr + 1 : 0));
         }
-    } else if (drawing.GetAusgangNr(g_nId, stored, textId)) {
+    } else if (drawing.GetAusgangNr(Start().id, stored, textId)) {
         send(textId, number(m_nNr));
     }
 
@@ -623,7 +622,7 @@ void CAusgang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& tex
         }
         text = texte.GetAusgangText(CParaDaten::kWorkFile, shown);
     }
-    if (drawing.GetTextId(g_nId, textId))
+    if (drawing.GetTextId(Start().id, textId))
         send(textId, text);
 }
 

@@ -295,7 +295,7 @@ void CCanLogging::SaveAndExit()
         forms::RefuseSave(this);
         return;
     }
-    CSCCmd channel;
+    CSCCmd channel(Run());
     channel.Reset();
     // The network-output objects show this controller's node as their node text.
     if (m_bNodeChanged)

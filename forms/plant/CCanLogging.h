@@ -7,6 +7,7 @@
 #pragma once
 
 #include "forms/plant/ColorListCtrl.h"
+#include "link/StartContext.h"
 #include "platform/CComboBox.h"
 #include "platform/CFormView.h"
 #include "platform/CImageList.h"
@@ -17,7 +18,7 @@
 
 #include <vector>
 
-class CCanLogging : public CFormView, public platform::FirstActivation {
+class CCanLogging : public CFormView, public platform::FirstActivation, public UsesRunContext {
     DECLARE_DYNCREATE(CCanLogging)
 public:
     static constexpr int kRows = 29;  // 16 analog values, then 13 digital ones

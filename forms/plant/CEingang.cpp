@@ -9,7 +9,6 @@
 #include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "resources/PlantIds.h"
@@ -143,10 +142,10 @@ void CEingang::LoadForm()
     {
         CZeichnung drawing;
         int textId = 0;
-        if (!drawing.GetEingangNr(g_nId, n, textId))
+        if (!drawing.GetEingangNr(Start().id, n, textId))
             n = 0;
     }
-    const bool sensorStatus = g_strName == "Sensorstatus";
+    const bool sensorStatus = Start().name == "Sensorstatus";
     m_nr.ResetContent();
     m_nr.AddString(ui::kEingangNotUsed);
     for (int i = 1; i <= 16; ++i) {
@@ -560,22 +559,22 @@ bool CEingang::WriteRecord(CParaDaten& para, int file, plant::PlantEnd)
 
 void CEingang::StoreNumber(CZeichnung& drawing)
 {
-    drawing.SetEingangNr(g_nId, m_nNr);
+    drawing.SetEingangNr(Start().id, m_nNr);
 }
 
 void CEingang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte)
 {
     BYTE stored = 0;
     int textId = 0;
-    if (drawing.GetEingangNr(g_nId, stored, textId) && textId > 0) {
+    if (drawing.GetEingangNr(Start().id, stored, textId) && textId > 0) {
         CString number;
         number.Format("%d", m_nNr);
         channel.SetText(static_cast<UINT>(textId), number);
     }
-    if (drawing.GetTextId(g_nId, textId) && textId > 0) {
-        const CString text = HasInput()                          ? texte.GetEingangText(CParaDaten::kWorkFile, m_param)
-            : m_nNr == kAllInputs && g_strName == "Sensorstatus" ? CString(ui::kEingangAllSensors)
-                                                                 : CString(ui::kEingangUnused);
+    if (drawing.GetTextId(Start().id, textId) && textId > 0) {
+        const CString text = HasInput() ? texte.GetEingangText(CParaDaten::kWorkFile, m_param)
+            : m_nNr == kAllInputs && Start().name == "Sensorstatus" ? CString(ui::kEingangAllSensors)
+                                                                    : CString(ui::kEingangUnused);
         channel.SetText(static_cast<UINT>(textId), text);
     }
 }

@@ -303,7 +303,7 @@ void CFuncView::SaveAndExit()
         forms::RefuseSave(this);
         return;
     }
-    CSCCmd channel;
+    CSCCmd channel(Run());
     channel.Reset();
     channel.SetFileNotUpToDate();
     channel.Execute();

@@ -7,6 +7,7 @@
 // that run with a second header of the run's group. The list lives in the form until save-and-close writes it.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/CFormView.h"
 #include "platform/CImageList.h"
 #include "platform/CTreeCtrl.h"
@@ -15,7 +16,7 @@
 
 #include <vector>
 
-class CFuncView : public CFormView, public platform::FirstActivation {
+class CFuncView : public CFormView, public platform::FirstActivation, public UsesRunContext {
     DECLARE_DYNCREATE(CFuncView)
 public:
     static constexpr int kMaxEntries = 128;

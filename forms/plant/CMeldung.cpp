@@ -7,7 +7,6 @@
 #include "forms/plant/CMeldungVarOut.h"
 
 #include "drawing/CZeichnung.h"
-#include "link/StartContext.h"
 #include "platform/ProcessExit.h"
 #include "resources/PlantIds.h"
 #include "resources/PlantTexts.h"
@@ -140,16 +139,16 @@ void CMeldung::SendTexts(DrawingCommands& channel, CZeichnung& drawing, const CT
 {
     const MeldungParam m = Decoded(Record());
     int textId = 0;
-    if (drawing.GetTextId(g_nId, textId) && textId > 0)
+    if (drawing.GetTextId(Start().id, textId) && textId > 0)
         channel.SetText(static_cast<UINT>(textId), texte.GetMeldungsArt(CParaDaten::kWorkFile, m));
     textId = 0;
-    if (drawing.GetTextId2(g_nId, textId) && textId > 0)
+    if (drawing.GetTextId2(Start().id, textId) && textId > 0)
         channel.SetText(static_cast<UINT>(textId), texte.GetMeldungBezeichnungText(CParaDaten::kWorkFile, m));
     // Release, activate and cancel: every one has a fixed state when nothing is connected.
     const DigitalQuelle* inputs[3] = {&m.release, &m.activate, &m.cancel};
     for (BYTE pin = 1; pin <= 3; ++pin) {
         PinInfo info;
-        if (!drawing.GetPin(pin, g_nId, info))
+        if (!drawing.GetPin(pin, Start().id, info))
             continue;
         const DigitalQuelle& q = *inputs[pin - 1];
         texte.SetPinLabel(channel, q.kind, 0, q.inverted, q.number, kAccess.kind, info.name, info.labelId);

@@ -6,7 +6,6 @@
 #include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "resources/PlantIds.h"
@@ -137,7 +136,7 @@ void CNetzwerkAusgang::LoadForm()
     for (const char* answer : ui::kNoYes)
         m_onChange.AddString(CString(" ") + answer);
 
-    const BYTE code = forms::StoredNetworkNumber(g_nId, 32);
+    const BYTE code = forms::StoredNetworkNumber(Start().id, 32);
     CParaDaten para;
     m_conditionsRead = para.GetSendebedingungen(CParaDaten::kWorkFile, m_conditions);
     if (!m_conditionsRead)
@@ -209,14 +208,15 @@ bool CNetzwerkAusgang::WriteRecord(CParaDaten& para, int file, plant::PlantEnd e
 
 void CNetzwerkAusgang::StoreNumber(CZeichnung& drawing)
 {
-    drawing.SetNetzNr(g_strName, g_nId, m_code);
+    drawing.SetNetzNr(Start().name, Start().id, m_code);
 }
 
 void CNetzwerkAusgang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte)
 {
-    forms::SendNetworkNumberLabels(channel, drawing, g_nId, m_code, [&] { return texte.GetNetzAusgangNrText(m_code); });
+    forms::SendNetworkNumberLabels(channel, drawing, Start().id, m_code,
+                                   [&] { return texte.GetNetzAusgangNrText(m_code); });
     forms::NetworkLabelIds ids;
-    if (!forms::GetNetworkLabelIds(drawing, g_nId, ids))
+    if (!forms::GetNetworkLabelIds(drawing, Start().id, ids))
         return;
     // The node label names this controller's node; the output label the output's number within its kind.
     NetzwerkParam settings;

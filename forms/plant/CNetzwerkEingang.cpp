@@ -6,7 +6,6 @@
 #include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "resources/Messages.h"
@@ -63,7 +62,7 @@ void CNetzwerkEingang::OnActivateView(BOOL activate, CView* activateView, CView*
 
 bool CNetzwerkEingang::StatusObject() const
 {
-    return g_strName == "Netzwerkstatus";
+    return Start().name == "Netzwerkstatus";
 }
 
 NetzEingang* CNetzwerkEingang::Entry()
@@ -98,7 +97,7 @@ void CNetzwerkEingang::LoadForm()
     for (const char* bus : ui::kNetzEinBuses)
         m_bus.AddString(CString(" ") + bus);
 
-    const BYTE code = forms::StoredNetworkNumber(g_nId, StatusObject() ? kAllNetworkInputs : 32);
+    const BYTE code = forms::StoredNetworkNumber(Start().id, StatusObject() ? kAllNetworkInputs : 32);
     m_nodeChanged = false;
     CParaDaten para;
     m_analogRead = para.GetNetzEingaengeAnalog(CParaDaten::kWorkFile, m_analog);
@@ -245,18 +244,18 @@ bool CNetzwerkEingang::WriteRecord(CParaDaten& para, int file, plant::PlantEnd e
 
 void CNetzwerkEingang::StoreNumber(CZeichnung& drawing)
 {
-    drawing.SetNetzNr(g_strName, g_nId, m_code);
+    drawing.SetNetzNr(Start().name, Start().id, m_code);
 }
 
 void CNetzwerkEingang::SendObjectTexts(CSCCmd& channel, CZeichnung& drawing, CTexte& texte)
 {
-    forms::SendNetworkNumberLabels(channel, drawing, g_nId, m_code, [&] {
+    forms::SendNetworkNumberLabels(channel, drawing, Start().id, m_code, [&] {
         return StatusObject() ? texte.GetNetzNrTextAlle(m_code) : texte.GetNetzNrText(m_code);
     });
     if (StatusObject())
         return;
     forms::NetworkLabelIds ids;
-    if (!forms::GetNetworkLabelIds(drawing, g_nId, ids))
+    if (!forms::GetNetworkLabelIds(drawing, Start().id, ids))
         return;
     if (ids.type != 0)
         channel.SetText(static_cast<UINT>(ids.type), texte.GetNetzVariableText(m_code, m_digital, m_analog));

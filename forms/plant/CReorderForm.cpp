@@ -248,7 +248,7 @@ void CReorderForm::SaveAndExit()
         messages::Show(m_hWnd, messages::kFormSaveFailed);
         return;
     }
-    CSCCmd channel;
+    CSCCmd channel(Run());
     channel.Reset();
     channel.SetFileNotUpToDate();
     channel.Execute();

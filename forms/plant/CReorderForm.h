@@ -8,6 +8,7 @@
 // a release outside the list or over no row changes nothing. The new order lives in the form until save-and-close.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/CFormView.h"
 #include "platform/CImageList.h"
 #include "platform/CListCtrl.h"
@@ -33,7 +34,7 @@ struct ReorderKind {
     Rewrite (*readSlots)(size_t count);
 };
 
-class CReorderForm : public CFormView, public platform::FirstActivation {
+class CReorderForm : public CFormView, public platform::FirstActivation, public UsesRunContext {
     DECLARE_DYNAMIC(CReorderForm)
 public:
     static constexpr UINT_PTR kScrollTimer = 102;

@@ -5,7 +5,6 @@
 #include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWaitCursor.h"
 #include "platform/ProcessExit.h"
@@ -53,7 +52,7 @@ void CSignalUebergabe::OnActivateView(BOOL activate, CView* activateView, CView*
 
 void CSignalUebergabe::LoadForm()
 {
-    m_strTitle = g_strName == "Signal_Übergabe" ? ui::kSignalTitleHandOver : ui::kSignalTitleAccept;
+    m_strTitle = Start().name == "Signal_Übergabe" ? ui::kSignalTitleHandOver : ui::kSignalTitleAccept;
     m_strListLabel = ui::kSignalListLabel;
     SetDlgItemText(IDC_SIGNAL_GROUP, ui::kSignalGroup);
     CZeichnung drawing;
@@ -70,7 +69,7 @@ void CSignalUebergabe::LoadForm()
             listed.push_back(object.bezeichnung);
             m_list.AddString(object.bezeichnung);
         }
-        if (object.objektId == g_nId)
+        if (object.objektId == Start().id)
             m_id.SetWindowText(object.bezeichnung);
     }
     UpdateData(FALSE);
@@ -104,8 +103,8 @@ void CSignalUebergabe::SaveAndExit()
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     int textId = 0;
     CZeichnung drawing;
-    if (drawing.GetTextId(g_nId, textId) && textId > 0)
-        CSCCmd::SetTextDirekt(static_cast<UINT>(textId), id);
+    if (drawing.GetTextId(Start().id, textId) && textId > 0)
+        CSCCmd::SetTextDirekt(Run().dde, static_cast<UINT>(textId), id);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
     platform::EndProcess(0);
 }

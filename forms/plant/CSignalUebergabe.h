@@ -4,12 +4,13 @@
 // the parameter set is written.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/CEdit.h"
 #include "platform/CFormView.h"
 #include "platform/CListBox.h"
 #include "platform/FirstActivation.h"
 
-class CSignalUebergabe : public CFormView, public platform::FirstActivation {
+class CSignalUebergabe : public CFormView, public platform::FirstActivation, public UsesRunContext {
     DECLARE_DYNCREATE(CSignalUebergabe)
 public:
     CSignalUebergabe();

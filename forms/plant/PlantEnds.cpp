@@ -4,7 +4,6 @@
 #include "drawing/CZeichnung.h"
 #include "forms/dialogs/SaveRefusal.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CWaitCursor.h"
 #include "platform/CWnd.h"
 #include "platform/ProcessExit.h"
@@ -20,7 +19,7 @@ void RunPlantEnd(PlantEnd end, PlantEndForm& form)
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     CParaDaten para;
     CZeichnung drawing;
-    CSCCmd channel;
+    CSCCmd channel(form.Run());
     CTexte texte;
     const UINT groups = form.DesignationsChanged() ? CTexte::kLabelsAlle : form.OwnLabelGroups();
 
@@ -45,7 +44,7 @@ void RunPlantEnd(PlantEnd end, PlantEndForm& form)
     if (end == PlantEnd::Save)
         texte.UpdateZeichnung(channel, groups, -1);
     else if (end == PlantEnd::SaveAssign)
-        texte.UpdateZeichnung(channel, groups, g_nId);
+        texte.UpdateZeichnung(channel, groups, form.Start().id);
     if (end != PlantEnd::Assign && form.OtherLabelGroups() != 0 && groups != CTexte::kLabelsAlle)
         texte.UpdateZeichnung(channel, form.OtherLabelGroups(), -1);
     channel.SetFileNotUpToDate();

@@ -14,6 +14,7 @@
 // the form stays open.
 #pragma once
 
+#include "link/StartContext.h"
 #include "platform/Types.h"
 
 class CParaDaten;
@@ -25,7 +26,8 @@ namespace plant {
 
 enum class PlantEnd { Save, Assign, SaveAssign };
 
-class PlantEndForm {
+// A plant form works on the run's object: the frame hands it the run's context.
+class PlantEndForm : public UsesRunContext {
 public:
     virtual ~PlantEndForm() = default;
     // Writes the form's record into working file `file` for the end; true when it was written or there is none to

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::fwrite(data, 1, size, f);
     std::fclose(f);
 
-    StartValues values;
+    StartContext values;
     if (!ReadCommandFile(path.c_str(), values))
         std::abort();
     // The folder is always a prefix of the export path, and no value keeps a line end.

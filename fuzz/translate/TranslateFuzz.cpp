@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
-    CSCCmd channel;
+    RunContext run;  // no export folder: the command file lies in the program directory's "para"
+    CSCCmd channel(run);
     channel.Reset();
     CTranslate translate;
     translate.Run(channel);

@@ -7,16 +7,15 @@
 #include "evaluation/DrawingChecker.h"
 #include "evaluation/SlotChanges.h"
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "platform/CDialog.h"
 #include "platform/ResourceRegistry.h"
-#include "support/TestDriver.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/FuncEntry.h"
 #include "store/NetzEingang.h"
+#include "support/TestDriver.h"
 #include "texts/DrawingTextServices.h"
 
 #include <cstring>
@@ -70,7 +69,7 @@ protected:
     {
         InTempFolder::SetUp();
         m_request = {drawing::Command::Open, "", 0};
-        g_strXmlDir = m_folder.string().c_str();
+        m_run.start.xmlDir = m_folder.string().c_str();
         drawing::SetServices(&m_services);
         CParaDaten para;
         ASSERT_TRUE(para.CreateEmptyFile(CParaDaten::kWorkFile));
@@ -80,7 +79,6 @@ protected:
         CParaDaten::ReleaseFiles();
         drawing::SetSlotChanges(nullptr);
         drawing::SetServices(nullptr);
-        g_strXmlDir.Empty();
         InTempFolder::TearDown();
     }
     void PutFunc(BYTE slot, int id, int type, BYTE number)
@@ -95,12 +93,12 @@ protected:
     BYTE Evaluate(const std::string& objects)
     {
         EXPECT_EQ(Parse(Doc(objects)), 0);
-        CSCCmd channel;
+        CSCCmd channel(m_run);
         channel.Reset();
         m_reporter.statuses.clear();
         DrawingChecker checker(m_request, &channel, &m_reporter);
         const BYTE verdict = checker.Run();
-        m_commands = ReadFile(std::string(CSCCmd::GetFileName().GetString()));
+        m_commands = ReadFile(std::string(channel.GetFileName().GetString()));
         return verdict;
     }
     std::string Slots()
@@ -117,6 +115,7 @@ protected:
         return all;
     }
     drawing::EvaluationRequest m_request;
+    RunContext m_run;  // the export lies in the test folder
     RecordingReporter m_reporter;
     std::string m_commands;
     DrawingTextServices m_services;
@@ -126,7 +125,7 @@ TEST_F(DrawingCheckerTest, RunsOnceFromItsTimerAndIgnoresEscEnterAndClose)
 {
     drawingtest::WriteFile("VORNA.xml", Doc(Vergleich(500, 0)));
     platform::TestDriver driver;
-    CSCCmd channel;
+    CSCCmd channel(m_run);
     channel.Reset();
     CZeichnungAuswertenDlg dlg(m_request, &channel);
     bool stillRunning = false;

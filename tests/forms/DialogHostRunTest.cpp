@@ -2,6 +2,7 @@
 // each test in an environment of its own; what the dialog leaves in the working copy or the record is what the host
 // prints after it ended.
 #include "ChildProcess.h"
+#include "DialogHostBoxes.h"
 #include "Isolation.h"
 
 #include <gtest/gtest.h>
@@ -69,9 +70,7 @@ TEST_F(DialogHostRunTest, DesignationsAreRenamedRefusedAndWrittenOnOk)
     Drive({"type", "1449", "Bagno e cucina"});
     EXPECT_EQ(Drive({"get", "1449"}), "Bagno e cuci\n") << "no thirteenth character";
     Drive({"click", "1452"});
-    EXPECT_EQ(Drive({"boxes"}),
-              "morv9274 - Message: 1.023\t0x2030\tLa nuova descrizione contiene un carattere non valido che non "
-              "viene supportato dal regolatore!\n");
+    EXPECT_EQ(Drive({"boxes"}), dialoghost::DesignationInvalidCharBox() + "\n");
     Drive({"key", "1450", "ENTER"});  // the default button, 1330
     std::vector<std::string> expected = {"result 1", "1: Bagno e cuci", "2: Alfa", "3: Caldaia 1"};
     for (int n = 4; n <= 16; ++n)

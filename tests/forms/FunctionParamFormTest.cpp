@@ -7,17 +7,17 @@
 #include "forms/heating/CMischerReg.h"
 #include "forms/heating/CZirkulation.h"
 #include "forms/logic/CWartungsfunc.h"
+#include "link/StartContext.h"
 #include "platform/CFrameWnd.h"
 #include "platform/ResourceRegistry.h"
-#include "support/TestDriver.h"
+#include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
-#include "resources/Messages.h"
-#include "link/StartContext.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
 #include "store/KesselkaskadeParam.h"
 #include "store/MischerRegParam.h"
+#include "support/TestDriver.h"
 #include "texts/CTexte.h"
 #include "texttables/StandardDesignations.h"
 
@@ -67,11 +67,12 @@ protected:
             ASSERT_TRUE(para.SetMischerReg(CParaDaten::kWorkFile, 1, r));
             m_committed = ReadCommitted();
         }
-        g_nId = kObjectId;
+        m_run.start.id = kObjectId;
         m_frame = new CFrameWnd;
         ASSERT_TRUE(m_frame->Create(nullptr, "Function form test"));
         m_frame->ShowWindow(SW_SHOW);
         m_form = new CMischerReg;
+        m_form->UseRunContext(&m_run);
         ASSERT_TRUE(
             m_form->Create(nullptr, "morv9274 View", WS_VISIBLE, CRect(0, 0, 0, 0), m_frame, IDW_FORM_PARAMETER));
         g_pMischerReg = m_form;
@@ -88,6 +89,7 @@ protected:
 
     TestDriver m_driver;
     CFrameWnd* m_frame = nullptr;
+    RunContext m_run;  // the run's object is the controller's drawing object
     CMischerReg* m_form = nullptr;
     std::string m_committed;
 };

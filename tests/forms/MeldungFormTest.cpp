@@ -56,13 +56,15 @@ protected:
             ASSERT_TRUE(para.SetMeldung(CParaDaten::kWorkFile, kSlot, start));
             m_committed = ReadFile("para/para.par");
         }
-        g_nId = kObjectId;
+        m_run.start.id = kObjectId;
         m_frame = new CFrameWnd;
         ASSERT_TRUE(m_frame->Create(nullptr, "Message form test"));
         m_frame->ShowWindow(SW_SHOW);
         const UINT ids[3] = {IDW_FORM_PARAMETER, IDW_FORM_VARIN, IDW_FORM_VAROUT};
         CView* views[3] = {CMeldung::CreateForm(), CMeldung::CreateVarIn(), CMeldung::CreateVarOut()};
         for (int k = 0; k < 3; ++k) {
+            if (auto* user = dynamic_cast<UsesRunContext*>(views[k]))
+                user->UseRunContext(&m_run);
             ASSERT_TRUE(views[k]->Create(nullptr, "morv9274 View", WS_VISIBLE, CRect(0, 0, 0, 0), m_frame, ids[k]));
             if (k == 0)
                 CMeldung::Publish(views[k]);
@@ -103,6 +105,7 @@ protected:
 
     TestDriver m_driver;
     CFrameWnd* m_frame = nullptr;
+    RunContext m_run;  // the run's object is the message's drawing object
     CMeldung* m_form = nullptr;
     CView* m_varIn = nullptr;
     CView* m_varOut = nullptr;

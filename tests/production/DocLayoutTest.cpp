@@ -4,7 +4,6 @@
 #include "production/DocPaths.h"
 #include "production/DocRows.h"
 
-#include "link/StartContext.h"
 #include "platform/Win32File.h"
 
 #include <gtest/gtest.h>
@@ -128,13 +127,14 @@ TEST(DocLayoutTest, PathsOfTheFormKeepTheirExtensionInAnyCaseAndNeverStartAtTheR
     EXPECT_EQ(WithExtension("/a/x.Dat", "dat"), "/a/x.Dat");
     EXPECT_EQ(WithExtension("/a.txt/x", "txt"), "/a.txt/x.txt");
 
-    g_strEngPath = "/plant/Anlage.evl";
-    g_strXmlPath = "/plant/xml/VORNA.xml";
-    EXPECT_EQ(DefaultPath("", "KRX9274_Doku", "txt"), "/plant/xml/KRX9274_Doku/Anlage.txt");
-    EXPECT_EQ(DefaultPath("/stored", "KRX9274_Doku", "txt"), "/stored/Anlage.txt");
-    g_strEngPath = "";
-    g_strXmlPath = "VORNA.xml";  // no folder: the program directory, never "/"
-    EXPECT_EQ(DefaultPath("", "KRX9274_Funktionsdaten", "dat"),
+    StartContext start;
+    start.engPath = "/plant/Anlage.evl";
+    start.xmlPath = "/plant/xml/VORNA.xml";
+    EXPECT_EQ(DefaultPath(start, "", "KRX9274_Doku", "txt"), "/plant/xml/KRX9274_Doku/Anlage.txt");
+    EXPECT_EQ(DefaultPath(start, "/stored", "KRX9274_Doku", "txt"), "/stored/Anlage.txt");
+    start.engPath = "";
+    start.xmlPath = "VORNA.xml";  // no folder: the program directory, never "/"
+    EXPECT_EQ(DefaultPath(start, "", "KRX9274_Funktionsdaten", "dat"),
               platform::ProgramDirectory() + "/KRX9274_Funktionsdaten/KRX9274.dat");
 }
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string Describe(const StartValues& v)
+std::string Describe(const StartContext& v)
 {
     return "cmd=[" + v.cmd.str() + "] eng=[" + v.engPath.str() + "] xml=[" + v.xmlPath.str() + "] dir=[" +
            v.xmlDir.str() + "] name=[" + v.name.str() + "] id=" + std::to_string(v.id);
@@ -31,9 +31,9 @@ protected:
         EXPECT_TRUE(platform::WriteFileAtomically(path.c_str(), bytes));
         return path;
     }
-    StartValues Read(const std::string& bytes)
+    StartContext Read(const std::string& bytes)
     {
-        StartValues v;
+        StartContext v;
         EXPECT_TRUE(ReadCommandFile(Write(bytes).c_str(), v));
         return v;
     }
@@ -44,8 +44,8 @@ protected:
 
 TEST_F(CommandFileTest, ReadsEveryKeyAsTheDrawingToolWritesIt)
 {
-    StartValues v = Read("-cmd\r\nparam\r\n-engpath\r\n\"/plants/H\xE4user/a.evl\"\r\n-xmlpath\r\n"
-                         "\"/plants/H\xE4user/VORNA.xml\"\r\n-name\r\nHeizkreisregler$12\r\n-id\r\n4711\r\n");
+    StartContext v = Read("-cmd\r\nparam\r\n-engpath\r\n\"/plants/H\xE4user/a.evl\"\r\n-xmlpath\r\n"
+                          "\"/plants/H\xE4user/VORNA.xml\"\r\n-name\r\nHeizkreisregler$12\r\n-id\r\n4711\r\n");
     EXPECT_EQ(Describe(v), "cmd=[param] eng=[/plants/H\xE4user/a.evl] xml=[/plants/H\xE4user/VORNA.xml] "
                            "dir=[/plants/H\xE4user] name=[Heizkreisregler] id=4711");
 }
@@ -82,7 +82,7 @@ TEST_F(CommandFileTest, ValueRules)
 TEST_F(CommandFileTest, LongLinesAreNotSplitIntoKeys)
 {
     std::string longPath = "/" + std::string(600, 'p') + "/VORNA.xml";
-    StartValues v = Read("-xmlpath\r\n" + longPath + "\r\n-cmd\r\nopen\r\n");
+    StartContext v = Read("-xmlpath\r\n" + longPath + "\r\n-cmd\r\nopen\r\n");
     EXPECT_EQ(v.xmlPath.str(), longPath);
     EXPECT_EQ(v.cmd, "open");
 }
@@ -90,23 +90,23 @@ TEST_F(CommandFileTest, LongLinesAreNotSplitIntoKeys)
 TEST_F(CommandFileTest, ArgumentsNameTheCommandFile)
 {
     std::string path = Write("-cmd\r\nnew\r\n-xmlpath\r\n/x/VORNA.xml\r\n");
-    StartValues v;
+    StartContext v;
     EXPECT_FALSE(ParseCmdFileArgument({}, v)) << "no arguments";
 
-    v = StartValues();
+    v = StartContext();
     ASSERT_TRUE(ParseCmdFileArgument({"-cmdfile", CString(("\"" + path + "\"").c_str())}, v));
     EXPECT_EQ(v.cmd, "new") << "quoted path with a blank";
-    v = StartValues();
+    v = StartContext();
     ASSERT_TRUE(ParseCmdFileArgument({"-cmdfile", path.c_str()}, v));
     EXPECT_EQ(v.xmlDir, "/x");
 
-    v = StartValues();
+    v = StartContext();
     EXPECT_TRUE(ParseCmdFileArgument({"-other"}, v)) << "no -cmdfile: true with empty values";
     EXPECT_TRUE(v.xmlPath.IsEmpty());
     EXPECT_FALSE(ParseCmdFileArgument({"-cmdfile", (m_dir / "missing").c_str()}, v));
 
     std::string second = Write("-cmd\r\nsave\r\n", "second.txt");
-    v = StartValues();
+    v = StartContext();
     EXPECT_TRUE(ParseCmdFileArgument({"-cmdfile", path.c_str(), "-cmdfile", second.c_str()}, v));
     EXPECT_EQ(Describe(v), "cmd=[save] eng=[] xml=[] dir=[] name=[] id=0") << "the last file read decides";
 }

@@ -3,6 +3,7 @@
 // target choice, and the three dialogs with what they store.
 #include "ChildProcess.h"
 #include "ProgramRun.h"
+#include "StandinFixture.h"
 
 #include "platform/Cp1252.h"
 #include "platform/RemoteWindow.h"
@@ -19,13 +20,9 @@
 #include <set>
 #include <sys/wait.h>
 
-using testsupport::ChildProcess;
-using testsupport::ProgramHome;
 using testsupport::ProgramResult;
 
 namespace {
-
-using Keys = std::vector<std::pair<std::string, std::string>>;
 
 const std::string kEmptyDrawing = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n</output>\n";
 
@@ -76,24 +73,15 @@ void Do(const std::vector<std::string>& args)
     EXPECT_EQ(d.exitCode, 0) << args[0] << " " << (args.size() > 1 ? args[1] : "") << ": " << d.out;
 }
 
-class CompilerRunTest : public ::testing::Test {
+class CompilerRunTest : public testsupport::StandinFixture {
 protected:
     void SetUp() override
     {
-        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
-        ASSERT_TRUE(m_standin.Start(argv));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        StandinFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
         m_home.WriteFile("VORNA.xml", kEmptyDrawing);
-    }
-    void TearDown() override
-    {
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
-    }
-    Keys Command(const char* command) const
-    {
-        return {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
     }
     // Runs the parser command, uses the frame, then closes it.
     ProgramResult Parser(const std::function<void()>& use)
@@ -105,9 +93,6 @@ protected:
     }
     std::string Target() const { return m_home.Path("KRX9274_Funktionsdaten/plant.dat"); }
     bool Recorded(const char* what) const { return m_home.ReadFile("record.txt").find(what) != std::string::npos; }
-
-    ProgramHome m_home;
-    ChildProcess m_standin;
 };
 
 TEST_F(CompilerRunTest, ANewSetCompilesAndAnExistingOrReadOnlyTargetIsKept)

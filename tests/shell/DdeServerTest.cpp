@@ -1,5 +1,5 @@
 // The program's DDE server as the drawing tool sees it: connection by service name, "ack" pokes, requests.
-#include "link/DdeGlobals.h"
+#include "link/StartContext.h"
 #include "shell/CMorv9274App.h"
 
 #include <gtest/gtest.h>
@@ -13,14 +13,20 @@ HDDEDATA Ignore(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { r
 
 class DdeServerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(CMorv9274App::RegisterDdeServer()); }
+    static void SetUpTestSuite() { ASSERT_TRUE(CMorv9274App::RegisterDdeServer(Seen())); }
     static void TearDownTestSuite() { CMorv9274App::UnregisterDdeServer(); }
     void SetUp() override
     {
         ASSERT_EQ(DdeInitializeA(&m_client, &Ignore, APPCMD_CLIENTONLY, 0), DMLERR_NO_ERROR);
-        g_bDdeAck = false;
+        Seen().ack = false;
     }
     void TearDown() override { DdeUninitialize(m_client); }
+    // What the server has seen, as the application holds it.
+    static DdeState& Seen()
+    {
+        static DdeState seen;
+        return seen;
+    }
 
     HSZ Str(const char* text) { return DdeCreateStringHandleA(m_client, text, CP_WINANSI); }
     ULONG_PTR Poke(const char* topic, const std::string& bytes)
@@ -59,22 +65,22 @@ TEST_F(DdeServerTest, OnlyAnExactAckAcknowledges)
         {std::string("ac\0", 3), false},
     };
     for (const Case& c : cases) {
-        g_bDdeAck = false;
+        Seen().ack = false;
         EXPECT_EQ(Poke("set", c.poke), DDE_FACK);
-        EXPECT_EQ(g_bDdeAck, c.ack) << c.poke;
+        EXPECT_EQ(Seen().ack, c.ack) << c.poke;
     }
-    g_bDdeAck = false;
+    Seen().ack = false;
     EXPECT_EQ(Poke("other", std::string("ack\0", 4)), 0u) << "only topic \"set\" is processed";
-    EXPECT_FALSE(g_bDdeAck);
+    EXPECT_FALSE(Seen().ack);
     // A long poke followed by a short one: bytes of the first never complete the second.
     Poke("set", std::string("xxxxxxxx\0", 9));
-    g_bDdeAck = false;
+    Seen().ack = false;
     EXPECT_EQ(Poke("set", std::string("ack", 3)), DDE_FACK);
-    EXPECT_TRUE(g_bDdeAck);
+    EXPECT_TRUE(Seen().ack);
     Poke("set", std::string("ackxxxxx\0", 9));
-    g_bDdeAck = false;
+    Seen().ack = false;
     Poke("set", std::string("ac", 2));
-    EXPECT_FALSE(g_bDdeAck);
+    EXPECT_FALSE(Seen().ack);
 }
 
 TEST_F(DdeServerTest, ConnectionsByServiceNameAndTheRememberedConversation)
@@ -89,9 +95,9 @@ TEST_F(DdeServerTest, ConnectionsByServiceNameAndTheRememberedConversation)
 
     HCONV conv = reinterpret_cast<HCONV>(0x1234);
     CMorv9274App::DdeCallback(XTYP_CONNECT_CONFIRM, 0, conv, nullptr, nullptr, nullptr, 0, 0);
-    EXPECT_EQ(g_hDdeConv, conv);
+    EXPECT_EQ(Seen().conv, conv);
     CMorv9274App::DdeCallback(XTYP_DISCONNECT, 0, conv, nullptr, nullptr, nullptr, 0, 0);
-    EXPECT_EQ(g_hDdeConv, nullptr);
+    EXPECT_EQ(Seen().conv, nullptr);
 }
 
 TEST_F(DdeServerTest, RequestsAnswerA255ByteBlockWithTheirNumber)

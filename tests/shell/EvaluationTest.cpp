@@ -2,6 +2,7 @@
 // protocol and the commands handed to the drawing tool, for new, changed and faulty drawings.
 #include "ChildProcess.h"
 #include "ProgramRun.h"
+#include "StandinFixture.h"
 
 #include "platform/HeadlessPrompts.h"
 #include "store/CEepromFile.h"
@@ -16,10 +17,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-using testsupport::ChildProcess;
 using testsupport::ProgramHome;
 using testsupport::ProgramResult;
-using Keys = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
 
@@ -147,26 +146,13 @@ std::string Slots(const ProgramHome& home)
     return all;
 }
 
-class EvaluationTest : public ::testing::Test {
+class EvaluationTest : public testsupport::StandinFixture {
 protected:
-    void SetUp() override
-    {
-        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
-        ASSERT_TRUE(m_standin.Start(argv));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
-    }
-    void TearDown() override
-    {
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
-    }
-
     // Runs the command on the drawing; the boxes other than the notice of a new, empty parameter set.
     std::vector<std::string> Run(const std::string& command, const std::string& drawing)
     {
         m_home.WriteFile("VORNA.xml", drawing);
-        const std::vector<std::pair<std::string, std::string>> keys = {
-            {"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
+        const Keys keys = Command(command);
         // A window command stays with its main frame until something closes it.
         const bool window = command != "open" && command != "onlineschema";
         ProgramResult result = window ? m_home.RunWindowCommand(keys) : m_home.RunCommand(keys);
@@ -180,16 +166,11 @@ protected:
     void OpenAndSave(const std::string& drawing)
     {
         EXPECT_TRUE(Run("open", drawing).empty());
-        ProgramResult saved = m_home.RunCommand({{"-cmd", "save"},
-                                                 {"-engpath", m_home.Path("plant.evl")},
-                                                 {"-xmlpath", m_home.Path("VORNA.xml")}});
+        ProgramResult saved = m_home.RunCommand(Command("save"));
         ASSERT_TRUE(saved.boxes.empty());
     }
     std::string Protocol() const { return m_home.ReadFile("para/Protokoll.tmp"); }
     std::string SCCmd() const { return m_home.ReadFile("para/SCCmd.tmp"); }
-
-    ProgramHome m_home;
-    ChildProcess m_standin;
 };
 
 const std::string kTwoAndMessage = Drawing(Vergleich(500, 0) + Vergleich(510, 1) + Meldung(600, 0));

@@ -4,6 +4,7 @@
 #include "ChildProcess.h"
 #include "OutsideAccessProbe.h"
 #include "ProgramRun.h"
+#include "StandinFixture.h"
 
 #include "evaluation/COnlineSchema.h"
 #include "evaluation/COnlineSchemaHtml.h"
@@ -15,8 +16,6 @@
 #include <csignal>
 #include <cstdio>
 
-using testsupport::ChildProcess;
-using testsupport::ProgramHome;
 using testsupport::ProgramResult;
 
 namespace {
@@ -59,27 +58,14 @@ std::string Signal(const char* kind, int id, const std::string& name, int line)
            "</lineID></catchobject></groupobject></object>\n";
 }
 
-class ExportHardeningTest : public ::testing::Test {
+class ExportHardeningTest : public testsupport::StandinFixture {
 protected:
-    void SetUp() override
-    {
-        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
-        ASSERT_TRUE(m_standin.Start(argv));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
-    }
-    void TearDown() override
-    {
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
-    }
-
     // "open" on the export; the boxes other than the notice of a new, empty parameter set.
     std::vector<std::string> Open(const std::string& xml, double* seconds = nullptr)
     {
         m_home.WriteFile("VORNA.xml", xml);
         const auto start = std::chrono::steady_clock::now();
-        ProgramResult result = m_home.RunCommand(
-            {{"-cmd", "open"}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}});
+        ProgramResult result = m_home.RunCommand(Command("open"));
         if (seconds) *seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_EQ(result.exitCode, 0);
         std::vector<std::string> boxes;
@@ -88,9 +74,6 @@ protected:
         return boxes;
     }
     std::string Para(const std::string& name) const { return m_home.ReadFile("para/" + name); }
-
-    ProgramHome m_home;
-    ChildProcess m_standin;
 };
 
 const std::string kParse = Entry(5, "Parsing...");

@@ -4,6 +4,7 @@
 #include "ChildProcess.h"
 #include "Isolation.h"
 #include "ProgramRun.h"
+#include "StandinFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,12 @@
 #include <string>
 #include <vector>
 
-using testsupport::ChildProcess;
 using testsupport::Isolation;
-using testsupport::ProgramHome;
 using testsupport::ProgramResult;
 using testsupport::ToolResult;
 using Args = std::vector<std::string>;
 
 namespace {
-
-using Keys = std::vector<std::pair<std::string, std::string>>;
 
 const std::string kEmptyDrawing = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n</output>\n";
 // A drawing export the evaluation cannot parse: a fatal verdict.
@@ -33,15 +30,16 @@ const std::string kAboutLine = "#32770 0 \"Informazione su morv9274\"";
 const std::string kProtocolShown = "  AfxFrameOrView 59648 \"morv9274 View\"\n    Button 65535 \"\"\n"
                                    "    Static 1000 \"PROTOCOLLO ERRORI\"\n";
 
-class FrameDriveTest : public ::testing::Test {
+class FrameDriveTest : public testsupport::StandinFixture {
 protected:
     void SetUp() override
     {
         // The program, the stand-in and wnddrive meet in this test's runtime folder, and in no one else's.
         setenv("XDG_RUNTIME_DIR", m_iso.RuntimeFolder().c_str(), 1);
         setenv("MORV9274_HEADLESS", "1", 1);
-        ASSERT_TRUE(m_standin.Start({VORNA_STANDIN, "--record", m_home.Path("record.txt")}));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        StandinFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
     }
     void TearDown() override
@@ -50,16 +48,7 @@ protected:
             kill(m_program, SIGKILL);
             m_home.Finish(m_program);
         }
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
-    }
-
-    Keys Command(const char* command, const char* kind = nullptr) const
-    {
-        Keys keys = {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
-        if (kind)
-            keys.push_back({"-name", std::string(kind) + "$0"});
-        return keys;
+        StandinFixture::TearDown();
     }
 
     // Starts a window command on the drawing and waits until wnddrive finds its frame.
@@ -96,8 +85,6 @@ protected:
     static std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
     Isolation m_iso;
-    ProgramHome m_home;
-    ChildProcess m_standin;
     pid_t m_program = -1;
 };
 

@@ -2,6 +2,7 @@
 // closed, the close box stores the placement, and terminate ends at once without writing or sending anything.
 #include "ChildProcess.h"
 #include "ProgramRun.h"
+#include "StandinFixture.h"
 
 #include "platform/RemoteWindow.h"
 #include "resources/ResourceIds.h"
@@ -12,42 +13,23 @@
 #include <filesystem>
 #include <thread>
 
-using testsupport::ChildProcess;
-using testsupport::ProgramHome;
 using testsupport::ProgramResult;
 
 namespace {
-
-using Keys = std::vector<std::pair<std::string, std::string>>;
 
 const std::string kEmptyDrawing = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<output>\n</output>\n";
 // A drawing export the evaluation cannot parse: a fatal verdict.
 const std::string kBrokenDrawing = "<?xml version=\"1.0\"?>\n<output><object>";
 
-class MainFrameRunTest : public ::testing::Test {
+class MainFrameRunTest : public testsupport::StandinFixture {
 protected:
     void SetUp() override
     {
-        std::vector<std::string> argv = {VORNA_STANDIN, "--record", m_home.Path("record.txt")};
-        ASSERT_TRUE(m_standin.Start(argv));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        StandinFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_EQ(m_home.RunCommand(Command("new")).exitCode, 0);
     }
-    void TearDown() override
-    {
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
-    }
-    Keys Command(const char* command, const char* kind = nullptr) const
-    {
-        Keys keys = {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
-        if (kind)
-            keys.push_back({"-name", std::string(kind) + "$0"});
-        return keys;
-    }
-
-    ProgramHome m_home;
-    ChildProcess m_standin;
 };
 
 TEST_F(MainFrameRunTest, TheCloseBoxStoresThePlacementAndEndsTheRun)

@@ -133,16 +133,16 @@ protected:
 
     CMainFrame& Start(const char* command, const char* kind, BYTE verdict = 0)
     {
-        g_strCmd = command;
-        g_strName = kind;
+        m_app->GetRunContext().start.cmd = command;
+        m_app->GetRunContext().start.name = kind;
         m_app->SetDrawingVerdict(verdict);
         EXPECT_TRUE(m_app->StartMainFrame());
         return *m_app->GetMainFrame();
     }
     CMainFrame& Start(const FormRow& row, BYTE verdict = 0)
     {
-        g_strCmd = row.command;
-        g_strName = row.kinds.empty() ? "" : row.kinds[0];
+        m_app->GetRunContext().start.cmd = row.command;
+        m_app->GetRunContext().start.name = row.kinds.empty() ? "" : row.kinds[0];
         m_app->SetDrawingVerdict(verdict);
         EXPECT_TRUE(m_app->StartMainFrame(row));
         return *m_app->GetMainFrame();
@@ -368,6 +368,42 @@ TEST_F(MainFrameTest, EveryFormOfTheTableTakesTheFramesFirstActivationFlag)
         CView* form = entry->create();
         EXPECT_NE(dynamic_cast<platform::FirstActivation*>(form), nullptr);
         delete form;
+    }
+}
+
+// The forms that work on the run's object or talk to the drawing tool read the application's context, not one of
+// their own.
+TEST_F(MainFrameTest, TheFormsWorkOnTheRunsContext)
+{
+    const struct {
+        const char* command;
+        const char* kind;
+        FormSlot slot;
+    } cases[] = {
+        {"param", "Sensorstatus", FormSlot::Eingang},
+        {"param", "Analog_Ausgang", FormSlot::Ausgang},
+        {"param", "Netzwerkstatus", FormSlot::NetzwerkEingang},
+        {"param", "Signal_Übergabe", FormSlot::SignalUebergabe},
+        {"param", "Meldung", FormSlot::Parameter},
+        {"param", "Mischerregelfunktion", FormSlot::Parameter},
+        {"funcview", "", FormSlot::FuncView},
+        {"canlogging", "", FormSlot::CanLogging},
+        {"msgorder", "", FormSlot::MeldungOrder},
+        {"parser", "", FormSlot::Compiler},
+        {"parser", "", FormSlot::Export},
+        {"paraimport", "", FormSlot::Import},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + c.kind);
+        m_app->GetRunContext().start.id = 4711;
+        Start(c.command, c.kind);
+        const auto* user = dynamic_cast<UsesRunContext*>(m_app->GetForm(c.slot));
+        ASSERT_NE(user, nullptr);
+        EXPECT_EQ(&user->Run(), &m_app->GetRunContext());
+        EXPECT_EQ(user->Start().id, 4711);
+        EXPECT_EQ(user->Start().name, c.kind);
+        TearDown();
+        SetUp();
     }
 }
 

@@ -3,6 +3,7 @@
 // bounded time and memory with the message the failure has.
 #include "ChildProcess.h"
 #include "ProgramRun.h"
+#include "StandinFixture.h"
 
 #include "platform/RemoteWindow.h"
 #include "platform/WindowTypes.h"
@@ -17,11 +18,8 @@
 #include <sys/stat.h>
 
 using testsupport::BoxLine;
-using testsupport::ChildProcess;
 using testsupport::JoinLines;
-using testsupport::ProgramHome;
 using testsupport::ProgramResult;
-using Keys = std::vector<std::pair<std::string, std::string>>;
 
 namespace fs = std::filesystem;
 
@@ -50,22 +48,14 @@ bool Shows(const ProgramResult& result, const char* number)
     return false;
 }
 
-class OutsideFilesTest : public ::testing::Test {
+class OutsideFilesTest : public testsupport::StandinFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_standin.Start({VORNA_STANDIN, "--record", m_home.Path("record.txt")}));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        StandinFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         m_home.WriteFile("VORNA.xml", kEmptyDrawing);
-    }
-    void TearDown() override
-    {
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
-    }
-    Keys Command(const char* command) const
-    {
-        return {{"-cmd", command}, {"-engpath", m_home.Path("plant.evl")}, {"-xmlpath", m_home.Path("VORNA.xml")}};
     }
     // A window command's frame comes up, closes on WM_CLOSE and the run ends in time.
     void ExpectTheFrameComesAndCloses()
@@ -101,9 +91,6 @@ protected:
         fs::remove(m_home.Path(relative));
         ASSERT_EQ(mkfifo(m_home.Path(relative).c_str(), 0600), 0);
     }
-
-    ProgramHome m_home;
-    ChildProcess m_standin;
 };
 
 }  // namespace

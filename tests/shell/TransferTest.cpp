@@ -2,11 +2,10 @@
 // program's own DDE server in this process receiving the "ack".
 #include "ChildProcess.h"
 #include "ProgramRun.h"
+#include "StandinFixture.h"
 
 #include "link/CDatentransferDlg.h"
 #include "link/CSCCmd.h"
-#include "link/DdeGlobals.h"
-#include "link/StartContext.h"
 #include "platform/EventLoop.h"
 #include "platform/HeadlessPrompts.h"
 #include "platform/TextFile.h"
@@ -28,35 +27,36 @@ protected:
     static void SetUpTestSuite()
     {
         resources::RegisterResources();
-        ASSERT_TRUE(CMorv9274App::RegisterDdeServer());
+        ASSERT_TRUE(CMorv9274App::RegisterDdeServer(Run().dde));
     }
     static void TearDownTestSuite() { CMorv9274App::UnregisterDdeServer(); }
+    // The run's context, as the application holds it: the server records in its DDE state for the whole suite.
+    static RunContext& Run()
+    {
+        static RunContext run;
+        return run;
+    }
 
     void SetUp() override
     {
         m_dir = fs::temp_directory_path() / ("morv-transfer-" + std::to_string(getpid()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir / "para");
-        g_strXmlDir = m_dir.string().c_str();
-        g_bDdeAck = false;
+        Run().start.xmlDir = m_dir.string().c_str();
+        Run().dde.ack = false;
         platform::HeadlessPrompts::Instance().Clear();
     }
     void TearDown() override
     {
-        if (m_standin.Pid() > 0) {
-            m_standin.Kill(SIGTERM);
-            m_standin.Wait();
-        }
-        g_strXmlDir.Empty();
+        if (m_standin.Pid() > 0)
+            testsupport::StopStandin(m_standin);
+        Run().start.xmlDir.Empty();
         fs::remove_all(m_dir);
     }
 
-    void StartStandin(std::vector<std::string> options = {})
+    void StartStandin(const std::vector<std::string>& options = {})
     {
-        std::vector<std::string> argv = {VORNA_STANDIN, "--record", (m_dir / "record.txt").string()};
-        argv.insert(argv.end(), options.begin(), options.end());
-        ASSERT_TRUE(m_standin.Start(argv));
-        ASSERT_EQ(m_standin.WaitFor("vorna-standin ready"), "vorna-standin ready vorna");
+        testsupport::StartStandin(m_standin, (m_dir / "record.txt").string(), options);
     }
     std::string Recorded() const
     {
@@ -74,10 +74,10 @@ protected:
     // The product's budget and ticks unless the test gives others.
     bool TransferOneLine(const CDatentransferDlg::Timing& timing = CDatentransferDlg::Timing())
     {
-        CSCCmd channel;
+        CSCCmd channel(Run());
         channel.Reset();
         channel.SetFileNotUpToDate();
-        CDatentransferDlg dialog(nullptr, timing);
+        CDatentransferDlg dialog(Run().dde, nullptr, timing);
         return dialog.SendTcl((m_dir / "para" / "SCCmd.tmp").string().c_str());
     }
 
@@ -90,7 +90,7 @@ protected:
 TEST_F(TransferTest, ExecuteHandsTheCommandFileOverAndWaitsForTheAck)
 {
     StartStandin();
-    CSCCmd channel;
+    CSCCmd channel(Run());
     channel.Reset();
     EXPECT_TRUE(channel.IsEmpty());
     channel.SetText(12, "50% \xA7 Kessel\r\nneu");
@@ -100,8 +100,8 @@ TEST_F(TransferTest, ExecuteHandsTheCommandFileOverAndWaitsForTheAck)
     channel.Execute();
 
     EXPECT_EQ(Boxes(), "");
-    EXPECT_TRUE(g_bDdeAck);
-    EXPECT_EQ(g_hDdeConv, nullptr) << "the stand-in closed its conversation";
+    EXPECT_TRUE(Run().dde.ack);
+    EXPECT_EQ(Run().dde.conv, nullptr) << "the stand-in closed its conversation";
     // The stand-in read the file the program wrote: lines as appended, CR LF inside a text turned into blanks.
     EXPECT_EQ(Recorded(), "settext\xA7" "12\xA7" "50% \xA7 Kessel  neu\n"
                           "setobj\xA7" "7\xA7" "Heizkreisregler$3\n"
@@ -114,11 +114,11 @@ TEST_F(TransferTest, ExecuteHandsTheCommandFileOverAndWaitsForTheAck)
 TEST_F(TransferTest, NothingAppendedOrNoFileMeansNothingHandedOver)
 {
     StartStandin();
-    CSCCmd channel;
+    CSCCmd channel(Run());
     channel.Reset();
     channel.Execute();
     fs::remove_all(m_dir / "para");
-    CSCCmd broken;
+    CSCCmd broken(Run());
     broken.Reset();
     broken.SetFileNotUpToDate();
     EXPECT_TRUE(broken.IsEmpty()) << "a line that could not be written does not count";
@@ -130,7 +130,7 @@ TEST_F(TransferTest, NothingAppendedOrNoFileMeansNothingHandedOver)
 TEST_F(TransferTest, DirectTextIsPokedWithoutTheCommandFile)
 {
     StartStandin();
-    CSCCmd::SetTextDirekt(4711, "Segnale 1");
+    CSCCmd::SetTextDirekt(Run().dde, 4711, "Segnale 1");
     EXPECT_EQ(Boxes(), "");
     EXPECT_EQ(Recorded(), "settext\xA7" "4711\xA7" "Segnale 1\n");
     EXPECT_FALSE(fs::exists(m_dir / "para" / "SCCmd.tmp"));
@@ -161,17 +161,16 @@ TEST_F(TransferTest, MisbehavingDrawingToolEndsTheWaitAfterTheBudget)
     for (const Case& c : cases) {
         StartStandin(c.options);
         platform::HeadlessPrompts::Instance().Clear();
-        g_bDdeAck = false;
+        Run().dde.ack = false;
         const auto start = std::chrono::steady_clock::now();
         EXPECT_FALSE(TransferOneLine(budget)) << c.options[0];
         EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(budget.maxPolls * 10))
             << c.options[0] << ": the wait takes its whole budget";
         EXPECT_EQ(Boxes(), c.boxes) << c.options[0];
-        m_standin.Kill(SIGTERM);
-        m_standin.Wait();
+        testsupport::StopStandin(m_standin);
         // The stand-in's conversation with the server ends with its process.
         auto& loop = platform::EventLoop::Current();
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        loop.RunUntil([&] { return g_hDdeConv == nullptr || std::chrono::steady_clock::now() > deadline; }, false);
+        loop.RunUntil([&] { return Run().dde.conv == nullptr || std::chrono::steady_clock::now() > deadline; }, false);
     }
 }

@@ -3,7 +3,6 @@
 #include "PlantRecordFixture.h"
 
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "store/DrawingReader.h"
 #include "store/ImageLayout.h"
 #include "store/KesselkaskadeParam.h"
@@ -42,7 +41,6 @@ protected:
     void SetUp() override
     {
         PlantRecordFixture::SetUp();
-        g_strXmlDir = "";
         m_channel.Reset();
         m_previous = SetDrawingReaderFactory([this] { return std::make_unique<LabelDrawing>(m_drawing); });
     }
@@ -87,7 +85,8 @@ protected:
     }
 
     LabelDrawing m_drawing;
-    CSCCmd m_channel;
+    RunContext m_run;  // no export folder: the command file lies in the program directory's "para"
+    CSCCmd m_channel{m_run};
     DrawingReaderFactory m_previous;
 };
 

@@ -180,7 +180,7 @@ protected:
 
     static Lines CommandLines()
     {
-        const std::string bytes = ReadFile(CSCCmd::GetFileName().GetString());
+        const std::string bytes = ReadFile(CSCCmd::GetFileName(CString()).GetString());  // no export folder
         Lines lines;
         size_t start = 0;
         while (start < bytes.size()) {
@@ -196,7 +196,7 @@ protected:
     // A whole refresh on a fresh channel: its result and the lines of the command file.
     Lines Refresh(UINT groups, int skipId, bool* result = nullptr)
     {
-        CSCCmd channel;
+        CSCCmd channel(m_run);
         channel.Reset();
         const bool queued = m_texte.UpdateZeichnung(channel, groups, skipId);
         if (result) *result = queued;
@@ -206,7 +206,7 @@ protected:
     // The refresh of one function object alone.
     Lines RefreshFunktion(int id, bool* result = nullptr)
     {
-        CSCCmd channel;
+        CSCCmd channel(m_run);
         channel.Reset();
         CZeichnung drawing;
         CParaDaten para;
@@ -219,6 +219,7 @@ protected:
     }
 
     CTexte m_texte;
+    RunContext m_run;  // no export folder: the command file lies in the program directory's "para"
 };
 
 }  // namespace
@@ -670,7 +671,7 @@ TEST_F(LabelRefreshTest, PinLabelMarks)
         {0, 0, 0, 0, -1, nullptr},
     };
     for (const Case& c : cases) {
-        CSCCmd channel;
+        CSCCmd channel(m_run);
         channel.Reset();
         const bool queued = m_texte.SetPinLabel(channel, c.kind, c.noFixed, c.inverted, c.fixed, "Vergleich",
                                                 "Freigabe Funktion", c.labelId);

@@ -2,7 +2,6 @@
 #include "TranslateTestFolder.h"
 
 #include "link/CSCCmd.h"
-#include "link/StartContext.h"
 #include "translate/CTranslate.h"
 
 #include <cstdio>
@@ -12,7 +11,6 @@ void TranslateTestFolder::SetUp()
 {
     StoreTestFolder::SetUp();
     std::filesystem::create_directories("para");
-    g_strXmlDir = "";  // the command file then lies in this program directory's "para"
     m_para = new CParaDaten;
     ASSERT_TRUE(m_para->CreateEmptyFile(CParaDaten::kWorkFile));
 }
@@ -70,15 +68,16 @@ std::vector<std::string> TranslateTestFolder::Translate(const std::string& bytes
 
 std::vector<std::string> TranslateTestFolder::RunTranslation(bool* result)
 {
-    CSCCmd channel;
+    RunContext run;  // no export folder: the command file lies in this program directory's "para"
+    CSCCmd channel(run);
     channel.Reset();
     CTranslate translate;
     const bool ok = translate.Run(channel);
     if (result) *result = ok;
-    EXPECT_EQ(channel.IsEmpty(), ReadFile(CSCCmd::GetFileName().GetString()).empty());
+    EXPECT_EQ(channel.IsEmpty(), ReadFile(channel.GetFileName().GetString()).empty());
 
     std::vector<std::string> lines;
-    const std::string file = ReadFile(CSCCmd::GetFileName().GetString());
+    const std::string file = ReadFile(channel.GetFileName().GetString());
     size_t start = 0;
     while (start < file.size()) {
         size_t end = file.find("\r\n", start);
