@@ -25,12 +25,10 @@ constexpr char kFixedCelsius[] = "%ld °C";
 
 // ---- Analog function: user values and offsets in the unit of all its values ----
 
-constexpr char kOffset[] = "Offset:";
 constexpr unsigned kAfUnitAt = offsetof(AnalogfuncParam, unit);
 constexpr unsigned kAfCountAt = offsetof(AnalogfuncParam, variableCount);
 constexpr unsigned kAfVariablesAt = offsetof(AnalogfuncParam, variables);
 constexpr const char* kAnalogUnits[] = {"Senza Dim.", "Temperat.", "Irrad.Sol."};
-constexpr const char* kAnalogFunctions[] = {"ZERO", "MIN", "MASS", "VAL.MED.", "SOMMA", "FILTRO"};
 
 // A user value: dimensionless the result 0..250 and a variable -125..125, temperature bytes above 200 below zero,
 // irradiance in tens of W/m².
@@ -65,8 +63,8 @@ void OffsetLine(DocText& text, int level, BYTE offset, BYTE unit)
     const int format = text.Format();
     CString line = Indent(level, format);
     if (format == kColumns)
-        line += LabelGap(kSources, static_cast<unsigned>(std::strlen(kOffset)), format);
-    text.Line(line + kOffset + ValueSep(format) + OffsetText(offset, unit));
+        line += LabelGap(kSources, static_cast<unsigned>(std::strlen(ui::kAnalogOffset)), format);
+    text.Line(line + ui::kAnalogOffset + ValueSep(format) + OffsetText(offset, unit));
 }
 
 void ResultOffset(DocText& text, const DocRow& row, const CString&, const BYTE* r, bool)
@@ -115,12 +113,12 @@ constexpr DocRow kAnalogfuncRows[] = {
     When(LinesRow(2, ResultOffset), {Cond::NonZero, kAfOffResultAt}),
     LinesRow(1, AnalogVariables, "ENTRATA DATI %d"),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Speeds6, 1, "RISULTATI", offsetof(AnalogfuncParam, outputs)),
-    CustomRow(0, "GR.FUNZ.:",
+    SourceRow(DocRow::Speeds6, 1, ui::kAnalogResult, offsetof(AnalogfuncParam, outputs)),
+    CustomRow(0, ui::kAnalogUnitLabel,
               [](const DocText&, const BYTE* r) -> CString { return ListedText(kAnalogUnits, r[kAfUnitAt]); }),
-    CustomRow(0, "FUNZION:",
+    CustomRow(0, ui::kAnalogFunctionLabel,
               [](const DocText&, const BYTE* r) -> CString {
-                  return ListedText(kAnalogFunctions, r[offsetof(AnalogfuncParam, function)]);
+                  return ListedText(ui::kAnalogFunctions, r[offsetof(AnalogfuncParam, function)]);
               }),
     When(ValueRow(0, kValMed, record::RowAt(record::kAnalogfuncFields, offsetof(AnalogfuncParam, filterTime)),
                   Fmt::Scaled),
@@ -173,17 +171,17 @@ constexpr DocRow kPidRegelungRows[] = {
     CustomRow(1, kModoUpper, PidMode<kPidEreignisShift>),
     CustomRow(1, ui::kPidCondition,
               [](const DocText&, const BYTE* r) -> CString {
-                  return r[offsetof(PID_RegelungParam, eventBelow)] ? "EFF < SOGL" : "EFF > SOGL";
+                  return r[offsetof(PID_RegelungParam, eventBelow)] ? ui::kPidBelow : ui::kPidAbove;
               }),
     When(ValueRow(1, ui::kPidThreshold,
                   record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, eventThreshold.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(PID_RegelungParam, eventThreshold)}),
-    When(ValueRow(1, "Reg.TEOR:",
+    When(ValueRow(1, ui::kPidEventSetpoint,
                   record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, eventSetpoint.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(PID_RegelungParam, eventSetpoint)}),
-    HeadingRow(0, "GRANDEZZA:"),
+    HeadingRow(0, ui::kPidMagnitudeGroup),
     ValueRow(1, ui::kPidMaximum, record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, outputMax)),
              Fmt::Number),
     ValueRow(1, ui::kPidMinimum, record::RowAt(record::kPidRegelungFields, offsetof(PID_RegelungParam, outputMin)),
@@ -215,7 +213,7 @@ CString ProfilValue(BYTE value, BYTE unit, bool zeroAllowed)
     if (unit >= std::size(kProfilUnits))
         return text;
     if (value == 0 && !zeroAllowed)
-        return "OFF";
+        return ui::kProfilOff;
     if (unit == kEinheitOhne)
         text.Format("%d", value);
     else if (unit == kEinheitTemperatur)
@@ -246,7 +244,7 @@ void ProfilSteps(DocText& text, const DocRow& row, const CString&, const BYTE* r
     const int count = std::min<int>(r[offsetof(ProfilfuncParam, stepCount)], kProfilSteps);
     for (int k = 1; k <= count; ++k) {
         CString label;
-        label.Format(text.Format() == kColumns ? "%s %2d:" : "%s %d:", ui::kProfilStep, k);
+        label.Format(text.Format() == kColumns ? ui::kProfilStepCaption : "%s %d:", ui::kProfilStep, k);
         text.Separated(row.level, label, ProfilValue(r[kPfStepsAt + k - 1], r[kPfUnitAt], false));
     }
 }
@@ -260,7 +258,7 @@ constexpr DocRow kProfilfuncRows[] = {
     ProfilInputRow(ui::kProfilClockInput, offsetof(ProfilfuncParam, clock)),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kProfilOutput, offsetof(ProfilfuncParam, outputs)),
-    CustomRow(0, "GR.FUNZ.:",
+    CustomRow(0, ui::kProfilUnitLabel,
               [](const DocText&, const BYTE* r) -> CString {
                   return r[kPfUnitAt] < std::size(kProfilUnits) ? kProfilUnits[r[kPfUnitAt]].name : "";
               }),

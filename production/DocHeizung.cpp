@@ -46,9 +46,9 @@ constexpr DocRow kHzkrRegRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kLadeReleaseInput, offsetof(HzkrRegParam, pumpRelease)),
     SourceRow(DocRow::Digital, 1, ui::kMischerReleaseInput, offsetof(HzkrRegParam, mixerRelease)),
     SourceRow(DocRow::Analog, 1, ui::kHzkrRoomInput, offsetof(HzkrRegParam, roomTemp), kAlways),
-    SourceRow(DocRow::Analog, 1, "TEMP.MANDATA", offsetof(HzkrRegParam, flowTemp), kAlways),
+    SourceRow(DocRow::Analog, 1, ui::kKaskFlowInput, offsetof(HzkrRegParam, flowTemp), kAlways),
     SourceRow(DocRow::Analog, 1, ui::kHzkrOutsideInput, offsetof(HzkrRegParam, outsideTemp), kAlways),
-    SourceRow(DocRow::Digital, 1, "INTERRUTTORE EST.", offsetof(HzkrRegParam, externalSwitch), kAlways),
+    SourceRow(DocRow::Digital, 1, ui::kAnfwSwitchInput, offsetof(HzkrRegParam, externalSwitch), kAlways),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kHzkrPumpOutput, offsetof(HzkrRegParam, pumpOutputs)),
     HeadingRow(1, "MISCELA.:"),
@@ -61,7 +61,7 @@ constexpr DocRow kHzkrRegRows[] = {
                       text.Format("%d,%d", first, first + 1);
                   return text;
               }),
-    CustomRow(0, "MODO:",
+    CustomRow(0, ui::kHzkrMode,
               [](const DocText&, const BYTE* r) -> CString {
                   return ListedText(ui::kHzkrModes, r[offsetof(HzkrRegParam, mode)]);
               }),
@@ -82,7 +82,7 @@ constexpr DocRow kHzkrRegRows[] = {
               }),
     CustomRow(3, ui::kHzkrCurveTitle,
               [](const DocText&, const BYTE* r) -> CString {
-                  return r[offsetof(HzkrRegParam, curveBySlope)] ? "Pendenza" : "Temp.";
+                  return r[offsetof(HzkrRegParam, curveBySlope)] ? ui::kHzkrSlope : ui::kHzkrTemperatures;
               }),
     ValueRow(2, ui::kHzkrRoomInfluence, record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, roomInfluence)),
              Fmt::Number, kPercent),
@@ -128,7 +128,7 @@ constexpr DocRow kHzkrRegRows[] = {
     CustomRow(1, "se Circ.Risc. OFF Miscela:",
               [](const DocText&, const BYTE* r)
                   -> CString { return ListedText(ui::kHzkrMixerActions, r[offsetof(HzkrRegParam, mixerWhileOff)]); }),
-    HeadingRow(0, "ANTIGELO:"),
+    HeadingRow(0, ui::kHzkrFrostTitle),
     HeadingRow(1, ui::kHzkrFrostGroup),
     CustomRow(2, ui::kHzkrFrostOutside, SignedCelsius<offsetof(HzkrRegParam, frostOutside)>),
     ValueRow(2, ui::kHzkrFrostRoom, record::RowAt(record::kHzkrRegFields, offsetof(HzkrRegParam, frostRoom)), Fmt::Number,
@@ -188,10 +188,10 @@ constexpr DocRow kAnfWarmwasserRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kAnfhReleaseInput, offsetof(AnfWarmwasserParam, release)),
     SourceRow(DocRow::Analog, 1, ui::kAnfwHotWaterInput, offsetof(AnfWarmwasserParam, hotWaterTemp)),
     SourceRow(DocRow::Analog, 1, ui::kAnfwSetpointInput, offsetof(AnfWarmwasserParam, setpoint)),
-    SourceRow(DocRow::Digital, 1, "INTERRUTTORE EST.", offsetof(AnfWarmwasserParam, externalSwitch), kAlways),
+    SourceRow(DocRow::Digital, 1, ui::kAnfwSwitchInput, offsetof(AnfWarmwasserParam, externalSwitch), kAlways),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kAnfhOutput, offsetof(AnfWarmwasserParam, outputs)),
-    SourceRow(DocRow::Speeds6, 1, "PREST.BRUC.", offsetof(AnfWarmwasserParam, burnerOutputs)),
+    SourceRow(DocRow::Speeds6, 1, ui::kAnfwBurnerOutput, offsetof(AnfWarmwasserParam, burnerOutputs)),
     HeadingRow(0, ui::kAnfwGroup),
     When(ValueRow(1, ui::kAnfwSetpoint,
                   record::RowAt(record::kAnfWarmwasserFields, offsetof(AnfWarmwasserParam, setpoint.number)),
@@ -204,7 +204,7 @@ constexpr DocRow kAnfWarmwasserRows[] = {
              Fmt::Scaled),
     ValueRow(1, ui::kDiffOff, record::RowAt(record::kAnfWarmwasserFields, offsetof(AnfWarmwasserParam, diffOff)),
              Fmt::Scaled),
-    ValueRow(0, "Prest.Bruc.:", record::RowAt(record::kAnfWarmwasserFields, offsetof(AnfWarmwasserParam, burnerPower)),
+    ValueRow(0, ui::kAnfwPower, record::RowAt(record::kAnfWarmwasserFields, offsetof(AnfWarmwasserParam, burnerPower)),
              Fmt::Number, kPercent),
 };
 
@@ -245,7 +245,7 @@ constexpr DocRow kKesselkaskadeRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kKaskReleaseInput, offsetof(KesselkaskadeParam, release)),
     SourceRow(DocRow::Digital, 1, "RILASCIO DA 2. GRADO", offsetof(KesselkaskadeParam, release2)),
     SourceRow(DocRow::Digital, 1, "RILASCIO DA 3. GRADO", offsetof(KesselkaskadeParam, release3), kUpToTwoBoilers),
-    SourceRow(DocRow::Analog, 1, "TEMP.MANDATA", offsetof(KesselkaskadeParam, flowTemp)),
+    SourceRow(DocRow::Analog, 1, ui::kKaskFlowInput, offsetof(KesselkaskadeParam, flowTemp)),
     HeadingRow(1, ui::kParticipatingFunctions),
     LinesRow(2, Participants),
     HeadingRow(0, kUscitaDati),

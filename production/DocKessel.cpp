@@ -23,9 +23,9 @@ constexpr char kFixedCelsius[] = "%ld °C";
 constexpr DocRow kLadepumpeRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kLadeReleaseInput, offsetof(LadepumpeParam, release)),
     SourceRow(DocRow::Analog, 1, ui::kLadeSourceInput, offsetof(LadepumpeParam, sourceTemp)),
-    SourceRow(DocRow::Analog, 1, "TEMP.REFERENZA", offsetof(LadepumpeParam, referenceTemp)),
+    SourceRow(DocRow::Analog, 1, ui::kLadeRefInput, offsetof(LadepumpeParam, referenceTemp)),
     SourceRow(DocRow::Analog, 1, ui::kLadeSourceMinInput, offsetof(LadepumpeParam, sourceMin)),
-    SourceRow(DocRow::Analog, 1, "TEMP.MASS.RIF.", offsetof(LadepumpeParam, referenceMax)),
+    SourceRow(DocRow::Analog, 1, ui::kLadeRefMaxInput, offsetof(LadepumpeParam, referenceMax)),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kLadeOutput, offsetof(LadepumpeParam, outputs)),
     HeadingRow(0, ui::kLadeSourceGroup),
@@ -35,9 +35,9 @@ constexpr DocRow kLadepumpeRows[] = {
     ValueRow(1, ui::kDiffOn, record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, minDiffOn)), Fmt::Scaled),
     ValueRow(1, ui::kDiffOff, record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, minDiffOff)),
              Fmt::Scaled),
-    HeadingRow(0, "TEMP.REFERENZA:"),
-    When(ValueRow(1,
-                  "T.Ref.MASS:", record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, referenceMax.number)),
+    HeadingRow(0, ui::kLadeRefGroup),
+    When(ValueRow(1, ui::kLadeRefMax,
+                  record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, referenceMax.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(LadepumpeParam, referenceMax)}),
     ValueRow(1, ui::kDiffOn, record::RowAt(record::kLadepumpeFields, offsetof(LadepumpeParam, maxDiffOn)), Fmt::Scaled),
@@ -62,21 +62,21 @@ void CoolingWindow(DocText& text, const DocRow& row, const CString&, const BYTE*
 
 constexpr DocRow kKuehlfuncRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kKuehlReleaseInput, offsetof(KuehlfuncParam, release)),
-    SourceRow(DocRow::Analog, 1, "TEMP.REFERENZA", offsetof(KuehlfuncParam, referenceTemp)),
-    SourceRow(DocRow::Analog, 1, "TEMP.MASS.RIF.", offsetof(KuehlfuncParam, referenceMax)),
+    SourceRow(DocRow::Analog, 1, ui::kKuehlReferenceInput, offsetof(KuehlfuncParam, referenceTemp)),
+    SourceRow(DocRow::Analog, 1, ui::kKuehlReferenceMaxInput, offsetof(KuehlfuncParam, referenceMax)),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Speeds6, 1, ui::kMagnitudeOutput, offsetof(KuehlfuncParam, controlledOutputs)),
     SourceRow(DocRow::Outputs16, 1, ui::kKuehlOutput, offsetof(KuehlfuncParam, coolingOutputs)),
     HeadingRow(0, ui::kKuehlWindowGroup),
     LinesRow(1, CoolingWindow),
-    HeadingRow(0, "TEMP.REFERENZA:"),
-    When(ValueRow(1,
-                  "T.Ref.MASS:", record::RowAt(record::kKuehlfuncFields, offsetof(KuehlfuncParam, referenceMax.number)),
+    HeadingRow(0, ui::kKuehlReferenceGroup),
+    When(ValueRow(1, ui::kKuehlReferenceMax,
+                  record::RowAt(record::kKuehlfuncFields, offsetof(KuehlfuncParam, referenceMax.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(KuehlfuncParam, referenceMax)}),
     ValueRow(1, ui::kDiffOn, record::RowAt(record::kKuehlfuncFields, offsetof(KuehlfuncParam, diffOn)), Fmt::Scaled),
     ValueRow(1, ui::kDiffOff, record::RowAt(record::kKuehlfuncFields, offsetof(KuehlfuncParam, diffOff)), Fmt::Scaled),
-    ValueRow(0, "GRANDEZZA:", record::RowAt(record::kKuehlfuncFields, offsetof(KuehlfuncParam, magnitude)),
+    ValueRow(0, ui::kMagnitude, record::RowAt(record::kKuehlfuncFields, offsetof(KuehlfuncParam, magnitude)),
              Fmt::Number),
 };
 
@@ -96,15 +96,17 @@ constexpr DocRow kMischerRegRows[] = {
                       text.Format("%d,%d", first, first + 1);
                   return text;
               }),
-    CustomRow(0, "MODO:",
+    CustomRow(0, ui::kMischerModeLabel,
               [](const DocText&, const BYTE* r) -> CString {
                   return r[offsetof(MischerRegParam, inverse)] ? kInverso : kNormale;
               }),
     HeadingRow(0, ui::kMischerTempGroup),
-    When(ValueRow(1, "Reg.TEOR:", record::RowAt(record::kMischerRegFields, offsetof(MischerRegParam, setpoint.number)),
+    When(ValueRow(1, ui::kMischerSetpointLabel,
+                  record::RowAt(record::kMischerRegFields, offsetof(MischerRegParam, setpoint.number)),
                   Fmt::Number, kFixedCelsius),
          {Cond::Zero, offsetof(MischerRegParam, setpoint)}),
-    ValueRow(1, "Diff.:", record::RowAt(record::kMischerRegFields, offsetof(MischerRegParam, difference)), Fmt::Scaled),
+    ValueRow(1, ui::kMischerDifferenceLabel,
+             record::RowAt(record::kMischerRegFields, offsetof(MischerRegParam, difference)), Fmt::Scaled),
     CustomRow(0, "se RILASCIO = OFF MISC.:",
               [](const DocText&, const BYTE* r) -> CString {
                   return ListedText(ui::kMischerOffActions, r[offsetof(MischerRegParam, offAction)] & 0x0F);

@@ -84,20 +84,6 @@ CString OnOff(bool on)
     return on ? "ON" : "OFF";
 }
 
-CString TimeByteText(BYTE value, const char* halfMinuteUnit)
-{
-    CString text;
-    if (value <= 90)
-        text.Format(ui::kTimeoutSeconds, value);
-    else if (value <= 106)
-        text.Format("%02.01f %s", (value - 87) / 2.0, halfMinuteUnit);
-    else if (value <= 156)
-        text.Format(ui::kTimeoutMinutes, value - 97);
-    else
-        text.Format(ui::kTimeoutHours, (value - 155) / 2.0);
-    return text;
-}
-
 CString TimeOfDayText(BYTE t)
 {
     CString text;

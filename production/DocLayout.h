@@ -5,6 +5,7 @@
 
 #include "platform/CString.h"
 #include "platform/Types.h"
+#include "resources/ValueLists.h"
 
 #include <string>
 
@@ -60,9 +61,9 @@ void PadRight(CString& text, int width);
 // Shared value texts.
 CString YesNo(bool yes);  // "sì" / "no"
 CString OnOff(bool on);   // "ON" / "OFF"
-// A time byte: 0..90 seconds, 91..106 half minutes, 107..156 minutes, 157..255 half hours. The switching output's
-// delay writes its half minutes with the unit "Min".
-CString TimeByteText(BYTE value, const char* halfMinuteUnit = "min");
+// A time byte: 0..90 seconds, 91..106 half minutes, 107..156 minutes, 157..255 half hours, as the time-out list of
+// the CAN logging shows it. The switching output's delay writes its half minutes with the unit "Min".
+using resources::TimeByteText;
 // A time of day in 10-minute steps: "06:00".
 CString TimeOfDayText(BYTE value);
 // "1, 3, 16" of the numbers whose flag is set (numbers[i] stands for flags[i]), or "nessuno".

@@ -31,7 +31,6 @@ long Word(const BYTE* record, unsigned offset)
 
 constexpr const char* kTimerModes[] = {ui::kZaehlerPulsesGroup,       "Tempo Integr", "Ritardo",
                                        "Tempo Min Fnz", "Tempo Blocco", "Instabile"};
-constexpr const char* kTimerEdges[] = {"pos/neg", "positivo", "negativo"};
 constexpr unsigned kModeAt = offsetof(TimerParam, modeWord);
 constexpr Cond kAstable{Cond::Eq, kModeAt, kTimerAstabil, TimerParam::kModeMask};
 constexpr Cond kNotAstable{Cond::Ne, kModeAt, kTimerAstabil, TimerParam::kModeMask};
@@ -50,22 +49,23 @@ constexpr DocRow kTimerRows[] = {
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kTimerOutput, offsetof(TimerParam, output)),
     SourceRow(DocRow::Outputs16, 1, ui::kTimerOutputInverted, offsetof(TimerParam, inverted)),
-    CustomRow(0, "MODO:",
+    CustomRow(0, ui::kTimerModeLabel,
               [](const DocText&, const BYTE* r) -> CString {
                   return Pick(kTimerModes, Word(r, kModeAt) & TimerParam::kModeMask);
               }),
-    When(HeadingRow(0, "TEMPO IMP.:"), kAstable),
+    When(HeadingRow(0, ui::kTimerPulseGroup), kAstable),
     When(ValueRow(1, ui::kTimerOnLabel, record::RowAt(record::kTimerFields, offsetof(TimerParam, time)), Fmt::Scaled), kAstable),
     When(ValueRow(1, ui::kTimerOffLabel, record::RowAt(record::kTimerFields, offsetof(TimerParam, offTime)), Fmt::Scaled),
          kAstable),
     When(CustomRow(0, ui::kTimerEdgeLabel,
                    [](const DocText&, const BYTE* r) -> CString {
-                       return Pick(kTimerEdges, Word(r, offsetof(TimerParam, edgeWord)) & TimerParam::kEdgeMask);
+                       return Pick(ui::kTimerEdges, Word(r, offsetof(TimerParam, edgeWord)) & TimerParam::kEdgeMask);
                    }),
          {Cond::Eq, kModeAt, kTimerImpuls, TimerParam::kModeMask}),
     When(ValueRow(0, ui::kTimerRetriggerLabel, record::RowAt(record::kTimerFields, offsetof(TimerParam, retrigger)), Fmt::YesNo),
          kNotAstable),
-    When(ValueRow(0, "TEMPO IMP.:", record::RowAt(record::kTimerFields, offsetof(TimerParam, time)), Fmt::Scaled),
+    When(ValueRow(0, ui::kTimerPulseLabel,
+                  record::RowAt(record::kTimerFields, offsetof(TimerParam, time)), Fmt::Scaled),
          kNotAstable),
     When(ValueRow(0, ui::kTimerDutyLabel, record::RowAt(record::kTimerFields, offsetof(TimerParam, duty.number)), Fmt::Number,
                   "%ld%%"),
@@ -130,7 +130,7 @@ constexpr DocRow kVergleichRows[] = {
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kVergleichAbove, offsetof(VergleichParam, above)),
     SourceRow(DocRow::Outputs16, 1, ui::kVergleichBelow, offsetof(VergleichParam, below)),
-    CustomRow(0, "GR.FUNZ.:", [](const DocText&, const BYTE* r) -> CString { return GroupOf(r).text; }),
+    CustomRow(0, ui::kVergleichUnitLabel, [](const DocText&, const BYTE* r) -> CString { return GroupOf(r).text; }),
     When(CustomRow(0, ui::kVergleichValueBLabel, FixedB), {Cond::Zero, offsetof(VergleichParam, valueB)}),
     CustomRow(0, ui::kDiffOn,
               [](const DocText&, const BYTE* r) { return DifferenceText(r, offsetof(VergleichParam, onDifference)); }),
@@ -146,20 +146,21 @@ constexpr DocRow kZaehlerRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kZaehlerReleaseInput, offsetof(ZaehlerParam, release)),
     Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", offsetof(ZaehlerParam, inputs), {Cond::Always}), 6,
              sizeof(DigitalQuelle)),
-    SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", offsetof(ZaehlerParam, reset), {Cond::Always}),
-    CustomRow(
-        0, "MODO:",
-        [](const DocText&, const BYTE* r) -> CString { return r[kZaehlerModeAt] ? "CONT.IMPULSI" : "CONT.ORE FUNZ"; }),
+    SourceRow(DocRow::Digital, 1, ui::kZaehlerResetInput, offsetof(ZaehlerParam, reset), {Cond::Always}),
+    CustomRow(0, ui::kZaehlerModeGroup,
+              [](const DocText&, const BYTE* r) -> CString {
+                  return r[kZaehlerModeAt] ? ui::kZaehlerPulses : ui::kZaehlerHours;
+              }),
     When(ValueRow(0, kDivisore, record::RowAt(record::kZaehlerFields, offsetof(ZaehlerParam, divisor)), Fmt::Number),
          kPulses),
-    When(CustomRow(0, "Pos.Contatore:",
+    When(CustomRow(0, ui::kZaehlerPositionLabel,
                    [](const DocText&, const BYTE* r) {
                        CString text;
                        text.Format("%ld %s", Word(r, offsetof(ZaehlerParam, position)), ui::kUnitPulses);
                        return text;
                    }),
          kPulses),
-    When(CustomRow(0, "Pos.Contatore:",
+    When(CustomRow(0, ui::kZaehlerPositionLabel,
                    [](const DocText&, const BYTE* r) {
                        CString text;
                        text.Format("%ld %s %d %s", Word(r, offsetof(ZaehlerParam, position)), ui::kUnitHours,
@@ -195,18 +196,17 @@ constexpr DocRow kFuncKontrolleRows[] = {
 };
 
 // Logic function: all six inputs, whatever the count in use.
-constexpr const char* kLogicFunctions[] = {"OFF", "OPPURE", "E", "FLIP FLOP"};
 
 constexpr DocRow kLogikfuncRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kLogikReleaseInput, offsetof(LogikfuncParam, release)),
     Repeated(SourceRow(DocRow::Digital, 1, "ENTRATA DATI %d", offsetof(LogikfuncParam, inputs), {Cond::Always}), 6,
              sizeof(DigitalQuelle)),
     HeadingRow(0, kUscitaDati),
-    SourceRow(DocRow::Outputs16, 1, "RISULTATI", offsetof(LogikfuncParam, result)),
+    SourceRow(DocRow::Outputs16, 1, ui::kLogikResult, offsetof(LogikfuncParam, result)),
     SourceRow(DocRow::Outputs16, 1, ui::kLogikResultInverted, offsetof(LogikfuncParam, inverted)),
-    CustomRow(0, "FUNZION:",
+    CustomRow(0, ui::kLogikFunctionGroup,
               [](const DocText&, const BYTE* r) -> CString {
-                  return ListedText(kLogicFunctions, r[offsetof(LogikfuncParam, function)]);
+                  return ListedText(ui::kLogikFunctions, r[offsetof(LogikfuncParam, function)]);
               }),
 };
 

@@ -168,7 +168,8 @@ void WriteAusgang(DocText& text, int n, const AusgangParam& r)
         text.Column(s, kDen, designation);
         if (r.type == kAusgangDrehzahl)
             text.Column(s, kModoUpper, r.phaseCut ? "Taglio Fase" : "Pacco Onda");
-        text.Column(s, kRitardo, TimeByteText(r.delay, r.type == kAusgangSchalt ? "Min" : "min"));
+        text.Column(s, kRitardo,
+                    TimeByteText(r.delay, r.type == kAusgangSchalt ? ui::kUnitMinutes : ui::kTimeoutMinuteUnit));
         text.Column(s, kFzIntegr, TimeByteText(r.followUp));
         if (r.type == kAusgangSchalt && n == 14) {
             text.Column(s, kEstensione, YesNo(r.extension));

@@ -37,7 +37,7 @@ constexpr Cond kLimitInUse{Cond::NonZero, offsetof(SolarregelungParam, limitTemp
 constexpr DocRow kSolarregelungRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kSolarReleaseInput, offsetof(SolarregelungParam, release)),
     SourceRow(DocRow::Analog, 1, ui::kSolarCollectorInput, offsetof(SolarregelungParam, collectorTemp)),
-    SourceRow(DocRow::Analog, 1, "TEMP.REFERENZA", offsetof(SolarregelungParam, referenceTemp)),
+    SourceRow(DocRow::Analog, 1, ui::kKuehlReferenceInput, offsetof(SolarregelungParam, referenceTemp)),
     SourceRow(DocRow::Analog, 1, ui::kSolarLimitInput, offsetof(SolarregelungParam, limitTemp), {Cond::Always}),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kSolarOutput, offsetof(SolarregelungParam, outputs)),
@@ -46,8 +46,9 @@ constexpr DocRow kSolarregelungRows[] = {
              Fmt::Number, kFixedCelsius),
     ValueRow(1, ui::kHysteresis, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, collectorHyst)),
              Fmt::Scaled),
-    HeadingRow(0, "TEMP.REFERENZA:"),
-    ValueRow(1, "T.Ref.MASS:", record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceMax)),
+    HeadingRow(0, ui::kKuehlReferenceGroup),
+    ValueRow(1, ui::kKuehlReferenceMax,
+             record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceMax)),
              Fmt::Number, kFixedCelsius),
     ValueRow(1, ui::kHysteresis, record::RowAt(record::kSolarregelungFields, offsetof(SolarregelungParam, referenceHyst)),
              Fmt::Scaled),
@@ -83,7 +84,7 @@ void PriorityParticipants(DocText& text, const DocRow& row, const CString&, cons
         PadRight(line, width);
         line += " : ";
         if (participants[i].priority == 0)
-            line += "OFF";
+            line += ui::kFixedOff;
         else
             line.AppendFormat("%d", participants[i].priority);
         text.Heading(row.level, line);
@@ -103,7 +104,7 @@ constexpr DocRow kSolarvorrangRows[] = {
     When(ValueRow(1, ui::kRadiationThreshold, record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, activation)),
                   Fmt::Scaled, kIrradiance),
          {Cond::NonZero, offsetof(SolarvorrangParam, radiation)}),
-    ValueRow(1, "Decorrenza:", record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, runTime)),
+    ValueRow(1, ui::kRunTime, record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, runTime)),
              Fmt::Number, kMinutes),
     ValueRow(1, ui::kWaitTime, record::RowAt(record::kSolarvorrangFields, offsetof(SolarvorrangParam, waitTime)),
              Fmt::Number, kMinutes),
@@ -133,7 +134,7 @@ constexpr DocRow kStartfuncRows[] = {
                   return TimeOfDayText(r[offsetof(StartfuncParam, windowStart)]) + " - " +
                       TimeOfDayText(r[offsetof(StartfuncParam, windowEnd)]) + " Ora";
               }),
-    ValueRow(0, "Decorrenza:", record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, runTime)), Fmt::Number,
+    ValueRow(0, ui::kRunTime, record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, runTime)), Fmt::Number,
              "%ld sec"),
     ValueRow(0, ui::kInterval, record::RowAt(record::kStartfuncFields, offsetof(StartfuncParam, interval)), Fmt::Number,
              kMinutes),
@@ -144,7 +145,6 @@ constexpr DocRow kStartfuncRows[] = {
 };
 
 // Synchronisation: the windows' bytes mean minutes, hours and minutes, days, or days and months by the period.
-constexpr const char* kPeriods[] = {"Ora", "Giorno", "Mese", "Anno"};
 
 CString WindowEnd(BYTE mode, BYTE major, BYTE minor)
 {
@@ -178,7 +178,7 @@ constexpr DocRow kSyncRows[] = {
     SourceRow(DocRow::Outputs16, 1, ui::kSyncOutput, offsetof(SyncParam, outputs)),
     CustomRow(0, kModoUpper,
               [](const DocText&, const BYTE* r) {
-                  return CString(ListedText(kPeriods, r[offsetof(SyncParam, mode)])) + " - " +
+                  return CString(ListedText(ui::kSyncModes, r[offsetof(SyncParam, mode)])) + " - " +
                       (r[offsetof(SyncParam, once)] ? "unico" : "ciciclo");
               }),
     LinesRow(0, SyncWindows),

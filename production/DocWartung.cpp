@@ -49,7 +49,7 @@ void HeatMeterSettings(DocText& text, const DocRow& row, const CString&, const B
         return;
     }
     value.Format("%d%%", r[offsetof(WMZParam, factor)]);
-    text.Separated(row.level, "ANTIGELO:", value);
+    text.Separated(row.level, ui::kWmzFrostProtection, value);
     if (r[offsetof(WMZParam, flowRate)] == 0) {
         value.Format("%d l/h", r[offsetof(WMZParam, flowRate.number)] * 50);
         text.Separated(row.level, ui::kWmzFlow, value);
@@ -62,7 +62,8 @@ void HeatMeterSettings(DocText& text, const DocRow& row, const CString&, const B
     }
     // One difference over the whole range, or the two points of the calibration.
     if (Word(r, offsetof(WMZParam, lowerDiff)) == Word(r, offsetof(WMZParam, upperDiff))) {
-        text.Separated(calibration, "Diff.:", HundredthsText(r, offsetof(WMZParam, lowerDiff), ui::kUnitKelvin));
+        text.Separated(calibration, ui::kWmzCommonDiff,
+                       HundredthsText(r, offsetof(WMZParam, lowerDiff), ui::kUnitKelvin));
         return;
     }
     text.Heading(calibration, ui::kWmzCalibrationTemp);
@@ -83,12 +84,12 @@ CString HeatMeterReading(const DocText&, const BYTE* r)
 
 constexpr DocRow kWmzRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kWmzReleaseInput, offsetof(WMZParam, release)),
-    SourceRow(DocRow::Analog, 1, "TEMP.MANDATA", offsetof(WMZParam, flowTemp), {Cond::Always}),
-    SourceRow(DocRow::Analog, 1, "TEMP.RITORNO", offsetof(WMZParam, returnTemp), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, ui::kWmzFlowTempInput, offsetof(WMZParam, flowTemp), {Cond::Always}),
+    SourceRow(DocRow::Analog, 1, ui::kWmzReturnTempInput, offsetof(WMZParam, returnTemp), {Cond::Always}),
     SourceRow(DocRow::Analog, 1, ui::kWmzFlowInput, offsetof(WMZParam, flowRate)),
-    SourceRow(DocRow::Digital, 1, "CONTAT. RIMETTERE", offsetof(WMZParam, reset), {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, ui::kWmzResetInput, offsetof(WMZParam, reset), {Cond::Always}),
     LinesRow(0, HeatMeterSettings),
-    CustomRow(0, "Pos.Contatore:", HeatMeterReading),
+    CustomRow(0, ui::kWmzReading, HeatMeterReading),
 };
 
 // Maintenance function: the heating-circuit controllers it uses, by name.
@@ -102,21 +103,22 @@ void MaintenanceCircuits(DocText& text, const DocRow& row, const CString&, const
 }
 
 constexpr DocRow kWartungsfuncRows[] = {
-    SourceRow(DocRow::Digital, 1, "INTERRUTTORE EST.", offsetof(WartungsfuncParam, externalSwitch), {Cond::Always}),
+    SourceRow(DocRow::Digital, 1, ui::kWartungSwitchInput, offsetof(WartungsfuncParam, externalSwitch), {Cond::Always}),
     HeadingRow(1, ui::kParticipatingFunctions),
     LinesRow(2, MaintenanceCircuits),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kWartungBurnerDemand, offsetof(WartungsfuncParam, burnerDemand)),
-    SourceRow(DocRow::Speeds6, 1, "PREST.BRUC.", offsetof(WartungsfuncParam, powerOutputs)),
+    SourceRow(DocRow::Speeds6, 1, ui::kWartungBurnerPower, offsetof(WartungsfuncParam, powerOutputs)),
     ValueRow(0, ui::kWartungRunTimeLabel, record::RowAt(record::kWartungsfuncFields, offsetof(WartungsfuncParam, runTime)),
              Fmt::Number, "%ld min"),
-    ValueRow(0, "Prest.Bruc.:", record::RowAt(record::kWartungsfuncFields, offsetof(WartungsfuncParam, burnerPower)),
+    ValueRow(0, ui::kWartungPowerLabel,
+             record::RowAt(record::kWartungsfuncFields, offsetof(WartungsfuncParam, burnerPower)),
              Fmt::Number, "%ld%%"),
 };
 
 // Circulation: the time programs in the time modes, the tapping pulse in the pulse modes, the mixing protection
 // with a storage temperature.
-constexpr const char* kZirkulationModes[] = {ui::kZirkModeTime, "Pulsi", ui::kZirkModeBoth};
+constexpr const char* kZirkulationModes[] = {ui::kZirkModeTime, ui::kZirkModePulse, ui::kZirkModeBoth};
 constexpr unsigned kZkModeAt = offsetof(ZirkulationParam, mode);
 constexpr Cond kPulseModes{Cond::NonZero, kZkModeAt};
 constexpr Cond kWithStore{Cond::NonZero, offsetof(ZirkulationParam, storeTemp)};
@@ -144,13 +146,14 @@ void CirculationPrograms(DocText& text, const DocRow& row, const CString&, const
 
 constexpr DocRow kZirkulationRows[] = {
     SourceRow(DocRow::Digital, 1, ui::kZirkReleaseInput, offsetof(ZirkulationParam, release)),
-    SourceRow(DocRow::Analog, 1, "TEMP.RITORNO", offsetof(ZirkulationParam, returnTemp)),
+    SourceRow(DocRow::Analog, 1, ui::kZirkReturnInput, offsetof(ZirkulationParam, returnTemp)),
     SourceRow(DocRow::Analog, 1, ui::kAnfwHotWaterInput, offsetof(ZirkulationParam, hotWaterTemp), {Cond::Always}),
     SourceRow(DocRow::Analog, 1, ui::kZirkSetpointInput, offsetof(ZirkulationParam, setpoint)),
     SourceRow(DocRow::Analog, 1, ui::kZirkStoreInput, offsetof(ZirkulationParam, storeTemp), {Cond::Always}),
     HeadingRow(0, kUscitaDati),
     SourceRow(DocRow::Outputs16, 1, ui::kZirkOutput, offsetof(ZirkulationParam, outputs)),
-    DocRow{DocRow::Separated, 0, "MODO:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mode)),
+    DocRow{DocRow::Separated, 0, ui::kZirkModeLabel,
+           record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, mode)),
            Fmt::Enum, nullptr, kZirkulationModes},
     HeadingRow(0, ui::kZirkReturnGroup),
     LinesRow(1, CirculationSetpoint),
@@ -162,7 +165,7 @@ constexpr DocRow kZirkulationRows[] = {
     When(ValueRow(1, ui::kZirkRise, record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, tapRise)),
                   Fmt::Scaled, "%02.01f K"),
          kPulseModes),
-    When(ValueRow(1, "Decorrenza:", record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, runTime)),
+    When(ValueRow(1, ui::kZirkRun, record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, runTime)),
                   Fmt::Scaled),
          kPulseModes),
     When(ValueRow(1, ui::kZirkPause, record::RowAt(record::kZirkulationFields, offsetof(ZirkulationParam, pause)),

@@ -1222,7 +1222,8 @@ inline constexpr char kCanLogTimeout[] = "Timeout:";
 inline constexpr char kCanLogNetwork[] = "Rete...";
 inline constexpr char kCanLogSourceItem[] = "%d: %s";
 inline constexpr char kTimeoutSeconds[] = "%d sec";
-inline constexpr char kTimeoutHalfMinutes[] = "%02.01f min";
+inline constexpr char kTimeoutHalfMinutes[] = "%02.01f %s";  // with kTimeoutMinuteUnit, or "Min"
+inline constexpr char kTimeoutMinuteUnit[] = "min";
 inline constexpr char kTimeoutMinutes[] = "%d min";
 inline constexpr char kTimeoutHours[] = "%02.01f ore";
 

@@ -115,6 +115,20 @@ ValueList TimeByteList(int last)
     return list;
 }
 
+CString TimeByteText(int value, const char* halfMinuteUnit)
+{
+    CString text;
+    if (value <= 90)
+        text.Format(ui::kTimeoutSeconds, value);
+    else if (value <= 106)
+        text.Format(ui::kTimeoutHalfMinutes, (value - 87) / 2.0, halfMinuteUnit);
+    else if (value <= 156)
+        text.Format(ui::kTimeoutMinutes, value - 97);
+    else
+        text.Format(ui::kTimeoutHours, (value - 155) / 2.0);
+    return text;
+}
+
 ValueList OnOffList()
 {
     ValueList list;

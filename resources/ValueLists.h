@@ -12,6 +12,7 @@
 
 #include "platform/CString.h"
 #include "platform/Types.h"
+#include "resources/UiTexts.h"
 
 #include <vector>
 
@@ -49,6 +50,9 @@ ValueList TimeOfDayList(const char* prefix = "");
 // Time bytes 0..last: seconds 0..90 as padded numbers, half minutes 2.0..9.5 (91..106) with one decimal, whole
 // minutes 10..59 (107..156) as padded numbers, half hours 1.0, 1.5, .. (157 on) with one decimal.
 ValueList TimeByteList(int last);
+// The text of a time byte (a duration) that the time-out list and the documentation show: "90 sec", half minutes
+// 91..106 "2.0 min" (in halfMinuteUnit), "10 min", half hours 157 on "1.0 ore".
+CString TimeByteText(int value, const char* halfMinuteUnit = ui::kTimeoutMinuteUnit);
 // "OFF", "ON", codes 0 and 1.
 ValueList OnOffList();
 

@@ -9,4 +9,4 @@ struct AntiblockierschutzParam {
     BYTE time = 0;          // time of day in 10-minute steps, 0..143
     BYTE outputs[16] = {};  // outputs 1..16, 1 = takes part
 };
-static_assert(sizeof(AntiblockierschutzParam) == 24, "field positions 0..23 are used by number");
+static_assert(sizeof(AntiblockierschutzParam) == 24, "every field is one byte, as the codec table decodes it");

@@ -3,43 +3,62 @@
 
 #include "store/CEepromFile.h"
 #include "store/ImageLayout.h"
+#include "store/NetzFields.h"
+#include "store/RecordCodec.h"
 
+#include <array>
+#include <cstddef>
 #include <cstring>
+#include <span>
 
 namespace {
 
-constexpr UINT kSourceSize = 4;  // kind, number, FF, FF
+// The decoded byte where a member of the record begins.
+#define AT(member) static_cast<BYTE>(offsetof(LoggingListen, member))
 
-// One stored list of the logging configuration, where its sources sit in the record and in the default block.
+// Master node and time-out: the first two bytes of the stored head and of the default block.
+constexpr record::FieldCodec kLoggingHead[] = {
+    record::Byte(AT(masterNode), 0),
+    record::Byte(AT(timeout), 1),
+};
+static_assert(record::DecodesEveryField(kLoggingHead, record::kLoggingFields));
+
+constexpr UINT kSourceSize = 4;  // kind, number, then two bytes written FF
+
+// A list of sources from field `field` on: source i is stored in bytes 4i (kind) and 4i + 1 (number).
+template <BYTE field, unsigned count>
+constexpr std::array<record::FieldCodec, count> SourceList()
+{
+    std::array<record::FieldCodec, count> list{};
+    for (unsigned i = 0; i < count; ++i)
+        list[i] = record::Source(static_cast<BYTE>(field + sizeof(Quelle) * i), static_cast<BYTE>(kSourceSize * i));
+    return list;
+}
+constexpr auto kAnalog1 = SourceList<AT(sets[0].analog), 16>();
+constexpr auto kDigital1 = SourceList<AT(sets[0].digital), 13>();
+constexpr auto kAnalog2 = SourceList<AT(sets[1].analog), 16>();
+constexpr auto kDigital2 = SourceList<AT(sets[1].digital), 13>();
+static_assert(record::FieldEnd(kDigital2) == sizeof(LoggingListen));
+
+#undef AT
+
+// One stored list of the logging configuration: where it lies in the image and in the default block.
 struct LoggingList {
     UINT address;
-    int set;
-    bool analog;
     UINT blockOffset;
+    std::span<const record::FieldCodec> sources;
 };
 constexpr LoggingList kLoggingLists[] = {
-    {layout::kLoggingDigital1, 0, false, 132},
-    {layout::kLoggingDigital2, 1, false, 184},
-    {layout::kLoggingAnalog1, 0, true, 4},
-    {layout::kLoggingAnalog2, 1, true, 68},
+    {layout::kLoggingDigital1, 132, kDigital1},
+    {layout::kLoggingDigital2, 184, kDigital2},
+    {layout::kLoggingAnalog1, 4, kAnalog1},
+    {layout::kLoggingAnalog2, 68, kAnalog2},
 };
+constexpr UINT kLongestList = 16 * kSourceSize;
 
-Quelle* Sources(LoggingListen& r, const LoggingList& list)
+UINT StoredSize(const LoggingList& list)
 {
-    return list.analog ? r.sets[list.set].analog : r.sets[list.set].digital;
-}
-
-const Quelle* Sources(const LoggingListen& r, const LoggingList& list)
-{
-    return list.analog ? r.sets[list.set].analog : r.sets[list.set].digital;
-}
-
-UINT Count(const LoggingList& list) { return list.analog ? 16 : 13; }
-
-void DecodeSources(const BYTE* bytes, UINT count, Quelle* sources)
-{
-    for (UINT i = 0; i < count; ++i)
-        sources[i] = {bytes[kSourceSize * i], bytes[kSourceSize * i + 1]};
+    return kSourceSize * static_cast<UINT>(list.sources.size());
 }
 
 constexpr BYTE kNeverWritten = 0xFF;  // master node of a configuration that was never written
@@ -49,7 +68,7 @@ constexpr BYTE kNeverWritten = 0xFF;  // master node of a configuration that was
 bool CParaDaten::GetLoggingListen(int file, LoggingListen& record)
 {
     CEepromFile* f = GetFile(file);
-    BYTE head[2];
+    BYTE head[record::StoredEnd(kLoggingHead)];
     if (!f || !f->ReadBytes(layout::kAreaEeprom, layout::kLoggingMaster, sizeof head, head))
         return false;
     LoggingListen r;
@@ -58,18 +77,16 @@ bool CParaDaten::GetLoggingListen(int file, LoggingListen& record)
         BYTE block[CEepromFile::kDefaultLoggingSize];
         std::memset(block, 0xFF, sizeof block);
         CEepromFile::DefaultLogging(block);
-        r.masterNode = block[0];
-        r.timeout = block[1];
+        record::Decode(kLoggingHead, block, record::Fields(r));
         for (const LoggingList& list : kLoggingLists)
-            DecodeSources(block + list.blockOffset, Count(list), Sources(r, list));
+            record::Decode(list.sources, block + list.blockOffset, record::Fields(r));
     } else {
-        r.masterNode = head[0];
-        r.timeout = head[1];
+        record::Decode(kLoggingHead, head, record::Fields(r));
         // A list that cannot be read is decoded all the same, from the FF its unread bytes hold.
         for (const LoggingList& list : kLoggingLists) {
-            BYTE bytes[16 * kSourceSize];
-            ok = f->ReadBytes(layout::kAreaEeprom, list.address, kSourceSize * Count(list), bytes) && ok;
-            DecodeSources(bytes, Count(list), Sources(r, list));
+            BYTE bytes[kLongestList];
+            ok = f->ReadBytes(layout::kAreaEeprom, list.address, StoredSize(list), bytes) && ok;
+            record::Decode(list.sources, bytes, record::Fields(r));
         }
     }
     record = r;
@@ -81,17 +98,14 @@ bool CParaDaten::SetLoggingListen(int file, const LoggingListen& record)
     CEepromFile* f = GetFile(file);
     if (!f)
         return false;
-    const BYTE head[2] = {record.masterNode, record.timeout};
+    BYTE head[record::StoredEnd(kLoggingHead)] = {};
+    record::Encode(kLoggingHead, record::Fields(record), head);
     bool ok = f->WriteBytes(layout::kAreaEeprom, layout::kLoggingMaster, sizeof head, head);
     for (const LoggingList& list : kLoggingLists) {
-        BYTE bytes[16 * kSourceSize];
+        BYTE bytes[kLongestList];
         std::memset(bytes, 0xFF, sizeof bytes);
-        const Quelle* sources = Sources(record, list);
-        for (UINT i = 0; i < Count(list); ++i) {
-            bytes[kSourceSize * i] = sources[i].kind;
-            bytes[kSourceSize * i + 1] = sources[i].number;
-        }
-        ok = f->WriteBytes(layout::kAreaEeprom, list.address, kSourceSize * Count(list), bytes) && ok;
+        record::Encode(list.sources, record::Fields(record), bytes);
+        ok = f->WriteBytes(layout::kAreaEeprom, list.address, StoredSize(list), bytes) && ok;
     }
     return ok;
 }

@@ -3,10 +3,109 @@
 
 #include "store/CEepromFile.h"
 #include "store/ImageLayout.h"
+#include "store/PlantFields.h"
+#include "store/RecordCodec.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstring>
+#include <span>
 
 namespace {
+
+// The decoded byte where a member of a record begins.
+#define AT(Record, member) static_cast<BYTE>(offsetof(Record, member))
+
+using Codecs = std::span<const record::FieldCodec>;
+
+// The rows of several codec tables in one: what a read decodes when a write picks one table of several.
+template <std::size_t... N>
+constexpr std::array<record::FieldCodec, (N + ...)> Join(const record::FieldCodec (&... tables)[N])
+{
+    std::array<record::FieldCodec, (N + ...)> all{};
+    auto at = all.begin();
+    ((at = std::copy(tables, tables + N, at)), ...);
+    return all;
+}
+
+// An input: bytes 0..7 hold the fields, bytes 8..15 are written FF. Byte 3, the designation, and byte 6, the upper
+// scale input value stored plus 1, are converted by hand; bits 4..6 of byte 4 belong to no field and are written 0.
+constexpr record::FieldCodec kEingangFields[] = {
+    record::Bits(AT(EingangParam, type), 0, 0, 4),
+    record::Bits(AT(EingangParam, quantity), 0, 4, 4),
+    record::Byte(AT(EingangParam, averaging), 2),
+    record::Bits(AT(EingangParam, group), 4, 0, 4),
+    record::Bit(AT(EingangParam, sensorCheck), 4, 7),
+    record::Bits(AT(EingangParam, scaleOutLow), 7, 0, 4),
+    record::Bits(AT(EingangParam, scaleOutHigh), 7, 4, 4),
+};
+// Byte 1 holds sensor type and process quantity, the pulse divisor or the impulse factor, and byte 5 the correction
+// or the lower scale input value: a read decodes every one of them, a write the one that type and quantity choose.
+constexpr record::FieldCodec kEingangSensor[] = {
+    record::Bits(AT(EingangParam, sensorType), 1, 0, 5),
+    record::Bits(AT(EingangParam, processQuantity), 1, 5, 3),
+};
+constexpr record::FieldCodec kEingangDivisor[] = {record::Byte(AT(EingangParam, divisor), 1)};
+constexpr record::FieldCodec kEingangFactor[] = {record::Byte(AT(EingangParam, factor), 1)};
+constexpr record::FieldCodec kEingangCorrection[] = {record::Byte(AT(EingangParam, correction), 5)};
+constexpr record::FieldCodec kEingangScaleInLow[] = {record::Byte(AT(EingangParam, scaleInLow), 5)};
+constexpr auto kEingangRead =
+    Join(kEingangFields, kEingangSensor, kEingangDivisor, kEingangFactor, kEingangCorrection, kEingangScaleInLow);
+constexpr unsigned kEingangDesignation = 3;
+constexpr unsigned kEingangScaleInHigh = 6;
+constexpr unsigned kEingangFieldBytes = 8;
+static_assert(record::StoredEnd(kEingangRead) == kEingangFieldBytes);
+static_assert(record::DecodesEveryField(kEingangRead, record::kEingangFields, 0,
+                                        {offsetof(EingangParam, index), offsetof(EingangParam, digit),
+                                         offsetof(EingangParam, scaleInHighMinus1)}));
+
+// Outputs 1 to 14: bytes 0..4 hold the fields, bytes 5..15 are written FF. Byte 3, the designation, and the two
+// flags of output 14 in bits 6 and 7 of byte 4, stored inverted, are coded by hand. Of the bits no field owns, bit 4
+// of byte 0 is written 0, every other 1.
+constexpr record::FieldCodec kAusgangFields[] = {
+    record::Bits(AT(AusgangParam, type), 0, 0, 4),
+    record::Bit(AT(AusgangParam, phaseCut), 0, 6),
+    record::Byte(AT(AusgangParam, delay), 1),
+    record::Bits(AT(AusgangParam, group), 4, 0, 4),
+};
+// Byte 2 is the run time of a mixer and the follow-up time of every other type.
+constexpr record::FieldCodec kAusgangFollowUp[] = {record::Byte(AT(AusgangParam, followUp), 2)};
+constexpr record::FieldCodec kAusgangRunTime[] = {record::Byte(AT(AusgangParam, runTime), 2)};
+constexpr auto kAusgangRead = Join(kAusgangFields, kAusgangFollowUp, kAusgangRunTime);
+constexpr BYTE kAusgangByte0 = 0xA0;  // bits 5 and 7 set, bit 4 clear
+constexpr unsigned kAusgangDesignation = 3;
+constexpr unsigned kAusgangGroupByte = 4;
+constexpr BYTE kExtensionClear = 1 << 6;  // output 14: a clear bit means yes
+constexpr BYTE kNetToDataLineClear = 1 << 7;
+// The analog outputs 15 and 16: 8 bytes, of which byte 5 holds the mode, stored inverted in bit 1 with every other
+// bit 1, coded by hand; bytes 6 and 7 are written FF.
+constexpr record::FieldCodec kAnalogAusgangFields[] = {
+    record::Byte(AT(AusgangParam, scaleInLow), 0),   record::Byte(AT(AusgangParam, scaleInHigh), 1),
+    record::Byte(AT(AusgangParam, scaleOutLow), 2),  record::Byte(AT(AusgangParam, scaleOutHigh), 3),
+    record::Byte(AT(AusgangParam, digitalLevel), 4),
+};
+constexpr unsigned kAnalogAusgangMode = 5;
+constexpr BYTE kPwmClear = 1 << 1;  // a clear bit means "PWM"
+static_assert(record::StoredEnd(kAusgangRead) <= 5 && record::StoredEnd(kAnalogAusgangFields) <= 5);
+static_assert(record::DecodesEveryField(Join(kAusgangFields, kAusgangFollowUp, kAusgangRunTime, kAnalogAusgangFields),
+                                        record::kAusgangFields, 0,
+                                        {offsetof(AusgangParam, index), offsetof(AusgangParam, digit),
+                                         offsetof(AusgangParam, extension), offsetof(AusgangParam, netToDataLine),
+                                         offsetof(AusgangParam, pwm)}));
+
+// The anti-seize settings: weekdays, time, outputs. The flag lists own their bytes whole, so bit 7 of the weekday
+// byte is written 0.
+constexpr record::FieldCodec kAntiblockierschutzFields[] = {
+    record::Flags(AT(AntiblockierschutzParam, weekdays), 0, 7),
+    record::Byte(AT(AntiblockierschutzParam, time), 1),
+    record::Flags16(AT(AntiblockierschutzParam, outputs), 2),
+};
+static_assert(record::StoredEnd(kAntiblockierschutzFields) == 4);
+static_assert(record::FieldEnd(kAntiblockierschutzFields) == sizeof(AntiblockierschutzParam));
+static_assert(record::DecodesEveryField(kAntiblockierschutzFields, record::kAntiblockierschutzFields));
+
+#undef AT
 
 // The designation byte of inputs and outputs: (index - 1) * 10 + digit + 1, worked in unsigned 32-bit arithmetic
 // as the controller does, so that the bytes 0 and FF decode to indexes the repair recognises as out of range.
@@ -34,8 +133,6 @@ UINT AusgangSize(unsigned n)
     return IsAnalogAusgang(n) ? 8 : layout::kAusgangRecordSize;
 }
 
-BYTE Bit(BYTE value, int bit) { return static_cast<BYTE>((value >> bit) & 1); }
-
 }  // namespace
 
 bool CParaDaten::GetEingang(int file, BYTE n, EingangParam& record)
@@ -46,21 +143,9 @@ bool CParaDaten::GetEingang(int file, BYTE n, EingangParam& record)
     if (!f || !IsEingang(n) || !f->ReadBytes(layout::kAreaEeprom, layout::EingangRecord(n), sizeof b, b))
         return false;
     EingangParam r;
-    r.type = b[0] & 0x0F;
-    r.quantity = b[0] >> 4;
-    r.sensorType = b[1] & 0x1F;
-    r.processQuantity = b[1] >> 5;
-    r.divisor = b[1];
-    r.factor = b[1];
-    r.averaging = b[2];
-    DecodeDesignation(b[3], r.index, r.digit);
-    r.group = b[4] & 0x0F;
-    r.sensorCheck = Bit(b[4], 7);
-    r.correction = b[5];
-    r.scaleInLow = b[5];
-    r.scaleInHighMinus1 = static_cast<BYTE>(b[6] - 1);
-    r.scaleOutLow = b[7] & 0x0F;
-    r.scaleOutHigh = b[7] >> 4;
+    record::Decode(kEingangRead, b, record::Fields(r));
+    DecodeDesignation(b[kEingangDesignation], r.index, r.digit);
+    r.scaleInHighMinus1 = static_cast<BYTE>(b[kEingangScaleInHigh] - 1);
     record = r;
     return true;
 }
@@ -72,24 +157,20 @@ bool CParaDaten::SetEingang(int file, BYTE n, EingangParam r)
         return false;
     BYTE b[layout::kEingangRecordSize];
     std::memset(b, 0xFF, sizeof b);
-    b[0] = static_cast<BYTE>((r.type & 0x0F) | (r.quantity & 0x0F) << 4);
-    // Byte 1 carries the divisor, the impulse factor, or sensor type and process quantity, chosen by type.
-    // The type and quantity compared are those that byte 0 stores.
+    std::memset(b, 0, kEingangFieldBytes);
+    record::Encode(kEingangFields, record::Fields(r), b);
+    // The type and quantity that choose the shared bytes are those that byte 0 stores.
     const int type = r.type & 0x0F;
     const int quantity = r.quantity & 0x0F;
-    if (type == kEingangImpuls)
-        b[1] = quantity == kGroesseImpulse ? r.divisor : r.factor;
-    else
-        b[1] = static_cast<BYTE>((r.sensorType & 0x1F) | (r.processQuantity & 0x07) << 5);
-    b[2] = r.averaging;
-    b[3] = EncodeDesignation(r.index, r.digit);
-    // Bits 4..6 are always 0.
-    b[4] = static_cast<BYTE>((r.group & 0x0F) | (r.sensorCheck & 1) << 7);
+    const Codecs byte1 = type != kEingangImpuls ? Codecs(kEingangSensor)
+        : quantity == kGroesseImpulse           ? Codecs(kEingangDivisor)
+                                                : Codecs(kEingangFactor);
     const bool correction =
         type == kEingangAnalog && (quantity == kGroesseTemperatur || quantity == kGroesseStrahlung);
-    b[5] = correction ? r.correction : r.scaleInLow;
-    b[6] = static_cast<BYTE>(r.scaleInHighMinus1 + 1);
-    b[7] = static_cast<BYTE>((r.scaleOutLow & 0x0F) | (r.scaleOutHigh & 0x0F) << 4);
+    record::Encode(byte1, record::Fields(r), b);
+    record::Encode(correction ? Codecs(kEingangCorrection) : Codecs(kEingangScaleInLow), record::Fields(r), b);
+    b[kEingangDesignation] = EncodeDesignation(r.index, r.digit);
+    b[kEingangScaleInHigh] = static_cast<BYTE>(r.scaleInHighMinus1 + 1);
     return f->WriteBytes(layout::kAreaEeprom, layout::EingangRecord(n), sizeof b, b);
 }
 
@@ -102,24 +183,14 @@ bool CParaDaten::GetAusgang(int file, BYTE n, AusgangParam& record)
         return false;
     AusgangParam r;
     if (IsAnalogAusgang(n)) {
-        r.scaleInLow = b[0];
-        r.scaleInHigh = b[1];
-        r.scaleOutLow = b[2];
-        r.scaleOutHigh = b[3];
-        r.digitalLevel = b[4];
-        r.pwm = Bit(b[5], 1) ? 0 : 1;  // stored inverted
+        record::Decode(kAnalogAusgangFields, b, record::Fields(r));
+        r.pwm = b[kAnalogAusgangMode] & kPwmClear ? 0 : 1;
     } else {
-        r.type = b[0] & 0x0F;
-        r.phaseCut = Bit(b[0], 6);
-        r.delay = b[1];
-        r.followUp = b[2];
-        r.runTime = b[2];
-        DecodeDesignation(b[3], r.index, r.digit);
-        r.group = b[4] & 0x0F;
+        record::Decode(kAusgangRead, b, record::Fields(r));
+        DecodeDesignation(b[kAusgangDesignation], r.index, r.digit);
         if (n == 14) {
-            // Both flags are stored inverted: a clear bit means yes.
-            r.extension = Bit(b[4], 6) ? 0 : 1;
-            r.netToDataLine = Bit(b[4], 7) ? 0 : 1;
+            r.extension = b[kAusgangGroupByte] & kExtensionClear ? 0 : 1;
+            r.netToDataLine = b[kAusgangGroupByte] & kNetToDataLineClear ? 0 : 1;
         }
     }
     record = r;
@@ -134,22 +205,21 @@ bool CParaDaten::SetAusgang(int file, BYTE n, AusgangParam r)
     BYTE b[layout::kAusgangRecordSize];
     std::memset(b, 0xFF, sizeof b);
     if (IsAnalogAusgang(n)) {
-        b[0] = r.scaleInLow;
-        b[1] = r.scaleInHigh;
-        b[2] = r.scaleOutLow;
-        b[3] = r.scaleOutHigh;
-        b[4] = r.digitalLevel;
-        b[5] = r.pwm == 0 ? 0xFF : 0xFD;  // bit 1 clear for "PWM", every other bit 1
+        record::Encode(kAnalogAusgangFields, record::Fields(r), b);
+        if (r.pwm != 0)
+            b[kAnalogAusgangMode] &= static_cast<BYTE>(~kPwmClear);
     } else {
-        // Bit 4 of byte 0 is always 0, bits 5 and 7 always 1.
-        b[0] = static_cast<BYTE>((r.type & 0x0F) | 0x20 | (r.phaseCut & 1) << 6 | 0x80);
-        b[1] = r.delay;
-        b[2] = (r.type & 0x0F) == kAusgangMischer ? r.runTime : r.followUp;
-        b[3] = EncodeDesignation(r.index, r.digit);
-        if (n == 14)
-            b[4] = static_cast<BYTE>((r.group & 0x0F) | 0x30 | (r.extension == 0) << 6 | (r.netToDataLine == 0) << 7);
-        else
-            b[4] = static_cast<BYTE>((r.group & 0x0F) | 0xF0);
+        b[0] = kAusgangByte0;
+        record::Encode(kAusgangFields, record::Fields(r), b);
+        record::Encode((r.type & 0x0F) == kAusgangMischer ? Codecs(kAusgangRunTime) : Codecs(kAusgangFollowUp),
+                       record::Fields(r), b);
+        b[kAusgangDesignation] = EncodeDesignation(r.index, r.digit);
+        if (n == 14) {
+            if (r.extension != 0)
+                b[kAusgangGroupByte] &= static_cast<BYTE>(~kExtensionClear);
+            if (r.netToDataLine != 0)
+                b[kAusgangGroupByte] &= static_cast<BYTE>(~kNetToDataLineClear);
+        }
     }
     return f->WriteBytes(layout::kAreaEeprom, AusgangAddress(n), AusgangSize(n), b);
 }
@@ -157,17 +227,11 @@ bool CParaDaten::SetAusgang(int file, BYTE n, AusgangParam r)
 bool CParaDaten::GetAntiblockierschutz(int file, AntiblockierschutzParam& record)
 {
     CEepromFile* f = GetFile(file);
-    BYTE b[4];
+    BYTE b[record::StoredEnd(kAntiblockierschutzFields)];
     if (!f || !f->ReadBytes(layout::kAreaEeprom, layout::kAntiblockierschutz, sizeof b, b))
         return false;
     AntiblockierschutzParam r;
-    for (int i = 0; i < 7; ++i)
-        r.weekdays[i] = Bit(b[0], i);
-    r.time = b[1];
-    for (int i = 0; i < 8; ++i) {
-        r.outputs[i] = Bit(b[2], i);
-        r.outputs[8 + i] = Bit(b[3], i);
-    }
+    record::Decode(kAntiblockierschutzFields, b, record::Fields(r));
     record = r;
     return true;
 }
@@ -177,14 +241,7 @@ bool CParaDaten::SetAntiblockierschutz(int file, AntiblockierschutzParam r)
     CEepromFile* f = GetFile(file);
     if (!f)
         return false;
-    // A flag sets its bit only when it is exactly 1, so a stray value never reaches a neighbouring day or output;
-    // bit 7 of the weekday byte stays 0.
-    BYTE b[4] = {0, r.time, 0, 0};
-    for (int i = 0; i < 7; ++i)
-        b[0] |= static_cast<BYTE>((r.weekdays[i] == 1) << i);
-    for (int i = 0; i < 8; ++i) {
-        b[2] |= static_cast<BYTE>((r.outputs[i] == 1) << i);
-        b[3] |= static_cast<BYTE>((r.outputs[8 + i] == 1) << i);
-    }
+    BYTE b[record::StoredEnd(kAntiblockierschutzFields)] = {};
+    record::Encode(kAntiblockierschutzFields, record::Fields(r), b);
     return f->WriteBytes(layout::kAreaEeprom, layout::kAntiblockierschutz, sizeof b, b);
 }

@@ -3,7 +3,10 @@
 
 #include "store/CEepromFile.h"
 #include "store/ImageLayout.h"
+#include "store/PlantFields.h"
+#include "store/RecordCodec.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -14,7 +17,39 @@ constexpr UINT kBegruessungSize = 128;
 constexpr UINT kBegruessungLines = 2;    // first byte of line 1
 constexpr UINT kBegruessungMark = 127;   // 0 when the lines are the user's own
 
-BYTE Bit(BYTE value, int bit) { return static_cast<BYTE>((value >> bit) & 1); }
+// The decoded byte where a member of a record begins.
+#define AT(Record, member) static_cast<BYTE>(offsetof(Record, member))
+
+// The controller settings. Every field is kept to its bits, so that an out-of-range value cannot change a
+// neighbouring setting. The menu lock, stored inverted in bit 3 of byte 6, is coded by hand; of the bits no field
+// owns, byte 5 is written 0 and every other bit 1.
+constexpr record::FieldCodec kReglerFields[] = {
+    record::Byte(AT(ReglerEinstellungen, formatMark), 0),
+    record::Bits(AT(ReglerEinstellungen, contrast), 1, 0, 6),
+    record::Bit(AT(ReglerEinstellungen, autoSummerTime), 1, 6),
+    record::Bit(AT(ReglerEinstellungen, autoFuncView), 1, 7),
+    record::Bits(AT(ReglerEinstellungen, brightness), 2, 0, 4),
+    record::Bits(AT(ReglerEinstellungen, lightOff), 2, 4, 4),
+    record::Bits(AT(ReglerEinstellungen, expertCode[0]), 3, 0, 4),
+    record::Bits(AT(ReglerEinstellungen, expertCode[1]), 3, 4, 4),
+    record::Bits(AT(ReglerEinstellungen, expertCode[2]), 4, 0, 4),
+    record::Bits(AT(ReglerEinstellungen, expertCode[3]), 4, 4, 4),
+    record::Bit(AT(ReglerEinstellungen, lockParameters), 6, 0),
+    record::Bit(AT(ReglerEinstellungen, lockOutputs), 6, 1),
+};
+static_assert(record::StoredEnd(kReglerFields) <= kReglerSize);
+static_assert(record::DecodesEveryField(kReglerFields, record::kReglerFields, 0,
+                                        {offsetof(ReglerEinstellungen, lockMenu)}));
+constexpr BYTE kFormatMark = 3;  // what every write stores as the format mark
+constexpr unsigned kReglerZeroByte = 5;
+constexpr unsigned kLockByte = 6;
+constexpr BYTE kLockMenuClear = 1 << 3;  // a clear bit means locked
+
+// The potentiostat: only the release flag is decoded; a write restores the fixed image around it.
+constexpr record::FieldCodec kPotentiostatFields[] = {record::Bit(AT(PotentiostatParam, release), 0, 0)};
+static_assert(record::DecodesEveryField(kPotentiostatFields, record::kPotentiostatFields));
+
+#undef AT
 
 // The display's own codes for the characters it shows beyond printable ASCII.
 struct DisplayChar {
@@ -38,19 +73,8 @@ bool CParaDaten::GetReglerEinst(int file, ReglerEinstellungen& record)
     if (!f || !f->ReadBytes(layout::kAreaEeprom, layout::kReglerEinstellungen, sizeof b, b))
         return false;
     ReglerEinstellungen r;
-    r.formatMark = b[0];
-    r.contrast = b[1] & 0x3F;
-    r.autoSummerTime = Bit(b[1], 6);
-    r.autoFuncView = Bit(b[1], 7);
-    r.brightness = b[2] & 0x0F;
-    r.lightOff = b[2] >> 4;
-    r.expertCode[0] = b[3] & 0x0F;
-    r.expertCode[1] = b[3] >> 4;
-    r.expertCode[2] = b[4] & 0x0F;
-    r.expertCode[3] = b[4] >> 4;
-    r.lockParameters = Bit(b[6], 0);
-    r.lockOutputs = Bit(b[6], 1);
-    r.lockMenu = Bit(b[6], 3) ? 0 : 1;  // stored inverted
+    record::Decode(kReglerFields, b, record::Fields(r));
+    r.lockMenu = b[kLockByte] & kLockMenuClear ? 0 : 1;
     record = r;
     return true;
 }
@@ -62,15 +86,11 @@ bool CParaDaten::SetReglerEinst(int file, ReglerEinstellungen r)
         return false;
     BYTE b[kReglerSize];
     std::memset(b, 0xFF, sizeof b);
-    // Every field is masked to its bits, so that an out-of-range value cannot change a neighbouring setting.
-    b[0] = 3;
-    b[1] = static_cast<BYTE>((r.contrast & 0x3F) | (r.autoSummerTime & 1) << 6 | (r.autoFuncView & 1) << 7);
-    b[2] = static_cast<BYTE>((r.brightness & 0x0F) | (r.lightOff & 0x0F) << 4);
-    b[3] = static_cast<BYTE>((r.expertCode[0] & 0x0F) | (r.expertCode[1] & 0x0F) << 4);
-    b[4] = static_cast<BYTE>((r.expertCode[2] & 0x0F) | (r.expertCode[3] & 0x0F) << 4);
-    b[5] = 0;
-    // Bits 2 and 4..7 are always 1.
-    b[6] = static_cast<BYTE>((r.lockParameters & 1) | (r.lockOutputs & 1) << 1 | 0x04 | (r.lockMenu == 0) << 3 | 0xF0);
+    b[kReglerZeroByte] = 0;
+    r.formatMark = kFormatMark;
+    record::Encode(kReglerFields, record::Fields(r), b);
+    if (r.lockMenu != 0)
+        b[kLockByte] &= static_cast<BYTE>(~kLockMenuClear);
     return f->WriteBytes(layout::kAreaEeprom, layout::kReglerEinstellungen, sizeof b, b);
 }
 
@@ -81,7 +101,7 @@ bool CParaDaten::GetPotentiostat(int file, PotentiostatParam& record)
     if (!f || !f->ReadBytes(layout::kAreaEeprom, layout::kPotentiostat, sizeof b, b))
         return false;
     PotentiostatParam r;
-    r.release = Bit(b[0], 0);
+    record::Decode(kPotentiostatFields, b, record::Fields(r));
     record = r;
     return true;
 }
@@ -93,11 +113,12 @@ bool CParaDaten::SetPotentiostat(int file, PotentiostatParam r)
         return false;
     BYTE b[kPotentiostatSize];
     std::memset(b, 0xFF, sizeof b);
-    b[0] = r.release & 1;
+    b[0] = 0;
     b[1] = 0xE0;
     b[2] = 0xF0;
     for (UINT start : {64u, 80u, 96u, 112u})
         std::memset(b + start, 0x00, 6);
+    record::Encode(kPotentiostatFields, record::Fields(r), b);
     return f->WriteBytes(layout::kAreaEeprom, layout::kPotentiostat, sizeof b, b);
 }
 

@@ -15,4 +15,4 @@ struct LoggingListen {
     BYTE timeout = 0;     // "Timeout:" time byte, 10..251
     Datensatz sets[2] = {};
 };
-static_assert(sizeof(LoggingListen) == 118, "field positions 0..117 are used by number");
+static_assert(sizeof(LoggingListen) == 118, "every field is one byte, as the codec table decodes it");

@@ -16,4 +16,4 @@ struct ReglerEinstellungen {
     BYTE lockOutputs = 0;     // 11: customer lock of the outputs
     BYTE lockMenu = 0;        // 12: customer lock of the menu
 };
-static_assert(sizeof(ReglerEinstellungen) == 13, "field positions 0..12 are used by number");
+static_assert(sizeof(ReglerEinstellungen) == 13, "every field is one byte, as the codec table decodes it");

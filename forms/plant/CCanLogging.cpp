@@ -12,6 +12,7 @@
 #include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
+#include "resources/ValueLists.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
 #include "texts/CTexte.h"
@@ -88,7 +89,7 @@ void CCanLogging::LoadForm()
     }
     m_Timeout.ResetContent();
     for (int code = kFirstTimeout; code <= kLastTimeout; ++code)
-        m_Timeout.AddString(plant::TimeoutText(code));
+        m_Timeout.AddString(resources::TimeByteText(code));
     m_Tabs.DeleteAllItems();
     for (int set = 1; set <= 2; ++set) {
         CString tab;

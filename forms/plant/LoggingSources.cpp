@@ -1,7 +1,6 @@
-// The source groups and time-out texts of the CAN data logging.
+// The source groups of the CAN data logging.
 #include "forms/plant/LoggingSources.h"
 
-#include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
 #include "store/ImageLayout.h"
 #include "texts/CTexte.h"
@@ -32,20 +31,6 @@ std::vector<SourceGroup> LoggingSourceGroups(CParaDaten& para)
     }
     groups.insert(groups.end(), std::begin(kGroupsAfter), std::end(kGroupsAfter));
     return groups;
-}
-
-CString TimeoutText(int code)
-{
-    CString text;
-    if (code <= 90)
-        text.Format(ui::kTimeoutSeconds, code);
-    else if (code <= 106)
-        text.Format(ui::kTimeoutHalfMinutes, (code - 87) / 2.0);
-    else if (code <= 156)
-        text.Format(ui::kTimeoutMinutes, code - 97);
-    else
-        text.Format(ui::kTimeoutHours, (code - 155) / 2.0);
-    return text;
 }
 
 }  // namespace plant

@@ -1,7 +1,7 @@
-// What the CAN data logging offers and shows: the groups of its source tree, and the texts of its time-out list.
+// What the CAN data logging offers: the groups of its source tree. The texts of its time-out list are the time-byte
+// texts of resources/ValueLists.
 #pragma once
 
-#include "platform/CString.h"
 #include "platform/Types.h"
 
 #include <vector>
@@ -18,8 +18,5 @@ struct SourceGroup {
 // In tree order: inputs, sensor status, outputs, each function of the working copy in slot order up to the first
 // empty slot (a heat meter with its three output variables too), messages, network inputs, network status.
 std::vector<SourceGroup> LoggingSourceGroups(CParaDaten& para);
-
-// The time-out list's text of a time byte 10 to 251: seconds, half minutes, minutes, half hours.
-CString TimeoutText(int code);
 
 }  // namespace plant

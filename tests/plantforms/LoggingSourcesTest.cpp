@@ -2,11 +2,11 @@
 #include "StoreTestFolder.h"
 
 #include "forms/plant/LoggingSources.h"
+#include "resources/ValueLists.h"
 
 namespace {
 
 using plant::LoggingSourceGroups;
-using plant::TimeoutText;
 
 class LoggingSourcesTest : public StoreTestFolder {};
 
@@ -32,7 +32,7 @@ TEST_F(LoggingSourcesTest, TimeoutTextsFollowTheTimeByte)
     } cases[] = {{10, "10 sec"},  {90, "90 sec"},  {91, "2.0 min"}, {106, "9.5 min"},
                  {107, "10 min"}, {156, "59 min"}, {157, "1.0 ore"}, {251, "48.0 ore"}};
     for (const auto& c : cases)
-        EXPECT_EQ(TimeoutText(c.code), c.text) << c.code;
+        EXPECT_EQ(resources::TimeByteText(c.code), c.text) << c.code;
 }
 
 }  // namespace
