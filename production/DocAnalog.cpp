@@ -311,7 +311,7 @@ std::span<const DocRow> AnalogfuncRows()
 {
     return kAnalogfuncRows;
 }
-std::span<const DocRow> PidRegelungRows()
+std::span<const DocRow> PID_RegelungRows()
 {
     return kPidRegelungRows;
 }

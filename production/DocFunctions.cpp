@@ -15,29 +15,10 @@
 
 namespace doc {
 
-std::span<const DocRow> AnalogfuncRows();
-std::span<const DocRow> AnfHeizungRows();
-std::span<const DocRow> AnfWarmwasserRows();
-std::span<const DocRow> FuncKontrolleRows();
-std::span<const DocRow> HzkrRegRows();
-std::span<const DocRow> KesselkaskadeRows();
-std::span<const DocRow> KuehlfuncRows();
-std::span<const DocRow> LadepumpeRows();
-std::span<const DocRow> LogikfuncRows();
-std::span<const DocRow> MischerRegRows();
-std::span<const DocRow> PidRegelungRows();
-std::span<const DocRow> ProfilfuncRows();
-std::span<const DocRow> SchaltuhrRows();
-std::span<const DocRow> SolarregelungRows();
-std::span<const DocRow> SolarvorrangRows();
-std::span<const DocRow> StartfuncRows();
-std::span<const DocRow> SyncRows();
-std::span<const DocRow> TimerRows();
-std::span<const DocRow> VergleichRows();
-std::span<const DocRow> WartungsfuncRows();
-std::span<const DocRow> WMZRows();
-std::span<const DocRow> ZaehlerRows();
-std::span<const DocRow> ZirkulationRows();
+// The rows of each function type's block, named after the type's row (production/Doc<Family>.cpp).
+#define FUNCTION_DOC_ROWS(name, code, kind, head, outputCount) std::span<const DocRow> name##Rows();
+FUNCTION_TYPE_ROWS(FUNCTION_DOC_ROWS)
+#undef FUNCTION_DOC_ROWS
 
 namespace {
 
@@ -112,32 +93,10 @@ CString ParticipantName(int file, BYTE participant)
 
 std::span<const FunctionDoc> FunctionDocs()
 {
-    // In the order of the type codes.
-    static const FunctionDoc docs[] = {
-        {texts::kTypeHzkrReg, HzkrRegRows()},
-        {texts::kTypeAnfHeizung, AnfHeizungRows()},
-        {texts::kTypeAnfWarmwasser, AnfWarmwasserRows()},
-        {texts::kTypeLadepumpe, LadepumpeRows()},
-        {texts::kTypeZirkulation, ZirkulationRows()},
-        {texts::kTypeSolarregelung, SolarregelungRows()},
-        {texts::kTypeSolarvorrang, SolarvorrangRows()},
-        {texts::kTypePID_Regelung, PidRegelungRows()},
-        {texts::kTypeVergleich, VergleichRows()},
-        {texts::kTypeLogikfunc, LogikfuncRows()},
-        {texts::kTypeAnalogfunc, AnalogfuncRows()},
-        {texts::kTypeWMZ, WMZRows()},
-        {texts::kTypeWartungsfunc, WartungsfuncRows()},
-        {texts::kTypeTimer, TimerRows()},
-        {texts::kTypeSchaltuhr, SchaltuhrRows()},
-        {texts::kTypeStartfunc, StartfuncRows()},
-        {texts::kTypeZaehler, ZaehlerRows()},
-        {texts::kTypeKuehlfunc, KuehlfuncRows()},
-        {texts::kTypeMischerReg, MischerRegRows()},
-        {texts::kTypeFuncKontrolle, FuncKontrolleRows()},
-        {texts::kTypeSync, SyncRows()},
-        {texts::kTypeProfilfunc, ProfilfuncRows()},
-        {texts::kTypeKesselkaskade, KesselkaskadeRows()},
-    };
+    // One block per function type, in the order of the type codes: a type without its rows does not link.
+#define FUNCTION_DOC(name, code, kind, head, outputCount) {texts::kType##name, name##Rows()},
+    static const FunctionDoc docs[] = {FUNCTION_TYPE_ROWS(FUNCTION_DOC)};
+#undef FUNCTION_DOC
     return docs;
 }
 

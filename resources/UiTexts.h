@@ -2,10 +2,11 @@
 // the texts of the message boxes are rows of the message catalog (resources/Messages.h).
 //
 // Code refers to these names and never repeats a literal. Texts used one by one are named constants; texts that
-// belong to an internal name (a plant kind, a pin) stand in tables keyed by that name, so a lookup and its data
-// cannot drift apart. A function type's texts (display name, standard names, output variables, overview labels) are
-// named after the type (kind_names::kMischerReg, ...) and reached through its row in texttables/StandardDesignations.h,
-// which names them all, so a type without one does not compile. The file is grouped in sections by area; add new
+// belong to an internal name (a plant kind) stand in tables keyed by that name, so a lookup and its data cannot drift
+// apart. A function type's texts (display name, standard names, output variables, overview labels, pin texts) are
+// named after the type (kind_names::kMischerReg, ...) and reached through its row in
+// texttables/StandardDesignations.h, which names them all, so a type without one does not compile; the message's pin
+// texts are pin_texts::kMeldung. The file is grouped in sections by area; add new
 // texts to the section of their area or open a new one. Internal names (kinds, pins) are German and are keys, not
 // texts for the user.
 //
@@ -21,8 +22,7 @@ struct KindText {
 };
 
 struct PinText {
-    const char* kind;  // internal kind name
-    const char* pin;   // internal pin name
+    const char* pin;  // internal pin name
     const char* text;
 };
 
@@ -233,195 +233,219 @@ inline constexpr char kProfilfunc[] = "Funzione Profili";           // "Profilfu
 inline constexpr char kKesselkaskade[] = "Caldaie in cascata";      // "Kesselkaskade"
 }  // namespace kind_names
 
-// Display texts of the pins of messages and functions, kind by kind.
-inline constexpr PinText kPinTexts[] = {
-    // Meldung
-    {"Meldung", "Freigabe Meldung", "ABL messaggio"},
-    {"Meldung", "Meldung aktivieren", "Attiv. messaggio"},
-    {"Meldung", "Meldung löschen", "Canc. messaggio"},
-    {"Meldung", "Meldung aktiv", "Messaggio attivo"},
-    // Analogfunktion
-    {"Analogfunktion", "Freigabe Funktion", "ABL funz. anal."},
-    {"Analogfunktion", "Ergebnis bei Freigabe AUS", "Risultato (ABL=OFF)"},
-    {"Analogfunktion", "Eingangsvariable 1", "Variabile ingresso 1"},
-    {"Analogfunktion", "Eingangsvariable 2", "Variabile ingresso 2"},
-    {"Analogfunktion", "Eingangsvariable 3", "Variabile ingresso 3"},
-    {"Analogfunktion", "Eingangsvariable 4", "Variabile ingresso 4"},
-    {"Analogfunktion", "Eingangsvariable 5", "Variabile ingresso 5"},
-    {"Analogfunktion", "Eingangsvariable 6", "Variabile ingresso 6"},
-    {"Analogfunktion", "Ergebnis", "Risultato"},
-    // Anforderung Heizung
-    {"Anforderung Heizung", "Freigabe Funktion", "ABL richiesta"},
-    {"Anforderung Heizung", "Anforderungstemperatur", "Richiesta temp."},
-    {"Anforderung Heizung", "Abschalttemperatur", "Temp. disattivazione"},
-    {"Anforderung Heizung", "Sollwert Anforderung", "Valore nom. richiesta "},
-    {"Anforderung Heizung", "Sollwert Abschaltung", "Valore nom. disattivaz."},
-    {"Anforderung Heizung", "Anforderung", "Richiesta"},
-    // Anforderung Warmwasser
-    {"Anforderung Warmwasser", "Freigabe Funktion", "ABL Richiesta"},
-    {"Anforderung Warmwasser", "Warmwassertemperatur", "Temp. acqua calda"},
-    {"Anforderung Warmwasser", "Solltemperatur", "Temp. nominale"},
-    {"Anforderung Warmwasser", "Externer Schalter", "Commutatore est."},
-    {"Anforderung Warmwasser", "effektive Solltemperatur", "Temp. nom. eff. "},
-    {"Anforderung Warmwasser", "akt Solltemperatur", "Temp. nominale"},
-    {"Anforderung Warmwasser", "Anforderung", "Richiesta"},
-    {"Anforderung Warmwasser", "Brennerleistung", "Potenza bruciat."},
-    // Funktionskontrolle
-    {"Funktionskontrolle", "Kontrollwert a", "Valore controllo a "},
-    {"Funktionskontrolle", "Kontrollwert b", "Valore controllo b"},
-    {"Funktionskontrolle", "Freigabe Diff-Kontrolle", "ABL contr. diff."},
-    {"Funktionskontrolle", "Fehler Wert", "Errore valore"},
-    {"Funktionskontrolle", "Fehler Differenz", "Errore diff."},
-    // Heizkreisregler
-    {"Heizkreisregler", "Freigabe Funktion", "ABL circ. risc."},
-    {"Heizkreisregler", "Freigabe Pumpe", "ABL pompa"},
-    {"Heizkreisregler", "Freigabe Mischer", "ABL miscelatore"},
-    {"Heizkreisregler", "Raumtemperatur", "Temp. ambiente"},
-    {"Heizkreisregler", "Vorlauftemperatur", "Temp. mandata"},
-    {"Heizkreisregler", "Aussentemperatur", "Temp. esterna"},
-    {"Heizkreisregler", "Externer Schalter", "Commutatore est."},
-    {"Heizkreisregler", "Vorlaufsolltemperatur", "T.nom. mandata"},
-    {"Heizkreisregler", "eff. Raumsolltemperatur", "T.amb. nom. eff."},
-    {"Heizkreisregler", "Wartungsbetrieb", "Mod. manutenz."},
-    {"Heizkreisregler", "Frostschutzbetrieb", "Mod. antigelo"},
-    {"Heizkreisregler", "Heizkreispumpe", "Pompa circ. risc."},
-    {"Heizkreisregler", "Mischer", "Misc. ap./chiuso"},
-    // Kesselkaskade
-    {"Kesselkaskade", "Freigabe Funktion", "ABL Cald. casc. "},
-    {"Kesselkaskade", "Freigabe ab 2ter Kesselstufe", "ABL 2. Liv.Cald."},
-    {"Kesselkaskade", "Freigabe ab 3ter Kesselstufe", "ABL 3. Liv.Cald."},
-    {"Kesselkaskade", "Vorlauftemperatur", "Temperatura mandata"},
-    {"Kesselkaskade", "Energiekennzahl", "Valore dell’energia"},
-    {"Kesselkaskade", "Sollwert", "Valore nominale "},
-    {"Kesselkaskade", "Status Kessel 1", "Stato Cald. 1"},
-    {"Kesselkaskade", "Status Kessel 2", "Stato Cald. 2"},
-    {"Kesselkaskade", "Status Kessel 3", "Stato Cald. 3"},
-    {"Kesselkaskade", "Betriebsstd Kessel A", "Ore di esercizio"},
-    {"Kesselkaskade", "Betriebsstd Kessel B", "Ore di esercizio"},
-    {"Kesselkaskade", "Betriebsstd Kessel C", "Ore di esercizio"},
-    {"Kesselkaskade", "Anforderung Kessel A", "Richiesta"},
-    {"Kesselkaskade", "Anforderung Kessel B", "Richiesta"},
-    {"Kesselkaskade", "Anforderung Kessel C", "Richiesta"},
-    // Kühlfunktion
-    {"Kühlfunktion", "Freigabe Funktion", "ABL Funz. Raff."},
-    {"Kühlfunktion", "Referenztemperatur", "Temp. di riferimento"},
-    {"Kühlfunktion", "Referenztemperatur max", "Temp. max. Riferim."},
-    {"Kühlfunktion", "Stellgrösse", "Grandezza regol."},
-    {"Kühlfunktion", "Status Kühlung", "Raffrescamento"},
-    // Ladepumpe
-    {"Ladepumpe", "Freigabe Funktion", "ABL pompa"},
-    {"Ladepumpe", "Zubringertemperatur", "Temp. alimentazione"},
-    {"Ladepumpe", "Referenztemperatur", "Temp. di riferimento"},
-    {"Ladepumpe", "Mindesttemp Zubringer", "Temp. min. alimentazione"},
-    {"Ladepumpe", "Maximaltemp Referenz", "Temp. max. riferimento"},
-    {"Ladepumpe", "Ladepumpe", "Pompa di carico"},
-    // Logikfunktion
-    {"Logikfunktion", "Freigabe Funktion", "ABL Funz.log."},
-    {"Logikfunktion", "Eingangsvariable 1", "Variabile ingr. 1"},
-    {"Logikfunktion", "Eingangsvariable 2", "Variabile ingr. 2"},
-    {"Logikfunktion", "Eingangsvariable 3", "Variabile ingr. 3"},
-    {"Logikfunktion", "Eingangsvariable 4", "Variabile ingr. 4"},
-    {"Logikfunktion", "Eingangsvariable 5", "Variabile ingr. 5"},
-    {"Logikfunktion", "Eingangsvariable 6", "Variabile ingr. 6"},
-    {"Logikfunktion", "Ergebnis", "Risultato"},
-    {"Logikfunktion", "Ergebnis invers", "Risultato inv."},
-    // Mischerregelfunktion
-    {"Mischerregelfunktion", "Freigabe Funktion", "ABL miscelatore"},
-    {"Mischerregelfunktion", "Regeltemperatur", "Temp. di regolazione"},
-    {"Mischerregelfunktion", "Sollwert", "Valore nominale"},
-    {"Mischerregelfunktion", "Regelsolltemperatur", "T. nom. Regol."},
-    {"Mischerregelfunktion", "Mischer", "Misc. ap./chiuso"},
-    // PID-Regelung
-    {"PID-Regelung", "Freigabe Funktion", "ABL Regolazione"},
-    {"PID-Regelung", "Temp Absolutwertreg", "T. Regol. Val. Abs."},
-    {"PID-Regelung", "Sollwert Absolutwertreg", "Vnom. Regol.Val.Abs."},
-    {"PID-Regelung", "Temp(+) Differenzreg", "Temp. (+) Reg. diff."},
-    {"PID-Regelung", "Temp(-) Differenzreg", "Temp. (-) Reg. diff."},
-    {"PID-Regelung", "Aktivierungstemperatur", "Temp. attivazione"},
-    {"PID-Regelung", "Aktivierungsschwelle", "Soglia attivazione"},
-    {"PID-Regelung", "Regeltemperatur", "Temp. di regolazione"},
-    {"PID-Regelung", "Sollwert", "Valore nominale"},
-    {"PID-Regelung", "Stellgrösse", "Grandezza regol."},
-    // Profilfunktion
-    {"Profilfunktion", "Freigabe Funktion", "ABL Profilo"},
-    {"Profilfunktion", "Sollwert bei Freigabe AUS", "Val. nom. (ABL=OFF)"},
-    {"Profilfunktion", "Start Profil", "Start Profilo"},
-    {"Profilfunktion", "Stop Profil", "Stop Profilo"},
-    {"Profilfunktion", "Reset Profil", "Reset Profilo"},
-    {"Profilfunktion", "Takt Profil", "Cadenza Profilo"},
-    {"Profilfunktion", "Sollwert", "Valore nominale"},
-    {"Profilfunktion", "aktuelle Stufe", "Livello attivo"},
-    {"Profilfunktion", "Status Profil", "Stato Profilo"},
-    // Schaltuhr
-    {"Schaltuhr", "Freigabe Funktion", "ABL Interr. or."},
-    {"Schaltuhr", "Blockadeeingang", "Ingr.Bloc. crit."},
-    {"Schaltuhr", "Sollwert", "Valore nominale"},
-    {"Schaltuhr", "Status Zeitbedingung", "Stato cond. temp."},
-    // Solarregelung
-    {"Solarregelung", "Freigabe Funktion", "ABL Circuito solare"},
-    {"Solarregelung", "Kollektortemperatur", "Temp. collettore"},
-    {"Solarregelung", "Referenztemperatur", "Temp. di riferimento"},
-    {"Solarregelung", "Begrenzungstemperatur", "Temperatura limite"},
-    {"Solarregelung", "Max_Begrenzung", "Limite massimo"},
-    {"Solarregelung", "Solarkreis EIN", "Circ. solare ON"},
-    // Solarvorrang
-    {"Solarvorrang", "Freigabe Funktion", "ABL Prior. sol."},
-    {"Solarvorrang", "Solarstrahlung", "Radiazione solare"},
-    {"Solarvorrang", "Spülvorgang", "Ciclo di pulizia"},
-    // Startfunktion
-    {"Startfunktion", "Freigabe Funktion", "ABL Funz. Avvio"},
-    {"Startfunktion", "Solarstrahlung", "Radiazione solare"},
-    {"Startfunktion", "Bezugstemperatur", "Temp. riferimento"},
-    {"Startfunktion", "Spülvorgang", "Ciclo di pulizia"},
-    // Synchronisation
-    {"Synchronisation", "Freigabe Funktion", "ABL Sincronizz."},
-    {"Synchronisation", "Sommerzeit", "Ora legale"},
-    {"Synchronisation", "Reglerstart", "Avvio regolatore"},
-    {"Synchronisation", "Status Sync", "Stato Sincronizz."},
-    // Timerfunktion
-    {"Timerfunktion", "Freigabe Funktion", "ABL Timer"},
-    {"Timerfunktion", "Triggereingang", "Ingresso trigger"},
-    {"Timerfunktion", "Tastverhältnis", "Proporzione tasti"},
-    {"Timerfunktion", "Timerausgang", "Uscita timer"},
-    {"Timerfunktion", "Timerausgang invers", "Uscita inv.timer"},
-    // Vergleich
-    {"Vergleich", "Freigabe Funktion", "ABL Comparazione"},
-    {"Vergleich", "Wert a", "Valore a"},
-    {"Vergleich", "Wert b", "Valore b"},
-    {"Vergleich", "Ergebnis", "Va > Vb + diff"},
-    {"Vergleich", "Ergebnis invers", "Va < Vb + diff"},
-    // Wärmemengenzähler
-    {"Wärmemengenzähler", "Freigabe Funktion", "ABL Calorimetro"},
-    {"Wärmemengenzähler", "Vorlauftemperatur", "Temperatura mandata"},
-    {"Wärmemengenzähler", "Rücklauftemperatur", "Temperatura ritorno"},
-    {"Wärmemengenzähler", "Volumenstrom", "Portata"},
-    {"Wärmemengenzähler", "Zählerrücksetzung", "Azzeram. Contat."},
-    {"Wärmemengenzähler", "Leistung", "Potenza"},
-    {"Wärmemengenzähler", "MWh", "Megawattore"},
-    {"Wärmemengenzähler", "kWh", "Kilowattore"},
-    // Wartungsfunktion
-    {"Wartungsfunktion", "Freigabe Funktion", "Commutatore est."},
-    {"Wartungsfunktion", "Brenneranforderung", "Rich. bruciatore"},
-    {"Wartungsfunktion", "Brennerleistung", "Pot. bruciatore"},
-    // Zähler
-    {"Zähler", "Freigabe Funktion", "ABL Contatore"},
-    {"Zähler", "Eingang 1", "Ingresso 1"},
-    {"Zähler", "Eingang 2", "Ingresso 2"},
-    {"Zähler", "Eingang 3", "Ingresso 3"},
-    {"Zähler", "Eingang 4", "Ingresso 4"},
-    {"Zähler", "Eingang 5", "Ingresso 5"},
-    {"Zähler", "Eingang 6", "Ingresso 6"},
-    {"Zähler", "Zählerrücksetzung", "Azzeram. contat."},
-    {"Zähler", "Zählerstand", "Pos.num. contat."},
-    // Zirkulation
-    {"Zirkulation", "Freigabe Funktion", "ABL Circolazione"},
-    {"Zirkulation", "Rücklauftemperatur", "Temp. ritorno"},
-    {"Zirkulation", "Warmwassertemperatur", "Temp. acqua calda"},
-    {"Zirkulation", "Solltemperatur Zirkuleitung", "T.nom. condotta circ."},
-    {"Zirkulation", "Speichertemperatur", "Temp. accumulatore"},
-    {"Zirkulation", "eff_ZRLSollTemp", "Tnom eff. RCirc."},
-    {"Zirkulation", "Status Zirkulation", "Stato circolaz."},
+// Display texts of the pins, kind by kind: the message's, then each function type's, named after the type and
+// reached through its row in texttables/StandardDesignations.h. The same pin name has different texts in
+// different kinds.
+namespace pin_texts {
+inline constexpr PinText kMeldung[] = {
+    {"Freigabe Meldung", "ABL messaggio"},
+    {"Meldung aktivieren", "Attiv. messaggio"},
+    {"Meldung löschen", "Canc. messaggio"},
+    {"Meldung aktiv", "Messaggio attivo"},
 };
+// "Analogfunktion"
+inline constexpr PinText kAnalogfunc[] = {
+    {"Freigabe Funktion", "ABL funz. anal."},
+    {"Ergebnis bei Freigabe AUS", "Risultato (ABL=OFF)"},
+    {"Eingangsvariable 1", "Variabile ingresso 1"},
+    {"Eingangsvariable 2", "Variabile ingresso 2"},
+    {"Eingangsvariable 3", "Variabile ingresso 3"},
+    {"Eingangsvariable 4", "Variabile ingresso 4"},
+    {"Eingangsvariable 5", "Variabile ingresso 5"},
+    {"Eingangsvariable 6", "Variabile ingresso 6"},
+    {"Ergebnis", "Risultato"},
+};
+// "Anforderung Heizung"
+inline constexpr PinText kAnfHeizung[] = {
+    {"Freigabe Funktion", "ABL richiesta"},
+    {"Anforderungstemperatur", "Richiesta temp."},
+    {"Abschalttemperatur", "Temp. disattivazione"},
+    {"Sollwert Anforderung", "Valore nom. richiesta "},
+    {"Sollwert Abschaltung", "Valore nom. disattivaz."},
+    {"Anforderung", "Richiesta"},
+};
+// "Anforderung Warmwasser"
+inline constexpr PinText kAnfWarmwasser[] = {
+    {"Freigabe Funktion", "ABL Richiesta"},
+    {"Warmwassertemperatur", "Temp. acqua calda"},
+    {"Solltemperatur", "Temp. nominale"},
+    {"Externer Schalter", "Commutatore est."},
+    {"effektive Solltemperatur", "Temp. nom. eff. "},
+    {"akt Solltemperatur", "Temp. nominale"},
+    {"Anforderung", "Richiesta"},
+    {"Brennerleistung", "Potenza bruciat."},
+};
+// "Funktionskontrolle"
+inline constexpr PinText kFuncKontrolle[] = {
+    {"Kontrollwert a", "Valore controllo a "},
+    {"Kontrollwert b", "Valore controllo b"},
+    {"Freigabe Diff-Kontrolle", "ABL contr. diff."},
+    {"Fehler Wert", "Errore valore"},
+    {"Fehler Differenz", "Errore diff."},
+};
+// "Heizkreisregler"
+inline constexpr PinText kHzkrReg[] = {
+    {"Freigabe Funktion", "ABL circ. risc."},
+    {"Freigabe Pumpe", "ABL pompa"},
+    {"Freigabe Mischer", "ABL miscelatore"},
+    {"Raumtemperatur", "Temp. ambiente"},
+    {"Vorlauftemperatur", "Temp. mandata"},
+    {"Aussentemperatur", "Temp. esterna"},
+    {"Externer Schalter", "Commutatore est."},
+    {"Vorlaufsolltemperatur", "T.nom. mandata"},
+    {"eff. Raumsolltemperatur", "T.amb. nom. eff."},
+    {"Wartungsbetrieb", "Mod. manutenz."},
+    {"Frostschutzbetrieb", "Mod. antigelo"},
+    {"Heizkreispumpe", "Pompa circ. risc."},
+    {"Mischer", "Misc. ap./chiuso"},
+};
+inline constexpr PinText kKesselkaskade[] = {
+    {"Freigabe Funktion", "ABL Cald. casc. "},
+    {"Freigabe ab 2ter Kesselstufe", "ABL 2. Liv.Cald."},
+    {"Freigabe ab 3ter Kesselstufe", "ABL 3. Liv.Cald."},
+    {"Vorlauftemperatur", "Temperatura mandata"},
+    {"Energiekennzahl", "Valore dell’energia"},
+    {"Sollwert", "Valore nominale "},
+    {"Status Kessel 1", "Stato Cald. 1"},
+    {"Status Kessel 2", "Stato Cald. 2"},
+    {"Status Kessel 3", "Stato Cald. 3"},
+    {"Betriebsstd Kessel A", "Ore di esercizio"},
+    {"Betriebsstd Kessel B", "Ore di esercizio"},
+    {"Betriebsstd Kessel C", "Ore di esercizio"},
+    {"Anforderung Kessel A", "Richiesta"},
+    {"Anforderung Kessel B", "Richiesta"},
+    {"Anforderung Kessel C", "Richiesta"},
+};
+// "Kühlfunktion"
+inline constexpr PinText kKuehlfunc[] = {
+    {"Freigabe Funktion", "ABL Funz. Raff."},
+    {"Referenztemperatur", "Temp. di riferimento"},
+    {"Referenztemperatur max", "Temp. max. Riferim."},
+    {"Stellgrösse", "Grandezza regol."},
+    {"Status Kühlung", "Raffrescamento"},
+};
+inline constexpr PinText kLadepumpe[] = {
+    {"Freigabe Funktion", "ABL pompa"},
+    {"Zubringertemperatur", "Temp. alimentazione"},
+    {"Referenztemperatur", "Temp. di riferimento"},
+    {"Mindesttemp Zubringer", "Temp. min. alimentazione"},
+    {"Maximaltemp Referenz", "Temp. max. riferimento"},
+    {"Ladepumpe", "Pompa di carico"},
+};
+// "Logikfunktion"
+inline constexpr PinText kLogikfunc[] = {
+    {"Freigabe Funktion", "ABL Funz.log."},      {"Eingangsvariable 1", "Variabile ingr. 1"},
+    {"Eingangsvariable 2", "Variabile ingr. 2"}, {"Eingangsvariable 3", "Variabile ingr. 3"},
+    {"Eingangsvariable 4", "Variabile ingr. 4"}, {"Eingangsvariable 5", "Variabile ingr. 5"},
+    {"Eingangsvariable 6", "Variabile ingr. 6"}, {"Ergebnis", "Risultato"},
+    {"Ergebnis invers", "Risultato inv."},
+};
+// "Mischerregelfunktion"
+inline constexpr PinText kMischerReg[] = {
+    {"Freigabe Funktion", "ABL miscelatore"}, {"Regeltemperatur", "Temp. di regolazione"},
+    {"Sollwert", "Valore nominale"},          {"Regelsolltemperatur", "T. nom. Regol."},
+    {"Mischer", "Misc. ap./chiuso"},
+};
+// "PID-Regelung"
+inline constexpr PinText kPID_Regelung[] = {
+    {"Freigabe Funktion", "ABL Regolazione"},
+    {"Temp Absolutwertreg", "T. Regol. Val. Abs."},
+    {"Sollwert Absolutwertreg", "Vnom. Regol.Val.Abs."},
+    {"Temp(+) Differenzreg", "Temp. (+) Reg. diff."},
+    {"Temp(-) Differenzreg", "Temp. (-) Reg. diff."},
+    {"Aktivierungstemperatur", "Temp. attivazione"},
+    {"Aktivierungsschwelle", "Soglia attivazione"},
+    {"Regeltemperatur", "Temp. di regolazione"},
+    {"Sollwert", "Valore nominale"},
+    {"Stellgrösse", "Grandezza regol."},
+};
+// "Profilfunktion"
+inline constexpr PinText kProfilfunc[] = {
+    {"Freigabe Funktion", "ABL Profilo"}, {"Sollwert bei Freigabe AUS", "Val. nom. (ABL=OFF)"},
+    {"Start Profil", "Start Profilo"},    {"Stop Profil", "Stop Profilo"},
+    {"Reset Profil", "Reset Profilo"},    {"Takt Profil", "Cadenza Profilo"},
+    {"Sollwert", "Valore nominale"},      {"aktuelle Stufe", "Livello attivo"},
+    {"Status Profil", "Stato Profilo"},
+};
+inline constexpr PinText kSchaltuhr[] = {
+    {"Freigabe Funktion", "ABL Interr. or."},
+    {"Blockadeeingang", "Ingr.Bloc. crit."},
+    {"Sollwert", "Valore nominale"},
+    {"Status Zeitbedingung", "Stato cond. temp."},
+};
+inline constexpr PinText kSolarregelung[] = {
+    {"Freigabe Funktion", "ABL Circuito solare"},   {"Kollektortemperatur", "Temp. collettore"},
+    {"Referenztemperatur", "Temp. di riferimento"}, {"Begrenzungstemperatur", "Temperatura limite"},
+    {"Max_Begrenzung", "Limite massimo"},           {"Solarkreis EIN", "Circ. solare ON"},
+};
+inline constexpr PinText kSolarvorrang[] = {
+    {"Freigabe Funktion", "ABL Prior. sol."},
+    {"Solarstrahlung", "Radiazione solare"},
+    {"Spülvorgang", "Ciclo di pulizia"},
+};
+// "Startfunktion"
+inline constexpr PinText kStartfunc[] = {
+    {"Freigabe Funktion", "ABL Funz. Avvio"},
+    {"Solarstrahlung", "Radiazione solare"},
+    {"Bezugstemperatur", "Temp. riferimento"},
+    {"Spülvorgang", "Ciclo di pulizia"},
+};
+// "Synchronisation"
+inline constexpr PinText kSync[] = {
+    {"Freigabe Funktion", "ABL Sincronizz."},
+    {"Sommerzeit", "Ora legale"},
+    {"Reglerstart", "Avvio regolatore"},
+    {"Status Sync", "Stato Sincronizz."},
+};
+// "Timerfunktion"
+inline constexpr PinText kTimer[] = {
+    {"Freigabe Funktion", "ABL Timer"},          {"Triggereingang", "Ingresso trigger"},
+    {"Tastverhältnis", "Proporzione tasti"},     {"Timerausgang", "Uscita timer"},
+    {"Timerausgang invers", "Uscita inv.timer"},
+};
+inline constexpr PinText kVergleich[] = {
+    {"Freigabe Funktion", "ABL Comparazione"},
+    {"Wert a", "Valore a"},
+    {"Wert b", "Valore b"},
+    {"Ergebnis", "Va > Vb + diff"},
+    {"Ergebnis invers", "Va < Vb + diff"},
+};
+// "Wärmemengenzähler"
+inline constexpr PinText kWMZ[] = {
+    {"Freigabe Funktion", "ABL Calorimetro"},
+    {"Vorlauftemperatur", "Temperatura mandata"},
+    {"Rücklauftemperatur", "Temperatura ritorno"},
+    {"Volumenstrom", "Portata"},
+    {"Zählerrücksetzung", "Azzeram. Contat."},
+    {"Leistung", "Potenza"},
+    {"MWh", "Megawattore"},
+    {"kWh", "Kilowattore"},
+};
+// "Wartungsfunktion"
+inline constexpr PinText kWartungsfunc[] = {
+    {"Freigabe Funktion", "Commutatore est."},
+    {"Brenneranforderung", "Rich. bruciatore"},
+    {"Brennerleistung", "Pot. bruciatore"},
+};
+// "Zähler"
+inline constexpr PinText kZaehler[] = {
+    {"Freigabe Funktion", "ABL Contatore"},
+    {"Eingang 1", "Ingresso 1"},
+    {"Eingang 2", "Ingresso 2"},
+    {"Eingang 3", "Ingresso 3"},
+    {"Eingang 4", "Ingresso 4"},
+    {"Eingang 5", "Ingresso 5"},
+    {"Eingang 6", "Ingresso 6"},
+    {"Zählerrücksetzung", "Azzeram. contat."},
+    {"Zählerstand", "Pos.num. contat."},
+};
+inline constexpr PinText kZirkulation[] = {
+    {"Freigabe Funktion", "ABL Circolazione"},     {"Rücklauftemperatur", "Temp. ritorno"},
+    {"Warmwassertemperatur", "Temp. acqua calda"}, {"Solltemperatur Zirkuleitung", "T.nom. condotta circ."},
+    {"Speichertemperatur", "Temp. accumulatore"},  {"eff_ZRLSollTemp", "Tnom eff. RCirc."},
+    {"Status Zirkulation", "Stato circolaz."},
+};
+}  // namespace pin_texts
 
 // Short names of the output variables of each function type, variables 1 to n.
 namespace output_variables {

@@ -2,42 +2,18 @@
 #include "shell/FormTable.h"
 
 #include "evaluation/CProtokoll.h"
-#include "forms/heating/CAnfHeizung.h"
-#include "forms/heating/CAnfWarmwasser.h"
-#include "forms/heating/CHzkrReg.h"
-#include "forms/heating/CKesselkaskade.h"
-#include "forms/heating/CLadepumpe.h"
-#include "forms/heating/CMischerReg.h"
-#include "forms/heating/CZirkulation.h"
-#include "forms/logic/CAnalogfunc.h"
-#include "forms/logic/CFuncKontrolle.h"
-#include "forms/logic/CLogikfunc.h"
-#include "forms/logic/CProfilfunc.h"
-#include "forms/logic/CSchaltuhr.h"
-#include "forms/logic/CSync.h"
-#include "forms/logic/CTimer.h"
-#include "forms/logic/CVergleich.h"
-#include "forms/logic/CWartungsfunc.h"
-#include "forms/logic/CZaehler.h"
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/plant/CAusgang.h"
 #include "forms/plant/CEingang.h"
-#include "forms/plant/CMeldung.h"
 #include "forms/plant/CNetzwerkAusgang.h"
 #include "forms/plant/CNetzwerkEingang.h"
 #include "forms/plant/CSignalUebergabe.h"
 #include "forms/plant/PlantEnds.h"
 #include "forms/plant/PlantForms.h"
-#include "forms/solar/CKuehlfunc.h"
-#include "forms/solar/CPID_Regelung.h"
-#include "forms/solar/CSolarregelung.h"
-#include "forms/solar/CSolarvorrang.h"
-#include "forms/solar/CStartfunc.h"
-#include "forms/solar/CWMZ.h"
 #include "production/CCompiler.h"
 #include "production/CExportPara.h"
 #include "production/CImport.h"
 #include "resources/ResourceIds.h"
-#include "store/FunctionTypes.h"
 
 namespace {
 
@@ -63,17 +39,8 @@ CView* CreateCompiler()
     return new CCompiler;
 }
 
-// What a function type's forms give the table; all null for a type whose forms are not built.
-struct FunctionForms {
-    FormFactory parameters = nullptr;
-    FormFactory inputs = nullptr;
-    FormFactory outputs = nullptr;
-    FormPublisher publish = nullptr;
-    FormRoutine save = nullptr;
-};
-
 // A function type's trio: parameter form, input-variable form and, where the type has one, output-variable form.
-FormRow FunctionRow(const char* kind, const FunctionForms& f)
+FormRow FunctionRow(const char* kind, const forms::FunctionFormFactories& f)
 {
     FormRow row {"param", {kind}, IDR_TOOLBAR_FUNKTION, {}, FormSlot::Parameter, f.save};
     row.forms.push_back({FormSlot::Parameter, IDW_FORM_PARAMETER, kFirstForm, f.parameters, f.publish});
@@ -81,23 +48,6 @@ FormRow FunctionRow(const char* kind, const FunctionForms& f)
     if (f.outputs)
         row.forms.push_back({FormSlot::VarOut, IDW_FORM_VAROUT, kVarOutForm, f.outputs});
     return row;
-}
-
-// The factories of a kind's forms; a kind without an output-variable form has no CreateVarOut.
-template <class Form>
-FunctionForms FormsOf()
-{
-    FunctionForms f {&Form::CreateForm, &Form::CreateVarIn, nullptr, &Form::Publish, &Form::Save};
-    if constexpr (requires { &Form::CreateVarOut; })
-        f.outputs = &Form::CreateVarOut;
-    return f;
-}
-
-// The forms of each function type, by the type code its parameter form names.
-template <class... Form>
-std::map<int, FunctionForms> FormsByCode()
-{
-    return {{Form::kKind.code, FormsOf<Form>()}...};
 }
 
 // A plant form that assigns a number to its object: its one form and the three ends of the shared helper.
@@ -125,7 +75,7 @@ std::vector<FormRow> MakeFormRows()
            &CSignalUebergabe::Publish}},
          FormSlot::SignalUebergabe, &CSignalUebergabe::Save},
         // The message trio on the function forms' pattern.
-        FunctionRow("Meldung", FormsOf<CMeldung>()),
+        FunctionRow("Meldung", forms::FormsOfMeldung()),
         PlantRow<CNetzwerkEingang, g_pNetzwerkEingang>({"Netzwerkeingang", "Netzwerkstatus"}, IDR_TOOLBAR_NETZEINGANG,
                                                        FormSlot::NetzwerkEingang, IDW_FORM_FIRST),
         PlantRow<CNetzwerkAusgang, g_pNetzwerkAusgang>({"Netzwerkausgang"}, IDR_TOOLBAR_NETZAUSGANG,
@@ -150,16 +100,11 @@ std::vector<FormRow> MakeFormRows()
         {"paraimport", {}, IDR_TOOLBAR_IMPORT, {{FormSlot::Import, IDW_FORM_FIRST, kFirstForm, &CreateImport}},
          FormSlot::Import},
     };
-    const std::map<int, FunctionForms> functionForms =
-        FormsByCode<CAnalogfunc, CAnfHeizung, CAnfWarmwasser, CFuncKontrolle, CHzkrReg, CKesselkaskade, CKuehlfunc,
-                    CLadepumpe, CLogikfunc, CMischerReg, CPID_Regelung, CProfilfunc, CSchaltuhr, CSolarregelung,
-                    CSolarvorrang, CStartfunc, CSync, CTimer, CVergleich, CWMZ, CWartungsfunc, CZaehler,
-                    CZirkulation>();
-    // A row per catalog type, named by its kind; a type whose forms are not built has none.
-    for (const functypes::FunctionType& type : functypes::AllFunctionTypes()) {
-        const auto forms = functionForms.find(type.code);
-        rows.push_back(FunctionRow(type.names.kind, forms != functionForms.end() ? forms->second : FunctionForms {}));
-    }
+    // A row per function type, named by its kind; the reference to the type's forms is what links them in.
+#define FUNCTION_FORM_ROW(name, code, kind, head, outputCount)                                                         \
+    rows.push_back(FunctionRow(kind, forms::FormsOf##name()));
+    FUNCTION_TYPE_ROWS(FUNCTION_FORM_ROW)
+#undef FUNCTION_FORM_ROW
     return rows;
 }
 

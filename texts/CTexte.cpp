@@ -5,6 +5,7 @@
 #include "texttables/StandardDesignations.h"
 
 #include <cstring>
+#include <span>
 
 CString CTexte::GetObjektArtText(const CString& kind) const
 {
@@ -19,9 +20,14 @@ CString CTexte::GetObjektArtText(const CString& kind) const
 
 CString CTexte::GetPinText(const CString& kind, const CString& pin) const
 {
-    // The same pin name has different texts in different kinds, so both must match.
-    for (const ui::PinText& row : ui::kPinTexts) {
-        if (kind == row.kind && pin == row.pin)
+    // The same pin name has different texts in different kinds: the kind chooses the list.
+    std::span<const ui::PinText> rows;
+    if (const texts::FunctionTypeInfo* type = texts::FindFunctionType(kind.GetString()))
+        rows = {type->pinTexts, type->pinTextCount};
+    else if (kind == "Meldung")
+        rows = ui::pin_texts::kMeldung;
+    for (const ui::PinText& row : rows) {
+        if (pin == row.pin)
             return row.text;
     }
     return CString();

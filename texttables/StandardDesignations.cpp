@@ -42,29 +42,29 @@ constexpr const char* kKesselkaskade[] = {"Sollwert", "Anforderung Kessel A", "B
 }  // namespace pins
 
 // One row; the sizes of the name and pin lists come from the lists themselves.
-template <std::size_t K, std::size_t N, std::size_t P, std::size_t L>
+template <std::size_t K, std::size_t N, std::size_t P, std::size_t L, std::size_t T>
 constexpr FunctionTypeInfo Type(int code, const char* kind, const char* const (&standardNames)[K], int headEntry,
                                 BYTE outputCount, const char* const (&outputNames)[N],
                                 const char* const (&outputPins)[P], const char* const (&overviewLabels)[L],
-                                const char* kindText)
+                                const char* kindText, const ui::PinText (&pinTexts)[T])
 {
     static_assert(N == P, "every output variable has one pin entry");
-    return FunctionTypeInfo{
-        code,        kind,       static_cast<BYTE>(K), standardNames,  headEntry, outputCount, static_cast<BYTE>(N),
-        outputNames, outputPins, static_cast<BYTE>(L), overviewLabels, kindText};
+    return {code, kind, static_cast<BYTE>(K), standardNames, headEntry, outputCount, static_cast<BYTE>(N), outputNames,
+            outputPins, static_cast<BYTE>(L), overviewLabels, kindText, static_cast<BYTE>(T), pinTexts};
 }
 
 namespace names = ui::standard_names;
 namespace outputs = ui::output_variables;
 namespace overview = ui::overview_labels;
 namespace kind_names = ui::kind_names;
+namespace pin_texts = ui::pin_texts;
 
 }  // namespace
 
 // The table from the rows of the types: each row's lists are named after the type.
 #define ROW(name, code, kind, head, outputCount)                                                                       \
     Type(kType##name, kind, names::k##name, head, outputCount, outputs::k##name, pins::k##name, overview::k##name,     \
-         kind_names::k##name),
+         kind_names::k##name, pin_texts::k##name),
 
 const FunctionTypeInfo kFunctionTypes[kFunctionTypeCount] = {FUNCTION_TYPE_ROWS(ROW)};
 

@@ -1,8 +1,12 @@
-// The function types: type code, internal kind name, display name, standard designations, output variables and
-// function-overview labels of each type.
+// The function types: type code, internal kind name, display name, standard designations, output variables,
+// function-overview labels and pin texts of each type.
 #pragma once
 
 #include "platform/Types.h"
+
+namespace ui {
+struct PinText;
+}
 
 namespace texts {
 
@@ -64,6 +68,8 @@ struct FunctionTypeInfo {
     BYTE overviewCount;                // number of values the function overview can show of the type
     const char* const* overviewLabels; // their labels, by parameter number 1 to overviewCount
     const char* kindText;              // the kind's display name
+    BYTE pinTextCount;                 // number of pins with a display text
+    const ui::PinText* pinTexts;       // internal name and display text of each of those pins
 };
 
 // The number of function types: their codes are 1 to kFunctionTypeCount, and the table holds them in that order.

@@ -1,4 +1,5 @@
-// Translation of the function objects: one table row per function kind, one routine for all of them.
+// Translation of the function objects: the symbol texts of each function type, named after its row, and one routine
+// for all of them.
 #include "translate/CTranslate.h"
 
 #include "drawing/ObjectKinds.h"
@@ -14,6 +15,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <span>
 
 namespace T = ui::symbols;
 
@@ -36,85 +38,69 @@ struct Text {
     const char* label = nullptr;  // kLabel only
 };
 
-Text Pin() { return {Art::kPin}; }
-Text Input() { return {Art::kPinLabel}; }
-Text Label(const char* text) { return {Art::kLabel, 0, text}; }
-Text Participant(int index) { return {Art::kParticipant, index}; }
+constexpr Text Pin() { return {Art::kPin}; }
+constexpr Text Input() { return {Art::kPinLabel}; }
+constexpr Text Label(const char* text) { return {Art::kLabel, 0, text}; }
+constexpr Text Participant(int index) { return {Art::kParticipant, index}; }
+
+constexpr const char* S = T::kMarkSwitch;
+constexpr const char* R = T::kMarkSpeed;
+constexpr const char* M = T::kMarkMixer;
+constexpr const char* P = T::kParticipantsLabel;
+
+// The texts of each kind's symbol from text 6 onwards, in the order of their ids in "Translate.tmp", named after the
+// kind's row of the function types.
+namespace symbol_texts {
+constexpr Text kAnalogfunc[] = {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(R)};
+constexpr Text kAnfHeizung[] = {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)};
+constexpr Text kAnfWarmwasser[] = {Input(), Pin(), Pin(), Input(), Pin(), Pin(), Pin(), Label(S), Pin(), Label(R)};
+constexpr Text kFuncKontrolle[] = {Pin(), Pin(), Input(), Pin(), Label(S), Pin(), Label(S)};
+constexpr Text kHzkrReg[] = {Input(), Input(), Input(), Pin(), Pin(), Pin(), Input(), Pin(), Pin(), Pin(), Pin(), Pin(),
+    Label(S), Pin(), Label(M)};
+constexpr Text kKesselkaskade[] = {Input(), Input(), Input(), Pin(), Pin(), Label(P), Participant(0), Participant(1),
+    Participant(2), Participant(3), Participant(4), Participant(5), Pin(), Pin(), Pin(), Pin(), Label(T::kBoilerA),
+    Pin(), Pin(), Label(S), Label(T::kBoilerB), Pin(), Pin(), Label(S), Label(T::kBoilerC), Pin(), Pin(), Label(S)};
+constexpr Text kKuehlfunc[] = {Input(), Pin(), Pin(), Pin(), Label(R), Pin(), Label(S)};
+constexpr Text kLadepumpe[] = {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)};
+constexpr Text kLogikfunc[] = {Input(), Input(), Input(), Input(), Input(), Input(), Input(), Pin(), Label(S), Pin(),
+    Label(S)};
+constexpr Text kMischerReg[] = {Input(), Pin(), Pin(), Pin(), Pin(), Label(M)};
+constexpr Text kPID_Regelung[] = {Input(), Pin(), Pin(), Pin(), Pin(), Label(T::kEventControl), Pin(), Pin(), Pin(),
+    Pin(), Pin(), Label(R)};
+constexpr Text kProfilfunc[] = {Input(), Pin(), Input(), Input(), Input(), Input(), Pin(), Pin(), Pin(), Label(S)};
+constexpr Text kSchaltuhr[] = {Input(), Input(), Pin(), Pin(), Label(S)};
+constexpr Text kSolarregelung[] = {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)};
+constexpr Text kSolarvorrang[] = {Input(), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
+    Participant(3), Participant(4), Participant(5), Participant(6), Participant(7), Participant(8), Participant(9),
+    Pin(), Label(S)};
+constexpr Text kStartfunc[] = {Input(), Pin(), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
+    Participant(3), Participant(4), Participant(5), Participant(6), Participant(7), Participant(8), Participant(9),
+    Pin(), Label(S)};
+constexpr Text kSync[] = {Input(), Pin(), Pin(), Pin(), Label(S)};
+constexpr Text kTimer[] = {Input(), Input(), Pin(), Pin(), Label(S), Pin(), Label(S)};
+constexpr Text kVergleich[] = {Input(), Pin(), Pin(), Pin(), Label(S), Pin(), Label(S)};
+constexpr Text kWMZ[] = {Input(), Pin(), Pin(), Pin(), Input(), Pin(), Pin(), Pin()};
+constexpr Text kWartungsfunc[] = {Input(), Label(P), Participant(0), Participant(1), Participant(2), Participant(3),
+    Participant(4), Pin(), Label(S), Pin(), Label(R)};
+constexpr Text kZaehler[] = {Input(), Input(), Input(), Input(), Input(), Input(), Input(), Input(), Pin()};
+constexpr Text kZirkulation[] = {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)};
+}  // namespace symbol_texts
 
 struct FunktionsArt {
     int typeCode;
-    const char* title;  // the symbol's title, framed by two blanks on each side
-    std::vector<Text> texts;  // texts 6 onwards, in the order of their ids in "Translate.tmp"
+    const char* title;            // the symbol's title, framed by two blanks on each side
+    std::span<const Text> texts;  // texts 6 onwards
 };
 
-const std::vector<FunktionsArt>& Arten()
-{
-    static const char* const S = T::kMarkSwitch;
-    static const char* const R = T::kMarkSpeed;
-    static const char* const M = T::kMarkMixer;
-    static const char* const P = T::kParticipantsLabel;
-    static const std::vector<FunktionsArt> arten = {
-        {texts::kTypeAnalogfunc, T::kTitleAnalogfunc,
-         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(R)}},
-        {texts::kTypeAnfHeizung, T::kTitleAnfHeizung,
-         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
-        {texts::kTypeAnfWarmwasser, T::kTitleAnfWarmwasser,
-         {Input(), Pin(), Pin(), Input(), Pin(), Pin(), Pin(), Label(S), Pin(), Label(R)}},
-        {texts::kTypeFuncKontrolle, T::kTitleFuncKontrolle,
-         {Pin(), Pin(), Input(), Pin(), Label(S), Pin(), Label(S)}},
-        {texts::kTypeHzkrReg, T::kTitleHzkrReg,
-         {Input(), Input(), Input(), Pin(), Pin(), Pin(), Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S), Pin(),
-          Label(M)}},
-        {texts::kTypeKesselkaskade, T::kTitleKesselkaskade,
-         {Input(), Input(), Input(), Pin(), Pin(), Label(P), Participant(0), Participant(1), Participant(2),
-          Participant(3), Participant(4), Participant(5), Pin(), Pin(), Pin(), Pin(), Label(T::kBoilerA), Pin(),
-          Pin(), Label(S), Label(T::kBoilerB), Pin(), Pin(), Label(S), Label(T::kBoilerC), Pin(), Pin(), Label(S)}},
-        {texts::kTypeKuehlfunc, T::kTitleKuehlfunc,
-         {Input(), Pin(), Pin(), Pin(), Label(R), Pin(), Label(S)}},
-        {texts::kTypeLadepumpe, T::kTitleLadepumpe,
-         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
-        {texts::kTypeLogikfunc, T::kTitleLogikfunc,
-         {Input(), Input(), Input(), Input(), Input(), Input(), Input(), Pin(), Label(S), Pin(), Label(S)}},
-        {texts::kTypeMischerReg, T::kTitleMischerReg,
-         {Input(), Pin(), Pin(), Pin(), Pin(), Label(M)}},
-        {texts::kTypePID_Regelung, T::kTitlePID_Regelung,
-         {Input(), Pin(), Pin(), Pin(), Pin(), Label(T::kEventControl), Pin(), Pin(), Pin(), Pin(), Pin(), Label(R)}},
-        {texts::kTypeProfilfunc, T::kTitleProfilfunc,
-         {Input(), Pin(), Input(), Input(), Input(), Input(), Pin(), Pin(), Pin(), Label(S)}},
-        {texts::kTypeSchaltuhr, T::kTitleSchaltuhr,
-         {Input(), Input(), Pin(), Pin(), Label(S)}},
-        {texts::kTypeSolarregelung, T::kTitleSolarregelung,
-         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
-        {texts::kTypeSolarvorrang, T::kTitleSolarvorrang,
-         {Input(), Pin(), Label(P), Participant(0), Participant(1), Participant(2), Participant(3), Participant(4),
-          Participant(5), Participant(6), Participant(7), Participant(8), Participant(9), Pin(), Label(S)}},
-        {texts::kTypeStartfunc, T::kTitleStartfunc,
-         {Input(), Pin(), Pin(), Label(P), Participant(0), Participant(1), Participant(2), Participant(3),
-          Participant(4), Participant(5), Participant(6), Participant(7), Participant(8), Participant(9), Pin(),
-          Label(S)}},
-        {texts::kTypeSync, T::kTitleSync,
-         {Input(), Pin(), Pin(), Pin(), Label(S)}},
-        {texts::kTypeTimer, T::kTitleTimer,
-         {Input(), Input(), Pin(), Pin(), Label(S), Pin(), Label(S)}},
-        {texts::kTypeVergleich, T::kTitleVergleich,
-         {Input(), Pin(), Pin(), Pin(), Label(S), Pin(), Label(S)}},
-        {texts::kTypeWMZ, T::kTitleWMZ,
-         {Input(), Pin(), Pin(), Pin(), Input(), Pin(), Pin(), Pin()}},
-        {texts::kTypeWartungsfunc, T::kTitleWartungsfunc,
-         {Input(), Label(P), Participant(0), Participant(1), Participant(2), Participant(3), Participant(4), Pin(),
-          Label(S), Pin(), Label(R)}},
-        {texts::kTypeZaehler, T::kTitleZaehler,
-         {Input(), Input(), Input(), Input(), Input(), Input(), Input(), Input(), Pin()}},
-        {texts::kTypeZirkulation, T::kTitleZirkulation,
-         {Input(), Pin(), Pin(), Pin(), Pin(), Pin(), Pin(), Label(S)}},
-    };
-    return arten;
-}
+// One per function type, from its row: a type without its title or its texts does not compile.
+#define FUNKTIONS_ART(name, code, kind, head, outputCount) {texts::kType##name, T::kTitle##name, symbol_texts::k##name},
+constexpr FunktionsArt kArten[] = {FUNCTION_TYPE_ROWS(FUNKTIONS_ART)};
+#undef FUNKTIONS_ART
 
 const FunktionsArt* FindArt(const CString& kind)
 {
     const int code = texts::TypeCodeOfKind(kind.GetString());
-    for (const FunktionsArt& art : Arten())
+    for (const FunktionsArt& art : kArten)
         if (code != 0 && art.typeCode == code) return &art;
     return nullptr;
 }

@@ -12,7 +12,7 @@
 #include "store/AnfHeizungParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CAnfHeizung, g_pAnfHeizung)
+FUNCTION_FORM_FACTORIES(AnfHeizung)
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "store/AnfWarmwasserParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CAnfWarmwasser, g_pAnfWarmwasser)
+FUNCTION_FORM_FACTORIES(AnfWarmwasser)
 
 namespace {
 

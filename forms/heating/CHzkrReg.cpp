@@ -14,7 +14,7 @@
 #include "store/HzkrRegParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CHzkrReg, g_pHzkrReg)
+FUNCTION_FORM_FACTORIES(HzkrReg)
 
 BEGIN_MESSAGE_MAP(CHzkrReg, FunctionParamForm)
 ON_BN_CLICKED(IDC_HZKR_CURVE_BUTTON, OnHeizkurve)

@@ -5,23 +5,13 @@
 // maintenance function that lists the controller.
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CHzkrReg : public FunctionParamForm {
-    DECLARE_DYNCREATE(CHzkrReg)
+    FUNCTION_FORM_MEMBERS(CHzkrReg)
 public:
     CHzkrReg();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    // The type, shared by its three forms, and the parameter form of the run (its g_p pointer).
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
 protected:
     // Each dialog writes its fields on OK only; none of them shows on this form, so nothing is shown again.

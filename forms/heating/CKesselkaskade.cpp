@@ -12,7 +12,7 @@
 #include "store/KesselkaskadeParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CKesselkaskade, g_pKesselkaskade)
+FUNCTION_FORM_FACTORIES(Kesselkaskade)
 
 BEGIN_MESSAGE_MAP(CKesselkaskade, FunctionParamForm)
 ON_BN_CLICKED(IDC_KASK_SERVICE, OnServicemenue)

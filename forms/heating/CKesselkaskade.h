@@ -4,23 +4,13 @@
 // participating requests) and CKesselkaskadeVarOut (the outputs of each boiler's demand).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CKesselkaskade : public FunctionParamForm {
-    DECLARE_DYNCREATE(CKesselkaskade)
+    FUNCTION_FORM_MEMBERS(CKesselkaskade)
 public:
     CKesselkaskade();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    // The type, shared by its three forms, and the parameter form of the run (its g_p pointer).
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
 protected:
     // Boiler 3's delay unit follows its value also while its lists are out of use.

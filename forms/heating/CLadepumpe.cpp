@@ -11,7 +11,7 @@
 #include "store/LadepumpeParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CLadepumpe, g_pLadepumpe)
+FUNCTION_FORM_FACTORIES(Ladepumpe)
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "store/MischerRegParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CMischerReg, g_pMischerReg)
+FUNCTION_FORM_FACTORIES(MischerReg)
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "store/ZirkulationParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CZirkulation, g_pZirkulation)
+FUNCTION_FORM_FACTORIES(Zirkulation)
 
 namespace {
 

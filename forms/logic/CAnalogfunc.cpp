@@ -15,7 +15,7 @@
 
 #include <string>
 
-FUNCTION_FORM_FACTORIES(CAnalogfunc, g_pAnalogfunc)
+FUNCTION_FORM_FACTORIES(Analogfunc)
 
 namespace {
 

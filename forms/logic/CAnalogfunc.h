@@ -5,27 +5,18 @@
 // result's outputs its output-variable form (CAnalogfuncVarOut).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 #include "forms/logic/UnitLists.h"
 
 #include <array>
 
 class CAnalogfunc : public FunctionParamForm {
-    DECLARE_DYNCREATE(CAnalogfunc)
+    FUNCTION_FORM_MEMBERS(CAnalogfunc)
 public:
     static constexpr int kVariables = 6;
 
     CAnalogfunc();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
     void OnErgebnisWert();
     void OnVariablenWert();

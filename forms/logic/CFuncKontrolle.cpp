@@ -13,7 +13,7 @@
 #include "store/FuncKontrolleParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CFuncKontrolle, g_pFuncKontrolle)
+FUNCTION_FORM_FACTORIES(FuncKontrolle)
 
 namespace {
 

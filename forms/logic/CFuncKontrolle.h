@@ -5,22 +5,13 @@
 // (CFuncKontrolleVarIn), the two error outputs (outputs 1 to 15) its output-variable form (CFuncKontrolleVarOut).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CFuncKontrolle : public FunctionParamForm {
-    DECLARE_DYNCREATE(CFuncKontrolle)
+    FUNCTION_FORM_MEMBERS(CFuncKontrolle)
 public:
     CFuncKontrolle();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
     void OnGrenzwert();
 

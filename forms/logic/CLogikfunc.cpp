@@ -10,7 +10,7 @@
 #include "store/LogikfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CLogikfunc, g_pLogikfunc)
+FUNCTION_FORM_FACTORIES(Logikfunc)
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include <string>
 
-FUNCTION_FORM_FACTORIES(CProfilfunc, g_pProfilfunc)
+FUNCTION_FORM_FACTORIES(Profilfunc)
 
 namespace {
 

@@ -5,27 +5,18 @@
 // input-variable form (CProfilfuncVarIn), the status its output-variable form (CProfilfuncVarOut).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 #include "forms/logic/UnitLists.h"
 
 #include <array>
 
 class CProfilfunc : public FunctionParamForm {
-    DECLARE_DYNCREATE(CProfilfunc)
+    FUNCTION_FORM_MEMBERS(CProfilfunc)
 public:
     static constexpr int kSteps = 64;
 
     CProfilfunc();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
     void OnStufe(UINT id);
     void OnSollwertAus();

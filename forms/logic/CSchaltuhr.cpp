@@ -12,7 +12,7 @@
 #include "store/SchaltuhrParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CSchaltuhr, g_pSchaltuhr)
+FUNCTION_FORM_FACTORIES(Schaltuhr)
 
 namespace {
 

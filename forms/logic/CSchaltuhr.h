@@ -5,22 +5,13 @@
 // (CSchaltuhrVarOut).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CSchaltuhr : public FunctionParamForm {
-    DECLARE_DYNCREATE(CSchaltuhr)
+    FUNCTION_FORM_MEMBERS(CSchaltuhr)
 public:
     CSchaltuhr();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
 protected:
     void ShowSpecial() override;

@@ -13,7 +13,7 @@
 #include "store/SyncParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CSync, g_pSync)
+FUNCTION_FORM_FACTORIES(Sync)
 
 namespace {
 

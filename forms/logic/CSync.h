@@ -5,24 +5,15 @@
 // output-variable form (CSyncVarOut).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 #include <array>
 
 class CSync : public FunctionParamForm {
-    DECLARE_DYNCREATE(CSync)
+    FUNCTION_FORM_MEMBERS(CSync)
 public:
     CSync();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
     void OnModus();
     void OnFenster(UINT id);

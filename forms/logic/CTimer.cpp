@@ -12,7 +12,7 @@
 #include "store/TimerParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CTimer, g_pTimer)
+FUNCTION_FORM_FACTORIES(Timer)
 
 namespace {
 

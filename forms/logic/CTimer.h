@@ -5,22 +5,14 @@
 // inverted timer its output-variable form (CTimerVarOut).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CTimer : public FunctionParamForm {
-    DECLARE_DYNCREATE(CTimer)
+    FUNCTION_FORM_MEMBERS(CTimer)
 public:
     CTimer();
 
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
     // The astable mode: the pulse time is the ON time, an OFF time follows, and the trigger is not used.
     static bool Astable(const BYTE* record);
 

@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <string>
 
-FUNCTION_FORM_FACTORIES(CVergleich, g_pVergleich)
+FUNCTION_FORM_FACTORIES(Vergleich)
 
 namespace {
 

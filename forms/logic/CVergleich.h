@@ -5,23 +5,14 @@
 // "Va < Vb + diff" its output-variable form (CVergleichVarOut).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 #include "forms/logic/UnitLists.h"
 
 class CVergleich : public FunctionParamForm {
-    DECLARE_DYNCREATE(CVergleich)
+    FUNCTION_FORM_MEMBERS(CVergleich)
 public:
     CVergleich();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
     void OnWertB();
     void OnDifferenz();

@@ -12,7 +12,7 @@
 #include "store/WartungsfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CWartungsfunc, g_pWartungsfunc)
+FUNCTION_FORM_FACTORIES(Wartungsfunc)
 
 namespace {
 

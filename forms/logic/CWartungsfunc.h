@@ -5,22 +5,13 @@
 // output-variable form (CWartungsfuncVarOut).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CWartungsfunc : public FunctionParamForm {
-    DECLARE_DYNCREATE(CWartungsfunc)
+    FUNCTION_FORM_MEMBERS(CWartungsfunc)
 public:
     CWartungsfunc();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
 protected:
     void ShowSpecial() override;

@@ -14,7 +14,7 @@
 
 #include <cstdlib>
 
-FUNCTION_FORM_FACTORIES_WITHOUT_OUTPUTS(CZaehler, g_pZaehler, CheckAndSave)
+FUNCTION_FORM_FACTORIES_WITHOUT_OUTPUTS(Zaehler, CheckAndSave)
 
 namespace {
 

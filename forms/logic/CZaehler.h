@@ -4,22 +4,14 @@
 // input-variable form (CZaehlerVarIn); the type has no output-variable form.
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 #include "platform/CEdit.h"
 
 class CZaehler : public FunctionParamForm {
-    DECLARE_DYNCREATE(CZaehler)
+    FUNCTION_FORM_MEMBERS(CZaehler)
 public:
     CZaehler();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
     // Saves and ends the run, or warns and returns when the position is out of range.
     void CheckAndSave();

@@ -19,7 +19,7 @@
 
 #include <cstring>
 
-FUNCTION_FORM_FACTORIES(CMeldung, g_pMeldung)
+FUNCTION_FORM_FACTORIES(Meldung)
 
 namespace {
 

@@ -8,23 +8,13 @@
 // could not be read) has nothing to save: the save ends it as a cancel, writing and sending nothing.
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CMeldung : public FunctionParamForm {
-    DECLARE_DYNCREATE(CMeldung)
+    FUNCTION_FORM_MEMBERS(CMeldung)
 public:
     CMeldung();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    // The kind, shared by its three forms, and the parameter form of the run (g_pMeldung).
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
 protected:
     void SendTexts(DrawingCommands& channel, CZeichnung& drawing, const CTexte& texte, CParaDaten& para) override;

@@ -10,7 +10,7 @@
 #include "store/KuehlfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CKuehlfunc, g_pKuehlfunc)
+FUNCTION_FORM_FACTORIES(Kuehlfunc)
 
 namespace {
 

@@ -3,23 +3,13 @@
 // data of the function form frame.
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CKuehlfunc : public FunctionParamForm {
-    DECLARE_DYNCREATE(CKuehlfunc)
+    FUNCTION_FORM_MEMBERS(CKuehlfunc)
 public:
     CKuehlfunc();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    // The type, shared by its forms, and the parameter form of the run (its g_p pointer).
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 };
 
 // The parameter form of the run, once the shell created it.

@@ -10,7 +10,7 @@
 #include "store/PID_RegelungParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CPID_Regelung, g_pPID_Regelung)
+FUNCTION_FORM_FACTORIES(PID_Regelung)
 
 namespace {
 

@@ -3,23 +3,13 @@
 // function form frame.
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CPID_Regelung : public FunctionParamForm {
-    DECLARE_DYNCREATE(CPID_Regelung)
+    FUNCTION_FORM_MEMBERS(CPID_Regelung)
 public:
     CPID_Regelung();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    // The type, shared by its forms, and the parameter form of the run (its g_p pointer).
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 };
 
 // The parameter form of the run, once the shell created it.

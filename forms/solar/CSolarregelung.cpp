@@ -10,7 +10,7 @@
 #include "store/SolarregelungParam.h"
 #include "texttables/StandardDesignations.h"
 
-FUNCTION_FORM_FACTORIES(CSolarregelung, g_pSolarregelung)
+FUNCTION_FORM_FACTORIES(Solarregelung)
 
 namespace {
 

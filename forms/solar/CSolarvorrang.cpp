@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cstddef>
 
-FUNCTION_FORM_FACTORIES(CSolarvorrang, g_pSolarvorrang)
+FUNCTION_FORM_FACTORIES(Solarvorrang)
 
 namespace {
 

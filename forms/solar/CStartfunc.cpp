@@ -13,7 +13,7 @@
 
 #include <cstddef>
 
-FUNCTION_FORM_FACTORIES(CStartfunc, g_pStartfunc)
+FUNCTION_FORM_FACTORIES(Startfunc)
 
 namespace {
 

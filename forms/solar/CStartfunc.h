@@ -3,23 +3,13 @@
 // form, shown again on every later activation).
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 
 class CStartfunc : public FunctionParamForm {
-    DECLARE_DYNCREATE(CStartfunc)
+    FUNCTION_FORM_MEMBERS(CStartfunc)
 public:
     CStartfunc();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static CView* CreateVarOut();
-    static void Publish(CView* form);
-    static void Save();
-
-    // The type, shared by its forms, and the parameter form of the run (its g_p pointer).
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
 protected:
     // The participants by name, and the threshold list of the kind the radiation input decides.

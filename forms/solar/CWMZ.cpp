@@ -16,7 +16,7 @@
 #include <cstring>
 #include <initializer_list>
 
-FUNCTION_FORM_FACTORIES_WITHOUT_OUTPUTS(CWMZ, g_pWMZ, SaveChecked)
+FUNCTION_FORM_FACTORIES_WITHOUT_OUTPUTS(WMZ, SaveChecked)
 
 namespace {
 

@@ -6,6 +6,7 @@
 // CWMZ.cpp holds the layouts and the display, CWMZEingabe.cpp the typed numbers and the save's checks.
 #pragma once
 
+#include "forms/frame/FunctionFormFactories.h"
 #include "forms/frame/FunctionParamForm.h"
 #include "platform/CComboBox.h"
 #include "platform/CEdit.h"
@@ -13,18 +14,9 @@
 struct WMZParam;
 
 class CWMZ : public FunctionParamForm {
-    DECLARE_DYNCREATE(CWMZ)
+    FUNCTION_FORM_MEMBERS(CWMZ)
 public:
     CWMZ();
-
-    // The rows of the frame's form table: new forms, the process-wide pointer and the save command.
-    static CView* CreateForm();
-    static CView* CreateVarIn();
-    static void Publish(CView* form);
-    static void Save();
-
-    static const forms::FunctionKind kKind;
-    static FunctionParamForm* Instance();
 
     // Saves when the calibration (if set) and the counter position are in range; else warns and returns.
     void SaveChecked();

@@ -61,13 +61,14 @@ protected:
         ASSERT_TRUE(m_frame->Create(nullptr, "Message form test"));
         m_frame->ShowWindow(SW_SHOW);
         const UINT ids[3] = {IDW_FORM_PARAMETER, IDW_FORM_VARIN, IDW_FORM_VAROUT};
-        CView* views[3] = {CMeldung::CreateForm(), CMeldung::CreateVarIn(), CMeldung::CreateVarOut()};
+        const forms::FunctionFormFactories trio = forms::FormsOfMeldung();
+        CView* views[3] = {trio.parameters(), trio.inputs(), trio.outputs()};
         for (int k = 0; k < 3; ++k) {
             if (auto* user = dynamic_cast<UsesRunContext*>(views[k]))
                 user->UseRunContext(&m_run);
             ASSERT_TRUE(views[k]->Create(nullptr, "morv9274 View", WS_VISIBLE, CRect(0, 0, 0, 0), m_frame, ids[k]));
             if (k == 0)
-                CMeldung::Publish(views[k]);
+                trio.publish(views[k]);
             views[k]->SendMessage(WM_INITIALUPDATE);
         }
         m_form = g_pMeldung;

@@ -1,6 +1,7 @@
 // The form table against the catalogs it is derived from: every function type and every object kind with records
 // has its "param" row, and the command accepts exactly those kinds.
 #include "drawing/ObjectKinds.h"
+#include "forms/frame/FunctionParamForm.h"
 #include "shell/CMorv9274App.h"
 #include "shell/FormTable.h"
 #include "store/FunctionTypes.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -28,6 +30,11 @@ TEST(FormTableTest, EveryFunctionTypeHasItsFormsPointerAndSave)
         ASSERT_NE(parameters, nullptr) << type.names.kind;
         EXPECT_NE(parameters->create, nullptr) << type.names.kind;
         EXPECT_NE(parameters->publish, nullptr) << type.names.kind;
+        // The forms are the type's own: the parameter form names the row's type code.
+        const std::unique_ptr<CView> form(parameters->create());
+        const auto* own = dynamic_cast<const FunctionParamForm*>(form.get());
+        ASSERT_NE(own, nullptr) << type.names.kind;
+        EXPECT_EQ(own->Kind().code, type.code) << type.names.kind;
         const FormEntry* inputs = Entry(row, FormSlot::VarIn);
         ASSERT_NE(inputs, nullptr) << type.names.kind;
         EXPECT_NE(inputs->create, nullptr) << type.names.kind;

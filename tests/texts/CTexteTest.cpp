@@ -27,6 +27,25 @@ std::set<std::string> FunctionKinds()
     return kinds;
 }
 
+// A pin text with its kind: the message's, then each function type's, through the type's row.
+struct KindPinText {
+    const char* kind;
+    const char* pin;
+    const char* text;
+};
+
+std::vector<KindPinText> AllPinTexts()
+{
+    std::vector<KindPinText> rows;
+    for (const ui::PinText& row : ui::pin_texts::kMeldung)
+        rows.push_back({"Meldung", row.pin, row.text});
+    for (const texts::FunctionTypeInfo& type : texts::kFunctionTypes) {
+        for (int i = 0; i < type.pinTextCount; ++i)
+            rows.push_back({type.kind, type.pinTexts[i].pin, type.pinTexts[i].text});
+    }
+    return rows;
+}
+
 // True when the text holds a UTF-8 sequence: the program's texts are Windows-1252, one byte a character.
 bool HasUtf8(const std::string& text)
 {
@@ -138,7 +157,7 @@ TEST(CTexteTest, EveryPinOfEveryKindHasItsTextAndOnlyInItsKind)
     std::set<std::string> kindsWithPins;
     std::set<std::pair<std::string, std::string>> pins;
     int trailingBlanks = 0;
-    for (const ui::PinText& row : ui::kPinTexts) {
+    for (const KindPinText& row : AllPinTexts()) {
         EXPECT_TRUE(pins.insert({row.kind, row.pin}).second) << row.kind << " / " << row.pin << " named twice";
         EXPECT_TRUE(functionKinds.count(row.kind) || std::string(row.kind) == "Meldung") << row.kind;
         EXPECT_STRNE(row.text, "") << row.kind << " / " << row.pin;
@@ -155,7 +174,7 @@ TEST(CTexteTest, EveryPinOfEveryKindHasItsTextAndOnlyInItsKind)
 
     // A pin name asked of any other kind gives that kind's own text for it, or nothing: the kind matches first.
     for (const std::string& asked : kindsWithPins) {
-        for (const ui::PinText& row : ui::kPinTexts) {
+        for (const KindPinText& row : AllPinTexts()) {
             const bool own = pins.count({asked, row.pin}) > 0;
             if (!own) {
                 EXPECT_STREQ(texte.GetPinText(asked.c_str(), row.pin), "") << asked << " / " << row.pin;
@@ -168,7 +187,7 @@ TEST(CTexteTest, EveryPinOfEveryKindHasItsTextAndOnlyInItsKind)
     for (const char* plant : kPlantKinds) {
         if (std::string(plant) == "Meldung")
             continue;
-        for (const ui::PinText& row : ui::kPinTexts)
+        for (const KindPinText& row : AllPinTexts())
             EXPECT_STREQ(texte.GetPinText(plant, row.pin), "") << plant << " / " << row.pin;
     }
     EXPECT_STREQ(texte.GetPinText("Ladepumpe", "freigabe Funktion"), "");
@@ -211,7 +230,7 @@ TEST(CTexteTest, OutputVariablesOfEveryTypeByNumberAndByPin)
         EXPECT_STREQ(texte.GetAusgangVariableText(code, static_cast<BYTE>(type.variables.size() + 1)), "--------")
             << type.kind;
         // Every pin of the kind that carries no output variable gives 0.
-        for (const ui::PinText& pin : ui::kPinTexts) {
+        for (const KindPinText& pin : AllPinTexts()) {
             if (std::string(pin.kind) != type.kind)
                 continue;
             bool carries = false;

@@ -3,6 +3,7 @@
 #include "translate/CTranslate.h"
 
 #include "TranslateTestFolder.h"
+#include "store/FunctionTypes.h"
 
 #include <string>
 #include <vector>
@@ -244,9 +245,8 @@ TEST_F(CTranslateFunktionTest, AnObjectWithoutItsSlotGetsItsConstantTextsOnly)
 
 TEST_F(CTranslateFunktionTest, FunctionKindsAreNamedExactly)
 {
-    for (const char* kind : {"Vergleich", "Zähler", "Wärmemengenzähler", "Kühlfunktion", "PID-Regelung",
-                             "Anforderung Heizung"})
-        EXPECT_TRUE(CTranslate::IsFunktion(kind)) << kind;
+    for (const functypes::FunctionType& type : functypes::AllFunctionTypes())
+        EXPECT_TRUE(CTranslate::IsFunktion(type.names.kind)) << type.names.kind;
     for (const char* kind : {"vergleich", "Zaehler", "Anforderung", "Meldung", "Eingang", ""})
         EXPECT_FALSE(CTranslate::IsFunktion(kind)) << kind;
 }
