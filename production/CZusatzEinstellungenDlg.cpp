@@ -12,6 +12,8 @@
 #include "store/CIniSettings.h"
 #include "store/CParaCheck.h"
 #include "store/CParaDaten.h"
+#include "store/FieldInfo.h"
+#include "store/PlantFields.h"
 
 #include <cstddef>
 
@@ -28,25 +30,38 @@ enum class Kind { List, Check };
 struct Field {
     int id;
     Kind kind;
-    size_t field;
+    record::FieldRef field;
     int offset;
 };
 
 using R = ReglerEinstellungen;
+
+// The field of the record's field-table row for a member.
+consteval record::FieldRef Row(unsigned offset)
+{
+    return record::RowAt(record::kReglerFields, offset)->field;
+}
+
+// Digit n of the expert code, one byte of the row's four.
+constexpr record::FieldRef ExpertDigit(unsigned n)
+{
+    return record::ByteAt(Row(offsetof(R, expertCode)).offset + n);
+}
+
 constexpr Field kFields[] = {
-    {IDC_ZUSATZ_CONTRAST, Kind::List, offsetof(R, contrast), 30},
-    {IDC_ZUSATZ_BRIGHTNESS, Kind::List, offsetof(R, brightness), 0},
-    {IDC_ZUSATZ_EXPERT_UNITS, Kind::List, offsetof(R, expertCode) + 0, 0},
-    {IDC_ZUSATZ_EXPERT_TENS, Kind::List, offsetof(R, expertCode) + 1, 0},
-    {IDC_ZUSATZ_EXPERT_HUNDREDS, Kind::List, offsetof(R, expertCode) + 2, 0},
-    {IDC_ZUSATZ_EXPERT_THOUSANDS, Kind::List, offsetof(R, expertCode) + 3, 0},
-    {IDC_ZUSATZ_AUTO_FUNCVIEW, Kind::Check, offsetof(R, autoFuncView), 0},
-    {IDC_ZUSATZ_SUMMERTIME, Kind::Check, offsetof(R, autoSummerTime), 0},
-    {IDC_ZUSATZ_LOCK_PARAMETERS, Kind::Check, offsetof(R, lockParameters), 0},
-    {IDC_ZUSATZ_LOCK_OUTPUTS, Kind::Check, offsetof(R, lockOutputs), 0},
-    {IDC_ZUSATZ_LOCK_MENU, Kind::Check, offsetof(R, lockMenu), 0},
+    {IDC_ZUSATZ_CONTRAST, Kind::List, Row(offsetof(R, contrast)), 30},
+    {IDC_ZUSATZ_BRIGHTNESS, Kind::List, Row(offsetof(R, brightness)), 0},
+    {IDC_ZUSATZ_EXPERT_UNITS, Kind::List, ExpertDigit(0), 0},
+    {IDC_ZUSATZ_EXPERT_TENS, Kind::List, ExpertDigit(1), 0},
+    {IDC_ZUSATZ_EXPERT_HUNDREDS, Kind::List, ExpertDigit(2), 0},
+    {IDC_ZUSATZ_EXPERT_THOUSANDS, Kind::List, ExpertDigit(3), 0},
+    {IDC_ZUSATZ_AUTO_FUNCVIEW, Kind::Check, Row(offsetof(R, autoFuncView)), 0},
+    {IDC_ZUSATZ_SUMMERTIME, Kind::Check, Row(offsetof(R, autoSummerTime)), 0},
+    {IDC_ZUSATZ_LOCK_PARAMETERS, Kind::Check, Row(offsetof(R, lockParameters)), 0},
+    {IDC_ZUSATZ_LOCK_OUTPUTS, Kind::Check, Row(offsetof(R, lockOutputs)), 0},
+    {IDC_ZUSATZ_LOCK_MENU, Kind::Check, Row(offsetof(R, lockMenu)), 0},
     // The light-off delay: the box ticked for a delay, its list (entry = value - 1) only then enabled.
-    {IDC_ZUSATZ_LIGHT, Kind::Check, offsetof(R, lightOff), 0},
+    {IDC_ZUSATZ_LIGHT, Kind::Check, Row(offsetof(R, lightOff)), 0},
 };
 constexpr int kLightBox = 11;
 constexpr int kLightOffDefault = 3;  // 30 seconds when the box is ticked
@@ -69,9 +84,9 @@ constexpr platform::ControlText kCaptions[] = {
     {IDC_ZUSATZ_EXPERT_LABEL, ui::kZusatzExpertCode},
 };
 
-BYTE& FieldOf(ReglerEinstellungen& record, const Field& f)
+BYTE* Bytes(ReglerEinstellungen& record)
 {
-    return reinterpret_cast<BYTE*>(&record)[f.field];
+    return reinterpret_cast<BYTE*>(&record);
 }
 
 }  // namespace
@@ -103,7 +118,7 @@ BOOL CZusatzEinstellungenDlg::OnInitDialog()
     CParaCheck().CheckRegler(m_record);
     para.GetPotentiostat(CParaDaten::kWorkFile, m_potentiostat);
     for (size_t i = 0; i < std::size(kFields); ++i) {
-        const int value = FieldOf(m_record, kFields[i]);
+        const int value = static_cast<int>(record::ReadField(Bytes(m_record), kFields[i].field));
         m_values[i] = kFields[i].kind == Kind::List ? value - kFields[i].offset : (value != 0 ? 1 : 0);
     }
     m_nLightOffEntry = m_record.lightOff != 0 ? m_record.lightOff - 1 : -1;
@@ -127,7 +142,7 @@ void CZusatzEinstellungenDlg::OnOK()
     UpdateData(TRUE);
     for (size_t i = 0; i < std::size(kFields); ++i) {
         const int value = kFields[i].kind == Kind::List ? m_values[i] + kFields[i].offset : (m_values[i] ? 1 : 0);
-        FieldOf(m_record, kFields[i]) = static_cast<BYTE>(value);
+        record::WriteField(Bytes(m_record), kFields[i].field, value);
     }
     m_record.lightOff = m_values[kLightBox] ? static_cast<BYTE>(m_nLightOffEntry + 1) : 0;
     const BYTE* digits = m_record.expertCode;

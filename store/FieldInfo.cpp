@@ -1,4 +1,4 @@
-// Field metadata: scale order, range test, and the table-driven repair.
+// Field metadata: the one read and write of a field, scale order, range test, and the table-driven repair.
 #include "store/FieldInfo.h"
 
 #include <cstdint>
@@ -27,43 +27,90 @@ bool InRange(const FieldInfo& info, long stored)
     return order >= ScaleOrder(info, info.low) && order <= ScaleOrder(info, info.high);
 }
 
-long ReadStored(const BYTE* record, const FieldInfo& info, unsigned element)
+namespace {
+
+std::uint32_t Word(const BYTE* record, const FieldRef& field)
 {
-    const BYTE* p = record + info.field.offset + element * info.stride;
-    switch (info.field.size) {
+    switch (field.size) {
     case 2: {
         std::uint16_t v;
-        std::memcpy(&v, p, 2);
+        std::memcpy(&v, record + field.offset, 2);
         return v;
     }
     case 4: {
         std::uint32_t v;
-        std::memcpy(&v, p, 4);
-        return info.scale == Scale::Signed ? static_cast<long>(static_cast<std::int32_t>(v)) : static_cast<long>(v);
+        std::memcpy(&v, record + field.offset, 4);
+        return v;
     }
     default:
-        return *p;
+        return record[field.offset];
     }
+}
+
+void PutWord(BYTE* record, const FieldRef& field, std::uint32_t value)
+{
+    switch (field.size) {
+    case 2: {
+        const auto v = static_cast<std::uint16_t>(value);
+        std::memcpy(record + field.offset, &v, 2);
+        break;
+    }
+    case 4:
+        std::memcpy(record + field.offset, &value, 4);
+        break;
+    default:
+        record[field.offset] = static_cast<BYTE>(value);
+        break;
+    }
+}
+
+unsigned Width(const FieldRef& field)
+{
+    return field.bits ? field.bits : field.size * 8;
+}
+
+std::uint32_t Mask(const FieldRef& field)
+{
+    return Width(field) >= 32 ? 0xFFFFFFFFu : (1u << Width(field)) - 1u;
+}
+
+// The field of one element of the row.
+FieldRef ElementField(const FieldInfo& info, unsigned element)
+{
+    FieldRef field = info.field;
+    field.offset += element * info.stride;
+    if (field.size == 4 && info.scale == Scale::Signed)
+        field.isSigned = true;
+    return field;
+}
+
+}  // namespace
+
+long ReadField(const BYTE* record, const FieldRef& field)
+{
+    const std::uint32_t value = (Word(record, field) >> field.shift) & Mask(field);
+    if (!field.isSigned)
+        return static_cast<long>(value);
+    const std::uint32_t sign = 1u << (Width(field) - 1);
+    return (value & sign) ? static_cast<long>(value) - (static_cast<long>(Mask(field)) + 1) : static_cast<long>(value);
+}
+
+void WriteField(BYTE* record, const FieldRef& field, long value)
+{
+    const std::uint32_t mask = Mask(field) << field.shift;
+    const std::uint32_t word =
+        (Word(record, field) & ~mask) | ((static_cast<std::uint32_t>(value) << field.shift) & mask);
+    PutWord(record, field, word);
+}
+
+long ReadStored(const BYTE* record, const FieldInfo& info, unsigned element)
+{
+    return ReadField(record, ElementField(info, element));
 }
 
 void WriteStored(BYTE* record, const FieldInfo& info, long value, unsigned element)
 {
-    BYTE* p = record + info.field.offset + element * info.stride;
-    switch (info.field.size) {
-    case 2: {
-        const auto v = static_cast<std::uint16_t>(value);
-        std::memcpy(p, &v, 2);
-        break;
-    }
-    case 4: {
-        const auto v = static_cast<std::uint32_t>(value);
-        std::memcpy(p, &v, 4);
-        break;
-    }
-    default:
-        *p = static_cast<BYTE>(value);
-        break;
-    }
+    WriteField(record, ElementField(info, element), value);
 }
 
 void RepairField(BYTE* record, const FieldInfo& info)

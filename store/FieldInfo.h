@@ -49,11 +49,16 @@ enum class Repair : BYTE {
     None,   // not repaired; the range is what forms accept
 };
 
-// The name, offset and size of one member, as RECORD_FIELD gives them.
+// One member of a decoded record, as the RECORD_* macros give it: its name, offset and size, and for a bit field of
+// a wider word its width and first bit. The forms, the field tables and the repairs all name fields this way, and
+// read and write them through ReadField and WriteField.
 struct FieldRef {
-    const char* name;
-    unsigned offset;
-    unsigned size;
+    const char* name = nullptr;
+    unsigned offset = 0;
+    unsigned size = 1;      // 1, 2 or 4 bytes, host byte order
+    unsigned bits = 0;      // a bit field: its width; 0 the whole word
+    unsigned shift = 0;     // a bit field: its first bit
+    bool isSigned = false;  // read as a signed number of its width
 };
 
 #define RECORD_FIELD(Record, member)                                                                                \
@@ -62,6 +67,33 @@ struct FieldRef {
         #member, static_cast<unsigned>(offsetof(Record, member)),                                                   \
             static_cast<unsigned>(sizeof(std::declval<Record&>().member))                                           \
     }
+// The member read as a signed byte or word.
+#define RECORD_SIGNED(Record, member)                                                                               \
+    ::record::FieldRef                                                                                              \
+    {                                                                                                               \
+        #member, static_cast<unsigned>(offsetof(Record, member)),                                                   \
+            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), 0, 0, true                               \
+    }
+// The low `n` bits of the member's word; its other bits are not the field's.
+#define RECORD_BITS(Record, member, n) RECORD_BITS_AT(Record, member, n, 0)
+// `n` bits from bit `at` of the member's word.
+#define RECORD_BITS_AT(Record, member, n, at)                                                                       \
+    ::record::FieldRef                                                                                              \
+    {                                                                                                               \
+        #member, static_cast<unsigned>(offsetof(Record, member)),                                                   \
+            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n, at                                    \
+    }
+
+// The byte at an offset, for a field that is one of a run of bytes counted from a member (an output's flag).
+constexpr FieldRef ByteAt(unsigned offset)
+{
+    return {nullptr, offset, 1};
+}
+
+// The value of a field in a record's bytes: a bit field's bits, a signed field sign-extended from its width.
+long ReadField(const BYTE* record, const FieldRef& field);
+// Writes the value into the field; a bit field keeps the word's other bits.
+void WriteField(BYTE* record, const FieldRef& field, long value);
 
 struct FieldInfo {
     FieldRef field;
@@ -119,8 +151,8 @@ long ScaleOrder(const FieldInfo& info, long stored);
 // Whether a stored value lies inside the row's range.
 bool InRange(const FieldInfo& info, long stored);
 
-// The stored value of element `element` of the row's field in a record's bytes; bytes and words of 2 and 4 bytes,
-// a 4-byte field of a signed scale read as int32.
+// ReadField and WriteField of element `element` of the row's field; a 4-byte field of a signed scale reads as
+// int32.
 long ReadStored(const BYTE* record, const FieldInfo& info, unsigned element = 0);
 void WriteStored(BYTE* record, const FieldInfo& info, long value, unsigned element = 0);
 

@@ -51,7 +51,7 @@ BOOL FunctionFieldDialog::OnInitDialog()
             for (size_t k = 0; k < value.items.words.size(); ++k)
                 combo.InsertString(static_cast<int>(k), value.items.words[k]);
         }
-        combo.SetCurSel(static_cast<int>(forms::ReadField(m_work.data(), value.field) - value.offset));
+        combo.SetCurSel(static_cast<int>(record::ReadField(m_work.data(), value.field) - value.offset));
         ShowUnit(i);
     }
     return TRUE;
@@ -65,7 +65,7 @@ void FunctionFieldDialog::ShowUnit(size_t i)
     for (const forms::LayoutGroup& group : m_tables.layout)
         for (const forms::LayoutRow& row : group.rows)
             if (row.controlId == value.id && row.unitId)
-                SetDlgItemText(static_cast<int>(row.unitId), value.unit(forms::ReadField(m_work.data(), value.field)));
+                SetDlgItemText(static_cast<int>(row.unitId), value.unit(record::ReadField(m_work.data(), value.field)));
 }
 
 void FunctionFieldDialog::OnPick(UINT id)
@@ -75,7 +75,7 @@ void FunctionFieldDialog::OnPick(UINT id)
         const int index = m_combos[i]->GetCurSel();
         if (value.id != id || index < 0)
             continue;
-        forms::WriteField(m_work.data(), value.field, index + value.offset);
+        record::WriteField(m_work.data(), value.field, index + value.offset);
         ShowUnit(i);
     }
 }
@@ -86,7 +86,7 @@ void FunctionFieldDialog::OnOK()
     for (size_t i = 0; i < m_tables.values.size(); ++i) {
         const forms::ValueControl& value = m_tables.values[i];
         const int index = m_combos[i]->GetCurSel();
-        forms::WriteField(m_record.data(), value.field, (index < 0 ? 0 : index) + value.offset);
+        record::WriteField(m_record.data(), value.field, (index < 0 ? 0 : index) + value.offset);
     }
     CDialog::OnOK();
 }

@@ -1,4 +1,4 @@
-// Reading and writing the fields the form tables name, and the rows every switching output group shares.
+// The record access of a kind, the enable rules, and the rows every switching output group shares.
 #include "forms/frame/FunctionFormTables.h"
 
 #include "resources/UiTexts.h"
@@ -6,50 +6,14 @@
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
 
-#include <cstdint>
-#include <cstring>
 #include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace forms {
 
 namespace {
-
-std::uint32_t Word(const BYTE* record, const Field& field)
-{
-    switch (field.size) {
-    case 2: {
-        std::uint16_t v;
-        std::memcpy(&v, record + field.offset, 2);
-        return v;
-    }
-    case 4: {
-        std::uint32_t v;
-        std::memcpy(&v, record + field.offset, 4);
-        return v;
-    }
-    default: return record[field.offset];
-    }
-}
-
-void PutWord(BYTE* record, const Field& field, std::uint32_t value)
-{
-    switch (field.size) {
-    case 2: {
-        const auto v = static_cast<std::uint16_t>(value);
-        std::memcpy(record + field.offset, &v, 2);
-        break;
-    }
-    case 4: std::memcpy(record + field.offset, &value, 4); break;
-    default: record[field.offset] = static_cast<BYTE>(value); break;
-    }
-}
-
-std::uint32_t Mask(const Field& field)
-{
-    const unsigned bits = field.bits ? field.bits : field.size * 8;
-    return bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1u;
-}
 
 BYTE FindFuncSlot(CParaDaten& para, int file, int objectId)
 {
@@ -83,37 +47,45 @@ const RecordAccess& AccessOf(const FunctionKind& kind)
     return rows[index];
 }
 
-long ReadField(const BYTE* record, const Field& field)
-{
-    const std::uint32_t value = (Word(record, field) >> field.shift) & Mask(field);
-    if (!field.isSigned)
-        return static_cast<long>(value);
-    const unsigned bits = field.bits ? field.bits : field.size * 8;
-    const std::uint32_t sign = 1u << (bits - 1);
-    return (value & sign) ? static_cast<long>(value) - (static_cast<long>(Mask(field)) + 1) : static_cast<long>(value);
-}
-
-void WriteField(BYTE* record, const Field& field, long value)
-{
-    const std::uint32_t mask = Mask(field) << field.shift;
-    const std::uint32_t word =
-        (Word(record, field) & ~mask) | ((static_cast<std::uint32_t>(value) << field.shift) & mask);
-    PutWord(record, field, word);
-}
-
 bool RuleHolds(const EnableRule& rule, const BYTE* record)
 {
     for (const EnableRule* r = &rule; r; r = r->also)
-        if (!r->always && (ReadField(record, r->field) == r->equals) == r->differs)
+        if (!r->always && (record::ReadField(record, r->field) == r->equals) == r->differs)
             return false;
     return true;
 }
 
-ValueControl DifferenceControl(UINT id, Field field, bool reshow, EnableRule enable)
+ValueControl DifferenceControl(UINT id, record::FieldRef field, bool reshow, EnableRule enable)
 {
     field.isSigned = true;
     static const std::vector<CString> items = resources::DifferenceList().items;
     return {id, field, -128, {items}, enable, reshow};
+}
+
+ValueControl RangeControl(UINT id, const record::FieldInfo* row, EnableRule enable, bool reshow)
+{
+    const long first = record::ScaleOrder(*row, row->low);
+    const long last = record::ScaleOrder(*row, row->high);
+    std::vector<CString> items;
+    switch (row->scale) {
+    case record::Scale::Plain: items = resources::NumberList(first, last).items; break;
+    case record::Scale::Temperature:
+        if (first >= 0)  // degrees 0 to 200 read as themselves
+            items = resources::NumberList(first, last).items;
+        break;
+    case record::Scale::Hysteresis: items = resources::HysteresisList(first, last).items; break;
+    case record::Scale::TimeOfDay:
+        if (first == 0 && last == 143)
+            items = resources::TimeOfDayList().items;
+        break;
+    case record::Scale::Difference:
+        items = resources::DifferenceList(static_cast<int>(first), static_cast<int>(last)).items;
+        break;
+    default: break;
+    }
+    if (items.empty())
+        throw std::logic_error(std::string("no value list for the range of ") + row->field.name);
+    return {id, Edits(row), first, {std::move(items)}, enable, reshow};
 }
 
 const char* TimeByteUnit(long value)
@@ -138,7 +110,7 @@ std::vector<OutputBox> SixteenOutputs(const UINT (&ids)[16], unsigned firstField
     std::vector<OutputBox> boxes;
     for (int n = 1; n <= 16; ++n) {
         const BoxLabel label = n >= 15 ? BoxLabel::Analog : BoxLabel::Single;
-        boxes.push_back({ids[n - 1], label, n, Field {firstField + static_cast<unsigned>(n - 1)}});
+        boxes.push_back({ids[n - 1], label, n, record::ByteAt(firstField + static_cast<unsigned>(n - 1))});
     }
     return boxes;
 }
@@ -148,7 +120,7 @@ std::vector<OutputBox> SpeedOutputs(const UINT (&ids)[6], unsigned firstField)
     constexpr int kOutputs[6] = {1, 2, 6, 7, 15, 16};
     std::vector<OutputBox> boxes;
     for (unsigned k = 0; k < 6; ++k)
-        boxes.push_back({ids[k], BoxLabel::Single, kOutputs[k], Field {firstField + k}});
+        boxes.push_back({ids[k], BoxLabel::Single, kOutputs[k], record::ByteAt(firstField + k)});
     return boxes;
 }
 

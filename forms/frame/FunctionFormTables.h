@@ -2,14 +2,15 @@
 // control edits and how, its inputs and outputs. The frame's base classes (FunctionParamForm, FunctionVarInForm,
 // FunctionVarOutForm) do everything else; a kind's own classes hold these tables and only what a table cannot say.
 //
-// Record fields are named by offsetof: FORM_FIELD(MischerRegParam, difference) is the field's offset and size, and
-// a bit field of a wider word adds its width (FORM_BITS). The record itself is the catalog's
-// (store/FunctionTypes.h): read, written and repaired through the type's row, unless the kind brings a record
-// access of its own (a message's record is no function's).
+// Record fields are record::FieldRef, named with the store's macros: RECORD_FIELD(MischerRegParam, inverse) is the
+// field's offset and size, a signed one RECORD_SIGNED, a bit field of a wider word RECORD_BITS. The record itself
+// is the catalog's (store/FunctionTypes.h): read, written and repaired through the type's row, unless the kind
+// brings a record access of its own (a message's record is no function's).
 #pragma once
 
 #include "platform/CString.h"
 #include "platform/Types.h"
+#include "store/FieldInfo.h"
 
 #include <cstddef>
 #include <span>
@@ -20,41 +21,6 @@ class CParaCheck;
 class CParaDaten;
 
 namespace forms {
-
-// A stored number of the decoded record.
-struct Field {
-    unsigned offset = 0;
-    unsigned size = 1;      // 1, 2 or 4 bytes, host byte order
-    unsigned bits = 0;      // the low `bits` bits of the word; 0 the whole word
-    bool isSigned = false;  // a signed byte or word
-    unsigned shift = 0;     // a bit field starts at this bit of the word
-};
-
-#define FORM_FIELD(Record, member)                                                                                     \
-    ::forms::Field {                                                                                                   \
-        static_cast<unsigned>(offsetof(Record, member)), static_cast<unsigned>(sizeof(std::declval<Record&>().member)) \
-    }
-#define FORM_SIGNED(Record, member)                                                \
-    ::forms::Field {                                                               \
-        static_cast<unsigned>(offsetof(Record, member)),                           \
-            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), 0, true \
-    }
-#define FORM_BITS(Record, member, n)                                         \
-    ::forms::Field {                                                         \
-        static_cast<unsigned>(offsetof(Record, member)),                     \
-            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n \
-    }
-
-// `n` bits from bit `at` of the word.
-#define FORM_BITS_AT(Record, member, n, at)                                                         \
-    ::forms::Field {                                                                                \
-        static_cast<unsigned>(offsetof(Record, member)),                                            \
-            static_cast<unsigned>(sizeof(std::declval<Record&>().member)), n, false, at             \
-    }
-
-long ReadField(const BYTE* record, const Field& field);
-// Writes the value into the field; a bit field keeps the word's other bits.
-void WriteField(BYTE* record, const Field& field, long value);
 
 // ---- The type ----
 
@@ -158,7 +124,7 @@ struct ValueItems {
 // further rule holds too; a disabled list shows no selection.
 struct EnableRule {
     bool always = true;
-    Field field {};
+    record::FieldRef field {};
     long equals = 0;
     bool differs = false;
     const EnableRule* also = nullptr;
@@ -168,7 +134,7 @@ bool RuleHolds(const EnableRule& rule, const BYTE* record);
 
 struct ValueControl {
     UINT id;            // the combo, the first radio button of the group, or a row's check box (0 or 1 + offset)
-    Field field;
+    record::FieldRef field;
     long offset = 0;    // stored value = item index + offset
     ValueItems items {};
     EnableRule enable {};
@@ -179,9 +145,36 @@ struct ValueControl {
     const char* (*unit)(long value) = nullptr;
 };
 
+// The field a control edits when the record's field table has a row for it: the row's field, read signed where
+// the row's scale orders the byte signed (a difference, a signed number, a temperature range below zero).
+constexpr record::FieldRef Edits(const record::FieldInfo* row)
+{
+    record::FieldRef field = row->field;
+    const bool belowZero = row->scale == record::Scale::Temperature && row->low > row->high;
+    if (field.size == 1 &&
+        (row->scale == record::Scale::Difference || row->scale == record::Scale::Signed || belowZero))
+        field.isSigned = true;
+    return field;
+}
+
+// The rows of a record's field table, found when the program is compiled: Rows::Row(offsetof(R, member)) does not
+// compile when the table has no row for the member. A form names the row rather than state the field again.
+//
+//     using Rows = FieldTable<record::kMischerRegFields>;
+//     RangeControl(IDC_MISCHER_DIFFERENCE, Rows::Row(offsetof(R, difference))),
+template <const auto& table>
+struct FieldTable {
+    static consteval const record::FieldInfo* Row(unsigned offset) { return record::RowAt(table, offset); }
+};
+
+// A list of exactly the row's range, item index = the value's place in it: numbers for a plain number or a
+// temperature range of 0 deg C and above, hysteresis texts, times of day, difference texts (signed). Throws for a
+// scale (or a temperature range below zero) the forms show no such list of.
+ValueControl RangeControl(UINT id, const record::FieldInfo* row, EnableRule enable = {}, bool reshow = false);
+
 // A list of the full temperature difference code (index = signed code + 128) on a signed byte; with reshow a
 // pick shows the record again, so the repair puts a switch-off difference on its side at once.
-ValueControl DifferenceControl(UINT id, Field field, bool reshow, EnableRule enable = {});
+ValueControl DifferenceControl(UINT id, record::FieldRef field, bool reshow, EnableRule enable = {});
 
 // "Sec" for time bytes up to 90, "Min" up to 156, "Ore" beyond.
 const char* TimeByteUnit(long value);
@@ -200,7 +193,7 @@ struct TimeProgramButton {
 // box of its own: the group's radio buttons (index = group) with the designations button after them, then the name
 // list with its digit list. Every group's list begins with item 0 "none"; a name beyond the list shows item 0.
 struct DesignationHead {
-    Field group, name, digit;
+    record::FieldRef group, name, digit;
     UINT boxId;
     const char* boxTitle;
     std::vector<RadioButton> groupRadios;
@@ -287,7 +280,7 @@ struct OutputBox {
     UINT id;
     BoxLabel label;
     int output;  // controller output number n of the label
-    Field field {};
+    record::FieldRef field {};
     long equals = -1;
     bool fallback = false;
 };

@@ -206,18 +206,18 @@ void FunctionParamForm::CheckRecord()
 Bezeichnung FunctionParamForm::Designation() const
 {
     if (const forms::DesignationHead* head = m_tables.head)
-        return Bezeichnung {static_cast<BYTE>(forms::ReadField(m_record.data(), head->group)),
-                            static_cast<BYTE>(forms::ReadField(m_record.data(), head->name)),
-                            static_cast<BYTE>(forms::ReadField(m_record.data(), head->digit))};
+        return Bezeichnung {static_cast<BYTE>(record::ReadField(m_record.data(), head->group)),
+                            static_cast<BYTE>(record::ReadField(m_record.data(), head->name)),
+                            static_cast<BYTE>(record::ReadField(m_record.data(), head->digit))};
     return Bezeichnung {m_record[0], m_record[1], m_record[2]};
 }
 
 void FunctionParamForm::SetDesignation(const Bezeichnung& designation)
 {
     if (const forms::DesignationHead* head = m_tables.head) {
-        forms::WriteField(m_record.data(), head->group, designation.group);
-        forms::WriteField(m_record.data(), head->name, designation.index);
-        forms::WriteField(m_record.data(), head->digit, designation.digit);
+        record::WriteField(m_record.data(), head->group, designation.group);
+        record::WriteField(m_record.data(), head->name, designation.index);
+        record::WriteField(m_record.data(), head->digit, designation.digit);
         return;
     }
     m_record[0] = designation.group;
@@ -265,7 +265,7 @@ void FunctionParamForm::ShowUnit(const forms::ValueControl& value)
     const forms::LayoutRow* row = value.unit ? Row(value.id) : nullptr;
     if (!row || !row->unitId)
         return;
-    SetCaption(row->unitId, value.unit(forms::ReadField(m_record.data(), value.field)));
+    SetCaption(row->unitId, value.unit(record::ReadField(m_record.data(), value.field)));
 }
 
 void FunctionParamForm::ShowRecord(bool refill)
@@ -310,7 +310,7 @@ void FunctionParamForm::ShowRecord(bool refill)
 
     for (size_t i = 0; i < m_tables.values.size(); ++i) {
         const forms::ValueControl& value = m_tables.values[i];
-        const long index = forms::ReadField(m_record.data(), value.field) - value.offset;
+        const long index = record::ReadField(m_record.data(), value.field) - value.offset;
         if (m_widgets[i] == Widget::Combo) {
             // A value that a connected source replaces shows no selection.
             m_combos[i]->SetCurSel(Enabled(value) ? static_cast<int>(index) : -1);
@@ -412,7 +412,7 @@ void FunctionParamForm::OnValuePick(UINT id)
         const int index = m_combos[i]->GetCurSel();
         if (index < 0)
             return;
-        forms::WriteField(m_record.data(), value.field, index + value.offset);
+        record::WriteField(m_record.data(), value.field, index + value.offset);
         ShowUnit(value);
         if (value.reshow)
             ShowRecord(false);
@@ -441,7 +441,7 @@ void FunctionParamForm::OnValueClick(UINT id)
         const forms::ValueControl& value = m_tables.values[i];
         if (m_widgets[i] == Widget::Check && value.id == id) {
             const long ticked = IsDlgButtonChecked(static_cast<int>(id)) == BST_CHECKED ? 1 : 0;
-            forms::WriteField(m_record.data(), value.field, ticked + value.offset);
+            record::WriteField(m_record.data(), value.field, ticked + value.offset);
             if (value.reshow)
                 ShowRecord(false);
             return;
@@ -454,7 +454,7 @@ void FunctionParamForm::OnValueClick(UINT id)
                 continue;
             UpdateData(TRUE);
             if (m_radios[i] >= 0)
-                forms::WriteField(m_record.data(), value.field, m_radios[i] + value.offset);
+                record::WriteField(m_record.data(), value.field, m_radios[i] + value.offset);
             if (value.reshow)
                 ShowRecord(false);
             return;

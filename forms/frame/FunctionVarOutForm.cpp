@@ -22,9 +22,9 @@ namespace {
 
 bool Checked(const forms::OutputBox& box, const BYTE* record, unsigned shift)
 {
-    forms::Field field = box.field;
+    record::FieldRef field = box.field;
     field.offset += shift;
-    const long value = forms::ReadField(record, field);
+    const long value = record::ReadField(record, field);
     return box.equals < 0 ? value != 0 : value == box.equals;
 }
 
@@ -108,10 +108,10 @@ void FunctionVarOutForm::UpdatePage(int direction)
     for (const forms::OutputGroup& group : m_groups) {
         if (direction == 1) {
             for (const forms::OutputBox& box : group.boxes) {
-                forms::Field field = box.field;
+                record::FieldRef field = box.field;
                 field.offset += shift;
                 const bool ticked = IsDlgButtonChecked(static_cast<int>(box.id)) == BST_CHECKED;
-                forms::WriteField(record, field, ticked ? (box.equals < 0 ? 1 : box.equals) : 0);
+                record::WriteField(record, field, ticked ? (box.equals < 0 ? 1 : box.equals) : 0);
             }
             continue;
         }

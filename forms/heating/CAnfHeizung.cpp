@@ -10,6 +10,7 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/AnfHeizungParam.h"
+#include "store/HeizungFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(AnfHeizung)
@@ -18,6 +19,7 @@ namespace {
 
 using namespace forms;
 using R = AnfHeizungParam;
+using Rows = FieldTable<record::kAnfHeizungFields>;
 
 const std::vector<LayoutGroup> kLayout = {
     {IDC_ANFH_DEMAND_GROUP,
@@ -41,27 +43,27 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 // The switch-off side: its differences belong to the switch-off temperature once one is connected.
-const EnableRule kNoOffTemp{false, FORM_FIELD(R, offTemp.kind), 0};
-const EnableRule kOffTemp{false, FORM_FIELD(R, offTemp.kind), 0, true};
-const EnableRule kFixedOffSetpoint{false, FORM_FIELD(R, offSetpoint.kind), 0, false, &kOffTemp};
+const EnableRule kNoOffTemp{false, RECORD_FIELD(R, offTemp.kind), 0};
+const EnableRule kOffTemp{false, RECORD_FIELD(R, offTemp.kind), 0, true};
+const EnableRule kFixedOffSetpoint{false, RECORD_FIELD(R, offSetpoint.kind), 0, false, &kOffTemp};
 
 const std::vector<ValueControl> kValues = {
-    {IDC_ANFH_SETPOINT,
-     FORM_FIELD(R, demandSetpoint.number),
+    RangeControl(IDC_ANFH_SETPOINT, Rows::Row(offsetof(R, demandSetpoint.number)),
+                 {false, RECORD_FIELD(R, demandSetpoint.kind), 0}),
+    DifferenceControl(IDC_ANFH_ON, Edits(Rows::Row(offsetof(R, diffOn))), true),
+    DifferenceControl(IDC_ANFH_OFF, Edits(Rows::Row(offsetof(R, diffOff))), true, kNoOffTemp),
+    DifferenceControl(IDC_ANFH_OFFTEMP_OFF, Edits(Rows::Row(offsetof(R, diffOff))), true, kOffTemp),
+    RangeControl(IDC_ANFH_OFF_SETPOINT, Rows::Row(offsetof(R, offSetpoint.number)), kFixedOffSetpoint),
+    RangeControl(IDC_ANFH_MIN, Rows::Row(offsetof(R, minDemandTemp))),
+    RangeControl(IDC_ANFH_ECO, Rows::Row(offsetof(R, eco))),
+    {IDC_ANFH_RUN,
+     Edits(Rows::Row(offsetof(R, minBurnerRun))),
      0,
-     {resources::TemperatureList().items},
-     {false, FORM_FIELD(R, demandSetpoint.kind), 0}},
-    DifferenceControl(IDC_ANFH_ON, FORM_FIELD(R, diffOn), true),
-    DifferenceControl(IDC_ANFH_OFF, FORM_FIELD(R, diffOff), true, kNoOffTemp),
-    DifferenceControl(IDC_ANFH_OFFTEMP_OFF, FORM_FIELD(R, diffOff), true, kOffTemp),
-    {IDC_ANFH_OFF_SETPOINT,
-     FORM_FIELD(R, offSetpoint.number),
+     {resources::TimeByteList(191).items},
+     {},
+     false,
      0,
-     {resources::TemperatureList().items},
-     kFixedOffSetpoint},
-    {IDC_ANFH_MIN, FORM_FIELD(R, minDemandTemp), 0, {resources::TemperatureList().items}},
-    {IDC_ANFH_ECO, FORM_FIELD(R, eco), 0, {resources::NumberList(0, 50).items}},
-    {IDC_ANFH_RUN, FORM_FIELD(R, minBurnerRun), 0, {resources::TimeByteList(191).items}, {}, false, 0, &TimeByteUnit},
+     &TimeByteUnit},
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/AnfWarmwasserParam.h"
+#include "store/HeizungFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(AnfWarmwasser)
@@ -19,6 +20,7 @@ namespace {
 
 using namespace forms;
 using R = AnfWarmwasserParam;
+using Rows = FieldTable<record::kAnfWarmwasserFields>;
 
 const std::vector<LayoutGroup> kLayout = {
     {IDC_ANFW_GROUP,
@@ -32,16 +34,13 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 const std::vector<ValueControl> kValues = {
-    {IDC_ANFW_SETPOINT,
-     FORM_FIELD(R, setpoint.number),
-     0,
-     {resources::TemperatureList().items},
-     {false, FORM_FIELD(R, setpoint.kind), 0}},
-    {IDC_ANFW_MIN, FORM_FIELD(R, minTemp), 0, {resources::TemperatureList().items}},
-    DifferenceControl(IDC_ANFW_ON, FORM_FIELD(R, diffOn), true),
-    DifferenceControl(IDC_ANFW_OFF, FORM_FIELD(R, diffOff), true),
+    RangeControl(IDC_ANFW_SETPOINT, Rows::Row(offsetof(R, setpoint.number)),
+                 {false, RECORD_FIELD(R, setpoint.kind), 0}),
+    RangeControl(IDC_ANFW_MIN, Rows::Row(offsetof(R, minTemp))),
+    DifferenceControl(IDC_ANFW_ON, Edits(Rows::Row(offsetof(R, diffOn))), true),
+    DifferenceControl(IDC_ANFW_OFF, Edits(Rows::Row(offsetof(R, diffOff))), true),
     // 20 to 100 %; a stored 101 to 127, which the repair keeps, shows no selection.
-    {IDC_ANFW_POWER, FORM_FIELD(R, burnerPower), 20, {resources::NumberList(20, 100).items}},
+    {IDC_ANFW_POWER, Edits(Rows::Row(offsetof(R, burnerPower))), 20, {resources::NumberList(20, 100).items}},
 };
 
 const TimeProgramButton kTimePrograms = HeatingTimePrograms<R>();

@@ -6,6 +6,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/HeizungFields.h"
 #include "store/HzkrRegParam.h"
 
 #include <span>
@@ -16,6 +17,7 @@ namespace {
 
 using namespace forms;
 using R = HzkrRegParam;
+using Rows = FieldTable<record::kHzkrRegFields>;
 
 // Signed temperatures "- 20" .. "- 1", then "    0" .. last; index = value + 20.
 std::vector<CString> SignedTemperatures(int last)
@@ -47,8 +49,8 @@ void RunAveragingDialog(HzkrRegParam* record)
     };
     static const std::vector<CString> times = resources::TimeByteList(251).items;
     static const std::vector<ValueControl> values = {
-        {1177, FORM_FIELD(R, averagingControl), 0, {times}, {}, false, 0, &TimeByteUnit},
-        {1179, FORM_FIELD(R, averagingOff), 0, {times}, {}, false, 0, &TimeByteUnit},
+        {1177, Edits(Rows::Row(offsetof(R, averagingControl))), 0, {times}, {}, false, 0, &TimeByteUnit},
+        {1179, Edits(Rows::Row(offsetof(R, averagingOff))), 0, {times}, {}, false, 0, &TimeByteUnit},
     };
     Run({IDD_HZKR_AVERAGING, ui::kHzkrAveragingTitle, layout, values}, record);
 }
@@ -73,23 +75,21 @@ void RunSwitchOffDialog(HzkrRegParam* record)
         {1387, ui::kHzkrIfFlow, {ComboRow(1369, ui::kHzkrFlowAbove, 1173)}},
         {0, nullptr, {{1370, ui::kHzkrWhileOff}, ComboRow(1371, ui::kHzkrMixer, 1320)}},
     };
-    static const std::vector<CString> fromTenth = resources::HysteresisList(1).items;
-    static const std::vector<CString> fromHalf = resources::HysteresisList(5).items;
     static const std::vector<CString> outside = SignedTemperatures(99);
     const ValueItems yesNo{{}, ui::kHzkrYesNo};
     static const std::vector<ValueControl> values = {
-        {1165, FORM_FIELD(R, offRoomAboveSetpoint), 0, yesNo},
-        {1164, FORM_FIELD(R, offRoomHyst), 1, {fromTenth}},
-        {1167, FORM_FIELD(R, offFlowBelowMin), 0, yesNo},
-        {1166, FORM_FIELD(R, offFlowHyst), 5, {fromHalf}},
-        {1169, FORM_FIELD(R, offOutsideAboveMax), 0, yesNo},
-        {1170, FORM_SIGNED(R, offOutsideMax), -20, {outside}},
-        {1008, FORM_FIELD(R, offOutsideHyst), 5, {fromHalf}},
-        {1171, FORM_FIELD(R, offReducedOutsideAboveMin), 0, yesNo},
-        {1015, FORM_SIGNED(R, offReducedOutsideMin), -20, {outside}},
-        {1168, FORM_FIELD(R, offReducedHyst), 5, {fromHalf}},
-        {1173, FORM_FIELD(R, offFlowAboveMax), 0, yesNo},
-        {1320, FORM_FIELD(R, mixerWhileOff), 0, {{}, ui::kHzkrMixerActions}},
+        {1165, Edits(Rows::Row(offsetof(R, offRoomAboveSetpoint))), 0, yesNo},
+        RangeControl(1164, Rows::Row(offsetof(R, offRoomHyst))),
+        {1167, Edits(Rows::Row(offsetof(R, offFlowBelowMin))), 0, yesNo},
+        RangeControl(1166, Rows::Row(offsetof(R, offFlowHyst))),
+        {1169, Edits(Rows::Row(offsetof(R, offOutsideAboveMax))), 0, yesNo},
+        {1170, Edits(Rows::Row(offsetof(R, offOutsideMax))), -20, {outside}},
+        RangeControl(1008, Rows::Row(offsetof(R, offOutsideHyst))),
+        {1171, Edits(Rows::Row(offsetof(R, offReducedOutsideAboveMin))), 0, yesNo},
+        {1015, Edits(Rows::Row(offsetof(R, offReducedOutsideMin))), -20, {outside}},
+        RangeControl(1168, Rows::Row(offsetof(R, offReducedHyst))),
+        {1173, Edits(Rows::Row(offsetof(R, offFlowAboveMax))), 0, yesNo},
+        {1320, Edits(Rows::Row(offsetof(R, mixerWhileOff))), 0, {{}, ui::kHzkrMixerActions}},
     };
     Run({IDD_HZKR_SWITCHOFF, ui::kHzkrSwitchOffTitle, layout, values}, record);
 }
@@ -103,8 +103,8 @@ void RunFrostDialog(HzkrRegParam* record)
           ComboRow(1373, ui::kHzkrFrostRoom, 1013, ui::kUnitDegrees)}},
     };
     static const std::vector<ValueControl> values = {
-        {1010, FORM_SIGNED(R, frostOutside), -20, {SignedTemperatures(20)}},
-        {1013, FORM_FIELD(R, frostRoom), 0, {resources::NumberList(0, 30).items}},
+        {1010, Edits(Rows::Row(offsetof(R, frostOutside))), -20, {SignedTemperatures(20)}},
+        RangeControl(1013, Rows::Row(offsetof(R, frostRoom))),
     };
     Run({IDD_HZKR_FROST, ui::kHzkrFrostTitle, layout, values}, record);
 }

@@ -11,6 +11,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/HeizungFields.h"
 #include "store/HzkrRegParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -27,6 +28,7 @@ namespace {
 
 using namespace forms;
 using R = HzkrRegParam;
+using Rows = FieldTable<record::kHzkrRegFields>;
 
 constexpr UINT kLeadUnit = 1344;  // the unit static of the lead time
 
@@ -48,10 +50,10 @@ const std::vector<LayoutGroup> kLayout = {
 
 // Each pick stores at once; nothing else depends on these values.
 const std::vector<ValueControl> kValues = {
-    {IDC_HZKR_MODE, FORM_FIELD(R, mode), 0, {{}, ui::kHzkrModes}},
-    {IDC_HZKR_REDUCED, FORM_FIELD(R, roomReduced), 0, {resources::NumberList(0, 45).items}},
-    {IDC_HZKR_NORMAL, FORM_FIELD(R, roomNormal), 0, {resources::NumberList(0, 45).items}},
-    {IDC_HZKR_LEAD, FORM_FIELD(R, advanceTime), 0, {resources::NumberList(0, 240).items}},
+    {IDC_HZKR_MODE, Edits(Rows::Row(offsetof(R, mode))), 0, {{}, ui::kHzkrModes}},
+    RangeControl(IDC_HZKR_REDUCED, Rows::Row(offsetof(R, roomReduced))),
+    RangeControl(IDC_HZKR_NORMAL, Rows::Row(offsetof(R, roomNormal))),
+    RangeControl(IDC_HZKR_LEAD, Rows::Row(offsetof(R, advanceTime))),
 };
 
 const TimeProgramButton kTimePrograms = HeatingTimePrograms<R>();

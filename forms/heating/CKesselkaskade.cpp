@@ -9,6 +9,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/KesselFields.h"
 #include "store/KesselkaskadeParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -22,6 +23,7 @@ namespace {
 
 using namespace forms;
 using R = KesselkaskadeParam;
+using Rows = FieldTable<record::kKesselkaskadeFields>;
 
 struct Boiler {
     UINT group, on, off, delay, unit;
@@ -64,12 +66,12 @@ std::vector<LayoutGroup> Layout()
 const std::vector<LayoutGroup> kLayout = Layout();
 
 // Boiler 3 counts only with three boilers.
-const EnableRule kThreeBoilers{false, FORM_FIELD(R, boilerCount), 2, true};
+const EnableRule kThreeBoilers{false, Edits(Rows::Row(offsetof(R, boilerCount))), 2, true};
 
 std::vector<ValueControl> Values()
 {
     std::vector<ValueControl> values = {
-        {IDC_KASK_COUNT, FORM_FIELD(R, boilerCount), 2, {{"2", "3"}}, {}, true},
+        {IDC_KASK_COUNT, Edits(Rows::Row(offsetof(R, boilerCount))), 2, {{"2", "3"}}, {}, true},
     };
     static const std::vector<CString> delays = resources::TimeByteList(251).items;
     for (unsigned b = 0; b < 3; ++b) {
@@ -77,7 +79,7 @@ std::vector<ValueControl> Values()
         const unsigned block = static_cast<unsigned>(offsetof(R, boilers) + b * sizeof(KesselBlock));
         const EnableRule enable = b == 2 ? kThreeBoilers : EnableRule{};
         // Every pick re-shows: the repair puts the switch-off difference above the switch-on one at once.
-        const auto at = [block](size_t member) { return Field{block + static_cast<unsigned>(member)}; };
+        const auto at = [block](size_t member) { return record::ByteAt(block + static_cast<unsigned>(member)); };
         values.push_back(DifferenceControl(k.on, at(offsetof(KesselBlock, onDifference)), true, enable));
         values.push_back(DifferenceControl(k.off, at(offsetof(KesselBlock, offDifference)), true, enable));
         values.push_back({k.delay, at(offsetof(KesselBlock, delay)), 0, {delays}, enable, true, 0, &TimeByteUnit});

@@ -5,6 +5,7 @@
 #include "forms/heating/CKesselkaskade.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
+#include "store/KesselFields.h"
 #include "store/KesselkaskadeParam.h"
 
 #include <cstddef>
@@ -16,6 +17,7 @@ namespace {
 
 using namespace forms;
 using R = KesselkaskadeParam;
+using Rows = FieldTable<record::kKesselkaskadeFields>;
 
 InputRow Stage(const char* name, UINT heading, UINT source, unsigned kindField, UINT kind, UINT number, UINT variable,
                UINT modeLabel, UINT mode)
@@ -37,7 +39,7 @@ std::vector<InputRow> Inputs()
         AnalogInput(ui::kKaskFlowInput, 1356, 1351, offsetof(R, flowTemp.kind), 1289, 1292, 1294),
     };
     // The third stage only with three boilers, looked at on every activation.
-    rows[2].inUse = {false, FORM_FIELD(R, boilerCount), 3};
+    rows[2].inUse = {false, Edits(Rows::Row(offsetof(R, boilerCount))), 3};
     rows[3].notUsed = 1;
     rows[3].headingFormat = ui::kInputHeadingTwoLines;
     return rows;

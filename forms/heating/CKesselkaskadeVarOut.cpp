@@ -40,7 +40,7 @@ std::vector<OutputGroup> Outputs()
         std::vector<OutputBox> boxes;
         for (unsigned n = 1; n <= 15; ++n)
             boxes.push_back({kBoxes[b][n - 1], n == 15 ? BoxLabel::Analog : BoxLabel::Single, static_cast<int>(n),
-                             Field{demand + n - 1}});
+                             record::ByteAt(demand + n - 1)});
         groups.push_back({kGroups[b], GroupName(static_cast<int>(b)), boxes});
     }
     return groups;

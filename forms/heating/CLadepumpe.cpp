@@ -8,6 +8,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/HeizungFields.h"
 #include "store/LadepumpeParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 using namespace forms;
 using R = LadepumpeParam;
+using Rows = FieldTable<record::kLadepumpeFields>;
 
 const std::vector<LayoutGroup> kLayout = {
     {IDC_LADE_SOURCE_GROUP,
@@ -36,28 +38,28 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 // Every difference re-shows: the repair puts a switch-off difference on its side of the switch-on one at once.
-ValueControl Difference(UINT id, Field field)
+ValueControl Difference(UINT id, record::FieldRef field)
 {
     return DifferenceControl(id, field, true);
 }
 
 const std::vector<ValueControl> kValues = {
     {IDC_LADE_SOURCE_MIN,
-     FORM_FIELD(R, sourceMin.number),
+     Edits(Rows::Row(offsetof(R, sourceMin.number))),
      0,
      {resources::TemperatureList().items},
-     {false, FORM_FIELD(R, sourceMin.kind), 0}},
-    Difference(IDC_LADE_SOURCE_ON, FORM_FIELD(R, minDiffOn)),
-    Difference(IDC_LADE_SOURCE_OFF, FORM_FIELD(R, minDiffOff)),
+     {false, RECORD_FIELD(R, sourceMin.kind), 0}},
+    Difference(IDC_LADE_SOURCE_ON, Edits(Rows::Row(offsetof(R, minDiffOn)))),
+    Difference(IDC_LADE_SOURCE_OFF, Edits(Rows::Row(offsetof(R, minDiffOff)))),
     {IDC_LADE_REF_MAX,
-     FORM_FIELD(R, referenceMax.number),
+     Edits(Rows::Row(offsetof(R, referenceMax.number))),
      0,
      {resources::TemperatureList().items},
-     {false, FORM_FIELD(R, referenceMax.kind), 0}},
-    Difference(IDC_LADE_REF_ON, FORM_FIELD(R, maxDiffOn)),
-    Difference(IDC_LADE_REF_OFF, FORM_FIELD(R, maxDiffOff)),
-    Difference(IDC_LADE_DIFF_ON, FORM_FIELD(R, sourceDiffOn)),
-    Difference(IDC_LADE_DIFF_OFF, FORM_FIELD(R, sourceDiffOff)),
+     {false, RECORD_FIELD(R, referenceMax.kind), 0}},
+    Difference(IDC_LADE_REF_ON, Edits(Rows::Row(offsetof(R, maxDiffOn)))),
+    Difference(IDC_LADE_REF_OFF, Edits(Rows::Row(offsetof(R, maxDiffOff)))),
+    Difference(IDC_LADE_DIFF_ON, Edits(Rows::Row(offsetof(R, sourceDiffOn)))),
+    Difference(IDC_LADE_DIFF_OFF, Edits(Rows::Row(offsetof(R, sourceDiffOff)))),
 };
 
 }  // namespace

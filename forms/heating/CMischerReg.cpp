@@ -8,6 +8,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/KesselFields.h"
 #include "store/MischerRegParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 using namespace forms;
 using R = MischerRegParam;
+using Rows = FieldTable<record::kMischerRegFields>;
 
 const std::vector<LayoutGroup> kLayout = {
     {IDC_MISCHER_TEMP_GROUP, ui::kMischerTempGroup,
@@ -33,14 +35,14 @@ const std::vector<LayoutGroup> kLayout = {
 
 const std::vector<ValueControl> kValues = {
     // OnSollwert: the fixed setpoint counts only while no source gives it.
-    {IDC_MISCHER_SETPOINT, FORM_FIELD(R, setpoint.number), 0, {resources::TemperatureList().items},
-     {false, FORM_FIELD(R, setpoint.kind), 0}},
-    // OnDifferenz: the difference list without its three lowest codes.
-    {IDC_MISCHER_DIFFERENCE, FORM_SIGNED(R, difference), -125, {resources::DifferenceList(-125, 127).items}},
+    RangeControl(IDC_MISCHER_SETPOINT, Rows::Row(offsetof(R, setpoint.number)),
+                 {false, RECORD_FIELD(R, setpoint.kind), 0}),
+    // OnDifferenz: the difference list of the field's range, without the three lowest codes.
+    RangeControl(IDC_MISCHER_DIFFERENCE, Rows::Row(offsetof(R, difference))),
     // OnRegelModus: normal or inverse; any stored value but 0 shows as inverse.
-    {IDC_MISCHER_NORMAL, FORM_FIELD(R, inverse), 0, {}, {}, false, 1},
+    {IDC_MISCHER_NORMAL, Edits(Rows::Row(offsetof(R, inverse))), 0, {}, {}, false, 1},
     // OnMischerAus: the low 4 bits of the word; the other bits stay as they are.
-    {IDC_MISCHER_OFF_ACTION, FORM_BITS(R, offAction, 4), 0, {{}, ui::kMischerOffActions}},
+    {IDC_MISCHER_OFF_ACTION, RECORD_BITS(R, offAction, 4), 0, {{}, ui::kMischerOffActions}},
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/HeizungFields.h"
 #include "store/ZirkulationParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -21,6 +22,7 @@ namespace {
 
 using namespace forms;
 using R = ZirkulationParam;
+using Rows = FieldTable<record::kZirkulationFields>;
 
 constexpr UINT kPauseUnit = 1755;  // the unit static of the pause
 
@@ -62,36 +64,29 @@ std::vector<CString> TenthsOfKelvin()
     return items;
 }
 
-const EnableRule kPulseMode{false, FORM_FIELD(R, mode), 0, true};
-const EnableRule kStoreConnected{false, FORM_FIELD(R, storeTemp.kind), 0, true};
+const EnableRule kPulseMode{false, Edits(Rows::Row(offsetof(R, mode))), 0, true};
+const EnableRule kStoreConnected{false, RECORD_FIELD(R, storeTemp.kind), 0, true};
 
 const std::vector<ValueControl> kValues = {
     // Time, pulses or both; the repair keeps the pulse modes only with a hot-water temperature.
-    {IDC_ZIRK_TIME, FORM_FIELD(R, mode), 0, {}, {}, true, 0},
-    {IDC_ZIRK_SETPOINT,
-     FORM_FIELD(R, setpoint.number),
-     0,
-     {resources::TemperatureList().items},
-     {false, FORM_FIELD(R, setpoint.kind), 0}},
-    DifferenceControl(IDC_ZIRK_ON, FORM_FIELD(R, diffOn), true),
-    DifferenceControl(IDC_ZIRK_OFF, FORM_FIELD(R, diffOff), true),
-    {IDC_ZIRK_RISE, FORM_FIELD(R, tapRise), 0, {TenthsOfKelvin()}, kPulseMode},
+    {IDC_ZIRK_TIME, Edits(Rows::Row(offsetof(R, mode))), 0, {}, {}, true, 0},
+    RangeControl(IDC_ZIRK_SETPOINT, Rows::Row(offsetof(R, setpoint.number)),
+                 {false, RECORD_FIELD(R, setpoint.kind), 0}),
+    DifferenceControl(IDC_ZIRK_ON, Edits(Rows::Row(offsetof(R, diffOn))), true),
+    DifferenceControl(IDC_ZIRK_OFF, Edits(Rows::Row(offsetof(R, diffOff))), true),
+    {IDC_ZIRK_RISE, Edits(Rows::Row(offsetof(R, tapRise))), 0, {TenthsOfKelvin()}, kPulseMode},
     {IDC_ZIRK_RUN,
-     FORM_FIELD(R, runTime),
+     Edits(Rows::Row(offsetof(R, runTime))),
      0,
      {resources::TimeByteList(127).items},
      kPulseMode,
      false,
      0,
      &TimeByteUnit},
-    {IDC_ZIRK_PAUSE, FORM_FIELD(R, pause), 0, {resources::NumberList(0, 120).items}, kPulseMode},
-    {IDC_ZIRK_STORE_MIN, FORM_FIELD(R, mixingStoreMin), 0, {resources::TemperatureList().items}, kStoreConnected},
-    // -127 to 125: the difference list without its first and last two codes.
-    {IDC_ZIRK_MIXING_DIFF,
-     FORM_SIGNED(R, mixingDiff),
-     -127,
-     {resources::DifferenceList(-127, 125).items},
-     kStoreConnected},
+    RangeControl(IDC_ZIRK_PAUSE, Rows::Row(offsetof(R, pause)), kPulseMode),
+    RangeControl(IDC_ZIRK_STORE_MIN, Rows::Row(offsetof(R, mixingStoreMin)), kStoreConnected),
+    // -127 to 125: the difference list of the field's range, without its first and last two codes.
+    RangeControl(IDC_ZIRK_MIXING_DIFF, Rows::Row(offsetof(R, mixingDiff)), kStoreConnected),
 };
 
 const TimeProgramButton kTimePrograms = HeatingTimePrograms<R>();

@@ -11,6 +11,7 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "store/AnalogfuncParam.h"
+#include "store/LogikFields.h"
 #include "texttables/StandardDesignations.h"
 
 #include <string>
@@ -21,6 +22,7 @@ namespace {
 
 using namespace forms;
 using R = AnalogfuncParam;
+using Rows = FieldTable<record::kAnalogfuncFields>;
 
 constexpr UINT kUnit = 1498;
 constexpr UINT kFunction = 1499;
@@ -33,7 +35,7 @@ constexpr UINT kValues[CAnalogfunc::kVariables] = {1501, 1502, 1503, 1504, 1506,
 constexpr UINT kValueUnits[CAnalogfunc::kVariables] = {1395, 1397, 1399, 1401, 1403, 1405};
 constexpr int kLastTimeByte = 251;
 
-const Field kUnitField = FORM_FIELD(R, unit);
+const record::FieldRef kUnitField = Edits(Rows::Row(offsetof(R, unit)));
 
 // Time bytes 0..251 right-aligned: seconds, half minutes, minutes, half hours.
 std::vector<CString> FilterItems()
@@ -95,8 +97,13 @@ const std::vector<LayoutGroup> kLayout = Layout();
 
 const std::vector<ValueControl> kValueControls = {
     {kUnit, kUnitField, 0, {{}, std::span<const char* const>(ui::kQuantities, 3)}, {}, true},
-    {kFunction, FORM_FIELD(R, function), 0, {{}, ui::kAnalogFunctions}, {}, true},
-    {kFilter, FORM_FIELD(R, filterTime), 0, {FilterItems()}, {false, FORM_FIELD(R, function), kAnalogFilter}, true},
+    {kFunction, Edits(Rows::Row(offsetof(R, function))), 0, {{}, ui::kAnalogFunctions}, {}, true},
+    {kFilter,
+     Edits(Rows::Row(offsetof(R, filterTime))),
+     0,
+     {FilterItems()},
+     {false, Edits(Rows::Row(offsetof(R, function))), kAnalogFilter},
+     true},
 };
 
 }  // namespace

@@ -36,7 +36,7 @@ InputRow Data(int i, UINT heading, UINT source, UINT kind, UINT number, UINT var
     InputRow row{ui::kLogikDataInput, i, heading, source, InputKind::Analog, First(i),         0,
                  First(i) + 1,        0, kind,    number, variable,          kOffsetLabels[i], kOffsetCombos[i]};
     if (i > 1)
-        row.inUse = {false, Field {First(i)}, 0, true};
+        row.inUse = {false, record::ByteAt(First(i)), 0, true};
     row.unitId = kOffsetUnits[i];
     return row;
 }

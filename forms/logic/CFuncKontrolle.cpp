@@ -11,6 +11,7 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/FuncKontrolleParam.h"
+#include "store/LogikFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(FuncKontrolle)
@@ -19,6 +20,7 @@ namespace {
 
 using namespace forms;
 using R = FuncKontrolleParam;
+using Rows = FieldTable<record::kFuncKontrolleFields>;
 
 constexpr UINT kLimitCaption = 1185;
 constexpr UINT kLimit = 1180;
@@ -27,9 +29,9 @@ constexpr UINT kDuration = 1165;
 constexpr UINT kDurationUnit = 1304;
 constexpr UINT kStoreError = 1303;
 
-const Field kValueBKind = FORM_FIELD(R, valueB.kind);
-const Field kValueBLimit = FORM_FIELD(R, valueB.number);
-const Field kDifferenceLimit = FORM_FIELD(R, differenceLimit);
+const record::FieldRef kValueBKind = RECORD_FIELD(R, valueB.kind);
+const record::FieldRef kValueBLimit = Edits(Rows::Row(offsetof(R, valueB.number)));
+const record::FieldRef kDifferenceLimit = Edits(Rows::Row(offsetof(R, differenceLimit)));
 
 std::vector<CString> Minutes()
 {
@@ -49,8 +51,8 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 const std::vector<ValueControl> kValues = {
-    {kDuration, FORM_FIELD(R, errorDelay), 1, {Minutes()}},
-    {kStoreError, FORM_FIELD(R, keepError), 0, {{}, ui::kNoYes}},
+    {kDuration, Edits(Rows::Row(offsetof(R, errorDelay))), 1, {Minutes()}},
+    {kStoreError, Edits(Rows::Row(offsetof(R, keepError))), 0, {{}, ui::kNoYes}},
 };
 
 bool DifferenceControl(const BYTE* record)

@@ -26,7 +26,7 @@ std::vector<OutputBox> FifteenOutputs(const UINT (&ids)[15], unsigned firstField
     std::vector<OutputBox> boxes;
     for (int n = 1; n <= 15; ++n)
         boxes.push_back({ids[n - 1], n == 15 ? BoxLabel::Analog : BoxLabel::Single, n,
-                         Field{firstField + static_cast<unsigned>(n - 1)}});
+                         record::ByteAt(firstField + static_cast<unsigned>(n - 1))});
     return boxes;
 }
 

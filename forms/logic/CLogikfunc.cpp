@@ -7,6 +7,7 @@
 
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
+#include "store/LogikFields.h"
 #include "store/LogikfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 using namespace forms;
 using R = LogikfuncParam;
+using Rows = FieldTable<record::kLogikfuncFields>;
 
 // OnFunktion: the four radio buttons are one group; the checked one is the operation.
 const std::vector<LayoutGroup> kLayout = {
@@ -33,7 +35,7 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 const std::vector<ValueControl> kValues = {
-    {IDC_LOGIK_OFF, FORM_FIELD(R, function), 0},
+    {IDC_LOGIK_OFF, Edits(Rows::Row(offsetof(R, function))), 0},
 };
 
 }  // namespace

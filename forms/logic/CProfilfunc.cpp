@@ -10,6 +10,7 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/LogikFields.h"
 #include "store/ProfilfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -21,6 +22,7 @@ namespace {
 
 using namespace forms;
 using R = ProfilfuncParam;
+using Rows = FieldTable<record::kProfilFields>;
 
 constexpr UINT kStepCount = 1165;
 constexpr UINT kUnit = 1166;
@@ -51,7 +53,7 @@ constexpr UINT kStepUnits[CProfilfunc::kSteps] = {
     1243, 1245, 1193, 1195, 1197, 1203, 1209, 1215, 1236, 1239, 1241,        // 54..64
 };
 
-const Field kUnitField = FORM_FIELD(R, unit);
+const record::FieldRef kUnitField = Edits(Rows::Row(offsetof(R, unit)));
 
 // The clock periods 1..251 (time bytes), right-aligned by blanks.
 std::vector<CString> ClockItems()
@@ -147,10 +149,15 @@ std::vector<LayoutGroup> Layout()
 const std::vector<LayoutGroup> kLayout = Layout();
 
 const std::vector<ValueControl> kValues = {
-    {kStepCount, FORM_FIELD(R, stepCount), 2, {resources::NumberList(2, 64).items}, {}, true},
+    {kStepCount, Edits(Rows::Row(offsetof(R, stepCount))), 2, {resources::NumberList(2, 64).items}, {}, true},
     {kUnit, kUnitField, 0, {{}, std::span<const char* const>(ui::kQuantities, 8)}, {}, true},
-    {kCyclic, FORM_FIELD(R, repeat), 0, {{}, ui::kNoYes}},
-    {kClock, FORM_FIELD(R, clock.number), 1, {ClockItems()}, {false, FORM_FIELD(R, clock.kind), 0}, true},
+    {kCyclic, Edits(Rows::Row(offsetof(R, repeat))), 0, {{}, ui::kNoYes}},
+    {kClock,
+     Edits(Rows::Row(offsetof(R, clock.number))),
+     1,
+     {ClockItems()},
+     {false, RECORD_FIELD(R, clock.kind), 0},
+     true},
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/LogikFields.h"
 #include "store/SchaltuhrParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -18,6 +19,7 @@ namespace {
 
 using namespace forms;
 using R = SchaltuhrParam;
+using Rows = FieldTable<record::kSchaltuhrFields>;
 
 constexpr UINT kPrograms = 1088;
 constexpr UINT kSetpoint = 1354;
@@ -74,18 +76,28 @@ const std::vector<LayoutGroup> kLayout = {
 const TimeProgramButton kProgramButton {kPrograms, 1, 5, offsetof(R, programsInUse), offsetof(R, windowsPerProgram),
                                         offsetof(R, windowSetpoints), offsetof(R, programs)};
 
-const EnableRule kWithBlocking{false, FORM_FIELD(R, blocking.kind), 0, true};
+const EnableRule kWithBlocking{false, RECORD_FIELD(R, blocking.kind), 0, true};
 
 const std::vector<ValueControl> kValues = {
     {kSetpoint,
-     FORM_FIELD(R, nominalValue),
+     Edits(Rows::Row(offsetof(R, nominalValue))),
      0,
      {resources::NumberList(0, 99, 3).items},
-     {false, FORM_FIELD(R, windowSetpoints), 0, true}},
-    {kMinDays, FORM_FIELD(R, blockMinDays), 0, {resources::NumberList(0, 31, 3).items}, kWithBlocking, true},
-    {kMinTime, FORM_FIELD(R, blockMinTime), 0, {TimeItems()}, kWithBlocking, true},
-    {kBlockDays, FORM_FIELD(R, blockDays), 0, {resources::NumberList(0, 31, 3).items}, kWithBlocking, true},
-    {kBlockTime, FORM_FIELD(R, blockTime), 0, {TimeItems()}, kWithBlocking, true},
+     {false, RECORD_FIELD(R, windowSetpoints), 0, true}},
+    {kMinDays,
+     Edits(Rows::Row(offsetof(R, blockMinDays))),
+     0,
+     {resources::NumberList(0, 31, 3).items},
+     kWithBlocking,
+     true},
+    {kMinTime, Edits(Rows::Row(offsetof(R, blockMinTime))), 0, {TimeItems()}, kWithBlocking, true},
+    {kBlockDays,
+     Edits(Rows::Row(offsetof(R, blockDays))),
+     0,
+     {resources::NumberList(0, 31, 3).items},
+     kWithBlocking,
+     true},
+    {kBlockTime, Edits(Rows::Row(offsetof(R, blockTime))), 0, {TimeItems()}, kWithBlocking, true},
 };
 
 }  // namespace

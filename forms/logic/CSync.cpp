@@ -10,6 +10,7 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/LogikFields.h"
 #include "store/SyncParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 using namespace forms;
 using R = SyncParam;
+using Rows = FieldTable<record::kSyncFields>;
 
 constexpr UINT kCount = 1332;
 constexpr UINT kMode = 1484;
@@ -59,11 +61,11 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 // The kind and the repetition are stored by OnModus, which rebuilds the grid.
-const Field kModeField = FORM_FIELD(R, mode);
-const Field kOnceField = FORM_FIELD(R, once);
+const record::FieldRef kModeField = Edits(Rows::Row(offsetof(R, mode)));
+const record::FieldRef kOnceField = Edits(Rows::Row(offsetof(R, once)));
 
 const std::vector<ValueControl> kValues = {
-    {kCount, FORM_FIELD(R, windowCount), 1, {resources::NumberList(1, 5, 2).items}, {}, true},
+    {kCount, Edits(Rows::Row(offsetof(R, windowCount))), 1, {resources::NumberList(1, 5, 2).items}, {}, true},
     {kMode, kModeField, 0, {{}, ui::kSyncModes}},
     {kRepetition, kOnceField, 0, {{}, ui::kSyncRepetition}},
 };

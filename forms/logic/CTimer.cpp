@@ -9,6 +9,7 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/LogikFields.h"
 #include "store/TimerParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -18,6 +19,7 @@ namespace {
 
 using namespace forms;
 using R = TimerParam;
+using Rows = FieldTable<record::kTimerFields>;
 
 constexpr UINT kMode = 1484;
 constexpr UINT kEdge = 1486;
@@ -32,7 +34,7 @@ constexpr UINT kPulseUnit = 1039;
 constexpr UINT kOffUnit = 1041;
 constexpr int kLastTimeByte = 251;
 
-const Field kModeField = FORM_BITS(R, modeWord, 5);
+const record::FieldRef kModeField = RECORD_BITS(R, modeWord, 5);
 
 // Time byte v: seconds 0..90, minutes 2.0..9.5 in half minutes (91..106), minutes 10..59 (107..156), hours 1.0..48.0
 // in half hours (157..251); bare numbers, the unit stands beside the list.
@@ -68,12 +70,16 @@ const std::vector<LayoutGroup> kLayout = {
 const std::vector<ValueControl> kValues = {
     // OnModus: the mode and the OFF time are stored and the record shown again: the mode decides what is shown.
     {kMode, kModeField, 0, {{}, ui::kTimerModes}, {}, true},
-    {kOff, FORM_FIELD(R, offTime), 0, {TimeItems()}, {}, true},
+    {kOff, Edits(Rows::Row(offsetof(R, offTime))), 0, {TimeItems()}, {}, true},
     // The edge counts in the pulse mode only.
-    {kEdge, FORM_BITS(R, edgeWord, 2), 0, {{}, ui::kTimerEdges}, {false, kModeField, kTimerImpuls}},
-    {kRetrigger, FORM_FIELD(R, retrigger), 0, {{}, ui::kTimerRetrigger}},
-    {kPulse, FORM_FIELD(R, time), 0, {TimeItems()}, {}, true},
-    {kDuty, FORM_FIELD(R, duty.number), 0, {resources::NumberList(0, 100).items}, {false, FORM_FIELD(R, duty.kind), 0}},
+    {kEdge, RECORD_BITS(R, edgeWord, 2), 0, {{}, ui::kTimerEdges}, {false, kModeField, kTimerImpuls}},
+    {kRetrigger, Edits(Rows::Row(offsetof(R, retrigger))), 0, {{}, ui::kTimerRetrigger}},
+    {kPulse, Edits(Rows::Row(offsetof(R, time))), 0, {TimeItems()}, {}, true},
+    {kDuty,
+     Edits(Rows::Row(offsetof(R, duty.number))),
+     0,
+     {resources::NumberList(0, 100).items},
+     {false, RECORD_FIELD(R, duty.kind), 0}},
 };
 
 }  // namespace

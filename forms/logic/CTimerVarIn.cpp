@@ -22,7 +22,7 @@ const std::vector<InputRow> kInputs = {
      IDC_RELEASE_NUMBER, IDC_RELEASE_VARIABLE, IDC_RELEASE_MODE_LABEL, IDC_RELEASE_MODE, ModeRule::FixedState},
     {ui::kTimerTriggerInput, 0, 1722, 1721, InputKind::Digital, offsetof(R, trigger.kind),
      offsetof(R, trigger.inverted), offsetof(R, trigger.number), 0, 1230, 1232, 1234, 1516, 1519, ModeRule::FixedState,
-     false, -1, nullptr, {false, FORM_BITS(R, modeWord, 5), kTimerAstabil, true}},
+     false, -1, nullptr, {false, RECORD_BITS(R, modeWord, 5), kTimerAstabil, true}},
     {ui::kTimerDutyInput, 0, 1724, 1723, InputKind::Analog, offsetof(R, duty.kind), 0, offsetof(R, duty.number), 0,
      1231, 1233, 1235},
 };

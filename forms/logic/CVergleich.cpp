@@ -10,6 +10,7 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/LogikFields.h"
 #include "store/VergleichParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -23,6 +24,7 @@ namespace {
 
 using namespace forms;
 using R = VergleichParam;
+using Rows = FieldTable<record::kVergleichFields>;
 
 constexpr UINT kUnit = 1003;
 constexpr UINT kValueB = 1469;
@@ -35,11 +37,11 @@ constexpr long kTemperature = 1;
 constexpr long kHumidity = 10;
 constexpr long kPressure = 11;
 
-const Field kUnitField = FORM_FIELD(R, unit);
-const Field kValueBKind = FORM_FIELD(R, valueB.kind);
-const Field kValueBNumber = FORM_FIELD(R, valueB.number);
-const Field kOnField = FORM_FIELD(R, onDifference);
-const Field kOffField = FORM_FIELD(R, offDifference);
+const record::FieldRef kUnitField = Edits(Rows::Row(offsetof(R, unit)));
+const record::FieldRef kValueBKind = RECORD_FIELD(R, valueB.kind);
+const record::FieldRef kValueBNumber = RECORD_FIELD(R, valueB.number);
+const record::FieldRef kOnField = RECORD_FIELD(R, onDifference);
+const record::FieldRef kOffField = RECORD_FIELD(R, offDifference);
 
 const std::vector<LayoutGroup> kLayout = {
     {0,
@@ -163,7 +165,7 @@ void CVergleich::ShowSpecial()
     else
         m_valueB.SetCurSel(static_cast<int>(unit == kTemperature ? static_cast<signed char>(valueB) + 50 : valueB));
     const int shift = SignedDifferences(unit) ? 128 : 0;
-    auto index = [&](const Field& field) {
+    auto index = [&](const record::FieldRef& field) {
         const long code = ReadField(r, field);
         return static_cast<int>(shift ? static_cast<signed char>(code) + shift : code);
     };

@@ -9,6 +9,7 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/CParaDaten.h"
+#include "store/LogikFields.h"
 #include "store/WartungsfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -18,6 +19,7 @@ namespace {
 
 using namespace forms;
 using R = WartungsfuncParam;
+using Rows = FieldTable<record::kWartungsfuncFields>;
 
 constexpr UINT kRunTime = 1451;
 constexpr UINT kPower = 1453;
@@ -38,8 +40,8 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 const std::vector<ValueControl> kValues = {
-    {kRunTime, FORM_FIELD(R, runTime), 0, {resources::NumberList(0, 120, 5).items}},
-    {kPower, FORM_FIELD(R, burnerPower), 20, {resources::NumberList(20, 100, 5).items}},
+    {kRunTime, Edits(Rows::Row(offsetof(R, runTime))), 0, {resources::NumberList(0, 120, 5).items}},
+    {kPower, Edits(Rows::Row(offsetof(R, burnerPower))), 20, {resources::NumberList(20, 100, 5).items}},
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/CLocale.h"
 #include "resources/Messages.h"
 #include "resources/UiTexts.h"
+#include "store/LogikFields.h"
 #include "store/ZaehlerParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 using namespace forms;
 using R = ZaehlerParam;
+using Rows = FieldTable<record::kZaehlerFields>;
 
 constexpr UINT kHours = 1156;
 constexpr UINT kPulses = 1037;
@@ -33,9 +35,9 @@ constexpr UINT kMinutesUnit = 1221;
 constexpr long kLastPosition = 65535;
 constexpr long kLastMinute = 59;
 
-const Field kModeField = FORM_FIELD(R, mode);
-const Field kPositionField = FORM_FIELD(R, position);
-const Field kMinutesField = FORM_FIELD(R, minutes);
+const record::FieldRef kModeField = Edits(Rows::Row(offsetof(R, mode)));
+const record::FieldRef kPositionField = Edits(Rows::Row(offsetof(R, position)));
+const record::FieldRef kMinutesField = Edits(Rows::Row(offsetof(R, minutes)));
 
 // Divisors 1..250, right-aligned by blanks.
 std::vector<CString> DivisorItems()
@@ -64,7 +66,7 @@ const std::vector<LayoutGroup> kLayout = {
 
 const std::vector<ValueControl> kValues = {
     {kHours, kModeField, 0, {}, {}, false, 1},
-    {kDivisor, FORM_FIELD(R, divisor), 1, {DivisorItems()}},
+    {kDivisor, Edits(Rows::Row(offsetof(R, divisor))), 1, {DivisorItems()}},
 };
 
 long EditNumber(const CEdit& edit)

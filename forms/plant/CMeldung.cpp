@@ -15,6 +15,7 @@
 #include "store/CParaDaten.h"
 #include "store/DrawingCommands.h"
 #include "store/MeldungParam.h"
+#include "store/PlantFields.h"
 #include "texts/CTexte.h"
 
 #include <cstring>
@@ -25,6 +26,7 @@ namespace {
 
 using namespace forms;
 using R = MeldungParam;
+using Rows = FieldTable<record::kMeldungFields>;
 
 MeldungParam Decoded(const BYTE* record)
 {
@@ -93,15 +95,15 @@ CString CauseItem(BYTE group, BYTE index)
 }
 
 // Everything but the type is out of use while the message is not used.
-const EnableRule kUsed{false, FORM_FIELD(R, type), kMeldungUnbenutzt, true};
+const EnableRule kUsed{false, Edits(Rows::Row(offsetof(R, type))), kMeldungUnbenutzt, true};
 
 const std::vector<LayoutGroup> kAbove = {
     {0, nullptr, {ComboRow(IDC_MELDUNG_TYP_LABEL, ui::kMeldungTypLabel, IDC_MELDUNG_TYP)}},
 };
 
-const DesignationHead kHead{FORM_FIELD(R, group),
-                            FORM_FIELD(R, index),
-                            FORM_FIELD(R, digit),
+const DesignationHead kHead{Edits(Rows::Row(offsetof(R, group))),
+                            Edits(Rows::Row(offsetof(R, index))),
+                            Edits(Rows::Row(offsetof(R, digit))),
                             IDC_MELDUNG_GRUPPE_GROUP,
                             ui::kMeldungGruppeGroup,
                             {{IDC_MELDUNG_GRUPPE_DEFAULT, ui::kMeldungGruppeDefault, 44},
@@ -124,8 +126,8 @@ const std::vector<LayoutGroup> kLayout = {{0, nullptr, {WarntonRow()}}};
 
 const std::vector<ValueControl> kValues = {
     // A new type enables or disables everything else at once.
-    {IDC_MELDUNG_TYP, FORM_FIELD(R, type), 0, {{}, ui::kMeldungTypes}, {}, true},
-    {IDC_MELDUNG_WARNTON, FORM_FIELD(R, alarm), 0, {}, kUsed},
+    {IDC_MELDUNG_TYP, Edits(Rows::Row(offsetof(R, type))), 0, {{}, ui::kMeldungTypes}, {}, true},
+    {IDC_MELDUNG_WARNTON, Edits(Rows::Row(offsetof(R, alarm))), 0, {}, kUsed},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/KuehlfuncParam.h"
+#include "store/SolarFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(Kuehlfunc)
@@ -16,6 +17,7 @@ namespace {
 
 using namespace forms;
 using R = KuehlfuncParam;
+using Rows = FieldTable<record::kKuehlfuncFields>;
 
 // Control ids of the form: the time window, the maximum reference temperature, the differences, the variable.
 enum : UINT {
@@ -35,15 +37,15 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 const std::vector<ValueControl> kValues = {
-    {kWindowStart, FORM_FIELD(R, windowStart), 0, {resources::TimeOfDayList().items}},
-    {kWindowEnd, FORM_FIELD(R, windowEnd), 0, {resources::TimeOfDayList().items}},
+    RangeControl(kWindowStart, Rows::Row(offsetof(R, windowStart))),
+    RangeControl(kWindowEnd, Rows::Row(offsetof(R, windowEnd))),
     // The fixed maximum counts only while no source gives it.
-    {kMax, FORM_FIELD(R, referenceMax.number), 0, {resources::TemperatureList().items},
-     {false, FORM_FIELD(R, referenceMax.kind), 0}},
-    // OnDiff: the repair keeps the switch-off difference below the switch-on one, and the form shows its result.
-    {kOn, FORM_SIGNED(R, diffOn), -128, {resources::DifferenceList().items}, {}, true},
-    {kOff, FORM_SIGNED(R, diffOff), -128, {resources::DifferenceList().items}, {}, true},
-    {kMagnitude, FORM_FIELD(R, magnitude), 0, {resources::PercentList().items}},
+    RangeControl(kMax, Rows::Row(offsetof(R, referenceMax.number)), {false, RECORD_FIELD(R, referenceMax.kind), 0}),
+    // OnDiff: the whole difference list; the repair keeps the switch-off difference below the switch-on one, and
+    // the form shows its result.
+    {kOn, Edits(Rows::Row(offsetof(R, diffOn))), -128, {resources::DifferenceList().items}, {}, true},
+    {kOff, Edits(Rows::Row(offsetof(R, diffOff))), -128, {resources::DifferenceList().items}, {}, true},
+    RangeControl(kMagnitude, Rows::Row(offsetof(R, magnitude))),
 };
 
 }  // namespace

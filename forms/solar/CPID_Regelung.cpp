@@ -8,6 +8,7 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/PID_RegelungParam.h"
+#include "store/SolarFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(PID_Regelung)
@@ -16,6 +17,7 @@ namespace {
 
 using namespace forms;
 using R = PID_RegelungParam;
+using Rows = FieldTable<record::kPidRegelungFields>;
 
 // Control ids of the form, by regulation.
 enum : UINT {
@@ -48,27 +50,27 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 // A fixed setpoint or threshold counts only while no source gives it.
-ValueControl FixedValue(UINT id, const Field& number, const Field& kind)
+ValueControl FixedValue(UINT id, const record::FieldInfo* number, const record::FieldRef& kind)
 {
-    return {id, number, 0, {resources::NumberList(0, 200).items}, {false, kind, 0}};
+    return RangeControl(id, number, {false, kind, 0});
 }
 
 // The three modes share one word, two bits each; a pick keeps the other bits.
 const std::vector<ValueControl> kValues = {
-    {kAbsMode, FORM_BITS_AT(R, modes, 2, kPidAbsolutShift), 0, {{}, ui::kPidModes}},
-    {kDiffMode, FORM_BITS_AT(R, modes, 2, kPidDifferenzShift), 0, {{}, ui::kPidModes}},
-    {kEventMode, FORM_BITS_AT(R, modes, 2, kPidEreignisShift), 0, {{}, ui::kPidModes}},
-    FixedValue(kAbsSet, FORM_FIELD(R, absSetpoint.number), FORM_FIELD(R, absSetpoint.kind)),
-    {kDiffSet, FORM_FIELD(R, diffSetpoint), 0, {resources::HysteresisList(0, 189).items}},
+    {kAbsMode, RECORD_BITS_AT(R, modes, 2, kPidAbsolutShift), 0, {{}, ui::kPidModes}},
+    {kDiffMode, RECORD_BITS_AT(R, modes, 2, kPidDifferenzShift), 0, {{}, ui::kPidModes}},
+    {kEventMode, RECORD_BITS_AT(R, modes, 2, kPidEreignisShift), 0, {{}, ui::kPidModes}},
+    FixedValue(kAbsSet, Rows::Row(offsetof(R, absSetpoint.number)), RECORD_FIELD(R, absSetpoint.kind)),
+    RangeControl(kDiffSet, Rows::Row(offsetof(R, diffSetpoint))),
     // Any stored condition but 0 shows as "below".
-    {kAbove, FORM_FIELD(R, eventBelow), 0, {}, {}, false, 1},
-    FixedValue(kThreshold, FORM_FIELD(R, eventThreshold.number), FORM_FIELD(R, eventThreshold.kind)),
-    FixedValue(kEventSet, FORM_FIELD(R, eventSetpoint.number), FORM_FIELD(R, eventSetpoint.kind)),
-    {kMax, FORM_FIELD(R, outputMax), 0, {resources::PercentList().items}},
-    {kMin, FORM_FIELD(R, outputMin), 0, {resources::PercentList().items}},
-    {kP, FORM_FIELD(R, p), 1, {resources::NumberList(1, 100).items}},
-    {kI, FORM_FIELD(R, i), 0, {resources::PercentList().items}},
-    {kD, FORM_FIELD(R, d), 0, {resources::NumberList(0, 10).items}},
+    {kAbove, Edits(Rows::Row(offsetof(R, eventBelow))), 0, {}, {}, false, 1},
+    FixedValue(kThreshold, Rows::Row(offsetof(R, eventThreshold.number)), RECORD_FIELD(R, eventThreshold.kind)),
+    FixedValue(kEventSet, Rows::Row(offsetof(R, eventSetpoint.number)), RECORD_FIELD(R, eventSetpoint.kind)),
+    RangeControl(kMax, Rows::Row(offsetof(R, outputMax))),
+    RangeControl(kMin, Rows::Row(offsetof(R, outputMin))),
+    RangeControl(kP, Rows::Row(offsetof(R, p))),
+    RangeControl(kI, Rows::Row(offsetof(R, i))),
+    RangeControl(kD, Rows::Row(offsetof(R, d))),
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/SolarFields.h"
 #include "store/SolarregelungParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 using namespace forms;
 using R = SolarregelungParam;
+using Rows = FieldTable<record::kSolarregelungFields>;
 
 // Control ids of the form, by group: collector, reference, differences, limit.
 enum : UINT {
@@ -42,18 +44,19 @@ const std::vector<LayoutGroup> kLayout = {
 };
 
 // The limit counts only while a limit temperature is connected.
-constexpr EnableRule kWithLimit {false, FORM_FIELD(R, limitTemp.kind), 0, true};
+constexpr EnableRule kWithLimit {false, RECORD_FIELD(R, limitTemp.kind), 0, true};
 
 const std::vector<ValueControl> kValues = {
-    {kCollectorMax, FORM_FIELD(R, collectorMax), 90, {resources::NumberList(90, 200).items}},
-    {kCollectorHyst, FORM_FIELD(R, collectorHyst), 5, {resources::HysteresisList(5).items}},
-    {kReferenceMax, FORM_FIELD(R, referenceMax), 0, {resources::NumberList(0, 150).items}},
-    {kReferenceHyst, FORM_FIELD(R, referenceHyst), 5, {resources::HysteresisList(5).items}},
-    // OnDifferenz: the repair keeps the switch-off difference below the switch-on one, and the form shows its result.
-    {kOn, FORM_SIGNED(R, diffOn), -128, {resources::DifferenceList().items}, {}, true},
-    {kOff, FORM_SIGNED(R, diffOff), -128, {resources::DifferenceList().items}, {}, true},
-    {kLimitMax, FORM_FIELD(R, limitMax), 0, {resources::NumberList(0, 150).items}, kWithLimit},
-    {kLimitHyst, FORM_FIELD(R, limitHyst), 5, {resources::HysteresisList(5).items}, kWithLimit},
+    RangeControl(kCollectorMax, Rows::Row(offsetof(R, collectorMax))),
+    RangeControl(kCollectorHyst, Rows::Row(offsetof(R, collectorHyst))),
+    RangeControl(kReferenceMax, Rows::Row(offsetof(R, referenceMax))),
+    RangeControl(kReferenceHyst, Rows::Row(offsetof(R, referenceHyst))),
+    // OnDifferenz: the whole difference list; the repair keeps the switch-off difference below the switch-on one,
+    // and the form shows its result.
+    {kOn, Edits(Rows::Row(offsetof(R, diffOn))), -128, {resources::DifferenceList().items}, {}, true},
+    {kOff, Edits(Rows::Row(offsetof(R, diffOff))), -128, {resources::DifferenceList().items}, {}, true},
+    RangeControl(kLimitMax, Rows::Row(offsetof(R, limitMax)), kWithLimit),
+    RangeControl(kLimitHyst, Rows::Row(offsetof(R, limitHyst)), kWithLimit),
 };
 
 }  // namespace

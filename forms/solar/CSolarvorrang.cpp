@@ -8,6 +8,7 @@
 
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/SolarFields.h"
 #include "store/SolarvorrangParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 using namespace forms;
 using R = SolarvorrangParam;
+using Rows = FieldTable<record::kSolarvorrangFields>;
 
 enum : UINT {
     kPriorityGroup = 1706, kFollowUpGroup = 1707, kLevelLabel = 1702, kLevel = 1505, kThresholdLabel = 1703,
@@ -61,15 +63,15 @@ std::vector<ValueControl> Values()
 {
     std::vector<ValueControl> values = {
         // The level and the priority lists hold the levels of the count in use (ShowSpecial).
-        {kLevel, FORM_FIELD(R, timerFromPriority), 1},
+        {kLevel, Edits(Rows::Row(offsetof(R, timerFromPriority))), 1},
         // The threshold counts only with a radiation sensor.
-        {kThreshold, FORM_FIELD(R, activation), 0, {resources::ScaledList(0, 90, 10).items},
-         {false, FORM_FIELD(R, radiation.kind), 0, true}},
-        {kRunTime, FORM_FIELD(R, runTime), 0, {resources::NumberList(0, 120).items}},
-        {kWait, FORM_FIELD(R, waitTime), 0, {resources::NumberList(0, 20).items}},
+        {kThreshold, Edits(Rows::Row(offsetof(R, activation))), 0, {resources::ScaledList(0, 90, 10).items},
+         {false, RECORD_FIELD(R, radiation.kind), 0, true}},
+        {kRunTime, Edits(Rows::Row(offsetof(R, runTime))), 0, {resources::NumberList(0, 120).items}},
+        {kWait, Edits(Rows::Row(offsetof(R, waitTime))), 0, {resources::NumberList(0, 20).items}},
     };
     for (int k = 0; k < 10; ++k)
-        values.push_back({kRowLists[k], Field {ParticipantField(k) + 1}, 0});
+        values.push_back({kRowLists[k], record::ByteAt(ParticipantField(k) + 1), 0});
     return values;
 }
 

@@ -8,6 +8,7 @@
 
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/SolarFields.h"
 #include "store/StartfuncParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 using namespace forms;
 using R = StartfuncParam;
+using Rows = FieldTable<record::kStartfuncFields>;
 
 enum : UINT {
     kWindowLabel = 1710, kWindowStart = 1455, kWindowEnd = 1457, kHour = 1711, kRunTimeLabel = 1267,
@@ -49,11 +51,11 @@ std::vector<LayoutGroup> Layout()
 const std::vector<LayoutGroup> kLayout = Layout();
 
 const std::vector<ValueControl> kValues = {
-    {kWindowStart, FORM_FIELD(R, windowStart), 0, {resources::TimeOfDayList().items}},
-    {kWindowEnd, FORM_FIELD(R, windowEnd), 0, {resources::TimeOfDayList().items}},
-    {kRunTime, FORM_FIELD(R, runTime), 0, {resources::NumberList(0, 240).items}},
-    {kInterval, FORM_FIELD(R, interval), 0, {resources::NumberList(0, 120).items}},
-    {kThreshold, FORM_FIELD(R, activation), 0},
+    RangeControl(kWindowStart, Rows::Row(offsetof(R, windowStart))),
+    RangeControl(kWindowEnd, Rows::Row(offsetof(R, windowEnd))),
+    RangeControl(kRunTime, Rows::Row(offsetof(R, runTime))),
+    RangeControl(kInterval, Rows::Row(offsetof(R, interval))),
+    {kThreshold, Edits(Rows::Row(offsetof(R, activation))), 0},
 };
 
 }  // namespace

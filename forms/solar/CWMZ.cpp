@@ -10,6 +10,7 @@
 #include "resources/Messages.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
+#include "store/SolarFields.h"
 #include "store/WMZParam.h"
 #include "texttables/StandardDesignations.h"
 
@@ -23,6 +24,7 @@ namespace {
 using namespace forms;
 using namespace wmz;
 using R = WMZParam;
+using Rows = FieldTable<record::kWmzFields>;
 
 enum : UINT {
     kFactorLabel = 1730, kFactor = 1286, kFactorUnit = 1778, kFlowLabel = 1731, kFlow = 1314, kFlowUnit = 1779,
@@ -56,8 +58,8 @@ const std::vector<LayoutGroup> kLayout = {
 
 // The fixed flow counts only while no flow input is connected; its items are 50 l/h each.
 const std::vector<ValueControl> kValues = {
-    {kFlow, FORM_FIELD(R, flowRate.number), 0, {resources::ScaledList(0, 200, 50, 8).items},
-     {false, FORM_FIELD(R, flowRate.kind), 0}},
+    {kFlow, Edits(Rows::Row(offsetof(R, flowRate.number))), 0, {resources::ScaledList(0, 200, 50, 8).items},
+     {false, RECORD_FIELD(R, flowRate.kind), 0}},
 };
 
 // The captions of the calibration block in the layout before A3.18 (four values) and from it (one difference).

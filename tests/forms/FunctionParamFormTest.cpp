@@ -13,6 +13,7 @@
 #include "resources/Messages.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
+#include "resources/ValueLists.h"
 #include "store/CParaDaten.h"
 #include "store/FunctionTypes.h"
 #include "store/KesselkaskadeParam.h"
@@ -25,6 +26,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -179,24 +181,26 @@ TEST_F(FunctionParamFormTest, ASaveWithoutASlotWarnsWritesNothingAndStays)
 TEST(FormFieldTest, FieldsReadAndWriteTheirBitsOnly)
 {
     const struct {
-        forms::Field field;
+        record::FieldRef field;
         long written;
         long read;           // what the field then reads
         std::uint32_t word;  // the record's first word afterwards, from 0xA5A5A5A5
     } cases[] = {
-        {{0, 4, 4}, 2, 2, 0xA5A5A5A2},          // a 4-bit field keeps the word's other bits
-        {{0, 4, 4}, 0x13, 3, 0xA5A5A5A3},       // and takes only its own
-        {{0, 1, 0, true}, -125, -125, 0xA5A5A583},
-        {{1, 1}, 255, 255, 0xA5A5FFA5},
-        {{0, 2, 0, true}, -2, -2, 0xA5A5FFFE},
+        {{.offset = 0, .size = 4, .bits = 4}, 2, 2, 0xA5A5A5A2},     // a 4-bit field keeps the word's other bits
+        {{.offset = 0, .size = 4, .bits = 4}, 0x13, 3, 0xA5A5A5A3},  // and takes only its own
+        {{.offset = 0, .size = 4, .bits = 2, .shift = 6}, 1, 1, 0xA5A5A565},  // two bits from bit 6
+        {{.offset = 0, .size = 1, .isSigned = true}, -125, -125, 0xA5A5A583},
+        {{.offset = 1, .size = 1}, 255, 255, 0xA5A5FFA5},
+        {{.offset = 0, .size = 2, .isSigned = true}, -2, -2, 0xA5A5FFFE},
+        {{.offset = 0, .size = 4, .isSigned = true}, -3, -3, 0xFFFFFFFD},
     };
     for (const auto& c : cases) {
         std::uint32_t word = 0xA5A5A5A5;
         BYTE record[4];
         std::memcpy(record, &word, 4);
-        forms::WriteField(record, c.field, c.written);
+        record::WriteField(record, c.field, c.written);
         std::memcpy(&word, record, 4);
-        EXPECT_EQ(forms::ReadField(record, c.field), c.read) << c.written;
+        EXPECT_EQ(record::ReadField(record, c.field), c.read) << c.written;
         EXPECT_EQ(word, c.word) << c.written;
     }
 }
@@ -205,6 +209,41 @@ TEST(FormFieldTest, FieldsReadAndWriteTheirBitsOnly)
 
 // The boiler cascade's save labels the third stage's release pin with the plain pin text while it runs two boilers,
 // whatever the release's source; with three boilers the frame's suffix rule applies.
+TEST(FormFieldTest, ARangeControlListsExactlyTheRowsRange)
+{
+    using record::Scale;
+    const record::FieldRef byte {"byte", 3, 1};
+    const struct {
+        record::FieldInfo row;
+        std::vector<CString> items;
+        long offset;   // stored value of the first item
+        bool isSigned;
+    } cases[] = {
+        {record::Ranged(byte, Scale::Plain, 1, 100, 1), resources::NumberList(1, 100).items, 1, false},
+        {record::Ranged(byte, Scale::Plain, 0, 240, 1), resources::NumberList(0, 240).items, 0, false},
+        {record::Ranged(byte, Scale::Temperature, 90, 200, 130), resources::NumberList(90, 200).items, 90, false},
+        {record::Ranged(byte, Scale::Hysteresis, 5, 115, 80), resources::HysteresisList(5).items, 5, false},
+        {record::Ranged(byte, Scale::TimeOfDay, 0, 143, 42), resources::TimeOfDayList().items, 0, false},
+        // a difference byte's range wraps: 131 is -125
+        {record::Ranged(byte, Scale::Difference, 131, 127, 80), resources::DifferenceList(-125, 127).items, -125,
+         true},
+    };
+    for (const auto& c : cases) {
+        const forms::ValueControl control = forms::RangeControl(7, &c.row);
+        EXPECT_EQ(control.id, 7u);
+        EXPECT_EQ(control.field.offset, 3u);
+        EXPECT_EQ(control.field.isSigned, c.isSigned) << c.row.low;
+        EXPECT_EQ(control.offset, c.offset) << c.row.low;
+        EXPECT_EQ(control.items.numbers, c.items) << c.row.low;
+    }
+    // A temperature range that reaches below zero reads the byte signed, as the list of such a range counts.
+    const record::FieldInfo outside = record::Ranged(byte, Scale::Temperature, 236, 99, 0);
+    EXPECT_TRUE(forms::Edits(&outside).isSigned);
+    EXPECT_THROW(forms::RangeControl(7, &outside), std::logic_error);
+    const record::FieldInfo duration = record::Ranged(byte, Scale::Duration, 0, 251, 1);
+    EXPECT_THROW(forms::RangeControl(7, &duration), std::logic_error);
+}
+
 TEST(BoilerCascadeLabels, TheThirdStagesReleaseIsPlainWithTwoBoilers)
 {
     struct Probe : CKesselkaskade {
