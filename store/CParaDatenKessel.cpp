@@ -2,7 +2,8 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
-#include "store/KesselFields.h"
+#include "store/KesselkaskadeParam.h"
+#include "store/MischerRegParam.h"
 #include "store/RecordCodec.h"
 #include "texttables/StandardDesignations.h"
 
@@ -17,7 +18,7 @@ static_assert(std::endian::native == std::endian::little,
 namespace {
 
 // Field 16 is the low 4 bits of a 32-bit word; bits 5..7 of byte 1 are not the record's.
-constexpr FieldCodec kMischerRegFields[] = {
+constexpr FieldCodec kOldMischerRegFields[] = {
     Byte(11, 0), Bits(16, 1, 0, 4), Bit(12, 1, 4), Byte(20, 2), Triple(4, 3), Source(9, 5), Source(7, 7),
 };
 
@@ -33,7 +34,7 @@ constexpr FieldCodec KesselCodec(int b, int i)
     return block[i];
 }
 
-constexpr FieldCodec kKesselkaskadeFields[] = {
+constexpr FieldCodec kOldKesselkaskadeFields[] = {
     Bits(13, 0, 0, 4), Bits(14, 0, 4, 4), Triple(4, 1), Source(15, 3), Byte(17, 5), Triple(7, 6), Triple(10, 8),
     Bytes(18, 32, 6),
     KesselCodec(0, 0), KesselCodec(0, 1), KesselCodec(0, 2), KesselCodec(0, 3), KesselCodec(0, 4), KesselCodec(0, 5),
@@ -41,13 +42,25 @@ constexpr FieldCodec kKesselkaskadeFields[] = {
     KesselCodec(2, 0), KesselCodec(2, 1), KesselCodec(2, 2), KesselCodec(2, 3), KesselCodec(2, 4), KesselCodec(2, 5),
 };
 
-constexpr FuncRecordType kMischerReg{texts::kTypeMischerReg, kMischerRegFields};
-constexpr FuncRecordType kKesselkaskade{texts::kTypeKesselkaskade, kKesselkaskadeFields};
+// The field tables state the stored places of their fields; these are the sources, triples and lists that have
+// no row there. Field 16 is the low 4 bits of a 32-bit word; bits 5..7 of byte 1 are not the record's.
+constexpr FieldCodec kMischerRegOther[] = {Bits(16, 1, 0, 4), Triple(4, 3), Source(9, 5), Source(7, 7)};
+// The demand of boiler b: fields 27 + 28b.., stored from byte 51 + 6b; output 16 has no stored bit.
+constexpr FieldCodec kKesselkaskadeOther[] = {
+    Triple(4, 1), Source(15, 3), Triple(7, 6), Triple(10, 8), Flags(27, 51, 15), Flags(55, 57, 15), Flags(83, 63, 15),
+};
+constexpr auto kMischerRegCodec = CodecOf<record::kMischerRegFields, kMischerRegOther>();
+constexpr auto kKesselkaskadeCodec = CodecOf<record::kKesselkaskadeFields, kKesselkaskadeOther>();
 
-static_assert(FieldEnd(kMischerRegFields) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegFields) <= kSlotSize);
-static_assert(FieldEnd(kKesselkaskadeFields) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeFields) <= 66);
-static_assert(DecodesEveryField(kMischerRegFields, record::kMischerRegFields));
-static_assert(DecodesEveryField(kKesselkaskadeFields, record::kKesselkaskadeFields));
+constexpr FuncRecordType kMischerReg{texts::kTypeMischerReg, kMischerRegCodec};
+constexpr FuncRecordType kKesselkaskade{texts::kTypeKesselkaskade, kKesselkaskadeCodec};
+
+static_assert(FieldEnd(kMischerRegCodec) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegCodec) <= kSlotSize);
+static_assert(FieldEnd(kKesselkaskadeCodec) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeCodec) <= 66);
+static_assert(SameRows(kOldMischerRegFields, kMischerRegCodec) && WritesApart(kOldMischerRegFields));
+static_assert(DecodesEveryField(kMischerRegCodec, record::kMischerRegFields));
+static_assert(SameRows(kOldKesselkaskadeFields, kKesselkaskadeCodec) && WritesApart(kOldKesselkaskadeFields));
+static_assert(DecodesEveryField(kKesselkaskadeCodec, record::kKesselkaskadeFields));
 
 // The operating hours of boiler b are kept in two pairs of 16-bit copies, low byte first; a pair whose copies
 // differ counts as 0, and the larger pair wins.
