@@ -17,31 +17,6 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// Field 16 is the low 4 bits of a 32-bit word; bits 5..7 of byte 1 are not the record's.
-constexpr FieldCodec kOldMischerRegFields[] = {
-    Byte(11, 0), Bits(16, 1, 0, 4), Bit(12, 1, 4), Byte(20, 2), Triple(4, 3), Source(9, 5), Source(7, 7),
-};
-
-// One boiler block b: stored bytes 48 + 6b .. 53 + 6b, decoded fields 24 + 28b on. Output 16 has no stored bit.
-constexpr FieldCodec KesselCodec(int b, int i)
-{
-    const BYTE o = static_cast<BYTE>(24 + 28 * b);
-    const BYTE s = static_cast<BYTE>(48 + 6 * b);
-    const FieldCodec block[] = {
-        Byte(o, s), Byte(o + 1, s + 1), Byte(o + 2, s + 2), Flags(o + 3, s + 3, 15), Bit(o + 19, s + 4, 7),
-        Byte(o + 20, s + 5),
-    };
-    return block[i];
-}
-
-constexpr FieldCodec kOldKesselkaskadeFields[] = {
-    Bits(13, 0, 0, 4), Bits(14, 0, 4, 4), Triple(4, 1), Source(15, 3), Byte(17, 5), Triple(7, 6), Triple(10, 8),
-    Bytes(18, 32, 6),
-    KesselCodec(0, 0), KesselCodec(0, 1), KesselCodec(0, 2), KesselCodec(0, 3), KesselCodec(0, 4), KesselCodec(0, 5),
-    KesselCodec(1, 0), KesselCodec(1, 1), KesselCodec(1, 2), KesselCodec(1, 3), KesselCodec(1, 4), KesselCodec(1, 5),
-    KesselCodec(2, 0), KesselCodec(2, 1), KesselCodec(2, 2), KesselCodec(2, 3), KesselCodec(2, 4), KesselCodec(2, 5),
-};
-
 // The field tables state the stored places of their fields; these are the sources, triples and lists that have
 // no row there. Field 16 is the low 4 bits of a 32-bit word; bits 5..7 of byte 1 are not the record's.
 constexpr FieldCodec kMischerRegOther[] = {Bits(16, 1, 0, 4), Triple(4, 3), Source(9, 5), Source(7, 7)};
@@ -57,9 +32,7 @@ constexpr FuncRecordType kKesselkaskade{texts::kTypeKesselkaskade, kKesselkaskad
 
 static_assert(FieldEnd(kMischerRegCodec) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegCodec) <= kSlotSize);
 static_assert(FieldEnd(kKesselkaskadeCodec) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeCodec) <= 66);
-static_assert(SameRows(kOldMischerRegFields, kMischerRegCodec) && WritesApart(kOldMischerRegFields));
 static_assert(DecodesEveryField(kMischerRegCodec, record::kMischerRegFields));
-static_assert(SameRows(kOldKesselkaskadeFields, kKesselkaskadeCodec) && WritesApart(kOldKesselkaskadeFields));
 static_assert(DecodesEveryField(kKesselkaskadeCodec, record::kKesselkaskadeFields));
 
 // The operating hours of boiler b are kept in two pairs of 16-bit copies, low byte first; a pair whose copies

@@ -26,60 +26,6 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// ---- Stored forms: the slot byte of every decoded field ----
-
-constexpr FieldCodec kOldAnalogfuncFields[] = {
-    Byte(7, 0), Byte(9, 1), Flags6(12, 2), Byte(10, 3), Triple(4, 4), Source(18, 6), Byte(11, 8), Byte(20, 9),
-    Source(21, 64), Source(24, 66), Source(27, 68), Source(30, 70), Source(33, 72), Source(36, 74),
-    Byte(23, 96), Byte(26, 98), Byte(29, 100), Byte(32, 102), Byte(35, 104), Byte(38, 106),
-};
-
-constexpr FieldCodec kOldLogikfuncFields[] = {
-    Byte(7, 0), Byte(8, 1), Flags16(9, 2), Flags16(25, 4), Triple(4, 6),
-    Triple(41, 64), Triple(44, 66), Triple(47, 68), Triple(50, 70), Triple(53, 72), Triple(56, 74),
-};
-
-// The unit is a 32-bit word of which only the low byte is stored.
-constexpr FieldCodec kOldVergleichFields[] = {
-    Byte(7, 0), Byte(8, 1), Flags16(20, 2), Flags16(36, 4), Triple(4, 6), Source(9, 8), Source(11, 10), Byte(16, 12),
-};
-
-// Output 16 has no bit in either list; bit 7 of byte 3 is the keep-error flag, bit 7 of byte 5 is written as 0.
-constexpr FieldCodec kOldFuncKontrolleFields[] = {
-    Byte(4, 0), Byte(5, 1), Flags(14, 2, 15), Bit(13, 3, 7), Flags(30, 4, 15), Triple(10, 6), Source(6, 8),
-    Source(8, 10),
-};
-
-// Edge and mode are the low bits of the 32-bit words at 8 and 16.
-constexpr FieldCodec kOldTimerFields[] = {
-    Byte(20, 0), Bits(8, 1, 0, 2), Bit(12, 1, 2), Bits(16, 1, 3, 5), Flags16(27, 2), Flags16(43, 4), Triple(4, 6),
-    Triple(22, 8), Byte(21, 10), Source(25, 11),
-};
-
-// Bits 1..6 of byte 1 are not the counter's; bit 7 is written as 0 and the position is kept in copies (below).
-constexpr FieldCodec kOldZaehlerFields[] = {
-    Byte(7, 0), Bit(8, 1, 0), Triple(4, 2), Triple(10, 4), Byte(9, 6),
-    Triple(13, 64), Triple(16, 66), Triple(19, 68), Triple(22, 70), Triple(25, 72), Triple(28, 74),
-};
-
-// Fields 7..9 and the programs at 34 are the time-program block.
-constexpr FieldCodec kOldSchaltuhrFields[] = {
-    Flags16(18, 1), Triple(4, 3), Byte(10, 5), Triple(15, 6), Byte(11, 8), Byte(12, 9), Byte(13, 10), Byte(14, 11),
-};
-
-constexpr FieldCodec kOldSyncFields[] = {
-    Bits(7, 0, 0, 3), Bit(9, 0, 3), Bits(8, 0, 4, 4), Flags16(10, 1), Triple(4, 3), Bytes(26, 64, 20),
-};
-
-constexpr FieldCodec kOldProfilfuncFields[] = {
-    Byte(7, 0), Bits(8, 1, 0, 7), Bit(9, 1, 7), Flags16(24, 2), Triple(4, 4), Triple(10, 6), Triple(13, 8),
-    Triple(16, 10), Triple(19, 12), Source(22, 14), Bytes(40, 64, 64),
-};
-
-constexpr FieldCodec kOldWartungsfuncFields[] = {
-    Byte(7, 0), Byte(8, 1), Byte(9, 2), Flags16(10, 3), Flags6(26, 5), Triple(4, 6), Bytes(32, 64, 5),
-};
-
 // ---- The codec tables: each record's field table states the stored places of its fields; the rows here are those
 // that have no row there (sources, triples, output lists without a row, values that follow the unit) ----
 
@@ -140,26 +86,16 @@ static_assert(FieldEnd(kSchaltuhrCodec) <= sizeof(SchaltuhrParam) && StoredEnd(k
 static_assert(FieldEnd(kSyncCodec) <= sizeof(SyncParam) && StoredEnd(kSyncCodec) <= kSlotSize);
 static_assert(FieldEnd(kProfilfuncCodec) == sizeof(ProfilfuncParam) && StoredEnd(kProfilfuncCodec) == kSlotSize);
 static_assert(FieldEnd(kWartungsfuncCodec) == sizeof(WartungsfuncParam));
-static_assert(SameRows(kOldAnalogfuncFields, kAnalogfuncCodec) && WritesApart(kOldAnalogfuncFields));
 static_assert(DecodesEveryField(kAnalogfuncCodec, record::kAnalogfuncFields));
-static_assert(SameRows(kOldLogikfuncFields, kLogikfuncCodec) && WritesApart(kOldLogikfuncFields));
 static_assert(DecodesEveryField(kLogikfuncCodec, record::kLogikfuncFields));
-static_assert(SameRows(kOldVergleichFields, kVergleichCodec) && WritesApart(kOldVergleichFields));
 static_assert(DecodesEveryField(kVergleichCodec, record::kVergleichFields));
-static_assert(SameRows(kOldFuncKontrolleFields, kFuncKontrolleCodec) && WritesApart(kOldFuncKontrolleFields));
 static_assert(DecodesEveryField(kFuncKontrolleCodec, record::kFuncKontrolleFields));
-static_assert(SameRows(kOldTimerFields, kTimerCodec) && WritesApart(kOldTimerFields));
 static_assert(DecodesEveryField(kTimerCodec, record::kTimerFields));
-static_assert(SameRows(kOldZaehlerFields, kZaehlerCodec) && WritesApart(kOldZaehlerFields));
 static_assert(DecodesEveryField(kZaehlerCodec, record::kZaehlerFields, 0,
                                 {offsetof(ZaehlerParam, position), offsetof(ZaehlerParam, minutes)}));
-static_assert(SameRows(kOldSchaltuhrFields, kSchaltuhrCodec) && WritesApart(kOldSchaltuhrFields));
 static_assert(DecodesEveryField(kSchaltuhrCodec, record::kSchaltuhrFields, offsetof(SchaltuhrParam, programs)));
-static_assert(SameRows(kOldSyncFields, kSyncCodec) && WritesApart(kOldSyncFields));
 static_assert(DecodesEveryField(kSyncCodec, record::kSyncFields));
-static_assert(SameRows(kOldProfilfuncFields, kProfilfuncCodec) && WritesApart(kOldProfilfuncFields));
 static_assert(DecodesEveryField(kProfilfuncCodec, record::kProfilFields));
-static_assert(SameRows(kOldWartungsfuncFields, kWartungsfuncCodec) && WritesApart(kOldWartungsfuncFields));
 static_assert(DecodesEveryField(kWartungsfuncCodec, record::kWartungsfuncFields));
 
 // ---- The counter position ----

@@ -17,29 +17,15 @@ static_assert(offsetof(MeldungParam, alarm) == 4 && offsetof(MeldungParam, relea
               offsetof(MeldungParam, normalOn) == 14 && offsetof(MeldungParam, dominantOn) == 30 &&
               offsetof(MeldungParam, dominantOff) == 46 && offsetof(MeldungParam, errorRelease) == 62);
 
-// Byte 12, the cause designation, is converted by hand; the table owns every other bit of the 16 bytes.
-constexpr record::FieldCodec kOldMeldungFields[] = {
-    record::Triple(5, 0),     // release
-    record::Triple(8, 2),     // activate
-    record::Triple(11, 4),    // cancel
-    record::Flags16(14, 6),   // "normale ON"
-    record::Flags16(30, 8),   // "dominante ON"
-    record::Flags16(46, 10),  // "dominante OFF"
-    record::Bits(0, 13, 0, 5),  // type
-    record::Bits(1, 13, 5, 2),  // cause group
-    record::Bit(4, 13, 7),      // alarm sound
-    record::Flags16(62, 14),  // "Rilascio Errore?"
-};
 // The table owns every bit of the 16 bytes but byte 12, the cause designation, which is converted by hand.
 constexpr record::FieldCodec kMeldungOther[] = {
-    record::Triple(5, 0),  // release
-    record::Triple(8, 2),  // activate
-    record::Triple(11, 4), // cancel
+    record::Triple(5, 0),   // release
+    record::Triple(8, 2),   // activate
+    record::Triple(11, 4),  // cancel
 };
 constexpr auto kMeldungCodec = record::CodecOf<record::kMeldungFields, kMeldungOther>();
 static_assert(record::StoredEnd(kMeldungCodec) == layout::kMeldungRecordSize);
 static_assert(record::FieldEnd(kMeldungCodec) == sizeof(MeldungParam));
-static_assert(record::SameRows(kOldMeldungFields, kMeldungCodec) && record::WritesApart(kOldMeldungFields));
 static_assert(record::DecodesEveryField(kMeldungCodec, record::kMeldungFields, 0,
                                         {offsetof(MeldungParam, index), offsetof(MeldungParam, digit)}));
 constexpr unsigned kCauseByte = 12;

@@ -18,15 +18,9 @@ namespace {
 constexpr UINT kNetzRecordSize = 32;   // every network record but the settings
 constexpr UINT kNetzwerkSize = 64;
 
-// The transmission conditions are stored one to one; only byte 0 is a flag, whose other bits stay 1.
-constexpr record::FieldCodec kOldSendeFields[] = {
-    record::Bit(0, 0, 0),
-    record::Bytes(1, 1, 14),
-};
 // The transmission conditions' table states every stored place.
 constexpr auto kSendeCodec = record::CodecOf<record::kSendebedingungenFields>();
 static_assert(record::FieldEnd(kSendeCodec) == sizeof(Sendebedingungen));
-static_assert(record::SameRows(kOldSendeFields, kSendeCodec) && record::WritesApart(kOldSendeFields));
 static_assert(record::DecodesEveryField(kSendeCodec, record::kSendebedingungenFields));
 
 bool ReadRecord(CEepromFile* f, UINT address, UINT count, BYTE* bytes)

@@ -23,35 +23,6 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// ---- Stored forms: field, stored byte ----
-
-constexpr FieldCodec kOldSolarregelungFields[] = {
-    Byte(15, 0), Byte(16, 1),   Byte(9, 2),     Byte(10, 3),    Byte(13, 4), Byte(14, 5), Byte(19, 6),
-    Byte(20, 7), Flags16(21, 8), Triple(4, 10), Source(7, 12), Source(11, 14), Source(17, 16),
-};
-constexpr FieldCodec kOldSolarvorrangFields[] = {
-    Byte(7, 0), Byte(10, 1), Byte(11, 2), Byte(12, 3), Byte(13, 4), Flags16(14, 5), Triple(4, 7), Source(8, 9),
-    Bytes(30, 64, 20),  // participant j and its priority in bytes 64 + 2j, 65 + 2j
-};
-// The three modes are bits 0..5 of stored byte 0 (bit 7 is not the record's); the outputs bits 0..5 of byte 2.
-constexpr FieldCodec kOldPidRegelungFields[] = {
-    Bits(8, 0, 0, 6), Bit(12, 0, 6),    Byte(13, 1),   Flags6(35, 2),  Triple(4, 3),   Source(14, 5),
-    Source(16, 7),    Source(18, 9),    Source(20, 11), Source(22, 13), Source(24, 15), Source(26, 17),
-    Source(28, 19),   Byte(30, 21),     Byte(31, 22),  Byte(32, 23),   Byte(33, 24),   Byte(34, 25),
-};
-// Stored byte 1 is not the record's; calibration and reading are hand-coded below.
-constexpr FieldCodec kOldWmzFields[] = {
-    Byte(7, 0), Triple(4, 2), Source(8, 4), Source(10, 6), Source(12, 8), Triple(14, 10),
-};
-constexpr FieldCodec kOldStartfuncFields[] = {
-    Byte(7, 0),      Byte(8, 1),    Byte(9, 2),     Byte(10, 3),     Byte(11, 4), Byte(12, 5),
-    Flags16(17, 6),  Triple(4, 8),  Source(13, 10), Source(15, 12),  Bytes(33, 64, 10),
-};
-constexpr FieldCodec kOldKuehlfuncFields[] = {
-    Byte(13, 0),     Byte(14, 1),   Byte(7, 2),     Byte(8, 3),      Byte(15, 4),
-    Flags16(16, 5),  Flags6(32, 7), Triple(4, 8),   Source(9, 10),   Source(11, 12),
-};
-
 // ---- The codec tables: each record's field table states the stored places of its fields; the rows here are those
 // that have no row there (sources, triples, the PID modes) ----
 
@@ -86,21 +57,15 @@ static_assert(FieldEnd(kPidRegelungCodec) == 41 && StoredEnd(kPidRegelungCodec) 
 static_assert(FieldEnd(kWmzCodec) == 17 && StoredEnd(kWmzCodec) == 12);
 static_assert(FieldEnd(kStartfuncCodec) == sizeof(StartfuncParam) && StoredEnd(kStartfuncCodec) == 74);
 static_assert(FieldEnd(kKuehlfuncCodec) == sizeof(KuehlfuncParam) && StoredEnd(kKuehlfuncCodec) == 14);
-static_assert(SameRows(kOldSolarregelungFields, kSolarregelungCodec) && WritesApart(kOldSolarregelungFields));
 static_assert(DecodesEveryField(kSolarregelungCodec, record::kSolarregelungFields));
-static_assert(SameRows(kOldSolarvorrangFields, kSolarvorrangCodec) && WritesApart(kOldSolarvorrangFields));
 static_assert(DecodesEveryField(kSolarvorrangCodec, record::kSolarvorrangFields));
-static_assert(SameRows(kOldPidRegelungFields, kPidRegelungCodec) && WritesApart(kOldPidRegelungFields));
 static_assert(DecodesEveryField(kPidRegelungCodec, record::kPidRegelungFields));
-static_assert(SameRows(kOldWmzFields, kWmzCodec) && WritesApart(kOldWmzFields));
 static_assert(DecodesEveryField(kWmzCodec, record::kWmzFields, 0,
                                 {offsetof(WMZParam, calibrated), offsetof(WMZParam, upperTemp),
                                  offsetof(WMZParam, upperDiff), offsetof(WMZParam, lowerTemp),
                                  offsetof(WMZParam, lowerDiff), offsetof(WMZParam, readingKwh),
                                  offsetof(WMZParam, readingMwh)}));
-static_assert(SameRows(kOldStartfuncFields, kStartfuncCodec) && WritesApart(kOldStartfuncFields));
 static_assert(DecodesEveryField(kStartfuncCodec, record::kStartfuncFields));
-static_assert(SameRows(kOldKuehlfuncFields, kKuehlfuncCodec) && WritesApart(kOldKuehlfuncFields));
 static_assert(DecodesEveryField(kKuehlfuncCodec, record::kKuehlfuncFields));
 
 // ---- Heat meter: calibration blocks and meter-reading copies ----

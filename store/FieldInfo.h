@@ -4,9 +4,9 @@
 // the simple repairs of CParaCheck.
 //
 // A row names its field with RECORD_FIELD(Record, member): the member's name, offsetof and size, never a bare
-// position. A row of a stored record says where its field is stored with At (a place of FieldCodec.h); the
-// record's codec is built from those rows (RecordCodec.h). A member may be nested ("release.number") or an element ("analog[0].threshold"); a row that stands for
-// every element of an array says so with Each(count, stride).
+// position. A member may be nested ("release.number") or an element ("analog[0].threshold"); a row that stands for
+// every element of an array says so with Each(count, stride). A row of a stored record says where its field is
+// stored with At (a place of FieldCodec.h), and the record's codec is built from those rows (RecordCodec.h).
 //
 // Ranges and replacements are stored values (the number the field holds), compared in the order of the field's
 // scale: a difference byte compares as a signed byte, a temperature byte by its degrees, so that a range such as

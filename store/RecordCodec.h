@@ -340,39 +340,4 @@ constexpr unsigned FieldEnd(std::span<const FieldCodec> table)
     return end;
 }
 
-// TEMPORARY: whether two tables hold the same rows, a byte run counted as its single bytes.
-constexpr bool SameRows(std::span<const FieldCodec> x, std::span<const FieldCodec> y)
-{
-    auto canon = [](std::span<const FieldCodec> t, std::array<FieldCodec, 512>& out) {
-        unsigned n = 0;
-        for (const FieldCodec& c : t) {
-            if (c.kind == Kind::Bytes)
-                for (unsigned i = 0; i < c.a; ++i)
-                    out[n++] = Byte(BYTE(c.field + i), BYTE(c.stored + i));
-            else
-                out[n++] = c;
-        }
-        return n;
-    };
-    std::array<FieldCodec, 512> a {};
-    std::array<FieldCodec, 512> b {};
-    const unsigned na = canon(x, a);
-    const unsigned nb = canon(y, b);
-    if (na != nb)
-        return false;
-    auto same = [](const FieldCodec& p, const FieldCodec& q) {
-        return p.kind == q.kind && p.field == q.field && p.stored == q.stored && p.a == q.a && p.b == q.b;
-    };
-    for (unsigned i = 0; i < na; ++i) {
-        unsigned ca = 0, cb = 0;
-        for (unsigned j = 0; j < na; ++j) {
-            ca += same(a[i], a[j]);
-            cb += same(a[i], b[j]);
-        }
-        if (ca != cb)
-            return false;
-    }
-    return true;
-}
-
 }  // namespace record
