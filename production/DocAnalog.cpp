@@ -3,12 +3,10 @@
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
 #include "store/AnalogfuncParam.h"
-#include "store/LogikFields.h"
 #include "store/PID_RegelungParam.h"
 #include "store/ProfilfuncParam.h"
 #include "store/RecordCodec.h"
 #include "store/SchaltuhrParam.h"
-#include "store/SolarFields.h"
 
 #include <algorithm>
 #include <cstring>

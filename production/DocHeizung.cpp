@@ -6,9 +6,7 @@
 #include "store/AnfHeizungParam.h"
 #include "store/AnfWarmwasserParam.h"
 #include "store/CParaDaten.h"
-#include "store/HeizungFields.h"
 #include "store/HzkrRegParam.h"
-#include "store/KesselFields.h"
 #include "store/KesselkaskadeParam.h"
 #include "texts/CTexte.h"
 

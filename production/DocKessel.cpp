@@ -2,12 +2,9 @@
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
-#include "store/HeizungFields.h"
-#include "store/KesselFields.h"
 #include "store/KuehlfuncParam.h"
 #include "store/LadepumpeParam.h"
 #include "store/MischerRegParam.h"
-#include "store/SolarFields.h"
 
 namespace doc {
 

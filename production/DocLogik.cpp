@@ -2,9 +2,13 @@
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
+#include "store/Einheit.h"
 #include "store/FuncKontrolleParam.h"
-#include "store/LogikFields.h"
+#include "store/LogikfuncParam.h"
 #include "store/RecordCodec.h"
+#include "store/TimerParam.h"
+#include "store/VergleichParam.h"
+#include "store/ZaehlerParam.h"
 
 #include <cstring>
 

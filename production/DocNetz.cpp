@@ -4,7 +4,9 @@
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
-#include "store/NetzFields.h"
+#include "store/NetzEingang.h"
+#include "store/NetzwerkParam.h"
+#include "store/Sendebedingungen.h"
 #include "texts/CTexte.h"
 
 using namespace doc;

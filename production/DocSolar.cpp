@@ -3,7 +3,6 @@
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
-#include "store/SolarFields.h"
 #include "store/SolarregelungParam.h"
 #include "store/SolarvorrangParam.h"
 #include "store/StartfuncParam.h"

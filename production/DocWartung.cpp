@@ -2,8 +2,6 @@
 #include "production/DocFunctions.h"
 #include "production/DocTexts.h"
 #include "resources/UiTexts.h"
-#include "store/HeizungFields.h"
-#include "store/LogikFields.h"
 #include "store/WMZParam.h"
 #include "store/WartungsfuncParam.h"
 #include "store/ZirkulationParam.h"

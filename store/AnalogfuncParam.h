@@ -6,6 +6,7 @@
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
 #include "store/Einheit.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -47,3 +48,21 @@ static_assert(offsetof(AnalogfuncParam, release) == 4 && offsetof(AnalogfuncPara
               offsetof(AnalogfuncParam, offResult) == 18 && offsetof(AnalogfuncParam, variables) == 21 &&
               sizeof(AnalogfuncParam) == 39,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+inline constexpr BYTE kAnalogFunktionCodes[] = {kAnalogNull, kAnalogMin,   kAnalogMax,
+                                                kAnalogMittel, kAnalogSumme, kAnalogFilter};
+
+// Field table (see FieldInfo.h). The fields whose scale follows the unit (offsets, fixed values) have no row:
+// their rules stay with the repair.
+inline constexpr FieldInfo kAnalogfuncFields[] = {
+    // Never below the highest variable with a source.
+    ByHand(RECORD_FIELD(AnalogfuncParam, variableCount), Scale::Plain, 1, 6, 2).At(at::Byte(0)),
+    Listed(RECORD_FIELD(AnalogfuncParam, function), kAnalogFunktionCodes, kAnalogMin, Repair::Range).At(at::Byte(1)),
+    Listed(RECORD_FIELD(AnalogfuncParam, unit), std::span(kEinheitCodes).first(3), kEinheitTemperatur, Repair::Range)
+        .At(at::Byte(3)),
+    Ranged(RECORD_FIELD(AnalogfuncParam, filterTime), Scale::Duration, 0, 251, 0).At(at::Byte(8)),
+};
+
+}  // namespace record

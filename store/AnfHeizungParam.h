@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -29,3 +30,22 @@ static_assert(offsetof(AnfHeizungParam, release) == 4 && offsetof(AnfHeizungPara
               offsetof(AnfHeizungParam, offSetpoint) == 15 && offsetof(AnfHeizungParam, outputs) == 20 &&
               sizeof(AnfHeizungParam) == 36,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kAnfHeizungFields[] = {
+    // Switch-on 85 K leaves no room above it for the switch-off difference.
+    ByHand(RECORD_FIELD(AnfHeizungParam, diffOn), Scale::Difference, 128, 126, 126).At(at::Byte(0)),
+    // Above the switch-on difference without a switch-off temperature, else below 85 K.
+    ByHand(RECORD_FIELD(AnfHeizungParam, diffOff), Scale::Difference, 129, 127, 126).At(at::Byte(1)),
+    // The fixed setpoints count only while their source is none.
+    ByHand(RECORD_FIELD(AnfHeizungParam, demandSetpoint.number), Scale::Temperature, 0, 99, 60),
+    ByHand(RECORD_FIELD(AnfHeizungParam, offSetpoint.number), Scale::Temperature, 0, 99, 60),
+    Ranged(RECORD_FIELD(AnfHeizungParam, minDemandTemp), Scale::Temperature, 0, 99, 50).At(at::Byte(2)),
+    Ranged(RECORD_FIELD(AnfHeizungParam, eco), Scale::Plain, 0, 50, 0).At(at::Byte(16)),
+    Ranged(RECORD_FIELD(AnfHeizungParam, minBurnerRun), Scale::Duration, 0, 191, 0).At(at::Byte(3)),
+    Flag(RECORD_FIELD(AnfHeizungParam, outputs[0])).Each(16, 1).At(at::Flags(4)),
+};
+
+}  // namespace record

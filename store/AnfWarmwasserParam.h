@@ -6,6 +6,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 #include "store/Zeitprogramm.h"
 
@@ -35,3 +36,19 @@ static_assert(offsetof(AnfWarmwasserParam, release) == 4 && offsetof(AnfWarmwass
               offsetof(AnfWarmwasserParam, burnerOutputs) == 37 && offsetof(AnfWarmwasserParam, programs) == 43 &&
               sizeof(AnfWarmwasserParam) == 123,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). Stored byte 0 and bytes 64..113 are the time-program block.
+inline constexpr FieldInfo kAnfWarmwasserFields[] = {
+    TIME_PROGRAM_CONTROL_FIELDS(AnfWarmwasserParam, 0),
+    Ranged(RECORD_FIELD(AnfWarmwasserParam, minTemp), Scale::Temperature, 0, 99, 40).At(at::Byte(1)),
+    ByHand(RECORD_FIELD(AnfWarmwasserParam, diffOn), Scale::Difference, 128, 126, 126).At(at::Byte(2)),
+    ByHand(RECORD_FIELD(AnfWarmwasserParam, diffOff), Scale::Difference, 129, 127, 127).At(at::Byte(3)),
+    Ranged(RECORD_FIELD(AnfWarmwasserParam, burnerPower), Scale::Plain, 20, 127, 80).At(at::Byte(4)),
+    ByHand(RECORD_FIELD(AnfWarmwasserParam, setpoint.number), Scale::Temperature, 0, 99, 60),
+    Flag(RECORD_FIELD(AnfWarmwasserParam, outputs[0])).Each(16, 1).At(at::Flags(5)),
+    Flag(RECORD_FIELD(AnfWarmwasserParam, burnerOutputs[0])).Each(6, 1).At(at::Flags(7)),
+};
+
+}  // namespace record

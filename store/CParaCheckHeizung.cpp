@@ -2,8 +2,12 @@
 // and the circulation.
 #include "store/CParaCheck.h"
 
+#include "store/AnfHeizungParam.h"
+#include "store/AnfWarmwasserParam.h"
 #include "store/CParaCheckRules.h"
-#include "store/HeizungFields.h"
+#include "store/HzkrRegParam.h"
+#include "store/LadepumpeParam.h"
+#include "store/ZirkulationParam.h"
 
 using paracheck::OffAboveOn;
 using paracheck::OffBelowOn;

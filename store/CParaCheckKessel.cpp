@@ -3,7 +3,8 @@
 
 #include "store/CParaCheckRules.h"
 #include "store/CParaDaten.h"
-#include "store/KesselFields.h"
+#include "store/KesselkaskadeParam.h"
+#include "store/MischerRegParam.h"
 #include "texttables/StandardDesignations.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // CParaCheck: repair of the CAN data-logging configuration.
 #include "store/CParaCheck.h"
 
-#include "store/NetzFields.h"
+#include "store/LoggingListen.h"
 
 void CParaCheck::CheckLogging(LoggingListen& r)
 {

@@ -1,8 +1,17 @@
 // CParaCheck: repairs of the logic, time and monitoring function records.
 #include "store/CParaCheck.h"
 
+#include "store/AnalogfuncParam.h"
 #include "store/CParaDaten.h"
-#include "store/LogikFields.h"
+#include "store/FuncKontrolleParam.h"
+#include "store/LogikfuncParam.h"
+#include "store/ProfilfuncParam.h"
+#include "store/SchaltuhrParam.h"
+#include "store/SyncParam.h"
+#include "store/TimerParam.h"
+#include "store/VergleichParam.h"
+#include "store/WartungsfuncParam.h"
+#include "store/ZaehlerParam.h"
 #include "texttables/StandardDesignations.h"
 
 #include <initializer_list>

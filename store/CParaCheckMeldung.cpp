@@ -1,7 +1,7 @@
 // CParaCheck: repair of a message record.
 #include "store/CParaCheck.h"
 
-#include "store/PlantFields.h"
+#include "store/MeldungParam.h"
 
 #include <initializer_list>
 

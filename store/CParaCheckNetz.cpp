@@ -1,7 +1,9 @@
 // CParaCheck: repairs of the network records.
 #include "store/CParaCheck.h"
 
-#include "store/NetzFields.h"
+#include "store/NetzEingang.h"
+#include "store/NetzwerkParam.h"
+#include "store/Sendebedingungen.h"
 
 using record::RepairRanges;
 

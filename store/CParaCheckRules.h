@@ -1,5 +1,5 @@
 // The dependent rules that several CParaCheck source files share: ordering a switch-off difference against its
-// switch-on difference. The ranges of single fields stand in the field tables (<Family>Fields.h).
+// switch-on difference. The ranges of single fields stand in the field tables beside the records.
 #pragma once
 
 #include "platform/Types.h"

@@ -4,7 +4,12 @@
 
 #include "store/CParaCheckRules.h"
 #include "store/CParaDaten.h"
-#include "store/SolarFields.h"
+#include "store/KuehlfuncParam.h"
+#include "store/PID_RegelungParam.h"
+#include "store/SolarregelungParam.h"
+#include "store/SolarvorrangParam.h"
+#include "store/StartfuncParam.h"
+#include "store/WMZParam.h"
 #include "texttables/StandardDesignations.h"
 
 #include <cstdint>

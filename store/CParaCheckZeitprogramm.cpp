@@ -1,7 +1,7 @@
 // CParaCheck: the block of five time programs with its control fields.
 #include "store/CParaCheck.h"
 
-#include "store/ZeitprogrammFields.h"
+#include "store/Zeitprogramm.h"
 
 void CParaCheck::CheckZeitprogramm(BYTE smallest, BYTE* programs, BYTE* windows, Zeitprogramm* block)
 {

@@ -3,7 +3,11 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
-#include "store/HeizungFields.h"
+#include "store/AnfHeizungParam.h"
+#include "store/AnfWarmwasserParam.h"
+#include "store/HzkrRegParam.h"
+#include "store/LadepumpeParam.h"
+#include "store/ZirkulationParam.h"
 #include "store/RecordCodec.h"
 #include "texttables/StandardDesignations.h"
 
@@ -13,58 +17,51 @@ using namespace record;
 
 namespace {
 
-// ---- Stored forms: field, stored byte. Byte 0 and bytes 64..113 of the types with programs are the
+// ---- Stored forms: each record's field table states the stored places of its fields; the rows here are the
+// sources and triples, which have no row there. Byte 0 and bytes 64..113 of the types with programs are the
 // time-program block. ----
 
-// Byte 18: bits 0..2 mixer while off, bit 7 condition 5, bit 3 selects the half of byte 19 that holds the mode
-// (hand-coded below), bits 4..6 are not the record's.
-constexpr FieldCodec kHzkrRegFields[] = {
-    Bits(14, 1, 0, 3), Bit(24, 1, 3),    Bit(26, 1, 4),    Bit(28, 1, 5),   Bit(31, 1, 6),   Bit(15, 1, 7),
-    Byte(16, 2),       Byte(17, 3),      Byte(11, 4),      Byte(12, 5),     Byte(25, 6),     Byte(19, 7),
-    Byte(18, 8),       Byte(20, 9),      Byte(21, 10),     Byte(27, 11),    Byte(22, 12),    Byte(23, 13),
-    Byte(30, 14),      Byte(29, 15),     Byte(33, 16),     Byte(32, 17),    Bits(36, 18, 0, 3), Bit(34, 18, 7),
-    Byte(35, 20),      Flags16(54, 21),  Byte(70, 23),     Triple(4, 24),   Triple(39, 26),  Triple(42, 28),
-    Bytes(45, 30, 6),  Triple(51, 36),   Byte(37, 38),     Byte(38, 39),    Byte(13, 40),
+// Byte 20 is carried as it is.
+constexpr FieldCodec kHzkrRegOther[] = {
+    Byte(35, 20), Triple(4, 24), Triple(39, 26), Triple(42, 28), Bytes(45, 30, 6), Triple(51, 36),
 };
-constexpr FieldCodec kAnfHeizungFields[] = {
-    Byte(9, 0),     Byte(10, 1),    Byte(17, 2),     Byte(19, 3),     Flags16(20, 4), Triple(4, 6),
-    Source(7, 8),   Source(13, 10), Source(11, 12),  Source(15, 14),  Byte(18, 16),
+constexpr FieldCodec kAnfHeizungOther[] = {
+    Triple(4, 6), Source(7, 8), Source(13, 10), Source(11, 12), Source(15, 14),
 };
-constexpr FieldCodec kAnfWarmwasserFields[] = {
-    Byte(10, 1),    Byte(11, 2),     Byte(12, 3),    Byte(13, 4),      Flags16(21, 5), Flags6(37, 7),
-    Triple(4, 8),   Source(14, 10),  Source(16, 12), Triple(18, 14),
+constexpr FieldCodec kAnfWarmwasserOther[] = {Triple(4, 8), Source(14, 10), Source(16, 12), Triple(18, 14)};
+constexpr FieldCodec kLadepumpeOther[] = {
+    Triple(4, 8), Source(7, 10), Source(13, 12), Source(11, 14), Source(17, 16),
 };
-constexpr FieldCodec kLadepumpeFields[] = {
-    Byte(9, 0),     Byte(10, 1),    Byte(15, 2),     Byte(16, 3),     Byte(19, 4),    Byte(20, 5),
-    Flags16(21, 6), Triple(4, 8),   Source(7, 10),   Source(13, 12),  Source(11, 14), Source(17, 16),
-};
-constexpr FieldCodec kZirkulationFields[] = {
-    Byte(10, 1),    Byte(11, 2),    Byte(12, 3),     Byte(13, 4),     Byte(14, 5),    Byte(15, 6),
-    Flags16(26, 7), Triple(4, 9),   Bytes(18, 11, 8), Byte(16, 19),   Byte(17, 20),
-};
+constexpr FieldCodec kZirkulationOther[] = {Triple(4, 9), Bytes(18, 11, 8)};
 
-constexpr FuncRecordType kHzkrReg{texts::kTypeHzkrReg, kHzkrRegFields, offsetof(HzkrRegParam, programs)};
-constexpr FuncRecordType kAnfHeizung{texts::kTypeAnfHeizung, kAnfHeizungFields};
-constexpr FuncRecordType kAnfWarmwasser{texts::kTypeAnfWarmwasser, kAnfWarmwasserFields,
+constexpr auto kHzkrRegCodec = CodecOf<record::kHzkrRegFields, kHzkrRegOther>();
+constexpr auto kAnfHeizungCodec = CodecOf<record::kAnfHeizungFields, kAnfHeizungOther>();
+constexpr auto kAnfWarmwasserCodec = CodecOf<record::kAnfWarmwasserFields, kAnfWarmwasserOther>();
+constexpr auto kLadepumpeCodec = CodecOf<record::kLadepumpeFields, kLadepumpeOther>();
+constexpr auto kZirkulationCodec = CodecOf<record::kZirkulationFields, kZirkulationOther>();
+
+constexpr FuncRecordType kHzkrReg{texts::kTypeHzkrReg, kHzkrRegCodec, offsetof(HzkrRegParam, programs)};
+constexpr FuncRecordType kAnfHeizung{texts::kTypeAnfHeizung, kAnfHeizungCodec};
+constexpr FuncRecordType kAnfWarmwasser{texts::kTypeAnfWarmwasser, kAnfWarmwasserCodec,
                                         offsetof(AnfWarmwasserParam, programs)};
-constexpr FuncRecordType kLadepumpe{texts::kTypeLadepumpe, kLadepumpeFields};
-constexpr FuncRecordType kZirkulation{texts::kTypeZirkulation, kZirkulationFields,
+constexpr FuncRecordType kLadepumpe{texts::kTypeLadepumpe, kLadepumpeCodec};
+constexpr FuncRecordType kZirkulation{texts::kTypeZirkulation, kZirkulationCodec,
                                       offsetof(ZirkulationParam, programs)};
 
-static_assert(FieldEnd(kHzkrRegFields) == offsetof(HzkrRegParam, programs) && StoredEnd(kHzkrRegFields) == 41);
-static_assert(FieldEnd(kAnfHeizungFields) == sizeof(AnfHeizungParam) && StoredEnd(kAnfHeizungFields) == 17);
-static_assert(FieldEnd(kAnfWarmwasserFields) == offsetof(AnfWarmwasserParam, programs) &&
-              StoredEnd(kAnfWarmwasserFields) == 16);
-static_assert(FieldEnd(kLadepumpeFields) == sizeof(LadepumpeParam) && StoredEnd(kLadepumpeFields) == 18);
-static_assert(FieldEnd(kZirkulationFields) == offsetof(ZirkulationParam, programs) &&
-              StoredEnd(kZirkulationFields) == 21);
-static_assert(DecodesEveryField(kHzkrRegFields, record::kHzkrRegFields, offsetof(HzkrRegParam, programs),
+static_assert(FieldEnd(kHzkrRegCodec) == offsetof(HzkrRegParam, programs) && StoredEnd(kHzkrRegCodec) == 41);
+static_assert(FieldEnd(kAnfHeizungCodec) == sizeof(AnfHeizungParam) && StoredEnd(kAnfHeizungCodec) == 17);
+static_assert(FieldEnd(kAnfWarmwasserCodec) == offsetof(AnfWarmwasserParam, programs) &&
+              StoredEnd(kAnfWarmwasserCodec) == 16);
+static_assert(FieldEnd(kLadepumpeCodec) == sizeof(LadepumpeParam) && StoredEnd(kLadepumpeCodec) == 18);
+static_assert(FieldEnd(kZirkulationCodec) == offsetof(ZirkulationParam, programs) &&
+              StoredEnd(kZirkulationCodec) == 21);
+static_assert(DecodesEveryField(kHzkrRegCodec, record::kHzkrRegFields, offsetof(HzkrRegParam, programs),
                                 {offsetof(HzkrRegParam, mode)}));
-static_assert(DecodesEveryField(kAnfHeizungFields, record::kAnfHeizungFields));
-static_assert(DecodesEveryField(kAnfWarmwasserFields, record::kAnfWarmwasserFields,
+static_assert(DecodesEveryField(kAnfHeizungCodec, record::kAnfHeizungFields));
+static_assert(DecodesEveryField(kAnfWarmwasserCodec, record::kAnfWarmwasserFields,
                                 offsetof(AnfWarmwasserParam, programs)));
-static_assert(DecodesEveryField(kLadepumpeFields, record::kLadepumpeFields));
-static_assert(DecodesEveryField(kZirkulationFields, record::kZirkulationFields, offsetof(ZirkulationParam, programs)));
+static_assert(DecodesEveryField(kLadepumpeCodec, record::kLadepumpeFields));
+static_assert(DecodesEveryField(kZirkulationCodec, record::kZirkulationFields, offsetof(ZirkulationParam, programs)));
 
 // ---- The heating-circuit controller's mode: one nibble written into both halves of byte 19 ----
 

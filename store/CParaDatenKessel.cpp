@@ -2,7 +2,8 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
-#include "store/KesselFields.h"
+#include "store/KesselkaskadeParam.h"
+#include "store/MischerRegParam.h"
 #include "store/RecordCodec.h"
 #include "texttables/StandardDesignations.h"
 
@@ -16,38 +17,23 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// Field 16 is the low 4 bits of a 32-bit word; bits 5..7 of byte 1 are not the record's.
-constexpr FieldCodec kMischerRegFields[] = {
-    Byte(11, 0), Bits(16, 1, 0, 4), Bit(12, 1, 4), Byte(20, 2), Triple(4, 3), Source(9, 5), Source(7, 7),
+// The field tables state the stored places of their fields; these are the sources, triples and lists that have
+// no row there. Field 16 is the low 4 bits of a 32-bit word; bits 5..7 of byte 1 are not the record's.
+constexpr FieldCodec kMischerRegOther[] = {Bits(16, 1, 0, 4), Triple(4, 3), Source(9, 5), Source(7, 7)};
+// The demand of boiler b: fields 27 + 28b.., stored from byte 51 + 6b; output 16 has no stored bit.
+constexpr FieldCodec kKesselkaskadeOther[] = {
+    Triple(4, 1), Source(15, 3), Triple(7, 6), Triple(10, 8), Flags(27, 51, 15), Flags(55, 57, 15), Flags(83, 63, 15),
 };
+constexpr auto kMischerRegCodec = CodecOf<record::kMischerRegFields, kMischerRegOther>();
+constexpr auto kKesselkaskadeCodec = CodecOf<record::kKesselkaskadeFields, kKesselkaskadeOther>();
 
-// One boiler block b: stored bytes 48 + 6b .. 53 + 6b, decoded fields 24 + 28b on. Output 16 has no stored bit.
-constexpr FieldCodec KesselCodec(int b, int i)
-{
-    const BYTE o = static_cast<BYTE>(24 + 28 * b);
-    const BYTE s = static_cast<BYTE>(48 + 6 * b);
-    const FieldCodec block[] = {
-        Byte(o, s), Byte(o + 1, s + 1), Byte(o + 2, s + 2), Flags(o + 3, s + 3, 15), Bit(o + 19, s + 4, 7),
-        Byte(o + 20, s + 5),
-    };
-    return block[i];
-}
+constexpr FuncRecordType kMischerReg{texts::kTypeMischerReg, kMischerRegCodec};
+constexpr FuncRecordType kKesselkaskade{texts::kTypeKesselkaskade, kKesselkaskadeCodec};
 
-constexpr FieldCodec kKesselkaskadeFields[] = {
-    Bits(13, 0, 0, 4), Bits(14, 0, 4, 4), Triple(4, 1), Source(15, 3), Byte(17, 5), Triple(7, 6), Triple(10, 8),
-    Bytes(18, 32, 6),
-    KesselCodec(0, 0), KesselCodec(0, 1), KesselCodec(0, 2), KesselCodec(0, 3), KesselCodec(0, 4), KesselCodec(0, 5),
-    KesselCodec(1, 0), KesselCodec(1, 1), KesselCodec(1, 2), KesselCodec(1, 3), KesselCodec(1, 4), KesselCodec(1, 5),
-    KesselCodec(2, 0), KesselCodec(2, 1), KesselCodec(2, 2), KesselCodec(2, 3), KesselCodec(2, 4), KesselCodec(2, 5),
-};
-
-constexpr FuncRecordType kMischerReg{texts::kTypeMischerReg, kMischerRegFields};
-constexpr FuncRecordType kKesselkaskade{texts::kTypeKesselkaskade, kKesselkaskadeFields};
-
-static_assert(FieldEnd(kMischerRegFields) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegFields) <= kSlotSize);
-static_assert(FieldEnd(kKesselkaskadeFields) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeFields) <= 66);
-static_assert(DecodesEveryField(kMischerRegFields, record::kMischerRegFields));
-static_assert(DecodesEveryField(kKesselkaskadeFields, record::kKesselkaskadeFields));
+static_assert(FieldEnd(kMischerRegCodec) <= sizeof(MischerRegParam) && StoredEnd(kMischerRegCodec) <= kSlotSize);
+static_assert(FieldEnd(kKesselkaskadeCodec) <= sizeof(KesselkaskadeParam) && StoredEnd(kKesselkaskadeCodec) <= 66);
+static_assert(DecodesEveryField(kMischerRegCodec, record::kMischerRegFields));
+static_assert(DecodesEveryField(kKesselkaskadeCodec, record::kKesselkaskadeFields));
 
 // The operating hours of boiler b are kept in two pairs of 16-bit copies, low byte first; a pair whose copies
 // differ counts as 0, and the larger pair wins.

@@ -3,7 +3,7 @@
 
 #include "store/CEepromFile.h"
 #include "store/ImageLayout.h"
-#include "store/NetzFields.h"
+#include "store/LoggingListen.h"
 #include "store/RecordCodec.h"
 
 #include <array>

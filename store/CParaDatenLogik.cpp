@@ -3,7 +3,16 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
-#include "store/LogikFields.h"
+#include "store/AnalogfuncParam.h"
+#include "store/FuncKontrolleParam.h"
+#include "store/LogikfuncParam.h"
+#include "store/ProfilfuncParam.h"
+#include "store/SchaltuhrParam.h"
+#include "store/SyncParam.h"
+#include "store/TimerParam.h"
+#include "store/VergleichParam.h"
+#include "store/WartungsfuncParam.h"
+#include "store/ZaehlerParam.h"
 #include "store/RecordCodec.h"
 #include "texttables/StandardDesignations.h"
 
@@ -17,92 +26,77 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// ---- Stored forms: the slot byte of every decoded field ----
+// ---- The codec tables: each record's field table states the stored places of its fields; the rows here are those
+// that have no row there (sources, triples, output lists without a row, values that follow the unit) ----
 
-constexpr FieldCodec kAnalogfuncFields[] = {
-    Byte(7, 0), Byte(9, 1), Flags6(12, 2), Byte(10, 3), Triple(4, 4), Source(18, 6), Byte(11, 8), Byte(20, 9),
+// The variables: sources in bytes 64 + 2j, offsets in bytes 96 + 2j.
+constexpr FieldCodec kAnalogfuncOther[] = {
+    Flags6(12, 2), Triple(4, 4), Source(18, 6), Byte(20, 9),
     Source(21, 64), Source(24, 66), Source(27, 68), Source(30, 70), Source(33, 72), Source(36, 74),
     Byte(23, 96), Byte(26, 98), Byte(29, 100), Byte(32, 102), Byte(35, 104), Byte(38, 106),
 };
-
-constexpr FieldCodec kLogikfuncFields[] = {
-    Byte(7, 0), Byte(8, 1), Flags16(9, 2), Flags16(25, 4), Triple(4, 6),
-    Triple(41, 64), Triple(44, 66), Triple(47, 68), Triple(50, 70), Triple(53, 72), Triple(56, 74),
+constexpr FieldCodec kLogikfuncOther[] = {
+    Triple(4, 6), Triple(41, 64), Triple(44, 66), Triple(47, 68), Triple(50, 70), Triple(53, 72), Triple(56, 74),
 };
-
-// The unit is a 32-bit word of which only the low byte is stored.
-constexpr FieldCodec kVergleichFields[] = {
-    Byte(7, 0), Byte(8, 1), Flags16(20, 2), Flags16(36, 4), Triple(4, 6), Source(9, 8), Source(11, 10), Byte(16, 12),
-};
-
-// Output 16 has no bit in either list; bit 7 of byte 3 is the keep-error flag, bit 7 of byte 5 is written as 0.
-constexpr FieldCodec kFuncKontrolleFields[] = {
-    Byte(4, 0), Byte(5, 1), Flags(14, 2, 15), Bit(13, 3, 7), Flags(30, 4, 15), Triple(10, 6), Source(6, 8),
-    Source(8, 10),
-};
-
+constexpr FieldCodec kVergleichOther[] = {Byte(7, 0), Byte(8, 1), Triple(4, 6), Source(9, 8), Source(11, 10)};
+constexpr FieldCodec kFuncKontrolleOther[] = {Triple(10, 6), Source(6, 8), Source(8, 10)};
 // Edge and mode are the low bits of the 32-bit words at 8 and 16.
-constexpr FieldCodec kTimerFields[] = {
-    Byte(20, 0), Bits(8, 1, 0, 2), Bit(12, 1, 2), Bits(16, 1, 3, 5), Flags16(27, 2), Flags16(43, 4), Triple(4, 6),
-    Triple(22, 8), Byte(21, 10), Source(25, 11),
+constexpr FieldCodec kTimerOther[] = {Bits(8, 1, 0, 2), Bits(16, 1, 3, 5), Triple(4, 6), Triple(22, 8), Source(25, 11)};
+constexpr FieldCodec kZaehlerOther[] = {
+    Triple(4, 2), Triple(10, 4), Triple(13, 64), Triple(16, 66), Triple(19, 68), Triple(22, 70), Triple(25, 72),
+    Triple(28, 74),
 };
-
-// Bits 1..6 of byte 1 are not the counter's; bit 7 is written as 0 and the position is kept in copies (below).
-constexpr FieldCodec kZaehlerFields[] = {
-    Byte(7, 0), Bit(8, 1, 0), Triple(4, 2), Triple(10, 4), Byte(9, 6),
-    Triple(13, 64), Triple(16, 66), Triple(19, 68), Triple(22, 70), Triple(25, 72), Triple(28, 74),
+constexpr FieldCodec kSchaltuhrOther[] = {Flags16(18, 1), Triple(4, 3), Triple(15, 6)};
+constexpr FieldCodec kSyncOther[] = {Flags16(10, 1), Triple(4, 3), Bytes(26, 64, 20)};
+constexpr FieldCodec kProfilfuncOther[] = {
+    Flags16(24, 2), Triple(4, 4), Triple(10, 6), Triple(13, 8), Triple(16, 10), Triple(19, 12), Source(22, 14),
+    Bytes(40, 64, 64),
 };
+constexpr FieldCodec kWartungsfuncOther[] = {Flags6(26, 5), Triple(4, 6)};
 
-// Fields 7..9 and the programs at 34 are the time-program block.
-constexpr FieldCodec kSchaltuhrFields[] = {
-    Flags16(18, 1), Triple(4, 3), Byte(10, 5), Triple(15, 6), Byte(11, 8), Byte(12, 9), Byte(13, 10), Byte(14, 11),
-};
+constexpr auto kAnalogfuncCodec = CodecOf<record::kAnalogfuncFields, kAnalogfuncOther>();
+constexpr auto kLogikfuncCodec = CodecOf<record::kLogikfuncFields, kLogikfuncOther>();
+constexpr auto kVergleichCodec = CodecOf<record::kVergleichFields, kVergleichOther>();
+constexpr auto kFuncKontrolleCodec = CodecOf<record::kFuncKontrolleFields, kFuncKontrolleOther>();
+constexpr auto kTimerCodec = CodecOf<record::kTimerFields, kTimerOther>();
+constexpr auto kZaehlerCodec = CodecOf<record::kZaehlerFields, kZaehlerOther>();
+constexpr auto kSchaltuhrCodec = CodecOf<record::kSchaltuhrFields, kSchaltuhrOther>();
+constexpr auto kSyncCodec = CodecOf<record::kSyncFields, kSyncOther>();
+constexpr auto kProfilfuncCodec = CodecOf<record::kProfilFields, kProfilfuncOther>();
+constexpr auto kWartungsfuncCodec = CodecOf<record::kWartungsfuncFields, kWartungsfuncOther>();
 
-constexpr FieldCodec kSyncFields[] = {
-    Bits(7, 0, 0, 3), Bit(9, 0, 3), Bits(8, 0, 4, 4), Flags16(10, 1), Triple(4, 3), Bytes(26, 64, 20),
-};
+constexpr FuncRecordType kAnalogfunc{texts::kTypeAnalogfunc, kAnalogfuncCodec};
+constexpr FuncRecordType kLogikfunc{texts::kTypeLogikfunc, kLogikfuncCodec};
+constexpr FuncRecordType kVergleich{texts::kTypeVergleich, kVergleichCodec};
+constexpr FuncRecordType kFuncKontrolle{texts::kTypeFuncKontrolle, kFuncKontrolleCodec};
+constexpr FuncRecordType kTimer{texts::kTypeTimer, kTimerCodec};
+constexpr FuncRecordType kZaehler{texts::kTypeZaehler, kZaehlerCodec};
+constexpr FuncRecordType kSchaltuhr{texts::kTypeSchaltuhr, kSchaltuhrCodec, offsetof(SchaltuhrParam, programs)};
+constexpr FuncRecordType kSync{texts::kTypeSync, kSyncCodec};
+constexpr FuncRecordType kProfilfunc{texts::kTypeProfilfunc, kProfilfuncCodec};
+constexpr FuncRecordType kWartungsfunc{texts::kTypeWartungsfunc, kWartungsfuncCodec};
 
-constexpr FieldCodec kProfilfuncFields[] = {
-    Byte(7, 0), Bits(8, 1, 0, 7), Bit(9, 1, 7), Flags16(24, 2), Triple(4, 4), Triple(10, 6), Triple(13, 8),
-    Triple(16, 10), Triple(19, 12), Source(22, 14), Bytes(40, 64, 64),
-};
-
-constexpr FieldCodec kWartungsfuncFields[] = {
-    Byte(7, 0), Byte(8, 1), Byte(9, 2), Flags16(10, 3), Flags6(26, 5), Triple(4, 6), Bytes(32, 64, 5),
-};
-
-constexpr FuncRecordType kAnalogfunc{texts::kTypeAnalogfunc, kAnalogfuncFields};
-constexpr FuncRecordType kLogikfunc{texts::kTypeLogikfunc, kLogikfuncFields};
-constexpr FuncRecordType kVergleich{texts::kTypeVergleich, kVergleichFields};
-constexpr FuncRecordType kFuncKontrolle{texts::kTypeFuncKontrolle, kFuncKontrolleFields};
-constexpr FuncRecordType kTimer{texts::kTypeTimer, kTimerFields};
-constexpr FuncRecordType kZaehler{texts::kTypeZaehler, kZaehlerFields};
-constexpr FuncRecordType kSchaltuhr{texts::kTypeSchaltuhr, kSchaltuhrFields, offsetof(SchaltuhrParam, programs)};
-constexpr FuncRecordType kSync{texts::kTypeSync, kSyncFields};
-constexpr FuncRecordType kProfilfunc{texts::kTypeProfilfunc, kProfilfuncFields};
-constexpr FuncRecordType kWartungsfunc{texts::kTypeWartungsfunc, kWartungsfuncFields};
-
-static_assert(FieldEnd(kAnalogfuncFields) <= sizeof(AnalogfuncParam) && StoredEnd(kAnalogfuncFields) <= kSlotSize);
-static_assert(FieldEnd(kLogikfuncFields) <= sizeof(LogikfuncParam) && StoredEnd(kLogikfuncFields) <= kSlotSize);
-static_assert(FieldEnd(kVergleichFields) <= sizeof(VergleichParam) && StoredEnd(kVergleichFields) <= kSlotSize);
-static_assert(FieldEnd(kFuncKontrolleFields) <= sizeof(FuncKontrolleParam));
-static_assert(FieldEnd(kTimerFields) <= sizeof(TimerParam) && StoredEnd(kTimerFields) <= kSlotSize);
-static_assert(FieldEnd(kZaehlerFields) <= sizeof(ZaehlerParam) && StoredEnd(kZaehlerFields) <= kSlotSize);
-static_assert(FieldEnd(kSchaltuhrFields) <= sizeof(SchaltuhrParam) && StoredEnd(kSchaltuhrFields) <= 64);
-static_assert(FieldEnd(kSyncFields) <= sizeof(SyncParam) && StoredEnd(kSyncFields) <= kSlotSize);
-static_assert(FieldEnd(kProfilfuncFields) == sizeof(ProfilfuncParam) && StoredEnd(kProfilfuncFields) == kSlotSize);
-static_assert(FieldEnd(kWartungsfuncFields) == sizeof(WartungsfuncParam));
-static_assert(DecodesEveryField(kAnalogfuncFields, record::kAnalogfuncFields));
-static_assert(DecodesEveryField(kLogikfuncFields, record::kLogikfuncFields));
-static_assert(DecodesEveryField(kVergleichFields, record::kVergleichFields));
-static_assert(DecodesEveryField(kFuncKontrolleFields, record::kFuncKontrolleFields));
-static_assert(DecodesEveryField(kTimerFields, record::kTimerFields));
-static_assert(DecodesEveryField(kZaehlerFields, record::kZaehlerFields, 0,
+static_assert(FieldEnd(kAnalogfuncCodec) <= sizeof(AnalogfuncParam) && StoredEnd(kAnalogfuncCodec) <= kSlotSize);
+static_assert(FieldEnd(kLogikfuncCodec) <= sizeof(LogikfuncParam) && StoredEnd(kLogikfuncCodec) <= kSlotSize);
+static_assert(FieldEnd(kVergleichCodec) <= sizeof(VergleichParam) && StoredEnd(kVergleichCodec) <= kSlotSize);
+static_assert(FieldEnd(kFuncKontrolleCodec) <= sizeof(FuncKontrolleParam));
+static_assert(FieldEnd(kTimerCodec) <= sizeof(TimerParam) && StoredEnd(kTimerCodec) <= kSlotSize);
+static_assert(FieldEnd(kZaehlerCodec) <= sizeof(ZaehlerParam) && StoredEnd(kZaehlerCodec) <= kSlotSize);
+static_assert(FieldEnd(kSchaltuhrCodec) <= sizeof(SchaltuhrParam) && StoredEnd(kSchaltuhrCodec) <= 64);
+static_assert(FieldEnd(kSyncCodec) <= sizeof(SyncParam) && StoredEnd(kSyncCodec) <= kSlotSize);
+static_assert(FieldEnd(kProfilfuncCodec) == sizeof(ProfilfuncParam) && StoredEnd(kProfilfuncCodec) == kSlotSize);
+static_assert(FieldEnd(kWartungsfuncCodec) == sizeof(WartungsfuncParam));
+static_assert(DecodesEveryField(kAnalogfuncCodec, record::kAnalogfuncFields));
+static_assert(DecodesEveryField(kLogikfuncCodec, record::kLogikfuncFields));
+static_assert(DecodesEveryField(kVergleichCodec, record::kVergleichFields));
+static_assert(DecodesEveryField(kFuncKontrolleCodec, record::kFuncKontrolleFields));
+static_assert(DecodesEveryField(kTimerCodec, record::kTimerFields));
+static_assert(DecodesEveryField(kZaehlerCodec, record::kZaehlerFields, 0,
                                 {offsetof(ZaehlerParam, position), offsetof(ZaehlerParam, minutes)}));
-static_assert(DecodesEveryField(kSchaltuhrFields, record::kSchaltuhrFields, offsetof(SchaltuhrParam, programs)));
-static_assert(DecodesEveryField(kSyncFields, record::kSyncFields));
-static_assert(DecodesEveryField(kProfilfuncFields, record::kProfilFields));
-static_assert(DecodesEveryField(kWartungsfuncFields, record::kWartungsfuncFields));
+static_assert(DecodesEveryField(kSchaltuhrCodec, record::kSchaltuhrFields, offsetof(SchaltuhrParam, programs)));
+static_assert(DecodesEveryField(kSyncCodec, record::kSyncFields));
+static_assert(DecodesEveryField(kProfilfuncCodec, record::kProfilFields));
+static_assert(DecodesEveryField(kWartungsfuncCodec, record::kWartungsfuncFields));
 
 // ---- The counter position ----
 

@@ -4,7 +4,7 @@
 #include "store/CEepromFile.h"
 #include "store/DrawingReader.h"
 #include "store/ImageLayout.h"
-#include "store/PlantFields.h"
+#include "store/MeldungParam.h"
 #include "store/RecordCodec.h"
 
 #include <cstddef>
@@ -17,22 +17,16 @@ static_assert(offsetof(MeldungParam, alarm) == 4 && offsetof(MeldungParam, relea
               offsetof(MeldungParam, normalOn) == 14 && offsetof(MeldungParam, dominantOn) == 30 &&
               offsetof(MeldungParam, dominantOff) == 46 && offsetof(MeldungParam, errorRelease) == 62);
 
-// Byte 12, the cause designation, is converted by hand; the table owns every other bit of the 16 bytes.
-constexpr record::FieldCodec kMeldungFields[] = {
-    record::Triple(5, 0),     // release
-    record::Triple(8, 2),     // activate
-    record::Triple(11, 4),    // cancel
-    record::Flags16(14, 6),   // "normale ON"
-    record::Flags16(30, 8),   // "dominante ON"
-    record::Flags16(46, 10),  // "dominante OFF"
-    record::Bits(0, 13, 0, 5),  // type
-    record::Bits(1, 13, 5, 2),  // cause group
-    record::Bit(4, 13, 7),      // alarm sound
-    record::Flags16(62, 14),  // "Rilascio Errore?"
+// The table owns every bit of the 16 bytes but byte 12, the cause designation, which is converted by hand.
+constexpr record::FieldCodec kMeldungOther[] = {
+    record::Triple(5, 0),   // release
+    record::Triple(8, 2),   // activate
+    record::Triple(11, 4),  // cancel
 };
-static_assert(record::StoredEnd(kMeldungFields) == layout::kMeldungRecordSize);
-static_assert(record::FieldEnd(kMeldungFields) == sizeof(MeldungParam));
-static_assert(record::DecodesEveryField(kMeldungFields, record::kMeldungFields, 0,
+constexpr auto kMeldungCodec = record::CodecOf<record::kMeldungFields, kMeldungOther>();
+static_assert(record::StoredEnd(kMeldungCodec) == layout::kMeldungRecordSize);
+static_assert(record::FieldEnd(kMeldungCodec) == sizeof(MeldungParam));
+static_assert(record::DecodesEveryField(kMeldungCodec, record::kMeldungFields, 0,
                                         {offsetof(MeldungParam, index), offsetof(MeldungParam, digit)}));
 constexpr unsigned kCauseByte = 12;
 
@@ -58,7 +52,7 @@ bool CParaDaten::GetMeldung(int file, BYTE slot, MeldungParam& record, bool comp
     if (!ReadMeldungRaw(file, slot, stored))
         return false;
     MeldungParam r;
-    record::Decode(kMeldungFields, stored, record::Fields(r));
+    record::Decode(kMeldungCodec, stored, record::Fields(r));
     // Unsigned 32-bit arithmetic, so that a cause byte of 0 decodes to an index the repair recognises.
     const UINT cause = stored[kCauseByte];
     r.index = static_cast<BYTE>((cause - 1u) / 10u + 1u);
@@ -77,7 +71,7 @@ bool CParaDaten::SetMeldung(int file, BYTE slot, MeldungParam record)
     if (!IsMeldungSlot(slot))
         return false;
     BYTE stored[layout::kMeldungRecordSize] = {};
-    record::Encode(kMeldungFields, record::Fields(record), stored);
+    record::Encode(kMeldungCodec, record::Fields(record), stored);
     stored[kCauseByte] = static_cast<BYTE>((record.index - 1u) * 10u + record.digit + 1u);
     return WriteMeldungRaw(file, slot, stored);
 }

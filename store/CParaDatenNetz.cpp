@@ -5,7 +5,9 @@
 #include "store/CEepromFile.h"
 #include "store/DrawingReader.h"
 #include "store/ImageLayout.h"
-#include "store/NetzFields.h"
+#include "store/NetzEingang.h"
+#include "store/NetzwerkParam.h"
+#include "store/Sendebedingungen.h"
 #include "store/RecordCodec.h"
 
 #include <algorithm>
@@ -16,13 +18,10 @@ namespace {
 constexpr UINT kNetzRecordSize = 32;   // every network record but the settings
 constexpr UINT kNetzwerkSize = 64;
 
-// The transmission conditions are stored one to one; only byte 0 is a flag, whose other bits stay 1.
-constexpr record::FieldCodec kSendeFields[] = {
-    record::Bit(0, 0, 0),
-    record::Bytes(1, 1, 14),
-};
-static_assert(record::FieldEnd(kSendeFields) == sizeof(Sendebedingungen));
-static_assert(record::DecodesEveryField(kSendeFields, record::kSendebedingungenFields));
+// The transmission conditions' table states every stored place.
+constexpr auto kSendeCodec = record::CodecOf<record::kSendebedingungenFields>();
+static_assert(record::FieldEnd(kSendeCodec) == sizeof(Sendebedingungen));
+static_assert(record::DecodesEveryField(kSendeCodec, record::kSendebedingungenFields));
 
 bool ReadRecord(CEepromFile* f, UINT address, UINT count, BYTE* bytes)
 {
@@ -104,7 +103,7 @@ bool CParaDaten::GetSendebedingungen(int file, Sendebedingungen& record)
     if (!ReadRecord(GetFile(file), layout::kSendebedingungen, sizeof b, b))
         return false;
     Sendebedingungen r;
-    record::Decode(kSendeFields, b, record::Fields(r));
+    record::Decode(kSendeCodec, b, record::Fields(r));
     record = r;
     return true;
 }
@@ -113,7 +112,7 @@ bool CParaDaten::SetSendebedingungen(int file, Sendebedingungen record)
 {
     BYTE b[sizeof(Sendebedingungen)];
     std::memset(b, 0xFF, sizeof b);
-    record::Encode(kSendeFields, record::Fields(record), b);
+    record::Encode(kSendeCodec, record::Fields(record), b);
     return WriteRecord(GetFile(file), layout::kSendebedingungen, kNetzRecordSize, b, sizeof b);
 }
 

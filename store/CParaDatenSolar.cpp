@@ -3,8 +3,13 @@
 #include "store/CParaDaten.h"
 
 #include "store/DrawingReader.h"
+#include "store/KuehlfuncParam.h"
+#include "store/PID_RegelungParam.h"
 #include "store/RecordCodec.h"
-#include "store/SolarFields.h"
+#include "store/SolarregelungParam.h"
+#include "store/SolarvorrangParam.h"
+#include "store/StartfuncParam.h"
+#include "store/WMZParam.h"
 #include "texttables/StandardDesignations.h"
 
 #include <bit>
@@ -18,58 +23,50 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// ---- Stored forms: field, stored byte ----
+// ---- The codec tables: each record's field table states the stored places of its fields; the rows here are those
+// that have no row there (sources, triples, the PID modes) ----
 
-constexpr FieldCodec kSolarregelungFields[] = {
-    Byte(15, 0), Byte(16, 1),   Byte(9, 2),     Byte(10, 3),    Byte(13, 4), Byte(14, 5), Byte(19, 6),
-    Byte(20, 7), Flags16(21, 8), Triple(4, 10), Source(7, 12), Source(11, 14), Source(17, 16),
+constexpr FieldCodec kSolarregelungOther[] = {Triple(4, 10), Source(7, 12), Source(11, 14), Source(17, 16)};
+constexpr FieldCodec kSolarvorrangOther[] = {Triple(4, 7), Source(8, 9)};
+// The three modes are bits 0..5 of stored byte 0.
+constexpr FieldCodec kPidRegelungOther[] = {
+    Bits(8, 0, 0, 6), Triple(4, 3),   Source(14, 5),  Source(16, 7),  Source(18, 9),
+    Source(20, 11),   Source(22, 13), Source(24, 15), Source(26, 17), Source(28, 19),
 };
-constexpr FieldCodec kSolarvorrangFields[] = {
-    Byte(7, 0), Byte(10, 1), Byte(11, 2), Byte(12, 3), Byte(13, 4), Flags16(14, 5), Triple(4, 7), Source(8, 9),
-    Bytes(30, 64, 20),  // participant j and its priority in bytes 64 + 2j, 65 + 2j
-};
-// The three modes are bits 0..5 of stored byte 0 (bit 7 is not the record's); the outputs bits 0..5 of byte 2.
-constexpr FieldCodec kPidRegelungFields[] = {
-    Bits(8, 0, 0, 6), Bit(12, 0, 6),    Byte(13, 1),   Flags6(35, 2),  Triple(4, 3),   Source(14, 5),
-    Source(16, 7),    Source(18, 9),    Source(20, 11), Source(22, 13), Source(24, 15), Source(26, 17),
-    Source(28, 19),   Byte(30, 21),     Byte(31, 22),  Byte(32, 23),   Byte(33, 24),   Byte(34, 25),
-};
-// Stored byte 1 is not the record's; calibration and reading are hand-coded below.
-constexpr FieldCodec kWmzFields[] = {
-    Byte(7, 0), Triple(4, 2), Source(8, 4), Source(10, 6), Source(12, 8), Triple(14, 10),
-};
-constexpr FieldCodec kStartfuncFields[] = {
-    Byte(7, 0),      Byte(8, 1),    Byte(9, 2),     Byte(10, 3),     Byte(11, 4), Byte(12, 5),
-    Flags16(17, 6),  Triple(4, 8),  Source(13, 10), Source(15, 12),  Bytes(33, 64, 10),
-};
-constexpr FieldCodec kKuehlfuncFields[] = {
-    Byte(13, 0),     Byte(14, 1),   Byte(7, 2),     Byte(8, 3),      Byte(15, 4),
-    Flags16(16, 5),  Flags6(32, 7), Triple(4, 8),   Source(9, 10),   Source(11, 12),
-};
+constexpr FieldCodec kWmzOther[] = {Triple(4, 2), Source(8, 4), Source(10, 6), Source(12, 8), Triple(14, 10)};
+constexpr FieldCodec kStartfuncOther[] = {Triple(4, 8), Source(13, 10), Source(15, 12)};
+constexpr FieldCodec kKuehlfuncOther[] = {Triple(4, 8), Source(9, 10), Source(11, 12)};
 
-constexpr FuncRecordType kSolarregelung{texts::kTypeSolarregelung, kSolarregelungFields};
-constexpr FuncRecordType kSolarvorrang{texts::kTypeSolarvorrang, kSolarvorrangFields};
-constexpr FuncRecordType kPidRegelung{texts::kTypePID_Regelung, kPidRegelungFields};
-constexpr FuncRecordType kWmz{texts::kTypeWMZ, kWmzFields};
-constexpr FuncRecordType kStartfunc{texts::kTypeStartfunc, kStartfuncFields};
-constexpr FuncRecordType kKuehlfunc{texts::kTypeKuehlfunc, kKuehlfuncFields};
+constexpr auto kSolarregelungCodec = CodecOf<record::kSolarregelungFields, kSolarregelungOther>();
+constexpr auto kSolarvorrangCodec = CodecOf<record::kSolarvorrangFields, kSolarvorrangOther>();
+constexpr auto kPidRegelungCodec = CodecOf<record::kPidRegelungFields, kPidRegelungOther>();
+constexpr auto kWmzCodec = CodecOf<record::kWmzFields, kWmzOther>();
+constexpr auto kStartfuncCodec = CodecOf<record::kStartfuncFields, kStartfuncOther>();
+constexpr auto kKuehlfuncCodec = CodecOf<record::kKuehlfuncFields, kKuehlfuncOther>();
 
-static_assert(FieldEnd(kSolarregelungFields) == sizeof(SolarregelungParam) && StoredEnd(kSolarregelungFields) == 18);
-static_assert(FieldEnd(kSolarvorrangFields) == sizeof(SolarvorrangParam) && StoredEnd(kSolarvorrangFields) == 84);
-static_assert(FieldEnd(kPidRegelungFields) == 41 && StoredEnd(kPidRegelungFields) == 26);
-static_assert(FieldEnd(kWmzFields) == 17 && StoredEnd(kWmzFields) == 12);
-static_assert(FieldEnd(kStartfuncFields) == sizeof(StartfuncParam) && StoredEnd(kStartfuncFields) == 74);
-static_assert(FieldEnd(kKuehlfuncFields) == sizeof(KuehlfuncParam) && StoredEnd(kKuehlfuncFields) == 14);
-static_assert(DecodesEveryField(kSolarregelungFields, record::kSolarregelungFields));
-static_assert(DecodesEveryField(kSolarvorrangFields, record::kSolarvorrangFields));
-static_assert(DecodesEveryField(kPidRegelungFields, record::kPidRegelungFields));
-static_assert(DecodesEveryField(kWmzFields, record::kWmzFields, 0,
+constexpr FuncRecordType kSolarregelung{texts::kTypeSolarregelung, kSolarregelungCodec};
+constexpr FuncRecordType kSolarvorrang{texts::kTypeSolarvorrang, kSolarvorrangCodec};
+constexpr FuncRecordType kPidRegelung{texts::kTypePID_Regelung, kPidRegelungCodec};
+constexpr FuncRecordType kWmz{texts::kTypeWMZ, kWmzCodec};
+constexpr FuncRecordType kStartfunc{texts::kTypeStartfunc, kStartfuncCodec};
+constexpr FuncRecordType kKuehlfunc{texts::kTypeKuehlfunc, kKuehlfuncCodec};
+
+static_assert(FieldEnd(kSolarregelungCodec) == sizeof(SolarregelungParam) && StoredEnd(kSolarregelungCodec) == 18);
+static_assert(FieldEnd(kSolarvorrangCodec) == sizeof(SolarvorrangParam) && StoredEnd(kSolarvorrangCodec) == 84);
+static_assert(FieldEnd(kPidRegelungCodec) == 41 && StoredEnd(kPidRegelungCodec) == 26);
+static_assert(FieldEnd(kWmzCodec) == 17 && StoredEnd(kWmzCodec) == 12);
+static_assert(FieldEnd(kStartfuncCodec) == sizeof(StartfuncParam) && StoredEnd(kStartfuncCodec) == 74);
+static_assert(FieldEnd(kKuehlfuncCodec) == sizeof(KuehlfuncParam) && StoredEnd(kKuehlfuncCodec) == 14);
+static_assert(DecodesEveryField(kSolarregelungCodec, record::kSolarregelungFields));
+static_assert(DecodesEveryField(kSolarvorrangCodec, record::kSolarvorrangFields));
+static_assert(DecodesEveryField(kPidRegelungCodec, record::kPidRegelungFields));
+static_assert(DecodesEveryField(kWmzCodec, record::kWmzFields, 0,
                                 {offsetof(WMZParam, calibrated), offsetof(WMZParam, upperTemp),
                                  offsetof(WMZParam, upperDiff), offsetof(WMZParam, lowerTemp),
                                  offsetof(WMZParam, lowerDiff), offsetof(WMZParam, readingKwh),
                                  offsetof(WMZParam, readingMwh)}));
-static_assert(DecodesEveryField(kStartfuncFields, record::kStartfuncFields));
-static_assert(DecodesEveryField(kKuehlfuncFields, record::kKuehlfuncFields));
+static_assert(DecodesEveryField(kStartfuncCodec, record::kStartfuncFields));
+static_assert(DecodesEveryField(kKuehlfuncCodec, record::kKuehlfuncFields));
 
 // ---- Heat meter: calibration blocks and meter-reading copies ----
 

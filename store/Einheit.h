@@ -20,3 +20,13 @@ enum Einheit : BYTE {
 };
 static_assert(kEinheitOhne == 0 && kEinheitTemperatur == 1 && kEinheitStrahlung == 2 && kEinheitLeistung == 7 &&
               kEinheitFeuchte == 10 && kEinheitDruck == 11);
+
+namespace record {
+
+// The units in code order; the analog function, the profile function and the comparison offer the first 3, 8 and
+// 12.
+inline constexpr BYTE kEinheitCodes[] = {kEinheitOhne,  kEinheitTemperatur, kEinheitStrahlung, kEinheitZeit,
+                                         kEinheitImpulse, kEinheitKwh,     kEinheitMwh,       kEinheitLeistung,
+                                         kEinheitDurchfluss, kEinheitWind, kEinheitFeuchte,   kEinheitDruck};
+
+}  // namespace record

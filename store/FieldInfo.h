@@ -1,18 +1,20 @@
 // Field metadata of the decoded records: for each named field its display scale, its valid range, the value the
-// repair puts in when the field lies outside it, and its list of codes. One table per record struct (the
-// <Family>Fields.h headers beside the records) serves the forms' bindings, the documentation's value formats and the
-// simple repairs of CParaCheck.
+// repair puts in when the field lies outside it, its list of codes and where it is stored. One table per record
+// struct, in the record's own header, serves the codec, the forms' bindings, the documentation's value formats and
+// the simple repairs of CParaCheck.
 //
 // A row names its field with RECORD_FIELD(Record, member): the member's name, offsetof and size, never a bare
 // position. A member may be nested ("release.number") or an element ("analog[0].threshold"); a row that stands for
-// every element of an array says so with Each(count, stride).
+// every element of an array says so with Each(count, stride). A row of a stored record says where its field is
+// stored with At (a place of FieldCodec.h), and the record's codec is built from those rows (RecordCodec.h).
 //
 // Ranges and replacements are stored values (the number the field holds), compared in the order of the field's
 // scale: a difference byte compares as a signed byte, a temperature byte by its degrees, so that a range such as
 // -20..99 deg C is one interval even though its stored bytes wrap.
 //
 //     inline constexpr record::FieldInfo kExampleFields[] = {
-//         record::Ranged(RECORD_FIELD(ExampleParam, roomNormal), record::Scale::Temperature, 0, 45, 20),
+//         record::Ranged(RECORD_FIELD(ExampleParam, roomNormal), record::Scale::Temperature, 0, 45, 20)
+//             .At(record::at::Byte(4)),
 //         record::ByHand(RECORD_FIELD(ExampleParam, curve), record::Scale::Plain, 5, 250, 120),
 //         record::Listed(RECORD_FIELD(ExampleParam, mode), kModeCodes, 1, record::Repair::Range),
 //     };
@@ -20,6 +22,7 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "store/FieldCodec.h"
 
 #include <cstddef>
 #include <span>
@@ -105,6 +108,9 @@ struct FieldInfo {
     std::span<const BYTE> codes {};  // a field with a value list: its codes; empty for a plain range
     unsigned count = 1;              // elements of an array the row stands for
     unsigned stride = 0;             // bytes from one element to the next
+    Place place {};                  // where the field is stored (see RecordCodec.h); not given for fields the
+                                     // codec describes by a row of its own or by hand
+    unsigned storedStride = 0;       // stored bytes from one element's place to the next (byte, bit, word places)
 
     // The same row for count elements, stride bytes apart.
     constexpr FieldInfo Each(unsigned n, unsigned step) const
@@ -112,6 +118,14 @@ struct FieldInfo {
         FieldInfo row = *this;
         row.count = n;
         row.stride = step;
+        return row;
+    }
+    // The same row stored at p, the elements of an array storedStep stored bytes apart.
+    constexpr FieldInfo At(Place p, unsigned storedStep = 0) const
+    {
+        FieldInfo row = *this;
+        row.place = p;
+        row.storedStride = storedStep;
         return row;
     }
 };

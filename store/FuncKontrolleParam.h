@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -25,3 +26,19 @@ static_assert(offsetof(FuncKontrolleParam, valueA) == 6 && offsetof(FuncKontroll
               offsetof(FuncKontrolleParam, valueError) == 14 && offsetof(FuncKontrolleParam, differenceError) == 30 &&
               sizeof(FuncKontrolleParam) == 46,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). Output 16 has no bit in either list; bit 7 of stored byte 3 is the keep-error
+// flag, bit 7 of byte 5 is written as 0.
+inline constexpr FieldInfo kFuncKontrolleFields[] = {
+    Ranged(RECORD_FIELD(FuncKontrolleParam, errorDelay), Scale::Plain, 1, 120, 15).At(at::Byte(0)),
+    Ranged(RECORD_FIELD(FuncKontrolleParam, differenceLimit), Scale::Plain, 0, 99, 50).At(at::Byte(1)),
+    // The constant counts only while its source is none.
+    ByHand(RECORD_FIELD(FuncKontrolleParam, valueB.number), Scale::Temperature, 0, 200, 60),
+    Flag(RECORD_FIELD(FuncKontrolleParam, keepError)).At(at::Bit(3, 7)),
+    Flag(RECORD_FIELD(FuncKontrolleParam, valueError[0])).Each(15, 1).At(at::Flags(2)),
+    Flag(RECORD_FIELD(FuncKontrolleParam, differenceError[0])).Each(15, 1).At(at::Flags(4)),
+};
+
+}  // namespace record

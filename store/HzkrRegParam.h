@@ -6,7 +6,9 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
+#include "store/SharedCodes.h"
 #include "store/Zeitprogramm.h"
 
 #include <cstddef>
@@ -79,3 +81,55 @@ static_assert(offsetof(HzkrRegParam, release) == 4 && offsetof(HzkrRegParam, win
               offsetof(HzkrRegParam, mixerOutputs) == 70 && offsetof(HzkrRegParam, programs) == 71 &&
               sizeof(HzkrRegParam) == 151,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+inline constexpr BYTE kHzkrModusCodes[] = {kHzkrStandby, kHzkrAuto, kHzkrNormal, kHzkrAbgesenkt};
+inline constexpr BYTE kHzkrMischerAusCodes[] = {kHzkrMischerAuf, kHzkrMischerZu, kHzkrMischerRegeln,
+                                                kHzkrMischerLassen};
+inline constexpr BYTE kHzkrMischerAusgangCodes[] = {kHzkrKeinMischer, kHzkrMischer3, kHzkrMischer8, kHzkrMischer10,
+                                                    kHzkrMischer12};
+
+// Field table (see FieldInfo.h). Stored byte 0 and bytes 64..113 are the time-program block; the mode is one
+// nibble written into both halves of stored byte 19, coded by hand; bits 4..6 of byte 18 are not the record's.
+inline constexpr FieldInfo kHzkrRegFields[] = {
+    TIME_PROGRAM_CONTROL_FIELDS(HzkrRegParam, 0),
+    Listed(RECORD_FIELD(HzkrRegParam, mode), kHzkrModusCodes, kHzkrAuto, Repair::Range),
+    Ranged(RECORD_FIELD(HzkrRegParam, roomNormal), Scale::Temperature, 0, 45, 20).At(at::Byte(4)),
+    Ranged(RECORD_FIELD(HzkrRegParam, roomReduced), Scale::Temperature, 0, 45, 17).At(at::Byte(5)),
+    Ranged(RECORD_FIELD(HzkrRegParam, advanceTime), Scale::Plain, 0, 240, 0).At(at::Byte(40)),
+    Listed(RECORD_FIELD(HzkrRegParam, byOutsideTemp), kNoYesCodes, 1, Repair::Range).At(at::Bits(1, 0, 3)),
+    // 0 whenever the control is by a fixed value.
+    Listed(RECORD_FIELD(HzkrRegParam, curveBySlope), kNoYesCodes, 0, Repair::Hand).At(at::Bit(1, 7)),
+    Ranged(RECORD_FIELD(HzkrRegParam, roomInfluence), Scale::Plain, 0, 90, 0).At(at::Byte(2)),
+    Ranged(RECORD_FIELD(HzkrRegParam, switchOnRaise), Scale::Plain, 0, 20, 0).At(at::Byte(3)),
+    // A slope x 100 (5..250, else 120) or, by two flow temperatures, 20..99 deg C (else 60).
+    ByHand(RECORD_FIELD(HzkrRegParam, curve), Scale::Plain, 5, 250, 120).At(at::Byte(8)),
+    // By two flow temperatures only, and never above the flow temperature at -20 deg C.
+    ByHand(RECORD_FIELD(HzkrRegParam, flowAtPlus10), Scale::Temperature, 20, 99, 25).At(at::Byte(7)),
+    Ranged(RECORD_FIELD(HzkrRegParam, flowMax), Scale::Temperature, 0, 99, 70).At(at::Byte(9)),
+    Ranged(RECORD_FIELD(HzkrRegParam, flowMin), Scale::Temperature, 0, 99, 20).At(at::Byte(10)),
+    Ranged(RECORD_FIELD(HzkrRegParam, averagingControl), Scale::Duration, 0, 251, 0).At(at::Byte(12)),
+    Ranged(RECORD_FIELD(HzkrRegParam, averagingOff), Scale::Duration, 0, 251, 0).At(at::Byte(13)),
+    Flag(RECORD_FIELD(HzkrRegParam, offRoomAboveSetpoint)).At(at::Bit(1, 3)),
+    Ranged(RECORD_FIELD(HzkrRegParam, offRoomHyst), Scale::Hysteresis, 1, 115, 80).At(at::Byte(6)),
+    Flag(RECORD_FIELD(HzkrRegParam, offFlowBelowMin)).At(at::Bit(1, 4)),
+    Ranged(RECORD_FIELD(HzkrRegParam, offFlowHyst), Scale::Hysteresis, 5, 115, 80).At(at::Byte(11)),
+    Flag(RECORD_FIELD(HzkrRegParam, offOutsideAboveMax)).At(at::Bit(1, 5)),
+    Ranged(RECORD_FIELD(HzkrRegParam, offOutsideHyst), Scale::Hysteresis, 5, 115, 80).At(at::Byte(15)),
+    Ranged(RECORD_FIELD(HzkrRegParam, offOutsideMax), Scale::Temperature, 236, 99, 5).At(at::Byte(14)),  // -20..99
+    Flag(RECORD_FIELD(HzkrRegParam, offReducedOutsideAboveMin)).At(at::Bit(1, 6)),
+    Ranged(RECORD_FIELD(HzkrRegParam, offReducedHyst), Scale::Hysteresis, 5, 115, 80).At(at::Byte(17)),
+    Ranged(RECORD_FIELD(HzkrRegParam, offReducedOutsideMin), Scale::Temperature, 236, 99, 5).At(at::Byte(16)),
+    Flag(RECORD_FIELD(HzkrRegParam, offFlowAboveMax)).At(at::Bit(18, 7)),
+    Listed(RECORD_FIELD(HzkrRegParam, mixerWhileOff), kHzkrMischerAusCodes, kHzkrMischerZu, Repair::Range)
+        .At(at::Bits(18, 0, 3)),
+    Ranged(RECORD_FIELD(HzkrRegParam, frostRoom), Scale::Temperature, 0, 30, 5).At(at::Byte(38)),
+    Ranged(RECORD_FIELD(HzkrRegParam, frostOutside), Scale::Temperature, 236, 20, 5).At(at::Byte(39)),  // -20..20
+    Flag(RECORD_FIELD(HzkrRegParam, pumpOutputs[0])).Each(16, 1).At(at::Flags(21)),
+    // Any other value counts as no mixer.
+    Listed(RECORD_FIELD(HzkrRegParam, mixerOutputs), kHzkrMischerAusgangCodes, kHzkrKeinMischer, Repair::None)
+        .At(at::Byte(23)),
+};
+
+}  // namespace record

@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -41,3 +42,31 @@ static_assert(offsetof(KesselkaskadeParam, participantCount) == 13 && offsetof(K
               offsetof(KesselkaskadeParam, participants) == 18 && offsetof(KesselkaskadeParam, boilers) == 24 &&
               sizeof(KesselkaskadeParam) == 108,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). Boiler b is stored in bytes 48 + 6b .. 53 + 6b.
+inline constexpr FieldInfo kKesselkaskadeFields[] = {
+    Ranged(RECORD_FIELD(KesselkaskadeParam, participantCount), Scale::Plain, 1, 6, 2).At(at::Bits(0, 0, 4)),
+    Ranged(RECORD_FIELD(KesselkaskadeParam, boilerCount), Scale::Plain, 2, 3, 2).At(at::Bits(0, 4, 4)),
+    Ranged(RECORD_FIELD(KesselkaskadeParam, hourDifference), Scale::Plain, 1, 250, 10).At(at::Byte(5)),
+    // Function number + 1 of a heating or hot-water request of the same file, else 0.
+    ByHand(RECORD_FIELD(KesselkaskadeParam, participants[0]), Scale::Plain, 0, 45, 0).Each(6, 1).At(at::Bytes(32)),
+    // The boilers in use only; the switch-off difference lies above the switch-on one, the place within the
+    // boilers in use.
+    ByHand(RECORD_FIELD(KesselkaskadeParam, boilers[0].onDifference), Scale::Difference, 128, 126, 126)
+        .Each(3, sizeof(KesselBlock))
+        .At(at::Byte(48), 6),
+    ByHand(RECORD_FIELD(KesselkaskadeParam, boilers[0].offDifference), Scale::Difference, 129, 127, 127)
+        .Each(3, sizeof(KesselBlock))
+        .At(at::Byte(49), 6),
+    ByHand(RECORD_FIELD(KesselkaskadeParam, boilers[0].delay), Scale::Duration, 0, 251, 1)
+        .Each(3, sizeof(KesselBlock))
+        .At(at::Byte(50), 6),
+    Flag(RECORD_FIELD(KesselkaskadeParam, boilers[0].autoChange)).Each(3, sizeof(KesselBlock)).At(at::Bit(52, 7), 6),
+    ByHand(RECORD_FIELD(KesselkaskadeParam, boilers[0].position), Scale::Plain, 1, 3, 1)
+        .Each(3, sizeof(KesselBlock))
+        .At(at::Byte(53), 6),
+};
+
+}  // namespace record

@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -28,3 +29,19 @@ static_assert(offsetof(KuehlfuncParam, release) == 4 && offsetof(KuehlfuncParam,
               offsetof(KuehlfuncParam, coolingOutputs) == 16 && offsetof(KuehlfuncParam, controlledOutputs) == 32 &&
               sizeof(KuehlfuncParam) == 38,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kKuehlfuncFields[] = {
+    Ranged(RECORD_FIELD(KuehlfuncParam, windowStart), Scale::TimeOfDay, 0, 143, 42).At(at::Byte(2)),
+    Ranged(RECORD_FIELD(KuehlfuncParam, windowEnd), Scale::TimeOfDay, 0, 143, 48).At(at::Byte(3)),
+    ByHand(RECORD_FIELD(KuehlfuncParam, referenceMax.number), Scale::Temperature, 0, 99, 60),
+    ByHand(RECORD_FIELD(KuehlfuncParam, diffOn), Scale::Difference, 129, 127, 129).At(at::Byte(0)),
+    ByHand(RECORD_FIELD(KuehlfuncParam, diffOff), Scale::Difference, 128, 126, 128).At(at::Byte(1)),
+    Ranged(RECORD_FIELD(KuehlfuncParam, magnitude), Scale::Plain, 0, 100, 30).At(at::Byte(4)),
+    Flag(RECORD_FIELD(KuehlfuncParam, coolingOutputs[0])).Each(16, 1).At(at::Flags(5)),
+    Flag(RECORD_FIELD(KuehlfuncParam, controlledOutputs[0])).Each(6, 1).At(at::Flags(7)),
+};
+
+}  // namespace record

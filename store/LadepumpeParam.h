@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -30,3 +31,22 @@ static_assert(offsetof(LadepumpeParam, release) == 4 && offsetof(LadepumpeParam,
               offsetof(LadepumpeParam, referenceMax) == 17 && offsetof(LadepumpeParam, outputs) == 21 &&
               sizeof(LadepumpeParam) == 37,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kLadepumpeFields[] = {
+    // Source above its minimum and above the reference: the switch-off difference lies below the switch-on one;
+    // the reference below its maximum: above it.
+    ByHand(RECORD_FIELD(LadepumpeParam, minDiffOn), Scale::Difference, 129, 127, 129).At(at::Byte(0)),
+    ByHand(RECORD_FIELD(LadepumpeParam, minDiffOff), Scale::Difference, 128, 126, 128).At(at::Byte(1)),
+    ByHand(RECORD_FIELD(LadepumpeParam, sourceMin.number), Scale::Temperature, 0, 99, 60),
+    ByHand(RECORD_FIELD(LadepumpeParam, maxDiffOn), Scale::Difference, 128, 126, 126).At(at::Byte(2)),
+    ByHand(RECORD_FIELD(LadepumpeParam, maxDiffOff), Scale::Difference, 129, 127, 127).At(at::Byte(3)),
+    ByHand(RECORD_FIELD(LadepumpeParam, referenceMax.number), Scale::Temperature, 0, 99, 60),
+    ByHand(RECORD_FIELD(LadepumpeParam, sourceDiffOn), Scale::Difference, 129, 127, 129).At(at::Byte(4)),
+    ByHand(RECORD_FIELD(LadepumpeParam, sourceDiffOff), Scale::Difference, 128, 126, 128).At(at::Byte(5)),
+    Flag(RECORD_FIELD(LadepumpeParam, outputs[0])).Each(16, 1).At(at::Flags(6)),
+};
+
+}  // namespace record

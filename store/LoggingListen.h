@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 struct LoggingListen {
@@ -16,3 +17,13 @@ struct LoggingListen {
     Datensatz sets[2] = {};
 };
 static_assert(sizeof(LoggingListen) == 118, "every field is one byte, as the codec table decodes it");
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kLoggingFields[] = {
+    Ranged(RECORD_FIELD(LoggingListen, masterNode), Scale::Plain, 0, 62, 62),
+    Ranged(RECORD_FIELD(LoggingListen, timeout), Scale::Duration, 10, 251, 60),
+};
+
+}  // namespace record

@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 
 #include <cstddef>
 
@@ -25,3 +26,18 @@ struct LogikfuncParam {
 static_assert(offsetof(LogikfuncParam, result) == 9 && offsetof(LogikfuncParam, inverted) == 25 &&
               offsetof(LogikfuncParam, inputs) == 41 && sizeof(LogikfuncParam) == 59,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+inline constexpr BYTE kLogikFunktionCodes[] = {kLogikAus, kLogikOder, kLogikUnd, kLogikFlipFlop};
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kLogikfuncFields[] = {
+    // Always the highest connected input.
+    ByHand(RECORD_FIELD(LogikfuncParam, inputCount), Scale::Plain, 1, 6, 1).At(at::Byte(0)),
+    Listed(RECORD_FIELD(LogikfuncParam, function), kLogikFunktionCodes, kLogikOder, Repair::Range).At(at::Byte(1)),
+    Flag(RECORD_FIELD(LogikfuncParam, result[0])).Each(16, 1).At(at::Flags(2)),
+    Flag(RECORD_FIELD(LogikfuncParam, inverted[0])).Each(16, 1).At(at::Flags(4)),
+};
+
+}  // namespace record

@@ -4,6 +4,8 @@
 
 #include "platform/Types.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
+#include "store/SharedCodes.h"
 
 // Message types (field type), stored in bits 0..4 of byte 13.
 enum MeldungTyp : BYTE {
@@ -34,3 +36,24 @@ static_assert(sizeof(MeldungParam) == 78, "field positions 0..77 are used by num
 // The stored record of a new message: type unused, release held on, everything else off.
 constexpr BYTE kNeueMeldung[16] = {0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
                                    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+
+namespace record {
+
+inline constexpr BYTE kMeldungTypCodes[] = {kMeldungUnbenutzt, kMeldungFehler, kMeldungWarnung, kMeldungProblem,
+                                            kMeldungNachricht};
+
+// Field table (see FieldInfo.h). Stored byte 12, the cause designation, is converted by hand.
+inline constexpr FieldInfo kMeldungFields[] = {
+    Listed(RECORD_FIELD(MeldungParam, type), kMeldungTypCodes, kMeldungUnbenutzt, Repair::Range).At(at::Bits(13, 0, 5)),
+    Listed(RECORD_FIELD(MeldungParam, group), kNoYesCodes, 0, Repair::Range).At(at::Bits(13, 5, 2)),
+    // 1..11 standard causes (group 0) or 1..16 user-defined designations (group 1); one past the list is none.
+    ByHand(RECORD_FIELD(MeldungParam, index), Scale::Plain, 1, 17, 12),
+    Ranged(RECORD_FIELD(MeldungParam, digit), Scale::Plain, 0, 9, 0),
+    Flag(RECORD_FIELD(MeldungParam, alarm)).At(at::Bit(13, 7)),
+    Flag(RECORD_FIELD(MeldungParam, normalOn[0])).Each(16, 1).At(at::Flags(6)),
+    Flag(RECORD_FIELD(MeldungParam, dominantOn[0])).Each(16, 1).At(at::Flags(8)),
+    Flag(RECORD_FIELD(MeldungParam, dominantOff[0])).Each(16, 1).At(at::Flags(10)),
+    Flag(RECORD_FIELD(MeldungParam, errorRelease[0])).Each(16, 1).At(at::Flags(14)),
+};
+
+}  // namespace record

@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -36,3 +37,19 @@ static_assert(offsetof(MischerRegParam, release) == 4 && offsetof(MischerRegPara
               offsetof(MischerRegParam, difference) == 11 && offsetof(MischerRegParam, offAction) == 16 &&
               offsetof(MischerRegParam, outputs) == 20 && sizeof(MischerRegParam) == 24,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+inline constexpr BYTE kMischerAusgangCodes[] = {kMischerKein, kMischer3, kMischer8, kMischer10, kMischer12};
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kMischerRegFields[] = {
+    // The fixed setpoint counts only while its source is none.
+    ByHand(RECORD_FIELD(MischerRegParam, setpoint.number), Scale::Temperature, 0, 99, 40),
+    Ranged(RECORD_FIELD(MischerRegParam, difference), Scale::Difference, 131, 127, 80).At(at::Byte(0)),  // -75..85 K
+    Flag(RECORD_FIELD(MischerRegParam, inverse)).At(at::Bit(1, 4)),
+    // Any other value counts as no mixer.
+    Listed(RECORD_FIELD(MischerRegParam, outputs), kMischerAusgangCodes, kMischerKein, Repair::None).At(at::Byte(2)),
+};
+
+}  // namespace record

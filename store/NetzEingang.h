@@ -3,6 +3,8 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "store/FieldInfo.h"
+#include "store/SharedCodes.h"
 
 struct NetzEingang {
     BYTE transport = 0;  // 1 data line ("DL"), 0 CAN bus ("CAN")
@@ -22,3 +24,21 @@ constexpr bool IsAnalogNetworkNumber(BYTE n)
 {
     return n >= 17 && n <= 32;
 }
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kNetzEingangFields[] = {
+    Listed(RECORD_FIELD(NetzEingang, transport), kNoYesCodes, 0, Repair::Hand),
+    // A node above 62 also clears the transport.
+    ByHand(RECORD_FIELD(NetzEingang, node), Scale::Plain, 0, 62, 0),
+    Ranged(RECORD_FIELD(NetzEingang, output), Scale::Plain, 1, 16, 1),
+};
+
+// The eight time-outs of the network inputs (four digital, four analog), one byte each, kept as an array.
+inline constexpr unsigned kNetzTimeoutCount = 8;
+inline constexpr FieldInfo kNetzTimeoutFields[] = {
+    Ranged(FieldRef {"timeouts", 0, 1}, Scale::Plain, 5, 240, 60).Each(kNetzTimeoutCount, 1),
+};
+
+}  // namespace record

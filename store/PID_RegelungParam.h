@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -48,3 +49,23 @@ static_assert(offsetof(PID_RegelungParam, release) == 4 && offsetof(PID_Regelung
               offsetof(PID_RegelungParam, eventSetpoint) == 28 && offsetof(PID_RegelungParam, outputMax) == 30 &&
               offsetof(PID_RegelungParam, outputs) == 35 && sizeof(PID_RegelungParam) == 44,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). The modes are bits 0..5 of stored byte 0 (bit 7 is not the record's).
+inline constexpr FieldInfo kPidRegelungFields[] = {
+    Flag(RECORD_FIELD(PID_RegelungParam, eventBelow)).At(at::Bit(0, 6)),
+    Ranged(RECORD_FIELD(PID_RegelungParam, diffSetpoint), Scale::Hysteresis, 0, 189, 80).At(at::Byte(1)),
+    // The constants count only while their source is none.
+    ByHand(RECORD_FIELD(PID_RegelungParam, absSetpoint.number), Scale::Temperature, 0, 200, 60),
+    ByHand(RECORD_FIELD(PID_RegelungParam, eventThreshold.number), Scale::Temperature, 0, 200, 60),
+    ByHand(RECORD_FIELD(PID_RegelungParam, eventSetpoint.number), Scale::Temperature, 0, 200, 60),
+    Ranged(RECORD_FIELD(PID_RegelungParam, outputMax), Scale::Plain, 0, 100, 30).At(at::Byte(21)),
+    Ranged(RECORD_FIELD(PID_RegelungParam, outputMin), Scale::Plain, 0, 100, 0).At(at::Byte(22)),
+    Ranged(RECORD_FIELD(PID_RegelungParam, p), Scale::Plain, 1, 100, 5).At(at::Byte(23)),
+    Ranged(RECORD_FIELD(PID_RegelungParam, i), Scale::Plain, 0, 100, 5).At(at::Byte(24)),
+    Ranged(RECORD_FIELD(PID_RegelungParam, d), Scale::Plain, 0, 10, 5).At(at::Byte(25)),
+    Flag(RECORD_FIELD(PID_RegelungParam, outputs[0])).Each(6, 1).At(at::Flags(2)),
+};
+
+}  // namespace record

@@ -1,16 +1,16 @@
-// Field tables of the plant records: inputs, outputs, anti-seize settings, controller settings, potentiostat and
-// messages (see FieldInfo.h). Almost every input and output rule depends on the type and number of the input or
-// output, so most rows are repaired by hand code that applies the row's range where it holds.
+// Field tables of the plant records: inputs, outputs, anti-seize settings, controller settings and potentiostat
+// (see FieldInfo.h). Almost every input and output rule depends on the type and number of the input or output, so
+// most rows are repaired by hand code that applies the row's range where it holds.
 #pragma once
 
 #include "store/AntiblockierschutzParam.h"
 #include "store/AusgangParam.h"
 #include "store/EingangParam.h"
 #include "store/FieldInfo.h"
-#include "store/HeizungFields.h"
 #include "store/MeldungParam.h"
 #include "store/PotentiostatParam.h"
 #include "store/ReglerEinstellungen.h"
+#include "store/SharedCodes.h"
 
 namespace record {
 
@@ -83,22 +83,6 @@ inline constexpr FieldInfo kReglerFields[] = {
 // The potentiostat's other bytes are reserved and never shown.
 inline constexpr FieldInfo kPotentiostatFields[] = {
     Flag(RECORD_FIELD(PotentiostatParam, release)),
-};
-
-inline constexpr BYTE kMeldungTypCodes[] = {kMeldungUnbenutzt, kMeldungFehler, kMeldungWarnung, kMeldungProblem,
-                                            kMeldungNachricht};
-
-inline constexpr FieldInfo kMeldungFields[] = {
-    Listed(RECORD_FIELD(MeldungParam, type), kMeldungTypCodes, kMeldungUnbenutzt, Repair::Range),
-    Listed(RECORD_FIELD(MeldungParam, group), kNoYesCodes, 0, Repair::Range),
-    // 1..11 standard causes (group 0) or 1..16 user-defined designations (group 1); one past the list is none.
-    ByHand(RECORD_FIELD(MeldungParam, index), Scale::Plain, 1, 17, 12),
-    Ranged(RECORD_FIELD(MeldungParam, digit), Scale::Plain, 0, 9, 0),
-    Flag(RECORD_FIELD(MeldungParam, alarm)),
-    Flag(RECORD_FIELD(MeldungParam, normalOn[0])).Each(16, 1),
-    Flag(RECORD_FIELD(MeldungParam, dominantOn[0])).Each(16, 1),
-    Flag(RECORD_FIELD(MeldungParam, dominantOff[0])).Each(16, 1),
-    Flag(RECORD_FIELD(MeldungParam, errorRelease[0])).Each(16, 1),
 };
 
 }  // namespace record

@@ -6,6 +6,7 @@
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
 #include "store/Einheit.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -30,3 +31,17 @@ static_assert(offsetof(ProfilfuncParam, start) == 10 && offsetof(ProfilfuncParam
               offsetof(ProfilfuncParam, offValue) == 22 && offsetof(ProfilfuncParam, outputs) == 24 &&
               offsetof(ProfilfuncParam, steps) == 40 && sizeof(ProfilfuncParam) == 104,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). The steps follow the unit and have no row: their rules stay with the repair.
+inline constexpr FieldInfo kProfilFields[] = {
+    Ranged(RECORD_FIELD(ProfilfuncParam, stepCount), Scale::Plain, 2, 64, 2).At(at::Byte(0)),
+    Listed(RECORD_FIELD(ProfilfuncParam, unit), std::span(kEinheitCodes).first(8), kEinheitTemperatur, Repair::Range)
+        .At(at::Bits(1, 0, 7)),
+    Flag(RECORD_FIELD(ProfilfuncParam, repeat)).At(at::Bit(1, 7)),
+    // The internal clock time counts only without a clock source.
+    ByHand(RECORD_FIELD(ProfilfuncParam, clock.number), Scale::Duration, 1, 251, 1),
+};
+
+}  // namespace record

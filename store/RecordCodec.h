@@ -2,23 +2,31 @@
 // scales in which records keep temperatures, differences and durations.
 //
 // A decoded record is a plain structure of bytes (a few records also hold 16- or 32-bit words) whose field n sits
-// at byte n, so a record is described by a table of field codecs that name decoded byte and stored byte:
+// at byte n, so a record is described by a table of field codecs (FieldCodec.h) that name decoded byte and stored
+// byte:
 //
-//     constexpr record::FieldCodec kFields[] = {
-//         record::Byte(9, 2),          // field 9 is stored byte 2
-//         record::Bits(14, 1, 0, 3),   // field 14 is bits 0..2 of stored byte 1; the other bits of byte 1 are kept
-//         record::Triple(4, 10),       // fields 4, 5, 6: kind and inverted flag in byte 10, number in byte 11
-//         record::Bytes(7, 12, 2),     // fields 7, 8 (an analog source) are stored bytes 12, 13 as they are
-//         record::Flags(21, 8, 16),    // fields 21..36: output flags 1..16 in bytes 8 and 9
-//     };
-//     record::Decode(kFields, slot, record::Fields(decoded));
-//     record::Encode(kFields, record::Fields(decoded), slot);   // over the stored bytes read just before
+//     record::Byte(9, 2),          // field 9 is stored byte 2
+//     record::Bits(14, 1, 0, 3),   // field 14 is bits 0..2 of stored byte 1; the other bits of byte 1 are kept
+//     record::Triple(4, 10),       // fields 4, 5, 6: kind and inverted flag in byte 10, number in byte 11
+//     record::Bytes(7, 12, 2),     // fields 7, 8 (an analog source) are stored bytes 12, 13 as they are
+//     record::Flags(21, 8, 16),    // fields 21..36: output flags 1..16 in bytes 8 and 9
+//
+// A record's codec table is built when the program is compiled from the rows of its field table that state their
+// stored place (FieldInfo::At), and the codec rows of the fields that have no such row (sources, triples, raw
+// runs), so that a field's member, range and stored place are one row beside its record:
+//
+//     constexpr record::FieldCodec kOther[] = {record::Triple(4, 10), record::Source(7, 12)};
+//     constexpr auto kCodec = record::CodecOf<record::kExampleFields, kOther>();
+//     record::Decode(kCodec, slot, record::Fields(decoded));
+//     record::Encode(kCodec, record::Fields(decoded), slot);   // over the stored bytes read just before
 //
 // Encoding never touches a stored byte or bit that the table does not name, so a write over the bytes read just
-// before keeps everything the record does not own. What a table cannot say (fields whose meaning depends on
-// others, redundant copies, checksums) stays hand-written beside the table. The field table of the record
-// (<Family>Fields.h) names the same fields by member; DecodesEveryField asserts when the program is compiled that
-// the codec's decoded bytes are where those members lie.
+// before keeps everything the record does not own. No two rows of a built table write the same stored bit or
+// decoded byte (CodecOf does not compile otherwise), so their order does not change a written byte; flag lists,
+// which own their bytes whole, come first, and a bit they leave unused may be written by another row. What a
+// table cannot say (fields whose meaning depends on others, redundant copies, checksums) stays hand-written beside
+// the table; DecodesEveryField asserts when the program is compiled that those and the separate codec rows leave
+// no row of the field table undecoded.
 //
 // Function records add a frame: fields 0..2 are the designation decoded from the function-table entry, field 3 the
 // function number, and four types end in a block of five time programs. FuncRecordType describes one function type
@@ -27,8 +35,10 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "store/FieldCodec.h"
 #include "store/FieldInfo.h"
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <initializer_list>
@@ -36,57 +46,6 @@
 #include <type_traits>
 
 namespace record {
-
-enum class Kind : BYTE {
-    Bits,         // an unsigned field in bits low..low+width-1 of one stored byte; decoded zero-extended, encoded
-                  // keeping only the low bits that fit and every other bit of the byte
-    Bytes,        // count decoded bytes = count stored bytes, copied as they are (analog sources, raw values)
-    Triple,       // a digital source: decoded kind, inverted flag, number; stored kind in bits 0..6 and the
-                  // inverted flag (its bit 0) in bit 7 of one byte, the number in another
-    Flags,        // count one-byte flags in bits 0.. of consecutive stored bytes (bit k of byte n holds flag 8n+k);
-                  // the bytes are owned whole: encoding clears them, unused high bits included, and sets a bit only
-                  // for a flag that is exactly 1
-    MaskedFlags,  // as Flags, but bits beyond the last flag keep their stored value
-    Word16,       // a 16-bit word stored little-endian in two bytes; decoded as a host WORD at the field
-    Word32,       // a 32-bit word stored little-endian in four bytes; decoded as a host DWORD-sized value (uint32)
-};
-
-struct FieldCodec {
-    Kind kind;
-    BYTE field;   // decoded byte of the (first) field
-    BYTE stored;  // stored byte (of the kind, for Triple)
-    BYTE a;       // Bits: lowest bit; Bytes, Flags, MaskedFlags: count; Triple: stored byte of the number
-    BYTE b;       // Bits: width in bits
-};
-
-// Field `field` is the whole stored byte.
-constexpr FieldCodec Byte(BYTE field, BYTE stored) { return {Kind::Bits, field, stored, 0, 8}; }
-constexpr FieldCodec Bits(BYTE field, BYTE stored, BYTE low, BYTE width)
-{
-    return {Kind::Bits, field, stored, low, width};
-}
-// A single bit: decoded 1 when set; encoded from bit 0 of the field.
-constexpr FieldCodec Bit(BYTE field, BYTE stored, BYTE bit) { return {Kind::Bits, field, stored, bit, 1}; }
-constexpr FieldCodec Bytes(BYTE field, BYTE stored, BYTE count) { return {Kind::Bytes, field, stored, count, 0}; }
-// An analog source (Quelle): kind and number, both whole bytes.
-constexpr FieldCodec Source(BYTE field, BYTE stored) { return Bytes(field, stored, 2); }
-// A digital source triple; the number is stored in the byte after the kind unless another is named.
-constexpr FieldCodec Triple(BYTE field, BYTE stored) { return {Kind::Triple, field, stored, BYTE(stored + 1), 0}; }
-constexpr FieldCodec Triple(BYTE field, BYTE stored, BYTE numberStored)
-{
-    return {Kind::Triple, field, stored, numberStored, 0};
-}
-constexpr FieldCodec Flags(BYTE field, BYTE stored, BYTE count) { return {Kind::Flags, field, stored, count, 0}; }
-// The full output list: outputs 1..16 in two bytes.
-constexpr FieldCodec Flags16(BYTE field, BYTE stored) { return Flags(field, stored, 16); }
-// The speed-controllable outputs 1, 2, 6, 7, 15, 16 in bits 0..5 of one byte; bits 6 and 7 are written as 0.
-constexpr FieldCodec Flags6(BYTE field, BYTE stored) { return Flags(field, stored, 6); }
-constexpr FieldCodec MaskedFlags(BYTE field, BYTE stored, BYTE count)
-{
-    return {Kind::MaskedFlags, field, stored, count, 0};
-}
-constexpr FieldCodec Word16(BYTE field, BYTE stored) { return {Kind::Word16, field, stored, 0, 0}; }
-constexpr FieldCodec Word32(BYTE field, BYTE stored) { return {Kind::Word32, field, stored, 0, 0}; }
 
 // The bytes of a decoded record, addressed by field number. Records are plain structures of bytes and words.
 template <class Record>
@@ -121,6 +80,17 @@ constexpr unsigned FieldEnd(std::span<const FieldCodec> table);
 //     static_assert(record::DecodesEveryField(kFields, record::kExampleFields));
 constexpr bool DecodesEveryField(std::span<const FieldCodec> table, std::span<const FieldInfo> fields,
                                  unsigned timeBlock = 0, std::initializer_list<unsigned> byHand = {});
+
+// The codec table of a record: the rows its field table states by place (FieldInfo::At), in table order, then
+// `others`; flag lists moved first. Does not compile when two rows write the same stored bit or decoded byte.
+inline constexpr std::array<FieldCodec, 0> kNoOtherRows {};
+template <const auto& fields, const auto& others = kNoOtherRows>
+consteval auto CodecOf();
+
+// Whether the rows write apart: no stored bit written by two rows, no bit written by one row and cleared by a
+// later one, no decoded byte decoded by two rows. A flag list may clear the unused bits of its bytes before
+// another row writes them.
+constexpr bool WritesApart(std::span<const FieldCodec> table);
 
 // ---- Function records ----
 
@@ -238,6 +208,116 @@ constexpr bool DecodesEveryField(std::span<const FieldCodec> table, std::span<co
             if (!decoded)
                 return false;
         }
+    return true;
+}
+
+namespace detail {
+
+constexpr bool WholeList(Kind k) { return k == Kind::Bytes || k == Kind::Flags || k == Kind::MaskedFlags; }
+
+constexpr unsigned PlacedRows(std::span<const FieldInfo> fields)
+{
+    unsigned n = 0;
+    for (const FieldInfo& row : fields)
+        if (row.place.given)
+            n += WholeList(row.place.kind) ? 1u : row.count;
+    return n;
+}
+
+constexpr BYTE Narrow(unsigned value)
+{
+    if (value > 255)
+        throw "a decoded or stored byte beyond 255";
+    return static_cast<BYTE>(value);
+}
+
+constexpr BYTE LowBits(unsigned width) { return static_cast<BYTE>(width >= 8 ? 0xFF : (1u << width) - 1u); }
+
+}  // namespace detail
+
+template <const auto& fields, const auto& others>
+consteval auto CodecOf()
+{
+    std::array<FieldCodec, detail::PlacedRows(fields) + std::size(others)> rows {};
+    unsigned n = 0;
+    for (const FieldInfo& row : fields) {
+        const Place& p = row.place;
+        if (!p.given)
+            continue;
+        if (detail::WholeList(p.kind)) {
+            // One list of the row's elements, one byte each and next to each other.
+            if (row.count > 1 && row.stride != 1)
+                throw "a flag list or byte run stands for an array of single bytes";
+            rows[n++] = {p.kind, detail::Narrow(row.field.offset), p.stored, detail::Narrow(row.count), 0};
+            continue;
+        }
+        for (unsigned e = 0; e < row.count; ++e)
+            rows[n++] = {p.kind, detail::Narrow(row.field.offset + e * row.stride),
+                         detail::Narrow(p.stored + e * row.storedStride), p.a, p.b};
+    }
+    for (const FieldCodec& c : others)
+        rows[n++] = c;
+    // Flag lists first, each group in its order.
+    std::array<FieldCodec, rows.size()> table {};
+    unsigned t = 0;
+    for (const FieldCodec& c : rows)
+        if (c.kind == Kind::Flags)
+            table[t++] = c;
+    for (const FieldCodec& c : rows)
+        if (c.kind != Kind::Flags)
+            table[t++] = c;
+    if (!WritesApart(table))
+        throw "two codec rows write the same stored bits or decoded bytes";
+    return table;
+}
+
+constexpr bool WritesApart(std::span<const FieldCodec> table)
+{
+    std::array<BYTE, 260> written {};
+    std::array<bool, 260> decoded {};
+    for (const FieldCodec& c : table) {
+        std::array<BYTE, 260> writes {};
+        std::array<BYTE, 260> clears {};
+        unsigned fieldBytes = 1;
+        switch (c.kind) {
+        case Kind::Bits: writes[c.stored] = static_cast<BYTE>(detail::LowBits(c.b) << c.a); break;
+        case Kind::Bytes:
+            for (unsigned i = 0; i < c.a; ++i)
+                writes[c.stored + i] = 0xFF;
+            fieldBytes = c.a;
+            break;
+        case Kind::Triple:
+            writes[c.stored] = 0xFF;
+            writes[c.a] = 0xFF;
+            fieldBytes = 3;
+            break;
+        case Kind::Flags:
+        case Kind::MaskedFlags:
+            for (unsigned k = 0; k < c.a; ++k)
+                writes[c.stored + k / 8] = static_cast<BYTE>(writes[c.stored + k / 8] | 1u << (k % 8));
+            if (c.kind == Kind::Flags)
+                for (unsigned i = 0; i < (c.a + 7u) / 8u; ++i)
+                    clears[c.stored + i] = static_cast<BYTE>(~writes[c.stored + i]);
+            fieldBytes = c.a;
+            break;
+        case Kind::Word16:
+        case Kind::Word32:
+            fieldBytes = c.kind == Kind::Word16 ? 2 : 4;
+            for (unsigned i = 0; i < fieldBytes; ++i)
+                writes[c.stored + i] = 0xFF;
+            break;
+        }
+        for (unsigned i = 0; i < written.size(); ++i) {
+            if ((writes[i] & written[i]) || (clears[i] & written[i]))
+                return false;
+            written[i] = static_cast<BYTE>(written[i] | writes[i]);
+        }
+        for (unsigned i = 0; i < fieldBytes; ++i) {
+            if (decoded[c.field + i])
+                return false;
+            decoded[c.field + i] = true;
+        }
+    }
     return true;
 }
 

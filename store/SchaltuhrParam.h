@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Zeitprogramm.h"
 
 #include <cstddef>
@@ -29,3 +30,18 @@ static_assert(offsetof(SchaltuhrParam, windowsPerProgram) == 7 && offsetof(Schal
               offsetof(SchaltuhrParam, outputs) == 18 && offsetof(SchaltuhrParam, programs) == 34 &&
               sizeof(SchaltuhrParam) == 114,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). Stored byte 0 and bytes 64..113 are the time-program block.
+inline constexpr FieldInfo kSchaltuhrFields[] = {
+    TIME_PROGRAM_CONTROL_FIELDS(SchaltuhrParam, 1),
+    Ranged(RECORD_FIELD(SchaltuhrParam, nominalValue), Scale::Temperature, 0, 99, 5).At(at::Byte(5)),
+    // The blocking times count only with a blocking source.
+    ByHand(RECORD_FIELD(SchaltuhrParam, blockMinTime), Scale::Duration, 0, 202, 0).At(at::Byte(8)),
+    ByHand(RECORD_FIELD(SchaltuhrParam, blockMinDays), Scale::Plain, 0, 31, 0).At(at::Byte(9)),
+    ByHand(RECORD_FIELD(SchaltuhrParam, blockTime), Scale::Duration, 0, 202, 0).At(at::Byte(10)),
+    ByHand(RECORD_FIELD(SchaltuhrParam, blockDays), Scale::Plain, 0, 31, 0).At(at::Byte(11)),
+};
+
+}  // namespace record

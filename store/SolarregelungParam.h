@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -31,3 +32,22 @@ static_assert(offsetof(SolarregelungParam, release) == 4 && offsetof(Solarregelu
               offsetof(SolarregelungParam, limitTemp) == 17 && offsetof(SolarregelungParam, limitHyst) == 20 &&
               offsetof(SolarregelungParam, outputs) == 21 && sizeof(SolarregelungParam) == 37,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kSolarregelungFields[] = {
+    Ranged(RECORD_FIELD(SolarregelungParam, collectorMax), Scale::Temperature, 90, 200, 130).At(at::Byte(2)),
+    Ranged(RECORD_FIELD(SolarregelungParam, collectorHyst), Scale::Hysteresis, 5, 115, 80).At(at::Byte(3)),
+    Ranged(RECORD_FIELD(SolarregelungParam, referenceMax), Scale::Temperature, 0, 150, 90).At(at::Byte(4)),
+    Ranged(RECORD_FIELD(SolarregelungParam, referenceHyst), Scale::Hysteresis, 5, 115, 80).At(at::Byte(5)),
+    // The switch-off difference lies below the switch-on one.
+    ByHand(RECORD_FIELD(SolarregelungParam, diffOn), Scale::Difference, 129, 127, 129).At(at::Byte(0)),
+    ByHand(RECORD_FIELD(SolarregelungParam, diffOff), Scale::Difference, 128, 126, 128).At(at::Byte(1)),
+    // Repaired only while the limit is switched off.
+    ByHand(RECORD_FIELD(SolarregelungParam, limitMax), Scale::Temperature, 0, 150, 90).At(at::Byte(6)),
+    ByHand(RECORD_FIELD(SolarregelungParam, limitHyst), Scale::Hysteresis, 5, 115, 80).At(at::Byte(7)),
+    Flag(RECORD_FIELD(SolarregelungParam, outputs[0])).Each(16, 1).At(at::Flags(8)),
+};
+
+}  // namespace record

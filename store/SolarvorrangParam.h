@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -32,3 +33,26 @@ static_assert(offsetof(SolarvorrangParam, release) == 4 && offsetof(Solarvorrang
               offsetof(SolarvorrangParam, timerFromPriority) == 13 && offsetof(SolarvorrangParam, flushOutputs) == 14 &&
               offsetof(SolarvorrangParam, participants) == 30 && sizeof(SolarvorrangParam) == 50,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). Participant j and its priority are stored in bytes 64 + 2j and 65 + 2j.
+inline constexpr FieldInfo kSolarvorrangFields[] = {
+    Ranged(RECORD_FIELD(SolarvorrangParam, participantCount), Scale::Plain, 2, 10, 2).At(at::Byte(0)),
+    Ranged(RECORD_FIELD(SolarvorrangParam, activation), Scale::TimesTen, 0, 90, 20).At(at::Byte(1)),
+    Ranged(RECORD_FIELD(SolarvorrangParam, runTime), Scale::Plain, 0, 120, 20).At(at::Byte(2)),
+    Ranged(RECORD_FIELD(SolarvorrangParam, waitTime), Scale::Plain, 0, 20, 5).At(at::Byte(3)),
+    // Then never above the participant count.
+    Ranged(RECORD_FIELD(SolarvorrangParam, timerFromPriority), Scale::Plain, 0, 10, 2).At(at::Byte(4)),
+    Flag(RECORD_FIELD(SolarvorrangParam, flushOutputs[0])).Each(16, 1).At(at::Flags(5)),
+    // Function number + 1 of a solar control of the same file, else 0.
+    ByHand(RECORD_FIELD(SolarvorrangParam, participants[0].function), Scale::Plain, 0, 45, 0)
+        .Each(10, sizeof(SolarvorrangTeilnehmer))
+        .At(at::Byte(64), 2),
+    // Never above the participant count.
+    ByHand(RECORD_FIELD(SolarvorrangParam, participants[0].priority), Scale::Plain, 0, 10, 0)
+        .Each(10, sizeof(SolarvorrangTeilnehmer))
+        .At(at::Byte(65), 2),
+};
+
+}  // namespace record

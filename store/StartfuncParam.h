@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -30,3 +31,21 @@ static_assert(offsetof(StartfuncParam, release) == 4 && offsetof(StartfuncParam,
               offsetof(StartfuncParam, flushOutputs) == 17 && offsetof(StartfuncParam, solarControls) == 33 &&
               sizeof(StartfuncParam) == 43,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kStartfuncFields[] = {
+    Ranged(RECORD_FIELD(StartfuncParam, solarCount), Scale::Plain, 1, 10, 2).At(at::Byte(0)),
+    Ranged(RECORD_FIELD(StartfuncParam, runTime), Scale::Plain, 0, 240, 5).At(at::Byte(1)),
+    Ranged(RECORD_FIELD(StartfuncParam, interval), Scale::Plain, 0, 120, 10).At(at::Byte(2)),
+    Ranged(RECORD_FIELD(StartfuncParam, windowStart), Scale::TimeOfDay, 0, 143, 42).At(at::Byte(3)),
+    Ranged(RECORD_FIELD(StartfuncParam, windowEnd), Scale::TimeOfDay, 0, 143, 48).At(at::Byte(4)),
+    // 0..90 (10 W/m2) with a radiation sensor, 0..99 without.
+    ByHand(RECORD_FIELD(StartfuncParam, activation), Scale::Plain, 0, 99, 20).At(at::Byte(5)),
+    Flag(RECORD_FIELD(StartfuncParam, flushOutputs[0])).Each(16, 1).At(at::Flags(6)),
+    // Function number + 1 of a solar control of the same file, else 0.
+    ByHand(RECORD_FIELD(StartfuncParam, solarControls[0]), Scale::Plain, 0, 45, 0).Each(10, 1).At(at::Bytes(64)),
+};
+
+}  // namespace record

@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 
 #include <cstddef>
 
@@ -33,3 +34,17 @@ struct SyncParam {
 static_assert(sizeof(SyncParam::Fenster) == 4);
 static_assert(offsetof(SyncParam, outputs) == 10 && offsetof(SyncParam, windows) == 26 && sizeof(SyncParam) == 46,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+inline constexpr BYTE kSyncModusCodes[] = {kSyncStunde, kSyncTag, kSyncMonat, kSyncJahr};
+
+// Field table (see FieldInfo.h). The sync windows follow the mode and have no row: their rules stay with the
+// repair.
+inline constexpr FieldInfo kSyncFields[] = {
+    Ranged(RECORD_FIELD(SyncParam, windowCount), Scale::Plain, 1, 5, 1).At(at::Bits(0, 0, 3)),
+    Listed(RECORD_FIELD(SyncParam, mode), kSyncModusCodes, kSyncStunde, Repair::Range).At(at::Bits(0, 4, 4)),
+    Flag(RECORD_FIELD(SyncParam, once)).At(at::Bit(0, 3)),
+};
+
+}  // namespace record

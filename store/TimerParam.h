@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -51,3 +52,18 @@ static_assert(offsetof(TimerParam, edgeWord) == 8 && offsetof(TimerParam, retrig
               offsetof(TimerParam, duty) == 25 && offsetof(TimerParam, output) == 27 &&
               offsetof(TimerParam, inverted) == 43 && sizeof(TimerParam) == 60,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kTimerFields[] = {
+    // The constant duty counts only while its source is none.
+    ByHand(RECORD_FIELD(TimerParam, duty.number), Scale::Plain, 0, 100, 100),
+    Flag(RECORD_FIELD(TimerParam, retrigger)).At(at::Bit(1, 2)),
+    Ranged(RECORD_FIELD(TimerParam, time), Scale::Duration, 0, 251, 0).At(at::Byte(0)),
+    Ranged(RECORD_FIELD(TimerParam, offTime), Scale::Duration, 0, 251, 0).At(at::Byte(10)),
+    Flag(RECORD_FIELD(TimerParam, output[0])).Each(16, 1).At(at::Flags(2)),
+    Flag(RECORD_FIELD(TimerParam, inverted[0])).Each(16, 1).At(at::Flags(4)),
+};
+
+}  // namespace record

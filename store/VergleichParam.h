@@ -6,6 +6,7 @@
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
 #include "store/Einheit.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -28,3 +29,15 @@ static_assert(offsetof(VergleichParam, onDifference) == 7 && offsetof(VergleichP
               offsetof(VergleichParam, unit) == 16 && offsetof(VergleichParam, above) == 20 &&
               offsetof(VergleichParam, below) == 36 && sizeof(VergleichParam) == 52,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). The differences and the fixed value follow the unit and have no row: their rules
+// stay with the repair. Only the unit word's low byte is stored.
+inline constexpr FieldInfo kVergleichFields[] = {
+    Listed(RECORD_FIELD(VergleichParam, unit), kEinheitCodes, kEinheitTemperatur, Repair::Range).At(at::Byte(12)),
+    Flag(RECORD_FIELD(VergleichParam, above[0])).Each(16, 1).At(at::Flags(2)),
+    Flag(RECORD_FIELD(VergleichParam, below[0])).Each(16, 1).At(at::Flags(4)),
+};
+
+}  // namespace record

@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 
 #include <cstddef>
@@ -35,3 +36,24 @@ static_assert(offsetof(WMZParam, release) == 4 && offsetof(WMZParam, flowRate) =
               offsetof(WMZParam, upperTemp) == 24 && offsetof(WMZParam, lowerDiff) == 36 &&
               offsetof(WMZParam, readingKwh) == 40 && offsetof(WMZParam, readingMwh) == 44 && sizeof(WMZParam) == 48,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h). The calibration and the meter reading are kept in blocks and copies, coded by
+// hand; stored byte 1 is not the record's.
+inline constexpr FieldInfo kWmzFields[] = {
+    // With both temperatures the frost-protection share 0..100 (else 0), otherwise the factor 1..100 (else 1).
+    ByHand(RECORD_FIELD(WMZParam, factor), Scale::Plain, 0, 100, 0).At(at::Byte(0)),
+    ByHand(RECORD_FIELD(WMZParam, flowRate.number), Scale::Plain, 0, 200, 10),
+    Flag(RECORD_FIELD(WMZParam, calibrated)),
+    // The calibration is valid or reset as a whole.
+    ByHand(RECORD_FIELD(WMZParam, upperTemp), Scale::Signed, 5000, 16000, 5000),
+    ByHand(RECORD_FIELD(WMZParam, upperDiff), Scale::Signed, -9999, 9999, 0),
+    ByHand(RECORD_FIELD(WMZParam, lowerTemp), Scale::Signed, -9999, 2499, 2499),
+    ByHand(RECORD_FIELD(WMZParam, lowerDiff), Scale::Signed, -9999, 9999, 0),
+    // The meter reading is valid or reset as a whole.
+    ByHand(RECORD_FIELD(WMZParam, readingKwh), Scale::Plain, 0, 9999, 0),
+    ByHand(RECORD_FIELD(WMZParam, readingMwh), Scale::Plain, 0, 19999, 0),
+};
+
+}  // namespace record

@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 
 #include <cstddef>
 
@@ -22,3 +23,17 @@ struct WartungsfuncParam {
 static_assert(offsetof(WartungsfuncParam, burnerDemand) == 10 && offsetof(WartungsfuncParam, powerOutputs) == 26 &&
               offsetof(WartungsfuncParam, circuits) == 32 && sizeof(WartungsfuncParam) == 37,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+// Field table (see FieldInfo.h).
+inline constexpr FieldInfo kWartungsfuncFields[] = {
+    Ranged(RECORD_FIELD(WartungsfuncParam, circuitCount), Scale::Plain, 1, 5, 2).At(at::Byte(0)),
+    Ranged(RECORD_FIELD(WartungsfuncParam, runTime), Scale::Plain, 0, 120, 20).At(at::Byte(1)),
+    Ranged(RECORD_FIELD(WartungsfuncParam, burnerPower), Scale::Plain, 20, 100, 80).At(at::Byte(2)),
+    Flag(RECORD_FIELD(WartungsfuncParam, burnerDemand[0])).Each(16, 1).At(at::Flags(3)),
+    // Function number + 1 of a heating-circuit controller of the same file, else 0.
+    ByHand(RECORD_FIELD(WartungsfuncParam, circuits[0]), Scale::Plain, 0, 45, 0).Each(5, 1).At(at::Bytes(64)),
+};
+
+}  // namespace record

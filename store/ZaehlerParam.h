@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,3 +32,22 @@ static_assert(offsetof(ZaehlerParam, reset) == 10 && offsetof(ZaehlerParam, inpu
               offsetof(ZaehlerParam, position) == 32 && offsetof(ZaehlerParam, minutes) == 36 &&
               sizeof(ZaehlerParam) == 40,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+inline constexpr BYTE kZaehlerModusCodes[] = {kZaehlerStunden, kZaehlerImpulse};
+
+// Field table (see FieldInfo.h). Bits 1..6 of stored byte 1 are not the counter's; the position and its minutes
+// are kept in copies, coded by hand.
+inline constexpr FieldInfo kZaehlerFields[] = {
+    // At least the highest connected input.
+    ByHand(RECORD_FIELD(ZaehlerParam, inputCount), Scale::Plain, 1, 6, 1).At(at::Byte(0)),
+    Listed(RECORD_FIELD(ZaehlerParam, mode), kZaehlerModusCodes, kZaehlerStunden, Repair::None).At(at::Bit(1, 0)),
+    Ranged(RECORD_FIELD(ZaehlerParam, divisor), Scale::Plain, 1, 250, 1).At(at::Byte(6)),
+    // What the form's save accepts, so that a stored record never makes it refuse every save.
+    Ranged(RECORD_FIELD(ZaehlerParam, position), Scale::Plain, 0, 65535, 0),
+    // Minutes only in hours mode.
+    ByHand(RECORD_FIELD(ZaehlerParam, minutes), Scale::Plain, 0, 59, 0),
+};
+
+}  // namespace record

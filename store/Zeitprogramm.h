@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "store/FieldInfo.h"
 
 struct Zeitfenster {
     BYTE start = 0;     // time of day in 10-minute steps, 0..143 (00:00 .. 23:50)
@@ -19,3 +20,27 @@ static_assert(sizeof(Zeitfenster) == 3 && sizeof(Zeitprogramm) == 16);
 
 // Five programs end the decoded records that have time programs.
 constexpr int kZeitprogramme = 5;
+
+// Field tables of a time window and of a program's days (see FieldInfo.h). The block's control fields stand in the
+// tables of the records that carry a block, through TIME_PROGRAM_CONTROL_FIELDS; the block's stored places are
+// those of RecordCodec.h.
+namespace record {
+
+inline constexpr FieldInfo kZeitfensterFields[] = {
+    Ranged(RECORD_FIELD(Zeitfenster, start), Scale::TimeOfDay, 0, 143, 0),
+    Ranged(RECORD_FIELD(Zeitfenster, end), Scale::TimeOfDay, 0, 143, 0),
+    Ranged(RECORD_FIELD(Zeitfenster, setpoint), Scale::Temperature, 0, 90, 20),
+};
+
+inline constexpr FieldInfo kZeitprogrammFields[] = {
+    Flag(RECORD_FIELD(Zeitprogramm, days[0])).Each(7, 1),
+};
+
+}  // namespace record
+
+// The control fields of the time-program block; CParaCheck::CheckZeitprogramm repairs them.
+#define TIME_PROGRAM_CONTROL_FIELDS(Record, smallestProgramCount)                                                   \
+    ByHand(RECORD_FIELD(Record, windowsPerProgram), Scale::Plain, 1, 3, 2),                                         \
+        ByHand(RECORD_FIELD(Record, programsInUse), Scale::Plain, smallestProgramCount, kZeitprogramme,             \
+               smallestProgramCount),                                                                               \
+        Flag(RECORD_FIELD(Record, windowSetpoints))

@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 #include "store/Bezeichnung.h"
 #include "store/DigitalQuelle.h"
+#include "store/FieldInfo.h"
 #include "store/Quelle.h"
 #include "store/Zeitprogramm.h"
 
@@ -42,3 +43,26 @@ static_assert(offsetof(ZirkulationParam, release) == 4 && offsetof(ZirkulationPa
               offsetof(ZirkulationParam, outputs) == 26 && offsetof(ZirkulationParam, programs) == 42 &&
               sizeof(ZirkulationParam) == 122,
               "the codec table states these decoded positions as numbers");
+
+namespace record {
+
+inline constexpr BYTE kZirkulationModusCodes[] = {kZirkulationZeit, kZirkulationPulse, kZirkulationZeitPulse};
+
+// Field table (see FieldInfo.h). Stored byte 0 and bytes 64..113 are the time-program block.
+inline constexpr FieldInfo kZirkulationFields[] = {
+    TIME_PROGRAM_CONTROL_FIELDS(ZirkulationParam, 0),
+    // The pulse modes also need the hot-water temperature.
+    Listed(RECORD_FIELD(ZirkulationParam, mode), kZirkulationModusCodes, kZirkulationZeit, Repair::Range)
+        .At(at::Byte(1)),
+    ByHand(RECORD_FIELD(ZirkulationParam, diffOn), Scale::Difference, 128, 126, 126).At(at::Byte(2)),
+    ByHand(RECORD_FIELD(ZirkulationParam, diffOff), Scale::Difference, 129, 127, 127).At(at::Byte(3)),
+    Ranged(RECORD_FIELD(ZirkulationParam, tapRise), Scale::Tenths, 0, 100, 80).At(at::Byte(4)),
+    Ranged(RECORD_FIELD(ZirkulationParam, runTime), Scale::Duration, 0, 127, 0).At(at::Byte(5)),
+    Ranged(RECORD_FIELD(ZirkulationParam, pause), Scale::Plain, 0, 120, 20).At(at::Byte(6)),
+    Ranged(RECORD_FIELD(ZirkulationParam, mixingDiff), Scale::Difference, 129, 125, 60).At(at::Byte(19)),  // -85..75 K
+    Ranged(RECORD_FIELD(ZirkulationParam, mixingStoreMin), Scale::Temperature, 0, 99, 60).At(at::Byte(20)),
+    ByHand(RECORD_FIELD(ZirkulationParam, setpoint.number), Scale::Temperature, 0, 99, 60),
+    Flag(RECORD_FIELD(ZirkulationParam, outputs[0])).Each(16, 1).At(at::Flags(7)),
+};
+
+}  // namespace record

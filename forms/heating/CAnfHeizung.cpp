@@ -10,7 +10,6 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/AnfHeizungParam.h"
-#include "store/HeizungFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(AnfHeizung)

@@ -11,7 +11,6 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/AnfWarmwasserParam.h"
-#include "store/HeizungFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(AnfWarmwasser)

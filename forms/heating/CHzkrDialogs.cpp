@@ -6,7 +6,6 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/HeizungFields.h"
 #include "store/HzkrRegParam.h"
 
 #include <span>

@@ -11,7 +11,6 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/HeizungFields.h"
 #include "store/HzkrRegParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -4,7 +4,6 @@
 #include "forms/heating/CHzkrReg.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "store/HeizungFields.h"
 #include "store/HzkrRegParam.h"
 #include "store/MischerRegParam.h"
 

@@ -9,7 +9,6 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/KesselFields.h"
 #include "store/KesselkaskadeParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -5,7 +5,6 @@
 #include "forms/heating/CKesselkaskade.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "store/KesselFields.h"
 #include "store/KesselkaskadeParam.h"
 
 #include <cstddef>

@@ -8,7 +8,6 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/HeizungFields.h"
 #include "store/LadepumpeParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -8,7 +8,6 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/KesselFields.h"
 #include "store/MischerRegParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -4,7 +4,6 @@
 #include "forms/heating/CMischerReg.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "store/KesselFields.h"
 #include "store/MischerRegParam.h"
 
 #include <cstddef>

@@ -12,7 +12,6 @@
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/HeizungFields.h"
 #include "store/ZirkulationParam.h"
 #include "texttables/StandardDesignations.h"
 

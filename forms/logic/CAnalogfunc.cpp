@@ -11,7 +11,6 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "store/AnalogfuncParam.h"
-#include "store/LogikFields.h"
 #include "texttables/StandardDesignations.h"
 
 #include <string>

@@ -11,7 +11,6 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/FuncKontrolleParam.h"
-#include "store/LogikFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(FuncKontrolle)

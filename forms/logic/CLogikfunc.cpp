@@ -7,7 +7,6 @@
 
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
-#include "store/LogikFields.h"
 #include "store/LogikfuncParam.h"
 #include "texttables/StandardDesignations.h"
 

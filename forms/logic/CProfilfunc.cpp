@@ -10,7 +10,6 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/LogikFields.h"
 #include "store/ProfilfuncParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -9,7 +9,6 @@
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/LogikFields.h"
 #include "store/SchaltuhrParam.h"
 #include "texttables/StandardDesignations.h"
 

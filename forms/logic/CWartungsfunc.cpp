@@ -9,7 +9,6 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/CParaDaten.h"
-#include "store/LogikFields.h"
 #include "store/WartungsfuncParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -9,7 +9,6 @@
 #include "platform/CLocale.h"
 #include "resources/Messages.h"
 #include "resources/UiTexts.h"
-#include "store/LogikFields.h"
 #include "store/ZaehlerParam.h"
 #include "texttables/StandardDesignations.h"
 

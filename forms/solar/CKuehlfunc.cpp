@@ -8,7 +8,6 @@
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
 #include "store/KuehlfuncParam.h"
-#include "store/SolarFields.h"
 #include "texttables/StandardDesignations.h"
 
 FUNCTION_FORM_FACTORIES(Kuehlfunc)

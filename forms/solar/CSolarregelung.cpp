@@ -7,7 +7,6 @@
 
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/SolarFields.h"
 #include "store/SolarregelungParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -8,7 +8,6 @@
 
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/SolarFields.h"
 #include "store/SolarvorrangParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -10,7 +10,6 @@
 #include "resources/Messages.h"
 #include "resources/UiTexts.h"
 #include "resources/ValueLists.h"
-#include "store/SolarFields.h"
 #include "store/WMZParam.h"
 #include "texttables/StandardDesignations.h"
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -104,6 +105,87 @@ TEST(RecordCodecTest, TablesKnowTheirExtent)
     static_assert(FieldEnd(table) == 46);
     constexpr FieldCodec words[] = {Word32(24, 70), Triple(0, 3, 90)};
     static_assert(StoredEnd(words) == 91 && FieldEnd(words) == 28);
+}
+
+namespace {
+
+struct Example {
+    BYTE mode = 0;          // 0
+    BYTE count = 0;         // 1
+    BYTE outputs[10] = {};  // 2..11
+    BYTE pairs[3][2] = {};  // 12..17
+    BYTE source[2] = {};    // 18, 19
+};
+
+inline constexpr record::FieldInfo kExampleFields[] = {
+    record::Flag(RECORD_FIELD(Example, mode)).At(record::at::Bit(3, 7)),
+    record::Ranged(RECORD_FIELD(Example, count), record::Scale::Plain, 1, 9, 1),  // no place: coded elsewhere
+    record::Flag(RECORD_FIELD(Example, outputs[0])).Each(10, 1).At(record::at::Flags(2)),
+    record::Ranged(RECORD_FIELD(Example, pairs[0][1]), record::Scale::Plain, 0, 9, 0)
+        .Each(3, 2)
+        .At(record::at::Byte(8), 2),
+};
+inline constexpr record::FieldCodec kExampleOther[] = {record::Source(18, 0)};
+
+std::string Rows(std::span<const record::FieldCodec> table)
+{
+    std::ostringstream out;
+    for (const record::FieldCodec& c : table)
+        out << int(c.kind) << ":" << int(c.field) << ">" << int(c.stored) << "," << int(c.a) << "," << int(c.b) << " ";
+    return out.str();
+}
+
+}  // namespace
+
+TEST(RecordCodecTest, CodecIsBuiltFromTheFieldTableRowsThatStateTheirPlace)
+{
+    using namespace record;
+    constexpr auto codec = CodecOf<kExampleFields, kExampleOther>();
+    // The flag list first, its count the row's; then the single bit, one byte per element a stored stride apart,
+    // and the other rows.
+    const FieldCodec expected[] = {Flags(2, 2, 10), Bit(0, 3, 7), Byte(13, 8), Byte(15, 10), Byte(17, 12),
+                                   Source(18, 0)};
+    EXPECT_EQ(Rows(codec), Rows(expected));
+
+    // Ten flags leave bits 2..7 of stored byte 3 unused; the flag list clears them before the bit is written.
+    Example r;
+    r.mode = 1;
+    r.outputs[9] = 1;
+    r.pairs[1][1] = 7;
+    BYTE stored[14];
+    std::memset(stored, 0xFF, sizeof stored);
+    Encode(codec, Fields(r), stored);
+    EXPECT_EQ(Hex(stored, 14), "00 00 00 82 ff ff ff ff 00 ff 07 ff 00 ff");
+    Example back;
+    Decode(codec, stored, Fields(back));
+    EXPECT_EQ(back.mode, 1);
+    EXPECT_EQ(back.outputs[9], 1);
+    EXPECT_EQ(back.pairs[1][1], 7);
+}
+
+TEST(RecordCodecTest, RowsWriteApartUnlessTheyMeet)
+{
+    using namespace record;
+    struct Case {
+        const char* name;
+        std::array<FieldCodec, 2> rows;
+        bool apart;
+    };
+    const Case cases[] = {
+        {"other bytes", {Byte(0, 0), Byte(1, 1)}, true},
+        {"other bits of one byte", {Bits(0, 0, 0, 4), Bits(1, 0, 4, 4)}, true},
+        {"the same byte", {Byte(0, 0), Byte(1, 0)}, false},
+        {"bits that overlap", {Bits(0, 0, 0, 4), Bit(1, 0, 3)}, false},
+        {"a byte inside a source", {Source(0, 4), Byte(2, 5)}, false},
+        {"a triple's number byte", {Triple(0, 4, 9), Byte(3, 9)}, false},
+        {"a bit after the flags that leave it unused", {Flags(0, 0, 15), Bit(15, 1, 7)}, true},
+        {"a bit before the flags that clear it", {Bit(15, 1, 7), Flags(0, 0, 15)}, false},
+        {"a bit beside masked flags", {Bit(15, 1, 7), MaskedFlags(0, 0, 15)}, true},
+        {"one decoded byte twice", {Byte(0, 0), Byte(0, 1)}, false},
+        {"a decoded byte inside a word", {Word16(0, 0), Byte(1, 2)}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WritesApart(c.rows), c.apart) << c.name;
 }
 
 namespace {
