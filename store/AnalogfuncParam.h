@@ -47,7 +47,7 @@ static_assert(sizeof(AnalogfuncParam::Variable) == 3);
 static_assert(offsetof(AnalogfuncParam, release) == 4 && offsetof(AnalogfuncParam, outputs) == 12 &&
               offsetof(AnalogfuncParam, offResult) == 18 && offsetof(AnalogfuncParam, variables) == 21 &&
               sizeof(AnalogfuncParam) == 39,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

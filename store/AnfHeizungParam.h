@@ -29,7 +29,7 @@ static_assert(offsetof(AnfHeizungParam, release) == 4 && offsetof(AnfHeizungPara
               offsetof(AnfHeizungParam, demandSetpoint) == 11 && offsetof(AnfHeizungParam, offTemp) == 13 &&
               offsetof(AnfHeizungParam, offSetpoint) == 15 && offsetof(AnfHeizungParam, outputs) == 20 &&
               sizeof(AnfHeizungParam) == 36,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -35,7 +35,7 @@ static_assert(offsetof(AnfWarmwasserParam, release) == 4 && offsetof(AnfWarmwass
               offsetof(AnfWarmwasserParam, externalSwitch) == 18 && offsetof(AnfWarmwasserParam, outputs) == 21 &&
               offsetof(AnfWarmwasserParam, burnerOutputs) == 37 && offsetof(AnfWarmwasserParam, programs) == 43 &&
               sizeof(AnfWarmwasserParam) == 123,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -1,7 +1,7 @@
 // Field metadata of the decoded records: for each named field its display scale, its valid range, the value the
 // repair puts in when the field lies outside it, its list of codes and where it is stored. One table per record
-// struct, in the record's own header, serves the codec, the forms' bindings, the documentation's value formats and
-// the simple repairs of CParaCheck.
+// struct, in the record's own header, serves the codec, the forms' value controls, the documentation's value
+// formats and the simple repairs of CParaCheck.
 //
 // A row names its field with RECORD_FIELD(Record, member): the member's name, offsetof and size, never a bare
 // position. A member may be nested ("release.number") or an element ("analog[0].threshold"); a row that stands for

@@ -25,7 +25,7 @@ struct FuncKontrolleParam {
 static_assert(offsetof(FuncKontrolleParam, valueA) == 6 && offsetof(FuncKontrolleParam, differenceRelease) == 10 &&
               offsetof(FuncKontrolleParam, valueError) == 14 && offsetof(FuncKontrolleParam, differenceError) == 30 &&
               sizeof(FuncKontrolleParam) == 46,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -80,7 +80,7 @@ static_assert(offsetof(HzkrRegParam, release) == 4 && offsetof(HzkrRegParam, win
               offsetof(HzkrRegParam, externalSwitch) == 51 && offsetof(HzkrRegParam, pumpOutputs) == 54 &&
               offsetof(HzkrRegParam, mixerOutputs) == 70 && offsetof(HzkrRegParam, programs) == 71 &&
               sizeof(HzkrRegParam) == 151,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

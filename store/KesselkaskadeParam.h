@@ -41,7 +41,7 @@ struct KesselkaskadeParam {
 static_assert(offsetof(KesselkaskadeParam, participantCount) == 13 && offsetof(KesselkaskadeParam, flowTemp) == 15 &&
               offsetof(KesselkaskadeParam, participants) == 18 && offsetof(KesselkaskadeParam, boilers) == 24 &&
               sizeof(KesselkaskadeParam) == 108,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -28,7 +28,7 @@ static_assert(offsetof(KuehlfuncParam, release) == 4 && offsetof(KuehlfuncParam,
               offsetof(KuehlfuncParam, referenceMax) == 11 && offsetof(KuehlfuncParam, diffOn) == 13 &&
               offsetof(KuehlfuncParam, coolingOutputs) == 16 && offsetof(KuehlfuncParam, controlledOutputs) == 32 &&
               sizeof(KuehlfuncParam) == 38,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

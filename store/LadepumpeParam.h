@@ -30,7 +30,7 @@ static_assert(offsetof(LadepumpeParam, release) == 4 && offsetof(LadepumpeParam,
               offsetof(LadepumpeParam, sourceMin) == 11 && offsetof(LadepumpeParam, referenceTemp) == 13 &&
               offsetof(LadepumpeParam, referenceMax) == 17 && offsetof(LadepumpeParam, outputs) == 21 &&
               sizeof(LadepumpeParam) == 37,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -25,7 +25,7 @@ struct LogikfuncParam {
 };
 static_assert(offsetof(LogikfuncParam, result) == 9 && offsetof(LogikfuncParam, inverted) == 25 &&
               offsetof(LogikfuncParam, inputs) == 41 && sizeof(LogikfuncParam) == 59,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

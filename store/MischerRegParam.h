@@ -36,7 +36,7 @@ struct MischerRegParam {
 static_assert(offsetof(MischerRegParam, release) == 4 && offsetof(MischerRegParam, setpoint) == 9 &&
               offsetof(MischerRegParam, difference) == 11 && offsetof(MischerRegParam, offAction) == 16 &&
               offsetof(MischerRegParam, outputs) == 20 && sizeof(MischerRegParam) == 24,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -48,7 +48,7 @@ static_assert(offsetof(PID_RegelungParam, release) == 4 && offsetof(PID_Regelung
               offsetof(PID_RegelungParam, eventBelow) == 12 && offsetof(PID_RegelungParam, absActual) == 14 &&
               offsetof(PID_RegelungParam, eventSetpoint) == 28 && offsetof(PID_RegelungParam, outputMax) == 30 &&
               offsetof(PID_RegelungParam, outputs) == 35 && sizeof(PID_RegelungParam) == 44,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

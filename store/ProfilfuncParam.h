@@ -30,7 +30,7 @@ struct ProfilfuncParam {
 static_assert(offsetof(ProfilfuncParam, start) == 10 && offsetof(ProfilfuncParam, clock) == 16 &&
               offsetof(ProfilfuncParam, offValue) == 22 && offsetof(ProfilfuncParam, outputs) == 24 &&
               offsetof(ProfilfuncParam, steps) == 40 && sizeof(ProfilfuncParam) == 104,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -29,7 +29,7 @@ struct SchaltuhrParam {
 static_assert(offsetof(SchaltuhrParam, windowsPerProgram) == 7 && offsetof(SchaltuhrParam, blocking) == 15 &&
               offsetof(SchaltuhrParam, outputs) == 18 && offsetof(SchaltuhrParam, programs) == 34 &&
               sizeof(SchaltuhrParam) == 114,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -31,7 +31,7 @@ static_assert(offsetof(SolarregelungParam, release) == 4 && offsetof(Solarregelu
               offsetof(SolarregelungParam, referenceTemp) == 11 && offsetof(SolarregelungParam, diffOn) == 15 &&
               offsetof(SolarregelungParam, limitTemp) == 17 && offsetof(SolarregelungParam, limitHyst) == 20 &&
               offsetof(SolarregelungParam, outputs) == 21 && sizeof(SolarregelungParam) == 37,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -32,7 +32,7 @@ static_assert(sizeof(SolarvorrangTeilnehmer) == 2);
 static_assert(offsetof(SolarvorrangParam, release) == 4 && offsetof(SolarvorrangParam, radiation) == 8 &&
               offsetof(SolarvorrangParam, timerFromPriority) == 13 && offsetof(SolarvorrangParam, flushOutputs) == 14 &&
               offsetof(SolarvorrangParam, participants) == 30 && sizeof(SolarvorrangParam) == 50,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -30,7 +30,7 @@ static_assert(offsetof(StartfuncParam, release) == 4 && offsetof(StartfuncParam,
               offsetof(StartfuncParam, radiation) == 13 && offsetof(StartfuncParam, relativeTemp) == 15 &&
               offsetof(StartfuncParam, flushOutputs) == 17 && offsetof(StartfuncParam, solarControls) == 33 &&
               sizeof(StartfuncParam) == 43,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

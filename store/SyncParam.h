@@ -33,7 +33,7 @@ struct SyncParam {
 };
 static_assert(sizeof(SyncParam::Fenster) == 4);
 static_assert(offsetof(SyncParam, outputs) == 10 && offsetof(SyncParam, windows) == 26 && sizeof(SyncParam) == 46,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -51,7 +51,7 @@ static_assert(offsetof(TimerParam, edgeWord) == 8 && offsetof(TimerParam, retrig
               offsetof(TimerParam, modeWord) == 16 && offsetof(TimerParam, trigger) == 22 &&
               offsetof(TimerParam, duty) == 25 && offsetof(TimerParam, output) == 27 &&
               offsetof(TimerParam, inverted) == 43 && sizeof(TimerParam) == 60,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -28,7 +28,7 @@ struct VergleichParam {
 static_assert(offsetof(VergleichParam, onDifference) == 7 && offsetof(VergleichParam, valueB) == 11 &&
               offsetof(VergleichParam, unit) == 16 && offsetof(VergleichParam, above) == 20 &&
               offsetof(VergleichParam, below) == 36 && sizeof(VergleichParam) == 52,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

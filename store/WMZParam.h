@@ -35,7 +35,7 @@ static_assert(offsetof(WMZParam, release) == 4 && offsetof(WMZParam, flowRate) =
               offsetof(WMZParam, reset) == 14 && offsetof(WMZParam, calibrated) == 20 &&
               offsetof(WMZParam, upperTemp) == 24 && offsetof(WMZParam, lowerDiff) == 36 &&
               offsetof(WMZParam, readingKwh) == 40 && offsetof(WMZParam, readingMwh) == 44 && sizeof(WMZParam) == 48,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -22,7 +22,7 @@ struct WartungsfuncParam {
 };
 static_assert(offsetof(WartungsfuncParam, burnerDemand) == 10 && offsetof(WartungsfuncParam, powerOutputs) == 26 &&
               offsetof(WartungsfuncParam, circuits) == 32 && sizeof(WartungsfuncParam) == 37,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

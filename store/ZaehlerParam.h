@@ -31,7 +31,7 @@ struct ZaehlerParam {
 static_assert(offsetof(ZaehlerParam, reset) == 10 && offsetof(ZaehlerParam, inputs) == 13 &&
               offsetof(ZaehlerParam, position) == 32 && offsetof(ZaehlerParam, minutes) == 36 &&
               sizeof(ZaehlerParam) == 40,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 

@@ -42,7 +42,7 @@ static_assert(offsetof(ZirkulationParam, release) == 4 && offsetof(ZirkulationPa
               offsetof(ZirkulationParam, setpoint) == 22 && offsetof(ZirkulationParam, storeTemp) == 24 &&
               offsetof(ZirkulationParam, outputs) == 26 && offsetof(ZirkulationParam, programs) == 42 &&
               sizeof(ZirkulationParam) == 122,
-              "the codec table states these decoded positions as numbers");
+              "the codec's own rows state decoded positions as numbers");
 
 namespace record {
 
