@@ -5,12 +5,19 @@
 
 namespace drawing {
 
-StoreDrawingReader::StoreDrawingReader() : m_loaded(std::make_unique<CZeichnung>()), m_zeichnung(*m_loaded)
+StoreDrawingReader::StoreDrawingReader() = default;
+
+StoreDrawingReader::StoreDrawingReader(CZeichnung& drawing) : m_zeichnung(&drawing)
 {
 }
 
-StoreDrawingReader::StoreDrawingReader(CZeichnung& drawing) : m_zeichnung(drawing)
+CZeichnung& StoreDrawingReader::Zeichnung()
 {
+    if (!m_zeichnung) {
+        m_loaded = std::make_unique<CZeichnung>();
+        m_zeichnung = m_loaded.get();
+    }
+    return *m_zeichnung;
 }
 
 int StoreDrawingReader::DrawingId(int objectId)
@@ -22,9 +29,9 @@ int StoreDrawingReader::DrawingId(int objectId)
         int type = 0;
         BYTE number = 0;
         // The first object in drawing order wins, as a duplicate's second object never owns a slot.
-        for (int i = 0; m_zeichnung.GetFuncID(i, id, type, number); ++i)
+        for (int i = 0; Zeichnung().GetFuncID(i, id, type, number); ++i)
             m_drawingIds.emplace(CParaDaten::IdDigits(id), id);
-        for (int i = 0; m_zeichnung.GetMeldungID(i, id, number); ++i)
+        for (int i = 0; Zeichnung().GetMeldungID(i, id, number); ++i)
             m_drawingIds.emplace(CParaDaten::IdDigits(id), id);
         m_drawingIds.emplace(0, 0);  // filled, even for a drawing without functions
     }
@@ -34,22 +41,22 @@ int StoreDrawingReader::DrawingId(int objectId)
 
 void StoreDrawingReader::GetPinQuelle(int objectId, BYTE pin, BYTE& kind, BYTE& number)
 {
-    m_zeichnung.GetPinQuelle(DrawingId(objectId), pin, kind, number);
+    Zeichnung().GetPinQuelle(DrawingId(objectId), pin, kind, number);
 }
 
 void StoreDrawingReader::GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16])
 {
-    m_zeichnung.GetAusgangFlags(DrawingId(objectId), pin, flags);
+    Zeichnung().GetAusgangFlags(DrawingId(objectId), pin, flags);
 }
 
 void StoreDrawingReader::GetNetzAusgaengeDigital(Quelle sources[16])
 {
-    m_zeichnung.GetNetzAusgaengeDigital(sources);
+    Zeichnung().GetNetzAusgaengeDigital(sources);
 }
 
 void StoreDrawingReader::GetNetzAusgaengeAnalog(Quelle sources[16])
 {
-    m_zeichnung.GetNetzAusgaengeAnalog(sources);
+    Zeichnung().GetNetzAusgaengeAnalog(sources);
 }
 
 bool StoreDrawingReader::GetPin(BYTE n, int objectId, DrawingReader::PinInfo& pin)
@@ -57,18 +64,13 @@ bool StoreDrawingReader::GetPin(BYTE n, int objectId, DrawingReader::PinInfo& pi
     ::PinInfo read;
     read.pinId = pin.pinId;
     read.labelId = pin.labelId;
-    if (!m_zeichnung.GetPin(n, DrawingId(objectId), read))
+    if (!Zeichnung().GetPin(n, DrawingId(objectId), read))
         return false;
     pin.name = read.name;
     pin.pinId = read.pinId;
     pin.kind = read.verbindungsart;
     pin.labelId = read.labelId;
     return true;
-}
-
-void InstallStoreDrawingReader()
-{
-    SetDrawingReaderFactory([] { return std::unique_ptr<DrawingReader>(std::make_unique<StoreDrawingReader>()); });
 }
 
 }  // namespace drawing

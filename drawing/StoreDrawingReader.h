@@ -9,12 +9,13 @@
 
 namespace drawing {
 
-// A drawing reader for one record operation, or for every read of a caller that already holds the drawing: the pin
-// sources and output flags with which the store completes a record, the sources of the network outputs, and the
-// pins whose labels a deleted function resets.
+// The drawing reader that an operation hands its parameter-store handles (CParaDaten::UseDrawing): the pin sources
+// and output flags with which the store completes a record, the sources of the network outputs, and the pins whose
+// labels a deleted function resets. One reader serves one operation, so that each operation sees the exchange files
+// as they stand when it runs.
 class StoreDrawingReader : public DrawingReader {
 public:
-    // Loads the drawing's exchange files.
+    // Loads the drawing's exchange files on the first query: an operation that completes nothing loads nothing.
     StoreDrawingReader();
     // Answers from a drawing the caller holds (not owned; it must outlive the reader), loading nothing.
     explicit StoreDrawingReader(CZeichnung& drawing);
@@ -26,15 +27,14 @@ public:
     bool GetPin(BYTE n, int objectId, DrawingReader::PinInfo& pin) override;
 
 private:
+    // The drawing, loaded now when this reader loads its own.
+    CZeichnung& Zeichnung();
     // The drawing's id of the function or message object that a stored id stands for; the id itself when none.
     int DrawingId(int objectId);
 
     std::unique_ptr<CZeichnung> m_loaded;
-    CZeichnung& m_zeichnung;
+    CZeichnung* m_zeichnung = nullptr;
     std::map<int, int> m_drawingIds;  // by five lowest digits; filled on the first query
 };
-
-// Makes every reader the store opens a StoreDrawingReader; start-up calls it once.
-void InstallStoreDrawingReader();
 
 }  // namespace drawing

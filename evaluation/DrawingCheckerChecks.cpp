@@ -2,6 +2,7 @@
 #include "evaluation/DrawingChecker.h"
 
 #include "drawing/CZeichnung.h"
+#include "drawing/StoreDrawingReader.h"
 #include "platform/CLocale.h"
 #include "platform/TextFile.h"
 #include "requirements/CSystemRequirements.h"
@@ -133,7 +134,8 @@ BYTE DrawingChecker::StepSpeicher()
     int variablen = 0;
     {
         CFortschritt fortschritt([this](int position) { SetProgress(position); }, 0, 100);
-        CTexte().GetSpeicherbedarf(kWork, parameter, variablen, 1, &fortschritt);
+        drawing::StoreDrawingReader drawing;
+        CTexte().GetSpeicherbedarf(kWork, parameter, variablen, &drawing, &fortschritt);
     }
     Protokoll(6, CString(platform::FormatC(ui::kEvalVariableBytes, variablen, kVariablenBytes)));
     Protokoll(6, CString(platform::FormatC(ui::kEvalParameterBytes, parameter, kParameterBytes)));
@@ -225,7 +227,8 @@ BYTE DrawingChecker::StepAnforderungen()
     SetProgress(0);
     if (g_pSystemRequirements != nullptr) {
         CFortschritt fortschritt([this](int position) { SetProgress(position); }, 0, 100);
-        g_pSystemRequirements->Calculate(kWork, true, &fortschritt);
+        drawing::StoreDrawingReader drawing;
+        g_pSystemRequirements->Calculate(kWork, &drawing, &fortschritt);
     }
     SetProgress(100);
     return 0;

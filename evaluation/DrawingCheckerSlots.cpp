@@ -3,6 +3,7 @@
 #include "evaluation/DrawingChecker.h"
 
 #include "drawing/CZeichnung.h"
+#include "drawing/StoreDrawingReader.h"
 #include "evaluation/SlotChanges.h"
 #include "platform/CLocale.h"
 #include "resources/UiTexts.h"
@@ -95,6 +96,9 @@ BYTE DrawingChecker::StepFunktionen()
     if (!Runs(kFunctions)) return 0;
     CParaDaten para;
     CZeichnung zeichnung;
+    // A deleted function's participants are cleared in the records as the drawing connects them.
+    drawing::StoreDrawingReader reader(zeichnung);
+    para.UseDrawing(&reader);
     if (!BeginSlotStep(ui::kEvalFunctionsTitle, zeichnung))
         return kFatal;
     // Every slot that holds an object takes part, wherever it stands in the table: a slot behind a gap that did

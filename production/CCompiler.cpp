@@ -1,6 +1,7 @@
 // The compiler form.
 #include "production/CCompiler.h"
 
+#include "drawing/StoreDrawingReader.h"
 #include "forms/dialogs/CNetzEinstellungenDlg.h"
 #include "forms/dialogs/SaveRefusal.h"
 #include "link/CSCCmd.h"
@@ -135,7 +136,8 @@ void CCompiler::SetStatus(int position, const CString& text)
 
 bool CCompiler::Konvertieren(const CString& target)
 {
-    production::CompileSequence sequence(*this);
+    drawing::StoreDrawingReader drawing;
+    production::CompileSequence sequence(*this, drawing);
     return sequence.Run(target);
 }
 

@@ -1,6 +1,7 @@
 // The documentation export form.
 #include "production/CExportPara.h"
 
+#include "drawing/StoreDrawingReader.h"
 #include "forms/dialogs/SaveRefusal.h"
 #include "link/CSCCmd.h"
 #include "platform/CDataExchange.h"
@@ -241,7 +242,8 @@ bool CExportPara::Exportieren(const CString& target)
     for (int i = 0; i < 12; ++i)
         f[i] = m_filter.flags[i] == 1 ? 1 : 0;
     options.sections = {f[0], f[5], f[1], f[6], f[2], f[7], f[3], f[8], f[4], f[9], f[10], f[11]};
-    return DocRun(options, *this).Write(target);
+    drawing::StoreDrawingReader drawing;
+    return DocRun(options, *this, drawing).Write(target);
 }
 
 void CExportPara::OnExportieren()

@@ -1,6 +1,7 @@
 // The parameter import form.
 #include "production/CImport.h"
 
+#include "drawing/StoreDrawingReader.h"
 #include "link/CSCCmd.h"
 #include "platform/CDataExchange.h"
 #include "platform/CFileDialog.h"
@@ -181,7 +182,8 @@ void CImport::OnImportieren()
     CString path;
     m_SourcePath.GetWindowText(path);
     CSCCmd channel(Run());
-    const production::ImportOutcome outcome = production::ParameterImport(*this).Run(path, channel);
+    drawing::StoreDrawingReader drawing;
+    const production::ImportOutcome outcome = production::ParameterImport(*this, drawing).Run(path, channel);
     const bool stays = ShowOutcome(outcome);
     if (outcome.kind == production::ImportOutcome::Imported)
         SetStatus(ui::kImportDone, kProgressEnd);

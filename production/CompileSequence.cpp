@@ -43,7 +43,7 @@ constexpr records::Walk kWalk{kWork, false, true, kDat};
 
 }  // namespace
 
-CompileSequence::CompileSequence(CompileReporter& reporter, DrawingReader* drawing)
+CompileSequence::CompileSequence(CompileReporter& reporter, DrawingReader& drawing)
     : m_reporter(reporter), m_drawing(drawing)
 {
 }
@@ -55,17 +55,6 @@ std::span<const CompileStep> CompileSequence::Steps()
 
 bool CompileSequence::Run(const CString& target)
 {
-    // One reader of the drawing serves every record the run completes.
-    std::unique_ptr<DrawingReader> opened;
-    if (!m_drawing) {
-        opened = OpenDrawingReader();
-        m_drawing = opened.get();
-    }
-    struct Forget {
-        DrawingReader*& drawing;
-        bool own;
-        ~Forget() { if (own) drawing = nullptr; }
-    } forget {m_drawing, opened != nullptr};
     CParaDaten para;
     if (!para.CreateEmptyFile(kDat))
         return false;
@@ -107,7 +96,7 @@ bool CompileSequence::RunSteps()
 // Each copy uses a handle of its own that completes from the run's drawing.
 #define MORV_PARA  \
     CParaDaten para; \
-    para.UseDrawing(m_drawing)
+    para.UseDrawing(&m_drawing)
 
 bool CompileSequence::Copy(const records::FamilyRow& family, int n)
 {

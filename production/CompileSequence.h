@@ -45,8 +45,8 @@ struct CompileStep {
 
 class CompileSequence {
 public:
-    // drawing completes the records' sources (null: the store opens the drawing's exchange files itself).
-    CompileSequence(CompileReporter& reporter, DrawingReader* drawing = nullptr);
+    // drawing completes the records' sources; one reader serves every record of the run.
+    CompileSequence(CompileReporter& reporter, DrawingReader& drawing);
 
     // The whole compile onto the target path; true when the function-data file was written there.
     bool Run(const CString& target);
@@ -64,7 +64,7 @@ private:
     bool EndFunctionTable(int slot);
 
     CompileReporter& m_reporter;
-    DrawingReader* m_drawing;
+    DrawingReader& m_drawing;
     bool m_bTableEnded = false;
 };
 

@@ -121,10 +121,11 @@ void WriteHead(DocText& text, const functypes::FunctionType& type, BYTE slot, co
 
 }  // namespace
 
-void WriteFunktionen(DocText& text, DocReporter& reporter)
+void WriteFunktionen(DocText& text, DocReporter& reporter, DrawingReader& drawing)
 {
     const Options& options = text.Opt();
     CParaDaten para;
+    para.UseDrawing(&drawing);
     text.Line(SectionRule());
     text.Line(kFunzioni);
     for (int n = 1; n <= static_cast<int>(layout::kFuncSlots); ++n) {

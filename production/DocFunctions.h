@@ -9,6 +9,7 @@
 #include <span>
 
 class DocReporter;
+class DrawingReader;
 
 namespace doc {
 
@@ -53,7 +54,8 @@ struct FunctionDoc {
 std::span<const FunctionDoc> FunctionDocs();
 const FunctionDoc* FindFunctionDoc(int code);
 
-// The whole section: the rule, "FUNZIONI:", and the blocks of the slots up to the first empty one.
-void WriteFunktionen(DocText& text, DocReporter& reporter);
+// The whole section: the rule, "FUNZIONI:", and the blocks of the slots up to the first empty one. The records
+// that the walk completes are completed from the drawing.
+void WriteFunktionen(DocText& text, DocReporter& reporter, DrawingReader& drawing);
 
 }  // namespace doc

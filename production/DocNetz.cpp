@@ -114,6 +114,7 @@ void WriteLoggingEntry(DocText& text, const char* pattern, int i, const Quelle& 
 void DocRun::Netzwerk(DocText& text)
 {
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     const records::Walk walk = RecordWalk(m_options);
     text.Line(SectionRule());
     text.Line(kRete);

@@ -301,6 +301,7 @@ void DocRun::Ausgaenge(DocText& text)
 void DocRun::Meldungen(DocText& text)
 {
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     text.Line(SectionRule());
     text.Line(kMessaggi);
     for (int m = 1; m <= records::kMeldung.count; ++m) {

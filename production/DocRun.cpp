@@ -57,7 +57,7 @@ std::string DocRun::Build()
     if (s.outputs)
         Ausgaenge(text);
     if (s.functions)
-        doc::WriteFunktionen(text, m_reporter);
+        doc::WriteFunktionen(text, m_reporter, m_drawing);
     if (s.messages)
         Meldungen(text);
     if (s.network || s.canLogging)
@@ -102,7 +102,7 @@ bool DocRun::LoadExternal(const CString& path, Message& message)
     }
     int parameterBytes = 0;
     int variableBytes = 0;
-    CTexte().GetSpeicherbedarf(0, parameterBytes, variableBytes, FALSE, nullptr);
+    CTexte().GetSpeicherbedarf(0, parameterBytes, variableBytes, nullptr, nullptr);
     if (variableBytes > kVariableBytes)
         message.text.Format("%s%d%s", ui::kExportVariablesExceed, variableBytes - kVariableBytes, ui::kExportBytes);
     if (parameterBytes > kParameterBytes)

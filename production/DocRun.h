@@ -8,6 +8,8 @@
 #include "production/DocLayout.h"
 #include "store/RecordFamilies.h"
 
+class DrawingReader;
+
 namespace messages {
 struct Message;
 }
@@ -32,7 +34,11 @@ public:
     // functions need more memory than the controller offers.
     static bool LoadExternal(const CString& path, Message& message);
 
-    DocRun(const doc::Options& options, DocReporter& reporter) : m_options(options), m_reporter(reporter) {}
+    // drawing completes the records of the drawing's own set; an external file's records are read as stored.
+    DocRun(const doc::Options& options, DocReporter& reporter, DrawingReader& drawing)
+        : m_options(options), m_reporter(reporter), m_drawing(drawing)
+    {
+    }
 
     // The text of every chosen section, in file order.
     std::string Build();
@@ -62,4 +68,5 @@ private:
 
     doc::Options m_options;
     DocReporter& m_reporter;
+    DrawingReader& m_drawing;
 };

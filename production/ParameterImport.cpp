@@ -6,8 +6,6 @@
 #include "store/CParaDaten.h"
 #include "store/DrawingReader.h"
 
-#include <memory>
-
 namespace production {
 
 bool ParameterImport::IsSupportedHeader(const CString& magic, float formatVersion)
@@ -32,9 +30,7 @@ ImportOutcome ParameterImport::Run(const CString& path, CSCCmd& channel)
     CParaDaten para;
     if (const ImportOutcome::Kind loaded = LoadSource(para, path); loaded != ImportOutcome::Imported)
         return {loaded, {}};
-    // One reader of the drawing completes every record the check reads.
-    const std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
-    para.UseDrawing(drawing.get());
+    para.UseDrawing(&m_drawing);
     const CheckResult check = ImportCheck(para, m_reporter).Run();
     para.UseDrawing(nullptr);
     if (!check.Fits())

@@ -26,7 +26,8 @@ struct ImportOutcome {
 
 class ParameterImport {
 public:
-    explicit ParameterImport(ImportReporter& reporter) : m_reporter(reporter) {}
+    // drawing completes the records that the check compares; one reader serves the whole check.
+    ParameterImport(ImportReporter& reporter, DrawingReader& drawing) : m_reporter(reporter), m_drawing(drawing) {}
 
     ImportOutcome Run(const CString& path, CSCCmd& channel);
 
@@ -39,6 +40,7 @@ public:
 
 private:
     ImportReporter& m_reporter;
+    DrawingReader& m_drawing;
 };
 
 }  // namespace production

@@ -47,11 +47,12 @@ void SettingsRule(VersionRequirement& pair, const ReglerEinstellungen& settings)
 
 }  // namespace
 
-void CSystemRequirements::Calculate(int file, bool complete, CFortschritt* progress)
+void CSystemRequirements::Calculate(int file, DrawingReader* drawing, CFortschritt* progress)
 {
     m_data.Set(0, 0);
     m_settings.Set(0, 0);
     CParaDaten para;
+    para.UseDrawing(drawing);
     CParaCheck check;
 
     for (BYTE n = 1; n <= 16; ++n) {
@@ -77,14 +78,14 @@ void CSystemRequirements::Calculate(int file, bool complete, CFortschritt* progr
 
     if (progress != nullptr) {
         CFortschritt functions(progress, 6, 94);
-        CalcFunktionen(&functions, complete);
+        CalcFunktionen(&functions, drawing);
     } else {
-        CalcFunktionen(nullptr, complete);
+        CalcFunktionen(nullptr, drawing);
     }
 
     for (BYTE slot = 1; slot <= 8; ++slot) {
         MeldungParam message;
-        para.GetMeldung(file, slot, message, complete);
+        para.GetMeldung(file, slot, message, drawing != nullptr);
         check.CheckMeldung(message, file == 0 ? 1 : 0);
         if (message.normalOn[15] == 1 || message.dominantOn[15] == 1 || message.dominantOff[15] == 1 ||
             message.errorRelease[15] == 1)
@@ -111,10 +112,11 @@ void CSystemRequirements::Calculate(int file, bool complete, CFortschritt* progr
     Report(progress, 100);
 }
 
-void CSystemRequirements::CalcFunktionen(CFortschritt* progress, bool complete)
+void CSystemRequirements::CalcFunktionen(CFortschritt* progress, DrawingReader* drawing)
 {
     CTexte texte;
     CParaDaten para;
+    para.UseDrawing(drawing);
     {
         std::unique_ptr<CFortschritt> count;
         if (progress != nullptr) count = std::make_unique<CFortschritt>(progress, 0, 12);
@@ -124,7 +126,7 @@ void CSystemRequirements::CalcFunktionen(CFortschritt* progress, bool complete)
         if (count) memory = std::make_unique<CFortschritt>(count.get(), 12, 100);
         int parameterBytes = 0;
         int variableBytes = 0;
-        texte.GetSpeicherbedarf(CParaDaten::kWorkFile, parameterBytes, variableBytes, complete ? 1 : 0, memory.get());
+        texte.GetSpeicherbedarf(CParaDaten::kWorkFile, parameterBytes, variableBytes, drawing, memory.get());
         if (variableBytes > 288) m_data.Merge(1, 0);
     }
 
@@ -136,7 +138,7 @@ void CSystemRequirements::CalcFunktionen(CFortschritt* progress, bool complete)
         if (entry.type != 0 && entry.type != 255 && entry.number >= 40 && entry.number != 255) m_data.Merge(1, 0);
         if (used) {
             const std::vector<BYTE> r =
-                functypes::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot, entry.type, complete);
+                functypes::ReadRepairedFuncRecord(para, CParaDaten::kWorkFile, slot, entry.type, drawing != nullptr);
             // Every function record begins with its designation.
             if (As<Bezeichnung>(r).group != 0) m_data.Merge(1, 0);
             for (int field : type->output16Fields)

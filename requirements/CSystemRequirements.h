@@ -7,15 +7,17 @@
 #include "store/VersionRequirement.h"
 
 class CFortschritt;
+class DrawingReader;
 
 class CSystemRequirements {
 public:
     CSystemRequirements() = default;
 
     // Walks inputs, outputs, functions, messages, network and controller settings of the file (functions and the
-    // anti-seize record always of working file 2) and replaces both requirements. With complete, the records' sources
-    // come from the drawing. Reports its progress on the range when one is given. Never fails.
-    void Calculate(int file, bool complete, CFortschritt* progress);
+    // anti-seize record always of working file 2) and replaces both requirements. With a drawing, the records'
+    // sources come from it; without, they stay as stored. Reports its progress on the range when one is given.
+    // Never fails.
+    void Calculate(int file, DrawingReader* drawing, CFortschritt* progress);
     // Replaces only the settings requirement with that of the record.
     void CalcSettings(const ReglerEinstellungen& settings);
     // Not yet calculated: the data requirement itself (-1, -1); else the larger of both, level by level.
@@ -25,7 +27,7 @@ public:
     const VersionRequirement& GetSettingsRequirement() const { return m_settings; }
 
 private:
-    void CalcFunktionen(CFortschritt* progress, bool complete);
+    void CalcFunktionen(CFortschritt* progress, DrawingReader* drawing);
 
     VersionRequirement m_data;
     VersionRequirement m_settings;

@@ -1,7 +1,6 @@
 // The application object: start-up, single instance, command file and the file commands.
 #include "shell/CMorv9274App.h"
 
-#include "drawing/StoreDrawingReader.h"
 #include "evaluation/EvaluationRequest.h"
 #include "platform/ApplicationNames.h"
 #include "platform/CWaitCursor.h"
@@ -145,8 +144,6 @@ BOOL CMorv9274App::InitInstance()
 {
     platform::AddExitHook(&CMorv9274App::ExitCleanup);
     resources::RegisterResources();
-    // Record reads of the store complete their sources from the drawing.
-    drawing::InstallStoreDrawingReader();
     CParaDaten store;
     m_hOwner = GetActiveWindow();
 

@@ -96,10 +96,20 @@ public:
     CParaDaten(const CParaDaten&) : CParaDaten() {}
     CParaDaten& operator=(const CParaDaten&) { return *this; }
 
-    // The drawing that this handle's reads complete records from: a caller that already holds the drawing passes
-    // it in (not owned; it must outlive the reads). Without one, each read that completes a record opens a reader
-    // for its length; a read that completes nothing never opens one. A copy of the handle borrows no drawing.
+    // The drawing that this handle's reads complete records from (not owned; it must outlive the reads). A handle
+    // given none, and a copy of a handle, complete from a reader that knows no drawing.
     void UseDrawing(DrawingReader* drawing) { m_drawing = drawing; }
+    // Calls use with the drawing passed in by UseDrawing, or else with a reader that knows no drawing.
+    template <class Use>
+    void WithDrawing(Use use)
+    {
+        if (m_drawing) {
+            use(*m_drawing);
+            return;
+        }
+        DrawingReader none;
+        use(none);
+    }
 
     // ---- Working files and whole files (CParaDaten.cpp) ----
 
@@ -328,7 +338,8 @@ public:
     // for a type outside 1..23.
     static void GetDefaultRecord(int type, BYTE* record);
     // Clears the references to the slot's function, then moves the later slots down one place (they keep their
-    // numbers) and frees slot 44. Stops with false at the first step that fails; the steps before stay done.
+    // numbers) and frees slot 44. Stops with false at the first step that fails; the steps before stay done. The
+    // records are completed, and the pins of the participant texts found, through the handle's drawing.
     bool DeleteFunc(int file, BYTE slot, DrawingCommands* channel);
     // Participant entries naming the slot's function (solar controls in solar priorities and start functions,
     // heating-circuit controllers in maintenance functions, requests in boiler cascades) become 0, with dashes on
@@ -473,18 +484,6 @@ protected:
     // stored value), the encoder last, and writes both back. False, nothing written, when the slot cannot be read.
     bool WriteFuncRecord(int file, BYTE slot, const record::FuncRecordType& type, const BYTE* fields,
                          const FuncRecordEncoder& encoder = {});
-
-    // Calls use with the drawing passed in by UseDrawing, or else with a reader opened for the length of the call.
-    template <class Use>
-    void WithDrawing(Use use)
-    {
-        if (m_drawing) {
-            use(*m_drawing);
-            return;
-        }
-        std::unique_ptr<DrawingReader> opened = OpenDrawingReader();
-        use(*opened);
-    }
 
 private:
     DrawingReader* m_drawing = nullptr;

@@ -41,10 +41,13 @@ bool ClearInSlot(CParaDaten& para, int file, BYTE slot, const functypes::Functio
         int id = -1;
         if (!para.GetFuncId(file, slot, id) || id <= 0)
             continue;
-        std::unique_ptr<DrawingReader> drawing = OpenDrawingReader();
         DrawingReader::PinInfo pin;
+        bool found = false;
+        para.WithDrawing([&](DrawingReader& drawing) {
+            found = drawing.GetPin(static_cast<BYTE>(list.firstPin + j), id, pin);
+        });
         // A blank pin entry (past the object's pins) has no label to reset.
-        if (drawing->GetPin(static_cast<BYTE>(list.firstPin + j), id, pin) && pin.labelId >= 0 && channel)
+        if (found && pin.labelId >= 0 && channel)
             channel->SetText(static_cast<UINT>(pin.labelId), ui::symbols::kNoParticipant);
     }
     return !cleared || type.write(para, file, slot, fields.data());

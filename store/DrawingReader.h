@@ -1,11 +1,8 @@
 // What the parameter store asks of the drawing: a record read that completes the record from the drawing uses the
-// reader its caller passed in (CParaDaten::UseDrawing), or else opens one for the length of the read; a read that
-// completes nothing never opens one. The drawing folder implements it; the store knows only this interface, so it
-// never depends on the drawing folder.
-//
-// The program installs the real factory at start-up; tests install a fake. Without a factory a reader that knows
-// no drawing is used: it answers every query with nothing, as a reader whose exchange files are missing does.
-// Queries are added here as the record reads that need them arrive.
+// reader its caller passed in (CParaDaten::UseDrawing); a handle that was given none completes from this base class,
+// which knows no drawing: it answers every query with nothing, as a reader whose exchange files are missing does.
+// The drawing folder implements the reader over the exchange files; the store knows only this interface, so it never
+// depends on the drawing folder. Queries are added here as the record reads that need them arrive.
 //
 // Completing a record overwrites the sources and output flags of a decoded record from the lines at the pins of the
 // record's drawing object, through the two pin queries below, so a drawing that answers those completes every
@@ -16,8 +13,6 @@
 #include "platform/Types.h"
 #include "store/Quelle.h"
 
-#include <functional>
-#include <memory>
 #include <span>
 
 struct MeldungParam;
@@ -86,11 +81,3 @@ public:
     // reader that knows no drawing finds no object.
     virtual bool GetPin(BYTE n, int objectId, PinInfo& pin);
 };
-
-using DrawingReaderFactory = std::function<std::unique_ptr<DrawingReader>()>;
-
-// Installs the factory (an empty one restores the reader that knows no drawing); returns the previous one.
-DrawingReaderFactory SetDrawingReaderFactory(DrawingReaderFactory factory);
-
-// A reader for one operation; never null.
-std::unique_ptr<DrawingReader> OpenDrawingReader();

@@ -36,6 +36,7 @@ class CFortschritt;
 class CParaCheck;
 class CParaDaten;
 class DrawingCommands;
+class DrawingReader;
 class CZeichnung;
 struct AusgangParam;
 struct EingangParam;
@@ -181,9 +182,9 @@ public:
     // The used function slots from slot 1 up to the first empty one (type 0 or 255), at most 44.
     BYTE GetFunktionsAnzahl(int file) const;
     // The parameter and variable bytes that the functions of the used slots need in the controller, counted up to
-    // the first empty slot. Records are read (with complete, their sources from the drawing) and repaired before
-    // their counts are used. With a progress range, reports slot / 44 percent after each slot.
-    void GetSpeicherbedarf(int file, int& parameterBytes, int& variableBytes, BYTE complete,
+    // the first empty slot. Records are read (with a drawing, their sources from it) and repaired before their
+    // counts are used. With a progress range, reports slot / 44 percent after each slot.
+    void GetSpeicherbedarf(int file, int& parameterBytes, int& variableBytes, DrawingReader* drawing,
                            CFortschritt* progress) const;
     // The default CAN data-logging block of a new parameter set into block (at least 236 bytes); bytes 2 and 3
     // keep what the caller put there.

@@ -28,12 +28,13 @@ BYTE CTexte::GetFunktionsAnzahl(int file) const
     return count;
 }
 
-void CTexte::GetSpeicherbedarf(int file, int& parameterBytes, int& variableBytes, BYTE complete,
+void CTexte::GetSpeicherbedarf(int file, int& parameterBytes, int& variableBytes, DrawingReader* drawing,
                                CFortschritt* progress) const
 {
     parameterBytes = 0;
     variableBytes = 0;
     CParaDaten para;
+    para.UseDrawing(drawing);
     for (BYTE slot = 1; slot <= 44; ++slot) {
         FuncEntry entry;
         para.GetFuncEntry(file, slot, entry);
@@ -44,7 +45,7 @@ void CTexte::GetSpeicherbedarf(int file, int& parameterBytes, int& variableBytes
             parameterBytes += need.parameterBytes;
             if (need.share != functypes::MemoryShare::None) {
                 const std::vector<BYTE> r =
-                    functypes::ReadRepairedFuncRecord(para, file, slot, entry.type, complete != 0);
+                    functypes::ReadRepairedFuncRecord(para, file, slot, entry.type, drawing != nullptr);
                 const BYTE count = r[need.countField];
                 const BYTE windows = r[need.windowsField];
                 switch (need.share) {

@@ -33,7 +33,6 @@ public:
         for (const auto& file : fs::directory_iterator(fs::path(MORV_SOURCE_DIR) / "tests/data/drawing/gross"))
             fs::copy_file(file.path(), m_folder / "para" / file.path().filename());
         fs::current_path(m_folder);
-        drawing::InstallStoreDrawingReader();
         CParaDaten para;
         para.CreateEmptyFile(1);
         para.BeginWorkFile();
@@ -50,7 +49,6 @@ public:
     }
     ~FullSetAndDrawing()
     {
-        SetDrawingReaderFactory(nullptr);
         CParaDaten::ReleaseFiles();
         fs::current_path(m_previous);
         fs::remove_all(m_folder);
@@ -72,7 +70,8 @@ void Compile(benchmark::State& state)
     Folder();
     Silent silent;
     for (auto _ : state) {
-        production::CompileSequence sequence(silent);
+        drawing::StoreDrawingReader drawing;
+        production::CompileSequence sequence(silent, drawing);
         if (!sequence.Run("out/plant.dat"))
             state.SkipWithError("the compile failed");
     }

@@ -48,7 +48,6 @@ public:
     }
     ~DrawingAndSet()
     {
-        SetDrawingReaderFactory(nullptr);
         CParaDaten::ReleaseFiles();
         fs::current_path(m_previous);
         fs::remove_all(m_folder);
@@ -68,7 +67,6 @@ DrawingAndSet& Folder()
 void TypedReadWithoutDrawing(benchmark::State& state)
 {
     Folder();
-    SetDrawingReaderFactory(nullptr);
     CParaDaten para;
     HzkrRegParam record;
     for (auto _ : state) {
@@ -78,33 +76,35 @@ void TypedReadWithoutDrawing(benchmark::State& state)
 }
 BENCHMARK(TypedReadWithoutDrawing)->Unit(benchmark::kMicrosecond);
 
-void TypedReadWithDrawingInstalled(benchmark::State& state)
+// A read that completes nothing never loads the drawing of the reader its handle was given.
+void TypedReadWithReaderGiven(benchmark::State& state)
 {
     Folder();
-    drawing::InstallStoreDrawingReader();
+    drawing::StoreDrawingReader reader;
     CParaDaten para;
+    para.UseDrawing(&reader);
     HzkrRegParam record;
     for (auto _ : state) {
         para.GetHzkrReg(2, 1, record, false);
         benchmark::DoNotOptimize(record);
     }
-    SetDrawingReaderFactory(nullptr);
 }
-BENCHMARK(TypedReadWithDrawingInstalled)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TypedReadWithReaderGiven)->Unit(benchmark::kMicrosecond);
 
-void CompletedReadWithDrawingInstalled(benchmark::State& state)
+// A form's case: one operation, one completed read, the drawing loaded for it.
+void CompletedReadWithReaderOfItsOwn(benchmark::State& state)
 {
     Folder();
-    drawing::InstallStoreDrawingReader();
-    CParaDaten para;
     HzkrRegParam record;
     for (auto _ : state) {
+        drawing::StoreDrawingReader reader;
+        CParaDaten para;
+        para.UseDrawing(&reader);
         para.GetHzkrReg(2, 1, record, true);
         benchmark::DoNotOptimize(record);
     }
-    SetDrawingReaderFactory(nullptr);
 }
-BENCHMARK(CompletedReadWithDrawingInstalled)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CompletedReadWithReaderOfItsOwn)->Unit(benchmark::kMicrosecond);
 
 // The label refresh's case: the caller holds the loaded drawing and passes it to its handle.
 void CompletedReadWithCallersDrawing(benchmark::State& state)

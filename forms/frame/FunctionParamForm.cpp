@@ -2,6 +2,7 @@
 #include "forms/frame/FunctionParamForm.h"
 
 #include "drawing/CZeichnung.h"
+#include "drawing/StoreDrawingReader.h"
 #include "forms/dialogs/CBezeichnungenDlg.h"
 #include "forms/dialogs/CZeitprogrammDlg.h"
 #include "forms/dialogs/SaveRefusal.h"
@@ -137,7 +138,10 @@ void FunctionParamForm::OnActivateView(BOOL activate, CView* activateView, CView
 
 void FunctionParamForm::LoadForm()
 {
+    // The record shows its sources as the drawing connects them.
+    drawing::StoreDrawingReader reader;
     CParaDaten para;
+    para.UseDrawing(&reader);
     m_captions[0].Format(ui::kFormTitle, m_tables.kind.title, ui::kFormParameters);
     const forms::DesignationHead* head = m_tables.head;
     size_t caption = head ? 2 : 3;
@@ -540,6 +544,9 @@ void FunctionParamForm::SaveAndExit()
 
     CSCCmd channel(Run());
     CZeichnung drawing;
+    // The labels are made from the records as the drawing connects them.
+    drawing::StoreDrawingReader reader(drawing);
+    para.UseDrawing(&reader);
     CTexte texte;
     channel.Reset();
     SendTexts(channel, drawing, texte, para);

@@ -2,6 +2,7 @@
 #include "forms/plant/CNetzwerkAusgang.h"
 
 #include "drawing/CZeichnung.h"
+#include "drawing/StoreDrawingReader.h"
 #include "forms/plant/NetworkSettings.h"
 #include "forms/plant/PlantFormFactories.h"
 #include "forms/plant/PlantTemplates.h"
@@ -69,7 +70,10 @@ void CNetzwerkAusgang::OnActivateView(BOOL activate, CView* activateView, CView*
 
 void CNetzwerkAusgang::ReadSources()
 {
+    // Each output shows the source the drawing connects to it.
+    drawing::StoreDrawingReader reader;
     CParaDaten para;
+    para.UseDrawing(&reader);
     CParaCheck check;
     CTexte texte;
     Quelle digital[16] = {};

@@ -3,6 +3,7 @@
 // that failed halfway is retried from the slots as they were.
 #include "forms/plant/CReorderForm.h"
 
+#include "drawing/StoreDrawingReader.h"
 #include "resources/ResourceIds.h"
 #include "resources/UiTexts.h"
 #include "store/CParaDaten.h"
@@ -77,7 +78,9 @@ ReorderKind::Rewrite ReadFunctionSlots(size_t count)
 std::vector<CString> ReadMeldungRows()
 {
     std::vector<CString> rows;
+    drawing::StoreDrawingReader reader;
     CParaDaten para;
+    para.UseDrawing(&reader);
     CTexte texte;
     for (BYTE slot = 1; slot <= kMeldungSlots; ++slot) {
         MeldungParam message;

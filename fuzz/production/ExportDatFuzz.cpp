@@ -3,6 +3,7 @@
 #include "FunctionDataFuzz.h"
 
 #include "production/DocRun.h"
+#include "store/DrawingReader.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         options.format = (data[0] >> 2) % 3;
         options.writeBack = 0;
         Silent reporter;
-        const std::string text = DocRun(options, reporter).Build();
+        DrawingReader none;  // an external file's records are read as stored
+        const std::string text = DocRun(options, reporter, none).Build();
         for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
             if (at == 0 || text[at - 1] != '\r')
                 std::abort();

@@ -158,15 +158,14 @@ TEST_F(QuellenTest, NetworkOutputSourcesTables)
 
 TEST_F(QuellenTest, StoreCompletesRecordsThroughTheDrawing)
 {
-    drawing::InstallStoreDrawingReader();
+    drawing::StoreDrawingReader reader;
     // Fields: source kind and number of "Wert a" at 0/1, the flags of "Ergebnis" at 2..17, six flags at 18..23.
     const DrawingReader::PinCompletion pins[] = {{DrawingReader::PinCompletion::Source, 2, 0, 1},
                                                  {DrawingReader::PinCompletion::Flags16, 4, 2},
                                                  {DrawingReader::PinCompletion::Flags6, 5, 18}};
     BYTE fields[24];
     std::fill(fields, fields + 24, 9);
-    OpenDrawingReader()->Complete(200, pins, fields);
-    SetDrawingReaderFactory(nullptr);
+    reader.Complete(200, pins, fields);
     EXPECT_EQ(fields[0], 1);
     EXPECT_EQ(fields[1], 5);
     for (int i = 0; i < 16; ++i) EXPECT_EQ(fields[2 + i], i == 2 || i == 10 ? 1 : 0) << i;
@@ -175,6 +174,8 @@ TEST_F(QuellenTest, StoreCompletesRecordsThroughTheDrawing)
 
 TEST_F(QuellenTest, StoreFindsAFunctionByTheFiveLowestDigitsOfItsId)
 {
+    // Made before the exchange files are written: the reader loads the drawing on its first query.
+    drawing::StoreDrawingReader reader;
     // The slot of function 1000200 stores 00200; an input object with the id 200 is no function and no candidate.
     const std::string objects =
         Obj("rectangle", 105, "Eingang", Text(1, "Index", "5") + Connector(155, "Eingang", {})) +
@@ -183,13 +184,11 @@ TEST_F(QuellenTest, StoreFindsAFunctionByTheFiveLowestDigitsOfItsId)
             Connector(1000201, "Freigabe Funktion", {}) + Connector(1000202, "Wert a", {}));
     ASSERT_EQ(Parse(Doc(objects)), 0);
     WriteFile("para/Connections.tmp", Record(1000200, 1000202, {{105, 155}}));
-    drawing::InstallStoreDrawingReader();
     BYTE kind = 9;
     BYTE number = 9;
-    OpenDrawingReader()->GetPinQuelle(200, 2, kind, number);
+    reader.GetPinQuelle(200, 2, kind, number);
     DrawingReader::PinInfo pin;
-    const bool found = OpenDrawingReader()->GetPin(2, 200, pin);
-    SetDrawingReaderFactory(nullptr);
+    const bool found = reader.GetPin(2, 200, pin);
     EXPECT_EQ(kind, 1);
     EXPECT_EQ(number, 5);
     ASSERT_TRUE(found);

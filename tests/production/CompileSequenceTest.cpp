@@ -55,15 +55,9 @@ protected:
     void SetUp() override
     {
         StoreTestFolder::SetUp();
-        m_previous = SetDrawingReaderFactory([] { return std::make_unique<DrawingReader>(); });
         CParaDaten para;
         ASSERT_TRUE(para.CreateEmptyFile(1));
         ASSERT_TRUE(para.BeginWorkFile());
-    }
-    void TearDown() override
-    {
-        SetDrawingReaderFactory(m_previous);
-        StoreTestFolder::TearDown();
     }
     // A function of the type with its new record in the slot of working file 2.
     static void AddFunc(BYTE slot, int id, int type, BYTE number)
@@ -80,14 +74,14 @@ protected:
     {
         std::filesystem::create_directories("out");
         CParaDaten::ReleaseFiles();
-        CompileSequence sequence(m_reporter);
+        CompileSequence sequence(m_reporter, m_drawing);
         const bool ok = sequence.Run(target.c_str());
         CParaDaten::ReleaseFiles();
         return ok;
     }
 
     Recorder m_reporter;
-    DrawingReaderFactory m_previous;
+    DrawingReader m_drawing;
 };
 
 TEST_F(CompileSequenceTest, ANewSetCompilesIntoTheMemoryMapAndReportsEveryStep)

@@ -35,17 +35,6 @@ inline std::string ExpectedFile(const std::string& name)
     return bytes.str();
 }
 
-inline std::string Functions(int format, BYTE filter = 0, Reporter* reporter = nullptr)
-{
-    Options options;
-    options.format = format;
-    options.sections.functionsFilter = filter;
-    DocText text(options);
-    Reporter own;
-    WriteFunktionen(text, reporter ? *reporter : own);
-    CParaDaten::ReleaseFiles();
-    return text.Bytes();
-}
 
 // The lines of one kind's rows for a record as it stands (not read, not repaired), without the head.
 template <class Record>
@@ -60,6 +49,18 @@ std::string Rows(int code, const Record& record, int format = kPlain, bool filte
 
 class DocFunctionsTest : public FuncSlotFixture {
 protected:
+    // The section in a layout, the records completed from the case's drawing.
+    std::string Functions(int format, BYTE filter = 0, Reporter* reporter = nullptr)
+    {
+        Options options;
+        options.format = format;
+        options.sections.functionsFilter = filter;
+        DocText text(options);
+        Reporter own;
+        WriteFunktionen(text, reporter ? *reporter : own, Reader());
+        CParaDaten::ReleaseFiles();
+        return text.Bytes();
+    }
     // Slot n as a new function of the type, then, when given, its record changed.
     template <class Record>
     void Make(BYTE slot, int type, void (*change)(Record&) = nullptr)

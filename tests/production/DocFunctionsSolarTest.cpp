@@ -192,7 +192,7 @@ TEST_F(DocFunctionsSolarTest, AnExternalFileNamesItsOwnParticipants)
     options.file = 0;
     DocText text(options);
     Reporter reporter;
-    WriteFunktionen(text, reporter);
+    WriteFunktionen(text, reporter, Reader());
     CParaDaten::ReleaseFiles();
     EXPECT_NE(text.Bytes().find("Funzione 1:\r\nTipo funzione: Regolazione solare\r\nGRUPPO DENOM.: Generale\r\n"
                                 "DEN.: SOLARE SE1\r\n"),

@@ -3,6 +3,7 @@
 
 #include "production/DocRun.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingReader.h"
 
 #include <filesystem>
 
@@ -13,7 +14,11 @@ public:
     void Status(int, const CString&) override {}
 };
 
-class DocRunTest : public StoreTestFolder {};
+// A set without a drawing: the records are documented with their stored sources.
+class DocRunTest : public StoreTestFolder {
+protected:
+    DrawingReader m_drawing;
+};
 
 TEST_F(DocRunTest, AnUnreadableInputIsNotWrittenBack)
 {
@@ -47,7 +52,7 @@ TEST_F(DocRunTest, AnUnreadableInputIsNotWrittenBack)
     options.writeBack = 1;
     options.sections = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     NoReporter reporter;
-    const std::string text = DocRun(options, reporter).Build();
+    const std::string text = DocRun(options, reporter, m_drawing).Build();
     CParaDaten::ReleaseFiles();
     // The readable inputs are written back repaired; the damaged record is left exactly as it was.
     const std::string after = ReadFile(file);
@@ -83,13 +88,13 @@ TEST_F(DocRunTest, ATemporaryFileThatCannotBeOpenedWritesNothingBack)
     options.sections = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     NoReporter reporter;
     std::filesystem::create_directories(std::string(DocRun::kTempFile) + "/blocked");
-    EXPECT_FALSE(DocRun(options, reporter).Write("doc.txt"));
+    EXPECT_FALSE(DocRun(options, reporter, m_drawing).Write("doc.txt"));
     CParaDaten::ReleaseFiles();
     EXPECT_TRUE(ReadFile(file) == stored) << "the working file was written";
     EXPECT_FALSE(std::filesystem::exists("doc.txt"));
 
     std::filesystem::remove_all(DocRun::kTempFile);
-    EXPECT_TRUE(DocRun(options, reporter).Write("doc.txt"));
+    EXPECT_TRUE(DocRun(options, reporter, m_drawing).Write("doc.txt"));
     CParaDaten::ReleaseFiles();
     EXPECT_TRUE(ReadFile(file) != stored) << "the run repairs the input";
     EXPECT_TRUE(std::filesystem::is_regular_file("doc.txt"));
@@ -134,7 +139,7 @@ TEST_F(DocRunTest, InputsAndOutputsReadAsTheirValuesMean)
     options.format = doc::kPlain;
     options.sections = {1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0};
     NoReporter reporter;
-    const std::string text = DocRun(options, reporter).Build();
+    const std::string text = DocRun(options, reporter, m_drawing).Build();
     CParaDaten::ReleaseFiles();
     const char* expected[] = {
         "Ingresso 1:\r\nTIPO: ANALOG\r\nDIM.MIS.: Temperat.\r\nGRUPPO DENOM.: Generale\r\n",
@@ -176,7 +181,7 @@ TEST_F(DocRunTest, AMessageInUseShowsItsSourcesAndOutputLists)
     options.format = doc::kColumns;
     options.sections = {0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0};
     NoReporter reporter;
-    const std::string text = DocRun(options, reporter).Build();
+    const std::string text = DocRun(options, reporter, m_drawing).Build();
     CParaDaten::ReleaseFiles();
     const char* expected[] = {
         "Messaggio 1:\r\nTIPO MESSAG.: AVVISO\r\nGRUPPO MESSAG.: Default\r\nCAUSA MESSAG.: ",

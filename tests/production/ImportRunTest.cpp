@@ -117,9 +117,10 @@ protected:
         char cwd[4096];
         ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
         ASSERT_EQ(chdir(m_home.Dir().c_str()), 0);
-        drawing::InstallStoreDrawingReader();
         {
+            drawing::StoreDrawingReader reader;
             CParaDaten para;
+            para.UseDrawing(&reader);
             EXPECT_TRUE(para.ImportFile("para/para.par", CParaDaten::kWorkFile));
             EXPECT_TRUE(para.CreateEmptyFile(kDat));
             BYTE buffer[128];
@@ -142,7 +143,6 @@ protected:
             EXPECT_TRUE(para.ExportFile(kDat, m_home.Path(name).c_str()));
         }
         CParaDaten::ReleaseFiles();
-        SetDrawingReaderFactory({});
         EXPECT_EQ(chdir(cwd), 0);
     }
     template <class Record>

@@ -41,7 +41,7 @@ protected:
     std::string Calculate()
     {
         CSystemRequirements requirements;
-        requirements.Calculate(kWork, false, nullptr);
+        requirements.Calculate(kWork, nullptr, nullptr);
         return Levels(requirements.GetRequirement());
     }
 };
@@ -126,7 +126,7 @@ TEST_F(CSystemRequirementsTest, NetworkInputsOverTheDataLineAndTheCustomerLock)
         ASSERT_TRUE(para.SetReglerEinst(kWork, settings));
     }
     CSystemRequirements requirements;
-    requirements.Calculate(kWork, false, nullptr);
+    requirements.Calculate(kWork, nullptr, nullptr);
     EXPECT_EQ(Levels(requirements.GetDataRequirement()), "1/1");
     EXPECT_EQ(Levels(requirements.GetRequirement()), "2/1");
     EXPECT_DOUBLE_EQ(requirements.GetRequirement().GetOsVersion(), 3.24);

@@ -42,12 +42,6 @@ protected:
     {
         PlantRecordFixture::SetUp();
         m_channel.Reset();
-        m_previous = SetDrawingReaderFactory([this] { return std::make_unique<LabelDrawing>(m_drawing); });
-    }
-    void TearDown() override
-    {
-        SetDrawingReaderFactory(m_previous);
-        PlantRecordFixture::TearDown();
     }
 
     // A function of the type with its default record.
@@ -87,7 +81,6 @@ protected:
     LabelDrawing m_drawing;
     RunContext m_run;  // no export folder: the command file lies in the program directory's "para"
     CSCCmd m_channel{m_run};
-    DrawingReaderFactory m_previous;
 };
 
 const std::string kDashes = "- - - - - - - - - - - - - - - -";
@@ -101,6 +94,7 @@ TEST_F(CreateDeleteTest, DeletingMovesTheLaterSlotsDownAndCreatingReusesTheNumbe
     AddFunc(3, 103, 17, 2);
     const std::vector<BYTE> third = Image(layout::FuncRecord(3), 128);
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     ASSERT_TRUE(para.DeleteFunc(2, 2, &m_channel));
     EXPECT_EQ(Slot(1), "101 4 0");
     EXPECT_EQ(Slot(2), "103 17 2");
@@ -119,6 +113,7 @@ TEST_F(CreateDeleteTest, DeletingSlot44)
     for (BYTE s = 1; s <= 44; ++s)
         AddFunc(s, 1000 + s, 1 + s % 23, static_cast<BYTE>(44 - s));
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     EXPECT_FALSE(para.CreateFunc(2, 5000, 3, &m_channel)) << "no slot is free";
     ASSERT_TRUE(para.DeleteFunc(2, 44, &m_channel));
     EXPECT_EQ(Slot(43), "1043 21 1");
@@ -198,6 +193,7 @@ TEST_F(CreateDeleteTest, DeletingASolarControlClearsItsParticipantEntries)
     AddFunc(4, 104, 16, 2);
     AddFunc(5, 105, 7, 3);
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     SolarvorrangParam vorrang;
     ASSERT_TRUE(para.GetSolarvorrang(2, 3, vorrang, false));
     vorrang.participants[0].function = 5;
@@ -242,6 +238,7 @@ TEST_F(CreateDeleteTest, DeletingARequestClearsItInEveryBoilerCascade)
     AddFunc(3, 203, 23, 2);
     AddFunc(4, 204, 4, 7);
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     KesselkaskadeParam k;
     ASSERT_TRUE(para.GetKesselkaskade(2, 2, k, false));
     k.participants[0] = 1;
@@ -276,6 +273,7 @@ TEST_F(CreateDeleteTest, DeletingRemovesTheFunctionsOverviewGroupsAndLoggingSour
                                   {6, 3, 0}, {8, 3, 4}, {6, 8, 0}, {7, 8, 2}};
     std::copy(std::begin(list), std::end(list), view);
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     ASSERT_TRUE(para.SetFuncView(2, view));
     LoggingListen logging;
     ASSERT_TRUE(para.GetLoggingListen(2, logging));
@@ -310,6 +308,7 @@ TEST_F(CreateDeleteTest, ASlotWithoutNumberTakesNothingWithIt)
     view[0] = {6, 2, 0};
     view[1] = {1, 2, 3};
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     ASSERT_TRUE(para.SetFuncView(2, view));
     ASSERT_TRUE(para.DeleteFunc(2, 1, &m_channel));
     ASSERT_TRUE(para.GetFuncView(2, view));
@@ -323,6 +322,7 @@ TEST_F(CreateDeleteTest, ASlotWithoutNumberTakesNothingWithIt)
 TEST_F(CreateDeleteTest, DeletingTouchesOnlyItsOwnFile)
 {
     CParaDaten para;
+    para.UseDrawing(&m_drawing);
     ASSERT_TRUE(para.CreateEmptyFile(1));
     AddFunc(1, 501, 4, 0, 1);
     AddFunc(2, 502, 4, 1, 1);

@@ -95,13 +95,9 @@ protected:
         StoreTestFolder::SetUp();
         CParaDaten para;
         ASSERT_TRUE(para.CreateEmptyFile(2));
-        m_previous = SetDrawingReaderFactory([] { return std::make_unique<FakeDrawing>(); });
     }
-    void TearDown() override
-    {
-        SetDrawingReaderFactory(m_previous);
-        StoreTestFolder::TearDown();
-    }
+    // The reader that a case hands the handles whose reads complete from the drawing.
+    DrawingReader& Reader() { return m_drawing; }
 
     // Writes the raw entry and record of a slot.
     static void PutSlot(BYTE slot, const BYTE* entry, const BYTE* record)
@@ -192,7 +188,7 @@ protected:
         r.release = DigitalQuelle{127, 1, 255};
     }
 private:
-    DrawingReaderFactory m_previous;
+    FakeDrawing m_drawing;
 };
 
 // Every byte of a decoded record set to one value.

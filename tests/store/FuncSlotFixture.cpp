@@ -39,13 +39,6 @@ void FuncSlotFixture::SetUp()
     ASSERT_TRUE(para.CreateEmptyFile(2));
 }
 
-void FuncSlotFixture::TearDown()
-{
-    if (m_installed)
-        SetDrawingReaderFactory(m_previous);
-    StoreTestFolder::TearDown();
-}
-
 void FuncSlotFixture::MakeSlot(BYTE slot, int id, int type, BYTE number, void (*defaults)(BYTE*))
 {
     CParaDaten para;
@@ -119,13 +112,12 @@ std::string FuncSlotFixture::Hex(const BYTE* bytes, size_t count)
 
 PinDrawing::State& FuncSlotFixture::Drawing()
 {
-    if (!m_installed) {
-        m_drawing = std::make_shared<PinDrawing::State>();
-        auto state = m_drawing;
-        m_previous = SetDrawingReaderFactory([state] { return std::make_unique<PinDrawing>(state); });
-        m_installed = true;
-    }
     return *m_drawing;
+}
+
+DrawingReader& FuncSlotFixture::Reader()
+{
+    return m_reader;
 }
 
 void FuncSlotFixture::Connect(int id, BYTE pin, BYTE kind, BYTE number)

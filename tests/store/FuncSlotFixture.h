@@ -39,11 +39,10 @@ public:
     };
     struct State {
         std::map<std::pair<int, BYTE>, Pin> pins;
-        int opened = 0;                // readers constructed
         std::vector<int> completed;    // object ids asked for
     };
 
-    explicit PinDrawing(std::shared_ptr<State> state) : m_state(std::move(state)) { ++m_state->opened; }
+    explicit PinDrawing(std::shared_ptr<State> state) : m_state(std::move(state)) {}
 
     void GetPinQuelle(int objectId, BYTE pin, BYTE& kind, BYTE& number) override;
     void GetAusgangFlags(int objectId, BYTE pin, BYTE flags[16]) override;
@@ -60,7 +59,6 @@ protected:
     };
 
     void SetUp() override;
-    void TearDown() override;
 
     // Slot `slot` becomes a new function as creating one leaves it: object id, entry of type, no designation and
     // number, record FF with the type's defaults.
@@ -80,8 +78,10 @@ protected:
         return Hex(reinterpret_cast<const BYTE*>(&r), sizeof r);
     }
 
-    // Installs a drawing answering from the returned state for the rest of the case.
+    // The pins of the case's drawing, which Reader() answers from; a case sets them up before its reads.
     PinDrawing::State& Drawing();
+    // The reader that a case hands the handles whose reads complete from the drawing.
+    DrawingReader& Reader();
     // Pin `pin` of object id shows a partner standing for source (kind, number), or drives outputs.
     void Connect(int id, BYTE pin, BYTE kind, BYTE number);
     void ConnectOutputs(int id, BYTE pin, std::vector<BYTE> outputs);
@@ -129,7 +129,6 @@ protected:
     }
 
 private:
-    std::shared_ptr<PinDrawing::State> m_drawing;
-    DrawingReaderFactory m_previous;
-    bool m_installed = false;
+    std::shared_ptr<PinDrawing::State> m_drawing = std::make_shared<PinDrawing::State>();
+    PinDrawing m_reader{m_drawing};
 };

@@ -270,6 +270,7 @@ TEST_F(HeizungRecordsTest, CompletionTakesSourcesAndOutputsFromThePins)
             EXPECT_EQ(flags[n - 1], Fake::Drives(n) ? 1 : 0) << "output " << n;
     };
     CParaDaten para;
+    para.UseDrawing(&Reader());
 
     HzkrRegParam h{};
     ASSERT_TRUE(para.GetHzkrReg(2, 1, h, true));

@@ -386,6 +386,7 @@ TEST_F(KesselRecordsTest, MixerControlIsCompletedFromItsPins)
     Unconnected(4711, 3);          // setpoint: the stored fixed value stays
     ConnectOutputs(4711, 5, {10, 3});
     CParaDaten para;
+    para.UseDrawing(&Reader());
     MischerRegParam r;
     ASSERT_TRUE(para.GetMischerReg(2, 3, r, true));
     EXPECT_EQ(r.release.kind, 1);
@@ -393,6 +394,8 @@ TEST_F(KesselRecordsTest, MixerControlIsCompletedFromItsPins)
     EXPECT_EQ(r.controlTemp, (Quelle{8, 2}));
     EXPECT_EQ(r.setpoint, (Quelle{0, 30}));
     EXPECT_EQ(r.outputs, 3);
+    const size_t asked = Drawing().completed.size();
+    ASSERT_GT(asked, 0u);
 
     // Without the flag, or for a slot without an object, the record is the slot's.
     ASSERT_TRUE(para.GetMischerReg(2, 3, r, false));
@@ -401,30 +404,41 @@ TEST_F(KesselRecordsTest, MixerControlIsCompletedFromItsPins)
     ASSERT_TRUE(para.SetFuncId(2, 3, 0));
     ASSERT_TRUE(para.GetMischerReg(2, 3, r, true));
     EXPECT_EQ(r.release.kind, 0);
-    EXPECT_EQ(Drawing().opened, 1) << "only the read that completes from the drawing opens a reader";
+    EXPECT_EQ(Drawing().completed.size(), asked) << "only the read that completes from the drawing asks it";
 }
 
-// A caller that holds the drawing passes it to the handle: the reads complete from it and open no reader.
-TEST_F(KesselRecordsTest, AHandleGivenADrawingCompletesFromItAndOpensNone)
+// A handle completes from the drawing it was given, and from none after it was taken away; a copy of the handle
+// borrows none.
+TEST_F(KesselRecordsTest, AHandleCompletesFromTheDrawingItWasGiven)
 {
     MakeSlot(3, 4711, 19, 2, CParaDaten::GetDefaultMischerReg);
     Connect(4711, 1, 1, 5);
-    auto held = std::make_shared<PinDrawing::State>();
-    held->pins[{4711, 1}] = PinDrawing::Pin{true, 1, 7, {}};
-    PinDrawing reader(held);
+    auto other = std::make_shared<PinDrawing::State>();
+    other->pins[{4711, 1}] = PinDrawing::Pin{true, 1, 7, {}};
+    PinDrawing otherReader(other);
     CParaDaten para;
-    para.UseDrawing(&reader);
+    MischerRegParam stored;
+    ASSERT_TRUE(para.GetMischerReg(2, 3, stored, false));
+    ASSERT_NE(stored.release.number, 5);
+    ASSERT_NE(stored.release.number, 7);
     MischerRegParam r;
+
+    para.UseDrawing(&Reader());
     ASSERT_TRUE(para.GetMischerReg(2, 3, r, true));
-    EXPECT_EQ(r.release.number, 7) << "completed from the drawing the caller holds";
-    EXPECT_EQ(Drawing().opened, 0);
-    ASSERT_FALSE(held->completed.empty());
-    for (int id : held->completed)
+    EXPECT_EQ(r.release.number, 5);
+    para.UseDrawing(&otherReader);
+    ASSERT_TRUE(para.GetMischerReg(2, 3, r, true));
+    EXPECT_EQ(r.release.number, 7) << "completed from the drawing given last";
+    ASSERT_FALSE(other->completed.empty());
+    for (int id : other->completed)
         EXPECT_EQ(id, 4711);
+
+    CParaDaten copy(para);
+    ASSERT_TRUE(copy.GetMischerReg(2, 3, r, true));
+    EXPECT_EQ(r.release.number, stored.release.number) << "a copy completes from no drawing";
     para.UseDrawing(nullptr);
     ASSERT_TRUE(para.GetMischerReg(2, 3, r, true));
-    EXPECT_EQ(r.release.number, 5) << "without one, the installed reader answers again";
-    EXPECT_EQ(Drawing().opened, 1);
+    EXPECT_EQ(r.release.number, stored.release.number) << "a handle whose drawing was taken completes from none";
 }
 
 TEST_F(KesselRecordsTest, MixerOutputPairIsTheFirstInOrderThreeEightTenTwelve)
@@ -436,6 +450,7 @@ TEST_F(KesselRecordsTest, MixerOutputPairIsTheFirstInOrderThreeEightTenTwelve)
     for (const auto& [outputs, pair] : cases) {
         ConnectOutputs(9, 5, outputs);
         CParaDaten para;
+        para.UseDrawing(&Reader());
         MischerRegParam r;
         r.outputs = 99;
         ASSERT_TRUE(para.GetMischerReg(2, 1, r, true));
@@ -448,6 +463,7 @@ TEST_F(KesselRecordsTest, BoilerCascadeIsCompletedFromItsPinsButNotItsParticipan
     MakeSlot(2, 300, 23, 1, CParaDaten::GetDefaultKesselkaskade);
     {
         CParaDaten para;
+        para.UseDrawing(&Reader());
         KesselkaskadeParam r;
         ASSERT_TRUE(para.GetKesselkaskade(2, 2, r, false));
         r.participants[0] = 3;
@@ -462,6 +478,7 @@ TEST_F(KesselRecordsTest, BoilerCascadeIsCompletedFromItsPinsButNotItsParticipan
     ConnectOutputs(300, 13, {2});
     ConnectOutputs(300, 15, {15});
     CParaDaten para;
+    para.UseDrawing(&Reader());
     KesselkaskadeParam r;
     ASSERT_TRUE(para.GetKesselkaskade(2, 2, r, true));
     EXPECT_EQ(r.release.kind, 0);
@@ -491,6 +508,7 @@ TEST_F(KesselRecordsTest, FailedReadsLeaveTheRecordAndFailedWritesWriteNothing)
     KesselkaskadeParam k = ValidKaskade();
     k.boilers[0].hours = 42;
     CParaDaten para;
+    para.UseDrawing(&Reader());
     for (auto [file, slot] : {std::pair{2, 0}, std::pair{2, 45}, std::pair{3, 1}, std::pair{0, 1}}) {
         EXPECT_FALSE(para.GetMischerReg(file, static_cast<BYTE>(slot), m, true));
         EXPECT_FALSE(para.GetKesselkaskade(file, static_cast<BYTE>(slot), k, true));

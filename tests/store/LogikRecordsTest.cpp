@@ -478,6 +478,7 @@ TEST_F(LogikRecordsTest, AnalogFunctionIsCompletedFromItsPins)
     stored.outputs[1] = 1;
     {
         CParaDaten para;
+        para.UseDrawing(&Reader());
         ASSERT_TRUE(para.SetAnalogfunc(2, 1, stored));
     }
     Connect(700, 1, 98, 3);
@@ -487,6 +488,7 @@ TEST_F(LogikRecordsTest, AnalogFunctionIsCompletedFromItsPins)
     Connect(700, 8, 13, 2);
     ConnectOutputs(700, 9, {1, 3, 7, 16});
     CParaDaten para;
+    para.UseDrawing(&Reader());
     AnalogfuncParam r;
     ASSERT_TRUE(para.GetAnalogfunc(2, 1, r, true));
     EXPECT_EQ(r.release.kind, 98);
@@ -513,6 +515,7 @@ TEST_F(LogikRecordsTest, LogicFunctionIsCompletedFromItsPinsAndCountsItsInputs)
     ConnectOutputs(800, 8, {1});
     ConnectOutputs(800, 9, {3, 12});
     CParaDaten para;
+    para.UseDrawing(&Reader());
     LogikfuncParam r;
     ASSERT_TRUE(para.GetLogikfunc(2, 1, r, true));
     EXPECT_EQ(r.inputCount, 5);
@@ -546,6 +549,7 @@ TEST_F(LogikRecordsTest, ComparisonAndFunctionControlAreCompletedFromTheirPins)
     ConnectOutputs(901, 4, {15, 16});
     ConnectOutputs(901, 5, {16});
     CParaDaten para;
+    para.UseDrawing(&Reader());
 
     VergleichParam v;
     ASSERT_TRUE(para.GetVergleich(2, 1, v, true));
@@ -574,6 +578,7 @@ TEST_F(LogikRecordsTest, ComparisonAndFunctionControlAreCompletedFromTheirPins)
 TEST_F(LogikRecordsTest, FailedReadsLeaveTheRecordAndFailedWritesWriteNothing)
 {
     CParaDaten para;
+    para.UseDrawing(&Reader());
     AnalogfuncParam a = ValidAnalog();
     LogikfuncParam l = ValidLogik();
     VergleichParam v = ValidVergleich();

@@ -37,19 +37,7 @@ public:
     }
 };
 
-class MeldungRecordTest : public PlantRecordFixture {
-protected:
-    void TearDown() override
-    {
-        SetDrawingReaderFactory(m_previous);
-        PlantRecordFixture::TearDown();
-    }
-    void InstallDrawing(const MessageDrawing& drawing)
-    {
-        m_previous = SetDrawingReaderFactory([drawing] { return std::make_unique<MessageDrawing>(drawing); });
-    }
-    DrawingReaderFactory m_previous;
-};
+class MeldungRecordTest : public PlantRecordFixture {};
 
 }  // namespace
 
@@ -190,10 +178,10 @@ TEST_F(MeldungRecordTest, CompletionFromTheDrawing)
     drawing.pins[{700, 1}] = {true, {1, 12}};   // release from input 12
     drawing.pins[{700, 2}] = {false, {}};       // activate: no partner
     // Pin 3 is not in the drawing: the cancel source stays as stored.
-    InstallDrawing(drawing);
 
     Poke(layout::MeldungRecord(2), FromHex("02 01 E2 01 03 04 00 00 00 00 00 00 01 01 00 00"));
     CParaDaten para;
+    para.UseDrawing(&drawing);
     ASSERT_TRUE(para.SetMeldungId(2, 2, 700));
     MeldungParam r;
     ASSERT_TRUE(para.GetMeldung(2, 2, r, true));

@@ -44,15 +44,7 @@ public:
     }
 };
 
-class NetzRecordsTest : public PlantRecordFixture {
-protected:
-    void TearDown() override
-    {
-        SetDrawingReaderFactory(m_previous);
-        PlantRecordFixture::TearDown();
-    }
-    DrawingReaderFactory m_previous = SetDrawingReaderFactory(nullptr);
-};
+class NetzRecordsTest : public PlantRecordFixture {};
 
 }  // namespace
 
@@ -209,7 +201,8 @@ TEST_F(NetzRecordsTest, OutputSourcesCompletedFromTheDrawing)
     ASSERT_TRUE(para.GetNetzAusgaengeDigital(2, read, true));
     EXPECT_EQ(Describe(read, 16), Describe(std::vector<Quelle>(16).data(), 16));
 
-    SetDrawingReaderFactory([] { return std::make_unique<NetworkDrawing>(); });
+    NetworkDrawing drawing;
+    para.UseDrawing(&drawing);
     ASSERT_TRUE(para.GetNetzAusgaengeDigital(2, read, true));
     EXPECT_EQ(Describe(read, 3), "0/0 1/3 0/0");
     ASSERT_TRUE(para.GetNetzAusgaengeAnalog(2, read, true));

@@ -160,6 +160,7 @@ TEST_F(SolarRecordsTest, ReadAndWriteFailWithoutTouchingAnything)
     SolarregelungParam r{};
     r.collectorMax = 123;
     CParaDaten para;
+    para.UseDrawing(&Reader());
     EXPECT_FALSE(para.GetSolarregelung(2, 45, r, true));
     EXPECT_EQ(r.collectorMax, 123);
     EXPECT_FALSE(para.GetSolarregelung(3, 1, r, false));
@@ -185,6 +186,7 @@ TEST_F(SolarRecordsTest, CompletionTakesSourcesAndOutputsFromThePins)
     for (BYTE slot = 1; slot <= 6; ++slot)
         SetObject(slot, Fake::kObject);
     CParaDaten para;
+    para.UseDrawing(&Reader());
     const auto source = [](const Quelle& q, BYTE pin) {
         EXPECT_EQ(q.kind, Fake::Kind(pin)) << "pin " << int(pin);
         EXPECT_EQ(q.number, Fake::Number(pin)) << "pin " << int(pin);
@@ -256,6 +258,7 @@ TEST_F(SolarRecordsTest, NoCompletionWithoutTheFlagOrWithoutAnObject)
 {
     PutNewSlot(1, 6, 0, CParaDaten::GetDefaultSolarregelung);
     CParaDaten para;
+    para.UseDrawing(&Reader());
     SolarregelungParam r{};
     ASSERT_TRUE(para.GetSolarregelung(2, 1, r, true));  // the slot has no object id
     EXPECT_EQ(r.collectorTemp.kind, 1);

@@ -232,6 +232,7 @@ TEST_F(WartungRecordsTest, ProfileFunctionIsCompletedFromItsPins)
     Unconnected(70, 6);  // the internal clock time stays
     ConnectOutputs(70, 9, {2, 16});
     CParaDaten para;
+    para.UseDrawing(&Reader());
     ProfilfuncParam r;
     ASSERT_TRUE(para.GetProfilfunc(2, 1, r, true));
     ProfilfuncParam expected = ValidProfil();
@@ -255,6 +256,7 @@ TEST_F(WartungRecordsTest, MaintenanceFunctionCompletionClearsReferencesToOtherF
     const BYTE circuits[5] = {3, 4, 0, 10, 3};
     std::copy(circuits, circuits + 5, stored.circuits);
     CParaDaten para;
+    para.UseDrawing(&Reader());
     ASSERT_TRUE(para.SetWartungsfunc(2, 3, stored));
 
     WartungsfuncParam r;
@@ -277,6 +279,7 @@ TEST_F(WartungRecordsTest, MaintenanceFunctionCompletionClearsReferencesToOtherF
 TEST_F(WartungRecordsTest, FailedReadsLeaveTheRecordAndFailedWritesWriteNothing)
 {
     CParaDaten para;
+    para.UseDrawing(&Reader());
     ProfilfuncParam p = ValidProfil();
     WartungsfuncParam w = ValidWartung();
     const std::string before = Hex(p) + Hex(w);

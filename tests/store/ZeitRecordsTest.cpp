@@ -479,6 +479,7 @@ TEST_F(ZeitRecordsTest, TimerAndCounterAreCompletedFromTheirPins)
     Connect(41, 7, 98, 2);  // counting input 6
     Connect(41, 8, 99, 9);  // reset
     CParaDaten para;
+    para.UseDrawing(&Reader());
 
     TimerParam t;
     ASSERT_TRUE(para.GetTimer(2, 1, t, true));
@@ -511,6 +512,7 @@ TEST_F(ZeitRecordsTest, TimeSwitchAndSynchronisationAreCompletedFromTheirPins)
     Connect(51, 1, 96, 33);
     ConnectOutputs(51, 4, {16});
     CParaDaten para;
+    para.UseDrawing(&Reader());
 
     SchaltuhrParam s;
     ASSERT_TRUE(para.GetSchaltuhr(2, 1, s, true));
@@ -530,6 +532,7 @@ TEST_F(ZeitRecordsTest, TimeSwitchAndSynchronisationAreCompletedFromTheirPins)
 TEST_F(ZeitRecordsTest, FailedReadsLeaveTheRecordAndFailedWritesWriteNothing)
 {
     CParaDaten para;
+    para.UseDrawing(&Reader());
     TimerParam t = ValidTimer();
     ZaehlerParam z = ValidZaehler();
     z.position = 4321;

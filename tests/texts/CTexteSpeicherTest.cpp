@@ -38,7 +38,7 @@ protected:
     {
         int parameter = -1;
         int variable = -1;
-        CTexte().GetSpeicherbedarf(kWork, parameter, variable, 0, nullptr);
+        CTexte().GetSpeicherbedarf(kWork, parameter, variable, nullptr, nullptr);
         return std::to_string(CTexte().GetFunktionsAnzahl(kWork)) + " functions, " + std::to_string(variable) +
                " variable bytes, " + std::to_string(parameter) + " parameter bytes";
     }
@@ -94,7 +94,7 @@ TEST_F(CTexteSpeicherTest, EachEntryInUseAddsItsTypesBytes)
             EXPECT_TRUE(type->write(para, kWork, 1, fields.data()));
             int parameter = 0;
             int variable = 0;
-            CTexte().GetSpeicherbedarf(kWork, parameter, variable, 0, nullptr);
+            CTexte().GetSpeicherbedarf(kWork, parameter, variable, nullptr, nullptr);
             return parameter;
         };
         EXPECT_EQ(needWith(3) - needWith(2), c.perEntry) << type->names.kind;
@@ -110,7 +110,7 @@ TEST_F(CTexteSpeicherTest, ReportsEachSlotOnTheProgressRange)
     CFortschritt range(&bar, 0, 100);
     int parameter = 0;
     int variable = 0;
-    CTexte().GetSpeicherbedarf(kWork, parameter, variable, 0, &range);
+    CTexte().GetSpeicherbedarf(kWork, parameter, variable, nullptr, &range);
     EXPECT_EQ(bar.GetPos(), 22);  // 10 / 44 of the way, truncated
 }
 

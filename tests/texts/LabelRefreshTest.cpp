@@ -9,7 +9,6 @@
 #include "drawing/ObjectKinds.h"
 #include "link/CSCCmd.h"
 #include "store/CParaCheck.h"
-#include "store/DrawingReader.h"
 #include "store/FunctionTypes.h"
 
 #include <filesystem>
@@ -274,25 +273,6 @@ TEST_F(LabelRefreshTest, InputsAndOutputsShowTheirStoredDesignationsAndOnlyChang
     Lines both = inputs;
     both.insert(both.end(), outputs.begin(), outputs.end());
     EXPECT_EQ(Refresh(CTexte::kLabelsAlle, -1), both);
-}
-
-// The refresh reads every record through the drawing it has loaded: it never loads the exchange files again.
-TEST_F(LabelRefreshTest, AWholeRefreshOpensNoFurtherDrawing)
-{
-    struct Counting : DrawingReader {
-        explicit Counting(int& opened) { ++opened; }
-    };
-    int opened = 0;
-    const DrawingReaderFactory previous =
-        SetDrawingReaderFactory([&opened] { return std::make_unique<Counting>(opened); });
-    NewFunc("Heizkreisregler", 3000);
-    NewFunc("Kesselkaskade", 5000);
-    NewMeldung(4000);
-    Draw(Funktion("Heizkreisregler", 3000, 1, "x") + Funktion("Kesselkaskade", 5000, 2, "x") +
-         Meldung(4000, 0, "x", "y") + Netz("Netzwerkausgang", 6000, 1, "x", "t", 1, 1));
-    Refresh(CTexte::kLabelsAlle, -1);
-    EXPECT_EQ(opened, 0);
-    SetDrawingReaderFactory(previous);
 }
 
 TEST_F(LabelRefreshTest, GroupMaskSkipIdAndTheResult)
