@@ -190,6 +190,29 @@ TEST_F(DrawingCheckerTest, MessageCountIsTakenAfterTheDeletions)
     EXPECT_EQ(id, -1);
 }
 
+// A function whose object has gone is deleted with the drawing at hand: the clean-up finds the pins of the
+// functions that list it.
+TEST_F(DrawingCheckerTest, ADeletionSeesTheDrawing)
+{
+    struct Watching : drawing::SlotChanges {
+        bool DeleteFunc(CParaDaten& para, int file, BYTE slot, DrawingCommands* channel) override
+        {
+            para.WithDrawing([this](DrawingReader& drawing) {
+                DrawingReader::PinInfo pin;
+                seesObject500 = drawing.GetPin(1, 500, pin);
+            });
+            return SlotChanges::DeleteFunc(para, file, slot, channel);
+        }
+        bool seesObject500 = false;
+    } watching;
+    drawing::SetSlotChanges(&watching);
+    PutFunc(1, 500, 9, 0);
+    PutFunc(2, 510, 9, 1);
+    EXPECT_EQ(Evaluate(Vergleich(500, 0)), 0);
+    EXPECT_EQ(Slots(), "1:500/0 ");
+    EXPECT_TRUE(watching.seesObject500);
+}
+
 TEST_F(DrawingCheckerTest, AFailedCreateIsFatal)
 {
     struct Refusing : drawing::SlotChanges {

@@ -200,3 +200,46 @@ TEST_F(DocRunTest, AMessageInUseShowsItsSourcesAndOutputLists)
 }
 
 }  // namespace
+
+// The drawing's own set is documented with the sources the drawing connects: a message's release and the network
+// outputs.
+TEST_F(DocRunTest, TheDrawingsSetShowsTheSourcesTheDrawingConnects)
+{
+    struct Connected : DrawingReader {
+        void GetPinQuelle(int objectId, BYTE pin, BYTE& kind, BYTE& number) override
+        {
+            if (objectId == 700 && pin == 1) {
+                kind = 1;
+                number = 12;
+            }
+        }
+        void GetNetzAusgaengeDigital(Quelle sources[16]) override
+        {
+            DrawingReader::GetNetzAusgaengeDigital(sources);
+            sources[1] = {1, 3};
+        }
+    } drawing;
+    {
+        CParaDaten para;
+        ASSERT_TRUE(para.CreateEmptyFile(2));
+        MeldungParam message;
+        message.type = kMeldungWarnung;
+        message.release = {0, 0, 1};
+        ASSERT_TRUE(para.SetMeldung(2, 1, message));
+        ASSERT_TRUE(para.SetMeldungId(2, 1, 700));
+    }
+    doc::Options options;
+    options.format = doc::kColumns;
+    options.sections = {0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0};
+    NoReporter reporter;
+    const std::string text = DocRun(options, reporter, drawing).Build();
+    CParaDaten::ReleaseFiles();
+    const char* expected[] = {
+        "    RILASCIO MESSAG.:\r\n         Fonte: Entrata\r\n            12: ",
+        "USCITA DATI:\r\n    DIGITALE:\r\n        Uscita 2:\r\n             Fonte: Entrata\r\n                 3: ",
+    };
+    for (const char* lines : expected)
+        EXPECT_NE(text.find(lines), std::string::npos) << lines;
+    // The network filter leaves out the outputs without a source.
+    EXPECT_EQ(text.find("Uscita 1:"), std::string::npos);
+}

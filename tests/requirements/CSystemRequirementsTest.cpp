@@ -3,6 +3,7 @@
 
 #include "requirements/CSystemRequirements.h"
 #include "store/CParaDaten.h"
+#include "store/DrawingReader.h"
 #include "store/FunctionTypes.h"
 #include "store/NetzEingang.h"
 #include "store/ReglerEinstellungen.h"
@@ -134,3 +135,21 @@ TEST_F(CSystemRequirementsTest, NetworkInputsOverTheDataLineAndTheCustomerLock)
 }
 
 }  // namespace
+
+// With a drawing, the records are judged as the drawing connects them: a function whose pins drive output 16 there
+// needs the newer serial level, whatever its stored flags say.
+TEST_F(CSystemRequirementsTest, WithADrawingTheFunctionsAreJudgedAsItConnectsThem)
+{
+    struct DrivesOutput16 : DrawingReader {
+        void GetAusgangFlags(int objectId, BYTE, BYTE flags[16]) override
+        {
+            std::memset(flags, 0, 16);
+            flags[15] = objectId == 101 ? 1 : 0;
+        }
+    } drawing;
+    Put(1, 9, 0, &CParaDaten::GetDefaultVergleich);
+    EXPECT_EQ(Calculate(), "0/0");
+    CSystemRequirements requirements;
+    requirements.Calculate(kWork, &drawing, nullptr);
+    EXPECT_EQ(Levels(requirements.GetRequirement()), "1/2");
+}
